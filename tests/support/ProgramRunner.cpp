@@ -1,0 +1,48 @@
+#include "ProgramRunner.h"
+
+#include "TestEnvironment.h"
+
+ProgramRunner::ProgramRunner(const TestEnvironment& environment)
+    : m_environment(environment)
+{
+    m_process.setProcessChannelMode(QProcess::ForwardedChannels);
+}
+
+ProgramRunner::~ProgramRunner()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000)) {
+            m_process.kill();
+            m_process.waitForFinished(3000);
+        }
+    }
+}
+
+QString ProgramRunner::programPath()
+{
+    return QStringLiteral(ORVANE_TEST_BIN_DIR "/orvane-keyboard");
+}
+
+QProcess& ProgramRunner::start(const QStringList& arguments, const QProcessEnvironment* extra)
+{
+    QProcessEnvironment env = m_environment.processEnvironment();
+    if (extra) {
+        for (const QString& key : extra->keys())
+            env.insert(key, extra->value(key));
+    }
+    m_process.setProcessEnvironment(env);
+    m_process.start(programPath(), arguments);
+    m_process.waitForStarted(10000);
+    return m_process;
+}
+
+int ProgramRunner::waitForExit(int timeoutMs)
+{
+    if (!m_process.waitForFinished(timeoutMs)) {
+        m_process.kill();
+        m_process.waitForFinished(3000);
+        return -1;
+    }
+    return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+}

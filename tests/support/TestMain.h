@@ -1,0 +1,20 @@
+#pragma once
+
+#include "TestEnvironment.h"
+
+#include <QApplication>
+#include <QtTest>
+#include <memory>
+
+// Like QTEST_MAIN, but every test process gets its own HOME, XDG folders and
+// TMPDIR before the application object exists.
+#define ORVANE_TEST_MAIN(TestObject)                                   \
+    int main(int argc, char* argv[])                                   \
+    {                                                                  \
+        TestEnvironment environment;                                   \
+        QApplication app(argc, argv);                                  \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                       \
+        TestObject tc;                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                     \
+        return QTest::qExec(&tc, argc, argv);                          \
+    }
