@@ -1,0 +1,3 @@
+#include "CbNoticeInterface.h"
+
+CbNoticeInterface::~CbNoticeInterface() = default;

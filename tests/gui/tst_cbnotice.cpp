@@ -1,0 +1,195 @@
+#include "TestMain.h"
+
+#include "widgets/CbNotice.h"
+#include "widgets/CbNoticeInterface.h"
+
+#include <QElapsedTimer>
+#include <QGraphicsOpacityEffect>
+#include <QPropertyAnimation>
+#include <QSignalSpy>
+
+class tst_CbNotice : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QGraphicsOpacityEffect *effectOf(CbNotice &notice)
+    {
+        return qobject_cast<QGraphicsOpacityEffect *>(notice.graphicsEffect());
+    }
+    static QPropertyAnimation *animationOf(CbNotice &notice)
+    {
+        return notice.findChild<QPropertyAnimation *>();
+    }
+
+private slots:
+    void startsHiddenWithDefaults()
+    {
+        QWidget owner;
+        owner.resize(600, 300);
+        CbNotice notice(&owner);
+        QVERIFY(notice.isHidden());
+        QCOMPARE(notice.font().family(), QStringLiteral("Microsoft YaHei"));
+        QCOMPARE(notice.font().pixelSize(), 20);
+        QVERIFY(effectOf(notice));
+        QCOMPARE(effectOf(notice)->opacity(), 1.0);
+    }
+
+    void sizeAndPlacement_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QPoint>("centre");
+        QTest::newRow("empty text") << QString() << QPoint(300, 150);
+        QTest::newRow("short") << QStringLiteral("Operate successful") << QPoint(200, 100);
+        QTest::newRow("long stays on one line")
+            << QStringLiteral("Download config successful, and this line is much longer than the window")
+            << QPoint(100, 50);
+    }
+    void sizeAndPlacement()
+    {
+        QFETCH(QString, text);
+        QFETCH(QPoint, centre);
+        QWidget owner;
+        owner.resize(600, 300);
+        owner.show();
+        CbNotice notice(&owner);
+        notice.showNoticeTextAt(text, centre);
+
+        const int w = notice.fontMetrics().horizontalAdvance(text) + 36;
+        QCOMPARE(notice.size(), QSize(w, 40));
+        QCOMPARE(notice.minimumSize(), notice.maximumSize());
+        QCOMPARE(notice.pos(), QPoint(centre.x() - w / 2, centre.y() - 20));
+        QVERIFY(notice.isVisible());
+        if (text.isEmpty())
+            QCOMPARE(notice.size(), QSize(36, 40));
+    }
+
+    void defaultAnchorIsInParentCoordinates()
+    {
+        QWidget window;
+        QWidget owner(&window);
+        owner.setGeometry(300, 200, 600, 420);
+        CbNotice notice(&owner);
+        notice.showNoticeText(QStringLiteral("abc"));
+        const int w = notice.width();
+        QCOMPARE(notice.pos(), QPoint(300 - w / 2, 280 - 20));
+        // A null point falls back to the same anchor.
+        const QPoint before = notice.pos();
+        notice.showNoticeTextAt(QStringLiteral("abc"), QPoint());
+        QCOMPARE(notice.pos(), before);
+    }
+
+    void showNoticeRepeatsTheCurrentText()
+    {
+        QWidget owner;
+        owner.resize(600, 300);
+        CbNotice notice(&owner);
+        notice.showNoticeTextAt(QStringLiteral("first"), QPoint(100, 100));
+        notice.setFontPixelSize(40);
+        notice.showNotice();
+        // The bigger font must widen the toast; an old fixed size must not stick.
+        QCOMPARE(notice.width(), notice.fontMetrics().horizontalAdvance(QStringLiteral("first")) + 36);
+        QVERIFY(!notice.isHidden());
+    }
+
+    void opacityCurve_data()
+    {
+        QTest::addColumn<int>("ms");
+        QTest::addColumn<double>("opacity");
+        QTest::newRow("start") << 0 << 1.0;
+        QTest::newRow("still opaque at 1.2 s") << 1200 << 1.0;
+        QTest::newRow("fade begins at 1.3 s") << 1300 << 1.0;
+        QTest::newRow("half way through the fade") << 1800 << 0.5;
+        QTest::newRow("nearly gone") << 2200 << 0.1;
+    }
+    void opacityCurve()
+    {
+        QFETCH(int, ms);
+        QFETCH(double, opacity);
+        QWidget owner;
+        owner.resize(600, 300);
+        CbNotice notice(&owner);
+        notice.showNoticeText(QStringLiteral("x"));
+        QPropertyAnimation *animation = animationOf(notice);
+        QVERIFY(animation);
+        QCOMPARE(animation->duration(), 2300);
+        QCOMPARE(animation->endValue().toDouble(), 0.0);
+        animation->pause();
+        animation->setCurrentTime(ms);
+        QVERIFY(qAbs(effectOf(notice)->opacity() - opacity) < 1e-6);
+    }
+
+    void cycleRunsAndHides()
+    {
+        QWidget owner;
+        owner.resize(600, 300);
+        owner.show();
+        CbNotice notice(&owner);
+        QSignalSpy finished(&notice, &CbNotice::sigFinished);
+        QElapsedTimer clock;
+        clock.start();
+        notice.showNoticeText(QStringLiteral("Operate successful"));
+        QTest::qWait(1000);
+        QVERIFY(notice.isVisible());
+        QCOMPARE(effectOf(notice)->opacity(), 1.0);
+        QVERIFY(finished.wait(3000));
+        QVERIFY(clock.elapsed() >= 2250);
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(notice.isHidden());
+    }
+
+    void secondMessageRestartsTheCycle()
+    {
+        QWidget owner;
+        owner.resize(600, 300);
+        owner.show();
+        CbNotice notice(&owner);
+        QSignalSpy finished(&notice, &CbNotice::sigFinished);
+        notice.showNoticeText(QStringLiteral("first"));
+        QTest::qWait(1000);
+        QElapsedTimer clock;
+        clock.start();
+        CbNoticeInterface *asInterface = &notice;
+        asInterface->showNoticeTextAt(QStringLiteral("second message"), QPoint(250, 120));
+        QVERIFY(finished.wait(3000));
+        QVERIFY(clock.elapsed() >= 2250);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(notice.width(), notice.fontMetrics().horizontalAdvance(QStringLiteral("second message")) + 36);
+    }
+
+    void clickHidesButCycleStillFinishes()
+    {
+        QWidget owner;
+        owner.resize(600, 300);
+        owner.show();
+        CbNotice notice(&owner);
+        QSignalSpy finished(&notice, &CbNotice::sigFinished);
+        QElapsedTimer clock;
+        clock.start();
+        notice.showNoticeText(QStringLiteral("click me"));
+        QTest::mouseClick(&notice, Qt::LeftButton);
+        QVERIFY(notice.isHidden());
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(finished.wait(3000));
+        QVERIFY(clock.elapsed() >= 2250);
+    }
+
+    void paintsRoundedBubbleInTheColours()
+    {
+        QWidget owner;
+        owner.resize(600, 300);
+        CbNotice notice(&owner);
+        notice.setBackgroundColor(QColor(10, 200, 30));
+        notice.setTextColor(QColor(250, 250, 250));
+        notice.showNoticeTextAt(QStringLiteral("   "), QPoint(200, 100));
+        QImage image(notice.size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        notice.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        // Radius 22: the corner pixel stays empty, the middle is filled.
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(QColor(image.pixel(notice.width() / 2, 5)).rgb(), QColor(10, 200, 30).rgb());
+    }
+};
+
+ORVANE_TEST_MAIN(tst_CbNotice)
+#include "tst_cbnotice.moc"
