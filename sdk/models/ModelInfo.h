@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// One keyboard model of the catalogue (models.json).
+struct ModelInfo
+{
+    // Side LEDs a light frame carries for a model without a side light, and
+    // the key part of every frame: 132 LEDs at 18 per report.
+    static constexpr int defaultStreamSideLeds = 33;
+    static constexpr int streamKeyPackets = 8;
+    static constexpr int ledsPerStreamPacket = 18;
+    static constexpr int magneticDeviceType = 4;
+
+    QString code;
+    QString productName;
+    QString likeName;
+    QString deviceType;
+    std::array<int, 4> values{};
+    int layoutNumber = 0;
+    int layoutDeviceType = 0;
+    int sideLightCount = 0;  // 0: no side light
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
+    uint16_t receiverProductId = 0;  // 0: no 2.4 GHz receiver
+    int interfaceNumber = 0;
+    uint16_t usagePage = 0;
+    bool keyboardModes = false;
+    bool prohibitSleep = false;
+    bool paletteRgbFirst = false;
+    bool deepEnterNotch = false;
+    bool musicSingleColumn = false;
+    int musicColumns68 = 0;  // 0: the default
+    int pictureBoxWidth = 0;  // 0 x 0: the default row picture box
+    int pictureBoxHeight = 0;
+
+    bool isMagnetic() const { return layoutDeviceType == magneticDeviceType; }
+    bool hasSideLight() const { return sideLightCount > 0; }
+    bool hasReceiver() const { return receiverProductId != 0; }
+    bool hasOwnPictureBox() const { return pictureBoxWidth > 0 && pictureBoxHeight > 0; }
+
+    // The light stream sends the side part even without a side light.
+    int streamSideLedCount() const { return hasSideLight() ? sideLightCount : defaultStreamSideLeds; }
+    int streamSidePackets() const
+    {
+        return (streamSideLedCount() + ledsPerStreamPacket - 1) / ledsPerStreamPacket;
+    }
+    // One whole USB light frame; the I/O thread releases stream reports in
+    // batches of exactly this size so that a frame is never cut.
+    int streamBatchSize() const { return streamKeyPackets + streamSidePackets(); }
+
+    QString vendorIdText() const;
+    QString productIdText() const;
+    QString receiverProductIdText() const;
+};

@@ -1,0 +1,234 @@
+#include "TestMain.h"
+
+#include "models/ModelCatalogue.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+
+class tst_ModelCatalogue : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A valid one-model catalogue with some fields of the model replaced.
+    static QByteArray minimalCatalogue(const QJsonObject& overrides = {})
+    {
+        QJsonObject model{{"code", "A1"}, {"productName", "P"}, {"likeName", "L"}, {"deviceType", "keyboard"},
+                          {"values", QJsonArray{0, 0, 0, 0}}, {"layoutNumber", 61}, {"layoutDeviceType", 2},
+                          {"sideLightCount", 0}, {"vendorId", "1209"}, {"productId", "0001"},
+                          {"receiverProductId", ""}, {"interfaceNumber", 1}, {"usagePage", "ff60"}};
+        for (auto it = overrides.begin(); it != overrides.end(); ++it)
+            model.insert(it.key(), it.value());
+        const QJsonObject top{{"firmwareId", QJsonArray{"NUC", "01", "KB", "X"}},
+                              {"bootloaders", QJsonArray{}},
+                              {"models", QJsonArray{model}}};
+        return QJsonDocument(top).toJson();
+    }
+
+private slots:
+    void builtInCatalogueCoversTheFamily()
+    {
+        const ModelCatalogue& c = ModelCatalogue::instance();
+        QVERIFY2(c.models().size() >= 10, "the built-in catalogue did not load or is too small");
+
+        QSet<int> layouts, deviceTypes, sideCounts;
+        int magnetic = 0, magneticWithSide = 0, receivers = 0, keyboardModes = 0, prohibitSleep = 0, rgbFirst = 0;
+        QSet<QPair<int, int>> boxes;
+        for (const ModelInfo& m : c.models()) {
+            layouts << m.layoutNumber;
+            deviceTypes << m.layoutDeviceType;
+            sideCounts << m.sideLightCount;
+            magnetic += m.isMagnetic();
+            magneticWithSide += m.isMagnetic() && m.hasSideLight();
+            receivers += m.hasReceiver();
+            keyboardModes += m.keyboardModes;
+            prohibitSleep += m.prohibitSleep;
+            rgbFirst += m.paletteRgbFirst;
+            if (m.hasOwnPictureBox())
+                boxes << qMakePair(m.pictureBoxWidth, m.pictureBoxHeight);
+            QCOMPARE(m.deviceType, QStringLiteral("keyboard"));
+            QVERIFY(!m.productName.isEmpty() && !m.likeName.isEmpty());
+            QCOMPARE(m.vendorId, uint16_t(0x1209));
+        }
+        for (int layout : {61, 68, 82, 84, 98, 104})
+            QVERIFY2(layouts.contains(layout), qPrintable(QString::number(layout)));
+        QVERIFY(magnetic >= 3);
+        QVERIFY(magneticWithSide >= 1);
+        QVERIFY(deviceTypes.contains(2) || deviceTypes.contains(3));
+        QVERIFY(deviceTypes.contains(5));
+        QVERIFY(sideCounts.contains(0) && sideCounts.contains(33) && sideCounts.contains(45));
+        QVERIFY(sideCounts.contains(50) || sideCounts.contains(51));
+        QVERIFY(receivers >= 2);
+        QCOMPARE(keyboardModes, 1);
+        QCOMPARE(prohibitSleep, 1);
+        QCOMPARE(rgbFirst, 1);
+        QCOMPARE(boxes, (QSet<QPair<int, int>>{{51, 91}, {100, 89}}));
+        QVERIFY(c.usbIdsArePlaceholders());
+        QCOMPARE(c.firmwareId().size(), 4);
+    }
+
+    void bootloaderIdentities()
+    {
+        const auto& ids = ModelCatalogue::instance().bootloaderIds();
+        QCOMPARE(int(ids.size()), 3);
+        QCOMPARE(ids[0].vendorIdText, QStringLiteral("0416"));
+        QCOMPARE(ids[0].productIdText, QStringLiteral("3f00"));
+        QCOMPARE(ids[1].vendorIdText, QStringLiteral("1FC9"));
+        QCOMPARE(ids[1].productIdText, QStringLiteral("F7DF"));
+        QCOMPARE(ids[2].vendorIdText, QStringLiteral("0416"));
+        QCOMPARE(ids[2].productIdText, QStringLiteral("3f01"));
+    }
+
+    void streamBatchFollowsSideLight_data()
+    {
+        QTest::addColumn<int>("sideLights");
+        QTest::addColumn<int>("sidePackets");
+        QTest::addColumn<int>("batch");
+        QTest::newRow("no side light sends the default 33") << 0 << 2 << 10;
+        QTest::newRow("33") << 33 << 2 << 10;
+        QTest::newRow("36 fills two packets") << 36 << 2 << 10;
+        QTest::newRow("37 needs a third") << 37 << 3 << 11;
+        QTest::newRow("45") << 45 << 3 << 11;
+        QTest::newRow("50") << 50 << 3 << 11;
+        QTest::newRow("51") << 51 << 3 << 11;
+    }
+    void streamBatchFollowsSideLight()
+    {
+        QFETCH(int, sideLights);
+        QFETCH(int, sidePackets);
+        QFETCH(int, batch);
+        ModelInfo m;
+        m.sideLightCount = sideLights;
+        QCOMPARE(m.streamSidePackets(), sidePackets);
+        QCOMPARE(m.streamBatchSize(), batch);
+    }
+
+    void everyBuiltInBatchCarriesWholeFrames()
+    {
+        for (const ModelInfo& m : ModelCatalogue::instance().models()) {
+            const int leds = m.hasSideLight() ? m.sideLightCount : 33;
+            QCOMPARE(m.streamBatchSize(), 8 + (leds + 17) / 18);
+        }
+    }
+
+    void lookups()
+    {
+        const ModelCatalogue& c = ModelCatalogue::instance();
+        for (const ModelInfo& m : c.models()) {
+            QCOMPARE(c.find(m.code), &m);
+            QVERIFY(!c.find(m.code.toLower()) || m.code == m.code.toLower());
+            const auto cable = c.findByUsbId(m.vendorId, m.productId);
+            QCOMPARE(cable.model, &m);
+            QVERIFY(!cable.viaReceiver);
+            if (m.hasReceiver()) {
+                const auto dongle = c.findByUsbId(m.vendorId, m.receiverProductId);
+                QCOMPARE(dongle.model, &m);
+                QVERIFY(dongle.viaReceiver);
+            }
+            QCOMPARE(m.vendorIdText(), QStringLiteral("%1").arg(m.vendorId, 4, 16, QLatin1Char('0')).toUpper());
+        }
+        QVERIFY(!c.find(QStringLiteral("NOPE")));
+        QVERIFY(!c.findByUsbId(0x1209, 0xFFFF).model);
+        QVERIFY(!c.findByUsbId(0x046D, c.models().front().productId).model);
+        QVERIFY(c.hasVendorId(0x1209));
+        QCOMPARE(c.vendorIds(), std::vector<uint16_t>{0x1209});
+    }
+
+    void parsesAllFields()
+    {
+        ModelCatalogue c;
+        QString error;
+        QVERIFY2(ModelCatalogue::parse(minimalCatalogue({{"keyboardModes", true}, {"pictureBox", QJsonArray{51, 91}},
+                                                         {"musicColumns68", 17}, {"receiverProductId", "00AB"}}),
+                                       &c, &error),
+                 qPrintable(error));
+        QCOMPARE(int(c.models().size()), 1);
+        const ModelInfo& m = c.models().front();
+        QCOMPARE(m.code, QStringLiteral("A1"));
+        QCOMPARE(m.usagePage, uint16_t(0xFF60));
+        QCOMPARE(m.receiverProductId, uint16_t(0xAB));
+        QCOMPARE(m.receiverProductIdText(), QStringLiteral("00AB"));
+        QVERIFY(m.keyboardModes);
+        QVERIFY(!m.prohibitSleep);
+        QCOMPARE(m.musicColumns68, 17);
+        QCOMPARE(m.pictureBoxWidth, 51);
+    }
+
+    void rejectsBrokenCatalogues_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("errorPart");
+        QTest::newRow("not JSON") << QByteArray("{ \"models\": [") << "not JSON";
+        QTest::newRow("array at top") << QByteArray("[]") << "top level";
+        QTest::newRow("no models") << QByteArray("{ \"firmwareId\": [\"a\",\"b\",\"c\",\"d\"] }") << "\"models\"";
+        QTest::newRow("bad vendor id") << minimalCatalogue({{"vendorId", "12G9"}}) << "\"vendorId\"";
+        QTest::newRow("short product id") << minimalCatalogue({{"productId", "1"}}) << "\"productId\"";
+        QTest::newRow("layout as text") << minimalCatalogue({{"layoutNumber", "61"}}) << "\"layoutNumber\"";
+        QTest::newRow("fractional side light") << minimalCatalogue({{"sideLightCount", 3.5}}) << "\"sideLightCount\"";
+        QTest::newRow("negative side light") << minimalCatalogue({{"sideLightCount", -1}}) << "\"sideLightCount\"";
+        QTest::newRow("flag as number") << minimalCatalogue({{"prohibitSleep", 1}}) << "\"prohibitSleep\"";
+        QTest::newRow("three values") << minimalCatalogue({{"values", QJsonArray{0, 0, 0}}}) << "\"values\"";
+        QTest::newRow("code with a slash") << minimalCatalogue({{"code", "../A"}}) << "\"code\"";
+        QTest::newRow("empty code") << minimalCatalogue({{"code", ""}}) << "\"code\"";
+        QTest::newRow("bad picture box") << minimalCatalogue({{"pictureBox", QJsonArray{0, 9}}}) << "\"pictureBox\"";
+        QTest::newRow("receiver id of the cable")
+            << minimalCatalogue({{"receiverProductId", "0001"}}) << "used twice";
+        QJsonObject twice = QJsonDocument::fromJson(minimalCatalogue()).object();
+        QJsonArray models = twice.value("models").toArray();
+        QJsonObject second = models.at(0).toObject();
+        second.insert("productId", "0002");
+        models.append(second);
+        twice.insert("models", models);
+        QTest::newRow("code twice") << QJsonDocument(twice).toJson() << "code used twice";
+    }
+    void rejectsBrokenCatalogues()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, errorPart);
+        ModelCatalogue c;
+        QVERIFY(ModelCatalogue::parse(minimalCatalogue(), &c, nullptr));
+        QString error;
+        QVERIFY(!ModelCatalogue::parse(json, &c, &error));
+        QVERIFY2(error.contains(errorPart), qPrintable(error));
+        QCOMPARE(int(c.models().size()), 1);  // the target is left as it was
+    }
+
+    void udevRuleListsEveryIdOnce()
+    {
+        QFile file(QStringLiteral(ORVANE_TEST_BIN_DIR "/../packaging/60-orvane-keyboard.rules"));
+        QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(file.fileName()));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+
+        QSet<QString> expected;
+        const ModelCatalogue& c = ModelCatalogue::instance();
+        for (const ModelInfo& m : c.models()) {
+            expected << (m.vendorIdText() + QLatin1Char(':') + m.productIdText()).toLower();
+            if (m.hasReceiver())
+                expected << (m.vendorIdText() + QLatin1Char(':') + m.receiverProductIdText()).toLower();
+        }
+        for (const auto& b : c.bootloaderIds())
+            expected << (b.vendorIdText + QLatin1Char(':') + b.productIdText).toLower();
+
+        const QRegularExpression rule(QStringLiteral(
+            "^KERNEL==\"hidraw\\*\", SUBSYSTEM==\"hidraw\", ATTRS\\{idVendor\\}==\"([0-9a-f]{4})\", "
+            "ATTRS\\{idProduct\\}==\"([0-9a-f]{4})\", TAG\\+=\"uaccess\"$"));
+        QSet<QString> found;
+        for (const QString& line : lines) {
+            if (line.startsWith(QLatin1Char('#')))
+                continue;
+            const auto match = rule.match(line);
+            QVERIFY2(match.hasMatch(), qPrintable(line));
+            const QString id = match.captured(1) + QLatin1Char(':') + match.captured(2);
+            QVERIFY2(!found.contains(id), qPrintable(id));
+            found << id;
+        }
+        QCOMPARE(found, expected);
+    }
+};
+
+ORVANE_TEST_MAIN(tst_ModelCatalogue)
+#include "tst_ModelCatalogue.moc"
