@@ -1,0 +1,127 @@
+#include "QtLinguist.h"
+#include "TestMain.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+// Language table, locale mapping and loading of the compiled translations.
+class tst_QtLinguist : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString builtTranslations() { return QStringLiteral(ORVANE_TEST_BIN_DIR "/translation"); }
+
+    static QString softwareExit() { return QObject::tr("Software exit"); }
+
+private slots:
+    void languageFiles()
+    {
+        QtLinguist linguist;
+        const QStringList keys = {"Zh_SM",  "Zh_TR",   "English", "Japanese", "Korean",
+                                  "Russian", "Arabic", "Spanish", "Portugal", "German",
+                                  "Italian", "Polish", "French",  "Ukrainian", "Czech"};
+        QCOMPARE(linguist.languageFile(0), QString());
+        QCOMPARE(linguist.languageFile(16), QString());
+        for (int i = 0; i < keys.size(); ++i) {
+            QCOMPARE(linguist.languageFile(i + 1), keys.at(i) + QStringLiteral(".qm"));
+            QVERIFY2(QFile::exists(builtTranslations() + QLatin1Char('/') + keys.at(i) + QStringLiteral(".qm")),
+                     qPrintable(keys.at(i)));
+        }
+        QCOMPARE(linguist.currentLanguage(), QtLinguist::systemLanguage());
+        QCOMPARE(linguist.translationDir(), QCoreApplication::applicationDirPath() + QStringLiteral("/translation/"));
+    }
+
+    void localeMapping_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("language");
+
+        QTest::newRow("mainland China") << "zh_CN" << 1;
+        QTest::newRow("Taiwan") << "zh_TW" << 2;
+        QTest::newRow("Hong Kong") << "zh_HK" << 2;
+        QTest::newRow("Singapore") << "zh_SG" << 2;
+        QTest::newRow("English") << "en_GB" << 3;
+        QTest::newRow("Japanese") << "ja_JP" << 4;
+        QTest::newRow("Korean") << "ko_KR" << 5;
+        QTest::newRow("Russian") << "ru_RU" << 6;
+        QTest::newRow("Arabic") << "ar_EG" << 7;
+        QTest::newRow("Spanish") << "es_MX" << 8;
+        QTest::newRow("Portuguese") << "pt_BR" << 9;
+        QTest::newRow("German") << "de_AT" << 10;
+        QTest::newRow("Italian") << "it_IT" << 11;
+        QTest::newRow("Polish") << "pl_PL" << 12;
+        QTest::newRow("French") << "fr_CA" << 13;
+        QTest::newRow("Ukrainian") << "uk_UA" << 14;
+        QTest::newRow("Czech") << "cs_CZ" << 15;
+        QTest::newRow("Dutch falls back to English") << "nl_NL" << 3;
+        QTest::newRow("C locale") << "C" << 3;
+    }
+
+    void localeMapping()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, language);
+        QCOMPARE(QtLinguist::languageForLocale(QLocale(locale)), language);
+    }
+
+    void loadingInstallsTheTranslation_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("German") << int(QtLinguist::German) << "Programm beendet";
+        QTest::newRow("Simplified Chinese") << int(QtLinguist::Zh_SM) << QString::fromUtf8("软件退出");
+        QTest::newRow("Traditional Chinese") << int(QtLinguist::Zh_TR) << QString::fromUtf8("軟體退出");
+        QTest::newRow("Czech") << int(QtLinguist::Czech) << QString::fromUtf8("Ukončení programu");
+    }
+
+    void loadingInstallsTheTranslation()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, expected);
+        QtLinguist linguist(builtTranslations());
+        QVERIFY(linguist.loadLanguage(language));
+        QCOMPARE(softwareExit(), expected);
+        QVERIFY(linguist.loadLanguage(language));
+        QCOMPARE(softwareExit(), expected);
+    }
+
+    void everyLanguageTranslatesTheCoreTexts()
+    {
+        QtLinguist linguist(builtTranslations());
+        QSet<QString> seen;
+        for (int language = 1; language <= 15; ++language) {
+            QVERIFY(linguist.loadLanguage(language));
+            const QString text = softwareExit();
+            QVERIFY2(!text.isEmpty(), qPrintable(linguist.languageFile(language)));
+            QVERIFY2(language == QtLinguist::English || text != QLatin1String("Software exit"),
+                     qPrintable(linguist.languageFile(language)));
+            seen.insert(QObject::tr("Conflict, software out of operation!"));
+        }
+        // Traditional and simplified Chinese share nothing here, so 15 texts.
+        QCOMPARE(seen.size(), 15);
+    }
+
+    void outOfRangeLeavesTranslatorUntouched()
+    {
+        QtLinguist linguist(builtTranslations());
+        QVERIFY(linguist.loadLanguage(QtLinguist::French));
+        QVERIFY(!linguist.loadLanguage(0));
+        QVERIFY(!linguist.loadLanguage(16));
+        QCOMPARE(softwareExit(), QStringLiteral("Fermeture du logiciel"));
+    }
+
+    void missingFileFallsBackToSource()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(builtTranslations() + QStringLiteral("/Italian.qm"), dir.filePath("Italian.qm")));
+        QtLinguist linguist(dir.path());
+        QVERIFY(linguist.loadLanguage(QtLinguist::Italian));
+        QCOMPARE(softwareExit(), QStringLiteral("Uscita dal software"));
+        QVERIFY(!linguist.loadLanguage(QtLinguist::Polish));
+        QCOMPARE(softwareExit(), QStringLiteral("Software exit"));
+    }
+};
+
+ORVANE_TEST_MAIN(tst_QtLinguist)
+#include "tst_QtLinguist.moc"

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>خروج البرنامج</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>حدث تعارض، توقف البرنامج عن العمل!</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>غير معروف</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>تسجيل الدخول</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>Ukončení programu</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>Konflikt, program přestal fungovat!</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Neznámé</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Přihlásit</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>Software exit</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>Conflict, software out of operation!</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unknown</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+</context>
+</TS>

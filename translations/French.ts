@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>Fermeture du logiciel</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>Conflit, le logiciel a cessé de fonctionner !</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Connexion</translation>
+    </message>
+</context>
+</TS>

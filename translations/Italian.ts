@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>Uscita dal software</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>Conflitto, il software ha smesso di funzionare!</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Accedi</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>ソフトウェアの終了</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>競合が発生し、ソフトウェアが停止しました！</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>不明</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>ログイン</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>소프트웨어 종료</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>충돌이 발생하여 소프트웨어가 중지되었습니다!</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>알 수 없음</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>로그인</translation>
+    </message>
+</context>
+</TS>

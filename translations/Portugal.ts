@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>Saída do software</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>Conflito, o software deixou de funcionar!</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Entrar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>Завершение программы</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>Произошёл сбой, программа прекратила работу!</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Неизвестно</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Вход</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>Salida del software</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>¡Conflicto, el software ha dejado de funcionar!</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+</context>
+</TS>

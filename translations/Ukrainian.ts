@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>Завершення програми</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>Стався збій, програма припинила роботу!</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Невідомо</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Увійти</translation>
+    </message>
+</context>
+</TS>
