@@ -1,0 +1,73 @@
+#include "TestMain.h"
+
+#include "widgets/BatteryItem.h"
+
+class tst_BatteryItem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void levels_data()
+    {
+        const QColor red(255, 60, 0), amber(200, 140, 0), green(100, 150, 100);
+        QTest::addColumn<bool>("showText");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<int>("fillWidth");
+        QTest::newRow("empty") << true << 0 << red << 0;
+        QTest::newRow("25 is still red") << true << 25 << red << 6;
+        QTest::newRow("26 turns amber") << true << 26 << amber << 6;
+        QTest::newRow("50 is still amber") << true << 50 << amber << 12;
+        QTest::newRow("51 turns green") << true << 51 << green << 12;
+        QTest::newRow("99 fills 24 pixels") << true << 99 << green << 24;
+        QTest::newRow("full fills 25 pixels") << true << 100 << green << 25;
+        QTest::newRow("negative counts green, nothing filled") << true << -5 << green << 0;
+        QTest::newRow("over 100 stays inside the outline") << true << 255 << green << 25;
+        QTest::newRow("text off, low level is green") << false << 10 << green << 2;
+        QTest::newRow("text off, middle level is green") << false << 40 << green << 10;
+    }
+    void levels()
+    {
+        QFETCH(bool, showText);
+        QFETCH(int, level);
+        QFETCH(QColor, colour);
+        QFETCH(int, fillWidth);
+        BatteryItem battery;
+        battery.setShowText(showText);
+        battery.setLevel(level);
+        QCOMPARE(battery.level(), level);
+        QCOMPARE(battery.fillColor(), colour);
+        QCOMPARE(battery.fillWidth(), fillWidth);
+    }
+
+    void showTextTakesEffectAtTheNextLevel()
+    {
+        BatteryItem battery;
+        battery.setLevel(10);
+        battery.setShowText(false);
+        QCOMPARE(battery.fillColor(), QColor(255, 60, 0));
+        battery.setLevel(10);
+        QCOMPARE(battery.fillColor(), QColor(100, 150, 100));
+    }
+
+    void paintsOutlineAndFill()
+    {
+        BatteryItem battery;
+        battery.resize(40, 20);
+        battery.setShowText(false);
+        battery.setLevel(60);
+        const QImage image = battery.grab().toImage();
+        const QRgb outline = qRgb(136, 205, 12);
+        const QRgb fill = qRgb(100, 150, 100);
+        QCOMPARE(image.pixel(0, 7), outline);
+        QCOMPARE(image.pixel(29, 7), outline);
+        QCOMPARE(image.pixel(31, 7), outline);
+        QCOMPARE(image.pixel(14, 0), outline);
+        QCOMPARE(image.pixel(2, 7), fill);
+        QCOMPARE(image.pixel(16, 7), fill);
+        QVERIFY(image.pixel(20, 7) != fill);
+    }
+};
+
+ORVANE_TEST_MAIN(tst_BatteryItem)
+#include "tst_batteryitem.moc"
