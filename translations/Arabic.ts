@@ -27,4 +27,11 @@
         <translation>تسجيل الدخول</translation>
     </message>
 </context>
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+</context>
 </TS>

@@ -27,4 +27,11 @@
         <translation>Přihlásit</translation>
     </message>
 </context>
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+</context>
 </TS>

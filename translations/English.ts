@@ -27,4 +27,11 @@
         <translation>Login</translation>
     </message>
 </context>
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+</context>
 </TS>

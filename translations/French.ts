@@ -27,4 +27,11 @@
         <translation>Connexion</translation>
     </message>
 </context>
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+</context>
 </TS>

@@ -27,4 +27,11 @@
         <translation>Anmelden</translation>
     </message>
 </context>
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+</context>
 </TS>

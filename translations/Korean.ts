@@ -27,4 +27,11 @@
         <translation>로그인</translation>
     </message>
 </context>
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+</context>
 </TS>

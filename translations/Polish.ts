@@ -27,4 +27,11 @@
         <translation>Zaloguj</translation>
     </message>
 </context>
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+</context>
 </TS>

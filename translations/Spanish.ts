@@ -27,4 +27,11 @@
         <translation>Iniciar sesión</translation>
     </message>
 </context>
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+</context>
 </TS>

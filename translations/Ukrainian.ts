@@ -27,4 +27,11 @@
         <translation>Увійти</translation>
     </message>
 </context>
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+</context>
 </TS>

@@ -27,4 +27,11 @@
         <translation>登录</translation>
     </message>
 </context>
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+</context>
 </TS>

@@ -27,4 +27,11 @@
         <translation>登入</translation>
     </message>
 </context>
+<context>
+    <name>DCustomEventTipExplain</name>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
+    </message>
+</context>
 </TS>

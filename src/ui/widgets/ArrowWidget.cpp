@@ -1,0 +1,126 @@
+#include "ArrowWidget.h"
+
+#include "DDataManager.h"
+
+#include <QEvent>
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QPainter>
+
+namespace {
+constexpr int kShadowBand = 15;
+constexpr int kTopArrowHeight = 10;
+constexpr int kArrowWidth = 15;
+constexpr int kCornerRadius = 5;
+
+// A theme colour text "r,g,b[,a]" as an opaque colour; a missing or
+// unreadable component counts 0.
+QColor opaqueThemeColor(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    int rgb[3] = {0, 0, 0};
+    for (int i = 0; i < 3 && i < parts.size(); ++i)
+        rgb[i] = qBound(0, parts.at(i).trimmed().toInt(), 255);
+    return QColor(rgb[0], rgb[1], rgb[2], 255);
+}
+}
+
+ArrowWidget::ArrowWidget(int arrowSide, QWidget *parent)
+    : QDialog(parent)
+    , m_arrowSide(arrowSide)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::ToolTip);
+    setWindowOpacity(0.9);
+
+    auto *shadow = new QGraphicsDropShadowEffect(this);
+    shadow->setOffset(0, 0);
+    shadow->setColor(Qt::gray);
+    shadow->setBlurRadius(15);
+    setGraphicsEffect(shadow);
+
+    installEventFilter(this);
+    m_backgroundColor = opaqueThemeColor(DDataManager::getInstance()->themeColors().allBgColor);
+}
+
+void ArrowWidget::setPopupSize(int width, int height)
+{
+    setFixedSize(width, height);
+}
+
+void ArrowWidget::setArrowX(int x)
+{
+    m_arrowX = x;
+}
+
+void ArrowWidget::setContentWidget(QWidget *content)
+{
+    auto *box = new QHBoxLayout(this);
+    box->setSpacing(0);
+    box->setContentsMargins(kShadowBand, m_arrowSide == ArrowTop ? kShadowBand + kTopArrowHeight : kShadowBand,
+                            kShadowBand, kShadowBand);
+    box->addWidget(content);
+}
+
+void ArrowWidget::setBackgroundColor(int r, int g, int b)
+{
+    m_backgroundColor = QColor(r, g, b, 255);
+    update();
+}
+
+QPainterPath ArrowWidget::bubblePath(int arrowSide, int width, int height, int arrowX)
+{
+    const int bodyTop = arrowSide == ArrowTop ? kShadowBand + kTopArrowHeight : kShadowBand;
+    const int bodyBottom = height - kShadowBand;
+    QPainterPath path;
+    path.addRoundedRect(QRectF(kShadowBand, bodyTop, width - 2 * kShadowBand, bodyBottom - bodyTop), kCornerRadius,
+                        kCornerRadius);
+
+    // The arrow stands on the body's edge with its tip 7 pixels in from its left end.
+    int base, tip;
+    if (arrowSide == ArrowTop) {
+        base = bodyTop;
+        tip = kShadowBand;
+    } else if (arrowSide == ArrowBottom) {
+        base = bodyBottom;
+        tip = height;
+    } else {
+        return path;
+    }
+    QPolygonF arrow;
+    arrow << QPointF(arrowX, base) << QPointF(arrowX + 7, tip) << QPointF(arrowX + kArrowWidth, base);
+    QPainterPath triangle;
+    triangle.addPolygon(arrow);
+    triangle.closeSubpath();
+    return path.united(triangle);
+}
+
+void ArrowWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_backgroundColor);
+    painter.drawPath(bubblePath(m_arrowSide, width(), height(), m_arrowX));
+}
+
+bool ArrowWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == this && event->type() == QEvent::WindowDeactivate) {
+        hide();
+        emit sigArrowWidgetHide();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ArrowWidget::enterEvent(QEvent *event)
+{
+    emit sigArrowWidgetMouseEnter();
+    QDialog::enterEvent(event);
+}
+
+void ArrowWidget::leaveEvent(QEvent *event)
+{
+    emit sigArrowWidgetMouseLeave();
+    QDialog::leaveEvent(event);
+}
