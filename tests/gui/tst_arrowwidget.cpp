@@ -144,7 +144,12 @@ private slots:
         bubble.installEventFilter(&counter);
         bubble.show();
         QTRY_VERIFY(counter.paints > 0);
-        QTest::qWait(50);
+        // Let the paints of showing the window settle first.
+        int settled;
+        do {
+            settled = counter.paints;
+            QTest::qWait(100);
+        } while (settled != counter.paints);
         counter.paints = 0;
         bubble.setArrowX(150);
         QTest::qWait(100);

@@ -106,6 +106,7 @@ private slots:
     {
         TextMoveWidget marquee;
         marquee.resize(100, 30);
+        marquee.setTextFont(QStringLiteral("DejaVu Sans"), 10);
         marquee.setText(longText());
         marquee.setMouseHoverStop(true);
         QEvent enter(QEvent::Enter);
