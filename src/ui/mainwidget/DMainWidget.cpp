@@ -1,21 +1,425 @@
 #include "DMainWidget.h"
+#include "ui_DMainWidget.h"
 
-#include "DWindowEdge.h"
+#include "AutoStartEntry.h"
+#include "DDataManager.h"
+#include "DFrameGeometry.h"
+#include "DStartupSettings.h"
+#include "DThemeColor.h"
+#include "DTrayPolicy.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QDesktopWidget>
+#include <QIcon>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+
+namespace {
+
+DMainWidget* g_mainWidget = nullptr;
+
+const QString kDefaultsFile = QStringLiteral(":/images/configDir/OrvaneDefaultConfig.ini");
+const QString kLogoImage = QStringLiteral(":/images/orvaneLogo.png");
+
+QString buttonLook(const QString& defaultImage, const QString& activeImage)
+{
+    return QStringLiteral("QPushButton{border-image: url(%1);}"
+                          "QPushButton:hover{border-image: url(%2);}"
+                          "QPushButton:pressed{border-image: url(%2);}")
+        .arg(defaultImage, activeImage);
+}
+
+QString themeName(int themeIndex)
+{
+    static const char* const names[] = {"Black", "Light", "Blue", "Pink", "Other"};
+    if (themeIndex < 0 || themeIndex >= int(std::size(names)))
+        return QString();
+    return QLatin1String(names[themeIndex]);
+}
+
+}
 
 DMainWidget::DMainWidget(QWidget* parent)
     : QWidget(parent)
+    , ui(new Ui::DMainWidget)
 {
+    ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
-    setMouseTracking(true);
-    resize(1280, 715);
+    g_mainWidget = this;
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setMinimumSize(DFrameGeometry::minimumWindowSize(screen->availableGeometry().size()));
+
+    ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
+    for (QWidget* w : {static_cast<QWidget*>(ui->frame_Bg), static_cast<QWidget*>(ui->frame_Title),
+                       static_cast<QWidget*>(ui->frame_Main), static_cast<QWidget*>(ui->stackedWidget_Main),
+                       static_cast<QWidget*>(this)})
+        w->setMouseTracking(true);
+    setCursor(Qt::ArrowCursor);
+    for (QObject* o : {static_cast<QObject*>(this), static_cast<QObject*>(ui->frame_Bg),
+                       static_cast<QObject*>(ui->frame_Title), static_cast<QObject*>(ui->frame_Main)})
+        o->installEventFilter(this);
+
+    m_listToggleButton = new QPushButton(this);
+    m_listToggleButton->setObjectName(QStringLiteral("m_listToggleButton"));
+    setListToggleLook(true);
+    connect(m_listToggleButton, &QPushButton::clicked, this, &DMainWidget::onClickCtrlHidListStatusBut);
+
+    readDefaultsFile();
+    ui->label_AppName->setFont([] {
+        QFont f = DDataManager::getInstance()->getFont(0);
+        f.setPointSize(16);
+        return f;
+    }());
+    ui->label_AppName->setText(m_titleText);
+    ui->appLogo->setStyleSheet(QStringLiteral("QPushButton{border-image: url(%1);}").arg(kLogoImage));
+    setWindowIcon(QIcon(kLogoImage));
+
+    // The library's version text goes here once the device library starts;
+    // until then the label has nothing true to say.
+    ui->label_SdkVer->hide();
+
+    m_userIniPath = DDataManager::getInstance()->userConfigDir() + QStringLiteral("/OrvaneConfig.ini");
+    m_userSettings = new QSettings(m_userIniPath, QSettings::IniFormat, this);
+    applyStartupSettings();
+
+    createTray();
+
+    if (DDataManager::getInstance()->simpleDeviceListMode()) {
+        m_deviceListShown = true;
+        onClickCtrlHidListStatusBut();
+    }
+
+    onChangAppTheme(m_userSettings->value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
 }
 
-DMainWidget::~DMainWidget() = default;
+DMainWidget::~DMainWidget()
+{
+    if (g_mainWidget == this)
+        g_mainWidget = nullptr;
+    // The menu hangs off the desktop widget, which outlives us.
+    delete m_trayMenu;
+    delete ui;
+}
+
+DMainWidget* DMainWidget::instance()
+{
+    return g_mainWidget;
+}
+
+void DMainWidget::readDefaultsFile()
+{
+    QSettings defaults(kDefaultsFile, QSettings::IniFormat);
+    defaults.setIniCodec("UTF-8");
+    DDataManager::getInstance()->setUseLocalFont(
+        defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+    m_titleText = defaults.value(QStringLiteral("CompanyName/ComName"), QStringLiteral("CompanyName")).toString();
+    setWindowTitle(m_titleText);
+}
+
+void DMainWidget::applyStartupSettings()
+{
+    DStartupSettings::writeFirstRunKeys(*m_userSettings);
+    AutoStartEntry entry(QCoreApplication::applicationName());
+    if (!DStartupSettings::syncAutoStart(*m_userSettings, entry, QCoreApplication::applicationFilePath()))
+        qWarning() << "Could not update the autostart entry" << entry.filePath();
+}
+
+void DMainWidget::createTray()
+{
+    m_minimizeAction = new QAction(this);
+    m_maximizeAction = new QAction(this);
+    m_revertAction = new QAction(this);
+    m_quitAction = new QAction(this);
+    m_quitAction->setIcon(QIcon(QStringLiteral(":/images/mainpage/closeWindowSel.png")));
+    retranslateTray();
+    connect(m_minimizeAction, &QAction::triggered, this, &DMainWidget::onMinApp);
+    connect(m_maximizeAction, &QAction::triggered, this, &QWidget::showMaximized);
+    connect(m_revertAction, &QAction::triggered, this, &QWidget::showNormal);
+    connect(m_quitAction, &QAction::triggered, this, &DMainWidget::onQuitApp);
+
+    m_trayMenu = new QMenu(QApplication::desktop());
+    m_trayMenu->addAction(m_minimizeAction);
+    m_trayMenu->addAction(m_maximizeAction);
+    m_trayMenu->addAction(m_revertAction);
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(m_quitAction);
+
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    m_trayIcon = new QSystemTrayIcon(this);
+    m_trayIcon->setIcon(QIcon(QStringLiteral(":/images/trayLogo.ico")));
+    m_trayIcon->setToolTip(m_titleText);
+    m_trayIcon->setContextMenu(m_trayMenu);
+    m_trayIcon->show();
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DMainWidget::iconActivated);
+}
+
+void DMainWidget::retranslateTray()
+{
+    m_minimizeAction->setText(QObject::tr("Minimize(&N)"));
+    m_maximizeAction->setText(QObject::tr("Maximize(&X)"));
+    m_revertAction->setText(QObject::tr("Revert(&R)"));
+    m_quitAction->setText(QObject::tr("Quit(&Q)"));
+}
+
+void DMainWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
+        showNormal();
+}
+
+void DMainWidget::hideToTray()
+{
+    if (DTrayPolicy::forHideRequest(m_trayIcon != nullptr) == DTrayPolicy::Action::Hide)
+        hide();
+    else
+        showMinimized();
+}
+
+void DMainWidget::onMinApp()
+{
+    hideToTray();
+}
+
+void DMainWidget::quitApplication()
+{
+    close();
+    QCoreApplication::exit(0);
+}
+
+void DMainWidget::onQuitApp()
+{
+    quitApplication();
+}
+
+void DMainWidget::on_pushButton_Close_clicked()
+{
+    m_userSettings->sync();
+    switch (DTrayPolicy::forCloseButton(DStartupSettings::isCloseToTray(*m_userSettings), m_trayIcon != nullptr)) {
+    case DTrayPolicy::Action::Hide:
+        hide();
+        break;
+    case DTrayPolicy::Action::Minimize:
+        showMinimized();
+        break;
+    case DTrayPolicy::Action::Quit:
+        qDebug() << "------------------------- *** App Exit (Normal) *** ------------------------------ \n";
+        quitApplication();
+        break;
+    }
+}
+
+void DMainWidget::on_pushButton_Max_clicked()
+{
+    if (isMaximized() || isFullScreen()) {
+        ui->pushButton_Max->setStyleSheet(buttonLook(QStringLiteral(":/images/mainpage/maxWindowDef.png"),
+                                                     QStringLiteral(":/images/mainpage/maxWindowSel.png")));
+        showNormal();
+        setCursor(Qt::ArrowCursor);
+    } else {
+        ui->pushButton_Max->setStyleSheet(buttonLook(QStringLiteral(":/images/mainpage/intoMaxWindowDef.png"),
+                                                     QStringLiteral(":/images/mainpage/intoMaxWindowSel.png")));
+        showMaximized();
+    }
+}
+
+void DMainWidget::on_pushButton_Min_clicked()
+{
+    showMinimized();
+}
+
+void DMainWidget::setListToggleLook(bool listShown)
+{
+    if (listShown)
+        m_listToggleButton->setStyleSheet(buttonLook(QStringLiteral(":/images/listCtrlHideDef.png"),
+                                                     QStringLiteral(":/images/listCtrlHideSel.png")));
+    else
+        m_listToggleButton->setStyleSheet(buttonLook(QStringLiteral(":/images/listCtrlShowDef.png"),
+                                                     QStringLiteral(":/images/listCtrlShowSel.png")));
+}
+
+void DMainWidget::onClickCtrlHidListStatusBut()
+{
+    m_deviceListShown = !m_deviceListShown;
+    setListToggleLook(m_deviceListShown);
+    placeListToggleButton();
+    update();
+}
+
+void DMainWidget::placeListToggleButton()
+{
+    const int x = m_deviceListShown ? 233 : 5;
+    const int y = (contentsRect().height() - 300) / 2;
+    m_listToggleButton->setGeometry(x, y, 10, 100);
+}
+
+void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
+{
+    m_productName = productName;
+    m_likeName = likeName;
+    ui->label_ProductName->setText(productName);
+    ui->label_DeviceName->setText(likeName);
+    if (DDataManager::getInstance()->simpleDeviceListMode()) {
+        // Toggled once below, so the list collapses while the placeholder
+        // names show and expands for a real keyboard.
+        m_deviceListShown = productName == QLatin1String("HID") && likeName == QLatin1String("RGB");
+        onClickCtrlHidListStatusBut();
+    }
+}
+
+void DMainWidget::omUpdataAllUI()
+{
+    ui->retranslateUi(this);
+    setWindowTitle(m_titleText);
+    ui->label_AppName->setText(m_titleText);
+    ui->label_ProductName->setText(m_productName);
+    ui->label_DeviceName->setText(m_likeName);
+    retranslateTray();
+}
+
+void DMainWidget::onChangAppTheme(int themeIndex)
+{
+    DDataManager* data = DDataManager::getInstance();
+    const themeColorData theme = data->themeColors();
+    {
+        QSettings defaults(kDefaultsFile, QSettings::IniFormat);
+        defaults.setIniCodec("UTF-8");
+        data->setUseLocalFont(defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+    }
+
+    QFont appNameFont = data->getFont(0);
+    appNameFont.setPointSize(16);
+    ui->label_AppName->setFont(appNameFont);
+    ui->label_AppName->setStyleSheet(
+        QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(theme.textCheckedColor));
+
+    const QString name = themeName(themeIndex);
+    ui->pushButton->setStyleSheet(
+        QStringLiteral("QPushButton{border-image: url(:/images/mainpage/leftTopLogo_%1.png);}").arg(name));
+
+    if (data->bgImageIsUsing()) {
+        const QString folder = DDataManager::applicationDirPath();
+        ui->frame_Title->setStyleSheet(QStringLiteral("QFrame#frame_Title{border-image:url(%1);}")
+                                           .arg(folder + QStringLiteral("/images/bgImageTitle_%1.png").arg(name)));
+        ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border-image:url(%1);}")
+                                          .arg(folder + QStringLiteral("/images/bgImageMain_%1.png").arg(name)));
+    } else {
+        ui->frame_Title->setStyleSheet(
+            QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}").arg(theme.mainWidgetTitleColorStart));
+        ui->frame_Bg->setStyleSheet(
+            QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}")
+                .arg(theme.mainWidgetBorderColor));
+        ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }")
+                                          .arg(theme.mainWidgetBorderColor));
+        ui->label_ProductName->setStyleSheet(
+            QStringLiteral("QLabel#label_ProductName{color: rgb(%1);}").arg(theme.textCheckedColor));
+        ui->label_DeviceName->setStyleSheet(
+            QStringLiteral("QLabel#label_DeviceName{color: rgb(%1);}").arg(theme.textDefaultColor));
+        QFont nameFont = data->getFont(0);
+        nameFont.setPointSize(14);
+        ui->label_ProductName->setFont(nameFont);
+        ui->label_DeviceName->setFont(nameFont);
+    }
+    update();
+}
+
+QRect DMainWidget::globalWindowRect() const
+{
+    return QRect(mapToGlobal(rect().topLeft()), mapToGlobal(rect().bottomRight()));
+}
 
 void DMainWidget::updateEdgeCursor(int x, int y)
 {
     if (m_leftPressed)
         return;
-    const QRect global(mapToGlobal(rect().topLeft()), mapToGlobal(rect().bottomRight()));
-    setCursor(DWindowEdge::cursorFor(DWindowEdge::hitTest(global, QPoint(x, y))));
+    setCursor(DFrameGeometry::cursorFor(DFrameGeometry::hitTest(globalWindowRect(), QPoint(x, y))));
+}
+
+bool DMainWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter && watched == ui->frame_Main)
+        setCursor(Qt::ArrowCursor);
+    return QWidget::eventFilter(watched, event);
+}
+
+void DMainWidget::mousePressEvent(QMouseEvent* event)
+{
+    m_dragging = false;
+    if (event->button() == Qt::LeftButton) {
+        m_leftPressed = true;
+        const QPoint onDragArea = ui->frame_4->mapFromGlobal(event->globalPos());
+        if (ui->frame_4->rect().contains(onDragArea)) {
+            m_dragOffset = event->globalPos() - frameGeometry().topLeft();
+            event->accept();
+            m_dragging = true;
+        }
+    } else if (event->button() != Qt::RightButton) {
+        QWidget::mousePressEvent(event);
+    }
+}
+
+void DMainWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    const bool fixedSize = isMaximized() || isFullScreen();
+    if (!m_leftPressed) {
+        m_resizeEdge = DFrameGeometry::hitTest(globalWindowRect(), event->globalPos());
+        setCursor(DFrameGeometry::cursorFor(m_resizeEdge));
+        return;
+    }
+    if (fixedSize)
+        return;
+    if (m_dragging) {
+        move(event->globalPos() - m_dragOffset);
+        event->accept();
+        return;
+    }
+    setGeometry(DFrameGeometry::resized(globalWindowRect(), m_resizeEdge, event->globalPos(), minimumSize()));
+    QWidget::mouseMoveEvent(event);
+}
+
+void DMainWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_leftPressed = false;
+    m_dragging = false;
+    if (m_resizeEdge != DFrameGeometry::None) {
+        releaseMouse();
+        setCursor(Qt::ArrowCursor);
+        m_resizeEdge = DFrameGeometry::None;
+    }
+}
+
+void DMainWidget::paintEvent(QPaintEvent* event)
+{
+    const themeColorData theme = DDataManager::getInstance()->themeColors();
+    const QColor left = DThemeColor::fromText(m_deviceListShown ? theme.deviceLeftBgColor : theme.deviceRightBgColor);
+    const QColor right = DThemeColor::fromText(theme.deviceRightBgColor);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QRect contents = contentsRect();
+    painter.fillRect(QRect(0, 45, 231, contents.height()), left);
+    painter.fillRect(QRect(231, 45, contents.width(), contents.height()), right);
+    QWidget::paintEvent(event);
+}
+
+void DMainWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeListToggleButton();
+}
+
+void DMainWidget::closeEvent(QCloseEvent* event)
+{
+    if (m_trayIcon)
+        m_trayIcon->hide();
+    event->accept();
 }

@@ -1,8 +1,8 @@
-#include "DWindowEdge.h"
+#include "DFrameGeometry.h"
 
 #include <array>
 
-namespace DWindowEdge {
+namespace DFrameGeometry {
 
 namespace {
 
@@ -112,6 +112,13 @@ QRect resized(const QRect& window, int code, const QPoint& cursor, const QSize& 
         break;
     }
     return result;
+}
+
+QSize minimumWindowSize(const QSize& availableScreen)
+{
+    if (availableScreen.width() > 1920 || availableScreen.height() > 1080)
+        return QSize(1450, 810);
+    return QSize(1280, 715);
 }
 
 }

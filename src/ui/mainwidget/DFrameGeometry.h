@@ -2,11 +2,13 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <Qt>
 
-// Which border of a frameless window the cursor is on, and the cursor shown
-// there. Codes are what the window keeps in its resize state.
-namespace DWindowEdge {
+// The geometry rules of the frameless main window: which border the cursor is
+// on (codes are what the window keeps as its resize state), the cursor shown
+// there, how dragging a border changes the window, and the minimum size.
+namespace DFrameGeometry {
 
 enum Code : int {
     Top = 0,
@@ -33,5 +35,8 @@ Qt::CursorShape cursorFor(int code);
 // The rectangle after dragging border `code` to `cursor`; a moving top or
 // left edge stops where the window would become smaller than `minimum`.
 QRect resized(const QRect& window, int code, const QPoint& cursor, const QSize& minimum);
+
+// Screens larger than full HD in either direction get the larger minimum.
+QSize minimumWindowSize(const QSize& availableScreen);
 
 }

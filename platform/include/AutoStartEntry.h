@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// The program's run-at-log-on entry: an XDG autostart desktop entry
+// "<config home>/autostart/<name>.desktop" that starts the program with
+// --AutoUp. The settings file says whether it should exist; sync() makes the
+// file agree with it, so a moved program or an entry deleted behind our back
+// is repaired at the next start.
+class AutoStartEntry
+{
+public:
+    // `name` is the entry's file name without ".desktop"; `configHome` the
+    // folder that holds "autostart" (XDG_CONFIG_HOME when empty).
+    explicit AutoStartEntry(const QString& name, const QString& configHome = QString());
+
+    QString filePath() const;
+
+    // The Exec value: the program path quoted as the desktop-entry rules
+    // require, then --AutoUp. Empty for a path that cannot be written there
+    // (control characters).
+    static QString execValue(const QString& programPath);
+
+    bool isInstalledFor(const QString& programPath) const;
+    bool exists() const;
+    bool install(const QString& programPath);
+    bool remove();
+
+    // Installs (or repairs) the entry when `enabled`, removes it otherwise.
+    // Returns false when the file could not be written or removed.
+    bool sync(bool enabled, const QString& programPath);
+
+private:
+    QString m_name;
+    QString m_filePath;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class AutoStartEntry;
+class QSettings;
+
+// The main window's own keys in the user settings file: the three written on
+// the first run, and the run-at-log-on entry that follows "AutoStart".
+class DStartupSettings
+{
+public:
+    static const QString autoStartKey;      // "AutoStart/isAutoStart"
+    static const QString minimizeToTrayKey; // "MinimizeToTray/isMinimizeToTray"
+    static const QString closeToTrayKey;    // "CloseToTray/isCloseToTray"
+
+    struct FirstRunWrites
+    {
+        bool autoStart = false;
+        bool minimizeToTray = false;
+        bool closeToTray = false;
+    };
+
+    // Writes each of the three keys as true when it is absent; a key that
+    // exists keeps its value, whatever it is.
+    static FirstRunWrites writeFirstRunKeys(QSettings& settings);
+
+    // Absent keys count as false.
+    static bool isAutoStart(const QSettings& settings);
+    static bool isCloseToTray(const QSettings& settings);
+
+    // Makes the run-at-log-on entry agree with "AutoStart/isAutoStart".
+    static bool syncAutoStart(const QSettings& settings, AutoStartEntry& entry, const QString& programPath);
+};

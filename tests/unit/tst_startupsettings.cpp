@@ -1,0 +1,115 @@
+#include "TestMain.h"
+
+#include "AutoStartEntry.h"
+#include "mainwidget/DStartupSettings.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+class tst_StartupSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // What the file holds before the first start, and which keys that start
+    // must write. Every key ends up present; written keys are true and the
+    // others keep the value they had.
+    void firstRunKeysAreWrittenOnce_data()
+    {
+        QTest::addColumn<QVariantMap>("before");
+        QTest::addColumn<bool>("writesAutoStart");
+        QTest::addColumn<bool>("writesMinimize");
+        QTest::addColumn<bool>("writesClose");
+        QTest::newRow("empty file") << QVariantMap() << true << true << true;
+        QTest::newRow("autostart off kept")
+            << QVariantMap({{DStartupSettings::autoStartKey, false}}) << false << true << true;
+        QTest::newRow("close-to-tray off kept")
+            << QVariantMap({{DStartupSettings::closeToTrayKey, false}}) << true << true << false;
+        QTest::newRow("all present, all off")
+            << QVariantMap({{DStartupSettings::autoStartKey, false},
+                            {DStartupSettings::minimizeToTrayKey, false},
+                            {DStartupSettings::closeToTrayKey, false}})
+            << false << false << false;
+        QTest::newRow("odd stored text kept")
+            << QVariantMap({{DStartupSettings::minimizeToTrayKey, QStringLiteral("maybe")}}) << true << false << true;
+    }
+    void firstRunKeysAreWrittenOnce()
+    {
+        QFETCH(QVariantMap, before);
+        QFETCH(bool, writesAutoStart);
+        QFETCH(bool, writesMinimize);
+        QFETCH(bool, writesClose);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("OrvaneConfig.ini"));
+        {
+            QSettings seed(path, QSettings::IniFormat);
+            for (auto it = before.cbegin(); it != before.cend(); ++it)
+                seed.setValue(it.key(), it.value());
+        }
+
+        QSettings settings(path, QSettings::IniFormat);
+        const DStartupSettings::FirstRunWrites first = DStartupSettings::writeFirstRunKeys(settings);
+        QCOMPARE(first.autoStart, writesAutoStart);
+        QCOMPARE(first.minimizeToTray, writesMinimize);
+        QCOMPARE(first.closeToTray, writesClose);
+
+        // Read back through a fresh object: the writes reached the file.
+        QSettings reread(path, QSettings::IniFormat);
+        const QString keys[] = {DStartupSettings::autoStartKey, DStartupSettings::minimizeToTrayKey,
+                                DStartupSettings::closeToTrayKey};
+        const bool written[] = {writesAutoStart, writesMinimize, writesClose};
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(reread.contains(keys[i]));
+            if (!written[i])
+                QCOMPARE(reread.value(keys[i]).toString(), before.value(keys[i]).toString());
+            else
+                QCOMPARE(reread.value(keys[i]).toBool(), true);
+        }
+
+        const DStartupSettings::FirstRunWrites second = DStartupSettings::writeFirstRunKeys(reread);
+        QVERIFY(!second.autoStart && !second.minimizeToTray && !second.closeToTray);
+    }
+
+    void absentKeysReadAsOff()
+    {
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath(QStringLiteral("OrvaneConfig.ini")), QSettings::IniFormat);
+        QVERIFY(!DStartupSettings::isAutoStart(settings));
+        QVERIFY(!DStartupSettings::isCloseToTray(settings));
+        settings.setValue(DStartupSettings::closeToTrayKey, true);
+        QVERIFY(DStartupSettings::isCloseToTray(settings));
+        QVERIFY(!DStartupSettings::isAutoStart(settings));
+    }
+
+    void autoStartEntryFollowsTheSetting_data()
+    {
+        QTest::addColumn<QVariant>("setting");
+        QTest::addColumn<bool>("entryBefore");
+        QTest::addColumn<bool>("entryAfter");
+        QTest::newRow("on, no entry") << QVariant(true) << false << true;
+        QTest::newRow("on, entry") << QVariant(true) << true << true;
+        QTest::newRow("off, entry") << QVariant(false) << true << false;
+        QTest::newRow("off, no entry") << QVariant(false) << false << false;
+        QTest::newRow("absent, entry") << QVariant() << true << false;
+    }
+    void autoStartEntryFollowsTheSetting()
+    {
+        QFETCH(QVariant, setting);
+        QFETCH(bool, entryBefore);
+        QFETCH(bool, entryAfter);
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath(QStringLiteral("OrvaneConfig.ini")), QSettings::IniFormat);
+        if (setting.isValid())
+            settings.setValue(DStartupSettings::autoStartKey, setting);
+        AutoStartEntry entry(QStringLiteral("orvane-keyboard"), dir.filePath(QStringLiteral("config")));
+        const QString program = QStringLiteral("/usr/bin/orvane-keyboard");
+        if (entryBefore)
+            QVERIFY(entry.install(program));
+        QVERIFY(DStartupSettings::syncAutoStart(settings, entry, program));
+        QCOMPARE(entry.exists(), entryAfter);
+        QCOMPARE(entry.isInstalledFor(program), entryAfter);
+    }
+};
+
+ORVANE_TEST_MAIN(tst_StartupSettings)
+#include "tst_startupsettings.moc"
