@@ -34,4 +34,23 @@
         <translation>افتراضي</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>تصغير(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>تكبير(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>استعادة(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>خروج(&amp;Q)</translation>
+    </message>
+</context>
 </TS>

@@ -34,4 +34,23 @@
         <translation>Výchozí</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Minimalizovat(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Maximalizovat(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>Obnovit(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>Ukončit(&amp;Q)</translation>
+    </message>
+</context>
 </TS>

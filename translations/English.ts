@@ -34,4 +34,23 @@
         <translation>Default</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Minimize(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Maximize(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>Revert(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>Quit(&amp;Q)</translation>
+    </message>
+</context>
 </TS>

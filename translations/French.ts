@@ -34,4 +34,23 @@
         <translation>Par défaut</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Réduire(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Agrandir(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>Restaurer(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>Quitter(&amp;Q)</translation>
+    </message>
+</context>
 </TS>

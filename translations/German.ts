@@ -34,4 +34,23 @@
         <translation>Standard</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Minimieren(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Maximieren(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>Wiederherstellen(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>Beenden(&amp;Q)</translation>
+    </message>
+</context>
 </TS>
