@@ -1,10 +1,48 @@
-#include <QApplication>
-#include <QWidget>
+#include "CrashDumpHandler.h"
+#include "DAppllication.h"
+#include "SingleInstanceSegment.h"
+#include "SystemVersion.h"
+#include "crashNotice.h"
+#include "resourceInit.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+const QString appId = QStringLiteral("VELKOV2.0_1.2.0.1");
+constexpr int windowsXpCode = 1;
+
+QString dumpFolder(const QString& appDataDir)
+{
+    return appDataDir + QStringLiteral("/dump");
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QWidget window;
-    window.show();
+    if (isCrashNoticeRun(argc, argv))
+        return showCrashNotice(argc, argv);
+
+    // Before the application object exists the data folder is not known by
+    // name yet; it bears the program's file name.
+    const QString program = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+    CrashDumpHandler::install(
+        dumpFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') +
+                   QFileInfo(program).fileName()),
+        program, {QString::fromLatin1(crashNoticeOption)});
+
+    initOrvaneResources();
+
+    SingleInstanceSegment segment(appId);
+    const bool alreadyRunning = !segment.create();
+
+    if (systemVersionCode() != windowsXpCode)
+        QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+
+    DAppllication app(appId, argc, argv, alreadyRunning, &segment);
+    CrashDumpHandler::setDumpDirectory(dumpFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    if (app.otherInstanceAnswered() || !app.isFirstInstance())
+        return 1;
     return app.exec();
 }

@@ -1,0 +1,232 @@
+#include "DAppllication.h"
+
+#include "DDataManager.h"
+#include "DLoginWidget.h"
+#include "DMainWidget.h"
+#include "QtLinguist.h"
+#include "SingleInstanceSegment.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QSystemTrayIcon>
+#include <QTextStream>
+#include <QThread>
+
+namespace {
+constexpr int connectTimeoutMs = 500;
+constexpr int writeTimeoutMs = 30000;
+constexpr int readTimeoutMs = 1000;
+// A first instance that holds the segment but does not listen yet is still
+// starting; it gets this many more connection attempts.
+constexpr int startingInstanceRetries = 6;
+} // namespace
+
+DAppllication::DAppllication(const QString& appId, int& argc, char** argv, bool alreadyRunning,
+                             SingleInstanceSegment* segment)
+    : QApplication(argc, argv)
+    , m_appId(appId)
+{
+    qsrand(static_cast<uint>(QDateTime::currentMSecsSinceEpoch()));
+
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Microsoft YaHei"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+
+    if (!alreadyRunning)
+        initSettingsAndLanguage();
+
+    initSingleInstanceChannel();
+    if (alreadyRunning && !m_otherInstanceAnswered) {
+        // The segment exists but nobody listens: either a crashed instance
+        // left it behind, or the first instance is still starting.
+        if (segment && segment->reclaimStale()) {
+            alreadyRunning = false;
+            initSettingsAndLanguage();
+        } else {
+            for (int i = 0; i < startingInstanceRetries && !m_otherInstanceAnswered; ++i) {
+                QThread::msleep(connectTimeoutMs);
+                connectToRunningInstance();
+            }
+            if (!m_otherInstanceAnswered)
+                qDebug() << "Single instance: another process holds" << m_appId << "and does not answer; exiting";
+            m_firstInstance = false;
+            return;
+        }
+    }
+
+    if (m_otherInstanceAnswered) {
+        m_firstInstance = false;
+        return;
+    }
+    startLocalServer();
+    if (!alreadyRunning)
+        createLoginWidget();
+}
+
+DAppllication::~DAppllication()
+{
+    delete m_linguist;
+}
+
+DAppllication* DAppllication::instance()
+{
+    return static_cast<DAppllication*>(QCoreApplication::instance());
+}
+
+QtLinguist* DAppllication::linguist()
+{
+    if (!m_linguist)
+        m_linguist = new QtLinguist();
+    return m_linguist;
+}
+
+bool DAppllication::setLanguage(int languageIndex)
+{
+    return linguist()->loadLanguage(languageIndex);
+}
+
+void DAppllication::setActivationWindow(QWidget* window, bool activateOnMessage)
+{
+    m_activationWindow = window;
+    m_activateOnMessage = activateOnMessage;
+}
+
+int DAppllication::resolveLanguageIndex(const QString& userIniPath, int systemLanguageIndex)
+{
+    if (!QFileInfo(userIniPath).dir().exists())
+        return systemLanguageIndex;
+    const QSettings user(userIniPath, QSettings::IniFormat);
+    const QVariant stored = user.value(QStringLiteral("Language/selectLanguageIndex"));
+    bool ok = false;
+    const int index = stored.toInt(&ok);
+    if (!ok || index == -1)
+        return systemLanguageIndex;
+    return index;
+}
+
+void DAppllication::initSettingsAndLanguage()
+{
+    setAttribute(Qt::AA_DontCreateNativeWidgetSiblings, true);
+    setApplicationVersion(QStringLiteral("1.0.0.0"));
+    setQuitOnLastWindowClosed(true);
+
+    DDataManager::getInstance()->logStartBanner();
+    const int systemIndex = linguist()->systemLanguageIndex();
+
+    const QString userIniPath =
+        QStringLiteral("%1/UserConfig").arg(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) +
+        DDataManager::userConfigFileName();
+    const int index = resolveLanguageIndex(userIniPath, systemIndex);
+    linguist()->loadLanguage(index);
+    QSettings(userIniPath, QSettings::IniFormat).setValue(QStringLiteral("Language/selectLanguageIndex"), index);
+
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+}
+
+void DAppllication::initSingleInstanceChannel()
+{
+    m_otherInstanceAnswered = false;
+    m_localServer = nullptr;
+    m_windowToRaise = nullptr;
+    m_serverName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    connectToRunningInstance();
+}
+
+bool DAppllication::connectToRunningInstance()
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName, QIODevice::ReadWrite);
+    if (!socket.waitForConnected(connectTimeoutMs))
+        return false;
+    m_otherInstanceAnswered = true;
+    const QStringList args = QCoreApplication::arguments();
+    QTextStream stream(&socket);
+    stream << (args.size() >= 2 ? args.last() : QString());
+    stream.flush();
+    socket.waitForBytesWritten(writeTimeoutMs);
+    return true;
+}
+
+void DAppllication::startLocalServer()
+{
+    m_localServer = new QLocalServer(this);
+    connect(m_localServer, &QLocalServer::newConnection, this, &DAppllication::newLocalConnection);
+    if (!m_localServer->listen(m_serverName)) {
+        if (m_localServer->serverError() == QAbstractSocket::AddressInUseError) {
+            // A crashed instance left its socket file behind.
+            QLocalServer::removeServer(m_serverName);
+            m_localServer->listen(m_serverName);
+        }
+    }
+}
+
+void DAppllication::newLocalConnection()
+{
+    QLocalSocket* socket = m_localServer->nextPendingConnection();
+    if (!socket)
+        return;
+    socket->waitForReadyRead(readTimeoutMs);
+    // The text is not used: the connection itself is the wake-up.
+    delete socket;
+
+    if (m_windowToRaise)
+        raiseWindow(m_windowToRaise);
+}
+
+void DAppllication::raiseWindow(QWidget* window)
+{
+    window->raise();
+    window->activateWindow();
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->show();
+}
+
+void DAppllication::createLoginWidget()
+{
+    m_loginWidget = new DLoginWidget();
+    setActivationWindow(m_loginWidget, true);
+    connect(m_loginWidget, &DLoginWidget::sigLoginFinished, this, &DAppllication::onLoginFinished);
+    m_loginWidget->autoLogin();
+}
+
+void DAppllication::onLoginFinished(bool bok)
+{
+    if (!bok)
+        return;
+    m_loginWidget->fadeOut();
+
+    m_mainWidget = new DMainWidget();
+    m_mainWidget->activateWindow();
+    m_mainWidget->show();
+    m_windowToRaise = m_mainWidget;
+    setActivationWindow(m_mainWidget, true);
+
+    const QSettings user(DDataManager::getInstance()->userConfigDir() + DDataManager::userConfigFileName(),
+                         QSettings::IniFormat);
+    const bool autoStart = user.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
+    const QString commandLine = QCoreApplication::arguments().join(QLatin1Char(' '));
+    if (autoStart && commandLine.contains(QLatin1String("AutoUp"))) {
+        // Without a tray a hidden window could only come back through a
+        // second start, so it waits in the task bar instead.
+        if (QSystemTrayIcon::isSystemTrayAvailable())
+            m_mainWidget->hide();
+        else
+            m_mainWidget->showMinimized();
+    }
+}
+
+bool DAppllication::notify(QObject* receiver, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove && m_mainWidget) {
+        const QPoint global = static_cast<QMouseEvent*>(event)->globalPos();
+        m_mainWidget->updateEdgeCursor(global.x(), global.y());
+    }
+    return QApplication::notify(receiver, event);
+}

@@ -1,0 +1,42 @@
+#include "crashNotice.h"
+
+#include "DAppllication.h"
+#include "DDataManager.h"
+#include "FontSubstitutes.h"
+#include "QtLinguist.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <cstring>
+
+const char crashNoticeOption[] = "--CrashNotice";
+
+bool isCrashNoticeRun(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], crashNoticeOption) == 0)
+            return true;
+    }
+    return false;
+}
+
+int showCrashNotice(int& argc, char** argv)
+{
+    QApplication app(argc, argv);
+    installWindowsFontSubstitutes();
+
+    // Only reads the settings: this run must not change what the crashed
+    // instance left.
+    const QString userIniPath =
+        QStringLiteral("%1/UserConfig").arg(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) +
+        DDataManager::userConfigFileName();
+    QtLinguist linguist;
+    linguist.loadLanguage(DAppllication::resolveLanguageIndex(userIniPath, linguist.systemLanguageIndex()));
+
+    QMessageBox::critical(nullptr, QObject::tr("Software exit"),
+                          QStringLiteral("<FONT size=3><div><b>%1</b></div>")
+                              .arg(QObject::tr("Conflict, software out of operation!")),
+                          QMessageBox::Ok);
+    return 0;
+}
