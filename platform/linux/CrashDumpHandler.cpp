@@ -204,10 +204,12 @@ void writeDump(int signal, const siginfo_t* info)
     } else {
         head.addDecimal(info ? unsigned(info->si_code) : 0);
     }
-    head.add("\naddress: ");
-    head.addHex(info ? reinterpret_cast<uintptr_t>(info->si_addr) : 0);
-    if (info && info->si_code <= 0) {
-        head.add("\nsent by process: ");
+    if (info && info->si_code > 0) {
+        head.add("\naddress: ");
+        head.addHex(reinterpret_cast<uintptr_t>(info->si_addr));
+    } else if (info) {
+        // Sent, not raised by a fault: the address field holds the sender.
+        head.add("\naddress: none\nsent by process: ");
         head.addDecimal(unsigned(info->si_pid));
     }
     head.add("\nprocess: ");

@@ -2,7 +2,7 @@
 
 #include "DDataManager.h"
 #include "DLoginWidget.h"
-#include "DMainWidget.h"
+#include "mainwidget/DMainWidget.h"
 #include "QtLinguist.h"
 #include "SingleInstanceSegment.h"
 
@@ -14,6 +14,7 @@
 #include <QLocalSocket>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTextStream>
 #include <QThread>
@@ -32,7 +33,11 @@ DAppllication::DAppllication(const QString& appId, int& argc, char** argv, bool 
     : QApplication(argc, argv)
     , m_appId(appId)
 {
+    // Pages still draw from qrand(), which this seeds.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
     qsrand(static_cast<uint>(QDateTime::currentMSecsSinceEpoch()));
+    QT_WARNING_POP
 
     QFont font = QApplication::font();
     font.setFamily(QStringLiteral("Microsoft YaHei"));

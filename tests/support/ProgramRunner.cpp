@@ -2,6 +2,11 @@
 
 #include "TestEnvironment.h"
 
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QThread>
+
 ProgramRunner::ProgramRunner(const TestEnvironment& environment)
     : m_environment(environment)
 {
@@ -45,4 +50,24 @@ int ProgramRunner::waitForExit(int timeoutMs)
         return -1;
     }
     return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+}
+
+QString ProgramRunner::serverName()
+{
+    return QFileInfo(programPath()).fileName();
+}
+
+bool ProgramRunner::waitForListeningInstance(int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        QLocalSocket socket;
+        socket.connectToServer(serverName());
+        if (socket.waitForConnected(200)) {
+            socket.disconnectFromServer();
+            return true;
+        }
+        QThread::msleep(50);
+    }
+    return false;
 }

@@ -13,6 +13,11 @@ public:
     ~ProgramRunner();
 
     static QString programPath();
+    // The local-socket name a running instance listens on.
+    static QString serverName();
+    // True once an instance of the program in this test environment accepts
+    // connections (each accepted connection also raises its window).
+    static bool waitForListeningInstance(int timeoutMs);
 
     QProcess& start(const QStringList& arguments = {}, const QProcessEnvironment* extra = nullptr);
     // Waits for the process to end; returns its exit code, or -1 when it

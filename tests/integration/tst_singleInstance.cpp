@@ -1,0 +1,161 @@
+#include "ProgramRunner.h"
+#include "TestMain.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSettings>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+// The program as a user starts it: one instance, later starts wake it and end
+// with exit code 1, leftovers of a crashed instance are recovered, and the
+// stored language is resolved and written back.
+class tst_singleInstance : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestEnvironment& env() { return *m_env; }
+    std::unique_ptr<TestEnvironment> m_env;
+
+    QString userFile() const { return m_env->appDataDir() + QStringLiteral("/UserConfig/OrvaneConfig.ini"); }
+    QString socketPath() const { return m_env->tempDir() + QLatin1Char('/') + ProgramRunner::serverName(); }
+
+    static void capture(ProgramRunner& runner) { runner.process().setProcessChannelMode(QProcess::MergedChannels); }
+
+    // A socket file nobody listens on, as a killed instance leaves it.
+    bool leaveDeadSocket() const
+    {
+        const QByteArray path = QFile::encodeName(socketPath());
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+        const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        ::close(fd);
+        return bound && QFile::exists(socketPath());
+    }
+
+private slots:
+    void init()
+    {
+        // Each case starts from a machine where the program never ran.
+        m_env.reset();
+        m_env = std::make_unique<TestEnvironment>();
+    }
+
+    void cleanupTestCase() { m_env.reset(); }
+
+    void secondStartExitsWithOne_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no arguments") << QStringList();
+        QTest::newRow("several arguments") << QStringList{QStringLiteral("one"), QStringLiteral("two")};
+    }
+
+    void secondStartExitsWithOne()
+    {
+        QFETCH(QStringList, arguments);
+        ProgramRunner first(env());
+        capture(first);
+        first.start();
+        QVERIFY(ProgramRunner::waitForListeningInstance(30000));
+
+        ProgramRunner second(env());
+        capture(second);
+        QElapsedTimer timer;
+        timer.start();
+        second.start(arguments);
+        QCOMPARE(second.waitForExit(30000), 1);
+        QVERIFY2(timer.elapsed() < 10000, "the second start must not linger");
+        const QByteArray secondLog = second.process().readAll();
+        QVERIFY(secondLog.contains("EXE already runing"));
+        QVERIFY2(!secondLog.contains("App Runing"), "a second start creates no data manager");
+
+        QCOMPARE(first.process().state(), QProcess::Running);
+        QVERIFY(ProgramRunner::waitForListeningInstance(1000));
+    }
+
+    void leftoversOfACrashedInstanceAreRecovered_data()
+    {
+        QTest::addColumn<bool>("leaveSegment");
+        QTest::addColumn<bool>("leaveSocket");
+        QTest::newRow("segment and socket") << true << true;
+        QTest::newRow("segment only") << true << false;
+        QTest::newRow("socket only") << false << true;
+    }
+
+    void leftoversOfACrashedInstanceAreRecovered()
+    {
+        QFETCH(bool, leaveSegment);
+        QFETCH(bool, leaveSocket);
+
+        if (leaveSegment) {
+            ProgramRunner crashed(env());
+            crashed.start();
+            QVERIFY(ProgramRunner::waitForListeningInstance(30000));
+            ::kill(pid_t(crashed.process().processId()), SIGKILL);
+            QCOMPARE(crashed.waitForExit(10000), -1);
+            QVERIFY(QFile::exists(socketPath()));
+            if (!leaveSocket)
+                QVERIFY(QFile::remove(socketPath()));
+        } else {
+            QVERIFY(leaveDeadSocket());
+        }
+        QVERIFY(!ProgramRunner::waitForListeningInstance(300));
+
+        ProgramRunner next(env());
+        capture(next);
+        next.start();
+        QVERIFY2(ProgramRunner::waitForListeningInstance(30000), "the next start must become the first instance");
+        QTRY_VERIFY_WITH_TIMEOUT(next.process().bytesAvailable() > 0, 10000);
+        QTest::qWait(200);
+        const QByteArray log = next.process().readAll();
+        QVERIFY2(log.contains("App Runing"), log.constData());
+        QCOMPARE(log.contains("reclaimed the segment"), leaveSegment);
+        QCOMPARE(next.process().state(), QProcess::Running);
+
+        ProgramRunner later(env());
+        later.start();
+        QCOMPARE(later.waitForExit(30000), 1);
+    }
+
+    void storedLanguageIsResolvedAndWrittenBack_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<int>("expected");
+
+        QTest::newRow("-1 with a German system") << "de_DE.UTF-8" << QVariant(-1) << 10;
+        QTest::newRow("absent with a Taiwanese system") << "zh_TW.UTF-8" << QVariant() << 2;
+        QTest::newRow("absent with a Dutch system") << "nl_NL.UTF-8" << QVariant() << 3;
+        QTest::newRow("stored choice kept") << "de_DE.UTF-8" << QVariant(5) << 5;
+    }
+
+    void storedLanguageIsResolvedAndWrittenBack()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QVariant, stored);
+        QFETCH(int, expected);
+
+        if (stored.isValid()) {
+            QVERIFY(QDir().mkpath(QFileInfo(userFile()).path()));
+            QSettings(userFile(), QSettings::IniFormat).setValue(QStringLiteral("Language/selectLanguageIndex"), stored);
+        }
+        QProcessEnvironment extra;
+        extra.insert(QStringLiteral("LC_ALL"), locale);
+        extra.insert(QStringLiteral("LANG"), locale);
+        extra.insert(QStringLiteral("LANGUAGE"), QString());
+        ProgramRunner runner(env());
+        runner.start({}, &extra);
+        QVERIFY(ProgramRunner::waitForListeningInstance(30000));
+        QCOMPARE(QSettings(userFile(), QSettings::IniFormat).value(QStringLiteral("Language/selectLanguageIndex")).toInt(),
+                 expected);
+    }
+};
+
+ORVANE_TEST_MAIN(tst_singleInstance)
+#include "tst_singleInstance.moc"

@@ -1,0 +1,123 @@
+#include "CrashDumpHandler.h"
+#include "TestMain.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// Forked children fault for real (or raise the signal where a sanitizer would
+// catch the fault first) with the handler installed; the parent checks the
+// dump, the notice program and how the child ended.
+class tst_CrashDumpHandler : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    static constexpr uintptr_t faultAddress = 0x10;
+
+    QString markerPath() const { return m_dir.filePath(QStringLiteral("notice-started")); }
+
+    [[noreturn]] static void crash(int signal)
+    {
+        switch (signal) {
+        case SIGSEGV:
+            // Not null: UBSan would stop a null store before it faults.
+            *reinterpret_cast<volatile int*>(faultAddress) = 1;
+            break;
+        case SIGILL:
+            __builtin_trap();
+        case SIGABRT:
+            abort();
+        default:
+            // An integer division by zero would be caught by UBSan before
+            // it faults.
+            raise(signal);
+        }
+        _exit(99);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(CrashDumpHandler::install(m_dir.filePath(QStringLiteral("unused")), QStringLiteral("/bin/sh"),
+                                          {QStringLiteral("-c"),
+                                           QStringLiteral("echo started > '%1'").arg(markerPath())}));
+    }
+
+    void dumpAndNotice_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("segmentation fault") << int(SIGSEGV) << "SIGSEGV";
+        QTest::newRow("bus error") << int(SIGBUS) << "SIGBUS";
+        QTest::newRow("illegal instruction") << int(SIGILL) << "SIGILL";
+        QTest::newRow("arithmetic") << int(SIGFPE) << "SIGFPE";
+        QTest::newRow("abort") << int(SIGABRT) << "SIGABRT";
+    }
+
+    void dumpAndNotice()
+    {
+        QFETCH(int, signal);
+        QFETCH(QString, name);
+
+        // Missing parents are created at crash time.
+        const QString dumpDir = m_dir.filePath(name + QStringLiteral("/data/dump"));
+        CrashDumpHandler::setDumpDirectory(dumpDir);
+        QCOMPARE(CrashDumpHandler::dumpDirectory(), dumpDir);
+        QFile::remove(markerPath());
+
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0)
+            crash(signal);
+
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY2(WIFSIGNALED(status), "the default action must end the process");
+        QCOMPARE(WTERMSIG(status), signal);
+        const QDateTime after = QDateTime::currentDateTime().addSecs(1);
+
+        const QStringList dumps = QDir(dumpDir).entryList(QDir::Files);
+        QCOMPARE(dumps.size(), 1);
+        const QString fileName = dumps.first();
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}_\\d\\d_\\d\\d_\\d\\d_\\d\\d_\\d\\d\\.dmp$"))
+                     .match(fileName)
+                     .hasMatch(),
+                 qPrintable(fileName));
+        const QDateTime stamp =
+            QDateTime::fromString(fileName.left(19), QStringLiteral("yyyy_MM_dd_hh_mm_ss"));
+        QVERIFY2(stamp >= before.addMSecs(-before.time().msec()) && stamp <= after, qPrintable(fileName));
+
+        QFile dump(QDir(dumpDir).filePath(fileName));
+        QVERIFY(dump.open(QIODevice::ReadOnly));
+        const QString text = QString::fromLocal8Bit(dump.readAll());
+        QVERIFY(text.contains(QStringLiteral("signal: %1 (%2)\n").arg(signal).arg(name)));
+        QVERIFY(text.contains(QStringLiteral("process: %1\n").arg(child)));
+        QVERIFY(text.contains(QStringLiteral("thread: %1 (").arg(child)));
+        if (signal == SIGSEGV)
+            QVERIFY(text.contains(QStringLiteral("address: 0x0000000000000010\n")));
+        if (signal == SIGBUS || signal == SIGFPE)
+            QVERIFY(text.contains(QStringLiteral("sent by process: %1\n").arg(child)));
+
+        const int backtrace = text.indexOf(QStringLiteral("\nbacktrace:\n"));
+        const int maps = text.indexOf(QStringLiteral("\nmemory map:\n"));
+        QVERIFY(backtrace > 0 && maps > backtrace);
+        const QStringList frames = text.mid(backtrace, maps - backtrace).split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(frames.size() >= 4, qPrintable(text.left(maps)));
+        QVERIFY(text.mid(maps).contains(QRegularExpression(QStringLiteral("\n[0-9a-f]+-[0-9a-f]+ r-xp "))));
+        QVERIFY(text.mid(maps).contains(QStringLiteral("[stack]")));
+
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(markerPath()), 10000);
+    }
+};
+
+ORVANE_TEST_MAIN(tst_CrashDumpHandler)
+#include "tst_CrashDumpHandler.moc"
