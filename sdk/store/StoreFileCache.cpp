@@ -1,0 +1,264 @@
+#include "StoreFileCache.h"
+
+#include "StoreXmlReader.h"
+#include "StoreXmlWriter.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QSaveFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string keyOf(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+bool readAll(const QString& path, QByteArray* bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+QString asidePath(const QString& path)
+{
+    const QString base = path + QStringLiteral(".corrupt-")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString candidate = base;
+    for (int n = 2; QFile::exists(candidate); ++n)
+        candidate = base + QLatin1Char('-') + QString::number(n);
+    return candidate;
+}
+
+}
+
+bool StoreFileCache::Stamp::operator==(const Stamp& other) const
+{
+    return device == other.device && inode == other.inode && size == other.size && seconds == other.seconds
+           && nanoseconds == other.nanoseconds;
+}
+
+std::optional<StoreFileCache::Stamp> StoreFileCache::stampOf(const QString& path)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    Stamp stamp;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.size = info.st_size;
+    stamp.seconds = info.st_mtim.tv_sec;
+    stamp.nanoseconds = info.st_mtim.tv_nsec;
+    return stamp;
+}
+
+const StoreDocument* StoreFileCache::document(const QString& path, Status* status, OnCorrupt onCorrupt)
+{
+    Status ignored;
+    Status& result = status ? *status : ignored;
+    const std::string key = keyOf(path);
+    const std::optional<Stamp> stamp = stampOf(path);
+    if (!stamp) {
+        m_entries.erase(key);
+        result = Status::Missing;
+        return nullptr;
+    }
+    if (!m_reparse) {
+        auto it = m_entries.find(key);
+        if (it != m_entries.end() && it->second.stamp == *stamp) {
+            result = it->second.broken ? Status::Corrupt : Status::Ok;
+            return it->second.broken ? nullptr : &it->second.document;
+        }
+    }
+    QByteArray bytes;
+    if (!readAll(path, &bytes)) {
+        result = Status::Unreadable;
+        return nullptr;
+    }
+    StoreDocument parsed;
+    QString reason;
+    if (!StoreXmlReader::read(bytes, &parsed, &reason)) {
+        m_entries.erase(key);
+        result = Status::Corrupt;
+        if (onCorrupt == OnCorrupt::Fail)
+            return nullptr;
+        qWarning() << "profile store: cannot read" << path << reason;
+        recover(path, reason);
+        result = Status::Recovered;
+        return nullptr;
+    }
+    Entry& entry = m_reparse ? m_scratch : m_entries[key];
+    entry.stamp = *stamp;
+    entry.document = std::move(parsed);
+    entry.broken = false;
+    result = Status::Ok;
+    return &entry.document;
+}
+
+bool StoreFileCache::modify(const QString& path, const std::function<Edit(StoreDocument&)>& edit,
+                            OnCorrupt onCorrupt)
+{
+    const StoreDocument* current = document(path, nullptr, onCorrupt);
+    if (!current)
+        return false;
+    StoreDocument changed = *current;
+    switch (edit(changed)) {
+    case Edit::Refused:
+        return false;
+    case Edit::Unchanged:
+        return true;
+    case Edit::Changed:
+        break;
+    }
+    if (!write(path, StoreXmlWriter::write(changed), true))
+        return false;
+    const std::optional<Stamp> stamp = stampOf(path);
+    if (m_reparse || !stamp) {
+        m_entries.erase(keyOf(path));
+        return true;
+    }
+    Entry& entry = m_entries[keyOf(path)];
+    entry.stamp = *stamp;
+    entry.document = std::move(changed);
+    entry.broken = false;
+    return true;
+}
+
+bool StoreFileCache::create(const QString& path, const std::function<void(StoreDocument&)>& init)
+{
+    if (stampOf(path))
+        return document(path) != nullptr;
+    if (QFile::exists(path))
+        return false;   // a folder or device under that name: not ours to replace
+    StoreDocument fresh;
+    if (init)
+        init(fresh);
+    if (!write(path, StoreXmlWriter::write(fresh), false))
+        return false;
+    return document(path) != nullptr;
+}
+
+std::optional<StoreDocument> StoreFileCache::readOnly(const QString& path, QString* error)
+{
+    QByteArray bytes;
+    if (!readAll(path, &bytes)) {
+        if (error)
+            *error = QStringLiteral("cannot open %1").arg(path);
+        return std::nullopt;
+    }
+    StoreDocument parsed;
+    if (!StoreXmlReader::read(bytes, &parsed, error))
+        return std::nullopt;
+    return parsed;
+}
+
+bool StoreFileCache::write(const QString& path, const QByteArray& bytes, bool keepBackup)
+{
+    if (keepBackup && stampOf(path)) {
+        // A hard link keeps the previous version without copying it; the
+        // commit below replaces the name, not the linked inode.
+        const QByteArray from = QFile::encodeName(path);
+        const QByteArray backup = QFile::encodeName(path + QStringLiteral(".bak"));
+        const QByteArray staging = backup + ".new";
+        ::unlink(staging.constData());
+        bool kept = ::link(from.constData(), staging.constData()) == 0
+                    && ::rename(staging.constData(), backup.constData()) == 0;
+        if (!kept) {
+            ::unlink(staging.constData());
+            QByteArray previous;
+            QSaveFile copy(QFile::decodeName(backup));
+            kept = readAll(path, &previous) && copy.open(QIODevice::WriteOnly) && copy.write(previous) == previous.size()
+                   && copy.commit();
+        }
+        if (!kept) {
+            qWarning() << "profile store: cannot keep a backup of" << path;
+            return false;
+        }
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qWarning() << "profile store: cannot write" << path << file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        qWarning() << "profile store: cannot write" << path << file.errorString();
+        file.cancelWriting();
+    }
+    if (m_failCommits)
+        file.cancelWriting();
+    if (!file.commit()) {
+        qWarning() << "profile store: cannot write" << path << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void StoreFileCache::recover(const QString& path, const QString& reason)
+{
+    storeRecoveryInfo note;
+    note.path = QFile::encodeName(path).toStdString();
+    note.reason = reason.toStdString();
+    const QString aside = asidePath(path);
+    if (!QFile::rename(path, aside)) {
+        note.outcome = storeRecoveryInfo::LeftInPlace;
+        // Remembered as broken until the file changes, so the note is made once.
+        if (auto stamp = stampOf(path)) {
+            Entry& entry = m_entries[keyOf(path)];
+            entry = Entry();
+            entry.stamp = *stamp;
+            entry.broken = true;
+        }
+        qWarning() << "profile store: cannot move aside" << path;
+        m_notes.push_back(note);
+        return;
+    }
+    note.movedAsidePath = QFile::encodeName(aside).toStdString();
+
+    QByteArray backup;
+    StoreDocument parsed;
+    const bool backupUsable = readAll(path + QStringLiteral(".bak"), &backup)
+                              && StoreXmlReader::read(backup, &parsed, nullptr);
+    if (backupUsable && write(path, backup, false)) {
+        note.outcome = storeRecoveryInfo::RestoredFromBackup;
+    } else if (write(path, StoreXmlWriter::write(StoreDocument()), false)) {
+        note.outcome = storeRecoveryInfo::FreshFile;
+    } else {
+        // The folder took the rename but no new file: put the original back.
+        QFile::rename(aside, path);
+        note.movedAsidePath.clear();
+        note.outcome = storeRecoveryInfo::LeftInPlace;
+    }
+    qWarning() << "profile store: recovered" << path << "outcome" << note.outcome;
+    m_notes.push_back(note);
+}
+
+void StoreFileCache::takeRecoveryNotes(std::list<storeRecoveryInfo>* notes)
+{
+    if (notes)
+        notes->splice(notes->end(), m_notes);
+    else
+        m_notes.clear();
+}
+
+void StoreFileCache::setReparseEveryCall(bool reparse)
+{
+    m_reparse = reparse;
+    m_entries.clear();
+}
+
+void StoreFileCache::setFailCommits(bool fail)
+{
+    m_failCommits = fail;
+}
+
+void StoreFileCache::clear()
+{
+    m_entries.clear();
+}

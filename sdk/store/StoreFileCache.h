@@ -1,0 +1,80 @@
+#pragma once
+
+#include "StoreDocument.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <list>
+#include <optional>
+#include <unordered_map>
+
+// Keeps every store file parsed in memory and writes changes through.
+//
+// A file is parsed on first use and again only when it changed on disk (a
+// stat per call). A change is applied to a copy of the document, written with
+// QSaveFile after the previous version has been kept as "<file>.bak", and
+// takes the cached document's place only once it is on disk; a failed write
+// leaves file and memory as they were.
+//
+// A file that does not parse is moved aside as
+// "<file>.corrupt-<yyyyMMdd-hhmmss>"; "<file>.bak" takes its place when it
+// parses, else an empty store file. The call that met the broken file fails,
+// and a note is kept for the program to show.
+class StoreFileCache
+{
+public:
+    enum class Status { Ok, Missing, Unreadable, Corrupt, Recovered };
+    enum class Edit { Changed, Unchanged, Refused };
+    enum class OnCorrupt { Recover, Fail };
+
+    const StoreDocument* document(const QString& path, Status* status = nullptr,
+                                  OnCorrupt onCorrupt = OnCorrupt::Recover);
+
+    // Applies edit to the document of path. True when the file afterwards holds
+    // the change: written (Changed) or already so (Unchanged).
+    bool modify(const QString& path, const std::function<Edit(StoreDocument&)>& edit,
+                OnCorrupt onCorrupt = OnCorrupt::Recover);
+
+    // Writes an empty store file where there is none. An existing file is kept
+    // as it is; true when a readable store file is there afterwards.
+    bool create(const QString& path, const std::function<void(StoreDocument&)>& init = {});
+
+    // A file the store reads but does not keep: no cache, never moved aside.
+    static std::optional<StoreDocument> readOnly(const QString& path, QString* error = nullptr);
+
+    void takeRecoveryNotes(std::list<storeRecoveryInfo>* notes);
+
+    // Parse the file on every call, as a library without a cache would: the
+    // baseline the benchmarks compare against.
+    void setReparseEveryCall(bool reparse);
+    // Simulates a crash between writing and renaming: every commit fails.
+    void setFailCommits(bool fail);
+    // Forgets every cached document.
+    void clear();
+
+private:
+    struct Stamp
+    {
+        unsigned long long device = 0, inode = 0;
+        long long size = -1, seconds = 0, nanoseconds = 0;
+        bool operator==(const Stamp& other) const;
+    };
+    struct Entry
+    {
+        Stamp stamp;
+        StoreDocument document;
+        bool broken = false;    // could not be recovered; left in place
+    };
+
+    static std::optional<Stamp> stampOf(const QString& path);
+    bool write(const QString& path, const QByteArray& bytes, bool keepBackup);
+    void recover(const QString& path, const QString& reason);
+
+    std::unordered_map<std::string, Entry> m_entries;
+    std::list<storeRecoveryInfo> m_notes;
+    Entry m_scratch;
+    bool m_reparse = false;
+    bool m_failCommits = false;
+};
