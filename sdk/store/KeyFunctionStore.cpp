@@ -46,11 +46,7 @@ bool KeyFunctionStore::remove(const char* path, const char* profileIndex, const 
     if (!key)
         return false;
     return editProfile(path, profileIndex, [&](StoreProfile& profile) {
-        const auto before = profile.keys.size();
-        profile.keys.erase(std::remove_if(profile.keys.begin(), profile.keys.end(),
-                                          [&](const StoreKeyFunction& entry) { return entry.keyCode == *key; }),
-                           profile.keys.end());
-        return profile.keys.size() == before ? Edit::Unchanged : Edit::Changed;
+        return eraseWhere(profile.keys, [&](const StoreKeyFunction& entry) { return entry.keyCode == *key; });
     });
 }
 
@@ -69,12 +65,8 @@ bool KeyFunctionStore::add(const char* path, const char* profileIndex, const cha
     entry.value = StoreText::cut(value, sizeof(keyOperateInfo::value) - 1);
     return editProfile(path, profileIndex, [&](StoreProfile& profile) {
         // One entry per key: an add replaces what a missing delete left.
-        auto it = std::find_if(profile.keys.begin(), profile.keys.end(),
-                               [&](const StoreKeyFunction& stored) { return stored.keyCode == *key; });
-        if (it != profile.keys.end())
-            *it = std::move(entry);
-        else
-            profile.keys.push_back(std::move(entry));
+        replaceOrAppend(profile.keys, [&](const StoreKeyFunction& stored) { return stored.keyCode == *key; },
+                        std::move(entry));
         return Edit::Changed;
     });
 }
@@ -113,12 +105,8 @@ bool KeyFunctionStore::removeBoundMacro(const char* path, const char* profileInd
     if (!macro)
         return false;
     return editProfile(path, profileIndex, [&](StoreProfile& profile) {
-        auto& bound = profile.boundMacros;
-        const auto before = bound.size();
-        bound.erase(std::remove_if(bound.begin(), bound.end(),
-                                   [&](const StoreBoundMacro& copy) { return copy.macroIndex == *macro; }),
-                    bound.end());
-        return bound.size() == before ? Edit::Unchanged : Edit::Changed;
+        return eraseWhere(profile.boundMacros,
+                          [&](const StoreBoundMacro& copy) { return copy.macroIndex == *macro; });
     });
 }
 
@@ -135,12 +123,8 @@ bool KeyFunctionStore::addBoundMacro(const char* path, const char* profileIndex,
     for (const macroEventItem& item : events)
         copy.events.push_back(StoreRecords::event(item));
     return editProfile(path, profileIndex, [&](StoreProfile& profile) {
-        auto it = std::find_if(profile.boundMacros.begin(), profile.boundMacros.end(),
-                               [&](const StoreBoundMacro& stored) { return stored.macroIndex == *macro; });
-        if (it != profile.boundMacros.end())
-            *it = std::move(copy);
-        else
-            profile.boundMacros.push_back(std::move(copy));
+        replaceOrAppend(profile.boundMacros,
+                        [&](const StoreBoundMacro& stored) { return stored.macroIndex == *macro; }, std::move(copy));
         return Edit::Changed;
     });
 }

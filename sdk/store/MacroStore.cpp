@@ -48,9 +48,7 @@ bool MacroStore::createMacro(const char* path, const char* macroIndex, const cha
         macro.index = *index;
         macro.name = name;
         // Ascending index order: a macro cleared by delete and create keeps its place.
-        auto at = std::find_if(doc.macros.begin(), doc.macros.end(),
-                               [&](const StoreMacro& other) { return other.index > *index; });
-        doc.macros.insert(at, std::move(macro));
+        insertByIndex(doc.macros, std::move(macro));
         return Edit::Changed;
     });
 }
@@ -61,12 +59,7 @@ bool MacroStore::deleteMacro(const char* path, const char* macroIndex)
     if (!index)
         return false;
     return edit(path, [&](StoreDocument& doc) {
-        auto it = std::find_if(doc.macros.begin(), doc.macros.end(),
-                               [&](const StoreMacro& macro) { return macro.index == *index; });
-        if (it == doc.macros.end())
-            return Edit::Unchanged;
-        doc.macros.erase(it);
-        return Edit::Changed;
+        return eraseWhere(doc.macros, [&](const StoreMacro& macro) { return macro.index == *index; });
     });
 }
 
@@ -140,11 +133,7 @@ bool MacroStore::deleteEventPair(const char* path, const char* macroIndex, const
         return false;
     const std::string wanted = mark;
     return editMacro(path, macroIndex, [&](StoreMacro& macro) {
-        const auto before = macro.events.size();
-        macro.events.erase(std::remove_if(macro.events.begin(), macro.events.end(),
-                                          [&](const StoreMacroEvent& event) { return event.mark == wanted; }),
-                           macro.events.end());
-        return macro.events.size() == before ? Edit::Unchanged : Edit::Changed;
+        return eraseWhere(macro.events, [&](const StoreMacroEvent& event) { return event.mark == wanted; });
     });
 }
 

@@ -12,9 +12,7 @@ bool ProfileStore::createFile(const char* path)
 
 void ProfileStore::insertProfile(StoreDocument& doc, StoreProfile profile)
 {
-    auto at = std::find_if(doc.profiles.begin(), doc.profiles.end(),
-                           [&](const StoreProfile& other) { return other.index > profile.index; });
-    doc.profiles.insert(at, std::move(profile));
+    insertByIndex(doc.profiles, std::move(profile));
 }
 
 bool ProfileStore::createProfile(const char* path, const char* profileIndex, const char* name, int fixed)
@@ -80,12 +78,7 @@ bool ProfileStore::deleteProfile(const char* path, const char* profileIndex)
     if (!index)
         return false;
     return edit(path, [&](StoreDocument& doc) {
-        auto it = std::find_if(doc.profiles.begin(), doc.profiles.end(),
-                               [&](const StoreProfile& profile) { return profile.index == *index; });
-        if (it == doc.profiles.end())
-            return Edit::Unchanged;
-        doc.profiles.erase(it);
-        return Edit::Changed;
+        return eraseWhere(doc.profiles, [&](const StoreProfile& profile) { return profile.index == *index; });
     });
 }
 
@@ -117,9 +110,7 @@ bool ProfileStore::exportProfile(const char* layerPath, const char* targetPath, 
     return m_cache.modify(
         filePath(targetPath),
         [&](StoreDocument& target) {
-            target.profiles.erase(std::remove_if(target.profiles.begin(), target.profiles.end(),
-                                                 [&](const StoreProfile& p) { return p.index == copy.index; }),
-                                  target.profiles.end());
+            eraseWhere(target.profiles, [&](const StoreProfile& p) { return p.index == copy.index; });
             insertProfile(target, copy);
             return Edit::Changed;
         },

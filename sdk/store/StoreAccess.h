@@ -2,6 +2,7 @@
 
 #include "StoreFileCache.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -13,6 +14,35 @@ public:
     using Edit = StoreFileCache::Edit;
 
     explicit StoreAccess(StoreFileCache& cache);
+
+    // Removes the items matching pred: Changed when there were any.
+    template<typename Items, typename Pred>
+    static Edit eraseWhere(Items& items, Pred pred)
+    {
+        const auto before = items.size();
+        items.erase(std::remove_if(items.begin(), items.end(), pred), items.end());
+        return items.size() == before ? Edit::Unchanged : Edit::Changed;
+    }
+
+    // Replaces the first item matching pred with item, or appends item.
+    template<typename Items, typename Pred, typename Item>
+    static void replaceOrAppend(Items& items, Pred pred, Item item)
+    {
+        auto it = std::find_if(items.begin(), items.end(), pred);
+        if (it != items.end())
+            *it = std::move(item);
+        else
+            items.push_back(std::move(item));
+    }
+
+    // Inserts item before the first with a greater index, keeping ascending order.
+    template<typename Items, typename Item>
+    static void insertByIndex(Items& items, Item item)
+    {
+        auto at = std::find_if(items.begin(), items.end(),
+                               [&](const Item& other) { return other.index > item.index; });
+        items.insert(at, std::move(item));
+    }
 
 protected:
     static QString filePath(const char* path);
