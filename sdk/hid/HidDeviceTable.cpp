@@ -1,0 +1,91 @@
+#include "HidDeviceTable.h"
+
+#include "HidTransportRegistry.h"
+
+#include <cstring>
+
+HidDeviceTable& HidDeviceTable::instance()
+{
+    static HidDeviceTable table;
+    return table;
+}
+
+int HidDeviceTable::open(const std::string& path)
+{
+    std::unique_ptr<HidConnection> connection = HidTransportRegistry::current()->open(path);
+    if (!connection)
+        return 0;
+    auto device = std::make_shared<Device>();
+    device->connection = std::move(connection);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    // Handles are never reused, so a stale handle cannot reach a device
+    // opened later.
+    const int handle = m_nextHandle;
+    m_nextHandle = m_nextHandle == INT32_MAX ? 1 : m_nextHandle + 1;
+    m_devices[handle] = std::move(device);
+    return handle;
+}
+
+std::shared_ptr<HidDeviceTable::Device> HidDeviceTable::find(int handle) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto it = m_devices.find(handle);
+    return it == m_devices.end() ? nullptr : it->second;
+}
+
+bool HidDeviceTable::setNonblocking(int handle, bool nonblocking)
+{
+    const auto device = find(handle);
+    if (!device)
+        return false;
+    device->nonblocking = nonblocking;
+    return true;
+}
+
+int HidDeviceTable::read(int handle, uint8_t* report)
+{
+    const auto device = find(handle);
+    if (!device || !report)
+        return -1;
+    std::lock_guard<std::mutex> lock(device->mutex);
+    if (!device->connection)
+        return -1;
+    uint8_t buffer[reportSize] = {};
+    const int n = device->connection->read(buffer, reportSize, device->nonblocking ? 0 : blockingReadMs);
+    // The caller always takes 64 bytes: a short report leaves zeros behind
+    // it, never the bytes of an earlier one.
+    std::memcpy(report, buffer, reportSize);
+    return n > static_cast<int>(reportSize) ? static_cast<int>(reportSize) : n;
+}
+
+int HidDeviceTable::write(int handle, const uint8_t* report)
+{
+    const auto device = find(handle);
+    if (!device || !report)
+        return -1;
+    std::lock_guard<std::mutex> lock(device->mutex);
+    if (!device->connection)
+        return -1;
+    return device->connection->write(report, reportSize);
+}
+
+void HidDeviceTable::close(int handle)
+{
+    std::shared_ptr<Device> device;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const auto it = m_devices.find(handle);
+        if (it == m_devices.end())
+            return;
+        device = std::move(it->second);
+        m_devices.erase(it);
+    }
+    std::lock_guard<std::mutex> lock(device->mutex);
+    device->connection.reset();
+}
+
+size_t HidDeviceTable::openCount() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_devices.size();
+}

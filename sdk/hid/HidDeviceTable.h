@@ -1,0 +1,46 @@
+#pragma once
+
+#include "HidConnection.h"
+
+#include <atomic>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+
+// The library's open devices by handle. Each device has its own lock, held
+// for every read, write and the close, so closing on the GUI thread while
+// the I/O thread is inside a read or write waits for that call to end, and
+// a call that comes after the close finds the handle gone and fails.
+class HidDeviceTable
+{
+public:
+    static constexpr size_t reportSize = 64;
+    // A read in blocking mode gives up after this long, so that a close
+    // never waits for a keyboard that stays silent.
+    static constexpr int blockingReadMs = 100;
+
+    static HidDeviceTable& instance();
+
+    int open(const std::string& path);  // handle, 0 on failure
+    bool setNonblocking(int handle, bool nonblocking);
+    int read(int handle, uint8_t* report);  // report: 64 bytes
+    int write(int handle, const uint8_t* report);
+    void close(int handle);
+    size_t openCount() const;
+
+private:
+    struct Device
+    {
+        std::mutex mutex;
+        std::unique_ptr<HidConnection> connection;
+        std::atomic<bool> nonblocking{false};
+    };
+
+    std::shared_ptr<Device> find(int handle) const;
+
+    mutable std::mutex m_mutex;
+    std::map<int, std::shared_ptr<Device>> m_devices;
+    int m_nextHandle = 1;
+};

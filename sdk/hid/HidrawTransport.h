@@ -1,0 +1,14 @@
+#pragma once
+
+#include "HidTransport.h"
+
+// The system's keyboards through hidapi's hidraw backend. (Its libusb
+// backend would detach the kernel driver and stop the keyboard typing.)
+// Only devices with a catalogue vendor id are enumerated.
+class HidrawTransport : public HidTransport
+{
+public:
+    bool initialise() override;
+    std::vector<HidDeviceEntry> enumerate() override;
+    std::unique_ptr<HidConnection> open(const std::string& path) override;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <mutex>
+
+// The pacing timers behind COrvaneHid_highPrecisionTimer*. Each waits to
+// absolute deadlines on the monotonic clock, one interval apart, so the time
+// a step itself takes is not added on top of the wait; a timer that fell
+// behind starts again from now instead of catching up in a burst.
+class PacingTimers
+{
+public:
+    static constexpr std::chrono::microseconds interval{1000};
+
+    static PacingTimers& instance();
+
+    void init(uint32_t* state);  // two words
+    void start(uint32_t word0, uint32_t word1);
+    // Returns after one interval; a timer that is unknown, stopped or not
+    // yet started still waits one interval from now.
+    void wait(uint32_t word0, uint32_t word1);
+    void stop(uint32_t word0, uint32_t word1);
+    size_t count() const;
+
+private:
+    struct Timer
+    {
+        bool running = false;
+        int64_t deadlineNs = 0;  // CLOCK_MONOTONIC
+    };
+    static int64_t nowNs();
+    static bool valid(uint32_t word0, uint32_t word1) { return word1 == ~word0; }
+
+    mutable std::mutex m_mutex;
+    std::map<uint32_t, Timer> m_timers;
+    uint32_t m_nextId = 1;
+};

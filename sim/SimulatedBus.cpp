@@ -1,0 +1,234 @@
+#include "SimulatedBus.h"
+
+#include "hid/HidPath.h"
+#include "models/ModelCatalogue.h"
+#include "hid/HidTransportRegistry.h"
+
+#include <QDebug>
+#include <QStringList>
+
+namespace {
+
+constexpr uint16_t bootKeyboardPage = 0x01;
+constexpr uint16_t consumerPage = 0x0C;
+
+class SimulatedConnection : public HidConnection
+{
+public:
+    explicit SimulatedConnection(std::shared_ptr<SimulatedKeyboard> keyboard) : m_keyboard(std::move(keyboard)) {}
+
+    int read(uint8_t* buffer, size_t size, int /*timeoutMs*/) override
+    {
+        if (size < 64)
+            return -1;
+        return m_keyboard->takeInput(buffer);
+    }
+    int write(const uint8_t* data, size_t size) override
+    {
+        if (size != 64)
+            return -1;
+        return m_keyboard->receive(data) ? 64 : -1;
+    }
+
+private:
+    std::shared_ptr<SimulatedKeyboard> m_keyboard;
+};
+
+std::string firmwareVersionOf(const ModelInfo& model)
+{
+    return "V1.0." + std::to_string(model.productId % 10);
+}
+
+} // namespace
+
+SimulatedBus::~SimulatedBus()
+{
+    // An open connection may outlive the bus; its keyboard must not call back.
+    for (const Device& d : m_devices) {
+        if (d.keyboard)
+            d.keyboard->setUnplugRequest(nullptr);
+    }
+}
+
+std::shared_ptr<SimulatedKeyboard> SimulatedBus::plug(const QString& modelCode, bool viaReceiver)
+{
+    const ModelInfo* model = ModelCatalogue::instance().find(modelCode);
+    if (!model || (viaReceiver && !model->hasReceiver()))
+        return nullptr;
+    auto keyboard = std::make_shared<SimulatedKeyboard>(*model, viaReceiver);
+    Device device;
+    device.keyboard = keyboard;
+    std::string reportPath;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const int number = ++m_plugCounter;
+        const uint16_t productId = viaReceiver ? model->receiverProductId : model->productId;
+        const std::pair<int, uint16_t> interfaces[] = {
+            {0, bootKeyboardPage}, {model->interfaceNumber, model->usagePage}, {model->interfaceNumber + 1, consumerPage}};
+        for (const auto& [number_, page] : interfaces) {
+            if (number_ == 0 && model->interfaceNumber == 0)
+                continue;
+            HidDeviceEntry e;
+            e.path = HidPath::compose("sim:" + std::to_string(number) + "/" + std::to_string(number_), model->vendorId,
+                                      productId, number_);
+            e.vendorId = model->vendorId;
+            e.productId = productId;
+            e.interfaceNumber = number_;
+            e.usagePage = page;
+            e.releaseNumber = 0x0100;
+            e.manufacturer = "Orvane";
+            e.product = (viaReceiver ? model->productName + QStringLiteral(" Receiver") : model->productName).toStdString();
+            e.firmwareVersion = firmwareVersionOf(*model);
+            e.buildDate = "2026-01-15";
+            if (number_ == model->interfaceNumber)
+                device.reportPath = e.path;
+            device.interfaces.push_back(e);
+        }
+        reportPath = device.reportPath;
+        m_devices.push_back(std::move(device));
+    }
+    SimulatedKeyboard* raw = keyboard.get();
+    keyboard->setUnplugRequest([this, raw, reportPath] { removeDevice(raw, reportPath); });
+    notify(true, reportPath);
+    return keyboard;
+}
+
+std::string SimulatedBus::plugForeign(uint16_t vendorId, uint16_t productId, int interfaceNumber)
+{
+    Device device;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        HidDeviceEntry e;
+        e.path = HidPath::compose("sim:" + std::to_string(++m_plugCounter) + "/" + std::to_string(interfaceNumber),
+                                  vendorId, productId, interfaceNumber);
+        e.vendorId = vendorId;
+        e.productId = productId;
+        e.interfaceNumber = interfaceNumber;
+        e.product = "Other device";
+        device.reportPath = e.path;
+        device.interfaces.push_back(e);
+        m_devices.push_back(device);
+    }
+    notify(true, device.reportPath);
+    return device.reportPath;
+}
+
+void SimulatedBus::removeDevice(const SimulatedKeyboard* keyboard, const std::string& path)
+{
+    bool removed = false;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (auto it = m_devices.begin(); it != m_devices.end(); ++it) {
+            if ((keyboard && it->keyboard.get() == keyboard) || (!keyboard && it->reportPath == path)) {
+                if (it->keyboard)
+                    it->keyboard->setPlugged(false);
+                m_devices.erase(it);
+                removed = true;
+                break;
+            }
+        }
+    }
+    if (removed)
+        notify(false, path);
+}
+
+void SimulatedBus::unplug(const std::shared_ptr<SimulatedKeyboard>& keyboard)
+{
+    if (keyboard)
+        removeDevice(keyboard.get(), pathOf(keyboard));
+}
+
+void SimulatedBus::unplugPath(const std::string& path)
+{
+    removeDevice(nullptr, path);
+}
+
+std::vector<std::shared_ptr<SimulatedKeyboard>> SimulatedBus::keyboards() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<std::shared_ptr<SimulatedKeyboard>> result;
+    for (const Device& d : m_devices) {
+        if (d.keyboard)
+            result.push_back(d.keyboard);
+    }
+    return result;
+}
+
+std::string SimulatedBus::pathOf(const std::shared_ptr<SimulatedKeyboard>& keyboard) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (const Device& d : m_devices) {
+        if (d.keyboard == keyboard)
+            return d.reportPath;
+    }
+    return {};
+}
+
+void SimulatedBus::setChangeListener(ChangeListener listener)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_listener = std::move(listener);
+}
+
+void SimulatedBus::notify(bool arrived, const std::string& path)
+{
+    ChangeListener listener;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        listener = m_listener;
+    }
+    if (listener)
+        listener(arrived, path);
+}
+
+std::vector<HidDeviceEntry> SimulatedBus::enumerate()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<HidDeviceEntry> entries;
+    for (const Device& d : m_devices)
+        entries.insert(entries.end(), d.interfaces.begin(), d.interfaces.end());
+    return entries;
+}
+
+std::unique_ptr<HidConnection> SimulatedBus::open(const std::string& path)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (const Device& d : m_devices) {
+        if (d.keyboard && d.reportPath == path && d.keyboard->isPlugged())
+            return std::make_unique<SimulatedConnection>(d.keyboard);
+    }
+    return nullptr;
+}
+
+int SimulatedBus::plugSpecification(const QString& specification)
+{
+    int plugged = 0;
+    for (QString item : specification.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        item = item.trimmed();
+        const bool receiver = item.endsWith(QLatin1String("@24g"), Qt::CaseInsensitive);
+        if (receiver)
+            item.chop(4);
+        const auto keyboard = plug(item, receiver);
+        if (!keyboard) {
+            qWarning() << "ORVANE_SIMULATE: no such model" << item << (receiver ? "behind a receiver" : "");
+            continue;
+        }
+        // Like the real firmware, report the state regularly, so a keyboard
+        // behind the receiver shows up as connected.
+        keyboard->setStateOnHandshake(true);
+        ++plugged;
+    }
+    return plugged;
+}
+
+std::shared_ptr<SimulatedBus> SimulatedBus::installFromEnvironment()
+{
+    const QString specification = qEnvironmentVariable("ORVANE_SIMULATE");
+    if (specification.trimmed().isEmpty())
+        return nullptr;
+    auto bus = std::make_shared<SimulatedBus>();
+    if (bus->plugSpecification(specification) == 0)
+        return nullptr;
+    HidTransportRegistry::install(bus);
+    return bus;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "SimulatedKeyboard.h"
+#include "hid/HidTransport.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+// The simulated USB bus: plugs and unplugs keyboards (on the cable or behind
+// their 2.4 GHz receiver), and serves them to the device library as a HID
+// transport. Each keyboard presents three interfaces, like the real ones;
+// only the catalogue's report interface speaks the protocol.
+class SimulatedBus : public HidTransport
+{
+public:
+    // arrived: true for a plug, false for an unplug. Called on the thread
+    // that made the change (an unplug mid-transfer: the I/O thread).
+    using ChangeListener = std::function<void(bool arrived, const std::string& path)>;
+
+    SimulatedBus() = default;
+    ~SimulatedBus() override;
+    SimulatedBus(const SimulatedBus&) = delete;
+    SimulatedBus& operator=(const SimulatedBus&) = delete;
+
+    // Null for a model code the catalogue does not know, or a receiver
+    // plug of a model without a receiver.
+    std::shared_ptr<SimulatedKeyboard> plug(const QString& modelCode, bool viaReceiver = false);
+    // A HID device that is no catalogue model; returns its path.
+    std::string plugForeign(uint16_t vendorId, uint16_t productId, int interfaceNumber);
+    void unplug(const std::shared_ptr<SimulatedKeyboard>& keyboard);
+    void unplugPath(const std::string& path);
+    std::vector<std::shared_ptr<SimulatedKeyboard>> keyboards() const;
+    // The path of its report interface; empty when not plugged.
+    std::string pathOf(const std::shared_ptr<SimulatedKeyboard>& keyboard) const;
+    void setChangeListener(ChangeListener listener);
+
+    std::vector<HidDeviceEntry> enumerate() override;
+    std::unique_ptr<HidConnection> open(const std::string& path) override;
+
+    // Reads ORVANE_SIMULATE ("<code>,<code>@24g"): plugs those keyboards
+    // and installs the bus as the library's transport. Null when the
+    // variable is unset or names no known model.
+    static std::shared_ptr<SimulatedBus> installFromEnvironment();
+    // Plugs the keyboards a specification names; returns how many.
+    int plugSpecification(const QString& specification);
+
+private:
+    struct Device
+    {
+        std::shared_ptr<SimulatedKeyboard> keyboard;  // null for a foreign device
+        std::vector<HidDeviceEntry> interfaces;
+        std::string reportPath;
+    };
+
+    void notify(bool arrived, const std::string& path);
+    void removeDevice(const SimulatedKeyboard* keyboard, const std::string& path);
+
+    mutable std::mutex m_mutex;
+    std::vector<Device> m_devices;
+    ChangeListener m_listener;
+    int m_plugCounter = 0;
+};

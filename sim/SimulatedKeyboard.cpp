@@ -1,0 +1,606 @@
+#include "SimulatedKeyboard.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+enum Command : uint8_t {
+    Handshake = 0x00,
+    SideEffectList = 0x01,
+    KeyboardLight = 0x06,
+    SideLight = 0x07,
+    CustomColours = 0x08,
+    KeyboardEffectList = 0x09,
+    CustomisableKeys = 0x0D,
+    DeviceFunctions = 0x13,
+    SerialInquiry = 0x14,
+    SerialWrite = 0x15,
+    KeyMap = 0x17,
+    Macro = 0x18,
+    Magnetic = 0x29,
+    AdvancedKey = 0x2A,
+};
+
+enum InputType : uint8_t {
+    State = 0x01,
+    SideEffects = 0x02,
+    KeyReport = 0x04,
+    FullKeyReport = 0x05,
+    KeyboardConfig = 0x07,
+    SideConfig = 0x08,
+    KeyboardEffects = 0x0A,
+    Customisable = 0x0E,
+    SleepAnswer = 0x14,
+    SerialNumber = 0x15,
+    MacroAck = 0x19,
+    Action = 0x20,
+    MagneticAnswer = 0x21,
+};
+
+constexpr int maxPayload = 58;
+constexpr int serialLength = 32;
+constexpr uint8_t listMarker = 0xA5;
+constexpr uint8_t magneticLevels = 0x04;
+constexpr uint8_t magneticRateOfReturn = 0x09;
+constexpr uint8_t magneticAntiShake = 0x0A;
+
+std::vector<uint8_t> payloadOf(const uint8_t* report, int length)
+{
+    const int n = std::clamp(length, 0, maxPayload);
+    return std::vector<uint8_t>(report + 6, report + 6 + n);
+}
+
+std::atomic<int> g_serialCounter{0};
+
+} // namespace
+
+SimulatedKeyboard::SimulatedKeyboard(const ModelInfo& model, bool viaReceiver)
+    : m_model(model)
+    , m_viaReceiver(viaReceiver)
+{
+    char serial[serialLength + 1];
+    std::snprintf(serial, sizeof serial, "5a%06x%024x", unsigned(model.productId), unsigned(++g_serialCounter));
+    m_serial = serial;
+    resetToDefaultsLocked();
+}
+
+int64_t SimulatedKeyboard::nowNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+SimulatedKeyboard::Report SimulatedKeyboard::blank(uint8_t type, uint8_t sub)
+{
+    Report r{};
+    r[0] = 0x01;
+    r[1] = type;
+    r[2] = sub;
+    return r;
+}
+
+void SimulatedKeyboard::resetToDefaultsLocked()
+{
+    // effect, brightness - 1, speed - 1, top and bottom colour, direction,
+    // full-colour flag, one more stored value
+    m_keyboardConfig = {1, 4, 2, 255, 0, 0, 0, 0, 255, 0, 1, 0};
+    m_sideConfig = {1, 4, 2, 0, 255, 0, 0, 0, 255, 0, 1, 0};
+    m_keyboardEffects.clear();
+    for (uint8_t id = 0; id < 20; ++id)
+        m_keyboardEffects.push_back(id);
+    m_keyboardEffects.insert(m_keyboardEffects.end(), {listMarker, 5, 5});
+    m_sideEffects.clear();
+    if (m_model.hasSideLight()) {
+        for (uint8_t id = 0; id < 10; ++id)
+            m_sideEffects.push_back(id);
+        m_sideEffects.insert(m_sideEffects.end(), {listMarker, 5, 5});
+    } else {
+        m_sideEffects = {listMarker, 0, 0};
+    }
+    m_customisable.fill(0x3F);
+    m_keyMaps.clear();
+    m_macros.clear();
+    m_advancedKeys.clear();
+    m_customColours.clear();
+    m_keyboardLightSet = {};
+    m_sideLightSet = {};
+    m_lockFlags = {};
+    m_lightSleep = 600;
+    m_keyboardSleep = 1800;
+    m_prohibitSleep = 0;
+    m_magnetic = {{magneticLevels, 40}, {magneticAntiShake, 2}, {magneticRateOfReturn, 1}};
+}
+
+void SimulatedKeyboard::setUnplugRequest(std::function<void()> request)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_unplugRequest = std::move(request);
+}
+
+bool SimulatedKeyboard::receive(const uint8_t* report)
+{
+    std::function<void()> unplug;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_plugged)
+            return false;
+        if (m_failWrites != 0) {
+            if (m_failWrites > 0)
+                --m_failWrites;
+            return false;
+        }
+        LoggedReport entry{nowNs(), {}};
+        std::memcpy(entry.bytes.data(), report, entry.bytes.size());
+        m_log.push_back(entry);
+        if (m_log.size() > logLimit)
+            m_log.pop_front();
+        if (!m_viaReceiver || m_online)
+            answer(entry.bytes);
+        if (m_writesUntilUnplug > 0 && --m_writesUntilUnplug == 0) {
+            m_plugged = false;
+            unplug = m_unplugRequest;
+        }
+    }
+    if (unplug)
+        unplug();
+    return true;
+}
+
+int SimulatedKeyboard::takeInput(uint8_t* report)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_plugged)
+        return -1;
+    m_readPolls.push_back(nowNs());
+    if (m_readPolls.size() > logLimit)
+        m_readPolls.pop_front();
+    if (m_failReads != 0) {
+        if (m_failReads > 0)
+            --m_failReads;
+        return -1;
+    }
+    // In order: a late answer holds back the ones behind it.
+    if (m_input.empty() || m_input.front().dueNs > nowNs())
+        return 0;
+    const Pending p = m_input.front();
+    m_input.pop_front();
+    // A short report delivers only its own bytes.
+    std::memcpy(report, p.bytes.data(), size_t(std::clamp(p.length, 0, int(p.bytes.size()))));
+    return p.length;
+}
+
+void SimulatedKeyboard::queueInput(const Report& report, int length, int64_t dueNs)
+{
+    m_input.push_back({dueNs, report, length});
+}
+
+void SimulatedKeyboard::queueAnswer(Report answer, int length)
+{
+    if (!m_answering || m_silent.count(m_log.back().bytes[1]))
+        return;
+    const int64_t due = nowNs() + int64_t(m_answerDelayMs) * 1000000;
+    queueInput(answer, length, due);
+    if (m_duplicate)
+        queueInput(answer, length, due);
+}
+
+void SimulatedKeyboard::answer(const Report& r)
+{
+    const uint8_t command = r[1];
+    const uint8_t sub = r[2];
+    switch (command) {
+    case Handshake:
+        if (m_stateOnHandshake)
+            queueAnswer(stateReportLocked());
+        break;
+    case SideEffectList: {
+        Report a = blank(SideEffects);
+        std::copy_n(m_sideEffects.begin(), std::min<size_t>(m_sideEffects.size(), maxPayload), a.begin() + 6);
+        queueAnswer(a);
+        break;
+    }
+    case KeyboardLight:
+    case SideLight: {
+        const bool keyboard = command == KeyboardLight;
+        auto& config = keyboard ? m_keyboardConfig : m_sideConfig;
+        if (sub == 1) {
+            Report a = blank(keyboard ? KeyboardConfig : SideConfig);
+            std::copy(config.begin(), config.end(), a.begin() + 6);
+            queueAnswer(a);
+        } else {
+            (keyboard ? m_keyboardLightSet : m_sideLightSet) = r;
+            std::copy_n(r.begin() + 6, config.size(), config.begin());
+        }
+        break;
+    }
+    case CustomColours:
+        m_customColours[r[4]] = payloadOf(r.data(), r[5]);
+        break;
+    case KeyboardEffectList: {
+        Report a = blank(KeyboardEffects);
+        std::copy_n(m_keyboardEffects.begin(), std::min<size_t>(m_keyboardEffects.size(), maxPayload),
+                    a.begin() + 6);
+        queueAnswer(a);
+        break;
+    }
+    case CustomisableKeys: {
+        Report a = blank(Customisable);
+        std::copy(m_customisable.begin(), m_customisable.end(), a.begin() + 6);
+        queueAnswer(a);
+        break;
+    }
+    case DeviceFunctions:
+        if (sub == 0) {
+            if (r[6] == 1) {
+                ++m_factoryResets;
+                resetToDefaultsLocked();
+            } else {
+                std::copy_n(r.begin() + 13, 4, m_lockFlags.begin());
+            }
+        } else if (sub == 1) {
+            m_lightSleep = r[9] * 256 + r[10];
+            m_keyboardSleep = r[11] * 256 + r[12];
+            m_prohibitSleep = r[13];
+            queueAnswer(blank(SleepAnswer, 0));
+        } else if (sub == 2) {
+            Report a = blank(SleepAnswer, 2);
+            a[9] = uint8_t(m_lightSleep >> 8);
+            a[10] = uint8_t(m_lightSleep);
+            a[11] = uint8_t(m_keyboardSleep >> 8);
+            a[12] = uint8_t(m_keyboardSleep);
+            a[13] = uint8_t(m_prohibitSleep);
+            queueAnswer(a);
+        }
+        break;
+    case SerialInquiry: {
+        Report a = blank(SerialNumber);
+        std::copy_n(m_serial.begin(), std::min<size_t>(m_serial.size(), serialLength), a.begin() + 6);
+        queueAnswer(a);
+        break;
+    }
+    case SerialWrite: {
+        const auto* text = reinterpret_cast<const char*>(r.data() + 6);
+        m_serial.assign(text, strnlen(text, serialLength));
+        break;
+    }
+    case KeyMap:
+        // Packet 0 starts a new transfer of the layer.
+        if (r[4] == 0)
+            m_keyMaps[sub].clear();
+        m_keyMaps[sub][r[4]] = payloadOf(r.data(), r[5]);
+        break;
+    case Macro: {
+        if (r[4] == 0)
+            m_macros[sub].clear();
+        m_macros[sub][r[4]] = payloadOf(r.data(), r[5]);
+        if (m_acksUntilDrop > 0 && --m_acksUntilDrop == 0)
+            break;
+        Report a = blank(MacroAck, sub);
+        a[4] = r[4];
+        queueAnswer(a);
+        break;
+    }
+    case Magnetic: {
+        const uint8_t subCommand = r[6];
+        Report a = blank(MagneticAnswer);
+        a[6] = subCommand;
+        const auto known = m_magnetic.find(subCommand);
+        if (known != m_magnetic.end() && r[7] == 0)
+            a[7] = known->second;
+        else
+            std::copy(r.begin() + 7, r.begin() + 30, a.begin() + 7);
+        queueAnswer(a);
+        break;
+    }
+    case AdvancedKey:
+        m_advancedKeys[sub] = payloadOf(r.data(), std::min<int>(r[5], 50));
+        break;
+    default:
+        break;
+    }
+}
+
+SimulatedKeyboard::Report SimulatedKeyboard::stateReportLocked() const
+{
+    Report a = blank(State);
+    a[5] = 1;
+    a[6] = m_state.lockArmed;
+    a[9] = m_state.charging;
+    a[10] = m_state.battery;
+    a[11] = m_viaReceiver ? 1 : 0;
+    a[12] = m_viaReceiver && !m_online ? 1 : 0;
+    a[13] = m_state.downloadStatus;
+    a[14] = m_state.keyboardMode;
+    return a;
+}
+
+std::vector<SimulatedKeyboard::LoggedReport> SimulatedKeyboard::receivedReports() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return {m_log.begin(), m_log.end()};
+}
+
+std::vector<int64_t> SimulatedKeyboard::readPolls() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return {m_readPolls.begin(), m_readPolls.end()};
+}
+
+int SimulatedKeyboard::receivedCount(uint8_t command) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return int(std::count_if(m_log.begin(), m_log.end(),
+                             [command](const LoggedReport& e) { return e.bytes[1] == command; }));
+}
+
+void SimulatedKeyboard::clearLog()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_log.clear();
+    m_readPolls.clear();
+}
+
+std::string SimulatedKeyboard::serialNumber() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_serial;
+}
+
+SimulatedKeyboard::Report SimulatedKeyboard::keyboardLightReport() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_keyboardLightSet;
+}
+
+SimulatedKeyboard::Report SimulatedKeyboard::sideLightReport() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_sideLightSet;
+}
+
+namespace {
+std::vector<uint8_t> joined(const std::map<int, std::map<int, std::vector<uint8_t>>>& packets, int key)
+{
+    std::vector<uint8_t> all;
+    const auto it = packets.find(key);
+    if (it == packets.end())
+        return all;
+    for (const auto& packet : it->second)
+        all.insert(all.end(), packet.second.begin(), packet.second.end());
+    return all;
+}
+} // namespace
+
+std::vector<uint8_t> SimulatedKeyboard::keyMap(int layer) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return joined(m_keyMaps, layer);
+}
+
+std::vector<uint8_t> SimulatedKeyboard::macroSlot(int slot) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return joined(m_macros, slot);
+}
+
+std::vector<uint8_t> SimulatedKeyboard::advancedKeySlot(int slot) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto it = m_advancedKeys.find(slot);
+    return it == m_advancedKeys.end() ? std::vector<uint8_t>() : it->second;
+}
+
+std::array<uint8_t, 4> SimulatedKeyboard::lockFlags() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_lockFlags;
+}
+
+int SimulatedKeyboard::lightSleep() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_lightSleep;
+}
+
+int SimulatedKeyboard::keyboardSleep() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_keyboardSleep;
+}
+
+int SimulatedKeyboard::prohibitSleep() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_prohibitSleep;
+}
+
+int SimulatedKeyboard::factoryResets() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_factoryResets;
+}
+
+uint8_t SimulatedKeyboard::magneticValue(uint8_t subCommand) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto it = m_magnetic.find(subCommand);
+    return it == m_magnetic.end() ? 0 : it->second;
+}
+
+std::vector<uint8_t> SimulatedKeyboard::customColours(int packet) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto it = m_customColours.find(packet);
+    return it == m_customColours.end() ? std::vector<uint8_t>() : it->second;
+}
+
+void SimulatedKeyboard::setSerialNumberRaw(const std::string& bytes)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_serial = bytes.substr(0, serialLength);
+}
+
+void SimulatedKeyboard::setKeyboardEffectListRaw(const std::vector<uint8_t>& payload)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_keyboardEffects = payload;
+}
+
+void SimulatedKeyboard::setSideEffectListRaw(const std::vector<uint8_t>& payload)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_sideEffects = payload;
+}
+
+void SimulatedKeyboard::setCustomisableKeys(const std::array<uint8_t, customisableColumns>& columns)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_customisable = columns;
+}
+
+void SimulatedKeyboard::setMagneticValue(uint8_t subCommand, uint8_t value)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_magnetic[subCommand] = value;
+}
+
+void SimulatedKeyboard::setState(const StateReport& state)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_state = state;
+}
+
+SimulatedKeyboard::StateReport SimulatedKeyboard::state() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_state;
+}
+
+void SimulatedKeyboard::setOnline(bool online)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_online == online)
+        return;
+    m_online = online;
+    if (m_viaReceiver)
+        queueInput(stateReportLocked(), 64, nowNs());
+}
+
+bool SimulatedKeyboard::isOnline() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_online;
+}
+
+void SimulatedKeyboard::setStateOnHandshake(bool on)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_stateOnHandshake = on;
+}
+
+void SimulatedKeyboard::sendStateReport()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    queueInput(stateReportLocked(), 64, nowNs());
+}
+
+void SimulatedKeyboard::sendKeyReport(const std::array<uint8_t, 8>& keys)
+{
+    Report r = blank(KeyReport);
+    std::copy(keys.begin(), keys.end(), r.begin() + 6);
+    injectInput(r);
+}
+
+void SimulatedKeyboard::sendFullKeyReport(const std::array<uint8_t, 13>& bytes)
+{
+    Report r = blank(FullKeyReport);
+    std::copy(bytes.begin(), bytes.end(), r.begin() + 6);
+    injectInput(r);
+}
+
+void SimulatedKeyboard::sendActionReport(uint8_t usage, bool pressed)
+{
+    Report r = blank(Action);
+    r[9] = usage;
+    r[10] = pressed ? 1 : 0;
+    injectInput(r);
+}
+
+void SimulatedKeyboard::injectInput(const Report& report, int length)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    queueInput(report, length, nowNs());
+}
+
+void SimulatedKeyboard::setAnswering(bool on)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_answering = on;
+}
+
+void SimulatedKeyboard::setSilentCommand(uint8_t command, bool silent)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (silent)
+        m_silent.insert(command);
+    else
+        m_silent.erase(command);
+}
+
+void SimulatedKeyboard::setAnswerDelayMs(int ms)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_answerDelayMs = std::max(0, ms);
+}
+
+void SimulatedKeyboard::setDuplicateAnswers(bool on)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_duplicate = on;
+}
+
+void SimulatedKeyboard::dropAcknowledgement(int n)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_acksUntilDrop = std::max(0, n);
+}
+
+void SimulatedKeyboard::failWrites(int count)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_failWrites = count;
+}
+
+void SimulatedKeyboard::failReads(int count)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_failReads = count;
+}
+
+void SimulatedKeyboard::flood(uint8_t type, int count)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const int64_t now = nowNs();
+    for (int i = 0; i < count; ++i) {
+        Report r = blank(type);
+        r[5] = type == State ? 1 : 0;
+        r[6] = uint8_t(i);
+        queueInput(r, 64, now);
+    }
+}
+
+void SimulatedKeyboard::unplugAfterWrites(int count)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_writesUntilUnplug = std::max(0, count);
+}
+
+int SimulatedKeyboard::pendingInput() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return int(m_input.size());
+}

@@ -1,0 +1,173 @@
+#pragma once
+
+#include "models/ModelInfo.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+// The firmware of one catalogue keyboard: it answers the protocol's
+// inquiries, keeps what the commands set, sends state, key and action
+// reports on demand, and logs every report it receives. Faults are injected
+// through the same object. The I/O thread writes and reads from its own
+// thread while a test drives the control side: every member is locked.
+class SimulatedKeyboard
+{
+public:
+    using Report = std::array<uint8_t, 64>;
+    static constexpr int macroSlots = 10;
+    static constexpr int macroPackets = 5;
+    static constexpr int advancedKeySlots = 40;
+    static constexpr int customisableColumns = 22;
+
+    struct LoggedReport
+    {
+        int64_t timeNs;  // CLOCK_MONOTONIC
+        Report bytes;
+    };
+
+    struct StateReport
+    {
+        uint8_t lockArmed = 0;     // byte 6
+        uint8_t charging = 0;      // byte 9
+        uint8_t battery = 100;     // byte 10
+        uint8_t downloadStatus = 0;  // byte 13
+        uint8_t keyboardMode = 0;    // byte 14
+    };
+
+    SimulatedKeyboard(const ModelInfo& model, bool viaReceiver);
+
+    const ModelInfo& model() const { return m_model; }
+    bool viaReceiver() const { return m_viaReceiver; }
+
+    // Transport side. receive() is one written report: false when the write
+    // fails. takeInput() gives the next due input report: its byte count,
+    // 0 for none, -1 when the read fails.
+    bool receive(const uint8_t* report);
+    int takeInput(uint8_t* report);
+    bool isPlugged() const { return m_plugged; }
+    void setPlugged(bool plugged) { m_plugged = plugged; }
+    // Called (on the writing thread) when unplugAfterWrites() runs out.
+    void setUnplugRequest(std::function<void()> request);
+
+    // What the keyboard received.
+    // The logs keep the newest `logLimit` entries, so a long-running
+    // simulation does not grow without end.
+    static constexpr size_t logLimit = 100000;
+    std::vector<LoggedReport> receivedReports() const;
+    // When the host polled for input (every read, with or without a report).
+    std::vector<int64_t> readPolls() const;
+    int receivedCount(uint8_t command) const;
+    void clearLog();
+
+    // Kept state.
+    std::string serialNumber() const;
+    Report keyboardLightReport() const;  // the last 0x06 set-effect report
+    Report sideLightReport() const;      // the last 0x07 set-effect report
+    std::vector<uint8_t> keyMap(int layer) const;  // 0x17 payloads in packet order
+    std::vector<uint8_t> macroSlot(int slot) const;  // payload bytes of its 0x18 packets
+    std::vector<uint8_t> advancedKeySlot(int slot) const;
+    std::array<uint8_t, 4> lockFlags() const;  // bytes 13..16 of the last 0x13/0
+    int lightSleep() const;
+    int keyboardSleep() const;
+    int prohibitSleep() const;
+    int factoryResets() const;
+    uint8_t magneticValue(uint8_t subCommand) const;  // byte 7 of its 0x21 answer
+    std::vector<uint8_t> customColours(int packet) const;
+
+    // Control side.
+    void setSerialNumberRaw(const std::string& bytes);  // up to 32 bytes, any content
+    void setKeyboardEffectListRaw(const std::vector<uint8_t>& payload);
+    void setSideEffectListRaw(const std::vector<uint8_t>& payload);
+    void setCustomisableKeys(const std::array<uint8_t, customisableColumns>& columns);
+    void setMagneticValue(uint8_t subCommand, uint8_t value);
+    void setState(const StateReport& state);
+    StateReport state() const;
+    // Behind a receiver: whether the keyboard is in reach. A change sends a
+    // state report; while away, nothing is answered.
+    void setOnline(bool online);
+    bool isOnline() const;
+    // Also send a state report after every handshake.
+    void setStateOnHandshake(bool on);
+
+    void sendStateReport();
+    void sendKeyReport(const std::array<uint8_t, 8>& keys);
+    void sendFullKeyReport(const std::array<uint8_t, 13>& bytes);
+    void sendActionReport(uint8_t usage, bool pressed);
+    void injectInput(const Report& report, int length = 64);
+
+    // Faults.
+    void setAnswering(bool on);             // false: no answer at all
+    void setSilentCommand(uint8_t command, bool silent);
+    void setAnswerDelayMs(int ms);          // late answers
+    void setDuplicateAnswers(bool on);
+    void dropAcknowledgement(int n);        // the n-th 0x19 from now is not sent
+    void failWrites(int count);             // the next `count` writes fail; -1: all
+    void failReads(int count);              // the next `count` reads fail; -1: all
+    void flood(uint8_t type, int count);
+    void unplugAfterWrites(int count);      // 0: never
+    int pendingInput() const;
+
+private:
+    void answer(const Report& request);
+    void queueAnswer(Report answer, int length = 64);
+    void queueInput(const Report& report, int length, int64_t dueNs);
+    Report stateReportLocked() const;
+    void resetToDefaultsLocked();
+    static Report blank(uint8_t type, uint8_t sub = 0);
+    static int64_t nowNs();
+
+    const ModelInfo m_model;
+    const bool m_viaReceiver;
+    std::atomic<bool> m_plugged{true};
+
+    mutable std::mutex m_mutex;
+    struct Pending
+    {
+        int64_t dueNs;
+        Report bytes;
+        int length;
+    };
+    std::deque<Pending> m_input;
+    std::deque<LoggedReport> m_log;
+    std::deque<int64_t> m_readPolls;
+    std::function<void()> m_unplugRequest;
+
+    std::string m_serial;
+    Report m_keyboardLightSet{};
+    Report m_sideLightSet{};
+    std::array<uint8_t, 12> m_keyboardConfig{};
+    std::array<uint8_t, 12> m_sideConfig{};
+    std::vector<uint8_t> m_keyboardEffects;
+    std::vector<uint8_t> m_sideEffects;
+    std::array<uint8_t, customisableColumns> m_customisable{};
+    std::map<int, std::map<int, std::vector<uint8_t>>> m_keyMaps;  // layer -> packet -> payload
+    std::map<int, std::map<int, std::vector<uint8_t>>> m_macros;   // slot -> packet -> payload
+    std::map<int, std::vector<uint8_t>> m_advancedKeys;
+    std::map<int, std::vector<uint8_t>> m_customColours;
+    std::map<uint8_t, uint8_t> m_magnetic;
+    std::array<uint8_t, 4> m_lockFlags{};
+    int m_lightSleep = 600;
+    int m_keyboardSleep = 1800;
+    int m_prohibitSleep = 0;
+    int m_factoryResets = 0;
+    StateReport m_state;
+    bool m_online = true;
+    bool m_stateOnHandshake = false;
+
+    bool m_answering = true;
+    std::set<uint8_t> m_silent;
+    int m_answerDelayMs = 0;
+    bool m_duplicate = false;
+    int m_acksUntilDrop = 0;
+    int m_failWrites = 0;
+    int m_failReads = 0;
+    int m_writesUntilUnplug = 0;
+};

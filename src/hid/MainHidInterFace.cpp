@@ -1,0 +1,208 @@
+#include "MainHidInterFace.h"
+
+#include "models/ModelCatalogue.h"
+#include "orvanesdk_hid.h"
+
+#include <QDebug>
+#include <QMetaMethod>
+#include <QTimer>
+#include <cstring>
+
+namespace {
+
+constexpr uchar serialInquiry = 0x14;
+constexpr uchar serialReport = 0x15;
+constexpr int timerInterval = 100;
+
+// A stream batch is one whole light frame of the model: the limit is the
+// frame's report count less the one push that releases it.
+int batchLimitFor(const QString& modelCode)
+{
+    const ModelInfo* model = ModelCatalogue::instance().find(modelCode);
+    return (model ? model->streamBatchSize() : ModelInfo().streamBatchSize()) - 1;
+}
+
+uchar* copyReport(const uchar* report)
+{
+    auto* copy = new uchar[MainHidInterFace::reportSize];
+    std::memcpy(copy, report, MainHidInterFace::reportSize);
+    return copy;
+}
+
+struct MetaTypes
+{
+    MetaTypes()
+    {
+        qRegisterMetaType<unsigned char*>("unsigned char*");
+        qRegisterMetaType<unsigned char*>("uchar*");
+    }
+};
+
+} // namespace
+
+MainHidInterFace::MainHidInterFace(int threadIndex, QString strHidName, QObject* parent)
+    : QThread(parent)
+    , m_threadIndex(threadIndex)
+    , m_strHidName(std::move(strHidName))
+    , m_shakeHandsTimer(new QTimer(this))
+    , m_batchLimit(batchLimitFor(m_strHidName))
+{
+    static const MetaTypes metaTypes;
+    m_shakeHandsTimer->setInterval(handshakeIntervalMs);
+    connect(m_shakeHandsTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRuning);
+    COrvaneHid_highPrecisionTimerInit(m_timerState);
+    COrvaneHid_highPrecisionTimerStart(m_timerState[0], m_timerState[1]);
+}
+
+MainHidInterFace::~MainHidInterFace()
+{
+    closeDevice();
+    quit();
+    wait();
+    for (uchar* report : qAsConst(m_cmdQueue))
+        delete[] report;
+    for (uchar* report : qAsConst(m_streamQueue))
+        delete[] report;
+}
+
+int MainHidInterFace::openDevice(QString path)
+{
+    m_strHidPath = path;
+    m_hidPathLatin1 = path.toLatin1();
+    m_hidHandle = COrvaneHid_OpenPath(m_hidPathLatin1.constData());
+    if (m_hidHandle == 0) {
+        qDebug("Unable to open device\n");
+        m_isOpen = false;
+        return -1;
+    }
+    qDebug("Open device success");
+    m_isOpen = true;
+    uchar inquiry[reportSize] = {};
+    inquiry[1] = serialInquiry;
+    queueCmdReport(inquiry);
+    m_shakeHandsTimer->start();
+    COrvaneHid_SetNonblocking(m_hidHandle, 1);
+    emit sigOpenHidSuccessful();
+    return 0;
+}
+
+void MainHidInterFace::onShakeHandsRuning()
+{
+    if (!m_isOpen)
+        return;
+    uchar handshake[reportSize] = {};
+    handshake[5] = 1;
+    queueCmdReport(handshake);
+}
+
+int MainHidInterFace::queueCmdReport(const uchar* report)
+{
+    if (!m_isOpen || !report)
+        return -1;
+    uchar* copy = copyReport(report);
+    QMutexLocker lock(&m_cmdMutex);
+    m_cmdQueue.append(copy);
+    return 0;
+}
+
+int MainHidInterFace::queueStreamReport(const uchar* report)
+{
+    if (!m_isOpen || !report)
+        return -1;
+    QMutexLocker lock(&m_streamMutex);
+    if (m_streamQueue.isEmpty())
+        m_batchOpen = true;
+    if (!m_streamEnabled || !m_batchOpen)
+        return 0;
+    if (m_streamQueue.size() == m_batchLimit)
+        m_batchOpen = false;
+    m_streamQueue.append(copyReport(report));
+    return 0;
+}
+
+void MainHidInterFace::setStreamEnabled(bool enabled)
+{
+    m_streamEnabled = enabled;
+}
+
+int MainHidInterFace::closeDevice()
+{
+    if (!m_isOpen)
+        return 0;
+    m_isOpen = false;
+    {
+        // Not under a read or write of the I/O thread; the library itself
+        // also tolerates a close during a pacing wait.
+        QMutexLocker readLock(&m_readMutex);
+        QMutexLocker writeLock(&m_writeMutex);
+        COrvaneHid_Close(m_hidHandle);
+        m_hidHandle = 0;
+    }
+    m_shakeHandsTimer->stop();
+    COrvaneHid_highPrecisionTimerStop(m_timerState[0], m_timerState[1]);
+    return 0;
+}
+
+void MainHidInterFace::run()
+{
+    while (m_isOpen) {
+        if (!m_readTurn)
+            writeStep();
+        else
+            readStep();
+        COrvaneHid_highPrecisionTimerRuning(timerInterval, m_timerState[0], m_timerState[1]);
+    }
+}
+
+void MainHidInterFace::writeStep()
+{
+    {
+        QMutexLocker writeLock(&m_writeMutex);
+        uchar* report = nullptr;
+        bool command = false;
+        {
+            QMutexLocker lock(&m_cmdMutex);
+            if (!m_cmdQueue.isEmpty()) {
+                report = m_cmdQueue.takeFirst();
+                command = true;
+            }
+        }
+        if (!report) {
+            QMutexLocker lock(&m_streamMutex);
+            if (!m_streamQueue.isEmpty() && m_streamEnabled && !m_batchOpen)
+                report = m_streamQueue.takeFirst();
+        }
+        if (report) {
+            if (m_isOpen && COrvaneHid_HidWriteBuff(m_hidHandle, report, m_hidPathLatin1.constData()) == -1) {
+                ++m_writeFailures;
+                if (command) {
+                    ++m_commandWriteFailures;
+                    qDebug() << "-----------------------------------------****************** Send error, Cmd:"
+                             << int(report[1]);
+                }
+            }
+            delete[] report;
+        }
+    }
+    m_readTurn = true;
+}
+
+void MainHidInterFace::readStep()
+{
+    {
+        QMutexLocker readLock(&m_readMutex);
+        uchar buffer[reportSize] = {};
+        const int n = m_isOpen ? COrvaneHid_HidReadBuff(m_hidHandle, buffer) : 0;
+        if (n > 0) {
+            // The receiving slot frees the copy; with nobody listening there
+            // would be no one to free it.
+            if (buffer[1] == serialReport) {
+                if (isSignalConnected(QMetaMethod::fromSignal(&MainHidInterFace::sigHidSnGetOver)))
+                    emit sigHidSnGetOver(copyReport(buffer), m_strHidName);
+            } else if (isSignalConnected(QMetaMethod::fromSignal(&MainHidInterFace::sigHidDataArrived))) {
+                emit sigHidDataArrived(copyReport(buffer), n, m_threadIndex);
+            }
+        }
+    }
+    m_readTurn = false;
+}

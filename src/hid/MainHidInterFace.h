@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMutex>
+#include <QString>
+#include <QThread>
+#include <atomic>
+#include <cstdint>
+
+class QTimer;
+
+// The I/O thread of one opened keyboard: two queues of outgoing reports
+// (commands, and the light stream released in whole frames), the 1000 ms
+// handshake, and a loop that alternates one write step and one read step
+// with one pacing interval after each.
+class MainHidInterFace : public QThread
+{
+    Q_OBJECT
+
+public:
+    static constexpr int reportSize = 64;
+    static constexpr int handshakeIntervalMs = 1000;
+
+    MainHidInterFace(int threadIndex, QString strHidName, QObject* parent = nullptr);
+    ~MainHidInterFace() override;
+
+    int openDevice(QString path);
+    int queueCmdReport(const uchar* report);
+    int queueStreamReport(const uchar* report);
+    void setStreamEnabled(bool enabled);
+    int closeDevice();
+
+    bool isOpen() const { return m_isOpen; }
+    // Stream pushes a batch holds before the next one releases it.
+    int streamBatchLimit() const { return m_batchLimit; }
+    // Reports the library failed to write, since opening; the download
+    // reads it so that it never reports success for reports that did not
+    // reach the keyboard.
+    int writeFailureCount() const { return m_writeFailures; }
+    int commandWriteFailureCount() const { return m_commandWriteFailures; }
+
+signals:
+    void sigOpenHidSuccessful();
+    void sigHidDataArrived(unsigned char* data, int length, int threadIndex);
+    void sigHidSnGetOver(unsigned char* data, QString strHidName);
+
+public slots:
+    void onShakeHandsRuning();
+
+protected:
+    void run() override;
+
+private:
+    void writeStep();
+    void readStep();
+
+    uint32_t m_timerState[2] = {0, 0};
+    int m_threadIndex;
+    QString m_strHidName;
+    std::atomic<int> m_hidHandle{0};
+    std::atomic<bool> m_isOpen{false};
+    QString m_strHidPath;
+    QByteArray m_hidPathLatin1;
+    QTimer* m_shakeHandsTimer;
+    std::atomic<bool> m_streamEnabled{false};
+    bool m_readTurn = false;
+    std::atomic<bool> m_batchOpen{false};
+    QMutex m_streamMutex;
+    QMutex m_cmdMutex;
+    QMutex m_readMutex;
+    QMutex m_writeMutex;
+    QList<uchar*> m_cmdQueue;
+    QList<uchar*> m_streamQueue;
+    int m_batchLimit;
+    std::atomic<int> m_writeFailures{0};
+    std::atomic<int> m_commandWriteFailures{0};
+};

@@ -1,0 +1,390 @@
+#include "TestMain.h"
+
+#include "MainHidInterFace.h"
+#include "ReportSink.h"
+#include "SimulatorHarness.h"
+
+#include <QRandomGenerator>
+#include <memory>
+
+namespace {
+
+constexpr int64_t msNs = 1000000;
+
+// What the keyboard received, as a sequence of (byte 0, byte 1, byte 2).
+struct Written
+{
+    int64_t timeNs;
+    uint8_t id, command, marker;
+};
+
+std::vector<Written> written(const SimulatedKeyboard& keyboard)
+{
+    std::vector<Written> list;
+    for (const auto& e : keyboard.receivedReports())
+        list.push_back({e.timeNs, e.bytes[0], e.bytes[1], e.bytes[6]});
+    return list;
+}
+
+int countCommand(const SimulatedKeyboard& keyboard, uint8_t command)
+{
+    return keyboard.receivedCount(command);
+}
+
+std::array<uchar, 64> streamReport(uchar marker)
+{
+    std::array<uchar, 64> r{};
+    r[0] = 0x01;
+    r[1] = 0x0E;
+    r[6] = marker;
+    return r;
+}
+
+std::array<uchar, 64> command(uchar cmd, uchar marker = 0)
+{
+    std::array<uchar, 64> r{};
+    r[0] = 0x01;
+    r[1] = cmd;
+    r[6] = marker;
+    return r;
+}
+
+} // namespace
+
+class tst_MainHidInterFace : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<SimulatorHarness> m_sim;
+
+    struct Opened
+    {
+        std::shared_ptr<SimulatedKeyboard> keyboard;
+        std::unique_ptr<MainHidInterFace> hid;
+        std::unique_ptr<ReportSink> sink;
+    };
+
+    Opened open(const char* model, bool start = true, bool viaReceiver = false)
+    {
+        Opened o;
+        o.keyboard = m_sim->plug(model, viaReceiver);
+        if (!o.keyboard)
+            return o;
+        o.hid = std::make_unique<MainHidInterFace>(7, QString::fromLatin1(model));
+        o.sink = std::make_unique<ReportSink>(o.hid.get());
+        if (o.hid->openDevice(QString::fromStdString(m_sim->pathOf(o.keyboard))) == 0 && start)
+            o.hid->start();
+        return o;
+    }
+
+    static void close(Opened& o)
+    {
+        o.hid->closeDevice();
+        o.hid->quit();
+        QVERIFY(o.hid->wait(2000));
+        QCoreApplication::sendPostedEvents();
+    }
+
+    // Waits until the handshake-free traffic has settled (the 0x14 inquiry
+    // is written and answered).
+    static void settle(Opened& o)
+    {
+        QTRY_COMPARE(o.sink->serialNumbers.size(), 1);
+        o.keyboard->clearLog();
+    }
+
+private slots:
+    void init() { m_sim = std::make_unique<SimulatorHarness>(); }
+    void cleanup()
+    {
+        QCoreApplication::sendPostedEvents();
+        m_sim.reset();
+    }
+
+    void firstWriteIsTheSerialInquiryAndItsAnswerGoesToSerialSignal()
+    {
+        Opened o = open("OV68M");
+        QVERIFY(o.hid && o.hid->isRunning());
+        QTRY_VERIFY(!o.keyboard->receivedReports().empty());
+        const auto first = o.keyboard->receivedReports().front().bytes;
+        QCOMPARE(int(first[0]), 0x00);
+        QCOMPARE(int(first[1]), 0x14);
+        for (int i = 2; i < 64; ++i)
+            QCOMPARE(int(first[i]), 0);
+        QTRY_COMPARE(o.sink->serialNumbers.size(), 1);
+        QCOMPARE(o.sink->serialNames.front(), QStringLiteral("OV68M"));
+        QCOMPARE(o.sink->serialNumbers.front().mid(6, 32).toStdString(), o.keyboard->serialNumber());
+        QVERIFY(o.sink->data.isEmpty());
+
+        // A serial report that comes again goes the same way, every other
+        // report to the data signal with the length read and the index.
+        SimulatedKeyboard::Report again{};
+        again[1] = 0x15;
+        o.keyboard->injectInput(again);
+        SimulatedKeyboard::Report other{};
+        other[1] = 0x0A;
+        other[63] = 0x77;
+        o.keyboard->injectInput(other, 40);
+        QTRY_COMPARE(o.sink->serialNumbers.size(), 2);
+        QTRY_COMPARE(o.sink->data.size(), 1);
+        QCOMPARE(o.sink->data.front().length, 40);
+        QCOMPARE(o.sink->data.front().threadIndex, 7);
+        QCOMPARE(int(uchar(o.sink->data.front().bytes[1])), 0x0A);
+        QCOMPARE(int(uchar(o.sink->data.front().bytes[63])), 0);  // nothing behind a short report
+        close(o);
+    }
+
+    void failedOpenStartsNothing()
+    {
+        MainHidInterFace hid(1, QStringLiteral("OV68M"));
+        QTest::ignoreMessage(QtDebugMsg, "Unable to open device\n");
+        QCOMPARE(hid.openDevice(QStringLiteral("sim:99/1#vid_1209&pid_0002&mi_01")), -1);
+        QVERIFY(!hid.isOpen());
+        const uchar report[64] = {1, 2};
+        QCOMPARE(hid.queueCmdReport(report), -1);
+        QCOMPARE(hid.queueStreamReport(report), -1);
+        QCOMPARE(hid.closeDevice(), 0);
+    }
+
+    void handshakeEverySecond()
+    {
+        Opened o = open("OV61M");
+        settle(o);
+        QTest::qWait(3300);
+        std::vector<int64_t> times;
+        for (const auto& e : o.keyboard->receivedReports()) {
+            if (e.bytes[1] == 0x00) {
+                QCOMPARE(int(e.bytes[0]), 0);
+                QCOMPARE(int(e.bytes[5]), 1);
+                QCOMPARE(int(e.bytes[6]), 0);
+                times.push_back(e.timeNs);
+            }
+        }
+        QVERIFY2(times.size() >= 3 && times.size() <= 4, qPrintable(QString::number(times.size())));
+        for (size_t i = 1; i < times.size(); ++i) {
+            const int64_t gap = (times[i] - times[i - 1]) / msNs;
+            QVERIFY2(gap >= 900 && gap <= 1150, qPrintable(QString::number(gap)));
+        }
+        close(o);
+    }
+
+    void writesAndReadsAlternateWithPacing()
+    {
+        Opened o = open("OV61M");
+        settle(o);
+        for (int i = 0; i < 40; ++i)
+            QCOMPARE(o.hid->queueCmdReport(command(0x16, uchar(i)).data()), 0);
+        QTRY_COMPARE(countCommand(*o.keyboard, 0x16), 40);
+        const auto log = written(*o.keyboard);
+        const auto polls = o.keyboard->readPolls();
+        std::vector<int64_t> writes;
+        for (const auto& w : log) {
+            if (w.command == 0x16) {
+                QCOMPARE(int(w.marker), int(writes.size()));  // oldest first
+                writes.push_back(w.timeNs);
+            }
+        }
+        for (size_t i = 1; i < writes.size(); ++i) {
+            // Exactly one read step between two writes.
+            const auto between = std::count_if(polls.begin(), polls.end(), [&](int64_t t) {
+                return t > writes[i - 1] && t < writes[i];
+            });
+            QCOMPARE(int(between), 1);
+            // Two pacing intervals per write. The deadlines are absolute, so
+            // a late step makes the next wait shorter: the bound holds for
+            // the sum, less the lateness of the first write.
+            const int64_t since = writes[i] - writes[0];
+            QVERIFY2(since >= int64_t(2 * i - 1) * msNs, qPrintable(QString::number(since)));
+        }
+        close(o);
+    }
+
+    void streamBatchRule_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("batch");
+        QTest::newRow("no side light: 10") << "OV61M" << 10;
+        QTest::newRow("33 side LEDs: 10") << "OV82" << 10;
+        QTest::newRow("45 side LEDs: 11") << "OV68M" << 11;
+        QTest::newRow("51 side LEDs: 11") << "OV98M" << 11;
+    }
+    void streamBatchRule()
+    {
+        QFETCH(QString, model);
+        QFETCH(int, batch);
+        Opened o = open(model.toLatin1().constData());
+        QCOMPARE(o.hid->streamBatchLimit(), batch - 1);
+        settle(o);
+
+        // Streaming off: pushes are accepted and nothing is queued.
+        QCOMPARE(o.hid->queueStreamReport(streamReport(200).data()), 0);
+        o.hid->setStreamEnabled(true);
+        for (int i = 0; i < batch - 1; ++i)
+            QCOMPARE(o.hid->queueStreamReport(streamReport(uchar(i)).data()), 0);
+        QTest::qWait(60);
+        QCOMPARE(countCommand(*o.keyboard, 0x0E), 0);  // held until complete
+
+        QCOMPARE(o.hid->queueStreamReport(streamReport(uchar(batch - 1)).data()), 0);
+        for (int i = 0; i < 3; ++i)  // while the batch drains: dropped
+            QCOMPARE(o.hid->queueStreamReport(streamReport(uchar(100 + i)).data()), 0);
+        QTRY_COMPARE(countCommand(*o.keyboard, 0x0E), batch);
+        QTest::qWait(30);
+        QCOMPARE(countCommand(*o.keyboard, 0x0E), batch);
+        int expected = 0;
+        for (const auto& w : written(*o.keyboard)) {
+            if (w.command == 0x0E)
+                QCOMPARE(int(w.marker), expected++);
+        }
+
+        // The queue is empty again: the next push opens a new batch.
+        QCOMPARE(o.hid->queueStreamReport(streamReport(50).data()), 0);
+        QTest::qWait(40);
+        QCOMPARE(countCommand(*o.keyboard, 0x0E), batch);
+
+        // Streaming off keeps a queued batch unwritten.
+        for (int i = 1; i < batch - 1; ++i)
+            o.hid->queueStreamReport(streamReport(uchar(50 + i)).data());
+        o.hid->setStreamEnabled(false);
+        o.hid->queueStreamReport(streamReport(99).data());
+        QTest::qWait(40);
+        QCOMPARE(countCommand(*o.keyboard, 0x0E), batch);
+        o.hid->setStreamEnabled(true);
+        o.hid->queueStreamReport(streamReport(uchar(50 + batch - 1)).data());
+        QTRY_COMPARE(countCommand(*o.keyboard, 0x0E), 2 * batch);
+        close(o);
+    }
+
+    void commandOvertakesADrainingBatch()
+    {
+        Opened o = open("OV68M");
+        settle(o);
+        o.hid->setStreamEnabled(true);
+        for (int i = 0; i < 11; ++i)
+            o.hid->queueStreamReport(streamReport(uchar(i)).data());
+        // Catch the batch while it drains (it takes some 22 ms).
+        QElapsedTimer clock;
+        clock.start();
+        while (countCommand(*o.keyboard, 0x0E) < 1 && clock.elapsed() < 2000)
+            QThread::usleep(50);
+        const int before = countCommand(*o.keyboard, 0x0E);
+        QCOMPARE(o.hid->queueCmdReport(command(0x09).data()), 0);
+        QVERIFY2(before >= 1 && before < 8, qPrintable(QString::number(before)));
+        QTRY_COMPARE(countCommand(*o.keyboard, 0x0E), 11);
+        QTRY_COMPARE(countCommand(*o.keyboard, 0x09), 1);
+        int streamBeforeCommand = -1;
+        int seen = 0;
+        for (const auto& w : written(*o.keyboard)) {
+            if (w.command == 0x0E)
+                ++seen;
+            else if (w.command == 0x09)
+                streamBeforeCommand = seen;
+        }
+        QVERIFY(streamBeforeCommand >= 0);
+        QVERIFY2(streamBeforeCommand <= before + 1,
+                 qPrintable(QStringLiteral("%1 then %2").arg(before).arg(streamBeforeCommand)));
+        QVERIFY(streamBeforeCommand < 11);
+        close(o);
+    }
+
+    void writeFailuresAreCounted()
+    {
+        Opened o = open("OV61M");
+        settle(o);
+        o.keyboard->failWrites(3);
+        QTest::ignoreMessage(QtDebugMsg, "-----------------------------------------****************** Send error, Cmd: 24");
+        QTest::ignoreMessage(QtDebugMsg, "-----------------------------------------****************** Send error, Cmd: 23");
+        QTest::ignoreMessage(QtDebugMsg, "-----------------------------------------****************** Send error, Cmd: 42");
+        o.hid->queueCmdReport(command(0x18).data());
+        o.hid->queueCmdReport(command(0x17).data());
+        o.hid->queueCmdReport(command(0x2A).data());
+        o.hid->queueCmdReport(command(0x16).data());
+        QTRY_COMPARE(countCommand(*o.keyboard, 0x16), 1);
+        QCOMPARE(o.hid->writeFailureCount(), 3);
+        QCOMPARE(o.hid->commandWriteFailureCount(), 3);
+        QCOMPARE(countCommand(*o.keyboard, 0x18), 0);  // dropped, not resent
+        close(o);
+    }
+
+    void readFailuresAndFloodsKeepTheLoopGoing()
+    {
+        Opened o = open("OV61M");
+        settle(o);
+        o.keyboard->failReads(20);
+        o.keyboard->flood(0x01, 300);
+        o.hid->queueCmdReport(command(0x16).data());
+        QTRY_COMPARE(countCommand(*o.keyboard, 0x16), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(o.sink->data.size(), 300, 10000);
+        close(o);
+    }
+
+    void unplugMidTransfer()
+    {
+        Opened o = open("OV61M");
+        settle(o);
+        o.keyboard->unplugAfterWrites(3);
+        for (int i = 0; i < 10; ++i)
+            o.hid->queueCmdReport(command(0x17, uchar(i)).data());
+        QTRY_COMPARE(o.hid->commandWriteFailureCount(), 7);
+        QCOMPARE(countCommand(*o.keyboard, 0x17), 3);
+        QVERIFY(m_sim->bus().keyboards().empty());
+        close(o);
+    }
+
+    void closingTwiceIsHarmless()
+    {
+        Opened o = open("OV61M");
+        QCOMPARE(o.hid->closeDevice(), 0);
+        QVERIFY(!o.hid->isOpen());
+        QCOMPARE(o.hid->closeDevice(), 0);
+        QVERIFY(o.hid->wait(2000));
+        const uchar report[64] = {1, 0x16};
+        QCOMPARE(o.hid->queueCmdReport(report), -1);
+        QCoreApplication::sendPostedEvents();
+    }
+
+    // The GUI thread closes while the I/O thread is inside a read, a write
+    // or a pacing wait; the sanitizers watch for use after close.
+    void closingWhileTheThreadWorks()
+    {
+        QRandomGenerator random(20261210);
+        for (int round = 0; round < 40; ++round) {
+            Opened o = open(round % 2 ? "OV68M" : "OV84W", true, round % 4 == 3);
+            QVERIFY(o.hid);
+            o.keyboard->flood(0x0A, 50);
+            o.keyboard->setAnswerDelayMs(int(random.bounded(3)));
+            o.hid->setStreamEnabled(true);
+            for (int i = 0; i < 30; ++i) {
+                o.hid->queueCmdReport(command(0x16).data());
+                o.hid->queueStreamReport(streamReport(uchar(i)).data());
+            }
+            QThread::usleep(random.bounded(3000));
+            QCOMPARE(o.hid->closeDevice(), 0);
+            QVERIFY(o.hid->wait(2000));
+            QCoreApplication::sendPostedEvents();
+            m_sim->bus().unplug(o.keyboard);
+        }
+    }
+
+    void receiverKeyboardAwayAnswersNothingButReportsItsState()
+    {
+        Opened o = open("OV84W", true, true);
+        QTRY_COMPARE(o.sink->serialNumbers.size(), 1);
+        o.keyboard->setOnline(false);
+        QTRY_COMPARE(o.sink->data.size(), 1);
+        const QByteArray state = o.sink->data.front().bytes;
+        QCOMPARE(int(state[1]), 0x01);
+        QCOMPARE(int(state[11]), 1);
+        QCOMPARE(int(state[12]), 1);
+        o.hid->queueCmdReport(command(0x09).data());
+        QTest::qWait(50);
+        QCOMPARE(o.sink->data.size(), 1);
+        o.keyboard->setOnline(true);
+        QTRY_COMPARE(o.sink->data.size(), 2);
+        QCOMPARE(int(o.sink->data.back().bytes[12]), 0);
+        close(o);
+    }
+};
+
+ORVANE_TEST_MAIN(tst_MainHidInterFace)
+#include "tst_MainHidInterFace.moc"

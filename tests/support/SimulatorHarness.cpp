@@ -1,0 +1,24 @@
+#include "SimulatorHarness.h"
+
+#include "hid/HidTransportRegistry.h"
+
+SimulatorHarness::SimulatorHarness()
+    : m_bus(std::make_shared<SimulatedBus>())
+{
+    HidTransportRegistry::install(m_bus);
+}
+
+SimulatorHarness::~SimulatorHarness()
+{
+    HidTransportRegistry::install(nullptr);
+}
+
+std::shared_ptr<SimulatedKeyboard> SimulatorHarness::plug(const char* modelCode, bool viaReceiver)
+{
+    return m_bus->plug(QString::fromLatin1(modelCode), viaReceiver);
+}
+
+std::string SimulatorHarness::pathOf(const std::shared_ptr<SimulatedKeyboard>& keyboard) const
+{
+    return m_bus->pathOf(keyboard);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "SimulatedBus.h"
+
+#include <memory>
+
+// A fresh simulated bus installed as the device library's transport for the
+// life of the harness; the system's hidraw transport comes back afterwards.
+class SimulatorHarness
+{
+public:
+    SimulatorHarness();
+    ~SimulatorHarness();
+    SimulatorHarness(const SimulatorHarness&) = delete;
+    SimulatorHarness& operator=(const SimulatorHarness&) = delete;
+
+    SimulatedBus& bus() { return *m_bus; }
+    // Plugs a keyboard and fails loudly (null) for a model code the
+    // catalogue does not know.
+    std::shared_ptr<SimulatedKeyboard> plug(const char* modelCode, bool viaReceiver = false);
+    std::string pathOf(const std::shared_ptr<SimulatedKeyboard>& keyboard) const;
+
+private:
+    std::shared_ptr<SimulatedBus> m_bus;
+};
