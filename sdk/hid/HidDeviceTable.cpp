@@ -42,31 +42,38 @@ bool HidDeviceTable::setNonblocking(int handle, bool nonblocking)
     return true;
 }
 
-int HidDeviceTable::read(int handle, uint8_t* report)
+int HidDeviceTable::withConnection(int handle, const std::function<int(HidConnection&, bool)>& call)
 {
     const auto device = find(handle);
-    if (!device || !report)
+    if (!device)
         return -1;
     std::lock_guard<std::mutex> lock(device->mutex);
     if (!device->connection)
         return -1;
-    uint8_t buffer[reportSize] = {};
-    const int n = device->connection->read(buffer, reportSize, device->nonblocking ? 0 : blockingReadMs);
-    // The caller always takes 64 bytes: a short report leaves zeros behind
-    // it, never the bytes of an earlier one.
-    std::memcpy(report, buffer, reportSize);
-    return n > static_cast<int>(reportSize) ? static_cast<int>(reportSize) : n;
+    return call(*device->connection, device->nonblocking);
+}
+
+int HidDeviceTable::read(int handle, uint8_t* report)
+{
+    if (!report)
+        return -1;
+    return withConnection(handle, [report](HidConnection& connection, bool nonblocking) {
+        uint8_t buffer[reportSize] = {};
+        const int n = connection.read(buffer, reportSize, nonblocking ? 0 : blockingReadMs);
+        // The caller always takes 64 bytes: a short report leaves zeros
+        // behind it, never the bytes of an earlier one.
+        std::memcpy(report, buffer, reportSize);
+        return n > static_cast<int>(reportSize) ? static_cast<int>(reportSize) : n;
+    });
 }
 
 int HidDeviceTable::write(int handle, const uint8_t* report)
 {
-    const auto device = find(handle);
-    if (!device || !report)
+    if (!report)
         return -1;
-    std::lock_guard<std::mutex> lock(device->mutex);
-    if (!device->connection)
-        return -1;
-    return device->connection->write(report, reportSize);
+    return withConnection(handle, [report](HidConnection& connection, bool) {
+        return connection.write(report, reportSize);
+    });
 }
 
 void HidDeviceTable::close(int handle)

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -39,6 +40,8 @@ private:
     };
 
     std::shared_ptr<Device> find(int handle) const;
+    // Runs `call` under the device's lock; -1 when the handle is closed.
+    int withConnection(int handle, const std::function<int(HidConnection&, bool nonblocking)>& call);
 
     mutable std::mutex m_mutex;
     std::map<int, std::shared_ptr<Device>> m_devices;
