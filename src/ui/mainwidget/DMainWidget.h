@@ -25,6 +25,10 @@ public:
     explicit DMainWidget(QWidget* parent = nullptr);
     ~DMainWidget() override;
 
+    // Printed on standard output at the first paint when the environment has
+    // ORVANE_REPORT_EXPOSED, so a start-up benchmark can time the window.
+    static constexpr const char* exposedMarker = "orvane: main window exposed";
+
     // The one main window, or null before it exists.
     static DMainWidget* instance();
 
@@ -92,4 +96,5 @@ private:
     QSettings* m_userSettings = nullptr;
     QString m_productName = QStringLiteral("HID");
     QString m_likeName = QStringLiteral("RGB");
+    bool m_firstPaintDone = false;
 };

@@ -1,0 +1,210 @@
+// Time from starting the program to its main window being exposed, as the
+// median of several cold starts, each with fresh settings folders (so every
+// start is a first run: settings written, autostart entry created). The
+// baseline is an empty Qt window of the same size started the same way in
+// the same run, so the ratio says what the program adds to Qt's own start.
+//
+// Needs an X server; without DISPLAY it runs itself again under xvfb-run.
+// Usage: bench_startup [runs]   (default 9)
+
+#include "mainwidget/DMainWidget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QVector>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const char* const kBaselineArg = "--baseline-child";
+
+class BaselineWindow : public QWidget
+{
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter(this).fillRect(rect(), QColor(26, 27, 49));
+        if (!m_reported) {
+            m_reported = true;
+            std::printf("%s\n", DMainWidget::exposedMarker);
+            std::fflush(stdout);
+        }
+    }
+
+private:
+    bool m_reported = false;
+};
+
+int runBaselineChild(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    BaselineWindow window;
+    window.setWindowFlags(Qt::FramelessWindowHint);
+    window.resize(1280, 715);
+    window.show();
+    return app.exec();
+}
+
+// Asks every mapped top-level window of `pid` to close, as a window manager's
+// close button would, so the program ends through its own close path and
+// releases its single-instance segment.
+void closeWindowsOf(Display* display, qint64 pid)
+{
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
+    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+    const Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    if (pidAtom == None)
+        return;
+    Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, root, &root, &parent, &children, &count))
+        return;
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable)
+            continue;
+        Atom type = None;
+        int format = 0;
+        unsigned long items = 0, after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items,
+                               &after, &data) == Success && data && items == 1 && format == 32) {
+            const unsigned long windowPid = *reinterpret_cast<unsigned long*>(data);
+            if (qint64(windowPid) == pid) {
+                XEvent event = {};
+                event.xclient.type = ClientMessage;
+                event.xclient.window = children[i];
+                event.xclient.message_type = protocols;
+                event.xclient.format = 32;
+                event.xclient.data.l[0] = long(deleteWindow);
+                event.xclient.data.l[1] = CurrentTime;
+                XSendEvent(display, children[i], False, NoEventMask, &event);
+            }
+        }
+        if (data)
+            XFree(data);
+    }
+    XFree(children);
+    XFlush(display);
+}
+
+QProcessEnvironment freshEnvironment(const QString& root)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const char* const folders[][2] = {{"HOME", "home"}, {"XDG_CONFIG_HOME", "config"}, {"XDG_DATA_HOME", "data"},
+                                      {"XDG_CACHE_HOME", "cache"}, {"TMPDIR", "tmp"}, {"XDG_RUNTIME_DIR", "runtime"}};
+    for (const auto& folder : folders) {
+        const QString path = root + QLatin1Char('/') + QLatin1String(folder[1]);
+        QDir().mkpath(path);
+        env.insert(QLatin1String(folder[0]), path);
+    }
+    QFile::setPermissions(root + QStringLiteral("/runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    env.insert(QStringLiteral("ORVANE_REPORT_EXPOSED"), QStringLiteral("1"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    return env;
+}
+
+// Milliseconds from start() to the exposure line, or -1.
+double timeOneStart(Display* display, const QString& program, const QStringList& arguments)
+{
+    QTemporaryDir root;
+    QProcess process;
+    process.setProcessEnvironment(freshEnvironment(root.path()));
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.setStandardErrorFile(QProcess::nullDevice());
+
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program, arguments);
+    double elapsed = -1;
+    QByteArray output;
+    while (clock.elapsed() < 30000 && process.state() != QProcess::NotRunning) {
+        if (process.waitForReadyRead(100))
+            output += process.readAllStandardOutput();
+        if (output.contains(DMainWidget::exposedMarker)) {
+            elapsed = double(clock.nsecsElapsed()) / 1e6;
+            break;
+        }
+    }
+
+    closeWindowsOf(display, process.processId());
+    if (!process.waitForFinished(5000)) {
+        std::fprintf(stderr, "bench_startup: %s did not close; killing it\n", qPrintable(program));
+        process.kill();
+        process.waitForFinished(3000);
+    }
+    return elapsed;
+}
+
+double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const int n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && qstrcmp(argv[1], kBaselineArg) == 0)
+        return runBaselineChild(argc, argv);
+
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsSet("ORVANE_BENCH_XVFB")) {
+        setenv("ORVANE_BENCH_XVFB", "1", 1);
+        const char* xvfbArgs[] = {"xvfb-run", "-a", "-s", "-screen 0 1600x1000x24", argv[0],
+                                  argc > 1 ? argv[1] : nullptr, nullptr};
+        execvp("xvfb-run", const_cast<char* const*>(xvfbArgs));
+        std::perror("bench_startup: xvfb-run");
+        return 2;
+    }
+
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 9;
+    const QString program = QStringLiteral(ORVANE_BIN_DIR "/orvane-keyboard");
+    const QString self = QCoreApplication::applicationFilePath();
+
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "bench_startup: no X display\n");
+        return 2;
+    }
+
+    // One untimed start of each warms the file cache.
+    timeOneStart(display, self, {QLatin1String(kBaselineArg)});
+    timeOneStart(display, program, {});
+
+    QVector<double> baseline, startup;
+    for (int i = 0; i < runs; ++i) {
+        const double b = timeOneStart(display, self, {QLatin1String(kBaselineArg)});
+        const double p = timeOneStart(display, program, {});
+        if (b < 0 || p < 0) {
+            std::fprintf(stderr, "bench_startup: run %d saw no exposed window (baseline %.1f, program %.1f)\n", i + 1,
+                         b, p);
+            XCloseDisplay(display);
+            return 1;
+        }
+        baseline << b;
+        startup << p;
+        std::printf("run %2d: program %7.1f ms   baseline %7.1f ms\n", i + 1, p, b);
+    }
+    XCloseDisplay(display);
+
+    const double m = median(startup);
+    const double mb = median(baseline);
+    std::printf("start to main window exposed: median %.1f ms over %d runs\n", m, runs);
+    std::printf("baseline (empty Qt window):   median %.1f ms\n", mb);
+    std::printf("ratio program / baseline:     %.2f\n", m / mb);
+    return 0;
+}
