@@ -7,6 +7,7 @@
 // Needs an X server; without DISPLAY it runs itself again under xvfb-run.
 // Usage: bench_startup [runs]   (default 9)
 
+#include "X11Windows.h"
 #include "mainwidget/DMainWidget.h"
 
 #include <QApplication>
@@ -16,9 +17,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QVector>
-
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -55,49 +53,6 @@ int runBaselineChild(int argc, char** argv)
     return app.exec();
 }
 
-// Asks every mapped top-level window of `pid` to close, as a window manager's
-// close button would, so the program ends through its own close path and
-// releases its single-instance segment.
-void closeWindowsOf(Display* display, qint64 pid)
-{
-    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
-    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
-    const Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
-    if (pidAtom == None)
-        return;
-    Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
-    unsigned int count = 0;
-    if (!XQueryTree(display, root, &root, &parent, &children, &count))
-        return;
-    for (unsigned int i = 0; i < count; ++i) {
-        XWindowAttributes attributes;
-        if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable)
-            continue;
-        Atom type = None;
-        int format = 0;
-        unsigned long items = 0, after = 0;
-        unsigned char* data = nullptr;
-        if (XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items,
-                               &after, &data) == Success && data && items == 1 && format == 32) {
-            const unsigned long windowPid = *reinterpret_cast<unsigned long*>(data);
-            if (qint64(windowPid) == pid) {
-                XEvent event = {};
-                event.xclient.type = ClientMessage;
-                event.xclient.window = children[i];
-                event.xclient.message_type = protocols;
-                event.xclient.format = 32;
-                event.xclient.data.l[0] = long(deleteWindow);
-                event.xclient.data.l[1] = CurrentTime;
-                XSendEvent(display, children[i], False, NoEventMask, &event);
-            }
-        }
-        if (data)
-            XFree(data);
-    }
-    XFree(children);
-    XFlush(display);
-}
-
 QProcessEnvironment freshEnvironment(const QString& root)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -116,7 +71,7 @@ QProcessEnvironment freshEnvironment(const QString& root)
 }
 
 // Milliseconds from start() to the exposure line, or -1.
-double timeOneStart(Display* display, const QString& program, const QStringList& arguments)
+double timeOneStart(const X11Windows& x11, const QString& program, const QStringList& arguments)
 {
     QTemporaryDir root;
     QProcess process;
@@ -138,7 +93,7 @@ double timeOneStart(Display* display, const QString& program, const QStringList&
         }
     }
 
-    closeWindowsOf(display, process.processId());
+    x11.requestClose(process.processId());
     if (!process.waitForFinished(5000)) {
         std::fprintf(stderr, "bench_startup: %s did not close; killing it\n", qPrintable(program));
         process.kill();
@@ -175,31 +130,29 @@ int main(int argc, char** argv)
     const QString program = QStringLiteral(ORVANE_BIN_DIR "/orvane-keyboard");
     const QString self = QCoreApplication::applicationFilePath();
 
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) {
+    X11Windows x11;
+    if (!x11.isOpen()) {
         std::fprintf(stderr, "bench_startup: no X display\n");
         return 2;
     }
 
     // One untimed start of each warms the file cache.
-    timeOneStart(display, self, {QLatin1String(kBaselineArg)});
-    timeOneStart(display, program, {});
+    timeOneStart(x11, self, {QLatin1String(kBaselineArg)});
+    timeOneStart(x11, program, {});
 
     QVector<double> baseline, startup;
     for (int i = 0; i < runs; ++i) {
-        const double b = timeOneStart(display, self, {QLatin1String(kBaselineArg)});
-        const double p = timeOneStart(display, program, {});
+        const double b = timeOneStart(x11, self, {QLatin1String(kBaselineArg)});
+        const double p = timeOneStart(x11, program, {});
         if (b < 0 || p < 0) {
             std::fprintf(stderr, "bench_startup: run %d saw no exposed window (baseline %.1f, program %.1f)\n", i + 1,
                          b, p);
-            XCloseDisplay(display);
             return 1;
         }
         baseline << b;
         startup << p;
         std::printf("run %2d: program %7.1f ms   baseline %7.1f ms\n", i + 1, p, b);
     }
-    XCloseDisplay(display);
 
     const double m = median(startup);
     const double mb = median(baseline);
