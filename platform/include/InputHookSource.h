@@ -1,0 +1,76 @@
+#pragma once
+
+#include "KeySwallowPolicy.h"
+#include "lowLevelHookRecords.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+// Where keyboard and mouse events for the low-level hooks come from. One
+// source serves the whole process; everything runs on the GUI thread and
+// every event reaches its procedure synchronously, before the source looks
+// at the next one.
+//
+// A source either taps the whole desktop or, where the display offers no
+// such tap (Wayland without X11, offscreen), only the program's own windows;
+// reach() tells which, so the program can say that keys are only captured
+// while its window has focus.
+class InputHookSource : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Reach { WholeDesktop, OwnWindowsOnly };
+
+    // Failure codes reported by the install calls.
+    enum ErrorCode : long {
+        NoError = 0,
+        NoDisplay = 1,
+        NoRecordExtension = 2,
+        RecordContextFailed = 3,
+        NoApplication = 4,
+        InjectedFailure = 5,
+    };
+
+    // Returns whether the event is swallowed. Sources that cannot decide per
+    // event (X11 arranges its grabs from the policy in advance) ignore it;
+    // the procedure and the policy agree by construction.
+    using KeyboardProc = std::function<bool(WPARAM message, const KBDLLHOOKSTRUCT& event)>;
+    using MouseProc = std::function<void(WPARAM message, const MSLLHOOKSTRUCT& event)>;
+
+    explicit InputHookSource(QObject* parent = nullptr) : QObject(parent) {}
+    ~InputHookSource() override = default;
+
+    virtual Reach reach() const = 0;
+
+    virtual bool installKeyboardHook(KeyboardProc proc, const KeySwallowPolicy& policy) = 0;
+    virtual bool installMouseHook(MouseProc proc) = 0;
+    virtual void removeKeyboardHook() = 0;
+    virtual void removeMouseHook() = 0;
+    virtual bool hasKeyboardHook() const = 0;
+    virtual bool hasMouseHook() const = 0;
+
+    // Takes effect at once, also while the keyboard hook is installed.
+    virtual void setKeySwallowPolicy(const KeySwallowPolicy& policy) = 0;
+    virtual KeySwallowPolicy keySwallowPolicy() const = 0;
+
+    long lastErrorCode() const { return m_lastErrorCode; }
+
+    // The source for the display the application runs on: the desktop-wide
+    // X11 tap when Qt runs on X11 and the server offers RECORD, otherwise
+    // the window filter.
+    static InputHookSource* createForPlatform(QObject* parent);
+
+    // Async-signal-safe: drops every grab of the process by closing the
+    // connections that hold them. For the crash handler, so a crashing
+    // capture never leaves the user's keyboard grabbed.
+    static void releaseGrabsForCrash();
+
+protected:
+    void setLastErrorCode(long code) { m_lastErrorCode = code; }
+
+private:
+    long m_lastErrorCode = NoError;
+};

@@ -1,0 +1,16 @@
+#include "InputHookSource.h"
+
+#include "WindowFilterInputHookSource.h"
+#include "X11InputHookSource.h"
+
+InputHookSource* InputHookSource::createForPlatform(QObject* parent)
+{
+    if (X11InputHookSource::isAvailable())
+        return new X11InputHookSource(parent);
+    return new WindowFilterInputHookSource(parent);
+}
+
+void InputHookSource::releaseGrabsForCrash()
+{
+    X11InputHookSource::closeConnectionsForCrash();
+}

@@ -1,0 +1,190 @@
+#include "WindowFilterInputHookSource.h"
+
+#include "KeyPositionTable.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+namespace {
+
+constexpr quint32 AltLeft = 164;
+constexpr quint32 AltRight = 165;
+
+quint32 eventTime(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease || event->type() == QEvent::Wheel
+        || event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease
+        || event->type() == QEvent::MouseButtonDblClick)
+        return static_cast<quint32>(static_cast<QInputEvent*>(event)->timestamp());
+    return 0;
+}
+
+bool nativeCodeIsXKeycode()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+}
+
+const KeyPosition* positionOf(const QKeyEvent* event)
+{
+    if (event->nativeScanCode() != 0 && nativeCodeIsXKeycode()) {
+        if (const KeyPosition* position = KeyPositionTable::byXKeycode(event->nativeScanCode()))
+            return position;
+    }
+    return KeyPositionTable::byQtKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+}
+
+} // namespace
+
+WindowFilterInputHookSource::WindowFilterInputHookSource(QObject* parent) : InputHookSource(parent) {}
+
+WindowFilterInputHookSource::~WindowFilterInputHookSource()
+{
+    if (m_filterInstalled && QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool WindowFilterInputHookSource::ensureFilter()
+{
+    if (m_filterInstalled)
+        return true;
+    if (!QCoreApplication::instance()) {
+        setLastErrorCode(NoApplication);
+        return false;
+    }
+    QCoreApplication::instance()->installEventFilter(this);
+    m_filterInstalled = true;
+    return true;
+}
+
+void WindowFilterInputHookSource::dropFilterWhenIdle()
+{
+    if (m_keyboardProc || m_mouseProc || !m_filterInstalled)
+        return;
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(this);
+    m_filterInstalled = false;
+}
+
+bool WindowFilterInputHookSource::installKeyboardHook(KeyboardProc proc, const KeySwallowPolicy& policy)
+{
+    if (!ensureFilter())
+        return false;
+    m_keyboardProc = std::move(proc);
+    m_policy = policy;
+    m_downKeys.clear();
+    return true;
+}
+
+bool WindowFilterInputHookSource::installMouseHook(MouseProc proc)
+{
+    if (!ensureFilter())
+        return false;
+    m_mouseProc = std::move(proc);
+    return true;
+}
+
+void WindowFilterInputHookSource::removeKeyboardHook()
+{
+    m_keyboardProc = nullptr;
+    dropFilterWhenIdle();
+}
+
+void WindowFilterInputHookSource::removeMouseHook()
+{
+    m_mouseProc = nullptr;
+    dropFilterWhenIdle();
+}
+
+bool WindowFilterInputHookSource::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window gets each input event first and passes it on to its
+    // widgets; looking only there sees every event exactly once.
+    if (!watched->isWindowType())
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return m_keyboardProc && filterKey(static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+        if (m_mouseProc)
+            filterMouse(event);
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool WindowFilterInputHookSource::filterKey(QKeyEvent* event)
+{
+    const KeyPosition* position = positionOf(event);
+    if (!position)
+        return m_policy.swallowKeys;
+    const bool press = event->type() == QEvent::KeyPress;
+    if (press && (event->isAutoRepeat() || m_downKeys.contains(position->vkCode)))
+        return m_policy.swallows(position->vkCode);
+    if (press)
+        m_downKeys.insert(position->vkCode);
+    else
+        m_downKeys.remove(position->vkCode);
+
+    KBDLLHOOKSTRUCT record;
+    record.vkCode = position->vkCode;
+    record.scanCode = position->scanCode;
+    const bool altDown = m_downKeys.contains(AltLeft) || m_downKeys.contains(AltRight);
+    record.flags = (position->extended ? LowLevelHook::FlagExtended : 0u) | (altDown ? LowLevelHook::FlagAltDown : 0u)
+                   | (press ? 0u : LowLevelHook::FlagReleased);
+    record.time = eventTime(event);
+    const KeyboardProc proc = m_keyboardProc;
+    return proc(LowLevelHook::keyMessage(record.flags), record);
+}
+
+void WindowFilterInputHookSource::filterMouse(QEvent* event)
+{
+    MSLLHOOKSTRUCT record;
+    record.time = eventTime(event);
+    WPARAM message = 0;
+    if (event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        const QPoint global = wheel->globalPosition().toPoint();
+        record.pt.x = global.x();
+        record.pt.y = global.y();
+        const QPoint delta = wheel->angleDelta();
+        const bool horizontal = delta.y() == 0 && delta.x() != 0;
+        message = horizontal ? LowLevelHook::HorizontalWheel : LowLevelHook::Wheel;
+        record.mouseData = static_cast<quint32>(static_cast<qint16>(horizontal ? delta.x() : delta.y())) << 16;
+    } else {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        record.pt.x = mouse->globalPos().x();
+        record.pt.y = mouse->globalPos().y();
+        // The low-level hook reports a second click as a plain press.
+        const bool press = event->type() != QEvent::MouseButtonRelease;
+        switch (mouse->button()) {
+        case Qt::LeftButton:
+            message = press ? LowLevelHook::LeftButtonDown : LowLevelHook::LeftButtonUp;
+            break;
+        case Qt::RightButton:
+            message = press ? LowLevelHook::RightButtonDown : LowLevelHook::RightButtonUp;
+            break;
+        case Qt::MiddleButton:
+            message = press ? LowLevelHook::MiddleButtonDown : LowLevelHook::MiddleButtonUp;
+            break;
+        case Qt::BackButton:
+        case Qt::ForwardButton:
+            message = press ? LowLevelHook::ExtraButtonDown : LowLevelHook::ExtraButtonUp;
+            record.mouseData = static_cast<quint32>(mouse->button() == Qt::BackButton ? 1 : 2) << 16;
+            break;
+        default:
+            return;
+        }
+    }
+    const MouseProc proc = m_mouseProc;
+    proc(message, record);
+}
