@@ -53,4 +53,11 @@
         <translation>خروج(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>لا يتم التقاط المفاتيح إلا عندما تكون هذه النافذة في وضع التركيز.</translation>
+    </message>
+</context>
 </TS>

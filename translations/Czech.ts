@@ -53,4 +53,11 @@
         <translation>Ukončit(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>Klávesy se zachytávají, jen když je toto okno aktivní.</translation>
+    </message>
+</context>
 </TS>

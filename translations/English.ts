@@ -53,4 +53,11 @@
         <translation>Quit(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>Keys are only captured while this window has focus.</translation>
+    </message>
+</context>
 </TS>

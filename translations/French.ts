@@ -53,4 +53,11 @@
         <translation>Quitter(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>Les touches ne sont capturées que lorsque cette fenêtre a le focus.</translation>
+    </message>
+</context>
 </TS>

@@ -53,4 +53,11 @@
         <translation>Beenden(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>Tasten werden nur erfasst, solange dieses Fenster den Fokus hat.</translation>
+    </message>
+</context>
 </TS>

@@ -53,4 +53,11 @@
         <translation>Esci(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>I tasti vengono acquisiti solo mentre questa finestra è attiva.</translation>
+    </message>
+</context>
 </TS>

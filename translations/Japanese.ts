@@ -53,4 +53,11 @@
         <translation>終了(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>キーはこのウィンドウにフォーカスがある間だけ取得されます。</translation>
+    </message>
+</context>
 </TS>

@@ -53,4 +53,11 @@
         <translation>종료(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>키는 이 창에 포커스가 있는 동안에만 입력받습니다.</translation>
+    </message>
+</context>
 </TS>

@@ -53,4 +53,11 @@
         <translation>Zakończ(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>Klawisze są przechwytywane tylko wtedy, gdy to okno jest aktywne.</translation>
+    </message>
+</context>
 </TS>

@@ -53,4 +53,11 @@
         <translation>Sair(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>As teclas só são capturadas enquanto esta janela estiver em foco.</translation>
+    </message>
+</context>
 </TS>

@@ -53,4 +53,11 @@
         <translation>Выход(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>Клавиши перехватываются, только пока это окно в фокусе.</translation>
+    </message>
+</context>
 </TS>

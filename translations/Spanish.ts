@@ -53,4 +53,11 @@
         <translation>Salir(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>Las teclas solo se capturan mientras esta ventana tiene el foco.</translation>
+    </message>
+</context>
 </TS>

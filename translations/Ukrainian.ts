@@ -53,4 +53,11 @@
         <translation>Вихід(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>Клавіші перехоплюються, лише поки це вікно у фокусі.</translation>
+    </message>
+</context>
 </TS>

@@ -53,4 +53,11 @@
         <translation>退出(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>仅在此窗口获得焦点时才会捕获按键。</translation>
+    </message>
+</context>
 </TS>

@@ -53,4 +53,11 @@
         <translation>結束(&amp;Q)</translation>
     </message>
 </context>
+<context>
+    <name>WindowsHookInterface</name>
+    <message>
+        <source>Keys are only captured while this window has focus.</source>
+        <translation>僅在此視窗取得焦點時才會擷取按鍵。</translation>
+    </message>
+</context>
 </TS>

@@ -2,64 +2,39 @@
 
 FakeInputHookSource::FakeInputHookSource(Reach reach, QObject* parent) : InputHookSource(parent), m_reach(reach) {}
 
-bool FakeInputHookSource::installKeyboardHook(KeyboardProc proc, const KeySwallowPolicy& policy)
+bool FakeInputHookSource::prepare(HookKind kind)
 {
-    if (m_keyboardFailure != NoError) {
-        setLastErrorCode(m_keyboardFailure);
-        m_keyboardFailure = NoError;
+    long& failure = kind == HookKind::Keyboard ? m_keyboardFailure : m_mouseFailure;
+    if (failure != NoError) {
+        setLastErrorCode(failure);
+        failure = NoError;
         return false;
     }
-    ++m_keyboardInstalls;
-    m_keyboardProc = std::move(proc);
-    m_policy = policy;
+    ++(kind == HookKind::Keyboard ? m_keyboardInstalls : m_mouseInstalls);
     return true;
-}
-
-bool FakeInputHookSource::installMouseHook(MouseProc proc)
-{
-    if (m_mouseFailure != NoError) {
-        setLastErrorCode(m_mouseFailure);
-        m_mouseFailure = NoError;
-        return false;
-    }
-    ++m_mouseInstalls;
-    m_mouseProc = std::move(proc);
-    return true;
-}
-
-void FakeInputHookSource::removeKeyboardHook()
-{
-    m_keyboardProc = nullptr;
-}
-
-void FakeInputHookSource::removeMouseHook()
-{
-    m_mouseProc = nullptr;
 }
 
 FakeInputHookSource::Delivery FakeInputHookSource::injectKey(quint32 vkCode, quint32 scanCode, quint32 flags)
 {
-    if (!m_keyboardProc)
+    if (!hasKeyboardHook())
         return Delivery::NoHook;
     KBDLLHOOKSTRUCT record;
     record.vkCode = vkCode;
     record.scanCode = scanCode;
     record.flags = flags;
     record.time = ++m_time;
-    const KeyboardProc proc = m_keyboardProc;
-    return proc(LowLevelHook::keyMessage(flags), record) ? Delivery::Swallowed : Delivery::Passed;
+    return deliverKey(record) ? Delivery::Swallowed : Delivery::Passed;
 }
 
 bool FakeInputHookSource::injectMouse(WPARAM message, qint32 x, qint32 y, quint32 mouseData)
 {
-    if (!m_mouseProc)
+    if (!hasMouseHook())
         return false;
     MSLLHOOKSTRUCT record;
     record.pt.x = x;
     record.pt.y = y;
     record.mouseData = mouseData;
     record.time = ++m_time;
-    const MouseProc proc = m_mouseProc;
-    proc(message, record);
+    deliverMouse(message, record);
     return true;
 }

@@ -15,14 +15,6 @@ public:
     explicit FakeInputHookSource(Reach reach = Reach::WholeDesktop, QObject* parent = nullptr);
 
     Reach reach() const override { return m_reach; }
-    bool installKeyboardHook(KeyboardProc proc, const KeySwallowPolicy& policy) override;
-    bool installMouseHook(MouseProc proc) override;
-    void removeKeyboardHook() override;
-    void removeMouseHook() override;
-    bool hasKeyboardHook() const override { return static_cast<bool>(m_keyboardProc); }
-    bool hasMouseHook() const override { return static_cast<bool>(m_mouseProc); }
-    void setKeySwallowPolicy(const KeySwallowPolicy& policy) override { m_policy = policy; }
-    KeySwallowPolicy keySwallowPolicy() const override { return m_policy; }
 
     // The next install of that hook fails with the given code.
     void failNextKeyboardInstall(long errorCode) { m_keyboardFailure = errorCode; }
@@ -35,11 +27,12 @@ public:
     int keyboardInstallCount() const { return m_keyboardInstalls; }
     int mouseInstallCount() const { return m_mouseInstalls; }
 
+protected:
+    bool prepare(HookKind kind) override;
+    void release() override {}
+
 private:
     Reach m_reach;
-    KeyboardProc m_keyboardProc;
-    MouseProc m_mouseProc;
-    KeySwallowPolicy m_policy;
     long m_keyboardFailure = NoError;
     long m_mouseFailure = NoError;
     int m_keyboardInstalls = 0;

@@ -45,16 +45,16 @@ public:
 
     virtual Reach reach() const = 0;
 
-    virtual bool installKeyboardHook(KeyboardProc proc, const KeySwallowPolicy& policy) = 0;
-    virtual bool installMouseHook(MouseProc proc) = 0;
-    virtual void removeKeyboardHook() = 0;
-    virtual void removeMouseHook() = 0;
-    virtual bool hasKeyboardHook() const = 0;
-    virtual bool hasMouseHook() const = 0;
+    bool installKeyboardHook(KeyboardProc proc, const KeySwallowPolicy& policy);
+    bool installMouseHook(MouseProc proc);
+    void removeKeyboardHook();
+    void removeMouseHook();
+    bool hasKeyboardHook() const { return static_cast<bool>(m_keyboardProc); }
+    bool hasMouseHook() const { return static_cast<bool>(m_mouseProc); }
 
     // Takes effect at once, also while the keyboard hook is installed.
-    virtual void setKeySwallowPolicy(const KeySwallowPolicy& policy) = 0;
-    virtual KeySwallowPolicy keySwallowPolicy() const = 0;
+    void setKeySwallowPolicy(const KeySwallowPolicy& policy);
+    KeySwallowPolicy keySwallowPolicy() const { return m_policy; }
 
     long lastErrorCode() const { return m_lastErrorCode; }
 
@@ -69,8 +69,27 @@ public:
     static void releaseGrabsForCrash();
 
 protected:
+    enum class HookKind { Keyboard, Mouse };
+
+    // Gets ready to deliver events of that kind, before each install; on
+    // failure it sets the error code and returns false.
+    virtual bool prepare(HookKind kind) = 0;
+    // The last hook went.
+    virtual void release() = 0;
+    // The keyboard hook or the policy changed; for sources that arrange
+    // swallowing in advance.
+    virtual void applyKeySwallowPolicy() {}
+
+    // Run the procedures through copies, so a procedure may remove its own
+    // hook. deliverKey returns whether the procedure swallows the event.
+    bool deliverKey(const KBDLLHOOKSTRUCT& event);
+    void deliverMouse(WPARAM message, const MSLLHOOKSTRUCT& event);
+
     void setLastErrorCode(long code) { m_lastErrorCode = code; }
 
 private:
+    KeyboardProc m_keyboardProc;
+    MouseProc m_mouseProc;
+    KeySwallowPolicy m_policy;
     long m_lastErrorCode = NoError;
 };

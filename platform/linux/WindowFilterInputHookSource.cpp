@@ -44,12 +44,13 @@ WindowFilterInputHookSource::WindowFilterInputHookSource(QObject* parent) : Inpu
 
 WindowFilterInputHookSource::~WindowFilterInputHookSource()
 {
-    if (m_filterInstalled && QCoreApplication::instance())
-        QCoreApplication::instance()->removeEventFilter(this);
+    release();
 }
 
-bool WindowFilterInputHookSource::ensureFilter()
+bool WindowFilterInputHookSource::prepare(HookKind kind)
 {
+    if (kind == HookKind::Keyboard)
+        m_downKeys.clear();
     if (m_filterInstalled)
         return true;
     if (!QCoreApplication::instance()) {
@@ -61,43 +62,11 @@ bool WindowFilterInputHookSource::ensureFilter()
     return true;
 }
 
-void WindowFilterInputHookSource::dropFilterWhenIdle()
+void WindowFilterInputHookSource::release()
 {
-    if (m_keyboardProc || m_mouseProc || !m_filterInstalled)
-        return;
-    if (QCoreApplication::instance())
+    if (m_filterInstalled && QCoreApplication::instance())
         QCoreApplication::instance()->removeEventFilter(this);
     m_filterInstalled = false;
-}
-
-bool WindowFilterInputHookSource::installKeyboardHook(KeyboardProc proc, const KeySwallowPolicy& policy)
-{
-    if (!ensureFilter())
-        return false;
-    m_keyboardProc = std::move(proc);
-    m_policy = policy;
-    m_downKeys.clear();
-    return true;
-}
-
-bool WindowFilterInputHookSource::installMouseHook(MouseProc proc)
-{
-    if (!ensureFilter())
-        return false;
-    m_mouseProc = std::move(proc);
-    return true;
-}
-
-void WindowFilterInputHookSource::removeKeyboardHook()
-{
-    m_keyboardProc = nullptr;
-    dropFilterWhenIdle();
-}
-
-void WindowFilterInputHookSource::removeMouseHook()
-{
-    m_mouseProc = nullptr;
-    dropFilterWhenIdle();
 }
 
 bool WindowFilterInputHookSource::eventFilter(QObject* watched, QEvent* event)
@@ -109,12 +78,12 @@ bool WindowFilterInputHookSource::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        return m_keyboardProc && filterKey(static_cast<QKeyEvent*>(event));
+        return hasKeyboardHook() && filterKey(static_cast<QKeyEvent*>(event));
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
     case QEvent::Wheel:
-        if (m_mouseProc)
+        if (hasMouseHook())
             filterMouse(event);
         return false;
     default:
@@ -126,10 +95,10 @@ bool WindowFilterInputHookSource::filterKey(QKeyEvent* event)
 {
     const KeyPosition* position = positionOf(event);
     if (!position)
-        return m_policy.swallowKeys;
+        return keySwallowPolicy().swallowKeys;
     const bool press = event->type() == QEvent::KeyPress;
     if (press && (event->isAutoRepeat() || m_downKeys.contains(position->vkCode)))
-        return m_policy.swallows(position->vkCode);
+        return keySwallowPolicy().swallows(position->vkCode);
     if (press)
         m_downKeys.insert(position->vkCode);
     else
@@ -142,8 +111,7 @@ bool WindowFilterInputHookSource::filterKey(QKeyEvent* event)
     record.flags = (position->extended ? LowLevelHook::FlagExtended : 0u) | (altDown ? LowLevelHook::FlagAltDown : 0u)
                    | (press ? 0u : LowLevelHook::FlagReleased);
     record.time = eventTime(event);
-    const KeyboardProc proc = m_keyboardProc;
-    return proc(LowLevelHook::keyMessage(record.flags), record);
+    return deliverKey(record);
 }
 
 void WindowFilterInputHookSource::filterMouse(QEvent* event)
@@ -185,6 +153,5 @@ void WindowFilterInputHookSource::filterMouse(QEvent* event)
             return;
         }
     }
-    const MouseProc proc = m_mouseProc;
-    proc(message, record);
+    deliverMouse(message, record);
 }

@@ -97,8 +97,6 @@ X11InputHookSource::X11InputHookSource(QObject* parent) : InputHookSource(parent
 
 X11InputHookSource::~X11InputHookSource()
 {
-    m_keyboardProc = nullptr;
-    m_mouseProc = nullptr;
     closeTap();
 }
 
@@ -114,48 +112,19 @@ bool X11InputHookSource::isAvailable()
     return available;
 }
 
-bool X11InputHookSource::installKeyboardHook(KeyboardProc proc, const KeySwallowPolicy& policy)
+bool X11InputHookSource::prepare(HookKind)
 {
-    if (!openTap())
-        return false;
-    m_keyboardProc = std::move(proc);
-    m_policy = policy;
-    if (m_policy.swallowKeys)
-        grabKeys();
-    else
-        releaseKeys();
-    return true;
+    return openTap();
 }
 
-bool X11InputHookSource::installMouseHook(MouseProc proc)
+void X11InputHookSource::release()
 {
-    if (!openTap())
-        return false;
-    m_mouseProc = std::move(proc);
-    return true;
+    closeTap();
 }
 
-void X11InputHookSource::removeKeyboardHook()
+void X11InputHookSource::applyKeySwallowPolicy()
 {
-    m_keyboardProc = nullptr;
-    releaseKeys();
-    if (!m_mouseProc)
-        closeTap();
-}
-
-void X11InputHookSource::removeMouseHook()
-{
-    m_mouseProc = nullptr;
-    if (!m_keyboardProc)
-        closeTap();
-}
-
-void X11InputHookSource::setKeySwallowPolicy(const KeySwallowPolicy& policy)
-{
-    m_policy = policy;
-    if (!m_keyboardProc)
-        return;
-    if (m_policy.swallowKeys)
+    if (hasKeyboardHook() && keySwallowPolicy().swallowKeys)
         grabKeys();
     else
         releaseKeys();
@@ -372,16 +341,16 @@ void X11InputHookSource::readRecordedEvents()
         // A procedure may end the tap or the whole source.
         if (!alive || !m_data)
             return;
-        deliver(event);
+        handleRecorded(event);
     }
 }
 
-void X11InputHookSource::deliver(const RecordedEvent& event)
+void X11InputHookSource::handleRecorded(const RecordedEvent& event)
 {
     if (event.type == KeyPress || event.type == KeyRelease)
-        deliverKey(event);
+        handleKey(event);
     else if (event.type == ButtonPress || event.type == ButtonRelease)
-        deliverButton(event);
+        handleButton(event);
 }
 
 bool X11InputHookSource::altDown() const
@@ -394,7 +363,7 @@ bool X11InputHookSource::altDown() const
     return false;
 }
 
-void X11InputHookSource::deliverKey(const RecordedEvent& event)
+void X11InputHookSource::handleKey(const RecordedEvent& event)
 {
     const bool press = event.type == KeyPress;
     const bool wasDown = m_down.test(event.detail);
@@ -404,7 +373,7 @@ void X11InputHookSource::deliverKey(const RecordedEvent& event)
     if (press && wasDown)
         return;
     const KeyPosition* position = m_positions[event.detail];
-    if (!position || !m_keyboardProc)
+    if (!position || !hasKeyboardHook())
         return;
     KBDLLHOOKSTRUCT record;
     record.vkCode = position->vkCode;
@@ -412,13 +381,12 @@ void X11InputHookSource::deliverKey(const RecordedEvent& event)
     record.flags = (position->extended ? LowLevelHook::FlagExtended : 0u) | (altDown() ? LowLevelHook::FlagAltDown : 0u)
                    | (press ? 0u : LowLevelHook::FlagReleased);
     record.time = event.time;
-    const KeyboardProc proc = m_keyboardProc;
-    proc(LowLevelHook::keyMessage(record.flags), record);
+    deliverKey(record);
 }
 
-void X11InputHookSource::deliverButton(const RecordedEvent& event)
+void X11InputHookSource::handleButton(const RecordedEvent& event)
 {
-    if (!m_mouseProc)
+    if (!hasMouseHook())
         return;
     const bool press = event.type == ButtonPress;
     MSLLHOOKSTRUCT record;
@@ -460,6 +428,5 @@ void X11InputHookSource::deliverButton(const RecordedEvent& event)
     default:
         return;
     }
-    const MouseProc proc = m_mouseProc;
-    proc(message, record);
+    deliverMouse(message, record);
 }

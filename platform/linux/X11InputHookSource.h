@@ -35,16 +35,13 @@ public:
     static bool isAvailable();
 
     Reach reach() const override { return Reach::WholeDesktop; }
-    bool installKeyboardHook(KeyboardProc proc, const KeySwallowPolicy& policy) override;
-    bool installMouseHook(MouseProc proc) override;
-    void removeKeyboardHook() override;
-    void removeMouseHook() override;
-    bool hasKeyboardHook() const override { return static_cast<bool>(m_keyboardProc); }
-    bool hasMouseHook() const override { return static_cast<bool>(m_mouseProc); }
-    void setKeySwallowPolicy(const KeySwallowPolicy& policy) override;
-    KeySwallowPolicy keySwallowPolicy() const override { return m_policy; }
 
     static void closeConnectionsForCrash();
+
+protected:
+    bool prepare(HookKind kind) override;
+    void release() override;
+    void applyKeySwallowPolicy() override;
 
 private:
     struct RecordedEvent
@@ -63,9 +60,9 @@ private:
     void releaseKeys();
     void readRecordedEvents();
     void drainControlEvents();
-    void deliver(const RecordedEvent& event);
-    void deliverKey(const RecordedEvent& event);
-    void deliverButton(const RecordedEvent& event);
+    void handleRecorded(const RecordedEvent& event);
+    void handleKey(const RecordedEvent& event);
+    void handleButton(const RecordedEvent& event);
     bool altDown() const;
     bool isPassThroughKeycode(int keycode) const;
     void queueRecorded(const unsigned char* xEvent);
@@ -77,9 +74,6 @@ private:
     QSocketNotifier* m_dataNotifier = nullptr;
     QSocketNotifier* m_controlNotifier = nullptr;
 
-    KeyboardProc m_keyboardProc;
-    MouseProc m_mouseProc;
-    KeySwallowPolicy m_policy;
     bool m_keysGrabbed = false;
 
     std::array<const KeyPosition*, 256> m_positions{};

@@ -211,6 +211,21 @@ void WindowsHookInterface::dispatchMouseEvent(int nCode, WPARAM wParam, LPARAM l
         DDataManager::getInstance()->relayMacroMouseEvent(nCode, wParam, lParam);
 }
 
+void WindowsHookInterface::dispatchGuarded(const char* hookName, const std::function<void()>& dispatch)
+{
+    // A receiver that fails must not leave the user's keyboard captured, and
+    // nothing may unwind through the event loop that delivered the event.
+    try {
+        dispatch();
+    } catch (const std::exception& error) {
+        qCritical("%s hook receiver failed (%s); hooks removed", hookName, error.what());
+        removeHooks();
+    } catch (...) {
+        qCritical("%s hook receiver failed; hooks removed", hookName);
+        removeHooks();
+    }
+}
+
 LRESULT WindowsHookInterface::keyboardHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     Q_UNUSED(wParam)
@@ -241,16 +256,10 @@ LRESULT WindowsHookInterface::keyboardHookProc(int nCode, WPARAM wParam, LPARAM 
         }
     }
 
-    try {
+    target->dispatchGuarded("Keyboard", [&] {
         target->dispatchKeyboardEvent(static_cast<int>(event->vkCode), static_cast<int>(event->scanCode), flag,
                                       static_cast<int>(event->flags));
-    } catch (const std::exception& error) {
-        qCritical("Keyboard hook receiver failed (%s); hooks removed", error.what());
-        target->removeHooks();
-    } catch (...) {
-        qCritical("Keyboard hook receiver failed; hooks removed");
-        target->removeHooks();
-    }
+    });
     return swallow;
 }
 
@@ -259,14 +268,6 @@ LRESULT WindowsHookInterface::mouseHookProc(int nCode, WPARAM wParam, LPARAM lPa
     WindowsHookInterface* target = receiver();
     if (nCode != 0 || wParam == LowLevelHook::MouseMove || !s_mouseHook || !target)
         return 0;
-    try {
-        target->dispatchMouseEvent(nCode, wParam, lParam);
-    } catch (const std::exception& error) {
-        qCritical("Mouse hook receiver failed (%s); hooks removed", error.what());
-        target->removeHooks();
-    } catch (...) {
-        qCritical("Mouse hook receiver failed; hooks removed");
-        target->removeHooks();
-    }
+    target->dispatchGuarded("Mouse", [&] { target->dispatchMouseEvent(nCode, wParam, lParam); });
     return 0;
 }

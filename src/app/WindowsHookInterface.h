@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 // The program's system-wide keyboard and mouse hooks: macro recording (mode
 // 1), key capture for the remap and key-combination pages (modes 2 and 3)
 // and key presses for the typing-driven lighting effects (mode 5). While a
@@ -58,6 +60,7 @@ signals:
 private:
     bool installHooks();
     bool removeHooks();
+    void dispatchGuarded(const char* hookName, const std::function<void()>& dispatch);
     KeySwallowPolicy swallowPolicy() const;
     static KeySwallowPolicy currentSwallowPolicy();
     static WindowsHookInterface* receiver();

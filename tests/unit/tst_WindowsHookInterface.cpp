@@ -1,5 +1,7 @@
 #include "TestMain.h"
 
+#include "HookReports.h"
+
 #include "DDataManager.h"
 #include "WindowsHookInterface.h"
 #include "fake/FakeInputHookSource.h"
@@ -139,10 +141,7 @@ void tst_WindowsHookInterface::keyEvents()
     }
     QCOMPARE(actual, swallowed);
 
-    Events reported;
-    for (const QList<QVariant>& args : keys)
-        reported << QVector<int>{args[0].toInt(), args[1].toInt(), args[2].toInt(), args[3].toInt()};
-    QCOMPARE(reported, dispatched);
+    QCOMPARE(hookReportsOf(keys), dispatched);
     QCOMPARE(macroKeys.count(), 0);
     QVERIFY(hook.stopHook());
     QCOMPARE(m_source->injectKey(0x41, 0x1E, 0), Delivery::NoHook);
