@@ -1,6 +1,8 @@
 #include "DDataManager.h"
 
 #include "FontSubstitutes.h"
+#include "keyFunctionDescriber.h"
+#include "orvanesdk_xml.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -295,4 +297,12 @@ void DDataManager::relayAllKeysCalibrationStatus(int keyCalibrationStatus)
 void DDataManager::notifySeniorKeysListChanged()
 {
     emit sigSeniorKeysListItemHaveChanged();
+}
+
+QString DDataManager::keyFunctionTypeName(keyOperateInfo info)
+{
+    const keyFunctionDescriber describer(m_keyNameMap, m_currentProfilePath, m_macroFilePath, m_seniorKeyFilePath);
+    const keyFunctionDescriber::Description description = describer.describe(info);
+    m_keyFunctionDetailText = description.detail;
+    return description.category;
 }

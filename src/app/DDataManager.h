@@ -12,6 +12,7 @@
 
 class keyboardButCustom;
 class keySelectFrame;
+struct keyOperateInfo;
 
 // The state the pages share: settings paths and start-up flags, the active
 // theme and fonts, the selected keyboard's profile paths, the selected key,
@@ -88,6 +89,9 @@ public:
     int currentKeyCode() const { return m_currentKeyCode; }
     QString currentKeyChar() const { return m_currentKeyChar; }
     QString keyFunctionDetailText() const { return m_keyFunctionDetailText; }
+    // The hover tip's category for a key's stored function; the detail line
+    // goes to keyFunctionDetailText().
+    QString keyFunctionTypeName(keyOperateInfo info);
     void setMacroRecordHookRunning(bool running) { m_macroRecordHookRunning = running; }
     int keyTravelMaxLevel() const { return m_keyTravelMaxLevel; }
     void setKeyTravelMaxLevel(int level) { m_keyTravelMaxLevel = level; }
