@@ -58,6 +58,346 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>Klávesy se zachytávají, jen když je toto okno aktivní.</translation>
+    <name>QObject</name>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Přemapování klávesy</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinace kláves</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Myš</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Vypnout</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Přepnout profil</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Spustit aplikaci</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Zkratky</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Nastavení klávesnice</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Podsvícení klávesnice</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Ambientní osvětlení</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Hlasitost +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Hlasitost -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Ztlumit</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Přehrát/Pozastavit</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Další skladba</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Předchozí skladba</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Přehrávač</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Kalkulačka</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Počítač</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Prohlížeč</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Jas obrazovky +</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Jas obrazovky -</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Levé tlačítko myši</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Prostřední tlačítko myši</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Pravé tlačítko myši</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Posun nahoru</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Posun dolů</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vpřed</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Klávesa Sniper</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Zavřít okno</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Přepnout okna</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Zobrazit plochu</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Tento počítač</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Zamknout počítač</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Vyjmout</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Vložit</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Najít</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nový</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tisk</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Zamknout klávesnici</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Zamknout/odemknout Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Zamknout Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Odemknout Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Výchozí vrstva</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Vrstva FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Vrstva FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Stav baterie</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Přepnout na 2,4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Přepnout na USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Celkové osvětlení</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Interaktivní osvětlení</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Všechna osvětlení</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statické</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Jas +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Jas -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Rychlost +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Rychlost -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Směr +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Směr -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Střídání směru</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Plné barvy</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Změna horní barvy</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Změna spodní barvy</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Vlastní 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Vlastní 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Vypnout vše</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Vypnout podsvícení</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Zastavit podsvícení</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Záznam osvětlení</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Vypnout boční osvětlení</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Zastavit boční osvětlení</translation>
     </message>
 </context>
 </TS>

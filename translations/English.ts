@@ -58,6 +58,346 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>Keys are only captured while this window has focus.</translation>
+    <name>QObject</name>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Remap Key</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Key Combination</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Switch Profile</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Launch Application</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Shortcuts</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Key Config</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Keyboard Light</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Atmosphere Light</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Senior Keys</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Play/Pause</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Next track</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Prev track</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Screen brightness+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Screen brightness-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Mouse Left</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Mouse Center</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Mouse Right</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Scroll Up</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Scroll Down</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Backward</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Sniper Key</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Close window</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Switch windows</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Show desktop</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>My computer</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Lock computer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Lock keyboard</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Lock/Unlock Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Lock win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Unlock win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Default layer</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN layer</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1 layer</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Power query</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>2.4G switching</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>USB switching</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Overall light</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Interaction light</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>All light</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Static</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Brightness +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Brightness -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Speed +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Speed -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Direction +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Direction -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Direction Loop</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Into full color</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Top color changed</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Bottom color changed</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Custom 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Custom 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Close all</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Close back light</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Stop back light</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Light recording</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Close side light</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Stop side light</translation>
     </message>
 </context>
 </TS>

@@ -58,6 +58,346 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>Les touches ne sont capturées que lorsque cette fenêtre a le focus.</translation>
+    <name>QObject</name>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Réassigner la touche</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Changer de profil</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Lancer une application</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Configuration du clavier</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Éclairage du clavier</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Éclairage d'ambiance</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Touches avancées</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Piste suivante</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Piste précédente</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculatrice</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navigateur</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Luminosité de l'écran +</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Luminosité de l'écran -</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Défiler vers le haut</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Défiler vers le bas</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Touche sniper</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Changer de fenêtre</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Afficher le bureau</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Poste de travail</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Verrouiller l'ordinateur</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Verrouiller le clavier</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Verrouiller/déverrouiller Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Verrouiller Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Déverrouiller Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Couche par défaut</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Couche FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Couche FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Niveau de batterie</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Passer en 2,4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Passer en USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Éclairage global</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Éclairage interactif</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Tous les éclairages</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statique</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Luminosité +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Luminosité -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Vitesse +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Vitesse -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Direction +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Direction -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Direction en boucle</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Passer en couleurs complètes</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Changer la couleur du haut</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Changer la couleur du bas</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Personnalisé 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Personnalisé 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Tout éteindre</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Éteindre le rétroéclairage</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Figer le rétroéclairage</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Enregistrement de l'éclairage</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Éteindre l'éclairage latéral</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Figer l'éclairage latéral</translation>
     </message>
 </context>
 </TS>

@@ -58,6 +58,346 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>Tasten werden nur erfasst, solange dieses Fenster den Fokus hat.</translation>
+    <name>QObject</name>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Taste neu belegen</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Profil wechseln</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Anwendung starten</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Tastatureinstellungen</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Tastaturbeleuchtung</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Ambientebeleuchtung</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Erweiterte Tasten</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Lautstärke +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Lautstärke -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Nächster Titel</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Vorheriger Titel</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Mediaplayer</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Bildschirmhelligkeit +</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Bildschirmhelligkeit -</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Mittlere Maustaste</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Nach oben scrollen</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Nach unten scrollen</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Sniper-Taste</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Fenster wechseln</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Desktop anzeigen</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Computer sperren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Tastatur sperren</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Win sperren/entsperren</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Win sperren</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Win entsperren</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Standardebene</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN-Ebene</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1-Ebene</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Akkustand abfragen</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Auf 2,4G umschalten</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Auf USB umschalten</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Gesamtbeleuchtung</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Interaktive Beleuchtung</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Alle Beleuchtungen</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statisch</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Helligkeit +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Helligkeit -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Geschwindigkeit +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Geschwindigkeit -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Richtung +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Richtung -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Richtung im Wechsel</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Vollfarbe einschalten</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Obere Farbe wechseln</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Untere Farbe wechseln</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Benutzerdefiniert 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Benutzerdefiniert 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Alles ausschalten</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Hintergrundbeleuchtung aus</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Hintergrundbeleuchtung anhalten</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Lichtaufnahme</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Seitenbeleuchtung aus</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Seitenbeleuchtung anhalten</translation>
     </message>
 </context>
 </TS>

@@ -58,6 +58,346 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>I tasti vengono acquisiti solo mentre questa finestra è attiva.</translation>
+    <name>QObject</name>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Rimappa tasto</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Cambia profilo</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Avvia applicazione</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Scorciatoie</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Configurazione tastiera</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Illuminazione tastiera</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Luce d'atmosfera</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Tasti avanzati</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Riproduci/Pausa</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Traccia successiva</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Traccia precedente</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Lettore</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calcolatrice</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Luminosità schermo +</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Luminosità schermo -</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Tasto sinistro</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Tasto centrale</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Tasto destro</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Scorri su</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Scorri giù</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Tasto cecchino</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Chiudi finestra</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Cambia finestra</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Mostra desktop</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Risorse del computer</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Blocca computer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Blocca tastiera</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Blocca/sblocca Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Blocca Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Sblocca Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Livello predefinito</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Livello FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Livello FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Livello batteria</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Passa a 2,4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Passa a USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Luce complessiva</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Luce interattiva</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Tutte le luci</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statico</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Luminosità +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Luminosità -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Velocità +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Velocità -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Direzione +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Direzione -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Direzione ciclica</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Passa a colori completi</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Cambia colore superiore</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Cambia colore inferiore</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Personalizzato 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Personalizzato 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Spegni tutto</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Spegni retroilluminazione</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Ferma retroilluminazione</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Registrazione luci</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Spegni luce laterale</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Ferma luce laterale</translation>
     </message>
 </context>
 </TS>

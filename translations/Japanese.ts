@@ -58,6 +58,346 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>キーはこのウィンドウにフォーカスがある間だけ取得されます。</translation>
+    <name>QObject</name>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>キー割り当て</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>マクロ</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>マルチメディア</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>無効化</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>プロファイル切り替え</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>アプリケーションの起動</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>ショートカット</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>キーボード設定</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>キーボードライト</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>アンビエントライト</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>高度なキー</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>音量 +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>音量 -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>再生/一時停止</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>次のトラック</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>前のトラック</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>プレーヤー</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>電卓</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>コンピューター</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>ブラウザー</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>メール</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>画面の明るさ +</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>画面の明るさ -</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>左クリック</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>中央クリック</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>右クリック</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>上にスクロール</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>下にスクロール</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>スナイパーキー</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>ウィンドウを閉じる</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>ウィンドウの切り替え</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>デスクトップを表示</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>マイコンピューター</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>コンピューターをロック</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>キーボードをロック</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Winキーのロック/解除</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Winキーをロック</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Winキーのロック解除</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>デフォルトレイヤー</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FNレイヤー</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1レイヤー</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>バッテリー残量の確認</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>2.4Gに切り替え</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>USBに切り替え</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>全体ライト</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>インタラクティブライト</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>すべてのライト</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>スタティック</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>明るさ +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>明るさ -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>速度 +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>速度 -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>方向 +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>方向 -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>方向ループ</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>フルカラーに切り替え</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>上部の色を変更</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>下部の色を変更</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>カスタム 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>カスタム 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>すべて消灯</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>バックライトを消灯</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>バックライトを停止</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>ライトの記録</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>サイドライトを消灯</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>サイドライトを停止</translation>
     </message>
 </context>
 </TS>

@@ -58,6 +58,346 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>Klawisze są przechwytywane tylko wtedy, gdy to okno jest aktywne.</translation>
+    <name>QObject</name>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Zmiana przypisania klawisza</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Przełącz profil</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Uruchom aplikację</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Skróty</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Ustawienia klawiatury</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Podświetlenie klawiatury</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Oświetlenie nastrojowe</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Klawisze zaawansowane</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Głośność +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Głośność -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Wycisz</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Odtwórz/Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Następny utwór</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Poprzedni utwór</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Odtwarzacz</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Kalkulator</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Przeglądarka</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Jasność ekranu +</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Jasność ekranu -</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Lewy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Środkowy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Prawy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Przewiń w górę</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Przewiń w dół</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Klawisz snajpera</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Zamknij okno</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Przełącz okna</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Pokaż pulpit</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Mój komputer</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Zablokuj komputer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Wytnij</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Zablokuj klawiaturę</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Zablokuj/odblokuj Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Zablokuj Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Odblokuj Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Warstwa domyślna</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Warstwa FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Warstwa FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Stan baterii</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Przełącz na 2,4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Przełącz na USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Oświetlenie ogólne</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Oświetlenie interaktywne</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Całe oświetlenie</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statyczne</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Jasność +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Jasność -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Prędkość +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Prędkość -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Kierunek +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Kierunek -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Kierunek w pętli</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Pełne kolory</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Zmiana górnego koloru</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Zmiana dolnego koloru</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Własne 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Własne 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Wyłącz wszystko</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Wyłącz podświetlenie</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Zatrzymaj podświetlenie</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Nagrywanie oświetlenia</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Wyłącz oświetlenie boczne</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Zatrzymaj oświetlenie boczne</translation>
     </message>
 </context>
 </TS>

@@ -58,6 +58,346 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>As teclas só são capturadas enquanto esta janela estiver em foco.</translation>
+    <name>QObject</name>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Remapear tecla</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinação de teclas</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Rato</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desativar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Mudar de perfil</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Iniciar aplicação</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atalhos</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Configuração do teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Iluminação do teclado</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Luz ambiente</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avançadas</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Sem som</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproduzir/Pausa</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Faixa seguinte</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Faixa anterior</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Leitor</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computador</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navegador</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Brilho do ecrã +</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Brilho do ecrã -</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Pesquisar</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Botão central</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Botão direito</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Deslocar para cima</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Deslocar para baixo</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Retroceder</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Tecla sniper</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fechar janela</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Alternar janelas</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Mostrar ambiente de trabalho</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>O meu computador</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Bloquear computador</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Bloquear teclado</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Bloquear/desbloquear Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Bloquear Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Desbloquear Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Camada padrão</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Camada FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Camada FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Nível da bateria</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Mudar para 2,4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Mudar para USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Iluminação geral</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Iluminação interativa</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Toda a iluminação</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Estático</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Brilho +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Brilho -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Velocidade +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Velocidade -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Direção +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Direção -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Direção em ciclo</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Mudar para cores completas</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Mudar cor superior</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Mudar cor inferior</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Personalizado 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Personalizado 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Desligar tudo</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Desligar retroiluminação</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Parar retroiluminação</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Gravação de iluminação</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Desligar luz lateral</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Parar luz lateral</translation>
     </message>
 </context>
 </TS>

@@ -58,6 +58,346 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>Клавиши перехватываются, только пока это окно в фокусе.</translation>
+    <name>QObject</name>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Переназначение клавиши</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедиа</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Переключение профиля</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Запуск приложения</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Быстрые команды</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Настройки клавиатуры</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Подсветка клавиатуры</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Подсветка окружения</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Расширенные клавиши</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Громкость +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Громкость -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звука</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Воспроизведение/пауза</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Следующий трек</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Предыдущий трек</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Проигрыватель</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Калькулятор</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Компьютер</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Браузер</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Электронная почта</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Яркость экрана +</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Яркость экрана -</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Левая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Средняя кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Правая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Прокрутка вверх</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Прокрутка вниз</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Снайперская кнопка</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Закрыть окно</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Переключить окно</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Показать рабочий стол</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Мой компьютер</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Заблокировать компьютер</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Заблокировать клавиатуру</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Блокировка/разблокировка Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Заблокировать Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Разблокировать Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Основной слой</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Слой FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Слой FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Запрос заряда</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Переключение на 2,4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Переключение на USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Общая подсветка</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Интерактивная подсветка</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Вся подсветка</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Статичная</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Яркость +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Яркость -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Скорость +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Скорость -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Направление +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Направление -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Направление по кругу</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Включить все цвета</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Смена верхнего цвета</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Смена нижнего цвета</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Пользовательская 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Пользовательская 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Выключить всё</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Выключить подсветку</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Остановить подсветку</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Запись подсветки</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Выключить боковую подсветку</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Остановить боковую подсветку</translation>
     </message>
 </context>
 </TS>

@@ -58,6 +58,346 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>Las teclas solo se capturan mientras esta ventana tiene el foco.</translation>
+    <name>QObject</name>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Reasignar tecla</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinación de teclas</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Cambiar perfil</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Iniciar aplicación</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atajos</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Configuración del teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Iluminación del teclado</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Luz ambiental</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volumen +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volumen -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausa</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Pista siguiente</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Pista anterior</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Reproductor</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navegador</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Brillo de pantalla +</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Brillo de pantalla -</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Botón izquierdo</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Botón central</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Botón derecho</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Desplazar arriba</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Desplazar abajo</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Tecla francotirador</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Cerrar ventana</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Cambiar de ventana</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Mostrar escritorio</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Mi PC</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Bloquear equipo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Bloquear teclado</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Bloquear/desbloquear Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Bloquear Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Desbloquear Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Capa predeterminada</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Capa FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Capa FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Consultar batería</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Cambiar a 2,4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Cambiar a USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Iluminación general</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Iluminación interactiva</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Toda la iluminación</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Estático</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Brillo +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Brillo -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Velocidad +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Velocidad -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Dirección +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Dirección -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Dirección en bucle</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Pasar a todos los colores</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Cambiar color superior</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Cambiar color inferior</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Personalizado 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Personalizado 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Apagar todo</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Apagar retroiluminación</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Detener retroiluminación</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Grabación de iluminación</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Apagar luz lateral</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Detener luz lateral</translation>
     </message>
 </context>
 </TS>

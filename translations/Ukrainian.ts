@@ -58,6 +58,346 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>Клавіші перехоплюються, лише поки це вікно у фокусі.</translation>
+    <name>QObject</name>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Перепризначення клавіші</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедіа</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Миша</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Вимкнути</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>Перемикання профілю</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>Запуск застосунку</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Швидкі команди</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>Налаштування клавіатури</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>Підсвічування клавіатури</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>Підсвічування оточення</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Розширені клавіші</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Гучність +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Гучність -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звуку</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Відтворення/пауза</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Наступний трек</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Попередній трек</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Програвач</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Калькулятор</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Комп'ютер</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Браузер</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Електронна пошта</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>Яскравість екрана +</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>Яскравість екрана -</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Пошук</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Ліва кнопка миші</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Середня кнопка миші</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Права кнопка миші</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Прокрутка вгору</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Прокрутка вниз</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперед</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Снайперська кнопка</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Закрити вікно</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>Перемкнути вікно</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Показати робочий стіл</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>Мій комп'ютер</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Заблокувати комп'ютер</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копіювати</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вирізати</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Знайти</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>Заблокувати клавіатуру</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>Блокування/розблокування Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>Заблокувати Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>Розблокувати Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Основний шар</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Шар FN</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Шар FN1</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>Запит заряду</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>Bluetooth 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>Перемикання на 2,4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>Перемикання на USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>Загальне підсвічування</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>Інтерактивне підсвічування</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>Усе підсвічування</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Статичне</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>Яскравість +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>Яскравість -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>Швидкість +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>Швидкість -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>Напрямок +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>Напрямок -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>Напрямок по колу</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>Увімкнути всі кольори</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>Зміна верхнього кольору</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>Зміна нижнього кольору</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>Власна 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>Власна 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>Вимкнути все</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>Вимкнути підсвічування</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>Зупинити підсвічування</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>Запис підсвічування</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>Вимкнути бічне підсвічування</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>Зупинити бічне підсвічування</translation>
     </message>
 </context>
 </TS>

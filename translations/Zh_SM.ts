@@ -58,6 +58,346 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>仅在此窗口获得焦点时才会捕获按键。</translation>
+    <name>QObject</name>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>按键重映射</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>多媒体</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Switch Profile</source>
+        <translation>切换配置文件</translation>
+    </message>
+    <message>
+        <source>Launch Application</source>
+        <translation>启动应用程序</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快捷方式</translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation>键盘设置</translation>
+    </message>
+    <message>
+        <source>Keyboard Light</source>
+        <translation>键盘灯光</translation>
+    </message>
+    <message>
+        <source>Atmosphere Light</source>
+        <translation>氛围灯</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>高级按键</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>音量 +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>音量 -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暂停</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>下一曲</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>上一曲</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>播放器</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>计算器</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>计算机</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>浏览器</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>电子邮件</translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation>屏幕亮度+</translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation>屏幕亮度-</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>鼠标左键</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>鼠标中键</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>鼠标右键</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>向上滚动</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>向下滚动</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>狙击键</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>关闭窗口</translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation>切换窗口</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>显示桌面</translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation>我的电脑</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>锁定计算机</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation>锁定键盘</translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation>锁定/解锁 Win</translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation>锁定 Win</translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation>解锁 Win</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>默认层</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN 层</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1 层</translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation>电量查询</translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation>蓝牙 1</translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation>蓝牙 2</translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation>蓝牙 3</translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation>切换到 2.4G</translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation>切换到 USB</translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation>整体灯效</translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation>互动灯效</translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation>全部灯效</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation>亮度 +</translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation>亮度 -</translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation>速度 +</translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation>速度 -</translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation>方向 +1</translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation>方向 -1</translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation>方向循环</translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation>切换为全彩</translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation>切换上层颜色</translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation>切换下层颜色</translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation>自定义 1</translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation>自定义 2</translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation>全部关闭</translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation>关闭背光</translation>
+    </message>
+    <message>
+        <source>Stop back light</source>
+        <translation>暂停背光</translation>
+    </message>
+    <message>
+        <source>Light recording</source>
+        <translation>灯光录制</translation>
+    </message>
+    <message>
+        <source>Close side light</source>
+        <translation>关闭侧灯</translation>
+    </message>
+    <message>
+        <source>Stop side light</source>
+        <translation>暂停侧灯</translation>
     </message>
 </context>
 </TS>
