@@ -365,64 +365,44 @@ private slots:
         QCOMPARE(huge.detail, kUnknown);
     }
 
-    void macroNames_data()
+    void namesFromFiles_data()
     {
+        QTest::addColumn<QByteArray>("type");
         QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("detail");
-        QTest::newRow("first") << QByteArray("1") << "Copy paste";
-        QTest::newRow("utf-8 name") << QByteArray("3") << "Makro ñ 宏";
-        QTest::newRow("two digits") << QByteArray("12") << "Twelve";
-        QTest::newRow("leading zero") << QByteArray("03") << "Makro ñ 宏";
-        QTest::newRow("no such macro") << QByteArray("2") << kUnknown;
-        QTest::newRow("text reads as 0") << QByteArray("one") << kUnknown;
-        QTest::newRow("negative") << QByteArray("-1") << kUnknown;
+        auto row = [](const char* name, const char* type, const char* value, const char* category,
+                      const QString& detail) {
+            QTest::newRow(name) << QByteArray(type) << QByteArray(value) << category << detail;
+        };
+        row("macro 1", "1", "1", "Macro", "Copy paste");
+        row("macro, utf-8 name", "1", "3", "Macro", "Makro ñ 宏");
+        row("macro, two digits", "1", "12", "Macro", "Twelve");
+        row("macro, leading zero", "1", "03", "Macro", "Makro ñ 宏");
+        row("no such macro", "1", "2", "Macro", kUnknown);
+        row("macro, text reads as 0", "1", "one", "Macro", kUnknown);
+        row("macro, negative", "1", "-1", "Macro", kUnknown);
+
+        row("profile 1", "7", "1", "Switch Profile", "Profile1");
+        row("profile, utf-8 name", "7", "2", "Switch Profile", "Spiele Grüße 日本");
+        row("no such profile", "7", "5", "Switch Profile", "");
+        row("profile, empty", "7", "", "Switch Profile", "");
+        row("profile, text", "7", "two", "Switch Profile", "");
+
+        row("advanced key DKS", "40", "2", "Senior Keys", "DKS2");
+        row("advanced key, utf-8 name", "40", "7", "Senior Keys", "Mod-Tap ü 高级");
+        row("no such advanced key", "40", "3", "Senior Keys", kUnknown);
+        row("advanced key, text reads as 0", "40", "MT", "Senior Keys", kUnknown);
     }
 
-    void macroNames()
+    void namesFromFiles()
     {
+        QFETCH(QByteArray, type);
         QFETCH(QByteArray, value);
+        QFETCH(QString, category);
         QFETCH(QString, detail);
-        const auto description = describe("1", "1", value);
-        QCOMPARE(description.category, QStringLiteral("Macro"));
-        QCOMPARE(description.detail, detail);
-    }
-
-    void profileNames_data()
-    {
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<QString>("detail");
-        QTest::newRow("profile 1") << QByteArray("1") << "Profile1";
-        QTest::newRow("utf-8 name") << QByteArray("2") << "Spiele Grüße 日本";
-        QTest::newRow("no such profile") << QByteArray("5") << "";
-        QTest::newRow("empty") << QByteArray("") << "";
-        QTest::newRow("text") << QByteArray("two") << "";
-    }
-
-    void profileNames()
-    {
-        QFETCH(QByteArray, value);
-        QFETCH(QString, detail);
-        const auto description = describe("7", "0", value);
-        QCOMPARE(description.category, QStringLiteral("Switch Profile"));
-        QCOMPARE(description.detail, detail);
-    }
-
-    void seniorKeyNames_data()
-    {
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<QString>("detail");
-        QTest::newRow("DKS") << QByteArray("2") << "DKS2";
-        QTest::newRow("utf-8 name") << QByteArray("7") << "Mod-Tap ü 高级";
-        QTest::newRow("no such record") << QByteArray("3") << kUnknown;
-        QTest::newRow("text reads as 0") << QByteArray("MT") << kUnknown;
-    }
-
-    void seniorKeyNames()
-    {
-        QFETCH(QByteArray, value);
-        QFETCH(QString, detail);
-        const auto description = describe("40", "0", value);
-        QCOMPARE(description.category, QStringLiteral("Senior Keys"));
+        const auto description = describe(type, "1", value);
+        QCOMPARE(description.category, category);
         QCOMPARE(description.detail, detail);
     }
 
