@@ -73,8 +73,16 @@ const StoreDocument* StoreFileCache::document(const QString& path, Status* statu
     if (!m_reparse) {
         auto it = m_entries.find(key);
         if (it != m_entries.end() && it->second.stamp == *stamp) {
-            result = it->second.broken ? Status::Corrupt : Status::Ok;
-            return it->second.broken ? nullptr : &it->second.document;
+            if (!it->second.broken) {
+                result = Status::Ok;
+                return &it->second.document;
+            }
+            // Known broken and unchanged: try again to move it aside, the
+            // folder may have become writable.
+            result = Status::Corrupt;
+            if (onCorrupt == OnCorrupt::Recover)
+                recover(path, it->second.reason, false);
+            return nullptr;
         }
     }
     QByteArray bytes;
@@ -170,8 +178,9 @@ bool StoreFileCache::write(const QString& path, const QByteArray& bytes, bool ke
         ::unlink(staging.constData());
         bool kept = ::link(from.constData(), staging.constData()) == 0
                     && ::rename(staging.constData(), backup.constData()) == 0;
+        // rename() leaves both names when the backup already is that same file.
+        ::unlink(staging.constData());
         if (!kept) {
-            ::unlink(staging.constData());
             QByteArray previous;
             QSaveFile copy(QFile::decodeName(backup));
             kept = readAll(path, &previous) && copy.open(QIODevice::WriteOnly) && copy.write(previous) == previous.size()
@@ -200,7 +209,7 @@ bool StoreFileCache::write(const QString& path, const QByteArray& bytes, bool ke
     return true;
 }
 
-void StoreFileCache::recover(const QString& path, const QString& reason)
+void StoreFileCache::recover(const QString& path, const QString& reason, bool noteLeftInPlace)
 {
     storeRecoveryInfo note;
     note.path = QFile::encodeName(path).toStdString();
@@ -214,11 +223,15 @@ void StoreFileCache::recover(const QString& path, const QString& reason)
             entry = Entry();
             entry.stamp = *stamp;
             entry.broken = true;
+            entry.reason = reason;
         }
-        qWarning() << "profile store: cannot move aside" << path;
-        m_notes.push_back(note);
+        if (noteLeftInPlace) {
+            qWarning() << "profile store: cannot move aside" << path;
+            m_notes.push_back(note);
+        }
         return;
     }
+    m_entries.erase(keyOf(path));
     note.movedAsidePath = QFile::encodeName(aside).toStdString();
 
     QByteArray backup;

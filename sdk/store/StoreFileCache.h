@@ -65,12 +65,14 @@ private:
     {
         Stamp stamp;
         StoreDocument document;
-        bool broken = false;    // could not be recovered; left in place
+        bool broken = false;    // could not be moved aside; left in place
+        QString reason;
     };
 
     static std::optional<Stamp> stampOf(const QString& path);
     bool write(const QString& path, const QByteArray& bytes, bool keepBackup);
-    void recover(const QString& path, const QString& reason);
+    // noteLeftInPlace: false when retrying a file already noted as left in place.
+    void recover(const QString& path, const QString& reason, bool noteLeftInPlace = true);
 
     std::unordered_map<std::string, Entry> m_entries;
     std::list<storeRecoveryInfo> m_notes;

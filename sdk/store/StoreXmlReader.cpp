@@ -45,6 +45,8 @@ public:
             else
                 m_xml.skipCurrentElement();
         }
+        if (m_xml.hasError())
+            return fail(m_xml.errorString());
         if (!ok())
             return false;
         while (!m_xml.atEnd() && !m_xml.hasError())

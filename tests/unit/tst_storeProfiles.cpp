@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 using namespace StoreTestSupport;
 
@@ -257,6 +258,31 @@ private slots:
         QVERIFY(!COrvaneXML_SetProFileIntoSleepTimeInfo(path, "4", 60, 5));
         QVERIFY(!COrvaneXML_AddProFileFunctionInfo(path, "4", "1", "1", "1", "1"));
         QVERIFY(!COrvaneXML_AddProFileFunctionInfo(path, "1", "1", nullptr, "1", "1"));
+    }
+
+    void writtenFile_followsTheDocumentedSchema()
+    {
+        const QByteArray path = newLayerFile();
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", "4", "\xC4", "6", "1", "1", "two\nlines"));
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", "5", "B", "0", "1", "1", "6"));
+        QFile file(QFile::decodeName(path));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QStringList seen;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            QStringList attributes;
+            for (const QXmlStreamAttribute& attribute : xml.attributes())
+                attributes << attribute.name() + QLatin1Char('=') + attribute.value();
+            seen << xml.name() + QLatin1Char(' ') + attributes.join(QLatin1Char(' '));
+        }
+        QVERIFY(!xml.hasError());
+        // Latin-1 and line breaks travel base64-encoded; plain text stays readable.
+        QCOMPARE(seen, (QStringList {"orvaneStore version=1", "profiles current=1",
+                                     "profile index=1 name=Profile1 fixed=0",
+                                     "key keyCode=4 keyName-base64=xA== type=6 paramA=1 paramB=1 value-base64=dHdvCmxpbmVz",
+                                     "key keyCode=5 keyName=B type=0 paramA=1 paramB=1 value=6"}));
     }
 
     void exportThenImport_roundTripsAFullProfile()

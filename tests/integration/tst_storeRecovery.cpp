@@ -1,0 +1,322 @@
+// What the profile store does with damaged files and failed writes: nothing
+// the user stored is lost, nothing is half-written, and the program hears of it.
+#include "../unit/StoreTestSupport.h"
+#include "TestMain.h"
+
+#include "store/XmlStore.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace StoreTestSupport;
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+std::list<storeRecoveryInfo> takeNotes()
+{
+    std::list<storeRecoveryInfo> notes;
+    COrvaneXML_TakeRecoveryNotes(&notes);
+    return notes;
+}
+
+// Makes a folder refuse new entries for as long as it lives: read-only for a
+// normal user, immutable for root (who ignores permissions).
+class LockedFolder
+{
+public:
+    explicit LockedFolder(const QString& path)
+        : m_path(QFile::encodeName(path))
+    {
+        if (::geteuid() != 0) {
+            m_locked = ::chmod(m_path.constData(), 0555) == 0;
+            return;
+        }
+        const int fd = ::open(m_path.constData(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags |= FS_IMMUTABLE_FL;
+            m_locked = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+    ~LockedFolder()
+    {
+        if (!m_locked)
+            return;
+        if (::geteuid() != 0) {
+            ::chmod(m_path.constData(), 0755);
+            return;
+        }
+        const int fd = ::open(m_path.constData(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags &= ~FS_IMMUTABLE_FL;
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+    bool locked() const { return m_locked; }
+
+private:
+    QByteArray m_path;
+    bool m_locked = false;
+};
+
+}
+
+class tst_storeRecovery : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    int m_folders = 0;
+
+    // A layer file in a folder of its own, written twice so that "<file>.bak"
+    // holds the first version (one profile) and the file the second (two).
+    QString layerWithBackup()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("kb%1").arg(++m_folders));
+        QDir().mkpath(folder);
+        const QString file = folder + QStringLiteral("/appProfile_Default.xml");
+        const QByteArray path = QFile::encodeName(file);
+        [&] {
+            QVERIFY(COrvaneXML_CreateXMLFile(path));
+            QVERIFY(COrvaneXML_CreateProFileXmlParentNode(path, "1", "Profile1", 0));
+            QVERIFY(COrvaneXML_ModifyXMLFileProfileIndex(path, 1));
+            QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", "4", "A", "0", "1", "1", "5"));
+            QVERIFY(COrvaneXML_CreateProFileXmlParentNode(path, "2", "Profile2", 0));
+        }();
+        return file;
+    }
+
+    static QStringList asideFiles(const QString& file)
+    {
+        const QFileInfo info(file);
+        return info.dir().entryList({info.fileName() + QStringLiteral(".corrupt-*")}, QDir::Files);
+    }
+
+private slots:
+    void cleanup()
+    {
+        XmlStore::instance().cache.setFailCommits(false);
+        takeNotes();
+    }
+
+    void everyWrite_keepsThePreviousVersionAsBackup()
+    {
+        const QString file = layerWithBackup();
+        const QByteArray path = QFile::encodeName(file);
+        const QByteArray backup = QFile::encodeName(file + QStringLiteral(".bak"));
+        QCOMPARE(profileNames(backup), (QStringList {"1:Profile1"}));
+        QVERIFY(COrvaneXML_ModifyProfileNodeInfo(path, "2", "Second"));
+        QCOMPARE(profileNames(backup), (QStringList {"1:Profile1", "2:Profile2"}));
+        QCOMPARE(profileNames(path), (QStringList {"1:Profile1", "2:Second"}));
+    }
+
+    void unparsableFile_isMovedAsideAndReplaced_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("backupUsable");
+
+        QTest::newRow("truncated, backup restored") << "truncate" << true;
+        QTest::newRow("not XML, backup restored") << "garbage" << true;
+        QTest::newRow("empty file, backup restored") << "empty" << true;
+        QTest::newRow("wrong root, backup restored") << "root" << true;
+        QTest::newRow("future version, backup restored") << "future" << true;
+        QTest::newRow("broken record, backup restored") << "record" << true;
+        QTest::newRow("truncated, no backup: fresh file") << "truncate" << false;
+        QTest::newRow("not XML, broken backup: fresh file") << "garbage" << false;
+    }
+
+    void unparsableFile_isMovedAsideAndReplaced()
+    {
+        QFETCH(QString, damage);
+        QFETCH(bool, backupUsable);
+        const QString file = layerWithBackup();
+        const QByteArray path = QFile::encodeName(file);
+        const QByteArray good = readFile(file);
+        QByteArray damaged;
+        if (damage == QLatin1String("truncate"))
+            damaged = good.left(good.size() / 2);
+        else if (damage == QLatin1String("garbage"))
+            damaged = QByteArray("\x89PNG\r\n\x1a\n\0\0garbage", 18);
+        else if (damage == QLatin1String("root"))
+            damaged = "<?xml version=\"1.0\"?><settings version=\"1\"/>";
+        else if (damage == QLatin1String("future"))
+            damaged = QByteArray(good).replace("version=\"1\"", "version=\"2\"");
+        else if (damage == QLatin1String("record"))
+            damaged = QByteArray(good).replace("keyCode=\"4\"", "keyCode=\"four\"");
+        writeFile(file, damaged);
+        if (!backupUsable) {
+            if (damage == QLatin1String("garbage"))
+                writeFile(file + QStringLiteral(".bak"), "<orvaneStore");
+            else
+                QVERIFY(QFile::remove(file + QStringLiteral(".bak")));
+        }
+
+        // The call that meets the broken file fails: -1, as for an unreadable file.
+        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), -1);
+
+        const std::list<storeRecoveryInfo> notes = takeNotes();
+        QCOMPARE(int(notes.size()), 1);
+        const storeRecoveryInfo& note = notes.front();
+        QCOMPARE(QByteArray::fromStdString(note.path), path);
+        QCOMPARE(note.outcome, int(backupUsable ? storeRecoveryInfo::RestoredFromBackup : storeRecoveryInfo::FreshFile));
+        QVERIFY(!note.reason.empty());
+        const QString aside = QFile::decodeName(QByteArray::fromStdString(note.movedAsidePath));
+        QVERIFY(QRegularExpression(QStringLiteral("\\.corrupt-\\d{8}-\\d{6}$")).match(aside).hasMatch());
+        // Nothing is wiped: the damaged bytes are kept as they were.
+        QCOMPARE(readFile(aside), damaged);
+        QCOMPARE(asideFiles(file).size(), 1);
+
+        if (backupUsable) {
+            // The previous good version is in place and readable.
+            QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), 1);
+            QCOMPARE(profileNames(path), (QStringList {"1:Profile1"}));
+            keyOperateInfo info {};
+            QVERIFY(COrvaneXML_SelectProFileKeyOperateInfo(path, "1", "4", &info));
+            QCOMPARE(QByteArray(info.value), QByteArray("5"));
+        } else {
+            QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), -1);
+            QVERIFY(profileNames(path).isEmpty());
+            QVERIFY(COrvaneXML_CreateProFileXmlParentNode(path, "1", "Profile1", 0));
+        }
+        QVERIFY(takeNotes().empty());
+    }
+
+    void fileDamagedWhileCached_isNoticed()
+    {
+        const QString file = layerWithBackup();
+        const QByteArray path = QFile::encodeName(file);
+        QCOMPARE(profileNames(path).size(), 2);
+        // Another writer replaces the file with a valid one: the next call reads it.
+        const QByteArray replacement =
+            "<?xml version=\"1.0\"?><orvaneStore version=\"1\"><profiles current=\"3\">"
+            "<profile index=\"3\" name=\"Elsewhere\"/></profiles></orvaneStore>";
+        writeFile(file, replacement);
+        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), 3);
+        QCOMPARE(profileNames(path), (QStringList {"3:Elsewhere"}));
+    }
+
+    void missingFile_failsWithoutCreatingAnything()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("gone/appProfile_FN.xml"));
+        QDir().mkpath(QFileInfo(file).path());
+        const QByteArray path = QFile::encodeName(file);
+        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), -1);
+        QVERIFY(!COrvaneXML_ModifyXMLFileProfileIndex(path, 1));
+        QVERIFY(!COrvaneXML_CreateProFileXmlParentNode(path, "1", "Profile1", 0));
+        QVERIFY(!COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", "4", "A", "0", "1", "1", "5"));
+        std::list<macroNodeInfo> macros;
+        QVERIFY(!COrvaneXML_SelectMacroAllNodes(path, &macros));
+        QVERIFY(!QFile::exists(file));
+        QVERIFY(takeNotes().empty());
+    }
+
+    void failedCommit_leavesFileAndMemoryAsTheyWere()
+    {
+        const QString file = layerWithBackup();
+        const QByteArray path = QFile::encodeName(file);
+        const QByteArray before = readFile(file);
+        const QStringList content = profileContent(path, "1");
+
+        XmlStore::instance().cache.setFailCommits(true);
+        QVERIFY(!COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", "5", "B", "0", "1", "1", "6"));
+        QVERIFY(!COrvaneXML_DeleteProFileSelectedNode(path, "2"));
+        QVERIFY(!COrvaneXML_ModifyXMLFileProfileIndex(path, 2));
+        QVERIFY(!COrvaneXML_AddProFileLightInfoItem(path, "1", light(0, 3)));
+        XmlStore::instance().cache.setFailCommits(false);
+
+        QCOMPARE(readFile(file), before);
+        QCOMPARE(profileContent(path, "1"), content);
+        QCOMPARE(profileNames(path), (QStringList {"1:Profile1", "2:Profile2"}));
+        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), 1);
+        const QStringList leftovers = QFileInfo(file).dir().entryList(QDir::Files);
+        QCOMPARE(leftovers.join(" "), QStringLiteral("appProfile_Default.xml appProfile_Default.xml.bak"));
+        // The store works on once writes succeed again.
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", "5", "B", "0", "1", "1", "6"));
+    }
+
+    void unwritableFolder_refusesChangesAndKeepsData()
+    {
+        const QString file = layerWithBackup();
+        const QByteArray path = QFile::encodeName(file);
+        const QByteArray before = readFile(file);
+        {
+            LockedFolder lock(QFileInfo(file).path());
+            if (!lock.locked())
+                QSKIP("this file system cannot lock a folder");
+            QVERIFY(!COrvaneXML_ModifyProfileNodeInfo(path, "1", "Changed"));
+            QVERIFY(!COrvaneXML_SetProFileIntoSleepTimeInfo(path, "1", 60, 5));
+            // Reading goes on.
+            QCOMPARE(profileNames(path), (QStringList {"1:Profile1", "2:Profile2"}));
+            sleepTimeInfo sleep {600, 30};
+            QVERIFY(!COrvaneXML_GetProFileIntoSleepTimeInfo(path, "1", &sleep));
+            QCOMPARE(sleep.lightSleepSeconds, 600);
+        }
+        QCOMPARE(readFile(file), before);
+        QVERIFY(COrvaneXML_ModifyProfileNodeInfo(path, "1", "Changed"));
+    }
+
+    void unwritableFolder_brokenFileIsLeftInPlace()
+    {
+        const QString file = layerWithBackup();
+        const QByteArray path = QFile::encodeName(file);
+        writeFile(file, "not xml at all");
+        {
+            LockedFolder lock(QFileInfo(file).path());
+            if (!lock.locked())
+                QSKIP("this file system cannot lock a folder");
+            QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), -1);
+            QVERIFY(!COrvaneXML_CreateProFileXmlParentNode(path, "3", "Three", 0));
+            QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), -1);
+            const std::list<storeRecoveryInfo> notes = takeNotes();
+            QCOMPARE(int(notes.size()), 1);
+            QCOMPARE(notes.front().outcome, int(storeRecoveryInfo::LeftInPlace));
+            QVERIFY(notes.front().movedAsidePath.empty());
+            QCOMPARE(readFile(file), QByteArray("not xml at all"));
+        }
+        // Once the folder can be written again, the backup takes over.
+        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), -1);
+        QCOMPARE(takeNotes().front().outcome, int(storeRecoveryInfo::RestoredFromBackup));
+        QCOMPARE(profileNames(path), (QStringList {"1:Profile1"}));
+    }
+
+    void manyRecoveries_neverOverwriteAnAsideFile()
+    {
+        const QString file = layerWithBackup();
+        const QByteArray path = QFile::encodeName(file);
+        for (int round = 0; round < 3; ++round) {
+            writeFile(file, "broken " + QByteArray::number(round));
+            QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), -1);
+        }
+        QCOMPARE(asideFiles(file).size(), 3);
+        QCOMPARE(int(takeNotes().size()), 3);
+    }
+};
+
+ORVANE_TEST_MAIN(tst_storeRecovery)
+#include "tst_storeRecovery.moc"
