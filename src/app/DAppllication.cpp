@@ -3,6 +3,7 @@
 #include "DDataManager.h"
 #include "DLoginWidget.h"
 #include "mainwidget/DMainWidget.h"
+#include "mainwidget/DStartupSettings.h"
 #include "QtLinguist.h"
 #include "SingleInstanceSegment.h"
 
@@ -15,7 +16,6 @@
 #include <QMouseEvent>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QSystemTrayIcon>
 #include <QTextStream>
 #include <QThread>
 
@@ -215,16 +215,9 @@ void DAppllication::onLoginFinished(bool bok)
 
     const QSettings user(DDataManager::getInstance()->userConfigDir() + DDataManager::userConfigFileName(),
                          QSettings::IniFormat);
-    const bool autoStart = user.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
     const QString commandLine = QCoreApplication::arguments().join(QLatin1Char(' '));
-    if (autoStart && commandLine.contains(QLatin1String("AutoUp"))) {
-        // Without a tray a hidden window could only come back through a
-        // second start, so it waits in the task bar instead.
-        if (QSystemTrayIcon::isSystemTrayAvailable())
-            m_mainWidget->hide();
-        else
-            m_mainWidget->showMinimized();
-    }
+    if (DStartupSettings::isAutoStart(user) && commandLine.contains(QLatin1String("AutoUp")))
+        m_mainWidget->hideToTray();
 }
 
 bool DAppllication::notify(QObject* receiver, QEvent* event)

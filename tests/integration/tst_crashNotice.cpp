@@ -1,0 +1,116 @@
+#include "ProgramRunner.h"
+#include "TestMain.h"
+
+#include <QDir>
+
+#include <csignal>
+
+// A crash of the real program: the dump lands in the data folder, a notice
+// run of the program starts, and the crashed process ends by its signal.
+class tst_crashNotice : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestEnvironment> m_env;
+    QList<qint64> m_notices;
+
+    // Processes started from the program's own path with the notice option,
+    // in this test's private home; the crashed process is not their parent,
+    // so /proc is where to find them.
+    QList<qint64> noticeProcesses() const
+    {
+        QList<qint64> found;
+        const QByteArray expectedCommand =
+            QFile::encodeName(ProgramRunner::programPath()) + QByteArray("\0--CrashNotice\0", 15);
+        const QByteArray expectedHome = "HOME=" + QFile::encodeName(m_env->home()) + '\0';
+        const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+        for (const QString& entry : entries) {
+            bool isPid = false;
+            const qint64 pid = entry.toLongLong(&isPid);
+            if (!isPid)
+                continue;
+            QFile command(QStringLiteral("/proc/%1/cmdline").arg(pid));
+            QFile environment(QStringLiteral("/proc/%1/environ").arg(pid));
+            if (!command.open(QIODevice::ReadOnly) || command.readAll() != expectedCommand)
+                continue;
+            if (environment.open(QIODevice::ReadOnly) && environment.readAll().contains(expectedHome))
+                found.append(pid);
+        }
+        return found;
+    }
+
+private slots:
+    void init() { m_env.reset(); m_env = std::make_unique<TestEnvironment>(); }
+
+    // A notice left running would keep the test's output open forever.
+    void cleanup()
+    {
+        if (m_env)
+            m_notices += noticeProcesses();
+        for (qint64 pid : qAsConst(m_notices))
+            ::kill(pid_t(pid), SIGKILL);
+        m_notices.clear();
+    }
+    void cleanupTestCase() { m_env.reset(); }
+
+    void crashWritesDumpAndStartsNotice_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("segmentation fault") << int(SIGSEGV) << "SIGSEGV";
+        QTest::newRow("abort") << int(SIGABRT) << "SIGABRT";
+    }
+
+    void crashWritesDumpAndStartsNotice()
+    {
+        QFETCH(int, signal);
+        QFETCH(QString, name);
+
+        // The sanitizer build must leave these signals to the program.
+        QProcessEnvironment extra;
+        extra.insert(QStringLiteral("ASAN_OPTIONS"),
+                     QStringLiteral("detect_leaks=0:handle_segv=0:handle_sigbus=0:handle_sigfpe=0:"
+                                    "handle_sigill=0:handle_abort=0"));
+        ProgramRunner runner(*m_env);
+        runner.start({}, &extra);
+        QVERIFY(ProgramRunner::waitForListeningInstance(30000));
+        QVERIFY(noticeProcesses().isEmpty());
+        const qint64 pid = runner.process().processId();
+        ::kill(pid_t(pid), signal);
+        QCOMPARE(runner.waitForExit(30000), -1);
+        QCOMPARE(runner.process().exitStatus(), QProcess::CrashExit);
+        QFile settings(m_env->appDataDir() + QStringLiteral("/UserConfig/OrvaneConfig.ini"));
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        const QByteArray settingsBefore = settings.readAll();
+        settings.close();
+
+        const QDir dumpDir(m_env->appDataDir() + QStringLiteral("/dump"));
+        const QStringList dumps = dumpDir.entryList({QStringLiteral("*.dmp")}, QDir::Files);
+        QCOMPARE(dumps.size(), 1);
+        QFile dump(dumpDir.filePath(dumps.first()));
+        QVERIFY(dump.open(QIODevice::ReadOnly));
+        const QByteArray text = dump.readAll();
+        QVERIFY(text.contains(QStringLiteral("signal: %1 (%2)\n").arg(signal).arg(name).toLatin1()));
+        QVERIFY(text.contains(QStringLiteral("process: %1\n").arg(pid).toLatin1()));
+        QVERIFY(text.contains("program: " + QFile::encodeName(ProgramRunner::programPath()) + '\n'));
+        QVERIFY(text.contains("\nbacktrace:\n"));
+        QVERIFY(text.contains("\nmemory map:\n"));
+
+        QTRY_VERIFY_WITH_TIMEOUT(!(m_notices = noticeProcesses()).isEmpty(), 15000);
+        QCOMPARE(m_notices.size(), 1);
+        // It waits for the user: still there a moment later, without taking
+        // the single-instance channel or touching the settings.
+        QTest::qWait(1000);
+        QVERIFY(QFile::exists(QStringLiteral("/proc/%1").arg(m_notices.first())));
+        QVERIFY(!ProgramRunner::waitForListeningInstance(300));
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        QCOMPARE(settings.readAll(), settingsBefore);
+
+        cleanup();
+        QTRY_VERIFY_WITH_TIMEOUT(noticeProcesses().isEmpty(), 10000);
+    }
+};
+
+ORVANE_TEST_MAIN(tst_crashNotice)
+#include "tst_crashNotice.moc"
