@@ -58,6 +58,9 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>لا يتم التقاط المفاتيح إلا عندما تكون هذه النافذة في وضع التركيز.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Default</source>

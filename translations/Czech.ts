@@ -58,6 +58,9 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>Klávesy se zachytávají, jen když je toto okno aktivní.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Default</source>

@@ -58,6 +58,9 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>Les touches ne sont capturées que lorsque cette fenêtre a le focus.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Default</source>

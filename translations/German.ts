@@ -58,6 +58,9 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>Tasten werden nur erfasst, solange dieses Fenster den Fokus hat.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Default</source>

@@ -58,6 +58,9 @@
     <message>
         <source>Keys are only captured while this window has focus.</source>
         <translation>I tasti vengono acquisiti solo mentre questa finestra è attiva.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Default</source>
