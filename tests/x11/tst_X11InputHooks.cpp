@@ -121,6 +121,13 @@ public:
         return granted;
     }
 
+    // Holds a grab like a desktop shortcut does, until the client goes.
+    void grabShortcut(int keycode, unsigned modifiers)
+    {
+        XGrabKey(m_display, keycode, modifiers, DefaultRootWindow(m_display), False, GrabModeAsync, GrabModeAsync);
+        XSync(m_display, False);
+    }
+
     bool canGrabKeyboard()
     {
         const int result = XGrabKeyboard(m_display, m_window, False, GrabModeAsync, GrabModeAsync, CurrentTime);
@@ -239,6 +246,7 @@ private slots:
     void macroRecordingRelaysButtons();
     void macroOverCaptureAddsNoMouseHook();
     void heldKeysStayWithinTable();
+    void keysWithDesktopShortcutsAreCaptured();
     void everyEndOfCaptureGivesKeyboardBack_data();
     void everyEndOfCaptureGivesKeyboardBack();
     void stopWhileKeyHeldGivesKeyboardBack();
@@ -492,6 +500,24 @@ void tst_X11InputHooks::heldKeysStayWithinTable()
     // The two lock keys went round once; put them back.
     m_injector->tap(KeyCaps);
     m_injector->tap(KeyNumLock);
+    QVERIFY(hook.stopHook());
+}
+
+void tst_X11InputHooks::keysWithDesktopShortcutsAreCaptured()
+{
+    constexpr int KeyB = 56;
+    m_client = new OtherClient;
+    m_client->grabShortcut(KeyB, Mod4Mask);
+    WindowsHookInterface hook;
+    QSignalSpy keys(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
+    QVERIFY(hook.startHook(2));
+    m_injector->tap(KeyB);
+    m_injector->tap(KeyLeftCtrl);
+    QList<OtherClient::Event> seen;
+    QVERIFY(m_client->waitForKey(KeyRelease, KeyLeftCtrl, &seen));
+    QCOMPARE(countOf(seen, KeyPress, KeyB), 0);
+    QTRY_COMPARE(keys.count(), 4);
+    QCOMPARE(hookReportsOf(keys).first(), (QVector<int>{0x42, 0x30, 1, 0x00}));
     QVERIFY(hook.stopHook());
 }
 
