@@ -1,5 +1,7 @@
 #include "CrashDumpHandler.h"
 
+#include "InputHookSource.h"
+
 #include <QFile>
 
 #include <atomic>
@@ -270,6 +272,9 @@ void onFatalSignal(int signal, siginfo_t* info, void*)
 {
     if (!g_handling) {
         g_handling = 1;
+        // Give the keyboard back first: writing the dump may take a while,
+        // and a key capture must not outlive the program that ran it.
+        InputHookSource::releaseGrabsForCrash();
         writeDump(signal, info);
         startNotice();
     }
