@@ -384,6 +384,44 @@ private slots:
         QVERIFY(window.height() >= window.minimumHeight());
     }
 
+    // The frame takes its colours from the theme the data manager holds.
+    void themeRestylesTheFrame_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<bool>("backgroundImage");
+        QTest::addColumn<QString>("titleStyle");
+        QTest::addColumn<QString>("logo");
+        QTest::newRow("black") << 0 << false << "QFrame#frame_Title{ background-color: rgb(34,34,58);}" << "leftTopLogo_Black.png";
+        QTest::newRow("light") << 1 << false << "QFrame#frame_Title{ background-color: rgb(240,240,240);}" << "leftTopLogo_Light.png";
+        QTest::newRow("pink") << 3 << false << "QFrame#frame_Title{ background-color: rgb(255,100,255);}" << "leftTopLogo_Pink.png";
+        QTest::newRow("blue with image") << 2 << true
+            << "QFrame#frame_Title{border-image:url(" + DDataManager::applicationDirPath() + "/images/bgImageTitle_Blue.png);}"
+            << "leftTopLogo_Blue.png";
+        QTest::newRow("no such theme") << 7 << false << "QFrame#frame_Title{ background-color: rgb(34,34,58);}" << "leftTopLogo_.png";
+    }
+    void themeRestylesTheFrame()
+    {
+        QFETCH(int, theme);
+        QFETCH(bool, backgroundImage);
+        QFETCH(QString, titleStyle);
+        QFETCH(QString, logo);
+        DMainWidget window;
+        const QString borderBefore = window.findChild<QFrame*>(QStringLiteral("frame_Bg"))->styleSheet();
+        DDataManager* data = DDataManager::getInstance();
+        data->setBgImageIsUsing(backgroundImage);
+        data->loadTheme(theme);
+        QVERIFY(QMetaObject::invokeMethod(&window, "onChangAppTheme", Q_ARG(int, theme)));
+        const QString titleAfter = window.findChild<QFrame*>(QStringLiteral("frame_Title"))->styleSheet();
+        const QString logoAfter = window.findChild<QPushButton*>(QStringLiteral("pushButton"))->styleSheet();
+        const QString borderAfter = window.findChild<QFrame*>(QStringLiteral("frame_Bg"))->styleSheet();
+        data->setBgImageIsUsing(false);
+        data->loadTheme(0);
+        QCOMPARE(titleAfter, titleStyle);
+        QVERIFY2(logoAfter.contains(QLatin1String(":/images/mainpage/") + logo), qPrintable(logoAfter));
+        if (backgroundImage)
+            QCOMPARE(borderAfter, borderBefore);
+    }
+
     void maximisedWindowNeitherDragsNorResizes()
     {
         ShownWindow shown;
