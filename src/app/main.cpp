@@ -1,5 +1,6 @@
 #include "CrashDumpHandler.h"
 #include "DAppllication.h"
+#include "SimulatedBus.h"
 #include "SingleInstanceSegment.h"
 #include "SystemVersion.h"
 #include "crashNotice.h"
@@ -33,6 +34,9 @@ int main(int argc, char* argv[])
         program, {QString::fromLatin1(crashNoticeOption)});
 
     initOrvaneResources();
+    // Before the device library starts: simulated keyboards take the real
+    // ones' place when ORVANE_SIMULATE names models.
+    SimulatedBus::installFromEnvironment();
 
     SingleInstanceSegment segment(appId);
     const bool alreadyRunning = !segment.create();

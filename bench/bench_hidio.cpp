@@ -1,0 +1,89 @@
+// The keyboard I/O loop against the simulated keyboard: how many reports
+// per second reach the keyboard while the light stream keeps the queue
+// full, against the ideal of one write per two pacing intervals. The pacing
+// interval itself is measured first in the same run, as the baseline.
+#include "MainHidInterFace.h"
+#include "SimulatedBus.h"
+#include "hid/HidTransportRegistry.h"
+#include "orvanesdk_hid.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+constexpr double neededWritesPerSecond = 370.0;  // a light frame of 11 reports every 30 ms
+
+double measuredIntervalMs()
+{
+    uint32_t state[2] = {};
+    COrvaneHid_highPrecisionTimerInit(state);
+    COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
+    constexpr int calls = 2000;
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < calls; ++i)
+        COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
+    const double ms = double(t.nsecsElapsed()) / 1e6 / calls;
+    COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+
+    const double intervalMs = measuredIntervalMs();
+
+    auto bus = std::make_shared<SimulatedBus>();
+    HidTransportRegistry::install(bus);
+    const auto keyboard = bus->plug(QStringLiteral("OV68M"));
+    MainHidInterFace hid(1, QStringLiteral("OV68M"));
+    if (hid.openDevice(QString::fromStdString(bus->pathOf(keyboard))) != 0) {
+        std::fprintf(stderr, "bench_hidio: cannot open the simulated keyboard\n");
+        return 1;
+    }
+    hid.setStreamEnabled(true);
+    hid.start();
+
+    // Offer a whole frame every millisecond: the queue takes one whenever it
+    // has drained, so the loop never waits for reports.
+    uchar frame[64] = {0x01, 0x0E};
+    QTimer feeder;
+    feeder.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&feeder, &QTimer::timeout, [&] {
+        for (int i = 0; i < hid.streamBatchLimit() + 1; ++i)
+            hid.queueStreamReport(frame);
+    });
+    feeder.start(1);
+
+    QThread::msleep(100);  // past the opening inquiry
+    QCoreApplication::processEvents();
+    keyboard->clearLog();
+    QElapsedTimer clock;
+    clock.start();
+    QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
+    app.exec();
+    const double elapsed = double(clock.nsecsElapsed()) / 1e9;
+    const auto log = keyboard->receivedReports();
+    hid.closeDevice();
+    hid.wait();
+    HidTransportRegistry::install(nullptr);
+
+    const double writes = double(log.size()) / elapsed;
+    const double ideal = 1000.0 / (2.0 * 1.0);
+    const double baselineIdeal = 1000.0 / (2.0 * intervalMs);
+    std::printf("pacing interval (baseline): %.4f ms per call\n", intervalMs);
+    std::printf("writes: %zu in %.2f s = %.1f writes/s\n", log.size(), elapsed, writes);
+    std::printf("ratio to ideal (1 write per 2 x 1 ms = %.0f/s): %.3f\n", ideal, writes / ideal);
+    std::printf("ratio to ideal from the measured interval (%.1f/s): %.3f\n", baselineIdeal, writes / baselineIdeal);
+    std::printf("against the %.0f writes/s the light stream needs: %.2f x\n", neededWritesPerSecond,
+                writes / neededWritesPerSecond);
+    std::printf("write failures: %d\n", hid.writeFailureCount());
+    return 0;
+}
