@@ -161,10 +161,10 @@ private slots:
                 times.push_back(e.timeNs);
             }
         }
-        QVERIFY2(times.size() >= 3 && times.size() <= 4, qPrintable(QString::number(times.size())));
+        QVERIFY2(times.size() >= 2 && times.size() <= 4, qPrintable(QString::number(times.size())));
         for (size_t i = 1; i < times.size(); ++i) {
             const int64_t gap = (times[i] - times[i - 1]) / msNs;
-            QVERIFY2(gap >= 900 && gap <= 1150, qPrintable(QString::number(gap)));
+            QVERIFY2(gap >= 900 && gap <= 1500, qPrintable(QString::number(gap)));
         }
         close(o);
     }
@@ -260,31 +260,37 @@ private slots:
         Opened o = open("OV68M");
         settle(o);
         o.hid->setStreamEnabled(true);
-        for (int i = 0; i < 11; ++i)
-            o.hid->queueStreamReport(streamReport(uchar(i)).data());
-        // Catch the batch while it drains (it takes some 22 ms).
-        QElapsedTimer clock;
-        clock.start();
-        while (countCommand(*o.keyboard, 0x0E) < 1 && clock.elapsed() < 2000)
-            QThread::usleep(50);
-        const int before = countCommand(*o.keyboard, 0x0E);
-        QCOMPARE(o.hid->queueCmdReport(command(0x09).data()), 0);
-        QVERIFY2(before >= 1 && before < 8, qPrintable(QString::number(before)));
-        QTRY_COMPARE(countCommand(*o.keyboard, 0x0E), 11);
-        QTRY_COMPARE(countCommand(*o.keyboard, 0x09), 1);
-        int streamBeforeCommand = -1;
-        int seen = 0;
-        for (const auto& w : written(*o.keyboard)) {
-            if (w.command == 0x0E)
-                ++seen;
-            else if (w.command == 0x09)
-                streamBeforeCommand = seen;
+        // A busy machine may let the whole batch drain before the command is
+        // pushed; then the round proves nothing and runs again.
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            o.keyboard->clearLog();
+            for (int i = 0; i < 11; ++i)
+                o.hid->queueStreamReport(streamReport(uchar(i)).data());
+            // Catch the batch while it drains (it takes some 22 ms).
+            QElapsedTimer clock;
+            clock.start();
+            while (countCommand(*o.keyboard, 0x0E) < 1 && clock.elapsed() < 2000)
+                QThread::usleep(50);
+            const int before = countCommand(*o.keyboard, 0x0E);
+            QCOMPARE(o.hid->queueCmdReport(command(0x09).data()), 0);
+            QTRY_COMPARE(countCommand(*o.keyboard, 0x0E), 11);
+            QTRY_COMPARE(countCommand(*o.keyboard, 0x09), 1);
+            if (before >= 10)
+                continue;
+            int streamBeforeCommand = -1;
+            int seen = 0;
+            for (const auto& w : written(*o.keyboard)) {
+                if (w.command == 0x0E)
+                    ++seen;
+                else if (w.command == 0x09)
+                    streamBeforeCommand = seen;
+            }
+            QVERIFY2(streamBeforeCommand >= before && streamBeforeCommand <= before + 1,
+                     qPrintable(QStringLiteral("%1 then %2").arg(before).arg(streamBeforeCommand)));
+            close(o);
+            return;
         }
-        QVERIFY(streamBeforeCommand >= 0);
-        QVERIFY2(streamBeforeCommand <= before + 1,
-                 qPrintable(QStringLiteral("%1 then %2").arg(before).arg(streamBeforeCommand)));
-        QVERIFY(streamBeforeCommand < 11);
-        close(o);
+        QFAIL("the batch always drained before the command was pushed");
     }
 
     void writeFailuresAreCounted()
