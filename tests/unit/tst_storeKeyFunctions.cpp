@@ -76,6 +76,9 @@ private slots:
         QTest::newRow("text with markup and newline")
             << QByteArray("6") << QByteArray("C") << QByteArray("6") << QByteArray("1") << QByteArray("1")
             << QByteArray("<b>\"caf\xC3\xA9\" & co</b>\n\ttab\x01");
+        QTest::newRow("markup in plain text") << QByteArray("8") << QByteArray("E") << QByteArray("6")
+                                              << QByteArray("1") << QByteArray("1")
+                                              << QByteArray("<b a=\"1\">'x' & y</b> &amp;");
         QTest::newRow("launch path") << QByteArray("7") << QByteArray("D") << QByteArray("8") << QByteArray("1")
                                      << QByteArray("1") << QByteArray("/usr/bin/k\xC3\xA4lk --x");
         QTest::newRow("Latin-1 label from the reset page")

@@ -1,0 +1,141 @@
+// Profile-store reads on the GUI thread: one full download's key lookups
+// (2 layer files x 132 keys, each with its current profile) and one hover
+// lookup (one key), each as the median of several runs. The baseline is the
+// same store reading the file again on every call, as a library without an
+// in-memory copy does, measured in the same run on the same files.
+//
+// Usage: bench_profileStore [runs]   (default 15)
+
+#include "orvanesdk_xml.h"
+#include "store/KeyFunctionStore.h"
+#include "store/ProfileStore.h"
+#include "store/StoreFileCache.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int kKeys = 132;
+constexpr int kProfiles = 5;
+constexpr int kFirstUsage = 4;
+
+// A layer file as a well-used keyboard has it: five profiles, every key
+// bound, the default lights and five schemes, two of them painted.
+void fillLayerFile(const char* path)
+{
+    COrvaneXML_CreateXMLFile(path);
+    for (int p = 1; p <= kProfiles; ++p) {
+        const QByteArray index = QByteArray::number(p);
+        COrvaneXML_CreateProFileXmlParentNode(path, index, "Profile" + index, 0);
+        for (int k = 0; k < kKeys; ++k) {
+            const QByteArray usage = QByteArray::number(kFirstUsage + k);
+            COrvaneXML_AddProFileMacroWithKeyInfoItem(path, index, usage, "Key" + usage, "0", "1", "1",
+                                                      QByteArray::number(kFirstUsage + (k + 1) % kKeys));
+        }
+        for (int part = 0; part <= 2; ++part)
+            COrvaneXML_AddProFileLightInfoItem(path, index, colorInfoData {part, 2, 3, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0});
+        for (int s = 0; s < 5; ++s) {
+            const QByteArray scheme = QByteArray::number(s);
+            COrvaneXML_AddProFileCustomLightNode(path, index, scheme, "Custom " + scheme, s < 2 ? "Using" : "UnUsing",
+                                                 s < 2 ? s : -1);
+            for (int cell = 0; s < 2 && cell < 60; ++cell) {
+                customLightDataItem item;
+                std::memset(&item, 0, sizeof item);
+                std::snprintf(item.keyCode, sizeof item.keyCode, "%d", kFirstUsage + cell);
+                std::snprintf(item.keyLabel, sizeof item.keyLabel, "K%d", cell);
+                item.row = cell / 22;
+                item.column = cell % 22;
+                item.red = 255;
+                item.fourthValue = 128;
+                COrvaneXML_AddProFileCustomLightDataInfo(path, index, scheme, item);
+            }
+        }
+    }
+    COrvaneXML_ModifyXMLFileProfileIndex(path, 1);
+}
+
+// What the download reads from the store for the key maps of both layers.
+int download(ProfileStore& profiles, KeyFunctionStore& keys, const std::vector<QByteArray>& layers)
+{
+    int found = 0;
+    for (const QByteArray& layer : layers) {
+        const QByteArray index = QByteArray::number(profiles.currentProfile(layer));
+        keyOperateInfo info;
+        for (int k = 0; k < kKeys; ++k) {
+            std::strcpy(info.type, "-1");
+            found += keys.select(layer, index, QByteArray::number(kFirstUsage + k), &info);
+        }
+    }
+    return found;
+}
+
+double medianMicroseconds(std::vector<qint64> nanoseconds)
+{
+    std::sort(nanoseconds.begin(), nanoseconds.end());
+    return nanoseconds[nanoseconds.size() / 2] / 1000.0;
+}
+
+template<typename Work>
+double measure(int runs, Work work)
+{
+    std::vector<qint64> samples;
+    QElapsedTimer timer;
+    for (int run = 0; run < runs; ++run) {
+        timer.start();
+        work();
+        samples.push_back(timer.nsecsElapsed());
+    }
+    return medianMicroseconds(samples);
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
+    QTemporaryDir dir;
+    const std::vector<QByteArray> layers {QFile::encodeName(dir.filePath(QStringLiteral("appProfile_Default.xml"))),
+                                          QFile::encodeName(dir.filePath(QStringLiteral("appProfile_FN.xml")))};
+    COrvaneXML_Init();
+    for (const QByteArray& layer : layers)
+        fillLayerFile(layer);
+
+    StoreFileCache cached;
+    ProfileStore cachedProfiles(cached);
+    KeyFunctionStore cachedKeys(cached);
+    StoreFileCache reparsing;
+    reparsing.setReparseEveryCall(true);
+    ProfileStore reparsingProfiles(reparsing);
+    KeyFunctionStore reparsingKeys(reparsing);
+
+    if (download(cachedProfiles, cachedKeys, layers) != 2 * kKeys
+        || download(reparsingProfiles, reparsingKeys, layers) != 2 * kKeys) {
+        std::fprintf(stderr, "the download did not find every key\n");
+        return 1;
+    }
+
+    const double downloadCached = measure(runs, [&] { download(cachedProfiles, cachedKeys, layers); });
+    const double downloadReparsing = measure(runs, [&] { download(reparsingProfiles, reparsingKeys, layers); });
+    const int hoverRuns = runs * 20;
+    keyOperateInfo info;
+    const double hoverCached = measure(hoverRuns, [&] { cachedKeys.select(layers[0], "1", "41", &info); });
+    const double hoverReparsing = measure(hoverRuns, [&] { reparsingKeys.select(layers[0], "1", "41", &info); });
+
+    std::printf("layer file: %lld bytes, %d profiles x %d keys\n", QFileInfo(QFile::decodeName(layers[0])).size(),
+                kProfiles, kKeys);
+    std::printf("download (2 x %d key reads), median of %d: cached %.1f us, re-parsing %.1f us, ratio %.0fx\n", kKeys,
+                runs, downloadCached, downloadReparsing, downloadReparsing / downloadCached);
+    std::printf("hover (1 key read), median of %d: cached %.2f us, re-parsing %.1f us, ratio %.0fx\n", hoverRuns,
+                hoverCached, hoverReparsing, hoverReparsing / hoverCached);
+    return 0;
+}
