@@ -15,9 +15,10 @@ namespace {
 const QString RegistryKey = QStringLiteral("HOOK");
 
 QMap<QString, WindowsHookInterface*> s_hookRegistry;
-// The installed hooks: the source they were installed at, or null.
-InputHookSource* s_keyboardHook = nullptr;
-InputHookSource* s_mouseHook = nullptr;
+// The installed hooks: the source they were installed at, or null (also
+// once that source is gone).
+QPointer<InputHookSource> s_keyboardHook;
+QPointer<InputHookSource> s_mouseHook;
 quint8 s_heldKeys[WindowsHookInterface::HeldKeyCapacity] = {};
 int s_heldKeyCount = 0;
 

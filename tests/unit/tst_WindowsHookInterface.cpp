@@ -38,6 +38,7 @@ private slots:
     void throwingReceiverReleasesHooks();
     void quitReleasesHooks();
     void scopeNoticeFollowsReach();
+    void sourceGoneLeavesNoHook();
 
 private:
     FakeInputHookSource* m_source = nullptr;
@@ -373,6 +374,22 @@ void tst_WindowsHookInterface::scopeNoticeFollowsReach()
     QCOMPARE(WindowsHookInterface::captureScopeNotice(),
              QStringLiteral("Keys are only captured while this window has focus."));
     WindowsHookInterface::setHookSource(m_source);
+}
+
+void tst_WindowsHookInterface::sourceGoneLeavesNoHook()
+{
+    WindowsHookInterface hook;
+    auto* doomed = new FakeInputHookSource;
+    WindowsHookInterface::setHookSource(doomed);
+    QVERIFY(hook.startHook(1));
+    delete doomed;
+    QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
+    QVERIFY(!WindowsHookInterface::mouseHookInstalled());
+    QVERIFY(hook.stopHook());
+    WindowsHookInterface::setHookSource(m_source);
+    QVERIFY(hook.startHook(1));
+    QVERIFY(m_source->hasKeyboardHook());
+    QVERIFY(m_source->hasMouseHook());
 }
 
 ORVANE_TEST_MAIN(tst_WindowsHookInterface)
