@@ -49,30 +49,28 @@ DAppllication::DAppllication(const QString& appId, int& argc, char** argv, bool 
 
     initSingleInstanceChannel();
     if (alreadyRunning && !m_otherInstanceAnswered) {
-        // The segment exists but nobody listens: either a crashed instance
-        // left it behind, or the first instance is still starting.
-        if (segment && segment->reclaimStale()) {
-            alreadyRunning = false;
-            initSettingsAndLanguage();
-        } else {
+        // The segment exists but nobody listens: a crashed instance left it
+        // behind, the first instance is still starting, or another program's
+        // key happens to collide with ours. Nobody else serves this name, so
+        // once a starting instance had its time this one takes over.
+        if (!segment || !segment->reclaimStale()) {
             for (int i = 0; i < startingInstanceRetries && !m_otherInstanceAnswered; ++i) {
                 QThread::msleep(connectTimeoutMs);
                 connectToRunningInstance();
             }
             if (!m_otherInstanceAnswered)
-                qDebug() << "Single instance: another process holds" << m_appId << "and does not answer; exiting";
-            m_firstInstance = false;
-            return;
+                qDebug() << "Single instance: the segment is held but nobody answers; starting all the same";
+        }
+        if (!m_otherInstanceAnswered) {
+            alreadyRunning = false;
+            initSettingsAndLanguage();
         }
     }
 
-    if (m_otherInstanceAnswered) {
-        m_firstInstance = false;
+    if (m_otherInstanceAnswered)
         return;
-    }
     startLocalServer();
-    if (!alreadyRunning)
-        createLoginWidget();
+    createLoginWidget();
 }
 
 DAppllication::~DAppllication()

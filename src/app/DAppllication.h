@@ -30,9 +30,6 @@ public:
 
     // True when a running instance accepted this process's connection.
     bool otherInstanceAnswered() const { return m_otherInstanceAnswered; }
-    // False when this process must end without an event loop: another
-    // instance answered, or holds the segment without answering.
-    bool isFirstInstance() const { return m_firstInstance; }
 
     QString applicationId() const { return m_appId; }
     QString serverName() const { return m_serverName; }
@@ -73,5 +70,4 @@ private:
     QString m_appId;
     QPointer<QWidget> m_activationWindow;
     bool m_activateOnMessage = false;
-    bool m_firstInstance = true;
 };

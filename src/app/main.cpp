@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
 
     DAppllication app(appId, argc, argv, alreadyRunning, &segment);
     CrashDumpHandler::setDumpDirectory(dumpFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
-    if (app.otherInstanceAnswered() || !app.isFirstInstance())
+    if (app.otherInstanceAnswered())
         return 1;
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>
+#include <QSharedMemory>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -25,6 +26,15 @@ private:
     QString socketPath() const { return m_env->tempDir() + QLatin1Char('/') + ProgramRunner::serverName(); }
 
     static void capture(ProgramRunner& runner) { runner.process().setProcessChannelMode(QProcess::MergedChannels); }
+
+    // Everything the program printed so far (QProcess reads only when asked).
+    static QByteArray output(ProgramRunner& runner)
+    {
+        QByteArray all;
+        while (runner.process().waitForReadyRead(200))
+            all += runner.process().readAll();
+        return all + runner.process().readAll();
+    }
 
     // A socket file nobody listens on, as a killed instance leaves it.
     bool leaveDeadSocket() const
@@ -110,13 +120,40 @@ private slots:
         ProgramRunner next(env());
         capture(next);
         next.start();
-        QVERIFY2(ProgramRunner::waitForListeningInstance(30000), "the next start must become the first instance");
-        QTRY_VERIFY_WITH_TIMEOUT(next.process().bytesAvailable() > 0, 10000);
-        QTest::qWait(200);
-        const QByteArray log = next.process().readAll();
+        const bool listening = ProgramRunner::waitForListeningInstance(30000);
+        const QByteArray log = output(next);
+        QVERIFY2(listening, "the next start must become the first instance: " + log);
         QVERIFY2(log.contains("App Runing"), log.constData());
-        QCOMPARE(log.contains("reclaimed the segment"), leaveSegment);
+        // SysV keys come from only part of the key file's inode number, so on
+        // a busy machine another instance's segment can share ours: then the
+        // program reclaims a stale one or starts anyway beside a live one.
+        if (leaveSegment) {
+            QVERIFY2(log.contains("EXE already runing"), log.constData());
+            QVERIFY2(log.contains("reclaimed the segment") || log.contains("starting all the same"),
+                     log.constData());
+        }
         QCOMPARE(next.process().state(), QProcess::Running);
+
+        ProgramRunner later(env());
+        later.start();
+        QCOMPARE(later.waitForExit(30000), 1);
+    }
+
+    void silentHolderOfTheSegmentDoesNotStrandTheStart()
+    {
+        // A live process holds the segment but serves no channel: a hung
+        // instance under another name, or a colliding key.
+        QSharedMemory holder(QStringLiteral("VELKOV2.0_1.2.0.1"));
+        QVERIFY(holder.create(1) || holder.attach());
+
+        ProgramRunner next(env());
+        capture(next);
+        next.start();
+        const bool listening = ProgramRunner::waitForListeningInstance(30000);
+        const QByteArray log = output(next);
+        QVERIFY2(listening, "the start must come up with its window: " + log);
+        QVERIFY2(log.contains("nobody answers; starting all the same"), log.constData());
+        QVERIFY(log.contains("App Runing"));
 
         ProgramRunner later(env());
         later.start();
