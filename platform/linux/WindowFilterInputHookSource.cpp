@@ -3,7 +3,6 @@
 #include "KeyPositionTable.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,13 +13,10 @@ namespace {
 constexpr quint32 AltLeft = 164;
 constexpr quint32 AltRight = 165;
 
+// Only key, button and wheel events come here, all of them input events.
 quint32 eventTime(QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease || event->type() == QEvent::Wheel
-        || event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease
-        || event->type() == QEvent::MouseButtonDblClick)
-        return static_cast<quint32>(static_cast<QInputEvent*>(event)->timestamp());
-    return 0;
+    return static_cast<quint32>(static_cast<QInputEvent*>(event)->timestamp());
 }
 
 bool nativeCodeIsXKeycode()

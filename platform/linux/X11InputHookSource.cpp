@@ -1,6 +1,5 @@
 #include "X11InputHookSource.h"
 
-#include <QDebug>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QSocketNotifier>
@@ -12,6 +11,7 @@
 
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 
