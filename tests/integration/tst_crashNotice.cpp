@@ -13,45 +13,16 @@ class tst_crashNotice : public QObject
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
-    QList<qint64> m_notices;
-
-    // Processes started from the program's own path with the notice option,
-    // in this test's private home; the crashed process is not their parent,
-    // so /proc is where to find them.
-    QList<qint64> noticeProcesses() const
-    {
-        QList<qint64> found;
-        const QByteArray expectedCommand =
-            QFile::encodeName(ProgramRunner::programPath()) + QByteArray("\0--CrashNotice\0", 15);
-        const QByteArray expectedHome = "HOME=" + QFile::encodeName(m_env->home()) + '\0';
-        const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-        for (const QString& entry : entries) {
-            bool isPid = false;
-            const qint64 pid = entry.toLongLong(&isPid);
-            if (!isPid)
-                continue;
-            QFile command(QStringLiteral("/proc/%1/cmdline").arg(pid));
-            QFile environment(QStringLiteral("/proc/%1/environ").arg(pid));
-            if (!command.open(QIODevice::ReadOnly) || command.readAll() != expectedCommand)
-                continue;
-            if (environment.open(QIODevice::ReadOnly) && environment.readAll().contains(expectedHome))
-                found.append(pid);
-        }
-        return found;
-    }
 
 private slots:
     void init() { m_env.reset(); m_env = std::make_unique<TestEnvironment>(); }
 
-    // A notice left running would keep the test's output open forever.
     void cleanup()
     {
         if (m_env)
-            m_notices += noticeProcesses();
-        for (qint64 pid : qAsConst(m_notices))
-            ::kill(pid_t(pid), SIGKILL);
-        m_notices.clear();
+            ProgramRunner::endCrashNotices(*m_env);
     }
+
     void cleanupTestCase() { m_env.reset(); }
 
     void crashWritesDumpAndStartsNotice_data()
@@ -75,7 +46,7 @@ private slots:
         ProgramRunner runner(*m_env);
         runner.start({}, &extra);
         QVERIFY(ProgramRunner::waitForListeningInstance(30000));
-        QVERIFY(noticeProcesses().isEmpty());
+        QVERIFY(ProgramRunner::crashNotices(*m_env).isEmpty());
         const qint64 pid = runner.process().processId();
         ::kill(pid_t(pid), signal);
         QCOMPARE(runner.waitForExit(30000), -1);
@@ -97,18 +68,19 @@ private slots:
         QVERIFY(text.contains("\nbacktrace:\n"));
         QVERIFY(text.contains("\nmemory map:\n"));
 
-        QTRY_VERIFY_WITH_TIMEOUT(!(m_notices = noticeProcesses()).isEmpty(), 15000);
-        QCOMPARE(m_notices.size(), 1);
+        QList<qint64> notices;
+        QTRY_VERIFY_WITH_TIMEOUT(!(notices = ProgramRunner::crashNotices(*m_env)).isEmpty(), 15000);
+        QCOMPARE(notices.size(), 1);
         // It waits for the user: still there a moment later, without taking
         // the single-instance channel or touching the settings.
         QTest::qWait(1000);
-        QVERIFY(QFile::exists(QStringLiteral("/proc/%1").arg(m_notices.first())));
+        QVERIFY(QFile::exists(QStringLiteral("/proc/%1").arg(notices.first())));
         QVERIFY(!ProgramRunner::waitForListeningInstance(300));
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QCOMPARE(settings.readAll(), settingsBefore);
 
-        cleanup();
-        QTRY_VERIFY_WITH_TIMEOUT(noticeProcesses().isEmpty(), 10000);
+        ProgramRunner::endCrashNotices(*m_env);
+        QTRY_VERIFY_WITH_TIMEOUT(ProgramRunner::crashNotices(*m_env).isEmpty(), 10000);
     }
 };
 

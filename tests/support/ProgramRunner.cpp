@@ -3,9 +3,12 @@
 #include "TestEnvironment.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QThread>
+
+#include <csignal>
 
 ProgramRunner::ProgramRunner(const TestEnvironment& environment)
     : m_environment(environment)
@@ -22,6 +25,7 @@ ProgramRunner::~ProgramRunner()
             m_process.waitForFinished(3000);
         }
     }
+    endCrashNotices(m_environment);
 }
 
 QString ProgramRunner::programPath()
@@ -70,4 +74,32 @@ bool ProgramRunner::waitForListeningInstance(int timeoutMs)
         QThread::msleep(50);
     }
     return false;
+}
+
+QList<qint64> ProgramRunner::crashNotices(const TestEnvironment& environment)
+{
+    QList<qint64> found;
+    const QByteArray expectedCommand = QFile::encodeName(programPath()) + QByteArray("\0--CrashNotice\0", 15);
+    const QByteArray expectedHome = "HOME=" + QFile::encodeName(environment.home()) + '\0';
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& entry : entries) {
+        bool isPid = false;
+        const qint64 pid = entry.toLongLong(&isPid);
+        if (!isPid)
+            continue;
+        QFile command(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (!command.open(QIODevice::ReadOnly) || command.readAll() != expectedCommand)
+            continue;
+        QFile processEnvironment(QStringLiteral("/proc/%1/environ").arg(pid));
+        if (processEnvironment.open(QIODevice::ReadOnly) && processEnvironment.readAll().contains(expectedHome))
+            found.append(pid);
+    }
+    return found;
+}
+
+void ProgramRunner::endCrashNotices(const TestEnvironment& environment)
+{
+    const QList<qint64> notices = crashNotices(environment);
+    for (qint64 pid : notices)
+        ::kill(pid_t(pid), SIGKILL);
 }

@@ -19,6 +19,13 @@ public:
     // connections (each accepted connection also raises its window).
     static bool waitForListeningInstance(int timeoutMs);
 
+    // Crash notices the program started in this environment. The crashed
+    // process is not their parent, so they are found through /proc.
+    static QList<qint64> crashNotices(const TestEnvironment& environment);
+    // Ends them: a notice waits for a click that never comes and would keep
+    // the test's output open.
+    static void endCrashNotices(const TestEnvironment& environment);
+
     QProcess& start(const QStringList& arguments = {}, const QProcessEnvironment* extra = nullptr);
     // Waits for the process to end; returns its exit code, or -1 when it
     // did not end in time (it is killed then).

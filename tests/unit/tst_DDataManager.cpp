@@ -137,6 +137,32 @@ private slots:
         QCOMPARE(manager.getFont(0).family(), QString());
     }
 
+    void fifthThemeFromBesideTheProgram()
+    {
+        // The user's own fifth theme; the test binary's folder stands in for
+        // the program's, and the file is removed again at once.
+        const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/configDir");
+        const QString path = dir + QStringLiteral("/OtherThemeConfig.ini");
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(QDir().mkpath(dir));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[ThemeColor]\nTextDefaultColor=1.2.3\nDeviceBorderColor=4.5.6.7\nTextFont=Noto.Sans Mono\n");
+        }
+        DDataManager manager(defaultsWith("myself.ini", {{"MyselfConfig/userConfig", true}}));
+        manager.loadTheme(4);
+        const themeColorData theme = manager.themeColors();
+        QFile::remove(path);
+        QDir().rmdir(dir);
+
+        QCOMPARE(theme.textDefaultColor, QStringLiteral("1,2,3"));
+        QCOMPARE(theme.deviceBorderColor, QStringLiteral("4,5,6"));
+        QCOMPARE(theme.textFont, QStringLiteral("Noto.Sans Mono"));
+        QVERIFY(theme.mainWidgetBgColor.isEmpty());
+        QCOMPARE(manager.getFont(0).family(), QStringLiteral("Noto.Sans Mono"));
+    }
+
     void loadTheme_data()
     {
         QTest::addColumn<int>("index");
