@@ -1,5 +1,6 @@
 #include "StoreFileCache.h"
 
+#include "StoreXmlNames.h"
 #include "StoreXmlReader.h"
 #include "StoreXmlWriter.h"
 
@@ -95,7 +96,11 @@ const StoreDocument* StoreFileCache::document(const QString& path, Status* statu
     if (!StoreXmlReader::read(bytes, &parsed, &reason)) {
         m_entries.erase(key);
         result = Status::Corrupt;
-        if (onCorrupt == OnCorrupt::Fail)
+        // A file that was never ours (say, one the user picked to import) is
+        // not moved: only a damaged store file, or one with a backup, is.
+        const bool ours = bytes.contains(StoreXmlNames::kRootTag)
+                          || QFile::exists(path + QStringLiteral(".bak"));
+        if (onCorrupt == OnCorrupt::Fail || !ours)
             return nullptr;
         qWarning() << "profile store: cannot read" << path << reason;
         recover(path, reason);

@@ -18,10 +18,11 @@
 // takes the cached document's place only once it is on disk; a failed write
 // leaves file and memory as they were.
 //
-// A file that does not parse is moved aside as
+// A store file that does not parse is moved aside as
 // "<file>.corrupt-<yyyyMMdd-hhmmss>"; "<file>.bak" takes its place when it
 // parses, else an empty store file. The call that met the broken file fails,
-// and a note is kept for the program to show.
+// and a note is kept for the program to show. A file that never was a store
+// file (no root element of ours, no backup) is only refused.
 class StoreFileCache
 {
 public:

@@ -6,6 +6,7 @@
 // by the reader and the writer so the two cannot drift apart.
 namespace StoreXmlNames {
 inline constexpr char kRoot[] = "orvaneStore";
+inline constexpr char kRootTag[] = "<orvaneStore";
 inline constexpr char kVersion[] = "version";
 inline constexpr char kBase64Suffix[] = "-base64";
 

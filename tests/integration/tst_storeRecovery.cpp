@@ -207,6 +207,23 @@ private slots:
         QVERIFY(takeNotes().empty());
     }
 
+    void fileThatNeverWasOurs_isRefusedNotMoved()
+    {
+        // The import lists the file the user picked with the same call as a layer file.
+        const QString file = m_dir.filePath(QStringLiteral("picked/holiday.xml"));
+        QDir().mkpath(QFileInfo(file).path());
+        const QByteArray bytes = "<?xml version=\"1.0\"?><gpx><trk/></gpx>";
+        writeFile(file, bytes);
+        const QByteArray path = QFile::encodeName(file);
+        QVERIFY(profileNames(path).isEmpty());
+        QVERIFY(!COrvaneXML_SelectProfileNodeInfo(path, "1", nullptr));
+        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), -1);
+        QVERIFY(!COrvaneXML_ModifyXMLFileProfileIndex(path, 1));
+        QCOMPARE(readFile(file), bytes);
+        QVERIFY(asideFiles(file).isEmpty());
+        QVERIFY(takeNotes().empty());
+    }
+
     void fileDamagedWhileCached_isNoticed()
     {
         const QString file = layerWithBackup();

@@ -7,6 +7,11 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include <csignal>
+#include <thread>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace StoreTestSupport;
 
 class tst_storeProfiles : public QObject
@@ -283,6 +288,26 @@ private slots:
                                      "profile index=1 name=Profile1 fixed=0",
                                      "key keyCode=4 keyName-base64=xA== type=6 paramA=1 paramB=1 value-base64=dHdvCmxpbmVz",
                                      "key keyCode=5 keyName=B type=0 paramA=1 paramB=1 value=6"}));
+    }
+
+    void callOffTheGuiThread_isCaughtInDebugBuilds()
+    {
+#ifdef QT_NO_DEBUG
+        QSKIP("the thread check is a debug-build assertion");
+#else
+        const QByteArray path = newLayerFile();
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            std::thread([&] { COrvaneXML_GetCreateXMLFileProfileIndex(path); }).join();
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(WTERMSIG(status), SIGABRT);
+        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), 1);
+#endif
     }
 
     void exportThenImport_roundTripsAFullProfile()
