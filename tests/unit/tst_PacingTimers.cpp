@@ -30,39 +30,47 @@ private slots:
         for (int i = 0; i < 200; ++i)
             COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
         const qint64 ms = t.elapsed();
-        QVERIFY2(ms >= 199 && ms < 1000, qPrintable(QString::number(ms)));
+        // The upper bound leaves room for a loaded machine; an interval of
+        // 3 ms or more would still show.
+        QVERIFY2(ms >= 199 && ms < 600, qPrintable(QString::number(ms)));
         COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
     }
 
-    // The time a step takes is inside the interval, not added to it. Timed
-    // against relative sleeps in the same run, in alternating rounds, so a
-    // busy machine slows both alike.
+    // The time a step takes is inside the interval, not added to it. The same
+    // steps with a plain 1 ms sleep after the work run beside it, so a loaded
+    // machine slows both; a run the scheduler spoiled is tried again.
     void deadlinesAreAbsolute()
     {
-        uint32_t state[2] = {};
-        COrvaneHid_highPrecisionTimerInit(state);
-        COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
-        qint64 absoluteNs = 0, relativeNs = 0;
-        QElapsedTimer t;
-        for (int round = 0; round < 10; ++round) {
-            t.start();
-            for (int i = 0; i < 10; ++i) {
-                busyFor(800000);
-                COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
-            }
-            absoluteNs += t.nsecsElapsed();
-            t.start();
-            for (int i = 0; i < 10; ++i) {
-                busyFor(800000);
+        constexpr int steps = 200;
+        constexpr qint64 workNs = 800000;
+        QString figures;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            QElapsedTimer relative;
+            relative.start();
+            for (int i = 0; i < steps; ++i) {
+                busyFor(workNs);
                 QThread::usleep(1000);
             }
-            relativeNs += t.nsecsElapsed();
+            const qint64 relativeMs = relative.elapsed();
+
+            uint32_t state[2] = {};
+            COrvaneHid_highPrecisionTimerInit(state);
             COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
+            QElapsedTimer t;
+            t.start();
+            for (int i = 0; i < steps; ++i) {
+                busyFor(workNs);
+                COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
+            }
+            const qint64 ms = t.elapsed();
+            COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
+
+            figures += QStringLiteral("[deadlines %1 ms, relative waits %2 ms] ").arg(ms).arg(relativeMs);
+            QVERIFY2(ms >= steps - 1, qPrintable(figures));
+            if (ms * 100 < relativeMs * 80)
+                return;
         }
-        QVERIFY2(absoluteNs >= 99 * 1000000, qPrintable(QString::number(absoluteNs)));
-        QVERIFY2(absoluteNs < relativeNs * 9 / 10,
-                 qPrintable(QStringLiteral("%1 against %2").arg(absoluteNs).arg(relativeNs)));
-        COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
+        QFAIL(qPrintable(figures));
     }
 
     // A stall is not made up for with a burst of short waits.
