@@ -60,14 +60,15 @@ DMainWidget::DMainWidget(QWidget* parent)
         setMinimumSize(DFrameGeometry::minimumWindowSize(screen->availableGeometry().size()));
 
     ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
-    for (QWidget* w : {static_cast<QWidget*>(ui->frame_Bg), static_cast<QWidget*>(ui->frame_Title),
-                       static_cast<QWidget*>(ui->frame_Main), static_cast<QWidget*>(ui->stackedWidget_Main),
-                       static_cast<QWidget*>(this)})
+    // Moves over the frames reach the window even with no button held, so
+    // the cursor can follow the borders.
+    const QList<QWidget*> tracked{ui->frame_Bg, ui->frame_Title, ui->frame_Main, ui->stackedWidget_Main, this};
+    for (QWidget* w : tracked)
         w->setMouseTracking(true);
     setCursor(Qt::ArrowCursor);
-    for (QObject* o : {static_cast<QObject*>(this), static_cast<QObject*>(ui->frame_Bg),
-                       static_cast<QObject*>(ui->frame_Title), static_cast<QObject*>(ui->frame_Main)})
-        o->installEventFilter(this);
+    const QList<QWidget*> filtered{this, ui->frame_Bg, ui->frame_Title, ui->frame_Main};
+    for (QWidget* w : filtered)
+        w->installEventFilter(this);
 
     m_listToggleButton = new QPushButton(this);
     m_listToggleButton->setObjectName(QStringLiteral("m_listToggleButton"));
