@@ -1,0 +1,334 @@
+#include "keySelectFrame.h"
+#include "ui_keySelectFrame.h"
+
+#include "DDataManager.h"
+#include "DKeyLayoutDescription.h"
+#include "keyboardButCustom.h"
+#include "sideLightButtonCustom.h"
+#include "models/ModelCatalogue.h"
+#include "orvanesdk_records.h"
+#include "widgets/ArrowWidget.h"
+#include "widgets/DCustomEventTipExplain.h"
+
+#include <QDebug>
+#include <QTimer>
+
+namespace {
+
+const char kLoadFailure[] =
+    "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------";
+
+const QColor kClickedColor(220, 40, 45, 255);
+
+QString quoteKeyLabel()
+{
+    return QStringLiteral("' \"");
+}
+
+bool isFnLabel(const QString &label)
+{
+    return label == QLatin1String("fn") || label == QLatin1String("Fn") || label == QLatin1String("FN");
+}
+
+QString clickLabel(const keyboardButCustom *cap)
+{
+    if (cap->keyCode() == 52)
+        return quoteKeyLabel();
+    QString label = cap->keyLabel();
+    label.remove(QLatin1Char('"'));
+    return label;
+}
+
+} // namespace
+
+keySelectFrame::keySelectFrame(QWidget *parent)
+    : QWidget(parent)
+    , m_ui(new Ui::keySelectFrame)
+{
+    m_ui->setupUi(this);
+    connect(DDataManager::getInstance(), &DDataManager::sigQueryDynamicDisplaySensitivityNum_MouseEnter_BackInfo, this,
+            &keySelectFrame::onQueryDynamicDisplaySensitivityNum_BackInfo);
+}
+
+keySelectFrame::~keySelectFrame()
+{
+    onCustomButMouseLeave();
+    forgetHandedOverCaps();
+    delete m_ui;
+}
+
+void keySelectFrame::forgetHandedOverCaps()
+{
+    // The data manager outlives every picture; it must not keep pointers to
+    // caps that die with this frame.
+    DDataManager *data = DDataManager::getInstance();
+    if (data->keySelectFrame() != this)
+        return;
+    data->setKeyButtonMap({});
+    data->setKeyButtonList({});
+    data->setKeySelectFrame(nullptr);
+}
+
+QColor keySelectFrame::accentColorFromTheme()
+{
+    const QStringList fields = DDataManager::getInstance()->themeColors().textCheckedColor.split(QLatin1Char(','));
+    auto field = [&fields](int i) { return i < fields.size() ? fields.at(i).trimmed().toInt() : 0; };
+    return QColor(field(0), field(1), field(2), 255);
+}
+
+int keySelectFrame::enterNotchDepth(const QString &model)
+{
+    const ModelInfo *info = ModelCatalogue::instance().find(model);
+    return (info && info->deepEnterNotch) ? 35 : 30;
+}
+
+void keySelectFrame::loadKeyboard(hidInfoStu info)
+{
+    m_modelName = QString::fromLocal8Bit(info.model, static_cast<int>(qstrnlen(info.model, sizeof(info.model))));
+    loadKeyboardInfo(m_modelName);
+}
+
+void keySelectFrame::loadKeyboardInfo(QString model)
+{
+    const QByteArray text =
+        DKeyLayoutDescription::readResource(QStringLiteral("KeyInfo_") + model + QStringLiteral(".config"), kLoadFailure);
+    if (text.isNull())
+        return;
+    parseKeyboardInfo(text.constData());
+}
+
+void keySelectFrame::discardBuiltCaps()
+{
+    onCustomButMouseLeave();
+    m_clickedKey = nullptr;
+    qDeleteAll(m_keyButtonList);
+    qDeleteAll(m_sideLightList);
+    for (auto &row : m_capGrid)
+        row.fill(nullptr);
+}
+
+void keySelectFrame::parseKeyboardInfo(const char *text)
+{
+    discardBuiltCaps();
+    forgetHandedOverCaps();
+    m_hasSideLight = false;
+    m_specialEnterKey = false;
+    m_sideLightList.clear();
+    m_keyButtonMap.clear();
+    m_keyButtonList.clear();
+    m_keyPositionList.clear();
+    m_sideLightPositionList.clear();
+    m_sideLightButtonMap.clear();
+
+    const QColor accent = accentColorFromTheme();
+
+    DKeyLayoutDescription layout;
+    if (!text || !layout.parse(QByteArray(text), 0, DKeyLayoutDescription::kGridRows, true))
+        return;
+
+    DDataManager *data = DDataManager::getInstance();
+    const DKeyLayoutDescription::Header &header = layout.header();
+    if (header.present) {
+        m_hasSideLight = header.sideLightHave == 1;
+        m_specialEnterKey = header.specialEnterKey == 1;
+        if (m_specialEnterKey)
+            m_specialEnterKeyShape = header.specialEnterKeyShape;
+        data->setHasSpecialEnterKey(m_specialEnterKey);
+        m_hidDeviceType = header.hidDeviceType;
+        data->setHidDeviceType(m_hidDeviceType);
+    }
+
+    if (m_hasSideLight) {
+        for (const keyLayoutEntry &led : layout.row(0)) {
+            auto *segment = new sideLightButtonCustom(this);
+            segment->setFixedKeySize(led.width, led.height);
+            segment->setGeometry(led.posX + m_sideOffsetX, led.posY + m_sideOffsetY, std::max(led.width, 0),
+                                 std::max(led.height, 0));
+            segment->setKeyPosition(led.posX + m_sideOffsetX, led.posY + m_sideOffsetY);
+            segment->setLedIndex(led.index, led.validStatus);
+            segment->setRounded(false);
+            segment->hide();
+            segment->setLightColor(QColor(255, 0, 0, 255));
+            m_sideLightList.append(segment);
+            m_sideLightButtonMap.insert(led.index, segment);
+            m_sideLightPositionList.append(
+                {led.index, led.posX, led.posY, led.width, led.height, keyPositionInfo::kSideLightMark, led.sidePosition});
+        }
+    }
+
+    const int notchDepth = enterNotchDepth(m_modelName);
+    const DKeyLayoutDescription::Grid grid = layout.keyGrid();
+    for (int r = 0; r < kGridRows; ++r) {
+        for (int c = 0; c < kGridColumns; ++c) {
+            const keyLayoutEntry &key = grid[r][c];
+            const QString label = key.dec == 504 ? quoteKeyLabel() : key.label;
+            auto *cap = new keyboardButCustom(this);
+            cap->setFixedKeySize(key.width, key.height);
+            connect(cap, &keyboardButCustom::clicked, this, &keySelectFrame::onKeyButtonClicked);
+            connect(cap, &keyboardButCustom::sigCustomButMouseEnter, this, &keySelectFrame::onCustomButMouseEnter);
+            connect(cap, &keyboardButCustom::sigCustomButMouseLeave, this, &keySelectFrame::onCustomButMouseLeave);
+            if (key.dec == 40 && m_specialEnterKey) {
+                cap->setSpecialEnter(true);
+                cap->setSpecialEnterShape(1);
+                cap->setSpecialEnterNotch(10, notchDepth);
+            }
+            cap->setGeometry(key.posX + kMargin, key.posY + kMargin, std::max(key.width, 0), std::max(key.height, 0));
+            cap->setKeyPosition(key.posX + kMargin, key.posY + kMargin);
+            cap->setClickedStatus(false, false);
+            cap->setKeyInfo(key.dec, label);
+            cap->setGridIndex(r, c);
+            cap->show();
+            m_keyButtonMap.insert(key.dec, cap);
+            m_capGrid[r][c] = cap;
+            m_keyButtonList.append(cap);
+            m_keyPositionList.append({key.dec, key.posX, key.posY, key.width, key.height, keyPositionInfo::kKeyMark, 0});
+        }
+    }
+
+    data->setKeyButtonMap(m_keyButtonMap);
+    data->setKeyButtonList(m_keyButtonList);
+    data->setKeySelectFrame(this);
+    emit sigKeyboardAlreadyLoad();
+
+    for (const auto &row : m_capGrid) {
+        for (keyboardButCustom *cap : row) {
+            if (!cap)
+                continue;
+            cap->setStateColors(kClickedColor, accent);
+            cap->setLightColorEnabled(true);
+        }
+    }
+}
+
+keyboardButCustom *keySelectFrame::capAt(int row, int column) const
+{
+    if (row < 0 || row >= kGridRows || column < 0 || column >= kGridColumns)
+        return nullptr;
+    return m_capGrid[row][column];
+}
+
+void keySelectFrame::releaseClickedKey()
+{
+    if (!m_clickedKey)
+        return;
+    m_clickedKey->setClickedStatus(false, true);
+    m_clickedKey = nullptr;
+}
+
+void keySelectFrame::setKeysState(bool colorShow, bool selectEnabled)
+{
+    for (keyboardButCustom *cap : qAsConst(m_keyButtonMap)) {
+        cap->setSelectEnabled(selectEnabled);
+        cap->setColorShowMode(colorShow);
+    }
+    releaseClickedKey();
+}
+
+void keySelectFrame::setKeysSelectEnabled(bool enabled)
+{
+    for (keyboardButCustom *cap : qAsConst(m_keyButtonMap))
+        cap->setSelectEnabled(enabled);
+}
+
+void keySelectFrame::setKeysColorShowMode(bool on)
+{
+    for (keyboardButCustom *cap : qAsConst(m_keyButtonMap)) {
+        cap->setColorShowMode(on);
+        cap->setSelectedStatus(false);
+    }
+    releaseClickedKey();
+}
+
+void keySelectFrame::setKeysCalibrationShowMode(bool on)
+{
+    for (keyboardButCustom *cap : qAsConst(m_keyButtonMap))
+        cap->setCalibrationShowMode(on);
+}
+
+void keySelectFrame::setSideLightVisible(bool visible)
+{
+    if (!m_hasSideLight)
+        return;
+    for (sideLightButtonCustom *segment : qAsConst(m_sideLightList))
+        segment->setVisible(visible && segment->validStatus() == 1);
+}
+
+void keySelectFrame::clearHoverKey()
+{
+    m_clickedKey = nullptr;
+    onCustomButMouseLeave();
+}
+
+void keySelectFrame::onKeyButtonClicked()
+{
+    auto *cap = qobject_cast<keyboardButCustom *>(sender());
+    if (!cap || cap == m_clickedKey)
+        return;
+    const QString label = clickLabel(cap);
+    DDataManager *data = DDataManager::getInstance();
+    const bool calibrating = data->isCalibrating();
+    if (!calibrating && (isFnLabel(label) || !cap->isRemapEnabled()))
+        return;
+
+    releaseClickedKey();
+    cap->setClickedStatus(true, true);
+    m_clickedKey = cap;
+
+    if (calibrating)
+        data->relayCalibrationPoint(cap->getRowIndex(), cap->getColumnIndex());
+    else
+        data->setCurrentKey(cap->keyCode(), label);
+}
+
+void keySelectFrame::onCustomButMouseEnter()
+{
+    auto *cap = qobject_cast<keyboardButCustom *>(sender());
+    if (!cap)
+        return;
+    onCustomButMouseLeave();
+    const QString label = clickLabel(cap);
+
+    // Until the key-function descriptions exist every key shows as "Default"
+    // with its own name; keys that cannot take a function say so.
+    m_tipWidget = new DCustomEventTipExplain(nullptr);
+    const QString category = QObject::tr("Default");
+    if (cap->keyCode() == -10 || !cap->isRemapEnabled())
+        m_tipWidget->setTipInfo(label, category, QObject::tr("Cannot remapped"), false);
+    else
+        m_tipWidget->setTipInfo(label, category, label, true);
+
+    m_arrowPopup = new ArrowWidget(1, nullptr);
+    m_arrowPopup->setPopupSize(260, 120);
+    m_arrowPopup->setArrowX(123);
+    m_arrowPopup->setContentWidget(m_tipWidget);
+    const QPoint anchor = cap->mapToGlobal(QPoint(cap->width() / 2, cap->height()));
+    m_arrowPopup->move(anchor - QPoint(130, cap->height() + 120));
+    m_arrowPopup->show();
+}
+
+void keySelectFrame::onCustomButMouseLeave()
+{
+    if (!m_arrowPopup)
+        return;
+    // The pop-up took the tip as its content, so it goes with the pop-up.
+    m_arrowPopup->hide();
+    delete m_arrowPopup;
+    m_arrowPopup = nullptr;
+    m_tipWidget = nullptr;
+}
+
+void keySelectFrame::onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int pressNum, int releaseNum)
+{
+    qDebug() << "----------------------------------- BackInfo type:" << type << "  pressNum:" << pressNum
+             << " releaseNum:" << releaseNum;
+}
+
+void keySelectFrame::onArrowWidgetMouseEnter()
+{
+    QTimer::singleShot(100, this, &keySelectFrame::ontheArrowWillHide);
+}
+
+void keySelectFrame::ontheArrowWillHide()
+{
+    clearHoverKey();
+}

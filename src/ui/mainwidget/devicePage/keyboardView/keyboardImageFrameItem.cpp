@@ -1,0 +1,43 @@
+#include "keyboardImageFrameItem.h"
+#include "ui_keyboardImageFrameItem.h"
+
+#include "DDataManager.h"
+#include "orvanesdk_records.h"
+
+keyboardImageFrameItem::keyboardImageFrameItem(QWidget *parent)
+    : QWidget(parent)
+    , m_ui(new Ui::keyboardImageFrameItem)
+{
+    m_ui->setupUi(this);
+}
+
+keyboardImageFrameItem::~keyboardImageFrameItem()
+{
+    delete m_ui;
+}
+
+QString keyboardImageFrameItem::picturePathFor(const QString &pictureName)
+{
+    return DDataManager::applicationDirPath() + QStringLiteral("/images/hidImages/Keyboard_") + pictureName +
+           QStringLiteral(".png");
+}
+
+void keyboardImageFrameItem::showPicture(const QString &pictureName)
+{
+    m_picturePath = picturePathFor(pictureName);
+    m_ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-image: url(%1);}").arg(m_picturePath));
+}
+
+void keyboardImageFrameItem::setDeviceInfo(hidInfoStu info)
+{
+    m_modelName = QString::fromLocal8Bit(info.model, static_cast<int>(qstrnlen(info.model, sizeof(info.model))));
+    showPicture(m_modelName);
+}
+
+void keyboardImageFrameItem::setKeyboardMode(int mode)
+{
+    if (mode >= 0 && mode <= 2)
+        showPicture(m_modelName + QStringLiteral("_") + QString::number(mode));
+    else
+        showPicture(m_modelName);
+}
