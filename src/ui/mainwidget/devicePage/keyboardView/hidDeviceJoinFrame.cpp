@@ -3,7 +3,7 @@
 
 #include "DDataManager.h"
 #include "DKeyLayoutDescription.h"
-#include "hidStructInfoAll.h"
+#include "mainwidget/devicePage/hidStructInfoAll.h"
 #include "keyColorRgbFrameItem.h"
 #include "keySelectFrame.h"
 #include "keyboardButCustom.h"
