@@ -31,6 +31,8 @@ public:
     void setSpecialEnterShape(int shape);
     void setSpecialEnter(bool special);
     void setSpecialEnterNotch(int x, int y);
+    bool isSpecialEnter() const { return m_specialEnter; }
+    QPoint enterNotch() const { return QPoint(m_notchX, m_notchY); }
 
     void setHoverStatus(bool hover);
     void setSelectedStatus(bool selected);
