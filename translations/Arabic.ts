@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>إيقاف الإضاءة الجانبية مؤقتًا</translation>
+        <source>Cannot remapped</source>
+        <translation>لا يمكن إعادة تعيينه</translation>
     </message>
 </context>
 </TS>

@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>Zastavit boční osvětlení</translation>
+        <source>Cannot remapped</source>
+        <translation>Nelze přemapovat</translation>
     </message>
 </context>
 </TS>

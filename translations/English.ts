@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>Stop side light</translation>
+        <source>Cannot remapped</source>
+        <translation>Cannot be remapped</translation>
     </message>
 </context>
 </TS>

@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>Figer l'éclairage latéral</translation>
+        <source>Cannot remapped</source>
+        <translation>Impossible de réaffecter</translation>
     </message>
 </context>
 </TS>

@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>Seitenbeleuchtung anhalten</translation>
+        <source>Cannot remapped</source>
+        <translation>Nicht neu belegbar</translation>
     </message>
 </context>
 </TS>

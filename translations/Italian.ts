@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>Ferma luce laterale</translation>
+        <source>Cannot remapped</source>
+        <translation>Non rimappabile</translation>
     </message>
 </context>
 </TS>

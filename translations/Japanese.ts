@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>サイドライトを停止</translation>
+        <source>Cannot remapped</source>
+        <translation>割り当て変更不可</translation>
     </message>
 </context>
 </TS>

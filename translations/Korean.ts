@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>측면 조명 정지</translation>
+        <source>Cannot remapped</source>
+        <translation>재지정할 수 없음</translation>
     </message>
 </context>
 </TS>

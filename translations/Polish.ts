@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>Zatrzymaj oświetlenie boczne</translation>
+        <source>Cannot remapped</source>
+        <translation>Nie można przypisać ponownie</translation>
     </message>
 </context>
 </TS>

@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>Parar luz lateral</translation>
+        <source>Cannot remapped</source>
+        <translation>Não pode ser reatribuída</translation>
     </message>
 </context>
 </TS>

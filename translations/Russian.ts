@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>Остановить боковую подсветку</translation>
+        <source>Cannot remapped</source>
+        <translation>Нельзя переназначить</translation>
     </message>
 </context>
 </TS>

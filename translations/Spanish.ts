@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>Detener luz lateral</translation>
+        <source>Cannot remapped</source>
+        <translation>No se puede reasignar</translation>
     </message>
 </context>
 </TS>

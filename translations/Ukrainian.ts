@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>Зупинити бічне підсвічування</translation>
+        <source>Cannot remapped</source>
+        <translation>Не можна перепризначити</translation>
     </message>
 </context>
 </TS>

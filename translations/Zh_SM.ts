@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>暂停侧灯</translation>
+        <source>Cannot remapped</source>
+        <translation>不可重新映射</translation>
     </message>
 </context>
 </TS>

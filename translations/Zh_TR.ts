@@ -401,6 +401,8 @@
     <message>
         <source>Stop side light</source>
         <translation>暫停側燈</translation>
+        <source>Cannot remapped</source>
+        <translation>無法重新映射</translation>
     </message>
 </context>
 </TS>

@@ -6,8 +6,10 @@
 #include "mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
 #include "models/ModelCatalogue.h"
 #include "orvanesdk_records.h"
+#include "widgets/ArrowWidget.h"
 #include "resourceInit.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -216,6 +218,60 @@ private slots:
         QTest::mouseClick(cap, Qt::LeftButton);
         QCOMPARE(selected.count(), calibrating ? 0 : 1);
         QCOMPARE(calibration.count(), calibrating ? 1 : 0);
+    }
+
+    void hoverTip_data()
+    {
+        QTest::addColumn<int>("usage");
+        QTest::addColumn<bool>("remappable");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("plain key shows its name") << 4 << true
+                                                  << QStringList{QStringLiteral("A"), QStringLiteral("Default"),
+                                                                 QStringLiteral("A")};
+        QTest::newRow("Fn cannot be remapped") << -10 << true
+                                               << QStringList{QStringLiteral("Fn"), QStringLiteral("Default"),
+                                                              QStringLiteral("Cannot remapped")};
+        QTest::newRow("locked key cannot be remapped") << 41 << false
+                                                       << QStringList{QStringLiteral("Esc"), QStringLiteral("Default"),
+                                                                      QStringLiteral("Cannot remapped")};
+    }
+    void hoverTip()
+    {
+        QFETCH(int, usage);
+        QFETCH(bool, remappable);
+        QFETCH(QStringList, texts);
+        keySelectFrame frame;
+        frame.parseKeyboardInfo(kSmallBoard.constData());
+        frame.resize(300, 200);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        keyboardButCustom *cap = frame.keyButtonMap().value(usage);
+        cap->setRemapEnabled(remappable);
+
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(cap, &enter);
+        QWidget *popup = frame.hoverPopup();
+        QVERIFY(popup);
+        QVERIFY(popup->isVisible());
+        QCOMPARE(popup->size(), QSize(260, 120));
+        const QPoint anchor = cap->mapToGlobal(QPoint(cap->width() / 2, cap->height()));
+        QCOMPARE(popup->pos(), anchor - QPoint(130, cap->height() + 120));
+        QStringList shown;
+        for (QLabel *label : popup->findChildren<QLabel *>())
+            shown << label->text();
+        QCOMPARE(shown, texts);
+
+        // Entering another cap without leaving replaces the tip.
+        QApplication::sendEvent(frame.keyButtonMap().value(5), &enter);
+        QVERIFY(frame.hoverPopup());
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                               [](QWidget *w) { return w->isVisible() && w->inherits("ArrowWidget"); }),
+                 1);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(frame.keyButtonMap().value(5), &leave);
+        QVERIFY(!frame.hoverPopup());
+        QVERIFY(!frame.hoverTip());
     }
 
     void displayModesReachEveryCap()

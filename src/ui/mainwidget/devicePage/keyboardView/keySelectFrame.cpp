@@ -7,11 +7,8 @@
 #include "sideLightButtonCustom.h"
 #include "models/ModelCatalogue.h"
 #include "orvanesdk_records.h"
-#if __has_include("widgets/ArrowWidget.h")
 #include "widgets/ArrowWidget.h"
 #include "widgets/DCustomEventTipExplain.h"
-#define ORVANE_HAS_ARROW_WIDGET 1
-#endif
 
 #include <QDebug>
 #include <QTimer>
@@ -290,7 +287,6 @@ void keySelectFrame::onCustomButMouseEnter()
         return;
     onCustomButMouseLeave();
     const QString label = clickLabel(cap);
-#ifdef ORVANE_HAS_ARROW_WIDGET
     // Until the key-function descriptions exist every key shows as "Default"
     // with its own name; keys that cannot take a function say so.
     m_tipWidget = new DCustomEventTipExplain(nullptr);
@@ -307,20 +303,15 @@ void keySelectFrame::onCustomButMouseEnter()
     const QPoint anchor = cap->mapToGlobal(QPoint(cap->width() / 2, cap->height()));
     m_arrowPopup->move(anchor - QPoint(130, cap->height() + 120));
     m_arrowPopup->show();
-#else
-    Q_UNUSED(label);
-#endif
 }
 
 void keySelectFrame::onCustomButMouseLeave()
 {
     if (!m_arrowPopup)
         return;
-#ifdef ORVANE_HAS_ARROW_WIDGET
     // The pop-up took the tip as its content, so it goes with the pop-up.
     m_arrowPopup->hide();
     delete m_arrowPopup;
-#endif
     m_arrowPopup = nullptr;
     m_tipWidget = nullptr;
 }
