@@ -47,15 +47,22 @@ QString labelField(const cJSON *object, int usage)
     return DKeyLayoutDescription::labelFromPrinted(QByteArray(printed.get()), usage);
 }
 
-keyLayoutEntry keyEntry(const cJSON *element)
+// Keys and side LEDs share the rectangle on the picture.
+keyLayoutEntry placedEntry(const cJSON *element)
 {
     keyLayoutEntry entry;
-    if (!cJSON_IsObject(element))
-        return entry;
     entry.posX = intField(element, "PosX");
     entry.posY = intField(element, "PosY");
     entry.width = intField(element, "Width", 0);
     entry.height = intField(element, "Height", 0);
+    return entry;
+}
+
+keyLayoutEntry keyEntry(const cJSON *element)
+{
+    if (!cJSON_IsObject(element))
+        return keyLayoutEntry();
+    keyLayoutEntry entry = placedEntry(element);
     entry.dec = intField(element, "Dec", INT_MIN / 2, INT_MAX / 2);
     entry.qtDec = intField(element, "qtDec", INT_MIN / 2, INT_MAX / 2);
     entry.label = labelField(element, entry.dec);
@@ -64,13 +71,9 @@ keyLayoutEntry keyEntry(const cJSON *element)
 
 keyLayoutEntry sideLightEntry(const cJSON *element)
 {
-    keyLayoutEntry entry;
     if (!cJSON_IsObject(element))
-        return entry;
-    entry.posX = intField(element, "PosX");
-    entry.posY = intField(element, "PosY");
-    entry.width = intField(element, "Width", 0);
-    entry.height = intField(element, "Height", 0);
+        return keyLayoutEntry();
+    keyLayoutEntry entry = placedEntry(element);
     entry.index = intField(element, "Index", INT_MIN / 2, INT_MAX / 2);
     entry.validStatus = intField(element, "validStatus", INT_MIN / 2, INT_MAX / 2);
     entry.sidePosition = intField(element, "SidePosition", INT_MIN / 2, INT_MAX / 2);
