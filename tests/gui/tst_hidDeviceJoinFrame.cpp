@@ -3,12 +3,15 @@
 #include "DDataManager.h"
 #include "mainwidget/devicePage/hidStructInfoAll.h"
 #include "mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
+#include "mainwidget/devicePage/keyboardView/dragShowArea.h"
 #include "mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "mainwidget/devicePage/keyboardView/keySelectFrame.h"
 #include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
 #include "mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
 #include "resourceInit.h"
+
+#include <QStackedLayout>
 
 #include <cstring>
 #include <memory>
@@ -299,6 +302,71 @@ private slots:
         QVERIFY(!f.cap(41)->isSelected());
         f.view.exitColorShowMode();
         QVERIFY(!f.cap(41)->isColorShowMode());
+    }
+
+    // The overlay and the view wired as the device page wires them on the
+    // trigger page: a drag selects a rectangle, a press over a key toggles it.
+    void overlayDrivesTheView()
+    {
+        QWidget holder;
+        holder.resize(1104, 477);
+        auto *stack = new QStackedLayout(&holder);
+        stack->setStackingMode(QStackedLayout::StackAll);
+        auto *view = new hidDeviceJoinFrame(&holder);
+        auto *overlay = new dragShowArea(&holder);
+        stack->addWidget(view);
+        stack->addWidget(overlay);
+        view->loadKeyboard(recordFor("OV82M"));
+        overlay->raise();
+        overlay->setDragEnabled(true);
+        connect(overlay, &dragShowArea::sigDragArea, view, &hidDeviceJoinFrame::selectKeysInRect);
+        connect(overlay, &dragShowArea::sigDragShowAreaMouseMovePoint, view,
+                [view](int x, int y) { view->onMouseMovePoint(x, y, 4); });
+        connect(overlay, &dragShowArea::sigDragAreaMousePressOrRelease, view, &hidDeviceJoinFrame::setMousePressed);
+        connect(view, &hidDeviceJoinFrame::sigDragAreaMoveOneKey, overlay, &dragShowArea::setOneKeyMode);
+        holder.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&holder));
+
+        const QPoint origin = view->keyboardSpace()->mapTo(&holder, QPoint(10, 10));
+        auto placeOf = [view](int usage) {
+            for (const keyPositionInfo &p : view->keyFrame()->keyPositionList())
+                if (p.code == usage)
+                    return p;
+            return keyPositionInfo();
+        };
+        auto send = [overlay](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+            QMouseEvent event(type, at, overlay->mapToGlobal(at), button, held, Qt::NoModifier);
+            QApplication::sendEvent(overlay, &event);
+        };
+
+        // Drag from just above-left of Q to just below-right of E's corner:
+        // the corners of Q, W and E lie inside.
+        const keyPositionInfo q = placeOf(20);
+        const keyPositionInfo e = placeOf(8);
+        const QPoint from = origin + QPoint(q.posX - 3, q.posY - 3);
+        const QPoint to = origin + QPoint(e.posX + 3, e.posY + 3);
+        send(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+        QVERIFY(!overlay->isOneKeyMode());
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+        QList<int> selected;
+        for (keyboardButCustom *cap : view->selectedKeys())
+            selected << cap->keyCode();
+        QCOMPARE(selected, (QList<int>{20, 26, 8}));
+
+        // Over a key the overlay switches to one-key mode and a click toggles it.
+        const QPoint onA = origin + QPoint(placeOf(4).posX + 12, placeOf(4).posY + 12);
+        send(QEvent::MouseMove, onA, Qt::NoButton, Qt::NoButton);
+        QVERIFY(overlay->isOneKeyMode());
+        send(QEvent::MouseButtonPress, onA, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, onA, Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(view->selectedKeys().size(), 4);
+        QCOMPARE(view->selectedKeys().last()->keyCode(), 4);
+
+        // A right click clears.
+        send(QEvent::MouseButtonPress, onA, Qt::RightButton, Qt::RightButton);
+        QVERIFY(view->selectedKeys().isEmpty());
     }
 
     void deletingTheViewLeavesNoDanglingCaps()
