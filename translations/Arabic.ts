@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>إيقاف الإضاءة الجانبية مؤقتًا</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>لا يمكن إعادة تعيينه</translation>
     </message>

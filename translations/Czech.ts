@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>Zastavit boční osvětlení</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>Nelze přemapovat</translation>
     </message>

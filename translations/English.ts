@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>Stop side light</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>Cannot be remapped</translation>
     </message>

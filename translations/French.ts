@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>Figer l'éclairage latéral</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>Impossible de réaffecter</translation>
     </message>

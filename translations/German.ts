@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>Seitenbeleuchtung anhalten</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>Nicht neu belegbar</translation>
     </message>

@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>Ferma luce laterale</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>Non rimappabile</translation>
     </message>

@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>サイドライトを停止</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>割り当て変更不可</translation>
     </message>

@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>측면 조명 정지</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>재지정할 수 없음</translation>
     </message>

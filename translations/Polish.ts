@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>Zatrzymaj oświetlenie boczne</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>Nie można przypisać ponownie</translation>
     </message>

@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>Parar luz lateral</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>Não pode ser reatribuída</translation>
     </message>

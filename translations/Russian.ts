@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>Остановить боковую подсветку</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>Нельзя переназначить</translation>
     </message>

@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>Detener luz lateral</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>No se puede reasignar</translation>
     </message>

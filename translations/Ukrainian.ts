@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>Зупинити бічне підсвічування</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>Не можна перепризначити</translation>
     </message>

@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>暂停侧灯</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>不可重新映射</translation>
     </message>

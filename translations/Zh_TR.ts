@@ -401,6 +401,11 @@
     <message>
         <source>Stop side light</source>
         <translation>暫停側燈</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Cannot remapped</source>
         <translation>無法重新映射</translation>
     </message>

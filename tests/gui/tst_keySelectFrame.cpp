@@ -6,6 +6,7 @@
 #include "mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
 #include "models/ModelCatalogue.h"
 #include "orvanesdk_records.h"
+#include "orvanesdk_xml.h"
 #include "widgets/ArrowWidget.h"
 #include "resourceInit.h"
 
@@ -272,6 +273,40 @@ private slots:
         QApplication::sendEvent(frame.keyButtonMap().value(5), &leave);
         QVERIFY(!frame.hoverPopup());
         QVERIFY(!frame.hoverTip());
+    }
+
+    void hoverTipShowsTheStoredFunction()
+    {
+        QTemporaryDir dir;
+        const QByteArray profile = QFile::encodeName(dir.filePath(QStringLiteral("appProfile_Default.xml")));
+        QVERIFY(COrvaneXML_CreateXMLFile(profile.constData()));
+        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(profile.constData(), "1", "Profile1", 0));
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(profile.constData(), "1", "4", "A", "9", "0", "0", "4"));
+        DDataManager *data = DDataManager::getInstance();
+        QVERIFY(data->setCurrentProfilePath(profile.constData()));
+        data->setCurrentProfileIndex(1);
+
+        keySelectFrame frame;
+        frame.parseKeyboardInfo(kSmallBoard.constData());
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        auto shownFor = [&frame](int usage) {
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(frame.keyButtonMap().value(usage), &enter);
+            QStringList shown;
+            for (QLabel *label : frame.hoverPopup()->findChildren<QLabel *>())
+                shown << label->text();
+            return shown;
+        };
+        QCOMPARE(shownFor(4), (QStringList{QStringLiteral("A"), QStringLiteral("Shortcuts"),
+                                           QStringLiteral("Lock computer")}));
+        QCOMPARE(shownFor(5), (QStringList{QStringLiteral("B"), QStringLiteral("Default"), QStringLiteral("B")}));
+
+        // While calibrating nothing is looked up.
+        data->setCalibrating(true);
+        QCOMPARE(shownFor(4), (QStringList{QStringLiteral("A"), QStringLiteral("Default"), QStringLiteral("A")}));
+        data->setCalibrating(false);
+        QVERIFY(data->setCurrentProfilePath(""));
     }
 
     void displayModesReachEveryCap()

@@ -7,11 +7,16 @@
 #include "sideLightButtonCustom.h"
 #include "models/ModelCatalogue.h"
 #include "orvanesdk_records.h"
+#include "orvanesdk_xml.h"
 #include "widgets/ArrowWidget.h"
 #include "widgets/DCustomEventTipExplain.h"
 
 #include <QDebug>
 #include <QTimer>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -287,14 +292,29 @@ void keySelectFrame::onCustomButMouseEnter()
         return;
     onCustomButMouseLeave();
     const QString label = clickLabel(cap);
-    // Until the key-function descriptions exist every key shows as "Default"
-    // with its own name; keys that cannot take a function say so.
     m_tipWidget = new DCustomEventTipExplain(nullptr);
-    const QString category = QObject::tr("Default");
-    if (cap->keyCode() == -10 || !cap->isRemapEnabled())
+
+    // Calibration touches keys, not their functions: nothing is looked up then.
+    DDataManager *data = DDataManager::getInstance();
+    auto record = std::make_unique<keyOperateInfo>();
+    std::memset(record.get(), 0, sizeof(keyOperateInfo));
+    std::strcpy(record->keyCode, "-1");
+    std::strcpy(record->type, "-1");
+    if (!data->isCalibrating()) {
+        char path[DDataManager::pathBufferSize] = {};
+        data->copyCurrentProfilePath(path);
+        const QByteArray index = QByteArray::number(data->currentProfileIndex());
+        const QByteArray usage = QByteArray::number(cap->keyCode());
+        COrvaneXML_SelectProFileKeyOperateInfo(path, index.constData(), usage.constData(), record.get());
+    }
+    const bool nothingStored = std::atoi(record->type) == -1;
+    const QString category = data->keyFunctionTypeName(*record);
+    if (nothingStored && (cap->keyCode() == -10 || !cap->isRemapEnabled()))
         m_tipWidget->setTipInfo(label, category, QObject::tr("Cannot remapped"), false);
-    else
+    else if (nothingStored)
         m_tipWidget->setTipInfo(label, category, label, true);
+    else
+        m_tipWidget->setTipInfo(label, category, data->keyFunctionDetailText(), true);
 
     m_arrowPopup = new ArrowWidget(1, nullptr);
     m_arrowPopup->setPopupSize(260, 120);
