@@ -37,9 +37,18 @@ private slots:
             QVERIFY(QFile::link(QStringLiteral(ORVANE_TEST_BIN_DIR "/images"), images));
     }
 
-    void magneticModelWithSideLight()
+    void keyboardOnScreen_data()
     {
-        const char model[] = "OV68M";
+        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<int>("clicked");
+        QTest::newRow("magnetic with side light") << QByteArray("OV68M") << 8;
+        QTest::newRow("ISO Enter, deep notch") << QByteArray("OV84") << 40;
+        QTest::newRow("full size, keyboard modes") << QByteArray("OV98M") << 8;
+    }
+    void keyboardOnScreen()
+    {
+        QFETCH(QByteArray, model);
+        QFETCH(int, clicked);
         QWidget holder;
         holder.setWindowTitle(QStringLiteral("Keyboard view"));
         holder.resize(1104, 477);
@@ -51,12 +60,11 @@ private slots:
         stack->addWidget(overlay);
 
         hidStructInfoAll record;
-        std::strncpy(record.modelName, model, sizeof(record.modelName) - 1);
+        std::strncpy(record.modelName, model.constData(), sizeof(record.modelName) - 1);
         view->loadKeyboard(record);
         view->raise();
 
         keySelectFrame *frame = view->keyFrame();
-        QVERIFY(frame->hasSideLight());
         frame->setSideLightVisible(true);
         const QList<sideLightButtonCustom *> bars = frame->sideLightButtons();
         for (int i = 0; i < bars.size(); ++i)
@@ -64,14 +72,15 @@ private slots:
 
         holder.show();
         QVERIFY(QTest::qWaitForWindowExposed(&holder));
-        QTest::mouseClick(frame->keyButtonMap().value(8), Qt::LeftButton); // E becomes the current key
-        QCOMPARE(DDataManager::getInstance()->currentKeyCode(), 8);
+        keyboardButCustom *current = frame->keyButtonMap().value(clicked);
+        QTest::mouseClick(current, Qt::LeftButton, Qt::NoModifier, QPoint(current->width() - 8, current->height() - 8));
+        QCOMPARE(DDataManager::getInstance()->currentKeyCode(), clicked);
         QTest::qWait(200);
 
         const QImage shot = holder.screen()->grabWindow(holder.winId()).toImage();
         const QString dir = QStringLiteral(ORVANE_TEST_BIN_DIR "/../screenshots");
         QDir().mkpath(dir);
-        QVERIFY(shot.save(dir + QStringLiteral("/keyboard-view-%1.png").arg(QLatin1String(model))));
+        QVERIFY(shot.save(dir + QStringLiteral("/keyboard-view-%1.png").arg(QString::fromLatin1(model))));
 
         // Where no marking lies over it, the screen shows the model's picture.
         const QImage picture(view->pictureLayer()->picturePath());
@@ -81,9 +90,9 @@ private slots:
         int same = 0;
         int probes = 0;
         for (const keyPositionInfo &place : frame->keyPositionList()) {
-            if (place.code == 0 || place.code == 8)
+            if (place.code == 0 || place.code == clicked)
                 continue;
-            const QPoint p(place.posX + place.width / 2, place.posY + place.height / 3);
+            const QPoint p(place.posX + place.width * 3 / 4, place.posY + place.height * 3 / 4);
             ++probes;
             const QColor a = shot.pixelColor(pictureOrigin + p);
             const QColor b = picture.pixelColor(p);
@@ -92,13 +101,42 @@ private slots:
         }
         QVERIFY2(same >= probes * 9 / 10, qPrintable(QStringLiteral("%1 of %2 keys match the picture").arg(same).arg(probes)));
 
-        // The current key carries its orange-red marking, the side bars their colours.
-        keyboardButCustom *e = frame->keyButtonMap().value(8);
-        const QColor marked = shot.pixelColor(e->mapTo(&holder, QPoint(1, e->height() / 2)));
+        // The current key carries its red marking along its right edge, the
+        // side bars their colours.
+        const QColor marked = shot.pixelColor(current->mapTo(&holder, QPoint(current->width() - 1, current->height() / 2)));
         QVERIFY2(marked.red() > 180 && marked.blue() < 120, qPrintable(marked.name()));
-        sideLightButtonCustom *bar = bars.at(bars.size() / 3);
-        const QColor lit = shot.pixelColor(bar->mapTo(&holder, QPoint(bar->width() / 2, bar->height() / 2)));
-        QVERIFY2(std::max({lit.red(), lit.green(), lit.blue()}) > 150, qPrintable(lit.name()));
+        if (frame->hasSideLight()) {
+            sideLightButtonCustom *bar = bars.at(bars.size() / 3);
+            const QColor lit = shot.pixelColor(bar->mapTo(&holder, QPoint(bar->width() / 2, bar->height() / 2)));
+            QVERIFY2(std::max({lit.red(), lit.green(), lit.blue()}) > 150, qPrintable(lit.name()));
+        }
+
+        // Zoomed, caps and picture still line up and the bars keep to the frame.
+        view->setScale(1.5f, true);
+        QTest::qWait(200);
+        const QImage zoomed = holder.screen()->grabWindow(holder.winId()).toImage();
+        QVERIFY(zoomed.save(dir + QStringLiteral("/keyboard-view-%1-zoom.png").arg(QString::fromLatin1(model))));
+        const QPoint zoomOrigin =
+            view->keyboardSpace()->mapTo(&holder, QPoint(0, 0)) + QPoint(keySelectFrame::kMargin, keySelectFrame::kMargin);
+        same = 0;
+        for (const keyPositionInfo &place : frame->keyPositionList()) {
+            if (place.code == 0 || place.code == clicked)
+                continue;
+            const QPoint p(place.posX + place.width * 3 / 4, place.posY + place.height * 3 / 4);
+            const QColor a = zoomed.pixelColor(zoomOrigin + p * 1.5);
+            const QColor b = picture.pixelColor(p);
+            if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 40)
+                ++same;
+        }
+        QVERIFY2(same >= probes * 9 / 10, qPrintable(QStringLiteral("zoomed: %1 of %2 keys match").arg(same).arg(probes)));
+        const QRect space(view->keyboardSpace()->mapTo(&holder, QPoint(0, 0)), view->keyboardSpace()->size());
+        for (sideLightButtonCustom *segment : bars) {
+            const QRect r(segment->mapTo(&holder, QPoint(0, 0)), segment->size());
+            QVERIFY(space.contains(r));
+            const bool onEdge = r.left() == space.left() || r.right() == space.right() || r.top() == space.top() ||
+                                r.bottom() == space.bottom();
+            QVERIFY(onEdge);
+        }
     }
 };
 

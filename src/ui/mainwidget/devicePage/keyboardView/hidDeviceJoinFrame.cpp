@@ -115,6 +115,9 @@ void hidDeviceJoinFrame::loadKeyboard(hidStructInfoAll record)
 void hidDeviceJoinFrame::onKeyboardAlreadyLoad()
 {
     const QList<keyPositionInfo> records = m_keyFrame->keyPositionList();
+    // A rebuilt frame has new caps; the old ones are gone.
+    m_selectedKeys.clear();
+    m_currentKey = nullptr;
     m_rowHeads.clear();
     for (auto &row : m_keyGrid)
         row.fill(keyPositionInfo());
