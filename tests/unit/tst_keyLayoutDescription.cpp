@@ -131,6 +131,37 @@ private slots:
         }
     }
 
+    // Lighting, the magnetic-switch masks and the key map address keys by grid
+    // place, so models of one layout must agree on every place.
+    void modelsOfOneLayoutShareTheGrid()
+    {
+        QMap<QString, QPair<QString, DKeyLayoutDescription::Grid>> firstOfLayout;
+        int compared = 0;
+        for (const ModelInfo &model : ModelCatalogue::instance().models()) {
+            DKeyLayoutDescription layout;
+            QVERIFY(layout.parse(layoutFor(model), 1, 6));
+            const QString kind = QStringLiteral("%1%2").arg(model.layoutNumber).arg(
+                layout.header().specialEnterKey == 1 ? QStringLiteral(" ISO") : QString());
+            const DKeyLayoutDescription::Grid grid = layout.keyGrid();
+            if (!firstOfLayout.contains(kind)) {
+                firstOfLayout.insert(kind, qMakePair(model.code, grid));
+                continue;
+            }
+            const auto &reference = firstOfLayout.value(kind);
+            for (int r = 0; r < 6; ++r) {
+                for (int c = 0; c < 22; ++c) {
+                    QVERIFY2(grid[r][c].dec == reference.second[r][c].dec,
+                             qPrintable(QStringLiteral("%1 and %2 differ at (%3, %4)")
+                                            .arg(model.code, reference.first)
+                                            .arg(r)
+                                            .arg(c)));
+                }
+            }
+            ++compared;
+        }
+        QVERIFY(compared > 0);
+    }
+
     void labelsFollowTheReadersRule_data()
     {
         QTest::addColumn<QByteArray>("character");
