@@ -410,4 +410,27 @@
         <translation>لا يمكن إعادة تعيينه</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>تم تنزيل الإعدادات بنجاح</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>فشل تنزيل الإعدادات، يرجى المحاولة مرة أخرى</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 مفتاحًا مرتبطة بوحدات ماكرو، لكن لوحة المفاتيح تتسع لـ %2 فقط. لم يُرسل شيء.</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 مفتاحًا مرتبطة بمفاتيح متقدمة، لكن لوحة المفاتيح تتسع لـ %2 فقط. لم يُرسل شيء.</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>تركيبة المفاتيح على المفتاح %1 تحتوي على أكثر من مفتاحي تعديل، ولا تستطيع لوحة المفاتيح تخزينها. لم يُرسل شيء.</translation>
+    </message>
+</context>
 </TS>

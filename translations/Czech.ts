@@ -410,4 +410,27 @@
         <translation>Nelze přemapovat</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfigurace byla úspěšně nahrána</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Nahrání konfigurace selhalo, zkuste to prosím znovu</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>Na makra je přiřazeno %1 kláves, klávesnice jich pojme %2. Nic nebylo odesláno.</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>Na pokročilé klávesy je přiřazeno %1 kláves, klávesnice jich pojme %2. Nic nebylo odesláno.</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>Kombinace kláves na klávese %1 obsahuje více než dvě modifikační klávesy, což klávesnice neumí uložit. Nic nebylo odesláno.</translation>
+    </message>
+</context>
 </TS>

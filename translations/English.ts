@@ -410,4 +410,27 @@
         <translation>Cannot be remapped</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>Download config successful</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download config failed, Please try again</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</translation>
+    </message>
+</context>
 </TS>

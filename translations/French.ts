@@ -410,4 +410,27 @@
         <translation>Impossible de réaffecter</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuration téléchargée avec succès</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Échec du téléchargement de la configuration, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 touches sont associées à des macros, mais le clavier n'en contient que %2. Rien n'a été envoyé.</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 touches sont associées à des touches avancées, mais le clavier n'en contient que %2. Rien n'a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>La combinaison de touches de la touche %1 contient plus de deux touches de modification, ce que le clavier ne peut pas enregistrer. Rien n'a été envoyé.</translation>
+    </message>
+</context>
 </TS>

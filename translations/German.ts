@@ -410,4 +410,27 @@
         <translation>Nicht neu belegbar</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfiguration erfolgreich übertragen</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Übertragung der Konfiguration fehlgeschlagen, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 Tasten sind mit Makros belegt, die Tastatur fasst aber nur %2. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 Tasten sind mit erweiterten Tasten belegt, die Tastatur fasst aber nur %2. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>Die Tastenkombination auf Taste %1 enthält mehr als zwei Modifikatortasten, die die Tastatur nicht speichern kann. Es wurde nichts gesendet.</translation>
+    </message>
+</context>
 </TS>

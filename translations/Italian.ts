@@ -410,4 +410,27 @@
         <translation>Non rimappabile</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configurazione scaricata correttamente</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download della configurazione non riuscito, riprovare</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 tasti sono associati a macro, ma la tastiera ne contiene %2. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 tasti sono associati a tasti avanzati, ma la tastiera ne contiene %2. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>La combinazione di tasti sul tasto %1 contiene più di due tasti modificatori, che la tastiera non può memorizzare. Non è stato inviato nulla.</translation>
+    </message>
+</context>
 </TS>

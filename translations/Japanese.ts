@@ -410,4 +410,27 @@
         <translation>割り当て変更不可</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>設定のダウンロードに成功しました</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>設定のダウンロードに失敗しました。もう一度お試しください</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 個のキーにマクロが割り当てられていますが、キーボードに保存できるのは %2 個です。何も送信されませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 個のキーに詳細キーが割り当てられていますが、キーボードに保存できるのは %2 個です。何も送信されませんでした。</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>キー %1 のキーの組み合わせには修飾キーが 3 つ以上含まれており、キーボードに保存できません。何も送信されませんでした。</translation>
+    </message>
+</context>
 </TS>

@@ -410,4 +410,27 @@
         <translation>재지정할 수 없음</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>설정 다운로드에 성공했습니다</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>설정 다운로드에 실패했습니다. 다시 시도하십시오</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1개의 키에 매크로가 지정되어 있지만 키보드는 %2개만 저장할 수 있습니다. 아무것도 전송되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1개의 키에 고급 키가 지정되어 있지만 키보드는 %2개만 저장할 수 있습니다. 아무것도 전송되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>%1 키의 키 조합에 보조 키가 두 개를 넘게 포함되어 있어 키보드에 저장할 수 없습니다. 아무것도 전송되지 않았습니다.</translation>
+    </message>
+</context>
 </TS>

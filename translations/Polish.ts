@@ -410,4 +410,27 @@
         <translation>Nie można przypisać ponownie</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>Konfiguracja została pomyślnie przesłana</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Przesyłanie konfiguracji nie powiodło się, spróbuj ponownie</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>Makra przypisano do %1 klawiszy, a klawiatura mieści %2. Nic nie zostało wysłane.</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>Klawisze zaawansowane przypisano do %1 klawiszy, a klawiatura mieści %2. Nic nie zostało wysłane.</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>Kombinacja klawiszy na klawiszu %1 zawiera więcej niż dwa modyfikatory, których klawiatura nie może zapisać. Nic nie zostało wysłane.</translation>
+    </message>
+</context>
 </TS>

@@ -410,4 +410,27 @@
         <translation>Não pode ser reatribuída</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuração transferida com sucesso</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Falha ao transferir a configuração, tente novamente</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 teclas estão associadas a macros, mas o teclado guarda apenas %2. Nada foi enviado.</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>%1 teclas estão associadas a teclas avançadas, mas o teclado guarda apenas %2. Nada foi enviado.</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>A combinação de teclas da tecla %1 tem mais de duas teclas modificadoras, que o teclado não consegue guardar. Nada foi enviado.</translation>
+    </message>
+</context>
 </TS>

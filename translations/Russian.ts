@@ -410,4 +410,27 @@
         <translation>Нельзя переназначить</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>Конфигурация успешно загружена</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Не удалось загрузить конфигурацию, попробуйте ещё раз</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>Макросы назначены на %1 клавиш, а клавиатура вмещает %2. Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>Расширенные клавиши назначены на %1 клавиш, а клавиатура вмещает %2. Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>Сочетание клавиш на клавише %1 содержит больше двух клавиш-модификаторов, которые клавиатура не может сохранить. Ничего не отправлено.</translation>
+    </message>
+</context>
 </TS>

@@ -410,4 +410,27 @@
         <translation>No se puede reasignar</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>Configuración descargada correctamente</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Error al descargar la configuración, inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>Hay %1 teclas asignadas a macros, pero el teclado solo admite %2. No se ha enviado nada.</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>Hay %1 teclas asignadas a teclas avanzadas, pero el teclado solo admite %2. No se ha enviado nada.</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>La combinación de teclas de la tecla %1 tiene más de dos teclas modificadoras, que el teclado no puede guardar. No se ha enviado nada.</translation>
+    </message>
+</context>
 </TS>

@@ -410,4 +410,27 @@
         <translation>Не можна перепризначити</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>Конфігурацію успішно завантажено</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Не вдалося завантажити конфігурацію, спробуйте ще раз</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>Макроси призначено на %1 клавіш, а клавіатура вміщує %2. Нічого не надіслано.</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>Розширені клавіші призначено на %1 клавіш, а клавіатура вміщує %2. Нічого не надіслано.</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>Комбінація клавіш на клавіші %1 містить більше двох клавіш-модифікаторів, які клавіатура не може зберегти. Нічого не надіслано.</translation>
+    </message>
+</context>
 </TS>

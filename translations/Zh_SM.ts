@@ -410,4 +410,27 @@
         <translation>不可重新映射</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>下载配置成功</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>下载配置失败，请重试</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>有 %1 个按键绑定了宏，但键盘只能保存 %2 个。未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>有 %1 个按键绑定了高级键，但键盘只能保存 %2 个。未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>按键 %1 上的组合键包含两个以上的修饰键，键盘无法保存。未发送任何内容。</translation>
+    </message>
+</context>
 </TS>

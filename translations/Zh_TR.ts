@@ -410,4 +410,27 @@
         <translation>無法重新映射</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Download config successful</source>
+        <translation>下載配置成功</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>下載配置失敗，請重試</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>有 %1 個按鍵綁定了巨集，但鍵盤只能儲存 %2 個。未傳送任何內容。</translation>
+    </message>
+    <message>
+        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
+        <translation>有 %1 個按鍵綁定了進階鍵，但鍵盤只能儲存 %2 個。未傳送任何內容。</translation>
+    </message>
+    <message>
+        <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
+        <translation>按鍵 %1 上的組合鍵包含兩個以上的修飾鍵，鍵盤無法儲存。未傳送任何內容。</translation>
+    </message>
+</context>
 </TS>
