@@ -1,6 +1,7 @@
 // The three report encodings of the on-board download, byte for byte: the
 // key entry of every stored function, the 0x17 key-map report, the macro
 // stream in its five 0x18 reports and the 0x2A advanced-key report.
+#include "StoreTestSupport.h"
 #include "TestMain.h"
 
 #include "mainwidget/devicePage/download/DKeyEntryEncoder.h"
@@ -9,6 +10,8 @@
 #include "mainwidget/devicePage/download/DSeniorKeyReportEncoder.h"
 
 #include <cstring>
+
+using StoreTestSupport::setText;
 
 namespace {
 
@@ -21,13 +24,6 @@ template<typename Bytes>
 QByteArray bytesOf(const Bytes& b)
 {
     return QByteArray(reinterpret_cast<const char*>(b.data()), int(b.size()));
-}
-
-template<std::size_t N>
-void setText(char (&field)[N], const QByteArray& text)
-{
-    std::memset(field, 0, N);
-    std::memcpy(field, text.constData(), std::min<std::size_t>(N - 1, std::size_t(text.size())));
 }
 
 keyOperateInfo keyRecord(const QByteArray& type, const QByteArray& value, const QByteArray& paramA = "0",
@@ -44,13 +40,8 @@ keyOperateInfo keyRecord(const QByteArray& type, const QByteArray& value, const 
 
 macroEventItem recordedEvent(int delay, const QByteArray& type, int code, bool down)
 {
-    macroEventItem e;
-    std::memset(&e, 0, sizeof e);
-    setText(e.delay, QByteArray::number(delay));
-    setText(e.type, type);
-    setText(e.keyCode, QByteArray::number(code));
-    setText(e.operateExplain, down ? "down" : "up");
-    return e;
+    return StoreTestSupport::macroEvent("1", QByteArray::number(delay), type, QByteArray::number(code), "",
+                                        down ? "down" : "up");
 }
 
 seniorKeyInfoStu seniorRecord(int type, const QByteArray& k0, const QByteArray& k1 = "", const QByteArray& k2 = "",
