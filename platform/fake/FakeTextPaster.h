@@ -1,0 +1,18 @@
+#pragma once
+
+#include "TextPaster.h"
+
+#include <QStringList>
+
+// Keeps what it was asked to paste.
+class FakeTextPaster : public TextPaster
+{
+public:
+    bool paste(const QString& text) override
+    {
+        pasted.append(text);
+        return true;
+    }
+
+    QStringList pasted;
+};

@@ -1,0 +1,33 @@
+#include "DesktopProgramOpener.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+std::shared_ptr<ProgramOpener> ProgramOpener::createForPlatform()
+{
+    return std::make_shared<DesktopProgramOpener>();
+}
+
+bool DesktopProgramOpener::open(const QString& path)
+{
+    const QFileInfo info(path);
+    // A bare name would be looked up on PATH and a relative one depends on
+    // our working folder: neither is what the user picked in a file dialog.
+    if (path.isEmpty() || !info.isAbsolute() || !info.exists()) {
+        qDebug() << "Open program refused, no such absolute path:" << path;
+        return false;
+    }
+    if (info.isFile() && info.isExecutable()) {
+        if (QProcess::startDetached(info.absoluteFilePath(), QStringList()))
+            return true;
+        // An executable bit on a document (as on FAT media) is not a program.
+        qDebug() << "Open program: could not start" << path << "- handing it to the desktop";
+    }
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())))
+        return true;
+    qDebug() << "Open program: the desktop has no handler for" << path;
+    return false;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ProgramOpener.h"
+
+// Executables through QProcess::startDetached with an empty argument list,
+// everything else through QDesktopServices.
+class DesktopProgramOpener : public ProgramOpener
+{
+public:
+    bool open(const QString& path) override;
+};

@@ -1,0 +1,465 @@
+#include "DDeviceKeyboardLink.h"
+
+#include "DDataManager.h"
+#include "DDeviceHidCmdSend.h"
+#include "DInputReportReader.h"
+#include "DXmlLinkProfileStore.h"
+#include "MainHidInterFace.h"
+#include "ProgramOpener.h"
+#include "TextPaster.h"
+#include "models/ModelCatalogue.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+enum InputType : uchar {
+    StateReport = 0x01,
+    SideEffectList = 0x02,
+    KeyReport = 0x04,
+    FullKeyReport = 0x05,
+    IgnoredReport = 0x06,
+    KeyboardLightConfig = 0x07,
+    SideLightConfig = 0x08,
+    CustomLightSlot = 0x09,
+    KeyboardEffectList = 0x0A,
+    AnswerNumber = 0x0B,
+    TextReport = 0x0D,
+    CustomizableKeys = 0x0E,
+    SleepAnswer = 0x14,
+    DownloadMarker = 0x18,
+    MacroAcknowledgement = 0x19,
+    PcKeyAction = 0x20,
+    MagneticAnswer = 0x21,
+};
+
+enum MagneticSubCommand : uchar {
+    LiveTravel = 0x01,
+    TravelLevels = 0x04,
+    KeyTravelInfo = 0x05,
+    KeyCalibration = 0x07,
+    AllKeysCalibration = 0x08,
+    RateOfReturn = 0x09,
+    AntiShake = 0x0A,
+};
+
+enum PcKeyFunction { DisabledKey = 5, TextEntry = 6, ProfileSwitch = 7, ApplicationLaunch = 8 };
+
+constexpr int sleepAnswerSet = 0;
+constexpr int sleepAnswerTimes = 2;
+constexpr int customLightEffect = 10;
+constexpr int versionTextField = 4;
+constexpr int maxProfiles = 10;
+constexpr int secondsPerMinute = 60;
+
+DXmlLinkProfileStore& xmlStore()
+{
+    static DXmlLinkProfileStore store;
+    return store;
+}
+
+QByteArray fieldText(const char* field, size_t width)
+{
+    return QByteArray(field, int(strnlen(field, width)));
+}
+
+template<size_t N>
+QByteArray fieldText(const char (&field)[N])
+{
+    return fieldText(field, N);
+}
+
+template<size_t N>
+void presetUnknown(char (&field)[N])
+{
+    std::memset(field, 0, N);
+    std::memcpy(field, "-1", 2);
+}
+
+} // namespace
+
+DDeviceKeyboardLink::DDeviceKeyboardLink(QObject* parent)
+    : QObject(parent)
+    , m_store(&xmlStore())
+{
+}
+
+DDeviceKeyboardLink::~DDeviceKeyboardLink()
+{
+    m_closing = true;
+    if (m_hidInterface) {
+        m_hidInterface->closeDevice();
+        m_hidInterface->quit();
+        m_hidInterface->wait();
+        // Reports already read are on their way as queued calls that own
+        // their copies; let them arrive so the copies are freed.
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    }
+    delete m_cmdSend;
+    delete m_hidInterface;
+}
+
+void DDeviceKeyboardLink::setProfilePath(const char* path)
+{
+    qstrncpy(m_linkProfilePath, path ? path : "", sizeof m_linkProfilePath);
+}
+
+void DDeviceKeyboardLink::setProfileStore(DLinkProfileStore* store)
+{
+    m_store = store ? store : &xmlStore();
+}
+
+void DDeviceKeyboardLink::openDevice(int threadIndex, hidStructInfoAll info)
+{
+    m_hidInfo = info;
+    m_strCurrentHidName = QString::fromLatin1(fieldText(m_hidInfo.modelName));
+    m_hidInterface = new MainHidInterFace(threadIndex, m_strCurrentHidName);
+    connect(m_hidInterface, &MainHidInterFace::sigHidDataArrived, this, &DDeviceKeyboardLink::onHidDataArrived);
+    connect(m_hidInterface, &MainHidInterFace::sigHidSnGetOver, this, &DDeviceKeyboardLink::onHidSNDataArrived);
+    if (m_hidInterface->openDevice(QString::fromLatin1(fieldText(m_hidInfo.hidPath))) != 0) {
+        qDebug("Open the device-failed");
+        return;
+    }
+    m_hidInterface->start();
+    m_cmdSend = new DDeviceHidCmdSend;
+    m_cmdSend->setHidInterface(m_hidInterface);
+}
+
+bool DDeviceKeyboardLink::isMagneticModel() const
+{
+    const ModelInfo* model = ModelCatalogue::instance().find(m_strCurrentHidName);
+    return model && model->isMagnetic();
+}
+
+bool DDeviceKeyboardLink::hasKeyboardModes() const
+{
+    const ModelInfo* model = ModelCatalogue::instance().find(m_strCurrentHidName);
+    return model && model->keyboardModes;
+}
+
+void DDeviceKeyboardLink::resetKeyboard()
+{
+    if (m_cmdSend)
+        m_cmdSend->resetKeyboard();
+}
+
+void DDeviceKeyboardLink::checkSleepTime()
+{
+    if (m_cmdSend)
+        m_cmdSend->checkSleepTime();
+}
+
+void DDeviceKeyboardLink::setSleepTime(int lightSleep, int keyboardSleep, int prohibitSleep)
+{
+    if (m_cmdSend)
+        m_cmdSend->setSleepTime(lightSleep, keyboardSleep, prohibitSleep);
+}
+
+int DDeviceKeyboardLink::setLockWinKeyFeatures(int f1, int f2, int f3, int f4)
+{
+    return m_cmdSend ? m_cmdSend->setLockWinKeyFeatures(f1, f2, f3, f4) : -1;
+}
+
+void DDeviceKeyboardLink::inquireLightConfig()
+{
+    if (m_cmdSend) {
+        m_cmdSend->inquireKeyboardLightConfig();
+        m_cmdSend->inquireSideLightConfig();
+        m_cmdSend->checkLayoutSupportCustom();
+    }
+    m_notifyLightChanges = true;
+}
+
+void DDeviceKeyboardLink::saveLightInfoToProfile(int part)
+{
+    if (!(part == 0 && m_keyboardConfigValid) && !(part == 1 && m_sideConfigValid))
+        return;
+    const colorInfoData& info = part == 0 ? m_keyboardConfig : m_sideConfig;
+    const bool saved = m_store->saveLight(m_linkProfilePath, m_linkProfileIndex, info);
+    if (!saved)
+        qDebug() << "The keyboard's light setting could not be stored in" << m_linkProfilePath;
+    // Announcing a change that is not in the profile would make the pages
+    // reload the old setting as if it were the keyboard's.
+    if (m_notifyLightChanges && saved)
+        emit sigLightConfigHaveChanged_HidSend(part, info.ledType);
+    m_notifyLightChanges = true;
+}
+
+void DDeviceKeyboardLink::onHidSNDataArrived(unsigned char* data, QString strHidName)
+{
+    if (m_closing || !m_cmdSend) {
+        delete[] data;
+        return;
+    }
+    const QString sn = DInputReportReader::readSerialNumber(data);
+    delete[] data;
+    if (DInputReportReader::isUsableSerialNumber(sn)) {
+        m_strCurrentSN = sn;
+    } else {
+        // Generated once per link: a keyboard that keeps answering without
+        // a serial number gets the same one written again, so its profile
+        // folder does not change under the user.
+        m_strCurrentSN = m_cmdSend->writeSerialNumber(m_strCurrentSN);
+    }
+    m_cmdSend->inquireKeyboardLightConfig();
+    m_cmdSend->inquireSideLightConfig();
+    m_cmdSend->inquireLightModeList();
+    const ModelInfo* model = ModelCatalogue::instance().find(strHidName);
+    if (model && model->isMagnetic()) {
+        m_cmdSend->querySensitivity();
+        m_cmdSend->queryAntiShake();
+        m_cmdSend->queryRateOfReturn();
+    }
+}
+
+void DDeviceKeyboardLink::onHidDataArrived(unsigned char* data, int length, int threadIndex)
+{
+    Q_UNUSED(length)
+    Q_UNUSED(threadIndex)
+    if (!m_closing)
+        dispatch(data);
+    delete[] data;
+}
+
+void DDeviceKeyboardLink::dispatch(const uchar* report)
+{
+    switch (report[1]) {
+    case StateReport:
+        if (report[5] != 0)
+            handleState(report);
+        break;
+    case SleepAnswer:
+        if (report[2] == sleepAnswerSet)
+            emit sigSleepTimeSetSuccessful();
+        else if (report[2] == sleepAnswerTimes)
+            handleSleepTimes(report);
+        break;
+    case KeyReport:
+        handleKeyReport(report);
+        break;
+    case KeyboardEffectList:
+    case SideEffectList:
+        handleEffectList(report);
+        break;
+    case KeyboardLightConfig:
+    case SideLightConfig:
+        handleLightConfig(report);
+        break;
+    case CustomLightSlot:
+        handleCustomLightSlot(report);
+        break;
+    case CustomizableKeys:
+        handleCustomizableKeys(report);
+        break;
+    case FullKeyReport:
+        if (m_cmdSend)
+            m_cmdSend->writeFullKeyReport(report);
+        break;
+    case IgnoredReport:
+        break;
+    case MacroAcknowledgement:
+        emit sigRuningOnboard0x19Cmd();
+        break;
+    case DownloadMarker:
+        emit sigRuningOnboard0x18Cmd();
+        break;
+    case TextReport:
+        handleTextReport(report);
+        break;
+    case AnswerNumber:
+        emit sigQN9080Recv0x0bCmd(report[2]);
+        break;
+    case PcKeyAction:
+        runPcKeyFunction(report);
+        break;
+    case MagneticAnswer:
+        handleMagneticAnswer(report);
+        break;
+    default:
+        break;
+    }
+}
+
+void DDeviceKeyboardLink::handleState(const uchar* report)
+{
+    const DInputReportReader::StateReport state = DInputReportReader::readState(report);
+    m_lockArmed = state.lockArmed;
+    emit sigSendChargingStatusAndElectricity(state.charging, state.battery, state.linkMode, state.receiverState,
+                                             m_strCurrentSN);
+    if (m_dongleStatusEnabled) {
+        if (state.linkMode == 1 && state.receiverState != m_last24GValid)
+            emit sigDongleStatus(state.receiverState, QString::fromLatin1(fieldText(m_hidInfo.hidPath)),
+                                 m_strCurrentHidName);
+        m_last24GValid = state.receiverState;
+    }
+    if (state.downloadStatus != 0)
+        emit sigRuningOnboardDownloadStatus(state.downloadStatus);
+    if (hasKeyboardModes() && (m_lastKeyboardMode == -1 || m_lastKeyboardMode != state.keyboardMode)) {
+        m_lastKeyboardMode = state.keyboardMode;
+        emit sigTheKeyboardModeChanged(state.keyboardMode);
+    }
+}
+
+void DDeviceKeyboardLink::handleEffectList(const uchar* report)
+{
+    const lightModeListInfo list = DInputReportReader::readEffectList(report);
+    const bool keyboard = report[1] == KeyboardEffectList;
+    qDebug().nospace().noquote() << (keyboard ? "-------------[Keyboard] hidName:" : "-------------[Side] hidName:")
+                                 << m_strCurrentHidName << (keyboard ? " lightTypeList Num:" : "lightTypeList Num:")
+                                 << list.lightTypeList.size() << "  SpeedMax:" << list.speedMax
+                                 << "  BrightnessMax:" << list.brightnessMax;
+    if (keyboard) {
+        m_keyboardModes = list;
+        if (m_cmdSend)
+            m_cmdSend->inquireSideLightModeList();
+        return;
+    }
+    m_sideModes = list;
+    DDataManager::getInstance()->setHasSideLight(!list.lightTypeList.isEmpty());
+    m_linkReady = true;
+    if (m_cmdSend)
+        m_cmdSend->checkLayoutSupportCustom();
+}
+
+void DDeviceKeyboardLink::handleLightConfig(const uchar* report)
+{
+    const int part = report[1] == KeyboardLightConfig ? 0 : 1;
+    const colorInfoData info = DInputReportReader::readLightConfig(report, part);
+    if (part == 0) {
+        m_keyboardConfig = info;
+        m_keyboardConfigValid = true;
+        qDebug().nospace() << "-------------------------->>>>>>>>>>>>>>>>>>>>>> *** [Hid 0x07 return] ledBrightness:"
+                           << info.ledBrightness << " ledSpeed:" << info.ledSpeed << " ledType:" << info.ledType;
+    } else {
+        m_sideConfig = info;
+        m_sideConfigValid = true;
+    }
+    if (m_notifyLightChanges)
+        saveLightInfoToProfile(part);
+}
+
+void DDeviceKeyboardLink::handleCustomLightSlot(const uchar* report)
+{
+    m_store->setLightInUse(m_linkProfilePath, m_linkProfileIndex, 0, customLightEffect);
+    emit sigCustomLight_ConfigHaveChanged_HidSend0x09(0, customLightEffect, report[2]);
+}
+
+void DDeviceKeyboardLink::handleCustomizableKeys(const uchar* report)
+{
+    m_customizableColumns = DInputReportReader::readCustomizableColumns(report);
+    // The latest bitmap is the keyboard's answer; adding it to the earlier
+    // ones would list keys twice and grow with every inquiry.
+    m_customizableKeys = DInputReportReader::customizableKeys(m_customizableColumns);
+}
+
+void DDeviceKeyboardLink::handleSleepTimes(const uchar* report)
+{
+    const DInputReportReader::SleepTimes times = DInputReportReader::readSleepTimes(report);
+    DDataManager::getInstance()->setProhibitSleep(times.prohibit);
+    m_store->saveSleepTimes(m_linkProfilePath, m_linkProfileIndex, times.lightSeconds,
+                            times.keyboardSeconds / secondsPerMinute);
+}
+
+void DDeviceKeyboardLink::handleTextReport(const uchar* report)
+{
+    emit sigWaitForDataReturn_0x0d(QString::fromLatin1(fieldText(m_hidInfo.hidPath)),
+                                   DInputReportReader::readTextField(report, versionTextField));
+}
+
+void DDeviceKeyboardLink::handleMagneticAnswer(const uchar* report)
+{
+    DDataManager* data = DDataManager::getInstance();
+    switch (report[6]) {
+    case TravelLevels:
+        data->setKeyTravelMaxLevel(report[7]);
+        break;
+    case LiveTravel:
+        data->relaySensitivityValue(report[7], report[8], report[9]);
+        break;
+    case KeyTravelInfo:
+        data->relaySensitivityInfo(report[7], report[8], report[9], report[10], report[11]);
+        break;
+    case RateOfReturn:
+        data->setRateOfReturn(report[7]);
+        break;
+    case AntiShake:
+        data->setKeyAntiShake(report[7]);
+        break;
+    case KeyCalibration:
+        data->relayCalibrationStatus(report[7]);
+        break;
+    case AllKeysCalibration:
+        m_calibrationMap = DInputReportReader::readCalibration(report);
+        data->relayAllKeysCalibrationStatus(report[7]);
+        break;
+    default:
+        break;
+    }
+}
+
+void DDeviceKeyboardLink::handleKeyReport(const uchar* report)
+{
+    DKeyReportEcho::KeyReport keys;
+    std::copy_n(report + 6, keys.size(), keys.begin());
+    for (const DKeyReportEcho::KeyChange& change : m_keyEcho.takeReport(keys))
+        onKeyPressOrRelease(KeyReport, -1, change.usage, change.pressed ? 1 : 0);
+    if (m_lockArmed) {
+        functionLockInfo locks{};
+        m_store->lockInfo(m_linkProfilePath, m_linkProfileIndex, &locks);
+        m_keyEcho.applyLocks(locks);
+    }
+    if (m_cmdSend)
+        m_cmdSend->writeKeyboardReport(m_keyEcho.echoReport().data());
+}
+
+void DDeviceKeyboardLink::onKeyPressOrRelease(int reportType, int reserved, int usage, int pressed)
+{
+    Q_UNUSED(reportType)
+    Q_UNUSED(reserved)
+    // The echo follows the keyboard's keys, so that the lock filter has
+    // something to take out.
+    m_keyEcho.setKeyState(usage, pressed != 0);
+}
+
+void DDeviceKeyboardLink::runPcKeyFunction(const uchar* report)
+{
+    if (report[10] == 0)
+        return;
+    keyOperateInfo info;
+    presetUnknown(info.keyCode);
+    presetUnknown(info.keyName);
+    presetUnknown(info.type);
+    presetUnknown(info.paramA);
+    presetUnknown(info.paramB);
+    presetUnknown(info.value);
+    m_store->keyFunction(m_linkProfilePath, m_linkProfileIndex, report[9], &info);
+    bool isNumber = false;
+    const int type = fieldText(info.type).toInt(&isNumber);
+    if (!isNumber)
+        return;
+    const QByteArray value = fieldText(info.value);
+    switch (type) {
+    case TextEntry:
+        TextPaster::current()->paste(QString::fromUtf8(value));
+        break;
+    case ProfileSwitch: {
+        const int profile = value.toInt(&isNumber);
+        // The profile may come from an imported file: only an index a
+        // profile can have is passed on.
+        if (isNumber && profile >= 1 && profile <= maxProfiles)
+            emit sigCustomEventChangProfile(profile);
+        else
+            qDebug() << "Profile switch key: no such profile" << value;
+        break;
+    }
+    case ApplicationLaunch:
+        ProgramOpener::current()->open(QString::fromUtf8(value));
+        break;
+    case DisabledKey:
+    default:
+        break;
+    }
+}

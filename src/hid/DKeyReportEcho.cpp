@@ -1,0 +1,135 @@
+#include "DKeyReportEcho.h"
+
+#include "orvanesdk_xml.h"
+
+#include <QMutexLocker>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int modifierCount = 8;
+constexpr int tabUsage = 0x2B;
+constexpr int f4Usage = 0x3D;
+constexpr uint8_t windowsBits = 0x08 | 0x80;
+
+enum class Modifier { Other, Alt, Shift };
+
+// Bit order of the modifier byte: Ctrl, Shift, Alt, Windows; left, then right.
+constexpr Modifier modifierKinds[modifierCount] = {
+    Modifier::Other, Modifier::Shift, Modifier::Alt, Modifier::Other,
+    Modifier::Other, Modifier::Shift, Modifier::Alt, Modifier::Other,
+};
+
+bool locked(const char (&field)[8])
+{
+    return strnlen(field, sizeof field) == 1 && field[0] == '1';
+}
+
+bool holds(const DKeyReportEcho::KeyReport& report, uint8_t usage)
+{
+    return std::find(report.begin() + DKeyReportEcho::firstKeySlot, report.end(), usage) != report.end();
+}
+
+} // namespace
+
+int DKeyReportEcho::modifierUsage(unsigned mask)
+{
+    if (mask == 0 || mask > 0xFF || (mask & (mask - 1)) != 0)
+        return -1;
+    int bit = 0;
+    while (!(mask & (1u << bit)))
+        ++bit;
+    return firstModifierUsage + bit;
+}
+
+QList<DKeyReportEcho::KeyChange> DKeyReportEcho::takeReport(const KeyReport& report)
+{
+    const KeyReport& previous = m_lastKeyReport;
+    QList<KeyChange> changes;
+    for (int bit = 0; bit < modifierCount; ++bit) {
+        if ((report[0] & (1 << bit)) && !(previous[0] & (1 << bit)))
+            changes.append({firstModifierUsage + bit, true});
+    }
+    for (int slot = firstKeySlot; slot < slotEnd; ++slot) {
+        if (report[slot] != 0 && !holds(previous, report[slot]))
+            changes.append({report[slot], true});
+    }
+    for (int bit = 0; bit < modifierCount; ++bit) {
+        if (!(report[0] & (1 << bit)) && (previous[0] & (1 << bit)))
+            changes.append({firstModifierUsage + bit, false});
+    }
+    for (int slot = firstKeySlot; slot < slotEnd; ++slot) {
+        if (previous[slot] != 0 && !holds(report, previous[slot]))
+            changes.append({previous[slot], false});
+    }
+    m_lastKeyReport = report;
+    return changes;
+}
+
+void DKeyReportEcho::setKeyState(int usage, bool pressed)
+{
+    if (usage >= firstModifierUsage && usage < firstModifierUsage + modifierCount) {
+        const uint8_t bit = uint8_t(1u << (usage - firstModifierUsage));
+        if (pressed)
+            m_echoReport[0] |= bit;
+        else
+            m_echoReport[0] &= uint8_t(~bit);
+        return;
+    }
+    if (pressed) {
+        QMutexLocker lock(&m_echoMutex);
+        if (m_echoLen < slotEnd && usage > 0 && usage <= 0xFF)
+            m_echoReport[size_t(m_echoLen++)] = uint8_t(usage);
+        return;
+    }
+    // Only a key that is really there is taken out; the length must not
+    // drift for a release the echo never saw (a key the filter removed).
+    for (int slot = firstKeySlot; slot < m_echoLen; ++slot) {
+        if (m_echoReport[size_t(slot)] != usage)
+            continue;
+        std::copy(m_echoReport.begin() + slot + 1, m_echoReport.end(), m_echoReport.begin() + slot);
+        m_echoReport[slotEnd - 1] = 0;
+        --m_echoLen;
+        return;
+    }
+}
+
+void DKeyReportEcho::applyLocks(const functionLockInfo& locks)
+{
+    if (m_echoReport[0] & windowsBits) {
+        if (locked(locks.windowsKey))
+            m_echoReport[0] &= uint8_t(~windowsBits);
+        return;
+    }
+    QList<int> held;
+    const int single = modifierUsage(m_echoReport[0]);
+    if (single >= 0) {
+        held.append(single);
+    } else {
+        for (int bit = 0; bit < modifierCount; ++bit) {
+            if (m_echoReport[0] & (1 << bit))
+                held.append(firstModifierUsage + bit);
+        }
+    }
+    QList<int> removed;
+    for (int modifier : qAsConst(held)) {
+        for (int slot = firstKeySlot; slot < slotEnd; ++slot) {
+            const int usage = m_echoReport[size_t(slot)];
+            switch (modifierKinds[modifier - firstModifierUsage]) {
+            case Modifier::Alt:
+                if (usage == tabUsage ? locked(locks.altTab) : usage == f4Usage && locked(locks.altF4))
+                    removed.append(usage);
+                break;
+            case Modifier::Shift:
+                if (usage == tabUsage && locked(locks.shiftTab))
+                    removed.append(usage);
+                break;
+            case Modifier::Other:
+                break;
+            }
+        }
+    }
+    for (int usage : qAsConst(removed))
+        setKeyState(usage, false);
+}
