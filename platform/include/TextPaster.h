@@ -1,5 +1,7 @@
 #pragma once
 
+#include "InstalledService.h"
+
 #include <QString>
 #include <memory>
 
@@ -16,9 +18,9 @@ public:
     virtual bool paste(const QString& text) = 0;
 
     // The platform's paster unless another one is installed.
-    static std::shared_ptr<TextPaster> current();
+    static std::shared_ptr<TextPaster> current() { return InstalledService<TextPaster>::current(&createForPlatform); }
     // Null puts the platform's paster back.
-    static void install(std::shared_ptr<TextPaster> paster);
+    static void install(std::shared_ptr<TextPaster> paster) { InstalledService<TextPaster>::install(std::move(paster)); }
 
 private:
     static std::shared_ptr<TextPaster> createForPlatform();
