@@ -2,6 +2,7 @@
 #include "ui_DDeviceListItem.h"
 
 #include "DDataManager.h"
+#include "keyboardView/keyboardImageFrameItem.h"
 #include "models/ModelCatalogue.h"
 
 #include <QMouseEvent>
@@ -26,8 +27,7 @@ DDeviceListItem::~DDeviceListItem()
 
 QString DDeviceListItem::pictureFile(const QString& modelCode)
 {
-    return DDataManager::applicationDirPath() + QStringLiteral("/images/hidImages/Keyboard_") + modelCode +
-           QStringLiteral(".png");
+    return keyboardImageFrameItem::picturePathFor(modelCode);
 }
 
 QSize DDeviceListItem::pictureBox(const QString& modelCode)
