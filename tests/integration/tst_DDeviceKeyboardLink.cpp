@@ -9,6 +9,7 @@
 #include "MainHidInterFace.h"
 #include "fake/FakeProgramOpener.h"
 #include "fake/FakeTextPaster.h"
+#include "mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "SimulatorHarness.h"
 #include "orvanesdk_xml.h"
 #include "resourceInit.h"
@@ -239,6 +240,40 @@ private slots:
         // The reported light settings are kept, not yet stored or announced.
         QVERIFY(m_log.isEmpty());
         QVERIFY(!m_link->lightInfoSaved());
+
+        // What the device page hands the lighting engine when it selects the keyboard.
+        lightDealMain engine;
+        engine.setHidDeviceInfo(m_link->hidInfo());
+        engine.setHidInterface(m_link->hidInterface());
+        engine.setLightCapability(m_link->keyboardModes(), m_link->sideModes());
+        QCOMPARE(QByteArray(engine.hidDeviceInfo().modelName), model.toLatin1());
+        QCOMPARE(engine.hidInterface(), m_link->hidInterface());
+        QCOMPARE(engine.keyboardCapability().lightTypeList, m_link->keyboardModes().lightTypeList);
+        QCOMPARE(engine.sideCapability().lightTypeList.size(), sideLight ? 10 : 0);
+    }
+
+    void deviceFunctions()
+    {
+        openReady("OV61");
+        useProfile();
+        m_link->setSleepTime(300, 1200, 1);
+        QCOMPARE(m_link->setLockWinKeyFeatures(1, 0, 1, 0), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_log, QStringList{"sleep set"}, 5000);
+        QCOMPARE(m_keyboard->lightSleep(), 300);
+        QCOMPARE(m_keyboard->keyboardSleep(), 1200);
+        QCOMPARE(m_keyboard->prohibitSleep(), 1);
+        QCOMPARE(m_keyboard->lockFlags(), (std::array<uint8_t, 4>{1, 0, 0, 1}));
+
+        // The keyboard's answer to the sleep query lands in the profile.
+        m_link->checkSleepTime();
+        sleepTimeInfo times{};
+        QTRY_VERIFY_WITH_TIMEOUT(COrvaneXML_GetProFileIntoSleepTimeInfo(m_profilePath, "1", &times)
+                                     && times.keyboardSleepMinutes == 20,
+                                 5000);
+        QCOMPARE(times.lightSleepSeconds, 300);
+
+        m_link->resetKeyboard();
+        QTRY_COMPARE_WITH_TIMEOUT(m_keyboard->factoryResets(), 1, 5000);
     }
 
     void silentKeyboard_data()
