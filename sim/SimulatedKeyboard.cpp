@@ -256,13 +256,12 @@ void SimulatedKeyboard::answer(const Report& r)
             queueAnswer(a);
         }
         break;
-    case SerialInquiry: {
-        Report a = blank(SerialNumber);
-        std::copy_n(m_serial.begin(), std::min<size_t>(m_serial.size(), serialLength), a.begin() + 6);
-        queueAnswer(a);
+    case SerialInquiry:
+        queueAnswer(serialReportLocked());
         break;
-    }
     case SerialWrite: {
+        if (m_forgetsSerialWrites)
+            break;
         const auto* text = reinterpret_cast<const char*>(r.data() + 6);
         m_serial.assign(text, strnlen(text, serialLength));
         break;
@@ -302,6 +301,13 @@ void SimulatedKeyboard::answer(const Report& r)
     default:
         break;
     }
+}
+
+SimulatedKeyboard::Report SimulatedKeyboard::serialReportLocked() const
+{
+    Report a = blank(SerialNumber);
+    std::copy_n(m_serial.begin(), std::min<size_t>(m_serial.size(), serialLength), a.begin() + 6);
+    return a;
 }
 
 SimulatedKeyboard::Report SimulatedKeyboard::stateReportLocked() const
@@ -508,6 +514,12 @@ void SimulatedKeyboard::sendStateReport()
     queueInput(stateReportLocked(), 64, nowNs());
 }
 
+void SimulatedKeyboard::sendSerialNumberReport()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    queueInput(serialReportLocked(), 64, nowNs());
+}
+
 void SimulatedKeyboard::sendKeyReport(const std::array<uint8_t, 8>& keys)
 {
     Report r = blank(KeyReport);
@@ -561,6 +573,12 @@ void SimulatedKeyboard::setDuplicateAnswers(bool on)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_duplicate = on;
+}
+
+void SimulatedKeyboard::setForgetsSerialWrites(bool on)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_forgetsSerialWrites = on;
 }
 
 void SimulatedKeyboard::dropAcknowledgement(int n)

@@ -98,6 +98,8 @@ public:
     void setStateOnHandshake(bool on);
 
     void sendStateReport();
+    // The serial-number answer, unasked, as after a reconnect of the firmware.
+    void sendSerialNumberReport();
     void sendKeyReport(const std::array<uint8_t, 8>& keys);
     void sendFullKeyReport(const std::array<uint8_t, 13>& bytes);
     void sendActionReport(uint8_t usage, bool pressed);
@@ -108,6 +110,7 @@ public:
     void setSilentCommand(uint8_t command, bool silent);
     void setAnswerDelayMs(int ms);          // late answers
     void setDuplicateAnswers(bool on);
+    void setForgetsSerialWrites(bool on);   // a written serial number is not kept
     void dropAcknowledgement(int n);        // the n-th 0x19 from now is not sent
     void failWrites(int count);             // the next `count` writes fail; -1: all
     void failReads(int count);              // the next `count` reads fail; -1: all
@@ -120,6 +123,7 @@ private:
     void queueAnswer(Report answer, int length = 64);
     void queueInput(const Report& report, int length, int64_t dueNs);
     Report stateReportLocked() const;
+    Report serialReportLocked() const;
     void resetToDefaultsLocked();
     static Report blank(uint8_t type, uint8_t sub = 0);
     static int64_t nowNs();
@@ -166,6 +170,7 @@ private:
     std::set<uint8_t> m_silent;
     int m_answerDelayMs = 0;
     bool m_duplicate = false;
+    bool m_forgetsSerialWrites = false;
     int m_acksUntilDrop = 0;
     int m_failWrites = 0;
     int m_failReads = 0;

@@ -6,6 +6,7 @@
 
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
+#include "DInputReportReader.h"
 #include "MainHidInterFace.h"
 #include "fake/FakeProgramOpener.h"
 #include "fake/FakeTextPaster.h"
@@ -355,17 +356,31 @@ private slots:
 
     void repeatedInvalidSerialKeepsTheGeneratedOne()
     {
-        openReady("OV61", "");
+        // Firmware that does not keep a written serial number answers
+        // without one every time.
+        open("OV61", "");
+        m_keyboard->setForgetsSerialWrites(true);
+        QTRY_VERIFY_WITH_TIMEOUT(m_link->isReady(), 5000);
         const QString generated = m_link->currentSN();
-        QVERIFY(!generated.isEmpty());
+        QVERIFY(DInputReportReader::isUsableSerialNumber(generated));
         for (int i = 0; i < 2; ++i)
-            m_keyboard->injectInput(reportOf({0x15, 6, 'x'}));
+            m_keyboard->sendSerialNumberReport();
         QTRY_COMPARE_WITH_TIMEOUT(received(0x15).size(), 3, 5000);
         QCOMPARE(m_link->currentSN(), generated);
         for (const auto& write : received(0x15))
             QCOMPARE(bytes(write, 6, 32), generated.toLatin1());
+        QCOMPARE(m_keyboard->serialNumber(), std::string());
         // Every answer runs the inquiries again.
         QTRY_COMPARE_WITH_TIMEOUT(received(0x06).size(), 3, 5000);
+    }
+
+    void laterValidSerialIsTaken()
+    {
+        openReady("OV61", "");
+        m_keyboard->setSerialNumberRaw(validSerial);
+        m_keyboard->sendSerialNumberReport();
+        QTRY_COMPARE_WITH_TIMEOUT(m_link->currentSN(), QString::fromLatin1(validSerial), 5000);
+        QCOMPARE(received(0x15).size(), 1);
     }
 
     void handlers_data()

@@ -210,6 +210,20 @@ private slots:
         answer = drain(k);
         QCOMPARE(int(answer[0][6]), 0xFF);
 
+        // Firmware that forgets a written serial number keeps sending its old one.
+        k.setSerialNumberRaw("");
+        k.setForgetsSerialWrites(true);
+        Report serialWrite = request(0x15, 0, {{5, 0x20}});
+        std::memcpy(serialWrite.data() + 6, "0123456789abcdef0123456789abcdef", 32);
+        k.receive(serialWrite.data());
+        QCOMPARE(k.serialNumber(), std::string());
+        k.sendSerialNumberReport();
+        answer = drain(k);
+        QCOMPARE(int(answer.size()), 1);
+        QCOMPARE(int(answer[0][1]), 0x15);
+        QCOMPARE(int(answer[0][6]), 0);
+        k.setForgetsSerialWrites(false);
+
         k.setKeyboardEffectListRaw(std::vector<uint8_t>(70, 0x5A));
         k.receive(request(0x09).data());
         answer = drain(k);
