@@ -52,7 +52,6 @@ constexpr int sleepAnswerSet = 0;
 constexpr int sleepAnswerTimes = 2;
 constexpr int customLightEffect = 10;
 constexpr int versionTextField = 4;
-constexpr int maxProfiles = 10;
 constexpr int secondsPerMinute = 60;
 
 DXmlLinkProfileStore& xmlStore()
@@ -449,7 +448,7 @@ void DDeviceKeyboardLink::runPcKeyFunction(const uchar* report)
         const int profile = value.toInt(&isNumber);
         // The profile may come from an imported file: only an index a
         // profile can have is passed on.
-        if (isNumber && profile >= 1 && profile <= maxProfiles)
+        if (isNumber && profile >= 1)
             emit sigCustomEventChangProfile(profile);
         else
             qDebug() << "Profile switch key: no such profile" << value;

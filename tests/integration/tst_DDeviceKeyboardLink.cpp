@@ -665,8 +665,12 @@ private slots:
                                         << QStringList{} << QStringList{};
         QTest::newRow("profile switch") << QByteArray("7") << QByteArray("3") << true << QStringList{}
                                         << QStringList{} << QStringList{"profile 3"};
-        QTest::newRow("profile switch to no profile") << QByteArray("7") << QByteArray("11") << true
+        QTest::newRow("profile switch to a later profile") << QByteArray("7") << QByteArray("12") << true
+                                                           << QStringList{} << QStringList{} << QStringList{"profile 12"};
+        QTest::newRow("profile switch to no profile") << QByteArray("7") << QByteArray("0") << true
                                                       << QStringList{} << QStringList{} << QStringList{};
+        QTest::newRow("profile switch to a negative one") << QByteArray("7") << QByteArray("-3") << true
+                                                          << QStringList{} << QStringList{} << QStringList{};
         QTest::newRow("profile switch without a number") << QByteArray("7") << QByteArray("x") << true
                                                          << QStringList{} << QStringList{} << QStringList{};
         QTest::newRow("launch") << QByteArray("8") << QByteArray("/usr/bin/true") << true << QStringList{}
