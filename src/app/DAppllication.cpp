@@ -15,7 +15,6 @@
 #include <QLocalSocket>
 #include <QMouseEvent>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTextStream>
 #include <QThread>
 
@@ -123,9 +122,7 @@ void DAppllication::initSettingsAndLanguage()
     DDataManager::getInstance()->logStartBanner();
     const int systemIndex = linguist()->systemLanguageIndex();
 
-    const QString userIniPath =
-        QStringLiteral("%1/UserConfig").arg(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) +
-        DDataManager::userConfigFileName();
+    const QString userIniPath = DDataManager::userSettingsPath();
     const int index = resolveLanguageIndex(userIniPath, systemIndex);
     linguist()->loadLanguage(index);
     QSettings(userIniPath, QSettings::IniFormat).setValue(QStringLiteral("Language/selectLanguageIndex"), index);
@@ -211,8 +208,7 @@ void DAppllication::onLoginFinished(bool bok)
     m_windowToRaise = m_mainWidget;
     setActivationWindow(m_mainWidget, true);
 
-    const QSettings user(DDataManager::getInstance()->userConfigDir() + DDataManager::userConfigFileName(),
-                         QSettings::IniFormat);
+    const QSettings user(DDataManager::userSettingsPath(), QSettings::IniFormat);
     const QString commandLine = QCoreApplication::arguments().join(QLatin1Char(' '));
     if (DStartupSettings::isAutoStart(user) && commandLine.contains(QLatin1String("AutoUp")))
         m_mainWidget->hideToTray();

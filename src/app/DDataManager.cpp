@@ -53,6 +53,12 @@ QString DDataManager::userConfigFileName()
     return QStringLiteral("/OrvaneConfig.ini");
 }
 
+QString DDataManager::userSettingsPath()
+{
+    return QStringLiteral("%1/UserConfig").arg(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) +
+           userConfigFileName();
+}
+
 DDataManager::DDataManager(const QString& defaultsFile)
     : m_currentProfilePath(newPathBuffer())
     , m_macroFilePath(newPathBuffer())

@@ -34,6 +34,9 @@ public:
 
     static QString defaultConfigFile();
     static QString userConfigFileName();
+    // "<data folder>/UserConfig/OrvaneConfig.ini", known without a manager
+    // (the crash notice must not create one).
+    static QString userSettingsPath();
 
     void logStartBanner() const;
     static QString applicationDirPath();

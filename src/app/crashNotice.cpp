@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <cstring>
 
 const char crashNoticeOption[] = "--CrashNotice";
@@ -28,9 +27,7 @@ int showCrashNotice(int& argc, char** argv)
 
     // Only reads the settings: this run must not change what the crashed
     // instance left.
-    const QString userIniPath =
-        QStringLiteral("%1/UserConfig").arg(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) +
-        DDataManager::userConfigFileName();
+    const QString userIniPath = DDataManager::userSettingsPath();
     QtLinguist linguist;
     linguist.loadLanguage(DAppllication::resolveLanguageIndex(userIniPath, linguist.systemLanguageIndex()));
 

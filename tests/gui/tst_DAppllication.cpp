@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(login.size(), QSize(300, 400));
         QCOMPARE(login.minimumSize(), login.maximumSize());
         QCOMPARE(login.windowOpacity(), 0.0);
-        QVERIFY(!login.windowIcon().isNull());
+        QVERIFY(!login.windowIcon().pixmap(32).isNull());
         auto* button = login.findChild<QPushButton*>(QStringLiteral("pushButton_Login"));
         QVERIFY(button);
         QCOMPARE(button->geometry(), QRect(70, 210, 151, 41));

@@ -62,6 +62,7 @@ private slots:
         {
             DDataManager manager;
             QCOMPARE(manager.userConfigDir(), userDir());
+            QCOMPARE(DDataManager::userSettingsPath(), userFile());
             QVERIFY(QDir(userDir()).exists());
             QVERIFY(manager.appVersionChanged());
         }
