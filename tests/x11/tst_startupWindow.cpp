@@ -130,11 +130,12 @@ private slots:
         ProgramRunner first(*m_env);
         first.start(autoUp ? QStringList{QStringLiteral("--AutoUp")} : QStringList());
         const qint64 pid = first.process().processId();
-        // Showing and hiding the window both happen before the event loop
-        // flushes its first requests. (Probing the local socket would count
-        // as a second start and raise the window.)
+        // The window is shown before it is hidden, so wait for the state to
+        // settle. (Probing the local socket would count as a second start and
+        // raise the window.)
         QTRY_VERIFY_WITH_TIMEOUT(!mainWindowsOf(pid).isEmpty(), 30000);
-        QTest::qWait(1000);
+        QTRY_COMPARE_WITH_TIMEOUT(hasViewableMainWindow(pid), visible, 15000);
+        QTest::qWait(500);
         QCOMPARE(hasViewableMainWindow(pid), visible);
 
         ProgramRunner second(*m_env);
