@@ -3,10 +3,18 @@
 
 #include "AutoStartEntry.h"
 #include "DDataManager.h"
+#include "DDeviceChangeMatcher.h"
+#include "DDeviceLibraryStartup.h"
 #include "DFrameGeometry.h"
 #include "DStartupSettings.h"
 #include "DThemeColor.h"
 #include "DTrayPolicy.h"
+#include "DeviceChangeSource.h"
+#include "fake/FakeDeviceChangeSource.h"
+#include "SimulatedBus.h"
+#include "firmware/DBootloaderIdentity.h"
+#include "hid/HidTransportRegistry.h"
+#include "orvanesdk_hid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,8 +28,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QThread>
+#include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -85,8 +96,6 @@ DMainWidget::DMainWidget(QWidget* parent)
     ui->appLogo->setStyleSheet(QStringLiteral("QPushButton{border-image: url(%1);}").arg(kLogoImage));
     setWindowIcon(QIcon(kLogoImage));
 
-    // The library's version text goes here once the device library starts;
-    // until then the label has nothing true to say.
     ui->label_SdkVer->hide();
 
     m_userIniPath = DDataManager::getInstance()->userConfigDir() + QStringLiteral("/OrvaneConfig.ini");
@@ -94,6 +103,13 @@ DMainWidget::DMainWidget(QWidget* parent)
     applyStartupSettings();
 
     createTray();
+    registerDeviceNotifications();
+    startDeviceLibrary();
+    DDataManager::getInstance()->setMacroFilePath(m_macroFilePath);
+    DDataManager::getInstance()->setSeniorKeyFilePath(m_seniorKeyFilePath);
+    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this, &DMainWidget::onHidDeviceConnectChanging_Into);
+    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this,
+            &DMainWidget::onHidDeviceConnectChanging_Remove);
 
     if (DDataManager::getInstance()->simpleDeviceListMode()) {
         m_deviceListShown = true;
@@ -133,6 +149,97 @@ void DMainWidget::applyStartupSettings()
     AutoStartEntry entry(QCoreApplication::applicationName());
     if (!DStartupSettings::syncAutoStart(*m_userSettings, entry, QCoreApplication::applicationFilePath()))
         qWarning() << "Could not update the autostart entry" << entry.filePath();
+}
+
+void DMainWidget::registerDeviceNotifications()
+{
+    // Simulated keyboards announce themselves through their bus, as real
+    // ones do through udev; the system's notices would only describe
+    // devices the library does not list then.
+    if (const auto bus = std::dynamic_pointer_cast<SimulatedBus>(HidTransportRegistry::current())) {
+        auto* source = new FakeDeviceChangeSource(this);
+        const FakeDeviceChangeSource::Poster post = source->poster();
+        bus->setChangeListener([post](bool arrived, const std::string& path) {
+            post(arrived ? DeviceChangeSource::Arrival : DeviceChangeSource::Removal, QString::fromStdString(path));
+        });
+        m_deviceChangeSource = source;
+    } else {
+        m_deviceChangeSource = DeviceChangeSource::createSystemSource(this);
+    }
+    connect(m_deviceChangeSource, &DeviceChangeSource::deviceChanged, this, &DMainWidget::onDeviceChangeNotice);
+    if (!m_deviceChangeSource->start())
+        qDebug() << "Register device-change notification failed:" << m_deviceChangeSource->errorText();
+}
+
+void DMainWidget::startDeviceLibrary()
+{
+    DDeviceLibraryStartup::Result started =
+        DDeviceLibraryStartup::run(DDataManager::getInstance()->userConfigDir());
+    ui->label_SdkVer->setText(started.versionText);
+    ui->label_SdkVer->hide();
+    if (!started.started)
+        return;
+    std::memcpy(m_macroFilePath, started.macroFilePath.data(), sizeof m_macroFilePath);
+    std::memcpy(m_seniorKeyFilePath, started.seniorKeyFilePath.data(), sizeof m_seniorKeyFilePath);
+    m_supportList = std::move(started.supportList);
+    m_jlLoadUfwData = started.upgradeEntryPoints.loadUfwData;
+    m_jlGetUfwCrc = started.upgradeEntryPoints.getUfwCrc;
+    m_jlGetUfwPidVid = started.upgradeEntryPoints.getUfwPidVid;
+    m_jlUpgradeDevice = started.upgradeEntryPoints.upgradeDevice;
+    m_jlQueryDevicePidVid = started.upgradeEntryPoints.queryDevicePidVid;
+}
+
+void DMainWidget::onDeviceChangeNotice(int changeType, const QString& devicePath)
+{
+    const DDeviceChangeMatcher::Decision decision =
+        DDeviceChangeMatcher::decide(changeType, m_supportList.get(), devicePath);
+    if (decision.refreshDevicePage) {
+        // The keyboard's interfaces need a moment before the library can
+        // list and open them.
+        QThread::msleep(300);
+        if (changeType == DeviceChangeSource::Arrival)
+            emit sigHidDeviceConnectChanging_Into(devicePath);
+        else
+            emit sigHidDeviceConnectChanging_Remove(devicePath);
+    }
+    if (decision.scheduleBootloaderUpgrade)
+        QTimer::singleShot(600, this, &DMainWidget::ontheHidIntoFirmwareUpgrade);
+}
+
+void DMainWidget::onHidDeviceConnectChanging_Into(QString /*hidPath*/)
+{
+    handOffDeviceChange(DeviceChangeSource::Arrival);
+}
+
+void DMainWidget::onHidDeviceConnectChanging_Remove(QString /*hidPath*/)
+{
+    handOffDeviceChange(DeviceChangeSource::Removal);
+}
+
+void DMainWidget::handOffDeviceChange(int changeType)
+{
+    // The device page enumerates the devices again itself, so the notice's
+    // own path is not passed on.
+    if (m_devicePage)
+        QMetaObject::invokeMethod(m_devicePage, "onHidDeviceChanged", Qt::DirectConnection, Q_ARG(int, changeType),
+                                  Q_ARG(QString, QStringLiteral("hidPath")));
+}
+
+void DMainWidget::ontheHidIntoFirmwareUpgrade()
+{
+    const std::string path = DBootloaderIdentity::findPresentPath();
+    if (path.empty())
+        return;
+    qDebug() << "HID bootloader found:" << path.c_str();
+    const int handle = COrvaneHid_OpenPath(path.c_str());
+    if (!handle) {
+        qDebug() << "HID bootloader could not be opened:" << path.c_str();
+        return;
+    }
+    // The upgrade worker that takes the handle over is not in this build
+    // yet; give the bootloader back untouched.
+    qDebug() << "HID bootloader upgrade not available; bootloader left as it is";
+    COrvaneHid_Close(handle);
 }
 
 void DMainWidget::createTray()

@@ -1,10 +1,17 @@
 #pragma once
 
+#include "orvanesdk_records.h"
+
+#include <QFunctionPointer>
 #include <QPoint>
 #include <QString>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include <list>
+#include <memory>
+
+class DeviceChangeSource;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -45,6 +52,17 @@ public:
     int resizeEdge() const { return m_resizeEdge; }
     QString userIniPath() const { return m_userIniPath; }
 
+    // What the device library's start-up left: null and empty when it did
+    // not start.
+    const std::list<hidSupportInfo>* supportList() const { return m_supportList.get(); }
+    const char* macroFilePath() const { return m_macroFilePath; }
+    const char* seniorKeyFilePath() const { return m_seniorKeyFilePath; }
+    DeviceChangeSource* deviceChangeSource() const { return m_deviceChangeSource; }
+
+signals:
+    void sigHidDeviceConnectChanging_Into(QString hidPath);
+    void sigHidDeviceConnectChanging_Remove(QString hidPath);
+
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
 
@@ -58,6 +76,11 @@ private slots:
     void on_pushButton_Close_clicked();
     void on_pushButton_Max_clicked();
     void on_pushButton_Min_clicked();
+    void onHidDeviceConnectChanging_Into(QString hidPath);
+    void onHidDeviceConnectChanging_Remove(QString hidPath);
+    void ontheHidIntoFirmwareUpgrade();
+    // Every device-change notice of the source comes here first.
+    void onDeviceChangeNotice(int changeType, const QString& devicePath);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,6 +100,9 @@ private:
     void setListToggleLook(bool listShown);
     QRect globalWindowRect() const;
     void quitApplication();
+    void registerDeviceNotifications();
+    void startDeviceLibrary();
+    void handOffDeviceChange(int changeType);
 
     Ui::DMainWidget* ui = nullptr;
     QPushButton* m_listToggleButton = nullptr;
@@ -97,4 +123,15 @@ private:
     QString m_productName = QStringLiteral("HID");
     QString m_likeName = QStringLiteral("RGB");
     bool m_firstPaintDone = false;
+
+    DeviceChangeSource* m_deviceChangeSource = nullptr;
+    std::unique_ptr<std::list<hidSupportInfo>> m_supportList;
+    char m_macroFilePath[256] = {};
+    char m_seniorKeyFilePath[256] = {};
+    QFunctionPointer m_jlLoadUfwData = nullptr;
+    QFunctionPointer m_jlGetUfwCrc = nullptr;
+    QFunctionPointer m_jlGetUfwPidVid = nullptr;
+    QFunctionPointer m_jlUpgradeDevice = nullptr;
+    QFunctionPointer m_jlQueryDevicePidVid = nullptr;
+    QWidget* m_devicePage = nullptr;
 };

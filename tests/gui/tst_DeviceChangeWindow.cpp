@@ -1,0 +1,246 @@
+#include "TestMain.h"
+
+#include "DDataManager.h"
+#include "fake/FakeDeviceChangeSource.h"
+#include "SimulatorHarness.h"
+#include "hid/HidTransportRegistry.h"
+#include "mainwidget/DMainWidget.h"
+#include "resourceInit.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMutex>
+#include <QSignalSpy>
+
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+// Collects the debug output with the time it was written, so a test can
+// tell when the window acted on a notice.
+struct MessageLog
+{
+    static MessageLog*& current()
+    {
+        static MessageLog* log = nullptr;
+        return log;
+    }
+    QMutex mutex;
+    QList<QPair<qint64, QString>> lines;
+    QElapsedTimer clock;
+    QtMessageHandler previous = nullptr;
+
+    MessageLog()
+    {
+        clock.start();
+        current() = this;
+        previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            MessageLog* log = current();
+            {
+                QMutexLocker lock(&log->mutex);
+                log->lines.append({log->clock.elapsed(), text});
+            }
+            log->previous(type, context, text);
+        });
+    }
+    ~MessageLog()
+    {
+        qInstallMessageHandler(previous);
+        current() = nullptr;
+    }
+    // Milliseconds on the log's clock of the first line holding the text, or -1.
+    qint64 firstTime(const QString& text)
+    {
+        QMutexLocker lock(&mutex);
+        for (const auto& line : lines) {
+            if (line.second.contains(text))
+                return line.first;
+        }
+        return -1;
+    }
+};
+
+// A bus whose transport cannot work: the device library does not start.
+class DeadBus : public SimulatedBus
+{
+public:
+    bool initialise() override { return false; }
+};
+
+const QString bootloaderFound = QStringLiteral("HID bootloader found");
+
+}
+
+class tst_DeviceChangeWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        initOrvaneResources();
+        DDataManager::getInstance();
+    }
+
+    void libraryStartsWithTheWindow()
+    {
+        SimulatorHarness sim;
+        DMainWidget window;
+        QVERIFY(window.supportList());
+        QVERIFY(!window.supportList()->empty());
+        const QString folder = DDataManager::getInstance()->userConfigDir();
+        QCOMPARE(QString::fromLocal8Bit(window.macroFilePath()), folder + "/appMacro.xml");
+        QCOMPARE(QString::fromLocal8Bit(window.seniorKeyFilePath()), folder + "/SeniorKeyConfig.xml");
+        QVERIFY(QFile::exists(folder + "/appMacro.xml"));
+        QVERIFY(QFile::exists(folder + "/SeniorKeyConfig.xml"));
+        char handed[256] = {};
+        DDataManager::getInstance()->copyMacroFilePath(handed);
+        QCOMPARE(QByteArray(handed), QByteArray(window.macroFilePath()));
+        DDataManager::getInstance()->copySeniorKeyFilePath(handed);
+        QCOMPARE(QByteArray(handed), QByteArray(window.seniorKeyFilePath()));
+
+        auto* version = window.findChild<QLabel*>("label_SdkVer");
+        QVERIFY(version);
+        QVERIFY(version->text().startsWith(QLatin1String("OrvaneSDK")));
+        QVERIFY(version->isHidden());
+        QVERIFY(qobject_cast<FakeDeviceChangeSource*>(window.deviceChangeSource()));
+    }
+
+    // A keyboard on the simulated bus is announced like a real one: 300 ms
+    // later the window hands the change on.
+    void keyboardNoticesReachTheWindow_data()
+    {
+        QTest::addColumn<bool>("viaReceiver");
+        QTest::newRow("cable") << false;
+        QTest::newRow("receiver") << true;
+    }
+    void keyboardNoticesReachTheWindow()
+    {
+        QFETCH(bool, viaReceiver);
+        SimulatorHarness sim;
+        DMainWidget window;
+        QSignalSpy into(&window, &DMainWidget::sigHidDeviceConnectChanging_Into);
+        QSignalSpy removed(&window, &DMainWidget::sigHidDeviceConnectChanging_Remove);
+
+        QElapsedTimer clock;
+        clock.start();
+        const auto keyboard = sim.plug("OV68M", viaReceiver);
+        QVERIFY(keyboard);
+        const QString path = QString::fromStdString(sim.pathOf(keyboard));
+        QTRY_COMPARE(into.count(), 1);
+        QVERIFY2(clock.elapsed() >= 300, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(into.at(0).at(0).toString(), path);
+        QCOMPARE(removed.count(), 0);
+
+        clock.restart();
+        sim.bus().unplug(keyboard);
+        QTRY_COMPARE(removed.count(), 1);
+        QVERIFY(clock.elapsed() >= 300);
+        QCOMPARE(removed.at(0).at(0).toString(), path);
+        QCOMPARE(into.count(), 1);
+    }
+
+    void foreignDevicesAndBootloaders()
+    {
+        SimulatorHarness sim;
+        MessageLog log;
+        DMainWidget window;
+        QSignalSpy into(&window, &DMainWidget::sigHidDeviceConnectChanging_Into);
+        QSignalSpy removed(&window, &DMainWidget::sigHidDeviceConnectChanging_Remove);
+
+        const std::string mouse = sim.bus().plugForeign(0x046d, 0xc077, 0);
+        const qint64 bootPlugged = log.clock.elapsed();
+        const std::string boot = sim.bus().plugForeign(0x1FC9, 0xF7DF, 0);
+        QTRY_VERIFY(log.firstTime(bootloaderFound) >= 0);
+        QVERIFY2(log.firstTime(bootloaderFound) - bootPlugged >= 600,
+                 qPrintable(QString::number(log.firstTime(bootloaderFound) - bootPlugged)));
+        QVERIFY(log.firstTime(QString::fromStdString(boot)) >= 0);
+        QCOMPARE(into.count(), 0);
+
+        // Pulling the bootloader and the mouse out schedules nothing.
+        {
+            QMutexLocker lock(&log.mutex);
+            log.lines.clear();
+        }
+        sim.bus().unplugPath(boot);
+        sim.bus().unplugPath(mouse);
+        QTest::qWait(900);
+        QCOMPARE(log.firstTime(bootloaderFound), qint64(-1));
+        QCOMPARE(removed.count(), 0);
+        QCOMPARE(into.count(), 0);
+    }
+
+    // Without a supported-model list nothing is a keyboard, but a
+    // bootloader still is a bootloader.
+    void libraryThatDidNotStart()
+    {
+        auto bus = std::make_shared<DeadBus>();
+        HidTransportRegistry::install(bus);
+        const QString folder = DDataManager::getInstance()->userConfigDir();
+        QFile::remove(folder + "/appMacro.xml");
+        QFile::remove(folder + "/SeniorKeyConfig.xml");
+        {
+            MessageLog log;
+            DMainWidget window;
+            QVERIFY(!window.supportList());
+            QCOMPARE(window.macroFilePath()[0], '\0');
+            QCOMPARE(window.seniorKeyFilePath()[0], '\0');
+            QVERIFY(!QFile::exists(folder + "/appMacro.xml"));
+            QVERIFY(!QFile::exists(folder + "/SeniorKeyConfig.xml"));
+            QCOMPARE(log.firstTime(QStringLiteral("Load JL dll Failed")), qint64(-1));
+
+            QSignalSpy into(&window, &DMainWidget::sigHidDeviceConnectChanging_Into);
+            QSignalSpy removed(&window, &DMainWidget::sigHidDeviceConnectChanging_Remove);
+            const auto keyboard = bus->plug(QStringLiteral("OV68M"));
+            bus->plugForeign(0x0416, 0x3f00, 0);
+            QTRY_VERIFY(log.firstTime(bootloaderFound) >= 0);
+            bus->unplug(keyboard);
+            QTest::qWait(100);
+            QCOMPARE(into.count(), 0);
+            QCOMPARE(removed.count(), 0);
+        }
+        HidTransportRegistry::install(nullptr);
+    }
+
+    void fakeSourceDeliversOnItsOwnThread()
+    {
+        auto* source = new FakeDeviceChangeSource;
+        QSignalSpy spy(source, &DeviceChangeSource::deviceChanged);
+        FakeDeviceChangeSource::Poster post = source->poster();
+        post(11, QStringLiteral("before start"));
+        QVERIFY(source->start());
+        QThread* gui = QThread::currentThread();
+        std::atomic<bool> onGuiThread{false};
+        connect(source, &DeviceChangeSource::deviceChanged, source,
+                [&](int, const QString&) { onGuiThread = QThread::currentThread() == gui; });
+        std::thread worker([post] {
+            for (int i = 0; i < 20; ++i)
+                post(i % 2 ? 12 : 11, QStringLiteral("path %1").arg(i));
+        });
+        worker.join();
+        QTRY_COMPARE(spy.count(), 20);
+        QVERIFY(onGuiThread);
+        for (int i = 0; i < 20; ++i) {
+            QCOMPARE(spy.at(i).at(0).toInt(), i % 2 ? 12 : 11);
+            QCOMPARE(spy.at(i).at(1).toString(), QStringLiteral("path %1").arg(i));
+        }
+        post(11, QStringLiteral("queued, then the source dies"));
+        delete source;
+        post(11, QStringLiteral("after"));
+        QTest::qWait(50);
+    }
+
+    void failingSourceLeavesTheReason()
+    {
+        FakeDeviceChangeSource source;
+        source.setStartFails(true);
+        QVERIFY(!source.start());
+        QVERIFY(!source.errorText().isEmpty());
+        QVERIFY(!source.isStarted());
+    }
+};
+
+ORVANE_TEST_MAIN(tst_DeviceChangeWindow)
+#include "tst_DeviceChangeWindow.moc"
