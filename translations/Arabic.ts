@@ -433,4 +433,62 @@
         <translation>تركيبة المفاتيح على المفتاح %1 تحتوي على أكثر من مفتاحي تعديل، ولا تستطيع لوحة المفاتيح تخزينها. لم يُرسل شيء.</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>قائمة الأجهزة</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>الجهاز غير متصل</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>إعادة تعيين</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>جارٍ معايرة جميع المفاتيح ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>الجهاز غير متصل بالشبكة</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>الجهاز محدد بالفعل</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>تخصيص المفاتيح</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>الإضاءة</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>ماكرو</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>الأداء</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>نقطة التفعيل</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>المفاتيح المتقدمة</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>الكتابة إلى لوحة المفاتيح</translation>
+    </message>
+</context>
 </TS>

@@ -433,4 +433,62 @@
         <translation>Kombinace kláves na klávese %1 obsahuje více než dvě modifikační klávesy, což klávesnice neumí uložit. Nic nebylo odesláno.</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>Seznam zařízení</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Zařízení není připojeno</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>Probíhá kalibrace všech kláves ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Zařízení je offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Zařízení je již vybráno</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Přizpůsobit klávesy</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Podsvícení</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Výkon</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Bod sepnutí</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Pokročilé klávesy</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>Zapsat do klávesnice</translation>
+    </message>
+</context>
 </TS>

@@ -433,4 +433,62 @@
         <translation>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>Device List</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Device not connected</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>All keys calibration in progress ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>The device is offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>The device has been turned on</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Key Custom</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Light Setting</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performance</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Trigger Setting</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Senior Keys</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+</context>
 </TS>

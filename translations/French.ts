@@ -433,4 +433,62 @@
         <translation>La combinaison de touches de la touche %1 contient plus de deux touches de modification, ce que le clavier ne peut pas enregistrer. Rien n'a été envoyé.</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>Liste des appareils</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Appareil non connecté</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>Calibrage de toutes les touches en cours ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>L'appareil est hors ligne</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>L'appareil est déjà sélectionné</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personnaliser les touches</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Éclairage</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performances</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Point de déclenchement</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Touches avancées</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>Écrire dans le clavier</translation>
+    </message>
+</context>
 </TS>

@@ -433,4 +433,62 @@
         <translation>Die Tastenkombination auf Taste %1 enthält mehr als zwei Modifikatortasten, die die Tastatur nicht speichern kann. Es wurde nichts gesendet.</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>Geräteliste</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Gerät nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>Kalibrierung aller Tasten läuft ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Das Gerät ist offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Das Gerät ist bereits ausgewählt</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Tasten anpassen</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Auslösepunkt</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Erweiterte Tasten</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>In Tastatur schreiben</translation>
+    </message>
+</context>
 </TS>

@@ -433,4 +433,62 @@
         <translation>La combinazione di tasti sul tasto %1 contiene più di due tasti modificatori, che la tastiera non può memorizzare. Non è stato inviato nulla.</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>Elenco dispositivi</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo non collegato</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>Calibrazione di tutti i tasti in corso ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Il dispositivo è offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Il dispositivo è già selezionato</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personalizza tasti</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Illuminazione</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Prestazioni</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Punto di attivazione</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Tasti avanzati</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>Scrivi sulla tastiera</translation>
+    </message>
+</context>
 </TS>

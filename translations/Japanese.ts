@@ -433,4 +433,62 @@
         <translation>キー %1 のキーの組み合わせには修飾キーが 3 つ以上含まれており、キーボードに保存できません。何も送信されませんでした。</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>デバイス一覧</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>デバイスが接続されていません</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>全キーのキャリブレーション中 ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>デバイスはオフラインです</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>このデバイスは既に選択されています</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>キー設定</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>ライティング</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>マクロ</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>パフォーマンス</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>アクチュエーション設定</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>アドバンストキー</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>キーボードに書き込む</translation>
+    </message>
+</context>
 </TS>

@@ -433,4 +433,62 @@
         <translation>%1 키의 키 조합에 보조 키가 두 개를 넘게 포함되어 있어 키보드에 저장할 수 없습니다. 아무것도 전송되지 않았습니다.</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>장치 목록</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>장치가 연결되지 않음</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>초기화</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>모든 키 보정 중 ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>장치가 오프라인입니다</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>이미 선택된 장치입니다</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>키 사용자 설정</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>조명 설정</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>매크로</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>성능</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>트리거 설정</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>고급 키</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>키보드에 저장</translation>
+    </message>
+</context>
 </TS>

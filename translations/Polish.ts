@@ -433,4 +433,62 @@
         <translation>Kombinacja klawiszy na klawiszu %1 zawiera więcej niż dwa modyfikatory, których klawiatura nie może zapisać. Nic nie zostało wysłane.</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>Lista urządzeń</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Urządzenie niepodłączone</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetuj</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>Trwa kalibracja wszystkich klawiszy ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Urządzenie jest offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Urządzenie jest już wybrane</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Dostosuj klawisze</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Podświetlenie</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Wydajność</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Punkt aktywacji</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Klawisze zaawansowane</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>Zapisz w klawiaturze</translation>
+    </message>
+</context>
 </TS>

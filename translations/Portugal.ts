@@ -433,4 +433,62 @@
         <translation>A combinação de teclas da tecla %1 tem mais de duas teclas modificadoras, que o teclado não consegue guardar. Nada foi enviado.</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>Lista de dispositivos</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo não ligado</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Repor</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>Calibração de todas as teclas em curso ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>O dispositivo está offline</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>O dispositivo já está selecionado</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personalizar teclas</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Iluminação</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Desempenho</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Ponto de acionamento</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avançadas</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>Gravar no teclado</translation>
+    </message>
+</context>
 </TS>

@@ -433,4 +433,62 @@
         <translation>Сочетание клавиш на клавише %1 содержит больше двух клавиш-модификаторов, которые клавиатура не может сохранить. Ничего не отправлено.</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>Список устройств</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Устройство не подключено</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>Идёт калибровка всех клавиш ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Устройство не в сети</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Устройство уже выбрано</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Настройка клавиш</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Подсветка</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Производительность</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Точка срабатывания</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Расширенные клавиши</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>Записать в клавиатуру</translation>
+    </message>
+</context>
 </TS>

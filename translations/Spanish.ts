@@ -433,4 +433,62 @@
         <translation>La combinación de teclas de la tecla %1 tiene más de dos teclas modificadoras, que el teclado no puede guardar. No se ha enviado nada.</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>Lista de dispositivos</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Dispositivo no conectado</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>Calibrando todas las teclas ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>El dispositivo está desconectado</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>El dispositivo ya está seleccionado</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personalizar teclas</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Iluminación</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Rendimiento</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Punto de activación</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avanzadas</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>Escribir en el teclado</translation>
+    </message>
+</context>
 </TS>

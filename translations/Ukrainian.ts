@@ -433,4 +433,62 @@
         <translation>Комбінація клавіш на клавіші %1 містить більше двох клавіш-модифікаторів, які клавіатура не може зберегти. Нічого не надіслано.</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>Список пристроїв</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Пристрій не підключено</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Скинути</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>Триває калібрування всіх клавіш ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>Пристрій не в мережі</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>Пристрій уже вибрано</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Налаштування клавіш</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Підсвічування</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Продуктивність</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>Точка спрацювання</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Розширені клавіші</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>Записати в клавіатуру</translation>
+    </message>
+</context>
 </TS>

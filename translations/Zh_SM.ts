@@ -433,4 +433,62 @@
         <translation>按键 %1 上的组合键包含两个以上的修饰键，键盘无法保存。未发送任何内容。</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>产品列表</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>设备未连接</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>全键校准中 ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>设备离线</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>设备已开启</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>按键自定义</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>灯光设置</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>性能</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>触发设置</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>高级按键</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+</context>
 </TS>

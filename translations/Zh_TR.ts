@@ -433,4 +433,62 @@
         <translation>按鍵 %1 上的組合鍵包含兩個以上的修飾鍵，鍵盤無法儲存。未傳送任何內容。</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Device List</source>
+        <translation>產品列表</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>裝置未連接</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation>全鍵校準中 ...</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>裝置離線</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>裝置已開啟</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>按鍵自訂</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>燈光設定</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>巨集</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>效能</translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation>觸發設定</translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation>進階按鍵</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomKeysPage</name>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+</context>
 </TS>

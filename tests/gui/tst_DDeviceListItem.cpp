@@ -141,25 +141,25 @@ private slots:
     {
         DDeviceListItem row;
         const QString accent = DDataManager::getInstance()->themeColors().textCheckedColor;
-        QVERIFY(!accent.isEmpty());
-        QVERIFY(borderOf(row).contains(QStringLiteral("rgb(%1, 0)").arg(accent)));
+        QCOMPARE(accent.count(QLatin1Char(',')), 2);
+        QVERIFY(borderOf(row).contains(QStringLiteral("rgba(%1, 0)").arg(accent)));
         row.setDeviceInfo(record("OV68M", "P", "L", 1, 0));
         row.setSelected(true);
         QVERIFY(row.isSelected());
-        QVERIFY(borderOf(row).contains(QStringLiteral("border: 1px solid rgb(%1, 255); }").arg(accent)));
+        QVERIFY(borderOf(row).contains(QStringLiteral("border: 1px solid rgba(%1, 255); }").arg(accent)));
         QVERIFY(borderOf(row).contains(QStringLiteral(":hover{ border: 1px solid rgb(%1); }").arg(accent)));
 
         // Going offline while selected drops the border but not the selection,
         // so a later theme shows it again.
         row.setOnline(0);
         QVERIFY(row.isSelected());
-        QVERIFY(borderOf(row).contains(QStringLiteral("rgb(%1, 0)").arg(accent)));
+        QVERIFY(borderOf(row).contains(QStringLiteral("rgba(%1, 0)").arg(accent)));
         row.setTheme();
-        QVERIFY(borderOf(row).contains(QStringLiteral("rgb(%1, 255)").arg(accent)));
+        QVERIFY(borderOf(row).contains(QStringLiteral("rgba(%1, 255)").arg(accent)));
 
         row.setSelected(false);
         QVERIFY(!row.isSelected());
-        QVERIFY(borderOf(row).contains(QStringLiteral("rgb(%1, 0)").arg(accent)));
+        QVERIFY(borderOf(row).contains(QStringLiteral("rgba(%1, 0)").arg(accent)));
     }
 
     void offlineOverlay()

@@ -15,6 +15,7 @@
 #include "firmware/DBootloaderIdentity.h"
 #include "hid/HidTransportRegistry.h"
 #include "orvanesdk_hid.h"
+#include "devicePage/DDevicePage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -110,6 +111,10 @@ DMainWidget::DMainWidget(QWidget* parent)
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this, &DMainWidget::onHidDeviceConnectChanging_Into);
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this,
             &DMainWidget::onHidDeviceConnectChanging_Remove);
+
+    m_devicePage = new DDevicePage(ui->page_Device);
+    ui->horizontalLayout_6->addWidget(m_devicePage);
+    connect(m_devicePage, &DDevicePage::sigReturnHidLikeName, this, &DMainWidget::onReturnHidLikeName);
 
     if (DDataManager::getInstance()->simpleDeviceListMode()) {
         m_deviceListShown = true;
@@ -359,6 +364,7 @@ void DMainWidget::setListToggleLook(bool listShown)
 void DMainWidget::onClickCtrlHidListStatusBut()
 {
     m_deviceListShown = !m_deviceListShown;
+    m_devicePage->setDeviceListVisible(m_deviceListShown);
     setListToggleLook(m_deviceListShown);
     placeListToggleButton();
     update();
@@ -393,6 +399,7 @@ void DMainWidget::omUpdataAllUI()
     ui->label_ProductName->setText(m_productName);
     ui->label_DeviceName->setText(m_likeName);
     retranslateTray();
+    m_devicePage->retranslate();
 }
 
 void DMainWidget::onChangAppTheme(int themeIndex)
@@ -438,6 +445,7 @@ void DMainWidget::onChangAppTheme(int themeIndex)
         ui->label_ProductName->setFont(nameFont);
         ui->label_DeviceName->setFont(nameFont);
     }
+    m_devicePage->setTheme();
     update();
 }
 
@@ -538,6 +546,7 @@ void DMainWidget::resizeEvent(QResizeEvent* event)
 
 void DMainWidget::closeEvent(QCloseEvent* event)
 {
+    m_devicePage->stopLightThreadsIfRunning();
     if (m_trayIcon)
         m_trayIcon->hide();
     event->accept();

@@ -12,6 +12,7 @@
 #include <memory>
 
 class DeviceChangeSource;
+class DDevicePage;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -47,6 +48,7 @@ public:
     // stays reachable from the task bar.
     void hideToTray();
 
+    DDevicePage* devicePage() const { return m_devicePage; }
     bool hasTrayIcon() const { return m_trayIcon != nullptr; }
     bool isDeviceListShown() const { return m_deviceListShown; }
     int resizeEdge() const { return m_resizeEdge; }
@@ -106,6 +108,7 @@ private:
 
     Ui::DMainWidget* ui = nullptr;
     QPushButton* m_listToggleButton = nullptr;
+    DDevicePage* m_devicePage = nullptr;
     bool m_deviceListShown = true;
     QPoint m_dragOffset;
     bool m_dragging = false;
@@ -133,5 +136,4 @@ private:
     QFunctionPointer m_jlGetUfwPidVid = nullptr;
     QFunctionPointer m_jlUpgradeDevice = nullptr;
     QFunctionPointer m_jlQueryDevicePidVid = nullptr;
-    QWidget* m_devicePage = nullptr;
 };

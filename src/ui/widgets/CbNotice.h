@@ -24,6 +24,7 @@ public:
     void setTextColor(QColor color);
     void setNoticeFont(QFont font);
     void setFontPixelSize(int px);
+    QString text() const { return m_text; }
 
 signals:
     void sigFinished();

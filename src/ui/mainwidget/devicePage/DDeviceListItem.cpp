@@ -93,12 +93,15 @@ void DDeviceListItem::setOnline(int state)
 void DDeviceListItem::setSelected(bool selected)
 {
     m_selected = selected;
+    // Qt's style sheets take an alpha only through rgba(), and a theme colour
+    // carries a fourth field while a background image is in use.
+    const QString rgb = m_accentColor.section(QLatin1Char(','), 0, 2);
     const QString look = selected
-        ? QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, 255); } "
+        ? QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, 255); } "
                          "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }")
-        : QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, 0); } "
+        : QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, 0); } "
                          "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }");
-    m_ui->frame_DeviceImageBg->setStyleSheet(look.arg(m_accentColor));
+    m_ui->frame_DeviceImageBg->setStyleSheet(look.arg(rgb));
 }
 
 void DDeviceListItem::setTheme()

@@ -1,0 +1,512 @@
+#include "DDevicePage.h"
+#include "ui_DDevicePage.h"
+
+#include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
+#include "DDeviceListItem.h"
+#include "DDeviceListLoader.h"
+#include "DPerformancePage.h"
+#include "MainHidInterFace.h"
+#include "keyboardView/DCustomKeysPage.h"
+#include "keyboardView/hidDeviceJoinFrame.h"
+#include "lightDeal/lightDealMain.h"
+#include "lightsConfig/DLightsConfigPage.h"
+#include "triggerSetting/DTriggerSettingPage.h"
+#include "widgets/ArrowWidget.h"
+#include "widgets/CbNotice.h"
+#include "widgets/DToolTipExplain.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+const QString kDefaultsFile = QStringLiteral(":/images/configDir/OrvaneDefaultConfig.ini");
+const QString kLinkColourAtStart = QStringLiteral("255,143,31");
+const QString kLinkFont = QStringLiteral("Microsoft YaHei");
+
+// Top-left corner of a tool button's tip bubble, in the button's coordinates.
+QPoint tipBubbleCorner(const QWidget* button)
+{
+    return QPoint(button->width() / 2 - 38, -74);
+}
+
+}
+
+DDevicePage::DDevicePage(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(new Ui::DDevicePage)
+{
+    m_ui->setupUi(this);
+    m_ui->pushButton_Test->hide();
+    m_ui->pushButton_ChangModeTest->hide();
+    m_ui->label_ChangModeTest->hide();
+    m_ui->label_Multiple->hide();
+
+    m_desktopPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+
+    m_ui->label->setText(QObject::tr("Device List"));
+    m_ui->label_Tip->setText(QObject::tr("Device not connected"));
+    m_ui->pushButton_Reset->setText(QObject::tr("Reset"));
+
+    QSettings defaults(kDefaultsFile, QSettings::IniFormat);
+    defaults.setIniCodec("UTF_8");
+    if (defaults.contains(QStringLiteral("CompanyLink/ComLink")))
+        m_companyLink = defaults.value(QStringLiteral("CompanyLink/ComLink")).toString();
+    setCompanyLinkText(kLinkColourAtStart);
+    m_ui->frame_Url->setVisible(defaults.value(QStringLiteral("MainPageCompanyLinkFrame/showStatus"), false).toBool());
+    connect(m_ui->label_Url, &QLabel::linkActivated, this, &DDevicePage::onLickActivited, Qt::DirectConnection);
+
+    m_ui->label_ElectricityNum->setLevel(60);
+    m_ui->label_ElectricityNum->setAccentColor(QColor(255, 128, 0, 255));
+
+    m_toast = new CbNotice(this);
+    m_toast->setFontPixelSize(14);
+
+    m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
+
+    m_lightDeal = new lightDealMain(nullptr);
+    createHostedPages();
+
+    for (QToolButton* button : {m_ui->toolButton_CustomKey, m_ui->toolButton_LightConfig, m_ui->toolButton_MacroDialog,
+                                m_ui->toolButton_Performance, m_ui->toolButton_TriggerSetting,
+                                m_ui->toolButton_SeniorKey})
+        button->installEventFilter(this);
+
+    // The macro and advanced-key buttons open dialogs, so they are no pages.
+    m_mainButtonGroup = new QButtonGroup(this);
+    m_mainButtonGroup->addButton(m_ui->toolButton_CustomKey, 0);
+    m_mainButtonGroup->addButton(m_ui->toolButton_LightConfig, 1);
+    m_mainButtonGroup->addButton(m_ui->toolButton_Performance, 2);
+    m_mainButtonGroup->addButton(m_ui->toolButton_TriggerSetting, 4);
+    m_ui->toolButton_CustomKey->setChecked(true);
+    connect(m_mainButtonGroup, QOverload<int>::of(&QButtonGroup::buttonClicked), this,
+            &DDevicePage::onCurIndexChangedMainPage);
+
+    m_ui->label_Charging->hide();
+    m_batteryStep = 0;
+    m_batteryTimer = new QTimer(this);
+    m_batteryTimer->setInterval(50);
+    connect(m_batteryTimer, &QTimer::timeout, this, &DDevicePage::onTimerChangingBatteryNum);
+
+    connect(this, &DDevicePage::sigMacroListHaveChangedSendToDevice, this,
+            &DDevicePage::onMacroListHaveChangedSendToDevice);
+    DDataManager* data = DDataManager::getInstance();
+    connect(data, &DDataManager::sigQueryDynamicDisplaySensitivityNum, this,
+            &DDevicePage::onQueryDynamicDisplaySensitivityNum);
+    connect(data, &DDataManager::sigTheMagneticKeyboardCalibrationPoint, this,
+            &DDevicePage::onTheMagneticKeyboardCalibrationPoint);
+    connect(data, &DDataManager::sigTheMagneticKeyboardCalibrationStatusBack, this,
+            &DDevicePage::onTheMagneticKeyboardCalibrationStatusBack);
+    connect(data, &DDataManager::sigMagneticKeyboardAllKeysCalibrationStatusBack, this,
+            &DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack);
+
+    QTimer::singleShot(loadListDelayMs, this, &DDevicePage::onLoadDeviceList);
+}
+
+DDevicePage::~DDevicePage()
+{
+    // The program keeps these for its whole life; a page that goes away
+    // (tests) must not leave threads talking to keyboards behind.
+    qDeleteAll(m_deviceLinkMap);
+    delete m_toolTipBubble;
+    delete m_lightDeal;
+    delete m_ui;
+}
+
+void DDevicePage::createHostedPages()
+{
+    m_customKeysPage = new DCustomKeysPage(m_ui->page_CustomKeys);
+    m_ui->page_CustomKeys->layout()->addWidget(m_customKeysPage);
+    connect(m_customKeysPage, &DCustomKeysPage::sigDefaultLayerAndFnLayerSwitch, this,
+            &DDevicePage::onDefaultLayerAndFnLayerSwitch);
+    connect(m_customKeysPage, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage, this,
+            &DDevicePage::onEveryPageBackTip);
+    connect(m_customKeysPage, &DCustomKeysPage::sigTheKeyboardIntoDownloading, this,
+            &DDevicePage::onTheKeyboardIntoDownloading);
+    connect(m_customKeysPage, &DCustomKeysPage::sigAutoIntoCustomKeysPage, this,
+            &DDevicePage::onAutoIntoCustomKeysPage);
+    connect(m_customKeysPage, &DCustomKeysPage::sigInteractLightsPointXY, this, &DDevicePage::onInteractLightsPointXY);
+
+    m_lightsConfigPage = new DLightsConfigPage(m_ui->page_LightsConfig);
+    m_ui->page_LightsConfig->layout()->addWidget(m_lightsConfigPage);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage, this,
+            &DDevicePage::onEveryPageBackTip);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigSelectCurrentLightTypeIndex_KB, this,
+            &DDevicePage::onSelectCurrentLightTypeIndex_KB);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigSelectCurrentLightTypeIndex_Side, this,
+            &DDevicePage::onSelectCurrentLightTypeIndex_Side);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigLightConfigHaveChanged, this,
+            &DDevicePage::onLightConfigHaveChanged);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigCustomLightItemHaveChanged, this,
+            &DDevicePage::onCustomLightItemHaveChanged);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigLightConfigHaveChanged_Custom, this,
+            &DDevicePage::onLightConfigHaveChanged_Custom);
+
+    m_performancePage = new DPerformancePage(m_ui->page_Performance);
+    m_ui->page_Performance->layout()->addWidget(m_performancePage);
+    connect(m_performancePage, &DPerformancePage::sigResetoreCurrentProfile, this,
+            &DDevicePage::onResetoreCurrentProfile);
+    connect(m_performancePage, &DPerformancePage::sigLightAndKeyboardSleepTime, this,
+            &DDevicePage::onLightAndKeyboardSleepTime);
+    connect(m_performancePage, &DPerformancePage::sigLockWinKeyAbout, this, &DDevicePage::onLockWinKeyAbout);
+
+    m_triggerSettingPage = new DTriggerSettingPage(m_ui->page_TriggerSetting);
+    m_ui->page_TriggerSetting->layout()->addWidget(m_triggerSettingPage);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigMagnetsKeysApplyConfig, this,
+            &DDevicePage::onMagnetsKeysApplyConfig);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigMagnetsKeyboardDefaultSensitivity, this,
+            &DDevicePage::onMagnetsKeyboardDefaultSensitivity);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigKeyAntiShakeCurrentNum, this,
+            &DDevicePage::onKeyAntiShakeCurrentNum);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigKeyRateOfReturnCurrentNum, this,
+            &DDevicePage::onKeyRateOfReturnCurrentNum);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigCalibrationMode, this, &DDevicePage::onCalibrationMode);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigKeyCalibrationStartRuning, this,
+            &DDevicePage::onKeyCalibrationStartRuning);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigAllKeysCalibrationMode, this,
+            &DDevicePage::onAllKeysCalibrationMode);
+}
+
+void DDevicePage::setCompanyLinkText(const QString& colour)
+{
+    m_ui->label_Url->setAlignment(Qt::AlignCenter);
+    m_ui->label_Url->setText(
+        QStringLiteral("<span style=\"font-family:\"%3\";font-size:12pt; color:#ff6666;\"></span><a "
+                       "href=\"Company|%1|\"><span style=\"font-size:10pt; text-decoration:underline; "
+                       "color:rgb(%2);\">%1</span>")
+            .arg(m_companyLink, colour, kLinkFont));
+}
+
+void DDevicePage::retranslate()
+{
+    m_ui->retranslateUi(this);
+    setCompanyLinkText(DDataManager::getInstance()->themeColors().textCheckedColor);
+    m_ui->label->setText(QObject::tr("Device List"));
+    m_ui->label_Tip->setText(QObject::tr("Device not connected"));
+    m_ui->pushButton_Reset->setText(QObject::tr("Reset"));
+    m_ui->widget_MoveTip->setText(QObject::tr("All keys calibration in progress ..."));
+    // The hosted pages also learn the language when nothing is selected:
+    // otherwise a keyboard plugged in later shows them in the old one.
+    m_customKeysPage->retranslate();
+    m_lightsConfigPage->retranslate();
+    m_performancePage->retranslate();
+    m_triggerSettingPage->retranslate();
+}
+
+void DDevicePage::setTheme()
+{
+    m_performancePage->setTheme();
+    m_lightsConfigPage->setTheme();
+    m_customKeysPage->setTheme();
+    m_triggerSettingPage->setTheme();
+    for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
+        row->setTheme();
+}
+
+void DDevicePage::setDeviceListVisible(bool visible)
+{
+    m_ui->frame_left->setVisible(visible);
+}
+
+QPoint DDevicePage::tipShowPoint() const
+{
+    return QPoint(rect().center().x(), 40);
+}
+
+void DDevicePage::showTip(const QString& text)
+{
+    m_toast->showNoticeTextAt(text, tipShowPoint());
+}
+
+int DDevicePage::toolButtonIndex(QObject* watched) const
+{
+    const QObject* buttons[] = {m_ui->toolButton_CustomKey,   m_ui->toolButton_LightConfig,
+                                m_ui->toolButton_MacroDialog, m_ui->toolButton_Performance,
+                                m_ui->toolButton_TriggerSetting, m_ui->toolButton_SeniorKey};
+    for (int i = 0; i < int(std::size(buttons)); ++i) {
+        if (buttons[i] == watched)
+            return i;
+    }
+    return -1;
+}
+
+bool DDevicePage::eventFilter(QObject* watched, QEvent* event)
+{
+    const int index = toolButtonIndex(watched);
+    if (index >= 0) {
+        if (event->type() == QEvent::Enter)
+            showToolButtonTip(unsigned(index));
+        else if (event->type() == QEvent::Leave && m_toolTipBubble)
+            m_toolTipBubble->hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DDevicePage::showToolButtonTip(unsigned index)
+{
+    auto* tip = new DToolTipExplain(nullptr);
+    delete m_toolTipBubble;
+    m_toolTipBubble = new ArrowWidget(ArrowWidget::ArrowBottom, nullptr);
+    m_toolTipBubble->setPopupSize(250, 70);
+    m_toolTipBubble->setArrowX(30);
+    m_toolTipBubble->setContentWidget(tip);
+
+    const QToolButton* buttons[] = {m_ui->toolButton_CustomKey,   m_ui->toolButton_LightConfig,
+                                    m_ui->toolButton_MacroDialog, m_ui->toolButton_Performance,
+                                    m_ui->toolButton_TriggerSetting, m_ui->toolButton_SeniorKey};
+    const char* const captions[] = {QT_TRANSLATE_NOOP("QObject", "Key Custom"),
+                                    QT_TRANSLATE_NOOP("QObject", "Light Setting"),
+                                    QT_TRANSLATE_NOOP("QObject", "Macro"),
+                                    QT_TRANSLATE_NOOP("QObject", "Performance"),
+                                    QT_TRANSLATE_NOOP("QObject", "Trigger Setting"),
+                                    QT_TRANSLATE_NOOP("QObject", "Senior Keys")};
+    QString caption;
+    if (index < std::size(buttons)) {
+        const QToolButton* button = buttons[index];
+        m_toolTipBubble->move(button->mapToGlobal(tipBubbleCorner(button)));
+        caption = QObject::tr(captions[index]);
+    }
+    tip->setExplainText(caption);
+    m_toolTipBubble->show();
+}
+
+void DDevicePage::clearDeviceListLayout()
+{
+    m_deviceListLayout = m_ui->verticalLayout_17;
+    while (m_deviceListLayout->count() > 1)
+        delete m_deviceListLayout->takeAt(0);
+}
+
+void DDevicePage::onLoadDeviceList()
+{
+    m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
+
+    const DDeviceListLoader::Result list = DDeviceListLoader::load();
+    m_deviceInfoMap = list.present;
+    for (const QString& path : list.receiverPaths)
+        m_receiverStateMap.insert(path, 1);
+
+    // A reload replaces every row; the old ones go with the event loop, as
+    // one of them may be the sender of the call that got us here.
+    for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
+        row->deleteLater();
+    if (m_deviceRowMap.values().contains(m_selectedRow))
+        m_selectedRow = nullptr;
+    clearDeviceListLayout();
+    m_deviceListLayout->setContentsMargins(12, 0, 0, 0);
+    m_deviceListLayout->setSpacing(10);
+    m_deviceRowMap.clear();
+
+    for (const hidStructInfoAll& record : list.shown) {
+        auto* row = new DDeviceListItem(m_ui->scrollAreaWidgetContents_2);
+        connect(row, &DDeviceListItem::sigHidItemMouseClicked, this, &DDevicePage::onHidItemMouseClicked);
+        m_deviceListLayout->insertWidget(m_deviceListLayout->count() - 1, row);
+        row->setDeviceInfo(record);
+        const QString path = QString::fromLatin1(record.hidPath);
+        m_deviceRowMap.insert(path.isEmpty() ? QString::fromLatin1(record.modelName) : path, row);
+    }
+
+    bool selected = false;
+    if (list.found) {
+        for (const hidStructInfoAll& record : qAsConst(m_deviceInfoMap)) {
+            // A keyboard keeps its one link, also across a reload.
+            if (!m_deviceLinkMap.contains(QString::fromLatin1(record.hidPath)))
+                openDeviceLink(record);
+        }
+        const hidStructInfoAll& first = list.shown.first();
+        const QString firstPath = QString::fromLatin1(first.hidPath);
+        if (first.is24G == 0 && m_deviceInfoMap.contains(firstPath)) {
+            m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
+            onHidItemMouseClicked(m_deviceInfoMap.value(firstPath));
+            selected = m_selectedRow != nullptr;
+        }
+    }
+    if (!selected) {
+        m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
+        emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
+    }
+    emit sigHaveCheckUpgradeFirmwareNUC();
+}
+
+void DDevicePage::openDeviceLink(hidStructInfoAll info)
+{
+    auto* link = new DDeviceKeyboardLink(nullptr);
+    connect(link, &DDeviceKeyboardLink::sigCustomEventChangProfile, this, &DDevicePage::onCustomEventChangProfile);
+    connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, this, &DDevicePage::onRuningOnboard0x19Cmd);
+    connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x18Cmd, this, &DDevicePage::onRuningOnboard0x18Cmd);
+    connect(link, &DDeviceKeyboardLink::sigQN9080Recv0x0bCmd, this, &DDevicePage::onQN9080Recv0x0bCmd);
+    connect(link, &DDeviceKeyboardLink::sigRuningOnboardDownloadStatus, this,
+            &DDevicePage::onRuningOnboardDownloadStatus);
+    connect(link, &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity, this,
+            &DDevicePage::onSendChargingStatusAndElectricity);
+    connect(link, &DDeviceKeyboardLink::sigDongleStatus, this, &DDevicePage::onDongleStatus);
+    connect(link, &DDeviceKeyboardLink::sigWaitForDataReturn_0x0d, this, &DDevicePage::onWaitForDataReturn_0x0d);
+    connect(link, &DDeviceKeyboardLink::sigSleepTimeSetSuccessful, this, &DDevicePage::onSleepTimeSetSuccessful);
+    connect(link, &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend, this,
+            &DDevicePage::onLightConfigHaveChanged_HidSend);
+    connect(link, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09, this,
+            &DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09);
+    connect(link, &DDeviceKeyboardLink::sigTheKeyboardModeChanged, this, &DDevicePage::onTheKeyboardModeChanged);
+
+    m_deviceLinkMap.insert(QString::fromLatin1(info.hidPath), link);
+    ++m_linkCounter;
+    link->openDevice(m_linkCounter, info);
+
+    if (!link->isReady()) {
+        m_waitTimer.restart();
+        while (m_waitTimer.elapsed() < linkReadyWaitMs && !link->isReady())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    link->setDongleStatusEnabled(true);
+}
+
+void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
+{
+    if (hidStuInfo.isOnline != 1) {
+        showTip(QObject::tr("The device is offline"));
+        return;
+    }
+    if (m_selectingDevice)
+        return;
+    m_selectingDevice = true;
+
+    auto* row = qobject_cast<DDeviceListItem*>(sender());
+    if (row && row == m_selectedRow) {
+        showTip(QObject::tr("The device has been turned on"));
+        m_selectingDevice = false;
+        return;
+    }
+    if (!row)
+        row = m_deviceRowMap.value(QString::fromLatin1(hidStuInfo.hidPath));
+
+    if (m_keyboardPicture)
+        m_keyboardPicture->setColorShowMode(false);
+    stopLightThreadsIfRunning();
+    m_selectedRow = nullptr;
+    m_currentLink = nullptr;
+    m_currentHidInterface = nullptr;
+
+    emit sigReturnHidLikeName(QString::fromLocal8Bit(hidStuInfo.productName),
+                              QString::fromLocal8Bit(hidStuInfo.likeName));
+    for (DDeviceListItem* other : qAsConst(m_deviceRowMap))
+        other->setSelected(other == row);
+    m_selectedRow = row;
+    loadSelectedDevice(hidStuInfo);
+}
+
+void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
+{
+    m_selectingDevice = true;
+    m_currentDeviceInfo = info;
+    m_currentLink = m_deviceLinkMap.value(QString::fromLatin1(info.hidPath));
+    m_currentHidInterface = m_currentLink ? m_currentLink->hidInterface() : nullptr;
+    m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
+
+    delete m_keyboardPicture;
+    m_keyboardPicture = new hidDeviceJoinFrame(m_ui->hidDeviceShowFrame);
+    m_ui->horizontalLayout_17->addWidget(m_keyboardPicture);
+    m_keyboardPicture->loadKeyboard(info);
+
+    m_lightDeal->setHidDeviceInfo(info);
+    m_lightDeal->setHidInterface(m_currentHidInterface);
+    m_lightsConfigPage->setHidInterface(m_currentHidInterface);
+    if (m_currentLink)
+        m_lightDeal->setLightCapability(m_currentLink->keyboardModes(), m_currentLink->sideModes());
+    m_selectingDevice = false;
+}
+
+void DDevicePage::setCurrentProfile(int index, const char* path)
+{
+    m_profileIndex = index;
+    qstrncpy(m_profilePath, path ? path : "", sizeof m_profilePath);
+    m_customKeysPage->setProfileIndex(m_profileIndex);
+    m_customKeysPage->setProfilePath(m_profilePath);
+    m_lightsConfigPage->setProfileIndex(m_profileIndex);
+    m_lightsConfigPage->setProfilePath(m_profilePath);
+    m_performancePage->setProfileIndex(m_profileIndex);
+    m_performancePage->setProfilePath(m_profilePath);
+    if (m_currentLink) {
+        m_currentLink->setProfileIndex(m_profileIndex);
+        m_currentLink->setProfilePath(m_profilePath);
+    }
+}
+
+bool DDevicePage::senderIsCurrentLink() const
+{
+    return m_currentLink && sender() == m_currentLink;
+}
+
+void DDevicePage::onEveryPageBackTip(QString strTip)
+{
+    showTip(strTip);
+}
+
+void DDevicePage::onRuningOnboard0x19Cmd()
+{
+    if (senderIsCurrentLink())
+        m_macroAcked = true;
+}
+
+void DDevicePage::onRuningOnboardDownloadStatus(int statusNum)
+{
+    if (senderIsCurrentLink())
+        m_downloadStatus = statusNum;
+}
+
+void DDevicePage::onSleepTimeSetSuccessful()
+{
+    if (senderIsCurrentLink())
+        m_sleepTimeAcked = true;
+}
+
+void DDevicePage::onTheKeyboardIntoDownloading()
+{
+    // Nothing is sent yet; the button must not stay marked as running.
+    m_customKeysPage->stopDownloadAnimation();
+}
+
+// The slots below are wired now so that every page and link signal reaches
+// the page; what each one does comes with the work on profiles, page
+// switching, the device state, the download and the magnetic switches.
+void DDevicePage::stopLightThreadsIfRunning() {}
+void DDevicePage::onRuningOnboard0x18Cmd() {}
+void DDevicePage::onCustomEventChangProfile(int) {}
+void DDevicePage::onQN9080Recv0x0bCmd(int) {}
+void DDevicePage::onSendChargingStatusAndElectricity(int, int, int, int, QString) {}
+void DDevicePage::onDongleStatus(int, QString, QString) {}
+void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
+void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}
+void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}
+void DDevicePage::onTheKeyboardModeChanged(int) {}
+void DDevicePage::onDefaultLayerAndFnLayerSwitch(int) {}
+void DDevicePage::onAutoIntoCustomKeysPage() {}
+void DDevicePage::onInteractLightsPointXY(int, int) {}
+void DDevicePage::onSelectCurrentLightTypeIndex_KB(int, colorInfoData) {}
+void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
+void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
+void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
+void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
+void DDevicePage::onResetoreCurrentProfile() {}
+void DDevicePage::onLightAndKeyboardSleepTime(int, int, int) {}
+void DDevicePage::onLockWinKeyAbout(int, int, int, int) {}
+void DDevicePage::onMagnetsKeysApplyConfig(int, int, int, int, int) {}
+void DDevicePage::onMagnetsKeyboardDefaultSensitivity() {}
+void DDevicePage::onKeyAntiShakeCurrentNum(int) {}
+void DDevicePage::onKeyRateOfReturnCurrentNum(int) {}
+void DDevicePage::onCalibrationMode(int) {}
+void DDevicePage::onKeyCalibrationStartRuning() {}
+void DDevicePage::onAllKeysCalibrationMode(int) {}
+void DDevicePage::onLickActivited(QString) {}
+void DDevicePage::onCurIndexChangedMainPage(int) {}
+void DDevicePage::onTimerChangingBatteryNum() {}
+void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
+void DDevicePage::onQueryDynamicDisplaySensitivityNum(int, int) {}
+void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int, int) {}
+void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int) {}
+void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int) {}

@@ -1,0 +1,191 @@
+#pragma once
+
+#include "hidStructInfoAll.h"
+#include "orvanesdk_xml.h"
+
+#include <QElapsedTimer>
+#include <QMap>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+class ArrowWidget;
+class CbNotice;
+class DCustomKeysPage;
+class DDeviceKeyboardLink;
+class DDeviceListItem;
+class DLightsConfigPage;
+class DPerformancePage;
+class DTriggerSettingPage;
+class MainHidInterFace;
+class QButtonGroup;
+class hidDeviceJoinFrame;
+class QTimer;
+class QVBoxLayout;
+class lightDealMain;
+
+namespace Ui {
+class DDevicePage;
+}
+
+// The main working area: the device list on the left, and the selected
+// keyboard with the configuration pages it hosts on the right. It keeps
+// the records, rows and links of every keyboard it knows.
+class DDevicePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Links get this long each to answer before the list goes on.
+    static constexpr int linkReadyWaitMs = 1300;
+    static constexpr int loadListDelayMs = 200;
+
+    explicit DDevicePage(QWidget* parent = nullptr);
+    ~DDevicePage() override;
+
+    void retranslate();
+    void setTheme();
+    void stopLightThreadsIfRunning();
+    void setDeviceListVisible(bool visible);
+    QMap<QString, DDeviceKeyboardLink*> deviceLinkMap() const { return m_deviceLinkMap; }
+    QMap<QString, hidStructInfoAll> deviceInfoMap() const { return m_deviceInfoMap; }
+    void showToolButtonTip(unsigned index);
+    // Hands the current profile to the hosted pages and the selected
+    // keyboard's link.
+    void setCurrentProfile(int index, const char* path);
+    int profileIndex() const { return m_profileIndex; }
+    const char* profilePath() const { return m_profilePath; }
+    QPoint tipShowPoint() const;
+
+    // What the page shows and holds; read by the main window and the tests.
+    QMap<QString, DDeviceListItem*> deviceRowMap() const { return m_deviceRowMap; }
+    QMap<QString, int> receiverStateMap() const { return m_receiverStateMap; }
+    DDeviceListItem* selectedRow() const { return m_selectedRow; }
+    DDeviceKeyboardLink* currentLink() const { return m_currentLink; }
+    MainHidInterFace* currentHidInterface() const { return m_currentHidInterface; }
+    hidStructInfoAll currentDeviceInfo() const { return m_currentDeviceInfo; }
+    hidDeviceJoinFrame* keyboardPicture() const { return m_keyboardPicture; }
+    lightDealMain* lightDeal() const { return m_lightDeal; }
+    CbNotice* toast() const { return m_toast; }
+    ArrowWidget* toolTipBubble() const { return m_toolTipBubble; }
+    DCustomKeysPage* customKeysPage() const { return m_customKeysPage; }
+    DLightsConfigPage* lightsConfigPage() const { return m_lightsConfigPage; }
+    DPerformancePage* performancePage() const { return m_performancePage; }
+    DTriggerSettingPage* triggerSettingPage() const { return m_triggerSettingPage; }
+    int linkCounter() const { return m_linkCounter; }
+    bool macroAcked() const { return m_macroAcked; }
+    int downloadStatus() const { return m_downloadStatus; }
+    bool sleepTimeAcked() const { return m_sleepTimeAcked; }
+    void setSleepTimeAcked(bool acked) { m_sleepTimeAcked = acked; }
+    void setMacroAcked(bool acked) { m_macroAcked = acked; }
+
+signals:
+    void sigShowMacroPage();
+    void sigShowSeniorKeysPage();
+    void sigReturnHidLikeName(QString productName, QString likeName);
+    void sigMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
+    void sigHaveCheckUpgradeFirmwareNUC();
+    void sigIntoOrRemoveHidOver();
+
+public slots:
+    void onLoadDeviceList();
+    void onHidItemMouseClicked(hidStructInfoAll hidStuInfo);
+
+    // Page and link signals. Those that count towards a running wait only
+    // count when they come from the selected keyboard.
+    void onEveryPageBackTip(QString strTip);
+    void onRuningOnboard0x19Cmd();
+    void onRuningOnboard0x18Cmd();
+    void onRuningOnboardDownloadStatus(int statusNum);
+    void onSleepTimeSetSuccessful();
+    void onCustomEventChangProfile(int changeProfileIndex);
+    void onQN9080Recv0x0bCmd(int recvNum);
+    void onSendChargingStatusAndElectricity(int chargingStatus, int electricity, int keyboardMode, int is24GValid,
+                                            QString strCurrentSN);
+    void onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName);
+    void onWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName);
+    void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
+    void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
+    void onTheKeyboardModeChanged(int mode);
+
+    void onDefaultLayerAndFnLayerSwitch(int pageIndex);
+    void onTheKeyboardIntoDownloading();
+    void onAutoIntoCustomKeysPage();
+    void onInteractLightsPointXY(int indexX, int indexY);
+    void onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData info);
+    void onSelectCurrentLightTypeIndex_Side(int lightIndex, colorInfoData info);
+    void onLightConfigHaveChanged(int lightConfigChangedFrom, colorInfoData info);
+    void onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex, QString strCustomLightName);
+    void onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, colorInfoData info);
+    void onResetoreCurrentProfile();
+    void onLightAndKeyboardSleepTime(int lightSleep, int keyboardSleep, int prohibitSleep);
+    void onLockWinKeyAbout(int winKey, int shiftTab, int altTab, int altF4);
+    void onMagnetsKeysApplyConfig(int selectMode, int strengthLeft, int strengthRight, int quickTriggerLeft,
+                                  int quickTriggerRight);
+    void onMagnetsKeyboardDefaultSensitivity();
+    void onKeyAntiShakeCurrentNum(int value);
+    void onKeyRateOfReturnCurrentNum(int value);
+    void onCalibrationMode(int selMode);
+    void onKeyCalibrationStartRuning();
+    void onAllKeysCalibrationMode(int selMode);
+
+    void onLickActivited(QString link);
+    void onCurIndexChangedMainPage(int index);
+    void onTimerChangingBatteryNum();
+    void onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
+    void onQueryDynamicDisplaySensitivityNum(int indexX, int indexY);
+    void onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY);
+    void onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus);
+    void onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createHostedPages();
+    void openDeviceLink(hidStructInfoAll info);
+    void clearDeviceListLayout();
+    void loadSelectedDevice(hidStructInfoAll info);
+    void setCompanyLinkText(const QString& colour);
+    void showTip(const QString& text);
+    // The link that sent the signal being handled, when it is the selected one.
+    bool senderIsCurrentLink() const;
+    int toolButtonIndex(QObject* watched) const;
+
+    Ui::DDevicePage* m_ui = nullptr;
+    QString m_desktopPath;
+    CbNotice* m_toast = nullptr;
+    QElapsedTimer m_waitTimer;
+    int m_currentPageIndex = -1;
+    int m_currentKeyboardEffect = -1;
+    QString m_companyLink = QStringLiteral("https://orvane.example/");
+    QVBoxLayout* m_deviceListLayout = nullptr;
+    DCustomKeysPage* m_customKeysPage = nullptr;
+    DLightsConfigPage* m_lightsConfigPage = nullptr;
+    DPerformancePage* m_performancePage = nullptr;
+    DTriggerSettingPage* m_triggerSettingPage = nullptr;
+    bool m_refreshingDevices = false;
+    bool m_selectingDevice = false;
+    lightDealMain* m_lightDeal = nullptr;
+    ArrowWidget* m_toolTipBubble = nullptr;
+    QButtonGroup* m_mainButtonGroup = nullptr;
+    hidDeviceJoinFrame* m_keyboardPicture = nullptr;
+    char m_profilePath[256] = {};
+    int m_profileIndex = 1;
+    hidStructInfoAll m_currentDeviceInfo;
+
+    QMap<QString, hidStructInfoAll> m_deviceInfoMap;
+    QMap<QString, int> m_receiverStateMap;
+    QMap<QString, DDeviceListItem*> m_deviceRowMap;
+    QMap<QString, DDeviceKeyboardLink*> m_deviceLinkMap;
+    DDeviceListItem* m_selectedRow = nullptr;
+    DDeviceKeyboardLink* m_currentLink = nullptr;
+    MainHidInterFace* m_currentHidInterface = nullptr;
+    int m_linkCounter = 0;
+
+    bool m_macroAcked = true;
+    int m_downloadStatus = -1;
+    bool m_sleepTimeAcked = false;
+    QTimer* m_batteryTimer = nullptr;
+    int m_batteryStep = 0;
+};

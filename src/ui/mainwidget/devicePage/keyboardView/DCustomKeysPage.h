@@ -1,0 +1,47 @@
+#pragma once
+
+#include "mainwidget/devicePage/DProfileSelection.h"
+
+#include <QWidget>
+
+class QLabel;
+class QMovie;
+class QPushButton;
+
+// The key customisation page hosted by the device page. So far it offers
+// the page protocol, the signals the device page listens to, and the
+// Download button that starts the on-board download.
+class DCustomKeysPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DCustomKeysPage(QWidget* parent = nullptr);
+
+    void retranslate();
+    void setTheme();
+    void setProfileIndex(int index) { m_profile.setIndex(index); }
+    void setProfilePath(const char* path) { m_profile.setPath(path); }
+    void stopDownloadAnimation();
+
+    int profileIndex() const { return m_profile.index(); }
+    const char* profilePath() const { return m_profile.path(); }
+    bool isDownloadRunning() const { return m_downloadRunning; }
+
+signals:
+    void sigAutoIntoCustomKeysPage();
+    void sigDefaultLayerAndFnLayerSwitch(int pageIndex);
+    void sigInteractLightsPointXY(int indexX, int indexY);
+    void sigSomeMessageTip_CustomKeysPage(QString strTip);
+    void sigTheKeyboardIntoDownloading();
+
+public slots:
+    void on_pushButton_Download_clicked();
+
+private:
+    DProfileSelection m_profile;
+    QPushButton* m_downloadButton = nullptr;
+    QLabel* m_loadingLabel = nullptr;
+    QMovie* m_loadingMovie = nullptr;
+    bool m_downloadRunning = false;
+};

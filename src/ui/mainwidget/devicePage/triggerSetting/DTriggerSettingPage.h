@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+// The trigger page of magnetic-switch keyboards, hosted by the device page.
+// So far it offers the page protocol and the signals the device page
+// listens to.
+class DTriggerSettingPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DTriggerSettingPage(QWidget* parent = nullptr);
+
+    void retranslate();
+    void setTheme();
+
+signals:
+    void sigAllKeysCalibrationMode(int selMode);
+    void sigCalibrationMode(int selMode);
+    void sigKeyAntiShakeCurrentNum(int value);
+    void sigKeyRateOfReturnCurrentNum(int value);
+    void sigKeyCalibrationStartRuning();
+    void sigMagnetsKeyboardDefaultSensitivity();
+    void sigMagnetsKeysApplyConfig(int selectMode, int strengthLeft, int strengthRight, int quickTriggerLeft,
+                                   int quickTriggerRight);
+};

@@ -1,0 +1,580 @@
+// The device page against the simulated bus, through the real I/O threads
+// of the keyboard links: the device list loading, the selection, the signals
+// of the links and the hosted pages, and the page protocol.
+#include "TestMain.h"
+
+#include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
+#include "MainHidInterFace.h"
+#include "SimulatorHarness.h"
+#include "mainwidget/devicePage/DDeviceListItem.h"
+#include "mainwidget/devicePage/DDevicePage.h"
+#include "mainwidget/devicePage/DPerformancePage.h"
+#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
+#include "models/ModelCatalogue.h"
+#include "resourceInit.h"
+#include "widgets/ArrowWidget.h"
+#include "widgets/BatteryItem.h"
+#include "widgets/CbNotice.h"
+#include "widgets/DToolTipExplain.h"
+
+#include <QButtonGroup>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// Generous for a sanitizer build on a busy machine; a load normally ends
+// well within it.
+constexpr int loadTimeoutMs = 20000;
+
+struct LoadedPage
+{
+    std::unique_ptr<DDevicePage> page;
+    std::unique_ptr<QSignalSpy> names;
+    std::unique_ptr<QSignalSpy> loadEnd;
+    qint64 msToLoadEnd = -1;
+};
+
+LoadedPage loadPage()
+{
+    LoadedPage loaded;
+    QElapsedTimer clock;
+    clock.start();
+    loaded.page = std::make_unique<DDevicePage>();
+    loaded.names = std::make_unique<QSignalSpy>(loaded.page.get(), &DDevicePage::sigReturnHidLikeName);
+    loaded.loadEnd = std::make_unique<QSignalSpy>(loaded.page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+    if (loaded.loadEnd->wait(loadTimeoutMs))
+        loaded.msToLoadEnd = clock.elapsed();
+    return loaded;
+}
+
+QStringList rowModels(DDevicePage& page)
+{
+    auto* layout = page.findChild<QVBoxLayout*>(QStringLiteral("verticalLayout_17"));
+    QStringList models;
+    for (int i = 0; i < layout->count(); ++i) {
+        if (auto* row = qobject_cast<DDeviceListItem*>(layout->itemAt(i)->widget()))
+            models << QString::fromLatin1(row->deviceInfo().modelName);
+    }
+    return models;
+}
+
+QStringList catalogueCodesWithout(const QStringList& present)
+{
+    QStringList codes;
+    for (const ModelInfo& model : ModelCatalogue::instance().models()) {
+        if (!present.contains(model.code))
+            codes << model.code;
+    }
+    std::sort(codes.begin(), codes.end());
+    return codes;
+}
+
+QWidget* shownPage(DDevicePage& page)
+{
+    return page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget_3"))->currentWidget();
+}
+
+QString pathOf(SimulatorHarness& sim, const std::shared_ptr<SimulatedKeyboard>& keyboard)
+{
+    return QString::fromStdString(sim.pathOf(keyboard));
+}
+
+}
+
+class tst_DDevicePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<hidStructInfoAll>();
+        initOrvaneResources();
+        DDataManager::getInstance()->loadTheme(0);
+    }
+
+    void cleanup()
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+    }
+
+    void construction()
+    {
+        SimulatorHarness sim;
+        DDevicePage page;
+        QSignalSpy loadEnd(&page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+
+        QCOMPARE(page.customKeysPage()->parentWidget()->objectName(), QStringLiteral("page_CustomKeys"));
+        QCOMPARE(page.lightsConfigPage()->parentWidget()->objectName(), QStringLiteral("page_LightsConfig"));
+        QCOMPARE(page.performancePage()->parentWidget()->objectName(), QStringLiteral("page_Performance"));
+        QCOMPARE(page.triggerSettingPage()->parentWidget()->objectName(), QStringLiteral("page_TriggerSetting"));
+        QVERIFY(page.lightDeal());
+        QVERIFY(!page.lightDeal()->parent());
+        QCOMPARE(page.toast()->parentWidget(), &page);
+        QCOMPARE(page.toast()->font().pixelSize(), 14);
+        auto* battery = page.findChild<BatteryItem*>(QStringLiteral("label_ElectricityNum"));
+        QCOMPARE(battery->level(), 60);
+        QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_TipShow"));
+        for (const char* hidden : {"pushButton_Test", "pushButton_ChangModeTest", "label_ChangModeTest",
+                                   "label_Multiple", "label_Charging"})
+            QVERIFY2(page.findChild<QWidget*>(QLatin1String(hidden))->isHidden(), hidden);
+        QVERIFY(page.findChild<QToolButton*>(QStringLiteral("toolButton_CustomKey"))->isChecked());
+        const QString link = page.findChild<QLabel*>(QStringLiteral("label_Url"))->text();
+        QVERIFY(link.contains(QStringLiteral("href=\"Company|https://orvane.example/|\"")));
+        QVERIFY(link.contains(QStringLiteral("color:rgb(255,143,31);")));
+        QCOMPARE(page.tipShowPoint(), QPoint(page.rect().center().x(), 40));
+
+        // The list follows 200 ms after the page is built, not at once.
+        QVERIFY(page.deviceRowMap().isEmpty());
+        QTest::qWait(100);
+        QVERIFY(page.deviceRowMap().isEmpty());
+        QVERIFY(loadEnd.wait(loadTimeoutMs));
+        QVERIFY(!page.deviceRowMap().isEmpty());
+    }
+
+    // The group passes 0, 1, 2 and 4; the macro and advanced-key buttons
+    // open dialogs and are in no group.
+    void mainButtonGroup_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("id");
+        QTest::newRow("keys") << "toolButton_CustomKey" << 0;
+        QTest::newRow("lighting") << "toolButton_LightConfig" << 1;
+        QTest::newRow("performance") << "toolButton_Performance" << 2;
+        QTest::newRow("trigger") << "toolButton_TriggerSetting" << 4;
+        QTest::newRow("macro") << "toolButton_MacroDialog" << -1;
+        QTest::newRow("advanced keys") << "toolButton_SeniorKey" << -1;
+    }
+    void mainButtonGroup()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, id);
+        SimulatorHarness sim;
+        DDevicePage page;
+        auto* group = page.findChild<QButtonGroup*>();
+        QVERIFY(group);
+        auto* tool = page.findChild<QToolButton*>(button);
+        QCOMPARE(group->id(tool), id);
+        QSignalSpy clicked(group, QOverload<int>::of(&QButtonGroup::buttonClicked));
+        tool->click();
+        QCOMPARE(clicked.count(), id < 0 ? 0 : 1);
+        if (id >= 0)
+            QCOMPARE(clicked.at(0).at(0).toInt(), id);
+    }
+
+    void toolButtonTips_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("keys") << "toolButton_CustomKey" << "Key Custom";
+        QTest::newRow("lighting") << "toolButton_LightConfig" << "Light Setting";
+        QTest::newRow("macro") << "toolButton_MacroDialog" << "Macro";
+        QTest::newRow("performance") << "toolButton_Performance" << "Performance";
+        QTest::newRow("trigger") << "toolButton_TriggerSetting" << "Trigger Setting";
+        QTest::newRow("advanced keys") << "toolButton_SeniorKey" << "Senior Keys";
+    }
+    void toolButtonTips()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        SimulatorHarness sim;
+        DDevicePage page;
+        page.show();
+        auto* tool = page.findChild<QToolButton*>(button);
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(tool, &enter);
+        QPointer<ArrowWidget> bubble = page.toolTipBubble();
+        QVERIFY(bubble);
+        QVERIFY(bubble->isVisible());
+        QCOMPARE(bubble->pos(), tool->mapToGlobal(QPoint(tool->width() / 2 - 38, -74)));
+        QCOMPARE(bubble->findChild<QLabel*>()->text(), caption);
+
+        // The next hover replaces the bubble; leaving hides it.
+        QCoreApplication::sendEvent(tool, &enter);
+        QVERIFY(!bubble);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(tool, &leave);
+        QVERIFY(!page.toolTipBubble()->isVisible());
+    }
+
+    void noKeyboard()
+    {
+        SimulatorHarness sim;
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= DDevicePage::loadListDelayMs);
+        DDevicePage& page = *loaded.page;
+
+        QCOMPARE(rowModels(page), catalogueCodesWithout({}));
+        for (auto it = page.deviceRowMap().cbegin(); it != page.deviceRowMap().cend(); ++it) {
+            QCOMPARE(it.key(), QString::fromLatin1(it.value()->deviceInfo().modelName));
+            QCOMPARE(it.value()->deviceInfo().isOnline, 0);
+            QCOMPARE(QByteArray(it.value()->deviceInfo().hidPath), QByteArray());
+            QVERIFY(it.value()->isHidden());
+        }
+        QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_TipShow"));
+        QCOMPARE(loaded.names->count(), 1);
+        QCOMPARE(loaded.names->at(0), QVariantList({QStringLiteral("HID"), QStringLiteral("RGB")}));
+        QCOMPARE(loaded.loadEnd->count(), 1);
+        QVERIFY(page.deviceLinkMap().isEmpty());
+        QCOMPARE(page.linkCounter(), 0);
+        QVERIFY(!page.selectedRow());
+        QVERIFY(!page.currentLink());
+        QVERIFY(!page.currentHidInterface());
+    }
+
+    // Cable keyboards come first and the first is selected, whatever the
+    // order they were plugged in; a receiver keyboard is listed offline
+    // (hidden) and gets its link too.
+    void cableAndReceiver()
+    {
+        SimulatorHarness sim;
+        auto receiver = sim.plug("OV84W", true);
+        auto cable = sim.plug("OV68M");
+        QVERIFY(receiver && cable);
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= 0);
+        DDevicePage& page = *loaded.page;
+
+        QCOMPARE(rowModels(page),
+                 QStringList({"OV68M", "OV84W"}) + catalogueCodesWithout({"OV68M", "OV84W"}));
+        const QString cablePath = pathOf(sim, cable);
+        const QString receiverPath = pathOf(sim, receiver);
+        DDeviceListItem* cableRow = page.deviceRowMap().value(cablePath);
+        DDeviceListItem* receiverRow = page.deviceRowMap().value(receiverPath);
+        QVERIFY(cableRow && receiverRow);
+        QVERIFY(!cableRow->isHidden());
+        QVERIFY(receiverRow->isHidden());
+        QCOMPARE(receiverRow->deviceInfo().isOnline, 0);
+        QCOMPARE(receiverRow->deviceInfo().is24G, 1);
+        QCOMPARE(page.receiverStateMap(), (QMap<QString, int>{{receiverPath, 1}}));
+
+        QCOMPARE(page.deviceLinkMap().keys(), page.deviceInfoMap().keys());
+        QCOMPARE(page.deviceLinkMap().size(), 2);
+        QVERIFY(page.deviceLinkMap().value(cablePath)->isReady());
+        QVERIFY(page.deviceLinkMap().value(receiverPath)->isReady());
+
+        QCOMPARE(page.selectedRow(), cableRow);
+        QVERIFY(cableRow->isSelected());
+        QVERIFY(!receiverRow->isSelected());
+        QCOMPARE(page.currentLink(), page.deviceLinkMap().value(cablePath));
+        QCOMPARE(page.currentHidInterface(), page.currentLink()->hidInterface());
+        QCOMPARE(page.lightDeal()->hidInterface(), page.currentHidInterface());
+        QCOMPARE(page.lightsConfigPage()->hidInterface(), page.currentHidInterface());
+        QCOMPARE(QByteArray(page.currentDeviceInfo().hidPath), cablePath.toLatin1());
+        QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_HaveDevice"));
+        QVERIFY(page.keyboardPicture());
+        QCOMPARE(page.keyboardPicture()->modelName(), QStringLiteral("OV68M"));
+        QCOMPARE(loaded.names->count(), 1);
+        QCOMPARE(loaded.names->at(0),
+                 QVariantList({QStringLiteral("Orvane Swift 68 HE"), QStringLiteral("Swift 68 HE")}));
+        QCOMPARE(loaded.loadEnd->count(), 1);
+    }
+
+    void onlyReceiver()
+    {
+        SimulatorHarness sim;
+        auto receiver = sim.plug("OV84W", true);
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= 0);
+        DDevicePage& page = *loaded.page;
+        QCOMPARE(rowModels(page).first(), QStringLiteral("OV84W"));
+        QCOMPARE(page.deviceLinkMap().keys(), QStringList({pathOf(sim, receiver)}));
+        QVERIFY(!page.selectedRow());
+        QVERIFY(!page.currentLink());
+        QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_TipShow"));
+        QCOMPARE(loaded.names->count(), 1);
+        QCOMPARE(loaded.names->at(0), QVariantList({QStringLiteral("HID"), QStringLiteral("RGB")}));
+    }
+
+    // Two keyboards of one model: two records and two links, the first in
+    // enumeration order selected, no offline row for the model.
+    void twoOfOneModel_data()
+    {
+        QTest::addColumn<bool>("viaReceiver");
+        QTest::newRow("cable") << false;
+        QTest::newRow("receiver") << true;
+    }
+    void twoOfOneModel()
+    {
+        QFETCH(bool, viaReceiver);
+        SimulatorHarness sim;
+        auto first = sim.plug("OV84W", viaReceiver);
+        auto second = sim.plug("OV84W", viaReceiver);
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= 0);
+        DDevicePage& page = *loaded.page;
+        QCOMPARE(rowModels(page), QStringList({"OV84W", "OV84W"}) + catalogueCodesWithout({"OV84W"}));
+        QCOMPARE(page.deviceInfoMap().size(), 2);
+        QCOMPARE(page.deviceLinkMap().size(), 2);
+        const QString firstPath = pathOf(sim, first);
+        const QString secondPath = pathOf(sim, second);
+        QVERIFY(page.deviceLinkMap().contains(firstPath) && page.deviceLinkMap().contains(secondPath));
+        if (viaReceiver) {
+            // Only the first of a model is watched for its receiver's state.
+            QCOMPARE(page.receiverStateMap().keys(), QStringList({firstPath}));
+            QVERIFY(!page.selectedRow());
+        } else {
+            QVERIFY(page.receiverStateMap().isEmpty());
+            QCOMPARE(page.selectedRow(), page.deviceRowMap().value(firstPath));
+            QCOMPARE(page.currentLink(), page.deviceLinkMap().value(firstPath));
+        }
+    }
+
+    // Links are numbered 1, 2, 3 ... in ascending path order.
+    void linkThreadIndexes()
+    {
+        SimulatorHarness sim;
+        auto a = sim.plug("OV98M");
+        auto b = sim.plug("OV61", false);
+        auto c = sim.plug("OV84W", true);
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= 0);
+        DDevicePage& page = *loaded.page;
+        QCOMPARE(page.linkCounter(), 3);
+
+        QMap<QString, int> indexes;
+        const auto links = page.deviceLinkMap();
+        for (auto it = links.cbegin(); it != links.cend(); ++it) {
+            const QString path = it.key();
+            // The link frees the report; only the index is read here.
+            connect(it.value()->hidInterface(), &MainHidInterFace::sigHidDataArrived, this,
+                    [&indexes, path](unsigned char*, int, int threadIndex) { indexes.insert(path, threadIndex); });
+        }
+        SimulatedKeyboard::Report answer{};
+        answer[0] = 0x01;
+        answer[1] = 0x0B;
+        for (const auto& keyboard : {a, b, c})
+            keyboard->injectInput(answer);
+        QTRY_COMPARE_WITH_TIMEOUT(indexes.size(), 3, loadTimeoutMs);
+        QStringList paths = links.keys();
+        std::sort(paths.begin(), paths.end());
+        for (int i = 0; i < paths.size(); ++i)
+            QCOMPARE(indexes.value(paths.at(i)), i + 1);
+    }
+
+    // A keyboard that never answers costs the readiness wait and no more;
+    // its link stays filed.
+    void silentKeyboard()
+    {
+        SimulatorHarness sim;
+        auto silent = sim.plug("OV68M");
+        silent->setAnswering(false);
+        LoadedPage loaded = loadPage();
+        DDevicePage& page = *loaded.page;
+        QVERIFY(loaded.msToLoadEnd >= DDevicePage::loadListDelayMs + DDevicePage::linkReadyWaitMs);
+        QVERIFY2(loaded.msToLoadEnd < DDevicePage::loadListDelayMs + DDevicePage::linkReadyWaitMs + 2500,
+                 qPrintable(QString::number(loaded.msToLoadEnd)));
+        DDeviceKeyboardLink* link = page.deviceLinkMap().value(pathOf(sim, silent));
+        QVERIFY(link);
+        QVERIFY(!link->isReady());
+    }
+
+    void clicks()
+    {
+        SimulatorHarness sim;
+        auto first = sim.plug("OV68M");
+        auto second = sim.plug("OV98M");
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= 0);
+        DDevicePage& page = *loaded.page;
+        page.show();
+        DDeviceListItem* firstRow = page.deviceRowMap().value(pathOf(sim, first));
+        DDeviceListItem* secondRow = page.deviceRowMap().value(pathOf(sim, second));
+        QCOMPARE(page.selectedRow(), firstRow);
+
+        // The selected row again: a notice, nothing reloaded.
+        loaded.names->clear();
+        QTest::mousePress(firstRow, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(page.toast()->text(), QStringLiteral("The device has been turned on"));
+        QVERIFY(page.toast()->isVisible());
+        QCOMPARE(loaded.names->count(), 0);
+        QCOMPARE(page.selectedRow(), firstRow);
+
+        // An offline keyboard cannot be selected.
+        hidStructInfoAll offline = page.deviceRowMap().value(QStringLiteral("OV61"))->deviceInfo();
+        page.onHidItemMouseClicked(offline);
+        QCOMPARE(page.toast()->text(), QStringLiteral("The device is offline"));
+        QCOMPARE(page.selectedRow(), firstRow);
+
+        QTest::mousePress(secondRow, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(page.selectedRow(), secondRow);
+        QVERIFY(secondRow->isSelected());
+        QVERIFY(!firstRow->isSelected());
+        QCOMPARE(page.currentLink(), page.deviceLinkMap().value(pathOf(sim, second)));
+        QCOMPARE(page.currentHidInterface(), page.currentLink()->hidInterface());
+        QCOMPARE(page.keyboardPicture()->modelName(), QStringLiteral("OV98M"));
+        QCOMPARE(loaded.names->count(), 1);
+        QCOMPARE(loaded.names->at(0).at(1).toString(), QStringLiteral("Swift 98 HE"));
+    }
+
+    // What a keyboard reports counts only for that keyboard: the selected
+    // one's acknowledgements and status count, another's never do.
+    void signalsOfTheSelectedKeyboardOnly_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("macro acknowledgement") << "ack";
+        QTest::newRow("sleep acknowledgement") << "sleep";
+        QTest::newRow("download status") << "download";
+    }
+    void signalsOfTheSelectedKeyboardOnly()
+    {
+        QFETCH(QString, kind);
+        SimulatorHarness sim;
+        auto selected = sim.plug("OV68M");
+        auto other = sim.plug("OV98M");
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= 0);
+        DDevicePage& page = *loaded.page;
+        QCOMPARE(page.currentLink(), page.deviceLinkMap().value(pathOf(sim, selected)));
+
+        page.setMacroAcked(false);
+        page.setSleepTimeAcked(false);
+        auto counted = [&page, &kind] {
+            if (kind == QLatin1String("ack"))
+                return page.macroAcked();
+            if (kind == QLatin1String("sleep"))
+                return page.sleepTimeAcked();
+            return page.downloadStatus() == 3;
+        };
+        auto send = [&kind](SimulatedKeyboard& keyboard) {
+            if (kind == QLatin1String("download")) {
+                SimulatedKeyboard::StateReport state = keyboard.state();
+                state.downloadStatus = 3;
+                keyboard.setState(state);
+                keyboard.sendStateReport();
+                return;
+            }
+            SimulatedKeyboard::Report report{};
+            report[0] = 0x01;
+            report[1] = kind == QLatin1String("ack") ? 0x19 : 0x14;
+            keyboard.injectInput(report);
+        };
+
+        // A fence behind the report tells when the other link has handled it.
+        QSignalSpy otherDone(page.deviceLinkMap().value(pathOf(sim, other)), &DDeviceKeyboardLink::sigQN9080Recv0x0bCmd);
+        send(*other);
+        SimulatedKeyboard::Report fence{};
+        fence[0] = 0x01;
+        fence[1] = 0x0B;
+        other->injectInput(fence);
+        QVERIFY(otherDone.wait(loadTimeoutMs));
+        QVERIFY(!counted());
+
+        send(*selected);
+        QTRY_VERIFY_WITH_TIMEOUT(counted(), loadTimeoutMs);
+    }
+
+    // Language changes reach the hosted pages also with no keyboard selected.
+    void retranslate()
+    {
+        SimulatorHarness sim;
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= 0);
+        DDevicePage& page = *loaded.page;
+        QVERIFY(!page.selectedRow());
+        auto* download = page.customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
+        QCOMPARE(download->text(), QStringLiteral("Download"));
+
+        QVERIFY(m_translator.load(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation/German.qm")));
+        QCoreApplication::installTranslator(&m_translator);
+        page.retranslate();
+        QCOMPARE(download->text(), QStringLiteral("In Tastatur schreiben"));
+        QCOMPARE(page.findChild<QLabel*>(QStringLiteral("label"))->text(), QStringLiteral("Geräteliste"));
+        QCOMPARE(page.findChild<QLabel*>(QStringLiteral("label_Tip"))->text(), QStringLiteral("Gerät nicht verbunden"));
+        QCOMPARE(page.findChild<QPushButton*>(QStringLiteral("pushButton_Reset"))->text(),
+                 QStringLiteral("Zurücksetzen"));
+        // After a language change the link takes the theme's accent colour.
+        const QString accent = DDataManager::getInstance()->themeColors().textCheckedColor;
+        QVERIFY(page.findChild<QLabel*>(QStringLiteral("label_Url"))->text().contains(
+            QStringLiteral("color:rgb(%1);").arg(accent)));
+    }
+
+    void themeReachesPagesAndRows()
+    {
+        SimulatorHarness sim;
+        sim.plug("OV68M");
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= 0);
+        DDevicePage& page = *loaded.page;
+        DDataManager::getInstance()->loadTheme(1);
+        const QString accent = DDataManager::getInstance()->themeColors().textCheckedColor;
+        page.setTheme();
+        DDataManager::getInstance()->loadTheme(0);
+        auto* download = page.customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
+        QVERIFY(download->styleSheet().contains(accent));
+        for (DDeviceListItem* row : page.deviceRowMap()) {
+            auto* name = row->findChild<QLabel*>(QStringLiteral("label_ProductName"));
+            QVERIFY(name->styleSheet().contains(accent));
+        }
+    }
+
+    void profileReachesPagesAndLink()
+    {
+        SimulatorHarness sim;
+        sim.plug("OV68M");
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= 0);
+        DDevicePage& page = *loaded.page;
+        QVERIFY(page.currentLink());
+        QByteArray path("/config/OV68M/serial/appProfile_Default.xml");
+        page.setCurrentProfile(3, path.constData());
+        // Each receiver keeps its own copy.
+        path.fill('x');
+        const QByteArray expected("/config/OV68M/serial/appProfile_Default.xml");
+        QCOMPARE(page.customKeysPage()->profileIndex(), 3);
+        QCOMPARE(QByteArray(page.customKeysPage()->profilePath()), expected);
+        QCOMPARE(page.lightsConfigPage()->profileIndex(), 3);
+        QCOMPARE(QByteArray(page.lightsConfigPage()->profilePath()), expected);
+        QCOMPARE(page.performancePage()->profileIndex(), 3);
+        QCOMPARE(QByteArray(page.performancePage()->profilePath()), expected);
+        QCOMPARE(page.currentLink()->profileIndex(), 3);
+        QCOMPARE(QByteArray(page.currentLink()->profilePath()), expected);
+    }
+
+    // A reload lets the old rows go and leaves no stray children; each
+    // keyboard keeps its one link.
+    void reloadReleasesRows()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV68M");
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= 0);
+        DDevicePage& page = *loaded.page;
+        QList<QPointer<DDeviceListItem>> oldRows;
+        for (DDeviceListItem* row : page.deviceRowMap())
+            oldRows << row;
+        DDeviceKeyboardLink* link = page.currentLink();
+
+        page.onLoadDeviceList();
+        QTRY_VERIFY(std::all_of(oldRows.cbegin(), oldRows.cend(), [](const QPointer<DDeviceListItem>& r) { return !r; }));
+        auto* contents = page.findChild<QWidget*>(QStringLiteral("scrollAreaWidgetContents_2"));
+        QCOMPARE(contents->findChildren<DDeviceListItem*>(QString(), Qt::FindDirectChildrenOnly).size(),
+                 page.deviceRowMap().size());
+        QCOMPARE(page.deviceLinkMap().size(), 1);
+        QCOMPARE(page.deviceLinkMap().value(pathOf(sim, keyboard)), link);
+        QCOMPARE(page.linkCounter(), 1);
+        QCOMPARE(page.selectedRow(), page.deviceRowMap().value(pathOf(sim, keyboard)));
+    }
+
+private:
+    QTranslator m_translator;
+};
+
+ORVANE_TEST_MAIN(tst_DDevicePage)
+#include "tst_DDevicePage.moc"
