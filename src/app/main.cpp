@@ -3,9 +3,11 @@
 #include "SimulatedBus.h"
 #include "SingleInstanceSegment.h"
 #include "SystemVersion.h"
+#include "TerminationSignals.h"
 #include "crashNotice.h"
 #include "resourceInit.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -38,6 +40,7 @@ int main(int argc, char* argv[])
     // ones' place when ORVANE_SIMULATE names models.
     SimulatedBus::installFromEnvironment();
 
+    TerminationSignals::catchEarly();
     SingleInstanceSegment segment(appId);
     const bool alreadyRunning = !segment.create();
 
@@ -48,5 +51,10 @@ int main(int argc, char* argv[])
     CrashDumpHandler::setDumpDirectory(dumpFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     if (app.otherInstanceAnswered())
         return 1;
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app, [](int signalNumber) {
+        qDebug() << "--------------- ending on signal" << signalNumber << "-----------------";
+        QCoreApplication::exit(0);
+    });
     return app.exec();
 }

@@ -59,6 +59,31 @@ private slots:
 
     void cleanupTestCase() { m_env.reset(); }
 
+    // A log-out or `kill` ends the program through its event loop, so it
+    // leaves neither its segment nor its socket name for the next start.
+    void terminationSignalsEndCleanly_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
+    void terminationSignalsEndCleanly()
+    {
+        QFETCH(int, signalNumber);
+        ProgramRunner runner(env());
+        runner.start();
+        QVERIFY(ProgramRunner::waitForListeningInstance(30000));
+        QVERIFY(QFile::exists(socketPath()));
+
+        ::kill(static_cast<pid_t>(runner.process().processId()), signalNumber);
+        QCOMPARE(runner.waitForExit(30000), 0);
+        QVERIFY(!QFile::exists(socketPath()));
+        QSharedMemory segment(QStringLiteral("VELKOV2.0_1.2.0.1"));
+        QVERIFY2(!segment.attach(), "the segment outlived the program");
+    }
+
     void secondStartExitsWithOne_data()
     {
         QTest::addColumn<QStringList>("arguments");
