@@ -130,6 +130,7 @@ private slots:
 
         if (leaveSegment) {
             ProgramRunner crashed(env());
+            crashed.keepLeftSegment();
             crashed.start();
             QVERIFY(ProgramRunner::waitForListeningInstance(30000));
             ::kill(pid_t(crashed.process().processId()), SIGKILL);

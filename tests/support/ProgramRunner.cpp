@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QSharedMemory>
 #include <QThread>
 
 #include <csignal>
@@ -26,6 +27,25 @@ ProgramRunner::~ProgramRunner()
         }
     }
     endCrashNotices(m_environment);
+    if (m_releaseSegment)
+        releaseLeftSegment();
+}
+
+void ProgramRunner::releaseLeftSegment()
+{
+    // A killed or crashed program leaves its single-instance segment behind.
+    // Its key comes from a file in this environment's temporary folder, and
+    // once the folder is gone another test's file may get the same key, so
+    // release it here: attaching and detaching removes it when nobody else
+    // holds it.
+    const QByteArray savedTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(m_environment.tempDir()));
+    {
+        QSharedMemory segment(QStringLiteral("VELKOV2.0_1.2.0.1"));
+        if (segment.attach())
+            segment.detach();
+    }
+    qputenv("TMPDIR", savedTmp);
 }
 
 QString ProgramRunner::programPath()

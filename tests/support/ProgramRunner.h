@@ -31,8 +31,13 @@ public:
     // did not end in time (it is killed then).
     int waitForExit(int timeoutMs);
     QProcess& process() { return m_process; }
+    // For tests of what a crashed instance leaves: keep its segment.
+    void keepLeftSegment() { m_releaseSegment = false; }
 
 private:
+    void releaseLeftSegment();
+
     const TestEnvironment& m_environment;
     QProcess m_process;
+    bool m_releaseSegment = true;
 };
