@@ -547,6 +547,72 @@ private slots:
         QCOMPARE(QByteArray(page.currentLink()->profilePath()), expected);
     }
 
+    // The receiver's state report brings a keyboard behind it online and
+    // takes it away again; the selection follows.
+    void receiverKeyboardComesAndGoes_data()
+    {
+        QTest::addColumn<bool>("withCable");
+        QTest::newRow("alone") << false;
+        QTest::newRow("beside a cable keyboard") << true;
+    }
+    void receiverKeyboardComesAndGoes()
+    {
+        QFETCH(bool, withCable);
+        SimulatorHarness sim;
+        auto receiver = sim.plug("OV84W", true);
+        std::shared_ptr<SimulatedKeyboard> cable;
+        if (withCable)
+            cable = sim.plug("OV68M");
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= 0);
+        DDevicePage& page = *loaded.page;
+        const QString receiverPath = pathOf(sim, receiver);
+        DDeviceListItem* receiverRow = page.deviceRowMap().value(receiverPath);
+        DDeviceListItem* cableRow = withCable ? page.deviceRowMap().value(pathOf(sim, cable)) : nullptr;
+        QVERIFY(receiverRow->isHidden());
+        QCOMPARE(page.selectedRow(), cableRow);
+        loaded.names->clear();
+
+        receiver->sendStateReport();
+        QTRY_VERIFY_WITH_TIMEOUT(!receiverRow->isHidden(), loadTimeoutMs);
+        QCOMPARE(page.receiverStateMap().value(receiverPath), 0);
+        QCOMPARE(receiverRow->findChild<QLabel*>(QStringLiteral("label_DeviceName"))->text(),
+                 QStringLiteral("Pulse 84 Wireless(2.4G)"));
+        QCOMPARE(page.deviceRowMap().value(receiverPath), receiverRow);
+        if (withCable) {
+            // Only its row turns online; the cable keyboard stays selected
+            // and listed first.
+            QCOMPARE(page.selectedRow(), cableRow);
+            QCOMPARE(rowModels(page).mid(0, 2), QStringList({"OV68M", "OV84W"}));
+            QCOMPARE(loaded.names->count(), 0);
+            QTest::mousePress(receiverRow, Qt::LeftButton, {}, QPoint(10, 10));
+        }
+        QCOMPARE(page.selectedRow(), receiverRow);
+        QCOMPARE(page.currentLink(), page.deviceLinkMap().value(receiverPath));
+        QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_HaveDevice"));
+        QCOMPARE(loaded.names->last().at(1).toString(), QStringLiteral("Pulse 84 Wireless"));
+
+        receiver->setOnline(false);
+        QTRY_VERIFY_WITH_TIMEOUT(receiverRow->isHidden(), loadTimeoutMs);
+        QCOMPARE(page.receiverStateMap().value(receiverPath), 1);
+        if (withCable) {
+            QCOMPARE(page.selectedRow(), cableRow);
+            QCOMPARE(page.currentLink(), page.deviceLinkMap().value(pathOf(sim, cable)));
+            QCOMPARE(page.currentHidInterface(), page.currentLink()->hidInterface());
+            QCOMPARE(loaded.names->last().at(1).toString(), QStringLiteral("Swift 68 HE"));
+            QCOMPARE(rowModels(page).mid(0, 2), QStringList({"OV68M", "OV84W"}));
+        } else {
+            QVERIFY(!page.selectedRow());
+            QVERIFY(!page.currentLink());
+            QVERIFY(!page.currentHidInterface());
+            QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_TipShow"));
+            QCOMPARE(loaded.names->last(), QVariantList({QStringLiteral("HID"), QStringLiteral("RGB")}));
+        }
+        // The keyboard's link stays open: the receiver still answers.
+        QVERIFY(page.deviceLinkMap().contains(receiverPath));
+        QVERIFY(!receiverRow->isSelected());
+    }
+
     // A reload lets the old rows go and leaves no stray children; each
     // keyboard keeps its one link.
     void reloadReleasesRows()

@@ -17,6 +17,8 @@
 #include "widgets/DToolTipExplain.h"
 
 #include <QButtonGroup>
+#include <QDebug>
+#include <QPair>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QSettings>
@@ -465,6 +467,96 @@ void DDevicePage::onSleepTimeSetSuccessful()
         m_sleepTimeAcked = true;
 }
 
+void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName)
+{
+    Q_UNUSED(strCurrentHidName)
+    m_receiverStateMap.insert(strCurrentHidPath, is24GValid);
+    DDeviceListItem* row = m_deviceRowMap.value(strCurrentHidPath);
+    if (row) {
+        hidStructInfoAll record = m_deviceInfoMap.value(strCurrentHidPath, row->deviceInfo());
+        if (is24GValid == 1) {
+            record.isOnline = 0;
+            row->setDeviceInfo(record);
+            if (row == m_selectedRow)
+                selectAnotherKeyboard();
+        } else {
+            record.isOnline = 1;
+            row->setDeviceInfo(record);
+            if ((!m_selectedRow || !m_currentLink) && is24GValid == 0) {
+                onHidItemMouseClicked(record);
+                if (m_currentLink)
+                    m_currentLink->inquireLightConfig();
+                m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
+            }
+        }
+    }
+    onUpdateDeviceListShow();
+}
+
+void DDevicePage::selectAnotherKeyboard()
+{
+    if (m_keyboardPicture)
+        m_keyboardPicture->setColorShowMode(false);
+    stopLightThreadsIfRunning();
+    // Row, link and I/O thread go together: nothing may keep sending to the
+    // keyboard that left.
+    m_selectedRow = nullptr;
+    m_currentLink = nullptr;
+    m_currentHidInterface = nullptr;
+    m_lightDeal->setHidInterface(nullptr);
+    m_lightsConfigPage->setHidInterface(nullptr);
+    for (auto it = m_deviceInfoMap.cbegin(); it != m_deviceInfoMap.cend(); ++it) {
+        if (it.value().is24G == 0 || m_receiverStateMap.value(it.key(), 1) == 0) {
+            hidStructInfoAll record = it.value();
+            record.isOnline = 1;
+            onHidItemMouseClicked(record);
+            if (m_selectedRow)
+                return;
+        }
+    }
+    for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
+        row->setSelected(false);
+    m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
+    emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
+}
+
+void DDevicePage::onUpdateDeviceListShow()
+{
+    const QString selectedPath =
+        m_selectedRow ? QString::fromLatin1(m_selectedRow->deviceInfo().hidPath) : QString();
+    QList<QPair<QString, DDeviceListItem*>> cableOnline;
+    QList<QPair<QString, DDeviceListItem*>> receiver;
+    QList<QPair<QString, DDeviceListItem*>> cableOffline;
+    for (auto it = m_deviceRowMap.cbegin(); it != m_deviceRowMap.cend(); ++it) {
+        const hidStructInfoAll record = it.value()->deviceInfo();
+        const QString path = QString::fromLatin1(record.hidPath);
+        if (!selectedPath.isEmpty() && path.compare(selectedPath, Qt::CaseInsensitive) == 0)
+            cableOnline.prepend({it.key(), it.value()});
+        else if (record.is24G)
+            receiver.append({it.key(), it.value()});
+        else if (record.isOnline == 1)
+            cableOnline.append({it.key(), it.value()});
+        else
+            cableOffline.append({it.key(), it.value()});
+    }
+
+    // The rows themselves are put back in their new order; nothing is
+    // rebuilt, so no row is left behind.
+    clearDeviceListLayout();
+    m_deviceListLayout->setContentsMargins(12, 0, 0, 0);
+    m_deviceListLayout->setSpacing(10);
+    m_deviceInfoMap.clear();
+    for (const auto& entry : cableOnline + receiver + cableOffline) {
+        m_deviceListLayout->insertWidget(m_deviceListLayout->count() - 1, entry.second);
+        const hidStructInfoAll record = entry.second->deviceInfo();
+        if (record.isOnline == 1 || record.is24G)
+            m_deviceInfoMap.insert(QString::fromLatin1(record.hidPath), record);
+    }
+    for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
+        row->setSelected(row == m_selectedRow);
+    qDebug() << "-------------------- *** [ 2.4G loading hid list over ] *** -------------------";
+}
+
 void DDevicePage::onTheKeyboardIntoDownloading()
 {
     // Nothing is sent yet; the button must not stay marked as running.
@@ -479,7 +571,6 @@ void DDevicePage::onRuningOnboard0x18Cmd() {}
 void DDevicePage::onCustomEventChangProfile(int) {}
 void DDevicePage::onQN9080Recv0x0bCmd(int) {}
 void DDevicePage::onSendChargingStatusAndElectricity(int, int, int, int, QString) {}
-void DDevicePage::onDongleStatus(int, QString, QString) {}
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
 void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}
 void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}

@@ -90,6 +90,7 @@ signals:
 public slots:
     void onLoadDeviceList();
     void onHidItemMouseClicked(hidStructInfoAll hidStuInfo);
+    void onUpdateDeviceListShow();
 
     // Page and link signals. Those that count towards a running wait only
     // count when they come from the selected keyboard.
@@ -145,6 +146,9 @@ private:
     void createHostedPages();
     void openDeviceLink(hidStructInfoAll info);
     void clearDeviceListLayout();
+    // After the selected keyboard left: the first other one that can be
+    // used, or the no-device page.
+    void selectAnotherKeyboard();
     void loadSelectedDevice(hidStructInfoAll info);
     void setCompanyLinkText(const QString& colour);
     void showTip(const QString& text);
