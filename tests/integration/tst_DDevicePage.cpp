@@ -406,6 +406,13 @@ private slots:
         QCOMPARE(loaded.names->count(), 0);
         QCOMPARE(page.selectedRow(), firstRow);
 
+        // The hosted pages' messages go to the page's toast, at its point.
+        emit page.customKeysPage()->sigSomeMessageTip_CustomKeysPage(QStringLiteral("Operate successful"));
+        QCOMPARE(page.toast()->text(), QStringLiteral("Operate successful"));
+        emit page.lightsConfigPage()->sigSomeMessageTip_LightsConfigPage(QStringLiteral("Rename refused"));
+        QCOMPARE(page.toast()->text(), QStringLiteral("Rename refused"));
+        QVERIFY(qAbs(page.toast()->geometry().center().x() - page.tipShowPoint().x()) <= 1);
+
         // An offline keyboard cannot be selected.
         hidStructInfoAll offline = page.deviceRowMap().value(QStringLiteral("OV61"))->deviceInfo();
         page.onHidItemMouseClicked(offline);

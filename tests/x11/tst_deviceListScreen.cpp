@@ -1,0 +1,81 @@
+#include "TestMain.h"
+
+#include "DDataManager.h"
+#include "SimulatorHarness.h"
+#include "mainwidget/DMainWidget.h"
+#include "mainwidget/DThemeColor.h"
+#include "mainwidget/devicePage/DDeviceListItem.h"
+#include "mainwidget/devicePage/DDevicePage.h"
+#include "resourceInit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QScreen>
+#include <QSignalSpy>
+
+static const bool noGlIntegration = qputenv("QT_XCB_GL_INTEGRATION", "none");
+
+// The program's window on a real X server with a cable keyboard and one
+// behind its receiver: both are listed, the cable one first and selected.
+// The screenshot is kept in the build tree for a person to look at.
+class tst_deviceListScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        initOrvaneResources();
+        // The pictures live beside the program; this test runs from its own
+        // folder, so it borrows the program's.
+        const QString images = QCoreApplication::applicationDirPath() + QStringLiteral("/images");
+        if (!QFileInfo::exists(images))
+            QFile::link(QStringLiteral(ORVANE_TEST_BIN_DIR "/images"), images);
+    }
+
+    void bothKeyboardsListedFirstSelected()
+    {
+        SimulatorHarness sim;
+        auto cable = sim.plug("OV68M");
+        auto receiver = sim.plug("OV84W", true);
+        // Like a real one, the receiver reports its keyboard with the handshake.
+        receiver->setStateOnHandshake(true);
+
+        DMainWidget window;
+        window.resize(1280, 760);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        DDevicePage* page = window.devicePage();
+        QSignalSpy loaded(page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+        QVERIFY(loaded.wait(20000));
+        DDeviceListItem* cableRow = page->deviceRowMap().value(QString::fromStdString(sim.pathOf(cable)));
+        DDeviceListItem* receiverRow = page->deviceRowMap().value(QString::fromStdString(sim.pathOf(receiver)));
+        QVERIFY(cableRow && receiverRow);
+        QTRY_VERIFY_WITH_TIMEOUT(receiverRow->isVisible(), 20000);
+        QVERIFY(cableRow->isVisible());
+        QVERIFY(cableRow->y() < receiverRow->y());
+        QCOMPARE(page->selectedRow(), cableRow);
+        QTest::qWait(300);
+
+        const QImage shot = window.screen()->grabWindow(window.winId()).toImage();
+        const QString dir = QStringLiteral(ORVANE_TEST_BIN_DIR "/../screenshots");
+        QDir().mkpath(dir);
+        QVERIFY(shot.save(dir + QStringLiteral("/device-list.png")));
+
+        // On screen, the selected row's picture has the accent border and
+        // the other's has none.
+        const QColor accent = DThemeColor::fromText(DDataManager::getInstance()->themeColors().textCheckedColor);
+        auto borderPixel = [&](DDeviceListItem* row) {
+            auto* frame = row->findChild<QFrame*>(QStringLiteral("frame_DeviceImageBg"));
+            const QPoint at = frame->mapTo(&window, QPoint(0, frame->height() / 2)) * shot.devicePixelRatio();
+            return QColor(shot.pixel(at));
+        };
+        QCOMPARE(borderPixel(cableRow).rgb(), accent.rgb());
+        QVERIFY(borderPixel(receiverRow).rgb() != accent.rgb());
+    }
+};
+
+ORVANE_TEST_MAIN(tst_deviceListScreen)
+#include "tst_deviceListScreen.moc"
