@@ -491,4 +491,89 @@
         <translation>الكتابة إلى لوحة المفاتيح</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>عند تفعيل قفل Win:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>تعطيل مفتاح Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>تعطيل SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>تعطيل ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>تعطيل ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>سكون الإضاءة بعد:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>ثانية</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>سكون لوحة المفاتيح بعد:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>دقيقة</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>منع السكون</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>إرسال</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>خصائص لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>إعادة تعيين الملف الحالي</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>لا يمكن أن تكون مدة سكون الإضاءة أطول من مدة سكون لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>مدة سكون لوحة المفاتيح قصيرة جدًا</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>تم ضبط مدة السكون</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>فشل ضبط مدة السكون</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>معايرة المفاتيح قيد التنفيذ، يرجى الانتظار قليلًا</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>مدة السكون خارج النطاق المسموح</translation>
+    </message>
+</context>
 </TS>

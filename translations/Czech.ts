@@ -491,4 +491,89 @@
         <translation>Zapsat do klávesnice</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Když je zapnut zámek Win:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Zakázat klávesu Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Zakázat SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Zakázat ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Zakázat ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Uspání podsvícení po:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Sekund</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Uspání klávesnice po:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minut</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Zakázat spánek</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Odeslat</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Vlastnosti klávesnice</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Obnovit aktuální profil</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Doba do uspání podsvícení nesmí být delší než doba do uspání klávesnice</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Doba do uspání klávesnice je příliš krátká</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Doba spánku byla nastavena</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Nastavení doby spánku selhalo</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>Probíhá kalibrace kláves, chvíli počkejte</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>Doba spánku je mimo povolený rozsah</translation>
+    </message>
+</context>
 </TS>

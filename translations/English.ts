@@ -491,4 +491,89 @@
         <translation>Download</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>If Win Lock is on:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Disable Windows key</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Disable SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Disable ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Disable ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Light into sleep:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Keyboard into sleep:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Prohibit Sleep</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Submit</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Keyboard properties</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Reset current profile</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>The time when the light enters sleep cannot be longer than the keyboard enters sleep</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Keyboard enters sleep time is too short</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Sleep time has been set</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Sleep time set failed</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>Key calibration in progress, please wait a moment</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>Sleep time is out of range</translation>
+    </message>
+</context>
 </TS>

@@ -491,4 +491,89 @@
         <translation>Écrire dans le clavier</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Si le verrouillage Win est activé :</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Désactiver la touche Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Désactiver MAJ+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Désactiver ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Désactiver ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Mise en veille de l'éclairage :</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Seconde</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Mise en veille du clavier :</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Interdire la veille</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Propriétés du clavier</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Réinitialiser le profil actuel</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Le délai de mise en veille de l'éclairage ne peut pas dépasser celui du clavier</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Le délai de mise en veille du clavier est trop court</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Le délai de veille a été défini</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Échec du réglage du délai de veille</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>Calibrage des touches en cours, veuillez patienter</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>Le délai de veille est hors limites</translation>
+    </message>
+</context>
 </TS>

@@ -491,4 +491,89 @@
         <translation>In Tastatur schreiben</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Wenn die Win-Sperre aktiv ist:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Windows-Taste sperren</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>SHIFT+TAB sperren</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>ALT+TAB sperren</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>ALT+F4 sperren</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Beleuchtung in Ruhezustand nach:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Tastatur in Ruhezustand nach:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Ruhezustand verhindern</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Tastatureigenschaften</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Aktuelles Profil zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Die Zeit bis zum Ruhezustand der Beleuchtung darf nicht länger sein als die der Tastatur</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Die Zeit bis zum Ruhezustand der Tastatur ist zu kurz</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Die Ruhezeit wurde eingestellt</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Die Ruhezeit konnte nicht eingestellt werden</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>Tastenkalibrierung läuft, bitte einen Moment warten</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>Die Ruhezeit liegt außerhalb des zulässigen Bereichs</translation>
+    </message>
+</context>
 </TS>

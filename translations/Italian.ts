@@ -491,4 +491,89 @@
         <translation>Scrivi sulla tastiera</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Se il blocco Win è attivo:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Disattiva il tasto Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Disattiva MAIUSC+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Disattiva ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Disattiva ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Luce in sospensione dopo:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Secondi</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Tastiera in sospensione dopo:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuti</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Impedisci la sospensione</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Proprietà della tastiera</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Ripristina il profilo corrente</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Il tempo di sospensione della luce non può superare quello della tastiera</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Il tempo di sospensione della tastiera è troppo breve</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Il tempo di sospensione è stato impostato</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Impostazione del tempo di sospensione non riuscita</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>Calibrazione dei tasti in corso, attendere un momento</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>Il tempo di sospensione è fuori intervallo</translation>
+    </message>
+</context>
 </TS>

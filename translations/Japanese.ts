@@ -491,4 +491,89 @@
         <translation>キーボードに書き込む</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Win ロックがオンのとき:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Windows キーを無効にする</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>SHIFT+TAB を無効にする</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>ALT+TAB を無効にする</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>ALT+F4 を無効にする</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>ライトのスリープまで:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>キーボードのスリープまで:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>スリープを禁止</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>キーボードのプロパティ</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>現在のプロファイルをリセット</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>ライトのスリープ時間はキーボードのスリープ時間より長くできません</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>キーボードのスリープ時間が短すぎます</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>スリープ時間を設定しました</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>スリープ時間の設定に失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>キーのキャリブレーション中です。しばらくお待ちください</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>スリープ時間が範囲外です</translation>
+    </message>
+</context>
 </TS>

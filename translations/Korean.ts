@@ -491,4 +491,89 @@
         <translation>키보드에 저장</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Win 잠금이 켜져 있을 때:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Windows 키 비활성화</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>SHIFT+TAB 비활성화</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>ALT+TAB 비활성화</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>ALT+F4 비활성화</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>조명 절전 진입:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>초</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>키보드 절전 진입:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>분</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>절전 금지</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>키보드 속성</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>현재 프로필 초기화</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>조명 절전 시간은 키보드 절전 시간보다 길 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>키보드 절전 시간이 너무 짧습니다</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>절전 시간이 설정되었습니다</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>절전 시간 설정에 실패했습니다</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>키 보정 중입니다. 잠시 기다려 주세요</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>절전 시간이 허용 범위를 벗어났습니다</translation>
+    </message>
+</context>
 </TS>

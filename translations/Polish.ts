@@ -491,4 +491,89 @@
         <translation>Zapisz w klawiaturze</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Gdy blokada Win jest włączona:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Wyłącz klawisz Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Wyłącz SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Wyłącz ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Wyłącz ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Uśpienie podświetlenia po:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Sekund</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Uśpienie klawiatury po:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minut</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Zabroń uśpienia</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Zatwierdź</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Właściwości klawiatury</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Zresetuj bieżący profil</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Czas do uśpienia podświetlenia nie może być dłuższy niż czas do uśpienia klawiatury</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Czas do uśpienia klawiatury jest za krótki</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Czas uśpienia został ustawiony</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Nie udało się ustawić czasu uśpienia</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>Trwa kalibracja klawiszy, proszę chwilę poczekać</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>Czas uśpienia jest poza zakresem</translation>
+    </message>
+</context>
 </TS>

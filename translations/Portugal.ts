@@ -491,4 +491,89 @@
         <translation>Gravar no teclado</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Se o bloqueio Win estiver ativo:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Desativar a tecla Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Desativar SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Desativar ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Desativar ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Iluminação em suspensão após:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Teclado em suspensão após:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Proibir suspensão</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Propriedades do teclado</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Repor o perfil atual</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>O tempo de suspensão da iluminação não pode ser maior do que o do teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>O tempo de suspensão do teclado é demasiado curto</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>O tempo de suspensão foi definido</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Falha ao definir o tempo de suspensão</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>Calibração das teclas em curso, aguarde um momento</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>O tempo de suspensão está fora do intervalo</translation>
+    </message>
+</context>
 </TS>

@@ -491,4 +491,89 @@
         <translation>Записать в клавиатуру</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Если блокировка Win включена:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Отключить клавишу Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Отключить SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Отключить ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Отключить ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Сон подсветки через:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Секунд</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Сон клавиатуры через:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Минут</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Запретить сон</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Свойства клавиатуры</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Сбросить текущий профиль</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Время до сна подсветки не может быть больше времени до сна клавиатуры</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Время до сна клавиатуры слишком мало</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Время сна установлено</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Не удалось установить время сна</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>Идёт калибровка клавиш, подождите немного</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>Время сна вне допустимого диапазона</translation>
+    </message>
+</context>
 </TS>

@@ -491,4 +491,89 @@
         <translation>Escribir en el teclado</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Si el bloqueo Win está activado:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Desactivar la tecla Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Desactivar MAYÚS+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Desactivar ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Desactivar ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Luz en reposo tras:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Teclado en reposo tras:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Prohibir el reposo</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Propiedades del teclado</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Restablecer el perfil actual</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>El tiempo de reposo de la luz no puede ser mayor que el del teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>El tiempo de reposo del teclado es demasiado corto</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Se ha establecido el tiempo de reposo</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>No se pudo establecer el tiempo de reposo</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>Calibración de teclas en curso, espere un momento</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>El tiempo de reposo está fuera de rango</translation>
+    </message>
+</context>
 </TS>

@@ -491,4 +491,89 @@
         <translation>Записати в клавіатуру</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Якщо блокування Win увімкнено:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Вимкнути клавішу Windows</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Вимкнути SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Вимкнути ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Вимкнути ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>Сон підсвічування через:</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Секунд</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>Сон клавіатури через:</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Хвилин</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>Заборонити сон</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>Властивості клавіатури</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Скинути поточний профіль</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>Час до сну підсвічування не може бути довшим за час до сну клавіатури</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>Час до сну клавіатури занадто короткий</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>Час сну встановлено</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>Не вдалося встановити час сну</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>Триває калібрування клавіш, зачекайте трохи</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>Час сну поза допустимим діапазоном</translation>
+    </message>
+</context>
 </TS>

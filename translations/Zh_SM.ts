@@ -491,4 +491,89 @@
         <translation>下载</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Win 锁开启时：</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>禁用 Windows 键</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>禁用 SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>禁用 ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>禁用 ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>灯光进入休眠：</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>键盘进入休眠：</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>禁止休眠</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>提交</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>键盘属性</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>重置当前配置</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>灯光进入休眠的时间不能长于键盘进入休眠的时间</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>键盘进入休眠的时间太短</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>休眠时间已设置</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>休眠时间设置失败</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>按键校准中，请稍候</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>休眠时间超出范围</translation>
+    </message>
+</context>
 </TS>

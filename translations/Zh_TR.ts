@@ -491,4 +491,89 @@
         <translation>下載</translation>
     </message>
 </context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Win 鎖開啟時：</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>停用 Windows 鍵</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>停用 SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>停用 ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>停用 ALT+F4</translation>
+    </message>
+    <message>
+        <source>Light into sleep:</source>
+        <translation>燈光進入休眠：</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Keyboard into sleep:</source>
+        <translation>鍵盤進入休眠：</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>Prohibit Sleep</source>
+        <translation>禁止休眠</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>提交</translation>
+    </message>
+    <message>
+        <source>Keyboard properties</source>
+        <translation>鍵盤內容</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>重設目前設定檔</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation>燈光進入休眠的時間不能長於鍵盤進入休眠的時間</translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation>鍵盤進入休眠的時間太短</translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation>休眠時間已設定</translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation>休眠時間設定失敗</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation>按鍵校準中，請稍候</translation>
+    </message>
+    <message>
+        <source>Sleep time is out of range</source>
+        <translation>休眠時間超出範圍</translation>
+    </message>
+</context>
 </TS>

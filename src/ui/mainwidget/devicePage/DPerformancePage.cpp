@@ -1,14 +1,214 @@
 #include "DPerformancePage.h"
+#include "ui_DPerformancePage.h"
+
+#include "DDataManager.h"
+#include "DSleepTimeCheck.h"
+#include "DSleepTimeValidator.h"
+#include "KeyboardSettingsLauncher.h"
+#include "models/ModelCatalogue.h"
+#include "orvanesdk_xml.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int kSleepHiddenDeviceType = 5;
+
+const char* flagText(bool on)
+{
+    return on ? "1" : "0";
+}
+
+bool storedFlag(const char* field)
+{
+    return QByteArray(field).trimmed().toInt() != 0;
+}
+
+void fillFlag(char (&field)[8])
+{
+    std::memset(field, 0, sizeof field);
+    field[0] = '0';
+}
+
+}  // namespace
 
 DPerformancePage::DPerformancePage(QWidget* parent)
     : QWidget(parent)
+    , ui(new Ui::DPerformancePage)
 {
+    ui->setupUi(this);
+    ui->lineEdit_LightSleep->setValidator(new DSleepTimeValidator(0, DSleepTimeCheck::lightMaximumSeconds, this));
+    ui->lineEdit_KeyboardSleep->setValidator(new DSleepTimeValidator(
+        DSleepTimeCheck::keyboardMinimumMinutes, DSleepTimeCheck::keyboardMaximumMinutes, this));
+    ui->pushButton_Restore->hide();
+    // Without a settings program of a known desktop the button would do nothing.
+    ui->pushButton_keyboardProperties->setVisible(KeyboardSettingsLauncher().isAvailable());
+}
+
+DPerformancePage::~DPerformancePage()
+{
+    delete ui;
+}
+
+bool DPerformancePage::offersProhibitSleep(const QString& modelCode)
+{
+    const ModelInfo* model = ModelCatalogue::instance().find(modelCode);
+    return model && model->prohibitSleep;
+}
+
+QByteArray DPerformancePage::profileIndexText() const
+{
+    return QByteArray::number(m_profile.index());
 }
 
 void DPerformancePage::retranslate()
 {
+    ui->retranslateUi(this);
+    loadPerformanceSettings();
+}
+
+void DPerformancePage::loadPerformanceSettings()
+{
+    const QByteArray index = profileIndexText();
+    DDataManager* data = DDataManager::getInstance();
+
+    functionLockInfo locks;
+    fillFlag(locks.altTab);
+    fillFlag(locks.altF4);
+    fillFlag(locks.shiftTab);
+    fillFlag(locks.windowsKey);
+    COrvaneXML_GetProFileFunctionInfo(m_profile.path(), index.constData(), &locks);
+    // Every box is set both ways: a check left over from the previous
+    // profile would otherwise be stored by the next click.
+    ui->checkBox_disableALT_TAB->setChecked(storedFlag(locks.altTab));
+    ui->checkBox_disableALT_F4->setChecked(storedFlag(locks.altF4));
+    ui->checkBox_disableSHIFT_TAB->setChecked(storedFlag(locks.shiftTab));
+    ui->checkBox_disableWindowsKey->setChecked(storedFlag(locks.windowsKey));
+
+    sleepTimeInfo sleep{DSleepTimeCheck::defaultLightSeconds, DSleepTimeCheck::defaultKeyboardMinutes};
+    COrvaneXML_GetProFileIntoSleepTimeInfo(m_profile.path(), index.constData(), &sleep);
+    ui->lineEdit_LightSleep->setText(QString::number(sleep.lightSleepSeconds));
+    ui->lineEdit_KeyboardSleep->setText(QString::number(sleep.keyboardSleepMinutes));
+
+    if (offersProhibitSleep(data->currentDeviceName())) {
+        const bool prohibited = data->prohibitSleep() != 0;
+        ui->lineEdit_KeyboardSleep->setReadOnly(prohibited);
+        ui->checkBox_ProhibitSleep->setChecked(prohibited);
+        ui->frame_ProhibitSleep->show();
+    } else {
+        ui->frame_ProhibitSleep->hide();
+        ui->checkBox_ProhibitSleep->setChecked(false);
+        ui->lineEdit_KeyboardSleep->setReadOnly(false);
+    }
+
+    ui->frame_Center->setVisible(!data->isMagneticKeyboard() && data->hidDeviceType() != kSleepHiddenDeviceType);
+}
+
+void DPerformancePage::saveWinLockOptions()
+{
+    const bool altTab = ui->checkBox_disableALT_TAB->isChecked();
+    const bool altF4 = ui->checkBox_disableALT_F4->isChecked();
+    const bool shiftTab = ui->checkBox_disableSHIFT_TAB->isChecked();
+    const bool windowsKey = ui->checkBox_disableWindowsKey->isChecked();
+    COrvaneXML_AddProFileFunctionInfo(m_profile.path(), profileIndexText().constData(), flagText(altTab),
+                                      flagText(altF4), flagText(shiftTab), flagText(windowsKey));
+    emit sigLockWinKeyAbout(windowsKey, shiftTab, altTab, altF4);
+}
+
+void DPerformancePage::on_checkBox_disableWindowsKey_clicked()
+{
+    saveWinLockOptions();
+}
+
+void DPerformancePage::on_checkBox_disableSHIFT_TAB_clicked()
+{
+    saveWinLockOptions();
+}
+
+void DPerformancePage::on_checkBox_disableALT_TAB_clicked()
+{
+    saveWinLockOptions();
+}
+
+void DPerformancePage::on_checkBox_disableALT_F4_clicked()
+{
+    saveWinLockOptions();
+}
+
+void DPerformancePage::on_checkBox_ProhibitSleep_clicked()
+{
+    ui->lineEdit_KeyboardSleep->setReadOnly(ui->checkBox_ProhibitSleep->isChecked());
+}
+
+void DPerformancePage::on_pushButton_SubmitSleepTime_clicked()
+{
+    const int light = DSleepTimeCheck::fieldValue(ui->lineEdit_LightSleep->text());
+    const int keyboard = DSleepTimeCheck::fieldValue(ui->lineEdit_KeyboardSleep->text()) * 60;
+    emit sigLightAndKeyboardSleepTime(light, keyboard, ui->checkBox_ProhibitSleep->isChecked() ? 1 : 0);
+}
+
+void DPerformancePage::on_pushButton_keyboardProperties_clicked()
+{
+    KeyboardSettingsLauncher().launch();
+}
+
+void DPerformancePage::on_pushButton_Restore_clicked()
+{
+    emit sigResetoreCurrentProfile();
 }
 
 void DPerformancePage::setTheme()
 {
+    DDataManager* data = DDataManager::getInstance();
+    const themeColorData theme = data->themeColors();
+    const QFont normal = data->getFont(1);
+
+    const QString frameSheet = QStringLiteral("QFrame#%1{border: 3px solid rgb(%2); border-radius: 8px;}");
+    ui->frame_Left->setStyleSheet(frameSheet.arg(QStringLiteral("frame_Left"), theme.deviceBorderColor));
+    ui->frame_Center->setStyleSheet(frameSheet.arg(QStringLiteral("frame_Center"), theme.deviceBorderColor));
+
+    ui->frame_4->setStyleSheet(
+        QStringLiteral("QCheckBox{color: rgb(%1); font-weight: 75; font-size: 10pt; font-family: \"%2\";}"
+                       "QCheckBox:checked{color: rgb(%3);}"
+                       "QCheckBox::indicator{width: 13px; height: 13px;}"
+                       "QCheckBox::indicator:unchecked{image: url(:/images/publicIco/checkBoxDef.png);}"
+                       "QCheckBox::indicator:checked{image: url(:/images/publicIco/checkBoxSel.png);}")
+            .arg(theme.textDefaultColor, theme.textFont, theme.textCheckedColor));
+
+    const QString labelSheet = QStringLiteral("QLabel{color: rgb(%1);}").arg(theme.textDefaultColor);
+    QFont labelFont = normal;
+    labelFont.setPointSize(11);
+    for (QLabel* label : {ui->label, ui->label_2, ui->label_5}) {
+        label->setStyleSheet(labelSheet);
+        label->setFont(labelFont);
+    }
+    QFont unitFont = normal;
+    unitFont.setPointSize(10);
+    for (QLabel* label : {ui->label_3, ui->label_4}) {
+        label->setStyleSheet(labelSheet);
+        label->setFont(unitFont);
+    }
+
+    const QString editSheet =
+        QStringLiteral("QLineEdit{color: rgb(%1); font-weight: 75; font-size: 8pt; font-family: \"%2\";"
+                       " background-color: rgb(%3); border: 1px solid rgb(%4); border-radius: 4px;}"
+                       "QLineEdit:hover, QLineEdit:pressed{border: 1px solid rgb(%5);}")
+            .arg(theme.textDefaultColor, theme.textFont, theme.deviceRightBgColor, theme.deviceBorderColor,
+                 theme.textCheckedColor);
+    ui->lineEdit_LightSleep->setStyleSheet(editSheet);
+    ui->lineEdit_KeyboardSleep->setStyleSheet(editSheet);
+
+    const QString buttonSheet =
+        QStringLiteral("QPushButton{border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2);"
+                       " color: rgb(%3);}"
+                       "QPushButton:hover{background-color: rgb(%2); border: 2px solid rgb(%4);}"
+                       "QPushButton:pressed{color: rgb(%4); background-color: rgb(%2); border: 2px solid rgb(%4);}")
+            .arg(theme.deviceBorderColor, theme.deviceRightBgColor, theme.textDefaultColor, theme.textCheckedColor);
+    QFont buttonFont = normal;
+    buttonFont.setPointSize(11);
+    for (QPushButton* button : {ui->pushButton_SubmitSleepTime, ui->pushButton_Restore,
+                                ui->pushButton_keyboardProperties}) {
+        button->setStyleSheet(buttonSheet);
+        button->setFont(buttonFont);
+    }
 }

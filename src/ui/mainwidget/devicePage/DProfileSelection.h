@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <cstring>
 
 // The profile a page works on: its index and the layer file the profile
 // store is called with. Each page keeps its own copy of the path, because
@@ -11,7 +11,18 @@ public:
     static constexpr int pathSize = 256;
 
     void setIndex(int index) { m_index = index; }
-    void setPath(const char* path) { qstrncpy(m_path, path ? path : "", sizeof m_path); }
+    // A path that does not fit is not cut short, which could name another
+    // file: the page is left without a file until it gets one that fits.
+    bool setPath(const char* path)
+    {
+        const std::size_t length = path ? std::strlen(path) : 0;
+        if (length >= sizeof m_path) {
+            m_path[0] = '\0';
+            return false;
+        }
+        std::memcpy(m_path, path ? path : "", length + 1);
+        return true;
+    }
     int index() const { return m_index; }
     const char* path() const { return m_path; }
 

@@ -1,0 +1,18 @@
+#include "DSleepTimeValidator.h"
+
+DSleepTimeValidator::DSleepTimeValidator(int bottom, int top, QObject* parent)
+    : QIntValidator(bottom, top, parent)
+{
+}
+
+QValidator::State DSleepTimeValidator::validate(QString& input, int& pos) const
+{
+    const State state = QIntValidator::validate(input, pos);
+    if (state == Invalid)
+        return state;
+    bool ok = false;
+    const qlonglong value = locale().toLongLong(input, &ok);
+    if (ok && value > top())
+        return Invalid;
+    return state;
+}
