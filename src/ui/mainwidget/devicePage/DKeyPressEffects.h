@@ -1,0 +1,11 @@
+#pragma once
+
+// Keyboard light effects that react to key presses. While one of them runs,
+// the key page's keyboard hook has to pass key presses on to the lighting.
+class DKeyPressEffects
+{
+public:
+    static constexpr int customEffect = 10;
+
+    static bool isKeyPressDriven(int effectId);
+};
