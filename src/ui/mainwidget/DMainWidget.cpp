@@ -226,8 +226,7 @@ void DMainWidget::handOffDeviceChange(int changeType)
     // The device page enumerates the devices again itself, so the notice's
     // own path is not passed on.
     if (m_devicePage)
-        QMetaObject::invokeMethod(m_devicePage, "onHidDeviceChanged", Qt::DirectConnection, Q_ARG(int, changeType),
-                                  Q_ARG(QString, QStringLiteral("hidPath")));
+        m_devicePage->onHidDeviceChanged(changeType, QStringLiteral("hidPath"));
 }
 
 void DMainWidget::ontheHidIntoFirmwareUpgrade()

@@ -5,6 +5,7 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
 #include "DDeviceListLoader.h"
+#include "DHotPlugPlanner.h"
 #include "DPerformancePage.h"
 #include "MainHidInterFace.h"
 #include "keyboardView/DCustomKeysPage.h"
@@ -20,6 +21,7 @@
 #include <QDebug>
 #include <QPair>
 #include <QCoreApplication>
+#include <QDebug>
 #include <QEvent>
 #include <QSettings>
 #include <QStandardPaths>
@@ -116,6 +118,7 @@ DDevicePage::~DDevicePage()
     // The program keeps these for its whole life; a page that goes away
     // (tests) must not leave threads talking to keyboards behind.
     qDeleteAll(m_deviceLinkMap);
+    qDeleteAll(m_removedLinks);
     delete m_toolTipBubble;
     delete m_lightDeal;
     delete m_ui;
@@ -287,6 +290,10 @@ void DDevicePage::clearDeviceListLayout()
 
 void DDevicePage::onLoadDeviceList()
 {
+    // The link waits below let notices in; they must not change the maps
+    // this walks, so they wait for a refresh after it.
+    m_refreshingDevices = true;
+    m_refreshPending = false;
     m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
 
     const DDeviceListLoader::Result list = DDeviceListLoader::load();
@@ -333,6 +340,9 @@ void DDevicePage::onLoadDeviceList()
         m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
         emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
     }
+    m_refreshingDevices = false;
+    if (m_refreshPending)
+        QTimer::singleShot(0, this, [this] { onHidDeviceChanged(11, QString()); });
     emit sigHaveCheckUpgradeFirmwareNUC();
 }
 
@@ -366,6 +376,173 @@ void DDevicePage::openDeviceLink(hidStructInfoAll info)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     link->setDongleStatusEnabled(true);
+}
+
+void DDevicePage::onHidDeviceChanged(int changeType, QString /*hidPath*/)
+{
+    // A notice that comes while a refresh waits for a link is not lost: the
+    // running refresh enumerates again before it ends.
+    if (m_refreshingDevices) {
+        m_refreshPending = true;
+        return;
+    }
+    m_refreshingDevices = true;
+
+    const bool plugChange = changeType == 11 || changeType == 12;
+    bool changed = false;
+    bool removed = false;
+    int rounds = 0;
+    int maxRounds = -1;
+    while (plugChange) {
+        m_refreshPending = false;
+        const QMap<QString, hidStructInfoAll> present = DDeviceListLoader::load().present;
+        if (maxRounds < 0)
+            maxRounds = DHotPlugPlanner::maxRounds(m_deviceInfoMap.size(), present.size());
+        const DHotPlugPlanner::Step step = DHotPlugPlanner::nextStep(m_deviceInfoMap.keys(), present.keys());
+        if (step.change == DHotPlugPlanner::Change::None)
+            break;
+        if (++rounds > maxRounds) {
+            qWarning() << "Device list still changing after" << maxRounds << "rounds; the next notice goes on";
+            break;
+        }
+        if (step.change == DHotPlugPlanner::Change::Arrival) {
+            addArrivedDevice(present.value(step.path), present.size());
+        } else {
+            removeGoneDevice(step.path);
+            removed = true;
+        }
+        changed = true;
+    }
+    if (changed || !plugChange)
+        reorderDeviceRows(removed);
+    m_refreshingDevices = false;
+}
+
+void DDevicePage::addArrivedDevice(hidStructInfoAll info, int presentCount)
+{
+    qDebug() << "--------------- 插入设备 ---------------";
+    const QString path = QString::fromLatin1(info.hidPath);
+    // Behind a receiver a keyboard counts as offline until the receiver
+    // reports it connected.
+    if (info.is24G == 1)
+        info.isOnline = 0;
+    m_deviceInfoMap.insert(path, info);
+    m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
+
+    const QString modelCode = QString::fromLatin1(info.modelName);
+    DDeviceListItem* row = m_deviceRowMap.take(modelCode);
+    if (!row) {
+        row = new DDeviceListItem(m_ui->scrollAreaWidgetContents_2);
+        connect(row, &DDeviceListItem::sigHidItemMouseClicked, this, &DDevicePage::onHidItemMouseClicked);
+        m_deviceListLayout = m_ui->verticalLayout_17;
+        m_deviceListLayout->insertWidget(m_deviceListLayout->count() - 1, row);
+    }
+    row->setDeviceInfo(info);
+    m_deviceRowMap.insert(path, row);
+
+    openDeviceLink(info);
+
+    const bool anySelected = m_selectedRow && m_currentLink;
+    if (m_deviceInfoMap.contains(path) && DHotPlugPlanner::selectsArrival(presentCount, info.is24G == 1, anySelected))
+        onHidItemMouseClicked(info);
+    if (!m_selectedRow || !m_currentLink) {
+        m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
+        emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
+    }
+    qDebug() << "-------------------- *** [Insert end] *** --------------------";
+}
+
+void DDevicePage::removeGoneDevice(const QString& path)
+{
+    qDebug() << "--------------- 拔出设备 ---------------";
+    hidStructInfoAll info = m_deviceInfoMap.value(path);
+    const QString modelCode = QString::fromLatin1(info.modelName);
+    qstrncpy(info.hidPath, info.modelName, sizeof info.hidPath);
+    info.isOnline = 0;
+
+    DDeviceListItem* row = m_deviceRowMap.take(path);
+    if (row) {
+        row->setDeviceInfo(info);
+        // The model's older offline row gives way; nothing refers to it.
+        DDeviceListItem* replaced = m_deviceRowMap.value(modelCode);
+        if (replaced && replaced != row && replaced != m_selectedRow) {
+            replaced->hide();
+            replaced->deleteLater();
+        }
+        m_deviceRowMap.insert(modelCode, row);
+    }
+    m_deviceInfoMap.remove(path);
+    m_receiverStateMap.remove(path);
+
+    DDeviceKeyboardLink* link = m_deviceLinkMap.take(path);
+    if (link)
+        m_removedLinks.append(link);
+    MainHidInterFace* goneInterface = link ? link->hidInterface() : nullptr;
+    const bool wasSelected = row && row == m_selectedRow;
+    if (wasSelected) {
+        // Nothing may go on talking to the keyboard that is gone.
+        if (m_keyboardPicture)
+            m_keyboardPicture->setColorShowMode(false);
+        stopLightThreadsIfRunning();
+        if (m_currentHidInterface && m_currentHidInterface != goneInterface) {
+            m_currentHidInterface->closeDevice();
+            m_currentHidInterface->quit();
+        }
+        m_selectedRow = nullptr;
+        m_currentLink = nullptr;
+        m_currentHidInterface = nullptr;
+    }
+    if (goneInterface) {
+        goneInterface->closeDevice();
+        goneInterface->quit();
+    }
+    if (wasSelected) {
+        QList<DHotPlugPlanner::Candidate> candidates;
+        for (const hidStructInfoAll& other : qAsConst(m_deviceInfoMap))
+            candidates.append({QString::fromLatin1(other.hidPath), other.is24G == 1});
+        const QString next = DHotPlugPlanner::replacementAfterRemoval(candidates, m_receiverStateMap);
+        if (!next.isEmpty()) {
+            hidStructInfoAll chosen = m_deviceInfoMap.value(next);
+            // A receiver keyboard is only chosen when its receiver said it
+            // is connected.
+            chosen.isOnline = 1;
+            onHidItemMouseClicked(chosen);
+        }
+        if (!m_selectedRow || !m_currentLink) {
+            m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
+            emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
+        }
+    }
+    qDebug() << "-------------------- *** [OutPut end] *** --------------------";
+}
+
+void DDevicePage::reorderDeviceRows(bool afterRemoval)
+{
+    QList<DHotPlugPlanner::Row> rows;
+    for (auto it = m_deviceRowMap.cbegin(); it != m_deviceRowMap.cend(); ++it) {
+        const hidStructInfoAll info = it.value()->deviceInfo();
+        rows.append({it.key(), it.value()->onlineState() == 1, info.is24G == 1, QString::fromLatin1(info.modelName)});
+    }
+    const QString selectedKey = m_selectedRow ? m_deviceRowMap.key(m_selectedRow) : QString();
+    const QStringList order = DHotPlugPlanner::rowOrder(rows, selectedKey);
+
+    clearDeviceListLayout();
+    m_deviceListLayout->setContentsMargins(12, 0, 0, 0);
+    m_deviceListLayout->setSpacing(10);
+    for (const QString& key : order) {
+        DDeviceListItem* row = m_deviceRowMap.value(key);
+        m_deviceListLayout->insertWidget(m_deviceListLayout->count() - 1, row);
+        // A row left out before (another keyboard of the selected model)
+        // takes its own look again.
+        row->setOnline(row->onlineState());
+    }
+    for (auto it = m_deviceRowMap.cbegin(); it != m_deviceRowMap.cend(); ++it) {
+        if (!order.contains(it.key()))
+            it.value()->hide();
+    }
+    qDebug() << "-------------------- *** [Update hid list] End *** -------------------";
+    if (afterRemoval)
+        emit sigIntoOrRemoveHidOver();
 }
 
 void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)

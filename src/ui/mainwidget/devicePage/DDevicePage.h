@@ -89,6 +89,10 @@ signals:
 
 public slots:
     void onLoadDeviceList();
+    // Hot plug: 11 a keyboard arrived, 12 one went; the page enumerates
+    // again and brings its list to the keyboards present. Any other value
+    // only puts the rows in order. The path text is not used.
+    void onHidDeviceChanged(int changeType, QString hidPath);
     void onHidItemMouseClicked(hidStructInfoAll hidStuInfo);
     void onUpdateDeviceListShow();
 
@@ -145,6 +149,9 @@ protected:
 private:
     void createHostedPages();
     void openDeviceLink(hidStructInfoAll info);
+    void addArrivedDevice(hidStructInfoAll info, int presentCount);
+    void removeGoneDevice(const QString& path);
+    void reorderDeviceRows(bool afterRemoval);
     void clearDeviceListLayout();
     // After the selected keyboard left: the first other one that can be
     // used, or the no-device page.
@@ -169,6 +176,8 @@ private:
     DPerformancePage* m_performancePage = nullptr;
     DTriggerSettingPage* m_triggerSettingPage = nullptr;
     bool m_refreshingDevices = false;
+    // A notice came while the list was being loaded or refreshed.
+    bool m_refreshPending = false;
     bool m_selectingDevice = false;
     lightDealMain* m_lightDeal = nullptr;
     ArrowWidget* m_toolTipBubble = nullptr;
@@ -182,6 +191,9 @@ private:
     QMap<QString, int> m_receiverStateMap;
     QMap<QString, DDeviceListItem*> m_deviceRowMap;
     QMap<QString, DDeviceKeyboardLink*> m_deviceLinkMap;
+    // Links of keyboards that were pulled out: never used again, but their
+    // I/O threads may still deliver queued reports to them.
+    QList<DDeviceKeyboardLink*> m_removedLinks;
     DDeviceListItem* m_selectedRow = nullptr;
     DDeviceKeyboardLink* m_currentLink = nullptr;
     MainHidInterFace* m_currentHidInterface = nullptr;

@@ -1,0 +1,403 @@
+// Hot plug on the device page against the simulated bus, through the real
+// I/O threads of the keyboard links: arrivals, removals, the selection they
+// change, the order of the rows, and bursts of changes.
+#include "TestMain.h"
+
+#include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
+#include "MainHidInterFace.h"
+#include "SimulatorHarness.h"
+#include "mainwidget/DMainWidget.h"
+#include "mainwidget/devicePage/DDeviceListItem.h"
+#include "mainwidget/devicePage/DDevicePage.h"
+#include "resourceInit.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+constexpr int loadTimeoutMs = 20000;
+
+std::unique_ptr<DDevicePage> loadedPage()
+{
+    auto page = std::make_unique<DDevicePage>();
+    QSignalSpy loadEnd(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+    if (!loadEnd.wait(loadTimeoutMs))
+        return nullptr;
+    return page;
+}
+
+QString shownPage(DDevicePage& page)
+{
+    return page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget_3"))->currentWidget()->objectName();
+}
+
+// The rows in the list's layout, as "key" of the row map, with "(hidden)"
+// behind rows that do not show.
+QStringList layoutRows(DDevicePage& page)
+{
+    const QMap<QString, DDeviceListItem*> rows = page.deviceRowMap();
+    auto* layout = page.findChild<QVBoxLayout*>(QStringLiteral("verticalLayout_17"));
+    QStringList result;
+    for (int i = 0; i < layout->count(); ++i) {
+        auto* row = qobject_cast<DDeviceListItem*>(layout->itemAt(i)->widget());
+        if (!row)
+            continue;
+        result << rows.key(row, QStringLiteral("?")) + (row->isHidden() ? QStringLiteral(" (hidden)") : QString());
+    }
+    return result;
+}
+
+QStringList shownRows(DDevicePage& page)
+{
+    QStringList shown;
+    for (const QString& r : layoutRows(page)) {
+        if (!r.endsWith(QLatin1String("(hidden)")))
+            shown << r;
+    }
+    return shown;
+}
+
+QString selectedKey(DDevicePage& page)
+{
+    return page.selectedRow() ? page.deviceRowMap().key(page.selectedRow()) : QString();
+}
+
+QStringList presentPaths(SimulatorHarness& sim)
+{
+    QStringList paths;
+    for (const auto& k : sim.bus().keyboards())
+        paths << QString::fromStdString(sim.pathOf(k));
+    paths.sort();
+    return paths;
+}
+
+QString pathOf(SimulatorHarness& sim, const std::shared_ptr<SimulatedKeyboard>& k)
+{
+    return QString::fromStdString(sim.pathOf(k));
+}
+
+// The page agrees with the bus: every present keyboard known, linked and
+// filed with its row; nothing else known or linked.
+void verifyMatchesBus(DDevicePage& page, SimulatorHarness& sim)
+{
+    const QStringList present = presentPaths(sim);
+    QCOMPARE(page.deviceInfoMap().keys(), present);
+    QCOMPARE(page.deviceLinkMap().keys(), present);
+    for (const QString& p : present) {
+        QVERIFY(page.deviceRowMap().contains(p));
+        QVERIFY(page.deviceLinkMap().value(p)->hidInterface()->isOpen());
+    }
+}
+
+}
+
+class tst_DDevicePageHotPlug : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<hidStructInfoAll>();
+        initOrvaneResources();
+        DDataManager::getInstance()->loadTheme(0);
+    }
+
+    // The model's offline row becomes the keyboard's row; the keyboard is
+    // opened and selected.
+    void firstCableKeyboardArrives()
+    {
+        SimulatorHarness sim;
+        auto page = loadedPage();
+        QVERIFY(page);
+        QCOMPARE(shownPage(*page), QStringLiteral("page_TipShow"));
+        QPointer<DDeviceListItem> offlineRow = page->deviceRowMap().value(QStringLiteral("OV68M"));
+        QVERIFY(offlineRow);
+        QSignalSpy names(page.get(), &DDevicePage::sigReturnHidLikeName);
+        QSignalSpy removalOver(page.get(), &DDevicePage::sigIntoOrRemoveHidOver);
+
+        const auto keyboard = sim.plug("OV68M");
+        const QString path = pathOf(sim, keyboard);
+        page->onHidDeviceChanged(11, QStringLiteral("hidPath"));
+
+        verifyMatchesBus(*page, sim);
+        QCOMPARE(page->deviceRowMap().value(path), offlineRow.data());
+        QVERIFY(!page->deviceRowMap().contains(QStringLiteral("OV68M")));
+        QCOMPARE(selectedKey(*page), path);
+        QVERIFY(page->currentLink());
+        QCOMPARE(page->currentLink(), page->deviceLinkMap().value(path));
+        QCOMPARE(shownPage(*page), QStringLiteral("page_HaveDevice"));
+        QVERIFY(!names.isEmpty());
+        QCOMPARE(names.last().at(0).toString(), QStringLiteral("Orvane Swift 68 HE"));
+        QCOMPARE(shownRows(*page), QStringList{path});
+        QCOMPARE(layoutRows(*page).first(), path);
+        QCOMPARE(removalOver.count(), 0);
+    }
+
+    // Behind a receiver the keyboard is opened but waits, hidden, for its
+    // receiver to report it.
+    void receiverArrives()
+    {
+        SimulatorHarness sim;
+        auto page = loadedPage();
+        QVERIFY(page);
+        QSignalSpy names(page.get(), &DDevicePage::sigReturnHidLikeName);
+        const auto keyboard = sim.plug("OV68M", true);
+        const QString path = pathOf(sim, keyboard);
+        page->onHidDeviceChanged(11, QStringLiteral("hidPath"));
+
+        verifyMatchesBus(*page, sim);
+        QCOMPARE(page->deviceInfoMap().value(path).isOnline, 0);
+        QCOMPARE(page->deviceInfoMap().value(path).is24G, 1);
+        QVERIFY(!page->selectedRow());
+        QVERIFY(!page->currentLink());
+        QCOMPARE(shownPage(*page), QStringLiteral("page_TipShow"));
+        QCOMPARE(names.last(), (QList<QVariant>{"HID", "RGB"}));
+        QVERIFY(page->deviceRowMap().value(path)->isHidden());
+    }
+
+    void secondCableKeyboardWhileOneIsSelected_data()
+    {
+        QTest::addColumn<QString>("secondModel");
+        QTest::addColumn<bool>("rowShown");
+        QTest::newRow("same model") << "OV68M" << false;
+        QTest::newRow("other model") << "OV82M" << true;
+    }
+    void secondCableKeyboardWhileOneIsSelected()
+    {
+        QFETCH(QString, secondModel);
+        QFETCH(bool, rowShown);
+        SimulatorHarness sim;
+        const auto first = sim.plug("OV68M");
+        auto page = loadedPage();
+        QVERIFY(page);
+        const QString firstPath = pathOf(sim, first);
+        QCOMPARE(selectedKey(*page), firstPath);
+        DDeviceKeyboardLink* firstLink = page->currentLink();
+
+        const auto second = sim.plug(secondModel.toLatin1().constData());
+        const QString secondPath = pathOf(sim, second);
+        page->onHidDeviceChanged(11, QStringLiteral("hidPath"));
+
+        verifyMatchesBus(*page, sim);
+        QCOMPARE(selectedKey(*page), firstPath);
+        QCOMPARE(page->currentLink(), firstLink);
+        QCOMPARE(page->linkCounter(), 2);
+        QCOMPARE(shownPage(*page), QStringLiteral("page_HaveDevice"));
+        if (rowShown)
+            QCOMPARE(shownRows(*page), (QStringList{firstPath, secondPath}));
+        else
+            QCOMPARE(shownRows(*page), QStringList{firstPath});
+    }
+
+    void selectedKeyboardPulledOut_data()
+    {
+        QTest::addColumn<bool>("otherViaReceiver");
+        QTest::newRow("another cable keyboard takes over") << false;
+        QTest::newRow("only an unconnected receiver keyboard left") << true;
+    }
+    void selectedKeyboardPulledOut()
+    {
+        QFETCH(bool, otherViaReceiver);
+        SimulatorHarness sim;
+        const auto selected = sim.plug("OV82M");
+        const auto other = sim.plug("OV68M", otherViaReceiver);
+        auto page = loadedPage();
+        QVERIFY(page);
+        const QString selectedPath = pathOf(sim, selected);
+        const QString otherPath = pathOf(sim, other);
+        QCOMPARE(selectedKey(*page), selectedPath);
+        QPointer<MainHidInterFace> io = page->currentHidInterface();
+        QVERIFY(io && io->isRunning());
+        QSignalSpy names(page.get(), &DDevicePage::sigReturnHidLikeName);
+        QSignalSpy removalOver(page.get(), &DDevicePage::sigIntoOrRemoveHidOver);
+
+        sim.bus().unplug(selected);
+        page->onHidDeviceChanged(12, QStringLiteral("hidPath"));
+
+        verifyMatchesBus(*page, sim);
+        QVERIFY(!io->isOpen());
+        QTRY_VERIFY(io->isFinished());
+        QVERIFY(page->deviceRowMap().contains(QStringLiteral("OV82M")));
+        QCOMPARE(QString::fromLatin1(page->deviceRowMap().value("OV82M")->deviceInfo().hidPath),
+                 QStringLiteral("OV82M"));
+        QCOMPARE(page->deviceRowMap().value("OV82M")->onlineState(), 0);
+        QCOMPARE(removalOver.count(), 1);
+        if (!otherViaReceiver) {
+            QCOMPARE(selectedKey(*page), otherPath);
+            QCOMPARE(page->currentLink(), page->deviceLinkMap().value(otherPath));
+            QCOMPARE(page->currentHidInterface(), page->currentLink()->hidInterface());
+            QCOMPARE(shownPage(*page), QStringLiteral("page_HaveDevice"));
+            QCOMPARE(names.last().at(0).toString(), QStringLiteral("Orvane Swift 68 HE"));
+        } else {
+            QVERIFY(!page->selectedRow());
+            QVERIFY(!page->currentLink());
+            QVERIFY(!page->currentHidInterface());
+            QCOMPARE(shownPage(*page), QStringLiteral("page_TipShow"));
+            QCOMPARE(names.last(), (QList<QVariant>{"HID", "RGB"}));
+        }
+    }
+
+    void otherKeyboardPulledOut()
+    {
+        SimulatorHarness sim;
+        const auto selected = sim.plug("OV82M");
+        const auto other = sim.plug("OV68M");
+        auto page = loadedPage();
+        QVERIFY(page);
+        const QString selectedPath = pathOf(sim, selected);
+        const QString otherPath = pathOf(sim, other);
+        QCOMPARE(selectedKey(*page), selectedPath);
+        DDeviceKeyboardLink* otherLink = page->deviceLinkMap().value(otherPath);
+        QPointer<MainHidInterFace> io = otherLink->hidInterface();
+        QSignalSpy removalOver(page.get(), &DDevicePage::sigIntoOrRemoveHidOver);
+
+        sim.bus().unplug(other);
+        page->onHidDeviceChanged(12, QStringLiteral("hidPath"));
+
+        verifyMatchesBus(*page, sim);
+        QCOMPARE(selectedKey(*page), selectedPath);
+        QVERIFY(!io->isOpen());
+        QTRY_VERIFY(io->isFinished());
+        QVERIFY(page->selectedRow()->onlineState() == 1);
+        const QStringList rows = layoutRows(*page);
+        // The gone keyboard's row joins the offline rows, in model order.
+        QCOMPARE(rows.first(), selectedPath);
+        QStringList offline = rows.mid(1);
+        QVERIFY(offline.contains(QStringLiteral("OV68M (hidden)")));
+        for (const QString& r : offline)
+            QVERIFY2(r.endsWith(QLatin1String(" (hidden)")), qPrintable(r));
+        QStringList sorted = offline;
+        sorted.sort();
+        QCOMPARE(offline, sorted);
+        QCOMPARE(removalOver.count(), 1);
+    }
+
+    // A notice for which the bus shows no change moves nothing.
+    void noticeWithoutChange_data()
+    {
+        QTest::addColumn<int>("changeType");
+        QTest::newRow("arrival") << 11;
+        QTest::newRow("removal") << 12;
+    }
+    void noticeWithoutChange()
+    {
+        QFETCH(int, changeType);
+        SimulatorHarness sim;
+        sim.plug("OV82M");
+        sim.plug("OV68M", true);
+        auto page = loadedPage();
+        QVERIFY(page);
+        const QStringList before = layoutRows(*page);
+        const QString selected = selectedKey(*page);
+        const int links = page->linkCounter();
+        QSignalSpy removalOver(page.get(), &DDevicePage::sigIntoOrRemoveHidOver);
+        page->onHidDeviceChanged(changeType, QStringLiteral("hidPath"));
+        QCOMPARE(layoutRows(*page), before);
+        QCOMPARE(selectedKey(*page), selected);
+        QCOMPARE(page->linkCounter(), links);
+        QCOMPARE(removalOver.count(), 0);
+    }
+
+    // Any other change code only puts the rows in order.
+    void otherCodeReordersOnly()
+    {
+        SimulatorHarness sim;
+        const auto a = sim.plug("OV82M");
+        auto page = loadedPage();
+        QVERIFY(page);
+        const auto b = sim.plug("OV61M");
+        page->onHidDeviceChanged(5, QStringLiteral("hidPath"));
+        QVERIFY(!page->deviceInfoMap().contains(pathOf(sim, b)));
+        QCOMPARE(layoutRows(*page).first(), pathOf(sim, a));
+        QCOMPARE(shownRows(*page), QStringList{pathOf(sim, a)});
+    }
+
+    // Plugged in and pulled out together, with one notice for all: the list
+    // ends with exactly the keyboards present.
+    void burstWithOneNotice()
+    {
+        SimulatorHarness sim;
+        const auto stays = sim.plug("OV82M");
+        const auto goes = sim.plug("OV61M");
+        auto page = loadedPage();
+        QVERIFY(page);
+        QCOMPARE(page->deviceInfoMap().size(), 2);
+
+        sim.bus().unplug(goes);
+        sim.plug("OV68M");
+        sim.plug("OV68M", true);
+        sim.plug("OV98");
+        page->onHidDeviceChanged(12, QStringLiteral("hidPath"));
+        verifyMatchesBus(*page, sim);
+        QCOMPARE(page->deviceInfoMap().size(), 4);
+        QCOMPARE(selectedKey(*page), pathOf(sim, stays));
+    }
+
+    // A keyboard plugged in while the refresh waits for another one's link
+    // gets no refresh of its own (the notice is dropped) and is still listed.
+    void arrivalDuringALinkWait()
+    {
+        SimulatorHarness sim;
+        auto page = loadedPage();
+        QVERIFY(page);
+        const auto slow = sim.plug("OV82M");
+        slow->setAnswerDelayMs(600);
+        std::shared_ptr<SimulatedKeyboard> late;
+        QTimer::singleShot(150, [&] {
+            late = sim.plug("OV68M");
+            page->onHidDeviceChanged(11, QStringLiteral("hidPath"));
+        });
+        QElapsedTimer clock;
+        clock.start();
+        page->onHidDeviceChanged(11, QStringLiteral("hidPath"));
+        QVERIFY(late);
+        QVERIFY2(clock.elapsed() >= 150, "the second keyboard came after the refresh");
+        verifyMatchesBus(*page, sim);
+        QCOMPARE(page->deviceInfoMap().size(), 2);
+        QCOMPARE(selectedKey(*page), pathOf(sim, slow));
+    }
+
+    // Through the main window, with the notices of the simulated bus: a
+    // burst of plugs and unplugs from another thread ends with exactly the
+    // keyboards present.
+    void burstThroughTheWindow()
+    {
+        SimulatorHarness sim;
+        const auto first = sim.plug("OV82M");
+        const auto second = sim.plug("OV61M");
+        DMainWidget window;
+        QSignalSpy loadEnd(window.devicePage(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+        QVERIFY(loadEnd.wait(loadTimeoutMs));
+        DDevicePage& page = *window.devicePage();
+        QCOMPARE(page.deviceInfoMap().size(), 2);
+
+        std::thread burst([&] {
+            sim.bus().unplug(first);
+            auto a = sim.plug("OV68M");
+            sim.plug("OV98");
+            sim.bus().unplug(a);
+            sim.plug("OV68M", true);
+            sim.bus().unplug(second);
+            sim.plug("OV61M");
+        });
+        burst.join();
+        QTRY_VERIFY_WITH_TIMEOUT(page.deviceInfoMap().keys() == presentPaths(sim), loadTimeoutMs);
+        // The notices still queued change nothing more.
+        QTest::qWait(3 * 300 + 200);
+        verifyMatchesBus(page, sim);
+        QVERIFY(page.selectedRow());
+        QCOMPARE(page.selectedRow()->deviceInfo().is24G, 0);
+        QCOMPARE(shownPage(page), QStringLiteral("page_HaveDevice"));
+    }
+};
+
+ORVANE_TEST_MAIN(tst_DDevicePageHotPlug)
+#include "tst_DDevicePageHotPlug.moc"
