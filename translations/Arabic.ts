@@ -576,4 +576,154 @@
         <translation>مدة السكون خارج النطاق المسموح</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>تم إنشاء الملف الشخصي بنجاح</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>تم حذف الملف الشخصي بنجاح</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>تم تعديل الملف الشخصي بنجاح</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>تمت العملية بنجاح</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>تم تصدير الملف الشخصي بنجاح</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>تم استيراد الملف الشخصي بنجاح</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>تم الوصول إلى الحد الأقصى لعدد الملفات الشخصية</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>فشل الإنشاء، رقم الملف الشخصي موجود بالفعل، يرجى التحقق</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>يجب الاحتفاظ بملف شخصي واحد على الأقل</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>هذا الملف الشخصي غير موجود</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>لا يمكن أن يكون اسم الملف الشخصي فارغًا</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>الملف %1 موجود بالفعل. هل تريد استبداله؟</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>يرجى تحديد مجلد الحفظ أولاً</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>يرجى تحديد ملف الاستيراد أولاً</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>فشل إنشاء الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>فشل حذف الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>فشل تعديل الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>فشلت العملية</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>فشل تصدير الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>فشل استيراد الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>كان الملف %1 تالفًا وتمت استعادته من النسخة الاحتياطية؛ نُقل الملف التالف إلى %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>كان الملف %1 تالفًا وأُعيد إنشاؤه فارغًا؛ نُقل الملف التالف إلى %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>الملف %1 تالف وتعذر نقله جانبًا؛ لا يمكن استخدام إعداداته</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>تلميح</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>هل تريد إعادة تعيين الملف الشخصي الحالي؟</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>مجلد الحفظ</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>فتح ملف شخصي</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>ملفات الملفات الشخصية(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>لوحة المفاتيح ليست جاهزة بعد؛ سيتم تحميلها بمجرد أن تستجيب</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>إنشاء</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>تغيير الاسم</translation>
+    </message>
+</context>
 </TS>

@@ -576,4 +576,154 @@
         <translation>Doba spánku je mimo povolený rozsah</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profil byl vytvořen</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil byl odstraněn</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profil byl upraven</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operace proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil byl exportován</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil byl importován</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Byl dosažen maximální počet profilů</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Vytvoření selhalo, profil s tímto číslem již existuje, zkontrolujte to prosím</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Musí zůstat alespoň jeden profil</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Tento profil neexistuje</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Název profilu nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>Soubor %1 již existuje. Chcete jej nahradit?</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Nejprve vyberte složku pro uložení</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Nejprve vyberte soubor k importu</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Vytvoření profilu selhalo</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Odstranění profilu selhalo</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Úprava profilu selhala</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operace selhala</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Export profilu selhal</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Import profilu selhal</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>Soubor %1 byl poškozen a byl obnoven ze zálohy; poškozený soubor byl přesunut do %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>Soubor %1 byl poškozen a byl založen znovu prázdný; poškozený soubor byl přesunut do %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>Soubor %1 je poškozen a nelze jej odsunout; jeho nastavení nelze použít</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Obnovit výchozí nastavení aktuálního profilu?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Složka pro uložení</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Otevřít soubor profilu</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Soubory profilů(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>Klávesnice ještě není připravena; načte se, jakmile odpoví</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>Vytvořit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Odstranit</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportovat</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importovat</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Přejmenovat</translation>
+    </message>
+</context>
 </TS>

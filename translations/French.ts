@@ -576,4 +576,154 @@
         <translation>Le délai de veille est hors limites</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profil créé avec succès</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil supprimé avec succès</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profil modifié avec succès</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil exporté avec succès</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil importé avec succès</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Le nombre maximal de profils est atteint</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Échec de la création : un profil porte déjà ce numéro, veuillez vérifier</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Au moins un profil doit être conservé</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Ce profil n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Le nom du profil ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>Le fichier %1 existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Veuillez d&apos;abord choisir le dossier d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Veuillez d&apos;abord choisir le fichier à importer</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Échec de la création du profil</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Échec de la suppression du profil</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Échec de la modification du profil</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Échec de l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Échec de l&apos;exportation du profil</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Échec de l&apos;importation du profil</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>%1 était endommagé et a été restauré depuis sa sauvegarde ; le fichier endommagé a été déplacé vers %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>%1 était endommagé et a été recréé vide ; le fichier endommagé a été déplacé vers %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>%1 est endommagé et n&apos;a pas pu être mis de côté ; ses réglages ne peuvent pas être utilisés</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Astuce</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Réinitialiser le profil actuel ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Dossier d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Ouvrir un fichier de profil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Fichiers de profil(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>Le clavier n&apos;est pas encore prêt ; il sera chargé dès qu&apos;il répondra</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Renommer</translation>
+    </message>
+</context>
 </TS>

@@ -576,4 +576,154 @@
         <translation>Die Ruhezeit liegt außerhalb des zulässigen Bereichs</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profil erfolgreich erstellt</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil erfolgreich gelöscht</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profil erfolgreich geändert</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Vorgang erfolgreich</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil erfolgreich exportiert</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil erfolgreich importiert</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Die maximale Anzahl an Profilen ist erreicht</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Erstellen fehlgeschlagen, ein Profil mit dieser Nummer existiert bereits, bitte prüfen</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Mindestens ein Profil muss erhalten bleiben</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Dieses Profil existiert nicht</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Der Profilname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>Die Datei %1 existiert bereits. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Bitte zuerst einen Speicherordner wählen</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Bitte zuerst eine Datei zum Importieren wählen</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Profil konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Profil konnte nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Profil konnte nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Vorgang fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Profil konnte nicht exportiert werden</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Profil konnte nicht importiert werden</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>%1 war beschädigt und wurde aus der Sicherung wiederhergestellt; die beschädigte Datei wurde nach %2 verschoben</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>%1 war beschädigt und wurde leer neu angelegt; die beschädigte Datei wurde nach %2 verschoben</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>%1 ist beschädigt und konnte nicht beiseitegelegt werden; seine Einstellungen können nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Das aktuelle Profil zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Speicherordner</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Profildatei öffnen</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Profildateien(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>Die Tastatur ist noch nicht bereit; sie wird geladen, sobald sie antwortet</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Umbenennen</translation>
+    </message>
+</context>
 </TS>

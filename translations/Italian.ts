@@ -576,4 +576,154 @@
         <translation>Il tempo di sospensione è fuori intervallo</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profilo creato correttamente</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profilo eliminato correttamente</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profilo modificato correttamente</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profilo esportato correttamente</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profilo importato correttamente</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>È stato raggiunto il numero massimo di profili</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Creazione non riuscita: esiste già un profilo con questo numero, verificare</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Deve restare almeno un profilo</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Questo profilo non esiste</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Il nome del profilo non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>Il file %1 esiste già. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selezionare prima la cartella di salvataggio</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Selezionare prima il file da importare</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Creazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Eliminazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Modifica del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Esportazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Importazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>%1 era danneggiato ed è stato ripristinato dal backup; il file danneggiato è stato spostato in %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>%1 era danneggiato ed è stato ricreato vuoto; il file danneggiato è stato spostato in %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>%1 è danneggiato e non è stato possibile spostarlo; le sue impostazioni non possono essere usate</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Ripristinare il profilo corrente?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Cartella di salvataggio</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Apri file di profilo</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>File di profilo(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>La tastiera non è ancora pronta; verrà caricata appena risponde</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Rinomina</translation>
+    </message>
+</context>
 </TS>

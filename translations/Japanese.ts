@@ -576,4 +576,154 @@
         <translation>スリープ時間が範囲外です</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>プロファイルを作成しました</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>プロファイルを削除しました</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>プロファイルを変更しました</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作が完了しました</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>プロファイルをエクスポートしました</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>プロファイルをインポートしました</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>プロファイル数が上限に達しました</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>作成に失敗しました。この番号のプロファイルは既に存在します。確認してください</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>少なくとも1つのプロファイルが必要です</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>このプロファイルは存在しません</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>プロファイル名を空にすることはできません</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>ファイル %1 は既に存在します。置き換えますか？</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>先に保存先フォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>先にインポートするファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>プロファイルを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>プロファイルを削除できませんでした</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>プロファイルを変更できませんでした</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作に失敗しました</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>プロファイルをエクスポートできませんでした</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>プロファイルをインポートできませんでした</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>%1 が破損していたためバックアップから復元しました。破損したファイルは %2 に移動しました</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>%1 が破損していたため空の状態で作り直しました。破損したファイルは %2 に移動しました</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>%1 は破損しており、退避できませんでした。その設定は使用できません</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>現在のプロファイルをリセットしますか？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>保存先フォルダー</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>プロファイルファイルを開く</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>プロファイルファイル(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>キーボードの準備ができていません。応答があり次第読み込みます</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>名前の変更</translation>
+    </message>
+</context>
 </TS>

@@ -576,4 +576,154 @@
         <translation>절전 시간이 허용 범위를 벗어났습니다</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>프로필을 만들었습니다</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>프로필을 삭제했습니다</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>프로필을 수정했습니다</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>작업을 완료했습니다</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>프로필을 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>프로필을 가져왔습니다</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>프로필 수가 최대에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>만들지 못했습니다. 이 번호의 프로필이 이미 있습니다. 확인하십시오</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>프로필이 하나 이상 있어야 합니다</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>이 프로필이 없습니다</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>프로필 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>%1 파일이 이미 있습니다. 바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>먼저 저장할 폴더를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>먼저 가져올 파일을 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>프로필을 만들지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>프로필을 삭제하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>프로필을 수정하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>작업에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>프로필을 내보내지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>프로필을 가져오지 못했습니다</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>%1 파일이 손상되어 백업에서 복원했습니다. 손상된 파일은 %2(으)로 옮겼습니다</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>%1 파일이 손상되어 빈 파일로 다시 만들었습니다. 손상된 파일은 %2(으)로 옮겼습니다</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>%1 파일이 손상되었고 옮길 수 없습니다. 해당 설정을 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>현재 프로필을 초기화하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>저장 폴더</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>프로필 파일 열기</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>프로필 파일(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>키보드가 아직 준비되지 않았습니다. 응답하는 즉시 불러옵니다</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+</context>
 </TS>

@@ -576,4 +576,154 @@
         <translation>Czas uśpienia jest poza zakresem</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Profil został utworzony</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil został usunięty</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profil został zmieniony</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operacja zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil został wyeksportowany</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil został zaimportowany</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Osiągnięto maksymalną liczbę profili</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Tworzenie nie powiodło się, profil o tym numerze już istnieje, sprawdź to</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Musi pozostać co najmniej jeden profil</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Ten profil nie istnieje</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Nazwa profilu nie może być pusta</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>Plik %1 już istnieje. Czy chcesz go zastąpić?</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Najpierw wybierz folder zapisu</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Najpierw wybierz plik do importu</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Nie udało się utworzyć profilu</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Nie udało się usunąć profilu</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Nie udało się zmienić profilu</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operacja nie powiodła się</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Nie udało się wyeksportować profilu</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Nie udało się zaimportować profilu</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>Plik %1 był uszkodzony i został przywrócony z kopii zapasowej; uszkodzony plik przeniesiono do %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>Plik %1 był uszkodzony i został utworzony od nowa jako pusty; uszkodzony plik przeniesiono do %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>Plik %1 jest uszkodzony i nie można go przenieść; jego ustawień nie można użyć</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Wskazówka</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Czy zresetować bieżący profil?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Folder zapisu</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Otwórz plik profilu</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Pliki profili(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>Klawiatura nie jest jeszcze gotowa; zostanie wczytana, gdy tylko odpowie</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+</context>
 </TS>

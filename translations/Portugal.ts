@@ -576,4 +576,154 @@
         <translation>O tempo de suspensão está fora do intervalo</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Perfil criado com sucesso</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Perfil eliminado com sucesso</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Perfil alterado com sucesso</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operação concluída com sucesso</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Perfil exportado com sucesso</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Perfil importado com sucesso</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>O número máximo de perfis foi atingido</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Falha ao criar: já existe um perfil com este número, verifique</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>É necessário manter pelo menos um perfil</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Este perfil não existe</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>O nome do perfil não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>O ficheiro %1 já existe. Pretende substituí-lo?</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selecione primeiro a pasta de destino</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Selecione primeiro o ficheiro a importar</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Falha ao criar o perfil</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Falha ao eliminar o perfil</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Falha ao alterar o perfil</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>A operação falhou</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Falha ao exportar o perfil</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Falha ao importar o perfil</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>%1 estava danificado e foi restaurado a partir da cópia de segurança; o ficheiro danificado foi movido para %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>%1 estava danificado e foi recriado vazio; o ficheiro danificado foi movido para %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>%1 está danificado e não foi possível movê-lo; as suas definições não podem ser usadas</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Repor o perfil atual?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Pasta de destino</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Abrir ficheiro de perfil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Ficheiros de perfil(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>O teclado ainda não está pronto; será carregado assim que responder</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Mudar o nome</translation>
+    </message>
+</context>
 </TS>

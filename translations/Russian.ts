@@ -576,4 +576,154 @@
         <translation>Время сна вне допустимого диапазона</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Профиль создан</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Профиль удалён</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Профиль изменён</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операция выполнена</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Профиль экспортирован</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Профиль импортирован</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Достигнуто максимальное число профилей</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Не удалось создать: профиль с этим номером уже существует, проверьте</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Должен остаться хотя бы один профиль</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Этот профиль не существует</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Имя профиля не может быть пустым</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>Файл %1 уже существует. Заменить его?</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Сначала выберите папку для сохранения</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Сначала выберите файл для импорта</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Не удалось создать профиль</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Не удалось удалить профиль</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Не удалось изменить профиль</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Операция не выполнена</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Не удалось экспортировать профиль</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Не удалось импортировать профиль</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>Файл %1 был повреждён и восстановлен из резервной копии; повреждённый файл перемещён в %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>Файл %1 был повреждён и создан заново пустым; повреждённый файл перемещён в %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>Файл %1 повреждён и не может быть перемещён; его настройки нельзя использовать</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Сбросить текущий профиль?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Папка для сохранения</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Открыть файл профиля</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Файлы профилей(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>Клавиатура ещё не готова; она будет загружена, как только ответит</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Переименовать</translation>
+    </message>
+</context>
 </TS>

@@ -576,4 +576,154 @@
         <translation>El tiempo de reposo está fuera de rango</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Perfil creado correctamente</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Perfil eliminado correctamente</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Perfil modificado correctamente</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operación correcta</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Perfil exportado correctamente</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Perfil importado correctamente</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Se ha alcanzado el número máximo de perfiles</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Error al crear: ya existe un perfil con este número, compruébelo</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Debe quedar al menos un perfil</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Este perfil no existe</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>El nombre del perfil no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>El archivo %1 ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleccione primero la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Seleccione primero el archivo que desea importar</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Error al crear el perfil</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Error al eliminar el perfil</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Error al modificar el perfil</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Error en la operación</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Error al exportar el perfil</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Error al importar el perfil</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>%1 estaba dañado y se ha restaurado desde su copia de seguridad; el archivo dañado se movió a %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>%1 estaba dañado y se ha creado de nuevo vacío; el archivo dañado se movió a %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>%1 está dañado y no se pudo apartar; no se pueden usar sus ajustes</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>¿Restablecer el perfil actual?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Abrir archivo de perfil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Archivos de perfil(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>El teclado aún no está listo; se cargará en cuanto responda</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+</context>
 </TS>

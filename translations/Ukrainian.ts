@@ -576,4 +576,154 @@
         <translation>Час сну поза допустимим діапазоном</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>Профіль створено</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Профіль видалено</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Профіль змінено</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операцію виконано</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Профіль експортовано</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Профіль імпортовано</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Досягнуто максимальної кількості профілів</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>Не вдалося створити: профіль із цим номером уже існує, перевірте</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Має залишитися хоча б один профіль</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>Цей профіль не існує</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Назва профілю не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>Файл %1 уже існує. Замінити його?</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Спочатку виберіть теку для збереження</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Спочатку виберіть файл для імпорту</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>Не вдалося створити профіль</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>Не вдалося видалити профіль</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>Не вдалося змінити профіль</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Операцію не виконано</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Не вдалося експортувати профіль</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Не вдалося імпортувати профіль</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>Файл %1 був пошкоджений і його відновлено з резервної копії; пошкоджений файл переміщено до %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>Файл %1 був пошкоджений і створений заново порожнім; пошкоджений файл переміщено до %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>Файл %1 пошкоджений і його не вдалося перемістити; його налаштування не можна використати</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Скинути поточний профіль?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Тека для збереження</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Відкрити файл профілю</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Файли профілів(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>Клавіатура ще не готова; її буде завантажено, щойно вона відповість</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Експорт</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Імпорт</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Перейменувати</translation>
+    </message>
+</context>
 </TS>

@@ -576,4 +576,154 @@
         <translation>休眠时间超出范围</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>创建配置文件成功</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>删除配置文件成功</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>修改配置文件成功</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>导出配置文件成功</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>导入配置文件成功</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>配置文件数量已达上限</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>创建失败，该序号的配置文件已存在，请检查</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>至少需要保留一个配置文件</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>该配置文件不存在</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>配置文件名称不能为空</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>文件 %1 已存在。是否替换？</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>请先选择保存目录</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>请先选择导入文件</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>创建配置文件失败</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>删除配置文件失败</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>修改配置文件失败</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作失败</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>导出配置文件失败</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>导入配置文件失败</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>%1 已损坏，已从备份恢复；损坏的文件已移至 %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>%1 已损坏，已重新创建为空文件；损坏的文件已移至 %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>%1 已损坏且无法移开；其设置无法使用</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>是否重置当前配置文件？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>保存目录</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>配置文件(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>键盘尚未就绪；它一响应就会加载</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名称</translation>
+    </message>
+</context>
 </TS>

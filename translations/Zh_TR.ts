@@ -576,4 +576,154 @@
         <translation>休眠時間超出範圍</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Create profile successful</source>
+        <translation>建立設定檔成功</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>刪除設定檔成功</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>修改設定檔成功</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>匯出設定檔成功</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>匯入設定檔成功</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>設定檔數量已達上限</translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation>建立失敗，該序號的設定檔已存在，請檢查</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>至少需要保留一個設定檔</translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation>該設定檔不存在</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>設定檔名稱不能為空</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>檔案 %1 已存在。是否取代？</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>請先選擇儲存目錄</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>請先選擇匯入檔案</translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation>建立設定檔失敗</translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation>刪除設定檔失敗</translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation>修改設定檔失敗</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作失敗</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>匯出設定檔失敗</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>匯入設定檔失敗</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
+        <translation>%1 已損壞，已從備份還原；損壞的檔案已移至 %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
+        <translation>%1 已損壞，已重新建立為空白檔案；損壞的檔案已移至 %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
+        <translation>%1 已損壞且無法移開；其設定無法使用</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>是否重設目前的設定檔？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>儲存目錄</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>開啟設定檔</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>設定檔(*.xml)</translation>
+    </message>
+    <message>
+        <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
+        <translation>鍵盤尚未就緒；一有回應就會載入</translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>Create</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名稱</translation>
+    </message>
+</context>
 </TS>

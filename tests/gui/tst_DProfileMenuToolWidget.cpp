@@ -1,0 +1,90 @@
+#include "TestMain.h"
+
+#include "DDataManager.h"
+#include "mainwidget/devicePage/DProfileMenuToolWidget.h"
+#include "resourceInit.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+
+class tst_DProfileMenuToolWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        initOrvaneResources();
+        DDataManager::getInstance()->loadTheme(0);
+    }
+
+    void releaseOnALabel_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("signal");
+        QTest::newRow("create") << "label_CreateNew" << "Create" << QByteArray(SIGNAL(sigProfileCreate()));
+        QTest::newRow("delete") << "label_Delete" << "Delete" << QByteArray(SIGNAL(sigProfileDelete()));
+        QTest::newRow("export") << "label_Export" << "Export" << QByteArray(SIGNAL(sigProfileExport()));
+        QTest::newRow("import") << "label_Import" << "Import" << QByteArray(SIGNAL(sigProfileImport()));
+        QTest::newRow("new name") << "label_ModifyNanme" << "Modify Name"
+                                  << QByteArray(SIGNAL(sigProfileModifyName()));
+    }
+
+    // The menu closes before the operation is asked for, and only the
+    // clicked entry's operation is.
+    void releaseOnALabel()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, signal);
+        DProfileMenuToolWidget menu;
+        menu.show();
+        QLabel* entry = menu.findChild<QLabel*>(label);
+        QVERIFY(entry);
+        QCOMPARE(entry->text(), text);
+
+        const QByteArray all[] = {SIGNAL(sigCloseMenuWidow()), SIGNAL(sigProfileCreate()), SIGNAL(sigProfileDelete()),
+                                  SIGNAL(sigProfileExport()), SIGNAL(sigProfileImport()),
+                                  SIGNAL(sigProfileModifyName())};
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (const QByteArray& name : all)
+            spies.emplace_back(new QSignalSpy(&menu, name.constData()));
+        QTest::mousePress(entry, Qt::LeftButton);
+        for (const auto& spy : spies)
+            QCOMPARE(spy->count(), 0);
+        QTest::mouseRelease(entry, Qt::LeftButton);
+        for (std::size_t i = 0; i < spies.size(); ++i)
+            QCOMPARE(spies[i]->count(), (i == 0 || all[i] == signal) ? 1 : 0);
+    }
+
+    void closeComesFirst()
+    {
+        DProfileMenuToolWidget menu;
+        QStringList order;
+        connect(&menu, &DProfileMenuToolWidget::sigCloseMenuWidow, [&] { order << "close"; });
+        connect(&menu, &DProfileMenuToolWidget::sigProfileExport, [&] { order << "export"; });
+        QTest::mouseRelease(menu.findChild<QLabel*>("label_Export"), Qt::LeftButton);
+        QCOMPARE(order, (QStringList {"close", "export"}));
+        // A release elsewhere on the menu asks for nothing.
+        QTest::mouseRelease(&menu, Qt::LeftButton);
+        QCOMPARE(order.size(), 2);
+    }
+
+    void themedLabels()
+    {
+        const themeColorData theme = DDataManager::getInstance()->themeColors();
+        DProfileMenuToolWidget menu;
+        const QString sheet = menu.styleSheet();
+        QVERIFY(!theme.macroListItemTextColor.isEmpty());
+        QVERIFY(sheet.contains(QStringLiteral("color:rgb(%1)").arg(theme.macroListItemTextColor)));
+        QVERIFY(sheet.contains(QStringLiteral("background-color:rgb(%1)").arg(theme.macroLeftBgColor)));
+        QVERIFY(sheet.contains(QStringLiteral(":hover{background-color:rgb(%1)").arg(theme.macroListItemHoverColor)));
+        QVERIFY(sheet.contains(
+            QStringLiteral(":pressed{background-color:rgb(%1)").arg(theme.macroListItemSelectedColor)));
+        QVERIFY(sheet.contains(theme.textFont));
+    }
+};
+
+ORVANE_TEST_MAIN(tst_DProfileMenuToolWidget)
+#include "tst_DProfileMenuToolWidget.moc"
