@@ -17,6 +17,7 @@ public:
     void setAccentColor(QColor color);
 
     int level() const { return m_level; }
+    bool showText() const { return m_showText; }
     int fillWidth() const { return m_fillWidth; }
     QColor fillColor() const { return m_fillColor; }
 

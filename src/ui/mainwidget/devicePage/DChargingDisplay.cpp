@@ -5,7 +5,7 @@ bool DChargingDisplay::concernsSelected(int keyboardMode, int is24GValid, const 
 {
     if (keyboardMode == 1 && is24GValid == 1)
         return false;
-    return reportSN == currentSN;
+    return !currentSN.isEmpty() && reportSN == currentSN;
 }
 
 DChargingDisplay::View DChargingDisplay::viewOf(int chargingStatus, int electricity)
@@ -34,9 +34,7 @@ QString DChargingDisplay::modeText(int keyboardMode)
     return keyboardMode == 0 ? QStringLiteral("USB") : QStringLiteral("2.4G");
 }
 
-int DChargingDisplay::step()
+int DChargingDisplay::nextAnimationStep(int step)
 {
-    const int level = m_step;
-    m_step = (m_step + 1) % fullLevel;
-    return level;
+    return (step + 1) % fullLevel;
 }

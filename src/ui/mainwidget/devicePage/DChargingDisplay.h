@@ -21,17 +21,13 @@ public:
 
     // A report counts only for the selected keyboard, and not while the
     // keyboard behind a receiver is away (mode 1 with the receiver's flag 1).
+    // With no keyboard selected there is nothing to show it on.
     static bool concernsSelected(int keyboardMode, int is24GValid, const QString& reportSN, const QString& currentSN);
     static View viewOf(int chargingStatus, int electricity);
     // The connection label: every mode but cable counts as 2.4 GHz.
     static QString modeText(int keyboardMode);
 
-    // Animation: restart() before the first step; each step() gives the level
-    // to show and moves on, from 0 to 99 and round again.
-    void restart() { m_step = 0; }
-    int step();
-    int currentStep() const { return m_step; }
-
-private:
-    int m_step = 0;
+    // The animation shows the step as the level, then moves on: 0 to 99 and
+    // round again.
+    static int nextAnimationStep(int step);
 };

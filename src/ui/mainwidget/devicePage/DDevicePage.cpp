@@ -4,9 +4,11 @@
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
+#include "DChargingDisplay.h"
 #include "DDeviceListLoader.h"
 #include "DHotPlugPlanner.h"
 #include "DPerformancePage.h"
+#include "DSleepTimeCheck.h"
 #include "MainHidInterFace.h"
 #include "keyboardView/DCustomKeysPage.h"
 #include "keyboardView/hidDeviceJoinFrame.h"
@@ -95,7 +97,7 @@ DDevicePage::DDevicePage(QWidget* parent)
     m_ui->label_Charging->hide();
     m_batteryStep = 0;
     m_batteryTimer = new QTimer(this);
-    m_batteryTimer->setInterval(50);
+    m_batteryTimer->setInterval(DChargingDisplay::animationIntervalMs);
     connect(m_batteryTimer, &QTimer::timeout, this, &DDevicePage::onTimerChangingBatteryNum);
 
     connect(this, &DDevicePage::sigMacroListHaveChangedSendToDevice, this,
@@ -682,6 +684,7 @@ void DDevicePage::selectAnotherKeyboard()
     m_currentHidInterface = nullptr;
     m_lightDeal->setHidInterface(nullptr);
     m_lightsConfigPage->setHidInterface(nullptr);
+    m_customKeysPage->setKeyboardHookEnabled(false);
     for (auto it = m_deviceInfoMap.cbegin(); it != m_deviceInfoMap.cend(); ++it) {
         if (it.value().is24G == 0 || m_receiverStateMap.value(it.key(), 1) == 0) {
             hidStructInfoAll record = it.value();
@@ -734,6 +737,75 @@ void DDevicePage::onUpdateDeviceListShow()
     qDebug() << "-------------------- *** [ 2.4G loading hid list over ] *** -------------------";
 }
 
+void DDevicePage::onSendChargingStatusAndElectricity(int chargingStatus, int electricity, int keyboardMode,
+                                                     int is24GValid, QString strCurrentSN)
+{
+    const QString selectedSN = m_currentLink ? m_currentLink->currentSN() : QString();
+    if (!DChargingDisplay::concernsSelected(keyboardMode, is24GValid, strCurrentSN, selectedSN))
+        return;
+    const DChargingDisplay::View view = DChargingDisplay::viewOf(chargingStatus, electricity);
+    m_ui->label_Charging->setVisible(view.chargingMarkShown);
+    m_ui->label_ElectricityNum->setShowText(view.levelTextShown);
+    if (view.animating) {
+        // Repeated charging reports must not send the animation back to empty.
+        if (!m_batteryTimer->isActive()) {
+            m_batteryStep = 0;
+            m_batteryTimer->start();
+        }
+    } else {
+        m_batteryTimer->stop();
+        m_ui->label_ElectricityNum->setLevel(view.level);
+    }
+    m_ui->label_Mode->setText(DChargingDisplay::modeText(keyboardMode));
+}
+
+void DDevicePage::onTimerChangingBatteryNum()
+{
+    m_ui->label_ElectricityNum->setLevel(m_batteryStep);
+    m_batteryStep = DChargingDisplay::nextAnimationStep(m_batteryStep);
+}
+
+void DDevicePage::onTheKeyboardModeChanged(int mode)
+{
+    if (m_keyboardPicture)
+        m_keyboardPicture->setKeyboardImageMode(mode);
+}
+
+void DDevicePage::onLightAndKeyboardSleepTime(int lightSleep, int keyboardSleep, int prohibitSleep)
+{
+    const DSleepTimeCheck::Result check = DSleepTimeCheck::check(lightSleep, keyboardSleep);
+    if (check != DSleepTimeCheck::Accepted) {
+        showTip(DSleepTimeCheck::refusalText(check));
+        return;
+    }
+    DDeviceKeyboardLink* link = m_currentLink;
+    if (!link) {
+        showTip(QObject::tr("Sleep time set failed"));
+        return;
+    }
+    m_sleepTimeAcked = false;
+    link->setSleepTime(lightSleep, keyboardSleep, prohibitSleep);
+    m_waitTimer.restart();
+    while (!m_sleepTimeAcked && m_waitTimer.elapsed() < sleepTimeAckWaitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    // The keyboard may have been switched while we waited: only its own
+    // acknowledgement counts, and only for its own profile.
+    if (!m_sleepTimeAcked || link != m_currentLink) {
+        showTip(QObject::tr("Sleep time set failed"));
+        return;
+    }
+    DDataManager::getInstance()->setProhibitSleep(prohibitSleep);
+    COrvaneXML_SetProFileIntoSleepTimeInfo(m_profilePath, QByteArray::number(m_profileIndex).constData(), lightSleep,
+                                           keyboardSleep / 60);
+    showTip(QObject::tr("Sleep time has been set"));
+}
+
+void DDevicePage::onLockWinKeyAbout(int winKey, int shiftTab, int altTab, int altF4)
+{
+    if (m_currentLink)
+        m_currentLink->setLockWinKeyFeatures(winKey, shiftTab, altTab, altF4);
+}
+
 void DDevicePage::onTheKeyboardIntoDownloading()
 {
     // Nothing is sent yet; the button must not stay marked as running.
@@ -747,11 +819,9 @@ void DDevicePage::stopLightThreadsIfRunning() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}
 void DDevicePage::onCustomEventChangProfile(int) {}
 void DDevicePage::onQN9080Recv0x0bCmd(int) {}
-void DDevicePage::onSendChargingStatusAndElectricity(int, int, int, int, QString) {}
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
 void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}
 void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}
-void DDevicePage::onTheKeyboardModeChanged(int) {}
 void DDevicePage::onDefaultLayerAndFnLayerSwitch(int) {}
 void DDevicePage::onAutoIntoCustomKeysPage() {}
 void DDevicePage::onInteractLightsPointXY(int, int) {}
@@ -761,8 +831,6 @@ void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
 void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
 void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
 void DDevicePage::onResetoreCurrentProfile() {}
-void DDevicePage::onLightAndKeyboardSleepTime(int, int, int) {}
-void DDevicePage::onLockWinKeyAbout(int, int, int, int) {}
 void DDevicePage::onMagnetsKeysApplyConfig(int, int, int, int, int) {}
 void DDevicePage::onMagnetsKeyboardDefaultSensitivity() {}
 void DDevicePage::onKeyAntiShakeCurrentNum(int) {}
@@ -772,7 +840,6 @@ void DDevicePage::onKeyCalibrationStartRuning() {}
 void DDevicePage::onAllKeysCalibrationMode(int) {}
 void DDevicePage::onLickActivited(QString) {}
 void DDevicePage::onCurIndexChangedMainPage(int) {}
-void DDevicePage::onTimerChangingBatteryNum() {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
 void DDevicePage::onQueryDynamicDisplaySensitivityNum(int, int) {}
 void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int, int) {}

@@ -39,6 +39,8 @@ public:
     // Links get this long each to answer before the list goes on.
     static constexpr int linkReadyWaitMs = 1300;
     static constexpr int loadListDelayMs = 200;
+    // How long a sleep-time report gets to be acknowledged.
+    static constexpr int sleepTimeAckWaitMs = 1400;
 
     explicit DDevicePage(QWidget* parent = nullptr);
     ~DDevicePage() override;

@@ -1,6 +1,7 @@
 #include "DCustomKeysPage.h"
 
 #include "DDataManager.h"
+#include "WindowsHookInterface.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,4 +56,13 @@ void DCustomKeysPage::stopDownloadAnimation()
     m_downloadRunning = false;
     m_loadingMovie->stop();
     m_loadingLabel->hide();
+}
+
+void DCustomKeysPage::setKeyboardHookEnabled(bool on, int)
+{
+    constexpr int passThroughMode = 5;
+    if (!m_hook)
+        m_hook = new WindowsHookInterface(this);
+    m_hook->stopHook();
+    m_keyboardHookOn = on && m_hook->startHook(passThroughMode);
 }

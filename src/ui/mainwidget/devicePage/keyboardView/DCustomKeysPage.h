@@ -6,6 +6,7 @@
 
 class QLabel;
 class QMovie;
+class WindowsHookInterface;
 class QPushButton;
 
 // The key customisation page hosted by the device page. So far it offers
@@ -28,6 +29,11 @@ public:
     const char* profilePath() const { return m_profile.path(); }
     bool isDownloadRunning() const { return m_downloadRunning; }
 
+    // The key-press lighting effects need the keys typed anywhere: true
+    // (re)starts the page's keyboard hook in pass-through mode, false stops it.
+    void setKeyboardHookEnabled(bool on, int unused = 0);
+    bool isKeyboardHookEnabled() const { return m_keyboardHookOn; }
+
 signals:
     void sigAutoIntoCustomKeysPage();
     void sigDefaultLayerAndFnLayerSwitch(int pageIndex);
@@ -44,4 +50,6 @@ private:
     QLabel* m_loadingLabel = nullptr;
     QMovie* m_loadingMovie = nullptr;
     bool m_downloadRunning = false;
+    WindowsHookInterface* m_hook = nullptr;
+    bool m_keyboardHookOn = false;
 };
