@@ -133,6 +133,12 @@ bool SimulatedKeyboard::receive(const uint8_t* report)
                 --m_failWrites;
             return false;
         }
+        const auto failing = m_failCommandWrites.find(report[1]);
+        if (failing != m_failCommandWrites.end() && failing->second != 0) {
+            if (failing->second > 0)
+                --failing->second;
+            return false;
+        }
         LoggedReport entry{nowNs(), {}};
         std::memcpy(entry.bytes.data(), report, entry.bytes.size());
         m_log.push_back(entry);
@@ -276,8 +282,11 @@ void SimulatedKeyboard::answer(const Report& r)
         if (r[4] == 0)
             m_macros[sub].clear();
         m_macros[sub][r[4]] = payloadOf(r.data(), r[5]);
-        if (m_acksUntilDrop > 0 && --m_acksUntilDrop == 0)
+        if (m_acksUntilDrop > 0 && --m_acksUntilDrop == 0) {
+            if (--m_acksToDrop > 0)
+                m_acksUntilDrop = 1;
             break;
+        }
         Report a = blank(MacroAck, sub);
         a[4] = r[4];
         queueAnswer(a);
@@ -583,14 +592,26 @@ void SimulatedKeyboard::setForgetsSerialWrites(bool on)
 
 void SimulatedKeyboard::dropAcknowledgement(int n)
 {
+    dropAcknowledgements(n, 1);
+}
+
+void SimulatedKeyboard::dropAcknowledgements(int n, int count)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     m_acksUntilDrop = std::max(0, n);
+    m_acksToDrop = std::max(0, count);
 }
 
 void SimulatedKeyboard::failWrites(int count)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_failWrites = count;
+}
+
+void SimulatedKeyboard::failCommandWrites(uint8_t command, int count)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_failCommandWrites[command] = count;
 }
 
 void SimulatedKeyboard::failReads(int count)

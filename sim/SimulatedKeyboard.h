@@ -112,7 +112,9 @@ public:
     void setDuplicateAnswers(bool on);
     void setForgetsSerialWrites(bool on);   // a written serial number is not kept
     void dropAcknowledgement(int n);        // the n-th 0x19 from now is not sent
+    void dropAcknowledgements(int n, int count);  // nor the `count` - 1 after it
     void failWrites(int count);             // the next `count` writes fail; -1: all
+    void failCommandWrites(uint8_t command, int count);  // the same for one command's reports
     void failReads(int count);              // the next `count` reads fail; -1: all
     void flood(uint8_t type, int count);
     void unplugAfterWrites(int count);      // 0: never
@@ -172,6 +174,8 @@ private:
     bool m_duplicate = false;
     bool m_forgetsSerialWrites = false;
     int m_acksUntilDrop = 0;
+    int m_acksToDrop = 0;
+    std::map<uint8_t, int> m_failCommandWrites;
     int m_failWrites = 0;
     int m_failReads = 0;
     int m_writesUntilUnplug = 0;

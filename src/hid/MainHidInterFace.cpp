@@ -102,6 +102,7 @@ int MainHidInterFace::queueCmdReport(const uchar* report)
     uchar* copy = copyReport(report);
     QMutexLocker lock(&m_cmdMutex);
     m_cmdQueue.append(copy);
+    ++m_cmdPending;
     return 0;
 }
 
@@ -182,6 +183,8 @@ void MainHidInterFace::writeStep()
                 }
             }
             delete[] report;
+            if (command)
+                --m_cmdPending;
         }
     }
     m_readTurn = true;

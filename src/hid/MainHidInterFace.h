@@ -39,6 +39,9 @@ public:
     // reach the keyboard.
     int writeFailureCount() const { return m_writeFailures; }
     int commandWriteFailureCount() const { return m_commandWriteFailures; }
+    // Command reports queued and not yet through their write: the download
+    // waits for none before it trusts writeFailureCount().
+    int pendingCmdReports() const { return m_cmdPending; }
 
 signals:
     void sigOpenHidSuccessful();
@@ -75,4 +78,5 @@ private:
     int m_batchLimit;
     std::atomic<int> m_writeFailures{0};
     std::atomic<int> m_commandWriteFailures{0};
+    std::atomic<int> m_cmdPending{0};
 };
