@@ -3,6 +3,7 @@
 // full, against the ideal of one write per two pacing intervals. The pacing
 // interval itself is measured first in the same run, as the baseline.
 #include "MainHidInterFace.h"
+#include "PacingBaseline.h"
 #include "SimulatedBus.h"
 #include "hid/HidTransportRegistry.h"
 #include "orvanesdk_hid.h"
@@ -15,21 +16,6 @@
 namespace {
 
 constexpr double neededWritesPerSecond = 370.0;  // a light frame of 11 reports every 30 ms
-
-double measuredIntervalMs()
-{
-    uint32_t state[2] = {};
-    COrvaneHid_highPrecisionTimerInit(state);
-    COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
-    constexpr int calls = 2000;
-    QElapsedTimer t;
-    t.start();
-    for (int i = 0; i < calls; ++i)
-        COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
-    const double ms = double(t.nsecsElapsed()) / 1e6 / calls;
-    COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
-    return ms;
-}
 
 } // namespace
 

@@ -5,6 +5,7 @@
 // but the I/O thread goes on writing the queued reports behind them, so the
 // floor plus the pauses is an upper bound of the ideal, not a lower one.
 #include "MainHidInterFace.h"
+#include "PacingBaseline.h"
 #include "SimulatedBus.h"
 #include "hid/HidTransportRegistry.h"
 #include "mainwidget/devicePage/download/DOnboardDownload.h"
@@ -25,21 +26,6 @@ constexpr int keys = 132;
 constexpr int macros = 10;
 constexpr int seniorKeys = 40;
 constexpr int pressesPerMacro = 10;
-
-double measuredIntervalMs()
-{
-    uint32_t state[2] = {};
-    COrvaneHid_highPrecisionTimerInit(state);
-    COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
-    constexpr int calls = 2000;
-    QElapsedTimer t;
-    t.start();
-    for (int i = 0; i < calls; ++i)
-        COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
-    const double ms = double(t.nsecsElapsed()) / 1e6 / calls;
-    COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
-    return ms;
-}
 
 void put(char* field, std::size_t width, const QByteArray& text)
 {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "orvanesdk_hid.h"
+
+#include <QElapsedTimer>
+
+// The pacing interval as the library's timer gives it on this machine, in
+// ms per call: the baseline the I/O benchmarks compare with.
+inline double measuredIntervalMs()
+{
+    uint32_t state[2] = {};
+    COrvaneHid_highPrecisionTimerInit(state);
+    COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
+    constexpr int calls = 2000;
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < calls; ++i)
+        COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
+    const double ms = double(t.nsecsElapsed()) / 1e6 / calls;
+    COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
+    return ms;
+}
