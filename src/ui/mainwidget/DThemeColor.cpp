@@ -13,4 +13,23 @@ QColor fromText(const QString& text)
     return QColor(rgb[0], rgb[1], rgb[2]);
 }
 
+QString fillTemplate(const QString& styleTemplate, const QStringList& values)
+{
+    QString out;
+    out.reserve(styleTemplate.size() + 16 * values.size());
+    for (int i = 0; i < styleTemplate.size(); ++i) {
+        const QChar c = styleTemplate.at(i);
+        if (c == QLatin1Char('%') && i + 1 < styleTemplate.size()) {
+            const int marker = styleTemplate.at(i + 1).digitValue();
+            if (marker >= 1 && marker <= values.size()) {
+                out += values.at(marker - 1);
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
 }

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 namespace DThemeColor {
 
@@ -9,5 +10,11 @@ namespace DThemeColor {
 // three comma-separated fields are read as decimal integers, a missing or
 // unreadable field counting 0.
 QColor fromText(const QString& text);
+
+// Fills a style-sheet template: marker %n (1..9) takes values[n-1]. The
+// values go in as they are, in one pass, so a font family or colour text that
+// happens to hold "%2" is never taken for a marker. A marker without a value
+// stays as written.
+QString fillTemplate(const QString& styleTemplate, const QStringList& values);
 
 }

@@ -6,12 +6,15 @@
 #include "DDeviceListItem.h"
 #include "DChargingDisplay.h"
 #include "DDeviceListLoader.h"
+#include "DDevicePageTheme.h"
 #include "DHotPlugPlanner.h"
 #include "DPerformancePage.h"
 #include "DSleepTimeCheck.h"
 #include "MainHidInterFace.h"
 #include "keyboardView/DCustomKeysPage.h"
+#include "keyboardView/dragShowArea.h"
 #include "keyboardView/hidDeviceJoinFrame.h"
+#include "keyboardView/keyboardButCustom.h"
 #include "lightDeal/lightDealMain.h"
 #include "lightsConfig/DLightsConfigPage.h"
 #include "triggerSetting/DTriggerSettingPage.h"
@@ -208,12 +211,83 @@ void DDevicePage::retranslate()
 
 void DDevicePage::setTheme()
 {
+    DDataManager* data = DDataManager::getInstance();
+    const QFont boldFont = data->getFont(0);
+    const QFont normalFont = data->getFont(1);
+    const themeColorData theme = data->themeColors();
+
+    setCompanyLinkText(theme.textCheckedColor);
+
+    m_toast->setBackgroundColor(DDevicePageTheme::toastBackground(theme));
+    m_toast->setTextColor(DDevicePageTheme::toastText(theme));
+    QFont toastFont(theme.textFont);
+    toastFont.setPixelSize(14);
+    m_toast->setNoticeFont(toastFont);
+
+    const QColor accent = DDevicePageTheme::accent(theme);
+    if (m_dragShowArea)
+        m_dragShowArea->setRectColor(accent.red(), accent.green(), accent.blue());
+
+    m_ui->widget_MoveTip->setTextFont(QStringLiteral("Microsoft Yahei"), 14);
+    m_ui->widget_MoveTip->setBackground(DDevicePageTheme::marqueeBackground());
+    m_ui->widget_MoveTip->setForeground(accent);
+    m_ui->widget_MoveTip->setText(QObject::tr("All keys calibration in progress ..."));
+    m_ui->widget_MoveTip->hide();
+
+    const QVector<DDevicePageTheme::Style> styles = DDevicePageTheme::styles(theme);
+    for (int i = 0; i < styles.size(); ++i) {
+        const DDevicePageTheme::Style& style = styles.at(i);
+        QWidget* target = themeTarget(style.objectName);
+        if (!target)
+            continue;
+        if (!style.styleSheet.isEmpty())
+            target->setStyleSheet(style.styleSheet);
+        if (style.font != DDevicePageTheme::NoFont) {
+            QFont font = style.font == DDevicePageTheme::BoldFont ? boldFont : normalFont;
+            font.setPointSize(style.pointSize);
+            target->setFont(font);
+        }
+        if (i + 1 == DDevicePageTheme::listColumnStyleCount) {
+            m_scrollBarStyle = DDevicePageTheme::scrollBarStyle(theme);
+            for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
+                row->setTheme();
+        }
+    }
+    QTimer::singleShot(scrollSheetDelayMs, this, &DDevicePage::onScrollSheetSet);
+
     m_performancePage->setTheme();
     m_lightsConfigPage->setTheme();
     m_customKeysPage->setTheme();
     m_triggerSettingPage->setTheme();
-    for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
-        row->setTheme();
+
+    const QList<keyboardButCustom*> keyCaps = data->keyButtonList();
+    for (keyboardButCustom* key : keyCaps) {
+        key->setStateColors(DDevicePageTheme::keyCapClickedColor(), accent);
+        key->setLightColorEnabled(true);
+    }
+}
+
+QWidget* DDevicePage::themeTarget(const QString& objectName) const
+{
+    // Looked up among the form's own widgets: the list rows carry object
+    // names of their own form ("frame", "label") that a search of the whole
+    // tree could hit first.
+    QWidget* const targets[] = {m_ui->frame,        m_ui->label,
+                                m_ui->frame_Url,    m_ui->label_Url,
+                                m_ui->scrollAreaWidgetContents_2, m_ui->frame_Right,
+                                m_ui->comboBox_profileList, m_ui->lineEdit_profileName,
+                                m_ui->label_Tip,    m_ui->label_Mode,
+                                m_ui->widget_RightBottom, m_ui->pushButton_Reset};
+    for (QWidget* target : targets) {
+        if (target->objectName() == objectName)
+            return target;
+    }
+    return nullptr;
+}
+
+void DDevicePage::onScrollSheetSet()
+{
+    m_ui->widget_4->setStyleSheet(m_scrollBarStyle);
 }
 
 void DDevicePage::setDeviceListVisible(bool visible)

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class ArrowWidget;
+class dragShowArea;
 class CbNotice;
 class DCustomKeysPage;
 class DDeviceKeyboardLink;
@@ -41,6 +42,8 @@ public:
     static constexpr int loadListDelayMs = 200;
     // How long a sleep-time report gets to be acknowledged.
     static constexpr int sleepTimeAckWaitMs = 1400;
+    // The list's scroll bar takes the theme this long after the rest.
+    static constexpr int scrollSheetDelayMs = 200;
 
     explicit DDevicePage(QWidget* parent = nullptr);
     ~DDevicePage() override;
@@ -80,6 +83,7 @@ public:
     bool sleepTimeAcked() const { return m_sleepTimeAcked; }
     void setSleepTimeAcked(bool acked) { m_sleepTimeAcked = acked; }
     void setMacroAcked(bool acked) { m_macroAcked = acked; }
+    QString scrollBarStyle() const { return m_scrollBarStyle; }
 
 signals:
     void sigShowMacroPage();
@@ -144,6 +148,7 @@ public slots:
     void onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY);
     void onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus);
     void onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus);
+    void onScrollSheetSet();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -160,6 +165,7 @@ private:
     void selectAnotherKeyboard();
     void loadSelectedDevice(hidStructInfoAll info);
     void setCompanyLinkText(const QString& colour);
+    QWidget* themeTarget(const QString& objectName) const;
     void showTip(const QString& text);
     // The link that sent the signal being handled, when it is the selected one.
     bool senderIsCurrentLink() const;
@@ -185,6 +191,8 @@ private:
     ArrowWidget* m_toolTipBubble = nullptr;
     QButtonGroup* m_mainButtonGroup = nullptr;
     hidDeviceJoinFrame* m_keyboardPicture = nullptr;
+    dragShowArea* m_dragShowArea = nullptr;
+    QString m_scrollBarStyle;
     char m_profilePath[256] = {};
     int m_profileIndex = 1;
     hidStructInfoAll m_currentDeviceInfo;
