@@ -726,4 +726,51 @@
         <translation>تغيير الاسم</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>السمة</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>أسود</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>فاتح</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>وردي</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>أخرى</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Check firmware</source>
+        <translation>التحقق من البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>لم يتم العثور على أجهزة قابلة للترقية</translation>
+    </message>
+</context>
 </TS>

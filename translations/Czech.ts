@@ -726,4 +726,51 @@
         <translation>Přejmenovat</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Motiv</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Černý</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Světlý</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Modrý</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Růžový</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Jiný</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Obrázek pozadí</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Check firmware</source>
+        <translation>Zkontrolovat firmware</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nenalezena žádná zařízení k aktualizaci</translation>
+    </message>
+</context>
 </TS>

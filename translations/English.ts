@@ -726,4 +726,51 @@
         <translation>Modify Name</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Pink</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Background image</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Check firmware</source>
+        <translation>Check firmware</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>No upgradeable devices found</translation>
+    </message>
+</context>
 </TS>

@@ -726,4 +726,51 @@
         <translation>Renommer</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Image de fond</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Check firmware</source>
+        <translation>Vérifier le micrologiciel</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Aucun appareil à mettre à jour</translation>
+    </message>
+</context>
 </TS>

@@ -726,4 +726,51 @@
         <translation>Umbenennen</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Check firmware</source>
+        <translation>Firmware prüfen</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Keine aktualisierbaren Geräte gefunden</translation>
+    </message>
+</context>
 </TS>

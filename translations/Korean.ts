@@ -726,4 +726,51 @@
         <translation>이름 바꾸기</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>테마</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>블랙</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>라이트</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>블루</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>핑크</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>기타</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>배경 이미지</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Check firmware</source>
+        <translation>펌웨어 확인</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>업그레이드할 수 있는 장치가 없습니다</translation>
+    </message>
+</context>
 </TS>

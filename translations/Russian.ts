@@ -726,4 +726,51 @@
         <translation>Переименовать</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Чёрная</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлая</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синяя</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Розовая</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Другая</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фоновое изображение</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Check firmware</source>
+        <translation>Проверить прошивку</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Нет устройств для обновления</translation>
+    </message>
+</context>
 </TS>

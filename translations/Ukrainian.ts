@@ -726,4 +726,51 @@
         <translation>Перейменувати</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Чорна</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Світла</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синя</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Рожева</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Інша</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фонове зображення</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>Check firmware</source>
+        <translation>Перевірити прошивку</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Немає пристроїв для оновлення</translation>
+    </message>
+</context>
 </TS>

@@ -16,6 +16,9 @@
 #include "hid/HidTransportRegistry.h"
 #include "orvanesdk_hid.h"
 #include "devicePage/DDevicePage.h"
+#include "macro/DMacroPage.h"
+#include "seniorKeys/DSeniorKeysPage.h"
+#include "settings/DSettingsDia.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +44,8 @@ DMainWidget* g_mainWidget = nullptr;
 
 const QString kDefaultsFile = QStringLiteral(":/images/configDir/OrvaneDefaultConfig.ini");
 const QString kLogoImage = QStringLiteral(":/images/orvaneLogo.png");
+// The automatic firmware check waits this long after the device list loaded.
+constexpr int kFirmwareCheckDelayMs = 2000;
 
 QString buttonLook(const QString& defaultImage, const QString& activeImage)
 {
@@ -115,6 +120,14 @@ DMainWidget::DMainWidget(QWidget* parent)
     m_devicePage = new DDevicePage(ui->page_Device);
     ui->horizontalLayout_6->addWidget(m_devicePage);
     connect(m_devicePage, &DDevicePage::sigReturnHidLikeName, this, &DMainWidget::onReturnHidLikeName);
+    connect(m_devicePage, &DDevicePage::sigShowMacroPage, this, &DMainWidget::onShowMacroPage);
+    connect(m_devicePage, &DDevicePage::sigShowSeniorKeysPage, this, &DMainWidget::onShowSeniorKeysPage);
+    connect(m_devicePage, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC, this,
+            &DMainWidget::onHaveCheckUpgradeFirmwareNUC);
+    m_firmwareCheckTimer = new QTimer(this);
+    m_firmwareCheckTimer->setSingleShot(true);
+    m_firmwareCheckTimer->setInterval(kFirmwareCheckDelayMs);
+    connect(m_firmwareCheckTimer, &QTimer::timeout, this, &DMainWidget::ontheHidIntoFirmwareUpgradeWait);
 
     if (DDataManager::getInstance()->simpleDeviceListMode()) {
         m_deviceListShown = true;
@@ -446,6 +459,114 @@ void DMainWidget::onChangAppTheme(int themeIndex)
     }
     m_devicePage->setTheme();
     update();
+}
+
+void DMainWidget::showOverlay()
+{
+    // Every dialog gets a fresh overlay; the earlier ones stay behind as
+    // hidden children, so a late close of an older dialog cannot take the
+    // newest overlay's place.
+    auto* overlay = new QWidget(this, Qt::FramelessWindowHint);
+    overlay->resize(size());
+    overlay->setObjectName(QStringLiteral("widget"));
+    overlay->setStyleSheet(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
+    overlay->setAttribute(Qt::WA_StyledBackground, true);
+    m_overlay = overlay;
+    overlay->show();
+}
+
+void DMainWidget::showOverDialog(QWidget* dialog)
+{
+    const QPoint at = pos();
+    dialog->move(at.x() + (width() - dialog->width()) / 2, at.y() + (height() - dialog->height()) / 2);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
+}
+
+void DMainWidget::onShowMacroPage()
+{
+    showOverlay();
+    auto* page = new DMacroPage(this);
+    connect(page, &DMacroPage::sigMacroPageClose, this, &DMainWidget::onMacroPageClose);
+    m_macroPage = page;
+    connect(page, &DMacroPage::sigMacroListHaveChanged, m_devicePage,
+            &DDevicePage::sigMacroListHaveChangedSendToDevice);
+    page->setMacroFilePath(m_macroFilePath);
+    showOverDialog(page);
+}
+
+void DMainWidget::onMacroPageClose()
+{
+    if (m_overlay)
+        m_overlay->hide();
+}
+
+void DMainWidget::onShowSeniorKeysPage()
+{
+    showOverlay();
+    auto* page = new DSeniorKeysPage(this);
+    connect(page, &DSeniorKeysPage::sigSeniorKeysPageClose, this, &DMainWidget::onSeniorKeysPageClose);
+    showOverDialog(page);
+}
+
+void DMainWidget::onSeniorKeysPageClose()
+{
+    if (m_overlay)
+        m_overlay->hide();
+}
+
+void DMainWidget::on_pushButton_Setting_clicked()
+{
+    showOverlay();
+    auto* dialog = new DSettingsDia(this);
+    connect(dialog, &DSettingsDia::sigSettingsWindowClose, this, &DMainWidget::onSettingsWindowClose);
+    connect(dialog, &DSettingsDia::sigUpdataAllUI, this, &DMainWidget::omUpdataAllUI);
+    connect(dialog, &DSettingsDia::sigUpdateApp, this, &DMainWidget::onUpdateApp);
+    connect(dialog, &DSettingsDia::sigChangAppTheme, this, &DMainWidget::onChangAppTheme);
+    connect(dialog, &DSettingsDia::sigFirmwareUpgradeCheck, this, &DMainWidget::onFirmwareUpgradeCheck);
+    showOverDialog(dialog);
+}
+
+void DMainWidget::onSettingsWindowClose()
+{
+    if (m_overlay)
+        m_overlay->hide();
+}
+
+void DMainWidget::onUpdateApp() {}
+
+void DMainWidget::onFirmwareUpgradeCheck()
+{
+    if (collectUpgradeableDevices(1))
+        return;
+    if (auto* dialog = qobject_cast<DSettingsDia*>(sender()))
+        dialog->showNoUpgradeableDeviceTip();
+}
+
+void DMainWidget::onHaveCheckUpgradeFirmwareNUC()
+{
+    if (DDataManager::getInstance()->appVersionChanged())
+        m_firmwareCheckTimer->start();
+}
+
+void DMainWidget::ontheHidIntoFirmwareUpgradeWait()
+{
+    collectUpgradeableDevices(0);
+}
+
+bool DMainWidget::isFirmwareCheckPending() const
+{
+    return m_firmwareCheckTimer->isActive();
+}
+
+bool DMainWidget::collectUpgradeableDevices(int openNow)
+{
+    // The program carries no firmware images yet, so no keyboard can be
+    // offered one; the records are read as the upgrade will read them.
+    const QMap<QString, hidStructInfoAll> records = m_devicePage->deviceInfoMap();
+    Q_UNUSED(records)
+    Q_UNUSED(openNow)
+    return false;
 }
 
 QRect DMainWidget::globalWindowRect() const

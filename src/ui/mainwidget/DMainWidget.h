@@ -13,10 +13,12 @@
 
 class DeviceChangeSource;
 class DDevicePage;
+class DMacroPage;
 class QAction;
 class QMenu;
 class QPushButton;
 class QSettings;
+class QTimer;
 
 namespace Ui {
 class DMainWidget;
@@ -61,6 +63,16 @@ public:
     const char* seniorKeyFilePath() const { return m_seniorKeyFilePath; }
     DeviceChangeSource* deviceChangeSource() const { return m_deviceChangeSource; }
 
+    // The dimming overlay of the dialog opened last; null before the first.
+    QWidget* overlay() const { return m_overlay; }
+    // Whether the automatic firmware check is waiting for its turn.
+    bool isFirmwareCheckPending() const;
+
+    // Rebuilds the list of keyboards whose firmware the program can upgrade;
+    // false when there is none. Otherwise the upgrade window opens at once
+    // (openNow 1) or a second later over its own overlay (openNow 0).
+    bool collectUpgradeableDevices(int openNow);
+
 signals:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
     void sigHidDeviceConnectChanging_Remove(QString hidPath);
@@ -74,6 +86,16 @@ private slots:
     void onReturnHidLikeName(QString productName, QString likeName);
     void omUpdataAllUI();
     void onChangAppTheme(int themeIndex);
+    void onShowMacroPage();
+    void onMacroPageClose();
+    void onShowSeniorKeysPage();
+    void onSeniorKeysPageClose();
+    void on_pushButton_Setting_clicked();
+    void onSettingsWindowClose();
+    void onFirmwareUpgradeCheck();
+    void onUpdateApp();
+    void onHaveCheckUpgradeFirmwareNUC();
+    void ontheHidIntoFirmwareUpgradeWait();
     void onClickCtrlHidListStatusBut();
     void on_pushButton_Close_clicked();
     void on_pushButton_Max_clicked();
@@ -105,6 +127,8 @@ private:
     void registerDeviceNotifications();
     void startDeviceLibrary();
     void handOffDeviceChange(int changeType);
+    void showOverlay();
+    void showOverDialog(QWidget* dialog);
 
     Ui::DMainWidget* ui = nullptr;
     QPushButton* m_listToggleButton = nullptr;
@@ -126,6 +150,9 @@ private:
     QString m_productName = QStringLiteral("HID");
     QString m_likeName = QStringLiteral("RGB");
     bool m_firstPaintDone = false;
+    QWidget* m_overlay = nullptr;
+    DMacroPage* m_macroPage = nullptr;
+    QTimer* m_firmwareCheckTimer = nullptr;
 
     DeviceChangeSource* m_deviceChangeSource = nullptr;
     std::unique_ptr<std::list<hidSupportInfo>> m_supportList;

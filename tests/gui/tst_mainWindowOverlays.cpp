@@ -1,0 +1,337 @@
+// The main window's dialogs over their dimming overlays, and what the
+// settings dialog reports back: theme, background image, language and the
+// manual and automatic firmware checks.
+#include "TestMain.h"
+
+#include "DDataManager.h"
+#include "macro/DMacroPage.h"
+#include "mainwidget/DMainWidget.h"
+#include "mainwidget/devicePage/DDevicePage.h"
+#include "resourceInit.h"
+#include "seniorKeys/DSeniorKeysPage.h"
+#include "settings/DSettingsDia.h"
+#include "widgets/CbNotice.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTranslator>
+
+namespace {
+
+QString userIni()
+{
+    return DDataManager::getInstance()->userConfigDir() + QStringLiteral("/OrvaneConfig.ini");
+}
+
+QString themeName(int index)
+{
+    static const char* const names[] = {"Black", "Light", "Blue", "Pink", "Other"};
+    return QLatin1String(names[index]);
+}
+
+QList<QWidget*> overlays(DMainWidget& window)
+{
+    return window.findChildren<QWidget*>(QStringLiteral("widget"), Qt::FindDirectChildrenOnly);
+}
+
+template <typename Dialog>
+Dialog* openDialog(DMainWidget& window, const char* opener)
+{
+    if (QByteArray(opener) == "sigShowMacroPage")
+        emit window.devicePage()->sigShowMacroPage();
+    else if (QByteArray(opener) == "sigShowSeniorKeysPage")
+        emit window.devicePage()->sigShowSeniorKeysPage();
+    else
+        window.findChild<QPushButton*>(QStringLiteral("pushButton_Setting"))->click();
+    const QList<Dialog*> open = window.findChildren<Dialog*>();
+    return open.isEmpty() ? nullptr : open.last();
+}
+
+void closeByButton(QWidget* dialog)
+{
+    QPointer<QWidget> guard(dialog);
+    dialog->findChild<QPushButton*>(QStringLiteral("pushButton_Close"))->click();
+    QTRY_VERIFY(guard.isNull());
+}
+
+struct ShownWindow
+{
+    DMainWidget window;
+    ShownWindow()
+    {
+        window.setGeometry(QRect(QPoint(70, 30), window.minimumSize() + QSize(40, 20)));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+};
+
+}
+
+class tst_MainWindowOverlays : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        initOrvaneResources();
+        DDataManager::getInstance();
+    }
+
+    void cleanup()
+    {
+        DDataManager* data = DDataManager::getInstance();
+        data->setBgImageIsUsing(false);
+        data->loadTheme(0);
+        QSettings(userIni(), QSettings::IniFormat).remove(QStringLiteral("Theme"));
+    }
+
+    void dialogOverOverlay_data()
+    {
+        QTest::addColumn<QByteArray>("opener");
+        QTest::newRow("macro editor") << QByteArray("sigShowMacroPage");
+        QTest::newRow("advanced keys") << QByteArray("sigShowSeniorKeysPage");
+        QTest::newRow("settings") << QByteArray("pushButton_Setting");
+    }
+    void dialogOverOverlay()
+    {
+        QFETCH(QByteArray, opener);
+        ShownWindow shown;
+        DMainWidget& window = shown.window;
+        QVERIFY(!window.overlay());
+
+        QWidget* dialog = nullptr;
+        if (opener == "sigShowMacroPage")
+            dialog = openDialog<DMacroPage>(window, opener);
+        else if (opener == "sigShowSeniorKeysPage")
+            dialog = openDialog<DSeniorKeysPage>(window, opener);
+        else
+            dialog = openDialog<DSettingsDia>(window, opener);
+        QVERIFY(dialog);
+
+        QWidget* overlay = window.overlay();
+        QVERIFY(overlay);
+        QCOMPARE(overlay->parentWidget(), &window);
+        QCOMPARE(overlay->objectName(), QStringLiteral("widget"));
+        QCOMPARE(overlay->styleSheet(),
+                 QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
+        QCOMPARE(overlay->size(), window.size());
+        QVERIFY(overlay->isVisible());
+        // The overlay dims what lies below it.
+        const QImage shot = window.grab().toImage();
+        const QImage plain = [&] {
+            overlay->hide();
+            const QImage img = window.grab().toImage();
+            overlay->show();
+            return img;
+        }();
+        const QPoint probe(window.width() / 2, window.height() - 20);
+        QVERIFY(qGray(shot.pixel(probe)) < qGray(plain.pixel(probe)) ||
+                QColor(shot.pixel(probe)) != QColor(plain.pixel(probe)));
+
+        QCOMPARE(dialog->parentWidget(), &window);
+        QVERIFY(dialog->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(dialog->windowFlags() & Qt::Tool, Qt::Tool);
+        QVERIFY(dialog->testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(dialog->testAttribute(Qt::WA_TranslucentBackground));
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->pos(), QPoint(window.x() + (window.width() - dialog->width()) / 2,
+                                       window.y() + (window.height() - dialog->height()) / 2));
+
+        closeByButton(dialog);
+        QVERIFY(overlay->isHidden());
+        QCOMPARE(overlay->parentWidget(), &window);
+    }
+
+    void twoSettingsDialogsTwoOverlays()
+    {
+        ShownWindow shown;
+        DMainWidget& window = shown.window;
+        DSettingsDia* first = openDialog<DSettingsDia>(window, "pushButton_Setting");
+        QWidget* firstOverlay = window.overlay();
+        closeByButton(first);
+        QVERIFY(firstOverlay->isHidden());
+
+        DSettingsDia* second = openDialog<DSettingsDia>(window, "pushButton_Setting");
+        QWidget* secondOverlay = window.overlay();
+        QVERIFY(secondOverlay != firstOverlay);
+        QCOMPARE(overlays(window).size(), 2);
+        QVERIFY(secondOverlay->isVisible());
+        QVERIFY(firstOverlay->isHidden());
+        closeByButton(second);
+        QVERIFY(secondOverlay->isHidden());
+        QCOMPARE(overlays(window).size(), 2);
+    }
+
+    void macroEditorGetsPathAndForwardsChanges()
+    {
+        ShownWindow shown;
+        DMainWidget& window = shown.window;
+        QSignalSpy toDevice(window.devicePage(), &DDevicePage::sigMacroListHaveChangedSendToDevice);
+        DMacroPage* page = openDialog<DMacroPage>(window, "sigShowMacroPage");
+        QCOMPARE(QByteArray(page->macroFilePath()), QByteArray(window.macroFilePath()));
+        emit page->sigMacroListHaveChanged(QStringLiteral("3"), QStringLiteral("Burst"));
+        QCOMPARE(toDevice.count(), 1);
+        QCOMPARE(toDevice.at(0), (QVariantList{"3", "Burst"}));
+        closeByButton(page);
+    }
+
+    void macroPathIsBounded()
+    {
+        DMacroPage page;
+        const QByteArray longPath(400, 'p');
+        page.setMacroFilePath(longPath.constData());
+        QCOMPARE(QByteArray(page.macroFilePath()), longPath.left(DMacroPage::pathBufferSize - 1));
+        page.setMacroFilePath(nullptr);
+        QCOMPARE(QByteArray(page.macroFilePath()), QByteArray());
+    }
+
+    void advancedKeyEditorReportsListChange()
+    {
+        ShownWindow shown;
+        QSignalSpy changed(DDataManager::getInstance(), &DDataManager::sigSeniorKeysListItemHaveChanged);
+        DSeniorKeysPage* page = openDialog<DSeniorKeysPage>(shown.window, "sigShowSeniorKeysPage");
+        QCOMPARE(changed.count(), 0);
+        closeByButton(page);
+        QCOMPARE(changed.count(), 1);
+    }
+
+    void themeFromSettingsRestylesFrameAndDevicePage_data()
+    {
+        QTest::addColumn<int>("theme");
+        for (int i = 0; i < 5; ++i)
+            QTest::newRow(qPrintable(themeName(i))) << i;
+    }
+    void themeFromSettingsRestylesFrameAndDevicePage()
+    {
+        QFETCH(int, theme);
+        ShownWindow shown;
+        DMainWidget& window = shown.window;
+        QMetaObject::invokeMethod(&window, "onReturnHidLikeName", Q_ARG(QString, "OV68M"), Q_ARG(QString, "Orvane"));
+        DSettingsDia* dialog = openDialog<DSettingsDia>(window, "pushButton_Setting");
+        dialog->selectTheme(theme);
+
+        QCOMPARE(QSettings(userIni(), QSettings::IniFormat).value("Theme/selectThemeIndex").toInt(), theme);
+        const themeColorData colours = DDataManager::getInstance()->themeColors();
+        QCOMPARE(window.findChild<QFrame*>("frame_Title")->styleSheet(),
+                 QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}").arg(colours.mainWidgetTitleColorStart));
+        QVERIFY(window.findChild<QPushButton*>("pushButton")->styleSheet().contains("leftTopLogo_" + themeName(theme)));
+        QCOMPARE(window.devicePage()->findChild<QFrame*>("frame_Right")->styleSheet(),
+                 QStringLiteral("QFrame#frame_Right{ background-color: rgb(%1); }").arg(colours.deviceRightBgColor));
+        QCOMPARE(window.findChild<QLabel*>("label_ProductName")->text(), QStringLiteral("OV68M"));
+        QCOMPARE(window.findChild<QLabel*>("label_DeviceName")->text(), QStringLiteral("Orvane"));
+        closeByButton(dialog);
+    }
+
+    void backgroundImageFromSettings_data()
+    {
+        QTest::addColumn<int>("theme");
+        for (int i = 0; i < 5; ++i)
+            QTest::newRow(qPrintable(themeName(i))) << i;
+    }
+    void backgroundImageFromSettings()
+    {
+        QFETCH(int, theme);
+        ShownWindow shown;
+        DMainWidget& window = shown.window;
+        DSettingsDia* dialog = openDialog<DSettingsDia>(window, "pushButton_Setting");
+        dialog->selectTheme(theme);
+        const QString labelStyle = window.findChild<QLabel*>("label_ProductName")->styleSheet();
+        dialog->setBgImageUsing(true);
+
+        QVERIFY(QSettings(userIni(), QSettings::IniFormat).value("ThemeBgImage/BgImageIsUsing").toBool());
+        QVERIFY(DDataManager::getInstance()->bgImageIsUsing());
+        const QString title = DDataManager::applicationDirPath() + "/images/bgImageTitle_" + themeName(theme) + ".png";
+        const QString main = DDataManager::applicationDirPath() + "/images/bgImageMain_" + themeName(theme) + ".png";
+        QCOMPARE(window.findChild<QFrame*>("frame_Title")->styleSheet(),
+                 QStringLiteral("QFrame#frame_Title{border-image:url(%1);}").arg(title));
+        QCOMPARE(window.findChild<QFrame*>("frame_Main")->styleSheet(),
+                 QStringLiteral("QFrame#frame_Main{border-image:url(%1);}").arg(main));
+        QCOMPARE(window.findChild<QLabel*>("label_ProductName")->styleSheet(), labelStyle);
+
+        // The pictures themselves are ours, drawn at build time beside the program.
+        for (const char* part : {"Title", "Main"}) {
+            const QString file = QStringLiteral(ORVANE_TEST_BIN_DIR "/images/bgImage%1_%2.png").arg(part, themeName(theme));
+            QImage image(file);
+            QVERIFY2(!image.isNull(), qPrintable(file));
+            QVERIFY(image.width() >= 1280);
+        }
+        dialog->setBgImageUsing(false);
+        QVERIFY(!DDataManager::getInstance()->bgImageIsUsing());
+        QVERIFY(window.findChild<QFrame*>("frame_Title")->styleSheet().contains("background-color"));
+        closeByButton(dialog);
+    }
+
+    void languageChangeRetranslatesEverything()
+    {
+        ShownWindow shown;
+        DMainWidget& window = shown.window;
+        QMetaObject::invokeMethod(&window, "onReturnHidLikeName", Q_ARG(QString, "OV84W"), Q_ARG(QString, "Wireless"));
+        DSettingsDia* dialog = openDialog<DSettingsDia>(window, "pushButton_Setting");
+
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation/German.qm")));
+        QCoreApplication::installTranslator(&german);
+        emit dialog->sigUpdataAllUI();
+        const QString listTitle = window.devicePage()->findChild<QLabel*>("label")->text();
+        const QString tip = window.devicePage()->findChild<QLabel*>("label_Tip")->text();
+        QStringList trayTexts;
+        for (QAction* action : window.findChildren<QAction*>())
+            trayTexts << action->text();
+        QCoreApplication::removeTranslator(&german);
+
+        QCOMPARE(listTitle, QStringLiteral("Geräteliste"));
+        QVERIFY(tip != QLatin1String("Device not connected"));
+        QVERIFY(trayTexts.contains(QStringLiteral("Beenden(&Q)")));
+        QCOMPARE(window.findChild<QLabel*>("label_ProductName")->text(), QStringLiteral("OV84W"));
+        QCOMPARE(window.findChild<QLabel*>("label_DeviceName")->text(), QStringLiteral("Wireless"));
+        QCOMPARE(window.findChild<QLabel*>("label_AppName")->text(), window.windowTitle());
+        closeByButton(dialog);
+    }
+
+    // Without a DAppllication nothing can load, so nothing is reported.
+    void languageThatDoesNotLoadReportsNothing()
+    {
+        DSettingsDia dialog;
+        QSignalSpy updated(&dialog, &DSettingsDia::sigUpdataAllUI);
+        QVERIFY(!dialog.selectLanguage(10));
+        QCOMPARE(updated.count(), 0);
+        QCOMPARE(QSettings(userIni(), QSettings::IniFormat).value("Language/selectLanguageIndex").toInt(), 10);
+    }
+
+    void manualFirmwareCheckWithNothingToUpgrade()
+    {
+        ShownWindow shown;
+        DMainWidget& window = shown.window;
+        DSettingsDia* dialog = openDialog<DSettingsDia>(window, "pushButton_Setting");
+        QWidget* overlay = window.overlay();
+        dialog->findChild<QPushButton*>("pushButton_FirmwareCheck")->click();
+        QVERIFY(dialog->toast()->isVisible());
+        QCOMPARE(dialog->toast()->text(), QStringLiteral("No upgradeable devices found"));
+        QCOMPARE(window.overlay(), overlay);
+        closeByButton(dialog);
+    }
+
+    // A fresh settings file counts as a new version: the list's first load
+    // starts the check, which opens nothing while no keyboard can be upgraded.
+    void automaticFirmwareCheckAfterFirstLoad()
+    {
+        QVERIFY(DDataManager::getInstance()->appVersionChanged());
+        ShownWindow shown;
+        DMainWidget& window = shown.window;
+        QVERIFY(!window.isFirmwareCheckPending());
+        QTRY_VERIFY_WITH_TIMEOUT(window.isFirmwareCheckPending(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isFirmwareCheckPending(), 5000);
+        QVERIFY(!window.overlay());
+    }
+};
+
+ORVANE_TEST_MAIN(tst_MainWindowOverlays)
+#include "tst_mainWindowOverlays.moc"
