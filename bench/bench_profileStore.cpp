@@ -4,6 +4,8 @@
 // same store reading the file again on every call, as a library without an
 // in-memory copy does, measured in the same run on the same files.
 //
+// Also reported: one key-function save, the cost of writing through.
+//
 // Usage: bench_profileStore [runs]   (default 15)
 
 #include "orvanesdk_xml.h"
@@ -131,11 +133,21 @@ int main(int argc, char** argv)
     const double hoverCached = measure(hoverRuns, [&] { cachedKeys.select(layers[0], "1", "41", &info); });
     const double hoverReparsing = measure(hoverRuns, [&] { reparsingKeys.select(layers[0], "1", "41", &info); });
 
+    // One key-function save as the pages make it: delete, then add (two writes).
+    int flip = 0;
+    const double save = measure(runs, [&] {
+        const QByteArray value = QByteArray::number(4 + (flip++ % 2));
+        COrvaneXML_DeleteProFileMacroWithKeyInfoItem(layers[0], "1", "41", "Esc");
+        COrvaneXML_AddProFileMacroWithKeyInfoItem(layers[0], "1", "41", "Esc", "0", "1", "1", value);
+    });
+
     std::printf("layer file: %lld bytes, %d profiles x %d keys\n", QFileInfo(QFile::decodeName(layers[0])).size(),
                 kProfiles, kKeys);
     std::printf("download (2 x %d key reads), median of %d: cached %.1f us, re-parsing %.1f us, ratio %.0fx\n", kKeys,
                 runs, downloadCached, downloadReparsing, downloadReparsing / downloadCached);
     std::printf("hover (1 key read), median of %d: cached %.2f us, re-parsing %.1f us, ratio %.0fx\n", hoverRuns,
                 hoverCached, hoverReparsing, hoverReparsing / hoverCached);
+    std::printf("key-function save (delete + add, each written through QSaveFile), median of %d: %.0f us\n", runs,
+                save);
     return 0;
 }
