@@ -6,10 +6,13 @@
 // text. Lists go into containers that the caller creates; the store appends.
 //
 // Every function runs on the GUI thread only. Every function that changes a
-// file returns true when the change is on disk; functions that read return
-// true when the file could be read and held what was asked, and leave the
-// caller's record untouched otherwise. The file format is described in
-// sdk/store/FORMAT.md.
+// file returns true when the file holds the change afterwards (a delete of
+// something absent is true, nothing needed writing); false means nothing was
+// changed, on disk or in memory. Functions that read return true when the
+// file could be read and held what was asked, and leave the caller's record
+// untouched otherwise. Index texts and key codes must be decimal numbers and
+// paths at most 255 bytes; anything else is refused. The file format, backups
+// and the recovery of damaged files are described in sdk/store/FORMAT.md.
 
 #include <cstddef>
 #include <list>
@@ -191,7 +194,7 @@ bool COrvaneXML_AddProFileMacroWithKeyInfoItem(const char* path, const char* pro
                                                const char* paramB, const char* value);
 bool COrvaneXML_ProFileKeyInfoSelectAll(const char* path, const char* profileIndex, std::list<keyOperateInfo>* infos);
 
-// The profile's own copies of bound macros.
+// The profile's own copies of bound macros. The count is -1 when the profile cannot be read.
 int COrvaneXML_GetProFileValueNum(const char* path, const char* profileIndex, const char* type, const char* value);
 bool COrvaneXML_DeleteProFileBindMacroNode(const char* path, const char* profileIndex, const char* macroIndex,
                                            const char* tag);
@@ -200,7 +203,8 @@ bool COrvaneXML_AddProFileBindMacroItem(const char* path, const char* profileInd
 bool COrvaneXML_ProFileMacroWithKeyInfoSelectAll(const char* path, const char* profileIndex, const char* macroIndex,
                                                  const char* reserved, std::list<macroEventItem>* events);
 
-// Light settings.
+// Light settings. The effect in use is the one recorded for the part, else the
+// effect of the part's first stored setting, else -1.
 int COrvaneXML_SelectProFileMouseLightTypeUsingIndex(const char* path, const char* profileIndex, int part);
 bool COrvaneXML_ModifyProFileMouseLightUsingIndex(const char* path, const char* profileIndex, int part, int effect);
 bool COrvaneXML_SelectProfileColorDataInfo(const char* path, const char* profileIndex, int part, int effect,

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -181,7 +182,7 @@ bool StoreFileCache::write(const QString& path, const QByteArray& bytes, bool ke
         const QByteArray backup = QFile::encodeName(path + QStringLiteral(".bak"));
         const QByteArray staging = backup + ".new";
         ::unlink(staging.constData());
-        bool kept = ::link(from.constData(), staging.constData()) == 0
+        bool kept = ::linkat(AT_FDCWD, from.constData(), AT_FDCWD, staging.constData(), AT_SYMLINK_FOLLOW) == 0
                     && ::rename(staging.constData(), backup.constData()) == 0;
         // rename() leaves both names when the backup already is that same file.
         ::unlink(staging.constData());

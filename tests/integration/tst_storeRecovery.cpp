@@ -136,6 +136,18 @@ private slots:
         QCOMPARE(profileNames(path), (QStringList {"1:Profile1", "2:Second"}));
     }
 
+    void symlinkedFile_stillKeepsThePreviousVersion()
+    {
+        const QString real = layerWithBackup();
+        const QString link = m_dir.filePath(QStringLiteral("linked-%1.xml").arg(m_folders));
+        QVERIFY(QFile::link(real, link));
+        const QByteArray path = QFile::encodeName(link);
+        QVERIFY(COrvaneXML_ModifyProfileNodeInfo(path, "2", "Second"));
+        QVERIFY(COrvaneXML_ModifyProfileNodeInfo(path, "2", "Third"));
+        QCOMPARE(profileNames(QFile::encodeName(link + QStringLiteral(".bak"))), (QStringList {"1:Profile1", "2:Second"}));
+        QCOMPARE(profileNames(QFile::encodeName(real)), (QStringList {"1:Profile1", "2:Third"}));
+    }
+
     void unparsableFile_isMovedAsideAndReplaced_data()
     {
         QTest::addColumn<QString>("damage");
