@@ -655,27 +655,6 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
     loadSelectedDevice(hidStuInfo);
 }
 
-void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
-{
-    m_selectingDevice = true;
-    m_currentDeviceInfo = info;
-    m_currentLink = m_deviceLinkMap.value(QString::fromLatin1(info.hidPath));
-    m_currentHidInterface = m_currentLink ? m_currentLink->hidInterface() : nullptr;
-    m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
-
-    delete m_keyboardPicture;
-    m_keyboardPicture = new hidDeviceJoinFrame(m_ui->hidDeviceShowFrame);
-    m_ui->horizontalLayout_17->addWidget(m_keyboardPicture);
-    m_keyboardPicture->loadKeyboard(info);
-
-    m_lightDeal->setHidDeviceInfo(info);
-    m_lightDeal->setHidInterface(m_currentHidInterface);
-    m_lightsConfigPage->setHidInterface(m_currentHidInterface);
-    if (m_currentLink)
-        m_lightDeal->setLightCapability(m_currentLink->keyboardModes(), m_currentLink->sideModes());
-    m_selectingDevice = false;
-}
-
 void DDevicePage::setCurrentProfile(int index, const char* path)
 {
     m_profileIndex = index;
@@ -889,9 +868,7 @@ void DDevicePage::onTheKeyboardIntoDownloading()
 // The slots below are wired now so that every page and link signal reaches
 // the page; what each one does comes with the work on profiles, page
 // switching, the device state, the download and the magnetic switches.
-void DDevicePage::stopLightThreadsIfRunning() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}
-void DDevicePage::onCustomEventChangProfile(int) {}
 void DDevicePage::onQN9080Recv0x0bCmd(int) {}
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
 void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}
@@ -904,9 +881,7 @@ void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
 void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
 void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
 void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
-void DDevicePage::onResetoreCurrentProfile() {}
 void DDevicePage::onMagnetsKeysApplyConfig(int, int, int, int, int) {}
-void DDevicePage::onMagnetsKeyboardDefaultSensitivity() {}
 void DDevicePage::onKeyAntiShakeCurrentNum(int) {}
 void DDevicePage::onKeyRateOfReturnCurrentNum(int) {}
 void DDevicePage::onCalibrationMode(int) {}

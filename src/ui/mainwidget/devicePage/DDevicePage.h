@@ -1,7 +1,10 @@
 #pragma once
 
+#include "DProfileOperations.h"
 #include "hidStructInfoAll.h"
 #include "orvanesdk_xml.h"
+
+#include <array>
 
 #include <QElapsedTimer>
 #include <QMap>
@@ -20,7 +23,9 @@ class DPerformancePage;
 class DTriggerSettingPage;
 class MainHidInterFace;
 class QButtonGroup;
+class dragShowArea;
 class hidDeviceJoinFrame;
+class keyboardButCustom;
 class QTimer;
 class QVBoxLayout;
 class lightDealMain;
@@ -61,6 +66,28 @@ public:
     int profileIndex() const { return m_profileIndex; }
     const char* profilePath() const { return m_profilePath; }
     QPoint tipShowPoint() const;
+
+    // Profiles of the selected keyboard (its file set, the current layer
+    // file and profile) and the defaults a new profile gets.
+    static constexpr int linkSerialWaitMs = 1500;
+    void openProfileFileSet(hidStructInfoAll record);
+    void loadCurrentProfile();
+    void refreshProfileList();
+    void addDefaultLightInfo(int profileIndex);
+    void addDefaultCustomLights(int profileIndex);
+    void fillDefaultCustomLight(int profileIndex, int schemeIndex);
+    void saveCurrentCustomLight();
+    QString profileFolder() const { return m_profileFolder; }
+    QString currentSN() const { return m_currentSN; }
+    int currentLayer() const { return m_currentLayer; }
+    bool isProfileLoadPending() const { return m_profileLoadPending; }
+
+    // The lighting engine's life with the loaded keyboard.
+    void startLighting();
+    void stopLighting();
+    dragShowArea* dragOverlay() const { return m_dragShowArea; }
+    QWidget* pictureContainer() const { return m_pictureContainer; }
+    keyboardButCustom* keyCapAt(int row, int column) const { return m_keyCapGrid[row][column]; }
 
     // What the page shows and holds; read by the main window and the tests.
     QMap<QString, DDeviceListItem*> deviceRowMap() const { return m_deviceRowMap; }
@@ -150,6 +177,25 @@ public slots:
     void onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus);
     void onScrollSheetSet();
 
+    void onProfileCreate();
+    void onProfileDelete();
+    void onProfileExport();
+    void onProfileImport();
+    void onProfileModifyName();
+    void onCloseMenuWidow();
+    void on_pushButton_ProfileOperate_clicked();
+    void on_pushButton_Save_clicked();
+    void on_pushButton_Cancel_clicked();
+    void on_comboBox_profileList_currentIndexChanged(QString text);
+    void on_pushButton_Reset_clicked();
+
+    // The picture's selection overlay.
+    void onDragArea_SelectKeys(int startX, int startY, int endX, int endY);
+    void onDragShowAreaMouseMovePoint(int moveX, int moveY);
+    void onDragAreaMousePressOrRelease(bool isMousePress);
+    void onDragAreaMoveOneKey(bool isSelectedOneKey);
+    void onTheDragAreaHaveChanged(int operateType, int selectedStatus, int indexX, int indexY);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -170,6 +216,14 @@ private:
     // The link that sent the signal being handled, when it is the selected one.
     bool senderIsCurrentLink() const;
     int toolButtonIndex(QObject* watched) const;
+    DProfileLightDefaults lightDefaults() const;
+    DProfileOperations profileOperations() const;
+    void showProfileResult(DProfileOperations::Result result);
+    // Tells the user about profile files the store had to set aside.
+    void showRecoveryNotes();
+    // Opens the profile set once the selected keyboard's link has its
+    // serial number, after a load that had to go on without it.
+    void retryPendingProfileLoad();
 
     Ui::DDevicePage* m_ui = nullptr;
     QString m_desktopPath;
@@ -196,6 +250,16 @@ private:
     char m_profilePath[256] = {};
     int m_profileIndex = 1;
     hidStructInfoAll m_currentDeviceInfo;
+    QString m_profileFolder;
+    int m_currentLayer = 0;
+    QString m_currentSN;
+    bool m_profileLoadPending = false;
+    QTimer* m_profileRetryTimer = nullptr;
+    bool m_firstLoad = true;
+    QWidget* m_pictureContainer = nullptr;
+    dragShowArea* m_dragShowArea = nullptr;
+    float m_pictureScale = 1.0f;
+    std::array<std::array<keyboardButCustom*, 22>, 6> m_keyCapGrid {};
 
     QMap<QString, hidStructInfoAll> m_deviceInfoMap;
     QMap<QString, int> m_receiverStateMap;

@@ -24,6 +24,13 @@ public:
     void setProfileIndex(int index) { m_profile.setIndex(index); }
     void setProfilePath(const char* path) { m_profile.setPath(path); }
     void stopDownloadAnimation();
+    // 0 enables the light/heavy-press choice of the remap, key-combination
+    // and reset sub-pages; any other value disables it.
+    void setCurrentLayer(int layer) { m_currentLayer = layer; }
+    int currentLayer() const { return m_currentLayer; }
+    // Back to the first function entry.
+    void resetKeyPage() { ++m_resets; }
+    int keyPageResets() const { return m_resets; }
 
     int profileIndex() const { return m_profile.index(); }
     const char* profilePath() const { return m_profile.path(); }
@@ -52,4 +59,6 @@ private:
     bool m_downloadRunning = false;
     WindowsHookInterface* m_hook = nullptr;
     bool m_keyboardHookOn = false;
+    int m_currentLayer = 0;
+    int m_resets = 0;
 };

@@ -20,3 +20,17 @@ void lightDealMain::setLightCapability(lightModeListInfo keyboard, lightModeList
     m_keyboardModes = std::move(keyboard);
     m_sideModes = std::move(side);
 }
+
+void lightDealMain::initMusicRhythm(int layoutNumber, int bandCount, double minHz, double maxHz)
+{
+    m_musicLayoutNumber = layoutNumber;
+    m_musicBandCount = bandCount;
+    m_musicMinHz = minHz;
+    m_musicMaxHz = maxHz;
+}
+
+void lightDealMain::setLightThreadsRunning(bool running)
+{
+    m_keyboardLightRunning = running;
+    m_sideLightRunning = running;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwidget/devicePage/DProfileSelection.h"
+#include "mainwidget/devicePage/lightDeal/lightModeListInfo.h"
 #include "orvanesdk_xml.h"
 
 #include <QString>
@@ -25,6 +26,15 @@ public:
     void setProfilePath(const char* path) { m_profile.setPath(path); }
 
     MainHidInterFace* hidInterface() const { return m_hidInterface; }
+    void setLightCapability(lightModeListInfo keyboard, lightModeListInfo side)
+    {
+        m_keyboardModes = std::move(keyboard);
+        m_sideModes = std::move(side);
+    }
+    lightModeListInfo keyboardCapability() const { return m_keyboardModes; }
+    lightModeListInfo sideCapability() const { return m_sideModes; }
+    // The custom scheme in use; the scheme list is not built yet, so the first.
+    int currentCustomLightIndex() const { return 0; }
     int profileIndex() const { return m_profile.index(); }
     const char* profilePath() const { return m_profile.path(); }
 
@@ -39,4 +49,6 @@ signals:
 private:
     DProfileSelection m_profile;
     MainHidInterFace* m_hidInterface = nullptr;
+    lightModeListInfo m_keyboardModes;
+    lightModeListInfo m_sideModes;
 };

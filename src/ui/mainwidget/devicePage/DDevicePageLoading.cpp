@@ -1,0 +1,172 @@
+// Loading the selected keyboard into the device page: the picture with its
+// selection overlay, the controls of the keyboard's kind, its profiles and
+// the lighting engine.
+#include "DDevicePage.h"
+#include "ui_DDevicePage.h"
+
+#include "DDataManager.h"
+#include "mainwidget/DThemeColor.h"
+#include "DDeviceKeyboardLink.h"
+#include "keyboardView/DCustomKeysPage.h"
+#include "keyboardView/dragShowArea.h"
+#include "keyboardView/hidDeviceJoinFrame.h"
+#include "keyboardView/keySelectFrame.h"
+#include "lightDeal/lightDealMain.h"
+#include "lightsConfig/DLightsConfigPage.h"
+
+#include <QStackedLayout>
+
+namespace {
+
+constexpr int kMagneticDeviceType = 4;
+constexpr int kNoBatteryDeviceType = 5;
+constexpr int kMusicBands = 11;
+constexpr double kMusicMinHz = 30.0;
+constexpr double kMusicMaxHz = 930.0;
+
+struct LayerControls
+{
+    int toolRowMinWidth;
+    bool magneticButtonsShown;
+    bool powerIndicatorsShown;
+    int keyPageLayer;
+    int fillSpaceMinWidth;
+};
+
+constexpr LayerControls kMagneticControls {295, true, false, 0, 60};
+constexpr LayerControls kOtherControls {200, false, true, 999, 20};
+
+}
+
+void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
+{
+    m_selectingDevice = true;
+    m_firstLoad = false;
+    m_profileLoadPending = false;
+    m_currentDeviceInfo = info;
+    m_currentLink = m_deviceLinkMap.value(QString::fromLatin1(info.hidPath));
+    m_currentHidInterface = m_currentLink ? m_currentLink->hidInterface() : nullptr;
+    m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
+
+    m_pictureScale = 1.0f;
+    m_ui->label_Multiple->setText(QString::number(double(m_pictureScale), 'f', 1));
+
+    // The data manager still points at the old picture's caps until the new
+    // one is built; nothing may reach them in between.
+    DDataManager* data = DDataManager::getInstance();
+    data->setKeyButtonMap({});
+    data->setKeyButtonList({});
+    data->setKeySelectFrame(nullptr);
+    m_keyCapGrid = {};
+    delete m_keyboardPicture;
+    m_keyboardPicture = nullptr;
+    delete m_dragShowArea;
+    m_dragShowArea = nullptr;
+    delete m_pictureContainer;
+
+    m_pictureContainer = new QWidget(m_ui->hidDeviceShowFrame);
+    m_keyboardPicture = new hidDeviceJoinFrame(m_pictureContainer);
+    connect(m_keyboardPicture, &hidDeviceJoinFrame::sigDragAreaMoveOneKey, this, &DDevicePage::onDragAreaMoveOneKey);
+    connect(m_keyboardPicture, &hidDeviceJoinFrame::sigTheDragAreaHaveChanged, this,
+            &DDevicePage::onTheDragAreaHaveChanged);
+    m_dragShowArea = new dragShowArea(m_pictureContainer);
+    connect(m_dragShowArea, &dragShowArea::sigDragArea, this, &DDevicePage::onDragArea_SelectKeys);
+    connect(m_dragShowArea, &dragShowArea::sigDragShowAreaMouseMovePoint, this,
+            &DDevicePage::onDragShowAreaMouseMovePoint);
+    connect(m_dragShowArea, &dragShowArea::sigDragAreaMousePressOrRelease, this,
+            &DDevicePage::onDragAreaMousePressOrRelease);
+    const QColor band = DThemeColor::fromText(data->themeColors().textCheckedColor);
+    m_dragShowArea->setRectColor(band.red(), band.green(), band.blue());
+
+    m_keyboardPicture->setWindowFlag(Qt::WindowStaysOnTopHint);
+    m_keyboardPicture->loadKeyboard(info);
+    auto* stack = new QStackedLayout;
+    stack->setStackingMode(QStackedLayout::StackAll);
+    stack->addWidget(m_keyboardPicture);
+    stack->addWidget(m_dragShowArea);
+    m_pictureContainer->setLayout(stack);
+    m_ui->horizontalLayout_17->addWidget(m_pictureContainer);
+
+    const QList<keyboardButCustom*> caps = data->keyButtonList();
+    for (int i = 0; i < caps.size() && i < 6 * 22; ++i)
+        m_keyCapGrid[i / 22][i % 22] = caps[i];
+
+    m_dragShowArea->lower();
+    m_keyboardPicture->raise();
+    m_keyboardPicture->show();
+
+    const int deviceType = data->hidDeviceType();
+    const LayerControls& controls = deviceType == kMagneticDeviceType ? kMagneticControls : kOtherControls;
+    const bool powerShown = controls.powerIndicatorsShown && deviceType != kNoBatteryDeviceType;
+    m_ui->frame_7->setMinimumWidth(controls.toolRowMinWidth);
+    m_ui->toolButton_TriggerSetting->setVisible(controls.magneticButtonsShown);
+    m_ui->toolButton_SeniorKey->setVisible(controls.magneticButtonsShown);
+    m_ui->frame_8->setVisible(powerShown);
+    m_ui->frame_6->setVisible(powerShown);
+    m_ui->frame_Battery->setVisible(powerShown);
+    data->setMagneticKeyboard(deviceType == kMagneticDeviceType);
+    data->setDefaultLayerSelected(true);
+    m_customKeysPage->setCurrentLayer(controls.keyPageLayer);
+    m_ui->frame_FillSpace->setMinimumWidth(controls.fillSpaceMinWidth);
+    m_customKeysPage->resetKeyPage();
+
+    data->setHasSideLight(m_currentLink && !m_currentLink->sideModes().lightTypeList.isEmpty());
+    data->setCurrentDeviceName(QString::fromLocal8Bit(info.modelName));
+
+    openProfileFileSet(info);
+    startLighting();
+    m_selectingDevice = false;
+}
+
+void DDevicePage::startLighting()
+{
+    m_lightDeal->setKeyCapGrid(m_keyCapGrid);
+    if (keySelectFrame* frame = DDataManager::getInstance()->keySelectFrame())
+        m_lightDeal->setSideLightButtons(frame->sideLightButtons());
+    m_lightDeal->initMusicRhythm(m_currentDeviceInfo.layoutNumber, kMusicBands, kMusicMinHz, kMusicMaxHz);
+    m_lightDeal->loadProfileLight();
+    m_lightDeal->setUiUpdateEnabled(true);
+    m_lightDeal->setLightThreadsRunning(true);
+    m_lightDeal->setLightSynchronize(true);
+}
+
+void DDevicePage::stopLighting()
+{
+    m_lightDeal->setLightSynchronize(false);
+    m_lightDeal->setUiUpdateEnabled(false);
+    m_lightDeal->setLightThreadsRunning(false);
+}
+
+void DDevicePage::stopLightThreadsIfRunning()
+{
+    if (m_lightDeal->isKeyboardLightRunning() || m_lightDeal->isSideLightRunning())
+        stopLighting();
+}
+
+void DDevicePage::onDragArea_SelectKeys(int startX, int startY, int endX, int endY)
+{
+    if (m_keyboardPicture)
+        m_keyboardPicture->selectKeysInRect(startX, startY, endX, endY);
+}
+
+void DDevicePage::onDragShowAreaMouseMovePoint(int moveX, int moveY)
+{
+    if (m_keyboardPicture)
+        m_keyboardPicture->onMouseMovePoint(moveX, moveY, m_currentPageIndex);
+}
+
+void DDevicePage::onDragAreaMousePressOrRelease(bool isMousePress)
+{
+    if (m_keyboardPicture)
+        m_keyboardPicture->setMousePressed(isMousePress);
+}
+
+void DDevicePage::onDragAreaMoveOneKey(bool isSelectedOneKey)
+{
+    if (m_dragShowArea)
+        m_dragShowArea->setOneKeyMode(isSelectedOneKey);
+}
+
+// The trigger page shows the sensitivity of the keys the selection reaches;
+// it has nothing to show yet.
+void DDevicePage::onTheDragAreaHaveChanged(int, int, int, int) {}

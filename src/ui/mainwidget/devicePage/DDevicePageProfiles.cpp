@@ -1,0 +1,405 @@
+// The profiles of the selected keyboard on the device page: opening its file
+// set, handing the current profile to the pages, the profile list and menu,
+// and the profile operations.
+#include "DDevicePage.h"
+#include "ui_DDevicePage.h"
+
+#include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
+#include "DInputReportReader.h"
+#include "DPerformancePage.h"
+#include "DProfileFileSet.h"
+#include "DProfileLightDefaults.h"
+#include "DProfileMenuToolWidget.h"
+#include "DStoreRecoveryNotice.h"
+#include "MainHidInterFace.h"
+#include "mainwidget/DThemeColor.h"
+#include "keyFunctions/DStoredKeyFunctions.h"
+#include "keyboardView/DCustomKeysPage.h"
+#include "keyboardView/hidDeviceJoinFrame.h"
+#include "keyboardView/keyboardButCustom.h"
+#include "lightDeal/lightDealMain.h"
+#include "lightsConfig/DLightsConfigPage.h"
+#include "widgets/ArrowWidget.h"
+#include "widgets/CbNotice.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+constexpr int kMagneticDeviceType = 4;
+constexpr int kMagneticResetPauseMs = 250;
+constexpr int kProfileRetryMs = 500;
+constexpr unsigned char kRestoreDefaultSensitivity[] = {0x01, 0x29, 0x00, 0x00, 0x00, 0x18, 0x06};
+
+}
+
+DProfileLightDefaults DDevicePage::lightDefaults() const
+{
+    return DProfileLightDefaults(m_currentDeviceInfo.layoutNumber, QString::fromLocal8Bit(m_currentDeviceInfo.modelName),
+                                 DDataManager::getInstance()->lightSynchronize());
+}
+
+DProfileOperations DDevicePage::profileOperations() const
+{
+    return DProfileOperations(m_profilePath, lightDefaults());
+}
+
+void DDevicePage::addDefaultLightInfo(int profileIndex)
+{
+    lightDefaults().addDefaultLightInfo(m_profilePath, profileIndex);
+}
+
+void DDevicePage::addDefaultCustomLights(int profileIndex)
+{
+    lightDefaults().addDefaultCustomLights(m_profilePath, profileIndex);
+}
+
+void DDevicePage::fillDefaultCustomLight(int profileIndex, int schemeIndex)
+{
+    lightDefaults().fillDefaultCustomLight(m_profilePath, profileIndex, schemeIndex);
+}
+
+void DDevicePage::saveCurrentCustomLight()
+{
+    DProfileLightDefaults::saveCustomLight(m_profilePath, m_profileIndex, m_lightsConfigPage->currentCustomLightIndex(),
+                                           m_lightDeal->keyCapGrid());
+    showRecoveryNotes();
+}
+
+void DDevicePage::showProfileResult(DProfileOperations::Result result)
+{
+    // A file set aside on the way matters more than the outcome; one toast
+    // carries both.
+    QStringList lines = DStoreRecoveryNotice::takeMessages();
+    const QString text = DProfileOperations::message(result);
+    if (!text.isEmpty())
+        lines.prepend(text);
+    if (!lines.isEmpty())
+        showTip(lines.join(QLatin1Char('\n')));
+}
+
+void DDevicePage::showRecoveryNotes()
+{
+    const QStringList notes = DStoreRecoveryNotice::takeMessages();
+    if (!notes.isEmpty())
+        showTip(notes.join(QLatin1Char('\n')));
+}
+
+void DDevicePage::openProfileFileSet(hidStructInfoAll record)
+{
+    if (m_currentLink && !m_currentLink->isReady()) {
+        m_waitTimer.restart();
+        while (m_waitTimer.elapsed() < linkSerialWaitMs && m_currentLink && !m_currentLink->isReady())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    m_currentSN = m_currentLink ? m_currentLink->currentSN() : QString();
+    m_currentDeviceInfo = record;
+    m_currentLayer = 0;
+    m_lightDeal->setHidDeviceInfo(record);
+    if (m_currentLink)
+        m_lightDeal->setLightCapability(m_currentLink->keyboardModes(), m_currentLink->sideModes());
+    if (qstrcmp(record.deviceType, "keyboard") != 0)
+        return;
+
+    // Without its serial number the keyboard's folder is unknown: another
+    // keyboard of the model would otherwise get or overwrite its profiles.
+    if (!m_currentLink || !m_currentLink->isReady() || !DInputReportReader::isUsableSerialNumber(m_currentSN)) {
+        qDebug() << "The keyboard" << record.modelName << "has no serial number yet; its profiles wait for it";
+        m_profileLoadPending = true;
+        if (!m_profileRetryTimer) {
+            m_profileRetryTimer = new QTimer(this);
+            m_profileRetryTimer->setInterval(kProfileRetryMs);
+            connect(m_profileRetryTimer, &QTimer::timeout, this, &DDevicePage::retryPendingProfileLoad);
+        }
+        m_profileRetryTimer->start();
+        showTip(QObject::tr("The keyboard is not ready yet; it will be loaded as soon as it answers"));
+        return;
+    }
+    m_profileLoadPending = false;
+    if (m_profileRetryTimer)
+        m_profileRetryTimer->stop();
+
+    DDataManager* data = DDataManager::getInstance();
+    const DProfileLightDefaults defaults = lightDefaults();
+    DProfileFileSet set;
+    const DProfileFileSet::OpenResult opened =
+        set.open(data->userConfigDir(), record, m_currentSN, data->isMagneticKeyboard(), defaults);
+    showRecoveryNotes();
+    if (opened != DProfileFileSet::OpenResult::Opened) {
+        qDebug() << "The profiles of" << record.modelName << "could not be opened:" << int(opened);
+        return;
+    }
+    m_profileFolder = set.folder();
+    if (set.layerCount() > DProfileFileSet::MagneticLayer)
+        data->setMagneticProfilePath(set.layerPath(DProfileFileSet::MagneticLayer).constData());
+    qstrncpy(m_profilePath, set.layerPath(DProfileFileSet::DefaultLayer).constData(), sizeof m_profilePath);
+    loadCurrentProfile();
+
+    if (!m_currentLink->lightInfoSaved()) {
+        m_currentLink->saveLightInfoToProfile(0);
+        if (!m_currentLink->sideModes().lightTypeList.isEmpty())
+            m_currentLink->saveLightInfoToProfile(1);
+        m_currentLink->setLightInfoSaved(true);
+    }
+    m_currentLink->checkSleepTime();
+    showRecoveryNotes();
+}
+
+void DDevicePage::retryPendingProfileLoad()
+{
+    if (!m_profileLoadPending || !m_currentLink) {
+        m_profileRetryTimer->stop();
+        return;
+    }
+    if (m_selectingDevice || !m_currentLink->isReady()
+        || !DInputReportReader::isUsableSerialNumber(m_currentLink->currentSN()))
+        return;
+    m_profileRetryTimer->stop();
+    m_selectingDevice = true;
+    openProfileFileSet(m_currentDeviceInfo);
+    startLighting();
+    m_selectingDevice = false;
+}
+
+void DDevicePage::loadCurrentProfile()
+{
+    DDataManager* data = DDataManager::getInstance();
+    data->clearCurrentKey();
+    m_ui->toolButton_CustomKey->setChecked(true);
+    onCurIndexChangedMainPage(0);
+    if (m_keyboardPicture)
+        m_keyboardPicture->exitColorShowMode();
+
+    // The pages keep copies; the buffer is handed over as a copy of its own.
+    const QByteArray path(m_profilePath);
+    setCurrentProfile(DProfileFileSet::ensureListedCurrent(path.constData()), path.constData());
+    data->setCurrentProfileIndex(m_profileIndex);
+    data->setCurrentProfilePath(m_profilePath);
+    m_lightsConfigPage->setHidInterface(m_currentHidInterface);
+    if (m_currentLink)
+        m_lightsConfigPage->setLightCapability(m_currentLink->keyboardModes(), m_currentLink->sideModes());
+    m_lightDeal->setHidInterface(m_currentHidInterface);
+    refreshProfileList();
+
+    if (data->isMagneticKeyboard() && m_currentLayer == 0) {
+        char magneticPath[DDataManager::pathBufferSize] = {};
+        data->copyMagneticProfilePath(magneticPath);
+        const QMap<int, keyboardButCustom*> caps = data->keyButtonMap();
+        const QColor mark = data->customKeyMarkColor();
+        for (int usage : DStoredKeyFunctions::customisedUsages(magneticPath, 1)) {
+            if (keyboardButCustom* cap = caps.value(usage)) {
+                cap->setCustomizedBackColor(mark);
+                cap->setCustomizedBorderColor(mark);
+                cap->setCustomizedStatus(true);
+            }
+        }
+    }
+}
+
+void DDevicePage::refreshProfileList()
+{
+    const std::vector<profileNodeInfo> nodes = profileOperations().profiles();
+    QSignalBlocker blocker(m_ui->comboBox_profileList);
+    m_ui->comboBox_profileList->clear();
+    QString currentName;
+    for (const profileNodeInfo& node : nodes) {
+        const int index = QByteArray::fromStdString(node.index).toInt();
+        const QString name = QString::fromUtf8(node.name.c_str());
+        m_ui->comboBox_profileList->addItem(name, index);
+        if (index == m_profileIndex)
+            currentName = name;
+    }
+    const int row = m_ui->comboBox_profileList->findData(m_profileIndex);
+    m_ui->comboBox_profileList->setCurrentIndex(row);
+    if (row < 0)
+        m_ui->comboBox_profileList->setCurrentText(currentName);
+
+    DDataManager* data = DDataManager::getInstance();
+    const QColor checked = DThemeColor::fromText(data->themeColors().textCheckedColor);
+    const QMap<int, keyboardButCustom*> caps = data->keyButtonMap();
+    for (keyboardButCustom* cap : caps) {
+        if (!cap)
+            continue;
+        cap->setCustomizedBackColor(checked);
+        cap->setCustomizedBorderColor(checked);
+        cap->setCustomizedStatus(false);
+    }
+    for (int usage : DStoredKeyFunctions::customisedUsages(m_profilePath, m_profileIndex)) {
+        if (keyboardButCustom* cap = caps.value(usage))
+            cap->setCustomizedStatus(true);
+    }
+}
+
+void DDevicePage::onProfileCreate()
+{
+    const DProfileOperations::Result result = profileOperations().create();
+    if (result == DProfileOperations::Result::Created)
+        refreshProfileList();
+    showProfileResult(result);
+}
+
+void DDevicePage::onProfileDelete()
+{
+    int newCurrent = m_profileIndex;
+    const DProfileOperations::Result result = profileOperations().remove(m_profileIndex, &newCurrent);
+    if (result == DProfileOperations::Result::Deleted) {
+        m_profileIndex = newCurrent;
+        loadCurrentProfile();
+    }
+    showProfileResult(result);
+}
+
+void DDevicePage::onProfileExport()
+{
+    const QString directory = QFileDialog::getExistingDirectory(
+        this, QObject::tr("Save directory"), m_desktopPath,
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    DProfileOperations operations = profileOperations();
+    QString target;
+    DProfileOperations::Result result = operations.exportTo(m_profileIndex, directory, false, &target);
+    if (result == DProfileOperations::Result::TargetExists) {
+        const int answer = QMessageBox::question(
+            this, QObject::tr("Tip"),
+            DProfileOperations::message(result).arg(QDir::toNativeSeparators(target)), QObject::tr("Yes"),
+            QObject::tr("No"), QString(), 1, 1);
+        if (answer != 0)
+            return;
+        result = operations.exportTo(m_profileIndex, directory, true);
+    }
+    showProfileResult(result);
+}
+
+void DDevicePage::onProfileImport()
+{
+    const QString chosen = QFileDialog::getOpenFileName(this, QObject::tr("Open profile file"), m_desktopPath,
+                                                        QObject::tr("Profile files(*.xml)"));
+    const DProfileOperations::Result result = profileOperations().importFrom(chosen);
+    if (result == DProfileOperations::Result::NoImportFile) {
+        m_toast->showNoticeTextAt(DProfileOperations::message(result), rect().center());
+        return;
+    }
+    if (result == DProfileOperations::Result::Imported)
+        refreshProfileList();
+    showProfileResult(result);
+}
+
+void DDevicePage::onProfileModifyName()
+{
+    bool found = false;
+    const QString name = profileOperations().profileName(m_profileIndex, &found);
+    if (!found)
+        return;
+    m_ui->lineEdit_profileName->setText(name);
+    m_ui->stackedWidget_2->setCurrentWidget(m_ui->page_ModifyName);
+}
+
+void DDevicePage::on_pushButton_Save_clicked()
+{
+    const DProfileOperations::Result result =
+        profileOperations().rename(m_profileIndex, m_ui->lineEdit_profileName->text());
+    if (result != DProfileOperations::Result::EmptyName) {
+        refreshProfileList();
+        m_ui->stackedWidget_2->setCurrentWidget(m_ui->page_ProfileList);
+    }
+    showProfileResult(result);
+}
+
+void DDevicePage::on_pushButton_Cancel_clicked()
+{
+    m_ui->lineEdit_profileName->clear();
+    m_ui->stackedWidget_2->setCurrentWidget(m_ui->page_ProfileList);
+}
+
+void DDevicePage::on_comboBox_profileList_currentIndexChanged(QString text)
+{
+    Q_UNUSED(text)
+    const QVariant chosen = m_ui->comboBox_profileList->currentData();
+    if (!chosen.isValid())
+        return;
+    onCustomEventChangProfile(chosen.toInt());
+}
+
+void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
+{
+    if (!m_currentLink || m_profilePath[0] == '\0')
+        return;
+    if (profileOperations().switchTo(changeProfileIndex) != DProfileOperations::Result::Switched) {
+        // The list shows the profile that stays current.
+        refreshProfileList();
+        return;
+    }
+    m_profileIndex = changeProfileIndex;
+    loadCurrentProfile();
+    showRecoveryNotes();
+}
+
+void DDevicePage::on_pushButton_Reset_clicked()
+{
+    const int answer = QMessageBox::question(this, QObject::tr("Tip"),
+                                             QObject::tr("Whether to reset the current profile?"),
+                                             QObject::tr("Yes"), QObject::tr("No"), QString(), 0, -1);
+    if (answer != 0)
+        return;
+    if (DDataManager::getInstance()->hidDeviceType() == kMagneticDeviceType) {
+        onMagnetsKeyboardDefaultSensitivity();
+        QThread::msleep(kMagneticResetPauseMs);
+    }
+    onResetoreCurrentProfile();
+}
+
+void DDevicePage::onResetoreCurrentProfile()
+{
+    const DProfileOperations::Result result = profileOperations().reset(m_profileIndex);
+    loadCurrentProfile();
+    if (result == DProfileOperations::Result::ResetDone && m_currentLink)
+        m_currentLink->resetKeyboard();
+    showProfileResult(result);
+    if (m_currentLink)
+        m_currentLink->checkSleepTime();
+}
+
+void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
+{
+    if (!m_currentHidInterface)
+        return;
+    unsigned char report[64] = {};
+    std::copy(std::begin(kRestoreDefaultSensitivity), std::end(kRestoreDefaultSensitivity), report);
+    if (m_currentHidInterface->queueCmdReport(report) == -1)
+        qDebug() << "USB serial port [Default Sensitivity] Failed ...";
+}
+
+void DDevicePage::on_pushButton_ProfileOperate_clicked()
+{
+    auto* menu = new DProfileMenuToolWidget(this);
+    menu->setWindowOpacity(1.0);
+    connect(menu, SIGNAL(sigCloseMenuWidow()), this, SLOT(onCloseMenuWidow()));
+    connect(menu, SIGNAL(sigProfileCreate()), this, SLOT(onProfileCreate()));
+    connect(menu, SIGNAL(sigProfileDelete()), this, SLOT(onProfileDelete()));
+    connect(menu, SIGNAL(sigProfileExport()), this, SLOT(onProfileExport()));
+    connect(menu, SIGNAL(sigProfileImport()), this, SLOT(onProfileImport()));
+    connect(menu, SIGNAL(sigProfileModifyName()), this, SLOT(onProfileModifyName()));
+
+    delete m_toolTipBubble;
+    m_toolTipBubble = new ArrowWidget(ArrowWidget::ArrowBottom, this);
+    m_toolTipBubble->setPopupSize(160, 180);
+    m_toolTipBubble->setArrowX(120);
+    m_toolTipBubble->setContentWidget(menu);
+    const QWidget* button = m_ui->pushButton_ProfileOperate;
+    m_toolTipBubble->move(button->mapToGlobal(QPoint(button->width() / 2, button->height() - 6)) - QPoint(127, 200));
+    m_toolTipBubble->show();
+    m_toolTipBubble->activateWindow();
+}
+
+void DDevicePage::onCloseMenuWidow()
+{
+    if (m_toolTipBubble)
+        m_toolTipBubble->hide();
+}

@@ -1,0 +1,366 @@
+// Loading a keyboard on the device page and its profiles, against the
+// simulated bus through the real I/O threads: the picture and controls of
+// the keyboard's kind, the profile file set, the current profile in the
+// pages, the lighting engine, and the profile operations with the reports
+// they send.
+#include "TestMain.h"
+
+#include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
+#include "SimulatorHarness.h"
+#include "mainwidget/devicePage/DDeviceListItem.h"
+#include "mainwidget/devicePage/DDevicePage.h"
+#include "mainwidget/devicePage/DPerformancePage.h"
+#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "orvanesdk_xml.h"
+#include "resourceInit.h"
+#include "widgets/CbNotice.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+constexpr int loadTimeoutMs = 20000;
+
+std::unique_ptr<DDevicePage> loadedPage()
+{
+    auto page = std::make_unique<DDevicePage>();
+    QSignalSpy loadEnd(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+    loadEnd.wait(loadTimeoutMs);
+    return page;
+}
+
+QStringList comboNames(DDevicePage& page)
+{
+    auto* combo = page.findChild<QComboBox*>(QStringLiteral("comboBox_profileList"));
+    QStringList names;
+    for (int i = 0; i < combo->count(); ++i)
+        names << QStringLiteral("%1:%2").arg(combo->itemData(i).toInt()).arg(combo->itemText(i));
+    return names << QStringLiteral("current ") + combo->currentText();
+}
+
+bool isShown(DDevicePage& page, const char* name)
+{
+    return !page.findChild<QWidget*>(QLatin1String(name))->isHidden();
+}
+
+QStringList layerFiles(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("appProfile_*.xml")}, QDir::Files, QDir::Name);
+}
+
+}
+
+class tst_DDevicePageProfiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<hidStructInfoAll>();
+        initOrvaneResources();
+        DDataManager::getInstance()->loadTheme(0);
+    }
+
+    void loading_data()
+    {
+        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<bool>("magnetic");
+        QTest::addColumn<bool>("sideLight");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("magnetic switches, side light")
+            << QByteArray("OV68M") << true << true
+            << QStringList {"appProfile_Default.xml", "appProfile_FN.xml", "appProfile_Magnetic.xml"};
+        QTest::newRow("ordinary, no side light") << QByteArray("OV84") << false << false
+                                                 << QStringList {"appProfile_Default.xml", "appProfile_FN.xml"};
+    }
+
+    void loading()
+    {
+        QFETCH(QByteArray, model);
+        QFETCH(bool, magnetic);
+        QFETCH(bool, sideLight);
+        QFETCH(QStringList, files);
+        SimulatorHarness sim;
+        auto keyboard = sim.plug(model.constData());
+        QVERIFY(keyboard);
+        const std::unique_ptr<DDevicePage> page = loadedPage();
+        DDataManager* data = DDataManager::getInstance();
+
+        // Picture with its overlay in one container.
+        QVERIFY(page->keyboardPicture());
+        QCOMPARE(page->keyboardPicture()->parentWidget(), page->pictureContainer());
+        QCOMPARE(page->dragOverlay()->parentWidget(), page->pictureContainer());
+        QCOMPARE(page->pictureContainer()->parentWidget()->objectName(), QStringLiteral("hidDeviceShowFrame"));
+        QCOMPARE(page->findChild<QLabel*>(QStringLiteral("label_Multiple"))->text(), QStringLiteral("1.0"));
+        const QList<keyboardButCustom*> caps = data->keyButtonList();
+        QVERIFY(caps.size() >= 6 * 22);
+        QCOMPARE(page->keyCapAt(0, 0), caps[0]);
+        QCOMPARE(page->keyCapAt(3, 5), caps[3 * 22 + 5]);
+        QCOMPARE(page->keyCapAt(5, 21), caps[131]);
+
+        // Controls of the keyboard's kind.
+        QCOMPARE(isShown(*page, "toolButton_TriggerSetting"), magnetic);
+        QCOMPARE(isShown(*page, "toolButton_SeniorKey"), magnetic);
+        for (const char* indicator : {"frame_8", "frame_6", "frame_Battery"})
+            QCOMPARE(isShown(*page, indicator), !magnetic);
+        QCOMPARE(page->findChild<QWidget*>(QStringLiteral("frame_7"))->minimumWidth(), magnetic ? 295 : 200);
+        QCOMPARE(page->customKeysPage()->currentLayer(), magnetic ? 0 : 999);
+        QCOMPARE(data->isMagneticKeyboard(), magnetic);
+        QCOMPARE(data->hasSideLight(), sideLight);
+        QCOMPARE(data->currentDeviceName(), QString::fromLatin1(model));
+
+        // The keyboard's own profile files, profile 1 current everywhere.
+        const QString serial = QString::fromStdString(keyboard->serialNumber());
+        QCOMPARE(page->currentSN(), serial);
+        QCOMPARE(page->profileFolder(), data->userConfigDir() + QLatin1Char('/') + model + QLatin1Char('/') + serial);
+        QCOMPARE(layerFiles(page->profileFolder()), files);
+        const QByteArray defaultFile = QFile::encodeName(page->profileFolder() + "/appProfile_Default.xml");
+        QCOMPARE(QByteArray(page->profilePath()), defaultFile);
+        QCOMPARE(page->profileIndex(), 1);
+        QCOMPARE(QByteArray(page->currentLink()->profilePath()), defaultFile);
+        QCOMPARE(QByteArray(page->customKeysPage()->profilePath()), defaultFile);
+        QCOMPARE(QByteArray(page->lightsConfigPage()->profilePath()), defaultFile);
+        QCOMPARE(QByteArray(page->performancePage()->profilePath()), defaultFile);
+        char current[DDataManager::pathBufferSize] = {};
+        data->copyCurrentProfilePath(current);
+        QCOMPARE(QByteArray(current), defaultFile);
+        QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "current Profile1"}));
+        QVERIFY(page->currentLink()->lightInfoSaved());
+        QCOMPARE(page->lightsConfigPage()->keyboardCapability().lightTypeList,
+                 page->currentLink()->keyboardModes().lightTypeList);
+
+        // The lighting engine runs on the loaded picture.
+        lightDealMain* light = page->lightDeal();
+        QVERIFY(light->isKeyboardLightRunning());
+        QVERIFY(light->isUiUpdateEnabled());
+        QVERIFY(light->isLightSynchronizing());
+        QCOMPARE(light->profileLightLoads(), 1);
+        QCOMPARE(light->keyCapGrid()[2][3], page->keyCapAt(2, 3));
+        QCOMPARE(light->musicLayoutNumber(), page->currentDeviceInfo().layoutNumber);
+        QCOMPARE(light->hidInterface(), page->currentHidInterface());
+        page->stopLightThreadsIfRunning();
+        QVERIFY(!light->isKeyboardLightRunning());
+        QVERIFY(!light->isLightSynchronizing());
+    }
+
+    // A second keyboard replaces the picture, overlay and container; a load
+    // of a keyboard seen before opens its files again unchanged.
+    void secondKeyboardReplacesThePicture()
+    {
+        SimulatorHarness sim;
+        auto first = sim.plug("OV68M");
+        auto second = sim.plug("OV84");
+        const std::unique_ptr<DDevicePage> page = loadedPage();
+        const hidStructInfoAll firstRecord = page->currentDeviceInfo();
+        QPointer<hidDeviceJoinFrame> oldPicture = page->keyboardPicture();
+        QPointer<dragShowArea> oldOverlay = page->dragOverlay();
+        QPointer<QWidget> oldContainer = page->pictureContainer();
+        QVERIFY(oldPicture);
+        const QString firstFolder = page->profileFolder();
+        QVERIFY(COrvaneXML_ModifyProfileNodeInfo(page->profilePath(), "1", "Kept"));
+
+        hidStructInfoAll other;
+        for (const hidStructInfoAll& record : page->deviceInfoMap()) {
+            if (qstrcmp(record.hidPath, firstRecord.hidPath) != 0)
+                other = record;
+        }
+        QVERIFY(other.hidPath[0]);
+        page->onHidItemMouseClicked(other);
+        QVERIFY(!oldPicture);
+        QVERIFY(!oldOverlay);
+        QVERIFY(!oldContainer);
+        QVERIFY(page->profileFolder() != firstFolder);
+        QVERIFY(!isShown(*page, "toolButton_TriggerSetting"));
+
+        page->onHidItemMouseClicked(firstRecord);
+        QCOMPARE(page->profileFolder(), firstFolder);
+        QCOMPARE(comboNames(*page), (QStringList {"1:Kept", "current Kept"}));
+    }
+
+    void profileOperationsOnThePage()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV84");
+        const std::unique_ptr<DDevicePage> page = loadedPage();
+        page->onProfileCreate();
+        page->onProfileCreate();
+        QCOMPARE(page->toast()->text(), QStringLiteral("Create profile successful"));
+        QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "2:Profile2", "3:Profile3", "current Profile1"}));
+
+        // The user picks a profile in the list.
+        auto* combo = page->findChild<QComboBox*>(QStringLiteral("comboBox_profileList"));
+        combo->setCurrentIndex(2);
+        QCOMPARE(page->profileIndex(), 3);
+        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(page->profilePath()), 3);
+        QCOMPARE(page->currentLink()->profileIndex(), 3);
+
+        // The keyboard asks for a profile this file does not list: ignored.
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Profile switch to 7 ignored")));
+        emit page->currentLink()->sigCustomEventChangProfile(7);
+        QCOMPARE(page->profileIndex(), 3);
+        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(page->profilePath()), 3);
+        emit page->currentLink()->sigCustomEventChangProfile(2);
+        QCOMPARE(page->profileIndex(), 2);
+        QCOMPARE(comboNames(*page).last(), QStringLiteral("current Profile2"));
+
+        // A new name; an empty one keeps the naming page open.
+        auto* stack = page->findChild<QStackedWidget*>(QStringLiteral("stackedWidget_2"));
+        page->onProfileModifyName();
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_ModifyName"));
+        auto* edit = page->findChild<QLineEdit*>(QStringLiteral("lineEdit_profileName"));
+        QCOMPARE(edit->text(), QStringLiteral("Profile2"));
+        edit->clear();
+        QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("pushButton_Save")), Qt::LeftButton);
+        QCOMPARE(page->toast()->text(), QStringLiteral("Profile name can't empty"));
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_ModifyName"));
+        edit->setText(QStringLiteral("Game"));
+        QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("pushButton_Save")), Qt::LeftButton);
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_ProfileList"));
+        QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "2:Game", "3:Profile3", "current Game"}));
+
+        // Deleting the current profile makes the first one current.
+        page->onProfileDelete();
+        QCOMPARE(page->toast()->text(), QStringLiteral("Delete profile successful"));
+        QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "3:Profile3", "current Profile1"}));
+        QCOMPARE(page->profileIndex(), 1);
+    }
+
+    // The keyboard restores its trigger settings first, then, after the
+    // pause, gets the reset report; the profile keeps index and name.
+    void resetOfAMagneticKeyboard()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV68M");
+        const std::unique_ptr<DDevicePage> page = loadedPage();
+        QVERIFY(COrvaneXML_ModifyProfileNodeInfo(page->profilePath(), "1", "Mine"));
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(page->profilePath(), "1", "4", "A", "0", "1", "1", "5"));
+        keyboard->clearLog();
+
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->text(), QStringLiteral("Whether to reset the current profile?"));
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == QStringLiteral("Yes"))
+                    button->click();
+            }
+        });
+        QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("pushButton_Reset")), Qt::LeftButton);
+        QCOMPARE(page->toast()->text(), QStringLiteral("Operate successful"));
+        QTRY_COMPARE_WITH_TIMEOUT(keyboard->factoryResets(), 1, 5000);
+
+        int64_t restoreAt = -1;
+        int64_t resetAt = -1;
+        for (const SimulatedKeyboard::LoggedReport& report : keyboard->receivedReports()) {
+            if (report.bytes[1] == 0x29 && report.bytes[5] == 0x18 && report.bytes[6] == 0x06 && restoreAt < 0)
+                restoreAt = report.timeNs;
+            if (report.bytes[1] == 0x13 && report.bytes[2] == 0 && resetAt < 0)
+                resetAt = report.timeNs;
+        }
+        QVERIFY(restoreAt > 0);
+        QVERIFY(resetAt > restoreAt);
+        QVERIFY2(resetAt - restoreAt >= 240 * 1000000LL, qPrintable(QString::number(resetAt - restoreAt)));
+        QCOMPARE(comboNames(*page), (QStringList {"1:Mine", "current Mine"}));
+        std::list<keyOperateInfo> keys;
+        COrvaneXML_ProFileKeyInfoSelectAll(page->profilePath(), "1", &keys);
+        QVERIFY(keys.empty());
+    }
+
+    void resetAnsweredNoChangesNothing()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV84");
+        const std::unique_ptr<DDevicePage> page = loadedPage();
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(page->profilePath(), "1", "4", "A", "0", "1", "1", "5"));
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == QStringLiteral("No"))
+                    button->click();
+            }
+        });
+        QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("pushButton_Reset")), Qt::LeftButton);
+        QTest::qWait(300);
+        QCOMPARE(keyboard->factoryResets(), 0);
+        std::list<keyOperateInfo> keys;
+        COrvaneXML_ProFileKeyInfoSelectAll(page->profilePath(), "1", &keys);
+        QCOMPARE(int(keys.size()), 1);
+    }
+
+    // Without its serial number the keyboard gets no folder; its profiles
+    // are opened once it answers.
+    void noSerialNumberNoFolder()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV84");
+        keyboard->setSilentCommand(0x14, true);
+        const auto folders = [] {
+            return QDir(DDataManager::getInstance()->userConfigDir() + QStringLiteral("/OV84"))
+                .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        };
+        const QStringList before = folders();
+        const std::unique_ptr<DDevicePage> page = loadedPage();
+        QVERIFY(page->isProfileLoadPending());
+        QVERIFY(page->profileFolder().isEmpty());
+        QCOMPARE(QByteArray(page->profilePath()), QByteArray());
+        QCOMPARE(folders(), before);
+
+        keyboard->setSilentCommand(0x14, false);
+        keyboard->sendSerialNumberReport();
+        QTRY_VERIFY_WITH_TIMEOUT(!page->isProfileLoadPending(), 10000);
+        QCOMPARE(page->currentSN(), QString::fromStdString(keyboard->serialNumber()));
+        QCOMPARE(layerFiles(page->profileFolder()), (QStringList {"appProfile_Default.xml", "appProfile_FN.xml"}));
+        QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "current Profile1"}));
+        QVERIFY(page->lightDeal()->isKeyboardLightRunning());
+    }
+
+    // A layer file found damaged at load is set aside, and the user is told
+    // where it went.
+    void damagedFileIsReported()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV84");
+        QString folder;
+        {
+            const std::unique_ptr<DDevicePage> page = loadedPage();
+            folder = page->profileFolder();
+        }
+        QVERIFY(!folder.isEmpty());
+        const QString file = folder + QStringLiteral("/appProfile_Default.xml");
+        QFile::remove(file + QStringLiteral(".bak"));
+        QFile damaged(file);
+        QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write("<orvaneStore version=\"1\"><profiles><profile index=\"1\"");
+        damaged.close();
+
+        const std::unique_ptr<DDevicePage> page = loadedPage();
+        const QStringList aside = QDir(folder).entryList({QStringLiteral("appProfile_Default.xml.corrupt-*")});
+        QCOMPARE(aside.size(), 1);
+        QVERIFY2(page->toast()->text().contains(aside.first()), qPrintable(page->toast()->text()));
+        QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "current Profile1"}));
+    }
+};
+
+ORVANE_TEST_MAIN(tst_DDevicePageProfiles)
+#include "tst_DDevicePageProfiles.moc"
