@@ -80,6 +80,10 @@ private:
     // Gives the page a profile file with profile 1 of its own.
     void useProfile(DDevicePage& page)
     {
+        // The load asks the keyboard for its sleep times, and the answer goes
+        // to the profile current when it comes: it must be in first.
+        sleepTimeInfo loaded {-1, -1};
+        QTRY_VERIFY_WITH_TIMEOUT(COrvaneXML_GetProFileIntoSleepTimeInfo(page.profilePath(), "1", &loaded), 5000);
         m_layer = QFile::encodeName(m_dir.filePath(QStringLiteral("layer%1.xml").arg(++m_files)));
         QVERIFY(COrvaneXML_CreateXMLFile(m_layer));
         QVERIFY(COrvaneXML_CreateProFileXmlParentNode(m_layer, "1", "Profile1", 0));
