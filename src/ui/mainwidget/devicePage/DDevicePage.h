@@ -23,7 +23,6 @@ class DPerformancePage;
 class DTriggerSettingPage;
 class MainHidInterFace;
 class QButtonGroup;
-class dragShowArea;
 class hidDeviceJoinFrame;
 class keyboardButCustom;
 class QTimer;
@@ -257,7 +256,6 @@ private:
     QTimer* m_profileRetryTimer = nullptr;
     bool m_firstLoad = true;
     QWidget* m_pictureContainer = nullptr;
-    dragShowArea* m_dragShowArea = nullptr;
     float m_pictureScale = 1.0f;
     std::array<std::array<keyboardButCustom*, 22>, 6> m_keyCapGrid {};
 
