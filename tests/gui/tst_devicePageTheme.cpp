@@ -9,7 +9,41 @@
 #include "resourceInit.h"
 #include "widgets/TextMoveWidget.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <memory>
+
+namespace {
+
+QStringList g_cssWarnings;
+
+void catchCssWarnings(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    if (message.contains(QLatin1String("QCssParser")))
+        g_cssWarnings << message;
+}
+
+// A bare widget of the same kind as the one a sheet is made for.
+QWidget* probeLike(const QWidget* target)
+{
+    if (qobject_cast<const QComboBox*>(target))
+        return new QComboBox;
+    if (qobject_cast<const QLineEdit*>(target))
+        return new QLineEdit;
+    if (qobject_cast<const QPushButton*>(target))
+        return new QPushButton(QStringLiteral("Reset"));
+    if (qobject_cast<const QLabel*>(target))
+        return new QLabel(QStringLiteral("text"));
+    if (qobject_cast<const QFrame*>(target))
+        return new QFrame;
+    return new QWidget;
+}
+
+}
 
 class tst_devicePageTheme : public QObject
 {
@@ -83,6 +117,28 @@ private slots:
         QCOMPARE(page.scrollBarStyle(), expectedScroll);
         QVERIFY(scrollHost->styleSheet() != expectedScroll);
         QTRY_COMPARE(scrollHost->styleSheet(), expectedScroll);
+
+        // Every sheet must be one Qt accepts in full, colours included: each
+        // is tried on a fresh widget of its target's kind, so the warnings
+        // are this page's and not the hosted pages'.
+        g_cssWarnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(catchCssWarnings);
+        for (const DDevicePageTheme::Style& style : DDevicePageTheme::styles(colours)) {
+            if (style.styleSheet.isEmpty())
+                continue;
+            std::unique_ptr<QWidget> probe(probeLike(page.findChild<QWidget*>(style.objectName)));
+            probe->setObjectName(style.objectName);
+            probe->setStyleSheet(style.styleSheet);
+            probe->resize(200, 40);
+            probe->grab();
+        }
+        QScrollBar bar(Qt::Vertical);
+        bar.setStyleSheet(expectedScroll);
+        bar.setRange(0, 100);
+        bar.resize(4, 300);
+        bar.grab();
+        qInstallMessageHandler(previous);
+        QVERIFY2(g_cssWarnings.isEmpty(), qPrintable(g_cssWarnings.join(QLatin1Char('\n'))));
     }
 
     void twiceGivesTheSameLook()

@@ -58,6 +58,26 @@ private slots:
         QCOMPARE(DThemeColor::fillTemplate(styleTemplate, values), expected);
     }
 
+    void fitColorFunctions_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("rgb with alpha") << "a{color: rgb(255,49,53,128);}" << "a{color: rgba(255,49,53,128);}";
+        QTest::newRow("rgba without alpha") << "a{background: rgba(75,75,111);}" << "a{background: rgb(75,75,111);}";
+        QTest::newRow("fitting names kept") << "rgb(1,2,3) rgba(1,2,3,4)" << "rgb(1,2,3) rgba(1,2,3,4)";
+        QTest::newRow("several in one sheet") << "x{border:1px solid rgb(1,2,3,4);background:rgba(5,6,7);}"
+                                              << "x{border:1px solid rgba(1,2,3,4);background:rgb(5,6,7);}";
+        QTest::newRow("empty colour left alone") << "rgb() rgb(1,2)" << "rgb() rgb(1,2)";
+        QTest::newRow("other functions untouched") << "url(:/images/a.png) qlineargradient(x1:0)"
+                                                   << "url(:/images/a.png) qlineargradient(x1:0)";
+    }
+    void fitColorFunctions()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QString, expected);
+        QCOMPARE(DThemeColor::fitColorFunctions(sheet), expected);
+    }
+
     // Each row: a widget, and fragments its style sheet must hold with the
     // theme fields named.
     void styles_data()
@@ -68,7 +88,7 @@ private slots:
         QTest::addColumn<QStringList>("fragments");
         QTest::addColumn<int>("font");
         QTest::addColumn<int>("pointSize");
-        auto rgb = [](const QString& v) { return QStringLiteral("rgb(%1)").arg(v); };
+        auto rgb = [](const QString& v) { return QStringLiteral("rgba(%1)").arg(v); };
 
         QTest::newRow("frame") << "frame" << 0 << QStringList{"QFrame#frame{ background-color: " + rgb(t.deviceLeftBgColor)}
                                << int(DDevicePageTheme::NoFont) << 0;
@@ -181,7 +201,7 @@ private slots:
             "QScrollBar::handle:vertical{ background: rgba(" + t.allScrollBarColorDef + "); min-height: 20px; border-radius: 2px; }",
             "QScrollBar::handle:vertical:hover{ background: rgba(" + t.allScrollBarColorHover + "); }",
             "add-line:vertical{ height: 0px;", "sub-line:vertical{ height: 0px;",
-            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{ background: rgb(" + t.allScrollBgColor +
+            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{ background: rgba(" + t.allScrollBgColor +
                 "); border-radius: 3px; }"};
         for (const QString& fragment : fragments)
             QVERIFY2(style.contains(fragment), qPrintable(fragment));

@@ -1,5 +1,6 @@
 #include "DThemeColor.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace DThemeColor {
@@ -29,6 +30,29 @@ QString fillTemplate(const QString& styleTemplate, const QStringList& values)
         }
         out += c;
     }
+    return out;
+}
+
+QString fitColorFunctions(const QString& styleSheet)
+{
+    static const QRegularExpression colour(QStringLiteral("\\brgba?\\(([^()]*)\\)"));
+    QString out;
+    int last = 0;
+    QRegularExpressionMatchIterator it = colour.globalMatch(styleSheet);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        out += styleSheet.midRef(last, m.capturedStart() - last);
+        const QString args = m.captured(1);
+        const int fields = args.count(QLatin1Char(',')) + 1;
+        if (fields == 4)
+            out += QStringLiteral("rgba(%1)").arg(args);
+        else if (fields == 3)
+            out += QStringLiteral("rgb(%1)").arg(args);
+        else
+            out += m.captured(0);
+        last = m.capturedEnd();
+    }
+    out += styleSheet.midRef(last);
     return out;
 }
 

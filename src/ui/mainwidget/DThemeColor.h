@@ -17,4 +17,10 @@ QColor fromText(const QString& text);
 // stays as written.
 QString fillTemplate(const QString& styleTemplate, const QStringList& values);
 
+// Qt's style sheets take three components only in rgb() and four only in
+// rgba(); anything else leaves the colour unset. Theme colours carry an alpha
+// while a background image is in use, so every rgb()/rgba() of a filled
+// template gets the name that fits its component count.
+QString fitColorFunctions(const QString& styleSheet);
+
 }
