@@ -5,6 +5,7 @@
 #include "../unit/StoreTestSupport.h"
 #include "TestMain.h"
 
+#include "DDeviceKeyboardLink.h"
 #include "MainHidInterFace.h"
 #include "SimulatorHarness.h"
 #include "mainwidget/devicePage/download/DOnboardDownload.h"
@@ -69,7 +70,8 @@ class tst_DOnboardDownload : public QObject
 private:
     std::unique_ptr<SimulatorHarness> m_sim;
     std::shared_ptr<SimulatedKeyboard> m_keyboard;
-    std::unique_ptr<MainHidInterFace> m_hid;
+    std::unique_ptr<DDeviceKeyboardLink> m_link;
+    MainHidInterFace* m_hid = nullptr;  // the link's
     std::unique_ptr<DOnboardDownload> m_download;
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_folder;
@@ -81,24 +83,24 @@ private:
         return QFile::encodeName(m_folder + QLatin1String(DOnboardDownloadPlan::layers[layer].fileName));
     }
 
+    // The keyboard as the device page opens it: through its link, whose
+    // dispatcher turns the keyboard's 0x19 reports into acknowledgements.
     void openKeyboard(const char* model, bool magnetic)
     {
         m_magnetic = magnetic;
         m_keyboard = m_sim->plug(model);
         QVERIFY(m_keyboard);
-        m_hid = std::make_unique<MainHidInterFace>(0, QString::fromLatin1(model));
-        QCOMPARE(m_hid->openDevice(QString::fromStdString(m_sim->pathOf(m_keyboard))), 0);
-        // What the keyboard link does with the keyboard's answers, as far as
-        // the download needs it.
-        connect(m_hid.get(), &MainHidInterFace::sigHidDataArrived, m_download.get(),
-                [this](unsigned char* data, int, int) {
-                    if (data[1] == 0x19)
-                        m_download->onRuningOnboard0x19Cmd();
-                    delete[] data;
-                });
-        m_download->setHidInterface(m_hid.get());
-        m_hid->start();
-        QTRY_VERIFY(m_keyboard->receivedCount(0x14) == 1);
+        hidStructInfoAll info;
+        qstrncpy(info.hidPath, m_sim->pathOf(m_keyboard).c_str(), sizeof info.hidPath);
+        qstrncpy(info.modelName, model, sizeof info.modelName);
+        m_link = std::make_unique<DDeviceKeyboardLink>();
+        connect(m_link.get(), &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, m_download.get(),
+                &DOnboardDownload::onRuningOnboard0x19Cmd);
+        m_link->openDevice(0, info);
+        m_hid = m_link->hidInterface();
+        QVERIFY(m_hid && m_hid->isOpen());
+        m_download->setHidInterface(m_hid);
+        QTRY_VERIFY_WITH_TIMEOUT(m_link->isReady(), 5000);
         m_keyboard->clearLog();
     }
 
@@ -198,13 +200,9 @@ void tst_DOnboardDownload::init()
 
 void tst_DOnboardDownload::cleanup()
 {
-    if (m_hid) {
-        m_hid->closeDevice();
-        m_hid->quit();
-        QVERIFY(m_hid->wait(2000));
-    }
+    m_link.reset();
+    m_hid = nullptr;
     QCoreApplication::sendPostedEvents();
-    m_hid.reset();
     m_download.reset();
     m_keyboard.reset();
     m_sim.reset();

@@ -17,6 +17,8 @@
 #include "keyboardView/keyboardButCustom.h"
 #include "lightDeal/lightDealMain.h"
 #include "lightsConfig/DLightsConfigPage.h"
+#include "download/DOnboardDownload.h"
+#include "keyboardView/keyboardButCustom.h"
 #include "triggerSetting/DTriggerSettingPage.h"
 #include "widgets/ArrowWidget.h"
 #include "widgets/CbNotice.h"
@@ -28,6 +30,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
@@ -52,6 +55,7 @@ DDevicePage::DDevicePage(QWidget* parent)
     , m_ui(new Ui::DDevicePage)
 {
     m_ui->setupUi(this);
+    m_onboardDownload = new DOnboardDownload(this);
     m_ui->pushButton_Test->hide();
     m_ui->pushButton_ChangModeTest->hide();
     m_ui->label_ChangModeTest->hide();
@@ -683,14 +687,18 @@ void DDevicePage::onEveryPageBackTip(QString strTip)
 
 void DDevicePage::onRuningOnboard0x19Cmd()
 {
-    if (senderIsCurrentLink())
-        m_macroAcked = true;
+    if (!senderIsCurrentLink())
+        return;
+    m_macroAcked = true;
+    m_onboardDownload->onRuningOnboard0x19Cmd();
 }
 
 void DDevicePage::onRuningOnboardDownloadStatus(int statusNum)
 {
-    if (senderIsCurrentLink())
-        m_downloadStatus = statusNum;
+    if (!senderIsCurrentLink())
+        return;
+    m_downloadStatus = statusNum;
+    m_onboardDownload->onRuningOnboardDownloadStatus(statusNum);
 }
 
 void DDevicePage::onSleepTimeSetSuccessful()
@@ -861,8 +869,22 @@ void DDevicePage::onLockWinKeyAbout(int winKey, int shiftTab, int altTab, int al
 
 void DDevicePage::onTheKeyboardIntoDownloading()
 {
-    // Nothing is sent yet; the button must not stay marked as running.
+    DDataManager* data = DDataManager::getInstance();
+    QVector<int> usages;
+    for (keyboardButCustom* cap : data->keyButtonList())
+        usages << (cap ? cap->getKeyDec() : 0);
+    char seniorKeyPath[256] = {};
+    data->copySeniorKeyFilePath(seniorKeyPath);
+    // The selected keyboard's layer files sit together in its folder.
+    const QString profileFolder =
+        m_profilePath[0] ? QFileInfo(QFile::decodeName(m_profilePath)).absolutePath() : QString();
+    m_onboardDownload->setHidInterface(m_currentHidInterface);
+    const DOnboardDownload::Outcome outcome =
+        m_onboardDownload->run(profileFolder, usages, data->isMagneticKeyboard(), QByteArray(seniorKeyPath));
+    if (outcome == DOnboardDownload::Outcome::Busy)
+        return;
     m_customKeysPage->stopDownloadAnimation();
+    showTip(m_onboardDownload->message());
 }
 
 // The slots below are wired now so that every page and link signal reaches

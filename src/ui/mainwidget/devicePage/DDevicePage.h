@@ -19,6 +19,7 @@ class DCustomKeysPage;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
 class DLightsConfigPage;
+class DOnboardDownload;
 class DPerformancePage;
 class DTriggerSettingPage;
 class MainHidInterFace;
@@ -271,6 +272,7 @@ private:
     MainHidInterFace* m_currentHidInterface = nullptr;
     int m_linkCounter = 0;
 
+    DOnboardDownload* m_onboardDownload = nullptr;
     bool m_macroAcked = true;
     int m_downloadStatus = -1;
     bool m_sleepTimeAcked = false;

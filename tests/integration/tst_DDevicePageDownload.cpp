@@ -1,0 +1,74 @@
+// The Download button of the key page writes the selected keyboard's
+// profile through the device page, its links and their I/O threads.
+#include "TestMain.h"
+
+#include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
+#include "SimulatorHarness.h"
+#include "mainwidget/devicePage/DDeviceListItem.h"
+#include "mainwidget/devicePage/DDevicePage.h"
+#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "orvanesdk_xml.h"
+#include "resourceInit.h"
+#include "widgets/CbNotice.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <memory>
+
+class tst_DDevicePageDownload : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<hidStructInfoAll>();
+        initOrvaneResources();
+        DDataManager::getInstance()->loadTheme(0);
+    }
+
+    void downloadButtonWritesTheProfile()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV68M");
+        auto page = std::make_unique<DDevicePage>();
+        QSignalSpy loaded(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+        QVERIFY(loaded.wait(20000));
+        QVERIFY(page->currentLink());
+        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink()->isReady(), 5000);
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QByteArray paths[2];
+        const char* const files[2] = {"/appProfile_Default.xml", "/appProfile_FN.xml"};
+        for (int layer = 0; layer < 2; ++layer) {
+            paths[layer] = QFile::encodeName(dir.path() + QLatin1String(files[layer]));
+            QVERIFY(COrvaneXML_CreateXMLFile(paths[layer]));
+            QVERIFY(COrvaneXML_CreateProFileXmlParentNode(paths[layer], "1", "Profile1", 0));
+            QVERIFY(COrvaneXML_ModifyXMLFileProfileIndex(paths[layer], 1));
+        }
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(paths[1], "1", "4", "A", "3", "0", "0", "2"));
+        page->setCurrentProfile(1, paths[0].constData());
+        keyboard->clearLog();
+
+        page->customKeysPage()->on_pushButton_Download_clicked();
+        QCOMPARE(page->toast()->text(), QStringLiteral("Download config successful"));
+        const int keys = DDataManager::getInstance()->keyButtonList().size();
+        QVERIFY(keys > 0);
+        QCOMPARE(int(keyboard->keyMap(0).size()), keys * 4);
+        QCOMPARE(int(keyboard->keyMap(2).size()), keys * 4);
+        for (int slot = 0; slot < 10; ++slot)
+            QCOMPARE(int(keyboard->macroSlot(slot).size()), 256);
+        if (DDataManager::getInstance()->isMagneticKeyboard())
+            QCOMPARE(keyboard->receivedCount(0x2A), 40);
+
+        // Pulled out: the next download fails and says so.
+        keyboard->failWrites(-1);
+        page->customKeysPage()->on_pushButton_Download_clicked();
+        QCOMPARE(page->toast()->text(), QStringLiteral("Download config failed, Please try again"));
+    }
+};
+
+ORVANE_TEST_MAIN(tst_DDevicePageDownload)
+#include "tst_DDevicePageDownload.moc"
