@@ -13,7 +13,6 @@
 #include "widgets/CbNotice.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <memory>
 
 class tst_DDevicePageDownload : public QObject
@@ -38,18 +37,11 @@ private slots:
         QVERIFY(page->currentLink());
         QTRY_VERIFY_WITH_TIMEOUT(page->currentLink()->isReady(), 5000);
 
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        QByteArray paths[2];
-        const char* const files[2] = {"/appProfile_Default.xml", "/appProfile_FN.xml"};
-        for (int layer = 0; layer < 2; ++layer) {
-            paths[layer] = QFile::encodeName(dir.path() + QLatin1String(files[layer]));
-            QVERIFY(COrvaneXML_CreateXMLFile(paths[layer]));
-            QVERIFY(COrvaneXML_CreateProFileXmlParentNode(paths[layer], "1", "Profile1", 0));
-            QVERIFY(COrvaneXML_ModifyXMLFileProfileIndex(paths[layer], 1));
-        }
-        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(paths[1], "1", "4", "A", "3", "0", "0", "2"));
-        page->setCurrentProfile(1, paths[0].constData());
+        // The selected keyboard's own profile files.
+        QTRY_VERIFY_WITH_TIMEOUT(!page->profileFolder().isEmpty(), 5000);
+        const QByteArray fnPath = QFile::encodeName(page->profileFolder() + QStringLiteral("/appProfile_FN.xml"));
+        const QByteArray profile = QByteArray::number(COrvaneXML_GetCreateXMLFileProfileIndex(fnPath));
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(fnPath, profile, "4", "A", "3", "0", "0", "2"));
         keyboard->clearLog();
 
         page->customKeysPage()->on_pushButton_Download_clicked();
@@ -58,6 +50,11 @@ private slots:
         QVERIFY(keys > 0);
         QCOMPARE(int(keyboard->keyMap(0).size()), keys * 4);
         QCOMPARE(int(keyboard->keyMap(2).size()), keys * 4);
+        // Key A of the FN layer plays mute.
+        const QByteArray fnMap(reinterpret_cast<const char*>(keyboard->keyMap(2).data()), keys * 4);
+        QVERIFY(fnMap.contains(QByteArray::fromHex("07120000")));
+        QVERIFY(!QByteArray(reinterpret_cast<const char*>(keyboard->keyMap(0).data()), keys * 4)
+                     .contains(QByteArray::fromHex("07120000")));
         for (int slot = 0; slot < 10; ++slot)
             QCOMPARE(int(keyboard->macroSlot(slot).size()), 256);
         if (DDataManager::getInstance()->isMagneticKeyboard())

@@ -30,7 +30,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
-#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
@@ -875,12 +874,9 @@ void DDevicePage::onTheKeyboardIntoDownloading()
         usages << (cap ? cap->getKeyDec() : 0);
     char seniorKeyPath[256] = {};
     data->copySeniorKeyFilePath(seniorKeyPath);
-    // The selected keyboard's layer files sit together in its folder.
-    const QString profileFolder =
-        m_profilePath[0] ? QFileInfo(QFile::decodeName(m_profilePath)).absolutePath() : QString();
     m_onboardDownload->setHidInterface(m_currentHidInterface);
     const DOnboardDownload::Outcome outcome =
-        m_onboardDownload->run(profileFolder, usages, data->isMagneticKeyboard(), QByteArray(seniorKeyPath));
+        m_onboardDownload->run(m_profileFolder, usages, data->isMagneticKeyboard(), QByteArray(seniorKeyPath));
     if (outcome == DOnboardDownload::Outcome::Busy)
         return;
     m_customKeysPage->stopDownloadAnimation();
