@@ -74,6 +74,14 @@ DAppllication::DAppllication(const QString& appId, int& argc, char** argv, bool 
 
 DAppllication::~DAppllication()
 {
+    // The windows go while the application still exists: the device page
+    // joins every keyboard's I/O thread on its way out, which must happen
+    // before the device library's own state is torn down at exit.
+    delete m_mainWidget;
+    m_mainWidget = nullptr;
+    m_windowToRaise = nullptr;
+    delete m_loginWidget;
+    m_loginWidget = nullptr;
     delete m_linguist;
 }
 

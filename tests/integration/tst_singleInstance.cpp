@@ -72,13 +72,19 @@ private slots:
     void terminationSignalsEndCleanly()
     {
         QFETCH(int, signalNumber);
+        // With keyboards open, their I/O threads must be joined before the
+        // device library goes away at exit.
+        QProcessEnvironment keyboards;
+        keyboards.insert(QStringLiteral("ORVANE_SIMULATE"), QStringLiteral("OV68M,OV84W@24g"));
         ProgramRunner runner(env());
-        runner.start();
+        runner.start({}, &keyboards);
         QVERIFY(ProgramRunner::waitForListeningInstance(30000));
         QVERIFY(QFile::exists(socketPath()));
+        QTest::qWait(2500);  // the device list loads and the links open
 
         ::kill(static_cast<pid_t>(runner.process().processId()), signalNumber);
         QCOMPARE(runner.waitForExit(30000), 0);
+        QVERIFY2(!QDir(env().appDataDir() + QStringLiteral("/dump")).exists(), "the program crashed on its way out");
         QVERIFY(!QFile::exists(socketPath()));
         QSharedMemory segment(QStringLiteral("VELKOV2.0_1.2.0.1"));
         QVERIFY2(!segment.attach(), "the segment outlived the program");
