@@ -773,4 +773,20 @@
         <translation>لم يتم العثور على أجهزة قابلة للترقية</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>الإضاءة</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>الاستجابة</translation>
+    </message>
+</context>
 </TS>

@@ -773,4 +773,20 @@
         <translation>Nenalezena žádná zařízení k aktualizaci</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klávesnice</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>Podsvícení</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Spouštění</translation>
+    </message>
+</context>
 </TS>

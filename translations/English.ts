@@ -773,4 +773,20 @@
         <translation>No upgradeable devices found</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Trigger</translation>
+    </message>
+</context>
 </TS>

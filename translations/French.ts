@@ -773,4 +773,20 @@
         <translation>Aucun appareil à mettre à jour</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>Éclairage</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Déclenchement</translation>
+    </message>
+</context>
 </TS>

@@ -773,4 +773,20 @@
         <translation>Keine aktualisierbaren Geräte gefunden</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Auslösung</translation>
+    </message>
+</context>
 </TS>

@@ -773,4 +773,20 @@
         <translation>Nessun dispositivo aggiornabile trovato</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>Luce</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Attivazione</translation>
+    </message>
+</context>
 </TS>

@@ -773,4 +773,20 @@
         <translation>업그레이드할 수 있는 장치가 없습니다</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>키보드</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>조명</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>트리거</translation>
+    </message>
+</context>
 </TS>

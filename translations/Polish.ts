@@ -773,4 +773,20 @@
         <translation>Nie znaleziono urządzeń do aktualizacji</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klawiatura</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>Podświetlenie</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Wyzwalanie</translation>
+    </message>
+</context>
 </TS>

@@ -773,4 +773,20 @@
         <translation>Nenhum dispositivo atualizável encontrado</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>Iluminação</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Acionamento</translation>
+    </message>
+</context>
 </TS>

@@ -773,4 +773,20 @@
         <translation>Нет устройств для обновления</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавиатура</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>Подсветка</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Срабатывание</translation>
+    </message>
+</context>
 </TS>

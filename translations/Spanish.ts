@@ -773,4 +773,20 @@
         <translation>No se encontraron dispositivos actualizables</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>Luz</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Activación</translation>
+    </message>
+</context>
 </TS>

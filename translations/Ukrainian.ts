@@ -773,4 +773,20 @@
         <translation>Немає пристроїв для оновлення</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавіатура</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>Підсвічування</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Спрацювання</translation>
+    </message>
+</context>
 </TS>

@@ -773,4 +773,20 @@
         <translation>未找到可升級的裝置</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keyboard</source>
+        <translation>鍵盤</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>key lights shown</comment>
+        <translation>燈光</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>觸發</translation>
+    </message>
+</context>
 </TS>

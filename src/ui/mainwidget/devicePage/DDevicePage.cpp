@@ -8,12 +8,17 @@
 #include "DDeviceListLoader.h"
 #include "DDevicePageTheme.h"
 #include "DHotPlugPlanner.h"
+#include "DBoundMacroRefresh.h"
+#include "DKeyPressEffects.h"
 #include "DPerformancePage.h"
+#include "DPictureZoom.h"
+#include "DProfileFileSet.h"
 #include "DSleepTimeCheck.h"
 #include "MainHidInterFace.h"
 #include "keyboardView/DCustomKeysPage.h"
 #include "keyboardView/dragShowArea.h"
 #include "keyboardView/hidDeviceJoinFrame.h"
+#include "keyboardView/keySelectFrame.h"
 #include "keyboardView/keyboardButCustom.h"
 #include "lightDeal/lightDealMain.h"
 #include "lightsConfig/DLightsConfigPage.h"
@@ -28,6 +33,8 @@
 #include <QDebug>
 #include <QPair>
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QDebug>
 #include <QEvent>
 #include <QSettings>
@@ -866,6 +873,198 @@ void DDevicePage::onLockWinKeyAbout(int winKey, int shiftTab, int altTab, int al
         m_currentLink->setLockWinKeyFeatures(winKey, shiftTab, altTab, altF4);
 }
 
+void DDevicePage::onCurIndexChangedMainPage(int selIndex)
+{
+    constexpr int triggerPage = 4;
+    DDataManager* data = DDataManager::getInstance();
+    if (m_currentPageIndex == triggerPage && data->isCalibrating()) {
+        m_ui->toolButton_TriggerSetting->setChecked(true);
+        onEveryPageBackTip(QObject::tr("Key calibration in progress, please wait a moment"));
+        return;
+    }
+    if (m_currentPageIndex == triggerPage && selIndex != triggerPage && m_currentHidInterface) {
+        // Tells the keyboard that the travel display of the trigger page ends.
+        uchar report[64] = {};
+        report[0] = 0x01;
+        report[1] = 0x29;
+        report[5] = 0x18;
+        report[6] = 0x03;
+        if (m_currentHidInterface->queueCmdReport(report) < 0)
+            qDebug() << "USB serial port [Write Sensitivity-data] Failed ...";
+    }
+    m_currentKeyboardEffect = -1;
+    m_currentPageIndex = selIndex;
+
+    keySelectFrame* frame = data->keySelectFrame();
+    if (frame)
+        frame->setKeysCalibrationShowMode(false);
+    const bool colours = selIndex == 1 || selIndex == triggerPage;
+    if (m_keyboardPicture)
+        m_keyboardPicture->setColorShowMode(colours);
+    if (frame) {
+        frame->setSideLightVisible(selIndex == 1);
+        if (selIndex != 1)
+            frame->setKeysSelectEnabled(true);
+    }
+    if (selIndex == triggerPage) {
+        for (keyboardButCustom* cap : data->keyButtonList()) {
+            cap->setLightColorEnabled(false);
+            cap->setLightColor(QColor(0, 0, 0, 0));
+        }
+    }
+    m_triggerSettingPage->exitCalibrationMode();
+
+    switch (selIndex) {
+    case 0:
+        m_ui->stackedWidget->setCurrentWidget(m_ui->page_CustomKeys);
+        m_customKeysPage->initPageState(m_currentLayer);
+        m_ui->label_ChangModeTest->setText(QObject::tr("Keyboard"));
+        break;
+    case 1:
+        m_ui->stackedWidget->setCurrentWidget(m_ui->page_LightsConfig);
+        m_lightsConfigPage->loadProfileLightType();
+        m_ui->label_ChangModeTest->setText(QObject::tr("Light", "key lights shown"));
+        break;
+    case 2:
+        m_ui->stackedWidget->setCurrentWidget(m_ui->page_Performance);
+        m_performancePage->loadPerformanceSettings();
+        m_ui->label_ChangModeTest->setText(QObject::tr("Keyboard"));
+        break;
+    case triggerPage:
+        m_ui->stackedWidget->setCurrentWidget(m_ui->page_TriggerSetting);
+        m_triggerSettingPage->loadSensitivityData();
+        m_ui->label_ChangModeTest->setText(QObject::tr("Trigger"));
+        break;
+    default:
+        break;
+    }
+}
+
+void DDevicePage::onAutoIntoCustomKeysPage()
+{
+    m_ui->toolButton_CustomKey->setChecked(true);
+    m_ui->stackedWidget->setCurrentWidget(m_ui->page_CustomKeys);
+}
+
+void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
+{
+    if (pageIndex == m_currentLayer)
+        return;
+    const QByteArray current(m_profilePath);
+    const int slash = current.lastIndexOf('/');
+    const QByteArray layerFile =
+        DProfileFileSet::layerFileName(pageIndex == 0 ? DProfileFileSet::DefaultLayer : DProfileFileSet::FnLayer)
+            .toLatin1();
+    const QByteArray path = (slash >= 0 ? current.left(slash) : current) + layerFile;
+    if (current.isEmpty() || path.size() >= int(sizeof m_profilePath)) {
+        qDebug() << "Layer switch: no usable profile path";
+        return;
+    }
+    m_currentLayer = pageIndex;
+    const int index = DProfileFileSet::ensureListedCurrent(path.constData());
+    setCurrentProfile(index > 0 ? index : 1, path.constData());
+
+    if (m_currentLink) {
+        const QList<keyboardButCustom*> caps = DDataManager::getInstance()->keyButtonList();
+        for (const QPair<int, int>& key : m_currentLink->customizableKeys()) {
+            for (keyboardButCustom* cap : caps) {
+                if (cap->getRowIndex() == key.first && cap->getColumnIndex() == key.second)
+                    cap->setRemapEnabled(pageIndex == 0);
+            }
+        }
+    }
+    if (DDataManager::getInstance()->isMagneticKeyboard()) {
+        m_customKeysPage->setCurrentLayer(pageIndex);
+        DDataManager::getInstance()->setDefaultLayerSelected(pageIndex == 0);
+    }
+}
+
+void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData info)
+{
+    if (m_currentKeyboardEffect == DKeyPressEffects::customEffect && lightIndex != DKeyPressEffects::customEffect
+        && m_keyboardPicture)
+        m_keyboardPicture->selectKeysInRect(0, 0, 0, 0);
+    m_customKeysPage->setKeyboardHookEnabled(DKeyPressEffects::isKeyPressDriven(info.ledType));
+    if (keySelectFrame* frame = DDataManager::getInstance()->keySelectFrame())
+        frame->setKeysSelectEnabled(lightIndex == DKeyPressEffects::customEffect);
+    m_currentKeyboardEffect = lightIndex;
+}
+
+void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
+{
+    constexpr int triggerPage = 4;
+    m_lightsConfigPage->applyDeviceLightChange(hidType, ledType);
+    keySelectFrame* frame = DDataManager::getInstance()->keySelectFrame();
+    if (hidType == 0) {
+        if (m_currentPageIndex != triggerPage) {
+            if (m_keyboardPicture)
+                m_keyboardPicture->selectKeysInRect(0, 0, 0, 0);
+            if (frame)
+                frame->setKeysSelectEnabled(false);
+        }
+        m_customKeysPage->setKeyboardHookEnabled(DKeyPressEffects::isKeyPressDriven(ledType));
+    }
+    if (m_currentPageIndex == 0 && frame)
+        frame->setKeysSelectEnabled(true);
+}
+
+void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)
+{
+    Q_UNUSED(strMacroName)
+    char macroFile[DDataManager::pathBufferSize] = {};
+    DDataManager::getInstance()->copyMacroFilePath(macroFile);
+    DBoundMacroRefresh::refresh(m_profilePath, m_profileIndex, macroFile, strMacroIndex.toLatin1());
+}
+
+void DDevicePage::on_toolButton_MacroDialog_clicked()
+{
+    m_customKeysPage->setKeyboardHookEnabled(false);
+    emit sigShowMacroPage();
+}
+
+void DDevicePage::on_toolButton_SeniorKey_clicked()
+{
+    emit sigShowSeniorKeysPage();
+}
+
+void DDevicePage::zoomPicture(bool zoomIn)
+{
+    if (!DPictureZoom::zoom(&m_pictureScale, m_ui->label_Multiple->text(), zoomIn))
+        return;
+    m_ui->label_Multiple->setText(DPictureZoom::labelText(m_pictureScale));
+    if (m_keyboardPicture)
+        m_keyboardPicture->setScale(m_pictureScale, true);
+}
+
+void DDevicePage::on_pushButton_MoreBig_clicked()
+{
+    zoomPicture(true);
+}
+
+void DDevicePage::on_pushButton_MoreSmall_clicked()
+{
+    zoomPicture(false);
+}
+
+void DDevicePage::setColorDisplay(bool on)
+{
+    if (m_keyboardPicture)
+        m_keyboardPicture->setColorShowMode(on);
+}
+
+void DDevicePage::on_pushButton_ChangModeTest_clicked()
+{
+    m_colorTestMode = !m_colorTestMode;
+    setColorDisplay(m_colorTestMode);
+    m_ui->label_ChangModeTest->setText(m_colorTestMode ? QObject::tr("Light", "key lights shown") : QObject::tr("Keyboard"));
+}
+
+void DDevicePage::onLickActivited(QString link)
+{
+    Q_UNUSED(link)
+    QDesktopServices::openUrl(QUrl(m_companyLink));
+}
+
 void DDevicePage::onTheKeyboardIntoDownloading()
 {
     DDataManager* data = DDataManager::getInstance();
@@ -889,12 +1088,8 @@ void DDevicePage::onTheKeyboardIntoDownloading()
 void DDevicePage::onRuningOnboard0x18Cmd() {}
 void DDevicePage::onQN9080Recv0x0bCmd(int) {}
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
-void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}
 void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}
-void DDevicePage::onDefaultLayerAndFnLayerSwitch(int) {}
-void DDevicePage::onAutoIntoCustomKeysPage() {}
 void DDevicePage::onInteractLightsPointXY(int, int) {}
-void DDevicePage::onSelectCurrentLightTypeIndex_KB(int, colorInfoData) {}
 void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
 void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
 void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
@@ -905,9 +1100,6 @@ void DDevicePage::onKeyRateOfReturnCurrentNum(int) {}
 void DDevicePage::onCalibrationMode(int) {}
 void DDevicePage::onKeyCalibrationStartRuning() {}
 void DDevicePage::onAllKeysCalibrationMode(int) {}
-void DDevicePage::onLickActivited(QString) {}
-void DDevicePage::onCurIndexChangedMainPage(int) {}
-void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
 void DDevicePage::onQueryDynamicDisplaySensitivityNum(int, int) {}
 void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int, int) {}
 void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int) {}

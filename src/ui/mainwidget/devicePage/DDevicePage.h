@@ -111,6 +111,9 @@ public:
     void setSleepTimeAcked(bool acked) { m_sleepTimeAcked = acked; }
     void setMacroAcked(bool acked) { m_macroAcked = acked; }
     QString scrollBarStyle() const { return m_scrollBarStyle; }
+    int currentPageIndex() const { return m_currentPageIndex; }
+    int currentKeyboardEffect() const { return m_currentKeyboardEffect; }
+    float pictureScale() const { return m_pictureScale; }
 
 signals:
     void sigShowMacroPage();
@@ -195,6 +198,11 @@ public slots:
     void onDragAreaMousePressOrRelease(bool isMousePress);
     void onDragAreaMoveOneKey(bool isSelectedOneKey);
     void onTheDragAreaHaveChanged(int operateType, int selectedStatus, int indexX, int indexY);
+    void on_toolButton_MacroDialog_clicked();
+    void on_toolButton_SeniorKey_clicked();
+    void on_pushButton_MoreBig_clicked();
+    void on_pushButton_MoreSmall_clicked();
+    void on_pushButton_ChangModeTest_clicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -224,6 +232,8 @@ private:
     // Opens the profile set once the selected keyboard's link has its
     // serial number, after a load that had to go on without it.
     void retryPendingProfileLoad();
+    void zoomPicture(bool zoomIn);
+    void setColorDisplay(bool on);
 
     Ui::DDevicePage* m_ui = nullptr;
     QString m_desktopPath;
@@ -231,6 +241,7 @@ private:
     QElapsedTimer m_waitTimer;
     int m_currentPageIndex = -1;
     int m_currentKeyboardEffect = -1;
+    bool m_colorTestMode = false;
     QString m_companyLink = QStringLiteral("https://orvane.example/");
     QVBoxLayout* m_deviceListLayout = nullptr;
     DCustomKeysPage* m_customKeysPage = nullptr;

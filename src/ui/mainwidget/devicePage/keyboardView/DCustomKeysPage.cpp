@@ -66,3 +66,9 @@ void DCustomKeysPage::setKeyboardHookEnabled(bool on, int)
     m_hook->stopHook();
     m_keyboardHookOn = on && m_hook->startHook(passThroughMode);
 }
+
+void DCustomKeysPage::initPageState(int layer)
+{
+    m_shownLayer = layer;
+    DDataManager::getInstance()->clearCurrentKey();
+}

@@ -31,6 +31,9 @@ public:
     // Back to the first function entry.
     void resetKeyPage() { ++m_resets; }
     int keyPageResets() const { return m_resets; }
+    // The start state when the page is shown again, on the given layer tab.
+    void initPageState(int layer);
+    int shownLayer() const { return m_shownLayer; }
 
     int profileIndex() const { return m_profile.index(); }
     const char* profilePath() const { return m_profile.path(); }
@@ -61,4 +64,5 @@ private:
     bool m_keyboardHookOn = false;
     int m_currentLayer = 0;
     int m_resets = 0;
+    int m_shownLayer = 0;
 };

@@ -12,3 +12,15 @@ void DLightsConfigPage::retranslate()
 void DLightsConfigPage::setTheme()
 {
 }
+
+void DLightsConfigPage::loadProfileLightType()
+{
+    ++m_loadCount;
+}
+
+void DLightsConfigPage::applyDeviceLightChange(int part, int effect)
+{
+    Q_UNUSED(part)
+    Q_UNUSED(effect)
+    loadProfileLightType();
+}

@@ -35,6 +35,12 @@ public:
     lightModeListInfo sideCapability() const { return m_sideModes; }
     // The custom scheme in use; the scheme list is not built yet, so the first.
     int currentCustomLightIndex() const { return 0; }
+
+    // Shows the current profile's stored light settings.
+    void loadProfileLightType();
+    // The keyboard changed its light itself: show the stored setting of that part.
+    void applyDeviceLightChange(int part, int effect);
+    int loadCount() const { return m_loadCount; }
     int profileIndex() const { return m_profile.index(); }
     const char* profilePath() const { return m_profile.path(); }
 
@@ -51,4 +57,5 @@ private:
     MainHidInterFace* m_hidInterface = nullptr;
     lightModeListInfo m_keyboardModes;
     lightModeListInfo m_sideModes;
+    int m_loadCount = 0;
 };

@@ -1,5 +1,7 @@
 #include "DTriggerSettingPage.h"
 
+#include "DDataManager.h"
+
 DTriggerSettingPage::DTriggerSettingPage(QWidget* parent)
     : QWidget(parent)
 {
@@ -11,4 +13,14 @@ void DTriggerSettingPage::retranslate()
 
 void DTriggerSettingPage::setTheme()
 {
+}
+
+void DTriggerSettingPage::exitCalibrationMode()
+{
+    DDataManager::getInstance()->setCalibrating(false);
+}
+
+void DTriggerSettingPage::loadSensitivityData()
+{
+    ++m_loadCount;
 }

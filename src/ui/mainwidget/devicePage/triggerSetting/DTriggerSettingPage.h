@@ -14,6 +14,11 @@ public:
 
     void retranslate();
     void setTheme();
+    // Leaving the page ends a calibration the user started on it.
+    void exitCalibrationMode();
+    // Shows the travel values the data manager holds.
+    void loadSensitivityData();
+    int loadCount() const { return m_loadCount; }
 
 signals:
     void sigAllKeysCalibrationMode(int selMode);
@@ -24,4 +29,7 @@ signals:
     void sigMagnetsKeyboardDefaultSensitivity();
     void sigMagnetsKeysApplyConfig(int selectMode, int strengthLeft, int strengthRight, int quickTriggerLeft,
                                    int quickTriggerRight);
+
+private:
+    int m_loadCount = 0;
 };

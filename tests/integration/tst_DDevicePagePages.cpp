@@ -1,0 +1,361 @@
+// The device page's page switching and its other slots against the
+// simulated keyboard: main pages with their loads and the refusal during
+// calibration, the report on leaving the trigger page, the layer switch,
+// the key hook for the key-press light effects, the zoom, the macro and
+// advanced-key buttons, and the refresh of a profile's bound-macro copy.
+#include "../unit/StoreTestSupport.h"
+#include "TestMain.h"
+
+#include "DDataManager.h"
+#include "SimulatorHarness.h"
+#include "mainwidget/devicePage/DDeviceListItem.h"
+#include "mainwidget/devicePage/DDevicePage.h"
+#include "mainwidget/devicePage/DPerformancePage.h"
+#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
+#include "resourceInit.h"
+#include "widgets/CbNotice.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace StoreTestSupport;
+
+namespace {
+
+constexpr int loadTimeoutMs = 20000;
+
+std::unique_ptr<DDevicePage> loadPage()
+{
+    auto page = std::make_unique<DDevicePage>();
+    QSignalSpy loadEnd(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+    if (!loadEnd.wait(loadTimeoutMs))
+        return nullptr;
+    return page;
+}
+
+colorInfoData effect(int id)
+{
+    colorInfoData info{};
+    info.ledType = id;
+    return info;
+}
+
+int triggerLeaveReports(const SimulatedKeyboard& keyboard)
+{
+    int count = 0;
+    for (const SimulatedKeyboard::LoggedReport& report : keyboard.receivedReports()) {
+        if (report.bytes[1] == 0x29 && report.bytes[5] == 0x18 && report.bytes[6] == 0x03)
+            ++count;
+    }
+    return count;
+}
+
+}
+
+class tst_DDevicePagePages : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    int m_folders = 0;
+
+    template<typename T>
+    static T* child(QObject& parent, const char* name)
+    {
+        return parent.findChild<T*>(QLatin1String(name));
+    }
+
+    static QString shownPage(DDevicePage& page)
+    {
+        return child<QStackedWidget>(page, "stackedWidget")->currentWidget()->objectName();
+    }
+
+    // A default and an FN layer file in a folder of their own, current
+    // profiles 2 and 3.
+    QByteArray layerFiles()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("kb%1").arg(++m_folders));
+        QDir().mkpath(folder);
+        const QByteArray defaultLayer = QFile::encodeName(folder + QStringLiteral("/appProfile_Default.xml"));
+        const QByteArray fnLayer = QFile::encodeName(folder + QStringLiteral("/appProfile_FN.xml"));
+        for (const QByteArray& path : {defaultLayer, fnLayer}) {
+            [&] {
+                QVERIFY(COrvaneXML_CreateXMLFile(path));
+                for (const char* index : {"1", "2", "3"})
+                    QVERIFY(COrvaneXML_CreateProFileXmlParentNode(path, index, "Profile", 0));
+            }();
+        }
+        COrvaneXML_ModifyXMLFileProfileIndex(defaultLayer, 2);
+        COrvaneXML_ModifyXMLFileProfileIndex(fnLayer, 3);
+        return defaultLayer;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<hidStructInfoAll>();
+        initOrvaneResources();
+        DDataManager::getInstance()->loadTheme(0);
+    }
+
+    void cleanup()
+    {
+        DDataManager::getInstance()->setCalibrating(false);
+    }
+
+    void mainPages()
+    {
+        SimulatorHarness sim;
+        sim.plug("OV68M");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        page->setCurrentProfile(2, layerFiles().constData());
+        QVERIFY(COrvaneXML_SetProFileIntoSleepTimeInfo(page->profilePath(), "2", 321, 12));
+        page->show();
+        auto* modeLabel = child<QLabel>(*page, "label_ChangModeTest");
+
+        const int lightLoads = page->lightsConfigPage()->loadCount();
+        child<QToolButton>(*page, "toolButton_LightConfig")->click();
+        QCOMPARE(page->currentPageIndex(), 1);
+        QCOMPARE(shownPage(*page), QStringLiteral("page_LightsConfig"));
+        QCOMPARE(page->lightsConfigPage()->loadCount(), lightLoads + 1);
+        QCOMPARE(modeLabel->text(), QStringLiteral("Light"));
+
+        child<QToolButton>(*page, "toolButton_Performance")->click();
+        QCOMPARE(page->currentPageIndex(), 2);
+        QCOMPARE(shownPage(*page), QStringLiteral("page_Performance"));
+        QCOMPARE(child<QLineEdit>(*page->performancePage(), "lineEdit_LightSleep")->text(), QStringLiteral("321"));
+        QCOMPARE(modeLabel->text(), QStringLiteral("Keyboard"));
+
+        const int triggerLoads = page->triggerSettingPage()->loadCount();
+        child<QToolButton>(*page, "toolButton_TriggerSetting")->click();
+        QCOMPARE(page->currentPageIndex(), 4);
+        QCOMPARE(shownPage(*page), QStringLiteral("page_TriggerSetting"));
+        QCOMPARE(page->triggerSettingPage()->loadCount(), triggerLoads + 1);
+        QCOMPARE(modeLabel->text(), QStringLiteral("Trigger"));
+
+        page->customKeysPage()->initPageState(1);
+        child<QToolButton>(*page, "toolButton_CustomKey")->click();
+        QCOMPARE(page->currentPageIndex(), 0);
+        QCOMPARE(shownPage(*page), QStringLiteral("page_CustomKeys"));
+        QCOMPARE(page->customKeysPage()->shownLayer(), 0);
+
+        // A key cap click shows the key page without a switch.
+        child<QToolButton>(*page, "toolButton_Performance")->click();
+        page->onAutoIntoCustomKeysPage();
+        QCOMPARE(shownPage(*page), QStringLiteral("page_CustomKeys"));
+        QVERIFY(child<QToolButton>(*page, "toolButton_CustomKey")->isChecked());
+        QCOMPARE(page->currentPageIndex(), 2);
+    }
+
+    void refusedWhileCalibrating()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV68M");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        page->show();
+        child<QToolButton>(*page, "toolButton_TriggerSetting")->click();
+        DDataManager::getInstance()->setCalibrating(true);
+        const int reports = triggerLeaveReports(*keyboard);
+
+        child<QToolButton>(*page, "toolButton_LightConfig")->click();
+        QCOMPARE(page->currentPageIndex(), 4);
+        QCOMPARE(shownPage(*page), QStringLiteral("page_TriggerSetting"));
+        QVERIFY(child<QToolButton>(*page, "toolButton_TriggerSetting")->isChecked());
+        QCOMPARE(page->toast()->text(), QStringLiteral("Key calibration in progress, please wait a moment"));
+        QTest::qWait(200);
+        QCOMPARE(triggerLeaveReports(*keyboard), reports);
+
+        DDataManager::getInstance()->setCalibrating(false);
+        child<QToolButton>(*page, "toolButton_LightConfig")->click();
+        QCOMPARE(page->currentPageIndex(), 1);
+    }
+
+    void leavingTheTriggerPageTellsTheKeyboard()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV68M");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        page->show();
+        const int before = triggerLeaveReports(*keyboard);
+        for (const char* button : {"toolButton_LightConfig", "toolButton_Performance", "toolButton_CustomKey"})
+            child<QToolButton>(*page, button)->click();
+        child<QToolButton>(*page, "toolButton_TriggerSetting")->click();
+        child<QToolButton>(*page, "toolButton_TriggerSetting")->click();
+        QTest::qWait(200);
+        QCOMPARE(triggerLeaveReports(*keyboard), before);
+
+        child<QToolButton>(*page, "toolButton_Performance")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(triggerLeaveReports(*keyboard), before + 1, loadTimeoutMs);
+        child<QToolButton>(*page, "toolButton_LightConfig")->click();
+        QTest::qWait(200);
+        QCOMPARE(triggerLeaveReports(*keyboard), before + 1);
+    }
+
+    void layerSwitch()
+    {
+        SimulatorHarness sim;
+        sim.plug("OV68M");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        const QByteArray defaultLayer = layerFiles();
+        page->setCurrentProfile(2, defaultLayer.constData());
+        QCOMPARE(page->currentLayer(), 0);
+        DDataManager::getInstance()->setMagneticKeyboard(true);
+
+        page->onDefaultLayerAndFnLayerSwitch(0);
+        QCOMPARE(QByteArray(page->profilePath()), defaultLayer);
+
+        emit page->customKeysPage()->sigDefaultLayerAndFnLayerSwitch(1);
+        QCOMPARE(page->currentLayer(), 1);
+        QVERIFY(QByteArray(page->profilePath()).endsWith("/appProfile_FN.xml"));
+        QCOMPARE(page->profileIndex(), 3);
+        QCOMPARE(QByteArray(page->performancePage()->profilePath()), QByteArray(page->profilePath()));
+        QCOMPARE(page->performancePage()->profileIndex(), 3);
+        QCOMPARE(page->customKeysPage()->currentLayer(), 1);
+        QVERIFY(!DDataManager::getInstance()->isDefaultLayerSelected());
+
+        // The layer already shown is not loaded again.
+        const QByteArray fnLayer(page->profilePath());
+        page->setCurrentProfile(1, fnLayer.constData());
+        page->onDefaultLayerAndFnLayerSwitch(1);
+        QCOMPARE(page->profileIndex(), 1);
+
+        page->onDefaultLayerAndFnLayerSwitch(0);
+        QCOMPARE(QByteArray(page->profilePath()), defaultLayer);
+        QCOMPARE(page->profileIndex(), 2);
+        QVERIFY(DDataManager::getInstance()->isDefaultLayerSelected());
+        DDataManager::getInstance()->setMagneticKeyboard(false);
+    }
+
+    void keyPressHook_data()
+    {
+        QTest::addColumn<int>("effectId");
+        QTest::addColumn<bool>("hook");
+        QTest::newRow("static") << 0 << false;
+        QTest::newRow("reactive") << 6 << true;
+        QTest::newRow("aurora") << 7 << true;
+        QTest::newRow("ripple") << 8 << true;
+        QTest::newRow("custom") << 10 << false;
+        QTest::newRow("cross") << 11 << true;
+        QTest::newRow("speed respond") << 12 << true;
+        QTest::newRow("fireworks") << 16 << true;
+    }
+    void keyPressHook()
+    {
+        QFETCH(int, effectId);
+        QFETCH(bool, hook);
+        SimulatorHarness sim;
+        sim.plug("OV82");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        DCustomKeysPage* keys = page->customKeysPage();
+        // From the opposite state, so the choice itself has to switch it.
+        emit page->lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(1, effect(hook ? 0 : 7));
+        QCOMPARE(keys->isKeyboardHookEnabled(), !hook);
+        emit page->lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(effectId, effect(effectId));
+        QCOMPARE(keys->isKeyboardHookEnabled(), hook);
+        QCOMPARE(page->currentKeyboardEffect(), effectId);
+        // The keyboard changing its own key light does the same.
+        page->onLightConfigHaveChanged_HidSend(0, hook ? 0 : effectId);
+        QCOMPARE(keys->isKeyboardHookEnabled(), false);
+        page->onLightConfigHaveChanged_HidSend(1, effectId);
+        QCOMPARE(keys->isKeyboardHookEnabled(), false);
+        // A page switch forgets the chosen effect.
+        page->onCurIndexChangedMainPage(2);
+        QCOMPARE(page->currentKeyboardEffect(), -1);
+    }
+
+    void zoom()
+    {
+        SimulatorHarness sim;
+        sim.plug("OV82");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        auto* label = child<QLabel>(*page, "label_Multiple");
+        QCOMPARE(label->text(), QStringLiteral("1.0"));
+        auto* bigger = child<QPushButton>(*page, "pushButton_MoreBig");
+        auto* smaller = child<QPushButton>(*page, "pushButton_MoreSmall");
+        smaller->click();
+        QCOMPARE(label->text(), QStringLiteral("1.0"));
+        for (int i = 0; i < 10; ++i)
+            bigger->click();
+        QCOMPARE(label->text(), QStringLiteral("2.0"));
+        QVERIFY(qAbs(page->pictureScale() - 2.0f) < 0.01f);
+        bigger->click();
+        QCOMPARE(label->text(), QStringLiteral("2.0"));
+        QVERIFY(page->pictureScale() < 2.05f);
+        for (int i = 0; i < 11; ++i)
+            smaller->click();
+        QCOMPARE(label->text(), QStringLiteral("1.0"));
+        QVERIFY(qAbs(page->pictureScale() - 1.0f) < 0.01f);
+    }
+
+    void macroAndAdvancedKeyButtons()
+    {
+        SimulatorHarness sim;
+        sim.plug("OV68M");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        page->customKeysPage()->setKeyboardHookEnabled(true);
+        const int shownPage = page->currentPageIndex();
+        QSignalSpy macro(page.get(), &DDevicePage::sigShowMacroPage);
+        QSignalSpy senior(page.get(), &DDevicePage::sigShowSeniorKeysPage);
+        child<QToolButton>(*page, "toolButton_MacroDialog")->click();
+        QCOMPARE(macro.count(), 1);
+        QVERIFY(!page->customKeysPage()->isKeyboardHookEnabled());
+        child<QToolButton>(*page, "toolButton_SeniorKey")->click();
+        QCOMPARE(senior.count(), 1);
+        QCOMPARE(macro.count(), 1);
+        QCOMPARE(page->currentPageIndex(), shownPage);
+    }
+
+    // Only a profile that binds the edited macro gets its copy replaced.
+    void macroEditRefreshesBoundCopies()
+    {
+        SimulatorHarness sim;
+        sim.plug("OV82");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        const QByteArray layer = layerFiles();
+        const QByteArray macros = pathIn(m_dir, QStringLiteral("macros%1.xml").arg(m_folders));
+        QVERIFY(COrvaneXML_CreateXMLFile(macros));
+        QVERIFY(COrvaneXML_CreateMacroXmlParentNode(macros, "3", "Three"));
+        QVERIFY(COrvaneXML_AddKeyOrMouseEventItem(macros, keyPress("1", "4", "A"), "3"));
+        QVERIFY(DDataManager::getInstance()->setMacroFilePath(macros.constData()));
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(layer, "2", "5", "B", "1", "1", "1", "3"));
+        QVERIFY(COrvaneXML_AddProFileBindMacroItem(layer, "2", keyPress("1", "4", "A"), "3", "Macro3"));
+        QVERIFY(COrvaneXML_AddKeyOrMouseEventItem(macros, keyPress("2", "6", "C"), "3"));
+
+        page->setCurrentProfile(3, layer.constData());
+        emit page->sigMacroListHaveChangedSendToDevice(QStringLiteral("3"), QStringLiteral("Three"));
+        std::list<macroEventItem> copy;
+        QVERIFY(COrvaneXML_ProFileMacroWithKeyInfoSelectAll(layer, "2", "3", "", &copy));
+        QCOMPARE(copy.size(), std::size_t(2));
+        std::list<macroEventItem> none;
+        COrvaneXML_ProFileMacroWithKeyInfoSelectAll(layer, "3", "3", "", &none);
+        QVERIFY(none.empty());
+
+        page->setCurrentProfile(2, layer.constData());
+        emit page->sigMacroListHaveChangedSendToDevice(QStringLiteral("3"), QStringLiteral("Three"));
+        copy.clear();
+        QVERIFY(COrvaneXML_ProFileMacroWithKeyInfoSelectAll(layer, "2", "3", "", &copy));
+        QCOMPARE(copy.size(), std::size_t(4));
+    }
+};
+
+ORVANE_TEST_MAIN(tst_DDevicePagePages)
+#include "tst_DDevicePagePages.moc"
