@@ -668,7 +668,9 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
 void DDevicePage::setCurrentProfile(int index, const char* path)
 {
     m_profileIndex = index;
-    qstrncpy(m_profilePath, path ? path : "", sizeof m_profilePath);
+    // Callers may hand back the page's own path; copying it onto itself would overlap.
+    if (path != m_profilePath)
+        qstrncpy(m_profilePath, path ? path : "", sizeof m_profilePath);
     m_customKeysPage->setProfileIndex(m_profileIndex);
     m_customKeysPage->setProfilePath(m_profilePath);
     m_lightsConfigPage->setProfileIndex(m_profileIndex);
