@@ -200,10 +200,10 @@ std::unique_ptr<HidConnection> SimulatedBus::open(const std::string& path)
     return nullptr;
 }
 
-int SimulatedBus::plugSpecification(const QString& specification)
+int SimulatedBus::plugModelList(const QString& modelList)
 {
     int plugged = 0;
-    for (QString item : specification.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    for (QString item : modelList.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         item = item.trimmed();
         const bool receiver = item.endsWith(QLatin1String("@24g"), Qt::CaseInsensitive);
         if (receiver)
@@ -223,11 +223,11 @@ int SimulatedBus::plugSpecification(const QString& specification)
 
 std::shared_ptr<SimulatedBus> SimulatedBus::installFromEnvironment()
 {
-    const QString specification = qEnvironmentVariable("ORVANE_SIMULATE");
-    if (specification.trimmed().isEmpty())
+    const QString modelList = qEnvironmentVariable("ORVANE_SIMULATE");
+    if (modelList.trimmed().isEmpty())
         return nullptr;
     auto bus = std::make_shared<SimulatedBus>();
-    if (bus->plugSpecification(specification) == 0)
+    if (bus->plugModelList(modelList) == 0)
         return nullptr;
     HidTransportRegistry::install(bus);
     return bus;

@@ -44,8 +44,8 @@ public:
     // and installs the bus as the library's transport. Null when the
     // variable is unset or names no known model.
     static std::shared_ptr<SimulatedBus> installFromEnvironment();
-    // Plugs the keyboards a specification names; returns how many.
-    int plugSpecification(const QString& specification);
+    // Plugs the keyboards a model list names ("OV68M,OV84W@24g"); returns how many.
+    int plugModelList(const QString& modelList);
 
 private:
     struct Device
