@@ -1,5 +1,7 @@
 #include "ArrowWidget.h"
 
+#include "mainwidget/DThemeColor.h"
+
 #include "DDataManager.h"
 
 #include <QEvent>
@@ -12,17 +14,6 @@ constexpr int kShadowBand = 15;
 constexpr int kTopArrowHeight = 10;
 constexpr int kArrowWidth = 15;
 constexpr int kCornerRadius = 5;
-
-// A theme colour text "r,g,b[,a]" as an opaque colour; a missing or
-// unreadable component counts 0.
-QColor opaqueThemeColor(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    int rgb[3] = {0, 0, 0};
-    for (int i = 0; i < 3 && i < parts.size(); ++i)
-        rgb[i] = qBound(0, parts.at(i).trimmed().toInt(), 255);
-    return QColor(rgb[0], rgb[1], rgb[2], 255);
-}
 }
 
 ArrowWidget::ArrowWidget(int arrowSide, QWidget *parent)
@@ -40,7 +31,7 @@ ArrowWidget::ArrowWidget(int arrowSide, QWidget *parent)
     setGraphicsEffect(shadow);
 
     installEventFilter(this);
-    m_backgroundColor = opaqueThemeColor(DDataManager::getInstance()->themeColors().allBgColor);
+    m_backgroundColor = DThemeColor::fromText(DDataManager::getInstance()->themeColors().allBgColor);
 }
 
 void ArrowWidget::setPopupSize(int width, int height)

@@ -1,4 +1,6 @@
 #include "keySelectFrame.h"
+
+#include "mainwidget/DThemeColor.h"
 #include "ui_keySelectFrame.h"
 
 #include "DDataManager.h"
@@ -76,9 +78,7 @@ void keySelectFrame::forgetHandedOverCaps()
 
 QColor keySelectFrame::accentColorFromTheme()
 {
-    const QStringList fields = DDataManager::getInstance()->themeColors().textCheckedColor.split(QLatin1Char(','));
-    auto field = [&fields](int i) { return i < fields.size() ? fields.at(i).trimmed().toInt() : 0; };
-    return QColor(field(0), field(1), field(2), 255);
+    return DThemeColor::fromText(DDataManager::getInstance()->themeColors().textCheckedColor);
 }
 
 int keySelectFrame::enterNotchDepth(const QString &model)
