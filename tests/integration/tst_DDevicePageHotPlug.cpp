@@ -10,6 +10,8 @@
 #include "mainwidget/DMainWidget.h"
 #include "mainwidget/devicePage/DDeviceListItem.h"
 #include "mainwidget/devicePage/DDevicePage.h"
+#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "resourceInit.h"
 
 #include <QElapsedTimer>
@@ -218,6 +220,8 @@ private slots:
         QVERIFY(io && io->isRunning());
         QSignalSpy names(page.get(), &DDevicePage::sigReturnHidLikeName);
         QSignalSpy removalOver(page.get(), &DDevicePage::sigIntoOrRemoveHidOver);
+        page->customKeysPage()->setKeyboardHookEnabled(true);
+        QVERIFY(page->customKeysPage()->isKeyboardHookEnabled());
 
         sim.bus().unplug(selected);
         page->onHidDeviceChanged(12, QStringLiteral("hidPath"));
@@ -230,6 +234,8 @@ private slots:
                  QStringLiteral("OV82M"));
         QCOMPARE(page->deviceRowMap().value("OV82M")->onlineState(), 0);
         QCOMPARE(removalOver.count(), 1);
+        QVERIFY(!page->customKeysPage()->isKeyboardHookEnabled());
+        QVERIFY(page->lightDeal()->hidInterface() != io.data());
         if (!otherViaReceiver) {
             QCOMPARE(selectedKey(*page), otherPath);
             QCOMPARE(page->currentLink(), page->deviceLinkMap().value(otherPath));

@@ -570,6 +570,9 @@ void DDevicePage::removeGoneDevice(const QString& path)
         if (m_keyboardPicture)
             m_keyboardPicture->setColorShowMode(false);
         stopLightThreadsIfRunning();
+        m_customKeysPage->setKeyboardHookEnabled(false);
+        m_lightDeal->setHidInterface(nullptr);
+        m_lightsConfigPage->setHidInterface(nullptr);
         if (m_currentHidInterface && m_currentHidInterface != goneInterface) {
             m_currentHidInterface->closeDevice();
             m_currentHidInterface->quit();
