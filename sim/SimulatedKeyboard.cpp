@@ -106,6 +106,7 @@ void SimulatedKeyboard::resetToDefaultsLocked()
     m_macros.clear();
     m_advancedKeys.clear();
     m_customColours.clear();
+    m_slotCustomColours.clear();
     m_keyboardLightSet = {};
     m_sideLightSet = {};
     m_lockFlags = {};
@@ -225,6 +226,7 @@ void SimulatedKeyboard::answer(const Report& r)
     }
     case CustomColours:
         m_customColours[r[4]] = payloadOf(r.data(), r[5]);
+        m_slotCustomColours[r[2]][r[4]] = m_customColours[r[4]];
         break;
     case KeyboardEffectList: {
         Report a = blank(KeyboardEffects);
@@ -451,6 +453,16 @@ std::vector<uint8_t> SimulatedKeyboard::customColours(int packet) const
     std::lock_guard<std::mutex> lock(m_mutex);
     const auto it = m_customColours.find(packet);
     return it == m_customColours.end() ? std::vector<uint8_t>() : it->second;
+}
+
+std::vector<uint8_t> SimulatedKeyboard::customColours(int slot, int packet) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto inSlot = m_slotCustomColours.find(slot);
+    if (inSlot == m_slotCustomColours.end())
+        return {};
+    const auto it = inSlot->second.find(packet);
+    return it == inSlot->second.end() ? std::vector<uint8_t>() : it->second;
 }
 
 void SimulatedKeyboard::setSerialNumberRaw(const std::string& bytes)

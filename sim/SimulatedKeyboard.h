@@ -80,7 +80,10 @@ public:
     int prohibitSleep() const;
     int factoryResets() const;
     uint8_t magneticValue(uint8_t subCommand) const;  // byte 7 of its 0x21 answer
+    // Colour bytes of the last 0x08 packet received for a packet number:
+    // from any slot, or from one slot (byte 2).
     std::vector<uint8_t> customColours(int packet) const;
+    std::vector<uint8_t> customColours(int slot, int packet) const;
 
     // Control side.
     void setSerialNumberRaw(const std::string& bytes);  // up to 32 bytes, any content
@@ -157,7 +160,8 @@ private:
     std::map<int, std::map<int, std::vector<uint8_t>>> m_keyMaps;  // layer -> packet -> payload
     std::map<int, std::map<int, std::vector<uint8_t>>> m_macros;   // slot -> packet -> payload
     std::map<int, std::vector<uint8_t>> m_advancedKeys;
-    std::map<int, std::vector<uint8_t>> m_customColours;
+    std::map<int, std::vector<uint8_t>> m_customColours;  // packet -> payload, any slot
+    std::map<int, std::map<int, std::vector<uint8_t>>> m_slotCustomColours;  // slot -> packet -> payload
     std::map<uint8_t, uint8_t> m_magnetic;
     std::array<uint8_t, 4> m_lockFlags{};
     int m_lightSleep = 600;

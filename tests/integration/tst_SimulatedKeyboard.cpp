@@ -135,12 +135,23 @@ private slots:
         QCOMPARE(int(config.back()[6]), 7);
         QCOMPARE(int(config.back()[7]), 3);
 
+        // Custom colours are kept per slot; the packet alone gives the newest.
+        k.receive(request(0x08, 0, {{4, 3}, {5, 3}, {6, 0xD0}, {7, 0xD1}, {8, 0xD2}}).data());
+        k.receive(request(0x08, 2, {{4, 3}, {5, 3}, {6, 0xE0}, {7, 0xE1}, {8, 0xE2}}).data());
+        QCOMPARE(k.customColours(0, 3), (std::vector<uint8_t>{0xD0, 0xD1, 0xD2}));
+        QCOMPARE(k.customColours(2, 3), (std::vector<uint8_t>{0xE0, 0xE1, 0xE2}));
+        QCOMPARE(k.customColours(3), (std::vector<uint8_t>{0xE0, 0xE1, 0xE2}));
+        QVERIFY(k.customColours(1, 3).empty());
+        QVERIFY(k.customColours(2, 4).empty());
+
         k.receive(request(0x13, 0, {{5, 1}, {6, 1}}).data());
         QCOMPARE(k.factoryResets(), 1);
+        QVERIFY(k.customColours(2, 3).empty());
+        QVERIFY(k.customColours(3).empty());
         QVERIFY(k.keyMap(1).empty());
         QVERIFY(k.macroSlot(9).empty());
         QCOMPARE(k.serialNumber(), std::string(sn));  // a reset keeps the serial number
-        QCOMPARE(int(k.receivedReports().size()), 16);
+        QCOMPARE(int(k.receivedReports().size()), 18);
     }
 
     void effectListsFollowTheSideLight()

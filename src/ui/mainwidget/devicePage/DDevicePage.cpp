@@ -990,9 +990,34 @@ void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData
         && m_keyboardPicture)
         m_keyboardPicture->selectKeysInRect(0, 0, 0, 0);
     m_customKeysPage->setKeyboardHookEnabled(DKeyPressEffects::isKeyPressDriven(info.ledType));
+    // Custom colours are painted by selecting and dragging over the keys.
+    const bool painting = lightIndex == DKeyPressEffects::customEffect;
+    if (m_dragShowArea)
+        m_dragShowArea->setDragEnabled(painting);
     if (keySelectFrame* frame = DDataManager::getInstance()->keySelectFrame())
-        frame->setKeysSelectEnabled(lightIndex == DKeyPressEffects::customEffect);
+        frame->setKeysSelectEnabled(painting);
     m_currentKeyboardEffect = lightIndex;
+    m_lightDeal->setKeyboardColorInfo(info);
+}
+
+void DDevicePage::onSelectCurrentLightTypeIndex_Side(int lightIndex, colorInfoData info)
+{
+    Q_UNUSED(lightIndex)
+    m_lightDeal->setSideColorInfo(info);
+}
+
+void DDevicePage::onLightConfigHaveChanged(int lightConfigChangedFrom, colorInfoData info)
+{
+    Q_UNUSED(lightConfigChangedFrom)
+    if (info.lightPart == 0)
+        m_lightDeal->keyboardColorInfoChanged(info);
+    else if (info.lightPart == 1)
+        m_lightDeal->sideColorInfoChanged(info);
+}
+
+void DDevicePage::onInteractLightsPointXY(int indexX, int indexY)
+{
+    m_lightDeal->setInteractLightsPoint(indexX, indexY);
 }
 
 void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
@@ -1094,9 +1119,6 @@ void DDevicePage::onRuningOnboard0x18Cmd() {}
 void DDevicePage::onQN9080Recv0x0bCmd(int) {}
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
 void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}
-void DDevicePage::onInteractLightsPointXY(int, int) {}
-void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
-void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
 void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
 void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
 void DDevicePage::onMagnetsKeysApplyConfig(int, int, int, int, int) {}

@@ -1,7 +1,23 @@
 #include "lightDealMain.h"
 
+#include "MainHidInterFace.h"
+#include "DCustomLightReport.h"
+#include "lightTickInterval.h"
+#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+
+#include <QDebug>
+#include <QVector>
+
+namespace {
+// The device record carries four support values; the generator's fifth one
+// has no source in it, so it gets a fixed 0.
+constexpr int supportValue4 = 0;
+}
+
 lightDealMain::lightDealMain(QObject* parent)
     : QObject(parent)
+    , m_keyboardTickInterval(lightTickInterval::keyboardDefaultMs)
+    , m_sideTickInterval(lightTickInterval::sideDefaultMs)
 {
 }
 
@@ -17,6 +33,9 @@ void lightDealMain::setHidInterface(MainHidInterFace* hidInterface)
 
 void lightDealMain::setLightCapability(lightModeListInfo keyboard, lightModeListInfo side)
 {
+    m_hasSideLight = !side.lightTypeList.isEmpty();
+    m_keyboardSpeedMax = keyboard.speedMax;
+    m_sideSpeedMax = side.speedMax;
     m_keyboardModes = std::move(keyboard);
     m_sideModes = std::move(side);
 }
@@ -33,4 +52,117 @@ void lightDealMain::setLightThreadsRunning(bool running)
 {
     m_keyboardLightRunning = running;
     m_sideLightRunning = running;
+}
+
+void lightDealMain::setKeyboardColorInfo(colorInfoData info)
+{
+    m_keyboardColorInfo = info;
+    refreshEffectState(0);
+    pushKeyboardColorInfo();
+}
+
+void lightDealMain::keyboardColorInfoChanged(colorInfoData info)
+{
+    m_keyboardColorInfo = info;
+    clearKeyColors();
+    refreshEffectState(0);
+    COrvaneHid_SetKeyboardColorInfoDataStuHaveChanged(info);
+}
+
+void lightDealMain::setSideColorInfo(colorInfoData info)
+{
+    m_sideColorInfo = info;
+    refreshEffectState(1);
+    pushSideColorInfo();
+}
+
+void lightDealMain::sideColorInfoChanged(colorInfoData info)
+{
+    m_sideColorInfo = info;
+    clearSideColors();
+    refreshEffectState(1);
+    COrvaneHid_SetSideColorInfoDataStuHaveChanged(info);
+}
+
+void lightDealMain::refreshEffectState(int part)
+{
+    if (part == 0) {
+        m_keyboardEffectState = lightEffectState::fromColorInfo(m_keyboardColorInfo);
+        m_keyboardTickInterval = lightTickInterval::keyboard(m_keyboardSpeedMax, m_keyboardColorInfo.ledSpeed);
+        return;
+    }
+    if (part == 1 && m_hasSideLight) {
+        m_sideEffectState = lightEffectState::fromColorInfo(m_sideColorInfo);
+        m_sideTickInterval = lightTickInterval::side(m_sideSpeedMax, m_sideColorInfo.ledSpeed);
+    }
+}
+
+void lightDealMain::pushKeyboardColorInfo()
+{
+    COrvaneHid_SetKeyboardColorInfoDataStu(m_keyboardColorInfo, supportValue4, m_hidInfo.modelName, m_hasSideLight);
+}
+
+void lightDealMain::pushSideColorInfo()
+{
+    COrvaneHid_SetSideColorInfoDataStu(m_sideColorInfo, int(m_sideValidFlags.size()), m_sideValidFlags);
+}
+
+void lightDealMain::clearKeyColors()
+{
+    m_keyColors.fill(QColor(0, 0, 0));
+}
+
+void lightDealMain::clearSideColors()
+{
+    m_sideColors.fill(QColor(0, 0, 0));
+}
+
+void lightDealMain::writeCustomLightColors(int mode, int index)
+{
+    QVector<QColor> colours;
+    colours.reserve(gridRows * gridColumns);
+    for (int row = 0; row < gridRows; ++row) {
+        for (int column = 0; column < gridColumns; ++column) {
+            const keyboardButCustom* cap = m_keyCapGrid[size_t(row)][size_t(column)];
+            QColor colour = cap ? cap->lightColorBackup() : QColor();
+            if (!colour.isValid())
+                colour = Qt::black;
+            lightFrameCell& cell = m_keyFrame[row][column];
+            cell.red = colour.red();
+            cell.green = colour.green();
+            cell.blue = colour.blue();
+            cell.intensity = 255;
+            cell.fadeMode = 0;
+            cell.pressPhase = 0;
+            colours.append(colour);
+        }
+    }
+    // Over USB the light stream carries these colours; the receiver link has
+    // no stream, so the keyboard keeps them itself.
+    const bool upload = m_hidInfo.is24G == 1 && (mode == 0 || (mode == 1 && index == -1));
+    if (!upload)
+        return;
+    if (!m_hidInterface) {
+        qDebug() << "USB serial port [Write custom-Led] Failed ... no keyboard interface";
+        return;
+    }
+    const QVector<QByteArray> packets = DCustomLightReport::packetPayloads(colours);
+    for (int packet = 0; packet < packets.size(); ++packet)
+        sendCustomLedReport(engineCustomSlot, packet, packets[packet]);
+}
+
+void lightDealMain::sendCustomLedReport(int slot, int packet, const QByteArray& bytes)
+{
+    const std::array<uchar, 64> report = DCustomLightReport::build(slot, packet, bytes);
+    if (!m_hidInterface || m_hidInterface->queueCmdReport(report.data()) < 0)
+        qDebug() << "USB serial port [Write custom-Led] Failed ...";
+}
+
+void lightDealMain::setInteractLightsPoint(int indexX, int indexY)
+{
+    if (m_hidInfo.is24G != 1)
+        return;
+    m_interactX = indexX;
+    m_interactY = indexY;
+    m_rippleColor = COrvaneHid_GetCurrentRippleLightColor();
 }

@@ -1,20 +1,26 @@
 #pragma once
 
+#include "lightEffectState.h"
 #include "lightModeListInfo.h"
 #include "mainwidget/devicePage/hidStructInfoAll.h"
+#include "orvanesdk_light.h"
 
+#include <QByteArray>
+#include <QColor>
 #include <QList>
 #include <QObject>
 
 #include <array>
+#include <list>
 
 class MainHidInterFace;
 class keyboardButCustom;
 class sideLightButtonCustom;
 
-// The lighting engine of the selected keyboard. So far it holds what the
-// keyboard's link learned: the keyboard's record, its I/O thread and the
-// effect lists the keyboard reported.
+// The lighting engine of the selected keyboard: it keeps the chosen keyboard
+// and side settings, hands them to the library's effect generator, keeps the
+// custom key colours in its frame grid (uploading them to a keyboard behind
+// the receiver) and the key presses the receiver frame carries.
 class lightDealMain : public QObject
 {
     Q_OBJECT
@@ -37,6 +43,15 @@ public:
     void setUiUpdateEnabled(bool enabled) { m_uiUpdateEnabled = enabled; }
     void setLightThreadsRunning(bool running);
     void setLightSynchronize(bool on) { m_lightSynchronize = on; }
+    void setKeyboardColorInfo(colorInfoData info);
+    void keyboardColorInfoChanged(colorInfoData info);
+    void setSideColorInfo(colorInfoData info);
+    void sideColorInfoChanged(colorInfoData info);
+    // mode 0: a scheme was chosen; mode 1: colours were painted into scheme
+    // `index` (-1: none in use).
+    void writeCustomLightColors(int mode, int index);
+    void setInteractLightsPoint(int indexX, int indexY);
+
     bool isKeyboardLightRunning() const { return m_keyboardLightRunning; }
     bool isSideLightRunning() const { return m_sideLightRunning; }
     bool isUiUpdateEnabled() const { return m_uiUpdateEnabled; }
@@ -51,7 +66,35 @@ public:
     lightModeListInfo keyboardCapability() const { return m_keyboardModes; }
     lightModeListInfo sideCapability() const { return m_sideModes; }
 
+    colorInfoData keyboardColorInfo() const { return m_keyboardColorInfo; }
+    colorInfoData sideColorInfo() const { return m_sideColorInfo; }
+    lightEffectState keyboardEffectState() const { return m_keyboardEffectState; }
+    lightEffectState sideEffectState() const { return m_sideEffectState; }
+    bool hasSideLight() const { return m_hasSideLight; }
+    // The intervals the effect tickers run at.
+    int keyboardTickInterval() const { return m_keyboardTickInterval; }
+    int sideTickInterval() const { return m_sideTickInterval; }
+    lightFrameCell keyFrameCell(int row, int column) const { return m_keyFrame[row][column]; }
+    QColor keyColor(int index) const { return m_keyColors[index]; }
+    QColor sideColor(int index) const { return m_sideColors[index]; }
+    int interactX() const { return m_interactX; }
+    int interactY() const { return m_interactY; }
+    lightRgbValue rippleColor() const { return m_rippleColor; }
+
+    static constexpr int gridRows = 6;
+    static constexpr int gridColumns = 22;
+    static constexpr int maxSideLights = 60;
+    // Custom colours uploaded by the engine always go to this slot.
+    static constexpr int engineCustomSlot = 2;
+
 private:
+    void refreshEffectState(int part);
+    void pushKeyboardColorInfo();
+    void pushSideColorInfo();
+    void clearKeyColors();
+    void clearSideColors();
+    void sendCustomLedReport(int slot, int packet, const QByteArray& bytes);
+
     hidStructInfoAll m_hidInfo;
     MainHidInterFace* m_hidInterface = nullptr;
     lightModeListInfo m_keyboardModes;
@@ -67,4 +110,21 @@ private:
     bool m_keyboardLightRunning = false;
     bool m_sideLightRunning = false;
     bool m_lightSynchronize = false;
+
+    bool m_hasSideLight = false;
+    int m_keyboardSpeedMax = 0;
+    int m_sideSpeedMax = 0;
+    int m_keyboardTickInterval;
+    int m_sideTickInterval;
+    colorInfoData m_keyboardColorInfo{};
+    lightEffectState m_keyboardEffectState;
+    colorInfoData m_sideColorInfo{};
+    lightEffectState m_sideEffectState;
+    std::list<int> m_sideValidFlags;
+    std::array<QColor, gridRows * gridColumns> m_keyColors;
+    std::array<QColor, maxSideLights> m_sideColors;
+    lightFrameCell m_keyFrame[gridRows][gridColumns] {};
+    int m_interactX = -1;
+    int m_interactY = -1;
+    lightRgbValue m_rippleColor{-1, -1, -1};
 };

@@ -1,0 +1,35 @@
+#include "lightTickInterval.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::array<int, 5> shortTable{28, 24, 16, 12, 8};
+constexpr std::array<int, 10> longTable{28, 26, 24, 22, 20, 17, 14, 12, 10, 8};
+
+// A speed outside the table (a keyboard reporting more speeds than the
+// tables hold) takes the nearest end instead of reading past it.
+template<size_t N>
+int lookUp(const std::array<int, N>& table, int speed)
+{
+    const int index = std::clamp(speed - 1, 0, int(N) - 1);
+    return lightTickInterval::clamp(table[size_t(index)]);
+}
+
+}
+
+int lightTickInterval::keyboard(int speedMax, int speed)
+{
+    return speedMax <= 4 ? lookUp(shortTable, speed) : lookUp(longTable, speed);
+}
+
+int lightTickInterval::side(int speedMax, int speed)
+{
+    return speedMax == 4 ? lookUp(shortTable, speed) : lookUp(longTable, speed);
+}
+
+int lightTickInterval::clamp(int ms)
+{
+    return std::clamp(ms, minimumMs, maximumMs);
+}

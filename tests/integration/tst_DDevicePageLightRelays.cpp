@@ -1,0 +1,157 @@
+// The device page's lighting relays against the simulated keyboard: effect
+// choices and changed settings from the lighting page reach the lighting
+// engine, choosing Custom lets the picture be painted by dragging, and the
+// key page's key presses reach the engine for the receiver's light frame.
+#include "TestMain.h"
+
+#include "DDataManager.h"
+#include "SimulatorHarness.h"
+#include "light/LightEffectSettings.h"
+#include "mainwidget/devicePage/DDeviceListItem.h"
+#include "mainwidget/devicePage/DDevicePage.h"
+#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "resourceInit.h"
+
+#include <QSignalSpy>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr int loadTimeoutMs = 20000;
+
+std::unique_ptr<DDevicePage> loadPage()
+{
+    auto page = std::make_unique<DDevicePage>();
+    QSignalSpy loadEnd(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+    if (!loadEnd.wait(loadTimeoutMs))
+        return nullptr;
+    return page;
+}
+
+colorInfoData record(int part, int effect)
+{
+    colorInfoData info{};
+    info.lightPart = part;
+    info.ledType = effect;
+    info.ledBrightness = 2;
+    info.ledSpeed = 3;
+    info.topRed = 40 + part;
+    info.topGreen = 50 + effect;
+    info.topBlue = 60;
+    info.fullColor = 1;
+    return info;
+}
+
+bool sameRecord(const colorInfoData& a, const colorInfoData& b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+}
+
+class tst_DDevicePageLightRelays : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<hidStructInfoAll>();
+        initOrvaneResources();
+        DDataManager::getInstance()->loadTheme(0);
+    }
+
+    // Custom (10) opens the picture to painting by dragging; any other
+    // effect closes it again. Either way the engine gets the record.
+    void keyboardEffectChosen()
+    {
+        SimulatorHarness sim;
+        sim.plug("OV82");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        QVERIFY(page->dragOverlay());
+        DLightsConfigPage* lights = page->lightsConfigPage();
+
+        const colorInfoData custom = record(0, 10);
+        emit lights->sigSelectCurrentLightTypeIndex_KB(10, custom);
+        QVERIFY(page->dragOverlay()->isDragEnabled());
+        QVERIFY(sameRecord(page->lightDeal()->keyboardColorInfo(), custom));
+        QVERIFY(sameRecord(LightEffectSettings::instance().keyboard(), custom));
+
+        const colorInfoData breath = record(0, 1);
+        emit lights->sigSelectCurrentLightTypeIndex_KB(1, breath);
+        QVERIFY(!page->dragOverlay()->isDragEnabled());
+        QCOMPARE(page->currentKeyboardEffect(), 1);
+        QVERIFY(sameRecord(page->lightDeal()->keyboardColorInfo(), breath));
+
+        const colorInfoData side = record(1, 3);
+        emit lights->sigSelectCurrentLightTypeIndex_Side(3, side);
+        QVERIFY(sameRecord(page->lightDeal()->sideColorInfo(), side));
+        QVERIFY(sameRecord(page->lightDeal()->keyboardColorInfo(), breath));
+    }
+
+    // A changed setting goes to the keys or the side light by its part;
+    // any other part is not the engine's.
+    void settingChanged_data()
+    {
+        QTest::addColumn<int>("part");
+        QTest::newRow("keys") << 0;
+        QTest::newRow("side light") << 1;
+        QTest::newRow("part 2") << 2;
+    }
+    void settingChanged()
+    {
+        QFETCH(int, part);
+        SimulatorHarness sim;
+        sim.plug("OV82");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        lightDealMain* engine = page->lightDeal();
+        const colorInfoData keysBefore = engine->keyboardColorInfo();
+        const colorInfoData sideBefore = engine->sideColorInfo();
+        LightEffectSettings& generator = LightEffectSettings::instance();
+        const int keyChanges = generator.keyboardChanges();
+        const int sideChanges = generator.sideChanges();
+
+        const colorInfoData changed = record(part, 4);
+        emit page->lightsConfigPage()->sigLightConfigHaveChanged(-1, changed);
+
+        QCOMPARE(generator.keyboardChanges(), keyChanges + (part == 0 ? 1 : 0));
+        QCOMPARE(generator.sideChanges(), sideChanges + (part == 1 ? 1 : 0));
+        QVERIFY(sameRecord(engine->keyboardColorInfo(), part == 0 ? changed : keysBefore));
+        QVERIFY(sameRecord(engine->sideColorInfo(), part == 1 ? changed : sideBefore));
+    }
+
+    // The key page's key presses reach the engine; only the receiver's frame
+    // carries them, so a cable keyboard's engine keeps none.
+    void keyPressPoint_data()
+    {
+        QTest::addColumn<bool>("viaReceiver");
+        QTest::newRow("receiver") << true;
+        QTest::newRow("cable") << false;
+    }
+    void keyPressPoint()
+    {
+        QFETCH(bool, viaReceiver);
+        SimulatorHarness sim;
+        auto keyboard = sim.plug(viaReceiver ? "OV84W" : "OV82", viaReceiver);
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        if (viaReceiver)
+            keyboard->sendStateReport();
+        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() != nullptr, loadTimeoutMs);
+        QCOMPARE(page->lightDeal()->hidDeviceInfo().is24G, viaReceiver ? 1 : 0);
+
+        emit page->customKeysPage()->sigInteractLightsPointXY(3, 9);
+        QCOMPARE(page->lightDeal()->interactX(), viaReceiver ? 3 : -1);
+        QCOMPARE(page->lightDeal()->interactY(), viaReceiver ? 9 : -1);
+    }
+};
+
+ORVANE_TEST_MAIN(tst_DDevicePageLightRelays)
+#include "tst_DDevicePageLightRelays.moc"
