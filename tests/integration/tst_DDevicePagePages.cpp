@@ -12,6 +12,8 @@
 #include "mainwidget/devicePage/DDevicePage.h"
 #include "mainwidget/devicePage/DPerformancePage.h"
 #include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
 #include "resourceInit.h"
@@ -76,6 +78,17 @@ private:
         return parent.findChild<T*>(QLatin1String(name));
     }
 
+    // Whether the drag overlay lies above the keyboard picture.
+    static bool overlayOnTop(DDevicePage& page)
+    {
+        auto* overlay = page.findChild<dragShowArea*>();
+        auto* picture = page.findChild<hidDeviceJoinFrame*>();
+        if (!overlay || !picture || overlay->parent() != picture->parent())
+            return false;
+        const QObjectList& order = overlay->parent()->children();
+        return order.indexOf(overlay) > order.indexOf(picture);
+    }
+
     static QString shownPage(DDevicePage& page)
     {
         return child<QStackedWidget>(page, "stackedWidget")->currentWidget()->objectName();
@@ -131,19 +144,26 @@ private slots:
         QCOMPARE(shownPage(*page), QStringLiteral("page_LightsConfig"));
         QCOMPARE(page->lightsConfigPage()->loadCount(), lightLoads + 1);
         QCOMPARE(modeLabel->text(), QStringLiteral("Light"));
+        QVERIFY(overlayOnTop(*page));
 
         child<QToolButton>(*page, "toolButton_Performance")->click();
         QCOMPARE(page->currentPageIndex(), 2);
         QCOMPARE(shownPage(*page), QStringLiteral("page_Performance"));
         QCOMPARE(child<QLineEdit>(*page->performancePage(), "lineEdit_LightSleep")->text(), QStringLiteral("321"));
         QCOMPARE(modeLabel->text(), QStringLiteral("Keyboard"));
+        QVERIFY(!overlayOnTop(*page));
 
+        auto* overlay = page->findChild<dragShowArea*>();
+        QVERIFY(overlay);
+        overlay->setDragEnabled(false);
         const int triggerLoads = page->triggerSettingPage()->loadCount();
         child<QToolButton>(*page, "toolButton_TriggerSetting")->click();
         QCOMPARE(page->currentPageIndex(), 4);
         QCOMPARE(shownPage(*page), QStringLiteral("page_TriggerSetting"));
         QCOMPARE(page->triggerSettingPage()->loadCount(), triggerLoads + 1);
         QCOMPARE(modeLabel->text(), QStringLiteral("Trigger"));
+        QVERIFY(overlayOnTop(*page));
+        QVERIFY(overlay->isDragEnabled());
 
         page->customKeysPage()->initPageState(1);
         child<QToolButton>(*page, "toolButton_CustomKey")->click();
@@ -157,6 +177,15 @@ private slots:
         QCOMPARE(shownPage(*page), QStringLiteral("page_CustomKeys"));
         QVERIFY(child<QToolButton>(*page, "toolButton_CustomKey")->isChecked());
         QCOMPARE(page->currentPageIndex(), 2);
+
+        // The hidden colour-display test toggles the overlay and the label.
+        auto* colourTest = child<QPushButton>(*page, "pushButton_ChangModeTest");
+        colourTest->click();
+        QVERIFY(overlayOnTop(*page));
+        QCOMPARE(modeLabel->text(), QStringLiteral("Light"));
+        colourTest->click();
+        QVERIFY(!overlayOnTop(*page));
+        QCOMPARE(modeLabel->text(), QStringLiteral("Keyboard"));
     }
 
     void refusedWhileCalibrating()

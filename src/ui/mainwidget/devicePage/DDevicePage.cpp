@@ -903,15 +903,16 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
     keySelectFrame* frame = data->keySelectFrame();
     if (frame)
         frame->setKeysCalibrationShowMode(false);
-    const bool colours = selIndex == 1 || selIndex == triggerPage;
-    if (m_keyboardPicture)
-        m_keyboardPicture->setColorShowMode(colours);
+    setColorDisplay(selIndex == 1 || selIndex == triggerPage);
     if (frame) {
         frame->setSideLightVisible(selIndex == 1);
         if (selIndex != 1)
             frame->setKeysSelectEnabled(true);
     }
     if (selIndex == triggerPage) {
+        // Keys are picked by dragging over the picture to set their travel.
+        if (m_dragShowArea)
+            m_dragShowArea->setDragEnabled(true);
         for (keyboardButCustom* cap : data->keyButtonList()) {
             cap->setLightColorEnabled(false);
             cap->setLightColor(QColor(0, 0, 0, 0));
@@ -1078,8 +1079,23 @@ void DDevicePage::on_pushButton_MoreSmall_clicked()
 
 void DDevicePage::setColorDisplay(bool on)
 {
-    if (m_keyboardPicture)
+    // With colours shown the overlay sits above the picture, so dragging
+    // selects keys instead of clicking single caps.
+    if (m_dragShowArea) {
+        if (on) {
+            m_dragShowArea->raise();
+            m_dragShowArea->show();
+        } else {
+            m_dragShowArea->lower();
+        }
+    }
+    if (m_keyboardPicture) {
+        if (!on) {
+            m_keyboardPicture->raise();
+            m_keyboardPicture->show();
+        }
         m_keyboardPicture->setColorShowMode(on);
+    }
 }
 
 void DDevicePage::on_pushButton_ChangModeTest_clicked()
