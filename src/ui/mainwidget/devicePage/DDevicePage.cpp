@@ -1023,18 +1023,12 @@ void DDevicePage::onInteractLightsPointXY(int indexX, int indexY)
 
 void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
 {
-    constexpr int triggerPage = 4;
     m_lightsConfigPage->applyDeviceLightChange(hidType, ledType);
-    keySelectFrame* frame = DDataManager::getInstance()->keySelectFrame();
     if (hidType == 0) {
-        if (m_currentPageIndex != triggerPage) {
-            if (m_keyboardPicture)
-                m_keyboardPicture->selectKeysInRect(0, 0, 0, 0);
-            if (frame)
-                frame->setKeysSelectEnabled(false);
-        }
+        restartCustomPainting(false);
         m_customKeysPage->setKeyboardHookEnabled(DKeyPressEffects::isKeyPressDriven(ledType));
     }
+    keySelectFrame* frame = DDataManager::getInstance()->keySelectFrame();
     if (m_currentPageIndex == 0 && frame)
         frame->setKeysSelectEnabled(true);
 }
@@ -1134,9 +1128,6 @@ void DDevicePage::onTheKeyboardIntoDownloading()
 void DDevicePage::onRuningOnboard0x18Cmd() {}
 void DDevicePage::onQN9080Recv0x0bCmd(int) {}
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
-void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}
-void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
-void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
 void DDevicePage::onMagnetsKeysApplyConfig(int, int, int, int, int) {}
 void DDevicePage::onKeyAntiShakeCurrentNum(int) {}
 void DDevicePage::onKeyRateOfReturnCurrentNum(int) {}

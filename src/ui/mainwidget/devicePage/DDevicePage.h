@@ -114,6 +114,7 @@ public:
     int currentPageIndex() const { return m_currentPageIndex; }
     int currentKeyboardEffect() const { return m_currentKeyboardEffect; }
     float pictureScale() const { return m_pictureScale; }
+    int customLightIndex() const { return m_customLightIndex; }
 
 signals:
     void sigShowMacroPage();
@@ -233,6 +234,9 @@ private:
     // serial number, after a load that had to go on without it.
     void retryPendingProfileLoad();
     void zoomPicture(bool zoomIn);
+    // Clears the picture's selection and lets keys be selected and dragged
+    // over for custom painting, or not; the trigger page keeps its own.
+    void restartCustomPainting(bool enabled);
     void setColorDisplay(bool on);
 
     Ui::DDevicePage* m_ui = nullptr;
@@ -269,6 +273,8 @@ private:
     bool m_firstLoad = true;
     QWidget* m_pictureContainer = nullptr;
     float m_pictureScale = 1.0f;
+    // The keyboard slot of the custom scheme the lighting page last showed.
+    int m_customLightIndex = -1;
     std::array<std::array<keyboardButCustom*, 22>, 6> m_keyCapGrid {};
 
     QMap<QString, hidStructInfoAll> m_deviceInfoMap;

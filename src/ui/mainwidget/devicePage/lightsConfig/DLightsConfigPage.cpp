@@ -1,5 +1,38 @@
 #include "DLightsConfigPage.h"
 
+#include "DDataManager.h"
+#include "DDefaultLightRecord.h"
+#include "DLightReportBuilder.h"
+#include "MainHidInterFace.h"
+#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+
+#include <QDebug>
+#include <QThread>
+
+#include <algorithm>
+#include <iterator>
+#include <list>
+
+namespace {
+
+constexpr int keyboardPart = 0;
+constexpr int sidePart = 1;
+constexpr char ledFailure[] = "USB serial port [Write Led] Failed ...";
+constexpr char customLedFailure[] = "USB serial port [Write custom-Led] Failed ...";
+// The name a scheme is announced with when it takes over a keyboard slot.
+constexpr char takenSlotName[] = "CustomLight";
+
+// Keyboard effects the page has a button for; 13 (DPI) is never offered.
+constexpr int kKeyboardEffectsWithButton[] = {0, 3, 1, 2, 9, 5, 4, 14, 15, 7, 8, 6, 11, 16, 12, 100, 10};
+
+bool hasEffectButton(int effect)
+{
+    return std::find(std::begin(kKeyboardEffectsWithButton), std::end(kKeyboardEffectsWithButton), effect)
+           != std::end(kKeyboardEffectsWithButton);
+}
+
+} // namespace
+
 DLightsConfigPage::DLightsConfigPage(QWidget* parent)
     : QWidget(parent)
 {
@@ -16,11 +49,161 @@ void DLightsConfigPage::setTheme()
 void DLightsConfigPage::loadProfileLightType()
 {
     ++m_loadCount;
+    m_keyboardEffect =
+        COrvaneXML_SelectProFileMouseLightTypeUsingIndex(m_profile.path(), profileIndexText().constData(), keyboardPart);
+    if (hasEffectButton(m_keyboardEffect))
+        chooseKeyboardEffect(m_keyboardEffect);
 }
 
 void DLightsConfigPage::applyDeviceLightChange(int part, int effect)
 {
+    Q_UNUSED(effect)
+    // The link has already stored what the keyboard reported; the page only
+    // reads it back and passes it on, without echoing it to the keyboard.
+    const int shownPart = part == keyboardPart ? keyboardPart : sidePart;
+    const int inUse = COrvaneXML_SelectProFileMouseLightTypeUsingIndex(m_profile.path(), profileIndexText().constData(), shownPart);
+    if (shownPart == keyboardPart)
+        m_keyboardEffect = inUse;
+    loadLightSettings(shownPart, inUse);
+    emit sigLightConfigHaveChanged(-1, m_colorInfo);
+}
+
+void DLightsConfigPage::applyDeviceCustomLightChange(int part, int effect, int customIndex)
+{
     Q_UNUSED(part)
     Q_UNUSED(effect)
-    loadProfileLightType();
+    m_usingCustomIndex = customIndex;
+    m_resetSlotOnCustom = false;
+    chooseKeyboardEffect(customEffect);
+    m_resetSlotOnCustom = true;
+    emit sigLightConfigHaveChanged(-1, m_colorInfo);
+}
+
+void DLightsConfigPage::chooseKeyboardEffect(int effect)
+{
+    m_keyboardEffect = effect;
+    if (effect == customEffect) {
+        if (m_resetSlotOnCustom)
+            m_usingCustomIndex = 0;
+        loadCustomLightList();
+    }
+    loadLightSettings(keyboardPart, m_keyboardEffect);
+    if (m_keyboardEffect == customEffect) {
+        if (const DCustomLightSchemeList::Scheme* scheme = m_customSchemes.selectedScheme())
+            announceScheme({scheme->slot, scheme->index, scheme->name});
+    }
+    emit sigSelectCurrentLightTypeIndex_KB(m_keyboardEffect, m_colorInfo);
+    if (m_colorInfo.lightPart == keyboardPart)
+        sendKeyboardLightReport(m_colorInfo);
+}
+
+void DLightsConfigPage::loadLightSettings(int part, int effect)
+{
+    // No effect in use: nothing to show, and no setting to invent for it.
+    if (effect < 0)
+        return;
+    const char* path = m_profile.path();
+    const QByteArray index = profileIndexText();
+    colorInfoData record{};
+    if (!COrvaneXML_SelectProfileColorDataInfo(path, index.constData(), part, effect, &record)) {
+        record = DDefaultLightRecord::make(part, effect);
+        COrvaneXML_AddProFileLightInfoItem(path, index.constData(), record);
+    }
+    m_colorInfo = record;
+    COrvaneXML_ModifyProFileMouseLightUsingIndex(path, index.constData(), part, effect);
+}
+
+int DLightsConfigPage::currentCustomLightIndex() const
+{
+    const DCustomLightSchemeList::Scheme* scheme = m_customSchemes.selectedScheme();
+    bool ok = false;
+    const int index = scheme ? scheme->index.toInt(&ok) : -1;
+    return ok ? index : -1;
+}
+
+void DLightsConfigPage::loadCustomLightList()
+{
+    std::list<customLightNodeInfo> nodes;
+    COrvaneXML_SelectProFileCustomLightAllNodes(m_profile.path(), profileIndexText().constData(), &nodes);
+    if (const auto selection = m_customSchemes.rebuild(nodes, m_usingCustomIndex))
+        announceScheme(*selection);
+}
+
+void DLightsConfigPage::selectCustomLight(int row)
+{
+    if (const auto selection = m_customSchemes.select(row, m_usingCustomIndex))
+        announceScheme(*selection);
+}
+
+void DLightsConfigPage::setCustomLightUsing(int row, bool isUsing)
+{
+    const auto handOver = m_customSchemes.markUsing(row, isUsing, m_usingCustomIndex);
+    if (!handOver)
+        return;
+    const DCustomLightSchemeList::Scheme& released = m_customSchemes.schemes().at(handOver->releasedRow);
+    const DCustomLightSchemeList::Scheme& taken = m_customSchemes.schemes().at(handOver->takenRow);
+    const char* path = m_profile.path();
+    const QByteArray index = profileIndexText();
+    COrvaneXML_ModifyProFileCustomLightNodeUsingStatus(path, index.constData(), released.index.toUtf8().constData(),
+                                                       DCustomLightSchemeList::unusingStatus,
+                                                       DCustomLightSchemeList::noSlot);
+    COrvaneXML_ModifyProFileCustomLightNodeUsingStatus(path, index.constData(), taken.index.toUtf8().constData(),
+                                                       DCustomLightSchemeList::usingStatus, handOver->slot);
+    const QString takenIndex = taken.index;
+    announceScheme({handOver->slot, takenIndex, QString::fromLatin1(takenSlotName)});
+    uploadCustomLightForItem(takenIndex, handOver->slot);
+}
+
+void DLightsConfigPage::announceScheme(const DCustomLightSchemeList::Selection& selection)
+{
+    emit sigCustomLightItemHaveChanged(selection.slot, selection.index, selection.name);
+}
+
+void DLightsConfigPage::resendCustomLight()
+{
+    if (m_usingCustomIndex != DCustomLightSchemeList::noSlot)
+        uploadCustomLightColors(m_usingCustomIndex);
+}
+
+void DLightsConfigPage::uploadCustomLightForItem(QString index, int slot)
+{
+    Q_UNUSED(index)
+    uploadCustomLightColors(slot);
+}
+
+void DLightsConfigPage::uploadCustomLightColors(int slot)
+{
+    QList<QColor> colours;
+    for (const keyboardButCustom* cap : DDataManager::getInstance()->keyButtonList())
+        colours << (cap ? cap->lightColor() : QColor(Qt::black));
+    const std::vector<std::vector<uint8_t>> packets = DLightReportBuilder::uploadColourBytes(colours);
+    for (size_t packet = 0; packet < packets.size(); ++packet)
+        sendCustomLightPacket(slot, int(packet), packets[packet]);
+    QThread::msleep(pauseBeforeClosingEffectMs);
+    queueReport(DLightReportBuilder::uploadClosingEffect(m_colorInfo).data(), ledFailure);
+}
+
+void DLightsConfigPage::sendCustomLightPacket(int slot, int packetNumber, const std::vector<uint8_t>& colourBytes)
+{
+    queueReport(DLightReportBuilder::customColourPacket(slot, packetNumber, colourBytes).data(), customLedFailure);
+}
+
+void DLightsConfigPage::sendKeyboardLightReport(colorInfoData info)
+{
+    queueReport(DLightReportBuilder::keyboardEffect(info, DLightReportBuilder::currentStamp()).data(), ledFailure);
+}
+
+QByteArray DLightsConfigPage::profileIndexText() const
+{
+    return QByteArray::number(m_profile.index());
+}
+
+bool DLightsConfigPage::queueReport(const uint8_t* report, const char* failureLine)
+{
+    // Without a keyboard the page is not shown; a report then is lost like
+    // one for a closed keyboard.
+    if (m_hidInterface && m_hidInterface->queueCmdReport(report) >= 0)
+        return true;
+    qDebug("%s", failureLine);
+    return false;
 }
