@@ -1,0 +1,347 @@
+// Custom light schemes between the lighting page, the device page, the
+// picture and the simulated keyboard, through the links' real I/O threads:
+// the keyboard switching to a custom slot itself, painting selected keys,
+// a scheme shown on the picture, and marking a scheme "Using".
+#include "TestMain.h"
+
+#include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
+#include "SimulatorHarness.h"
+#include "mainwidget/devicePage/DDeviceListItem.h"
+#include "mainwidget/devicePage/DDevicePage.h"
+#include "mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "orvanesdk_xml.h"
+#include "resourceInit.h"
+
+#include <QSignalSpy>
+
+#include <cstring>
+#include <list>
+#include <memory>
+
+Q_DECLARE_METATYPE(colorInfoData)
+
+namespace {
+
+constexpr int loadTimeoutMs = 20000;
+constexpr int rows = 6;
+constexpr int columns = 22;
+using Cell = QPair<int, int>;
+using Colours = QMap<Cell, QColor>;
+
+std::unique_ptr<DDevicePage> loadPage()
+{
+    auto page = std::make_unique<DDevicePage>();
+    QSignalSpy loadEnd(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+    if (!loadEnd.wait(loadTimeoutMs))
+        return nullptr;
+    return page;
+}
+
+QByteArray indexText(const DDevicePage& page)
+{
+    return QByteArray::number(page.profileIndex());
+}
+
+Colours storedScheme(const DDevicePage& page, const char* scheme)
+{
+    std::list<customLightDataItem> items;
+    COrvaneXML_ProFileCustomLightInfoSelectAll(page.profilePath(), indexText(page), scheme, &items);
+    Colours colours;
+    for (const customLightDataItem& item : items)
+        colours.insert({item.row, item.column}, QColor(item.red, item.green, item.blue));
+    return colours;
+}
+
+void addSchemeColour(const DDevicePage& page, const char* scheme, int row, int column, const QColor& colour)
+{
+    customLightDataItem item{};
+    std::strcpy(item.keyCode, "4");
+    item.row = row;
+    item.column = column;
+    item.red = colour.red();
+    item.green = colour.green();
+    item.blue = colour.blue();
+    item.fourthValue = 128;
+    QVERIFY(COrvaneXML_AddProFileCustomLightDataInfo(page.profilePath(), indexText(page), scheme, item));
+}
+
+// What the picture shows: every cap's LED colour and its stored copy.
+void compareCaps(const DDevicePage& page, const Colours& expected)
+{
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const keyboardButCustom* cap = page.keyCapAt(r, c);
+            QVERIFY(cap);
+            const QColor want = expected.value({r, c}, QColor(0, 0, 0));
+            QCOMPARE(cap->lightColor(), want);
+            QCOMPARE(cap->lightColorBackup(), want);
+        }
+    }
+}
+
+// The non-black caps, as the store should hold a painted scheme.
+Colours paintedCaps(const DDevicePage& page)
+{
+    Colours colours;
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const QColor colour = page.keyCapAt(r, c)->lightColorBackup();
+            if (colour != QColor(0, 0, 0))
+                colours.insert({r, c}, colour);
+        }
+    }
+    return colours;
+}
+
+QList<SimulatedKeyboard::Report> lightReports(const SimulatedKeyboard& keyboard)
+{
+    QList<SimulatedKeyboard::Report> list;
+    for (const SimulatedKeyboard::LoggedReport& logged : keyboard.receivedReports()) {
+        if (logged.bytes[1] == 0x06 || logged.bytes[1] == 0x08)
+            list << logged.bytes;
+    }
+    return list;
+}
+
+// One upload: eight colour packets into the slot, then the effect report
+// without a stamp. The colours are those of the picture's caps.
+void compareUpload(const QList<SimulatedKeyboard::Report>& reports, int slot, const DDevicePage& page)
+{
+    QCOMPARE(reports.size(), 9);
+    for (int packet = 0; packet < 8; ++packet) {
+        const SimulatedKeyboard::Report& r = reports[packet];
+        QCOMPARE(int(r[1]), 0x08);
+        QCOMPARE(int(r[2]), slot);
+        QCOMPARE(int(r[4]), packet);
+        QCOMPARE(int(r[5]), packet < 7 ? 54 : 18);
+    }
+    for (int cell = 0; cell < rows * columns; ++cell) {
+        const SimulatedKeyboard::Report& r = reports[cell / 18];
+        const int at = 6 + (cell % 18) * 3;
+        QCOMPARE(QColor(r[at], r[at + 1], r[at + 2]), page.keyCapAt(cell / columns, cell % columns)->lightColor());
+    }
+    const SimulatedKeyboard::Report& effect = reports[8];
+    QCOMPARE(int(effect[1]), 0x06);
+    QCOMPARE(int(effect[6]), DLightsConfigPage::customEffect);
+    QCOMPARE(int(effect[62]), 0);
+    QCOMPARE(int(effect[63]), 0);
+}
+
+// The keyboard reports that it shows the custom scheme of a slot.
+void reportCustomSlot(SimulatedKeyboard& keyboard, int slot)
+{
+    SimulatedKeyboard::Report report{};
+    report[0] = 0x01;
+    report[1] = 0x09;
+    report[2] = uint8_t(slot);
+    keyboard.injectInput(report);
+}
+
+} // namespace
+
+class tst_DDevicePageLights : public QObject
+{
+    Q_OBJECT
+
+private:
+    // The selected keyboard switched to slot 1 and the page followed it.
+    static bool switchToSlot1(DDevicePage& page, SimulatedKeyboard& keyboard)
+    {
+        reportCustomSlot(keyboard, 1);
+        DLightsConfigPage* lights = page.lightsConfigPage();
+        return QTest::qWaitFor([lights] { return lights->currentCustomLightIndex() == 1; }, loadTimeoutMs);
+    }
+
+    // Selects exactly the cap by a rectangle around its corner.
+    static bool selectCap(DDevicePage& page, keyboardButCustom* cap)
+    {
+        hidDeviceJoinFrame* picture = page.keyboardPicture();
+        const QPoint corner = cap->mapTo(picture, QPoint(0, 0));
+        picture->selectKeysInRect(corner.x() - 2, corner.y() - 2, corner.x() + 2, corner.y() + 2);
+        return picture->selectedKeys() == QList<keyboardButCustom*>{cap};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<hidStructInfoAll>();
+        qRegisterMetaType<colorInfoData>();
+        initOrvaneResources();
+        DDataManager::getInstance()->loadTheme(0);
+    }
+
+    void theKeyboardSwitchesToACustomSlot()
+    {
+        SimulatorHarness sim;
+        auto selected = sim.plug("OV68M");
+        auto other = sim.plug("OV98M");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        page->show();
+        DLightsConfigPage* lights = page->lightsConfigPage();
+        QCOMPARE(lights->usingCustomIndex(), -1);
+
+        // Another keyboard's slot changes nothing here; a fence behind it
+        // tells when its link has handled it.
+        DDeviceKeyboardLink* otherLink = page->deviceLinkMap().value(QString::fromStdString(sim.pathOf(other)));
+        QSignalSpy otherSwitched(otherLink, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
+        reportCustomSlot(*other, 0);
+        QVERIFY(otherSwitched.wait(loadTimeoutMs));
+        QCoreApplication::processEvents();
+        QCOMPARE(lights->usingCustomIndex(), -1);
+        QVERIFY(!page->dragOverlay()->isDragEnabled());
+
+        const Colours scheme1 = storedScheme(*page, "1");
+        QVERIFY(!scheme1.isEmpty());
+        QSignalSpy chosen(lights, &DLightsConfigPage::sigCustomLightItemHaveChanged);
+        QSignalSpy reported(lights, &DLightsConfigPage::sigLightConfigHaveChanged);
+        selected->clearLog();
+        QVERIFY(switchToSlot1(*page, *selected));
+
+        QCOMPARE(lights->usingCustomIndex(), 1);
+        QCOMPARE(lights->keyboardEffect(), DLightsConfigPage::customEffect);
+        QVERIFY(!chosen.isEmpty());
+        for (const QList<QVariant>& args : chosen)
+            QCOMPARE(args, (QList<QVariant>{1, QStringLiteral("1"), QStringLiteral("WASD+Arrows")}));
+        QCOMPARE(page->customLightIndex(), 1);
+        compareCaps(*page, scheme1);
+        QVERIFY(page->dragOverlay()->isDragEnabled());
+        QVERIFY(page->keyCapAt(0, 0)->isSelectEnabled());
+        QCOMPARE(reported.count(), 1);
+        QCOMPARE(reported.first().at(0).toInt(), -1);
+        QCOMPARE(reported.first().at(1).value<colorInfoData>().ledType, DLightsConfigPage::customEffect);
+        QCOMPARE(COrvaneXML_SelectProFileMouseLightTypeUsingIndex(page->profilePath(), indexText(*page), 0),
+                 DLightsConfigPage::customEffect);
+        // Custom is taken up like a chosen effect: the keyboard hears it back.
+        QTRY_VERIFY_WITH_TIMEOUT(!lightReports(*selected).isEmpty(), loadTimeoutMs);
+        QCOMPARE(int(lightReports(*selected).first()[6]), DLightsConfigPage::customEffect);
+    }
+
+    void paintingStoresTheSchemeAndResendsIt()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV68M");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+        QVERIFY(switchToSlot1(*page, *keyboard));
+
+        // A real key that scheme 1 leaves dark.
+        const Colours before = storedScheme(*page, "1");
+        keyboardButCustom* target = nullptr;
+        for (int cell = 0; cell < rows * columns && !target; ++cell) {
+            keyboardButCustom* cap = page->keyCapAt(cell / columns, cell % columns);
+            if (cap->keyCode() != 0 && !before.contains({cap->getRowIndex(), cap->getColumnIndex()}))
+                target = cap;
+        }
+        QVERIFY(target);
+        QVERIFY(selectCap(*page, target));
+
+        QTest::qWait(100);
+        keyboard->clearLog();
+        colorInfoData picked{};
+        picked.ledType = DLightsConfigPage::customEffect;
+        picked.topRed = 10;
+        picked.topGreen = 200;
+        picked.topBlue = 30;
+        emit page->lightsConfigPage()->sigLightConfigHaveChanged_Custom(0, picked);
+
+        const QColor painted(10, 200, 30);
+        QCOMPARE(target->lightColor(), painted);
+        QCOMPARE(target->lightColorBackup(), painted);
+        Colours expected = before;
+        expected.insert({target->getRowIndex(), target->getColumnIndex()}, painted);
+        QCOMPARE(paintedCaps(*page), expected);
+        QCOMPARE(storedScheme(*page, "1"), expected);
+        QCOMPARE(storedScheme(*page, "0").isEmpty(), false);
+
+        QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 9, loadTimeoutMs);
+        compareUpload(lightReports(*keyboard), 1, *page);
+    }
+
+    void nothingSelectedStoresAndSendsNothing()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV68M");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        page->show();
+        DLightsConfigPage* lights = page->lightsConfigPage();
+        QCOMPARE(lights->usingCustomIndex(), -1);
+        QCOMPARE(lights->currentCustomLightIndex(), -1);
+        QList<Colours> schemes;
+        for (const char* scheme : {"0", "1", "2", "3", "4"})
+            schemes << storedScheme(*page, scheme);
+
+        page->keyboardPicture()->selectKeysInRect(-10000, -10000, 10000, 10000);
+        QVERIFY(!page->keyboardPicture()->selectedKeys().isEmpty());
+        QTest::qWait(100);
+        keyboard->clearLog();
+        colorInfoData picked{};
+        picked.topRed = 255;
+        emit lights->sigLightConfigHaveChanged_Custom(0, picked);
+        lights->resendCustomLight();
+
+        QList<Colours> after;
+        for (const char* scheme : {"0", "1", "2", "3", "4"})
+            after << storedScheme(*page, scheme);
+        QCOMPARE(after, schemes);
+        QTest::qWait(300);
+        QVERIFY(lightReports(*keyboard).isEmpty());
+    }
+
+    void schemeItemsOutsideTheGridAreSkipped()
+    {
+        SimulatorHarness sim;
+        sim.plug("OV68M");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        QVERIFY(storedScheme(*page, "3").isEmpty());
+        const QColor inside(1, 2, 3);
+        addSchemeColour(*page, "3", 2, 3, inside);
+        for (const Cell& outside : {Cell{6, 0}, Cell{0, 22}, Cell{-1, 5}, Cell{5, -1}, Cell{1000000, 1000000}})
+            addSchemeColour(*page, "3", outside.first, outside.second, QColor(200, 0, 0));
+        page->keyCapAt(4, 4)->setLightColor(QColor(9, 9, 9));
+
+        page->onCustomLightItemHaveChanged(0, QStringLiteral("3"), QStringLiteral("Custom 4"));
+
+        compareCaps(*page, Colours{{{2, 3}, inside}});
+        QCOMPARE(page->customLightIndex(), 0);
+    }
+
+    void markingASchemeUsingUploadsItIntoTheSlot()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV68M");
+        std::unique_ptr<DDevicePage> page = loadPage();
+        QVERIFY(page);
+        DLightsConfigPage* lights = page->lightsConfigPage();
+        lights->applyDeviceCustomLightChange(0, DLightsConfigPage::customEffect, 0);
+        QCOMPARE(lights->currentCustomLightIndex(), 0);
+
+        QTest::qWait(100);
+        keyboard->clearLog();
+        QSignalSpy chosen(lights, &DLightsConfigPage::sigCustomLightItemHaveChanged);
+        lights->setCustomLightUsing(2, true);
+
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.first(), (QList<QVariant>{0, QStringLiteral("2"), QStringLiteral("CustomLight")}));
+        std::list<customLightNodeInfo> nodes;
+        COrvaneXML_SelectProFileCustomLightAllNodes(page->profilePath(), indexText(*page), &nodes);
+        QStringList states;
+        for (const customLightNodeInfo& node : nodes)
+            states << QStringLiteral("%1:%2:%3").arg(QString::fromUtf8(node.index), QString::fromUtf8(node.status)).arg(node.slot);
+        QCOMPARE(states, (QStringList{"0:UnUsing:-1", "1:Using:1", "2:Using:0", "3:UnUsing:-1", "4:UnUsing:-1"}));
+        QCOMPARE(lights->currentCustomLightIndex(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 9, loadTimeoutMs);
+        compareUpload(lightReports(*keyboard), 0, *page);
+    }
+};
+
+ORVANE_TEST_MAIN(tst_DDevicePageLights)
+#include "tst_DDevicePageLights.moc"
