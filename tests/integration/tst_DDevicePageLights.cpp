@@ -12,6 +12,7 @@
 #include "mainwidget/devicePage/keyboardView/dragShowArea.h"
 #include "mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "orvanesdk_xml.h"
 #include "resourceInit.h"
@@ -97,6 +98,28 @@ Colours paintedCaps(const DDevicePage& page)
     return colours;
 }
 
+// The caps' colours as an upload carries them: red, green, blue per cell.
+std::vector<uint8_t> capBytes(const DDevicePage& page)
+{
+    std::vector<uint8_t> bytes;
+    for (int cell = 0; cell < rows * columns; ++cell) {
+        const QColor colour = page.keyCapAt(cell / columns, cell % columns)->lightColor();
+        bytes.insert(bytes.end(), {uint8_t(colour.red()), uint8_t(colour.green()), uint8_t(colour.blue())});
+    }
+    return bytes;
+}
+
+// What the keyboard keeps in a custom slot, packets 0..7 in a row.
+std::vector<uint8_t> slotBytes(const SimulatedKeyboard& keyboard, int slot)
+{
+    std::vector<uint8_t> bytes;
+    for (int packet = 0; packet < 8; ++packet) {
+        const std::vector<uint8_t> payload = keyboard.customColours(slot, packet);
+        bytes.insert(bytes.end(), payload.begin(), payload.end());
+    }
+    return bytes;
+}
+
 QList<SimulatedKeyboard::Report> lightReports(const SimulatedKeyboard& keyboard)
 {
     QList<SimulatedKeyboard::Report> list;
@@ -108,9 +131,11 @@ QList<SimulatedKeyboard::Report> lightReports(const SimulatedKeyboard& keyboard)
 }
 
 // One upload: eight colour packets into the slot, then the effect report
-// without a stamp. The colours are those of the picture's caps.
-void compareUpload(const QList<SimulatedKeyboard::Report>& reports, int slot, const DDevicePage& page)
+// without a stamp. The colours are those of the picture's caps, and the
+// keyboard keeps them in that slot.
+void compareUpload(const SimulatedKeyboard& keyboard, int slot, const DDevicePage& page)
 {
+    const QList<SimulatedKeyboard::Report> reports = lightReports(keyboard);
     QCOMPARE(reports.size(), 9);
     for (int packet = 0; packet < 8; ++packet) {
         const SimulatedKeyboard::Report& r = reports[packet];
@@ -119,11 +144,7 @@ void compareUpload(const QList<SimulatedKeyboard::Report>& reports, int slot, co
         QCOMPARE(int(r[4]), packet);
         QCOMPARE(int(r[5]), packet < 7 ? 54 : 18);
     }
-    for (int cell = 0; cell < rows * columns; ++cell) {
-        const SimulatedKeyboard::Report& r = reports[cell / 18];
-        const int at = 6 + (cell % 18) * 3;
-        QCOMPARE(QColor(r[at], r[at + 1], r[at + 2]), page.keyCapAt(cell / columns, cell % columns)->lightColor());
-    }
+    QCOMPARE(slotBytes(keyboard, slot), capBytes(page));
     const SimulatedKeyboard::Report& effect = reports[8];
     QCOMPARE(int(effect[1]), 0x06);
     QCOMPARE(int(effect[6]), DLightsConfigPage::customEffect);
@@ -174,26 +195,50 @@ private slots:
         DDataManager::getInstance()->loadTheme(0);
     }
 
+    void theKeyboardSwitchesToACustomSlot_data()
+    {
+        QTest::addColumn<bool>("viaReceiver");
+        QTest::newRow("cable") << false;
+        QTest::newRow("receiver") << true;
+    }
+
+    // The page follows the selected keyboard into its slot: the scheme in
+    // that slot is selected and shown on the picture, which the engine takes
+    // over (and, behind the receiver, uploads into its own slot).
     void theKeyboardSwitchesToACustomSlot()
     {
+        QFETCH(bool, viaReceiver);
         SimulatorHarness sim;
-        auto selected = sim.plug("OV68M");
-        auto other = sim.plug("OV98M");
+        auto selected = sim.plug(viaReceiver ? "OV84W" : "OV68M", viaReceiver);
+        // A cable keyboard would be selected before the receiver's.
+        auto other = viaReceiver ? nullptr : sim.plug("OV98M");
         std::unique_ptr<DDevicePage> page = loadPage();
         QVERIFY(page);
+        const QString selectedPath = QString::fromStdString(sim.pathOf(selected));
+        if (viaReceiver) {
+            // Going online asks for the light settings again; their answers
+            // must not overtake the slot report below.
+            QSignalSpy relayed(page->deviceLinkMap().value(selectedPath),
+                               &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend);
+            selected->sendStateReport();
+            QTRY_VERIFY_WITH_TIMEOUT(relayed.count() >= 1, loadTimeoutMs);
+            QTest::qWait(300);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() == page->deviceLinkMap().value(selectedPath), loadTimeoutMs);
         page->show();
         DLightsConfigPage* lights = page->lightsConfigPage();
         QCOMPARE(lights->usingCustomIndex(), -1);
 
-        // Another keyboard's slot changes nothing here; a fence behind it
-        // tells when its link has handled it.
-        DDeviceKeyboardLink* otherLink = page->deviceLinkMap().value(QString::fromStdString(sim.pathOf(other)));
-        QSignalSpy otherSwitched(otherLink, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
-        reportCustomSlot(*other, 0);
-        QVERIFY(otherSwitched.wait(loadTimeoutMs));
-        QCoreApplication::processEvents();
-        QCOMPARE(lights->usingCustomIndex(), -1);
-        QVERIFY(!page->dragOverlay()->isDragEnabled());
+        if (!viaReceiver) {
+            // Another keyboard's slot changes nothing here.
+            DDeviceKeyboardLink* otherLink = page->deviceLinkMap().value(QString::fromStdString(sim.pathOf(other)));
+            QSignalSpy otherSwitched(otherLink, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
+            reportCustomSlot(*other, 0);
+            QVERIFY(otherSwitched.wait(loadTimeoutMs));
+            QCoreApplication::processEvents();
+            QCOMPARE(lights->usingCustomIndex(), -1);
+            QVERIFY(!page->dragOverlay()->isDragEnabled());
+        }
 
         const Colours scheme1 = storedScheme(*page, "1");
         QVERIFY(!scheme1.isEmpty());
@@ -216,9 +261,26 @@ private slots:
         QCOMPARE(reported.first().at(1).value<colorInfoData>().ledType, DLightsConfigPage::customEffect);
         QCOMPARE(COrvaneXML_SelectProFileMouseLightTypeUsingIndex(page->profilePath(), indexText(*page), 0),
                  DLightsConfigPage::customEffect);
+
         // Custom is taken up like a chosen effect: the keyboard hears it back.
-        QTRY_VERIFY_WITH_TIMEOUT(!lightReports(*selected).isEmpty(), loadTimeoutMs);
-        QCOMPARE(int(lightReports(*selected).first()[6]), DLightsConfigPage::customEffect);
+        auto effectReports = [&selected] {
+            QList<SimulatedKeyboard::Report> effects;
+            for (const SimulatedKeyboard::Report& r : lightReports(*selected)) {
+                if (r[1] == 0x06)
+                    effects << r;
+            }
+            return effects;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!effectReports().isEmpty(), loadTimeoutMs);
+        QCOMPARE(int(effectReports().first()[6]), DLightsConfigPage::customEffect);
+        const int engineSlot = lightDealMain::engineCustomSlot;
+        if (viaReceiver) {
+            QTRY_VERIFY_WITH_TIMEOUT(!selected->customColours(engineSlot, 7).empty(), loadTimeoutMs);
+            QCOMPARE(slotBytes(*selected, engineSlot), capBytes(*page));
+        } else {
+            QTest::qWait(200);
+            QVERIFY(selected->customColours(engineSlot, 0).empty());
+        }
     }
 
     void paintingStoresTheSchemeAndResendsIt()
@@ -261,7 +323,7 @@ private slots:
         QCOMPARE(storedScheme(*page, "0").isEmpty(), false);
 
         QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 9, loadTimeoutMs);
-        compareUpload(lightReports(*keyboard), 1, *page);
+        compareUpload(*keyboard, 1, *page);
     }
 
     void nothingSelectedStoresAndSendsNothing()
@@ -339,7 +401,7 @@ private slots:
         QCOMPARE(states, (QStringList{"0:UnUsing:-1", "1:Using:1", "2:Using:0", "3:UnUsing:-1", "4:UnUsing:-1"}));
         QCOMPARE(lights->currentCustomLightIndex(), 2);
         QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 9, loadTimeoutMs);
-        compareUpload(lightReports(*keyboard), 0, *page);
+        compareUpload(*keyboard, 0, *page);
     }
 };
 

@@ -1,18 +1,19 @@
-// The lighting page's reports byte for byte: the keyboard and side effect
-// reports with their stamp, the effect report that closes a custom colour
-// upload, and the eight custom colour packets of one upload.
+// The lighting reports byte for byte: the keyboard and side effect reports
+// with their stamp, the effect report that closes a custom colour upload,
+// and the eight custom colour packets of one upload.
 #include "TestMain.h"
 
+#include "DCustomLightReport.h"
 #include "mainwidget/devicePage/lightsConfig/DLightReportBuilder.h"
 
 #include <functional>
 
-using Build = std::function<DLightReportBuilder::Report()>;
+using Build = std::function<std::array<uint8_t, 64>()>;
 Q_DECLARE_METATYPE(Build)
 
 namespace {
 
-QByteArray bytesOf(const DLightReportBuilder::Report& r)
+QByteArray bytesOf(const std::array<uint8_t, 64>& r)
 {
     return QByteArray(reinterpret_cast<const char*>(r.data()), int(r.size()));
 }
@@ -40,9 +41,9 @@ QByteArray effectReport(int command, int length, int effect, int byte16, int sta
                    {63, stampLow}});
 }
 
-QList<QColor> caps(int count)
+QVector<QColor> caps(int count)
 {
-    QList<QColor> list;
+    QVector<QColor> list;
     for (int i = 0; i < count; ++i)
         list << QColor(i % 256, (i * 7) % 256, 255 - i % 256);
     return list;
@@ -77,14 +78,14 @@ private slots:
             colorInfoData info{0, 2, 1, 1, 256 + 17, 0, 0, 0, 0, 0, 0, 0, 0, 0};
             return B::keyboardEffect(info, 0x1234);
         }) << report({{0, 0x01}, {1, 0x06}, {5, 0x0E}, {6, 2}, {9, 17}, {62, 0x12}, {63, 0x34}});
-        QTest::newRow("colour packet") << Build([] { return B::customColourPacket(1, 3, {10, 20, 30, 40}); })
+        QTest::newRow("colour packet") << Build([] { return DCustomLightReport::build(1, 3, "\x0A\x14\x1E\x28"); })
                                        << report({{0, 0x01}, {1, 0x08}, {2, 1}, {4, 3}, {5, 4}, {6, 10}, {7, 20},
                                                   {8, 30}, {9, 40}});
-        QTest::newRow("colour packet: slot cut to 8 bits, at most 54 bytes") << Build([] {
-            return B::customColourPacket(256 + 1, 0, std::vector<uint8_t>(60, 0xEE));
+        QTest::newRow("colour packet: slot cut to 8 bits, payload to the report") << Build([] {
+            return DCustomLightReport::build(256 + 1, 7, QByteArray(60, char(0xEE)));
         }) << [] {
-            QByteArray r = report({{0, 0x01}, {1, 0x08}, {2, 1}, {5, 54}});
-            r.replace(6, 54, QByteArray(54, char(0xEE)));
+            QByteArray r = report({{0, 0x01}, {1, 0x08}, {2, 1}, {4, 7}, {5, 58}});
+            r.replace(6, 58, QByteArray(58, char(0xEE)));
             return r;
         }();
     }
@@ -119,27 +120,27 @@ private slots:
     void uploadPackets()
     {
         QFETCH(int, capCount);
-        const QList<QColor> colours = caps(capCount);
-        const auto packets = DLightReportBuilder::uploadColourBytes(colours);
-        QCOMPARE(int(packets.size()), 8);
+        const QVector<QColor> colours = caps(capCount);
+        const QVector<QByteArray> packets = DCustomLightReport::packetPayloads(colours);
+        QCOMPARE(packets.size(), 8);
         for (int p = 0; p < 8; ++p)
-            QCOMPARE(int(packets[size_t(p)].size()), p < 7 ? 54 : 18);
+            QCOMPARE(packets[p].size(), p < 7 ? 54 : 18);
         for (int cell = 0; cell < 132; ++cell) {
-            const std::vector<uint8_t>& packet = packets[size_t(cell / 18)];
+            const QByteArray& packet = packets[cell / 18];
             const int at = (cell % 18) * 3;
             const QColor expected = cell < capCount ? colours[cell] : QColor(0, 0, 0);
-            QCOMPARE(QColor(packet[size_t(at)], packet[size_t(at + 1)], packet[size_t(at + 2)]), expected);
+            QCOMPARE(QColor(uchar(packet[at]), uchar(packet[at + 1]), uchar(packet[at + 2])), expected);
         }
     }
 
     void firstAndLastCellPlaces()
     {
-        QList<QColor> colours = caps(132);
+        QVector<QColor> colours = caps(132);
         colours[0] = QColor(255, 0, 0);
         colours[131] = QColor(1, 2, 3);
-        const auto packets = DLightReportBuilder::uploadColourBytes(colours);
-        const QByteArray first = bytesOf(DLightReportBuilder::customColourPacket(1, 0, packets[0]));
-        const QByteArray last = bytesOf(DLightReportBuilder::customColourPacket(1, 7, packets[7]));
+        const QVector<QByteArray> packets = DCustomLightReport::packetPayloads(colours);
+        const QByteArray first = bytesOf(DCustomLightReport::build(1, 0, packets[0]));
+        const QByteArray last = bytesOf(DCustomLightReport::build(1, 7, packets[7]));
         QCOMPARE(first.mid(6, 3), QByteArray("\xFF\x00\x00", 3));
         QCOMPARE(last.mid(21, 3), QByteArray("\x01\x02\x03", 3));
         QCOMPARE(last.mid(24), QByteArray(40, '\0'));

@@ -57,6 +57,7 @@ void DDevicePage::onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, co
         for (keyboardButCustom* cap : m_keyboardPicture->selectedKeys())
             paint(cap, colour);
     }
+    m_lightDeal->writeCustomLightColors(1, m_customLightIndex);
     saveCurrentCustomLight();
     m_lightsConfigPage->resendCustomLight();
 }
@@ -82,6 +83,7 @@ void DDevicePage::onCustomLightItemHaveChanged(int flagIndex, QString strCustomL
             paint(cap, opaque(item.red, item.green, item.blue));
     }
     m_customLightIndex = flagIndex;
+    m_lightDeal->writeCustomLightColors(0, flagIndex);
 }
 
 void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex)

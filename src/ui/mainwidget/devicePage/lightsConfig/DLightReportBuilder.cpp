@@ -2,33 +2,23 @@
 
 #include <QDateTime>
 
-#include <algorithm>
+#include <iterator>
 
 namespace {
 
 constexpr uint8_t keyboardEffectCommand = 0x06;
 constexpr uint8_t sideEffectCommand = 0x07;
-constexpr uint8_t customColourCommand = 0x08;
 constexpr uint8_t keyboardEffectLength = 0x0E;
 constexpr uint8_t sideEffectLength = 0x0D;
 constexpr int staticEffect = 0;
 constexpr int payloadStart = 6;
-constexpr int maxColourBytes = DLightReportBuilder::cellsPerPacket * 3;
 
-DLightReportBuilder::Report frame(uint8_t command, uint8_t sub, uint8_t packet, uint8_t length)
+DLightReportBuilder::Report effectReport(uint8_t command, uint8_t length, const colorInfoData& info, bool forceStatic)
 {
     DLightReportBuilder::Report r{};
     r[0] = 0x01;
     r[1] = command;
-    r[2] = sub;
-    r[4] = packet;
     r[5] = length;
-    return r;
-}
-
-DLightReportBuilder::Report effectReport(uint8_t command, uint8_t length, const colorInfoData& info, bool forceStatic)
-{
-    DLightReportBuilder::Report r = frame(command, 0, 0, length);
     const int fields[] = {info.ledType,      info.ledBrightness - 1, info.ledSpeed - 1, info.topRed,
                           info.topGreen,     info.topBlue,           info.bottomRed,    info.bottomGreen,
                           info.bottomBlue,   info.ledDirection,      info.fullColor,    info.extraValue};
@@ -71,30 +61,4 @@ DLightReportBuilder::Report DLightReportBuilder::sideEffect(const colorInfoData&
 DLightReportBuilder::Report DLightReportBuilder::uploadClosingEffect(const colorInfoData& info)
 {
     return effectReport(keyboardEffectCommand, keyboardEffectLength, info, false);
-}
-
-DLightReportBuilder::Report DLightReportBuilder::customColourPacket(int slot, int packetNumber,
-                                                                     const std::vector<uint8_t>& colourBytes)
-{
-    const int count = std::min(int(colourBytes.size()), maxColourBytes);
-    Report r = frame(customColourCommand, uint8_t(slot), uint8_t(packetNumber), uint8_t(count));
-    std::copy_n(colourBytes.begin(), count, r.begin() + payloadStart);
-    return r;
-}
-
-std::vector<std::vector<uint8_t>> DLightReportBuilder::uploadColourBytes(const QList<QColor>& capColours)
-{
-    std::vector<std::vector<uint8_t>> packets;
-    std::vector<uint8_t> bytes;
-    for (int cell = 0; cell < gridCells; ++cell) {
-        const QColor colour = cell < capColours.size() ? capColours.at(cell) : QColor(Qt::black);
-        bytes.push_back(uint8_t(colour.red()));
-        bytes.push_back(uint8_t(colour.green()));
-        bytes.push_back(uint8_t(colour.blue()));
-        if ((cell + 1) % cellsPerPacket == 0 || cell + 1 == gridCells) {
-            packets.push_back(std::move(bytes));
-            bytes.clear();
-        }
-    }
-    return packets;
 }

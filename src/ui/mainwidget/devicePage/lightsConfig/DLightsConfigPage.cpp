@@ -1,5 +1,6 @@
 #include "DLightsConfigPage.h"
 
+#include "DCustomLightReport.h"
 #include "DDataManager.h"
 #include "DDefaultLightRecord.h"
 #include "DLightReportBuilder.h"
@@ -173,19 +174,19 @@ void DLightsConfigPage::uploadCustomLightForItem(QString index, int slot)
 
 void DLightsConfigPage::uploadCustomLightColors(int slot)
 {
-    QList<QColor> colours;
+    QVector<QColor> colours;
     for (const keyboardButCustom* cap : DDataManager::getInstance()->keyButtonList())
         colours << (cap ? cap->lightColor() : QColor(Qt::black));
-    const std::vector<std::vector<uint8_t>> packets = DLightReportBuilder::uploadColourBytes(colours);
-    for (size_t packet = 0; packet < packets.size(); ++packet)
-        sendCustomLightPacket(slot, int(packet), packets[packet]);
+    const QVector<QByteArray> packets = DCustomLightReport::packetPayloads(colours);
+    for (int packet = 0; packet < packets.size(); ++packet)
+        sendCustomLightPacket(slot, packet, packets[packet]);
     QThread::msleep(pauseBeforeClosingEffectMs);
     queueReport(DLightReportBuilder::uploadClosingEffect(m_colorInfo).data(), ledFailure);
 }
 
-void DLightsConfigPage::sendCustomLightPacket(int slot, int packetNumber, const std::vector<uint8_t>& colourBytes)
+void DLightsConfigPage::sendCustomLightPacket(int slot, int packetNumber, const QByteArray& colourBytes)
 {
-    queueReport(DLightReportBuilder::customColourPacket(slot, packetNumber, colourBytes).data(), customLedFailure);
+    queueReport(DCustomLightReport::build(slot, packetNumber, colourBytes).data(), customLedFailure);
 }
 
 void DLightsConfigPage::sendKeyboardLightReport(colorInfoData info)

@@ -9,7 +9,6 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <vector>
 
 class MainHidInterFace;
 
@@ -83,7 +82,7 @@ private:
     void chooseKeyboardEffect(int effect);
     void loadLightSettings(int part, int effect);
     void announceScheme(const DCustomLightSchemeList::Selection& selection);
-    void sendCustomLightPacket(int slot, int packetNumber, const std::vector<uint8_t>& colourBytes);
+    void sendCustomLightPacket(int slot, int packetNumber, const QByteArray& colourBytes);
     // False, with the failure line written, when the report was not queued.
     bool queueReport(const uint8_t* report, const char* failureLine);
     QByteArray profileIndexText() const;
