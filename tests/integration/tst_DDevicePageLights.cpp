@@ -152,6 +152,14 @@ void compareUpload(const SimulatedKeyboard& keyboard, int slot, const DDevicePag
     QCOMPARE(int(effect[63]), 0);
 }
 
+// A cable keyboard with the page loaded on it; the page goes first.
+struct Rig
+{
+    SimulatorHarness sim;
+    std::shared_ptr<SimulatedKeyboard> keyboard = sim.plug("OV68M");
+    std::unique_ptr<DDevicePage> page = loadPage();
+};
+
 // The keyboard reports that it shows the custom scheme of a slot.
 void reportCustomSlot(SimulatedKeyboard& keyboard, int slot)
 {
@@ -285,12 +293,12 @@ private slots:
 
     void paintingStoresTheSchemeAndResendsIt()
     {
-        SimulatorHarness sim;
-        auto keyboard = sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadPage();
-        QVERIFY(page);
+        Rig rig;
+        QVERIFY(rig.page);
+        DDevicePage* page = rig.page.get();
+        SimulatedKeyboard* keyboard = rig.keyboard.get();
         page->show();
-        QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(page));
         QVERIFY(switchToSlot1(*page, *keyboard));
 
         // A real key that scheme 1 leaves dark.
@@ -328,10 +336,10 @@ private slots:
 
     void nothingSelectedStoresAndSendsNothing()
     {
-        SimulatorHarness sim;
-        auto keyboard = sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadPage();
-        QVERIFY(page);
+        Rig rig;
+        QVERIFY(rig.page);
+        DDevicePage* page = rig.page.get();
+        SimulatedKeyboard* keyboard = rig.keyboard.get();
         page->show();
         DLightsConfigPage* lights = page->lightsConfigPage();
         QCOMPARE(lights->usingCustomIndex(), -1);
@@ -359,10 +367,9 @@ private slots:
 
     void schemeItemsOutsideTheGridAreSkipped()
     {
-        SimulatorHarness sim;
-        sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadPage();
-        QVERIFY(page);
+        Rig rig;
+        QVERIFY(rig.page);
+        DDevicePage* page = rig.page.get();
         QVERIFY(storedScheme(*page, "3").isEmpty());
         const QColor inside(1, 2, 3);
         addSchemeColour(*page, "3", 2, 3, inside);
@@ -378,10 +385,10 @@ private slots:
 
     void markingASchemeUsingUploadsItIntoTheSlot()
     {
-        SimulatorHarness sim;
-        auto keyboard = sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadPage();
-        QVERIFY(page);
+        Rig rig;
+        QVERIFY(rig.page);
+        DDevicePage* page = rig.page.get();
+        SimulatedKeyboard* keyboard = rig.keyboard.get();
         DLightsConfigPage* lights = page->lightsConfigPage();
         lights->applyDeviceCustomLightChange(0, DLightsConfigPage::customEffect, 0);
         QCOMPARE(lights->currentCustomLightIndex(), 0);
