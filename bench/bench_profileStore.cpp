@@ -4,11 +4,16 @@
 // same store reading the file again on every call, as a library without an
 // in-memory copy does, measured in the same run on the same files.
 //
-// Also reported: one key-function save, the cost of writing through.
+// Also reported: one key-function save, the cost of writing through, and
+// the profile operations that write many changes at once: a new profile with
+// its default lights and schemes, and a reset to those defaults.
 //
 // Usage: bench_profileStore [runs]   (default 15)
 
+#include "mainwidget/devicePage/DProfileLightDefaults.h"
+#include "mainwidget/devicePage/DProfileOperations.h"
 #include "orvanesdk_xml.h"
+#include "resourceInit.h"
 #include "store/KeyFunctionStore.h"
 #include "store/ProfileStore.h"
 #include "store/StoreFileCache.h"
@@ -99,11 +104,34 @@ double measure(int runs, Work work)
     return medianMicroseconds(samples);
 }
 
+// One profile operation on a fresh copy of a layer file per run; the copy
+// is made outside the timing.
+template<typename Operation>
+double onCopies(int runs, const QTemporaryDir& dir, const QByteArray& source, const QString& name,
+                Operation operation)
+{
+    std::vector<qint64> samples;
+    QElapsedTimer timer;
+    const DProfileLightDefaults defaults(104, QStringLiteral("OV104"), true);
+    for (int run = 0; run < runs; ++run) {
+        const QString copy = dir.filePath(QStringLiteral("%1-%2.xml").arg(name).arg(run));
+        if (!QFile::copy(QFile::decodeName(source), copy))
+            return -1;
+        DProfileOperations operations(QFile::encodeName(copy), defaults);
+        timer.start();
+        if (!operation(operations))
+            return -1;
+        samples.push_back(timer.nsecsElapsed());
+    }
+    return medianMicroseconds(samples);
+}
+
 }
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    initOrvaneResources();
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
     QTemporaryDir dir;
     const std::vector<QByteArray> layers {QFile::encodeName(dir.filePath(QStringLiteral("appProfile_Default.xml"))),
@@ -141,6 +169,18 @@ int main(int argc, char** argv)
         COrvaneXML_AddProFileMacroWithKeyInfoItem(layers[0], "1", "41", "Esc", "0", "1", "1", value);
     });
 
+    const int bulkRuns = std::max(3, runs / 3);
+    const double create = onCopies(bulkRuns, dir, layers[0], QStringLiteral("create"), [](DProfileOperations& operations) {
+        return operations.create() == DProfileOperations::Result::Created;
+    });
+    const double reset = onCopies(bulkRuns, dir, layers[0], QStringLiteral("reset"), [](DProfileOperations& operations) {
+        return operations.reset(3) == DProfileOperations::Result::ResetDone;
+    });
+    if (create < 0 || reset < 0) {
+        std::fprintf(stderr, "a profile operation failed\n");
+        return 1;
+    }
+
     std::printf("layer file: %lld bytes, %d profiles x %d keys\n", QFileInfo(QFile::decodeName(layers[0])).size(),
                 kProfiles, kKeys);
     std::printf("download (2 x %d key reads), median of %d: cached %.1f us, re-parsing %.1f us, ratio %.0fx\n", kKeys,
@@ -149,5 +189,7 @@ int main(int argc, char** argv)
                 hoverCached, hoverReparsing, hoverReparsing / hoverCached);
     std::printf("key-function save (delete + add, each written through QSaveFile), median of %d: %.0f us\n", runs,
                 save);
+    std::printf("new profile with defaults, median of %d: %.0f us\n", bulkRuns, create);
+    std::printf("reset of a profile to its defaults, median of %d: %.0f us\n", bulkRuns, reset);
     return 0;
 }
