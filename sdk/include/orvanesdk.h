@@ -5,5 +5,6 @@
 #include "orvanesdk_records.h"
 #include "orvanesdk_hid.h"
 #include "orvanesdk_xml.h"
+#include "StoreWriteBatch.h"
 #include "orvanesdk_light.h"
 #include "orvanesdk_firmware.h"

@@ -8,11 +8,14 @@
 // Every function runs on the GUI thread only. Every function that changes a
 // file returns true when the file holds the change afterwards (a delete of
 // something absent is true, nothing needed writing); false means nothing was
-// changed, on disk or in memory. Functions that read return true when the
-// file could be read and held what was asked, and leave the caller's record
-// untouched otherwise. Index texts and key codes must be decimal numbers and
-// paths at most 255 bytes; anything else is refused. The file format, backups
-// and the recovery of damaged files are described in sdk/store/FORMAT.md.
+// changed, on disk or in memory. Inside a StoreWriteBatch (StoreWriteBatch.h)
+// true means the store holds the change and writes it when the batch ends;
+// the batch's commit() says whether it reached the file. Functions that read
+// return true when the file could be read and held what was asked, and leave
+// the caller's record untouched otherwise. Index texts and key codes must be
+// decimal numbers and paths at most 255 bytes; anything else is refused. The
+// file format, backups and the recovery of damaged files are described in
+// sdk/store/FORMAT.md.
 
 #include <cstddef>
 #include <list>

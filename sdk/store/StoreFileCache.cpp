@@ -66,6 +66,10 @@ const StoreDocument* StoreFileCache::document(const QString& path, Status* statu
     Status ignored;
     Status& result = status ? *status : ignored;
     const std::string key = keyOf(path);
+    if (auto it = m_entries.find(key); it != m_entries.end() && it->second.pending) {
+        result = Status::Ok;
+        return &it->second.document;
+    }
     const std::optional<Stamp> stamp = stampOf(path);
     if (!stamp) {
         m_entries.erase(key);
@@ -131,7 +135,19 @@ bool StoreFileCache::modify(const QString& path, const std::function<Edit(StoreD
     case Edit::Changed:
         break;
     }
-    if (!write(path, StoreXmlWriter::write(changed), true))
+    if (m_batchDepth == 0 || m_writeThrough)
+        return commit(path, std::move(changed));
+    Entry& entry = m_entries[keyOf(path)];
+    if (!entry.pending)
+        m_pending.push_back(path);
+    entry.pending = true;
+    entry.document = std::move(changed);
+    return true;
+}
+
+bool StoreFileCache::commit(const QString& path, StoreDocument document)
+{
+    if (!write(path, StoreXmlWriter::write(document), true))
         return false;
     const std::optional<Stamp> stamp = stampOf(path);
     if (m_reparse || !stamp) {
@@ -140,9 +156,38 @@ bool StoreFileCache::modify(const QString& path, const std::function<Edit(StoreD
     }
     Entry& entry = m_entries[keyOf(path)];
     entry.stamp = *stamp;
-    entry.document = std::move(changed);
+    entry.document = std::move(document);
     entry.broken = false;
+    entry.pending = false;
     return true;
+}
+
+void StoreFileCache::beginBatch()
+{
+    ++m_batchDepth;
+}
+
+bool StoreFileCache::endBatch()
+{
+    Q_ASSERT_X(m_batchDepth > 0, "profile store", "a write batch ended that was never begun");
+    if (m_batchDepth == 0 || --m_batchDepth > 0)
+        return true;
+    bool written = true;
+    std::vector<QString> pending;
+    pending.swap(m_pending);
+    for (const QString& path : pending) {
+        auto it = m_entries.find(keyOf(path));
+        if (it == m_entries.end() || !it->second.pending)
+            continue;
+        StoreDocument document = std::move(it->second.document);
+        // Erased first, so a failed write leaves memory as the file is.
+        m_entries.erase(it);
+        if (!stampOf(path) || !commit(path, std::move(document))) {
+            qWarning() << "profile store: the changes held back for" << path << "could not be written";
+            written = false;
+        }
+    }
+    return written;
 }
 
 bool StoreFileCache::create(const QString& path, const std::function<void(StoreDocument&)>& init)
@@ -269,7 +314,7 @@ void StoreFileCache::takeRecoveryNotes(std::list<storeRecoveryInfo>* notes)
 void StoreFileCache::setReparseEveryCall(bool reparse)
 {
     m_reparse = reparse;
-    m_entries.clear();
+    clear();
 }
 
 void StoreFileCache::setFailCommits(bool fail)
@@ -277,7 +322,13 @@ void StoreFileCache::setFailCommits(bool fail)
     m_failCommits = fail;
 }
 
+void StoreFileCache::setWriteThrough(bool writeThrough)
+{
+    m_writeThrough = writeThrough;
+}
+
 void StoreFileCache::clear()
 {
-    m_entries.clear();
+    for (auto it = m_entries.begin(); it != m_entries.end();)
+        it = it->second.pending ? std::next(it) : m_entries.erase(it);
 }

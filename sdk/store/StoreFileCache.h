@@ -9,6 +9,7 @@
 #include <list>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 // Keeps every store file parsed in memory and writes changes through.
 //
@@ -17,6 +18,15 @@
 // QSaveFile after the previous version has been kept as "<file>.bak", and
 // takes the cached document's place only once it is on disk; a failed write
 // leaves file and memory as they were.
+//
+// Inside a write batch (beginBatch() .. endBatch(), nested as deep as the
+// callers like) a change only replaces the cached document and marks it
+// pending; reads are served from the pending document. The outermost
+// endBatch() writes each pending file once, exactly as modify() would have
+// written it, so "<file>.bak" holds the version from before the batch. A
+// pending document is the newer truth: the file is not read again while the
+// batch is open, and a change made to it behind the store's back in that time
+// is kept only as the backup.
 //
 // A store file that does not parse is moved aside as
 // "<file>.corrupt-<yyyyMMdd-hhmmss>"; "<file>.bak" takes its place when it
@@ -42,6 +52,15 @@ public:
     // as it is; true when a readable store file is there afterwards.
     bool create(const QString& path, const std::function<void(StoreDocument&)>& init = {});
 
+    void beginBatch();
+    // Ends one level. The outermost writes every pending file and is true
+    // when all were written; a file that could not be written (or was
+    // removed meanwhile: changing a file never creates it) is left on disk as
+    // it was and its pending changes are dropped from memory. An inner level
+    // writes nothing and is true.
+    bool endBatch();
+    int batchDepth() const { return m_batchDepth; }
+
     // A file the store reads but does not keep: no cache, never moved aside.
     static std::optional<StoreDocument> readOnly(const QString& path, QString* error = nullptr);
 
@@ -52,7 +71,10 @@ public:
     void setReparseEveryCall(bool reparse);
     // Simulates a crash between writing and renaming: every commit fails.
     void setFailCommits(bool fail);
-    // Forgets every cached document.
+    // Writes every change at once even inside a batch: the baseline the
+    // benchmarks and tests compare batching with.
+    void setWriteThrough(bool writeThrough);
+    // Forgets every cached document that holds no pending change.
     void clear();
 
 private:
@@ -67,17 +89,24 @@ private:
         Stamp stamp;
         StoreDocument document;
         bool broken = false;    // could not be moved aside; left in place
+        bool pending = false;   // changed inside a batch, not yet written
         QString reason;
     };
 
     static std::optional<Stamp> stampOf(const QString& path);
     bool write(const QString& path, const QByteArray& bytes, bool keepBackup);
+    // Writes document as path's new version and caches it; false leaves the
+    // file and the cache entry as they were.
+    bool commit(const QString& path, StoreDocument document);
     // noteLeftInPlace: false when retrying a file already noted as left in place.
     void recover(const QString& path, const QString& reason, bool noteLeftInPlace = true);
 
     std::unordered_map<std::string, Entry> m_entries;
     std::list<storeRecoveryInfo> m_notes;
+    std::vector<QString> m_pending;     // in the order of their first change
     Entry m_scratch;
+    int m_batchDepth = 0;
     bool m_reparse = false;
     bool m_failCommits = false;
+    bool m_writeThrough = false;
 };

@@ -1,6 +1,7 @@
 // What the profile store does with damaged files and failed writes: nothing
 // the user stored is lost, nothing is half-written, and the program hears of it.
 #include "../unit/StoreTestSupport.h"
+#include "LockedFolder.h"
 #include "TestMain.h"
 
 #include "store/XmlStore.h"
@@ -8,12 +9,6 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace StoreTestSupport;
 
@@ -38,51 +33,6 @@ std::list<storeRecoveryInfo> takeNotes()
     COrvaneXML_TakeRecoveryNotes(&notes);
     return notes;
 }
-
-// Makes a folder refuse new entries for as long as it lives: read-only for a
-// normal user, immutable for root (who ignores permissions).
-class LockedFolder
-{
-public:
-    explicit LockedFolder(const QString& path)
-        : m_path(QFile::encodeName(path))
-    {
-        if (::geteuid() != 0) {
-            m_locked = ::chmod(m_path.constData(), 0555) == 0;
-            return;
-        }
-        const int fd = ::open(m_path.constData(), O_RDONLY | O_DIRECTORY);
-        int flags = 0;
-        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags |= FS_IMMUTABLE_FL;
-            m_locked = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        }
-        if (fd >= 0)
-            ::close(fd);
-    }
-    ~LockedFolder()
-    {
-        if (!m_locked)
-            return;
-        if (::geteuid() != 0) {
-            ::chmod(m_path.constData(), 0755);
-            return;
-        }
-        const int fd = ::open(m_path.constData(), O_RDONLY | O_DIRECTORY);
-        int flags = 0;
-        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags &= ~FS_IMMUTABLE_FL;
-            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-        }
-        if (fd >= 0)
-            ::close(fd);
-    }
-    bool locked() const { return m_locked; }
-
-private:
-    QByteArray m_path;
-    bool m_locked = false;
-};
 
 }
 

@@ -1,0 +1,24 @@
+#include "StoreWriteBatch.h"
+
+#include "XmlStore.h"
+
+StoreWriteBatch::StoreWriteBatch()
+{
+    XmlStore::checkThread();
+    XmlStore::instance().cache.beginBatch();
+}
+
+StoreWriteBatch::~StoreWriteBatch()
+{
+    commit();
+}
+
+bool StoreWriteBatch::commit()
+{
+    if (m_open) {
+        XmlStore::checkThread();
+        m_open = false;
+        m_written = XmlStore::instance().cache.endBatch();
+    }
+    return m_written;
+}
