@@ -1,5 +1,7 @@
 #include "DXmlLinkProfileStore.h"
 
+#include "StoreWriteBatch.h"
+
 #include <QByteArray>
 
 namespace {
@@ -12,11 +14,13 @@ QByteArray decimal(int value)
 bool DXmlLinkProfileStore::saveLight(const char* path, int profileIndex, const colorInfoData& info)
 {
     const QByteArray index = decimal(profileIndex);
+    // The setting and the effect in use go to the file together.
+    StoreWriteBatch batch;
     const bool stored = COrvaneXML_IsProFileAlreadyHaveLightInfo(path, index, info.lightPart, info.ledType)
         ? COrvaneXML_ModifyProFileLightInfoItem(path, index, info.lightPart, info.ledType, info)
         : COrvaneXML_AddProFileLightInfoItem(path, index, info);
     const bool inUse = setLightInUse(path, profileIndex, info.lightPart, info.ledType);
-    return stored && inUse;
+    return batch.commit() && stored && inUse;
 }
 
 bool DXmlLinkProfileStore::setLightInUse(const char* path, int profileIndex, int part, int effect)

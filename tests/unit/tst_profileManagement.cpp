@@ -414,6 +414,26 @@ private slots:
         QCOMPARE(operations.reset(5), Result::NodeMissing);
     }
 
+    // A file written by hand may list more profiles than the store creates;
+    // resetting one there would delete it and then be refused its re-creation.
+    void resetInAnOverfullFileKeepsTheProfile()
+    {
+        QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<orvaneStore version=\"1\"><profiles current=\"1\">";
+        for (int index = 1; index <= DProfileOperations::kMaxProfiles + 1; ++index)
+            xml += "<profile index=\"" + QByteArray::number(index) + "\" name=\"Hand" + QByteArray::number(index) + "\"/>";
+        xml += "</profiles></orvaneStore>\n";
+        const QByteArray path = pathIn(m_dir, QStringLiteral("overfull.xml"));
+        QFile file(QFile::decodeName(path));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(xml), qint64(xml.size()));
+        file.close();
+        QCOMPARE(profileNames(path).size(), DProfileOperations::kMaxProfiles + 1);
+
+        QCOMPARE(DProfileOperations(path, m_defaults).reset(3), Result::ResetFailed);
+        QVERIFY(profileNames(path).contains(QStringLiteral("3:Hand3")));
+        QCOMPARE(readFile(QFile::decodeName(path)), xml);
+    }
+
     // Operations on the FN layer file leave the default layer file alone.
     void operationsChangeOnlyTheirLayerFile()
     {

@@ -1,5 +1,6 @@
 #include "DBoundMacroRefresh.h"
 
+#include "StoreWriteBatch.h"
 #include "orvanesdk_xml.h"
 
 #include <list>
@@ -29,8 +30,11 @@ bool DBoundMacroRefresh::refresh(const char* profilePath, int profileIndex, cons
     if (!COrvaneXML_SelectAllKeyOrMouseEvent(macroFilePath, macroIndex.constData(), &events))
         return false;
     const QByteArray tag = tagOf(macroIndex);
-    COrvaneXML_DeleteProFileBindMacroNode(profilePath, index.constData(), macroIndex.constData(), tag.constData());
-    COrvaneXML_AddProFileBindMacroItem(profilePath, index.constData(), events, macroIndex.constData(),
-                                       tag.constData());
-    return true;
+    // Replaced in one write, so the profile never holds no copy at all.
+    StoreWriteBatch batch;
+    const bool replaced =
+        COrvaneXML_DeleteProFileBindMacroNode(profilePath, index.constData(), macroIndex.constData(), tag.constData())
+        && COrvaneXML_AddProFileBindMacroItem(profilePath, index.constData(), events, macroIndex.constData(),
+                                              tag.constData());
+    return batch.commit() && replaced;
 }

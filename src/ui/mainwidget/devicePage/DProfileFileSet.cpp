@@ -2,6 +2,7 @@
 
 #include "DInputReportReader.h"
 #include "DProfileLightDefaults.h"
+#include "StoreWriteBatch.h"
 #include "orvanesdk_xml.h"
 
 #include <QDebug>
@@ -66,7 +67,8 @@ bool DProfileFileSet::prepareLayerFile(const QByteArray& path, int layer, const 
     if (ensureListedCurrent(path.constData()) > 0)
         return true;
     // A new file, or one the store replaced with an empty file after it was
-    // damaged: it starts again with its first profile.
+    // damaged: it starts again with its first profile, written as one.
+    StoreWriteBatch batch;
     const QByteArray name = QByteArrayLiteral("Profile1");
     if (!COrvaneXML_CreateProFileXmlParentNode(path.constData(), "1", name.constData(), 0)
         || !COrvaneXML_ModifyXMLFileProfileIndex(path.constData(), 1))
@@ -76,7 +78,7 @@ bool DProfileFileSet::prepareLayerFile(const QByteArray& path, int layer, const 
         defaults.addDefaultLightInfo(path.constData(), 1);
         defaults.addDefaultCustomLights(path.constData(), 1);
     }
-    return true;
+    return batch.commit();
 }
 
 DProfileFileSet::OpenResult DProfileFileSet::open(const QString& userConfigDir, const hidStructInfoAll& record,

@@ -1,5 +1,6 @@
 #include "DProfileLightDefaults.h"
 
+#include "StoreWriteBatch.h"
 #include "keyboardView/keyboardButCustom.h"
 
 #include <QDebug>
@@ -107,6 +108,7 @@ QString DProfileLightDefaults::defaultSchemeFileName(int layoutNumber, const QSt
 void DProfileLightDefaults::addDefaultLightInfo(const char* profilePath, int profileIndex) const
 {
     const QByteArray index = indexText(profileIndex);
+    StoreWriteBatch batch;
     for (int part = 0; part < kDefaultLightParts; ++part) {
         const colorInfoData info {part, 2, 3, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0};
         COrvaneXML_AddProFileLightInfoItem(profilePath, index.constData(), info);
@@ -118,6 +120,7 @@ void DProfileLightDefaults::addDefaultLightInfo(const char* profilePath, int pro
 void DProfileLightDefaults::addDefaultCustomLights(const char* profilePath, int profileIndex) const
 {
     const QByteArray index = indexText(profileIndex);
+    StoreWriteBatch batch;
     for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
         const SchemeDefault& row = kSchemes[scheme];
         const QByteArray name = row.name ? QByteArray(row.name)
@@ -148,11 +151,12 @@ bool DProfileLightDefaults::fillDefaultCustomLight(const char* profilePath, int 
         return false;
     const QByteArray profile = indexText(profileIndex);
     const QByteArray scheme = indexText(schemeIndex);
+    StoreWriteBatch batch;
     bool stored = !colours.empty();
     for (const customLightDataItem& colour : colours)
         stored = COrvaneXML_AddProFileCustomLightDataInfo(profilePath, profile.constData(), scheme.constData(), colour)
                  && stored;
-    return stored;
+    return batch.commit() && stored;
 }
 
 bool DProfileLightDefaults::saveCustomLight(const char* profilePath, int profileIndex, int schemeIndex,
@@ -160,6 +164,8 @@ bool DProfileLightDefaults::saveCustomLight(const char* profilePath, int profile
 {
     const QByteArray profile = indexText(profileIndex);
     const QByteArray scheme = indexText(schemeIndex);
+    // Emptied and filled in one write: a failure leaves the old colours.
+    StoreWriteBatch batch;
     if (!COrvaneXML_ClearProFileCustomLightNode(profilePath, profile.constData(), scheme.constData()))
         return false;
     bool stored = true;
@@ -184,5 +190,5 @@ bool DProfileLightDefaults::saveCustomLight(const char* profilePath, int profile
                      && stored;
         }
     }
-    return stored;
+    return batch.commit() && stored;
 }

@@ -1,5 +1,7 @@
 #include "DProfileOperations.h"
 
+#include "StoreWriteBatch.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -146,10 +148,14 @@ DProfileOperations::Result DProfileOperations::create(int* newIndex)
     if (index < 1 || COrvaneXML_IsExistenceSelectProfileNode(path(), text.constData()))
         return Result::IndexExists;
     const QByteArray name = QStringLiteral("Profile%1").arg(index).toLatin1();
+    // One write for the profile and its defaults: on disk it appears whole or not at all.
+    StoreWriteBatch batch;
     if (!COrvaneXML_CreateProFileXmlParentNode(path(), text.constData(), name.constData(), 0))
         return Result::CreateFailed;
     m_defaults.addDefaultLightInfo(path(), index);
     m_defaults.addDefaultCustomLights(path(), index);
+    if (!batch.commit())
+        return Result::CreateFailed;
     if (newIndex)
         *newIndex = index;
     return Result::Created;
@@ -202,7 +208,14 @@ DProfileOperations::Result DProfileOperations::reset(int profileIndex)
     const QByteArray name = profileName(profileIndex, &found).toUtf8();
     if (!found)
         return Result::NodeMissing;
+    // The store creates no profile in a file that lists ten others already
+    // (one written by hand may): the delete must not happen then.
+    if (int(profiles().size()) > kMaxProfiles)
+        return Result::ResetFailed;
     const QByteArray index = indexText(profileIndex);
+    // Delete, create and defaults reach the file as one write, so the file
+    // holds either the old profile or the reset one, never neither.
+    StoreWriteBatch batch;
     if (!COrvaneXML_DeleteProFileSelectedNode(path(), index.constData()))
         return Result::ResetFailed;
     if (!COrvaneXML_CreateProFileXmlParentNode(path(), index.constData(), name.constData(), 0)) {
@@ -211,7 +224,7 @@ DProfileOperations::Result DProfileOperations::reset(int profileIndex)
     }
     m_defaults.addDefaultLightInfo(path(), profileIndex);
     m_defaults.addDefaultCustomLights(path(), profileIndex);
-    return Result::ResetDone;
+    return batch.commit() ? Result::ResetDone : Result::ResetFailed;
 }
 
 QString DProfileOperations::exportFileName(const QString& profileName, int profileIndex)
