@@ -1,7 +1,8 @@
-// Custom light schemes between the lighting page, the device page, the
-// picture and the simulated keyboard, through the links' real I/O threads:
-// the keyboard switching to a custom slot itself, painting selected keys,
-// a scheme shown on the picture, and marking a scheme "Using".
+// The lighting page's keyboard effect and custom light schemes between the
+// lighting page, the device page, the picture and the simulated keyboard,
+// through the links' real I/O threads: entering the page, the keyboard's own
+// light changes and its switch to a custom slot, painting selected keys, a
+// scheme shown on the picture, and marking a scheme "Using".
 #include "TestMain.h"
 
 #include "DDataManager.h"
@@ -18,6 +19,7 @@
 #include "resourceInit.h"
 
 #include <QSignalSpy>
+#include <QToolButton>
 
 #include <cstring>
 #include <list>
@@ -120,11 +122,12 @@ std::vector<uint8_t> slotBytes(const SimulatedKeyboard& keyboard, int slot)
     return bytes;
 }
 
+// The effect and colour reports the keyboard got; light inquiries left out.
 QList<SimulatedKeyboard::Report> lightReports(const SimulatedKeyboard& keyboard)
 {
     QList<SimulatedKeyboard::Report> list;
     for (const SimulatedKeyboard::LoggedReport& logged : keyboard.receivedReports()) {
-        if (logged.bytes[1] == 0x06 || logged.bytes[1] == 0x08)
+        if ((logged.bytes[1] == 0x06 && logged.bytes[2] == 0) || logged.bytes[1] == 0x08)
             list << logged.bytes;
     }
     return list;
@@ -291,6 +294,90 @@ private slots:
         }
     }
 
+    void enteringTheLightingPage_data()
+    {
+        QTest::addColumn<int>("storedEffect");
+        QTest::addColumn<bool>("takenUp");
+        QTest::addColumn<QString>("scheme");
+        QTest::newRow("Wave") << 2 << true << QString();
+        QTest::newRow("Custom starts on slot 0") << 10 << true << QStringLiteral("0");
+        QTest::newRow("DPI is never offered") << 13 << false << QString();
+    }
+
+    // Entering the page takes up the stored keyboard effect as if chosen,
+    // and the keyboard hears it.
+    void enteringTheLightingPage()
+    {
+        QFETCH(int, storedEffect);
+        QFETCH(bool, takenUp);
+        QFETCH(QString, scheme);
+        Rig rig;
+        QVERIFY(rig.page);
+        DDevicePage* page = rig.page.get();
+        SimulatedKeyboard* keyboard = rig.keyboard.get();
+        page->show();
+        DLightsConfigPage* lights = page->lightsConfigPage();
+        QVERIFY(COrvaneXML_ModifyProFileMouseLightUsingIndex(page->profilePath(), indexText(*page), 0, storedEffect));
+        QSignalSpy chosen(lights, &DLightsConfigPage::sigSelectCurrentLightTypeIndex_KB);
+        QSignalSpy schemes(lights, &DLightsConfigPage::sigCustomLightItemHaveChanged);
+        QTest::qWait(100);
+        keyboard->clearLog();
+
+        page->findChild<QToolButton*>(QStringLiteral("toolButton_LightConfig"))->click();
+
+        QCOMPARE(chosen.count(), takenUp ? 1 : 0);
+        QCOMPARE(lights->currentCustomLightIndex(), scheme.isEmpty() ? -1 : scheme.toInt());
+        QCOMPARE(schemes.isEmpty(), scheme.isEmpty());
+        for (const QList<QVariant>& args : schemes)
+            QCOMPARE(args, (QList<QVariant>{0, scheme, QStringLiteral("Alphabets")}));
+        if (!takenUp) {
+            QTest::qWait(300);
+            QVERIFY(lightReports(*keyboard).isEmpty());
+            return;
+        }
+        const colorInfoData record = chosen.first().at(1).value<colorInfoData>();
+        QCOMPARE(chosen.first().at(0).toInt(), storedEffect);
+        QCOMPARE(record.ledType, storedEffect);
+        QCOMPARE(record.ledBrightness, 3);
+        QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 1, loadTimeoutMs);
+        const SimulatedKeyboard::Report sent = lightReports(*keyboard).first();
+        QCOMPARE(int(sent[5]), 0x0E);
+        QCOMPARE(int(sent[6]), storedEffect);
+        QCOMPARE(int(sent[7]), record.ledBrightness - 1);
+    }
+
+    // What the keyboard reports of its own light is passed on as a change
+    // from the keyboard and not sent back to it.
+    void theKeyboardsOwnLightIsNotEchoed()
+    {
+        Rig rig;
+        QVERIFY(rig.page);
+        DDevicePage* page = rig.page.get();
+        SimulatedKeyboard* keyboard = rig.keyboard.get();
+        DLightsConfigPage* lights = page->lightsConfigPage();
+        QSignalSpy changed(lights, &DLightsConfigPage::sigLightConfigHaveChanged);
+        QTest::qWait(100);
+        keyboard->clearLog();
+
+        page->currentLink()->inquireLightConfig();
+
+        auto keysReported = [&changed] {
+            for (const QList<QVariant>& args : changed) {
+                if (args.at(0).toInt() == -1 && args.at(1).value<colorInfoData>().lightPart == 0)
+                    return true;
+            }
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(keysReported(), loadTimeoutMs);
+        const colorInfoData shown = lights->currentColorInfo();
+        QCOMPARE(lights->keyboardEffect(), 1);
+        QCOMPARE(shown.ledBrightness, 5);
+        QCOMPARE(shown.ledSpeed, 3);
+        QCOMPARE(shown.bottomBlue, 255);
+        QTest::qWait(300);
+        QVERIFY(lightReports(*keyboard).isEmpty());
+    }
+
     void paintingStoresTheSchemeAndResendsIt()
     {
         Rig rig;
@@ -403,8 +490,11 @@ private slots:
         std::list<customLightNodeInfo> nodes;
         COrvaneXML_SelectProFileCustomLightAllNodes(page->profilePath(), indexText(*page), &nodes);
         QStringList states;
-        for (const customLightNodeInfo& node : nodes)
-            states << QStringLiteral("%1:%2:%3").arg(QString::fromUtf8(node.index), QString::fromUtf8(node.status)).arg(node.slot);
+        for (const customLightNodeInfo& node : nodes) {
+            states << QStringLiteral("%1:%2:%3")
+                          .arg(QString::fromUtf8(node.index), QString::fromUtf8(node.status))
+                          .arg(node.slot);
+        }
         QCOMPARE(states, (QStringList{"0:UnUsing:-1", "1:Using:1", "2:Using:0", "3:UnUsing:-1", "4:UnUsing:-1"}));
         QCOMPARE(lights->currentCustomLightIndex(), 2);
         QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 9, loadTimeoutMs);

@@ -64,8 +64,8 @@ private slots:
         using B = DLightReportBuilder;
         QTest::newRow("keyboard Wave keeps full colour") << Build([] { return B::keyboardEffect(record(2, 1), 258); })
                                                          << effectReport(0x06, 0x0E, 2, 1, 1, 2);
-        QTest::newRow("keyboard Static clears full colour") << Build([] { return B::keyboardEffect(record(0, 1), 255); })
-                                                            << effectReport(0x06, 0x0E, 0, 0, 0, 255);
+        QTest::newRow("keyboard Static clears full colour")
+            << Build([] { return B::keyboardEffect(record(0, 1), 255); }) << effectReport(0x06, 0x0E, 0, 0, 0, 255);
         QTest::newRow("side Wave") << Build([] { return B::sideEffect(record(2, 1), 0xABCD); })
                                    << effectReport(0x07, 0x0D, 2, 1, 0xAB, 0xCD);
         QTest::newRow("side Static clears full colour") << Build([] { return B::sideEffect(record(0, 1), 0); })

@@ -56,7 +56,8 @@ std::optional<DCustomLightSchemeList::SlotHandOver> DCustomLightSchemeList::mark
         return std::nullopt;
     if (usingSlot == noSlot)
         usingSlot = 0;
-    const int inUse = int(std::count_if(m_schemes.cbegin(), m_schemes.cend(), [](const Scheme& s) { return s.isUsing(); }));
+    const int inUse =
+        int(std::count_if(m_schemes.cbegin(), m_schemes.cend(), [](const Scheme& s) { return s.isUsing(); }));
     const int slot0 = usingRowWithSlot(0);
     const int slot1 = usingRowWithSlot(1);
     if (inUse != 2 || slot0 < 0 || slot1 < 0)

@@ -50,8 +50,7 @@ void DLightsConfigPage::setTheme()
 void DLightsConfigPage::loadProfileLightType()
 {
     ++m_loadCount;
-    m_keyboardEffect =
-        COrvaneXML_SelectProFileMouseLightTypeUsingIndex(m_profile.path(), profileIndexText().constData(), keyboardPart);
+    m_keyboardEffect = effectInUse(keyboardPart);
     if (hasEffectButton(m_keyboardEffect))
         chooseKeyboardEffect(m_keyboardEffect);
 }
@@ -62,7 +61,7 @@ void DLightsConfigPage::applyDeviceLightChange(int part, int effect)
     // The link has already stored what the keyboard reported; the page only
     // reads it back and passes it on, without echoing it to the keyboard.
     const int shownPart = part == keyboardPart ? keyboardPart : sidePart;
-    const int inUse = COrvaneXML_SelectProFileMouseLightTypeUsingIndex(m_profile.path(), profileIndexText().constData(), shownPart);
+    const int inUse = effectInUse(shownPart);
     if (shownPart == keyboardPart)
         m_keyboardEffect = inUse;
     loadLightSettings(shownPart, inUse);
@@ -192,6 +191,11 @@ void DLightsConfigPage::sendCustomLightPacket(int slot, int packetNumber, const 
 void DLightsConfigPage::sendKeyboardLightReport(colorInfoData info)
 {
     queueReport(DLightReportBuilder::keyboardEffect(info, DLightReportBuilder::currentStamp()).data(), ledFailure);
+}
+
+int DLightsConfigPage::effectInUse(int part) const
+{
+    return COrvaneXML_SelectProFileMouseLightTypeUsingIndex(m_profile.path(), profileIndexText().constData(), part);
 }
 
 QByteArray DLightsConfigPage::profileIndexText() const

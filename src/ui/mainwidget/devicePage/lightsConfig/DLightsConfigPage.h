@@ -86,6 +86,7 @@ private:
     // False, with the failure line written, when the report was not queued.
     bool queueReport(const uint8_t* report, const char* failureLine);
     QByteArray profileIndexText() const;
+    int effectInUse(int part) const;
 
     DProfileSelection m_profile;
     MainHidInterFace* m_hidInterface = nullptr;
