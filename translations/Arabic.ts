@@ -468,20 +468,12 @@
         <translation>الإضاءة</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>ماكرو</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>الأداء</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>نقطة التفعيل</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>المفاتيح المتقدمة</translation>
     </message>
 </context>
 <context>

@@ -468,20 +468,12 @@
         <translation>Podsvícení</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Makro</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>Výkon</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>Bod sepnutí</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>Pokročilé klávesy</translation>
     </message>
 </context>
 <context>

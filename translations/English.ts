@@ -468,20 +468,12 @@
         <translation>Light Setting</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Macro</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>Performance</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>Trigger Setting</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>Senior Keys</translation>
     </message>
 </context>
 <context>

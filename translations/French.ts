@@ -468,20 +468,12 @@
         <translation>Éclairage</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Macro</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>Performances</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>Point de déclenchement</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>Touches avancées</translation>
     </message>
 </context>
 <context>

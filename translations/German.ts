@@ -468,20 +468,12 @@
         <translation>Beleuchtung</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Makro</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>Leistung</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>Auslösepunkt</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>Erweiterte Tasten</translation>
     </message>
 </context>
 <context>

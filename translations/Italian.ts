@@ -468,20 +468,12 @@
         <translation>Illuminazione</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Macro</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>Prestazioni</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>Punto di attivazione</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>Tasti avanzati</translation>
     </message>
 </context>
 <context>

@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation>高度なキー</translation>
+        <translation>アドバンストキー</translation>
     </message>
     <message>
         <source>Volume +</source>
@@ -468,20 +468,12 @@
         <translation>ライティング</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>マクロ</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>パフォーマンス</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>アクチュエーション設定</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>アドバンストキー</translation>
     </message>
 </context>
 <context>

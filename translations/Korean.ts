@@ -468,20 +468,12 @@
         <translation>조명 설정</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>매크로</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>성능</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>트리거 설정</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>고급 키</translation>
     </message>
 </context>
 <context>

@@ -468,20 +468,12 @@
         <translation>Podświetlenie</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Makro</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>Wydajność</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>Punkt aktywacji</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>Klawisze zaawansowane</translation>
     </message>
 </context>
 <context>

@@ -468,20 +468,12 @@
         <translation>Iluminação</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Macro</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>Desempenho</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>Ponto de acionamento</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>Teclas avançadas</translation>
     </message>
 </context>
 <context>

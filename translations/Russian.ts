@@ -468,20 +468,12 @@
         <translation>Подсветка</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Макрос</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>Производительность</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>Точка срабатывания</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>Расширенные клавиши</translation>
     </message>
 </context>
 <context>

@@ -468,20 +468,12 @@
         <translation>Iluminación</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Macro</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>Rendimiento</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>Punto de activación</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>Teclas avanzadas</translation>
     </message>
 </context>
 <context>

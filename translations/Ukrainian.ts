@@ -468,20 +468,12 @@
         <translation>Підсвічування</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Макрос</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>Продуктивність</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>Точка спрацювання</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>Розширені клавіші</translation>
     </message>
 </context>
 <context>

@@ -468,20 +468,12 @@
         <translation>灯光设置</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>宏</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>性能</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>触发设置</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>高级按键</translation>
     </message>
 </context>
 <context>

@@ -468,20 +468,12 @@
         <translation>燈光設定</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>巨集</translation>
-    </message>
-    <message>
         <source>Performance</source>
         <translation>效能</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
         <translation>觸發設定</translation>
-    </message>
-    <message>
-        <source>Senior Keys</source>
-        <translation>進階按鍵</translation>
     </message>
 </context>
 <context>
