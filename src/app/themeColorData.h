@@ -5,7 +5,8 @@
 
 // The active colour theme: one text per key of the theme files' group
 // "ThemeColor". Fields 0..39 are colours ("r,g,b" or "r,g,b,a"), the last is a
-// font family. Pages paste the colour texts straight into "rgb(%1)".
+// font family. Style sheets take them through DThemeColor::fillStyleSheet,
+// which gives a four-component colour rgba().
 struct themeColorData
 {
     QString textDefaultColor;

@@ -56,4 +56,9 @@ QString fitColorFunctions(const QString& styleSheet)
     return out;
 }
 
+QString fillStyleSheet(const QString& styleTemplate, const QStringList& values)
+{
+    return fitColorFunctions(fillTemplate(styleTemplate, values));
+}
+
 }

@@ -23,4 +23,8 @@ QString fillTemplate(const QString& styleTemplate, const QStringList& values);
 // template gets the name that fits its component count.
 QString fitColorFunctions(const QString& styleSheet);
 
+// The style sheet every themed widget gets: the template filled with the
+// theme's texts, then each colour function fitted to its component count.
+QString fillStyleSheet(const QString& styleTemplate, const QStringList& values);
+
 }

@@ -3,6 +3,7 @@
 #include "DAppllication.h"
 #include "DDataManager.h"
 #include "QtLinguist.h"
+#include "mainwidget/DThemeColor.h"
 #include "widgets/CbNotice.h"
 
 #include <QCheckBox>
@@ -46,7 +47,8 @@ DSettingsDia::DSettingsDia(QWidget* parent)
 {
     setObjectName(QStringLiteral("DSettingsDia"));
     const themeColorData theme = DDataManager::getInstance()->themeColors();
-    const QString labelStyle = QStringLiteral("QLabel, QCheckBox{ color: rgb(%1); }").arg(theme.textDefaultColor);
+    const QString labelStyle =
+        DThemeColor::fillStyleSheet(QStringLiteral("QLabel, QCheckBox{ color: rgb(%1); }"), {theme.textDefaultColor});
 
     auto* form = new QFormLayout;
     form->setHorizontalSpacing(16);

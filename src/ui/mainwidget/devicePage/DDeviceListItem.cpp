@@ -3,6 +3,7 @@
 
 #include "DDataManager.h"
 #include "keyboardView/keyboardImageFrameItem.h"
+#include "mainwidget/DThemeColor.h"
 #include "models/ModelCatalogue.h"
 
 #include <QMouseEvent>
@@ -112,17 +113,17 @@ void DDeviceListItem::setTheme()
     const themeColorData theme = data->themeColors();
 
     m_accentColor = theme.textCheckedColor;
-    m_ui->frame->setStyleSheet(
-        QStringLiteral("QFrame#frame{ background-color: rgb(%1);}").arg(theme.deviceListAreaDefaultBgColor));
+    m_ui->frame->setStyleSheet(DThemeColor::fillStyleSheet(QStringLiteral("QFrame#frame{ background-color: rgb(%1);}"),
+                                                           {theme.deviceListAreaDefaultBgColor}));
 
-    m_ui->label_ProductName->setStyleSheet(
-        QStringLiteral("QLabel#label_ProductName{ color: rgb(%1);}").arg(theme.textCheckedColor));
+    m_ui->label_ProductName->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QLabel#label_ProductName{ color: rgb(%1);}"), {theme.textCheckedColor}));
     QFont productFont = bold;
     productFont.setPointSize(11);
     m_ui->label_ProductName->setFont(productFont);
 
-    m_ui->label_DeviceName->setStyleSheet(
-        QStringLiteral("QLabel#label_DeviceName{ color: rgb(%1);}").arg(theme.textDefaultColor));
+    m_ui->label_DeviceName->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QLabel#label_DeviceName{ color: rgb(%1);}"), {theme.textDefaultColor}));
     QFont nameFont = normal;
     nameFont.setPointSize(12);
     m_ui->label_DeviceName->setFont(nameFont);

@@ -92,7 +92,7 @@ QString fill(const StyleRow& row, const themeColorData& theme)
             break;
         values << theme.*field;
     }
-    return DThemeColor::fitColorFunctions(DThemeColor::fillTemplate(QLatin1String(row.styleTemplate), values));
+    return DThemeColor::fillStyleSheet(QLatin1String(row.styleTemplate), values);
 }
 
 QColor withAlpha(const QString& text, int alpha)

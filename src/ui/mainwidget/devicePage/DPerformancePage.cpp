@@ -5,6 +5,7 @@
 #include "DSleepTimeCheck.h"
 #include "DSleepTimeValidator.h"
 #include "KeyboardSettingsLauncher.h"
+#include "mainwidget/DThemeColor.h"
 #include "models/ModelCatalogue.h"
 #include "orvanesdk_xml.h"
 
@@ -164,18 +165,23 @@ void DPerformancePage::setTheme()
     const QFont normal = data->getFont(1);
 
     const QString frameSheet = QStringLiteral("QFrame#%1{border: 3px solid rgb(%2); border-radius: 8px;}");
-    ui->frame_Left->setStyleSheet(frameSheet.arg(QStringLiteral("frame_Left"), theme.deviceBorderColor));
-    ui->frame_Center->setStyleSheet(frameSheet.arg(QStringLiteral("frame_Center"), theme.deviceBorderColor));
+    for (QFrame* frame : {ui->frame_Left, ui->frame_Center})
+        frame->setStyleSheet(DThemeColor::fillStyleSheet(frameSheet, {frame->objectName(), theme.deviceBorderColor}));
 
-    ui->frame_4->setStyleSheet(
+    // The prohibit-sleep box takes the lock boxes' look: the form's grey
+    // would be all but unreadable on the Pink and Blue themes.
+    const QString checkBoxSheet = DThemeColor::fillStyleSheet(
         QStringLiteral("QCheckBox{color: rgb(%1); font-weight: 75; font-size: 10pt; font-family: \"%2\";}"
                        "QCheckBox:checked{color: rgb(%3);}"
                        "QCheckBox::indicator{width: 13px; height: 13px;}"
                        "QCheckBox::indicator:unchecked{image: url(:/images/publicIco/checkBoxDef.png);}"
-                       "QCheckBox::indicator:checked{image: url(:/images/publicIco/checkBoxSel.png);}")
-            .arg(theme.textDefaultColor, theme.textFont, theme.textCheckedColor));
+                       "QCheckBox::indicator:checked{image: url(:/images/publicIco/checkBoxSel.png);}"),
+        {theme.textDefaultColor, theme.textFont, theme.textCheckedColor});
+    ui->frame_4->setStyleSheet(checkBoxSheet);
+    ui->frame_ProhibitSleep->setStyleSheet(checkBoxSheet);
 
-    const QString labelSheet = QStringLiteral("QLabel{color: rgb(%1);}").arg(theme.textDefaultColor);
+    const QString labelSheet =
+        DThemeColor::fillStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}"), {theme.textDefaultColor});
     QFont labelFont = normal;
     labelFont.setPointSize(11);
     for (QLabel* label : {ui->label, ui->label_2, ui->label_5}) {
@@ -189,21 +195,21 @@ void DPerformancePage::setTheme()
         label->setFont(unitFont);
     }
 
-    const QString editSheet =
+    const QString editSheet = DThemeColor::fillStyleSheet(
         QStringLiteral("QLineEdit{color: rgb(%1); font-weight: 75; font-size: 8pt; font-family: \"%2\";"
                        " background-color: rgb(%3); border: 1px solid rgb(%4); border-radius: 4px;}"
-                       "QLineEdit:hover, QLineEdit:pressed{border: 1px solid rgb(%5);}")
-            .arg(theme.textDefaultColor, theme.textFont, theme.deviceRightBgColor, theme.deviceBorderColor,
-                 theme.textCheckedColor);
+                       "QLineEdit:hover, QLineEdit:pressed{border: 1px solid rgb(%5);}"),
+        {theme.textDefaultColor, theme.textFont, theme.deviceRightBgColor, theme.deviceBorderColor,
+         theme.textCheckedColor});
     ui->lineEdit_LightSleep->setStyleSheet(editSheet);
     ui->lineEdit_KeyboardSleep->setStyleSheet(editSheet);
 
-    const QString buttonSheet =
+    const QString buttonSheet = DThemeColor::fillStyleSheet(
         QStringLiteral("QPushButton{border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2);"
                        " color: rgb(%3);}"
                        "QPushButton:hover{background-color: rgb(%2); border: 2px solid rgb(%4);}"
-                       "QPushButton:pressed{color: rgb(%4); background-color: rgb(%2); border: 2px solid rgb(%4);}")
-            .arg(theme.deviceBorderColor, theme.deviceRightBgColor, theme.textDefaultColor, theme.textCheckedColor);
+                       "QPushButton:pressed{color: rgb(%4); background-color: rgb(%2); border: 2px solid rgb(%4);}"),
+        {theme.deviceBorderColor, theme.deviceRightBgColor, theme.textDefaultColor, theme.textCheckedColor});
     QFont buttonFont = normal;
     buttonFont.setPointSize(11);
     for (QPushButton* button : {ui->pushButton_SubmitSleepTime, ui->pushButton_Restore,

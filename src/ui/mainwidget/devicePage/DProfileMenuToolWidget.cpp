@@ -1,6 +1,7 @@
 #include "DProfileMenuToolWidget.h"
 
 #include "DDataManager.h"
+#include "mainwidget/DThemeColor.h"
 #include "ui_DProfileMenuToolWidget.h"
 
 #include <QEvent>
@@ -28,9 +29,9 @@ DProfileMenuToolWidget::DProfileMenuToolWidget(QWidget* parent)
         label->installEventFilter(this);
 
     const themeColorData theme = DDataManager::getInstance()->themeColors();
-    setStyleSheet(QString::fromLatin1(kLabelStyle)
-                      .arg(theme.macroListItemTextColor, theme.textFont, theme.macroLeftBgColor,
-                           theme.macroListItemHoverColor, theme.macroListItemSelectedColor));
+    setStyleSheet(DThemeColor::fillStyleSheet(QString::fromLatin1(kLabelStyle),
+                                              {theme.macroListItemTextColor, theme.textFont, theme.macroLeftBgColor,
+                                               theme.macroListItemHoverColor, theme.macroListItemSelectedColor}));
 }
 
 DProfileMenuToolWidget::~DProfileMenuToolWidget()

@@ -2,6 +2,7 @@
 
 #include "DDataManager.h"
 #include "WindowsHookInterface.h"
+#include "mainwidget/DThemeColor.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,10 +36,10 @@ void DCustomKeysPage::retranslate()
 void DCustomKeysPage::setTheme()
 {
     const themeColorData theme = DDataManager::getInstance()->themeColors();
-    m_downloadButton->setStyleSheet(
+    m_downloadButton->setStyleSheet(DThemeColor::fillStyleSheet(
         QStringLiteral("QPushButton#pushButton_Download{ border: 2px solid rgb(%1); border-radius: 8px; color: rgb(%2); }"
-                       "QPushButton#pushButton_Download:hover{ border: 2px solid rgb(%3); }")
-            .arg(theme.deviceBorderColor, theme.textDefaultColor, theme.textCheckedColor));
+                       "QPushButton#pushButton_Download:hover{ border: 2px solid rgb(%3); }"),
+        {theme.deviceBorderColor, theme.textDefaultColor, theme.textCheckedColor}));
 }
 
 void DCustomKeysPage::on_pushButton_Download_clicked()
