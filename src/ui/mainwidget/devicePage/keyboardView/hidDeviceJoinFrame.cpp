@@ -41,7 +41,10 @@ hidDeviceJoinFrame::hidDeviceJoinFrame(QWidget *parent)
     , m_ui(new Ui::hidDeviceJoinFrame)
 {
     m_ui->setupUi(this);
-    setAttribute(Qt::WA_StyledBackground, true);
+    // No background of its own: the right column's theme colour, and the
+    // background image when one is in use, show around the keyboard in
+    // every theme. A colour painted here would sit over that column's
+    // translucent one and mark out the view as a darker block.
 }
 
 hidDeviceJoinFrame::~hidDeviceJoinFrame()
