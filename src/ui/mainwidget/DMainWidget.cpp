@@ -428,7 +428,7 @@ void DMainWidget::onChangAppTheme(int themeIndex)
     appNameFont.setPointSize(16);
     ui->label_AppName->setFont(appNameFont);
     ui->label_AppName->setStyleSheet(
-        QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(theme.textCheckedColor));
+        DThemeColor::fillStyleSheet(QStringLiteral("QLabel#label_AppName{color: rgb(%1);}"), {theme.textCheckedColor}));
 
     const QString name = themeName(themeIndex);
     ui->pushButton->setStyleSheet(
@@ -441,22 +441,25 @@ void DMainWidget::onChangAppTheme(int themeIndex)
         ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border-image:url(%1);}")
                                           .arg(folder + QStringLiteral("/images/bgImageMain_%1.png").arg(name)));
     } else {
-        ui->frame_Title->setStyleSheet(
-            QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}").arg(theme.mainWidgetTitleColorStart));
-        ui->frame_Bg->setStyleSheet(
-            QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}")
-                .arg(theme.mainWidgetBorderColor));
-        ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }")
-                                          .arg(theme.mainWidgetBorderColor));
-        ui->label_ProductName->setStyleSheet(
-            QStringLiteral("QLabel#label_ProductName{color: rgb(%1);}").arg(theme.textCheckedColor));
-        ui->label_DeviceName->setStyleSheet(
-            QStringLiteral("QLabel#label_DeviceName{color: rgb(%1);}").arg(theme.textDefaultColor));
-        QFont nameFont = data->getFont(0);
-        nameFont.setPointSize(14);
-        ui->label_ProductName->setFont(nameFont);
-        ui->label_DeviceName->setFont(nameFont);
+        ui->frame_Title->setStyleSheet(DThemeColor::fillStyleSheet(
+            QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}"), {theme.mainWidgetTitleColorStart}));
+        ui->frame_Bg->setStyleSheet(DThemeColor::fillStyleSheet(
+            QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}"),
+            {theme.mainWidgetBorderColor}));
+        ui->frame_Main->setStyleSheet(DThemeColor::fillStyleSheet(
+            QStringLiteral("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }"),
+            {theme.mainWidgetBorderColor}));
     }
+    // The names follow the theme with a background image too: the form's
+    // light text would vanish on the Light theme's pale title image.
+    ui->label_ProductName->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QLabel#label_ProductName{color: rgb(%1);}"), {theme.textCheckedColor}));
+    ui->label_DeviceName->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QLabel#label_DeviceName{color: rgb(%1);}"), {theme.textDefaultColor}));
+    QFont nameFont = data->getFont(0);
+    nameFont.setPointSize(14);
+    ui->label_ProductName->setFont(nameFont);
+    ui->label_DeviceName->setFont(nameFont);
     m_devicePage->setTheme();
     update();
 }

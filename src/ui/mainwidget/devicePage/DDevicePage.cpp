@@ -22,6 +22,7 @@
 #include "keyboardView/keyboardButCustom.h"
 #include "lightDeal/lightDealMain.h"
 #include "lightsConfig/DLightsConfigPage.h"
+#include "mainwidget/DThemeColor.h"
 #include "download/DOnboardDownload.h"
 #include "keyboardView/keyboardButCustom.h"
 #include "triggerSetting/DTriggerSettingPage.h"
@@ -61,6 +62,10 @@ DDevicePage::DDevicePage(QWidget* parent)
     , m_ui(new Ui::DDevicePage)
 {
     m_ui->setupUi(this);
+    // The list's theme colour is translucent while a background image is in
+    // use; a viewport filled with the palette would show through it as a grey
+    // column instead of the image.
+    m_ui->scrollArea_2->viewport()->setAutoFillBackground(false);
     m_onboardDownload = new DOnboardDownload(this);
     m_ui->pushButton_Test->hide();
     m_ui->pushButton_ChangModeTest->hide();
@@ -196,11 +201,11 @@ void DDevicePage::createHostedPages()
 void DDevicePage::setCompanyLinkText(const QString& colour)
 {
     m_ui->label_Url->setAlignment(Qt::AlignCenter);
-    m_ui->label_Url->setText(
+    m_ui->label_Url->setText(DThemeColor::fillStyleSheet(
         QStringLiteral("<span style=\"font-family:\"%3\";font-size:12pt; color:#ff6666;\"></span><a "
                        "href=\"Company|%1|\"><span style=\"font-size:10pt; text-decoration:underline; "
-                       "color:rgb(%2);\">%1</span>")
-            .arg(m_companyLink, colour, kLinkFont));
+                       "color:rgb(%2);\">%1</span>"),
+        {m_companyLink, colour, kLinkFont}));
 }
 
 void DDevicePage::retranslate()
