@@ -1,21 +1,39 @@
 // The device page restyled from each theme: every widget the theme names
 // gets its filled template and font, the scroll bar a moment later, the
-// marquee its colours and a hidden state, the link the accent colour.
+// marquee its colours and a hidden state, the link the accent colour. The
+// hosted pages, the list rows, the main window and its dialogs take every
+// theme colour in the colour function Qt accepts for it, and the keyboard
+// view shows the right column's theme background around the keyboard.
 #include "TestMain.h"
 
 #include "DDataManager.h"
+#include "mainwidget/DMainWidget.h"
+#include "mainwidget/DThemeColor.h"
+#include "mainwidget/devicePage/DDeviceListItem.h"
 #include "mainwidget/devicePage/DDevicePage.h"
 #include "mainwidget/devicePage/DDevicePageTheme.h"
+#include "mainwidget/devicePage/DPerformancePage.h"
+#include "mainwidget/devicePage/DProfileMenuToolWidget.h"
+#include "mainwidget/devicePage/hidStructInfoAll.h"
+#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "resourceInit.h"
+#include "settings/DSettingsDia.h"
 #include "widgets/TextMoveWidget.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QStackedWidget>
 
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -36,12 +54,75 @@ QWidget* probeLike(const QWidget* target)
         return new QLineEdit;
     if (qobject_cast<const QPushButton*>(target))
         return new QPushButton(QStringLiteral("Reset"));
+    if (qobject_cast<const QCheckBox*>(target))
+        return new QCheckBox(QStringLiteral("text"));
     if (qobject_cast<const QLabel*>(target))
         return new QLabel(QStringLiteral("text"));
     if (qobject_cast<const QFrame*>(target))
         return new QFrame;
     return new QWidget;
 }
+
+// Qt reads three components only in rgb() and four only in rgba().
+QString colourFunction(const QString& value)
+{
+    return QStringLiteral("%1(%2)").arg(value.count(QLatin1Char(',')) == 3 ? QLatin1String("rgba")
+                                                                             : QLatin1String("rgb"),
+                                        value);
+}
+
+// Sheets (or rich texts) that still hand rgb() four components.
+QStringList fourComponentRgb(const QList<QWidget*>& roots)
+{
+    static const QRegularExpression rgbWithAlpha(QStringLiteral("\\brgb\\(\\s*[^(),]*(,[^(),]*){3}\\)"));
+    QStringList found;
+    for (QWidget* root : roots) {
+        QList<QWidget*> widgets = root->findChildren<QWidget*>();
+        widgets.prepend(root);
+        for (QWidget* w : widgets) {
+            QString text = w->styleSheet();
+            if (auto* label = qobject_cast<QLabel*>(w))
+                text += label->text();
+            const QRegularExpressionMatch m = rgbWithAlpha.match(text);
+            if (m.hasMatch())
+                found << w->objectName() + QLatin1String(": ") + m.captured(0);
+        }
+    }
+    return found;
+}
+
+struct ThemedField
+{
+    const char* objectName;
+    std::vector<QString themeColorData::*> fields;
+};
+
+// The theme colours each widget of the hosted pages is made from.
+const std::vector<QString themeColorData::*> kEditFields = {
+    &themeColorData::textDefaultColor, &themeColorData::deviceRightBgColor, &themeColorData::deviceBorderColor,
+    &themeColorData::textCheckedColor};
+const std::vector<QString themeColorData::*> kCheckBoxFields = {&themeColorData::textDefaultColor,
+                                                               &themeColorData::textCheckedColor};
+const ThemedField kPerformanceFields[] = {
+    {"frame_Left", {&themeColorData::deviceBorderColor}},
+    {"frame_Center", {&themeColorData::deviceBorderColor}},
+    {"frame_4", kCheckBoxFields},
+    {"frame_ProhibitSleep", kCheckBoxFields},
+    {"label", {&themeColorData::textDefaultColor}},
+    {"label_2", {&themeColorData::textDefaultColor}},
+    {"label_3", {&themeColorData::textDefaultColor}},
+    {"label_4", {&themeColorData::textDefaultColor}},
+    {"label_5", {&themeColorData::textDefaultColor}},
+    {"lineEdit_LightSleep", kEditFields},
+    {"lineEdit_KeyboardSleep", kEditFields},
+    {"pushButton_SubmitSleepTime", kEditFields},
+    {"pushButton_Restore", kEditFields},
+    {"pushButton_keyboardProperties", kEditFields},
+};
+const ThemedField kCustomKeysFields[] = {
+    {"pushButton_Download", {&themeColorData::deviceBorderColor, &themeColorData::textDefaultColor,
+                             &themeColorData::textCheckedColor}},
+};
 
 }
 
@@ -139,6 +220,110 @@ private slots:
         bar.grab();
         qInstallMessageHandler(previous);
         QVERIFY2(g_cssWarnings.isEmpty(), qPrintable(g_cssWarnings.join(QLatin1Char('\n'))));
+    }
+
+    // Each themed widget of the hosted pages gets every colour its sheet is
+    // made from, in the function that fits the colour; Qt parses every such
+    // sheet without a complaint; and nowhere in the window, a list row, the
+    // profile menu or the settings dialog is rgb() given four components.
+    void everyThemeColourReachesTheSheets_data() { everyThemeRestylesThePage_data(); }
+    void everyThemeColourReachesTheSheets()
+    {
+        QFETCH(int, theme);
+        QFETCH(bool, backgroundImage);
+        DDataManager* data = DDataManager::getInstance();
+        data->setBgImageIsUsing(backgroundImage);
+        data->loadTheme(theme);
+        const themeColorData colours = data->themeColors();
+        QCOMPARE(colours.deviceBorderColor.count(QLatin1Char(',')), backgroundImage ? 3 : 2);
+
+        // Qt complains about a colour it reads against its rules while the
+        // widgets take their sheets and while fresh widgets of the same kind
+        // draw with them.
+        g_cssWarnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(catchCssWarnings);
+        DMainWidget window;
+        const bool themed = QMetaObject::invokeMethod(&window, "onChangAppTheme", Q_ARG(int, theme));
+        auto* page = window.findChild<DDevicePage*>();
+        DDeviceListItem row;
+        DProfileMenuToolWidget menu;
+        DSettingsDia settings;
+        QStringList missing;
+        auto check = [&](QWidget* host, const ThemedField& entry) {
+            auto* target = host->findChild<QWidget*>(QLatin1String(entry.objectName));
+            if (!target) {
+                missing << QLatin1String(entry.objectName);
+                return;
+            }
+            const QString sheet = target->styleSheet();
+            for (QString themeColorData::*field : entry.fields) {
+                const QString expected = colourFunction(colours.*field);
+                if (!sheet.contains(expected))
+                    missing << QStringLiteral("%1: no %2 in \"%3\"").arg(entry.objectName, expected, sheet);
+            }
+            std::unique_ptr<QWidget> probe(probeLike(target));
+            probe->setObjectName(target->objectName());
+            probe->setStyleSheet(sheet);
+            probe->resize(200, 40);
+            probe->grab();
+        };
+        if (page) {
+            for (const ThemedField& entry : kPerformanceFields)
+                check(page->performancePage(), entry);
+            for (const ThemedField& entry : kCustomKeysFields)
+                check(page->customKeysPage(), entry);
+        }
+        qInstallMessageHandler(previous);
+        QVERIFY(themed);
+        QVERIFY(page);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+        QVERIFY2(g_cssWarnings.isEmpty(), qPrintable(g_cssWarnings.join(QLatin1Char('\n'))));
+
+        QCOMPARE(row.findChild<QWidget*>(QStringLiteral("frame"))->styleSheet(),
+                 QStringLiteral("QFrame#frame{ background-color: %1;}")
+                     .arg(colourFunction(colours.deviceListAreaDefaultBgColor)));
+        const QStringList offending = fourComponentRgb({&window, &row, &menu, &settings});
+        QVERIFY2(offending.isEmpty(), qPrintable(offending.join(QLatin1Char('\n'))));
+    }
+
+    // The keyboard view paints no background of its own: around the keyboard
+    // the right column's theme colour shows, over the background image too,
+    // instead of one fixed dark colour.
+    void keyboardViewShowsTheThemeBackground_data() { everyThemeRestylesThePage_data(); }
+    void keyboardViewShowsTheThemeBackground()
+    {
+        QFETCH(int, theme);
+        QFETCH(bool, backgroundImage);
+        DDataManager* data = DDataManager::getInstance();
+        data->setBgImageIsUsing(backgroundImage);
+        data->loadTheme(theme);
+        const themeColorData colours = data->themeColors();
+
+        DDevicePage page;
+        page.resize(1280, 700);
+        page.setTheme();
+        page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget_3"))
+            ->setCurrentWidget(page.findChild<QWidget*>(QStringLiteral("page_HaveDevice")));
+        QWidget* showFrame = page.findChild<QWidget*>(QStringLiteral("hidDeviceShowFrame"));
+        auto* view = new hidDeviceJoinFrame(showFrame);
+        hidStructInfoAll record;
+        std::strncpy(record.modelName, "OV68M", sizeof(record.modelName) - 1);
+        view->loadKeyboard(record);
+        showFrame->layout()->addWidget(view);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+        const QImage shot = page.grab().toImage();
+        const QPoint viewCorner = view->mapTo(&page, QPoint(4, 4));
+        QVERIFY(!view->keyboardSpace()->geometry().contains(QPoint(4, 4)));
+        // A spot of the right column below the view, left of the Reset
+        // button, where only the column's own background is painted.
+        QWidget* belowView = page.findChild<QWidget*>(QStringLiteral("frame_9"));
+        const QPoint beside = belowView->mapTo(&page, QPoint(20, belowView->height() / 2));
+        QVERIFY(!QRect(view->mapTo(&page, QPoint(0, 0)), view->size()).contains(beside));
+        QCOMPARE(shot.pixelColor(viewCorner), shot.pixelColor(beside));
+        if (!backgroundImage)
+            QCOMPARE(shot.pixelColor(viewCorner), DThemeColor::fromText(colours.deviceRightBgColor));
     }
 
     void twiceGivesTheSameLook()

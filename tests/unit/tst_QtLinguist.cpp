@@ -2,7 +2,9 @@
 #include "TestMain.h"
 
 #include <QDir>
+#include <QHash>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 // Language table, locale mapping and loading of the compiled translations.
 class tst_QtLinguist : public QObject
@@ -13,6 +15,56 @@ private:
     static QString builtTranslations() { return QStringLiteral(ORVANE_TEST_BIN_DIR "/translation"); }
 
     static QString softwareExit() { return QObject::tr("Software exit"); }
+
+    static QString sourceTranslations() { return QStringLiteral(ORVANE_SOURCE_DIR "/translations"); }
+
+    // Every message of a .ts file as "context|source|comment" -> translation.
+    // A key met twice is reported in duplicates: lrelease keeps only one of
+    // them, and which one is easy to get wrong.
+    static QHash<QString, QString> readMessages(const QString& path, QStringList* duplicates, QString* error)
+    {
+        QHash<QString, QString> messages;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = file.errorString();
+            return messages;
+        }
+        QXmlStreamReader xml(&file);
+        QString context;
+        QString source;
+        QString comment;
+        QString translation;
+        bool finished = true;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement()) {
+                const QStringRef name = xml.name();
+                if (name == QLatin1String("name"))
+                    context = xml.readElementText();
+                else if (name == QLatin1String("message")) {
+                    source.clear();
+                    comment.clear();
+                    translation.clear();
+                    finished = true;
+                } else if (name == QLatin1String("source"))
+                    source = xml.readElementText();
+                else if (name == QLatin1String("comment"))
+                    comment = xml.readElementText();
+                else if (name == QLatin1String("translation")) {
+                    finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+                    translation = xml.readElementText();
+                }
+            } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
+                const QString key = context + QLatin1Char('|') + source + QLatin1Char('|') + comment;
+                if (messages.contains(key))
+                    *duplicates << key;
+                messages.insert(key, finished ? translation : QString());
+            }
+        }
+        if (xml.hasError())
+            *error = QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+        return messages;
+    }
 
 private slots:
     void languageFiles()
@@ -100,6 +152,39 @@ private slots:
         }
         // Traditional and simplified Chinese share nothing here, so 15 texts.
         QCOMPARE(seen.size(), 15);
+    }
+
+    // The translation sources: well-formed, each text once per context, and
+    // every language translating the same texts as English, none left empty.
+    void sourceFilesHoldEachTextOnce_data()
+    {
+        QTest::addColumn<QString>("file");
+        const QStringList files = QDir(sourceTranslations()).entryList({QStringLiteral("*.ts")}, QDir::Files);
+        QCOMPARE(files.size(), 15);
+        for (const QString& file : files)
+            QTest::newRow(qPrintable(file)) << file;
+    }
+    void sourceFilesHoldEachTextOnce()
+    {
+        QFETCH(QString, file);
+        QStringList duplicates;
+        QString error;
+        const QHash<QString, QString> messages =
+            readMessages(sourceTranslations() + QLatin1Char('/') + file, &duplicates, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY2(duplicates.isEmpty(), qPrintable(duplicates.join(QLatin1Char('\n'))));
+
+        QStringList englishDuplicates;
+        const QHash<QString, QString> english =
+            readMessages(sourceTranslations() + QStringLiteral("/English.ts"), &englishDuplicates, &error);
+        QStringList missing;
+        for (auto it = english.cbegin(); it != english.cend(); ++it) {
+            if (messages.value(it.key()).isEmpty())
+                missing << it.key();
+        }
+        missing.sort();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+        QCOMPARE(messages.size(), english.size());
     }
 
     void outOfRangeLeavesTranslatorUntouched()
