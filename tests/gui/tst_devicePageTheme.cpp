@@ -286,11 +286,13 @@ private slots:
         QVERIFY2(offending.isEmpty(), qPrintable(offending.join(QLatin1Char('\n'))));
     }
 
-    // The keyboard view paints no background of its own: around the keyboard
-    // the right column's theme colour shows, over the background image too,
-    // instead of one fixed dark colour.
-    void keyboardViewShowsTheThemeBackground_data() { everyThemeRestylesThePage_data(); }
-    void keyboardViewShowsTheThemeBackground()
+    // Where a widget draws no theme colour of its own, the colour below it
+    // shows, the translucent ones of a background image included: around the
+    // keyboard the right column's (not one fixed dark colour), below the list
+    // rows the list's (not the palette's grey), and in the performance page's
+    // right frame the page's (not the right column's painted a second time).
+    void backgroundsFollowTheTheme_data() { everyThemeRestylesThePage_data(); }
+    void backgroundsFollowTheTheme()
     {
         QFETCH(int, theme);
         QFETCH(bool, backgroundImage);
@@ -299,31 +301,54 @@ private slots:
         data->loadTheme(theme);
         const themeColorData colours = data->themeColors();
 
-        DDevicePage page;
-        page.resize(1280, 700);
+        // The window below the page paints a colour of its own, unlike the
+        // palette's, as the main window's background image does.
+        QWidget host;
+        host.setObjectName(QStringLiteral("host"));
+        host.setAttribute(Qt::WA_StyledBackground, true);
+        host.setStyleSheet(QStringLiteral("QWidget#host{ background-color: rgb(0, 128, 0); }"));
+        host.resize(1280, 700);
+        auto* hostLayout = new QHBoxLayout(&host);
+        hostLayout->setContentsMargins(0, 0, 0, 0);
+        auto* pageOwned = new DDevicePage(&host);
+        hostLayout->addWidget(pageOwned);
+        DDevicePage& page = *pageOwned;
         page.setTheme();
         page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget_3"))
             ->setCurrentWidget(page.findChild<QWidget*>(QStringLiteral("page_HaveDevice")));
+        page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))
+            ->setCurrentWidget(page.findChild<QWidget*>(QStringLiteral("page_Performance")));
         QWidget* showFrame = page.findChild<QWidget*>(QStringLiteral("hidDeviceShowFrame"));
         auto* view = new hidDeviceJoinFrame(showFrame);
         hidStructInfoAll record;
         std::strncpy(record.modelName, "OV68M", sizeof(record.modelName) - 1);
         view->loadKeyboard(record);
         showFrame->layout()->addWidget(view);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        const QImage shot = host.grab().toImage();
+        auto at = [&](const char* name, const QPoint& p, QWidget* in) {
+            QWidget* w = in->findChild<QWidget*>(QLatin1String(name));
+            return w ? shot.pixelColor(w->mapTo(&page, p)) : QColor();
+        };
 
-        const QImage shot = page.grab().toImage();
-        const QPoint viewCorner = view->mapTo(&page, QPoint(4, 4));
         QVERIFY(!view->keyboardSpace()->geometry().contains(QPoint(4, 4)));
-        // A spot of the right column below the view, left of the Reset
-        // button, where only the column's own background is painted.
-        QWidget* belowView = page.findChild<QWidget*>(QStringLiteral("frame_9"));
-        const QPoint beside = belowView->mapTo(&page, QPoint(20, belowView->height() / 2));
-        QVERIFY(!QRect(view->mapTo(&page, QPoint(0, 0)), view->size()).contains(beside));
-        QCOMPARE(shot.pixelColor(viewCorner), shot.pixelColor(beside));
+        const QColor aroundKeyboard = shot.pixelColor(view->mapTo(&page, QPoint(4, 4)));
+        // frame_9 lies below the view and draws nothing left of Reset.
+        QCOMPARE(aroundKeyboard, at("frame_9", QPoint(20, 16), &page));
         if (!backgroundImage)
-            QCOMPARE(shot.pixelColor(viewCorner), DThemeColor::fromText(colours.deviceRightBgColor));
+            QCOMPARE(aroundKeyboard, DThemeColor::fromText(colours.deviceRightBgColor));
+
+        // The list header paints the list's colour straight over the page.
+        QWidget* list = page.findChild<QWidget*>(QStringLiteral("scrollAreaWidgetContents_2"));
+        QCOMPARE(shot.pixelColor(list->mapTo(&page, QPoint(20, list->height() - 20))),
+                 at("frame", QPoint(5, 5), &page));
+
+        DPerformancePage* performance = page.performancePage();
+        QWidget* performanceRight = performance->findChild<QWidget*>(QStringLiteral("frame_Right"));
+        QVERIFY(performanceRight->isVisible());
+        QCOMPARE(shot.pixelColor(performanceRight->mapTo(&page, QPoint(40, 120))),
+                 shot.pixelColor(performance->mapTo(&page, QPoint(performance->width() - 40, 120))));
     }
 
     void twiceGivesTheSameLook()
