@@ -63,6 +63,14 @@ QWidget* probeLike(const QWidget* target)
     return new QWidget;
 }
 
+themeColorData loadTheme(int theme, bool backgroundImage)
+{
+    DDataManager* data = DDataManager::getInstance();
+    data->setBgImageIsUsing(backgroundImage);
+    data->loadTheme(theme);
+    return data->themeColors();
+}
+
 // Qt reads three components only in rgb() and four only in rgba().
 QString colourFunction(const QString& value)
 {
@@ -156,10 +164,7 @@ private slots:
     {
         QFETCH(int, theme);
         QFETCH(bool, backgroundImage);
-        DDataManager* data = DDataManager::getInstance();
-        data->setBgImageIsUsing(backgroundImage);
-        data->loadTheme(theme);
-        const themeColorData colours = data->themeColors();
+        const themeColorData colours = loadTheme(theme, backgroundImage);
 
         DDevicePage page;
         auto* marquee = page.findChild<TextMoveWidget*>(QStringLiteral("widget_MoveTip"));
@@ -175,7 +180,7 @@ private slots:
                 QCOMPARE(target->styleSheet(), style.styleSheet);
             if (style.font != DDevicePageTheme::NoFont) {
                 QCOMPARE(target->font().pointSize(), style.pointSize);
-                QCOMPARE(target->font().family(), data->getFont(style.font).family());
+                QCOMPARE(target->font().family(), DDataManager::getInstance()->getFont(style.font).family());
             }
         }
         QCOMPARE(seen.value(QStringLiteral("label")), 2);
@@ -231,10 +236,7 @@ private slots:
     {
         QFETCH(int, theme);
         QFETCH(bool, backgroundImage);
-        DDataManager* data = DDataManager::getInstance();
-        data->setBgImageIsUsing(backgroundImage);
-        data->loadTheme(theme);
-        const themeColorData colours = data->themeColors();
+        const themeColorData colours = loadTheme(theme, backgroundImage);
         QCOMPARE(colours.deviceBorderColor.count(QLatin1Char(',')), backgroundImage ? 3 : 2);
 
         // Qt complains about a colour it reads against its rules while the
@@ -296,10 +298,7 @@ private slots:
     {
         QFETCH(int, theme);
         QFETCH(bool, backgroundImage);
-        DDataManager* data = DDataManager::getInstance();
-        data->setBgImageIsUsing(backgroundImage);
-        data->loadTheme(theme);
-        const themeColorData colours = data->themeColors();
+        const themeColorData colours = loadTheme(theme, backgroundImage);
 
         // The window below the page paints a colour of its own, unlike the
         // palette's, as the main window's background image does.
