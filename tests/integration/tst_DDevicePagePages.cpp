@@ -7,6 +7,7 @@
 #include "TestMain.h"
 
 #include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
 #include "SimulatorHarness.h"
 #include "mainwidget/devicePage/DDeviceListItem.h"
 #include "mainwidget/devicePage/DDevicePage.h"
@@ -299,10 +300,20 @@ private slots:
         QCOMPARE(keys->isKeyboardHookEnabled(), hook);
         QCOMPARE(page->currentKeyboardEffect(), effectId);
         // The keyboard changing its own key light does the same.
-        page->onLightConfigHaveChanged_HidSend(0, hook ? 0 : effectId);
+        DDeviceKeyboardLink* link = page->currentLink();
+        QVERIFY(link);
+        emit link->sigLightConfigHaveChanged_HidSend(0, hook ? 0 : effectId);
         QCOMPARE(keys->isKeyboardHookEnabled(), false);
-        page->onLightConfigHaveChanged_HidSend(1, effectId);
+        emit link->sigLightConfigHaveChanged_HidSend(1, effectId);
         QCOMPARE(keys->isKeyboardHookEnabled(), false);
+        // A keyboard that is not the selected one changes nothing here.
+        emit link->sigLightConfigHaveChanged_HidSend(0, 7);
+        QCOMPARE(keys->isKeyboardHookEnabled(), true);
+        DDeviceKeyboardLink stranger;
+        connect(&stranger, &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend, page.get(),
+                &DDevicePage::onLightConfigHaveChanged_HidSend);
+        emit stranger.sigLightConfigHaveChanged_HidSend(0, 0);
+        QCOMPARE(keys->isKeyboardHookEnabled(), true);
         // A page switch forgets the chosen effect.
         page->onCurIndexChangedMainPage(2);
         QCOMPARE(page->currentKeyboardEffect(), -1);

@@ -1028,6 +1028,10 @@ void DDevicePage::onInteractLightsPointXY(int indexX, int indexY)
 
 void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
 {
+    // Another keyboard's light change is already in its own profile; the
+    // page, the picture and the hook belong to the selected keyboard.
+    if (!senderIsCurrentLink())
+        return;
     m_lightsConfigPage->applyDeviceLightChange(hidType, ledType);
     if (hidType == 0) {
         restartCustomPainting(false);
