@@ -1,6 +1,7 @@
 // Hot plug on the device page against the simulated bus, through the real
 // I/O threads of the keyboard links: arrivals, removals, the selection they
 // change, the order of the rows, and bursts of changes.
+#include "LoadedDevicePage.h"
 #include "TestMain.h"
 
 #include "DDataManager.h"
@@ -25,15 +26,6 @@
 namespace {
 
 constexpr int loadTimeoutMs = 20000;
-
-std::unique_ptr<DDevicePage> loadedPage()
-{
-    auto page = std::make_unique<DDevicePage>();
-    QSignalSpy loadEnd(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-    if (!loadEnd.wait(loadTimeoutMs))
-        return nullptr;
-    return page;
-}
 
 QString shownPage(DDevicePage& page)
 {
@@ -117,7 +109,7 @@ private slots:
     void firstCableKeyboardArrives()
     {
         SimulatorHarness sim;
-        auto page = loadedPage();
+        auto page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         QCOMPARE(shownPage(*page), QStringLiteral("page_TipShow"));
         QPointer<DDeviceListItem> offlineRow = page->deviceRowMap().value(QStringLiteral("OV68M"));
@@ -148,7 +140,7 @@ private slots:
     void receiverArrives()
     {
         SimulatorHarness sim;
-        auto page = loadedPage();
+        auto page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         QSignalSpy names(page.get(), &DDevicePage::sigReturnHidLikeName);
         const auto keyboard = sim.plug("OV68M", true);
@@ -178,7 +170,7 @@ private slots:
         QFETCH(bool, rowShown);
         SimulatorHarness sim;
         const auto first = sim.plug("OV68M");
-        auto page = loadedPage();
+        auto page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         const QString firstPath = pathOf(sim, first);
         QCOMPARE(selectedKey(*page), firstPath);
@@ -211,7 +203,7 @@ private slots:
         SimulatorHarness sim;
         const auto selected = sim.plug("OV82M");
         const auto other = sim.plug("OV68M", otherViaReceiver);
-        auto page = loadedPage();
+        auto page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         const QString selectedPath = pathOf(sim, selected);
         const QString otherPath = pathOf(sim, other);
@@ -256,7 +248,7 @@ private slots:
         SimulatorHarness sim;
         const auto selected = sim.plug("OV82M");
         const auto other = sim.plug("OV68M");
-        auto page = loadedPage();
+        auto page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         const QString selectedPath = pathOf(sim, selected);
         const QString otherPath = pathOf(sim, other);
@@ -299,7 +291,7 @@ private slots:
         SimulatorHarness sim;
         sim.plug("OV82M");
         sim.plug("OV68M", true);
-        auto page = loadedPage();
+        auto page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         const QStringList before = layoutRows(*page);
         const QString selected = selectedKey(*page);
@@ -317,7 +309,7 @@ private slots:
     {
         SimulatorHarness sim;
         const auto a = sim.plug("OV82M");
-        auto page = loadedPage();
+        auto page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         const auto b = sim.plug("OV61M");
         page->onHidDeviceChanged(5, QStringLiteral("hidPath"));
@@ -333,7 +325,7 @@ private slots:
         SimulatorHarness sim;
         const auto stays = sim.plug("OV82M");
         const auto goes = sim.plug("OV61M");
-        auto page = loadedPage();
+        auto page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         QCOMPARE(page->deviceInfoMap().size(), 2);
 
@@ -360,7 +352,7 @@ private slots:
         QFETCH(bool, unplugSelected);
         SimulatorHarness sim;
         const auto selected = sim.plug("OV61M");
-        auto page = loadedPage();
+        auto page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         QCOMPARE(selectedKey(*page), pathOf(sim, selected));
         QPointer<MainHidInterFace> selectedIo = page->currentHidInterface();

@@ -2,6 +2,7 @@
 // choices and changed settings from the lighting page reach the lighting
 // engine, choosing Custom lets the picture be painted by dragging, and the
 // key page's key presses reach the engine for the receiver's light frame.
+#include "LoadedDevicePage.h"
 #include "TestMain.h"
 
 #include "DDataManager.h"
@@ -23,15 +24,6 @@
 namespace {
 
 constexpr int loadTimeoutMs = 20000;
-
-std::unique_ptr<DDevicePage> loadPage()
-{
-    auto page = std::make_unique<DDevicePage>();
-    QSignalSpy loadEnd(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-    if (!loadEnd.wait(loadTimeoutMs))
-        return nullptr;
-    return page;
-}
 
 colorInfoData record(int part, int effect)
 {
@@ -72,7 +64,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         QVERIFY(page->dragOverlay());
         DLightsConfigPage* lights = page->lightsConfigPage();
@@ -109,7 +101,7 @@ private slots:
         QFETCH(int, part);
         SimulatorHarness sim;
         sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         lightDealMain* engine = page->lightDeal();
         const colorInfoData keysBefore = engine->keyboardColorInfo();
@@ -140,7 +132,7 @@ private slots:
         QFETCH(bool, viaReceiver);
         SimulatorHarness sim;
         auto keyboard = sim.plug(viaReceiver ? "OV84W" : "OV82", viaReceiver);
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         if (viaReceiver)
             keyboard->sendStateReport();

@@ -3,6 +3,7 @@
 // through the links' real I/O threads: entering the page, the keyboard's own
 // light changes and its switch to a custom slot, painting selected keys, a
 // scheme shown on the picture, and marking a scheme "Using".
+#include "LoadedDevicePage.h"
 #include "TestMain.h"
 
 #include "DDataManager.h"
@@ -34,15 +35,6 @@ constexpr int rows = 6;
 constexpr int columns = 22;
 using Cell = QPair<int, int>;
 using Colours = QMap<Cell, QColor>;
-
-std::unique_ptr<DDevicePage> loadPage()
-{
-    auto page = std::make_unique<DDevicePage>();
-    QSignalSpy loadEnd(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-    if (!loadEnd.wait(loadTimeoutMs))
-        return nullptr;
-    return page;
-}
 
 QByteArray indexText(const DDevicePage& page)
 {
@@ -160,7 +152,7 @@ struct Rig
 {
     SimulatorHarness sim;
     std::shared_ptr<SimulatedKeyboard> keyboard = sim.plug("OV68M");
-    std::unique_ptr<DDevicePage> page = loadPage();
+    std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
 };
 
 // The keyboard reports that it shows the custom scheme of a slot.
@@ -223,7 +215,7 @@ private slots:
         auto selected = sim.plug(viaReceiver ? "OV84W" : "OV68M", viaReceiver);
         // A cable keyboard would be selected before the receiver's.
         auto other = viaReceiver ? nullptr : sim.plug("OV98M");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         const QString selectedPath = QString::fromStdString(sim.pathOf(selected));
         if (viaReceiver) {

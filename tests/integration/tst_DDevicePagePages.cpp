@@ -4,6 +4,7 @@
 // the key hook for the key-press light effects, the zoom, the macro and
 // advanced-key buttons, and the refresh of a profile's bound-macro copy.
 #include "../unit/StoreTestSupport.h"
+#include "LoadedDevicePage.h"
 #include "TestMain.h"
 
 #include "DDataManager.h"
@@ -36,15 +37,6 @@ using namespace StoreTestSupport;
 namespace {
 
 constexpr int loadTimeoutMs = 20000;
-
-std::unique_ptr<DDevicePage> loadPage()
-{
-    auto page = std::make_unique<DDevicePage>();
-    QSignalSpy loadEnd(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-    if (!loadEnd.wait(loadTimeoutMs))
-        return nullptr;
-    return page;
-}
 
 colorInfoData effect(int id)
 {
@@ -132,7 +124,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         page->setCurrentProfile(2, layerFiles().constData());
         QVERIFY(COrvaneXML_SetProFileIntoSleepTimeInfo(page->profilePath(), "2", 321, 12));
@@ -193,7 +185,7 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         page->show();
         child<QToolButton>(*page, "toolButton_TriggerSetting")->click();
@@ -217,7 +209,7 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         page->show();
         const int before = triggerLeaveReports(*keyboard);
@@ -239,7 +231,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         const QByteArray defaultLayer = layerFiles();
         page->setCurrentProfile(2, defaultLayer.constData());
@@ -290,7 +282,7 @@ private slots:
         QFETCH(bool, hook);
         SimulatorHarness sim;
         sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         DCustomKeysPage* keys = page->customKeysPage();
         // From the opposite state, so the choice itself has to switch it.
@@ -323,7 +315,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         auto* label = child<QLabel>(*page, "label_Multiple");
         QCOMPARE(label->text(), QStringLiteral("1.0"));
@@ -348,7 +340,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         page->customKeysPage()->setKeyboardHookEnabled(true);
         const int shownPage = page->currentPageIndex();
@@ -368,7 +360,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         const QByteArray layer = layerFiles();
         const QByteArray macros = pathIn(m_dir, QStringLiteral("macros%1.xml").arg(m_folders));

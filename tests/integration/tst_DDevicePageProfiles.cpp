@@ -3,6 +3,7 @@
 // the keyboard's kind, the profile file set, the current profile in the
 // pages, the lighting engine, and the profile operations with the reports
 // they send.
+#include "LoadedDevicePage.h"
 #include "TestMain.h"
 
 #include "DDataManager.h"
@@ -39,14 +40,6 @@
 namespace {
 
 constexpr int loadTimeoutMs = 20000;
-
-std::unique_ptr<DDevicePage> loadedPage()
-{
-    auto page = std::make_unique<DDevicePage>();
-    QSignalSpy loadEnd(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-    loadEnd.wait(loadTimeoutMs);
-    return page;
-}
 
 QStringList comboNames(DDevicePage& page)
 {
@@ -103,7 +96,8 @@ private slots:
         SimulatorHarness sim;
         auto keyboard = sim.plug(model.constData());
         QVERIFY(keyboard);
-        const std::unique_ptr<DDevicePage> page = loadedPage();
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        QVERIFY(page);
         DDataManager* data = DDataManager::getInstance();
 
         // Picture with its overlay in one container.
@@ -170,7 +164,8 @@ private slots:
         SimulatorHarness sim;
         auto first = sim.plug("OV68M");
         auto second = sim.plug("OV84");
-        const std::unique_ptr<DDevicePage> page = loadedPage();
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        QVERIFY(page);
         const hidStructInfoAll firstRecord = page->currentDeviceInfo();
         QPointer<hidDeviceJoinFrame> oldPicture = page->keyboardPicture();
         QPointer<dragShowArea> oldOverlay = page->dragOverlay();
@@ -201,7 +196,8 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV84");
-        const std::unique_ptr<DDevicePage> page = loadedPage();
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        QVERIFY(page);
         page->onProfileCreate();
         page->onProfileCreate();
         QCOMPARE(page->toast()->text(), QStringLiteral("Create profile successful"));
@@ -251,7 +247,8 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV68M");
-        const std::unique_ptr<DDevicePage> page = loadedPage();
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        QVERIFY(page);
         QVERIFY(COrvaneXML_ModifyProfileNodeInfo(page->profilePath(), "1", "Mine"));
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(page->profilePath(), "1", "4", "A", "0", "1", "1", "5"));
         keyboard->clearLog();
@@ -290,7 +287,8 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV84");
-        const std::unique_ptr<DDevicePage> page = loadedPage();
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        QVERIFY(page);
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(page->profilePath(), "1", "4", "A", "0", "1", "1", "5"));
         QTimer::singleShot(0, [] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -320,7 +318,8 @@ private slots:
                 .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         };
         const QStringList before = folders();
-        const std::unique_ptr<DDevicePage> page = loadedPage();
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        QVERIFY(page);
         QVERIFY(page->isProfileLoadPending());
         QVERIFY(page->profileFolder().isEmpty());
         QCOMPARE(QByteArray(page->profilePath()), QByteArray());
@@ -343,7 +342,8 @@ private slots:
         auto keyboard = sim.plug("OV84");
         QString folder;
         {
-            const std::unique_ptr<DDevicePage> page = loadedPage();
+            const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+            QVERIFY(page);
             folder = page->profileFolder();
         }
         QVERIFY(!folder.isEmpty());
@@ -354,7 +354,9 @@ private slots:
         damaged.write("<orvaneStore version=\"1\"><profiles><profile index=\"1\"");
         damaged.close();
 
-        const std::unique_ptr<DDevicePage> page = loadedPage();
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+
+        QVERIFY(page);
         const QStringList aside = QDir(folder).entryList({QStringLiteral("appProfile_Default.xml.corrupt-*")});
         QCOMPARE(aside.size(), 1);
         QVERIFY2(page->toast()->text().contains(aside.first()), qPrintable(page->toast()->text()));

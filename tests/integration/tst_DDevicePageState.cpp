@@ -3,6 +3,7 @@
 // from the selected keyboard's state reports, sleep times with their
 // acknowledgement wait, the Windows-key lock options, and the key hook when
 // the selected receiver keyboard goes away.
+#include "LoadedDevicePage.h"
 #include "TestMain.h"
 
 #include "DDataManager.h"
@@ -31,15 +32,6 @@
 namespace {
 
 constexpr int loadTimeoutMs = 20000;
-
-std::unique_ptr<DDevicePage> loadPage()
-{
-    auto page = std::make_unique<DDevicePage>();
-    QSignalSpy loadEnd(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-    if (!loadEnd.wait(loadTimeoutMs))
-        return nullptr;
-    return page;
-}
 
 QString pathOf(SimulatorHarness& sim, const std::shared_ptr<SimulatedKeyboard>& keyboard)
 {
@@ -108,7 +100,7 @@ private slots:
         SimulatorHarness sim;
         auto selected = sim.plug("OV82");
         auto other = sim.plug("OV84");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         QCOMPARE(page->currentLink(), page->deviceLinkMap().value(pathOf(sim, selected)));
         auto* battery = child<BatteryItem>(*page, "label_ElectricityNum");
@@ -174,7 +166,7 @@ private slots:
         QFETCH(bool, stored);
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         useProfile(*page);
         if (dropAck)
@@ -215,7 +207,7 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         useProfile(*page);
         DDataManager::getInstance()->setProhibitSleep(0);
@@ -242,7 +234,7 @@ private slots:
         QFETCH(QByteArray, wire);
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         useProfile(*page);
         const int sentBefore = keyboard->receivedCount(0x13);
@@ -266,7 +258,7 @@ private slots:
     {
         SimulatorHarness sim;
         auto receiver = sim.plug("OV84W", true);
-        std::unique_ptr<DDevicePage> page = loadPage();
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         receiver->sendStateReport();
         QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() != nullptr, loadTimeoutMs);
