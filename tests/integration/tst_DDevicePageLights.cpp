@@ -243,6 +243,16 @@ private slots:
             QVERIFY(!page->dragOverlay()->isDragEnabled());
         }
 
+        {
+            // A slot the keyboard does not have is not followed.
+            QSignalSpy switched(page->currentLink(), &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
+            reportCustomSlot(*selected, 7);
+            QVERIFY(switched.wait(loadTimeoutMs));
+            QCoreApplication::processEvents();
+            QCOMPARE(lights->usingCustomIndex(), -1);
+            QVERIFY(!page->dragOverlay()->isDragEnabled());
+        }
+
         const Colours scheme1 = storedScheme(*page, "1");
         QVERIFY(!scheme1.isEmpty());
         QSignalSpy chosen(lights, &DLightsConfigPage::sigCustomLightItemHaveChanged);

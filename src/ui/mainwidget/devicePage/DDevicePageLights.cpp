@@ -13,6 +13,7 @@
 #include "lightDeal/lightDealMain.h"
 #include "lightsConfig/DLightsConfigPage.h"
 
+#include <QDebug>
 #include <QtGlobal>
 
 #include <list>
@@ -91,6 +92,12 @@ void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int l
     // Another keyboard's scheme means nothing for the profile shown here.
     if (!senderIsCurrentLink())
         return;
+    // The keyboard has two custom slots; anything else would send the
+    // scheme's colours to a slot that does not exist.
+    if (usingCustomIndex != 0 && usingCustomIndex != 1) {
+        qDebug() << "The keyboard reported custom light slot" << usingCustomIndex << "which it does not have; ignored";
+        return;
+    }
     restartCustomPainting(true);
     m_lightsConfigPage->applyDeviceCustomLightChange(hidType, ledType, usingCustomIndex);
 }
