@@ -276,7 +276,7 @@ private slots:
         QCOMPARE(int(reports[3][10]), 1);
     }
 
-    void environmentSpecification()
+    void environmentModelList()
     {
         qputenv("ORVANE_SIMULATE", "OV68M, OV84W@24g,NOPE,OV61M@24G");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ORVANE_SIMULATE: no such model \"NOPE\""));
