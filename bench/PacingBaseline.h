@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orvanesdk_hid.h"
+#include "sdk/include/orvanesdk_hid.h"
 
 #include <QElapsedTimer>
 

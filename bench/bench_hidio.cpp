@@ -2,11 +2,11 @@
 // per second reach the keyboard while the light stream keeps the queue
 // full, against the ideal of one write per two pacing intervals. The pacing
 // interval itself is measured first in the same run, as the baseline.
-#include "MainHidInterFace.h"
-#include "PacingBaseline.h"
-#include "SimulatedBus.h"
-#include "hid/HidTransportRegistry.h"
-#include "orvanesdk_hid.h"
+#include "hid/MainHidInterFace.h"
+#include "bench/PacingBaseline.h"
+#include "sim/SimulatedBus.h"
+#include "sdk/hid/HidTransportRegistry.h"
+#include "sdk/include/orvanesdk_hid.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

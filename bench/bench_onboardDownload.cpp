@@ -4,13 +4,13 @@
 // measured first in the same run). The two fixed 400 ms pauses come on top,
 // but the I/O thread goes on writing the queued reports behind them, so the
 // floor plus the pauses is an upper bound of the ideal, not a lower one.
-#include "MainHidInterFace.h"
-#include "PacingBaseline.h"
-#include "SimulatedBus.h"
-#include "hid/HidTransportRegistry.h"
-#include "mainwidget/devicePage/download/DOnboardDownload.h"
-#include "orvanesdk_hid.h"
-#include "orvanesdk_xml.h"
+#include "hid/MainHidInterFace.h"
+#include "bench/PacingBaseline.h"
+#include "sim/SimulatedBus.h"
+#include "sdk/hid/HidTransportRegistry.h"
+#include "hid/download/DOnboardDownload.h"
+#include "sdk/include/orvanesdk_hid.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

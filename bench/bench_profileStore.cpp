@@ -12,14 +12,14 @@
 //
 // Usage: bench_profileStore [runs]   (default 15)
 
-#include "mainwidget/devicePage/DProfileLightDefaults.h"
-#include "mainwidget/devicePage/DProfileOperations.h"
-#include "orvanesdk_xml.h"
-#include "resourceInit.h"
-#include "store/KeyFunctionStore.h"
-#include "store/ProfileStore.h"
-#include "store/StoreFileCache.h"
-#include "store/XmlStore.h"
+#include "profiles/DProfileLightDefaults.h"
+#include "profiles/DProfileOperations.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "app/resourceInit.h"
+#include "sdk/store/KeyFunctionStore.h"
+#include "sdk/store/ProfileStore.h"
+#include "sdk/store/StoreFileCache.h"
+#include "sdk/store/XmlStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

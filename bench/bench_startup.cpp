@@ -7,8 +7,8 @@
 // Needs an X server; without DISPLAY it runs itself again under xvfb-run.
 // Usage: bench_startup [runs]   (default 9)
 
-#include "X11Windows.h"
-#include "mainwidget/DMainWidget.h"
+#include "support/X11Windows.h"
+#include "ui/mainwidget/DMainWidget.h"
 
 #include <QApplication>
 #include <QDir>

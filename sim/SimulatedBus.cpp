@@ -1,8 +1,8 @@
-#include "SimulatedBus.h"
+#include "sim/SimulatedBus.h"
 
-#include "hid/HidPath.h"
-#include "models/ModelCatalogue.h"
-#include "hid/HidTransportRegistry.h"
+#include "sdk/hid/HidPath.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "sdk/hid/HidTransportRegistry.h"
 
 #include <QDebug>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SimulatedKeyboard.h"
-#include "hid/HidTransport.h"
+#include "sim/SimulatedKeyboard.h"
+#include "sdk/hid/HidTransport.h"
 
 #include <QString>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "SimulatedKeyboard.h"
+#include "sim/SimulatedKeyboard.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "models/ModelInfo.h"
+#include "sdk/models/ModelInfo.h"
 
 #include <array>
 #include <atomic>

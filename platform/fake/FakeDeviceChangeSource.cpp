@@ -1,4 +1,4 @@
-#include "FakeDeviceChangeSource.h"
+#include "platform/fake/FakeDeviceChangeSource.h"
 
 #include <QMetaObject>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceChangeSource.h"
+#include "platform/include/DeviceChangeSource.h"
 
 #include <atomic>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "FakeInputHookSource.h"
+#include "platform/fake/FakeInputHookSource.h"
 
 FakeInputHookSource::FakeInputHookSource(Reach reach, QObject* parent) : InputHookSource(parent), m_reach(reach) {}
 

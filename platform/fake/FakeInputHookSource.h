@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InputHookSource.h"
+#include "platform/include/InputHookSource.h"
 
 // An input source driven by the test: it delivers the records the test
 // injects, synchronously, and reports what the procedure decided. Install

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramOpener.h"
+#include "platform/include/ProgramOpener.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextPaster.h"
+#include "platform/include/TextPaster.h"
 
 #include <QStringList>
 

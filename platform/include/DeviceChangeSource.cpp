@@ -1,4 +1,4 @@
-#include "DeviceChangeSource.h"
+#include "platform/include/DeviceChangeSource.h"
 
 namespace {
 QString hex4(quint16 id)

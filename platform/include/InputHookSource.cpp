@@ -1,4 +1,4 @@
-#include "InputHookSource.h"
+#include "platform/include/InputHookSource.h"
 
 bool InputHookSource::installKeyboardHook(KeyboardProc proc, const KeySwallowPolicy& policy)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "KeySwallowPolicy.h"
-#include "lowLevelHookRecords.h"
+#include "platform/include/KeySwallowPolicy.h"
+#include "platform/include/lowLevelHookRecords.h"
 
 #include <QObject>
 #include <QString>

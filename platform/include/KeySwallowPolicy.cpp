@@ -1,4 +1,4 @@
-#include "KeySwallowPolicy.h"
+#include "platform/include/KeySwallowPolicy.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InstalledService.h"
+#include "platform/include/InstalledService.h"
 
 #include <QString>
 #include <memory>

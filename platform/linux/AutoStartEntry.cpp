@@ -1,4 +1,4 @@
-#include "AutoStartEntry.h"
+#include "platform/include/AutoStartEntry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ClipboardTextPaster.h"
+#include "platform/linux/ClipboardTextPaster.h"
 
 #include <QClipboard>
 #include <QDebug>

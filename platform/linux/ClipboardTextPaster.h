@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextPaster.h"
+#include "platform/include/TextPaster.h"
 
 // The clipboard plus a Ctrl+V sent through XTest. Without an X11 display
 // (Wayland, offscreen) the text still goes on the clipboard, but no

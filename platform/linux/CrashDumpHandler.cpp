@@ -1,6 +1,6 @@
-#include "CrashDumpHandler.h"
+#include "platform/include/CrashDumpHandler.h"
 
-#include "InputHookSource.h"
+#include "platform/include/InputHookSource.h"
 
 #include <QFile>
 

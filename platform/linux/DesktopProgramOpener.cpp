@@ -1,4 +1,4 @@
-#include "DesktopProgramOpener.h"
+#include "platform/linux/DesktopProgramOpener.h"
 
 #include <QDebug>
 #include <QDesktopServices>

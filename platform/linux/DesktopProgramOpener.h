@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramOpener.h"
+#include "platform/include/ProgramOpener.h"
 
 // Executables through QProcess::startDetached with an empty argument list,
 // everything else through QDesktopServices.

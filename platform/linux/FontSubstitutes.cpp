@@ -1,4 +1,4 @@
-#include "FontSubstitutes.h"
+#include "platform/include/FontSubstitutes.h"
 
 #include <QFont>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "KeyPositionTable.h"
+#include "platform/linux/KeyPositionTable.h"
 
 #include <Qt>
 

@@ -1,4 +1,4 @@
-#include "KeyboardSettingsLauncher.h"
+#include "platform/include/KeyboardSettingsLauncher.h"
 
 #include <QDebug>
 #include <QProcess>

@@ -1,7 +1,7 @@
-#include "InputHookSource.h"
+#include "platform/include/InputHookSource.h"
 
-#include "WindowFilterInputHookSource.h"
-#include "X11InputHookSource.h"
+#include "platform/linux/WindowFilterInputHookSource.h"
+#include "platform/linux/X11InputHookSource.h"
 
 InputHookSource* InputHookSource::createForPlatform(QObject* parent)
 {

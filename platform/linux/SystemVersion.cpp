@@ -1,4 +1,4 @@
-#include "SystemVersion.h"
+#include "platform/include/SystemVersion.h"
 
 int windowsVersionCode(int platformId, int major, int minor, std::FILE* out)
 {

@@ -1,4 +1,4 @@
-#include "TerminationSignals.h"
+#include "platform/include/TerminationSignals.h"
 
 #include <QSocketNotifier>
 #include <QtGlobal>

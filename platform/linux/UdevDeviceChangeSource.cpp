@@ -1,6 +1,6 @@
-#include "UdevDeviceChangeSource.h"
+#include "platform/linux/UdevDeviceChangeSource.h"
 
-#include "UdevIdentity.h"
+#include "platform/linux/UdevIdentity.h"
 
 #include <QDebug>
 #include <QSocketNotifier>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DeviceChangeSource.h"
-#include "UdevEventTranslator.h"
+#include "platform/include/DeviceChangeSource.h"
+#include "platform/linux/UdevEventTranslator.h"
 
 struct udev;
 struct udev_device;

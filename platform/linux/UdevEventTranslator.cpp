@@ -1,6 +1,6 @@
-#include "UdevEventTranslator.h"
+#include "platform/linux/UdevEventTranslator.h"
 
-#include "DeviceChangeSource.h"
+#include "platform/include/DeviceChangeSource.h"
 
 bool UdevEventTranslator::isWatched(const QByteArray& subsystem, const QByteArray& devtype)
 {

@@ -1,4 +1,4 @@
-#include "UdevIdentity.h"
+#include "platform/linux/UdevIdentity.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
-#include "WindowFilterInputHookSource.h"
+#include "platform/linux/WindowFilterInputHookSource.h"
 
-#include "KeyPositionTable.h"
+#include "platform/linux/KeyPositionTable.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InputHookSource.h"
+#include "platform/include/InputHookSource.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "X11InputHookSource.h"
+#include "platform/linux/X11InputHookSource.h"
 
 #include <QGuiApplication>
 #include <QPointer>

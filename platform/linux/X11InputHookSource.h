@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InputHookSource.h"
-#include "KeyPositionTable.h"
+#include "platform/include/InputHookSource.h"
+#include "platform/linux/KeyPositionTable.h"
 
 #include <array>
 #include <bitset>

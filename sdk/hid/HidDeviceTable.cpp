@@ -1,6 +1,6 @@
-#include "HidDeviceTable.h"
+#include "sdk/hid/HidDeviceTable.h"
 
-#include "HidTransportRegistry.h"
+#include "sdk/hid/HidTransportRegistry.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
-#include "HidDiscovery.h"
+#include "sdk/hid/HidDiscovery.h"
 
-#include "HidTransportRegistry.h"
-#include "models/ModelCatalogue.h"
+#include "sdk/hid/HidTransportRegistry.h"
+#include "sdk/models/ModelCatalogue.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HidTransport.h"
-#include "orvanesdk_records.h"
+#include "sdk/hid/HidTransport.h"
+#include "sdk/include/orvanesdk_records.h"
 
 #include <list>
 #include <map>

@@ -1,4 +1,4 @@
-#include "HidPath.h"
+#include "sdk/hid/HidPath.h"
 
 #include <cstdio>
 

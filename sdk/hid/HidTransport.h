@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidConnection.h"
+#include "sdk/hid/HidConnection.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "HidTransportRegistry.h"
+#include "sdk/hid/HidTransportRegistry.h"
 
-#include "HidrawTransport.h"
+#include "sdk/hid/HidrawTransport.h"
 
 #include <mutex>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidTransport.h"
+#include "sdk/hid/HidTransport.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
-#include "HidrawTransport.h"
+#include "sdk/hid/HidrawTransport.h"
 
-#include "HidPath.h"
-#include "models/ModelCatalogue.h"
+#include "sdk/hid/HidPath.h"
+#include "sdk/models/ModelCatalogue.h"
 
 #include <QString>
 #include <hidapi.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidTransport.h"
+#include "sdk/hid/HidTransport.h"
 
 // The system's keyboards through hidapi's hidraw backend. (Its libusb
 // backend would detach the kernel driver and stop the keyboard typing.)

@@ -1,12 +1,12 @@
 // The flat start-up, discovery, input/output and pacing functions of the
 // device library; each forwards to the class that does the work.
-#include "orvanesdk_hid.h"
+#include "sdk/include/orvanesdk_hid.h"
 
-#include "HidDeviceTable.h"
-#include "HidDiscovery.h"
-#include "HidTransportRegistry.h"
-#include "PacingTimers.h"
-#include "models/ModelCatalogue.h"
+#include "sdk/hid/HidDeviceTable.h"
+#include "sdk/hid/HidDiscovery.h"
+#include "sdk/hid/HidTransportRegistry.h"
+#include "sdk/hid/PacingTimers.h"
+#include "sdk/models/ModelCatalogue.h"
 
 #include <cstring>
 #include <string>

@@ -1,4 +1,4 @@
-#include "PacingTimers.h"
+#include "sdk/hid/PacingTimers.h"
 
 #include <cerrno>
 #include <ctime>

@@ -6,7 +6,7 @@
 // keyboard run on its I/O thread; everything else on the GUI thread.
 // COrvaneHid_Close may be called while that keyboard's I/O thread is inside
 // a read, a write or a pacing call.
-#include "orvanesdk_records.h"
+#include "sdk/include/orvanesdk_records.h"
 
 #include <cstdint>
 #include <list>

@@ -4,7 +4,7 @@
 // keyboard and side settings; the following frames follow them.
 //
 // Threads: GUI thread only.
-#include "orvanesdk_xml.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <list>
 

@@ -1,4 +1,4 @@
-#include "LightEffectSettings.h"
+#include "sdk/light/LightEffectSettings.h"
 
 #include <algorithm>
 

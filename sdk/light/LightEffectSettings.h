@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orvanesdk_light.h"
+#include "sdk/include/orvanesdk_light.h"
 
 #include <list>
 #include <string>

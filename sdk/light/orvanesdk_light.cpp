@@ -1,8 +1,8 @@
 // The flat lighting functions of the device library; each forwards to the
 // class that does the work.
-#include "orvanesdk_light.h"
+#include "sdk/include/orvanesdk_light.h"
 
-#include "LightEffectSettings.h"
+#include "sdk/light/LightEffectSettings.h"
 
 void COrvaneHid_SetKeyboardColorInfoDataStu(colorInfoData info, int supportValue4, const char* modelCode,
                                             bool hasSideLight)

@@ -1,4 +1,4 @@
-#include "ModelCatalogue.h"
+#include "sdk/models/ModelCatalogue.h"
 
 #include <QDebug>
 #include <QJsonArray>

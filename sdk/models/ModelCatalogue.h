@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModelInfo.h"
+#include "sdk/models/ModelInfo.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "KeyFunctionStore.h"
+#include "sdk/store/KeyFunctionStore.h"
 
-#include "StoreRecords.h"
-#include "StoreText.h"
+#include "sdk/store/StoreRecords.h"
+#include "sdk/store/StoreText.h"
 
 #include <algorithm>
 

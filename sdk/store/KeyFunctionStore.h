@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreAccess.h"
+#include "sdk/store/StoreAccess.h"
 
 #include <list>
 

@@ -1,7 +1,7 @@
-#include "LightStore.h"
+#include "sdk/store/LightStore.h"
 
-#include "StoreRecords.h"
-#include "StoreText.h"
+#include "sdk/store/StoreRecords.h"
+#include "sdk/store/StoreText.h"
 
 #include <QFile>
 

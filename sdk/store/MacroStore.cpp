@@ -1,7 +1,7 @@
-#include "MacroStore.h"
+#include "sdk/store/MacroStore.h"
 
-#include "StoreRecords.h"
-#include "StoreText.h"
+#include "sdk/store/StoreRecords.h"
+#include "sdk/store/StoreText.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "ProfileStore.h"
+#include "sdk/store/ProfileStore.h"
 
-#include "StoreText.h"
+#include "sdk/store/StoreText.h"
 
 #include <algorithm>
 #include <cstring>

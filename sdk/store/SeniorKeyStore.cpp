@@ -1,6 +1,6 @@
-#include "SeniorKeyStore.h"
+#include "sdk/store/SeniorKeyStore.h"
 
-#include "StoreText.h"
+#include "sdk/store/StoreText.h"
 
 #include <algorithm>
 #include <cstring>

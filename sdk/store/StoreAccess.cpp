@@ -1,6 +1,6 @@
-#include "StoreAccess.h"
+#include "sdk/store/StoreAccess.h"
 
-#include "StoreText.h"
+#include "sdk/store/StoreText.h"
 
 #include <QFile>
 

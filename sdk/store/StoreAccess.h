@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreFileCache.h"
+#include "sdk/store/StoreFileCache.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "StoreDocument.h"
+#include "sdk/store/StoreDocument.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "StoreFileCache.h"
+#include "sdk/store/StoreFileCache.h"
 
-#include "StoreXmlNames.h"
-#include "StoreXmlReader.h"
-#include "StoreXmlWriter.h"
+#include "sdk/store/StoreXmlNames.h"
+#include "sdk/store/StoreXmlReader.h"
+#include "sdk/store/StoreXmlWriter.h"
 
 #include <QDateTime>
 #include <QDebug>

@@ -1,6 +1,6 @@
-#include "StoreRecords.h"
+#include "sdk/store/StoreRecords.h"
 
-#include "StoreText.h"
+#include "sdk/store/StoreText.h"
 
 #include <string>
 

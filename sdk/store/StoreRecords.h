@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreDocument.h"
+#include "sdk/store/StoreDocument.h"
 
 // Moves data between the fixed-width records callers own and the document.
 // Texts longer than a field are cut at a character boundary.

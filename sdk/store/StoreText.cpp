@@ -1,4 +1,4 @@
-#include "StoreText.h"
+#include "sdk/store/StoreText.h"
 
 #include <cstdint>
 #include <cstring>

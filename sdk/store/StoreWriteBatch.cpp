@@ -1,6 +1,6 @@
-#include "StoreWriteBatch.h"
+#include "sdk/include/StoreWriteBatch.h"
 
-#include "XmlStore.h"
+#include "sdk/store/XmlStore.h"
 
 StoreWriteBatch::StoreWriteBatch()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreDocument.h"
+#include "sdk/store/StoreDocument.h"
 
 // Element and attribute names of the store's XML schema (FORMAT.md), shared
 // by the reader and the writer so the two cannot drift apart.

@@ -1,7 +1,7 @@
-#include "StoreXmlReader.h"
+#include "sdk/store/StoreXmlReader.h"
 
-#include "StoreText.h"
-#include "StoreXmlNames.h"
+#include "sdk/store/StoreText.h"
+#include "sdk/store/StoreXmlNames.h"
 
 #include <QXmlStreamReader>
 

@@ -1,7 +1,7 @@
-#include "StoreXmlWriter.h"
+#include "sdk/store/StoreXmlWriter.h"
 
-#include "StoreText.h"
-#include "StoreXmlNames.h"
+#include "sdk/store/StoreText.h"
+#include "sdk/store/StoreXmlNames.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreDocument.h"
+#include "sdk/store/StoreDocument.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "XmlStore.h"
+#include "sdk/store/XmlStore.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "KeyFunctionStore.h"
-#include "LightStore.h"
-#include "MacroStore.h"
-#include "ProfileStore.h"
-#include "SeniorKeyStore.h"
-#include "StoreFileCache.h"
+#include "sdk/store/KeyFunctionStore.h"
+#include "sdk/store/LightStore.h"
+#include "sdk/store/MacroStore.h"
+#include "sdk/store/ProfileStore.h"
+#include "sdk/store/SeniorKeyStore.h"
+#include "sdk/store/StoreFileCache.h"
 
 // The one profile store of the process, behind the COrvaneXML_ functions.
 // Owned by the GUI thread: every call asserts it in debug builds.

@@ -1,7 +1,7 @@
 // The COrvaneXML_ functions: each checks the thread and forwards to the store.
-#include "orvanesdk_xml.h"
+#include "sdk/include/orvanesdk_xml.h"
 
-#include "XmlStore.h"
+#include "sdk/store/XmlStore.h"
 
 namespace {
 XmlStore& store()

@@ -1,11 +1,11 @@
-#include "DAppllication.h"
+#include "app/DAppllication.h"
 
-#include "DDataManager.h"
-#include "DLoginWidget.h"
-#include "mainwidget/DMainWidget.h"
-#include "mainwidget/DStartupSettings.h"
-#include "QtLinguist.h"
-#include "SingleInstanceSegment.h"
+#include "app/DDataManager.h"
+#include "app/DLoginWidget.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "app/DStartupSettings.h"
+#include "app/QtLinguist.h"
+#include "app/SingleInstanceSegment.h"
 
 #include <QDateTime>
 #include <QDebug>

@@ -1,8 +1,8 @@
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
-#include "FontSubstitutes.h"
-#include "keyFunctionDescriber.h"
-#include "orvanesdk_xml.h"
+#include "platform/include/FontSubstitutes.h"
+#include "app/keyFunctionDescriber.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <QCoreApplication>
 #include <QDebug>

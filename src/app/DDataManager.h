@@ -1,7 +1,7 @@
 #pragma once
 
-#include "themeColorData.h"
-#include "winMessageTypes.h"
+#include "app/themeColorData.h"
+#include "app/winMessageTypes.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "DLoginWidget.h"
+#include "app/DLoginWidget.h"
 
 #include "ui_DLoginWidget.h"
 

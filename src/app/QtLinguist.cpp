@@ -1,6 +1,6 @@
-#include "QtLinguist.h"
+#include "app/QtLinguist.h"
 
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "SingleInstanceSegment.h"
+#include "app/SingleInstanceSegment.h"
 
 #include <QDebug>
 

@@ -1,6 +1,6 @@
-#include "WindowsHookInterface.h"
+#include "app/WindowsHookInterface.h"
 
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
 #include <QCoreApplication>
 #include <QDebug>

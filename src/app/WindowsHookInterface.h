@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InputHookSource.h"
-#include "lowLevelHookRecords.h"
+#include "platform/include/InputHookSource.h"
+#include "platform/include/lowLevelHookRecords.h"
 
 #include <QMap>
 #include <QObject>

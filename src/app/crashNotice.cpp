@@ -1,9 +1,9 @@
-#include "crashNotice.h"
+#include "app/crashNotice.h"
 
-#include "DAppllication.h"
-#include "DDataManager.h"
-#include "FontSubstitutes.h"
-#include "QtLinguist.h"
+#include "app/DAppllication.h"
+#include "app/DDataManager.h"
+#include "platform/include/FontSubstitutes.h"
+#include "app/QtLinguist.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
-#include "keyFunctionDescriber.h"
+#include "app/keyFunctionDescriber.h"
 
-#include "orvanesdk_xml.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <QList>
 #include <QObject>

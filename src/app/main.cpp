@@ -1,11 +1,11 @@
-#include "CrashDumpHandler.h"
-#include "DAppllication.h"
-#include "SimulatedBus.h"
-#include "SingleInstanceSegment.h"
-#include "SystemVersion.h"
-#include "TerminationSignals.h"
-#include "crashNotice.h"
-#include "resourceInit.h"
+#include "platform/include/CrashDumpHandler.h"
+#include "app/DAppllication.h"
+#include "sim/SimulatedBus.h"
+#include "app/SingleInstanceSegment.h"
+#include "platform/include/SystemVersion.h"
+#include "platform/include/TerminationSignals.h"
+#include "app/crashNotice.h"
+#include "app/resourceInit.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "resourceInit.h"
+#include "app/resourceInit.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "themeColorData.h"
+#include "app/themeColorData.h"
 
 const std::array<themeColorKey, themeColorData::fieldCount> themeColorKeys = {{
     {"TextDefaultColor", &themeColorData::textDefaultColor},

@@ -1,6 +1,6 @@
-#include "DDeviceHidCmdSend.h"
+#include "hid/DDeviceHidCmdSend.h"
 
-#include "MainHidInterFace.h"
+#include "hid/MainHidInterFace.h"
 
 #include <QDebug>
 #include <QUuid>

@@ -1,13 +1,13 @@
-#include "DDeviceKeyboardLink.h"
+#include "hid/DDeviceKeyboardLink.h"
 
-#include "DDataManager.h"
-#include "DDeviceHidCmdSend.h"
-#include "DInputReportReader.h"
-#include "DXmlLinkProfileStore.h"
-#include "MainHidInterFace.h"
-#include "ProgramOpener.h"
-#include "TextPaster.h"
-#include "models/ModelCatalogue.h"
+#include "app/DDataManager.h"
+#include "hid/DDeviceHidCmdSend.h"
+#include "hid/DInputReportReader.h"
+#include "hid/DXmlLinkProfileStore.h"
+#include "hid/MainHidInterFace.h"
+#include "platform/include/ProgramOpener.h"
+#include "platform/include/TextPaster.h"
+#include "sdk/models/ModelCatalogue.h"
 
 #include <QCoreApplication>
 #include <QDebug>

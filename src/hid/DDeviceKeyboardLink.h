@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DKeyReportEcho.h"
-#include "mainwidget/devicePage/hidStructInfoAll.h"
-#include "mainwidget/devicePage/lightDeal/lightModeListInfo.h"
-#include "orvanesdk_xml.h"
+#include "hid/DKeyReportEcho.h"
+#include "hid/hidStructInfoAll.h"
+#include "hid/lightModeListInfo.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <QList>
 #include <QMap>

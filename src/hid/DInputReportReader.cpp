@@ -1,4 +1,4 @@
-#include "DInputReportReader.h"
+#include "hid/DInputReportReader.h"
 
 #include <QByteArray>
 #include <algorithm>

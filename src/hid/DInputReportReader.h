@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainwidget/devicePage/lightDeal/lightModeListInfo.h"
-#include "orvanesdk_xml.h"
+#include "hid/lightModeListInfo.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <QList>
 #include <QMap>

@@ -1,6 +1,6 @@
-#include "DKeyReportEcho.h"
+#include "hid/DKeyReportEcho.h"
 
-#include "orvanesdk_xml.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <QMutexLocker>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orvanesdk_xml.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 // What a keyboard link reads from and writes to the current profile. The
 // link's handlers run on input reports of the keyboard; the store behind

@@ -1,6 +1,6 @@
-#include "DXmlLinkProfileStore.h"
+#include "hid/DXmlLinkProfileStore.h"
 
-#include "StoreWriteBatch.h"
+#include "sdk/include/StoreWriteBatch.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DLinkProfileStore.h"
+#include "hid/DLinkProfileStore.h"
 
 // The link's profile access through the profile store's flat functions.
 class DXmlLinkProfileStore : public DLinkProfileStore

@@ -1,7 +1,7 @@
-#include "MainHidInterFace.h"
+#include "hid/MainHidInterFace.h"
 
-#include "models/ModelCatalogue.h"
-#include "orvanesdk_hid.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "sdk/include/orvanesdk_hid.h"
 
 #include <QDebug>
 #include <QMetaMethod>

@@ -2,10 +2,10 @@
 // input, go from the simulated keyboard through the I/O thread's read step
 // and routing to a receiver that frees them like the keyboard link does.
 // Every report must arrive once, whole, on the right signal.
-#include "MainHidInterFace.h"
-#include "ReportSink.h"
-#include "SimulatedBus.h"
-#include "hid/HidTransportRegistry.h"
+#include "hid/MainHidInterFace.h"
+#include "support/ReportSink.h"
+#include "sim/SimulatedBus.h"
+#include "sdk/hid/HidTransportRegistry.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

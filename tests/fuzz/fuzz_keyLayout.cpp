@@ -1,6 +1,6 @@
 // Key-layout descriptions are read from files; any text must parse or be
 // refused without a crash, and the grid must stay 6 x 22.
-#include "mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
+#include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 
 #include <cstddef>
 #include <cstdint>

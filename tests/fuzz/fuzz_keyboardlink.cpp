@@ -5,15 +5,15 @@
 // paste and open-program layers are fakes. Nothing may crash, read outside
 // a report or grow without bound, and a serial number the link generated
 // must never change.
-#include "DDeviceKeyboardLink.h"
-#include "DInputReportReader.h"
-#include "DLinkProfileStore.h"
-#include "MainHidInterFace.h"
-#include "SimulatedBus.h"
-#include "TestEnvironment.h"
-#include "fake/FakeProgramOpener.h"
-#include "fake/FakeTextPaster.h"
-#include "hid/HidTransportRegistry.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "hid/DInputReportReader.h"
+#include "hid/DLinkProfileStore.h"
+#include "hid/MainHidInterFace.h"
+#include "sim/SimulatedBus.h"
+#include "support/TestEnvironment.h"
+#include "platform/fake/FakeProgramOpener.h"
+#include "platform/fake/FakeTextPaster.h"
+#include "sdk/hid/HidTransportRegistry.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -3,10 +3,10 @@
 // again and must read back the same. Then the same bytes go through the
 // store's calls as files on disk, where damaged files are moved aside and
 // replaced: no crash, no hang, no file left half-written.
-#include "orvanesdk_xml.h"
-#include "store/StoreXmlReader.h"
-#include "store/StoreXmlWriter.h"
-#include "store/XmlStore.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "sdk/store/StoreXmlReader.h"
+#include "sdk/store/StoreXmlWriter.h"
+#include "sdk/store/XmlStore.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "DAppllication.h"
-#include "DLoginWidget.h"
-#include "TestMain.h"
-#include "resourceInit.h"
+#include "app/DAppllication.h"
+#include "app/DLoginWidget.h"
+#include "support/TestMain.h"
+#include "app/resourceInit.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QSettings>

@@ -1,8 +1,8 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "resourceInit.h"
-#include "mainwidget/devicePage/DDeviceListItem.h"
+#include "app/DDataManager.h"
+#include "app/resourceInit.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
 
 #include <QFileInfo>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "mainwidget/devicePage/DPerformancePage.h"
-#include "models/ModelCatalogue.h"
-#include "orvanesdk_xml.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "app/resourceInit.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

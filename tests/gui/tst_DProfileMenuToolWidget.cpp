@@ -1,8 +1,8 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "mainwidget/devicePage/DProfileMenuToolWidget.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
+#include "app/resourceInit.h"
 
 #include <QLabel>
 #include <QSignalSpy>

@@ -1,11 +1,11 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "fake/FakeDeviceChangeSource.h"
-#include "SimulatorHarness.h"
-#include "hid/HidTransportRegistry.h"
-#include "mainwidget/DMainWidget.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "platform/fake/FakeDeviceChangeSource.h"
+#include "support/SimulatorHarness.h"
+#include "sdk/hid/HidTransportRegistry.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "app/resourceInit.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "HookReports.h"
+#include "support/HookReports.h"
 
-#include "DDataManager.h"
-#include "WindowsHookInterface.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "app/WindowsHookInterface.h"
+#include "app/resourceInit.h"
 
 #include <QKeyEvent>
 #include <QSignalSpy>

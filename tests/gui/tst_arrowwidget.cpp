@@ -1,8 +1,8 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "resourceInit.h"
-#include "widgets/ArrowWidget.h"
+#include "app/DDataManager.h"
+#include "app/resourceInit.h"
+#include "ui/widgets/ArrowWidget.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>

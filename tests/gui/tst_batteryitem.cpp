@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "widgets/BatteryItem.h"
+#include "ui/widgets/BatteryItem.h"
 
 class tst_BatteryItem : public QObject
 {

@@ -1,7 +1,7 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "widgets/CbNotice.h"
-#include "widgets/CbNoticeInterface.h"
+#include "ui/widgets/CbNotice.h"
+#include "ui/widgets/CbNoticeInterface.h"
 
 #include <QElapsedTimer>
 #include <QGraphicsOpacityEffect>

@@ -4,22 +4,22 @@
 // hosted pages, the list rows, the main window and its dialogs take every
 // theme colour in the colour function Qt accepts for it, and the keyboard
 // view shows the right column's theme background around the keyboard.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "mainwidget/DMainWidget.h"
-#include "mainwidget/DThemeColor.h"
-#include "mainwidget/devicePage/DDeviceListItem.h"
-#include "mainwidget/devicePage/DDevicePage.h"
-#include "mainwidget/devicePage/DDevicePageTheme.h"
-#include "mainwidget/devicePage/DPerformancePage.h"
-#include "mainwidget/devicePage/DProfileMenuToolWidget.h"
-#include "mainwidget/devicePage/hidStructInfoAll.h"
-#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
-#include "mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
-#include "resourceInit.h"
-#include "settings/DSettingsDia.h"
-#include "widgets/TextMoveWidget.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "app/DThemeColor.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
+#include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
+#include "hid/hidStructInfoAll.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "app/resourceInit.h"
+#include "ui/settings/DSettingsDia.h"
+#include "ui/widgets/TextMoveWidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "AutoStartEntry.h"
-#include "DDataManager.h"
-#include "mainwidget/DFrameGeometry.h"
-#include "mainwidget/DMainWidget.h"
-#include "mainwidget/DStartupSettings.h"
-#include "resourceInit.h"
+#include "platform/include/AutoStartEntry.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/DFrameGeometry.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "app/DStartupSettings.h"
+#include "app/resourceInit.h"
 
 #include <QAction>
 #include <QFile>

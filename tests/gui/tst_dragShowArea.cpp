@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
 
 class tst_dragShowArea : public QObject
 {

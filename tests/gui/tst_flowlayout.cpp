@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "widgets/FlowLayout.h"
+#include "ui/widgets/FlowLayout.h"
 
 #include <QPointer>
 #include <QSpacerItem>

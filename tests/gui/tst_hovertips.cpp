@@ -1,7 +1,7 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "widgets/DCustomEventTipExplain.h"
-#include "widgets/DToolTipExplain.h"
+#include "ui/widgets/DCustomEventTipExplain.h"
+#include "ui/widgets/DToolTipExplain.h"
 
 #include <QLabel>
 #include <QLayout>

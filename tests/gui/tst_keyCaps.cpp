@@ -1,7 +1,7 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
-#include "mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
 
 #include <functional>
 

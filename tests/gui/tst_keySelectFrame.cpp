@@ -1,14 +1,14 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "mainwidget/devicePage/keyboardView/keySelectFrame.h"
-#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
-#include "mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
-#include "models/ModelCatalogue.h"
-#include "orvanesdk_records.h"
-#include "orvanesdk_xml.h"
-#include "widgets/ArrowWidget.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/keyboardView/keySelectFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "sdk/include/orvanesdk_records.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "ui/widgets/ArrowWidget.h"
+#include "app/resourceInit.h"
 
 #include <algorithm>
 #include <cstring>

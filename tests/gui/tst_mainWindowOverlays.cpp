@@ -1,16 +1,16 @@
 // The main window's dialogs over their dimming overlays, and what the
 // settings dialog reports back: theme, background image, language and the
 // manual and automatic firmware checks.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "macro/DMacroPage.h"
-#include "mainwidget/DMainWidget.h"
-#include "mainwidget/devicePage/DDevicePage.h"
-#include "resourceInit.h"
-#include "seniorKeys/DSeniorKeysPage.h"
-#include "settings/DSettingsDia.h"
-#include "widgets/CbNotice.h"
+#include "app/DDataManager.h"
+#include "ui/macro/DMacroPage.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "app/resourceInit.h"
+#include "ui/seniorKeys/DSeniorKeysPage.h"
+#include "ui/settings/DSettingsDia.h"
+#include "ui/widgets/CbNotice.h"
 
 #include <QAction>
 #include <QFrame>

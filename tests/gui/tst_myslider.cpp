@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "widgets/MySlider.h"
+#include "ui/widgets/MySlider.h"
 
 #include <QWheelEvent>
 

@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "widgets/sliderCustomWidget.h"
+#include "ui/widgets/sliderCustomWidget.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "widgets/TextMoveWidget.h"
+#include "ui/widgets/TextMoveWidget.h"
 
 #include <QLabel>
 

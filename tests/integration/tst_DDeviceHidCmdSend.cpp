@@ -1,9 +1,9 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDeviceHidCmdSend.h"
-#include "MainHidInterFace.h"
-#include "ReportSink.h"
-#include "SimulatorHarness.h"
+#include "hid/DDeviceHidCmdSend.h"
+#include "hid/MainHidInterFace.h"
+#include "support/ReportSink.h"
+#include "support/SimulatorHarness.h"
 
 #include <functional>
 #include <memory>

@@ -2,18 +2,18 @@
 // keyboard and the real profile store: the start-up chain, the serial
 // number, every input-report handler, the key-report echo with its lock
 // filter and the actions a keyboard asks of the computer.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "DInputReportReader.h"
-#include "MainHidInterFace.h"
-#include "fake/FakeProgramOpener.h"
-#include "fake/FakeTextPaster.h"
-#include "mainwidget/devicePage/lightDeal/lightDealMain.h"
-#include "SimulatorHarness.h"
-#include "orvanesdk_xml.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "hid/DInputReportReader.h"
+#include "hid/MainHidInterFace.h"
+#include "platform/fake/FakeProgramOpener.h"
+#include "platform/fake/FakeTextPaster.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "support/SimulatorHarness.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "app/resourceInit.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

@@ -1,16 +1,16 @@
 // The Download button of the key page writes the selected keyboard's
 // profile through the device page, its links and their I/O threads.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "SimulatorHarness.h"
-#include "mainwidget/devicePage/DDeviceListItem.h"
-#include "mainwidget/devicePage/DDevicePage.h"
-#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
-#include "orvanesdk_xml.h"
-#include "resourceInit.h"
-#include "widgets/CbNotice.h"
+#include "app/DDataManager.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "support/SimulatorHarness.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "app/resourceInit.h"
+#include "ui/widgets/CbNotice.h"
 
 #include <QSignalSpy>
 #include <memory>

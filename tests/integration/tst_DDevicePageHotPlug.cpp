@@ -1,19 +1,19 @@
 // Hot plug on the device page against the simulated bus, through the real
 // I/O threads of the keyboard links: arrivals, removals, the selection they
 // change, the order of the rows, and bursts of changes.
-#include "LoadedDevicePage.h"
-#include "TestMain.h"
+#include "support/LoadedDevicePage.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "MainHidInterFace.h"
-#include "SimulatorHarness.h"
-#include "mainwidget/DMainWidget.h"
-#include "mainwidget/devicePage/DDeviceListItem.h"
-#include "mainwidget/devicePage/DDevicePage.h"
-#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
-#include "mainwidget/devicePage/lightDeal/lightDealMain.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "hid/MainHidInterFace.h"
+#include "support/SimulatorHarness.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "app/resourceInit.h"
 
 #include <QElapsedTimer>
 #include <QPointer>

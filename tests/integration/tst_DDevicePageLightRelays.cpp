@@ -2,19 +2,19 @@
 // choices and changed settings from the lighting page reach the lighting
 // engine, choosing Custom lets the picture be painted by dragging, and the
 // key page's key presses reach the engine for the receiver's light frame.
-#include "LoadedDevicePage.h"
-#include "TestMain.h"
+#include "support/LoadedDevicePage.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "SimulatorHarness.h"
-#include "light/LightEffectSettings.h"
-#include "mainwidget/devicePage/DDeviceListItem.h"
-#include "mainwidget/devicePage/DDevicePage.h"
-#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
-#include "mainwidget/devicePage/keyboardView/dragShowArea.h"
-#include "mainwidget/devicePage/lightDeal/lightDealMain.h"
-#include "mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "support/SimulatorHarness.h"
+#include "sdk/light/LightEffectSettings.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "app/resourceInit.h"
 
 #include <QSignalSpy>
 

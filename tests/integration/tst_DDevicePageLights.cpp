@@ -3,21 +3,21 @@
 // through the links' real I/O threads: entering the page, the keyboard's own
 // light changes and its switch to a custom slot, painting selected keys, a
 // scheme shown on the picture, and marking a scheme "Using".
-#include "LoadedDevicePage.h"
-#include "TestMain.h"
+#include "support/LoadedDevicePage.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "SimulatorHarness.h"
-#include "mainwidget/devicePage/DDeviceListItem.h"
-#include "mainwidget/devicePage/DDevicePage.h"
-#include "mainwidget/devicePage/keyboardView/dragShowArea.h"
-#include "mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
-#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
-#include "mainwidget/devicePage/lightDeal/lightDealMain.h"
-#include "mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
-#include "orvanesdk_xml.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "support/SimulatorHarness.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "app/resourceInit.h"
 
 #include <QSignalSpy>
 #include <QToolButton>

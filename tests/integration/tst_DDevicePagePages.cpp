@@ -3,23 +3,23 @@
 // calibration, the report on leaving the trigger page, the layer switch,
 // the key hook for the key-press light effects, the zoom, the macro and
 // advanced-key buttons, and the refresh of a profile's bound-macro copy.
-#include "../unit/StoreTestSupport.h"
-#include "LoadedDevicePage.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/LoadedDevicePage.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "SimulatorHarness.h"
-#include "mainwidget/devicePage/DDeviceListItem.h"
-#include "mainwidget/devicePage/DDevicePage.h"
-#include "mainwidget/devicePage/DPerformancePage.h"
-#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
-#include "mainwidget/devicePage/keyboardView/dragShowArea.h"
-#include "mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
-#include "mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
-#include "mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
-#include "resourceInit.h"
-#include "widgets/CbNotice.h"
+#include "app/DDataManager.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "support/SimulatorHarness.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
+#include "app/resourceInit.h"
+#include "ui/widgets/CbNotice.h"
 
 #include <QDir>
 #include <QLabel>

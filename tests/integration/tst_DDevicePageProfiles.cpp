@@ -3,24 +3,24 @@
 // the keyboard's kind, the profile file set, the current profile in the
 // pages, the lighting engine, and the profile operations with the reports
 // they send.
-#include "LoadedDevicePage.h"
-#include "TestMain.h"
+#include "support/LoadedDevicePage.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "SimulatorHarness.h"
-#include "mainwidget/devicePage/DDeviceListItem.h"
-#include "mainwidget/devicePage/DDevicePage.h"
-#include "mainwidget/devicePage/DPerformancePage.h"
-#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
-#include "mainwidget/devicePage/keyboardView/dragShowArea.h"
-#include "mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
-#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
-#include "mainwidget/devicePage/lightDeal/lightDealMain.h"
-#include "mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
-#include "orvanesdk_xml.h"
-#include "resourceInit.h"
-#include "widgets/CbNotice.h"
+#include "app/DDataManager.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "support/SimulatorHarness.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "app/resourceInit.h"
+#include "ui/widgets/CbNotice.h"
 
 #include <QComboBox>
 #include <QDir>

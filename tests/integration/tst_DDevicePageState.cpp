@@ -3,20 +3,20 @@
 // from the selected keyboard's state reports, sleep times with their
 // acknowledgement wait, the Windows-key lock options, and the key hook when
 // the selected receiver keyboard goes away.
-#include "LoadedDevicePage.h"
-#include "TestMain.h"
+#include "support/LoadedDevicePage.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "SimulatorHarness.h"
-#include "mainwidget/devicePage/DDeviceListItem.h"
-#include "mainwidget/devicePage/DDevicePage.h"
-#include "mainwidget/devicePage/DPerformancePage.h"
-#include "mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
-#include "orvanesdk_xml.h"
-#include "resourceInit.h"
-#include "widgets/BatteryItem.h"
-#include "widgets/CbNotice.h"
+#include "app/DDataManager.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "support/SimulatorHarness.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "app/resourceInit.h"
+#include "ui/widgets/BatteryItem.h"
+#include "ui/widgets/CbNotice.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

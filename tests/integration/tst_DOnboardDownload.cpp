@@ -2,13 +2,13 @@
 // keyboard: what the keyboard stores afterwards equals what the profile
 // holds, acknowledgements lost once or for good, write failures, refusals
 // and a keyboard that is not there.
-#include "../unit/StoreTestSupport.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
 
-#include "DDeviceKeyboardLink.h"
-#include "MainHidInterFace.h"
-#include "SimulatorHarness.h"
-#include "mainwidget/devicePage/download/DOnboardDownload.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "hid/MainHidInterFace.h"
+#include "support/SimulatorHarness.h"
+#include "hid/download/DOnboardDownload.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -1,11 +1,11 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "SimulatorHarness.h"
-#include "hid/HidDeviceTable.h"
-#include "hid/HidDiscovery.h"
-#include "hid/HidPath.h"
-#include "models/ModelCatalogue.h"
-#include "orvanesdk.h"
+#include "support/SimulatorHarness.h"
+#include "sdk/hid/HidDeviceTable.h"
+#include "sdk/hid/HidDiscovery.h"
+#include "sdk/hid/HidPath.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "sdk/include/orvanesdk.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "MainHidInterFace.h"
-#include "ReportSink.h"
-#include "SimulatorHarness.h"
+#include "hid/MainHidInterFace.h"
+#include "support/ReportSink.h"
+#include "support/SimulatorHarness.h"
 
 #include <QRandomGenerator>
 #include <memory>

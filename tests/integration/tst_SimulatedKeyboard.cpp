@@ -1,9 +1,9 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "SimulatorHarness.h"
-#include "hid/HidTransportRegistry.h"
-#include "models/ModelCatalogue.h"
-#include "orvanesdk_hid.h"
+#include "support/SimulatorHarness.h"
+#include "sdk/hid/HidTransportRegistry.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "sdk/include/orvanesdk_hid.h"
 
 #include <QElapsedTimer>
 #include <cstring>

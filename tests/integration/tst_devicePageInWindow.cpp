@@ -1,10 +1,10 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "SimulatorHarness.h"
-#include "mainwidget/DMainWidget.h"
-#include "mainwidget/devicePage/DDevicePage.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "support/SimulatorHarness.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "app/resourceInit.h"
 
 #include <QFrame>
 #include <QLabel>

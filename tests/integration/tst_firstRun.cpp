@@ -1,5 +1,5 @@
-#include "ProgramRunner.h"
-#include "TestMain.h"
+#include "support/ProgramRunner.h"
+#include "support/TestMain.h"
 
 #include <QSettings>
 

@@ -3,14 +3,14 @@
 // keyboard behind the receiver, the key-press point for the receiver frame,
 // the tick intervals from the effect speed, and the settings it hands to the
 // library's effect generator.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "MainHidInterFace.h"
-#include "ReportSink.h"
-#include "SimulatorHarness.h"
-#include "light/LightEffectSettings.h"
-#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
-#include "mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "hid/MainHidInterFace.h"
+#include "support/ReportSink.h"
+#include "support/SimulatorHarness.h"
+#include "sdk/light/LightEffectSettings.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
 #include <QWidget>
 

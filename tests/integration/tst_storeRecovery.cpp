@@ -1,10 +1,10 @@
 // What the profile store does with damaged files and failed writes: nothing
 // the user stored is lost, nothing is half-written, and the program hears of it.
-#include "../unit/StoreTestSupport.h"
-#include "LockedFolder.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/LockedFolder.h"
+#include "support/TestMain.h"
 
-#include "store/XmlStore.h"
+#include "sdk/store/XmlStore.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "HookReports.h"
+#include "support/HookReports.h"
 
 HookReports hookReportsOf(const QSignalSpy& spy)
 {

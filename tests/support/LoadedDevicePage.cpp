@@ -1,6 +1,6 @@
-#include "LoadedDevicePage.h"
+#include "support/LoadedDevicePage.h"
 
-#include "mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 
 #include <QSignalSpy>
 

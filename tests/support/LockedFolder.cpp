@@ -1,4 +1,4 @@
-#include "LockedFolder.h"
+#include "support/LockedFolder.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
-#include "TestEnvironment.h"
+#include "support/TestEnvironment.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "ReportSink.h"
+#include "support/ReportSink.h"
 
-#include "MainHidInterFace.h"
+#include "hid/MainHidInterFace.h"
 
 ReportSink::ReportSink(MainHidInterFace* hidInterface)
 {

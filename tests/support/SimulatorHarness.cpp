@@ -1,6 +1,6 @@
-#include "SimulatorHarness.h"
+#include "support/SimulatorHarness.h"
 
-#include "hid/HidTransportRegistry.h"
+#include "sdk/hid/HidTransportRegistry.h"
 
 SimulatorHarness::SimulatorHarness()
     : m_bus(std::make_shared<SimulatedBus>())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimulatedBus.h"
+#include "sim/SimulatedBus.h"
 
 #include <memory>
 

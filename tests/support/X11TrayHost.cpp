@@ -1,4 +1,4 @@
-#include "X11TrayHost.h"
+#include "support/X11TrayHost.h"
 
 #include <X11/Xlib.h>
 

@@ -1,8 +1,8 @@
 // Without an X11 display the paster still leaves the text on the
 // clipboard, and says that it could not send the keystrokes.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "linux/ClipboardTextPaster.h"
+#include "platform/linux/ClipboardTextPaster.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

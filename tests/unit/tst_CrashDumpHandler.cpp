@@ -1,5 +1,5 @@
-#include "CrashDumpHandler.h"
-#include "TestMain.h"
+#include "platform/include/CrashDumpHandler.h"
+#include "support/TestMain.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "DDataManager.h"
-#include "TestMain.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "support/TestMain.h"
+#include "app/resourceInit.h"
 
 #include <QDir>
 #include <QFontInfo>

@@ -1,7 +1,7 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/devicePage/DDeviceListLoader.h"
-#include "orvanesdk_hid.h"
+#include "devices/DDeviceListLoader.h"
+#include "sdk/include/orvanesdk_hid.h"
 
 #include <cstring>
 

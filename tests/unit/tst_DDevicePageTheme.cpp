@@ -1,10 +1,10 @@
 // The device page's theme templates: every marker takes the theme field it
 // stands for, values go in unchanged, and the painted colours use the first
 // three components only.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/DThemeColor.h"
-#include "mainwidget/devicePage/DDevicePageTheme.h"
+#include "app/DThemeColor.h"
+#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // without markers, state, light settings, customisable keys, sleep times,
 // the text report, calibration results and serial numbers; nothing is read
 // beyond the 64 bytes.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DInputReportReader.h"
+#include "hid/DInputReportReader.h"
 
 #include <memory>
 

@@ -1,10 +1,10 @@
 // The key-report echo: which keys changed between two keyboard reports, how
 // the echo report follows keys, and which combinations the lock filter
 // takes out of it.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DKeyReportEcho.h"
-#include "orvanesdk_xml.h"
+#include "hid/DKeyReportEcho.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <cstring>
 

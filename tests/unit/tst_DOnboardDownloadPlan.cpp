@@ -1,10 +1,10 @@
 // One attempt of the on-board download worked out from real profile files:
 // the packet rule, the order of key-map, macro and advanced-key reports,
 // the slot clearing, and what is refused before anything is sent.
-#include "StoreTestSupport.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/devicePage/download/DOnboardDownloadPlan.h"
+#include "hid/download/DOnboardDownloadPlan.h"
 
 #include <QTemporaryDir>
 

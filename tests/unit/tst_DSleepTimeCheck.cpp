@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/devicePage/DSleepTimeCheck.h"
+#include "ui/mainwidget/devicePage/DSleepTimeCheck.h"
 
 class tst_DSleepTimeCheck : public QObject
 {

@@ -1,9 +1,9 @@
 // Opening a stored program or document path: programs are started directly
 // (never through a shell), documents and folders go to the desktop's
 // handler, and paths that are not absolute or do not exist are refused.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "linux/DesktopProgramOpener.h"
+#include "platform/linux/DesktopProgramOpener.h"
 
 #include <QDesktopServices>
 #include <QFile>

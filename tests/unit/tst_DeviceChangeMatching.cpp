@@ -1,14 +1,14 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DeviceChangeSource.h"
-#include "hid/HidPath.h"
-#include "linux/UdevDeviceChangeSource.h"
-#include "linux/UdevEventTranslator.h"
-#include "linux/UdevIdentity.h"
-#include "mainwidget/DDeviceChangeMatcher.h"
-#include "firmware/DBootloaderIdentity.h"
-#include "models/ModelCatalogue.h"
-#include "orvanesdk_hid.h"
+#include "platform/include/DeviceChangeSource.h"
+#include "sdk/hid/HidPath.h"
+#include "platform/linux/UdevDeviceChangeSource.h"
+#include "platform/linux/UdevEventTranslator.h"
+#include "platform/linux/UdevIdentity.h"
+#include "devices/DDeviceChangeMatcher.h"
+#include "devices/DBootloaderIdentity.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "sdk/include/orvanesdk_hid.h"
 
 #include <QDir>
 

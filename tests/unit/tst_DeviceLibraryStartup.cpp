@@ -1,9 +1,9 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "firmware/DVendorUpgradeLibrary.h"
-#include "hid/HidTransportRegistry.h"
-#include "mainwidget/DDeviceLibraryStartup.h"
-#include "orvanesdk_hid.h"
+#include "devices/DVendorUpgradeLibrary.h"
+#include "sdk/hid/HidTransportRegistry.h"
+#include "devices/DDeviceLibraryStartup.h"
+#include "sdk/include/orvanesdk_hid.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "hid/HidPath.h"
-#include "hid/HidrawTransport.h"
-#include "models/ModelCatalogue.h"
+#include "sdk/hid/HidPath.h"
+#include "sdk/hid/HidrawTransport.h"
+#include "sdk/models/ModelCatalogue.h"
 
 // The system transport, on whatever this machine has plugged in: it lists
 // only devices with a catalogue vendor id, and opens nothing but hidraw

@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/devicePage/DHotPlugPlanner.h"
+#include "devices/DHotPlugPlanner.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "linux/KeyPositionTable.h"
+#include "platform/linux/KeyPositionTable.h"
 
 #include <linux/input-event-codes.h>
 

@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "KeyboardSettingsLauncher.h"
+#include "platform/include/KeyboardSettingsLauncher.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "models/ModelCatalogue.h"
+#include "sdk/models/ModelCatalogue.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "orvanesdk_hid.h"
+#include "sdk/include/orvanesdk_hid.h"
 
 #include <QElapsedTimer>
 #include <atomic>

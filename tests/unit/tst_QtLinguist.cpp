@@ -1,5 +1,5 @@
-#include "QtLinguist.h"
-#include "TestMain.h"
+#include "app/QtLinguist.h"
+#include "support/TestMain.h"
 
 #include <QDir>
 #include <QHash>

@@ -1,5 +1,5 @@
-#include "SystemVersion.h"
-#include "TestMain.h"
+#include "platform/include/SystemVersion.h"
+#include "support/TestMain.h"
 
 #include <cstdio>
 

@@ -1,11 +1,11 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "HookReports.h"
+#include "support/HookReports.h"
 
-#include "DDataManager.h"
-#include "WindowsHookInterface.h"
-#include "fake/FakeInputHookSource.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "app/WindowsHookInterface.h"
+#include "platform/fake/FakeInputHookSource.h"
+#include "app/resourceInit.h"
 
 #include <QSignalSpy>
 

@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "AutoStartEntry.h"
+#include "platform/include/AutoStartEntry.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,10 +2,10 @@
 // rebuild selects for the slot in use, what a click changes, and how marking
 // a scheme "Using" moves a keyboard slot between schemes. Also the light
 // setting the page invents for an effect the profile holds nothing for.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/devicePage/lightsConfig/DCustomLightSchemeList.h"
-#include "mainwidget/devicePage/lightsConfig/DDefaultLightRecord.h"
+#include "profiles/DCustomLightSchemeList.h"
+#include "profiles/DDefaultLightRecord.h"
 
 #include <cstring>
 

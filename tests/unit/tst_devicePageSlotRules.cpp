@@ -1,13 +1,13 @@
 // The plain rules behind the device page's state, zoom, light and macro
 // slots: battery view, zoom limits, key-press effects, and the refresh of a
 // profile's bound-macro copy.
-#include "StoreTestSupport.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/devicePage/DBoundMacroRefresh.h"
-#include "mainwidget/devicePage/DChargingDisplay.h"
-#include "mainwidget/devicePage/DKeyPressEffects.h"
-#include "mainwidget/devicePage/DPictureZoom.h"
+#include "profiles/DBoundMacroRefresh.h"
+#include "ui/mainwidget/devicePage/DChargingDisplay.h"
+#include "ui/mainwidget/devicePage/DKeyPressEffects.h"
+#include "ui/mainwidget/devicePage/DPictureZoom.h"
 
 #include <QTemporaryDir>
 

@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/DFrameGeometry.h"
+#include "ui/mainwidget/DFrameGeometry.h"
 
 using namespace DFrameGeometry;
 

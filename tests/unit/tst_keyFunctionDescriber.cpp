@@ -1,11 +1,11 @@
 // The hover tip's texts for a key's stored function: every table row, the
 // combination rule, and the names looked up through real profile, macro and
 // advanced-key files.
-#include "DDataManager.h"
-#include "StoreTestSupport.h"
-#include "TestMain.h"
-#include "keyFunctionDescriber.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
+#include "app/keyFunctionDescriber.h"
+#include "app/resourceInit.h"
 
 #include <QDir>
 #include <QSet>

@@ -1,8 +1,8 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
-#include "models/ModelCatalogue.h"
-#include "resourceInit.h"
+#include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "app/resourceInit.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,10 +1,10 @@
 // The lighting reports byte for byte: the keyboard and side effect reports
 // with their stamp, the effect report that closes a custom colour upload,
 // and the eight custom colour packets of one upload.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DCustomLightReport.h"
-#include "mainwidget/devicePage/lightsConfig/DLightReportBuilder.h"
+#include "hid/reports/DCustomLightReport.h"
+#include "hid/reports/DLightReportBuilder.h"
 
 #include <functional>
 

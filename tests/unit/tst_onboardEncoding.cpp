@@ -1,13 +1,13 @@
 // The three report encodings of the on-board download, byte for byte: the
 // key entry of every stored function, the 0x17 key-map report, the macro
 // stream in its five 0x18 reports and the 0x2A advanced-key report.
-#include "StoreTestSupport.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/devicePage/download/DKeyEntryEncoder.h"
-#include "mainwidget/devicePage/download/DKeyMapReport.h"
-#include "mainwidget/devicePage/download/DMacroReportEncoder.h"
-#include "mainwidget/devicePage/download/DSeniorKeyReportEncoder.h"
+#include "hid/reports/DKeyEntryEncoder.h"
+#include "hid/reports/DKeyMapReport.h"
+#include "hid/reports/DMacroReportEncoder.h"
+#include "hid/reports/DSeniorKeyReportEncoder.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
-#include "TestMain.h"
-#include "presetPalettes.h"
+#include "support/TestMain.h"
+#include "app/presetPalettes.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
 // Default light settings and custom light schemes of new profiles, the
 // choice of the built-in scheme file, and the scheme painted on the picture.
-#include "StoreTestSupport.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
 
-#include "models/ModelCatalogue.h"
-#include "mainwidget/devicePage/DProfileLightDefaults.h"
-#include "mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
-#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
-#include "resourceInit.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "profiles/DProfileLightDefaults.h"
+#include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "app/resourceInit.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -249,16 +249,10 @@ private slots:
 
         const int usages[] = {41, 58, 59};
         const char* labels[] = {"Esc", "F1", "F2"};
-        std::vector<std::unique_ptr<keyboardButCustom>> caps;
-        DProfileLightDefaults::KeyCapGrid grid {};
-        for (int column = 0; column < colours.size(); ++column) {
-            caps.emplace_back(new keyboardButCustom);
-            caps.back()->setKeyInfo(usages[column], QString::fromLatin1(labels[column]));
-            caps.back()->setGridIndex(0, column);
-            caps.back()->setLightColorBackup(colours[column]);
-            grid[0][column] = caps.back().get();
-        }
-        QVERIFY(DProfileLightDefaults::saveCustomLight(path, 1, 2, grid));
+        QVector<DProfileLightDefaults::PaintedKey> keys;
+        for (int column = 0; column < colours.size(); ++column)
+            keys.append({usages[column], QString::fromLatin1(labels[column]), 0, column, colours[column]});
+        QVERIFY(DProfileLightDefaults::saveCustomLight(path, 1, 2, keys));
         QCOMPARE(storedScheme(path, "1", "2"), stored);
     }
 
@@ -269,12 +263,8 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();
         file.close();
-        keyboardButCustom cap;
-        cap.setKeyInfo(4, QStringLiteral("A"));
-        cap.setLightColorBackup(Qt::red);
-        DProfileLightDefaults::KeyCapGrid grid {};
-        grid[3][1] = &cap;
-        QVERIFY(!DProfileLightDefaults::saveCustomLight(path, 7, 0, grid));
+        const QVector<DProfileLightDefaults::PaintedKey> keys {{4, QStringLiteral("A"), 3, 1, Qt::red}};
+        QVERIFY(!DProfileLightDefaults::saveCustomLight(path, 7, 0, keys));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
     }

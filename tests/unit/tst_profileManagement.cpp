@@ -1,14 +1,14 @@
 // A keyboard's profile file set and the profile operations of the device
 // page, through the profile store.
-#include "StoreTestSupport.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/devicePage/DProfileFileSet.h"
-#include "mainwidget/devicePage/DProfileLightDefaults.h"
-#include "mainwidget/devicePage/DProfileOperations.h"
-#include "mainwidget/devicePage/DStoreRecoveryNotice.h"
-#include "mainwidget/devicePage/keyFunctions/DStoredKeyFunctions.h"
-#include "resourceInit.h"
+#include "profiles/DProfileFileSet.h"
+#include "profiles/DProfileLightDefaults.h"
+#include "profiles/DProfileOperations.h"
+#include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
+#include "profiles/DStoredKeyFunctions.h"
+#include "app/resourceInit.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,7 +1,7 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "AutoStartEntry.h"
-#include "mainwidget/DStartupSettings.h"
+#include "platform/include/AutoStartEntry.h"
+#include "app/DStartupSettings.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

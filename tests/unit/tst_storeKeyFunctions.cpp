@@ -1,7 +1,7 @@
 // Key functions and the profile's own macro copies through the COrvaneXML_
 // functions, in the order the key-function pages and the download call them.
-#include "StoreTestSupport.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
 
 #include <QTemporaryDir>
 

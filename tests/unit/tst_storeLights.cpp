@@ -1,7 +1,7 @@
 // Light settings and custom light schemes through the COrvaneXML_ functions,
 // as the new-profile defaults, the lighting page and the device page use them.
-#include "StoreTestSupport.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
 
 #include <QTemporaryDir>
 

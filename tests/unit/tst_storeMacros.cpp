@@ -1,7 +1,7 @@
 // The macro file and the advanced-key file through the COrvaneXML_ functions,
 // as the macro editor and the advanced-key editor use them.
-#include "StoreTestSupport.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 // Layer files and profiles through the COrvaneXML_ functions, as the profile
 // management, performance page and export/import use them.
-#include "StoreTestSupport.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
 
 #include <QDir>
 #include <QTemporaryDir>

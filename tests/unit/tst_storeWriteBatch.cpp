@@ -2,18 +2,18 @@
 // file once, at its end, as the same bytes the changes written one by one
 // give; reads see them before; a batch that cannot write says so and leaves
 // the files as they were.
-#include "StoreTestSupport.h"
-#include "LockedFolder.h"
-#include "TestMain.h"
+#include "support/StoreTestSupport.h"
+#include "support/LockedFolder.h"
+#include "support/TestMain.h"
 
-#include "DXmlLinkProfileStore.h"
-#include "StoreWriteBatch.h"
-#include "mainwidget/devicePage/DBoundMacroRefresh.h"
-#include "mainwidget/devicePage/DProfileFileSet.h"
-#include "mainwidget/devicePage/DProfileLightDefaults.h"
-#include "mainwidget/devicePage/DProfileOperations.h"
-#include "resourceInit.h"
-#include "store/XmlStore.h"
+#include "hid/DXmlLinkProfileStore.h"
+#include "sdk/include/StoreWriteBatch.h"
+#include "profiles/DBoundMacroRefresh.h"
+#include "profiles/DProfileFileSet.h"
+#include "profiles/DProfileLightDefaults.h"
+#include "profiles/DProfileOperations.h"
+#include "app/resourceInit.h"
+#include "sdk/store/XmlStore.h"
 
 #include <QDir>
 #include <QDirIterator>

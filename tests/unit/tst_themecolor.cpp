@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/DThemeColor.h"
+#include "app/DThemeColor.h"
 
 class tst_ThemeColor : public QObject
 {

@@ -1,6 +1,6 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "mainwidget/DTrayPolicy.h"
+#include "ui/mainwidget/DTrayPolicy.h"
 
 Q_DECLARE_METATYPE(DTrayPolicy::Action)
 

@@ -1,11 +1,11 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "HookReports.h"
+#include "support/HookReports.h"
 
-#include "DDataManager.h"
-#include "WindowsHookInterface.h"
-#include "linux/KeyPositionTable.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "app/WindowsHookInterface.h"
+#include "platform/linux/KeyPositionTable.h"
+#include "app/resourceInit.h"
 
 #include <QProcess>
 #include <QSignalSpy>

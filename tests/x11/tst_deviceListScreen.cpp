@@ -1,12 +1,12 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "SimulatorHarness.h"
-#include "mainwidget/DMainWidget.h"
-#include "mainwidget/DThemeColor.h"
-#include "mainwidget/devicePage/DDeviceListItem.h"
-#include "mainwidget/devicePage/DDevicePage.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "support/SimulatorHarness.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "app/DThemeColor.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "app/resourceInit.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,14 +1,14 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "mainwidget/devicePage/hidStructInfoAll.h"
-#include "mainwidget/devicePage/keyboardView/dragShowArea.h"
-#include "mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
-#include "mainwidget/devicePage/keyboardView/keySelectFrame.h"
-#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
-#include "mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
-#include "mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "hid/hidStructInfoAll.h"
+#include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/keySelectFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
+#include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
+#include "app/resourceInit.h"
 
 #include <QScreen>
 #include <QStackedLayout>

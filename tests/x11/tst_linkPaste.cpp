@@ -2,13 +2,13 @@
 // types that text into the focused window: the link looks the key up in the
 // profile and the X11 paster puts it on the clipboard and sends Ctrl+V
 // through XTest.
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDeviceKeyboardLink.h"
-#include "SimulatorHarness.h"
-#include "TextPaster.h"
-#include "orvanesdk_xml.h"
-#include "resourceInit.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "support/SimulatorHarness.h"
+#include "platform/include/TextPaster.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "app/resourceInit.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

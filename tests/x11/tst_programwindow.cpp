@@ -1,12 +1,12 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "AutoStartEntry.h"
-#include "ProgramRunner.h"
-#include "X11Windows.h"
-#include "mainwidget/DFrameGeometry.h"
-#include "mainwidget/DMainWidget.h"
-#include "mainwidget/DStartupSettings.h"
-#include "resourceInit.h"
+#include "platform/include/AutoStartEntry.h"
+#include "support/ProgramRunner.h"
+#include "support/X11Windows.h"
+#include "ui/mainwidget/DFrameGeometry.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "app/DStartupSettings.h"
+#include "app/resourceInit.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

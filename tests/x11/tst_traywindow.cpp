@@ -1,10 +1,10 @@
-#include "TestMain.h"
+#include "support/TestMain.h"
 
-#include "DDataManager.h"
-#include "X11TrayHost.h"
-#include "mainwidget/DMainWidget.h"
-#include "mainwidget/DStartupSettings.h"
-#include "resourceInit.h"
+#include "app/DDataManager.h"
+#include "support/X11TrayHost.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "app/DStartupSettings.h"
+#include "app/resourceInit.h"
 
 #include <QAction>
 #include <QPushButton>

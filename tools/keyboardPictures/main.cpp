@@ -8,7 +8,7 @@
 // With a mode (0, 1, 2) the picture shows that keyboard mode lit on the
 // case's mode indicator.
 
-#include "DKeyLayoutDescription.h"
+#include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 
 #include <QColor>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "DMacroPage.h"
+#include "ui/macro/DMacroPage.h"
 
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
 #include <QByteArray>
 

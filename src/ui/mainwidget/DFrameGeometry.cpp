@@ -1,4 +1,4 @@
-#include "DFrameGeometry.h"
+#include "ui/mainwidget/DFrameGeometry.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orvanesdk_records.h"
+#include "sdk/include/orvanesdk_records.h"
 
 #include <QFunctionPointer>
 #include <QPoint>

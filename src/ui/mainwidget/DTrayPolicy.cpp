@@ -1,4 +1,4 @@
-#include "DTrayPolicy.h"
+#include "ui/mainwidget/DTrayPolicy.h"
 
 namespace DTrayPolicy {
 

@@ -1,6 +1,6 @@
-#include "DSeniorKeysPage.h"
+#include "ui/seniorKeys/DSeniorKeysPage.h"
 
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
 DSeniorKeysPage::DSeniorKeysPage(QWidget* parent)
     : DToolDialog(parent, QSize(900, 600))

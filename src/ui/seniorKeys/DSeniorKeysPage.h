@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/DToolDialog.h"
+#include "ui/widgets/DToolDialog.h"
 
 // The advanced-key editor as the main window opens it: a tool window over
 // the window's overlay that reports its closing and tells the pages that the

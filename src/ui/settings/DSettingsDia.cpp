@@ -1,10 +1,10 @@
-#include "DSettingsDia.h"
+#include "ui/settings/DSettingsDia.h"
 
-#include "DAppllication.h"
-#include "DDataManager.h"
-#include "QtLinguist.h"
-#include "mainwidget/DThemeColor.h"
-#include "widgets/CbNotice.h"
+#include "app/DAppllication.h"
+#include "app/DDataManager.h"
+#include "app/QtLinguist.h"
+#include "app/DThemeColor.h"
+#include "ui/widgets/CbNotice.h"
 
 #include <QCheckBox>
 #include <QComboBox>

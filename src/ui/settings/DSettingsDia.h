@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/DToolDialog.h"
+#include "ui/widgets/DToolDialog.h"
 
 class CbNotice;
 class QCheckBox;

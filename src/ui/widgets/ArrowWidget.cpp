@@ -1,8 +1,8 @@
-#include "ArrowWidget.h"
+#include "ui/widgets/ArrowWidget.h"
 
-#include "mainwidget/DThemeColor.h"
+#include "app/DThemeColor.h"
 
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>

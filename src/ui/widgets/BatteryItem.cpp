@@ -1,4 +1,4 @@
-#include "BatteryItem.h"
+#include "ui/widgets/BatteryItem.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "CbNotice.h"
+#include "ui/widgets/CbNotice.h"
 
 #include <QEasingCurve>
 #include <QGraphicsOpacityEffect>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CbNoticeInterface.h"
+#include "ui/widgets/CbNoticeInterface.h"
 
 #include <QColor>
 #include <QPoint>

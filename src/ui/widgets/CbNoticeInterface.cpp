@@ -1,3 +1,3 @@
-#include "CbNoticeInterface.h"
+#include "ui/widgets/CbNoticeInterface.h"
 
 CbNoticeInterface::~CbNoticeInterface() = default;

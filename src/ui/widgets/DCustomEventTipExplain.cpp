@@ -1,4 +1,4 @@
-#include "DCustomEventTipExplain.h"
+#include "ui/widgets/DCustomEventTipExplain.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "DToolDialog.h"
+#include "ui/widgets/DToolDialog.h"
 
-#include "DDataManager.h"
-#include "mainwidget/DThemeColor.h"
+#include "app/DDataManager.h"
+#include "app/DThemeColor.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "DToolTipExplain.h"
+#include "ui/widgets/DToolTipExplain.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

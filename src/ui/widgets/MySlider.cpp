@@ -1,4 +1,4 @@
-#include "MySlider.h"
+#include "ui/widgets/MySlider.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,4 +1,4 @@
-#include "TextMoveWidget.h"
+#include "ui/widgets/TextMoveWidget.h"
 
 #include <QLabel>
 #include <QTimer>

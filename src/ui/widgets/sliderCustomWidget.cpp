@@ -1,4 +1,4 @@
-#include "sliderCustomWidget.h"
+#include "ui/widgets/sliderCustomWidget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "DChargingDisplay.h"
+#include "ui/mainwidget/devicePage/DChargingDisplay.h"
 
 bool DChargingDisplay::concernsSelected(int keyboardMode, int is24GValid, const QString& reportSN,
                                         const QString& currentSN)

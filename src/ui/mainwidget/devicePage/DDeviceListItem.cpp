@@ -1,10 +1,10 @@
-#include "DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui_DDeviceListItem.h"
 
-#include "DDataManager.h"
-#include "keyboardView/keyboardImageFrameItem.h"
-#include "mainwidget/DThemeColor.h"
-#include "models/ModelCatalogue.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
+#include "app/DThemeColor.h"
+#include "sdk/models/ModelCatalogue.h"
 
 #include <QMouseEvent>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hidStructInfoAll.h"
+#include "hid/hidStructInfoAll.h"
 
 #include <QMetaType>
 #include <QSize>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DProfileOperations.h"
-#include "hidStructInfoAll.h"
-#include "orvanesdk_xml.h"
+#include "profiles/DProfileOperations.h"
+#include "hid/hidStructInfoAll.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <array>
 

@@ -2,16 +2,16 @@
 // for custom light schemes: painting selected keys, showing the scheme
 // chosen on the lighting page, and following the keyboard when it switches
 // to a custom scheme itself.
-#include "DDevicePage.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "keyboardView/dragShowArea.h"
-#include "keyboardView/hidDeviceJoinFrame.h"
-#include "keyboardView/keySelectFrame.h"
-#include "keyboardView/keyboardButCustom.h"
-#include "lightDeal/lightDealMain.h"
-#include "lightsConfig/DLightsConfigPage.h"
+#include "app/DDataManager.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/keySelectFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
 #include <QDebug>
 #include <QtGlobal>

@@ -1,18 +1,18 @@
 // Loading the selected keyboard into the device page: the picture with its
 // selection overlay, the controls of the keyboard's kind, its profiles and
 // the lighting engine.
-#include "DDevicePage.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui_DDevicePage.h"
 
-#include "DDataManager.h"
-#include "mainwidget/DThemeColor.h"
-#include "DDeviceKeyboardLink.h"
-#include "keyboardView/DCustomKeysPage.h"
-#include "keyboardView/dragShowArea.h"
-#include "keyboardView/hidDeviceJoinFrame.h"
-#include "keyboardView/keySelectFrame.h"
-#include "lightDeal/lightDealMain.h"
-#include "lightsConfig/DLightsConfigPage.h"
+#include "app/DDataManager.h"
+#include "app/DThemeColor.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/keySelectFrame.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
 #include <QStackedLayout>
 

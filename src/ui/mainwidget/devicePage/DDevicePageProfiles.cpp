@@ -1,27 +1,27 @@
 // The profiles of the selected keyboard on the device page: opening its file
 // set, handing the current profile to the pages, the profile list and menu,
 // and the profile operations.
-#include "DDevicePage.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui_DDevicePage.h"
 
-#include "DDataManager.h"
-#include "DDeviceKeyboardLink.h"
-#include "DInputReportReader.h"
-#include "DPerformancePage.h"
-#include "DProfileFileSet.h"
-#include "DProfileLightDefaults.h"
-#include "DProfileMenuToolWidget.h"
-#include "DStoreRecoveryNotice.h"
-#include "MainHidInterFace.h"
-#include "mainwidget/DThemeColor.h"
-#include "keyFunctions/DStoredKeyFunctions.h"
-#include "keyboardView/DCustomKeysPage.h"
-#include "keyboardView/hidDeviceJoinFrame.h"
-#include "keyboardView/keyboardButCustom.h"
-#include "lightDeal/lightDealMain.h"
-#include "lightsConfig/DLightsConfigPage.h"
-#include "widgets/ArrowWidget.h"
-#include "widgets/CbNotice.h"
+#include "app/DDataManager.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "hid/DInputReportReader.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
+#include "profiles/DProfileFileSet.h"
+#include "profiles/DProfileLightDefaults.h"
+#include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
+#include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
+#include "hid/MainHidInterFace.h"
+#include "app/DThemeColor.h"
+#include "profiles/DStoredKeyFunctions.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/CbNotice.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -69,8 +69,16 @@ void DDevicePage::fillDefaultCustomLight(int profileIndex, int schemeIndex)
 
 void DDevicePage::saveCurrentCustomLight()
 {
+    QVector<DProfileLightDefaults::PaintedKey> keys;
+    for (const auto& row : m_lightDeal->keyCapGrid()) {
+        for (const keyboardButCustom* cap : row) {
+            if (cap)
+                keys.append({cap->getKeyDec(), cap->getKeyLabel(), cap->getRowIndex(), cap->getColumnIndex(),
+                             cap->getLightColorBackup()});
+        }
+    }
     DProfileLightDefaults::saveCustomLight(m_profilePath, m_profileIndex, m_lightsConfigPage->currentCustomLightIndex(),
-                                           m_lightDeal->keyCapGrid());
+                                           keys);
     showRecoveryNotes();
 }
 

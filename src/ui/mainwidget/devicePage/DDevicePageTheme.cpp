@@ -1,6 +1,6 @@
-#include "DDevicePageTheme.h"
+#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
 
-#include "mainwidget/DThemeColor.h"
+#include "app/DThemeColor.h"
 
 #include <array>
 

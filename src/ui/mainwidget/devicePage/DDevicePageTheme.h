@@ -1,6 +1,6 @@
 #pragma once
 
-#include "themeColorData.h"
+#include "app/themeColorData.h"
 
 #include <QColor>
 #include <QString>

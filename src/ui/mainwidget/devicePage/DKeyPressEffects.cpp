@@ -1,4 +1,4 @@
-#include "DKeyPressEffects.h"
+#include "ui/mainwidget/devicePage/DKeyPressEffects.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,13 +1,13 @@
-#include "DPerformancePage.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui_DPerformancePage.h"
 
-#include "DDataManager.h"
-#include "DSleepTimeCheck.h"
-#include "DSleepTimeValidator.h"
-#include "KeyboardSettingsLauncher.h"
-#include "mainwidget/DThemeColor.h"
-#include "models/ModelCatalogue.h"
-#include "orvanesdk_xml.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/DSleepTimeCheck.h"
+#include "ui/mainwidget/devicePage/DSleepTimeValidator.h"
+#include "platform/include/KeyboardSettingsLauncher.h"
+#include "app/DThemeColor.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <cstring>
 

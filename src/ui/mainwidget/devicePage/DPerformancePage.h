@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DProfileSelection.h"
+#include "profiles/DProfileSelection.h"
 
 #include <QString>
 #include <QWidget>

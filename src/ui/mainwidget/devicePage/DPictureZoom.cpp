@@ -1,4 +1,4 @@
-#include "DPictureZoom.h"
+#include "ui/mainwidget/devicePage/DPictureZoom.h"
 
 QString DPictureZoom::labelText(float scale)
 {

@@ -1,7 +1,7 @@
-#include "DProfileMenuToolWidget.h"
+#include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
 
-#include "DDataManager.h"
-#include "mainwidget/DThemeColor.h"
+#include "app/DDataManager.h"
+#include "app/DThemeColor.h"
 #include "ui_DProfileMenuToolWidget.h"
 
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "DSleepTimeCheck.h"
+#include "ui/mainwidget/devicePage/DSleepTimeCheck.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "DSleepTimeValidator.h"
+#include "ui/mainwidget/devicePage/DSleepTimeValidator.h"
 
 DSleepTimeValidator::DSleepTimeValidator(int bottom, int top, QObject* parent)
     : QIntValidator(bottom, top, parent)

@@ -1,6 +1,6 @@
-#include "DStoreRecoveryNotice.h"
+#include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 
-#include "orvanesdk_xml.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <QFile>
 #include <QFileInfo>

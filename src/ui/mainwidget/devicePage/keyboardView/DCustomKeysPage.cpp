@@ -1,8 +1,8 @@
-#include "DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 
-#include "DDataManager.h"
-#include "WindowsHookInterface.h"
-#include "mainwidget/DThemeColor.h"
+#include "app/DDataManager.h"
+#include "app/WindowsHookInterface.h"
+#include "app/DThemeColor.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

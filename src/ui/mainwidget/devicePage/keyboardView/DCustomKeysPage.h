@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwidget/devicePage/DProfileSelection.h"
+#include "profiles/DProfileSelection.h"
 
 #include <QWidget>
 

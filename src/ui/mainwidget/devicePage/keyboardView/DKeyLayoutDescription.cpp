@@ -1,4 +1,4 @@
-#include "DKeyLayoutDescription.h"
+#include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 
 #include <QDebug>
 #include <QFile>

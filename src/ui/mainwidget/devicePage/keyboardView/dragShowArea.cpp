@@ -1,4 +1,4 @@
-#include "dragShowArea.h"
+#include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,15 +1,15 @@
-#include "hidDeviceJoinFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "ui_hidDeviceJoinFrame.h"
 
-#include "DDataManager.h"
-#include "DKeyLayoutDescription.h"
-#include "mainwidget/devicePage/hidStructInfoAll.h"
-#include "keyColorRgbFrameItem.h"
-#include "keySelectFrame.h"
-#include "keyboardButCustom.h"
-#include "keyboardImageFrameItem.h"
-#include "orvanesdk_records.h"
-#include "sideLightButtonCustom.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
+#include "hid/hidStructInfoAll.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyColorRgbFrameItem.h"
+#include "ui/mainwidget/devicePage/keyboardView/keySelectFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
+#include "sdk/include/orvanesdk_records.h"
+#include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
 
 #include <QStackedLayout>
 

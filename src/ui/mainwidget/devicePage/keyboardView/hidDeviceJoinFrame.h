@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keyPositionInfo.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyPositionInfo.h"
 
 #include <QList>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "keyColorRgbFrameItem.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyColorRgbFrameItem.h"
 #include "ui_keyColorRgbFrameItem.h"
 
 keyColorRgbFrameItem::keyColorRgbFrameItem(QWidget *parent)

@@ -1,17 +1,17 @@
-#include "keySelectFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/keySelectFrame.h"
 
-#include "mainwidget/DThemeColor.h"
+#include "app/DThemeColor.h"
 #include "ui_keySelectFrame.h"
 
-#include "DDataManager.h"
-#include "DKeyLayoutDescription.h"
-#include "keyboardButCustom.h"
-#include "sideLightButtonCustom.h"
-#include "models/ModelCatalogue.h"
-#include "orvanesdk_records.h"
-#include "orvanesdk_xml.h"
-#include "widgets/ArrowWidget.h"
-#include "widgets/DCustomEventTipExplain.h"
+#include "app/DDataManager.h"
+#include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "sdk/include/orvanesdk_records.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/DCustomEventTipExplain.h"
 
 #include <QDebug>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 
 #include <QPainter>
 #include <QPolygon>

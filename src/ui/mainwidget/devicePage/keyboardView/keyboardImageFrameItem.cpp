@@ -1,8 +1,8 @@
-#include "keyboardImageFrameItem.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
 #include "ui_keyboardImageFrameItem.h"
 
-#include "DDataManager.h"
-#include "orvanesdk_records.h"
+#include "app/DDataManager.h"
+#include "sdk/include/orvanesdk_records.h"
 
 keyboardImageFrameItem::keyboardImageFrameItem(QWidget *parent)
     : QWidget(parent)

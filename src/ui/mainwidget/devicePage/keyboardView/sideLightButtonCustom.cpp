@@ -1,4 +1,4 @@
-#include "sideLightButtonCustom.h"
+#include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "lightDealMain.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
-#include "MainHidInterFace.h"
-#include "DCustomLightReport.h"
-#include "lightTickInterval.h"
-#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "hid/MainHidInterFace.h"
+#include "hid/reports/DCustomLightReport.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightTickInterval.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 
 #include <QDebug>
 #include <QVector>

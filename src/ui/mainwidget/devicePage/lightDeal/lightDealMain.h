@@ -1,9 +1,9 @@
 #pragma once
 
-#include "lightEffectState.h"
-#include "lightModeListInfo.h"
-#include "mainwidget/devicePage/hidStructInfoAll.h"
-#include "orvanesdk_light.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightEffectState.h"
+#include "hid/lightModeListInfo.h"
+#include "hid/hidStructInfoAll.h"
+#include "sdk/include/orvanesdk_light.h"
 
 #include <QByteArray>
 #include <QColor>

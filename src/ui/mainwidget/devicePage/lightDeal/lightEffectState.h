@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orvanesdk_xml.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 // The engine's working copy of a light setting.
 struct lightEffectState

@@ -1,4 +1,4 @@
-#include "lightTickInterval.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightTickInterval.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,11 @@
-#include "DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
-#include "DCustomLightReport.h"
-#include "DDataManager.h"
-#include "DDefaultLightRecord.h"
-#include "DLightReportBuilder.h"
-#include "MainHidInterFace.h"
-#include "mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "hid/reports/DCustomLightReport.h"
+#include "app/DDataManager.h"
+#include "profiles/DDefaultLightRecord.h"
+#include "hid/reports/DLightReportBuilder.h"
+#include "hid/MainHidInterFace.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 
 #include <QDebug>
 #include <QThread>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DCustomLightSchemeList.h"
-#include "mainwidget/devicePage/DProfileSelection.h"
-#include "mainwidget/devicePage/lightDeal/lightModeListInfo.h"
-#include "orvanesdk_xml.h"
+#include "profiles/DCustomLightSchemeList.h"
+#include "profiles/DProfileSelection.h"
+#include "hid/lightModeListInfo.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "DTriggerSettingPage.h"
+#include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
 
-#include "DDataManager.h"
+#include "app/DDataManager.h"
 
 DTriggerSettingPage::DTriggerSettingPage(QWidget* parent)
     : QWidget(parent)

@@ -1,0 +1,307 @@
+#include "hid/reports/DKeyEntryEncoder.h"
+
+#include <QDebug>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using Entry = DKeyEntryEncoder::Entry;
+
+enum Kind : uint8_t {
+    KindPlainKey = 0x00,
+    KindFnKey = 0x01,
+    KindMultimedia = 0x07,
+    KindLightRecording = 0x09,
+    KindMacro = 0x10,
+    KindKeyboardFunction = 0x11,
+    KindMouse = 0x12,
+    KindCombination = 0x13,
+    KindRemapSpecial = 0x14,
+    KindComputerFunction = 0x16,
+    KindAdvancedKey = 0x17,
+};
+
+enum StoredType {
+    Nothing = -1,
+    Remap = 0,
+    MacroType = 1,
+    KeyCombination = 2,
+    MultimediaType = 3,
+    MouseType = 4,
+    Disable = 5,
+    Text = 6,
+    ProfileSwitch = 7,
+    Launch = 8,
+    ShortcutType = 9,
+    KeyboardFunctionType = 19,
+    KeyboardLightOff = 26,
+    LightRecordingType = 27,
+    SideLightOff = 34,
+    AdvancedKeyType = 40,
+};
+
+// Light actions whose entry is the kind and the stored choice.
+struct ChoiceKind
+{
+    int type;
+    uint8_t kind;
+};
+constexpr ChoiceKind choiceKinds[] = {
+    {20, 0x02}, {21, 0x03}, {22, 0x04}, {23, 0x05}, {24, 0x06}, {25, 0x08},
+    {30, 0x0A}, {31, 0x0B}, {32, 0x0C}, {33, 0x0D},
+};
+
+// Keys with no stored function that the keyboard plays as media keys.
+struct MediaUsage
+{
+    int usage;
+    uint8_t code;
+};
+constexpr MediaUsage mediaUsages[] = {{215, 0x32}, {127, 0x12}, {129, 0x11}, {128, 0x10}};
+
+constexpr uint8_t multimediaCodes[] = {0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17,
+                                       0x30, 0x32, 0x34, 0x23, 0x20, 0x38, 0x39, 0x21};
+
+struct MouseCode
+{
+    uint8_t wheel;
+    uint8_t button;
+};
+constexpr MouseCode mouseCodes[] = {{0, 1}, {0, 4}, {0, 2}, {1, 1}, {1, 255}, {0, 16}, {0, 8}, {0, 0}};
+
+constexpr DKeyEntryEncoder::Shortcut shortcuts[] = {
+    {0xE2, 0x3D}, {0xE2, 0x2B}, {0xE3, 0x07}, {0xE3, 0x08}, {0xE3, 0x0F}, {0xE0, 0x06},
+    {0xE0, 0x1B}, {0xE0, 0x19}, {0xE0, 0x09}, {0xE0, 0x11}, {0xE0, 0x13}, {0xE0, 0x16},
+};
+
+// Keyboard functions (type 19) by sub-function.
+enum class SubForm { Lock, SubValue, Wide, Bare, Connection };
+struct SubFunction
+{
+    int sub;
+    SubForm form;
+};
+constexpr SubFunction subFunctions[] = {
+    {0, SubForm::Lock},     {1, SubForm::SubValue}, {2, SubForm::SubValue}, {3, SubForm::Wide},
+    {4, SubForm::SubValue}, {5, SubForm::SubValue}, {6, SubForm::SubValue}, {7, SubForm::SubValue},
+    {8, SubForm::SubValue}, {9, SubForm::SubValue}, {10, SubForm::Bare},    {11, SubForm::Connection},
+};
+
+// Sub-functions of the light "off" actions: all off (with what to turn
+// off as value), backlight stopped, side light stopped.
+constexpr int subLightOff = 4;
+constexpr int subBacklightStopped = 5;
+constexpr int subSideLightStopped = 6;
+
+constexpr uint8_t modifierBase = 224;
+constexpr int maxUsage = 255;
+constexpr int maxWideValue = 0xFFFF;
+
+Entry entry(int b0, int b1 = 0, int b2 = 0, int b3 = 0)
+{
+    return {uint8_t(b0), uint8_t(b1), uint8_t(b2), uint8_t(b3)};
+}
+
+template<typename T, std::size_t N>
+const T* inTable(const T (&table)[N], int index)
+{
+    return index >= 0 && std::size_t(index) < N ? &table[index] : nullptr;
+}
+
+// Mode and channel of the connection function, "mode,channel".
+bool splitPair(const QByteArray& text, int* first, int* second)
+{
+    const int comma = text.indexOf(',');
+    if (comma < 0)
+        return false;
+    *first = text.left(comma).trimmed().toInt();
+    *second = text.mid(comma + 1).trimmed().toInt();
+    return true;
+}
+
+Entry keyboardFunction(int sub, int v, const QByteArray& valueText, Entry plain)
+{
+    const SubFunction* found = nullptr;
+    for (const SubFunction& s : subFunctions) {
+        if (s.sub == sub)
+            found = &s;
+    }
+    if (!found)
+        return plain;
+    switch (found->form) {
+    case SubForm::Lock:
+        return entry(KindKeyboardFunction, sub);
+    case SubForm::SubValue:
+        return entry(KindKeyboardFunction, sub, v);
+    case SubForm::Bare:
+        return entry(KindKeyboardFunction, sub);
+    case SubForm::Wide: {
+        // A larger value than the two bytes hold is sent as their maximum
+        // rather than as unrelated digits.
+        const int wide = v > maxUsage ? std::min(v, maxWideValue) : v;
+        return entry(KindKeyboardFunction, sub, v > maxUsage ? wide >> 8 : 0, wide & 0xFF);
+    }
+    case SubForm::Connection: {
+        int mode = 0;
+        int channel = 0;
+        if (!splitPair(valueText, &mode, &channel)) {
+            qDebug() << "Onboard download: connection function without mode and channel:" << valueText;
+            return plain;
+        }
+        return entry(KindKeyboardFunction, sub, mode, channel);
+    }
+    }
+    return plain;
+}
+
+} // namespace
+
+int DKeyEntryEncoder::numberOf(const char* text, int width)
+{
+    return textOf(text, width).trimmed().toInt();
+}
+
+QByteArray DKeyEntryEncoder::textOf(const char* text, int width)
+{
+    return QByteArray(text, int(strnlen(text, size_t(width))));
+}
+
+DKeyEntryEncoder::SlotKind DKeyEntryEncoder::slotKindOf(const keyOperateInfo& record)
+{
+    switch (numberOf(record.type)) {
+    case MacroType:
+        return SlotKind::Macro;
+    case AdvancedKeyType:
+        return SlotKind::AdvancedKey;
+    default:
+        return SlotKind::None;
+    }
+}
+
+DKeyEntryEncoder::Result DKeyEntryEncoder::encode(const keyOperateInfo& record, int usage, int slot)
+{
+    const int u = std::min(usage, maxUsage);
+    const int t = numberOf(record.type);
+    const int v = numberOf(record.value);
+    const int paramB = numberOf(record.paramB);
+    const Entry plain = entry(KindPlainKey, u);
+
+    for (const ChoiceKind& choice : choiceKinds) {
+        if (choice.type == t)
+            return {entry(choice.kind, v)};
+    }
+
+    switch (t) {
+    case Nothing:
+        if (usage == fnUsage)
+            return {entry(KindFnKey)};
+        for (const MediaUsage& media : mediaUsages) {
+            if (media.usage == usage)
+                return {entry(KindMultimedia, media.code)};
+        }
+        return {plain};
+    case Remap:
+        if (v == remapTargetSpecial)
+            return {entry(KindRemapSpecial)};
+        if (v == fnUsage)
+            return {entry(KindFnKey)};
+        return {entry(KindPlainKey, v)};
+    case MacroType:
+        return {entry(KindMacro, u, slot)};
+    case KeyCombination: {
+        const Combination c = parseKeyCombination(record);
+        if (!c.valid) {
+            qDebug() << "Onboard download: key combination without a mask:" << textOf(record.value);
+            return {plain};
+        }
+        if (c.modifierCount > maxModifiers)
+            return {plain, Error::TooManyModifiers};
+        return {combinationEntry(c)};
+    }
+    case MultimediaType:
+        return {entry(KindMultimedia, multimediaDeviceCode(v))};
+    case MouseType:
+        return {entry(KindMouse, mouseWheelFlag(v), mouseButtonCode(v))};
+    case Disable:
+        return {entry(KindPlainKey)};
+    case Text:
+    case ProfileSwitch:
+    case Launch:
+        return {entry(KindComputerFunction, 0, 0, u)};
+    case ShortcutType: {
+        const Shortcut s = shortcutKeys(v);
+        return {entry(KindCombination, s.modifier, s.key)};
+    }
+    case KeyboardFunctionType:
+        return {keyboardFunction(paramB, v, textOf(record.value).trimmed(), plain)};
+    case KeyboardLightOff:
+        if (paramB == 0 || paramB == 1)
+            return {entry(KindKeyboardFunction, paramB == 0 ? subLightOff : subBacklightStopped, v)};
+        return {plain};
+    case LightRecordingType:
+        return {entry(KindLightRecording)};
+    case SideLightOff:
+        if (paramB == 0 || paramB == 1)
+            return {entry(KindKeyboardFunction, paramB == 0 ? subLightOff : subSideLightStopped, v)};
+        return {plain};
+    case AdvancedKeyType:
+        return {entry(KindAdvancedKey, slot)};
+    default:
+        return {plain};
+    }
+}
+
+int DKeyEntryEncoder::multimediaDeviceCode(int value)
+{
+    const uint8_t* code = inTable(multimediaCodes, value);
+    return code ? *code : 0;
+}
+
+int DKeyEntryEncoder::mouseWheelFlag(int value)
+{
+    const MouseCode* code = inTable(mouseCodes, value);
+    return code ? code->wheel : 0;
+}
+
+int DKeyEntryEncoder::mouseButtonCode(int value)
+{
+    const MouseCode* code = inTable(mouseCodes, value);
+    return code ? code->button : 0;
+}
+
+DKeyEntryEncoder::Shortcut DKeyEntryEncoder::shortcutKeys(int value)
+{
+    const Shortcut* s = inTable(shortcuts, value);
+    return s ? *s : Shortcut{};
+}
+
+DKeyEntryEncoder::Combination DKeyEntryEncoder::parseKeyCombination(const keyOperateInfo& record)
+{
+    return parseKeyCombinationText(textOf(record.value));
+}
+
+DKeyEntryEncoder::Combination DKeyEntryEncoder::parseKeyCombinationText(const QByteArray& text)
+{
+    Combination c;
+    int mask = 0;
+    if (!splitPair(text, &mask, &c.key))
+        return c;
+    c.valid = true;
+    for (int bit = 0; bit < 8; ++bit) {
+        if (!(mask & (1 << bit)))
+            continue;
+        if (++c.modifierCount == 1)
+            c.firstModifier = modifierBase + bit;
+        else
+            c.secondModifier = modifierBase + bit;
+    }
+    return c;
+}
+
+DKeyEntryEncoder::Entry DKeyEntryEncoder::combinationEntry(const Combination& c)
+{
+    if (c.secondModifier == 0)
+        return entry(KindCombination, c.firstModifier, c.key);
+    return entry(KindCombination, c.firstModifier, c.secondModifier, c.key);
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "sdk/include/orvanesdk_xml.h"
+
+#include <QByteArray>
+#include <array>
+#include <cstdint>
+
+// Turns a key's stored function and its HID usage into the four-byte entry
+// of the keyboard's key map (kind first). Every table is a pure function of
+// the stored values, so the whole encoding is testable without a keyboard.
+class DKeyEntryEncoder
+{
+public:
+    using Entry = std::array<uint8_t, 4>;
+
+    // Functions whose entry names a slot the download fills first.
+    enum class SlotKind { None, Macro, AdvancedKey };
+
+    enum class Error {
+        None,
+        // The report carries two modifiers; dropping one would send a
+        // different combination than the user chose.
+        TooManyModifiers,
+    };
+
+    struct Result
+    {
+        Entry entry{};
+        Error error = Error::None;
+    };
+
+    struct Combination
+    {
+        int firstModifier = 0;
+        int secondModifier = 0;
+        int key = 0;
+        int modifierCount = 0;
+        bool valid = false;  // "mask,usage"; false without the comma
+    };
+
+    struct Shortcut
+    {
+        int modifier = 0;
+        int key = 0;
+    };
+
+    static constexpr int fnUsage = -10;
+    static constexpr int remapTargetSpecial = -20;
+    static constexpr int maxModifiers = 2;
+
+    // The slot kind of a stored function; its slot is passed to encode().
+    static SlotKind slotKindOf(const keyOperateInfo& record);
+    // usage: the key cap's HID usage, not 0. slot: the macro slot or
+    // advanced-key store index for the kinds that name one.
+    static Result encode(const keyOperateInfo& record, int usage, int slot = 0);
+
+    static int multimediaDeviceCode(int value);
+    static int mouseWheelFlag(int value);
+    static int mouseButtonCode(int value);
+    static Shortcut shortcutKeys(int value);
+    static Combination parseKeyCombination(const keyOperateInfo& record);
+    static Combination parseKeyCombinationText(const QByteArray& text);
+    // The entry of a combination inside key-map and advanced-key reports.
+    static Entry combinationEntry(const Combination& combination);
+
+    // A stored decimal text as a number; anything else counts 0. The
+    // field need not be terminated within its width.
+    static int numberOf(const char* text, int width);
+    template<std::size_t N>
+    static int numberOf(const char (&field)[N])
+    {
+        return numberOf(field, int(N));
+    }
+    static QByteArray textOf(const char* text, int width);
+    template<std::size_t N>
+    static QByteArray textOf(const char (&field)[N])
+    {
+        return textOf(field, int(N));
+    }
+};

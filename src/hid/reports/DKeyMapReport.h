@@ -1,0 +1,22 @@
+#pragma once
+
+#include "hid/reports/onboardReport.h"
+
+#include <vector>
+
+// The 0x17 reports that carry one layer's key map: the four-byte entries in
+// key-list order, at most 14 to a report.
+class DKeyMapReport
+{
+public:
+    static constexpr int entrySize = 4;
+    static constexpr int entriesPerReport = 14;
+
+    // Layer codes of byte 2.
+    static constexpr int defaultLayer = 0;
+    static constexpr int magneticLayer = 1;
+    static constexpr int fnLayer = 2;
+
+    // One report from at most 56 entry bytes.
+    static OnboardReport build(const std::vector<uint8_t>& entries, int layerCode, int packetNumber);
+};

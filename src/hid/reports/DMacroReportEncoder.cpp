@@ -1,0 +1,108 @@
+#include "hid/reports/DMacroReportEncoder.h"
+
+#include "hid/reports/DKeyEntryEncoder.h"
+
+#include <QDebug>
+#include <algorithm>
+
+namespace {
+
+constexpr uint8_t macroCommand = 0x18;
+constexpr int payloadOffset = 6;
+constexpr int fullPayload = 58;
+constexpr int headerSize = 8;
+constexpr int lastPayload = 24;
+constexpr uint8_t pressFlag = 0x10;
+constexpr uint8_t mouseFlag = 0x01;
+constexpr int maxPause = 0xFFFF;
+
+// Windows mouse messages of a recorded button, down and up, and the
+// button's code on the keyboard.
+struct MouseButton
+{
+    int down;
+    int up;
+    uint8_t code;
+};
+constexpr MouseButton mouseButtons[] = {{513, 514, 1}, {516, 517, 2}, {519, 520, 4}};
+
+uint8_t eventCode(const macroEventItem& event, bool* isMouse)
+{
+    const QByteArray type = DKeyEntryEncoder::textOf(event.type);
+    const int code = DKeyEntryEncoder::numberOf(event.keyCode);
+    *isMouse = false;
+    if (type.contains("key"))
+        return uint8_t(code);
+    if (type.contains("mouse")) {
+        *isMouse = true;
+        for (const MouseButton& button : mouseButtons) {
+            if (code == button.down || code == button.up)
+                return button.code;
+        }
+    }
+    // Nothing the editor records; code 0 presses nothing but keeps the
+    // event's pause, so the rest of the macro keeps its timing.
+    qDebug() << "Onboard download: macro event without a keyboard code:" << type << code;
+    return 0;
+}
+
+QVector<OnboardReport> reportsFor(int slot, const std::vector<uint8_t>& header, const std::vector<uint8_t>& stream)
+{
+    std::vector<uint8_t> payload = header;
+    payload.insert(payload.end(), stream.begin(), stream.end());
+    QVector<OnboardReport> reports;
+    int at = 0;
+    for (int packet = 0; packet < DMacroReportEncoder::reportsPerSlot; ++packet) {
+        const int length = packet + 1 < DMacroReportEncoder::reportsPerSlot ? fullPayload : lastPayload;
+        OnboardReport r{};
+        r[0] = 0x01;
+        r[1] = macroCommand;
+        r[2] = uint8_t(slot);
+        r[4] = uint8_t(packet);
+        r[5] = uint8_t(length);
+        std::copy_n(payload.begin() + at, length, r.begin() + payloadOffset);
+        at += length;
+        reports << r;
+    }
+    return reports;
+}
+
+} // namespace
+
+std::vector<uint8_t> DMacroReportEncoder::encodeStream(const std::list<macroEventItem>& events)
+{
+    std::vector<uint8_t> stream(streamSize, 0);
+    int index = 0;
+    for (auto it = events.begin(); it != events.end() && index < maxEvents; ++it, ++index) {
+        const auto next = std::next(it);
+        // The keyboard waits after an event; the editor records the wait
+        // before the following one.
+        const int pause = next == events.end() ? 0 : std::clamp(DKeyEntryEncoder::numberOf(next->delay), 0, maxPause);
+        bool isMouse = false;
+        uint8_t* out = stream.data() + index * eventSize;
+        out[0] = eventCode(*it, &isMouse);
+        out[1] = uint8_t((DKeyEntryEncoder::textOf(it->operateExplain) == "down" ? pressFlag : 0)
+                         | (isMouse ? mouseFlag : 0));
+        out[2] = uint8_t(pause >> 8);
+        out[3] = uint8_t(pause & 0xFF);
+    }
+    return stream;
+}
+
+QVector<OnboardReport> DMacroReportEncoder::slotReports(int slot, const std::list<macroEventItem>& events,
+                                                        int playMode, int repeatCount)
+{
+    const int sent = std::min(int(events.size()), maxEvents);
+    if (int(events.size()) > maxEvents)
+        qDebug() << "Onboard download: macro of" << events.size() << "events, the first" << maxEvents << "sent";
+    std::vector<uint8_t> header(headerSize, 0);
+    header[1] = uint8_t(playMode - 1);
+    header[3] = uint8_t(sent * eventSize);
+    header[5] = uint8_t(repeatCount);
+    return reportsFor(slot, header, encodeStream(events));
+}
+
+QVector<OnboardReport> DMacroReportEncoder::emptySlotReports(int slot)
+{
+    return reportsFor(slot, std::vector<uint8_t>(headerSize, 0), std::vector<uint8_t>(streamSize, 0));
+}

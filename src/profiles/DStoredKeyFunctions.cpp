@@ -1,0 +1,21 @@
+#include "profiles/DStoredKeyFunctions.h"
+
+#include "sdk/include/orvanesdk_xml.h"
+
+#include <QByteArray>
+
+#include <list>
+
+QList<int> DStoredKeyFunctions::customisedUsages(const char* profilePath, int profileIndex)
+{
+    std::list<keyOperateInfo> entries;
+    COrvaneXML_ProFileKeyInfoSelectAll(profilePath, QByteArray::number(profileIndex).constData(), &entries);
+    QList<int> usages;
+    for (const keyOperateInfo& entry : entries) {
+        bool ok = false;
+        const int usage = QByteArray(entry.keyCode, int(qstrnlen(entry.keyCode, sizeof entry.keyCode))).toInt(&ok);
+        if (ok)
+            usages << usage;
+    }
+    return usages;
+}
