@@ -53,9 +53,7 @@ private:
         const QString file = folder + QStringLiteral("/appProfile_Default.xml");
         const QByteArray path = QFile::encodeName(file);
         [&] {
-            QVERIFY(COrvaneXML_CreateXMLFile(path));
-            QVERIFY(COrvaneXML_CreateProFileXmlParentNode(path, "1", "Profile1", 0));
-            QVERIFY(COrvaneXML_ModifyXMLFileProfileIndex(path, 1));
+            QVERIFY(createLayerFile(path, 1, 1));
             QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", "4", "A", "0", "1", "1", "5"));
             QVERIFY(COrvaneXML_CreateProFileXmlParentNode(path, "2", "Profile2", 0));
         }();

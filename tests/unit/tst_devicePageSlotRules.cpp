@@ -130,9 +130,7 @@ private slots:
         QTemporaryDir dir;
         const QByteArray layer = pathIn(dir, QStringLiteral("layer.xml"));
         const QByteArray macros = pathIn(dir, QStringLiteral("macro.xml"));
-        QVERIFY(COrvaneXML_CreateXMLFile(layer));
-        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(layer, "1", "Profile1", 0));
-        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(layer, "2", "Profile2", 0));
+        QVERIFY(createLayerFile(layer, 2));
         QVERIFY(COrvaneXML_CreateXMLFile(macros));
         QVERIFY(COrvaneXML_CreateMacroXmlParentNode(macros, "3", "Three"));
         QVERIFY(COrvaneXML_AddKeyOrMouseEventItem(macros, keyPress("1", "4", "A"), "3"));

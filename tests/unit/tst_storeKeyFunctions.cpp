@@ -45,11 +45,7 @@ private:
     QByteArray newLayerFile()
     {
         const QByteArray path = pathIn(m_dir, QStringLiteral("keys%1.xml").arg(++m_files));
-        [&] {
-            QVERIFY(COrvaneXML_CreateXMLFile(path));
-            QVERIFY(COrvaneXML_CreateProFileXmlParentNode(path, "1", "Profile1", 0));
-            QVERIFY(COrvaneXML_CreateProFileXmlParentNode(path, "2", "Profile2", 0));
-        }();
+        [&] { QVERIFY(createLayerFile(path, 2)); }();
         return path;
     }
 

@@ -26,11 +26,7 @@ private:
     QByteArray newLayerFile()
     {
         const QByteArray path = pathIn(m_dir, QStringLiteral("layer%1.xml").arg(++m_files));
-        [&] {
-            QVERIFY(COrvaneXML_CreateXMLFile(path));
-            QVERIFY(COrvaneXML_CreateProFileXmlParentNode(path, "1", "Profile1", 0));
-            QVERIFY(COrvaneXML_ModifyXMLFileProfileIndex(path, 1));
-        }();
+        [&] { QVERIFY(createLayerFile(path, 1, 1)); }();
         return path;
     }
 
