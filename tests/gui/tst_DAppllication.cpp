@@ -1,7 +1,6 @@
 #include "app/DAppllication.h"
 #include "app/DLoginWidget.h"
 #include "support/TestMain.h"
-#include "app/resourceInit.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QSettings>
@@ -15,8 +14,6 @@ class tst_DAppllication : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { initOrvaneResources(); }
-
     void resolveLanguageIndex_data()
     {
         QTest::addColumn<bool>("folderExists");

@@ -1,11 +1,9 @@
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
-#include "app/resourceInit.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 
-#include <QFileInfo>
-#include <QFile>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -46,9 +44,7 @@ class tst_DDeviceListItem : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<hidStructInfoAll>();
-        initOrvaneResources();
-        DDataManager::getInstance()->loadTheme(0);
+        prepareApplicationTest();
     }
 
     void names_data()
@@ -117,12 +113,7 @@ private slots:
     // proportions; none leaves the picture empty and the names as usual.
     void pictureFileBesideProgram()
     {
-        // The pictures live beside the program; this test runs from its own
-        // folder, so it borrows the program's.
-        const QString images = QCoreApplication::applicationDirPath() + QStringLiteral("/images");
-        if (!QFileInfo::exists(images))
-            QFile::link(QStringLiteral(ORVANE_TEST_BIN_DIR "/images"), images);
-        QVERIFY(QFileInfo::exists(images));
+        QVERIFY(linkProgramPictures());
         const QImage drawn(DDeviceListItem::pictureFile(QStringLiteral("OV68M")));
         QVERIFY(!drawn.isNull());
 

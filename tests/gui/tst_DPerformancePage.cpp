@@ -1,10 +1,11 @@
+#include "support/StoreTestSupport.h"
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "sdk/models/ModelCatalogue.h"
 #include "sdk/include/orvanesdk_xml.h"
-#include "app/resourceInit.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -82,12 +83,9 @@ private:
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
-        DDataManager::getInstance()->loadTheme(0);
+        prepareApplicationTest();
         m_layer = QFile::encodeName(m_dir.filePath(QStringLiteral("appProfile_Default.xml")));
-        QVERIFY(COrvaneXML_CreateXMLFile(m_layer));
-        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(m_layer, "1", "Profile1", 0));
-        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(m_layer, "2", "Profile2", 0));
+        QVERIFY(StoreTestSupport::createLayerFile(m_layer, 2));
     }
 
     void init()
@@ -217,8 +215,7 @@ private slots:
         QFETCH(QString, keyboard);
         QTemporaryDir dir;
         const QByteArray layer = QFile::encodeName(dir.filePath(QStringLiteral("layer.xml")));
-        QVERIFY(COrvaneXML_CreateXMLFile(layer));
-        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(layer, "1", "Profile1", 0));
+        QVERIFY(StoreTestSupport::createLayerFile(layer, 1));
         if (storedLight >= 0)
             QVERIFY(COrvaneXML_SetProFileIntoSleepTimeInfo(layer, "1", storedLight, storedKeyboard));
         DPerformancePage page;

@@ -1,8 +1,8 @@
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
-#include "app/resourceInit.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -14,8 +14,7 @@ class tst_DProfileMenuToolWidget : public QObject
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
-        DDataManager::getInstance()->loadTheme(0);
+        prepareApplicationTest();
     }
 
     void releaseOnALabel_data()

@@ -1,3 +1,4 @@
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -5,7 +6,6 @@
 #include "support/SimulatorHarness.h"
 #include "sdk/hid/HidTransportRegistry.h"
 #include "ui/mainwidget/DMainWidget.h"
-#include "app/resourceInit.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -80,8 +80,7 @@ class tst_DeviceChangeWindow : public QObject
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
-        DDataManager::getInstance();
+        prepareApplicationTest();
     }
 
     void libraryStartsWithTheWindow()

@@ -1,10 +1,10 @@
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "support/HookReports.h"
 
 #include "app/DDataManager.h"
 #include "app/WindowsHookInterface.h"
-#include "app/resourceInit.h"
 
 #include <QKeyEvent>
 #include <QSignalSpy>
@@ -53,8 +53,7 @@ private:
 
 void tst_WindowFilterInputHooks::initTestCase()
 {
-    initOrvaneResources();
-    DDataManager::getInstance();
+    prepareApplicationTest();
 }
 
 void tst_WindowFilterInputHooks::init()

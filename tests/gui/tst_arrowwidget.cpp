@@ -1,7 +1,6 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
-#include "app/resourceInit.h"
 #include "ui/widgets/ArrowWidget.h"
 
 #include <QGraphicsDropShadowEffect>
@@ -29,8 +28,6 @@ class tst_ArrowWidget : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { initOrvaneResources(); }
-
     void outline_data()
     {
         QTest::addColumn<int>("side");

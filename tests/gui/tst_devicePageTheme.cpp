@@ -4,6 +4,7 @@
 // hosted pages, the list rows, the main window and its dialogs take every
 // theme colour in the colour function Qt accepts for it, and the keyboard
 // view shows the right column's theme background around the keyboard.
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -17,7 +18,6 @@
 #include "hid/hidStructInfoAll.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
-#include "app/resourceInit.h"
 #include "ui/settings/DSettingsDia.h"
 #include "ui/widgets/TextMoveWidget.h"
 
@@ -141,8 +141,7 @@ class tst_devicePageTheme : public QObject
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
-        DDataManager::getInstance();
+        prepareApplicationTest();
     }
     void cleanup()
     {

@@ -1,3 +1,4 @@
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "platform/include/AutoStartEntry.h"
@@ -5,7 +6,6 @@
 #include "ui/mainwidget/DFrameGeometry.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "app/DStartupSettings.h"
-#include "app/resourceInit.h"
 
 #include <QAction>
 #include <QFile>
@@ -76,8 +76,7 @@ class tst_DMainWidget : public QObject
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
-        DDataManager::getInstance();
+        prepareApplicationTest();
     }
 
     void init()

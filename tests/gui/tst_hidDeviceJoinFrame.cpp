@@ -9,7 +9,6 @@
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
 #include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
-#include "app/resourceInit.h"
 
 #include <QStackedLayout>
 
@@ -77,8 +76,6 @@ class tst_hidDeviceJoinFrame : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { initOrvaneResources(); }
-
     void loadsThePictureAndSizesTheFrame()
     {
         ViewFixture f("OV68M");

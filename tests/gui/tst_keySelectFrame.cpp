@@ -1,3 +1,4 @@
+#include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -8,7 +9,6 @@
 #include "sdk/include/orvanesdk_records.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "ui/widgets/ArrowWidget.h"
-#include "app/resourceInit.h"
 
 #include <algorithm>
 #include <cstring>
@@ -51,8 +51,6 @@ class tst_keySelectFrame : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { initOrvaneResources(); }
-
     void init()
     {
         DDataManager *data = DDataManager::getInstance();
@@ -279,8 +277,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QByteArray profile = QFile::encodeName(dir.filePath(QStringLiteral("appProfile_Default.xml")));
-        QVERIFY(COrvaneXML_CreateXMLFile(profile.constData()));
-        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(profile.constData(), "1", "Profile1", 0));
+        QVERIFY(StoreTestSupport::createLayerFile(profile, 1));
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(profile.constData(), "1", "4", "A", "9", "0", "0", "4"));
         DDataManager *data = DDataManager::getInstance();
         QVERIFY(data->setCurrentProfilePath(profile.constData()));

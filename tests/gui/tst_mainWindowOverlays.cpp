@@ -1,13 +1,13 @@
 // The main window's dialogs over their dimming overlays, and what the
 // settings dialog reports back: theme, background image, language and the
 // manual and automatic firmware checks.
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "ui/macro/DMacroPage.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
-#include "app/resourceInit.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
 #include "ui/widgets/CbNotice.h"
@@ -80,8 +80,7 @@ class tst_MainWindowOverlays : public QObject
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
-        DDataManager::getInstance();
+        prepareApplicationTest();
     }
 
     void cleanup()

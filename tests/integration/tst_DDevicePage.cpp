@@ -1,6 +1,7 @@
 // The device page against the simulated bus, through the real I/O threads
 // of the keyboard links: the device list loading, the selection, the signals
 // of the links and the hosted pages, and the page protocol.
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -16,7 +17,6 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
 #include "sdk/models/ModelCatalogue.h"
-#include "app/resourceInit.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/BatteryItem.h"
 #include "ui/widgets/CbNotice.h"
@@ -104,9 +104,7 @@ class tst_DDevicePage : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<hidStructInfoAll>();
-        initOrvaneResources();
-        DDataManager::getInstance()->loadTheme(0);
+        prepareApplicationTest();
     }
 
     void cleanup()

@@ -1,5 +1,6 @@
 // The Download button of the key page writes the selected keyboard's
 // profile through the device page, its links and their I/O threads.
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -9,7 +10,6 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "sdk/include/orvanesdk_xml.h"
-#include "app/resourceInit.h"
 #include "ui/widgets/CbNotice.h"
 
 #include <QSignalSpy>
@@ -22,9 +22,7 @@ class tst_DDevicePageDownload : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<hidStructInfoAll>();
-        initOrvaneResources();
-        DDataManager::getInstance()->loadTheme(0);
+        prepareApplicationTest();
     }
 
     void downloadButtonWritesTheProfile()

@@ -2,6 +2,7 @@
 // I/O threads of the keyboard links: arrivals, removals, the selection they
 // change, the order of the rows, and bursts of changes.
 #include "support/LoadedDevicePage.h"
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -13,7 +14,6 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
-#include "app/resourceInit.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -99,9 +99,7 @@ class tst_DDevicePageHotPlug : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<hidStructInfoAll>();
-        initOrvaneResources();
-        DDataManager::getInstance()->loadTheme(0);
+        prepareApplicationTest();
     }
 
     // The model's offline row becomes the keyboard's row; the keyboard is

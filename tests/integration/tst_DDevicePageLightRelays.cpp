@@ -3,6 +3,7 @@
 // engine, choosing Custom lets the picture be painted by dragging, and the
 // key page's key presses reach the engine for the receiver's light frame.
 #include "support/LoadedDevicePage.h"
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -14,7 +15,6 @@
 #include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
-#include "app/resourceInit.h"
 
 #include <QSignalSpy>
 
@@ -53,9 +53,7 @@ class tst_DDevicePageLightRelays : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<hidStructInfoAll>();
-        initOrvaneResources();
-        DDataManager::getInstance()->loadTheme(0);
+        prepareApplicationTest();
     }
 
     // Custom (10) opens the picture to painting by dragging; any other

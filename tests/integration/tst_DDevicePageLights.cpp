@@ -4,6 +4,7 @@
 // light changes and its switch to a custom slot, painting selected keys, a
 // scheme shown on the picture, and marking a scheme "Using".
 #include "support/LoadedDevicePage.h"
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -17,7 +18,6 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "sdk/include/orvanesdk_xml.h"
-#include "app/resourceInit.h"
 
 #include <QSignalSpy>
 #include <QToolButton>
@@ -192,10 +192,8 @@ private:
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<hidStructInfoAll>();
+        prepareApplicationTest();
         qRegisterMetaType<colorInfoData>();
-        initOrvaneResources();
-        DDataManager::getInstance()->loadTheme(0);
     }
 
     void theKeyboardSwitchesToACustomSlot_data()

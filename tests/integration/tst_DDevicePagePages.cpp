@@ -5,6 +5,7 @@
 // advanced-key buttons, and the refresh of a profile's bound-macro copy.
 #include "support/StoreTestSupport.h"
 #include "support/LoadedDevicePage.h"
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -18,7 +19,6 @@
 #include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
-#include "app/resourceInit.h"
 #include "ui/widgets/CbNotice.h"
 
 #include <QDir>
@@ -110,9 +110,7 @@ private:
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<hidStructInfoAll>();
-        initOrvaneResources();
-        DDataManager::getInstance()->loadTheme(0);
+        prepareApplicationTest();
     }
 
     void cleanup()

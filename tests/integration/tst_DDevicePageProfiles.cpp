@@ -4,6 +4,7 @@
 // pages, the lighting engine, and the profile operations with the reports
 // they send.
 #include "support/LoadedDevicePage.h"
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -19,7 +20,6 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "sdk/include/orvanesdk_xml.h"
-#include "app/resourceInit.h"
 #include "ui/widgets/CbNotice.h"
 
 #include <QComboBox>
@@ -69,9 +69,7 @@ class tst_DDevicePageProfiles : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<hidStructInfoAll>();
-        initOrvaneResources();
-        DDataManager::getInstance()->loadTheme(0);
+        prepareApplicationTest();
     }
 
     void loading_data()

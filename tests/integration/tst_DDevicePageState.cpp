@@ -4,6 +4,7 @@
 // acknowledgement wait, the Windows-key lock options, and the key hook when
 // the selected receiver keyboard goes away.
 #include "support/LoadedDevicePage.h"
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -14,7 +15,6 @@
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "sdk/include/orvanesdk_xml.h"
-#include "app/resourceInit.h"
 #include "ui/widgets/BatteryItem.h"
 #include "ui/widgets/CbNotice.h"
 
@@ -90,9 +90,7 @@ private:
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<hidStructInfoAll>();
-        initOrvaneResources();
-        DDataManager::getInstance()->loadTheme(0);
+        prepareApplicationTest();
     }
 
     void batteryOfTheSelectedKeyboardOnly()

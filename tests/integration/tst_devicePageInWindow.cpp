@@ -4,7 +4,6 @@
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
-#include "app/resourceInit.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -19,11 +18,6 @@ class tst_devicePageInWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        initOrvaneResources();
-    }
-
     void hostsTheDevicePage()
     {
         SimulatorHarness sim;

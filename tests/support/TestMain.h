@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/resourceInit.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -7,11 +8,13 @@
 #include <memory>
 
 // Like QTEST_MAIN, but every test process gets its own HOME, XDG folders and
-// TMPDIR before the application object exists.
+// TMPDIR before the application object exists, and the resource bundle is
+// registered as the program's entry point registers it.
 #define ORVANE_TEST_MAIN(TestObject)                                   \
     int main(int argc, char* argv[])                                   \
     {                                                                  \
         TestEnvironment environment;                                   \
+        initOrvaneResources();                                         \
         QApplication app(argc, argv);                                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                       \
         TestObject tc;                                                 \

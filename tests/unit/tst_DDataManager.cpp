@@ -1,6 +1,5 @@
 #include "app/DDataManager.h"
 #include "support/TestMain.h"
-#include "app/resourceInit.h"
 
 #include <QDir>
 #include <QFontInfo>
@@ -47,7 +46,6 @@ private:
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
         QVERIFY(m_scratch.isValid());
     }
 

@@ -1,3 +1,4 @@
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "support/HookReports.h"
@@ -5,7 +6,6 @@
 #include "app/DDataManager.h"
 #include "app/WindowsHookInterface.h"
 #include "platform/fake/FakeInputHookSource.h"
-#include "app/resourceInit.h"
 
 #include <QSignalSpy>
 
@@ -57,8 +57,7 @@ struct Press
 
 void tst_WindowsHookInterface::initTestCase()
 {
-    initOrvaneResources();
-    DDataManager::getInstance();
+    prepareApplicationTest();
 }
 
 void tst_WindowsHookInterface::init()

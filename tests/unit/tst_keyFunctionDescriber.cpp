@@ -5,7 +5,6 @@
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 #include "app/keyFunctionDescriber.h"
-#include "app/resourceInit.h"
 
 #include <QDir>
 #include <QSet>
@@ -76,7 +75,6 @@ private:
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
         QVERIFY(m_dir.isValid());
         m_profilePath = pathIn(m_dir, "appProfile_Default.xml");
         m_macroPath = pathIn(m_dir, "appMacro.xml");

@@ -2,7 +2,6 @@
 
 #include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 #include "sdk/models/ModelCatalogue.h"
-#include "app/resourceInit.h"
 
 #include <QImage>
 #include <QRect>
@@ -47,8 +46,6 @@ class tst_keyLayoutDescription : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { initOrvaneResources(); }
-
     void everyCatalogueModelHasAConsistentDescription_data()
     {
         QTest::addColumn<QString>("code");

@@ -7,7 +7,6 @@
 #include "profiles/DProfileLightDefaults.h"
 #include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
-#include "app/resourceInit.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -67,7 +66,6 @@ private:
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
         QVERIFY(m_dir.isValid());
     }
 

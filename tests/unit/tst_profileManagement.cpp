@@ -8,7 +8,6 @@
 #include "profiles/DProfileOperations.h"
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "profiles/DStoredKeyFunctions.h"
-#include "app/resourceInit.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -88,7 +87,6 @@ private:
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
         QVERIFY(m_dir.isValid());
     }
 

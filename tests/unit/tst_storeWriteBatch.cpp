@@ -12,7 +12,6 @@
 #include "profiles/DProfileFileSet.h"
 #include "profiles/DProfileLightDefaults.h"
 #include "profiles/DProfileOperations.h"
-#include "app/resourceInit.h"
 #include "sdk/store/XmlStore.h"
 
 #include <QDir>
@@ -180,7 +179,6 @@ private:
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
         QVERIFY(m_dir.isValid());
     }
 

@@ -1,3 +1,4 @@
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "support/HookReports.h"
@@ -5,7 +6,6 @@
 #include "app/DDataManager.h"
 #include "app/WindowsHookInterface.h"
 #include "platform/linux/KeyPositionTable.h"
-#include "app/resourceInit.h"
 
 #include <QProcess>
 #include <QSignalSpy>
@@ -259,8 +259,7 @@ private:
 
 void tst_X11InputHooks::initTestCase()
 {
-    initOrvaneResources();
-    DDataManager::getInstance();
+    prepareApplicationTest();
     QVERIFY2(WindowsHookInterface::capturesWholeDesktop(), "the X11 tap should serve an X11 session");
     m_injector = std::make_unique<Injector>();
     m_injector->setFastRepeat();

@@ -1,3 +1,4 @@
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -6,11 +7,8 @@
 #include "app/DThemeColor.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
-#include "app/resourceInit.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFrame>
 #include <QScreen>
 #include <QSignalSpy>
@@ -27,12 +25,7 @@ class tst_deviceListScreen : public QObject
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
-        // The pictures live beside the program; this test runs from its own
-        // folder, so it borrows the program's.
-        const QString images = QCoreApplication::applicationDirPath() + QStringLiteral("/images");
-        if (!QFileInfo::exists(images))
-            QFile::link(QStringLiteral(ORVANE_TEST_BIN_DIR "/images"), images);
+        QVERIFY(linkProgramPictures());
     }
 
     void bothKeyboardsListedFirstSelected()

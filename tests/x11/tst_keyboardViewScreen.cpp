@@ -1,3 +1,4 @@
+#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -8,7 +9,6 @@
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
 #include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
-#include "app/resourceInit.h"
 
 #include <QScreen>
 #include <QStackedLayout>
@@ -29,12 +29,7 @@ class tst_keyboardViewScreen : public QObject
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
-        // The pictures live beside the program; this test runs from its own
-        // folder, so it borrows the program's.
-        const QString images = QCoreApplication::applicationDirPath() + QStringLiteral("/images");
-        if (!QFileInfo::exists(images))
-            QVERIFY(QFile::link(QStringLiteral(ORVANE_TEST_BIN_DIR "/images"), images));
+        QVERIFY(linkProgramPictures());
     }
 
     void keyboardOnScreen_data()

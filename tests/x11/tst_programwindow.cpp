@@ -6,7 +6,6 @@
 #include "ui/mainwidget/DFrameGeometry.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "app/DStartupSettings.h"
-#include "app/resourceInit.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -66,11 +65,6 @@ class tst_ProgramWindow : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        initOrvaneResources();
-    }
-
     void init()
     {
         m_env = std::make_unique<TestEnvironment>();

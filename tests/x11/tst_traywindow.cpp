@@ -4,7 +4,6 @@
 #include "support/X11TrayHost.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "app/DStartupSettings.h"
-#include "app/resourceInit.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -32,7 +31,6 @@ class tst_TrayWindow : public QObject
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
         m_tray = std::make_unique<X11TrayHost>();
         QVERIFY(m_tray->isActive());
         QTRY_VERIFY(QSystemTrayIcon::isSystemTrayAvailable());

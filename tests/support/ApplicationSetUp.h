@@ -1,0 +1,12 @@
+#pragma once
+
+// What the program's widgets and device page expect before the first of
+// them is made: keyboard records travel in queued signals, and the data
+// manager exists with the first theme loaded. (ORVANE_TEST_MAIN registers
+// the resource bundle already.) Call it from initTestCase.
+void prepareApplicationTest();
+
+// The keyboard pictures live beside the program, and a test runs from its own
+// folder, so it borrows the program's through a link. True when the
+// pictures are there afterwards (tests running side by side share the link).
+bool linkProgramPictures();
