@@ -2,6 +2,8 @@
 
 #include "hid/DDeviceHidCmdSend.h"
 #include "hid/MainHidInterFace.h"
+#include "support/OpenedKeyboard.h"
+#include "support/ReportBytes.h"
 #include "support/ReportSink.h"
 #include "support/SimulatorHarness.h"
 
@@ -11,21 +13,14 @@
 using Builder = std::function<void(DDeviceHidCmdSend&)>;
 Q_DECLARE_METATYPE(Builder)
 
+using namespace ReportBytes;
+
 namespace {
 
 // "01 13 00 ..." with the bytes given at their positions; the rest 0.
 QByteArray report(std::initializer_list<std::pair<int, int>> bytes)
 {
-    QByteArray r(64, '\0');
-    r[0] = 0x01;
-    for (const auto& [at, value] : bytes)
-        r[at] = char(value);
-    return r;
-}
-
-QByteArray bytesOf(const SimulatedKeyboard::Report& r)
-{
-    return QByteArray(reinterpret_cast<const char*>(r.data()), int(r.size()));
+    return reportWith(bytes, reportWith({{0, 0x01}}));
 }
 
 const uchar keyBytes[8] = {0x02, 0x00, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09};
@@ -46,19 +41,12 @@ class tst_DDeviceHidCmdSend : public QObject
 
 private:
     std::unique_ptr<SimulatorHarness> m_sim;
-    std::shared_ptr<SimulatedKeyboard> m_keyboard;
-    std::unique_ptr<MainHidInterFace> m_hid;
-    std::unique_ptr<ReportSink> m_sink;
+    std::unique_ptr<OpenedKeyboard> m_opened;
 
     // The builder reports (byte 0 = 0x01) the keyboard received so far.
     QList<QByteArray> builderReports() const
     {
-        QList<QByteArray> list;
-        for (const auto& e : m_keyboard->receivedReports()) {
-            if (e.bytes[0] == 0x01)
-                list << bytesOf(e.bytes);
-        }
-        return list;
+        return receivedBytesWhere(*m_opened->keyboard(), [](const auto& r) { return r[0] == 0x01; });
     }
 
     static void addBuilderRows()
@@ -154,23 +142,14 @@ private slots:
     void init()
     {
         m_sim = std::make_unique<SimulatorHarness>();
-        m_keyboard = m_sim->plug("OV68M");
-        QVERIFY(m_keyboard);
-        m_hid = std::make_unique<MainHidInterFace>(1, QStringLiteral("OV68M"));
-        m_sink = std::make_unique<ReportSink>(m_hid.get());
-        QCOMPARE(m_hid->openDevice(QString::fromStdString(m_sim->pathOf(m_keyboard))), 0);
-        m_hid->start();
+        m_opened = std::make_unique<OpenedKeyboard>(*m_sim, "OV68M", 1);
+        QVERIFY(m_opened->isOpen());
     }
 
     void cleanup()
     {
-        m_hid->closeDevice();
-        m_hid->quit();
-        m_hid->wait();
-        QCoreApplication::sendPostedEvents();  // the sink frees what is still under way
-        m_sink.reset();
-        m_hid.reset();
-        m_keyboard.reset();
+        m_opened->close();
+        m_opened.reset();
         m_sim.reset();
     }
 
@@ -180,7 +159,7 @@ private slots:
         QFETCH(Builder, build);
         QFETCH(QByteArray, expected);
         DDeviceHidCmdSend sender;
-        sender.setHidInterface(m_hid.get());
+        sender.setHidInterface(m_opened->hid());
         build(sender);
         QTRY_COMPARE(builderReports().size(), 1);
         QCOMPARE(builderReports().front().toHex(' '), expected.toHex(' '));
@@ -191,9 +170,9 @@ private slots:
     {
         QFETCH(Builder, build);
         QFETCH(QString, failureLine);
-        m_hid->closeDevice();
+        m_opened->hid()->closeDevice();
         DDeviceHidCmdSend sender;
-        sender.setHidInterface(m_hid.get());
+        sender.setHidInterface(m_opened->hid());
         QTest::ignoreMessage(QtDebugMsg, qPrintable(failureLine));
         build(sender);
         QTest::qWait(20);
@@ -203,9 +182,9 @@ private slots:
     void lockReturnsThePushResult()
     {
         DDeviceHidCmdSend sender;
-        sender.setHidInterface(m_hid.get());
+        sender.setHidInterface(m_opened->hid());
         QCOMPARE(sender.setLockWinKeyFeatures(1, 1, 1, 1), 0);
-        m_hid->closeDevice();
+        m_opened->hid()->closeDevice();
         QTest::ignoreMessage(QtDebugMsg, "---------- *** [Lock Win] Failed *** ----------");
         QCOMPARE(sender.setLockWinKeyFeatures(1, 1, 1, 1), -1);
         DDeviceHidCmdSend unset;
@@ -216,14 +195,14 @@ private slots:
     void generatedSerialNumber()
     {
         DDeviceHidCmdSend sender;
-        sender.setHidInterface(m_hid.get());
+        sender.setHidInterface(m_opened->hid());
         const QString first = sender.writeSerialNumber(QString());
         QVERIFY2(QRegularExpression("^[0-9a-f]{32}$").match(first).hasMatch(), qPrintable(first));
         QTRY_COMPARE(builderReports().size(), 1);
         QCOMPARE(builderReports().front().mid(6, 32), first.toLatin1());
         QCOMPARE(builderReports().front().at(38), '\0');
         // The keyboard keeps what was written.
-        QTRY_COMPARE(QString::fromStdString(m_keyboard->serialNumber()), first);
+        QTRY_COMPARE(QString::fromStdString(m_opened->keyboard()->serialNumber()), first);
         QVERIFY(sender.writeSerialNumber(QString()) != first);
     }
 };

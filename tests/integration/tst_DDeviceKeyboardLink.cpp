@@ -11,9 +11,9 @@
 #include "platform/fake/FakeProgramOpener.h"
 #include "platform/fake/FakeTextPaster.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "support/ReportBytes.h"
 #include "support/SimulatorHarness.h"
 #include "sdk/include/orvanesdk_xml.h"
-#include "app/resourceInit.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -23,6 +23,8 @@
 using Bytes = QList<int>;
 using Reports = QList<Bytes>;
 Q_DECLARE_METATYPE(Reports)
+
+using namespace ReportBytes;
 
 namespace {
 
@@ -57,11 +59,6 @@ bool isHandshake(const SimulatedKeyboard::Report& r)
     return r[0] == 0x00 && r[1] == 0x00;
 }
 
-QByteArray bytes(const SimulatedKeyboard::Report& r, int from, int count)
-{
-    return QByteArray(reinterpret_cast<const char*>(r.data()) + from, count);
-}
-
 } // namespace
 
 class tst_DDeviceKeyboardLink : public QObject
@@ -84,9 +81,7 @@ private:
         m_keyboard = m_sim->plug(model, viaReceiver);
         QVERIFY(m_keyboard);
         m_keyboard->setSerialNumberRaw(serial);
-        hidStructInfoAll info;
-        qstrncpy(info.hidPath, m_sim->pathOf(m_keyboard).c_str(), sizeof info.hidPath);
-        qstrncpy(info.modelName, model, sizeof info.modelName);
+        const hidStructInfoAll info = m_sim->deviceRecord(m_keyboard);
         m_link.reset(new DDeviceKeyboardLink);
         record(m_link.get());
         m_link->openDevice(7, info);
@@ -173,12 +168,7 @@ private:
 
     QList<SimulatedKeyboard::Report> received(uint8_t command) const
     {
-        QList<SimulatedKeyboard::Report> list;
-        for (const auto& e : m_keyboard->receivedReports()) {
-            if (e.bytes[1] == command && !isHandshake(e.bytes))
-                list << e.bytes;
-        }
-        return list;
+        return receivedWhere(*m_keyboard, [command](const auto& r) { return r[1] == command && !isHandshake(r); });
     }
 
     static void addKeyFunction(const char* path, const char* usage, const char* type, const QByteArray& value)
@@ -189,7 +179,6 @@ private:
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
         QVERIFY(m_dir.isValid());
     }
 
@@ -299,9 +288,7 @@ private slots:
             else
                 m_keyboard->setSilentCommand(uint8_t(command), true);
         }
-        hidStructInfoAll info;
-        qstrncpy(info.hidPath, m_sim->pathOf(m_keyboard).c_str(), sizeof info.hidPath);
-        qstrncpy(info.modelName, "OV61", sizeof info.modelName);
+        const hidStructInfoAll info = m_sim->deviceRecord(m_keyboard);
         m_link.reset(new DDeviceKeyboardLink);
         m_link->openDevice(1, info);
         // The handshake goes on regardless, once a second.
@@ -350,7 +337,7 @@ private slots:
         }
         QVERIFY(QRegularExpression("^[0-9a-f]{32}$").match(m_link->currentSN()).hasMatch());
         QCOMPARE(writes.size(), 1);
-        QCOMPARE(bytes(writes[0], 6, 32), m_link->currentSN().toLatin1());
+        QCOMPARE(bytesOf(writes[0]).mid(6, 32), m_link->currentSN().toLatin1());
         QCOMPARE(QString::fromStdString(m_keyboard->serialNumber()), m_link->currentSN());
     }
 
@@ -368,7 +355,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(received(0x15).size(), 3, 5000);
         QCOMPARE(m_link->currentSN(), generated);
         for (const auto& write : received(0x15))
-            QCOMPARE(bytes(write, 6, 32), generated.toLatin1());
+            QCOMPARE(bytesOf(write).mid(6, 32), generated.toLatin1());
         QCOMPARE(m_keyboard->serialNumber(), std::string());
         // Every answer runs the inquiries again.
         QTRY_COMPARE_WITH_TIMEOUT(received(0x06).size(), 3, 5000);
@@ -587,7 +574,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(received(0x04).size(), 1, 5000);
         const auto echo = received(0x04).first();
         QCOMPARE(echo[5], uint8_t(0x15));
-        QCOMPARE(bytes(echo, 6, 14), QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x00", 14));
+        QCOMPARE(bytesOf(echo).mid(6, 14), QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x00", 14));
     }
 
     void keyReportEcho_data()
@@ -640,7 +627,7 @@ private slots:
         QList<QByteArray> sent;
         for (const auto& r : received(0x03)) {
             QCOMPARE(r[5], uint8_t(9));
-            sent << bytes(r, 6, 8);
+            sent << bytesOf(r).mid(6, 8);
         }
         QCOMPARE(sent, echoes);
     }

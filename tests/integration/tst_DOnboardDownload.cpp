@@ -2,6 +2,7 @@
 // keyboard: what the keyboard stores afterwards equals what the profile
 // holds, acknowledgements lost once or for good, write failures, refusals
 // and a keyboard that is not there.
+#include "support/ReportBytes.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -13,26 +14,12 @@
 #include <QTemporaryDir>
 #include <memory>
 
+using namespace ReportBytes;
 using namespace StoreTestSupport;
 using Outcome = DOnboardDownload::Outcome;
 Q_DECLARE_METATYPE(Outcome)
 
 namespace {
-
-QByteArray hex(const char* spaced)
-{
-    return QByteArray::fromHex(QByteArray(spaced).replace(' ', ""));
-}
-
-QByteArray bytesOf(const std::vector<uint8_t>& v)
-{
-    return QByteArray(reinterpret_cast<const char*>(v.data()), int(v.size()));
-}
-
-QByteArray padded(const QByteArray& bytes, int size)
-{
-    return bytes + QByteArray(size - bytes.size(), '\0');
-}
 
 // Keys 4.. with no function of their own, as far as the list goes, after
 // the given first entries: plain keys but for the three media keys.
@@ -90,9 +77,7 @@ private:
         m_magnetic = magnetic;
         m_keyboard = m_sim->plug(model);
         QVERIFY(m_keyboard);
-        hidStructInfoAll info;
-        qstrncpy(info.hidPath, m_sim->pathOf(m_keyboard).c_str(), sizeof info.hidPath);
-        qstrncpy(info.modelName, model, sizeof info.modelName);
+        const hidStructInfoAll info = m_sim->deviceRecord(m_keyboard);
         m_link = std::make_unique<DDeviceKeyboardLink>();
         connect(m_link.get(), &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, m_download.get(),
                 &DOnboardDownload::onRuningOnboard0x19Cmd);
@@ -142,12 +127,7 @@ private:
 
     QList<QByteArray> received(uint8_t command) const
     {
-        QList<QByteArray> out;
-        for (const auto& e : m_keyboard->receivedReports()) {
-            if (e.bytes[1] == command)
-                out << QByteArray(reinterpret_cast<const char*>(e.bytes.data()), 64);
-        }
-        return out;
+        return receivedBytesWhere(*m_keyboard, [command](const auto& r) { return r[1] == command; });
     }
 
     void verifyMacroSlotsCleared(int from)
@@ -189,9 +169,7 @@ void tst_DOnboardDownload::init()
     m_folder = m_dir->path();
     for (int layer = 0; layer < 2; ++layer) {
         const QByteArray path = layerPath(layer);
-        QVERIFY(COrvaneXML_CreateXMLFile(path.constData()));
-        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(path.constData(), "1", "Profile1", 0));
-        QVERIFY(COrvaneXML_ModifyXMLFileProfileIndex(path.constData(), 1));
+        QVERIFY(createLayerFile(path, 1, 1));
     }
     m_seniorPath = QFile::encodeName(m_dir->filePath(QStringLiteral("SeniorKeyConfig.xml")));
     QVERIFY(COrvaneXML_SeniorKey_CreateXMLFile(m_seniorPath.constData()));

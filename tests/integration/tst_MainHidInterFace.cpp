@@ -1,6 +1,7 @@
 #include "support/TestMain.h"
 
 #include "hid/MainHidInterFace.h"
+#include "support/OpenedKeyboard.h"
 #include "support/ReportSink.h"
 #include "support/SimulatorHarness.h"
 
@@ -58,40 +59,19 @@ class tst_MainHidInterFace : public QObject
 private:
     std::unique_ptr<SimulatorHarness> m_sim;
 
-    struct Opened
+    OpenedKeyboard open(const char* model, bool start = true, bool viaReceiver = false)
     {
-        std::shared_ptr<SimulatedKeyboard> keyboard;
-        std::unique_ptr<MainHidInterFace> hid;
-        std::unique_ptr<ReportSink> sink;
-    };
-
-    Opened open(const char* model, bool start = true, bool viaReceiver = false)
-    {
-        Opened o;
-        o.keyboard = m_sim->plug(model, viaReceiver);
-        if (!o.keyboard)
-            return o;
-        o.hid = std::make_unique<MainHidInterFace>(7, QString::fromLatin1(model));
-        o.sink = std::make_unique<ReportSink>(o.hid.get());
-        if (o.hid->openDevice(QString::fromStdString(m_sim->pathOf(o.keyboard))) == 0 && start)
-            o.hid->start();
-        return o;
+        return OpenedKeyboard(*m_sim, model, 7, start, viaReceiver);
     }
 
-    static void close(Opened& o)
-    {
-        o.hid->closeDevice();
-        o.hid->quit();
-        QVERIFY(o.hid->wait(2000));
-        QCoreApplication::sendPostedEvents();
-    }
+    static void close(OpenedKeyboard& o) { QVERIFY(o.close(2000)); }
 
     // Waits until the handshake-free traffic has settled (the 0x14 inquiry
     // is written and answered).
-    static void settle(Opened& o)
+    static void settle(OpenedKeyboard& o)
     {
-        QTRY_COMPARE(o.sink->serialNumbers.size(), 1);
-        o.keyboard->clearLog();
+        QTRY_COMPARE(o.sink()->serialNumbers.size(), 1);
+        o.keyboard()->clearLog();
     }
 
 private slots:
@@ -104,34 +84,34 @@ private slots:
 
     void firstWriteIsTheSerialInquiryAndItsAnswerGoesToSerialSignal()
     {
-        Opened o = open("OV68M");
-        QVERIFY(o.hid && o.hid->isRunning());
-        QTRY_VERIFY(!o.keyboard->receivedReports().empty());
-        const auto first = o.keyboard->receivedReports().front().bytes;
+        OpenedKeyboard o = open("OV68M");
+        QVERIFY(o.hid() && o.hid()->isRunning());
+        QTRY_VERIFY(!o.keyboard()->receivedReports().empty());
+        const auto first = o.keyboard()->receivedReports().front().bytes;
         QCOMPARE(int(first[0]), 0x00);
         QCOMPARE(int(first[1]), 0x14);
         for (int i = 2; i < 64; ++i)
             QCOMPARE(int(first[i]), 0);
-        QTRY_COMPARE(o.sink->serialNumbers.size(), 1);
-        QCOMPARE(o.sink->serialNames.front(), QStringLiteral("OV68M"));
-        QCOMPARE(o.sink->serialNumbers.front().mid(6, 32).toStdString(), o.keyboard->serialNumber());
-        QVERIFY(o.sink->data.isEmpty());
+        QTRY_COMPARE(o.sink()->serialNumbers.size(), 1);
+        QCOMPARE(o.sink()->serialNames.front(), QStringLiteral("OV68M"));
+        QCOMPARE(o.sink()->serialNumbers.front().mid(6, 32).toStdString(), o.keyboard()->serialNumber());
+        QVERIFY(o.sink()->data.isEmpty());
 
         // A serial report that comes again goes the same way, every other
         // report to the data signal with the length read and the index.
         SimulatedKeyboard::Report again{};
         again[1] = 0x15;
-        o.keyboard->injectInput(again);
+        o.keyboard()->injectInput(again);
         SimulatedKeyboard::Report other{};
         other[1] = 0x0A;
         other[63] = 0x77;
-        o.keyboard->injectInput(other, 40);
-        QTRY_COMPARE(o.sink->serialNumbers.size(), 2);
-        QTRY_COMPARE(o.sink->data.size(), 1);
-        QCOMPARE(o.sink->data.front().length, 40);
-        QCOMPARE(o.sink->data.front().threadIndex, 7);
-        QCOMPARE(int(uchar(o.sink->data.front().bytes[1])), 0x0A);
-        QCOMPARE(int(uchar(o.sink->data.front().bytes[63])), 0);  // nothing behind a short report
+        o.keyboard()->injectInput(other, 40);
+        QTRY_COMPARE(o.sink()->serialNumbers.size(), 2);
+        QTRY_COMPARE(o.sink()->data.size(), 1);
+        QCOMPARE(o.sink()->data.front().length, 40);
+        QCOMPARE(o.sink()->data.front().threadIndex, 7);
+        QCOMPARE(int(uchar(o.sink()->data.front().bytes[1])), 0x0A);
+        QCOMPARE(int(uchar(o.sink()->data.front().bytes[63])), 0);  // nothing behind a short report
         close(o);
     }
 
@@ -149,11 +129,11 @@ private slots:
 
     void handshakeEverySecond()
     {
-        Opened o = open("OV61M");
+        OpenedKeyboard o = open("OV61M");
         settle(o);
         QTest::qWait(3300);
         std::vector<int64_t> times;
-        for (const auto& e : o.keyboard->receivedReports()) {
+        for (const auto& e : o.keyboard()->receivedReports()) {
             if (e.bytes[1] == 0x00) {
                 QCOMPARE(int(e.bytes[0]), 0);
                 QCOMPARE(int(e.bytes[5]), 1);
@@ -171,13 +151,13 @@ private slots:
 
     void writesAndReadsAlternateWithPacing()
     {
-        Opened o = open("OV61M");
+        OpenedKeyboard o = open("OV61M");
         settle(o);
         for (int i = 0; i < 40; ++i)
-            QCOMPARE(o.hid->queueCmdReport(command(0x16, uchar(i)).data()), 0);
-        QTRY_COMPARE(countCommand(*o.keyboard, 0x16), 40);
-        const auto log = written(*o.keyboard);
-        const auto polls = o.keyboard->readPolls();
+            QCOMPARE(o.hid()->queueCmdReport(command(0x16, uchar(i)).data()), 0);
+        QTRY_COMPARE(countCommand(*o.keyboard(), 0x16), 40);
+        const auto log = written(*o.keyboard());
+        const auto polls = o.keyboard()->readPolls();
         std::vector<int64_t> writes;
         for (const auto& w : log) {
             if (w.command == 0x16) {
@@ -213,73 +193,73 @@ private slots:
     {
         QFETCH(QString, model);
         QFETCH(int, batch);
-        Opened o = open(model.toLatin1().constData());
-        QCOMPARE(o.hid->streamBatchLimit(), batch - 1);
+        OpenedKeyboard o = open(model.toLatin1().constData());
+        QCOMPARE(o.hid()->streamBatchLimit(), batch - 1);
         settle(o);
 
         // Streaming off: pushes are accepted and nothing is queued.
-        QCOMPARE(o.hid->queueStreamReport(streamReport(200).data()), 0);
-        o.hid->setStreamEnabled(true);
+        QCOMPARE(o.hid()->queueStreamReport(streamReport(200).data()), 0);
+        o.hid()->setStreamEnabled(true);
         for (int i = 0; i < batch - 1; ++i)
-            QCOMPARE(o.hid->queueStreamReport(streamReport(uchar(i)).data()), 0);
+            QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(i)).data()), 0);
         QTest::qWait(60);
-        QCOMPARE(countCommand(*o.keyboard, 0x0E), 0);  // held until complete
+        QCOMPARE(countCommand(*o.keyboard(), 0x0E), 0);  // held until complete
 
-        QCOMPARE(o.hid->queueStreamReport(streamReport(uchar(batch - 1)).data()), 0);
+        QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(batch - 1)).data()), 0);
         for (int i = 0; i < 3; ++i)  // while the batch drains: dropped
-            QCOMPARE(o.hid->queueStreamReport(streamReport(uchar(100 + i)).data()), 0);
-        QTRY_COMPARE(countCommand(*o.keyboard, 0x0E), batch);
+            QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(100 + i)).data()), 0);
+        QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), batch);
         QTest::qWait(30);
-        QCOMPARE(countCommand(*o.keyboard, 0x0E), batch);
+        QCOMPARE(countCommand(*o.keyboard(), 0x0E), batch);
         int expected = 0;
-        for (const auto& w : written(*o.keyboard)) {
+        for (const auto& w : written(*o.keyboard())) {
             if (w.command == 0x0E)
                 QCOMPARE(int(w.marker), expected++);
         }
 
         // The queue is empty again: the next push opens a new batch.
-        QCOMPARE(o.hid->queueStreamReport(streamReport(50).data()), 0);
+        QCOMPARE(o.hid()->queueStreamReport(streamReport(50).data()), 0);
         QTest::qWait(40);
-        QCOMPARE(countCommand(*o.keyboard, 0x0E), batch);
+        QCOMPARE(countCommand(*o.keyboard(), 0x0E), batch);
 
         // Streaming off keeps a queued batch unwritten.
         for (int i = 1; i < batch - 1; ++i)
-            o.hid->queueStreamReport(streamReport(uchar(50 + i)).data());
-        o.hid->setStreamEnabled(false);
-        o.hid->queueStreamReport(streamReport(99).data());
+            o.hid()->queueStreamReport(streamReport(uchar(50 + i)).data());
+        o.hid()->setStreamEnabled(false);
+        o.hid()->queueStreamReport(streamReport(99).data());
         QTest::qWait(40);
-        QCOMPARE(countCommand(*o.keyboard, 0x0E), batch);
-        o.hid->setStreamEnabled(true);
-        o.hid->queueStreamReport(streamReport(uchar(50 + batch - 1)).data());
-        QTRY_COMPARE(countCommand(*o.keyboard, 0x0E), 2 * batch);
+        QCOMPARE(countCommand(*o.keyboard(), 0x0E), batch);
+        o.hid()->setStreamEnabled(true);
+        o.hid()->queueStreamReport(streamReport(uchar(50 + batch - 1)).data());
+        QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), 2 * batch);
         close(o);
     }
 
     void commandOvertakesADrainingBatch()
     {
-        Opened o = open("OV68M");
+        OpenedKeyboard o = open("OV68M");
         settle(o);
-        o.hid->setStreamEnabled(true);
+        o.hid()->setStreamEnabled(true);
         // A busy machine may let the whole batch drain before the command is
         // pushed; then the round proves nothing and runs again.
         for (int attempt = 0; attempt < 10; ++attempt) {
-            o.keyboard->clearLog();
+            o.keyboard()->clearLog();
             for (int i = 0; i < 11; ++i)
-                o.hid->queueStreamReport(streamReport(uchar(i)).data());
+                o.hid()->queueStreamReport(streamReport(uchar(i)).data());
             // Catch the batch while it drains (it takes some 22 ms).
             QElapsedTimer clock;
             clock.start();
-            while (countCommand(*o.keyboard, 0x0E) < 1 && clock.elapsed() < 2000)
+            while (countCommand(*o.keyboard(), 0x0E) < 1 && clock.elapsed() < 2000)
                 QThread::usleep(50);
-            const int before = countCommand(*o.keyboard, 0x0E);
-            QCOMPARE(o.hid->queueCmdReport(command(0x09).data()), 0);
-            QTRY_COMPARE(countCommand(*o.keyboard, 0x0E), 11);
-            QTRY_COMPARE(countCommand(*o.keyboard, 0x09), 1);
+            const int before = countCommand(*o.keyboard(), 0x0E);
+            QCOMPARE(o.hid()->queueCmdReport(command(0x09).data()), 0);
+            QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), 11);
+            QTRY_COMPARE(countCommand(*o.keyboard(), 0x09), 1);
             if (before >= 10)
                 continue;
             int streamBeforeCommand = -1;
             int seen = 0;
-            for (const auto& w : written(*o.keyboard)) {
+            for (const auto& w : written(*o.keyboard())) {
                 if (w.command == 0x0E)
                     ++seen;
                 else if (w.command == 0x09)
@@ -295,57 +275,57 @@ private slots:
 
     void writeFailuresAreCounted()
     {
-        Opened o = open("OV61M");
+        OpenedKeyboard o = open("OV61M");
         settle(o);
-        o.keyboard->failWrites(3);
+        o.keyboard()->failWrites(3);
         QTest::ignoreMessage(QtDebugMsg, "-----------------------------------------****************** Send error, Cmd: 24");
         QTest::ignoreMessage(QtDebugMsg, "-----------------------------------------****************** Send error, Cmd: 23");
         QTest::ignoreMessage(QtDebugMsg, "-----------------------------------------****************** Send error, Cmd: 42");
-        o.hid->queueCmdReport(command(0x18).data());
-        o.hid->queueCmdReport(command(0x17).data());
-        o.hid->queueCmdReport(command(0x2A).data());
-        o.hid->queueCmdReport(command(0x16).data());
-        QTRY_COMPARE(countCommand(*o.keyboard, 0x16), 1);
-        QCOMPARE(o.hid->writeFailureCount(), 3);
-        QCOMPARE(o.hid->commandWriteFailureCount(), 3);
-        QCOMPARE(countCommand(*o.keyboard, 0x18), 0);  // dropped, not resent
+        o.hid()->queueCmdReport(command(0x18).data());
+        o.hid()->queueCmdReport(command(0x17).data());
+        o.hid()->queueCmdReport(command(0x2A).data());
+        o.hid()->queueCmdReport(command(0x16).data());
+        QTRY_COMPARE(countCommand(*o.keyboard(), 0x16), 1);
+        QCOMPARE(o.hid()->writeFailureCount(), 3);
+        QCOMPARE(o.hid()->commandWriteFailureCount(), 3);
+        QCOMPARE(countCommand(*o.keyboard(), 0x18), 0);  // dropped, not resent
         close(o);
     }
 
     void readFailuresAndFloodsKeepTheLoopGoing()
     {
-        Opened o = open("OV61M");
+        OpenedKeyboard o = open("OV61M");
         settle(o);
-        o.keyboard->failReads(20);
-        o.keyboard->flood(0x01, 300);
-        o.hid->queueCmdReport(command(0x16).data());
-        QTRY_COMPARE(countCommand(*o.keyboard, 0x16), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(o.sink->data.size(), 300, 10000);
+        o.keyboard()->failReads(20);
+        o.keyboard()->flood(0x01, 300);
+        o.hid()->queueCmdReport(command(0x16).data());
+        QTRY_COMPARE(countCommand(*o.keyboard(), 0x16), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(o.sink()->data.size(), 300, 10000);
         close(o);
     }
 
     void unplugMidTransfer()
     {
-        Opened o = open("OV61M");
+        OpenedKeyboard o = open("OV61M");
         settle(o);
-        o.keyboard->unplugAfterWrites(3);
+        o.keyboard()->unplugAfterWrites(3);
         for (int i = 0; i < 10; ++i)
-            o.hid->queueCmdReport(command(0x17, uchar(i)).data());
-        QTRY_COMPARE(o.hid->commandWriteFailureCount(), 7);
-        QCOMPARE(countCommand(*o.keyboard, 0x17), 3);
+            o.hid()->queueCmdReport(command(0x17, uchar(i)).data());
+        QTRY_COMPARE(o.hid()->commandWriteFailureCount(), 7);
+        QCOMPARE(countCommand(*o.keyboard(), 0x17), 3);
         QVERIFY(m_sim->bus().keyboards().empty());
         close(o);
     }
 
     void closingTwiceIsHarmless()
     {
-        Opened o = open("OV61M");
-        QCOMPARE(o.hid->closeDevice(), 0);
-        QVERIFY(!o.hid->isOpen());
-        QCOMPARE(o.hid->closeDevice(), 0);
-        QVERIFY(o.hid->wait(2000));
+        OpenedKeyboard o = open("OV61M");
+        QCOMPARE(o.hid()->closeDevice(), 0);
+        QVERIFY(!o.hid()->isOpen());
+        QCOMPARE(o.hid()->closeDevice(), 0);
+        QVERIFY(o.hid()->wait(2000));
         const uchar report[64] = {1, 0x16};
-        QCOMPARE(o.hid->queueCmdReport(report), -1);
+        QCOMPARE(o.hid()->queueCmdReport(report), -1);
         QCoreApplication::sendPostedEvents();
     }
 
@@ -355,39 +335,39 @@ private slots:
     {
         QRandomGenerator random(20261210);
         for (int round = 0; round < 40; ++round) {
-            Opened o = open(round % 2 ? "OV68M" : "OV84W", true, round % 4 == 3);
-            QVERIFY(o.hid);
-            o.keyboard->flood(0x0A, 50);
-            o.keyboard->setAnswerDelayMs(int(random.bounded(3)));
-            o.hid->setStreamEnabled(true);
+            OpenedKeyboard o = open(round % 2 ? "OV68M" : "OV84W", true, round % 4 == 3);
+            QVERIFY(o.hid());
+            o.keyboard()->flood(0x0A, 50);
+            o.keyboard()->setAnswerDelayMs(int(random.bounded(3)));
+            o.hid()->setStreamEnabled(true);
             for (int i = 0; i < 30; ++i) {
-                o.hid->queueCmdReport(command(0x16).data());
-                o.hid->queueStreamReport(streamReport(uchar(i)).data());
+                o.hid()->queueCmdReport(command(0x16).data());
+                o.hid()->queueStreamReport(streamReport(uchar(i)).data());
             }
             QThread::usleep(random.bounded(3000));
-            QCOMPARE(o.hid->closeDevice(), 0);
-            QVERIFY(o.hid->wait(2000));
+            QCOMPARE(o.hid()->closeDevice(), 0);
+            QVERIFY(o.hid()->wait(2000));
             QCoreApplication::sendPostedEvents();
-            m_sim->bus().unplug(o.keyboard);
+            m_sim->bus().unplug(o.keyboard());
         }
     }
 
     void receiverKeyboardAwayAnswersNothingButReportsItsState()
     {
-        Opened o = open("OV84W", true, true);
-        QTRY_COMPARE(o.sink->serialNumbers.size(), 1);
-        o.keyboard->setOnline(false);
-        QTRY_COMPARE(o.sink->data.size(), 1);
-        const QByteArray state = o.sink->data.front().bytes;
+        OpenedKeyboard o = open("OV84W", true, true);
+        QTRY_COMPARE(o.sink()->serialNumbers.size(), 1);
+        o.keyboard()->setOnline(false);
+        QTRY_COMPARE(o.sink()->data.size(), 1);
+        const QByteArray state = o.sink()->data.front().bytes;
         QCOMPARE(int(state[1]), 0x01);
         QCOMPARE(int(state[11]), 1);
         QCOMPARE(int(state[12]), 1);
-        o.hid->queueCmdReport(command(0x09).data());
+        o.hid()->queueCmdReport(command(0x09).data());
         QTest::qWait(50);
-        QCOMPARE(o.sink->data.size(), 1);
-        o.keyboard->setOnline(true);
-        QTRY_COMPARE(o.sink->data.size(), 2);
-        QCOMPARE(int(o.sink->data.back().bytes[12]), 0);
+        QCOMPARE(o.sink()->data.size(), 1);
+        o.keyboard()->setOnline(true);
+        QTRY_COMPARE(o.sink()->data.size(), 2);
+        QCOMPARE(int(o.sink()->data.back().bytes[12]), 0);
         close(o);
     }
 };

@@ -6,6 +6,8 @@
 #include "support/TestMain.h"
 
 #include "hid/MainHidInterFace.h"
+#include "support/OpenedKeyboard.h"
+#include "support/ReportBytes.h"
 #include "support/ReportSink.h"
 #include "support/SimulatorHarness.h"
 #include "sdk/light/LightEffectSettings.h"
@@ -16,6 +18,8 @@
 
 #include <cstring>
 #include <memory>
+
+using namespace ReportBytes;
 
 namespace {
 
@@ -77,29 +81,22 @@ QColor paintOf(int row, int column)
 struct Rig
 {
     SimulatorHarness sim;
-    std::shared_ptr<SimulatedKeyboard> keyboard;
-    std::unique_ptr<MainHidInterFace> hid;
-    std::unique_ptr<ReportSink> sink;
+    std::unique_ptr<OpenedKeyboard> opened;
     QWidget picture;
     lightDealMain engine;
 
     bool open(bool viaReceiver)
     {
         const char* model = viaReceiver ? "OV84W" : "OV82";
-        keyboard = sim.plug(model, viaReceiver);
-        if (!keyboard)
+        opened = std::make_unique<OpenedKeyboard>(sim, model, 0, true, viaReceiver);
+        if (!opened->isOpen())
             return false;
-        hid = std::make_unique<MainHidInterFace>(0, QString::fromLatin1(model));
-        sink = std::make_unique<ReportSink>(hid.get());
-        if (hid->openDevice(QString::fromStdString(sim.pathOf(keyboard))) != 0)
-            return false;
-        hid->start();
         hidStructInfoAll info;
         std::strcpy(info.modelName, model);
         info.isOnline = 1;
         info.is24G = viaReceiver ? 1 : 0;
         engine.setHidDeviceInfo(info);
-        engine.setHidInterface(hid.get());
+        engine.setHidInterface(opened->hid());
 
         lightDealMain::KeyCapGrid grid{};
         for (int row = 0; row < rows; ++row) {
@@ -119,13 +116,13 @@ struct Rig
     // so everything before it has reached the keyboard.
     bool flush()
     {
-        const int before = keyboard->receivedCount(0x13);
+        const int before = opened->keyboard()->receivedCount(0x13);
         uchar inquiry[64] = {0x01, 0x13, 0x02};
-        if (hid->queueCmdReport(inquiry) < 0)
+        if (opened->hid()->queueCmdReport(inquiry) < 0)
             return false;
         QElapsedTimer timer;
         timer.start();
-        while (keyboard->receivedCount(0x13) == before) {
+        while (opened->keyboard()->receivedCount(0x13) == before) {
             if (timer.elapsed() > 5000)
                 return false;
             QTest::qWait(5);
@@ -133,24 +130,15 @@ struct Rig
         return true;
     }
 
-    std::vector<SimulatedKeyboard::Report> customReports() const
+    QList<SimulatedKeyboard::Report> customReports() const
     {
-        std::vector<SimulatedKeyboard::Report> list;
-        for (const SimulatedKeyboard::LoggedReport& logged : keyboard->receivedReports()) {
-            if (logged.bytes[0] == 0x01 && logged.bytes[1] == customColourCommand)
-                list.push_back(logged.bytes);
-        }
-        return list;
+        return receivedWhere(*opened->keyboard(), [](const auto& r) { return r[0] == 0x01 && r[1] == customColourCommand; });
     }
 
     ~Rig()
     {
-        if (hid) {
-            hid->closeDevice();
-            hid->quit();
-            hid->wait(2000);
-        }
-        QCoreApplication::sendPostedEvents();
+        if (opened)
+            opened->close(2000);
     }
 };
 
@@ -182,7 +170,7 @@ private slots:
         Rig rig;
         QVERIFY(rig.open(viaReceiver));
         QVERIFY(rig.flush());
-        rig.keyboard->clearLog();
+        rig.opened->keyboard()->clearLog();
 
         rig.engine.writeCustomLightColors(mode, index);
 
@@ -204,7 +192,7 @@ private slots:
         }
 
         QVERIFY(rig.flush());
-        const std::vector<SimulatedKeyboard::Report> reports = rig.customReports();
+        const QList<SimulatedKeyboard::Report> reports = rig.customReports();
         if (!uploads) {
             QCOMPARE(int(reports.size()), 0);
             return;
@@ -220,16 +208,16 @@ private slots:
             QCOMPARE(int(report[5]), length);
             for (int i = 6 + length; i < 64; ++i)
                 QCOMPARE(int(report[i]), 0);
-            received += QByteArray(reinterpret_cast<const char*>(report.data()) + 6, length);
-            QCOMPARE(rig.keyboard->customColours(lightDealMain::engineCustomSlot, packet),
+            received += bytesOf(report).mid(6, length);
+            QCOMPARE(rig.opened->keyboard()->customColours(lightDealMain::engineCustomSlot, packet),
                      std::vector<uint8_t>(report.begin() + 6, report.begin() + 6 + length));
         }
         QCOMPARE(received, expected);
-        const std::vector<uint8_t> first = rig.keyboard->customColours(lightDealMain::engineCustomSlot, 0);
+        const std::vector<uint8_t> first = rig.opened->keyboard()->customColours(lightDealMain::engineCustomSlot, 0);
         QCOMPARE(std::vector<uint8_t>(first.begin(), first.begin() + 3), (std::vector<uint8_t>{255, 0, 0}));
-        const std::vector<uint8_t> last = rig.keyboard->customColours(lightDealMain::engineCustomSlot, 7);
+        const std::vector<uint8_t> last = rig.opened->keyboard()->customColours(lightDealMain::engineCustomSlot, 7);
         QCOMPARE(std::vector<uint8_t>(last.end() - 3, last.end()), (std::vector<uint8_t>{1, 2, 3}));
-        QVERIFY(rig.keyboard->customColours(0, 0).empty());
+        QVERIFY(rig.opened->keyboard()->customColours(0, 0).empty());
     }
 
     // A keyboard that can no longer take reports: every packet is tried and
@@ -238,7 +226,7 @@ private slots:
     {
         Rig rig;
         QVERIFY(rig.open(true));
-        rig.hid->closeDevice();
+        rig.opened->hid()->closeDevice();
         for (int packet = 0; packet < 8; ++packet)
             QTest::ignoreMessage(QtDebugMsg, "USB serial port [Write custom-Led] Failed ...");
         rig.engine.writeCustomLightColors(0, 1);

@@ -22,3 +22,11 @@ std::string SimulatorHarness::pathOf(const std::shared_ptr<SimulatedKeyboard>& k
 {
     return m_bus->pathOf(keyboard);
 }
+
+hidStructInfoAll SimulatorHarness::deviceRecord(const std::shared_ptr<SimulatedKeyboard>& keyboard) const
+{
+    hidStructInfoAll info;
+    qstrncpy(info.hidPath, pathOf(keyboard).c_str(), sizeof info.hidPath);
+    qstrncpy(info.modelName, keyboard->model().code.toLatin1().constData(), sizeof info.modelName);
+    return info;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hid/hidStructInfoAll.h"
 #include "sim/SimulatedBus.h"
 
 #include <memory>
@@ -19,6 +20,9 @@ public:
     // catalogue does not know.
     std::shared_ptr<SimulatedKeyboard> plug(const char* modelCode, bool viaReceiver = false);
     std::string pathOf(const std::shared_ptr<SimulatedKeyboard>& keyboard) const;
+    // The device-list record of a plugged keyboard as far as opening its
+    // link takes: its path and its model.
+    hidStructInfoAll deviceRecord(const std::shared_ptr<SimulatedKeyboard>& keyboard) const;
 
 private:
     std::shared_ptr<SimulatedBus> m_bus;

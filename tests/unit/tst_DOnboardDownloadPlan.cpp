@@ -1,6 +1,7 @@
 // One attempt of the on-board download worked out from real profile files:
 // the packet rule, the order of key-map, macro and advanced-key reports,
 // the slot clearing, and what is refused before anything is sent.
+#include "support/ReportBytes.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -8,6 +9,7 @@
 
 #include <QTemporaryDir>
 
+using namespace ReportBytes;
 using namespace StoreTestSupport;
 using Step = DOnboardDownloadPlan::Step;
 
@@ -77,11 +79,6 @@ QByteArray entriesOf(const QVector<Step>& steps, int layerCode)
     return out;
 }
 
-QByteArray hex(const char* spaced)
-{
-    return QByteArray::fromHex(QByteArray(spaced).replace(' ', ""));
-}
-
 seniorKeyInfoStu seniorRecord(int index, int type, const QByteArray& key0)
 {
     seniorKeyInfoStu r;
@@ -145,10 +142,7 @@ void tst_DOnboardDownloadPlan::init()
     QVERIFY(QDir().mkpath(m_folder));
     for (int layer = 0; layer < 2; ++layer) {
         const QByteArray path = layerPath(layer);
-        QVERIFY(COrvaneXML_CreateXMLFile(path.constData()));
-        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(path.constData(), "1", "Profile1", 0));
-        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(path.constData(), "2", "Profile2", 0));
-        QVERIFY(COrvaneXML_ModifyXMLFileProfileIndex(path.constData(), 2));
+        QVERIFY(createLayerFile(path, 2, 2));
     }
 }
 
@@ -236,7 +230,7 @@ void tst_DOnboardDownloadPlan::macroKeysTakeSlotsInKeyOrder()
     // Slot 0: macro 1 played multiple times (mode 2 -> 1), three times,
     // its two events (the press's pause is the release's delay, 25).
     const OnboardReport& first = plan.steps()[0].report;
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(first.data()), 22).toHex(' '),
+    QCOMPARE(bytesOf(first).left(22).toHex(' '),
              hex("01 18 00 00 00 3A 00 01 00 08 00 03 00 00 04 10 00 19 04 00 00 00").toHex(' '));
     // Slot 3 comes from the FN layer's own copy of macro 2.
     const Step& fnMacro = plan.steps()[5 + 5 + 1 + 5 + 1];

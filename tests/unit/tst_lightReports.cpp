@@ -1,6 +1,7 @@
 // The lighting reports byte for byte: the keyboard and side effect reports
 // with their stamp, the effect report that closes a custom colour upload,
 // and the eight custom colour packets of one upload.
+#include "support/ReportBytes.h"
 #include "support/TestMain.h"
 
 #include "hid/reports/DCustomLightReport.h"
@@ -11,21 +12,9 @@
 using Build = std::function<std::array<uint8_t, 64>()>;
 Q_DECLARE_METATYPE(Build)
 
+using namespace ReportBytes;
+
 namespace {
-
-QByteArray bytesOf(const std::array<uint8_t, 64>& r)
-{
-    return QByteArray(reinterpret_cast<const char*>(r.data()), int(r.size()));
-}
-
-// 64 zero bytes with the given bytes set.
-QByteArray report(std::initializer_list<std::pair<int, int>> bytes)
-{
-    QByteArray r(64, '\0');
-    for (const auto& [at, value] : bytes)
-        r[at] = char(value);
-    return r;
-}
 
 colorInfoData record(int effect, int fullColor)
 {
@@ -36,7 +25,7 @@ colorInfoData record(int effect, int fullColor)
 // The report record() gives, with the frame, byte 16 and the stamp bytes given.
 QByteArray effectReport(int command, int length, int effect, int byte16, int stampHigh, int stampLow)
 {
-    return report({{0, 0x01}, {1, command}, {5, length}, {6, effect}, {7, 3}, {8, 1}, {9, 255}, {10, 128},
+    return reportWith({{0, 0x01}, {1, command}, {5, length}, {6, effect}, {7, 3}, {8, 1}, {9, 255}, {10, 128},
                    {11, 7}, {12, 1}, {13, 2}, {14, 3}, {15, 5}, {16, byte16}, {17, 9}, {62, stampHigh},
                    {63, stampLow}});
 }
@@ -77,14 +66,14 @@ private slots:
         QTest::newRow("levels 1 go out as 0, values cut to 8 bits") << Build([] {
             colorInfoData info{0, 2, 1, 1, 256 + 17, 0, 0, 0, 0, 0, 0, 0, 0, 0};
             return B::keyboardEffect(info, 0x1234);
-        }) << report({{0, 0x01}, {1, 0x06}, {5, 0x0E}, {6, 2}, {9, 17}, {62, 0x12}, {63, 0x34}});
+        }) << reportWith({{0, 0x01}, {1, 0x06}, {5, 0x0E}, {6, 2}, {9, 17}, {62, 0x12}, {63, 0x34}});
         QTest::newRow("colour packet") << Build([] { return DCustomLightReport::build(1, 3, "\x0A\x14\x1E\x28"); })
-                                       << report({{0, 0x01}, {1, 0x08}, {2, 1}, {4, 3}, {5, 4}, {6, 10}, {7, 20},
+                                       << reportWith({{0, 0x01}, {1, 0x08}, {2, 1}, {4, 3}, {5, 4}, {6, 10}, {7, 20},
                                                   {8, 30}, {9, 40}});
         QTest::newRow("colour packet: slot cut to 8 bits, payload to the report") << Build([] {
             return DCustomLightReport::build(256 + 1, 7, QByteArray(60, char(0xEE)));
         }) << [] {
-            QByteArray r = report({{0, 0x01}, {1, 0x08}, {2, 1}, {4, 7}, {5, 58}});
+            QByteArray r = reportWith({{0, 0x01}, {1, 0x08}, {2, 1}, {4, 7}, {5, 58}});
             r.replace(6, 58, QByteArray(58, char(0xEE)));
             return r;
         }();

@@ -1,6 +1,7 @@
 // The three report encodings of the on-board download, byte for byte: the
 // key entry of every stored function, the 0x17 key-map report, the macro
 // stream in its five 0x18 reports and the 0x2A advanced-key report.
+#include "support/ReportBytes.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -11,20 +12,10 @@
 
 #include <cstring>
 
+using namespace ReportBytes;
 using StoreTestSupport::setText;
 
 namespace {
-
-QByteArray hex(const char* spaced)
-{
-    return QByteArray::fromHex(QByteArray(spaced).replace(' ', ""));
-}
-
-template<typename Bytes>
-QByteArray bytesOf(const Bytes& b)
-{
-    return QByteArray(reinterpret_cast<const char*>(b.data()), int(b.size()));
-}
 
 keyOperateInfo keyRecord(const QByteArray& type, const QByteArray& value, const QByteArray& paramA = "0",
                          const QByteArray& paramB = "0")

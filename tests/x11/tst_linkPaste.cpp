@@ -6,9 +6,9 @@
 
 #include "hid/DDeviceKeyboardLink.h"
 #include "support/SimulatorHarness.h"
+#include "support/StoreTestSupport.h"
 #include "platform/include/TextPaster.h"
 #include "sdk/include/orvanesdk_xml.h"
-#include "app/resourceInit.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -31,18 +31,14 @@ private:
 private slots:
     void initTestCase()
     {
-        initOrvaneResources();
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
         m_profile = QFile::encodeName(m_dir.filePath("layer.xml"));
-        QVERIFY(COrvaneXML_CreateXMLFile(m_profile));
-        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(m_profile, "1", "Profile1", 0));
+        QVERIFY(StoreTestSupport::createLayerFile(m_profile, 1));
 
         m_sim.reset(new SimulatorHarness);
         m_keyboard = m_sim->plug("OV61");
         QVERIFY(m_keyboard);
-        hidStructInfoAll info;
-        qstrncpy(info.hidPath, m_sim->pathOf(m_keyboard).c_str(), sizeof info.hidPath);
-        qstrncpy(info.modelName, "OV61", sizeof info.modelName);
+        const hidStructInfoAll info = m_sim->deviceRecord(m_keyboard);
         m_link.reset(new DDeviceKeyboardLink);
         m_link->openDevice(1, info);
         QTRY_VERIFY_WITH_TIMEOUT(m_link->isReady(), 5000);
