@@ -2,92 +2,51 @@
 // input, go from the simulated keyboard through the I/O thread's read step
 // and routing to a receiver that frees them like the keyboard link does.
 // Every report must arrive once, whole, on the right signal.
-#include "hid/MainHidInterFace.h"
+#include "support/FuzzFixture.h"
+#include "support/OpenedKeyboard.h"
 #include "support/ReportSink.h"
-#include "sim/SimulatedBus.h"
-#include "sdk/hid/HidTransportRegistry.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <cstdlib>
+#include <QByteArray>
 #include <cstring>
+#include <vector>
 
 namespace {
 
 constexpr size_t maxReportsPerInput = 16;
 
-struct Fixture
+class HidInputFixture : public FuzzFixture
 {
-    QCoreApplication* app = nullptr;
-    std::shared_ptr<SimulatedBus> bus = std::make_shared<SimulatedBus>();
-    std::shared_ptr<SimulatedKeyboard> keyboard;
-    MainHidInterFace* hid = nullptr;
-    ReportSink* sink = nullptr;
+public:
+    OpenedKeyboard opened {simulator(), "OV68M", 3};
+    SimulatedKeyboard* keyboard = opened.keyboard().get();
+    ReportSink* sink = opened.sink();
 
-    Fixture()
+    HidInputFixture()
+        : FuzzFixture("fuzz_hidinput", Application::Core)
     {
-        if (!QCoreApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "fuzz_hidinput";
-            static char* argv[] = {name, nullptr};
-            app = new QCoreApplication(argc, argv);
-        }
-        HidTransportRegistry::install(bus);
-        keyboard = bus->plug(QStringLiteral("OV68M"));
-        hid = new MainHidInterFace(3, QStringLiteral("OV68M"));
-        sink = new ReportSink(hid);
-        if (hid->openDevice(QString::fromStdString(bus->pathOf(keyboard))) != 0)
-            std::abort();
-        hid->start();
+        if (!opened.isOpen())
+            fail("the keyboard did not open");
         waitFor(1);  // the answer to the opening serial inquiry
         sink->serialNumbers.clear();
         sink->serialNames.clear();
     }
 
+    ~HidInputFixture() override { opened.close(); }
+
     int arrived() const { return sink->data.size() + sink->serialNumbers.size(); }
 
     void waitFor(int count)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (arrived() < count) {
-            if (clock.elapsed() > 5000) {
-                std::fprintf(stderr, "fuzz_hidinput: %d of %d reports arrived\n", arrived(), count);
-                std::abort();
-            }
-            QCoreApplication::processEvents();
-            QThread::usleep(100);
-        }
-    }
-
-    void shutDown()
-    {
-        hid->closeDevice();
-        hid->wait();
-        QCoreApplication::sendPostedEvents();
-        delete sink;
-        delete hid;
-        keyboard.reset();
-        HidTransportRegistry::install(nullptr);
-        bus.reset();
-        delete app;
+        if (!waitUntil([&] { return arrived() >= count; }))
+            fail(QByteArray::number(arrived()) + " of " + QByteArray::number(count) + " reports arrived");
     }
 };
-
-Fixture* g_fixture = nullptr;
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (!g_fixture) {
-        g_fixture = new Fixture;
-        std::atexit([] {
-            g_fixture->shutDown();
-            delete g_fixture;
-        });
-    }
-    Fixture& f = *g_fixture;
+    HidInputFixture& f = FuzzFixture::instance<HidInputFixture>();
 
     struct Sent
     {
@@ -109,15 +68,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QByteArray expected(reinterpret_cast<const char*>(s.bytes.data()), 64);
         if (s.bytes[1] == 0x15) {
             if (f.sink->serialNumbers.value(serial++) != expected)
-                std::abort();
+                f.fail("a serial-number report changed on its way");
         } else {
             const ReportSink::Arrival a = f.sink->data.value(data64++);
             if (a.bytes != expected || a.length != s.length || a.threadIndex != 3)
-                std::abort();
+                f.fail("a report changed on its way");
         }
     }
     if (data64 != f.sink->data.size() || serial != f.sink->serialNumbers.size())
-        std::abort();
+        f.fail("more reports arrived than were sent");
     f.sink->data.clear();
     f.sink->serialNumbers.clear();
     f.sink->serialNames.clear();

@@ -1,10 +1,10 @@
 // Key-layout descriptions are read from files; any text must parse or be
 // refused without a crash, and the grid must stay 6 x 22.
+#include "support/FuzzFixture.h"
 #include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const auto &row : grid) {
         for (const keyLayoutEntry &entry : row) {
             if (entry.width < 0 || entry.height < 0)
-                abort();
+                FuzzFixture::fail("fuzz_keyLayout", "a key of negative size");
             sum += entry.posX + entry.label.size();
         }
     }

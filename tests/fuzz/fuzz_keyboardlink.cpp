@@ -9,14 +9,11 @@
 #include "hid/DInputReportReader.h"
 #include "hid/DLinkProfileStore.h"
 #include "hid/MainHidInterFace.h"
-#include "sim/SimulatedBus.h"
-#include "support/TestEnvironment.h"
+#include "support/FuzzFixture.h"
 #include "platform/fake/FakeProgramOpener.h"
 #include "platform/fake/FakeTextPaster.h"
-#include "sdk/hid/HidTransportRegistry.h"
 
-#include <QElapsedTimer>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -68,82 +65,45 @@ public:
     bool lockWindows = false;
 };
 
-void fail(const char* what)
+class KeyboardLinkFixture : public FuzzFixture
 {
-    std::fprintf(stderr, "fuzz_keyboardlink: %s\n", what);
-    std::abort();
-}
-
-struct Fixture
-{
-    TestEnvironment* environment = new TestEnvironment;
-    QGuiApplication* app = nullptr;
-    std::shared_ptr<SimulatedBus> bus = std::make_shared<SimulatedBus>();
-    std::shared_ptr<SimulatedKeyboard> keyboard;
+public:
     std::shared_ptr<FakeTextPaster> paster = std::make_shared<FakeTextPaster>();
     std::shared_ptr<FakeProgramOpener> opener = std::make_shared<FakeProgramOpener>();
     FuzzProfileStore store;
+    // Magnetic switches, keyboard modes and a side light: every handler has work.
+    std::shared_ptr<SimulatedKeyboard> keyboard = simulator().plug("OV98M");
     DDeviceKeyboardLink* link = nullptr;
 
-    Fixture()
+    KeyboardLinkFixture()
+        : FuzzFixture("fuzz_keyboardlink", Application::Gui)
     {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "fuzz_keyboardlink";
-        static char* argv[] = {name, nullptr};
-        app = new QGuiApplication(argc, argv);
-        HidTransportRegistry::install(bus);
         TextPaster::install(paster);
         ProgramOpener::install(opener);
-        // Magnetic switches, keyboard modes and a side light: every handler has work.
-        keyboard = bus->plug(QStringLiteral("OV98M"));
-        hidStructInfoAll info;
-        qstrncpy(info.hidPath, bus->pathOf(keyboard).c_str(), sizeof info.hidPath);
-        qstrncpy(info.modelName, "OV98M", sizeof info.modelName);
+        const hidStructInfoAll info = simulator().deviceRecord(keyboard);
         link = new DDeviceKeyboardLink;
         link->setProfileStore(&store);
         link->setProfilePath("/fuzz/layer.xml");
         link->setDongleStatusEnabled(true);
         link->openDevice(1, info);
-        QElapsedTimer clock;
-        clock.start();
-        while (!link->isReady()) {
-            if (clock.elapsed() > 5000)
-                fail("the link never became ready");
-            QCoreApplication::processEvents();
-            QThread::usleep(200);
-        }
+        if (!waitUntil([this] { return link->isReady(); }))
+            fail("the link never became ready");
         link->inquireLightConfig();
     }
 
-    void shutDown()
+    ~KeyboardLinkFixture() override
     {
         delete link;
-        keyboard.reset();
-        HidTransportRegistry::install(nullptr);
         TextPaster::install(nullptr);
         ProgramOpener::install(nullptr);
-        bus.reset();
-        delete app;
-        delete environment;
     }
 };
-
-Fixture* g_fixture = nullptr;
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (!g_fixture) {
-        g_fixture = new Fixture;
-        std::atexit([] {
-            g_fixture->shutDown();
-            delete g_fixture;
-        });
-    }
-    Fixture& f = *g_fixture;
+    KeyboardLinkFixture& f = FuzzFixture::instance<KeyboardLinkFixture>();
 
     for (size_t offset = 0, n = 0; offset < size && n < maxReportsPerInput; offset += reportSize, ++n) {
         // The I/O thread always hands over 64 bytes, whatever the read returned.
@@ -155,9 +115,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             const bool usable = DInputReportReader::isUsableSerialNumber(DInputReportReader::readSerialNumber(report));
             f.link->onHidSNDataArrived(report, QStringLiteral("OV98M"));
             if (!usable && !before.isEmpty() && f.link->currentSN() != before)
-                fail("an unusable serial number replaced the known one");
+                f.fail("an unusable serial number replaced the known one");
             if (!DInputReportReader::isUsableSerialNumber(f.link->currentSN()))
-                fail("the link keeps an unusable serial number");
+                f.fail("the link keeps an unusable serial number");
         } else {
             f.link->onHidDataArrived(report, length, 1);
         }
@@ -169,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         || f.link->calibrationResult().size() > DInputReportReader::customizableColumnCount
         || f.link->keyboardModes().lightTypeList.size() > reportSize - 6
         || f.link->sideModes().lightTypeList.size() > reportSize - 6)
-        fail("a kept list outgrew its report");
+        f.fail("a kept list outgrew its report");
     f.paster->pasted.clear();
     f.opener->opened.clear();
     return 0;

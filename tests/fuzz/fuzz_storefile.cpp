@@ -7,6 +7,7 @@
 #include "sdk/store/StoreXmlReader.h"
 #include "sdk/store/StoreXmlWriter.h"
 #include "sdk/store/XmlStore.h"
+#include "support/FuzzFixture.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -21,18 +22,20 @@
 
 namespace {
 
-struct Fixture
+class StoreFileFixture : public FuzzFixture
 {
+public:
     QTemporaryDir dir;
     QByteArray layer = QFile::encodeName(dir.filePath(QStringLiteral("appProfile_Default.xml")));
     QByteArray macros = QFile::encodeName(dir.filePath(QStringLiteral("appMacro.xml")));
     QByteArray seniorKeys = QFile::encodeName(dir.filePath(QStringLiteral("SeniorKeyConfig.xml")));
 
-    Fixture()
+    StoreFileFixture()
+        : FuzzFixture("fuzz_storefile", Application::None)
     {
         qputenv("QT_LOGGING_RULES", "*.warning=false");
         if (!dir.isValid())
-            std::abort();
+            fail("no temporary folder");
     }
 
     void reset()
@@ -44,11 +47,11 @@ struct Fixture
         XmlStore::instance().cache.takeRecoveryNotes(nullptr);
     }
 
-    static void write(const QByteArray& path, const QByteArray& bytes)
+    void write(const QByteArray& path, const QByteArray& bytes) const
     {
         QFile file(QFile::decodeName(path));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            std::abort();
+            fail("a file could not be written");
     }
 };
 
@@ -60,7 +63,7 @@ void checkRoundTrip(const QByteArray& bytes)
     const QByteArray written = StoreXmlWriter::write(document);
     StoreDocument again;
     if (!StoreXmlReader::read(written, &again, nullptr) || StoreXmlWriter::write(again) != written)
-        std::abort();
+        FuzzFixture::fail("fuzz_storefile", "a written document does not read back the same");
 }
 
 void readLayer(const char* path)
@@ -90,7 +93,7 @@ void readLayer(const char* path)
         std::vector<profileNodeInfo> after;
         COrvaneXML_SelectProFileAllNodes(path, &after);
         if (after.size() != nodes.size())
-            std::abort();
+            FuzzFixture::fail("fuzz_storefile", "a write lost profiles");
     }
 }
 
@@ -116,17 +119,17 @@ void readSeniorKeys(const char* path)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static Fixture fixture;
+    StoreFileFixture& fixture = FuzzFixture::instance<StoreFileFixture>();
     const QByteArray bytes(reinterpret_cast<const char*>(data), int(size));
     checkRoundTrip(bytes);
 
     fixture.reset();
-    Fixture::write(fixture.layer, bytes);
-    Fixture::write(fixture.macros, bytes);
-    Fixture::write(fixture.seniorKeys, bytes);
+    fixture.write(fixture.layer, bytes);
+    fixture.write(fixture.macros, bytes);
+    fixture.write(fixture.seniorKeys, bytes);
     // The files have a backup, so a damaged one is recovered, not just refused.
     if (size > 0 && data[0] % 2)
-        Fixture::write(fixture.layer + ".bak", bytes.left(int(size / 2)));
+        fixture.write(fixture.layer + ".bak", bytes.left(int(size / 2)));
     readLayer(fixture.layer);
     readMacros(fixture.macros);
     readSeniorKeys(fixture.seniorKeys);
