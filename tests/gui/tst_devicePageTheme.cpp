@@ -4,7 +4,6 @@
 // hosted pages, the list rows, the main window and its dialogs take every
 // theme colour in the colour function Qt accepts for it, and the keyboard
 // view shows the right column's theme background around the keyboard.
-#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -141,7 +140,7 @@ class tst_devicePageTheme : public QObject
 private slots:
     void initTestCase()
     {
-        prepareApplicationTest();
+        DDataManager::getInstance();
     }
     void cleanup()
     {
@@ -309,6 +308,10 @@ private slots:
         auto* hostLayout = new QHBoxLayout(&host);
         hostLayout->setContentsMargins(0, 0, 0, 0);
         auto* pageOwned = new DDevicePage(&host);
+        // The first list load ends on the no-keyboard page; it must be over
+        // before the pages below are chosen, or it takes them away again.
+        QSignalSpy loaded(pageOwned, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+        QVERIFY(loaded.wait(20000));
         hostLayout->addWidget(pageOwned);
         DDevicePage& page = *pageOwned;
         page.setTheme();

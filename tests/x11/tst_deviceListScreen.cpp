@@ -37,12 +37,14 @@ private slots:
         receiver->setStateOnHandshake(true);
 
         DMainWidget window;
+        // Watched before the window is shown: on a busy machine the list can
+        // finish loading while the window is still being exposed.
+        DDevicePage* page = window.devicePage();
+        QSignalSpy loaded(page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
         window.resize(1280, 760);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        DDevicePage* page = window.devicePage();
-        QSignalSpy loaded(page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-        QVERIFY(loaded.wait(20000));
+        QVERIFY(loaded.count() > 0 || loaded.wait(20000));
         DDeviceListItem* cableRow = page->deviceRowMap().value(QString::fromStdString(sim.pathOf(cable)));
         DDeviceListItem* receiverRow = page->deviceRowMap().value(QString::fromStdString(sim.pathOf(receiver)));
         QVERIFY(cableRow && receiverRow);
