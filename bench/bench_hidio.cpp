@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
 
     // Offer a whole frame every millisecond: the queue takes one whenever it
     // has drained, so the loop never waits for reports.
-    uchar frame[64] = {0x01, 0x0E};
+    const DReportFrame frame(0x0E);
     QTimer feeder;
     feeder.setTimerType(Qt::PreciseTimer);
     QObject::connect(&feeder, &QTimer::timeout, [&] {

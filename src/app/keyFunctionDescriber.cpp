@@ -1,5 +1,7 @@
 #include "app/keyFunctionDescriber.h"
 
+#include "app/DFixedText.h"
+#include "profiles/DKeyFunctionType.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QList>
@@ -9,12 +11,13 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <iterator>
 #include <list>
 #include <string>
 
 namespace {
+
+namespace Type = DKeyFunctionType;
 
 // A table cell that matches whatever the stored function holds.
 constexpr int kAny = INT_MIN;
@@ -38,21 +41,21 @@ struct CategoryRow
 };
 
 constexpr CategoryRow kCategories[] = {
-    {0, 0, QT_TRANSLATE_NOOP("QObject", "Remap Key"), DetailSource::KeyLabel},
-    {1, 1, QT_TRANSLATE_NOOP("QObject", "Macro"), DetailSource::MacroName},
-    {2, 2, QT_TRANSLATE_NOOP("QObject", "Key Combination"), DetailSource::Combination},
-    {3, 3, QT_TRANSLATE_NOOP("QObject", "Multimedia"), DetailSource::Listed},
-    {4, 4, QT_TRANSLATE_NOOP("QObject", "Mouse"), DetailSource::Listed},
-    {5, 5, QT_TRANSLATE_NOOP("QObject", "Disable"), DetailSource::Listed},
-    {6, 6, QT_TRANSLATE_NOOP("QObject", "Text"), DetailSource::ValueText},
-    {7, 7, QT_TRANSLATE_NOOP("QObject", "Switch Profile"), DetailSource::ProfileName},
-    {8, 8, QT_TRANSLATE_NOOP("QObject", "Launch Application"), DetailSource::ValueText},
-    {9, 9, QT_TRANSLATE_NOOP("QObject", "Shortcuts"), DetailSource::Listed},
-    {10, 10, QT_TRANSLATE_NOOP("QObject", "Unknow"), DetailSource::Listed},
-    {19, 19, QT_TRANSLATE_NOOP("QObject", "Key Config"), DetailSource::Listed},
-    {20, 27, QT_TRANSLATE_NOOP("QObject", "Keyboard Light"), DetailSource::Listed},
-    {30, 34, QT_TRANSLATE_NOOP("QObject", "Atmosphere Light"), DetailSource::Listed},
-    {40, 40, QT_TRANSLATE_NOOP("QObject", "Senior Keys"), DetailSource::SeniorKeyName},
+    {Type::kRemap, Type::kRemap, QT_TRANSLATE_NOOP("QObject", "Remap Key"), DetailSource::KeyLabel},
+    {Type::kMacro, Type::kMacro, QT_TRANSLATE_NOOP("QObject", "Macro"), DetailSource::MacroName},
+    {Type::kKeyCombination, Type::kKeyCombination, QT_TRANSLATE_NOOP("QObject", "Key Combination"), DetailSource::Combination},
+    {Type::kMultimedia, Type::kMultimedia, QT_TRANSLATE_NOOP("QObject", "Multimedia"), DetailSource::Listed},
+    {Type::kMouse, Type::kMouse, QT_TRANSLATE_NOOP("QObject", "Mouse"), DetailSource::Listed},
+    {Type::kDisable, Type::kDisable, QT_TRANSLATE_NOOP("QObject", "Disable"), DetailSource::Listed},
+    {Type::kText, Type::kText, QT_TRANSLATE_NOOP("QObject", "Text"), DetailSource::ValueText},
+    {Type::kProfileSwitch, Type::kProfileSwitch, QT_TRANSLATE_NOOP("QObject", "Switch Profile"), DetailSource::ProfileName},
+    {Type::kLaunchApplication, Type::kLaunchApplication, QT_TRANSLATE_NOOP("QObject", "Launch Application"), DetailSource::ValueText},
+    {Type::kShortcut, Type::kShortcut, QT_TRANSLATE_NOOP("QObject", "Shortcuts"), DetailSource::Listed},
+    {Type::kUnknown, Type::kUnknown, QT_TRANSLATE_NOOP("QObject", "Unknow"), DetailSource::Listed},
+    {Type::kKeyboardFunction, Type::kKeyboardFunction, QT_TRANSLATE_NOOP("QObject", "Key Config"), DetailSource::Listed},
+    {Type::kKeyboardLightEffect, Type::kLightRecording, QT_TRANSLATE_NOOP("QObject", "Keyboard Light"), DetailSource::Listed},
+    {Type::kSideLightEffect, Type::kSideLightOff, QT_TRANSLATE_NOOP("QObject", "Atmosphere Light"), DetailSource::Listed},
+    {Type::kAdvancedKey, Type::kAdvancedKey, QT_TRANSLATE_NOOP("QObject", "Senior Keys"), DetailSource::SeniorKeyName},
 };
 
 // One detail text per stored (type, paramB, value) combination. For the
@@ -68,93 +71,93 @@ struct DetailRow
 };
 
 constexpr DetailRow kDetails[] = {
-    {3, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Volume +")},
-    {3, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Volume -")},
-    {3, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Mute")},
-    {3, kAny, 3, kAny, QT_TRANSLATE_NOOP("QObject", "Play/Pause")},
-    {3, kAny, 4, kAny, QT_TRANSLATE_NOOP("QObject", "Next track")},
-    {3, kAny, 5, kAny, QT_TRANSLATE_NOOP("QObject", "Prev track")},
-    {3, kAny, 6, kAny, QT_TRANSLATE_NOOP("QObject", "Stop")},
-    {3, kAny, 8, kAny, QT_TRANSLATE_NOOP("QObject", "Player")},
-    {3, kAny, 9, kAny, QT_TRANSLATE_NOOP("QObject", "Calculator")},
-    {3, kAny, 10, kAny, QT_TRANSLATE_NOOP("QObject", "Computer")},
-    {3, kAny, 11, kAny, QT_TRANSLATE_NOOP("QObject", "Browser")},
-    {3, kAny, 12, kAny, QT_TRANSLATE_NOOP("QObject", "Email")},
-    {3, kAny, 13, kAny, QT_TRANSLATE_NOOP("QObject", "Screen brightness+")},
-    {3, kAny, 14, kAny, QT_TRANSLATE_NOOP("QObject", "Screen brightness-")},
-    {3, kAny, 15, kAny, QT_TRANSLATE_NOOP("QObject", "Search")},
+    {Type::kMultimedia, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Volume +")},
+    {Type::kMultimedia, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Volume -")},
+    {Type::kMultimedia, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Mute")},
+    {Type::kMultimedia, kAny, 3, kAny, QT_TRANSLATE_NOOP("QObject", "Play/Pause")},
+    {Type::kMultimedia, kAny, 4, kAny, QT_TRANSLATE_NOOP("QObject", "Next track")},
+    {Type::kMultimedia, kAny, 5, kAny, QT_TRANSLATE_NOOP("QObject", "Prev track")},
+    {Type::kMultimedia, kAny, 6, kAny, QT_TRANSLATE_NOOP("QObject", "Stop")},
+    {Type::kMultimedia, kAny, 8, kAny, QT_TRANSLATE_NOOP("QObject", "Player")},
+    {Type::kMultimedia, kAny, 9, kAny, QT_TRANSLATE_NOOP("QObject", "Calculator")},
+    {Type::kMultimedia, kAny, 10, kAny, QT_TRANSLATE_NOOP("QObject", "Computer")},
+    {Type::kMultimedia, kAny, 11, kAny, QT_TRANSLATE_NOOP("QObject", "Browser")},
+    {Type::kMultimedia, kAny, 12, kAny, QT_TRANSLATE_NOOP("QObject", "Email")},
+    {Type::kMultimedia, kAny, 13, kAny, QT_TRANSLATE_NOOP("QObject", "Screen brightness+")},
+    {Type::kMultimedia, kAny, 14, kAny, QT_TRANSLATE_NOOP("QObject", "Screen brightness-")},
+    {Type::kMultimedia, kAny, 15, kAny, QT_TRANSLATE_NOOP("QObject", "Search")},
 
-    {4, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Mouse Left")},
-    {4, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Mouse Center")},
-    {4, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Mouse Right")},
-    {4, kAny, 3, kAny, QT_TRANSLATE_NOOP("QObject", "Scroll Up")},
-    {4, kAny, 4, kAny, QT_TRANSLATE_NOOP("QObject", "Scroll Down")},
-    {4, kAny, 5, kAny, QT_TRANSLATE_NOOP("QObject", "Forward")},
-    {4, kAny, 6, kAny, QT_TRANSLATE_NOOP("QObject", "Backward")},
-    {4, kAny, 7, kAny, QT_TRANSLATE_NOOP("QObject", "Sniper Key")},
+    {Type::kMouse, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Mouse Left")},
+    {Type::kMouse, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Mouse Center")},
+    {Type::kMouse, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Mouse Right")},
+    {Type::kMouse, kAny, 3, kAny, QT_TRANSLATE_NOOP("QObject", "Scroll Up")},
+    {Type::kMouse, kAny, 4, kAny, QT_TRANSLATE_NOOP("QObject", "Scroll Down")},
+    {Type::kMouse, kAny, 5, kAny, QT_TRANSLATE_NOOP("QObject", "Forward")},
+    {Type::kMouse, kAny, 6, kAny, QT_TRANSLATE_NOOP("QObject", "Backward")},
+    {Type::kMouse, kAny, 7, kAny, QT_TRANSLATE_NOOP("QObject", "Sniper Key")},
 
-    {5, kAny, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Disable")},
+    {Type::kDisable, kAny, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Disable")},
 
-    {9, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Close window")},
-    {9, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Switch windows")},
-    {9, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Show desktop")},
-    {9, kAny, 3, kAny, QT_TRANSLATE_NOOP("QObject", "My computer")},
-    {9, kAny, 4, kAny, QT_TRANSLATE_NOOP("QObject", "Lock computer")},
-    {9, kAny, 5, kAny, QT_TRANSLATE_NOOP("QObject", "Copy")},
-    {9, kAny, 6, kAny, QT_TRANSLATE_NOOP("QObject", "Cut")},
-    {9, kAny, 7, kAny, QT_TRANSLATE_NOOP("QObject", "Paste")},
-    {9, kAny, 8, kAny, QT_TRANSLATE_NOOP("QObject", "Find")},
-    {9, kAny, 9, kAny, QT_TRANSLATE_NOOP("QObject", "New")},
-    {9, kAny, 10, kAny, QT_TRANSLATE_NOOP("QObject", "Print")},
-    {9, kAny, 11, kAny, QT_TRANSLATE_NOOP("QObject", "Save")},
+    {Type::kShortcut, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Close window")},
+    {Type::kShortcut, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Switch windows")},
+    {Type::kShortcut, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Show desktop")},
+    {Type::kShortcut, kAny, 3, kAny, QT_TRANSLATE_NOOP("QObject", "My computer")},
+    {Type::kShortcut, kAny, 4, kAny, QT_TRANSLATE_NOOP("QObject", "Lock computer")},
+    {Type::kShortcut, kAny, 5, kAny, QT_TRANSLATE_NOOP("QObject", "Copy")},
+    {Type::kShortcut, kAny, 6, kAny, QT_TRANSLATE_NOOP("QObject", "Cut")},
+    {Type::kShortcut, kAny, 7, kAny, QT_TRANSLATE_NOOP("QObject", "Paste")},
+    {Type::kShortcut, kAny, 8, kAny, QT_TRANSLATE_NOOP("QObject", "Find")},
+    {Type::kShortcut, kAny, 9, kAny, QT_TRANSLATE_NOOP("QObject", "New")},
+    {Type::kShortcut, kAny, 10, kAny, QT_TRANSLATE_NOOP("QObject", "Print")},
+    {Type::kShortcut, kAny, 11, kAny, QT_TRANSLATE_NOOP("QObject", "Save")},
 
-    {19, 0, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Lock keyboard")},
-    {19, 2, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Lock/Unlock Win")},
-    {19, 2, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Lock win")},
-    {19, 2, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Unlock win")},
-    {19, 8, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Default layer")},
-    {19, 8, 1, kAny, QT_TRANSLATE_NOOP("QObject", "FN layer")},
-    {19, 8, 2, kAny, QT_TRANSLATE_NOOP("QObject", "FN1 layer")},
-    {19, 10, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Power query")},
-    {19, 11, 0, 0, QT_TRANSLATE_NOOP("QObject", "Bluetooth 1")},
-    {19, 11, 0, 1, QT_TRANSLATE_NOOP("QObject", "Bluetooth 2")},
-    {19, 11, 0, 2, QT_TRANSLATE_NOOP("QObject", "Bluetooth 3")},
-    {19, 11, 1, kAny, QT_TRANSLATE_NOOP("QObject", "2.4G switching")},
-    {19, 11, 2, kAny, QT_TRANSLATE_NOOP("QObject", "USB switching")},
+    {Type::kKeyboardFunction, 0, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Lock keyboard")},
+    {Type::kKeyboardFunction, 2, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Lock/Unlock Win")},
+    {Type::kKeyboardFunction, 2, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Lock win")},
+    {Type::kKeyboardFunction, 2, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Unlock win")},
+    {Type::kKeyboardFunction, 8, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Default layer")},
+    {Type::kKeyboardFunction, 8, 1, kAny, QT_TRANSLATE_NOOP("QObject", "FN layer")},
+    {Type::kKeyboardFunction, 8, 2, kAny, QT_TRANSLATE_NOOP("QObject", "FN1 layer")},
+    {Type::kKeyboardFunction, 10, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Power query")},
+    {Type::kKeyboardFunction, 11, 0, 0, QT_TRANSLATE_NOOP("QObject", "Bluetooth 1")},
+    {Type::kKeyboardFunction, 11, 0, 1, QT_TRANSLATE_NOOP("QObject", "Bluetooth 2")},
+    {Type::kKeyboardFunction, 11, 0, 2, QT_TRANSLATE_NOOP("QObject", "Bluetooth 3")},
+    {Type::kKeyboardFunction, 11, 1, kAny, QT_TRANSLATE_NOOP("QObject", "2.4G switching")},
+    {Type::kKeyboardFunction, 11, 2, kAny, QT_TRANSLATE_NOOP("QObject", "USB switching")},
 
-    {20, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Overall light")},
-    {20, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Interaction light")},
-    {20, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "All light")},
-    {20, kAny, 3, kAny, QT_TRANSLATE_NOOP("QObject", "Static")},
-    {21, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Brightness +")},
-    {21, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Brightness -")},
-    {22, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Speed +")},
-    {22, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Speed -")},
-    {23, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Direction +1")},
-    {23, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Direction -1")},
-    {23, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Direction Loop")},
-    {24, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Into full color")},
-    {24, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Top color changed")},
-    {24, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Bottom color changed")},
-    {25, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Custom 1")},
-    {25, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Custom 2")},
-    {26, 0, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Close all")},
-    {26, 0, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Close back light")},
-    {26, 1, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Stop back light")},
-    {27, kAny, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Light recording")},
+    {Type::kKeyboardLightEffect, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Overall light")},
+    {Type::kKeyboardLightEffect, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Interaction light")},
+    {Type::kKeyboardLightEffect, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "All light")},
+    {Type::kKeyboardLightEffect, kAny, 3, kAny, QT_TRANSLATE_NOOP("QObject", "Static")},
+    {Type::kKeyboardLightBrightness, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Brightness +")},
+    {Type::kKeyboardLightBrightness, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Brightness -")},
+    {Type::kKeyboardLightSpeed, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Speed +")},
+    {Type::kKeyboardLightSpeed, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Speed -")},
+    {Type::kKeyboardLightDirection, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Direction +1")},
+    {Type::kKeyboardLightDirection, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Direction -1")},
+    {Type::kKeyboardLightDirection, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Direction Loop")},
+    {Type::kKeyboardLightColour, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Into full color")},
+    {Type::kKeyboardLightColour, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Top color changed")},
+    {Type::kKeyboardLightColour, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Bottom color changed")},
+    {Type::kKeyboardLightCustom, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Custom 1")},
+    {Type::kKeyboardLightCustom, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Custom 2")},
+    {Type::kKeyboardLightOff, 0, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Close all")},
+    {Type::kKeyboardLightOff, 0, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Close back light")},
+    {Type::kKeyboardLightOff, 1, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Stop back light")},
+    {Type::kLightRecording, kAny, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Light recording")},
 
-    {30, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Overall light")},
-    {30, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Interaction light")},
-    {30, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "All light")},
-    {31, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Brightness +")},
-    {31, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Brightness -")},
-    {32, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Speed +")},
-    {32, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Speed -")},
-    {33, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Into full color")},
-    {33, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Top color changed")},
-    {33, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Bottom color changed")},
-    {34, 0, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Close side light")},
-    {34, 1, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Stop side light")},
+    {Type::kSideLightEffect, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Overall light")},
+    {Type::kSideLightEffect, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Interaction light")},
+    {Type::kSideLightEffect, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "All light")},
+    {Type::kSideLightBrightness, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Brightness +")},
+    {Type::kSideLightBrightness, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Brightness -")},
+    {Type::kSideLightSpeed, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Speed +")},
+    {Type::kSideLightSpeed, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Speed -")},
+    {Type::kSideLightColour, kAny, 0, kAny, QT_TRANSLATE_NOOP("QObject", "Into full color")},
+    {Type::kSideLightColour, kAny, 1, kAny, QT_TRANSLATE_NOOP("QObject", "Top color changed")},
+    {Type::kSideLightColour, kAny, 2, kAny, QT_TRANSLATE_NOOP("QObject", "Bottom color changed")},
+    {Type::kSideLightOff, 0, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Close side light")},
+    {Type::kSideLightOff, 1, kAny, kAny, QT_TRANSLATE_NOOP("QObject", "Stop side light")},
 };
 
 // (type, paramB) of the functions whose value is "first,second" rather than
@@ -166,21 +169,13 @@ struct PairValued
 };
 
 constexpr PairValued kPairValued[] = {
-    {19, 11}, // connection: mode, channel
+    {Type::kKeyboardFunction, 11}, // connection: mode, channel
 };
 
 // The bits of the HID keyboard modifier byte, lowest first; these names are
 // the same in every language.
 constexpr const char* kModifierNames[] = {"L_CTRL", "L_SHIFT", "L_ALT", "L_WIN",
                                           "R_CTRL", "R_SHIFT", "R_ALT", "R_WIN"};
-
-// The store terminates its fields, but a record can come from anywhere: never
-// read past the field's width.
-template<std::size_t N>
-QByteArray fieldText(const char (&field)[N])
-{
-    return QByteArray(field, int(::strnlen(field, N)));
-}
 
 bool matches(int cell, int stored)
 {
@@ -242,16 +237,16 @@ int keyFunctionDescriber::leadingNumber(const QByteArray& text)
 keyFunctionDescriber::Description keyFunctionDescriber::describe(const keyOperateInfo& info) const
 {
     Description description {QObject::tr("Default"), unknownText()};
-    const int code = leadingNumber(fieldText(info.type));
+    const int code = leadingNumber(DFixedText::bytes(info.type));
     const CategoryRow* category = categoryOf(code);
     if (!category)
         return description;
     description.category = QObject::tr(category->category);
 
-    const QByteArray value = fieldText(info.value);
+    const QByteArray value = DFixedText::bytes(info.value);
     switch (category->detail) {
     case DetailSource::Listed: {
-        const int sub = leadingNumber(fieldText(info.paramB));
+        const int sub = leadingNumber(DFixedText::bytes(info.paramB));
         int first = leadingNumber(value);
         int second = -1;
         if (isPairValued(code, sub)) {
@@ -326,7 +321,7 @@ QString keyFunctionDescriber::profileName(const QByteArray& profileIndex) const
     profileNodeRecord record {};
     if (!COrvaneXML_SelectProfileNodeInfo(m_currentProfilePath.constData(), profileIndex.constData(), &record))
         return QString();
-    return QString::fromUtf8(fieldText(record.name));
+    return DFixedText::utf8(record.name);
 }
 
 QString keyFunctionDescriber::seniorKeyName(int recordIndex) const
@@ -336,7 +331,7 @@ QString keyFunctionDescriber::seniorKeyName(int recordIndex) const
         return unknownText();
     for (const seniorKeyInfoStu& record : records) {
         if (record.index == recordIndex)
-            return QString::fromUtf8(fieldText(record.name));
+            return DFixedText::utf8(record.name);
     }
     return unknownText();
 }

@@ -1,19 +1,8 @@
 #include "devices/DDeviceChangeMatcher.h"
 
-#include "platform/include/DeviceChangeSource.h"
+#include "app/DFixedText.h"
 #include "devices/DBootloaderIdentity.h"
-
-#include <cstring>
-
-namespace {
-
-template <size_t N>
-QString fieldText(const char (&field)[N])
-{
-    return QString::fromLocal8Bit(field, int(strnlen(field, N)));
-}
-
-}
+#include "platform/include/DeviceChangeSource.h"
 
 const hidSupportInfo* DDeviceChangeMatcher::findModel(const std::list<hidSupportInfo>* supportList,
                                                       const QString& devicePath)
@@ -21,8 +10,8 @@ const hidSupportInfo* DDeviceChangeMatcher::findModel(const std::list<hidSupport
     if (!supportList)
         return nullptr;
     for (const hidSupportInfo& record : *supportList) {
-        const QString vendor = fieldText(record.vendorIdText);
-        const QString product = fieldText(record.productIdText);
+        const QString vendor = DFixedText::local8Bit(record.vendorIdText);
+        const QString product = DFixedText::local8Bit(record.productIdText);
         if (vendor.isEmpty() || product.isEmpty())
             continue;
         if (devicePath.contains(vendor, Qt::CaseInsensitive) && devicePath.contains(product, Qt::CaseInsensitive))

@@ -1,5 +1,6 @@
 #include "devices/DDeviceListLoader.h"
 
+#include "app/DFixedText.h"
 #include "sdk/include/orvanesdk_hid.h"
 
 #include <QtGlobal>
@@ -76,7 +77,7 @@ DDeviceListLoader::Result DDeviceListLoader::load()
         hidFirmwareInfoStu firmware{};
         if (COrvaneHid_GetHidAndFirmwareInfoStu(path.c_str(), &hid, &firmware) == 0)
             continue;
-        const std::string code(hid.model, qstrnlen(hid.model, sizeof hid.model));
+        const std::string code = DFixedText::bytes(hid.model).toStdString();
         auto unmet = models.find(code);
         const bool firstOfModel = unmet != models.end();
         const auto model = firstOfModel ? unmet : allModels.find(code);

@@ -3,17 +3,17 @@
 #include <QObject>
 #include <QString>
 
+class DReportFrame;
 class MainHidInterFace;
 
-// Builds the link's fixed command reports and queues them on the keyboard's
-// I/O thread. Every report starts as 64 zero bytes with report id 0x01.
+// Queues the link's fixed command reports, as DLinkReports and
+// DMagneticReports build them, on the keyboard's I/O thread, and logs a
+// report that could not be queued.
 class DDeviceHidCmdSend : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int serialNumberLength = 32;
-
     explicit DDeviceHidCmdSend(QObject* parent = nullptr);
 
     void setHidInterface(MainHidInterFace* hidInterface);
@@ -35,7 +35,7 @@ public:
     void queryRateOfReturn();
 
 private:
-    int send(const uchar* report, const char* failureLine);
+    int send(const DReportFrame& report, const char* failureLine);
 
     MainHidInterFace* m_hidInterface = nullptr;
 };

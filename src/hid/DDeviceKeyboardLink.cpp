@@ -1,12 +1,15 @@
 #include "hid/DDeviceKeyboardLink.h"
 
 #include "app/DDataManager.h"
+#include "app/DFixedText.h"
 #include "hid/DDeviceHidCmdSend.h"
 #include "hid/DInputReportReader.h"
 #include "hid/DXmlLinkProfileStore.h"
 #include "hid/MainHidInterFace.h"
+#include "hid/reports/DReportNumbers.h"
 #include "platform/include/ProgramOpener.h"
 #include "platform/include/TextPaster.h"
+#include "profiles/DKeyFunctionType.h"
 #include "sdk/models/ModelCatalogue.h"
 
 #include <QCoreApplication>
@@ -14,42 +17,10 @@
 #include <algorithm>
 #include <cstring>
 
+using namespace DReportNumbers;
+
 namespace {
 
-enum InputType : uchar {
-    StateReport = 0x01,
-    SideEffectList = 0x02,
-    KeyReport = 0x04,
-    FullKeyReport = 0x05,
-    IgnoredReport = 0x06,
-    KeyboardLightConfig = 0x07,
-    SideLightConfig = 0x08,
-    CustomLightSlot = 0x09,
-    KeyboardEffectList = 0x0A,
-    AnswerNumber = 0x0B,
-    TextReport = 0x0D,
-    CustomizableKeys = 0x0E,
-    SleepAnswer = 0x14,
-    DownloadMarker = 0x18,
-    MacroAcknowledgement = 0x19,
-    PcKeyAction = 0x20,
-    MagneticAnswer = 0x21,
-};
-
-enum MagneticSubCommand : uchar {
-    LiveTravel = 0x01,
-    TravelLevels = 0x04,
-    KeyTravelInfo = 0x05,
-    KeyCalibration = 0x07,
-    AllKeysCalibration = 0x08,
-    RateOfReturn = 0x09,
-    AntiShake = 0x0A,
-};
-
-enum PcKeyFunction { DisabledKey = 5, TextEntry = 6, ProfileSwitch = 7, ApplicationLaunch = 8 };
-
-constexpr int sleepAnswerSet = 0;
-constexpr int sleepAnswerTimes = 2;
 constexpr int customLightEffect = 10;
 constexpr int versionTextField = 4;
 constexpr int secondsPerMinute = 60;
@@ -58,17 +29,6 @@ DXmlLinkProfileStore& xmlStore()
 {
     static DXmlLinkProfileStore store;
     return store;
-}
-
-QByteArray fieldText(const char* field, size_t width)
-{
-    return QByteArray(field, int(strnlen(field, width)));
-}
-
-template<size_t N>
-QByteArray fieldText(const char (&field)[N])
-{
-    return fieldText(field, N);
 }
 
 template<size_t N>
@@ -114,11 +74,11 @@ void DDeviceKeyboardLink::setProfileStore(DLinkProfileStore* store)
 void DDeviceKeyboardLink::openDevice(int threadIndex, hidStructInfoAll info)
 {
     m_hidInfo = info;
-    m_strCurrentHidName = QString::fromLatin1(fieldText(m_hidInfo.modelName));
+    m_strCurrentHidName = QString::fromLatin1(DFixedText::bytes(m_hidInfo.modelName));
     m_hidInterface = new MainHidInterFace(threadIndex, m_strCurrentHidName);
     connect(m_hidInterface, &MainHidInterFace::sigHidDataArrived, this, &DDeviceKeyboardLink::onHidDataArrived);
     connect(m_hidInterface, &MainHidInterFace::sigHidSnGetOver, this, &DDeviceKeyboardLink::onHidSNDataArrived);
-    if (m_hidInterface->openDevice(QString::fromLatin1(fieldText(m_hidInfo.hidPath))) != 0) {
+    if (m_hidInterface->openDevice(QString::fromLatin1(DFixedText::bytes(m_hidInfo.hidPath))) != 0) {
         qDebug("Open the device-failed");
         return;
     }
@@ -226,55 +186,55 @@ void DDeviceKeyboardLink::onHidDataArrived(unsigned char* data, int length, int 
 void DDeviceKeyboardLink::dispatch(const uchar* report)
 {
     switch (report[1]) {
-    case StateReport:
+    case kStateReport:
         if (report[5] != 0)
             handleState(report);
         break;
-    case SleepAnswer:
-        if (report[2] == sleepAnswerSet)
+    case kSleepAnswer:
+        if (report[2] == kSleepSetDone)
             emit sigSleepTimeSetSuccessful();
-        else if (report[2] == sleepAnswerTimes)
+        else if (report[2] == kSleepTimes)
             handleSleepTimes(report);
         break;
-    case KeyReport:
+    case kKeyReport:
         handleKeyReport(report);
         break;
-    case KeyboardEffectList:
-    case SideEffectList:
+    case kKeyboardEffectList:
+    case kSideEffectList:
         handleEffectList(report);
         break;
-    case KeyboardLightConfig:
-    case SideLightConfig:
+    case kKeyboardLightConfig:
+    case kSideLightConfig:
         handleLightConfig(report);
         break;
-    case CustomLightSlot:
+    case kCustomLightSlot:
         handleCustomLightSlot(report);
         break;
-    case CustomizableKeys:
+    case kCustomizableKeys:
         handleCustomizableKeys(report);
         break;
-    case FullKeyReport:
+    case kFullKeyReport:
         if (m_cmdSend)
             m_cmdSend->writeFullKeyReport(report);
         break;
-    case IgnoredReport:
+    case kIgnoredReport:
         break;
-    case MacroAcknowledgement:
+    case kMacroAcknowledgement:
         emit sigRuningOnboard0x19Cmd();
         break;
-    case DownloadMarker:
+    case kDownloadMarker:
         emit sigRuningOnboard0x18Cmd();
         break;
-    case TextReport:
+    case kTextReport:
         handleTextReport(report);
         break;
-    case AnswerNumber:
+    case kAnswerNumber:
         emit sigQN9080Recv0x0bCmd(report[2]);
         break;
-    case PcKeyAction:
+    case kPcKeyAction:
         runPcKeyFunction(report);
         break;
-    case MagneticAnswer:
+    case kMagneticAnswer:
         handleMagneticAnswer(report);
         break;
     default:
@@ -290,7 +250,7 @@ void DDeviceKeyboardLink::handleState(const uchar* report)
                                              m_strCurrentSN);
     if (m_dongleStatusEnabled) {
         if (state.linkMode == 1 && state.receiverState != m_last24GValid)
-            emit sigDongleStatus(state.receiverState, QString::fromLatin1(fieldText(m_hidInfo.hidPath)),
+            emit sigDongleStatus(state.receiverState, QString::fromLatin1(DFixedText::bytes(m_hidInfo.hidPath)),
                                  m_strCurrentHidName);
         m_last24GValid = state.receiverState;
     }
@@ -305,7 +265,7 @@ void DDeviceKeyboardLink::handleState(const uchar* report)
 void DDeviceKeyboardLink::handleEffectList(const uchar* report)
 {
     const lightModeListInfo list = DInputReportReader::readEffectList(report);
-    const bool keyboard = report[1] == KeyboardEffectList;
+    const bool keyboard = report[1] == kKeyboardEffectList;
     qDebug().nospace().noquote() << (keyboard ? "-------------[Keyboard] hidName:" : "-------------[Side] hidName:")
                                  << m_strCurrentHidName << (keyboard ? " lightTypeList Num:" : "lightTypeList Num:")
                                  << list.lightTypeList.size() << "  SpeedMax:" << list.speedMax
@@ -325,7 +285,7 @@ void DDeviceKeyboardLink::handleEffectList(const uchar* report)
 
 void DDeviceKeyboardLink::handleLightConfig(const uchar* report)
 {
-    const int part = report[1] == KeyboardLightConfig ? 0 : 1;
+    const int part = report[1] == kKeyboardLightConfig ? 0 : 1;
     const colorInfoData info = DInputReportReader::readLightConfig(report, part);
     if (part == 0) {
         m_keyboardConfig = info;
@@ -364,7 +324,7 @@ void DDeviceKeyboardLink::handleSleepTimes(const uchar* report)
 
 void DDeviceKeyboardLink::handleTextReport(const uchar* report)
 {
-    emit sigWaitForDataReturn_0x0d(QString::fromLatin1(fieldText(m_hidInfo.hidPath)),
+    emit sigWaitForDataReturn_0x0d(QString::fromLatin1(DFixedText::bytes(m_hidInfo.hidPath)),
                                    DInputReportReader::readTextField(report, versionTextField));
 }
 
@@ -372,25 +332,25 @@ void DDeviceKeyboardLink::handleMagneticAnswer(const uchar* report)
 {
     DDataManager* data = DDataManager::getInstance();
     switch (report[6]) {
-    case TravelLevels:
+    case kTravelLevels:
         data->setKeyTravelMaxLevel(report[7]);
         break;
-    case LiveTravel:
+    case kLiveTravel:
         data->relaySensitivityValue(report[7], report[8], report[9]);
         break;
-    case KeyTravelInfo:
+    case kKeyTravelInfo:
         data->relaySensitivityInfo(report[7], report[8], report[9], report[10], report[11]);
         break;
-    case RateOfReturn:
+    case kRateOfReturn:
         data->setRateOfReturn(report[7]);
         break;
-    case AntiShake:
+    case kAntiShake:
         data->setKeyAntiShake(report[7]);
         break;
-    case KeyCalibration:
+    case kKeyCalibration:
         data->relayCalibrationStatus(report[7]);
         break;
-    case AllKeysCalibration:
+    case kAllKeysCalibration:
         m_calibrationMap = DInputReportReader::readCalibration(report);
         data->relayAllKeysCalibrationStatus(report[7]);
         break;
@@ -404,7 +364,7 @@ void DDeviceKeyboardLink::handleKeyReport(const uchar* report)
     DKeyReportEcho::KeyReport keys;
     std::copy_n(report + 6, keys.size(), keys.begin());
     for (const DKeyReportEcho::KeyChange& change : m_keyEcho.takeReport(keys))
-        onKeyPressOrRelease(KeyReport, -1, change.usage, change.pressed ? 1 : 0);
+        onKeyPressOrRelease(kKeyReport, -1, change.usage, change.pressed ? 1 : 0);
     if (m_lockArmed) {
         functionLockInfo locks{};
         m_store->lockInfo(m_linkProfilePath, m_linkProfileIndex, &locks);
@@ -436,15 +396,15 @@ void DDeviceKeyboardLink::runPcKeyFunction(const uchar* report)
     presetUnknown(info.value);
     m_store->keyFunction(m_linkProfilePath, m_linkProfileIndex, report[9], &info);
     bool isNumber = false;
-    const int type = fieldText(info.type).toInt(&isNumber);
+    const int type = DFixedText::number(info.type, &isNumber);
     if (!isNumber)
         return;
-    const QByteArray value = fieldText(info.value);
+    const QByteArray value = DFixedText::bytes(info.value);
     switch (type) {
-    case TextEntry:
+    case DKeyFunctionType::kText:
         TextPaster::current()->paste(QString::fromUtf8(value));
         break;
-    case ProfileSwitch: {
+    case DKeyFunctionType::kProfileSwitch: {
         const int profile = value.toInt(&isNumber);
         // The profile may come from an imported file: only an index a
         // profile can have is passed on.
@@ -454,10 +414,10 @@ void DDeviceKeyboardLink::runPcKeyFunction(const uchar* report)
             qDebug() << "Profile switch key: no such profile" << value;
         break;
     }
-    case ApplicationLaunch:
+    case DKeyFunctionType::kLaunchApplication:
         ProgramOpener::current()->open(QString::fromUtf8(value));
         break;
-    case DisabledKey:
+    case DKeyFunctionType::kDisable:
     default:
         break;
     }

@@ -1,12 +1,13 @@
 #include "hid/DInputReportReader.h"
 
+#include "app/DFixedText.h"
+
 #include <QByteArray>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
-constexpr int payloadStart = 6;
+constexpr int payloadStart = DReportFrame::kPayloadOffset;
 constexpr uint8_t markers[] = {0xA5, 0x5A};
 constexpr int calibrationColumnsStart = 8;
 
@@ -20,8 +21,7 @@ bool isMarker(uint8_t byte)
 QByteArray textAt(const uchar* report, int start, int width)
 {
     const int limit = std::min(width, DInputReportReader::reportSize - start);
-    const auto* text = reinterpret_cast<const char*>(report + start);
-    return QByteArray(text, int(strnlen(text, size_t(limit))));
+    return DFixedText::bytes(reinterpret_cast<const char*>(report + start), limit);
 }
 
 } // namespace
@@ -75,7 +75,7 @@ colorInfoData DInputReportReader::readLightConfig(const uchar* report, int part)
 QMap<int, int> DInputReportReader::readCustomizableColumns(const uchar* report)
 {
     QMap<int, int> columns;
-    for (int column = 0; column < customizableColumnCount; ++column)
+    for (int column = 0; column < DKeyGrid::kColumns; ++column)
         columns.insert(column, report[payloadStart + column]);
     return columns;
 }
@@ -84,7 +84,7 @@ QList<QPair<int, int>> DInputReportReader::customizableKeys(const QMap<int, int>
 {
     QList<QPair<int, int>> keys;
     for (auto it = columns.cbegin(); it != columns.cend(); ++it) {
-        for (int row = 0; row < customizableRowCount; ++row) {
+        for (int row = 0; row < DKeyGrid::kRows; ++row) {
             if (it.value() & (1 << row))
                 keys.append({row, it.key()});
         }
@@ -112,7 +112,7 @@ QMap<int, int> DInputReportReader::readCalibration(const uchar* report)
     QMap<int, int> results;
     if (report[7] != 0 && report[7] != 1)
         return results;
-    for (int column = 0; column < customizableColumnCount; ++column) {
+    for (int column = 0; column < DKeyGrid::kColumns; ++column) {
         if (report[calibrationColumnsStart + column] != 0)
             results.insert(column, report[calibrationColumnsStart + column]);
     }

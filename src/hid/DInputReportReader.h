@@ -1,6 +1,9 @@
 #pragma once
 
+#include "hid/DKeyGrid.h"
 #include "hid/lightModeListInfo.h"
+#include "hid/reports/DLinkReports.h"
+#include "hid/reports/DReportFrame.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QList>
@@ -15,10 +18,8 @@
 class DInputReportReader
 {
 public:
-    static constexpr int reportSize = 64;
-    static constexpr int customizableColumnCount = 22;
-    static constexpr int customizableRowCount = 6;
-    static constexpr int serialNumberLength = 32;
+    static constexpr int reportSize = DReportFrame::kSize;
+    static constexpr int serialNumberLength = DLinkReports::kSerialNumberLength;
     static constexpr int batteryFull = 100;
 
     struct StateReport
@@ -44,7 +45,7 @@ public:
     static lightModeListInfo readEffectList(const uchar* report);
     // part: 0 keys (report 0x07), 1 side (report 0x08).
     static colorInfoData readLightConfig(const uchar* report, int part);
-    // Column (0..21) to its row bits.
+    // Column of the key grid to its row bits.
     static QMap<int, int> readCustomizableColumns(const uchar* report);
     // (row, column) of every key the columns allow, column by column.
     static QList<QPair<int, int>> customizableKeys(const QMap<int, int>& columns);

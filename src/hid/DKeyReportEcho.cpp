@@ -1,10 +1,10 @@
 #include "hid/DKeyReportEcho.h"
 
+#include "app/DFixedText.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QMutexLocker>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -23,7 +23,7 @@ constexpr Modifier modifierKinds[modifierCount] = {
 
 bool locked(const char (&field)[8])
 {
-    return strnlen(field, sizeof field) == 1 && field[0] == '1';
+    return DFixedText::bytes(field) == "1";
 }
 
 bool holds(const DKeyReportEcho::KeyReport& report, uint8_t usage)

@@ -1,5 +1,7 @@
 #include "hid/MainHidInterFace.h"
 
+#include "hid/reports/DLinkReports.h"
+
 #include "sdk/models/ModelCatalogue.h"
 #include "sdk/include/orvanesdk_hid.h"
 
@@ -10,8 +12,6 @@
 
 namespace {
 
-constexpr uchar serialInquiry = 0x14;
-constexpr uchar serialReport = 0x15;
 constexpr int timerInterval = 100;
 
 // A stream batch is one whole light frame of the model: the limit is the
@@ -59,10 +59,6 @@ MainHidInterFace::~MainHidInterFace()
     closeDevice();
     quit();
     wait();
-    for (uchar* report : qAsConst(m_cmdQueue))
-        delete[] report;
-    for (uchar* report : qAsConst(m_streamQueue))
-        delete[] report;
 }
 
 int MainHidInterFace::openDevice(QString path)
@@ -77,9 +73,7 @@ int MainHidInterFace::openDevice(QString path)
     }
     qDebug("Open device success");
     m_isOpen = true;
-    uchar inquiry[reportSize] = {};
-    inquiry[1] = serialInquiry;
-    queueCmdReport(inquiry);
+    queueCmdReport(DLinkReports::serialNumberInquiry());
     m_shakeHandsTimer->start();
     COrvaneHid_SetNonblocking(m_hidHandle, 1);
     emit sigOpenHidSuccessful();
@@ -90,25 +84,22 @@ void MainHidInterFace::onShakeHandsRuning()
 {
     if (!m_isOpen)
         return;
-    uchar handshake[reportSize] = {};
-    handshake[5] = 1;
-    queueCmdReport(handshake);
+    queueCmdReport(DLinkReports::handshake());
 }
 
-int MainHidInterFace::queueCmdReport(const uchar* report)
+int MainHidInterFace::queueCmdReport(const DReportFrame& report)
 {
-    if (!m_isOpen || !report)
+    if (!m_isOpen)
         return -1;
-    uchar* copy = copyReport(report);
     QMutexLocker lock(&m_cmdMutex);
-    m_cmdQueue.append(copy);
+    m_cmdQueue.append(report);
     ++m_cmdPending;
     return 0;
 }
 
-int MainHidInterFace::queueStreamReport(const uchar* report)
+int MainHidInterFace::queueStreamReport(const DReportFrame& report)
 {
-    if (!m_isOpen || !report)
+    if (!m_isOpen)
         return -1;
     QMutexLocker lock(&m_streamMutex);
     if (m_streamQueue.isEmpty())
@@ -117,7 +108,7 @@ int MainHidInterFace::queueStreamReport(const uchar* report)
         return 0;
     if (m_streamQueue.size() == m_batchLimit)
         m_batchOpen = false;
-    m_streamQueue.append(copyReport(report));
+    m_streamQueue.append(report);
     return 0;
 }
 
@@ -159,30 +150,32 @@ void MainHidInterFace::writeStep()
 {
     {
         QMutexLocker writeLock(&m_writeMutex);
-        uchar* report = nullptr;
+        DReportFrame report;
+        bool taken = false;
         bool command = false;
         {
             QMutexLocker lock(&m_cmdMutex);
             if (!m_cmdQueue.isEmpty()) {
                 report = m_cmdQueue.takeFirst();
-                command = true;
+                taken = command = true;
             }
         }
-        if (!report) {
+        if (!taken) {
             QMutexLocker lock(&m_streamMutex);
-            if (!m_streamQueue.isEmpty() && m_streamEnabled && !m_batchOpen)
+            if (!m_streamQueue.isEmpty() && m_streamEnabled && !m_batchOpen) {
                 report = m_streamQueue.takeFirst();
+                taken = true;
+            }
         }
-        if (report) {
-            if (m_isOpen && COrvaneHid_HidWriteBuff(m_hidHandle, report, m_hidPathLatin1.constData()) == -1) {
+        if (taken) {
+            if (m_isOpen && COrvaneHid_HidWriteBuff(m_hidHandle, report.data(), m_hidPathLatin1.constData()) == -1) {
                 ++m_writeFailures;
                 if (command) {
                     ++m_commandWriteFailures;
                     qDebug() << "-----------------------------------------****************** Send error, Cmd:"
-                             << int(report[1]);
+                             << int(report.command());
                 }
             }
-            delete[] report;
             if (command)
                 --m_cmdPending;
         }
@@ -199,7 +192,7 @@ void MainHidInterFace::readStep()
         if (n > 0) {
             // The receiving slot frees the copy; with nobody listening there
             // would be no one to free it.
-            if (buffer[1] == serialReport) {
+            if (buffer[1] == DReportNumbers::kSerialNumberAnswer) {
                 if (isSignalConnected(QMetaMethod::fromSignal(&MainHidInterFace::sigHidSnGetOver)))
                     emit sigHidSnGetOver(copyReport(buffer), m_strHidName);
             } else if (isSignalConnected(QMetaMethod::fromSignal(&MainHidInterFace::sigHidDataArrived))) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hid/reports/DReportFrame.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
@@ -19,15 +21,15 @@ class MainHidInterFace : public QThread
     Q_OBJECT
 
 public:
-    static constexpr int reportSize = 64;
+    static constexpr int reportSize = DReportFrame::kSize;
     static constexpr int handshakeIntervalMs = 1000;
 
     MainHidInterFace(int threadIndex, QString strHidName, QObject* parent = nullptr);
     ~MainHidInterFace() override;
 
     int openDevice(QString path);
-    int queueCmdReport(const uchar* report);
-    int queueStreamReport(const uchar* report);
+    int queueCmdReport(const DReportFrame& report);
+    int queueStreamReport(const DReportFrame& report);
     void setStreamEnabled(bool enabled);
     int closeDevice();
 
@@ -73,8 +75,8 @@ private:
     QMutex m_cmdMutex;
     QMutex m_readMutex;
     QMutex m_writeMutex;
-    QList<uchar*> m_cmdQueue;
-    QList<uchar*> m_streamQueue;
+    QList<DReportFrame> m_cmdQueue;
+    QList<DReportFrame> m_streamQueue;
     int m_batchLimit;
     std::atomic<int> m_writeFailures{0};
     std::atomic<int> m_commandWriteFailures{0};

@@ -1,20 +1,8 @@
 #include "profiles/DCustomLightSchemeList.h"
 
-#include <QByteArray>
+#include "app/DFixedText.h"
 
 #include <algorithm>
-
-namespace {
-
-// The store's texts are fixed fields; one without its terminator must not
-// read past the field.
-template<size_t N>
-QString fieldText(const char (&field)[N])
-{
-    return QString::fromUtf8(field, int(qstrnlen(field, N)));
-}
-
-} // namespace
 
 std::optional<DCustomLightSchemeList::Selection> DCustomLightSchemeList::rebuild(
     const std::list<customLightNodeInfo>& nodes, int& usingSlot)
@@ -22,7 +10,8 @@ std::optional<DCustomLightSchemeList::Selection> DCustomLightSchemeList::rebuild
     m_schemes.clear();
     m_selectedRow = -1;
     for (const customLightNodeInfo& node : nodes) {
-        Scheme scheme{fieldText(node.index), fieldText(node.name), fieldText(node.status), node.slot};
+        Scheme scheme{DFixedText::utf8(node.index), DFixedText::utf8(node.name), DFixedText::utf8(node.status),
+                      node.slot};
         if (m_selectedRow < 0 && scheme.isUsing() && scheme.slot == usingSlot) {
             m_selectedRow = m_schemes.size();
             usingSlot = scheme.slot;

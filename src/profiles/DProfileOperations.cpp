@@ -1,5 +1,6 @@
 #include "profiles/DProfileOperations.h"
 
+#include "app/DFixedText.h"
 #include "sdk/include/StoreWriteBatch.h"
 
 #include <QDebug>
@@ -124,7 +125,7 @@ QString DProfileOperations::profileName(int profileIndex, bool* found) const
     const bool ok = COrvaneXML_SelectProfileNodeInfo(path(), indexText(profileIndex).constData(), &record);
     if (found)
         *found = ok;
-    return ok ? QString::fromUtf8(record.name, int(qstrnlen(record.name, sizeof record.name))) : QString();
+    return ok ? DFixedText::utf8(record.name) : QString();
 }
 
 bool DProfileOperations::isListed(int profileIndex) const

@@ -1,5 +1,6 @@
 #include "profiles/DStoredKeyFunctions.h"
 
+#include "app/DFixedText.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QByteArray>
@@ -13,7 +14,7 @@ QList<int> DStoredKeyFunctions::customisedUsages(const char* profilePath, int pr
     QList<int> usages;
     for (const keyOperateInfo& entry : entries) {
         bool ok = false;
-        const int usage = QByteArray(entry.keyCode, int(qstrnlen(entry.keyCode, sizeof entry.keyCode))).toInt(&ok);
+        const int usage = DFixedText::number(entry.keyCode, &ok);
         if (ok)
             usages << usage;
     }

@@ -125,8 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The keyboard's answers to what the reports made the link send.
     QCoreApplication::processEvents();
 
-    if (f.link->customizableKeys().size() > DInputReportReader::customizableColumnCount * DInputReportReader::customizableRowCount
-        || f.link->calibrationResult().size() > DInputReportReader::customizableColumnCount
+    if (f.link->customizableKeys().size() > DKeyGrid::kKeyCount
+        || f.link->calibrationResult().size() > DKeyGrid::kColumns
         || f.link->keyboardModes().lightTypeList.size() > reportSize - 6
         || f.link->sideModes().lightTypeList.size() > reportSize - 6)
         f.fail("a kept list outgrew its report");

@@ -32,21 +32,17 @@ int countCommand(const SimulatedKeyboard& keyboard, uint8_t command)
     return keyboard.receivedCount(command);
 }
 
-std::array<uchar, 64> streamReport(uchar marker)
+DReportFrame streamReport(uchar marker)
 {
-    std::array<uchar, 64> r{};
-    r[0] = 0x01;
-    r[1] = 0x0E;
-    r[6] = marker;
+    DReportFrame r(0x0E);
+    r.setPayloadByte(0, marker);
     return r;
 }
 
-std::array<uchar, 64> command(uchar cmd, uchar marker = 0)
+DReportFrame command(uchar cmd, uchar marker = 0)
 {
-    std::array<uchar, 64> r{};
-    r[0] = 0x01;
-    r[1] = cmd;
-    r[6] = marker;
+    DReportFrame r(cmd);
+    r.setPayloadByte(0, marker);
     return r;
 }
 
@@ -121,7 +117,7 @@ private slots:
         QTest::ignoreMessage(QtDebugMsg, "Unable to open device\n");
         QCOMPARE(hid.openDevice(QStringLiteral("sim:99/1#vid_1209&pid_0002&mi_01")), -1);
         QVERIFY(!hid.isOpen());
-        const uchar report[64] = {1, 2};
+        const DReportFrame report(2);
         QCOMPARE(hid.queueCmdReport(report), -1);
         QCOMPARE(hid.queueStreamReport(report), -1);
         QCOMPARE(hid.closeDevice(), 0);
@@ -154,7 +150,7 @@ private slots:
         OpenedKeyboard o = open("OV61M");
         settle(o);
         for (int i = 0; i < 40; ++i)
-            QCOMPARE(o.hid()->queueCmdReport(command(0x16, uchar(i)).data()), 0);
+            QCOMPARE(o.hid()->queueCmdReport(command(0x16, uchar(i))), 0);
         QTRY_COMPARE(countCommand(*o.keyboard(), 0x16), 40);
         const auto log = written(*o.keyboard());
         const auto polls = o.keyboard()->readPolls();
@@ -198,16 +194,16 @@ private slots:
         settle(o);
 
         // Streaming off: pushes are accepted and nothing is queued.
-        QCOMPARE(o.hid()->queueStreamReport(streamReport(200).data()), 0);
+        QCOMPARE(o.hid()->queueStreamReport(streamReport(200)), 0);
         o.hid()->setStreamEnabled(true);
         for (int i = 0; i < batch - 1; ++i)
-            QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(i)).data()), 0);
+            QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(i))), 0);
         QTest::qWait(60);
         QCOMPARE(countCommand(*o.keyboard(), 0x0E), 0);  // held until complete
 
-        QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(batch - 1)).data()), 0);
+        QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(batch - 1))), 0);
         for (int i = 0; i < 3; ++i)  // while the batch drains: dropped
-            QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(100 + i)).data()), 0);
+            QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(100 + i))), 0);
         QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), batch);
         QTest::qWait(30);
         QCOMPARE(countCommand(*o.keyboard(), 0x0E), batch);
@@ -218,19 +214,19 @@ private slots:
         }
 
         // The queue is empty again: the next push opens a new batch.
-        QCOMPARE(o.hid()->queueStreamReport(streamReport(50).data()), 0);
+        QCOMPARE(o.hid()->queueStreamReport(streamReport(50)), 0);
         QTest::qWait(40);
         QCOMPARE(countCommand(*o.keyboard(), 0x0E), batch);
 
         // Streaming off keeps a queued batch unwritten.
         for (int i = 1; i < batch - 1; ++i)
-            o.hid()->queueStreamReport(streamReport(uchar(50 + i)).data());
+            o.hid()->queueStreamReport(streamReport(uchar(50 + i)));
         o.hid()->setStreamEnabled(false);
-        o.hid()->queueStreamReport(streamReport(99).data());
+        o.hid()->queueStreamReport(streamReport(99));
         QTest::qWait(40);
         QCOMPARE(countCommand(*o.keyboard(), 0x0E), batch);
         o.hid()->setStreamEnabled(true);
-        o.hid()->queueStreamReport(streamReport(uchar(50 + batch - 1)).data());
+        o.hid()->queueStreamReport(streamReport(uchar(50 + batch - 1)));
         QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), 2 * batch);
         close(o);
     }
@@ -245,14 +241,14 @@ private slots:
         for (int attempt = 0; attempt < 10; ++attempt) {
             o.keyboard()->clearLog();
             for (int i = 0; i < 11; ++i)
-                o.hid()->queueStreamReport(streamReport(uchar(i)).data());
+                o.hid()->queueStreamReport(streamReport(uchar(i)));
             // Catch the batch while it drains (it takes some 22 ms).
             QElapsedTimer clock;
             clock.start();
             while (countCommand(*o.keyboard(), 0x0E) < 1 && clock.elapsed() < 2000)
                 QThread::usleep(50);
             const int before = countCommand(*o.keyboard(), 0x0E);
-            QCOMPARE(o.hid()->queueCmdReport(command(0x09).data()), 0);
+            QCOMPARE(o.hid()->queueCmdReport(command(0x09)), 0);
             QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), 11);
             QTRY_COMPARE(countCommand(*o.keyboard(), 0x09), 1);
             if (before >= 10)
@@ -281,10 +277,10 @@ private slots:
         QTest::ignoreMessage(QtDebugMsg, "-----------------------------------------****************** Send error, Cmd: 24");
         QTest::ignoreMessage(QtDebugMsg, "-----------------------------------------****************** Send error, Cmd: 23");
         QTest::ignoreMessage(QtDebugMsg, "-----------------------------------------****************** Send error, Cmd: 42");
-        o.hid()->queueCmdReport(command(0x18).data());
-        o.hid()->queueCmdReport(command(0x17).data());
-        o.hid()->queueCmdReport(command(0x2A).data());
-        o.hid()->queueCmdReport(command(0x16).data());
+        o.hid()->queueCmdReport(command(0x18));
+        o.hid()->queueCmdReport(command(0x17));
+        o.hid()->queueCmdReport(command(0x2A));
+        o.hid()->queueCmdReport(command(0x16));
         QTRY_COMPARE(countCommand(*o.keyboard(), 0x16), 1);
         QCOMPARE(o.hid()->writeFailureCount(), 3);
         QCOMPARE(o.hid()->commandWriteFailureCount(), 3);
@@ -298,7 +294,7 @@ private slots:
         settle(o);
         o.keyboard()->failReads(20);
         o.keyboard()->flood(0x01, 300);
-        o.hid()->queueCmdReport(command(0x16).data());
+        o.hid()->queueCmdReport(command(0x16));
         QTRY_COMPARE(countCommand(*o.keyboard(), 0x16), 1);
         QTRY_COMPARE_WITH_TIMEOUT(o.sink()->data.size(), 300, 10000);
         close(o);
@@ -310,7 +306,7 @@ private slots:
         settle(o);
         o.keyboard()->unplugAfterWrites(3);
         for (int i = 0; i < 10; ++i)
-            o.hid()->queueCmdReport(command(0x17, uchar(i)).data());
+            o.hid()->queueCmdReport(command(0x17, uchar(i)));
         QTRY_COMPARE(o.hid()->commandWriteFailureCount(), 7);
         QCOMPARE(countCommand(*o.keyboard(), 0x17), 3);
         QVERIFY(m_sim->bus().keyboards().empty());
@@ -324,8 +320,7 @@ private slots:
         QVERIFY(!o.hid()->isOpen());
         QCOMPARE(o.hid()->closeDevice(), 0);
         QVERIFY(o.hid()->wait(2000));
-        const uchar report[64] = {1, 0x16};
-        QCOMPARE(o.hid()->queueCmdReport(report), -1);
+        QCOMPARE(o.hid()->queueCmdReport(DReportFrame(0x16)), -1);
         QCoreApplication::sendPostedEvents();
     }
 
@@ -341,8 +336,8 @@ private slots:
             o.keyboard()->setAnswerDelayMs(int(random.bounded(3)));
             o.hid()->setStreamEnabled(true);
             for (int i = 0; i < 30; ++i) {
-                o.hid()->queueCmdReport(command(0x16).data());
-                o.hid()->queueStreamReport(streamReport(uchar(i)).data());
+                o.hid()->queueCmdReport(command(0x16));
+                o.hid()->queueStreamReport(streamReport(uchar(i)));
             }
             QThread::usleep(random.bounded(3000));
             QCOMPARE(o.hid()->closeDevice(), 0);
@@ -362,7 +357,7 @@ private slots:
         QCOMPARE(int(state[1]), 0x01);
         QCOMPARE(int(state[11]), 1);
         QCOMPARE(int(state[12]), 1);
-        o.hid()->queueCmdReport(command(0x09).data());
+        o.hid()->queueCmdReport(command(0x09));
         QTest::qWait(50);
         QCOMPARE(o.sink()->data.size(), 1);
         o.keyboard()->setOnline(true);

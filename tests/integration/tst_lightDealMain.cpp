@@ -23,8 +23,8 @@ using namespace ReportBytes;
 
 namespace {
 
-constexpr int rows = lightDealMain::gridRows;
-constexpr int columns = lightDealMain::gridColumns;
+constexpr int rows = DKeyGrid::kRows;
+constexpr int columns = DKeyGrid::kColumns;
 constexpr uint8_t customColourCommand = 0x08;
 // A key cap the picture does not have; its colour is sent black.
 constexpr int missingRow = 2;
@@ -117,8 +117,7 @@ struct Rig
     bool flush()
     {
         const int before = opened->keyboard()->receivedCount(0x13);
-        uchar inquiry[64] = {0x01, 0x13, 0x02};
-        if (opened->hid()->queueCmdReport(inquiry) < 0)
+        if (opened->hid()->queueCmdReport(DReportFrame(0x13, 0x02)) < 0)
             return false;
         QElapsedTimer timer;
         timer.start();

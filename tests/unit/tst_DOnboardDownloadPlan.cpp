@@ -229,7 +229,7 @@ void tst_DOnboardDownloadPlan::macroKeysTakeSlotsInKeyOrder()
 
     // Slot 0: macro 1 played multiple times (mode 2 -> 1), three times,
     // its two events (the press's pause is the release's delay, 25).
-    const OnboardReport& first = plan.steps()[0].report;
+    const DReportFrame& first = plan.steps()[0].report;
     QCOMPARE(bytesOf(first).left(22).toHex(' '),
              hex("01 18 00 00 00 3A 00 01 00 08 00 03 00 00 04 10 00 19 04 00 00 00").toHex(' '));
     // Slot 3 comes from the FN layer's own copy of macro 2.
@@ -245,7 +245,7 @@ void tst_DOnboardDownloadPlan::missingMacroIsSentEmpty()
     QCOMPARE(int(plan.status()), int(DOnboardDownloadPlan::Status::Ready));
     QCOMPARE(describe(plan.steps()).mid(0, 6), macroSlot(0) << QStringLiteral("K0.0/1"));
     for (int p = 0; p < 5; ++p) {
-        const OnboardReport& r = plan.steps()[p].report;
+        const DReportFrame& r = plan.steps()[p].report;
         QVERIFY(std::all_of(r.begin() + 6, r.end(), [](uint8_t b) { return b == 0; }));
     }
     QCOMPARE(entriesOf(plan.steps(), 0).toHex(' '), hex("10 04 00 00").toHex(' '));
@@ -271,7 +271,7 @@ void tst_DOnboardDownloadPlan::seniorKeysTakeStoreIndexes()
     QCOMPARE(plan.steps()[0].report[6], uint8_t(3));
     QCOMPARE(plan.steps()[1].report[7], uint8_t(0x13));
     QCOMPARE(plan.steps()[1].report[2], uint8_t(1));
-    const OnboardReport& missing = plan.steps()[2].report;
+    const DReportFrame& missing = plan.steps()[2].report;
     QVERIFY(std::all_of(missing.begin() + 6, missing.end(), [](uint8_t b) { return b == 0; }));
     QCOMPARE(plan.steps()[4].report[6], uint8_t(2));
 }

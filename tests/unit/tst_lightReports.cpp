@@ -9,7 +9,7 @@
 
 #include <functional>
 
-using Build = std::function<std::array<uint8_t, 64>()>;
+using Build = std::function<DReportFrame()>;
 Q_DECLARE_METATYPE(Build)
 
 using namespace ReportBytes;

@@ -267,7 +267,7 @@ void tst_onboardEncoding::keyMapReport()
     for (int i = 0; i < entryBytes; ++i)
         entries.push_back(uint8_t(0x80 + i));
 
-    const OnboardReport r = DKeyMapReport::build(entries, layerCode, packet);
+    const DReportFrame r = DKeyMapReport::build(entries, layerCode, packet);
     const int length = std::min(entryBytes, 56);
     QByteArray expected(64, '\0');
     expected[0] = 0x01;
@@ -364,7 +364,7 @@ void tst_onboardEncoding::macroReports()
     std::list<macroEventItem> list;
     for (int i = 0; i < events; ++i)
         list.push_back(recordedEvent(i * 10, "key", 4 + i % 20, i % 2 == 0));
-    const QVector<OnboardReport> reports = DMacroReportEncoder::slotReports(slot, list, playMode, repeat);
+    const QVector<DReportFrame> reports = DMacroReportEncoder::slotReports(slot, list, playMode, repeat);
     QCOMPARE(reports.size(), 5);
     const std::vector<uint8_t> stream = DMacroReportEncoder::encodeStream(list);
     QByteArray payload = header + bytesOf(stream);
@@ -386,7 +386,7 @@ void tst_onboardEncoding::macroStreamSplitAcrossReports()
     std::list<macroEventItem> list;
     for (int i = 0; i < 62; ++i)
         list.push_back(recordedEvent(i, "key", i + 1, true));
-    const QVector<OnboardReport> reports = DMacroReportEncoder::slotReports(6, list, 1, 1);
+    const QVector<DReportFrame> reports = DMacroReportEncoder::slotReports(6, list, 1, 1);
     const QByteArray stream = bytesOf(DMacroReportEncoder::encodeStream(list));
     QCOMPARE(bytesOf(reports[0]).mid(14, 50), stream.mid(0, 50));
     QCOMPARE(bytesOf(reports[1]).mid(6, 58), stream.mid(50, 58));
@@ -400,7 +400,7 @@ void tst_onboardEncoding::macroStreamSplitAcrossReports()
 
 void tst_onboardEncoding::emptyMacroSlot()
 {
-    const QVector<OnboardReport> reports = DMacroReportEncoder::emptySlotReports(7);
+    const QVector<DReportFrame> reports = DMacroReportEncoder::emptySlotReports(7);
     QCOMPARE(reports.size(), 5);
     for (int p = 0; p < 5; ++p) {
         QByteArray expected(64, '\0');

@@ -123,7 +123,7 @@ void DOnboardDownload::resetAttempt()
     m_macroSent = false;
     m_reportRefused = false;
     m_downloadStatus = -1;
-    m_lastMacroReport.fill(0);
+    m_lastMacroReport = DReportFrame();
 }
 
 DOnboardDownload::Attempt DOnboardDownload::runAttempt(const QString& profileFolder, const QVector<int>& usages,
@@ -195,7 +195,7 @@ bool DOnboardDownload::awaitAcknowledgement()
     return m_macroDownloadOk;
 }
 
-void DOnboardDownload::sendMacroReportAcked(const OnboardReport& report)
+void DOnboardDownload::sendMacroReportAcked(const DReportFrame& report)
 {
     if (!awaitAcknowledgement())
         return;
@@ -206,9 +206,9 @@ void DOnboardDownload::sendMacroReportAcked(const OnboardReport& report)
         qDebug("%s", failureLine(DOnboardDownloadPlan::Step::Macro));
 }
 
-bool DOnboardDownload::queue(const OnboardReport& report)
+bool DOnboardDownload::queue(const DReportFrame& report)
 {
-    if (interfaceOpen() && m_hid->queueCmdReport(report.data()) == 0)
+    if (interfaceOpen() && m_hid->queueCmdReport(report) == 0)
         return true;
     // The keyboard is gone or closed: the rest of the attempt cannot
     // reach it either.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "hid/download/DOnboardDownloadPlan.h"
-#include "hid/reports/onboardReport.h"
+#include "hid/reports/DReportFrame.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QMap>
@@ -65,14 +65,14 @@ private:
     Attempt runAttempt(const QString& profileFolder, const QVector<int>& usages, bool magnetic);
     void resetAttempt();
     bool awaitAcknowledgement();
-    void sendMacroReportAcked(const OnboardReport& report);
-    bool queue(const OnboardReport& report);
+    void sendMacroReportAcked(const DReportFrame& report);
+    bool queue(const DReportFrame& report);
     bool waitForWrites();
     bool interfaceOpen() const;
 
     QPointer<MainHidInterFace> m_hid;
     QMap<int, seniorKeyInfoStu> m_seniorKeyMap;
-    OnboardReport m_lastMacroReport{};
+    DReportFrame m_lastMacroReport;
     bool m_macroAcked = true;
     bool m_macroDownloadOk = true;
     bool m_macroSent = false;

@@ -1,9 +1,11 @@
 #include "hid/download/DOnboardDownloadPlan.h"
 
+#include "app/DFixedText.h"
 #include "hid/reports/DKeyEntryEncoder.h"
 #include "hid/reports/DKeyMapReport.h"
 #include "hid/reports/DMacroReportEncoder.h"
 #include "hid/reports/DSeniorKeyReportEncoder.h"
+#include "profiles/DKeyFunctionType.h"
 
 #include <QDebug>
 #include <QFile>
@@ -22,7 +24,7 @@ constexpr int maxPacketBytes = DKeyMapReport::entrySize * DKeyMapReport::entries
 
 QString keyLabel(const keyOperateInfo& record, int usage)
 {
-    const QByteArray name = DKeyEntryEncoder::textOf(record.keyName).trimmed();
+    const QByteArray name = DFixedText::bytes(record.keyName).trimmed();
     if (name.isEmpty())
         return QString::number(usage);
     const QString utf8 = QString::fromUtf8(name);
@@ -65,7 +67,7 @@ void DOnboardDownloadPlan::build(bool magnetic)
     }
     addPause();
     for (int slot = m_macroKeys; slot < DMacroReportEncoder::slotCount; ++slot) {
-        for (const OnboardReport& r : DMacroReportEncoder::emptySlotReports(slot))
+        for (const DReportFrame& r : DMacroReportEncoder::emptySlotReports(slot))
             add(Step::Macro, r);
     }
     if (magnetic) {
@@ -104,7 +106,7 @@ bool DOnboardDownloadPlan::planLayer(const Layer& layer)
             // Nothing of the previous key may show through a field this
             // key's record leaves out.
             std::memset(&record, 0, sizeof record);
-            std::strcpy(record.type, "-1");
+            qstrncpy(record.type, QByteArray::number(DKeyFunctionType::kNoFunction).constData(), sizeof record.type);
             COrvaneXML_SelectProFileKeyOperateInfo(path.constData(), profileText.constData(),
                                                    QByteArray::number(usage).constData(), &record);
             int slot = 0;
@@ -142,19 +144,19 @@ void DOnboardDownloadPlan::addMacro(const QByteArray& path, const QByteArray& pr
     // Past the keyboard's slots only the count matters: the plan is refused.
     if (slot >= DMacroReportEncoder::slotCount)
         return;
-    const QByteArray macroIndex = DKeyEntryEncoder::textOf(record.value).trimmed();
+    const QByteArray macroIndex = DFixedText::bytes(record.value).trimmed();
     std::list<macroEventItem> events;
-    QVector<OnboardReport> reports;
+    QVector<DReportFrame> reports;
     if (COrvaneXML_ProFileMacroWithKeyInfoSelectAll(path.constData(), profileText.constData(), macroIndex.constData(),
                                                     "", &events)) {
-        reports = DMacroReportEncoder::slotReports(slot, events, DKeyEntryEncoder::numberOf(record.paramB),
-                                                   DKeyEntryEncoder::numberOf(record.paramA));
+        reports = DMacroReportEncoder::slotReports(slot, events, DFixedText::number(record.paramB),
+                                                   DFixedText::number(record.paramA));
     } else {
-        qDebug() << "Onboard download: key" << DKeyEntryEncoder::textOf(record.keyCode) << "is bound to macro"
+        qDebug() << "Onboard download: key" << DFixedText::bytes(record.keyCode) << "is bound to macro"
                  << macroIndex << "which the profile no longer holds; slot" << slot << "sent empty";
         reports = DMacroReportEncoder::emptySlotReports(slot);
     }
-    for (const OnboardReport& r : reports)
+    for (const DReportFrame& r : reports)
         add(Step::Macro, r);
 }
 
@@ -162,17 +164,17 @@ void DOnboardDownloadPlan::addSeniorKey(const keyOperateInfo& record, int storeI
 {
     if (storeIndex >= DSeniorKeyReportEncoder::storeSlotCount)
         return;
-    const int recordIndex = DKeyEntryEncoder::numberOf(record.value);
+    const int recordIndex = DFixedText::number(record.value);
     const auto found = m_seniorKeyRecords.constFind(recordIndex);
     if (found == m_seniorKeyRecords.constEnd()) {
-        qDebug() << "Onboard download: key" << DKeyEntryEncoder::textOf(record.keyCode) << "is bound to advanced key"
+        qDebug() << "Onboard download: key" << DFixedText::bytes(record.keyCode) << "is bound to advanced key"
                  << recordIndex << "which no longer exists; store slot" << storeIndex << "sent empty";
         add(Step::SeniorKey, DSeniorKeyReportEncoder::emptyReport(storeIndex));
         return;
     }
     const DSeniorKeyReportEncoder::Result result = DSeniorKeyReportEncoder::encode(*found, storeIndex);
     if (result.tooManyModifiers) {
-        refuseCombination(record, DKeyEntryEncoder::numberOf(record.keyCode));
+        refuseCombination(record, DFixedText::number(record.keyCode));
         return;
     }
     add(Step::SeniorKey, result.report);
@@ -186,7 +188,7 @@ void DOnboardDownloadPlan::refuseCombination(const keyOperateInfo& record, int u
                     .arg(keyLabel(record, usage));
 }
 
-void DOnboardDownloadPlan::add(Step::Kind kind, const OnboardReport& report)
+void DOnboardDownloadPlan::add(Step::Kind kind, const DReportFrame& report)
 {
     Step step;
     step.kind = kind;

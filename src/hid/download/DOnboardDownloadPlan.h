@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hid/reports/onboardReport.h"
+#include "hid/reports/DReportFrame.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QMap>
@@ -24,7 +24,7 @@ public:
             Pause,      // the keyboard stores what it got
         };
         Kind kind = KeyMap;
-        OnboardReport report{};
+        DReportFrame report;
         int pauseMs = 0;
     };
 
@@ -64,7 +64,7 @@ private:
     void addMacro(const QByteArray& path, const QByteArray& profileText, const keyOperateInfo& record, int slot);
     void addSeniorKey(const keyOperateInfo& record, int storeIndex);
     void refuseCombination(const keyOperateInfo& record, int usage);
-    void add(Step::Kind kind, const OnboardReport& report);
+    void add(Step::Kind kind, const DReportFrame& report);
     void addPause();
 
     const QString m_profileFolder;

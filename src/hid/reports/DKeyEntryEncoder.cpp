@@ -1,8 +1,10 @@
 #include "hid/reports/DKeyEntryEncoder.h"
 
+#include "app/DFixedText.h"
+#include "profiles/DKeyFunctionType.h"
+
 #include <QDebug>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -22,24 +24,7 @@ enum Kind : uint8_t {
     KindAdvancedKey = 0x17,
 };
 
-enum StoredType {
-    Nothing = -1,
-    Remap = 0,
-    MacroType = 1,
-    KeyCombination = 2,
-    MultimediaType = 3,
-    MouseType = 4,
-    Disable = 5,
-    Text = 6,
-    ProfileSwitch = 7,
-    Launch = 8,
-    ShortcutType = 9,
-    KeyboardFunctionType = 19,
-    KeyboardLightOff = 26,
-    LightRecordingType = 27,
-    SideLightOff = 34,
-    AdvancedKeyType = 40,
-};
+namespace Type = DKeyFunctionType;
 
 // Light actions whose entry is the kind and the stored choice.
 struct ChoiceKind
@@ -48,8 +33,11 @@ struct ChoiceKind
     uint8_t kind;
 };
 constexpr ChoiceKind choiceKinds[] = {
-    {20, 0x02}, {21, 0x03}, {22, 0x04}, {23, 0x05}, {24, 0x06}, {25, 0x08},
-    {30, 0x0A}, {31, 0x0B}, {32, 0x0C}, {33, 0x0D},
+    {Type::kKeyboardLightEffect, 0x02}, {Type::kKeyboardLightBrightness, 0x03},
+    {Type::kKeyboardLightSpeed, 0x04},  {Type::kKeyboardLightDirection, 0x05},
+    {Type::kKeyboardLightColour, 0x06}, {Type::kKeyboardLightCustom, 0x08},
+    {Type::kSideLightEffect, 0x0A},     {Type::kSideLightBrightness, 0x0B},
+    {Type::kSideLightSpeed, 0x0C},      {Type::kSideLightColour, 0x0D},
 };
 
 // Keys with no stored function that the keyboard plays as media keys.
@@ -75,7 +63,7 @@ constexpr DKeyEntryEncoder::Shortcut shortcuts[] = {
     {0xE0, 0x1B}, {0xE0, 0x19}, {0xE0, 0x09}, {0xE0, 0x11}, {0xE0, 0x13}, {0xE0, 0x16},
 };
 
-// Keyboard functions (type 19) by sub-function.
+// Keyboard functions by sub-function.
 enum class SubForm { Lock, SubValue, Wide, Bare, Connection };
 struct SubFunction
 {
@@ -157,22 +145,12 @@ Entry keyboardFunction(int sub, int v, const QByteArray& valueText, Entry plain)
 
 } // namespace
 
-int DKeyEntryEncoder::numberOf(const char* text, int width)
-{
-    return textOf(text, width).trimmed().toInt();
-}
-
-QByteArray DKeyEntryEncoder::textOf(const char* text, int width)
-{
-    return QByteArray(text, int(strnlen(text, size_t(width))));
-}
-
 DKeyEntryEncoder::SlotKind DKeyEntryEncoder::slotKindOf(const keyOperateInfo& record)
 {
-    switch (numberOf(record.type)) {
-    case MacroType:
+    switch (DFixedText::number(record.type)) {
+    case Type::kMacro:
         return SlotKind::Macro;
-    case AdvancedKeyType:
+    case Type::kAdvancedKey:
         return SlotKind::AdvancedKey;
     default:
         return SlotKind::None;
@@ -182,9 +160,9 @@ DKeyEntryEncoder::SlotKind DKeyEntryEncoder::slotKindOf(const keyOperateInfo& re
 DKeyEntryEncoder::Result DKeyEntryEncoder::encode(const keyOperateInfo& record, int usage, int slot)
 {
     const int u = std::min(usage, maxUsage);
-    const int t = numberOf(record.type);
-    const int v = numberOf(record.value);
-    const int paramB = numberOf(record.paramB);
+    const int t = DFixedText::number(record.type);
+    const int v = DFixedText::number(record.value);
+    const int paramB = DFixedText::number(record.paramB);
     const Entry plain = entry(KindPlainKey, u);
 
     for (const ChoiceKind& choice : choiceKinds) {
@@ -193,7 +171,7 @@ DKeyEntryEncoder::Result DKeyEntryEncoder::encode(const keyOperateInfo& record, 
     }
 
     switch (t) {
-    case Nothing:
+    case Type::kNoFunction:
         if (usage == fnUsage)
             return {entry(KindFnKey)};
         for (const MediaUsage& media : mediaUsages) {
@@ -201,51 +179,51 @@ DKeyEntryEncoder::Result DKeyEntryEncoder::encode(const keyOperateInfo& record, 
                 return {entry(KindMultimedia, media.code)};
         }
         return {plain};
-    case Remap:
+    case Type::kRemap:
         if (v == remapTargetSpecial)
             return {entry(KindRemapSpecial)};
         if (v == fnUsage)
             return {entry(KindFnKey)};
         return {entry(KindPlainKey, v)};
-    case MacroType:
+    case Type::kMacro:
         return {entry(KindMacro, u, slot)};
-    case KeyCombination: {
+    case Type::kKeyCombination: {
         const Combination c = parseKeyCombination(record);
         if (!c.valid) {
-            qDebug() << "Onboard download: key combination without a mask:" << textOf(record.value);
+            qDebug() << "Onboard download: key combination without a mask:" << DFixedText::bytes(record.value);
             return {plain};
         }
         if (c.modifierCount > maxModifiers)
             return {plain, Error::TooManyModifiers};
         return {combinationEntry(c)};
     }
-    case MultimediaType:
+    case Type::kMultimedia:
         return {entry(KindMultimedia, multimediaDeviceCode(v))};
-    case MouseType:
+    case Type::kMouse:
         return {entry(KindMouse, mouseWheelFlag(v), mouseButtonCode(v))};
-    case Disable:
+    case Type::kDisable:
         return {entry(KindPlainKey)};
-    case Text:
-    case ProfileSwitch:
-    case Launch:
+    case Type::kText:
+    case Type::kProfileSwitch:
+    case Type::kLaunchApplication:
         return {entry(KindComputerFunction, 0, 0, u)};
-    case ShortcutType: {
+    case Type::kShortcut: {
         const Shortcut s = shortcutKeys(v);
         return {entry(KindCombination, s.modifier, s.key)};
     }
-    case KeyboardFunctionType:
-        return {keyboardFunction(paramB, v, textOf(record.value).trimmed(), plain)};
-    case KeyboardLightOff:
+    case Type::kKeyboardFunction:
+        return {keyboardFunction(paramB, v, DFixedText::bytes(record.value).trimmed(), plain)};
+    case Type::kKeyboardLightOff:
         if (paramB == 0 || paramB == 1)
             return {entry(KindKeyboardFunction, paramB == 0 ? subLightOff : subBacklightStopped, v)};
         return {plain};
-    case LightRecordingType:
+    case Type::kLightRecording:
         return {entry(KindLightRecording)};
-    case SideLightOff:
+    case Type::kSideLightOff:
         if (paramB == 0 || paramB == 1)
             return {entry(KindKeyboardFunction, paramB == 0 ? subLightOff : subSideLightStopped, v)};
         return {plain};
-    case AdvancedKeyType:
+    case Type::kAdvancedKey:
         return {entry(KindAdvancedKey, slot)};
     default:
         return {plain};
@@ -278,7 +256,7 @@ DKeyEntryEncoder::Shortcut DKeyEntryEncoder::shortcutKeys(int value)
 
 DKeyEntryEncoder::Combination DKeyEntryEncoder::parseKeyCombination(const keyOperateInfo& record)
 {
-    return parseKeyCombinationText(textOf(record.value));
+    return parseKeyCombinationText(DFixedText::bytes(record.value));
 }
 
 DKeyEntryEncoder::Combination DKeyEntryEncoder::parseKeyCombinationText(const QByteArray& text)

@@ -63,19 +63,4 @@ public:
     static Combination parseKeyCombinationText(const QByteArray& text);
     // The entry of a combination inside key-map and advanced-key reports.
     static Entry combinationEntry(const Combination& combination);
-
-    // A stored decimal text as a number; anything else counts 0. The
-    // field need not be terminated within its width.
-    static int numberOf(const char* text, int width);
-    template<std::size_t N>
-    static int numberOf(const char (&field)[N])
-    {
-        return numberOf(field, int(N));
-    }
-    static QByteArray textOf(const char* text, int width);
-    template<std::size_t N>
-    static QByteArray textOf(const char (&field)[N])
-    {
-        return textOf(field, int(N));
-    }
 };

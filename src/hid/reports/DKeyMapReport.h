@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hid/reports/onboardReport.h"
+#include "hid/reports/DReportFrame.h"
 
 #include <vector>
 
@@ -18,5 +18,5 @@ public:
     static constexpr int fnLayer = 2;
 
     // One report from at most 56 entry bytes.
-    static OnboardReport build(const std::vector<uint8_t>& entries, int layerCode, int packetNumber);
+    static DReportFrame build(const std::vector<uint8_t>& entries, int layerCode, int packetNumber);
 };

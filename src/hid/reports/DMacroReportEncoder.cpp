@@ -1,5 +1,6 @@
 #include "hid/reports/DMacroReportEncoder.h"
 
+#include "app/DFixedText.h"
 #include "hid/reports/DKeyEntryEncoder.h"
 
 #include <QDebug>
@@ -7,9 +8,7 @@
 
 namespace {
 
-constexpr uint8_t macroCommand = 0x18;
-constexpr int payloadOffset = 6;
-constexpr int fullPayload = 58;
+constexpr int fullPayload = DReportFrame::kPayloadCapacity;
 constexpr int headerSize = 8;
 constexpr int lastPayload = 24;
 constexpr uint8_t pressFlag = 0x10;
@@ -28,8 +27,8 @@ constexpr MouseButton mouseButtons[] = {{513, 514, 1}, {516, 517, 2}, {519, 520,
 
 uint8_t eventCode(const macroEventItem& event, bool* isMouse)
 {
-    const QByteArray type = DKeyEntryEncoder::textOf(event.type);
-    const int code = DKeyEntryEncoder::numberOf(event.keyCode);
+    const QByteArray type = DFixedText::bytes(event.type);
+    const int code = DFixedText::number(event.keyCode);
     *isMouse = false;
     if (type.contains("key"))
         return uint8_t(code);
@@ -46,21 +45,17 @@ uint8_t eventCode(const macroEventItem& event, bool* isMouse)
     return 0;
 }
 
-QVector<OnboardReport> reportsFor(int slot, const std::vector<uint8_t>& header, const std::vector<uint8_t>& stream)
+QVector<DReportFrame> reportsFor(int slot, const std::vector<uint8_t>& header, const std::vector<uint8_t>& stream)
 {
     std::vector<uint8_t> payload = header;
     payload.insert(payload.end(), stream.begin(), stream.end());
-    QVector<OnboardReport> reports;
+    QVector<DReportFrame> reports;
     int at = 0;
     for (int packet = 0; packet < DMacroReportEncoder::reportsPerSlot; ++packet) {
         const int length = packet + 1 < DMacroReportEncoder::reportsPerSlot ? fullPayload : lastPayload;
-        OnboardReport r{};
-        r[0] = 0x01;
-        r[1] = macroCommand;
-        r[2] = uint8_t(slot);
-        r[4] = uint8_t(packet);
-        r[5] = uint8_t(length);
-        std::copy_n(payload.begin() + at, length, r.begin() + payloadOffset);
+        DReportFrame r(DReportNumbers::kMacro, slot, length);
+        r.setPacket(packet);
+        r.setPayload(payload.data() + at, length);
         at += length;
         reports << r;
     }
@@ -77,11 +72,11 @@ std::vector<uint8_t> DMacroReportEncoder::encodeStream(const std::list<macroEven
         const auto next = std::next(it);
         // The keyboard waits after an event; the editor records the wait
         // before the following one.
-        const int pause = next == events.end() ? 0 : std::clamp(DKeyEntryEncoder::numberOf(next->delay), 0, maxPause);
+        const int pause = next == events.end() ? 0 : std::clamp(DFixedText::number(next->delay), 0, maxPause);
         bool isMouse = false;
         uint8_t* out = stream.data() + index * eventSize;
         out[0] = eventCode(*it, &isMouse);
-        out[1] = uint8_t((DKeyEntryEncoder::textOf(it->operateExplain) == "down" ? pressFlag : 0)
+        out[1] = uint8_t((DFixedText::bytes(it->operateExplain) == "down" ? pressFlag : 0)
                          | (isMouse ? mouseFlag : 0));
         out[2] = uint8_t(pause >> 8);
         out[3] = uint8_t(pause & 0xFF);
@@ -89,7 +84,7 @@ std::vector<uint8_t> DMacroReportEncoder::encodeStream(const std::list<macroEven
     return stream;
 }
 
-QVector<OnboardReport> DMacroReportEncoder::slotReports(int slot, const std::list<macroEventItem>& events,
+QVector<DReportFrame> DMacroReportEncoder::slotReports(int slot, const std::list<macroEventItem>& events,
                                                         int playMode, int repeatCount)
 {
     const int sent = std::min(int(events.size()), maxEvents);
@@ -102,7 +97,7 @@ QVector<OnboardReport> DMacroReportEncoder::slotReports(int slot, const std::lis
     return reportsFor(slot, header, encodeStream(events));
 }
 
-QVector<OnboardReport> DMacroReportEncoder::emptySlotReports(int slot)
+QVector<DReportFrame> DMacroReportEncoder::emptySlotReports(int slot)
 {
     return reportsFor(slot, std::vector<uint8_t>(headerSize, 0), std::vector<uint8_t>(streamSize, 0));
 }

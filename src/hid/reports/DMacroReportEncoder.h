@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hid/reports/onboardReport.h"
+#include "hid/reports/DReportFrame.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QVector>
@@ -22,7 +22,7 @@ public:
     // The events in list order; at most 62 fit, the rest are left out.
     static std::vector<uint8_t> encodeStream(const std::list<macroEventItem>& events);
     // playMode as the binding page stores it (1 once .. 4 while held).
-    static QVector<OnboardReport> slotReports(int slot, const std::list<macroEventItem>& events, int playMode,
+    static QVector<DReportFrame> slotReports(int slot, const std::list<macroEventItem>& events, int playMode,
                                               int repeatCount);
-    static QVector<OnboardReport> emptySlotReports(int slot);
+    static QVector<DReportFrame> emptySlotReports(int slot);
 };

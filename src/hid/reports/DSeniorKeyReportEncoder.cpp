@@ -1,12 +1,12 @@
 #include "hid/reports/DSeniorKeyReportEncoder.h"
 
+#include "app/DFixedText.h"
 #include "hid/reports/DKeyEntryEncoder.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr uint8_t seniorKeyCommand = 0x2A;
 constexpr uint8_t payloadLength = 0x32;
 constexpr int typeByte = 6;
 constexpr int msPerHoldUnit = 10;
@@ -22,56 +22,52 @@ constexpr int modTapClickKeyAt = 11;
 constexpr int modTapHoldAt = 15;
 constexpr int toggleKeyAt = 7;
 
-void put(OnboardReport& r, int at, const std::array<uint8_t, 4>& entry)
+void put(DReportFrame& r, int at, const std::array<uint8_t, 4>& entry)
 {
-    std::copy(entry.begin(), entry.end(), r.begin() + at);
+    for (int i = 0; i < int(entry.size()); ++i)
+        r.setByte(at + i, entry[size_t(i)]);
 }
 
 } // namespace
 
-OnboardReport DSeniorKeyReportEncoder::emptyReport(int storeIndex)
+DReportFrame DSeniorKeyReportEncoder::emptyReport(int storeIndex)
 {
-    OnboardReport r{};
-    r[0] = 0x01;
-    r[1] = seniorKeyCommand;
-    r[2] = uint8_t(storeIndex);
-    r[5] = payloadLength;
-    return r;
+    return DReportFrame(DReportNumbers::kAdvancedKey, storeIndex, payloadLength);
 }
 
 std::array<uint8_t, 4> DSeniorKeyReportEncoder::keyEntry(const char (&keyText)[16], bool* tooManyModifiers)
 {
-    const QByteArray text = DKeyEntryEncoder::textOf(keyText);
+    const QByteArray text = DFixedText::bytes(keyText);
     if (text.contains(',')) {
         const DKeyEntryEncoder::Combination c = DKeyEntryEncoder::parseKeyCombinationText(text);
         if (c.modifierCount > DKeyEntryEncoder::maxModifiers)
             *tooManyModifiers = true;
         return DKeyEntryEncoder::combinationEntry(c);
     }
-    return {0, uint8_t(DKeyEntryEncoder::numberOf(keyText)), 0, 0};
+    return {0, uint8_t(DFixedText::number(keyText)), 0, 0};
 }
 
 DSeniorKeyReportEncoder::Result DSeniorKeyReportEncoder::encode(const seniorKeyInfoStu& record, int storeIndex)
 {
     Result result;
-    OnboardReport& r = result.report;
+    DReportFrame& r = result.report;
     r = emptyReport(storeIndex);
-    r[typeByte] = uint8_t(record.type);
+    r.setByte(typeByte, record.type);
     bool& tooMany = result.tooManyModifiers;
     switch (record.type) {
     case Dks:
         for (int p = 0; p < 4; ++p)
-            r[dksPointsAt + p] = uint8_t(record.point[p]);
+            r.setByte(dksPointsAt + p, record.point[p]);
         for (int k = 0; k < 4; ++k) {
             put(r, dksKeyAt[k], keyEntry(record.key[k], &tooMany));
             for (int a = 0; a < actionsPerKey; ++a)
-                r[dksActionsAt[k] + a] = uint8_t(record.action[k * actionsPerKey + a]);
+                r.setByte(dksActionsAt[k] + a, record.action[k * actionsPerKey + a]);
         }
         break;
     case ModTap:
         put(r, modTapHoldKeyAt, keyEntry(record.key[0], &tooMany));
         put(r, modTapClickKeyAt, keyEntry(record.key[1], &tooMany));
-        r[modTapHoldAt] = uint8_t(record.holdDuration / msPerHoldUnit);
+        r.setByte(modTapHoldAt, record.holdDuration / msPerHoldUnit);
         break;
     case Toggle:
         put(r, toggleKeyAt, keyEntry(record.key[0], &tooMany));

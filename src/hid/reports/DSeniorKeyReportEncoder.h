@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hid/reports/onboardReport.h"
+#include "hid/reports/DReportFrame.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <array>
@@ -16,14 +16,14 @@ public:
 
     struct Result
     {
-        OnboardReport report{};
+        DReportFrame report;
         // A key of the record combines more modifiers than the report
         // carries; such a record is not sent.
         bool tooManyModifiers = false;
     };
 
     static Result encode(const seniorKeyInfoStu& record, int storeIndex);
-    static OnboardReport emptyReport(int storeIndex);
+    static DReportFrame emptyReport(int storeIndex);
     // The four bytes of one of the record's key texts.
     static std::array<uint8_t, 4> keyEntry(const char (&keyText)[16], bool* tooManyModifiers);
 };

@@ -24,6 +24,7 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "app/DThemeColor.h"
 #include "hid/download/DOnboardDownload.h"
+#include "hid/reports/DMagneticReports.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
 #include "ui/widgets/ArrowWidget.h"
@@ -894,12 +895,7 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
     }
     if (m_currentPageIndex == triggerPage && selIndex != triggerPage && m_currentHidInterface) {
         // Tells the keyboard that the travel display of the trigger page ends.
-        uchar report[64] = {};
-        report[0] = 0x01;
-        report[1] = 0x29;
-        report[5] = 0x18;
-        report[6] = 0x03;
-        if (m_currentHidInterface->queueCmdReport(report) < 0)
+        if (m_currentHidInterface->queueCmdReport(DMagneticReports::request(DReportNumbers::kTravelDisplayEnd)) < 0)
             qDebug() << "USB serial port [Write Sensitivity-data] Failed ...";
     }
     m_currentKeyboardEffect = -1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "profiles/DProfileOperations.h"
+#include "hid/DKeyGrid.h"
 #include "hid/hidStructInfoAll.h"
 #include "sdk/include/orvanesdk_xml.h"
 
@@ -275,7 +276,7 @@ private:
     float m_pictureScale = 1.0f;
     // The keyboard slot of the custom scheme the lighting page last showed.
     int m_customLightIndex = -1;
-    std::array<std::array<keyboardButCustom*, 22>, 6> m_keyCapGrid {};
+    DKeyGrid::Of<keyboardButCustom*> m_keyCapGrid {};
 
     QMap<QString, hidStructInfoAll> m_deviceInfoMap;
     QMap<QString, int> m_receiverStateMap;

@@ -88,8 +88,8 @@ void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
     m_ui->horizontalLayout_17->addWidget(m_pictureContainer);
 
     const QList<keyboardButCustom*> caps = data->keyButtonList();
-    for (int i = 0; i < caps.size() && i < 6 * 22; ++i)
-        m_keyCapGrid[i / 22][i % 22] = caps[i];
+    for (int i = 0; i < caps.size() && i < DKeyGrid::kKeyCount; ++i)
+        m_keyCapGrid[i / DKeyGrid::kColumns][i % DKeyGrid::kColumns] = caps[i];
 
     m_dragShowArea->lower();
     m_keyboardPicture->raise();

@@ -13,6 +13,7 @@
 #include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "hid/MainHidInterFace.h"
+#include "hid/reports/DMagneticReports.h"
 #include "app/DThemeColor.h"
 #include "profiles/DStoredKeyFunctions.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
@@ -37,7 +38,6 @@ namespace {
 constexpr int kMagneticDeviceType = 4;
 constexpr int kMagneticResetPauseMs = 250;
 constexpr int kProfileRetryMs = 500;
-constexpr unsigned char kRestoreDefaultSensitivity[] = {0x01, 0x29, 0x00, 0x00, 0x00, 0x18, 0x06};
 
 }
 
@@ -378,9 +378,8 @@ void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
 {
     if (!m_currentHidInterface)
         return;
-    unsigned char report[64] = {};
-    std::copy(std::begin(kRestoreDefaultSensitivity), std::end(kRestoreDefaultSensitivity), report);
-    if (m_currentHidInterface->queueCmdReport(report) == -1)
+    if (m_currentHidInterface->queueCmdReport(DMagneticReports::request(DReportNumbers::kRestoreDefaultSensitivity))
+        == -1)
         qDebug() << "USB serial port [Default Sensitivity] Failed ...";
 }
 

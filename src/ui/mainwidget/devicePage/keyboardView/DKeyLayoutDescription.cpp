@@ -176,9 +176,9 @@ const QVector<keyLayoutEntry> &DKeyLayoutDescription::row(int row) const
 DKeyLayoutDescription::Grid DKeyLayoutDescription::keyGrid() const
 {
     Grid grid;
-    for (int r = 0; r < kGridRows; ++r) {
+    for (int r = 0; r < DKeyGrid::kRows; ++r) {
         const QVector<keyLayoutEntry> &entries = m_rows[r + 1];
-        for (int c = 0; c < kGridColumns; ++c) {
+        for (int c = 0; c < DKeyGrid::kColumns; ++c) {
             if (c < entries.size()) {
                 grid[r][c] = entries[c];
             } else {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hid/DKeyGrid.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -29,8 +31,6 @@ struct keyLayoutEntry
 class DKeyLayoutDescription
 {
 public:
-    static constexpr int kGridRows = 6;
-    static constexpr int kGridColumns = 22;
     static constexpr int kLastRow = 7;
 
     struct Header
@@ -49,8 +49,7 @@ public:
         int pictureHeight = 0;
     };
 
-    using GridRow = std::array<keyLayoutEntry, kGridColumns>;
-    using Grid = std::array<GridRow, kGridRows>;
+    using Grid = DKeyGrid::Of<keyLayoutEntry>;
 
     // The text of ":/images/configDir/<name>", or a null array after logging
     // failureText when the resource cannot be opened.

@@ -2,6 +2,7 @@
 #include "ui_hidDeviceJoinFrame.h"
 
 #include "app/DDataManager.h"
+#include "app/DFixedText.h"
 #include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 #include "hid/hidStructInfoAll.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyColorRgbFrameItem.h"
@@ -77,8 +78,7 @@ QSize hidDeviceJoinFrame::pictureSize(const QString &model)
 
 void hidDeviceJoinFrame::loadKeyboard(hidStructInfoAll record)
 {
-    m_modelName = QString::fromLocal8Bit(record.modelName, static_cast<int>(qstrnlen(record.modelName,
-                                                                                     sizeof(record.modelName))));
+    m_modelName = DFixedText::local8Bit(record.modelName);
     const QSize picture = pictureSize(m_modelName);
     m_frameWidth = picture.width() + 2 * kMargin;
     m_frameHeight = picture.height() + 2 * kMargin;
@@ -130,10 +130,10 @@ void hidDeviceJoinFrame::onKeyboardAlreadyLoad()
     int r = 0;
     int c = 0;
     for (const keyPositionInfo &record : records) {
-        if (c != 0 && c % kGridColumns == 0) {
+        if (c != 0 && c % DKeyGrid::kColumns == 0) {
             ++r;
             c = 0;
-            if (r >= kGridRows)
+            if (r >= DKeyGrid::kRows)
                 break;
             m_rowHeads.append(record);
         }

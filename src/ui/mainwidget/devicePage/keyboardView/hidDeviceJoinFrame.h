@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hid/DKeyGrid.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyPositionInfo.h"
 
 #include <QList>
@@ -27,9 +28,6 @@ class hidDeviceJoinFrame : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int kGridRows = 6;
-    static constexpr int kGridColumns = 22;
-
     explicit hidDeviceJoinFrame(QWidget *parent = nullptr);
     ~hidDeviceJoinFrame() override;
 
@@ -79,7 +77,7 @@ private:
     bool m_mousePressed = false;
     QList<keyboardButCustom *> m_selectedKeys;
     keyboardButCustom *m_currentKey = nullptr;
-    std::array<std::array<keyPositionInfo, kGridColumns>, kGridRows> m_keyGrid{};
+    DKeyGrid::Of<keyPositionInfo> m_keyGrid{};
     QList<keyPositionInfo> m_rowHeads;
     QString m_modelName;
 };

@@ -4,6 +4,8 @@
 #include "ui_keySelectFrame.h"
 
 #include "app/DDataManager.h"
+#include "app/DFixedText.h"
+#include "profiles/DKeyFunctionType.h"
 #include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
@@ -89,7 +91,7 @@ int keySelectFrame::enterNotchDepth(const QString &model)
 
 void keySelectFrame::loadKeyboard(hidInfoStu info)
 {
-    m_modelName = QString::fromLocal8Bit(info.model, static_cast<int>(qstrnlen(info.model, sizeof(info.model))));
+    m_modelName = DFixedText::local8Bit(info.model);
     loadKeyboardInfo(m_modelName);
 }
 
@@ -128,7 +130,7 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
     const QColor accent = accentColorFromTheme();
 
     DKeyLayoutDescription layout;
-    if (!text || !layout.parse(QByteArray(text), 0, DKeyLayoutDescription::kGridRows, true))
+    if (!text || !layout.parse(QByteArray(text), 0, DKeyGrid::kRows, true))
         return;
 
     DDataManager *data = DDataManager::getInstance();
@@ -163,8 +165,8 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
 
     const int notchDepth = enterNotchDepth(m_modelName);
     const DKeyLayoutDescription::Grid grid = layout.keyGrid();
-    for (int r = 0; r < kGridRows; ++r) {
-        for (int c = 0; c < kGridColumns; ++c) {
+    for (int r = 0; r < DKeyGrid::kRows; ++r) {
+        for (int c = 0; c < DKeyGrid::kColumns; ++c) {
             const keyLayoutEntry &key = grid[r][c];
             const QString label = key.dec == 504 ? quoteKeyLabel() : key.label;
             auto *cap = new keyboardButCustom(this);
@@ -207,7 +209,7 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
 
 keyboardButCustom *keySelectFrame::capAt(int row, int column) const
 {
-    if (row < 0 || row >= kGridRows || column < 0 || column >= kGridColumns)
+    if (row < 0 || row >= DKeyGrid::kRows || column < 0 || column >= DKeyGrid::kColumns)
         return nullptr;
     return m_capGrid[row][column];
 }
@@ -299,7 +301,7 @@ void keySelectFrame::onCustomButMouseEnter()
     auto record = std::make_unique<keyOperateInfo>();
     std::memset(record.get(), 0, sizeof(keyOperateInfo));
     std::strcpy(record->keyCode, "-1");
-    std::strcpy(record->type, "-1");
+    qstrncpy(record->type, QByteArray::number(DKeyFunctionType::kNoFunction).constData(), sizeof record->type);
     if (!data->isCalibrating()) {
         char path[DDataManager::pathBufferSize] = {};
         data->copyCurrentProfilePath(path);
@@ -307,7 +309,7 @@ void keySelectFrame::onCustomButMouseEnter()
         const QByteArray usage = QByteArray::number(cap->keyCode());
         COrvaneXML_SelectProFileKeyOperateInfo(path, index.constData(), usage.constData(), record.get());
     }
-    const bool nothingStored = std::atoi(record->type) == -1;
+    const bool nothingStored = std::atoi(record->type) == DKeyFunctionType::kNoFunction;
     const QString category = data->keyFunctionTypeName(*record);
     if (nothingStored && (cap->keyCode() == -10 || !cap->isRemapEnabled()))
         m_tipWidget->setTipInfo(label, category, QObject::tr("Cannot remapped"), false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hid/DKeyGrid.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyPositionInfo.h"
 
 #include <QColor>
@@ -28,8 +29,6 @@ class keySelectFrame : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int kGridRows = 6;
-    static constexpr int kGridColumns = 22;
     // Caps sit at their layout position plus this margin, as the picture does.
     static constexpr int kMargin = 10;
 
@@ -99,7 +98,7 @@ private:
     QMap<int, sideLightButtonCustom *> m_sideLightButtonMap;
     QMap<int, keyboardButCustom *> m_keyButtonMap;
     QList<keyboardButCustom *> m_keyButtonList;
-    std::array<std::array<keyboardButCustom *, kGridColumns>, kGridRows> m_capGrid{};
+    DKeyGrid::Of<keyboardButCustom *> m_capGrid{};
     QList<keyPositionInfo> m_keyPositionList;
     keyboardButCustom *m_clickedKey = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "ui_keyboardImageFrameItem.h"
 
 #include "app/DDataManager.h"
+#include "app/DFixedText.h"
 #include "sdk/include/orvanesdk_records.h"
 
 keyboardImageFrameItem::keyboardImageFrameItem(QWidget *parent)
@@ -30,7 +31,7 @@ void keyboardImageFrameItem::showPicture(const QString &pictureName)
 
 void keyboardImageFrameItem::setDeviceInfo(hidInfoStu info)
 {
-    m_modelName = QString::fromLocal8Bit(info.model, static_cast<int>(qstrnlen(info.model, sizeof(info.model))));
+    m_modelName = DFixedText::local8Bit(info.model);
     showPicture(m_modelName);
 }
 

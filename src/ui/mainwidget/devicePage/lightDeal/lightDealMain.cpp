@@ -120,9 +120,9 @@ void lightDealMain::clearSideColors()
 void lightDealMain::writeCustomLightColors(int mode, int index)
 {
     QVector<QColor> colours;
-    colours.reserve(gridRows * gridColumns);
-    for (int row = 0; row < gridRows; ++row) {
-        for (int column = 0; column < gridColumns; ++column) {
+    colours.reserve(DKeyGrid::kRows * DKeyGrid::kColumns);
+    for (int row = 0; row < DKeyGrid::kRows; ++row) {
+        for (int column = 0; column < DKeyGrid::kColumns; ++column) {
             const keyboardButCustom* cap = m_keyCapGrid[size_t(row)][size_t(column)];
             QColor colour = cap ? cap->lightColorBackup() : QColor();
             if (!colour.isValid())
@@ -153,8 +153,7 @@ void lightDealMain::writeCustomLightColors(int mode, int index)
 
 void lightDealMain::sendCustomLedReport(int slot, int packet, const QByteArray& bytes)
 {
-    const std::array<uchar, 64> report = DCustomLightReport::build(slot, packet, bytes);
-    if (!m_hidInterface || m_hidInterface->queueCmdReport(report.data()) < 0)
+    if (!m_hidInterface || m_hidInterface->queueCmdReport(DCustomLightReport::build(slot, packet, bytes)) < 0)
         qDebug() << "USB serial port [Write custom-Led] Failed ...";
 }
 

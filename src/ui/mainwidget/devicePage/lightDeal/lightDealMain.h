@@ -1,8 +1,9 @@
 #pragma once
 
 #include "ui/mainwidget/devicePage/lightDeal/lightEffectState.h"
-#include "hid/lightModeListInfo.h"
+#include "hid/DKeyGrid.h"
 #include "hid/hidStructInfoAll.h"
+#include "hid/lightModeListInfo.h"
 #include "sdk/include/orvanesdk_light.h"
 
 #include <QByteArray>
@@ -32,8 +33,8 @@ public:
     void setHidInterface(MainHidInterFace* hidInterface);
     void setLightCapability(lightModeListInfo keyboard, lightModeListInfo side);
 
-    // The key caps of the picture the effects are painted on, 6 rows of 22.
-    using KeyCapGrid = std::array<std::array<keyboardButCustom*, 22>, 6>;
+    // The key caps of the picture the effects are painted on.
+    using KeyCapGrid = DKeyGrid::Of<keyboardButCustom*>;
     void setKeyCapGrid(const KeyCapGrid& grid) { m_keyCapGrid = grid; }
     void setSideLightButtons(const QList<sideLightButtonCustom*>& buttons) { m_sideLightButtons = buttons; }
     void initMusicRhythm(int layoutNumber, int bandCount, double minHz, double maxHz);
@@ -81,8 +82,6 @@ public:
     int interactY() const { return m_interactY; }
     lightRgbValue rippleColor() const { return m_rippleColor; }
 
-    static constexpr int gridRows = 6;
-    static constexpr int gridColumns = 22;
     static constexpr int maxSideLights = 60;
     // Custom colours uploaded by the engine always go to this slot.
     static constexpr int engineCustomSlot = 2;
@@ -121,9 +120,9 @@ private:
     colorInfoData m_sideColorInfo{};
     lightEffectState m_sideEffectState;
     std::list<int> m_sideValidFlags;
-    std::array<QColor, gridRows * gridColumns> m_keyColors;
+    std::array<QColor, DKeyGrid::kKeyCount> m_keyColors;
     std::array<QColor, maxSideLights> m_sideColors;
-    lightFrameCell m_keyFrame[gridRows][gridColumns] {};
+    DKeyGrid::Of<lightFrameCell> m_keyFrame {};
     int m_interactX = -1;
     int m_interactY = -1;
     lightRgbValue m_rippleColor{-1, -1, -1};

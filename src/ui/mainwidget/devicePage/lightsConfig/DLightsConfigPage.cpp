@@ -180,17 +180,17 @@ void DLightsConfigPage::uploadCustomLightColors(int slot)
     for (int packet = 0; packet < packets.size(); ++packet)
         sendCustomLightPacket(slot, packet, packets[packet]);
     QThread::msleep(pauseBeforeClosingEffectMs);
-    queueReport(DLightReportBuilder::uploadClosingEffect(m_colorInfo).data(), ledFailure);
+    queueReport(DLightReportBuilder::uploadClosingEffect(m_colorInfo), ledFailure);
 }
 
 void DLightsConfigPage::sendCustomLightPacket(int slot, int packetNumber, const QByteArray& colourBytes)
 {
-    queueReport(DCustomLightReport::build(slot, packetNumber, colourBytes).data(), customLedFailure);
+    queueReport(DCustomLightReport::build(slot, packetNumber, colourBytes), customLedFailure);
 }
 
 void DLightsConfigPage::sendKeyboardLightReport(colorInfoData info)
 {
-    queueReport(DLightReportBuilder::keyboardEffect(info, DLightReportBuilder::currentStamp()).data(), ledFailure);
+    queueReport(DLightReportBuilder::keyboardEffect(info, DLightReportBuilder::currentStamp()), ledFailure);
 }
 
 int DLightsConfigPage::effectInUse(int part) const
@@ -203,7 +203,7 @@ QByteArray DLightsConfigPage::profileIndexText() const
     return QByteArray::number(m_profile.index());
 }
 
-bool DLightsConfigPage::queueReport(const uint8_t* report, const char* failureLine)
+bool DLightsConfigPage::queueReport(const DReportFrame& report, const char* failureLine)
 {
     // Without a keyboard the page is not shown; a report then is lost like
     // one for a closed keyboard.

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 
+class DReportFrame;
 class MainHidInterFace;
 
 // The lighting page hosted by the device page. So far it offers the page
@@ -84,7 +85,7 @@ private:
     void announceScheme(const DCustomLightSchemeList::Selection& selection);
     void sendCustomLightPacket(int slot, int packetNumber, const QByteArray& colourBytes);
     // False, with the failure line written, when the report was not queued.
-    bool queueReport(const uint8_t* report, const char* failureLine);
+    bool queueReport(const DReportFrame& report, const char* failureLine);
     QByteArray profileIndexText() const;
     int effectInUse(int part) const;
 
