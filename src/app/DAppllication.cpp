@@ -4,6 +4,7 @@
 #include "app/DLoginWidget.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "app/DStartupSettings.h"
+#include "app/DUserSettingsKeys.h"
 #include "app/QtLinguist.h"
 #include "app/SingleInstanceSegment.h"
 
@@ -113,7 +114,7 @@ int DAppllication::resolveLanguageIndex(const QString& userIniPath, int systemLa
     if (!QFileInfo(userIniPath).dir().exists())
         return systemLanguageIndex;
     const QSettings user(userIniPath, QSettings::IniFormat);
-    const QVariant stored = user.value(QStringLiteral("Language/selectLanguageIndex"));
+    const QVariant stored = user.value(DUserSettingsKeys::kLanguageIndex);
     bool ok = false;
     const int index = stored.toInt(&ok);
     if (!ok || index == -1)
@@ -133,7 +134,7 @@ void DAppllication::initSettingsAndLanguage()
     const QString userIniPath = DDataManager::userSettingsPath();
     const int index = resolveLanguageIndex(userIniPath, systemIndex);
     linguist()->loadLanguage(index);
-    QSettings(userIniPath, QSettings::IniFormat).setValue(QStringLiteral("Language/selectLanguageIndex"), index);
+    QSettings(userIniPath, QSettings::IniFormat).setValue(DUserSettingsKeys::kLanguageIndex, index);
 
     QSettings::setDefaultFormat(QSettings::IniFormat);
 }

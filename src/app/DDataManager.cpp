@@ -3,6 +3,7 @@
 #include "platform/include/FontSubstitutes.h"
 #include "app/keyFunctionDescriber.h"
 #include "sdk/include/orvanesdk_xml.h"
+#include "app/DUserSettingsKeys.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -45,18 +46,18 @@ DDataManager* DDataManager::getInstance()
 
 QString DDataManager::defaultConfigFile()
 {
-    return QStringLiteral(":/images/configDir/OrvaneDefaultConfig.ini");
+    return DUserSettingsKeys::kDefaultsFile;
 }
 
 QString DDataManager::userConfigFileName()
 {
-    return QStringLiteral("/OrvaneConfig.ini");
+    return QLatin1Char('/') + DUserSettingsKeys::kUserFileName;
 }
 
 QString DDataManager::userSettingsPath()
 {
-    return QStringLiteral("%1/UserConfig").arg(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) +
-           userConfigFileName();
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/') +
+           DUserSettingsKeys::kUserFolderName + userConfigFileName();
 }
 
 DDataManager::DDataManager(const QString& defaultsFile)
@@ -73,28 +74,28 @@ DDataManager::DDataManager(const QString& defaultsFile)
 
     m_dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(m_dataDir);
-    m_userConfigDir = QStringLiteral("%1/UserConfig").arg(m_dataDir);
+    m_userConfigDir = m_dataDir + QLatin1Char('/') + DUserSettingsKeys::kUserFolderName;
     QDir().mkpath(m_userConfigDir);
 
     QSettings user(m_userConfigDir + userConfigFileName(), QSettings::IniFormat);
 
     int themeIndex = 0;
-    if (user.contains(QStringLiteral("Theme/selectThemeIndex")))
-        themeIndex = user.value(QStringLiteral("Theme/selectThemeIndex")).toInt();
+    if (user.contains(DUserSettingsKeys::kThemeIndex))
+        themeIndex = user.value(DUserSettingsKeys::kThemeIndex).toInt();
     else
-        user.setValue(QStringLiteral("Theme/selectThemeIndex"), 0);
+        user.setValue(DUserSettingsKeys::kThemeIndex, 0);
 
-    if (user.contains(QStringLiteral("ThemeBgImage/BgImageIsUsing")))
-        m_bgImageIsUsing = user.value(QStringLiteral("ThemeBgImage/BgImageIsUsing")).toBool();
+    if (user.contains(DUserSettingsKeys::kBgImageInUse))
+        m_bgImageIsUsing = user.value(DUserSettingsKeys::kBgImageInUse).toBool();
     else
-        user.setValue(QStringLiteral("ThemeBgImage/BgImageIsUsing"), false);
+        user.setValue(DUserSettingsKeys::kBgImageInUse, false);
 
     QSettings defaults(defaultsFile, QSettings::IniFormat);
     defaults.setIniCodec("UTF_8");
-    m_userConfig = defaults.value(QStringLiteral("MyselfConfig/userConfig"), false).toBool();
+    m_userConfig = defaults.value(DUserSettingsKeys::kOwnThemeAllowed, false).toBool();
     if (!m_userConfig && themeIndex == userThemeIndex) {
         themeIndex = 0;
-        user.setValue(QStringLiteral("Theme/selectThemeIndex"), 0);
+        user.setValue(DUserSettingsKeys::kThemeIndex, 0);
     }
 
     m_useLocalFont = true;
@@ -102,17 +103,17 @@ DDataManager::DDataManager(const QString& defaultsFile)
     m_defaultFont.setFamily(QStringLiteral("Microsoft YaHei"));
 
     const QString appVersion =
-        defaults.value(QStringLiteral("AppVersion/Version"), QString::fromLatin1(fallbackAppVersion)).toString();
+        defaults.value(DUserSettingsKeys::kAppVersion, QString::fromLatin1(fallbackAppVersion)).toString();
     QString rememberedVersion;
-    if (user.contains(QStringLiteral("oldVersion/VersionInfo")))
-        rememberedVersion = user.value(QStringLiteral("oldVersion/VersionInfo")).toString();
+    if (user.contains(DUserSettingsKeys::kRememberedVersion))
+        rememberedVersion = user.value(DUserSettingsKeys::kRememberedVersion).toString();
     else
-        user.setValue(QStringLiteral("oldVersion/VersionInfo"), appVersion);
+        user.setValue(DUserSettingsKeys::kRememberedVersion, appVersion);
     m_appVersionChanged = rememberedVersion != appVersion;
     if (m_appVersionChanged)
-        user.setValue(QStringLiteral("oldVersion/VersionInfo"), appVersion);
+        user.setValue(DUserSettingsKeys::kRememberedVersion, appVersion);
 
-    m_lightSynchronize = defaults.value(QStringLiteral("LightSynchronize/isSynchronize"), false).toBool();
+    m_lightSynchronize = defaults.value(DUserSettingsKeys::kLightSynchronize, false).toBool();
     m_simpleDeviceListMode = true;
 }
 

@@ -1,12 +1,9 @@
 #include "app/DStartupSettings.h"
 
+#include "app/DUserSettingsKeys.h"
 #include "platform/include/AutoStartEntry.h"
 
 #include <QSettings>
-
-const QString DStartupSettings::autoStartKey = QStringLiteral("AutoStart/isAutoStart");
-const QString DStartupSettings::minimizeToTrayKey = QStringLiteral("MinimizeToTray/isMinimizeToTray");
-const QString DStartupSettings::closeToTrayKey = QStringLiteral("CloseToTray/isCloseToTray");
 
 namespace {
 
@@ -23,21 +20,21 @@ bool writeIfAbsent(QSettings& settings, const QString& key)
 DStartupSettings::FirstRunWrites DStartupSettings::writeFirstRunKeys(QSettings& settings)
 {
     FirstRunWrites writes;
-    writes.autoStart = writeIfAbsent(settings, autoStartKey);
-    writes.minimizeToTray = writeIfAbsent(settings, minimizeToTrayKey);
-    writes.closeToTray = writeIfAbsent(settings, closeToTrayKey);
+    writes.autoStart = writeIfAbsent(settings, DUserSettingsKeys::kAutoStart);
+    writes.minimizeToTray = writeIfAbsent(settings, DUserSettingsKeys::kMinimizeToTray);
+    writes.closeToTray = writeIfAbsent(settings, DUserSettingsKeys::kCloseToTray);
     settings.sync();
     return writes;
 }
 
 bool DStartupSettings::isAutoStart(const QSettings& settings)
 {
-    return settings.value(autoStartKey, false).toBool();
+    return settings.value(DUserSettingsKeys::kAutoStart, false).toBool();
 }
 
 bool DStartupSettings::isCloseToTray(const QSettings& settings)
 {
-    return settings.value(closeToTrayKey, false).toBool();
+    return settings.value(DUserSettingsKeys::kCloseToTray, false).toBool();
 }
 
 bool DStartupSettings::syncAutoStart(const QSettings& settings, AutoStartEntry& entry, const QString& programPath)

@@ -10,10 +10,6 @@ class QSettings;
 class DStartupSettings
 {
 public:
-    static const QString autoStartKey;      // "AutoStart/isAutoStart"
-    static const QString minimizeToTrayKey; // "MinimizeToTray/isMinimizeToTray"
-    static const QString closeToTrayKey;    // "CloseToTray/isCloseToTray"
-
     struct FirstRunWrites
     {
         bool autoStart = false;

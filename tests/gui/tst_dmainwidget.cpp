@@ -5,7 +5,7 @@
 #include "app/DDataManager.h"
 #include "ui/mainwidget/DFrameGeometry.h"
 #include "ui/mainwidget/DMainWidget.h"
-#include "app/DStartupSettings.h"
+#include "app/DUserSettingsKeys.h"
 
 #include <QAction>
 #include <QFile>
@@ -154,22 +154,22 @@ private slots:
             QCOMPARE(window.userIniPath(), userIni());
         }
         QSettings first(userIni(), QSettings::IniFormat);
-        QCOMPARE(first.value(DStartupSettings::autoStartKey).toBool(), true);
-        QCOMPARE(first.value(DStartupSettings::minimizeToTrayKey).toBool(), true);
-        QCOMPARE(first.value(DStartupSettings::closeToTrayKey).toBool(), true);
+        QCOMPARE(first.value(DUserSettingsKeys::kAutoStart).toBool(), true);
+        QCOMPARE(first.value(DUserSettingsKeys::kMinimizeToTray).toBool(), true);
+        QCOMPARE(first.value(DUserSettingsKeys::kCloseToTray).toBool(), true);
         QVERIFY(programEntry().isInstalledFor(program));
 
         // The user turns autostart off: the next start keeps the setting and
         // takes the entry away.
-        first.setValue(DStartupSettings::autoStartKey, false);
+        first.setValue(DUserSettingsKeys::kAutoStart, false);
         first.sync();
         { DMainWidget window; }
         QSettings second(userIni(), QSettings::IniFormat);
-        QCOMPARE(second.value(DStartupSettings::autoStartKey).toBool(), false);
+        QCOMPARE(second.value(DUserSettingsKeys::kAutoStart).toBool(), false);
         QVERIFY(!programEntry().exists());
 
         // On again, and an entry that points elsewhere is repaired.
-        second.setValue(DStartupSettings::autoStartKey, true);
+        second.setValue(DUserSettingsKeys::kAutoStart, true);
         second.sync();
         QVERIFY(programEntry().install(QStringLiteral("/somewhere/else/orvane-keyboard")));
         { DMainWidget window; }
@@ -180,7 +180,7 @@ private slots:
     // it on the task bar instead of hiding it beyond reach.
     void closeToTrayWithoutTrayMinimises()
     {
-        resetUserSettings({{DStartupSettings::closeToTrayKey, true}});
+        resetUserSettings({{DUserSettingsKeys::kCloseToTray, true}});
         ShownWindow shown;
         DMainWidget& window = shown.window;
         QVERIFY(!window.hasTrayIcon());
@@ -218,7 +218,7 @@ private slots:
         ShownWindow shown;
         DMainWidget& window = shown.window;
         QSettings settings(userIni(), QSettings::IniFormat);
-        settings.setValue(DStartupSettings::closeToTrayKey, false);
+        settings.setValue(DUserSettingsKeys::kCloseToTray, false);
         settings.sync();
         if (entry.isEmpty()) {
             QTimer::singleShot(0, &window, [&window] {

@@ -2,6 +2,7 @@
 
 #include "platform/include/AutoStartEntry.h"
 #include "app/DStartupSettings.h"
+#include "app/DUserSettingsKeys.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -22,16 +23,16 @@ private slots:
         QTest::addColumn<bool>("writesClose");
         QTest::newRow("empty file") << QVariantMap() << true << true << true;
         QTest::newRow("autostart off kept")
-            << QVariantMap({{DStartupSettings::autoStartKey, false}}) << false << true << true;
+            << QVariantMap({{DUserSettingsKeys::kAutoStart, false}}) << false << true << true;
         QTest::newRow("close-to-tray off kept")
-            << QVariantMap({{DStartupSettings::closeToTrayKey, false}}) << true << true << false;
+            << QVariantMap({{DUserSettingsKeys::kCloseToTray, false}}) << true << true << false;
         QTest::newRow("all present, all off")
-            << QVariantMap({{DStartupSettings::autoStartKey, false},
-                            {DStartupSettings::minimizeToTrayKey, false},
-                            {DStartupSettings::closeToTrayKey, false}})
+            << QVariantMap({{DUserSettingsKeys::kAutoStart, false},
+                            {DUserSettingsKeys::kMinimizeToTray, false},
+                            {DUserSettingsKeys::kCloseToTray, false}})
             << false << false << false;
         QTest::newRow("odd stored text kept")
-            << QVariantMap({{DStartupSettings::minimizeToTrayKey, QStringLiteral("maybe")}}) << true << false << true;
+            << QVariantMap({{DUserSettingsKeys::kMinimizeToTray, QStringLiteral("maybe")}}) << true << false << true;
     }
     void firstRunKeysAreWrittenOnce()
     {
@@ -55,8 +56,8 @@ private slots:
 
         // Read back through a fresh object: the writes reached the file.
         QSettings reread(path, QSettings::IniFormat);
-        const QString keys[] = {DStartupSettings::autoStartKey, DStartupSettings::minimizeToTrayKey,
-                                DStartupSettings::closeToTrayKey};
+        const QString keys[] = {DUserSettingsKeys::kAutoStart, DUserSettingsKeys::kMinimizeToTray,
+                                DUserSettingsKeys::kCloseToTray};
         const bool written[] = {writesAutoStart, writesMinimize, writesClose};
         for (int i = 0; i < 3; ++i) {
             QVERIFY(reread.contains(keys[i]));
@@ -76,7 +77,7 @@ private slots:
         QSettings settings(dir.filePath(QStringLiteral("OrvaneConfig.ini")), QSettings::IniFormat);
         QVERIFY(!DStartupSettings::isAutoStart(settings));
         QVERIFY(!DStartupSettings::isCloseToTray(settings));
-        settings.setValue(DStartupSettings::closeToTrayKey, true);
+        settings.setValue(DUserSettingsKeys::kCloseToTray, true);
         QVERIFY(DStartupSettings::isCloseToTray(settings));
         QVERIFY(!DStartupSettings::isAutoStart(settings));
     }
@@ -100,7 +101,7 @@ private slots:
         QTemporaryDir dir;
         QSettings settings(dir.filePath(QStringLiteral("OrvaneConfig.ini")), QSettings::IniFormat);
         if (setting.isValid())
-            settings.setValue(DStartupSettings::autoStartKey, setting);
+            settings.setValue(DUserSettingsKeys::kAutoStart, setting);
         AutoStartEntry entry(QStringLiteral("orvane-keyboard"), dir.filePath(QStringLiteral("config")));
         const QString program = QStringLiteral("/usr/bin/orvane-keyboard");
         if (entryBefore)

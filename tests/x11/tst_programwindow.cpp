@@ -5,7 +5,7 @@
 #include "support/X11Windows.h"
 #include "ui/mainwidget/DFrameGeometry.h"
 #include "ui/mainwidget/DMainWidget.h"
-#include "app/DStartupSettings.h"
+#include "app/DUserSettingsKeys.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -91,8 +91,8 @@ private slots:
         // The first start wrote its keys and the run-at-log-on entry for the
         // program's own path.
         QSettings settings(userIni(), QSettings::IniFormat);
-        for (const QString& key : {DStartupSettings::autoStartKey, DStartupSettings::minimizeToTrayKey,
-                                   DStartupSettings::closeToTrayKey})
+        for (const QString& key : {DUserSettingsKeys::kAutoStart, DUserSettingsKeys::kMinimizeToTray,
+                                   DUserSettingsKeys::kCloseToTray})
             QCOMPARE(settings.value(key).toString(), QStringLiteral("true"));
         const QString program = QFileInfo(ProgramRunner::programPath()).canonicalFilePath();
         QVERIFY(entry().isInstalledFor(program));
@@ -107,19 +107,19 @@ private slots:
 
         {
             QSettings settings(userIni(), QSettings::IniFormat);
-            settings.setValue(DStartupSettings::autoStartKey, false);
-            settings.setValue(DStartupSettings::closeToTrayKey, false);
+            settings.setValue(DUserSettingsKeys::kAutoStart, false);
+            settings.setValue(DUserSettingsKeys::kCloseToTray, false);
         }
         runOnce(x11);
         QVERIFY(!entry().exists());
         QSettings settings(userIni(), QSettings::IniFormat);
         // Existing keys are never rewritten by a start.
-        QCOMPARE(settings.value(DStartupSettings::autoStartKey).toString(), QStringLiteral("false"));
-        QCOMPARE(settings.value(DStartupSettings::closeToTrayKey).toString(), QStringLiteral("false"));
+        QCOMPARE(settings.value(DUserSettingsKeys::kAutoStart).toString(), QStringLiteral("false"));
+        QCOMPARE(settings.value(DUserSettingsKeys::kCloseToTray).toString(), QStringLiteral("false"));
 
         // Turned on again by hand, and the entry deleted behind our back
         // comes back at the next start.
-        settings.setValue(DStartupSettings::autoStartKey, true);
+        settings.setValue(DUserSettingsKeys::kAutoStart, true);
         settings.sync();
         runOnce(x11);
         QVERIFY(entry().isInstalledFor(program));

@@ -3,7 +3,7 @@
 #include "app/DDataManager.h"
 #include "support/X11TrayHost.h"
 #include "ui/mainwidget/DMainWidget.h"
-#include "app/DStartupSettings.h"
+#include "app/DUserSettingsKeys.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -36,7 +36,7 @@ private slots:
         QTRY_VERIFY(QSystemTrayIcon::isSystemTrayAvailable());
         QSettings settings(DDataManager::getInstance()->userConfigDir() + QStringLiteral("/OrvaneConfig.ini"),
                            QSettings::IniFormat);
-        settings.setValue(DStartupSettings::closeToTrayKey, true);
+        settings.setValue(DUserSettingsKeys::kCloseToTray, true);
     }
 
     void cleanupTestCase()

@@ -19,6 +19,7 @@
 #include "ui/macro/DMacroPage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
+#include "app/DUserSettingsKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,7 +43,6 @@ namespace {
 
 DMainWidget* g_mainWidget = nullptr;
 
-const QString kDefaultsFile = QStringLiteral(":/images/configDir/OrvaneDefaultConfig.ini");
 const QString kLogoImage = QStringLiteral(":/images/orvaneLogo.png");
 // The automatic firmware check waits this long after the device list loaded.
 constexpr int kFirmwareCheckDelayMs = 2000;
@@ -104,7 +104,7 @@ DMainWidget::DMainWidget(QWidget* parent)
 
     ui->label_SdkVer->hide();
 
-    m_userIniPath = DDataManager::getInstance()->userConfigDir() + QStringLiteral("/OrvaneConfig.ini");
+    m_userIniPath = DDataManager::getInstance()->userConfigDir() + DDataManager::userConfigFileName();
     m_userSettings = new QSettings(m_userIniPath, QSettings::IniFormat, this);
     applyStartupSettings();
 
@@ -134,7 +134,7 @@ DMainWidget::DMainWidget(QWidget* parent)
         onClickCtrlHidListStatusBut();
     }
 
-    onChangAppTheme(m_userSettings->value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
+    onChangAppTheme(m_userSettings->value(DUserSettingsKeys::kThemeIndex, 0).toInt());
 }
 
 DMainWidget::~DMainWidget()
@@ -153,11 +153,11 @@ DMainWidget* DMainWidget::instance()
 
 void DMainWidget::readDefaultsFile()
 {
-    QSettings defaults(kDefaultsFile, QSettings::IniFormat);
+    QSettings defaults(DUserSettingsKeys::kDefaultsFile, QSettings::IniFormat);
     defaults.setIniCodec("UTF-8");
     DDataManager::getInstance()->setUseLocalFont(
-        defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
-    m_titleText = defaults.value(QStringLiteral("CompanyName/ComName"), QStringLiteral("CompanyName")).toString();
+        defaults.value(DUserSettingsKeys::kUseLocalFont, false).toBool());
+    m_titleText = defaults.value(DUserSettingsKeys::kCompanyName, QStringLiteral("CompanyName")).toString();
     setWindowTitle(m_titleText);
 }
 
@@ -419,9 +419,9 @@ void DMainWidget::onChangAppTheme(int themeIndex)
     DDataManager* data = DDataManager::getInstance();
     const themeColorData theme = data->themeColors();
     {
-        QSettings defaults(kDefaultsFile, QSettings::IniFormat);
+        QSettings defaults(DUserSettingsKeys::kDefaultsFile, QSettings::IniFormat);
         defaults.setIniCodec("UTF-8");
-        data->setUseLocalFont(defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+        data->setUseLocalFont(defaults.value(DUserSettingsKeys::kUseLocalFont, false).toBool());
     }
 
     QFont appNameFont = data->getFont(0);

@@ -5,6 +5,7 @@
 #include "app/QtLinguist.h"
 #include "app/DThemeColor.h"
 #include "ui/widgets/CbNotice.h"
+#include "app/DUserSettingsKeys.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,7 +38,7 @@ constexpr LanguageEntry kLanguages[] = {
 
 QString userSettingsPath()
 {
-    return DDataManager::getInstance()->userConfigDir() + QStringLiteral("/OrvaneConfig.ini");
+    return DDataManager::getInstance()->userConfigDir() + DDataManager::userConfigFileName();
 }
 
 }
@@ -84,7 +85,7 @@ DSettingsDia::DSettingsDia(QWidget* parent)
     m_themeBox->setCurrentIndex(m_themeBox->findData(storedThemeIndex()));
     m_bgImageBox->setChecked(DDataManager::getInstance()->bgImageIsUsing());
     m_languageBox->setCurrentIndex(
-        m_languageBox->findData(user.value(QStringLiteral("Language/selectLanguageIndex"), int(QtLinguist::English))));
+        m_languageBox->findData(user.value(DUserSettingsKeys::kLanguageIndex, int(QtLinguist::English))));
     retranslate();
 
     connect(m_themeBox, QOverload<int>::of(&QComboBox::activated), this,
@@ -108,19 +109,19 @@ void DSettingsDia::retranslate()
 
 int DSettingsDia::storedThemeIndex() const
 {
-    return QSettings(userSettingsPath(), QSettings::IniFormat).value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt();
+    return QSettings(userSettingsPath(), QSettings::IniFormat).value(DUserSettingsKeys::kThemeIndex, 0).toInt();
 }
 
 void DSettingsDia::selectTheme(int themeIndex)
 {
-    QSettings(userSettingsPath(), QSettings::IniFormat).setValue(QStringLiteral("Theme/selectThemeIndex"), themeIndex);
+    QSettings(userSettingsPath(), QSettings::IniFormat).setValue(DUserSettingsKeys::kThemeIndex, themeIndex);
     DDataManager::getInstance()->loadTheme(themeIndex);
     emit sigChangAppTheme(themeIndex);
 }
 
 void DSettingsDia::setBgImageUsing(bool inUse)
 {
-    QSettings(userSettingsPath(), QSettings::IniFormat).setValue(QStringLiteral("ThemeBgImage/BgImageIsUsing"), inUse);
+    QSettings(userSettingsPath(), QSettings::IniFormat).setValue(DUserSettingsKeys::kBgImageInUse, inUse);
     DDataManager::getInstance()->setBgImageIsUsing(inUse);
     const int themeIndex = storedThemeIndex();
     DDataManager::getInstance()->loadTheme(themeIndex);
@@ -130,7 +131,7 @@ void DSettingsDia::setBgImageUsing(bool inUse)
 bool DSettingsDia::selectLanguage(int languageIndex)
 {
     QSettings(userSettingsPath(), QSettings::IniFormat)
-        .setValue(QStringLiteral("Language/selectLanguageIndex"), languageIndex);
+        .setValue(DUserSettingsKeys::kLanguageIndex, languageIndex);
     auto* app = qobject_cast<DAppllication*>(QCoreApplication::instance());
     if (!app || !app->setLanguage(languageIndex))
         return false;

@@ -30,6 +30,7 @@
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DToolTipExplain.h"
+#include "app/DUserSettingsKeys.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -46,7 +47,6 @@
 
 namespace {
 
-const QString kDefaultsFile = QStringLiteral(":/images/configDir/OrvaneDefaultConfig.ini");
 const QString kLinkColourAtStart = QStringLiteral("255,143,31");
 const QString kLinkFont = QStringLiteral("Microsoft YaHei");
 
@@ -79,12 +79,12 @@ DDevicePage::DDevicePage(QWidget* parent)
     m_ui->label_Tip->setText(QObject::tr("Device not connected"));
     m_ui->pushButton_Reset->setText(QObject::tr("Reset"));
 
-    QSettings defaults(kDefaultsFile, QSettings::IniFormat);
+    QSettings defaults(DUserSettingsKeys::kDefaultsFile, QSettings::IniFormat);
     defaults.setIniCodec("UTF_8");
-    if (defaults.contains(QStringLiteral("CompanyLink/ComLink")))
-        m_companyLink = defaults.value(QStringLiteral("CompanyLink/ComLink")).toString();
+    if (defaults.contains(DUserSettingsKeys::kCompanyLink))
+        m_companyLink = defaults.value(DUserSettingsKeys::kCompanyLink).toString();
     setCompanyLinkText(kLinkColourAtStart);
-    m_ui->frame_Url->setVisible(defaults.value(QStringLiteral("MainPageCompanyLinkFrame/showStatus"), false).toBool());
+    m_ui->frame_Url->setVisible(defaults.value(DUserSettingsKeys::kCompanyLinkShown, false).toBool());
     connect(m_ui->label_Url, &QLabel::linkActivated, this, &DDevicePage::onLickActivited, Qt::DirectConnection);
 
     m_ui->label_ElectricityNum->setLevel(60);
