@@ -6,7 +6,9 @@ cmake_minimum_required(VERSION 3.25)
 #   which creates the windows, is the one exception;
 # - the device library, the platform layer and the simulated keyboard include
 #   nothing of the application: the simulator keeps its own protocol numbers
-#   so that it stays an independent check of the bytes.
+#   so that it stays an independent check of the bytes;
+# - the entry point alone chooses real or simulated keyboards, so nothing
+#   else of the application names the simulator.
 set(APP_FOLDERS "app/|hid/|devices/|profiles/|ui/|src/")
 set(violations "")
 
@@ -31,6 +33,7 @@ endforeach()
 foreach(folder sdk platform sim)
     check_folder(${folder} "${APP_FOLDERS}" "")
 endforeach()
+check_folder(src "sim/" "src/app/main.cpp")
 
 if(violations)
     message(FATAL_ERROR "Includes that cross the layers the wrong way:\n${violations}")

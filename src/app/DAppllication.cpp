@@ -7,6 +7,7 @@
 #include "app/DUserSettingsKeys.h"
 #include "app/QtLinguist.h"
 #include "app/SingleInstanceSegment.h"
+#include "platform/include/DeviceChangeSource.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -29,10 +30,15 @@ constexpr int startingInstanceRetries = 6;
 } // namespace
 
 DAppllication::DAppllication(const QString& appId, int& argc, char** argv, bool alreadyRunning,
-                             SingleInstanceSegment* segment)
+                             SingleInstanceSegment* segment, DeviceChangeSource* deviceChangeSource)
     : QApplication(argc, argv)
+    , m_deviceChangeSource(deviceChangeSource)
     , m_appId(appId)
 {
+    // Made before the application object, so it had no parent to take.
+    if (m_deviceChangeSource)
+        m_deviceChangeSource->setParent(this);
+
     // Pages still draw from qrand(), which this seeds.
     QT_WARNING_PUSH
     QT_WARNING_DISABLE_DEPRECATED
@@ -211,7 +217,7 @@ void DAppllication::onLoginFinished(bool bok)
         return;
     m_loginWidget->fadeOut();
 
-    m_mainWidget = new DMainWidget();
+    m_mainWidget = new DMainWidget(m_deviceChangeSource);
     m_mainWidget->activateWindow();
     m_mainWidget->show();
     m_windowToRaise = m_mainWidget;

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <QString>
 
+class DeviceChangeSource;
 class DLoginWidget;
 class DMainWidget;
 class QLocalServer;
@@ -21,9 +22,10 @@ class DAppllication : public QApplication
 public:
     // `alreadyRunning` is the outcome of the shared-memory test; given the
     // segment, a leftover from a crashed instance is reclaimed when no
-    // instance answers.
+    // instance answers. The main window learns of plugs and unplugs from
+    // `deviceChangeSource`, which the application takes over.
     DAppllication(const QString& appId, int& argc, char** argv, bool alreadyRunning,
-                  SingleInstanceSegment* segment = nullptr);
+                  SingleInstanceSegment* segment = nullptr, DeviceChangeSource* deviceChangeSource = nullptr);
     ~DAppllication() override;
 
     static DAppllication* instance();
@@ -61,6 +63,7 @@ private:
 
     DLoginWidget* m_loginWidget = nullptr;
     DMainWidget* m_mainWidget = nullptr;
+    DeviceChangeSource* m_deviceChangeSource = nullptr;
     QtLinguist* m_linguist = nullptr;
     bool m_otherInstanceAnswered = false;
     QLocalServer* m_localServer = nullptr;

@@ -1,6 +1,8 @@
 #include "platform/include/CrashDumpHandler.h"
+#include "platform/include/DeviceChangeSource.h"
 #include "app/DAppllication.h"
 #include "sim/SimulatedBus.h"
+#include "sim/SimulatedDeviceChangeSource.h"
 #include "app/SingleInstanceSegment.h"
 #include "platform/include/SystemVersion.h"
 #include "platform/include/TerminationSignals.h"
@@ -37,8 +39,12 @@ int main(int argc, char* argv[])
 
     initOrvaneResources();
     // Before the device library starts: simulated keyboards take the real
-    // ones' place when ORVANE_SIMULATE names models.
-    SimulatedBus::installFromEnvironment();
+    // ones' place when ORVANE_SIMULATE names models, and then they announce
+    // themselves through their bus; udev would only describe devices the
+    // library does not list.
+    const std::shared_ptr<SimulatedBus> simulatedBus = SimulatedBus::installFromEnvironment();
+    DeviceChangeSource* deviceChanges = simulatedBus ? new SimulatedDeviceChangeSource(simulatedBus)
+                                                     : DeviceChangeSource::createSystemSource();
 
     TerminationSignals::catchEarly();
     SingleInstanceSegment segment(appId);
@@ -47,7 +53,7 @@ int main(int argc, char* argv[])
     if (systemVersionCode() != windowsXpCode)
         QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
 
-    DAppllication app(appId, argc, argv, alreadyRunning, &segment);
+    DAppllication app(appId, argc, argv, alreadyRunning, &segment, deviceChanges);
     CrashDumpHandler::setDumpDirectory(dumpFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     if (app.otherInstanceAnswered())
         return 1;

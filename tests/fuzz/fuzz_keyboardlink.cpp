@@ -10,8 +10,8 @@
 #include "hid/DLinkProfileStore.h"
 #include "hid/MainHidInterFace.h"
 #include "support/FuzzFixture.h"
-#include "platform/fake/FakeProgramOpener.h"
-#include "platform/fake/FakeTextPaster.h"
+#include "support/FakeProgramOpener.h"
+#include "support/FakeTextPaster.h"
 
 #include <QCoreApplication>
 #include <cstdio>

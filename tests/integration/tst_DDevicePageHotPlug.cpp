@@ -388,7 +388,7 @@ private slots:
         SimulatorHarness sim;
         const auto first = sim.plug("OV82M");
         const auto second = sim.plug("OV61M");
-        DMainWidget window;
+        DMainWidget window(sim.newDeviceChangeSource());
         QSignalSpy loadEnd(window.devicePage(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
         QVERIFY(loadEnd.wait(loadTimeoutMs));
         DDevicePage& page = *window.devicePage();

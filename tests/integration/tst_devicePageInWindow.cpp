@@ -22,7 +22,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV98M");
-        DMainWidget window;
+        DMainWidget window(sim.newDeviceChangeSource());
         window.show();
         DDevicePage* page = window.devicePage();
         QVERIFY(page);
@@ -52,7 +52,7 @@ private slots:
     void noKeyboardHidesTheList()
     {
         SimulatorHarness sim;
-        DMainWidget window;
+        DMainWidget window(sim.newDeviceChangeSource());
         window.show();
         QSignalSpy loaded(window.devicePage(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
         QVERIFY(loaded.wait(20000));

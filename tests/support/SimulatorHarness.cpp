@@ -30,3 +30,8 @@ hidStructInfoAll SimulatorHarness::deviceRecord(const std::shared_ptr<SimulatedK
     qstrncpy(info.modelName, keyboard->model().code.toLatin1().constData(), sizeof info.modelName);
     return info;
 }
+
+SimulatedDeviceChangeSource* SimulatorHarness::newDeviceChangeSource() const
+{
+    return new SimulatedDeviceChangeSource(m_bus);
+}

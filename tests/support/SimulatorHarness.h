@@ -2,6 +2,7 @@
 
 #include "hid/hidStructInfoAll.h"
 #include "sim/SimulatedBus.h"
+#include "sim/SimulatedDeviceChangeSource.h"
 
 #include <memory>
 
@@ -23,6 +24,9 @@ public:
     // The device-list record of a plugged keyboard as far as opening its
     // link takes: its path and its model.
     hidStructInfoAll deviceRecord(const std::shared_ptr<SimulatedKeyboard>& keyboard) const;
+    // The bus's plug and unplug notices, as the entry point hands them to
+    // the main window (which takes a parentless source over).
+    SimulatedDeviceChangeSource* newDeviceChangeSource() const;
 
 private:
     std::shared_ptr<SimulatedBus> m_bus;

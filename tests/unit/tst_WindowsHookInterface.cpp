@@ -5,7 +5,7 @@
 
 #include "app/DDataManager.h"
 #include "app/WindowsHookInterface.h"
-#include "platform/fake/FakeInputHookSource.h"
+#include "support/FakeInputHookSource.h"
 
 #include <QSignalSpy>
 

@@ -36,7 +36,7 @@ private slots:
         // Like a real one, the receiver reports its keyboard with the handshake.
         receiver->setStateOnHandshake(true);
 
-        DMainWidget window;
+        DMainWidget window(sim.newDeviceChangeSource());
         // Watched before the window is shown: on a busy machine the list can
         // finish loading while the window is still being exposed.
         DDevicePage* page = window.devicePage();

@@ -10,10 +10,7 @@
 #include "app/DThemeColor.h"
 #include "ui/mainwidget/DTrayPolicy.h"
 #include "platform/include/DeviceChangeSource.h"
-#include "platform/fake/FakeDeviceChangeSource.h"
-#include "sim/SimulatedBus.h"
 #include "devices/DBootloaderIdentity.h"
-#include "sdk/hid/HidTransportRegistry.h"
 #include "sdk/include/orvanesdk_hid.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/macro/DMacroPage.h"
@@ -65,7 +62,7 @@ QString themeName(int themeIndex)
 
 }
 
-DMainWidget::DMainWidget(QWidget* parent)
+DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent)
     : QWidget(parent)
     , ui(new Ui::DMainWidget)
 {
@@ -109,7 +106,7 @@ DMainWidget::DMainWidget(QWidget* parent)
     applyStartupSettings();
 
     createTray();
-    registerDeviceNotifications();
+    registerDeviceNotifications(deviceChangeSource);
     startDeviceLibrary();
     DDataManager::getInstance()->setMacroFilePath(m_macroFilePath);
     DDataManager::getInstance()->setSeniorKeyFilePath(m_seniorKeyFilePath);
@@ -169,24 +166,15 @@ void DMainWidget::applyStartupSettings()
         qWarning() << "Could not update the autostart entry" << entry.filePath();
 }
 
-void DMainWidget::registerDeviceNotifications()
+void DMainWidget::registerDeviceNotifications(DeviceChangeSource* source)
 {
-    // Simulated keyboards announce themselves through their bus, as real
-    // ones do through udev; the system's notices would only describe
-    // devices the library does not list then.
-    if (const auto bus = std::dynamic_pointer_cast<SimulatedBus>(HidTransportRegistry::current())) {
-        auto* source = new FakeDeviceChangeSource(this);
-        const FakeDeviceChangeSource::Poster post = source->poster();
-        bus->setChangeListener([post](bool arrived, const std::string& path) {
-            post(arrived ? DeviceChangeSource::Arrival : DeviceChangeSource::Removal, QString::fromStdString(path));
-        });
-        m_deviceChangeSource = source;
-    } else {
-        m_deviceChangeSource = DeviceChangeSource::createSystemSource(this);
-    }
-    connect(m_deviceChangeSource, &DeviceChangeSource::deviceChanged, this, &DMainWidget::onDeviceChangeNotice);
-    if (!m_deviceChangeSource->start())
-        qDebug() << "Register device-change notification failed:" << m_deviceChangeSource->errorText();
+    if (!source)
+        return;
+    if (!source->parent())
+        source->setParent(this);
+    connect(source, &DeviceChangeSource::deviceChanged, this, &DMainWidget::onDeviceChangeNotice);
+    if (!source->start())
+        qDebug() << "Register device-change notification failed:" << source->errorText();
 }
 
 void DMainWidget::startDeviceLibrary()

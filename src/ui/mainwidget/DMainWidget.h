@@ -32,7 +32,11 @@ class DMainWidget : public QWidget
     Q_OBJECT
 
 public:
-    explicit DMainWidget(QWidget* parent = nullptr);
+    // Plugs and unplugs are learnt from `deviceChangeSource`, which the
+    // caller chooses (the system's, or the simulated bus's); a source
+    // without a parent becomes the window's. Without one the window hears
+    // of none.
+    explicit DMainWidget(DeviceChangeSource* deviceChangeSource = nullptr, QWidget* parent = nullptr);
     ~DMainWidget() override;
 
     // Printed on standard output at the first paint when the environment has
@@ -61,7 +65,6 @@ public:
     const std::list<hidSupportInfo>* supportList() const { return m_supportList.get(); }
     const char* macroFilePath() const { return m_macroFilePath; }
     const char* seniorKeyFilePath() const { return m_seniorKeyFilePath; }
-    DeviceChangeSource* deviceChangeSource() const { return m_deviceChangeSource; }
 
     // The dimming overlay of the dialog opened last; null before the first.
     QWidget* overlay() const { return m_overlay; }
@@ -124,7 +127,7 @@ private:
     void setListToggleLook(bool listShown);
     QRect globalWindowRect() const;
     void quitApplication();
-    void registerDeviceNotifications();
+    void registerDeviceNotifications(DeviceChangeSource* source);
     void startDeviceLibrary();
     void handOffDeviceChange(int changeType);
     void showOverlay();
@@ -154,7 +157,6 @@ private:
     DMacroPage* m_macroPage = nullptr;
     QTimer* m_firmwareCheckTimer = nullptr;
 
-    DeviceChangeSource* m_deviceChangeSource = nullptr;
     std::unique_ptr<std::list<hidSupportInfo>> m_supportList;
     char m_macroFilePath[256] = {};
     char m_seniorKeyFilePath[256] = {};

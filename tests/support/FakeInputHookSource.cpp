@@ -1,4 +1,4 @@
-#include "platform/fake/FakeInputHookSource.h"
+#include "support/FakeInputHookSource.h"
 
 FakeInputHookSource::FakeInputHookSource(Reach reach, QObject* parent) : InputHookSource(parent), m_reach(reach) {}
 

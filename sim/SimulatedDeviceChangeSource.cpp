@@ -1,46 +1,50 @@
-#include "platform/fake/FakeDeviceChangeSource.h"
+#include "sim/SimulatedDeviceChangeSource.h"
+
+#include "sim/SimulatedBus.h"
 
 #include <QMetaObject>
 
 #include <mutex>
 
-struct FakeDeviceChangeSource::Relay
+struct SimulatedDeviceChangeSource::Relay
 {
     std::mutex mutex;
-    FakeDeviceChangeSource* target = nullptr;
+    SimulatedDeviceChangeSource* target = nullptr;
 };
 
-FakeDeviceChangeSource::FakeDeviceChangeSource(QObject* parent)
+SimulatedDeviceChangeSource::SimulatedDeviceChangeSource(const std::shared_ptr<SimulatedBus>& bus, QObject* parent)
     : DeviceChangeSource(parent)
     , m_relay(std::make_shared<Relay>())
 {
     m_relay->target = this;
+    if (!bus)
+        return;
+    const Poster post = poster();
+    bus->setChangeListener([post](bool arrived, const std::string& path) {
+        post(arrived ? DeviceChangeSource::Arrival : DeviceChangeSource::Removal, QString::fromStdString(path));
+    });
 }
 
-FakeDeviceChangeSource::~FakeDeviceChangeSource()
+SimulatedDeviceChangeSource::~SimulatedDeviceChangeSource()
 {
     std::lock_guard<std::mutex> lock(m_relay->mutex);
     m_relay->target = nullptr;
 }
 
-bool FakeDeviceChangeSource::start()
+bool SimulatedDeviceChangeSource::start()
 {
-    if (m_startFails) {
-        setErrorText(QStringLiteral("injected failure"));
-        return false;
-    }
     m_started = true;
     return true;
 }
 
-FakeDeviceChangeSource::Poster FakeDeviceChangeSource::poster() const
+SimulatedDeviceChangeSource::Poster SimulatedDeviceChangeSource::poster() const
 {
     std::shared_ptr<Relay> relay = m_relay;
     return [relay](int changeType, const QString& devicePath) {
         // Held while posting, so the target cannot be destroyed in between;
         // the queued call itself is dropped by Qt if it dies afterwards.
         std::lock_guard<std::mutex> lock(relay->mutex);
-        FakeDeviceChangeSource* target = relay->target;
+        SimulatedDeviceChangeSource* target = relay->target;
         if (!target || !target->m_started)
             return;
         QMetaObject::invokeMethod(
