@@ -1,6 +1,7 @@
 #include "sdk/hid/HidDeviceTable.h"
 
 #include "sdk/hid/HidTransportRegistry.h"
+#include "sdk/hid/ReportTrace.h"
 
 #include <cstring>
 
@@ -17,6 +18,7 @@ int HidDeviceTable::open(const std::string& path)
         return 0;
     auto device = std::make_shared<Device>();
     device->connection = std::move(connection);
+    device->path = path;
     std::lock_guard<std::mutex> lock(m_mutex);
     // Handles are never reused, so a stale handle cannot reach a device
     // opened later.
@@ -42,7 +44,7 @@ bool HidDeviceTable::setNonblocking(int handle, bool nonblocking)
     return true;
 }
 
-int HidDeviceTable::withConnection(int handle, const std::function<int(HidConnection&, bool)>& call)
+int HidDeviceTable::withConnection(int handle, const std::function<int(Device&)>& call)
 {
     const auto device = find(handle);
     if (!device)
@@ -50,20 +52,25 @@ int HidDeviceTable::withConnection(int handle, const std::function<int(HidConnec
     std::lock_guard<std::mutex> lock(device->mutex);
     if (!device->connection)
         return -1;
-    return call(*device->connection, device->nonblocking);
+    return call(*device);
 }
 
 int HidDeviceTable::read(int handle, uint8_t* report)
 {
     if (!report)
         return -1;
-    return withConnection(handle, [report](HidConnection& connection, bool nonblocking) {
+    return withConnection(handle, [report](Device& device) {
         uint8_t buffer[reportSize] = {};
-        const int n = connection.read(buffer, reportSize, nonblocking ? 0 : blockingReadMs);
+        int n = device.connection->read(buffer, reportSize, device.nonblocking ? 0 : blockingReadMs);
         // The caller always takes 64 bytes: a short report leaves zeros
         // behind it, never the bytes of an earlier one.
         std::memcpy(report, buffer, reportSize);
-        return n > static_cast<int>(reportSize) ? static_cast<int>(reportSize) : n;
+        n = n > static_cast<int>(reportSize) ? static_cast<int>(reportSize) : n;
+        // An empty read is the idle loop's heartbeat, not a report.
+        if (ReportTrace::enabled() && n != 0)
+            ReportTrace::log(n < 0 ? ReportTrace::Event::ReadFailed : ReportTrace::Event::Read, device.path, buffer,
+                             n < 0 ? 0 : size_t(n));
+        return n;
     });
 }
 
@@ -71,8 +78,12 @@ int HidDeviceTable::write(int handle, const uint8_t* report)
 {
     if (!report)
         return -1;
-    return withConnection(handle, [report](HidConnection& connection, bool) {
-        return connection.write(report, reportSize);
+    return withConnection(handle, [report](Device& device) {
+        const int n = device.connection->write(report, reportSize);
+        if (ReportTrace::enabled())
+            ReportTrace::log(n < 0 ? ReportTrace::Event::WriteFailed : ReportTrace::Event::Written, device.path,
+                             report, reportSize);
+        return n;
     });
 }
 

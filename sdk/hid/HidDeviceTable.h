@@ -36,12 +36,13 @@ private:
     {
         std::mutex mutex;
         std::unique_ptr<HidConnection> connection;
+        std::string path;
         std::atomic<bool> nonblocking{false};
     };
 
     std::shared_ptr<Device> find(int handle) const;
     // Runs `call` under the device's lock; -1 when the handle is closed.
-    int withConnection(int handle, const std::function<int(HidConnection&, bool nonblocking)>& call);
+    int withConnection(int handle, const std::function<int(Device&)>& call);
 
     mutable std::mutex m_mutex;
     std::map<int, std::shared_ptr<Device>> m_devices;
