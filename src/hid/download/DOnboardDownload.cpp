@@ -1,32 +1,14 @@
 #include "hid/download/DOnboardDownload.h"
 
+#include "app/DEventWait.h"
 #include "hid/MainHidInterFace.h"
 
-#include <QCoreApplication>
 #include <QDebug>
-#include <QElapsedTimer>
 #include <QThread>
-#include <QTimer>
-#include <algorithm>
 
 namespace {
 
 constexpr int writePollMs = 2;
-
-// Processes events until done() or ms have passed. The timer wakes the
-// wait at the deadline, or every pollMs for a condition no event reports.
-template<typename Done>
-void waitProcessingEvents(int ms, int pollMs, Done done)
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QTimer wake;
-    wake.setSingleShot(true);
-    while (!done() && elapsed.elapsed() < ms) {
-        wake.start(int(std::clamp<qint64>(ms - elapsed.elapsed(), 1, pollMs)));
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    }
-}
 
 const char* failureLine(DOnboardDownloadPlan::Step::Kind kind)
 {
@@ -179,7 +161,7 @@ bool DOnboardDownload::awaitAcknowledgement()
 {
     int sends = 1;
     while (m_macroDownloadOk) {
-        waitProcessingEvents(ackWaitMs, ackWaitMs, [this] { return m_macroAcked || !m_macroDownloadOk; });
+        DEventWait::until(ackWaitMs, [this] { return m_macroAcked || !m_macroDownloadOk; });
         if (m_macroAcked || !m_macroDownloadOk)
             break;
         if (sends == maxSends) {
@@ -219,8 +201,10 @@ bool DOnboardDownload::queue(const DReportFrame& report)
 
 bool DOnboardDownload::waitForWrites()
 {
-    waitProcessingEvents(writeWaitMs, writePollMs,
-                         [this] { return !interfaceOpen() || m_hid->pendingCmdReports() == 0; });
+    // The I/O thread counts its writes down without telling anyone, so
+    // this wait looks again every few milliseconds.
+    DEventWait::until(
+        writeWaitMs, [this] { return !interfaceOpen() || m_hid->pendingCmdReports() == 0; }, writePollMs);
     return interfaceOpen() && m_hid->pendingCmdReports() == 0;
 }
 

@@ -2,6 +2,7 @@
 #include "ui_DDevicePage.h"
 
 #include "app/DDataManager.h"
+#include "app/DEventWait.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DChargingDisplay.h"
@@ -35,7 +36,6 @@
 #include <QButtonGroup>
 #include <QDebug>
 #include <QPair>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 #include <QDebug>
@@ -462,11 +462,7 @@ void DDevicePage::openDeviceLink(hidStructInfoAll info)
     ++m_linkCounter;
     link->openDevice(m_linkCounter, info);
 
-    if (!link->isReady()) {
-        m_waitTimer.restart();
-        while (m_waitTimer.elapsed() < linkReadyWaitMs && !link->isReady())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+    DEventWait::until(linkReadyWaitMs, [link] { return link->isReady(); });
     link->setDongleStatusEnabled(true);
 }
 
@@ -863,9 +859,7 @@ void DDevicePage::onLightAndKeyboardSleepTime(int lightSleep, int keyboardSleep,
     }
     m_sleepTimeAcked = false;
     link->setSleepTime(lightSleep, keyboardSleep, prohibitSleep);
-    m_waitTimer.restart();
-    while (!m_sleepTimeAcked && m_waitTimer.elapsed() < sleepTimeAckWaitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    DEventWait::until(sleepTimeAckWaitMs, [this] { return m_sleepTimeAcked; });
     // The keyboard may have been switched while we waited: only its own
     // acknowledgement counts, and only for its own profile.
     if (!m_sleepTimeAcked || link != m_currentLink) {

@@ -7,7 +7,6 @@
 
 #include <array>
 
-#include <QElapsedTimer>
 #include <QMap>
 #include <QPoint>
 #include <QString>
@@ -243,7 +242,6 @@ private:
     Ui::DDevicePage* m_ui = nullptr;
     QString m_desktopPath;
     CbNotice* m_toast = nullptr;
-    QElapsedTimer m_waitTimer;
     int m_currentPageIndex = -1;
     int m_currentKeyboardEffect = -1;
     bool m_colorTestMode = false;

@@ -5,6 +5,7 @@
 #include "ui_DDevicePage.h"
 
 #include "app/DDataManager.h"
+#include "app/DEventWait.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/DInputReportReader.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
@@ -24,7 +25,6 @@
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QDir>
@@ -103,11 +103,8 @@ void DDevicePage::showRecoveryNotes()
 
 void DDevicePage::openProfileFileSet(hidStructInfoAll record)
 {
-    if (m_currentLink && !m_currentLink->isReady()) {
-        m_waitTimer.restart();
-        while (m_waitTimer.elapsed() < linkSerialWaitMs && m_currentLink && !m_currentLink->isReady())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+    // The wait ends early when the keyboard goes while it lasts.
+    DEventWait::until(linkSerialWaitMs, [this] { return !m_currentLink || m_currentLink->isReady(); });
     m_currentSN = m_currentLink ? m_currentLink->currentSN() : QString();
     m_currentDeviceInfo = record;
     m_currentLayer = 0;
