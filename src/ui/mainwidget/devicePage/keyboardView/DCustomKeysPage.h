@@ -28,9 +28,9 @@ public:
     // and reset sub-pages; any other value disables it.
     void setCurrentLayer(int layer) { m_currentLayer = layer; }
     int currentLayer() const { return m_currentLayer; }
-    // Back to the first function entry.
-    void resetKeyPage() { ++m_resets; }
-    int keyPageResets() const { return m_resets; }
+    // Back to the first function entry; the entries come with the key
+    // functions, so there is nothing to go back to yet.
+    void resetKeyPage() {}
     // The start state when the page is shown again, on the given layer tab.
     void initPageState(int layer);
     int shownLayer() const { return m_shownLayer; }
@@ -63,6 +63,5 @@ private:
     WindowsHookInterface* m_hook = nullptr;
     bool m_keyboardHookOn = false;
     int m_currentLayer = 0;
-    int m_resets = 0;
     int m_shownLayer = 0;
 };
