@@ -7,6 +7,7 @@
 #include "app/DDataManager.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/MainHidInterFace.h"
+#include "hid/download/DOnboardDownload.h"
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
@@ -429,17 +430,22 @@ private slots:
     }
 
     // What a keyboard reports counts only for that keyboard: the selected
-    // one's acknowledgements and status count, another's never do.
+    // one's acknowledgements and status count, another's never do. Each is
+    // seen where it matters: the download's outcome, the sleep-time toast,
+    // the status the download keeps.
     void signalsOfTheSelectedKeyboardOnly_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("macro acknowledgement") << "ack";
-        QTest::newRow("sleep acknowledgement") << "sleep";
-        QTest::newRow("download status") << "download";
+        QTest::addColumn<bool>("fromSelected");
+        for (const char* kind : {"macro acknowledgement", "sleep acknowledgement", "download status"}) {
+            QTest::addRow("%s of the selected keyboard", kind) << QString::fromLatin1(kind) << true;
+            QTest::addRow("%s of another keyboard", kind) << QString::fromLatin1(kind) << false;
+        }
     }
     void signalsOfTheSelectedKeyboardOnly()
     {
         QFETCH(QString, kind);
+        QFETCH(bool, fromSelected);
         SimulatorHarness sim;
         auto selected = sim.plug("OV68M");
         auto other = sim.plug("OV98M");
@@ -447,42 +453,52 @@ private slots:
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
         QCOMPARE(page.currentLink(), page.deviceLinkMap().value(pathOf(sim, selected)));
+        QTRY_VERIFY_WITH_TIMEOUT(page.currentLink()->isReady(), loadTimeoutMs);
+        SimulatedKeyboard& source = fromSelected ? *selected : *other;
+        DDeviceKeyboardLink* sourceLink = page.deviceLinkMap().value(pathOf(sim, fromSelected ? selected : other));
+        QVERIFY(sourceLink);
+        SimulatedKeyboard::Report report {};
+        report[0] = 0x01;
 
-        page.setMacroAcked(false);
-        page.setSleepTimeAcked(false);
-        auto counted = [&page, &kind] {
-            if (kind == QLatin1String("ack"))
-                return page.macroAcked();
-            if (kind == QLatin1String("sleep"))
-                return page.sleepTimeAcked();
-            return page.downloadStatus() == 3;
-        };
-        auto send = [&kind](SimulatedKeyboard& keyboard) {
-            if (kind == QLatin1String("download")) {
-                SimulatedKeyboard::StateReport state = keyboard.state();
-                state.downloadStatus = 3;
-                keyboard.setState(state);
-                keyboard.sendStateReport();
-                return;
-            }
-            SimulatedKeyboard::Report report{};
-            report[0] = 0x01;
-            report[1] = kind == QLatin1String("ack") ? 0x19 : 0x14;
-            keyboard.injectInput(report);
-        };
-
-        // A fence behind the report tells when the other link has handled it.
-        QSignalSpy otherDone(page.deviceLinkMap().value(pathOf(sim, other)), &DDeviceKeyboardLink::sigQN9080Recv0x0bCmd);
-        send(*other);
-        SimulatedKeyboard::Report fence{};
-        fence[0] = 0x01;
-        fence[1] = 0x0B;
-        other->injectInput(fence);
-        QVERIFY(otherDone.wait(loadTimeoutMs));
-        QVERIFY(!counted());
-
-        send(*selected);
-        QTRY_VERIFY_WITH_TIMEOUT(counted(), loadTimeoutMs);
+        if (kind == QLatin1String("macro acknowledgement")) {
+            // The selected keyboard acknowledges nothing itself; the download
+            // gets through only on acknowledgements that count.
+            selected->dropAcknowledgements(1, 100000);
+            report[1] = 0x19;
+            QTimer ticker;
+            connect(&ticker, &QTimer::timeout, [&source, &report] { source.injectInput(report); });
+            ticker.start(20);
+            page.customKeysPage()->on_pushButton_Download_clicked();
+            ticker.stop();
+            QCOMPARE(page.toast()->text(), fromSelected ? QStringLiteral("Download config successful")
+                                                        : QStringLiteral("Download config failed, Please try again"));
+            return;
+        }
+        if (kind == QLatin1String("sleep acknowledgement")) {
+            // The keyboard's own answer never comes; the one injected arrives
+            // while the page waits.
+            selected->setSilentCommand(0x13, true);
+            report[1] = 0x14;
+            QSignalSpy acknowledged(sourceLink, &DDeviceKeyboardLink::sigSleepTimeSetSuccessful);
+            QTimer::singleShot(0, &page, [&source, &report] { source.injectInput(report); });
+            page.onLightAndKeyboardSleepTime(600, 1800, 0);
+            QCOMPARE(acknowledged.count(), 1);
+            QCOMPARE(page.toast()->text(), fromSelected ? QStringLiteral("Sleep time has been set")
+                                                        : QStringLiteral("Sleep time set failed"));
+            return;
+        }
+        // A fence behind the report tells when the link has handled it.
+        QSignalSpy done(sourceLink, &DDeviceKeyboardLink::sigQN9080Recv0x0bCmd);
+        SimulatedKeyboard::StateReport state = source.state();
+        state.downloadStatus = 3;
+        source.setState(state);
+        source.sendStateReport();
+        report[1] = 0x0B;
+        source.injectInput(report);
+        QVERIFY(done.wait(loadTimeoutMs));
+        auto* download = page.findChild<DOnboardDownload*>();
+        QVERIFY(download);
+        QCOMPARE(download->downloadStatus() == 3, fromSelected);
     }
 
     // Language changes reach the hosted pages also with no keyboard selected.

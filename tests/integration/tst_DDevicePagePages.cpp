@@ -22,6 +22,7 @@
 #include "ui/widgets/CbNotice.h"
 
 #include <QDir>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -317,6 +318,12 @@ private slots:
         QVERIFY(page);
         auto* label = child<QLabel>(*page, "label_Multiple");
         QCOMPARE(label->text(), QStringLiteral("1.0"));
+        // The picture's keyboard area is what grows and shrinks.
+        auto* picture = page->findChild<hidDeviceJoinFrame*>();
+        QVERIFY(picture);
+        auto* area = picture->findChild<QFrame*>(QStringLiteral("frame_hidSpace"));
+        QVERIFY(area);
+        const QSize original = area->size();
         auto* bigger = child<QPushButton>(*page, "pushButton_MoreBig");
         auto* smaller = child<QPushButton>(*page, "pushButton_MoreSmall");
         smaller->click();
@@ -324,14 +331,16 @@ private slots:
         for (int i = 0; i < 10; ++i)
             bigger->click();
         QCOMPARE(label->text(), QStringLiteral("2.0"));
-        QVERIFY(qAbs(page->pictureScale() - 2.0f) < 0.01f);
+        const QSize largest = area->size();
+        QVERIFY(largest.width() > original.width() * 3 / 2);
+        QVERIFY(largest.height() > original.height() * 3 / 2);
         bigger->click();
         QCOMPARE(label->text(), QStringLiteral("2.0"));
-        QVERIFY(page->pictureScale() < 2.05f);
+        QCOMPARE(area->size(), largest);
         for (int i = 0; i < 11; ++i)
             smaller->click();
         QCOMPARE(label->text(), QStringLiteral("1.0"));
-        QVERIFY(qAbs(page->pictureScale() - 1.0f) < 0.01f);
+        QCOMPARE(area->size(), original);
     }
 
     void macroAndAdvancedKeyButtons()

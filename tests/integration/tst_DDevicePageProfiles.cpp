@@ -318,14 +318,15 @@ private slots:
         const QStringList before = folders();
         const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
-        QVERIFY(page->isProfileLoadPending());
+        QCOMPARE(page->toast()->text(),
+                 QStringLiteral("The keyboard is not ready yet; it will be loaded as soon as it answers"));
         QVERIFY(page->profileFolder().isEmpty());
         QCOMPARE(QByteArray(page->profilePath()), QByteArray());
         QCOMPARE(folders(), before);
 
         keyboard->setSilentCommand(0x14, false);
         keyboard->sendSerialNumberReport();
-        QTRY_VERIFY_WITH_TIMEOUT(!page->isProfileLoadPending(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!page->profileFolder().isEmpty(), 10000);
         QCOMPARE(page->currentSN(), QString::fromStdString(keyboard->serialNumber()));
         QCOMPARE(layerFiles(page->profileFolder()), (QStringList {"appProfile_Default.xml", "appProfile_FN.xml"}));
         QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "current Profile1"}));

@@ -94,6 +94,7 @@ DDevicePage::DDevicePage(QWidget* parent)
     m_toast->setFontPixelSize(14);
 
     m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
+    m_deviceListLayout = m_ui->verticalLayout_17;
 
     m_lightDeal = new lightDealMain(nullptr);
     createHostedPages();
@@ -105,10 +106,10 @@ DDevicePage::DDevicePage(QWidget* parent)
 
     // The macro and advanced-key buttons open dialogs, so they are no pages.
     m_mainButtonGroup = new QButtonGroup(this);
-    m_mainButtonGroup->addButton(m_ui->toolButton_CustomKey, 0);
-    m_mainButtonGroup->addButton(m_ui->toolButton_LightConfig, 1);
-    m_mainButtonGroup->addButton(m_ui->toolButton_Performance, 2);
-    m_mainButtonGroup->addButton(m_ui->toolButton_TriggerSetting, 4);
+    m_mainButtonGroup->addButton(m_ui->toolButton_CustomKey, KeysPage);
+    m_mainButtonGroup->addButton(m_ui->toolButton_LightConfig, LightsPage);
+    m_mainButtonGroup->addButton(m_ui->toolButton_Performance, PerformancePage);
+    m_mainButtonGroup->addButton(m_ui->toolButton_TriggerSetting, TriggerPage);
     m_ui->toolButton_CustomKey->setChecked(true);
     connect(m_mainButtonGroup, QOverload<int>::of(&QButtonGroup::buttonClicked), this,
             &DDevicePage::onCurIndexChangedMainPage);
@@ -373,11 +374,52 @@ void DDevicePage::showToolButtonTip(unsigned index)
     m_toolTipBubble->show();
 }
 
-void DDevicePage::clearDeviceListLayout()
+void DDevicePage::resetDeviceListLayout()
 {
-    m_deviceListLayout = m_ui->verticalLayout_17;
+    // The last item is the stretch that keeps the rows at the top.
     while (m_deviceListLayout->count() > 1)
         delete m_deviceListLayout->takeAt(0);
+    m_deviceListLayout->setContentsMargins(12, 0, 0, 0);
+    m_deviceListLayout->setSpacing(10);
+}
+
+DDeviceListItem* DDevicePage::addDeviceRow()
+{
+    auto* row = new DDeviceListItem(m_ui->scrollAreaWidgetContents_2);
+    connect(row, &DDeviceListItem::sigHidItemMouseClicked, this, &DDevicePage::onHidItemMouseClicked);
+    m_deviceListLayout->insertWidget(m_deviceListLayout->count() - 1, row);
+    return row;
+}
+
+bool DDevicePage::hasSelectedKeyboard() const
+{
+    return m_selectedRow && m_currentLink;
+}
+
+void DDevicePage::showNoDevicePage()
+{
+    m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
+    emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
+}
+
+void DDevicePage::dropSelection()
+{
+    if (m_keyboardPicture)
+        m_keyboardPicture->setColorShowMode(false);
+    stopLightThreadsIfRunning();
+    m_selectedRow = nullptr;
+    m_currentLink = nullptr;
+    m_currentHidInterface = nullptr;
+}
+
+void DDevicePage::releaseSelectedKeyboard()
+{
+    // Row, link and I/O thread go together: nothing may keep sending to the
+    // keyboard that left.
+    dropSelection();
+    m_customKeysPage->setKeyboardHookEnabled(false);
+    m_lightDeal->setHidInterface(nullptr);
+    m_lightsConfigPage->setHidInterface(nullptr);
 }
 
 void DDevicePage::onLoadDeviceList()
@@ -399,15 +441,11 @@ void DDevicePage::onLoadDeviceList()
         row->deleteLater();
     if (m_deviceRowMap.values().contains(m_selectedRow))
         m_selectedRow = nullptr;
-    clearDeviceListLayout();
-    m_deviceListLayout->setContentsMargins(12, 0, 0, 0);
-    m_deviceListLayout->setSpacing(10);
+    resetDeviceListLayout();
     m_deviceRowMap.clear();
 
     for (const hidStructInfoAll& record : list.shown) {
-        auto* row = new DDeviceListItem(m_ui->scrollAreaWidgetContents_2);
-        connect(row, &DDeviceListItem::sigHidItemMouseClicked, this, &DDevicePage::onHidItemMouseClicked);
-        m_deviceListLayout->insertWidget(m_deviceListLayout->count() - 1, row);
+        DDeviceListItem* row = addDeviceRow();
         row->setDeviceInfo(record);
         const QString path = QString::fromLatin1(record.hidPath);
         m_deviceRowMap.insert(path.isEmpty() ? QString::fromLatin1(record.modelName) : path, row);
@@ -428,10 +466,8 @@ void DDevicePage::onLoadDeviceList()
             selected = m_selectedRow != nullptr;
         }
     }
-    if (!selected) {
-        m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
-        emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
-    }
+    if (!selected)
+        showNoDevicePage();
     m_refreshingDevices = false;
     if (m_refreshPending)
         QTimer::singleShot(0, this, [this] { onHidDeviceChanged(11, QString()); });
@@ -519,24 +555,18 @@ void DDevicePage::addArrivedDevice(hidStructInfoAll info, int presentCount)
 
     const QString modelCode = QString::fromLatin1(info.modelName);
     DDeviceListItem* row = m_deviceRowMap.take(modelCode);
-    if (!row) {
-        row = new DDeviceListItem(m_ui->scrollAreaWidgetContents_2);
-        connect(row, &DDeviceListItem::sigHidItemMouseClicked, this, &DDevicePage::onHidItemMouseClicked);
-        m_deviceListLayout = m_ui->verticalLayout_17;
-        m_deviceListLayout->insertWidget(m_deviceListLayout->count() - 1, row);
-    }
+    if (!row)
+        row = addDeviceRow();
     row->setDeviceInfo(info);
     m_deviceRowMap.insert(path, row);
 
     openDeviceLink(info);
 
-    const bool anySelected = m_selectedRow && m_currentLink;
-    if (m_deviceInfoMap.contains(path) && DHotPlugPlanner::selectsArrival(presentCount, info.is24G == 1, anySelected))
+    if (m_deviceInfoMap.contains(path)
+        && DHotPlugPlanner::selectsArrival(presentCount, info.is24G == 1, hasSelectedKeyboard()))
         onHidItemMouseClicked(info);
-    if (!m_selectedRow || !m_currentLink) {
-        m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
-        emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
-    }
+    if (!hasSelectedKeyboard())
+        showNoDevicePage();
     qDebug() << "-------------------- *** [Insert end] *** --------------------";
 }
 
@@ -568,20 +598,12 @@ void DDevicePage::removeGoneDevice(const QString& path)
     MainHidInterFace* goneInterface = link ? link->hidInterface() : nullptr;
     const bool wasSelected = row && row == m_selectedRow;
     if (wasSelected) {
-        // Nothing may go on talking to the keyboard that is gone.
-        if (m_keyboardPicture)
-            m_keyboardPicture->setColorShowMode(false);
-        stopLightThreadsIfRunning();
-        m_customKeysPage->setKeyboardHookEnabled(false);
-        m_lightDeal->setHidInterface(nullptr);
-        m_lightsConfigPage->setHidInterface(nullptr);
-        if (m_currentHidInterface && m_currentHidInterface != goneInterface) {
-            m_currentHidInterface->closeDevice();
-            m_currentHidInterface->quit();
+        MainHidInterFace* selectedInterface = m_currentHidInterface;
+        releaseSelectedKeyboard();
+        if (selectedInterface && selectedInterface != goneInterface) {
+            selectedInterface->closeDevice();
+            selectedInterface->quit();
         }
-        m_selectedRow = nullptr;
-        m_currentLink = nullptr;
-        m_currentHidInterface = nullptr;
     }
     if (goneInterface) {
         goneInterface->closeDevice();
@@ -599,10 +621,8 @@ void DDevicePage::removeGoneDevice(const QString& path)
             chosen.isOnline = 1;
             onHidItemMouseClicked(chosen);
         }
-        if (!m_selectedRow || !m_currentLink) {
-            m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
-            emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
-        }
+        if (!hasSelectedKeyboard())
+            showNoDevicePage();
     }
     qDebug() << "-------------------- *** [OutPut end] *** --------------------";
 }
@@ -617,9 +637,7 @@ void DDevicePage::reorderDeviceRows(bool afterRemoval)
     const QString selectedKey = m_selectedRow ? m_deviceRowMap.key(m_selectedRow) : QString();
     const QStringList order = DHotPlugPlanner::rowOrder(rows, selectedKey);
 
-    clearDeviceListLayout();
-    m_deviceListLayout->setContentsMargins(12, 0, 0, 0);
-    m_deviceListLayout->setSpacing(10);
+    resetDeviceListLayout();
     for (const QString& key : order) {
         DDeviceListItem* row = m_deviceRowMap.value(key);
         m_deviceListLayout->insertWidget(m_deviceListLayout->count() - 1, row);
@@ -655,12 +673,7 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
     if (!row)
         row = m_deviceRowMap.value(QString::fromLatin1(hidStuInfo.hidPath));
 
-    if (m_keyboardPicture)
-        m_keyboardPicture->setColorShowMode(false);
-    stopLightThreadsIfRunning();
-    m_selectedRow = nullptr;
-    m_currentLink = nullptr;
-    m_currentHidInterface = nullptr;
+    dropSelection();
 
     emit sigReturnHidLikeName(QString::fromLocal8Bit(hidStuInfo.productName),
                               QString::fromLocal8Bit(hidStuInfo.likeName));
@@ -702,7 +715,6 @@ void DDevicePage::onRuningOnboard0x19Cmd()
 {
     if (!senderIsCurrentLink())
         return;
-    m_macroAcked = true;
     m_onboardDownload->onRuningOnboard0x19Cmd();
 }
 
@@ -710,7 +722,6 @@ void DDevicePage::onRuningOnboardDownloadStatus(int statusNum)
 {
     if (!senderIsCurrentLink())
         return;
-    m_downloadStatus = statusNum;
     m_onboardDownload->onRuningOnboardDownloadStatus(statusNum);
 }
 
@@ -735,7 +746,7 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
         } else {
             record.isOnline = 1;
             row->setDeviceInfo(record);
-            if ((!m_selectedRow || !m_currentLink) && is24GValid == 0) {
+            if (!hasSelectedKeyboard() && is24GValid == 0) {
                 onHidItemMouseClicked(record);
                 if (m_currentLink)
                     m_currentLink->inquireLightConfig();
@@ -748,17 +759,7 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
 
 void DDevicePage::selectAnotherKeyboard()
 {
-    if (m_keyboardPicture)
-        m_keyboardPicture->setColorShowMode(false);
-    stopLightThreadsIfRunning();
-    // Row, link and I/O thread go together: nothing may keep sending to the
-    // keyboard that left.
-    m_selectedRow = nullptr;
-    m_currentLink = nullptr;
-    m_currentHidInterface = nullptr;
-    m_lightDeal->setHidInterface(nullptr);
-    m_lightsConfigPage->setHidInterface(nullptr);
-    m_customKeysPage->setKeyboardHookEnabled(false);
+    releaseSelectedKeyboard();
     for (auto it = m_deviceInfoMap.cbegin(); it != m_deviceInfoMap.cend(); ++it) {
         if (it.value().is24G == 0 || m_receiverStateMap.value(it.key(), 1) == 0) {
             hidStructInfoAll record = it.value();
@@ -770,8 +771,7 @@ void DDevicePage::selectAnotherKeyboard()
     }
     for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
         row->setSelected(false);
-    m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
-    emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
+    showNoDevicePage();
 }
 
 void DDevicePage::onUpdateDeviceListShow()
@@ -796,9 +796,7 @@ void DDevicePage::onUpdateDeviceListShow()
 
     // The rows themselves are put back in their new order; nothing is
     // rebuilt, so no row is left behind.
-    clearDeviceListLayout();
-    m_deviceListLayout->setContentsMargins(12, 0, 0, 0);
-    m_deviceListLayout->setSpacing(10);
+    resetDeviceListLayout();
     m_deviceInfoMap.clear();
     for (const auto& entry : cableOnline + receiver + cableOffline) {
         m_deviceListLayout->insertWidget(m_deviceListLayout->count() - 1, entry.second);
@@ -880,14 +878,13 @@ void DDevicePage::onLockWinKeyAbout(int winKey, int shiftTab, int altTab, int al
 
 void DDevicePage::onCurIndexChangedMainPage(int selIndex)
 {
-    constexpr int triggerPage = 4;
     DDataManager* data = DDataManager::getInstance();
-    if (m_currentPageIndex == triggerPage && data->isCalibrating()) {
+    if (m_currentPageIndex == TriggerPage && data->isCalibrating()) {
         m_ui->toolButton_TriggerSetting->setChecked(true);
         onEveryPageBackTip(QObject::tr("Key calibration in progress, please wait a moment"));
         return;
     }
-    if (m_currentPageIndex == triggerPage && selIndex != triggerPage && m_currentHidInterface) {
+    if (m_currentPageIndex == TriggerPage && selIndex != TriggerPage && m_currentHidInterface) {
         // Tells the keyboard that the travel display of the trigger page ends.
         if (m_currentHidInterface->queueCmdReport(DMagneticReports::request(DReportNumbers::kTravelDisplayEnd)) < 0)
             qDebug() << "USB serial port [Write Sensitivity-data] Failed ...";
@@ -898,13 +895,13 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
     keySelectFrame* frame = data->keySelectFrame();
     if (frame)
         frame->setKeysCalibrationShowMode(false);
-    setColorDisplay(selIndex == 1 || selIndex == triggerPage);
+    setColorDisplay(selIndex == LightsPage || selIndex == TriggerPage);
     if (frame) {
-        frame->setSideLightVisible(selIndex == 1);
-        if (selIndex != 1)
+        frame->setSideLightVisible(selIndex == LightsPage);
+        if (selIndex != LightsPage)
             frame->setKeysSelectEnabled(true);
     }
-    if (selIndex == triggerPage) {
+    if (selIndex == TriggerPage) {
         // Keys are picked by dragging over the picture to set their travel.
         if (m_dragShowArea)
             m_dragShowArea->setDragEnabled(true);
@@ -916,22 +913,22 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
     m_triggerSettingPage->exitCalibrationMode();
 
     switch (selIndex) {
-    case 0:
+    case KeysPage:
         m_ui->stackedWidget->setCurrentWidget(m_ui->page_CustomKeys);
         m_customKeysPage->initPageState(m_currentLayer);
         m_ui->label_ChangModeTest->setText(QObject::tr("Keyboard"));
         break;
-    case 1:
+    case LightsPage:
         m_ui->stackedWidget->setCurrentWidget(m_ui->page_LightsConfig);
         m_lightsConfigPage->loadProfileLightType();
         m_ui->label_ChangModeTest->setText(QObject::tr("Light", "key lights shown"));
         break;
-    case 2:
+    case PerformancePage:
         m_ui->stackedWidget->setCurrentWidget(m_ui->page_Performance);
         m_performancePage->loadPerformanceSettings();
         m_ui->label_ChangModeTest->setText(QObject::tr("Keyboard"));
         break;
-    case triggerPage:
+    case TriggerPage:
         m_ui->stackedWidget->setCurrentWidget(m_ui->page_TriggerSetting);
         m_triggerSettingPage->loadSensitivityData();
         m_ui->label_ChangModeTest->setText(QObject::tr("Trigger"));
@@ -1028,7 +1025,7 @@ void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
         m_customKeysPage->setKeyboardHookEnabled(DKeyPressEffects::isKeyPressDriven(ledType));
     }
     keySelectFrame* frame = DDataManager::getInstance()->keySelectFrame();
-    if (m_currentPageIndex == 0 && frame)
+    if (m_currentPageIndex == KeysPage && frame)
         frame->setKeysSelectEnabled(true);
 }
 

@@ -67,24 +67,13 @@ public:
     const char* profilePath() const { return m_profilePath; }
     QPoint tipShowPoint() const;
 
-    // Profiles of the selected keyboard (its file set, the current layer
-    // file and profile) and the defaults a new profile gets.
+    // How long a selected keyboard's link gets to learn its serial number
+    // before its profiles wait for it.
     static constexpr int linkSerialWaitMs = 1500;
-    void openProfileFileSet(hidStructInfoAll record);
-    void loadCurrentProfile();
-    void refreshProfileList();
-    void addDefaultLightInfo(int profileIndex);
-    void addDefaultCustomLights(int profileIndex);
-    void fillDefaultCustomLight(int profileIndex, int schemeIndex);
-    void saveCurrentCustomLight();
     QString profileFolder() const { return m_profileFolder; }
     QString currentSN() const { return m_currentSN; }
     int currentLayer() const { return m_currentLayer; }
-    bool isProfileLoadPending() const { return m_profileLoadPending; }
 
-    // The lighting engine's life with the loaded keyboard.
-    void startLighting();
-    void stopLighting();
     dragShowArea* dragOverlay() const { return m_dragShowArea; }
     QWidget* pictureContainer() const { return m_pictureContainer; }
     keyboardButCustom* keyCapAt(int row, int column) const { return m_keyCapGrid[row][column]; }
@@ -105,15 +94,9 @@ public:
     DPerformancePage* performancePage() const { return m_performancePage; }
     DTriggerSettingPage* triggerSettingPage() const { return m_triggerSettingPage; }
     int linkCounter() const { return m_linkCounter; }
-    bool macroAcked() const { return m_macroAcked; }
-    int downloadStatus() const { return m_downloadStatus; }
-    bool sleepTimeAcked() const { return m_sleepTimeAcked; }
-    void setSleepTimeAcked(bool acked) { m_sleepTimeAcked = acked; }
-    void setMacroAcked(bool acked) { m_macroAcked = acked; }
     QString scrollBarStyle() const { return m_scrollBarStyle; }
     int currentPageIndex() const { return m_currentPageIndex; }
     int currentKeyboardEffect() const { return m_currentKeyboardEffect; }
-    float pictureScale() const { return m_pictureScale; }
     int customLightIndex() const { return m_customLightIndex; }
 
 signals:
@@ -209,16 +192,46 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The pages of the configuration stack, by the id of the tool button
+    // that shows each (also what the picture is told the current page is).
+    enum MainPage {
+        NoMainPage = -1,
+        KeysPage = 0,
+        LightsPage = 1,
+        PerformancePage = 2,
+        TriggerPage = 4,
+    };
+
     void createHostedPages();
     void openDeviceLink(hidStructInfoAll info);
     void addArrivedDevice(hidStructInfoAll info, int presentCount);
     void removeGoneDevice(const QString& path);
     void reorderDeviceRows(bool afterRemoval);
-    void clearDeviceListLayout();
+    // Empties the list's layout (the rows themselves stay) and sets its spacing.
+    void resetDeviceListLayout();
+    DDeviceListItem* addDeviceRow();
+    bool hasSelectedKeyboard() const;
+    // The "device not connected" page, and no keyboard's name in the title.
+    void showNoDevicePage();
+    // Forgets the selected keyboard's row, link and I/O thread, with the
+    // picture's colours and the lighting engine stopped.
+    void dropSelection();
+    // The same for a keyboard that is gone or unusable: the key hook and the
+    // lighting pages let go of it too.
+    void releaseSelectedKeyboard();
     // After the selected keyboard left: the first other one that can be
     // used, or the no-device page.
     void selectAnotherKeyboard();
     void loadSelectedDevice(hidStructInfoAll info);
+    // Profiles of the selected keyboard: its file set, the current layer
+    // file and profile.
+    void openProfileFileSet(hidStructInfoAll record);
+    void loadCurrentProfile();
+    void refreshProfileList();
+    void saveCurrentCustomLight();
+    // The lighting engine's life with the loaded keyboard.
+    void startLighting();
+    void stopLighting();
     void setCompanyLinkText(const QString& colour);
     QWidget* themeTarget(const QString& objectName) const;
     void showTip(const QString& text);
@@ -242,7 +255,7 @@ private:
     Ui::DDevicePage* m_ui = nullptr;
     QString m_desktopPath;
     CbNotice* m_toast = nullptr;
-    int m_currentPageIndex = -1;
+    int m_currentPageIndex = NoMainPage;
     int m_currentKeyboardEffect = -1;
     bool m_colorTestMode = false;
     QString m_companyLink = QStringLiteral("https://orvane.example/");
@@ -289,8 +302,6 @@ private:
     int m_linkCounter = 0;
 
     DOnboardDownload* m_onboardDownload = nullptr;
-    bool m_macroAcked = true;
-    int m_downloadStatus = -1;
     bool m_sleepTimeAcked = false;
     QTimer* m_batteryTimer = nullptr;
     int m_batteryStep = 0;

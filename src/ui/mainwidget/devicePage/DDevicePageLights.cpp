@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr int kTriggerPage = 4;
-
 // Store and profile values are plain ints; anything outside a channel's
 // range must not make an invalid colour.
 QColor opaque(int red, int green, int blue)
@@ -40,7 +38,7 @@ void paint(keyboardButCustom* cap, const QColor& colour)
 void DDevicePage::restartCustomPainting(bool enabled)
 {
     // The trigger page uses the same selection for its own purpose.
-    if (m_currentPageIndex == kTriggerPage)
+    if (m_currentPageIndex == TriggerPage)
         return;
     if (m_keyboardPicture)
         m_keyboardPicture->selectKeysInRect(0, 0, 0, 0);

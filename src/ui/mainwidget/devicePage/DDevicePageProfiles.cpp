@@ -52,21 +52,6 @@ DProfileOperations DDevicePage::profileOperations() const
     return DProfileOperations(m_profilePath, lightDefaults());
 }
 
-void DDevicePage::addDefaultLightInfo(int profileIndex)
-{
-    lightDefaults().addDefaultLightInfo(m_profilePath, profileIndex);
-}
-
-void DDevicePage::addDefaultCustomLights(int profileIndex)
-{
-    lightDefaults().addDefaultCustomLights(m_profilePath, profileIndex);
-}
-
-void DDevicePage::fillDefaultCustomLight(int profileIndex, int schemeIndex)
-{
-    lightDefaults().fillDefaultCustomLight(m_profilePath, profileIndex, schemeIndex);
-}
-
 void DDevicePage::saveCurrentCustomLight()
 {
     QVector<DProfileLightDefaults::PaintedKey> keys;
@@ -179,7 +164,7 @@ void DDevicePage::loadCurrentProfile()
     DDataManager* data = DDataManager::getInstance();
     data->clearCurrentKey();
     m_ui->toolButton_CustomKey->setChecked(true);
-    onCurIndexChangedMainPage(0);
+    onCurIndexChangedMainPage(KeysPage);
     if (m_keyboardPicture)
         m_keyboardPicture->exitColorShowMode();
 
