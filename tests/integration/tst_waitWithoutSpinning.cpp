@@ -3,14 +3,12 @@
 // simulated keyboard that drops its answers, and the process's CPU time
 // over the wait stays a small part of the time waited. A wait that spun
 // would keep a core busy for the whole of it.
+#include "support/ApplicationSetUp.h"
 #include "support/LoadedDevicePage.h"
 #include "support/TestMain.h"
 
-#include "app/DDataManager.h"
-#include "app/resourceInit.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "support/SimulatorHarness.h"
-#include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/widgets/CbNotice.h"
 
@@ -43,9 +41,7 @@ class tst_waitWithoutSpinning : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<hidStructInfoAll>();
-        initOrvaneResources();
-        DDataManager::getInstance()->loadTheme(0);
+        prepareApplicationTest();
     }
 
     void pageWaitsAsleep_data()
