@@ -1,6 +1,7 @@
 // The device page against the simulated bus, through the real I/O threads
 // of the keyboard links: the device list loading, the selection, the signals
 // of the links and the hosted pages, and the page protocol.
+#include "support/DevicePageProbe.h"
 #include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
@@ -119,14 +120,14 @@ private slots:
         DDevicePage page;
         QSignalSpy loadEnd(&page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
 
-        QCOMPARE(page.customKeysPage()->parentWidget()->objectName(), QStringLiteral("page_CustomKeys"));
-        QCOMPARE(page.lightsConfigPage()->parentWidget()->objectName(), QStringLiteral("page_LightsConfig"));
-        QCOMPARE(page.performancePage()->parentWidget()->objectName(), QStringLiteral("page_Performance"));
-        QCOMPARE(page.triggerSettingPage()->parentWidget()->objectName(), QStringLiteral("page_TriggerSetting"));
+        QCOMPARE(DevicePageProbe(page).customKeysPage()->parentWidget()->objectName(), QStringLiteral("page_CustomKeys"));
+        QCOMPARE(DevicePageProbe(page).lightsConfigPage()->parentWidget()->objectName(), QStringLiteral("page_LightsConfig"));
+        QCOMPARE(DevicePageProbe(page).performancePage()->parentWidget()->objectName(), QStringLiteral("page_Performance"));
+        QCOMPARE(DevicePageProbe(page).triggerSettingPage()->parentWidget()->objectName(), QStringLiteral("page_TriggerSetting"));
         QVERIFY(page.lightDeal());
         QVERIFY(!page.lightDeal()->parent());
-        QCOMPARE(page.toast()->parentWidget(), &page);
-        QCOMPARE(page.toast()->font().pixelSize(), 14);
+        QCOMPARE(DevicePageProbe(page).toast()->parentWidget(), &page);
+        QCOMPARE(DevicePageProbe(page).toast()->font().pixelSize(), 14);
         auto* battery = page.findChild<BatteryItem*>(QStringLiteral("label_ElectricityNum"));
         QCOMPARE(battery->level(), 60);
         QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_TipShow"));
@@ -274,11 +275,11 @@ private slots:
         QCOMPARE(page.currentLink(), page.deviceLinkMap().value(cablePath));
         QCOMPARE(page.currentHidInterface(), page.currentLink()->hidInterface());
         QCOMPARE(page.lightDeal()->hidInterface(), page.currentHidInterface());
-        QCOMPARE(page.lightsConfigPage()->hidInterface(), page.currentHidInterface());
+        QCOMPARE(DevicePageProbe(page).lightsConfigPage()->hidInterface(), page.currentHidInterface());
         QCOMPARE(QByteArray(page.currentDeviceInfo().hidPath), cablePath.toLatin1());
         QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_HaveDevice"));
-        QVERIFY(page.keyboardPicture());
-        QCOMPARE(page.keyboardPicture()->modelName(), QStringLiteral("OV68M"));
+        QVERIFY(DevicePageProbe(page).picture());
+        QCOMPARE(DevicePageProbe(page).picture()->modelName(), QStringLiteral("OV68M"));
         QCOMPARE(loaded.names->count(), 1);
         QCOMPARE(loaded.names->at(0),
                  QVariantList({QStringLiteral("Orvane Swift 68 HE"), QStringLiteral("Swift 68 HE")}));
@@ -400,22 +401,22 @@ private slots:
         // The selected row again: a notice, nothing reloaded.
         loaded.names->clear();
         QTest::mousePress(firstRow, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(page.toast()->text(), QStringLiteral("The device has been turned on"));
-        QVERIFY(page.toast()->isVisible());
+        QCOMPARE(DevicePageProbe(page).toast()->text(), QStringLiteral("The device has been turned on"));
+        QVERIFY(DevicePageProbe(page).toast()->isVisible());
         QCOMPARE(loaded.names->count(), 0);
         QCOMPARE(page.selectedRow(), firstRow);
 
         // The hosted pages' messages go to the page's toast, at its point.
-        emit page.customKeysPage()->sigSomeMessageTip_CustomKeysPage(QStringLiteral("Operate successful"));
-        QCOMPARE(page.toast()->text(), QStringLiteral("Operate successful"));
-        emit page.lightsConfigPage()->sigSomeMessageTip_LightsConfigPage(QStringLiteral("Rename refused"));
-        QCOMPARE(page.toast()->text(), QStringLiteral("Rename refused"));
-        QVERIFY(qAbs(page.toast()->geometry().center().x() - page.tipShowPoint().x()) <= 1);
+        emit DevicePageProbe(page).customKeysPage()->sigSomeMessageTip_CustomKeysPage(QStringLiteral("Operate successful"));
+        QCOMPARE(DevicePageProbe(page).toast()->text(), QStringLiteral("Operate successful"));
+        emit DevicePageProbe(page).lightsConfigPage()->sigSomeMessageTip_LightsConfigPage(QStringLiteral("Rename refused"));
+        QCOMPARE(DevicePageProbe(page).toast()->text(), QStringLiteral("Rename refused"));
+        QVERIFY(qAbs(DevicePageProbe(page).toast()->geometry().center().x() - page.tipShowPoint().x()) <= 1);
 
         // An offline keyboard cannot be selected.
         hidStructInfoAll offline = page.deviceRowMap().value(QStringLiteral("OV61"))->deviceInfo();
         page.onHidItemMouseClicked(offline);
-        QCOMPARE(page.toast()->text(), QStringLiteral("The device is offline"));
+        QCOMPARE(DevicePageProbe(page).toast()->text(), QStringLiteral("The device is offline"));
         QCOMPARE(page.selectedRow(), firstRow);
 
         QTest::mousePress(secondRow, Qt::LeftButton, {}, QPoint(10, 10));
@@ -424,7 +425,7 @@ private slots:
         QVERIFY(!firstRow->isSelected());
         QCOMPARE(page.currentLink(), page.deviceLinkMap().value(pathOf(sim, second)));
         QCOMPARE(page.currentHidInterface(), page.currentLink()->hidInterface());
-        QCOMPARE(page.keyboardPicture()->modelName(), QStringLiteral("OV98M"));
+        QCOMPARE(DevicePageProbe(page).picture()->modelName(), QStringLiteral("OV98M"));
         QCOMPARE(loaded.names->count(), 1);
         QCOMPARE(loaded.names->at(0).at(1).toString(), QStringLiteral("Swift 98 HE"));
     }
@@ -468,9 +469,9 @@ private slots:
             QTimer ticker;
             connect(&ticker, &QTimer::timeout, [&source, &report] { source.injectInput(report); });
             ticker.start(20);
-            page.customKeysPage()->on_pushButton_Download_clicked();
+            DevicePageProbe(page).customKeysPage()->on_pushButton_Download_clicked();
             ticker.stop();
-            QCOMPARE(page.toast()->text(), fromSelected ? QStringLiteral("Download config successful")
+            QCOMPARE(DevicePageProbe(page).toast()->text(), fromSelected ? QStringLiteral("Download config successful")
                                                         : QStringLiteral("Download config failed, Please try again"));
             return;
         }
@@ -483,7 +484,7 @@ private slots:
             QTimer::singleShot(0, &page, [&source, &report] { source.injectInput(report); });
             page.onLightAndKeyboardSleepTime(600, 1800, 0);
             QCOMPARE(acknowledged.count(), 1);
-            QCOMPARE(page.toast()->text(), fromSelected ? QStringLiteral("Sleep time has been set")
+            QCOMPARE(DevicePageProbe(page).toast()->text(), fromSelected ? QStringLiteral("Sleep time has been set")
                                                         : QStringLiteral("Sleep time set failed"));
             return;
         }
@@ -509,7 +510,7 @@ private slots:
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
         QVERIFY(!page.selectedRow());
-        auto* download = page.customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
+        auto* download = DevicePageProbe(page).customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
         QCOMPARE(download->text(), QStringLiteral("Download"));
 
         QVERIFY(m_translator.load(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation/German.qm")));
@@ -537,7 +538,7 @@ private slots:
         const QString accent = DDataManager::getInstance()->themeColors().textCheckedColor;
         page.setTheme();
         DDataManager::getInstance()->loadTheme(0);
-        auto* download = page.customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
+        auto* download = DevicePageProbe(page).customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
         QVERIFY(download->styleSheet().contains(accent));
         for (DDeviceListItem* row : page.deviceRowMap()) {
             auto* name = row->findChild<QLabel*>(QStringLiteral("label_ProductName"));
@@ -558,12 +559,12 @@ private slots:
         // Each receiver keeps its own copy.
         path.fill('x');
         const QByteArray expected("/config/OV68M/serial/appProfile_Default.xml");
-        QCOMPARE(page.customKeysPage()->profileIndex(), 3);
-        QCOMPARE(QByteArray(page.customKeysPage()->profilePath()), expected);
-        QCOMPARE(page.lightsConfigPage()->profileIndex(), 3);
-        QCOMPARE(QByteArray(page.lightsConfigPage()->profilePath()), expected);
-        QCOMPARE(page.performancePage()->profileIndex(), 3);
-        QCOMPARE(QByteArray(page.performancePage()->profilePath()), expected);
+        QCOMPARE(DevicePageProbe(page).customKeysPage()->profileIndex(), 3);
+        QCOMPARE(QByteArray(DevicePageProbe(page).customKeysPage()->profilePath()), expected);
+        QCOMPARE(DevicePageProbe(page).lightsConfigPage()->profileIndex(), 3);
+        QCOMPARE(QByteArray(DevicePageProbe(page).lightsConfigPage()->profilePath()), expected);
+        QCOMPARE(DevicePageProbe(page).performancePage()->profileIndex(), 3);
+        QCOMPARE(QByteArray(DevicePageProbe(page).performancePage()->profilePath()), expected);
         QCOMPARE(page.currentLink()->profileIndex(), 3);
         QCOMPARE(QByteArray(page.currentLink()->profilePath()), expected);
     }

@@ -1,5 +1,6 @@
 // The Download button of the key page writes the selected keyboard's
 // profile through the device page, its links and their I/O threads.
+#include "support/DevicePageProbe.h"
 #include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
@@ -42,8 +43,8 @@ private slots:
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(fnPath, profile, "4", "A", "3", "0", "0", "2"));
         keyboard->clearLog();
 
-        page->customKeysPage()->on_pushButton_Download_clicked();
-        QCOMPARE(page->toast()->text(), QStringLiteral("Download config successful"));
+        DevicePageProbe(*page).customKeysPage()->on_pushButton_Download_clicked();
+        QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Download config successful"));
         const int keys = DDataManager::getInstance()->keyButtonList().size();
         QVERIFY(keys > 0);
         QCOMPARE(int(keyboard->keyMap(0).size()), keys * 4);
@@ -60,8 +61,8 @@ private slots:
 
         // Pulled out: the next download fails and says so.
         keyboard->failWrites(-1);
-        page->customKeysPage()->on_pushButton_Download_clicked();
-        QCOMPARE(page->toast()->text(), QStringLiteral("Download config failed, Please try again"));
+        DevicePageProbe(*page).customKeysPage()->on_pushButton_Download_clicked();
+        QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Download config failed, Please try again"));
     }
 };
 

@@ -1,6 +1,7 @@
 // Hot plug on the device page against the simulated bus, through the real
 // I/O threads of the keyboard links: arrivals, removals, the selection they
 // change, the order of the rows, and bursts of changes.
+#include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
 #include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
@@ -210,8 +211,8 @@ private slots:
         QVERIFY(io && io->isRunning());
         QSignalSpy names(page.get(), &DDevicePage::sigReturnHidLikeName);
         QSignalSpy removalOver(page.get(), &DDevicePage::sigIntoOrRemoveHidOver);
-        page->customKeysPage()->setKeyboardHookEnabled(true);
-        QVERIFY(page->customKeysPage()->isKeyboardHookEnabled());
+        DevicePageProbe(*page).customKeysPage()->setKeyboardHookEnabled(true);
+        QVERIFY(DevicePageProbe(*page).customKeysPage()->isKeyboardHookEnabled());
 
         sim.bus().unplug(selected);
         page->onHidDeviceChanged(12, QStringLiteral("hidPath"));
@@ -224,7 +225,7 @@ private slots:
                  QStringLiteral("OV82M"));
         QCOMPARE(page->deviceRowMap().value("OV82M")->onlineState(), 0);
         QCOMPARE(removalOver.count(), 1);
-        QVERIFY(!page->customKeysPage()->isKeyboardHookEnabled());
+        QVERIFY(!DevicePageProbe(*page).customKeysPage()->isKeyboardHookEnabled());
         QVERIFY(page->lightDeal()->hidInterface() != io.data());
         if (!otherViaReceiver) {
             QCOMPARE(selectedKey(*page), otherPath);

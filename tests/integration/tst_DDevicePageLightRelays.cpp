@@ -2,6 +2,7 @@
 // choices and changed settings from the lighting page reach the lighting
 // engine, choosing Custom lets the picture be painted by dragging, and the
 // key page's key presses reach the engine for the receiver's light frame.
+#include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
 #include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
@@ -64,18 +65,18 @@ private slots:
         sim.plug("OV82");
         std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
-        QVERIFY(page->dragOverlay());
-        DLightsConfigPage* lights = page->lightsConfigPage();
+        QVERIFY(DevicePageProbe(*page).dragOverlay());
+        DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
 
         const colorInfoData custom = record(0, 10);
         emit lights->sigSelectCurrentLightTypeIndex_KB(10, custom);
-        QVERIFY(page->dragOverlay()->isDragEnabled());
+        QVERIFY(DevicePageProbe(*page).dragOverlay()->isDragEnabled());
         QVERIFY(sameRecord(page->lightDeal()->keyboardColorInfo(), custom));
         QVERIFY(sameRecord(LightEffectSettings::instance().keyboard(), custom));
 
         const colorInfoData breath = record(0, 1);
         emit lights->sigSelectCurrentLightTypeIndex_KB(1, breath);
-        QVERIFY(!page->dragOverlay()->isDragEnabled());
+        QVERIFY(!DevicePageProbe(*page).dragOverlay()->isDragEnabled());
         QCOMPARE(page->currentKeyboardEffect(), 1);
         QVERIFY(sameRecord(page->lightDeal()->keyboardColorInfo(), breath));
 
@@ -109,7 +110,7 @@ private slots:
         const int sideChanges = generator.sideChanges();
 
         const colorInfoData changed = record(part, 4);
-        emit page->lightsConfigPage()->sigLightConfigHaveChanged(-1, changed);
+        emit DevicePageProbe(*page).lightsConfigPage()->sigLightConfigHaveChanged(-1, changed);
 
         QCOMPARE(generator.keyboardChanges(), keyChanges + (part == 0 ? 1 : 0));
         QCOMPARE(generator.sideChanges(), sideChanges + (part == 1 ? 1 : 0));
@@ -137,7 +138,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() != nullptr, loadTimeoutMs);
         QCOMPARE(page->lightDeal()->hidDeviceInfo().is24G, viaReceiver ? 1 : 0);
 
-        emit page->customKeysPage()->sigInteractLightsPointXY(3, 9);
+        emit DevicePageProbe(*page).customKeysPage()->sigInteractLightsPointXY(3, 9);
         QCOMPARE(page->lightDeal()->interactX(), viaReceiver ? 3 : -1);
         QCOMPARE(page->lightDeal()->interactY(), viaReceiver ? 9 : -1);
     }

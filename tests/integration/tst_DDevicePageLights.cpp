@@ -3,6 +3,7 @@
 // through the links' real I/O threads: entering the page, the keyboard's own
 // light changes and its switch to a custom slot, painting selected keys, a
 // scheme shown on the picture, and marking a scheme "Using".
+#include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
 #include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
@@ -176,14 +177,14 @@ private:
     static bool switchToSlot1(DDevicePage& page, SimulatedKeyboard& keyboard)
     {
         reportCustomSlot(keyboard, 1);
-        DLightsConfigPage* lights = page.lightsConfigPage();
+        DLightsConfigPage* lights = DevicePageProbe(page).lightsConfigPage();
         return QTest::qWaitFor([lights] { return lights->currentCustomLightIndex() == 1; }, loadTimeoutMs);
     }
 
     // Selects exactly the cap by a rectangle around its corner.
     static bool selectCap(DDevicePage& page, keyboardButCustom* cap)
     {
-        hidDeviceJoinFrame* picture = page.keyboardPicture();
+        hidDeviceJoinFrame* picture = DevicePageProbe(page).picture();
         const QPoint corner = cap->mapTo(picture, QPoint(0, 0));
         picture->selectKeysInRect(corner.x() - 2, corner.y() - 2, corner.x() + 2, corner.y() + 2);
         return picture->selectedKeys() == QList<keyboardButCustom*>{cap};
@@ -227,7 +228,7 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() == page->deviceLinkMap().value(selectedPath), loadTimeoutMs);
         page->show();
-        DLightsConfigPage* lights = page->lightsConfigPage();
+        DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
         QCOMPARE(lights->usingCustomIndex(), -1);
 
         if (!viaReceiver) {
@@ -238,7 +239,7 @@ private slots:
             QVERIFY(otherSwitched.wait(loadTimeoutMs));
             QCoreApplication::processEvents();
             QCOMPARE(lights->usingCustomIndex(), -1);
-            QVERIFY(!page->dragOverlay()->isDragEnabled());
+            QVERIFY(!DevicePageProbe(*page).dragOverlay()->isDragEnabled());
         }
 
         {
@@ -248,7 +249,7 @@ private slots:
             QVERIFY(switched.wait(loadTimeoutMs));
             QCoreApplication::processEvents();
             QCOMPARE(lights->usingCustomIndex(), -1);
-            QVERIFY(!page->dragOverlay()->isDragEnabled());
+            QVERIFY(!DevicePageProbe(*page).dragOverlay()->isDragEnabled());
         }
 
         const Colours scheme1 = storedScheme(*page, "1");
@@ -265,7 +266,7 @@ private slots:
             QCOMPARE(args, (QList<QVariant>{1, QStringLiteral("1"), QStringLiteral("WASD+Arrows")}));
         QCOMPARE(page->customLightIndex(), 1);
         compareCaps(*page, scheme1);
-        QVERIFY(page->dragOverlay()->isDragEnabled());
+        QVERIFY(DevicePageProbe(*page).dragOverlay()->isDragEnabled());
         QVERIFY(page->keyCapAt(0, 0)->isSelectEnabled());
         QCOMPARE(reported.count(), 1);
         QCOMPARE(reported.first().at(0).toInt(), -1);
@@ -316,7 +317,7 @@ private slots:
         DDevicePage* page = rig.page.get();
         SimulatedKeyboard* keyboard = rig.keyboard.get();
         page->show();
-        DLightsConfigPage* lights = page->lightsConfigPage();
+        DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
         QVERIFY(COrvaneXML_ModifyProFileMouseLightUsingIndex(page->profilePath(), indexText(*page), 0, storedEffect));
         QSignalSpy chosen(lights, &DLightsConfigPage::sigSelectCurrentLightTypeIndex_KB);
         QSignalSpy schemes(lights, &DLightsConfigPage::sigCustomLightItemHaveChanged);
@@ -354,7 +355,7 @@ private slots:
         QVERIFY(rig.page);
         DDevicePage* page = rig.page.get();
         SimulatedKeyboard* keyboard = rig.keyboard.get();
-        DLightsConfigPage* lights = page->lightsConfigPage();
+        DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
         QSignalSpy changed(lights, &DLightsConfigPage::sigLightConfigHaveChanged);
         QTest::qWait(100);
         keyboard->clearLog();
@@ -406,7 +407,7 @@ private slots:
         picked.topRed = 10;
         picked.topGreen = 200;
         picked.topBlue = 30;
-        emit page->lightsConfigPage()->sigLightConfigHaveChanged_Custom(0, picked);
+        emit DevicePageProbe(*page).lightsConfigPage()->sigLightConfigHaveChanged_Custom(0, picked);
 
         const QColor painted(10, 200, 30);
         QCOMPARE(target->lightColor(), painted);
@@ -428,15 +429,15 @@ private slots:
         DDevicePage* page = rig.page.get();
         SimulatedKeyboard* keyboard = rig.keyboard.get();
         page->show();
-        DLightsConfigPage* lights = page->lightsConfigPage();
+        DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
         QCOMPARE(lights->usingCustomIndex(), -1);
         QCOMPARE(lights->currentCustomLightIndex(), -1);
         QList<Colours> schemes;
         for (const char* scheme : {"0", "1", "2", "3", "4"})
             schemes << storedScheme(*page, scheme);
 
-        page->keyboardPicture()->selectKeysInRect(-10000, -10000, 10000, 10000);
-        QVERIFY(!page->keyboardPicture()->selectedKeys().isEmpty());
+        DevicePageProbe(*page).picture()->selectKeysInRect(-10000, -10000, 10000, 10000);
+        QVERIFY(!DevicePageProbe(*page).picture()->selectedKeys().isEmpty());
         QTest::qWait(100);
         keyboard->clearLog();
         colorInfoData picked{};
@@ -476,7 +477,7 @@ private slots:
         QVERIFY(rig.page);
         DDevicePage* page = rig.page.get();
         SimulatedKeyboard* keyboard = rig.keyboard.get();
-        DLightsConfigPage* lights = page->lightsConfigPage();
+        DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
         lights->applyDeviceCustomLightChange(0, DLightsConfigPage::customEffect, 0);
         QCOMPARE(lights->currentCustomLightIndex(), 0);
 

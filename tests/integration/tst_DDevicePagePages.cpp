@@ -3,6 +3,7 @@
 // calibration, the report on leaving the trigger page, the layer switch,
 // the key hook for the key-press light effects, the zoom, the macro and
 // advanced-key buttons, and the refresh of a profile's bound-macro copy.
+#include "support/DevicePageProbe.h"
 #include "support/StoreTestSupport.h"
 #include "support/LoadedDevicePage.h"
 #include "support/ApplicationSetUp.h"
@@ -130,38 +131,38 @@ private slots:
         page->show();
         auto* modeLabel = child<QLabel>(*page, "label_ChangModeTest");
 
-        const int lightLoads = page->lightsConfigPage()->loadCount();
+        const int lightLoads = DevicePageProbe(*page).lightsConfigPage()->loadCount();
         child<QToolButton>(*page, "toolButton_LightConfig")->click();
         QCOMPARE(page->currentPageIndex(), 1);
         QCOMPARE(shownPage(*page), QStringLiteral("page_LightsConfig"));
-        QCOMPARE(page->lightsConfigPage()->loadCount(), lightLoads + 1);
+        QCOMPARE(DevicePageProbe(*page).lightsConfigPage()->loadCount(), lightLoads + 1);
         QCOMPARE(modeLabel->text(), QStringLiteral("Light"));
         QVERIFY(overlayOnTop(*page));
 
         child<QToolButton>(*page, "toolButton_Performance")->click();
         QCOMPARE(page->currentPageIndex(), 2);
         QCOMPARE(shownPage(*page), QStringLiteral("page_Performance"));
-        QCOMPARE(child<QLineEdit>(*page->performancePage(), "lineEdit_LightSleep")->text(), QStringLiteral("321"));
+        QCOMPARE(child<QLineEdit>(*DevicePageProbe(*page).performancePage(), "lineEdit_LightSleep")->text(), QStringLiteral("321"));
         QCOMPARE(modeLabel->text(), QStringLiteral("Keyboard"));
         QVERIFY(!overlayOnTop(*page));
 
         auto* overlay = page->findChild<dragShowArea*>();
         QVERIFY(overlay);
         overlay->setDragEnabled(false);
-        const int triggerLoads = page->triggerSettingPage()->loadCount();
+        const int triggerLoads = DevicePageProbe(*page).triggerSettingPage()->loadCount();
         child<QToolButton>(*page, "toolButton_TriggerSetting")->click();
         QCOMPARE(page->currentPageIndex(), 4);
         QCOMPARE(shownPage(*page), QStringLiteral("page_TriggerSetting"));
-        QCOMPARE(page->triggerSettingPage()->loadCount(), triggerLoads + 1);
+        QCOMPARE(DevicePageProbe(*page).triggerSettingPage()->loadCount(), triggerLoads + 1);
         QCOMPARE(modeLabel->text(), QStringLiteral("Trigger"));
         QVERIFY(overlayOnTop(*page));
         QVERIFY(overlay->isDragEnabled());
 
-        page->customKeysPage()->initPageState(1);
+        DevicePageProbe(*page).customKeysPage()->initPageState(1);
         child<QToolButton>(*page, "toolButton_CustomKey")->click();
         QCOMPARE(page->currentPageIndex(), 0);
         QCOMPARE(shownPage(*page), QStringLiteral("page_CustomKeys"));
-        QCOMPARE(page->customKeysPage()->shownLayer(), 0);
+        QCOMPARE(DevicePageProbe(*page).customKeysPage()->shownLayer(), 0);
 
         // A key cap click shows the key page without a switch.
         child<QToolButton>(*page, "toolButton_Performance")->click();
@@ -195,7 +196,7 @@ private slots:
         QCOMPARE(page->currentPageIndex(), 4);
         QCOMPARE(shownPage(*page), QStringLiteral("page_TriggerSetting"));
         QVERIFY(child<QToolButton>(*page, "toolButton_TriggerSetting")->isChecked());
-        QCOMPARE(page->toast()->text(), QStringLiteral("Key calibration in progress, please wait a moment"));
+        QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Key calibration in progress, please wait a moment"));
         QTest::qWait(200);
         QCOMPARE(triggerLeaveReports(*keyboard), reports);
 
@@ -240,13 +241,13 @@ private slots:
         page->onDefaultLayerAndFnLayerSwitch(0);
         QCOMPARE(QByteArray(page->profilePath()), defaultLayer);
 
-        emit page->customKeysPage()->sigDefaultLayerAndFnLayerSwitch(1);
+        emit DevicePageProbe(*page).customKeysPage()->sigDefaultLayerAndFnLayerSwitch(1);
         QCOMPARE(page->currentLayer(), 1);
         QVERIFY(QByteArray(page->profilePath()).endsWith("/appProfile_FN.xml"));
         QCOMPARE(page->profileIndex(), 3);
-        QCOMPARE(QByteArray(page->performancePage()->profilePath()), QByteArray(page->profilePath()));
-        QCOMPARE(page->performancePage()->profileIndex(), 3);
-        QCOMPARE(page->customKeysPage()->currentLayer(), 1);
+        QCOMPARE(QByteArray(DevicePageProbe(*page).performancePage()->profilePath()), QByteArray(page->profilePath()));
+        QCOMPARE(DevicePageProbe(*page).performancePage()->profileIndex(), 3);
+        QCOMPARE(DevicePageProbe(*page).customKeysPage()->currentLayer(), 1);
         QVERIFY(!DDataManager::getInstance()->isDefaultLayerSelected());
 
         // The layer already shown is not loaded again.
@@ -283,11 +284,11 @@ private slots:
         sim.plug("OV82");
         std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
-        DCustomKeysPage* keys = page->customKeysPage();
+        DCustomKeysPage* keys = DevicePageProbe(*page).customKeysPage();
         // From the opposite state, so the choice itself has to switch it.
-        emit page->lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(1, effect(hook ? 0 : 7));
+        emit DevicePageProbe(*page).lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(1, effect(hook ? 0 : 7));
         QCOMPARE(keys->isKeyboardHookEnabled(), !hook);
-        emit page->lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(effectId, effect(effectId));
+        emit DevicePageProbe(*page).lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(effectId, effect(effectId));
         QCOMPARE(keys->isKeyboardHookEnabled(), hook);
         QCOMPARE(page->currentKeyboardEffect(), effectId);
         // The keyboard changing its own key light does the same.
@@ -349,13 +350,13 @@ private slots:
         sim.plug("OV68M");
         std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
-        page->customKeysPage()->setKeyboardHookEnabled(true);
+        DevicePageProbe(*page).customKeysPage()->setKeyboardHookEnabled(true);
         const int shownPage = page->currentPageIndex();
         QSignalSpy macro(page.get(), &DDevicePage::sigShowMacroPage);
         QSignalSpy senior(page.get(), &DDevicePage::sigShowSeniorKeysPage);
         child<QToolButton>(*page, "toolButton_MacroDialog")->click();
         QCOMPARE(macro.count(), 1);
-        QVERIFY(!page->customKeysPage()->isKeyboardHookEnabled());
+        QVERIFY(!DevicePageProbe(*page).customKeysPage()->isKeyboardHookEnabled());
         child<QToolButton>(*page, "toolButton_SeniorKey")->click();
         QCOMPARE(senior.count(), 1);
         QCOMPARE(macro.count(), 1);

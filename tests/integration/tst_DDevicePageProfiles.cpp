@@ -3,6 +3,7 @@
 // the keyboard's kind, the profile file set, the current profile in the
 // pages, the lighting engine, and the profile operations with the reports
 // they send.
+#include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
 #include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
@@ -99,10 +100,10 @@ private slots:
         DDataManager* data = DDataManager::getInstance();
 
         // Picture with its overlay in one container.
-        QVERIFY(page->keyboardPicture());
-        QCOMPARE(page->keyboardPicture()->parentWidget(), page->pictureContainer());
-        QCOMPARE(page->dragOverlay()->parentWidget(), page->pictureContainer());
-        QCOMPARE(page->pictureContainer()->parentWidget()->objectName(), QStringLiteral("hidDeviceShowFrame"));
+        QVERIFY(DevicePageProbe(*page).picture());
+        QCOMPARE(DevicePageProbe(*page).picture()->parentWidget(), DevicePageProbe(*page).pictureContainer());
+        QCOMPARE(DevicePageProbe(*page).dragOverlay()->parentWidget(), DevicePageProbe(*page).pictureContainer());
+        QCOMPARE(DevicePageProbe(*page).pictureContainer()->parentWidget()->objectName(), QStringLiteral("hidDeviceShowFrame"));
         QCOMPARE(page->findChild<QLabel*>(QStringLiteral("label_Multiple"))->text(), QStringLiteral("1.0"));
         const QList<keyboardButCustom*> caps = data->keyButtonList();
         QVERIFY(caps.size() >= 6 * 22);
@@ -116,7 +117,7 @@ private slots:
         for (const char* indicator : {"frame_8", "frame_6", "frame_Battery"})
             QCOMPARE(isShown(*page, indicator), !magnetic);
         QCOMPARE(page->findChild<QWidget*>(QStringLiteral("frame_7"))->minimumWidth(), magnetic ? 295 : 200);
-        QCOMPARE(page->customKeysPage()->currentLayer(), magnetic ? 0 : 999);
+        QCOMPARE(DevicePageProbe(*page).customKeysPage()->currentLayer(), magnetic ? 0 : 999);
         QCOMPARE(data->isMagneticKeyboard(), magnetic);
         QCOMPARE(data->hasSideLight(), sideLight);
         QCOMPARE(data->currentDeviceName(), QString::fromLatin1(model));
@@ -130,15 +131,15 @@ private slots:
         QCOMPARE(QByteArray(page->profilePath()), defaultFile);
         QCOMPARE(page->profileIndex(), 1);
         QCOMPARE(QByteArray(page->currentLink()->profilePath()), defaultFile);
-        QCOMPARE(QByteArray(page->customKeysPage()->profilePath()), defaultFile);
-        QCOMPARE(QByteArray(page->lightsConfigPage()->profilePath()), defaultFile);
-        QCOMPARE(QByteArray(page->performancePage()->profilePath()), defaultFile);
+        QCOMPARE(QByteArray(DevicePageProbe(*page).customKeysPage()->profilePath()), defaultFile);
+        QCOMPARE(QByteArray(DevicePageProbe(*page).lightsConfigPage()->profilePath()), defaultFile);
+        QCOMPARE(QByteArray(DevicePageProbe(*page).performancePage()->profilePath()), defaultFile);
         char current[DDataManager::pathBufferSize] = {};
         data->copyCurrentProfilePath(current);
         QCOMPARE(QByteArray(current), defaultFile);
         QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "current Profile1"}));
         QVERIFY(page->currentLink()->lightInfoSaved());
-        QCOMPARE(page->lightsConfigPage()->keyboardCapability().lightTypeList,
+        QCOMPARE(DevicePageProbe(*page).lightsConfigPage()->keyboardCapability().lightTypeList,
                  page->currentLink()->keyboardModes().lightTypeList);
 
         // The lighting engine runs on the loaded picture.
@@ -165,9 +166,9 @@ private slots:
         const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
         const hidStructInfoAll firstRecord = page->currentDeviceInfo();
-        QPointer<hidDeviceJoinFrame> oldPicture = page->keyboardPicture();
-        QPointer<dragShowArea> oldOverlay = page->dragOverlay();
-        QPointer<QWidget> oldContainer = page->pictureContainer();
+        QPointer<hidDeviceJoinFrame> oldPicture = DevicePageProbe(*page).picture();
+        QPointer<dragShowArea> oldOverlay = DevicePageProbe(*page).dragOverlay();
+        QPointer<QWidget> oldContainer = DevicePageProbe(*page).pictureContainer();
         QVERIFY(oldPicture);
         const QString firstFolder = page->profileFolder();
         QVERIFY(COrvaneXML_ModifyProfileNodeInfo(page->profilePath(), "1", "Kept"));
@@ -198,7 +199,7 @@ private slots:
         QVERIFY(page);
         page->onProfileCreate();
         page->onProfileCreate();
-        QCOMPARE(page->toast()->text(), QStringLiteral("Create profile successful"));
+        QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Create profile successful"));
         QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "2:Profile2", "3:Profile3", "current Profile1"}));
 
         // The user picks a profile in the list.
@@ -225,7 +226,7 @@ private slots:
         QCOMPARE(edit->text(), QStringLiteral("Profile2"));
         edit->clear();
         QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("pushButton_Save")), Qt::LeftButton);
-        QCOMPARE(page->toast()->text(), QStringLiteral("Profile name can't empty"));
+        QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Profile name can't empty"));
         QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_ModifyName"));
         edit->setText(QStringLiteral("Game"));
         QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("pushButton_Save")), Qt::LeftButton);
@@ -234,7 +235,7 @@ private slots:
 
         // Deleting the current profile makes the first one current.
         page->onProfileDelete();
-        QCOMPARE(page->toast()->text(), QStringLiteral("Delete profile successful"));
+        QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Delete profile successful"));
         QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "3:Profile3", "current Profile1"}));
         QCOMPARE(page->profileIndex(), 1);
     }
@@ -261,7 +262,7 @@ private slots:
             }
         });
         QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("pushButton_Reset")), Qt::LeftButton);
-        QCOMPARE(page->toast()->text(), QStringLiteral("Operate successful"));
+        QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Operate successful"));
         QTRY_COMPARE_WITH_TIMEOUT(keyboard->factoryResets(), 1, 5000);
 
         int64_t restoreAt = -1;
@@ -318,7 +319,7 @@ private slots:
         const QStringList before = folders();
         const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
         QVERIFY(page);
-        QCOMPARE(page->toast()->text(),
+        QCOMPARE(DevicePageProbe(*page).toast()->text(),
                  QStringLiteral("The keyboard is not ready yet; it will be loaded as soon as it answers"));
         QVERIFY(page->profileFolder().isEmpty());
         QCOMPARE(QByteArray(page->profilePath()), QByteArray());
@@ -358,7 +359,7 @@ private slots:
         QVERIFY(page);
         const QStringList aside = QDir(folder).entryList({QStringLiteral("appProfile_Default.xml.corrupt-*")});
         QCOMPARE(aside.size(), 1);
-        QVERIFY2(page->toast()->text().contains(aside.first()), qPrintable(page->toast()->text()));
+        QVERIFY2(DevicePageProbe(*page).toast()->text().contains(aside.first()), qPrintable(DevicePageProbe(*page).toast()->text()));
         QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "current Profile1"}));
     }
 };

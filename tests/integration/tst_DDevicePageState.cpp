@@ -3,6 +3,7 @@
 // from the selected keyboard's state reports, sleep times with their
 // acknowledgement wait, the Windows-key lock options, and the key hook when
 // the selected receiver keyboard goes away.
+#include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
 #include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
@@ -82,7 +83,7 @@ private:
         page.setCurrentProfile(1, m_layer.constData());
         DDataManager::getInstance()->setMagneticKeyboard(false);
         DDataManager::getInstance()->setHidDeviceType(3);
-        page.performancePage()->loadPerformanceSettings();
+        DevicePageProbe(page).performancePage()->loadPerformanceSettings();
     }
 
     int m_files = 0;
@@ -170,7 +171,7 @@ private slots:
         if (dropAck)
             keyboard->setSilentCommand(0x13, true);
         const int sentBefore = keyboard->receivedCount(0x13);
-        DPerformancePage* performance = page->performancePage();
+        DPerformancePage* performance = DevicePageProbe(*page).performancePage();
         child<QLineEdit>(*performance, "lineEdit_LightSleep")->setText(light);
         child<QLineEdit>(*performance, "lineEdit_KeyboardSleep")->setText(minutes);
 
@@ -178,7 +179,7 @@ private slots:
         clock.start();
         child<QPushButton>(*performance, "pushButton_SubmitSleepTime")->click();
         const qint64 elapsed = clock.elapsed();
-        QCOMPARE(page->toast()->text(), tip);
+        QCOMPARE(DevicePageProbe(*page).toast()->text(), tip);
 
         sleepTimeInfo times{-1, -1};
         COrvaneXML_GetProFileIntoSleepTimeInfo(m_layer.constData(), "1", &times);
@@ -210,7 +211,7 @@ private slots:
         useProfile(*page);
         DDataManager::getInstance()->setProhibitSleep(0);
         page->onLightAndKeyboardSleepTime(600, 1800, 1);
-        QCOMPARE(page->toast()->text(), QStringLiteral("Sleep time has been set"));
+        QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Sleep time has been set"));
         QCOMPARE(DDataManager::getInstance()->prohibitSleep(), 1);
         QCOMPARE(keyboard->prohibitSleep(), 1);
         DDataManager::getInstance()->setProhibitSleep(0);
@@ -237,8 +238,8 @@ private slots:
         useProfile(*page);
         const int sentBefore = keyboard->receivedCount(0x13);
         page->show();
-        page->performancePage()->show();
-        auto* check = page->performancePage()->findChild<QCheckBox*>(box);
+        DevicePageProbe(*page).performancePage()->show();
+        auto* check = DevicePageProbe(*page).performancePage()->findChild<QCheckBox*>(box);
         check->click();
         QTRY_COMPARE_WITH_TIMEOUT(keyboard->receivedCount(0x13), sentBefore + 1, loadTimeoutMs);
         const std::array<uint8_t, 4> flags = keyboard->lockFlags();
@@ -260,14 +261,14 @@ private slots:
         QVERIFY(page);
         receiver->sendStateReport();
         QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() != nullptr, loadTimeoutMs);
-        page->customKeysPage()->setKeyboardHookEnabled(true);
-        QVERIFY(page->customKeysPage()->isKeyboardHookEnabled());
+        DevicePageProbe(*page).customKeysPage()->setKeyboardHookEnabled(true);
+        QVERIFY(DevicePageProbe(*page).customKeysPage()->isKeyboardHookEnabled());
 
         receiver->setOnline(false);
         QTRY_VERIFY_WITH_TIMEOUT(!page->selectedRow(), loadTimeoutMs);
         QVERIFY(!page->currentLink());
         QVERIFY(!page->currentHidInterface());
-        QVERIFY(!page->customKeysPage()->isKeyboardHookEnabled());
+        QVERIFY(!DevicePageProbe(*page).customKeysPage()->isKeyboardHookEnabled());
     }
 };
 

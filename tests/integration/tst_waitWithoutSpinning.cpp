@@ -3,6 +3,7 @@
 // simulated keyboard that drops its answers, and the process's CPU time
 // over the wait stays a small part of the time waited. A wait that spun
 // would keep a core busy for the whole of it.
+#include "support/DevicePageProbe.h"
 #include "support/ApplicationSetUp.h"
 #include "support/LoadedDevicePage.h"
 #include "support/TestMain.h"
@@ -67,7 +68,7 @@ private slots:
         if (wait == QLatin1String("sleep")) {
             selected->setSilentCommand(0x13, true);
             waitFor = [&page] { page->onLightAndKeyboardSleepTime(600, 1800, 0); };
-            verifyWaited = [&page] { QCOMPARE(page->toast()->text(), QStringLiteral("Sleep time set failed")); };
+            verifyWaited = [&page] { QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Sleep time set failed")); };
         } else {
             auto silent = sim.plug("OV68M");
             QVERIFY(silent);

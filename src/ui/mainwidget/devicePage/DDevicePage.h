@@ -74,8 +74,6 @@ public:
     QString currentSN() const { return m_currentSN; }
     int currentLayer() const { return m_currentLayer; }
 
-    dragShowArea* dragOverlay() const { return m_dragShowArea; }
-    QWidget* pictureContainer() const { return m_pictureContainer; }
     keyboardButCustom* keyCapAt(int row, int column) const { return m_keyCapGrid[row][column]; }
 
     // What the page shows and holds; read by the main window and the tests.
@@ -85,16 +83,9 @@ public:
     DDeviceKeyboardLink* currentLink() const { return m_currentLink; }
     MainHidInterFace* currentHidInterface() const { return m_currentHidInterface; }
     hidStructInfoAll currentDeviceInfo() const { return m_currentDeviceInfo; }
-    hidDeviceJoinFrame* keyboardPicture() const { return m_keyboardPicture; }
     lightDealMain* lightDeal() const { return m_lightDeal; }
-    CbNotice* toast() const { return m_toast; }
     ArrowWidget* toolTipBubble() const { return m_toolTipBubble; }
-    DCustomKeysPage* customKeysPage() const { return m_customKeysPage; }
-    DLightsConfigPage* lightsConfigPage() const { return m_lightsConfigPage; }
-    DPerformancePage* performancePage() const { return m_performancePage; }
-    DTriggerSettingPage* triggerSettingPage() const { return m_triggerSettingPage; }
     int linkCounter() const { return m_linkCounter; }
-    QString scrollBarStyle() const { return m_scrollBarStyle; }
     int currentPageIndex() const { return m_currentPageIndex; }
     int currentKeyboardEffect() const { return m_currentKeyboardEffect; }
     int customLightIndex() const { return m_customLightIndex; }

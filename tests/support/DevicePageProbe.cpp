@@ -1,0 +1,54 @@
+#include "support/DevicePageProbe.h"
+
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
+#include "ui/widgets/CbNotice.h"
+
+DevicePageProbe::DevicePageProbe(const DDevicePage& page) : m_page(page) {}
+
+DCustomKeysPage* DevicePageProbe::customKeysPage() const
+{
+    return m_page.findChild<DCustomKeysPage*>();
+}
+
+DLightsConfigPage* DevicePageProbe::lightsConfigPage() const
+{
+    return m_page.findChild<DLightsConfigPage*>();
+}
+
+DPerformancePage* DevicePageProbe::performancePage() const
+{
+    return m_page.findChild<DPerformancePage*>();
+}
+
+DTriggerSettingPage* DevicePageProbe::triggerSettingPage() const
+{
+    return m_page.findChild<DTriggerSettingPage*>();
+}
+
+hidDeviceJoinFrame* DevicePageProbe::picture() const
+{
+    return m_page.findChild<hidDeviceJoinFrame*>();
+}
+
+QWidget* DevicePageProbe::pictureContainer() const
+{
+    hidDeviceJoinFrame* shown = picture();
+    return shown ? shown->parentWidget() : nullptr;
+}
+
+dragShowArea* DevicePageProbe::dragOverlay() const
+{
+    return m_page.findChild<dragShowArea*>();
+}
+
+CbNotice* DevicePageProbe::toast() const
+{
+    // The page's own notice; the hosted pages may keep notices of theirs.
+    return m_page.findChild<CbNotice*>(QString(), Qt::FindDirectChildrenOnly);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+class ArrowWidget;
+class CbNotice;
+class DCustomKeysPage;
+class DDevicePage;
+class DLightsConfigPage;
+class DPerformancePage;
+class DTriggerSettingPage;
+class QWidget;
+class dragShowArea;
+class hidDeviceJoinFrame;
+
+// Finds what a device page shows among its children, the way a user
+// would see it, so tests need no accessor on the page itself. Every
+// lookup is made afresh: the picture is rebuilt when a keyboard changes.
+class DevicePageProbe
+{
+public:
+    explicit DevicePageProbe(const DDevicePage& page);
+
+    DCustomKeysPage* customKeysPage() const;
+    DLightsConfigPage* lightsConfigPage() const;
+    DPerformancePage* performancePage() const;
+    DTriggerSettingPage* triggerSettingPage() const;
+    hidDeviceJoinFrame* picture() const;
+    // The widget holding the picture and the drag overlay on top of it.
+    QWidget* pictureContainer() const;
+    dragShowArea* dragOverlay() const;
+    CbNotice* toast() const;
+
+private:
+    const DDevicePage& m_page;
+};
