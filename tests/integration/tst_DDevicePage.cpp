@@ -199,7 +199,7 @@ private slots:
         auto* tool = page.findChild<QToolButton*>(button);
         QEvent enter(QEvent::Enter);
         QCoreApplication::sendEvent(tool, &enter);
-        QPointer<ArrowWidget> bubble = page.toolTipBubble();
+        QPointer<ArrowWidget> bubble = DevicePageProbe(page).toolTipBubble();
         QVERIFY(bubble);
         QVERIFY(bubble->isVisible());
         QCOMPARE(bubble->pos(), tool->mapToGlobal(QPoint(tool->width() / 2 - 38, -74)));
@@ -210,7 +210,9 @@ private slots:
         QVERIFY(!bubble);
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(tool, &leave);
-        QVERIFY(!page.toolTipBubble()->isVisible());
+        ArrowWidget* replacement = DevicePageProbe(page).toolTipBubble();
+        QVERIFY(replacement);
+        QVERIFY(!replacement->isVisible());
     }
 
     void noKeyboard()

@@ -7,7 +7,10 @@
 #include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
+#include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
+
+#include <QApplication>
 
 DevicePageProbe::DevicePageProbe(const DDevicePage& page) : m_page(page) {}
 
@@ -51,4 +54,18 @@ CbNotice* DevicePageProbe::toast() const
 {
     // The page's own notice; the hosted pages may keep notices of theirs.
     return m_page.findChild<CbNotice*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+ArrowWidget* DevicePageProbe::toolTipBubble() const
+{
+    ArrowWidget* found = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* bubble = qobject_cast<ArrowWidget*>(window);
+        if (!bubble)
+            continue;
+        if (found)
+            return nullptr;
+        found = bubble;
+    }
+    return found;
 }

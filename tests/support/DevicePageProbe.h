@@ -28,6 +28,9 @@ public:
     QWidget* pictureContainer() const;
     dragShowArea* dragOverlay() const;
     CbNotice* toast() const;
+    // The hint bubble over a tool button is a window of its own, not a
+    // child of the page: the one such window open, or null.
+    ArrowWidget* toolTipBubble() const;
 
 private:
     const DDevicePage& m_page;

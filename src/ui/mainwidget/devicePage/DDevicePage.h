@@ -84,7 +84,6 @@ public:
     MainHidInterFace* currentHidInterface() const { return m_currentHidInterface; }
     hidStructInfoAll currentDeviceInfo() const { return m_currentDeviceInfo; }
     lightDealMain* lightDeal() const { return m_lightDeal; }
-    ArrowWidget* toolTipBubble() const { return m_toolTipBubble; }
     int linkCounter() const { return m_linkCounter; }
     int currentPageIndex() const { return m_currentPageIndex; }
     int currentKeyboardEffect() const { return m_currentKeyboardEffect; }
