@@ -41,8 +41,7 @@ hidDeviceJoinFrame* DevicePageProbe::picture() const
 
 QWidget* DevicePageProbe::pictureContainer() const
 {
-    hidDeviceJoinFrame* shown = picture();
-    return shown ? shown->parentWidget() : nullptr;
+    return m_page.findChild<QWidget*>(QStringLiteral("pictureContainer"));
 }
 
 dragShowArea* DevicePageProbe::dragOverlay() const

@@ -65,6 +65,7 @@ void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
     delete m_pictureContainer;
 
     m_pictureContainer = new QWidget(m_ui->hidDeviceShowFrame);
+    m_pictureContainer->setObjectName(QStringLiteral("pictureContainer"));
     m_keyboardPicture = new hidDeviceJoinFrame(m_pictureContainer);
     connect(m_keyboardPicture, &hidDeviceJoinFrame::sigDragAreaMoveOneKey, this, &DDevicePage::onDragAreaMoveOneKey);
     connect(m_keyboardPicture, &hidDeviceJoinFrame::sigTheDragAreaHaveChanged, this,
