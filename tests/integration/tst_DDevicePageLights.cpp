@@ -70,7 +70,7 @@ void compareCaps(const DDevicePage& page, const Colours& expected)
 {
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
-            const keyboardButCustom* cap = page.keyCapAt(r, c);
+            const keyboardButCustom* cap = DevicePageProbe(page).keyCapAt(r, c);
             QVERIFY(cap);
             const QColor want = expected.value({r, c}, QColor(0, 0, 0));
             QCOMPARE(cap->lightColor(), want);
@@ -85,7 +85,7 @@ Colours paintedCaps(const DDevicePage& page)
     Colours colours;
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
-            const QColor colour = page.keyCapAt(r, c)->lightColorBackup();
+            const QColor colour = DevicePageProbe(page).keyCapAt(r, c)->lightColorBackup();
             if (colour != QColor(0, 0, 0))
                 colours.insert({r, c}, colour);
         }
@@ -98,7 +98,7 @@ std::vector<uint8_t> capBytes(const DDevicePage& page)
 {
     std::vector<uint8_t> bytes;
     for (int cell = 0; cell < rows * columns; ++cell) {
-        const QColor colour = page.keyCapAt(cell / columns, cell % columns)->lightColor();
+        const QColor colour = DevicePageProbe(page).keyCapAt(cell / columns, cell % columns)->lightColor();
         bytes.insert(bytes.end(), {uint8_t(colour.red()), uint8_t(colour.green()), uint8_t(colour.blue())});
     }
     return bytes;
@@ -267,7 +267,7 @@ private slots:
         QCOMPARE(page->customLightIndex(), 1);
         compareCaps(*page, scheme1);
         QVERIFY(DevicePageProbe(*page).dragOverlay()->isDragEnabled());
-        QVERIFY(page->keyCapAt(0, 0)->isSelectEnabled());
+        QVERIFY(DevicePageProbe(*page).keyCapAt(0, 0)->isSelectEnabled());
         QCOMPARE(reported.count(), 1);
         QCOMPARE(reported.first().at(0).toInt(), -1);
         QCOMPARE(reported.first().at(1).value<colorInfoData>().ledType, DLightsConfigPage::customEffect);
@@ -393,7 +393,7 @@ private slots:
         const Colours before = storedScheme(*page, "1");
         keyboardButCustom* target = nullptr;
         for (int cell = 0; cell < rows * columns && !target; ++cell) {
-            keyboardButCustom* cap = page->keyCapAt(cell / columns, cell % columns);
+            keyboardButCustom* cap = DevicePageProbe(*page).keyCapAt(cell / columns, cell % columns);
             if (cap->keyCode() != 0 && !before.contains({cap->getRowIndex(), cap->getColumnIndex()}))
                 target = cap;
         }
@@ -463,7 +463,7 @@ private slots:
         addSchemeColour(*page, "3", 2, 3, inside);
         for (const Cell& outside : {Cell{6, 0}, Cell{0, 22}, Cell{-1, 5}, Cell{5, -1}, Cell{1000000, 1000000}})
             addSchemeColour(*page, "3", outside.first, outside.second, QColor(200, 0, 0));
-        page->keyCapAt(4, 4)->setLightColor(QColor(9, 9, 9));
+        DevicePageProbe(*page).keyCapAt(4, 4)->setLightColor(QColor(9, 9, 9));
 
         page->onCustomLightItemHaveChanged(0, QStringLiteral("3"), QStringLiteral("Custom 4"));
 

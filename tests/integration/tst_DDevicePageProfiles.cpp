@@ -107,9 +107,10 @@ private slots:
         QCOMPARE(page->findChild<QLabel*>(QStringLiteral("label_Multiple"))->text(), QStringLiteral("1.0"));
         const QList<keyboardButCustom*> caps = data->keyButtonList();
         QVERIFY(caps.size() >= 6 * 22);
-        QCOMPARE(page->keyCapAt(0, 0), caps[0]);
-        QCOMPARE(page->keyCapAt(3, 5), caps[3 * 22 + 5]);
-        QCOMPARE(page->keyCapAt(5, 21), caps[131]);
+        // The lighting engine gets the caps laid out row by row.
+        QCOMPARE(page->lightDeal()->keyCapGrid()[0][0], caps[0]);
+        QCOMPARE(page->lightDeal()->keyCapGrid()[3][5], caps[3 * 22 + 5]);
+        QCOMPARE(page->lightDeal()->keyCapGrid()[5][21], caps[131]);
 
         // Controls of the keyboard's kind.
         QCOMPARE(isShown(*page, "toolButton_TriggerSetting"), magnetic);
@@ -148,7 +149,7 @@ private slots:
         QVERIFY(light->isUiUpdateEnabled());
         QVERIFY(light->isLightSynchronizing());
         QCOMPARE(light->profileLightLoads(), 1);
-        QCOMPARE(light->keyCapGrid()[2][3], page->keyCapAt(2, 3));
+        QCOMPARE(light->keyCapGrid()[2][3], caps[2 * 22 + 3]);
         QCOMPARE(light->musicLayoutNumber(), page->currentDeviceInfo().layoutNumber);
         QCOMPARE(light->hidInterface(), page->currentHidInterface());
         page->stopLightThreadsIfRunning();

@@ -1,5 +1,7 @@
 #include "support/DevicePageProbe.h"
 
+#include "app/DDataManager.h"
+#include "hid/DKeyGrid.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
@@ -67,4 +69,10 @@ ArrowWidget* DevicePageProbe::toolTipBubble() const
         found = bubble;
     }
     return found;
+}
+
+keyboardButCustom* DevicePageProbe::keyCapAt(int row, int column) const
+{
+    // The loaded picture lists its caps row by row.
+    return DDataManager::getInstance()->keyButtonList().value(row * DKeyGrid::kColumns + column);
 }

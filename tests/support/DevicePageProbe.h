@@ -10,6 +10,7 @@ class DTriggerSettingPage;
 class QWidget;
 class dragShowArea;
 class hidDeviceJoinFrame;
+class keyboardButCustom;
 
 // Finds what a device page shows among its children, the way a user
 // would see it, so tests need no accessor on the page itself. Every
@@ -28,6 +29,8 @@ public:
     QWidget* pictureContainer() const;
     dragShowArea* dragOverlay() const;
     CbNotice* toast() const;
+    // The cap the picture shows at a cell of the key grid, or null.
+    keyboardButCustom* keyCapAt(int row, int column) const;
     // The hint bubble over a tool button is a window of its own, not a
     // child of the page: the one such window open, or null.
     ArrowWidget* toolTipBubble() const;

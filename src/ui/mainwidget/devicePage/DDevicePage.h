@@ -74,7 +74,6 @@ public:
     QString currentSN() const { return m_currentSN; }
     int currentLayer() const { return m_currentLayer; }
 
-    keyboardButCustom* keyCapAt(int row, int column) const { return m_keyCapGrid[row][column]; }
 
     // What the page shows and holds; read by the main window and the tests.
     QMap<QString, DDeviceListItem*> deviceRowMap() const { return m_deviceRowMap; }
