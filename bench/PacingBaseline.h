@@ -11,12 +11,12 @@ inline double measuredIntervalMs()
     uint32_t state[2] = {};
     COrvaneHid_highPrecisionTimerInit(state);
     COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
-    constexpr int calls = 2000;
+    constexpr int kCalls = 2000;
     QElapsedTimer t;
     t.start();
-    for (int i = 0; i < calls; ++i)
+    for (int i = 0; i < kCalls; ++i)
         COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
-    const double ms = double(t.nsecsElapsed()) / 1e6 / calls;
+    const double ms = double(t.nsecsElapsed()) / 1e6 / kCalls;
     COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
     return ms;
 }

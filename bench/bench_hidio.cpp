@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr double neededWritesPerSecond = 370.0;  // a light frame of 11 reports every 30 ms
+constexpr double kNeededWritesPerSecond = 370.0;  // a light frame of 11 reports every 30 ms
 
 } // namespace
 
@@ -68,8 +68,8 @@ int main(int argc, char* argv[])
     std::printf("writes: %zu in %.2f s = %.1f writes/s\n", log.size(), elapsed, writes);
     std::printf("ratio to ideal (1 write per 2 x 1 ms = %.0f/s): %.3f\n", ideal, writes / ideal);
     std::printf("ratio to ideal from the measured interval (%.1f/s): %.3f\n", baselineIdeal, writes / baselineIdeal);
-    std::printf("against the %.0f writes/s the light stream needs: %.2f x\n", neededWritesPerSecond,
-                writes / neededWritesPerSecond);
+    std::printf("against the %.0f writes/s the light stream needs: %.2f x\n", kNeededWritesPerSecond,
+                writes / kNeededWritesPerSecond);
     std::printf("write failures: %d\n", hid.writeFailureCount());
     return 0;
 }

@@ -22,10 +22,10 @@
 
 namespace {
 
-constexpr int keys = 132;
-constexpr int macros = 10;
-constexpr int seniorKeys = 40;
-constexpr int pressesPerMacro = 10;
+constexpr int kKeys = 132;
+constexpr int kMacros = 10;
+constexpr int kSeniorKeys = 40;
+constexpr int kPressesPerMacro = 10;
 
 void put(char* field, std::size_t width, const QByteArray& text)
 {
@@ -50,7 +50,7 @@ bool writeProfiles(const QString& folder, const QByteArray& seniorPath)
 {
     bool ok = COrvaneXML_SeniorKey_CreateXMLFile(seniorPath.constData())
               && COrvaneXML_SeniorKey_CreateProFileXmlParentNode(seniorPath.constData());
-    for (int index = 1; index <= seniorKeys; ++index) {
+    for (int index = 1; index <= kSeniorKeys; ++index) {
         seniorKeyInfoStu r;
         std::memset(&r, 0, sizeof r);
         r.index = index;
@@ -69,10 +69,10 @@ bool writeProfiles(const QString& folder, const QByteArray& seniorPath)
         ok = ok && COrvaneXML_CreateXMLFile(path.constData())
              && COrvaneXML_CreateProFileXmlParentNode(path.constData(), "1", "Profile1", 0)
              && COrvaneXML_ModifyXMLFileProfileIndex(path.constData(), 1);
-        for (int m = 0; m < macros / 2; ++m) {
+        for (int m = 0; m < kMacros / 2; ++m) {
             const QByteArray index = QByteArray::number(m + 1);
             std::list<macroEventItem> events;
-            for (int p = 0; p < pressesPerMacro; ++p) {
+            for (int p = 0; p < kPressesPerMacro; ++p) {
                 events.push_back(macroEvent(p + 1, 4 + p, true));
                 events.push_back(macroEvent(p + 1, 4 + p, false));
             }
@@ -81,8 +81,8 @@ bool writeProfiles(const QString& folder, const QByteArray& seniorPath)
                                                               QByteArray::number(4 + m).constData(), "", "1", "1",
                                                               "1", index.constData());
         }
-        for (int s = 0; s < seniorKeys / 2; ++s) {
-            const QByteArray record = QByteArray::number(1 + layer * seniorKeys / 2 + s);
+        for (int s = 0; s < kSeniorKeys / 2; ++s) {
+            const QByteArray record = QByteArray::number(1 + layer * kSeniorKeys / 2 + s);
             ok = ok && COrvaneXML_AddProFileMacroWithKeyInfoItem(path.constData(), "1",
                                                               QByteArray::number(20 + s).constData(), "", "40", "0",
                                                               "0", record.constData());
@@ -106,7 +106,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QVector<int> usages;
-    for (int i = 0; i < keys; ++i)
+    for (int i = 0; i < kKeys; ++i)
         usages << 4 + i;
 
     auto bus = std::make_shared<SimulatedBus>();
@@ -149,7 +149,7 @@ int main(int argc, char* argv[])
 
     std::sort(times.begin(), times.end());
     const double median = times[times.size() / 2];
-    const double pausesMs = 2 * DOnboardDownloadPlan::storePause;
+    const double pausesMs = 2 * DOnboardDownloadPlan::kStorePause;
     const double floorMs = reports * 2.0 * intervalMs;
     std::printf("pacing interval (baseline): %.4f ms per call\n", intervalMs);
     std::printf("reports per download: %d (0x17, 0x18, 0x2A)\n", reports);

@@ -34,7 +34,7 @@ protected:
         QPainter(this).fillRect(rect(), QColor(26, 27, 49));
         if (!m_reported) {
             m_reported = true;
-            std::printf("%s\n", DMainWidget::exposedMarker);
+            std::printf("%s\n", DMainWidget::kExposedMarker);
             std::fflush(stdout);
         }
     }
@@ -87,7 +87,7 @@ double timeOneStart(const X11Windows& x11, const QString& program, const QString
     while (clock.elapsed() < 30000 && process.state() != QProcess::NotRunning) {
         if (process.waitForReadyRead(100))
             output += process.readAllStandardOutput();
-        if (output.contains(DMainWidget::exposedMarker)) {
+        if (output.contains(DMainWidget::kExposedMarker)) {
             elapsed = double(clock.nsecsElapsed()) / 1e6;
             break;
         }

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr uint16_t bootKeyboardPage = 0x01;
-constexpr uint16_t consumerPage = 0x0C;
+constexpr uint16_t kBootKeyboardPage = 0x01;
+constexpr uint16_t kConsumerPage = 0x0C;
 
 class SimulatedConnection : public HidConnection
 {
@@ -64,7 +64,7 @@ std::shared_ptr<SimulatedKeyboard> SimulatedBus::plug(const QString& modelCode, 
         const int number = ++m_plugCounter;
         const uint16_t productId = viaReceiver ? model->receiverProductId : model->productId;
         const std::pair<int, uint16_t> interfaces[] = {
-            {0, bootKeyboardPage}, {model->interfaceNumber, model->usagePage}, {model->interfaceNumber + 1, consumerPage}};
+            {0, kBootKeyboardPage}, {model->interfaceNumber, model->usagePage}, {model->interfaceNumber + 1, kConsumerPage}};
         for (const auto& [number_, page] : interfaces) {
             if (number_ == 0 && model->interfaceNumber == 0)
                 continue;

@@ -40,16 +40,16 @@ enum InputType : uint8_t {
     MagneticAnswer = 0x21,
 };
 
-constexpr int maxPayload = 58;
-constexpr int serialLength = 32;
-constexpr uint8_t listMarker = 0xA5;
-constexpr uint8_t magneticLevels = 0x04;
-constexpr uint8_t magneticRateOfReturn = 0x09;
-constexpr uint8_t magneticAntiShake = 0x0A;
+constexpr int kMaxPayload = 58;
+constexpr int kSerialLength = 32;
+constexpr uint8_t kListMarker = 0xA5;
+constexpr uint8_t kMagneticLevels = 0x04;
+constexpr uint8_t kMagneticRateOfReturn = 0x09;
+constexpr uint8_t kMagneticAntiShake = 0x0A;
 
 std::vector<uint8_t> payloadOf(const uint8_t* report, int length)
 {
-    const int n = std::clamp(length, 0, maxPayload);
+    const int n = std::clamp(length, 0, kMaxPayload);
     return std::vector<uint8_t>(report + 6, report + 6 + n);
 }
 
@@ -61,7 +61,7 @@ SimulatedKeyboard::SimulatedKeyboard(const ModelInfo& model, bool viaReceiver)
     : m_model(model)
     , m_viaReceiver(viaReceiver)
 {
-    char serial[serialLength + 1];
+    char serial[kSerialLength + 1];
     std::snprintf(serial, sizeof serial, "5a%06x%024x", unsigned(model.productId), unsigned(++g_serialCounter));
     m_serial = serial;
     resetToDefaultsLocked();
@@ -92,14 +92,14 @@ void SimulatedKeyboard::resetToDefaultsLocked()
     m_keyboardEffects.clear();
     for (uint8_t id = 0; id < 20; ++id)
         m_keyboardEffects.push_back(id);
-    m_keyboardEffects.insert(m_keyboardEffects.end(), {listMarker, 5, 5});
+    m_keyboardEffects.insert(m_keyboardEffects.end(), {kListMarker, 5, 5});
     m_sideEffects.clear();
     if (m_model.hasSideLight()) {
         for (uint8_t id = 0; id < 10; ++id)
             m_sideEffects.push_back(id);
-        m_sideEffects.insert(m_sideEffects.end(), {listMarker, 5, 5});
+        m_sideEffects.insert(m_sideEffects.end(), {kListMarker, 5, 5});
     } else {
-        m_sideEffects = {listMarker, 0, 0};
+        m_sideEffects = {kListMarker, 0, 0};
     }
     m_customisable.fill(0x3F);
     m_keyMaps.clear();
@@ -113,7 +113,7 @@ void SimulatedKeyboard::resetToDefaultsLocked()
     m_lightSleep = 600;
     m_keyboardSleep = 1800;
     m_prohibitSleep = 0;
-    m_magnetic = {{magneticLevels, 40}, {magneticAntiShake, 2}, {magneticRateOfReturn, 1}};
+    m_magnetic = {{kMagneticLevels, 40}, {kMagneticAntiShake, 2}, {kMagneticRateOfReturn, 1}};
 }
 
 void SimulatedKeyboard::setUnplugRequest(std::function<void()> request)
@@ -143,7 +143,7 @@ bool SimulatedKeyboard::receive(const uint8_t* report)
         LoggedReport entry{nowNs(), {}};
         std::memcpy(entry.bytes.data(), report, entry.bytes.size());
         m_log.push_back(entry);
-        if (m_log.size() > logLimit)
+        if (m_log.size() > kLogLimit)
             m_log.pop_front();
         if (!m_viaReceiver || m_online)
             answer(entry.bytes);
@@ -163,7 +163,7 @@ int SimulatedKeyboard::takeInput(uint8_t* report)
     if (!m_plugged)
         return -1;
     m_readPolls.push_back(nowNs());
-    if (m_readPolls.size() > logLimit)
+    if (m_readPolls.size() > kLogLimit)
         m_readPolls.pop_front();
     if (m_failReads != 0) {
         if (m_failReads > 0)
@@ -206,7 +206,7 @@ void SimulatedKeyboard::answer(const Report& r)
         break;
     case SideEffectList: {
         Report a = blank(SideEffects);
-        std::copy_n(m_sideEffects.begin(), std::min<size_t>(m_sideEffects.size(), maxPayload), a.begin() + 6);
+        std::copy_n(m_sideEffects.begin(), std::min<size_t>(m_sideEffects.size(), kMaxPayload), a.begin() + 6);
         queueAnswer(a);
         break;
     }
@@ -230,7 +230,7 @@ void SimulatedKeyboard::answer(const Report& r)
         break;
     case KeyboardEffectList: {
         Report a = blank(KeyboardEffects);
-        std::copy_n(m_keyboardEffects.begin(), std::min<size_t>(m_keyboardEffects.size(), maxPayload),
+        std::copy_n(m_keyboardEffects.begin(), std::min<size_t>(m_keyboardEffects.size(), kMaxPayload),
                     a.begin() + 6);
         queueAnswer(a);
         break;
@@ -271,7 +271,7 @@ void SimulatedKeyboard::answer(const Report& r)
         if (m_forgetsSerialWrites)
             break;
         const auto* text = reinterpret_cast<const char*>(r.data() + 6);
-        m_serial.assign(text, strnlen(text, serialLength));
+        m_serial.assign(text, strnlen(text, kSerialLength));
         break;
     }
     case KeyMap:
@@ -317,7 +317,7 @@ void SimulatedKeyboard::answer(const Report& r)
 SimulatedKeyboard::Report SimulatedKeyboard::serialReportLocked() const
 {
     Report a = blank(SerialNumber);
-    std::copy_n(m_serial.begin(), std::min<size_t>(m_serial.size(), serialLength), a.begin() + 6);
+    std::copy_n(m_serial.begin(), std::min<size_t>(m_serial.size(), kSerialLength), a.begin() + 6);
     return a;
 }
 
@@ -468,7 +468,7 @@ std::vector<uint8_t> SimulatedKeyboard::customColours(int slot, int packet) cons
 void SimulatedKeyboard::setSerialNumberRaw(const std::string& bytes)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_serial = bytes.substr(0, serialLength);
+    m_serial = bytes.substr(0, kSerialLength);
 }
 
 void SimulatedKeyboard::setKeyboardEffectListRaw(const std::vector<uint8_t>& payload)
@@ -483,7 +483,7 @@ void SimulatedKeyboard::setSideEffectListRaw(const std::vector<uint8_t>& payload
     m_sideEffects = payload;
 }
 
-void SimulatedKeyboard::setCustomisableKeys(const std::array<uint8_t, customisableColumns>& columns)
+void SimulatedKeyboard::setCustomisableKeys(const std::array<uint8_t, kCustomisableColumns>& columns)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_customisable = columns;

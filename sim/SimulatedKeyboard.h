@@ -22,10 +22,10 @@ class SimulatedKeyboard
 {
 public:
     using Report = std::array<uint8_t, 64>;
-    static constexpr int macroSlots = 10;
-    static constexpr int macroPackets = 5;
-    static constexpr int advancedKeySlots = 40;
-    static constexpr int customisableColumns = 22;
+    static constexpr int kMacroSlots = 10;
+    static constexpr int kMacroPackets = 5;
+    static constexpr int kAdvancedKeySlots = 40;
+    static constexpr int kCustomisableColumns = 22;
 
     struct LoggedReport
     {
@@ -60,7 +60,7 @@ public:
     // What the keyboard received.
     // The logs keep the newest `logLimit` entries, so a long-running
     // simulation does not grow without end.
-    static constexpr size_t logLimit = 100000;
+    static constexpr size_t kLogLimit = 100000;
     std::vector<LoggedReport> receivedReports() const;
     // When the host polled for input (every read, with or without a report).
     std::vector<int64_t> readPolls() const;
@@ -89,7 +89,7 @@ public:
     void setSerialNumberRaw(const std::string& bytes);  // up to 32 bytes, any content
     void setKeyboardEffectListRaw(const std::vector<uint8_t>& payload);
     void setSideEffectListRaw(const std::vector<uint8_t>& payload);
-    void setCustomisableKeys(const std::array<uint8_t, customisableColumns>& columns);
+    void setCustomisableKeys(const std::array<uint8_t, kCustomisableColumns>& columns);
     void setMagneticValue(uint8_t subCommand, uint8_t value);
     void setState(const StateReport& state);
     StateReport state() const;
@@ -156,7 +156,7 @@ private:
     std::array<uint8_t, 12> m_sideConfig{};
     std::vector<uint8_t> m_keyboardEffects;
     std::vector<uint8_t> m_sideEffects;
-    std::array<uint8_t, customisableColumns> m_customisable{};
+    std::array<uint8_t, kCustomisableColumns> m_customisable{};
     std::map<int, std::map<int, std::vector<uint8_t>>> m_keyMaps;  // layer -> packet -> payload
     std::map<int, std::map<int, std::vector<uint8_t>>> m_macros;   // slot -> packet -> payload
     std::map<int, std::vector<uint8_t>> m_advancedKeys;

@@ -4,5 +4,5 @@
 
 bool KeySwallowPolicy::isPassThroughKey(quint32 vkCode)
 {
-    return std::find(passThroughKeys.begin(), passThroughKeys.end(), vkCode) != passThroughKeys.end();
+    return std::find(kPassThroughKeys.begin(), kPassThroughKeys.end(), vkCode) != kPassThroughKeys.end();
 }

@@ -12,7 +12,7 @@ struct KeySwallowPolicy
 {
     // The lock keys and both Ctrl keys keep working while keys are captured,
     // so the lock lights stay true and no modifier is left stuck.
-    static constexpr std::array<quint8, 5> passThroughKeys{20, 144, 145, 162, 163};
+    static constexpr std::array<quint8, 5> kPassThroughKeys{20, 144, 145, 162, 163};
 
     bool swallowKeys = false;
 

@@ -13,9 +13,9 @@ struct WindowsVersionRow
     int code;
 };
 
-constexpr int windowsNtPlatformId = 2;
+constexpr int kWindowsNtPlatformId = 2;
 
-constexpr WindowsVersionRow windowsVersionTable[] = {
+constexpr WindowsVersionRow kWindowsVersionTable[] = {
     {5, 1, "xp\n", 1},
     {5, 2, "windows 2003\n", 2},
     {6, 0, "vista and 2008\n", 3},

@@ -33,38 +33,38 @@ struct MSLLHOOKSTRUCT
 
 namespace LowLevelHook {
 
-constexpr quint32 FlagExtended = 0x01;
-constexpr quint32 FlagInjected = 0x10;
-constexpr quint32 FlagAltDown = 0x20;
-constexpr quint32 FlagReleased = 0x80;
+constexpr quint32 kFlagExtended = 0x01;
+constexpr quint32 kFlagInjected = 0x10;
+constexpr quint32 kFlagAltDown = 0x20;
+constexpr quint32 kFlagReleased = 0x80;
 
-constexpr WPARAM KeyDown = 0x0100;
-constexpr WPARAM KeyUp = 0x0101;
-constexpr WPARAM SysKeyDown = 0x0104;
-constexpr WPARAM SysKeyUp = 0x0105;
+constexpr WPARAM kKeyDown = 0x0100;
+constexpr WPARAM kKeyUp = 0x0101;
+constexpr WPARAM kSysKeyDown = 0x0104;
+constexpr WPARAM kSysKeyUp = 0x0105;
 
-constexpr WPARAM MouseMove = 0x0200;
-constexpr WPARAM LeftButtonDown = 0x0201;
-constexpr WPARAM LeftButtonUp = 0x0202;
-constexpr WPARAM RightButtonDown = 0x0204;
-constexpr WPARAM RightButtonUp = 0x0205;
-constexpr WPARAM MiddleButtonDown = 0x0207;
-constexpr WPARAM MiddleButtonUp = 0x0208;
-constexpr WPARAM Wheel = 0x020A;
-constexpr WPARAM ExtraButtonDown = 0x020B;
-constexpr WPARAM ExtraButtonUp = 0x020C;
-constexpr WPARAM HorizontalWheel = 0x020E;
+constexpr WPARAM kMouseMove = 0x0200;
+constexpr WPARAM kLeftButtonDown = 0x0201;
+constexpr WPARAM kLeftButtonUp = 0x0202;
+constexpr WPARAM kRightButtonDown = 0x0204;
+constexpr WPARAM kRightButtonUp = 0x0205;
+constexpr WPARAM kMiddleButtonDown = 0x0207;
+constexpr WPARAM kMiddleButtonUp = 0x0208;
+constexpr WPARAM kWheel = 0x020A;
+constexpr WPARAM kExtraButtonDown = 0x020B;
+constexpr WPARAM kExtraButtonUp = 0x020C;
+constexpr WPARAM kHorizontalWheel = 0x020E;
 
-constexpr int WheelDelta = 120;
+constexpr int kWheelDelta = 120;
 
 // The message word a key event travels with: the "system" variants while
 // Alt is held, as the receivers' original platform reports them.
 constexpr WPARAM keyMessage(quint32 flags)
 {
-    const bool released = (flags & FlagReleased) != 0;
-    if (flags & FlagAltDown)
-        return released ? SysKeyUp : SysKeyDown;
-    return released ? KeyUp : KeyDown;
+    const bool released = (flags & kFlagReleased) != 0;
+    if (flags & kFlagAltDown)
+        return released ? kSysKeyUp : kSysKeyDown;
+    return released ? kKeyUp : kKeyDown;
 }
 
 } // namespace LowLevelHook

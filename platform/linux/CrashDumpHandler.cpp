@@ -19,17 +19,17 @@ extern char** environ;
 
 namespace {
 
-constexpr int handledSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT};
-constexpr size_t pathCapacity = 4096;
-constexpr int maxNoticeArguments = 8;
-constexpr int maxFrames = 64;
+constexpr int kHandledSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT};
+constexpr size_t kPathCapacity = 4096;
+constexpr int kMaxNoticeArguments = 8;
+constexpr int kMaxFrames = 64;
 
 // Two buffers so a new folder can be published while a crash reads the other.
-char g_dumpDirs[2][pathCapacity];
+char g_dumpDirs[2][kPathCapacity];
 std::atomic<int> g_activeDumpDir{0};
 std::atomic<long> g_utcOffsetSeconds{0};
-char g_program[pathCapacity];
-char* g_noticeArgv[maxNoticeArguments + 2];
+char g_program[kPathCapacity];
+char* g_noticeArgv[kMaxNoticeArguments + 2];
 volatile sig_atomic_t g_handling = 0;
 // Large enough for the unwinder and the sanitizers' own use of the stack.
 alignas(16) char g_alternateStack[256 * 1024];
@@ -145,9 +145,9 @@ void addLocalTimestamp(Line& line)
 
 void makePath(const char* path)
 {
-    char partial[pathCapacity];
+    char partial[kPathCapacity];
     size_t i = 0;
-    for (; path[i] && i < pathCapacity - 1; ++i) {
+    for (; path[i] && i < kPathCapacity - 1; ++i) {
         if (path[i] == '/' && i > 0) {
             partial[i] = '\0';
             ::mkdir(partial, 0700);
@@ -242,8 +242,8 @@ void writeDump(int signal, const siginfo_t* info)
     rest.add("\n\nbacktrace:\n");
     rest.writeTo(fd);
 
-    void* frames[maxFrames];
-    const int count = backtrace(frames, maxFrames);
+    void* frames[kMaxFrames];
+    const int count = backtrace(frames, kMaxFrames);
     backtrace_symbols_fd(frames, count, fd);
 
     Line maps;
@@ -293,7 +293,7 @@ void storeDumpDirectory(const QString& dumpDir)
 {
     const QByteArray encoded = QFile::encodeName(dumpDir);
     const int next = 1 - g_activeDumpDir.load();
-    const size_t length = std::min(size_t(encoded.size()), pathCapacity - 1);
+    const size_t length = std::min(size_t(encoded.size()), kPathCapacity - 1);
     std::memcpy(g_dumpDirs[next], encoded.constData(), length);
     g_dumpDirs[next][length] = '\0';
     g_activeDumpDir.store(next);
@@ -308,13 +308,13 @@ bool CrashDumpHandler::install(const QString& dumpDir, const QString& noticeProg
     storeDumpDirectory(dumpDir);
 
     const QByteArray program = QFile::encodeName(noticeProgram);
-    const size_t programLength = std::min(size_t(program.size()), pathCapacity - 1);
+    const size_t programLength = std::min(size_t(program.size()), kPathCapacity - 1);
     std::memcpy(g_program, program.constData(), programLength);
     g_program[programLength] = '\0';
     g_noticeArgv[0] = ::strdup(g_program);
     int argc = 1;
     for (const QString& argument : noticeArguments) {
-        if (argc > maxNoticeArguments)
+        if (argc > kMaxNoticeArguments)
             break;
         g_noticeArgv[argc++] = ::strdup(argument.toLocal8Bit().constData());
     }
@@ -336,7 +336,7 @@ bool CrashDumpHandler::install(const QString& dumpDir, const QString& noticeProg
     action.sa_sigaction = onFatalSignal;
     action.sa_flags = SA_SIGINFO | SA_ONSTACK;
     sigemptyset(&action.sa_mask);
-    for (int signal : handledSignals)
+    for (int signal : kHandledSignals)
         ok = sigaction(signal, &action, nullptr) == 0 && ok;
     return ok;
 }

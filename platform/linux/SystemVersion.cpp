@@ -2,9 +2,9 @@
 
 int windowsVersionCode(int platformId, int major, int minor, std::FILE* out)
 {
-    if (platformId != windowsNtPlatformId)
+    if (platformId != kWindowsNtPlatformId)
         return 0;
-    for (const WindowsVersionRow& row : windowsVersionTable) {
+    for (const WindowsVersionRow& row : kWindowsVersionTable) {
         if (row.major == major && row.minor == minor) {
             if (out)
                 std::fputs(row.text, out);
@@ -16,6 +16,6 @@ int windowsVersionCode(int platformId, int major, int minor, std::FILE* out)
 
 int systemVersionCode()
 {
-    constexpr int notWindowsNt = 0;
-    return windowsVersionCode(notWindowsNt, 0, 0);
+    constexpr int kNotWindowsNt = 0;
+    return windowsVersionCode(kNotWindowsNt, 0, 0);
 }

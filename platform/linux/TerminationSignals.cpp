@@ -12,7 +12,7 @@ namespace {
 // The handler may only write to a descriptor; everything else happens when
 // the event loop reads the signal number from the other end.
 int g_pipe[2] = {-1, -1};
-constexpr int watchedSignals[] = {SIGTERM, SIGINT, SIGHUP};
+constexpr int kWatchedSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 void onTerminationSignal(int signalNumber)
 {
@@ -38,7 +38,7 @@ bool TerminationSignals::catchEarly()
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signalNumber : watchedSignals)
+    for (int signalNumber : kWatchedSignals)
         ::sigaction(signalNumber, &action, nullptr);
     return true;
 }
@@ -61,7 +61,7 @@ TerminationSignals::~TerminationSignals()
     struct sigaction action = {};
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
-    for (int signalNumber : watchedSignals)
+    for (int signalNumber : kWatchedSignals)
         ::sigaction(signalNumber, &action, nullptr);
     delete m_notifier;
     m_notifier = nullptr;

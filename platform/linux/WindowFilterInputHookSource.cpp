@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr quint32 AltLeft = 164;
-constexpr quint32 AltRight = 165;
+constexpr quint32 kAltLeft = 164;
+constexpr quint32 kAltRight = 165;
 
 // Only key, button and wheel events come here, all of them input events.
 quint32 eventTime(QEvent* event)
@@ -103,9 +103,9 @@ bool WindowFilterInputHookSource::filterKey(QKeyEvent* event)
     KBDLLHOOKSTRUCT record;
     record.vkCode = position->vkCode;
     record.scanCode = position->scanCode;
-    const bool altDown = m_downKeys.contains(AltLeft) || m_downKeys.contains(AltRight);
-    record.flags = (position->extended ? LowLevelHook::FlagExtended : 0u) | (altDown ? LowLevelHook::FlagAltDown : 0u)
-                   | (press ? 0u : LowLevelHook::FlagReleased);
+    const bool altDown = m_downKeys.contains(kAltLeft) || m_downKeys.contains(kAltRight);
+    record.flags = (position->extended ? LowLevelHook::kFlagExtended : 0u) | (altDown ? LowLevelHook::kFlagAltDown : 0u)
+                   | (press ? 0u : LowLevelHook::kFlagReleased);
     record.time = eventTime(event);
     return deliverKey(record);
 }
@@ -122,7 +122,7 @@ void WindowFilterInputHookSource::filterMouse(QEvent* event)
         record.pt.y = global.y();
         const QPoint delta = wheel->angleDelta();
         const bool horizontal = delta.y() == 0 && delta.x() != 0;
-        message = horizontal ? LowLevelHook::HorizontalWheel : LowLevelHook::Wheel;
+        message = horizontal ? LowLevelHook::kHorizontalWheel : LowLevelHook::kWheel;
         record.mouseData = static_cast<quint32>(static_cast<qint16>(horizontal ? delta.x() : delta.y())) << 16;
     } else {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -132,17 +132,17 @@ void WindowFilterInputHookSource::filterMouse(QEvent* event)
         const bool press = event->type() != QEvent::MouseButtonRelease;
         switch (mouse->button()) {
         case Qt::LeftButton:
-            message = press ? LowLevelHook::LeftButtonDown : LowLevelHook::LeftButtonUp;
+            message = press ? LowLevelHook::kLeftButtonDown : LowLevelHook::kLeftButtonUp;
             break;
         case Qt::RightButton:
-            message = press ? LowLevelHook::RightButtonDown : LowLevelHook::RightButtonUp;
+            message = press ? LowLevelHook::kRightButtonDown : LowLevelHook::kRightButtonUp;
             break;
         case Qt::MiddleButton:
-            message = press ? LowLevelHook::MiddleButtonDown : LowLevelHook::MiddleButtonUp;
+            message = press ? LowLevelHook::kMiddleButtonDown : LowLevelHook::kMiddleButtonUp;
             break;
         case Qt::BackButton:
         case Qt::ForwardButton:
-            message = press ? LowLevelHook::ExtraButtonDown : LowLevelHook::ExtraButtonUp;
+            message = press ? LowLevelHook::kExtraButtonDown : LowLevelHook::kExtraButtonUp;
             record.mouseData = static_cast<quint32>(mouse->button() == Qt::BackButton ? 1 : 2) << 16;
             break;
         default:

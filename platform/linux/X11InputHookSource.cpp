@@ -20,8 +20,8 @@ namespace {
 std::atomic<int> s_controlFd{-1};
 std::atomic<int> s_dataFd{-1};
 
-constexpr quint32 AltLeft = 164;
-constexpr quint32 AltRight = 165;
+constexpr quint32 kAltLeft = 164;
+constexpr quint32 kAltRight = 165;
 
 // Collects the errors of our own requests on one connection for as long as
 // it lives. Qt installs its own Xlib error handler, which is put back after.
@@ -357,7 +357,7 @@ bool X11InputHookSource::altDown() const
 {
     for (std::size_t keycode = 0; keycode < m_positions.size(); ++keycode) {
         const KeyPosition* position = m_positions[keycode];
-        if (position && m_down.test(keycode) && (position->vkCode == AltLeft || position->vkCode == AltRight))
+        if (position && m_down.test(keycode) && (position->vkCode == kAltLeft || position->vkCode == kAltRight))
             return true;
     }
     return false;
@@ -378,8 +378,8 @@ void X11InputHookSource::handleKey(const RecordedEvent& event)
     KBDLLHOOKSTRUCT record;
     record.vkCode = position->vkCode;
     record.scanCode = position->scanCode;
-    record.flags = (position->extended ? LowLevelHook::FlagExtended : 0u) | (altDown() ? LowLevelHook::FlagAltDown : 0u)
-                   | (press ? 0u : LowLevelHook::FlagReleased);
+    record.flags = (position->extended ? LowLevelHook::kFlagExtended : 0u) | (altDown() ? LowLevelHook::kFlagAltDown : 0u)
+                   | (press ? 0u : LowLevelHook::kFlagReleased);
     record.time = event.time;
     deliverKey(record);
 }
@@ -396,13 +396,13 @@ void X11InputHookSource::handleButton(const RecordedEvent& event)
     WPARAM message = 0;
     switch (event.detail) {
     case Button1:
-        message = press ? LowLevelHook::LeftButtonDown : LowLevelHook::LeftButtonUp;
+        message = press ? LowLevelHook::kLeftButtonDown : LowLevelHook::kLeftButtonUp;
         break;
     case Button2:
-        message = press ? LowLevelHook::MiddleButtonDown : LowLevelHook::MiddleButtonUp;
+        message = press ? LowLevelHook::kMiddleButtonDown : LowLevelHook::kMiddleButtonUp;
         break;
     case Button3:
-        message = press ? LowLevelHook::RightButtonDown : LowLevelHook::RightButtonUp;
+        message = press ? LowLevelHook::kRightButtonDown : LowLevelHook::kRightButtonUp;
         break;
     case Button4:
     case Button5:
@@ -410,19 +410,19 @@ void X11InputHookSource::handleButton(const RecordedEvent& event)
         // notch is one wheel message.
         if (!press)
             return;
-        message = LowLevelHook::Wheel;
-        record.mouseData = static_cast<quint32>(event.detail == Button4 ? LowLevelHook::WheelDelta : -LowLevelHook::WheelDelta) << 16;
+        message = LowLevelHook::kWheel;
+        record.mouseData = static_cast<quint32>(event.detail == Button4 ? LowLevelHook::kWheelDelta : -LowLevelHook::kWheelDelta) << 16;
         break;
     case 6:
     case 7:
         if (!press)
             return;
-        message = LowLevelHook::HorizontalWheel;
-        record.mouseData = static_cast<quint32>(event.detail == 7 ? LowLevelHook::WheelDelta : -LowLevelHook::WheelDelta) << 16;
+        message = LowLevelHook::kHorizontalWheel;
+        record.mouseData = static_cast<quint32>(event.detail == 7 ? LowLevelHook::kWheelDelta : -LowLevelHook::kWheelDelta) << 16;
         break;
     case 8:
     case 9:
-        message = press ? LowLevelHook::ExtraButtonDown : LowLevelHook::ExtraButtonUp;
+        message = press ? LowLevelHook::kExtraButtonDown : LowLevelHook::kExtraButtonUp;
         record.mouseData = static_cast<quint32>(event.detail == 8 ? 1 : 2) << 16;
         break;
     default:

@@ -60,12 +60,12 @@ int HidDeviceTable::read(int handle, uint8_t* report)
     if (!report)
         return -1;
     return withConnection(handle, [report](Device& device) {
-        uint8_t buffer[reportSize] = {};
-        int n = device.connection->read(buffer, reportSize, device.nonblocking ? 0 : blockingReadMs);
+        uint8_t buffer[kReportSize] = {};
+        int n = device.connection->read(buffer, kReportSize, device.nonblocking ? 0 : kBlockingReadMs);
         // The caller always takes 64 bytes: a short report leaves zeros
         // behind it, never the bytes of an earlier one.
-        std::memcpy(report, buffer, reportSize);
-        n = n > static_cast<int>(reportSize) ? static_cast<int>(reportSize) : n;
+        std::memcpy(report, buffer, kReportSize);
+        n = n > static_cast<int>(kReportSize) ? static_cast<int>(kReportSize) : n;
         // An empty read is the idle loop's heartbeat, not a report.
         if (ReportTrace::enabled() && n != 0)
             ReportTrace::log(n < 0 ? ReportTrace::Event::ReadFailed : ReportTrace::Event::Read, device.path, buffer,
@@ -79,10 +79,10 @@ int HidDeviceTable::write(int handle, const uint8_t* report)
     if (!report)
         return -1;
     return withConnection(handle, [report](Device& device) {
-        const int n = device.connection->write(report, reportSize);
+        const int n = device.connection->write(report, kReportSize);
         if (ReportTrace::enabled())
             ReportTrace::log(n < 0 ? ReportTrace::Event::WriteFailed : ReportTrace::Event::Written, device.path,
-                             report, reportSize);
+                             report, kReportSize);
         return n;
     });
 }

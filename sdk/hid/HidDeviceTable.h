@@ -17,10 +17,10 @@
 class HidDeviceTable
 {
 public:
-    static constexpr size_t reportSize = 64;
+    static constexpr size_t kReportSize = 64;
     // A read in blocking mode gives up after this long, so that a close
     // never waits for a keyboard that stays silent.
-    static constexpr int blockingReadMs = 100;
+    static constexpr int kBlockingReadMs = 100;
 
     static HidDeviceTable& instance();
 

@@ -31,8 +31,8 @@ private:
 
 bool hidapiReady()
 {
-    static const bool ready = hid_init() == 0;
-    return ready;
+    static const bool kReady = hid_init() == 0;
+    return kReady;
 }
 
 } // namespace

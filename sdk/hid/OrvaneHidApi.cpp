@@ -12,14 +12,14 @@
 #include <string>
 
 namespace {
-constexpr char versionText[] = "OrvaneSDK 1.0.0";
+constexpr char kVersionText[] = "OrvaneSDK 1.0.0";
 }
 
 int COrvaneSDK_VersionStr(char* buffer)
 {
     if (!buffer)
         return -1;
-    std::memcpy(buffer, versionText, sizeof versionText);
+    std::memcpy(buffer, kVersionText, sizeof kVersionText);
     return 0;
 }
 

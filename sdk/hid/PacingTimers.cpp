@@ -39,17 +39,17 @@ void PacingTimers::start(uint32_t word0, uint32_t word1)
 
 void PacingTimers::wait(uint32_t word0, uint32_t word1)
 {
-    constexpr int64_t step = std::chrono::nanoseconds(interval).count();
+    constexpr int64_t kStep = std::chrono::nanoseconds(kInterval).count();
     int64_t deadline = 0;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         const int64_t now = nowNs();
         const auto it = m_timers.find(word0);
         if (!valid(word0, word1) || it == m_timers.end() || !it->second.running) {
-            deadline = now + step;
+            deadline = now + kStep;
         } else {
             Timer& t = it->second;
-            t.deadlineNs += step;
+            t.deadlineNs += kStep;
             if (t.deadlineNs < now)
                 t.deadlineNs = now;
             deadline = t.deadlineNs;

@@ -12,7 +12,7 @@
 class PacingTimers
 {
 public:
-    static constexpr std::chrono::microseconds interval{1000};
+    static constexpr std::chrono::microseconds kInterval{1000};
 
     static PacingTimers& instance();
 

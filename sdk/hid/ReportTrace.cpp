@@ -34,7 +34,7 @@ const char* eventName(ReportTrace::Event event)
 
 }
 
-const bool ReportTrace::s_enabled = switchIsOn();
+const bool ReportTrace::kEnabled = switchIsOn();
 
 void ReportTrace::log(Event event, const std::string& devicePath, const uint8_t* report, size_t size)
 {
@@ -46,11 +46,11 @@ void ReportTrace::log(Event event, const std::string& devicePath, const uint8_t*
     std::string line(head, headSize > 0 ? size_t(headSize) : 0);
     line += devicePath;
     line += ':';
-    static const char digits[] = "0123456789abcdef";
+    static const char kDigits[] = "0123456789abcdef";
     for (size_t i = 0; report && i < size; ++i) {
         line += ' ';
-        line += digits[report[i] >> 4];
-        line += digits[report[i] & 0x0f];
+        line += kDigits[report[i] >> 4];
+        line += kDigits[report[i] & 0x0f];
     }
     line += '\n';
     // A trace line lost to a closed standard error is not worth failing for.

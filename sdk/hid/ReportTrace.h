@@ -15,11 +15,11 @@ class ReportTrace
 public:
     enum class Event { Written, Read, WriteFailed, ReadFailed };
 
-    static bool enabled() { return s_enabled; }
+    static bool enabled() { return kEnabled; }
     // One line, written with a single system call so that lines of several
     // I/O threads never interleave.
     static void log(Event event, const std::string& devicePath, const uint8_t* report, size_t size);
 
 private:
-    static const bool s_enabled;
+    static const bool kEnabled;
 };

@@ -159,7 +159,7 @@ QString ModelCatalogue::idText(uint16_t id)
 
 const ModelCatalogue& ModelCatalogue::instance()
 {
-    static const ModelCatalogue catalogue = [] {
+    static const ModelCatalogue kCatalogue = [] {
         ModelCatalogue c;
         QString error;
         if (!parse(QByteArray(orvaneModelCatalogueJson), &c, &error)) {
@@ -168,7 +168,7 @@ const ModelCatalogue& ModelCatalogue::instance()
         }
         return c;
     }();
-    return catalogue;
+    return kCatalogue;
 }
 
 bool ModelCatalogue::parse(const QByteArray& json, ModelCatalogue* out, QString* error)

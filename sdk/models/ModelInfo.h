@@ -9,10 +9,10 @@ struct ModelInfo
 {
     // Side LEDs a light frame carries for a model without a side light, and
     // the key part of every frame: 132 LEDs at 18 per report.
-    static constexpr int defaultStreamSideLeds = 33;
-    static constexpr int streamKeyPackets = 8;
-    static constexpr int ledsPerStreamPacket = 18;
-    static constexpr int magneticDeviceType = 4;
+    static constexpr int kDefaultStreamSideLeds = 33;
+    static constexpr int kStreamKeyPackets = 8;
+    static constexpr int kLedsPerStreamPacket = 18;
+    static constexpr int kMagneticDeviceType = 4;
 
     QString code;
     QString productName;
@@ -36,20 +36,20 @@ struct ModelInfo
     int pictureBoxWidth = 0;  // 0 x 0: the default row picture box
     int pictureBoxHeight = 0;
 
-    bool isMagnetic() const { return layoutDeviceType == magneticDeviceType; }
+    bool isMagnetic() const { return layoutDeviceType == kMagneticDeviceType; }
     bool hasSideLight() const { return sideLightCount > 0; }
     bool hasReceiver() const { return receiverProductId != 0; }
     bool hasOwnPictureBox() const { return pictureBoxWidth > 0 && pictureBoxHeight > 0; }
 
     // The light stream sends the side part even without a side light.
-    int streamSideLedCount() const { return hasSideLight() ? sideLightCount : defaultStreamSideLeds; }
+    int streamSideLedCount() const { return hasSideLight() ? sideLightCount : kDefaultStreamSideLeds; }
     int streamSidePackets() const
     {
-        return (streamSideLedCount() + ledsPerStreamPacket - 1) / ledsPerStreamPacket;
+        return (streamSideLedCount() + kLedsPerStreamPacket - 1) / kLedsPerStreamPacket;
     }
     // One whole USB light frame; the I/O thread releases stream reports in
     // batches of exactly this size so that a frame is never cut.
-    int streamBatchSize() const { return streamKeyPackets + streamSidePackets(); }
+    int streamBatchSize() const { return kStreamKeyPackets + streamSidePackets(); }
 
     QString vendorIdText() const;
     QString productIdText() const;

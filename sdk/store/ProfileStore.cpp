@@ -165,9 +165,9 @@ bool ProfileStore::setLocks(const char* path, const char* profileIndex, const ch
 {
     if (!altTab || !altF4 || !shiftTab || !windowsKey)
         return false;
-    constexpr std::size_t width = sizeof(functionLockInfo::altTab) - 1;
-    const StoreLocks locks {StoreText::cut(altTab, width), StoreText::cut(altF4, width),
-                            StoreText::cut(shiftTab, width), StoreText::cut(windowsKey, width)};
+    constexpr std::size_t kWidth = sizeof(functionLockInfo::altTab) - 1;
+    const StoreLocks locks {StoreText::cut(altTab, kWidth), StoreText::cut(altF4, kWidth),
+                            StoreText::cut(shiftTab, kWidth), StoreText::cut(windowsKey, kWidth)};
     return editProfile(path, profileIndex, [&](StoreProfile& profile) {
         if (profile.locks && profile.locks->altTab == locks.altTab && profile.locks->altF4 == locks.altF4
             && profile.locks->shiftTab == locks.shiftTab && profile.locks->windowsKey == locks.windowsKey)

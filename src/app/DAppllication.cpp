@@ -21,12 +21,12 @@
 #include <QThread>
 
 namespace {
-constexpr int connectTimeoutMs = 500;
-constexpr int writeTimeoutMs = 30000;
-constexpr int readTimeoutMs = 1000;
+constexpr int kConnectTimeoutMs = 500;
+constexpr int kWriteTimeoutMs = 30000;
+constexpr int kReadTimeoutMs = 1000;
 // A first instance that holds the segment but does not listen yet is still
 // starting; it gets this many more connection attempts.
-constexpr int startingInstanceRetries = 6;
+constexpr int kStartingInstanceRetries = 6;
 } // namespace
 
 DAppllication::DAppllication(const QString& appId, int& argc, char** argv, bool alreadyRunning,
@@ -60,8 +60,8 @@ DAppllication::DAppllication(const QString& appId, int& argc, char** argv, bool 
         // key happens to collide with ours. Nobody else serves this name, so
         // once a starting instance had its time this one takes over.
         if (!segment || !segment->reclaimStale()) {
-            for (int i = 0; i < startingInstanceRetries && !m_otherInstanceAnswered; ++i) {
-                QThread::msleep(connectTimeoutMs);
+            for (int i = 0; i < kStartingInstanceRetries && !m_otherInstanceAnswered; ++i) {
+                QThread::msleep(kConnectTimeoutMs);
                 connectToRunningInstance();
             }
             if (!m_otherInstanceAnswered)
@@ -158,14 +158,14 @@ bool DAppllication::connectToRunningInstance()
 {
     QLocalSocket socket;
     socket.connectToServer(m_serverName, QIODevice::ReadWrite);
-    if (!socket.waitForConnected(connectTimeoutMs))
+    if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
     m_otherInstanceAnswered = true;
     const QStringList args = QCoreApplication::arguments();
     QTextStream stream(&socket);
     stream << (args.size() >= 2 ? args.last() : QString());
     stream.flush();
-    socket.waitForBytesWritten(writeTimeoutMs);
+    socket.waitForBytesWritten(kWriteTimeoutMs);
     return true;
 }
 
@@ -187,7 +187,7 @@ void DAppllication::newLocalConnection()
     QLocalSocket* socket = m_localServer->nextPendingConnection();
     if (!socket)
         return;
-    socket->waitForReadyRead(readTimeoutMs);
+    socket->waitForReadyRead(kReadTimeoutMs);
     // The text is not used: the connection itself is the wake-up.
     delete socket;
 

@@ -14,11 +14,11 @@
 #include <cstring>
 
 namespace {
-constexpr const char* fallbackAppVersion = "V_1.00.00";
-constexpr int themeCount = 5;
-constexpr int userThemeIndex = 4;
+constexpr const char* kFallbackAppVersion = "V_1.00.00";
+constexpr int kThemeCount = 5;
+constexpr int kUserThemeIndex = 4;
 
-constexpr const char* themeFiles[themeCount] = {
+constexpr const char* kThemeFiles[kThemeCount] = {
     ":/images/StyleQss/BlackThemeConfig.ini", ":/images/StyleQss/LightThemeConfig.ini",
     ":/images/StyleQss/BlueThemeConfig.ini",  ":/images/StyleQss/PinkThemeConfig.ini",
     ":/images/StyleQss/OtherThemeConfig.ini",
@@ -26,7 +26,7 @@ constexpr const char* themeFiles[themeCount] = {
 
 char* newPathBuffer()
 {
-    char* buffer = new char[DDataManager::pathBufferSize];
+    char* buffer = new char[DDataManager::kPathBufferSize];
     buffer[0] = '\0';
     return buffer;
 }
@@ -93,7 +93,7 @@ DDataManager::DDataManager(const QString& defaultsFile)
     QSettings defaults(defaultsFile, QSettings::IniFormat);
     defaults.setIniCodec("UTF_8");
     m_userConfig = defaults.value(DUserSettingsKeys::kOwnThemeAllowed, false).toBool();
-    if (!m_userConfig && themeIndex == userThemeIndex) {
+    if (!m_userConfig && themeIndex == kUserThemeIndex) {
         themeIndex = 0;
         user.setValue(DUserSettingsKeys::kThemeIndex, 0);
     }
@@ -103,7 +103,7 @@ DDataManager::DDataManager(const QString& defaultsFile)
     m_defaultFont.setFamily(QStringLiteral("Microsoft YaHei"));
 
     const QString appVersion =
-        defaults.value(DUserSettingsKeys::kAppVersion, QString::fromLatin1(fallbackAppVersion)).toString();
+        defaults.value(DUserSettingsKeys::kAppVersion, QString::fromLatin1(kFallbackAppVersion)).toString();
     QString rememberedVersion;
     if (user.contains(DUserSettingsKeys::kRememberedVersion))
         rememberedVersion = user.value(DUserSettingsKeys::kRememberedVersion).toString();
@@ -149,11 +149,11 @@ QColor DDataManager::customKeyMarkColor() const
 
 QString DDataManager::themeFilePath(int themeIndex, bool userConfig)
 {
-    if (themeIndex < 0 || themeIndex >= themeCount)
+    if (themeIndex < 0 || themeIndex >= kThemeCount)
         themeIndex = 0;
-    if (themeIndex == userThemeIndex && userConfig)
+    if (themeIndex == kUserThemeIndex && userConfig)
         return applicationDirPath() + QStringLiteral("/configDir/OtherThemeConfig.ini");
-    return QString::fromLatin1(themeFiles[themeIndex]);
+    return QString::fromLatin1(kThemeFiles[themeIndex]);
 }
 
 void DDataManager::loadTheme(int themeIndex)
@@ -163,15 +163,15 @@ void DDataManager::loadTheme(int themeIndex)
     file.beginGroup(QStringLiteral("ThemeColor"));
 
     themeColorData theme;
-    for (int i = 0; i < themeColorData::colorFieldCount; ++i) {
-        QString value = file.value(QLatin1String(themeColorKeys[i].key)).toString();
+    for (int i = 0; i < themeColorData::kColorFieldCount; ++i) {
+        QString value = file.value(QLatin1String(kThemeColorKeys[i].key)).toString();
         // The files separate the components with dots: written with commas,
         // QSettings would hand the value back as a list.
         value.replace(QLatin1Char('.'), QLatin1Char(','));
         theme.field(i) = normalizeThemeColor(value);
     }
-    const int fontField = themeColorData::fieldCount - 1;
-    theme.field(fontField) = file.value(QLatin1String(themeColorKeys[fontField].key)).toString();
+    const int fontField = themeColorData::kFieldCount - 1;
+    theme.field(fontField) = file.value(QLatin1String(kThemeColorKeys[fontField].key)).toString();
 
     m_themeColors = theme;
     buildBoldFont();
@@ -216,7 +216,7 @@ bool DDataManager::storePath(char* buffer, const char* path)
     if (!path)
         path = "";
     const size_t length = std::strlen(path);
-    if (length >= static_cast<size_t>(pathBufferSize)) {
+    if (length >= static_cast<size_t>(kPathBufferSize)) {
         qDebug() << "DDataManager: a path of" << length << "bytes does not fit its buffer, kept the previous one";
         return false;
     }

@@ -23,7 +23,7 @@ class DDataManager : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int pathBufferSize = 256;
+    static constexpr int kPathBufferSize = 256;
 
     static DDataManager* getInstance();
 

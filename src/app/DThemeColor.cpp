@@ -35,10 +35,10 @@ QString fillTemplate(const QString& styleTemplate, const QStringList& values)
 
 QString fitColorFunctions(const QString& styleSheet)
 {
-    static const QRegularExpression colour(QStringLiteral("\\brgba?\\(([^()]*)\\)"));
+    static const QRegularExpression kColour(QStringLiteral("\\brgba?\\(([^()]*)\\)"));
     QString out;
     int last = 0;
-    QRegularExpressionMatchIterator it = colour.globalMatch(styleSheet);
+    QRegularExpressionMatchIterator it = kColour.globalMatch(styleSheet);
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
         out += styleSheet.midRef(last, m.capturedStart() - last);

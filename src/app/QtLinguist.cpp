@@ -9,7 +9,7 @@
 
 namespace {
 // Chinese is split by country below; every language not listed is English.
-constexpr std::pair<QLocale::Language, QtLinguist::Language> localeLanguages[] = {
+constexpr std::pair<QLocale::Language, QtLinguist::Language> kLocaleLanguages[] = {
     {QLocale::English, QtLinguist::English},     {QLocale::Japanese, QtLinguist::Japanese},
     {QLocale::Korean, QtLinguist::Korean},       {QLocale::Russian, QtLinguist::Russian},
     {QLocale::Arabic, QtLinguist::Arabic},       {QLocale::Spanish, QtLinguist::Spanish},
@@ -37,7 +37,7 @@ int QtLinguist::languageForLocale(const QLocale& locale)
 {
     if (locale.language() == QLocale::Chinese)
         return locale.country() == QLocale::China ? Zh_SM : Zh_TR;
-    for (const auto& entry : localeLanguages) {
+    for (const auto& entry : kLocaleLanguages) {
         if (entry.first == locale.language())
             return entry.second;
     }

@@ -12,14 +12,14 @@
 
 namespace {
 
-const QString RegistryKey = QStringLiteral("HOOK");
+const QString kRegistryKey = QStringLiteral("HOOK");
 
 QMap<QString, WindowsHookInterface*> s_hookRegistry;
 // The installed hooks: the source they were installed at, or null (also
 // once that source is gone).
 QPointer<InputHookSource> s_keyboardHook;
 QPointer<InputHookSource> s_mouseHook;
-quint8 s_heldKeys[WindowsHookInterface::HeldKeyCapacity] = {};
+quint8 s_heldKeys[WindowsHookInterface::kHeldKeyCapacity] = {};
 int s_heldKeyCount = 0;
 
 QPointer<InputHookSource> s_source;
@@ -61,7 +61,7 @@ void mouseProc(WPARAM message, const MSLLHOOKSTRUCT& event)
 
 WindowsHookInterface::WindowsHookInterface(QObject* parent) : QObject(parent)
 {
-    s_hookRegistry.insert(RegistryKey, this);
+    s_hookRegistry.insert(kRegistryKey, this);
     // The keyboard must never stay captured after the program is gone.
     if (QCoreApplication::instance())
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &WindowsHookInterface::stopHook);
@@ -69,9 +69,9 @@ WindowsHookInterface::WindowsHookInterface(QObject* parent) : QObject(parent)
 
 WindowsHookInterface::~WindowsHookInterface()
 {
-    if (s_hookRegistry.value(RegistryKey) == this) {
+    if (s_hookRegistry.value(kRegistryKey) == this) {
         removeHooks();
-        s_hookRegistry.remove(RegistryKey);
+        s_hookRegistry.remove(kRegistryKey);
     }
 }
 
@@ -127,12 +127,12 @@ int WindowsHookInterface::heldKeyCount()
 
 quint8 WindowsHookInterface::heldKey(int index)
 {
-    return index >= 0 && index < HeldKeyCapacity ? s_heldKeys[index] : 0;
+    return index >= 0 && index < kHeldKeyCapacity ? s_heldKeys[index] : 0;
 }
 
 WindowsHookInterface* WindowsHookInterface::receiver()
 {
-    return s_hookRegistry.value(RegistryKey);
+    return s_hookRegistry.value(kRegistryKey);
 }
 
 KeySwallowPolicy WindowsHookInterface::swallowPolicy() const
@@ -244,15 +244,15 @@ LRESULT WindowsHookInterface::keyboardHookProc(int nCode, WPARAM wParam, LPARAM 
             return swallow;
         // More keys down at once than the table holds: the surplus ones are
         // ignored rather than written past its end.
-        if (s_heldKeyCount >= HeldKeyCapacity)
+        if (s_heldKeyCount >= kHeldKeyCapacity)
             return swallow;
         s_heldKeys[s_heldKeyCount++] = static_cast<quint8>(vkCode);
         flag = 1;
     } else {
         const int index = heldIndexOf(vkCode);
         if (index >= 0) {
-            std::move(s_heldKeys + index + 1, s_heldKeys + HeldKeyCapacity, s_heldKeys + index);
-            s_heldKeys[HeldKeyCapacity - 1] = 0;
+            std::move(s_heldKeys + index + 1, s_heldKeys + kHeldKeyCapacity, s_heldKeys + index);
+            s_heldKeys[kHeldKeyCapacity - 1] = 0;
             --s_heldKeyCount;
         }
     }
@@ -267,7 +267,7 @@ LRESULT WindowsHookInterface::keyboardHookProc(int nCode, WPARAM wParam, LPARAM 
 LRESULT WindowsHookInterface::mouseHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     WindowsHookInterface* target = receiver();
-    if (nCode != 0 || wParam == LowLevelHook::MouseMove || !s_mouseHook || !target)
+    if (nCode != 0 || wParam == LowLevelHook::kMouseMove || !s_mouseHook || !target)
         return 0;
     target->dispatchGuarded("Mouse", [&] { target->dispatchMouseEvent(nCode, wParam, lParam); });
     return 0;

@@ -23,8 +23,8 @@ class WindowsHookInterface : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int NoMode = 999;
-    static constexpr int HeldKeyCapacity = 128;
+    static constexpr int kNoMode = 999;
+    static constexpr int kHeldKeyCapacity = 128;
 
     explicit WindowsHookInterface(QObject* parent = nullptr);
     ~WindowsHookInterface() override;
@@ -65,5 +65,5 @@ private:
     static KeySwallowPolicy currentSwallowPolicy();
     static WindowsHookInterface* receiver();
 
-    int m_mode = NoMode;
+    int m_mode = kNoMode;
 };

@@ -9,12 +9,12 @@
 #include <QMessageBox>
 #include <cstring>
 
-const char crashNoticeOption[] = "--CrashNotice";
+const char kCrashNoticeOption[] = "--CrashNotice";
 
 bool isCrashNoticeRun(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], crashNoticeOption) == 0)
+        if (std::strcmp(argv[i], kCrashNoticeOption) == 0)
             return true;
     }
     return false;

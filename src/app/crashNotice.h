@@ -2,7 +2,7 @@
 
 // After a crash the dump handler starts the program again with this option;
 // that run only tells the user, in their language, that the program ended.
-extern const char crashNoticeOption[];
+extern const char kCrashNoticeOption[];
 
 bool isCrashNoticeRun(int argc, char** argv);
 int showCrashNotice(int& argc, char** argv);

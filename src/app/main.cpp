@@ -15,8 +15,8 @@
 #include <QStandardPaths>
 
 namespace {
-const QString appId = QStringLiteral("VELKOV2.0_1.2.0.1");
-constexpr int windowsXpCode = 1;
+const QString kAppId = QStringLiteral("VELKOV2.0_1.2.0.1");
+constexpr int kWindowsXpCode = 1;
 
 QString dumpFolder(const QString& appDataDir)
 {
@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     CrashDumpHandler::install(
         dumpFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') +
                    QFileInfo(program).fileName()),
-        program, {QString::fromLatin1(crashNoticeOption)});
+        program, {QString::fromLatin1(kCrashNoticeOption)});
 
     initOrvaneResources();
     // Before the device library starts: simulated keyboards take the real
@@ -47,13 +47,13 @@ int main(int argc, char* argv[])
                                                      : DeviceChangeSource::createSystemSource();
 
     TerminationSignals::catchEarly();
-    SingleInstanceSegment segment(appId);
+    SingleInstanceSegment segment(kAppId);
     const bool alreadyRunning = !segment.create();
 
-    if (systemVersionCode() != windowsXpCode)
+    if (systemVersionCode() != kWindowsXpCode)
         QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
 
-    DAppllication app(appId, argc, argv, alreadyRunning, &segment, deviceChanges);
+    DAppllication app(kAppId, argc, argv, alreadyRunning, &segment, deviceChanges);
     CrashDumpHandler::setDumpDirectory(dumpFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     if (app.otherInstanceAnswered())
         return 1;

@@ -12,27 +12,27 @@ struct rgb
     int r, g, b;
 };
 
-constexpr int colorCount = 11;
+constexpr int kColorCount = 11;
 
-constexpr std::array<rgb, colorCount> rainbow = {{
+constexpr std::array<rgb, kColorCount> kRainbow = {{
     {255, 0, 0}, {255, 128, 0}, {255, 255, 0}, {128, 255, 0}, {0, 255, 0}, {0, 255, 128},
     {0, 255, 255}, {0, 128, 255}, {0, 0, 255}, {128, 0, 255}, {255, 0, 255},
 }};
 
-constexpr std::array<rgb, colorCount> redGreenBlueFirst = {{
+constexpr std::array<rgb, kColorCount> kRedGreenBlueFirst = {{
     {255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 0, 255}, {255, 128, 0}, {255, 255, 0},
     {128, 255, 0}, {0, 255, 128}, {0, 255, 255}, {0, 128, 255}, {128, 0, 255},
 }};
 
 inline QColor rainbowColor(int index)
 {
-    const rgb& c = rainbow.at(static_cast<size_t>(index));
+    const rgb& c = kRainbow.at(static_cast<size_t>(index));
     return QColor(c.r, c.g, c.b, 255);
 }
 
 inline QColor redGreenBlueFirstColor(int index)
 {
-    const rgb& c = redGreenBlueFirst.at(static_cast<size_t>(index));
+    const rgb& c = kRedGreenBlueFirst.at(static_cast<size_t>(index));
     return QColor(c.r, c.g, c.b, 255);
 }
 

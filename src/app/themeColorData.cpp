@@ -1,6 +1,6 @@
 #include "app/themeColorData.h"
 
-const std::array<themeColorKey, themeColorData::fieldCount> themeColorKeys = {{
+const std::array<themeColorKey, themeColorData::kFieldCount> kThemeColorKeys = {{
     {"TextDefaultColor", &themeColorData::textDefaultColor},
     {"TextHoverColor", &themeColorData::textHoverColor},
     {"TextCheckedColor", &themeColorData::textCheckedColor},
@@ -46,10 +46,10 @@ const std::array<themeColorKey, themeColorData::fieldCount> themeColorKeys = {{
 
 QString& themeColorData::field(int index)
 {
-    return this->*themeColorKeys.at(static_cast<size_t>(index)).member;
+    return this->*kThemeColorKeys.at(static_cast<size_t>(index)).member;
 }
 
 const QString& themeColorData::field(int index) const
 {
-    return this->*themeColorKeys.at(static_cast<size_t>(index)).member;
+    return this->*kThemeColorKeys.at(static_cast<size_t>(index)).member;
 }

@@ -51,8 +51,8 @@ struct themeColorData
     QString upgradeProgressBarBottomColor;
     QString textFont;
 
-    static constexpr int fieldCount = 41;
-    static constexpr int colorFieldCount = 40;
+    static constexpr int kFieldCount = 41;
+    static constexpr int kColorFieldCount = 40;
 
     // Field i in key order (0..40); the theme loader and tests walk the record
     // through these instead of naming every member.
@@ -67,4 +67,4 @@ struct themeColorKey
 };
 
 // The keys of group "ThemeColor", in field order.
-extern const std::array<themeColorKey, themeColorData::fieldCount> themeColorKeys;
+extern const std::array<themeColorKey, themeColorData::kFieldCount> kThemeColorKeys;

@@ -6,7 +6,7 @@
 
 bool DBootloaderIdentity::matches(const QString& devicePath)
 {
-    for (const Pair& pair : pairs) {
+    for (const Pair& pair : kPairs) {
         if (devicePath.contains(QLatin1String(pair.vendorIdText), Qt::CaseInsensitive) &&
             devicePath.contains(QLatin1String(pair.productIdText), Qt::CaseInsensitive))
             return true;

@@ -16,7 +16,7 @@ public:
         const char* productIdText;
     };
 
-    static constexpr Pair pairs[] = {
+    static constexpr Pair kPairs[] = {
         {"0416", "3f00"},
         {"1FC9", "F7DF"},
         {"0416", "3f01"},

@@ -49,13 +49,13 @@ DDeviceLibraryStartup::Result DDeviceLibraryStartup::run(const QString& userConf
     }
     result.started = true;
 
-    if (fillPathField(userConfigDir + QLatin1String(macroFileName), &result.macroFilePath)) {
+    if (fillPathField(userConfigDir + QLatin1String(kMacroFileName), &result.macroFilePath)) {
         if (!QFile::exists(QFile::decodeName(result.macroFilePath.data())))
             calls.createMacroFile(result.macroFilePath.data());
     } else {
         qWarning() << "Macro file path does not fit the library's path field:" << userConfigDir;
     }
-    if (fillPathField(userConfigDir + QLatin1String(seniorKeyFileName), &result.seniorKeyFilePath)) {
+    if (fillPathField(userConfigDir + QLatin1String(kSeniorKeyFileName), &result.seniorKeyFilePath)) {
         if (!QFile::exists(QFile::decodeName(result.seniorKeyFilePath.data()))) {
             calls.createSeniorKeyFile(result.seniorKeyFilePath.data());
             calls.createSeniorKeyParentNode(result.seniorKeyFilePath.data());

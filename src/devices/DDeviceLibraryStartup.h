@@ -45,8 +45,8 @@ public:
         DVendorUpgradeLibrary::EntryPoints upgradeEntryPoints;
     };
 
-    static constexpr const char* macroFileName = "/appMacro.xml";
-    static constexpr const char* seniorKeyFileName = "/SeniorKeyConfig.xml";
+    static constexpr const char* kMacroFileName = "/appMacro.xml";
+    static constexpr const char* kSeniorKeyFileName = "/SeniorKeyConfig.xml";
 
     static Result run(const QString& userConfigDir, const Calls& calls = Calls());
 

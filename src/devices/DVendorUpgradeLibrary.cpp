@@ -17,6 +17,6 @@ DVendorUpgradeLibrary::EntryPoints DVendorUpgradeLibrary::load(const QString& li
         entries.queryDevicePidVid = handle.resolve("JL_queryDevicePidVid");
     }
     if (!entries.complete())
-        qDebug() << failureLine;
+        qDebug() << kFailureLine;
     return entries;
 }

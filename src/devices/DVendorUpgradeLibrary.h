@@ -24,11 +24,11 @@ public:
     };
 
     // The library's name, looked for in the normal search order.
-    static constexpr const char* libraryName = "jl_firmware_upgrade";
-    static constexpr const char* failureLine =
+    static constexpr const char* kLibraryName = "jl_firmware_upgrade";
+    static constexpr const char* kFailureLine =
         "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
 
     // Loads the named library (its file name or path) and looks up the entry
     // points; logs the failure line when it does not load or one is missing.
-    static EntryPoints load(const QString& library = QLatin1String(libraryName));
+    static EntryPoints load(const QString& library = QLatin1String(kLibraryName));
 };

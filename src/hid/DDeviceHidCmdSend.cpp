@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr char keyFailure[] = "USB serial port [Write Key] Failed ...";
-constexpr char sensitivityFailure[] = "USB serial port [Query Keyboard Sensitivity] Failed ...";
+constexpr char kKeyFailure[] = "USB serial port [Write Key] Failed ...";
+constexpr char kSensitivityFailure[] = "USB serial port [Query Keyboard Sensitivity] Failed ...";
 
 } // namespace
 
@@ -42,12 +42,12 @@ QString DDeviceHidCmdSend::writeSerialNumber(QString sn)
 
 void DDeviceHidCmdSend::writeKeyboardReport(const uchar* keys)
 {
-    send(DLinkReports::keyEcho(keys), keyFailure);
+    send(DLinkReports::keyEcho(keys), kKeyFailure);
 }
 
 void DDeviceHidCmdSend::writeFullKeyReport(const uchar* inputReport)
 {
-    send(DLinkReports::fullKeyEcho(inputReport), keyFailure);
+    send(DLinkReports::fullKeyEcho(inputReport), kKeyFailure);
 }
 
 void DDeviceHidCmdSend::inquireSideLightModeList()
@@ -100,15 +100,15 @@ void DDeviceHidCmdSend::checkSleepTime()
 
 void DDeviceHidCmdSend::querySensitivity()
 {
-    send(DMagneticReports::request(DReportNumbers::kTravelLevels), sensitivityFailure);
+    send(DMagneticReports::request(DReportNumbers::kTravelLevels), kSensitivityFailure);
 }
 
 void DDeviceHidCmdSend::queryAntiShake()
 {
-    send(DMagneticReports::request(DReportNumbers::kAntiShake), sensitivityFailure);
+    send(DMagneticReports::request(DReportNumbers::kAntiShake), kSensitivityFailure);
 }
 
 void DDeviceHidCmdSend::queryRateOfReturn()
 {
-    send(DMagneticReports::request(DReportNumbers::kRateOfReturn), sensitivityFailure);
+    send(DMagneticReports::request(DReportNumbers::kRateOfReturn), kSensitivityFailure);
 }

@@ -21,9 +21,9 @@ using namespace DReportNumbers;
 
 namespace {
 
-constexpr int customLightEffect = 10;
-constexpr int versionTextField = 4;
-constexpr int secondsPerMinute = 60;
+constexpr int kCustomLightEffect = 10;
+constexpr int kVersionTextField = 4;
+constexpr int kSecondsPerMinute = 60;
 
 DXmlLinkProfileStore& xmlStore()
 {
@@ -302,8 +302,8 @@ void DDeviceKeyboardLink::handleLightConfig(const uchar* report)
 
 void DDeviceKeyboardLink::handleCustomLightSlot(const uchar* report)
 {
-    m_store->setLightInUse(m_linkProfilePath, m_linkProfileIndex, 0, customLightEffect);
-    emit sigCustomLight_ConfigHaveChanged_HidSend0x09(0, customLightEffect, report[2]);
+    m_store->setLightInUse(m_linkProfilePath, m_linkProfileIndex, 0, kCustomLightEffect);
+    emit sigCustomLight_ConfigHaveChanged_HidSend0x09(0, kCustomLightEffect, report[2]);
 }
 
 void DDeviceKeyboardLink::handleCustomizableKeys(const uchar* report)
@@ -319,13 +319,13 @@ void DDeviceKeyboardLink::handleSleepTimes(const uchar* report)
     const DInputReportReader::SleepTimes times = DInputReportReader::readSleepTimes(report);
     DDataManager::getInstance()->setProhibitSleep(times.prohibit);
     m_store->saveSleepTimes(m_linkProfilePath, m_linkProfileIndex, times.lightSeconds,
-                            times.keyboardSeconds / secondsPerMinute);
+                            times.keyboardSeconds / kSecondsPerMinute);
 }
 
 void DDeviceKeyboardLink::handleTextReport(const uchar* report)
 {
     emit sigWaitForDataReturn_0x0d(QString::fromLatin1(DFixedText::bytes(m_hidInfo.hidPath)),
-                                   DInputReportReader::readTextField(report, versionTextField));
+                                   DInputReportReader::readTextField(report, kVersionTextField));
 }
 
 void DDeviceKeyboardLink::handleMagneticAnswer(const uchar* report)

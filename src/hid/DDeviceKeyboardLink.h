@@ -24,7 +24,7 @@ class DDeviceKeyboardLink : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int profilePathSize = 256;
+    static constexpr int kProfilePathSize = 256;
 
     explicit DDeviceKeyboardLink(QObject* parent = nullptr);
     // Closes the keyboard and lets its thread end.
@@ -103,7 +103,7 @@ private:
     QString m_strCurrentHidName;
     MainHidInterFace* m_hidInterface = nullptr;
     DDeviceHidCmdSend* m_cmdSend = nullptr;
-    char m_linkProfilePath[profilePathSize] = {};
+    char m_linkProfilePath[kProfilePathSize] = {};
     int m_linkProfileIndex = 1;
     bool m_linkReady = false;
     QString m_strCurrentSN;

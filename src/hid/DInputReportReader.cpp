@@ -7,20 +7,20 @@
 
 namespace {
 
-constexpr int payloadStart = DReportFrame::kPayloadOffset;
-constexpr uint8_t markers[] = {0xA5, 0x5A};
-constexpr int calibrationColumnsStart = 8;
+constexpr int kPayloadStart = DReportFrame::kPayloadOffset;
+constexpr uint8_t kMarkers[] = {0xA5, 0x5A};
+constexpr int kCalibrationColumnsStart = 8;
 
 bool isMarker(uint8_t byte)
 {
-    return std::find(std::begin(markers), std::end(markers), byte) != std::end(markers);
+    return std::find(std::begin(kMarkers), std::end(kMarkers), byte) != std::end(kMarkers);
 }
 
 // 8-bit text from `start` up to the first zero byte, within `width` bytes
 // and the report.
 QByteArray textAt(const uchar* report, int start, int width)
 {
-    const int limit = std::min(width, DInputReportReader::reportSize - start);
+    const int limit = std::min(width, DInputReportReader::kReportSize - start);
     return DFixedText::bytes(reinterpret_cast<const char*>(report + start), limit);
 }
 
@@ -32,7 +32,7 @@ DInputReportReader::StateReport DInputReportReader::readState(const uchar* repor
     state.valid = report[5] != 0;
     state.lockArmed = report[6] == 1;
     state.charging = report[9];
-    state.battery = std::min<int>(report[10], batteryFull);
+    state.battery = std::min<int>(report[10], kBatteryFull);
     state.linkMode = report[11];
     state.receiverState = report[12];
     state.downloadStatus = report[13];
@@ -43,16 +43,16 @@ DInputReportReader::StateReport DInputReportReader::readState(const uchar* repor
 lightModeListInfo DInputReportReader::readEffectList(const uchar* report)
 {
     lightModeListInfo list;
-    int at = payloadStart;
-    while (at < reportSize && !isMarker(report[at]))
+    int at = kPayloadStart;
+    while (at < kReportSize && !isMarker(report[at]))
         list.lightTypeList.append(report[at++]);
-    if (at == reportSize)
+    if (at == kReportSize)
         return list;
-    while (at < reportSize && isMarker(report[at]))
+    while (at < kReportSize && isMarker(report[at]))
         ++at;
-    if (at < reportSize)
+    if (at < kReportSize)
         list.speedMax = report[at];
-    if (at + 1 < reportSize)
+    if (at + 1 < kReportSize)
         list.brightnessMax = report[at + 1];
     return list;
 }
@@ -76,7 +76,7 @@ QMap<int, int> DInputReportReader::readCustomizableColumns(const uchar* report)
 {
     QMap<int, int> columns;
     for (int column = 0; column < DKeyGrid::kColumns; ++column)
-        columns.insert(column, report[payloadStart + column]);
+        columns.insert(column, report[kPayloadStart + column]);
     return columns;
 }
 
@@ -103,7 +103,7 @@ DInputReportReader::SleepTimes DInputReportReader::readSleepTimes(const uchar* r
 
 QString DInputReportReader::readTextField(const uchar* report, int field)
 {
-    const QList<QByteArray> fields = textAt(report, payloadStart, reportSize - payloadStart).split(',');
+    const QList<QByteArray> fields = textAt(report, kPayloadStart, kReportSize - kPayloadStart).split(',');
     return QString::fromLatin1(fields.value(field));
 }
 
@@ -113,20 +113,20 @@ QMap<int, int> DInputReportReader::readCalibration(const uchar* report)
     if (report[7] != 0 && report[7] != 1)
         return results;
     for (int column = 0; column < DKeyGrid::kColumns; ++column) {
-        if (report[calibrationColumnsStart + column] != 0)
-            results.insert(column, report[calibrationColumnsStart + column]);
+        if (report[kCalibrationColumnsStart + column] != 0)
+            results.insert(column, report[kCalibrationColumnsStart + column]);
     }
     return results;
 }
 
 QString DInputReportReader::readSerialNumber(const uchar* report)
 {
-    return QString::fromLatin1(textAt(report, payloadStart, serialNumberLength));
+    return QString::fromLatin1(textAt(report, kPayloadStart, kSerialNumberLength));
 }
 
 bool DInputReportReader::isUsableSerialNumber(const QString& sn)
 {
-    if (sn.size() != serialNumberLength)
+    if (sn.size() != kSerialNumberLength)
         return false;
     return std::all_of(sn.cbegin(), sn.cend(), [](QChar c) {
         return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))

@@ -18,9 +18,9 @@
 class DInputReportReader
 {
 public:
-    static constexpr int reportSize = DReportFrame::kSize;
-    static constexpr int serialNumberLength = DLinkReports::kSerialNumberLength;
-    static constexpr int batteryFull = 100;
+    static constexpr int kReportSize = DReportFrame::kSize;
+    static constexpr int kSerialNumberLength = DLinkReports::kSerialNumberLength;
+    static constexpr int kBatteryFull = 100;
 
     struct StateReport
     {

@@ -8,15 +8,15 @@
 
 namespace {
 
-constexpr int modifierCount = 8;
-constexpr int tabUsage = 0x2B;
-constexpr int f4Usage = 0x3D;
-constexpr uint8_t windowsBits = 0x08 | 0x80;
+constexpr int kModifierCount = 8;
+constexpr int kTabUsage = 0x2B;
+constexpr int kF4Usage = 0x3D;
+constexpr uint8_t kWindowsBits = 0x08 | 0x80;
 
 enum class Modifier { Other, Alt, Shift };
 
 // Bit order of the modifier byte: Ctrl, Shift, Alt, Windows; left, then right.
-constexpr Modifier modifierKinds[modifierCount] = {
+constexpr Modifier kModifierKinds[kModifierCount] = {
     Modifier::Other, Modifier::Shift, Modifier::Alt, Modifier::Other,
     Modifier::Other, Modifier::Shift, Modifier::Alt, Modifier::Other,
 };
@@ -28,7 +28,7 @@ bool locked(const char (&field)[8])
 
 bool holds(const DKeyReportEcho::KeyReport& report, uint8_t usage)
 {
-    return std::find(report.begin() + DKeyReportEcho::firstKeySlot, report.end(), usage) != report.end();
+    return std::find(report.begin() + DKeyReportEcho::kFirstKeySlot, report.end(), usage) != report.end();
 }
 
 } // namespace
@@ -40,26 +40,26 @@ int DKeyReportEcho::modifierUsage(unsigned mask)
     int bit = 0;
     while (!(mask & (1u << bit)))
         ++bit;
-    return firstModifierUsage + bit;
+    return kFirstModifierUsage + bit;
 }
 
 QList<DKeyReportEcho::KeyChange> DKeyReportEcho::takeReport(const KeyReport& report)
 {
     const KeyReport& previous = m_lastKeyReport;
     QList<KeyChange> changes;
-    for (int bit = 0; bit < modifierCount; ++bit) {
+    for (int bit = 0; bit < kModifierCount; ++bit) {
         if ((report[0] & (1 << bit)) && !(previous[0] & (1 << bit)))
-            changes.append({firstModifierUsage + bit, true});
+            changes.append({kFirstModifierUsage + bit, true});
     }
-    for (int slot = firstKeySlot; slot < slotEnd; ++slot) {
+    for (int slot = kFirstKeySlot; slot < kSlotEnd; ++slot) {
         if (report[slot] != 0 && !holds(previous, report[slot]))
             changes.append({report[slot], true});
     }
-    for (int bit = 0; bit < modifierCount; ++bit) {
+    for (int bit = 0; bit < kModifierCount; ++bit) {
         if (!(report[0] & (1 << bit)) && (previous[0] & (1 << bit)))
-            changes.append({firstModifierUsage + bit, false});
+            changes.append({kFirstModifierUsage + bit, false});
     }
-    for (int slot = firstKeySlot; slot < slotEnd; ++slot) {
+    for (int slot = kFirstKeySlot; slot < kSlotEnd; ++slot) {
         if (previous[slot] != 0 && !holds(report, previous[slot]))
             changes.append({previous[slot], false});
     }
@@ -69,8 +69,8 @@ QList<DKeyReportEcho::KeyChange> DKeyReportEcho::takeReport(const KeyReport& rep
 
 void DKeyReportEcho::setKeyState(int usage, bool pressed)
 {
-    if (usage >= firstModifierUsage && usage < firstModifierUsage + modifierCount) {
-        const uint8_t bit = uint8_t(1u << (usage - firstModifierUsage));
+    if (usage >= kFirstModifierUsage && usage < kFirstModifierUsage + kModifierCount) {
+        const uint8_t bit = uint8_t(1u << (usage - kFirstModifierUsage));
         if (pressed)
             m_echoReport[0] |= bit;
         else
@@ -79,17 +79,17 @@ void DKeyReportEcho::setKeyState(int usage, bool pressed)
     }
     if (pressed) {
         QMutexLocker lock(&m_echoMutex);
-        if (m_echoLen < slotEnd && usage > 0 && usage <= 0xFF)
+        if (m_echoLen < kSlotEnd && usage > 0 && usage <= 0xFF)
             m_echoReport[size_t(m_echoLen++)] = uint8_t(usage);
         return;
     }
     // Only a key that is really there is taken out; the length must not
     // drift for a release the echo never saw (a key the filter removed).
-    for (int slot = firstKeySlot; slot < m_echoLen; ++slot) {
+    for (int slot = kFirstKeySlot; slot < m_echoLen; ++slot) {
         if (m_echoReport[size_t(slot)] != usage)
             continue;
         std::copy(m_echoReport.begin() + slot + 1, m_echoReport.end(), m_echoReport.begin() + slot);
-        m_echoReport[slotEnd - 1] = 0;
+        m_echoReport[kSlotEnd - 1] = 0;
         --m_echoLen;
         return;
     }
@@ -97,9 +97,9 @@ void DKeyReportEcho::setKeyState(int usage, bool pressed)
 
 void DKeyReportEcho::applyLocks(const functionLockInfo& locks)
 {
-    if (m_echoReport[0] & windowsBits) {
+    if (m_echoReport[0] & kWindowsBits) {
         if (locked(locks.windowsKey))
-            m_echoReport[0] &= uint8_t(~windowsBits);
+            m_echoReport[0] &= uint8_t(~kWindowsBits);
         return;
     }
     QList<int> held;
@@ -107,22 +107,22 @@ void DKeyReportEcho::applyLocks(const functionLockInfo& locks)
     if (single >= 0) {
         held.append(single);
     } else {
-        for (int bit = 0; bit < modifierCount; ++bit) {
+        for (int bit = 0; bit < kModifierCount; ++bit) {
             if (m_echoReport[0] & (1 << bit))
-                held.append(firstModifierUsage + bit);
+                held.append(kFirstModifierUsage + bit);
         }
     }
     QList<int> removed;
     for (int modifier : qAsConst(held)) {
-        for (int slot = firstKeySlot; slot < slotEnd; ++slot) {
+        for (int slot = kFirstKeySlot; slot < kSlotEnd; ++slot) {
             const int usage = m_echoReport[size_t(slot)];
-            switch (modifierKinds[modifier - firstModifierUsage]) {
+            switch (kModifierKinds[modifier - kFirstModifierUsage]) {
             case Modifier::Alt:
-                if (usage == tabUsage ? locked(locks.altTab) : usage == f4Usage && locked(locks.altF4))
+                if (usage == kTabUsage ? locked(locks.altTab) : usage == kF4Usage && locked(locks.altF4))
                     removed.append(usage);
                 break;
             case Modifier::Shift:
-                if (usage == tabUsage && locked(locks.shiftTab))
+                if (usage == kTabUsage && locked(locks.shiftTab))
                     removed.append(usage);
                 break;
             case Modifier::Other:

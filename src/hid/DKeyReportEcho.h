@@ -24,9 +24,9 @@ public:
         bool operator==(const KeyChange& other) const { return usage == other.usage && pressed == other.pressed; }
     };
 
-    static constexpr int firstKeySlot = 2;
-    static constexpr int slotEnd = 8;
-    static constexpr int firstModifierUsage = 224;
+    static constexpr int kFirstKeySlot = 2;
+    static constexpr int kSlotEnd = 8;
+    static constexpr int kFirstModifierUsage = 224;
 
     // For a modifier byte with exactly one bit set, that modifier's usage;
     // -1 otherwise.
@@ -50,6 +50,6 @@ public:
 private:
     KeyReport m_lastKeyReport{};
     KeyReport m_echoReport{};
-    int m_echoLen = firstKeySlot;
+    int m_echoLen = kFirstKeySlot;
     QMutex m_echoMutex;
 };

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int timerInterval = 100;
+constexpr int kTimerInterval = 100;
 
 // A stream batch is one whole light frame of the model: the limit is the
 // frame's report count less the one push that releases it.
@@ -24,8 +24,8 @@ int batchLimitFor(const QString& modelCode)
 
 uchar* copyReport(const uchar* report)
 {
-    auto* copy = new uchar[MainHidInterFace::reportSize];
-    std::memcpy(copy, report, MainHidInterFace::reportSize);
+    auto* copy = new uchar[MainHidInterFace::kReportSize];
+    std::memcpy(copy, report, MainHidInterFace::kReportSize);
     return copy;
 }
 
@@ -47,8 +47,8 @@ MainHidInterFace::MainHidInterFace(int threadIndex, QString strHidName, QObject*
     , m_shakeHandsTimer(new QTimer(this))
     , m_batchLimit(batchLimitFor(m_strHidName))
 {
-    static const MetaTypes metaTypes;
-    m_shakeHandsTimer->setInterval(handshakeIntervalMs);
+    static const MetaTypes kMetaTypes;
+    m_shakeHandsTimer->setInterval(kHandshakeIntervalMs);
     connect(m_shakeHandsTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRuning);
     COrvaneHid_highPrecisionTimerInit(m_timerState);
     COrvaneHid_highPrecisionTimerStart(m_timerState[0], m_timerState[1]);
@@ -142,7 +142,7 @@ void MainHidInterFace::run()
             writeStep();
         else
             readStep();
-        COrvaneHid_highPrecisionTimerRuning(timerInterval, m_timerState[0], m_timerState[1]);
+        COrvaneHid_highPrecisionTimerRuning(kTimerInterval, m_timerState[0], m_timerState[1]);
     }
 }
 
@@ -187,7 +187,7 @@ void MainHidInterFace::readStep()
 {
     {
         QMutexLocker readLock(&m_readMutex);
-        uchar buffer[reportSize] = {};
+        uchar buffer[kReportSize] = {};
         const int n = m_isOpen ? COrvaneHid_HidReadBuff(m_hidHandle, buffer) : 0;
         if (n > 0) {
             // The receiving slot frees the copy; with nobody listening there

@@ -21,8 +21,8 @@ class MainHidInterFace : public QThread
     Q_OBJECT
 
 public:
-    static constexpr int reportSize = DReportFrame::kSize;
-    static constexpr int handshakeIntervalMs = 1000;
+    static constexpr int kReportSize = DReportFrame::kSize;
+    static constexpr int kHandshakeIntervalMs = 1000;
 
     MainHidInterFace(int threadIndex, QString strHidName, QObject* parent = nullptr);
     ~MainHidInterFace() override;

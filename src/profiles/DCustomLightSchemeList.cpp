@@ -28,7 +28,7 @@ std::optional<DCustomLightSchemeList::Selection> DCustomLightSchemeList::select(
     if (!validRow(row))
         return std::nullopt;
     const Scheme& scheme = m_schemes[row];
-    usingSlot = scheme.isUsing() ? scheme.slot : noSlot;
+    usingSlot = scheme.isUsing() ? scheme.slot : kNoSlot;
     if (row == m_selectedRow)
         return std::nullopt;
     m_selectedRow = row;
@@ -43,7 +43,7 @@ std::optional<DCustomLightSchemeList::SlotHandOver> DCustomLightSchemeList::mark
     m_selectedRow = row;
     if (!isUsing)
         return std::nullopt;
-    if (usingSlot == noSlot)
+    if (usingSlot == kNoSlot)
         usingSlot = 0;
     const int inUse =
         int(std::count_if(m_schemes.cbegin(), m_schemes.cend(), [](const Scheme& s) { return s.isUsing(); }));
@@ -53,9 +53,9 @@ std::optional<DCustomLightSchemeList::SlotHandOver> DCustomLightSchemeList::mark
         return std::nullopt;
 
     const int released = usingSlot == 0 ? slot0 : slot1;
-    m_schemes[released].status = QLatin1String(unusingStatus);
-    m_schemes[released].slot = noSlot;
-    m_schemes[row].status = QLatin1String(usingStatus);
+    m_schemes[released].status = QLatin1String(kUnusingStatus);
+    m_schemes[released].slot = kNoSlot;
+    m_schemes[row].status = QLatin1String(kUsingStatus);
     m_schemes[row].slot = usingSlot;
     return SlotHandOver{released, row, usingSlot};
 }

@@ -15,18 +15,18 @@
 class DCustomLightSchemeList
 {
 public:
-    static constexpr int noSlot = -1;
-    static constexpr char usingStatus[] = "Using";
-    static constexpr char unusingStatus[] = "UnUsing";
+    static constexpr int kNoSlot = -1;
+    static constexpr char kUsingStatus[] = "Using";
+    static constexpr char kUnusingStatus[] = "UnUsing";
 
     struct Scheme
     {
         QString index;
         QString name;
         QString status;
-        int slot = noSlot;
+        int slot = kNoSlot;
 
-        bool isUsing() const { return status == QLatin1String(usingStatus); }
+        bool isUsing() const { return status == QLatin1String(kUsingStatus); }
     };
 
     // A scheme became the selected one: what the page announces.

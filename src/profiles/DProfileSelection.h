@@ -8,7 +8,7 @@
 class DProfileSelection
 {
 public:
-    static constexpr int pathSize = 256;
+    static constexpr int kPathSize = 256;
 
     void setIndex(int index) { m_index = index; }
     // A path that does not fit is not cut short, which could name another
@@ -28,5 +28,5 @@ public:
 
 private:
     int m_index = 1;
-    char m_path[pathSize] = {};
+    char m_path[kPathSize] = {};
 };

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr size_t maxReportsPerInput = 16;
+constexpr size_t kMaxReportsPerInput = 16;
 
 class HidInputFixture : public FuzzFixture
 {
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         int length = 0;
     };
     std::vector<Sent> sent;
-    for (size_t offset = 0; offset < size && sent.size() < maxReportsPerInput; offset += 64) {
+    for (size_t offset = 0; offset < size && sent.size() < kMaxReportsPerInput; offset += 64) {
         Sent s;
         s.length = int(std::min<size_t>(64, size - offset));
         std::memcpy(s.bytes.data(), data + offset, size_t(s.length));

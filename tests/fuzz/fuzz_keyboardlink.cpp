@@ -20,8 +20,8 @@
 
 namespace {
 
-constexpr size_t maxReportsPerInput = 16;
-constexpr int reportSize = MainHidInterFace::reportSize;
+constexpr size_t kMaxReportsPerInput = 16;
+constexpr int kReportSize = MainHidInterFace::kReportSize;
 
 // Keeps only the latest of everything it is given.
 class FuzzProfileStore : public DLinkProfileStore
@@ -105,10 +105,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     KeyboardLinkFixture& f = FuzzFixture::instance<KeyboardLinkFixture>();
 
-    for (size_t offset = 0, n = 0; offset < size && n < maxReportsPerInput; offset += reportSize, ++n) {
+    for (size_t offset = 0, n = 0; offset < size && n < kMaxReportsPerInput; offset += kReportSize, ++n) {
         // The I/O thread always hands over 64 bytes, whatever the read returned.
-        auto* report = new unsigned char[reportSize]();
-        const int length = int(std::min<size_t>(reportSize, size - offset));
+        auto* report = new unsigned char[kReportSize]();
+        const int length = int(std::min<size_t>(kReportSize, size - offset));
         std::memcpy(report, data + offset, size_t(length));
         if (report[1] == 0x15) {
             const QString before = f.link->currentSN();
@@ -127,8 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     if (f.link->customizableKeys().size() > DKeyGrid::kKeyCount
         || f.link->calibrationResult().size() > DKeyGrid::kColumns
-        || f.link->keyboardModes().lightTypeList.size() > reportSize - 6
-        || f.link->sideModes().lightTypeList.size() > reportSize - 6)
+        || f.link->keyboardModes().lightTypeList.size() > kReportSize - 6
+        || f.link->sideModes().lightTypeList.size() > kReportSize - 6)
         f.fail("a kept list outgrew its report");
     f.paster->pasted.clear();
     f.opener->opened.clear();

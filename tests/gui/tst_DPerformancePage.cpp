@@ -399,11 +399,11 @@ private slots:
         DPerformancePage page;
         QVERIFY(page.setProfilePath(m_layer.constData()));
         QCOMPARE(QByteArray(page.profilePath()), m_layer);
-        const QByteArray longest(DPerformancePage::profilePathSize - 1, 'a');
+        const QByteArray longest(DPerformancePage::kProfilePathSize - 1, 'a');
         QVERIFY(page.setProfilePath(longest.constData()));
         QCOMPARE(QByteArray(page.profilePath()), longest);
         QVERIFY(page.setProfilePath(m_layer.constData()));
-        const QByteArray tooLong(DPerformancePage::profilePathSize, 'a');
+        const QByteArray tooLong(DPerformancePage::kProfilePathSize, 'a');
         QVERIFY(!page.setProfilePath(tooLong.constData()));
         QCOMPARE(QByteArray(page.profilePath()), QByteArray());
 

@@ -69,7 +69,7 @@ public:
     bool initialise() override { return false; }
 };
 
-const QString bootloaderFound = QStringLiteral("HID bootloader found");
+const QString kBootloaderFound = QStringLiteral("HID bootloader found");
 
 }
 
@@ -155,9 +155,9 @@ private slots:
         const std::string mouse = sim.bus().plugForeign(0x046d, 0xc077, 0);
         const qint64 bootPlugged = log.clock.elapsed();
         const std::string boot = sim.bus().plugForeign(0x1FC9, 0xF7DF, 0);
-        QTRY_VERIFY(log.firstTime(bootloaderFound) >= 0);
-        QVERIFY2(log.firstTime(bootloaderFound) - bootPlugged >= 600,
-                 qPrintable(QString::number(log.firstTime(bootloaderFound) - bootPlugged)));
+        QTRY_VERIFY(log.firstTime(kBootloaderFound) >= 0);
+        QVERIFY2(log.firstTime(kBootloaderFound) - bootPlugged >= 600,
+                 qPrintable(QString::number(log.firstTime(kBootloaderFound) - bootPlugged)));
         QVERIFY(log.firstTime(QString::fromStdString(boot)) >= 0);
         QCOMPARE(into.count(), 0);
 
@@ -169,7 +169,7 @@ private slots:
         sim.bus().unplugPath(boot);
         sim.bus().unplugPath(mouse);
         QTest::qWait(900);
-        QCOMPARE(log.firstTime(bootloaderFound), qint64(-1));
+        QCOMPARE(log.firstTime(kBootloaderFound), qint64(-1));
         QCOMPARE(removed.count(), 0);
         QCOMPARE(into.count(), 0);
     }
@@ -197,7 +197,7 @@ private slots:
             QSignalSpy removed(&window, &DMainWidget::sigHidDeviceConnectChanging_Remove);
             const auto keyboard = bus->plug(QStringLiteral("OV68M"));
             bus->plugForeign(0x0416, 0x3f00, 0);
-            QTRY_VERIFY(log.firstTime(bootloaderFound) >= 0);
+            QTRY_VERIFY(log.firstTime(kBootloaderFound) >= 0);
             bus->unplug(keyboard);
             QTest::qWait(100);
             QCOMPARE(into.count(), 0);

@@ -82,7 +82,7 @@ QString colourFunction(const QString& value)
 // Sheets (or rich texts) that still hand rgb() four components.
 QStringList fourComponentRgb(const QList<QWidget*>& roots)
 {
-    static const QRegularExpression rgbWithAlpha(QStringLiteral("\\brgb\\(\\s*[^(),]*(,[^(),]*){3}\\)"));
+    static const QRegularExpression kRgbWithAlpha(QStringLiteral("\\brgb\\(\\s*[^(),]*(,[^(),]*){3}\\)"));
     QStringList found;
     for (QWidget* root : roots) {
         QList<QWidget*> widgets = root->findChildren<QWidget*>();
@@ -91,7 +91,7 @@ QStringList fourComponentRgb(const QList<QWidget*>& roots)
             QString text = w->styleSheet();
             if (auto* label = qobject_cast<QLabel*>(w))
                 text += label->text();
-            const QRegularExpressionMatch m = rgbWithAlpha.match(text);
+            const QRegularExpressionMatch m = kRgbWithAlpha.match(text);
             if (m.hasMatch())
                 found << w->objectName() + QLatin1String(": ") + m.captured(0);
         }

@@ -109,14 +109,14 @@ private slots:
         tip.setTipInfo(QStringLiteral("F1"), QStringLiteral("Macro"), detail, true);
         const QString shown = label(tip, "label_detail")->text();
         const QFontMetrics metrics = detailMetrics();
-        QCOMPARE(metrics.horizontalAdvance(detail) >= DCustomEventTipExplain::maxDetailWidth, elided);
+        QCOMPARE(metrics.horizontalAdvance(detail) >= DCustomEventTipExplain::kMaxDetailWidth, elided);
         if (!elided) {
             QCOMPARE(shown, detail);
         } else {
             QVERIFY(shown.endsWith(QChar(0x2026)));
             QVERIFY(shown.size() < detail.size());
             QVERIFY(detail.startsWith(shown.chopped(1)));
-            QVERIFY(metrics.horizontalAdvance(shown) <= DCustomEventTipExplain::maxDetailWidth);
+            QVERIFY(metrics.horizontalAdvance(shown) <= DCustomEventTipExplain::kMaxDetailWidth);
         }
     }
 };

@@ -31,8 +31,8 @@ QString userIni()
 
 QString themeName(int index)
 {
-    static const char* const names[] = {"Black", "Light", "Blue", "Pink", "Other"};
-    return QLatin1String(names[index]);
+    static const char* const kNames[] = {"Black", "Light", "Blue", "Pink", "Other"};
+    return QLatin1String(kNames[index]);
 }
 
 QList<QWidget*> overlays(DMainWidget& window)
@@ -187,7 +187,7 @@ private slots:
         DMacroPage page;
         const QByteArray longPath(400, 'p');
         page.setMacroFilePath(longPath.constData());
-        QCOMPARE(QByteArray(page.macroFilePath()), longPath.left(DMacroPage::pathBufferSize - 1));
+        QCOMPARE(QByteArray(page.macroFilePath()), longPath.left(DMacroPage::kPathBufferSize - 1));
         page.setMacroFilePath(nullptr);
         QCOMPARE(QByteArray(page.macroFilePath()), QByteArray());
     }

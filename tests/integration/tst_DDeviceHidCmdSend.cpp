@@ -23,7 +23,7 @@ QByteArray report(std::initializer_list<std::pair<int, int>> bytes)
     return reportWith(bytes, reportWith({{0, 0x01}}));
 }
 
-const uchar keyBytes[8] = {0x02, 0x00, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09};
+const uchar kKeyBytes[8] = {0x02, 0x00, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09};
 
 QByteArray fullKeyInput()
 {
@@ -61,7 +61,7 @@ private:
             fullEcho[i] = input[i];
         QByteArray keyEcho = report({{1, 0x03}, {5, 9}});
         for (int i = 0; i < 8; ++i)
-            keyEcho[6 + i] = char(keyBytes[i]);
+            keyEcho[6 + i] = char(kKeyBytes[i]);
         QByteArray serial = report({{1, 0x15}, {5, 0x20}});
         const QByteArray sn = "0123456789abcdef0123456789ABCDEF";
         for (int i = 0; i < 32; ++i)
@@ -82,7 +82,7 @@ private:
             << Builder([](DDeviceHidCmdSend& b) { b.writeSerialNumber("ab12Z"); })
             << shortSerial << "USB serial port [Write SN] Failed ...";
         QTest::newRow("writeKeyboardReport")
-            << Builder([](DDeviceHidCmdSend& b) { b.writeKeyboardReport(keyBytes); }) << keyEcho << keyFailure;
+            << Builder([](DDeviceHidCmdSend& b) { b.writeKeyboardReport(kKeyBytes); }) << keyEcho << keyFailure;
         QTest::newRow("writeFullKeyReport copies 6..18 only")
             << Builder([input](DDeviceHidCmdSend& b) {
                    b.writeFullKeyReport(reinterpret_cast<const uchar*>(input.constData()));

@@ -28,9 +28,9 @@ using namespace ReportBytes;
 
 namespace {
 
-constexpr char validSerial[] = "0123456789abcdef0123456789abcdef";
-constexpr int fenceType = 0x0B;
-constexpr int fenceValue = 0xEE;
+constexpr char kValidSerial[] = "0123456789abcdef0123456789abcdef";
+constexpr int kFenceType = 0x0B;
+constexpr int kFenceValue = 0xEE;
 
 // "type: at=value ..." as a 64-byte report; a Bytes row is {type, at, value, at, value, ...}.
 SimulatedKeyboard::Report reportOf(const Bytes& row)
@@ -76,7 +76,7 @@ private:
 
     // Plugs a keyboard and opens its link; the serial number is preset so
     // the rows can name it.
-    void open(const char* model, const std::string& serial = validSerial, bool viaReceiver = false)
+    void open(const char* model, const std::string& serial = kValidSerial, bool viaReceiver = false)
     {
         m_keyboard = m_sim->plug(model, viaReceiver);
         QVERIFY(m_keyboard);
@@ -88,7 +88,7 @@ private:
         QVERIFY(m_link->hidInterface());
     }
 
-    void openReady(const char* model, const std::string& serial = validSerial)
+    void openReady(const char* model, const std::string& serial = kValidSerial)
     {
         open(model, serial);
         QTRY_VERIFY_WITH_TIMEOUT(m_link->isReady(), 5000);
@@ -150,8 +150,8 @@ private:
     {
         for (const Bytes& row : reports)
             m_keyboard->injectInput(reportOf(row));
-        m_keyboard->injectInput(reportOf({fenceType, 2, fenceValue}));
-        const QString fence = QStringLiteral("0x0b %1").arg(fenceValue);
+        m_keyboard->injectInput(reportOf({kFenceType, 2, kFenceValue}));
+        const QString fence = QStringLiteral("0x0b %1").arg(kFenceValue);
         QTRY_VERIFY_WITH_TIMEOUT(m_log.contains(fence), 5000);
         m_log.removeAll(fence);
     }
@@ -220,7 +220,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_link->isReady(), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(m_link->customizableKeys().size(), 22 * 6, 5000);
         QCOMPARE(commands(), chain);
-        QCOMPARE(m_link->currentSN(), QString::fromLatin1(validSerial));
+        QCOMPARE(m_link->currentSN(), QString::fromLatin1(kValidSerial));
         QCOMPARE(m_link->keyboardModes().lightTypeList.size(), 20);
         QCOMPARE(m_link->keyboardModes().speedMax, 5);
         QCOMPARE(m_link->keyboardModes().brightnessMax, 5);
@@ -318,10 +318,10 @@ private slots:
         QTest::addColumn<QByteArray>("serial");
         QTest::addColumn<bool>("kept");
 
-        QTest::newRow("32 characters kept") << QByteArray(validSerial) << true;
-        QTest::newRow("31 characters") << QByteArray(validSerial).left(31) << false;
+        QTest::newRow("32 characters kept") << QByteArray(kValidSerial) << true;
+        QTest::newRow("31 characters") << QByteArray(kValidSerial).left(31) << false;
         QTest::newRow("none") << QByteArray() << false;
-        QTest::newRow("a path in it") << QByteArray("../../").append(QByteArray(validSerial).left(26)) << false;
+        QTest::newRow("a path in it") << QByteArray("../../").append(QByteArray(kValidSerial).left(26)) << false;
     }
 
     void serialNumber()
@@ -364,9 +364,9 @@ private slots:
     void laterValidSerialIsTaken()
     {
         openReady("OV61", "");
-        m_keyboard->setSerialNumberRaw(validSerial);
+        m_keyboard->setSerialNumberRaw(kValidSerial);
         m_keyboard->sendSerialNumberReport();
-        QTRY_COMPARE_WITH_TIMEOUT(m_link->currentSN(), QString::fromLatin1(validSerial), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_link->currentSN(), QString::fromLatin1(kValidSerial), 5000);
         QCOMPARE(received(0x15).size(), 1);
     }
 
@@ -377,7 +377,7 @@ private slots:
         QTest::addColumn<QStringList>("emitted");
         QTest::addColumn<bool>("lockArmed");
 
-        const QString sn = QString::fromLatin1(validSerial);
+        const QString sn = QString::fromLatin1(kValidSerial);
         QTest::newRow("state with byte 5 = 0 is dropped")
             << Reports{{0x01, 5, 0, 6, 1, 10, 50, 13, 2}} << false << QStringList{} << false;
         QTest::newRow("state") << Reports{{0x01, 5, 1, 9, 1, 10, 80}} << false
@@ -441,7 +441,7 @@ private slots:
     {
         openReady("OV98M");
         deliver({{0x01, 5, 1, 14, 2}, {0x01, 5, 1, 14, 2}, {0x01, 5, 1, 14, 0}});
-        const QString state = QStringLiteral("state 0 0 0 0 ") + validSerial;
+        const QString state = QStringLiteral("state 0 0 0 0 ") + kValidSerial;
         QCOMPARE(m_log, (QStringList{state, "mode 2", state, state, "mode 0"}));
     }
 

@@ -42,7 +42,7 @@ namespace {
 
 // Generous for a sanitizer build on a busy machine; a load normally ends
 // well within it.
-constexpr int loadTimeoutMs = 20000;
+constexpr int kLoadTimeoutMs = 20000;
 
 struct LoadedPage
 {
@@ -60,7 +60,7 @@ LoadedPage loadPage()
     loaded.page = std::make_unique<DDevicePage>();
     loaded.names = std::make_unique<QSignalSpy>(loaded.page.get(), &DDevicePage::sigReturnHidLikeName);
     loaded.loadEnd = std::make_unique<QSignalSpy>(loaded.page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-    if (loaded.loadEnd->wait(loadTimeoutMs))
+    if (loaded.loadEnd->wait(kLoadTimeoutMs))
         loaded.msToLoadEnd = clock.elapsed();
     return loaded;
 }
@@ -144,7 +144,7 @@ private slots:
         QVERIFY(page.deviceRowMap().isEmpty());
         QTest::qWait(100);
         QVERIFY(page.deviceRowMap().isEmpty());
-        QVERIFY(loadEnd.wait(loadTimeoutMs));
+        QVERIFY(loadEnd.wait(kLoadTimeoutMs));
         QVERIFY(!page.deviceRowMap().isEmpty());
     }
 
@@ -219,7 +219,7 @@ private slots:
     {
         SimulatorHarness sim;
         LoadedPage loaded = loadPage();
-        QVERIFY(loaded.msToLoadEnd >= DDevicePage::loadListDelayMs);
+        QVERIFY(loaded.msToLoadEnd >= DDevicePage::kLoadListDelayMs);
         DDevicePage& page = *loaded.page;
 
         QCOMPARE(rowModels(page), catalogueCodesWithout({}));
@@ -363,7 +363,7 @@ private slots:
         answer[1] = 0x0B;
         for (const auto& keyboard : {a, b, c})
             keyboard->injectInput(answer);
-        QTRY_COMPARE_WITH_TIMEOUT(indexes.size(), 3, loadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(indexes.size(), 3, kLoadTimeoutMs);
         QStringList paths = links.keys();
         std::sort(paths.begin(), paths.end());
         for (int i = 0; i < paths.size(); ++i)
@@ -379,8 +379,8 @@ private slots:
         silent->setAnswering(false);
         LoadedPage loaded = loadPage();
         DDevicePage& page = *loaded.page;
-        QVERIFY(loaded.msToLoadEnd >= DDevicePage::loadListDelayMs + DDevicePage::linkReadyWaitMs);
-        QVERIFY2(loaded.msToLoadEnd < DDevicePage::loadListDelayMs + DDevicePage::linkReadyWaitMs + 2500,
+        QVERIFY(loaded.msToLoadEnd >= DDevicePage::kLoadListDelayMs + DDevicePage::kLinkReadyWaitMs);
+        QVERIFY2(loaded.msToLoadEnd < DDevicePage::kLoadListDelayMs + DDevicePage::kLinkReadyWaitMs + 2500,
                  qPrintable(QString::number(loaded.msToLoadEnd)));
         DDeviceKeyboardLink* link = page.deviceLinkMap().value(pathOf(sim, silent));
         QVERIFY(link);
@@ -456,7 +456,7 @@ private slots:
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
         QCOMPARE(page.currentLink(), page.deviceLinkMap().value(pathOf(sim, selected)));
-        QTRY_VERIFY_WITH_TIMEOUT(page.currentLink()->isReady(), loadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(page.currentLink()->isReady(), kLoadTimeoutMs);
         SimulatedKeyboard& source = fromSelected ? *selected : *other;
         DDeviceKeyboardLink* sourceLink = page.deviceLinkMap().value(pathOf(sim, fromSelected ? selected : other));
         QVERIFY(sourceLink);
@@ -498,7 +498,7 @@ private slots:
         source.sendStateReport();
         report[1] = 0x0B;
         source.injectInput(report);
-        QVERIFY(done.wait(loadTimeoutMs));
+        QVERIFY(done.wait(kLoadTimeoutMs));
         auto* download = page.findChild<DOnboardDownload*>();
         QVERIFY(download);
         QCOMPARE(download->downloadStatus() == 3, fromSelected);
@@ -598,7 +598,7 @@ private slots:
         loaded.names->clear();
 
         receiver->sendStateReport();
-        QTRY_VERIFY_WITH_TIMEOUT(!receiverRow->isHidden(), loadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!receiverRow->isHidden(), kLoadTimeoutMs);
         QCOMPARE(page.receiverStateMap().value(receiverPath), 0);
         QCOMPARE(receiverRow->findChild<QLabel*>(QStringLiteral("label_DeviceName"))->text(),
                  QStringLiteral("Pulse 84 Wireless(2.4G)"));
@@ -617,7 +617,7 @@ private slots:
         QCOMPARE(loaded.names->last().at(1).toString(), QStringLiteral("Pulse 84 Wireless"));
 
         receiver->setOnline(false);
-        QTRY_VERIFY_WITH_TIMEOUT(receiverRow->isHidden(), loadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(receiverRow->isHidden(), kLoadTimeoutMs);
         QCOMPARE(page.receiverStateMap().value(receiverPath), 1);
         if (withCable) {
             QCOMPARE(page.selectedRow(), cableRow);

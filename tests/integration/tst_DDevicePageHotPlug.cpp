@@ -26,7 +26,7 @@
 
 namespace {
 
-constexpr int loadTimeoutMs = 20000;
+constexpr int kLoadTimeoutMs = 20000;
 
 QString shownPage(DDevicePage& page)
 {
@@ -108,7 +108,7 @@ private slots:
     void firstCableKeyboardArrives()
     {
         SimulatorHarness sim;
-        auto page = loadedDevicePage(loadTimeoutMs);
+        auto page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         QCOMPARE(shownPage(*page), QStringLiteral("page_TipShow"));
         QPointer<DDeviceListItem> offlineRow = page->deviceRowMap().value(QStringLiteral("OV68M"));
@@ -139,7 +139,7 @@ private slots:
     void receiverArrives()
     {
         SimulatorHarness sim;
-        auto page = loadedDevicePage(loadTimeoutMs);
+        auto page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         QSignalSpy names(page.get(), &DDevicePage::sigReturnHidLikeName);
         const auto keyboard = sim.plug("OV68M", true);
@@ -169,7 +169,7 @@ private slots:
         QFETCH(bool, rowShown);
         SimulatorHarness sim;
         const auto first = sim.plug("OV68M");
-        auto page = loadedDevicePage(loadTimeoutMs);
+        auto page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         const QString firstPath = pathOf(sim, first);
         QCOMPARE(selectedKey(*page), firstPath);
@@ -202,7 +202,7 @@ private slots:
         SimulatorHarness sim;
         const auto selected = sim.plug("OV82M");
         const auto other = sim.plug("OV68M", otherViaReceiver);
-        auto page = loadedDevicePage(loadTimeoutMs);
+        auto page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         const QString selectedPath = pathOf(sim, selected);
         const QString otherPath = pathOf(sim, other);
@@ -247,7 +247,7 @@ private slots:
         SimulatorHarness sim;
         const auto selected = sim.plug("OV82M");
         const auto other = sim.plug("OV68M");
-        auto page = loadedDevicePage(loadTimeoutMs);
+        auto page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         const QString selectedPath = pathOf(sim, selected);
         const QString otherPath = pathOf(sim, other);
@@ -290,7 +290,7 @@ private slots:
         SimulatorHarness sim;
         sim.plug("OV82M");
         sim.plug("OV68M", true);
-        auto page = loadedDevicePage(loadTimeoutMs);
+        auto page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         const QStringList before = layoutRows(*page);
         const QString selected = selectedKey(*page);
@@ -308,7 +308,7 @@ private slots:
     {
         SimulatorHarness sim;
         const auto a = sim.plug("OV82M");
-        auto page = loadedDevicePage(loadTimeoutMs);
+        auto page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         const auto b = sim.plug("OV61M");
         page->onHidDeviceChanged(5, QStringLiteral("hidPath"));
@@ -324,7 +324,7 @@ private slots:
         SimulatorHarness sim;
         const auto stays = sim.plug("OV82M");
         const auto goes = sim.plug("OV61M");
-        auto page = loadedDevicePage(loadTimeoutMs);
+        auto page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         QCOMPARE(page->deviceInfoMap().size(), 2);
 
@@ -351,7 +351,7 @@ private slots:
         QFETCH(bool, unplugSelected);
         SimulatorHarness sim;
         const auto selected = sim.plug("OV61M");
-        auto page = loadedDevicePage(loadTimeoutMs);
+        auto page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         QCOMPARE(selectedKey(*page), pathOf(sim, selected));
         QPointer<MainHidInterFace> selectedIo = page->currentHidInterface();
@@ -391,7 +391,7 @@ private slots:
         const auto second = sim.plug("OV61M");
         DMainWidget window(sim.newDeviceChangeSource());
         QSignalSpy loadEnd(window.devicePage(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
-        QVERIFY(loadEnd.wait(loadTimeoutMs));
+        QVERIFY(loadEnd.wait(kLoadTimeoutMs));
         DDevicePage& page = *window.devicePage();
         QCOMPARE(page.deviceInfoMap().size(), 2);
 
@@ -405,7 +405,7 @@ private slots:
             sim.plug("OV61M");
         });
         burst.join();
-        QTRY_VERIFY_WITH_TIMEOUT(page.deviceInfoMap().keys() == presentPaths(sim), loadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(page.deviceInfoMap().keys() == presentPaths(sim), kLoadTimeoutMs);
         // The notices still queued change nothing more.
         QTest::qWait(3 * 300 + 200);
         verifyMatchesBus(page, sim);

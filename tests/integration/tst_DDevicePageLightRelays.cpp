@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int loadTimeoutMs = 20000;
+constexpr int kLoadTimeoutMs = 20000;
 
 colorInfoData record(int part, int effect)
 {
@@ -63,7 +63,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         QVERIFY(DevicePageProbe(*page).dragOverlay());
         DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
@@ -100,7 +100,7 @@ private slots:
         QFETCH(int, part);
         SimulatorHarness sim;
         sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         lightDealMain* engine = page->lightDeal();
         const colorInfoData keysBefore = engine->keyboardColorInfo();
@@ -131,11 +131,11 @@ private slots:
         QFETCH(bool, viaReceiver);
         SimulatorHarness sim;
         auto keyboard = sim.plug(viaReceiver ? "OV84W" : "OV82", viaReceiver);
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         if (viaReceiver)
             keyboard->sendStateReport();
-        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() != nullptr, loadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() != nullptr, kLoadTimeoutMs);
         QCOMPARE(page->lightDeal()->hidDeviceInfo().is24G, viaReceiver ? 1 : 0);
 
         emit DevicePageProbe(*page).customKeysPage()->sigInteractLightsPointXY(3, 9);

@@ -31,9 +31,9 @@ Q_DECLARE_METATYPE(colorInfoData)
 
 namespace {
 
-constexpr int loadTimeoutMs = 20000;
-constexpr int rows = 6;
-constexpr int columns = 22;
+constexpr int kLoadTimeoutMs = 20000;
+constexpr int kRows = 6;
+constexpr int kColumns = 22;
 using Cell = QPair<int, int>;
 using Colours = QMap<Cell, QColor>;
 
@@ -68,8 +68,8 @@ void addSchemeColour(const DDevicePage& page, const char* scheme, int row, int c
 // What the picture shows: every cap's LED colour and its stored copy.
 void compareCaps(const DDevicePage& page, const Colours& expected)
 {
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
             const keyboardButCustom* cap = DevicePageProbe(page).keyCapAt(r, c);
             QVERIFY(cap);
             const QColor want = expected.value({r, c}, QColor(0, 0, 0));
@@ -83,8 +83,8 @@ void compareCaps(const DDevicePage& page, const Colours& expected)
 Colours paintedCaps(const DDevicePage& page)
 {
     Colours colours;
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
             const QColor colour = DevicePageProbe(page).keyCapAt(r, c)->lightColorBackup();
             if (colour != QColor(0, 0, 0))
                 colours.insert({r, c}, colour);
@@ -97,8 +97,8 @@ Colours paintedCaps(const DDevicePage& page)
 std::vector<uint8_t> capBytes(const DDevicePage& page)
 {
     std::vector<uint8_t> bytes;
-    for (int cell = 0; cell < rows * columns; ++cell) {
-        const QColor colour = DevicePageProbe(page).keyCapAt(cell / columns, cell % columns)->lightColor();
+    for (int cell = 0; cell < kRows * kColumns; ++cell) {
+        const QColor colour = DevicePageProbe(page).keyCapAt(cell / kColumns, cell % kColumns)->lightColor();
         bytes.insert(bytes.end(), {uint8_t(colour.red()), uint8_t(colour.green()), uint8_t(colour.blue())});
     }
     return bytes;
@@ -143,7 +143,7 @@ void compareUpload(const SimulatedKeyboard& keyboard, int slot, const DDevicePag
     QCOMPARE(slotBytes(keyboard, slot), capBytes(page));
     const SimulatedKeyboard::Report& effect = reports[8];
     QCOMPARE(int(effect[1]), 0x06);
-    QCOMPARE(int(effect[6]), DLightsConfigPage::customEffect);
+    QCOMPARE(int(effect[6]), DLightsConfigPage::kCustomEffect);
     QCOMPARE(int(effect[62]), 0);
     QCOMPARE(int(effect[63]), 0);
 }
@@ -153,7 +153,7 @@ struct Rig
 {
     SimulatorHarness sim;
     std::shared_ptr<SimulatedKeyboard> keyboard = sim.plug("OV68M");
-    std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+    std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
 };
 
 // The keyboard reports that it shows the custom scheme of a slot.
@@ -178,7 +178,7 @@ private:
     {
         reportCustomSlot(keyboard, 1);
         DLightsConfigPage* lights = DevicePageProbe(page).lightsConfigPage();
-        return QTest::qWaitFor([lights] { return lights->currentCustomLightIndex() == 1; }, loadTimeoutMs);
+        return QTest::qWaitFor([lights] { return lights->currentCustomLightIndex() == 1; }, kLoadTimeoutMs);
     }
 
     // Selects exactly the cap by a rectangle around its corner.
@@ -214,7 +214,7 @@ private slots:
         auto selected = sim.plug(viaReceiver ? "OV84W" : "OV68M", viaReceiver);
         // A cable keyboard would be selected before the receiver's.
         auto other = viaReceiver ? nullptr : sim.plug("OV98M");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         const QString selectedPath = QString::fromStdString(sim.pathOf(selected));
         if (viaReceiver) {
@@ -223,10 +223,10 @@ private slots:
             QSignalSpy relayed(page->deviceLinkMap().value(selectedPath),
                                &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend);
             selected->sendStateReport();
-            QTRY_VERIFY_WITH_TIMEOUT(relayed.count() >= 1, loadTimeoutMs);
+            QTRY_VERIFY_WITH_TIMEOUT(relayed.count() >= 1, kLoadTimeoutMs);
             QTest::qWait(300);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() == page->deviceLinkMap().value(selectedPath), loadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() == page->deviceLinkMap().value(selectedPath), kLoadTimeoutMs);
         page->show();
         DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
         QCOMPARE(lights->usingCustomIndex(), -1);
@@ -236,7 +236,7 @@ private slots:
             DDeviceKeyboardLink* otherLink = page->deviceLinkMap().value(QString::fromStdString(sim.pathOf(other)));
             QSignalSpy otherSwitched(otherLink, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
             reportCustomSlot(*other, 0);
-            QVERIFY(otherSwitched.wait(loadTimeoutMs));
+            QVERIFY(otherSwitched.wait(kLoadTimeoutMs));
             QCoreApplication::processEvents();
             QCOMPARE(lights->usingCustomIndex(), -1);
             QVERIFY(!DevicePageProbe(*page).dragOverlay()->isDragEnabled());
@@ -246,7 +246,7 @@ private slots:
             // A slot the keyboard does not have is not followed.
             QSignalSpy switched(page->currentLink(), &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
             reportCustomSlot(*selected, 7);
-            QVERIFY(switched.wait(loadTimeoutMs));
+            QVERIFY(switched.wait(kLoadTimeoutMs));
             QCoreApplication::processEvents();
             QCOMPARE(lights->usingCustomIndex(), -1);
             QVERIFY(!DevicePageProbe(*page).dragOverlay()->isDragEnabled());
@@ -260,7 +260,7 @@ private slots:
         QVERIFY(switchToSlot1(*page, *selected));
 
         QCOMPARE(lights->usingCustomIndex(), 1);
-        QCOMPARE(lights->keyboardEffect(), DLightsConfigPage::customEffect);
+        QCOMPARE(lights->keyboardEffect(), DLightsConfigPage::kCustomEffect);
         QVERIFY(!chosen.isEmpty());
         for (const QList<QVariant>& args : chosen)
             QCOMPARE(args, (QList<QVariant>{1, QStringLiteral("1"), QStringLiteral("WASD+Arrows")}));
@@ -270,9 +270,9 @@ private slots:
         QVERIFY(DevicePageProbe(*page).keyCapAt(0, 0)->isSelectEnabled());
         QCOMPARE(reported.count(), 1);
         QCOMPARE(reported.first().at(0).toInt(), -1);
-        QCOMPARE(reported.first().at(1).value<colorInfoData>().ledType, DLightsConfigPage::customEffect);
+        QCOMPARE(reported.first().at(1).value<colorInfoData>().ledType, DLightsConfigPage::kCustomEffect);
         QCOMPARE(COrvaneXML_SelectProFileMouseLightTypeUsingIndex(page->profilePath(), indexText(*page), 0),
-                 DLightsConfigPage::customEffect);
+                 DLightsConfigPage::kCustomEffect);
 
         // Custom is taken up like a chosen effect: the keyboard hears it back.
         auto effectReports = [&selected] {
@@ -283,11 +283,11 @@ private slots:
             }
             return effects;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(!effectReports().isEmpty(), loadTimeoutMs);
-        QCOMPARE(int(effectReports().first()[6]), DLightsConfigPage::customEffect);
-        const int engineSlot = lightDealMain::engineCustomSlot;
+        QTRY_VERIFY_WITH_TIMEOUT(!effectReports().isEmpty(), kLoadTimeoutMs);
+        QCOMPARE(int(effectReports().first()[6]), DLightsConfigPage::kCustomEffect);
+        const int engineSlot = lightDealMain::kEngineCustomSlot;
         if (viaReceiver) {
-            QTRY_VERIFY_WITH_TIMEOUT(!selected->customColours(engineSlot, 7).empty(), loadTimeoutMs);
+            QTRY_VERIFY_WITH_TIMEOUT(!selected->customColours(engineSlot, 7).empty(), kLoadTimeoutMs);
             QCOMPARE(slotBytes(*selected, engineSlot), capBytes(*page));
         } else {
             QTest::qWait(200);
@@ -340,7 +340,7 @@ private slots:
         QCOMPARE(chosen.first().at(0).toInt(), storedEffect);
         QCOMPARE(record.ledType, storedEffect);
         QCOMPARE(record.ledBrightness, 3);
-        QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 1, loadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 1, kLoadTimeoutMs);
         const SimulatedKeyboard::Report sent = lightReports(*keyboard).first();
         QCOMPARE(int(sent[5]), 0x0E);
         QCOMPARE(int(sent[6]), storedEffect);
@@ -369,7 +369,7 @@ private slots:
             }
             return false;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(keysReported(), loadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(keysReported(), kLoadTimeoutMs);
         const colorInfoData shown = lights->currentColorInfo();
         QCOMPARE(lights->keyboardEffect(), 1);
         QCOMPARE(shown.ledBrightness, 5);
@@ -392,8 +392,8 @@ private slots:
         // A real key that scheme 1 leaves dark.
         const Colours before = storedScheme(*page, "1");
         keyboardButCustom* target = nullptr;
-        for (int cell = 0; cell < rows * columns && !target; ++cell) {
-            keyboardButCustom* cap = DevicePageProbe(*page).keyCapAt(cell / columns, cell % columns);
+        for (int cell = 0; cell < kRows * kColumns && !target; ++cell) {
+            keyboardButCustom* cap = DevicePageProbe(*page).keyCapAt(cell / kColumns, cell % kColumns);
             if (cap->keyCode() != 0 && !before.contains({cap->getRowIndex(), cap->getColumnIndex()}))
                 target = cap;
         }
@@ -403,7 +403,7 @@ private slots:
         QTest::qWait(100);
         keyboard->clearLog();
         colorInfoData picked{};
-        picked.ledType = DLightsConfigPage::customEffect;
+        picked.ledType = DLightsConfigPage::kCustomEffect;
         picked.topRed = 10;
         picked.topGreen = 200;
         picked.topBlue = 30;
@@ -418,7 +418,7 @@ private slots:
         QCOMPARE(storedScheme(*page, "1"), expected);
         QCOMPARE(storedScheme(*page, "0").isEmpty(), false);
 
-        QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 9, loadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 9, kLoadTimeoutMs);
         compareUpload(*keyboard, 1, *page);
     }
 
@@ -478,7 +478,7 @@ private slots:
         DDevicePage* page = rig.page.get();
         SimulatedKeyboard* keyboard = rig.keyboard.get();
         DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
-        lights->applyDeviceCustomLightChange(0, DLightsConfigPage::customEffect, 0);
+        lights->applyDeviceCustomLightChange(0, DLightsConfigPage::kCustomEffect, 0);
         QCOMPARE(lights->currentCustomLightIndex(), 0);
 
         QTest::qWait(100);
@@ -498,7 +498,7 @@ private slots:
         }
         QCOMPARE(states, (QStringList{"0:UnUsing:-1", "1:Using:1", "2:Using:0", "3:UnUsing:-1", "4:UnUsing:-1"}));
         QCOMPARE(lights->currentCustomLightIndex(), 2);
-        QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 9, loadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 9, kLoadTimeoutMs);
         compareUpload(*keyboard, 0, *page);
     }
 };

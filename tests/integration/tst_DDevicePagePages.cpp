@@ -38,7 +38,7 @@ using namespace StoreTestSupport;
 
 namespace {
 
-constexpr int loadTimeoutMs = 20000;
+constexpr int kLoadTimeoutMs = 20000;
 
 colorInfoData effect(int id)
 {
@@ -124,7 +124,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         page->setCurrentProfile(2, layerFiles().constData());
         QVERIFY(COrvaneXML_SetProFileIntoSleepTimeInfo(page->profilePath(), "2", 321, 12));
@@ -185,7 +185,7 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         page->show();
         child<QToolButton>(*page, "toolButton_TriggerSetting")->click();
@@ -209,7 +209,7 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         page->show();
         const int before = triggerLeaveReports(*keyboard);
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(triggerLeaveReports(*keyboard), before);
 
         child<QToolButton>(*page, "toolButton_Performance")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(triggerLeaveReports(*keyboard), before + 1, loadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(triggerLeaveReports(*keyboard), before + 1, kLoadTimeoutMs);
         child<QToolButton>(*page, "toolButton_LightConfig")->click();
         QTest::qWait(200);
         QCOMPARE(triggerLeaveReports(*keyboard), before + 1);
@@ -231,7 +231,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         const QByteArray defaultLayer = layerFiles();
         page->setCurrentProfile(2, defaultLayer.constData());
@@ -282,7 +282,7 @@ private slots:
         QFETCH(bool, hook);
         SimulatorHarness sim;
         sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         DCustomKeysPage* keys = DevicePageProbe(*page).customKeysPage();
         // From the opposite state, so the choice itself has to switch it.
@@ -315,7 +315,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         auto* label = child<QLabel>(*page, "label_Multiple");
         QCOMPARE(label->text(), QStringLiteral("1.0"));
@@ -348,7 +348,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         DevicePageProbe(*page).customKeysPage()->setKeyboardHookEnabled(true);
         const int shownPage = page->currentPageIndex();
@@ -368,7 +368,7 @@ private slots:
     {
         SimulatorHarness sim;
         sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         const QByteArray layer = layerFiles();
         const QByteArray macros = pathIn(m_dir, QStringLiteral("macros%1.xml").arg(m_folders));

@@ -40,7 +40,7 @@
 
 namespace {
 
-constexpr int loadTimeoutMs = 20000;
+constexpr int kLoadTimeoutMs = 20000;
 
 QStringList comboNames(DDevicePage& page)
 {
@@ -95,7 +95,7 @@ private slots:
         SimulatorHarness sim;
         auto keyboard = sim.plug(model.constData());
         QVERIFY(keyboard);
-        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         DDataManager* data = DDataManager::getInstance();
 
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(QByteArray(DevicePageProbe(*page).customKeysPage()->profilePath()), defaultFile);
         QCOMPARE(QByteArray(DevicePageProbe(*page).lightsConfigPage()->profilePath()), defaultFile);
         QCOMPARE(QByteArray(DevicePageProbe(*page).performancePage()->profilePath()), defaultFile);
-        char current[DDataManager::pathBufferSize] = {};
+        char current[DDataManager::kPathBufferSize] = {};
         data->copyCurrentProfilePath(current);
         QCOMPARE(QByteArray(current), defaultFile);
         QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "current Profile1"}));
@@ -164,7 +164,7 @@ private slots:
         SimulatorHarness sim;
         auto first = sim.plug("OV68M");
         auto second = sim.plug("OV84");
-        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         const hidStructInfoAll firstRecord = page->currentDeviceInfo();
         QPointer<hidDeviceJoinFrame> oldPicture = DevicePageProbe(*page).picture();
@@ -196,7 +196,7 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV84");
-        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         page->onProfileCreate();
         page->onProfileCreate();
@@ -247,7 +247,7 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV68M");
-        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         QVERIFY(COrvaneXML_ModifyProfileNodeInfo(page->profilePath(), "1", "Mine"));
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(page->profilePath(), "1", "4", "A", "0", "1", "1", "5"));
@@ -287,7 +287,7 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV84");
-        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(page->profilePath(), "1", "4", "A", "0", "1", "1", "5"));
         QTimer::singleShot(0, [] {
@@ -318,7 +318,7 @@ private slots:
                 .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         };
         const QStringList before = folders();
-        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         QCOMPARE(DevicePageProbe(*page).toast()->text(),
                  QStringLiteral("The keyboard is not ready yet; it will be loaded as soon as it answers"));
@@ -343,7 +343,7 @@ private slots:
         auto keyboard = sim.plug("OV84");
         QString folder;
         {
-            const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+            const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
             QVERIFY(page);
             folder = page->profileFolder();
         }
@@ -355,7 +355,7 @@ private slots:
         damaged.write("<orvaneStore version=\"1\"><profiles><profile index=\"1\"");
         damaged.close();
 
-        const std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
 
         QVERIFY(page);
         const QStringList aside = QDir(folder).entryList({QStringLiteral("appProfile_Default.xml.corrupt-*")});

@@ -32,7 +32,7 @@
 
 namespace {
 
-constexpr int loadTimeoutMs = 20000;
+constexpr int kLoadTimeoutMs = 20000;
 
 QString pathOf(SimulatorHarness& sim, const std::shared_ptr<SimulatedKeyboard>& keyboard)
 {
@@ -51,7 +51,7 @@ void sendState(DDevicePage& page, SimulatorHarness& sim, const std::shared_ptr<S
     QSignalSpy passed(page.deviceLinkMap().value(pathOf(sim, keyboard)),
                       &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity);
     keyboard->sendStateReport();
-    QVERIFY(passed.wait(loadTimeoutMs));
+    QVERIFY(passed.wait(kLoadTimeoutMs));
 }
 
 }
@@ -99,7 +99,7 @@ private slots:
         SimulatorHarness sim;
         auto selected = sim.plug("OV82");
         auto other = sim.plug("OV84");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         QCOMPARE(page->currentLink(), page->deviceLinkMap().value(pathOf(sim, selected)));
         auto* battery = child<BatteryItem>(*page, "label_ElectricityNum");
@@ -165,7 +165,7 @@ private slots:
         QFETCH(bool, stored);
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         useProfile(*page);
         if (dropAck)
@@ -188,15 +188,15 @@ private slots:
             QCOMPARE(times.keyboardSleepMinutes, minutes.toInt());
             QCOMPARE(keyboard->lightSleep(), light.toInt());
             QCOMPARE(keyboard->keyboardSleep(), minutes.toInt() * 60);
-            QVERIFY2(elapsed < DDevicePage::sleepTimeAckWaitMs, qPrintable(QString::number(elapsed)));
+            QVERIFY2(elapsed < DDevicePage::kSleepTimeAckWaitMs, qPrintable(QString::number(elapsed)));
             return;
         }
         QCOMPARE(times.lightSleepSeconds, -1);
         if (dropAck) {
             // The report went out and the page waited the whole time for it.
             QCOMPARE(keyboard->receivedCount(0x13), sentBefore + 1);
-            QVERIFY2(elapsed >= DDevicePage::sleepTimeAckWaitMs, qPrintable(QString::number(elapsed)));
-            QVERIFY2(elapsed < DDevicePage::sleepTimeAckWaitMs + 3000, qPrintable(QString::number(elapsed)));
+            QVERIFY2(elapsed >= DDevicePage::kSleepTimeAckWaitMs, qPrintable(QString::number(elapsed)));
+            QVERIFY2(elapsed < DDevicePage::kSleepTimeAckWaitMs + 3000, qPrintable(QString::number(elapsed)));
         } else {
             QCOMPARE(keyboard->receivedCount(0x13), sentBefore);
         }
@@ -206,7 +206,7 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         useProfile(*page);
         DDataManager::getInstance()->setProhibitSleep(0);
@@ -233,7 +233,7 @@ private slots:
         QFETCH(QByteArray, wire);
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV82");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         useProfile(*page);
         const int sentBefore = keyboard->receivedCount(0x13);
@@ -241,12 +241,12 @@ private slots:
         DevicePageProbe(*page).performancePage()->show();
         auto* check = DevicePageProbe(*page).performancePage()->findChild<QCheckBox*>(box);
         check->click();
-        QTRY_COMPARE_WITH_TIMEOUT(keyboard->receivedCount(0x13), sentBefore + 1, loadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(keyboard->receivedCount(0x13), sentBefore + 1, kLoadTimeoutMs);
         const std::array<uint8_t, 4> flags = keyboard->lockFlags();
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(flags.data()), 4), wire);
 
         check->click();
-        QTRY_COMPARE_WITH_TIMEOUT(keyboard->receivedCount(0x13), sentBefore + 2, loadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(keyboard->receivedCount(0x13), sentBefore + 2, kLoadTimeoutMs);
         const std::array<uint8_t, 4> cleared = keyboard->lockFlags();
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(cleared.data()), 4), QByteArray(4, '\0'));
     }
@@ -257,15 +257,15 @@ private slots:
     {
         SimulatorHarness sim;
         auto receiver = sim.plug("OV84W", true);
-        std::unique_ptr<DDevicePage> page = loadedDevicePage(loadTimeoutMs);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         receiver->sendStateReport();
-        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() != nullptr, loadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() != nullptr, kLoadTimeoutMs);
         DevicePageProbe(*page).customKeysPage()->setKeyboardHookEnabled(true);
         QVERIFY(DevicePageProbe(*page).customKeysPage()->isKeyboardHookEnabled());
 
         receiver->setOnline(false);
-        QTRY_VERIFY_WITH_TIMEOUT(!page->selectedRow(), loadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!page->selectedRow(), kLoadTimeoutMs);
         QVERIFY(!page->currentLink());
         QVERIFY(!page->currentHidInterface());
         QVERIFY(!DevicePageProbe(*page).customKeysPage()->isKeyboardHookEnabled());

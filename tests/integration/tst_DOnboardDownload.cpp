@@ -67,7 +67,7 @@ private:
 
     QByteArray layerPath(int layer) const
     {
-        return QFile::encodeName(m_folder + QLatin1String(DOnboardDownloadPlan::layers[layer].fileName));
+        return QFile::encodeName(m_folder + QLatin1String(DOnboardDownloadPlan::kLayers[layer].fileName));
     }
 
     // The keyboard as the device page opens it: through its link, whose

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int64_t msNs = 1000000;
+constexpr int64_t kMsNs = 1000000;
 
 // What the keyboard received, as a sequence of (byte 0, byte 1, byte 2).
 struct Written
@@ -139,7 +139,7 @@ private slots:
         }
         QVERIFY2(times.size() >= 2 && times.size() <= 4, qPrintable(QString::number(times.size())));
         for (size_t i = 1; i < times.size(); ++i) {
-            const int64_t gap = (times[i] - times[i - 1]) / msNs;
+            const int64_t gap = (times[i] - times[i - 1]) / kMsNs;
             QVERIFY2(gap >= 900 && gap <= 1500, qPrintable(QString::number(gap)));
         }
         close(o);
@@ -171,7 +171,7 @@ private slots:
             // a late step makes the next wait shorter: the bound holds for
             // the sum, less the lateness of the first write.
             const int64_t since = writes[i] - writes[0];
-            QVERIFY2(since >= int64_t(2 * i - 1) * msNs, qPrintable(QString::number(since)));
+            QVERIFY2(since >= int64_t(2 * i - 1) * kMsNs, qPrintable(QString::number(since)));
         }
         close(o);
     }

@@ -23,12 +23,12 @@ using namespace ReportBytes;
 
 namespace {
 
-constexpr int rows = DKeyGrid::kRows;
-constexpr int columns = DKeyGrid::kColumns;
-constexpr uint8_t customColourCommand = 0x08;
+constexpr int kRows = DKeyGrid::kRows;
+constexpr int kColumns = DKeyGrid::kColumns;
+constexpr uint8_t kCustomColourCommand = 0x08;
 // A key cap the picture does not have; its colour is sent black.
-constexpr int missingRow = 2;
-constexpr int missingColumn = 5;
+constexpr int kMissingRow = 2;
+constexpr int kMissingColumn = 5;
 
 bool sameRecord(const colorInfoData& a, const colorInfoData& b)
 {
@@ -70,9 +70,9 @@ QColor paintOf(int row, int column)
 {
     if (row == 0 && column == 0)
         return QColor(255, 0, 0);
-    if (row == rows - 1 && column == columns - 1)
+    if (row == kRows - 1 && column == kColumns - 1)
         return QColor(1, 2, 3);
-    const int k = row * columns + column;
+    const int k = row * kColumns + column;
     return QColor(k, 255 - k, (k * 7) & 0xFF);
 }
 
@@ -99,9 +99,9 @@ struct Rig
         engine.setHidInterface(opened->hid());
 
         lightDealMain::KeyCapGrid grid{};
-        for (int row = 0; row < rows; ++row) {
-            for (int column = 0; column < columns; ++column) {
-                if (row == missingRow && column == missingColumn)
+        for (int row = 0; row < kRows; ++row) {
+            for (int column = 0; column < kColumns; ++column) {
+                if (row == kMissingRow && column == kMissingColumn)
                     continue;
                 auto* cap = new keyboardButCustom(&picture);
                 cap->setLightColorBackup(paintOf(row, column));
@@ -131,7 +131,7 @@ struct Rig
 
     QList<SimulatedKeyboard::Report> customReports() const
     {
-        return receivedWhere(*opened->keyboard(), [](const auto& r) { return r[0] == 0x01 && r[1] == customColourCommand; });
+        return receivedWhere(*opened->keyboard(), [](const auto& r) { return r[0] == 0x01 && r[1] == kCustomColourCommand; });
     }
 
     ~Rig()
@@ -175,9 +175,9 @@ private slots:
 
         // The frame grid always takes the painted colours.
         QByteArray expected;
-        for (int row = 0; row < rows; ++row) {
-            for (int column = 0; column < columns; ++column) {
-                const bool missing = row == missingRow && column == missingColumn;
+        for (int row = 0; row < kRows; ++row) {
+            for (int column = 0; column < kColumns; ++column) {
+                const bool missing = row == kMissingRow && column == kMissingColumn;
                 const QColor colour = missing ? QColor(Qt::black) : paintOf(row, column);
                 const lightFrameCell cell = rig.engine.keyFrameCell(row, column);
                 QCOMPARE(QColor(cell.red, cell.green, cell.blue), colour);
@@ -200,7 +200,7 @@ private slots:
         QByteArray received;
         for (int packet = 0; packet < 8; ++packet) {
             const SimulatedKeyboard::Report& report = reports[size_t(packet)];
-            QCOMPARE(int(report[2]), lightDealMain::engineCustomSlot);
+            QCOMPARE(int(report[2]), lightDealMain::kEngineCustomSlot);
             QCOMPARE(int(report[3]), 0);
             QCOMPARE(int(report[4]), packet);
             const int length = packet < 7 ? 54 : 18;
@@ -208,13 +208,13 @@ private slots:
             for (int i = 6 + length; i < 64; ++i)
                 QCOMPARE(int(report[i]), 0);
             received += bytesOf(report).mid(6, length);
-            QCOMPARE(rig.opened->keyboard()->customColours(lightDealMain::engineCustomSlot, packet),
+            QCOMPARE(rig.opened->keyboard()->customColours(lightDealMain::kEngineCustomSlot, packet),
                      std::vector<uint8_t>(report.begin() + 6, report.begin() + 6 + length));
         }
         QCOMPARE(received, expected);
-        const std::vector<uint8_t> first = rig.opened->keyboard()->customColours(lightDealMain::engineCustomSlot, 0);
+        const std::vector<uint8_t> first = rig.opened->keyboard()->customColours(lightDealMain::kEngineCustomSlot, 0);
         QCOMPARE(std::vector<uint8_t>(first.begin(), first.begin() + 3), (std::vector<uint8_t>{255, 0, 0}));
-        const std::vector<uint8_t> last = rig.opened->keyboard()->customColours(lightDealMain::engineCustomSlot, 7);
+        const std::vector<uint8_t> last = rig.opened->keyboard()->customColours(lightDealMain::kEngineCustomSlot, 7);
         QCOMPARE(std::vector<uint8_t>(last.end() - 3, last.end()), (std::vector<uint8_t>{1, 2, 3}));
         QVERIFY(rig.opened->keyboard()->customColours(0, 0).empty());
     }
@@ -349,7 +349,7 @@ private slots:
         QCOMPARE(generator.keyboardChanges(), changes + 1);
         QVERIFY(!engine.keyboardEffectState().isFullColor);
         QCOMPARE(engine.keyboardEffectState().brightness, 5);
-        for (int key = 0; key < rows * columns; ++key)
+        for (int key = 0; key < kRows * kColumns; ++key)
             QCOMPARE(engine.keyColor(key), QColor(0, 0, 0));
 
         const int sideStarts = generator.sideStarts();

@@ -31,11 +31,11 @@ struct TraceLine
 
 QList<TraceLine> traceLines(const QByteArray& output)
 {
-    static const QRegularExpression line(
+    static const QRegularExpression kLine(
         QStringLiteral("^orvane-trace (\\d+\\.\\d{6}) (write|read|write-failed|read-failed) (.+):((?: [0-9a-f]{2})*)$"));
     QList<TraceLine> lines;
     for (const QByteArray& text : output.split('\n')) {
-        const QRegularExpressionMatch match = line.match(QString::fromLatin1(text));
+        const QRegularExpressionMatch match = kLine.match(QString::fromLatin1(text));
         if (match.hasMatch())
             lines.append({match.captured(1).toDouble(), match.captured(2), match.captured(3),
                           int(match.capturedLength(4) / 3)});

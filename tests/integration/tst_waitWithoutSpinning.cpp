@@ -49,8 +49,8 @@ private slots:
     {
         QTest::addColumn<QString>("wait");
         QTest::addColumn<int>("leastWaitMs");
-        QTest::newRow("sleep-time acknowledgement dropped") << "sleep" << DDevicePage::sleepTimeAckWaitMs;
-        QTest::newRow("new keyboard's link never ready") << "link" << DDevicePage::linkReadyWaitMs;
+        QTest::newRow("sleep-time acknowledgement dropped") << "sleep" << DDevicePage::kSleepTimeAckWaitMs;
+        QTest::newRow("new keyboard's link never ready") << "link" << DDevicePage::kLinkReadyWaitMs;
     }
     void pageWaitsAsleep()
     {

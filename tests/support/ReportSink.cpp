@@ -10,13 +10,13 @@ ReportSink::ReportSink(MainHidInterFace* hidInterface)
 
 void ReportSink::onHidDataArrived(unsigned char* report, int length, int threadIndex)
 {
-    data.append({QByteArray(reinterpret_cast<const char*>(report), MainHidInterFace::reportSize), length, threadIndex});
+    data.append({QByteArray(reinterpret_cast<const char*>(report), MainHidInterFace::kReportSize), length, threadIndex});
     delete[] report;
 }
 
 void ReportSink::onHidSnGetOver(unsigned char* report, QString strHidName)
 {
-    serialNumbers.append(QByteArray(reinterpret_cast<const char*>(report), MainHidInterFace::reportSize));
+    serialNumbers.append(QByteArray(reinterpret_cast<const char*>(report), MainHidInterFace::kReportSize));
     serialNames.append(strHidName);
     delete[] report;
 }

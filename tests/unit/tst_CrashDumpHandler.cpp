@@ -19,7 +19,7 @@ class tst_CrashDumpHandler : public QObject
 
 private:
     QTemporaryDir m_dir;
-    static constexpr uintptr_t faultAddress = 0x10;
+    static constexpr uintptr_t kFaultAddress = 0x10;
 
     QString markerPath() const { return m_dir.filePath(QStringLiteral("notice-started")); }
 
@@ -28,7 +28,7 @@ private:
         switch (signal) {
         case SIGSEGV:
             // Not null: UBSan would stop a null store before it faults.
-            *reinterpret_cast<volatile int*>(faultAddress) = 1;
+            *reinterpret_cast<volatile int*>(kFaultAddress) = 1;
             break;
         case SIGILL:
             __builtin_trap();

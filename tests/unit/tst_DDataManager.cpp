@@ -131,8 +131,8 @@ private slots:
         DDataManager manager(defaultsWith("myself.ini", {{"MyselfConfig/userConfig", true}}));
         manager.loadTheme(4);
         const themeColorData theme = manager.themeColors();
-        for (int i = 0; i < themeColorData::fieldCount; ++i)
-            QVERIFY2(theme.field(i).isEmpty(), themeColorKeys[i].key);
+        for (int i = 0; i < themeColorData::kFieldCount; ++i)
+            QVERIFY2(theme.field(i).isEmpty(), kThemeColorKeys[i].key);
         QCOMPARE(manager.getFont(0).family(), QString());
     }
 
@@ -195,8 +195,8 @@ private slots:
         manager.loadTheme(index);
         const themeColorData theme = manager.themeColors();
         int field = -1;
-        for (int i = 0; i < themeColorData::fieldCount; ++i) {
-            if (key == QLatin1String(themeColorKeys[i].key))
+        for (int i = 0; i < themeColorData::kFieldCount; ++i) {
+            if (key == QLatin1String(kThemeColorKeys[i].key))
                 field = i;
         }
         QVERIFY(field >= 0);
@@ -218,13 +218,13 @@ private slots:
             manager.setBgImageIsUsing(bgImage);
             manager.loadTheme(index);
             const themeColorData theme = manager.themeColors();
-            for (int i = 0; i < themeColorData::colorFieldCount; ++i) {
+            for (int i = 0; i < themeColorData::kColorFieldCount; ++i) {
                 const QStringList parts = theme.field(i).split(QLatin1Char(','));
-                QVERIFY2(parts.size() == 3 || (bgImage && parts.size() == 4), themeColorKeys[i].key);
+                QVERIFY2(parts.size() == 3 || (bgImage && parts.size() == 4), kThemeColorKeys[i].key);
                 for (const QString& part : parts) {
                     bool ok = false;
                     const int component = part.toInt(&ok);
-                    QVERIFY2(ok && component >= 0 && component <= 255, themeColorKeys[i].key);
+                    QVERIFY2(ok && component >= 0 && component <= 255, kThemeColorKeys[i].key);
                 }
             }
             QCOMPARE(theme.textFont, QStringLiteral("Microsoft YaHei"));
@@ -239,7 +239,7 @@ private slots:
         const themeColorData black = manager.themeColors();
         manager.loadTheme(4);
         const themeColorData fifth = manager.themeColors();
-        for (int i = 0; i < themeColorData::fieldCount; ++i)
+        for (int i = 0; i < themeColorData::kFieldCount; ++i)
             QCOMPARE(fifth.field(i), black.field(i));
     }
 
@@ -304,10 +304,10 @@ private slots:
             {&DDataManager::setMagneticProfilePath, &DDataManager::copyMagneticProfilePath},
             {&DDataManager::setSeniorKeyFilePath, &DDataManager::copySeniorKeyFilePath},
         };
-        const std::string fits(DDataManager::pathBufferSize - 1, 'a');
-        const std::string tooLong(DDataManager::pathBufferSize, 'b');
+        const std::string fits(DDataManager::kPathBufferSize - 1, 'a');
+        const std::string tooLong(DDataManager::kPathBufferSize, 'b');
         for (const auto& pair : pairs) {
-            char out[DDataManager::pathBufferSize];
+            char out[DDataManager::kPathBufferSize];
             std::memset(out, 'x', sizeof out);
             (manager.*pair.second)(out);
             QCOMPARE(out, "");

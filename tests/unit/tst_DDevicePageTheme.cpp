@@ -13,7 +13,7 @@ namespace {
 themeColorData distinctTheme()
 {
     themeColorData theme;
-    for (int i = 0; i < themeColorData::colorFieldCount; ++i)
+    for (int i = 0; i < themeColorData::kColorFieldCount; ++i)
         theme.field(i) = QStringLiteral("%1,%2,%3,%4").arg(i + 1).arg(100 + i).arg(200 - i).arg(128);
     theme.textFont = QStringLiteral("Sans %2 Font");
     return theme;
@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(names, (QStringList{"frame", "label", "frame_Url", "label_Url", "scrollAreaWidgetContents_2",
                                      "frame_Right", "comboBox_profileList", "lineEdit_profileName", "label_Tip",
                                      "label_Mode", "widget_RightBottom", "label", "pushButton_Reset"}));
-        QCOMPARE(names.at(DDevicePageTheme::listColumnStyleCount - 1), QStringLiteral("scrollAreaWidgetContents_2"));
+        QCOMPARE(names.at(DDevicePageTheme::kListColumnStyleCount - 1), QStringLiteral("scrollAreaWidgetContents_2"));
     }
 
     void noMarkerLeft()

@@ -91,12 +91,12 @@ private slots:
 
     void endsAtTheDeadline()
     {
-        constexpr int deadlineMs = 300;
+        constexpr int kDeadlineMs = 300;
         SleepCounter counter;
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!DEventWait::until(deadlineMs, [] { return false; }));
-        QVERIFY2(clock.elapsed() >= deadlineMs, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!DEventWait::until(kDeadlineMs, [] { return false; }));
+        QVERIFY2(clock.elapsed() >= kDeadlineMs, qPrintable(QString::number(clock.elapsed())));
         QVERIFY2(counter.sleeps() < kMostSleeps, qPrintable(QString::number(counter.sleeps())));
     }
 

@@ -18,10 +18,10 @@ namespace {
 std::unique_ptr<uchar[]> report(uchar type, std::initializer_list<std::pair<int, int>> bytes = {},
                                 const Bytes& payload = {})
 {
-    std::unique_ptr<uchar[]> r(new uchar[DInputReportReader::reportSize]());
+    std::unique_ptr<uchar[]> r(new uchar[DInputReportReader::kReportSize]());
     r[0] = 0x01;
     r[1] = type;
-    for (int i = 0; i < payload.size() && 6 + i < DInputReportReader::reportSize; ++i)
+    for (int i = 0; i < payload.size() && 6 + i < DInputReportReader::kReportSize; ++i)
         r[6 + i] = uchar(payload[i]);
     for (const auto& [at, value] : bytes)
         r[at] = uchar(value);

@@ -102,7 +102,7 @@ private:
 
     QByteArray layerPath(int layer) const
     {
-        return QFile::encodeName(m_folder + QLatin1String(DOnboardDownloadPlan::layers[layer].fileName));
+        return QFile::encodeName(m_folder + QLatin1String(DOnboardDownloadPlan::kLayers[layer].fileName));
     }
 
     void bind(int layer, const QVector<Binding>& bindings)

@@ -138,10 +138,10 @@ private slots:
     void bootloaderPairsAreTheCatalogues()
     {
         const auto& catalogue = ModelCatalogue::instance().bootloaderIds();
-        QCOMPARE(int(catalogue.size()), int(std::size(DBootloaderIdentity::pairs)));
+        QCOMPARE(int(catalogue.size()), int(std::size(DBootloaderIdentity::kPairs)));
         for (size_t i = 0; i < catalogue.size(); ++i) {
-            QCOMPARE(QString::fromLatin1(DBootloaderIdentity::pairs[i].vendorIdText), catalogue[i].vendorIdText);
-            QCOMPARE(QString::fromLatin1(DBootloaderIdentity::pairs[i].productIdText), catalogue[i].productIdText);
+            QCOMPARE(QString::fromLatin1(DBootloaderIdentity::kPairs[i].vendorIdText), catalogue[i].vendorIdText);
+            QCOMPARE(QString::fromLatin1(DBootloaderIdentity::kPairs[i].productIdText), catalogue[i].productIdText);
         }
     }
 

@@ -58,7 +58,7 @@ public:
     std::unique_ptr<HidConnection> open(const std::string&) override { return nullptr; }
 };
 
-const QString failureLine = QString::fromLatin1(DVendorUpgradeLibrary::failureLine);
+const QString kFailureLine = QString::fromLatin1(DVendorUpgradeLibrary::kFailureLine);
 
 }
 
@@ -71,7 +71,7 @@ private slots:
     {
         QTemporaryDir dir;
         WatchedCalls watched;
-        QTest::ignoreMessage(QtDebugMsg, qPrintable(failureLine));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(kFailureLine));
         const DDeviceLibraryStartup::Result r = DDeviceLibraryStartup::run(dir.path(), watched.calls);
         QCOMPARE(watched.log, (QStringList{"version", "xmlInit", "hidInit", "lightInit", "createMacro",
                                            "createSeniorKey", "createSeniorKeyParent", "supportList",
@@ -108,7 +108,7 @@ private slots:
         QTemporaryDir dir;
         {
             WatchedCalls first;
-            QTest::ignoreMessage(QtDebugMsg, qPrintable(failureLine));
+            QTest::ignoreMessage(QtDebugMsg, qPrintable(kFailureLine));
             DDeviceLibraryStartup::run(dir.path(), first.calls);
         }
         const QByteArray macroBefore = [&] {
@@ -120,7 +120,7 @@ private slots:
         if (!seniorPresent)
             QVERIFY(QFile::remove(dir.path() + "/SeniorKeyConfig.xml"));
         WatchedCalls watched;
-        QTest::ignoreMessage(QtDebugMsg, qPrintable(failureLine));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(kFailureLine));
         DDeviceLibraryStartup::run(dir.path(), watched.calls);
         QStringList made;
         for (const QString& c : watched.log) {
@@ -177,7 +177,7 @@ private slots:
         WatchedCalls watched;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Macro file path does not fit"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Advanced-key file path does not fit"));
-        QTest::ignoreMessage(QtDebugMsg, qPrintable(failureLine));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(kFailureLine));
         const DDeviceLibraryStartup::Result r = DDeviceLibraryStartup::run(folder, watched.calls);
         QVERIFY(r.started);
         QCOMPARE(r.macroFilePath[0], '\0');
@@ -206,7 +206,7 @@ private slots:
     void upgradeLibraryWithoutItsEntryPoints()
     {
         QFETCH(QString, library);
-        QTest::ignoreMessage(QtDebugMsg, qPrintable(failureLine));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(kFailureLine));
         const DVendorUpgradeLibrary::EntryPoints e = DVendorUpgradeLibrary::load(library);
         QVERIFY(!e.complete());
         QVERIFY(!e.loadUfwData && !e.getUfwCrc && !e.getUfwPidVid && !e.upgradeDevice && !e.queryDevicePidVid);

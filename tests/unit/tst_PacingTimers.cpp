@@ -41,14 +41,14 @@ private slots:
     // machine slows both; a run the scheduler spoiled is tried again.
     void deadlinesAreAbsolute()
     {
-        constexpr int steps = 200;
-        constexpr qint64 workNs = 800000;
+        constexpr int kSteps = 200;
+        constexpr qint64 kWorkNs = 800000;
         QString figures;
         for (int attempt = 0; attempt < 3; ++attempt) {
             QElapsedTimer relative;
             relative.start();
-            for (int i = 0; i < steps; ++i) {
-                busyFor(workNs);
+            for (int i = 0; i < kSteps; ++i) {
+                busyFor(kWorkNs);
                 QThread::usleep(1000);
             }
             const qint64 relativeMs = relative.elapsed();
@@ -58,15 +58,15 @@ private slots:
             COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
             QElapsedTimer t;
             t.start();
-            for (int i = 0; i < steps; ++i) {
-                busyFor(workNs);
+            for (int i = 0; i < kSteps; ++i) {
+                busyFor(kWorkNs);
                 COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
             }
             const qint64 ms = t.elapsed();
             COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
 
             figures += QStringLiteral("[deadlines %1 ms, relative waits %2 ms] ").arg(ms).arg(relativeMs);
-            QVERIFY2(ms >= steps - 1, qPrintable(figures));
+            QVERIFY2(ms >= kSteps - 1, qPrintable(figures));
             if (ms * 100 < relativeMs * 80)
                 return;
         }

@@ -164,9 +164,9 @@ void tst_WindowsHookInterface::macroRecordingRoutesToDataManager()
     QCOMPARE(keys.count(), 0);
 
     // Button downs and ups are relayed with their message, moves never.
-    const WPARAM messages[] = {LowLevelHook::LeftButtonDown, LowLevelHook::MouseMove, LowLevelHook::LeftButtonUp,
-                               LowLevelHook::RightButtonDown, LowLevelHook::RightButtonUp,
-                               LowLevelHook::MiddleButtonDown, LowLevelHook::MouseMove, LowLevelHook::MiddleButtonUp};
+    const WPARAM messages[] = {LowLevelHook::kLeftButtonDown, LowLevelHook::kMouseMove, LowLevelHook::kLeftButtonUp,
+                               LowLevelHook::kRightButtonDown, LowLevelHook::kRightButtonUp,
+                               LowLevelHook::kMiddleButtonDown, LowLevelHook::kMouseMove, LowLevelHook::kMiddleButtonUp};
     for (WPARAM message : messages)
         QVERIFY(m_source->injectMouse(message, 10, 20));
     QList<WPARAM> relayed;
@@ -178,7 +178,7 @@ void tst_WindowsHookInterface::macroRecordingRoutesToDataManager()
 
     QVERIFY(hook.stopHook());
     QVERIFY(!WindowsHookInterface::mouseHookInstalled());
-    QVERIFY(!m_source->injectMouse(LowLevelHook::LeftButtonDown));
+    QVERIFY(!m_source->injectMouse(LowLevelHook::kLeftButtonDown));
 }
 
 void tst_WindowsHookInterface::heldKeyTableKeepsOrder()
@@ -209,8 +209,8 @@ void tst_WindowsHookInterface::heldKeyTableNeverOverflows()
         const Delivery expected = vk == 20 ? Delivery::Passed : Delivery::Swallowed;  // Caps Lock
         QCOMPARE(m_source->injectKey(vk, 0, 0), expected);
     }
-    QCOMPARE(WindowsHookInterface::heldKeyCount(), WindowsHookInterface::HeldKeyCapacity);
-    QCOMPARE(keys.count(), WindowsHookInterface::HeldKeyCapacity);
+    QCOMPARE(WindowsHookInterface::heldKeyCount(), WindowsHookInterface::kHeldKeyCapacity);
+    QCOMPARE(keys.count(), WindowsHookInterface::kHeldKeyCapacity);
     QCOMPARE(WindowsHookInterface::heldKey(127), quint8(128));
     QCOMPARE(WindowsHookInterface::heldKey(128), quint8(0));
 
@@ -262,7 +262,7 @@ void tst_WindowsHookInterface::modeSwitchWithoutStop()
     QVERIFY(!WindowsHookInterface::mouseHookInstalled());
     QCOMPARE(m_source->mouseInstallCount(), 0);
     QCOMPARE(m_source->keyboardInstallCount(), 1);
-    QVERIFY(!m_source->injectMouse(LowLevelHook::LeftButtonDown));
+    QVERIFY(!m_source->injectMouse(LowLevelHook::kLeftButtonDown));
     m_source->injectKey(0x42, 0x30, 0);
     QCOMPARE(macroKeys.count(), 1);
 
@@ -347,7 +347,7 @@ void tst_WindowsHookInterface::throwingReceiverReleasesHooks()
         QMetaObject::Connection mouseConnection =
             connect(DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroMouse, this, thrower);
         QTest::ignoreMessage(QtCriticalMsg, "Mouse hook receiver failed (receiver broke); hooks removed");
-        QVERIFY(m_source->injectMouse(LowLevelHook::LeftButtonDown));
+        QVERIFY(m_source->injectMouse(LowLevelHook::kLeftButtonDown));
         disconnect(mouseConnection);
         QVERIFY(!m_source->hasKeyboardHook());
         QVERIFY(!m_source->hasMouseHook());

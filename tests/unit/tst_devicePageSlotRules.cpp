@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(levels.at(99), 99);
         QCOMPARE(levels.at(100), 0);
         QCOMPARE(levels.at(101), 1);
-        QCOMPARE(100 * DChargingDisplay::animationIntervalMs, 5000);
+        QCOMPARE(100 * DChargingDisplay::kAnimationIntervalMs, 5000);
     }
 
     void zoomLimits()

@@ -252,10 +252,10 @@ void tst_onboardEncoding::keyMapReport_data()
     QTest::addColumn<int>("entryBytes");
     QTest::addColumn<int>("layerCode");
     QTest::addColumn<int>("packet");
-    QTest::newRow("full default packet") << 56 << int(DKeyMapReport::defaultLayer) << 0;
-    QTest::newRow("last short FN packet") << 24 << int(DKeyMapReport::fnLayer) << 9;
-    QTest::newRow("one entry magnetic") << 4 << int(DKeyMapReport::magneticLayer) << 1;
-    QTest::newRow("more than a packet holds") << 60 << int(DKeyMapReport::defaultLayer) << 3;
+    QTest::newRow("full default packet") << 56 << int(DKeyMapReport::kDefaultLayer) << 0;
+    QTest::newRow("last short FN packet") << 24 << int(DKeyMapReport::kFnLayer) << 9;
+    QTest::newRow("one entry magnetic") << 4 << int(DKeyMapReport::kMagneticLayer) << 1;
+    QTest::newRow("more than a packet holds") << 60 << int(DKeyMapReport::kDefaultLayer) << 3;
 }
 
 void tst_onboardEncoding::keyMapReport()

@@ -11,7 +11,7 @@ private slots:
     void sameSaturatedColoursInTwoOrders()
     {
         QList<QRgb> rainbow, rgbFirst;
-        for (int i = 0; i < presetPalettes::colorCount; ++i) {
+        for (int i = 0; i < presetPalettes::kColorCount; ++i) {
             for (const QColor& c : {presetPalettes::rainbowColor(i), presetPalettes::redGreenBlueFirstColor(i)}) {
                 QCOMPARE(c.alpha(), 255);
                 const int components[] = {c.red(), c.green(), c.blue()};

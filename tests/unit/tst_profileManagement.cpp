@@ -22,8 +22,8 @@ Q_DECLARE_METATYPE(DProfileFileSet::OpenResult)
 
 namespace {
 
-const QString serialA = QStringLiteral("0123456789abcdef0123456789abcdef");
-const QString serialB = QStringLiteral("fedcba9876543210fedcba9876543210");
+const QString kSerialA = QStringLiteral("0123456789abcdef0123456789abcdef");
+const QString kSerialB = QStringLiteral("fedcba9876543210fedcba9876543210");
 
 hidStructInfoAll record(const char* model, int layout, const char* type = "keyboard")
 {
@@ -95,12 +95,12 @@ private slots:
         QTest::addColumn<bool>("magnetic");
         QTest::addColumn<QStringList>("files");
         QTest::newRow("ordinary keyboard") << false
-                                           << QStringList {"OV84/" + serialA + "/appProfile_Default.xml",
-                                                           "OV84/" + serialA + "/appProfile_FN.xml"};
+                                           << QStringList {"OV84/" + kSerialA + "/appProfile_Default.xml",
+                                                           "OV84/" + kSerialA + "/appProfile_FN.xml"};
         QTest::newRow("magnetic switches") << true
-                                           << QStringList {"OV84/" + serialA + "/appProfile_Default.xml",
-                                                           "OV84/" + serialA + "/appProfile_FN.xml",
-                                                           "OV84/" + serialA + "/appProfile_Magnetic.xml"};
+                                           << QStringList {"OV84/" + kSerialA + "/appProfile_Default.xml",
+                                                           "OV84/" + kSerialA + "/appProfile_FN.xml",
+                                                           "OV84/" + kSerialA + "/appProfile_Magnetic.xml"};
     }
 
     void firstOpenCreatesTheSet()
@@ -109,9 +109,9 @@ private slots:
         QFETCH(QStringList, files);
         const QString config = newConfigDir();
         DProfileFileSet set;
-        QCOMPARE(set.open(config, record("OV84", 84), serialA, magnetic, m_defaults),
+        QCOMPARE(set.open(config, record("OV84", 84), kSerialA, magnetic, m_defaults),
                  DProfileFileSet::OpenResult::Opened);
-        QCOMPARE(set.folder(), config + "/OV84/" + serialA);
+        QCOMPARE(set.folder(), config + "/OV84/" + kSerialA);
         QCOMPARE(filesUnder(config), files);
         QCOMPARE(set.layerCount(), files.size());
 
@@ -141,7 +141,7 @@ private slots:
     {
         const QString config = newConfigDir();
         DProfileFileSet set;
-        QCOMPARE(set.open(config, record("OV84", 84), serialA, false, m_defaults), DProfileFileSet::OpenResult::Opened);
+        QCOMPARE(set.open(config, record("OV84", 84), kSerialA, false, m_defaults), DProfileFileSet::OpenResult::Opened);
         const QByteArray fn = set.layerPath(DProfileFileSet::FnLayer);
         DProfileOperations operations(fn, m_defaults);
         QCOMPARE(operations.create(), Result::Created);
@@ -149,7 +149,7 @@ private slots:
         const QByteArray before = readFile(QFile::decodeName(fn));
 
         DProfileFileSet again;
-        QCOMPARE(again.open(config, record("OV84", 84), serialA, false, m_defaults),
+        QCOMPARE(again.open(config, record("OV84", 84), kSerialA, false, m_defaults),
                  DProfileFileSet::OpenResult::Opened);
         QCOMPARE(readFile(QFile::decodeName(fn)), before);
         QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(fn), 2);
@@ -160,9 +160,9 @@ private slots:
         const QString config = newConfigDir();
         DProfileFileSet first;
         DProfileFileSet second;
-        QCOMPARE(first.open(config, record("OV68", 68), serialA, false, m_defaults),
+        QCOMPARE(first.open(config, record("OV68", 68), kSerialA, false, m_defaults),
                  DProfileFileSet::OpenResult::Opened);
-        QCOMPARE(second.open(config, record("OV68", 68), serialB, false, m_defaults),
+        QCOMPARE(second.open(config, record("OV68", 68), kSerialB, false, m_defaults),
                  DProfileFileSet::OpenResult::Opened);
         QVERIFY(first.folder() != second.folder());
         QVERIFY(COrvaneXML_ModifyProfileNodeInfo(first.layerPath(0), "1", "Mine"));
@@ -177,14 +177,14 @@ private slots:
         QTest::addColumn<DProfileFileSet::OpenResult>("result");
         QTest::newRow("no serial number yet") << QString() << QByteArray("keyboard") << QByteArray("OV84")
                                               << DProfileFileSet::OpenResult::NoSerialNumber;
-        QTest::newRow("short serial number") << serialA.left(31) << QByteArray("keyboard") << QByteArray("OV84")
+        QTest::newRow("short serial number") << kSerialA.left(31) << QByteArray("keyboard") << QByteArray("OV84")
                                              << DProfileFileSet::OpenResult::NoSerialNumber;
         QTest::newRow("serial number with a path in it")
             << QStringLiteral("../../../../../../../../../../..") << QByteArray("keyboard") << QByteArray("OV84")
             << DProfileFileSet::OpenResult::NoSerialNumber;
-        QTest::newRow("not a keyboard") << serialA << QByteArray("receiver") << QByteArray("OV84")
+        QTest::newRow("not a keyboard") << kSerialA << QByteArray("receiver") << QByteArray("OV84")
                                         << DProfileFileSet::OpenResult::NotAKeyboard;
-        QTest::newRow("model code with a path in it") << serialA << QByteArray("keyboard") << QByteArray("../x")
+        QTest::newRow("model code with a path in it") << kSerialA << QByteArray("keyboard") << QByteArray("../x")
                                                       << DProfileFileSet::OpenResult::FolderFailed;
     }
 
@@ -206,7 +206,7 @@ private slots:
     {
         const QString config = newConfigDir() + QLatin1Char('/') + QString(200, QLatin1Char('d'));
         DProfileFileSet set;
-        QCOMPARE(set.open(config, record("OV84", 84), serialA, false, m_defaults),
+        QCOMPARE(set.open(config, record("OV84", 84), kSerialA, false, m_defaults),
                  DProfileFileSet::OpenResult::PathTooLong);
         QVERIFY(!QFileInfo::exists(config));
     }
@@ -217,7 +217,7 @@ private slots:
     {
         const QString config = newConfigDir();
         DProfileFileSet set;
-        QCOMPARE(set.open(config, record("OV84", 84), serialA, false, m_defaults), DProfileFileSet::OpenResult::Opened);
+        QCOMPARE(set.open(config, record("OV84", 84), kSerialA, false, m_defaults), DProfileFileSet::OpenResult::Opened);
         DStoreRecoveryNotice::takeMessages();
         const QString fn = QFile::decodeName(set.layerPath(DProfileFileSet::FnLayer));
         QFile::remove(fn + QStringLiteral(".bak"));
@@ -226,7 +226,7 @@ private slots:
         file.write("<orvaneStore version=\"1\"><profiles current=\"1\"><profile index=\"x\"");
         file.close();
 
-        QCOMPARE(set.open(config, record("OV84", 84), serialA, false, m_defaults), DProfileFileSet::OpenResult::Opened);
+        QCOMPARE(set.open(config, record("OV84", 84), kSerialA, false, m_defaults), DProfileFileSet::OpenResult::Opened);
         QCOMPARE(profileNames(set.layerPath(DProfileFileSet::FnLayer)), QStringList {"1:Profile1"});
         QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(set.layerPath(DProfileFileSet::FnLayer)), 1);
 
@@ -437,7 +437,7 @@ private slots:
     {
         const QString config = newConfigDir();
         DProfileFileSet set;
-        QCOMPARE(set.open(config, record("OV84", 84), serialA, true, m_defaults), DProfileFileSet::OpenResult::Opened);
+        QCOMPARE(set.open(config, record("OV84", 84), kSerialA, true, m_defaults), DProfileFileSet::OpenResult::Opened);
         const QString defaultFile = QFile::decodeName(set.layerPath(DProfileFileSet::DefaultLayer));
         const QString magneticFile = QFile::decodeName(set.layerPath(DProfileFileSet::MagneticLayer));
         const QByteArray defaultBefore = readFile(defaultFile);

@@ -36,8 +36,8 @@ seniorKeyInfoStu newRecord(int index, int type)
     seniorKeyInfoStu record;
     std::memset(&record, 0, sizeof record);
     record.index = index;
-    static const char* const kinds[] = {"", "DKS", "MT", "TGL"};
-    setText(record.name, QByteArray(kinds[type]) + QByteArray::number(index));
+    static const char* const kKinds[] = {"", "DKS", "MT", "TGL"};
+    setText(record.name, QByteArray(kKinds[type]) + QByteArray::number(index));
     record.type = type;
     const int points[4] = {15, 36, 36, 15};
     std::memcpy(record.point, points, sizeof points);

@@ -89,8 +89,8 @@ hidStructInfoAll keyboardRecord()
 
 const DProfileLightDefaults& lightDefaults()
 {
-    static const DProfileLightDefaults defaults(104, QStringLiteral("OV104"), true);
-    return defaults;
+    static const DProfileLightDefaults kDefaults(104, QStringLiteral("OV104"), true);
+    return kDefaults;
 }
 
 // The raw changes of the first rows, as several pages make them one after another.

@@ -21,14 +21,14 @@
 namespace {
 
 // Keycodes of the evdev set the test server uses.
-constexpr int KeyA = 38;
-constexpr int KeyTab = 23;
-constexpr int KeyCaps = 66;
-constexpr int KeyNumLock = 77;
-constexpr int KeyScrollLock = 78;
-constexpr int KeyLeftCtrl = 37;
-constexpr int KeyRightCtrl = 105;
-constexpr int KeyLeftAlt = 64;
+constexpr int kKeyA = 38;
+constexpr int kKeyTab = 23;
+constexpr int kKeyCaps = 66;
+constexpr int kKeyNumLock = 77;
+constexpr int kKeyScrollLock = 78;
+constexpr int kKeyLeftCtrl = 37;
+constexpr int kKeyRightCtrl = 105;
+constexpr int kKeyLeftAlt = 64;
 
 int s_lastClientError = 0;
 
@@ -296,25 +296,25 @@ void tst_X11InputHooks::captureReportsOnePressPerPress()
     WindowsHookInterface hook;
     QSignalSpy keys(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
     QVERIFY(hook.startHook(mode));
-    QCOMPARE(m_client->canGrabKey(KeyA), !swallowed);
+    QCOMPARE(m_client->canGrabKey(kKeyA), !swallowed);
 
     // Held long enough for the server to repeat it several times.
-    m_injector->key(KeyA, true);
+    m_injector->key(kKeyA, true);
     QTest::qWait(400);
-    m_injector->key(KeyA, false);
+    m_injector->key(kKeyA, false);
     QTRY_COMPARE(keys.count(), 2);
-    m_injector->tap(KeyLeftCtrl);
+    m_injector->tap(kKeyLeftCtrl);
     QList<OtherClient::Event> seen;
-    QVERIFY(m_client->waitForKey(KeyRelease, KeyLeftCtrl, &seen));
+    QVERIFY(m_client->waitForKey(KeyRelease, kKeyLeftCtrl, &seen));
 
     QTRY_COMPARE(keys.count(), 4);
     QCOMPARE(hookReportsOf(keys), (HookReports{{0x41, 0x1E, 1, 0x00}, {0x41, 0x1E, 0, 0x80}, {162, 0x1D, 1, 0x00}, {162, 0x1D, 0, 0x80}}));
     if (swallowed) {
-        QCOMPARE(countOf(seen, KeyPress, KeyA), 0);
-        QCOMPARE(countOf(seen, KeyRelease, KeyA), 0);
+        QCOMPARE(countOf(seen, KeyPress, kKeyA), 0);
+        QCOMPARE(countOf(seen, KeyRelease, kKeyA), 0);
     } else {
-        QVERIFY2(countOf(seen, KeyPress, KeyA) >= 3, "the server did not repeat the held key");
-        QCOMPARE(countOf(seen, KeyRelease, KeyA), countOf(seen, KeyPress, KeyA));
+        QVERIFY2(countOf(seen, KeyPress, kKeyA) >= 3, "the server did not repeat the held key");
+        QCOMPARE(countOf(seen, KeyRelease, kKeyA), countOf(seen, KeyPress, kKeyA));
     }
     QVERIFY(hook.stopHook());
 }
@@ -325,11 +325,11 @@ void tst_X11InputHooks::passThroughKeysReachOtherClients_data()
     QTest::addColumn<int>("vk");
     QTest::addColumn<int>("scan");
     QTest::addColumn<int>("extended");
-    QTest::newRow("Caps Lock") << KeyCaps << 20 << 0x3A << 0;
-    QTest::newRow("Num Lock") << KeyNumLock << 144 << 0x45 << 1;
-    QTest::newRow("Scroll Lock") << KeyScrollLock << 145 << 0x46 << 0;
-    QTest::newRow("left Ctrl") << KeyLeftCtrl << 162 << 0x1D << 0;
-    QTest::newRow("right Ctrl") << KeyRightCtrl << 163 << 0x1D << 1;
+    QTest::newRow("Caps Lock") << kKeyCaps << 20 << 0x3A << 0;
+    QTest::newRow("Num Lock") << kKeyNumLock << 144 << 0x45 << 1;
+    QTest::newRow("Scroll Lock") << kKeyScrollLock << 145 << 0x46 << 0;
+    QTest::newRow("left Ctrl") << kKeyLeftCtrl << 162 << 0x1D << 0;
+    QTest::newRow("right Ctrl") << kKeyRightCtrl << 163 << 0x1D << 1;
 }
 
 void tst_X11InputHooks::passThroughKeysReachOtherClients()
@@ -352,7 +352,7 @@ void tst_X11InputHooks::passThroughKeysReachOtherClients()
     QCOMPARE(hookReportsOf(keys), (HookReports{{vk, scan, 1, extended}, {vk, scan, 0, 0x80 | extended}}));
 
     // A lock key toggles exactly once: nothing plays it a second time.
-    if (keycode == KeyCaps || keycode == KeyNumLock) {
+    if (keycode == kKeyCaps || keycode == kKeyNumLock) {
         QVERIFY(m_injector->lockedModifiers() != locksBefore);
         m_injector->tap(keycode);
         QTRY_COMPARE(keys.count(), 4);
@@ -365,7 +365,7 @@ void tst_X11InputHooks::translationOnTheServer_data()
 {
     QTest::addColumn<int>("keycode");
     QTest::addColumn<QVector<int>>("press");
-    QTest::newRow("A") << KeyA << QVector<int>{0x41, 0x1E, 1, 0x00};
+    QTest::newRow("A") << kKeyA << QVector<int>{0x41, 0x1E, 1, 0x00};
     QTest::newRow("Up arrow, extended") << 111 << QVector<int>{0x26, 0x48, 1, 0x01};
     QTest::newRow("keypad 8, never an arrow") << 80 << QVector<int>{0x68, 0x48, 1, 0x00};
     QTest::newRow("Enter") << 36 << QVector<int>{0x0D, 0x1C, 1, 0x00};
@@ -398,9 +398,9 @@ void tst_X11InputHooks::altHeldSetsAltFlag()
     WindowsHookInterface hook;
     QSignalSpy keys(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
     QVERIFY(hook.startHook(2));
-    m_injector->key(KeyLeftAlt, true);
-    m_injector->tap(KeyTab);
-    m_injector->key(KeyLeftAlt, false);
+    m_injector->key(kKeyLeftAlt, true);
+    m_injector->tap(kKeyTab);
+    m_injector->key(kKeyLeftAlt, false);
     QTRY_COMPARE(keys.count(), 4);
     QCOMPARE(hookReportsOf(keys), (HookReports{{0xA4, 0x38, 1, 0x20}, {0x09, 0x0F, 1, 0x20}, {0x09, 0x0F, 0, 0xA0}, {0xA4, 0x38, 0, 0x80}}));
     QVERIFY(hook.stopHook());
@@ -433,7 +433,7 @@ void tst_X11InputHooks::macroRecordingRelaysButtons()
     m_injector->button(4, false);
     m_injector->button(5, true);
     m_injector->button(5, false);
-    m_injector->tap(KeyA);
+    m_injector->tap(kKeyA);
     QTRY_COMPARE(macroKeys.count(), 2);
     disconnect(connection);
     QCOMPARE(relayed, (QList<QVector<int>>{{513, 100, 120, 0},
@@ -463,7 +463,7 @@ void tst_X11InputHooks::macroOverCaptureAddsNoMouseHook()
     QVERIFY(!WindowsHookInterface::mouseHookInstalled());
     m_injector->button(1, true);
     m_injector->button(1, false);
-    m_injector->tap(KeyA);
+    m_injector->tap(kKeyA);
     QTRY_COMPARE(macroKeys.count(), 2);
     QCOMPARE(macroMouse.count(), 0);
     QVERIFY(hook.stopHook());
@@ -491,30 +491,30 @@ void tst_X11InputHooks::heldKeysStayWithinTable()
     }
     QTRY_COMPARE(keys.count(), virtualKeys.size());
     QCOMPARE(WindowsHookInterface::heldKeyCount(), virtualKeys.size());
-    QVERIFY(WindowsHookInterface::heldKeyCount() <= WindowsHookInterface::HeldKeyCapacity);
+    QVERIFY(WindowsHookInterface::heldKeyCount() <= WindowsHookInterface::kHeldKeyCapacity);
     for (int keycode = minKeycode; keycode <= maxKeycode; ++keycode)
         m_injector->key(keycode, false);
     QTRY_COMPARE(keys.count(), virtualKeys.size() + known);
     QCOMPARE(WindowsHookInterface::heldKeyCount(), 0);
     // The two lock keys went round once; put them back.
-    m_injector->tap(KeyCaps);
-    m_injector->tap(KeyNumLock);
+    m_injector->tap(kKeyCaps);
+    m_injector->tap(kKeyNumLock);
     QVERIFY(hook.stopHook());
 }
 
 void tst_X11InputHooks::keysWithDesktopShortcutsAreCaptured()
 {
-    constexpr int KeyB = 56;
+    constexpr int kKeyB = 56;
     m_client = new OtherClient;
-    m_client->grabShortcut(KeyB, Mod4Mask);
+    m_client->grabShortcut(kKeyB, Mod4Mask);
     WindowsHookInterface hook;
     QSignalSpy keys(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
     QVERIFY(hook.startHook(2));
-    m_injector->tap(KeyB);
-    m_injector->tap(KeyLeftCtrl);
+    m_injector->tap(kKeyB);
+    m_injector->tap(kKeyLeftCtrl);
     QList<OtherClient::Event> seen;
-    QVERIFY(m_client->waitForKey(KeyRelease, KeyLeftCtrl, &seen));
-    QCOMPARE(countOf(seen, KeyPress, KeyB), 0);
+    QVERIFY(m_client->waitForKey(KeyRelease, kKeyLeftCtrl, &seen));
+    QCOMPARE(countOf(seen, KeyPress, kKeyB), 0);
     QTRY_COMPARE(keys.count(), 4);
     QCOMPARE(hookReportsOf(keys).first(), (QVector<int>{0x42, 0x30, 1, 0x00}));
     QVERIFY(hook.stopHook());
@@ -537,7 +537,7 @@ void tst_X11InputHooks::everyEndOfCaptureGivesKeyboardBack()
     auto* hook = new WindowsHookInterface;
     QSignalSpy keys(hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
     QVERIFY(hook->startHook(2));
-    QVERIFY(!m_client->canGrabKey(KeyA));
+    QVERIFY(!m_client->canGrabKey(kKeyA));
 
     if (ending == QLatin1String("stop")) {
         QVERIFY(hook->stopHook());
@@ -550,18 +550,18 @@ void tst_X11InputHooks::everyEndOfCaptureGivesKeyboardBack()
         connect(hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key, this,
                 [] { throw std::runtime_error("receiver broke"); });
         QTest::ignoreMessage(QtCriticalMsg, "Keyboard hook receiver failed (receiver broke); hooks removed");
-        m_injector->key(KeyA, true);
+        m_injector->key(kKeyA, true);
         QTRY_VERIFY(!WindowsHookInterface::keyboardHookInstalled());
-        m_injector->key(KeyA, false);
+        m_injector->key(kKeyA, false);
     } else if (ending == QLatin1String("quit")) {
         QVERIFY(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit"));
     }
 
-    QVERIFY(m_client->canGrabKey(KeyA));
+    QVERIFY(m_client->canGrabKey(kKeyA));
     QVERIFY(m_client->canGrabKeyboard());
     m_client->take();
-    m_injector->tap(KeyA);
-    QVERIFY2(m_client->waitForKey(KeyRelease, KeyA), "typing does not reach the focused window again");
+    m_injector->tap(kKeyA);
+    QVERIFY2(m_client->waitForKey(KeyRelease, kKeyA), "typing does not reach the focused window again");
     delete hook;
 }
 
@@ -571,13 +571,13 @@ void tst_X11InputHooks::stopWhileKeyHeldGivesKeyboardBack()
     WindowsHookInterface hook;
     QSignalSpy keys(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
     QVERIFY(hook.startHook(2));
-    m_injector->key(KeyA, true);
+    m_injector->key(kKeyA, true);
     QTRY_COMPARE(keys.count(), 1);
     // The held key made the server activate our grab: the whole keyboard is ours.
     QVERIFY(!m_client->canGrabKeyboard());
     QVERIFY(hook.stopHook());
     QVERIFY(m_client->canGrabKeyboard());
-    m_injector->key(KeyA, false);
+    m_injector->key(kKeyA, false);
 }
 
 void tst_X11InputHooks::crashWhileCapturingGivesKeyboardBack()
@@ -590,12 +590,12 @@ void tst_X11InputHooks::crashWhileCapturingGivesKeyboardBack()
     child.start(QCoreApplication::applicationFilePath(), QStringList());
     QVERIFY(child.waitForReadyRead(20000));
     QCOMPARE(child.readLine().trimmed(), QByteArray("capturing"));
-    QVERIFY(!m_client->canGrabKey(KeyA));
+    QVERIFY(!m_client->canGrabKey(kKeyA));
     QVERIFY(child.waitForFinished(20000));
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-    QVERIFY(m_client->canGrabKey(KeyA));
-    m_injector->tap(KeyA);
-    QVERIFY(m_client->waitForKey(KeyRelease, KeyA));
+    QVERIFY(m_client->canGrabKey(kKeyA));
+    m_injector->tap(kKeyA);
+    QVERIFY(m_client->waitForKey(KeyRelease, kKeyA));
 }
 
 ORVANE_TEST_MAIN(tst_X11InputHooks)

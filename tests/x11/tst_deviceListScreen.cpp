@@ -13,7 +13,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 
-static const bool noGlIntegration = qputenv("QT_XCB_GL_INTEGRATION", "none");
+static const bool kNoGlIntegration = qputenv("QT_XCB_GL_INTEGRATION", "none");
 
 // The program's window on a real X server with a cable keyboard and one
 // behind its receiver: both are listed, the cable one first and selected.

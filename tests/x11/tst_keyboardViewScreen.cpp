@@ -17,7 +17,7 @@
 
 // No GL integration: the view needs none, and the GLX plug-in is unloaded
 // before exit with an allocation LeakSanitizer can no longer attribute.
-static const bool noGlIntegration = qputenv("QT_XCB_GL_INTEGRATION", "none");
+static const bool kNoGlIntegration = qputenv("QT_XCB_GL_INTEGRATION", "none");
 
 // The keyboard view on a real X server, stacked with its overlay the way the
 // device page holds them, for a magnetic-switch model with a side light. The

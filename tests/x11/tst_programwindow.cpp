@@ -58,7 +58,7 @@ class tst_ProgramWindow : public QObject
             *shown = windows.first();
         if (output) {
             QTRY_VERIFY_WITH_TIMEOUT(
-                (*output += process.readAllStandardOutput()).contains(DMainWidget::exposedMarker), 10000);
+                (*output += process.readAllStandardOutput()).contains(DMainWidget::kExposedMarker), 10000);
         }
         x11.requestClose(process.processId());
         QCOMPARE(runner.waitForExit(15000), 0);

@@ -84,17 +84,17 @@ private:
     // mapping it, so the state only counts once it has held for a while.
     bool settlesAt(qint64 pid, bool visible)
     {
-        constexpr int holdMs = 1500;
-        constexpr int giveUpMs = 20000;
+        constexpr int kHoldMs = 1500;
+        constexpr int kGiveUpMs = 20000;
         QElapsedTimer total;
         total.start();
         QElapsedTimer held;
-        while (total.elapsed() < giveUpMs) {
+        while (total.elapsed() < kGiveUpMs) {
             if (hasViewableMainWindow(pid) != visible)
                 held.invalidate();
             else if (!held.isValid())
                 held.start();
-            else if (held.elapsed() >= holdMs)
+            else if (held.elapsed() >= kHoldMs)
                 return true;
             QTest::qWait(50);
         }

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int writePollMs = 2;
+constexpr int kWritePollMs = 2;
 
 const char* failureLine(DOnboardDownloadPlan::Step::Kind kind)
 {
@@ -61,12 +61,12 @@ DOnboardDownload::Outcome DOnboardDownload::run(const QString& profileFolder, co
         loadSeniorKeys(seniorKeyPath);
 
     Attempt result = Attempt::Failed;
-    while (m_attempts < maxAttempts) {
+    while (m_attempts < kMaxAttempts) {
         ++m_attempts;
         result = runAttempt(profileFolder, usages, magnetic);
         if (result != Attempt::Failed)
             break;
-        if (m_attempts < maxAttempts)
+        if (m_attempts < kMaxAttempts)
             qDebug("-------------------------- *** Onboard Download [Try again] *** --------------------------");
     }
     qDebug("-------------------------- *** Onboard Download at laster [ Hid back download status ] *** "
@@ -89,7 +89,7 @@ DOnboardDownload::Outcome DOnboardDownload::run(const QString& profileFolder, co
 void DOnboardDownload::loadSeniorKeys(const QByteArray& path)
 {
     m_seniorKeyMap.clear();
-    if (path.isEmpty() || path.size() > DOnboardDownloadPlan::maxPathBytes)
+    if (path.isEmpty() || path.size() > DOnboardDownloadPlan::kMaxPathBytes)
         return;
     std::map<int, seniorKeyInfoStu> records;
     if (!COrvaneXML_SeniorKey_SelectAllInfoItem(path.constData(), &records))
@@ -161,12 +161,12 @@ bool DOnboardDownload::awaitAcknowledgement()
 {
     int sends = 1;
     while (m_macroDownloadOk) {
-        DEventWait::until(ackWaitMs, [this] { return m_macroAcked || !m_macroDownloadOk; });
+        DEventWait::until(kAckWaitMs, [this] { return m_macroAcked || !m_macroDownloadOk; });
         if (m_macroAcked || !m_macroDownloadOk)
             break;
-        if (sends == maxSends) {
+        if (sends == kMaxSends) {
             qDebug() << "Onboard download: macro report of slot" << m_lastMacroReport[2] << "packet"
-                     << m_lastMacroReport[4] << "unacknowledged after" << maxSends << "sends";
+                     << m_lastMacroReport[4] << "unacknowledged after" << kMaxSends << "sends";
             m_macroDownloadOk = false;
             break;
         }
@@ -204,7 +204,7 @@ bool DOnboardDownload::waitForWrites()
     // The I/O thread counts its writes down without telling anyone, so
     // this wait looks again every few milliseconds.
     DEventWait::until(
-        writeWaitMs, [this] { return !interfaceOpen() || m_hid->pendingCmdReports() == 0; }, writePollMs);
+        kWriteWaitMs, [this] { return !interfaceOpen() || m_hid->pendingCmdReports() == 0; }, kWritePollMs);
     return interfaceOpen() && m_hid->pendingCmdReports() == 0;
 }
 

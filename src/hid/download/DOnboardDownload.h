@@ -31,10 +31,10 @@ public:
         Busy,
     };
 
-    static constexpr int ackWaitMs = 100;
-    static constexpr int maxSends = 4;  // once and three resends
-    static constexpr int maxAttempts = 2;
-    static constexpr int writeWaitMs = 3000;
+    static constexpr int kAckWaitMs = 100;
+    static constexpr int kMaxSends = 4;  // once and three resends
+    static constexpr int kMaxAttempts = 2;
+    static constexpr int kWriteWaitMs = 3000;
 
     explicit DOnboardDownload(QObject* parent = nullptr);
 

@@ -13,14 +13,14 @@
 #include <cstring>
 #include <list>
 
-const DOnboardDownloadPlan::Layer DOnboardDownloadPlan::layers[2] = {
-    {"/appProfile_Default.xml", DKeyMapReport::defaultLayer},
-    {"/appProfile_FN.xml", DKeyMapReport::fnLayer},
+const DOnboardDownloadPlan::Layer DOnboardDownloadPlan::kLayers[2] = {
+    {"/appProfile_Default.xml", DKeyMapReport::kDefaultLayer},
+    {"/appProfile_FN.xml", DKeyMapReport::kFnLayer},
 };
 
 namespace {
 
-constexpr int maxPacketBytes = DKeyMapReport::entrySize * DKeyMapReport::entriesPerReport;
+constexpr int kMaxPacketBytes = DKeyMapReport::kEntrySize * DKeyMapReport::kEntriesPerReport;
 
 QString keyLabel(const keyOperateInfo& record, int usage)
 {
@@ -47,32 +47,32 @@ DOnboardDownloadPlan::DOnboardDownloadPlan(const QString& profileFolder, const Q
 
 void DOnboardDownloadPlan::build(bool magnetic)
 {
-    for (const Layer& layer : layers) {
+    for (const Layer& layer : kLayers) {
         if (!planLayer(layer))
             return;
     }
-    if (m_macroKeys > DMacroReportEncoder::slotCount) {
+    if (m_macroKeys > DMacroReportEncoder::kSlotCount) {
         m_status = Status::Refused;
         m_refusal = QObject::tr("%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.")
                         .arg(m_macroKeys)
-                        .arg(DMacroReportEncoder::slotCount);
+                        .arg(DMacroReportEncoder::kSlotCount);
         return;
     }
-    if (m_seniorKeyCount > DSeniorKeyReportEncoder::storeSlotCount) {
+    if (m_seniorKeyCount > DSeniorKeyReportEncoder::kStoreSlotCount) {
         m_status = Status::Refused;
         m_refusal = QObject::tr("%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.")
                         .arg(m_seniorKeyCount)
-                        .arg(DSeniorKeyReportEncoder::storeSlotCount);
+                        .arg(DSeniorKeyReportEncoder::kStoreSlotCount);
         return;
     }
     addPause();
-    for (int slot = m_macroKeys; slot < DMacroReportEncoder::slotCount; ++slot) {
+    for (int slot = m_macroKeys; slot < DMacroReportEncoder::kSlotCount; ++slot) {
         for (const DReportFrame& r : DMacroReportEncoder::emptySlotReports(slot))
             add(Step::Macro, r);
     }
     if (magnetic) {
         addPause();
-        for (int index = m_seniorKeyCount; index < DSeniorKeyReportEncoder::storeSlotCount; ++index)
+        for (int index = m_seniorKeyCount; index < DSeniorKeyReportEncoder::kStoreSlotCount; ++index)
             add(Step::SeniorKey, DSeniorKeyReportEncoder::emptyReport(index));
     }
 }
@@ -80,7 +80,7 @@ void DOnboardDownloadPlan::build(bool magnetic)
 bool DOnboardDownloadPlan::planLayer(const Layer& layer)
 {
     const QByteArray path = QFile::encodeName(m_profileFolder + QLatin1String(layer.fileName));
-    if (path.size() > maxPathBytes) {
+    if (path.size() > kMaxPathBytes) {
         qDebug() << "Onboard download: layer file path too long:" << path;
         m_status = Status::Unreadable;
         return false;
@@ -130,7 +130,7 @@ bool DOnboardDownloadPlan::planLayer(const Layer& layer)
         if (m_status == Status::Refused)
             return false;
         entries.insert(entries.end(), entry.begin(), entry.end());
-        if (int(entries.size()) == maxPacketBytes)
+        if (int(entries.size()) == kMaxPacketBytes)
             flush();
     }
     if (!entries.empty())
@@ -142,7 +142,7 @@ void DOnboardDownloadPlan::addMacro(const QByteArray& path, const QByteArray& pr
                                     const keyOperateInfo& record, int slot)
 {
     // Past the keyboard's slots only the count matters: the plan is refused.
-    if (slot >= DMacroReportEncoder::slotCount)
+    if (slot >= DMacroReportEncoder::kSlotCount)
         return;
     const QByteArray macroIndex = DFixedText::bytes(record.value).trimmed();
     std::list<macroEventItem> events;
@@ -162,7 +162,7 @@ void DOnboardDownloadPlan::addMacro(const QByteArray& path, const QByteArray& pr
 
 void DOnboardDownloadPlan::addSeniorKey(const keyOperateInfo& record, int storeIndex)
 {
-    if (storeIndex >= DSeniorKeyReportEncoder::storeSlotCount)
+    if (storeIndex >= DSeniorKeyReportEncoder::kStoreSlotCount)
         return;
     const int recordIndex = DFixedText::number(record.value);
     const auto found = m_seniorKeyRecords.constFind(recordIndex);
@@ -200,6 +200,6 @@ void DOnboardDownloadPlan::addPause()
 {
     Step step;
     step.kind = Step::Pause;
-    step.pauseMs = storePause;
+    step.pauseMs = kStorePause;
     m_steps << step;
 }

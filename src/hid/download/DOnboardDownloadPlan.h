@@ -42,9 +42,9 @@ public:
         const char* fileName;
         int layerCode;
     };
-    static const Layer layers[2];
-    static constexpr int storePause = 400;
-    static constexpr int maxPathBytes = 255;
+    static const Layer kLayers[2];
+    static constexpr int kStorePause = 400;
+    static constexpr int kMaxPathBytes = 255;
 
     // usages: the HID usage of every key cap in key-list order (0 for an
     // empty grid position, -10 for Fn). seniorKeys: the advanced-key

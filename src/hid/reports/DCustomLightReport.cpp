@@ -11,7 +11,7 @@ QVector<QByteArray> DCustomLightReport::packetPayloads(const QVector<QColor>& gr
         bytes.append(char(colour.red()));
         bytes.append(char(colour.green()));
         bytes.append(char(colour.blue()));
-        if ((key + 1) % keysPerPacket == 0 || key + 1 == DKeyGrid::kKeyCount) {
+        if ((key + 1) % kKeysPerPacket == 0 || key + 1 == DKeyGrid::kKeyCount) {
             payloads.append(bytes);
             bytes.clear();
         }

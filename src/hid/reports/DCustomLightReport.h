@@ -13,8 +13,8 @@
 class DCustomLightReport
 {
 public:
-    static constexpr int keysPerPacket = 18;
-    static constexpr int packetCount = (DKeyGrid::kKeyCount + keysPerPacket - 1) / keysPerPacket;
+    static constexpr int kKeysPerPacket = 18;
+    static constexpr int kPacketCount = (DKeyGrid::kKeyCount + kKeysPerPacket - 1) / kKeysPerPacket;
 
     // Red, green and blue of each colour, in grid order, cut into the
     // packets' payloads. Colours beyond the grid are ignored; missing ones

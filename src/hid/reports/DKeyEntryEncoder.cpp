@@ -32,7 +32,7 @@ struct ChoiceKind
     int type;
     uint8_t kind;
 };
-constexpr ChoiceKind choiceKinds[] = {
+constexpr ChoiceKind kChoiceKinds[] = {
     {Type::kKeyboardLightEffect, 0x02}, {Type::kKeyboardLightBrightness, 0x03},
     {Type::kKeyboardLightSpeed, 0x04},  {Type::kKeyboardLightDirection, 0x05},
     {Type::kKeyboardLightColour, 0x06}, {Type::kKeyboardLightCustom, 0x08},
@@ -46,9 +46,9 @@ struct MediaUsage
     int usage;
     uint8_t code;
 };
-constexpr MediaUsage mediaUsages[] = {{215, 0x32}, {127, 0x12}, {129, 0x11}, {128, 0x10}};
+constexpr MediaUsage kMediaUsages[] = {{215, 0x32}, {127, 0x12}, {129, 0x11}, {128, 0x10}};
 
-constexpr uint8_t multimediaCodes[] = {0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17,
+constexpr uint8_t kMultimediaCodes[] = {0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17,
                                        0x30, 0x32, 0x34, 0x23, 0x20, 0x38, 0x39, 0x21};
 
 struct MouseCode
@@ -56,9 +56,9 @@ struct MouseCode
     uint8_t wheel;
     uint8_t button;
 };
-constexpr MouseCode mouseCodes[] = {{0, 1}, {0, 4}, {0, 2}, {1, 1}, {1, 255}, {0, 16}, {0, 8}, {0, 0}};
+constexpr MouseCode kMouseCodes[] = {{0, 1}, {0, 4}, {0, 2}, {1, 1}, {1, 255}, {0, 16}, {0, 8}, {0, 0}};
 
-constexpr DKeyEntryEncoder::Shortcut shortcuts[] = {
+constexpr DKeyEntryEncoder::Shortcut kShortcuts[] = {
     {0xE2, 0x3D}, {0xE2, 0x2B}, {0xE3, 0x07}, {0xE3, 0x08}, {0xE3, 0x0F}, {0xE0, 0x06},
     {0xE0, 0x1B}, {0xE0, 0x19}, {0xE0, 0x09}, {0xE0, 0x11}, {0xE0, 0x13}, {0xE0, 0x16},
 };
@@ -70,7 +70,7 @@ struct SubFunction
     int sub;
     SubForm form;
 };
-constexpr SubFunction subFunctions[] = {
+constexpr SubFunction kSubFunctions[] = {
     {0, SubForm::Lock},     {1, SubForm::SubValue}, {2, SubForm::SubValue}, {3, SubForm::Wide},
     {4, SubForm::SubValue}, {5, SubForm::SubValue}, {6, SubForm::SubValue}, {7, SubForm::SubValue},
     {8, SubForm::SubValue}, {9, SubForm::SubValue}, {10, SubForm::Bare},    {11, SubForm::Connection},
@@ -78,13 +78,13 @@ constexpr SubFunction subFunctions[] = {
 
 // Sub-functions of the light "off" actions: all off (with what to turn
 // off as value), backlight stopped, side light stopped.
-constexpr int subLightOff = 4;
-constexpr int subBacklightStopped = 5;
-constexpr int subSideLightStopped = 6;
+constexpr int kSubLightOff = 4;
+constexpr int kSubBacklightStopped = 5;
+constexpr int kSubSideLightStopped = 6;
 
-constexpr uint8_t modifierBase = 224;
-constexpr int maxUsage = 255;
-constexpr int maxWideValue = 0xFFFF;
+constexpr uint8_t kModifierBase = 224;
+constexpr int kMaxUsage = 255;
+constexpr int kMaxWideValue = 0xFFFF;
 
 Entry entry(int b0, int b1 = 0, int b2 = 0, int b3 = 0)
 {
@@ -111,7 +111,7 @@ bool splitPair(const QByteArray& text, int* first, int* second)
 Entry keyboardFunction(int sub, int v, const QByteArray& valueText, Entry plain)
 {
     const SubFunction* found = nullptr;
-    for (const SubFunction& s : subFunctions) {
+    for (const SubFunction& s : kSubFunctions) {
         if (s.sub == sub)
             found = &s;
     }
@@ -127,8 +127,8 @@ Entry keyboardFunction(int sub, int v, const QByteArray& valueText, Entry plain)
     case SubForm::Wide: {
         // A larger value than the two bytes hold is sent as their maximum
         // rather than as unrelated digits.
-        const int wide = v > maxUsage ? std::min(v, maxWideValue) : v;
-        return entry(KindKeyboardFunction, sub, v > maxUsage ? wide >> 8 : 0, wide & 0xFF);
+        const int wide = v > kMaxUsage ? std::min(v, kMaxWideValue) : v;
+        return entry(KindKeyboardFunction, sub, v > kMaxUsage ? wide >> 8 : 0, wide & 0xFF);
     }
     case SubForm::Connection: {
         int mode = 0;
@@ -159,30 +159,30 @@ DKeyEntryEncoder::SlotKind DKeyEntryEncoder::slotKindOf(const keyOperateInfo& re
 
 DKeyEntryEncoder::Result DKeyEntryEncoder::encode(const keyOperateInfo& record, int usage, int slot)
 {
-    const int u = std::min(usage, maxUsage);
+    const int u = std::min(usage, kMaxUsage);
     const int t = DFixedText::number(record.type);
     const int v = DFixedText::number(record.value);
     const int paramB = DFixedText::number(record.paramB);
     const Entry plain = entry(KindPlainKey, u);
 
-    for (const ChoiceKind& choice : choiceKinds) {
+    for (const ChoiceKind& choice : kChoiceKinds) {
         if (choice.type == t)
             return {entry(choice.kind, v)};
     }
 
     switch (t) {
     case Type::kNoFunction:
-        if (usage == fnUsage)
+        if (usage == kFnUsage)
             return {entry(KindFnKey)};
-        for (const MediaUsage& media : mediaUsages) {
+        for (const MediaUsage& media : kMediaUsages) {
             if (media.usage == usage)
                 return {entry(KindMultimedia, media.code)};
         }
         return {plain};
     case Type::kRemap:
-        if (v == remapTargetSpecial)
+        if (v == kRemapTargetSpecial)
             return {entry(KindRemapSpecial)};
-        if (v == fnUsage)
+        if (v == kFnUsage)
             return {entry(KindFnKey)};
         return {entry(KindPlainKey, v)};
     case Type::kMacro:
@@ -193,7 +193,7 @@ DKeyEntryEncoder::Result DKeyEntryEncoder::encode(const keyOperateInfo& record, 
             qDebug() << "Onboard download: key combination without a mask:" << DFixedText::bytes(record.value);
             return {plain};
         }
-        if (c.modifierCount > maxModifiers)
+        if (c.modifierCount > kMaxModifiers)
             return {plain, Error::TooManyModifiers};
         return {combinationEntry(c)};
     }
@@ -215,13 +215,13 @@ DKeyEntryEncoder::Result DKeyEntryEncoder::encode(const keyOperateInfo& record, 
         return {keyboardFunction(paramB, v, DFixedText::bytes(record.value).trimmed(), plain)};
     case Type::kKeyboardLightOff:
         if (paramB == 0 || paramB == 1)
-            return {entry(KindKeyboardFunction, paramB == 0 ? subLightOff : subBacklightStopped, v)};
+            return {entry(KindKeyboardFunction, paramB == 0 ? kSubLightOff : kSubBacklightStopped, v)};
         return {plain};
     case Type::kLightRecording:
         return {entry(KindLightRecording)};
     case Type::kSideLightOff:
         if (paramB == 0 || paramB == 1)
-            return {entry(KindKeyboardFunction, paramB == 0 ? subLightOff : subSideLightStopped, v)};
+            return {entry(KindKeyboardFunction, paramB == 0 ? kSubLightOff : kSubSideLightStopped, v)};
         return {plain};
     case Type::kAdvancedKey:
         return {entry(KindAdvancedKey, slot)};
@@ -232,25 +232,25 @@ DKeyEntryEncoder::Result DKeyEntryEncoder::encode(const keyOperateInfo& record, 
 
 int DKeyEntryEncoder::multimediaDeviceCode(int value)
 {
-    const uint8_t* code = inTable(multimediaCodes, value);
+    const uint8_t* code = inTable(kMultimediaCodes, value);
     return code ? *code : 0;
 }
 
 int DKeyEntryEncoder::mouseWheelFlag(int value)
 {
-    const MouseCode* code = inTable(mouseCodes, value);
+    const MouseCode* code = inTable(kMouseCodes, value);
     return code ? code->wheel : 0;
 }
 
 int DKeyEntryEncoder::mouseButtonCode(int value)
 {
-    const MouseCode* code = inTable(mouseCodes, value);
+    const MouseCode* code = inTable(kMouseCodes, value);
     return code ? code->button : 0;
 }
 
 DKeyEntryEncoder::Shortcut DKeyEntryEncoder::shortcutKeys(int value)
 {
-    const Shortcut* s = inTable(shortcuts, value);
+    const Shortcut* s = inTable(kShortcuts, value);
     return s ? *s : Shortcut{};
 }
 
@@ -270,9 +270,9 @@ DKeyEntryEncoder::Combination DKeyEntryEncoder::parseKeyCombinationText(const QB
         if (!(mask & (1 << bit)))
             continue;
         if (++c.modifierCount == 1)
-            c.firstModifier = modifierBase + bit;
+            c.firstModifier = kModifierBase + bit;
         else
-            c.secondModifier = modifierBase + bit;
+            c.secondModifier = kModifierBase + bit;
     }
     return c;
 }

@@ -45,9 +45,9 @@ public:
         int key = 0;
     };
 
-    static constexpr int fnUsage = -10;
-    static constexpr int remapTargetSpecial = -20;
-    static constexpr int maxModifiers = 2;
+    static constexpr int kFnUsage = -10;
+    static constexpr int kRemapTargetSpecial = -20;
+    static constexpr int kMaxModifiers = 2;
 
     // The slot kind of a stored function; its slot is passed to encode().
     static SlotKind slotKindOf(const keyOperateInfo& record);

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 namespace {
-constexpr int maxPayload = DKeyMapReport::entrySize * DKeyMapReport::entriesPerReport;
+constexpr int kMaxPayload = DKeyMapReport::kEntrySize * DKeyMapReport::kEntriesPerReport;
 } // namespace
 
 DReportFrame DKeyMapReport::build(const std::vector<uint8_t>& entries, int layerCode, int packetNumber)
 {
-    const int length = std::min(int(entries.size()), maxPayload);
+    const int length = std::min(int(entries.size()), kMaxPayload);
     DReportFrame r(DReportNumbers::kKeyMap, layerCode, length);
     r.setPacket(packetNumber);
     r.setPayload(entries.data(), length);

@@ -9,13 +9,13 @@
 class DKeyMapReport
 {
 public:
-    static constexpr int entrySize = 4;
-    static constexpr int entriesPerReport = 14;
+    static constexpr int kEntrySize = 4;
+    static constexpr int kEntriesPerReport = 14;
 
     // Layer codes of byte 2.
-    static constexpr int defaultLayer = 0;
-    static constexpr int magneticLayer = 1;
-    static constexpr int fnLayer = 2;
+    static constexpr int kDefaultLayer = 0;
+    static constexpr int kMagneticLayer = 1;
+    static constexpr int kFnLayer = 2;
 
     // One report from at most 56 entry bytes.
     static DReportFrame build(const std::vector<uint8_t>& entries, int layerCode, int packetNumber);

@@ -6,11 +6,11 @@
 
 namespace {
 
-constexpr uint8_t keyboardEffectLength = 0x0E;
-constexpr uint8_t sideEffectLength = 0x0D;
-constexpr int staticEffect = 0;
-constexpr int fullColourField = 10;
-constexpr int stampAt = 62;
+constexpr uint8_t kKeyboardEffectLength = 0x0E;
+constexpr uint8_t kSideEffectLength = 0x0D;
+constexpr int kStaticEffect = 0;
+constexpr int kFullColourField = 10;
+constexpr int kStampAt = 62;
 
 DReportFrame effectReport(uint8_t command, uint8_t length, const colorInfoData& info, bool forceStatic)
 {
@@ -22,14 +22,14 @@ DReportFrame effectReport(uint8_t command, uint8_t length, const colorInfoData& 
         r.setPayloadByte(i, fields[i]);
     // Static shows one colour, so the flag goes out cleared whatever the
     // profile holds for it.
-    if (forceStatic && info.ledType == staticEffect)
-        r.setPayloadByte(fullColourField, 0);
+    if (forceStatic && info.ledType == kStaticEffect)
+        r.setPayloadByte(kFullColourField, 0);
     return r;
 }
 
 void putStamp(DReportFrame& r, uint16_t stamp)
 {
-    r.setBigEndian16(stampAt, stamp);
+    r.setBigEndian16(kStampAt, stamp);
 }
 
 } // namespace
@@ -41,19 +41,19 @@ uint16_t DLightReportBuilder::currentStamp()
 
 DReportFrame DLightReportBuilder::keyboardEffect(const colorInfoData& info, uint16_t stamp)
 {
-    DReportFrame r = effectReport(DReportNumbers::kKeyboardEffect, keyboardEffectLength, info, true);
+    DReportFrame r = effectReport(DReportNumbers::kKeyboardEffect, kKeyboardEffectLength, info, true);
     putStamp(r, stamp);
     return r;
 }
 
 DReportFrame DLightReportBuilder::sideEffect(const colorInfoData& info, uint16_t stamp)
 {
-    DReportFrame r = effectReport(DReportNumbers::kSideEffect, sideEffectLength, info, true);
+    DReportFrame r = effectReport(DReportNumbers::kSideEffect, kSideEffectLength, info, true);
     putStamp(r, stamp);
     return r;
 }
 
 DReportFrame DLightReportBuilder::uploadClosingEffect(const colorInfoData& info)
 {
-    return effectReport(DReportNumbers::kKeyboardEffect, keyboardEffectLength, info, false);
+    return effectReport(DReportNumbers::kKeyboardEffect, kKeyboardEffectLength, info, false);
 }

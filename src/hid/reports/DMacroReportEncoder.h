@@ -13,11 +13,11 @@
 class DMacroReportEncoder
 {
 public:
-    static constexpr int slotCount = 10;
-    static constexpr int reportsPerSlot = 5;
-    static constexpr int streamSize = 248;
-    static constexpr int eventSize = 4;
-    static constexpr int maxEvents = streamSize / eventSize;
+    static constexpr int kSlotCount = 10;
+    static constexpr int kReportsPerSlot = 5;
+    static constexpr int kStreamSize = 248;
+    static constexpr int kEventSize = 4;
+    static constexpr int kMaxEvents = kStreamSize / kEventSize;
 
     // The events in list order; at most 62 fit, the rest are left out.
     static std::vector<uint8_t> encodeStream(const std::list<macroEventItem>& events);

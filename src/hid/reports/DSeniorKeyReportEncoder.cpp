@@ -7,20 +7,20 @@
 
 namespace {
 
-constexpr uint8_t payloadLength = 0x32;
-constexpr int typeByte = 6;
-constexpr int msPerHoldUnit = 10;
+constexpr uint8_t kPayloadLength = 0x32;
+constexpr int kTypeByte = 6;
+constexpr int kMsPerHoldUnit = 10;
 
 // Where a DKS record puts each of its four keys and their actions.
-constexpr int dksKeyAt[4] = {11, 19, 27, 35};
-constexpr int dksActionsAt[4] = {15, 23, 31, 39};
-constexpr int dksPointsAt = 7;
-constexpr int actionsPerKey = 4;
+constexpr int kDksKeyAt[4] = {11, 19, 27, 35};
+constexpr int kDksActionsAt[4] = {15, 23, 31, 39};
+constexpr int kDksPointsAt = 7;
+constexpr int kActionsPerKey = 4;
 
-constexpr int modTapHoldKeyAt = 7;
-constexpr int modTapClickKeyAt = 11;
-constexpr int modTapHoldAt = 15;
-constexpr int toggleKeyAt = 7;
+constexpr int kModTapHoldKeyAt = 7;
+constexpr int kModTapClickKeyAt = 11;
+constexpr int kModTapHoldAt = 15;
+constexpr int kToggleKeyAt = 7;
 
 void put(DReportFrame& r, int at, const std::array<uint8_t, 4>& entry)
 {
@@ -32,7 +32,7 @@ void put(DReportFrame& r, int at, const std::array<uint8_t, 4>& entry)
 
 DReportFrame DSeniorKeyReportEncoder::emptyReport(int storeIndex)
 {
-    return DReportFrame(DReportNumbers::kAdvancedKey, storeIndex, payloadLength);
+    return DReportFrame(DReportNumbers::kAdvancedKey, storeIndex, kPayloadLength);
 }
 
 std::array<uint8_t, 4> DSeniorKeyReportEncoder::keyEntry(const char (&keyText)[16], bool* tooManyModifiers)
@@ -40,7 +40,7 @@ std::array<uint8_t, 4> DSeniorKeyReportEncoder::keyEntry(const char (&keyText)[1
     const QByteArray text = DFixedText::bytes(keyText);
     if (text.contains(',')) {
         const DKeyEntryEncoder::Combination c = DKeyEntryEncoder::parseKeyCombinationText(text);
-        if (c.modifierCount > DKeyEntryEncoder::maxModifiers)
+        if (c.modifierCount > DKeyEntryEncoder::kMaxModifiers)
             *tooManyModifiers = true;
         return DKeyEntryEncoder::combinationEntry(c);
     }
@@ -52,25 +52,25 @@ DSeniorKeyReportEncoder::Result DSeniorKeyReportEncoder::encode(const seniorKeyI
     Result result;
     DReportFrame& r = result.report;
     r = emptyReport(storeIndex);
-    r.setByte(typeByte, record.type);
+    r.setByte(kTypeByte, record.type);
     bool& tooMany = result.tooManyModifiers;
     switch (record.type) {
     case Dks:
         for (int p = 0; p < 4; ++p)
-            r.setByte(dksPointsAt + p, record.point[p]);
+            r.setByte(kDksPointsAt + p, record.point[p]);
         for (int k = 0; k < 4; ++k) {
-            put(r, dksKeyAt[k], keyEntry(record.key[k], &tooMany));
-            for (int a = 0; a < actionsPerKey; ++a)
-                r.setByte(dksActionsAt[k] + a, record.action[k * actionsPerKey + a]);
+            put(r, kDksKeyAt[k], keyEntry(record.key[k], &tooMany));
+            for (int a = 0; a < kActionsPerKey; ++a)
+                r.setByte(kDksActionsAt[k] + a, record.action[k * kActionsPerKey + a]);
         }
         break;
     case ModTap:
-        put(r, modTapHoldKeyAt, keyEntry(record.key[0], &tooMany));
-        put(r, modTapClickKeyAt, keyEntry(record.key[1], &tooMany));
-        r.setByte(modTapHoldAt, record.holdDuration / msPerHoldUnit);
+        put(r, kModTapHoldKeyAt, keyEntry(record.key[0], &tooMany));
+        put(r, kModTapClickKeyAt, keyEntry(record.key[1], &tooMany));
+        r.setByte(kModTapHoldAt, record.holdDuration / kMsPerHoldUnit);
         break;
     case Toggle:
-        put(r, toggleKeyAt, keyEntry(record.key[0], &tooMany));
+        put(r, kToggleKeyAt, keyEntry(record.key[0], &tooMany));
         break;
     default:
         break;

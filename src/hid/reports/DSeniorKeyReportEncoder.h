@@ -10,7 +10,7 @@
 class DSeniorKeyReportEncoder
 {
 public:
-    static constexpr int storeSlotCount = 40;
+    static constexpr int kStoreSlotCount = 40;
 
     enum Type { Dks = 1, ModTap = 2, Toggle = 3 };
 

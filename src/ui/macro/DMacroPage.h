@@ -12,7 +12,7 @@ class DMacroPage : public DToolDialog
     Q_OBJECT
 
 public:
-    static constexpr int pathBufferSize = 256;
+    static constexpr int kPathBufferSize = 256;
 
     explicit DMacroPage(QWidget* parent = nullptr);
 
@@ -29,5 +29,5 @@ protected:
     void aboutToClose() override;
 
 private:
-    char m_macroFilePath[pathBufferSize] = {};
+    char m_macroFilePath[kPathBufferSize] = {};
 };

@@ -54,10 +54,10 @@ QString buttonLook(const QString& defaultImage, const QString& activeImage)
 
 QString themeName(int themeIndex)
 {
-    static const char* const names[] = {"Black", "Light", "Blue", "Pink", "Other"};
-    if (themeIndex < 0 || themeIndex >= int(std::size(names)))
+    static const char* const kNames[] = {"Black", "Light", "Blue", "Pink", "Other"};
+    if (themeIndex < 0 || themeIndex >= int(std::size(kNames)))
         return QString();
-    return QLatin1String(names[themeIndex]);
+    return QLatin1String(kNames[themeIndex]);
 }
 
 }
@@ -643,7 +643,7 @@ void DMainWidget::paintEvent(QPaintEvent* event)
     if (!m_firstPaintDone) {
         m_firstPaintDone = true;
         if (qEnvironmentVariableIsSet("ORVANE_REPORT_EXPOSED")) {
-            std::printf("%s\n", exposedMarker);
+            std::printf("%s\n", kExposedMarker);
             std::fflush(stdout);
         }
     }

@@ -41,7 +41,7 @@ public:
 
     // Printed on standard output at the first paint when the environment has
     // ORVANE_REPORT_EXPOSED, so a start-up benchmark can time the window.
-    static constexpr const char* exposedMarker = "orvane: main window exposed";
+    static constexpr const char* kExposedMarker = "orvane: main window exposed";
 
     // The one main window, or null before it exists.
     static DMainWidget* instance();

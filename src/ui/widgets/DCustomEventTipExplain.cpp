@@ -46,7 +46,7 @@ void DCustomEventTipExplain::setTipInfo(QString keyName, QString category, QStri
     QFont detailFont(kTipFamily);
     detailFont.setPointSize(12);
     const QFontMetrics metrics(detailFont);
-    if (metrics.horizontalAdvance(detail) >= maxDetailWidth)
-        detail = metrics.elidedText(detail, Qt::ElideRight, maxDetailWidth);
+    if (metrics.horizontalAdvance(detail) >= kMaxDetailWidth)
+        detail = metrics.elidedText(detail, Qt::ElideRight, kMaxDetailWidth);
     m_detailLabel->setText(detail);
 }

@@ -12,7 +12,7 @@ class DCustomEventTipExplain : public QWidget
 
 public:
     // The detail line never grows wider than this; longer ones are elided.
-    static constexpr int maxDetailWidth = 215;
+    static constexpr int kMaxDetailWidth = 215;
 
     explicit DCustomEventTipExplain(QWidget *parent = nullptr);
 

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
-static_assert(MySlider::PressAcceptedEvent == QEvent::User + 1, "the pages listen for QEvent::User + 1");
+static_assert(MySlider::kPressAcceptedEvent == QEvent::User + 1, "the pages listen for QEvent::User + 1");
 
 MySlider::MySlider(QWidget *parent)
     : QSlider(parent)
@@ -34,7 +34,7 @@ void MySlider::mousePressEvent(QMouseEvent *event)
     QSlider::mousePressEvent(event);
     setValue(before);
     if (QWidget *owner = parentWidget()) {
-        QEvent accepted(static_cast<QEvent::Type>(PressAcceptedEvent));
+        QEvent accepted(static_cast<QEvent::Type>(kPressAcceptedEvent));
         QCoreApplication::sendEvent(owner, &accepted);
     }
 }

@@ -11,7 +11,7 @@ class MySlider : public QSlider
 
 public:
     // Sent synchronously to the parent after every press the slider accepts.
-    static constexpr int PressAcceptedEvent = 1001;
+    static constexpr int kPressAcceptedEvent = 1001;
 
     explicit MySlider(QWidget *parent = nullptr);
 

@@ -20,7 +20,7 @@ DChargingDisplay::View DChargingDisplay::viewOf(int chargingStatus, int electric
         break;
     case FullyCharged:
         view.chargingMarkShown = true;
-        view.level = fullLevel;
+        view.level = kFullLevel;
         break;
     default:
         view.level = electricity;
@@ -36,5 +36,5 @@ QString DChargingDisplay::modeText(int keyboardMode)
 
 int DChargingDisplay::nextAnimationStep(int step)
 {
-    return (step + 1) % fullLevel;
+    return (step + 1) % kFullLevel;
 }

@@ -8,8 +8,8 @@ class DChargingDisplay
 {
 public:
     enum ChargingStatus { Charging = 1, FullyCharged = 2 };
-    static constexpr int fullLevel = 100;
-    static constexpr int animationIntervalMs = 50;
+    static constexpr int kFullLevel = 100;
+    static constexpr int kAnimationIntervalMs = 50;
 
     struct View
     {

@@ -14,9 +14,9 @@ DDeviceListItem::DDeviceListItem(QWidget* parent)
     , m_ui(new Ui::DDeviceListItem)
 {
     m_ui->setupUi(this);
-    setFixedSize(rowWidth, rowHeight);
+    setFixedSize(kRowWidth, kRowHeight);
     m_offlineOverlay = new QWidget(this, Qt::FramelessWindowHint);
-    m_offlineOverlay->setGeometry(0, 0, rowWidth, rowHeight);
+    m_offlineOverlay->setGeometry(0, 0, kRowWidth, kRowHeight);
     m_offlineOverlay->hide();
     setTheme();
 }
@@ -36,7 +36,7 @@ QSize DDeviceListItem::pictureBox(const QString& modelCode)
     const ModelInfo* model = ModelCatalogue::instance().find(modelCode);
     if (model && model->hasOwnPictureBox())
         return QSize(model->pictureBoxWidth, model->pictureBoxHeight);
-    return QSize(rowWidth - 4, rowHeight - 4);
+    return QSize(kRowWidth - 4, kRowHeight - 4);
 }
 
 QString DDeviceListItem::displayName(const hidStructInfoAll& info)

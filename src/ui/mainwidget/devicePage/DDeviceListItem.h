@@ -19,8 +19,8 @@ class DDeviceListItem : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int rowWidth = 190;
-    static constexpr int rowHeight = 140;
+    static constexpr int kRowWidth = 190;
+    static constexpr int kRowHeight = 140;
 
     explicit DDeviceListItem(QWidget* parent = nullptr);
     ~DDeviceListItem() override;

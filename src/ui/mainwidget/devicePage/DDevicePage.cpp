@@ -117,7 +117,7 @@ DDevicePage::DDevicePage(QWidget* parent)
     m_ui->label_Charging->hide();
     m_batteryStep = 0;
     m_batteryTimer = new QTimer(this);
-    m_batteryTimer->setInterval(DChargingDisplay::animationIntervalMs);
+    m_batteryTimer->setInterval(DChargingDisplay::kAnimationIntervalMs);
     connect(m_batteryTimer, &QTimer::timeout, this, &DDevicePage::onTimerChangingBatteryNum);
 
     connect(this, &DDevicePage::sigMacroListHaveChangedSendToDevice, this,
@@ -132,7 +132,7 @@ DDevicePage::DDevicePage(QWidget* parent)
     connect(data, &DDataManager::sigMagneticKeyboardAllKeysCalibrationStatusBack, this,
             &DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack);
 
-    QTimer::singleShot(loadListDelayMs, this, &DDevicePage::onLoadDeviceList);
+    QTimer::singleShot(kLoadListDelayMs, this, &DDevicePage::onLoadDeviceList);
 }
 
 DDevicePage::~DDevicePage()
@@ -264,13 +264,13 @@ void DDevicePage::setTheme()
             font.setPointSize(style.pointSize);
             target->setFont(font);
         }
-        if (i + 1 == DDevicePageTheme::listColumnStyleCount) {
+        if (i + 1 == DDevicePageTheme::kListColumnStyleCount) {
             m_scrollBarStyle = DDevicePageTheme::scrollBarStyle(theme);
             for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
                 row->setTheme();
         }
     }
-    QTimer::singleShot(scrollSheetDelayMs, this, &DDevicePage::onScrollSheetSet);
+    QTimer::singleShot(kScrollSheetDelayMs, this, &DDevicePage::onScrollSheetSet);
 
     m_performancePage->setTheme();
     m_lightsConfigPage->setTheme();
@@ -498,7 +498,7 @@ void DDevicePage::openDeviceLink(hidStructInfoAll info)
     ++m_linkCounter;
     link->openDevice(m_linkCounter, info);
 
-    DEventWait::until(linkReadyWaitMs, [link] { return link->isReady(); });
+    DEventWait::until(kLinkReadyWaitMs, [link] { return link->isReady(); });
     link->setDongleStatusEnabled(true);
 }
 
@@ -857,7 +857,7 @@ void DDevicePage::onLightAndKeyboardSleepTime(int lightSleep, int keyboardSleep,
     }
     m_sleepTimeAcked = false;
     link->setSleepTime(lightSleep, keyboardSleep, prohibitSleep);
-    DEventWait::until(sleepTimeAckWaitMs, [this] { return m_sleepTimeAcked; });
+    DEventWait::until(kSleepTimeAckWaitMs, [this] { return m_sleepTimeAcked; });
     // The keyboard may have been switched while we waited: only its own
     // acknowledgement counts, and only for its own profile.
     if (!m_sleepTimeAcked || link != m_currentLink) {
@@ -979,12 +979,12 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
 
 void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData info)
 {
-    if (m_currentKeyboardEffect == DKeyPressEffects::customEffect && lightIndex != DKeyPressEffects::customEffect
+    if (m_currentKeyboardEffect == DKeyPressEffects::kCustomEffect && lightIndex != DKeyPressEffects::kCustomEffect
         && m_keyboardPicture)
         m_keyboardPicture->selectKeysInRect(0, 0, 0, 0);
     m_customKeysPage->setKeyboardHookEnabled(DKeyPressEffects::isKeyPressDriven(info.ledType));
     // Custom colours are painted by selecting and dragging over the keys.
-    const bool painting = lightIndex == DKeyPressEffects::customEffect;
+    const bool painting = lightIndex == DKeyPressEffects::kCustomEffect;
     if (m_dragShowArea)
         m_dragShowArea->setDragEnabled(painting);
     if (keySelectFrame* frame = DDataManager::getInstance()->keySelectFrame())
@@ -1032,7 +1032,7 @@ void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)
 {
     Q_UNUSED(strMacroName)
-    char macroFile[DDataManager::pathBufferSize] = {};
+    char macroFile[DDataManager::kPathBufferSize] = {};
     DDataManager::getInstance()->copyMacroFilePath(macroFile);
     DBoundMacroRefresh::refresh(m_profilePath, m_profileIndex, macroFile, strMacroIndex.toLatin1());
 }

@@ -43,12 +43,12 @@ class DDevicePage : public QWidget
 
 public:
     // Links get this long each to answer before the list goes on.
-    static constexpr int linkReadyWaitMs = 1300;
-    static constexpr int loadListDelayMs = 200;
+    static constexpr int kLinkReadyWaitMs = 1300;
+    static constexpr int kLoadListDelayMs = 200;
     // How long a sleep-time report gets to be acknowledged.
-    static constexpr int sleepTimeAckWaitMs = 1400;
+    static constexpr int kSleepTimeAckWaitMs = 1400;
     // The list's scroll bar takes the theme this long after the rest.
-    static constexpr int scrollSheetDelayMs = 200;
+    static constexpr int kScrollSheetDelayMs = 200;
 
     explicit DDevicePage(QWidget* parent = nullptr);
     ~DDevicePage() override;
@@ -69,7 +69,7 @@ public:
 
     // How long a selected keyboard's link gets to learn its serial number
     // before its profiles wait for it.
-    static constexpr int linkSerialWaitMs = 1500;
+    static constexpr int kLinkSerialWaitMs = 1500;
     QString profileFolder() const { return m_profileFolder; }
     QString currentSN() const { return m_currentSN; }
     int currentLayer() const { return m_currentLayer; }

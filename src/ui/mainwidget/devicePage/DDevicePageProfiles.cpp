@@ -89,7 +89,7 @@ void DDevicePage::showRecoveryNotes()
 void DDevicePage::openProfileFileSet(hidStructInfoAll record)
 {
     // The wait ends early when the keyboard goes while it lasts.
-    DEventWait::until(linkSerialWaitMs, [this] { return !m_currentLink || m_currentLink->isReady(); });
+    DEventWait::until(kLinkSerialWaitMs, [this] { return !m_currentLink || m_currentLink->isReady(); });
     m_currentSN = m_currentLink ? m_currentLink->currentSN() : QString();
     m_currentDeviceInfo = record;
     m_currentLayer = 0;
@@ -180,7 +180,7 @@ void DDevicePage::loadCurrentProfile()
     refreshProfileList();
 
     if (data->isMagneticKeyboard() && m_currentLayer == 0) {
-        char magneticPath[DDataManager::pathBufferSize] = {};
+        char magneticPath[DDataManager::kPathBufferSize] = {};
         data->copyMagneticProfilePath(magneticPath);
         const QMap<int, keyboardButCustom*> caps = data->keyButtonMap();
         const QColor mark = data->customKeyMarkColor();

@@ -17,28 +17,28 @@ struct StyleRow
     int pointSize;
 };
 
-constexpr Field TextDefault = &themeColorData::textDefaultColor;
-constexpr Field TextChecked = &themeColorData::textCheckedColor;
-constexpr Field TextFont = &themeColorData::textFont;
-constexpr Field DeviceBorder = &themeColorData::deviceBorderColor;
-constexpr Field DeviceLeftBg = &themeColorData::deviceLeftBgColor;
-constexpr Field DeviceRightBg = &themeColorData::deviceRightBgColor;
+constexpr Field kTextDefault = &themeColorData::textDefaultColor;
+constexpr Field kTextChecked = &themeColorData::textCheckedColor;
+constexpr Field kTextFont = &themeColorData::textFont;
+constexpr Field kDeviceBorder = &themeColorData::deviceBorderColor;
+constexpr Field kDeviceLeftBg = &themeColorData::deviceLeftBgColor;
+constexpr Field kDeviceRightBg = &themeColorData::deviceRightBgColor;
 
-constexpr int None = DDevicePageTheme::NoFont;
-constexpr int Bold = DDevicePageTheme::BoldFont;
-constexpr int Normal = DDevicePageTheme::NormalFont;
+constexpr int kNone = DDevicePageTheme::NoFont;
+constexpr int kBold = DDevicePageTheme::BoldFont;
+constexpr int kNormal = DDevicePageTheme::NormalFont;
 
 // The first five rows are the list column; the list rows follow them.
 constexpr StyleRow kStyleRows[] = {
-    {"frame", "QFrame#frame{ background-color: rgb(%1);}", {DeviceLeftBg}, None, 0},
-    {"label", "QLabel#label{color: rgb(%1);}", {TextDefault}, None, 0},
+    {"frame", "QFrame#frame{ background-color: rgb(%1);}", {kDeviceLeftBg}, kNone, 0},
+    {"label", "QLabel#label{color: rgb(%1);}", {kTextDefault}, kNone, 0},
     {"frame_Url",
      "QFrame#frame_Url{ border: none; border-top: 3px solid rgb(%1); background-color: rgb(%2);}",
-     {DeviceBorder, DeviceLeftBg}, None, 0},
-    {"label_Url", "QLabel#label_Url{color: rgb(%1);}", {TextChecked}, None, 0},
+     {kDeviceBorder, kDeviceLeftBg}, kNone, 0},
+    {"label_Url", "QLabel#label_Url{color: rgb(%1);}", {kTextChecked}, kNone, 0},
     {"scrollAreaWidgetContents_2", "QWidget#scrollAreaWidgetContents_2{ background-color: rgb(%1);}",
-     {DeviceLeftBg}, None, 0},
-    {"frame_Right", "QFrame#frame_Right{ background-color: rgb(%1); }", {DeviceRightBg}, None, 0},
+     {kDeviceLeftBg}, kNone, 0},
+    {"frame_Right", "QFrame#frame_Right{ background-color: rgb(%1); }", {kDeviceRightBg}, kNone, 0},
     {"comboBox_profileList",
      "QComboBox{ background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
      "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px; }"
@@ -50,24 +50,24 @@ constexpr StyleRow kStyleRows[] = {
      "QComboBox::drop-down{ width: 20px; padding-right: 3px; border: none; background: transparent; "
      "position: relative; left: 0px; top: 0px; }"
      "QComboBox QAbstractItemView{ outline: 0px; }",
-     {DeviceRightBg, DeviceBorder, TextDefault, TextChecked, TextFont}, None, 0},
+     {kDeviceRightBg, kDeviceBorder, kTextDefault, kTextChecked, kTextFont}, kNone, 0},
     {"lineEdit_profileName",
      "QLineEdit{ color: rgb(%2); font: 75 10pt \"%4\"; background-color: rgb(%1); "
      "border: 1px solid rgb(%5); border-radius: 4px; }"
      "QLineEdit:hover{ border: 1px solid rgb(%3); }"
      "QLineEdit:pressed{ border: 1px solid rgb(%3); }",
-     {DeviceRightBg, TextDefault, TextChecked, TextFont, DeviceBorder}, None, 0},
-    {"label_Tip", "QLabel#label_Tip{ color: rgb(%1);}", {TextChecked}, Bold, 20},
-    {"label_Mode", "QLabel#label_Mode{ color: rgb(%1);}", {TextChecked}, Normal, 13},
+     {kDeviceRightBg, kTextDefault, kTextChecked, kTextFont, kDeviceBorder}, kNone, 0},
+    {"label_Tip", "QLabel#label_Tip{ color: rgb(%1);}", {kTextChecked}, kBold, 20},
+    {"label_Mode", "QLabel#label_Mode{ color: rgb(%1);}", {kTextChecked}, kNormal, 13},
     {"widget_RightBottom", "QWidget#widget_RightBottom{ border: none; border-top: 3px solid rgb(%1);}",
-     {DeviceBorder}, None, 0},
-    {"label", nullptr, {}, Normal, 12},
+     {kDeviceBorder}, kNone, 0},
+    {"label", nullptr, {}, kNormal, 12},
     {"pushButton_Reset",
      "QPushButton{ border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2); color: rgb(%3); }"
      "QPushButton:hover{ background-color: rgb(%4); border: 2px solid rgb(%6); border-radius: 8px; }"
      "QPushButton:pressed{ color: rgb(%6); background-color: rgb(%5); border: 2px solid rgb(%6); "
      "border-radius: 8px; }",
-     {DeviceBorder, DeviceRightBg, TextDefault, DeviceRightBg, DeviceRightBg, TextChecked}, Normal, 11},
+     {kDeviceBorder, kDeviceRightBg, kTextDefault, kDeviceRightBg, kDeviceRightBg, kTextChecked}, kNormal, 11},
 };
 
 constexpr StyleRow kScrollBar = {
@@ -80,7 +80,7 @@ constexpr StyleRow kScrollBar = {
     "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{ background: rgb(%1); border-radius: 3px; }",
     {&themeColorData::allScrollBgColor, &themeColorData::allScrollBarColorDef,
      &themeColorData::allScrollBarColorHover},
-    None, 0};
+    kNone, 0};
 
 QString fill(const StyleRow& row, const themeColorData& theme)
 {

@@ -27,7 +27,7 @@ public:
     // Every restyled widget of the page, in the order the page applies them.
     // The list rows restyle themselves after the first listColumnStyleCount.
     static QVector<Style> styles(const themeColorData& theme);
-    static constexpr int listColumnStyleCount = 5;
+    static constexpr int kListColumnStyleCount = 5;
 
     // Kept by the page and given to the list's scroll area a moment later.
     static QString scrollBarStyle(const themeColorData& theme);

@@ -5,7 +5,7 @@
 class DKeyPressEffects
 {
 public:
-    static constexpr int customEffect = 10;
+    static constexpr int kCustomEffect = 10;
 
     static bool isKeyPressDriven(int effectId);
 };

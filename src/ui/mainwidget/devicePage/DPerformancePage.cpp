@@ -38,9 +38,9 @@ DPerformancePage::DPerformancePage(QWidget* parent)
     , ui(new Ui::DPerformancePage)
 {
     ui->setupUi(this);
-    ui->lineEdit_LightSleep->setValidator(new DSleepTimeValidator(0, DSleepTimeCheck::lightMaximumSeconds, this));
+    ui->lineEdit_LightSleep->setValidator(new DSleepTimeValidator(0, DSleepTimeCheck::kLightMaximumSeconds, this));
     ui->lineEdit_KeyboardSleep->setValidator(new DSleepTimeValidator(
-        DSleepTimeCheck::keyboardMinimumMinutes, DSleepTimeCheck::keyboardMaximumMinutes, this));
+        DSleepTimeCheck::kKeyboardMinimumMinutes, DSleepTimeCheck::kKeyboardMaximumMinutes, this));
     ui->pushButton_Restore->hide();
     // Without a settings program of a known desktop the button would do nothing.
     ui->pushButton_keyboardProperties->setVisible(KeyboardSettingsLauncher().isAvailable());
@@ -86,7 +86,7 @@ void DPerformancePage::loadPerformanceSettings()
     ui->checkBox_disableSHIFT_TAB->setChecked(storedFlag(locks.shiftTab));
     ui->checkBox_disableWindowsKey->setChecked(storedFlag(locks.windowsKey));
 
-    sleepTimeInfo sleep{DSleepTimeCheck::defaultLightSeconds, DSleepTimeCheck::defaultKeyboardMinutes};
+    sleepTimeInfo sleep{DSleepTimeCheck::kDefaultLightSeconds, DSleepTimeCheck::kDefaultKeyboardMinutes};
     COrvaneXML_GetProFileIntoSleepTimeInfo(m_profile.path(), index.constData(), &sleep);
     ui->lineEdit_LightSleep->setText(QString::number(sleep.lightSleepSeconds));
     ui->lineEdit_KeyboardSleep->setText(QString::number(sleep.keyboardSleepMinutes));

@@ -19,7 +19,7 @@ class DPerformancePage : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int profilePathSize = DProfileSelection::pathSize;
+    static constexpr int kProfilePathSize = DProfileSelection::kPathSize;
 
     explicit DPerformancePage(QWidget* parent = nullptr);
     ~DPerformancePage() override;

@@ -11,8 +11,8 @@ bool DPictureZoom::zoom(float* scale, const QString& shownText, bool zoomIn)
         return false;
     // Half a step of slack: the label decides, this only stops a label that
     // lost its text from letting the picture run away.
-    const float next = *scale + (zoomIn ? step : -step);
-    if (next > maximum + step / 2 || next < minimum - step / 2)
+    const float next = *scale + (zoomIn ? kStep : -kStep);
+    if (next > kMaximum + kStep / 2 || next < kMinimum - kStep / 2)
         return false;
     *scale = next;
     return true;

@@ -8,9 +8,9 @@
 class DPictureZoom
 {
 public:
-    static constexpr float step = 0.1f;
-    static constexpr float minimum = 1.0f;
-    static constexpr float maximum = 2.0f;
+    static constexpr float kStep = 0.1f;
+    static constexpr float kMinimum = 1.0f;
+    static constexpr float kMaximum = 2.0f;
 
     static QString labelText(float scale);
     // Moves the scale one step in or out; false (and the scale unchanged)

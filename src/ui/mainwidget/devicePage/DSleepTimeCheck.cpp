@@ -4,9 +4,9 @@
 
 DSleepTimeCheck::Result DSleepTimeCheck::check(int lightSeconds, int keyboardSeconds)
 {
-    if (lightSeconds > lightMaximumSeconds || keyboardSeconds > keyboardMaximumSeconds || lightSeconds < 0)
+    if (lightSeconds > kLightMaximumSeconds || keyboardSeconds > kKeyboardMaximumSeconds || lightSeconds < 0)
         return OutOfRange;
-    if (keyboardSeconds < keyboardMinimumSeconds)
+    if (keyboardSeconds < kKeyboardMinimumSeconds)
         return KeyboardTooShort;
     if (lightSeconds > keyboardSeconds)
         return LightLongerThanKeyboard;

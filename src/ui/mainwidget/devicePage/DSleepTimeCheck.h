@@ -17,14 +17,14 @@ public:
         OutOfRange,
     };
 
-    static constexpr int lightMaximumSeconds = 60000;
-    static constexpr int keyboardMinimumMinutes = 5;
-    static constexpr int keyboardMaximumMinutes = 1000;
-    static constexpr int keyboardMinimumSeconds = keyboardMinimumMinutes * 60;
-    static constexpr int keyboardMaximumSeconds = keyboardMaximumMinutes * 60;
+    static constexpr int kLightMaximumSeconds = 60000;
+    static constexpr int kKeyboardMinimumMinutes = 5;
+    static constexpr int kKeyboardMaximumMinutes = 1000;
+    static constexpr int kKeyboardMinimumSeconds = kKeyboardMinimumMinutes * 60;
+    static constexpr int kKeyboardMaximumSeconds = kKeyboardMaximumMinutes * 60;
     // What the page shows for a profile that never stored its times.
-    static constexpr int defaultLightSeconds = 600;
-    static constexpr int defaultKeyboardMinutes = 30;
+    static constexpr int kDefaultLightSeconds = 600;
+    static constexpr int kDefaultKeyboardMinutes = 30;
 
     // The keyboard's own limit is checked first: a keyboard time under five
     // minutes is the fault to fix whatever the light time says.

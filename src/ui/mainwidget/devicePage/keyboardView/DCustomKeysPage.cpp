@@ -61,11 +61,11 @@ void DCustomKeysPage::stopDownloadAnimation()
 
 void DCustomKeysPage::setKeyboardHookEnabled(bool on, int)
 {
-    constexpr int passThroughMode = 5;
+    constexpr int kPassThroughMode = 5;
     if (!m_hook)
         m_hook = new WindowsHookInterface(this);
     m_hook->stopHook();
-    m_keyboardHookOn = on && m_hook->startHook(passThroughMode);
+    m_keyboardHookOn = on && m_hook->startHook(kPassThroughMode);
 }
 
 void DCustomKeysPage::initPageState(int layer)

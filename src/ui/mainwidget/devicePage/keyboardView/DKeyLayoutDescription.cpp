@@ -167,9 +167,9 @@ bool DKeyLayoutDescription::hasRow(int row) const
 
 const QVector<keyLayoutEntry> &DKeyLayoutDescription::row(int row) const
 {
-    static const QVector<keyLayoutEntry> none;
+    static const QVector<keyLayoutEntry> kNone;
     if (row < 0 || row > kLastRow)
-        return none;
+        return kNone;
     return m_rows[row];
 }
 

@@ -303,7 +303,7 @@ void keySelectFrame::onCustomButMouseEnter()
     std::strcpy(record->keyCode, "-1");
     qstrncpy(record->type, QByteArray::number(DKeyFunctionType::kNoFunction).constData(), sizeof record->type);
     if (!data->isCalibrating()) {
-        char path[DDataManager::pathBufferSize] = {};
+        char path[DDataManager::kPathBufferSize] = {};
         data->copyCurrentProfilePath(path);
         const QByteArray index = QByteArray::number(data->currentProfileIndex());
         const QByteArray usage = QByteArray::number(cap->keyCode());

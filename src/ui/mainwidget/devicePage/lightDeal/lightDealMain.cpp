@@ -11,13 +11,13 @@
 namespace {
 // The device record carries four support values; the generator's fifth one
 // has no source in it, so it gets a fixed 0.
-constexpr int supportValue4 = 0;
+constexpr int kSupportValue4 = 0;
 }
 
 lightDealMain::lightDealMain(QObject* parent)
     : QObject(parent)
-    , m_keyboardTickInterval(lightTickInterval::keyboardDefaultMs)
-    , m_sideTickInterval(lightTickInterval::sideDefaultMs)
+    , m_keyboardTickInterval(lightTickInterval::kKeyboardDefaultMs)
+    , m_sideTickInterval(lightTickInterval::kSideDefaultMs)
 {
 }
 
@@ -99,7 +99,7 @@ void lightDealMain::refreshEffectState(int part)
 
 void lightDealMain::pushKeyboardColorInfo()
 {
-    COrvaneHid_SetKeyboardColorInfoDataStu(m_keyboardColorInfo, supportValue4, m_hidInfo.modelName, m_hasSideLight);
+    COrvaneHid_SetKeyboardColorInfoDataStu(m_keyboardColorInfo, kSupportValue4, m_hidInfo.modelName, m_hasSideLight);
 }
 
 void lightDealMain::pushSideColorInfo()
@@ -148,7 +148,7 @@ void lightDealMain::writeCustomLightColors(int mode, int index)
     }
     const QVector<QByteArray> packets = DCustomLightReport::packetPayloads(colours);
     for (int packet = 0; packet < packets.size(); ++packet)
-        sendCustomLedReport(engineCustomSlot, packet, packets[packet]);
+        sendCustomLedReport(kEngineCustomSlot, packet, packets[packet]);
 }
 
 void lightDealMain::sendCustomLedReport(int slot, int packet, const QByteArray& bytes)

@@ -82,9 +82,9 @@ public:
     int interactY() const { return m_interactY; }
     lightRgbValue rippleColor() const { return m_rippleColor; }
 
-    static constexpr int maxSideLights = 60;
+    static constexpr int kMaxSideLights = 60;
     // Custom colours uploaded by the engine always go to this slot.
-    static constexpr int engineCustomSlot = 2;
+    static constexpr int kEngineCustomSlot = 2;
 
 private:
     void refreshEffectState(int part);
@@ -121,7 +121,7 @@ private:
     lightEffectState m_sideEffectState;
     std::list<int> m_sideValidFlags;
     std::array<QColor, DKeyGrid::kKeyCount> m_keyColors;
-    std::array<QColor, maxSideLights> m_sideColors;
+    std::array<QColor, kMaxSideLights> m_sideColors;
     DKeyGrid::Of<lightFrameCell> m_keyFrame {};
     int m_interactX = -1;
     int m_interactY = -1;

@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr std::array<int, 5> shortTable{28, 24, 16, 12, 8};
-constexpr std::array<int, 10> longTable{28, 26, 24, 22, 20, 17, 14, 12, 10, 8};
+constexpr std::array<int, 5> kShortTable{28, 24, 16, 12, 8};
+constexpr std::array<int, 10> kLongTable{28, 26, 24, 22, 20, 17, 14, 12, 10, 8};
 
 // A speed outside the table (a keyboard reporting more speeds than the
 // tables hold) takes the nearest end instead of reading past it.
@@ -21,15 +21,15 @@ int lookUp(const std::array<int, N>& table, int speed)
 
 int lightTickInterval::keyboard(int speedMax, int speed)
 {
-    return speedMax <= 4 ? lookUp(shortTable, speed) : lookUp(longTable, speed);
+    return speedMax <= 4 ? lookUp(kShortTable, speed) : lookUp(kLongTable, speed);
 }
 
 int lightTickInterval::side(int speedMax, int speed)
 {
-    return speedMax == 4 ? lookUp(shortTable, speed) : lookUp(longTable, speed);
+    return speedMax == 4 ? lookUp(kShortTable, speed) : lookUp(kLongTable, speed);
 }
 
 int lightTickInterval::clamp(int ms)
 {
-    return std::clamp(ms, minimumMs, maximumMs);
+    return std::clamp(ms, kMinimumMs, kMaximumMs);
 }

@@ -5,10 +5,10 @@
 class lightTickInterval
 {
 public:
-    static constexpr int minimumMs = 8;
-    static constexpr int maximumMs = 28;
-    static constexpr int keyboardDefaultMs = 12;
-    static constexpr int sideDefaultMs = 15;
+    static constexpr int kMinimumMs = 8;
+    static constexpr int kMaximumMs = 28;
+    static constexpr int kKeyboardDefaultMs = 12;
+    static constexpr int kSideDefaultMs = 15;
 
     static int keyboard(int speedMax, int speed);
     static int side(int speedMax, int speed);

@@ -16,12 +16,12 @@
 
 namespace {
 
-constexpr int keyboardPart = 0;
-constexpr int sidePart = 1;
-constexpr char ledFailure[] = "USB serial port [Write Led] Failed ...";
-constexpr char customLedFailure[] = "USB serial port [Write custom-Led] Failed ...";
+constexpr int kKeyboardPart = 0;
+constexpr int kSidePart = 1;
+constexpr char kLedFailure[] = "USB serial port [Write Led] Failed ...";
+constexpr char kCustomLedFailure[] = "USB serial port [Write custom-Led] Failed ...";
 // The name a scheme is announced with when it takes over a keyboard slot.
-constexpr char takenSlotName[] = "CustomLight";
+constexpr char kTakenSlotName[] = "CustomLight";
 
 // Keyboard effects the page has a button for; 13 (DPI) is never offered.
 constexpr int kKeyboardEffectsWithButton[] = {0, 3, 1, 2, 9, 5, 4, 14, 15, 7, 8, 6, 11, 16, 12, 100, 10};
@@ -50,7 +50,7 @@ void DLightsConfigPage::setTheme()
 void DLightsConfigPage::loadProfileLightType()
 {
     ++m_loadCount;
-    m_keyboardEffect = effectInUse(keyboardPart);
+    m_keyboardEffect = effectInUse(kKeyboardPart);
     if (hasEffectButton(m_keyboardEffect))
         chooseKeyboardEffect(m_keyboardEffect);
 }
@@ -60,9 +60,9 @@ void DLightsConfigPage::applyDeviceLightChange(int part, int effect)
     Q_UNUSED(effect)
     // The link has already stored what the keyboard reported; the page only
     // reads it back and passes it on, without echoing it to the keyboard.
-    const int shownPart = part == keyboardPart ? keyboardPart : sidePart;
+    const int shownPart = part == kKeyboardPart ? kKeyboardPart : kSidePart;
     const int inUse = effectInUse(shownPart);
-    if (shownPart == keyboardPart)
+    if (shownPart == kKeyboardPart)
         m_keyboardEffect = inUse;
     loadLightSettings(shownPart, inUse);
     emit sigLightConfigHaveChanged(-1, m_colorInfo);
@@ -74,7 +74,7 @@ void DLightsConfigPage::applyDeviceCustomLightChange(int part, int effect, int c
     Q_UNUSED(effect)
     m_usingCustomIndex = customIndex;
     m_resetSlotOnCustom = false;
-    chooseKeyboardEffect(customEffect);
+    chooseKeyboardEffect(kCustomEffect);
     m_resetSlotOnCustom = true;
     emit sigLightConfigHaveChanged(-1, m_colorInfo);
 }
@@ -82,18 +82,18 @@ void DLightsConfigPage::applyDeviceCustomLightChange(int part, int effect, int c
 void DLightsConfigPage::chooseKeyboardEffect(int effect)
 {
     m_keyboardEffect = effect;
-    if (effect == customEffect) {
+    if (effect == kCustomEffect) {
         if (m_resetSlotOnCustom)
             m_usingCustomIndex = 0;
         loadCustomLightList();
     }
-    loadLightSettings(keyboardPart, m_keyboardEffect);
-    if (m_keyboardEffect == customEffect) {
+    loadLightSettings(kKeyboardPart, m_keyboardEffect);
+    if (m_keyboardEffect == kCustomEffect) {
         if (const DCustomLightSchemeList::Scheme* scheme = m_customSchemes.selectedScheme())
             announceScheme({scheme->slot, scheme->index, scheme->name});
     }
     emit sigSelectCurrentLightTypeIndex_KB(m_keyboardEffect, m_colorInfo);
-    if (m_colorInfo.lightPart == keyboardPart)
+    if (m_colorInfo.lightPart == kKeyboardPart)
         sendKeyboardLightReport(m_colorInfo);
 }
 
@@ -145,12 +145,12 @@ void DLightsConfigPage::setCustomLightUsing(int row, bool isUsing)
     const char* path = m_profile.path();
     const QByteArray index = profileIndexText();
     COrvaneXML_ModifyProFileCustomLightNodeUsingStatus(path, index.constData(), released.index.toUtf8().constData(),
-                                                       DCustomLightSchemeList::unusingStatus,
-                                                       DCustomLightSchemeList::noSlot);
+                                                       DCustomLightSchemeList::kUnusingStatus,
+                                                       DCustomLightSchemeList::kNoSlot);
     COrvaneXML_ModifyProFileCustomLightNodeUsingStatus(path, index.constData(), taken.index.toUtf8().constData(),
-                                                       DCustomLightSchemeList::usingStatus, handOver->slot);
+                                                       DCustomLightSchemeList::kUsingStatus, handOver->slot);
     const QString takenIndex = taken.index;
-    announceScheme({handOver->slot, takenIndex, QString::fromLatin1(takenSlotName)});
+    announceScheme({handOver->slot, takenIndex, QString::fromLatin1(kTakenSlotName)});
     uploadCustomLightForItem(takenIndex, handOver->slot);
 }
 
@@ -161,7 +161,7 @@ void DLightsConfigPage::announceScheme(const DCustomLightSchemeList::Selection& 
 
 void DLightsConfigPage::resendCustomLight()
 {
-    if (m_usingCustomIndex != DCustomLightSchemeList::noSlot)
+    if (m_usingCustomIndex != DCustomLightSchemeList::kNoSlot)
         uploadCustomLightColors(m_usingCustomIndex);
 }
 
@@ -179,18 +179,18 @@ void DLightsConfigPage::uploadCustomLightColors(int slot)
     const QVector<QByteArray> packets = DCustomLightReport::packetPayloads(colours);
     for (int packet = 0; packet < packets.size(); ++packet)
         sendCustomLightPacket(slot, packet, packets[packet]);
-    QThread::msleep(pauseBeforeClosingEffectMs);
-    queueReport(DLightReportBuilder::uploadClosingEffect(m_colorInfo), ledFailure);
+    QThread::msleep(kPauseBeforeClosingEffectMs);
+    queueReport(DLightReportBuilder::uploadClosingEffect(m_colorInfo), kLedFailure);
 }
 
 void DLightsConfigPage::sendCustomLightPacket(int slot, int packetNumber, const QByteArray& colourBytes)
 {
-    queueReport(DCustomLightReport::build(slot, packetNumber, colourBytes), customLedFailure);
+    queueReport(DCustomLightReport::build(slot, packetNumber, colourBytes), kCustomLedFailure);
 }
 
 void DLightsConfigPage::sendKeyboardLightReport(colorInfoData info)
 {
-    queueReport(DLightReportBuilder::keyboardEffect(info, DLightReportBuilder::currentStamp()), ledFailure);
+    queueReport(DLightReportBuilder::keyboardEffect(info, DLightReportBuilder::currentStamp()), kLedFailure);
 }
 
 int DLightsConfigPage::effectInUse(int part) const

@@ -22,8 +22,8 @@ class DLightsConfigPage : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int customEffect = 10;
-    static constexpr int pauseBeforeClosingEffectMs = 5;
+    static constexpr int kCustomEffect = 10;
+    static constexpr int kPauseBeforeClosingEffectMs = 5;
 
     explicit DLightsConfigPage(QWidget* parent = nullptr);
 
@@ -96,7 +96,7 @@ private:
     colorInfoData m_colorInfo{};
     int m_keyboardEffect = -1;
     DCustomLightSchemeList m_customSchemes;
-    int m_usingCustomIndex = DCustomLightSchemeList::noSlot;
+    int m_usingCustomIndex = DCustomLightSchemeList::kNoSlot;
     // Choosing Custom by hand starts on slot 0; a keyboard report keeps its own.
     bool m_resetSlotOnCustom = true;
     int m_loadCount = 0;
