@@ -6,7 +6,7 @@
 #include "app/DStartupSettings.h"
 #include "app/DUserSettingsKeys.h"
 #include "app/QtLinguist.h"
-#include "app/SingleInstanceSegment.h"
+#include "app/DSingleInstanceSegment.h"
 #include "platform/include/DeviceChangeSource.h"
 
 #include <QDateTime>
@@ -30,7 +30,7 @@ constexpr int kStartingInstanceRetries = 6;
 } // namespace
 
 DAppllication::DAppllication(const QString& appId, int& argc, char** argv, bool alreadyRunning,
-                             SingleInstanceSegment* segment, DeviceChangeSource* deviceChangeSource)
+                             DSingleInstanceSegment* segment, DeviceChangeSource* deviceChangeSource)
     : QApplication(argc, argv)
     , m_deviceChangeSource(deviceChangeSource)
     , m_appId(appId)

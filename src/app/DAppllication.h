@@ -10,7 +10,7 @@ class DLoginWidget;
 class DMainWidget;
 class QLocalServer;
 class QtLinguist;
-class SingleInstanceSegment;
+class DSingleInstanceSegment;
 
 // The application object. It decides whether this process is the first
 // instance, loads the settings and the language, listens for later starts
@@ -25,7 +25,7 @@ public:
     // instance answers. The main window learns of plugs and unplugs from
     // `deviceChangeSource`, which the application takes over.
     DAppllication(const QString& appId, int& argc, char** argv, bool alreadyRunning,
-                  SingleInstanceSegment* segment = nullptr, DeviceChangeSource* deviceChangeSource = nullptr);
+                  DSingleInstanceSegment* segment = nullptr, DeviceChangeSource* deviceChangeSource = nullptr);
     ~DAppllication() override;
 
     static DAppllication* instance();

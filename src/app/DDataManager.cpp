@@ -1,7 +1,7 @@
 #include "app/DDataManager.h"
 
 #include "platform/include/FontSubstitutes.h"
-#include "app/keyFunctionDescriber.h"
+#include "app/DKeyFunctionDescriber.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "app/DUserSettingsKeys.h"
 
@@ -308,8 +308,8 @@ void DDataManager::notifySeniorKeysListChanged()
 
 QString DDataManager::keyFunctionTypeName(keyOperateInfo info)
 {
-    const keyFunctionDescriber describer(m_keyNameMap, m_currentProfilePath, m_macroFilePath, m_seniorKeyFilePath);
-    const keyFunctionDescriber::Description description = describer.describe(info);
+    const DKeyFunctionDescriber describer(m_keyNameMap, m_currentProfilePath, m_macroFilePath, m_seniorKeyFilePath);
+    const DKeyFunctionDescriber::Description description = describer.describe(info);
     m_keyFunctionDetailText = description.detail;
     return description.category;
 }

@@ -7,9 +7,9 @@
 
 DLoginWidget::DLoginWidget(QWidget* parent)
     : QWidget(parent)
-    , ui(new Ui::DLoginWidget)
+    , m_ui(new Ui::DLoginWidget)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setFixedSize(300, 400);
     setWindowIcon(QIcon(QStringLiteral(":/images/orvaneLogo.png")));
     setWindowOpacity(0);
@@ -17,7 +17,7 @@ DLoginWidget::DLoginWidget(QWidget* parent)
 
 DLoginWidget::~DLoginWidget()
 {
-    delete ui;
+    delete m_ui;
 }
 
 void DLoginWidget::autoLogin()

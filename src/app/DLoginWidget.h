@@ -26,5 +26,5 @@ private slots:
     void on_pushButton_Login_clicked();
 
 private:
-    Ui::DLoginWidget* ui;
+    Ui::DLoginWidget* m_ui;
 };

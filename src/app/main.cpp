@@ -3,7 +3,7 @@
 #include "app/DAppllication.h"
 #include "sim/SimulatedBus.h"
 #include "sim/SimulatedDeviceChangeSource.h"
-#include "app/SingleInstanceSegment.h"
+#include "app/DSingleInstanceSegment.h"
 #include "platform/include/SystemVersion.h"
 #include "platform/include/TerminationSignals.h"
 #include "app/crashNotice.h"
@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
                                                      : DeviceChangeSource::createSystemSource();
 
     TerminationSignals::catchEarly();
-    SingleInstanceSegment segment(kAppId);
+    DSingleInstanceSegment segment(kAppId);
     const bool alreadyRunning = !segment.create();
 
     if (systemVersionCode() != kWindowsXpCode)

@@ -1,6 +1,6 @@
 #include "app/themeColorData.h"
 
-const std::array<themeColorKey, themeColorData::kFieldCount> kThemeColorKeys = {{
+const std::array<DThemeColorKey, themeColorData::kFieldCount> kThemeColorKeys = {{
     {"TextDefaultColor", &themeColorData::textDefaultColor},
     {"TextHoverColor", &themeColorData::textHoverColor},
     {"TextCheckedColor", &themeColorData::textCheckedColor},

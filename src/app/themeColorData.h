@@ -60,11 +60,11 @@ struct themeColorData
     const QString& field(int index) const;
 };
 
-struct themeColorKey
+struct DThemeColorKey
 {
     const char* key;
     QString themeColorData::*member;
 };
 
 // The keys of group "ThemeColor", in field order.
-extern const std::array<themeColorKey, themeColorData::kFieldCount> kThemeColorKeys;
+extern const std::array<DThemeColorKey, themeColorData::kFieldCount> kThemeColorKeys;

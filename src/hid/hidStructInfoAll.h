@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMetaType>
+
 #include <cstdint>
 
 // One keyboard the device page knows, present or offline; copied by value
@@ -24,3 +26,6 @@ struct hidStructInfoAll
     int32_t layoutNumber = 0;
     char newFirmwareVersion[64] = {};
 };
+
+// Records travel through signals (device rows, queued connections, spies).
+Q_DECLARE_METATYPE(hidStructInfoAll)

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const DKeyLayoutDescription::Grid grid = layout.keyGrid();
     long sum = 0;
     for (const auto &row : grid) {
-        for (const keyLayoutEntry &entry : row) {
+        for (const DKeyLayoutEntry &entry : row) {
             if (entry.width < 0 || entry.height < 0)
                 FuzzFixture::fail("fuzz_keyLayout", "a key of negative size");
             sum += entry.posX + entry.label.size();

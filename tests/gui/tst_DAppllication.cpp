@@ -3,6 +3,7 @@
 #include "support/TestMain.h"
 
 #include <QGraphicsOpacityEffect>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -10,6 +10,7 @@
 #include "ui/mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
 #include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
 
+#include <QFrame>
 #include <QStackedLayout>
 
 #include <cstring>

@@ -10,6 +10,8 @@
 #include "sdk/include/orvanesdk_xml.h"
 #include "ui/widgets/ArrowWidget.h"
 
+#include <QLabel>
+
 #include <algorithm>
 #include <cstring>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "support/ApplicationSetUp.h"
 
 #include "app/DDataManager.h"
-#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "hid/hidStructInfoAll.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -81,7 +81,7 @@ private slots:
         bool hasFn = false;
         for (int r = 1; r <= 6; ++r) {
             QCOMPARE(layout.row(r).size(), 22);
-            for (const keyLayoutEntry &key : layout.row(r)) {
+            for (const DKeyLayoutEntry &key : layout.row(r)) {
                 if (DKeyLayoutDescription::isEmptySlot(key)) {
                     QCOMPARE(key.width, 0);
                     QCOMPARE(key.height, 0);
@@ -116,7 +116,7 @@ private slots:
         if (model->hasSideLight()) {
             QCOMPARE(layout.row(0).size(), model->sideLightCount);
             for (int i = 0; i < layout.row(0).size(); ++i) {
-                const keyLayoutEntry &led = layout.row(0).at(i);
+                const DKeyLayoutEntry &led = layout.row(0).at(i);
                 QCOMPARE(led.index, i + 1);
                 QCOMPARE(led.validStatus, 1);
                 QVERIFY(led.sidePosition >= 1 && led.sidePosition <= 4);
@@ -192,7 +192,7 @@ private slots:
         QVERIFY(layout.parse(layoutFor(*model), 1, 6));
         QMap<int, QString> labels;
         for (int r = 1; r <= 6; ++r)
-            for (const keyLayoutEntry &key : layout.row(r))
+            for (const DKeyLayoutEntry &key : layout.row(r))
                 labels.insert(key.dec, key.label);
         QCOMPARE(labels.value(49), QStringLiteral("\\|"));
         QCOMPARE(labels.value(52), QStringLiteral("' \""));
@@ -249,12 +249,12 @@ private slots:
         int keys = 0;
         for (int r = 0; r < 6; ++r) {
             QCOMPARE(int(grid[r].size()), 22);
-            for (const keyLayoutEntry &entry : grid[r])
+            for (const DKeyLayoutEntry &entry : grid[r])
                 keys += DKeyLayoutDescription::isEmptySlot(entry) ? 0 : 1;
         }
         QCOMPARE(keys, filled);
         int inRow = 0;
-        for (const keyLayoutEntry &entry : grid[row])
+        for (const DKeyLayoutEntry &entry : grid[row])
             inRow += DKeyLayoutDescription::isEmptySlot(entry) ? 0 : 1;
         QCOMPARE(inRow, filled);
     }
@@ -313,7 +313,7 @@ private slots:
                                 ",\"Width\":" + number + ",\"Height\":" + number + ",\"Dec\":4}]}";
         DKeyLayoutDescription layout;
         QVERIFY(layout.parse(text, 1, 6));
-        const keyLayoutEntry &key = layout.row(1).first();
+        const DKeyLayoutEntry &key = layout.row(1).first();
         for (int value : {key.posX, key.posY})
             QVERIFY(value >= -8192 && value <= 8192);
         for (int value : {key.width, key.height})
@@ -359,7 +359,7 @@ private slots:
             // A clean case: transparent outside its rounded corners, opaque
             // in the middle of every key.
             QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
-            for (const keyLayoutEntry &key : layout.row(2)) {
+            for (const DKeyLayoutEntry &key : layout.row(2)) {
                 if (!DKeyLayoutDescription::isEmptySlot(key))
                     QCOMPARE(qAlpha(picture.pixel(key.posX + key.width / 2, key.posY + key.height / 2)), 255);
             }

@@ -146,7 +146,7 @@ private slots:
             QList<int> onGrid;
             for (int usage : expected[scheme]) {
                 for (const auto& row : grid)
-                    for (const keyLayoutEntry& entry : row)
+                    for (const DKeyLayoutEntry& entry : row)
                         if (entry.dec == usage)
                             onGrid << usage;
             }

@@ -83,7 +83,7 @@ QPainterPath capPath(const QRectF &rect, int usage, bool notchedEnter, qreal rad
     return path;
 }
 
-QString legendFor(const keyLayoutEntry &key)
+QString legendFor(const DKeyLayoutEntry &key)
 {
     if (key.dec == 49 || key.dec == 100)
         return QStringLiteral("|\n\\");
@@ -112,7 +112,7 @@ void drawKeyboard(QImage &image, const DKeyLayoutDescription &layout, int mode)
 
     const DKeyLayoutDescription::Grid grid = layout.keyGrid();
     for (const auto &row : grid) {
-        for (const keyLayoutEntry &key : row) {
+        for (const DKeyLayoutEntry &key : row) {
             if (DKeyLayoutDescription::isEmptySlot(key) || key.width <= 0 || key.height <= 0)
                 continue;
             const QRectF rect(key.posX, key.posY, key.width, key.height);

@@ -64,23 +64,23 @@ QString themeName(int themeIndex)
 
 DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent)
     : QWidget(parent)
-    , ui(new Ui::DMainWidget)
+    , m_ui(new Ui::DMainWidget)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
     g_mainWidget = this;
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setMinimumSize(DFrameGeometry::minimumWindowSize(screen->availableGeometry().size()));
 
-    ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
+    m_ui->stackedWidget_Main->setCurrentWidget(m_ui->page_Device);
     // Moves over the frames reach the window even with no button held, so
     // the cursor can follow the borders.
-    const QList<QWidget*> tracked{ui->frame_Bg, ui->frame_Title, ui->frame_Main, ui->stackedWidget_Main, this};
+    const QList<QWidget*> tracked{m_ui->frame_Bg, m_ui->frame_Title, m_ui->frame_Main, m_ui->stackedWidget_Main, this};
     for (QWidget* w : tracked)
         w->setMouseTracking(true);
     setCursor(Qt::ArrowCursor);
-    const QList<QWidget*> filtered{this, ui->frame_Bg, ui->frame_Title, ui->frame_Main};
+    const QList<QWidget*> filtered{this, m_ui->frame_Bg, m_ui->frame_Title, m_ui->frame_Main};
     for (QWidget* w : filtered)
         w->installEventFilter(this);
 
@@ -90,16 +90,16 @@ DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent
     connect(m_listToggleButton, &QPushButton::clicked, this, &DMainWidget::onClickCtrlHidListStatusBut);
 
     readDefaultsFile();
-    ui->label_AppName->setFont([] {
+    m_ui->label_AppName->setFont([] {
         QFont f = DDataManager::getInstance()->getFont(0);
         f.setPointSize(16);
         return f;
     }());
-    ui->label_AppName->setText(m_titleText);
-    ui->appLogo->setStyleSheet(QStringLiteral("QPushButton{border-image: url(%1);}").arg(kLogoImage));
+    m_ui->label_AppName->setText(m_titleText);
+    m_ui->appLogo->setStyleSheet(QStringLiteral("QPushButton{border-image: url(%1);}").arg(kLogoImage));
     setWindowIcon(QIcon(kLogoImage));
 
-    ui->label_SdkVer->hide();
+    m_ui->label_SdkVer->hide();
 
     m_userIniPath = DDataManager::getInstance()->userConfigDir() + DDataManager::userConfigFileName();
     m_userSettings = new QSettings(m_userIniPath, QSettings::IniFormat, this);
@@ -114,8 +114,8 @@ DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this,
             &DMainWidget::onHidDeviceConnectChanging_Remove);
 
-    m_devicePage = new DDevicePage(ui->page_Device);
-    ui->horizontalLayout_6->addWidget(m_devicePage);
+    m_devicePage = new DDevicePage(m_ui->page_Device);
+    m_ui->horizontalLayout_6->addWidget(m_devicePage);
     connect(m_devicePage, &DDevicePage::sigReturnHidLikeName, this, &DMainWidget::onReturnHidLikeName);
     connect(m_devicePage, &DDevicePage::sigShowMacroPage, this, &DMainWidget::onShowMacroPage);
     connect(m_devicePage, &DDevicePage::sigShowSeniorKeysPage, this, &DMainWidget::onShowSeniorKeysPage);
@@ -140,7 +140,7 @@ DMainWidget::~DMainWidget()
         g_mainWidget = nullptr;
     // The menu hangs off the desktop widget, which outlives us.
     delete m_trayMenu;
-    delete ui;
+    delete m_ui;
 }
 
 DMainWidget* DMainWidget::instance()
@@ -181,8 +181,8 @@ void DMainWidget::startDeviceLibrary()
 {
     DDeviceLibraryStartup::Result started =
         DDeviceLibraryStartup::run(DDataManager::getInstance()->userConfigDir());
-    ui->label_SdkVer->setText(started.versionText);
-    ui->label_SdkVer->hide();
+    m_ui->label_SdkVer->setText(started.versionText);
+    m_ui->label_SdkVer->hide();
     if (!started.started)
         return;
     std::memcpy(m_macroFilePath, started.macroFilePath.data(), sizeof m_macroFilePath);
@@ -335,12 +335,12 @@ void DMainWidget::on_pushButton_Close_clicked()
 void DMainWidget::on_pushButton_Max_clicked()
 {
     if (isMaximized() || isFullScreen()) {
-        ui->pushButton_Max->setStyleSheet(buttonLook(QStringLiteral(":/images/mainpage/maxWindowDef.png"),
+        m_ui->pushButton_Max->setStyleSheet(buttonLook(QStringLiteral(":/images/mainpage/maxWindowDef.png"),
                                                      QStringLiteral(":/images/mainpage/maxWindowSel.png")));
         showNormal();
         setCursor(Qt::ArrowCursor);
     } else {
-        ui->pushButton_Max->setStyleSheet(buttonLook(QStringLiteral(":/images/mainpage/intoMaxWindowDef.png"),
+        m_ui->pushButton_Max->setStyleSheet(buttonLook(QStringLiteral(":/images/mainpage/intoMaxWindowDef.png"),
                                                      QStringLiteral(":/images/mainpage/intoMaxWindowSel.png")));
         showMaximized();
     }
@@ -381,8 +381,8 @@ void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
 {
     m_productName = productName;
     m_likeName = likeName;
-    ui->label_ProductName->setText(productName);
-    ui->label_DeviceName->setText(likeName);
+    m_ui->label_ProductName->setText(productName);
+    m_ui->label_DeviceName->setText(likeName);
     if (DDataManager::getInstance()->simpleDeviceListMode()) {
         // Toggled once below, so the list collapses while the placeholder
         // names show and expands for a real keyboard.
@@ -393,11 +393,11 @@ void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
 
 void DMainWidget::omUpdataAllUI()
 {
-    ui->retranslateUi(this);
+    m_ui->retranslateUi(this);
     setWindowTitle(m_titleText);
-    ui->label_AppName->setText(m_titleText);
-    ui->label_ProductName->setText(m_productName);
-    ui->label_DeviceName->setText(m_likeName);
+    m_ui->label_AppName->setText(m_titleText);
+    m_ui->label_ProductName->setText(m_productName);
+    m_ui->label_DeviceName->setText(m_likeName);
     retranslateTray();
     m_devicePage->retranslate();
 }
@@ -414,40 +414,40 @@ void DMainWidget::onChangAppTheme(int themeIndex)
 
     QFont appNameFont = data->getFont(0);
     appNameFont.setPointSize(16);
-    ui->label_AppName->setFont(appNameFont);
-    ui->label_AppName->setStyleSheet(
+    m_ui->label_AppName->setFont(appNameFont);
+    m_ui->label_AppName->setStyleSheet(
         DThemeColor::fillStyleSheet(QStringLiteral("QLabel#label_AppName{color: rgb(%1);}"), {theme.textCheckedColor}));
 
     const QString name = themeName(themeIndex);
-    ui->pushButton->setStyleSheet(
+    m_ui->pushButton->setStyleSheet(
         QStringLiteral("QPushButton{border-image: url(:/images/mainpage/leftTopLogo_%1.png);}").arg(name));
 
     if (data->bgImageIsUsing()) {
         const QString folder = DDataManager::applicationDirPath();
-        ui->frame_Title->setStyleSheet(QStringLiteral("QFrame#frame_Title{border-image:url(%1);}")
+        m_ui->frame_Title->setStyleSheet(QStringLiteral("QFrame#frame_Title{border-image:url(%1);}")
                                            .arg(folder + QStringLiteral("/images/bgImageTitle_%1.png").arg(name)));
-        ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border-image:url(%1);}")
+        m_ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border-image:url(%1);}")
                                           .arg(folder + QStringLiteral("/images/bgImageMain_%1.png").arg(name)));
     } else {
-        ui->frame_Title->setStyleSheet(DThemeColor::fillStyleSheet(
+        m_ui->frame_Title->setStyleSheet(DThemeColor::fillStyleSheet(
             QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}"), {theme.mainWidgetTitleColorStart}));
-        ui->frame_Bg->setStyleSheet(DThemeColor::fillStyleSheet(
+        m_ui->frame_Bg->setStyleSheet(DThemeColor::fillStyleSheet(
             QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}"),
             {theme.mainWidgetBorderColor}));
-        ui->frame_Main->setStyleSheet(DThemeColor::fillStyleSheet(
+        m_ui->frame_Main->setStyleSheet(DThemeColor::fillStyleSheet(
             QStringLiteral("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }"),
             {theme.mainWidgetBorderColor}));
     }
     // The names follow the theme with a background image too: the form's
     // light text would vanish on the Light theme's pale title image.
-    ui->label_ProductName->setStyleSheet(DThemeColor::fillStyleSheet(
+    m_ui->label_ProductName->setStyleSheet(DThemeColor::fillStyleSheet(
         QStringLiteral("QLabel#label_ProductName{color: rgb(%1);}"), {theme.textCheckedColor}));
-    ui->label_DeviceName->setStyleSheet(DThemeColor::fillStyleSheet(
+    m_ui->label_DeviceName->setStyleSheet(DThemeColor::fillStyleSheet(
         QStringLiteral("QLabel#label_DeviceName{color: rgb(%1);}"), {theme.textDefaultColor}));
     QFont nameFont = data->getFont(0);
     nameFont.setPointSize(14);
-    ui->label_ProductName->setFont(nameFont);
-    ui->label_DeviceName->setFont(nameFont);
+    m_ui->label_ProductName->setFont(nameFont);
+    m_ui->label_DeviceName->setFont(nameFont);
     m_devicePage->setTheme();
     update();
 }
@@ -574,7 +574,7 @@ void DMainWidget::updateEdgeCursor(int x, int y)
 
 bool DMainWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter && watched == ui->frame_Main)
+    if (event->type() == QEvent::Enter && watched == m_ui->frame_Main)
         setCursor(Qt::ArrowCursor);
     return QWidget::eventFilter(watched, event);
 }
@@ -584,8 +584,8 @@ void DMainWidget::mousePressEvent(QMouseEvent* event)
     m_dragging = false;
     if (event->button() == Qt::LeftButton) {
         m_leftPressed = true;
-        const QPoint onDragArea = ui->frame_4->mapFromGlobal(event->globalPos());
-        if (ui->frame_4->rect().contains(onDragArea)) {
+        const QPoint onDragArea = m_ui->frame_4->mapFromGlobal(event->globalPos());
+        if (m_ui->frame_4->rect().contains(onDragArea)) {
             m_dragOffset = event->globalPos() - frameGeometry().topLeft();
             event->accept();
             m_dragging = true;

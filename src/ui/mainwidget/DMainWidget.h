@@ -133,7 +133,7 @@ private:
     void showOverlay();
     void showOverDialog(QWidget* dialog);
 
-    Ui::DMainWidget* ui = nullptr;
+    Ui::DMainWidget* m_ui = nullptr;
     QPushButton* m_listToggleButton = nullptr;
     DDevicePage* m_devicePage = nullptr;
     bool m_deviceListShown = true;

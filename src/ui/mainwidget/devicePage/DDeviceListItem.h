@@ -55,6 +55,3 @@ private:
     QString m_accentColor;
     bool m_selected = false;
 };
-
-// Rows hand records through signals; spies and queued connections need the type.
-Q_DECLARE_METATYPE(hidStructInfoAll)

@@ -35,20 +35,20 @@ void fillFlag(char (&field)[8])
 
 DPerformancePage::DPerformancePage(QWidget* parent)
     : QWidget(parent)
-    , ui(new Ui::DPerformancePage)
+    , m_ui(new Ui::DPerformancePage)
 {
-    ui->setupUi(this);
-    ui->lineEdit_LightSleep->setValidator(new DSleepTimeValidator(0, DSleepTimeCheck::kLightMaximumSeconds, this));
-    ui->lineEdit_KeyboardSleep->setValidator(new DSleepTimeValidator(
+    m_ui->setupUi(this);
+    m_ui->lineEdit_LightSleep->setValidator(new DSleepTimeValidator(0, DSleepTimeCheck::kLightMaximumSeconds, this));
+    m_ui->lineEdit_KeyboardSleep->setValidator(new DSleepTimeValidator(
         DSleepTimeCheck::kKeyboardMinimumMinutes, DSleepTimeCheck::kKeyboardMaximumMinutes, this));
-    ui->pushButton_Restore->hide();
+    m_ui->pushButton_Restore->hide();
     // Without a settings program of a known desktop the button would do nothing.
-    ui->pushButton_keyboardProperties->setVisible(KeyboardSettingsLauncher().isAvailable());
+    m_ui->pushButton_keyboardProperties->setVisible(KeyboardSettingsLauncher().isAvailable());
 }
 
 DPerformancePage::~DPerformancePage()
 {
-    delete ui;
+    delete m_ui;
 }
 
 bool DPerformancePage::offersProhibitSleep(const QString& modelCode)
@@ -64,7 +64,7 @@ QByteArray DPerformancePage::profileIndexText() const
 
 void DPerformancePage::retranslate()
 {
-    ui->retranslateUi(this);
+    m_ui->retranslateUi(this);
     loadPerformanceSettings();
 }
 
@@ -81,36 +81,36 @@ void DPerformancePage::loadPerformanceSettings()
     COrvaneXML_GetProFileFunctionInfo(m_profile.path(), index.constData(), &locks);
     // Every box is set both ways: a check left over from the previous
     // profile would otherwise be stored by the next click.
-    ui->checkBox_disableALT_TAB->setChecked(storedFlag(locks.altTab));
-    ui->checkBox_disableALT_F4->setChecked(storedFlag(locks.altF4));
-    ui->checkBox_disableSHIFT_TAB->setChecked(storedFlag(locks.shiftTab));
-    ui->checkBox_disableWindowsKey->setChecked(storedFlag(locks.windowsKey));
+    m_ui->checkBox_disableALT_TAB->setChecked(storedFlag(locks.altTab));
+    m_ui->checkBox_disableALT_F4->setChecked(storedFlag(locks.altF4));
+    m_ui->checkBox_disableSHIFT_TAB->setChecked(storedFlag(locks.shiftTab));
+    m_ui->checkBox_disableWindowsKey->setChecked(storedFlag(locks.windowsKey));
 
     sleepTimeInfo sleep{DSleepTimeCheck::kDefaultLightSeconds, DSleepTimeCheck::kDefaultKeyboardMinutes};
     COrvaneXML_GetProFileIntoSleepTimeInfo(m_profile.path(), index.constData(), &sleep);
-    ui->lineEdit_LightSleep->setText(QString::number(sleep.lightSleepSeconds));
-    ui->lineEdit_KeyboardSleep->setText(QString::number(sleep.keyboardSleepMinutes));
+    m_ui->lineEdit_LightSleep->setText(QString::number(sleep.lightSleepSeconds));
+    m_ui->lineEdit_KeyboardSleep->setText(QString::number(sleep.keyboardSleepMinutes));
 
     if (offersProhibitSleep(data->currentDeviceName())) {
         const bool prohibited = data->prohibitSleep() != 0;
-        ui->lineEdit_KeyboardSleep->setReadOnly(prohibited);
-        ui->checkBox_ProhibitSleep->setChecked(prohibited);
-        ui->frame_ProhibitSleep->show();
+        m_ui->lineEdit_KeyboardSleep->setReadOnly(prohibited);
+        m_ui->checkBox_ProhibitSleep->setChecked(prohibited);
+        m_ui->frame_ProhibitSleep->show();
     } else {
-        ui->frame_ProhibitSleep->hide();
-        ui->checkBox_ProhibitSleep->setChecked(false);
-        ui->lineEdit_KeyboardSleep->setReadOnly(false);
+        m_ui->frame_ProhibitSleep->hide();
+        m_ui->checkBox_ProhibitSleep->setChecked(false);
+        m_ui->lineEdit_KeyboardSleep->setReadOnly(false);
     }
 
-    ui->frame_Center->setVisible(!data->isMagneticKeyboard() && data->hidDeviceType() != kSleepHiddenDeviceType);
+    m_ui->frame_Center->setVisible(!data->isMagneticKeyboard() && data->hidDeviceType() != kSleepHiddenDeviceType);
 }
 
 void DPerformancePage::saveWinLockOptions()
 {
-    const bool altTab = ui->checkBox_disableALT_TAB->isChecked();
-    const bool altF4 = ui->checkBox_disableALT_F4->isChecked();
-    const bool shiftTab = ui->checkBox_disableSHIFT_TAB->isChecked();
-    const bool windowsKey = ui->checkBox_disableWindowsKey->isChecked();
+    const bool altTab = m_ui->checkBox_disableALT_TAB->isChecked();
+    const bool altF4 = m_ui->checkBox_disableALT_F4->isChecked();
+    const bool shiftTab = m_ui->checkBox_disableSHIFT_TAB->isChecked();
+    const bool windowsKey = m_ui->checkBox_disableWindowsKey->isChecked();
     COrvaneXML_AddProFileFunctionInfo(m_profile.path(), profileIndexText().constData(), flagText(altTab),
                                       flagText(altF4), flagText(shiftTab), flagText(windowsKey));
     emit sigLockWinKeyAbout(windowsKey, shiftTab, altTab, altF4);
@@ -138,14 +138,14 @@ void DPerformancePage::on_checkBox_disableALT_F4_clicked()
 
 void DPerformancePage::on_checkBox_ProhibitSleep_clicked()
 {
-    ui->lineEdit_KeyboardSleep->setReadOnly(ui->checkBox_ProhibitSleep->isChecked());
+    m_ui->lineEdit_KeyboardSleep->setReadOnly(m_ui->checkBox_ProhibitSleep->isChecked());
 }
 
 void DPerformancePage::on_pushButton_SubmitSleepTime_clicked()
 {
-    const int light = DSleepTimeCheck::fieldValue(ui->lineEdit_LightSleep->text());
-    const int keyboard = DSleepTimeCheck::fieldValue(ui->lineEdit_KeyboardSleep->text()) * 60;
-    emit sigLightAndKeyboardSleepTime(light, keyboard, ui->checkBox_ProhibitSleep->isChecked() ? 1 : 0);
+    const int light = DSleepTimeCheck::fieldValue(m_ui->lineEdit_LightSleep->text());
+    const int keyboard = DSleepTimeCheck::fieldValue(m_ui->lineEdit_KeyboardSleep->text()) * 60;
+    emit sigLightAndKeyboardSleepTime(light, keyboard, m_ui->checkBox_ProhibitSleep->isChecked() ? 1 : 0);
 }
 
 void DPerformancePage::on_pushButton_keyboardProperties_clicked()
@@ -165,7 +165,7 @@ void DPerformancePage::setTheme()
     const QFont normal = data->getFont(1);
 
     const QString frameSheet = QStringLiteral("QFrame#%1{border: 3px solid rgb(%2); border-radius: 8px;}");
-    for (QFrame* frame : {ui->frame_Left, ui->frame_Center})
+    for (QFrame* frame : {m_ui->frame_Left, m_ui->frame_Center})
         frame->setStyleSheet(DThemeColor::fillStyleSheet(frameSheet, {frame->objectName(), theme.deviceBorderColor}));
 
     // The prohibit-sleep box takes the lock boxes' look: the form's grey
@@ -177,20 +177,20 @@ void DPerformancePage::setTheme()
                        "QCheckBox::indicator:unchecked{image: url(:/images/publicIco/checkBoxDef.png);}"
                        "QCheckBox::indicator:checked{image: url(:/images/publicIco/checkBoxSel.png);}"),
         {theme.textDefaultColor, theme.textFont, theme.textCheckedColor});
-    ui->frame_4->setStyleSheet(checkBoxSheet);
-    ui->frame_ProhibitSleep->setStyleSheet(checkBoxSheet);
+    m_ui->frame_4->setStyleSheet(checkBoxSheet);
+    m_ui->frame_ProhibitSleep->setStyleSheet(checkBoxSheet);
 
     const QString labelSheet =
         DThemeColor::fillStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}"), {theme.textDefaultColor});
     QFont labelFont = normal;
     labelFont.setPointSize(11);
-    for (QLabel* label : {ui->label, ui->label_2, ui->label_5}) {
+    for (QLabel* label : {m_ui->label, m_ui->label_2, m_ui->label_5}) {
         label->setStyleSheet(labelSheet);
         label->setFont(labelFont);
     }
     QFont unitFont = normal;
     unitFont.setPointSize(10);
-    for (QLabel* label : {ui->label_3, ui->label_4}) {
+    for (QLabel* label : {m_ui->label_3, m_ui->label_4}) {
         label->setStyleSheet(labelSheet);
         label->setFont(unitFont);
     }
@@ -201,8 +201,8 @@ void DPerformancePage::setTheme()
                        "QLineEdit:hover, QLineEdit:pressed{border: 1px solid rgb(%5);}"),
         {theme.textDefaultColor, theme.textFont, theme.deviceRightBgColor, theme.deviceBorderColor,
          theme.textCheckedColor});
-    ui->lineEdit_LightSleep->setStyleSheet(editSheet);
-    ui->lineEdit_KeyboardSleep->setStyleSheet(editSheet);
+    m_ui->lineEdit_LightSleep->setStyleSheet(editSheet);
+    m_ui->lineEdit_KeyboardSleep->setStyleSheet(editSheet);
 
     const QString buttonSheet = DThemeColor::fillStyleSheet(
         QStringLiteral("QPushButton{border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2);"
@@ -212,8 +212,8 @@ void DPerformancePage::setTheme()
         {theme.deviceBorderColor, theme.deviceRightBgColor, theme.textDefaultColor, theme.textCheckedColor});
     QFont buttonFont = normal;
     buttonFont.setPointSize(11);
-    for (QPushButton* button : {ui->pushButton_SubmitSleepTime, ui->pushButton_Restore,
-                                ui->pushButton_keyboardProperties}) {
+    for (QPushButton* button : {m_ui->pushButton_SubmitSleepTime, m_ui->pushButton_Restore,
+                                m_ui->pushButton_keyboardProperties}) {
         button->setStyleSheet(buttonSheet);
         button->setFont(buttonFont);
     }

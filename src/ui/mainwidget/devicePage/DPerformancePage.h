@@ -58,6 +58,6 @@ private:
     void saveWinLockOptions();
     QByteArray profileIndexText() const;
 
-    Ui::DPerformancePage* ui = nullptr;
+    Ui::DPerformancePage* m_ui = nullptr;
     DProfileSelection m_profile;
 };

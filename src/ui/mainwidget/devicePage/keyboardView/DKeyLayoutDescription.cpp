@@ -48,9 +48,9 @@ QString labelField(const cJSON *object, int usage)
 }
 
 // Keys and side LEDs share the rectangle on the picture.
-keyLayoutEntry placedEntry(const cJSON *element)
+DKeyLayoutEntry placedEntry(const cJSON *element)
 {
-    keyLayoutEntry entry;
+    DKeyLayoutEntry entry;
     entry.posX = intField(element, "PosX");
     entry.posY = intField(element, "PosY");
     entry.width = intField(element, "Width", 0);
@@ -58,22 +58,22 @@ keyLayoutEntry placedEntry(const cJSON *element)
     return entry;
 }
 
-keyLayoutEntry keyEntry(const cJSON *element)
+DKeyLayoutEntry keyEntry(const cJSON *element)
 {
     if (!cJSON_IsObject(element))
-        return keyLayoutEntry();
-    keyLayoutEntry entry = placedEntry(element);
+        return DKeyLayoutEntry();
+    DKeyLayoutEntry entry = placedEntry(element);
     entry.dec = intField(element, "Dec", INT_MIN / 2, INT_MAX / 2);
     entry.qtDec = intField(element, "qtDec", INT_MIN / 2, INT_MAX / 2);
     entry.label = labelField(element, entry.dec);
     return entry;
 }
 
-keyLayoutEntry sideLightEntry(const cJSON *element)
+DKeyLayoutEntry sideLightEntry(const cJSON *element)
 {
     if (!cJSON_IsObject(element))
-        return keyLayoutEntry();
-    keyLayoutEntry entry = placedEntry(element);
+        return DKeyLayoutEntry();
+    DKeyLayoutEntry entry = placedEntry(element);
     entry.index = intField(element, "Index", INT_MIN / 2, INT_MAX / 2);
     entry.validStatus = intField(element, "validStatus", INT_MIN / 2, INT_MAX / 2);
     entry.sidePosition = intField(element, "SidePosition", INT_MIN / 2, INT_MAX / 2);
@@ -165,9 +165,9 @@ bool DKeyLayoutDescription::hasRow(int row) const
     return row >= 0 && row <= kLastRow && m_rowPresent[row];
 }
 
-const QVector<keyLayoutEntry> &DKeyLayoutDescription::row(int row) const
+const QVector<DKeyLayoutEntry> &DKeyLayoutDescription::row(int row) const
 {
-    static const QVector<keyLayoutEntry> kNone;
+    static const QVector<DKeyLayoutEntry> kNone;
     if (row < 0 || row > kLastRow)
         return kNone;
     return m_rows[row];
@@ -177,12 +177,12 @@ DKeyLayoutDescription::Grid DKeyLayoutDescription::keyGrid() const
 {
     Grid grid;
     for (int r = 0; r < DKeyGrid::kRows; ++r) {
-        const QVector<keyLayoutEntry> &entries = m_rows[r + 1];
+        const QVector<DKeyLayoutEntry> &entries = m_rows[r + 1];
         for (int c = 0; c < DKeyGrid::kColumns; ++c) {
             if (c < entries.size()) {
                 grid[r][c] = entries[c];
             } else {
-                keyLayoutEntry empty;
+                DKeyLayoutEntry empty;
                 empty.posX = -1;
                 empty.posY = -1;
                 empty.label = QStringLiteral("-");

@@ -11,7 +11,7 @@
 // One entry of a key-layout description: a key (rows 01..07 and the Row00 of
 // the on-screen and all-keys files) or a side-light LED (Row00 of a picture
 // description). Fields the entry does not carry read as 0.
-struct keyLayoutEntry
+struct DKeyLayoutEntry
 {
     int posX = 0;
     int posY = 0;
@@ -49,7 +49,7 @@ public:
         int pictureHeight = 0;
     };
 
-    using Grid = DKeyGrid::Of<keyLayoutEntry>;
+    using Grid = DKeyGrid::Of<DKeyLayoutEntry>;
 
     // The text of ":/images/configDir/<name>", or a null array after logging
     // failureText when the resource cannot be opened.
@@ -68,18 +68,18 @@ public:
 
     const Header &header() const { return m_header; }
     bool hasRow(int row) const;
-    const QVector<keyLayoutEntry> &row(int row) const;
+    const QVector<DKeyLayoutEntry> &row(int row) const;
 
     // Rows 01..06 as the 6 x 22 key grid: a column beyond 21 is dropped and a
     // missing place reads as an empty slot, so the grid is always complete.
     Grid keyGrid() const;
 
-    static bool isEmptySlot(const keyLayoutEntry &entry) { return entry.dec == 0; }
+    static bool isEmptySlot(const DKeyLayoutEntry &entry) { return entry.dec == 0; }
 
 private:
     void clear();
 
     Header m_header;
     std::array<bool, kLastRow + 1> m_rowPresent{};
-    std::array<QVector<keyLayoutEntry>, kLastRow + 1> m_rows;
+    std::array<QVector<DKeyLayoutEntry>, kLastRow + 1> m_rows;
 };

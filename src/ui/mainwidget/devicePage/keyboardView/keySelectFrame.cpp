@@ -146,7 +146,7 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
     }
 
     if (m_hasSideLight) {
-        for (const keyLayoutEntry &led : layout.row(0)) {
+        for (const DKeyLayoutEntry &led : layout.row(0)) {
             auto *segment = new sideLightButtonCustom(this);
             segment->setFixedKeySize(led.width, led.height);
             segment->setGeometry(led.posX + m_sideOffsetX, led.posY + m_sideOffsetY, std::max(led.width, 0),
@@ -167,7 +167,7 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
     const DKeyLayoutDescription::Grid grid = layout.keyGrid();
     for (int r = 0; r < DKeyGrid::kRows; ++r) {
         for (int c = 0; c < DKeyGrid::kColumns; ++c) {
-            const keyLayoutEntry &key = grid[r][c];
+            const DKeyLayoutEntry &key = grid[r][c];
             const QString label = key.dec == 504 ? quoteKeyLabel() : key.label;
             auto *cap = new keyboardButCustom(this);
             cap->setFixedKeySize(key.width, key.height);

@@ -2,7 +2,7 @@
 
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DCustomLightReport.h"
-#include "ui/mainwidget/devicePage/lightDeal/lightTickInterval.h"
+#include "ui/mainwidget/devicePage/lightDeal/DLightTickInterval.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 
 #include <QDebug>
@@ -16,8 +16,8 @@ constexpr int kSupportValue4 = 0;
 
 lightDealMain::lightDealMain(QObject* parent)
     : QObject(parent)
-    , m_keyboardTickInterval(lightTickInterval::kKeyboardDefaultMs)
-    , m_sideTickInterval(lightTickInterval::kSideDefaultMs)
+    , m_keyboardTickInterval(DLightTickInterval::kKeyboardDefaultMs)
+    , m_sideTickInterval(DLightTickInterval::kSideDefaultMs)
 {
 }
 
@@ -88,12 +88,12 @@ void lightDealMain::refreshEffectState(int part)
 {
     if (part == 0) {
         m_keyboardEffectState = lightEffectState::fromColorInfo(m_keyboardColorInfo);
-        m_keyboardTickInterval = lightTickInterval::keyboard(m_keyboardSpeedMax, m_keyboardColorInfo.ledSpeed);
+        m_keyboardTickInterval = DLightTickInterval::keyboard(m_keyboardSpeedMax, m_keyboardColorInfo.ledSpeed);
         return;
     }
     if (part == 1 && m_hasSideLight) {
         m_sideEffectState = lightEffectState::fromColorInfo(m_sideColorInfo);
-        m_sideTickInterval = lightTickInterval::side(m_sideSpeedMax, m_sideColorInfo.ledSpeed);
+        m_sideTickInterval = DLightTickInterval::side(m_sideSpeedMax, m_sideColorInfo.ledSpeed);
     }
 }
 

@@ -11,7 +11,7 @@ struct keyOperateInfo;
 // the function. Macro, profile and advanced-key names are read from their
 // files on every call, so a rename shows at the next hover without a cache to
 // keep in step. GUI thread only, like the profile store it reads.
-class keyFunctionDescriber
+class DKeyFunctionDescriber
 {
 public:
     struct Description
@@ -20,7 +20,7 @@ public:
         QString detail;
     };
 
-    keyFunctionDescriber(const QMap<int, QString>& keyNames, const char* currentProfilePath,
+    DKeyFunctionDescriber(const QMap<int, QString>& keyNames, const char* currentProfilePath,
                          const char* macroFilePath, const char* seniorKeyFilePath);
 
     Description describe(const keyOperateInfo& info) const;

@@ -2,7 +2,7 @@
 
 // Frame interval of the keyboard and side effects by effect speed (speed 1
 // is the slowest), from the speed maximum the keyboard reported.
-class lightTickInterval
+class DLightTickInterval
 {
 public:
     static constexpr int kMinimumMs = 8;

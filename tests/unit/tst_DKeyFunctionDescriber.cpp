@@ -4,7 +4,7 @@
 #include "app/DDataManager.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
-#include "app/keyFunctionDescriber.h"
+#include "app/DKeyFunctionDescriber.h"
 
 #include <QDir>
 #include <QSet>
@@ -50,7 +50,7 @@ const QString kUnknown = QStringLiteral("Unknow");
 
 }
 
-class tst_keyFunctionDescriber : public QObject
+class tst_DKeyFunctionDescriber : public QObject
 {
     Q_OBJECT
 
@@ -61,12 +61,12 @@ private:
     QByteArray m_seniorPath;
     const QMap<int, QString> m_keyNames {{4, "A"}, {5, "B"}, {41, "Esc"}, {-10, "Fn"}, {58, "F1"}};
 
-    keyFunctionDescriber describer() const
+    DKeyFunctionDescriber describer() const
     {
-        return keyFunctionDescriber(m_keyNames, m_profilePath, m_macroPath, m_seniorPath);
+        return DKeyFunctionDescriber(m_keyNames, m_profilePath, m_macroPath, m_seniorPath);
     }
 
-    keyFunctionDescriber::Description describe(const QByteArray& type, const QByteArray& paramB,
+    DKeyFunctionDescriber::Description describe(const QByteArray& type, const QByteArray& paramB,
                                                const QByteArray& value) const
     {
         return describer().describe(record(type, paramB, value));
@@ -144,7 +144,7 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(int, number);
-        QCOMPARE(keyFunctionDescriber::leadingNumber(text), number);
+        QCOMPARE(DKeyFunctionDescriber::leadingNumber(text), number);
     }
 
     void categories()
@@ -440,7 +440,7 @@ private slots:
                 QVERIFY(COrvaneXML_CreateXMLFile(path));
             }
         }
-        const keyFunctionDescriber reader(m_keyNames, path, path, path);
+        const DKeyFunctionDescriber reader(m_keyNames, path, path, path);
         const auto description = reader.describe(record(type, "0", "1"));
         QCOMPARE(description.category, describe(type, "0", "1").category);
         QCOMPARE(description.detail, detail);
@@ -458,7 +458,7 @@ private slots:
         QVERIFY(COrvaneXML_CreateXMLFile(macros));
         QVERIFY(COrvaneXML_SeniorKey_CreateXMLFile(senior));
         QVERIFY(COrvaneXML_SeniorKey_CreateProFileXmlParentNode(senior));
-        const keyFunctionDescriber reader(m_keyNames, profile, macros, senior);
+        const DKeyFunctionDescriber reader(m_keyNames, profile, macros, senior);
 
         QCOMPARE(reader.describe(record("1", "1", "4")).detail, kUnknown);
         QVERIFY(COrvaneXML_CreateMacroXmlParentNode(macros, "4", "New macro"));
@@ -610,5 +610,5 @@ private slots:
     }
 };
 
-ORVANE_TEST_MAIN(tst_keyFunctionDescriber)
-#include "tst_keyFunctionDescriber.moc"
+ORVANE_TEST_MAIN(tst_DKeyFunctionDescriber)
+#include "tst_DKeyFunctionDescriber.moc"

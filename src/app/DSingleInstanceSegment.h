@@ -6,10 +6,10 @@
 // The one-byte shared-memory segment whose existence says "an instance runs".
 // A crashed instance leaves it behind on Linux, so it can be reclaimed once
 // no running instance answers.
-class SingleInstanceSegment
+class DSingleInstanceSegment
 {
 public:
-    explicit SingleInstanceSegment(const QString& key);
+    explicit DSingleInstanceSegment(const QString& key);
 
     // True when this process created the segment and so is the first instance.
     bool create();

@@ -1,4 +1,4 @@
-#include "app/keyFunctionDescriber.h"
+#include "app/DKeyFunctionDescriber.h"
 
 #include "app/DFixedText.h"
 #include "profiles/DKeyFunctionType.h"
@@ -209,7 +209,7 @@ int pairNumber(const QList<QByteArray>& parts, int at)
 {
     if (at >= parts.size() || parts.at(at).trimmed().isEmpty())
         return -1;
-    return keyFunctionDescriber::leadingNumber(parts.at(at));
+    return DKeyFunctionDescriber::leadingNumber(parts.at(at));
 }
 
 QString unknownText()
@@ -219,7 +219,7 @@ QString unknownText()
 
 }
 
-keyFunctionDescriber::keyFunctionDescriber(const QMap<int, QString>& keyNames, const char* currentProfilePath,
+DKeyFunctionDescriber::DKeyFunctionDescriber(const QMap<int, QString>& keyNames, const char* currentProfilePath,
                                            const char* macroFilePath, const char* seniorKeyFilePath)
     : m_keyNames(keyNames)
     , m_currentProfilePath(currentProfilePath)
@@ -228,13 +228,13 @@ keyFunctionDescriber::keyFunctionDescriber(const QMap<int, QString>& keyNames, c
 {
 }
 
-int keyFunctionDescriber::leadingNumber(const QByteArray& text)
+int DKeyFunctionDescriber::leadingNumber(const QByteArray& text)
 {
     const long number = std::strtol(text.constData(), nullptr, 10);
     return int(std::clamp<long>(number, INT_MIN, INT_MAX));
 }
 
-keyFunctionDescriber::Description keyFunctionDescriber::describe(const keyOperateInfo& info) const
+DKeyFunctionDescriber::Description DKeyFunctionDescriber::describe(const keyOperateInfo& info) const
 {
     Description description {QObject::tr("Default"), unknownText()};
     const int code = leadingNumber(DFixedText::bytes(info.type));
@@ -280,12 +280,12 @@ keyFunctionDescriber::Description keyFunctionDescriber::describe(const keyOperat
     return description;
 }
 
-QString keyFunctionDescriber::keyLabel(int usage) const
+QString DKeyFunctionDescriber::keyLabel(int usage) const
 {
     return m_keyNames.value(usage);
 }
 
-QString keyFunctionDescriber::combinationText(const QByteArray& value) const
+QString DKeyFunctionDescriber::combinationText(const QByteArray& value) const
 {
     const QList<QByteArray> parts = value.split(',');
     const int mask = leadingNumber(parts.at(0));
@@ -303,7 +303,7 @@ QString keyFunctionDescriber::combinationText(const QByteArray& value) const
     return names.join(QLatin1Char('+'));
 }
 
-QString keyFunctionDescriber::macroName(int macroIndex) const
+QString DKeyFunctionDescriber::macroName(int macroIndex) const
 {
     std::list<macroNodeInfo> macros;
     if (!COrvaneXML_SelectMacroAllNodes(m_macroFilePath.constData(), &macros))
@@ -316,7 +316,7 @@ QString keyFunctionDescriber::macroName(int macroIndex) const
     return unknownText();
 }
 
-QString keyFunctionDescriber::profileName(const QByteArray& profileIndex) const
+QString DKeyFunctionDescriber::profileName(const QByteArray& profileIndex) const
 {
     profileNodeRecord record {};
     if (!COrvaneXML_SelectProfileNodeInfo(m_currentProfilePath.constData(), profileIndex.constData(), &record))
@@ -324,7 +324,7 @@ QString keyFunctionDescriber::profileName(const QByteArray& profileIndex) const
     return DFixedText::utf8(record.name);
 }
 
-QString keyFunctionDescriber::seniorKeyName(int recordIndex) const
+QString DKeyFunctionDescriber::seniorKeyName(int recordIndex) const
 {
     std::list<seniorKeyInfoStu> records;
     if (!COrvaneXML_SeniorKey_SelectAllInfoItem(m_seniorKeyFilePath.constData(), &records))

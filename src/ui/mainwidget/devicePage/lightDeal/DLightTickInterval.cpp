@@ -1,4 +1,4 @@
-#include "ui/mainwidget/devicePage/lightDeal/lightTickInterval.h"
+#include "ui/mainwidget/devicePage/lightDeal/DLightTickInterval.h"
 
 #include <algorithm>
 #include <array>
@@ -14,22 +14,22 @@ template<size_t N>
 int lookUp(const std::array<int, N>& table, int speed)
 {
     const int index = std::clamp(speed - 1, 0, int(N) - 1);
-    return lightTickInterval::clamp(table[size_t(index)]);
+    return DLightTickInterval::clamp(table[size_t(index)]);
 }
 
 }
 
-int lightTickInterval::keyboard(int speedMax, int speed)
+int DLightTickInterval::keyboard(int speedMax, int speed)
 {
     return speedMax <= 4 ? lookUp(kShortTable, speed) : lookUp(kLongTable, speed);
 }
 
-int lightTickInterval::side(int speedMax, int speed)
+int DLightTickInterval::side(int speedMax, int speed)
 {
     return speedMax == 4 ? lookUp(kShortTable, speed) : lookUp(kLongTable, speed);
 }
 
-int lightTickInterval::clamp(int ms)
+int DLightTickInterval::clamp(int ms)
 {
     return std::clamp(ms, kMinimumMs, kMaximumMs);
 }

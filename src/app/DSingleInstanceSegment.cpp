@@ -1,13 +1,13 @@
-#include "app/SingleInstanceSegment.h"
+#include "app/DSingleInstanceSegment.h"
 
 #include <QDebug>
 
-SingleInstanceSegment::SingleInstanceSegment(const QString& key)
+DSingleInstanceSegment::DSingleInstanceSegment(const QString& key)
     : m_memory(key)
 {
 }
 
-bool SingleInstanceSegment::create()
+bool DSingleInstanceSegment::create()
 {
     m_held = m_memory.create(1, QSharedMemory::ReadWrite);
     if (!m_held)
@@ -15,7 +15,7 @@ bool SingleInstanceSegment::create()
     return m_held;
 }
 
-bool SingleInstanceSegment::reclaimStale()
+bool DSingleInstanceSegment::reclaimStale()
 {
     if (m_held)
         return true;
