@@ -2,11 +2,11 @@
 // per second reach the keyboard while the light stream keeps the queue
 // full, against the ideal of one write per two pacing intervals. The pacing
 // interval itself is measured first in the same run, as the baseline.
-#include "hid/MainHidInterFace.h"
 #include "bench/PacingBaseline.h"
-#include "sim/SimulatedBus.h"
+#include "hid/MainHidInterFace.h"
 #include "sdk/hid/HidTransportRegistry.h"
 #include "sdk/include/orvanesdk_hid.h"
+#include "sim/SimulatedBus.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr double kNeededWritesPerSecond = 370.0;  // a light frame of 11 reports every 30 ms
+constexpr double kNeededWritesPerSecond = 370.0; // a light frame of 11 reports every 30 ms
 
 } // namespace
 
@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
     });
     feeder.start(1);
 
-    QThread::msleep(100);  // past the opening inquiry
+    QThread::msleep(100); // past the opening inquiry
     QCoreApplication::processEvents();
     keyboard->clearLog();
     QElapsedTimer clock;

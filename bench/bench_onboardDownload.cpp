@@ -4,13 +4,13 @@
 // measured first in the same run). The two fixed 400 ms pauses come on top,
 // but the I/O thread goes on writing the queued reports behind them, so the
 // floor plus the pauses is an upper bound of the ideal, not a lower one.
-#include "hid/MainHidInterFace.h"
 #include "bench/PacingBaseline.h"
-#include "sim/SimulatedBus.h"
-#include "sdk/hid/HidTransportRegistry.h"
+#include "hid/MainHidInterFace.h"
 #include "hid/download/DOnboardDownload.h"
+#include "sdk/hid/HidTransportRegistry.h"
 #include "sdk/include/orvanesdk_hid.h"
 #include "sdk/include/orvanesdk_xml.h"
+#include "sim/SimulatedBus.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -78,12 +78,13 @@ bool writeProfiles(const QString& folder, const QByteArray& seniorPath)
             }
             ok = ok && COrvaneXML_AddProFileBindMacroItem(path.constData(), "1", events, index.constData(), "Macro")
                  && COrvaneXML_AddProFileMacroWithKeyInfoItem(path.constData(), "1",
-                                                              QByteArray::number(4 + m).constData(), "", "1", "1",
-                                                              "1", index.constData());
+                                                              QByteArray::number(4 + m).constData(), "", "1", "1", "1",
+                                                              index.constData());
         }
         for (int s = 0; s < kSeniorKeys / 2; ++s) {
             const QByteArray record = QByteArray::number(1 + layer * kSeniorKeys / 2 + s);
-            ok = ok && COrvaneXML_AddProFileMacroWithKeyInfoItem(path.constData(), "1",
+            ok = ok
+                 && COrvaneXML_AddProFileMacroWithKeyInfoItem(path.constData(), "1",
                                                               QByteArray::number(20 + s).constData(), "", "40", "0",
                                                               "0", record.constData());
         }
@@ -125,7 +126,7 @@ int main(int argc, char* argv[])
         delete[] data;
     });
     hid.start();
-    QThread::msleep(100);  // past the opening inquiry
+    QThread::msleep(100); // past the opening inquiry
     QCoreApplication::processEvents();
 
     std::vector<double> times;

@@ -12,10 +12,10 @@
 //
 // Usage: bench_profileStore [runs]   (default 15)
 
+#include "app/resourceInit.h"
 #include "profiles/DProfileLightDefaults.h"
 #include "profiles/DProfileOperations.h"
 #include "sdk/include/orvanesdk_xml.h"
-#include "app/resourceInit.h"
 #include "sdk/store/KeyFunctionStore.h"
 #include "sdk/store/ProfileStore.h"
 #include "sdk/store/StoreFileCache.h"
@@ -52,7 +52,8 @@ void fillLayerFile(const char* path)
                                                       QByteArray::number(kFirstUsage + (k + 1) % kKeys));
         }
         for (int part = 0; part <= 2; ++part)
-            COrvaneXML_AddProFileLightInfoItem(path, index, colorInfoData {part, 2, 3, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0});
+            COrvaneXML_AddProFileLightInfoItem(path, index,
+                                               colorInfoData{part, 2, 3, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0});
         for (int s = 0; s < 5; ++s) {
             const QByteArray scheme = QByteArray::number(s);
             COrvaneXML_AddProFileCustomLightNode(path, index, scheme, "Custom " + scheme, s < 2 ? "Using" : "UnUsing",
@@ -110,8 +111,7 @@ double measure(int runs, Work work)
 // One profile operation on a fresh copy of a layer file per run; the copy
 // is made and read outside the timing.
 template<typename Operation>
-double onCopies(int runs, const QTemporaryDir& dir, const QByteArray& source, const QString& name,
-                Operation operation)
+double onCopies(int runs, const QTemporaryDir& dir, const QByteArray& source, const QString& name, Operation operation)
 {
     std::vector<qint64> samples;
     QElapsedTimer timer;
@@ -131,7 +131,7 @@ double onCopies(int runs, const QTemporaryDir& dir, const QByteArray& source, co
     return medianMicroseconds(samples);
 }
 
-}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -139,8 +139,8 @@ int main(int argc, char** argv)
     initOrvaneResources();
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
     QTemporaryDir dir;
-    const std::vector<QByteArray> layers {QFile::encodeName(dir.filePath(QStringLiteral("appProfile_Default.xml"))),
-                                          QFile::encodeName(dir.filePath(QStringLiteral("appProfile_FN.xml")))};
+    const std::vector<QByteArray> layers{QFile::encodeName(dir.filePath(QStringLiteral("appProfile_Default.xml"))),
+                                         QFile::encodeName(dir.filePath(QStringLiteral("appProfile_FN.xml")))};
     COrvaneXML_Init();
     for (const QByteArray& layer : layers)
         fillLayerFile(layer);
@@ -175,12 +175,10 @@ int main(int argc, char** argv)
     });
 
     const int bulkRuns = std::max(3, runs / 3);
-    const auto create = [](DProfileOperations& operations) {
-        return operations.create() == DProfileOperations::Result::Created;
-    };
-    const auto reset = [](DProfileOperations& operations) {
-        return operations.reset(3) == DProfileOperations::Result::ResetDone;
-    };
+    const auto create
+        = [](DProfileOperations& operations) { return operations.create() == DProfileOperations::Result::Created; };
+    const auto reset
+        = [](DProfileOperations& operations) { return operations.reset(3) == DProfileOperations::Result::ResetDone; };
     const double createBatched = onCopies(bulkRuns, dir, layers[0], QStringLiteral("create"), create);
     const double resetBatched = onCopies(bulkRuns, dir, layers[0], QStringLiteral("reset"), reset);
     XmlStore::instance().cache.setWriteThrough(true);

@@ -56,8 +56,9 @@ int runBaselineChild(int argc, char** argv)
 QProcessEnvironment freshEnvironment(const QString& root)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const char* const folders[][2] = {{"HOME", "home"}, {"XDG_CONFIG_HOME", "config"}, {"XDG_DATA_HOME", "data"},
-                                      {"XDG_CACHE_HOME", "cache"}, {"TMPDIR", "tmp"}, {"XDG_RUNTIME_DIR", "runtime"}};
+    const char* const folders[][2]
+        = {{"HOME", "home"},  {"XDG_CONFIG_HOME", "config"}, {"XDG_DATA_HOME", "data"}, {"XDG_CACHE_HOME", "cache"},
+           {"TMPDIR", "tmp"}, {"XDG_RUNTIME_DIR", "runtime"}};
     for (const auto& folder : folders) {
         const QString path = root + QLatin1Char('/') + QLatin1String(folder[1]);
         QDir().mkpath(path);
@@ -109,7 +110,7 @@ double median(QVector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -118,8 +119,8 @@ int main(int argc, char** argv)
 
     if (qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsSet("ORVANE_BENCH_XVFB")) {
         setenv("ORVANE_BENCH_XVFB", "1", 1);
-        const char* xvfbArgs[] = {"xvfb-run", "-a", "-s", "-screen 0 1600x1000x24", argv[0],
-                                  argc > 1 ? argv[1] : nullptr, nullptr};
+        const char* xvfbArgs[]
+            = {"xvfb-run", "-a", "-s", "-screen 0 1600x1000x24", argv[0], argc > 1 ? argv[1] : nullptr, nullptr};
         execvp("xvfb-run", const_cast<char* const*>(xvfbArgs));
         std::perror("bench_startup: xvfb-run");
         return 2;

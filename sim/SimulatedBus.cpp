@@ -1,8 +1,8 @@
 #include "sim/SimulatedBus.h"
 
 #include "sdk/hid/HidPath.h"
-#include "sdk/models/ModelCatalogue.h"
 #include "sdk/hid/HidTransportRegistry.h"
+#include "sdk/models/ModelCatalogue.h"
 
 #include <QDebug>
 #include <QStringList>
@@ -15,7 +15,10 @@ constexpr uint16_t kConsumerPage = 0x0C;
 class SimulatedConnection : public HidConnection
 {
 public:
-    explicit SimulatedConnection(std::shared_ptr<SimulatedKeyboard> keyboard) : m_keyboard(std::move(keyboard)) {}
+    explicit SimulatedConnection(std::shared_ptr<SimulatedKeyboard> keyboard)
+        : m_keyboard(std::move(keyboard))
+    {
+    }
 
     int read(uint8_t* buffer, size_t size, int /*timeoutMs*/) override
     {
@@ -63,8 +66,9 @@ std::shared_ptr<SimulatedKeyboard> SimulatedBus::plug(const QString& modelCode, 
         std::lock_guard<std::mutex> lock(m_mutex);
         const int number = ++m_plugCounter;
         const uint16_t productId = viaReceiver ? model->receiverProductId : model->productId;
-        const std::pair<int, uint16_t> interfaces[] = {
-            {0, kBootKeyboardPage}, {model->interfaceNumber, model->usagePage}, {model->interfaceNumber + 1, kConsumerPage}};
+        const std::pair<int, uint16_t> interfaces[] = {{0, kBootKeyboardPage},
+                                                       {model->interfaceNumber, model->usagePage},
+                                                       {model->interfaceNumber + 1, kConsumerPage}};
         for (const auto& [number_, page] : interfaces) {
             if (number_ == 0 && model->interfaceNumber == 0)
                 continue;
@@ -77,7 +81,8 @@ std::shared_ptr<SimulatedKeyboard> SimulatedBus::plug(const QString& modelCode, 
             e.usagePage = page;
             e.releaseNumber = 0x0100;
             e.manufacturer = "Orvane";
-            e.product = (viaReceiver ? model->productName + QStringLiteral(" Receiver") : model->productName).toStdString();
+            e.product
+                = (viaReceiver ? model->productName + QStringLiteral(" Receiver") : model->productName).toStdString();
             e.firmwareVersion = firmwareVersionOf(*model);
             e.buildDate = "2026-01-15";
             if (number_ == model->interfaceNumber)

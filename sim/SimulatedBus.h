@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sim/SimulatedKeyboard.h"
 #include "sdk/hid/HidTransport.h"
+#include "sim/SimulatedKeyboard.h"
 
 #include <QString>
 #include <functional>
@@ -50,7 +50,7 @@ public:
 private:
     struct Device
     {
-        std::shared_ptr<SimulatedKeyboard> keyboard;  // null for a foreign device
+        std::shared_ptr<SimulatedKeyboard> keyboard; // null for a foreign device
         std::vector<HidDeviceEntry> interfaces;
         std::string reportPath;
     };

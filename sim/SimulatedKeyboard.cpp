@@ -230,8 +230,7 @@ void SimulatedKeyboard::answer(const Report& r)
         break;
     case KeyboardEffectList: {
         Report a = blank(KeyboardEffects);
-        std::copy_n(m_keyboardEffects.begin(), std::min<size_t>(m_keyboardEffects.size(), kMaxPayload),
-                    a.begin() + 6);
+        std::copy_n(m_keyboardEffects.begin(), std::min<size_t>(m_keyboardEffects.size(), kMaxPayload), a.begin() + 6);
         queueAnswer(a);
         break;
     }
@@ -350,8 +349,8 @@ std::vector<int64_t> SimulatedKeyboard::readPolls() const
 int SimulatedKeyboard::receivedCount(uint8_t command) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return int(std::count_if(m_log.begin(), m_log.end(),
-                             [command](const LoggedReport& e) { return e.bytes[1] == command; }));
+    return int(
+        std::count_if(m_log.begin(), m_log.end(), [command](const LoggedReport& e) { return e.bytes[1] == command; }));
 }
 
 void SimulatedKeyboard::clearLog()

@@ -29,17 +29,17 @@ public:
 
     struct LoggedReport
     {
-        int64_t timeNs;  // CLOCK_MONOTONIC
+        int64_t timeNs; // CLOCK_MONOTONIC
         Report bytes;
     };
 
     struct StateReport
     {
-        uint8_t lockArmed = 0;     // byte 6
-        uint8_t charging = 0;      // byte 9
-        uint8_t battery = 100;     // byte 10
-        uint8_t downloadStatus = 0;  // byte 13
-        uint8_t keyboardMode = 0;    // byte 14
+        uint8_t lockArmed = 0; // byte 6
+        uint8_t charging = 0; // byte 9
+        uint8_t battery = 100; // byte 10
+        uint8_t downloadStatus = 0; // byte 13
+        uint8_t keyboardMode = 0; // byte 14
     };
 
     SimulatedKeyboard(const ModelInfo& model, bool viaReceiver);
@@ -69,24 +69,24 @@ public:
 
     // Kept state.
     std::string serialNumber() const;
-    Report keyboardLightReport() const;  // the last 0x06 set-effect report
-    Report sideLightReport() const;      // the last 0x07 set-effect report
-    std::vector<uint8_t> keyMap(int layer) const;  // 0x17 payloads in packet order
-    std::vector<uint8_t> macroSlot(int slot) const;  // payload bytes of its 0x18 packets
+    Report keyboardLightReport() const; // the last 0x06 set-effect report
+    Report sideLightReport() const; // the last 0x07 set-effect report
+    std::vector<uint8_t> keyMap(int layer) const; // 0x17 payloads in packet order
+    std::vector<uint8_t> macroSlot(int slot) const; // payload bytes of its 0x18 packets
     std::vector<uint8_t> advancedKeySlot(int slot) const;
-    std::array<uint8_t, 4> lockFlags() const;  // bytes 13..16 of the last 0x13/0
+    std::array<uint8_t, 4> lockFlags() const; // bytes 13..16 of the last 0x13/0
     int lightSleep() const;
     int keyboardSleep() const;
     int prohibitSleep() const;
     int factoryResets() const;
-    uint8_t magneticValue(uint8_t subCommand) const;  // byte 7 of its 0x21 answer
+    uint8_t magneticValue(uint8_t subCommand) const; // byte 7 of its 0x21 answer
     // Colour bytes of the last 0x08 packet received for a packet number:
     // from any slot, or from one slot (byte 2).
     std::vector<uint8_t> customColours(int packet) const;
     std::vector<uint8_t> customColours(int slot, int packet) const;
 
     // Control side.
-    void setSerialNumberRaw(const std::string& bytes);  // up to 32 bytes, any content
+    void setSerialNumberRaw(const std::string& bytes); // up to 32 bytes, any content
     void setKeyboardEffectListRaw(const std::vector<uint8_t>& payload);
     void setSideEffectListRaw(const std::vector<uint8_t>& payload);
     void setCustomisableKeys(const std::array<uint8_t, kCustomisableColumns>& columns);
@@ -109,18 +109,18 @@ public:
     void injectInput(const Report& report, int length = 64);
 
     // Faults.
-    void setAnswering(bool on);             // false: no answer at all
+    void setAnswering(bool on); // false: no answer at all
     void setSilentCommand(uint8_t command, bool silent);
-    void setAnswerDelayMs(int ms);          // late answers
+    void setAnswerDelayMs(int ms); // late answers
     void setDuplicateAnswers(bool on);
-    void setForgetsSerialWrites(bool on);   // a written serial number is not kept
-    void dropAcknowledgement(int n);        // the n-th 0x19 from now is not sent
-    void dropAcknowledgements(int n, int count);  // nor the `count` - 1 after it
-    void failWrites(int count);             // the next `count` writes fail; -1: all
-    void failCommandWrites(uint8_t command, int count);  // the same for one command's reports
-    void failReads(int count);              // the next `count` reads fail; -1: all
+    void setForgetsSerialWrites(bool on); // a written serial number is not kept
+    void dropAcknowledgement(int n); // the n-th 0x19 from now is not sent
+    void dropAcknowledgements(int n, int count); // nor the `count` - 1 after it
+    void failWrites(int count); // the next `count` writes fail; -1: all
+    void failCommandWrites(uint8_t command, int count); // the same for one command's reports
+    void failReads(int count); // the next `count` reads fail; -1: all
     void flood(uint8_t type, int count);
-    void unplugAfterWrites(int count);      // 0: never
+    void unplugAfterWrites(int count); // 0: never
     int pendingInput() const;
 
 private:
@@ -157,11 +157,11 @@ private:
     std::vector<uint8_t> m_keyboardEffects;
     std::vector<uint8_t> m_sideEffects;
     std::array<uint8_t, kCustomisableColumns> m_customisable{};
-    std::map<int, std::map<int, std::vector<uint8_t>>> m_keyMaps;  // layer -> packet -> payload
-    std::map<int, std::map<int, std::vector<uint8_t>>> m_macros;   // slot -> packet -> payload
+    std::map<int, std::map<int, std::vector<uint8_t>>> m_keyMaps; // layer -> packet -> payload
+    std::map<int, std::map<int, std::vector<uint8_t>>> m_macros; // slot -> packet -> payload
     std::map<int, std::vector<uint8_t>> m_advancedKeys;
-    std::map<int, std::vector<uint8_t>> m_customColours;  // packet -> payload, any slot
-    std::map<int, std::map<int, std::vector<uint8_t>>> m_slotCustomColours;  // slot -> packet -> payload
+    std::map<int, std::vector<uint8_t>> m_customColours; // packet -> payload, any slot
+    std::map<int, std::map<int, std::vector<uint8_t>>> m_slotCustomColours; // slot -> packet -> payload
     std::map<uint8_t, uint8_t> m_magnetic;
     std::array<uint8_t, 4> m_lockFlags{};
     int m_lightSleep = 600;

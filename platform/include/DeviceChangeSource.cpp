@@ -5,7 +5,7 @@ QString hex4(quint16 id)
 {
     return QString::number(id, 16).rightJustified(4, QLatin1Char('0')).toUpper();
 }
-}
+} // namespace
 
 QString DeviceChangeSource::identityText(quint16 vendorId, quint16 productId)
 {

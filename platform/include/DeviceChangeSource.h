@@ -15,7 +15,10 @@ class DeviceChangeSource : public QObject
 public:
     enum ChangeType { Arrival = 11, Removal = 12 };
 
-    explicit DeviceChangeSource(QObject* parent = nullptr) : QObject(parent) {}
+    explicit DeviceChangeSource(QObject* parent = nullptr)
+        : QObject(parent)
+    {
+    }
     ~DeviceChangeSource() override = default;
 
     // Starts listening; false when the system offers no notices, and then

@@ -40,7 +40,10 @@ public:
     using KeyboardProc = std::function<bool(WPARAM message, const KBDLLHOOKSTRUCT& event)>;
     using MouseProc = std::function<void(WPARAM message, const MSLLHOOKSTRUCT& event)>;
 
-    explicit InputHookSource(QObject* parent = nullptr) : QObject(parent) {}
+    explicit InputHookSource(QObject* parent = nullptr)
+        : QObject(parent)
+    {
+    }
     ~InputHookSource() override = default;
 
     virtual Reach reach() const = 0;
@@ -78,7 +81,7 @@ protected:
     virtual void release() = 0;
     // The keyboard hook or the policy changed; for sources that arrange
     // swallowing in advance.
-    virtual void applyKeySwallowPolicy() {}
+    virtual void applyKeySwallowPolicy() { }
 
     // Run the procedures through copies, so a procedure may remove its own
     // hook. deliverKey returns whether the procedure swallows the event.

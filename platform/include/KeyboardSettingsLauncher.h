@@ -12,7 +12,7 @@ class KeyboardSettingsLauncher
 public:
     struct Command
     {
-        QString program;  // absolute path of the found executable
+        QString program; // absolute path of the found executable
         QStringList arguments;
         bool isValid() const { return !program.isEmpty(); }
     };

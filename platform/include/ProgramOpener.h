@@ -20,9 +20,15 @@ public:
     virtual bool open(const QString& path) = 0;
 
     // The platform's opener unless another one is installed.
-    static std::shared_ptr<ProgramOpener> current() { return InstalledService<ProgramOpener>::current(&createForPlatform); }
+    static std::shared_ptr<ProgramOpener> current()
+    {
+        return InstalledService<ProgramOpener>::current(&createForPlatform);
+    }
     // Null puts the platform's opener back.
-    static void install(std::shared_ptr<ProgramOpener> opener) { InstalledService<ProgramOpener>::install(std::move(opener)); }
+    static void install(std::shared_ptr<ProgramOpener> opener)
+    {
+        InstalledService<ProgramOpener>::install(std::move(opener));
+    }
 
 private:
     static std::shared_ptr<ProgramOpener> createForPlatform();

@@ -20,7 +20,10 @@ public:
     // The platform's paster unless another one is installed.
     static std::shared_ptr<TextPaster> current() { return InstalledService<TextPaster>::current(&createForPlatform); }
     // Null puts the platform's paster back.
-    static void install(std::shared_ptr<TextPaster> paster) { InstalledService<TextPaster>::install(std::move(paster)); }
+    static void install(std::shared_ptr<TextPaster> paster)
+    {
+        InstalledService<TextPaster>::install(std::move(paster));
+    }
 
 private:
     static std::shared_ptr<TextPaster> createForPlatform();

@@ -11,10 +11,10 @@ typedef qintptr LRESULT;
 
 struct KBDLLHOOKSTRUCT
 {
-    quint32 vkCode = 0;    // virtual-key code
-    quint32 scanCode = 0;  // set-1 scan code (without the E0 prefix)
-    quint32 flags = 0;     // LowLevelHook::Flag* bits
-    quint32 time = 0;      // milliseconds, the source's own clock
+    quint32 vkCode = 0; // virtual-key code
+    quint32 scanCode = 0; // set-1 scan code (without the E0 prefix)
+    quint32 flags = 0; // LowLevelHook::Flag* bits
+    quint32 time = 0; // milliseconds, the source's own clock
     quintptr dwExtraInfo = 0;
 };
 
@@ -24,7 +24,7 @@ struct MSLLHOOKSTRUCT
     {
         qint32 x = 0;
         qint32 y = 0;
-    } pt;                  // pointer position on the desktop
+    } pt; // pointer position on the desktop
     quint32 mouseData = 0; // wheel delta or X button in the high word
     quint32 flags = 0;
     quint32 time = 0;

@@ -40,14 +40,13 @@ bool hasControlCharacter(const QString& text)
     return false;
 }
 
-}
+} // namespace
 
 AutoStartEntry::AutoStartEntry(const QString& name, const QString& configHome)
     : m_name(name)
 {
-    const QString home = configHome.isEmpty()
-        ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        : configHome;
+    const QString home
+        = configHome.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) : configHome;
     m_filePath = home + QStringLiteral("/autostart/") + name + QStringLiteral(".desktop");
 }
 

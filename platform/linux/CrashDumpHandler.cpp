@@ -302,8 +302,7 @@ void storeDumpDirectory(const QString& dumpDir)
 
 } // namespace
 
-bool CrashDumpHandler::install(const QString& dumpDir, const QString& noticeProgram,
-                               const QStringList& noticeArguments)
+bool CrashDumpHandler::install(const QString& dumpDir, const QString& noticeProgram, const QStringList& noticeArguments)
 {
     storeDumpDirectory(dumpDir);
 

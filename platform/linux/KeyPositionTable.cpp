@@ -2,8 +2,8 @@
 
 #include <Qt>
 
-#include <iterator>
 #include <cstring>
+#include <iterator>
 
 namespace {
 

@@ -19,8 +19,8 @@ struct KeyPosition
     quint8 vkCode;
     quint8 scanCode;
     bool extended;
-    int qtKey;           // what Qt reports for the key when it gives no native code
-    int qtKeyNoNumLock;  // the keypad's navigation meaning, 0 when it has none
+    int qtKey; // what Qt reports for the key when it gives no native code
+    int qtKeyNoNumLock; // the keypad's navigation meaning, 0 when it has none
     bool keypad;
 };
 

@@ -11,7 +11,7 @@ namespace {
 
 struct SettingsProgram
 {
-    const char* desktop;  // as XDG_CURRENT_DESKTOP names it, lower case
+    const char* desktop; // as XDG_CURRENT_DESKTOP names it, lower case
     const char* program;
     std::array<const char*, 2> arguments;
 };
@@ -29,14 +29,14 @@ constexpr SettingsProgram kSettingsPrograms[] = {
     {"lxde", "lxinput", {nullptr, nullptr}},
 };
 
-}  // namespace
+} // namespace
 
 KeyboardSettingsLauncher::KeyboardSettingsLauncher(const QStringList& searchPaths, const QString& desktop)
     : m_searchPaths(searchPaths)
 {
     const QString current = desktop.isEmpty()
-        ? QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_CURRENT_DESKTOP"))
-        : desktop;
+                                ? QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_CURRENT_DESKTOP"))
+                                : desktop;
     // The variable is a colon-separated list, as "ubuntu:GNOME".
     for (const QString& name : current.split(QLatin1Char(':'), Qt::SkipEmptyParts))
         m_desktops << name.trimmed().toLower();

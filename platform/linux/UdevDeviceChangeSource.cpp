@@ -17,8 +17,7 @@ QByteArray udevProperty(udev_device* device, const char* name)
     return QByteArray(udev_device_get_property_value(device, name));
 }
 
-
-}
+} // namespace
 
 DeviceChangeSource* DeviceChangeSource::createSystemSource(QObject* parent)
 {
@@ -50,7 +49,9 @@ bool UdevDeviceChangeSource::start()
     }
     m_monitor = udev_monitor_new_from_netlink(m_udev, "udev");
     if (!m_monitor) {
-        setErrorText(QStringLiteral("no udev monitor (%1), errno: %2").arg(QString::fromLocal8Bit(std::strerror(errno))).arg(errno));
+        setErrorText(QStringLiteral("no udev monitor (%1), errno: %2")
+                         .arg(QString::fromLocal8Bit(std::strerror(errno)))
+                         .arg(errno));
         return false;
     }
     udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr);

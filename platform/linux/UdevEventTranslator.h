@@ -17,13 +17,13 @@ public:
         QByteArray subsystem;
         QByteArray devtype;
         QByteArray syspath;
-        QByteArray devnode;  // empty when the device has no node
-        QString identity;    // "vid_XXXX&pid_XXXX" read from the event, empty when unknown
+        QByteArray devnode; // empty when the device has no node
+        QString identity; // "vid_XXXX&pid_XXXX" read from the event, empty when unknown
     };
 
     struct Notice
     {
-        int changeType = 0;  // 0: no notice
+        int changeType = 0; // 0: no notice
         QString path;
     };
 

@@ -36,7 +36,10 @@ const KeyPosition* positionOf(const QKeyEvent* event)
 
 } // namespace
 
-WindowFilterInputHookSource::WindowFilterInputHookSource(QObject* parent) : InputHookSource(parent) {}
+WindowFilterInputHookSource::WindowFilterInputHookSource(QObject* parent)
+    : InputHookSource(parent)
+{
+}
 
 WindowFilterInputHookSource::~WindowFilterInputHookSource()
 {

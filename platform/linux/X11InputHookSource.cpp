@@ -28,7 +28,8 @@ constexpr quint32 kAltRight = 165;
 class ErrorTrap
 {
 public:
-    explicit ErrorTrap(Display* display) : m_display(display)
+    explicit ErrorTrap(Display* display)
+        : m_display(display)
     {
         s_active = this;
         m_previous = XSetErrorHandler(&ErrorTrap::handle);
@@ -93,7 +94,10 @@ struct X11RecordCallback
     }
 };
 
-X11InputHookSource::X11InputHookSource(QObject* parent) : InputHookSource(parent) {}
+X11InputHookSource::X11InputHookSource(QObject* parent)
+    : InputHookSource(parent)
+{
+}
 
 X11InputHookSource::~X11InputHookSource()
 {
@@ -254,7 +258,8 @@ void X11InputHookSource::mapKeyPositions()
         // Without key names the server's keycodes are taken as evdev ones,
         // which is what every current X server on Linux uses.
         for (int keycode = 0; keycode < 256; ++keycode)
-            m_positions[static_cast<std::size_t>(keycode)] = KeyPositionTable::byXKeycode(static_cast<quint32>(keycode));
+            m_positions[static_cast<std::size_t>(keycode)]
+                = KeyPositionTable::byXKeycode(static_cast<quint32>(keycode));
     }
     if (keyboard)
         XkbFreeKeyboard(keyboard, 0, True);
@@ -378,8 +383,8 @@ void X11InputHookSource::handleKey(const RecordedEvent& event)
     KBDLLHOOKSTRUCT record;
     record.vkCode = position->vkCode;
     record.scanCode = position->scanCode;
-    record.flags = (position->extended ? LowLevelHook::kFlagExtended : 0u) | (altDown() ? LowLevelHook::kFlagAltDown : 0u)
-                   | (press ? 0u : LowLevelHook::kFlagReleased);
+    record.flags = (position->extended ? LowLevelHook::kFlagExtended : 0u)
+                   | (altDown() ? LowLevelHook::kFlagAltDown : 0u) | (press ? 0u : LowLevelHook::kFlagReleased);
     record.time = event.time;
     deliverKey(record);
 }
@@ -411,14 +416,17 @@ void X11InputHookSource::handleButton(const RecordedEvent& event)
         if (!press)
             return;
         message = LowLevelHook::kWheel;
-        record.mouseData = static_cast<quint32>(event.detail == Button4 ? LowLevelHook::kWheelDelta : -LowLevelHook::kWheelDelta) << 16;
+        record.mouseData
+            = static_cast<quint32>(event.detail == Button4 ? LowLevelHook::kWheelDelta : -LowLevelHook::kWheelDelta)
+              << 16;
         break;
     case 6:
     case 7:
         if (!press)
             return;
         message = LowLevelHook::kHorizontalWheel;
-        record.mouseData = static_cast<quint32>(event.detail == 7 ? LowLevelHook::kWheelDelta : -LowLevelHook::kWheelDelta) << 16;
+        record.mouseData
+            = static_cast<quint32>(event.detail == 7 ? LowLevelHook::kWheelDelta : -LowLevelHook::kWheelDelta) << 16;
         break;
     case 8:
     case 9:

@@ -68,8 +68,8 @@ private:
     void queueRecorded(const unsigned char* xEvent);
     friend struct X11RecordCallback;
 
-    _XDisplay* m_control = nullptr;  // holds the grabs and the context
-    _XDisplay* m_data = nullptr;     // receives what the context records
+    _XDisplay* m_control = nullptr; // holds the grabs and the context
+    _XDisplay* m_data = nullptr; // receives what the context records
     unsigned long m_context = 0;
     QSocketNotifier* m_dataNotifier = nullptr;
     QSocketNotifier* m_controlNotifier = nullptr;

@@ -81,8 +81,8 @@ int HidDeviceTable::write(int handle, const uint8_t* report)
     return withConnection(handle, [report](Device& device) {
         const int n = device.connection->write(report, kReportSize);
         if (ReportTrace::enabled())
-            ReportTrace::log(n < 0 ? ReportTrace::Event::WriteFailed : ReportTrace::Event::Written, device.path,
-                             report, kReportSize);
+            ReportTrace::log(n < 0 ? ReportTrace::Event::WriteFailed : ReportTrace::Event::Written, device.path, report,
+                             kReportSize);
         return n;
     });
 }

@@ -24,9 +24,9 @@ public:
 
     static HidDeviceTable& instance();
 
-    int open(const std::string& path);  // handle, 0 on failure
+    int open(const std::string& path); // handle, 0 on failure
     bool setNonblocking(int handle, bool nonblocking);
-    int read(int handle, uint8_t* report);  // report: 64 bytes
+    int read(int handle, uint8_t* report); // report: 64 bytes
     int write(int handle, const uint8_t* report);
     void close(int handle);
     size_t openCount() const;

@@ -14,13 +14,13 @@ void copyText(char* target, size_t size, const std::string& text)
     std::memcpy(target, text.data(), std::min(text.size(), size - 1));
 }
 
-template <size_t N>
+template<size_t N>
 void copyText(char (&target)[N], const std::string& text)
 {
     copyText(target, N, text);
 }
 
-template <size_t N>
+template<size_t N>
 void copyText(char (&target)[N], const QString& text)
 {
     copyText(target, N, text.toStdString());
@@ -82,8 +82,7 @@ bool HidDiscovery::isReportInterface(const HidDeviceEntry& entry, const ModelInf
 std::string HidDiscovery::versionText(uint16_t releaseNumber)
 {
     char text[16];
-    std::snprintf(text, sizeof text, "V%x.%x.%x", releaseNumber >> 8, (releaseNumber >> 4) & 0xF,
-                  releaseNumber & 0xF);
+    std::snprintf(text, sizeof text, "V%x.%x.%x", releaseNumber >> 8, (releaseNumber >> 4) & 0xF, releaseNumber & 0xF);
     return text;
 }
 
@@ -144,8 +143,8 @@ bool HidDiscovery::describe(const std::string& path, hidInfoStu* hid, hidFirmwar
         return false;
     const ModelInfo& model = *match.model;
 
-    const std::string version =
-        entry.firmwareVersion.empty() ? versionText(entry.releaseNumber) : entry.firmwareVersion;
+    const std::string version
+        = entry.firmwareVersion.empty() ? versionText(entry.releaseNumber) : entry.firmwareVersion;
     std::memset(hid, 0, sizeof *hid);
     hid->vendorId = entry.vendorId;
     hid->productId = entry.productId;
@@ -160,9 +159,9 @@ bool HidDiscovery::describe(const std::string& path, hidInfoStu* hid, hidFirmwar
     std::memset(firmware, 0, sizeof *firmware);
     char* sections[4] = {firmware->idSection0, firmware->idSection1, firmware->idSection2, firmware->idSection3};
     for (int i = 0; i < 4; ++i) {
-        const std::string text = i < int(entry.firmwareId.size()) ? entry.firmwareId[size_t(i)]
+        const std::string text = i < int(entry.firmwareId.size())    ? entry.firmwareId[size_t(i)]
                                  : i < catalogue.firmwareId().size() ? catalogue.firmwareId().at(i).toStdString()
-                                                                      : std::string();
+                                                                     : std::string();
         copyText(sections[i], sizeof firmware->idSection0, text);
     }
     copyText(firmware->model, model.code);

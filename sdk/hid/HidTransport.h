@@ -10,10 +10,10 @@
 // One HID interface as a transport enumerates it.
 struct HidDeviceEntry
 {
-    std::string path;  // HidPath form: unique per plugged interface
+    std::string path; // HidPath form: unique per plugged interface
     uint16_t vendorId = 0;
     uint16_t productId = 0;
-    int interfaceNumber = -1;  // -1: the transport does not know it
+    int interfaceNumber = -1; // -1: the transport does not know it
     uint16_t usagePage = 0;
     uint16_t releaseNumber = 0;
     std::string manufacturer;

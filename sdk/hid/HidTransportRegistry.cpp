@@ -7,7 +7,7 @@
 namespace {
 std::mutex g_mutex;
 std::shared_ptr<HidTransport> g_transport;
-}
+} // namespace
 
 std::shared_ptr<HidTransport> HidTransportRegistry::current()
 {

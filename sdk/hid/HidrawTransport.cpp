@@ -16,7 +16,10 @@ std::string utf8(const wchar_t* text)
 class HidrawConnection : public HidConnection
 {
 public:
-    explicit HidrawConnection(hid_device* device) : m_device(device) {}
+    explicit HidrawConnection(hid_device* device)
+        : m_device(device)
+    {
+    }
     ~HidrawConnection() override { hid_close(m_device); }
 
     int read(uint8_t* buffer, size_t size, int timeoutMs) override

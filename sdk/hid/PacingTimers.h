@@ -16,7 +16,7 @@ public:
 
     static PacingTimers& instance();
 
-    void init(uint32_t* state);  // two words
+    void init(uint32_t* state); // two words
     void start(uint32_t word0, uint32_t word1);
     // Returns after one interval; a timer that is unknown, stopped or not
     // yet started still waits one interval from now.
@@ -28,7 +28,7 @@ private:
     struct Timer
     {
         bool running = false;
-        int64_t deadlineNs = 0;  // CLOCK_MONOTONIC
+        int64_t deadlineNs = 0; // CLOCK_MONOTONIC
     };
     static int64_t nowNs();
     static bool valid(uint32_t word0, uint32_t word1) { return word1 == ~word0; }

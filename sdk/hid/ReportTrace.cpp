@@ -32,7 +32,7 @@ const char* eventName(ReportTrace::Event event)
     return "?";
 }
 
-}
+} // namespace
 
 const bool ReportTrace::kEnabled = switchIsOn();
 

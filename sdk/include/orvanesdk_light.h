@@ -17,7 +17,7 @@ struct lightFrameCell
     int mixRed;
     int mixGreen;
     int mixBlue;
-    int intensity;      // 0..255
+    int intensity; // 0..255
     int fadeMode;
     int pressPhase;
     int level;

@@ -12,7 +12,7 @@ struct hidSupportInfo
     char model[128];
     char vendorIdText[16];
     char productIdText[16];
-    int32_t is24G;  // 1: the id is the model's 2.4 GHz receiver
+    int32_t is24G; // 1: the id is the model's 2.4 GHz receiver
     char productName[128];
 };
 
@@ -27,7 +27,7 @@ struct hidInfoStu
     char model[128];
     char firmware[128];
     int32_t interfaceNumber;
-    int32_t is24G;  // 1: a keyboard behind the 2.4 GHz receiver
+    int32_t is24G; // 1: a keyboard behind the 2.4 GHz receiver
 };
 
 // What the firmware of a present device says about itself.

@@ -28,12 +28,12 @@
 // arguments of COrvaneXML_AddProFileMacroWithKeyInfoItem.
 struct keyOperateInfo
 {
-    char keyCode[16];   // HID usage, decimal; "-1" = no entry (callers preset it)
-    char keyName[64];   // key label
-    char type[8];       // type code, decimal
+    char keyCode[16]; // HID usage, decimal; "-1" = no entry (callers preset it)
+    char keyName[64]; // key label
+    char type[8]; // type code, decimal
     char paramA[8];
     char paramB[8];
-    char value[5120];   // number, "a,b" pair, UTF-8 text or path
+    char value[5120]; // number, "a,b" pair, UTF-8 text or path
 };
 
 // One profile of a layer file as COrvaneXML_SelectProFileAllNodes lists it.
@@ -54,8 +54,8 @@ struct profileNodeRecord
 // One light setting: 14 ints.
 struct colorInfoData
 {
-    int lightPart;      // 0 keys, 1 side (2 is accepted too)
-    int ledType;        // effect id
+    int lightPart; // 0 keys, 1 side (2 is accepted too)
+    int ledType; // effect id
     int ledBrightness;
     int ledSpeed;
     int topRed;
@@ -73,23 +73,23 @@ struct colorInfoData
 // One key colour of a custom light scheme, 104 bytes.
 struct customLightDataItem
 {
-    char keyCode[16];   // HID usage, decimal
-    char keyLabel[64];  // Latin-1
-    int row;            // 0..5
-    int column;         // 0..21
+    char keyCode[16]; // HID usage, decimal
+    char keyLabel[64]; // Latin-1
+    int row; // 0..5
+    int column; // 0..21
     int red;
     int green;
     int blue;
-    int fourthValue;    // 128 from the picture; kept as given
+    int fourthValue; // 128 from the picture; kept as given
 };
 
 // One custom light scheme of a profile, 100 bytes.
 struct customLightNodeInfo
 {
-    char index[16];     // decimal
-    char name[64];      // UTF-8
-    char status[16];    // "Using" / "UnUsing"
-    int slot;           // keyboard slot 0 or 1, -1 for none
+    char index[16]; // decimal
+    char name[64]; // UTF-8
+    char status[16]; // "Using" / "UnUsing"
+    int slot; // keyboard slot 0 or 1, -1 for none
 };
 
 // Lock flags of a profile, 32 bytes; "1" = locked. The order differs from
@@ -112,12 +112,12 @@ struct sleepTimeInfo
 // One macro event, 240 bytes.
 struct macroEventItem
 {
-    char mark[64];          // decimal, shared by a press and its release
-    char delay[16];         // ms before this event
-    char type[16];          // "key" or "mouse"
-    char keyCode[16];       // HID usage or mouse message number
-    char codeName[64];      // label, UTF-8
-    char operateExplain[64];// "down" or "up"
+    char mark[64]; // decimal, shared by a press and its release
+    char delay[16]; // ms before this event
+    char type[16]; // "key" or "mouse"
+    char keyCode[16]; // HID usage or mouse message number
+    char codeName[64]; // label, UTF-8
+    char operateExplain[64]; // "down" or "up"
 };
 
 // One macro of the macro file.
@@ -130,13 +130,13 @@ struct macroNodeInfo
 // One advanced key, 416 bytes, little-endian ints.
 struct seniorKeyInfoStu
 {
-    int index;              // unique, >= 1
-    char name[256];         // local 8-bit
-    int type;               // 1 DKS, 2 MT, 3 TGL
-    char key[4][16];        // usage or "mask,usage"; empty = none
-    int action[16];         // action[k * 4 + p]
-    int point[4];           // 0.1 mm
-    int holdDuration;       // ms
+    int index; // unique, >= 1
+    char name[256]; // local 8-bit
+    int type; // 1 DKS, 2 MT, 3 TGL
+    char key[4][16]; // usage or "mask,usage"; empty = none
+    int action[16]; // action[k * 4 + p]
+    int point[4]; // 0.1 mm
+    int holdDuration; // ms
     int tglKeySet;
 };
 
@@ -146,13 +146,13 @@ struct storeRecoveryInfo
 {
     enum Outcome {
         RestoredFromBackup = 0, // the broken file was moved aside, "<file>.bak" took its place
-        FreshFile = 1,          // moved aside; no usable backup, an empty file took its place
-        LeftInPlace = 2         // could not be moved aside; calls on it fail until it is fixed
+        FreshFile = 1, // moved aside; no usable backup, an empty file took its place
+        LeftInPlace = 2 // could not be moved aside; calls on it fail until it is fixed
     };
-    std::string path;           // the file, 8-bit
+    std::string path; // the file, 8-bit
     std::string movedAsidePath; // "<file>.corrupt-<yyyyMMdd-hhmmss>", empty for LeftInPlace
     int outcome;
-    std::string reason;         // why the file was refused (parser message)
+    std::string reason; // why the file was refused (parser message)
 };
 
 static_assert(sizeof(keyOperateInfo) == 5224, "keyOperateInfo layout");
@@ -160,15 +160,19 @@ static_assert(offsetof(keyOperateInfo, type) == 80 && offsetof(keyOperateInfo, v
 static_assert(sizeof(profileNodeRecord) == 648 && offsetof(profileNodeRecord, name) == 8, "profileNodeRecord layout");
 static_assert(sizeof(colorInfoData) == 56, "colorInfoData layout");
 static_assert(sizeof(customLightDataItem) == 104 && offsetof(customLightDataItem, row) == 80
-                  && offsetof(customLightDataItem, fourthValue) == 100, "customLightDataItem layout");
-static_assert(sizeof(customLightNodeInfo) == 100 && offsetof(customLightNodeInfo, slot) == 96, "customLightNodeInfo layout");
+                  && offsetof(customLightDataItem, fourthValue) == 100,
+              "customLightDataItem layout");
+static_assert(sizeof(customLightNodeInfo) == 100 && offsetof(customLightNodeInfo, slot) == 96,
+              "customLightNodeInfo layout");
 static_assert(sizeof(functionLockInfo) == 32, "functionLockInfo layout");
 static_assert(sizeof(macroEventItem) == 240 && offsetof(macroEventItem, codeName) == 112
-                  && offsetof(macroEventItem, operateExplain) == 176, "macroEventItem layout");
+                  && offsetof(macroEventItem, operateExplain) == 176,
+              "macroEventItem layout");
 static_assert(sizeof(seniorKeyInfoStu) == 416 && offsetof(seniorKeyInfoStu, type) == 260
                   && offsetof(seniorKeyInfoStu, key) == 264 && offsetof(seniorKeyInfoStu, action) == 328
                   && offsetof(seniorKeyInfoStu, point) == 392 && offsetof(seniorKeyInfoStu, holdDuration) == 408
-                  && offsetof(seniorKeyInfoStu, tglKeySet) == 412, "seniorKeyInfoStu layout");
+                  && offsetof(seniorKeyInfoStu, tglKeySet) == 412,
+              "seniorKeyInfoStu layout");
 
 // Start-up: 0 when the store is ready.
 int COrvaneXML_Init();
@@ -256,8 +260,8 @@ bool COrvaneXML_AddKeyOrMouseEventItem(const char* path, std::list<macroEventIte
 bool COrvaneXML_UpdateEventItem(const char* path, const char* macroIndex, const char* mark, int which,
                                 macroEventItem item);
 bool COrvaneXML_DeleteEventItem(const char* path, const char* macroIndex, const char* mark);
-bool COrvaneXML_MacroEventItemUpOrDownOperate(const char* path, const char* macroIndex, const char* mark,
-                                              int direction, int which);
+bool COrvaneXML_MacroEventItemUpOrDownOperate(const char* path, const char* macroIndex, const char* mark, int direction,
+                                              int which);
 
 // The advanced-key file.
 bool COrvaneXML_SeniorKey_CreateXMLFile(const char* path);

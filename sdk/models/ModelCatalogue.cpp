@@ -15,7 +15,10 @@ namespace {
 class Reader
 {
 public:
-    explicit Reader(QString* error) : m_error(error) {}
+    explicit Reader(QString* error)
+        : m_error(error)
+    {
+    }
 
     bool fail(const QString& where, const QString& what)
     {
@@ -43,8 +46,9 @@ public:
             return true;
         const double d = v.toDouble(-1e300);
         if (!v.isDouble() || d != static_cast<double>(static_cast<long long>(d)) || d < lo || d > hi)
-            return fail(where, QStringLiteral("\"%1\" must be a whole number from %2 to %3")
-                                   .arg(QLatin1String(key)).arg(lo).arg(hi));
+            return fail(
+                where,
+                QStringLiteral("\"%1\" must be a whole number from %2 to %3").arg(QLatin1String(key)).arg(lo).arg(hi));
         *out = static_cast<int>(d);
         return true;
     }
@@ -73,7 +77,8 @@ public:
         bool ok = false;
         const uint value = t.toUInt(&ok, 16);
         if (!ok || t.size() != 4 || value == 0)
-            return fail(where, QStringLiteral("\"%1\" must be four hexadecimal digits, not 0000").arg(QLatin1String(key)));
+            return fail(where,
+                        QStringLiteral("\"%1\" must be four hexadecimal digits, not 0000").arg(QLatin1String(key)));
         *out = static_cast<uint16_t>(value);
         return true;
     }
@@ -113,8 +118,7 @@ bool readModel(Reader& r, const QJsonObject& o, int index, ModelInfo* m)
     if (!r.integer(o, "layoutNumber", where, 1, 999, &m->layoutNumber)
         || !r.integer(o, "layoutDeviceType", where, 0, 99, &m->layoutDeviceType)
         || !r.integer(o, "sideLightCount", where, 0, 90, &m->sideLightCount)
-        || !r.usbId(o, "vendorId", where, &m->vendorId, false)
-        || !r.usbId(o, "productId", where, &m->productId, false)
+        || !r.usbId(o, "vendorId", where, &m->vendorId, false) || !r.usbId(o, "productId", where, &m->productId, false)
         || !r.usbId(o, "receiverProductId", where, &m->receiverProductId, true)
         || !r.integer(o, "interfaceNumber", where, 0, 255, &m->interfaceNumber))
         return false;
@@ -145,8 +149,14 @@ bool readModel(Reader& r, const QJsonObject& o, int index, ModelInfo* m)
 
 } // namespace
 
-QString ModelInfo::vendorIdText() const { return ModelCatalogue::idText(vendorId); }
-QString ModelInfo::productIdText() const { return ModelCatalogue::idText(productId); }
+QString ModelInfo::vendorIdText() const
+{
+    return ModelCatalogue::idText(vendorId);
+}
+QString ModelInfo::productIdText() const
+{
+    return ModelCatalogue::idText(productId);
+}
 QString ModelInfo::receiverProductIdText() const
 {
     return hasReceiver() ? ModelCatalogue::idText(receiverProductId) : QString();
@@ -177,8 +187,8 @@ bool ModelCatalogue::parse(const QByteArray& json, ModelCatalogue* out, QString*
     QJsonParseError parseError{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (doc.isNull())
-        return r.fail(QString(), QStringLiteral("not JSON: %1 at offset %2")
-                                     .arg(parseError.errorString()).arg(parseError.offset));
+        return r.fail(QString(),
+                      QStringLiteral("not JSON: %1 at offset %2").arg(parseError.errorString()).arg(parseError.offset));
     if (!doc.isObject())
         return r.fail(QString(), QStringLiteral("the top level must be an object"));
     const QJsonObject top = doc.object();

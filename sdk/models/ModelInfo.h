@@ -21,10 +21,10 @@ struct ModelInfo
     std::array<int, 4> values{};
     int layoutNumber = 0;
     int layoutDeviceType = 0;
-    int sideLightCount = 0;  // 0: no side light
+    int sideLightCount = 0; // 0: no side light
     uint16_t vendorId = 0;
     uint16_t productId = 0;
-    uint16_t receiverProductId = 0;  // 0: no 2.4 GHz receiver
+    uint16_t receiverProductId = 0; // 0: no 2.4 GHz receiver
     int interfaceNumber = 0;
     uint16_t usagePage = 0;
     bool keyboardModes = false;
@@ -32,8 +32,8 @@ struct ModelInfo
     bool paletteRgbFirst = false;
     bool deepEnterNotch = false;
     bool musicSingleColumn = false;
-    int musicColumns68 = 0;  // 0: the default
-    int pictureBoxWidth = 0;  // 0 x 0: the default row picture box
+    int musicColumns68 = 0; // 0: the default
+    int pictureBoxWidth = 0; // 0 x 0: the default row picture box
     int pictureBoxHeight = 0;
 
     bool isMagnetic() const { return layoutDeviceType == kMagneticDeviceType; }
@@ -43,10 +43,7 @@ struct ModelInfo
 
     // The light stream sends the side part even without a side light.
     int streamSideLedCount() const { return hasSideLight() ? sideLightCount : kDefaultStreamSideLeds; }
-    int streamSidePackets() const
-    {
-        return (streamSideLedCount() + kLedsPerStreamPacket - 1) / kLedsPerStreamPacket;
-    }
+    int streamSidePackets() const { return (streamSideLedCount() + kLedsPerStreamPacket - 1) / kLedsPerStreamPacket; }
     // One whole USB light frame; the I/O thread releases stream reports in
     // batches of exactly this size so that a frame is never cut.
     int streamBatchSize() const { return kStreamKeyPackets + streamSidePackets(); }

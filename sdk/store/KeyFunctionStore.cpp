@@ -23,7 +23,7 @@ std::string canonicalType(const std::string& type)
     return number ? std::to_string(*number) : type;
 }
 
-}
+} // namespace
 
 bool KeyFunctionStore::select(const char* path, const char* profileIndex, const char* keyCode,
                               keyOperateInfo* info) const
@@ -65,8 +65,8 @@ bool KeyFunctionStore::add(const char* path, const char* profileIndex, const cha
     entry.value = StoreText::cut(value, sizeof(keyOperateInfo::value) - 1);
     return editProfile(path, profileIndex, [&](StoreProfile& profile) {
         // One entry per key: an add replaces what a missing delete left.
-        replaceOrAppend(profile.keys, [&](const StoreKeyFunction& stored) { return stored.keyCode == *key; },
-                        std::move(entry));
+        replaceOrAppend(
+            profile.keys, [&](const StoreKeyFunction& stored) { return stored.keyCode == *key; }, std::move(entry));
         return Edit::Changed;
     });
 }
@@ -74,16 +74,15 @@ bool KeyFunctionStore::add(const char* path, const char* profileIndex, const cha
 bool KeyFunctionStore::selectAll(const char* path, const char* profileIndex, std::list<keyOperateInfo>* infos) const
 {
     return infos && readProfile(path, profileIndex, [&](const StoreProfile& profile) {
-        for (const StoreKeyFunction& key : profile.keys) {
-            infos->emplace_back();
-            StoreRecords::fill(&infos->back(), key);
-        }
-        return true;
-    });
+               for (const StoreKeyFunction& key : profile.keys) {
+                   infos->emplace_back();
+                   StoreRecords::fill(&infos->back(), key);
+               }
+               return true;
+           });
 }
 
-int KeyFunctionStore::valueCount(const char* path, const char* profileIndex, const char* type,
-                                 const char* value) const
+int KeyFunctionStore::valueCount(const char* path, const char* profileIndex, const char* type, const char* value) const
 {
     if (!type || !value)
         return -1;
@@ -105,14 +104,12 @@ bool KeyFunctionStore::removeBoundMacro(const char* path, const char* profileInd
     if (!macro)
         return false;
     return editProfile(path, profileIndex, [&](StoreProfile& profile) {
-        return eraseWhere(profile.boundMacros,
-                          [&](const StoreBoundMacro& copy) { return copy.macroIndex == *macro; });
+        return eraseWhere(profile.boundMacros, [&](const StoreBoundMacro& copy) { return copy.macroIndex == *macro; });
     });
 }
 
 bool KeyFunctionStore::addBoundMacro(const char* path, const char* profileIndex,
-                                     const std::list<macroEventItem>& events, const char* macroIndex,
-                                     const char* tag)
+                                     const std::list<macroEventItem>& events, const char* macroIndex, const char* tag)
 {
     const std::optional<int> macro = StoreText::decimal(macroIndex);
     if (!macro || !tag)
@@ -123,8 +120,9 @@ bool KeyFunctionStore::addBoundMacro(const char* path, const char* profileIndex,
     for (const macroEventItem& item : events)
         copy.events.push_back(StoreRecords::event(item));
     return editProfile(path, profileIndex, [&](StoreProfile& profile) {
-        replaceOrAppend(profile.boundMacros,
-                        [&](const StoreBoundMacro& stored) { return stored.macroIndex == *macro; }, std::move(copy));
+        replaceOrAppend(
+            profile.boundMacros, [&](const StoreBoundMacro& stored) { return stored.macroIndex == *macro; },
+            std::move(copy));
         return Edit::Changed;
     });
 }

@@ -13,8 +13,8 @@ public:
 
     bool select(const char* path, const char* profileIndex, const char* keyCode, keyOperateInfo* info) const;
     bool remove(const char* path, const char* profileIndex, const char* keyCode);
-    bool add(const char* path, const char* profileIndex, const char* keyCode, const char* keyName,
-             const char* type, const char* paramA, const char* paramB, const char* value);
+    bool add(const char* path, const char* profileIndex, const char* keyCode, const char* keyName, const char* type,
+             const char* paramA, const char* paramB, const char* value);
     bool selectAll(const char* path, const char* profileIndex, std::list<keyOperateInfo>* infos) const;
 
     // How many entries have that type and value; -1 when the profile cannot be read.

@@ -43,7 +43,7 @@ void appendColours(const StoreCustomScheme& scheme, std::list<customLightDataIte
     }
 }
 
-}
+} // namespace
 
 int LightStore::effectInUse(const char* path, const char* profileIndex, int part) const
 {
@@ -82,15 +82,14 @@ bool LightStore::setEffectInUse(const char* path, const char* profileIndex, int 
     });
 }
 
-bool LightStore::setting(const char* path, const char* profileIndex, int part, int effect,
-                         colorInfoData* info) const
+bool LightStore::setting(const char* path, const char* profileIndex, int part, int effect, colorInfoData* info) const
 {
     return info && readProfile(path, profileIndex, [&](const StoreProfile& profile) {
-        const colorInfoData* light = findSetting(profile.lights, part, effect);
-        if (light)
-            *info = *light;
-        return light != nullptr;
-    });
+               const colorInfoData* light = findSetting(profile.lights, part, effect);
+               if (light)
+                   *info = *light;
+               return light != nullptr;
+           });
 }
 
 bool LightStore::hasSetting(const char* path, const char* profileIndex, int part, int effect) const
@@ -210,12 +209,12 @@ bool LightStore::schemeColours(const char* path, const char* profileIndex, const
 bool LightStore::schemes(const char* path, const char* profileIndex, std::list<customLightNodeInfo>* nodes) const
 {
     return nodes && readProfile(path, profileIndex, [&](const StoreProfile& profile) {
-        for (const StoreCustomScheme& scheme : profile.schemes) {
-            nodes->emplace_back();
-            StoreRecords::fill(&nodes->back(), scheme);
-        }
-        return true;
-    });
+               for (const StoreCustomScheme& scheme : profile.schemes) {
+                   nodes->emplace_back();
+                   StoreRecords::fill(&nodes->back(), scheme);
+               }
+               return true;
+           });
 }
 
 bool LightStore::setSchemeStatus(const char* path, const char* profileIndex, const char* schemeIndex,
@@ -233,8 +232,7 @@ bool LightStore::setSchemeStatus(const char* path, const char* profileIndex, con
     });
 }
 
-bool LightStore::renameScheme(const char* path, const char* profileIndex, const char* schemeIndex,
-                              const char* name)
+bool LightStore::renameScheme(const char* path, const char* profileIndex, const char* schemeIndex, const char* name)
 {
     if (!name)
         return false;

@@ -24,7 +24,7 @@ std::vector<StoreMacroEvent>::iterator findEvent(std::vector<StoreMacroEvent>& e
     });
 }
 
-}
+} // namespace
 
 bool MacroStore::macros(const char* path, std::list<macroNodeInfo>* nodes) const
 {

@@ -18,8 +18,7 @@ public:
     bool events(const char* path, const char* macroIndex, std::list<macroEventItem>* events) const;
     bool appendEvents(const char* path, const std::list<macroEventItem>& events, const char* macroIndex);
     // which: 0 the "down" of the mark, 1 its "up".
-    bool updateEvent(const char* path, const char* macroIndex, const char* mark, int which,
-                     const macroEventItem& item);
+    bool updateEvent(const char* path, const char* macroIndex, const char* mark, int which, const macroEventItem& item);
     bool deleteEventPair(const char* path, const char* macroIndex, const char* mark);
     // direction: 1 one place towards the start, 0 one place towards the end.
     bool moveEvent(const char* path, const char* macroIndex, const char* mark, int direction, int which);

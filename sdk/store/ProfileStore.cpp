@@ -61,10 +61,10 @@ bool ProfileStore::profileNodes(const char* path, std::vector<profileNodeInfo>* 
 bool ProfileStore::profileRecord(const char* path, const char* profileIndex, profileNodeRecord* record) const
 {
     return record && readProfile(path, profileIndex, [&](const StoreProfile& profile) {
-        StoreText::toField(record->index, std::to_string(profile.index));
-        StoreText::toField(record->name, profile.name);
-        return true;
-    });
+               StoreText::toField(record->index, std::to_string(profile.index));
+               StoreText::toField(record->name, profile.name);
+               return true;
+           });
 }
 
 bool ProfileStore::hasProfile(const char* path, const char* profileIndex) const
@@ -144,7 +144,7 @@ bool ProfileStore::setSleep(const char* path, const char* profileIndex, int ligh
         if (profile.sleep && profile.sleep->lightSeconds == lightSeconds
             && profile.sleep->keyboardMinutes == keyboardMinutes)
             return Edit::Unchanged;
-        profile.sleep = StoreSleep {lightSeconds, keyboardMinutes};
+        profile.sleep = StoreSleep{lightSeconds, keyboardMinutes};
         return Edit::Changed;
     });
 }
@@ -152,12 +152,12 @@ bool ProfileStore::setSleep(const char* path, const char* profileIndex, int ligh
 bool ProfileStore::sleep(const char* path, const char* profileIndex, sleepTimeInfo* info) const
 {
     return info && readProfile(path, profileIndex, [&](const StoreProfile& profile) {
-        if (!profile.sleep)
-            return false;
-        info->lightSleepSeconds = profile.sleep->lightSeconds;
-        info->keyboardSleepMinutes = profile.sleep->keyboardMinutes;
-        return true;
-    });
+               if (!profile.sleep)
+                   return false;
+               info->lightSleepSeconds = profile.sleep->lightSeconds;
+               info->keyboardSleepMinutes = profile.sleep->keyboardMinutes;
+               return true;
+           });
 }
 
 bool ProfileStore::setLocks(const char* path, const char* profileIndex, const char* altTab, const char* altF4,
@@ -166,8 +166,8 @@ bool ProfileStore::setLocks(const char* path, const char* profileIndex, const ch
     if (!altTab || !altF4 || !shiftTab || !windowsKey)
         return false;
     constexpr std::size_t kWidth = sizeof(functionLockInfo::altTab) - 1;
-    const StoreLocks locks {StoreText::cut(altTab, kWidth), StoreText::cut(altF4, kWidth),
-                            StoreText::cut(shiftTab, kWidth), StoreText::cut(windowsKey, kWidth)};
+    const StoreLocks locks{StoreText::cut(altTab, kWidth), StoreText::cut(altF4, kWidth),
+                           StoreText::cut(shiftTab, kWidth), StoreText::cut(windowsKey, kWidth)};
     return editProfile(path, profileIndex, [&](StoreProfile& profile) {
         if (profile.locks && profile.locks->altTab == locks.altTab && profile.locks->altF4 == locks.altF4
             && profile.locks->shiftTab == locks.shiftTab && profile.locks->windowsKey == locks.windowsKey)
@@ -180,12 +180,12 @@ bool ProfileStore::setLocks(const char* path, const char* profileIndex, const ch
 bool ProfileStore::locks(const char* path, const char* profileIndex, functionLockInfo* info) const
 {
     return info && readProfile(path, profileIndex, [&](const StoreProfile& profile) {
-        if (!profile.locks)
-            return false;
-        StoreText::toField(info->altTab, profile.locks->altTab);
-        StoreText::toField(info->altF4, profile.locks->altF4);
-        StoreText::toField(info->shiftTab, profile.locks->shiftTab);
-        StoreText::toField(info->windowsKey, profile.locks->windowsKey);
-        return true;
-    });
+               if (!profile.locks)
+                   return false;
+               StoreText::toField(info->altTab, profile.locks->altTab);
+               StoreText::toField(info->altF4, profile.locks->altF4);
+               StoreText::toField(info->shiftTab, profile.locks->shiftTab);
+               StoreText::toField(info->windowsKey, profile.locks->windowsKey);
+               return true;
+           });
 }

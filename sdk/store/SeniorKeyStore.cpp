@@ -23,7 +23,7 @@ auto findRecord(std::vector<seniorKeyInfoStu>& records, int index)
                         [index](const seniorKeyInfoStu& record) { return record.index == index; });
 }
 
-}
+} // namespace
 
 bool SeniorKeyStore::createFile(const char* path)
 {

@@ -39,8 +39,7 @@ public:
     template<typename Items, typename Item>
     static void insertByIndex(Items& items, Item item)
     {
-        auto at = std::find_if(items.begin(), items.end(),
-                               [&](const Item& other) { return other.index > item.index; });
+        auto at = std::find_if(items.begin(), items.end(), [&](const Item& other) { return other.index > item.index; });
         items.insert(at, std::move(item));
     }
 

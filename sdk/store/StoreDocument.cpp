@@ -9,7 +9,7 @@ Item* findByIndex(std::vector<Item>& items, int index)
     auto it = std::find_if(items.begin(), items.end(), [index](const Item& item) { return item.index == index; });
     return it == items.end() ? nullptr : &*it;
 }
-}
+} // namespace
 
 StoreProfile* StoreDocument::profile(int index)
 {

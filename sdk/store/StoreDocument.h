@@ -14,7 +14,7 @@
 
 struct StoreKeyFunction
 {
-    int keyCode = 0;            // the key's HID usage; one entry per key and profile
+    int keyCode = 0; // the key's HID usage; one entry per key and profile
     std::string keyName;
     std::string type;
     std::string paramA;
@@ -87,8 +87,8 @@ struct StoreProfile
     int fixed = 0;
     std::vector<StoreKeyFunction> keys;
     std::vector<StoreBoundMacro> boundMacros;
-    std::vector<colorInfoData> lights;          // one per (lightPart, ledType)
-    std::vector<StoreLightInUse> lightInUse;    // one per part
+    std::vector<colorInfoData> lights; // one per (lightPart, ledType)
+    std::vector<StoreLightInUse> lightInUse; // one per part
     std::optional<int> lightSynchronize;
     std::vector<StoreCustomScheme> schemes;
     std::optional<StoreSleep> sleep;
@@ -107,10 +107,10 @@ struct StoreDocument
     static constexpr int kVersion = 1;
 
     std::optional<int> currentProfile;
-    std::vector<StoreProfile> profiles;         // ascending index
-    std::vector<StoreMacro> macros;             // ascending index
+    std::vector<StoreProfile> profiles; // ascending index
+    std::vector<StoreMacro> macros; // ascending index
     bool hasSeniorKeyNode = false;
-    std::vector<seniorKeyInfoStu> seniorKeys;   // file order
+    std::vector<seniorKeyInfoStu> seniorKeys; // file order
     std::vector<StoreCustomScheme> defaultSchemes;
 
     StoreProfile* profile(int index);

@@ -31,15 +31,15 @@ bool readAll(const QString& path, QByteArray* bytes)
 
 QString asidePath(const QString& path)
 {
-    const QString base = path + QStringLiteral(".corrupt-")
-                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    const QString base
+        = path + QStringLiteral(".corrupt-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
     QString candidate = base;
     for (int n = 2; QFile::exists(candidate); ++n)
         candidate = base + QLatin1Char('-') + QString::number(n);
     return candidate;
 }
 
-}
+} // namespace
 
 bool StoreFileCache::Stamp::operator==(const Stamp& other) const
 {
@@ -103,8 +103,7 @@ const StoreDocument* StoreFileCache::document(const QString& path, Status* statu
         result = Status::Corrupt;
         // A file that was never ours (say, one the user picked to import) is
         // not moved: only a damaged store file, or one with a backup, is.
-        const bool ours = bytes.contains(StoreXmlNames::kRootTag)
-                          || QFile::exists(path + QStringLiteral(".bak"));
+        const bool ours = bytes.contains(StoreXmlNames::kRootTag) || QFile::exists(path + QStringLiteral(".bak"));
         if (onCorrupt == OnCorrupt::Fail || !ours)
             return nullptr;
         qWarning() << "profile store: cannot read" << path << reason;
@@ -120,8 +119,7 @@ const StoreDocument* StoreFileCache::document(const QString& path, Status* statu
     return &entry.document;
 }
 
-bool StoreFileCache::modify(const QString& path, const std::function<Edit(StoreDocument&)>& edit,
-                            OnCorrupt onCorrupt)
+bool StoreFileCache::modify(const QString& path, const std::function<Edit(StoreDocument&)>& edit, OnCorrupt onCorrupt)
 {
     const StoreDocument* current = document(path, nullptr, onCorrupt);
     if (!current)
@@ -195,7 +193,7 @@ bool StoreFileCache::create(const QString& path, const std::function<void(StoreD
     if (stampOf(path))
         return document(path) != nullptr;
     if (QFile::exists(path))
-        return false;   // a folder or device under that name: not ours to replace
+        return false; // a folder or device under that name: not ours to replace
     StoreDocument fresh;
     if (init)
         init(fresh);
@@ -234,8 +232,8 @@ bool StoreFileCache::write(const QString& path, const QByteArray& bytes, bool ke
         if (!kept) {
             QByteArray previous;
             QSaveFile copy(QFile::decodeName(backup));
-            kept = readAll(path, &previous) && copy.open(QIODevice::WriteOnly) && copy.write(previous) == previous.size()
-                   && copy.commit();
+            kept = readAll(path, &previous) && copy.open(QIODevice::WriteOnly)
+                   && copy.write(previous) == previous.size() && copy.commit();
         }
         if (!kept) {
             qWarning() << "profile store: cannot keep a backup of" << path;
@@ -287,8 +285,8 @@ void StoreFileCache::recover(const QString& path, const QString& reason, bool no
 
     QByteArray backup;
     StoreDocument parsed;
-    const bool backupUsable = readAll(path + QStringLiteral(".bak"), &backup)
-                              && StoreXmlReader::read(backup, &parsed, nullptr);
+    const bool backupUsable
+        = readAll(path + QStringLiteral(".bak"), &backup) && StoreXmlReader::read(backup, &parsed, nullptr);
     if (backupUsable && write(path, backup, false)) {
         note.outcome = storeRecoveryInfo::RestoredFromBackup;
     } else if (write(path, StoreXmlWriter::write(StoreDocument()), false)) {

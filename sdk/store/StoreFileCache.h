@@ -88,8 +88,8 @@ private:
     {
         Stamp stamp;
         StoreDocument document;
-        bool broken = false;    // could not be moved aside; left in place
-        bool pending = false;   // changed inside a batch, not yet written
+        bool broken = false; // could not be moved aside; left in place
+        bool pending = false; // changed inside a batch, not yet written
         QString reason;
     };
 
@@ -103,7 +103,7 @@ private:
 
     std::unordered_map<std::string, Entry> m_entries;
     std::list<storeRecoveryInfo> m_notes;
-    std::vector<QString> m_pending;     // in the order of their first change
+    std::vector<QString> m_pending; // in the order of their first change
     Entry m_scratch;
     int m_batchDepth = 0;
     bool m_reparse = false;

@@ -68,10 +68,7 @@ private:
         return false;
     }
 
-    bool has(const char* name) const
-    {
-        return m_xml.attributes().hasAttribute(QLatin1String(name));
-    }
+    bool has(const char* name) const { return m_xml.attributes().hasAttribute(QLatin1String(name)); }
 
     bool number(const char* name, int* value)
     {
@@ -83,10 +80,7 @@ private:
         return true;
     }
 
-    bool optionalNumber(const char* name, int* value)
-    {
-        return !has(name) || number(name, value);
-    }
+    bool optionalNumber(const char* name, int* value) { return !has(name) || number(name, value); }
 
     bool text(const char* name, std::string* value)
     {
@@ -112,7 +106,8 @@ private:
     {
         const QVector<QStringRef> parts = m_xml.attributes().value(QLatin1String(name)).split(QLatin1Char(','));
         if (parts.size() != count)
-            return fail(QStringLiteral("<%1> needs %2 values in %3").arg(m_xml.name()).arg(count).arg(QLatin1String(name)));
+            return fail(
+                QStringLiteral("<%1> needs %2 values in %3").arg(m_xml.name()).arg(count).arg(QLatin1String(name)));
         for (int i = 0; i < count; ++i) {
             const std::optional<int> parsed = StoreText::decimal(parts[i].toUtf8().toStdString());
             if (!parsed)
@@ -226,7 +221,7 @@ private:
                 eventList(bound.events);
                 profile.boundMacros.push_back(std::move(bound));
             } else if (name == QLatin1String(kLight)) {
-                colorInfoData light {};
+                colorInfoData light{};
                 for (const auto& field : kLightFields) {
                     if (!number(field.name, &(light.*field.member)))
                         return;
@@ -308,7 +303,7 @@ private:
     QString m_error;
 };
 
-}
+} // namespace
 
 bool StoreXmlReader::read(const QByteArray& bytes, StoreDocument* document, QString* error)
 {

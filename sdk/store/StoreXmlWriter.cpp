@@ -58,11 +58,20 @@ public:
         } else {
             for (char c : value) {
                 switch (c) {
-                case '&': m_out += "&amp;"; break;
-                case '<': m_out += "&lt;"; break;
-                case '>': m_out += "&gt;"; break;
-                case '"': m_out += "&quot;"; break;
-                default: m_out += c;
+                case '&':
+                    m_out += "&amp;";
+                    break;
+                case '<':
+                    m_out += "&lt;";
+                    break;
+                case '>':
+                    m_out += "&gt;";
+                    break;
+                case '"':
+                    m_out += "&quot;";
+                    break;
+                default:
+                    m_out += c;
                 }
             }
         }
@@ -122,10 +131,7 @@ public:
     }
 
 private:
-    void number(const char* name, int value)
-    {
-        m_xml.attribute(name, "", std::to_string(value), false);
-    }
+    void number(const char* name, int value) { m_xml.attribute(name, "", std::to_string(value), false); }
 
     void numbers(const char* name, const int* values, int count)
     {
@@ -248,7 +254,7 @@ private:
     XmlOut m_xml;
 };
 
-}
+} // namespace
 
 QByteArray StoreXmlWriter::write(const StoreDocument& document)
 {

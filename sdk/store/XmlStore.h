@@ -15,11 +15,11 @@ public:
     static XmlStore& instance();
 
     StoreFileCache cache;
-    ProfileStore profiles {cache};
-    KeyFunctionStore keys {cache};
-    LightStore lights {cache};
-    MacroStore macros {cache};
-    SeniorKeyStore seniorKeys {cache};
+    ProfileStore profiles{cache};
+    KeyFunctionStore keys{cache};
+    LightStore lights{cache};
+    MacroStore macros{cache};
+    SeniorKeyStore seniorKeys{cache};
 
     // Asserts (debug builds) that the caller runs on the application's thread.
     static void checkThread();

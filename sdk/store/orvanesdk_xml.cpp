@@ -9,7 +9,7 @@ XmlStore& store()
     XmlStore::checkThread();
     return XmlStore::instance();
 }
-}
+} // namespace
 
 int COrvaneXML_Init()
 {
@@ -286,8 +286,8 @@ bool COrvaneXML_DeleteEventItem(const char* path, const char* macroIndex, const 
     return store().macros.deleteEventPair(path, macroIndex, mark);
 }
 
-bool COrvaneXML_MacroEventItemUpOrDownOperate(const char* path, const char* macroIndex, const char* mark,
-                                              int direction, int which)
+bool COrvaneXML_MacroEventItemUpOrDownOperate(const char* path, const char* macroIndex, const char* mark, int direction,
+                                              int which)
 {
     return store().macros.moveEvent(path, macroIndex, mark, direction, which);
 }

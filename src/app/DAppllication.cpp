@@ -2,12 +2,12 @@
 
 #include "app/DDataManager.h"
 #include "app/DLoginWidget.h"
-#include "ui/mainwidget/DMainWidget.h"
+#include "app/DSingleInstanceSegment.h"
 #include "app/DStartupSettings.h"
 #include "app/DUserSettingsKeys.h"
 #include "app/QtLinguist.h"
-#include "app/DSingleInstanceSegment.h"
 #include "platform/include/DeviceChangeSource.h"
+#include "ui/mainwidget/DMainWidget.h"
 
 #include <QDateTime>
 #include <QDebug>

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 
 class DeviceChangeSource;
 class DLoginWidget;

@@ -1,9 +1,9 @@
 #include "app/DDataManager.h"
 
-#include "platform/include/FontSubstitutes.h"
 #include "app/DKeyFunctionDescriber.h"
-#include "sdk/include/orvanesdk_xml.h"
 #include "app/DUserSettingsKeys.h"
+#include "platform/include/FontSubstitutes.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -56,8 +56,8 @@ QString DDataManager::userConfigFileName()
 
 QString DDataManager::userSettingsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/') +
-           DUserSettingsKeys::kUserFolderName + userConfigFileName();
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/')
+           + DUserSettingsKeys::kUserFolderName + userConfigFileName();
 }
 
 DDataManager::DDataManager(const QString& defaultsFile)
@@ -102,8 +102,8 @@ DDataManager::DDataManager(const QString& defaultsFile)
     loadTheme(themeIndex);
     m_defaultFont.setFamily(QStringLiteral("Microsoft YaHei"));
 
-    const QString appVersion =
-        defaults.value(DUserSettingsKeys::kAppVersion, QString::fromLatin1(kFallbackAppVersion)).toString();
+    const QString appVersion
+        = defaults.value(DUserSettingsKeys::kAppVersion, QString::fromLatin1(kFallbackAppVersion)).toString();
     QString rememberedVersion;
     if (user.contains(DUserSettingsKeys::kRememberedVersion))
         rememberedVersion = user.value(DUserSettingsKeys::kRememberedVersion).toString();
@@ -224,14 +224,38 @@ bool DDataManager::storePath(char* buffer, const char* path)
     return true;
 }
 
-bool DDataManager::setCurrentProfilePath(const char* path) { return storePath(m_currentProfilePath, path); }
-void DDataManager::copyCurrentProfilePath(char* out) const { copyPath(out, m_currentProfilePath); }
-bool DDataManager::setMacroFilePath(const char* path) { return storePath(m_macroFilePath, path); }
-void DDataManager::copyMacroFilePath(char* out) const { copyPath(out, m_macroFilePath); }
-bool DDataManager::setMagneticProfilePath(const char* path) { return storePath(m_magneticProfilePath, path); }
-void DDataManager::copyMagneticProfilePath(char* out) const { copyPath(out, m_magneticProfilePath); }
-bool DDataManager::setSeniorKeyFilePath(const char* path) { return storePath(m_seniorKeyFilePath, path); }
-void DDataManager::copySeniorKeyFilePath(char* out) const { copyPath(out, m_seniorKeyFilePath); }
+bool DDataManager::setCurrentProfilePath(const char* path)
+{
+    return storePath(m_currentProfilePath, path);
+}
+void DDataManager::copyCurrentProfilePath(char* out) const
+{
+    copyPath(out, m_currentProfilePath);
+}
+bool DDataManager::setMacroFilePath(const char* path)
+{
+    return storePath(m_macroFilePath, path);
+}
+void DDataManager::copyMacroFilePath(char* out) const
+{
+    copyPath(out, m_macroFilePath);
+}
+bool DDataManager::setMagneticProfilePath(const char* path)
+{
+    return storePath(m_magneticProfilePath, path);
+}
+void DDataManager::copyMagneticProfilePath(char* out) const
+{
+    copyPath(out, m_magneticProfilePath);
+}
+bool DDataManager::setSeniorKeyFilePath(const char* path)
+{
+    return storePath(m_seniorKeyFilePath, path);
+}
+void DDataManager::copySeniorKeyFilePath(char* out) const
+{
+    copyPath(out, m_seniorKeyFilePath);
+}
 
 void DDataManager::setCurrentKey(int keyCode, const QString& keyChar)
 {
@@ -282,8 +306,7 @@ void DDataManager::relaySensitivityInfo(int type, int pressNum, int releaseNum, 
         emit sigQueryDynamicDisplaySensitivityNum_MouseEnter_BackInfo(type, pressNum, releaseNum);
     else
         emit sigQueryDynamicDisplaySensitivityNum_MouseClicked_BackInfo(type, pressNum, releaseNum,
-                                                                        QuickTriggerPressNum,
-                                                                        QuickTriggerReleaseNum);
+                                                                        QuickTriggerPressNum, QuickTriggerReleaseNum);
 }
 
 void DDataManager::relayCalibrationPoint(int keyPointX, int keyPointY)

@@ -28,11 +28,11 @@ bool DEventWait::until(int timeoutMs, const Condition& done, int pollMs)
     // awake. An outer wait must not look while an inner one runs: its
     // condition may already hold, and waking for it again and again would
     // spin the inner wait.
-    const QMetaObject::Connection lastLook =
-        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [&done, depth, dispatcher] {
-            if (t_waitDepth == depth && done())
-                dispatcher->wakeUp();
-        });
+    const QMetaObject::Connection lastLook
+        = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [&done, depth, dispatcher] {
+              if (t_waitDepth == depth && done())
+                  dispatcher->wakeUp();
+          });
 
     QElapsedTimer clock;
     clock.start();

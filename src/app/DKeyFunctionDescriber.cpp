@@ -23,12 +23,12 @@ namespace Type = DKeyFunctionType;
 constexpr int kAny = INT_MIN;
 
 enum class DetailSource {
-    Listed,        // a row of kDetails
-    KeyLabel,      // the label of the key usage in value
-    Combination,   // modifier names and key label, "mask,usage"
-    ValueText,     // value itself, UTF-8
-    MacroName,     // the macro file's macro with the index in value
-    ProfileName,   // the current layer file's profile with the index in value
+    Listed, // a row of kDetails
+    KeyLabel, // the label of the key usage in value
+    Combination, // modifier names and key label, "mask,usage"
+    ValueText, // value itself, UTF-8
+    MacroName, // the macro file's macro with the index in value
+    ProfileName, // the current layer file's profile with the index in value
     SeniorKeyName, // the advanced-key file's record with the index in value
 };
 
@@ -43,18 +43,24 @@ struct CategoryRow
 constexpr CategoryRow kCategories[] = {
     {Type::kRemap, Type::kRemap, QT_TRANSLATE_NOOP("QObject", "Remap Key"), DetailSource::KeyLabel},
     {Type::kMacro, Type::kMacro, QT_TRANSLATE_NOOP("QObject", "Macro"), DetailSource::MacroName},
-    {Type::kKeyCombination, Type::kKeyCombination, QT_TRANSLATE_NOOP("QObject", "Key Combination"), DetailSource::Combination},
+    {Type::kKeyCombination, Type::kKeyCombination, QT_TRANSLATE_NOOP("QObject", "Key Combination"),
+     DetailSource::Combination},
     {Type::kMultimedia, Type::kMultimedia, QT_TRANSLATE_NOOP("QObject", "Multimedia"), DetailSource::Listed},
     {Type::kMouse, Type::kMouse, QT_TRANSLATE_NOOP("QObject", "Mouse"), DetailSource::Listed},
     {Type::kDisable, Type::kDisable, QT_TRANSLATE_NOOP("QObject", "Disable"), DetailSource::Listed},
     {Type::kText, Type::kText, QT_TRANSLATE_NOOP("QObject", "Text"), DetailSource::ValueText},
-    {Type::kProfileSwitch, Type::kProfileSwitch, QT_TRANSLATE_NOOP("QObject", "Switch Profile"), DetailSource::ProfileName},
-    {Type::kLaunchApplication, Type::kLaunchApplication, QT_TRANSLATE_NOOP("QObject", "Launch Application"), DetailSource::ValueText},
+    {Type::kProfileSwitch, Type::kProfileSwitch, QT_TRANSLATE_NOOP("QObject", "Switch Profile"),
+     DetailSource::ProfileName},
+    {Type::kLaunchApplication, Type::kLaunchApplication, QT_TRANSLATE_NOOP("QObject", "Launch Application"),
+     DetailSource::ValueText},
     {Type::kShortcut, Type::kShortcut, QT_TRANSLATE_NOOP("QObject", "Shortcuts"), DetailSource::Listed},
     {Type::kUnknown, Type::kUnknown, QT_TRANSLATE_NOOP("QObject", "Unknow"), DetailSource::Listed},
-    {Type::kKeyboardFunction, Type::kKeyboardFunction, QT_TRANSLATE_NOOP("QObject", "Key Config"), DetailSource::Listed},
-    {Type::kKeyboardLightEffect, Type::kLightRecording, QT_TRANSLATE_NOOP("QObject", "Keyboard Light"), DetailSource::Listed},
-    {Type::kSideLightEffect, Type::kSideLightOff, QT_TRANSLATE_NOOP("QObject", "Atmosphere Light"), DetailSource::Listed},
+    {Type::kKeyboardFunction, Type::kKeyboardFunction, QT_TRANSLATE_NOOP("QObject", "Key Config"),
+     DetailSource::Listed},
+    {Type::kKeyboardLightEffect, Type::kLightRecording, QT_TRANSLATE_NOOP("QObject", "Keyboard Light"),
+     DetailSource::Listed},
+    {Type::kSideLightEffect, Type::kSideLightOff, QT_TRANSLATE_NOOP("QObject", "Atmosphere Light"),
+     DetailSource::Listed},
     {Type::kAdvancedKey, Type::kAdvancedKey, QT_TRANSLATE_NOOP("QObject", "Senior Keys"), DetailSource::SeniorKeyName},
 };
 
@@ -174,8 +180,7 @@ constexpr PairValued kPairValued[] = {
 
 // The bits of the HID keyboard modifier byte, lowest first; these names are
 // the same in every language.
-constexpr const char* kModifierNames[] = {"L_CTRL", "L_SHIFT", "L_ALT", "L_WIN",
-                                          "R_CTRL", "R_SHIFT", "R_ALT", "R_WIN"};
+constexpr const char* kModifierNames[] = {"L_CTRL", "L_SHIFT", "L_ALT", "L_WIN", "R_CTRL", "R_SHIFT", "R_ALT", "R_WIN"};
 
 bool matches(int cell, int stored)
 {
@@ -184,9 +189,8 @@ bool matches(int cell, int stored)
 
 const CategoryRow* categoryOf(int code)
 {
-    const auto row = std::find_if(std::begin(kCategories), std::end(kCategories), [code](const CategoryRow& r) {
-        return code >= r.firstCode && code <= r.lastCode;
-    });
+    const auto row = std::find_if(std::begin(kCategories), std::end(kCategories),
+                                  [code](const CategoryRow& r) { return code >= r.firstCode && code <= r.lastCode; });
     return row == std::end(kCategories) ? nullptr : row;
 }
 
@@ -217,10 +221,10 @@ QString unknownText()
     return QObject::tr("Unknow");
 }
 
-}
+} // namespace
 
 DKeyFunctionDescriber::DKeyFunctionDescriber(const QMap<int, QString>& keyNames, const char* currentProfilePath,
-                                           const char* macroFilePath, const char* seniorKeyFilePath)
+                                             const char* macroFilePath, const char* seniorKeyFilePath)
     : m_keyNames(keyNames)
     , m_currentProfilePath(currentProfilePath)
     , m_macroFilePath(macroFilePath)
@@ -236,7 +240,7 @@ int DKeyFunctionDescriber::leadingNumber(const QByteArray& text)
 
 DKeyFunctionDescriber::Description DKeyFunctionDescriber::describe(const keyOperateInfo& info) const
 {
-    Description description {QObject::tr("Default"), unknownText()};
+    Description description{QObject::tr("Default"), unknownText()};
     const int code = leadingNumber(DFixedText::bytes(info.type));
     const CategoryRow* category = categoryOf(code);
     if (!category)
@@ -318,7 +322,7 @@ QString DKeyFunctionDescriber::macroName(int macroIndex) const
 
 QString DKeyFunctionDescriber::profileName(const QByteArray& profileIndex) const
 {
-    profileNodeRecord record {};
+    profileNodeRecord record{};
     if (!COrvaneXML_SelectProfileNodeInfo(m_currentProfilePath.constData(), profileIndex.constData(), &record))
         return QString();
     return DFixedText::utf8(record.name);

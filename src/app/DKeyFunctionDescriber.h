@@ -20,8 +20,8 @@ public:
         QString detail;
     };
 
-    DKeyFunctionDescriber(const QMap<int, QString>& keyNames, const char* currentProfilePath,
-                         const char* macroFilePath, const char* seniorKeyFilePath);
+    DKeyFunctionDescriber(const QMap<int, QString>& keyNames, const char* currentProfilePath, const char* macroFilePath,
+                          const char* seniorKeyFilePath);
 
     Description describe(const keyOperateInfo& info) const;
 

@@ -15,7 +15,7 @@ bool writeIfAbsent(QSettings& settings, const QString& key)
     return true;
 }
 
-}
+} // namespace
 
 DStartupSettings::FirstRunWrites DStartupSettings::writeFirstRunKeys(QSettings& settings)
 {

@@ -61,4 +61,4 @@ QString fillStyleSheet(const QString& styleTemplate, const QStringList& values)
     return fitColorFunctions(fillTemplate(styleTemplate, values));
 }
 
-}
+} // namespace DThemeColor

@@ -27,4 +27,4 @@ QString fitColorFunctions(const QString& styleSheet);
 // theme's texts, then each colour function fitted to its component count.
 QString fillStyleSheet(const QString& styleTemplate, const QStringList& values);
 
-}
+} // namespace DThemeColor

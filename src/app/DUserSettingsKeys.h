@@ -30,4 +30,4 @@ inline const QString kOwnThemeAllowed = QStringLiteral("MyselfConfig/userConfig"
 inline const QString kAppVersion = QStringLiteral("AppVersion/Version");
 inline const QString kLightSynchronize = QStringLiteral("LightSynchronize/isSynchronize");
 
-}
+} // namespace DUserSettingsKeys

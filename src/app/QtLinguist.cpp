@@ -21,9 +21,8 @@ constexpr std::pair<QLocale::Language, QtLinguist::Language> kLocaleLanguages[] 
 } // namespace
 
 QtLinguist::QtLinguist(const QString& translationDir)
-    : m_translationDir(translationDir.isEmpty()
-                           ? DDataManager::applicationDirPath() + QStringLiteral("/translation/")
-                           : translationDir + QLatin1Char('/'))
+    : m_translationDir(translationDir.isEmpty() ? DDataManager::applicationDirPath() + QStringLiteral("/translation/")
+                                                : translationDir + QLatin1Char('/'))
 {
     const QMetaEnum languages = QMetaEnum::fromType<Language>();
     for (int i = 0; i < languages.keyCount(); ++i)

@@ -59,7 +59,8 @@ void mouseProc(WPARAM message, const MSLLHOOKSTRUCT& event)
 
 } // namespace
 
-WindowsHookInterface::WindowsHookInterface(QObject* parent) : QObject(parent)
+WindowsHookInterface::WindowsHookInterface(QObject* parent)
+    : QObject(parent)
 {
     s_hookRegistry.insert(kRegistryKey, this);
     // The keyboard must never stay captured after the program is gone.

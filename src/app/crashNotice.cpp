@@ -2,8 +2,8 @@
 
 #include "app/DAppllication.h"
 #include "app/DDataManager.h"
-#include "platform/include/FontSubstitutes.h"
 #include "app/QtLinguist.h"
+#include "platform/include/FontSubstitutes.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -31,9 +31,9 @@ int showCrashNotice(int& argc, char** argv)
     QtLinguist linguist;
     linguist.loadLanguage(DAppllication::resolveLanguageIndex(userIniPath, linguist.systemLanguageIndex()));
 
-    QMessageBox::critical(nullptr, QObject::tr("Software exit"),
-                          QStringLiteral("<FONT size=3><div><b>%1</b></div>")
-                              .arg(QObject::tr("Conflict, software out of operation!")),
-                          QMessageBox::Ok);
+    QMessageBox::critical(
+        nullptr, QObject::tr("Software exit"),
+        QStringLiteral("<FONT size=3><div><b>%1</b></div>").arg(QObject::tr("Conflict, software out of operation!")),
+        QMessageBox::Ok);
     return 0;
 }

@@ -1,13 +1,13 @@
-#include "platform/include/CrashDumpHandler.h"
-#include "platform/include/DeviceChangeSource.h"
 #include "app/DAppllication.h"
-#include "sim/SimulatedBus.h"
-#include "sim/SimulatedDeviceChangeSource.h"
 #include "app/DSingleInstanceSegment.h"
-#include "platform/include/SystemVersion.h"
-#include "platform/include/TerminationSignals.h"
 #include "app/crashNotice.h"
 #include "app/resourceInit.h"
+#include "platform/include/CrashDumpHandler.h"
+#include "platform/include/DeviceChangeSource.h"
+#include "platform/include/SystemVersion.h"
+#include "platform/include/TerminationSignals.h"
+#include "sim/SimulatedBus.h"
+#include "sim/SimulatedDeviceChangeSource.h"
 
 #include <QDebug>
 #include <QFile>
@@ -32,10 +32,9 @@ int main(int argc, char* argv[])
     // Before the application object exists the data folder is not known by
     // name yet; it bears the program's file name.
     const QString program = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
-    CrashDumpHandler::install(
-        dumpFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') +
-                   QFileInfo(program).fileName()),
-        program, {QString::fromLatin1(kCrashNoticeOption)});
+    CrashDumpHandler::install(dumpFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                         + QLatin1Char('/') + QFileInfo(program).fileName()),
+                              program, {QString::fromLatin1(kCrashNoticeOption)});
 
     initOrvaneResources();
     // Before the device library starts: simulated keyboards take the real
@@ -43,8 +42,8 @@ int main(int argc, char* argv[])
     // themselves through their bus; udev would only describe devices the
     // library does not list.
     const std::shared_ptr<SimulatedBus> simulatedBus = SimulatedBus::installFromEnvironment();
-    DeviceChangeSource* deviceChanges = simulatedBus ? new SimulatedDeviceChangeSource(simulatedBus)
-                                                     : DeviceChangeSource::createSystemSource();
+    DeviceChangeSource* deviceChanges
+        = simulatedBus ? new SimulatedDeviceChangeSource(simulatedBus) : DeviceChangeSource::createSystemSource();
 
     TerminationSignals::catchEarly();
     DSingleInstanceSegment segment(kAppId);

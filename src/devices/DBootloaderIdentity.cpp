@@ -7,8 +7,8 @@
 bool DBootloaderIdentity::matches(const QString& devicePath)
 {
     for (const Pair& pair : kPairs) {
-        if (devicePath.contains(QLatin1String(pair.vendorIdText), Qt::CaseInsensitive) &&
-            devicePath.contains(QLatin1String(pair.productIdText), Qt::CaseInsensitive))
+        if (devicePath.contains(QLatin1String(pair.vendorIdText), Qt::CaseInsensitive)
+            && devicePath.contains(QLatin1String(pair.productIdText), Qt::CaseInsensitive))
             return true;
     }
     return false;

@@ -20,16 +20,15 @@ const hidSupportInfo* DDeviceChangeMatcher::findModel(const std::list<hidSupport
     return nullptr;
 }
 
-DDeviceChangeMatcher::Decision DDeviceChangeMatcher::decide(int changeType,
-                                                            const std::list<hidSupportInfo>* supportList,
-                                                            const QString& devicePath)
+DDeviceChangeMatcher::Decision
+DDeviceChangeMatcher::decide(int changeType, const std::list<hidSupportInfo>* supportList, const QString& devicePath)
 {
     Decision decision;
     if (changeType != DeviceChangeSource::Arrival && changeType != DeviceChangeSource::Removal)
         return decision;
     decision.model = findModel(supportList, devicePath);
     decision.refreshDevicePage = decision.model != nullptr;
-    decision.scheduleBootloaderUpgrade =
-        changeType == DeviceChangeSource::Arrival && DBootloaderIdentity::matches(devicePath);
+    decision.scheduleBootloaderUpgrade
+        = changeType == DeviceChangeSource::Arrival && DBootloaderIdentity::matches(devicePath);
     return decision;
 }

@@ -14,7 +14,7 @@ class DDeviceChangeMatcher
 public:
     struct Decision
     {
-        const hidSupportInfo* model = nullptr;  // the first matching record, or null
+        const hidSupportInfo* model = nullptr; // the first matching record, or null
         bool refreshDevicePage = false;
         bool scheduleBootloaderUpgrade = false;
     };

@@ -38,9 +38,9 @@ public:
     struct Result
     {
         QString versionText;
-        bool started = false;  // all three initialisers returned 0
-        std::unique_ptr<std::list<hidSupportInfo>> supportList;  // null unless started
-        PathField macroFilePath{};                                // empty unless started
+        bool started = false; // all three initialisers returned 0
+        std::unique_ptr<std::list<hidSupportInfo>> supportList; // null unless started
+        PathField macroFilePath{}; // empty unless started
         PathField seniorKeyFilePath{};
         DVendorUpgradeLibrary::EntryPoints upgradeEntryPoints;
     };

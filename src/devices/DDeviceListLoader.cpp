@@ -14,7 +14,7 @@ namespace {
 
 // The library's texts are NUL-terminated within their field; a record never
 // takes more than its own field holds.
-template <size_t To, size_t From>
+template<size_t To, size_t From>
 void copyText(char (&to)[To], const char (&from)[From])
 {
     const size_t length = qMin<size_t>(To - 1, qstrnlen(from, From));
@@ -35,7 +35,7 @@ void fillFromModel(hidStructInfoAll& record, const hidSupportMapInfo& model)
     record.layoutNumber = model.layoutNumber;
 }
 
-}
+} // namespace
 
 hidStructInfoAll DDeviceListLoader::presentRecord(const hidInfoStu& hid, const hidFirmwareInfoStu& firmware,
                                                   const hidSupportMapInfo& model)

@@ -53,7 +53,7 @@ public:
 
     struct Row
     {
-        QString key;  // the row's key in the row map
+        QString key; // the row's key in the row map
         bool online = false;
         bool is24G = false;
         QString modelName;

@@ -17,16 +17,13 @@ public:
         QFunctionPointer upgradeDevice = nullptr;
         QFunctionPointer queryDevicePidVid = nullptr;
 
-        bool complete() const
-        {
-            return loadUfwData && getUfwCrc && getUfwPidVid && upgradeDevice && queryDevicePidVid;
-        }
+        bool complete() const { return loadUfwData && getUfwCrc && getUfwPidVid && upgradeDevice && queryDevicePidVid; }
     };
 
     // The library's name, looked for in the normal search order.
     static constexpr const char* kLibraryName = "jl_firmware_upgrade";
-    static constexpr const char* kFailureLine =
-        "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
+    static constexpr const char* kFailureLine
+        = "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
 
     // Loads the named library (its file name or path) and looks up the entry
     // points; logs the failure line when it does not load or one is missing.

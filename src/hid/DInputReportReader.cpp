@@ -64,7 +64,7 @@ colorInfoData DInputReportReader::readLightConfig(const uchar* report, int part)
     info.ledType = report[6];
     info.ledBrightness = report[7] + 1;
     info.ledSpeed = report[8] + 1;
-    int* const rest[] = {&info.topRed, &info.topGreen, &info.topBlue, &info.bottomRed, &info.bottomGreen,
+    int* const rest[] = {&info.topRed,     &info.topGreen,     &info.topBlue,   &info.bottomRed, &info.bottomGreen,
                          &info.bottomBlue, &info.ledDirection, &info.fullColor, &info.extraValue};
     for (int i = 0; i < int(std::size(rest)); ++i)
         *rest[i] = report[9 + i];
@@ -130,6 +130,6 @@ bool DInputReportReader::isUsableSerialNumber(const QString& sn)
         return false;
     return std::all_of(sn.cbegin(), sn.cend(), [](QChar c) {
         return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c == QLatin1Char('-') || c == QLatin1Char('_');
+               || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c == QLatin1Char('-') || c == QLatin1Char('_');
     });
 }

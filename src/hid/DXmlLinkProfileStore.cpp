@@ -17,8 +17,8 @@ bool DXmlLinkProfileStore::saveLight(const char* path, int profileIndex, const c
     // The setting and the effect in use go to the file together.
     StoreWriteBatch batch;
     const bool stored = COrvaneXML_IsProFileAlreadyHaveLightInfo(path, index, info.lightPart, info.ledType)
-        ? COrvaneXML_ModifyProFileLightInfoItem(path, index, info.lightPart, info.ledType, info)
-        : COrvaneXML_AddProFileLightInfoItem(path, index, info);
+                            ? COrvaneXML_ModifyProFileLightInfoItem(path, index, info.lightPart, info.ledType, info)
+                            : COrvaneXML_AddProFileLightInfoItem(path, index, info);
     const bool inUse = setLightInUse(path, profileIndex, info.lightPart, info.ledType);
     return batch.commit() && stored && inUse;
 }

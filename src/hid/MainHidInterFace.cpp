@@ -2,8 +2,8 @@
 
 #include "hid/reports/DLinkReports.h"
 
-#include "sdk/models/ModelCatalogue.h"
 #include "sdk/include/orvanesdk_hid.h"
+#include "sdk/models/ModelCatalogue.h"
 
 #include <QDebug>
 #include <QMetaMethod>

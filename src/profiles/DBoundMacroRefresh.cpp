@@ -10,7 +10,7 @@ namespace {
 // The key-function type code of a macro binding.
 constexpr char kMacroFunctionType[] = "1";
 
-}  // namespace
+} // namespace
 
 QByteArray DBoundMacroRefresh::tagOf(const QByteArray& macroIndex)
 {
@@ -21,8 +21,7 @@ bool DBoundMacroRefresh::refresh(const char* profilePath, int profileIndex, cons
                                  const QByteArray& macroIndex)
 {
     const QByteArray index = QByteArray::number(profileIndex);
-    if (COrvaneXML_GetProFileValueNum(profilePath, index.constData(), kMacroFunctionType, macroIndex.constData())
-        <= 0)
+    if (COrvaneXML_GetProFileValueNum(profilePath, index.constData(), kMacroFunctionType, macroIndex.constData()) <= 0)
         return false;
     // Read before deleting: a macro file that cannot be read must not cost
     // the profile the copy it has.
@@ -32,9 +31,9 @@ bool DBoundMacroRefresh::refresh(const char* profilePath, int profileIndex, cons
     const QByteArray tag = tagOf(macroIndex);
     // Replaced in one write, so the profile never holds no copy at all.
     StoreWriteBatch batch;
-    const bool replaced =
-        COrvaneXML_DeleteProFileBindMacroNode(profilePath, index.constData(), macroIndex.constData(), tag.constData())
-        && COrvaneXML_AddProFileBindMacroItem(profilePath, index.constData(), events, macroIndex.constData(),
-                                              tag.constData());
+    const bool replaced
+        = COrvaneXML_DeleteProFileBindMacroNode(profilePath, index.constData(), macroIndex.constData(), tag.constData())
+          && COrvaneXML_AddProFileBindMacroItem(profilePath, index.constData(), events, macroIndex.constData(),
+                                                tag.constData());
     return batch.commit() && replaced;
 }

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-std::optional<DCustomLightSchemeList::Selection> DCustomLightSchemeList::rebuild(
-    const std::list<customLightNodeInfo>& nodes, int& usingSlot)
+std::optional<DCustomLightSchemeList::Selection>
+DCustomLightSchemeList::rebuild(const std::list<customLightNodeInfo>& nodes, int& usingSlot)
 {
     m_schemes.clear();
     m_selectedRow = -1;
@@ -36,7 +36,7 @@ std::optional<DCustomLightSchemeList::Selection> DCustomLightSchemeList::select(
 }
 
 std::optional<DCustomLightSchemeList::SlotHandOver> DCustomLightSchemeList::markUsing(int row, bool isUsing,
-                                                                                     int& usingSlot)
+                                                                                      int& usingSlot)
 {
     if (!validRow(row))
         return std::nullopt;
@@ -45,8 +45,8 @@ std::optional<DCustomLightSchemeList::SlotHandOver> DCustomLightSchemeList::mark
         return std::nullopt;
     if (usingSlot == kNoSlot)
         usingSlot = 0;
-    const int inUse =
-        int(std::count_if(m_schemes.cbegin(), m_schemes.cend(), [](const Scheme& s) { return s.isUsing(); }));
+    const int inUse
+        = int(std::count_if(m_schemes.cbegin(), m_schemes.cend(), [](const Scheme& s) { return s.isUsing(); }));
     const int slot0 = usingRowWithSlot(0);
     const int slot1 = usingRowWithSlot(1);
     if (inUse != 2 || slot0 < 0 || slot1 < 0)

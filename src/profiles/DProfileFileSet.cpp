@@ -24,7 +24,7 @@ std::vector<profileNodeInfo> listedProfiles(const char* path)
     return nodes;
 }
 
-}
+} // namespace
 
 QString DProfileFileSet::layerFileName(int layer)
 {

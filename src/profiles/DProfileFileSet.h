@@ -27,8 +27,8 @@ public:
     // listed one as current, including a file the store had to replace with
     // an empty one. Without a usable serial number nothing is made: the
     // folder would otherwise be shared by keyboards of one model.
-    OpenResult open(const QString& userConfigDir, const hidStructInfoAll& record, const QString& serial,
-                    bool magnetic, const DProfileLightDefaults& defaults);
+    OpenResult open(const QString& userConfigDir, const hidStructInfoAll& record, const QString& serial, bool magnetic,
+                    const DProfileLightDefaults& defaults);
 
     QString folder() const { return m_folder; }
     int layerCount() const { return m_layerCount; }

@@ -20,12 +20,12 @@ struct LayoutFile
 
 // Layout numbers without a row here fall through to the general file.
 constexpr LayoutFile kLayoutFiles[] = {
-    {84, "customLightDefaultConfig_84.xml"}, {69, "customLightDefaultConfig_84.xml"},
-    {83, "customLightDefaultConfig_83.xml"}, {97, "customLightDefaultConfig_98.xml"},
-    {98, "customLightDefaultConfig_98.xml"}, {99, "customLightDefaultConfig_98.xml"},
+    {84, "customLightDefaultConfig_84.xml"},  {69, "customLightDefaultConfig_84.xml"},
+    {83, "customLightDefaultConfig_83.xml"},  {97, "customLightDefaultConfig_98.xml"},
+    {98, "customLightDefaultConfig_98.xml"},  {99, "customLightDefaultConfig_98.xml"},
     {100, "customLightDefaultConfig_98.xml"}, {68, "customLightDefaultConfig_68.xml"},
-    {61, "customLightDefaultConfig_61.xml"}, {34, "customLightDefaultConfig_34.xml"},
-    {18, "customLightDefaultConfig_18.xml"}, {82, "customLightDefaultConfig_82.xml"},
+    {61, "customLightDefaultConfig_61.xml"},  {34, "customLightDefaultConfig_34.xml"},
+    {18, "customLightDefaultConfig_18.xml"},  {82, "customLightDefaultConfig_82.xml"},
 };
 constexpr char kGeneralFile[] = "customLightDefaultConfig.xml";
 
@@ -49,18 +49,15 @@ constexpr ModelFile kModelFiles[] = {
 
 struct SchemeDefault
 {
-    const char* name;   // nullptr: "Custom %1" with the scheme's number
+    const char* name; // nullptr: "Custom %1" with the scheme's number
     const char* state;
     int slot;
     bool filled;
 };
 
 constexpr SchemeDefault kSchemes[DProfileLightDefaults::kSchemeCount] = {
-    {"Alphabets", "Using", 0, true},
-    {"WASD+Arrows", "Using", 1, true},
-    {nullptr, "UnUsing", -1, false},
-    {nullptr, "UnUsing", -1, false},
-    {nullptr, "UnUsing", -1, false},
+    {"Alphabets", "Using", 0, true}, {"WASD+Arrows", "Using", 1, true}, {nullptr, "UnUsing", -1, false},
+    {nullptr, "UnUsing", -1, false}, {nullptr, "UnUsing", -1, false},
 };
 
 constexpr int kDefaultLightParts = 3;
@@ -78,10 +75,12 @@ void copyText(char (&field)[N], const QByteArray& text)
     std::memcpy(field, text.constData(), std::min<std::size_t>(N - 1, std::size_t(text.size())));
 }
 
-}
+} // namespace
 
 DProfileLightDefaults::DProfileLightDefaults(int layoutNumber, const QString& modelCode, bool lightSynchronize)
-    : m_layoutNumber(layoutNumber), m_modelCode(modelCode), m_lightSynchronize(lightSynchronize)
+    : m_layoutNumber(layoutNumber)
+    , m_modelCode(modelCode)
+    , m_lightSynchronize(lightSynchronize)
 {
 }
 
@@ -109,7 +108,7 @@ void DProfileLightDefaults::addDefaultLightInfo(const char* profilePath, int pro
     const QByteArray index = indexText(profileIndex);
     StoreWriteBatch batch;
     for (int part = 0; part < kDefaultLightParts; ++part) {
-        const colorInfoData info {part, 2, 3, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0};
+        const colorInfoData info{part, 2, 3, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0};
         COrvaneXML_AddProFileLightInfoItem(profilePath, index.constData(), info);
     }
     if (m_lightSynchronize)
@@ -122,8 +121,7 @@ void DProfileLightDefaults::addDefaultCustomLights(const char* profilePath, int 
     StoreWriteBatch batch;
     for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
         const SchemeDefault& row = kSchemes[scheme];
-        const QByteArray name = row.name ? QByteArray(row.name)
-                                         : QStringLiteral("Custom %1").arg(scheme + 1).toUtf8();
+        const QByteArray name = row.name ? QByteArray(row.name) : QStringLiteral("Custom %1").arg(scheme + 1).toUtf8();
         COrvaneXML_AddProFileCustomLightNode(profilePath, index.constData(), indexText(scheme).constData(),
                                              name.constData(), row.state, row.slot);
         if (row.filled)

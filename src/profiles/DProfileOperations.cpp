@@ -55,10 +55,11 @@ int indexOf(const profileNodeInfo& node)
     return ok ? index : -1;
 }
 
-}
+} // namespace
 
 DProfileOperations::DProfileOperations(const char* layerPath, const DProfileLightDefaults& defaults)
-    : m_path(layerPath ? layerPath : ""), m_defaults(defaults)
+    : m_path(layerPath ? layerPath : "")
+    , m_defaults(defaults)
 {
 }
 
@@ -121,7 +122,7 @@ std::vector<profileNodeInfo> DProfileOperations::profiles() const
 
 QString DProfileOperations::profileName(int profileIndex, bool* found) const
 {
-    profileNodeRecord record {};
+    profileNodeRecord record{};
     const bool ok = COrvaneXML_SelectProfileNodeInfo(path(), indexText(profileIndex).constData(), &record);
     if (found)
         *found = ok;

@@ -17,7 +17,7 @@ constexpr size_t kMaxReportsPerInput = 16;
 class HidInputFixture : public FuzzFixture
 {
 public:
-    OpenedKeyboard opened {simulator(), "OV68M", 3};
+    OpenedKeyboard opened{simulator(), "OV68M", 3};
     SimulatedKeyboard* keyboard = opened.keyboard().get();
     ReportSink* sink = opened.sink();
 
@@ -26,7 +26,7 @@ public:
     {
         if (!opened.isOpen())
             fail("the keyboard did not open");
-        waitFor(1);  // the answer to the opening serial inquiry
+        waitFor(1); // the answer to the opening serial inquiry
         sink->serialNumbers.clear();
         sink->serialNames.clear();
     }

@@ -9,9 +9,9 @@
 #include "hid/DInputReportReader.h"
 #include "hid/DLinkProfileStore.h"
 #include "hid/MainHidInterFace.h"
-#include "support/FuzzFixture.h"
 #include "support/FakeProgramOpener.h"
 #include "support/FakeTextPaster.h"
+#include "support/FuzzFixture.h"
 
 #include <QCoreApplication>
 #include <cstdio>

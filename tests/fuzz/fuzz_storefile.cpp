@@ -115,7 +115,7 @@ void readSeniorKeys(const char* path)
     COrvaneXML_SeniorKey_SelectAllInfoItem(path, &byIndex);
 }
 
-}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

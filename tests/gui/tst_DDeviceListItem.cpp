@@ -35,17 +35,14 @@ QLabel* label(DDeviceListItem& row, const char* name)
     return row.findChild<QLabel*>(QLatin1String(name));
 }
 
-}
+} // namespace
 
 class tst_DDeviceListItem : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
     void names_data()
     {
@@ -56,10 +53,11 @@ private slots:
         QTest::addColumn<bool>("productShown");
         QTest::newRow("cable") << QByteArray("Orvane Swift 68 HE") << 1 << 0 << "Swift 68 HE(USB)" << true;
         QTest::newRow("receiver, online") << QByteArray("Orvane Swift 68 HE") << 1 << 1 << "Swift 68 HE(2.4G)" << true;
-        QTest::newRow("receiver, offline") << QByteArray("Orvane Swift 68 HE") << 0 << 1 << "Swift 68 HE(OffLine)" << true;
+        QTest::newRow("receiver, offline")
+            << QByteArray("Orvane Swift 68 HE") << 0 << 1 << "Swift 68 HE(OffLine)" << true;
         QTest::newRow("offline record") << QByteArray("Orvane Swift 68 HE") << 0 << 0 << "Swift 68 HE(OffLine)" << true;
-        QTest::newRow("online value other than 1") << QByteArray("Orvane Swift 68 HE") << 2 << 0 << "Swift 68 HE(OffLine)"
-                                                  << true;
+        QTest::newRow("online value other than 1")
+            << QByteArray("Orvane Swift 68 HE") << 2 << 0 << "Swift 68 HE(OffLine)" << true;
         QTest::newRow("no product name") << QByteArray() << 1 << 0 << "Swift 68 HE(USB)" << false;
     }
     void names()
@@ -207,8 +205,8 @@ private slots:
         QCOMPARE(label(row, "label_ProductName")->font().pointSize(), 11);
         QCOMPARE(label(row, "label_DeviceName")->font().pointSize(), 12);
         QVERIFY(label(row, "label_DeviceName")->styleSheet().contains(theme.textDefaultColor));
-        QVERIFY(row.findChild<QFrame*>(QStringLiteral("frame"))->styleSheet().contains(
-            theme.deviceListAreaDefaultBgColor));
+        QVERIFY(
+            row.findChild<QFrame*>(QStringLiteral("frame"))->styleSheet().contains(theme.deviceListAreaDefaultBgColor));
         QCOMPARE(row.onlineState(), 0);
         QVERIFY(!row.isSelected());
     }

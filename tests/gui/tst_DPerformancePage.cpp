@@ -1,11 +1,11 @@
-#include "support/StoreTestSupport.h"
 #include "support/ApplicationSetUp.h"
+#include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
-#include "ui/mainwidget/devicePage/DPerformancePage.h"
-#include "sdk/models/ModelCatalogue.h"
 #include "sdk/include/orvanesdk_xml.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -43,7 +43,7 @@ QString modelOfferingProhibitSleep(bool offers)
     return QString();
 }
 
-}
+} // namespace
 
 class tst_DPerformancePage : public QObject
 {
@@ -99,19 +99,32 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("lock title") << "label" << "If Win Lock is on:";
-        QTest::newRow("windows key") << "checkBox_disableWindowsKey" << "Disable Windows key";
-        QTest::newRow("shift+tab") << "checkBox_disableSHIFT_TAB" << "Disable SHIFT+TAB";
-        QTest::newRow("alt+tab") << "checkBox_disableALT_TAB" << "Disable ALT+TAB";
-        QTest::newRow("alt+f4") << "checkBox_disableALT_F4" << "Disable ALT+F4";
-        QTest::newRow("light title") << "label_2" << "Light into sleep:";
-        QTest::newRow("light unit") << "label_3" << "Second";
-        QTest::newRow("keyboard title") << "label_5" << "Keyboard into sleep:";
-        QTest::newRow("keyboard unit") << "label_4" << "Minute";
-        QTest::newRow("prohibit") << "checkBox_ProhibitSleep" << "Prohibit Sleep";
-        QTest::newRow("submit") << "pushButton_SubmitSleepTime" << "Submit";
-        QTest::newRow("properties") << "pushButton_keyboardProperties" << "Keyboard properties";
-        QTest::newRow("restore") << "pushButton_Restore" << "Reset current profile";
+        QTest::newRow("lock title") << "label"
+                                    << "If Win Lock is on:";
+        QTest::newRow("windows key") << "checkBox_disableWindowsKey"
+                                     << "Disable Windows key";
+        QTest::newRow("shift+tab") << "checkBox_disableSHIFT_TAB"
+                                   << "Disable SHIFT+TAB";
+        QTest::newRow("alt+tab") << "checkBox_disableALT_TAB"
+                                 << "Disable ALT+TAB";
+        QTest::newRow("alt+f4") << "checkBox_disableALT_F4"
+                                << "Disable ALT+F4";
+        QTest::newRow("light title") << "label_2"
+                                     << "Light into sleep:";
+        QTest::newRow("light unit") << "label_3"
+                                    << "Second";
+        QTest::newRow("keyboard title") << "label_5"
+                                        << "Keyboard into sleep:";
+        QTest::newRow("keyboard unit") << "label_4"
+                                       << "Minute";
+        QTest::newRow("prohibit") << "checkBox_ProhibitSleep"
+                                  << "Prohibit Sleep";
+        QTest::newRow("submit") << "pushButton_SubmitSleepTime"
+                                << "Submit";
+        QTest::newRow("properties") << "pushButton_keyboardProperties"
+                                    << "Keyboard properties";
+        QTest::newRow("restore") << "pushButton_Restore"
+                                 << "Reset current profile";
     }
     void form()
     {
@@ -184,7 +197,7 @@ private slots:
             QVERIFY2(child<QCheckBox>(page, name)->isChecked(), name);
 
         page.setProfileIndex(2);
-        QVERIFY(child<QCheckBox>(page, "checkBox_disableALT_TAB")->isChecked());  // nothing reloads by itself
+        QVERIFY(child<QCheckBox>(page, "checkBox_disableALT_TAB")->isChecked()); // nothing reloads by itself
         page.loadPerformanceSettings();
         for (const char* name : boxes)
             QVERIFY2(!child<QCheckBox>(page, name)->isChecked(), name);
@@ -204,8 +217,10 @@ private slots:
         QTest::addColumn<int>("storedKeyboard");
         QTest::addColumn<QString>("light");
         QTest::addColumn<QString>("keyboard");
-        QTest::newRow("never stored") << -1 << -1 << "600" << "30";
-        QTest::newRow("stored") << 120 << 10 << "120" << "10";
+        QTest::newRow("never stored") << -1 << -1 << "600"
+                                      << "30";
+        QTest::newRow("stored") << 120 << 10 << "120"
+                                << "10";
     }
     void sleepTimesShown()
     {
@@ -237,11 +252,16 @@ private slots:
         QTest::addColumn<QString>("keyboard");
         QTest::addColumn<bool>("prohibit");
         QTest::addColumn<QList<int>>("emitted");
-        QTest::newRow("600 and 30") << "600" << "30" << false << QList<int>{600, 1800, 0};
-        QTest::newRow("prohibited") << "600" << "30" << true << QList<int>{600, 1800, 1};
-        QTest::newRow("empty fields") << "" << "" << false << QList<int>{0, 0, 0};
-        QTest::newRow("below the keyboard minimum") << "10" << "4" << false << QList<int>{10, 240, 0};
-        QTest::newRow("largest") << "60000" << "1000" << false << QList<int>{60000, 60000, 0};
+        QTest::newRow("600 and 30") << "600"
+                                    << "30" << false << QList<int>{600, 1800, 0};
+        QTest::newRow("prohibited") << "600"
+                                    << "30" << true << QList<int>{600, 1800, 1};
+        QTest::newRow("empty fields") << ""
+                                      << "" << false << QList<int>{0, 0, 0};
+        QTest::newRow("below the keyboard minimum") << "10"
+                                                    << "4" << false << QList<int>{10, 240, 0};
+        QTest::newRow("largest") << "60000"
+                                 << "1000" << false << QList<int>{60000, 60000, 0};
     }
     void submit()
     {
@@ -274,13 +294,27 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("light within") << "lineEdit_LightSleep" << "60000" << "60000";
-        QTest::newRow("light above") << "lineEdit_LightSleep" << "60001" << "6000";
-        QTest::newRow("light letters") << "lineEdit_LightSleep" << "1a2" << "12";
-        QTest::newRow("light negative") << "lineEdit_LightSleep" << "-5" << "5";
-        QTest::newRow("keyboard within") << "lineEdit_KeyboardSleep" << "1000" << "1000";
-        QTest::newRow("keyboard above") << "lineEdit_KeyboardSleep" << "1001" << "100";
-        QTest::newRow("keyboard below minimum still typed") << "lineEdit_KeyboardSleep" << "4" << "4";
+        QTest::newRow("light within") << "lineEdit_LightSleep"
+                                      << "60000"
+                                      << "60000";
+        QTest::newRow("light above") << "lineEdit_LightSleep"
+                                     << "60001"
+                                     << "6000";
+        QTest::newRow("light letters") << "lineEdit_LightSleep"
+                                       << "1a2"
+                                       << "12";
+        QTest::newRow("light negative") << "lineEdit_LightSleep"
+                                        << "-5"
+                                        << "5";
+        QTest::newRow("keyboard within") << "lineEdit_KeyboardSleep"
+                                         << "1000"
+                                         << "1000";
+        QTest::newRow("keyboard above") << "lineEdit_KeyboardSleep"
+                                        << "1001"
+                                        << "100";
+        QTest::newRow("keyboard below minimum still typed") << "lineEdit_KeyboardSleep"
+                                                            << "4"
+                                                            << "4";
     }
     void validatorsWhileTyping()
     {
@@ -457,10 +491,12 @@ private slots:
         DPerformancePage page;
         page.setTheme();
         QVERIFY(!colours.deviceBorderColor.isEmpty());
-        QVERIFY(child<QFrame>(page, "frame_Left")->styleSheet().contains(
-            QStringLiteral("rgb(%1)").arg(colours.deviceBorderColor)));
-        QVERIFY(child<QFrame>(page, "frame_4")->styleSheet().contains(
-            QStringLiteral("rgb(%1)").arg(colours.textCheckedColor)));
+        QVERIFY(child<QFrame>(page, "frame_Left")
+                    ->styleSheet()
+                    .contains(QStringLiteral("rgb(%1)").arg(colours.deviceBorderColor)));
+        QVERIFY(child<QFrame>(page, "frame_4")
+                    ->styleSheet()
+                    .contains(QStringLiteral("rgb(%1)").arg(colours.textCheckedColor)));
         const QString edit = child<QLineEdit>(page, "lineEdit_LightSleep")->styleSheet();
         QVERIFY(edit.contains(QStringLiteral("background-color: rgb(%1)").arg(colours.deviceRightBgColor)));
         QVERIFY(!edit.contains(QLatin1Char('%')));

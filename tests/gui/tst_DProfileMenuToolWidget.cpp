@@ -12,22 +12,23 @@ class tst_DProfileMenuToolWidget : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
     void releaseOnALabel_data()
     {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("signal");
-        QTest::newRow("create") << "label_CreateNew" << "Create" << QByteArray(SIGNAL(sigProfileCreate()));
-        QTest::newRow("delete") << "label_Delete" << "Delete" << QByteArray(SIGNAL(sigProfileDelete()));
-        QTest::newRow("export") << "label_Export" << "Export" << QByteArray(SIGNAL(sigProfileExport()));
-        QTest::newRow("import") << "label_Import" << "Import" << QByteArray(SIGNAL(sigProfileImport()));
-        QTest::newRow("new name") << "label_ModifyNanme" << "Modify Name"
-                                  << QByteArray(SIGNAL(sigProfileModifyName()));
+        QTest::newRow("create") << "label_CreateNew"
+                                << "Create" << QByteArray(SIGNAL(sigProfileCreate()));
+        QTest::newRow("delete") << "label_Delete"
+                                << "Delete" << QByteArray(SIGNAL(sigProfileDelete()));
+        QTest::newRow("export") << "label_Export"
+                                << "Export" << QByteArray(SIGNAL(sigProfileExport()));
+        QTest::newRow("import") << "label_Import"
+                                << "Import" << QByteArray(SIGNAL(sigProfileImport()));
+        QTest::newRow("new name") << "label_ModifyNanme"
+                                  << "Modify Name" << QByteArray(SIGNAL(sigProfileModifyName()));
     }
 
     // The menu closes before the operation is asked for, and only the
@@ -43,9 +44,9 @@ private slots:
         QVERIFY(entry);
         QCOMPARE(entry->text(), text);
 
-        const QByteArray all[] = {SIGNAL(sigCloseMenuWidow()), SIGNAL(sigProfileCreate()), SIGNAL(sigProfileDelete()),
-                                  SIGNAL(sigProfileExport()), SIGNAL(sigProfileImport()),
-                                  SIGNAL(sigProfileModifyName())};
+        const QByteArray all[]
+            = {SIGNAL(sigCloseMenuWidow()), SIGNAL(sigProfileCreate()), SIGNAL(sigProfileDelete()),
+               SIGNAL(sigProfileExport()),  SIGNAL(sigProfileImport()), SIGNAL(sigProfileModifyName())};
         std::vector<std::unique_ptr<QSignalSpy>> spies;
         for (const QByteArray& name : all)
             spies.emplace_back(new QSignalSpy(&menu, name.constData()));
@@ -64,7 +65,7 @@ private slots:
         connect(&menu, &DProfileMenuToolWidget::sigCloseMenuWidow, [&] { order << "close"; });
         connect(&menu, &DProfileMenuToolWidget::sigProfileExport, [&] { order << "export"; });
         QTest::mouseRelease(menu.findChild<QLabel*>("label_Export"), Qt::LeftButton);
-        QCOMPARE(order, (QStringList {"close", "export"}));
+        QCOMPARE(order, (QStringList{"close", "export"}));
         // A release elsewhere on the menu asks for nothing.
         QTest::mouseRelease(&menu, Qt::LeftButton);
         QCOMPARE(order.size(), 2);
@@ -79,8 +80,8 @@ private slots:
         QVERIFY(sheet.contains(QStringLiteral("color:rgb(%1)").arg(theme.macroListItemTextColor)));
         QVERIFY(sheet.contains(QStringLiteral("background-color:rgb(%1)").arg(theme.macroLeftBgColor)));
         QVERIFY(sheet.contains(QStringLiteral(":hover{background-color:rgb(%1)").arg(theme.macroListItemHoverColor)));
-        QVERIFY(sheet.contains(
-            QStringLiteral(":pressed{background-color:rgb(%1)").arg(theme.macroListItemSelectedColor)));
+        QVERIFY(
+            sheet.contains(QStringLiteral(":pressed{background-color:rgb(%1)").arg(theme.macroListItemSelectedColor)));
         QVERIFY(sheet.contains(theme.textFont));
     }
 };

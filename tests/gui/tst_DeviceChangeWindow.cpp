@@ -2,9 +2,9 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "sdk/hid/HidTransportRegistry.h"
 #include "support/FakeDeviceChangeSource.h"
 #include "support/SimulatorHarness.h"
-#include "sdk/hid/HidTransportRegistry.h"
 #include "ui/mainwidget/DMainWidget.h"
 
 #include <QElapsedTimer>
@@ -71,17 +71,14 @@ public:
 
 const QString kBootloaderFound = QStringLiteral("HID bootloader found");
 
-}
+} // namespace
 
 class tst_DeviceChangeWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
     void libraryStartsWithTheWindow()
     {

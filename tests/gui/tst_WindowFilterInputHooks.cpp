@@ -85,12 +85,17 @@ void tst_WindowFilterInputHooks::keys_data()
     QTest::addColumn<bool>("keypad");
     QTest::addColumn<QVector<int>>("press");
     QTest::addColumn<bool>("reachesWindow");
-    QTest::newRow("capture swallows a letter") << 2 << int(Qt::Key_A) << false << QVector<int>{0x41, 0x1E, 1, 0} << false;
+    QTest::newRow("capture swallows a letter")
+        << 2 << int(Qt::Key_A) << false << QVector<int>{0x41, 0x1E, 1, 0} << false;
     QTest::newRow("capture passes Ctrl") << 2 << int(Qt::Key_Control) << false << QVector<int>{162, 0x1D, 1, 0} << true;
-    QTest::newRow("capture passes Caps Lock") << 3 << int(Qt::Key_CapsLock) << false << QVector<int>{20, 0x3A, 1, 0} << true;
-    QTest::newRow("capture passes Num Lock") << 3 << int(Qt::Key_NumLock) << false << QVector<int>{144, 0x45, 1, 1} << true;
-    QTest::newRow("capture passes Scroll Lock") << 2 << int(Qt::Key_ScrollLock) << false << QVector<int>{145, 0x46, 1, 0} << true;
-    QTest::newRow("Home of the navigation block") << 2 << int(Qt::Key_Home) << false << QVector<int>{0x24, 0x47, 1, 1} << false;
+    QTest::newRow("capture passes Caps Lock")
+        << 3 << int(Qt::Key_CapsLock) << false << QVector<int>{20, 0x3A, 1, 0} << true;
+    QTest::newRow("capture passes Num Lock")
+        << 3 << int(Qt::Key_NumLock) << false << QVector<int>{144, 0x45, 1, 1} << true;
+    QTest::newRow("capture passes Scroll Lock")
+        << 2 << int(Qt::Key_ScrollLock) << false << QVector<int>{145, 0x46, 1, 0} << true;
+    QTest::newRow("Home of the navigation block")
+        << 2 << int(Qt::Key_Home) << false << QVector<int>{0x24, 0x47, 1, 1} << false;
     QTest::newRow("keypad 7") << 2 << int(Qt::Key_7) << true << QVector<int>{0x67, 0x47, 1, 0} << false;
     QTest::newRow("keypad Enter") << 2 << int(Qt::Key_Enter) << true << QVector<int>{0x0D, 0x1C, 1, 1} << false;
     QTest::newRow("lighting passes a letter") << 5 << int(Qt::Key_A) << false << QVector<int>{0x41, 0x1E, 1, 0} << true;
@@ -149,13 +154,13 @@ void tst_WindowFilterInputHooks::altHeldSetsAltFlag()
 void tst_WindowFilterInputHooks::macroRecordingRelaysButtonsAndWheel()
 {
     WindowsHookInterface hook;
-    QList<QVector<int>> relayed;  // message, x, y, wheel delta
-    QMetaObject::Connection connection =
-        connect(DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroMouse, this,
-                [&relayed](int, WPARAM wParam, LPARAM lParam) {
-                    const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-                    relayed << QVector<int>{int(wParam), event->pt.x, event->pt.y, int(qint16(event->mouseData >> 16))};
-                });
+    QList<QVector<int>> relayed; // message, x, y, wheel delta
+    QMetaObject::Connection connection = connect(
+        DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroMouse, this,
+        [&relayed](int, WPARAM wParam, LPARAM lParam) {
+            const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+            relayed << QVector<int>{int(wParam), event->pt.x, event->pt.y, int(qint16(event->mouseData >> 16))};
+        });
     QVERIFY(hook.startHook(1));
     QWindow* window = m_target->windowHandle();
     const QPoint at(30, 40);

@@ -14,14 +14,14 @@ public:
     int paints = 0;
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint)
             ++paints;
         return false;
     }
 };
-}
+} // namespace
 
 class tst_ArrowWidget : public QObject
 {
@@ -45,8 +45,8 @@ private slots:
                                         << QPointF(57, 200.5) << QPointF(100, 185.5);
         QTest::newRow("bottom, a = 200") << 1 << 200 << QRectF(15, 15, 270, 185) << QPointF(207, 199.2)
                                          << QPointF(207, 200.5) << QPointF(100, 185.5);
-        QTest::newRow("no arrow: the body's own top edge") << 2 << 50 << QRectF(15, 15, 270, 170) << QPointF(57, 15.8) << QPointF(57, 14.5)
-                                  << QPointF(100, 14.5);
+        QTest::newRow("no arrow: the body's own top edge")
+            << 2 << 50 << QRectF(15, 15, 270, 170) << QPointF(57, 15.8) << QPointF(57, 14.5) << QPointF(100, 14.5);
     }
     void outline()
     {
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(flags & Qt::WindowType_Mask, Qt::ToolTip);
         QVERIFY(bubble.testAttribute(Qt::WA_TranslucentBackground));
         QVERIFY(qAbs(bubble.windowOpacity() - 0.9) < 0.01);
-        auto *shadow = qobject_cast<QGraphicsDropShadowEffect *>(bubble.graphicsEffect());
+        auto* shadow = qobject_cast<QGraphicsDropShadowEffect*>(bubble.graphicsEffect());
         QVERIFY(shadow);
         QCOMPARE(shadow->blurRadius(), 15.0);
         QCOMPARE(shadow->offset(), QPointF(0, 0));
@@ -112,9 +112,9 @@ private slots:
         QFETCH(int, side);
         QFETCH(int, top);
         ArrowWidget bubble(side);
-        auto *content = new QWidget;
+        auto* content = new QWidget;
         bubble.setContentWidget(content);
-        auto *box = qobject_cast<QHBoxLayout *>(bubble.layout());
+        auto* box = qobject_cast<QHBoxLayout*>(bubble.layout());
         QVERIFY(box);
         QCOMPARE(box->contentsMargins(), QMargins(15, top, 15, 15));
         QCOMPARE(box->spacing(), 0);

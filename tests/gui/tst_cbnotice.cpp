@@ -17,7 +17,7 @@ private:
     struct OwnedNotice
     {
         QWidget owner;
-        CbNotice *notice;
+        CbNotice* notice;
         QSignalSpy finished;
         OwnedNotice()
             : notice(new CbNotice(&owner))
@@ -28,14 +28,11 @@ private:
         }
     };
 
-    static QGraphicsOpacityEffect *effectOf(CbNotice &notice)
+    static QGraphicsOpacityEffect* effectOf(CbNotice& notice)
     {
-        return qobject_cast<QGraphicsOpacityEffect *>(notice.graphicsEffect());
+        return qobject_cast<QGraphicsOpacityEffect*>(notice.graphicsEffect());
     }
-    static QPropertyAnimation *animationOf(CbNotice &notice)
-    {
-        return notice.findChild<QPropertyAnimation *>();
-    }
+    static QPropertyAnimation* animationOf(CbNotice& notice) { return notice.findChild<QPropertyAnimation*>(); }
 
 private slots:
     void startsHiddenWithDefaults()
@@ -125,7 +122,7 @@ private slots:
         owner.resize(600, 300);
         CbNotice notice(&owner);
         notice.showNoticeText(QStringLiteral("x"));
-        QPropertyAnimation *animation = animationOf(notice);
+        QPropertyAnimation* animation = animationOf(notice);
         QVERIFY(animation);
         QCOMPARE(animation->duration(), 2300);
         QCOMPARE(animation->endValue().toDouble(), 0.0);
@@ -149,7 +146,7 @@ private slots:
         QFETCH(bool, restart);
         QFETCH(bool, click);
         OwnedNotice owned;
-        CbNotice &notice = *owned.notice;
+        CbNotice& notice = *owned.notice;
         QElapsedTimer clock;
         clock.start();
         notice.showNoticeText(QStringLiteral("Operate successful"));
@@ -159,10 +156,9 @@ private slots:
             QCOMPARE(effectOf(notice)->opacity(), 1.0);
         if (restart) {
             clock.restart();
-            CbNoticeInterface *asInterface = &notice;
+            CbNoticeInterface* asInterface = &notice;
             asInterface->showNoticeTextAt(QStringLiteral("second message"), QPoint(250, 120));
-            QCOMPARE(notice.width(),
-                     notice.fontMetrics().horizontalAdvance(QStringLiteral("second message")) + 36);
+            QCOMPARE(notice.width(), notice.fontMetrics().horizontalAdvance(QStringLiteral("second message")) + 36);
         }
         if (click) {
             QTest::mouseClick(&notice, Qt::LeftButton);

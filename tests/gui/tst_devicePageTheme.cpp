@@ -8,14 +8,14 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
-#include "ui/mainwidget/DMainWidget.h"
 #include "app/DThemeColor.h"
+#include "hid/hidStructInfoAll.h"
+#include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/DDevicePageTheme.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
-#include "hid/hidStructInfoAll.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "ui/settings/DSettingsDia.h"
@@ -74,9 +74,8 @@ themeColorData loadTheme(int theme, bool backgroundImage)
 // Qt reads three components only in rgb() and four only in rgba().
 QString colourFunction(const QString& value)
 {
-    return QStringLiteral("%1(%2)").arg(value.count(QLatin1Char(',')) == 3 ? QLatin1String("rgba")
-                                                                             : QLatin1String("rgb"),
-                                        value);
+    return QStringLiteral("%1(%2)").arg(
+        value.count(QLatin1Char(',')) == 3 ? QLatin1String("rgba") : QLatin1String("rgb"), value);
 }
 
 // Sheets (or rich texts) that still hand rgb() four components.
@@ -106,11 +105,11 @@ struct ThemedField
 };
 
 // The theme colours each widget of the hosted pages is made from.
-const std::vector<QString themeColorData::*> kEditFields = {
-    &themeColorData::textDefaultColor, &themeColorData::deviceRightBgColor, &themeColorData::deviceBorderColor,
-    &themeColorData::textCheckedColor};
-const std::vector<QString themeColorData::*> kCheckBoxFields = {&themeColorData::textDefaultColor,
-                                                               &themeColorData::textCheckedColor};
+const std::vector<QString themeColorData::*> kEditFields
+    = {&themeColorData::textDefaultColor, &themeColorData::deviceRightBgColor, &themeColorData::deviceBorderColor,
+       &themeColorData::textCheckedColor};
+const std::vector<QString themeColorData::*> kCheckBoxFields
+    = {&themeColorData::textDefaultColor, &themeColorData::textCheckedColor};
 const ThemedField kPerformanceFields[] = {
     {"frame_Left", {&themeColorData::deviceBorderColor}},
     {"frame_Center", {&themeColorData::deviceBorderColor}},
@@ -128,21 +127,18 @@ const ThemedField kPerformanceFields[] = {
     {"pushButton_keyboardProperties", kEditFields},
 };
 const ThemedField kCustomKeysFields[] = {
-    {"pushButton_Download", {&themeColorData::deviceBorderColor, &themeColorData::textDefaultColor,
-                             &themeColorData::textCheckedColor}},
+    {"pushButton_Download",
+     {&themeColorData::deviceBorderColor, &themeColorData::textDefaultColor, &themeColorData::textCheckedColor}},
 };
 
-}
+} // namespace
 
 class tst_devicePageTheme : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        DDataManager::getInstance();
-    }
+    void initTestCase() { DDataManager::getInstance(); }
     void cleanup()
     {
         DDataManager::getInstance()->setBgImageIsUsing(false);

@@ -1,11 +1,11 @@
 #include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
-#include "platform/include/AutoStartEntry.h"
 #include "app/DDataManager.h"
+#include "app/DUserSettingsKeys.h"
+#include "platform/include/AutoStartEntry.h"
 #include "ui/mainwidget/DFrameGeometry.h"
 #include "ui/mainwidget/DMainWidget.h"
-#include "app/DUserSettingsKeys.h"
 
 #include <QAction>
 #include <QFile>
@@ -67,17 +67,14 @@ struct ShownWindow
     }
 };
 
-}
+} // namespace
 
 class tst_DMainWidget : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
     void init()
     {
@@ -112,7 +109,8 @@ private slots:
 
         // The title comes from the defaults file; the labels keep the form's placeholders.
         QSettings defaults(QStringLiteral(":/images/configDir/OrvaneDefaultConfig.ini"), QSettings::IniFormat);
-        const QString company = defaults.value(QStringLiteral("CompanyName/ComName"), QStringLiteral("CompanyName")).toString();
+        const QString company
+            = defaults.value(QStringLiteral("CompanyName/ComName"), QStringLiteral("CompanyName")).toString();
         QCOMPARE(window.windowTitle(), company);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("label_AppName"))->text(), company);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("label_ProductName"))->text(), QStringLiteral("HID"));
@@ -126,16 +124,27 @@ private slots:
     void everyImageOfTheFrameExists()
     {
         const char* const images[] = {
-            ":/images/orvaneLogo.png", ":/images/leftTopLogo.png", ":/images/trayLogo.ico",
-            ":/images/listCtrlHideDef.png", ":/images/listCtrlHideSel.png",
-            ":/images/listCtrlShowDef.png", ":/images/listCtrlShowSel.png",
-            ":/images/mainpage/settingDef.png", ":/images/mainpage/settingSel.png",
-            ":/images/mainpage/minWindowDef.png", ":/images/mainpage/minWindowSel.png",
-            ":/images/mainpage/maxWindowDef.png", ":/images/mainpage/maxWindowSel.png",
-            ":/images/mainpage/intoMaxWindowDef.png", ":/images/mainpage/intoMaxWindowSel.png",
-            ":/images/mainpage/closeWindowDef.png", ":/images/mainpage/closeWindowSel.png",
-            ":/images/mainpage/leftTopLogo_Black.png", ":/images/mainpage/leftTopLogo_Light.png",
-            ":/images/mainpage/leftTopLogo_Blue.png", ":/images/mainpage/leftTopLogo_Pink.png",
+            ":/images/orvaneLogo.png",
+            ":/images/leftTopLogo.png",
+            ":/images/trayLogo.ico",
+            ":/images/listCtrlHideDef.png",
+            ":/images/listCtrlHideSel.png",
+            ":/images/listCtrlShowDef.png",
+            ":/images/listCtrlShowSel.png",
+            ":/images/mainpage/settingDef.png",
+            ":/images/mainpage/settingSel.png",
+            ":/images/mainpage/minWindowDef.png",
+            ":/images/mainpage/minWindowSel.png",
+            ":/images/mainpage/maxWindowDef.png",
+            ":/images/mainpage/maxWindowSel.png",
+            ":/images/mainpage/intoMaxWindowDef.png",
+            ":/images/mainpage/intoMaxWindowSel.png",
+            ":/images/mainpage/closeWindowDef.png",
+            ":/images/mainpage/closeWindowSel.png",
+            ":/images/mainpage/leftTopLogo_Black.png",
+            ":/images/mainpage/leftTopLogo_Light.png",
+            ":/images/mainpage/leftTopLogo_Blue.png",
+            ":/images/mainpage/leftTopLogo_Pink.png",
             ":/images/mainpage/leftTopLogo_Other.png",
         };
         for (const char* path : images) {
@@ -163,7 +172,9 @@ private slots:
         // takes the entry away.
         first.setValue(DUserSettingsKeys::kAutoStart, false);
         first.sync();
-        { DMainWidget window; }
+        {
+            DMainWidget window;
+        }
         QSettings second(userIni(), QSettings::IniFormat);
         QCOMPARE(second.value(DUserSettingsKeys::kAutoStart).toBool(), false);
         QVERIFY(!programEntry().exists());
@@ -172,7 +183,9 @@ private slots:
         second.setValue(DUserSettingsKeys::kAutoStart, true);
         second.sync();
         QVERIFY(programEntry().install(QStringLiteral("/somewhere/else/orvane-keyboard")));
-        { DMainWidget window; }
+        {
+            DMainWidget window;
+        }
         QVERIFY(programEntry().isInstalledFor(program));
     }
 
@@ -390,13 +403,18 @@ private slots:
         QTest::addColumn<bool>("backgroundImage");
         QTest::addColumn<QString>("titleStyle");
         QTest::addColumn<QString>("logo");
-        QTest::newRow("black") << 0 << false << "QFrame#frame_Title{ background-color: rgb(34,34,58);}" << "leftTopLogo_Black.png";
-        QTest::newRow("light") << 1 << false << "QFrame#frame_Title{ background-color: rgb(240,240,240);}" << "leftTopLogo_Light.png";
-        QTest::newRow("pink") << 3 << false << "QFrame#frame_Title{ background-color: rgb(255,100,255);}" << "leftTopLogo_Pink.png";
+        QTest::newRow("black") << 0 << false << "QFrame#frame_Title{ background-color: rgb(34,34,58);}"
+                               << "leftTopLogo_Black.png";
+        QTest::newRow("light") << 1 << false << "QFrame#frame_Title{ background-color: rgb(240,240,240);}"
+                               << "leftTopLogo_Light.png";
+        QTest::newRow("pink") << 3 << false << "QFrame#frame_Title{ background-color: rgb(255,100,255);}"
+                              << "leftTopLogo_Pink.png";
         QTest::newRow("blue with image") << 2 << true
-            << "QFrame#frame_Title{border-image:url(" + DDataManager::applicationDirPath() + "/images/bgImageTitle_Blue.png);}"
-            << "leftTopLogo_Blue.png";
-        QTest::newRow("no such theme") << 7 << false << "QFrame#frame_Title{ background-color: rgb(34,34,58);}" << "leftTopLogo_.png";
+                                         << "QFrame#frame_Title{border-image:url(" + DDataManager::applicationDirPath()
+                                                + "/images/bgImageTitle_Blue.png);}"
+                                         << "leftTopLogo_Blue.png";
+        QTest::newRow("no such theme") << 7 << false << "QFrame#frame_Title{ background-color: rgb(34,34,58);}"
+                                       << "leftTopLogo_.png";
     }
     void themeRestylesTheFrame()
     {

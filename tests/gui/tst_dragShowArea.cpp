@@ -9,7 +9,7 @@ class tst_dragShowArea : public QObject
 private:
     struct Spies
     {
-        explicit Spies(dragShowArea *area)
+        explicit Spies(dragShowArea* area)
             : rect(area, &dragShowArea::sigDragArea)
             , move(area, &dragShowArea::sigDragShowAreaMouseMovePoint)
             , press(area, &dragShowArea::sigDragAreaMousePressOrRelease)
@@ -20,16 +20,16 @@ private:
         QSignalSpy press;
     };
 
-    static void moveTo(QWidget *w, QPoint p, Qt::MouseButtons held = Qt::NoButton)
+    static void moveTo(QWidget* w, QPoint p, Qt::MouseButtons held = Qt::NoButton)
     {
         QMouseEvent event(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, held, Qt::NoModifier);
         QApplication::sendEvent(w, &event);
     }
 
-    static QList<int> ints(const QList<QVariant> &args)
+    static QList<int> ints(const QList<QVariant>& args)
     {
         QList<int> out;
-        for (const QVariant &v : args)
+        for (const QVariant& v : args)
             out << v.toInt();
         return out;
     }
@@ -78,7 +78,7 @@ private slots:
         area.setOneKeyMode(true);
         QTest::mouseClick(&area, Qt::RightButton, Qt::NoModifier, QPoint(30, 30));
         QCOMPARE(spies.rect.count(), 2);
-        for (const auto &args : qAsConst(spies.rect))
+        for (const auto& args : qAsConst(spies.rect))
             QCOMPARE(ints(args), (QList<int>{0, 0, 0, 0}));
         QCOMPARE(spies.press.count(), 0);
     }

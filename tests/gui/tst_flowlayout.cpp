@@ -29,8 +29,7 @@ private slots:
         QTest::newRow("141 wide: one row") << 141 << 0 << three40 << QList<QPoint>{{0, 0}, {50, 0}, {100, 0}} << 20;
         QTest::newRow("margin 5") << 110 << 5 << three40 << QList<QPoint>{{5, 5}, {55, 5}, {5, 35}} << 60;
         QTest::newRow("row height is the tallest item")
-            << 100 << 0 << QList<QSize>{{40, 20}, {40, 35}, {40, 10}} << QList<QPoint>{{0, 0}, {50, 0}, {0, 45}}
-            << 55;
+            << 100 << 0 << QList<QSize>{{40, 20}, {40, 35}, {40, 10}} << QList<QPoint>{{0, 0}, {50, 0}, {0, 45}} << 55;
         QTest::newRow("an item wider than the row still gets a row")
             << 100 << 0 << QList<QSize>{{150, 20}, {40, 20}} << QList<QPoint>{{0, 0}, {0, 30}} << 50;
     }
@@ -42,10 +41,10 @@ private slots:
         QFETCH(QList<QPoint>, positions);
         QFETCH(int, height);
         QWidget host;
-        auto *flow = new FlowLayout(&host, margin, 10, 10);
-        QList<QWidget *> items;
-        for (const QSize &size : sizes) {
-            auto *item = new QWidget(&host);
+        auto* flow = new FlowLayout(&host, margin, 10, 10);
+        QList<QWidget*> items;
+        for (const QSize& size : sizes) {
+            auto* item = new QWidget(&host);
             item->setFixedSize(size);
             flow->addWidget(item);
             items.append(item);
@@ -54,7 +53,7 @@ private slots:
         QVERIFY(flow->hasHeightForWidth());
         QCOMPARE(flow->heightForWidth(width), height);
         // Asking for a height moves nothing.
-        for (QWidget *item : qAsConst(items))
+        for (QWidget* item : qAsConst(items))
             QCOMPARE(item->pos(), QPoint(0, 0));
 
         flow->setGeometry(QRect(0, 0, width, 300));
@@ -67,9 +66,9 @@ private slots:
     void sizes()
     {
         QWidget host;
-        auto *flow = new FlowLayout(&host, 4, 10, 10);
-        for (const QSize &size : {QSize(40, 20), QSize(30, 35)}) {
-            auto *item = new QWidget(&host);
+        auto* flow = new FlowLayout(&host, 4, 10, 10);
+        for (const QSize& size : {QSize(40, 20), QSize(30, 35)}) {
+            auto* item = new QWidget(&host);
             item->setFixedSize(size);
             flow->addWidget(item);
         }
@@ -81,7 +80,7 @@ private slots:
     void itemsAreOwned()
     {
         QWidget host;
-        auto *flow = new FlowLayout(&host, 0, 0, 0);
+        auto* flow = new FlowLayout(&host, 0, 0, 0);
         QPointer<QWidget> child = new QWidget(&host);
         flow->addWidget(child);
         flow->addItem(new QSpacerItem(10, 10));
@@ -89,7 +88,7 @@ private slots:
         QCOMPARE(flow->itemAt(2), nullptr);
         QCOMPARE(flow->takeAt(5), nullptr);
         QCOMPARE(flow->takeAt(-1), nullptr);
-        QLayoutItem *taken = flow->takeAt(1);
+        QLayoutItem* taken = flow->takeAt(1);
         QVERIFY(taken && taken->spacerItem());
         delete taken;
         QCOMPARE(flow->count(), 1);

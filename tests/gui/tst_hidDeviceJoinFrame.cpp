@@ -18,7 +18,7 @@
 
 namespace {
 
-hidStructInfoAll recordFor(const char *model)
+hidStructInfoAll recordFor(const char* model)
 {
     hidStructInfoAll record;
     std::strncpy(record.modelName, model, sizeof(record.modelName) - 1);
@@ -28,23 +28,26 @@ hidStructInfoAll recordFor(const char *model)
 
 QByteArray key(int x, int y, int w, int h, int dec)
 {
-    return QByteArray("{\"PosX\":") + QByteArray::number(x) + ",\"PosY\":" + QByteArray::number(y) +
-           ",\"Width\":" + QByteArray::number(w) + ",\"Height\":" + QByteArray::number(h) +
-           ",\"Dec\":" + QByteArray::number(dec) + ",\"qtDec\":0,\"Character\":\"k\"}";
+    return QByteArray("{\"PosX\":") + QByteArray::number(x) + ",\"PosY\":" + QByteArray::number(y)
+           + ",\"Width\":" + QByteArray::number(w) + ",\"Height\":" + QByteArray::number(h)
+           + ",\"Dec\":" + QByteArray::number(dec) + ",\"qtDec\":0,\"Character\":\"k\"}";
 }
 
-const QByteArray kEmpty = "{\"PosX\":-1,\"PosY\":-1,\"Width\":0,\"Height\":0,\"Dec\":0,\"qtDec\":0,\"Character\":\"-\"}";
+const QByteArray kEmpty
+    = "{\"PosX\":-1,\"PosY\":-1,\"Width\":0,\"Height\":0,\"Dec\":0,\"qtDec\":0,\"Character\":\"-\"}";
 
 // Grid row 0: two keys. Grid row 1 starts with an empty slot.
 const QByteArray kBoard = "{\"Keyboard\":{\"sideLightHave\":0,\"hidDeviceType\":4},"
-                          "\"EveryKeyInfo_Row01\":[" + key(0, 0, 40, 40, 41) + "," + key(50, 0, 40, 40, 58) + "],"
-                          "\"EveryKeyInfo_Row02\":[" + kEmpty + "," + key(20, 50, 40, 40, 30) + "," +
-                          key(70, 50, 7, 40, 31) + "]}";
+                          "\"EveryKeyInfo_Row01\":["
+                          + key(0, 0, 40, 40, 41) + "," + key(50, 0, 40, 40, 58)
+                          + "],"
+                            "\"EveryKeyInfo_Row02\":["
+                          + kEmpty + "," + key(20, 50, 40, 40, 30) + "," + key(70, 50, 7, 40, 31) + "]}";
 
 class ViewFixture
 {
 public:
-    explicit ViewFixture(const char *model, const QByteArray &layout = QByteArray())
+    explicit ViewFixture(const char* model, const QByteArray& layout = QByteArray())
     {
         view.resize(1104, 477);
         view.loadKeyboard(recordFor(model));
@@ -57,10 +60,10 @@ public:
 
     // A point of the picture at zoom 1.0, in view coordinates.
     QPoint at(int x, int y) const { return origin + QPoint(x + 10, y + 10); }
-    keyboardButCustom *cap(int usage) const { return view.keyFrame()->keyButtonMap().value(usage); }
+    keyboardButCustom* cap(int usage) const { return view.keyFrame()->keyButtonMap().value(usage); }
     keyPositionInfo place(int usage) const
     {
-        for (const keyPositionInfo &p : view.keyFrame()->keyPositionList())
+        for (const keyPositionInfo& p : view.keyFrame()->keyPositionList())
             if (p.code == usage)
                 return p;
         return keyPositionInfo();
@@ -87,8 +90,9 @@ private slots:
                  DDataManager::applicationDirPath() + QStringLiteral("/images/hidImages/Keyboard_OV68M.png"));
         QCOMPARE(DDataManager::getInstance()->keySelectFrame(), f.view.keyFrame());
         // Caps line up with the picture: both sit 10 px inside the frame.
-        const QPoint escPicture = f.view.pictureLayer()->findChild<QFrame *>(QStringLiteral("frame"))->mapTo(
-            f.view.keyboardSpace(), QPoint(0, 0));
+        const QPoint escPicture = f.view.pictureLayer()
+                                      ->findChild<QFrame*>(QStringLiteral("frame"))
+                                      ->mapTo(f.view.keyboardSpace(), QPoint(0, 0));
         QCOMPARE(escPicture, QPoint(10, 10));
         const keyPositionInfo esc = f.place(41);
         QVERIFY(esc.width > 0);
@@ -121,8 +125,8 @@ private slots:
         ViewFixture f("OV98M");
         f.view.setKeyboardImageMode(mode);
         const QString path = f.view.pictureLayer()->picturePath();
-        QCOMPARE(path, DDataManager::applicationDirPath() + QStringLiteral("/images/hidImages/Keyboard_OV98M") +
-                           suffix + QStringLiteral(".png"));
+        QCOMPARE(path, DDataManager::applicationDirPath() + QStringLiteral("/images/hidImages/Keyboard_OV98M") + suffix
+                           + QStringLiteral(".png"));
         QCOMPARE(f.view.pictureLayer()->modelName(), QStringLiteral("OV98M"));
     }
 
@@ -148,17 +152,17 @@ private slots:
         ViewFixture f("OV68M");
         const QSize base = f.view.keyboardSpace()->size() - QSize(20, 20);
         f.view.setScale(1.5f, true);
-        QCOMPARE(f.view.keyboardSpace()->size(),
-                 QSize(hidDeviceJoinFrame::scaled(base.width() * 1.5f) + 20,
-                       hidDeviceJoinFrame::scaled(base.height() * 1.5f) + 20));
+        QCOMPARE(f.view.keyboardSpace()->size(), QSize(hidDeviceJoinFrame::scaled(base.width() * 1.5f) + 20,
+                                                       hidDeviceJoinFrame::scaled(base.height() * 1.5f) + 20));
         const keyPositionInfo esc = f.place(41);
         QCOMPARE(f.cap(41)->geometry(),
-                 QRect(hidDeviceJoinFrame::scaled(esc.posX * 1.5f) + 10, hidDeviceJoinFrame::scaled(esc.posY * 1.5f) + 10,
-                       hidDeviceJoinFrame::scaled(esc.width * 1.5f), hidDeviceJoinFrame::scaled(esc.height * 1.5f)));
+                 QRect(hidDeviceJoinFrame::scaled(esc.posX * 1.5f) + 10,
+                       hidDeviceJoinFrame::scaled(esc.posY * 1.5f) + 10, hidDeviceJoinFrame::scaled(esc.width * 1.5f),
+                       hidDeviceJoinFrame::scaled(esc.height * 1.5f)));
         // Right-hand bars keep to the frame's right edge at every zoom.
         const int frameWidth = f.view.keyboardSpace()->width();
-        for (const keyPositionInfo &led : f.view.keyFrame()->sideLightPositionList()) {
-            sideLightButtonCustom *bar = f.view.keyFrame()->sideLightButtonMap().value(led.code);
+        for (const keyPositionInfo& led : f.view.keyFrame()->sideLightPositionList()) {
+            sideLightButtonCustom* bar = f.view.keyFrame()->sideLightButtonMap().value(led.code);
             if (led.sidePosition == 2)
                 QCOMPARE(bar->geometry().left(), frameWidth - 10);
             if (led.sidePosition == 1)
@@ -184,8 +188,7 @@ private slots:
         QTest::addColumn<QList<int>>("selected");
         QTest::newRow("top-left to bottom-right") << QRect(QPoint(-2, -2), QPoint(55, 5)) << QList<int>{41, 58};
         QTest::newRow("bottom-right to top-left") << QRect(QPoint(55, 5), QPoint(-2, -2)) << QList<int>{41, 58};
-        QTest::newRow("a sliver with the corner selects")
-            << QRect(QPoint(45, -5), QPoint(52, 2)) << QList<int>{58};
+        QTest::newRow("a sliver with the corner selects") << QRect(QPoint(45, -5), QPoint(52, 2)) << QList<int>{58};
         QTest::newRow("most of a key without its corner does not")
             << QRect(QPoint(2, 2), QPoint(45, 45)) << QList<int>{};
         QTest::newRow("empty slots are never selected")
@@ -201,7 +204,7 @@ private slots:
         const QPoint b = f.at(corners.right(), corners.bottom());
         f.view.selectKeysInRect(a.x(), a.y(), b.x(), b.y());
         QList<int> got;
-        for (keyboardButCustom *cap : f.view.selectedKeys()) {
+        for (keyboardButCustom* cap : f.view.selectedKeys()) {
             got << cap->keyCode();
             QVERIFY(cap->isSelected());
         }
@@ -267,14 +270,14 @@ private slots:
         QCOMPARE(f.view.hoveredKey(), f.cap(30));
         f.view.setMousePressed(true);
         f.view.setMousePressed(false);
-        QCOMPARE(f.view.selectedKeys(), (QList<keyboardButCustom *>{f.cap(30)}));
+        QCOMPARE(f.view.selectedKeys(), (QList<keyboardButCustom*>{f.cap(30)}));
     }
 
     void realLayoutHoverFindsEveryKey()
     {
         ViewFixture f("OV84");
         int found = 0;
-        for (const keyPositionInfo &place : f.view.keyFrame()->keyPositionList()) {
+        for (const keyPositionInfo& place : f.view.keyFrame()->keyPositionList()) {
             if (place.code == 0)
                 continue;
             const QPoint centre = f.at(place.posX + place.width - 8, place.posY + 8);
@@ -308,10 +311,10 @@ private slots:
     {
         QWidget holder;
         holder.resize(1104, 477);
-        auto *stack = new QStackedLayout(&holder);
+        auto* stack = new QStackedLayout(&holder);
         stack->setStackingMode(QStackedLayout::StackAll);
-        auto *view = new hidDeviceJoinFrame(&holder);
-        auto *overlay = new dragShowArea(&holder);
+        auto* view = new hidDeviceJoinFrame(&holder);
+        auto* overlay = new dragShowArea(&holder);
         stack->addWidget(view);
         stack->addWidget(overlay);
         view->loadKeyboard(recordFor("OV82M"));
@@ -327,7 +330,7 @@ private slots:
 
         const QPoint origin = view->keyboardSpace()->mapTo(&holder, QPoint(10, 10));
         auto placeOf = [view](int usage) {
-            for (const keyPositionInfo &p : view->keyFrame()->keyPositionList())
+            for (const keyPositionInfo& p : view->keyFrame()->keyPositionList())
                 if (p.code == usage)
                     return p;
             return keyPositionInfo();
@@ -349,7 +352,7 @@ private slots:
         send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
         send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
         QList<int> selected;
-        for (keyboardButCustom *cap : view->selectedKeys())
+        for (keyboardButCustom* cap : view->selectedKeys())
             selected << cap->keyCode();
         QCOMPARE(selected, (QList<int>{20, 26, 8}));
 

@@ -12,7 +12,7 @@ class tst_HoverTips : public QObject
     Q_OBJECT
 
 private:
-    static QLabel *label(QWidget &tip, const char *name) { return tip.findChild<QLabel *>(QLatin1String(name)); }
+    static QLabel* label(QWidget& tip, const char* name) { return tip.findChild<QLabel*>(QLatin1String(name)); }
     static QFontMetrics detailMetrics()
     {
         QFont font(QStringLiteral("Microsoft YaHei"));
@@ -24,7 +24,7 @@ private slots:
     void toolTipExplain()
     {
         DToolTipExplain tip;
-        QLabel *text = tip.findChild<QLabel *>();
+        QLabel* text = tip.findChild<QLabel*>();
         QVERIFY(text);
         QCOMPARE(text->text(), QStringLiteral("ABC66666666666"));
         QCOMPARE(text->minimumHeight(), 40);
@@ -38,9 +38,9 @@ private slots:
     void keyTipStartsAsBuilt()
     {
         DCustomEventTipExplain tip;
-        const QList<QLabel *> labels = tip.findChildren<QLabel *>();
+        const QList<QLabel*> labels = tip.findChildren<QLabel*>();
         QCOMPARE(labels.size(), 3);
-        for (QLabel *l : labels) {
+        for (QLabel* l : labels) {
             QCOMPARE(l->size(), QSize(230, 30));
             QCOMPARE(l->alignment(), Qt::AlignCenter);
         }

@@ -7,8 +7,8 @@
 
 namespace {
 
-using CapSetup = std::function<void(keyboardButCustom &)>;
-using SegmentSetup = std::function<void(sideLightButtonCustom &)>;
+using CapSetup = std::function<void(keyboardButCustom&)>;
+using SegmentSetup = std::function<void(sideLightButtonCustom&)>;
 
 struct Probe
 {
@@ -22,20 +22,20 @@ const QColor kLight(40, 90, 250);
 const QColor kAccent(255, 49, 53);
 
 // What a translucent marking looks like over the black test background.
-QColor over(const QColor &fill)
+QColor over(const QColor& fill)
 {
     const double a = fill.alphaF();
     return QColor(qRound(fill.red() * a), qRound(fill.green() * a), qRound(fill.blue() * a));
 }
 
-bool near(const QColor &a, const QColor &b)
+bool near(const QColor& a, const QColor& b)
 {
-    return std::abs(a.red() - b.red()) <= 3 && std::abs(a.green() - b.green()) <= 3 &&
-           std::abs(a.blue() - b.blue()) <= 3;
+    return std::abs(a.red() - b.red()) <= 3 && std::abs(a.green() - b.green()) <= 3
+           && std::abs(a.blue() - b.blue()) <= 3;
 }
 
-template <typename W>
-QImage grabOnBlack(W &widget)
+template<typename W>
+QImage grabOnBlack(W& widget)
 {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, kBackground);
@@ -68,113 +68,87 @@ private slots:
         const QColor clickedFill = over(QColor(255, 128, 0, 50));
         const QColor lockedFill = over(QColor(200, 0, 0, 50));
 
-        QTest::newRow("idle draws nothing") << cap << CapSetup([](keyboardButCustom &) {})
-                                            << Probes{{centre, kBackground}, {edge, kBackground}};
-        QTest::newRow("hover") << cap << CapSetup([](keyboardButCustom &b) { b.setHoverStatus(true); })
+        QTest::newRow("idle draws nothing")
+            << cap << CapSetup([](keyboardButCustom&) {}) << Probes{{centre, kBackground}, {edge, kBackground}};
+        QTest::newRow("hover") << cap << CapSetup([](keyboardButCustom& b) { b.setHoverStatus(true); })
                                << Probes{{centre, hoverFill}, {edge, kAccent}};
-        QTest::newRow("hover while selection is off draws nothing")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setSelectEnabled(false);
-                   b.setHoverStatus(true);
-               })
-            << Probes{{centre, kBackground}, {edge, kBackground}};
-        QTest::newRow("clicked") << cap << CapSetup([](keyboardButCustom &b) { b.setClickedStatus(true, true); })
+        QTest::newRow("hover while selection is off draws nothing") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setSelectEnabled(false);
+            b.setHoverStatus(true);
+        }) << Probes{{centre, kBackground}, {edge, kBackground}};
+        QTest::newRow("clicked") << cap << CapSetup([](keyboardButCustom& b) { b.setClickedStatus(true, true); })
                                  << Probes{{centre, clickedFill}, {edge, QColor(255, 128, 0)}};
-        QTest::newRow("clicked and hovered shows hover")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setClickedStatus(true, false);
-                   b.setHoverStatus(true);
-               })
-            << Probes{{centre, hoverFill}, {edge, kAccent}};
-        QTest::newRow("customised, fill forced to alpha 50")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setCustomizedBackColor(QColor(30, 200, 35, 255));
-                   b.setCustomizedBorderColor(QColor(30, 200, 35));
-                   b.setCustomizedStatus(true);
-               })
-            << Probes{{centre, over(QColor(30, 200, 35, 50))}, {edge, QColor(30, 200, 35)}};
-        QTest::newRow("not remappable is red")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setRemapEnabled(false);
-                   b.refresh(0);
-               })
-            << Probes{{centre, lockedFill}, {edge, QColor(200, 0, 0)}};
-        QTest::newRow("not remappable hides under the current key")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setRemapEnabled(false);
-                   b.setClickedStatus(true, true);
-               })
-            << Probes{{centre, clickedFill}, {edge, QColor(255, 128, 0)}};
-        QTest::newRow("colour view shows the LED colour")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setLightColorEnabled(true);
-                   b.setColorShowMode(true);
-                   b.setLightColor(kLight);
-               })
-            << Probes{{centre, kLight}, {edge, kLight}};
-        QTest::newRow("colour view, black LED, selected: frame only")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setLightColorEnabled(true);
-                   b.setColorShowMode(true);
-                   b.setLightColor(QColor(0, 0, 0));
-                   b.setSelectedStatus(true);
-               })
-            << Probes{{centre, kBackground}, {edge, kAccent}};
-        QTest::newRow("colour view, selected key framed in the accent")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setStateColors(QColor(220, 40, 45), QColor(10, 250, 10));
-                   b.setLightColorEnabled(true);
-                   b.setColorShowMode(true);
-                   b.setLightColor(kLight);
-                   b.setSelectedStatus(true);
-               })
-            << Probes{{centre, kLight}, {edge, QColor(10, 250, 10)}};
-        QTest::newRow("colour view without LED display stays empty")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setColorShowMode(true);
-                   b.setLightColor(kLight);
-                   b.setLightColorEnabled(true);
-                   b.refresh(0);
-               })
-            << Probes{{centre, kBackground}, {edge, kBackground}};
-        QTest::newRow("colour view without selection: knob stays empty")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setKeyInfo(851, QStringLiteral("R_WHEEL_CCW"));
-                   b.setLightColorEnabled(true);
-                   b.setSelectEnabled(false);
-                   b.setColorShowMode(true);
-                   b.setLightColor(kLight);
-               })
-            << Probes{{centre, kBackground}, {edge, kBackground}};
-        QTest::newRow("colour view without selection: plain key filled")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setKeyInfo(4, QStringLiteral("A"));
-                   b.setLightColorEnabled(true);
-                   b.setSelectEnabled(false);
-                   b.setColorShowMode(true);
-                   b.setLightColor(kLight);
-               })
-            << Probes{{centre, kLight}, {edge, kLight}};
-        QTest::newRow("calibration beats the colour view")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setLightColorEnabled(true);
-                   b.setColorShowMode(true);
-                   b.setLightColor(QColor(0, 200, 0));
-                   b.setClickedStatus(true, false);
-                   b.setCalibrationShowMode(true);
-               })
-            << Probes{{centre, QColor(0, 200, 0)}, {edge, kAccent}};
-        QTest::newRow("calibration without hover or click has no frame")
-            << cap << CapSetup([](keyboardButCustom &b) {
-                   b.setLightColorEnabled(true);
-                   b.setLightColor(QColor(0, 200, 0));
-                   b.setCalibrationShowMode(true);
-               })
-            << Probes{{centre, QColor(0, 200, 0)}, {edge, kBackground}};
+        QTest::newRow("clicked and hovered shows hover") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setClickedStatus(true, false);
+            b.setHoverStatus(true);
+        }) << Probes{{centre, hoverFill}, {edge, kAccent}};
+        QTest::newRow("customised, fill forced to alpha 50") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setCustomizedBackColor(QColor(30, 200, 35, 255));
+            b.setCustomizedBorderColor(QColor(30, 200, 35));
+            b.setCustomizedStatus(true);
+        }) << Probes{{centre, over(QColor(30, 200, 35, 50))}, {edge, QColor(30, 200, 35)}};
+        QTest::newRow("not remappable is red") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setRemapEnabled(false);
+            b.refresh(0);
+        }) << Probes{{centre, lockedFill}, {edge, QColor(200, 0, 0)}};
+        QTest::newRow("not remappable hides under the current key") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setRemapEnabled(false);
+            b.setClickedStatus(true, true);
+        }) << Probes{{centre, clickedFill}, {edge, QColor(255, 128, 0)}};
+        QTest::newRow("colour view shows the LED colour") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setLightColorEnabled(true);
+            b.setColorShowMode(true);
+            b.setLightColor(kLight);
+        }) << Probes{{centre, kLight}, {edge, kLight}};
+        QTest::newRow("colour view, black LED, selected: frame only") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setLightColorEnabled(true);
+            b.setColorShowMode(true);
+            b.setLightColor(QColor(0, 0, 0));
+            b.setSelectedStatus(true);
+        }) << Probes{{centre, kBackground}, {edge, kAccent}};
+        QTest::newRow("colour view, selected key framed in the accent") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setStateColors(QColor(220, 40, 45), QColor(10, 250, 10));
+            b.setLightColorEnabled(true);
+            b.setColorShowMode(true);
+            b.setLightColor(kLight);
+            b.setSelectedStatus(true);
+        }) << Probes{{centre, kLight}, {edge, QColor(10, 250, 10)}};
+        QTest::newRow("colour view without LED display stays empty") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setColorShowMode(true);
+            b.setLightColor(kLight);
+            b.setLightColorEnabled(true);
+            b.refresh(0);
+        }) << Probes{{centre, kBackground}, {edge, kBackground}};
+        QTest::newRow("colour view without selection: knob stays empty") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setKeyInfo(851, QStringLiteral("R_WHEEL_CCW"));
+            b.setLightColorEnabled(true);
+            b.setSelectEnabled(false);
+            b.setColorShowMode(true);
+            b.setLightColor(kLight);
+        }) << Probes{{centre, kBackground}, {edge, kBackground}};
+        QTest::newRow("colour view without selection: plain key filled") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setKeyInfo(4, QStringLiteral("A"));
+            b.setLightColorEnabled(true);
+            b.setSelectEnabled(false);
+            b.setColorShowMode(true);
+            b.setLightColor(kLight);
+        }) << Probes{{centre, kLight}, {edge, kLight}};
+        QTest::newRow("calibration beats the colour view") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setLightColorEnabled(true);
+            b.setColorShowMode(true);
+            b.setLightColor(QColor(0, 200, 0));
+            b.setClickedStatus(true, false);
+            b.setCalibrationShowMode(true);
+        }) << Probes{{centre, QColor(0, 200, 0)}, {edge, kAccent}};
+        QTest::newRow("calibration without hover or click has no frame") << cap << CapSetup([](keyboardButCustom& b) {
+            b.setLightColorEnabled(true);
+            b.setLightColor(QColor(0, 200, 0));
+            b.setCalibrationShowMode(true);
+        }) << Probes{{centre, QColor(0, 200, 0)}, {edge, kBackground}};
 
         const QSize enter(60, 74);
         const auto notched = [](int shape) {
-            return CapSetup([shape](keyboardButCustom &b) {
+            return CapSetup([shape](keyboardButCustom& b) {
                 b.setFixedKeySize(60, 74);
                 b.setSpecialEnter(true);
                 b.setSpecialEnterShape(shape);
@@ -199,7 +173,7 @@ private slots:
         const QImage image = grabOnBlack(cap);
         QCOMPARE(image.size(), size);
         const QColor fill = image.pixelColor(size.width() / 2, 15);
-        for (const Probe &probe : probes) {
+        for (const Probe& probe : probes) {
             const QColor seen = image.pixelColor(probe.at);
             if (probe.colour.isValid()) {
                 QVERIFY2(near(seen, probe.colour), qPrintable(QStringLiteral("(%1, %2): %3, expected %4")
@@ -262,7 +236,7 @@ private slots:
         QTest::addColumn<Probes>("probes");
         const QColor red(255, 0, 0);
         const auto coloured = [red](bool rounded) {
-            return SegmentSetup([red, rounded](sideLightButtonCustom &s) {
+            return SegmentSetup([red, rounded](sideLightButtonCustom& s) {
                 s.setRounded(rounded);
                 s.setLightColor(red);
             });
@@ -287,7 +261,7 @@ private slots:
         segment.setFixedKeySize(size.width(), size.height());
         setup(segment);
         const QImage image = grabOnBlack(segment);
-        for (const Probe &probe : probes) {
+        for (const Probe& probe : probes) {
             const QColor seen = image.pixelColor(probe.at);
             QVERIFY2(std::abs(seen.red() - probe.colour.red()) <= 8 && seen.green() == 0 && seen.blue() == 0,
                      qPrintable(QStringLiteral("(%1, %2): %3, expected %4")

@@ -2,12 +2,12 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "sdk/include/orvanesdk_records.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "sdk/models/ModelCatalogue.h"
 #include "ui/mainwidget/devicePage/keyboardView/keySelectFrame.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
-#include "sdk/models/ModelCatalogue.h"
-#include "sdk/include/orvanesdk_records.h"
-#include "sdk/include/orvanesdk_xml.h"
 #include "ui/widgets/ArrowWidget.h"
 
 #include <QLabel>
@@ -18,33 +18,38 @@
 
 namespace {
 
-hidInfoStu recordFor(const char *model)
+hidInfoStu recordFor(const char* model)
 {
     hidInfoStu info{};
     std::strncpy(info.model, model, sizeof(info.model) - 1);
     return info;
 }
 
-QByteArray key(int x, int y, int dec, const char *label, int w = 30)
+QByteArray key(int x, int y, int dec, const char* label, int w = 30)
 {
-    return QByteArray("{\"PosX\":") + QByteArray::number(x) + ",\"PosY\":" + QByteArray::number(y) +
-           ",\"Width\":" + QByteArray::number(w) + ",\"Height\":30,\"Dec\":" + QByteArray::number(dec) +
-           ",\"qtDec\":0,\"Character\":\"" + label + "\"}";
+    return QByteArray("{\"PosX\":") + QByteArray::number(x) + ",\"PosY\":" + QByteArray::number(y)
+           + ",\"Width\":" + QByteArray::number(w) + ",\"Height\":30,\"Dec\":" + QByteArray::number(dec)
+           + ",\"qtDec\":0,\"Character\":\"" + label + "\"}";
 }
 
 QByteArray led(int index, int valid, int side)
 {
-    return QByteArray("{\"PosX\":-10,\"PosY\":") + QByteArray::number(index * 20) +
-           ",\"Width\":10,\"Height\":18,\"Index\":" + QByteArray::number(index) +
-           ",\"validStatus\":" + QByteArray::number(valid) + ",\"SidePosition\":" + QByteArray::number(side) + "}";
+    return QByteArray("{\"PosX\":-10,\"PosY\":") + QByteArray::number(index * 20)
+           + ",\"Width\":10,\"Height\":18,\"Index\":" + QByteArray::number(index)
+           + ",\"validStatus\":" + QByteArray::number(valid) + ",\"SidePosition\":" + QByteArray::number(side) + "}";
 }
 
 // A small board: Esc, A, Fn, the quote key and a non-remappable candidate.
 const QByteArray kSmallBoard = "{\"Keyboard\":{\"sideLightHave\":1,\"specialEnterKey\":0,\"hidDeviceType\":3},"
-                               "\"EveryKeyInfo_Row00\":[" + led(1, 1, 1) + "," + led(2, 0, 0) + "," + led(3, 1, 1) + "],"
-                               "\"EveryKeyInfo_Row01\":[" + key(0, 0, 41, "Esc") + "," + key(40, 0, 4, "A") + "," +
-                               key(80, 0, -10, "Fn") + "," + key(120, 0, 52, "\\\"") + "],"
-                               "\"EveryKeyInfo_Row03\":[" + key(0, 80, 0, "-") + "," + key(40, 80, 5, "B") + "]}";
+                               "\"EveryKeyInfo_Row00\":["
+                               + led(1, 1, 1) + "," + led(2, 0, 0) + "," + led(3, 1, 1)
+                               + "],"
+                                 "\"EveryKeyInfo_Row01\":["
+                               + key(0, 0, 41, "Esc") + "," + key(40, 0, 4, "A") + "," + key(80, 0, -10, "Fn") + ","
+                               + key(120, 0, 52, "\\\"")
+                               + "],"
+                                 "\"EveryKeyInfo_Row03\":["
+                               + key(0, 80, 0, "-") + "," + key(40, 80, 5, "B") + "]}";
 
 } // namespace
 
@@ -55,7 +60,7 @@ class tst_keySelectFrame : public QObject
 private slots:
     void init()
     {
-        DDataManager *data = DDataManager::getInstance();
+        DDataManager* data = DDataManager::getInstance();
         data->setCalibrating(false);
         data->clearCurrentKey();
     }
@@ -63,30 +68,30 @@ private slots:
     void buildsEveryModelOfTheCatalogue_data()
     {
         QTest::addColumn<QString>("code");
-        for (const ModelInfo &model : ModelCatalogue::instance().models())
+        for (const ModelInfo& model : ModelCatalogue::instance().models())
             QTest::newRow(qPrintable(model.code)) << model.code;
     }
     void buildsEveryModelOfTheCatalogue()
     {
         QFETCH(QString, code);
-        const ModelInfo *model = ModelCatalogue::instance().find(code);
+        const ModelInfo* model = ModelCatalogue::instance().find(code);
         keySelectFrame frame;
         QSignalSpy loaded(&frame, &keySelectFrame::sigKeyboardAlreadyLoad);
         frame.loadKeyboard(recordFor(qPrintable(code)));
         QCOMPARE(loaded.count(), 1);
         QCOMPARE(frame.modelName(), code);
 
-        const QList<keyboardButCustom *> caps = frame.keyButtonList();
+        const QList<keyboardButCustom*> caps = frame.keyButtonList();
         QCOMPARE(caps.size(), 132);
         QCOMPARE(frame.keyPositionList().size(), 132);
         for (int r = 0; r < 6; ++r) {
             for (int c = 0; c < 22; ++c) {
-                keyboardButCustom *cap = frame.capAt(r, c);
+                keyboardButCustom* cap = frame.capAt(r, c);
                 QVERIFY(cap);
                 QCOMPARE(caps.at(r * 22 + c), cap);
                 QCOMPARE(cap->getRowIndex(), r);
                 QCOMPARE(cap->getColumnIndex(), c);
-                const keyPositionInfo &place = frame.keyPositionList().at(r * 22 + c);
+                const keyPositionInfo& place = frame.keyPositionList().at(r * 22 + c);
                 QCOMPARE(cap->keyCode(), place.code);
                 if (place.code != 0) {
                     QCOMPARE(cap->geometry(), QRect(place.posX + 10, place.posY + 10, place.width, place.height));
@@ -98,14 +103,14 @@ private slots:
         QCOMPARE(frame.hasSideLight(), model->hasSideLight());
         QCOMPARE(frame.sideLightButtons().size(), model->sideLightCount);
 
-        DDataManager *data = DDataManager::getInstance();
+        DDataManager* data = DDataManager::getInstance();
         QCOMPARE(data->keySelectFrame(), &frame);
         QCOMPARE(data->keyButtonList(), caps);
         QCOMPARE(data->keyButtonMap(), frame.keyButtonMap());
         QCOMPARE(data->hidDeviceType(), model->layoutDeviceType);
         QCOMPARE(data->hasSpecialEnterKey(), frame.hasSpecialEnterKey());
 
-        keyboardButCustom *enter = frame.keyButtonMap().value(40);
+        keyboardButCustom* enter = frame.keyButtonMap().value(40);
         QVERIFY(enter);
         QCOMPARE(enter->isSpecialEnter(), frame.hasSpecialEnterKey());
         if (frame.hasSpecialEnterKey())
@@ -123,7 +128,7 @@ private slots:
         QCOMPARE(DDataManager::getInstance()->hidDeviceType(), 77);
         frame.parseKeyboardInfo("{ not json");
         QCOMPARE(loaded.count(), 0);
-        QVERIFY(frame.findChildren<keyboardButCustom *>().isEmpty());
+        QVERIFY(frame.findChildren<keyboardButCustom*>().isEmpty());
     }
 
     void sideLightsFollowTheHeader()
@@ -135,14 +140,14 @@ private slots:
         QVERIFY(!frame.hasSideLight());
         QVERIFY(frame.sideLightButtons().isEmpty());
         frame.setSideLightVisible(true);
-        QVERIFY(frame.findChildren<sideLightButtonCustom *>().isEmpty());
+        QVERIFY(frame.findChildren<sideLightButtonCustom*>().isEmpty());
 
         keySelectFrame lit;
         lit.parseKeyboardInfo(kSmallBoard.constData());
         QVERIFY(lit.hasSideLight());
         QCOMPARE(lit.sideLightButtons().size(), 3);
         QCOMPARE(lit.sideLightButtonMap().value(3)->geometry(), QRect(0, 70, 10, 18));
-        for (sideLightButtonCustom *segment : lit.sideLightButtons())
+        for (sideLightButtonCustom* segment : lit.sideLightButtons())
             QVERIFY(segment->isHidden());
         lit.setSideLightVisible(true);
         QVERIFY(!lit.sideLightButtonMap().value(1)->isHidden());
@@ -174,21 +179,21 @@ private slots:
         QFETCH(bool, becomesCurrent);
         QFETCH(QString, label);
 
-        DDataManager *data = DDataManager::getInstance();
+        DDataManager* data = DDataManager::getInstance();
         keySelectFrame frame;
         frame.parseKeyboardInfo(kSmallBoard.constData());
         frame.resize(300, 200);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
 
-        keyboardButCustom *esc = frame.keyButtonMap().value(41);
+        keyboardButCustom* esc = frame.keyButtonMap().value(41);
         QTest::mouseClick(esc, Qt::LeftButton);
         QCOMPARE(frame.clickedKey(), esc);
 
         QSignalSpy selected(data, &DDataManager::sigKeyButtonClickedReturnKeyCodeAndKeyChar);
         QSignalSpy calibration(data, &DDataManager::sigTheMagneticKeyboardCalibrationPoint);
         data->setCalibrating(calibrating);
-        keyboardButCustom *cap = frame.keyButtonMap().value(usage);
+        keyboardButCustom* cap = frame.keyButtonMap().value(usage);
         QVERIFY(cap);
         cap->setRemapEnabled(remappable);
         QTest::mouseClick(cap, Qt::LeftButton);
@@ -226,15 +231,14 @@ private slots:
         QTest::addColumn<int>("usage");
         QTest::addColumn<bool>("remappable");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("plain key shows its name") << 4 << true
-                                                  << QStringList{QStringLiteral("A"), QStringLiteral("Default"),
-                                                                 QStringLiteral("A")};
-        QTest::newRow("Fn cannot be remapped") << -10 << true
-                                               << QStringList{QStringLiteral("Fn"), QStringLiteral("Default"),
-                                                              QStringLiteral("Cannot remapped")};
-        QTest::newRow("locked key cannot be remapped") << 41 << false
-                                                       << QStringList{QStringLiteral("Esc"), QStringLiteral("Default"),
-                                                                      QStringLiteral("Cannot remapped")};
+        QTest::newRow("plain key shows its name")
+            << 4 << true << QStringList{QStringLiteral("A"), QStringLiteral("Default"), QStringLiteral("A")};
+        QTest::newRow("Fn cannot be remapped")
+            << -10 << true
+            << QStringList{QStringLiteral("Fn"), QStringLiteral("Default"), QStringLiteral("Cannot remapped")};
+        QTest::newRow("locked key cannot be remapped")
+            << 41 << false
+            << QStringList{QStringLiteral("Esc"), QStringLiteral("Default"), QStringLiteral("Cannot remapped")};
     }
     void hoverTip()
     {
@@ -246,19 +250,19 @@ private slots:
         frame.resize(300, 200);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        keyboardButCustom *cap = frame.keyButtonMap().value(usage);
+        keyboardButCustom* cap = frame.keyButtonMap().value(usage);
         cap->setRemapEnabled(remappable);
 
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(cap, &enter);
-        QWidget *popup = frame.hoverPopup();
+        QWidget* popup = frame.hoverPopup();
         QVERIFY(popup);
         QVERIFY(popup->isVisible());
         QCOMPARE(popup->size(), QSize(260, 120));
         const QPoint anchor = cap->mapToGlobal(QPoint(cap->width() / 2, cap->height()));
         QCOMPARE(popup->pos(), anchor - QPoint(130, cap->height() + 120));
         QStringList shown;
-        for (QLabel *label : popup->findChildren<QLabel *>())
+        for (QLabel* label : popup->findChildren<QLabel*>())
             shown << label->text();
         QCOMPARE(shown, texts);
 
@@ -267,7 +271,7 @@ private slots:
         QVERIFY(frame.hoverPopup());
         const QWidgetList windows = QApplication::topLevelWidgets();
         QCOMPARE(std::count_if(windows.begin(), windows.end(),
-                               [](QWidget *w) { return w->isVisible() && w->inherits("ArrowWidget"); }),
+                               [](QWidget* w) { return w->isVisible() && w->inherits("ArrowWidget"); }),
                  1);
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(frame.keyButtonMap().value(5), &leave);
@@ -281,7 +285,7 @@ private slots:
         const QByteArray profile = QFile::encodeName(dir.filePath(QStringLiteral("appProfile_Default.xml")));
         QVERIFY(StoreTestSupport::createLayerFile(profile, 1));
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(profile.constData(), "1", "4", "A", "9", "0", "0", "4"));
-        DDataManager *data = DDataManager::getInstance();
+        DDataManager* data = DDataManager::getInstance();
         QVERIFY(data->setCurrentProfilePath(profile.constData()));
         data->setCurrentProfileIndex(1);
 
@@ -293,12 +297,12 @@ private slots:
             QEvent enter(QEvent::Enter);
             QApplication::sendEvent(frame.keyButtonMap().value(usage), &enter);
             QStringList shown;
-            for (QLabel *label : frame.hoverPopup()->findChildren<QLabel *>())
+            for (QLabel* label : frame.hoverPopup()->findChildren<QLabel*>())
                 shown << label->text();
             return shown;
         };
-        QCOMPARE(shownFor(4), (QStringList{QStringLiteral("A"), QStringLiteral("Shortcuts"),
-                                           QStringLiteral("Lock computer")}));
+        QCOMPARE(shownFor(4),
+                 (QStringList{QStringLiteral("A"), QStringLiteral("Shortcuts"), QStringLiteral("Lock computer")}));
         QCOMPARE(shownFor(5), (QStringList{QStringLiteral("B"), QStringLiteral("Default"), QStringLiteral("B")}));
 
         // While calibrating nothing is looked up.
@@ -312,7 +316,7 @@ private slots:
     {
         keySelectFrame frame;
         frame.parseKeyboardInfo(kSmallBoard.constData());
-        keyboardButCustom *a = frame.keyButtonMap().value(4);
+        keyboardButCustom* a = frame.keyButtonMap().value(4);
         a->setSelectedStatus(true);
         a->setClickedStatus(true, false);
         frame.show();
@@ -331,7 +335,7 @@ private slots:
 
     void theDataManagerForgetsCapsOfADeletedFrame()
     {
-        DDataManager *data = DDataManager::getInstance();
+        DDataManager* data = DDataManager::getInstance();
         auto first = std::make_unique<keySelectFrame>();
         first->parseKeyboardInfo(kSmallBoard.constData());
         auto second = std::make_unique<keySelectFrame>();
@@ -354,8 +358,8 @@ private slots:
         keySelectFrame frame;
         frame.parseKeyboardInfo(kSmallBoard.constData());
         frame.parseKeyboardInfo(kSmallBoard.constData());
-        QCOMPARE(frame.findChildren<keyboardButCustom *>().size(), 132);
-        QCOMPARE(frame.findChildren<sideLightButtonCustom *>().size(), 3);
+        QCOMPARE(frame.findChildren<keyboardButCustom*>().size(), 132);
+        QCOMPARE(frame.findChildren<sideLightButtonCustom*>().size(), 3);
         QCOMPARE(DDataManager::getInstance()->keyButtonList(), frame.keyButtonList());
     }
 };

@@ -40,7 +40,7 @@ QList<QWidget*> overlays(DMainWidget& window)
     return window.findChildren<QWidget*>(QStringLiteral("widget"), Qt::FindDirectChildrenOnly);
 }
 
-template <typename Dialog>
+template<typename Dialog>
 Dialog* openDialog(DMainWidget& window, const char* opener)
 {
     if (QByteArray(opener) == "sigShowMacroPage")
@@ -71,17 +71,14 @@ struct ShownWindow
     }
 };
 
-}
+} // namespace
 
 class tst_MainWindowOverlays : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
     void cleanup()
     {
@@ -131,8 +128,8 @@ private slots:
             return img;
         }();
         const QPoint probe(window.width() / 2, window.height() - 20);
-        QVERIFY(qGray(shot.pixel(probe)) < qGray(plain.pixel(probe)) ||
-                QColor(shot.pixel(probe)) != QColor(plain.pixel(probe)));
+        QVERIFY(qGray(shot.pixel(probe)) < qGray(plain.pixel(probe))
+                || QColor(shot.pixel(probe)) != QColor(plain.pixel(probe)));
 
         QCOMPARE(dialog->parentWidget(), &window);
         QVERIFY(dialog->windowFlags() & Qt::FramelessWindowHint);
@@ -219,8 +216,9 @@ private slots:
 
         QCOMPARE(QSettings(userIni(), QSettings::IniFormat).value("Theme/selectThemeIndex").toInt(), theme);
         const themeColorData colours = DDataManager::getInstance()->themeColors();
-        QCOMPARE(window.findChild<QFrame*>("frame_Title")->styleSheet(),
-                 QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}").arg(colours.mainWidgetTitleColorStart));
+        QCOMPARE(
+            window.findChild<QFrame*>("frame_Title")->styleSheet(),
+            QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}").arg(colours.mainWidgetTitleColorStart));
         QVERIFY(window.findChild<QPushButton*>("pushButton")->styleSheet().contains("leftTopLogo_" + themeName(theme)));
         QCOMPARE(window.devicePage()->findChild<QFrame*>("frame_Right")->styleSheet(),
                  QStringLiteral("QFrame#frame_Right{ background-color: rgb(%1); }").arg(colours.deviceRightBgColor));
@@ -257,7 +255,8 @@ private slots:
 
         // The pictures themselves are ours, drawn at build time beside the program.
         for (const char* part : {"Title", "Main"}) {
-            const QString file = QStringLiteral(ORVANE_TEST_BIN_DIR "/images/bgImage%1_%2.png").arg(part, themeName(theme));
+            const QString file
+                = QStringLiteral(ORVANE_TEST_BIN_DIR "/images/bgImage%1_%2.png").arg(part, themeName(theme));
             QImage image(file);
             QVERIFY2(!image.isNull(), qPrintable(file));
             QVERIFY(image.width() >= 1280);

@@ -13,10 +13,10 @@ public:
     int pressNotices = 0;
     int wheels = 0;
     int valueSeenAtNotice = -1;
-    MySlider *slider = nullptr;
+    MySlider* slider = nullptr;
 
 protected:
-    bool event(QEvent *e) override
+    bool event(QEvent* e) override
     {
         if (e->type() == QEvent::User + 1) {
             ++pressNotices;
@@ -28,7 +28,7 @@ protected:
         return QWidget::event(e);
     }
 };
-}
+} // namespace
 
 class tst_MySlider : public QObject
 {
@@ -38,7 +38,7 @@ private:
     struct Host
     {
         PressListener page;
-        MySlider *slider;
+        MySlider* slider;
         Host(int value)
             : slider(new MySlider(&page))
         {

@@ -14,7 +14,7 @@ class tst_sliderCustomWidget : public QObject
 private:
     // The lighting page's slider: 130 pixels, margin 10, five steps, handle
     // on the middle-left position.
-    static void setUpFiveSteps(sliderCustomWidget &slider)
+    static void setUpFiveSteps(sliderCustomWidget& slider)
     {
         slider.setSliderSize(130, 30);
         slider.setMargin(10);
@@ -22,7 +22,7 @@ private:
         slider.setCurrentIndex(2);
     }
 
-    static void dragTo(sliderCustomWidget &slider, int x, Qt::MouseButtons buttons)
+    static void dragTo(sliderCustomWidget& slider, int x, Qt::MouseButtons buttons)
     {
         QMouseEvent move(QEvent::MouseMove, QPointF(x, 15), Qt::NoButton, buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(&slider, &move);

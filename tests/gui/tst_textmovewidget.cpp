@@ -17,10 +17,10 @@ private:
         int wraps = 0;
     };
 
-    static QLabel *labelOf(TextMoveWidget &marquee) { return marquee.findChild<QLabel *>(); }
+    static QLabel* labelOf(TextMoveWidget& marquee) { return marquee.findChild<QLabel*>(); }
 
     // Runs the step slot by hand so the test does not wait on the timer.
-    static Track run(TextMoveWidget &marquee, int ticks)
+    static Track run(TextMoveWidget& marquee, int ticks)
     {
         Track track;
         int last = labelOf(marquee)->x();

@@ -72,22 +72,19 @@ private:
 
         const QString keyFailure = "USB serial port [Write Key] Failed ...";
         const QString sensitivityFailure = "USB serial port [Query Keyboard Sensitivity] Failed ...";
-        QTest::newRow("writeSerialNumber 32")
-            << Builder([sn](DDeviceHidCmdSend& b) { QCOMPARE(b.writeSerialNumber(QString::fromLatin1(sn)), QString::fromLatin1(sn)); })
-            << serial << "USB serial port [Write SN] Failed ...";
+        QTest::newRow("writeSerialNumber 32") << Builder([sn](DDeviceHidCmdSend& b) {
+            QCOMPARE(b.writeSerialNumber(QString::fromLatin1(sn)), QString::fromLatin1(sn));
+        }) << serial << "USB serial port [Write SN] Failed ...";
         QTest::newRow("writeSerialNumber cut at 32")
-            << Builder([sn](DDeviceHidCmdSend& b) { b.writeSerialNumber(QString::fromLatin1(sn) + "XYZ"); })
-            << serial << "USB serial port [Write SN] Failed ...";
-        QTest::newRow("writeSerialNumber short")
-            << Builder([](DDeviceHidCmdSend& b) { b.writeSerialNumber("ab12Z"); })
-            << shortSerial << "USB serial port [Write SN] Failed ...";
+            << Builder([sn](DDeviceHidCmdSend& b) { b.writeSerialNumber(QString::fromLatin1(sn) + "XYZ"); }) << serial
+            << "USB serial port [Write SN] Failed ...";
+        QTest::newRow("writeSerialNumber short") << Builder([](DDeviceHidCmdSend& b) { b.writeSerialNumber("ab12Z"); })
+                                                 << shortSerial << "USB serial port [Write SN] Failed ...";
         QTest::newRow("writeKeyboardReport")
             << Builder([](DDeviceHidCmdSend& b) { b.writeKeyboardReport(kKeyBytes); }) << keyEcho << keyFailure;
-        QTest::newRow("writeFullKeyReport copies 6..18 only")
-            << Builder([input](DDeviceHidCmdSend& b) {
-                   b.writeFullKeyReport(reinterpret_cast<const uchar*>(input.constData()));
-               })
-            << fullEcho << keyFailure;
+        QTest::newRow("writeFullKeyReport copies 6..18 only") << Builder([input](DDeviceHidCmdSend& b) {
+            b.writeFullKeyReport(reinterpret_cast<const uchar*>(input.constData()));
+        }) << fullEcho << keyFailure;
         QTest::newRow("inquireSideLightModeList")
             << Builder([](DDeviceHidCmdSend& b) { b.inquireSideLightModeList(); }) << report({{1, 0x01}})
             << "---------- *** Inquire [Side Light Mode] Failed *** ----------";
@@ -103,9 +100,9 @@ private:
         QTest::newRow("checkLayoutSupportCustom")
             << Builder([](DDeviceHidCmdSend& b) { b.checkLayoutSupportCustom(); }) << report({{1, 0x0D}})
             << "USB serial port [Check keyboard layout is support custom] Failed ...";
-        QTest::newRow("resetKeyboard")
-            << Builder([](DDeviceHidCmdSend& b) { b.resetKeyboard(); }) << report({{1, 0x13}, {5, 1}, {6, 1}})
-            << "---------- *** [Reset] Failed *** ----------";
+        QTest::newRow("resetKeyboard") << Builder([](DDeviceHidCmdSend& b) { b.resetKeyboard(); })
+                                       << report({{1, 0x13}, {5, 1}, {6, 1}})
+                                       << "---------- *** [Reset] Failed *** ----------";
         QTest::newRow("setLockWinKeyFeatures 1,0,1,0")
             << Builder([](DDeviceHidCmdSend& b) { b.setLockWinKeyFeatures(1, 0, 1, 0); })
             << report({{1, 0x13}, {5, 1}, {13, 1}, {16, 1}}) << "---------- *** [Lock Win] Failed *** ----------";
@@ -124,18 +121,15 @@ private:
             << Builder([](DDeviceHidCmdSend& b) { b.setSleepTime(70000, -5, 0); })
             << report({{1, 0x13}, {2, 1}, {5, 1}, {9, 0xFF}, {10, 0xFF}})
             << "---------- *** [Set Sleep time] Failed *** ----------";
-        QTest::newRow("checkSleepTime")
-            << Builder([](DDeviceHidCmdSend& b) { b.checkSleepTime(); }) << report({{1, 0x13}, {2, 2}, {5, 1}})
-            << "---------- *** [Check Sleep time] Failed *** ----------";
-        QTest::newRow("querySensitivity")
-            << Builder([](DDeviceHidCmdSend& b) { b.querySensitivity(); }) << report({{1, 0x29}, {5, 0x18}, {6, 0x04}})
-            << sensitivityFailure;
-        QTest::newRow("queryAntiShake")
-            << Builder([](DDeviceHidCmdSend& b) { b.queryAntiShake(); }) << report({{1, 0x29}, {5, 0x18}, {6, 0x0A}})
-            << sensitivityFailure;
-        QTest::newRow("queryRateOfReturn")
-            << Builder([](DDeviceHidCmdSend& b) { b.queryRateOfReturn(); }) << report({{1, 0x29}, {5, 0x18}, {6, 0x09}})
-            << sensitivityFailure;
+        QTest::newRow("checkSleepTime") << Builder([](DDeviceHidCmdSend& b) { b.checkSleepTime(); })
+                                        << report({{1, 0x13}, {2, 2}, {5, 1}})
+                                        << "---------- *** [Check Sleep time] Failed *** ----------";
+        QTest::newRow("querySensitivity") << Builder([](DDeviceHidCmdSend& b) { b.querySensitivity(); })
+                                          << report({{1, 0x29}, {5, 0x18}, {6, 0x04}}) << sensitivityFailure;
+        QTest::newRow("queryAntiShake") << Builder([](DDeviceHidCmdSend& b) { b.queryAntiShake(); })
+                                        << report({{1, 0x29}, {5, 0x18}, {6, 0x0A}}) << sensitivityFailure;
+        QTest::newRow("queryRateOfReturn") << Builder([](DDeviceHidCmdSend& b) { b.queryRateOfReturn(); })
+                                           << report({{1, 0x29}, {5, 0x18}, {6, 0x09}}) << sensitivityFailure;
     }
 
 private slots:

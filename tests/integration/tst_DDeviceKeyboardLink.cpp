@@ -8,12 +8,12 @@
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/DInputReportReader.h"
 #include "hid/MainHidInterFace.h"
+#include "sdk/include/orvanesdk_xml.h"
 #include "support/FakeProgramOpener.h"
 #include "support/FakeTextPaster.h"
-#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "support/ReportBytes.h"
 #include "support/SimulatorHarness.h"
-#include "sdk/include/orvanesdk_xml.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -126,22 +126,23 @@ private:
         connect(link, &L::sigDongleStatus, this, [this, path](int v, QString p, QString name) {
             m_log << QStringLiteral("dongle %1 %2 %3").arg(v).arg(path(p), name);
         });
-        connect(link, &L::sigRuningOnboardDownloadStatus, this, [this](int s) { m_log << QStringLiteral("download %1").arg(s); });
-        connect(link, &L::sigTheKeyboardModeChanged, this, [this](int m) { m_log << QStringLiteral("mode %1").arg(m); });
+        connect(link, &L::sigRuningOnboardDownloadStatus, this,
+                [this](int s) { m_log << QStringLiteral("download %1").arg(s); });
+        connect(link, &L::sigTheKeyboardModeChanged, this,
+                [this](int m) { m_log << QStringLiteral("mode %1").arg(m); });
         connect(link, &L::sigSleepTimeSetSuccessful, this, [this] { m_log << QStringLiteral("sleep set"); });
         connect(link, &L::sigRuningOnboard0x18Cmd, this, [this] { m_log << QStringLiteral("0x18"); });
         connect(link, &L::sigRuningOnboard0x19Cmd, this, [this] { m_log << QStringLiteral("0x19"); });
         connect(link, &L::sigQN9080Recv0x0bCmd, this, [this](int n) { m_log << QStringLiteral("0x0b %1").arg(n); });
-        connect(link, &L::sigWaitForDataReturn_0x0d, this, [this, path](QString p, QString field) {
-            m_log << QStringLiteral("0x0d %1 %2").arg(path(p), field);
-        });
-        connect(link, &L::sigLightConfigHaveChanged_HidSend, this, [this](int part, int effect) {
-            m_log << QStringLiteral("light %1 %2").arg(part).arg(effect);
-        });
+        connect(link, &L::sigWaitForDataReturn_0x0d, this,
+                [this, path](QString p, QString field) { m_log << QStringLiteral("0x0d %1 %2").arg(path(p), field); });
+        connect(link, &L::sigLightConfigHaveChanged_HidSend, this,
+                [this](int part, int effect) { m_log << QStringLiteral("light %1 %2").arg(part).arg(effect); });
         connect(link, &L::sigCustomLight_ConfigHaveChanged_HidSend0x09, this, [this](int part, int effect, int slot) {
             m_log << QStringLiteral("custom %1 %2 %3").arg(part).arg(effect).arg(slot);
         });
-        connect(link, &L::sigCustomEventChangProfile, this, [this](int p) { m_log << QStringLiteral("profile %1").arg(p); });
+        connect(link, &L::sigCustomEventChangProfile, this,
+                [this](int p) { m_log << QStringLiteral("profile %1").arg(p); });
     }
 
     // Sends the reports and waits until the link has handled them all: a
@@ -177,10 +178,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-    }
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
 
     void init()
     {
@@ -204,8 +202,9 @@ private slots:
         QTest::addColumn<bool>("sideLight");
 
         QTest::newRow("plain model") << "OV61" << QStringList{"14", "06/1", "07/1", "09", "01", "0d"} << false;
-        QTest::newRow("magnetic model")
-            << "OV68M" << QStringList{"14", "06/1", "07/1", "09", "29:04", "29:0a", "29:09", "01", "0d"} << true;
+        QTest::newRow("magnetic model") << "OV68M" << QStringList{"14",    "06/1",  "07/1", "09", "29:04",
+                                                                  "29:0a", "29:09", "01",   "0d"}
+                                        << true;
     }
 
     void startUpChain()
@@ -268,7 +267,7 @@ private slots:
 
     void silentKeyboard_data()
     {
-        QTest::addColumn<QList<int>>("silent");  // -1: nothing answered at all
+        QTest::addColumn<QList<int>>("silent"); // -1: nothing answered at all
         QTest::addColumn<QStringList>("chain");
 
         QTest::newRow("no answers") << QList<int>{-1} << QStringList{"14"};
@@ -380,40 +379,38 @@ private slots:
         const QString sn = QString::fromLatin1(kValidSerial);
         QTest::newRow("state with byte 5 = 0 is dropped")
             << Reports{{0x01, 5, 0, 6, 1, 10, 50, 13, 2}} << false << QStringList{} << false;
-        QTest::newRow("state") << Reports{{0x01, 5, 1, 9, 1, 10, 80}} << false
-                               << QStringList{"state 1 80 0 0 " + sn} << false;
-        QTest::newRow("state arms the lock filter") << Reports{{0x01, 5, 1, 6, 1, 10, 80}} << false
-                                                    << QStringList{"state 0 80 0 0 " + sn} << true;
+        QTest::newRow("state") << Reports{{0x01, 5, 1, 9, 1, 10, 80}} << false << QStringList{"state 1 80 0 0 " + sn}
+                               << false;
+        QTest::newRow("state arms the lock filter")
+            << Reports{{0x01, 5, 1, 6, 1, 10, 80}} << false << QStringList{"state 0 80 0 0 " + sn} << true;
         QTest::newRow("second state disarms it") << Reports{{0x01, 5, 1, 6, 1}, {0x01, 5, 1, 6, 2}} << false
-                                                 << QStringList{"state 0 0 0 0 " + sn, "state 0 0 0 0 " + sn}
-                                                 << false;
-        QTest::newRow("battery out of range is clamped") << Reports{{0x01, 5, 1, 10, 201}} << false
-                                                         << QStringList{"state 0 100 0 0 " + sn} << false;
+                                                 << QStringList{"state 0 0 0 0 " + sn, "state 0 0 0 0 " + sn} << false;
+        QTest::newRow("battery out of range is clamped")
+            << Reports{{0x01, 5, 1, 10, 201}} << false << QStringList{"state 0 100 0 0 " + sn} << false;
         QTest::newRow("download status") << Reports{{0x01, 5, 1, 13, 3}} << false
                                          << QStringList{"state 0 0 0 0 " + sn, "download 3"} << false;
-        QTest::newRow("receiver validity off") << Reports{{0x01, 5, 1, 11, 1, 12, 1}} << false
-                                               << QStringList{"state 0 0 1 1 " + sn} << false;
+        QTest::newRow("receiver validity off")
+            << Reports{{0x01, 5, 1, 11, 1, 12, 1}} << false << QStringList{"state 0 0 1 1 " + sn} << false;
         QTest::newRow("receiver validity changes")
             << Reports{{0x01, 5, 1, 11, 1, 12, 1}, {0x01, 5, 1, 11, 1, 12, 1}, {0x01, 5, 1, 11, 1, 12, 0}} << true
-            << QStringList{"state 0 0 1 1 " + sn, "dongle 1 PATH OV61", "state 0 0 1 1 " + sn,
-                           "state 0 0 1 0 " + sn, "dongle 0 PATH OV61"}
+            << QStringList{"state 0 0 1 1 " + sn, "dongle 1 PATH OV61", "state 0 0 1 1 " + sn, "state 0 0 1 0 " + sn,
+                           "dongle 0 PATH OV61"}
             << false;
         QTest::newRow("receiver byte ignored on the cable")
             << Reports{{0x01, 5, 1, 11, 0, 12, 1}} << true << QStringList{"state 0 0 0 1 " + sn} << false;
         QTest::newRow("sleep times set") << Reports{{0x14, 2, 0}} << false << QStringList{"sleep set"} << false;
         QTest::newRow("other sleep sub-type") << Reports{{0x14, 2, 1}} << false << QStringList{} << false;
-        QTest::newRow("download marker and acknowledgement") << Reports{{0x18}, {0x19}} << false
-                                                             << QStringList{"0x18", "0x19"} << false;
+        QTest::newRow("download marker and acknowledgement")
+            << Reports{{0x18}, {0x19}} << false << QStringList{"0x18", "0x19"} << false;
         QTest::newRow("answer number") << Reports{{0x0B, 2, 9}} << false << QStringList{"0x0b 9"} << false;
         QTest::newRow("text report") << Reports{{0x0D, 6, 'a', 7, ',', 8, ',', 9, ',', 10, ',', 11, 'V', 12, '2'}}
                                      << false << QStringList{"0x0d PATH V2"} << false;
         QTest::newRow("custom light slot") << Reports{{0x09, 2, 1}} << false << QStringList{"custom 0 10 1"} << false;
-        QTest::newRow("light settings before any save are silent") << Reports{{0x07, 6, 3}, {0x08, 6, 4}} << false
-                                                                   << QStringList{} << false;
-        QTest::newRow("ignored and unknown types") << Reports{{0x06}, {0x33}, {0x00}, {0xFF, 1, 1}} << false
-                                                   << QStringList{} << false;
-        QTest::newRow("release of an action key") << Reports{{0x20, 9, 4, 10, 0}} << false << QStringList{}
-                                                  << false;
+        QTest::newRow("light settings before any save are silent")
+            << Reports{{0x07, 6, 3}, {0x08, 6, 4}} << false << QStringList{} << false;
+        QTest::newRow("ignored and unknown types")
+            << Reports{{0x06}, {0x33}, {0x00}, {0xFF, 1, 1}} << false << QStringList{} << false;
+        QTest::newRow("release of an action key") << Reports{{0x20, 9, 4, 10, 0}} << false << QStringList{} << false;
     }
 
     void handlers()
@@ -580,8 +577,8 @@ private slots:
     void keyReportEcho_data()
     {
         QTest::addColumn<bool>("armed");
-        QTest::addColumn<QByteArray>("locks");  // Alt+Tab, Alt+F4, Shift+Tab, Windows
-        QTest::addColumn<Reports>("keys");       // 8-byte keyboard reports
+        QTest::addColumn<QByteArray>("locks"); // Alt+Tab, Alt+F4, Shift+Tab, Windows
+        QTest::addColumn<Reports>("keys"); // 8-byte keyboard reports
         QTest::addColumn<QList<QByteArray>>("echoes");
 
         const QByteArray zero(8, '\0');
@@ -593,9 +590,10 @@ private slots:
             << QList<QByteArray>{QByteArray("\x08\0\0\0\0\0\0\0", 8)};
         QTest::newRow("Windows key locked") << true << QByteArray("0001") << Reports{{0x08, 0, 5, 0, 0, 0, 0, 0}}
                                             << QList<QByteArray>{QByteArray("\0\0\x05\0\0\0\0\0", 8)};
-        QTest::newRow("Alt+Tab locked")
-            << true << QByteArray("1000") << Reports{{0x04, 0, 0, 0, 0, 0, 0, 0}, {0x04, 0, 0x2B, 0, 0, 0, 0, 0}}
-            << QList<QByteArray>{QByteArray("\x04\0\0\0\0\0\0\0", 8), QByteArray("\x04\0\0\0\0\0\0\0", 8)};
+        QTest::newRow("Alt+Tab locked") << true << QByteArray("1000")
+                                        << Reports{{0x04, 0, 0, 0, 0, 0, 0, 0}, {0x04, 0, 0x2B, 0, 0, 0, 0, 0}}
+                                        << QList<QByteArray>{QByteArray("\x04\0\0\0\0\0\0\0", 8),
+                                                             QByteArray("\x04\0\0\0\0\0\0\0", 8)};
         QTest::newRow("Alt+Tab free") << true << QByteArray("0111") << Reports{{0x04, 0, 0x2B, 0, 0, 0, 0, 0}}
                                       << QList<QByteArray>{QByteArray("\x04\0\x2B\0\0\0\0\0", 8)};
         QTest::newRow("Alt+F4 locked") << true << QByteArray("0100") << Reports{{0x40, 0, 0x3D, 0, 0, 0, 0, 0}}
@@ -641,8 +639,8 @@ private slots:
         QTest::addColumn<QStringList>("opened");
         QTest::addColumn<QStringList>("emitted");
 
-        QTest::newRow("text") << QByteArray("6") << QByteArray("hello") << true << QStringList{"hello"}
-                              << QStringList{} << QStringList{};
+        QTest::newRow("text") << QByteArray("6") << QByteArray("hello") << true << QStringList{"hello"} << QStringList{}
+                              << QStringList{};
         QTest::newRow("text, release") << QByteArray("6") << QByteArray("hello") << false << QStringList{}
                                        << QStringList{} << QStringList{};
         QTest::newRow("empty text") << QByteArray("6") << QByteArray() << true << QStringList{""} << QStringList{}
@@ -650,22 +648,23 @@ private slots:
         const QString cyrillic = QStringLiteral("Привет, 世界");
         QTest::newRow("non-Latin text") << QByteArray("6") << cyrillic.toUtf8() << true << QStringList{cyrillic}
                                         << QStringList{} << QStringList{};
-        QTest::newRow("profile switch") << QByteArray("7") << QByteArray("3") << true << QStringList{}
-                                        << QStringList{} << QStringList{"profile 3"};
-        QTest::newRow("profile switch to a later profile") << QByteArray("7") << QByteArray("12") << true
-                                                           << QStringList{} << QStringList{} << QStringList{"profile 12"};
-        QTest::newRow("profile switch to no profile") << QByteArray("7") << QByteArray("0") << true
-                                                      << QStringList{} << QStringList{} << QStringList{};
-        QTest::newRow("profile switch to a negative one") << QByteArray("7") << QByteArray("-3") << true
-                                                          << QStringList{} << QStringList{} << QStringList{};
-        QTest::newRow("profile switch without a number") << QByteArray("7") << QByteArray("x") << true
-                                                         << QStringList{} << QStringList{} << QStringList{};
+        QTest::newRow("profile switch") << QByteArray("7") << QByteArray("3") << true << QStringList{} << QStringList{}
+                                        << QStringList{"profile 3"};
+        QTest::newRow("profile switch to a later profile")
+            << QByteArray("7") << QByteArray("12") << true << QStringList{} << QStringList{}
+            << QStringList{"profile 12"};
+        QTest::newRow("profile switch to no profile")
+            << QByteArray("7") << QByteArray("0") << true << QStringList{} << QStringList{} << QStringList{};
+        QTest::newRow("profile switch to a negative one")
+            << QByteArray("7") << QByteArray("-3") << true << QStringList{} << QStringList{} << QStringList{};
+        QTest::newRow("profile switch without a number")
+            << QByteArray("7") << QByteArray("x") << true << QStringList{} << QStringList{} << QStringList{};
         QTest::newRow("launch") << QByteArray("8") << QByteArray("/usr/bin/true") << true << QStringList{}
                                 << QStringList{"/usr/bin/true"} << QStringList{};
-        QTest::newRow("disabled key") << QByteArray("5") << QByteArray("0") << true << QStringList{}
-                                      << QStringList{} << QStringList{};
-        QTest::newRow("shortcut is not run here") << QByteArray("9") << QByteArray("7") << true << QStringList{}
-                                                  << QStringList{} << QStringList{};
+        QTest::newRow("disabled key") << QByteArray("5") << QByteArray("0") << true << QStringList{} << QStringList{}
+                                      << QStringList{};
+        QTest::newRow("shortcut is not run here")
+            << QByteArray("9") << QByteArray("7") << true << QStringList{} << QStringList{} << QStringList{};
     }
 
     void pcKeyFunctions()
@@ -684,7 +683,7 @@ private slots:
         useProfile();
         addKeyFunction(m_profilePath, "4", type, value);
         m_keyboard->sendActionReport(4, pressed);
-        m_keyboard->sendActionReport(5, true);  // a key without a function
+        m_keyboard->sendActionReport(5, true); // a key without a function
         deliver({});
         QCOMPARE(paster->pasted, pasted);
         QCOMPARE(opener->opened, opened);

@@ -1,14 +1,15 @@
 // The device page against the simulated bus, through the real I/O threads
 // of the keyboard links: the device list loading, the selection, the signals
 // of the links and the hosted pages, and the page protocol.
-#include "support/DevicePageProbe.h"
 #include "support/ApplicationSetUp.h"
+#include "support/DevicePageProbe.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/download/DOnboardDownload.h"
+#include "sdk/models/ModelCatalogue.h"
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
@@ -18,7 +19,6 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
-#include "sdk/models/ModelCatalogue.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/BatteryItem.h"
 #include "ui/widgets/CbNotice.h"
@@ -97,22 +97,16 @@ QString pathOf(SimulatorHarness& sim, const std::shared_ptr<SimulatedKeyboard>& 
     return QString::fromStdString(sim.pathOf(keyboard));
 }
 
-}
+} // namespace
 
 class tst_DDevicePage : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
-    void cleanup()
-    {
-        QCoreApplication::removeTranslator(&m_translator);
-    }
+    void cleanup() { QCoreApplication::removeTranslator(&m_translator); }
 
     void construction()
     {
@@ -120,10 +114,14 @@ private slots:
         DDevicePage page;
         QSignalSpy loadEnd(&page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
 
-        QCOMPARE(DevicePageProbe(page).customKeysPage()->parentWidget()->objectName(), QStringLiteral("page_CustomKeys"));
-        QCOMPARE(DevicePageProbe(page).lightsConfigPage()->parentWidget()->objectName(), QStringLiteral("page_LightsConfig"));
-        QCOMPARE(DevicePageProbe(page).performancePage()->parentWidget()->objectName(), QStringLiteral("page_Performance"));
-        QCOMPARE(DevicePageProbe(page).triggerSettingPage()->parentWidget()->objectName(), QStringLiteral("page_TriggerSetting"));
+        QCOMPARE(DevicePageProbe(page).customKeysPage()->parentWidget()->objectName(),
+                 QStringLiteral("page_CustomKeys"));
+        QCOMPARE(DevicePageProbe(page).lightsConfigPage()->parentWidget()->objectName(),
+                 QStringLiteral("page_LightsConfig"));
+        QCOMPARE(DevicePageProbe(page).performancePage()->parentWidget()->objectName(),
+                 QStringLiteral("page_Performance"));
+        QCOMPARE(DevicePageProbe(page).triggerSettingPage()->parentWidget()->objectName(),
+                 QStringLiteral("page_TriggerSetting"));
         QVERIFY(page.lightDeal());
         QVERIFY(!page.lightDeal()->parent());
         QCOMPARE(DevicePageProbe(page).toast()->parentWidget(), &page);
@@ -131,8 +129,8 @@ private slots:
         auto* battery = page.findChild<BatteryItem*>(QStringLiteral("label_ElectricityNum"));
         QCOMPARE(battery->level(), 60);
         QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_TipShow"));
-        for (const char* hidden : {"pushButton_Test", "pushButton_ChangModeTest", "label_ChangModeTest",
-                                   "label_Multiple", "label_Charging"})
+        for (const char* hidden :
+             {"pushButton_Test", "pushButton_ChangModeTest", "label_ChangModeTest", "label_Multiple", "label_Charging"})
             QVERIFY2(page.findChild<QWidget*>(QLatin1String(hidden))->isHidden(), hidden);
         QVERIFY(page.findChild<QToolButton*>(QStringLiteral("toolButton_CustomKey"))->isChecked());
         const QString link = page.findChild<QLabel*>(QStringLiteral("label_Url"))->text();
@@ -182,12 +180,18 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("keys") << "toolButton_CustomKey" << "Key Custom";
-        QTest::newRow("lighting") << "toolButton_LightConfig" << "Light Setting";
-        QTest::newRow("macro") << "toolButton_MacroDialog" << "Macro";
-        QTest::newRow("performance") << "toolButton_Performance" << "Performance";
-        QTest::newRow("trigger") << "toolButton_TriggerSetting" << "Trigger Setting";
-        QTest::newRow("advanced keys") << "toolButton_SeniorKey" << "Senior Keys";
+        QTest::newRow("keys") << "toolButton_CustomKey"
+                              << "Key Custom";
+        QTest::newRow("lighting") << "toolButton_LightConfig"
+                                  << "Light Setting";
+        QTest::newRow("macro") << "toolButton_MacroDialog"
+                               << "Macro";
+        QTest::newRow("performance") << "toolButton_Performance"
+                                     << "Performance";
+        QTest::newRow("trigger") << "toolButton_TriggerSetting"
+                                 << "Trigger Setting";
+        QTest::newRow("advanced keys") << "toolButton_SeniorKey"
+                                       << "Senior Keys";
     }
     void toolButtonTips()
     {
@@ -253,8 +257,7 @@ private slots:
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
 
-        QCOMPARE(rowModels(page),
-                 QStringList({"OV68M", "OV84W"}) + catalogueCodesWithout({"OV68M", "OV84W"}));
+        QCOMPARE(rowModels(page), QStringList({"OV68M", "OV84W"}) + catalogueCodesWithout({"OV68M", "OV84W"}));
         const QString cablePath = pathOf(sim, cable);
         const QString receiverPath = pathOf(sim, receiver);
         DDeviceListItem* cableRow = page.deviceRowMap().value(cablePath);
@@ -409,9 +412,11 @@ private slots:
         QCOMPARE(page.selectedRow(), firstRow);
 
         // The hosted pages' messages go to the page's toast, at its point.
-        emit DevicePageProbe(page).customKeysPage()->sigSomeMessageTip_CustomKeysPage(QStringLiteral("Operate successful"));
+        emit DevicePageProbe(page).customKeysPage()->sigSomeMessageTip_CustomKeysPage(
+            QStringLiteral("Operate successful"));
         QCOMPARE(DevicePageProbe(page).toast()->text(), QStringLiteral("Operate successful"));
-        emit DevicePageProbe(page).lightsConfigPage()->sigSomeMessageTip_LightsConfigPage(QStringLiteral("Rename refused"));
+        emit DevicePageProbe(page).lightsConfigPage()->sigSomeMessageTip_LightsConfigPage(
+            QStringLiteral("Rename refused"));
         QCOMPARE(DevicePageProbe(page).toast()->text(), QStringLiteral("Rename refused"));
         QVERIFY(qAbs(DevicePageProbe(page).toast()->geometry().center().x() - page.tipShowPoint().x()) <= 1);
 
@@ -460,7 +465,7 @@ private slots:
         SimulatedKeyboard& source = fromSelected ? *selected : *other;
         DDeviceKeyboardLink* sourceLink = page.deviceLinkMap().value(pathOf(sim, fromSelected ? selected : other));
         QVERIFY(sourceLink);
-        SimulatedKeyboard::Report report {};
+        SimulatedKeyboard::Report report{};
         report[0] = 0x01;
 
         if (kind == QLatin1String("macro acknowledgement")) {
@@ -473,8 +478,9 @@ private slots:
             ticker.start(20);
             DevicePageProbe(page).customKeysPage()->on_pushButton_Download_clicked();
             ticker.stop();
-            QCOMPARE(DevicePageProbe(page).toast()->text(), fromSelected ? QStringLiteral("Download config successful")
-                                                        : QStringLiteral("Download config failed, Please try again"));
+            QCOMPARE(DevicePageProbe(page).toast()->text(),
+                     fromSelected ? QStringLiteral("Download config successful")
+                                  : QStringLiteral("Download config failed, Please try again"));
             return;
         }
         if (kind == QLatin1String("sleep acknowledgement")) {
@@ -487,7 +493,7 @@ private slots:
             page.onLightAndKeyboardSleepTime(600, 1800, 0);
             QCOMPARE(acknowledged.count(), 1);
             QCOMPARE(DevicePageProbe(page).toast()->text(), fromSelected ? QStringLiteral("Sleep time has been set")
-                                                        : QStringLiteral("Sleep time set failed"));
+                                                                         : QStringLiteral("Sleep time set failed"));
             return;
         }
         // A fence behind the report tells when the link has handled it.
@@ -512,7 +518,8 @@ private slots:
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
         QVERIFY(!page.selectedRow());
-        auto* download = DevicePageProbe(page).customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
+        auto* download
+            = DevicePageProbe(page).customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
         QCOMPARE(download->text(), QStringLiteral("Download"));
 
         QVERIFY(m_translator.load(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation/German.qm")));
@@ -525,8 +532,9 @@ private slots:
                  QStringLiteral("Zurücksetzen"));
         // After a language change the link takes the theme's accent colour.
         const QString accent = DDataManager::getInstance()->themeColors().textCheckedColor;
-        QVERIFY(page.findChild<QLabel*>(QStringLiteral("label_Url"))->text().contains(
-            QStringLiteral("color:rgb(%1);").arg(accent)));
+        QVERIFY(page.findChild<QLabel*>(QStringLiteral("label_Url"))
+                    ->text()
+                    .contains(QStringLiteral("color:rgb(%1);").arg(accent)));
     }
 
     void themeReachesPagesAndRows()
@@ -540,7 +548,8 @@ private slots:
         const QString accent = DDataManager::getInstance()->themeColors().textCheckedColor;
         page.setTheme();
         DDataManager::getInstance()->loadTheme(0);
-        auto* download = DevicePageProbe(page).customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
+        auto* download
+            = DevicePageProbe(page).customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
         QVERIFY(download->styleSheet().contains(accent));
         for (DDeviceListItem* row : page.deviceRowMap()) {
             auto* name = row->findChild<QLabel*>(QStringLiteral("label_ProductName"));
@@ -652,7 +661,8 @@ private slots:
         DDeviceKeyboardLink* link = page.currentLink();
 
         page.onLoadDeviceList();
-        QTRY_VERIFY(std::all_of(oldRows.cbegin(), oldRows.cend(), [](const QPointer<DDeviceListItem>& r) { return !r; }));
+        QTRY_VERIFY(
+            std::all_of(oldRows.cbegin(), oldRows.cend(), [](const QPointer<DDeviceListItem>& r) { return !r; }));
         auto* contents = page.findChild<QWidget*>(QStringLiteral("scrollAreaWidgetContents_2"));
         QCOMPARE(contents->findChildren<DDeviceListItem*>(QString(), Qt::FindDirectChildrenOnly).size(),
                  page.deviceRowMap().size());

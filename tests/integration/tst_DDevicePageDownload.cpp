@@ -1,16 +1,16 @@
 // The Download button of the key page writes the selected keyboard's
 // profile through the device page, its links and their I/O threads.
-#include "support/DevicePageProbe.h"
 #include "support/ApplicationSetUp.h"
+#include "support/DevicePageProbe.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "hid/DDeviceKeyboardLink.h"
+#include "sdk/include/orvanesdk_xml.h"
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
-#include "sdk/include/orvanesdk_xml.h"
 #include "ui/widgets/CbNotice.h"
 
 #include <QSignalSpy>
@@ -21,10 +21,7 @@ class tst_DDevicePageDownload : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
     void downloadButtonWritesTheProfile()
     {

@@ -1,9 +1,9 @@
 // Hot plug on the device page against the simulated bus, through the real
 // I/O threads of the keyboard links: arrivals, removals, the selection they
 // change, the order of the rows, and bursts of changes.
+#include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
-#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -91,17 +91,14 @@ void verifyMatchesBus(DDevicePage& page, SimulatorHarness& sim)
     }
 }
 
-}
+} // namespace
 
 class tst_DDevicePageHotPlug : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
     // The model's offline row becomes the keyboard's row; the keyboard is
     // opened and selected.

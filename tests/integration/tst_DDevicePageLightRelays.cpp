@@ -2,14 +2,14 @@
 // choices and changed settings from the lighting page reach the lighting
 // engine, choosing Custom lets the picture be painted by dragging, and the
 // key page's key presses reach the engine for the receiver's light frame.
+#include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
-#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
-#include "support/SimulatorHarness.h"
 #include "sdk/light/LightEffectSettings.h"
+#include "support/SimulatorHarness.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
@@ -45,17 +45,14 @@ bool sameRecord(const colorInfoData& a, const colorInfoData& b)
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-}
+} // namespace
 
 class tst_DDevicePageLightRelays : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
     // Custom (10) opens the picture to painting by dragging; any other
     // effect closes it again. Either way the engine gets the record.

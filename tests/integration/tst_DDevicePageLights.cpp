@@ -3,13 +3,14 @@
 // through the links' real I/O threads: entering the page, the keyboard's own
 // light changes and its switch to a custom slot, painting selected keys, a
 // scheme shown on the picture, and marking a scheme "Using".
+#include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
-#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "hid/DDeviceKeyboardLink.h"
+#include "sdk/include/orvanesdk_xml.h"
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
@@ -18,7 +19,6 @@
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
-#include "sdk/include/orvanesdk_xml.h"
 
 #include <QSignalSpy>
 #include <QToolButton>
@@ -244,7 +244,8 @@ private slots:
 
         {
             // A slot the keyboard does not have is not followed.
-            QSignalSpy switched(page->currentLink(), &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
+            QSignalSpy switched(page->currentLink(),
+                                &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
             reportCustomSlot(*selected, 7);
             QVERIFY(switched.wait(kLoadTimeoutMs));
             QCoreApplication::processEvents();

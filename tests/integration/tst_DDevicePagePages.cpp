@@ -3,10 +3,10 @@
 // calibration, the report on leaving the trigger page, the layer switch,
 // the key hook for the key-press light effects, the zoom, the macro and
 // advanced-key buttons, and the refresh of a profile's bound-macro copy.
-#include "support/DevicePageProbe.h"
-#include "support/StoreTestSupport.h"
-#include "support/LoadedDevicePage.h"
 #include "support/ApplicationSetUp.h"
+#include "support/DevicePageProbe.h"
+#include "support/LoadedDevicePage.h"
+#include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -57,7 +57,7 @@ int triggerLeaveReports(const SimulatedKeyboard& keyboard)
     return count;
 }
 
-}
+} // namespace
 
 class tst_DDevicePagePages : public QObject
 {
@@ -110,15 +110,9 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
-    void cleanup()
-    {
-        DDataManager::getInstance()->setCalibrating(false);
-    }
+    void cleanup() { DDataManager::getInstance()->setCalibrating(false); }
 
     void mainPages()
     {
@@ -142,7 +136,8 @@ private slots:
         child<QToolButton>(*page, "toolButton_Performance")->click();
         QCOMPARE(page->currentPageIndex(), 2);
         QCOMPARE(shownPage(*page), QStringLiteral("page_Performance"));
-        QCOMPARE(child<QLineEdit>(*DevicePageProbe(*page).performancePage(), "lineEdit_LightSleep")->text(), QStringLiteral("321"));
+        QCOMPARE(child<QLineEdit>(*DevicePageProbe(*page).performancePage(), "lineEdit_LightSleep")->text(),
+                 QStringLiteral("321"));
         QCOMPARE(modeLabel->text(), QStringLiteral("Keyboard"));
         QVERIFY(!overlayOnTop(*page));
 
@@ -196,7 +191,8 @@ private slots:
         QCOMPARE(page->currentPageIndex(), 4);
         QCOMPARE(shownPage(*page), QStringLiteral("page_TriggerSetting"));
         QVERIFY(child<QToolButton>(*page, "toolButton_TriggerSetting")->isChecked());
-        QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Key calibration in progress, please wait a moment"));
+        QCOMPARE(DevicePageProbe(*page).toast()->text(),
+                 QStringLiteral("Key calibration in progress, please wait a moment"));
         QTest::qWait(200);
         QCOMPARE(triggerLeaveReports(*keyboard), reports);
 

@@ -3,13 +3,14 @@
 // the keyboard's kind, the profile file set, the current profile in the
 // pages, the lighting engine, and the profile operations with the reports
 // they send.
+#include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
-#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "hid/DDeviceKeyboardLink.h"
+#include "sdk/include/orvanesdk_xml.h"
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
@@ -20,7 +21,6 @@
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
-#include "sdk/include/orvanesdk_xml.h"
 #include "ui/widgets/CbNotice.h"
 
 #include <QComboBox>
@@ -61,17 +61,14 @@ QStringList layerFiles(const QString& folder)
     return QDir(folder).entryList({QStringLiteral("appProfile_*.xml")}, QDir::Files, QDir::Name);
 }
 
-}
+} // namespace
 
 class tst_DDevicePageProfiles : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
     void loading_data()
     {
@@ -81,9 +78,9 @@ private slots:
         QTest::addColumn<QStringList>("files");
         QTest::newRow("magnetic switches, side light")
             << QByteArray("OV68M") << true << true
-            << QStringList {"appProfile_Default.xml", "appProfile_FN.xml", "appProfile_Magnetic.xml"};
-        QTest::newRow("ordinary, no side light") << QByteArray("OV84") << false << false
-                                                 << QStringList {"appProfile_Default.xml", "appProfile_FN.xml"};
+            << QStringList{"appProfile_Default.xml", "appProfile_FN.xml", "appProfile_Magnetic.xml"};
+        QTest::newRow("ordinary, no side light")
+            << QByteArray("OV84") << false << false << QStringList{"appProfile_Default.xml", "appProfile_FN.xml"};
     }
 
     void loading()
@@ -103,7 +100,8 @@ private slots:
         QVERIFY(DevicePageProbe(*page).picture());
         QCOMPARE(DevicePageProbe(*page).picture()->parentWidget(), DevicePageProbe(*page).pictureContainer());
         QCOMPARE(DevicePageProbe(*page).dragOverlay()->parentWidget(), DevicePageProbe(*page).pictureContainer());
-        QCOMPARE(DevicePageProbe(*page).pictureContainer()->parentWidget()->objectName(), QStringLiteral("hidDeviceShowFrame"));
+        QCOMPARE(DevicePageProbe(*page).pictureContainer()->parentWidget()->objectName(),
+                 QStringLiteral("hidDeviceShowFrame"));
         QCOMPARE(page->findChild<QLabel*>(QStringLiteral("label_Multiple"))->text(), QStringLiteral("1.0"));
         const QList<keyboardButCustom*> caps = data->keyButtonList();
         QVERIFY(caps.size() >= 6 * 22);
@@ -138,7 +136,7 @@ private slots:
         char current[DDataManager::kPathBufferSize] = {};
         data->copyCurrentProfilePath(current);
         QCOMPARE(QByteArray(current), defaultFile);
-        QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "current Profile1"}));
+        QCOMPARE(comboNames(*page), (QStringList{"1:Profile1", "current Profile1"}));
         QVERIFY(page->currentLink()->lightInfoSaved());
         QCOMPARE(DevicePageProbe(*page).lightsConfigPage()->keyboardCapability().lightTypeList,
                  page->currentLink()->keyboardModes().lightTypeList);
@@ -189,7 +187,7 @@ private slots:
 
         page->onHidItemMouseClicked(firstRecord);
         QCOMPARE(page->profileFolder(), firstFolder);
-        QCOMPARE(comboNames(*page), (QStringList {"1:Kept", "current Kept"}));
+        QCOMPARE(comboNames(*page), (QStringList{"1:Kept", "current Kept"}));
     }
 
     void profileOperationsOnThePage()
@@ -201,7 +199,7 @@ private slots:
         page->onProfileCreate();
         page->onProfileCreate();
         QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Create profile successful"));
-        QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "2:Profile2", "3:Profile3", "current Profile1"}));
+        QCOMPARE(comboNames(*page), (QStringList{"1:Profile1", "2:Profile2", "3:Profile3", "current Profile1"}));
 
         // The user picks a profile in the list.
         auto* combo = page->findChild<QComboBox*>(QStringLiteral("comboBox_profileList"));
@@ -232,12 +230,12 @@ private slots:
         edit->setText(QStringLiteral("Game"));
         QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("pushButton_Save")), Qt::LeftButton);
         QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_ProfileList"));
-        QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "2:Game", "3:Profile3", "current Game"}));
+        QCOMPARE(comboNames(*page), (QStringList{"1:Profile1", "2:Game", "3:Profile3", "current Game"}));
 
         // Deleting the current profile makes the first one current.
         page->onProfileDelete();
         QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Delete profile successful"));
-        QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "3:Profile3", "current Profile1"}));
+        QCOMPARE(comboNames(*page), (QStringList{"1:Profile1", "3:Profile3", "current Profile1"}));
         QCOMPARE(page->profileIndex(), 1);
     }
 
@@ -277,7 +275,7 @@ private slots:
         QVERIFY(restoreAt > 0);
         QVERIFY(resetAt > restoreAt);
         QVERIFY2(resetAt - restoreAt >= 240 * 1000000LL, qPrintable(QString::number(resetAt - restoreAt)));
-        QCOMPARE(comboNames(*page), (QStringList {"1:Mine", "current Mine"}));
+        QCOMPARE(comboNames(*page), (QStringList{"1:Mine", "current Mine"}));
         std::list<keyOperateInfo> keys;
         COrvaneXML_ProFileKeyInfoSelectAll(page->profilePath(), "1", &keys);
         QVERIFY(keys.empty());
@@ -330,8 +328,8 @@ private slots:
         keyboard->sendSerialNumberReport();
         QTRY_VERIFY_WITH_TIMEOUT(!page->profileFolder().isEmpty(), 10000);
         QCOMPARE(page->currentSN(), QString::fromStdString(keyboard->serialNumber()));
-        QCOMPARE(layerFiles(page->profileFolder()), (QStringList {"appProfile_Default.xml", "appProfile_FN.xml"}));
-        QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "current Profile1"}));
+        QCOMPARE(layerFiles(page->profileFolder()), (QStringList{"appProfile_Default.xml", "appProfile_FN.xml"}));
+        QCOMPARE(comboNames(*page), (QStringList{"1:Profile1", "current Profile1"}));
         QVERIFY(page->lightDeal()->isKeyboardLightRunning());
     }
 
@@ -360,8 +358,9 @@ private slots:
         QVERIFY(page);
         const QStringList aside = QDir(folder).entryList({QStringLiteral("appProfile_Default.xml.corrupt-*")});
         QCOMPARE(aside.size(), 1);
-        QVERIFY2(DevicePageProbe(*page).toast()->text().contains(aside.first()), qPrintable(DevicePageProbe(*page).toast()->text()));
-        QCOMPARE(comboNames(*page), (QStringList {"1:Profile1", "current Profile1"}));
+        QVERIFY2(DevicePageProbe(*page).toast()->text().contains(aside.first()),
+                 qPrintable(DevicePageProbe(*page).toast()->text()));
+        QCOMPARE(comboNames(*page), (QStringList{"1:Profile1", "current Profile1"}));
     }
 };
 

@@ -3,19 +3,19 @@
 // from the selected keyboard's state reports, sleep times with their
 // acknowledgement wait, the Windows-key lock options, and the key hook when
 // the selected receiver keyboard goes away.
+#include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
-#include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "hid/DDeviceKeyboardLink.h"
+#include "sdk/include/orvanesdk_xml.h"
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
-#include "sdk/include/orvanesdk_xml.h"
 #include "ui/widgets/BatteryItem.h"
 #include "ui/widgets/CbNotice.h"
 
@@ -54,7 +54,7 @@ void sendState(DDevicePage& page, SimulatorHarness& sim, const std::shared_ptr<S
     QVERIFY(passed.wait(kLoadTimeoutMs));
 }
 
-}
+} // namespace
 
 class tst_DDevicePageState : public QObject
 {
@@ -75,7 +75,7 @@ private:
     {
         // The load asks the keyboard for its sleep times, and the answer goes
         // to the profile current when it comes: it must be in first.
-        sleepTimeInfo loaded {-1, -1};
+        sleepTimeInfo loaded{-1, -1};
         QTRY_VERIFY_WITH_TIMEOUT(COrvaneXML_GetProFileIntoSleepTimeInfo(page.profilePath(), "1", &loaded), 5000);
         m_layer = QFile::encodeName(m_dir.filePath(QStringLiteral("layer%1.xml").arg(++m_files)));
         QVERIFY(COrvaneXML_CreateXMLFile(m_layer));
@@ -89,10 +89,7 @@ private:
     int m_files = 0;
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
     void batteryOfTheSelectedKeyboardOnly()
     {
@@ -148,13 +145,17 @@ private slots:
         QTest::addColumn<bool>("dropAck");
         QTest::addColumn<QString>("tip");
         QTest::addColumn<bool>("stored");
-        QTest::newRow("600 s with 5 min") << "300" << "5" << false << "Sleep time has been set" << true;
-        QTest::newRow("600 s with 4 min") << "600" << "4" << false << "Keyboard enters sleep time is too short" << false;
-        QTest::newRow("1200 s with 10 min") << "1200" << "10" << false
-                                             << "The time when the light enters sleep cannot be longer than the "
-                                                "keyboard enters sleep"
-                                             << false;
-        QTest::newRow("acknowledgement dropped") << "120" << "20" << true << "Sleep time set failed" << false;
+        QTest::newRow("600 s with 5 min") << "300"
+                                          << "5" << false << "Sleep time has been set" << true;
+        QTest::newRow("600 s with 4 min") << "600"
+                                          << "4" << false << "Keyboard enters sleep time is too short" << false;
+        QTest::newRow("1200 s with 10 min") << "1200"
+                                            << "10" << false
+                                            << "The time when the light enters sleep cannot be longer than the "
+                                               "keyboard enters sleep"
+                                            << false;
+        QTest::newRow("acknowledgement dropped") << "120"
+                                                 << "20" << true << "Sleep time set failed" << false;
     }
     void sleepTimes()
     {

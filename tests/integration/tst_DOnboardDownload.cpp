@@ -8,8 +8,8 @@
 
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/MainHidInterFace.h"
-#include "support/SimulatorHarness.h"
 #include "hid/download/DOnboardDownload.h"
+#include "support/SimulatorHarness.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -58,7 +58,7 @@ private:
     std::unique_ptr<SimulatorHarness> m_sim;
     std::shared_ptr<SimulatedKeyboard> m_keyboard;
     std::unique_ptr<DDeviceKeyboardLink> m_link;
-    MainHidInterFace* m_hid = nullptr;  // the link's
+    MainHidInterFace* m_hid = nullptr; // the link's
     std::unique_ptr<DOnboardDownload> m_download;
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_folder;
@@ -99,8 +99,8 @@ private:
 
     void bindMacro(int layer, const char* index, const QByteArray& usage)
     {
-        QVERIFY(COrvaneXML_AddProFileBindMacroItem(layerPath(layer).constData(), "1", keyPress("1", usage, "K"),
-                                                   index, "Macro"));
+        QVERIFY(COrvaneXML_AddProFileBindMacroItem(layerPath(layer).constData(), "1", keyPress("1", usage, "K"), index,
+                                                   "Macro"));
     }
 
     void addSeniorKey(int index, int type, const QByteArray& key0, const QByteArray& key1, int hold)
@@ -120,10 +120,7 @@ private:
         QVERIFY(COrvaneXML_SeniorKey_AddInfoItem(m_seniorPath.constData(), type, r));
     }
 
-    Outcome download(int keys = 16)
-    {
-        return m_download->run(m_folder, usagesFrom4(keys), m_magnetic, m_seniorPath);
-    }
+    Outcome download(int keys = 16) { return m_download->run(m_folder, usagesFrom4(keys), m_magnetic, m_seniorPath); }
 
     QList<QByteArray> received(uint8_t command) const
     {
@@ -201,7 +198,7 @@ void tst_DOnboardDownload::keyboardHoldsWhatTheProfileHolds()
     bind(1, 6, "19", "0", "11", "0,2");
     bindMacro(0, "1", "4");
     bindMacro(0, "2", "5");
-    bindMacro(1, "1", "6");  // the FN layer's own copy of macro 1
+    bindMacro(1, "1", "6"); // the FN layer's own copy of macro 1
     addSeniorKey(1, 1, "4", "", 10);
     addSeniorKey(2, 2, "4", "5", 200);
 
@@ -259,8 +256,8 @@ void tst_DOnboardDownload::fullKeyListOnAKeyboardWithoutMagneticSwitches()
 
 void tst_DOnboardDownload::acknowledgementFaults_data()
 {
-    QTest::addColumn<int>("dropFrom");    // the n-th acknowledgement from the start
-    QTest::addColumn<int>("dropCount");   // and how many in a row; -1: none at all
+    QTest::addColumn<int>("dropFrom"); // the n-th acknowledgement from the start
+    QTest::addColumn<int>("dropCount"); // and how many in a row; -1: none at all
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<int>("attempts");
     QTest::addColumn<int>("macroReports");
@@ -318,7 +315,7 @@ void tst_DOnboardDownload::acknowledgementFaults()
 void tst_DOnboardDownload::writeFailures_data()
 {
     QTest::addColumn<int>("command");
-    QTest::addColumn<int>("count");  // -1: every write of that command fails
+    QTest::addColumn<int>("count"); // -1: every write of that command fails
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<int>("attempts");
 
@@ -361,10 +358,11 @@ void tst_DOnboardDownload::refusedBeforeAnythingIsSent_data()
     QTest::addColumn<QString>("combination");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("eleven macro keys")
-        << 11 << 0 << "" << "11 keys are bound to macros, but the keyboard holds 10. Nothing was sent.";
+    QTest::newRow("eleven macro keys") << 11 << 0 << ""
+                                       << "11 keys are bound to macros, but the keyboard holds 10. Nothing was sent.";
     QTest::newRow("41 advanced keys")
-        << 0 << 41 << "" << "41 keys are bound to advanced keys, but the keyboard holds 40. Nothing was sent.";
+        << 0 << 41 << ""
+        << "41 keys are bound to advanced keys, but the keyboard holds 40. Nothing was sent.";
     QTest::newRow("three modifiers")
         << 0 << 0 << "7,4"
         << "The key combination on key Tab holds more than two modifier keys, which the keyboard cannot store. "

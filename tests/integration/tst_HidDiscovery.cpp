@@ -1,11 +1,11 @@
 #include "support/TestMain.h"
 
-#include "support/SimulatorHarness.h"
 #include "sdk/hid/HidDeviceTable.h"
 #include "sdk/hid/HidDiscovery.h"
 #include "sdk/hid/HidPath.h"
-#include "sdk/models/ModelCatalogue.h"
 #include "sdk/include/orvanesdk.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "support/SimulatorHarness.h"
 
 #include <cstring>
 
@@ -81,7 +81,7 @@ private slots:
         const auto twinA = sim.plug("OV61M");
         const auto twinB = sim.plug("OV61M");
         QVERIFY(cable && receiver && twinA && twinB);
-        QVERIFY(!sim.plug("OV61M", true));  // no receiver for that model
+        QVERIFY(!sim.plug("OV61M", true)); // no receiver for that model
         QVERIFY(!sim.plug("NOPE"));
         const std::string unknownPid = sim.bus().plugForeign(0x1209, 0x0FFF, 1);
         const std::string otherVendor = sim.bus().plugForeign(0x046D, 0xC31C, 0);

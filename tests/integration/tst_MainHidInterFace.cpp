@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(o.sink()->data.front().length, 40);
         QCOMPARE(o.sink()->data.front().threadIndex, 7);
         QCOMPARE(int(uchar(o.sink()->data.front().bytes[1])), 0x0A);
-        QCOMPARE(int(uchar(o.sink()->data.front().bytes[63])), 0);  // nothing behind a short report
+        QCOMPARE(int(uchar(o.sink()->data.front().bytes[63])), 0); // nothing behind a short report
         close(o);
     }
 
@@ -157,15 +157,14 @@ private slots:
         std::vector<int64_t> writes;
         for (const auto& w : log) {
             if (w.command == 0x16) {
-                QCOMPARE(int(w.marker), int(writes.size()));  // oldest first
+                QCOMPARE(int(w.marker), int(writes.size())); // oldest first
                 writes.push_back(w.timeNs);
             }
         }
         for (size_t i = 1; i < writes.size(); ++i) {
             // Exactly one read step between two writes.
-            const auto between = std::count_if(polls.begin(), polls.end(), [&](int64_t t) {
-                return t > writes[i - 1] && t < writes[i];
-            });
+            const auto between = std::count_if(polls.begin(), polls.end(),
+                                               [&](int64_t t) { return t > writes[i - 1] && t < writes[i]; });
             QCOMPARE(int(between), 1);
             // Two pacing intervals per write. The deadlines are absolute, so
             // a late step makes the next wait shorter: the bound holds for
@@ -199,10 +198,10 @@ private slots:
         for (int i = 0; i < batch - 1; ++i)
             QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(i))), 0);
         QTest::qWait(60);
-        QCOMPARE(countCommand(*o.keyboard(), 0x0E), 0);  // held until complete
+        QCOMPARE(countCommand(*o.keyboard(), 0x0E), 0); // held until complete
 
         QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(batch - 1))), 0);
-        for (int i = 0; i < 3; ++i)  // while the batch drains: dropped
+        for (int i = 0; i < 3; ++i) // while the batch drains: dropped
             QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(100 + i))), 0);
         QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), batch);
         QTest::qWait(30);
@@ -274,9 +273,12 @@ private slots:
         OpenedKeyboard o = open("OV61M");
         settle(o);
         o.keyboard()->failWrites(3);
-        QTest::ignoreMessage(QtDebugMsg, "-----------------------------------------****************** Send error, Cmd: 24");
-        QTest::ignoreMessage(QtDebugMsg, "-----------------------------------------****************** Send error, Cmd: 23");
-        QTest::ignoreMessage(QtDebugMsg, "-----------------------------------------****************** Send error, Cmd: 42");
+        QTest::ignoreMessage(QtDebugMsg,
+                             "-----------------------------------------****************** Send error, Cmd: 24");
+        QTest::ignoreMessage(QtDebugMsg,
+                             "-----------------------------------------****************** Send error, Cmd: 23");
+        QTest::ignoreMessage(QtDebugMsg,
+                             "-----------------------------------------****************** Send error, Cmd: 42");
         o.hid()->queueCmdReport(command(0x18));
         o.hid()->queueCmdReport(command(0x17));
         o.hid()->queueCmdReport(command(0x2A));
@@ -284,7 +286,7 @@ private slots:
         QTRY_COMPARE(countCommand(*o.keyboard(), 0x16), 1);
         QCOMPARE(o.hid()->writeFailureCount(), 3);
         QCOMPARE(o.hid()->commandWriteFailureCount(), 3);
-        QCOMPARE(countCommand(*o.keyboard(), 0x18), 0);  // dropped, not resent
+        QCOMPARE(countCommand(*o.keyboard(), 0x18), 0); // dropped, not resent
         close(o);
     }
 

@@ -1,9 +1,9 @@
 #include "support/TestMain.h"
 
-#include "support/SimulatorHarness.h"
 #include "sdk/hid/HidTransportRegistry.h"
-#include "sdk/models/ModelCatalogue.h"
 #include "sdk/include/orvanesdk_hid.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "support/SimulatorHarness.h"
 
 #include <QElapsedTimer>
 #include <cstring>
@@ -150,7 +150,7 @@ private slots:
         QVERIFY(k.customColours(3).empty());
         QVERIFY(k.keyMap(1).empty());
         QVERIFY(k.macroSlot(9).empty());
-        QCOMPARE(k.serialNumber(), std::string(sn));  // a reset keeps the serial number
+        QCOMPARE(k.serialNumber(), std::string(sn)); // a reset keeps the serial number
         QCOMPARE(int(k.receivedReports().size()), 18);
     }
 
@@ -264,8 +264,8 @@ private slots:
         QCOMPARE(int(state[6]), 1);
         QCOMPARE(int(state[9]), 1);
         QCOMPARE(int(state[10]), 57);
-        QCOMPARE(int(state[11]), 1);  // behind the receiver
-        QCOMPARE(int(state[12]), 0);  // and connected
+        QCOMPARE(int(state[11]), 1); // behind the receiver
+        QCOMPARE(int(state[12]), 0); // and connected
         QCOMPARE(int(state[13]), 3);
         QCOMPARE(int(reports[1][1]), 0x04);
         QCOMPARE(int(reports[1][8]), 0x04);

@@ -15,7 +15,11 @@ private:
     std::unique_ptr<TestEnvironment> m_env;
 
 private slots:
-    void init() { m_env.reset(); m_env = std::make_unique<TestEnvironment>(); }
+    void init()
+    {
+        m_env.reset();
+        m_env = std::make_unique<TestEnvironment>();
+    }
 
     void cleanup()
     {

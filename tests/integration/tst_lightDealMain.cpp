@@ -6,11 +6,11 @@
 #include "support/TestMain.h"
 
 #include "hid/MainHidInterFace.h"
+#include "sdk/light/LightEffectSettings.h"
 #include "support/OpenedKeyboard.h"
 #include "support/ReportBytes.h"
 #include "support/ReportSink.h"
 #include "support/SimulatorHarness.h"
-#include "sdk/light/LightEffectSettings.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
@@ -131,7 +131,8 @@ struct Rig
 
     QList<SimulatedKeyboard::Report> customReports() const
     {
-        return receivedWhere(*opened->keyboard(), [](const auto& r) { return r[0] == 0x01 && r[1] == kCustomColourCommand; });
+        return receivedWhere(*opened->keyboard(),
+                             [](const auto& r) { return r[0] == 0x01 && r[1] == kCustomColourCommand; });
     }
 
     ~Rig()
@@ -141,7 +142,7 @@ struct Rig
     }
 };
 
-}
+} // namespace
 
 class tst_lightDealMain : public QObject
 {

@@ -31,19 +31,19 @@ struct TraceLine
 
 QList<TraceLine> traceLines(const QByteArray& output)
 {
-    static const QRegularExpression kLine(
-        QStringLiteral("^orvane-trace (\\d+\\.\\d{6}) (write|read|write-failed|read-failed) (.+):((?: [0-9a-f]{2})*)$"));
+    static const QRegularExpression kLine(QStringLiteral(
+        "^orvane-trace (\\d+\\.\\d{6}) (write|read|write-failed|read-failed) (.+):((?: [0-9a-f]{2})*)$"));
     QList<TraceLine> lines;
     for (const QByteArray& text : output.split('\n')) {
         const QRegularExpressionMatch match = kLine.match(QString::fromLatin1(text));
         if (match.hasMatch())
-            lines.append({match.captured(1).toDouble(), match.captured(2), match.captured(3),
-                          int(match.capturedLength(4) / 3)});
+            lines.append(
+                {match.captured(1).toDouble(), match.captured(2), match.captured(3), int(match.capturedLength(4) / 3)});
     }
     return lines;
 }
 
-}
+} // namespace
 
 // The program run against a simulated keyboard, with and without the report
 // trace: the trace is what a user turns on when a real keyboard misbehaves,
@@ -58,7 +58,7 @@ private:
 private slots:
     void traceFollowsTheSwitch_data()
     {
-        QTest::addColumn<QString>("value");  // null: not set at all
+        QTest::addColumn<QString>("value"); // null: not set at all
         QTest::addColumn<bool>("traced");
         QTest::newRow("on") << QStringLiteral("1") << true;
         QTest::newRow("off") << QStringLiteral("0") << false;

@@ -80,7 +80,7 @@ private slots:
         runner.start({}, &keyboards);
         QVERIFY(ProgramRunner::waitForListeningInstance(30000));
         QVERIFY(QFile::exists(socketPath()));
-        QTest::qWait(2500);  // the device list loads and the links open
+        QTest::qWait(2500); // the device list loads and the links open
 
         ::kill(static_cast<pid_t>(runner.process().processId()), signalNumber);
         QCOMPARE(runner.waitForExit(30000), 0);
@@ -161,8 +161,7 @@ private slots:
         // program reclaims a stale one or starts anyway beside a live one.
         if (leaveSegment) {
             QVERIFY2(log.contains("EXE already runing"), log.constData());
-            QVERIFY2(log.contains("reclaimed the segment") || log.contains("starting all the same"),
-                     log.constData());
+            QVERIFY2(log.contains("reclaimed the segment") || log.contains("starting all the same"), log.constData());
         }
         QCOMPARE(next.process().state(), QProcess::Running);
 
@@ -212,7 +211,8 @@ private slots:
 
         if (stored.isValid()) {
             QVERIFY(QDir().mkpath(QFileInfo(userFile()).path()));
-            QSettings(userFile(), QSettings::IniFormat).setValue(QStringLiteral("Language/selectLanguageIndex"), stored);
+            QSettings(userFile(), QSettings::IniFormat)
+                .setValue(QStringLiteral("Language/selectLanguageIndex"), stored);
         }
         QProcessEnvironment extra;
         extra.insert(QStringLiteral("LC_ALL"), locale);
@@ -221,8 +221,9 @@ private slots:
         ProgramRunner runner(env());
         runner.start({}, &extra);
         QVERIFY(ProgramRunner::waitForListeningInstance(30000));
-        QCOMPARE(QSettings(userFile(), QSettings::IniFormat).value(QStringLiteral("Language/selectLanguageIndex")).toInt(),
-                 expected);
+        QCOMPARE(
+            QSettings(userFile(), QSettings::IniFormat).value(QStringLiteral("Language/selectLanguageIndex")).toInt(),
+            expected);
     }
 };
 

@@ -1,7 +1,7 @@
 // What the profile store does with damaged files and failed writes: nothing
 // the user stored is lost, nothing is half-written, and the program hears of it.
-#include "support/StoreTestSupport.h"
 #include "support/LockedFolder.h"
+#include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "sdk/store/XmlStore.h"
@@ -34,7 +34,7 @@ std::list<storeRecoveryInfo> takeNotes()
     return notes;
 }
 
-}
+} // namespace
 
 class tst_storeRecovery : public QObject
 {
@@ -78,10 +78,10 @@ private slots:
         const QString file = layerWithBackup();
         const QByteArray path = QFile::encodeName(file);
         const QByteArray backup = QFile::encodeName(file + QStringLiteral(".bak"));
-        QCOMPARE(profileNames(backup), (QStringList {"1:Profile1"}));
+        QCOMPARE(profileNames(backup), (QStringList{"1:Profile1"}));
         QVERIFY(COrvaneXML_ModifyProfileNodeInfo(path, "2", "Second"));
-        QCOMPARE(profileNames(backup), (QStringList {"1:Profile1", "2:Profile2"}));
-        QCOMPARE(profileNames(path), (QStringList {"1:Profile1", "2:Second"}));
+        QCOMPARE(profileNames(backup), (QStringList{"1:Profile1", "2:Profile2"}));
+        QCOMPARE(profileNames(path), (QStringList{"1:Profile1", "2:Second"}));
     }
 
     void symlinkedFile_stillKeepsThePreviousVersion()
@@ -92,8 +92,9 @@ private slots:
         const QByteArray path = QFile::encodeName(link);
         QVERIFY(COrvaneXML_ModifyProfileNodeInfo(path, "2", "Second"));
         QVERIFY(COrvaneXML_ModifyProfileNodeInfo(path, "2", "Third"));
-        QCOMPARE(profileNames(QFile::encodeName(link + QStringLiteral(".bak"))), (QStringList {"1:Profile1", "2:Second"}));
-        QCOMPARE(profileNames(QFile::encodeName(real)), (QStringList {"1:Profile1", "2:Third"}));
+        QCOMPARE(profileNames(QFile::encodeName(link + QStringLiteral(".bak"))),
+                 (QStringList{"1:Profile1", "2:Second"}));
+        QCOMPARE(profileNames(QFile::encodeName(real)), (QStringList{"1:Profile1", "2:Third"}));
     }
 
     void unparsableFile_isMovedAsideAndReplaced_data()
@@ -144,7 +145,8 @@ private slots:
         QCOMPARE(int(notes.size()), 1);
         const storeRecoveryInfo& note = notes.front();
         QCOMPARE(QByteArray::fromStdString(note.path), path);
-        QCOMPARE(note.outcome, int(backupUsable ? storeRecoveryInfo::RestoredFromBackup : storeRecoveryInfo::FreshFile));
+        QCOMPARE(note.outcome,
+                 int(backupUsable ? storeRecoveryInfo::RestoredFromBackup : storeRecoveryInfo::FreshFile));
         QVERIFY(!note.reason.empty());
         const QString aside = QFile::decodeName(QByteArray::fromStdString(note.movedAsidePath));
         QVERIFY(QRegularExpression(QStringLiteral("\\.corrupt-\\d{8}-\\d{6}$")).match(aside).hasMatch());
@@ -155,8 +157,8 @@ private slots:
         if (backupUsable) {
             // The previous good version is in place and readable.
             QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), 1);
-            QCOMPARE(profileNames(path), (QStringList {"1:Profile1"}));
-            keyOperateInfo info {};
+            QCOMPARE(profileNames(path), (QStringList{"1:Profile1"}));
+            keyOperateInfo info{};
             QVERIFY(COrvaneXML_SelectProFileKeyOperateInfo(path, "1", "4", &info));
             QCOMPARE(QByteArray(info.value), QByteArray("5"));
         } else {
@@ -190,12 +192,11 @@ private slots:
         const QByteArray path = QFile::encodeName(file);
         QCOMPARE(profileNames(path).size(), 2);
         // Another writer replaces the file with a valid one: the next call reads it.
-        const QByteArray replacement =
-            "<?xml version=\"1.0\"?><orvaneStore version=\"1\"><profiles current=\"3\">"
-            "<profile index=\"3\" name=\"Elsewhere\"/></profiles></orvaneStore>";
+        const QByteArray replacement = "<?xml version=\"1.0\"?><orvaneStore version=\"1\"><profiles current=\"3\">"
+                                       "<profile index=\"3\" name=\"Elsewhere\"/></profiles></orvaneStore>";
         writeFile(file, replacement);
         QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), 3);
-        QCOMPARE(profileNames(path), (QStringList {"3:Elsewhere"}));
+        QCOMPARE(profileNames(path), (QStringList{"3:Elsewhere"}));
     }
 
     void missingFile_failsWithoutCreatingAnything()
@@ -229,7 +230,7 @@ private slots:
 
         QCOMPARE(readFile(file), before);
         QCOMPARE(profileContent(path, "1"), content);
-        QCOMPARE(profileNames(path), (QStringList {"1:Profile1", "2:Profile2"}));
+        QCOMPARE(profileNames(path), (QStringList{"1:Profile1", "2:Profile2"}));
         QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), 1);
         const QStringList leftovers = QFileInfo(file).dir().entryList(QDir::Files);
         QCOMPARE(leftovers.join(" "), QStringLiteral("appProfile_Default.xml appProfile_Default.xml.bak"));
@@ -249,8 +250,8 @@ private slots:
             QVERIFY(!COrvaneXML_ModifyProfileNodeInfo(path, "1", "Changed"));
             QVERIFY(!COrvaneXML_SetProFileIntoSleepTimeInfo(path, "1", 60, 5));
             // Reading goes on.
-            QCOMPARE(profileNames(path), (QStringList {"1:Profile1", "2:Profile2"}));
-            sleepTimeInfo sleep {600, 30};
+            QCOMPARE(profileNames(path), (QStringList{"1:Profile1", "2:Profile2"}));
+            sleepTimeInfo sleep{600, 30};
             QVERIFY(!COrvaneXML_GetProFileIntoSleepTimeInfo(path, "1", &sleep));
             QCOMPARE(sleep.lightSleepSeconds, 600);
         }
@@ -279,7 +280,7 @@ private slots:
         // Once the folder can be written again, the backup takes over.
         QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), -1);
         QCOMPARE(takeNotes().front().outcome, int(storeRecoveryInfo::RestoredFromBackup));
-        QCOMPARE(profileNames(path), (QStringList {"1:Profile1"}));
+        QCOMPARE(profileNames(path), (QStringList{"1:Profile1"}));
     }
 
     void manyRecoveries_neverOverwriteAnAsideFile()

@@ -3,8 +3,8 @@
 // simulated keyboard that drops its answers, and the process's CPU time
 // over the wait stays a small part of the time waited. A wait that spun
 // would keep a core busy for the whole of it.
-#include "support/DevicePageProbe.h"
 #include "support/ApplicationSetUp.h"
+#include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
 #include "support/TestMain.h"
 
@@ -28,22 +28,19 @@ constexpr double kMostCpuShare = 0.30;
 
 qint64 processCpuNs()
 {
-    timespec now {};
+    timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-}
+} // namespace
 
 class tst_waitWithoutSpinning : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplicationTest();
-    }
+    void initTestCase() { prepareApplicationTest(); }
 
     void pageWaitsAsleep_data()
     {
@@ -68,7 +65,9 @@ private slots:
         if (wait == QLatin1String("sleep")) {
             selected->setSilentCommand(0x13, true);
             waitFor = [&page] { page->onLightAndKeyboardSleepTime(600, 1800, 0); };
-            verifyWaited = [&page] { QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Sleep time set failed")); };
+            verifyWaited = [&page] {
+                QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Sleep time set failed"));
+            };
         } else {
             auto silent = sim.plug("OV68M");
             QVERIFY(silent);

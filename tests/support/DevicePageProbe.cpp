@@ -14,7 +14,10 @@
 
 #include <QApplication>
 
-DevicePageProbe::DevicePageProbe(const DDevicePage& page) : m_page(page) {}
+DevicePageProbe::DevicePageProbe(const DDevicePage& page)
+    : m_page(page)
+{
+}
 
 DCustomKeysPage* DevicePageProbe::customKeysPage() const
 {

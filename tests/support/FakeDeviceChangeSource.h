@@ -9,7 +9,10 @@ class FakeDeviceChangeSource : public SimulatedDeviceChangeSource
     Q_OBJECT
 
 public:
-    explicit FakeDeviceChangeSource(QObject* parent = nullptr) : SimulatedDeviceChangeSource(nullptr, parent) {}
+    explicit FakeDeviceChangeSource(QObject* parent = nullptr)
+        : SimulatedDeviceChangeSource(nullptr, parent)
+    {
+    }
 
     bool start() override
     {

@@ -1,6 +1,10 @@
 #include "support/FakeInputHookSource.h"
 
-FakeInputHookSource::FakeInputHookSource(Reach reach, QObject* parent) : InputHookSource(parent), m_reach(reach) {}
+FakeInputHookSource::FakeInputHookSource(Reach reach, QObject* parent)
+    : InputHookSource(parent)
+    , m_reach(reach)
+{
+}
 
 bool FakeInputHookSource::prepare(HookKind kind)
 {

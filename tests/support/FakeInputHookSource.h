@@ -29,7 +29,7 @@ public:
 
 protected:
     bool prepare(HookKind kind) override;
-    void release() override {}
+    void release() override { }
 
 private:
     Reach m_reach;

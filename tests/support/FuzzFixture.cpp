@@ -13,7 +13,7 @@ namespace {
 int g_argc = 1;
 char* g_argv[] = {nullptr, nullptr};
 
-}
+} // namespace
 
 FuzzFixture::FuzzFixture(const char* target, Application application)
     : m_target(target)

@@ -17,11 +17,10 @@ class QCoreApplication;
 class FuzzFixture
 {
 public:
-    enum class Application
-    {
+    enum class Application {
         None,
         Core,
-        Gui  // offscreen unless QT_QPA_PLATFORM says otherwise
+        Gui // offscreen unless QT_QPA_PLATFORM says otherwise
     };
 
     virtual ~FuzzFixture();

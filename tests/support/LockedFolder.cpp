@@ -25,7 +25,7 @@ bool setImmutable(const QByteArray& path, bool immutable)
     return done;
 }
 
-}
+} // namespace
 
 LockedFolder::LockedFolder(const QString& path)
     : m_path(QFile::encodeName(path))

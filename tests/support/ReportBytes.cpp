@@ -37,4 +37,4 @@ QList<QByteArray> receivedBytesWhere(const SimulatedKeyboard& keyboard, const Re
     return list;
 }
 
-}
+} // namespace ReportBytes

@@ -39,4 +39,4 @@ using ReportMatch = std::function<bool(const SimulatedKeyboard::Report&)>;
 QList<SimulatedKeyboard::Report> receivedWhere(const SimulatedKeyboard& keyboard, const ReportMatch& matches);
 QList<QByteArray> receivedBytesWhere(const SimulatedKeyboard& keyboard, const ReportMatch& matches);
 
-}
+} // namespace ReportBytes

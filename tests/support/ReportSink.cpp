@@ -10,7 +10,8 @@ ReportSink::ReportSink(MainHidInterFace* hidInterface)
 
 void ReportSink::onHidDataArrived(unsigned char* report, int length, int threadIndex)
 {
-    data.append({QByteArray(reinterpret_cast<const char*>(report), MainHidInterFace::kReportSize), length, threadIndex});
+    data.append(
+        {QByteArray(reinterpret_cast<const char*>(report), MainHidInterFace::kReportSize), length, threadIndex});
     delete[] report;
 }
 

@@ -16,7 +16,7 @@ class ReportSink : public QObject
 public:
     struct Arrival
     {
-        QByteArray bytes;  // always the 64 bytes handed over
+        QByteArray bytes; // always the 64 bytes handed over
         int length = 0;
         int threadIndex = 0;
     };

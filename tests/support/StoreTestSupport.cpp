@@ -49,8 +49,7 @@ QString describe(const macroEventItem& item)
 {
     return QStringLiteral("%1/%2/%3/%4/%5/%6")
         .arg(QString::fromUtf8(item.mark), QString::fromUtf8(item.delay), QString::fromUtf8(item.type),
-             QString::fromUtf8(item.keyCode), QString::fromUtf8(item.codeName),
-             QString::fromUtf8(item.operateExplain));
+             QString::fromUtf8(item.keyCode), QString::fromUtf8(item.codeName), QString::fromUtf8(item.operateExplain));
 }
 
 QStringList describe(const std::list<macroEventItem>& items)
@@ -83,7 +82,12 @@ QString describe(const customLightDataItem& item)
 {
     return QStringLiteral("%1|%2|%3,%4|%5,%6,%7|%8")
         .arg(QString::fromUtf8(item.keyCode), QString::fromLatin1(item.keyLabel))
-        .arg(item.row).arg(item.column).arg(item.red).arg(item.green).arg(item.blue).arg(item.fourthValue);
+        .arg(item.row)
+        .arg(item.column)
+        .arg(item.red)
+        .arg(item.green)
+        .arg(item.blue)
+        .arg(item.fourthValue);
 }
 
 QString describe(const customLightNodeInfo& node)
@@ -95,7 +99,7 @@ QString describe(const customLightNodeInfo& node)
 
 colorInfoData light(int part, int effect, int brightness, int speed, int red)
 {
-    return colorInfoData {part, effect, brightness, speed, red, 0, 0, 0, 0, 0, 0, 1, 0, 0};
+    return colorInfoData{part, effect, brightness, speed, red, 0, 0, 0, 0, 0, 0, 1, 0, 0};
 }
 
 customLightDataItem keyColour(const QByteArray& keyCode, const QByteArray& label, int row, int column, int red,
@@ -146,7 +150,7 @@ QStringList profileContent(const char* path, const char* index)
                    .arg(part)
                    .arg(COrvaneXML_SelectProFileMouseLightTypeUsingIndex(path, index, part));
         for (int effect = 0; effect <= 20; ++effect) {
-            colorInfoData info {};
+            colorInfoData info{};
             if (COrvaneXML_SelectProfileColorDataInfo(path, index, part, effect, &info))
                 out << QStringLiteral("light ") + describe(info);
         }
@@ -160,7 +164,7 @@ QStringList profileContent(const char* path, const char* index)
         for (const customLightDataItem& colour : colours)
             out << QStringLiteral("  colour ") + describe(colour);
     }
-    sleepTimeInfo sleep {600, 30};
+    sleepTimeInfo sleep{600, 30};
     COrvaneXML_GetProFileIntoSleepTimeInfo(path, index, &sleep);
     out << QStringLiteral("sleep %1 %2").arg(sleep.lightSleepSeconds).arg(sleep.keyboardSleepMinutes);
     functionLockInfo locks;
@@ -173,4 +177,4 @@ QStringList profileContent(const char* path, const char* index)
     return out;
 }
 
-}
+} // namespace StoreTestSupport

@@ -51,4 +51,4 @@ QStringList profileNames(const char* path);
 // uses, as one comparable list of lines.
 QStringList profileContent(const char* path, const char* index);
 
-}
+} // namespace StoreTestSupport

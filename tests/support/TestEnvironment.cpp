@@ -7,7 +7,7 @@ void setPath(const char* name, const QString& value)
 {
     qputenv(name, QFile::encodeName(value));
 }
-}
+} // namespace
 
 TestEnvironment::TestEnvironment()
     : m_dir(QDir::tempPath() + QStringLiteral("/orvane-test-XXXXXX"))
@@ -41,11 +41,26 @@ TestEnvironment::~TestEnvironment()
     qputenv("XDG_RUNTIME_DIR", m_savedRuntime);
 }
 
-QString TestEnvironment::root() const { return m_dir.path(); }
-QString TestEnvironment::home() const { return m_dir.filePath(QStringLiteral("home")); }
-QString TestEnvironment::configHome() const { return m_dir.filePath(QStringLiteral("config")); }
-QString TestEnvironment::dataHome() const { return m_dir.filePath(QStringLiteral("data")); }
-QString TestEnvironment::tempDir() const { return m_dir.filePath(QStringLiteral("tmp")); }
+QString TestEnvironment::root() const
+{
+    return m_dir.path();
+}
+QString TestEnvironment::home() const
+{
+    return m_dir.filePath(QStringLiteral("home"));
+}
+QString TestEnvironment::configHome() const
+{
+    return m_dir.filePath(QStringLiteral("config"));
+}
+QString TestEnvironment::dataHome() const
+{
+    return m_dir.filePath(QStringLiteral("data"));
+}
+QString TestEnvironment::tempDir() const
+{
+    return m_dir.filePath(QStringLiteral("tmp"));
+}
 
 QString TestEnvironment::appDataDir() const
 {

@@ -15,10 +15,10 @@ public:
 
     QString root() const;
     QString home() const;
-    QString configHome() const;  // XDG_CONFIG_HOME
-    QString dataHome() const;    // XDG_DATA_HOME
-    QString tempDir() const;     // TMPDIR
-    QString appDataDir() const;  // what QStandardPaths::AppDataLocation gives the program
+    QString configHome() const; // XDG_CONFIG_HOME
+    QString dataHome() const; // XDG_DATA_HOME
+    QString tempDir() const; // TMPDIR
+    QString appDataDir() const; // what QStandardPaths::AppDataLocation gives the program
 
     // The environment a child process of the program gets.
     QProcessEnvironment processEnvironment() const;

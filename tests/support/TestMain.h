@@ -10,14 +10,14 @@
 // Like QTEST_MAIN, but every test process gets its own HOME, XDG folders and
 // TMPDIR before the application object exists, and the resource bundle is
 // registered as the program's entry point registers it.
-#define ORVANE_TEST_MAIN(TestObject)                                   \
-    int main(int argc, char* argv[])                                   \
-    {                                                                  \
-        TestEnvironment environment;                                   \
-        initOrvaneResources();                                         \
-        QApplication app(argc, argv);                                  \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                       \
-        TestObject tc;                                                 \
-        QTEST_SET_MAIN_SOURCE_PATH                                     \
-        return QTest::qExec(&tc, argc, argv);                          \
+#define ORVANE_TEST_MAIN(TestObject)                                                                                   \
+    int main(int argc, char* argv[])                                                                                   \
+    {                                                                                                                  \
+        TestEnvironment environment;                                                                                   \
+        initOrvaneResources();                                                                                         \
+        QApplication app(argc, argv);                                                                                  \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        TestObject tc;                                                                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }

@@ -13,8 +13,9 @@ bool cardinalProperty(Display* display, ::Window window, Atom property, unsigned
     unsigned long items = 0, after = 0;
     unsigned char* data = nullptr;
     const bool ok = XGetWindowProperty(display, window, property, 0, count, False, AnyPropertyType, &type, &format,
-                                       &items, &after, &data) == Success
-        && data && format == 32 && int(items) >= count;
+                                       &items, &after, &data)
+                        == Success
+                    && data && format == 32 && int(items) >= count;
     if (ok) {
         for (int i = 0; i < count; ++i)
             values[i] = reinterpret_cast<unsigned long*>(data)[i];
@@ -24,7 +25,7 @@ bool cardinalProperty(Display* display, ::Window window, Atom property, unsigned
     return ok;
 }
 
-}
+} // namespace
 
 X11Windows::X11Windows()
     : m_display(XOpenDisplay(nullptr))
@@ -62,14 +63,16 @@ QVector<X11Windows::Window> X11Windows::mappedWindowsOf(qint64 pid) const
         window.geometry = QRect(attributes.x, attributes.y, attributes.width, attributes.height);
         unsigned long motif[3] = {0, 0, 0};
         // flags bit 1: the decorations field is valid; decorations 0: none.
-        window.undecorated = cardinalProperty(m_display, children[i], motifAtom, motif, 3) && (motif[0] & 2)
-            && motif[2] == 0;
+        window.undecorated
+            = cardinalProperty(m_display, children[i], motifAtom, motif, 3) && (motif[0] & 2) && motif[2] == 0;
         Atom type = None;
         int format = 0;
         unsigned long items = 0, after = 0;
         unsigned char* data = nullptr;
         if (XGetWindowProperty(m_display, children[i], nameAtom, 0, 1024, False, utf8Atom, &type, &format, &items,
-                               &after, &data) == Success && data) {
+                               &after, &data)
+                == Success
+            && data) {
             window.title = QString::fromUtf8(reinterpret_cast<const char*>(data), int(items));
         }
         if (data)

@@ -22,10 +22,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Grüße 世界"));
     }
 
-    void platformPasterIsTheClipboardOne()
-    {
-        QVERIFY(dynamic_cast<ClipboardTextPaster*>(TextPaster::current().get()));
-    }
+    void platformPasterIsTheClipboardOne() { QVERIFY(dynamic_cast<ClipboardTextPaster*>(TextPaster::current().get())); }
 };
 
 ORVANE_TEST_MAIN(tst_ClipboardTextPaster)

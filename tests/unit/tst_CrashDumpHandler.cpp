@@ -46,9 +46,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QVERIFY(CrashDumpHandler::install(m_dir.filePath(QStringLiteral("unused")), QStringLiteral("/bin/sh"),
-                                          {QStringLiteral("-c"),
-                                           QStringLiteral("echo started > '%1'").arg(markerPath())}));
+        QVERIFY(
+            CrashDumpHandler::install(m_dir.filePath(QStringLiteral("unused")), QStringLiteral("/bin/sh"),
+                                      {QStringLiteral("-c"), QStringLiteral("echo started > '%1'").arg(markerPath())}));
     }
 
     void dumpAndNotice_data()
@@ -92,8 +92,7 @@ private slots:
                      .match(fileName)
                      .hasMatch(),
                  qPrintable(fileName));
-        const QDateTime stamp =
-            QDateTime::fromString(fileName.left(19), QStringLiteral("yyyy_MM_dd_hh_mm_ss"));
+        const QDateTime stamp = QDateTime::fromString(fileName.left(19), QStringLiteral("yyyy_MM_dd_hh_mm_ss"));
         QVERIFY2(stamp >= before.addMSecs(-before.time().msec()) && stamp <= after, qPrintable(fileName));
 
         QFile dump(QDir(dumpDir).filePath(fileName));

@@ -44,18 +44,15 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_scratch.isValid());
-    }
+    void initTestCase() { QVERIFY(m_scratch.isValid()); }
 
     void init() { resetUserFolder(); }
 
     void firstRunWritesDefaultsAndCountsAsVersionChange()
     {
         QVERIFY(!QDir(userDir()).exists());
-        const QString shipped =
-            QSettings(DDataManager::defaultConfigFile(), QSettings::IniFormat).value("AppVersion/Version").toString();
+        const QString shipped
+            = QSettings(DDataManager::defaultConfigFile(), QSettings::IniFormat).value("AppVersion/Version").toString();
         QVERIFY(!shipped.isEmpty());
         {
             DDataManager manager;
@@ -75,7 +72,9 @@ private slots:
 
     void versionChangeIsReportedOnce()
     {
-        { DDataManager first; }
+        {
+            DDataManager first;
+        }
         const QString newer = defaultsWith("newer.ini", {{"AppVersion/Version", "V_9.99.99"}});
         {
             DDataManager upgraded(newer);
@@ -169,18 +168,30 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("black main") << 0 << false << "MainWidgetBgColor" << "34,34,58";
-        QTest::newRow("black border drops alpha") << 0 << false << "DeviceBorderColor" << "52,52,86";
-        QTest::newRow("black border keeps alpha with image") << 0 << true << "DeviceBorderColor" << "52,52,86,128";
-        QTest::newRow("light main") << 1 << false << "MainWidgetBgColor" << "240,240,240";
-        QTest::newRow("light main with image") << 1 << true << "MainWidgetBgColor" << "240,240,240,128";
-        QTest::newRow("blue checked") << 2 << false << "TextCheckedColor" << "0,50,255";
-        QTest::newRow("blue control border") << 2 << false << "SettingsControlBorderColor" << "65,105,255";
-        QTest::newRow("pink right bg with image") << 3 << true << "DeviceRightBgColor" << "255,90,255,100";
-        QTest::newRow("fifth is black") << 4 << false << "AllBgColor" << "42,42,70";
-        QTest::newRow("index 7 is black") << 7 << false << "MainWidgetBgColor" << "34,34,58";
-        QTest::newRow("index -1 is black") << -1 << false << "UpgradeProgressBarTopColor" << "75,75,95";
-        QTest::newRow("font untouched") << 2 << true << "TextFont" << "Microsoft YaHei";
+        QTest::newRow("black main") << 0 << false << "MainWidgetBgColor"
+                                    << "34,34,58";
+        QTest::newRow("black border drops alpha") << 0 << false << "DeviceBorderColor"
+                                                  << "52,52,86";
+        QTest::newRow("black border keeps alpha with image") << 0 << true << "DeviceBorderColor"
+                                                             << "52,52,86,128";
+        QTest::newRow("light main") << 1 << false << "MainWidgetBgColor"
+                                    << "240,240,240";
+        QTest::newRow("light main with image") << 1 << true << "MainWidgetBgColor"
+                                               << "240,240,240,128";
+        QTest::newRow("blue checked") << 2 << false << "TextCheckedColor"
+                                      << "0,50,255";
+        QTest::newRow("blue control border") << 2 << false << "SettingsControlBorderColor"
+                                             << "65,105,255";
+        QTest::newRow("pink right bg with image") << 3 << true << "DeviceRightBgColor"
+                                                  << "255,90,255,100";
+        QTest::newRow("fifth is black") << 4 << false << "AllBgColor"
+                                        << "42,42,70";
+        QTest::newRow("index 7 is black") << 7 << false << "MainWidgetBgColor"
+                                          << "34,34,58";
+        QTest::newRow("index -1 is black") << -1 << false << "UpgradeProgressBarTopColor"
+                                           << "75,75,95";
+        QTest::newRow("font untouched") << 2 << true << "TextFont"
+                                        << "Microsoft YaHei";
     }
 
     void loadTheme()
@@ -249,12 +260,18 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("alpha dropped") << false << "1,2,3,4" << "1,2,3";
-        QTest::newRow("three kept") << false << "1,2,3" << "1,2,3";
-        QTest::newRow("five kept") << false << "1,2,3,4,5" << "1,2,3,4,5";
-        QTest::newRow("two kept") << false << "1,2" << "1,2";
-        QTest::newRow("empty") << false << "" << "";
-        QTest::newRow("image keeps alpha") << true << "1,2,3,4" << "1,2,3,4";
+        QTest::newRow("alpha dropped") << false << "1,2,3,4"
+                                       << "1,2,3";
+        QTest::newRow("three kept") << false << "1,2,3"
+                                    << "1,2,3";
+        QTest::newRow("five kept") << false << "1,2,3,4,5"
+                                   << "1,2,3,4,5";
+        QTest::newRow("two kept") << false << "1,2"
+                                  << "1,2";
+        QTest::newRow("empty") << false << ""
+                               << "";
+        QTest::newRow("image keeps alpha") << true << "1,2,3,4"
+                                           << "1,2,3,4";
     }
 
     void normalizeThemeColor()
@@ -350,10 +367,9 @@ private slots:
 
         // The receiver reports whether it did what was asked, as the key page does.
         bool installSucceeds = true;
-        const auto connection =
-            connect(&manager, &DDataManager::sigHookRuningStrtusCtrl_MacroRecord, this, [&](bool start) {
-                manager.setMacroRecordHookRunning(start ? installSucceeds : true);
-            });
+        const auto connection
+            = connect(&manager, &DDataManager::sigHookRuningStrtusCtrl_MacroRecord, this,
+                      [&](bool start) { manager.setMacroRecordHookRunning(start ? installSucceeds : true); });
         QCOMPARE(manager.switchMacroRecordHook(true), true);
         QCOMPARE(manager.switchMacroRecordHook(false), true);
         installSucceeds = false;

@@ -22,7 +22,7 @@ hidSupportMapInfo modelEntry(const char* code)
     return model;
 }
 
-}
+} // namespace
 
 // The device records built from the library's records: which field comes
 // from where, and texts never read past their field, even without a NUL.

@@ -28,7 +28,7 @@ DDevicePageTheme::Style styleOf(const QVector<DDevicePageTheme::Style>& styles, 
     return {};
 }
 
-}
+} // namespace
 
 class tst_DDevicePageTheme : public QObject
 {
@@ -62,12 +62,16 @@ private slots:
     {
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("rgb with alpha") << "a{color: rgb(255,49,53,128);}" << "a{color: rgba(255,49,53,128);}";
-        QTest::newRow("rgba without alpha") << "a{background: rgba(75,75,111);}" << "a{background: rgb(75,75,111);}";
-        QTest::newRow("fitting names kept") << "rgb(1,2,3) rgba(1,2,3,4)" << "rgb(1,2,3) rgba(1,2,3,4)";
+        QTest::newRow("rgb with alpha") << "a{color: rgb(255,49,53,128);}"
+                                        << "a{color: rgba(255,49,53,128);}";
+        QTest::newRow("rgba without alpha") << "a{background: rgba(75,75,111);}"
+                                            << "a{background: rgb(75,75,111);}";
+        QTest::newRow("fitting names kept") << "rgb(1,2,3) rgba(1,2,3,4)"
+                                            << "rgb(1,2,3) rgba(1,2,3,4)";
         QTest::newRow("several in one sheet") << "x{border:1px solid rgb(1,2,3,4);background:rgba(5,6,7);}"
                                               << "x{border:1px solid rgba(1,2,3,4);background:rgb(5,6,7);}";
-        QTest::newRow("empty colour left alone") << "rgb() rgb(1,2)" << "rgb() rgb(1,2)";
+        QTest::newRow("empty colour left alone") << "rgb() rgb(1,2)"
+                                                 << "rgb() rgb(1,2)";
         QTest::newRow("other functions untouched") << "url(:/images/a.png) qlineargradient(x1:0)"
                                                    << "url(:/images/a.png) qlineargradient(x1:0)";
     }
@@ -90,7 +94,8 @@ private slots:
         QTest::addColumn<int>("pointSize");
         auto rgb = [](const QString& v) { return QStringLiteral("rgba(%1)").arg(v); };
 
-        QTest::newRow("frame") << "frame" << 0 << QStringList{"QFrame#frame{ background-color: " + rgb(t.deviceLeftBgColor)}
+        QTest::newRow("frame") << "frame" << 0
+                               << QStringList{"QFrame#frame{ background-color: " + rgb(t.deviceLeftBgColor)}
                                << int(DDevicePageTheme::NoFont) << 0;
         QTest::newRow("label colour") << "label" << 0 << QStringList{"QLabel#label{color: " + rgb(t.textDefaultColor)}
                                       << int(DDevicePageTheme::NoFont) << 0;
@@ -99,14 +104,16 @@ private slots:
                                                   "border-top: 3px solid " + rgb(t.deviceBorderColor),
                                                   "background-color: " + rgb(t.deviceLeftBgColor)}
                                    << int(DDevicePageTheme::NoFont) << 0;
-        QTest::newRow("label_Url") << "label_Url" << 0 << QStringList{"QLabel#label_Url{color: " + rgb(t.textCheckedColor)}
+        QTest::newRow("label_Url") << "label_Url" << 0
+                                   << QStringList{"QLabel#label_Url{color: " + rgb(t.textCheckedColor)}
                                    << int(DDevicePageTheme::NoFont) << 0;
         QTest::newRow("list contents") << "scrollAreaWidgetContents_2" << 0
                                        << QStringList{"QWidget#scrollAreaWidgetContents_2{",
                                                       "background-color: " + rgb(t.deviceLeftBgColor)}
                                        << int(DDevicePageTheme::NoFont) << 0;
         QTest::newRow("frame_Right") << "frame_Right" << 0
-                                     << QStringList{"QFrame#frame_Right{ background-color: " + rgb(t.deviceRightBgColor)}
+                                     << QStringList{"QFrame#frame_Right{ background-color: "
+                                                    + rgb(t.deviceRightBgColor)}
                                      << int(DDevicePageTheme::NoFont) << 0;
         QTest::newRow("profile list") << "comboBox_profileList" << 0
                                       << QStringList{"QComboBox{ background-color: " + rgb(t.deviceRightBgColor),
@@ -129,26 +136,26 @@ private slots:
                                                      "QLineEdit:hover{ border: 1px solid " + rgb(t.textCheckedColor),
                                                      "QLineEdit:pressed{ border: 1px solid " + rgb(t.textCheckedColor)}
                                       << int(DDevicePageTheme::NoFont) << 0;
-        QTest::newRow("label_Tip") << "label_Tip" << 0 << QStringList{"QLabel#label_Tip{ color: " + rgb(t.textCheckedColor)}
+        QTest::newRow("label_Tip") << "label_Tip" << 0
+                                   << QStringList{"QLabel#label_Tip{ color: " + rgb(t.textCheckedColor)}
                                    << int(DDevicePageTheme::BoldFont) << 20;
         QTest::newRow("label_Mode") << "label_Mode" << 0
                                     << QStringList{"QLabel#label_Mode{ color: " + rgb(t.textCheckedColor)}
                                     << int(DDevicePageTheme::NormalFont) << 13;
         QTest::newRow("bottom border") << "widget_RightBottom" << 0
-                                       << QStringList{"QWidget#widget_RightBottom{ border: none; border-top: 3px solid " +
-                                                      rgb(t.deviceBorderColor)}
+                                       << QStringList{"QWidget#widget_RightBottom{ border: none; border-top: 3px solid "
+                                                      + rgb(t.deviceBorderColor)}
                                        << int(DDevicePageTheme::NoFont) << 0;
         QTest::newRow("label font") << "label" << 1 << QStringList{} << int(DDevicePageTheme::NormalFont) << 12;
-        QTest::newRow("reset") << "pushButton_Reset" << 0
-                               << QStringList{"QPushButton{ border-radius: 8px; border: 2px solid " + rgb(t.deviceBorderColor),
-                                              "background-color: " + rgb(t.deviceRightBgColor) + "; color: " +
-                                                  rgb(t.textDefaultColor),
-                                              "QPushButton:hover{ background-color: " + rgb(t.deviceRightBgColor) +
-                                                  "; border: 2px solid " + rgb(t.textCheckedColor),
-                                              "QPushButton:pressed{ color: " + rgb(t.textCheckedColor) +
-                                                  "; background-color: " + rgb(t.deviceRightBgColor) +
-                                                  "; border: 2px solid " + rgb(t.textCheckedColor)}
-                               << int(DDevicePageTheme::NormalFont) << 11;
+        QTest::newRow("reset")
+            << "pushButton_Reset" << 0
+            << QStringList{"QPushButton{ border-radius: 8px; border: 2px solid " + rgb(t.deviceBorderColor),
+                           "background-color: " + rgb(t.deviceRightBgColor) + "; color: " + rgb(t.textDefaultColor),
+                           "QPushButton:hover{ background-color: " + rgb(t.deviceRightBgColor) + "; border: 2px solid "
+                               + rgb(t.textCheckedColor),
+                           "QPushButton:pressed{ color: " + rgb(t.textCheckedColor) + "; background-color: "
+                               + rgb(t.deviceRightBgColor) + "; border: 2px solid " + rgb(t.textCheckedColor)}
+            << int(DDevicePageTheme::NormalFont) << 11;
     }
     void styles()
     {
@@ -198,11 +205,13 @@ private slots:
         const QString style = DDevicePageTheme::scrollBarStyle(t);
         const QStringList fragments{
             "QScrollBar:vertical{ background: transparent; width: 4px; margin: 3px 0px 3px 0px; }",
-            "QScrollBar::handle:vertical{ background: rgba(" + t.allScrollBarColorDef + "); min-height: 20px; border-radius: 2px; }",
+            "QScrollBar::handle:vertical{ background: rgba(" + t.allScrollBarColorDef
+                + "); min-height: 20px; border-radius: 2px; }",
             "QScrollBar::handle:vertical:hover{ background: rgba(" + t.allScrollBarColorHover + "); }",
-            "add-line:vertical{ height: 0px;", "sub-line:vertical{ height: 0px;",
-            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{ background: rgba(" + t.allScrollBgColor +
-                "); border-radius: 3px; }"};
+            "add-line:vertical{ height: 0px;",
+            "sub-line:vertical{ height: 0px;",
+            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{ background: rgba(" + t.allScrollBgColor
+                + "); border-radius: 3px; }"};
         for (const QString& fragment : fragments)
             QVERIFY2(style.contains(fragment), qPrintable(fragment));
     }
@@ -213,9 +222,12 @@ private slots:
         QTest::addColumn<QString>("background");
         QTest::addColumn<QColor>("accent");
         QTest::addColumn<QColor>("toastBackground");
-        QTest::newRow("three fields") << "255,143,31" << "42,42,70" << QColor(255, 143, 31) << QColor(42, 42, 70, 200);
-        QTest::newRow("alpha dropped") << "255,49,53,128" << "1,2,3,4" << QColor(255, 49, 53) << QColor(1, 2, 3, 200);
-        QTest::newRow("missing fields count 0") << "7" << "" << QColor(7, 0, 0) << QColor(0, 0, 0, 200);
+        QTest::newRow("three fields") << "255,143,31"
+                                      << "42,42,70" << QColor(255, 143, 31) << QColor(42, 42, 70, 200);
+        QTest::newRow("alpha dropped") << "255,49,53,128"
+                                       << "1,2,3,4" << QColor(255, 49, 53) << QColor(1, 2, 3, 200);
+        QTest::newRow("missing fields count 0") << "7"
+                                                << "" << QColor(7, 0, 0) << QColor(0, 0, 0, 200);
     }
     void paintedColours()
     {

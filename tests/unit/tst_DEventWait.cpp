@@ -23,8 +23,8 @@ class SleepCounter
 public:
     SleepCounter()
     {
-        m_connection = QObject::connect(QAbstractEventDispatcher::instance(),
-                                        &QAbstractEventDispatcher::aboutToBlock, [this] { ++m_sleeps; });
+        m_connection = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                                        [this] { ++m_sleeps; });
     }
     ~SleepCounter() { QObject::disconnect(m_connection); }
     int sleeps() const { return m_sleeps; }
@@ -49,7 +49,7 @@ std::unique_ptr<QThread> later(std::function<void()> action)
     return thread;
 }
 
-}
+} // namespace
 
 class tst_DEventWait : public QObject
 {
@@ -69,20 +69,22 @@ private slots:
     {
         QFETCH(QString, source);
         QFETCH(int, pollMs);
-        std::atomic<bool> flag {source == QLatin1String("now")};
+        std::atomic<bool> flag{source == QLatin1String("now")};
         QObject receiver;
         std::unique_ptr<QThread> thread;
         if (source == QLatin1String("queued"))
             QTimer::singleShot(0, &receiver, [&flag] { flag = true; });
         else if (source == QLatin1String("posted"))
             thread = later([&receiver, &flag] {
-                QMetaObject::invokeMethod(&receiver, [&flag] { flag = true; }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    &receiver, [&flag] { flag = true; }, Qt::QueuedConnection);
             });
         else if (source == QLatin1String("flag"))
             thread = later([&flag] { flag = true; });
 
         SleepCounter counter;
-        QVERIFY(DEventWait::until(kLongDeadlineMs, [&flag] { return flag.load(); }, pollMs));
+        QVERIFY(DEventWait::until(
+            kLongDeadlineMs, [&flag] { return flag.load(); }, pollMs));
         if (pollMs == 0)
             QVERIFY2(counter.sleeps() < kMostSleeps, qPrintable(QString::number(counter.sleeps())));
         if (thread)
@@ -125,7 +127,7 @@ private slots:
     {
         QFETCH(bool, innerMet);
         bool outerDone = false;
-        std::atomic<bool> innerDone {false};
+        std::atomic<bool> innerDone{false};
         int innerResult = -1;
         int innerSleeps = -1;
         bool outerDoneBeforeInner = false;
@@ -135,15 +137,18 @@ private slots:
             outerDone = true;
             if (innerMet) {
                 thread = later([&receiver, &innerDone] {
-                    QMetaObject::invokeMethod(&receiver, [&innerDone] { innerDone = true; }, Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(
+                        &receiver, [&innerDone] { innerDone = true; }, Qt::QueuedConnection);
                 });
             }
             SleepCounter counter;
-            innerResult = DEventWait::until(innerMet ? kLongDeadlineMs : 300, [&innerDone] { return innerDone.load(); });
+            innerResult
+                = DEventWait::until(innerMet ? kLongDeadlineMs : 300, [&innerDone] { return innerDone.load(); });
             innerSleeps = counter.sleeps();
             outerDoneBeforeInner = outerDone;
         });
-        QVERIFY(DEventWait::until(kLongDeadlineMs, [&outerDone, &innerResult] { return outerDone && innerResult >= 0; }));
+        QVERIFY(
+            DEventWait::until(kLongDeadlineMs, [&outerDone, &innerResult] { return outerDone && innerResult >= 0; }));
         QVERIFY(outerDoneBeforeInner);
         QCOMPARE(innerResult, int(innerMet));
         QVERIFY2(innerSleeps < kMostSleeps, qPrintable(QString::number(innerSleeps)));

@@ -76,8 +76,8 @@ private slots:
 
     void state_data()
     {
-        QTest::addColumn<Bytes>("bytes");  // bytes 5, 6, 9..14
-        QTest::addColumn<Bytes>("read");   // valid, armed, charging, battery, mode, receiver, download, keyboard mode
+        QTest::addColumn<Bytes>("bytes"); // bytes 5, 6, 9..14
+        QTest::addColumn<Bytes>("read"); // valid, armed, charging, battery, mode, receiver, download, keyboard mode
 
         QTest::newRow("valid cable") << Bytes{1, 1, 0, 80, 0, 0, 0, 0} << Bytes{1, 1, 0, 80, 0, 0, 0, 0};
         QTest::newRow("byte 5 zero") << Bytes{0, 1, 1, 50, 1, 1, 2, 3} << Bytes{0, 1, 1, 50, 1, 1, 2, 3};
@@ -89,8 +89,14 @@ private slots:
     {
         QFETCH(Bytes, bytes);
         QFETCH(Bytes, read);
-        const auto r = report(0x01, {{5, bytes[0]}, {6, bytes[1]}, {9, bytes[2]}, {10, bytes[3]}, {11, bytes[4]},
-                                     {12, bytes[5]}, {13, bytes[6]}, {14, bytes[7]}});
+        const auto r = report(0x01, {{5, bytes[0]},
+                                     {6, bytes[1]},
+                                     {9, bytes[2]},
+                                     {10, bytes[3]},
+                                     {11, bytes[4]},
+                                     {12, bytes[5]},
+                                     {13, bytes[6]},
+                                     {14, bytes[7]}});
         const auto s = DInputReportReader::readState(r.get());
         QCOMPARE((Bytes{s.valid, s.lockArmed, s.charging, s.battery, s.linkMode, s.receiverState, s.downloadStatus,
                         s.keyboardMode}),
@@ -101,10 +107,10 @@ private slots:
     {
         const auto r = report(0x08, {}, Bytes{6, 3, 1, 10, 20, 30, 40, 50, 60, 2, 1, 7, 99});
         const colorInfoData c = DInputReportReader::readLightConfig(r.get(), 1);
-        QCOMPARE((Bytes{c.lightPart, c.ledType, c.ledBrightness, c.ledSpeed, c.topRed, c.topGreen, c.topBlue,
-                        c.bottomRed, c.bottomGreen, c.bottomBlue, c.ledDirection, c.fullColor, c.extraValue,
-                        c.reservedValue}),
-                 (Bytes{1, 6, 4, 2, 10, 20, 30, 40, 50, 60, 2, 1, 7, 0}));
+        QCOMPARE(
+            (Bytes{c.lightPart, c.ledType, c.ledBrightness, c.ledSpeed, c.topRed, c.topGreen, c.topBlue, c.bottomRed,
+                   c.bottomGreen, c.bottomBlue, c.ledDirection, c.fullColor, c.extraValue, c.reservedValue}),
+            (Bytes{1, 6, 4, 2, 10, 20, 30, 40, 50, 60, 2, 1, 7, 0}));
         const auto full = report(0x07, {}, range(0, 58, 255));
         const colorInfoData m = DInputReportReader::readLightConfig(full.get(), 0);
         QCOMPARE(m.ledBrightness, 256);
@@ -116,7 +122,7 @@ private slots:
         Bytes columns = range(0, 22, 0);
         columns[0] = 0x01;
         columns[3] = 0x22;
-        columns[21] = 0xC0 | 0x20;  // bits 6 and 7 are no rows
+        columns[21] = 0xC0 | 0x20; // bits 6 and 7 are no rows
         const auto r = report(0x0E, {}, columns + Bytes{0xFF, 0xFF});
         const QMap<int, int> map = DInputReportReader::readCustomizableColumns(r.get());
         QCOMPARE(map.size(), 22);
@@ -170,10 +176,10 @@ private slots:
         QFETCH(int, status);
         QFETCH(int, entries);
         Bytes payload = Bytes{0x08, status} + range(0, 22, 0);
-        payload[2] = 5;       // column 0
-        payload[2 + 10] = 7;  // column 10
-        payload[2 + 21] = 1;  // column 21
-        payload << 9;         // byte 30 is no column
+        payload[2] = 5; // column 0
+        payload[2 + 10] = 7; // column 10
+        payload[2 + 21] = 1; // column 21
+        payload << 9; // byte 30 is no column
         const auto r = report(0x21, {}, payload);
         const QMap<int, int> map = DInputReportReader::readCalibration(r.get());
         QCOMPARE(map.size(), entries);
@@ -192,10 +198,10 @@ private slots:
         QTest::newRow("31 and a zero") << hex.left(31) << QString::fromLatin1(hex.left(31)) << false;
         QTest::newRow("empty") << QByteArray() << QString() << false;
         QTest::newRow("cut at 32") << hex + "ZZ" << QString::fromLatin1(hex) << true;
-        QTest::newRow("path characters") << QByteArray("../../") + hex.left(26) << QStringLiteral("../../") + hex.left(26)
-                                         << false;
-        QTest::newRow("dash and underscore") << QByteArray("abc-def_") + hex.left(24)
-                                             << QStringLiteral("abc-def_") + hex.left(24) << true;
+        QTest::newRow("path characters") << QByteArray("../../") + hex.left(26)
+                                         << QStringLiteral("../../") + hex.left(26) << false;
+        QTest::newRow("dash and underscore")
+            << QByteArray("abc-def_") + hex.left(24) << QStringLiteral("abc-def_") + hex.left(24) << true;
         QTest::newRow("high bytes") << QByteArray(32, char(0xE9)) << QString(32, QChar(0xE9)) << false;
     }
 

@@ -2,9 +2,9 @@
 // combination rule, and the names looked up through real profile, macro and
 // advanced-key files.
 #include "app/DDataManager.h"
+#include "app/DKeyFunctionDescriber.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
-#include "app/DKeyFunctionDescriber.h"
 
 #include <QDir>
 #include <QSet>
@@ -48,7 +48,7 @@ seniorKeyInfoStu seniorKey(int index, int type, const QByteArray& name)
 
 const QString kUnknown = QStringLiteral("Unknow");
 
-}
+} // namespace
 
 class tst_DKeyFunctionDescriber : public QObject
 {
@@ -59,7 +59,7 @@ private:
     QByteArray m_profilePath;
     QByteArray m_macroPath;
     QByteArray m_seniorPath;
-    const QMap<int, QString> m_keyNames {{4, "A"}, {5, "B"}, {41, "Esc"}, {-10, "Fn"}, {58, "F1"}};
+    const QMap<int, QString> m_keyNames{{4, "A"}, {5, "B"}, {41, "Esc"}, {-10, "Fn"}, {58, "F1"}};
 
     DKeyFunctionDescriber describer() const
     {
@@ -67,7 +67,7 @@ private:
     }
 
     DKeyFunctionDescriber::Description describe(const QByteArray& type, const QByteArray& paramB,
-                                               const QByteArray& value) const
+                                                const QByteArray& value) const
     {
         return describer().describe(record(type, paramB, value));
     }
@@ -100,11 +100,10 @@ private slots:
         QTest::addColumn<QByteArray>("type");
         QTest::addColumn<QString>("category");
 
-        const QVector<QPair<int, QString>> named {
-            {0, "Remap Key"},        {1, "Macro"},           {2, "Key Combination"}, {3, "Multimedia"},
-            {4, "Mouse"},            {5, "Disable"},         {6, "Text"},            {7, "Switch Profile"},
-            {8, "Launch Application"}, {9, "Shortcuts"},     {10, "Unknow"},         {19, "Key Config"},
-            {40, "Senior Keys"}};
+        const QVector<QPair<int, QString>> named{
+            {0, "Remap Key"}, {1, "Macro"},       {2, "Key Combination"}, {3, "Multimedia"},         {4, "Mouse"},
+            {5, "Disable"},   {6, "Text"},        {7, "Switch Profile"},  {8, "Launch Application"}, {9, "Shortcuts"},
+            {10, "Unknow"},   {19, "Key Config"}, {40, "Senior Keys"}};
         for (const auto& row : named)
             QTest::addRow("type %d", row.first) << QByteArray::number(row.first) << row.second;
         for (int code = 20; code <= 27; ++code)
@@ -182,21 +181,21 @@ private slots:
 
         auto byValue = [](const char* type, const QStringList& texts) {
             for (int v = 0; v < texts.size(); ++v)
-                QTest::addRow("type %s value %d", type, v) << QByteArray(type) << QByteArray("1")
-                                                             << QByteArray::number(v) << texts.at(v);
+                QTest::addRow("type %s value %d", type, v)
+                    << QByteArray(type) << QByteArray("1") << QByteArray::number(v) << texts.at(v);
             QTest::addRow("type %s value %d", type, int(texts.size()))
                 << QByteArray(type) << QByteArray("1") << QByteArray::number(texts.size()) << kUnknown;
-            QTest::addRow("type %s value -1", type) << QByteArray(type) << QByteArray("1") << QByteArray("-1")
-                                                    << kUnknown;
+            QTest::addRow("type %s value -1", type)
+                << QByteArray(type) << QByteArray("1") << QByteArray("-1") << kUnknown;
         };
 
-        byValue("3", {"Volume +", "Volume -", "Mute", "Play/Pause", "Next track", "Prev track", "Stop", kUnknown,
-                      "Player", "Calculator", "Computer", "Browser", "Email", "Screen brightness+",
-                      "Screen brightness-", "Search"});
-        byValue("4", {"Mouse Left", "Mouse Center", "Mouse Right", "Scroll Up", "Scroll Down", "Forward",
-                      "Backward", "Sniper Key"});
-        byValue("9", {"Close window", "Switch windows", "Show desktop", "My computer", "Lock computer", "Copy",
-                      "Cut", "Paste", "Find", "New", "Print", "Save"});
+        byValue("3",
+                {"Volume +", "Volume -", "Mute", "Play/Pause", "Next track", "Prev track", "Stop", kUnknown, "Player",
+                 "Calculator", "Computer", "Browser", "Email", "Screen brightness+", "Screen brightness-", "Search"});
+        byValue("4", {"Mouse Left", "Mouse Center", "Mouse Right", "Scroll Up", "Scroll Down", "Forward", "Backward",
+                      "Sniper Key"});
+        byValue("9", {"Close window", "Switch windows", "Show desktop", "My computer", "Lock computer", "Copy", "Cut",
+                      "Paste", "Find", "New", "Print", "Save"});
         byValue("20", {"Overall light", "Interaction light", "All light", "Static"});
         byValue("21", {"Brightness +", "Brightness -"});
         byValue("22", {"Speed +", "Speed -"});
@@ -208,10 +207,10 @@ private slots:
         byValue("32", {"Speed +", "Speed -"});
         byValue("33", {"Into full color", "Top color changed", "Bottom color changed"});
 
-        auto row = [](const char* name, const char* type, const char* paramB, const char* value,
-                      const QString& detail) {
-            QTest::newRow(name) << QByteArray(type) << QByteArray(paramB) << QByteArray(value) << detail;
-        };
+        auto row
+            = [](const char* name, const char* type, const char* paramB, const char* value, const QString& detail) {
+                  QTest::newRow(name) << QByteArray(type) << QByteArray(paramB) << QByteArray(value) << detail;
+              };
         row("multimedia value as text", "3", "1", "next", "Volume +");
         row("mouse ignores paramB", "4", "7", "2", "Mouse Right");
         row("disable", "5", "0", "0", "Disable");
@@ -291,8 +290,8 @@ private slots:
             << QByteArray("255,58") << "L_CTRL+L_SHIFT+L_ALT+L_WIN+R_CTRL+R_SHIFT+R_ALT+R_WIN+F1";
         QTest::newRow("higher bits ignored") << QByteArray("768,5") << "B";
         QTest::newRow("bit 8 beside bit 0") << QByteArray("257,5") << "L_CTRL+B";
-        QTest::newRow("negative mask has all bits") << QByteArray("-1,5")
-                                                     << "L_CTRL+L_SHIFT+L_ALT+L_WIN+R_CTRL+R_SHIFT+R_ALT+R_WIN+B";
+        QTest::newRow("negative mask has all bits")
+            << QByteArray("-1,5") << "L_CTRL+L_SHIFT+L_ALT+L_WIN+R_CTRL+R_SHIFT+R_ALT+R_WIN+B";
         QTest::newRow("fn key") << QByteArray("1,-10") << "L_CTRL+Fn";
         QTest::newRow("without key part") << QByteArray("5") << "L_CTRL+L_ALT";
         QTest::newRow("empty") << QByteArray("") << "";
@@ -369,10 +368,10 @@ private slots:
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("detail");
-        auto row = [](const char* name, const char* type, const char* value, const char* category,
-                      const QString& detail) {
-            QTest::newRow(name) << QByteArray(type) << QByteArray(value) << category << detail;
-        };
+        auto row
+            = [](const char* name, const char* type, const char* value, const char* category, const QString& detail) {
+                  QTest::newRow(name) << QByteArray(type) << QByteArray(value) << category << detail;
+              };
         row("macro 1", "1", "1", "Macro", "Copy paste");
         row("macro, utf-8 name", "1", "3", "Macro", "Makro ñ 宏");
         row("macro, two digits", "1", "12", "Macro", "Twelve");
@@ -491,20 +490,25 @@ private slots:
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("detail");
-        QTest::newRow("macro") << QByteArray("4") << QByteArray("1") << QByteArray("1") << QByteArray("3")
-                               << "Macro" << "Makro ñ 宏";
-        QTest::newRow("combination") << QByteArray("5") << QByteArray("2") << QByteArray("0")
-                                     << QByteArray("5,4") << "Key Combination" << "L_CTRL+L_ALT+A";
-        QTest::newRow("text") << QByteArray("6") << QByteArray("6") << QByteArray("0")
-                              << QByteArray("Grüße 你好") << "Text" << "Grüße 你好";
-        QTest::newRow("profile switch") << QByteArray("7") << QByteArray("7") << QByteArray("0")
-                                        << QByteArray("2") << "Switch Profile" << "Spiele Grüße 日本";
-        QTest::newRow("connection") << QByteArray("8") << QByteArray("19") << QByteArray("11")
-                                    << QByteArray("0,2") << "Key Config" << "Bluetooth 3";
-        QTest::newRow("advanced key") << QByteArray("9") << QByteArray("40") << QByteArray("0")
-                                      << QByteArray("7") << "Senior Keys" << "Mod-Tap ü 高级";
-        QTest::newRow("nothing stored") << QByteArray("10") << QByteArray() << QByteArray() << QByteArray()
-                                        << "Default" << kUnknown;
+        QTest::newRow("macro") << QByteArray("4") << QByteArray("1") << QByteArray("1") << QByteArray("3") << "Macro"
+                               << "Makro ñ 宏";
+        QTest::newRow("combination") << QByteArray("5") << QByteArray("2") << QByteArray("0") << QByteArray("5,4")
+                                     << "Key Combination"
+                                     << "L_CTRL+L_ALT+A";
+        QTest::newRow("text") << QByteArray("6") << QByteArray("6") << QByteArray("0") << QByteArray("Grüße 你好")
+                              << "Text"
+                              << "Grüße 你好";
+        QTest::newRow("profile switch") << QByteArray("7") << QByteArray("7") << QByteArray("0") << QByteArray("2")
+                                        << "Switch Profile"
+                                        << "Spiele Grüße 日本";
+        QTest::newRow("connection") << QByteArray("8") << QByteArray("19") << QByteArray("11") << QByteArray("0,2")
+                                    << "Key Config"
+                                    << "Bluetooth 3";
+        QTest::newRow("advanced key") << QByteArray("9") << QByteArray("40") << QByteArray("0") << QByteArray("7")
+                                      << "Senior Keys"
+                                      << "Mod-Tap ü 高级";
+        QTest::newRow("nothing stored") << QByteArray("10") << QByteArray() << QByteArray() << QByteArray() << "Default"
+                                        << kUnknown;
     }
 
     void functionsReadBackFromTheProfile()
@@ -516,8 +520,8 @@ private slots:
         QFETCH(QString, category);
         QFETCH(QString, detail);
         if (!type.isEmpty())
-            QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(m_profilePath, "1", keyCode, "key", type, "1",
-                                                              paramB, value));
+            QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(m_profilePath, "1", keyCode, "key", type, "1", paramB,
+                                                              value));
         keyOperateInfo info = record("-1", "-1", "-1");
         COrvaneXML_SelectProFileKeyOperateInfo(m_profilePath, "1", keyCode, &info);
         const auto description = describer().describe(info);

@@ -91,11 +91,9 @@ private slots:
             << Reports{{0x03, 0, 5, 0, 0, 0, 0, 0}} << QStringList{"+224 +225 +5"};
         QTest::newRow("only the order changed")
             << Reports{{0, 0, 4, 5, 6, 0, 0, 0}, {0, 0, 6, 4, 5, 0, 0, 0}} << QStringList{"+4 +5 +6", ""};
-        QTest::newRow("downs before ups")
-            << Reports{{0x01, 0, 4, 0, 0, 0, 0, 0}, {0x02, 0, 5, 0, 0, 0, 0, 0}}
-            << QStringList{"+224 +4", "+225 +5 -224 -4"};
-        QTest::newRow("reserved byte is not a key")
-            << Reports{{0, 9, 0, 0, 0, 0, 0, 0}} << QStringList{""};
+        QTest::newRow("downs before ups") << Reports{{0x01, 0, 4, 0, 0, 0, 0, 0}, {0x02, 0, 5, 0, 0, 0, 0, 0}}
+                                          << QStringList{"+224 +4", "+225 +5 -224 -4"};
+        QTest::newRow("reserved byte is not a key") << Reports{{0, 9, 0, 0, 0, 0, 0, 0}} << QStringList{""};
     }
 
     void changes()
@@ -151,8 +149,8 @@ private slots:
 
         const functionLockInfo all = lockSet("1", "1", "1", "1");
         const functionLockInfo none = lockSet("0", "0", "0", "0");
-        QTest::newRow("left Windows locked") << KeyReport{0x08, 0, 4, 0, 0, 0, 0, 0} << all
-                                             << KeyReport{0, 0, 4, 0, 0, 0, 0, 0};
+        QTest::newRow("left Windows locked")
+            << KeyReport{0x08, 0, 4, 0, 0, 0, 0, 0} << all << KeyReport{0, 0, 4, 0, 0, 0, 0, 0};
         QTest::newRow("right Windows locked, with Alt+Tab only Windows goes")
             << KeyReport{0x84, 0, 0x2B, 0, 0, 0, 0, 0} << all << KeyReport{0x04, 0, 0x2B, 0, 0, 0, 0, 0};
         QTest::newRow("Windows free") << KeyReport{0x08, 0, 4, 0, 0, 0, 0, 0} << lockSet("1", "1", "1", "0")
@@ -165,20 +163,20 @@ private slots:
                                      << KeyReport{0x04, 0, 0x3D, 0, 0, 0, 0, 0};
         QTest::newRow("Shift+Tab") << KeyReport{0x02, 0, 0x2B, 0, 0, 0, 0, 0} << lockSet("0", "0", "1", "0")
                                    << KeyReport{0x02, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("Shift+Tab is not Alt+Tab") << KeyReport{0x20, 0, 0x2B, 0, 0, 0, 0, 0}
-                                                  << lockSet("1", "0", "0", "0")
-                                                  << KeyReport{0x20, 0, 0x2B, 0, 0, 0, 0, 0};
-        QTest::newRow("Ctrl+Tab is never locked") << KeyReport{0x01, 0, 0x2B, 0, 0, 0, 0, 0} << all
-                                                  << KeyReport{0x01, 0, 0x2B, 0, 0, 0, 0, 0};
-        QTest::newRow("both Alts and Tab") << KeyReport{0x44, 0, 0x2B, 4, 0, 0, 0, 0} << all
-                                           << KeyReport{0x44, 0, 4, 0, 0, 0, 0, 0};
+        QTest::newRow("Shift+Tab is not Alt+Tab")
+            << KeyReport{0x20, 0, 0x2B, 0, 0, 0, 0, 0} << lockSet("1", "0", "0", "0")
+            << KeyReport{0x20, 0, 0x2B, 0, 0, 0, 0, 0};
+        QTest::newRow("Ctrl+Tab is never locked")
+            << KeyReport{0x01, 0, 0x2B, 0, 0, 0, 0, 0} << all << KeyReport{0x01, 0, 0x2B, 0, 0, 0, 0, 0};
+        QTest::newRow("both Alts and Tab")
+            << KeyReport{0x44, 0, 0x2B, 4, 0, 0, 0, 0} << all << KeyReport{0x44, 0, 4, 0, 0, 0, 0, 0};
         QTest::newRow("Ctrl+Shift+Tab") << KeyReport{0x03, 0, 0x2B, 0, 0, 0, 0, 0} << all
                                         << KeyReport{0x03, 0, 0, 0, 0, 0, 0, 0};
         QTest::newRow("nothing locked") << KeyReport{0x0C, 0, 0x2B, 0x3D, 0, 0, 0, 0} << none
                                         << KeyReport{0x0C, 0, 0x2B, 0x3D, 0, 0, 0, 0};
-        QTest::newRow("lock text must be exactly 1") << KeyReport{0x04, 0, 0x2B, 0, 0, 0, 0, 0}
-                                                     << lockSet("11", "0", "0", "0")
-                                                     << KeyReport{0x04, 0, 0x2B, 0, 0, 0, 0, 0};
+        QTest::newRow("lock text must be exactly 1")
+            << KeyReport{0x04, 0, 0x2B, 0, 0, 0, 0, 0} << lockSet("11", "0", "0", "0")
+            << KeyReport{0x04, 0, 0x2B, 0, 0, 0, 0, 0};
     }
 
     void locks()

@@ -109,8 +109,8 @@ private:
     {
         for (const Binding& b : bindings) {
             QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(layerPath(layer).constData(), "2",
-                                                              QByteArray::number(b.usage).constData(), b.name,
-                                                              b.type, b.paramA, b.paramB, b.value));
+                                                              QByteArray::number(b.usage).constData(), b.name, b.type,
+                                                              b.paramA, b.paramB, b.value));
         }
     }
 
@@ -149,7 +149,7 @@ void tst_DOnboardDownloadPlan::init()
 void tst_DOnboardDownloadPlan::packetRule_data()
 {
     QTest::addColumn<int>("keys");
-    QTest::addColumn<QStringList>("packets");  // per layer: packet/entries
+    QTest::addColumn<QStringList>("packets"); // per layer: packet/entries
 
     QTest::newRow("empty key list") << 0 << QStringList{};
     QTest::newRow("one key") << 1 << QStringList{"0/1"};
@@ -182,10 +182,7 @@ void tst_DOnboardDownloadPlan::packetRule()
 
 void tst_DOnboardDownloadPlan::entriesFromTheStore()
 {
-    bind(0, {{4, "0", "0", "0", "5"},
-             {5, "19", "0", "11", "0,2"},
-             {7, "2", "0", "0", "3,4"},
-             {8, "5", "0", "0", "0"}});
+    bind(0, {{4, "0", "0", "0", "5"}, {5, "19", "0", "11", "0,2"}, {7, "2", "0", "0", "3,4"}, {8, "5", "0", "0", "0"}});
     bind(1, {{4, "3", "0", "0", "9"}, {-10, "0", "0", "0", "-20"}});
     // Only the current profile counts.
     QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(layerPath(0).constData(), "1", "6", "", "0", "0", "0", "9"));
@@ -208,17 +205,17 @@ void tst_DOnboardDownloadPlan::macroKeysTakeSlotsInKeyOrder()
     bindMacro(1, "2", keyPress("1", "6", "C"));
     QVector<int> usages;
     for (int i = 0; i < 20; ++i)
-        usages << 4 + i;  // 4..23: key 20 is in the second packet
+        usages << 4 + i; // 4..23: key 20 is in the second packet
     const DOnboardDownloadPlan plan(m_folder, usages, false, {});
     QCOMPARE(int(plan.status()), int(DOnboardDownloadPlan::Status::Ready));
     QCOMPARE(plan.macroKeys(), 4);
 
     // Each macro goes out when its key is met, before the key's packet;
     // two keys with the same macro take a slot each.
-    const QStringList expected = QStringList() << macroSlot(0) << macroSlot(1) << QStringLiteral("K0.0/14")
-                                               << macroSlot(2) << QStringLiteral("K0.1/6") << macroSlot(3)
-                                               << QStringLiteral("K2.0/14") << QStringLiteral("K2.1/6")
-                                               << QStringLiteral("P400") << clearedMacros(4);
+    const QStringList expected = QStringList()
+                                 << macroSlot(0) << macroSlot(1) << QStringLiteral("K0.0/14") << macroSlot(2)
+                                 << QStringLiteral("K0.1/6") << macroSlot(3) << QStringLiteral("K2.0/14")
+                                 << QStringLiteral("K2.1/6") << QStringLiteral("P400") << clearedMacros(4);
     QCOMPARE(describe(plan.steps()), expected);
 
     const QByteArray entries = entriesOf(plan.steps(), 0);
@@ -279,8 +276,8 @@ void tst_DOnboardDownloadPlan::seniorKeysTakeStoreIndexes()
 void tst_DOnboardDownloadPlan::magneticWithoutSeniorKeysClearsAll()
 {
     const DOnboardDownloadPlan plan(m_folder, {4}, true, {});
-    const QStringList expected = QStringList{"K0.0/1", "K2.0/1", "P400"}
-                                 << clearedMacros(0) << QStringLiteral("P400") << range("S", 0, 39);
+    const QStringList expected = QStringList{"K0.0/1", "K2.0/1", "P400"} << clearedMacros(0) << QStringLiteral("P400")
+                                                                         << range("S", 0, 39);
     QCOMPARE(describe(plan.steps()), expected);
 }
 
@@ -293,21 +290,32 @@ void tst_DOnboardDownloadPlan::refusals_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("refused");
 
-    QTest::newRow("ten macro keys fit") << 10 << 0 << "" << "4" << "" << false;
-    QTest::newRow("eleven macro keys")
-        << 11 << 0 << "" << "4" << "11 keys are bound to macros, but the keyboard holds 10. Nothing was sent." << true;
-    QTest::newRow("forty advanced keys fit") << 0 << 40 << "" << "4" << "" << false;
+    QTest::newRow("ten macro keys fit") << 10 << 0 << ""
+                                        << "4"
+                                        << "" << false;
+    QTest::newRow("eleven macro keys") << 11 << 0 << ""
+                                       << "4"
+                                       << "11 keys are bound to macros, but the keyboard holds 10. Nothing was sent."
+                                       << true;
+    QTest::newRow("forty advanced keys fit") << 0 << 40 << ""
+                                             << "4"
+                                             << "" << false;
     QTest::newRow("41 advanced keys")
-        << 0 << 41 << "" << "4" << "41 keys are bound to advanced keys, but the keyboard holds 40. Nothing was sent."
-        << true;
-    QTest::newRow("two modifiers fit") << 0 << 0 << "5,4" << "4" << "" << false;
+        << 0 << 41 << ""
+        << "4"
+        << "41 keys are bound to advanced keys, but the keyboard holds 40. Nothing was sent." << true;
+    QTest::newRow("two modifiers fit") << 0 << 0 << "5,4"
+                                       << "4"
+                                       << "" << false;
     QTest::newRow("three modifiers")
-        << 0 << 0 << "7,4" << "4"
+        << 0 << 0 << "7,4"
+        << "4"
         << "The key combination on key Öl holds more than two modifier keys, which the keyboard cannot store. "
            "Nothing was sent."
         << true;
     QTest::newRow("three modifiers in an advanced key")
-        << 0 << 1 << "" << "14,4"
+        << 0 << 1 << ""
+        << "14,4"
         << "The key combination on key Adv holds more than two modifier keys, which the keyboard cannot store. "
            "Nothing was sent."
         << true;

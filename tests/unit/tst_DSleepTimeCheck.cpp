@@ -40,9 +40,11 @@ private slots:
         QVERIFY(DSleepTimeCheck::refusalText(DSleepTimeCheck::Accepted).isEmpty());
         QCOMPARE(DSleepTimeCheck::refusalText(DSleepTimeCheck::KeyboardTooShort),
                  QStringLiteral("Keyboard enters sleep time is too short"));
-        QCOMPARE(DSleepTimeCheck::refusalText(DSleepTimeCheck::LightLongerThanKeyboard),
-                 QStringLiteral("The time when the light enters sleep cannot be longer than the keyboard enters sleep"));
-        QCOMPARE(DSleepTimeCheck::refusalText(DSleepTimeCheck::OutOfRange), QStringLiteral("Sleep time is out of range"));
+        QCOMPARE(
+            DSleepTimeCheck::refusalText(DSleepTimeCheck::LightLongerThanKeyboard),
+            QStringLiteral("The time when the light enters sleep cannot be longer than the keyboard enters sleep"));
+        QCOMPARE(DSleepTimeCheck::refusalText(DSleepTimeCheck::OutOfRange),
+                 QStringLiteral("Sleep time is out of range"));
     }
 
     void fieldValue_data()

@@ -52,10 +52,7 @@ private slots:
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_catcher, "open");
     }
 
-    void cleanupTestCase()
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 
     void init()
     {

@@ -1,14 +1,14 @@
 #include "support/TestMain.h"
 
+#include "devices/DBootloaderIdentity.h"
+#include "devices/DDeviceChangeMatcher.h"
 #include "platform/include/DeviceChangeSource.h"
-#include "sdk/hid/HidPath.h"
 #include "platform/linux/UdevDeviceChangeSource.h"
 #include "platform/linux/UdevEventTranslator.h"
 #include "platform/linux/UdevIdentity.h"
-#include "devices/DDeviceChangeMatcher.h"
-#include "devices/DBootloaderIdentity.h"
-#include "sdk/models/ModelCatalogue.h"
+#include "sdk/hid/HidPath.h"
 #include "sdk/include/orvanesdk_hid.h"
+#include "sdk/models/ModelCatalogue.h"
 
 #include <QDir>
 
@@ -32,7 +32,7 @@ std::list<hidSupportInfo> twoModels()
     return {record("FIRST", "abcd", "1234"), record("SECOND", "beef", "5678")};
 }
 
-}
+} // namespace
 
 class tst_DeviceChangeMatching : public QObject
 {
@@ -46,18 +46,30 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<bool>("bootloader");
 
-        QTest::newRow("upper-case path, lower-case ids") << 11 << "/dev/hidraw3#vid_ABCD&pid_1234" << "FIRST" << false;
-        QTest::newRow("removal matches too") << 12 << "/dev/hidraw3#vid_abcd&pid_1234" << "FIRST" << false;
-        QTest::newRow("second model") << 11 << "X#VID_BEEF&PID_5678" << "SECOND" << false;
-        QTest::newRow("vendor of one, product of the other") << 11 << "X#vid_ABCD&pid_5678" << "" << false;
-        QTest::newRow("unknown device") << 11 << "X#vid_1111&pid_2222" << "" << false;
-        QTest::newRow("lower-case bootloader, no model") << 11 << "X#vid_1fc9&pid_f7df" << "" << true;
-        QTest::newRow("bootloader 0416:3F00") << 11 << "X#VID_0416&PID_3F00" << "" << true;
-        QTest::newRow("bootloader 0416:3f01") << 11 << "X#vid_0416&pid_3f01" << "" << true;
-        QTest::newRow("bootloader ids from two pairs") << 11 << "X#vid_0416&pid_F7DF" << "" << false;
-        QTest::newRow("bootloader removal schedules nothing") << 12 << "X#vid_1FC9&pid_F7DF" << "" << false;
-        QTest::newRow("other change type") << 7 << "X#vid_ABCD&pid_1234" << "" << false;
-        QTest::newRow("other change type, bootloader") << 7 << "X#vid_1FC9&pid_F7DF" << "" << false;
+        QTest::newRow("upper-case path, lower-case ids") << 11 << "/dev/hidraw3#vid_ABCD&pid_1234"
+                                                         << "FIRST" << false;
+        QTest::newRow("removal matches too") << 12 << "/dev/hidraw3#vid_abcd&pid_1234"
+                                             << "FIRST" << false;
+        QTest::newRow("second model") << 11 << "X#VID_BEEF&PID_5678"
+                                      << "SECOND" << false;
+        QTest::newRow("vendor of one, product of the other") << 11 << "X#vid_ABCD&pid_5678"
+                                                             << "" << false;
+        QTest::newRow("unknown device") << 11 << "X#vid_1111&pid_2222"
+                                        << "" << false;
+        QTest::newRow("lower-case bootloader, no model") << 11 << "X#vid_1fc9&pid_f7df"
+                                                         << "" << true;
+        QTest::newRow("bootloader 0416:3F00") << 11 << "X#VID_0416&PID_3F00"
+                                              << "" << true;
+        QTest::newRow("bootloader 0416:3f01") << 11 << "X#vid_0416&pid_3f01"
+                                              << "" << true;
+        QTest::newRow("bootloader ids from two pairs") << 11 << "X#vid_0416&pid_F7DF"
+                                                       << "" << false;
+        QTest::newRow("bootloader removal schedules nothing") << 12 << "X#vid_1FC9&pid_F7DF"
+                                                              << "" << false;
+        QTest::newRow("other change type") << 7 << "X#vid_ABCD&pid_1234"
+                                           << "" << false;
+        QTest::newRow("other change type, bootloader") << 7 << "X#vid_1FC9&pid_F7DF"
+                                                       << "" << false;
     }
     void decisions()
     {
@@ -102,12 +114,12 @@ private slots:
 
     void withoutSupportListOnlyBootloadersCount()
     {
-        const DDeviceChangeMatcher::Decision keyboard =
-            DDeviceChangeMatcher::decide(11, nullptr, QStringLiteral("x#vid_1209&pid_0002"));
+        const DDeviceChangeMatcher::Decision keyboard
+            = DDeviceChangeMatcher::decide(11, nullptr, QStringLiteral("x#vid_1209&pid_0002"));
         QVERIFY(!keyboard.model);
         QVERIFY(!keyboard.refreshDevicePage);
-        const DDeviceChangeMatcher::Decision boot =
-            DDeviceChangeMatcher::decide(11, nullptr, QStringLiteral("x#vid_0416&pid_3F00"));
+        const DDeviceChangeMatcher::Decision boot
+            = DDeviceChangeMatcher::decide(11, nullptr, QStringLiteral("x#vid_0416&pid_3F00"));
         QVERIFY(!boot.refreshDevicePage);
         QVERIFY(boot.scheduleBootloaderUpgrade);
     }
@@ -124,8 +136,8 @@ private slots:
                 if (receiver && !m.hasReceiver())
                     continue;
                 const uint16_t pid = receiver ? m.receiverProductId : m.productId;
-                const QString path =
-                    QString::fromStdString(HidPath::compose("/dev/hidraw7", m.vendorId, pid, m.interfaceNumber));
+                const QString path
+                    = QString::fromStdString(HidPath::compose("/dev/hidraw7", m.vendorId, pid, m.interfaceNumber));
                 const hidSupportInfo* found = DDeviceChangeMatcher::findModel(&list, path);
                 QVERIFY2(found, qPrintable(path));
                 QCOMPARE(QString::fromLatin1(found->model), m.code);
@@ -178,12 +190,12 @@ private slots:
         QTest::newRow("PRODUCT not hex") << "product" << QByteArray("12g9/2/1") << QByteArray() << false << 0 << 0;
         QTest::newRow("PRODUCT sign") << "product" << QByteArray("-1/2/1") << QByteArray() << false << 0 << 0;
         QTest::newRow("PRODUCT empty") << "product" << QByteArray() << QByteArray() << false << 0 << 0;
-        QTest::newRow("HID_ID usb") << "hid" << QByteArray("0003:00001209:0000000D") << QByteArray() << true
-                                    << 0x1209 << 0x000d;
-        QTest::newRow("HID_ID bluetooth") << "hid" << QByteArray("0005:00001209:0000000D") << QByteArray() << false
-                                          << 0 << 0;
-        QTest::newRow("HID_ID over 16 bits") << "hid" << QByteArray("0003:00011209:0000000D") << QByteArray()
-                                             << false << 0 << 0;
+        QTest::newRow("HID_ID usb") << "hid" << QByteArray("0003:00001209:0000000D") << QByteArray() << true << 0x1209
+                                    << 0x000d;
+        QTest::newRow("HID_ID bluetooth")
+            << "hid" << QByteArray("0005:00001209:0000000D") << QByteArray() << false << 0 << 0;
+        QTest::newRow("HID_ID over 16 bits")
+            << "hid" << QByteArray("0003:00011209:0000000D") << QByteArray() << false << 0 << 0;
         QTest::newRow("HID_ID short") << "hid" << QByteArray("0003:00001209") << QByteArray() << false << 0 << 0;
         QTest::newRow("ID texts") << "ids" << QByteArray("1209") << QByteArray("000d") << true << 0x1209 << 0x000d;
         QTest::newRow("ID texts missing model") << "ids" << QByteArray("1209") << QByteArray() << false << 0 << 0;
@@ -243,10 +255,10 @@ private slots:
                                        << QStringList{"change hidraw/- /sys/h3 /dev/hidraw3 " + id,
                                                       "bind usb/usb_device /sys/u1 - " + id}
                                        << QStringList{};
-        QTest::newRow("arrival without ids") << QStringList{} << QStringList{"add hidraw/- /sys/h3 /dev/hidraw3 -"}
-                                             << QStringList{};
-        QTest::newRow("no node: the syspath") << QStringList{} << QStringList{"add usb/usb_device /sys/u7 - " + id}
-                                              << QStringList{"11 /sys/u7#" + id};
+        QTest::newRow("arrival without ids")
+            << QStringList{} << QStringList{"add hidraw/- /sys/h3 /dev/hidraw3 -"} << QStringList{};
+        QTest::newRow("no node: the syspath")
+            << QStringList{} << QStringList{"add usb/usb_device /sys/u7 - " + id} << QStringList{"11 /sys/u7#" + id};
     }
     void udevEvents()
     {
@@ -286,8 +298,8 @@ private slots:
         UdevDeviceChangeSource source;
         if (!source.start())
             QSKIP(qPrintable(QStringLiteral("no udev monitor here: ") + source.errorText()));
-        const QStringList usbDevices =
-            QDir(QStringLiteral("/sys/bus/usb/devices")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        const QStringList usbDevices
+            = QDir(QStringLiteral("/sys/bus/usb/devices")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         int withIds = 0;
         for (const QString& d : usbDevices) {
             if (QFile::exists(QStringLiteral("/sys/bus/usb/devices/%1/idVendor").arg(d)))

@@ -1,8 +1,8 @@
 #include "support/TestMain.h"
 
+#include "devices/DDeviceLibraryStartup.h"
 #include "devices/DVendorUpgradeLibrary.h"
 #include "sdk/hid/HidTransportRegistry.h"
-#include "devices/DDeviceLibraryStartup.h"
 #include "sdk/include/orvanesdk_hid.h"
 
 #include <QDir>
@@ -16,21 +16,33 @@ namespace {
 struct WatchedCalls
 {
     QStringList log;
-    int hidResult = -1;  // -1: the library's own answer
+    int hidResult = -1; // -1: the library's own answer
     DDeviceLibraryStartup::Calls calls;
 
     WatchedCalls()
     {
         const DDeviceLibraryStartup::Calls real;
-        calls.versionStr = [this, real](char* b) { log << "version"; return real.versionStr(b); };
-        calls.xmlInit = [this, real] { log << "xmlInit"; return real.xmlInit(); };
+        calls.versionStr = [this, real](char* b) {
+            log << "version";
+            return real.versionStr(b);
+        };
+        calls.xmlInit = [this, real] {
+            log << "xmlInit";
+            return real.xmlInit();
+        };
         calls.hidInit = [this, real] {
             log << "hidInit";
             const int r = real.hidInit();
             return hidResult < 0 ? r : hidResult;
         };
-        calls.lightInit = [this, real] { log << "lightInit"; return real.lightInit(); };
-        calls.createMacroFile = [this, real](const char* p) { log << "createMacro"; return real.createMacroFile(p); };
+        calls.lightInit = [this, real] {
+            log << "lightInit";
+            return real.lightInit();
+        };
+        calls.createMacroFile = [this, real](const char* p) {
+            log << "createMacro";
+            return real.createMacroFile(p);
+        };
         calls.createSeniorKeyFile = [this, real](const char* p) {
             log << "createSeniorKey";
             return real.createSeniorKeyFile(p);
@@ -60,7 +72,7 @@ public:
 
 const QString kFailureLine = QString::fromLatin1(DVendorUpgradeLibrary::kFailureLine);
 
-}
+} // namespace
 
 class tst_DeviceLibraryStartup : public QObject
 {
@@ -73,9 +85,9 @@ private slots:
         WatchedCalls watched;
         QTest::ignoreMessage(QtDebugMsg, qPrintable(kFailureLine));
         const DDeviceLibraryStartup::Result r = DDeviceLibraryStartup::run(dir.path(), watched.calls);
-        QCOMPARE(watched.log, (QStringList{"version", "xmlInit", "hidInit", "lightInit", "createMacro",
-                                           "createSeniorKey", "createSeniorKeyParent", "supportList",
-                                           "upgradeLibrary"}));
+        QCOMPARE(watched.log,
+                 (QStringList{"version", "xmlInit", "hidInit", "lightInit", "createMacro", "createSeniorKey",
+                              "createSeniorKeyParent", "supportList", "upgradeLibrary"}));
         QVERIFY(r.started);
         QVERIFY(r.versionText.startsWith(QLatin1String("OrvaneSDK")));
         QCOMPARE(QString::fromLocal8Bit(r.macroFilePath.data()), dir.path() + "/appMacro.xml");

@@ -28,7 +28,7 @@ QList<DHotPlugPlanner::Row> rows(const QStringList& texts)
     return result;
 }
 
-}
+} // namespace
 
 class tst_HotPlugPlanner : public QObject
 {
@@ -113,8 +113,8 @@ private slots:
 
     void replacement_data()
     {
-        QTest::addColumn<QStringList>("candidates");  // "path:24g"
-        QTest::addColumn<QStringList>("states");      // "path:state"
+        QTest::addColumn<QStringList>("candidates"); // "path:24g"
+        QTest::addColumn<QStringList>("states"); // "path:state"
         QTest::addColumn<QString>("chosen");
         QTest::newRow("first cable by path") << QStringList{"c:0", "b:0"} << QStringList{} << "b";
         QTest::newRow("connected receiver before later cable")
@@ -155,8 +155,8 @@ private slots:
         QTest::newRow("offline rows keep their key order")
             << QStringList{"OV98:0:0:OV98", "OV61M:0:0:OV61M", "OV68M:0:0:OV68M"} << ""
             << QStringList{"OV61M", "OV68M", "OV98"};
-        QTest::newRow("selection not among the rows") << QStringList{"p1:1:0:A", "p2:1:0:A"} << "gone"
-                                                      << QStringList{"p1", "p2"};
+        QTest::newRow("selection not among the rows")
+            << QStringList{"p1:1:0:A", "p2:1:0:A"} << "gone" << QStringList{"p1", "p2"};
     }
     void rowOrder()
     {

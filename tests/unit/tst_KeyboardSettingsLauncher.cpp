@@ -23,7 +23,7 @@ void writeProgram(const QTemporaryDir& dir, const QString& name, const QString& 
     QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
 }
 
-}
+} // namespace
 
 class tst_KeyboardSettingsLauncher : public QObject
 {
@@ -37,8 +37,8 @@ private slots:
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("nothing installed") << QStringList() << "GNOME" << QString() << QStringList();
-        QTest::newRow("GNOME") << QStringList{"gnome-control-center"} << "GNOME" << "gnome-control-center"
-                               << QStringList{"keyboard"};
+        QTest::newRow("GNOME") << QStringList{"gnome-control-center"} << "GNOME"
+                               << "gnome-control-center" << QStringList{"keyboard"};
         QTest::newRow("desktop list") << QStringList{"systemsettings", "gnome-control-center"} << "ubuntu:GNOME"
                                       << "gnome-control-center" << QStringList{"keyboard"};
         QTest::newRow("Plasma 5 before other desktops")
@@ -49,10 +49,10 @@ private slots:
         QTest::newRow("Cinnamon") << QStringList{"cinnamon-settings", "mate-keyboard-properties"} << "X-Cinnamon"
                                   << "cinnamon-settings" << QStringList{"keyboard"};
         QTest::newRow("unknown desktop takes the first found")
-            << QStringList{"lxinput", "mate-keyboard-properties"} << "Hyprland" << "mate-keyboard-properties"
-            << QStringList();
-        QTest::newRow("desktop without its program takes another")
-            << QStringList{"lxqt-config-input"} << "GNOME" << "lxqt-config-input" << QStringList();
+            << QStringList{"lxinput", "mate-keyboard-properties"} << "Hyprland"
+            << "mate-keyboard-properties" << QStringList();
+        QTest::newRow("desktop without its program takes another") << QStringList{"lxqt-config-input"} << "GNOME"
+                                                                   << "lxqt-config-input" << QStringList();
         QTest::newRow("an unrelated program is not a settings program")
             << QStringList{"keyboard-settings"} << "GNOME" << QString() << QStringList();
     }
@@ -93,8 +93,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(marker).size() > 0, 10000);
         QFile file(marker);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().trimmed(), QFile::encodeName(dir.filePath(QStringLiteral("gnome-control-center")))
-                                               + " keyboard");
+        QCOMPARE(file.readAll().trimmed(),
+                 QFile::encodeName(dir.filePath(QStringLiteral("gnome-control-center"))) + " keyboard");
     }
 
     void desktopFromEnvironment()

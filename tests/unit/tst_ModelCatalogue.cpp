@@ -17,10 +17,19 @@ private:
     // A valid one-model catalogue with some fields of the model replaced.
     static QByteArray minimalCatalogue(const QJsonObject& overrides = {})
     {
-        QJsonObject model{{"code", "A1"}, {"productName", "P"}, {"likeName", "L"}, {"deviceType", "keyboard"},
-                          {"values", QJsonArray{0, 0, 0, 0}}, {"layoutNumber", 61}, {"layoutDeviceType", 2},
-                          {"sideLightCount", 0}, {"vendorId", "1209"}, {"productId", "0001"},
-                          {"receiverProductId", ""}, {"interfaceNumber", 1}, {"usagePage", "ff60"}};
+        QJsonObject model{{"code", "A1"},
+                          {"productName", "P"},
+                          {"likeName", "L"},
+                          {"deviceType", "keyboard"},
+                          {"values", QJsonArray{0, 0, 0, 0}},
+                          {"layoutNumber", 61},
+                          {"layoutDeviceType", 2},
+                          {"sideLightCount", 0},
+                          {"vendorId", "1209"},
+                          {"productId", "0001"},
+                          {"receiverProductId", ""},
+                          {"interfaceNumber", 1},
+                          {"usagePage", "ff60"}};
         for (auto it = overrides.begin(); it != overrides.end(); ++it)
             model.insert(it.key(), it.value());
         const QJsonObject top{{"firmwareId", QJsonArray{"NUC", "01", "KB", "X"}},
@@ -142,8 +151,10 @@ private slots:
     {
         ModelCatalogue c;
         QString error;
-        QVERIFY2(ModelCatalogue::parse(minimalCatalogue({{"keyboardModes", true}, {"pictureBox", QJsonArray{51, 91}},
-                                                         {"musicColumns68", 17}, {"receiverProductId", "00AB"}}),
+        QVERIFY2(ModelCatalogue::parse(minimalCatalogue({{"keyboardModes", true},
+                                                         {"pictureBox", QJsonArray{51, 91}},
+                                                         {"musicColumns68", 17},
+                                                         {"receiverProductId", "00AB"}}),
                                        &c, &error),
                  qPrintable(error));
         QCOMPARE(int(c.models().size()), 1);
@@ -175,8 +186,7 @@ private slots:
         QTest::newRow("code with a slash") << minimalCatalogue({{"code", "../A"}}) << "\"code\"";
         QTest::newRow("empty code") << minimalCatalogue({{"code", ""}}) << "\"code\"";
         QTest::newRow("bad picture box") << minimalCatalogue({{"pictureBox", QJsonArray{0, 9}}}) << "\"pictureBox\"";
-        QTest::newRow("receiver id of the cable")
-            << minimalCatalogue({{"receiverProductId", "0001"}}) << "used twice";
+        QTest::newRow("receiver id of the cable") << minimalCatalogue({{"receiverProductId", "0001"}}) << "used twice";
         QJsonObject twice = QJsonDocument::fromJson(minimalCatalogue()).object();
         QJsonArray models = twice.value("models").toArray();
         QJsonObject second = models.at(0).toObject();
@@ -194,7 +204,7 @@ private slots:
         QString error;
         QVERIFY(!ModelCatalogue::parse(json, &c, &error));
         QVERIFY2(error.contains(errorPart), qPrintable(error));
-        QCOMPARE(int(c.models().size()), 1);  // the target is left as it was
+        QCOMPARE(int(c.models().size()), 1); // the target is left as it was
     }
 
     void udevRuleListsEveryIdOnce()
@@ -213,9 +223,9 @@ private slots:
         for (const auto& b : c.bootloaderIds())
             expected << (b.vendorIdText + QLatin1Char(':') + b.productIdText).toLower();
 
-        const QRegularExpression rule(QStringLiteral(
-            "^KERNEL==\"hidraw\\*\", SUBSYSTEM==\"hidraw\", ATTRS\\{idVendor\\}==\"([0-9a-f]{4})\", "
-            "ATTRS\\{idProduct\\}==\"([0-9a-f]{4})\", TAG\\+=\"uaccess\"$"));
+        const QRegularExpression rule(
+            QStringLiteral("^KERNEL==\"hidraw\\*\", SUBSYSTEM==\"hidraw\", ATTRS\\{idVendor\\}==\"([0-9a-f]{4})\", "
+                           "ATTRS\\{idProduct\\}==\"([0-9a-f]{4})\", TAG\\+=\"uaccess\"$"));
         QSet<QString> found;
         for (const QString& line : lines) {
             if (line.startsWith(QLatin1Char('#')))

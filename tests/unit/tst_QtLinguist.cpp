@@ -70,9 +70,9 @@ private slots:
     void languageFiles()
     {
         QtLinguist linguist;
-        const QStringList keys = {"Zh_SM",  "Zh_TR",   "English", "Japanese", "Korean",
-                                  "Russian", "Arabic", "Spanish", "Portugal", "German",
-                                  "Italian", "Polish", "French",  "Ukrainian", "Czech"};
+        const QStringList keys
+            = {"Zh_SM",    "Zh_TR",  "English", "Japanese", "Korean", "Russian",   "Arabic", "Spanish",
+               "Portugal", "German", "Italian", "Polish",   "French", "Ukrainian", "Czech"};
         QCOMPARE(linguist.languageFile(0), QString());
         QCOMPARE(linguist.languageFile(16), QString());
         for (int i = 0; i < keys.size(); ++i) {
@@ -169,14 +169,14 @@ private slots:
         QFETCH(QString, file);
         QStringList duplicates;
         QString error;
-        const QHash<QString, QString> messages =
-            readMessages(sourceTranslations() + QLatin1Char('/') + file, &duplicates, &error);
+        const QHash<QString, QString> messages
+            = readMessages(sourceTranslations() + QLatin1Char('/') + file, &duplicates, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QVERIFY2(duplicates.isEmpty(), qPrintable(duplicates.join(QLatin1Char('\n'))));
 
         QStringList englishDuplicates;
-        const QHash<QString, QString> english =
-            readMessages(sourceTranslations() + QStringLiteral("/English.ts"), &englishDuplicates, &error);
+        const QHash<QString, QString> english
+            = readMessages(sourceTranslations() + QStringLiteral("/English.ts"), &englishDuplicates, &error);
         QStringList missing;
         for (auto it = english.cbegin(); it != english.cend(); ++it) {
             if (messages.value(it.key()).isEmpty())

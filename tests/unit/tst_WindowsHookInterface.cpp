@@ -87,11 +87,10 @@ void tst_WindowsHookInterface::keyEvents_data()
         << 2 << Events{{0x41, 0x1E, 0x00}, {0x41, 0x1E, 0x00}, {0x41, 0x1E, 0x00}, {0x41, 0x1E, 0x80}}
         << QVector<int>{1, 1, 1, 1} << Events{{0x41, 0x1E, 1, 0x00}, {0x41, 0x1E, 0, 0x80}};
     QTest::newRow("mode 2: pass-through keys reach the system")
-        << 2
-        << Events{{20, 0x3A, 0x00}, {20, 0x3A, 0x80}, {144, 0x45, 0x01}, {144, 0x45, 0x81}, {145, 0x46, 0x00},
-                  {145, 0x46, 0x80}, {162, 0x1D, 0x00}, {162, 0x1D, 0x80}, {163, 0x1D, 0x01}, {163, 0x1D, 0x81}}
+        << 2 << Events{{20, 0x3A, 0x00},  {20, 0x3A, 0x80},  {144, 0x45, 0x01}, {144, 0x45, 0x81}, {145, 0x46, 0x00},
+                       {145, 0x46, 0x80}, {162, 0x1D, 0x00}, {162, 0x1D, 0x80}, {163, 0x1D, 0x01}, {163, 0x1D, 0x81}}
         << QVector<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0}
-        << Events{{20, 0x3A, 1, 0x00}, {20, 0x3A, 0, 0x80}, {144, 0x45, 1, 0x01}, {144, 0x45, 0, 0x81},
+        << Events{{20, 0x3A, 1, 0x00},  {20, 0x3A, 0, 0x80},  {144, 0x45, 1, 0x01}, {144, 0x45, 0, 0x81},
                   {145, 0x46, 1, 0x00}, {145, 0x46, 0, 0x80}, {162, 0x1D, 1, 0x00}, {162, 0x1D, 0, 0x80},
                   {163, 0x1D, 1, 0x01}, {163, 0x1D, 0, 0x81}};
     QTest::newRow("mode 2: shift is no pass-through key")
@@ -101,13 +100,15 @@ void tst_WindowsHookInterface::keyEvents_data()
         << 3 << Events{{0x26, 0x48, 0x01}, {0x26, 0x48, 0x81}, {162, 0x1D, 0x00}} << QVector<int>{1, 1, 0}
         << Events{{0x26, 0x48, 1, 0x01}, {0x26, 0x48, 0, 0x81}, {162, 0x1D, 1, 0x00}};
     QTest::newRow("mode 5 swallows nothing")
-        << 5 << Events{{0x41, 0x1E, 0x00}, {0x41, 0x1E, 0x00}, {0x41, 0x1E, 0x80}, {0x5B, 0x5B, 0x01}, {0x5B, 0x5B, 0x81}}
+        << 5
+        << Events{{0x41, 0x1E, 0x00}, {0x41, 0x1E, 0x00}, {0x41, 0x1E, 0x80}, {0x5B, 0x5B, 0x01}, {0x5B, 0x5B, 0x81}}
         << QVector<int>{0, 0, 0, 0, 0}
         << Events{{0x41, 0x1E, 1, 0x00}, {0x41, 0x1E, 0, 0x80}, {0x5B, 0x5B, 1, 0x01}, {0x5B, 0x5B, 0, 0x81}};
     QTest::newRow("Alt and extended flag words are presses")
-        << 2 << Events{{164, 0x38, 0x20}, {0x09, 0x0F, 0x20}, {0x09, 0x0F, 0xA0}, {164, 0x38, 0x80}, {0x0D, 0x1C, 0x21}, {0x0D, 0x1C, 0x81}, {0x2E, 0x53, 0x11}}
+        << 2 << Events{{164, 0x38, 0x20},  {0x09, 0x0F, 0x20}, {0x09, 0x0F, 0xA0}, {164, 0x38, 0x80},
+                       {0x0D, 0x1C, 0x21}, {0x0D, 0x1C, 0x81}, {0x2E, 0x53, 0x11}}
         << QVector<int>{1, 1, 1, 1, 1, 1, 1}
-        << Events{{164, 0x38, 1, 0x20}, {0x09, 0x0F, 1, 0x20}, {0x09, 0x0F, 0, 0xA0}, {164, 0x38, 0, 0x80},
+        << Events{{164, 0x38, 1, 0x20},  {0x09, 0x0F, 1, 0x20}, {0x09, 0x0F, 0, 0xA0}, {164, 0x38, 0, 0x80},
                   {0x0D, 0x1C, 1, 0x21}, {0x0D, 0x1C, 0, 0x81}, {0x2E, 0x53, 1, 0x11}};
     QTest::newRow("an injected plain press counts as a release")
         << 2 << Events{{0x42, 0x30, 0x10}, {0x42, 0x30, 0x10}} << QVector<int>{1, 1}
@@ -115,9 +116,14 @@ void tst_WindowsHookInterface::keyEvents_data()
     QTest::newRow("a release without its press is reported")
         << 2 << Events{{0x43, 0x2E, 0x80}} << QVector<int>{1} << Events{{0x43, 0x2E, 0, 0x80}};
     QTest::newRow("interleaved keys, a key pressed again after its release")
-        << 5 << Events{{0x41, 0x1E, 0}, {0x42, 0x30, 0}, {0x41, 0x1E, 0x80}, {0x42, 0x30, 0}, {0x41, 0x1E, 0}, {0x42, 0x30, 0x80}}
+        << 5 << Events{{0x41, 0x1E, 0}, {0x42, 0x30, 0}, {0x41, 0x1E, 0x80},
+                       {0x42, 0x30, 0}, {0x41, 0x1E, 0}, {0x42, 0x30, 0x80}}
         << QVector<int>{0, 0, 0, 0, 0, 0}
-        << Events{{0x41, 0x1E, 1, 0}, {0x42, 0x30, 1, 0}, {0x41, 0x1E, 0, 0x80}, {0x41, 0x1E, 1, 0}, {0x42, 0x30, 0, 0x80}};
+        << Events{{0x41, 0x1E, 1, 0},
+                  {0x42, 0x30, 1, 0},
+                  {0x41, 0x1E, 0, 0x80},
+                  {0x41, 0x1E, 1, 0},
+                  {0x42, 0x30, 0, 0x80}};
 }
 
 void tst_WindowsHookInterface::keyEvents()
@@ -164,9 +170,10 @@ void tst_WindowsHookInterface::macroRecordingRoutesToDataManager()
     QCOMPARE(keys.count(), 0);
 
     // Button downs and ups are relayed with their message, moves never.
-    const WPARAM messages[] = {LowLevelHook::kLeftButtonDown, LowLevelHook::kMouseMove, LowLevelHook::kLeftButtonUp,
-                               LowLevelHook::kRightButtonDown, LowLevelHook::kRightButtonUp,
-                               LowLevelHook::kMiddleButtonDown, LowLevelHook::kMouseMove, LowLevelHook::kMiddleButtonUp};
+    const WPARAM messages[]
+        = {LowLevelHook::kLeftButtonDown,  LowLevelHook::kMouseMove,     LowLevelHook::kLeftButtonUp,
+           LowLevelHook::kRightButtonDown, LowLevelHook::kRightButtonUp, LowLevelHook::kMiddleButtonDown,
+           LowLevelHook::kMouseMove,       LowLevelHook::kMiddleButtonUp};
     for (WPARAM message : messages)
         QVERIFY(m_source->injectMouse(message, 10, 20));
     QList<WPARAM> relayed;
@@ -206,7 +213,7 @@ void tst_WindowsHookInterface::heldKeyTableNeverOverflows()
     QSignalSpy keys(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
     QVERIFY(hook.startHook(2));
     for (quint32 vk = 1; vk <= 130; ++vk) {
-        const Delivery expected = vk == 20 ? Delivery::Passed : Delivery::Swallowed;  // Caps Lock
+        const Delivery expected = vk == 20 ? Delivery::Passed : Delivery::Swallowed; // Caps Lock
         QCOMPARE(m_source->injectKey(vk, 0, 0), expected);
     }
     QCOMPARE(WindowsHookInterface::heldKeyCount(), WindowsHookInterface::kHeldKeyCapacity);
@@ -234,7 +241,7 @@ void tst_WindowsHookInterface::stopWithKeyDownNeverGrowsTable()
     for (int cycle = 0; cycle < 5; ++cycle) {
         QVERIFY(hook.startHook(2));
         QCOMPARE(WindowsHookInterface::heldKeyCount(), 0);
-        m_source->injectKey(0x41, 0x1E, 0x80);  // went down while no hook ran
+        m_source->injectKey(0x41, 0x1E, 0x80); // went down while no hook ran
         m_source->injectKey(0x41, 0x1E, 0);
         QCOMPARE(WindowsHookInterface::heldKeyCount(), 1);
         QVERIFY(hook.stopHook());
@@ -330,9 +337,10 @@ void tst_WindowsHookInterface::throwingReceiverReleasesHooks()
     QFETCH(int, mode);
     WindowsHookInterface hook;
     auto thrower = [] { throw std::runtime_error("receiver broke"); };
-    QMetaObject::Connection keyConnection =
-        mode == 1 ? connect(DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroKeyboard, this, thrower)
-                  : connect(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key, this, thrower);
+    QMetaObject::Connection keyConnection
+        = mode == 1
+              ? connect(DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroKeyboard, this, thrower)
+              : connect(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key, this, thrower);
     QVERIFY(hook.startHook(mode));
     QTest::ignoreMessage(QtCriticalMsg, "Keyboard hook receiver failed (receiver broke); hooks removed");
     QCOMPARE(m_source->injectKey(0x41, 0x1E, 0), Delivery::Swallowed);
@@ -344,8 +352,8 @@ void tst_WindowsHookInterface::throwingReceiverReleasesHooks()
 
     if (mode == 1) {
         QVERIFY(hook.startHook(1));
-        QMetaObject::Connection mouseConnection =
-            connect(DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroMouse, this, thrower);
+        QMetaObject::Connection mouseConnection
+            = connect(DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroMouse, this, thrower);
         QTest::ignoreMessage(QtCriticalMsg, "Mouse hook receiver failed (receiver broke); hooks removed");
         QVERIFY(m_source->injectMouse(LowLevelHook::kLeftButtonDown));
         disconnect(mouseConnection);

@@ -109,7 +109,7 @@ QString execLine(const QString& fileText)
     return QString();
 }
 
-}
+} // namespace
 
 class tst_AutoStartEntry : public QObject
 {
@@ -120,14 +120,22 @@ private slots:
     {
         QTest::addColumn<QString>("programPath");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "/usr/bin/orvane-keyboard" << "\"/usr/bin/orvane-keyboard\" --AutoUp";
-        QTest::newRow("spaces") << "/opt/My Apps/orvane-keyboard" << "\"/opt/My Apps/orvane-keyboard\" --AutoUp";
-        QTest::newRow("dollar") << "/home/a$b/orvane" << "\"/home/a\\\\$b/orvane\" --AutoUp";
-        QTest::newRow("double quote") << "/tmp/say \"hi\"/orvane" << "\"/tmp/say \\\\\"hi\\\\\"/orvane\" --AutoUp";
-        QTest::newRow("backtick") << "/tmp/`x`/orvane" << "\"/tmp/\\\\`x\\\\`/orvane\" --AutoUp";
-        QTest::newRow("backslash") << "/tmp/back\\slash/orvane" << "\"/tmp/back\\\\\\\\slash/orvane\" --AutoUp";
-        QTest::newRow("percent") << "/tmp/100%/orvane" << "\"/tmp/100%%/orvane\" --AutoUp";
-        QTest::newRow("non-latin") << QStringLiteral("/home/用户/orvane") << QStringLiteral("\"/home/用户/orvane\" --AutoUp");
+        QTest::newRow("plain") << "/usr/bin/orvane-keyboard"
+                               << "\"/usr/bin/orvane-keyboard\" --AutoUp";
+        QTest::newRow("spaces") << "/opt/My Apps/orvane-keyboard"
+                                << "\"/opt/My Apps/orvane-keyboard\" --AutoUp";
+        QTest::newRow("dollar") << "/home/a$b/orvane"
+                                << "\"/home/a\\\\$b/orvane\" --AutoUp";
+        QTest::newRow("double quote") << "/tmp/say \"hi\"/orvane"
+                                      << "\"/tmp/say \\\\\"hi\\\\\"/orvane\" --AutoUp";
+        QTest::newRow("backtick") << "/tmp/`x`/orvane"
+                                  << "\"/tmp/\\\\`x\\\\`/orvane\" --AutoUp";
+        QTest::newRow("backslash") << "/tmp/back\\slash/orvane"
+                                   << "\"/tmp/back\\\\\\\\slash/orvane\" --AutoUp";
+        QTest::newRow("percent") << "/tmp/100%/orvane"
+                                 << "\"/tmp/100%%/orvane\" --AutoUp";
+        QTest::newRow("non-latin") << QStringLiteral("/home/用户/orvane")
+                                   << QStringLiteral("\"/home/用户/orvane\" --AutoUp");
     }
     void execValueRoundTrips()
     {
@@ -192,19 +200,22 @@ private slots:
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<bool>("existsAfter");
         QTest::addColumn<bool>("rewritten");
-        const QString current = "[Desktop Entry]\nType=Application\nName=x\nExec=\"/opt/o/orvane-keyboard\" --AutoUp\nComment=marker\n";
+        const QString current
+            = "[Desktop Entry]\nType=Application\nName=x\nExec=\"/opt/o/orvane-keyboard\" --AutoUp\nComment=marker\n";
         QTest::newRow("absent, on") << QString() << true << true << true;
         QTest::newRow("absent, off") << QString() << false << false << false;
         QTest::newRow("current, on: untouched") << current << true << true << false;
         QTest::newRow("current, off: removed") << current << false << false << false;
-        QTest::newRow("moved program") << "[Desktop Entry]\nExec=\"/old/place/orvane-keyboard\" --AutoUp\nComment=marker\n"
-                                       << true << true << true;
+        QTest::newRow("moved program")
+            << "[Desktop Entry]\nExec=\"/old/place/orvane-keyboard\" --AutoUp\nComment=marker\n"
+            << true << true << true;
         QTest::newRow("unquoted old form") << "[Desktop Entry]\nExec=/opt/o/orvane-keyboard --AutoUp\nComment=marker\n"
                                            << true << true << true;
         QTest::newRow("disabled by the desktop") << current + "Hidden=true\n" << true << true << true;
         QTest::newRow("gnome switch off") << current + "X-GNOME-Autostart-enabled=false\n" << true << true << true;
-        QTest::newRow("exec in another group") << "[Desktop Action x]\nExec=\"/opt/o/orvane-keyboard\" --AutoUp\nComment=marker\n"
-                                               << true << true << true;
+        QTest::newRow("exec in another group")
+            << "[Desktop Action x]\nExec=\"/opt/o/orvane-keyboard\" --AutoUp\nComment=marker\n"
+            << true << true << true;
     }
     void syncAgreesWithTheSetting()
     {

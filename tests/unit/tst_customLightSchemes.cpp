@@ -69,7 +69,7 @@ private slots:
 
         DCustomLightSchemeList list;
         int usingSlot = 1;
-        list.rebuild(threeSchemes(), usingSlot);  // the selection before goes
+        list.rebuild(threeSchemes(), usingSlot); // the selection before goes
         usingSlot = slot;
         const auto selection = list.rebuild(nodes, usingSlot);
         QCOMPARE(list.selectedRow(), selectedRow);
@@ -118,7 +118,7 @@ private slots:
         DCustomLightSchemeList list;
         int usingSlot = 0;
         list.rebuild(threeSchemes(), usingSlot);
-        usingSlot = 1;  // the page may have moved on since the rebuild
+        usingSlot = 1; // the page may have moved on since the rebuild
         const auto selection = list.select(row, usingSlot);
         QCOMPARE(usingSlot, slotAfter);
         QCOMPARE(bool(selection), announced);

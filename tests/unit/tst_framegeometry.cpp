@@ -76,14 +76,20 @@ private slots:
         QTest::newRow("bottom grows") << int(Bottom) << QPoint(700, 1100) << QRect(100, 200, 1400, 900);
         QTest::newRow("right grows") << int(Right) << QPoint(1600, 500) << QRect(100, 200, 1500, 800);
         QTest::newRow("top up") << int(Top) << QPoint(700, 150) << QRect(QPoint(100, 150), QPoint(1499, 999));
-        QTest::newRow("top down within minimum") << int(Top) << QPoint(700, 250) << QRect(QPoint(100, 250), QPoint(1499, 999));
-        QTest::newRow("top stops at minimum") << int(Top) << QPoint(700, 284) << QRect(QPoint(100, 200), QPoint(1499, 999));
-        QTest::newRow("top just above minimum") << int(Top) << QPoint(700, 283) << QRect(QPoint(100, 283), QPoint(1499, 999));
+        QTest::newRow("top down within minimum")
+            << int(Top) << QPoint(700, 250) << QRect(QPoint(100, 250), QPoint(1499, 999));
+        QTest::newRow("top stops at minimum")
+            << int(Top) << QPoint(700, 284) << QRect(QPoint(100, 200), QPoint(1499, 999));
+        QTest::newRow("top just above minimum")
+            << int(Top) << QPoint(700, 283) << QRect(QPoint(100, 283), QPoint(1499, 999));
         QTest::newRow("left out") << int(Left) << QPoint(50, 500) << QRect(QPoint(50, 200), QPoint(1499, 999));
-        QTest::newRow("left stops at minimum") << int(Left) << QPoint(219, 500) << QRect(QPoint(100, 200), QPoint(1499, 999));
+        QTest::newRow("left stops at minimum")
+            << int(Left) << QPoint(219, 500) << QRect(QPoint(100, 200), QPoint(1499, 999));
         QTest::newRow("top-left") << int(TopLeft) << QPoint(90, 190) << QRect(QPoint(90, 190), QPoint(1499, 999));
-        QTest::newRow("bottom-left") << int(BottomLeft) << QPoint(80, 1050) << QRect(QPoint(80, 200), QPoint(1499, 1049));
-        QTest::newRow("bottom-right") << int(BottomRight) << QPoint(1600, 1050) << QRect(QPoint(100, 200), QPoint(1599, 1049));
+        QTest::newRow("bottom-left") << int(BottomLeft) << QPoint(80, 1050)
+                                     << QRect(QPoint(80, 200), QPoint(1499, 1049));
+        QTest::newRow("bottom-right") << int(BottomRight) << QPoint(1600, 1050)
+                                      << QRect(QPoint(100, 200), QPoint(1599, 1049));
         QTest::newRow("top-right") << int(TopRight) << QPoint(1600, 180) << QRect(QPoint(100, 180), QPoint(1599, 999));
         QTest::newRow("none") << int(None) << QPoint(5000, 5000) << QRect(100, 200, 1400, 800);
     }

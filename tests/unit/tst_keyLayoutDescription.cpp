@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 
-#include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 #include "sdk/models/ModelCatalogue.h"
+#include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 
 #include <QImage>
 #include <QRect>
@@ -10,10 +10,10 @@
 
 namespace {
 
-QByteArray keyEntryJson(int x, int dec, const char *label = "K")
+QByteArray keyEntryJson(int x, int dec, const char* label = "K")
 {
-    return QByteArray("{\"PosX\":") + QByteArray::number(x) + ",\"PosY\":5,\"Width\":30,\"Height\":30,\"Dec\":" +
-           QByteArray::number(dec) + ",\"qtDec\":1,\"Character\":\"" + label + "\"}";
+    return QByteArray("{\"PosX\":") + QByteArray::number(x) + ",\"PosY\":5,\"Width\":30,\"Height\":30,\"Dec\":"
+           + QByteArray::number(dec) + ",\"qtDec\":1,\"Character\":\"" + label + "\"}";
 }
 
 QByteArray rowJson(int count, int firstDec)
@@ -27,7 +27,7 @@ QByteArray rowJson(int count, int firstDec)
     return row + "]";
 }
 
-QByteArray layoutFor(const ModelInfo &model)
+QByteArray layoutFor(const ModelInfo& model)
 {
     return DKeyLayoutDescription::readResource(QStringLiteral("KeyInfo_%1.config").arg(model.code), "missing layout");
 }
@@ -49,14 +49,14 @@ private slots:
     void everyCatalogueModelHasAConsistentDescription_data()
     {
         QTest::addColumn<QString>("code");
-        for (const ModelInfo &model : ModelCatalogue::instance().models())
+        for (const ModelInfo& model : ModelCatalogue::instance().models())
             QTest::newRow(qPrintable(model.code)) << model.code;
         QVERIFY(!ModelCatalogue::instance().models().empty());
     }
     void everyCatalogueModelHasAConsistentDescription()
     {
         QFETCH(QString, code);
-        const ModelInfo *model = ModelCatalogue::instance().find(code);
+        const ModelInfo* model = ModelCatalogue::instance().find(code);
         QVERIFY(model);
         const QByteArray text = layoutFor(*model);
         QVERIFY2(!text.isNull(), "no KeyInfo_<model>.config in the resources");
@@ -64,7 +64,7 @@ private slots:
 
         DKeyLayoutDescription layout;
         QVERIFY(layout.parse(text, 0, 7, true));
-        const auto &header = layout.header();
+        const auto& header = layout.header();
         QVERIFY(header.present);
         QCOMPARE(header.hidDeviceType, model->layoutDeviceType);
         QCOMPARE(header.sideLightHave, model->hasSideLight() ? 1 : 0);
@@ -81,7 +81,7 @@ private slots:
         bool hasFn = false;
         for (int r = 1; r <= 6; ++r) {
             QCOMPARE(layout.row(r).size(), 22);
-            for (const DKeyLayoutEntry &key : layout.row(r)) {
+            for (const DKeyLayoutEntry& key : layout.row(r)) {
                 if (DKeyLayoutDescription::isEmptySlot(key)) {
                     QCOMPARE(key.width, 0);
                     QCOMPARE(key.height, 0);
@@ -100,10 +100,10 @@ private slots:
                 QRegion shape(rect);
                 if (key.dec == 40 && header.specialEnterKey == 1) {
                     const int notchY = (key.height - 4) / 2;
-                    shape = QRegion(key.posX, key.posY, key.width, notchY) +
-                            QRegion(key.posX + 10, key.posY, key.width - 10, key.height);
+                    shape = QRegion(key.posX, key.posY, key.width, notchY)
+                            + QRegion(key.posX + 10, key.posY, key.width - 10, key.height);
                 }
-                for (const QRegion &other : qAsConst(keyShapes))
+                for (const QRegion& other : qAsConst(keyShapes))
                     QVERIFY2(!other.intersects(shape), qPrintable(QStringLiteral("%1 overlaps a key").arg(key.label)));
                 keyShapes.append(shape);
             }
@@ -116,7 +116,7 @@ private slots:
         if (model->hasSideLight()) {
             QCOMPARE(layout.row(0).size(), model->sideLightCount);
             for (int i = 0; i < layout.row(0).size(); ++i) {
-                const DKeyLayoutEntry &led = layout.row(0).at(i);
+                const DKeyLayoutEntry& led = layout.row(0).at(i);
                 QCOMPARE(led.index, i + 1);
                 QCOMPARE(led.validStatus, 1);
                 QVERIFY(led.sidePosition >= 1 && led.sidePosition <= 4);
@@ -134,17 +134,18 @@ private slots:
     {
         QMap<QString, QPair<QString, DKeyLayoutDescription::Grid>> firstOfLayout;
         int compared = 0;
-        for (const ModelInfo &model : ModelCatalogue::instance().models()) {
+        for (const ModelInfo& model : ModelCatalogue::instance().models()) {
             DKeyLayoutDescription layout;
             QVERIFY(layout.parse(layoutFor(model), 1, 6));
-            const QString kind = QStringLiteral("%1%2").arg(model.layoutNumber).arg(
-                layout.header().specialEnterKey == 1 ? QStringLiteral(" ISO") : QString());
+            const QString kind = QStringLiteral("%1%2")
+                                     .arg(model.layoutNumber)
+                                     .arg(layout.header().specialEnterKey == 1 ? QStringLiteral(" ISO") : QString());
             const DKeyLayoutDescription::Grid grid = layout.keyGrid();
             if (!firstOfLayout.contains(kind)) {
                 firstOfLayout.insert(kind, qMakePair(model.code, grid));
                 continue;
             }
-            const auto &reference = firstOfLayout.value(kind);
+            const auto& reference = firstOfLayout.value(kind);
             for (int r = 0; r < 6; ++r) {
                 for (int c = 0; c < 22; ++c) {
                     QVERIFY2(grid[r][c].dec == reference.second[r][c].dec,
@@ -176,8 +177,8 @@ private slots:
         QFETCH(QByteArray, character);
         QFETCH(int, usage);
         QFETCH(QString, label);
-        const QByteArray text = "{\"EveryKeyInfo_Row01\":[{\"PosX\":1,\"PosY\":1,\"Width\":9,\"Height\":9,\"Dec\":" +
-                                QByteArray::number(usage) + ",\"qtDec\":0,\"Character\":" + character + "}]}";
+        const QByteArray text = "{\"EveryKeyInfo_Row01\":[{\"PosX\":1,\"PosY\":1,\"Width\":9,\"Height\":9,\"Dec\":"
+                                + QByteArray::number(usage) + ",\"qtDec\":0,\"Character\":" + character + "}]}";
         DKeyLayoutDescription layout;
         QVERIFY(layout.parse(text, 1, 6));
         QCOMPARE(layout.row(1).size(), 1);
@@ -186,13 +187,13 @@ private slots:
 
     void authoredBackslashAndQuoteKeys()
     {
-        const ModelInfo *model = ModelCatalogue::instance().find(QStringLiteral("OV104"));
+        const ModelInfo* model = ModelCatalogue::instance().find(QStringLiteral("OV104"));
         QVERIFY(model);
         DKeyLayoutDescription layout;
         QVERIFY(layout.parse(layoutFor(*model), 1, 6));
         QMap<int, QString> labels;
         for (int r = 1; r <= 6; ++r)
-            for (const DKeyLayoutEntry &key : layout.row(r))
+            for (const DKeyLayoutEntry& key : layout.row(r))
                 labels.insert(key.dec, key.label);
         QCOMPARE(labels.value(49), QStringLiteral("\\|"));
         QCOMPARE(labels.value(52), QStringLiteral("' \""));
@@ -228,10 +229,9 @@ private slots:
             << QByteArray("{\"EveryKeyInfo_Row02\":" + rowJson(30, 100) + "}") << 1 << 22;
         QTest::newRow("a row of 5 is padded with empty slots")
             << QByteArray("{\"EveryKeyInfo_Row03\":" + rowJson(5, 100) + "}") << 2 << 5;
-        QTest::newRow("rows past 06 are not grid rows")
-            << QByteArray("{\"EveryKeyInfo_Row07\":" + rowJson(22, 100) + ",\"EveryKeyInfo_Row08\":" + rowJson(22, 200) +
-                          "}")
-            << 0 << 0;
+        QTest::newRow("rows past 06 are not grid rows") << QByteArray(
+            "{\"EveryKeyInfo_Row07\":" + rowJson(22, 100) + ",\"EveryKeyInfo_Row08\":" + rowJson(22, 200) + "}")
+                                                        << 0 << 0;
         QTest::newRow("a row that is an object is skipped")
             << QByteArray("{\"EveryKeyInfo_Row01\":{\"PosX\":1}}") << 0 << 0;
         QTest::newRow("elements that are not objects are empty slots")
@@ -249,22 +249,22 @@ private slots:
         int keys = 0;
         for (int r = 0; r < 6; ++r) {
             QCOMPARE(int(grid[r].size()), 22);
-            for (const DKeyLayoutEntry &entry : grid[r])
+            for (const DKeyLayoutEntry& entry : grid[r])
                 keys += DKeyLayoutDescription::isEmptySlot(entry) ? 0 : 1;
         }
         QCOMPARE(keys, filled);
         int inRow = 0;
-        for (const DKeyLayoutEntry &entry : grid[row])
+        for (const DKeyLayoutEntry& entry : grid[row])
             inRow += DKeyLayoutDescription::isEmptySlot(entry) ? 0 : 1;
         QCOMPARE(inRow, filled);
     }
 
     void emptySlotsKeepTheirColumns()
     {
-        const QByteArray text = "{\"EveryKeyInfo_Row01\":[" + keyEntryJson(0, 41) +
-                                ",{\"PosX\":-1,\"PosY\":-1,\"Width\":0,\"Height\":0,\"Dec\":0,\"qtDec\":0,"
-                                "\"Character\":\"-\"}," +
-                                keyEntryJson(70, 58) + "]}";
+        const QByteArray text = "{\"EveryKeyInfo_Row01\":[" + keyEntryJson(0, 41)
+                                + ",{\"PosX\":-1,\"PosY\":-1,\"Width\":0,\"Height\":0,\"Dec\":0,\"qtDec\":0,"
+                                  "\"Character\":\"-\"},"
+                                + keyEntryJson(70, 58) + "]}";
         DKeyLayoutDescription layout;
         QVERIFY(layout.parse(text, 1, 6));
         const auto grid = layout.keyGrid();
@@ -279,8 +279,8 @@ private slots:
         const QByteArray base = "{\"EveryKeyInfo_Row01\":[" + keyEntryJson(0, 41) + "]";
         const QByteArray withExtras = "{\"EveryKeyInfo_Row01\":[{\"PosX\":0,\"PosY\":5,\"Width\":30,\"Height\":30,"
                                       "\"Dec\":41,\"qtDec\":1,\"keyFlags\":2,\"Character\":\"K\"}],"
-                                      "\"EveryKeyInfo_Row07\":" +
-                                      rowJson(9, 130) + "}";
+                                      "\"EveryKeyInfo_Row07\":"
+                                      + rowJson(9, 130) + "}";
         DKeyLayoutDescription a;
         DKeyLayoutDescription b;
         QVERIFY(a.parse(base + "}", 1, 6));
@@ -309,11 +309,11 @@ private slots:
     void hostileNumbersStayBounded()
     {
         QFETCH(QByteArray, number);
-        const QByteArray text = "{\"EveryKeyInfo_Row01\":[{\"PosX\":" + number + ",\"PosY\":" + number +
-                                ",\"Width\":" + number + ",\"Height\":" + number + ",\"Dec\":4}]}";
+        const QByteArray text = "{\"EveryKeyInfo_Row01\":[{\"PosX\":" + number + ",\"PosY\":" + number
+                                + ",\"Width\":" + number + ",\"Height\":" + number + ",\"Dec\":4}]}";
         DKeyLayoutDescription layout;
         QVERIFY(layout.parse(text, 1, 6));
-        const DKeyLayoutEntry &key = layout.row(1).first();
+        const DKeyLayoutEntry& key = layout.row(1).first();
         for (int value : {key.posX, key.posY})
             QVERIFY(value >= -8192 && value <= 8192);
         for (int value : {key.width, key.height})
@@ -337,13 +337,13 @@ private slots:
     void picturesBesideTheProgramMatchTheirDescriptions_data()
     {
         QTest::addColumn<QString>("code");
-        for (const ModelInfo &model : ModelCatalogue::instance().models())
+        for (const ModelInfo& model : ModelCatalogue::instance().models())
             QTest::newRow(qPrintable(model.code)) << model.code;
     }
     void picturesBesideTheProgramMatchTheirDescriptions()
     {
         QFETCH(QString, code);
-        const ModelInfo *model = ModelCatalogue::instance().find(code);
+        const ModelInfo* model = ModelCatalogue::instance().find(code);
         DKeyLayoutDescription layout;
         QVERIFY(layout.parse(layoutFor(*model), 0, 6, true));
         const QString dir = QStringLiteral(ORVANE_TEST_BIN_DIR "/images/hidImages/");
@@ -352,14 +352,14 @@ private slots:
             for (int mode = 0; mode < 3; ++mode)
                 names << QStringLiteral("Keyboard_%1_%2.png").arg(code).arg(mode);
         }
-        for (const QString &name : names) {
+        for (const QString& name : names) {
             QImage picture(dir + name);
             QVERIFY2(!picture.isNull(), qPrintable(name));
             QCOMPARE(picture.size(), QSize(layout.header().pictureWidth, layout.header().pictureHeight));
             // A clean case: transparent outside its rounded corners, opaque
             // in the middle of every key.
             QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
-            for (const DKeyLayoutEntry &key : layout.row(2)) {
+            for (const DKeyLayoutEntry& key : layout.row(2)) {
                 if (!DKeyLayoutDescription::isEmptySlot(key))
                     QCOMPARE(qAlpha(picture.pixel(key.posX + key.width / 2, key.posY + key.height / 2)), 255);
             }

@@ -25,9 +25,23 @@ colorInfoData record(int effect, int fullColor)
 // The report record() gives, with the frame, byte 16 and the stamp bytes given.
 QByteArray effectReport(int command, int length, int effect, int byte16, int stampHigh, int stampLow)
 {
-    return reportWith({{0, 0x01}, {1, command}, {5, length}, {6, effect}, {7, 3}, {8, 1}, {9, 255}, {10, 128},
-                   {11, 7}, {12, 1}, {13, 2}, {14, 3}, {15, 5}, {16, byte16}, {17, 9}, {62, stampHigh},
-                   {63, stampLow}});
+    return reportWith({{0, 0x01},
+                       {1, command},
+                       {5, length},
+                       {6, effect},
+                       {7, 3},
+                       {8, 1},
+                       {9, 255},
+                       {10, 128},
+                       {11, 7},
+                       {12, 1},
+                       {13, 2},
+                       {14, 3},
+                       {15, 5},
+                       {16, byte16},
+                       {17, 9},
+                       {62, stampHigh},
+                       {63, stampLow}});
 }
 
 QVector<QColor> caps(int count)
@@ -51,32 +65,31 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
 
         using B = DLightReportBuilder;
-        QTest::newRow("keyboard Wave keeps full colour") << Build([] { return B::keyboardEffect(record(2, 1), 258); })
-                                                         << effectReport(0x06, 0x0E, 2, 1, 1, 2);
+        QTest::newRow("keyboard Wave keeps full colour")
+            << Build([] { return B::keyboardEffect(record(2, 1), 258); }) << effectReport(0x06, 0x0E, 2, 1, 1, 2);
         QTest::newRow("keyboard Static clears full colour")
             << Build([] { return B::keyboardEffect(record(0, 1), 255); }) << effectReport(0x06, 0x0E, 0, 0, 0, 255);
         QTest::newRow("side Wave") << Build([] { return B::sideEffect(record(2, 1), 0xABCD); })
                                    << effectReport(0x07, 0x0D, 2, 1, 0xAB, 0xCD);
-        QTest::newRow("side Static clears full colour") << Build([] { return B::sideEffect(record(0, 1), 0); })
-                                                        << effectReport(0x07, 0x0D, 0, 0, 0, 0);
+        QTest::newRow("side Static clears full colour")
+            << Build([] { return B::sideEffect(record(0, 1), 0); }) << effectReport(0x07, 0x0D, 0, 0, 0, 0);
         QTest::newRow("upload close: Static as stored, no stamp")
             << Build([] { return B::uploadClosingEffect(record(0, 1)); }) << effectReport(0x06, 0x0E, 0, 1, 0, 0);
-        QTest::newRow("upload close: Custom") << Build([] { return B::uploadClosingEffect(record(10, 0)); })
-                                              << effectReport(0x06, 0x0E, 10, 0, 0, 0);
+        QTest::newRow("upload close: Custom")
+            << Build([] { return B::uploadClosingEffect(record(10, 0)); }) << effectReport(0x06, 0x0E, 10, 0, 0, 0);
         QTest::newRow("levels 1 go out as 0, values cut to 8 bits") << Build([] {
             colorInfoData info{0, 2, 1, 1, 256 + 17, 0, 0, 0, 0, 0, 0, 0, 0, 0};
             return B::keyboardEffect(info, 0x1234);
         }) << reportWith({{0, 0x01}, {1, 0x06}, {5, 0x0E}, {6, 2}, {9, 17}, {62, 0x12}, {63, 0x34}});
-        QTest::newRow("colour packet") << Build([] { return DCustomLightReport::build(1, 3, "\x0A\x14\x1E\x28"); })
-                                       << reportWith({{0, 0x01}, {1, 0x08}, {2, 1}, {4, 3}, {5, 4}, {6, 10}, {7, 20},
-                                                  {8, 30}, {9, 40}});
-        QTest::newRow("colour packet: slot cut to 8 bits, payload to the report") << Build([] {
-            return DCustomLightReport::build(256 + 1, 7, QByteArray(60, char(0xEE)));
-        }) << [] {
-            QByteArray r = reportWith({{0, 0x01}, {1, 0x08}, {2, 1}, {4, 7}, {5, 58}});
-            r.replace(6, 58, QByteArray(58, char(0xEE)));
-            return r;
-        }();
+        QTest::newRow("colour packet") << Build([] {
+            return DCustomLightReport::build(1, 3, "\x0A\x14\x1E\x28");
+        }) << reportWith({{0, 0x01}, {1, 0x08}, {2, 1}, {4, 3}, {5, 4}, {6, 10}, {7, 20}, {8, 30}, {9, 40}});
+        QTest::newRow("colour packet: slot cut to 8 bits, payload to the report")
+            << Build([] { return DCustomLightReport::build(256 + 1, 7, QByteArray(60, char(0xEE))); }) << [] {
+                   QByteArray r = reportWith({{0, 0x01}, {1, 0x08}, {2, 1}, {4, 7}, {5, 58}});
+                   r.replace(6, 58, QByteArray(58, char(0xEE)));
+                   return r;
+               }();
     }
 
     void effectReports()

@@ -128,11 +128,12 @@ void tst_onboardEncoding::keyEntry_data()
     row("combination without comma is a plain key", "2", "4", "0", 30, "00 1E 00 00");
 
     // Multimedia.
-    const char* const media[] = {"10", "11", "12", "13", "14", "15", "16", "17",
-                                 "30", "32", "34", "23", "20", "38", "39", "21"};
+    const char* const media[]
+        = {"10", "11", "12", "13", "14", "15", "16", "17", "30", "32", "34", "23", "20", "38", "39", "21"};
     for (int v = 0; v < 16; ++v) {
         const QByteArray name = "multimedia " + QByteArray::number(v);
-        row(name.constData(), "3", QByteArray::number(v), "0", 4, (QByteArray("07 ") + media[v] + " 00 00").constData());
+        row(name.constData(), "3", QByteArray::number(v), "0", 4,
+            (QByteArray("07 ") + media[v] + " 00 00").constData());
     }
     row("multimedia outside the table", "3", "16", "0", 4, "07 00 00 00");
     row("multimedia negative", "3", "-1", "0", 4, "07 00 00 00");
@@ -157,8 +158,8 @@ void tst_onboardEncoding::keyEntry_data()
     row("launch usage clamped", "8", "/usr/bin/true", "0", 500, "16 00 00 FF");
 
     // Shortcuts.
-    const char* const shortcuts[] = {"E2 3D", "E2 2B", "E3 07", "E3 08", "E3 0F", "E0 06",
-                                     "E0 1B", "E0 19", "E0 09", "E0 11", "E0 13", "E0 16"};
+    const char* const shortcuts[]
+        = {"E2 3D", "E2 2B", "E3 07", "E3 08", "E3 0F", "E0 06", "E0 1B", "E0 19", "E0 09", "E0 11", "E0 13", "E0 16"};
     for (int v = 0; v < 12; ++v) {
         const QByteArray name = "shortcut " + QByteArray::number(v);
         row(name.constData(), "9", QByteArray::number(v), "0", 4,
@@ -298,8 +299,8 @@ void tst_onboardEncoding::macroStream_data()
                                     << QList<bool>{true, false} << hex("04 10 00 00 04 00 00 00");
     QTest::newRow("first delay not sent") << QList<int>{500, 10} << QStringList{"key", "key"} << QList<int>{5, 5}
                                           << QList<bool>{true, false} << hex("05 10 00 0A 05 00 00 00");
-    QTest::newRow("key code low byte") << QList<int>{0} << QStringList{"key"} << QList<int>{0x1E0}
-                                       << QList<bool>{true} << hex("E0 10 00 00");
+    QTest::newRow("key code low byte") << QList<int>{0} << QStringList{"key"} << QList<int>{0x1E0} << QList<bool>{true}
+                                       << hex("E0 10 00 00");
     QTest::newRow("left mouse") << QList<int>{0, 50} << QStringList{"mouse", "mouse"} << QList<int>{513, 514}
                                 << QList<bool>{true, false} << hex("01 11 00 32 01 01 00 00");
     QTest::newRow("right mouse") << QList<int>{0, 50} << QStringList{"mouse", "mouse"} << QList<int>{516, 517}
@@ -310,8 +311,8 @@ void tst_onboardEncoding::macroStream_data()
                                            << QList<bool>{true, true} << hex("00 11 00 07 04 10 00 00");
     QTest::newRow("unknown event type") << QList<int>{0} << QStringList{"pen"} << QList<int>{4} << QList<bool>{true}
                                         << hex("00 10 00 00");
-    QTest::newRow("type test is case-sensitive") << QList<int>{0} << QStringList{"Key"} << QList<int>{4}
-                                                 << QList<bool>{true} << hex("00 10 00 00");
+    QTest::newRow("type test is case-sensitive")
+        << QList<int>{0} << QStringList{"Key"} << QList<int>{4} << QList<bool>{true} << hex("00 10 00 00");
     QTest::newRow("keyboard and mouse mixed")
         << QList<int>{0, 20, 30, 40} << QStringList{"key", "mouse", "mouse", "key"} << QList<int>{225, 513, 514, 225}
         << QList<bool>{true, true, false, false} << hex("E1 10 00 14 01 11 00 1E 01 01 00 28 E1 00 00 00");
@@ -341,7 +342,7 @@ void tst_onboardEncoding::macroReports_data()
     QTest::addColumn<int>("playMode");
     QTest::addColumn<int>("repeat");
     QTest::addColumn<int>("slot");
-    QTest::addColumn<QByteArray>("header");  // payload bytes 6..13 of packet 0
+    QTest::addColumn<QByteArray>("header"); // payload bytes 6..13 of packet 0
 
     QTest::newRow("two events once") << 2 << 1 << 1 << 0 << hex("00 00 00 08 00 01 00 00");
     QTest::newRow("no events keeps mode and count") << 0 << 2 << 5 << 3 << hex("00 01 00 00 00 05 00 00");
@@ -373,7 +374,8 @@ void tst_onboardEncoding::macroReports()
     for (int p = 0; p < 5; ++p) {
         const QByteArray r = bytesOf(reports[p]);
         const int length = p < 4 ? 58 : 24;
-        QCOMPARE(r.left(6).toHex(' '), hex("01 18").append(char(slot)).append('\0').append(char(p)).append(char(length)).toHex(' '));
+        QCOMPARE(r.left(6).toHex(' '),
+                 hex("01 18").append(char(slot)).append('\0').append(char(p)).append(char(length)).toHex(' '));
         QCOMPARE(r.mid(6, length).toHex(' '), payload.mid(at, length).toHex(' '));
         QCOMPARE(r.mid(6 + length), QByteArray(58 - length, '\0'));
         at += length;
@@ -418,29 +420,27 @@ void tst_onboardEncoding::seniorKeyReport_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<int>("hold");
-    QTest::addColumn<QByteArray>("expected");  // bytes 6 onwards, the rest 0
+    QTest::addColumn<QByteArray>("expected"); // bytes 6 onwards, the rest 0
     QTest::addColumn<bool>("refused");
 
     QTest::newRow("DKS one key") << 1 << QStringList{"4", "", "", ""} << 10
                                  << hex("01 0F 24 24 0F 00 04 00 00 01 02 03 04 00 00 00 00 05 06 07 08 "
                                         "00 00 00 00 09 0A 0B 0C 00 00 00 00 0D 0E 0F 10")
                                  << false;
-    QTest::newRow("mod-tap") << 2 << QStringList{"4", "5", "", ""} << 200
-                             << hex("02 00 04 00 00 00 05 00 00 14") << false;
-    QTest::newRow("mod-tap longest hold") << 2 << QStringList{"4", "5", "", ""} << 1000
-                                          << hex("02 00 04 00 00 00 05 00 00 64") << false;
-    QTest::newRow("mod-tap hold rounds down") << 2 << QStringList{"4", "5", "", ""} << 19
-                                              << hex("02 00 04 00 00 00 05 00 00 01") << false;
-    QTest::newRow("mod-tap combination hold key") << 2 << QStringList{"2,4", "5", "", ""} << 100
-                                                  << hex("02 13 E1 04 00 00 05 00 00 0A") << false;
-    QTest::newRow("toggle combination") << 3 << QStringList{"1,4", "", "", ""} << 10 << hex("03 13 E0 04 00")
-                                        << false;
-    QTest::newRow("toggle two modifiers") << 3 << QStringList{"3,4", "", "", ""} << 10 << hex("03 13 E0 E1 04")
-                                          << false;
-    QTest::newRow("toggle not a number") << 3 << QStringList{"abc", "", "", ""} << 10 << hex("03 00 00 00 00")
-                                         << false;
-    QTest::newRow("toggle three modifiers") << 3 << QStringList{"7,4", "", "", ""} << 10
-                                            << hex("03 13 E0 E2 04") << true;
+    QTest::newRow("mod-tap") << 2 << QStringList{"4", "5", "", ""} << 200 << hex("02 00 04 00 00 00 05 00 00 14")
+                             << false;
+    QTest::newRow("mod-tap longest hold")
+        << 2 << QStringList{"4", "5", "", ""} << 1000 << hex("02 00 04 00 00 00 05 00 00 64") << false;
+    QTest::newRow("mod-tap hold rounds down")
+        << 2 << QStringList{"4", "5", "", ""} << 19 << hex("02 00 04 00 00 00 05 00 00 01") << false;
+    QTest::newRow("mod-tap combination hold key")
+        << 2 << QStringList{"2,4", "5", "", ""} << 100 << hex("02 13 E1 04 00 00 05 00 00 0A") << false;
+    QTest::newRow("toggle combination") << 3 << QStringList{"1,4", "", "", ""} << 10 << hex("03 13 E0 04 00") << false;
+    QTest::newRow("toggle two modifiers")
+        << 3 << QStringList{"3,4", "", "", ""} << 10 << hex("03 13 E0 E1 04") << false;
+    QTest::newRow("toggle not a number") << 3 << QStringList{"abc", "", "", ""} << 10 << hex("03 00 00 00 00") << false;
+    QTest::newRow("toggle three modifiers")
+        << 3 << QStringList{"7,4", "", "", ""} << 10 << hex("03 13 E0 E2 04") << true;
     QTest::newRow("DKS three modifiers in last key")
         << 1 << QStringList{"4", "", "", "13,4"} << 10
         << hex("01 0F 24 24 0F 00 04 00 00 01 02 03 04 00 00 00 00 05 06 07 08 "
@@ -457,8 +457,8 @@ void tst_onboardEncoding::seniorKeyReport()
     QFETCH(QByteArray, expected);
     QFETCH(bool, refused);
 
-    seniorKeyInfoStu record =
-        seniorRecord(type, keys[0].toLatin1(), keys[1].toLatin1(), keys[2].toLatin1(), keys[3].toLatin1());
+    seniorKeyInfoStu record
+        = seniorRecord(type, keys[0].toLatin1(), keys[1].toLatin1(), keys[2].toLatin1(), keys[3].toLatin1());
     record.holdDuration = hold;
     const DSeniorKeyReportEncoder::Result r = DSeniorKeyReportEncoder::encode(record, 12);
     QByteArray full = hex("01 2A 0C 00 00 32") + expected;

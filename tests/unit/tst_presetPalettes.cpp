@@ -1,5 +1,5 @@
-#include "support/TestMain.h"
 #include "app/presetPalettes.h"
+#include "support/TestMain.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
-#include "sdk/models/ModelCatalogue.h"
 #include "profiles/DProfileLightDefaults.h"
+#include "sdk/models/ModelCatalogue.h"
 #include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 
@@ -43,7 +43,7 @@ QStringList storedScheme(const char* path, const char* profile, const char* sche
     return out;
 }
 
-}
+} // namespace
 
 class tst_profileLightDefaults : public QObject
 {
@@ -64,10 +64,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-    }
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
 
     void schemeFileChoice_data()
     {
@@ -75,24 +72,42 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("file");
 
-        QTest::newRow("84") << 84 << "OV84" << "customLightDefaultConfig_84.xml";
-        QTest::newRow("69 uses the 84 grid") << 69 << "OV84" << "customLightDefaultConfig_84.xml";
-        QTest::newRow("83") << 83 << "OV84" << "customLightDefaultConfig_83.xml";
-        QTest::newRow("97") << 97 << "OV98" << "customLightDefaultConfig_98.xml";
-        QTest::newRow("99 whatever the model") << 99 << "OV68M" << "customLightDefaultConfig_98.xml";
-        QTest::newRow("100 whatever the model") << 100 << "OV104M" << "customLightDefaultConfig_98.xml";
-        QTest::newRow("61 HE has no model file") << 61 << "OV61M" << "customLightDefaultConfig_61.xml";
-        QTest::newRow("68") << 68 << "OV68" << "customLightDefaultConfig_68.xml";
-        QTest::newRow("68 model file") << 68 << "OV68M" << "customLightDefaultConfig_OV68M.xml";
-        QTest::newRow("model codes are case-sensitive") << 68 << "ov68m" << "customLightDefaultConfig_68.xml";
-        QTest::newRow("34") << 34 << "OV68M" << "customLightDefaultConfig_34.xml";
-        QTest::newRow("18") << 18 << "OV104M" << "customLightDefaultConfig_18.xml";
-        QTest::newRow("82") << 82 << "OV82" << "customLightDefaultConfig_82.xml";
-        QTest::newRow("82 model file") << 82 << "OV82M" << "customLightDefaultConfig_OV82M.xml";
-        QTest::newRow("a model of another layout's table") << 82 << "OV68M" << "customLightDefaultConfig_82.xml";
-        QTest::newRow("no row: general") << 104 << "OV104" << "customLightDefaultConfig.xml";
-        QTest::newRow("no row: model table") << 104 << "OV104M" << "customLightDefaultConfig_OV104M.xml";
-        QTest::newRow("no row, unknown model") << 0 << "" << "customLightDefaultConfig.xml";
+        QTest::newRow("84") << 84 << "OV84"
+                            << "customLightDefaultConfig_84.xml";
+        QTest::newRow("69 uses the 84 grid") << 69 << "OV84"
+                                             << "customLightDefaultConfig_84.xml";
+        QTest::newRow("83") << 83 << "OV84"
+                            << "customLightDefaultConfig_83.xml";
+        QTest::newRow("97") << 97 << "OV98"
+                            << "customLightDefaultConfig_98.xml";
+        QTest::newRow("99 whatever the model") << 99 << "OV68M"
+                                               << "customLightDefaultConfig_98.xml";
+        QTest::newRow("100 whatever the model") << 100 << "OV104M"
+                                                << "customLightDefaultConfig_98.xml";
+        QTest::newRow("61 HE has no model file") << 61 << "OV61M"
+                                                 << "customLightDefaultConfig_61.xml";
+        QTest::newRow("68") << 68 << "OV68"
+                            << "customLightDefaultConfig_68.xml";
+        QTest::newRow("68 model file") << 68 << "OV68M"
+                                       << "customLightDefaultConfig_OV68M.xml";
+        QTest::newRow("model codes are case-sensitive") << 68 << "ov68m"
+                                                        << "customLightDefaultConfig_68.xml";
+        QTest::newRow("34") << 34 << "OV68M"
+                            << "customLightDefaultConfig_34.xml";
+        QTest::newRow("18") << 18 << "OV104M"
+                            << "customLightDefaultConfig_18.xml";
+        QTest::newRow("82") << 82 << "OV82"
+                            << "customLightDefaultConfig_82.xml";
+        QTest::newRow("82 model file") << 82 << "OV82M"
+                                       << "customLightDefaultConfig_OV82M.xml";
+        QTest::newRow("a model of another layout's table") << 82 << "OV68M"
+                                                           << "customLightDefaultConfig_82.xml";
+        QTest::newRow("no row: general") << 104 << "OV104"
+                                         << "customLightDefaultConfig.xml";
+        QTest::newRow("no row: model table") << 104 << "OV104M"
+                                             << "customLightDefaultConfig_OV104M.xml";
+        QTest::newRow("no row, unknown model") << 0 << ""
+                                               << "customLightDefaultConfig.xml";
     }
 
     void schemeFileChoice()
@@ -118,9 +133,8 @@ private slots:
         QFETCH(QString, model);
         QFETCH(int, layout);
         DKeyLayoutDescription description;
-        QVERIFY(description.parse(DKeyLayoutDescription::readResource(QStringLiteral("KeyInfo_%1.config").arg(model),
-                                                                      "no layout"),
-                                  1, 6));
+        QVERIFY(description.parse(
+            DKeyLayoutDescription::readResource(QStringLiteral("KeyInfo_%1.config").arg(model), "no layout"), 1, 6));
         const DKeyLayoutDescription::Grid grid = description.keyGrid();
         const QString file = DProfileLightDefaults::defaultSchemeFileName(layout, model);
         QTemporaryDir dir;
@@ -130,7 +144,12 @@ private slots:
         // Letters for the first, W A S D (and arrows where the grid has them)
         // for the second.
         const QList<int> expected[2] = {
-            [] { QList<int> l; for (int u = 4; u <= 29; ++u) l << u; return l; }(),
+            [] {
+                QList<int> l;
+                for (int u = 4; u <= 29; ++u)
+                    l << u;
+                return l;
+            }(),
             {26, 4, 22, 7, 79, 80, 81, 82},
         };
         for (int scheme = 0; scheme < 2; ++scheme) {
@@ -170,7 +189,7 @@ private slots:
         const QByteArray path = newProfileFile("3");
         DProfileLightDefaults(84, QStringLiteral("OV84"), synchronize).addDefaultLightInfo(path, 3);
         for (int part = 0; part < 3; ++part) {
-            colorInfoData info {};
+            colorInfoData info{};
             QVERIFY(COrvaneXML_SelectProfileColorDataInfo(path, "3", part, 2, &info));
             QCOMPARE(describe(info), QStringLiteral("%1,2,3,3,255,0,0,0,0,0,0,1,0,0").arg(part));
         }
@@ -200,8 +219,8 @@ private slots:
         QStringList described;
         for (const customLightNodeInfo& scheme : schemes)
             described << describe(scheme);
-        QCOMPARE(described, (QStringList {"0|Alphabets|Using|0", "1|WASD+Arrows|Using|1", "2|Custom 3|UnUsing|-1",
-                                          "3|Custom 4|UnUsing|-1", "4|Custom 5|UnUsing|-1"}));
+        QCOMPARE(described, (QStringList{"0|Alphabets|Using|0", "1|WASD+Arrows|Using|1", "2|Custom 3|UnUsing|-1",
+                                         "3|Custom 4|UnUsing|-1", "4|Custom 5|UnUsing|-1"}));
         const QString file = DProfileLightDefaults::defaultSchemeFileName(layout, model);
         QCOMPARE(storedScheme(path, "2", "0"), builtInScheme(file, 0));
         QCOMPARE(storedScheme(path, "2", "1"), builtInScheme(file, 1));
@@ -228,13 +247,12 @@ private slots:
 
     void saveCustomLight_data()
     {
-        QTest::addColumn<QList<QColor>>("colours");   // one per cap of the first row
+        QTest::addColumn<QList<QColor>>("colours"); // one per cap of the first row
         QTest::addColumn<QStringList>("stored");
 
-        QTest::newRow("coloured and black keys")
-            << QList<QColor> {QColor(255, 0, 0), QColor(0, 0, 0), QColor(1, 2, 3)}
-            << QStringList {"41|Esc|0,0|255,0,0|128", "59|F2|0,2|1,2,3|128"};
-        QTest::newRow("every key black") << QList<QColor> {Qt::black, Qt::black, Qt::black} << QStringList {};
+        QTest::newRow("coloured and black keys") << QList<QColor>{QColor(255, 0, 0), QColor(0, 0, 0), QColor(1, 2, 3)}
+                                                 << QStringList{"41|Esc|0,0|255,0,0|128", "59|F2|0,2|1,2,3|128"};
+        QTest::newRow("every key black") << QList<QColor>{Qt::black, Qt::black, Qt::black} << QStringList{};
     }
 
     void saveCustomLight()
@@ -261,7 +279,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();
         file.close();
-        const QVector<DProfileLightDefaults::PaintedKey> keys {{4, QStringLiteral("A"), 3, 1, Qt::red}};
+        const QVector<DProfileLightDefaults::PaintedKey> keys{{4, QStringLiteral("A"), 3, 1, Qt::red}};
         QVERIFY(!DProfileLightDefaults::saveCustomLight(path, 7, 0, keys));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);

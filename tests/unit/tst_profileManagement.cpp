@@ -6,8 +6,8 @@
 #include "profiles/DProfileFileSet.h"
 #include "profiles/DProfileLightDefaults.h"
 #include "profiles/DProfileOperations.h"
-#include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "profiles/DStoredKeyFunctions.h"
+#include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -51,14 +51,14 @@ QStringList filesUnder(const QString& folder)
     return out;
 }
 
-}
+} // namespace
 
 class tst_profileManagement : public QObject
 {
     Q_OBJECT
 
 private:
-    const DProfileLightDefaults m_defaults {84, QStringLiteral("OV84"), true};
+    const DProfileLightDefaults m_defaults{84, QStringLiteral("OV84"), true};
     QTemporaryDir m_dir;
     int m_files = 0;
 
@@ -85,22 +85,19 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-    }
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
 
     void firstOpenCreatesTheSet_data()
     {
         QTest::addColumn<bool>("magnetic");
         QTest::addColumn<QStringList>("files");
-        QTest::newRow("ordinary keyboard") << false
-                                           << QStringList {"OV84/" + kSerialA + "/appProfile_Default.xml",
-                                                           "OV84/" + kSerialA + "/appProfile_FN.xml"};
-        QTest::newRow("magnetic switches") << true
-                                           << QStringList {"OV84/" + kSerialA + "/appProfile_Default.xml",
-                                                           "OV84/" + kSerialA + "/appProfile_FN.xml",
-                                                           "OV84/" + kSerialA + "/appProfile_Magnetic.xml"};
+        QTest::newRow("ordinary keyboard")
+            << false
+            << QStringList{"OV84/" + kSerialA + "/appProfile_Default.xml", "OV84/" + kSerialA + "/appProfile_FN.xml"};
+        QTest::newRow("magnetic switches")
+            << true
+            << QStringList{"OV84/" + kSerialA + "/appProfile_Default.xml", "OV84/" + kSerialA + "/appProfile_FN.xml",
+                           "OV84/" + kSerialA + "/appProfile_Magnetic.xml"};
     }
 
     void firstOpenCreatesTheSet()
@@ -118,11 +115,11 @@ private slots:
         for (int layer = 0; layer < set.layerCount(); ++layer) {
             const QByteArray path = set.layerPath(layer);
             QCOMPARE(path, QFile::encodeName(config + QLatin1Char('/') + files[layer]));
-            QCOMPARE(profileNames(path), QStringList {"1:Profile1"});
+            QCOMPARE(profileNames(path), QStringList{"1:Profile1"});
             QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), 1);
             std::list<customLightNodeInfo> schemes;
             COrvaneXML_SelectProFileCustomLightAllNodes(path, "1", &schemes);
-            colorInfoData light {};
+            colorInfoData light{};
             const bool hasLight = COrvaneXML_SelectProfileColorDataInfo(path, "1", 0, 2, &light);
             if (layer == DProfileFileSet::MagneticLayer) {
                 QVERIFY(schemes.empty());
@@ -141,7 +138,8 @@ private slots:
     {
         const QString config = newConfigDir();
         DProfileFileSet set;
-        QCOMPARE(set.open(config, record("OV84", 84), kSerialA, false, m_defaults), DProfileFileSet::OpenResult::Opened);
+        QCOMPARE(set.open(config, record("OV84", 84), kSerialA, false, m_defaults),
+                 DProfileFileSet::OpenResult::Opened);
         const QByteArray fn = set.layerPath(DProfileFileSet::FnLayer);
         DProfileOperations operations(fn, m_defaults);
         QCOMPARE(operations.create(), Result::Created);
@@ -166,7 +164,7 @@ private slots:
                  DProfileFileSet::OpenResult::Opened);
         QVERIFY(first.folder() != second.folder());
         QVERIFY(COrvaneXML_ModifyProfileNodeInfo(first.layerPath(0), "1", "Mine"));
-        QCOMPARE(profileNames(second.layerPath(0)), QStringList {"1:Profile1"});
+        QCOMPARE(profileNames(second.layerPath(0)), QStringList{"1:Profile1"});
     }
 
     void nothingIsMadeWithoutASet_data()
@@ -175,8 +173,8 @@ private slots:
         QTest::addColumn<QByteArray>("deviceType");
         QTest::addColumn<QByteArray>("model");
         QTest::addColumn<DProfileFileSet::OpenResult>("result");
-        QTest::newRow("no serial number yet") << QString() << QByteArray("keyboard") << QByteArray("OV84")
-                                              << DProfileFileSet::OpenResult::NoSerialNumber;
+        QTest::newRow("no serial number yet")
+            << QString() << QByteArray("keyboard") << QByteArray("OV84") << DProfileFileSet::OpenResult::NoSerialNumber;
         QTest::newRow("short serial number") << kSerialA.left(31) << QByteArray("keyboard") << QByteArray("OV84")
                                              << DProfileFileSet::OpenResult::NoSerialNumber;
         QTest::newRow("serial number with a path in it")
@@ -184,8 +182,8 @@ private slots:
             << DProfileFileSet::OpenResult::NoSerialNumber;
         QTest::newRow("not a keyboard") << kSerialA << QByteArray("receiver") << QByteArray("OV84")
                                         << DProfileFileSet::OpenResult::NotAKeyboard;
-        QTest::newRow("model code with a path in it") << kSerialA << QByteArray("keyboard") << QByteArray("../x")
-                                                      << DProfileFileSet::OpenResult::FolderFailed;
+        QTest::newRow("model code with a path in it")
+            << kSerialA << QByteArray("keyboard") << QByteArray("../x") << DProfileFileSet::OpenResult::FolderFailed;
     }
 
     void nothingIsMadeWithoutASet()
@@ -217,7 +215,8 @@ private slots:
     {
         const QString config = newConfigDir();
         DProfileFileSet set;
-        QCOMPARE(set.open(config, record("OV84", 84), kSerialA, false, m_defaults), DProfileFileSet::OpenResult::Opened);
+        QCOMPARE(set.open(config, record("OV84", 84), kSerialA, false, m_defaults),
+                 DProfileFileSet::OpenResult::Opened);
         DStoreRecoveryNotice::takeMessages();
         const QString fn = QFile::decodeName(set.layerPath(DProfileFileSet::FnLayer));
         QFile::remove(fn + QStringLiteral(".bak"));
@@ -226,8 +225,9 @@ private slots:
         file.write("<orvaneStore version=\"1\"><profiles current=\"1\"><profile index=\"x\"");
         file.close();
 
-        QCOMPARE(set.open(config, record("OV84", 84), kSerialA, false, m_defaults), DProfileFileSet::OpenResult::Opened);
-        QCOMPARE(profileNames(set.layerPath(DProfileFileSet::FnLayer)), QStringList {"1:Profile1"});
+        QCOMPARE(set.open(config, record("OV84", 84), kSerialA, false, m_defaults),
+                 DProfileFileSet::OpenResult::Opened);
+        QCOMPARE(profileNames(set.layerPath(DProfileFileSet::FnLayer)), QStringList{"1:Profile1"});
         QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(set.layerPath(DProfileFileSet::FnLayer)), 1);
 
         const QStringList messages = DStoreRecoveryNotice::takeMessages();
@@ -265,10 +265,9 @@ private slots:
         QTest::addColumn<QList<int>>("listed");
         QTest::addColumn<Result>("result");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("after 1, 2, 5") << QList<int> {1, 2, 5} << Result::Created
-                                       << QStringList {"1:Profile1", "2:Profile2", "5:Profile5", "6:Profile6"};
-        QTest::newRow("after 3 alone") << QList<int> {3} << Result::Created
-                                       << QStringList {"3:Profile3", "4:Profile4"};
+        QTest::newRow("after 1, 2, 5") << QList<int>{1, 2, 5} << Result::Created
+                                       << QStringList{"1:Profile1", "2:Profile2", "5:Profile5", "6:Profile6"};
+        QTest::newRow("after 3 alone") << QList<int>{3} << Result::Created << QStringList{"3:Profile3", "4:Profile4"};
         QList<int> ten;
         QStringList tenNames;
         for (int i = 1; i <= 10; ++i) {
@@ -294,7 +293,7 @@ private slots:
             std::list<customLightNodeInfo> schemes;
             COrvaneXML_SelectProFileCustomLightAllNodes(path, QByteArray::number(index), &schemes);
             QCOMPARE(int(schemes.size()), 5);
-            colorInfoData light {};
+            colorInfoData light{};
             QVERIFY(COrvaneXML_SelectProfileColorDataInfo(path, QByteArray::number(index), 1, 2, &light));
         }
     }
@@ -306,13 +305,12 @@ private slots:
         QTest::addColumn<Result>("result");
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<int>("currentAfter");
-        QTest::newRow("current 3 of 1, 3, 4") << QList<int> {1, 3, 4} << 3 << Result::Deleted
-                                              << QStringList {"1:Profile1", "4:Profile4"} << 1;
-        QTest::newRow("the first one") << QList<int> {2, 5} << 2 << Result::Deleted << QStringList {"5:Profile5"}
-                                       << 5;
-        QTest::newRow("one at least") << QList<int> {7} << 7 << Result::KeepOne << QStringList {"7:Profile7"} << 7;
-        QTest::newRow("not listed") << QList<int> {1, 2} << 9 << Result::NodeMissing
-                                    << QStringList {"1:Profile1", "2:Profile2"} << 9;
+        QTest::newRow("current 3 of 1, 3, 4")
+            << QList<int>{1, 3, 4} << 3 << Result::Deleted << QStringList{"1:Profile1", "4:Profile4"} << 1;
+        QTest::newRow("the first one") << QList<int>{2, 5} << 2 << Result::Deleted << QStringList{"5:Profile5"} << 5;
+        QTest::newRow("one at least") << QList<int>{7} << 7 << Result::KeepOne << QStringList{"7:Profile7"} << 7;
+        QTest::newRow("not listed") << QList<int>{1, 2} << 9 << Result::NodeMissing
+                                    << QStringList{"1:Profile1", "2:Profile2"} << 9;
     }
 
     void remove()
@@ -339,12 +337,11 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<Result>("result");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("new name") << 2 << "Game" << Result::Renamed << QStringList {"1:Profile1", "2:Game"};
+        QTest::newRow("new name") << 2 << "Game" << Result::Renamed << QStringList{"1:Profile1", "2:Game"};
         QTest::newRow("non-Latin name") << 1 << QStringLiteral("Игра ゲーム") << Result::Renamed
-                                        << QStringList {QStringLiteral("1:Игра ゲーム"), "2:Profile2"};
-        QTest::newRow("empty name refused") << 2 << "" << Result::EmptyName
-                                            << QStringList {"1:Profile1", "2:Profile2"};
-        QTest::newRow("not listed") << 3 << "Game" << Result::NodeMissing << QStringList {"1:Profile1", "2:Profile2"};
+                                        << QStringList{QStringLiteral("1:Игра ゲーム"), "2:Profile2"};
+        QTest::newRow("empty name refused") << 2 << "" << Result::EmptyName << QStringList{"1:Profile1", "2:Profile2"};
+        QTest::newRow("not listed") << 3 << "Game" << Result::NodeMissing << QStringList{"1:Profile1", "2:Profile2"};
     }
 
     void rename()
@@ -383,7 +380,8 @@ private slots:
         const QByteArray path = layerWith({1, 5});
         DProfileOperations operations(path, m_defaults);
         if (result == Result::UnknownProfile)
-            QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Profile switch to %1 ignored").arg(target)));
+            QTest::ignoreMessage(QtDebugMsg,
+                                 QRegularExpression(QStringLiteral("^Profile switch to %1 ignored").arg(target)));
         QCOMPARE(operations.switchTo(target), result);
         QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), currentAfter);
     }
@@ -400,7 +398,7 @@ private slots:
 
         DProfileOperations operations(path, m_defaults);
         QCOMPARE(operations.reset(4), Result::ResetDone);
-        QCOMPARE(profileNames(path), (QStringList {"1:Profile1", "4:Work", "6:Profile6"}));
+        QCOMPARE(profileNames(path), (QStringList{"1:Profile1", "4:Work", "6:Profile6"}));
         QVERIFY(DStoredKeyFunctions::customisedUsages(path, 4).isEmpty());
 
         // Exactly what a new profile holds.
@@ -416,9 +414,11 @@ private slots:
     // resetting one there would delete it and then be refused its re-creation.
     void resetInAnOverfullFileKeepsTheProfile()
     {
-        QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<orvaneStore version=\"1\"><profiles current=\"1\">";
+        QByteArray xml
+            = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<orvaneStore version=\"1\"><profiles current=\"1\">";
         for (int index = 1; index <= DProfileOperations::kMaxProfiles + 1; ++index)
-            xml += "<profile index=\"" + QByteArray::number(index) + "\" name=\"Hand" + QByteArray::number(index) + "\"/>";
+            xml += "<profile index=\"" + QByteArray::number(index) + "\" name=\"Hand" + QByteArray::number(index)
+                   + "\"/>";
         xml += "</profiles></orvaneStore>\n";
         const QByteArray path = pathIn(m_dir, QStringLiteral("overfull.xml"));
         QFile file(QFile::decodeName(path));
@@ -453,7 +453,7 @@ private slots:
         QVERIFY(fn.importFrom(QFile::decodeName(set.layerPath(DProfileFileSet::FnLayer))) == Result::Imported);
 
         QCOMPARE(profileNames(set.layerPath(DProfileFileSet::FnLayer)),
-                 (QStringList {"1:Profile1", "2:Fn two", "3:Fn two"}));
+                 (QStringList{"1:Profile1", "2:Fn two", "3:Fn two"}));
         QCOMPARE(readFile(defaultFile), defaultBefore);
         QCOMPARE(readFile(magneticFile), magneticBefore);
     }
@@ -462,16 +462,24 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("file");
-        QTest::newRow("plain") << "Game" << "Game.xml";
-        QTest::newRow("spaces inside kept") << " My Game " << "My Game.xml";
+        QTest::newRow("plain") << "Game"
+                               << "Game.xml";
+        QTest::newRow("spaces inside kept") << " My Game "
+                                            << "My Game.xml";
         QTest::newRow("non-Latin") << QStringLiteral("Игра") << QStringLiteral("Игра.xml");
-        QTest::newRow("climbing out") << "../../etc/passwd" << "etcpasswd.xml";
-        QTest::newRow("back-slashes") << "..\\..\\x" << "x.xml";
-        QTest::newRow("hidden") << ".bashrc" << "bashrc.xml";
+        QTest::newRow("climbing out") << "../../etc/passwd"
+                                      << "etcpasswd.xml";
+        QTest::newRow("back-slashes") << "..\\..\\x"
+                                      << "x.xml";
+        QTest::newRow("hidden") << ".bashrc"
+                                << "bashrc.xml";
         QTest::newRow("control characters") << QStringLiteral("a\nb\tc\x01") << "abc.xml";
-        QTest::newRow("dots in the middle") << "v1.2..3" << "v1.2.3.xml";
-        QTest::newRow("nothing left") << "/../." << "Profile3.xml";
-        QTest::newRow("empty") << "" << "Profile3.xml";
+        QTest::newRow("dots in the middle") << "v1.2..3"
+                                            << "v1.2.3.xml";
+        QTest::newRow("nothing left") << "/../."
+                                      << "Profile3.xml";
+        QTest::newRow("empty") << ""
+                               << "Profile3.xml";
         QTest::newRow("too long") << QString(300, QLatin1Char('x')) << QString(200, QLatin1Char('x')) + ".xml";
     }
 
@@ -497,14 +505,14 @@ private slots:
         QCOMPARE(operations.exportTo(9, folder, false), Result::NodeMissing);
         QCOMPARE(operations.exportTo(2, folder, false, &target), Result::Exported);
         QCOMPARE(target, folder + QStringLiteral("/Game.xml"));
-        QCOMPARE(filesUnder(folder), QStringList {"Game.xml"});
-        QCOMPARE(profileNames(QFile::encodeName(target)), QStringList {"2:../Game"});
+        QCOMPARE(filesUnder(folder), QStringList{"Game.xml"});
+        QCOMPARE(profileNames(QFile::encodeName(target)), QStringList{"2:../Game"});
 
         const QByteArray into = layerWith({1, 3});
         DProfileOperations importer(into, m_defaults);
         QCOMPARE(importer.importFrom(QString()), Result::NoImportFile);
         QCOMPARE(importer.importFrom(target), Result::Imported);
-        QCOMPARE(profileNames(into), (QStringList {"1:Profile1", "3:Profile3", "4:../Game"}));
+        QCOMPARE(profileNames(into), (QStringList{"1:Profile1", "3:Profile3", "4:../Game"}));
         QCOMPARE(profileContent(into, "4"), profileContent(source, "2"));
         QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(into), 1);
     }
@@ -529,10 +537,10 @@ private slots:
         QCOMPARE(readFile(target), QByteArray("the user's own file"));
 
         QCOMPARE(operations.exportTo(1, folder, true), Result::Exported);
-        QCOMPARE(profileNames(QFile::encodeName(target)), QStringList {"1:Game"});
+        QCOMPARE(profileNames(QFile::encodeName(target)), QStringList{"1:Game"});
         QCOMPARE(operations.exportTo(2, folder, true), Result::Exported);
-        QCOMPARE(profileNames(QFile::encodeName(target)), QStringList {"2:Game"});
-        QCOMPARE(filesUnder(folder), QStringList {"Game.xml"});
+        QCOMPARE(profileNames(QFile::encodeName(target)), QStringList{"2:Game"});
+        QCOMPARE(filesUnder(folder), QStringList{"Game.xml"});
     }
 
     // Replacing what cannot be replaced fails and leaves it as it was.
@@ -569,16 +577,18 @@ private slots:
         QCOMPARE(DProfileOperations(into, m_defaults).importFrom(m_dir.filePath("absent.xml")), Result::ImportFailed);
         QVERIFY(file.exists());
         QVERIFY(DStoreRecoveryNotice::takeMessages().isEmpty());
-        QCOMPARE(profileNames(into), QStringList {"1:Profile1"});
+        QCOMPARE(profileNames(into), QStringList{"1:Profile1"});
     }
 
     void messagesOfEveryResult()
     {
-        for (Result result : {Result::Created, Result::Deleted, Result::Renamed, Result::ResetDone, Result::Exported,
-                              Result::Imported, Result::MaximumReached, Result::IndexExists, Result::KeepOne,
-                              Result::NodeMissing, Result::EmptyName, Result::UnknownProfile, Result::TargetExists,
-                              Result::NoDirectory, Result::NoImportFile, Result::CreateFailed, Result::DeleteFailed,
-                              Result::RenameFailed, Result::ResetFailed, Result::ExportFailed, Result::ImportFailed})
+        for (Result result :
+             {Result::Created,      Result::Deleted,      Result::Renamed,        Result::ResetDone,
+              Result::Exported,     Result::Imported,     Result::MaximumReached, Result::IndexExists,
+              Result::KeepOne,      Result::NodeMissing,  Result::EmptyName,      Result::UnknownProfile,
+              Result::TargetExists, Result::NoDirectory,  Result::NoImportFile,   Result::CreateFailed,
+              Result::DeleteFailed, Result::RenameFailed, Result::ResetFailed,    Result::ExportFailed,
+              Result::ImportFailed})
             QVERIFY(!DProfileOperations::message(result).isEmpty());
         QCOMPARE(DProfileOperations::message(Result::Created), QStringLiteral("Create profile successful"));
         QCOMPARE(DProfileOperations::message(Result::MaximumReached),
@@ -594,7 +604,7 @@ private slots:
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", "41", "Esc", "2", "1", "1", "1,4"));
         QList<int> usages = DStoredKeyFunctions::customisedUsages(path, 1);
         std::sort(usages.begin(), usages.end());
-        QCOMPARE(usages, (QList<int> {-10, 4, 41}));
+        QCOMPARE(usages, (QList<int>{-10, 4, 41}));
         QVERIFY(DStoredKeyFunctions::customisedUsages(path, 2).isEmpty());
     }
 };

@@ -57,11 +57,12 @@ private slots:
             const QByteArray bytes(70, char(0xEE));
             f.setPayload(reinterpret_cast<const uint8_t*>(bytes.constData()), bytes.size());
             return f;
-        }) << [] {
-            QByteArray r = report({{0, 0x01}, {1, 0x18}});
-            r.replace(6, 58, QByteArray(58, char(0xEE)));
-            return r;
-        }();
+        })
+                                                        << [] {
+                                                               QByteArray r = report({{0, 0x01}, {1, 0x18}});
+                                                               r.replace(6, 58, QByteArray(58, char(0xEE)));
+                                                               return r;
+                                                           }();
         QTest::newRow("no payload") << Build([] {
             DReportFrame f(0x03, 0, 9);
             f.setPayload(nullptr, 8);

@@ -1,8 +1,8 @@
 #include "support/TestMain.h"
 
-#include "platform/include/AutoStartEntry.h"
 #include "app/DStartupSettings.h"
 #include "app/DUserSettingsKeys.h"
+#include "platform/include/AutoStartEntry.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,11 +26,10 @@ private slots:
             << QVariantMap({{DUserSettingsKeys::kAutoStart, false}}) << false << true << true;
         QTest::newRow("close-to-tray off kept")
             << QVariantMap({{DUserSettingsKeys::kCloseToTray, false}}) << true << true << false;
-        QTest::newRow("all present, all off")
-            << QVariantMap({{DUserSettingsKeys::kAutoStart, false},
-                            {DUserSettingsKeys::kMinimizeToTray, false},
-                            {DUserSettingsKeys::kCloseToTray, false}})
-            << false << false << false;
+        QTest::newRow("all present, all off") << QVariantMap({{DUserSettingsKeys::kAutoStart, false},
+                                                              {DUserSettingsKeys::kMinimizeToTray, false},
+                                                              {DUserSettingsKeys::kCloseToTray, false}})
+                                              << false << false << false;
         QTest::newRow("odd stored text kept")
             << QVariantMap({{DUserSettingsKeys::kMinimizeToTray, QStringLiteral("maybe")}}) << true << false << true;
     }
@@ -56,8 +55,8 @@ private slots:
 
         // Read back through a fresh object: the writes reached the file.
         QSettings reread(path, QSettings::IniFormat);
-        const QString keys[] = {DUserSettingsKeys::kAutoStart, DUserSettingsKeys::kMinimizeToTray,
-                                DUserSettingsKeys::kCloseToTray};
+        const QString keys[]
+            = {DUserSettingsKeys::kAutoStart, DUserSettingsKeys::kMinimizeToTray, DUserSettingsKeys::kCloseToTray};
         const bool written[] = {writesAutoStart, writesMinimize, writesClose};
         for (int i = 0; i < 3; ++i) {
             QVERIFY(reread.contains(keys[i]));

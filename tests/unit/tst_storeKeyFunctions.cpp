@@ -32,7 +32,7 @@ bool storeKey(const char* path, const char* profile, const QByteArray& key, cons
     return removed && added;
 }
 
-}
+} // namespace
 
 class tst_storeKeyFunctions : public QObject
 {
@@ -61,10 +61,10 @@ private slots:
 
         QTest::newRow("remap") << QByteArray("4") << QByteArray("A") << QByteArray("0") << QByteArray("1")
                                << QByteArray("1") << QByteArray("5");
-        QTest::newRow("remap to Fn") << QByteArray("57") << QByteArray("Caps") << QByteArray("0")
-                                     << QByteArray("1") << QByteArray("1") << QByteArray("-10");
-        QTest::newRow("macro repeated") << QByteArray("30") << QByteArray("1") << QByteArray("1")
-                                        << QByteArray("12") << QByteArray("2") << QByteArray("3");
+        QTest::newRow("remap to Fn") << QByteArray("57") << QByteArray("Caps") << QByteArray("0") << QByteArray("1")
+                                     << QByteArray("1") << QByteArray("-10");
+        QTest::newRow("macro repeated") << QByteArray("30") << QByteArray("1") << QByteArray("1") << QByteArray("12")
+                                        << QByteArray("2") << QByteArray("3");
         QTest::newRow("combination") << QByteArray("5") << QByteArray("B") << QByteArray("2") << QByteArray("1")
                                      << QByteArray("1") << QByteArray("3,4");
         QTest::newRow("disable") << QByteArray("41") << QByteArray("Esc") << QByteArray("5") << QByteArray("1")
@@ -72,16 +72,16 @@ private slots:
         QTest::newRow("text with markup and newline")
             << QByteArray("6") << QByteArray("C") << QByteArray("6") << QByteArray("1") << QByteArray("1")
             << QByteArray("<b>\"caf\xC3\xA9\" & co</b>\n\ttab\x01");
-        QTest::newRow("markup in plain text") << QByteArray("8") << QByteArray("E") << QByteArray("6")
-                                              << QByteArray("1") << QByteArray("1")
-                                              << QByteArray("<b a=\"1\">'x' & y</b> &amp;");
+        QTest::newRow("markup in plain text")
+            << QByteArray("8") << QByteArray("E") << QByteArray("6") << QByteArray("1") << QByteArray("1")
+            << QByteArray("<b a=\"1\">'x' & y</b> &amp;");
         QTest::newRow("launch path") << QByteArray("7") << QByteArray("D") << QByteArray("8") << QByteArray("1")
                                      << QByteArray("1") << QByteArray("/usr/bin/k\xC3\xA4lk --x");
         QTest::newRow("Latin-1 label from the reset page")
-            << QByteArray("51") << QByteArray("\xC4\xD6") << QByteArray("19") << QByteArray("1")
-            << QByteArray("11") << QByteArray("2,1");
-        QTest::newRow("Fn key itself") << QByteArray("-10") << QByteArray("Fn") << QByteArray("40")
-                                       << QByteArray("1") << QByteArray("1") << QByteArray("17");
+            << QByteArray("51") << QByteArray("\xC4\xD6") << QByteArray("19") << QByteArray("1") << QByteArray("11")
+            << QByteArray("2,1");
+        QTest::newRow("Fn key itself") << QByteArray("-10") << QByteArray("Fn") << QByteArray("40") << QByteArray("1")
+                                       << QByteArray("1") << QByteArray("17");
     }
 
     void storedFunction_isSelectedFieldForField()

@@ -26,7 +26,8 @@ private:
     void addDefaults(const char* path, const char* profile)
     {
         for (int part = 0; part <= 2; ++part)
-            QVERIFY(COrvaneXML_AddProFileLightInfoItem(path, profile, colorInfoData {part, 2, 3, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0}));
+            QVERIFY(COrvaneXML_AddProFileLightInfoItem(path, profile,
+                                                       colorInfoData{part, 2, 3, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0}));
     }
 
     static QString readSetting(const char* path, const char* profile, int part, int effect)
@@ -49,18 +50,17 @@ private slots:
         const QString untouched = QStringLiteral("none 286331153,286331153,286331153,286331153,286331153,286331153,"
                                                  "286331153,286331153,286331153,286331153,286331153,286331153,"
                                                  "286331153,286331153");
-        QTest::newRow("default for part 2 is kept") << QStringList {} << "" << 2 << 2
-                                                    << "2,2,3,3,255,0,0,0,0,0,0,1,0,0";
-        QTest::newRow("absent setting leaves the record") << QStringList {} << "" << 0 << 7 << untouched;
-        QTest::newRow("add a new effect") << QStringList {"add 0 7 5"} << "1" << 0 << 7
-                                          << "0,7,5,3,255,0,0,0,0,0,0,1,0,0";
+        QTest::newRow("default for part 2 is kept") << QStringList{} << "" << 2 << 2 << "2,2,3,3,255,0,0,0,0,0,0,1,0,0";
+        QTest::newRow("absent setting leaves the record") << QStringList{} << "" << 0 << 7 << untouched;
+        QTest::newRow("add a new effect")
+            << QStringList{"add 0 7 5"} << "1" << 0 << 7 << "0,7,5,3,255,0,0,0,0,0,0,1,0,0";
         QTest::newRow("modify all fourteen values")
-            << QStringList {"modify 1 2 4"} << "1" << 1 << 2 << "1,2,4,3,255,0,0,0,0,0,0,1,0,0";
+            << QStringList{"modify 1 2 4"} << "1" << 1 << 2 << "1,2,4,3,255,0,0,0,0,0,0,1,0,0";
         QTest::newRow("modify of an absent setting stores nothing")
-            << QStringList {"modify 0 9 4"} << "0" << 0 << 9 << untouched;
+            << QStringList{"modify 0 9 4"} << "0" << 0 << 9 << untouched;
         QTest::newRow("add twice keeps one setting")
-            << QStringList {"add 0 7 5", "add 0 7 6"} << "11" << 0 << 7 << "0,7,6,3,255,0,0,0,0,0,0,1,0,0";
-        QTest::newRow("profile the file lacks") << QStringList {"add@5 0 7 5"} << "0" << 0 << 7 << untouched;
+            << QStringList{"add 0 7 5", "add 0 7 6"} << "11" << 0 << 7 << "0,7,6,3,255,0,0,0,0,0,0,1,0,0";
+        QTest::newRow("profile the file lacks") << QStringList{"add@5 0 7 5"} << "0" << 0 << 7 << untouched;
     }
 
     void settings()
@@ -74,8 +74,8 @@ private slots:
         addDefaults(path, "1");
         for (int i = 0; i < operations.size(); ++i) {
             const QStringList w = operations[i].split(QLatin1Char(' '));
-            const QByteArray profile = w[0].contains(QLatin1Char('@')) ? w[0].section(QLatin1Char('@'), 1).toLatin1()
-                                                                       : QByteArray("1");
+            const QByteArray profile
+                = w[0].contains(QLatin1Char('@')) ? w[0].section(QLatin1Char('@'), 1).toLatin1() : QByteArray("1");
             const int p = w[1].toInt(), e = w[2].toInt(), brightness = w[3].toInt();
             bool ok;
             if (w[0].startsWith(QLatin1String("add")))
@@ -132,8 +132,8 @@ private slots:
         QStringList listed;
         for (const customLightNodeInfo& node : nodes)
             listed << describe(node);
-        QCOMPARE(listed, (QStringList {"0|Alphabets|UnUsing|-1", "1|WASD+Arrows|Using|1", "2|Custom 3|UnUsing|-1",
-                                       QString::fromUtf8("3|R\xC3\xB6t|Using|0"), "4|Custom 5|UnUsing|-1"}));
+        QCOMPARE(listed, (QStringList{"0|Alphabets|UnUsing|-1", "1|WASD+Arrows|Using|1", "2|Custom 3|UnUsing|-1",
+                                      QString::fromUtf8("3|R\xC3\xB6t|Using|0"), "4|Custom 5|UnUsing|-1"}));
         nodes.clear();
         QVERIFY(COrvaneXML_SelectProFileCustomLightAllNodes(path, "2", &nodes));
         QVERIFY(nodes.empty());
@@ -144,9 +144,9 @@ private slots:
         const QByteArray path = newLayerFile();
         QVERIFY(COrvaneXML_AddProFileCustomLightNode(path, "1", "0", "Alphabets", "Using", 0));
         QVERIFY(COrvaneXML_AddProFileCustomLightNode(path, "1", "1", "WASD", "Using", 1));
-        const QList<customLightDataItem> colours {keyColour("4", "A", 3, 1, 255, 0, 0),
-                                                  keyColour("26", "W", 2, 2, 0, 255, 0),
-                                                  keyColour("-10", "\xC4", 5, 21, 1, 2, 3, 7)};
+        const QList<customLightDataItem> colours{keyColour("4", "A", 3, 1, 255, 0, 0),
+                                                 keyColour("26", "W", 2, 2, 0, 255, 0),
+                                                 keyColour("-10", "\xC4", 5, 21, 1, 2, 3, 7)};
         for (const customLightDataItem& colour : colours)
             QVERIFY(COrvaneXML_AddProFileCustomLightDataInfo(path, "1", "0", colour));
         QVERIFY(COrvaneXML_AddProFileCustomLightDataInfo(path, "1", "1", keyColour("7", "D", 3, 3, 9, 9, 9)));
@@ -180,17 +180,17 @@ private slots:
         QTest::addColumn<QByteArray>("scheme");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<bool>("found");
-        const QByteArray file =
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<orvaneStore version=\"1\"><customLights>"
-            "<customLight index=\"0\"><keyColour keyCode=\"4\" keyLabel=\"A\" row=\"3\" column=\"1\" red=\"255\" "
-            "green=\"0\" blue=\"0\" fourth=\"0\"/><keyColour keyCode=\"5\" keyLabel=\"B\" row=\"4\" column=\"5\" "
-            "red=\"1\" green=\"2\" blue=\"3\" fourth=\"255\"/></customLight>"
-            "<customLight index=\"1\"/></customLights></orvaneStore>";
-        QTest::newRow("scheme 0") << file << QByteArray("0")
-                                  << QStringList {"4|A|3,1|255,0,0|0", "5|B|4,5|1,2,3|255"} << true;
-        QTest::newRow("empty scheme") << file << QByteArray("1") << QStringList {} << true;
-        QTest::newRow("scheme the file lacks") << file << QByteArray("2") << QStringList {} << false;
-        QTest::newRow("not a scheme file") << QByteArray("garbage") << QByteArray("0") << QStringList {} << false;
+        const QByteArray file
+            = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<orvaneStore version=\"1\"><customLights>"
+              "<customLight index=\"0\"><keyColour keyCode=\"4\" keyLabel=\"A\" row=\"3\" column=\"1\" red=\"255\" "
+              "green=\"0\" blue=\"0\" fourth=\"0\"/><keyColour keyCode=\"5\" keyLabel=\"B\" row=\"4\" column=\"5\" "
+              "red=\"1\" green=\"2\" blue=\"3\" fourth=\"255\"/></customLight>"
+              "<customLight index=\"1\"/></customLights></orvaneStore>";
+        QTest::newRow("scheme 0") << file << QByteArray("0") << QStringList{"4|A|3,1|255,0,0|0", "5|B|4,5|1,2,3|255"}
+                                  << true;
+        QTest::newRow("empty scheme") << file << QByteArray("1") << QStringList{} << true;
+        QTest::newRow("scheme the file lacks") << file << QByteArray("2") << QStringList{} << false;
+        QTest::newRow("not a scheme file") << QByteArray("garbage") << QByteArray("0") << QStringList{} << false;
     }
 
     void defaultSchemeFile()

@@ -56,14 +56,14 @@ QString describe(const seniorKeyInfoStu& record)
         .arg(record.index)
         .arg(QString::fromLatin1(record.name))
         .arg(record.type)
-        .arg(QString::fromLatin1(record.key[0]), QString::fromLatin1(record.key[1]),
-             QString::fromLatin1(record.key[2]), QString::fromLatin1(record.key[3]))
+        .arg(QString::fromLatin1(record.key[0]), QString::fromLatin1(record.key[1]), QString::fromLatin1(record.key[2]),
+             QString::fromLatin1(record.key[3]))
         .arg(actions.join(QLatin1Char(',')), points.join(QLatin1Char(',')))
         .arg(record.holdDuration)
         .arg(record.tglKeySet);
 }
 
-}
+} // namespace
 
 class tst_storeMacros : public QObject
 {
@@ -86,7 +86,7 @@ private:
         const QByteArray path = newFile("appMacro");
         [&] {
             QVERIFY(COrvaneXML_CreateMacroXmlParentNode(path, "1", "Macro1"));
-            std::list<macroEventItem> events {
+            std::list<macroEventItem> events{
                 macroEvent("1", "0", "key", "4", "A", "down"), macroEvent("2", "30", "key", "5", "B", "down"),
                 macroEvent("1", "40", "key", "4", "A", "up"), macroEvent("2", "50", "key", "5", "B", "up")};
             QVERIFY(COrvaneXML_AddKeyOrMouseEventItem(path, events, "1"));
@@ -105,7 +105,7 @@ private slots:
         QVERIFY(!COrvaneXML_CreateMacroXmlParentNode(path, "1", "Again"));
         QVERIFY(!COrvaneXML_CreateMacroXmlParentNode(path, "0", "Zero"));
         QVERIFY(!COrvaneXML_CreateMacroXmlParentNode(path, "x", "Bad"));
-        QCOMPARE(macroList(path), (QStringList {"1:Macro1", "2:Macro2", QString::fromUtf8("5:Imported \xE2\x9C\x93")}));
+        QCOMPARE(macroList(path), (QStringList{"1:Macro1", "2:Macro2", QString::fromUtf8("5:Imported \xE2\x9C\x93")}));
 
         QVERIFY(COrvaneXML_ModifyMacroNodeName(path, "2", "Renamed"));
         QVERIFY(!COrvaneXML_ModifyMacroNodeName(path, "9", "Nobody"));
@@ -113,7 +113,7 @@ private slots:
         QVERIFY(COrvaneXML_DeleteMacroNode(path, "1"));
         QVERIFY(COrvaneXML_CreateMacroXmlParentNode(path, "1", "Macro1"));
         QVERIFY(COrvaneXML_DeleteMacroNode(path, "5"));
-        QCOMPARE(macroList(path), (QStringList {"1:Macro1", "2:Renamed"}));
+        QCOMPARE(macroList(path), (QStringList{"1:Macro1", "2:Renamed"}));
     }
 
     void events_appendAndReadInOrder()
@@ -226,7 +226,7 @@ private slots:
         QStringList listed;
         for (const seniorKeyInfoStu& record : records)
             listed << describe(record);
-        QCOMPARE(listed, (QStringList {describe(dks), describe(mt), describe(tgl)}));
+        QCOMPARE(listed, (QStringList{describe(dks), describe(mt), describe(tgl)}));
         // The download's map form, keyed by record index.
         std::map<int, seniorKeyInfoStu> byIndex;
         QVERIFY(COrvaneXML_SeniorKey_SelectAllInfoItem(path, &byIndex));

@@ -8,8 +8,8 @@
 #include <QXmlStreamReader>
 
 #include <csignal>
-#include <thread>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace StoreTestSupport;
@@ -34,8 +34,8 @@ private:
     void fillProfile(const char* path, const char* index)
     {
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(path, index, "4", "A", "0", "1", "1", "5"));
-        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(path, index, "-10", "Fn", "6", "1", "1",
-                                                          "h\xC3\xA9llo\nworld"));
+        QVERIFY(
+            COrvaneXML_AddProFileMacroWithKeyInfoItem(path, index, "-10", "Fn", "6", "1", "1", "h\xC3\xA9llo\nworld"));
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(path, index, "41", "Esc", "1", "3", "2", "7"));
         std::list<macroEventItem> events = keyPress("1", "4", "A");
         events.splice(events.end(), keyPress("2", "513", "Left Click"));
@@ -57,7 +57,7 @@ private slots:
     {
         const QByteArray path = newLayerFile();
         QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(path), 1);
-        QCOMPARE(profileNames(path), QStringList {QStringLiteral("1:Profile1")});
+        QCOMPARE(profileNames(path), QStringList{QStringLiteral("1:Profile1")});
 
         profileNodeRecord record;
         std::memset(&record, 0x55, sizeof record);
@@ -75,31 +75,29 @@ private slots:
 
         // Each operation is "<verb> <index> [name]"; results has one 1/0 per operation.
         QTest::newRow("create keeps index order")
-            << QStringList {"create 3 Three", "create 2 Two"} << "11"
-            << QStringList {"1:Profile1", "2:Two", "3:Three"};
-        QTest::newRow("existing index refused")
-            << QStringList {"create 1 Again"} << "0" << QStringList {"1:Profile1"};
-        QTest::newRow("delete removes only that profile")
-            << QStringList {"create 2 Two", "create 3 Three", "delete 2"} << "111"
-            << QStringList {"1:Profile1", "3:Three"};
+            << QStringList{"create 3 Three", "create 2 Two"} << "11" << QStringList{"1:Profile1", "2:Two", "3:Three"};
+        QTest::newRow("existing index refused") << QStringList{"create 1 Again"} << "0" << QStringList{"1:Profile1"};
+        QTest::newRow("delete removes only that profile") << QStringList{"create 2 Two", "create 3 Three", "delete 2"}
+                                                          << "111" << QStringList{"1:Profile1", "3:Three"};
         QTest::newRow("delete of a missing profile leaves the file as it is")
-            << QStringList {"delete 5"} << "1" << QStringList {"1:Profile1"};
+            << QStringList{"delete 5"} << "1" << QStringList{"1:Profile1"};
         QTest::newRow("reset = delete + create keeps its place")
-            << QStringList {"create 2 Two", "create 3 Three", "delete 2", "create 2 Two"} << "1111"
-            << QStringList {"1:Profile1", "2:Two", "3:Three"};
-        QTest::newRow("rename in UTF-8")
-            << QStringList {QString::fromUtf8("rename 1 Spi\xC3\xA9l \xE6\xB8\xB8\xE6\x88\x8F")} << "1"
-            << QStringList {QString::fromUtf8("1:Spi\xC3\xA9l \xE6\xB8\xB8\xE6\x88\x8F")};
+            << QStringList{"create 2 Two", "create 3 Three", "delete 2", "create 2 Two"} << "1111"
+            << QStringList{"1:Profile1", "2:Two", "3:Three"};
+        QTest::newRow("rename in UTF-8") << QStringList{QString::fromUtf8(
+            "rename 1 Spi\xC3\xA9l \xE6\xB8\xB8\xE6\x88\x8F")}
+                                         << "1"
+                                         << QStringList{QString::fromUtf8("1:Spi\xC3\xA9l \xE6\xB8\xB8\xE6\x88\x8F")};
         QTest::newRow("rename of a missing profile fails")
-            << QStringList {"rename 4 Four"} << "0" << QStringList {"1:Profile1"};
+            << QStringList{"rename 4 Four"} << "0" << QStringList{"1:Profile1"};
         QTest::newRow("non-decimal indexes refused")
-            << QStringList {"create x X", "create 2a X", "create +2 X", "create -0x1 X", "delete one"}
-            << "00000" << QStringList {"1:Profile1"};
-        QTest::newRow("index zero refused") << QStringList {"create 0 Zero"} << "0" << QStringList {"1:Profile1"};
+            << QStringList{"create x X", "create 2a X", "create +2 X", "create -0x1 X", "delete one"} << "00000"
+            << QStringList{"1:Profile1"};
+        QTest::newRow("index zero refused") << QStringList{"create 0 Zero"} << "0" << QStringList{"1:Profile1"};
         QStringList ten;
         for (int i = 2; i <= 11; ++i)
             ten << QStringLiteral("create %1 P%1").arg(i);
-        QStringList tenListed {"1:Profile1"};
+        QStringList tenListed{"1:Profile1"};
         for (int i = 2; i <= 10; ++i)
             tenListed << QStringLiteral("%1:P%1").arg(i);
         QTest::newRow("at most ten profiles") << ten << "1111111110" << tenListed;
@@ -173,7 +171,7 @@ private slots:
     {
         const QByteArray path = newLayerFile();
         QVERIFY(COrvaneXML_CreateXMLFile(path));
-        QCOMPARE(profileNames(path), QStringList {QStringLiteral("1:Profile1")});
+        QCOMPARE(profileNames(path), QStringList{QStringLiteral("1:Profile1")});
     }
 
     void longPath_isRefusedNotTruncated()
@@ -190,7 +188,7 @@ private slots:
         QVERIFY(!COrvaneXML_CreateXMLFile(longer));
         QVERIFY(!COrvaneXML_CreateProFileXmlParentNode(longer, "2", "Long", 0));
         QVERIFY(!QFile::exists(QFile::decodeName(longer)));
-        QCOMPARE(profileNames(path), QStringList {QStringLiteral("1:Short")});
+        QCOMPARE(profileNames(path), QStringList{QStringLiteral("1:Short")});
     }
 
     void recordName_isCutAtACharacterBoundary()
@@ -235,7 +233,7 @@ private slots:
             QVERIFY(COrvaneXML_AddProFileFunctionInfo(path, "1", "0", "1", "1", "0"));
             QVERIFY(COrvaneXML_AddProFileFunctionInfo(path, "1", "1", "0", "0", "1"));
         }
-        sleepTimeInfo sleep {600, 30};
+        sleepTimeInfo sleep{600, 30};
         COrvaneXML_GetProFileIntoSleepTimeInfo(path, "1", &sleep);
         int pair[2] = {600, 30};
         COrvaneXML_GetProFileIntoSleepTimeInfo(path, "1", pair);
@@ -280,10 +278,10 @@ private slots:
         }
         QVERIFY(!xml.hasError());
         // Latin-1 and line breaks travel base64-encoded; plain text stays readable.
-        QCOMPARE(seen, (QStringList {"orvaneStore version=1", "profiles current=1",
-                                     "profile index=1 name=Profile1 fixed=0",
-                                     "key keyCode=4 keyName-base64=xA== type=6 paramA=1 paramB=1 value-base64=dHdvCmxpbmVz",
-                                     "key keyCode=5 keyName=B type=0 paramA=1 paramB=1 value=6"}));
+        QCOMPARE(seen,
+                 (QStringList{"orvaneStore version=1", "profiles current=1", "profile index=1 name=Profile1 fixed=0",
+                              "key keyCode=4 keyName-base64=xA== type=6 paramA=1 paramB=1 value-base64=dHdvCmxpbmVz",
+                              "key keyCode=5 keyName=B type=0 paramA=1 paramB=1 value=6"}));
     }
 
     void callOffTheGuiThread_isCaughtInDebugBuilds()
@@ -318,13 +316,14 @@ private slots:
         QVERIFY(COrvaneXML_CreateXMLFile(target));
         QVERIFY(COrvaneXML_ProFileExport(source, target, "1", 0));
         // The import lists the chosen file first, with the same call as a layer file.
-        QCOMPARE(profileNames(target), QStringList {QString::fromUtf8("1:Gaming \xE2\x98\x85")});
+        QCOMPARE(profileNames(target), QStringList{QString::fromUtf8("1:Gaming \xE2\x98\x85")});
 
         const QByteArray other = newLayerFile();
         QVERIFY(COrvaneXML_CreateProFileXmlParentNode(other, "2", "Profile2", 0));
         QVERIFY(COrvaneXML_ModifyXMLFileProfileIndex(other, 2));
         QVERIFY(COrvaneXML_ProFileImport(other, target, "1"));
-        QCOMPARE(profileNames(other), (QStringList {"1:Profile1", "2:Profile2", QString::fromUtf8("3:Gaming \xE2\x98\x85")}));
+        QCOMPARE(profileNames(other),
+                 (QStringList{"1:Profile1", "2:Profile2", QString::fromUtf8("3:Gaming \xE2\x98\x85")}));
         QCOMPARE(profileContent(other, "3"), content);
         QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(other), 2);
         // The original is untouched by the export.
@@ -341,7 +340,7 @@ private slots:
         QVERIFY(COrvaneXML_ProFileExport(source, target, "2", 0));
         QVERIFY(COrvaneXML_ModifyProfileNodeInfo(source, "1", "Renamed"));
         QVERIFY(COrvaneXML_ProFileExport(source, target, "1", 0));
-        QCOMPARE(profileNames(target), (QStringList {"1:Renamed", "2:Second"}));
+        QCOMPARE(profileNames(target), (QStringList{"1:Renamed", "2:Second"}));
     }
 
     void exportAndImport_failures_data()
@@ -392,7 +391,7 @@ private slots:
         QFile file(QFile::decodeName(foreign));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), foreignBytes);
-        QCOMPARE(profileNames(exported), QStringList {QStringLiteral("1:Profile1")});
+        QCOMPARE(profileNames(exported), QStringList{QStringLiteral("1:Profile1")});
     }
 };
 

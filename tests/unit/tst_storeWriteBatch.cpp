@@ -2,16 +2,16 @@
 // file once, at its end, as the same bytes the changes written one by one
 // give; reads see them before; a batch that cannot write says so and leaves
 // the files as they were.
-#include "support/StoreTestSupport.h"
 #include "support/LockedFolder.h"
+#include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "hid/DXmlLinkProfileStore.h"
-#include "sdk/include/StoreWriteBatch.h"
 #include "profiles/DBoundMacroRefresh.h"
 #include "profiles/DProfileFileSet.h"
 #include "profiles/DProfileLightDefaults.h"
 #include "profiles/DProfileOperations.h"
+#include "sdk/include/StoreWriteBatch.h"
 #include "sdk/store/XmlStore.h"
 
 #include <QDir>
@@ -62,7 +62,8 @@ QStringList storeView(const QString& folder)
     QStringList out;
     for (const QString& name : filesUnder(folder).keys()) {
         const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
-        out << QStringLiteral("file ") + name + QStringLiteral(" current %1").arg(COrvaneXML_GetCreateXMLFileProfileIndex(path));
+        out << QStringLiteral("file ") + name
+                   + QStringLiteral(" current %1").arg(COrvaneXML_GetCreateXMLFileProfileIndex(path));
         for (const QString& profile : profileNames(path)) {
             out << QStringLiteral("profile ") + profile;
             out << profileContent(path, profile.section(QLatin1Char(':'), 0, 0).toLatin1());
@@ -117,9 +118,9 @@ void profilesAndSchemes(const QString& folder)
     COrvaneXML_CreateProFileXmlParentNode(layer, "2", "Profile2", 0);
     COrvaneXML_AddProFileCustomLightNode(layer, "2", "0", "Mine", "Using", 0);
     for (int cell = 0; cell < 12; ++cell)
-        COrvaneXML_AddProFileCustomLightDataInfo(layer, "2", "0",
-                                                 keyColour(QByteArray::number(4 + cell), "K", cell / 6, cell % 6,
-                                                           20 * cell, 0, 255 - cell));
+        COrvaneXML_AddProFileCustomLightDataInfo(
+            layer, "2", "0",
+            keyColour(QByteArray::number(4 + cell), "K", cell / 6, cell % 6, 20 * cell, 0, 255 - cell));
     COrvaneXML_ModifyProFileCustomLightNodeName(layer, "2", "0", "Renamed");
     COrvaneXML_ModifyProfileNodeInfo(layer, "1", "First");
     COrvaneXML_ModifyXMLFileProfileIndex(layer, 2);
@@ -137,7 +138,7 @@ void macroFile(const QString& folder)
     COrvaneXML_ModifyMacroNodeName(macros, "1", "First");
 }
 
-}
+} // namespace
 
 Q_DECLARE_METATYPE(Changes)
 
@@ -177,10 +178,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-    }
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
 
     void cleanup()
     {
@@ -289,7 +287,7 @@ private slots:
                 QVERIFY(inner.commit());
             }
             QCOMPARE(readFile(layer), before);
-            QCOMPARE(profileNames(path), (QStringList {"1:Outer", "3:Inner"}));
+            QCOMPARE(profileNames(path), (QStringList{"1:Outer", "3:Inner"}));
             if (commitOuter) {
                 QVERIFY(outer.commit());
                 QVERIFY(readFile(layer) != before);
@@ -298,8 +296,8 @@ private slots:
         // One write: the backup is the file from before the outer batch.
         QCOMPARE(readFile(layer + QStringLiteral(".bak")), before);
         XmlStore::instance().cache.clear();
-        QCOMPARE(profileNames(path), (QStringList {"1:Outer", "3:Inner"}));
-        sleepTimeInfo sleep {};
+        QCOMPARE(profileNames(path), (QStringList{"1:Outer", "3:Inner"}));
+        sleepTimeInfo sleep{};
         QVERIFY(COrvaneXML_GetProFileIntoSleepTimeInfo(path, "3", &sleep));
         QCOMPARE(sleep.lightSleepSeconds, 120);
         QCOMPARE(sleep.keyboardSleepMinutes, 5);
@@ -352,7 +350,7 @@ private slots:
             } else {
                 QVERIFY(QFile::rename(layer, layer + QStringLiteral(".moved")));
                 // Still the held-back changes, not the missing file.
-                QCOMPARE(profileNames(path), (QStringList {"1:Profile1", "2:Profile2"}));
+                QCOMPARE(profileNames(path), (QStringList{"1:Profile1", "2:Profile2"}));
             }
             written = batch.commit();
             QVERIFY(!batch.commit());
@@ -368,11 +366,10 @@ private slots:
         // copy of the file, which is intact.
         QCOMPARE(readFile(layer + QStringLiteral(".bak")), failure == QLatin1String("commit") ? before : backup);
         QCOMPARE(storeView(folder), view);
-        QCOMPARE(profileNames(otherPath),
-                 (QStringList {otherWritten ? "1:Other" : "1:Profile1", "3:Profile3"}));
+        QCOMPARE(profileNames(otherPath), (QStringList{otherWritten ? "1:Other" : "1:Profile1", "3:Profile3"}));
         // Writing works again once the folder lets it.
         QVERIFY(COrvaneXML_DeleteProFileSelectedNode(path, "3"));
-        QCOMPARE(profileNames(path), QStringList {"1:Profile1"});
+        QCOMPARE(profileNames(path), QStringList{"1:Profile1"});
     }
 
     // Operations that batch their changes report a write that fails, and
@@ -391,7 +388,7 @@ private slots:
         QVERIFY(!DBoundMacroRefresh::refresh(path, 1, fileIn(folder, kMacros), "1"));
         XmlStore::instance().cache.setFailCommits(false);
         QCOMPARE(readFile(layer), before);
-        QCOMPARE(profileNames(path), (QStringList {"1:Profile1", "3:Profile3"}));
+        QCOMPARE(profileNames(path), (QStringList{"1:Profile1", "3:Profile3"}));
     }
 };
 

@@ -152,7 +152,10 @@ private:
 class Injector
 {
 public:
-    Injector() : m_display(XOpenDisplay(nullptr)) {}
+    Injector()
+        : m_display(XOpenDisplay(nullptr))
+    {
+    }
     ~Injector() { XCloseDisplay(m_display); }
 
     void key(int keycode, bool press)
@@ -308,7 +311,8 @@ void tst_X11InputHooks::captureReportsOnePressPerPress()
     QVERIFY(m_client->waitForKey(KeyRelease, kKeyLeftCtrl, &seen));
 
     QTRY_COMPARE(keys.count(), 4);
-    QCOMPARE(hookReportsOf(keys), (HookReports{{0x41, 0x1E, 1, 0x00}, {0x41, 0x1E, 0, 0x80}, {162, 0x1D, 1, 0x00}, {162, 0x1D, 0, 0x80}}));
+    QCOMPARE(hookReportsOf(keys),
+             (HookReports{{0x41, 0x1E, 1, 0x00}, {0x41, 0x1E, 0, 0x80}, {162, 0x1D, 1, 0x00}, {162, 0x1D, 0, 0x80}}));
     if (swallowed) {
         QCOMPARE(countOf(seen, KeyPress, kKeyA), 0);
         QCOMPARE(countOf(seen, KeyRelease, kKeyA), 0);
@@ -402,7 +406,8 @@ void tst_X11InputHooks::altHeldSetsAltFlag()
     m_injector->tap(kKeyTab);
     m_injector->key(kKeyLeftAlt, false);
     QTRY_COMPARE(keys.count(), 4);
-    QCOMPARE(hookReportsOf(keys), (HookReports{{0xA4, 0x38, 1, 0x20}, {0x09, 0x0F, 1, 0x20}, {0x09, 0x0F, 0, 0xA0}, {0xA4, 0x38, 0, 0x80}}));
+    QCOMPARE(hookReportsOf(keys),
+             (HookReports{{0xA4, 0x38, 1, 0x20}, {0x09, 0x0F, 1, 0x20}, {0x09, 0x0F, 0, 0xA0}, {0xA4, 0x38, 0, 0x80}}));
     QVERIFY(hook.stopHook());
 }
 
@@ -410,14 +415,14 @@ void tst_X11InputHooks::macroRecordingRelaysButtons()
 {
     m_client = new OtherClient;
     WindowsHookInterface hook;
-    QList<QVector<int>> relayed;  // message, x, y, wheel delta
-    QMetaObject::Connection connection = connect(DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroMouse, this,
-                                                 [&relayed](int nCode, WPARAM wParam, LPARAM lParam) {
-                                                     QCOMPARE(nCode, 0);
-                                                     const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-                                                     relayed << QVector<int>{int(wParam), event->pt.x, event->pt.y,
-                                                                             int(qint16(event->mouseData >> 16))};
-                                                 });
+    QList<QVector<int>> relayed; // message, x, y, wheel delta
+    QMetaObject::Connection connection = connect(
+        DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroMouse, this,
+        [&relayed](int nCode, WPARAM wParam, LPARAM lParam) {
+            QCOMPARE(nCode, 0);
+            const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+            relayed << QVector<int>{int(wParam), event->pt.x, event->pt.y, int(qint16(event->mouseData >> 16))};
+        });
     QSignalSpy macroKeys(DDataManager::getInstance(), &DDataManager::sigRecviveStreamEX_MacroKeyboard);
     QVERIFY(hook.startHook(1));
 

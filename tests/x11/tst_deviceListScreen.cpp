@@ -2,9 +2,9 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "app/DThemeColor.h"
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/DMainWidget.h"
-#include "app/DThemeColor.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 
@@ -23,10 +23,7 @@ class tst_deviceListScreen : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(linkProgramPictures());
-    }
+    void initTestCase() { QVERIFY(linkProgramPictures()); }
 
     void bothKeyboardsListedFirstSelected()
     {

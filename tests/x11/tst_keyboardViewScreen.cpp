@@ -27,10 +27,7 @@ class tst_keyboardViewScreen : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(linkProgramPictures());
-    }
+    void initTestCase() { QVERIFY(linkProgramPictures()); }
 
     void keyboardOnScreen_data()
     {
@@ -47,10 +44,10 @@ private slots:
         QWidget holder;
         holder.setWindowTitle(QStringLiteral("Keyboard view"));
         holder.resize(1104, 477);
-        auto *stack = new QStackedLayout(&holder);
+        auto* stack = new QStackedLayout(&holder);
         stack->setStackingMode(QStackedLayout::StackAll);
-        auto *view = new hidDeviceJoinFrame(&holder);
-        auto *overlay = new dragShowArea(&holder);
+        auto* view = new hidDeviceJoinFrame(&holder);
+        auto* overlay = new dragShowArea(&holder);
         stack->addWidget(view);
         stack->addWidget(overlay);
 
@@ -59,15 +56,15 @@ private slots:
         view->loadKeyboard(record);
         view->raise();
 
-        keySelectFrame *frame = view->keyFrame();
+        keySelectFrame* frame = view->keyFrame();
         frame->setSideLightVisible(true);
-        const QList<sideLightButtonCustom *> bars = frame->sideLightButtons();
+        const QList<sideLightButtonCustom*> bars = frame->sideLightButtons();
         for (int i = 0; i < bars.size(); ++i)
             bars.at(i)->setLightColor(QColor::fromHsv(i * 359 / bars.size(), 255, 255));
 
         holder.show();
         QVERIFY(QTest::qWaitForWindowExposed(&holder));
-        keyboardButCustom *current = frame->keyButtonMap().value(clicked);
+        keyboardButCustom* current = frame->keyButtonMap().value(clicked);
         QTest::mouseClick(current, Qt::LeftButton, Qt::NoModifier, QPoint(current->width() - 8, current->height() - 8));
         QCOMPARE(DDataManager::getInstance()->currentKeyCode(), clicked);
         QTest::qWait(200);
@@ -80,11 +77,11 @@ private slots:
         // Where no marking lies over it, the screen shows the model's picture.
         const QImage picture(view->pictureLayer()->picturePath());
         QVERIFY(!picture.isNull());
-        const QPoint pictureOrigin =
-            view->keyboardSpace()->mapTo(&holder, QPoint(0, 0)) + QPoint(keySelectFrame::kMargin, keySelectFrame::kMargin);
+        const QPoint pictureOrigin = view->keyboardSpace()->mapTo(&holder, QPoint(0, 0))
+                                     + QPoint(keySelectFrame::kMargin, keySelectFrame::kMargin);
         int same = 0;
         int probes = 0;
-        for (const keyPositionInfo &place : frame->keyPositionList()) {
+        for (const keyPositionInfo& place : frame->keyPositionList()) {
             if (place.code == 0 || place.code == clicked)
                 continue;
             const QPoint p(place.posX + place.width * 3 / 4, place.posY + place.height * 3 / 4);
@@ -94,14 +91,16 @@ private slots:
             if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 24)
                 ++same;
         }
-        QVERIFY2(same >= probes * 9 / 10, qPrintable(QStringLiteral("%1 of %2 keys match the picture").arg(same).arg(probes)));
+        QVERIFY2(same >= probes * 9 / 10,
+                 qPrintable(QStringLiteral("%1 of %2 keys match the picture").arg(same).arg(probes)));
 
         // The current key carries its red marking along its right edge, the
         // side bars their colours.
-        const QColor marked = shot.pixelColor(current->mapTo(&holder, QPoint(current->width() - 1, current->height() / 2)));
+        const QColor marked
+            = shot.pixelColor(current->mapTo(&holder, QPoint(current->width() - 1, current->height() / 2)));
         QVERIFY2(marked.red() > 180 && marked.blue() < 120, qPrintable(marked.name()));
         if (frame->hasSideLight()) {
-            sideLightButtonCustom *bar = bars.at(bars.size() / 3);
+            sideLightButtonCustom* bar = bars.at(bars.size() / 3);
             const QColor lit = shot.pixelColor(bar->mapTo(&holder, QPoint(bar->width() / 2, bar->height() / 2)));
             QVERIFY2(std::max({lit.red(), lit.green(), lit.blue()}) > 150, qPrintable(lit.name()));
         }
@@ -111,10 +110,10 @@ private slots:
         QTest::qWait(200);
         const QImage zoomed = holder.screen()->grabWindow(holder.winId()).toImage();
         QVERIFY(zoomed.save(dir + QStringLiteral("/keyboard-view-%1-zoom.png").arg(QString::fromLatin1(model))));
-        const QPoint zoomOrigin =
-            view->keyboardSpace()->mapTo(&holder, QPoint(0, 0)) + QPoint(keySelectFrame::kMargin, keySelectFrame::kMargin);
+        const QPoint zoomOrigin = view->keyboardSpace()->mapTo(&holder, QPoint(0, 0))
+                                  + QPoint(keySelectFrame::kMargin, keySelectFrame::kMargin);
         same = 0;
-        for (const keyPositionInfo &place : frame->keyPositionList()) {
+        for (const keyPositionInfo& place : frame->keyPositionList()) {
             if (place.code == 0 || place.code == clicked)
                 continue;
             const QPoint p(place.posX + place.width * 3 / 4, place.posY + place.height * 3 / 4);
@@ -123,13 +122,14 @@ private slots:
             if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 40)
                 ++same;
         }
-        QVERIFY2(same >= probes * 9 / 10, qPrintable(QStringLiteral("zoomed: %1 of %2 keys match").arg(same).arg(probes)));
+        QVERIFY2(same >= probes * 9 / 10,
+                 qPrintable(QStringLiteral("zoomed: %1 of %2 keys match").arg(same).arg(probes)));
         const QRect space(view->keyboardSpace()->mapTo(&holder, QPoint(0, 0)), view->keyboardSpace()->size());
-        for (sideLightButtonCustom *segment : bars) {
+        for (sideLightButtonCustom* segment : bars) {
             const QRect r(segment->mapTo(&holder, QPoint(0, 0)), segment->size());
             QVERIFY(space.contains(r));
-            const bool onEdge = r.left() == space.left() || r.right() == space.right() || r.top() == space.top() ||
-                                r.bottom() == space.bottom();
+            const bool onEdge = r.left() == space.left() || r.right() == space.right() || r.top() == space.top()
+                                || r.bottom() == space.bottom();
             QVERIFY(onEdge);
         }
     }

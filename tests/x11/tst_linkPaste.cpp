@@ -5,10 +5,10 @@
 #include "support/TestMain.h"
 
 #include "hid/DDeviceKeyboardLink.h"
-#include "support/SimulatorHarness.h"
-#include "support/StoreTestSupport.h"
 #include "platform/include/TextPaster.h"
 #include "sdk/include/orvanesdk_xml.h"
+#include "support/SimulatorHarness.h"
+#include "support/StoreTestSupport.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -74,10 +74,9 @@ private slots:
                               << QStringLiteral("hello there");
         QTest::newRow("non-Latin text") << QByteArray("6") << mixed << true << QString() << mixed;
         // An empty paste still replaces the selected text.
-        QTest::newRow("empty text") << QByteArray("6") << QString() << true << QStringLiteral("selected")
-                                    << QString();
-        QTest::newRow("release does nothing") << QByteArray("6") << QStringLiteral("x") << false
-                                              << QStringLiteral("kept") << QStringLiteral("kept");
+        QTest::newRow("empty text") << QByteArray("6") << QString() << true << QStringLiteral("selected") << QString();
+        QTest::newRow("release does nothing")
+            << QByteArray("6") << QStringLiteral("x") << false << QStringLiteral("kept") << QStringLiteral("kept");
         QTest::newRow("other function") << QByteArray("9") << QStringLiteral("7") << true << QStringLiteral("kept")
                                         << QStringLiteral("kept");
     }

@@ -1,11 +1,11 @@
 #include "support/TestMain.h"
 
+#include "app/DUserSettingsKeys.h"
 #include "platform/include/AutoStartEntry.h"
 #include "support/ProgramRunner.h"
 #include "support/X11Windows.h"
 #include "ui/mainwidget/DFrameGeometry.h"
 #include "ui/mainwidget/DMainWidget.h"
-#include "app/DUserSettingsKeys.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -25,10 +25,7 @@ class tst_ProgramWindow : public QObject
     {
         return m_env->dataHome() + QStringLiteral("/orvane-keyboard/UserConfig/OrvaneConfig.ini");
     }
-    AutoStartEntry entry() const
-    {
-        return AutoStartEntry(QStringLiteral("orvane-keyboard"), m_env->configHome());
-    }
+    AutoStartEntry entry() const { return AutoStartEntry(QStringLiteral("orvane-keyboard"), m_env->configHome()); }
 
     static QVector<X11Windows::Window> waitForWindow(const X11Windows& x11, qint64 pid)
     {
@@ -57,22 +54,16 @@ class tst_ProgramWindow : public QObject
         if (shown)
             *shown = windows.first();
         if (output) {
-            QTRY_VERIFY_WITH_TIMEOUT(
-                (*output += process.readAllStandardOutput()).contains(DMainWidget::kExposedMarker), 10000);
+            QTRY_VERIFY_WITH_TIMEOUT((*output += process.readAllStandardOutput()).contains(DMainWidget::kExposedMarker),
+                                     10000);
         }
         x11.requestClose(process.processId());
         QCOMPARE(runner.waitForExit(15000), 0);
     }
 
 private slots:
-    void init()
-    {
-        m_env = std::make_unique<TestEnvironment>();
-    }
-    void cleanup()
-    {
-        m_env.reset();
-    }
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup() { m_env.reset(); }
 
     void firstStartShowsTheFramelessWindow()
     {
@@ -91,8 +82,8 @@ private slots:
         // The first start wrote its keys and the run-at-log-on entry for the
         // program's own path.
         QSettings settings(userIni(), QSettings::IniFormat);
-        for (const QString& key : {DUserSettingsKeys::kAutoStart, DUserSettingsKeys::kMinimizeToTray,
-                                   DUserSettingsKeys::kCloseToTray})
+        for (const QString& key :
+             {DUserSettingsKeys::kAutoStart, DUserSettingsKeys::kMinimizeToTray, DUserSettingsKeys::kCloseToTray})
             QCOMPARE(settings.value(key).toString(), QStringLiteral("true"));
         const QString program = QFileInfo(ProgramRunner::programPath()).canonicalFilePath();
         QVERIFY(entry().isInstalledFor(program));

@@ -54,14 +54,15 @@ private:
             unsigned long items = 0, after = 0;
             unsigned char* data = nullptr;
             if (XGetWindowProperty(m_display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items,
-                                   &after, &data) == Success &&
-                data && items == 1) {
+                                   &after, &data)
+                    == Success
+                && data && items == 1) {
                 const unsigned long owner = *reinterpret_cast<unsigned long*>(data);
                 XWindowAttributes attributes;
-                if (owner == static_cast<unsigned long>(pid) && XGetWindowAttributes(m_display, children[i], &attributes) &&
-                    attributes.width >= 1000)
-                    found.append({children[i], attributes.width, attributes.height,
-                                  attributes.map_state == IsViewable});
+                if (owner == static_cast<unsigned long>(pid)
+                    && XGetWindowAttributes(m_display, children[i], &attributes) && attributes.width >= 1000)
+                    found.append(
+                        {children[i], attributes.width, attributes.height, attributes.map_state == IsViewable});
             }
             if (data)
                 XFree(data);
@@ -118,7 +119,11 @@ private slots:
         }
     }
 
-    void init() { m_env.reset(); m_env = std::make_unique<TestEnvironment>(); }
+    void init()
+    {
+        m_env.reset();
+        m_env = std::make_unique<TestEnvironment>();
+    }
     void cleanup() { provideTray(false); }
 
     void startVisibility_data()

@@ -1,9 +1,9 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "app/DUserSettingsKeys.h"
 #include "support/X11TrayHost.h"
 #include "ui/mainwidget/DMainWidget.h"
-#include "app/DUserSettingsKeys.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -39,10 +39,7 @@ private slots:
         settings.setValue(DUserSettingsKeys::kCloseToTray, true);
     }
 
-    void cleanupTestCase()
-    {
-        m_tray.reset();
-    }
+    void cleanupTestCase() { m_tray.reset(); }
 
     void closeHidesToTheTrayAndTheIconBringsItBack_data()
     {

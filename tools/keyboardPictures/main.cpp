@@ -11,9 +11,9 @@
 #include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -50,23 +50,29 @@ Palette paletteFor(int deviceType)
     if (deviceType == 4)
         return {QColor(214, 216, 224), QColor(186, 189, 200), QColor(150, 153, 166), QColor(58, 60, 70),
                 QColor(246, 246, 248), QColor(226, 227, 232), QColor(170, 172, 182), QColor(198, 201, 212),
-                QColor(255, 126, 40), QColor(44, 46, 56)};
-    return {QColor(52, 54, 66), QColor(34, 35, 44), QColor(78, 81, 96), QColor(14, 15, 20),
-            QColor(70, 73, 88), QColor(52, 54, 66), QColor(92, 96, 114), QColor(44, 46, 58),
-            QColor(200, 40, 60), QColor(222, 224, 234)};
+                QColor(255, 126, 40),  QColor(44, 46, 56)};
+    return {QColor(52, 54, 66), QColor(34, 35, 44),  QColor(78, 81, 96), QColor(14, 15, 20),  QColor(70, 73, 88),
+            QColor(52, 54, 66), QColor(92, 96, 114), QColor(44, 46, 58), QColor(200, 40, 60), QColor(222, 224, 234)};
 }
 
 bool isModifier(int usage)
 {
     switch (usage) {
-    case 40: case 41: case 42: case 43: case 44: case 57: case 88: case -10:
+    case 40:
+    case 41:
+    case 42:
+    case 43:
+    case 44:
+    case 57:
+    case 88:
+    case -10:
         return true;
     default:
         return (usage >= 224 && usage <= 231) || usage == 101;
     }
 }
 
-QPainterPath capPath(const QRectF &rect, int usage, bool notchedEnter, qreal radius)
+QPainterPath capPath(const QRectF& rect, int usage, bool notchedEnter, qreal radius)
 {
     QPainterPath path;
     if (usage == 40 && notchedEnter) {
@@ -75,15 +81,15 @@ QPainterPath capPath(const QRectF &rect, int usage, bool notchedEnter, qreal rad
         QPainterPath upper;
         upper.addRoundedRect(QRectF(rect.left(), rect.top(), rect.width(), notchY), radius, radius);
         QPainterPath lower;
-        lower.addRoundedRect(QRectF(rect.left() + kNotchX, rect.top(), rect.width() - kNotchX, rect.height()),
-                             radius, radius);
+        lower.addRoundedRect(QRectF(rect.left() + kNotchX, rect.top(), rect.width() - kNotchX, rect.height()), radius,
+                             radius);
         return upper.united(lower);
     }
     path.addRoundedRect(rect, radius, radius);
     return path;
 }
 
-QString legendFor(const DKeyLayoutEntry &key)
+QString legendFor(const DKeyLayoutEntry& key)
 {
     if (key.dec == 49 || key.dec == 100)
         return QStringLiteral("|\n\\");
@@ -92,9 +98,9 @@ QString legendFor(const DKeyLayoutEntry &key)
     return key.label;
 }
 
-void drawKeyboard(QImage &image, const DKeyLayoutDescription &layout, int mode)
+void drawKeyboard(QImage& image, const DKeyLayoutDescription& layout, int mode)
 {
-    const DKeyLayoutDescription::Header &header = layout.header();
+    const DKeyLayoutDescription::Header& header = layout.header();
     const Palette colours = paletteFor(header.hidDeviceType);
     const bool notchedEnter = header.specialEnterKey == 1;
 
@@ -111,16 +117,16 @@ void drawKeyboard(QImage &image, const DKeyLayoutDescription &layout, int mode)
     painter.drawRoundedRect(caseRect, 12, 12);
 
     const DKeyLayoutDescription::Grid grid = layout.keyGrid();
-    for (const auto &row : grid) {
-        for (const DKeyLayoutEntry &key : row) {
+    for (const auto& row : grid) {
+        for (const DKeyLayoutEntry& key : row) {
             if (DKeyLayoutDescription::isEmptySlot(key) || key.width <= 0 || key.height <= 0)
                 continue;
             const QRectF rect(key.posX, key.posY, key.width, key.height);
 
             painter.setPen(Qt::NoPen);
             painter.setBrush(colours.well);
-            painter.drawPath(capPath(rect.adjusted(-kWellGrow, -kWellGrow, kWellGrow, kWellGrow), key.dec,
-                                     notchedEnter, 6));
+            painter.drawPath(
+                capPath(rect.adjusted(-kWellGrow, -kWellGrow, kWellGrow, kWellGrow), key.dec, notchedEnter, 6));
 
             const QRectF capRect = rect.adjusted(1.5, 1, -1.5, -3);
             QColor top = colours.capTop;
@@ -164,7 +170,7 @@ void drawKeyboard(QImage &image, const DKeyLayoutDescription &layout, int mode)
     }
 }
 
-int fail(const QString &text)
+int fail(const QString& text)
 {
     QTextStream(stderr) << "orvane-keyboard-picture: " << text << "\n";
     return 1;
@@ -172,7 +178,7 @@ int fail(const QString &text)
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();

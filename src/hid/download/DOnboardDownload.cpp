@@ -47,8 +47,8 @@ void DOnboardDownload::onRuningOnboardDownloadStatus(int statusNun)
     m_downloadStatus = statusNun;
 }
 
-DOnboardDownload::Outcome DOnboardDownload::run(const QString& profileFolder, const QVector<int>& usages,
-                                                bool magnetic, const QByteArray& seniorKeyPath)
+DOnboardDownload::Outcome DOnboardDownload::run(const QString& profileFolder, const QVector<int>& usages, bool magnetic,
+                                                const QByteArray& seniorKeyPath)
 {
     // The acknowledgement waits process events, so a second start could
     // arrive from inside this one.

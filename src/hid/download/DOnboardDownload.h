@@ -32,7 +32,7 @@ public:
     };
 
     static constexpr int kAckWaitMs = 100;
-    static constexpr int kMaxSends = 4;  // once and three resends
+    static constexpr int kMaxSends = 4; // once and three resends
     static constexpr int kMaxAttempts = 2;
     static constexpr int kWriteWaitMs = 3000;
 

@@ -138,8 +138,8 @@ bool DOnboardDownloadPlan::planLayer(const Layer& layer)
     return true;
 }
 
-void DOnboardDownloadPlan::addMacro(const QByteArray& path, const QByteArray& profileText,
-                                    const keyOperateInfo& record, int slot)
+void DOnboardDownloadPlan::addMacro(const QByteArray& path, const QByteArray& profileText, const keyOperateInfo& record,
+                                    int slot)
 {
     // Past the keyboard's slots only the count matters: the plan is refused.
     if (slot >= DMacroReportEncoder::kSlotCount)
@@ -152,8 +152,8 @@ void DOnboardDownloadPlan::addMacro(const QByteArray& path, const QByteArray& pr
         reports = DMacroReportEncoder::slotReports(slot, events, DFixedText::number(record.paramB),
                                                    DFixedText::number(record.paramA));
     } else {
-        qDebug() << "Onboard download: key" << DFixedText::bytes(record.keyCode) << "is bound to macro"
-                 << macroIndex << "which the profile no longer holds; slot" << slot << "sent empty";
+        qDebug() << "Onboard download: key" << DFixedText::bytes(record.keyCode) << "is bound to macro" << macroIndex
+                 << "which the profile no longer holds; slot" << slot << "sent empty";
         reports = DMacroReportEncoder::emptySlotReports(slot);
     }
     for (const DReportFrame& r : reports)

@@ -18,10 +18,10 @@ public:
     struct Step
     {
         enum Kind {
-            KeyMap,     // 0x17, queued without waiting
-            Macro,      // 0x18, stop-and-wait
-            SeniorKey,  // 0x2A, queued without waiting
-            Pause,      // the keyboard stores what it got
+            KeyMap, // 0x17, queued without waiting
+            Macro, // 0x18, stop-and-wait
+            SeniorKey, // 0x2A, queued without waiting
+            Pause, // the keyboard stores what it got
         };
         Kind kind = KeyMap;
         DReportFrame report;

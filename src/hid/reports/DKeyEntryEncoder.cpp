@@ -33,11 +33,10 @@ struct ChoiceKind
     uint8_t kind;
 };
 constexpr ChoiceKind kChoiceKinds[] = {
-    {Type::kKeyboardLightEffect, 0x02}, {Type::kKeyboardLightBrightness, 0x03},
-    {Type::kKeyboardLightSpeed, 0x04},  {Type::kKeyboardLightDirection, 0x05},
-    {Type::kKeyboardLightColour, 0x06}, {Type::kKeyboardLightCustom, 0x08},
-    {Type::kSideLightEffect, 0x0A},     {Type::kSideLightBrightness, 0x0B},
-    {Type::kSideLightSpeed, 0x0C},      {Type::kSideLightColour, 0x0D},
+    {Type::kKeyboardLightEffect, 0x02},    {Type::kKeyboardLightBrightness, 0x03}, {Type::kKeyboardLightSpeed, 0x04},
+    {Type::kKeyboardLightDirection, 0x05}, {Type::kKeyboardLightColour, 0x06},     {Type::kKeyboardLightCustom, 0x08},
+    {Type::kSideLightEffect, 0x0A},        {Type::kSideLightBrightness, 0x0B},     {Type::kSideLightSpeed, 0x0C},
+    {Type::kSideLightColour, 0x0D},
 };
 
 // Keys with no stored function that the keyboard plays as media keys.
@@ -48,8 +47,8 @@ struct MediaUsage
 };
 constexpr MediaUsage kMediaUsages[] = {{215, 0x32}, {127, 0x12}, {129, 0x11}, {128, 0x10}};
 
-constexpr uint8_t kMultimediaCodes[] = {0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17,
-                                       0x30, 0x32, 0x34, 0x23, 0x20, 0x38, 0x39, 0x21};
+constexpr uint8_t kMultimediaCodes[]
+    = {0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x30, 0x32, 0x34, 0x23, 0x20, 0x38, 0x39, 0x21};
 
 struct MouseCode
 {

@@ -36,7 +36,7 @@ public:
         int secondModifier = 0;
         int key = 0;
         int modifierCount = 0;
-        bool valid = false;  // "mask,usage"; false without the comma
+        bool valid = false; // "mask,usage"; false without the comma
     };
 
     struct Shortcut

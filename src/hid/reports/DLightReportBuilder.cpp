@@ -15,9 +15,9 @@ constexpr int kStampAt = 62;
 DReportFrame effectReport(uint8_t command, uint8_t length, const colorInfoData& info, bool forceStatic)
 {
     DReportFrame r(command, 0, length);
-    const int fields[] = {info.ledType,      info.ledBrightness - 1, info.ledSpeed - 1, info.topRed,
-                          info.topGreen,     info.topBlue,           info.bottomRed,    info.bottomGreen,
-                          info.bottomBlue,   info.ledDirection,      info.fullColor,    info.extraValue};
+    const int fields[] = {info.ledType,    info.ledBrightness - 1, info.ledSpeed - 1, info.topRed,
+                          info.topGreen,   info.topBlue,           info.bottomRed,    info.bottomGreen,
+                          info.bottomBlue, info.ledDirection,      info.fullColor,    info.extraValue};
     for (int i = 0; i < int(std::size(fields)); ++i)
         r.setPayloadByte(i, fields[i]);
     // Static shows one colour, so the flag goes out cleared whatever the

@@ -76,16 +76,16 @@ std::vector<uint8_t> DMacroReportEncoder::encodeStream(const std::list<macroEven
         bool isMouse = false;
         uint8_t* out = stream.data() + index * kEventSize;
         out[0] = eventCode(*it, &isMouse);
-        out[1] = uint8_t((DFixedText::bytes(it->operateExplain) == "down" ? kPressFlag : 0)
-                         | (isMouse ? kMouseFlag : 0));
+        out[1]
+            = uint8_t((DFixedText::bytes(it->operateExplain) == "down" ? kPressFlag : 0) | (isMouse ? kMouseFlag : 0));
         out[2] = uint8_t(pause >> 8);
         out[3] = uint8_t(pause & 0xFF);
     }
     return stream;
 }
 
-QVector<DReportFrame> DMacroReportEncoder::slotReports(int slot, const std::list<macroEventItem>& events,
-                                                        int playMode, int repeatCount)
+QVector<DReportFrame> DMacroReportEncoder::slotReports(int slot, const std::list<macroEventItem>& events, int playMode,
+                                                       int repeatCount)
 {
     const int sent = std::min(int(events.size()), kMaxEvents);
     if (int(events.size()) > kMaxEvents)

@@ -23,6 +23,6 @@ public:
     static std::vector<uint8_t> encodeStream(const std::list<macroEventItem>& events);
     // playMode as the binding page stores it (1 once .. 4 while held).
     static QVector<DReportFrame> slotReports(int slot, const std::list<macroEventItem>& events, int playMode,
-                                              int repeatCount);
+                                             int repeatCount);
     static QVector<DReportFrame> emptySlotReports(int slot);
 };

@@ -55,7 +55,7 @@ enum Input : uint8_t {
 
 // Byte 2 of the device settings command.
 enum DeviceSettingsSub : uint8_t {
-    kSettingsGeneral = 0x00,  // reset and key locks
+    kSettingsGeneral = 0x00, // reset and key locks
     kSettingsSleepSet = 0x01,
     kSettingsSleepInquiry = 0x02,
 };

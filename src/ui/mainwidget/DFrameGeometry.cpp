@@ -7,15 +7,15 @@ namespace DFrameGeometry {
 namespace {
 
 constexpr std::array<Qt::CursorShape, 9> kCursors = {
-    Qt::SizeVerCursor,   // Top
-    Qt::SizeVerCursor,   // Bottom
-    Qt::SizeHorCursor,   // Left
-    Qt::SizeHorCursor,   // Right
+    Qt::SizeVerCursor, // Top
+    Qt::SizeVerCursor, // Bottom
+    Qt::SizeHorCursor, // Left
+    Qt::SizeHorCursor, // Right
     Qt::SizeFDiagCursor, // TopLeft
     Qt::SizeBDiagCursor, // BottomLeft
     Qt::SizeFDiagCursor, // BottomRight
     Qt::SizeBDiagCursor, // TopRight
-    Qt::ArrowCursor,     // None
+    Qt::ArrowCursor, // None
 };
 
 bool within(int value, int low, int high)
@@ -23,7 +23,7 @@ bool within(int value, int low, int high)
     return value >= low && value <= high;
 }
 
-}
+} // namespace
 
 int hitTest(const QRect& window, const QPoint& cursor)
 {
@@ -121,4 +121,4 @@ QSize minimumWindowSize(const QSize& availableScreen)
     return QSize(1280, 715);
 }
 
-}
+} // namespace DFrameGeometry

@@ -39,4 +39,4 @@ QRect resized(const QRect& window, int code, const QPoint& cursor, const QSize& 
 // Screens larger than full HD in either direction get the larger minimum.
 QSize minimumWindowSize(const QSize& availableScreen);
 
-}
+} // namespace DFrameGeometry

@@ -1,22 +1,22 @@
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui_DMainWidget.h"
 
-#include "platform/include/AutoStartEntry.h"
 #include "app/DDataManager.h"
-#include "devices/DDeviceChangeMatcher.h"
-#include "devices/DDeviceLibraryStartup.h"
-#include "ui/mainwidget/DFrameGeometry.h"
 #include "app/DStartupSettings.h"
 #include "app/DThemeColor.h"
-#include "ui/mainwidget/DTrayPolicy.h"
-#include "platform/include/DeviceChangeSource.h"
+#include "app/DUserSettingsKeys.h"
 #include "devices/DBootloaderIdentity.h"
+#include "devices/DDeviceChangeMatcher.h"
+#include "devices/DDeviceLibraryStartup.h"
+#include "platform/include/AutoStartEntry.h"
+#include "platform/include/DeviceChangeSource.h"
 #include "sdk/include/orvanesdk_hid.h"
-#include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/macro/DMacroPage.h"
+#include "ui/mainwidget/DFrameGeometry.h"
+#include "ui/mainwidget/DTrayPolicy.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
-#include "app/DUserSettingsKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,7 +60,7 @@ QString themeName(int themeIndex)
     return QLatin1String(kNames[themeIndex]);
 }
 
-}
+} // namespace
 
 DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent)
     : QWidget(parent)
@@ -152,8 +152,7 @@ void DMainWidget::readDefaultsFile()
 {
     QSettings defaults(DUserSettingsKeys::kDefaultsFile, QSettings::IniFormat);
     defaults.setIniCodec("UTF-8");
-    DDataManager::getInstance()->setUseLocalFont(
-        defaults.value(DUserSettingsKeys::kUseLocalFont, false).toBool());
+    DDataManager::getInstance()->setUseLocalFont(defaults.value(DUserSettingsKeys::kUseLocalFont, false).toBool());
     m_titleText = defaults.value(DUserSettingsKeys::kCompanyName, QStringLiteral("CompanyName")).toString();
     setWindowTitle(m_titleText);
 }
@@ -179,8 +178,7 @@ void DMainWidget::registerDeviceNotifications(DeviceChangeSource* source)
 
 void DMainWidget::startDeviceLibrary()
 {
-    DDeviceLibraryStartup::Result started =
-        DDeviceLibraryStartup::run(DDataManager::getInstance()->userConfigDir());
+    DDeviceLibraryStartup::Result started = DDeviceLibraryStartup::run(DDataManager::getInstance()->userConfigDir());
     m_ui->label_SdkVer->setText(started.versionText);
     m_ui->label_SdkVer->hide();
     if (!started.started)
@@ -197,8 +195,8 @@ void DMainWidget::startDeviceLibrary()
 
 void DMainWidget::onDeviceChangeNotice(int changeType, const QString& devicePath)
 {
-    const DDeviceChangeMatcher::Decision decision =
-        DDeviceChangeMatcher::decide(changeType, m_supportList.get(), devicePath);
+    const DDeviceChangeMatcher::Decision decision
+        = DDeviceChangeMatcher::decide(changeType, m_supportList.get(), devicePath);
     if (decision.refreshDevicePage) {
         // The keyboard's interfaces need a moment before the library can
         // list and open them.
@@ -336,12 +334,12 @@ void DMainWidget::on_pushButton_Max_clicked()
 {
     if (isMaximized() || isFullScreen()) {
         m_ui->pushButton_Max->setStyleSheet(buttonLook(QStringLiteral(":/images/mainpage/maxWindowDef.png"),
-                                                     QStringLiteral(":/images/mainpage/maxWindowSel.png")));
+                                                       QStringLiteral(":/images/mainpage/maxWindowSel.png")));
         showNormal();
         setCursor(Qt::ArrowCursor);
     } else {
         m_ui->pushButton_Max->setStyleSheet(buttonLook(QStringLiteral(":/images/mainpage/intoMaxWindowDef.png"),
-                                                     QStringLiteral(":/images/mainpage/intoMaxWindowSel.png")));
+                                                       QStringLiteral(":/images/mainpage/intoMaxWindowSel.png")));
         showMaximized();
     }
 }
@@ -354,11 +352,11 @@ void DMainWidget::on_pushButton_Min_clicked()
 void DMainWidget::setListToggleLook(bool listShown)
 {
     if (listShown)
-        m_listToggleButton->setStyleSheet(buttonLook(QStringLiteral(":/images/listCtrlHideDef.png"),
-                                                     QStringLiteral(":/images/listCtrlHideSel.png")));
+        m_listToggleButton->setStyleSheet(
+            buttonLook(QStringLiteral(":/images/listCtrlHideDef.png"), QStringLiteral(":/images/listCtrlHideSel.png")));
     else
-        m_listToggleButton->setStyleSheet(buttonLook(QStringLiteral(":/images/listCtrlShowDef.png"),
-                                                     QStringLiteral(":/images/listCtrlShowSel.png")));
+        m_listToggleButton->setStyleSheet(
+            buttonLook(QStringLiteral(":/images/listCtrlShowDef.png"), QStringLiteral(":/images/listCtrlShowSel.png")));
 }
 
 void DMainWidget::onClickCtrlHidListStatusBut()
@@ -425,9 +423,9 @@ void DMainWidget::onChangAppTheme(int themeIndex)
     if (data->bgImageIsUsing()) {
         const QString folder = DDataManager::applicationDirPath();
         m_ui->frame_Title->setStyleSheet(QStringLiteral("QFrame#frame_Title{border-image:url(%1);}")
-                                           .arg(folder + QStringLiteral("/images/bgImageTitle_%1.png").arg(name)));
+                                             .arg(folder + QStringLiteral("/images/bgImageTitle_%1.png").arg(name)));
         m_ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border-image:url(%1);}")
-                                          .arg(folder + QStringLiteral("/images/bgImageMain_%1.png").arg(name)));
+                                            .arg(folder + QStringLiteral("/images/bgImageMain_%1.png").arg(name)));
     } else {
         m_ui->frame_Title->setStyleSheet(DThemeColor::fillStyleSheet(
             QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}"), {theme.mainWidgetTitleColorStart}));
@@ -524,7 +522,7 @@ void DMainWidget::onSettingsWindowClose()
         m_overlay->hide();
 }
 
-void DMainWidget::onUpdateApp() {}
+void DMainWidget::onUpdateApp() { }
 
 void DMainWidget::onFirmwareUpgradeCheck()
 {

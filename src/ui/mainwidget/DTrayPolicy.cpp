@@ -12,4 +12,4 @@ Action forCloseButton(bool closeToTray, bool trayAvailable)
     return closeToTray ? forHideRequest(trayAvailable) : Action::Quit;
 }
 
-}
+} // namespace DTrayPolicy

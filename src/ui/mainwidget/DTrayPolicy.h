@@ -14,4 +14,4 @@ enum class Action {
 Action forHideRequest(bool trayAvailable);
 Action forCloseButton(bool closeToTray, bool trayAvailable);
 
-}
+} // namespace DTrayPolicy

@@ -2,10 +2,10 @@
 
 #include "app/DAppllication.h"
 #include "app/DDataManager.h"
-#include "app/QtLinguist.h"
 #include "app/DThemeColor.h"
-#include "ui/widgets/CbNotice.h"
 #include "app/DUserSettingsKeys.h"
+#include "app/QtLinguist.h"
+#include "ui/widgets/CbNotice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,9 +17,8 @@
 namespace {
 
 const char* const kThemeNames[] = {
-    QT_TRANSLATE_NOOP("QObject", "Black"), QT_TRANSLATE_NOOP("QObject", "Light"),
-    QT_TRANSLATE_NOOP("QObject", "Blue"),  QT_TRANSLATE_NOOP("QObject", "Pink"),
-    QT_TRANSLATE_NOOP("QObject", "Other"),
+    QT_TRANSLATE_NOOP("QObject", "Black"), QT_TRANSLATE_NOOP("QObject", "Light"), QT_TRANSLATE_NOOP("QObject", "Blue"),
+    QT_TRANSLATE_NOOP("QObject", "Pink"),  QT_TRANSLATE_NOOP("QObject", "Other"),
 };
 
 // Each language in its own words, so it can be found whatever is shown.
@@ -29,10 +28,10 @@ struct LanguageEntry
     const char* nativeName;
 };
 constexpr LanguageEntry kLanguages[] = {
-    {QtLinguist::Zh_SM, "简体中文"}, {QtLinguist::Zh_TR, "繁體中文"}, {QtLinguist::English, "English"},
-    {QtLinguist::Japanese, "日本語"}, {QtLinguist::Korean, "한국어"},   {QtLinguist::Russian, "Русский"},
-    {QtLinguist::Arabic, "العربية"},  {QtLinguist::Spanish, "Español"}, {QtLinguist::Portugal, "Português"},
-    {QtLinguist::German, "Deutsch"},  {QtLinguist::Italian, "Italiano"}, {QtLinguist::Polish, "Polski"},
+    {QtLinguist::Zh_SM, "简体中文"},  {QtLinguist::Zh_TR, "繁體中文"},       {QtLinguist::English, "English"},
+    {QtLinguist::Japanese, "日本語"}, {QtLinguist::Korean, "한국어"},        {QtLinguist::Russian, "Русский"},
+    {QtLinguist::Arabic, "العربية"},  {QtLinguist::Spanish, "Español"},      {QtLinguist::Portugal, "Português"},
+    {QtLinguist::German, "Deutsch"},  {QtLinguist::Italian, "Italiano"},     {QtLinguist::Polish, "Polski"},
     {QtLinguist::French, "Français"}, {QtLinguist::Ukrainian, "Українська"}, {QtLinguist::Czech, "Čeština"},
 };
 
@@ -41,15 +40,15 @@ QString userSettingsPath()
     return DDataManager::getInstance()->userConfigDir() + DDataManager::userConfigFileName();
 }
 
-}
+} // namespace
 
 DSettingsDia::DSettingsDia(QWidget* parent)
     : DToolDialog(parent, QSize(460, 300))
 {
     setObjectName(QStringLiteral("DSettingsDia"));
     const themeColorData theme = DDataManager::getInstance()->themeColors();
-    const QString labelStyle =
-        DThemeColor::fillStyleSheet(QStringLiteral("QLabel, QCheckBox{ color: rgb(%1); }"), {theme.textDefaultColor});
+    const QString labelStyle
+        = DThemeColor::fillStyleSheet(QStringLiteral("QLabel, QCheckBox{ color: rgb(%1); }"), {theme.textDefaultColor});
 
     auto* form = new QFormLayout;
     form->setHorizontalSpacing(16);
@@ -130,8 +129,7 @@ void DSettingsDia::setBgImageUsing(bool inUse)
 
 bool DSettingsDia::selectLanguage(int languageIndex)
 {
-    QSettings(userSettingsPath(), QSettings::IniFormat)
-        .setValue(DUserSettingsKeys::kLanguageIndex, languageIndex);
+    QSettings(userSettingsPath(), QSettings::IniFormat).setValue(DUserSettingsKeys::kLanguageIndex, languageIndex);
     auto* app = qobject_cast<DAppllication*>(QCoreApplication::instance());
     if (!app || !app->setLanguage(languageIndex))
         return false;

@@ -14,9 +14,9 @@ constexpr int kShadowBand = 15;
 constexpr int kTopArrowHeight = 10;
 constexpr int kArrowWidth = 15;
 constexpr int kCornerRadius = 5;
-}
+} // namespace
 
-ArrowWidget::ArrowWidget(int arrowSide, QWidget *parent)
+ArrowWidget::ArrowWidget(int arrowSide, QWidget* parent)
     : QDialog(parent)
     , m_arrowSide(arrowSide)
 {
@@ -24,7 +24,7 @@ ArrowWidget::ArrowWidget(int arrowSide, QWidget *parent)
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::ToolTip);
     setWindowOpacity(0.9);
 
-    auto *shadow = new QGraphicsDropShadowEffect(this);
+    auto* shadow = new QGraphicsDropShadowEffect(this);
     shadow->setOffset(0, 0);
     shadow->setColor(Qt::gray);
     shadow->setBlurRadius(15);
@@ -44,9 +44,9 @@ void ArrowWidget::setArrowX(int x)
     m_arrowX = x;
 }
 
-void ArrowWidget::setContentWidget(QWidget *content)
+void ArrowWidget::setContentWidget(QWidget* content)
 {
-    auto *box = new QHBoxLayout(this);
+    auto* box = new QHBoxLayout(this);
     box->setSpacing(0);
     box->setContentsMargins(kShadowBand, m_arrowSide == ArrowTop ? kShadowBand + kTopArrowHeight : kShadowBand,
                             kShadowBand, kShadowBand);
@@ -86,7 +86,7 @@ QPainterPath ArrowWidget::bubblePath(int arrowSide, int width, int height, int a
     return path.united(triangle);
 }
 
-void ArrowWidget::paintEvent(QPaintEvent *)
+void ArrowWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -95,7 +95,7 @@ void ArrowWidget::paintEvent(QPaintEvent *)
     painter.drawPath(bubblePath(m_arrowSide, width(), height(), m_arrowX));
 }
 
-bool ArrowWidget::eventFilter(QObject *watched, QEvent *event)
+bool ArrowWidget::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == this && event->type() == QEvent::WindowDeactivate) {
         hide();
@@ -104,13 +104,13 @@ bool ArrowWidget::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void ArrowWidget::enterEvent(QEvent *event)
+void ArrowWidget::enterEvent(QEvent* event)
 {
     emit sigArrowWidgetMouseEnter();
     QDialog::enterEvent(event);
 }
 
-void ArrowWidget::leaveEvent(QEvent *event)
+void ArrowWidget::leaveEvent(QEvent* event)
 {
     emit sigArrowWidgetMouseLeave();
     QDialog::leaveEvent(event);

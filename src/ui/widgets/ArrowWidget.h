@@ -16,11 +16,11 @@ public:
         ArrowBottom = 1,
     };
 
-    explicit ArrowWidget(int arrowSide, QWidget *parent = nullptr);
+    explicit ArrowWidget(int arrowSide, QWidget* parent = nullptr);
 
     void setPopupSize(int width, int height);
     void setArrowX(int x);
-    void setContentWidget(QWidget *content);
+    void setContentWidget(QWidget* content);
     void setBackgroundColor(int r, int g, int b);
 
     QColor backgroundColor() const { return m_backgroundColor; }
@@ -35,10 +35,10 @@ signals:
     void sigArrowWidgetMouseLeave();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void enterEvent(QEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int m_arrowX = 50;

@@ -5,7 +5,7 @@
 namespace {
 struct LevelColour
 {
-    int upTo;  // inclusive upper bound of the charge in percent
+    int upTo; // inclusive upper bound of the charge in percent
     int r, g, b;
 };
 // Anything above the last bound, and anything below 0, counts as healthy.
@@ -14,9 +14,9 @@ constexpr LevelColour kLevelColours[] = {
     {50, 200, 140, 0},
 };
 constexpr QRgb kHealthy = qRgb(100, 150, 100);
-}
+} // namespace
 
-BatteryItem::BatteryItem(QWidget *parent)
+BatteryItem::BatteryItem(QWidget* parent)
     : QLabel(parent)
 {
 }
@@ -25,7 +25,7 @@ void BatteryItem::setLevel(int percent)
 {
     m_fillColor = QColor(kHealthy);
     if (m_showText && percent >= 0) {
-        for (const LevelColour &band : kLevelColours) {
+        for (const LevelColour& band : kLevelColours) {
             if (percent <= band.upTo) {
                 m_fillColor = QColor(band.r, band.g, band.b);
                 break;
@@ -48,7 +48,7 @@ void BatteryItem::setAccentColor(QColor color)
     m_accentColor = color;
 }
 
-void BatteryItem::paintEvent(QPaintEvent *)
+void BatteryItem::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
 

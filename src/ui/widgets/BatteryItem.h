@@ -10,7 +10,7 @@ class BatteryItem : public QLabel
     Q_OBJECT
 
 public:
-    explicit BatteryItem(QWidget *parent = nullptr);
+    explicit BatteryItem(QWidget* parent = nullptr);
 
     void setLevel(int percent);
     void setShowText(bool show);
@@ -22,7 +22,7 @@ public:
     QColor fillColor() const { return m_fillColor; }
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int m_fillWidth = 0;

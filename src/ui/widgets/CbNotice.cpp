@@ -8,7 +8,7 @@
 #include <QPropertyAnimation>
 #include <QScreen>
 
-CbNotice::CbNotice(QWidget *parent)
+CbNotice::CbNotice(QWidget* parent)
     : QWidget(parent)
 {
     initNotice();
@@ -24,12 +24,12 @@ CbNotice::~CbNotice()
 
 void CbNotice::initNotice()
 {
-    if (QWidget *owner = parentWidget()) {
+    if (QWidget* owner = parentWidget()) {
         // The toast lives in its parent's coordinates, so the anchor is the
         // centre of the parent's own width, not of its position on screen.
         m_anchor = QPoint(owner->width() / 2, owner->height() * 2 / 3);
     } else {
-        const QScreen *screen = QGuiApplication::primaryScreen();
+        const QScreen* screen = QGuiApplication::primaryScreen();
         const QRect desktop = screen ? screen->virtualGeometry() : QRect();
         const QSize screenSize = screen ? screen->size() : QSize();
         m_anchor = desktop.topLeft() + QPoint(screenSize.width() / 2, screenSize.height() * 2 / 3);
@@ -147,7 +147,7 @@ int CbNotice::cornerRadius() const
     return 12;
 }
 
-void CbNotice::paintEvent(QPaintEvent *)
+void CbNotice::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -162,7 +162,7 @@ void CbNotice::paintEvent(QPaintEvent *)
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_text);
 }
 
-void CbNotice::mousePressEvent(QMouseEvent *)
+void CbNotice::mousePressEvent(QMouseEvent*)
 {
     hide();
 }

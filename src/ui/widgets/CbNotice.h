@@ -17,7 +17,7 @@ class CbNotice : public QWidget, public CbNoticeInterface
     Q_OBJECT
 
 public:
-    explicit CbNotice(QWidget *parent = nullptr);
+    explicit CbNotice(QWidget* parent = nullptr);
     ~CbNotice() override;
 
     void setBackgroundColor(QColor color);
@@ -38,8 +38,8 @@ public slots:
     void onHideAnimotionFinish();
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void initNotice();
@@ -54,6 +54,6 @@ private:
     QColor m_backgroundColor{52, 52, 85, 200};
     QPoint m_anchor;
     QString m_text;
-    QPropertyAnimation *m_animation = nullptr;
-    QGraphicsOpacityEffect *m_opacityEffect = nullptr;
+    QPropertyAnimation* m_animation = nullptr;
+    QGraphicsOpacityEffect* m_opacityEffect = nullptr;
 };

@@ -14,14 +14,14 @@ public:
     // The detail line never grows wider than this; longer ones are elided.
     static constexpr int kMaxDetailWidth = 215;
 
-    explicit DCustomEventTipExplain(QWidget *parent = nullptr);
+    explicit DCustomEventTipExplain(QWidget* parent = nullptr);
 
     // remappable is false for a key whose function cannot be changed; such a
     // key, and the Fn key, are shown highlighted.
     void setTipInfo(QString keyName, QString category, QString detail, bool remappable);
 
 private:
-    QLabel *m_keyNameLabel;
-    QLabel *m_categoryLabel;
-    QLabel *m_detailLabel;
+    QLabel* m_keyNameLabel;
+    QLabel* m_categoryLabel;
+    QLabel* m_detailLabel;
 };

@@ -27,8 +27,8 @@ DToolDialog::DToolDialog(QWidget* parent, const QSize& size)
     QFont captionFont = DDataManager::getInstance()->getFont(0);
     captionFont.setPointSize(14);
     m_caption->setFont(captionFont);
-    m_caption->setStyleSheet(
-        DThemeColor::fillStyleSheet(QStringLiteral("QLabel#label_Caption{ color: rgb(%1); }"), {theme.textCheckedColor}));
+    m_caption->setStyleSheet(DThemeColor::fillStyleSheet(QStringLiteral("QLabel#label_Caption{ color: rgb(%1); }"),
+                                                         {theme.textCheckedColor}));
     m_closeButton = new QPushButton(this);
     m_closeButton->setObjectName(QStringLiteral("pushButton_Close"));
     m_closeButton->setFixedSize(16, 16);

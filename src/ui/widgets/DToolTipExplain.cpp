@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-DToolTipExplain::DToolTipExplain(QWidget *parent)
+DToolTipExplain::DToolTipExplain(QWidget* parent)
     : QWidget(parent)
     , m_label(new QLabel(QStringLiteral("ABC66666666666"), this))
 {
@@ -13,7 +13,7 @@ DToolTipExplain::DToolTipExplain(QWidget *parent)
                                           "font: 75 12pt \"Microsoft YaHei\";"));
     m_label->setAlignment(Qt::AlignCenter);
 
-    auto *box = new QVBoxLayout(this);
+    auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(m_label);
 }

@@ -10,10 +10,10 @@ class DToolTipExplain : public QWidget
     Q_OBJECT
 
 public:
-    explicit DToolTipExplain(QWidget *parent = nullptr);
+    explicit DToolTipExplain(QWidget* parent = nullptr);
 
     void setExplainText(QString text);
 
 private:
-    QLabel *m_label;
+    QLabel* m_label;
 };

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-FlowLayout::FlowLayout(QWidget *parent, int margin, int hSpacing, int vSpacing)
+FlowLayout::FlowLayout(QWidget* parent, int margin, int hSpacing, int vSpacing)
     : QLayout(parent)
     , m_hSpacing(hSpacing)
     , m_vSpacing(vSpacing)
@@ -13,11 +13,11 @@ FlowLayout::FlowLayout(QWidget *parent, int margin, int hSpacing, int vSpacing)
 
 FlowLayout::~FlowLayout()
 {
-    while (QLayoutItem *item = takeAt(0))
+    while (QLayoutItem* item = takeAt(0))
         delete item;
 }
 
-void FlowLayout::addItem(QLayoutItem *item)
+void FlowLayout::addItem(QLayoutItem* item)
 {
     m_items.append(item);
 }
@@ -37,12 +37,12 @@ int FlowLayout::count() const
     return m_items.size();
 }
 
-QLayoutItem *FlowLayout::itemAt(int index) const
+QLayoutItem* FlowLayout::itemAt(int index) const
 {
     return m_items.value(index);
 }
 
-QLayoutItem *FlowLayout::takeAt(int index)
+QLayoutItem* FlowLayout::takeAt(int index)
 {
     if (index < 0 || index >= m_items.size())
         return nullptr;
@@ -64,7 +64,7 @@ int FlowLayout::heightForWidth(int width) const
     return doLayout(QRect(0, 0, width, 0), true);
 }
 
-void FlowLayout::setGeometry(const QRect &rect)
+void FlowLayout::setGeometry(const QRect& rect)
 {
     QLayout::setGeometry(rect);
     doLayout(rect, false);
@@ -78,25 +78,25 @@ QSize FlowLayout::sizeHint() const
 QSize FlowLayout::minimumSize() const
 {
     QSize size;
-    for (const QLayoutItem *item : m_items)
+    for (const QLayoutItem* item : m_items)
         size = size.expandedTo(item->minimumSize());
     const QMargins margins = contentsMargins();
     size += QSize(2 * margins.left(), 2 * margins.top());
     return size;
 }
 
-int FlowLayout::itemSpacing(QLayoutItem *item, int fixed, Qt::Orientation orientation) const
+int FlowLayout::itemSpacing(QLayoutItem* item, int fixed, Qt::Orientation orientation) const
 {
     if (fixed != -1)
         return fixed;
     // Spacers and nested layouts have no widget of their own; ask the style
     // that would draw them instead.
-    const QWidget *widget = item->widget();
-    const QStyle *style = widget ? widget->style() : (parentWidget() ? parentWidget()->style() : QApplication::style());
+    const QWidget* widget = item->widget();
+    const QStyle* style = widget ? widget->style() : (parentWidget() ? parentWidget()->style() : QApplication::style());
     return style->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, orientation);
 }
 
-int FlowLayout::doLayout(const QRect &rect, bool testOnly) const
+int FlowLayout::doLayout(const QRect& rect, bool testOnly) const
 {
     int left, top, right, bottom;
     getContentsMargins(&left, &top, &right, &bottom);
@@ -105,7 +105,7 @@ int FlowLayout::doLayout(const QRect &rect, bool testOnly) const
     int y = effectiveRect.y();
     int lineHeight = 0;
 
-    for (QLayoutItem *item : m_items) {
+    for (QLayoutItem* item : m_items) {
         const int spaceX = itemSpacing(item, horizontalSpacing(), Qt::Horizontal);
         const int spaceY = itemSpacing(item, verticalSpacing(), Qt::Vertical);
         const QSize hint = item->sizeHint();
@@ -126,12 +126,12 @@ int FlowLayout::doLayout(const QRect &rect, bool testOnly) const
 
 int FlowLayout::smartSpacing(QStyle::PixelMetric pm) const
 {
-    QObject *owner = parent();
+    QObject* owner = parent();
     if (!owner)
         return -1;
     if (owner->isWidgetType()) {
-        auto *widget = static_cast<QWidget *>(owner);
+        auto* widget = static_cast<QWidget*>(owner);
         return widget->style()->pixelMetric(pm, nullptr, widget);
     }
-    return static_cast<QLayout *>(owner)->spacing();
+    return static_cast<QLayout*>(owner)->spacing();
 }

@@ -7,7 +7,7 @@
 
 static_assert(MySlider::kPressAcceptedEvent == QEvent::User + 1, "the pages listen for QEvent::User + 1");
 
-MySlider::MySlider(QWidget *parent)
+MySlider::MySlider(QWidget* parent)
     : QSlider(parent)
 {
 }
@@ -18,7 +18,7 @@ void MySlider::setPressTolerance(int left, int right)
     m_pressToleranceRight = right;
 }
 
-void MySlider::mousePressEvent(QMouseEvent *event)
+void MySlider::mousePressEvent(QMouseEvent* event)
 {
     // A range of 0 has nowhere to put a handle but the start; don't divide by it.
     const int handle = maximum() > 0 ? (width() / maximum()) * value() : 0;
@@ -33,13 +33,13 @@ void MySlider::mousePressEvent(QMouseEvent *event)
     const int before = value();
     QSlider::mousePressEvent(event);
     setValue(before);
-    if (QWidget *owner = parentWidget()) {
+    if (QWidget* owner = parentWidget()) {
         QEvent accepted(static_cast<QEvent::Type>(kPressAcceptedEvent));
         QCoreApplication::sendEvent(owner, &accepted);
     }
 }
 
-void MySlider::wheelEvent(QWheelEvent *event)
+void MySlider::wheelEvent(QWheelEvent* event)
 {
     event->accept();
 }

@@ -13,13 +13,13 @@ public:
     // Sent synchronously to the parent after every press the slider accepts.
     static constexpr int kPressAcceptedEvent = 1001;
 
-    explicit MySlider(QWidget *parent = nullptr);
+    explicit MySlider(QWidget* parent = nullptr);
 
     void setPressTolerance(int left, int right);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     int m_pressToleranceLeft = 10;

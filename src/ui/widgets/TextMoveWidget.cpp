@@ -6,9 +6,9 @@
 namespace {
 // How far a text wider than the widget swings past either edge.
 constexpr int kOverhang = 10;
-}
+} // namespace
 
-TextMoveWidget::TextMoveWidget(QWidget *parent)
+TextMoveWidget::TextMoveWidget(QWidget* parent)
     : QWidget(parent)
 {
     setAutoFillBackground(true);
@@ -133,7 +133,7 @@ void TextMoveWidget::setMoveStyle(MoveStyle moveStyle)
     m_moveStyle = moveStyle;
 }
 
-void TextMoveWidget::resizeEvent(QResizeEvent *event)
+void TextMoveWidget::resizeEvent(QResizeEvent* event)
 {
     m_textY = (height() - fontMetrics().height()) / 2;
     QWidget::resizeEvent(event);
@@ -147,7 +147,7 @@ void TextMoveWidget::setHoverLook(bool hovering)
     setCursor(hovering ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-void TextMoveWidget::enterEvent(QEvent *event)
+void TextMoveWidget::enterEvent(QEvent* event)
 {
     m_hovering = true;
     if (m_mouseHoverStop)
@@ -155,7 +155,7 @@ void TextMoveWidget::enterEvent(QEvent *event)
     QWidget::enterEvent(event);
 }
 
-void TextMoveWidget::leaveEvent(QEvent *event)
+void TextMoveWidget::leaveEvent(QEvent* event)
 {
     m_hovering = false;
     if (m_mouseHoverStop)

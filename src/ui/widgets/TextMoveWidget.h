@@ -21,7 +21,7 @@ public:
     };
     Q_ENUM(MoveStyle)
 
-    explicit TextMoveWidget(QWidget *parent = nullptr);
+    explicit TextMoveWidget(QWidget* parent = nullptr);
 
 public slots:
     void setText(QString text);
@@ -34,9 +34,9 @@ public slots:
     void setMoveStyle(MoveStyle moveStyle);
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void enterEvent(QEvent *event) override;
-    void leaveEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private slots:
     void updatePos();
@@ -55,6 +55,6 @@ private:
     bool m_movingRight = true;
     int m_textX = 0;
     int m_textY = 0;
-    QLabel *m_label = nullptr;
-    QTimer *m_timer = nullptr;
+    QLabel* m_label = nullptr;
+    QTimer* m_timer = nullptr;
 };

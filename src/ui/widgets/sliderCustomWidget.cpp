@@ -7,9 +7,9 @@
 namespace {
 // A press or drag closer than this to a tick counts as aimed at it.
 constexpr int kSnapDistance = 5;
-}
+} // namespace
 
-sliderCustomWidget::sliderCustomWidget(QWidget *parent)
+sliderCustomWidget::sliderCustomWidget(QWidget* parent)
     : QWidget(parent)
 {
     setFixedSize(130, 30);
@@ -80,7 +80,7 @@ void sliderCustomWidget::jumpTo(int index)
     emit sigBackCurrentPositionNum(index);
 }
 
-void sliderCustomWidget::mousePressEvent(QMouseEvent *event)
+void sliderCustomWidget::mousePressEvent(QMouseEvent* event)
 {
     const int x = event->pos().x();
     const int near = nearTickIndex(x);
@@ -106,7 +106,7 @@ void sliderCustomWidget::mousePressEvent(QMouseEvent *event)
     update();
 }
 
-void sliderCustomWidget::mouseMoveEvent(QMouseEvent *event)
+void sliderCustomWidget::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() == Qt::NoButton)
         return;
@@ -116,7 +116,7 @@ void sliderCustomWidget::mouseMoveEvent(QMouseEvent *event)
     update();
 }
 
-void sliderCustomWidget::paintEvent(QPaintEvent *)
+void sliderCustomWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);

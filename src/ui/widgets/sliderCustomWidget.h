@@ -11,7 +11,7 @@ class sliderCustomWidget : public QWidget
     Q_OBJECT
 
 public:
-    explicit sliderCustomWidget(QWidget *parent = nullptr);
+    explicit sliderCustomWidget(QWidget* parent = nullptr);
 
     void setSliderSize(int w, int h);
     void setStepCount(int n);
@@ -29,9 +29,9 @@ signals:
     void sigBackCurrentPositionNum(int currPositionIndex);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     int nearTickIndex(int x) const;

@@ -15,8 +15,8 @@ public:
     {
         bool chargingMarkShown = false;
         bool levelTextShown = true;
-        int level = 0;            // set on the icon unless animating
-        bool animating = false;   // the charging animation runs instead of a level
+        int level = 0; // set on the icon unless animating
+        bool animating = false; // the charging animation runs instead of a level
     };
 
     // A report counts only for the selected keyboard, and not while the

@@ -2,9 +2,9 @@
 #include "ui_DDeviceListItem.h"
 
 #include "app/DDataManager.h"
-#include "ui/mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
 #include "app/DThemeColor.h"
 #include "sdk/models/ModelCatalogue.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
 
 #include <QMouseEvent>
 #include <QPixmap>
@@ -97,11 +97,10 @@ void DDeviceListItem::setSelected(bool selected)
     // Qt's style sheets take an alpha only through rgba(), and a theme colour
     // carries a fourth field while a background image is in use.
     const QString rgb = m_accentColor.section(QLatin1Char(','), 0, 2);
-    const QString look = selected
-        ? QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, 255); } "
-                         "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }")
-        : QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, 0); } "
-                         "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }");
+    const QString look = selected ? QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, 255); } "
+                                                   "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }")
+                                  : QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, 0); } "
+                                                   "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }");
     m_ui->frame_DeviceImageBg->setStyleSheet(look.arg(rgb));
 }
 

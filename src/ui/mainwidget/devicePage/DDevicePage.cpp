@@ -3,19 +3,23 @@
 
 #include "app/DDataManager.h"
 #include "app/DEventWait.h"
-#include "hid/DDeviceKeyboardLink.h"
-#include "ui/mainwidget/devicePage/DDeviceListItem.h"
-#include "ui/mainwidget/devicePage/DChargingDisplay.h"
+#include "app/DThemeColor.h"
+#include "app/DUserSettingsKeys.h"
 #include "devices/DDeviceListLoader.h"
-#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
 #include "devices/DHotPlugPlanner.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "hid/MainHidInterFace.h"
+#include "hid/download/DOnboardDownload.h"
+#include "hid/reports/DMagneticReports.h"
 #include "profiles/DBoundMacroRefresh.h"
+#include "profiles/DProfileFileSet.h"
+#include "ui/mainwidget/devicePage/DChargingDisplay.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
 #include "ui/mainwidget/devicePage/DKeyPressEffects.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/DPictureZoom.h"
-#include "profiles/DProfileFileSet.h"
 #include "ui/mainwidget/devicePage/DSleepTimeCheck.h"
-#include "hid/MainHidInterFace.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
 #include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
@@ -23,27 +27,21 @@
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
-#include "app/DThemeColor.h"
-#include "hid/download/DOnboardDownload.h"
-#include "hid/reports/DMagneticReports.h"
-#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DToolTipExplain.h"
-#include "app/DUserSettingsKeys.h"
 
 #include <QButtonGroup>
 #include <QDebug>
-#include <QPair>
 #include <QDesktopServices>
-#include <QUrl>
-#include <QDebug>
 #include <QEvent>
+#include <QPair>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
 namespace {
 
@@ -56,7 +54,7 @@ QPoint tipBubbleCorner(const QWidget* button)
     return QPoint(button->width() / 2 - 38, -74);
 }
 
-}
+} // namespace
 
 DDevicePage::DDevicePage(QWidget* parent)
     : QWidget(parent)
@@ -99,9 +97,9 @@ DDevicePage::DDevicePage(QWidget* parent)
     m_lightDeal = new lightDealMain(nullptr);
     createHostedPages();
 
-    for (QToolButton* button : {m_ui->toolButton_CustomKey, m_ui->toolButton_LightConfig, m_ui->toolButton_MacroDialog,
-                                m_ui->toolButton_Performance, m_ui->toolButton_TriggerSetting,
-                                m_ui->toolButton_SeniorKey})
+    for (QToolButton* button :
+         {m_ui->toolButton_CustomKey, m_ui->toolButton_LightConfig, m_ui->toolButton_MacroDialog,
+          m_ui->toolButton_Performance, m_ui->toolButton_TriggerSetting, m_ui->toolButton_SeniorKey})
         button->installEventFilter(this);
 
     // The macro and advanced-key buttons open dialogs, so they are no pages.
@@ -289,12 +287,18 @@ QWidget* DDevicePage::themeTarget(const QString& objectName) const
     // Looked up among the form's own widgets: the list rows carry object
     // names of their own form ("frame", "label") that a search of the whole
     // tree could hit first.
-    QWidget* const targets[] = {m_ui->frame,        m_ui->label,
-                                m_ui->frame_Url,    m_ui->label_Url,
-                                m_ui->scrollAreaWidgetContents_2, m_ui->frame_Right,
-                                m_ui->comboBox_profileList, m_ui->lineEdit_profileName,
-                                m_ui->label_Tip,    m_ui->label_Mode,
-                                m_ui->widget_RightBottom, m_ui->pushButton_Reset};
+    QWidget* const targets[] = {m_ui->frame,
+                                m_ui->label,
+                                m_ui->frame_Url,
+                                m_ui->label_Url,
+                                m_ui->scrollAreaWidgetContents_2,
+                                m_ui->frame_Right,
+                                m_ui->comboBox_profileList,
+                                m_ui->lineEdit_profileName,
+                                m_ui->label_Tip,
+                                m_ui->label_Mode,
+                                m_ui->widget_RightBottom,
+                                m_ui->pushButton_Reset};
     for (QWidget* target : targets) {
         if (target->objectName() == objectName)
             return target;
@@ -324,9 +328,9 @@ void DDevicePage::showTip(const QString& text)
 
 int DDevicePage::toolButtonIndex(QObject* watched) const
 {
-    const QObject* buttons[] = {m_ui->toolButton_CustomKey,   m_ui->toolButton_LightConfig,
-                                m_ui->toolButton_MacroDialog, m_ui->toolButton_Performance,
-                                m_ui->toolButton_TriggerSetting, m_ui->toolButton_SeniorKey};
+    const QObject* buttons[]
+        = {m_ui->toolButton_CustomKey,   m_ui->toolButton_LightConfig,    m_ui->toolButton_MacroDialog,
+           m_ui->toolButton_Performance, m_ui->toolButton_TriggerSetting, m_ui->toolButton_SeniorKey};
     for (int i = 0; i < int(std::size(buttons)); ++i) {
         if (buttons[i] == watched)
             return i;
@@ -355,15 +359,13 @@ void DDevicePage::showToolButtonTip(unsigned index)
     m_toolTipBubble->setArrowX(30);
     m_toolTipBubble->setContentWidget(tip);
 
-    const QToolButton* buttons[] = {m_ui->toolButton_CustomKey,   m_ui->toolButton_LightConfig,
-                                    m_ui->toolButton_MacroDialog, m_ui->toolButton_Performance,
-                                    m_ui->toolButton_TriggerSetting, m_ui->toolButton_SeniorKey};
-    const char* const captions[] = {QT_TRANSLATE_NOOP("QObject", "Key Custom"),
-                                    QT_TRANSLATE_NOOP("QObject", "Light Setting"),
-                                    QT_TRANSLATE_NOOP("QObject", "Macro"),
-                                    QT_TRANSLATE_NOOP("QObject", "Performance"),
-                                    QT_TRANSLATE_NOOP("QObject", "Trigger Setting"),
-                                    QT_TRANSLATE_NOOP("QObject", "Senior Keys")};
+    const QToolButton* buttons[]
+        = {m_ui->toolButton_CustomKey,   m_ui->toolButton_LightConfig,    m_ui->toolButton_MacroDialog,
+           m_ui->toolButton_Performance, m_ui->toolButton_TriggerSetting, m_ui->toolButton_SeniorKey};
+    const char* const captions[]
+        = {QT_TRANSLATE_NOOP("QObject", "Key Custom"),      QT_TRANSLATE_NOOP("QObject", "Light Setting"),
+           QT_TRANSLATE_NOOP("QObject", "Macro"),           QT_TRANSLATE_NOOP("QObject", "Performance"),
+           QT_TRANSLATE_NOOP("QObject", "Trigger Setting"), QT_TRANSLATE_NOOP("QObject", "Senior Keys")};
     QString caption;
     if (index < std::size(buttons)) {
         const QToolButton* button = buttons[index];
@@ -776,8 +778,7 @@ void DDevicePage::selectAnotherKeyboard()
 
 void DDevicePage::onUpdateDeviceListShow()
 {
-    const QString selectedPath =
-        m_selectedRow ? QString::fromLatin1(m_selectedRow->deviceInfo().hidPath) : QString();
+    const QString selectedPath = m_selectedRow ? QString::fromLatin1(m_selectedRow->deviceInfo().hidPath) : QString();
     QList<QPair<QString, DDeviceListItem*>> cableOnline;
     QList<QPair<QString, DDeviceListItem*>> receiver;
     QList<QPair<QString, DDeviceListItem*>> cableOffline;
@@ -950,9 +951,9 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
         return;
     const QByteArray current(m_profilePath);
     const int slash = current.lastIndexOf('/');
-    const QByteArray layerFile =
-        DProfileFileSet::layerFileName(pageIndex == 0 ? DProfileFileSet::DefaultLayer : DProfileFileSet::FnLayer)
-            .toLatin1();
+    const QByteArray layerFile
+        = DProfileFileSet::layerFileName(pageIndex == 0 ? DProfileFileSet::DefaultLayer : DProfileFileSet::FnLayer)
+              .toLatin1();
     const QByteArray path = (slash >= 0 ? current.left(slash) : current) + layerFile;
     if (current.isEmpty() || path.size() >= int(sizeof m_profilePath)) {
         qDebug() << "Layer switch: no usable profile path";
@@ -1092,7 +1093,8 @@ void DDevicePage::on_pushButton_ChangModeTest_clicked()
 {
     m_colorTestMode = !m_colorTestMode;
     setColorDisplay(m_colorTestMode);
-    m_ui->label_ChangModeTest->setText(m_colorTestMode ? QObject::tr("Light", "key lights shown") : QObject::tr("Keyboard"));
+    m_ui->label_ChangModeTest->setText(m_colorTestMode ? QObject::tr("Light", "key lights shown")
+                                                       : QObject::tr("Keyboard"));
 }
 
 void DDevicePage::onLickActivited(QString link)
@@ -1110,8 +1112,8 @@ void DDevicePage::onTheKeyboardIntoDownloading()
     char seniorKeyPath[256] = {};
     data->copySeniorKeyFilePath(seniorKeyPath);
     m_onboardDownload->setHidInterface(m_currentHidInterface);
-    const DOnboardDownload::Outcome outcome =
-        m_onboardDownload->run(m_profileFolder, usages, data->isMagneticKeyboard(), QByteArray(seniorKeyPath));
+    const DOnboardDownload::Outcome outcome
+        = m_onboardDownload->run(m_profileFolder, usages, data->isMagneticKeyboard(), QByteArray(seniorKeyPath));
     if (outcome == DOnboardDownload::Outcome::Busy)
         return;
     m_customKeysPage->stopDownloadAnimation();
@@ -1121,16 +1123,16 @@ void DDevicePage::onTheKeyboardIntoDownloading()
 // The slots below are wired now so that every page and link signal reaches
 // the page; what each one does comes with the work on profiles, page
 // switching, the device state, the download and the magnetic switches.
-void DDevicePage::onRuningOnboard0x18Cmd() {}
-void DDevicePage::onQN9080Recv0x0bCmd(int) {}
-void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
-void DDevicePage::onMagnetsKeysApplyConfig(int, int, int, int, int) {}
-void DDevicePage::onKeyAntiShakeCurrentNum(int) {}
-void DDevicePage::onKeyRateOfReturnCurrentNum(int) {}
-void DDevicePage::onCalibrationMode(int) {}
-void DDevicePage::onKeyCalibrationStartRuning() {}
-void DDevicePage::onAllKeysCalibrationMode(int) {}
-void DDevicePage::onQueryDynamicDisplaySensitivityNum(int, int) {}
-void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int, int) {}
-void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int) {}
-void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int) {}
+void DDevicePage::onRuningOnboard0x18Cmd() { }
+void DDevicePage::onQN9080Recv0x0bCmd(int) { }
+void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) { }
+void DDevicePage::onMagnetsKeysApplyConfig(int, int, int, int, int) { }
+void DDevicePage::onKeyAntiShakeCurrentNum(int) { }
+void DDevicePage::onKeyRateOfReturnCurrentNum(int) { }
+void DDevicePage::onCalibrationMode(int) { }
+void DDevicePage::onKeyCalibrationStartRuning() { }
+void DDevicePage::onAllKeysCalibrationMode(int) { }
+void DDevicePage::onQueryDynamicDisplaySensitivityNum(int, int) { }
+void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int, int) { }
+void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int) { }
+void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int) { }

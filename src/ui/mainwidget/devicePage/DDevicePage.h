@@ -1,8 +1,8 @@
 #pragma once
 
-#include "profiles/DProfileOperations.h"
 #include "hid/DKeyGrid.h"
 #include "hid/hidStructInfoAll.h"
+#include "profiles/DProfileOperations.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <array>
@@ -73,7 +73,6 @@ public:
     QString profileFolder() const { return m_profileFolder; }
     QString currentSN() const { return m_currentSN; }
     int currentLayer() const { return m_currentLayer; }
-
 
     // What the page shows and holds; read by the main window and the tests.
     QMap<QString, DDeviceListItem*> deviceRowMap() const { return m_deviceRowMap; }
@@ -276,7 +275,7 @@ private:
     float m_pictureScale = 1.0f;
     // The keyboard slot of the custom scheme the lighting page last showed.
     int m_customLightIndex = -1;
-    DKeyGrid::Of<keyboardButCustom*> m_keyCapGrid {};
+    DKeyGrid::Of<keyboardButCustom*> m_keyCapGrid{};
 
     QMap<QString, hidStructInfoAll> m_deviceInfoMap;
     QMap<QString, int> m_receiverStateMap;

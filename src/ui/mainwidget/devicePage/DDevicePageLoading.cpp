@@ -33,10 +33,10 @@ struct LayerControls
     int fillSpaceMinWidth;
 };
 
-constexpr LayerControls kMagneticControls {295, true, false, 0, 60};
-constexpr LayerControls kOtherControls {200, false, true, 999, 20};
+constexpr LayerControls kMagneticControls{295, true, false, 0, 60};
+constexpr LayerControls kOtherControls{200, false, true, 999, 20};
 
-}
+} // namespace
 
 void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
 {
@@ -170,4 +170,4 @@ void DDevicePage::onDragAreaMoveOneKey(bool isSelectedOneKey)
 
 // The trigger page shows the sensitivity of the keys the selection reaches;
 // it has nothing to show yet.
-void DDevicePage::onTheDragAreaHaveChanged(int, int, int, int) {}
+void DDevicePage::onTheDragAreaHaveChanged(int, int, int, int) { }

@@ -6,17 +6,17 @@
 
 #include "app/DDataManager.h"
 #include "app/DEventWait.h"
+#include "app/DThemeColor.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/DInputReportReader.h"
-#include "ui/mainwidget/devicePage/DPerformancePage.h"
-#include "profiles/DProfileFileSet.h"
-#include "profiles/DProfileLightDefaults.h"
-#include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
-#include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DMagneticReports.h"
-#include "app/DThemeColor.h"
+#include "profiles/DProfileFileSet.h"
+#include "profiles/DProfileLightDefaults.h"
 #include "profiles/DStoredKeyFunctions.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
+#include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
+#include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
@@ -26,8 +26,8 @@
 #include "ui/widgets/CbNotice.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QThread>
@@ -39,11 +39,12 @@ constexpr int kMagneticDeviceType = 4;
 constexpr int kMagneticResetPauseMs = 250;
 constexpr int kProfileRetryMs = 500;
 
-}
+} // namespace
 
 DProfileLightDefaults DDevicePage::lightDefaults() const
 {
-    return DProfileLightDefaults(m_currentDeviceInfo.layoutNumber, QString::fromLocal8Bit(m_currentDeviceInfo.modelName),
+    return DProfileLightDefaults(m_currentDeviceInfo.layoutNumber,
+                                 QString::fromLocal8Bit(m_currentDeviceInfo.modelName),
                                  DDataManager::getInstance()->lightSynchronize());
 }
 
@@ -120,8 +121,8 @@ void DDevicePage::openProfileFileSet(hidStructInfoAll record)
     DDataManager* data = DDataManager::getInstance();
     const DProfileLightDefaults defaults = lightDefaults();
     DProfileFileSet set;
-    const DProfileFileSet::OpenResult opened =
-        set.open(data->userConfigDir(), record, m_currentSN, data->isMagneticKeyboard(), defaults);
+    const DProfileFileSet::OpenResult opened
+        = set.open(data->userConfigDir(), record, m_currentSN, data->isMagneticKeyboard(), defaults);
     showRecoveryNotes();
     if (opened != DProfileFileSet::OpenResult::Opened) {
         qDebug() << "The profiles of" << record.modelName << "could not be opened:" << int(opened);
@@ -249,17 +250,16 @@ void DDevicePage::onProfileDelete()
 
 void DDevicePage::onProfileExport()
 {
-    const QString directory = QFileDialog::getExistingDirectory(
-        this, QObject::tr("Save directory"), m_desktopPath,
-        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    const QString directory
+        = QFileDialog::getExistingDirectory(this, QObject::tr("Save directory"), m_desktopPath,
+                                            QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     DProfileOperations operations = profileOperations();
     QString target;
     DProfileOperations::Result result = operations.exportTo(m_profileIndex, directory, false, &target);
     if (result == DProfileOperations::Result::TargetExists) {
         const int answer = QMessageBox::question(
-            this, QObject::tr("Tip"),
-            DProfileOperations::message(result).arg(QDir::toNativeSeparators(target)), QObject::tr("Yes"),
-            QObject::tr("No"), QString(), 1, 1);
+            this, QObject::tr("Tip"), DProfileOperations::message(result).arg(QDir::toNativeSeparators(target)),
+            QObject::tr("Yes"), QObject::tr("No"), QString(), 1, 1);
         if (answer != 0)
             return;
         result = operations.exportTo(m_profileIndex, directory, true);
@@ -293,8 +293,8 @@ void DDevicePage::onProfileModifyName()
 
 void DDevicePage::on_pushButton_Save_clicked()
 {
-    const DProfileOperations::Result result =
-        profileOperations().rename(m_profileIndex, m_ui->lineEdit_profileName->text());
+    const DProfileOperations::Result result
+        = profileOperations().rename(m_profileIndex, m_ui->lineEdit_profileName->text());
     if (result != DProfileOperations::Result::EmptyName) {
         refreshProfileList();
         m_ui->stackedWidget_2->setCurrentWidget(m_ui->page_ProfileList);
@@ -333,9 +333,9 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 
 void DDevicePage::on_pushButton_Reset_clicked()
 {
-    const int answer = QMessageBox::question(this, QObject::tr("Tip"),
-                                             QObject::tr("Whether to reset the current profile?"),
-                                             QObject::tr("Yes"), QObject::tr("No"), QString(), 0, -1);
+    const int answer
+        = QMessageBox::question(this, QObject::tr("Tip"), QObject::tr("Whether to reset the current profile?"),
+                                QObject::tr("Yes"), QObject::tr("No"), QString(), 0, -1);
     if (answer != 0)
         return;
     if (DDataManager::getInstance()->hidDeviceType() == kMagneticDeviceType) {

@@ -34,10 +34,15 @@ constexpr StyleRow kStyleRows[] = {
     {"label", "QLabel#label{color: rgb(%1);}", {kTextDefault}, kNone, 0},
     {"frame_Url",
      "QFrame#frame_Url{ border: none; border-top: 3px solid rgb(%1); background-color: rgb(%2);}",
-     {kDeviceBorder, kDeviceLeftBg}, kNone, 0},
+     {kDeviceBorder, kDeviceLeftBg},
+     kNone,
+     0},
     {"label_Url", "QLabel#label_Url{color: rgb(%1);}", {kTextChecked}, kNone, 0},
-    {"scrollAreaWidgetContents_2", "QWidget#scrollAreaWidgetContents_2{ background-color: rgb(%1);}",
-     {kDeviceLeftBg}, kNone, 0},
+    {"scrollAreaWidgetContents_2",
+     "QWidget#scrollAreaWidgetContents_2{ background-color: rgb(%1);}",
+     {kDeviceLeftBg},
+     kNone,
+     0},
     {"frame_Right", "QFrame#frame_Right{ background-color: rgb(%1); }", {kDeviceRightBg}, kNone, 0},
     {"comboBox_profileList",
      "QComboBox{ background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
@@ -50,24 +55,33 @@ constexpr StyleRow kStyleRows[] = {
      "QComboBox::drop-down{ width: 20px; padding-right: 3px; border: none; background: transparent; "
      "position: relative; left: 0px; top: 0px; }"
      "QComboBox QAbstractItemView{ outline: 0px; }",
-     {kDeviceRightBg, kDeviceBorder, kTextDefault, kTextChecked, kTextFont}, kNone, 0},
+     {kDeviceRightBg, kDeviceBorder, kTextDefault, kTextChecked, kTextFont},
+     kNone,
+     0},
     {"lineEdit_profileName",
      "QLineEdit{ color: rgb(%2); font: 75 10pt \"%4\"; background-color: rgb(%1); "
      "border: 1px solid rgb(%5); border-radius: 4px; }"
      "QLineEdit:hover{ border: 1px solid rgb(%3); }"
      "QLineEdit:pressed{ border: 1px solid rgb(%3); }",
-     {kDeviceRightBg, kTextDefault, kTextChecked, kTextFont, kDeviceBorder}, kNone, 0},
+     {kDeviceRightBg, kTextDefault, kTextChecked, kTextFont, kDeviceBorder},
+     kNone,
+     0},
     {"label_Tip", "QLabel#label_Tip{ color: rgb(%1);}", {kTextChecked}, kBold, 20},
     {"label_Mode", "QLabel#label_Mode{ color: rgb(%1);}", {kTextChecked}, kNormal, 13},
-    {"widget_RightBottom", "QWidget#widget_RightBottom{ border: none; border-top: 3px solid rgb(%1);}",
-     {kDeviceBorder}, kNone, 0},
+    {"widget_RightBottom",
+     "QWidget#widget_RightBottom{ border: none; border-top: 3px solid rgb(%1);}",
+     {kDeviceBorder},
+     kNone,
+     0},
     {"label", nullptr, {}, kNormal, 12},
     {"pushButton_Reset",
      "QPushButton{ border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2); color: rgb(%3); }"
      "QPushButton:hover{ background-color: rgb(%4); border: 2px solid rgb(%6); border-radius: 8px; }"
      "QPushButton:pressed{ color: rgb(%6); background-color: rgb(%5); border: 2px solid rgb(%6); "
      "border-radius: 8px; }",
-     {kDeviceBorder, kDeviceRightBg, kTextDefault, kDeviceRightBg, kDeviceRightBg, kTextChecked}, kNormal, 11},
+     {kDeviceBorder, kDeviceRightBg, kTextDefault, kDeviceRightBg, kDeviceRightBg, kTextChecked},
+     kNormal,
+     11},
 };
 
 constexpr StyleRow kScrollBar = {
@@ -78,9 +92,9 @@ constexpr StyleRow kScrollBar = {
     "QScrollBar::add-line:vertical{ height: 0px; subcontrol-position: bottom; subcontrol-origin: margin; }"
     "QScrollBar::sub-line:vertical{ height: 0px; subcontrol-position: top; subcontrol-origin: margin; }"
     "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{ background: rgb(%1); border-radius: 3px; }",
-    {&themeColorData::allScrollBgColor, &themeColorData::allScrollBarColorDef,
-     &themeColorData::allScrollBarColorHover},
-    kNone, 0};
+    {&themeColorData::allScrollBgColor, &themeColorData::allScrollBarColorDef, &themeColorData::allScrollBarColorHover},
+    kNone,
+    0};
 
 QString fill(const StyleRow& row, const themeColorData& theme)
 {
@@ -102,7 +116,7 @@ QColor withAlpha(const QString& text, int alpha)
     return c;
 }
 
-}
+} // namespace
 
 QVector<DDevicePageTheme::Style> DDevicePageTheme::styles(const themeColorData& theme)
 {

@@ -8,10 +8,9 @@ namespace {
 // Reactive, Aurora, Ripple, Cross, Speed Respond, Fireworks.
 constexpr int kKeyPressEffects[] = {6, 7, 8, 11, 12, 16};
 
-}  // namespace
+} // namespace
 
 bool DKeyPressEffects::isKeyPressDriven(int effectId)
 {
-    return std::find(std::begin(kKeyPressEffects), std::end(kKeyPressEffects), effectId)
-        != std::end(kKeyPressEffects);
+    return std::find(std::begin(kKeyPressEffects), std::end(kKeyPressEffects), effectId) != std::end(kKeyPressEffects);
 }

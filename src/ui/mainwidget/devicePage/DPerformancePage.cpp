@@ -2,12 +2,12 @@
 #include "ui_DPerformancePage.h"
 
 #include "app/DDataManager.h"
+#include "app/DThemeColor.h"
+#include "platform/include/KeyboardSettingsLauncher.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "sdk/models/ModelCatalogue.h"
 #include "ui/mainwidget/devicePage/DSleepTimeCheck.h"
 #include "ui/mainwidget/devicePage/DSleepTimeValidator.h"
-#include "platform/include/KeyboardSettingsLauncher.h"
-#include "app/DThemeColor.h"
-#include "sdk/models/ModelCatalogue.h"
-#include "sdk/include/orvanesdk_xml.h"
 
 #include <cstring>
 
@@ -31,7 +31,7 @@ void fillFlag(char (&field)[8])
     field[0] = '0';
 }
 
-}  // namespace
+} // namespace
 
 DPerformancePage::DPerformancePage(QWidget* parent)
     : QWidget(parent)
@@ -39,8 +39,8 @@ DPerformancePage::DPerformancePage(QWidget* parent)
 {
     m_ui->setupUi(this);
     m_ui->lineEdit_LightSleep->setValidator(new DSleepTimeValidator(0, DSleepTimeCheck::kLightMaximumSeconds, this));
-    m_ui->lineEdit_KeyboardSleep->setValidator(new DSleepTimeValidator(
-        DSleepTimeCheck::kKeyboardMinimumMinutes, DSleepTimeCheck::kKeyboardMaximumMinutes, this));
+    m_ui->lineEdit_KeyboardSleep->setValidator(new DSleepTimeValidator(DSleepTimeCheck::kKeyboardMinimumMinutes,
+                                                                       DSleepTimeCheck::kKeyboardMaximumMinutes, this));
     m_ui->pushButton_Restore->hide();
     // Without a settings program of a known desktop the button would do nothing.
     m_ui->pushButton_keyboardProperties->setVisible(KeyboardSettingsLauncher().isAvailable());
@@ -180,8 +180,8 @@ void DPerformancePage::setTheme()
     m_ui->frame_4->setStyleSheet(checkBoxSheet);
     m_ui->frame_ProhibitSleep->setStyleSheet(checkBoxSheet);
 
-    const QString labelSheet =
-        DThemeColor::fillStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}"), {theme.textDefaultColor});
+    const QString labelSheet
+        = DThemeColor::fillStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}"), {theme.textDefaultColor});
     QFont labelFont = normal;
     labelFont.setPointSize(11);
     for (QLabel* label : {m_ui->label, m_ui->label_2, m_ui->label_5}) {
@@ -212,8 +212,8 @@ void DPerformancePage::setTheme()
         {theme.deviceBorderColor, theme.deviceRightBgColor, theme.textDefaultColor, theme.textCheckedColor});
     QFont buttonFont = normal;
     buttonFont.setPointSize(11);
-    for (QPushButton* button : {m_ui->pushButton_SubmitSleepTime, m_ui->pushButton_Restore,
-                                m_ui->pushButton_keyboardProperties}) {
+    for (QPushButton* button :
+         {m_ui->pushButton_SubmitSleepTime, m_ui->pushButton_Restore, m_ui->pushButton_keyboardProperties}) {
         button->setStyleSheet(buttonSheet);
         button->setFont(buttonFont);
     }

@@ -16,7 +16,8 @@ constexpr char kLabelStyle[] = "QLabel{color:rgb(%1);font-weight:75;font-size:10
 }
 
 DProfileMenuToolWidget::DProfileMenuToolWidget(QWidget* parent)
-    : QWidget(parent), m_ui(new Ui::DProfileMenuToolWidget)
+    : QWidget(parent)
+    , m_ui(new Ui::DProfileMenuToolWidget)
 {
     m_ui->setupUi(this);
     m_ui->label_CreateNew->setText(tr("Create"));
@@ -24,8 +25,8 @@ DProfileMenuToolWidget::DProfileMenuToolWidget(QWidget* parent)
     m_ui->label_Export->setText(tr("Export"));
     m_ui->label_Import->setText(tr("Import"));
     m_ui->label_ModifyNanme->setText(tr("Modify Name"));
-    for (QLabel* label : {m_ui->label_CreateNew, m_ui->label_Delete, m_ui->label_Export, m_ui->label_Import,
-                          m_ui->label_ModifyNanme})
+    for (QLabel* label :
+         {m_ui->label_CreateNew, m_ui->label_Delete, m_ui->label_Export, m_ui->label_Import, m_ui->label_ModifyNanme})
         label->installEventFilter(this);
 
     const themeColorData theme = DDataManager::getInstance()->themeColors();

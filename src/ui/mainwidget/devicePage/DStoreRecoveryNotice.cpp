@@ -18,7 +18,8 @@ QStringList DStoreRecoveryNotice::takeMessages()
         const QString aside = QFile::decodeName(QByteArray::fromStdString(note.movedAsidePath));
         switch (note.outcome) {
         case storeRecoveryInfo::RestoredFromBackup:
-            messages << QObject::tr("%1 was damaged and has been restored from its backup; the damaged file was moved to %2")
+            messages << QObject::tr(
+                            "%1 was damaged and has been restored from its backup; the damaged file was moved to %2")
                             .arg(file, aside);
             break;
         case storeRecoveryInfo::FreshFile:

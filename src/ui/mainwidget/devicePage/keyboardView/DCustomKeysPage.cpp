@@ -1,8 +1,8 @@
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 
 #include "app/DDataManager.h"
-#include "app/WindowsHookInterface.h"
 #include "app/DThemeColor.h"
+#include "app/WindowsHookInterface.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,8 +37,9 @@ void DCustomKeysPage::setTheme()
 {
     const themeColorData theme = DDataManager::getInstance()->themeColors();
     m_downloadButton->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QPushButton#pushButton_Download{ border: 2px solid rgb(%1); border-radius: 8px; color: rgb(%2); }"
-                       "QPushButton#pushButton_Download:hover{ border: 2px solid rgb(%3); }"),
+        QStringLiteral(
+            "QPushButton#pushButton_Download{ border: 2px solid rgb(%1); border-radius: 8px; color: rgb(%2); }"
+            "QPushButton#pushButton_Download:hover{ border: 2px solid rgb(%3); }"),
         {theme.deviceBorderColor, theme.textDefaultColor, theme.textCheckedColor}));
 }
 

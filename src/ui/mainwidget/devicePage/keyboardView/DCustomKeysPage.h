@@ -30,7 +30,7 @@ public:
     int currentLayer() const { return m_currentLayer; }
     // Back to the first function entry; the entries come with the key
     // functions, so there is nothing to go back to yet.
-    void resetKeyPage() {}
+    void resetKeyPage() { }
     // The start state when the page is shown again, on the given layer tab.
     void initPageState(int layer);
     int shownLayer() const { return m_shownLayer; }

@@ -17,17 +17,17 @@ constexpr int kCoordinateLimit = 8192;
 
 struct CJsonDeleter
 {
-    void operator()(cJSON *item) const { cJSON_Delete(item); }
+    void operator()(cJSON* item) const { cJSON_Delete(item); }
 };
 
 struct CFreeDeleter
 {
-    void operator()(char *text) const { cJSON_free(text); }
+    void operator()(char* text) const { cJSON_free(text); }
 };
 
-int intField(const cJSON *object, const char *name, int low = -kCoordinateLimit, int high = kCoordinateLimit)
+int intField(const cJSON* object, const char* name, int low = -kCoordinateLimit, int high = kCoordinateLimit)
 {
-    const cJSON *item = cJSON_GetObjectItemCaseSensitive(object, name);
+    const cJSON* item = cJSON_GetObjectItemCaseSensitive(object, name);
     if (!cJSON_IsNumber(item))
         return 0;
     const double value = item->valuedouble;
@@ -36,9 +36,9 @@ int intField(const cJSON *object, const char *name, int low = -kCoordinateLimit,
     return static_cast<int>(std::clamp(value, static_cast<double>(low), static_cast<double>(high)));
 }
 
-QString labelField(const cJSON *object, int usage)
+QString labelField(const cJSON* object, int usage)
 {
-    const cJSON *item = cJSON_GetObjectItemCaseSensitive(object, "Character");
+    const cJSON* item = cJSON_GetObjectItemCaseSensitive(object, "Character");
     if (!cJSON_IsString(item))
         return QString();
     std::unique_ptr<char, CFreeDeleter> printed(cJSON_PrintUnformatted(item));
@@ -48,7 +48,7 @@ QString labelField(const cJSON *object, int usage)
 }
 
 // Keys and side LEDs share the rectangle on the picture.
-DKeyLayoutEntry placedEntry(const cJSON *element)
+DKeyLayoutEntry placedEntry(const cJSON* element)
 {
     DKeyLayoutEntry entry;
     entry.posX = intField(element, "PosX");
@@ -58,7 +58,7 @@ DKeyLayoutEntry placedEntry(const cJSON *element)
     return entry;
 }
 
-DKeyLayoutEntry keyEntry(const cJSON *element)
+DKeyLayoutEntry keyEntry(const cJSON* element)
 {
     if (!cJSON_IsObject(element))
         return DKeyLayoutEntry();
@@ -69,7 +69,7 @@ DKeyLayoutEntry keyEntry(const cJSON *element)
     return entry;
 }
 
-DKeyLayoutEntry sideLightEntry(const cJSON *element)
+DKeyLayoutEntry sideLightEntry(const cJSON* element)
 {
     if (!cJSON_IsObject(element))
         return DKeyLayoutEntry();
@@ -82,7 +82,7 @@ DKeyLayoutEntry sideLightEntry(const cJSON *element)
 
 } // namespace
 
-QByteArray DKeyLayoutDescription::readResource(const QString &name, const char *failureText)
+QByteArray DKeyLayoutDescription::readResource(const QString& name, const char* failureText)
 {
     QFile file(QStringLiteral(":/images/configDir/") + name);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -95,7 +95,7 @@ QByteArray DKeyLayoutDescription::readResource(const QString &name, const char *
     return text;
 }
 
-QString DKeyLayoutDescription::labelFromPrinted(const QByteArray &printedUtf8, int usage)
+QString DKeyLayoutDescription::labelFromPrinted(const QByteArray& printedUtf8, int usage)
 {
     if (usage == 52)
         return QStringLiteral("' \"");
@@ -111,11 +111,11 @@ void DKeyLayoutDescription::clear()
 {
     m_header = Header();
     m_rowPresent.fill(false);
-    for (auto &row : m_rows)
+    for (auto& row : m_rows)
         row.clear();
 }
 
-bool DKeyLayoutDescription::parse(const QByteArray &text, int firstRow, int lastRow, bool sideLightsInRow0)
+bool DKeyLayoutDescription::parse(const QByteArray& text, int firstRow, int lastRow, bool sideLightsInRow0)
 {
     clear();
     // Anything after the top-level value is ignored, as the shipped files were
@@ -125,10 +125,10 @@ bool DKeyLayoutDescription::parse(const QByteArray &text, int firstRow, int last
     if (!root || !cJSON_IsObject(root.get()))
         return false;
 
-    const cJSON *header = cJSON_GetObjectItemCaseSensitive(root.get(), "Keyboard");
+    const cJSON* header = cJSON_GetObjectItemCaseSensitive(root.get(), "Keyboard");
     if (cJSON_IsObject(header)) {
         m_header.present = true;
-        const cJSON *intro = cJSON_GetObjectItemCaseSensitive(header, "KeyboardIntroduction");
+        const cJSON* intro = cJSON_GetObjectItemCaseSensitive(header, "KeyboardIntroduction");
         if (cJSON_IsString(intro))
             m_header.introduction = QString::fromUtf8(intro->valuestring);
         m_header.sideLightHave = intField(header, "sideLightHave");
@@ -146,12 +146,12 @@ bool DKeyLayoutDescription::parse(const QByteArray &text, int firstRow, int last
     lastRow = std::min(lastRow, kLastRow);
     for (int r = firstRow; r <= lastRow; ++r) {
         const QByteArray name = QByteArray("EveryKeyInfo_Row0") + QByteArray::number(r);
-        const cJSON *array = cJSON_GetObjectItemCaseSensitive(root.get(), name.constData());
+        const cJSON* array = cJSON_GetObjectItemCaseSensitive(root.get(), name.constData());
         if (!cJSON_IsArray(array))
             continue;
         m_rowPresent[r] = true;
         const bool sideLights = (r == 0 && sideLightsInRow0);
-        const cJSON *element = nullptr;
+        const cJSON* element = nullptr;
         cJSON_ArrayForEach(element, array)
         {
             m_rows[r].append(sideLights ? sideLightEntry(element) : keyEntry(element));
@@ -165,7 +165,7 @@ bool DKeyLayoutDescription::hasRow(int row) const
     return row >= 0 && row <= kLastRow && m_rowPresent[row];
 }
 
-const QVector<DKeyLayoutEntry> &DKeyLayoutDescription::row(int row) const
+const QVector<DKeyLayoutEntry>& DKeyLayoutDescription::row(int row) const
 {
     static const QVector<DKeyLayoutEntry> kNone;
     if (row < 0 || row > kLastRow)
@@ -177,7 +177,7 @@ DKeyLayoutDescription::Grid DKeyLayoutDescription::keyGrid() const
 {
     Grid grid;
     for (int r = 0; r < DKeyGrid::kRows; ++r) {
-        const QVector<DKeyLayoutEntry> &entries = m_rows[r + 1];
+        const QVector<DKeyLayoutEntry>& entries = m_rows[r + 1];
         for (int c = 0; c < DKeyGrid::kColumns; ++c) {
             if (c < entries.size()) {
                 grid[r][c] = entries[c];

@@ -53,28 +53,28 @@ public:
 
     // The text of ":/images/configDir/<name>", or a null array after logging
     // failureText when the resource cannot be opened.
-    static QByteArray readResource(const QString &name, const char *failureText);
+    static QByteArray readResource(const QString& name, const char* failureText);
 
     // The label rule shared by every reader: the JSON-printed form of the
     // value with its double quotes removed, so the stored backslash and quote
     // keys come out as "\|" and "\"; the quote key (usage 52) is then
     // relabelled.
-    static QString labelFromPrinted(const QByteArray &printedUtf8, int usage);
+    static QString labelFromPrinted(const QByteArray& printedUtf8, int usage);
 
     // Parses the text and keeps rows firstRow..lastRow (0..7). Row 0 is read
     // as side-light LEDs when sideLightsInRow0 is set, otherwise as keys.
     // Returns false, keeping nothing, when the text is not a JSON object.
-    bool parse(const QByteArray &text, int firstRow, int lastRow, bool sideLightsInRow0 = false);
+    bool parse(const QByteArray& text, int firstRow, int lastRow, bool sideLightsInRow0 = false);
 
-    const Header &header() const { return m_header; }
+    const Header& header() const { return m_header; }
     bool hasRow(int row) const;
-    const QVector<DKeyLayoutEntry> &row(int row) const;
+    const QVector<DKeyLayoutEntry>& row(int row) const;
 
     // Rows 01..06 as the 6 x 22 key grid: a column beyond 21 is dropped and a
     // missing place reads as an empty slot, so the grid is always complete.
     Grid keyGrid() const;
 
-    static bool isEmptySlot(const DKeyLayoutEntry &entry) { return entry.dec == 0; }
+    static bool isEmptySlot(const DKeyLayoutEntry& entry) { return entry.dec == 0; }
 
 private:
     void clear();

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-dragShowArea::dragShowArea(QWidget *parent)
+dragShowArea::dragShowArea(QWidget* parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
@@ -28,13 +28,13 @@ void dragShowArea::setDragEnabled(bool enabled)
     m_dragEnabled = enabled;
 }
 
-QPoint dragShowArea::clampedInside(const QPoint &point) const
+QPoint dragShowArea::clampedInside(const QPoint& point) const
 {
     const QRect inside = contentsRect();
     return QPoint(std::clamp(point.x(), 0, inside.width()), std::clamp(point.y(), 0, inside.height()));
 }
 
-void dragShowArea::mousePressEvent(QMouseEvent *event)
+void dragShowArea::mousePressEvent(QMouseEvent* event)
 {
     if (!m_dragEnabled)
         return;
@@ -53,7 +53,7 @@ void dragShowArea::mousePressEvent(QMouseEvent *event)
     }
 }
 
-void dragShowArea::mouseMoveEvent(QMouseEvent *event)
+void dragShowArea::mouseMoveEvent(QMouseEvent* event)
 {
     if (!m_dragEnabled)
         return;
@@ -65,7 +65,7 @@ void dragShowArea::mouseMoveEvent(QMouseEvent *event)
     repaint();
 }
 
-void dragShowArea::mouseReleaseEvent(QMouseEvent *event)
+void dragShowArea::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!m_dragEnabled || event->button() != Qt::LeftButton)
         return;
@@ -81,7 +81,7 @@ void dragShowArea::mouseReleaseEvent(QMouseEvent *event)
     emit sigDragArea(m_startPoint.x(), m_startPoint.y(), end.x(), end.y());
 }
 
-void dragShowArea::paintEvent(QPaintEvent *)
+void dragShowArea::paintEvent(QPaintEvent*)
 {
     if (!m_dragEnabled || !m_dragging)
         return;

@@ -10,7 +10,7 @@ class dragShowArea : public QWidget
 {
     Q_OBJECT
 public:
-    explicit dragShowArea(QWidget *parent = nullptr);
+    explicit dragShowArea(QWidget* parent = nullptr);
 
     void setRectColor(int r, int g, int b);
     void setOneKeyMode(bool on);
@@ -25,13 +25,13 @@ signals:
     void sigDragAreaMousePressOrRelease(bool isMousePress);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPoint clampedInside(const QPoint &point) const;
+    QPoint clampedInside(const QPoint& point) const;
 
     bool m_dragging = false;
     QPoint m_startPoint;

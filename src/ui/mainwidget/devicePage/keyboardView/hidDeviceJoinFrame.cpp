@@ -3,13 +3,13 @@
 
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
-#include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 #include "hid/hidStructInfoAll.h"
+#include "sdk/include/orvanesdk_records.h"
+#include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyColorRgbFrameItem.h"
 #include "ui/mainwidget/devicePage/keyboardView/keySelectFrame.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
-#include "sdk/include/orvanesdk_records.h"
 #include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
 
 #include <QStackedLayout>
@@ -29,7 +29,7 @@ int truncated(float value)
     return static_cast<int>(value);
 }
 
-void copyText(char *dst, size_t size, const char *src)
+void copyText(char* dst, size_t size, const char* src)
 {
     std::strncpy(dst, src, size - 1);
     dst[size - 1] = '\0';
@@ -37,7 +37,7 @@ void copyText(char *dst, size_t size, const char *src)
 
 } // namespace
 
-hidDeviceJoinFrame::hidDeviceJoinFrame(QWidget *parent)
+hidDeviceJoinFrame::hidDeviceJoinFrame(QWidget* parent)
     : QWidget(parent)
     , m_ui(new Ui::hidDeviceJoinFrame)
 {
@@ -53,7 +53,7 @@ hidDeviceJoinFrame::~hidDeviceJoinFrame()
     delete m_ui;
 }
 
-QWidget *hidDeviceJoinFrame::keyboardSpace() const
+QWidget* hidDeviceJoinFrame::keyboardSpace() const
 {
     return m_ui->frame_hidSpace;
 }
@@ -65,11 +65,11 @@ int hidDeviceJoinFrame::scaled(float value)
     return firstDecimal >= 4 ? whole + 1 : whole;
 }
 
-QSize hidDeviceJoinFrame::pictureSize(const QString &model)
+QSize hidDeviceJoinFrame::pictureSize(const QString& model)
 {
-    const QByteArray text = DKeyLayoutDescription::readResource(QStringLiteral("KeyInfo_") + model +
-                                                                    QStringLiteral(".config"),
-                                                                "------------------------ picture size: no key layout");
+    const QByteArray text
+        = DKeyLayoutDescription::readResource(QStringLiteral("KeyInfo_") + model + QStringLiteral(".config"),
+                                              "------------------------ picture size: no key layout");
     DKeyLayoutDescription layout;
     if (text.isNull() || !layout.parse(text, 0, -1))
         return QSize(0, 0);
@@ -90,7 +90,7 @@ void hidDeviceJoinFrame::loadKeyboard(hidStructInfoAll record)
     m_pictureLayer = new keyboardImageFrameItem(m_layerHost);
     connect(m_keyFrame, &keySelectFrame::sigKeyboardAlreadyLoad, this, &hidDeviceJoinFrame::onKeyboardAlreadyLoad);
 
-    auto *stack = new QStackedLayout(m_layerHost);
+    auto* stack = new QStackedLayout(m_layerHost);
     stack->setStackingMode(QStackedLayout::StackAll);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->addWidget(m_keyFrame);
@@ -122,14 +122,14 @@ void hidDeviceJoinFrame::onKeyboardAlreadyLoad()
     m_selectedKeys.clear();
     m_currentKey = nullptr;
     m_rowHeads.clear();
-    for (auto &row : m_keyGrid)
+    for (auto& row : m_keyGrid)
         row.fill(keyPositionInfo());
     if (records.isEmpty())
         return;
     m_rowHeads.append(records.first());
     int r = 0;
     int c = 0;
-    for (const keyPositionInfo &record : records) {
+    for (const keyPositionInfo& record : records) {
         if (c != 0 && c % DKeyGrid::kColumns == 0) {
             ++r;
             c = 0;
@@ -154,11 +154,11 @@ void hidDeviceJoinFrame::setScale(float factor, bool)
     m_ui->frame_hidSpace->setFixedSize(width, height);
     m_scale = factor;
 
-    const QMap<int, keyboardButCustom *> caps = m_keyFrame->keyButtonMap();
-    for (const keyPositionInfo &record : m_keyFrame->keyPositionList()) {
+    const QMap<int, keyboardButCustom*> caps = m_keyFrame->keyButtonMap();
+    for (const keyPositionInfo& record : m_keyFrame->keyPositionList()) {
         if (record.code == 0)
             continue;
-        keyboardButCustom *cap = caps.value(record.code);
+        keyboardButCustom* cap = caps.value(record.code);
         if (!cap)
             continue;
         const int x = scaled(std::max(record.posX, 0) * factor) + kMargin;
@@ -172,7 +172,7 @@ void hidDeviceJoinFrame::setScale(float factor, bool)
     }
 
     if (DDataManager::getInstance()->hasSpecialEnterKey()) {
-        if (keyboardButCustom *enter = caps.value(40)) {
+        if (keyboardButCustom* enter = caps.value(40)) {
             const int depth = keySelectFrame::enterNotchDepth(m_modelName);
             enter->setSpecialEnterNotch(scaled(10 * factor), scaled(depth * factor));
         }
@@ -180,8 +180,8 @@ void hidDeviceJoinFrame::setScale(float factor, bool)
 
     if (!m_keyFrame->hasSideLight())
         return;
-    const QMap<int, sideLightButtonCustom *> segments = m_keyFrame->sideLightButtonMap();
-    for (const keyPositionInfo &record : m_keyFrame->sideLightPositionList()) {
+    const QMap<int, sideLightButtonCustom*> segments = m_keyFrame->sideLightButtonMap();
+    for (const keyPositionInfo& record : m_keyFrame->sideLightPositionList()) {
         if (record.sidePosition == 0)
             continue;
         int x = 0;
@@ -190,7 +190,8 @@ void hidDeviceJoinFrame::setScale(float factor, bool)
         int h = 0;
         switch (record.sidePosition) {
         case 1:
-            x = record.posX < 0 ? record.posX + kMargin : (record.posX == 0 ? 0 : scaled(record.posX * factor) + kMargin);
+            x = record.posX < 0 ? record.posX + kMargin
+                                : (record.posX == 0 ? 0 : scaled(record.posX * factor) + kMargin);
             y = scaled(std::max(record.posY, 0) * factor) + kMargin;
             w = record.posX <= 0 ? record.width : scaled(record.width * factor);
             h = scaled(record.height * factor);
@@ -203,7 +204,8 @@ void hidDeviceJoinFrame::setScale(float factor, bool)
             break;
         case 3:
             x = scaled(std::max(record.posX, 0) * factor) + kMargin;
-            y = record.posY < 0 ? record.posY + kMargin : (record.posY == 0 ? 0 : scaled(record.posY * factor) + kMargin);
+            y = record.posY < 0 ? record.posY + kMargin
+                                : (record.posY == 0 ? 0 : scaled(record.posY * factor) + kMargin);
             w = scaled(record.width * factor);
             h = record.posY <= 0 ? record.height : scaled(record.height * factor);
             break;
@@ -216,7 +218,7 @@ void hidDeviceJoinFrame::setScale(float factor, bool)
         default:
             break;
         }
-        sideLightButtonCustom *segment = segments.value(record.code);
+        sideLightButtonCustom* segment = segments.value(record.code);
         if (!segment)
             continue;
         segment->setGeometry(x, y, w, h);
@@ -225,7 +227,7 @@ void hidDeviceJoinFrame::setScale(float factor, bool)
     }
 }
 
-QRect hidDeviceJoinFrame::cellRect(const keyPositionInfo &cell, const QPoint &origin) const
+QRect hidDeviceJoinFrame::cellRect(const keyPositionInfo& cell, const QPoint& origin) const
 {
     const int left = truncated(cell.posX * m_scale + origin.x() + kMargin);
     const int top = truncated(cell.posY * m_scale + origin.y() + kMargin);
@@ -236,7 +238,7 @@ QRect hidDeviceJoinFrame::cellRect(const keyPositionInfo &cell, const QPoint &or
 
 void hidDeviceJoinFrame::selectKeysInRect(int x1, int y1, int x2, int y2)
 {
-    for (keyboardButCustom *cap : qAsConst(m_selectedKeys))
+    for (keyboardButCustom* cap : qAsConst(m_selectedKeys))
         cap->setSelectedStatus(false);
     m_selectedKeys.clear();
 
@@ -246,15 +248,15 @@ void hidDeviceJoinFrame::selectKeysInRect(int x1, int y1, int x2, int y2)
         const int right = std::max(x1, x2);
         const int top = std::min(y1, y2);
         const int bottom = std::max(y1, y2);
-        const QMap<int, keyboardButCustom *> caps = m_keyFrame->keyButtonMap();
-        for (const keyPositionInfo &record : m_keyFrame->keyPositionList()) {
+        const QMap<int, keyboardButCustom*> caps = m_keyFrame->keyButtonMap();
+        for (const keyPositionInfo& record : m_keyFrame->keyPositionList()) {
             if (record.code == 0)
                 continue;
             const int x = truncated(record.posX * m_scale + origin.x() + kMargin);
             const int y = truncated(record.posY * m_scale + origin.y() + kMargin);
             if (x < left || x > right || y < top || y > bottom)
                 continue;
-            keyboardButCustom *cap = caps.value(record.code);
+            keyboardButCustom* cap = caps.value(record.code);
             if (!cap || m_selectedKeys.contains(cap))
                 continue;
             cap->setSelectedStatus(true);
@@ -272,13 +274,13 @@ void hidDeviceJoinFrame::onMouseMovePoint(int x, int y, int pageMode)
     if (m_keyFrame) {
         const QPoint origin = spaceOrigin();
         const int spaceWidth = m_ui->frame_hidSpace->width();
-        const QMap<int, keyboardButCustom *> caps = m_keyFrame->keyButtonMap();
-        for (const auto &row : m_keyGrid) {
+        const QMap<int, keyboardButCustom*> caps = m_keyFrame->keyButtonMap();
+        for (const auto& row : m_keyGrid) {
             // The band of a row spans all its keys, not only its first slot,
             // so a row that starts with an empty slot still finds its keys.
             int rowTop = INT_MAX;
             int rowBottom = INT_MIN;
-            for (const keyPositionInfo &cell : row) {
+            for (const keyPositionInfo& cell : row) {
                 if (cell.code == 0)
                     continue;
                 const QRect rect = cellRect(cell, origin);
@@ -287,14 +289,14 @@ void hidDeviceJoinFrame::onMouseMovePoint(int x, int y, int pageMode)
             }
             if (!(origin.x() < x && x < origin.x() + spaceWidth && rowTop < y && y < rowBottom))
                 continue;
-            for (const keyPositionInfo &cell : row) {
+            for (const keyPositionInfo& cell : row) {
                 if (cell.code == 0)
                     continue;
                 const QRect rect = cellRect(cell, origin);
                 if (!(rect.left() < x && x < rect.right() && rect.top() < y && y < rect.bottom()))
                     continue;
                 onKey = true;
-                keyboardButCustom *cap = caps.value(cell.code);
+                keyboardButCustom* cap = caps.value(cell.code);
                 if (cap && cap != m_currentKey) {
                     if (m_currentKey)
                         m_currentKey->setHoverStatus(false);
@@ -334,7 +336,7 @@ void hidDeviceJoinFrame::setMousePressed(bool pressed)
 void hidDeviceJoinFrame::setColorShowMode(bool on)
 {
     if (on) {
-        for (keyboardButCustom *cap : qAsConst(m_selectedKeys))
+        for (keyboardButCustom* cap : qAsConst(m_selectedKeys))
             cap->setSelectedStatus(false);
         m_selectedKeys.clear();
     }

@@ -28,7 +28,7 @@ class hidDeviceJoinFrame : public QWidget
 {
     Q_OBJECT
 public:
-    explicit hidDeviceJoinFrame(QWidget *parent = nullptr);
+    explicit hidDeviceJoinFrame(QWidget* parent = nullptr);
     ~hidDeviceJoinFrame() override;
 
     void loadKeyboard(hidStructInfoAll record);
@@ -39,20 +39,20 @@ public:
     void setColorShowMode(bool on);
     void exitColorShowMode();
     void setKeyboardImageMode(int mode);
-    QList<keyboardButCustom *> selectedKeys() const { return m_selectedKeys; }
+    QList<keyboardButCustom*> selectedKeys() const { return m_selectedKeys; }
     int keySelectFramePosY() const;
 
     // The zoom rule of the picture: the first decimal rounds up from 4 on.
     static int scaled(float value);
     // The picture size of a model at zoom 1.0, from its key-layout
     // description; 0 x 0 for a model without one.
-    static QSize pictureSize(const QString &model);
+    static QSize pictureSize(const QString& model);
 
-    keySelectFrame *keyFrame() const { return m_keyFrame; }
-    keyboardImageFrameItem *pictureLayer() const { return m_pictureLayer; }
-    keyboardButCustom *hoveredKey() const { return m_currentKey; }
+    keySelectFrame* keyFrame() const { return m_keyFrame; }
+    keyboardImageFrameItem* pictureLayer() const { return m_pictureLayer; }
+    keyboardButCustom* hoveredKey() const { return m_currentKey; }
     float scale() const { return m_scale; }
-    QWidget *keyboardSpace() const;
+    QWidget* keyboardSpace() const;
     QString modelName() const { return m_modelName; }
 
 public slots:
@@ -63,20 +63,20 @@ signals:
     void sigTheDragAreaHaveChanged(int operateType, int selectedStatus, int indexX, int indexY);
 
 private:
-    QRect cellRect(const keyPositionInfo &cell, const QPoint &origin) const;
+    QRect cellRect(const keyPositionInfo& cell, const QPoint& origin) const;
     QPoint spaceOrigin() const;
 
-    Ui::hidDeviceJoinFrame *m_ui;
-    keySelectFrame *m_keyFrame = nullptr;
-    keyColorRgbFrameItem *m_colorLayer = nullptr;
-    keyboardImageFrameItem *m_pictureLayer = nullptr;
-    QWidget *m_layerHost = nullptr;
+    Ui::hidDeviceJoinFrame* m_ui;
+    keySelectFrame* m_keyFrame = nullptr;
+    keyColorRgbFrameItem* m_colorLayer = nullptr;
+    keyboardImageFrameItem* m_pictureLayer = nullptr;
+    QWidget* m_layerHost = nullptr;
     int m_frameWidth = 0;
     int m_frameHeight = 0;
     float m_scale = 1.0f;
     bool m_mousePressed = false;
-    QList<keyboardButCustom *> m_selectedKeys;
-    keyboardButCustom *m_currentKey = nullptr;
+    QList<keyboardButCustom*> m_selectedKeys;
+    keyboardButCustom* m_currentKey = nullptr;
     DKeyGrid::Of<keyPositionInfo> m_keyGrid{};
     QList<keyPositionInfo> m_rowHeads;
     QString m_modelName;

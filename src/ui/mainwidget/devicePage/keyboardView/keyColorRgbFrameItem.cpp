@@ -1,7 +1,7 @@
 #include "ui/mainwidget/devicePage/keyboardView/keyColorRgbFrameItem.h"
 #include "ui_keyColorRgbFrameItem.h"
 
-keyColorRgbFrameItem::keyColorRgbFrameItem(QWidget *parent)
+keyColorRgbFrameItem::keyColorRgbFrameItem(QWidget* parent)
     : QWidget(parent)
     , m_ui(new Ui::keyColorRgbFrameItem)
 {

@@ -11,9 +11,9 @@ class keyColorRgbFrameItem : public QWidget
 {
     Q_OBJECT
 public:
-    explicit keyColorRgbFrameItem(QWidget *parent = nullptr);
+    explicit keyColorRgbFrameItem(QWidget* parent = nullptr);
     ~keyColorRgbFrameItem() override;
 
 private:
-    Ui::keyColorRgbFrameItem *m_ui;
+    Ui::keyColorRgbFrameItem* m_ui;
 };

@@ -6,12 +6,12 @@
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
 #include "profiles/DKeyFunctionType.h"
+#include "sdk/include/orvanesdk_records.h"
+#include "sdk/include/orvanesdk_xml.h"
+#include "sdk/models/ModelCatalogue.h"
 #include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
-#include "sdk/models/ModelCatalogue.h"
-#include "sdk/include/orvanesdk_records.h"
-#include "sdk/include/orvanesdk_xml.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/DCustomEventTipExplain.h"
 
@@ -24,8 +24,8 @@
 
 namespace {
 
-const char kLoadFailure[] =
-    "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------";
+const char kLoadFailure[]
+    = "------------------------ NormalKeyboard loadKeyboardInfo => fp == NULL -------------------------";
 
 const QColor kClickedColor(220, 40, 45, 255);
 
@@ -34,12 +34,12 @@ QString quoteKeyLabel()
     return QStringLiteral("' \"");
 }
 
-bool isFnLabel(const QString &label)
+bool isFnLabel(const QString& label)
 {
     return label == QLatin1String("fn") || label == QLatin1String("Fn") || label == QLatin1String("FN");
 }
 
-QString clickLabel(const keyboardButCustom *cap)
+QString clickLabel(const keyboardButCustom* cap)
 {
     if (cap->keyCode() == 52)
         return quoteKeyLabel();
@@ -50,7 +50,7 @@ QString clickLabel(const keyboardButCustom *cap)
 
 } // namespace
 
-keySelectFrame::keySelectFrame(QWidget *parent)
+keySelectFrame::keySelectFrame(QWidget* parent)
     : QWidget(parent)
     , m_ui(new Ui::keySelectFrame)
 {
@@ -70,7 +70,7 @@ void keySelectFrame::forgetHandedOverCaps()
 {
     // The data manager outlives every picture; it must not keep pointers to
     // caps that die with this frame.
-    DDataManager *data = DDataManager::getInstance();
+    DDataManager* data = DDataManager::getInstance();
     if (data->keySelectFrame() != this)
         return;
     data->setKeyButtonMap({});
@@ -83,9 +83,9 @@ QColor keySelectFrame::accentColorFromTheme()
     return DThemeColor::fromText(DDataManager::getInstance()->themeColors().textCheckedColor);
 }
 
-int keySelectFrame::enterNotchDepth(const QString &model)
+int keySelectFrame::enterNotchDepth(const QString& model)
 {
-    const ModelInfo *info = ModelCatalogue::instance().find(model);
+    const ModelInfo* info = ModelCatalogue::instance().find(model);
     return (info && info->deepEnterNotch) ? 35 : 30;
 }
 
@@ -97,8 +97,8 @@ void keySelectFrame::loadKeyboard(hidInfoStu info)
 
 void keySelectFrame::loadKeyboardInfo(QString model)
 {
-    const QByteArray text =
-        DKeyLayoutDescription::readResource(QStringLiteral("KeyInfo_") + model + QStringLiteral(".config"), kLoadFailure);
+    const QByteArray text = DKeyLayoutDescription::readResource(
+        QStringLiteral("KeyInfo_") + model + QStringLiteral(".config"), kLoadFailure);
     if (text.isNull())
         return;
     parseKeyboardInfo(text.constData());
@@ -110,11 +110,11 @@ void keySelectFrame::discardBuiltCaps()
     m_clickedKey = nullptr;
     qDeleteAll(m_keyButtonList);
     qDeleteAll(m_sideLightList);
-    for (auto &row : m_capGrid)
+    for (auto& row : m_capGrid)
         row.fill(nullptr);
 }
 
-void keySelectFrame::parseKeyboardInfo(const char *text)
+void keySelectFrame::parseKeyboardInfo(const char* text)
 {
     discardBuiltCaps();
     forgetHandedOverCaps();
@@ -133,8 +133,8 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
     if (!text || !layout.parse(QByteArray(text), 0, DKeyGrid::kRows, true))
         return;
 
-    DDataManager *data = DDataManager::getInstance();
-    const DKeyLayoutDescription::Header &header = layout.header();
+    DDataManager* data = DDataManager::getInstance();
+    const DKeyLayoutDescription::Header& header = layout.header();
     if (header.present) {
         m_hasSideLight = header.sideLightHave == 1;
         m_specialEnterKey = header.specialEnterKey == 1;
@@ -146,8 +146,8 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
     }
 
     if (m_hasSideLight) {
-        for (const DKeyLayoutEntry &led : layout.row(0)) {
-            auto *segment = new sideLightButtonCustom(this);
+        for (const DKeyLayoutEntry& led : layout.row(0)) {
+            auto* segment = new sideLightButtonCustom(this);
             segment->setFixedKeySize(led.width, led.height);
             segment->setGeometry(led.posX + m_sideOffsetX, led.posY + m_sideOffsetY, std::max(led.width, 0),
                                  std::max(led.height, 0));
@@ -158,8 +158,8 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
             segment->setLightColor(QColor(255, 0, 0, 255));
             m_sideLightList.append(segment);
             m_sideLightButtonMap.insert(led.index, segment);
-            m_sideLightPositionList.append(
-                {led.index, led.posX, led.posY, led.width, led.height, keyPositionInfo::kSideLightMark, led.sidePosition});
+            m_sideLightPositionList.append({led.index, led.posX, led.posY, led.width, led.height,
+                                            keyPositionInfo::kSideLightMark, led.sidePosition});
         }
     }
 
@@ -167,9 +167,9 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
     const DKeyLayoutDescription::Grid grid = layout.keyGrid();
     for (int r = 0; r < DKeyGrid::kRows; ++r) {
         for (int c = 0; c < DKeyGrid::kColumns; ++c) {
-            const DKeyLayoutEntry &key = grid[r][c];
+            const DKeyLayoutEntry& key = grid[r][c];
             const QString label = key.dec == 504 ? quoteKeyLabel() : key.label;
-            auto *cap = new keyboardButCustom(this);
+            auto* cap = new keyboardButCustom(this);
             cap->setFixedKeySize(key.width, key.height);
             connect(cap, &keyboardButCustom::clicked, this, &keySelectFrame::onKeyButtonClicked);
             connect(cap, &keyboardButCustom::sigCustomButMouseEnter, this, &keySelectFrame::onCustomButMouseEnter);
@@ -188,7 +188,8 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
             m_keyButtonMap.insert(key.dec, cap);
             m_capGrid[r][c] = cap;
             m_keyButtonList.append(cap);
-            m_keyPositionList.append({key.dec, key.posX, key.posY, key.width, key.height, keyPositionInfo::kKeyMark, 0});
+            m_keyPositionList.append(
+                {key.dec, key.posX, key.posY, key.width, key.height, keyPositionInfo::kKeyMark, 0});
         }
     }
 
@@ -197,8 +198,8 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
     data->setKeySelectFrame(this);
     emit sigKeyboardAlreadyLoad();
 
-    for (const auto &row : m_capGrid) {
-        for (keyboardButCustom *cap : row) {
+    for (const auto& row : m_capGrid) {
+        for (keyboardButCustom* cap : row) {
             if (!cap)
                 continue;
             cap->setStateColors(kClickedColor, accent);
@@ -207,7 +208,7 @@ void keySelectFrame::parseKeyboardInfo(const char *text)
     }
 }
 
-keyboardButCustom *keySelectFrame::capAt(int row, int column) const
+keyboardButCustom* keySelectFrame::capAt(int row, int column) const
 {
     if (row < 0 || row >= DKeyGrid::kRows || column < 0 || column >= DKeyGrid::kColumns)
         return nullptr;
@@ -224,7 +225,7 @@ void keySelectFrame::releaseClickedKey()
 
 void keySelectFrame::setKeysState(bool colorShow, bool selectEnabled)
 {
-    for (keyboardButCustom *cap : qAsConst(m_keyButtonMap)) {
+    for (keyboardButCustom* cap : qAsConst(m_keyButtonMap)) {
         cap->setSelectEnabled(selectEnabled);
         cap->setColorShowMode(colorShow);
     }
@@ -233,13 +234,13 @@ void keySelectFrame::setKeysState(bool colorShow, bool selectEnabled)
 
 void keySelectFrame::setKeysSelectEnabled(bool enabled)
 {
-    for (keyboardButCustom *cap : qAsConst(m_keyButtonMap))
+    for (keyboardButCustom* cap : qAsConst(m_keyButtonMap))
         cap->setSelectEnabled(enabled);
 }
 
 void keySelectFrame::setKeysColorShowMode(bool on)
 {
-    for (keyboardButCustom *cap : qAsConst(m_keyButtonMap)) {
+    for (keyboardButCustom* cap : qAsConst(m_keyButtonMap)) {
         cap->setColorShowMode(on);
         cap->setSelectedStatus(false);
     }
@@ -248,7 +249,7 @@ void keySelectFrame::setKeysColorShowMode(bool on)
 
 void keySelectFrame::setKeysCalibrationShowMode(bool on)
 {
-    for (keyboardButCustom *cap : qAsConst(m_keyButtonMap))
+    for (keyboardButCustom* cap : qAsConst(m_keyButtonMap))
         cap->setCalibrationShowMode(on);
 }
 
@@ -256,7 +257,7 @@ void keySelectFrame::setSideLightVisible(bool visible)
 {
     if (!m_hasSideLight)
         return;
-    for (sideLightButtonCustom *segment : qAsConst(m_sideLightList))
+    for (sideLightButtonCustom* segment : qAsConst(m_sideLightList))
         segment->setVisible(visible && segment->validStatus() == 1);
 }
 
@@ -268,11 +269,11 @@ void keySelectFrame::clearHoverKey()
 
 void keySelectFrame::onKeyButtonClicked()
 {
-    auto *cap = qobject_cast<keyboardButCustom *>(sender());
+    auto* cap = qobject_cast<keyboardButCustom*>(sender());
     if (!cap || cap == m_clickedKey)
         return;
     const QString label = clickLabel(cap);
-    DDataManager *data = DDataManager::getInstance();
+    DDataManager* data = DDataManager::getInstance();
     const bool calibrating = data->isCalibrating();
     if (!calibrating && (isFnLabel(label) || !cap->isRemapEnabled()))
         return;
@@ -289,7 +290,7 @@ void keySelectFrame::onKeyButtonClicked()
 
 void keySelectFrame::onCustomButMouseEnter()
 {
-    auto *cap = qobject_cast<keyboardButCustom *>(sender());
+    auto* cap = qobject_cast<keyboardButCustom*>(sender());
     if (!cap)
         return;
     onCustomButMouseLeave();
@@ -297,7 +298,7 @@ void keySelectFrame::onCustomButMouseEnter()
     m_tipWidget = new DCustomEventTipExplain(nullptr);
 
     // Calibration touches keys, not their functions: nothing is looked up then.
-    DDataManager *data = DDataManager::getInstance();
+    DDataManager* data = DDataManager::getInstance();
     auto record = std::make_unique<keyOperateInfo>();
     std::memset(record.get(), 0, sizeof(keyOperateInfo));
     std::strcpy(record->keyCode, "-1");

@@ -32,12 +32,12 @@ public:
     // Caps sit at their layout position plus this margin, as the picture does.
     static constexpr int kMargin = 10;
 
-    explicit keySelectFrame(QWidget *parent = nullptr);
+    explicit keySelectFrame(QWidget* parent = nullptr);
     ~keySelectFrame() override;
 
     void loadKeyboard(hidInfoStu info);
     void loadKeyboardInfo(QString model);
-    void parseKeyboardInfo(const char *text);
+    void parseKeyboardInfo(const char* text);
 
     void setKeysState(bool colorShow, bool selectEnabled);
     void setKeysSelectEnabled(bool enabled);
@@ -47,24 +47,24 @@ public:
 
     QList<keyPositionInfo> keyPositionList() const { return m_keyPositionList; }
     QList<keyPositionInfo> sideLightPositionList() const { return m_sideLightPositionList; }
-    QMap<int, keyboardButCustom *> keyButtonMap() const { return m_keyButtonMap; }
-    QMap<int, sideLightButtonCustom *> sideLightButtonMap() const { return m_sideLightButtonMap; }
-    QList<sideLightButtonCustom *> sideLightButtons() const { return m_sideLightList; }
-    QList<keyboardButCustom *> keyButtonList() const { return m_keyButtonList; }
-    keyboardButCustom *capAt(int row, int column) const;
-    keyboardButCustom *clickedKey() const { return m_clickedKey; }
+    QMap<int, keyboardButCustom*> keyButtonMap() const { return m_keyButtonMap; }
+    QMap<int, sideLightButtonCustom*> sideLightButtonMap() const { return m_sideLightButtonMap; }
+    QList<sideLightButtonCustom*> sideLightButtons() const { return m_sideLightList; }
+    QList<keyboardButCustom*> keyButtonList() const { return m_keyButtonList; }
+    keyboardButCustom* capAt(int row, int column) const;
+    keyboardButCustom* clickedKey() const { return m_clickedKey; }
     bool hasSideLight() const { return m_hasSideLight; }
     bool hasSpecialEnterKey() const { return m_specialEnterKey; }
     int hidDeviceType() const { return m_hidDeviceType; }
     QString modelName() const { return m_modelName; }
-    ArrowWidget *hoverPopup() const { return m_arrowPopup; }
-    DCustomEventTipExplain *hoverTip() const { return m_tipWidget; }
+    ArrowWidget* hoverPopup() const { return m_arrowPopup; }
+    DCustomEventTipExplain* hoverTip() const { return m_tipWidget; }
 
     void clearHoverKey();
 
     // The inner corner of the notched Enter cap at zoom 1.0: models with the
     // deeper notch in the catalogue get (10, 35), all others (10, 30).
-    static int enterNotchDepth(const QString &model);
+    static int enterNotchDepth(const QString& model);
 
 signals:
     void sigKeyboardAlreadyLoad();
@@ -83,9 +83,9 @@ private:
     void forgetHandedOverCaps();
     static QColor accentColorFromTheme();
 
-    Ui::keySelectFrame *m_ui;
-    ArrowWidget *m_arrowPopup = nullptr;
-    DCustomEventTipExplain *m_tipWidget = nullptr;
+    Ui::keySelectFrame* m_ui;
+    ArrowWidget* m_arrowPopup = nullptr;
+    DCustomEventTipExplain* m_tipWidget = nullptr;
     bool m_hasSideLight = false;
     bool m_specialEnterKey = false;
     int m_specialEnterKeyShape = 0;
@@ -93,12 +93,12 @@ private:
     int m_sideOffsetX = kMargin;
     int m_sideOffsetY = kMargin;
     QString m_modelName;
-    QList<sideLightButtonCustom *> m_sideLightList;
+    QList<sideLightButtonCustom*> m_sideLightList;
     QList<keyPositionInfo> m_sideLightPositionList;
-    QMap<int, sideLightButtonCustom *> m_sideLightButtonMap;
-    QMap<int, keyboardButCustom *> m_keyButtonMap;
-    QList<keyboardButCustom *> m_keyButtonList;
-    DKeyGrid::Of<keyboardButCustom *> m_capGrid{};
+    QMap<int, sideLightButtonCustom*> m_sideLightButtonMap;
+    QMap<int, keyboardButCustom*> m_keyButtonMap;
+    QList<keyboardButCustom*> m_keyButtonList;
+    DKeyGrid::Of<keyboardButCustom*> m_capGrid{};
     QList<keyPositionInfo> m_keyPositionList;
-    keyboardButCustom *m_clickedKey = nullptr;
+    keyboardButCustom* m_clickedKey = nullptr;
 };

@@ -20,14 +20,14 @@ QColor withFillAlpha(QColor color)
     return color;
 }
 
-QPen borderPen(const QColor &color, int width)
+QPen borderPen(const QColor& color, int width)
 {
     return QPen(QBrush(color), width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
 }
 
 } // namespace
 
-keyboardButCustom::keyboardButCustom(QWidget *parent)
+keyboardButCustom::keyboardButCustom(QWidget* parent)
     : QToolButton(parent)
 {
 }
@@ -191,7 +191,7 @@ void keyboardButCustom::refresh(int)
     repaint();
 }
 
-void keyboardButCustom::enterEvent(QEvent *event)
+void keyboardButCustom::enterEvent(QEvent* event)
 {
     m_hover = true;
     emit sigCustomButMouseEnter();
@@ -199,7 +199,7 @@ void keyboardButCustom::enterEvent(QEvent *event)
     QToolButton::enterEvent(event);
 }
 
-void keyboardButCustom::leaveEvent(QEvent *event)
+void keyboardButCustom::leaveEvent(QEvent* event)
 {
     m_hover = false;
     emit sigCustomButMouseLeave();
@@ -212,7 +212,7 @@ bool keyboardButCustom::hasNoLed() const
     return std::find(kKeysWithoutLed.begin(), kKeysWithoutLed.end(), m_keyCode) != kKeysWithoutLed.end();
 }
 
-void keyboardButCustom::paintEvent(QPaintEvent *)
+void keyboardButCustom::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -258,7 +258,7 @@ void keyboardButCustom::paintEvent(QPaintEvent *)
         drawState(painter, QColor(200, 0, 0, 50), QColor(200, 0, 0, 255));
 }
 
-void keyboardButCustom::drawState(QPainter &painter, const QColor &fill, const QColor &border)
+void keyboardButCustom::drawState(QPainter& painter, const QColor& fill, const QColor& border)
 {
     if (m_specialEnter)
         drawNotchedEnter(painter, fill, border);
@@ -266,7 +266,7 @@ void keyboardButCustom::drawState(QPainter &painter, const QColor &fill, const Q
         drawPlainCap(painter, fill, border);
 }
 
-void keyboardButCustom::drawPlainCap(QPainter &painter, const QColor &fill, const QColor &border)
+void keyboardButCustom::drawPlainCap(QPainter& painter, const QColor& fill, const QColor& border)
 {
     const QRect inner = contentsRect().adjusted(1, 1, -1, -1);
     painter.fillRect(inner, fill);
@@ -274,7 +274,7 @@ void keyboardButCustom::drawPlainCap(QPainter &painter, const QColor &fill, cons
     painter.drawRoundedRect(QRect(0, 0, m_width, m_height), 6, 6);
 }
 
-void keyboardButCustom::drawNotchedEnter(QPainter &painter, const QColor &fill, const QColor &border)
+void keyboardButCustom::drawNotchedEnter(QPainter& painter, const QColor& fill, const QColor& border)
 {
     if (m_enterShape != 1)
         return;

@@ -12,7 +12,7 @@ class keyboardButCustom : public QToolButton
 {
     Q_OBJECT
 public:
-    explicit keyboardButCustom(QWidget *parent = nullptr);
+    explicit keyboardButCustom(QWidget* parent = nullptr);
     ~keyboardButCustom() override;
 
     void setFixedKeySize(int w, int h);
@@ -72,14 +72,14 @@ signals:
     void sigCustomButMouseLeave();
 
 protected:
-    void enterEvent(QEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    void drawState(QPainter &painter, const QColor &fill, const QColor &border);
-    void drawPlainCap(QPainter &painter, const QColor &fill, const QColor &border);
-    void drawNotchedEnter(QPainter &painter, const QColor &fill, const QColor &border);
+    void drawState(QPainter& painter, const QColor& fill, const QColor& border);
+    void drawPlainCap(QPainter& painter, const QColor& fill, const QColor& border);
+    void drawNotchedEnter(QPainter& painter, const QColor& fill, const QColor& border);
     bool hasNoLed() const;
 
     bool m_hover = false;

@@ -5,7 +5,7 @@
 #include "app/DFixedText.h"
 #include "sdk/include/orvanesdk_records.h"
 
-keyboardImageFrameItem::keyboardImageFrameItem(QWidget *parent)
+keyboardImageFrameItem::keyboardImageFrameItem(QWidget* parent)
     : QWidget(parent)
     , m_ui(new Ui::keyboardImageFrameItem)
 {
@@ -17,13 +17,13 @@ keyboardImageFrameItem::~keyboardImageFrameItem()
     delete m_ui;
 }
 
-QString keyboardImageFrameItem::picturePathFor(const QString &pictureName)
+QString keyboardImageFrameItem::picturePathFor(const QString& pictureName)
 {
-    return DDataManager::applicationDirPath() + QStringLiteral("/images/hidImages/Keyboard_") + pictureName +
-           QStringLiteral(".png");
+    return DDataManager::applicationDirPath() + QStringLiteral("/images/hidImages/Keyboard_") + pictureName
+           + QStringLiteral(".png");
 }
 
-void keyboardImageFrameItem::showPicture(const QString &pictureName)
+void keyboardImageFrameItem::showPicture(const QString& pictureName)
 {
     m_picturePath = picturePathFor(pictureName);
     m_ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-image: url(%1);}").arg(m_picturePath));

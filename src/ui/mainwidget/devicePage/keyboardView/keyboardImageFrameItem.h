@@ -15,7 +15,7 @@ class keyboardImageFrameItem : public QWidget
 {
     Q_OBJECT
 public:
-    explicit keyboardImageFrameItem(QWidget *parent = nullptr);
+    explicit keyboardImageFrameItem(QWidget* parent = nullptr);
     ~keyboardImageFrameItem() override;
 
     void setDeviceInfo(hidInfoStu info);
@@ -23,12 +23,12 @@ public:
     QString modelName() const { return m_modelName; }
     QString picturePath() const { return m_picturePath; }
 
-    static QString picturePathFor(const QString &pictureName);
+    static QString picturePathFor(const QString& pictureName);
 
 private:
-    void showPicture(const QString &pictureName);
+    void showPicture(const QString& pictureName);
 
-    Ui::keyboardImageFrameItem *m_ui;
+    Ui::keyboardImageFrameItem* m_ui;
     QString m_modelName;
     QString m_picturePath;
 };

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-sideLightButtonCustom::sideLightButtonCustom(QWidget *parent)
+sideLightButtonCustom::sideLightButtonCustom(QWidget* parent)
     : QToolButton(parent)
 {
 }
@@ -43,7 +43,7 @@ void sideLightButtonCustom::setLightColor(QColor color)
     repaint();
 }
 
-void sideLightButtonCustom::paintEvent(QPaintEvent *)
+void sideLightButtonCustom::paintEvent(QPaintEvent*)
 {
     if (m_width == m_height)
         return;

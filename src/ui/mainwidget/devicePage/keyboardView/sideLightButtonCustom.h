@@ -9,7 +9,7 @@ class sideLightButtonCustom : public QToolButton
 {
     Q_OBJECT
 public:
-    explicit sideLightButtonCustom(QWidget *parent = nullptr);
+    explicit sideLightButtonCustom(QWidget* parent = nullptr);
     ~sideLightButtonCustom() override;
 
     void setFixedKeySize(int w, int h);
@@ -23,7 +23,7 @@ public:
     QColor lightColor() const { return m_lightColor; }
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int m_width = 10;

@@ -17,7 +17,7 @@ int lookUp(const std::array<int, N>& table, int speed)
     return DLightTickInterval::clamp(table[size_t(index)]);
 }
 
-}
+} // namespace
 
 int DLightTickInterval::keyboard(int speedMax, int speed)
 {

@@ -2,8 +2,8 @@
 
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DCustomLightReport.h"
-#include "ui/mainwidget/devicePage/lightDeal/DLightTickInterval.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/lightDeal/DLightTickInterval.h"
 
 #include <QDebug>
 #include <QVector>
@@ -12,7 +12,7 @@ namespace {
 // The device record carries four support values; the generator's fifth one
 // has no source in it, so it gets a fixed 0.
 constexpr int kSupportValue4 = 0;
-}
+} // namespace
 
 lightDealMain::lightDealMain(QObject* parent)
     : QObject(parent)

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/mainwidget/devicePage/lightDeal/lightEffectState.h"
 #include "hid/DKeyGrid.h"
 #include "hid/hidStructInfoAll.h"
 #include "hid/lightModeListInfo.h"
 #include "sdk/include/orvanesdk_light.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightEffectState.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -98,7 +98,7 @@ private:
     MainHidInterFace* m_hidInterface = nullptr;
     lightModeListInfo m_keyboardModes;
     lightModeListInfo m_sideModes;
-    KeyCapGrid m_keyCapGrid {};
+    KeyCapGrid m_keyCapGrid{};
     QList<sideLightButtonCustom*> m_sideLightButtons;
     int m_musicLayoutNumber = 0;
     int m_musicBandCount = 0;
@@ -122,7 +122,7 @@ private:
     std::list<int> m_sideValidFlags;
     std::array<QColor, DKeyGrid::kKeyCount> m_keyColors;
     std::array<QColor, kMaxSideLights> m_sideColors;
-    DKeyGrid::Of<lightFrameCell> m_keyFrame {};
+    DKeyGrid::Of<lightFrameCell> m_keyFrame{};
     int m_interactX = -1;
     int m_interactY = -1;
     lightRgbValue m_rippleColor{-1, -1, -1};

@@ -7,7 +7,7 @@ struct lightEffectState
 {
     int effect = 0;
     int brightness = 0;
-    int speedIndex = 0;  // speed - 1
+    int speedIndex = 0; // speed - 1
     int topRed = 0;
     int topGreen = 0;
     int topBlue = 0;
@@ -18,7 +18,7 @@ struct lightEffectState
 
     static lightEffectState fromColorInfo(const colorInfoData& info)
     {
-        return {info.ledType,  info.ledBrightness, info.ledSpeed - 1,   info.topRed,   info.topGreen,
-                info.topBlue, info.bottomRed,     info.bottomGreen,    info.bottomBlue, info.fullColor == 1};
+        return {info.ledType, info.ledBrightness, info.ledSpeed - 1, info.topRed,     info.topGreen,
+                info.topBlue, info.bottomRed,     info.bottomGreen,  info.bottomBlue, info.fullColor == 1};
     }
 };

@@ -1,10 +1,10 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
-#include "hid/reports/DCustomLightReport.h"
 #include "app/DDataManager.h"
-#include "profiles/DDefaultLightRecord.h"
-#include "hid/reports/DLightReportBuilder.h"
 #include "hid/MainHidInterFace.h"
+#include "hid/reports/DCustomLightReport.h"
+#include "hid/reports/DLightReportBuilder.h"
+#include "profiles/DDefaultLightRecord.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 
 #include <QDebug>
@@ -39,13 +39,9 @@ DLightsConfigPage::DLightsConfigPage(QWidget* parent)
 {
 }
 
-void DLightsConfigPage::retranslate()
-{
-}
+void DLightsConfigPage::retranslate() { }
 
-void DLightsConfigPage::setTheme()
-{
-}
+void DLightsConfigPage::setTheme() { }
 
 void DLightsConfigPage::loadProfileLightType()
 {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "hid/lightModeListInfo.h"
 #include "profiles/DCustomLightSchemeList.h"
 #include "profiles/DProfileSelection.h"
-#include "hid/lightModeListInfo.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QString>

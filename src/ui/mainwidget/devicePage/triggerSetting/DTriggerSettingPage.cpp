@@ -7,13 +7,9 @@ DTriggerSettingPage::DTriggerSettingPage(QWidget* parent)
 {
 }
 
-void DTriggerSettingPage::retranslate()
-{
-}
+void DTriggerSettingPage::retranslate() { }
 
-void DTriggerSettingPage::setTheme()
-{
-}
+void DTriggerSettingPage::setTheme() { }
 
 void DTriggerSettingPage::exitCalibrationMode()
 {
