@@ -74,7 +74,7 @@ public:
     QString currentSN() const { return m_currentSN; }
     int currentLayer() const { return m_currentLayer; }
 
-    // What the page shows and holds; read by the main window and the tests.
+    // What the page shows and holds.
     QMap<QString, DDeviceListItem*> deviceRowMap() const { return m_deviceRowMap; }
     QMap<QString, int> receiverStateMap() const { return m_receiverStateMap; }
     DDeviceListItem* selectedRow() const { return m_selectedRow; }
