@@ -199,10 +199,18 @@ std::unique_ptr<HidConnection> SimulatedBus::open(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     for (const Device& d : m_devices) {
-        if (d.keyboard && d.reportPath == path && d.keyboard->isPlugged())
+        if (d.keyboard && d.reportPath == path && d.keyboard->isPlugged()) {
+            ++m_openCount;
             return std::make_unique<SimulatedConnection>(d.keyboard);
+        }
     }
     return nullptr;
+}
+
+int SimulatedBus::openCount() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_openCount;
 }
 
 int SimulatedBus::plugModelList(const QString& modelList)

@@ -39,6 +39,8 @@ public:
 
     std::vector<HidDeviceEntry> enumerate() override;
     std::unique_ptr<HidConnection> open(const std::string& path) override;
+    // Connections the host opened to keyboards over the bus's life.
+    int openCount() const;
 
     // Reads ORVANE_SIMULATE ("<code>,<code>@24g"): plugs those keyboards
     // and installs the bus as the library's transport. Null when the
@@ -62,4 +64,5 @@ private:
     std::vector<Device> m_devices;
     ChangeListener m_listener;
     int m_plugCounter = 0;
+    int m_openCount = 0;
 };
