@@ -169,10 +169,18 @@ private slots:
                 QCOMPARE(bar->geometry().left(), 0);
         }
         // Out-of-range factors stay within the zoom buttons' range.
+        auto spaceAt = [&base](float factor) {
+            return QSize(hidDeviceJoinFrame::scaled(base.width() * factor) + 20,
+                         hidDeviceJoinFrame::scaled(base.height() * factor) + 20);
+        };
         f.view.setScale(9.0f, true);
-        QCOMPARE(f.view.scale(), 2.0f);
+        QCOMPARE(f.view.keyboardSpace()->size(), spaceAt(2.0f));
+        QCOMPARE(f.cap(41)->geometry().topLeft(), QPoint(hidDeviceJoinFrame::scaled(esc.posX * 2.0f) + 10,
+                                                         hidDeviceJoinFrame::scaled(esc.posY * 2.0f) + 10));
         f.view.setScale(0.0f, true);
-        QCOMPARE(f.view.scale(), 1.0f);
+        QCOMPARE(f.view.keyboardSpace()->size(), spaceAt(1.0f));
+        QCOMPARE(f.cap(41)->geometry().topLeft(), QPoint(hidDeviceJoinFrame::scaled(esc.posX * 1.0f) + 10,
+                                                         hidDeviceJoinFrame::scaled(esc.posY * 1.0f) + 10));
     }
 
     void zoomUsesTheRoundingRule()

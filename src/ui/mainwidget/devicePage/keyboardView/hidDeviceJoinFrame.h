@@ -51,7 +51,6 @@ public:
     keySelectFrame* keyFrame() const { return m_keyFrame; }
     keyboardImageFrameItem* pictureLayer() const { return m_pictureLayer; }
     keyboardButCustom* hoveredKey() const { return m_currentKey; }
-    float scale() const { return m_scale; }
     QWidget* keyboardSpace() const;
     QString modelName() const { return m_modelName; }
 
