@@ -122,8 +122,7 @@ private slots:
                  QStringLiteral("page_Performance"));
         QCOMPARE(DevicePageProbe(page).triggerSettingPage()->parentWidget()->objectName(),
                  QStringLiteral("page_TriggerSetting"));
-        QVERIFY(page.lightDeal());
-        QVERIFY(!page.lightDeal()->parent());
+        QVERIFY(DevicePageProbe(page).lightingEngine());
         QCOMPARE(DevicePageProbe(page).toast()->parentWidget(), &page);
         QCOMPARE(DevicePageProbe(page).toast()->font().pixelSize(), 14);
         auto* battery = page.findChild<BatteryItem*>(QStringLiteral("label_ElectricityNum"));
@@ -139,11 +138,11 @@ private slots:
         QCOMPARE(page.tipShowPoint(), QPoint(page.rect().center().x(), 40));
 
         // The list follows 200 ms after the page is built, not at once.
-        QVERIFY(page.deviceRowMap().isEmpty());
+        QVERIFY(DevicePageProbe(page).rows().isEmpty());
         QTest::qWait(100);
-        QVERIFY(page.deviceRowMap().isEmpty());
+        QVERIFY(DevicePageProbe(page).rows().isEmpty());
         QVERIFY(loadEnd.wait(kLoadTimeoutMs));
-        QVERIFY(!page.deviceRowMap().isEmpty());
+        QVERIFY(!DevicePageProbe(page).rows().isEmpty());
     }
 
     // The group passes 0, 1, 2 and 4; the macro and advanced-key buttons
@@ -227,21 +226,23 @@ private slots:
         DDevicePage& page = *loaded.page;
 
         QCOMPARE(rowModels(page), catalogueCodesWithout({}));
-        for (auto it = page.deviceRowMap().cbegin(); it != page.deviceRowMap().cend(); ++it) {
-            QCOMPARE(it.key(), QString::fromLatin1(it.value()->deviceInfo().modelName));
-            QCOMPARE(it.value()->deviceInfo().isOnline, 0);
-            QCOMPARE(QByteArray(it.value()->deviceInfo().hidPath), QByteArray());
-            QVERIFY(it.value()->isHidden());
+        const QList<DDeviceListItem*> rows = DevicePageProbe(page).rows();
+        QCOMPARE(rows.size(), catalogueCodesWithout({}).size());
+        for (DDeviceListItem* row : rows) {
+            QCOMPARE(DevicePageProbe(page).rowOf(QString::fromLatin1(row->deviceInfo().modelName)), row);
+            QCOMPARE(row->deviceInfo().isOnline, 0);
+            QCOMPARE(QByteArray(row->deviceInfo().hidPath), QByteArray());
+            QVERIFY(row->isHidden());
         }
         QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_TipShow"));
         QCOMPARE(loaded.names->count(), 1);
         QCOMPARE(loaded.names->at(0), QVariantList({QStringLiteral("HID"), QStringLiteral("RGB")}));
         QCOMPARE(loaded.loadEnd->count(), 1);
         QVERIFY(page.deviceLinkMap().isEmpty());
-        QCOMPARE(page.linkCounter(), 0);
-        QVERIFY(!page.selectedRow());
-        QVERIFY(!page.currentLink());
-        QVERIFY(!page.currentHidInterface());
+        QCOMPARE(sim.bus().openCount(), 0);
+        QVERIFY(!DevicePageProbe(page).selectedRow());
+        QVERIFY(!DevicePageProbe(page).selectedInterface());
+        QVERIFY(!DevicePageProbe(page).lightingEngine()->hidInterface());
     }
 
     // Cable keyboards come first and the first is selected, whatever the
@@ -260,28 +261,30 @@ private slots:
         QCOMPARE(rowModels(page), QStringList({"OV68M", "OV84W"}) + catalogueCodesWithout({"OV68M", "OV84W"}));
         const QString cablePath = pathOf(sim, cable);
         const QString receiverPath = pathOf(sim, receiver);
-        DDeviceListItem* cableRow = page.deviceRowMap().value(cablePath);
-        DDeviceListItem* receiverRow = page.deviceRowMap().value(receiverPath);
+        DDeviceListItem* cableRow = DevicePageProbe(page).rowOf(cablePath);
+        DDeviceListItem* receiverRow = DevicePageProbe(page).rowOf(receiverPath);
         QVERIFY(cableRow && receiverRow);
         QVERIFY(!cableRow->isHidden());
         QVERIFY(receiverRow->isHidden());
         QCOMPARE(receiverRow->deviceInfo().isOnline, 0);
         QCOMPARE(receiverRow->deviceInfo().is24G, 1);
-        QCOMPARE(page.receiverStateMap(), (QMap<QString, int>{{receiverPath, 1}}));
+        // Until its receiver reports it, the receiver keyboard counts as
+        // not connected; the cable keyboard is online.
+        QCOMPARE(receiverRow->onlineState(), 0);
+        QCOMPARE(cableRow->onlineState(), 1);
 
         QCOMPARE(page.deviceLinkMap().keys(), page.deviceInfoMap().keys());
         QCOMPARE(page.deviceLinkMap().size(), 2);
         QVERIFY(page.deviceLinkMap().value(cablePath)->isReady());
         QVERIFY(page.deviceLinkMap().value(receiverPath)->isReady());
 
-        QCOMPARE(page.selectedRow(), cableRow);
+        QCOMPARE(DevicePageProbe(page).selectedRow(), cableRow);
         QVERIFY(cableRow->isSelected());
         QVERIFY(!receiverRow->isSelected());
-        QCOMPARE(page.currentLink(), page.deviceLinkMap().value(cablePath));
-        QCOMPARE(page.currentHidInterface(), page.currentLink()->hidInterface());
-        QCOMPARE(page.lightDeal()->hidInterface(), page.currentHidInterface());
-        QCOMPARE(DevicePageProbe(page).lightsConfigPage()->hidInterface(), page.currentHidInterface());
-        QCOMPARE(QByteArray(page.currentDeviceInfo().hidPath), cablePath.toLatin1());
+        QCOMPARE(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(cablePath));
+        QCOMPARE(DevicePageProbe(page).selectedInterface(), page.deviceLinkMap().value(cablePath)->hidInterface());
+        QCOMPARE(DevicePageProbe(page).lightingEngine()->hidInterface(), DevicePageProbe(page).selectedInterface());
+        QCOMPARE(QByteArray(DevicePageProbe(page).lightingEngine()->hidDeviceInfo().hidPath), cablePath.toLatin1());
         QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_HaveDevice"));
         QVERIFY(DevicePageProbe(page).picture());
         QCOMPARE(DevicePageProbe(page).picture()->modelName(), QStringLiteral("OV68M"));
@@ -300,8 +303,8 @@ private slots:
         DDevicePage& page = *loaded.page;
         QCOMPARE(rowModels(page).first(), QStringLiteral("OV84W"));
         QCOMPARE(page.deviceLinkMap().keys(), QStringList({pathOf(sim, receiver)}));
-        QVERIFY(!page.selectedRow());
-        QVERIFY(!page.currentLink());
+        QVERIFY(!DevicePageProbe(page).selectedRow());
+        QVERIFY(!DevicePageProbe(page).selectedLink());
         QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_TipShow"));
         QCOMPARE(loaded.names->count(), 1);
         QCOMPARE(loaded.names->at(0), QVariantList({QStringLiteral("HID"), QStringLiteral("RGB")}));
@@ -330,14 +333,21 @@ private slots:
         const QString firstPath = pathOf(sim, first);
         const QString secondPath = pathOf(sim, second);
         QVERIFY(page.deviceLinkMap().contains(firstPath) && page.deviceLinkMap().contains(secondPath));
+        DDeviceListItem* firstRow = DevicePageProbe(page).rowOf(firstPath);
+        DDeviceListItem* secondRow = DevicePageProbe(page).rowOf(secondPath);
+        QVERIFY(firstRow && secondRow);
         if (viaReceiver) {
-            // Only the first of a model is watched for its receiver's state.
-            QCOMPARE(page.receiverStateMap().keys(), QStringList({firstPath}));
-            QVERIFY(!page.selectedRow());
+            // Both wait for their receiver's state, offline and unselected.
+            for (DDeviceListItem* row : {firstRow, secondRow}) {
+                QCOMPARE(row->onlineState(), 0);
+                QVERIFY(row->isHidden());
+            }
+            QVERIFY(!DevicePageProbe(page).selectedRow());
         } else {
-            QVERIFY(page.receiverStateMap().isEmpty());
-            QCOMPARE(page.selectedRow(), page.deviceRowMap().value(firstPath));
-            QCOMPARE(page.currentLink(), page.deviceLinkMap().value(firstPath));
+            for (DDeviceListItem* row : {firstRow, secondRow})
+                QCOMPARE(row->onlineState(), 1);
+            QCOMPARE(DevicePageProbe(page).selectedRow(), firstRow);
+            QCOMPARE(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(firstPath));
         }
     }
 
@@ -351,7 +361,7 @@ private slots:
         LoadedPage loaded = loadPage();
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
-        QCOMPARE(page.linkCounter(), 3);
+        QCOMPARE(sim.bus().openCount(), 3);
 
         QMap<QString, int> indexes;
         const auto links = page.deviceLinkMap();
@@ -399,9 +409,9 @@ private slots:
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
         page.show();
-        DDeviceListItem* firstRow = page.deviceRowMap().value(pathOf(sim, first));
-        DDeviceListItem* secondRow = page.deviceRowMap().value(pathOf(sim, second));
-        QCOMPARE(page.selectedRow(), firstRow);
+        DDeviceListItem* firstRow = DevicePageProbe(page).rowOf(pathOf(sim, first));
+        DDeviceListItem* secondRow = DevicePageProbe(page).rowOf(pathOf(sim, second));
+        QCOMPARE(DevicePageProbe(page).selectedRow(), firstRow);
 
         // The selected row again: a notice, nothing reloaded.
         loaded.names->clear();
@@ -409,7 +419,7 @@ private slots:
         QCOMPARE(DevicePageProbe(page).toast()->text(), QStringLiteral("The device has been turned on"));
         QVERIFY(DevicePageProbe(page).toast()->isVisible());
         QCOMPARE(loaded.names->count(), 0);
-        QCOMPARE(page.selectedRow(), firstRow);
+        QCOMPARE(DevicePageProbe(page).selectedRow(), firstRow);
 
         // The hosted pages' messages go to the page's toast, at its point.
         emit DevicePageProbe(page).customKeysPage()->sigSomeMessageTip_CustomKeysPage(
@@ -421,17 +431,17 @@ private slots:
         QVERIFY(qAbs(DevicePageProbe(page).toast()->geometry().center().x() - page.tipShowPoint().x()) <= 1);
 
         // An offline keyboard cannot be selected.
-        hidStructInfoAll offline = page.deviceRowMap().value(QStringLiteral("OV61"))->deviceInfo();
+        hidStructInfoAll offline = DevicePageProbe(page).rowOf(QStringLiteral("OV61"))->deviceInfo();
         page.onHidItemMouseClicked(offline);
         QCOMPARE(DevicePageProbe(page).toast()->text(), QStringLiteral("The device is offline"));
-        QCOMPARE(page.selectedRow(), firstRow);
+        QCOMPARE(DevicePageProbe(page).selectedRow(), firstRow);
 
         QTest::mousePress(secondRow, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(page.selectedRow(), secondRow);
+        QCOMPARE(DevicePageProbe(page).selectedRow(), secondRow);
         QVERIFY(secondRow->isSelected());
         QVERIFY(!firstRow->isSelected());
-        QCOMPARE(page.currentLink(), page.deviceLinkMap().value(pathOf(sim, second)));
-        QCOMPARE(page.currentHidInterface(), page.currentLink()->hidInterface());
+        QCOMPARE(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(pathOf(sim, second)));
+        QCOMPARE(DevicePageProbe(page).lightingEngine()->hidInterface(), DevicePageProbe(page).selectedInterface());
         QCOMPARE(DevicePageProbe(page).picture()->modelName(), QStringLiteral("OV98M"));
         QCOMPARE(loaded.names->count(), 1);
         QCOMPARE(loaded.names->at(0).at(1).toString(), QStringLiteral("Swift 98 HE"));
@@ -460,8 +470,8 @@ private slots:
         LoadedPage loaded = loadPage();
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
-        QCOMPARE(page.currentLink(), page.deviceLinkMap().value(pathOf(sim, selected)));
-        QTRY_VERIFY_WITH_TIMEOUT(page.currentLink()->isReady(), kLoadTimeoutMs);
+        QCOMPARE(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(pathOf(sim, selected)));
+        QTRY_VERIFY_WITH_TIMEOUT(DevicePageProbe(page).selectedLink()->isReady(), kLoadTimeoutMs);
         SimulatedKeyboard& source = fromSelected ? *selected : *other;
         DDeviceKeyboardLink* sourceLink = page.deviceLinkMap().value(pathOf(sim, fromSelected ? selected : other));
         QVERIFY(sourceLink);
@@ -517,7 +527,7 @@ private slots:
         LoadedPage loaded = loadPage();
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
-        QVERIFY(!page.selectedRow());
+        QVERIFY(!DevicePageProbe(page).selectedRow());
         auto* download
             = DevicePageProbe(page).customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
         QCOMPARE(download->text(), QStringLiteral("Download"));
@@ -551,7 +561,7 @@ private slots:
         auto* download
             = DevicePageProbe(page).customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
         QVERIFY(download->styleSheet().contains(accent));
-        for (DDeviceListItem* row : page.deviceRowMap()) {
+        for (DDeviceListItem* row : DevicePageProbe(page).rows()) {
             auto* name = row->findChild<QLabel*>(QStringLiteral("label_ProductName"));
             QVERIFY(name->styleSheet().contains(accent));
         }
@@ -564,7 +574,8 @@ private slots:
         LoadedPage loaded = loadPage();
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
-        QVERIFY(page.currentLink());
+        DDeviceKeyboardLink* link = DevicePageProbe(page).selectedLink();
+        QVERIFY(link);
         QByteArray path("/config/OV68M/serial/appProfile_Default.xml");
         page.setCurrentProfile(3, path.constData());
         // Each receiver keeps its own copy.
@@ -576,8 +587,8 @@ private slots:
         QCOMPARE(QByteArray(DevicePageProbe(page).lightsConfigPage()->profilePath()), expected);
         QCOMPARE(DevicePageProbe(page).performancePage()->profileIndex(), 3);
         QCOMPARE(QByteArray(DevicePageProbe(page).performancePage()->profilePath()), expected);
-        QCOMPARE(page.currentLink()->profileIndex(), 3);
-        QCOMPARE(QByteArray(page.currentLink()->profilePath()), expected);
+        QCOMPARE(link->profileIndex(), 3);
+        QCOMPARE(QByteArray(link->profilePath()), expected);
     }
 
     // The receiver's state report brings a keyboard behind it online and
@@ -600,44 +611,44 @@ private slots:
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
         const QString receiverPath = pathOf(sim, receiver);
-        DDeviceListItem* receiverRow = page.deviceRowMap().value(receiverPath);
-        DDeviceListItem* cableRow = withCable ? page.deviceRowMap().value(pathOf(sim, cable)) : nullptr;
+        DDeviceListItem* receiverRow = DevicePageProbe(page).rowOf(receiverPath);
+        DDeviceListItem* cableRow = withCable ? DevicePageProbe(page).rowOf(pathOf(sim, cable)) : nullptr;
         QVERIFY(receiverRow->isHidden());
-        QCOMPARE(page.selectedRow(), cableRow);
+        QCOMPARE(DevicePageProbe(page).selectedRow(), cableRow);
         loaded.names->clear();
 
         receiver->sendStateReport();
         QTRY_VERIFY_WITH_TIMEOUT(!receiverRow->isHidden(), kLoadTimeoutMs);
-        QCOMPARE(page.receiverStateMap().value(receiverPath), 0);
+        QCOMPARE(receiverRow->deviceInfo().isOnline, 1);
         QCOMPARE(receiverRow->findChild<QLabel*>(QStringLiteral("label_DeviceName"))->text(),
                  QStringLiteral("Pulse 84 Wireless(2.4G)"));
-        QCOMPARE(page.deviceRowMap().value(receiverPath), receiverRow);
+        QCOMPARE(DevicePageProbe(page).rowOf(receiverPath), receiverRow);
         if (withCable) {
             // Only its row turns online; the cable keyboard stays selected
             // and listed first.
-            QCOMPARE(page.selectedRow(), cableRow);
+            QCOMPARE(DevicePageProbe(page).selectedRow(), cableRow);
             QCOMPARE(rowModels(page).mid(0, 2), QStringList({"OV68M", "OV84W"}));
             QCOMPARE(loaded.names->count(), 0);
             QTest::mousePress(receiverRow, Qt::LeftButton, {}, QPoint(10, 10));
         }
-        QCOMPARE(page.selectedRow(), receiverRow);
-        QCOMPARE(page.currentLink(), page.deviceLinkMap().value(receiverPath));
+        QCOMPARE(DevicePageProbe(page).selectedRow(), receiverRow);
+        QCOMPARE(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(receiverPath));
         QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_HaveDevice"));
         QCOMPARE(loaded.names->last().at(1).toString(), QStringLiteral("Pulse 84 Wireless"));
 
         receiver->setOnline(false);
         QTRY_VERIFY_WITH_TIMEOUT(receiverRow->isHidden(), kLoadTimeoutMs);
-        QCOMPARE(page.receiverStateMap().value(receiverPath), 1);
+        QCOMPARE(receiverRow->deviceInfo().isOnline, 0);
         if (withCable) {
-            QCOMPARE(page.selectedRow(), cableRow);
-            QCOMPARE(page.currentLink(), page.deviceLinkMap().value(pathOf(sim, cable)));
-            QCOMPARE(page.currentHidInterface(), page.currentLink()->hidInterface());
+            QCOMPARE(DevicePageProbe(page).selectedRow(), cableRow);
+            QCOMPARE(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(pathOf(sim, cable)));
+            QCOMPARE(DevicePageProbe(page).lightingEngine()->hidInterface(), DevicePageProbe(page).selectedInterface());
             QCOMPARE(loaded.names->last().at(1).toString(), QStringLiteral("Swift 68 HE"));
             QCOMPARE(rowModels(page).mid(0, 2), QStringList({"OV68M", "OV84W"}));
         } else {
-            QVERIFY(!page.selectedRow());
-            QVERIFY(!page.currentLink());
-            QVERIFY(!page.currentHidInterface());
+            QVERIFY(!DevicePageProbe(page).selectedRow());
+            QVERIFY(!DevicePageProbe(page).selectedInterface());
+            QVERIFY(!DevicePageProbe(page).lightingEngine()->hidInterface());
             QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_TipShow"));
             QCOMPARE(loaded.names->last(), QVariantList({QStringLiteral("HID"), QStringLiteral("RGB")}));
         }
@@ -656,20 +667,21 @@ private slots:
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
         QList<QPointer<DDeviceListItem>> oldRows;
-        for (DDeviceListItem* row : page.deviceRowMap())
+        for (DDeviceListItem* row : DevicePageProbe(page).rows())
             oldRows << row;
-        DDeviceKeyboardLink* link = page.currentLink();
+        DDeviceKeyboardLink* link = DevicePageProbe(page).selectedLink();
+        QVERIFY(link);
 
         page.onLoadDeviceList();
         QTRY_VERIFY(
             std::all_of(oldRows.cbegin(), oldRows.cend(), [](const QPointer<DDeviceListItem>& r) { return !r; }));
         auto* contents = page.findChild<QWidget*>(QStringLiteral("scrollAreaWidgetContents_2"));
         QCOMPARE(contents->findChildren<DDeviceListItem*>(QString(), Qt::FindDirectChildrenOnly).size(),
-                 page.deviceRowMap().size());
+                 rowModels(page).size());
         QCOMPARE(page.deviceLinkMap().size(), 1);
         QCOMPARE(page.deviceLinkMap().value(pathOf(sim, keyboard)), link);
-        QCOMPARE(page.linkCounter(), 1);
-        QCOMPARE(page.selectedRow(), page.deviceRowMap().value(pathOf(sim, keyboard)));
+        QCOMPARE(sim.bus().openCount(), 1);
+        QCOMPARE(DevicePageProbe(page).selectedRow(), DevicePageProbe(page).rowOf(pathOf(sim, keyboard)));
     }
 
 private:

@@ -30,8 +30,9 @@ private slots:
         auto page = std::make_unique<DDevicePage>();
         QSignalSpy loaded(page.get(), &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
         QVERIFY(loaded.wait(20000));
-        QVERIFY(page->currentLink());
-        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink()->isReady(), 5000);
+        QVERIFY(DevicePageProbe(*page).selectedRow());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            DevicePageProbe(*page).selectedLink() && DevicePageProbe(*page).selectedLink()->isReady(), 5000);
 
         // The selected keyboard's own profile files.
         QTRY_VERIFY_WITH_TIMEOUT(!page->profileFolder().isEmpty(), 5000);

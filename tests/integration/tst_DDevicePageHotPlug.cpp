@@ -33,18 +33,17 @@ QString shownPage(DDevicePage& page)
     return page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget_3"))->currentWidget()->objectName();
 }
 
-// The rows in the list's layout, as "key" of the row map, with "(hidden)"
+// The rows in the list's layout, by what each stands for, with "(hidden)"
 // behind rows that do not show.
 QStringList layoutRows(DDevicePage& page)
 {
-    const QMap<QString, DDeviceListItem*> rows = page.deviceRowMap();
     auto* layout = page.findChild<QVBoxLayout*>(QStringLiteral("verticalLayout_17"));
     QStringList result;
     for (int i = 0; i < layout->count(); ++i) {
         auto* row = qobject_cast<DDeviceListItem*>(layout->itemAt(i)->widget());
         if (!row)
             continue;
-        result << rows.key(row, QStringLiteral("?")) + (row->isHidden() ? QStringLiteral(" (hidden)") : QString());
+        result << DevicePageProbe::rowKey(*row) + (row->isHidden() ? QStringLiteral(" (hidden)") : QString());
     }
     return result;
 }
@@ -61,7 +60,8 @@ QStringList shownRows(DDevicePage& page)
 
 QString selectedKey(DDevicePage& page)
 {
-    return page.selectedRow() ? page.deviceRowMap().key(page.selectedRow()) : QString();
+    const DDeviceListItem* row = DevicePageProbe(page).selectedRow();
+    return row ? DevicePageProbe::rowKey(*row) : QString();
 }
 
 QStringList presentPaths(SimulatorHarness& sim)
@@ -86,7 +86,7 @@ void verifyMatchesBus(DDevicePage& page, SimulatorHarness& sim)
     QCOMPARE(page.deviceInfoMap().keys(), present);
     QCOMPARE(page.deviceLinkMap().keys(), present);
     for (const QString& p : present) {
-        QVERIFY(page.deviceRowMap().contains(p));
+        QVERIFY(DevicePageProbe(page).rowOf(p));
         QVERIFY(page.deviceLinkMap().value(p)->hidInterface()->isOpen());
     }
 }
@@ -108,7 +108,7 @@ private slots:
         auto page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         QCOMPARE(shownPage(*page), QStringLiteral("page_TipShow"));
-        QPointer<DDeviceListItem> offlineRow = page->deviceRowMap().value(QStringLiteral("OV68M"));
+        QPointer<DDeviceListItem> offlineRow = DevicePageProbe(*page).rowOf(QStringLiteral("OV68M"));
         QVERIFY(offlineRow);
         QSignalSpy names(page.get(), &DDevicePage::sigReturnHidLikeName);
         QSignalSpy removalOver(page.get(), &DDevicePage::sigIntoOrRemoveHidOver);
@@ -118,11 +118,11 @@ private slots:
         page->onHidDeviceChanged(11, QStringLiteral("hidPath"));
 
         verifyMatchesBus(*page, sim);
-        QCOMPARE(page->deviceRowMap().value(path), offlineRow.data());
-        QVERIFY(!page->deviceRowMap().contains(QStringLiteral("OV68M")));
+        QCOMPARE(DevicePageProbe(*page).rowOf(path), offlineRow.data());
+        QVERIFY(!DevicePageProbe(*page).rowOf(QStringLiteral("OV68M")));
         QCOMPARE(selectedKey(*page), path);
-        QVERIFY(page->currentLink());
-        QCOMPARE(page->currentLink(), page->deviceLinkMap().value(path));
+        QVERIFY(DevicePageProbe(*page).selectedLink());
+        QCOMPARE(DevicePageProbe(*page).selectedLink(), page->deviceLinkMap().value(path));
         QCOMPARE(shownPage(*page), QStringLiteral("page_HaveDevice"));
         QVERIFY(!names.isEmpty());
         QCOMPARE(names.last().at(0).toString(), QStringLiteral("Orvane Swift 68 HE"));
@@ -146,11 +146,11 @@ private slots:
         verifyMatchesBus(*page, sim);
         QCOMPARE(page->deviceInfoMap().value(path).isOnline, 0);
         QCOMPARE(page->deviceInfoMap().value(path).is24G, 1);
-        QVERIFY(!page->selectedRow());
-        QVERIFY(!page->currentLink());
+        QVERIFY(!DevicePageProbe(*page).selectedRow());
+        QVERIFY(!DevicePageProbe(*page).selectedLink());
         QCOMPARE(shownPage(*page), QStringLiteral("page_TipShow"));
         QCOMPARE(names.last(), (QList<QVariant>{"HID", "RGB"}));
-        QVERIFY(page->deviceRowMap().value(path)->isHidden());
+        QVERIFY(DevicePageProbe(*page).rowOf(path)->isHidden());
     }
 
     void secondCableKeyboardWhileOneIsSelected_data()
@@ -170,7 +170,9 @@ private slots:
         QVERIFY(page);
         const QString firstPath = pathOf(sim, first);
         QCOMPARE(selectedKey(*page), firstPath);
-        DDeviceKeyboardLink* firstLink = page->currentLink();
+        DDeviceKeyboardLink* firstLink = DevicePageProbe(*page).selectedLink();
+        QVERIFY(firstLink);
+        const int opened = sim.bus().openCount();
 
         const auto second = sim.plug(secondModel.toLatin1().constData());
         const QString secondPath = pathOf(sim, second);
@@ -178,8 +180,9 @@ private slots:
 
         verifyMatchesBus(*page, sim);
         QCOMPARE(selectedKey(*page), firstPath);
-        QCOMPARE(page->currentLink(), firstLink);
-        QCOMPARE(page->linkCounter(), 2);
+        QCOMPARE(DevicePageProbe(*page).selectedLink(), firstLink);
+        QCOMPARE(opened, 1);
+        QCOMPARE(sim.bus().openCount(), 2);
         QCOMPARE(shownPage(*page), QStringLiteral("page_HaveDevice"));
         if (rowShown)
             QCOMPARE(shownRows(*page), (QStringList{firstPath, secondPath}));
@@ -204,7 +207,7 @@ private slots:
         const QString selectedPath = pathOf(sim, selected);
         const QString otherPath = pathOf(sim, other);
         QCOMPARE(selectedKey(*page), selectedPath);
-        QPointer<MainHidInterFace> io = page->currentHidInterface();
+        QPointer<MainHidInterFace> io = DevicePageProbe(*page).selectedInterface();
         QVERIFY(io && io->isRunning());
         QSignalSpy names(page.get(), &DDevicePage::sigReturnHidLikeName);
         QSignalSpy removalOver(page.get(), &DDevicePage::sigIntoOrRemoveHidOver);
@@ -217,23 +220,24 @@ private slots:
         verifyMatchesBus(*page, sim);
         QVERIFY(!io->isOpen());
         QTRY_VERIFY(io->isFinished());
-        QVERIFY(page->deviceRowMap().contains(QStringLiteral("OV82M")));
-        QCOMPARE(QString::fromLatin1(page->deviceRowMap().value("OV82M")->deviceInfo().hidPath),
+        QVERIFY(DevicePageProbe(*page).rowOf(QStringLiteral("OV82M")));
+        QCOMPARE(QString::fromLatin1(DevicePageProbe(*page).rowOf("OV82M")->deviceInfo().hidPath),
                  QStringLiteral("OV82M"));
-        QCOMPARE(page->deviceRowMap().value("OV82M")->onlineState(), 0);
+        QCOMPARE(DevicePageProbe(*page).rowOf("OV82M")->onlineState(), 0);
         QCOMPARE(removalOver.count(), 1);
         QVERIFY(!DevicePageProbe(*page).customKeysPage()->isKeyboardHookEnabled());
-        QVERIFY(page->lightDeal()->hidInterface() != io.data());
+        QVERIFY(DevicePageProbe(*page).lightingEngine()->hidInterface() != io.data());
         if (!otherViaReceiver) {
             QCOMPARE(selectedKey(*page), otherPath);
-            QCOMPARE(page->currentLink(), page->deviceLinkMap().value(otherPath));
-            QCOMPARE(page->currentHidInterface(), page->currentLink()->hidInterface());
+            QCOMPARE(DevicePageProbe(*page).selectedLink(), page->deviceLinkMap().value(otherPath));
+            QCOMPARE(DevicePageProbe(*page).lightingEngine()->hidInterface(),
+                     DevicePageProbe(*page).selectedInterface());
             QCOMPARE(shownPage(*page), QStringLiteral("page_HaveDevice"));
             QCOMPARE(names.last().at(0).toString(), QStringLiteral("Orvane Swift 68 HE"));
         } else {
-            QVERIFY(!page->selectedRow());
-            QVERIFY(!page->currentLink());
-            QVERIFY(!page->currentHidInterface());
+            QVERIFY(!DevicePageProbe(*page).selectedRow());
+            QVERIFY(!DevicePageProbe(*page).selectedInterface());
+            QVERIFY(!DevicePageProbe(*page).lightingEngine()->hidInterface());
             QCOMPARE(shownPage(*page), QStringLiteral("page_TipShow"));
             QCOMPARE(names.last(), (QList<QVariant>{"HID", "RGB"}));
         }
@@ -260,7 +264,7 @@ private slots:
         QCOMPARE(selectedKey(*page), selectedPath);
         QVERIFY(!io->isOpen());
         QTRY_VERIFY(io->isFinished());
-        QVERIFY(page->selectedRow()->onlineState() == 1);
+        QVERIFY(DevicePageProbe(*page).selectedRow()->onlineState() == 1);
         const QStringList rows = layoutRows(*page);
         // The gone keyboard's row joins the offline rows, in model order.
         QCOMPARE(rows.first(), selectedPath);
@@ -291,12 +295,12 @@ private slots:
         QVERIFY(page);
         const QStringList before = layoutRows(*page);
         const QString selected = selectedKey(*page);
-        const int links = page->linkCounter();
+        const int links = sim.bus().openCount();
         QSignalSpy removalOver(page.get(), &DDevicePage::sigIntoOrRemoveHidOver);
         page->onHidDeviceChanged(changeType, QStringLiteral("hidPath"));
         QCOMPARE(layoutRows(*page), before);
         QCOMPARE(selectedKey(*page), selected);
-        QCOMPARE(page->linkCounter(), links);
+        QCOMPARE(sim.bus().openCount(), links);
         QCOMPARE(removalOver.count(), 0);
     }
 
@@ -351,7 +355,8 @@ private slots:
         auto page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         QCOMPARE(selectedKey(*page), pathOf(sim, selected));
-        QPointer<MainHidInterFace> selectedIo = page->currentHidInterface();
+        QPointer<MainHidInterFace> selectedIo = DevicePageProbe(*page).selectedInterface();
+        QVERIFY(selectedIo);
         const auto slow = sim.plug("OV82M");
         slow->setAnswerDelayMs(600);
         std::shared_ptr<SimulatedKeyboard> late;
@@ -371,7 +376,8 @@ private slots:
             QCOMPARE(page->deviceInfoMap().size(), 1);
             QVERIFY(!selectedIo->isOpen());
             QCOMPARE(selectedKey(*page), pathOf(sim, slow));
-            QCOMPARE(page->currentHidInterface(), page->deviceLinkMap().value(pathOf(sim, slow))->hidInterface());
+            QCOMPARE(DevicePageProbe(*page).selectedInterface(),
+                     page->deviceLinkMap().value(pathOf(sim, slow))->hidInterface());
         } else {
             QCOMPARE(page->deviceInfoMap().size(), 3);
             QCOMPARE(selectedKey(*page), pathOf(sim, selected));
@@ -406,8 +412,8 @@ private slots:
         // The notices still queued change nothing more.
         QTest::qWait(3 * 300 + 200);
         verifyMatchesBus(page, sim);
-        QVERIFY(page.selectedRow());
-        QCOMPARE(page.selectedRow()->deviceInfo().is24G, 0);
+        QVERIFY(DevicePageProbe(page).selectedRow());
+        QCOMPARE(DevicePageProbe(page).selectedRow()->deviceInfo().is24G, 0);
         QCOMPARE(shownPage(page), QStringLiteral("page_HaveDevice"));
     }
 };

@@ -68,19 +68,23 @@ private slots:
         const colorInfoData custom = record(0, 10);
         emit lights->sigSelectCurrentLightTypeIndex_KB(10, custom);
         QVERIFY(DevicePageProbe(*page).dragOverlay()->isDragEnabled());
-        QVERIFY(sameRecord(page->lightDeal()->keyboardColorInfo(), custom));
+        lightDealMain* engine = DevicePageProbe(*page).lightingEngine();
+        QVERIFY(sameRecord(engine->keyboardColorInfo(), custom));
         QVERIFY(sameRecord(LightEffectSettings::instance().keyboard(), custom));
 
         const colorInfoData breath = record(0, 1);
         emit lights->sigSelectCurrentLightTypeIndex_KB(1, breath);
         QVERIFY(!DevicePageProbe(*page).dragOverlay()->isDragEnabled());
-        QCOMPARE(page->currentKeyboardEffect(), 1);
-        QVERIFY(sameRecord(page->lightDeal()->keyboardColorInfo(), breath));
+        // Breath is what the page now holds as chosen: no longer Custom, so
+        // leaving it keeps the keys selected.
+        QVERIFY(DevicePageProbe(*page).nextEffectKeepsSelection());
+        emit lights->sigSelectCurrentLightTypeIndex_KB(1, breath);
+        QVERIFY(sameRecord(engine->keyboardColorInfo(), breath));
 
         const colorInfoData side = record(1, 3);
         emit lights->sigSelectCurrentLightTypeIndex_Side(3, side);
-        QVERIFY(sameRecord(page->lightDeal()->sideColorInfo(), side));
-        QVERIFY(sameRecord(page->lightDeal()->keyboardColorInfo(), breath));
+        QVERIFY(sameRecord(engine->sideColorInfo(), side));
+        QVERIFY(sameRecord(engine->keyboardColorInfo(), breath));
     }
 
     // A changed setting goes to the keys or the side light by its part;
@@ -99,7 +103,7 @@ private slots:
         sim.plug("OV82");
         std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
-        lightDealMain* engine = page->lightDeal();
+        lightDealMain* engine = DevicePageProbe(*page).lightingEngine();
         const colorInfoData keysBefore = engine->keyboardColorInfo();
         const colorInfoData sideBefore = engine->sideColorInfo();
         LightEffectSettings& generator = LightEffectSettings::instance();
@@ -132,12 +136,13 @@ private slots:
         QVERIFY(page);
         if (viaReceiver)
             keyboard->sendStateReport();
-        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() != nullptr, kLoadTimeoutMs);
-        QCOMPARE(page->lightDeal()->hidDeviceInfo().is24G, viaReceiver ? 1 : 0);
+        QTRY_VERIFY_WITH_TIMEOUT(DevicePageProbe(*page).selectedLink() != nullptr, kLoadTimeoutMs);
+        lightDealMain* engine = DevicePageProbe(*page).lightingEngine();
+        QCOMPARE(engine->hidDeviceInfo().is24G, viaReceiver ? 1 : 0);
 
         emit DevicePageProbe(*page).customKeysPage()->sigInteractLightsPointXY(3, 9);
-        QCOMPARE(page->lightDeal()->interactX(), viaReceiver ? 3 : -1);
-        QCOMPARE(page->lightDeal()->interactY(), viaReceiver ? 9 : -1);
+        QCOMPARE(engine->interactX(), viaReceiver ? 3 : -1);
+        QCOMPARE(engine->interactY(), viaReceiver ? 9 : -1);
     }
 };
 

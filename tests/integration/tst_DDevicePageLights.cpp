@@ -126,6 +126,29 @@ QList<SimulatedKeyboard::Report> lightReports(const SimulatedKeyboard& keyboard)
     return list;
 }
 
+// The key colours the lighting engine holds, in the order of capBytes.
+std::vector<uint8_t> engineBytes(const DDevicePage& page)
+{
+    std::vector<uint8_t> bytes;
+    const lightDealMain* engine = DevicePageProbe(page).lightingEngine();
+    for (int cell = 0; cell < kRows * kColumns; ++cell) {
+        const lightFrameCell frame = engine->keyFrameCell(cell / kColumns, cell % kColumns);
+        bytes.insert(bytes.end(), {uint8_t(frame.red), uint8_t(frame.green), uint8_t(frame.blue)});
+    }
+    return bytes;
+}
+
+// Colour packets the keyboard got for the engine's own slot.
+int engineUploads(const SimulatedKeyboard& keyboard)
+{
+    int count = 0;
+    for (const SimulatedKeyboard::Report& r : lightReports(keyboard)) {
+        if (r[1] == 0x08 && r[2] == lightDealMain::kEngineCustomSlot)
+            ++count;
+    }
+    return count;
+}
+
 // One upload: eight colour packets into the slot, then the effect report
 // without a stamp. The colours are those of the picture's caps, and the
 // keyboard keeps them in that slot.
@@ -226,7 +249,8 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(relayed.count() >= 1, kLoadTimeoutMs);
             QTest::qWait(300);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() == page->deviceLinkMap().value(selectedPath), kLoadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(DevicePageProbe(*page).selectedLink() == page->deviceLinkMap().value(selectedPath),
+                                 kLoadTimeoutMs);
         page->show();
         DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
         QCOMPARE(lights->usingCustomIndex(), -1);
@@ -244,7 +268,7 @@ private slots:
 
         {
             // A slot the keyboard does not have is not followed.
-            QSignalSpy switched(page->currentLink(),
+            QSignalSpy switched(DevicePageProbe(*page).selectedLink(),
                                 &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
             reportCustomSlot(*selected, 7);
             QVERIFY(switched.wait(kLoadTimeoutMs));
@@ -265,8 +289,9 @@ private slots:
         QVERIFY(!chosen.isEmpty());
         for (const QList<QVariant>& args : chosen)
             QCOMPARE(args, (QList<QVariant>{1, QStringLiteral("1"), QStringLiteral("WASD+Arrows")}));
-        QCOMPARE(page->customLightIndex(), 1);
         compareCaps(*page, scheme1);
+        // The engine took the scheme over as the one in use.
+        QCOMPARE(engineBytes(*page), capBytes(*page));
         QVERIFY(DevicePageProbe(*page).dragOverlay()->isDragEnabled());
         QVERIFY(DevicePageProbe(*page).keyCapAt(0, 0)->isSelectEnabled());
         QCOMPARE(reported.count(), 1);
@@ -293,6 +318,18 @@ private slots:
         } else {
             QTest::qWait(200);
             QVERIFY(selected->customColours(engineSlot, 0).empty());
+        }
+        if (viaReceiver) {
+            // Keys painted into the scheme in use go to its slot; the engine
+            // uploads into its own only while no scheme is.
+            QTest::qWait(200);
+            const int uploads = engineUploads(*selected);
+            DevicePageProbe(*page).picture()->selectKeysInRect(-10000, -10000, 10000, 10000);
+            colorInfoData picked{};
+            picked.topRed = 255;
+            emit lights->sigLightConfigHaveChanged_Custom(0, picked);
+            QTest::qWait(300);
+            QCOMPARE(engineUploads(*selected), uploads);
         }
     }
 
@@ -361,7 +398,7 @@ private slots:
         QTest::qWait(100);
         keyboard->clearLog();
 
-        page->currentLink()->inquireLightConfig();
+        DevicePageProbe(*page).selectedLink()->inquireLightConfig();
 
         auto keysReported = [&changed] {
             for (const QList<QVariant>& args : changed) {
@@ -469,7 +506,8 @@ private slots:
         page->onCustomLightItemHaveChanged(0, QStringLiteral("3"), QStringLiteral("Custom 4"));
 
         compareCaps(*page, Colours{{{2, 3}, inside}});
-        QCOMPARE(page->customLightIndex(), 0);
+        // The engine took the scheme over as the one in use.
+        QCOMPARE(engineBytes(*page), capBytes(*page));
     }
 
     void markingASchemeUsingUploadsItIntoTheSlot()

@@ -127,14 +127,14 @@ private slots:
 
         const int lightLoads = DevicePageProbe(*page).lightsConfigPage()->loadCount();
         child<QToolButton>(*page, "toolButton_LightConfig")->click();
-        QCOMPARE(page->currentPageIndex(), 1);
+        QCOMPARE(DevicePageProbe(*page).checkedMainPage(), 1);
         QCOMPARE(shownPage(*page), QStringLiteral("page_LightsConfig"));
         QCOMPARE(DevicePageProbe(*page).lightsConfigPage()->loadCount(), lightLoads + 1);
         QCOMPARE(modeLabel->text(), QStringLiteral("Light"));
         QVERIFY(overlayOnTop(*page));
 
         child<QToolButton>(*page, "toolButton_Performance")->click();
-        QCOMPARE(page->currentPageIndex(), 2);
+        QCOMPARE(DevicePageProbe(*page).checkedMainPage(), 2);
         QCOMPARE(shownPage(*page), QStringLiteral("page_Performance"));
         QCOMPARE(child<QLineEdit>(*DevicePageProbe(*page).performancePage(), "lineEdit_LightSleep")->text(),
                  QStringLiteral("321"));
@@ -146,7 +146,7 @@ private slots:
         overlay->setDragEnabled(false);
         const int triggerLoads = DevicePageProbe(*page).triggerSettingPage()->loadCount();
         child<QToolButton>(*page, "toolButton_TriggerSetting")->click();
-        QCOMPARE(page->currentPageIndex(), 4);
+        QCOMPARE(DevicePageProbe(*page).checkedMainPage(), 4);
         QCOMPARE(shownPage(*page), QStringLiteral("page_TriggerSetting"));
         QCOMPARE(DevicePageProbe(*page).triggerSettingPage()->loadCount(), triggerLoads + 1);
         QCOMPARE(modeLabel->text(), QStringLiteral("Trigger"));
@@ -155,16 +155,18 @@ private slots:
 
         DevicePageProbe(*page).customKeysPage()->initPageState(1);
         child<QToolButton>(*page, "toolButton_CustomKey")->click();
-        QCOMPARE(page->currentPageIndex(), 0);
+        QCOMPARE(DevicePageProbe(*page).checkedMainPage(), 0);
         QCOMPARE(shownPage(*page), QStringLiteral("page_CustomKeys"));
         QCOMPARE(DevicePageProbe(*page).customKeysPage()->shownLayer(), 0);
 
-        // A key cap click shows the key page without a switch.
+        // A key cap click shows the key page without a switch: the key page
+        // is not set up again as a switch to it would.
         child<QToolButton>(*page, "toolButton_Performance")->click();
+        DevicePageProbe(*page).customKeysPage()->initPageState(1);
         page->onAutoIntoCustomKeysPage();
         QCOMPARE(shownPage(*page), QStringLiteral("page_CustomKeys"));
         QVERIFY(child<QToolButton>(*page, "toolButton_CustomKey")->isChecked());
-        QCOMPARE(page->currentPageIndex(), 2);
+        QCOMPARE(DevicePageProbe(*page).customKeysPage()->shownLayer(), 1);
 
         // The hidden colour-display test toggles the overlay and the label.
         auto* colourTest = child<QPushButton>(*page, "pushButton_ChangModeTest");
@@ -188,7 +190,7 @@ private slots:
         const int reports = triggerLeaveReports(*keyboard);
 
         child<QToolButton>(*page, "toolButton_LightConfig")->click();
-        QCOMPARE(page->currentPageIndex(), 4);
+        QCOMPARE(DevicePageProbe(*page).checkedMainPage(), 4);
         QCOMPARE(shownPage(*page), QStringLiteral("page_TriggerSetting"));
         QVERIFY(child<QToolButton>(*page, "toolButton_TriggerSetting")->isChecked());
         QCOMPARE(DevicePageProbe(*page).toast()->text(),
@@ -198,7 +200,10 @@ private slots:
 
         DDataManager::getInstance()->setCalibrating(false);
         child<QToolButton>(*page, "toolButton_LightConfig")->click();
-        QCOMPARE(page->currentPageIndex(), 1);
+        QCOMPARE(DevicePageProbe(*page).checkedMainPage(), 1);
+        QCOMPARE(shownPage(*page), QStringLiteral("page_LightsConfig"));
+        // The refused switch left the trigger page the one shown: it is left now.
+        QTRY_COMPARE_WITH_TIMEOUT(triggerLeaveReports(*keyboard), reports + 1, kLoadTimeoutMs);
     }
 
     void leavingTheTriggerPageTellsTheKeyboard()
@@ -286,9 +291,13 @@ private slots:
         QCOMPARE(keys->isKeyboardHookEnabled(), !hook);
         emit DevicePageProbe(*page).lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(effectId, effect(effectId));
         QCOMPARE(keys->isKeyboardHookEnabled(), hook);
-        QCOMPARE(page->currentKeyboardEffect(), effectId);
+        // The page holds the choice: only when it is Custom does the next
+        // effect end the painting selection.
+        QCOMPARE(DevicePageProbe(*page).nextEffectKeepsSelection(), effectId != DLightsConfigPage::kCustomEffect);
+        emit DevicePageProbe(*page).lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(effectId, effect(effectId));
+        QCOMPARE(keys->isKeyboardHookEnabled(), hook);
         // The keyboard changing its own key light does the same.
-        DDeviceKeyboardLink* link = page->currentLink();
+        DDeviceKeyboardLink* link = DevicePageProbe(*page).selectedLink();
         QVERIFY(link);
         emit link->sigLightConfigHaveChanged_HidSend(0, hook ? 0 : effectId);
         QCOMPARE(keys->isKeyboardHookEnabled(), false);
@@ -302,9 +311,9 @@ private slots:
                 &DDevicePage::onLightConfigHaveChanged_HidSend);
         emit stranger.sigLightConfigHaveChanged_HidSend(0, 0);
         QCOMPARE(keys->isKeyboardHookEnabled(), true);
-        // A page switch forgets the chosen effect.
+        // A page switch forgets the chosen effect, Custom too.
         page->onCurIndexChangedMainPage(2);
-        QCOMPARE(page->currentKeyboardEffect(), -1);
+        QVERIFY(DevicePageProbe(*page).nextEffectKeepsSelection());
     }
 
     void zoom()
@@ -347,7 +356,8 @@ private slots:
         std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         DevicePageProbe(*page).customKeysPage()->setKeyboardHookEnabled(true);
-        const int shownPage = page->currentPageIndex();
+        const int checkedPage = DevicePageProbe(*page).checkedMainPage();
+        const QString pageOnShow = shownPage(*page);
         QSignalSpy macro(page.get(), &DDevicePage::sigShowMacroPage);
         QSignalSpy senior(page.get(), &DDevicePage::sigShowSeniorKeysPage);
         child<QToolButton>(*page, "toolButton_MacroDialog")->click();
@@ -356,7 +366,8 @@ private slots:
         child<QToolButton>(*page, "toolButton_SeniorKey")->click();
         QCOMPARE(senior.count(), 1);
         QCOMPARE(macro.count(), 1);
-        QCOMPARE(page->currentPageIndex(), shownPage);
+        QCOMPARE(DevicePageProbe(*page).checkedMainPage(), checkedPage);
+        QCOMPARE(shownPage(*page), pageOnShow);
     }
 
     // Only a profile that binds the edited macro gets its copy replaced.

@@ -106,9 +106,10 @@ private slots:
         const QList<keyboardButCustom*> caps = data->keyButtonList();
         QVERIFY(caps.size() >= 6 * 22);
         // The lighting engine gets the caps laid out row by row.
-        QCOMPARE(page->lightDeal()->keyCapGrid()[0][0], caps[0]);
-        QCOMPARE(page->lightDeal()->keyCapGrid()[3][5], caps[3 * 22 + 5]);
-        QCOMPARE(page->lightDeal()->keyCapGrid()[5][21], caps[131]);
+        lightDealMain* light = DevicePageProbe(*page).lightingEngine();
+        QCOMPARE(light->keyCapGrid()[0][0], caps[0]);
+        QCOMPARE(light->keyCapGrid()[3][5], caps[3 * 22 + 5]);
+        QCOMPARE(light->keyCapGrid()[5][21], caps[131]);
 
         // Controls of the keyboard's kind.
         QCOMPARE(isShown(*page, "toolButton_TriggerSetting"), magnetic);
@@ -129,7 +130,10 @@ private slots:
         const QByteArray defaultFile = QFile::encodeName(page->profileFolder() + "/appProfile_Default.xml");
         QCOMPARE(QByteArray(page->profilePath()), defaultFile);
         QCOMPARE(page->profileIndex(), 1);
-        QCOMPARE(QByteArray(page->currentLink()->profilePath()), defaultFile);
+        DDeviceKeyboardLink* link = DevicePageProbe(*page).selectedLink();
+        QVERIFY(link);
+        QCOMPARE(link, page->deviceLinkMap().value(QString::fromStdString(sim.pathOf(keyboard))));
+        QCOMPARE(QByteArray(link->profilePath()), defaultFile);
         QCOMPARE(QByteArray(DevicePageProbe(*page).customKeysPage()->profilePath()), defaultFile);
         QCOMPARE(QByteArray(DevicePageProbe(*page).lightsConfigPage()->profilePath()), defaultFile);
         QCOMPARE(QByteArray(DevicePageProbe(*page).performancePage()->profilePath()), defaultFile);
@@ -137,19 +141,19 @@ private slots:
         data->copyCurrentProfilePath(current);
         QCOMPARE(QByteArray(current), defaultFile);
         QCOMPARE(comboNames(*page), (QStringList{"1:Profile1", "current Profile1"}));
-        QVERIFY(page->currentLink()->lightInfoSaved());
+        QVERIFY(link->lightInfoSaved());
         QCOMPARE(DevicePageProbe(*page).lightsConfigPage()->keyboardCapability().lightTypeList,
-                 page->currentLink()->keyboardModes().lightTypeList);
+                 link->keyboardModes().lightTypeList);
 
         // The lighting engine runs on the loaded picture.
-        lightDealMain* light = page->lightDeal();
         QVERIFY(light->isKeyboardLightRunning());
         QVERIFY(light->isUiUpdateEnabled());
         QVERIFY(light->isLightSynchronizing());
         QCOMPARE(light->profileLightLoads(), 1);
         QCOMPARE(light->keyCapGrid()[2][3], caps[2 * 22 + 3]);
-        QCOMPARE(light->musicLayoutNumber(), page->currentDeviceInfo().layoutNumber);
-        QCOMPARE(light->hidInterface(), page->currentHidInterface());
+        QVERIFY(DevicePageProbe(*page).selectedRow());
+        QCOMPARE(light->musicLayoutNumber(), DevicePageProbe(*page).selectedRow()->deviceInfo().layoutNumber);
+        QCOMPARE(light->hidInterface(), link->hidInterface());
         page->stopLightThreadsIfRunning();
         QVERIFY(!light->isKeyboardLightRunning());
         QVERIFY(!light->isLightSynchronizing());
@@ -164,7 +168,8 @@ private slots:
         auto second = sim.plug("OV84");
         const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
-        const hidStructInfoAll firstRecord = page->currentDeviceInfo();
+        QVERIFY(DevicePageProbe(*page).selectedRow());
+        const hidStructInfoAll firstRecord = DevicePageProbe(*page).selectedRow()->deviceInfo();
         QPointer<hidDeviceJoinFrame> oldPicture = DevicePageProbe(*page).picture();
         QPointer<dragShowArea> oldOverlay = DevicePageProbe(*page).dragOverlay();
         QPointer<QWidget> oldContainer = DevicePageProbe(*page).pictureContainer();
@@ -206,14 +211,16 @@ private slots:
         combo->setCurrentIndex(2);
         QCOMPARE(page->profileIndex(), 3);
         QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(page->profilePath()), 3);
-        QCOMPARE(page->currentLink()->profileIndex(), 3);
+        DDeviceKeyboardLink* link = DevicePageProbe(*page).selectedLink();
+        QVERIFY(link);
+        QCOMPARE(link->profileIndex(), 3);
 
         // The keyboard asks for a profile this file does not list: ignored.
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Profile switch to 7 ignored")));
-        emit page->currentLink()->sigCustomEventChangProfile(7);
+        emit link->sigCustomEventChangProfile(7);
         QCOMPARE(page->profileIndex(), 3);
         QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(page->profilePath()), 3);
-        emit page->currentLink()->sigCustomEventChangProfile(2);
+        emit link->sigCustomEventChangProfile(2);
         QCOMPARE(page->profileIndex(), 2);
         QCOMPARE(comboNames(*page).last(), QStringLiteral("current Profile2"));
 
@@ -330,7 +337,7 @@ private slots:
         QCOMPARE(page->currentSN(), QString::fromStdString(keyboard->serialNumber()));
         QCOMPARE(layerFiles(page->profileFolder()), (QStringList{"appProfile_Default.xml", "appProfile_FN.xml"}));
         QCOMPARE(comboNames(*page), (QStringList{"1:Profile1", "current Profile1"}));
-        QVERIFY(page->lightDeal()->isKeyboardLightRunning());
+        QVERIFY(DevicePageProbe(*page).lightingEngine()->isKeyboardLightRunning());
     }
 
     // A layer file found damaged at load is set aside, and the user is told

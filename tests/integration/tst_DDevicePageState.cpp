@@ -16,6 +16,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/widgets/BatteryItem.h"
 #include "ui/widgets/CbNotice.h"
 
@@ -98,7 +99,7 @@ private slots:
         auto other = sim.plug("OV84");
         std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
-        QCOMPARE(page->currentLink(), page->deviceLinkMap().value(pathOf(sim, selected)));
+        QCOMPARE(DevicePageProbe(*page).selectedLink(), page->deviceLinkMap().value(pathOf(sim, selected)));
         auto* battery = child<BatteryItem>(*page, "label_ElectricityNum");
         auto* charging = child<QLabel>(*page, "label_Charging");
         auto* mode = child<QLabel>(*page, "label_Mode");
@@ -261,14 +262,14 @@ private slots:
         std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         receiver->sendStateReport();
-        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() != nullptr, kLoadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(DevicePageProbe(*page).selectedLink() != nullptr, kLoadTimeoutMs);
         DevicePageProbe(*page).customKeysPage()->setKeyboardHookEnabled(true);
         QVERIFY(DevicePageProbe(*page).customKeysPage()->isKeyboardHookEnabled());
 
         receiver->setOnline(false);
-        QTRY_VERIFY_WITH_TIMEOUT(!page->selectedRow(), kLoadTimeoutMs);
-        QVERIFY(!page->currentLink());
-        QVERIFY(!page->currentHidInterface());
+        QTRY_VERIFY_WITH_TIMEOUT(!DevicePageProbe(*page).selectedRow(), kLoadTimeoutMs);
+        QVERIFY(!DevicePageProbe(*page).selectedInterface());
+        QVERIFY(!DevicePageProbe(*page).lightingEngine()->hidInterface());
         QVERIFY(!DevicePageProbe(*page).customKeysPage()->isKeyboardHookEnabled());
     }
 };

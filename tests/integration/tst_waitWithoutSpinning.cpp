@@ -57,8 +57,9 @@ private slots:
         auto selected = sim.plug("OV82");
         std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
-        QVERIFY(page->currentLink());
-        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink()->isReady(), kLoadTimeoutMs);
+        QVERIFY(DevicePageProbe(*page).selectedRow());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            DevicePageProbe(*page).selectedLink() && DevicePageProbe(*page).selectedLink()->isReady(), kLoadTimeoutMs);
 
         std::function<void()> waitFor;
         std::function<void()> verifyWaited;

@@ -1,4 +1,5 @@
 #include "support/ApplicationSetUp.h"
+#include "support/DevicePageProbe.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -42,13 +43,13 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(loaded.count() > 0 || loaded.wait(20000));
-        DDeviceListItem* cableRow = page->deviceRowMap().value(QString::fromStdString(sim.pathOf(cable)));
-        DDeviceListItem* receiverRow = page->deviceRowMap().value(QString::fromStdString(sim.pathOf(receiver)));
+        DDeviceListItem* cableRow = DevicePageProbe(*page).rowOf(QString::fromStdString(sim.pathOf(cable)));
+        DDeviceListItem* receiverRow = DevicePageProbe(*page).rowOf(QString::fromStdString(sim.pathOf(receiver)));
         QVERIFY(cableRow && receiverRow);
         QTRY_VERIFY_WITH_TIMEOUT(receiverRow->isVisible(), 20000);
         QVERIFY(cableRow->isVisible());
         QVERIFY(cableRow->y() < receiverRow->y());
-        QCOMPARE(page->selectedRow(), cableRow);
+        QCOMPARE(DevicePageProbe(*page).selectedRow(), cableRow);
         QTest::qWait(300);
 
         const QImage shot = window.screen()->grabWindow(window.winId()).toImage();

@@ -94,7 +94,9 @@ DDevicePage::DDevicePage(QWidget* parent)
     m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_TipShow);
     m_deviceListLayout = m_ui->verticalLayout_17;
 
-    m_lightDeal = new lightDealMain(nullptr);
+    // Owned like the rest of the page; the destructor still deletes it
+    // first, while the key caps it paints exist.
+    m_lightDeal = new lightDealMain(this);
     createHostedPages();
 
     for (QToolButton* button :

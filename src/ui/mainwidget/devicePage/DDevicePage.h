@@ -57,6 +57,7 @@ public:
     void setTheme();
     void stopLightThreadsIfRunning();
     void setDeviceListVisible(bool visible);
+    // Copies, for the firmware upgrade, which works on every keyboard present.
     QMap<QString, DDeviceKeyboardLink*> deviceLinkMap() const { return m_deviceLinkMap; }
     QMap<QString, hidStructInfoAll> deviceInfoMap() const { return m_deviceInfoMap; }
     void showToolButtonTip(unsigned index);
@@ -73,19 +74,6 @@ public:
     QString profileFolder() const { return m_profileFolder; }
     QString currentSN() const { return m_currentSN; }
     int currentLayer() const { return m_currentLayer; }
-
-    // What the page shows and holds.
-    QMap<QString, DDeviceListItem*> deviceRowMap() const { return m_deviceRowMap; }
-    QMap<QString, int> receiverStateMap() const { return m_receiverStateMap; }
-    DDeviceListItem* selectedRow() const { return m_selectedRow; }
-    DDeviceKeyboardLink* currentLink() const { return m_currentLink; }
-    MainHidInterFace* currentHidInterface() const { return m_currentHidInterface; }
-    hidStructInfoAll currentDeviceInfo() const { return m_currentDeviceInfo; }
-    lightDealMain* lightDeal() const { return m_lightDeal; }
-    int linkCounter() const { return m_linkCounter; }
-    int currentPageIndex() const { return m_currentPageIndex; }
-    int currentKeyboardEffect() const { return m_currentKeyboardEffect; }
-    int customLightIndex() const { return m_customLightIndex; }
 
 signals:
     void sigShowMacroPage();
