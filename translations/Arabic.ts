@@ -781,4 +781,212 @@
         <translation>الاستجابة</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>الضغط</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>التحرير</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>تتبع المسار</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>حساسية الضغط والتحرير</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>التفعيل السريع</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>إعادة تعيين الحساسية</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>منع ارتداد المفاتيح</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>معدل الاستقصاء</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>وضع معايرة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>بدء المعايرة</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>اضبط مسافة التفعيل ومسافة إعادة التعيين وفق رغبتك في الضغط على المفتاح أو تحريره.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>يمكنك ضبط مسافة التفعيل السريع للضغط (التفعيل) وللتحرير (إعادة التعيين) كلٌّ على حدة.</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>معايرة جميع المفاتيح</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1. ادخل وضع معايرة المفاتيح أولًا؛</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2. اختر مفتاحًا واحدًا؛</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3. انقر على «بدء المعايرة»؛</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4. اضغط على المفتاح المحدد؛</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5. تظهر نتيجة معايرة المفتاح؛</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>عند التمكين، لا ينتهي التفعيل السريع إلا عندما تحرر المفتاح تمامًا.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>عند التعطيل، ينتهي التفعيل السريع بمجرد أن يعود المفتاح أثناء تحريره فوق نقطة التفعيل.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>حدد مدة الضغط المطلوبة على المفتاح لتفعيله.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>أثناء معايرة جميع المفاتيح، يرجى الضغط على كل المفاتيح لإكمال المعايرة.</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>التفعيل السريع</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>اضبط مسافة التفعيل ومسافة إعادة التعيين وفق رغبتك في الضغط على المفتاح أو تحريره.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>الحساسية الثانوية</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>يمكنك ضبط مسافة التفعيل السريع للضغط (التفعيل) وللتحرير (إعادة التعيين) كلٌّ على حدة.</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>الضغط/التحرير</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>الضغط</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>التحرير</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>منع ارتداد المفاتيح</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>معدل الاستقصاء</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>الدخول إلى وضع المعايرة</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>بدء المعايرة</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>معايرة جميع المفاتيح</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>تتبع الشدة</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>إعادة تعيين الحساسية</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.شرح</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.شرح</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.شرح</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.شرح</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.شرح</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>شرح</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>(ضغط خفيف) إعادة تعيين المفتاح</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>(ضغط قوي) تركيبة مفاتيح</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+مسافة</translation>
+    </message>
+</context>
 </TS>

@@ -781,4 +781,212 @@
         <translation>Spouštění</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>Stisk</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Uvolnění</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Použít</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>Sledování zdvihu</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Citlivost stisku a uvolnění</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Rychlé spouštění</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Obnovit citlivost</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Potlačení zákmitů kláves</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Frekvence dotazování</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Režim kalibrace kláves</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Spustit kalibraci</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Upravte dráhu sepnutí a dráhu uvolnění podle toho, zda chcete klávesu stisknout, nebo uvolnit.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Dráhu rychlého spouštění můžete nastavit zvlášť pro stisk (sepnutí) a pro uvolnění (rozepnutí).</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Kalibrace všech kláves</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1. Nejprve zapněte režim kalibrace kláves;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2. Vyberte jednu klávesu;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3. Klikněte na „Spustit kalibraci“;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4. Stiskněte vybranou klávesu;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5. Zobrazí se výsledek kalibrace;</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>Zapnuto: rychlé spouštění skončí, až klávesu úplně uvolníte.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>Vypnuto: rychlé spouštění skončí, jakmile uvolňovaná klávesa projde zpět bodem sepnutí.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Nastavte, jak dlouho musí být klávesa stisknuta, aby sepnula.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>Během kalibrace všech kláves stiskněte každou klávesu, aby se kalibrace dokončila.</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Rychlé spouštění</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Upravte dráhu sepnutí a dráhu uvolnění podle toho, zda chcete klávesu stisknout, nebo uvolnit.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sekundární citlivost</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Dráhu rychlého spouštění můžete nastavit zvlášť pro stisk (sepnutí) a pro uvolnění (rozepnutí).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Stisk/Uvolnění</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Stisk</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Uvolnění</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Potlačení zákmitů kláves</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Použít</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Frekvence dotazování</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Zapnout režim kalibrace</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Spustit kalibraci</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Kalibrace všech kláves</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Sledování síly stisku</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Obnovit citlivost</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Vysvětlení</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Vysvětlení</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>(Lehký stisk) Přemapovat klávesu</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>(Silný stisk) Kombinace kláves</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+Mezerník</translation>
+    </message>
+</context>
 </TS>

@@ -781,4 +781,212 @@
         <translation>Trigger</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>Press</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>Journey tracking</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Sensitivity of pressing and releasing</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Quick trigger</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Reset sensitivity</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Key anti shake</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Rate return</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Key calibration mode</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Start calibration</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>All keys calibration</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.Into key calibration mode first;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.Select one key;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.Clicked "Start calibration";</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.Press the selected key;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.Return key calibration results;</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>When enabled, the quick trigger will only terminate when you completely release the button.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Set the required press key duration for triggering.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>When all keys calibration is enabled, please press all keys to complete the calibration.</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Quick trigger</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Secondary sensitivity</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Press/Release</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Press</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Key anti shake</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Rate return</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Into calibration mode</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Start calibration</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>All keys calibration</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Intensity tracking</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Reset sensitivity</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explain</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explain</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explain</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explain</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explain</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explain</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>(Light Press)Remap key</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>(Heavy Press)key combination</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+Space</translation>
+    </message>
+</context>
 </TS>

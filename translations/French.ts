@@ -781,4 +781,212 @@
         <translation>Déclenchement</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>Appui</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Relâchement</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>Suivi de la course</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Appui et relâchement séparés</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Déclenchement rapide</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Réinitialiser la sensibilité</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Anti-rebond des touches</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Taux d'interrogation</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Mode de calibrage des touches</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Démarrer le calibrage</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Ajustez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Calibrage de toutes les touches</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1. Passez d'abord en mode de calibrage des touches ;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2. Sélectionnez une touche ;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3. Cliquez sur « Démarrer le calibrage » ;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4. Appuyez sur la touche sélectionnée ;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5. Le résultat du calibrage s'affiche ;</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>Activé : le déclenchement rapide ne prend fin que lorsque vous relâchez complètement la touche.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>Désactivé : le déclenchement rapide prend fin dès que la touche relâchée repasse le point de déclenchement.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Définissez la durée d'appui nécessaire au déclenchement.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>Pendant le calibrage de toutes les touches, appuyez sur chaque touche pour le terminer.</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Déclenchement rapide</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Ajustez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sensibilité secondaire</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Appui/Relâchement</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Appui</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Relâchement</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Anti-rebond des touches</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Taux d'interrogation</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Passer en mode de calibrage</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Démarrer le calibrage</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Calibrage de toutes les touches</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Suivi de l'intensité</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Réinitialiser la sensibilité</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explication</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explication</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explication</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explication</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explication</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explication</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>(Appui léger) Réassigner la touche</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>(Appui fort) Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+Espace</translation>
+    </message>
+</context>
 </TS>

@@ -781,4 +781,212 @@
         <translation>Auslösung</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Loslassen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>Wegverfolgung</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Drücken und Loslassen getrennt</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Schnellauslösung</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Empfindlichkeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Tastenentprellung</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Tastenkalibrierungsmodus</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Kalibrierung starten</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Passen Sie Auslöse- und Rücksetzweg daran an, wie Sie die Taste drücken oder loslassen möchten.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Sie können die Wege der Schnellauslösung für das Drücken (Auslösen) und das Loslassen (Zurücksetzen) getrennt einstellen.</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Kalibrierung aller Tasten</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1. Zuerst den Tastenkalibrierungsmodus aktivieren;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2. Eine Taste auswählen;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3. Auf „Kalibrierung starten“ klicken;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4. Die ausgewählte Taste drücken;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5. Das Ergebnis der Kalibrierung wird gemeldet;</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>Ein: Die Schnellauslösung endet erst, wenn Sie die Taste vollständig loslassen.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>Aus: Die Schnellauslösung endet, sobald die Taste beim Loslassen über den Auslösepunkt zurückkehrt.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Legen Sie fest, wie lange eine Taste zum Auslösen gedrückt werden muss.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>Während alle Tasten kalibriert werden, drücken Sie bitte jede Taste, um die Kalibrierung abzuschließen.</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Schnellauslösung</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Passen Sie Auslöse- und Rücksetzweg daran an, wie Sie die Taste drücken oder loslassen möchten.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sekundäre Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Sie können die Wege der Schnellauslösung für das Drücken (Auslösen) und das Loslassen (Zurücksetzen) getrennt einstellen.</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Drücken/Loslassen</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Loslassen</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Tastenentprellung</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Kalibrierungsmodus aktivieren</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Kalibrierung starten</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Kalibrierung aller Tasten</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Intensitätsverfolgung</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Empfindlichkeit zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Erklärung</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Erklärung</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Erklärung</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Erklärung</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Erklärung</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Erklärung</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>(Leichter Druck) Taste neu belegen</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>(Starker Druck) Tastenkombination</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+Leertaste</translation>
+    </message>
+</context>
 </TS>

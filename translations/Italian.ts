@@ -781,4 +781,212 @@
         <translation>Attivazione</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Rilascio</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>Tracciamento della corsa</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Pressione e rilascio separati</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Attivazione rapida</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Ripristina sensibilità</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Antirimbalzo dei tasti</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Frequenza di polling</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Modalità di calibrazione dei tasti</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Avvia calibrazione</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Regola la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida in pressione (attivazione) e in rilascio (ripristino).</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Calibrazione di tutti i tasti</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1. Entra prima nella modalità di calibrazione dei tasti;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2. Seleziona un tasto;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3. Fai clic su «Avvia calibrazione»;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4. Premi il tasto selezionato;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5. Viene mostrato il risultato della calibrazione;</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>Attiva: l'attivazione rapida termina solo quando rilasci completamente il tasto.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>Disattiva: l'attivazione rapida termina non appena il tasto, rilasciato, ripassa il punto di attivazione.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Imposta per quanto tempo il tasto deve essere premuto per attivarsi.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>Durante la calibrazione di tutti i tasti, premi ogni tasto per completarla.</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Attivazione rapida</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Regola la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sensibilità secondaria</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida in pressione (attivazione) e in rilascio (ripristino).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Pressione/Rilascio</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Rilascio</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Antirimbalzo dei tasti</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Frequenza di polling</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Entra in modalità calibrazione</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Avvia calibrazione</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Calibrazione di tutti i tasti</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Tracciamento dell'intensità</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Ripristina sensibilità</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Spiegazione</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Spiegazione</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Spiegazione</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Spiegazione</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Spiegazione</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Spiegazione</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Invio</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>(Pressione leggera) Rimappa tasto</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>(Pressione forte) Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+Spazio</translation>
+    </message>
+</context>
 </TS>

@@ -781,4 +781,212 @@
         <translation>トリガー</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>押下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>リリース</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>ストローク追跡</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>押下とリリースの感度</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>ラピッドトリガー</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>感度をリセット</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>キーのチャタリング防止</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>ポーリングレート</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>キーキャリブレーションモード</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>キャリブレーション開始</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>キーを押すか離すかの意図に合わせて、トリガーストロークとリセットストロークを調整します。</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>ラピッドトリガーの押下（トリガー）とリリース（リセット）のストロークを個別に設定できます。</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>全キーのキャリブレーション</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.まずキーキャリブレーションモードに入ります；</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.キーを1つ選択します；</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.「キャリブレーション開始」をクリックします；</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.選択したキーを押します；</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.キャリブレーションの結果が表示されます；</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>オン：ラピッドトリガーはキーを完全に離したときにのみ終了します。</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>オフ：キーを離してアクチュエーションポイントを戻った時点でラピッドトリガーが終了します。</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>トリガーに必要なキーの押下時間を設定します。</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>全キーのキャリブレーション中は、すべてのキーを押してキャリブレーションを完了してください。</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>ラピッドトリガー</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>キーを押すか離すかの意図に合わせて、トリガーストロークとリセットストロークを調整します。</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>セカンダリ感度</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>ラピッドトリガーの押下（トリガー）とリリース（リセット）のストロークを個別に設定できます。</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>押下/リリース</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>押下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>リリース</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>キーのチャタリング防止</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>ポーリングレート</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>キャリブレーションモードに入る</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>キャリブレーション開始</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>全キーのキャリブレーション</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>強度追跡</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>感度をリセット</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.説明</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.説明</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.説明</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.説明</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.説明</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>説明</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>（軽押し）キーの割り当て変更</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>（強押し）キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+スペース</translation>
+    </message>
+</context>
 </TS>

@@ -781,4 +781,212 @@
         <translation>트리거</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>누름</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>뗌</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>이동 거리 추적</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>누름 및 뗌 감도</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>래피드 트리거</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>감도 초기화</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>키 디바운스</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>폴링 레이트</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>키 보정 모드</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>보정 시작</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>키를 누르거나 떼려는 의도에 맞게 트리거 거리와 리셋 거리를 조정하세요.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 거리를 따로 설정할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>모든 키 보정</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.먼저 키 보정 모드로 전환합니다;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.키를 하나 선택합니다;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3."보정 시작"을 클릭합니다;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.선택한 키를 누릅니다;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.키 보정 결과가 표시됩니다;</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>켜짐: 키를 완전히 떼어야만 래피드 트리거가 종료됩니다.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>꺼짐: 키를 떼면서 작동 지점을 지나면 래피드 트리거가 종료됩니다.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>트리거에 필요한 키 누름 시간을 설정합니다.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>모든 키 보정 중에는 모든 키를 눌러 보정을 완료하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>래피드 트리거</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>키를 누르거나 떼려는 의도에 맞게 트리거 거리와 리셋 거리를 조정하세요.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>보조 감도</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>래피드 트리거의 누름(트리거)과 뗌(리셋) 거리를 따로 설정할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>누름/뗌</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>누름</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>뗌</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>키 디바운스</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>폴링 레이트</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>보정 모드로 전환</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>보정 시작</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>모든 키 보정</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>강도 추적</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>감도 초기화</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.설명</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.설명</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.설명</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.설명</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.설명</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>설명</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>(가볍게 누름) 키 재지정</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>(세게 누름) 키 조합</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+스페이스</translation>
+    </message>
+</context>
 </TS>

@@ -781,4 +781,212 @@
         <translation>Wyzwalanie</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>Naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Zwolnienie</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>Śledzenie skoku</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Czułość naciśnięcia i zwolnienia</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Szybkie wyzwalanie</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Resetuj czułość</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Eliminacja drgań klawiszy</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Częstotliwość odpytywania</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Tryb kalibracji klawiszy</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Rozpocznij kalibrację</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Dostosuj skok wyzwalania i skok resetu do tego, czy chcesz nacisnąć, czy zwolnić klawisz.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Możesz osobno ustawić skok szybkiego wyzwalania przy naciśnięciu (wyzwalanie) i zwolnieniu (reset).</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Kalibracja wszystkich klawiszy</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1. Najpierw włącz tryb kalibracji klawiszy;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2. Wybierz jeden klawisz;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3. Kliknij „Rozpocznij kalibrację”;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4. Naciśnij wybrany klawisz;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5. Zostanie wyświetlony wynik kalibracji;</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>Włączone: szybkie wyzwalanie kończy się dopiero po całkowitym zwolnieniu klawisza.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>Wyłączone: szybkie wyzwalanie kończy się, gdy zwalniany klawisz minie punkt aktywacji.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Ustaw, jak długo klawisz musi być wciśnięty, aby zadziałał.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>Podczas kalibracji wszystkich klawiszy naciśnij każdy klawisz, aby ją zakończyć.</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Szybkie wyzwalanie</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Dostosuj skok wyzwalania i skok resetu do tego, czy chcesz nacisnąć, czy zwolnić klawisz.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Czułość dodatkowa</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Możesz osobno ustawić skok szybkiego wyzwalania przy naciśnięciu (wyzwalanie) i zwolnieniu (reset).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Naciśnięcie/Zwolnienie</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Zwolnienie</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Eliminacja drgań klawiszy</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Częstotliwość odpytywania</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Włącz tryb kalibracji</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Rozpocznij kalibrację</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Kalibracja wszystkich klawiszy</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Śledzenie siły nacisku</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Resetuj czułość</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Objaśnienie</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Objaśnienie</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>(Lekki nacisk) Zmiana przypisania klawisza</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>(Mocny nacisk) Kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+Spacja</translation>
+    </message>
+</context>
 </TS>

@@ -781,4 +781,212 @@
         <translation>Acionamento</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>Premir</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>Acompanhamento do curso</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Premir e soltar em separado</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Acionamento rápido</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Repor sensibilidade</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Anti-ressalto das teclas</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Taxa de sondagem</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Modo de calibração das teclas</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Iniciar calibração</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Ajuste o curso de acionamento e o curso de reposição conforme a intenção de premir ou soltar a tecla.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Pode definir separadamente o curso do acionamento rápido ao premir (acionar) e ao soltar (repor).</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Calibração de todas as teclas</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1. Entre primeiro no modo de calibração das teclas;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2. Selecione uma tecla;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3. Clique em «Iniciar calibração»;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4. Prima a tecla selecionada;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5. É apresentado o resultado da calibração;</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>Ativado: o acionamento rápido só termina quando soltar completamente a tecla.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>Desativado: o acionamento rápido termina assim que a tecla, ao ser solta, volta a passar o ponto de acionamento.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Defina durante quanto tempo a tecla tem de ser premida para acionar.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>Durante a calibração de todas as teclas, prima cada tecla para a concluir.</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Acionamento rápido</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Ajuste o curso de acionamento e o curso de reposição conforme a intenção de premir ou soltar a tecla.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sensibilidade secundária</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Pode definir separadamente o curso do acionamento rápido ao premir (acionar) e ao soltar (repor).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Premir/Soltar</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Premir</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Anti-ressalto das teclas</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Taxa de sondagem</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Entrar no modo de calibração</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Iniciar calibração</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Calibração de todas as teclas</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Acompanhamento da intensidade</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Repor sensibilidade</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explicação</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explicação</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explicação</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explicação</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explicação</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explicação</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>(Pressão leve) Remapear tecla</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>(Pressão forte) Combinação de teclas</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+Espaço</translation>
+    </message>
+</context>
 </TS>

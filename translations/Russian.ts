@@ -781,4 +781,212 @@
         <translation>Срабатывание</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>Нажатие</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Отпускание</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>Отслеживание хода</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Нажатие и отпускание отдельно</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Быстрое срабатывание</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Сбросить чувствительность</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Подавление дребезга клавиш</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Частота опроса</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Режим калибровки клавиш</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Начать калибровку</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Настройте ход срабатывания и ход сброса в зависимости от того, хотите вы нажать клавишу или отпустить её.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Ход быстрого срабатывания можно задать отдельно для нажатия (срабатывание) и отпускания (сброс).</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Калибровка всех клавиш</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1. Сначала включите режим калибровки клавиш;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2. Выберите одну клавишу;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3. Нажмите «Начать калибровку»;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4. Нажмите выбранную клавишу;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5. Будет показан результат калибровки;</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>Включено: быстрое срабатывание завершается только при полном отпускании клавиши.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>Выключено: быстрое срабатывание завершается, как только отпускаемая клавиша вернётся за точку срабатывания.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Задайте, сколько времени клавиша должна быть нажата для срабатывания.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>Во время калибровки всех клавиш нажмите каждую клавишу, чтобы завершить калибровку.</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Быстрое срабатывание</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Настройте ход срабатывания и ход сброса в зависимости от того, хотите вы нажать клавишу или отпустить её.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Вторичная чувствительность</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Ход быстрого срабатывания можно задать отдельно для нажатия (срабатывание) и отпускания (сброс).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Нажатие/Отпускание</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Нажатие</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Отпускание</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Подавление дребезга клавиш</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Частота опроса</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Включить режим калибровки</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Начать калибровку</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Калибровка всех клавиш</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Отслеживание силы нажатия</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Сбросить чувствительность</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Пояснение</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Пояснение</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Пояснение</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Пояснение</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Пояснение</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Пояснение</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>(Лёгкое нажатие) Переназначение клавиши</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>(Сильное нажатие) Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+Пробел</translation>
+    </message>
+</context>
 </TS>

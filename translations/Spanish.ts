@@ -781,4 +781,212 @@
         <translation>Activación</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>Seguimiento del recorrido</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Pulsar y soltar por separado</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Activación rápida</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Restablecer sensibilidad</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Antirrebote de teclas</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Tasa de sondeo</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Modo de calibración de teclas</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Iniciar calibración</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Ajuste el recorrido de activación y el de restablecimiento según su intención de pulsar o soltar la tecla.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Puede ajustar por separado el recorrido de la activación rápida al pulsar (activar) y al soltar (restablecer).</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Calibración de todas las teclas</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1. Active primero el modo de calibración de teclas;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2. Seleccione una tecla;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3. Haga clic en «Iniciar calibración»;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4. Pulse la tecla seleccionada;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5. Se muestra el resultado de la calibración;</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>Activada: la activación rápida solo termina cuando suelta la tecla por completo.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>Desactivada: la activación rápida termina en cuanto la tecla, al soltarla, vuelve a pasar el punto de activación.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Defina cuánto tiempo debe pulsarse la tecla para activarla.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>Mientras se calibran todas las teclas, pulse cada tecla para completar la calibración.</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Activación rápida</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Ajuste el recorrido de activación y el de restablecimiento según su intención de pulsar o soltar la tecla.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Sensibilidad secundaria</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Puede ajustar por separado el recorrido de la activación rápida al pulsar (activar) y al soltar (restablecer).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Pulsar/Soltar</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Antirrebote de teclas</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Tasa de sondeo</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Entrar en modo de calibración</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Iniciar calibración</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Calibración de todas las teclas</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Seguimiento de intensidad</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Restablecer sensibilidad</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Explicación</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Explicación</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Explicación</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Explicación</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Explicación</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Explicación</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>(Pulsación suave) Reasignar tecla</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>(Pulsación fuerte) Combinación de teclas</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+Espacio</translation>
+    </message>
+</context>
 </TS>

@@ -781,4 +781,212 @@
         <translation>Спрацювання</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Відпускання</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>Відстеження ходу</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>Окремо натискання/відпускання</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Швидке спрацювання</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Скинути чутливість</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Придушення брязкоту клавіш</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Частота опитування</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>Режим калібрування клавіш</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Почати калібрування</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Налаштуйте хід спрацювання та хід скидання залежно від того, чи хочете ви натиснути клавішу, чи відпустити її.</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Хід швидкого спрацювання можна задати окремо для натискання (спрацювання) і відпускання (скидання).</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Калібрування всіх клавіш</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1. Спочатку увімкніть режим калібрування клавіш;</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2. Виберіть одну клавішу;</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3. Натисніть «Почати калібрування»;</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4. Натисніть вибрану клавішу;</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5. Буде показано результат калібрування;</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>Увімкнено: швидке спрацювання завершується лише тоді, коли ви повністю відпустите клавішу.</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>Вимкнено: швидке спрацювання завершується, щойно клавіша під час відпускання повернеться за точку спрацювання.</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>Задайте, скільки часу клавішу треба тримати натиснутою для спрацювання.</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>Під час калібрування всіх клавіш натисніть кожну клавішу, щоб завершити калібрування.</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>Швидке спрацювання</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>Налаштуйте хід спрацювання та хід скидання залежно від того, чи хочете ви натиснути клавішу, чи відпустити її.</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>Вторинна чутливість</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>Хід швидкого спрацювання можна задати окремо для натискання (спрацювання) і відпускання (скидання).</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>Натискання/Відпускання</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Відпускання</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>Придушення брязкоту клавіш</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>Частота опитування</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>Увімкнути режим калібрування</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Почати калібрування</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>Калібрування всіх клавіш</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>Відстеження сили натискання</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>Скинути чутливість</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.Пояснення</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.Пояснення</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.Пояснення</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.Пояснення</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.Пояснення</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Пояснення</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>(Легке натискання) Перепризначення клавіші</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>(Сильне натискання) Комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+Пробіл</translation>
+    </message>
+</context>
 </TS>

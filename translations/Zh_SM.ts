@@ -781,4 +781,212 @@
         <translation>触发</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>释放</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>行程追踪</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>按下与释放灵敏度</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>快速触发</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>重置灵敏度</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>按键防抖</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>按键校准模式</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>开始校准</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>根据您按下或松开按键的意图，自定义调整触发行程和重置行程。</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>您可以分别设置快速触发按下（触发）和松开（重置）的行程值。</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>全键校准</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.先进入按键校准模式；</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.选择一个按键；</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.点击“开始校准”；</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.按下所选按键；</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.返回按键校准结果；</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>开启时，只有完全松开按键，快速触发才会结束。</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>关闭时，按键松开回到触发行程之上即结束快速触发。</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>设置触发所需的按键按压时长。</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>开启全键校准后，请按下所有按键以完成校准。</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>快速触发</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>根据您按下或松开按键的意图，自定义调整触发行程和重置行程。</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>二段灵敏度</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>您可以分别设置快速触发按下（触发）和松开（重置）的行程值。</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>按下/释放</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>释放</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>按键防抖</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>进入校准模式</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>开始校准</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>全键校准</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>力度追踪</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>重置灵敏度</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.说明</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.说明</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.说明</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.说明</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.说明</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>说明</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>回车</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>（轻按）按键重映射</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>（重按）组合键</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+空格</translation>
+    </message>
+</context>
 </TS>

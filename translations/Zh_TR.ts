@@ -781,4 +781,212 @@
         <translation>觸發</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>釋放</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Journey tracking</source>
+        <translation>行程追蹤</translation>
+    </message>
+    <message>
+        <source>Sensitivity of pressing and releasing</source>
+        <translation>按下與釋放靈敏度</translation>
+    </message>
+    <message>
+        <source>Quick trigger</source>
+        <translation>快速觸發</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>重置靈敏度</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>按鍵防抖</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>Key calibration mode</source>
+        <translation>按鍵校準模式</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>開始校準</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>依據您按下或放開按鍵的意圖，自訂調整觸發行程與重置行程。</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>您可以分別設定快速觸發按下（觸發）與放開（重置）的行程值。</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>全鍵校準</translation>
+    </message>
+    <message>
+        <source>1.Into key calibration mode first;</source>
+        <translation>1.先進入按鍵校準模式；</translation>
+    </message>
+    <message>
+        <source>2.Select one key;</source>
+        <translation>2.選擇一個按鍵；</translation>
+    </message>
+    <message>
+        <source>3.Clicked "Start calibration";</source>
+        <translation>3.點擊「開始校準」；</translation>
+    </message>
+    <message>
+        <source>4.Press the selected key;</source>
+        <translation>4.按下所選按鍵；</translation>
+    </message>
+    <message>
+        <source>5.Return key calibration results;</source>
+        <translation>5.回傳按鍵校準結果；</translation>
+    </message>
+    <message>
+        <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
+        <translation>開啟時，只有完全放開按鍵，快速觸發才會結束。</translation>
+    </message>
+    <message>
+        <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
+        <translation>關閉時，按鍵放開回到觸發行程之上即結束快速觸發。</translation>
+    </message>
+    <message>
+        <source>Set the required press key duration for triggering.</source>
+        <translation>設定觸發所需的按鍵按壓時長。</translation>
+    </message>
+    <message>
+        <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
+        <translation>開啟全鍵校準後，請按下所有按鍵以完成校準。</translation>
+    </message>
+</context>
+<context>
+    <name>DTriggerSettingPage</name>
+    <message>
+        <source>Quick trigger</source>
+        <translation>快速觸發</translation>
+    </message>
+    <message>
+        <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
+        <translation>依據您按下或放開按鍵的意圖，自訂調整觸發行程與重置行程。</translation>
+    </message>
+    <message>
+        <source>Secondary sensitivity</source>
+        <translation>二段靈敏度</translation>
+    </message>
+    <message>
+        <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
+        <translation>您可以分別設定快速觸發按下（觸發）與放開（重置）的行程值。</translation>
+    </message>
+    <message>
+        <source>Press/Release</source>
+        <translation>按下/釋放</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>釋放</translation>
+    </message>
+    <message>
+        <source>Key anti shake</source>
+        <translation>按鍵防抖</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Rate return</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>Into calibration mode</source>
+        <translation>進入校準模式</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>開始校準</translation>
+    </message>
+    <message>
+        <source>All keys calibration</source>
+        <translation>全鍵校準</translation>
+    </message>
+    <message>
+        <source>Intensity tracking</source>
+        <translation>力度追蹤</translation>
+    </message>
+    <message>
+        <source>Reset sensitivity</source>
+        <translation>重置靈敏度</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCalibrationExplainDia</name>
+    <message>
+        <source>1.Explain</source>
+        <translation>1.說明</translation>
+    </message>
+    <message>
+        <source>2.Explain</source>
+        <translation>2.說明</translation>
+    </message>
+    <message>
+        <source>3.Explain</source>
+        <translation>3.說明</translation>
+    </message>
+    <message>
+        <source>4.Explain</source>
+        <translation>4.說明</translation>
+    </message>
+    <message>
+        <source>5.Explain</source>
+        <translation>5.說明</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>說明</translation>
+    </message>
+</context>
+<context>
+    <name>DMagneticCustomEventTipView</name>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>(Light Press)Remap key</source>
+        <translation>（輕按）按鍵重新對應</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>(Heavy Press)key combination</source>
+        <translation>（重按）組合鍵</translation>
+    </message>
+    <message>
+        <source>L_SHIFT+R_SHIFT+Space</source>
+        <translation>L_SHIFT+R_SHIFT+空白鍵</translation>
+    </message>
+</context>
 </TS>
