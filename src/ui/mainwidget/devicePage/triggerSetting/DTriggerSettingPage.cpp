@@ -329,7 +329,8 @@ void DTriggerSettingPage::loadSensitivityData()
 
     const int antiShake = data->keyAntiShake();
     const int rate = data->rateOfReturn();
-    m_antiShakeSlider->setCurrentIndex(antiShake);
+    // The keyboard's byte can hold more than the stepper's eight positions.
+    m_antiShakeSlider->setCurrentIndex(std::clamp(antiShake, 0, kAntiShakeSteps));
     m_rateOfReturnSlider->setCurrentIndex(rateStepperPosition(rate));
     m_ui->label_AntiShake->setText(QString::number(antiShake));
     m_ui->label_Rate->setText(rateText(rate));
