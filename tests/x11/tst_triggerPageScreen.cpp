@@ -3,12 +3,14 @@
 
 #include "app/DDataManager.h"
 #include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
+#include "ui/widgets/ArrowWidget.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -73,11 +75,32 @@ private slots:
             QVERIFY2(page->findChild<QCheckBox*>(QLatin1String(name))->isChecked(), name);
 
         const QImage shot = window.screen()->grabWindow(window.winId()).toImage();
+
+        // The calibration steps in their bubble above the question mark, in
+        // the same theme and language; every line shows in full.
+        auto* explain = page->findChild<QToolButton*>(QStringLiteral("toolButton_Explain"));
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(explain, &enter);
+        QTest::qWait(200);
+        const QRect around(explain->mapToGlobal(QPoint(-60, -230)), QSize(420, 250));
+        const QImage bubbleShot
+            = window.screen()->grabWindow(0, around.x(), around.y(), around.width(), around.height()).toImage();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (!qobject_cast<ArrowWidget*>(top))
+                continue;
+            for (QLabel* label : top->findChildren<QLabel*>()) {
+                if (label->isVisibleTo(top))
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+            }
+        }
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(explain, &leave);
         QCoreApplication::removeTranslator(&translator);
         data->loadTheme(0);
         const QString dir = QStringLiteral(ORVANE_TEST_BIN_DIR "/../screenshots");
         QDir().mkpath(dir);
         QVERIFY(shot.save(dir + QStringLiteral("/trigger-page-%1-%2.png").arg(theme).arg(language)));
+        QVERIFY(bubbleShot.save(dir + QStringLiteral("/trigger-explain-%1-%2.png").arg(theme).arg(language)));
 
         // The options scroll up and down, never sideways.
         const auto* area = page->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
