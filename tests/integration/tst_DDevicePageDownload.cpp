@@ -35,8 +35,9 @@ private slots:
             DevicePageProbe(*page).selectedLink() && DevicePageProbe(*page).selectedLink()->isReady(), 5000);
 
         // The selected keyboard's own profile files.
-        QTRY_VERIFY_WITH_TIMEOUT(!page->profileFolder().isEmpty(), 5000);
-        const QByteArray fnPath = QFile::encodeName(page->profileFolder() + QStringLiteral("/appProfile_FN.xml"));
+        QTRY_VERIFY_WITH_TIMEOUT(!DevicePageProbe(*page).profileFolder().isEmpty(), 5000);
+        const QByteArray fnPath
+            = QFile::encodeName(DevicePageProbe(*page).profileFolder() + QStringLiteral("/appProfile_FN.xml"));
         const QByteArray profile = QByteArray::number(COrvaneXML_GetCreateXMLFileProfileIndex(fnPath));
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(fnPath, profile, "4", "A", "3", "0", "0", "2"));
         keyboard->clearLog();

@@ -26,6 +26,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -124,10 +125,12 @@ private slots:
 
         // The keyboard's own profile files, profile 1 current everywhere.
         const QString serial = QString::fromStdString(keyboard->serialNumber());
-        QCOMPARE(page->currentSN(), serial);
-        QCOMPARE(page->profileFolder(), data->userConfigDir() + QLatin1Char('/') + model + QLatin1Char('/') + serial);
-        QCOMPARE(layerFiles(page->profileFolder()), files);
-        const QByteArray defaultFile = QFile::encodeName(page->profileFolder() + "/appProfile_Default.xml");
+        QCOMPARE(QFileInfo(DevicePageProbe(*page).profileFolder()).fileName(), serial);
+        QCOMPARE(DevicePageProbe(*page).profileFolder(),
+                 data->userConfigDir() + QLatin1Char('/') + model + QLatin1Char('/') + serial);
+        QCOMPARE(layerFiles(DevicePageProbe(*page).profileFolder()), files);
+        const QByteArray defaultFile
+            = QFile::encodeName(DevicePageProbe(*page).profileFolder() + "/appProfile_Default.xml");
         QCOMPARE(QByteArray(page->profilePath()), defaultFile);
         QCOMPARE(page->profileIndex(), 1);
         DDeviceKeyboardLink* link = DevicePageProbe(*page).selectedLink();
@@ -174,7 +177,7 @@ private slots:
         QPointer<dragShowArea> oldOverlay = DevicePageProbe(*page).dragOverlay();
         QPointer<QWidget> oldContainer = DevicePageProbe(*page).pictureContainer();
         QVERIFY(oldPicture);
-        const QString firstFolder = page->profileFolder();
+        const QString firstFolder = DevicePageProbe(*page).profileFolder();
         QVERIFY(COrvaneXML_ModifyProfileNodeInfo(page->profilePath(), "1", "Kept"));
 
         hidStructInfoAll other;
@@ -187,11 +190,11 @@ private slots:
         QVERIFY(!oldPicture);
         QVERIFY(!oldOverlay);
         QVERIFY(!oldContainer);
-        QVERIFY(page->profileFolder() != firstFolder);
+        QVERIFY(DevicePageProbe(*page).profileFolder() != firstFolder);
         QVERIFY(!isShown(*page, "toolButton_TriggerSetting"));
 
         page->onHidItemMouseClicked(firstRecord);
-        QCOMPARE(page->profileFolder(), firstFolder);
+        QCOMPARE(DevicePageProbe(*page).profileFolder(), firstFolder);
         QCOMPARE(comboNames(*page), (QStringList{"1:Kept", "current Kept"}));
     }
 
@@ -327,15 +330,17 @@ private slots:
         QVERIFY(page);
         QCOMPARE(DevicePageProbe(*page).toast()->text(),
                  QStringLiteral("The keyboard is not ready yet; it will be loaded as soon as it answers"));
-        QVERIFY(page->profileFolder().isEmpty());
+        QVERIFY(DevicePageProbe(*page).profileFolder().isEmpty());
         QCOMPARE(QByteArray(page->profilePath()), QByteArray());
         QCOMPARE(folders(), before);
 
         keyboard->setSilentCommand(0x14, false);
         keyboard->sendSerialNumberReport();
-        QTRY_VERIFY_WITH_TIMEOUT(!page->profileFolder().isEmpty(), 10000);
-        QCOMPARE(page->currentSN(), QString::fromStdString(keyboard->serialNumber()));
-        QCOMPARE(layerFiles(page->profileFolder()), (QStringList{"appProfile_Default.xml", "appProfile_FN.xml"}));
+        QTRY_VERIFY_WITH_TIMEOUT(!DevicePageProbe(*page).profileFolder().isEmpty(), 10000);
+        QCOMPARE(QFileInfo(DevicePageProbe(*page).profileFolder()).fileName(),
+                 QString::fromStdString(keyboard->serialNumber()));
+        QCOMPARE(layerFiles(DevicePageProbe(*page).profileFolder()),
+                 (QStringList{"appProfile_Default.xml", "appProfile_FN.xml"}));
         QCOMPARE(comboNames(*page), (QStringList{"1:Profile1", "current Profile1"}));
         QVERIFY(DevicePageProbe(*page).lightingEngine()->isKeyboardLightRunning());
     }
@@ -350,7 +355,7 @@ private slots:
         {
             const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
             QVERIFY(page);
-            folder = page->profileFolder();
+            folder = DevicePageProbe(*page).profileFolder();
         }
         QVERIFY(!folder.isEmpty());
         const QString file = folder + QStringLiteral("/appProfile_Default.xml");

@@ -17,6 +17,8 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFile>
+#include <QFileInfo>
 #include <QVBoxLayout>
 
 DevicePageProbe::DevicePageProbe(const DDevicePage& page)
@@ -159,4 +161,10 @@ bool DevicePageProbe::nextEffectKeepsSelection() const
     colorInfoData staticLight{};
     emit lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(0, staticLight);
     return !picture()->selectedKeys().isEmpty();
+}
+
+QString DevicePageProbe::profileFolder() const
+{
+    const QString file = QFile::decodeName(m_page.profilePath());
+    return file.isEmpty() ? QString() : QFileInfo(file).absolutePath();
 }

@@ -55,6 +55,9 @@ public:
     // page sends through, and the link that owns it; null when none.
     MainHidInterFace* selectedInterface() const;
     DDeviceKeyboardLink* selectedLink() const;
+    // The folder of the selected keyboard's profile files, as the page hands
+    // the current profile file to its hosted pages; empty before one opened.
+    QString profileFolder() const;
     lightDealMain* lightingEngine() const;
     // The id of the main page whose tool button is checked.
     int checkedMainPage() const;

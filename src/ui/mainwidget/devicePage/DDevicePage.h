@@ -71,8 +71,6 @@ public:
     // How long a selected keyboard's link gets to learn its serial number
     // before its profiles wait for it.
     static constexpr int kLinkSerialWaitMs = 1500;
-    QString profileFolder() const { return m_profileFolder; }
-    QString currentSN() const { return m_currentSN; }
     int currentLayer() const { return m_currentLayer; }
 
 signals:
