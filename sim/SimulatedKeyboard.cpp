@@ -10,9 +10,6 @@ namespace {
 enum Command : uint8_t {
     Handshake = 0x00,
     SideEffectList = 0x01,
-    KeyboardLight = 0x06,
-    SideLight = 0x07,
-    CustomColours = 0x08,
     KeyboardEffectList = 0x09,
     CustomisableKeys = 0x0D,
     DeviceFunctions = 0x13,
@@ -29,8 +26,6 @@ enum InputType : uint8_t {
     SideEffects = 0x02,
     KeyReport = 0x04,
     FullKeyReport = 0x05,
-    KeyboardConfig = 0x07,
-    SideConfig = 0x08,
     KeyboardEffects = 0x0A,
     Customisable = 0x0E,
     SleepAnswer = 0x14,
@@ -60,6 +55,7 @@ std::atomic<int> g_serialCounter{0};
 SimulatedKeyboard::SimulatedKeyboard(const ModelInfo& model, bool viaReceiver)
     : m_model(model)
     , m_viaReceiver(viaReceiver)
+    , m_lighting(model.streamSideLedCount())
 {
     char serial[kSerialLength + 1];
     std::snprintf(serial, sizeof serial, "5a%06x%024x", unsigned(model.productId), unsigned(++g_serialCounter));
@@ -85,10 +81,7 @@ SimulatedKeyboard::Report SimulatedKeyboard::blank(uint8_t type, uint8_t sub)
 
 void SimulatedKeyboard::resetToDefaultsLocked()
 {
-    // effect, brightness - 1, speed - 1, top and bottom colour, direction,
-    // full-colour flag, one more stored value
-    m_keyboardConfig = {1, 4, 2, 255, 0, 0, 0, 0, 255, 0, 1, 0};
-    m_sideConfig = {1, 4, 2, 0, 255, 0, 0, 0, 255, 0, 1, 0};
+    m_lighting.reset();
     m_keyboardEffects.clear();
     for (uint8_t id = 0; id < 20; ++id)
         m_keyboardEffects.push_back(id);
@@ -105,10 +98,6 @@ void SimulatedKeyboard::resetToDefaultsLocked()
     m_keyMaps.clear();
     m_macros.clear();
     m_advancedKeys.clear();
-    m_customColours.clear();
-    m_slotCustomColours.clear();
-    m_keyboardLightSet = {};
-    m_sideLightSet = {};
     m_lockFlags = {};
     m_lightSleep = 600;
     m_keyboardSleep = 1800;
@@ -199,6 +188,12 @@ void SimulatedKeyboard::answer(const Report& r)
 {
     const uint8_t command = r[1];
     const uint8_t sub = r[2];
+    std::optional<Report> lightAnswer;
+    if (m_lighting.receive(r, m_log.back().timeNs, &lightAnswer)) {
+        if (lightAnswer)
+            queueAnswer(*lightAnswer);
+        return;
+    }
     switch (command) {
     case Handshake:
         if (m_stateOnHandshake)
@@ -210,24 +205,6 @@ void SimulatedKeyboard::answer(const Report& r)
         queueAnswer(a);
         break;
     }
-    case KeyboardLight:
-    case SideLight: {
-        const bool keyboard = command == KeyboardLight;
-        auto& config = keyboard ? m_keyboardConfig : m_sideConfig;
-        if (sub == 1) {
-            Report a = blank(keyboard ? KeyboardConfig : SideConfig);
-            std::copy(config.begin(), config.end(), a.begin() + 6);
-            queueAnswer(a);
-        } else {
-            (keyboard ? m_keyboardLightSet : m_sideLightSet) = r;
-            std::copy_n(r.begin() + 6, config.size(), config.begin());
-        }
-        break;
-    }
-    case CustomColours:
-        m_customColours[r[4]] = payloadOf(r.data(), r[5]);
-        m_slotCustomColours[r[2]][r[4]] = m_customColours[r[4]];
-        break;
     case KeyboardEffectList: {
         Report a = blank(KeyboardEffects);
         std::copy_n(m_keyboardEffects.begin(), std::min<size_t>(m_keyboardEffects.size(), kMaxPayload), a.begin() + 6);
@@ -369,13 +346,19 @@ std::string SimulatedKeyboard::serialNumber() const
 SimulatedKeyboard::Report SimulatedKeyboard::keyboardLightReport() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_keyboardLightSet;
+    return m_lighting.keyboardEffectReport();
 }
 
 SimulatedKeyboard::Report SimulatedKeyboard::sideLightReport() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_sideLightSet;
+    return m_lighting.sideEffectReport();
+}
+
+SimulatedLighting SimulatedKeyboard::lighting() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_lighting;
 }
 
 namespace {
@@ -450,18 +433,13 @@ uint8_t SimulatedKeyboard::magneticValue(uint8_t subCommand) const
 std::vector<uint8_t> SimulatedKeyboard::customColours(int packet) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const auto it = m_customColours.find(packet);
-    return it == m_customColours.end() ? std::vector<uint8_t>() : it->second;
+    return m_lighting.customColours(packet);
 }
 
 std::vector<uint8_t> SimulatedKeyboard::customColours(int slot, int packet) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const auto inSlot = m_slotCustomColours.find(slot);
-    if (inSlot == m_slotCustomColours.end())
-        return {};
-    const auto it = inSlot->second.find(packet);
-    return it == inSlot->second.end() ? std::vector<uint8_t>() : it->second;
+    return m_lighting.customColours(slot, packet);
 }
 
 void SimulatedKeyboard::setSerialNumberRaw(const std::string& bytes)
@@ -560,6 +538,26 @@ void SimulatedKeyboard::sendActionReport(uint8_t usage, bool pressed)
     r[9] = usage;
     r[10] = pressed ? 1 : 0;
     injectInput(r);
+}
+
+void SimulatedKeyboard::changeKeyboardLight(const SimulatedLighting::Setting& setting)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_lighting.setKeyboardSetting(setting);
+    queueInput(m_lighting.keyboardSettingReport(), 64, nowNs());
+}
+
+void SimulatedKeyboard::changeSideLight(const SimulatedLighting::Setting& setting)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_lighting.setSideSetting(setting);
+    queueInput(m_lighting.sideSettingReport(), 64, nowNs());
+}
+
+void SimulatedKeyboard::showCustomSlot(int slot)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    queueInput(m_lighting.showCustomSlot(slot), 64, nowNs());
 }
 
 void SimulatedKeyboard::injectInput(const Report& report, int length)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sdk/models/ModelInfo.h"
+#include "sim/SimulatedLighting.h"
 
 #include <array>
 #include <atomic>
@@ -80,10 +81,13 @@ public:
     int prohibitSleep() const;
     int factoryResets() const;
     uint8_t magneticValue(uint8_t subCommand) const; // byte 7 of its 0x21 answer
-    // Colour bytes of the last 0x08 packet received for a packet number:
-    // from any slot, or from one slot (byte 2).
+    // Colour bytes of one packet of the last whole custom colour upload:
+    // into any slot, or into one slot (byte 2). A broken upload leaves them.
     std::vector<uint8_t> customColours(int packet) const;
     std::vector<uint8_t> customColours(int slot, int packet) const;
+    // The lighting side as it is now: settings, custom slots, the light
+    // stream, the synchronisation and the compact frames.
+    SimulatedLighting lighting() const;
 
     // Control side.
     void setSerialNumberRaw(const std::string& bytes); // up to 32 bytes, any content
@@ -106,6 +110,12 @@ public:
     void sendKeyReport(const std::array<uint8_t, 8>& keys);
     void sendFullKeyReport(const std::array<uint8_t, 13>& bytes);
     void sendActionReport(uint8_t usage, bool pressed);
+    // The keyboard's own light changes (its keys or its side light set to
+    // another effect, its custom scheme of a slot shown): kept, and
+    // reported to the host unasked.
+    void changeKeyboardLight(const SimulatedLighting::Setting& setting);
+    void changeSideLight(const SimulatedLighting::Setting& setting);
+    void showCustomSlot(int slot);
     void injectInput(const Report& report, int length = 64);
 
     // Faults.
@@ -150,18 +160,13 @@ private:
     std::function<void()> m_unplugRequest;
 
     std::string m_serial;
-    Report m_keyboardLightSet{};
-    Report m_sideLightSet{};
-    std::array<uint8_t, 12> m_keyboardConfig{};
-    std::array<uint8_t, 12> m_sideConfig{};
+    SimulatedLighting m_lighting;
     std::vector<uint8_t> m_keyboardEffects;
     std::vector<uint8_t> m_sideEffects;
     std::array<uint8_t, kCustomisableColumns> m_customisable{};
     std::map<int, std::map<int, std::vector<uint8_t>>> m_keyMaps; // layer -> packet -> payload
     std::map<int, std::map<int, std::vector<uint8_t>>> m_macros; // slot -> packet -> payload
     std::map<int, std::vector<uint8_t>> m_advancedKeys;
-    std::map<int, std::vector<uint8_t>> m_customColours; // packet -> payload, any slot
-    std::map<int, std::map<int, std::vector<uint8_t>>> m_slotCustomColours; // slot -> packet -> payload
     std::map<uint8_t, uint8_t> m_magnetic;
     std::array<uint8_t, 4> m_lockFlags{};
     int m_lightSleep = 600;

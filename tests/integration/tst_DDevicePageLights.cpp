@@ -179,16 +179,6 @@ struct Rig
     std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
 };
 
-// The keyboard reports that it shows the custom scheme of a slot.
-void reportCustomSlot(SimulatedKeyboard& keyboard, int slot)
-{
-    SimulatedKeyboard::Report report{};
-    report[0] = 0x01;
-    report[1] = 0x09;
-    report[2] = uint8_t(slot);
-    keyboard.injectInput(report);
-}
-
 } // namespace
 
 class tst_DDevicePageLights : public QObject
@@ -199,7 +189,7 @@ private:
     // The selected keyboard switched to slot 1 and the page followed it.
     static bool switchToSlot1(DDevicePage& page, SimulatedKeyboard& keyboard)
     {
-        reportCustomSlot(keyboard, 1);
+        keyboard.showCustomSlot(1);
         DLightsConfigPage* lights = DevicePageProbe(page).lightsConfigPage();
         return QTest::qWaitFor([lights] { return lights->currentCustomLightIndex() == 1; }, kLoadTimeoutMs);
     }
@@ -259,7 +249,7 @@ private slots:
             // Another keyboard's slot changes nothing here.
             DDeviceKeyboardLink* otherLink = page->deviceLinkMap().value(QString::fromStdString(sim.pathOf(other)));
             QSignalSpy otherSwitched(otherLink, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
-            reportCustomSlot(*other, 0);
+            other->showCustomSlot(0);
             QVERIFY(otherSwitched.wait(kLoadTimeoutMs));
             QCoreApplication::processEvents();
             QCOMPARE(lights->usingCustomIndex(), -1);
@@ -270,7 +260,7 @@ private slots:
             // A slot the keyboard does not have is not followed.
             QSignalSpy switched(DevicePageProbe(*page).selectedLink(),
                                 &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
-            reportCustomSlot(*selected, 7);
+            selected->showCustomSlot(7);
             QVERIFY(switched.wait(kLoadTimeoutMs));
             QCoreApplication::processEvents();
             QCOMPARE(lights->usingCustomIndex(), -1);
