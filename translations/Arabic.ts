@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+مسافة</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>تنفس</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>موجة</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>نيون</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>رادار</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>ثعبان</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>تفاعلي</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>شفق</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>تموج</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>وميض</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>مخصص</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>تقاطع</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>استجابة السرعة</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>تموج تلقائي</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>خطوط</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>ألعاب نارية</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>إيقاع موسيقي</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>تصادم</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إيقاف</translation>
+    </message>
+</context>
 </TS>

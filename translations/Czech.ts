@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+Mezerník</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>Dýchání</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Vlna</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Had</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reakce</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Polární záře</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Vlnění</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Třpyt</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Vlastní</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kříž</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Reakce na rychlost</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Automatické vlnění</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Pruhy</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Ohňostroj</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Hudební rytmus</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Srážka</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Vypnuto</translation>
+    </message>
+</context>
 </TS>

@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+Space</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>Breath</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Wave</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Snake</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reactive</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ripple</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Twinkle</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cross</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Speed Respond</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Auto Ripple</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Striation</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fireworks</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Musical Rhythm</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collision</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
 </TS>

@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+Espace</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>Respiration</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Vague</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Néon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpent</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Réactif</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurore</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ondulation</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Scintillement</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Réponse à la vitesse</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Ondulation auto</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Stries</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Feux d'artifice</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Rythme musical</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collision</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Éteint</translation>
+    </message>
+</context>
 </TS>

@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+Leertaste</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>Atmen</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Welle</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Schlange</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reaktiv</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Polarlicht</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Wellenring</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Funkeln</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Tempo-Reaktion</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Auto-Wellenring</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Feuerwerk</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Musikrhythmus</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Kollision</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Aus</translation>
+    </message>
+</context>
 </TS>

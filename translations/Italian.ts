@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+Spazio</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>Respiro</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpente</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reattivo</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Increspatura</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Scintillio</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croce</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Risposta alla velocità</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Increspatura automatica</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Striature</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fuochi d'artificio</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Ritmo musicale</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collisione</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Spento</translation>
+    </message>
+</context>
 </TS>

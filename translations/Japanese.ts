@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+スペース</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>ブリージング</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>ウェーブ</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>ネオン</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>レーダー</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>スネーク</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>リアクティブ</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>オーロラ</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>リップル</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>トゥインクル</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>クロス</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>スピード反応</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>オートリップル</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>ストライプ</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>花火</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>ミュージックリズム</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>コリジョン</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>オフ</translation>
+    </message>
+</context>
 </TS>

@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+스페이스</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>호흡</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>물결</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>네온</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>레이더</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>스네이크</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>반응형</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>오로라</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>잔물결</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>반짝임</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>십자</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>속도 반응</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>자동 잔물결</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>줄무늬</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>불꽃놀이</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>음악 리듬</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>충돌</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>끄기</translation>
+    </message>
+</context>
 </TS>

@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+Spacja</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>Oddech</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Fala</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Wąż</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reakcja</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Zorza</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Fale na wodzie</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Migotanie</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własne</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Krzyż</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Reakcja na tempo</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Automatyczne fale</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Prążki</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fajerwerki</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Rytm muzyki</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Zderzenie</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Wyłączone</translation>
+    </message>
+</context>
 </TS>

@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+Espaço</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>Respiração</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Néon</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpente</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reativo</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ondulação</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Cintilação</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Resposta à velocidade</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Ondulação automática</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Estrias</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fogo de artifício</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Ritmo musical</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Colisão</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Desligado</translation>
+    </message>
+</context>
 </TS>

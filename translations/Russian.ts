@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+Пробел</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>Дыхание</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Волна</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Неон</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Радар</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Змейка</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Реакция</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Сияние</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Рябь</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Мерцание</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Пользовательская</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Крест</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Отклик на скорость</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Авторябь</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Полосы</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Фейерверк</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Музыкальный ритм</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Столкновение</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Выкл.</translation>
+    </message>
+</context>
 </TS>

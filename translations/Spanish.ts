@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+Espacio</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>Respiración</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Ola</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neón</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpiente</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reactivo</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Destello</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Respuesta a la velocidad</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Onda automática</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Estrías</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fuegos artificiales</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Ritmo musical</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Colisión</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Apagado</translation>
+    </message>
+</context>
 </TS>

@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+Пробіл</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>Дихання</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Хвиля</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Неон</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Радар</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Змійка</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Реакція</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Сяйво</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Брижі</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Мерехтіння</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Власна</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Хрест</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Відгук на швидкість</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Автобрижі</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Смуги</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Феєрверк</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Музичний ритм</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Зіткнення</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Вимк.</translation>
+    </message>
+</context>
 </TS>

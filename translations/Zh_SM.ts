@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+空格</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>霓虹</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>雷达</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>贪吃蛇</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>按键响应</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>极光</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>涟漪</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>闪烁</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>十字</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>速度响应</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>自动涟漪</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>条纹</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>烟花</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>音乐律动</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>碰撞</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
 </TS>

@@ -989,4 +989,83 @@
         <translation>L_SHIFT+R_SHIFT+空白鍵</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Breath</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>霓虹</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>雷達</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>貪吃蛇</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>按鍵響應</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>極光</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>漣漪</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>閃爍</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自訂</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>十字</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>速度響應</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>自動漣漪</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>條紋</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>煙火</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>音樂律動</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>碰撞</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
 </TS>

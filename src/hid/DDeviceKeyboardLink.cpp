@@ -4,6 +4,7 @@
 #include "app/DFixedText.h"
 #include "hid/DDeviceHidCmdSend.h"
 #include "hid/DInputReportReader.h"
+#include "hid/DLightEffects.h"
 #include "hid/DXmlLinkProfileStore.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DReportNumbers.h"
@@ -21,7 +22,7 @@ using namespace DReportNumbers;
 
 namespace {
 
-constexpr int kCustomLightEffect = 10;
+constexpr int kCustomLightEffect = DLightEffects::kCustom;
 constexpr int kVersionTextField = 4;
 constexpr int kSecondsPerMinute = 60;
 

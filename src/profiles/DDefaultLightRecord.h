@@ -8,6 +8,4 @@ class DDefaultLightRecord
 {
 public:
     static colorInfoData make(int part, int effect);
-    // The direction an effect starts with; 0 for the side and unknown effects.
-    static int defaultDirection(int part, int effect);
 };

@@ -1,16 +1,8 @@
 #include "ui/mainwidget/devicePage/DKeyPressEffects.h"
 
-#include <algorithm>
-#include <iterator>
-
-namespace {
-
-// Reactive, Aurora, Ripple, Cross, Speed Respond, Fireworks.
-constexpr int kKeyPressEffects[] = {6, 7, 8, 11, 12, 16};
-
-} // namespace
+#include "hid/DLightEffects.h"
 
 bool DKeyPressEffects::isKeyPressDriven(int effectId)
 {
-    return std::find(std::begin(kKeyPressEffects), std::end(kKeyPressEffects), effectId) != std::end(kKeyPressEffects);
+    return DLightEffects::isKeyPressDriven(effectId);
 }

@@ -1,6 +1,7 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
 #include "app/DDataManager.h"
+#include "hid/DLightEffects.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DCustomLightReport.h"
 #include "hid/reports/DLightReportBuilder.h"
@@ -10,27 +11,16 @@
 #include <QDebug>
 #include <QThread>
 
-#include <algorithm>
-#include <iterator>
 #include <list>
 
 namespace {
 
-constexpr int kKeyboardPart = 0;
-constexpr int kSidePart = 1;
+constexpr int kKeyboardPart = DLightEffects::kKeyboardPart;
+constexpr int kSidePart = DLightEffects::kSidePart;
 constexpr char kLedFailure[] = "USB serial port [Write Led] Failed ...";
 constexpr char kCustomLedFailure[] = "USB serial port [Write custom-Led] Failed ...";
 // The name a scheme is announced with when it takes over a keyboard slot.
 constexpr char kTakenSlotName[] = "CustomLight";
-
-// Keyboard effects the page has a button for; 13 (DPI) is never offered.
-constexpr int kKeyboardEffectsWithButton[] = {0, 3, 1, 2, 9, 5, 4, 14, 15, 7, 8, 6, 11, 16, 12, 100, 10};
-
-bool hasEffectButton(int effect)
-{
-    return std::find(std::begin(kKeyboardEffectsWithButton), std::end(kKeyboardEffectsWithButton), effect)
-           != std::end(kKeyboardEffectsWithButton);
-}
 
 } // namespace
 
@@ -47,7 +37,7 @@ void DLightsConfigPage::loadProfileLightType()
 {
     ++m_loadCount;
     m_keyboardEffect = effectInUse(kKeyboardPart);
-    if (hasEffectButton(m_keyboardEffect))
+    if (DLightEffects::hasButton(m_keyboardEffect))
         chooseKeyboardEffect(m_keyboardEffect);
 }
 

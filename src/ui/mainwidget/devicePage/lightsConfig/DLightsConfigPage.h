@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hid/DLightEffects.h"
 #include "hid/lightModeListInfo.h"
 #include "profiles/DCustomLightSchemeList.h"
 #include "profiles/DProfileSelection.h"
@@ -22,7 +23,7 @@ class DLightsConfigPage : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int kCustomEffect = 10;
+    static constexpr int kCustomEffect = DLightEffects::kCustom;
     static constexpr int kPauseBeforeClosingEffectMs = 5;
 
     explicit DLightsConfigPage(QWidget* parent = nullptr);
