@@ -10,3 +10,7 @@ struct lightModeListInfo
     int speedMax = 0;
     int brightnessMax = 0;
 };
+
+// What a keyboard reported it can do for one part, keys or side light: the
+// same list under the name the lighting code uses for it.
+using lightCapabilityInfo = lightModeListInfo;

@@ -93,12 +93,12 @@ Colours paintedCaps(const DDevicePage& page)
     return colours;
 }
 
-// The caps' colours as an upload carries them: red, green, blue per cell.
+// The caps' custom colours as an upload carries them: red, green, blue per cell.
 std::vector<uint8_t> capBytes(const DDevicePage& page)
 {
     std::vector<uint8_t> bytes;
     for (int cell = 0; cell < kRows * kColumns; ++cell) {
-        const QColor colour = DevicePageProbe(page).keyCapAt(cell / kColumns, cell % kColumns)->lightColor();
+        const QColor colour = DevicePageProbe(page).keyCapAt(cell / kColumns, cell % kColumns)->lightColorBackup();
         bytes.insert(bytes.end(), {uint8_t(colour.red()), uint8_t(colour.green()), uint8_t(colour.blue())});
     }
     return bytes;

@@ -31,7 +31,7 @@ void lightDealMain::setHidInterface(MainHidInterFace* hidInterface)
     m_hidInterface = hidInterface;
 }
 
-void lightDealMain::setLightCapability(lightModeListInfo keyboard, lightModeListInfo side)
+void lightDealMain::setLightCapability(lightCapabilityInfo keyboard, lightCapabilityInfo side)
 {
     m_hasSideLight = !side.lightTypeList.isEmpty();
     m_keyboardSpeedMax = keyboard.speedMax;

@@ -31,7 +31,7 @@ public:
 
     void setHidDeviceInfo(hidStructInfoAll info);
     void setHidInterface(MainHidInterFace* hidInterface);
-    void setLightCapability(lightModeListInfo keyboard, lightModeListInfo side);
+    void setLightCapability(lightCapabilityInfo keyboard, lightCapabilityInfo side);
 
     // The key caps of the picture the effects are painted on.
     using KeyCapGrid = DKeyGrid::Of<keyboardButCustom*>;
@@ -64,8 +64,8 @@ public:
 
     hidStructInfoAll hidDeviceInfo() const { return m_hidInfo; }
     MainHidInterFace* hidInterface() const { return m_hidInterface; }
-    lightModeListInfo keyboardCapability() const { return m_keyboardModes; }
-    lightModeListInfo sideCapability() const { return m_sideModes; }
+    lightCapabilityInfo keyboardCapability() const { return m_keyboardModes; }
+    lightCapabilityInfo sideCapability() const { return m_sideModes; }
 
     colorInfoData keyboardColorInfo() const { return m_keyboardColorInfo; }
     colorInfoData sideColorInfo() const { return m_sideColorInfo; }
@@ -96,8 +96,8 @@ private:
 
     hidStructInfoAll m_hidInfo;
     MainHidInterFace* m_hidInterface = nullptr;
-    lightModeListInfo m_keyboardModes;
-    lightModeListInfo m_sideModes;
+    lightCapabilityInfo m_keyboardModes;
+    lightCapabilityInfo m_sideModes;
     KeyCapGrid m_keyCapGrid{};
     QList<sideLightButtonCustom*> m_sideLightButtons;
     int m_musicLayoutNumber = 0;

@@ -18,6 +18,7 @@ namespace {
 constexpr int kKeyboardPart = DLightEffects::kKeyboardPart;
 constexpr int kSidePart = DLightEffects::kSidePart;
 constexpr char kLedFailure[] = "USB serial port [Write Led] Failed ...";
+constexpr char kSideLedFailure[] = "USB serial port [Write Side Led] Failed ...";
 constexpr char kCustomLedFailure[] = "USB serial port [Write custom-Led] Failed ...";
 // The name a scheme is announced with when it takes over a keyboard slot.
 constexpr char kTakenSlotName[] = "CustomLight";
@@ -159,9 +160,11 @@ void DLightsConfigPage::uploadCustomLightForItem(QString index, int slot)
 
 void DLightsConfigPage::uploadCustomLightColors(int slot)
 {
+    // The custom colours, not the LED colours: those are the preview, which
+    // the engine darkens by the brightness and the keyboard darkens again.
     QVector<QColor> colours;
     for (const keyboardButCustom* cap : DDataManager::getInstance()->keyButtonList())
-        colours << (cap ? cap->lightColor() : QColor(Qt::black));
+        colours << (cap ? cap->lightColorBackup() : QColor(Qt::black));
     const QVector<QByteArray> packets = DCustomLightReport::packetPayloads(colours);
     for (int packet = 0; packet < packets.size(); ++packet)
         sendCustomLightPacket(slot, packet, packets[packet]);
@@ -177,6 +180,11 @@ void DLightsConfigPage::sendCustomLightPacket(int slot, int packetNumber, const 
 void DLightsConfigPage::sendKeyboardLightReport(colorInfoData info)
 {
     queueReport(DLightReportBuilder::keyboardEffect(info, DLightReportBuilder::currentStamp()), kLedFailure);
+}
+
+void DLightsConfigPage::sendSideLightReport(colorInfoData info)
+{
+    queueReport(DLightReportBuilder::sideEffect(info, DLightReportBuilder::currentStamp()), kSideLedFailure);
 }
 
 int DLightsConfigPage::effectInUse(int part) const

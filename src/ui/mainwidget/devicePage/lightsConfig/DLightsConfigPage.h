@@ -35,13 +35,13 @@ public:
     void setProfilePath(const char* path) { m_profile.setPath(path); }
 
     MainHidInterFace* hidInterface() const { return m_hidInterface; }
-    void setLightCapability(lightModeListInfo keyboard, lightModeListInfo side)
+    void setLightCapability(lightCapabilityInfo keyboard, lightCapabilityInfo side)
     {
         m_keyboardModes = std::move(keyboard);
         m_sideModes = std::move(side);
     }
-    lightModeListInfo keyboardCapability() const { return m_keyboardModes; }
-    lightModeListInfo sideCapability() const { return m_sideModes; }
+    lightCapabilityInfo keyboardCapability() const { return m_keyboardModes; }
+    lightCapabilityInfo sideCapability() const { return m_sideModes; }
 
     // Takes up the keyboard effect the profile has in use, as if it had been
     // chosen, and sends it to the keyboard.
@@ -71,6 +71,7 @@ public:
     void uploadCustomLightColors(int slot);
 
     void sendKeyboardLightReport(colorInfoData info);
+    void sendSideLightReport(colorInfoData info);
 
 signals:
     void sigCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex, QString strCustomLightName);
@@ -92,8 +93,8 @@ private:
 
     DProfileSelection m_profile;
     MainHidInterFace* m_hidInterface = nullptr;
-    lightModeListInfo m_keyboardModes;
-    lightModeListInfo m_sideModes;
+    lightCapabilityInfo m_keyboardModes;
+    lightCapabilityInfo m_sideModes;
     colorInfoData m_colorInfo{};
     int m_keyboardEffect = -1;
     DCustomLightSchemeList m_customSchemes;
