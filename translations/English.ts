@@ -5,11 +5,11 @@
     <name>QObject</name>
     <message>
         <source>Software exit</source>
-        <translation>Software exit</translation>
+        <translation>Program closed</translation>
     </message>
     <message>
         <source>Conflict, software out of operation!</source>
-        <translation>Conflict, software out of operation!</translation>
+        <translation>The program stopped unexpectedly.</translation>
     </message>
     <message>
         <source>Unknow</source>
@@ -38,19 +38,19 @@
     <name>QObject</name>
     <message>
         <source>Minimize(&amp;N)</source>
-        <translation>Minimize(&amp;N)</translation>
+        <translation>Mi&amp;nimize</translation>
     </message>
     <message>
         <source>Maximize(&amp;X)</source>
-        <translation>Maximize(&amp;X)</translation>
+        <translation>Ma&amp;ximize</translation>
     </message>
     <message>
         <source>Revert(&amp;R)</source>
-        <translation>Revert(&amp;R)</translation>
+        <translation>&amp;Restore</translation>
     </message>
     <message>
         <source>Quit(&amp;Q)</source>
-        <translation>Quit(&amp;Q)</translation>
+        <translation>&amp;Quit</translation>
     </message>
 </context>
 <context>
@@ -116,11 +116,11 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Atmosphere Light</translation>
+        <translation>Side Light</translation>
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation>Senior Keys</translation>
+        <translation>Advanced Keys</translation>
     </message>
     <message>
         <source>Volume +</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Prev track</source>
-        <translation>Prev track</translation>
+        <translation>Previous track</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -272,11 +272,11 @@
     </message>
     <message>
         <source>Lock win</source>
-        <translation>Lock win</translation>
+        <translation>Lock Win</translation>
     </message>
     <message>
         <source>Unlock win</source>
-        <translation>Unlock win</translation>
+        <translation>Unlock Win</translation>
     </message>
     <message>
         <source>Default layer</source>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>Power query</source>
-        <translation>Power query</translation>
+        <translation>Battery level</translation>
     </message>
     <message>
         <source>Bluetooth 1</source>
@@ -308,11 +308,11 @@
     </message>
     <message>
         <source>2.4G switching</source>
-        <translation>2.4G switching</translation>
+        <translation>Switch to 2.4 GHz</translation>
     </message>
     <message>
         <source>USB switching</source>
-        <translation>USB switching</translation>
+        <translation>Switch to USB</translation>
     </message>
     <message>
         <source>Overall light</source>
@@ -360,15 +360,15 @@
     </message>
     <message>
         <source>Into full color</source>
-        <translation>Into full color</translation>
+        <translation>Full color</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation>Top color changed</translation>
+        <translation>Change top color</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation>Bottom color changed</translation>
+        <translation>Change bottom color</translation>
     </message>
     <message>
         <source>Custom 1</source>
@@ -380,27 +380,27 @@
     </message>
     <message>
         <source>Close all</source>
-        <translation>Close all</translation>
+        <translation>All lights off</translation>
     </message>
     <message>
         <source>Close back light</source>
-        <translation>Close back light</translation>
+        <translation>Backlight off</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation>Stop back light</translation>
+        <translation>Pause backlight</translation>
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Light recording</translation>
+        <translation>Record lighting</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Close side light</translation>
+        <translation>Side light off</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Stop side light</translation>
+        <translation>Pause side light</translation>
     </message>
 </context>
 <context>
@@ -414,11 +414,11 @@
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>Download config successful</translation>
+        <translation>Settings written to the keyboard</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Download config failed, Please try again</translation>
+        <translation>Could not write to the keyboard, please try again</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>All keys calibration in progress ...</source>
-        <translation>All keys calibration in progress ...</translation>
+        <translation>Calibrating all keys ...</translation>
     </message>
     <message>
         <source>The device is offline</source>
@@ -457,15 +457,15 @@
     </message>
     <message>
         <source>The device has been turned on</source>
-        <translation>The device has been turned on</translation>
+        <translation>This keyboard is already selected</translation>
     </message>
     <message>
         <source>Key Custom</source>
-        <translation>Key Custom</translation>
+        <translation>Customize Keys</translation>
     </message>
     <message>
         <source>Light Setting</source>
-        <translation>Light Setting</translation>
+        <translation>Lighting</translation>
     </message>
     <message>
         <source>Performance</source>
@@ -473,14 +473,14 @@
     </message>
     <message>
         <source>Trigger Setting</source>
-        <translation>Trigger Setting</translation>
+        <translation>Actuation</translation>
     </message>
 </context>
 <context>
     <name>DCustomKeysPage</name>
     <message>
         <source>Download</source>
-        <translation>Download</translation>
+        <translation>Write to Keyboard</translation>
     </message>
 </context>
 <context>
@@ -507,27 +507,27 @@
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Light into sleep:</translation>
+        <translation>Lighting sleeps after:</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation>Second</translation>
+        <translation>seconds</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation>Keyboard into sleep:</translation>
+        <translation>Keyboard sleeps after:</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation>Minute</translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
-        <translation>Prohibit Sleep</translation>
+        <translation>Never sleep</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation>Submit</translation>
+        <translation>Apply</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
@@ -542,11 +542,11 @@
     <name>QObject</name>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>The time when the light enters sleep cannot be longer than the keyboard enters sleep</translation>
+        <translation>The lighting cannot sleep later than the keyboard</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
-        <translation>Keyboard enters sleep time is too short</translation>
+        <translation>The keyboard's sleep time is too short</translation>
     </message>
     <message>
         <source>Sleep time has been set</source>
@@ -554,7 +554,7 @@
     </message>
     <message>
         <source>Sleep time set failed</source>
-        <translation>Sleep time set failed</translation>
+        <translation>Could not set the sleep time</translation>
     </message>
 </context>
 <context>
@@ -572,47 +572,47 @@
     <name>QObject</name>
     <message>
         <source>Create profile successful</source>
-        <translation>Create profile successful</translation>
+        <translation>Profile created</translation>
     </message>
     <message>
         <source>Delete profile successful</source>
-        <translation>Delete profile successful</translation>
+        <translation>Profile deleted</translation>
     </message>
     <message>
         <source>Modify profile info successful</source>
-        <translation>Modify profile info successful</translation>
+        <translation>Profile renamed</translation>
     </message>
     <message>
         <source>Operate successful</source>
-        <translation>Operate successful</translation>
+        <translation>Done</translation>
     </message>
     <message>
         <source>Export profile successful</source>
-        <translation>Export profile successful</translation>
+        <translation>Profile exported</translation>
     </message>
     <message>
         <source>Import profile successful</source>
-        <translation>Import profile successful</translation>
+        <translation>Profile imported</translation>
     </message>
     <message>
         <source>The number of profile has reached the maximum</source>
-        <translation>The number of profile has reached the maximum</translation>
+        <translation>The maximum number of profiles has been reached</translation>
     </message>
     <message>
         <source>Create failed, the index node is already existence, please checked</source>
-        <translation>Create failed, the index node is already existence, please checked</translation>
+        <translation>Could not create the profile: a profile with this number already exists</translation>
     </message>
     <message>
         <source>Need keep at least one profile</source>
-        <translation>Need keep at least one profile</translation>
+        <translation>At least one profile must remain</translation>
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation>This index node non-existent</translation>
+        <translation>This profile does not exist</translation>
     </message>
     <message>
         <source>Profile name can&apos;t empty</source>
-        <translation>Profile name can&apos;t empty</translation>
+        <translation>The profile name cannot be empty</translation>
     </message>
     <message>
         <source>The file %1 already exists. Do you want to replace it?</source>
@@ -620,35 +620,35 @@
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Please select save directory first</translation>
+        <translation>Please choose a folder first</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Please select import file first</translation>
+        <translation>Please choose a file to import first</translation>
     </message>
     <message>
         <source>Create profile failed</source>
-        <translation>Create profile failed</translation>
+        <translation>Could not create the profile</translation>
     </message>
     <message>
         <source>Delete profile failed</source>
-        <translation>Delete profile failed</translation>
+        <translation>Could not delete the profile</translation>
     </message>
     <message>
         <source>Modify profile info failed</source>
-        <translation>Modify profile info failed</translation>
+        <translation>Could not rename the profile</translation>
     </message>
     <message>
         <source>Operate failed</source>
-        <translation>Operate failed</translation>
+        <translation>The operation failed</translation>
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>Export profile failed</translation>
+        <translation>Could not export the profile</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>Import profile failed</translation>
+        <translation>Could not import the profile</translation>
     </message>
     <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
@@ -664,11 +664,11 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Tip</translation>
+        <translation>Confirm</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation>Whether to reset the current profile?</translation>
+        <translation>Reset the current profile?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -680,7 +680,7 @@
     </message>
     <message>
         <source>Save directory</source>
-        <translation>Save directory</translation>
+        <translation>Export to folder</translation>
     </message>
     <message>
         <source>Open profile file</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>Profile files(*.xml)</translation>
+        <translation>Profile files (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -715,7 +715,7 @@
     </message>
     <message>
         <source>Modify Name</source>
-        <translation>Modify Name</translation>
+        <translation>Rename</translation>
     </message>
 </context>
 <context>
@@ -762,7 +762,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>No upgradeable devices found</translation>
+        <translation>No keyboard needs a firmware update</translation>
     </message>
 </context>
 <context>
@@ -774,7 +774,7 @@
     <message>
         <source>Light</source>
         <comment>key lights shown</comment>
-        <translation>Light</translation>
+        <translation>Lighting</translation>
     </message>
     <message>
         <source>Trigger</source>
