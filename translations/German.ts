@@ -414,11 +414,11 @@
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>Konfiguration erfolgreich übertragen</translation>
+        <translation>Konfiguration in die Tastatur geschrieben</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Übertragung der Konfiguration fehlgeschlagen, bitte erneut versuchen</translation>
+        <translation>Schreiben in die Tastatur fehlgeschlagen, bitte erneut versuchen</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -550,11 +550,11 @@
     </message>
     <message>
         <source>Sleep time has been set</source>
-        <translation>Die Ruhezeit wurde eingestellt</translation>
+        <translation>Die Zeit bis zum Ruhezustand wurde eingestellt</translation>
     </message>
     <message>
         <source>Sleep time set failed</source>
-        <translation>Die Ruhezeit konnte nicht eingestellt werden</translation>
+        <translation>Die Zeit bis zum Ruhezustand konnte nicht eingestellt werden</translation>
     </message>
 </context>
 <context>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Sleep time is out of range</source>
-        <translation>Die Ruhezeit liegt außerhalb des zulässigen Bereichs</translation>
+        <translation>Die Zeit bis zum Ruhezustand liegt außerhalb des zulässigen Bereichs</translation>
     </message>
 </context>
 <context>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Hinweis</translation>
+        <translation>Bestätigung</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>Profildateien(*.xml)</translation>
+        <translation>Profildateien (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -778,7 +778,7 @@
     </message>
     <message>
         <source>Trigger</source>
-        <translation>Auslösung</translation>
+        <translation>Auslösepunkt</translation>
     </message>
 </context>
 <context>
