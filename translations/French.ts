@@ -407,18 +407,18 @@
     <name>QObject</name>
     <message>
         <source>Cannot remapped</source>
-        <translation>Impossible de réaffecter</translation>
+        <translation>Impossible de réassigner</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>Configuration téléchargée avec succès</translation>
+        <translation>Configuration écrite dans le clavier</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Échec du téléchargement de la configuration, veuillez réessayer</translation>
+        <translation>Échec de l'écriture dans le clavier, veuillez réessayer</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Astuce</translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>Fichiers de profil(*.xml)</translation>
+        <translation>Fichiers de profil (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
