@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Luz ambiental</translation>
+        <translation>Iluminación ambiental</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>Sniper Key</source>
-        <translation>Tecla francotirador</translation>
+        <translation>Tecla sniper</translation>
     </message>
     <message>
         <source>Close window</source>
@@ -396,11 +396,11 @@
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Apagar luz lateral</translation>
+        <translation>Apagar iluminación lateral</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Detener luz lateral</translation>
+        <translation>Detener iluminación lateral</translation>
     </message>
 </context>
 <context>
@@ -414,11 +414,11 @@
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>Configuración descargada correctamente</translation>
+        <translation>Configuración escrita en el teclado</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Error al descargar la configuración, inténtelo de nuevo</translation>
+        <translation>Error al escribir en el teclado, inténtelo de nuevo</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Luz en reposo tras:</translation>
+        <translation>Iluminación en reposo tras:</translation>
     </message>
     <message>
         <source>Second</source>
@@ -542,7 +542,7 @@
     <name>QObject</name>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>El tiempo de reposo de la luz no puede ser mayor que el del teclado</translation>
+        <translation>El tiempo de reposo de la iluminación no puede ser mayor que el del teclado</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Aviso</translation>
+        <translation>Confirmación</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>Archivos de perfil(*.xml)</translation>
+        <translation>Archivos de perfil (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -774,7 +774,7 @@
     <message>
         <source>Light</source>
         <comment>key lights shown</comment>
-        <translation>Luz</translation>
+        <translation>Iluminación</translation>
     </message>
     <message>
         <source>Trigger</source>
