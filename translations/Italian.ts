@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Luce d'atmosfera</translation>
+        <translation>Illuminazione ambiente</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>Sniper Key</source>
-        <translation>Tasto cecchino</translation>
+        <translation>Tasto sniper</translation>
     </message>
     <message>
         <source>Close window</source>
@@ -316,15 +316,15 @@
     </message>
     <message>
         <source>Overall light</source>
-        <translation>Luce complessiva</translation>
+        <translation>Illuminazione complessiva</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation>Luce interattiva</translation>
+        <translation>Illuminazione interattiva</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation>Tutte le luci</translation>
+        <translation>Tutta l'illuminazione</translation>
     </message>
     <message>
         <source>Static</source>
@@ -392,15 +392,15 @@
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Registrazione luci</translation>
+        <translation>Registrazione illuminazione</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Spegni luce laterale</translation>
+        <translation>Spegni illuminazione laterale</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Ferma luce laterale</translation>
+        <translation>Ferma illuminazione laterale</translation>
     </message>
 </context>
 <context>
@@ -414,11 +414,11 @@
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>Configurazione scaricata correttamente</translation>
+        <translation>Configurazione scritta sulla tastiera</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Download della configurazione non riuscito, riprovare</translation>
+        <translation>Scrittura sulla tastiera non riuscita, riprovare</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Luce in sospensione dopo:</translation>
+        <translation>Illuminazione in sospensione dopo:</translation>
     </message>
     <message>
         <source>Second</source>
@@ -542,7 +542,7 @@
     <name>QObject</name>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>Il tempo di sospensione della luce non può superare quello della tastiera</translation>
+        <translation>Il tempo di sospensione dell'illuminazione non può superare quello della tastiera</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Suggerimento</translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>File di profilo(*.xml)</translation>
+        <translation>File di profilo (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -774,7 +774,7 @@
     <message>
         <source>Light</source>
         <comment>key lights shown</comment>
-        <translation>Luce</translation>
+        <translation>Illuminazione</translation>
     </message>
     <message>
         <source>Trigger</source>
