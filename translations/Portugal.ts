@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Luz ambiente</translation>
+        <translation>Iluminação ambiente</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -396,11 +396,11 @@
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Desligar luz lateral</translation>
+        <translation>Desligar iluminação lateral</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Parar luz lateral</translation>
+        <translation>Parar iluminação lateral</translation>
     </message>
 </context>
 <context>
@@ -414,11 +414,11 @@
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>Configuração transferida com sucesso</translation>
+        <translation>Configuração gravada no teclado</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Falha ao transferir a configuração, tente novamente</translation>
+        <translation>Falha ao gravar no teclado, tente novamente</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>Submit</source>
-        <translation>Enviar</translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Dica</translation>
+        <translation>Confirmação</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>Ficheiros de perfil(*.xml)</translation>
+        <translation>Ficheiros de perfil (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
