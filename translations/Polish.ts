@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Oświetlenie nastrojowe</translation>
+        <translation>Podświetlenie nastrojowe</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -316,15 +316,15 @@
     </message>
     <message>
         <source>Overall light</source>
-        <translation>Oświetlenie ogólne</translation>
+        <translation>Podświetlenie ogólne</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation>Oświetlenie interaktywne</translation>
+        <translation>Podświetlenie interaktywne</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation>Całe oświetlenie</translation>
+        <translation>Całe podświetlenie</translation>
     </message>
     <message>
         <source>Static</source>
@@ -392,15 +392,15 @@
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Nagrywanie oświetlenia</translation>
+        <translation>Nagrywanie podświetlenia</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Wyłącz oświetlenie boczne</translation>
+        <translation>Wyłącz podświetlenie boczne</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Zatrzymaj oświetlenie boczne</translation>
+        <translation>Zatrzymaj podświetlenie boczne</translation>
     </message>
 </context>
 <context>
@@ -414,11 +414,11 @@
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>Konfiguracja została pomyślnie przesłana</translation>
+        <translation>Konfiguracja została zapisana w klawiaturze</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Przesyłanie konfiguracji nie powiodło się, spróbuj ponownie</translation>
+        <translation>Zapisywanie w klawiaturze nie powiodło się, spróbuj ponownie</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Second</source>
-        <translation>Sekund</translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>Minute</source>
-        <translation>Minut</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Wskazówka</translation>
+        <translation>Potwierdzenie</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>Pliki profili(*.xml)</translation>
+        <translation>Pliki profili (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -758,7 +758,7 @@
     </message>
     <message>
         <source>Check firmware</source>
-        <translation>Sprawdź oprogramowanie</translation>
+        <translation>Sprawdź firmware</translation>
     </message>
     <message>
         <source>No upgradeable devices found</source>
