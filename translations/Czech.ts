@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Ambientní osvětlení</translation>
+        <translation>Ambientní podsvícení</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -316,15 +316,15 @@
     </message>
     <message>
         <source>Overall light</source>
-        <translation>Celkové osvětlení</translation>
+        <translation>Celkové podsvícení</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation>Interaktivní osvětlení</translation>
+        <translation>Interaktivní podsvícení</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation>Všechna osvětlení</translation>
+        <translation>Všechno podsvícení</translation>
     </message>
     <message>
         <source>Static</source>
@@ -392,15 +392,15 @@
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Záznam osvětlení</translation>
+        <translation>Záznam podsvícení</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Vypnout boční osvětlení</translation>
+        <translation>Vypnout boční podsvícení</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Zastavit boční osvětlení</translation>
+        <translation>Zastavit boční podsvícení</translation>
     </message>
 </context>
 <context>
@@ -414,11 +414,11 @@
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>Konfigurace byla úspěšně nahrána</translation>
+        <translation>Konfigurace byla zapsána do klávesnice</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Nahrání konfigurace selhalo, zkuste to prosím znovu</translation>
+        <translation>Zápis do klávesnice selhal, zkuste to prosím znovu</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Obnovit</translation>
+        <translation>Resetovat</translation>
     </message>
     <message>
         <source>All keys calibration in progress ...</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Second</source>
-        <translation>Sekund</translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>Minute</source>
-        <translation>Minut</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>Submit</source>
-        <translation>Odeslat</translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation>Obnovit aktuální profil</translation>
+        <translation>Resetovat aktuální profil</translation>
     </message>
 </context>
 <context>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Tip</translation>
+        <translation>Potvrzení</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>Soubory profilů(*.xml)</translation>
+        <translation>Soubory profilů (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -778,7 +778,7 @@
     </message>
     <message>
         <source>Trigger</source>
-        <translation>Spouštění</translation>
+        <translation>Sepnutí</translation>
     </message>
 </context>
 <context>
