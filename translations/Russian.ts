@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Подсветка окружения</translation>
+        <translation>Боковая подсветка</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -414,11 +414,11 @@
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>Конфигурация успешно загружена</translation>
+        <translation>Конфигурация записана в клавиатуру</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Не удалось загрузить конфигурацию, попробуйте ещё раз</translation>
+        <translation>Не удалось записать конфигурацию в клавиатуру, попробуйте ещё раз</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Second</source>
-        <translation>Секунд</translation>
+        <translation>с</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>Minute</source>
-        <translation>Минут</translation>
+        <translation>мин</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Подсказка</translation>
+        <translation>Подтверждение</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>Файлы профилей(*.xml)</translation>
+        <translation>Файлы профилей (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -707,11 +707,11 @@
     </message>
     <message>
         <source>Export</source>
-        <translation>Экспорт</translation>
+        <translation>Экспортировать</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation>Импорт</translation>
+        <translation>Импортировать</translation>
     </message>
     <message>
         <source>Modify Name</source>
