@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Підсвічування оточення</translation>
+        <translation>Бічне підсвічування</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>Print</source>
-        <translation>Друк</translation>
+        <translation>Друкувати</translation>
     </message>
     <message>
         <source>Save</source>
@@ -414,11 +414,11 @@
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>Конфігурацію успішно завантажено</translation>
+        <translation>Конфігурацію записано в клавіатуру</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Не вдалося завантажити конфігурацію, спробуйте ще раз</translation>
+        <translation>Не вдалося записати конфігурацію в клавіатуру, спробуйте ще раз</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Second</source>
-        <translation>Секунд</translation>
+        <translation>с</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>Minute</source>
-        <translation>Хвилин</translation>
+        <translation>хв</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Підказка</translation>
+        <translation>Підтвердження</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>Файли профілів(*.xml)</translation>
+        <translation>Файли профілів (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -707,11 +707,11 @@
     </message>
     <message>
         <source>Export</source>
-        <translation>Експорт</translation>
+        <translation>Експортувати</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation>Імпорт</translation>
+        <translation>Імпортувати</translation>
     </message>
     <message>
         <source>Modify Name</source>
