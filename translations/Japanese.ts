@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>Revert(&amp;R)</source>
-        <translation>元に戻す(&amp;R)</translation>
+        <translation>元のサイズに戻す(&amp;R)</translation>
     </message>
     <message>
         <source>Quit(&amp;Q)</source>
@@ -414,11 +414,11 @@
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>設定のダウンロードに成功しました</translation>
+        <translation>キーボードへの書き込みが完了しました</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>設定のダウンロードに失敗しました。もう一度お試しください</translation>
+        <translation>キーボードへの書き込みに失敗しました。もう一度お試しください</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>ヒント</translation>
+        <translation>確認</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>プロファイルファイル(*.xml)</translation>
+        <translation>プロファイルファイル (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -762,7 +762,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>アップグレード可能なデバイスが見つかりません</translation>
+        <translation>アップデートできるデバイスが見つかりません</translation>
     </message>
 </context>
 <context>
@@ -774,7 +774,7 @@
     <message>
         <source>Light</source>
         <comment>key lights shown</comment>
-        <translation>ライト</translation>
+        <translation>ライティング</translation>
     </message>
     <message>
         <source>Trigger</source>
