@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation>바로 가기</translation>
+        <translation>바로 가기 키</translation>
     </message>
     <message>
         <source>Key Config</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>분위기 조명</translation>
+        <translation>앰비언트 조명</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -414,11 +414,11 @@
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>설정 다운로드에 성공했습니다</translation>
+        <translation>키보드에 저장했습니다</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>설정 다운로드에 실패했습니다. 다시 시도하십시오</translation>
+        <translation>키보드에 저장하지 못했습니다. 다시 시도하십시오</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -561,7 +561,7 @@
     <name>QObject</name>
     <message>
         <source>Key calibration in progress, please wait a moment</source>
-        <translation>키 보정 중입니다. 잠시 기다려 주세요</translation>
+        <translation>키 보정 중입니다. 잠시 기다리십시오</translation>
     </message>
     <message>
         <source>Sleep time is out of range</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>프로필 파일(*.xml)</translation>
+        <translation>프로필 파일 (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -762,7 +762,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>업그레이드할 수 있는 장치가 없습니다</translation>
+        <translation>업데이트할 수 있는 장치가 없습니다</translation>
     </message>
 </context>
 <context>
