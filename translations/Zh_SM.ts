@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation>快捷方式</translation>
+        <translation>快捷功能</translation>
     </message>
     <message>
         <source>Key Config</source>
@@ -437,7 +437,7 @@
     <name>QObject</name>
     <message>
         <source>Device List</source>
-        <translation>产品列表</translation>
+        <translation>设备列表</translation>
     </message>
     <message>
         <source>Device not connected</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>The device has been turned on</source>
-        <translation>设备已开启</translation>
+        <translation>该设备已选中</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>Submit</source>
-        <translation>提交</translation>
+        <translation>应用</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation>重置当前配置</translation>
+        <translation>重置当前配置文件</translation>
     </message>
 </context>
 <context>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>配置文件(*.xml)</translation>
+        <translation>配置文件 (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
