@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation>快捷方式</translation>
+        <translation>快捷功能</translation>
     </message>
     <message>
         <source>Key Config</source>
@@ -407,18 +407,18 @@
     <name>QObject</name>
     <message>
         <source>Cannot remapped</source>
-        <translation>無法重新映射</translation>
+        <translation>無法重新對應</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>下載配置成功</translation>
+        <translation>下載設定成功</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>下載配置失敗，請重試</translation>
+        <translation>下載設定失敗，請重試</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -437,7 +437,7 @@
     <name>QObject</name>
     <message>
         <source>Device List</source>
-        <translation>產品列表</translation>
+        <translation>裝置列表</translation>
     </message>
     <message>
         <source>Device not connected</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>The device has been turned on</source>
-        <translation>裝置已開啟</translation>
+        <translation>該裝置已選取</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>Submit</source>
-        <translation>提交</translation>
+        <translation>套用</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>設定檔(*.xml)</translation>
+        <translation>設定檔 (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -762,7 +762,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>未找到可升級的裝置</translation>
+        <translation>未找到可更新的裝置</translation>
     </message>
 </context>
 <context>
