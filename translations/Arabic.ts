@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Remap Key</source>
-        <translation>إعادة تعيين المفتاح</translation>
+        <translation>تغيير وظيفة المفتاح</translation>
     </message>
     <message>
         <source>Macro</source>
@@ -407,18 +407,18 @@
     <name>QObject</name>
     <message>
         <source>Cannot remapped</source>
-        <translation>لا يمكن إعادة تعيينه</translation>
+        <translation>لا يمكن تغيير وظيفته</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Download config successful</source>
-        <translation>تم تنزيل الإعدادات بنجاح</translation>
+        <translation>تمت كتابة الإعدادات إلى لوحة المفاتيح بنجاح</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>فشل تنزيل الإعدادات، يرجى المحاولة مرة أخرى</translation>
+        <translation>فشلت الكتابة إلى لوحة المفاتيح، يرجى المحاولة مرة أخرى</translation>
     </message>
     <message>
         <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>The device is offline</source>
-        <translation>الجهاز غير متصل بالشبكة</translation>
+        <translation>الجهاز غير متاح حاليًا</translation>
     </message>
     <message>
         <source>The device has been turned on</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>Submit</source>
-        <translation>إرسال</translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation>إعادة تعيين الملف الحالي</translation>
+        <translation>إعادة تعيين ملف التعريف الحالي</translation>
     </message>
 </context>
 <context>
@@ -572,15 +572,15 @@
     <name>QObject</name>
     <message>
         <source>Create profile successful</source>
-        <translation>تم إنشاء الملف الشخصي بنجاح</translation>
+        <translation>تم إنشاء ملف التعريف بنجاح</translation>
     </message>
     <message>
         <source>Delete profile successful</source>
-        <translation>تم حذف الملف الشخصي بنجاح</translation>
+        <translation>تم حذف ملف التعريف بنجاح</translation>
     </message>
     <message>
         <source>Modify profile info successful</source>
-        <translation>تم تعديل الملف الشخصي بنجاح</translation>
+        <translation>تم تعديل ملف التعريف بنجاح</translation>
     </message>
     <message>
         <source>Operate successful</source>
@@ -588,31 +588,31 @@
     </message>
     <message>
         <source>Export profile successful</source>
-        <translation>تم تصدير الملف الشخصي بنجاح</translation>
+        <translation>تم تصدير ملف التعريف بنجاح</translation>
     </message>
     <message>
         <source>Import profile successful</source>
-        <translation>تم استيراد الملف الشخصي بنجاح</translation>
+        <translation>تم استيراد ملف التعريف بنجاح</translation>
     </message>
     <message>
         <source>The number of profile has reached the maximum</source>
-        <translation>تم الوصول إلى الحد الأقصى لعدد الملفات الشخصية</translation>
+        <translation>تم الوصول إلى الحد الأقصى لعدد ملفات التعريف</translation>
     </message>
     <message>
         <source>Create failed, the index node is already existence, please checked</source>
-        <translation>فشل الإنشاء، رقم الملف الشخصي موجود بالفعل، يرجى التحقق</translation>
+        <translation>فشل الإنشاء، رقم ملف التعريف موجود بالفعل، يرجى التحقق</translation>
     </message>
     <message>
         <source>Need keep at least one profile</source>
-        <translation>يجب الاحتفاظ بملف شخصي واحد على الأقل</translation>
+        <translation>يجب الاحتفاظ بملف تعريف واحد على الأقل</translation>
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation>هذا الملف الشخصي غير موجود</translation>
+        <translation>ملف التعريف هذا غير موجود</translation>
     </message>
     <message>
         <source>Profile name can&apos;t empty</source>
-        <translation>لا يمكن أن يكون اسم الملف الشخصي فارغًا</translation>
+        <translation>لا يمكن أن يكون اسم ملف التعريف فارغًا</translation>
     </message>
     <message>
         <source>The file %1 already exists. Do you want to replace it?</source>
@@ -628,15 +628,15 @@
     </message>
     <message>
         <source>Create profile failed</source>
-        <translation>فشل إنشاء الملف الشخصي</translation>
+        <translation>فشل إنشاء ملف التعريف</translation>
     </message>
     <message>
         <source>Delete profile failed</source>
-        <translation>فشل حذف الملف الشخصي</translation>
+        <translation>فشل حذف ملف التعريف</translation>
     </message>
     <message>
         <source>Modify profile info failed</source>
-        <translation>فشل تعديل الملف الشخصي</translation>
+        <translation>فشل تعديل ملف التعريف</translation>
     </message>
     <message>
         <source>Operate failed</source>
@@ -644,11 +644,11 @@
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>فشل تصدير الملف الشخصي</translation>
+        <translation>فشل تصدير ملف التعريف</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>فشل استيراد الملف الشخصي</translation>
+        <translation>فشل استيراد ملف التعريف</translation>
     </message>
     <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
@@ -664,11 +664,11 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>تلميح</translation>
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation>هل تريد إعادة تعيين الملف الشخصي الحالي؟</translation>
+        <translation>هل تريد إعادة تعيين ملف التعريف الحالي؟</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -684,11 +684,11 @@
     </message>
     <message>
         <source>Open profile file</source>
-        <translation>فتح ملف شخصي</translation>
+        <translation>فتح ملف تعريف</translation>
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>ملفات الملفات الشخصية(*.xml)</translation>
+        <translation>ملفات التعريف (*.xml)</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -778,7 +778,7 @@
     </message>
     <message>
         <source>Trigger</source>
-        <translation>الاستجابة</translation>
+        <translation>نقطة التفعيل</translation>
     </message>
 </context>
 <context>
