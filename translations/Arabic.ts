@@ -420,13 +420,27 @@
         <source>Download config failed, Please try again</source>
         <translation>فشلت الكتابة إلى لوحة المفاتيح، يرجى المحاولة مرة أخرى</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 مفتاحًا مرتبطة بوحدات ماكرو، لكن لوحة المفاتيح تتسع لـ %2 فقط. لم يُرسل شيء.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n مفتاح مرتبط بوحدات ماكرو، لكن لوحة المفاتيح تتسع لـ %1 فقط. لم يُرسل شيء.</numerusform>
+            <numerusform>%n مفتاح مرتبط بوحدة ماكرو، لكن لوحة المفاتيح تتسع لـ %1 فقط. لم يُرسل شيء.</numerusform>
+            <numerusform>%n مفتاحان مرتبطان بوحدات ماكرو، لكن لوحة المفاتيح تتسع لـ %1 فقط. لم يُرسل شيء.</numerusform>
+            <numerusform>%n مفاتيح مرتبطة بوحدات ماكرو، لكن لوحة المفاتيح تتسع لـ %1 فقط. لم يُرسل شيء.</numerusform>
+            <numerusform>%n مفتاحًا مرتبطًا بوحدات ماكرو، لكن لوحة المفاتيح تتسع لـ %1 فقط. لم يُرسل شيء.</numerusform>
+            <numerusform>%n مفتاح مرتبط بوحدات ماكرو، لكن لوحة المفاتيح تتسع لـ %1 فقط. لم يُرسل شيء.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 مفتاحًا مرتبطة بمفاتيح متقدمة، لكن لوحة المفاتيح تتسع لـ %2 فقط. لم يُرسل شيء.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n مفتاح مرتبط بمفاتيح متقدمة، لكن لوحة المفاتيح تتسع لـ %1 فقط. لم يُرسل شيء.</numerusform>
+            <numerusform>%n مفتاح مرتبط بمفتاح متقدم، لكن لوحة المفاتيح تتسع لـ %1 فقط. لم يُرسل شيء.</numerusform>
+            <numerusform>%n مفتاحان مرتبطان بمفاتيح متقدمة، لكن لوحة المفاتيح تتسع لـ %1 فقط. لم يُرسل شيء.</numerusform>
+            <numerusform>%n مفاتيح مرتبطة بمفاتيح متقدمة، لكن لوحة المفاتيح تتسع لـ %1 فقط. لم يُرسل شيء.</numerusform>
+            <numerusform>%n مفتاحًا مرتبطًا بمفاتيح متقدمة، لكن لوحة المفاتيح تتسع لـ %1 فقط. لم يُرسل شيء.</numerusform>
+            <numerusform>%n مفتاح مرتبط بمفاتيح متقدمة، لكن لوحة المفاتيح تتسع لـ %1 فقط. لم يُرسل شيء.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

@@ -420,13 +420,21 @@
         <source>Download config failed, Please try again</source>
         <translation>Zápis do klávesnice selhal, zkuste to prosím znovu</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>Na makra je přiřazeno %1 kláves, klávesnice jich pojme %2. Nic nebylo odesláno.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>Na makro je přiřazena %n klávesa, klávesnice jich pojme %1. Nic nebylo odesláno.</numerusform>
+            <numerusform>Na makra jsou přiřazeny %n klávesy, klávesnice jich pojme %1. Nic nebylo odesláno.</numerusform>
+            <numerusform>Na makra je přiřazeno %n kláves, klávesnice jich pojme %1. Nic nebylo odesláno.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>Na pokročilé klávesy je přiřazeno %1 kláves, klávesnice jich pojme %2. Nic nebylo odesláno.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>Na pokročilou klávesu je přiřazena %n klávesa, klávesnice jich pojme %1. Nic nebylo odesláno.</numerusform>
+            <numerusform>Na pokročilé klávesy jsou přiřazeny %n klávesy, klávesnice jich pojme %1. Nic nebylo odesláno.</numerusform>
+            <numerusform>Na pokročilé klávesy je přiřazeno %n kláves, klávesnice jich pojme %1. Nic nebylo odesláno.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

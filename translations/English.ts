@@ -420,13 +420,19 @@
         <source>Download config failed, Please try again</source>
         <translation>Could not write to the keyboard, please try again</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n key is bound to a macro, but the keyboard holds %1. Nothing was sent.</numerusform>
+            <numerusform>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n key is bound to an advanced key, but the keyboard holds %1. Nothing was sent.</numerusform>
+            <numerusform>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

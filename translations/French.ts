@@ -420,13 +420,19 @@
         <source>Download config failed, Please try again</source>
         <translation>Échec de l'écriture dans le clavier, veuillez réessayer</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 touches sont associées à des macros, mais le clavier n'en contient que %2. Rien n'a été envoyé.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n touche est associée à une macro, mais le clavier n'en contient que %1. Rien n'a été envoyé.</numerusform>
+            <numerusform>%n touches sont associées à des macros, mais le clavier n'en contient que %1. Rien n'a été envoyé.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 touches sont associées à des touches avancées, mais le clavier n'en contient que %2. Rien n'a été envoyé.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n touche est associée à une touche avancée, mais le clavier n'en contient que %1. Rien n'a été envoyé.</numerusform>
+            <numerusform>%n touches sont associées à des touches avancées, mais le clavier n'en contient que %1. Rien n'a été envoyé.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

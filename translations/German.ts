@@ -420,13 +420,19 @@
         <source>Download config failed, Please try again</source>
         <translation>Schreiben in die Tastatur fehlgeschlagen, bitte erneut versuchen</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 Tasten sind mit Makros belegt, die Tastatur fasst aber nur %2. Es wurde nichts gesendet.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n Taste ist mit einem Makro belegt, die Tastatur fasst aber nur %1. Es wurde nichts gesendet.</numerusform>
+            <numerusform>%n Tasten sind mit Makros belegt, die Tastatur fasst aber nur %1. Es wurde nichts gesendet.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 Tasten sind mit erweiterten Tasten belegt, die Tastatur fasst aber nur %2. Es wurde nichts gesendet.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n Taste ist mit einer erweiterten Taste belegt, die Tastatur fasst aber nur %1. Es wurde nichts gesendet.</numerusform>
+            <numerusform>%n Tasten sind mit erweiterten Tasten belegt, die Tastatur fasst aber nur %1. Es wurde nichts gesendet.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

@@ -420,13 +420,19 @@
         <source>Download config failed, Please try again</source>
         <translation>Scrittura sulla tastiera non riuscita, riprovare</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 tasti sono associati a macro, ma la tastiera ne contiene %2. Non è stato inviato nulla.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n tasto è associato a una macro, ma la tastiera ne contiene %1. Non è stato inviato nulla.</numerusform>
+            <numerusform>%n tasti sono associati a macro, ma la tastiera ne contiene %1. Non è stato inviato nulla.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 tasti sono associati a tasti avanzati, ma la tastiera ne contiene %2. Non è stato inviato nulla.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n tasto è associato a un tasto avanzato, ma la tastiera ne contiene %1. Non è stato inviato nulla.</numerusform>
+            <numerusform>%n tasti sono associati a tasti avanzati, ma la tastiera ne contiene %1. Non è stato inviato nulla.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

@@ -420,13 +420,17 @@
         <source>Download config failed, Please try again</source>
         <translation>キーボードへの書き込みに失敗しました。もう一度お試しください</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 個のキーにマクロが割り当てられていますが、キーボードに保存できるのは %2 個です。何も送信されませんでした。</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n 個のキーにマクロが割り当てられていますが、キーボードに保存できるのは %1 個です。何も送信されませんでした。</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 個のキーに詳細キーが割り当てられていますが、キーボードに保存できるのは %2 個です。何も送信されませんでした。</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n 個のキーにアドバンストキーが割り当てられていますが、キーボードに保存できるのは %1 個です。何も送信されませんでした。</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

@@ -420,13 +420,17 @@
         <source>Download config failed, Please try again</source>
         <translation>키보드에 저장하지 못했습니다. 다시 시도하십시오</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1개의 키에 매크로가 지정되어 있지만 키보드는 %2개만 저장할 수 있습니다. 아무것도 전송되지 않았습니다.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n개의 키에 매크로가 지정되어 있지만 키보드는 %1개만 저장할 수 있습니다. 아무것도 전송되지 않았습니다.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1개의 키에 고급 키가 지정되어 있지만 키보드는 %2개만 저장할 수 있습니다. 아무것도 전송되지 않았습니다.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n개의 키에 고급 키가 지정되어 있지만 키보드는 %1개만 저장할 수 있습니다. 아무것도 전송되지 않았습니다.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

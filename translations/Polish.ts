@@ -420,13 +420,21 @@
         <source>Download config failed, Please try again</source>
         <translation>Zapisywanie w klawiaturze nie powiodło się, spróbuj ponownie</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>Makra przypisano do %1 klawiszy, a klawiatura mieści %2. Nic nie zostało wysłane.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>Makra przypisano do %n klawisza, a klawiatura mieści %1. Nic nie zostało wysłane.</numerusform>
+            <numerusform>Makra przypisano do %n klawiszy, a klawiatura mieści %1. Nic nie zostało wysłane.</numerusform>
+            <numerusform>Makra przypisano do %n klawiszy, a klawiatura mieści %1. Nic nie zostało wysłane.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>Klawisze zaawansowane przypisano do %1 klawiszy, a klawiatura mieści %2. Nic nie zostało wysłane.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>Klawisze zaawansowane przypisano do %n klawisza, a klawiatura mieści %1. Nic nie zostało wysłane.</numerusform>
+            <numerusform>Klawisze zaawansowane przypisano do %n klawiszy, a klawiatura mieści %1. Nic nie zostało wysłane.</numerusform>
+            <numerusform>Klawisze zaawansowane przypisano do %n klawiszy, a klawiatura mieści %1. Nic nie zostało wysłane.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

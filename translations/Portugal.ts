@@ -420,13 +420,19 @@
         <source>Download config failed, Please try again</source>
         <translation>Falha ao gravar no teclado, tente novamente</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 teclas estão associadas a macros, mas o teclado guarda apenas %2. Nada foi enviado.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n tecla está associada a uma macro, mas o teclado guarda apenas %1. Nada foi enviado.</numerusform>
+            <numerusform>%n teclas estão associadas a macros, mas o teclado guarda apenas %1. Nada foi enviado.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>%1 teclas estão associadas a teclas avançadas, mas o teclado guarda apenas %2. Nada foi enviado.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>%n tecla está associada a uma tecla avançada, mas o teclado guarda apenas %1. Nada foi enviado.</numerusform>
+            <numerusform>%n teclas estão associadas a teclas avançadas, mas o teclado guarda apenas %1. Nada foi enviado.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

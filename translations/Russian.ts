@@ -420,13 +420,21 @@
         <source>Download config failed, Please try again</source>
         <translation>Не удалось записать конфигурацию в клавиатуру, попробуйте ещё раз</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>Макросы назначены на %1 клавиш, а клавиатура вмещает %2. Ничего не отправлено.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>Макросы назначены на %n клавишу, а клавиатура вмещает %1. Ничего не отправлено.</numerusform>
+            <numerusform>Макросы назначены на %n клавиши, а клавиатура вмещает %1. Ничего не отправлено.</numerusform>
+            <numerusform>Макросы назначены на %n клавиш, а клавиатура вмещает %1. Ничего не отправлено.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>Расширенные клавиши назначены на %1 клавиш, а клавиатура вмещает %2. Ничего не отправлено.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>Расширенные клавиши назначены на %n клавишу, а клавиатура вмещает %1. Ничего не отправлено.</numerusform>
+            <numerusform>Расширенные клавиши назначены на %n клавиши, а клавиатура вмещает %1. Ничего не отправлено.</numerusform>
+            <numerusform>Расширенные клавиши назначены на %n клавиш, а клавиатура вмещает %1. Ничего не отправлено.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

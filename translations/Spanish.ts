@@ -420,13 +420,19 @@
         <source>Download config failed, Please try again</source>
         <translation>Error al escribir en el teclado, inténtelo de nuevo</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>Hay %1 teclas asignadas a macros, pero el teclado solo admite %2. No se ha enviado nada.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>Hay %n tecla asignada a una macro, pero el teclado solo admite %1. No se ha enviado nada.</numerusform>
+            <numerusform>Hay %n teclas asignadas a macros, pero el teclado solo admite %1. No se ha enviado nada.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>Hay %1 teclas asignadas a teclas avanzadas, pero el teclado solo admite %2. No se ha enviado nada.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>Hay %n tecla asignada a una tecla avanzada, pero el teclado solo admite %1. No se ha enviado nada.</numerusform>
+            <numerusform>Hay %n teclas asignadas a teclas avanzadas, pero el teclado solo admite %1. No se ha enviado nada.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

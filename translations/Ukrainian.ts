@@ -420,13 +420,21 @@
         <source>Download config failed, Please try again</source>
         <translation>Не вдалося записати конфігурацію в клавіатуру, спробуйте ще раз</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>Макроси призначено на %1 клавіш, а клавіатура вміщує %2. Нічого не надіслано.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>Макроси призначено на %n клавішу, а клавіатура вміщує %1. Нічого не надіслано.</numerusform>
+            <numerusform>Макроси призначено на %n клавіші, а клавіатура вміщує %1. Нічого не надіслано.</numerusform>
+            <numerusform>Макроси призначено на %n клавіш, а клавіатура вміщує %1. Нічого не надіслано.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>Розширені клавіші призначено на %1 клавіш, а клавіатура вміщує %2. Нічого не надіслано.</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>Розширені клавіші призначено на %n клавішу, а клавіатура вміщує %1. Нічого не надіслано.</numerusform>
+            <numerusform>Розширені клавіші призначено на %n клавіші, а клавіатура вміщує %1. Нічого не надіслано.</numerusform>
+            <numerusform>Розширені клавіші призначено на %n клавіш, а клавіатура вміщує %1. Нічого не надіслано.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

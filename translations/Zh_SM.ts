@@ -420,13 +420,17 @@
         <source>Download config failed, Please try again</source>
         <translation>下载配置失败，请重试</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>有 %1 个按键绑定了宏，但键盘只能保存 %2 个。未发送任何内容。</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>有 %n 个按键绑定了宏，但键盘只能保存 %1 个。未发送任何内容。</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>有 %1 个按键绑定了高级键，但键盘只能保存 %2 个。未发送任何内容。</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>有 %n 个按键绑定了高级按键，但键盘只能保存 %1 个。未发送任何内容。</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

@@ -420,13 +420,17 @@
         <source>Download config failed, Please try again</source>
         <translation>下載設定失敗，請重試</translation>
     </message>
-    <message>
-        <source>%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>有 %1 個按鍵綁定了巨集，但鍵盤只能儲存 %2 個。未傳送任何內容。</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>有 %n 個按鍵綁定了巨集，但鍵盤只能儲存 %1 個。未傳送任何內容。</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.</source>
-        <translation>有 %1 個按鍵綁定了進階鍵，但鍵盤只能儲存 %2 個。未傳送任何內容。</translation>
+    <message numerus="yes">
+        <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
+        <translation>
+            <numerusform>有 %n 個按鍵綁定了進階按鍵，但鍵盤只能儲存 %1 個。未傳送任何內容。</numerusform>
+        </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>

@@ -5,6 +5,7 @@
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
+#include "app/QtLinguist.h"
 #include "hid/download/DOnboardDownloadPlan.h"
 
 #include <QTemporaryDir>
@@ -119,6 +120,19 @@ private:
         QVERIFY(COrvaneXML_AddProFileBindMacroItem(layerPath(layer).constData(), "2", events, macroIndex, "Macro"));
     }
 
+    // Spread over both layers, so the count is over the whole download.
+    QVector<int> bindMacroKeys(int count)
+    {
+        QVector<int> usages;
+        for (int i = 0; i < 30; ++i)
+            usages << 4 + i;
+        for (int i = 0; i < count; ++i)
+            bind(i % 2, {{4 + i / 2, "1", "1", "1", "1"}});
+        bindMacro(0, "1", keyPress("1", "4", "A"));
+        bindMacro(1, "1", keyPress("1", "4", "A"));
+        return usages;
+    }
+
 private slots:
     void init();
     void packetRule_data();
@@ -130,6 +144,8 @@ private slots:
     void magneticWithoutSeniorKeysClearsAll();
     void refusals_data();
     void refusals();
+    void refusalCountsInTheLanguage_data();
+    void refusalCountsInTheLanguage();
     void unreadableLayers_data();
     void unreadableLayers();
 };
@@ -330,14 +346,7 @@ void tst_DOnboardDownloadPlan::refusals()
     QFETCH(QString, message);
     QFETCH(bool, refused);
 
-    // Spread over both layers, so the count is over the whole download.
-    QVector<int> usages;
-    for (int i = 0; i < 30; ++i)
-        usages << 4 + i;
-    for (int i = 0; i < macroKeys; ++i)
-        bind(i % 2, {{4 + i / 2, "1", "1", "1", "1"}});
-    bindMacro(0, "1", keyPress("1", "4", "A"));
-    bindMacro(1, "1", keyPress("1", "4", "A"));
+    const QVector<int> usages = bindMacroKeys(macroKeys);
     for (int i = 0; i < seniorKeys; ++i)
         bind(i % 2, {{10 + i / 2, "40", "0", "0", "1", "Adv"}});
     if (!combination.isEmpty())
@@ -357,6 +366,55 @@ void tst_DOnboardDownloadPlan::refusals()
         if (s.kind == Step::SeniorKey)
             QVERIFY(s.report[2] < 40);
     }
+}
+
+// The count picks the noun's form: Russian and Ukrainian change at 1, 2-4
+// and 5 (but 11-14 take the third) in every ten, Czech and Polish have
+// three forms, Arabic six.
+void tst_DOnboardDownloadPlan::refusalCountsInTheLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("macroKeys");
+    QTest::addColumn<QString>("expected");
+
+    const int ru = QtLinguist::Russian;
+    const QString ruText = QString::fromUtf8("Макросы назначены на %1, а клавиатура вмещает 10. Ничего не отправлено.");
+    QTest::newRow("ru 21") << ru << 21 << ruText.arg(QString::fromUtf8("21 клавишу"));
+    QTest::newRow("ru 22") << ru << 22 << ruText.arg(QString::fromUtf8("22 клавиши"));
+    QTest::newRow("ru 25") << ru << 25 << ruText.arg(QString::fromUtf8("25 клавиш"));
+    QTest::newRow("ru 12") << ru << 12 << ruText.arg(QString::fromUtf8("12 клавиш"));
+    const QString ukText = QString::fromUtf8("Макроси призначено на %1, а клавіатура вміщує 10. Нічого не надіслано.");
+    QTest::newRow("uk 21") << int(QtLinguist::Ukrainian) << 21 << ukText.arg(QString::fromUtf8("21 клавішу"));
+    QTest::newRow("uk 23") << int(QtLinguist::Ukrainian) << 23 << ukText.arg(QString::fromUtf8("23 клавіші"));
+    // Czech keeps the 2-4 form for 2, 3 and 4 alone: 22 takes the form of 25.
+    QTest::newRow("cs 22") << int(QtLinguist::Czech) << 22
+                           << QString::fromUtf8(
+                                  "Na makra je přiřazeno 22 kláves, klávesnice jich pojme 10. Nic nebylo odesláno.");
+    QTest::newRow("pl 22") << int(QtLinguist::Polish) << 22
+                           << QString::fromUtf8(
+                                  "Makra przypisano do 22 klawiszy, a klawiatura mieści 10. Nic nie zostało wysłane.");
+    QTest::newRow("ar 13") << int(QtLinguist::Arabic) << 13
+                           << QString::fromUtf8("13 مفتاحًا مرتبطًا بوحدات ماكرو، لكن لوحة المفاتيح تتسع لـ 10 فقط. "
+                                                "لم يُرسل شيء.");
+    QTest::newRow("en 11") << int(QtLinguist::English) << 11
+                           << "11 keys are bound to macros, but the keyboard holds 10. Nothing was sent.";
+    QTest::newRow("ja 11") << int(QtLinguist::Japanese) << 11
+                           << QString::fromUtf8(
+                                  "11 個のキーにマクロが割り当てられていますが、キーボードに保存できるのは "
+                                  "10 個です。何も送信されませんでした。");
+}
+
+void tst_DOnboardDownloadPlan::refusalCountsInTheLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(int, macroKeys);
+    QFETCH(QString, expected);
+
+    QtLinguist linguist(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation"));
+    QVERIFY(linguist.loadLanguage(language));
+    const DOnboardDownloadPlan plan(m_folder, bindMacroKeys(macroKeys), true, {});
+    QCOMPARE(int(plan.status()), int(DOnboardDownloadPlan::Status::Refused));
+    QCOMPARE(plan.refusal(), expected);
 }
 
 void tst_DOnboardDownloadPlan::unreadableLayers_data()

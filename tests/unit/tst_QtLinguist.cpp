@@ -18,12 +18,13 @@ private:
 
     static QString sourceTranslations() { return QStringLiteral(ORVANE_SOURCE_DIR "/translations"); }
 
-    // Every message of a .ts file as "context|source|comment" -> translation.
-    // A key met twice is reported in duplicates: lrelease keeps only one of
-    // them, and which one is easy to get wrong.
-    static QHash<QString, QString> readMessages(const QString& path, QStringList* duplicates, QString* error)
+    // Every message of a .ts file as "context|source|comment" -> its
+    // translation, one entry per plural form (none when unfinished). A key
+    // met twice is reported in duplicates: lrelease keeps only one of them,
+    // and which one is easy to get wrong.
+    static QHash<QString, QStringList> readMessages(const QString& path, QStringList* duplicates, QString* error)
     {
-        QHash<QString, QString> messages;
+        QHash<QString, QStringList> messages;
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             *error = file.errorString();
@@ -33,7 +34,9 @@ private:
         QString context;
         QString source;
         QString comment;
-        QString translation;
+        QStringList forms;
+        QString plain;
+        bool inTranslation = false;
         bool finished = true;
         while (!xml.atEnd()) {
             xml.readNext();
@@ -44,7 +47,7 @@ private:
                 else if (name == QLatin1String("message")) {
                     source.clear();
                     comment.clear();
-                    translation.clear();
+                    forms.clear();
                     finished = true;
                 } else if (name == QLatin1String("source"))
                     source = xml.readElementText();
@@ -52,13 +55,26 @@ private:
                     comment = xml.readElementText();
                 else if (name == QLatin1String("translation")) {
                     finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-                    translation = xml.readElementText();
-                }
+                    inTranslation = true;
+                    plain.clear();
+                } else if (name == QLatin1String("numerusform"))
+                    forms << xml.readElementText();
+            } else if (xml.isCharacters() && inTranslation) {
+                plain += xml.text();
+            } else if (xml.isEndElement() && xml.name() == QLatin1String("translation")) {
+                // Plain text sits directly in the element, plural forms in
+                // <numerusform> children (with only layout between them).
+                if (forms.isEmpty())
+                    forms << plain;
+                inTranslation = false;
             } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
                 const QString key = context + QLatin1Char('|') + source + QLatin1Char('|') + comment;
                 if (messages.contains(key))
                     *duplicates << key;
-                messages.insert(key, finished ? translation : QString());
+                // One empty plural form leaves the message unfinished.
+                if (!finished || forms.contains(QString()))
+                    forms.clear();
+                messages.insert(key, forms);
             }
         }
         if (xml.hasError())
@@ -169,13 +185,13 @@ private slots:
         QFETCH(QString, file);
         QStringList duplicates;
         QString error;
-        const QHash<QString, QString> messages
+        const QHash<QString, QStringList> messages
             = readMessages(sourceTranslations() + QLatin1Char('/') + file, &duplicates, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QVERIFY2(duplicates.isEmpty(), qPrintable(duplicates.join(QLatin1Char('\n'))));
 
         QStringList englishDuplicates;
-        const QHash<QString, QString> english
+        const QHash<QString, QStringList> english
             = readMessages(sourceTranslations() + QStringLiteral("/English.ts"), &englishDuplicates, &error);
         QStringList missing;
         for (auto it = english.cbegin(); it != english.cend(); ++it) {

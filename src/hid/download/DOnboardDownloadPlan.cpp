@@ -53,15 +53,15 @@ void DOnboardDownloadPlan::build(bool magnetic)
     }
     if (m_macroKeys > DMacroReportEncoder::kSlotCount) {
         m_status = Status::Refused;
-        m_refusal = QObject::tr("%1 keys are bound to macros, but the keyboard holds %2. Nothing was sent.")
-                        .arg(m_macroKeys)
+        m_refusal = QObject::tr("%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.", nullptr,
+                                m_macroKeys)
                         .arg(DMacroReportEncoder::kSlotCount);
         return;
     }
     if (m_seniorKeyCount > DSeniorKeyReportEncoder::kStoreSlotCount) {
         m_status = Status::Refused;
-        m_refusal = QObject::tr("%1 keys are bound to advanced keys, but the keyboard holds %2. Nothing was sent.")
-                        .arg(m_seniorKeyCount)
+        m_refusal = QObject::tr("%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.",
+                                nullptr, m_seniorKeyCount)
                         .arg(DSeniorKeyReportEncoder::kStoreSlotCount);
         return;
     }
