@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -80,6 +82,26 @@ private:
         if (xml.hasError())
             *error = QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
         return messages;
+    }
+
+    // What a translation must keep of the English text: its placeholders,
+    // its accelerator letter and its file filter, each as a sorted list.
+    static QString markers(const QString& text)
+    {
+        static const QRegularExpression placeholder(QStringLiteral("%(L?\\d+|n)"));
+        static const QRegularExpression accelerator(QStringLiteral("&([^&\\s])"));
+        static const QRegularExpression filter(QStringLiteral("\\(\\*\\.[a-z]+\\)"));
+        QStringList found;
+        for (const QRegularExpression* rule : {&placeholder, &filter}) {
+            for (auto it = rule->globalMatch(text); it.hasNext();)
+                found << it.next().captured(0);
+        }
+        // "&&" is a literal ampersand, not an accelerator.
+        const QString withoutLiterals = QString(text).remove(QStringLiteral("&&"));
+        for (auto it = accelerator.globalMatch(withoutLiterals); it.hasNext();)
+            found << QLatin1Char('&') + it.next().captured(1).toLower();
+        found.sort();
+        return found.join(QLatin1Char(' '));
     }
 
 private slots:
@@ -194,13 +216,61 @@ private slots:
         const QHash<QString, QStringList> english
             = readMessages(sourceTranslations() + QStringLiteral("/English.ts"), &englishDuplicates, &error);
         QStringList missing;
+        QStringList altered;
         for (auto it = english.cbegin(); it != english.cend(); ++it) {
-            if (messages.value(it.key()).isEmpty())
+            const QStringList forms = messages.value(it.key());
+            if (forms.isEmpty())
                 missing << it.key();
+            const QString expected = markers(it.value().value(0));
+            for (const QString& form : forms) {
+                if (markers(form) != expected)
+                    altered << QStringLiteral("%1: \"%2\" keeps [%3], English [%4]")
+                                   .arg(it.key(), form, markers(form), expected);
+            }
         }
         missing.sort();
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+        altered.sort();
+        QVERIFY2(altered.isEmpty(), qPrintable(altered.join(QLatin1Char('\n'))));
         QCOMPARE(messages.size(), english.size());
+    }
+
+    // English.ts holds exactly the texts the code translates: lupdate reads
+    // the sources into a scratch file, and its keys must be English.ts's.
+    void englishMatchesTheCode()
+    {
+        const QString lupdate = qEnvironmentVariable("ORVANE_LUPDATE");
+        QVERIFY2(QFileInfo(lupdate).isExecutable(), qPrintable(lupdate));
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString scanned = dir.filePath(QStringLiteral("scan.ts"));
+        QProcess process;
+        process.setWorkingDirectory(QStringLiteral(ORVANE_SOURCE_DIR));
+        process.start(lupdate, {QStringLiteral("-silent"), QStringLiteral("src"), QStringLiteral("sdk"),
+                                QStringLiteral("platform"), QStringLiteral("-ts"), scanned});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+
+        QStringList duplicates;
+        QString error;
+        const QHash<QString, QStringList> code = readMessages(scanned, &duplicates, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QHash<QString, QStringList> english
+            = readMessages(sourceTranslations() + QStringLiteral("/English.ts"), &duplicates, &error);
+        QStringList untranslated;
+        for (auto it = code.cbegin(); it != code.cend(); ++it) {
+            if (!english.contains(it.key()))
+                untranslated << it.key();
+        }
+        QStringList stale;
+        for (auto it = english.cbegin(); it != english.cend(); ++it) {
+            if (!code.contains(it.key()))
+                stale << it.key();
+        }
+        untranslated.sort();
+        stale.sort();
+        QVERIFY2(untranslated.isEmpty(), qPrintable(QStringLiteral("not in English.ts:\n") + untranslated.join('\n')));
+        QVERIFY2(stale.isEmpty(), qPrintable(QStringLiteral("no longer in the code:\n") + stale.join('\n')));
     }
 
     void outOfRangeLeavesTranslatorUntouched()
