@@ -3,6 +3,7 @@
 #include "app/DDataManager.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMetaEnum>
 #include <utility>
@@ -18,6 +19,25 @@ constexpr std::pair<QLocale::Language, QtLinguist::Language> kLocaleLanguages[] 
     {QLocale::French, QtLinguist::French},       {QLocale::Ukrainian, QtLinguist::Ukrainian},
     {QLocale::Czech, QtLinguist::Czech},
 };
+
+// Also the language tag of each translation file; Qt's own catalogue for
+// the locale lies in Qt's translation folder ("qt_de.qm", "qt_pt_PT.qm").
+constexpr std::pair<QtLinguist::Language, const char*> kLocaleNames[] = {
+    {QtLinguist::Zh_SM, "zh_CN"}, {QtLinguist::Zh_TR, "zh_TW"},  {QtLinguist::English, "en"},
+    {QtLinguist::Japanese, "ja"}, {QtLinguist::Korean, "ko"},    {QtLinguist::Russian, "ru"},
+    {QtLinguist::Arabic, "ar"},   {QtLinguist::Spanish, "es"},   {QtLinguist::Portugal, "pt_PT"},
+    {QtLinguist::German, "de"},   {QtLinguist::Italian, "it"},   {QtLinguist::Polish, "pl"},
+    {QtLinguist::French, "fr"},   {QtLinguist::Ukrainian, "uk"}, {QtLinguist::Czech, "cs"},
+};
+
+QLocale localeOf(int language)
+{
+    for (const auto& entry : kLocaleNames) {
+        if (entry.first == language)
+            return QLocale(QLatin1String(entry.second));
+    }
+    return QLocale::c();
+}
 } // namespace
 
 QtLinguist::QtLinguist(const QString& translationDir)
@@ -57,9 +77,20 @@ bool QtLinguist::loadLanguage(int language)
 {
     if (!m_languageFiles.contains(language))
         return false;
-    if (!m_translator.load(m_translationDir + m_languageFiles.value(language)))
+    if (!m_translator.load(m_translationDir + m_languageFiles.value(language))) {
+        // Our texts now come out in their source form; Qt's follow them.
+        QCoreApplication::removeTranslator(&m_qtTranslator);
         return false;
+    }
+    // The translator installed last is asked first: ours, so that a text of
+    // ours never takes Qt's wording. Without Qt's catalogue for the language
+    // (the package missing), Qt's dialogs stay English rather than in the
+    // previous language.
     QCoreApplication::removeTranslator(&m_translator);
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    if (m_qtTranslator.load(localeOf(language), QStringLiteral("qt"), QStringLiteral("_"),
+                            QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTranslator);
     QCoreApplication::installTranslator(&m_translator);
     return true;
 }

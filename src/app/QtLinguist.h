@@ -4,7 +4,8 @@
 #include <QObject>
 #include <QTranslator>
 
-// Owns the application's one translator. The languages' values are what the
+// Owns the application's translators: ours, and Qt's own for its dialogs,
+// buttons and menus, swapped together. The languages' values are what the
 // settings file stores as "Language/selectLanguageIndex"; each key names its
 // file "translation/<Key>.qm" beside the program.
 class QtLinguist : public QObject
@@ -48,6 +49,7 @@ public:
 
 private:
     QTranslator m_translator;
+    QTranslator m_qtTranslator;
     int m_currentLanguage = English;
     QMap<int, QString> m_languageFiles;
     QString m_translationDir;

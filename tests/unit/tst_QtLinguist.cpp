@@ -273,6 +273,34 @@ private slots:
         QVERIFY2(stale.isEmpty(), qPrintable(QStringLiteral("no longer in the code:\n") + stale.join('\n')));
     }
 
+    // Qt's own texts (file dialogs, buttons, line-edit menus) follow the
+    // language and replace the previous one's; a language whose file is
+    // missing leaves them in English like ours.
+    void qtTextsFollowTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("open");
+        QTest::newRow("English") << int(QtLinguist::English) << "Open";
+        QTest::newRow("Russian") << int(QtLinguist::Russian) << QString::fromUtf8("Открыть");
+        QTest::newRow("European Portuguese") << int(QtLinguist::Portugal) << "Abrir";
+        QTest::newRow("Traditional Chinese") << int(QtLinguist::Zh_TR) << QString::fromUtf8("開啟");
+        QTest::newRow("Japanese") << int(QtLinguist::Japanese) << QString::fromUtf8("開く");
+        QTest::newRow("file missing") << int(QtLinguist::Polish) << "Open";
+    }
+    void qtTextsFollowTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, open);
+        QTemporaryDir dir;
+        for (const char* file : {"German.qm", "English.qm", "Russian.qm", "Portugal.qm", "Zh_TR.qm", "Japanese.qm"})
+            QVERIFY(QFile::copy(builtTranslations() + QLatin1Char('/') + file, dir.filePath(file)));
+        QtLinguist linguist(dir.path());
+        QVERIFY(linguist.loadLanguage(QtLinguist::German));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), QString::fromUtf8("Öffnen"));
+        QCOMPARE(linguist.loadLanguage(language), language != QtLinguist::Polish);
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), open);
+    }
+
     void outOfRangeLeavesTranslatorUntouched()
     {
         QtLinguist linguist(builtTranslations());
