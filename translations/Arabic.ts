@@ -360,7 +360,7 @@
     </message>
     <message>
         <source>Into full color</source>
-        <translation>التبديل إلى الألوان الكاملة</translation>
+        <translation>الألوان الكاملة</translation>
     </message>
     <message>
         <source>Top color changed</source>

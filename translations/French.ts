@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>Lock/Unlock Win</source>
-        <translation>Verrouiller/déverrouiller Win</translation>
+        <translation>(Dé)verrouiller Win</translation>
     </message>
     <message>
         <source>Lock win</source>
@@ -360,7 +360,7 @@
     </message>
     <message>
         <source>Into full color</source>
-        <translation>Passer en couleurs complètes</translation>
+        <translation>Mode pleine couleur</translation>
     </message>
     <message>
         <source>Top color changed</source>
@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Enregistrement de l'éclairage</translation>
+        <translation>Enregistrer l'éclairage</translation>
     </message>
     <message>
         <source>Close side light</source>

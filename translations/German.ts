@@ -384,11 +384,11 @@
     </message>
     <message>
         <source>Close back light</source>
-        <translation>Hintergrundbeleuchtung aus</translation>
+        <translation>Beleuchtung aus</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation>Hintergrundbeleuchtung anhalten</translation>
+        <translation>Beleuchtung anhalten</translation>
     </message>
     <message>
         <source>Light recording</source>

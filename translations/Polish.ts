@@ -407,7 +407,7 @@
     <name>QObject</name>
     <message>
         <source>Cannot remapped</source>
-        <translation>Nie można przypisać ponownie</translation>
+        <translation>Nie można przypisać</translation>
     </message>
 </context>
 <context>

@@ -360,7 +360,7 @@
     </message>
     <message>
         <source>Into full color</source>
-        <translation>Mudar para cores completas</translation>
+        <translation>Cores completas</translation>
     </message>
     <message>
         <source>Top color changed</source>
