@@ -1,3 +1,6 @@
+#include "app/DKeyFunctionDescriber.h"
+#include "app/QtLinguist.h"
+#include "sdk/include/orvanesdk_xml.h"
 #include "support/TestMain.h"
 
 #include "ui/widgets/DCustomEventTipExplain.h"
@@ -5,7 +8,11 @@
 
 #include <QLabel>
 #include <QLayout>
+#include <QMetaEnum>
+#include <QSet>
 #include <QTranslator>
+
+#include <cstring>
 
 class tst_HoverTips : public QObject
 {
@@ -13,12 +20,6 @@ class tst_HoverTips : public QObject
 
 private:
     static QLabel* label(QWidget& tip, const char* name) { return tip.findChild<QLabel*>(QLatin1String(name)); }
-    static QFontMetrics detailMetrics()
-    {
-        QFont font(QStringLiteral("Microsoft YaHei"));
-        font.setPointSize(12);
-        return QFontMetrics(font);
-    }
 
 private slots:
     void toolTipExplain()
@@ -92,24 +93,35 @@ private slots:
         QCOMPARE(label(tip, "label_category")->text(), QStringLiteral("Keyboard"));
     }
 
+    // A detail wider than the built tip widens the whole tip instead of
+    // losing its end; only one beyond the widest tip is elided.
     void detail_data()
     {
         QTest::addColumn<QString>("detail");
+        QTest::addColumn<bool>("grows");
         QTest::addColumn<bool>("elided");
-        QTest::newRow("short") << QStringLiteral("Play/Pause") << false;
-        QTest::newRow("long") << QStringLiteral("Macro: open the browser, wait, type the address and press Enter twice")
-                              << true;
-        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("short") << QStringLiteral("Play/Pause") << false << false;
+        QTest::newRow("wider than built") << QString::fromUtf8("Блокировка/разблокировка Win") << true << false;
+        QTest::newRow("beyond the widest tip")
+            << QStringLiteral("Macro: open the browser, wait, type the address and press Enter twice, then log in")
+            << true << true;
+        QTest::newRow("empty") << QString() << false << false;
     }
     void detail()
     {
         QFETCH(QString, detail);
+        QFETCH(bool, grows);
         QFETCH(bool, elided);
         DCustomEventTipExplain tip;
         tip.setTipInfo(QStringLiteral("F1"), QStringLiteral("Macro"), detail, true);
-        const QString shown = label(tip, "label_detail")->text();
-        const QFontMetrics metrics = detailMetrics();
-        QCOMPARE(metrics.horizontalAdvance(detail) >= DCustomEventTipExplain::kMaxDetailWidth, elided);
+        QLabel* shownLabel = label(tip, "label_detail");
+        const QString shown = shownLabel->text();
+        // The font the style sheet gives the label is the one drawn.
+        const QFontMetrics metrics(shownLabel->font());
+        QCOMPARE(shownLabel->width() > DCustomEventTipExplain::kLabelWidth, grows);
+        QCOMPARE(label(tip, "label_category")->width(), shownLabel->width());
+        QCOMPARE(tip.width(), shownLabel->width());
+        QVERIFY(metrics.horizontalAdvance(shown) < shownLabel->width());
         if (!elided) {
             QCOMPARE(shown, detail);
         } else {
@@ -117,6 +129,52 @@ private slots:
             QVERIFY(shown.size() < detail.size());
             QVERIFY(detail.startsWith(shown.chopped(1)));
             QVERIFY(metrics.horizontalAdvance(shown) <= DCustomEventTipExplain::kMaxDetailWidth);
+        }
+        // A short text after a long one gives the built width back.
+        tip.setTipInfo(QStringLiteral("F1"), QStringLiteral("Macro"), QStringLiteral("Mute"), true);
+        QCOMPARE(shownLabel->width(), DCustomEventTipExplain::kLabelWidth);
+    }
+
+    // Every category and detail the key-function descriptions can show, in
+    // every language, is shown whole in the tip.
+    void everyTranslatedTipFits_data()
+    {
+        QTest::addColumn<int>("language");
+        for (int language = QtLinguist::Zh_SM; language <= QtLinguist::Czech; ++language)
+            QTest::newRow(QMetaEnum::fromType<QtLinguist::Language>().valueToKey(language)) << language;
+    }
+    void everyTranslatedTipFits()
+    {
+        QFETCH(int, language);
+        QtLinguist linguist(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation"));
+        QVERIFY(linguist.loadLanguage(language));
+        const DKeyFunctionDescriber describer({{4, QStringLiteral("A")}}, "", "", "");
+        QSet<QPair<QString, QString>> shown;
+        for (int type = -1; type <= 41; ++type) {
+            for (int paramB = 0; paramB <= 11; ++paramB) {
+                for (const char* value : {"0",  "1",  "2",  "3",  "4",  "5",  "6",   "7",   "8",   "9",
+                                          "10", "11", "12", "13", "14", "15", "0,1", "0,2", "1,0", "2,0"}) {
+                    keyOperateInfo info;
+                    std::memset(&info, 0, sizeof info);
+                    qstrncpy(info.type, QByteArray::number(type).constData(), sizeof info.type);
+                    qstrncpy(info.paramB, QByteArray::number(paramB).constData(), sizeof info.paramB);
+                    qstrncpy(info.value, value, sizeof info.value);
+                    const DKeyFunctionDescriber::Description d = describer.describe(info);
+                    shown.insert({d.category, d.detail});
+                }
+            }
+        }
+        shown.insert({QObject::tr("Default"), QObject::tr("Cannot remapped")});
+        QVERIFY(shown.size() > 60);
+        DCustomEventTipExplain tip;
+        for (const auto& texts : shown) {
+            tip.setTipInfo(QStringLiteral("Esc"), texts.first, texts.second, true);
+            for (const char* name : {"label_category", "label_detail"}) {
+                QLabel* l = label(tip, name);
+                const QString expected = QByteArray(name) == "label_detail" ? texts.second : texts.first;
+                QCOMPARE(l->text(), expected);
+                QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(l->text()) < l->width(), qPrintable(expected));
+            }
         }
     }
 };

@@ -4,14 +4,19 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 const QString kTipFamily = QStringLiteral("Microsoft YaHei");
+// Room beside a text that makes the tip grow, as the built width leaves
+// beside the longest text it holds unelided.
+constexpr int kTextRoom = 15;
 
 QLabel* makeTipLabel(const QString& name, const QString& text, int points, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setFixedSize(230, 30);
+    label->setFixedSize(DCustomEventTipExplain::kLabelWidth, 30);
     label->setAlignment(Qt::AlignCenter);
     label->setStyleSheet(
         QStringLiteral("color: rgb(245, 245, 245); font: 75 %1pt \"%2\";").arg(points).arg(kTipFamily));
@@ -45,10 +50,20 @@ void DCustomEventTipExplain::setTipInfo(QString keyName, QString category, QStri
     m_keyNameLabel->setText(keyName);
     m_categoryLabel->setText(category);
 
-    QFont detailFont(kTipFamily);
-    detailFont.setPointSize(12);
-    const QFontMetrics metrics(detailFont);
-    if (metrics.horizontalAdvance(detail) >= kMaxDetailWidth)
-        detail = metrics.elidedText(detail, Qt::ElideRight, kMaxDetailWidth);
+    // Measured in the font the style sheet gives the label, which is what
+    // is drawn; a nominal font of the same family can be narrower.
+    for (QLabel* label : {m_keyNameLabel, m_categoryLabel, m_detailLabel})
+        label->ensurePolished();
+    const QFontMetrics detailMetrics(m_detailLabel->font());
+    if (detailMetrics.horizontalAdvance(detail) > kMaxDetailWidth)
+        detail = detailMetrics.elidedText(detail, Qt::ElideRight, kMaxDetailWidth);
     m_detailLabel->setText(detail);
+
+    int needed = 0;
+    for (QLabel* label : {m_keyNameLabel, m_categoryLabel, m_detailLabel})
+        needed = std::max(needed, QFontMetrics(label->font()).horizontalAdvance(label->text()) + kTextRoom);
+    const int width = std::max(kLabelWidth, needed);
+    for (QLabel* label : {m_keyNameLabel, m_categoryLabel, m_detailLabel})
+        label->setFixedWidth(width);
+    adjustSize();
 }

@@ -11,8 +11,11 @@ class DCustomEventTipExplain : public QWidget
     Q_OBJECT
 
 public:
-    // The detail line never grows wider than this; longer ones are elided.
-    static constexpr int kMaxDetailWidth = 215;
+    // The tip is this wide unless a text needs more; it then grows with the
+    // text up to kMaxDetailWidth, so no translation is cut off. Only longer
+    // texts (names and texts the user typed) are elided.
+    static constexpr int kLabelWidth = 230;
+    static constexpr int kMaxDetailWidth = 400;
 
     explicit DCustomEventTipExplain(QWidget* parent = nullptr);
 

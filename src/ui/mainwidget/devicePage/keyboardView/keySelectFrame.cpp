@@ -319,12 +319,15 @@ void keySelectFrame::onCustomButMouseEnter()
     else
         m_tipWidget->setTipInfo(label, category, data->keyFunctionDetailText(), true);
 
+    // The bubble is as wide as the tip grew for its texts, the arrow in its
+    // middle over the key; the 15-pixel shadow band lies on both sides.
+    const int width = m_tipWidget->width() + 30;
     m_arrowPopup = new ArrowWidget(1, nullptr);
-    m_arrowPopup->setPopupSize(260, 120);
-    m_arrowPopup->setArrowX(123);
+    m_arrowPopup->setPopupSize(width, 120);
+    m_arrowPopup->setArrowX(width / 2 - 7);
     m_arrowPopup->setContentWidget(m_tipWidget);
     const QPoint anchor = cap->mapToGlobal(QPoint(cap->width() / 2, cap->height()));
-    m_arrowPopup->move(anchor - QPoint(130, cap->height() + 120));
+    m_arrowPopup->move(anchor - QPoint(width / 2, cap->height() + 120));
     m_arrowPopup->show();
 }
 
