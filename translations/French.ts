@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Conflict, software out of operation!</source>
-        <translation>Conflit, le logiciel a cessé de fonctionner !</translation>
+        <translation>Conflit, le logiciel a cessé de fonctionner !</translation>
     </message>
     <message>
         <source>Unknow</source>
@@ -493,7 +493,7 @@
     <name>DPerformancePage</name>
     <message>
         <source>If Win Lock is on:</source>
-        <translation>Si le verrouillage Win est activé :</translation>
+        <translation>Si le verrouillage Win est activé :</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Mise en veille de l'éclairage :</translation>
+        <translation>Mise en veille de l'éclairage :</translation>
     </message>
     <message>
         <source>Second</source>
@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation>Mise en veille du clavier :</translation>
+        <translation>Mise en veille du clavier :</translation>
     </message>
     <message>
         <source>Minute</source>
@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>Create failed, the index node is already existence, please checked</source>
-        <translation>Échec de la création : un profil porte déjà ce numéro, veuillez vérifier</translation>
+        <translation>Échec de la création : un profil porte déjà ce numéro, veuillez vérifier</translation>
     </message>
     <message>
         <source>Need keep at least one profile</source>
@@ -622,7 +622,7 @@
     </message>
     <message>
         <source>The file %1 already exists. Do you want to replace it?</source>
-        <translation>Le fichier %1 existe déjà. Voulez-vous le remplacer ?</translation>
+        <translation>Le fichier %1 existe déjà. Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Please select save directory first</source>
@@ -658,15 +658,15 @@
     </message>
     <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
-        <translation>%1 était endommagé et a été restauré depuis sa sauvegarde ; le fichier endommagé a été déplacé vers %2</translation>
+        <translation>%1 était endommagé et a été restauré depuis sa sauvegarde ; le fichier endommagé a été déplacé vers %2</translation>
     </message>
     <message>
         <source>%1 was damaged and has been started again empty; the damaged file was moved to %2</source>
-        <translation>%1 était endommagé et a été recréé vide ; le fichier endommagé a été déplacé vers %2</translation>
+        <translation>%1 était endommagé et a été recréé vide ; le fichier endommagé a été déplacé vers %2</translation>
     </message>
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
-        <translation>%1 est endommagé et n&apos;a pas pu être mis de côté ; ses réglages ne peuvent pas être utilisés</translation>
+        <translation>%1 est endommagé et n&apos;a pas pu être mis de côté ; ses réglages ne peuvent pas être utilisés</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation>Réinitialiser le profil actuel ?</translation>
+        <translation>Réinitialiser le profil actuel ?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -698,7 +698,7 @@
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
-        <translation>Le clavier n&apos;est pas encore prêt ; il sera chargé dès qu&apos;il répondra</translation>
+        <translation>Le clavier n&apos;est pas encore prêt ; il sera chargé dès qu&apos;il répondra</translation>
     </message>
 </context>
 <context>
