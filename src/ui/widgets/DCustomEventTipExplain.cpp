@@ -8,9 +8,9 @@
 
 namespace {
 const QString kTipFamily = QStringLiteral("Microsoft YaHei");
-// Room beside a text that makes the tip grow, as the built width leaves
-// beside the longest text it holds unelided.
-constexpr int kTextRoom = 15;
+// Room beside a text that makes the tip grow, split on both sides; less
+// puts the text against the bubble's edge.
+constexpr int kTextRoom = 30;
 
 QLabel* makeTipLabel(const QString& name, const QString& text, int points, QWidget* parent)
 {
