@@ -3,6 +3,7 @@
 #include "app/DDataManager.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMetaEnum>
@@ -92,5 +93,9 @@ bool QtLinguist::loadLanguage(int language)
                             QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qtTranslator);
     QCoreApplication::installTranslator(&m_translator);
+    // Installing a translator makes Qt take the layout direction from Qt's
+    // catalogue, and the Arabic one asks for right-to-left; the frameless
+    // window and the keyboard picture are laid out left-to-right only.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     return true;
 }

@@ -285,6 +285,8 @@ private slots:
         QTest::newRow("European Portuguese") << int(QtLinguist::Portugal) << "Abrir";
         QTest::newRow("Traditional Chinese") << int(QtLinguist::Zh_TR) << QString::fromUtf8("開啟");
         QTest::newRow("Japanese") << int(QtLinguist::Japanese) << QString::fromUtf8("開く");
+        // Qt's Arabic catalogue asks for right-to-left; the window stays left-to-right.
+        QTest::newRow("Arabic") << int(QtLinguist::Arabic) << QString::fromUtf8("افتح");
         QTest::newRow("file missing") << int(QtLinguist::Polish) << "Open";
     }
     void qtTextsFollowTheLanguage()
@@ -292,13 +294,15 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, open);
         QTemporaryDir dir;
-        for (const char* file : {"German.qm", "English.qm", "Russian.qm", "Portugal.qm", "Zh_TR.qm", "Japanese.qm"})
+        for (const char* file :
+             {"German.qm", "English.qm", "Russian.qm", "Portugal.qm", "Zh_TR.qm", "Japanese.qm", "Arabic.qm"})
             QVERIFY(QFile::copy(builtTranslations() + QLatin1Char('/') + file, dir.filePath(file)));
         QtLinguist linguist(dir.path());
         QVERIFY(linguist.loadLanguage(QtLinguist::German));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), QString::fromUtf8("Öffnen"));
         QCOMPARE(linguist.loadLanguage(language), language != QtLinguist::Polish);
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), open);
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
     }
 
     void outOfRangeLeavesTranslatorUntouched()
