@@ -20,6 +20,13 @@ constexpr int kLayerFileCount = int(sizeof kLayerFiles / sizeof kLayerFiles[0]);
 std::vector<profileNodeInfo> listedProfiles(const char* path)
 {
     std::vector<profileNodeInfo> nodes;
+    if (COrvaneXML_SelectProFileAllNodes(path, &nodes))
+        return nodes;
+    // The read that meets a damaged file fails even when the store has just
+    // put its backup in place; only the restored file can tell whether the
+    // user's profiles are still there, and creating a first profile over
+    // them would be refused.
+    nodes.clear();
     COrvaneXML_SelectProFileAllNodes(path, &nodes);
     return nodes;
 }

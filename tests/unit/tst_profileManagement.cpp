@@ -211,15 +211,35 @@ private slots:
 
     // The store replaces a damaged file with an empty one; the set makes it
     // usable again and the user learns which file was set aside.
+    void damagedLayerFileIsRecoveredAndReported_data()
+    {
+        QTest::addColumn<bool>("keepBackup");
+        QTest::addColumn<QStringList>("profiles");
+        QTest::addColumn<int>("current");
+        // The usual case: the backup is the version before the last change
+        // and lists the profiles the user had then.
+        QTest::newRow("backup lists profiles") << true << QStringList{"1:Profile1", "2:Mine"} << 2;
+        QTest::newRow("backup removed") << false << QStringList{"1:Profile1"} << 1;
+    }
+
     void damagedLayerFileIsRecoveredAndReported()
     {
+        QFETCH(bool, keepBackup);
+        QFETCH(QStringList, profiles);
+        QFETCH(int, current);
         const QString config = newConfigDir();
         DProfileFileSet set;
         QCOMPARE(set.open(config, record("OV84", 84), kSerialA, false, m_defaults),
                  DProfileFileSet::OpenResult::Opened);
+        const QByteArray fnPath = set.layerPath(DProfileFileSet::FnLayer);
+        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(fnPath, "2", "Mine", 0));
+        QVERIFY(COrvaneXML_ModifyXMLFileProfileIndex(fnPath, 2));
+        // One change more, so the backup holds the two changes above.
+        QVERIFY(COrvaneXML_ModifyProfileNodeInfo(fnPath, "2", "Mine, renamed"));
         DStoreRecoveryNotice::takeMessages();
-        const QString fn = QFile::decodeName(set.layerPath(DProfileFileSet::FnLayer));
-        QFile::remove(fn + QStringLiteral(".bak"));
+        const QString fn = QFile::decodeName(fnPath);
+        if (!keepBackup)
+            QFile::remove(fn + QStringLiteral(".bak"));
         QFile file(fn);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("<orvaneStore version=\"1\"><profiles current=\"1\"><profile index=\"x\"");
@@ -227,8 +247,8 @@ private slots:
 
         QCOMPARE(set.open(config, record("OV84", 84), kSerialA, false, m_defaults),
                  DProfileFileSet::OpenResult::Opened);
-        QCOMPARE(profileNames(set.layerPath(DProfileFileSet::FnLayer)), QStringList{"1:Profile1"});
-        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(set.layerPath(DProfileFileSet::FnLayer)), 1);
+        QCOMPARE(profileNames(set.layerPath(DProfileFileSet::FnLayer)), profiles);
+        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(set.layerPath(DProfileFileSet::FnLayer)), current);
 
         const QStringList messages = DStoreRecoveryNotice::takeMessages();
         QCOMPARE(messages.size(), 1);
