@@ -24,9 +24,9 @@ void DDeviceHidCmdSend::setHidInterface(MainHidInterFace* hidInterface)
     m_hidInterface = hidInterface;
 }
 
-int DDeviceHidCmdSend::send(const DReportFrame& report, const char* failureLine)
+int DDeviceHidCmdSend::send(const DReportFrame& report, const char* failureLine, DCommandQueue::Kind kind)
 {
-    const int result = m_hidInterface ? m_hidInterface->queueCmdReport(report) : -1;
+    const int result = m_hidInterface ? m_hidInterface->queueCmdReport(report, kind) : -1;
     if (result < 0)
         qDebug("%s", failureLine);
     return result;
@@ -36,45 +36,49 @@ QString DDeviceHidCmdSend::writeSerialNumber(QString sn)
 {
     if (sn.isEmpty())
         sn = QUuid::createUuid().toString(QUuid::WithoutBraces).remove(QLatin1Char('-')).toLower();
-    send(DLinkReports::serialNumber(sn.toLocal8Bit()), "USB serial port [Write SN] Failed ...");
+    send(DLinkReports::serialNumber(sn.toLocal8Bit()), "USB serial port [Write SN] Failed ...",
+         DCommandQueue::Kind::Inquiry);
     return sn;
 }
 
 void DDeviceHidCmdSend::writeKeyboardReport(const uchar* keys)
 {
-    send(DLinkReports::keyEcho(keys), kKeyFailure);
+    send(DLinkReports::keyEcho(keys), kKeyFailure, DCommandQueue::Kind::Echo);
 }
 
 void DDeviceHidCmdSend::writeFullKeyReport(const uchar* inputReport)
 {
-    send(DLinkReports::fullKeyEcho(inputReport), kKeyFailure);
+    send(DLinkReports::fullKeyEcho(inputReport), kKeyFailure, DCommandQueue::Kind::Echo);
 }
 
 void DDeviceHidCmdSend::inquireSideLightModeList()
 {
-    send(DLinkReports::sideEffectListInquiry(), "---------- *** Inquire [Side Light Mode] Failed *** ----------");
+    send(DLinkReports::sideEffectListInquiry(), "---------- *** Inquire [Side Light Mode] Failed *** ----------",
+         DCommandQueue::Kind::Inquiry);
 }
 
 void DDeviceHidCmdSend::inquireKeyboardLightConfig()
 {
     send(DLinkReports::keyboardLightConfigInquiry(),
-         "---------- *** Inquire [Keyboard Light Config] Failed *** ----------");
+         "---------- *** Inquire [Keyboard Light Config] Failed *** ----------", DCommandQueue::Kind::Inquiry);
 }
 
 void DDeviceHidCmdSend::inquireSideLightConfig()
 {
-    send(DLinkReports::sideLightConfigInquiry(), "---------- *** Inquire [Side Light Config] Failed *** ----------");
+    send(DLinkReports::sideLightConfigInquiry(), "---------- *** Inquire [Side Light Config] Failed *** ----------",
+         DCommandQueue::Kind::Inquiry);
 }
 
 void DDeviceHidCmdSend::inquireLightModeList()
 {
-    send(DLinkReports::keyboardEffectListInquiry(), "---------- *** Inquire [Light Mode] Failed *** ----------");
+    send(DLinkReports::keyboardEffectListInquiry(), "---------- *** Inquire [Light Mode] Failed *** ----------",
+         DCommandQueue::Kind::Inquiry);
 }
 
 void DDeviceHidCmdSend::checkLayoutSupportCustom()
 {
     send(DLinkReports::customizableKeysInquiry(),
-         "USB serial port [Check keyboard layout is support custom] Failed ...");
+         "USB serial port [Check keyboard layout is support custom] Failed ...", DCommandQueue::Kind::Inquiry);
 }
 
 void DDeviceHidCmdSend::resetKeyboard()
@@ -95,20 +99,21 @@ void DDeviceHidCmdSend::setSleepTime(int lightSleep, int keyboardSleep, int proh
 
 void DDeviceHidCmdSend::checkSleepTime()
 {
-    send(DLinkReports::sleepTimesInquiry(), "---------- *** [Check Sleep time] Failed *** ----------");
+    send(DLinkReports::sleepTimesInquiry(), "---------- *** [Check Sleep time] Failed *** ----------",
+         DCommandQueue::Kind::Inquiry);
 }
 
 void DDeviceHidCmdSend::querySensitivity()
 {
-    send(DMagneticReports::request(DReportNumbers::kTravelLevels), kSensitivityFailure);
+    send(DMagneticReports::request(DReportNumbers::kTravelLevels), kSensitivityFailure, DCommandQueue::Kind::Inquiry);
 }
 
 void DDeviceHidCmdSend::queryAntiShake()
 {
-    send(DMagneticReports::request(DReportNumbers::kAntiShake), kSensitivityFailure);
+    send(DMagneticReports::request(DReportNumbers::kAntiShake), kSensitivityFailure, DCommandQueue::Kind::Inquiry);
 }
 
 void DDeviceHidCmdSend::queryRateOfReturn()
 {
-    send(DMagneticReports::request(DReportNumbers::kRateOfReturn), kSensitivityFailure);
+    send(DMagneticReports::request(DReportNumbers::kRateOfReturn), kSensitivityFailure, DCommandQueue::Kind::Inquiry);
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "hid/DCommandQueue.h"
+
 #include <QObject>
 #include <QString>
 
-class DReportFrame;
 class MainHidInterFace;
 
 // Queues the link's fixed command reports, as DLinkReports and
@@ -35,7 +36,8 @@ public:
     void queryRateOfReturn();
 
 private:
-    int send(const DReportFrame& report, const char* failureLine);
+    int send(const DReportFrame& report, const char* failureLine,
+             DCommandQueue::Kind kind = DCommandQueue::Kind::Command);
 
     MainHidInterFace* m_hidInterface = nullptr;
 };

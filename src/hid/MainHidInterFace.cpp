@@ -73,7 +73,7 @@ int MainHidInterFace::openDevice(QString path)
     }
     qDebug("Open device success");
     m_isOpen = true;
-    queueCmdReport(DLinkReports::serialNumberInquiry());
+    queueCmdReport(DLinkReports::serialNumberInquiry(), DCommandQueue::Kind::Inquiry);
     m_shakeHandsTimer->start();
     COrvaneHid_SetNonblocking(m_hidHandle, 1);
     emit sigOpenHidSuccessful();
@@ -84,16 +84,19 @@ void MainHidInterFace::onShakeHandsRuning()
 {
     if (!m_isOpen)
         return;
-    queueCmdReport(DLinkReports::handshake());
+    queueCmdReport(DLinkReports::handshake(), DCommandQueue::Kind::Inquiry);
 }
 
-int MainHidInterFace::queueCmdReport(const DReportFrame& report)
+int MainHidInterFace::queueCmdReport(const DReportFrame& report, DCommandQueue::Kind kind)
 {
     if (!m_isOpen)
         return -1;
     QMutexLocker lock(&m_cmdMutex);
-    m_cmdQueue.append(report);
-    ++m_cmdPending;
+    // A repeated inquiry is not queued, and a dropped one never reaches
+    // the write step that would count it off.
+    const int before = m_cmdQueue.size();
+    m_cmdQueue.append(report, kind);
+    m_cmdPending += m_cmdQueue.size() - before;
     return 0;
 }
 

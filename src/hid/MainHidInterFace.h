@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hid/DCommandQueue.h"
 #include "hid/reports/DReportFrame.h"
 
 #include <QByteArray>
@@ -28,7 +29,7 @@ public:
     ~MainHidInterFace() override;
 
     int openDevice(QString path);
-    int queueCmdReport(const DReportFrame& report);
+    int queueCmdReport(const DReportFrame& report, DCommandQueue::Kind kind = DCommandQueue::Kind::Command);
     int queueStreamReport(const DReportFrame& report);
     void setStreamEnabled(bool enabled);
     int closeDevice();
@@ -75,7 +76,7 @@ private:
     QMutex m_cmdMutex;
     QMutex m_readMutex;
     QMutex m_writeMutex;
-    QList<DReportFrame> m_cmdQueue;
+    DCommandQueue m_cmdQueue;
     QList<DReportFrame> m_streamQueue;
     int m_batchLimit;
     std::atomic<int> m_writeFailures{0};

@@ -5,6 +5,7 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "hid/DCommandQueue.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/DInputReportReader.h"
 #include "hid/MainHidInterFace.h"
@@ -349,15 +350,52 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_link->isReady(), 5000);
         const QString generated = m_link->currentSN();
         QVERIFY(DInputReportReader::isUsableSerialNumber(generated));
-        for (int i = 0; i < 2; ++i)
+        // One answer at a time: the same report still waiting is not
+        // queued twice.
+        for (int i = 2; i <= 3; ++i) {
             m_keyboard->sendSerialNumberReport();
-        QTRY_COMPARE_WITH_TIMEOUT(received(0x15).size(), 3, 5000);
+            QTRY_COMPARE_WITH_TIMEOUT(received(0x15).size(), i, 5000);
+            // Every answer runs the inquiries again.
+            QTRY_COMPARE_WITH_TIMEOUT(received(0x06).size(), i, 5000);
+        }
         QCOMPARE(m_link->currentSN(), generated);
         for (const auto& write : received(0x15))
             QCOMPARE(bytesOf(write).mid(6, 32), generated.toLatin1());
         QCOMPARE(m_keyboard->serialNumber(), std::string());
-        // Every answer runs the inquiries again.
-        QTRY_COMPARE_WITH_TIMEOUT(received(0x06).size(), 3, 5000);
+    }
+
+    void unaskedSerialNumbersKeepTheQueueBounded_data()
+    {
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("valid serial numbers") << true;
+        QTest::newRow("invalid ones, each answered by a write") << false;
+    }
+
+    void unaskedSerialNumbersKeepTheQueueBounded()
+    {
+        QFETCH(bool, valid);
+        constexpr int kReports = 1000;
+        openReady("OV98M");
+        m_keyboard->setAnswering(false);
+        if (valid) {
+            for (int i = 0; i < kReports; ++i)
+                m_keyboard->sendSerialNumberReport();
+        } else {
+            m_keyboard->flood(0x15, kReports);
+        }
+        MainHidInterFace* hid = m_link->hidInterface();
+        int most = 0;
+        const auto drained = [&] {
+            most = std::max(most, hid->pendingCmdReports());
+            return m_keyboard->pendingInput() == 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(drained(), 30000);
+        QVERIFY2(most <= DCommandQueue::kUnaskedLimit, qPrintable(QString::number(most)));
+
+        // The user's command is not stuck behind what the flood provoked.
+        const int locksBefore = received(0x13).size();
+        QCOMPARE(m_link->setLockWinKeyFeatures(1, 0, 0, 0), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(received(0x13).size(), locksBefore + 1, 5000);
     }
 
     void laterValidSerialIsTaken()
