@@ -126,9 +126,20 @@ const ThemedField kPerformanceFields[] = {
     {"pushButton_Restore", kEditFields},
     {"pushButton_keyboardProperties", kEditFields},
 };
+const std::vector<QString themeColorData::*> kLayerButtonFields
+    = {&themeColorData::textDefaultColor, &themeColorData::textCheckedColor};
+// The key page and its Default page (whose OK button is the one of that name).
 const ThemedField kCustomKeysFields[] = {
-    {"pushButton_Download",
-     {&themeColorData::deviceBorderColor, &themeColorData::textDefaultColor, &themeColorData::textCheckedColor}},
+    {"frame_Bg01", {&themeColorData::deviceRightBgColor}},
+    {"frame_2", {&themeColorData::deviceBorderColor}},
+    {"frame_4", {&themeColorData::deviceBorderColor}},
+    {"label", {&themeColorData::textDefaultColor}},
+    {"label_2", {&themeColorData::textDefaultColor}},
+    {"pushButton_DefaultLayer", kLayerButtonFields},
+    {"pushButton_FnLayer", kLayerButtonFields},
+    {"label_KeyChar", {&themeColorData::textCheckedColor, &themeColorData::deviceBorderColor}},
+    {"pushButton_Download", kEditFields},
+    {"pushButton_OK", kEditFields},
 };
 
 } // namespace

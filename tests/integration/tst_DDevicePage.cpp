@@ -9,6 +9,7 @@
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/download/DOnboardDownload.h"
+#include "sdk/include/orvanesdk_xml.h"
 #include "sdk/models/ModelCatalogue.h"
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
@@ -576,19 +577,30 @@ private slots:
         DDevicePage& page = *loaded.page;
         DDeviceKeyboardLink* link = DevicePageProbe(page).selectedLink();
         QVERIFY(link);
+        QTRY_VERIFY(!DevicePageProbe(page).profileFolder().isEmpty());
+        const QString folder = DevicePageProbe(page).profileFolder();
         QByteArray path("/config/OV68M/serial/appProfile_Default.xml");
         page.setCurrentProfile(3, path.constData());
         // Each receiver keeps its own copy.
         path.fill('x');
         const QByteArray expected("/config/OV68M/serial/appProfile_Default.xml");
-        QCOMPARE(DevicePageProbe(page).customKeysPage()->profileIndex(), 3);
-        QCOMPARE(QByteArray(DevicePageProbe(page).customKeysPage()->profilePath()), expected);
         QCOMPARE(DevicePageProbe(page).lightsConfigPage()->profileIndex(), 3);
         QCOMPARE(QByteArray(DevicePageProbe(page).lightsConfigPage()->profilePath()), expected);
         QCOMPARE(DevicePageProbe(page).performancePage()->profileIndex(), 3);
         QCOMPARE(QByteArray(DevicePageProbe(page).performancePage()->profilePath()), expected);
         QCOMPARE(link->profileIndex(), 3);
         QCOMPARE(QByteArray(link->profilePath()), expected);
+
+        // The key page reads a clicked key's function through its own copy.
+        QByteArray layer = QFile::encodeName(folder + "/appProfile_FN.xml");
+        const QByteArray fnProfile = QByteArray::number(COrvaneXML_GetCreateXMLFileProfileIndex(layer));
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(layer, fnProfile, "4", "A", "3", "1", "1", "2"));
+        page.setCurrentProfile(fnProfile.toInt(), layer.constData());
+        layer.fill('x');
+        DDataManager::getInstance()->setCurrentKey(4, QStringLiteral("A"));
+        auto* stack = DevicePageProbe(page).customKeysPage()->findChild<QStackedWidget*>(
+            QStringLiteral("stackedWidget_Customize"));
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_Multimedia"));
     }
 
     // The receiver's state report brings a keyboard behind it online and

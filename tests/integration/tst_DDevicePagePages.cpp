@@ -157,7 +157,8 @@ private slots:
         child<QToolButton>(*page, "toolButton_CustomKey")->click();
         QCOMPARE(DevicePageProbe(*page).checkedMainPage(), 0);
         QCOMPARE(shownPage(*page), QStringLiteral("page_CustomKeys"));
-        QCOMPARE(DevicePageProbe(*page).customKeysPage()->shownLayer(), 0);
+        QVERIFY(child<QPushButton>(*page, "pushButton_DefaultLayer")->isChecked());
+        QVERIFY(!child<QPushButton>(*page, "pushButton_FnLayer")->isChecked());
 
         // A key cap click shows the key page without a switch: the key page
         // is not set up again as a switch to it would.
@@ -166,7 +167,8 @@ private slots:
         page->onAutoIntoCustomKeysPage();
         QCOMPARE(shownPage(*page), QStringLiteral("page_CustomKeys"));
         QVERIFY(child<QToolButton>(*page, "toolButton_CustomKey")->isChecked());
-        QCOMPARE(DevicePageProbe(*page).customKeysPage()->shownLayer(), 1);
+        QVERIFY(child<QPushButton>(*page, "pushButton_FnLayer")->isChecked());
+        QVERIFY(!child<QPushButton>(*page, "pushButton_DefaultLayer")->isChecked());
 
         // The hidden colour-display test toggles the overlay and the label.
         auto* colourTest = child<QPushButton>(*page, "pushButton_ChangModeTest");

@@ -137,7 +137,6 @@ private slots:
         QVERIFY(link);
         QCOMPARE(link, page->deviceLinkMap().value(QString::fromStdString(sim.pathOf(keyboard))));
         QCOMPARE(QByteArray(link->profilePath()), defaultFile);
-        QCOMPARE(QByteArray(DevicePageProbe(*page).customKeysPage()->profilePath()), defaultFile);
         QCOMPARE(QByteArray(DevicePageProbe(*page).lightsConfigPage()->profilePath()), defaultFile);
         QCOMPARE(QByteArray(DevicePageProbe(*page).performancePage()->profilePath()), defaultFile);
         char current[DDataManager::kPathBufferSize] = {};
@@ -160,6 +159,16 @@ private slots:
         page->stopLightThreadsIfRunning();
         QVERIFY(!light->isKeyboardLightRunning());
         QVERIFY(!light->isLightSynchronizing());
+
+        // The key page reads a clicked key's function from the Default file.
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(defaultFile, "1", "4", "A", "3", "1", "1", "2"));
+        data->setCurrentKey(4, QStringLiteral("A"));
+        QCOMPARE(DevicePageProbe(*page)
+                     .customKeysPage()
+                     ->findChild<QStackedWidget*>(QStringLiteral("stackedWidget_Customize"))
+                     ->currentWidget()
+                     ->objectName(),
+                 QStringLiteral("page_Multimedia"));
     }
 
     // A second keyboard replaces the picture, overlay and container; a load

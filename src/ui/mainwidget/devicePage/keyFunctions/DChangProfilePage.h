@@ -1,0 +1,27 @@
+#pragma once
+
+#include "profiles/DKeyFunctionStore.h"
+
+#include <QWidget>
+
+// The key-function page that makes the key switch to another profile. So far it takes the
+// selected key and profile when shown and offers the page protocol and
+// signals; its controls are still to come.
+class DChangProfilePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DChangProfilePage(QWidget* parent = nullptr);
+
+    void retranslate();
+    void loadCurrentKeyInfo();
+
+signals:
+    void sigShoudUpdateKeyboard(int keyDec);
+    void sigCustomKeyInfoSaveSuccessful();
+    void sigCustomKeyInfoSaveFailed(int operateType, int errorIndex);
+
+private:
+    DKeyFunctionStore m_store;
+};

@@ -1,0 +1,112 @@
+#include "ui/mainwidget/devicePage/keyFunctions/DResetDefaultPage.h"
+#include "ui_DResetDefaultPage.h"
+
+#include "app/DDataManager.h"
+#include "app/DThemeColor.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPages.h"
+
+#include <QButtonGroup>
+
+DResetDefaultPage::DResetDefaultPage(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(new Ui::DResetDefaultPage)
+{
+    m_ui->setupUi(this);
+    retranslate();
+    m_ui->pushButton_Cancel->hide();
+    m_pressModeGroup = new QButtonGroup(this);
+    m_pressModeGroup->addButton(m_ui->radioButton_LightPress, 0);
+    m_pressModeGroup->addButton(m_ui->radioButton_HeavyPress, 1);
+    m_ui->radioButton_LightPress->setChecked(true);
+    connect(m_pressModeGroup, QOverload<int>::of(&QButtonGroup::buttonClicked), this,
+            &DResetDefaultPage::onCurIndexChanged_ModeSel);
+}
+
+DResetDefaultPage::~DResetDefaultPage()
+{
+    delete m_ui;
+}
+
+void DResetDefaultPage::retranslate()
+{
+    const QString label = m_ui->label_KeyChar->text();
+    m_ui->retranslateUi(this);
+    m_ui->label_KeyChar->setText(label);
+    m_ui->label_3->setText(QObject::tr("Default"));
+    m_ui->pushButton_OK->setText(QObject::tr("OK"));
+    m_ui->pushButton_Cancel->setText(QObject::tr("Cancel"));
+    m_ui->radioButton_LightPress->setText(QObject::tr("Light Press"));
+    m_ui->radioButton_HeavyPress->setText(QObject::tr("Heavy Press"));
+}
+
+void DResetDefaultPage::setTheme()
+{
+    const themeColorData theme = DDataManager::getInstance()->themeColors();
+    QFont font = DDataManager::getInstance()->getFont(1);
+    font.setPointSize(12);
+    m_ui->label_3->setFont(font);
+    m_ui->label_3->setStyleSheet(
+        DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"), {theme.textDefaultColor}));
+    m_ui->label_KeyChar->setFont(font);
+    m_ui->label_KeyChar->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QLabel#label_KeyChar{ color: rgb(%1); border: 3px solid rgb(%2); border-radius: 8px; }"),
+        {theme.textCheckedColor, theme.deviceBorderColor}));
+    m_ui->pushButton_OK->setFont(font);
+    m_ui->pushButton_OK->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QPushButton{ border-radius: 8px; border: 3px solid rgb(%1); background-color: rgb(%2); "
+                       "color: rgb(%3); }"
+                       "QPushButton:hover{ background-color: rgb(%2); border: 3px solid rgb(%4); }"
+                       "QPushButton:pressed{ color: rgb(%4); background-color: rgb(%2); border: 3px solid rgb(%4); }"),
+        {theme.deviceBorderColor, theme.deviceRightBgColor, theme.textDefaultColor, theme.textCheckedColor}));
+    m_ui->frame_Top2->setStyleSheet(DKeyFunctionPages::pressModeStyleSheet());
+}
+
+void DResetDefaultPage::loadCurrentKeyInfo()
+{
+    m_store.takeSelection();
+    showKeyLabel();
+    m_ui->frame_Top2->setVisible(DDataManager::getInstance()->isMagneticKeyboard() && m_pressModeSelectable);
+    m_ui->radioButton_LightPress->setChecked(true);
+    onCurIndexChanged_ModeSel(0);
+}
+
+void DResetDefaultPage::clearCurrentKey()
+{
+    m_store.clearKey();
+    showKeyLabel();
+}
+
+void DResetDefaultPage::setPressModeVisible(bool)
+{
+    m_ui->frame_Top2->hide();
+    m_pressModeSelectable = false;
+}
+
+void DResetDefaultPage::onCurIndexChanged_ModeSel(int)
+{
+    // Only the layer shown is offered; the heavy-press layer is read-only.
+}
+
+void DResetDefaultPage::on_pushButton_OK_clicked()
+{
+    if (!m_store.hasKey()) {
+        emit sigCustomKeyInfoSaveFailed(DKeyFunctionPages::kResetFunctionCode, DKeyFunctionPages::kRefusedByPage);
+        return;
+    }
+    if (!m_store.reset()) {
+        emit sigCustomKeyInfoSaveFailed(DKeyFunctionPages::kResetFunctionCode, DKeyFunctionPages::kProfileNotSaved);
+        return;
+    }
+    emit sigShoudUpdateKeyboard(m_store.keyCode());
+    emit sigCustomKeyInfoSaveSuccessful();
+}
+
+void DResetDefaultPage::on_pushButton_Cancel_clicked()
+{
+    emit sigClickedCancel();
+}
+
+void DResetDefaultPage::showKeyLabel()
+{
+    m_ui->label_KeyChar->setText(m_store.hasKey() ? m_store.keyLabel() : QStringLiteral("NULL"));
+}
