@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>غير معروف</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>الكتابة إلى لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>الوظيفة:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>يرجى تحديد مفتاح أولاً</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>فشل الإعداد لأن النص فارغ</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>فشل الإعداد لأنه تعذّر حفظ ملف التعريف</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>ضغطة خفيفة</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>ضغطة قوية</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -495,6 +539,34 @@
     <message>
         <source>Download</source>
         <translation>الكتابة إلى لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>الوظيفة:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>مسافة</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>الطبقة الافتراضية</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>طبقة FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>جارٍ التحميل</translation>
     </message>
 </context>
 <context>
@@ -1080,6 +1152,33 @@
     <message>
         <source>Close</source>
         <translation>إيقاف</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>ضغطة خفيفة</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>ضغطة قوية</translation>
     </message>
 </context>
 </TS>

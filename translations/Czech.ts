@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>Neznámé</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Zapsat do klávesnice</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkce:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Nejprve vyberte klávesu</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Nastavení selhalo, protože text je prázdný</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>Nastavení selhalo, protože profil nelze uložit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -489,6 +533,34 @@
     <message>
         <source>Download</source>
         <translation>Zapsat do klávesnice</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkce:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Mezerník</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Výchozí vrstva</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Vrstva FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Načítání</translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1146,33 @@
     <message>
         <source>Close</source>
         <translation>Vypnuto</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
     </message>
 </context>
 </TS>

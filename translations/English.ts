@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>Unknown</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Function:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Please select one key first</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Setting failed because the text is empty</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>Setting failed because the profile could not be saved</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -487,6 +531,34 @@
     <message>
         <source>Download</source>
         <translation>Write to Keyboard</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Function:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Default layer</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN layer</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Loading</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1144,33 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
     </message>
 </context>
 </TS>

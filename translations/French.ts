@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>Inconnu</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Écrire dans le clavier</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Fonction :</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Veuillez d’abord sélectionner une touche</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Échec du réglage : le texte est vide</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>Échec du réglage : le profil n’a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -487,6 +531,34 @@
     <message>
         <source>Download</source>
         <translation>Écrire dans le clavier</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Fonction :</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Couche par défaut</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Couche FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Chargement</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1144,33 @@
     <message>
         <source>Close</source>
         <translation>Éteint</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
     </message>
 </context>
 </TS>

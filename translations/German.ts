@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>Unbekannt</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>In Tastatur schreiben</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funktion:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Bitte zuerst eine Taste auswählen</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Einstellung fehlgeschlagen, weil der Text leer ist</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>Einstellung fehlgeschlagen, weil das Profil nicht gespeichert werden konnte</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Leichter Druck</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Starker Druck</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -487,6 +531,34 @@
     <message>
         <source>Download</source>
         <translation>In Tastatur schreiben</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funktion:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Standardebene</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN-Ebene</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Wird geladen</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1144,33 @@
     <message>
         <source>Close</source>
         <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Leichter Druck</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Starker Druck</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>Sconosciuto</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Scrivi sulla tastiera</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funzione:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Seleziona prima un tasto</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Impostazione non riuscita perché il testo è vuoto</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>Impostazione non riuscita perché non è stato possibile salvare il profilo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressione leggera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressione forte</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -487,6 +531,34 @@
     <message>
         <source>Download</source>
         <translation>Scrivi sulla tastiera</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funzione:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Livello predefinito</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Livello FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Caricamento</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1144,33 @@
     <message>
         <source>Close</source>
         <translation>Spento</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressione leggera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressione forte</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>不明</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>キーボードに書き込む</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>種類:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>機能:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>先にキーを選択してください</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>テキストが空のため設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>プロファイルを保存できなかったため設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>軽押し</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>強押し</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -485,6 +529,34 @@
     <message>
         <source>Download</source>
         <translation>キーボードに書き込む</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>種類:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>機能:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>デフォルトレイヤー</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FNレイヤー</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>読み込み中</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1142,33 @@
     <message>
         <source>Close</source>
         <translation>オフ</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>軽押し</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>強押し</translation>
     </message>
 </context>
 </TS>

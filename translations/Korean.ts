@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>알 수 없음</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>키보드에 저장</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>기능:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>먼저 키를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>텍스트가 비어 있어 설정하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>프로필을 저장할 수 없어 설정하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누르기</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누르기</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -485,6 +529,34 @@
     <message>
         <source>Download</source>
         <translation>키보드에 저장</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>기능:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>스페이스</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>기본 레이어</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN 레이어</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>불러오는 중</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1142,33 @@
     <message>
         <source>Close</source>
         <translation>끄기</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누르기</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누르기</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>Nieznany</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Zapisz w klawiaturze</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkcja:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Najpierw wybierz klawisz</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Ustawienie nie powiodło się, ponieważ tekst jest pusty</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>Ustawienie nie powiodło się, ponieważ nie można zapisać profilu</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lekkie naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Mocne naciśnięcie</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -489,6 +533,34 @@
     <message>
         <source>Download</source>
         <translation>Zapisz w klawiaturze</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Funkcja:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Warstwa domyślna</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Warstwa FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Ładowanie</translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1146,33 @@
     <message>
         <source>Close</source>
         <translation>Wyłączone</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lekkie naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Mocne naciśnięcie</translation>
     </message>
 </context>
 </TS>

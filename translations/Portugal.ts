@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>Desconhecido</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Gravar no teclado</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Função:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Selecione primeiro uma tecla</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>A configuração falhou porque o texto está vazio</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>A configuração falhou porque não foi possível guardar o perfil</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Toque leve</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Toque forte</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -487,6 +531,34 @@
     <message>
         <source>Download</source>
         <translation>Gravar no teclado</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Função:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Camada padrão</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Camada FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>A carregar</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1144,33 @@
     <message>
         <source>Close</source>
         <translation>Desligado</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Toque leve</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Toque forte</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>Неизвестно</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Записать в клавиатуру</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Функция:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавиша</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Сначала выберите клавишу</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Не удалось сохранить настройку: текст пуст</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>Не удалось сохранить настройку: профиль не записан</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Лёгкое нажатие</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильное нажатие</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -489,6 +533,34 @@
     <message>
         <source>Download</source>
         <translation>Записать в клавиатуру</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Функция:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавиша</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробел</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Основной слой</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Слой FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Загрузка</translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1146,33 @@
     <message>
         <source>Close</source>
         <translation>Выкл.</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Лёгкое нажатие</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильное нажатие</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>Desconocido</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Escribir en el teclado</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Función:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Selecciona primero una tecla</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>La configuración falló porque el texto está vacío</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>La configuración falló porque no se pudo guardar el perfil</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pulsación ligera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pulsación fuerte</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -487,6 +531,34 @@
     <message>
         <source>Download</source>
         <translation>Escribir en el teclado</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Función:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Capa predeterminada</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Capa FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Cargando</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1144,33 @@
     <message>
         <source>Close</source>
         <translation>Apagado</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pulsación ligera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pulsación fuerte</translation>
     </message>
 </context>
 </TS>

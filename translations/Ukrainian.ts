@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>Невідомо</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>Записати в клавіатуру</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Функція:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавіша</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>Спочатку виберіть клавішу</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>Не вдалося зберегти налаштування: текст порожній</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>Не вдалося зберегти налаштування: профіль не записано</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Легке натискання</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильне натискання</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -489,6 +533,34 @@
     <message>
         <source>Download</source>
         <translation>Записати в клавіатуру</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>Функція:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавіша</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробіл</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Основний шар</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>Шар FN</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Завантаження</translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1146,33 @@
     <message>
         <source>Close</source>
         <translation>Вимк.</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Легке натискання</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильне натискання</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>未知</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>功能:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>请先选择一个按键</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>设置失败，文本为空</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>设置失败，无法保存配置文件</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>轻按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -485,6 +529,34 @@
     <message>
         <source>Download</source>
         <translation>下载</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>功能:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>默认层</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN 层</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>加载中</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1142,33 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>轻按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
     </message>
 </context>
 </TS>

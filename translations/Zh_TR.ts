@@ -15,6 +15,50 @@
         <source>Unknow</source>
         <translation>未知</translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>類型:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>功能:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Please select one Key first</source>
+        <translation>請先選擇一個按鍵</translation>
+    </message>
+    <message>
+        <source>Setting failed because the text is empty</source>
+        <translation>設定失敗，文字為空</translation>
+    </message>
+    <message>
+        <source>Setting failed because the profile could not be saved</source>
+        <translation>設定失敗，無法儲存設定檔</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>輕按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -485,6 +529,34 @@
     <message>
         <source>Download</source>
         <translation>下載</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>類型:</translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation>功能:</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空白鍵</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>預設層</translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation>FN 層</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>載入中</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1142,33 @@
     <message>
         <source>Close</source>
         <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>輕按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
     </message>
 </context>
 </TS>
