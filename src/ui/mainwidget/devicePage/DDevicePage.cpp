@@ -693,6 +693,10 @@ void DDevicePage::setCurrentProfile(int index, const char* path)
     // Callers may hand back the page's own path; copying it onto itself would overlap.
     if (path != m_profilePath)
         qstrncpy(m_profilePath, path ? path : "", sizeof m_profilePath);
+    // The key-function pages take the profile from the data manager when
+    // they are shown, so they store into the layer shown.
+    DDataManager::getInstance()->setCurrentProfileIndex(m_profileIndex);
+    DDataManager::getInstance()->setCurrentProfilePath(m_profilePath);
     m_customKeysPage->setProfileIndex(m_profileIndex);
     m_customKeysPage->setProfilePath(m_profilePath);
     m_lightsConfigPage->setProfileIndex(m_profileIndex);
@@ -964,6 +968,8 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
     m_currentLayer = pageIndex;
     const int index = DProfileFileSet::ensureListedCurrent(path.constData());
     setCurrentProfile(index > 0 ? index : 1, path.constData());
+    // A key chosen on the other layer must not be stored into this one.
+    m_customKeysPage->initPageState(pageIndex);
 
     if (m_currentLink) {
         const QList<keyboardButCustom*> caps = DDataManager::getInstance()->keyButtonList();

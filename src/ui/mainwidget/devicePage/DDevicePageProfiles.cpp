@@ -172,8 +172,6 @@ void DDevicePage::loadCurrentProfile()
     // The pages keep copies; the buffer is handed over as a copy of its own.
     const QByteArray path(m_profilePath);
     setCurrentProfile(DProfileFileSet::ensureListedCurrent(path.constData()), path.constData());
-    data->setCurrentProfileIndex(m_profileIndex);
-    data->setCurrentProfilePath(m_profilePath);
     m_lightsConfigPage->setHidInterface(m_currentHidInterface);
     if (m_currentLink)
         m_lightsConfigPage->setLightCapability(m_currentLink->keyboardModes(), m_currentLink->sideModes());
