@@ -242,6 +242,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(DevicePageProbe(*page).selectedLink() == page->deviceLinkMap().value(selectedPath),
                                  kLoadTimeoutMs);
         page->show();
+        // The picture shows the keys' colours on the lighting tab only.
+        page->findChild<QToolButton*>(QStringLiteral("toolButton_LightConfig"))->click();
         DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
         QCOMPARE(lights->usingCustomIndex(), -1);
 
@@ -415,6 +417,7 @@ private slots:
         SimulatedKeyboard* keyboard = rig.keyboard.get();
         page->show();
         QVERIFY(QTest::qWaitForWindowExposed(page));
+        page->findChild<QToolButton*>(QStringLiteral("toolButton_LightConfig"))->click();
         QVERIFY(switchToSlot1(*page, *keyboard));
 
         // A real key that scheme 1 leaves dark.
@@ -486,6 +489,7 @@ private slots:
         Rig rig;
         QVERIFY(rig.page);
         DDevicePage* page = rig.page.get();
+        page->findChild<QToolButton*>(QStringLiteral("toolButton_LightConfig"))->click();
         QVERIFY(storedScheme(*page, "3").isEmpty());
         const QColor inside(1, 2, 3);
         addSchemeColour(*page, "3", 2, 3, inside);

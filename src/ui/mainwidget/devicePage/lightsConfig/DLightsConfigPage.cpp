@@ -37,6 +37,11 @@ void DLightsConfigPage::setTheme() { }
 void DLightsConfigPage::loadProfileLightType()
 {
     ++m_loadCount;
+    // The key tab turns the caps' LED colours off; this page shows them.
+    for (keyboardButCustom* cap : DDataManager::getInstance()->keyButtonList()) {
+        if (cap)
+            cap->setLightColorEnabled(true);
+    }
     m_keyboardEffect = effectInUse(kKeyboardPart);
     if (DLightEffects::hasButton(m_keyboardEffect))
         chooseKeyboardEffect(m_keyboardEffect);
