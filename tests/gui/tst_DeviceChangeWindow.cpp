@@ -3,9 +3,11 @@
 
 #include "app/DDataManager.h"
 #include "sdk/hid/HidTransportRegistry.h"
+#include "support/DevicePageProbe.h"
 #include "support/FakeDeviceChangeSource.h"
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -139,6 +141,47 @@ private slots:
         QVERIFY(clock.elapsed() >= 300);
         QCOMPARE(removed.at(0).at(0).toString(), path);
         QCOMPARE(into.count(), 1);
+    }
+
+    // A keyboard sends a notice per interface, a hub coming up dozens: the
+    // window stays free while they come and refreshes once, at the end.
+    void burstOfNoticesIsOneRefresh_data()
+    {
+        QTest::addColumn<int>("lastChange");
+        QTest::addColumn<bool>("plugged");
+        QTest::newRow("ends plugged") << int(DeviceChangeSource::Arrival) << true;
+        QTest::newRow("ends pulled out") << int(DeviceChangeSource::Removal) << false;
+    }
+    void burstOfNoticesIsOneRefresh()
+    {
+        QFETCH(int, lastChange);
+        QFETCH(bool, plugged);
+        constexpr int kNotices = 60;
+        SimulatorHarness sim;
+        SimulatedDeviceChangeSource* source = sim.newDeviceChangeSource();
+        DMainWidget window(source);
+        QVERIFY(window.devicePage());
+        QSignalSpy into(&window, &DMainWidget::sigHidDeviceConnectChanging_Into);
+        QSignalSpy removed(&window, &DMainWidget::sigHidDeviceConnectChanging_Remove);
+        const auto keyboard = sim.plug("OV68M");
+        QVERIFY(keyboard);
+        const QString path = QString::fromStdString(sim.pathOf(keyboard));
+        if (lastChange == DeviceChangeSource::Removal)
+            sim.bus().unplug(keyboard);
+        const int other = lastChange == DeviceChangeSource::Arrival ? int(DeviceChangeSource::Removal)
+                                                                    : int(DeviceChangeSource::Arrival);
+        for (int i = 0; i < kNotices; ++i)
+            source->post(i % 2 ? lastChange : other, path);
+
+        QTRY_COMPARE(into.count() + removed.count(), 1);
+        QSignalSpy& handedOn = lastChange == DeviceChangeSource::Arrival ? into : removed;
+        QCOMPARE(handedOn.count(), 1);
+        QCOMPARE(handedOn.at(0).at(0).toString(), path);
+        QTRY_COMPARE(window.devicePage()->deviceInfoMap().keys(), plugged ? QStringList{path} : QStringList{});
+        QCOMPARE(DevicePageProbe(*window.devicePage()).rowOf(path) != nullptr, plugged);
+        // Nothing of the burst is left over for a second refresh.
+        QTest::qWait(600);
+        QCOMPARE(into.count() + removed.count(), 1);
     }
 
     void foreignDevicesAndBootloaders()

@@ -30,7 +30,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -43,6 +42,7 @@ DMainWidget* g_mainWidget = nullptr;
 const QString kLogoImage = QStringLiteral(":/images/orvaneLogo.png");
 // The automatic firmware check waits this long after the device list loaded.
 constexpr int kFirmwareCheckDelayMs = 2000;
+constexpr int kDeviceChangeSettleMs = 300;
 
 QString buttonLook(const QString& defaultImage, const QString& activeImage)
 {
@@ -106,6 +106,10 @@ DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent
     applyStartupSettings();
 
     createTray();
+    m_deviceChangeTimer = new QTimer(this);
+    m_deviceChangeTimer->setSingleShot(true);
+    m_deviceChangeTimer->setInterval(kDeviceChangeSettleMs);
+    connect(m_deviceChangeTimer, &QTimer::timeout, this, &DMainWidget::onDeviceChangesSettled);
     registerDeviceNotifications(deviceChangeSource);
     startDeviceLibrary();
     DDataManager::getInstance()->setMacroFilePath(m_macroFilePath);
@@ -199,15 +203,22 @@ void DMainWidget::onDeviceChangeNotice(int changeType, const QString& devicePath
         = DDeviceChangeMatcher::decide(changeType, m_supportList.get(), devicePath);
     if (decision.refreshDevicePage) {
         // The keyboard's interfaces need a moment before the library can
-        // list and open them.
-        QThread::msleep(300);
-        if (changeType == DeviceChangeSource::Arrival)
-            emit sigHidDeviceConnectChanging_Into(devicePath);
-        else
-            emit sigHidDeviceConnectChanging_Remove(devicePath);
+        // list and open them, and one plug sends a notice per interface:
+        // the page enumerates again once, when the notices have settled.
+        m_settledChangeType = changeType;
+        m_settledDevicePath = devicePath;
+        m_deviceChangeTimer->start();
     }
     if (decision.scheduleBootloaderUpgrade)
         QTimer::singleShot(600, this, &DMainWidget::ontheHidIntoFirmwareUpgrade);
+}
+
+void DMainWidget::onDeviceChangesSettled()
+{
+    if (m_settledChangeType == DeviceChangeSource::Arrival)
+        emit sigHidDeviceConnectChanging_Into(m_settledDevicePath);
+    else
+        emit sigHidDeviceConnectChanging_Remove(m_settledDevicePath);
 }
 
 void DMainWidget::onHidDeviceConnectChanging_Into(QString /*hidPath*/)

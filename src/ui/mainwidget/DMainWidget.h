@@ -108,6 +108,7 @@ private slots:
     void ontheHidIntoFirmwareUpgrade();
     // Every device-change notice of the source comes here first.
     void onDeviceChangeNotice(int changeType, const QString& devicePath);
+    void onDeviceChangesSettled();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -156,6 +157,9 @@ private:
     QWidget* m_overlay = nullptr;
     DMacroPage* m_macroPage = nullptr;
     QTimer* m_firmwareCheckTimer = nullptr;
+    QTimer* m_deviceChangeTimer = nullptr;
+    int m_settledChangeType = 0;
+    QString m_settledDevicePath;
 
     std::unique_ptr<std::list<hidSupportInfo>> m_supportList;
     char m_macroFilePath[256] = {};
