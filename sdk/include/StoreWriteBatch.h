@@ -12,6 +12,10 @@
 //     if (!batch.commit())
 //         ...report the failure: nothing of the batch reached the file...
 //
+// A change that fails half-way gives the batch up with abandon(): nothing of
+// it is written, not even the changes that went through before the failure
+// (leaving the scope without commit() or abandon() writes them).
+//
 // Nested batches are allowed; only the outermost one writes. GUI thread only,
 // like every store function. Code that reads a store file itself, not through
 // the store, must run outside a batch: the file does not hold the changes yet.
@@ -31,6 +35,10 @@ public:
     // An inner batch writes nothing and is true: the outermost one reports.
     // Later calls return the first result.
     bool commit();
+    // Ends the batch without writing anything of it; the files and the store
+    // read as before the outermost batch began. Inside an outer batch it gives
+    // the outer one up too: its commit() writes nothing and is false.
+    void abandon();
 
 private:
     bool m_open = true;

@@ -168,8 +168,14 @@ void StoreFileCache::beginBatch()
 bool StoreFileCache::endBatch()
 {
     Q_ASSERT_X(m_batchDepth > 0, "profile store", "a write batch ended that was never begun");
-    if (m_batchDepth == 0 || --m_batchDepth > 0)
+    if (m_batchDepth == 0)
         return true;
+    if (--m_batchDepth > 0)
+        return !m_batchAbandoned;
+    if (m_batchAbandoned) {
+        dropPending();
+        return false;
+    }
     bool written = true;
     std::vector<QString> pending;
     pending.swap(m_pending);
@@ -186,6 +192,29 @@ bool StoreFileCache::endBatch()
         }
     }
     return written;
+}
+
+void StoreFileCache::abandonBatch()
+{
+    Q_ASSERT_X(m_batchDepth > 0, "profile store", "a write batch was given up that was never begun");
+    if (m_batchDepth == 0)
+        return;
+    m_batchAbandoned = true;
+    if (--m_batchDepth == 0)
+        dropPending();
+}
+
+void StoreFileCache::dropPending()
+{
+    m_batchAbandoned = false;
+    std::vector<QString> pending;
+    pending.swap(m_pending);
+    for (const QString& path : pending) {
+        auto it = m_entries.find(keyOf(path));
+        // Read again from the file on next use, which never saw the changes.
+        if (it != m_entries.end() && it->second.pending)
+            m_entries.erase(it);
+    }
 }
 
 bool StoreFileCache::create(const QString& path, const std::function<void(StoreDocument&)>& init)

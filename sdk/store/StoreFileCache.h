@@ -59,6 +59,11 @@ public:
     // it was and its pending changes are dropped from memory. An inner level
     // writes nothing and is true.
     bool endBatch();
+    // Ends one level and gives the whole batch up: the outermost level then
+    // writes nothing and drops every held-back change from memory, so the
+    // files and the store read as they did before the batch. The outermost
+    // endBatch() of a batch given up at an inner level is false.
+    void abandonBatch();
     int batchDepth() const { return m_batchDepth; }
 
     // A file the store reads but does not keep: no cache, never moved aside.
@@ -94,6 +99,7 @@ private:
     };
 
     static std::optional<Stamp> stampOf(const QString& path);
+    void dropPending();
     bool write(const QString& path, const QByteArray& bytes, bool keepBackup);
     // Writes document as path's new version and caches it; false leaves the
     // file and the cache entry as they were.
@@ -106,6 +112,7 @@ private:
     std::vector<QString> m_pending; // in the order of their first change
     Entry m_scratch;
     int m_batchDepth = 0;
+    bool m_batchAbandoned = false;
     bool m_reparse = false;
     bool m_failCommits = false;
     bool m_writeThrough = false;

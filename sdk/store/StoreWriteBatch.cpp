@@ -22,3 +22,13 @@ bool StoreWriteBatch::commit()
     }
     return m_written;
 }
+
+void StoreWriteBatch::abandon()
+{
+    if (!m_open)
+        return;
+    XmlStore::checkThread();
+    m_open = false;
+    m_written = false;
+    XmlStore::instance().cache.abandonBatch();
+}

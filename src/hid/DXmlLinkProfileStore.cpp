@@ -20,7 +20,11 @@ bool DXmlLinkProfileStore::saveLight(const char* path, int profileIndex, const c
                             ? COrvaneXML_ModifyProFileLightInfoItem(path, index, info.lightPart, info.ledType, info)
                             : COrvaneXML_AddProFileLightInfoItem(path, index, info);
     const bool inUse = setLightInUse(path, profileIndex, info.lightPart, info.ledType);
-    return batch.commit() && stored && inUse;
+    if (!stored || !inUse) {
+        batch.abandon();
+        return false;
+    }
+    return batch.commit();
 }
 
 bool DXmlLinkProfileStore::setLightInUse(const char* path, int profileIndex, int part, int effect)

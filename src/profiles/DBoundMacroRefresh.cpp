@@ -35,5 +35,9 @@ bool DBoundMacroRefresh::refresh(const char* profilePath, int profileIndex, cons
         = COrvaneXML_DeleteProFileBindMacroNode(profilePath, index.constData(), macroIndex.constData(), tag.constData())
           && COrvaneXML_AddProFileBindMacroItem(profilePath, index.constData(), events, macroIndex.constData(),
                                                 tag.constData());
-    return batch.commit() && replaced;
+    if (!replaced) {
+        batch.abandon();
+        return false;
+    }
+    return batch.commit();
 }

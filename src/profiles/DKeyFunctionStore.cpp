@@ -57,13 +57,16 @@ bool DKeyFunctionStore::save(int type, const QByteArray& paramA, const QByteArra
     const QByteArray profile = profileText();
     const QByteArray key = keyText();
     const QByteArray label = m_keyLabel.toUtf8();
+    // A key whose new function cannot be added keeps its old one: the delete
+    // is given up with it.
     StoreWriteBatch batch;
-    if (!COrvaneXML_DeleteProFileMacroWithKeyInfoItem(path(), profile.constData(), key.constData(), label.constData()))
+    if (!COrvaneXML_DeleteProFileMacroWithKeyInfoItem(path(), profile.constData(), key.constData(), label.constData())
+        || !COrvaneXML_AddProFileMacroWithKeyInfoItem(path(), profile.constData(), key.constData(), label.constData(),
+                                                      QByteArray::number(type).constData(), paramA.constData(),
+                                                      paramB.constData(), value.constData())) {
+        batch.abandon();
         return false;
-    if (!COrvaneXML_AddProFileMacroWithKeyInfoItem(path(), profile.constData(), key.constData(), label.constData(),
-                                                   QByteArray::number(type).constData(), paramA.constData(),
-                                                   paramB.constData(), value.constData()))
-        return false;
+    }
     return batch.commit();
 }
 
@@ -82,11 +85,16 @@ bool DKeyFunctionStore::reset() const
         const int users = COrvaneXML_GetProFileValueNum(path(), profile.constData(), "1", value.constData());
         if (users == 1
             && !COrvaneXML_DeleteProFileBindMacroNode(path(), profile.constData(), macroIndex.constData(),
-                                                      DBoundMacroRefresh::tagOf(macroIndex).constData()))
+                                                      DBoundMacroRefresh::tagOf(macroIndex).constData())) {
+            batch.abandon();
             return false;
+        }
     }
     if (!COrvaneXML_DeleteProFileMacroWithKeyInfoItem(path(), profile.constData(), keyText().constData(),
-                                                      m_keyLabel.toUtf8().constData()))
+                                                      m_keyLabel.toUtf8().constData())) {
+        // The key keeps its macro, so the macro keeps its copy.
+        batch.abandon();
         return false;
+    }
     return batch.commit();
 }

@@ -78,8 +78,10 @@ bool DProfileFileSet::prepareLayerFile(const QByteArray& path, int layer, const 
     StoreWriteBatch batch;
     const QByteArray name = QByteArrayLiteral("Profile1");
     if (!COrvaneXML_CreateProFileXmlParentNode(path.constData(), "1", name.constData(), 0)
-        || !COrvaneXML_ModifyXMLFileProfileIndex(path.constData(), 1))
+        || !COrvaneXML_ModifyXMLFileProfileIndex(path.constData(), 1)) {
+        batch.abandon();
         return false;
+    }
     // The heavy-press layer holds key functions only.
     if (layer != MagneticLayer) {
         defaults.addDefaultLightInfo(path.constData(), 1);

@@ -163,8 +163,10 @@ bool DProfileLightDefaults::saveCustomLight(const char* profilePath, int profile
     const QByteArray scheme = indexText(schemeIndex);
     // Emptied and filled in one write: a failure leaves the old colours.
     StoreWriteBatch batch;
-    if (!COrvaneXML_ClearProFileCustomLightNode(profilePath, profile.constData(), scheme.constData()))
+    if (!COrvaneXML_ClearProFileCustomLightNode(profilePath, profile.constData(), scheme.constData())) {
+        batch.abandon();
         return false;
+    }
     bool stored = true;
     for (const PaintedKey& key : keys) {
         const QColor& colour = key.colour;
@@ -183,5 +185,9 @@ bool DProfileLightDefaults::saveCustomLight(const char* profilePath, int profile
         stored = COrvaneXML_AddProFileCustomLightDataInfo(profilePath, profile.constData(), scheme.constData(), item)
                  && stored;
     }
-    return batch.commit() && stored;
+    if (!stored) {
+        batch.abandon();
+        return false;
+    }
+    return batch.commit();
 }

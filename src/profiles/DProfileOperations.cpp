@@ -152,8 +152,10 @@ DProfileOperations::Result DProfileOperations::create(int* newIndex)
     const QByteArray name = QStringLiteral("Profile%1").arg(index).toLatin1();
     // One write for the profile and its defaults: on disk it appears whole or not at all.
     StoreWriteBatch batch;
-    if (!COrvaneXML_CreateProFileXmlParentNode(path(), text.constData(), name.constData(), 0))
+    if (!COrvaneXML_CreateProFileXmlParentNode(path(), text.constData(), name.constData(), 0)) {
+        batch.abandon();
         return Result::CreateFailed;
+    }
     m_defaults.addDefaultLightInfo(path(), index);
     m_defaults.addDefaultCustomLights(path(), index);
     if (!batch.commit())
@@ -218,10 +220,14 @@ DProfileOperations::Result DProfileOperations::reset(int profileIndex)
     // Delete, create and defaults reach the file as one write, so the file
     // holds either the old profile or the reset one, never neither.
     StoreWriteBatch batch;
-    if (!COrvaneXML_DeleteProFileSelectedNode(path(), index.constData()))
+    if (!COrvaneXML_DeleteProFileSelectedNode(path(), index.constData())) {
+        batch.abandon();
         return Result::ResetFailed;
+    }
     if (!COrvaneXML_CreateProFileXmlParentNode(path(), index.constData(), name.constData(), 0)) {
         qDebug() << "The reset profile" << profileIndex << "could not be created again in" << m_path;
+        // Written, the delete alone would lose the profile.
+        batch.abandon();
         return Result::ResetFailed;
     }
     m_defaults.addDefaultLightInfo(path(), profileIndex);
