@@ -11,6 +11,7 @@
 #include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
 #include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/keyboardView/keySelectFrame.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
@@ -88,9 +89,14 @@ void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
     m_pictureContainer->setLayout(stack);
     m_ui->horizontalLayout_17->addWidget(m_pictureContainer);
 
-    const QList<keyboardButCustom*> caps = data->keyButtonList();
-    for (int i = 0; i < caps.size() && i < DKeyGrid::kKeyCount; ++i)
-        m_keyCapGrid[i / DKeyGrid::kColumns][i % DKeyGrid::kColumns] = caps[i];
+    // A description may leave places of the grid without a cap, so each cap
+    // goes where its own grid place says, not by its position in the list.
+    for (keyboardButCustom* cap : data->keyButtonList()) {
+        const int row = cap->getRowIndex();
+        const int column = cap->getColumnIndex();
+        if (row >= 0 && row < DKeyGrid::kRows && column >= 0 && column < DKeyGrid::kColumns)
+            m_keyCapGrid[size_t(row)][size_t(column)] = cap;
+    }
 
     m_dragShowArea->lower();
     m_keyboardPicture->raise();

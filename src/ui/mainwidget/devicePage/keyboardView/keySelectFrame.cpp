@@ -164,10 +164,13 @@ void keySelectFrame::parseKeyboardInfo(const char* text)
     }
 
     const int notchDepth = enterNotchDepth(m_modelName);
-    const DKeyLayoutDescription::Grid grid = layout.keyGrid();
+    // One cap per entry of the description: a row the description leaves out
+    // has no caps, and a short row ends where its array ends.
     for (int r = 0; r < DKeyGrid::kRows; ++r) {
-        for (int c = 0; c < DKeyGrid::kColumns; ++c) {
-            const DKeyLayoutEntry& key = grid[r][c];
+        const QVector<DKeyLayoutEntry>& entries = layout.row(r + 1);
+        const int columns = std::min(entries.size(), DKeyGrid::kColumns);
+        for (int c = 0; c < columns; ++c) {
+            const DKeyLayoutEntry& key = entries[c];
             const QString label = key.dec == 504 ? quoteKeyLabel() : key.label;
             auto* cap = new keyboardButCustom(this);
             cap->setFixedKeySize(key.width, key.height);
