@@ -372,6 +372,54 @@ private slots:
         QCOMPARE(profileNames(path), QStringList{"1:Profile1"});
     }
 
+    // A batch given up, at whichever level, writes nothing of itself, not
+    // even the changes that went through before it was given up; the store
+    // reads as the files do, and the next change is written as usual.
+    void abandonedBatchWritesNothing_data()
+    {
+        QTest::addColumn<bool>("innerGivesUp");
+        QTest::newRow("outer gives up") << false;
+        QTest::newRow("inner gives up, outer commits") << true;
+    }
+
+    void abandonedBatchWritesNothing()
+    {
+        QFETCH(bool, innerGivesUp);
+        const QString folder = usedFolder();
+        const QByteArray path = fileIn(folder, kLayer);
+        const QMap<QString, QByteArray> files = filesUnder(folder);
+        const QStringList view = storeView(folder);
+        {
+            StoreWriteBatch outer;
+            QVERIFY(COrvaneXML_ModifyProfileNodeInfo(path, "1", "Outer"));
+            {
+                StoreWriteBatch inner;
+                QVERIFY(COrvaneXML_DeleteProFileSelectedNode(path, "3"));
+                if (innerGivesUp) {
+                    inner.abandon();
+                    QVERIFY(!inner.commit());
+                } else {
+                    QVERIFY(inner.commit());
+                }
+            }
+            if (innerGivesUp) {
+                QVERIFY(!outer.commit());
+            } else {
+                outer.abandon();
+                QVERIFY(!outer.commit());
+            }
+        }
+        QCOMPARE(filesUnder(folder), files);
+        QCOMPARE(storeView(folder), view);
+        QCOMPARE(profileNames(path), (QStringList{"1:Profile1", "3:Profile3"}));
+
+        StoreWriteBatch next;
+        QVERIFY(COrvaneXML_ModifyProfileNodeInfo(path, "1", "After"));
+        QVERIFY(next.commit());
+        XmlStore::instance().cache.clear();
+        QCOMPARE(profileNames(path), (QStringList{"1:After", "3:Profile3"}));
+    }
+
     // Operations that batch their changes report a write that fails, and
     // leave the file as it was.
     void operationsReportAFailedWrite()
