@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -74,6 +75,9 @@ DDataManager::DDataManager(const QString& defaultsFile)
 
     m_dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(m_dataDir);
+    // Profiles can hold private text (text keys, macros): the data folder is
+    // the user's alone, also where an earlier version left it open to others.
+    QFile::setPermissions(m_dataDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     m_userConfigDir = m_dataDir + QLatin1Char('/') + DUserSettingsKeys::kUserFolderName;
     QDir().mkpath(m_userConfigDir);
 
