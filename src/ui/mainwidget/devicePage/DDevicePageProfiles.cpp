@@ -30,7 +30,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -338,7 +337,9 @@ void DDevicePage::on_pushButton_Reset_clicked()
         return;
     if (DDataManager::getInstance()->hidDeviceType() == kMagneticDeviceType) {
         onMagnetsKeyboardDefaultSensitivity();
-        QThread::msleep(kMagneticResetPauseMs);
+        // The keyboard takes the default travel before the reset; the
+        // window keeps answering meanwhile.
+        DEventWait::until(kMagneticResetPauseMs, [] { return false; });
     }
     onResetoreCurrentProfile();
 }
