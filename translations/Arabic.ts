@@ -749,6 +749,26 @@
         <translation>الملف %1 تالف وتعذر نقله جانبًا؛ لا يمكن استخدام إعداداته</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>تعذّر إنشاء المجلد %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>مسار المجلد %1 طويل جدًا</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>حجم %1 أكبر من %2 ميغابايت</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>تعذّرت قراءة %1 أو الكتابة فيه</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>تعذّر فتح ملفات التعريف الخاصة بـ %1: %2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>تأكيد</translation>
     </message>

@@ -743,6 +743,26 @@
         <translation>Soubor %1 je poškozen a nelze jej odsunout; jeho nastavení nelze použít</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>složku %1 nelze vytvořit</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>cesta ke složce %1 je příliš dlouhá</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 je větší než %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 nelze číst ani zapisovat</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Profily %1 nelze otevřít: %2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>Potvrzení</translation>
     </message>

@@ -741,6 +741,26 @@
         <translation>%1 is damaged and could not be moved aside; its settings cannot be used</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>the folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>the path of its folder %1 is too long</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 is larger than %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 cannot be read or written</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>The profiles of %1 cannot be opened: %2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>Confirm</translation>
     </message>

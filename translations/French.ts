@@ -741,6 +741,26 @@
         <translation>%1 est endommagé et n&apos;a pas pu être mis de côté ; ses réglages ne peuvent pas être utilisés</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>le chemin de son dossier %1 est trop long</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 dépasse %2 Mo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 ne peut être ni lu ni écrit</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Les profils de %1 ne peuvent pas être ouverts : %2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>Confirmation</translation>
     </message>

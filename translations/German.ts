@@ -741,6 +741,26 @@
         <translation>%1 ist beschädigt und konnte nicht beiseitegelegt werden; seine Einstellungen können nicht verwendet werden</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>der Pfad seines Ordners %1 ist zu lang</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 kann nicht gelesen oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Die Profile von %1 können nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>Bestätigung</translation>
     </message>

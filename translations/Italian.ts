@@ -741,6 +741,26 @@
         <translation>%1 è danneggiato e non è stato possibile spostarlo; le sue impostazioni non possono essere usate</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>il percorso della sua cartella %1 è troppo lungo</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 supera %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 non può essere letto né scritto</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Impossibile aprire i profili di %1: %2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>Conferma</translation>
     </message>

@@ -739,6 +739,26 @@
         <translation>%1 は破損しており、退避できませんでした。その設定は使用できません</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>フォルダー %1 のパスが長すぎます</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 は %2 MB を超えています</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 を読み書きできません</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>%1 のプロファイルを開けません：%2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>確認</translation>
     </message>

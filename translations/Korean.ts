@@ -739,6 +739,26 @@
         <translation>%1 파일이 손상되었고 옮길 수 없습니다. 해당 설정을 사용할 수 없습니다</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>%1 폴더를 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>%1 폴더의 경로가 너무 깁니다</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 파일이 %2MB보다 큽니다</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 파일을 읽거나 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>%1의 프로필을 열 수 없습니다: %2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>알림</translation>
     </message>

@@ -743,6 +743,26 @@
         <translation>Plik %1 jest uszkodzony i nie można go przenieść; jego ustawień nie można użyć</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>nie można utworzyć folderu %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>ścieżka folderu %1 jest za długa</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 jest większy niż %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>nie można odczytać ani zapisać %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Nie można otworzyć profili %1: %2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>Potwierdzenie</translation>
     </message>

@@ -741,6 +741,26 @@
         <translation>%1 está danificado e não foi possível movê-lo; as suas definições não podem ser usadas</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>o caminho da pasta %1 é demasiado longo</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 tem mais de %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 não pode ser lido nem escrito</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Não é possível abrir os perfis de %1: %2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>Confirmação</translation>
     </message>

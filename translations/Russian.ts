@@ -743,6 +743,26 @@
         <translation>Файл %1 повреждён и не может быть перемещён; его настройки нельзя использовать</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>не удаётся создать папку %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>путь к папке %1 слишком длинный</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 больше %2 МБ</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>не удаётся прочитать или записать %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Не удаётся открыть профили %1: %2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>Подтверждение</translation>
     </message>

@@ -741,6 +741,26 @@
         <translation>%1 está dañado y no se pudo apartar; no se pueden usar sus ajustes</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>la ruta de su carpeta %1 es demasiado larga</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 ocupa más de %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 no se puede leer ni escribir</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>No se pueden abrir los perfiles de %1: %2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>Confirmación</translation>
     </message>

@@ -743,6 +743,26 @@
         <translation>Файл %1 пошкоджений і його не вдалося перемістити; його налаштування не можна використати</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>не вдається створити теку %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>шлях до теки %1 задовгий</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 більший за %2 МБ</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>не вдається прочитати або записати %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Не вдається відкрити профілі %1: %2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>Підтвердження</translation>
     </message>

@@ -739,6 +739,26 @@
         <translation>%1 已损坏且无法移开；其设置无法使用</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>无法创建目录 %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>目录 %1 的路径过长</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 超过 %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>无法读写 %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>无法打开 %1 的配置文件：%2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>提示</translation>
     </message>

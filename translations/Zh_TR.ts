@@ -739,6 +739,26 @@
         <translation>%1 已損壞且無法移開；其設定無法使用</translation>
     </message>
     <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>無法建立目錄 %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>目錄 %1 的路徑過長</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 超過 %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>無法讀寫 %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>無法開啟 %1 的設定檔：%2</translation>
+    </message>
+    <message>
         <source>Tip</source>
         <translation>提示</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "app/DKeyFunctionDescriber.h"
 #include "app/DUserSettingsKeys.h"
 #include "platform/include/FontSubstitutes.h"
+#include "sdk/include/StoreFileChecks.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QCoreApplication>
@@ -80,6 +81,9 @@ DDataManager::DDataManager(const QString& defaultsFile)
     QFile::setPermissions(m_dataDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     m_userConfigDir = m_dataDir + QLatin1Char('/') + DUserSettingsKeys::kUserFolderName;
     QDir().mkpath(m_userConfigDir);
+    // Files at the store's own names in here are the program's, also when
+    // they can no longer be read.
+    COrvaneXML_SetOwnFolder(QFile::encodeName(m_userConfigDir).constData());
 
     QSettings user(m_userConfigDir + userConfigFileName(), QSettings::IniFormat);
 

@@ -69,21 +69,39 @@ void DDevicePage::saveCurrentCustomLight()
 
 void DDevicePage::showProfileResult(DProfileOperations::Result result)
 {
-    // A file set aside on the way matters more than the outcome; one toast
-    // carries both.
-    QStringList lines = DStoreRecoveryNotice::takeMessages();
+    // The outcome is a toast; a file set aside on the way is told whole.
     const QString text = DProfileOperations::message(result);
     if (!text.isEmpty())
-        lines.prepend(text);
-    if (!lines.isEmpty())
-        showTip(lines.join(QLatin1Char('\n')));
+        showTip(text);
+    showRecoveryNotes();
 }
 
 void DDevicePage::showRecoveryNotes()
 {
     const QStringList notes = DStoreRecoveryNotice::takeMessages();
     if (!notes.isEmpty())
-        showTip(notes.join(QLatin1Char('\n')));
+        showStoreMessage(notes.join(QStringLiteral("\n\n")));
+}
+
+void DDevicePage::showStoreMessage(const QString& text)
+{
+    // Whole, wrapped and until the user closes it: the file's name and the
+    // place of its damaged copy are what the user needs to find them again,
+    // and a toast would cut them off and fade. Not modal, so a keyboard
+    // that keeps loading is not held up.
+    QString shown = text;
+    if (m_storeMessage)
+        shown = m_storeMessage->text() + QStringLiteral("\n\n") + text;
+    else {
+        m_storeMessage = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok, this);
+        m_storeMessage->setObjectName(QStringLiteral("storeMessage"));
+        m_storeMessage->setAttribute(Qt::WA_DeleteOnClose);
+        m_storeMessage->setWindowModality(Qt::NonModal);
+        m_storeMessage->setTextFormat(Qt::PlainText);
+        m_storeMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    m_storeMessage->setText(shown);
+    m_storeMessage->show();
 }
 
 void DDevicePage::openProfileFileSet(hidStructInfoAll record)
@@ -125,6 +143,10 @@ void DDevicePage::openProfileFileSet(hidStructInfoAll record)
     showRecoveryNotes();
     if (opened != DProfileFileSet::OpenResult::Opened) {
         qDebug() << "The profiles of" << record.modelName << "could not be opened:" << int(opened);
+        const QString why
+            = DStoreRecoveryNotice::openFailure(QString::fromLocal8Bit(record.modelName), opened, set.failedPath());
+        if (!why.isEmpty())
+            showStoreMessage(why);
         return;
     }
     m_profileFolder = set.folder();
