@@ -4,6 +4,10 @@
 // file it cannot use. Beside orvanesdk_xml.h; GUI thread only, like every
 // store function.
 
+// Profile indexes run from 1 to this; a file listing another is damaged, and
+// no profile is created or imported beyond it.
+constexpr int kStoreMaxProfileIndex = 99999;
+
 // Store files and import sources larger than this are refused unread.
 constexpr int kStoreMaxFileMegabytes = 4;
 

@@ -1,6 +1,7 @@
 #include "profiles/DProfileOperations.h"
 
 #include "app/DFixedText.h"
+#include "sdk/include/StoreFileChecks.h"
 #include "sdk/include/StoreWriteBatch.h"
 
 #include <QDebug>
@@ -145,7 +146,12 @@ DProfileOperations::Result DProfileOperations::create(int* newIndex)
         return Result::MaximumReached;
     // Indexes are never reused for a new profile: the next one follows the
     // last listed, whatever lower ones are free.
-    const int index = nodes.empty() ? 2 : indexOf(nodes.back()) + 1;
+    const int last = nodes.empty() ? 1 : indexOf(nodes.back());
+    // The store lists no index above its limit; the check keeps the
+    // addition below from overflowing all the same.
+    if (last >= kStoreMaxProfileIndex)
+        return Result::MaximumReached;
+    const int index = last + 1;
     const QByteArray text = indexText(index);
     if (index < 1 || COrvaneXML_IsExistenceSelectProfileNode(path(), text.constData()))
         return Result::IndexExists;

@@ -7,6 +7,7 @@
 #include "profiles/DProfileLightDefaults.h"
 #include "profiles/DProfileOperations.h"
 #include "profiles/DStoredKeyFunctions.h"
+#include "sdk/include/StoreFileChecks.h"
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 
 #include <QDir>
@@ -288,6 +289,10 @@ private slots:
         QTest::newRow("after 1, 2, 5") << QList<int>{1, 2, 5} << Result::Created
                                        << QStringList{"1:Profile1", "2:Profile2", "5:Profile5", "6:Profile6"};
         QTest::newRow("after 3 alone") << QList<int>{3} << Result::Created << QStringList{"3:Profile3", "4:Profile4"};
+        // The next index would pass the store's limit: refused, no overflow.
+        QTest::newRow("after the highest index")
+            << QList<int>{1, kStoreMaxProfileIndex} << Result::MaximumReached
+            << QStringList{"1:Profile1", QStringLiteral("%1:Profile%1").arg(kStoreMaxProfileIndex)};
         QList<int> ten;
         QStringList tenNames;
         for (int i = 1; i <= 10; ++i) {
