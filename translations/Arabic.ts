@@ -737,6 +737,10 @@
         <translation>فشل استيراد ملف التعريف</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>حجم الملف أكبر من %1 ميغابايت ولا يمكن استيراده</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>كان الملف %1 تالفًا وتمت استعادته من النسخة الاحتياطية؛ نُقل الملف التالف إلى %2</translation>
     </message>
@@ -795,6 +799,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>ملفات التعريف (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>تفتح مفاتيح ملف التعريف المستورد هذه البرامج:
+
+%1
+
+هل تريد الاحتفاظ بهذه المفاتيح؟</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

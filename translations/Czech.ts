@@ -731,6 +731,10 @@
         <translation>Import profilu selhal</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Soubor je větší než %1 MB a nelze jej importovat</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>Soubor %1 byl poškozen a byl obnoven ze zálohy; poškozený soubor byl přesunut do %2</translation>
     </message>
@@ -789,6 +793,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Soubory profilů (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Klávesy importovaného profilu otevírají tyto programy:
+
+%1
+
+Ponechat tyto klávesy?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

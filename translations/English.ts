@@ -729,6 +729,10 @@
         <translation>Could not import the profile</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>The file is larger than %1 MB and cannot be imported</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</translation>
     </message>
@@ -787,6 +791,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Profile files (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -729,6 +729,10 @@
         <translation>Échec de l&apos;importation du profil</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Le fichier dépasse %1 Mo et ne peut pas être importé</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 était endommagé et a été restauré depuis sa sauvegarde ; le fichier endommagé a été déplacé vers %2</translation>
     </message>
@@ -787,6 +791,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Fichiers de profil (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Des touches du profil importé ouvrent ces programmes :
+
+%1
+
+Conserver ces touches ?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -729,6 +729,10 @@
         <translation>Profil konnte nicht importiert werden</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Die Datei ist größer als %1 MB und kann nicht importiert werden</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 war beschädigt und wurde aus der Sicherung wiederhergestellt; die beschädigte Datei wurde nach %2 verschoben</translation>
     </message>
@@ -787,6 +791,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Profildateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Tasten des importierten Profils öffnen diese Programme:
+
+%1
+
+Diese Tasten behalten?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -729,6 +729,10 @@
         <translation>Importazione del profilo non riuscita</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Il file supera %1 MB e non può essere importato</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 era danneggiato ed è stato ripristinato dal backup; il file danneggiato è stato spostato in %2</translation>
     </message>
@@ -787,6 +791,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>File di profilo (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Alcuni tasti del profilo importato aprono questi programmi:
+
+%1
+
+Mantenere questi tasti?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -727,6 +727,10 @@
         <translation>プロファイルをインポートできませんでした</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>ファイルが %1 MB を超えているため、インポートできません</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 が破損していたためバックアップから復元しました。破損したファイルは %2 に移動しました</translation>
     </message>
@@ -785,6 +789,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>プロファイルファイル (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>インポートしたプロファイルのキーが次のプログラムを開きます：
+
+%1
+
+これらのキーを残しますか？</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

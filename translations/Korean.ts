@@ -727,6 +727,10 @@
         <translation>프로필을 가져오지 못했습니다</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>파일이 %1MB보다 커서 가져올 수 없습니다</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 파일이 손상되어 백업에서 복원했습니다. 손상된 파일은 %2(으)로 옮겼습니다</translation>
     </message>
@@ -785,6 +789,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>프로필 파일 (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>가져온 프로필의 키가 다음 프로그램을 엽니다:
+
+%1
+
+이 키를 유지하시겠습니까?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -731,6 +731,10 @@
         <translation>Nie udało się zaimportować profilu</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Plik jest większy niż %1 MB i nie można go zaimportować</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>Plik %1 był uszkodzony i został przywrócony z kopii zapasowej; uszkodzony plik przeniesiono do %2</translation>
     </message>
@@ -789,6 +793,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Pliki profili (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Klawisze zaimportowanego profilu otwierają te programy:
+
+%1
+
+Zachować te klawisze?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -729,6 +729,10 @@
         <translation>Falha ao importar o perfil</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>O ficheiro tem mais de %1 MB e não pode ser importado</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 estava danificado e foi restaurado a partir da cópia de segurança; o ficheiro danificado foi movido para %2</translation>
     </message>
@@ -787,6 +791,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Ficheiros de perfil (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Teclas do perfil importado abrem estes programas:
+
+%1
+
+Manter estas teclas?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -731,6 +731,10 @@
         <translation>Не удалось импортировать профиль</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Файл больше %1 МБ, его нельзя импортировать</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>Файл %1 был повреждён и восстановлен из резервной копии; повреждённый файл перемещён в %2</translation>
     </message>
@@ -789,6 +793,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Файлы профилей (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Клавиши импортированного профиля открывают эти программы:
+
+%1
+
+Оставить эти клавиши?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

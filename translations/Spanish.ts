@@ -729,6 +729,10 @@
         <translation>Error al importar el perfil</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>El archivo ocupa más de %1 MB y no se puede importar</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 estaba dañado y se ha restaurado desde su copia de seguridad; el archivo dañado se movió a %2</translation>
     </message>
@@ -787,6 +791,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Archivos de perfil (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Algunas teclas del perfil importado abren estos programas:
+
+%1
+
+¿Conservar estas teclas?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -731,6 +731,10 @@
         <translation>Не вдалося імпортувати профіль</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Файл більший за %1 МБ, його не можна імпортувати</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>Файл %1 був пошкоджений і його відновлено з резервної копії; пошкоджений файл переміщено до %2</translation>
     </message>
@@ -789,6 +793,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Файли профілів (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Клавіші імпортованого профілю відкривають ці програми:
+
+%1
+
+Залишити ці клавіші?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -727,6 +727,10 @@
         <translation>导入配置文件失败</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>文件超过 %1 MB，无法导入</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 已损坏，已从备份恢复；损坏的文件已移至 %2</translation>
     </message>
@@ -785,6 +789,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>配置文件 (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>导入的配置文件中有按键会打开以下程序：
+
+%1
+
+保留这些按键吗？</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -290,13 +290,28 @@ void DDevicePage::onProfileImport()
 {
     const QString chosen = QFileDialog::getOpenFileName(this, QObject::tr("Open profile file"), m_desktopPath,
                                                         QObject::tr("Profile files(*.xml)"));
-    const DProfileOperations::Result result = profileOperations().importFrom(chosen);
+    DProfileOperations operations = profileOperations();
+    int imported = -1;
+    const DProfileOperations::Result result = operations.importFrom(chosen, &imported);
     if (result == DProfileOperations::Result::NoImportFile) {
         m_toast->showNoticeTextAt(DProfileOperations::message(result), rect().center());
         return;
     }
-    if (result == DProfileOperations::Result::Imported)
+    if (result == DProfileOperations::Result::Imported) {
+        // A key of the file could start any program when the keyboard
+        // presses it: the user sees which before they are kept.
+        const QStringList programs = operations.programsOpenedBy(imported);
+        if (!programs.isEmpty()) {
+            const int answer = QMessageBox::question(
+                this, QObject::tr("Tip"),
+                QObject::tr("Keys of the imported profile open these programs:\n\n%1\n\nKeep these keys?")
+                    .arg(programs.join(QLatin1Char('\n'))),
+                QObject::tr("Yes"), QObject::tr("No"), QString(), 1, 1);
+            if (answer != 0 && !operations.removeProgramKeys(imported))
+                qWarning() << "The program keys of imported profile" << imported << "could not be taken out";
+        }
         refreshProfileList();
+    }
     showProfileResult(result);
 }
 
