@@ -737,6 +737,10 @@
         <translation>فشل استيراد ملف التعريف</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>حجم الملف أكبر من %1 ميغابايت ولا يمكن استيراده</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>كان الملف %1 تالفًا وتمت استعادته من النسخة الاحتياطية؛ نُقل الملف التالف إلى %2</translation>
     </message>
@@ -747,6 +751,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>الملف %1 تالف وتعذر نقله جانبًا؛ لا يمكن استخدام إعداداته</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>تعذّر إنشاء المجلد %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>مسار المجلد %1 طويل جدًا</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>حجم %1 أكبر من %2 ميغابايت</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>تعذّرت قراءة %1 أو الكتابة فيه</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>تعذّر فتح ملفات التعريف الخاصة بـ %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -775,6 +799,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>ملفات التعريف (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>تفتح مفاتيح ملف التعريف المستورد هذه البرامج:
+
+%1
+
+هل تريد الاحتفاظ بهذه المفاتيح؟</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

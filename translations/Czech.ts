@@ -731,6 +731,10 @@
         <translation>Import profilu selhal</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Soubor je větší než %1 MB a nelze jej importovat</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>Soubor %1 byl poškozen a byl obnoven ze zálohy; poškozený soubor byl přesunut do %2</translation>
     </message>
@@ -741,6 +745,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>Soubor %1 je poškozen a nelze jej odsunout; jeho nastavení nelze použít</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>složku %1 nelze vytvořit</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>cesta ke složce %1 je příliš dlouhá</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 je větší než %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 nelze číst ani zapisovat</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Profily %1 nelze otevřít: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -769,6 +793,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Soubory profilů (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Klávesy importovaného profilu otevírají tyto programy:
+
+%1
+
+Ponechat tyto klávesy?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -729,6 +729,10 @@
         <translation>Could not import the profile</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>The file is larger than %1 MB and cannot be imported</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</translation>
     </message>
@@ -739,6 +743,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 is damaged and could not be moved aside; its settings cannot be used</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>the folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>the path of its folder %1 is too long</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 is larger than %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 cannot be read or written</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>The profiles of %1 cannot be opened: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -767,6 +791,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Profile files (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

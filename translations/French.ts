@@ -729,6 +729,10 @@
         <translation>Échec de l&apos;importation du profil</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Le fichier dépasse %1 Mo et ne peut pas être importé</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 était endommagé et a été restauré depuis sa sauvegarde ; le fichier endommagé a été déplacé vers %2</translation>
     </message>
@@ -739,6 +743,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 est endommagé et n&apos;a pas pu être mis de côté ; ses réglages ne peuvent pas être utilisés</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>le chemin de son dossier %1 est trop long</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 dépasse %2 Mo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 ne peut être ni lu ni écrit</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Les profils de %1 ne peuvent pas être ouverts : %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -767,6 +791,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Fichiers de profil (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Des touches du profil importé ouvrent ces programmes :
+
+%1
+
+Conserver ces touches ?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -729,6 +729,10 @@
         <translation>Profil konnte nicht importiert werden</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Die Datei ist größer als %1 MB und kann nicht importiert werden</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 war beschädigt und wurde aus der Sicherung wiederhergestellt; die beschädigte Datei wurde nach %2 verschoben</translation>
     </message>
@@ -739,6 +743,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 ist beschädigt und konnte nicht beiseitegelegt werden; seine Einstellungen können nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>der Pfad seines Ordners %1 ist zu lang</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 kann nicht gelesen oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Die Profile von %1 können nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -767,6 +791,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Profildateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Tasten des importierten Profils öffnen diese Programme:
+
+%1
+
+Diese Tasten behalten?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -729,6 +729,10 @@
         <translation>Importazione del profilo non riuscita</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Il file supera %1 MB e non può essere importato</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 era danneggiato ed è stato ripristinato dal backup; il file danneggiato è stato spostato in %2</translation>
     </message>
@@ -739,6 +743,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 è danneggiato e non è stato possibile spostarlo; le sue impostazioni non possono essere usate</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>il percorso della sua cartella %1 è troppo lungo</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 supera %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 non può essere letto né scritto</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Impossibile aprire i profili di %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -767,6 +791,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>File di profilo (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Alcuni tasti del profilo importato aprono questi programmi:
+
+%1
+
+Mantenere questi tasti?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

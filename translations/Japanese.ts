@@ -727,6 +727,10 @@
         <translation>プロファイルをインポートできませんでした</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>ファイルが %1 MB を超えているため、インポートできません</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 が破損していたためバックアップから復元しました。破損したファイルは %2 に移動しました</translation>
     </message>
@@ -737,6 +741,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 は破損しており、退避できませんでした。その設定は使用できません</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>フォルダー %1 のパスが長すぎます</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 は %2 MB を超えています</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 を読み書きできません</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>%1 のプロファイルを開けません：%2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -765,6 +789,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>プロファイルファイル (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>インポートしたプロファイルのキーが次のプログラムを開きます：
+
+%1
+
+これらのキーを残しますか？</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

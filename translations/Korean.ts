@@ -727,6 +727,10 @@
         <translation>프로필을 가져오지 못했습니다</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>파일이 %1MB보다 커서 가져올 수 없습니다</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 파일이 손상되어 백업에서 복원했습니다. 손상된 파일은 %2(으)로 옮겼습니다</translation>
     </message>
@@ -737,6 +741,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 파일이 손상되었고 옮길 수 없습니다. 해당 설정을 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>%1 폴더를 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>%1 폴더의 경로가 너무 깁니다</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 파일이 %2MB보다 큽니다</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 파일을 읽거나 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>%1의 프로필을 열 수 없습니다: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -765,6 +789,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>프로필 파일 (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>가져온 프로필의 키가 다음 프로그램을 엽니다:
+
+%1
+
+이 키를 유지하시겠습니까?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

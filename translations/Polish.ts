@@ -731,6 +731,10 @@
         <translation>Nie udało się zaimportować profilu</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Plik jest większy niż %1 MB i nie można go zaimportować</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>Plik %1 był uszkodzony i został przywrócony z kopii zapasowej; uszkodzony plik przeniesiono do %2</translation>
     </message>
@@ -741,6 +745,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>Plik %1 jest uszkodzony i nie można go przenieść; jego ustawień nie można użyć</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>nie można utworzyć folderu %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>ścieżka folderu %1 jest za długa</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 jest większy niż %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>nie można odczytać ani zapisać %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Nie można otworzyć profili %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -769,6 +793,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Pliki profili (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Klawisze zaimportowanego profilu otwierają te programy:
+
+%1
+
+Zachować te klawisze?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -729,6 +729,10 @@
         <translation>Falha ao importar o perfil</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>O ficheiro tem mais de %1 MB e não pode ser importado</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 estava danificado e foi restaurado a partir da cópia de segurança; o ficheiro danificado foi movido para %2</translation>
     </message>
@@ -739,6 +743,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 está danificado e não foi possível movê-lo; as suas definições não podem ser usadas</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>o caminho da pasta %1 é demasiado longo</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 tem mais de %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 não pode ser lido nem escrito</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Não é possível abrir os perfis de %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -767,6 +791,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Ficheiros de perfil (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Teclas do perfil importado abrem estes programas:
+
+%1
+
+Manter estas teclas?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -731,6 +731,10 @@
         <translation>Не удалось импортировать профиль</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Файл больше %1 МБ, его нельзя импортировать</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>Файл %1 был повреждён и восстановлен из резервной копии; повреждённый файл перемещён в %2</translation>
     </message>
@@ -741,6 +745,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>Файл %1 повреждён и не может быть перемещён; его настройки нельзя использовать</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>не удаётся создать папку %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>путь к папке %1 слишком длинный</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 больше %2 МБ</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>не удаётся прочитать или записать %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Не удаётся открыть профили %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -769,6 +793,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Файлы профилей (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Клавиши импортированного профиля открывают эти программы:
+
+%1
+
+Оставить эти клавиши?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

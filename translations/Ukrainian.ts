@@ -731,6 +731,10 @@
         <translation>Не вдалося імпортувати профіль</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Файл більший за %1 МБ, його не можна імпортувати</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>Файл %1 був пошкоджений і його відновлено з резервної копії; пошкоджений файл переміщено до %2</translation>
     </message>
@@ -741,6 +745,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>Файл %1 пошкоджений і його не вдалося перемістити; його налаштування не можна використати</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>не вдається створити теку %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>шлях до теки %1 задовгий</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 більший за %2 МБ</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>не вдається прочитати або записати %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Не вдається відкрити профілі %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -769,6 +793,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Файли профілів (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Клавіші імпортованого профілю відкривають ці програми:
+
+%1
+
+Залишити ці клавіші?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -727,6 +727,10 @@
         <translation>导入配置文件失败</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>文件超过 %1 MB，无法导入</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 已损坏，已从备份恢复；损坏的文件已移至 %2</translation>
     </message>
@@ -737,6 +741,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 已损坏且无法移开；其设置无法使用</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>无法创建目录 %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>目录 %1 的路径过长</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 超过 %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>无法读写 %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>无法打开 %1 的配置文件：%2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -765,6 +789,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>配置文件 (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>导入的配置文件中有按键会打开以下程序：
+
+%1
+
+保留这些按键吗？</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

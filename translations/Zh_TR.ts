@@ -727,6 +727,10 @@
         <translation>匯入設定檔失敗</translation>
     </message>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>檔案超過 %1 MB，無法匯入</translation>
+    </message>
+    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 已損壞，已從備份還原；損壞的檔案已移至 %2</translation>
     </message>
@@ -737,6 +741,26 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 已損壞且無法移開；其設定無法使用</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>無法建立目錄 %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>目錄 %1 的路徑過長</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 超過 %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>無法讀寫 %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>無法開啟 %1 的設定檔：%2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -765,6 +789,18 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>設定檔 (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>匯入的設定檔中有按鍵會開啟以下程式：
+
+%1
+
+保留這些按鍵嗎？</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>

@@ -17,8 +17,9 @@ public:
     QString filePath() const;
 
     // The Exec value: the program path quoted as the desktop-entry rules
-    // require, then --AutoUp. Empty for a path that cannot be written there
-    // (control characters).
+    // require, then --AutoUp. Empty for a path an entry cannot name exactly
+    // (control characters, '%', a path that is not UTF-8); install() then
+    // writes nothing and logs why.
     static QString execValue(const QString& programPath);
 
     bool isInstalledFor(const QString& programPath) const;

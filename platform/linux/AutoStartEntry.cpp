@@ -1,5 +1,6 @@
 #include "platform/include/AutoStartEntry.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,8 +14,8 @@ const QLatin1String kGroup("[Desktop Entry]");
 const QLatin1String kExecKey("Exec=");
 
 // Inside a quoted Exec argument these four are escaped with a backslash;
-// the desktop-entry string rules then double every backslash once more, and
-// '%' starts a field code unless doubled.
+// the desktop-entry string rules then double every backslash once more.
+// ('%' never gets here: see nameableProblem.)
 QString quoteArgument(const QString& argument)
 {
     QString quoted;
@@ -27,17 +28,29 @@ QString quoteArgument(const QString& argument)
     }
     quoted += QLatin1Char('"');
     quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    quoted.replace(QLatin1Char('%'), QLatin1String("%%"));
     return quoted;
 }
 
-bool hasControlCharacter(const QString& text)
+// Why an entry could not start exactly this program, or null when it can.
+// The desktop-entry rules allow no field code inside a quoted argument, so a
+// '%' cannot be written there at all (session starters refuse "%%" in
+// quotes), and an entry is UTF-8 text, so a path whose bytes are not UTF-8
+// would name another file.
+const char* nameableProblem(const QString& programPath)
 {
-    for (const QChar c : text) {
+    if (programPath.isEmpty())
+        return "no program path";
+    for (const QChar c : programPath) {
         if (c.category() == QChar::Other_Control)
-            return true;
+            return "a control character in the program path";
+        if (c == QLatin1Char('%'))
+            return "a '%' in the program path";
+        if (c == QChar::ReplacementCharacter)
+            return "a program path that is not UTF-8";
     }
-    return false;
+    if (QFile::decodeName(QFile::encodeName(programPath)) != programPath)
+        return "a program path that is not UTF-8";
+    return nullptr;
 }
 
 } // namespace
@@ -57,7 +70,7 @@ QString AutoStartEntry::filePath() const
 
 QString AutoStartEntry::execValue(const QString& programPath)
 {
-    if (programPath.isEmpty() || hasControlCharacter(programPath))
+    if (nameableProblem(programPath))
         return QString();
     return quoteArgument(programPath) + QStringLiteral(" --AutoUp");
 }
@@ -99,9 +112,11 @@ bool AutoStartEntry::isInstalledFor(const QString& programPath) const
 
 bool AutoStartEntry::install(const QString& programPath)
 {
-    const QString exec = execValue(programPath);
-    if (exec.isEmpty())
+    if (const char* problem = nameableProblem(programPath)) {
+        qWarning("The autostart entry is not written: %s (%s)", problem, qUtf8Printable(programPath));
         return false;
+    }
+    const QString exec = execValue(programPath);
     if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
         return false;
     QSaveFile file(m_filePath);

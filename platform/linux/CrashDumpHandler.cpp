@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
@@ -177,19 +178,40 @@ void copyFileTo(const char* source, int fd)
     ::close(in);
 }
 
+// Named by the local time to the second; another dump of the same second (a
+// second instance, a crash right after the restart) is never overwritten:
+// it gets the process id, then a counter, beside the name.
+int createDumpFile(const char* dir)
+{
+    Line stem;
+    stem.add(dir);
+    stem.add("/");
+    addLocalTimestamp(stem);
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        Line path = stem;
+        if (attempt > 0) {
+            path.add("_");
+            path.addDecimal(unsigned(::getpid()));
+        }
+        if (attempt > 1) {
+            path.add("_");
+            path.addDecimal(attempt - 1);
+        }
+        path.add(".dmp");
+        path.text[path.length] = '\0';
+        const int fd = ::open(path.text, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 void writeDump(int signal, const siginfo_t* info)
 {
     const char* dir = g_dumpDirs[g_activeDumpDir.load()];
     makePath(dir);
 
-    Line path;
-    path.add(dir);
-    path.add("/");
-    addLocalTimestamp(path);
-    path.add(".dmp");
-    path.text[path.length] = '\0';
-
-    const int fd = ::open(path.text, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int fd = createDumpFile(dir);
     if (fd < 0)
         return;
 

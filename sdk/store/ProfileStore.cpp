@@ -1,5 +1,6 @@
 #include "sdk/store/ProfileStore.h"
 
+#include "sdk/include/StoreFileChecks.h"
 #include "sdk/store/StoreText.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ void ProfileStore::insertProfile(StoreDocument& doc, StoreProfile profile)
 bool ProfileStore::createProfile(const char* path, const char* profileIndex, const char* name, int fixed)
 {
     const std::optional<int> index = StoreText::decimal(profileIndex);
-    if (!index || *index < 1 || !name)
+    if (!index || *index < 1 || *index > kStoreMaxProfileIndex || !name)
         return false;
     return edit(path, [&](StoreDocument& doc) {
         if (doc.profile(*index) || doc.profiles.size() >= kMaxProfiles)
@@ -131,8 +132,11 @@ bool ProfileStore::importProfile(const char* layerPath, const char* chosenPath, 
             return Edit::Refused;
         StoreProfile imported = *source;
         imported.index = 1;
+        // Listed indexes are at most kStoreMaxProfileIndex, so this cannot overflow.
         for (const StoreProfile& profile : doc.profiles)
             imported.index = std::max(imported.index, profile.index + 1);
+        if (imported.index > kStoreMaxProfileIndex)
+            return Edit::Refused;
         insertProfile(doc, std::move(imported));
         return Edit::Changed;
     });

@@ -6,8 +6,13 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <algorithm>
+#include <iterator>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,12 +25,25 @@ std::string keyOf(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-bool readAll(const QString& path, QByteArray* bytes)
+// The names the program gives its store files; see setOwnFolder.
+constexpr const char* kOwnFileNames[]
+    = {"appProfile_Default.xml", "appProfile_FN.xml", "appProfile_Magnetic.xml", "appMacro.xml", "SeniorKeyConfig.xml"};
+
+// Reads at most kMaxFileBytes; a larger file is refused as a whole.
+bool readAll(const QString& path, QByteArray* bytes, bool* tooLarge = nullptr)
 {
+    if (tooLarge)
+        *tooLarge = false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    *bytes = file.readAll();
+    *bytes = file.read(StoreFileCache::kMaxFileBytes + 1);
+    if (bytes->size() > StoreFileCache::kMaxFileBytes) {
+        bytes->clear();
+        if (tooLarge)
+            *tooLarge = true;
+        return false;
+    }
     return file.error() == QFileDevice::NoError;
 }
 
@@ -34,9 +52,17 @@ QString asidePath(const QString& path)
     const QString base
         = path + QStringLiteral(".corrupt-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
     QString candidate = base;
-    for (int n = 2; QFile::exists(candidate); ++n)
+    struct stat info;
+    for (int n = 2; ::lstat(QFile::encodeName(candidate).constData(), &info) == 0; ++n)
         candidate = base + QLatin1Char('-') + QString::number(n);
     return candidate;
+}
+
+// Renames whatever stands at from (a link itself, not what it names; a
+// folder or FIFO as well as a file).
+bool moveTo(const QString& from, const QString& to)
+{
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 } // namespace
@@ -45,6 +71,37 @@ bool StoreFileCache::Stamp::operator==(const Stamp& other) const
 {
     return device == other.device && inode == other.inode && size == other.size && seconds == other.seconds
            && nanoseconds == other.nanoseconds;
+}
+
+bool StoreFileCache::irregularAt(const QString& path)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+void StoreFileCache::setOwnFolder(const QString& folder)
+{
+    m_ownFolder = folder.isEmpty() ? QString() : QDir::cleanPath(QDir(folder).absolutePath());
+}
+
+bool StoreFileCache::isOwnFile(const QString& path) const
+{
+    if (m_ownFolder.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    const QByteArray name = QFile::encodeName(info.fileName());
+    if (std::none_of(std::begin(kOwnFileNames), std::end(kOwnFileNames),
+                     [&name](const char* own) { return name == own; }))
+        return false;
+    // The folder is compared as written and as it resolves, so neither a
+    // relative path nor a link to the folder makes a difference.
+    const QString folder = QDir::cleanPath(info.absolutePath());
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    const QString ownCanonical = QFileInfo(m_ownFolder).canonicalFilePath();
+    const auto inside = [](const QString& folder, const QString& own) {
+        return !own.isEmpty() && (folder == own || folder.startsWith(own + QLatin1Char('/')));
+    };
+    return inside(folder, m_ownFolder) || inside(canonical, ownCanonical);
 }
 
 std::optional<StoreFileCache::Stamp> StoreFileCache::stampOf(const QString& path)
@@ -70,10 +127,28 @@ const StoreDocument* StoreFileCache::document(const QString& path, Status* statu
         result = Status::Ok;
         return &it->second.document;
     }
+    // A link, folder or FIFO at one of our own names is not our file: it is
+    // set aside like a damaged one, never read or written through.
+    if (isOwnFile(path) && irregularAt(path)) {
+        m_entries.erase(key);
+        result = Status::Corrupt;
+        if (onCorrupt == OnCorrupt::Fail)
+            return nullptr;
+        qWarning() << "profile store: not a regular file" << path;
+        recover(path, QStringLiteral("not a regular file"));
+        result = Status::Recovered;
+        return nullptr;
+    }
     const std::optional<Stamp> stamp = stampOf(path);
     if (!stamp) {
         m_entries.erase(key);
         result = Status::Missing;
+        return nullptr;
+    }
+    if (stamp->size > kMaxFileBytes) {
+        m_entries.erase(key);
+        qWarning() << "profile store: refused, larger than" << kMaxFileBytes << "bytes:" << path;
+        result = Status::TooLarge;
         return nullptr;
     }
     if (!m_reparse) {
@@ -92,8 +167,9 @@ const StoreDocument* StoreFileCache::document(const QString& path, Status* statu
         }
     }
     QByteArray bytes;
-    if (!readAll(path, &bytes)) {
-        result = Status::Unreadable;
+    bool tooLarge = false;
+    if (!readAll(path, &bytes, &tooLarge)) {
+        result = tooLarge ? Status::TooLarge : Status::Unreadable;
         return nullptr;
     }
     StoreDocument parsed;
@@ -102,8 +178,10 @@ const StoreDocument* StoreFileCache::document(const QString& path, Status* statu
         m_entries.erase(key);
         result = Status::Corrupt;
         // A file that was never ours (say, one the user picked to import) is
-        // not moved: only a damaged store file, or one with a backup, is.
-        const bool ours = bytes.contains(StoreXmlNames::kRootTag) || QFile::exists(path + QStringLiteral(".bak"));
+        // not moved: only a damaged store file, one with a backup, or one at
+        // our own name in our folder is.
+        const bool ours = bytes.contains(StoreXmlNames::kRootTag) || QFile::exists(path + QStringLiteral(".bak"))
+                          || isOwnFile(path);
         if (onCorrupt == OnCorrupt::Fail || !ours)
             return nullptr;
         qWarning() << "profile store: cannot read" << path << reason;
@@ -219,10 +297,18 @@ void StoreFileCache::dropPending()
 
 bool StoreFileCache::create(const QString& path, const std::function<void(StoreDocument&)>& init)
 {
+    if (isOwnFile(path) && irregularAt(path)) {
+        // The first read sets it aside; the backup or a fresh file stands
+        // in its place for the second.
+        document(path);
+        return document(path) != nullptr;
+    }
+    if (irregularAt(path))
+        return false; // a link, folder or device under that name: not ours to replace or write through
     if (stampOf(path))
         return document(path) != nullptr;
     if (QFile::exists(path))
-        return false; // a folder or device under that name: not ours to replace
+        return false;
     StoreDocument fresh;
     if (init)
         init(fresh);
@@ -231,22 +317,36 @@ bool StoreFileCache::create(const QString& path, const std::function<void(StoreD
     return document(path) != nullptr;
 }
 
-std::optional<StoreDocument> StoreFileCache::readOnly(const QString& path, QString* error)
+std::optional<StoreDocument> StoreFileCache::readOnly(const QString& path, QString* error, Status* status)
 {
+    Status ignored;
+    Status& result = status ? *status : ignored;
     QByteArray bytes;
-    if (!readAll(path, &bytes)) {
+    bool tooLarge = false;
+    // Only a regular file is opened: a FIFO would hold the program up.
+    if (!stampOf(path) || !readAll(path, &bytes, &tooLarge)) {
         if (error)
-            *error = QStringLiteral("cannot open %1").arg(path);
+            *error = tooLarge ? QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(kMaxFileBytes)
+                              : QStringLiteral("cannot open %1").arg(path);
+        result = tooLarge ? Status::TooLarge : Status::Unreadable;
         return std::nullopt;
     }
+    result = Status::Corrupt;
     StoreDocument parsed;
     if (!StoreXmlReader::read(bytes, &parsed, error))
         return std::nullopt;
+    result = Status::Ok;
     return parsed;
 }
 
 bool StoreFileCache::write(const QString& path, const QByteArray& bytes, bool keepBackup)
 {
+    // A link would carry the write out of the folder, and anything else
+    // that is not a regular file is not ours to replace.
+    if (irregularAt(path)) {
+        qWarning() << "profile store: not written, not a regular file:" << path;
+        return false;
+    }
     if (keepBackup && stampOf(path)) {
         // A hard link keeps the previous version without copying it; the
         // commit below replaces the name, not the linked inode.
@@ -293,7 +393,7 @@ void StoreFileCache::recover(const QString& path, const QString& reason, bool no
     note.path = QFile::encodeName(path).toStdString();
     note.reason = reason.toStdString();
     const QString aside = asidePath(path);
-    if (!QFile::rename(path, aside)) {
+    if (!moveTo(path, aside)) {
         note.outcome = storeRecoveryInfo::LeftInPlace;
         // Remembered as broken until the file changes, so the note is made once.
         if (auto stamp = stampOf(path)) {
@@ -322,7 +422,7 @@ void StoreFileCache::recover(const QString& path, const QString& reason, bool no
         note.outcome = storeRecoveryInfo::FreshFile;
     } else {
         // The folder took the rename but no new file: put the original back.
-        QFile::rename(aside, path);
+        moveTo(aside, path);
         note.movedAsidePath.clear();
         note.outcome = storeRecoveryInfo::LeftInPlace;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sdk/include/StoreFileChecks.h"
 #include "sdk/store/StoreDocument.h"
 
 #include <QByteArray>
@@ -32,11 +33,18 @@
 // "<file>.corrupt-<yyyyMMdd-hhmmss>"; "<file>.bak" takes its place when it
 // parses, else an empty store file. The call that met the broken file fails,
 // and a note is kept for the program to show. A file that never was a store
-// file (no root element of ours, no backup) is only refused.
+// file (no root element of ours, no backup, not one of the store's own names
+// in the program's folder) is only refused.
+//
+// What stands at one of the store's own names in the program's folder is the
+// program's file: when it cannot be read (empty, garbage, a folder, FIFO or
+// link in its place) it is recovered like any damaged store file. Nothing is
+// ever written through a link or into anything but a regular file, and no
+// file larger than kMaxFileBytes is read.
 class StoreFileCache
 {
 public:
-    enum class Status { Ok, Missing, Unreadable, Corrupt, Recovered };
+    enum class Status { Ok, Missing, Unreadable, Corrupt, Recovered, TooLarge };
     enum class Edit { Changed, Unchanged, Refused };
     enum class OnCorrupt { Recover, Fail };
 
@@ -67,7 +75,18 @@ public:
     int batchDepth() const { return m_batchDepth; }
 
     // A file the store reads but does not keep: no cache, never moved aside.
-    static std::optional<StoreDocument> readOnly(const QString& path, QString* error = nullptr);
+    static std::optional<StoreDocument> readOnly(const QString& path, QString* error = nullptr,
+                                                 Status* status = nullptr);
+
+    // Store files and import sources above this size are refused: no
+    // keyboard's profiles come near it, and reading and rewriting a file of
+    // that size on every change would hold the program up.
+    static constexpr long long kMaxFileBytes = kStoreMaxFileMegabytes * 1024LL * 1024;
+
+    // The program's own folder: files at the store's own names inside it
+    // are the store's, whatever they hold. Empty: no folder is.
+    void setOwnFolder(const QString& folder);
+    bool isOwnFile(const QString& path) const;
 
     void takeRecoveryNotes(std::list<storeRecoveryInfo>* notes);
 
@@ -100,6 +119,9 @@ private:
 
     static std::optional<Stamp> stampOf(const QString& path);
     void dropPending();
+    // Something other than a regular file stands at path itself (a link,
+    // folder, FIFO or device).
+    static bool irregularAt(const QString& path);
     bool write(const QString& path, const QByteArray& bytes, bool keepBackup);
     // Writes document as path's new version and caches it; false leaves the
     // file and the cache entry as they were.
@@ -111,6 +133,7 @@ private:
     std::list<storeRecoveryInfo> m_notes;
     std::vector<QString> m_pending; // in the order of their first change
     Entry m_scratch;
+    QString m_ownFolder;
     int m_batchDepth = 0;
     bool m_batchAbandoned = false;
     bool m_reparse = false;

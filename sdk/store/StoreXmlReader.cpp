@@ -1,5 +1,6 @@
 #include "sdk/store/StoreXmlReader.h"
 
+#include "sdk/include/StoreFileChecks.h"
 #include "sdk/store/StoreText.h"
 #include "sdk/store/StoreXmlNames.h"
 
@@ -81,6 +82,15 @@ private:
     }
 
     bool optionalNumber(const char* name, int* value) { return !has(name) || number(name, value); }
+
+    // The next profile's index follows the highest: one near the top of the
+    // number range would overflow it.
+    bool inProfileRange(int index)
+    {
+        if (index >= 1 && index <= kStoreMaxProfileIndex)
+            return true;
+        return fail(QStringLiteral("<%1> has an index outside 1..%2").arg(m_xml.name()).arg(kStoreMaxProfileIndex));
+    }
 
     bool text(const char* name, std::string* value)
     {
@@ -191,8 +201,8 @@ private:
         std::set<int> seen;
         children(kProfile, [&] {
             StoreProfile profile;
-            if (!number("index", &profile.index) || !unique(seen, profile.index) || !text("name", &profile.name)
-                || !optionalNumber("fixed", &profile.fixed))
+            if (!number("index", &profile.index) || !inProfileRange(profile.index) || !unique(seen, profile.index)
+                || !text("name", &profile.name) || !optionalNumber("fixed", &profile.fixed))
                 return;
             profileContent(profile);
             doc.profiles.push_back(std::move(profile));

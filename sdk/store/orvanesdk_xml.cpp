@@ -1,7 +1,10 @@
 // The COrvaneXML_ functions: each checks the thread and forwards to the store.
 #include "sdk/include/orvanesdk_xml.h"
 
+#include "sdk/include/StoreFileChecks.h"
 #include "sdk/store/XmlStore.h"
+
+#include <QFile>
 
 namespace {
 XmlStore& store()
@@ -330,4 +333,31 @@ bool COrvaneXML_SeniorKey_DeleteInfoItem(const char* path, int type, int index)
 void COrvaneXML_TakeRecoveryNotes(std::list<storeRecoveryInfo>* notes)
 {
     store().cache.takeRecoveryNotes(notes);
+}
+
+void COrvaneXML_SetOwnFolder(const char* folder)
+{
+    store().cache.setOwnFolder(folder ? QFile::decodeName(folder) : QString());
+}
+
+int COrvaneXML_FileState(const char* path)
+{
+    if (!path || !*path)
+        return StoreFileMissing;
+    StoreFileCache::Status status = StoreFileCache::Status::Missing;
+    store().cache.document(QFile::decodeName(path), &status);
+    switch (status) {
+    case StoreFileCache::Status::Ok:
+        return StoreFileReadable;
+    case StoreFileCache::Status::Missing:
+        return StoreFileMissing;
+    case StoreFileCache::Status::Unreadable:
+        return StoreFileUnreadable;
+    case StoreFileCache::Status::Corrupt:
+    case StoreFileCache::Status::Recovered:
+        return StoreFileDamaged;
+    case StoreFileCache::Status::TooLarge:
+        return StoreFileTooLarge;
+    }
+    return StoreFileUnreadable;
 }

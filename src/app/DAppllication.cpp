@@ -1,12 +1,14 @@
 #include "app/DAppllication.h"
 
 #include "app/DDataManager.h"
+#include "app/DEventWait.h"
 #include "app/DLoginWidget.h"
 #include "app/DSingleInstanceSegment.h"
 #include "app/DStartupSettings.h"
 #include "app/DUserSettingsKeys.h"
 #include "app/QtLinguist.h"
 #include "platform/include/DeviceChangeSource.h"
+#include "platform/include/LocalSocketUser.h"
 #include "ui/mainwidget/DMainWidget.h"
 
 #include <QDateTime>
@@ -18,12 +20,10 @@
 #include <QMouseEvent>
 #include <QSettings>
 #include <QTextStream>
-#include <QThread>
 
 namespace {
 constexpr int kConnectTimeoutMs = 500;
 constexpr int kWriteTimeoutMs = 30000;
-constexpr int kReadTimeoutMs = 1000;
 // A first instance that holds the segment but does not listen yet is still
 // starting; it gets this many more connection attempts.
 constexpr int kStartingInstanceRetries = 6;
@@ -61,7 +61,7 @@ DAppllication::DAppllication(const QString& appId, int& argc, char** argv, bool 
         // once a starting instance had its time this one takes over.
         if (!segment || !segment->reclaimStale()) {
             for (int i = 0; i < kStartingInstanceRetries && !m_otherInstanceAnswered; ++i) {
-                QThread::msleep(kConnectTimeoutMs);
+                DEventWait::until(kConnectTimeoutMs, [] { return false; });
                 connectToRunningInstance();
             }
             if (!m_otherInstanceAnswered)
@@ -150,7 +150,9 @@ void DAppllication::initSingleInstanceChannel()
     m_otherInstanceAnswered = false;
     m_localServer = nullptr;
     m_windowToRaise = nullptr;
-    m_serverName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    // In the user's own runtime folder: another user of the machine can
+    // neither take the name first nor connect to it.
+    m_serverName = LocalSocketUser::serverPath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     connectToRunningInstance();
 }
 
@@ -160,6 +162,12 @@ bool DAppllication::connectToRunningInstance()
     socket.connectToServer(m_serverName, QIODevice::ReadWrite);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
+    // Only our own user's instance hears our argument and stops this start.
+    if (!LocalSocketUser::peerIsCurrentUser(socket.socketDescriptor())) {
+        qWarning() << "Single instance:" << m_serverName << "is served by another user; not counted as running";
+        socket.abort();
+        return false;
+    }
     m_otherInstanceAnswered = true;
     const QStringList args = QCoreApplication::arguments();
     QTextStream stream(&socket);
@@ -173,6 +181,7 @@ void DAppllication::startLocalServer()
 {
     m_localServer = new QLocalServer(this);
     connect(m_localServer, &QLocalServer::newConnection, this, &DAppllication::newLocalConnection);
+    m_localServer->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_localServer->listen(m_serverName)) {
         if (m_localServer->serverError() == QAbstractSocket::AddressInUseError) {
             // A crashed instance left its socket file behind.
@@ -187,11 +196,13 @@ void DAppllication::newLocalConnection()
     QLocalSocket* socket = m_localServer->nextPendingConnection();
     if (!socket)
         return;
-    socket->waitForReadyRead(kReadTimeoutMs);
-    // The text is not used: the connection itself is the wake-up.
-    delete socket;
+    // The text is not used: the connection itself is the wake-up, so
+    // nothing is waited for (a silent peer must not hold the window).
+    const bool ours = LocalSocketUser::peerIsCurrentUser(socket->socketDescriptor());
+    socket->abort();
+    socket->deleteLater();
 
-    if (m_windowToRaise)
+    if (ours && m_windowToRaise)
         raiseWindow(m_windowToRaise);
 }
 

@@ -3,11 +3,13 @@
 #include "app/DKeyFunctionDescriber.h"
 #include "app/DUserSettingsKeys.h"
 #include "platform/include/FontSubstitutes.h"
+#include "sdk/include/StoreFileChecks.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -74,8 +76,14 @@ DDataManager::DDataManager(const QString& defaultsFile)
 
     m_dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(m_dataDir);
+    // Profiles can hold private text (text keys, macros): the data folder is
+    // the user's alone, also where an earlier version left it open to others.
+    QFile::setPermissions(m_dataDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     m_userConfigDir = m_dataDir + QLatin1Char('/') + DUserSettingsKeys::kUserFolderName;
     QDir().mkpath(m_userConfigDir);
+    // Files at the store's own names in here are the program's, also when
+    // they can no longer be read.
+    COrvaneXML_SetOwnFolder(QFile::encodeName(m_userConfigDir).constData());
 
     QSettings user(m_userConfigDir + userConfigFileName(), QSettings::IniFormat);
 

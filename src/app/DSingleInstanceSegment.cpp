@@ -1,10 +1,17 @@
 #include "app/DSingleInstanceSegment.h"
 
+#include "platform/include/LocalSocketUser.h"
+
 #include <QDebug>
 
 DSingleInstanceSegment::DSingleInstanceSegment(const QString& key)
-    : m_memory(key)
+    : m_memory(userKey(key))
 {
+}
+
+QString DSingleInstanceSegment::userKey(const QString& key)
+{
+    return key + QStringLiteral("-uid") + QString::number(LocalSocketUser::currentUserId());
 }
 
 bool DSingleInstanceSegment::create()

@@ -5,6 +5,7 @@
 #include "hid/DDeviceHidCmdSend.h"
 #include "hid/DInputReportReader.h"
 #include "hid/DLightEffects.h"
+#include "hid/DStoreWriteThrottle.h"
 #include "hid/DXmlLinkProfileStore.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DReportNumbers.h"
@@ -25,6 +26,10 @@ namespace {
 constexpr int kCustomLightEffect = DLightEffects::kCustom;
 constexpr int kVersionTextField = 4;
 constexpr int kSecondsPerMinute = 60;
+// What the keyboard reports of its own lights and sleep times is stored at
+// most this often per kind; a faulty keyboard could otherwise rewrite the
+// profile file hundreds of times a second.
+constexpr int kKeyboardSaveIntervalMs = 300;
 
 DXmlLinkProfileStore& xmlStore()
 {
@@ -45,11 +50,16 @@ DDeviceKeyboardLink::DDeviceKeyboardLink(QObject* parent)
     : QObject(parent)
     , m_store(&xmlStore())
 {
+    for (DStoreWriteThrottle*& throttle : m_saveThrottles)
+        throttle = new DStoreWriteThrottle(kKeyboardSaveIntervalMs, this);
 }
 
 DDeviceKeyboardLink::~DDeviceKeyboardLink()
 {
     m_closing = true;
+    // The keyboard's latest answers are stored, not lost with the link.
+    for (DStoreWriteThrottle* throttle : m_saveThrottles)
+        throttle->flush();
     if (m_hidInterface) {
         m_hidInterface->closeDevice();
         m_hidInterface->quit();
@@ -137,13 +147,17 @@ void DDeviceKeyboardLink::saveLightInfoToProfile(int part)
 {
     if (!(part == 0 && m_keyboardConfigValid) && !(part == 1 && m_sideConfigValid))
         return;
-    const colorInfoData& info = part == 0 ? m_keyboardConfig : m_sideConfig;
-    const bool saved = m_store->saveLight(m_linkProfilePath, m_linkProfileIndex, info);
+    storeLight(part, part == 0 ? m_keyboardConfig : m_sideConfig, QByteArray(m_linkProfilePath), m_linkProfileIndex);
+}
+
+void DDeviceKeyboardLink::storeLight(int part, const colorInfoData& info, const QByteArray& path, int profileIndex)
+{
+    const bool saved = m_store->saveLight(path.constData(), profileIndex, info);
     if (!saved)
-        qDebug() << "The keyboard's light setting could not be stored in" << m_linkProfilePath;
+        qDebug() << "The keyboard's light setting could not be stored in" << path;
     // Announcing a change that is not in the profile would make the pages
     // reload the old setting as if it were the keyboard's.
-    if (m_notifyLightChanges && saved)
+    if (m_notifyLightChanges && saved && !m_closing)
         emit sigLightConfigHaveChanged_HidSend(part, info.ledType);
     m_notifyLightChanges = true;
 }
@@ -297,8 +311,14 @@ void DDeviceKeyboardLink::handleLightConfig(const uchar* report)
         m_sideConfig = info;
         m_sideConfigValid = true;
     }
-    if (m_notifyLightChanges)
-        saveLightInfoToProfile(part);
+    if (m_notifyLightChanges) {
+        // Stored where the profile was when the keyboard answered, even if
+        // it changes before a held save runs.
+        const QByteArray path(m_linkProfilePath);
+        const int profileIndex = m_linkProfileIndex;
+        m_saveThrottles[part]->submit(
+            [this, part, info, path, profileIndex] { storeLight(part, info, path, profileIndex); });
+    }
 }
 
 void DDeviceKeyboardLink::handleCustomLightSlot(const uchar* report)
@@ -319,8 +339,12 @@ void DDeviceKeyboardLink::handleSleepTimes(const uchar* report)
 {
     const DInputReportReader::SleepTimes times = DInputReportReader::readSleepTimes(report);
     DDataManager::getInstance()->setProhibitSleep(times.prohibit);
-    m_store->saveSleepTimes(m_linkProfilePath, m_linkProfileIndex, times.lightSeconds,
-                            times.keyboardSeconds / kSecondsPerMinute);
+    const QByteArray path(m_linkProfilePath);
+    const int profileIndex = m_linkProfileIndex;
+    m_saveThrottles[kSleepSave]->submit([this, path, profileIndex, times] {
+        m_store->saveSleepTimes(path.constData(), profileIndex, times.lightSeconds,
+                                times.keyboardSeconds / kSecondsPerMinute);
+    });
 }
 
 void DDeviceKeyboardLink::handleTextReport(const uchar* report)

@@ -13,6 +13,7 @@
 
 class DDeviceHidCmdSend;
 class DLinkProfileStore;
+class DStoreWriteThrottle;
 class MainHidInterFace;
 
 // One present keyboard: its I/O thread and command builder, its serial
@@ -89,6 +90,7 @@ private:
     void handleState(const uchar* report);
     void handleEffectList(const uchar* report);
     void handleLightConfig(const uchar* report);
+    void storeLight(int part, const colorInfoData& info, const QByteArray& path, int profileIndex);
     void handleCustomLightSlot(const uchar* report);
     void handleCustomizableKeys(const uchar* report);
     void handleSleepTimes(const uchar* report);
@@ -125,4 +127,7 @@ private:
     QMap<int, int> m_calibrationMap;
     DLinkProfileStore* m_store;
     bool m_closing = false;
+    // Keyboard light (0), side light (1), sleep times.
+    static constexpr int kSleepSave = 2;
+    DStoreWriteThrottle* m_saveThrottles[3] = {};
 };

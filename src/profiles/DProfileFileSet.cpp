@@ -95,6 +95,7 @@ DProfileFileSet::OpenResult DProfileFileSet::open(const QString& userConfigDir, 
                                                   const DProfileLightDefaults& defaults)
 {
     m_folder.clear();
+    m_failedPath.clear();
     m_layerCount = 0;
     if (qstrcmp(record.deviceType, "keyboard") != 0)
         return OpenResult::NotAKeyboard;
@@ -106,16 +107,21 @@ DProfileFileSet::OpenResult DProfileFileSet::open(const QString& userConfigDir, 
     const QString folder = keyboardFolder(userConfigDir, modelCode, serial);
     const int count = magnetic ? 3 : 2;
     for (int layer = 0; layer < count; ++layer) {
-        if (QFile::encodeName(folder + layerFileName(layer)).size() >= kPathBufferSize)
+        if (QFile::encodeName(folder + layerFileName(layer)).size() >= kPathBufferSize) {
+            m_failedPath = folder;
             return OpenResult::PathTooLong;
+        }
     }
-    if (!QDir().mkpath(folder))
+    if (!QDir().mkpath(folder)) {
+        m_failedPath = folder;
         return OpenResult::FolderFailed;
+    }
     m_folder = folder;
     m_layerCount = count;
     for (int layer = 0; layer < count; ++layer) {
         if (!prepareLayerFile(layerPath(layer), layer, defaults)) {
             qDebug() << "The profile file" << layerPath(layer) << "could not be prepared";
+            m_failedPath = QFile::decodeName(layerPath(layer));
             m_folder.clear();
             m_layerCount = 0;
             return OpenResult::FileFailed;

@@ -31,6 +31,9 @@ public:
                     const DProfileLightDefaults& defaults);
 
     QString folder() const { return m_folder; }
+    // After FolderFailed, PathTooLong or FileFailed: the folder or file that
+    // could not be made or used.
+    QString failedPath() const { return m_failedPath; }
     int layerCount() const { return m_layerCount; }
     // Local 8-bit, shorter than kPathBufferSize; empty before open() succeeded.
     QByteArray layerPath(int layer) const;
@@ -43,5 +46,6 @@ private:
     bool prepareLayerFile(const QByteArray& path, int layer, const DProfileLightDefaults& defaults) const;
 
     QString m_folder;
+    QString m_failedPath;
     int m_layerCount = 0;
 };

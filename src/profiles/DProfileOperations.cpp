@@ -1,6 +1,8 @@
 #include "profiles/DProfileOperations.h"
 
 #include "app/DFixedText.h"
+#include "profiles/DKeyFunctionType.h"
+#include "sdk/include/StoreFileChecks.h"
 #include "sdk/include/StoreWriteBatch.h"
 
 #include <QDebug>
@@ -10,6 +12,9 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+
+#include <algorithm>
+#include <list>
 
 namespace {
 
@@ -109,6 +114,8 @@ QString DProfileOperations::message(Result result)
         return QObject::tr("Export profile failed");
     case Result::ImportFailed:
         return QObject::tr("Import profile failed");
+    case Result::ImportTooLarge:
+        return QObject::tr("The file is larger than %1 MB and cannot be imported").arg(kStoreMaxFileMegabytes);
     }
     return QString();
 }
@@ -145,7 +152,12 @@ DProfileOperations::Result DProfileOperations::create(int* newIndex)
         return Result::MaximumReached;
     // Indexes are never reused for a new profile: the next one follows the
     // last listed, whatever lower ones are free.
-    const int index = nodes.empty() ? 2 : indexOf(nodes.back()) + 1;
+    const int last = nodes.empty() ? 1 : indexOf(nodes.back());
+    // The store lists no index above its limit; the check keeps the
+    // addition below from overflowing all the same.
+    if (last >= kStoreMaxProfileIndex)
+        return Result::MaximumReached;
+    const int index = last + 1;
     const QByteArray text = indexText(index);
     if (index < 1 || COrvaneXML_IsExistenceSelectProfileNode(path(), text.constData()))
         return Result::IndexExists;
@@ -293,14 +305,56 @@ DProfileOperations::Result DProfileOperations::exportTo(int profileIndex, const 
     return Result::Exported;
 }
 
-DProfileOperations::Result DProfileOperations::importFrom(const QString& chosenFile)
+DProfileOperations::Result DProfileOperations::importFrom(const QString& chosenFile, int* newIndex)
 {
     if (chosenFile.isEmpty())
         return Result::NoImportFile;
     if (int(profiles().size()) >= kMaxProfiles)
         return Result::MaximumReached;
+    // Only a regular file is read (a FIFO would hold the window), and none
+    // of a size no profile comes near.
+    const QFileInfo chosenInfo(chosenFile);
+    if (!chosenInfo.isFile())
+        return Result::ImportFailed;
+    if (chosenInfo.size() > qint64(kStoreMaxFileMegabytes) * 1024 * 1024)
+        return Result::ImportTooLarge;
     const QByteArray chosen = QFile::encodeName(chosenFile);
     const QByteArray source = lastProfileIndex(chosenFile);
-    return COrvaneXML_ProFileImport(path(), chosen.constData(), source.constData()) ? Result::Imported
-                                                                                    : Result::ImportFailed;
+    if (!COrvaneXML_ProFileImport(path(), chosen.constData(), source.constData()))
+        return Result::ImportFailed;
+    // The import follows the highest index listed.
+    const std::vector<profileNodeInfo> nodes = profiles();
+    if (newIndex) {
+        *newIndex = -1;
+        for (const profileNodeInfo& node : nodes)
+            *newIndex = std::max(*newIndex, indexOf(node));
+    }
+    return Result::Imported;
+}
+
+QStringList DProfileOperations::programsOpenedBy(int profileIndex) const
+{
+    std::list<keyOperateInfo> keys;
+    COrvaneXML_ProFileKeyInfoSelectAll(path(), indexText(profileIndex).constData(), &keys);
+    QStringList programs;
+    for (const keyOperateInfo& key : keys) {
+        if (DFixedText::number(key.type) == DKeyFunctionType::kLaunchApplication)
+            programs << DFixedText::utf8(key.value);
+    }
+    return programs;
+}
+
+bool DProfileOperations::removeProgramKeys(int profileIndex)
+{
+    const QByteArray index = indexText(profileIndex);
+    std::list<keyOperateInfo> keys;
+    if (!COrvaneXML_ProFileKeyInfoSelectAll(path(), index.constData(), &keys))
+        return false;
+    StoreWriteBatch batch;
+    for (const keyOperateInfo& key : keys) {
+        if (DFixedText::number(key.type) == DKeyFunctionType::kLaunchApplication
+            && !COrvaneXML_DeleteProFileMacroWithKeyInfoItem(path(), index.constData(), key.keyCode, key.keyName))
+            return false;
+    }
+    return batch.commit();
 }

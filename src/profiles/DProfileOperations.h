@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -39,6 +40,7 @@ public:
         ResetFailed,
         ExportFailed,
         ImportFailed,
+        ImportTooLarge,
     };
 
     DProfileOperations(const char* layerPath, const DProfileLightDefaults& defaults);
@@ -66,8 +68,15 @@ public:
     // Writes the profile alone into directory/<name>.xml. An existing file is
     // left as it is (TargetExists, with *target set) unless replaceExisting.
     Result exportTo(int profileIndex, const QString& directory, bool replaceExisting, QString* target = nullptr);
-    // Adds the last profile of the chosen file as a new profile of this one.
-    Result importFrom(const QString& chosenFile);
+    // Adds the last profile of the chosen file as a new profile of this one;
+    // *newIndex is its index once Imported.
+    Result importFrom(const QString& chosenFile, int* newIndex = nullptr);
+
+    // The programs the keys of a profile open, one entry per key: an imported
+    // profile could otherwise start programs the user never chose.
+    QStringList programsOpenedBy(int profileIndex) const;
+    // Takes the functions of those keys out of the profile.
+    bool removeProgramKeys(int profileIndex);
 
 private:
     const char* path() const { return m_path.constData(); }

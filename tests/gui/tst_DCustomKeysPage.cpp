@@ -493,7 +493,7 @@ private slots:
         damaged.write("<not-a-profile");
         damaged.close();
         openLayer(m_fn);
-        QSignalSpy messages(m_page.get(), &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
+        QSignalSpy messages(m_page.get(), &DCustomKeysPage::sigStoreNotes_CustomKeysPage);
         DDataManager::getInstance()->setCurrentKey(kKeyA, QStringLiteral("A"));
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.at(0).at(0).toString().contains(QLatin1String("appProfile_FN.xml")),

@@ -16,6 +16,7 @@
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstring>
@@ -499,10 +500,38 @@ private slots:
                  (Bytes{0, 5, 3, 4, 10, 60, 1, 1, 9}));
         QCOMPARE(COrvaneXML_SelectProFileMouseLightTypeUsingIndex(m_profilePath, "1", 0), 5);
 
-        // The same effect again replaces its entry.
+        // The same effect again replaces its entry (held to the end of the
+        // interval that the save above opened).
         deliver({{0x07, 6, 5, 7, 0}});
-        QVERIFY(COrvaneXML_SelectProfileColorDataInfo(m_profilePath, "1", 0, 5, &stored));
-        QCOMPARE(stored.ledBrightness, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(COrvaneXML_SelectProfileColorDataInfo(m_profilePath, "1", 0, 5, &stored)
+                                     && stored.ledBrightness == 1,
+                                 5000);
+        QCOMPARE(m_log, (QStringList{"light 0 5", "light 0 5"}));
+    }
+
+    // A keyboard that keeps answering does not rewrite the profile file at
+    // its pace: a few saves a second, and the last answer is the one stored.
+    void lightAnswerFloodIsStoredCoalesced()
+    {
+        openReady("OV61");
+        useProfile();
+        m_link->saveLightInfoToProfile(0);
+        QElapsedTimer clock;
+        clock.start();
+        constexpr int kAnswers = 400;
+        Reports flood;
+        for (int i = 0; i < kAnswers; ++i)
+            flood.push_back({0x07, 6, 5, 7, i % 4});
+        deliver(flood);
+        const qint64 elapsed = clock.elapsed();
+        const int saves = m_log.count(QStringLiteral("light 0 5"));
+        QVERIFY2(saves >= 1 && saves <= elapsed / 300 + 2,
+                 qPrintable(QStringLiteral("%1 saves in %2 ms").arg(saves).arg(elapsed)));
+        // The latest answer is stored once its interval ends.
+        colorInfoData stored{};
+        QTRY_VERIFY_WITH_TIMEOUT(COrvaneXML_SelectProfileColorDataInfo(m_profilePath, "1", 0, 5, &stored)
+                                     && stored.ledBrightness == (kAnswers - 1) % 4 + 1,
+                                 5000);
     }
 
     void inquireLightConfigSavesAnswers()

@@ -10,6 +10,7 @@
 
 #include "app/DDataManager.h"
 #include "hid/DDeviceKeyboardLink.h"
+#include "sdk/include/StoreFileChecks.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
@@ -50,6 +51,20 @@ QStringList comboNames(DDevicePage& page)
     for (int i = 0; i < combo->count(); ++i)
         names << QStringLiteral("%1:%2").arg(combo->itemData(i).toInt()).arg(combo->itemText(i));
     return names << QStringLiteral("current ") + combo->currentText();
+}
+
+// The profile folder of the plugged keyboard, after a load that made it.
+QString profileFolderOfAFirstLoad()
+{
+    const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
+    return page ? DevicePageProbe(*page).profileFolder() : QString();
+}
+
+// What the page told the user about the keyboard's files, in full.
+QString storeMessage(DDevicePage& page)
+{
+    auto* box = page.findChild<QMessageBox*>(QStringLiteral("storeMessage"));
+    return box && box->isVisible() ? box->text() : QString();
 }
 
 bool isShown(DDevicePage& page, const char* name)
@@ -360,12 +375,7 @@ private slots:
     {
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV84");
-        QString folder;
-        {
-            const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
-            QVERIFY(page);
-            folder = DevicePageProbe(*page).profileFolder();
-        }
+        const QString folder = profileFolderOfAFirstLoad();
         QVERIFY(!folder.isEmpty());
         const QString file = folder + QStringLiteral("/appProfile_Default.xml");
         QFile::remove(file + QStringLiteral(".bak"));
@@ -379,9 +389,70 @@ private slots:
         QVERIFY(page);
         const QStringList aside = QDir(folder).entryList({QStringLiteral("appProfile_Default.xml.corrupt-*")});
         QCOMPARE(aside.size(), 1);
-        QVERIFY2(DevicePageProbe(*page).toast()->text().contains(aside.first()),
-                 qPrintable(DevicePageProbe(*page).toast()->text()));
+        // The whole place of the damaged copy, until the user closes it.
+        const QString message = storeMessage(*page);
+        QVERIFY2(message.contains(QDir(folder).filePath(aside.first())), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("appProfile_Default.xml")), qPrintable(message));
         QCOMPARE(comboNames(*page), (QStringList{"1:Profile1", "current Profile1"}));
+    }
+
+    // A file at the store's own name that holds nothing of the store (and
+    // has no backup) is set aside and started again in the same run; one
+    // that still cannot be opened is explained in the window.
+    void unreadableFilesAreRecoveredOrExplained_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("empty, no backup") << "empty" << true << "appProfile_Default.xml.corrupt-";
+        QTest::newRow("NUL-filled, no backup") << "nul" << true << "appProfile_Default.xml.corrupt-";
+        QTest::newRow("a folder in its place") << "folder" << true << "appProfile_Default.xml.corrupt-";
+        QTest::newRow("too large") << "large" << false
+                                   << QStringLiteral("is larger than %1 MB").arg(kStoreMaxFileMegabytes);
+    }
+    void unreadableFilesAreRecoveredOrExplained()
+    {
+        QFETCH(QString, damage);
+        QFETCH(bool, opened);
+        QFETCH(QString, told);
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV84");
+        const QString folder = profileFolderOfAFirstLoad();
+        QVERIFY(!folder.isEmpty());
+        const QString file = folder + QStringLiteral("/appProfile_Default.xml");
+        QVERIFY(QFile::remove(file + QStringLiteral(".bak")));
+        QByteArray bytes;
+        if (damage == QLatin1String("nul")) {
+            bytes = QByteArray(4096, '\0');
+        } else if (damage == QLatin1String("large")) {
+            QFile original(file);
+            QVERIFY(original.open(QIODevice::ReadOnly));
+            bytes = original.readAll();
+            bytes.insert(bytes.indexOf("<orvaneStore"),
+                         "<!--" + QByteArray(kStoreMaxFileMegabytes * 1024 * 1024, ' ') + "-->");
+        }
+        if (damage == QLatin1String("folder")) {
+            QVERIFY(QFile::remove(file));
+            QVERIFY(QDir().mkpath(file));
+        } else {
+            QFile damaged(file);
+            QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            damaged.write(bytes);
+        }
+
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
+        QVERIFY(page);
+        const QString message = storeMessage(*page);
+        QVERIFY2(message.contains(told), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("appProfile_Default.xml")), qPrintable(message));
+        if (opened) {
+            QCOMPARE(comboNames(*page), (QStringList{"1:Profile1", "current Profile1"}));
+            QVERIFY(QFileInfo(file).isFile());
+        } else {
+            QVERIFY2(message.contains(file), qPrintable(message));
+            // Refused, not touched.
+            QCOMPARE(QFileInfo(file).size(), qint64(bytes.size()));
+        }
     }
 };
 

@@ -8,7 +8,9 @@
 
 #include <csignal>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 // The program as a user starts it: one instance, later starts wake it and end
@@ -23,7 +25,7 @@ private:
     std::unique_ptr<TestEnvironment> m_env;
 
     QString userFile() const { return m_env->appDataDir() + QStringLiteral("/UserConfig/OrvaneConfig.ini"); }
-    QString socketPath() const { return m_env->tempDir() + QLatin1Char('/') + ProgramRunner::serverName(); }
+    QString socketPath() const { return ProgramRunner::serverName(); }
 
     static void capture(ProgramRunner& runner) { runner.process().setProcessChannelMode(QProcess::MergedChannels); }
 
@@ -86,7 +88,7 @@ private slots:
         QCOMPARE(runner.waitForExit(30000), 0);
         QVERIFY2(!QDir(env().appDataDir() + QStringLiteral("/dump")).exists(), "the program crashed on its way out");
         QVERIFY(!QFile::exists(socketPath()));
-        QSharedMemory segment(QStringLiteral("VELKOV2.0_1.2.0.1"));
+        QSharedMemory segment(ProgramRunner::segmentKey());
         QVERIFY2(!segment.attach(), "the segment outlived the program");
     }
 
@@ -170,11 +172,20 @@ private slots:
         QCOMPARE(later.waitForExit(30000), 1);
     }
 
+    // A live process holds a segment but serves no channel: a hung instance
+    // under another name or a colliding key holds ours, which costs the
+    // start a wait; another user's instance holds theirs, which costs
+    // nothing.
+    void silentHolderOfTheSegmentDoesNotStrandTheStart_data()
+    {
+        QTest::addColumn<bool>("ours");
+        QTest::newRow("our segment") << true;
+        QTest::newRow("another user's segment") << false;
+    }
     void silentHolderOfTheSegmentDoesNotStrandTheStart()
     {
-        // A live process holds the segment but serves no channel: a hung
-        // instance under another name, or a colliding key.
-        QSharedMemory holder(QStringLiteral("VELKOV2.0_1.2.0.1"));
+        QFETCH(bool, ours);
+        QSharedMemory holder(ours ? ProgramRunner::segmentKey() : ProgramRunner::segmentKey(::getuid() + 1));
         QVERIFY(holder.create(1) || holder.attach());
 
         ProgramRunner next(env());
@@ -183,11 +194,99 @@ private slots:
         const bool listening = ProgramRunner::waitForListeningInstance(30000);
         const QByteArray log = output(next);
         QVERIFY2(listening, "the start must come up with its window: " + log);
-        QVERIFY2(log.contains("nobody answers; starting all the same"), log.constData());
+        QCOMPARE(log.contains("nobody answers; starting all the same"), ours);
+        QCOMPARE(log.contains("EXE already runing"), ours);
         QVERIFY(log.contains("App Runing"));
 
         ProgramRunner later(env());
         later.start();
+        QCOMPARE(later.waitForExit(30000), 1);
+    }
+
+    // The channel is the user's alone: in the user's runtime folder, and
+    // the socket itself closed to everyone else.
+    void channelIsTheUsersAlone()
+    {
+        ProgramRunner runner(env());
+        runner.start();
+        QVERIFY(ProgramRunner::waitForListeningInstance(30000));
+        const QFileInfo socket(socketPath());
+        QVERIFY(socket.exists());
+        QCOMPARE(socket.absolutePath(), QFileInfo(env().root() + QStringLiteral("/runtime")).absoluteFilePath());
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                                | QFileDevice::ReadOther | QFileDevice::WriteOther
+                                                | QFileDevice::ExeOther;
+        QCOMPARE(socket.permissions() & others, QFileDevice::Permissions());
+        QVERIFY(!QFile::exists(env().tempDir() + QStringLiteral("/orvane-keyboard")));
+    }
+
+    // Another user listening at our channel's name (where a shared folder
+    // lets them) is not our running instance: the start goes on, becomes the
+    // instance, and hands that listener nothing.
+    void anotherUsersListenerIsNotTheRunningInstance()
+    {
+        if (::geteuid() != 0)
+            QSKIP("acting as a second user needs root");
+        constexpr uid_t kOtherUser = 65534;
+        const QByteArray path = QFile::encodeName(socketPath());
+        int received[2];
+        QVERIFY(::pipe(received) == 0);
+        const pid_t squatter = fork();
+        QVERIFY(squatter >= 0);
+        if (squatter == 0) {
+            ::close(received[0]);
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address = {};
+            address.sun_family = AF_UNIX;
+            qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+            if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+                _exit(2);
+            if (::chown(path.constData(), kOtherUser, kOtherUser) != 0 || ::chmod(path.constData(), 0777) != 0)
+                _exit(4);
+            // The kernel records the listener's user when it starts listening.
+            if (::setresgid(kOtherUser, kOtherUser, kOtherUser) != 0
+                || ::setresuid(kOtherUser, kOtherUser, kOtherUser) != 0 || ::listen(fd, 8) != 0)
+                _exit(3);
+            ::write(received[1], "L", 1);
+            for (;;) {
+                const int peer = ::accept(fd, nullptr, nullptr);
+                char buffer[256];
+                ssize_t n;
+                while ((n = ::read(peer, buffer, sizeof buffer)) > 0)
+                    ::write(received[1], buffer, size_t(n));
+                ::close(peer);
+            }
+        }
+        ::close(received[1]);
+        char ready = 0;
+        QCOMPARE(::read(received[0], &ready, 1), ssize_t(1));
+        QCOMPARE(ready, 'L');
+
+        ProgramRunner runner(env());
+        capture(runner);
+        runner.start({QStringLiteral("--private-argument")});
+        // Until the start has put its own socket in place, the listener
+        // would answer a probe.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(socketPath()).ownerId() == ::getuid(), 30000);
+        const bool listening = ProgramRunner::waitForListeningInstance(30000);
+        const QByteArray log = output(runner);
+        ::kill(squatter, SIGKILL);
+        ::waitpid(squatter, nullptr, 0);
+        QByteArray heard;
+        char buffer[256];
+        ssize_t n;
+        while ((n = ::read(received[0], buffer, sizeof buffer)) > 0)
+            heard.append(buffer, int(n));
+        ::close(received[0]);
+
+        QVERIFY2(listening, "the start must become the instance: " + log);
+        QCOMPARE(runner.process().state(), QProcess::Running);
+        QVERIFY2(log.contains("is served by another user"), log.constData());
+        QVERIFY2(!heard.contains("private"), heard.constData());
+
+        // Our next start finds our instance, not that listener.
+        ProgramRunner later(env());
+        later.start({QStringLiteral("again")});
         QCOMPARE(later.waitForExit(30000), 1);
     }
 

@@ -4,11 +4,14 @@
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
+#include "sdk/include/StoreFileChecks.h"
 #include "sdk/store/XmlStore.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace StoreTestSupport;
 
@@ -84,17 +87,159 @@ private slots:
         QCOMPARE(profileNames(path), (QStringList{"1:Profile1", "2:Second"}));
     }
 
-    void symlinkedFile_stillKeepsThePreviousVersion()
+    // A link at a store file's name would carry writes out of the folder:
+    // nothing is written through it, and the file it names stays as it was.
+    void symlinkedFile_isNeverWrittenThrough_data()
     {
-        const QString real = layerWithBackup();
-        const QString link = m_dir.filePath(QStringLiteral("linked-%1.xml").arg(m_folders));
+        QTest::addColumn<bool>("dangling");
+        QTest::newRow("link to a store file") << false;
+        QTest::newRow("dangling link") << true;
+    }
+    void symlinkedFile_isNeverWrittenThrough()
+    {
+        QFETCH(bool, dangling);
+        const QString real
+            = dangling ? m_dir.filePath(QStringLiteral("elsewhere-%1.xml").arg(m_folders)) : layerWithBackup();
+        const QByteArray before = readFile(real);
+        const QString link = m_dir.filePath(QStringLiteral("linked-%1.xml").arg(++m_folders));
         QVERIFY(QFile::link(real, link));
         const QByteArray path = QFile::encodeName(link);
-        QVERIFY(COrvaneXML_ModifyProfileNodeInfo(path, "2", "Second"));
-        QVERIFY(COrvaneXML_ModifyProfileNodeInfo(path, "2", "Third"));
-        QCOMPARE(profileNames(QFile::encodeName(link + QStringLiteral(".bak"))),
-                 (QStringList{"1:Profile1", "2:Second"}));
-        QCOMPARE(profileNames(QFile::encodeName(real)), (QStringList{"1:Profile1", "2:Third"}));
+        QVERIFY(!COrvaneXML_CreateXMLFile(path));
+        QVERIFY(!COrvaneXML_ModifyProfileNodeInfo(path, "2", "Second"));
+        QVERIFY(!COrvaneXML_CreateProFileXmlParentNode(path, "3", "Third", 0));
+        QCOMPARE(QFile::exists(real), !dangling);
+        QCOMPARE(readFile(real), before);
+        QVERIFY(!QFile::exists(link + QStringLiteral(".bak")));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), QFileInfo(real).absoluteFilePath());
+    }
+
+    // What stands at one of the store's own names in the program's folder is
+    // the program's file, also when nothing of the store can be read in it:
+    // it is moved aside as it is and a fresh file takes its place.
+    void unreadableOwnFile_isMovedAsideAndStartedFresh_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("empty") << "empty";
+        QTest::newRow("garbage") << "garbage";
+        QTest::newRow("NUL-filled") << "nul";
+        QTest::newRow("foreign XML") << "foreign";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a FIFO") << "fifo";
+        QTest::newRow("a link out of the folder") << "link";
+        QTest::newRow("a dangling link") << "dangling";
+    }
+    void unreadableOwnFile_isMovedAsideAndStartedFresh()
+    {
+        QFETCH(QString, damage);
+        const QString own = m_dir.filePath(QStringLiteral("own%1").arg(++m_folders));
+        const QString folder = own + QStringLiteral("/OV68M/serial");
+        QVERIFY(QDir().mkpath(folder));
+        XmlStore::instance().cache.setOwnFolder(own);
+        const QString file = own + QStringLiteral("/appMacro.xml");
+        const QString outside = m_dir.filePath(QStringLiteral("outside-%1.xml").arg(m_folders));
+        const QByteArray path = QFile::encodeName(file);
+        const QByteArray outsideBytes = "<?xml version=\"1.0\"?><orvaneStore version=\"1\"><macros/></orvaneStore>";
+        QByteArray bytes;
+        if (damage == QLatin1String("garbage"))
+            bytes = "\x89PNG\r\n garbage";
+        else if (damage == QLatin1String("nul"))
+            bytes = QByteArray(4096, '\0');
+        else if (damage == QLatin1String("foreign"))
+            bytes = "<?xml version=\"1.0\"?><gpx><trk/></gpx>";
+        if (damage == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(file));
+        } else if (damage == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        } else if (damage == QLatin1String("link")) {
+            writeFile(outside, outsideBytes);
+            QVERIFY(QFile::link(outside, file));
+        } else if (damage == QLatin1String("dangling")) {
+            QVERIFY(QFile::link(outside, file));
+        } else {
+            writeFile(file, bytes);
+        }
+        // A layer file in a keyboard's folder under it counts the same.
+        const QString layer = folder + QStringLiteral("/appProfile_FN.xml");
+        writeFile(layer, bytes.isEmpty() ? QByteArray("x") : bytes);
+
+        std::list<macroNodeInfo> macros;
+        QVERIFY(!COrvaneXML_SelectMacroAllNodes(path, &macros));
+        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(QFile::encodeName(layer)), -1);
+        std::list<storeRecoveryInfo> notes = takeNotes();
+        QCOMPARE(int(notes.size()), 2);
+        const storeRecoveryInfo note = notes.front();
+        QCOMPARE(QByteArray::fromStdString(note.path), path);
+        QCOMPARE(note.outcome, int(storeRecoveryInfo::FreshFile));
+        const QString aside = QFile::decodeName(QByteArray::fromStdString(note.movedAsidePath));
+        // What stood there is kept as it was, beside the fresh file.
+        const QFileInfo asideInfo(aside);
+        QVERIFY(asideInfo.exists() || asideInfo.isSymLink());
+        if (damage == QLatin1String("folder"))
+            QVERIFY(asideInfo.isDir());
+        else if (damage == QLatin1String("link") || damage == QLatin1String("dangling"))
+            QVERIFY(asideInfo.isSymLink());
+        else if (damage != QLatin1String("fifo"))
+            QCOMPARE(readFile(aside), bytes);
+        QCOMPARE(notes.back().outcome, int(storeRecoveryInfo::FreshFile));
+
+        // Usable again, in the same run.
+        QVERIFY(QFileInfo(file).isFile() && !QFileInfo(file).isSymLink());
+        QVERIFY(COrvaneXML_SelectMacroAllNodes(path, &macros));
+        QVERIFY(COrvaneXML_CreateMacroXmlParentNode(path, "1", "Macro1"));
+        QVERIFY(COrvaneXML_CreateProFileXmlParentNode(QFile::encodeName(layer), "1", "Profile1", 0));
+        // Nothing outside the folder was written.
+        if (damage == QLatin1String("link"))
+            QCOMPARE(readFile(outside), outsideBytes);
+        if (damage == QLatin1String("dangling"))
+            QVERIFY(!QFile::exists(outside));
+        QVERIFY(takeNotes().empty());
+        XmlStore::instance().cache.setOwnFolder(QString());
+    }
+
+    // The same names outside the program's folder may be a file the user
+    // picked: refused, never moved.
+    void unreadableFileOutsideTheOwnFolder_isOnlyRefused()
+    {
+        const QString own = m_dir.filePath(QStringLiteral("own%1").arg(++m_folders));
+        QVERIFY(QDir().mkpath(own));
+        XmlStore::instance().cache.setOwnFolder(own);
+        const QString file = m_dir.filePath(QStringLiteral("picked%1/appMacro.xml").arg(m_folders));
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        writeFile(file, QByteArray(64, '\0'));
+        std::list<macroNodeInfo> macros;
+        QVERIFY(!COrvaneXML_SelectMacroAllNodes(QFile::encodeName(file), &macros));
+        QCOMPARE(readFile(file), QByteArray(64, '\0'));
+        QVERIFY(asideFiles(file).isEmpty());
+        QVERIFY(takeNotes().empty());
+        XmlStore::instance().cache.setOwnFolder(QString());
+    }
+
+    // A store file or an import source of many megabytes is refused before it
+    // is read; the file stays as it is.
+    void oversizedFiles_areRefused()
+    {
+        const QString file = layerWithBackup();
+        const QByteArray path = QFile::encodeName(file);
+        const QString big = m_dir.filePath(QStringLiteral("big-%1.xml").arg(m_folders));
+        QByteArray bytes = readFile(file);
+        const QByteArray padding = "<!--" + QByteArray(int(StoreFileCache::kMaxFileBytes), ' ') + "-->";
+        bytes.insert(bytes.indexOf("<orvaneStore"), padding);
+        writeFile(big, bytes);
+        const QByteArray bigPath = QFile::encodeName(big);
+        QCOMPARE(COrvaneXML_FileState(bigPath), int(StoreFileTooLarge));
+        QCOMPARE(COrvaneXML_GetCreateXMLFileProfileIndex(bigPath), -1);
+        QVERIFY(!COrvaneXML_ProFileImport(path, bigPath, "1"));
+        QCOMPARE(profileNames(path), (QStringList{"1:Profile1", "2:Profile2"}));
+        QCOMPARE(readFile(big), bytes);
+        QVERIFY(asideFiles(big).isEmpty());
+        QVERIFY(takeNotes().empty());
+        // Just below the limit it is read.
+        const QByteArray fits = readFile(file).insert(
+            readFile(file).indexOf("<orvaneStore"),
+            "<!--" + QByteArray(int(StoreFileCache::kMaxFileBytes) - readFile(file).size() - 8, ' ') + "-->");
+        writeFile(big, fits);
+        QCOMPARE(COrvaneXML_FileState(bigPath), int(StoreFileReadable));
+        QVERIFY(COrvaneXML_ProFileImport(path, bigPath, "2"));
     }
 
     void unparsableFile_isMovedAsideAndReplaced_data()

@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <unistd.h>
 
 ProgramRunner::ProgramRunner(const TestEnvironment& environment)
     : m_environment(environment)
@@ -41,7 +42,7 @@ void ProgramRunner::releaseLeftSegment()
     const QByteArray savedTmp = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(m_environment.tempDir()));
     {
-        QSharedMemory segment(QStringLiteral("VELKOV2.0_1.2.0.1"));
+        QSharedMemory segment(segmentKey());
         if (segment.attach())
             segment.detach();
     }
@@ -78,7 +79,18 @@ int ProgramRunner::waitForExit(int timeoutMs)
 
 QString ProgramRunner::serverName()
 {
-    return QFileInfo(programPath()).fileName();
+    // The user's runtime folder, as the environment sets it.
+    return QFile::decodeName(qgetenv("XDG_RUNTIME_DIR")) + QLatin1Char('/') + QFileInfo(programPath()).fileName();
+}
+
+QString ProgramRunner::segmentKey(uint userId)
+{
+    return QStringLiteral("VELKOV2.0_1.2.0.1-uid%1").arg(userId);
+}
+
+QString ProgramRunner::segmentKey()
+{
+    return segmentKey(uint(::getuid()));
 }
 
 bool ProgramRunner::waitForListeningInstance(int timeoutMs)

@@ -13,8 +13,12 @@ public:
     ~ProgramRunner();
 
     static QString programPath();
-    // The local-socket name a running instance listens on.
+    // The local socket a running instance listens on: in the user's
+    // runtime folder.
     static QString serverName();
+    // The single-instance segment's key of the user `userId`, and of ours.
+    static QString segmentKey(uint userId);
+    static QString segmentKey();
     // True once an instance of the program in this test environment accepts
     // connections (each accepted connection also raises its window).
     static bool waitForListeningInstance(int timeoutMs);

@@ -116,6 +116,46 @@ private slots:
 
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(markerPath()), 10000);
     }
+
+    // Two crashes in one second (two instances, or a crash right after the
+    // restart): the later dump goes beside the earlier one.
+    void dumpOfTheSameSecondKeepsTheEarlierOne()
+    {
+        const QString dumpDir = m_dir.filePath(QStringLiteral("same-second"));
+        QVERIFY(QDir().mkpath(dumpDir));
+        CrashDumpHandler::setDumpDirectory(dumpDir);
+        // Every name the crash below can take by its time is taken already.
+        const QDateTime now = QDateTime::currentDateTime();
+        QStringList earlier;
+        for (int s = -1; s <= 5; ++s) {
+            const QString name = now.addSecs(s).toString(QStringLiteral("yyyy_MM_dd_hh_mm_ss")) + ".dmp";
+            QFile file(QDir(dumpDir).filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("earlier dump");
+            earlier << name;
+        }
+        QFile::remove(markerPath());
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0)
+            crash(SIGABRT);
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+
+        QStringList dumps = QDir(dumpDir).entryList(QDir::Files);
+        for (const QString& name : earlier) {
+            QVERIFY(dumps.removeOne(name));
+            QFile file(QDir(dumpDir).filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("earlier dump"));
+        }
+        QCOMPARE(dumps.size(), 1);
+        QVERIFY2(dumps.first().endsWith(QStringLiteral("_%1.dmp").arg(child)), qPrintable(dumps.first()));
+        QFile dump(QDir(dumpDir).filePath(dumps.first()));
+        QVERIFY(dump.open(QIODevice::ReadOnly));
+        QVERIFY(dump.readAll().contains(QStringLiteral("process: %1\n").arg(child).toLatin1()));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(markerPath()), 10000);
+    }
 };
 
 ORVANE_TEST_MAIN(tst_CrashDumpHandler)

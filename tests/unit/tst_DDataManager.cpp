@@ -48,6 +48,36 @@ private slots:
 
     void init() { resetUserFolder(); }
 
+    // Whether the folder is new or an earlier version left it open to
+    // others, only the user can look into it.
+    void dataFolderIsTheUsersAlone_data()
+    {
+        QTest::addColumn<bool>("existedOpen");
+        QTest::newRow("created") << false;
+        QTest::newRow("left open before") << true;
+    }
+    void dataFolderIsTheUsersAlone()
+    {
+        QFETCH(bool, existedOpen);
+        const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir(dataDir).removeRecursively();
+        if (existedOpen) {
+            QVERIFY(QDir().mkpath(dataDir));
+            QVERIFY(QFile::setPermissions(dataDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                       | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                                       | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                                       | QFileDevice::ExeOther));
+        }
+        DDataManager manager;
+        QCOMPARE(manager.dataDir(), dataDir);
+        const QFileDevice::Permissions all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                             | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                             | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        QCOMPARE(QFile::permissions(dataDir) & all,
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(QDir(userDir()).exists());
+    }
+
     void firstRunWritesDefaultsAndCountsAsVersionChange()
     {
         QVERIFY(!QDir(userDir()).exists());

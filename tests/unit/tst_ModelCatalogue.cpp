@@ -207,32 +207,54 @@ private slots:
         QCOMPARE(int(c.models().size()), 1); // the target is left as it was
     }
 
-    void udevRuleListsEveryIdOnce()
+    // A keyboard's typing interface is never opened to the user: only the
+    // model's configuration interface is, and a bootloader (which does not
+    // type) as a whole.
+    void udevRuleGrantsTheConfigurationInterfaceOnly()
     {
         QFile file(QStringLiteral(ORVANE_TEST_BIN_DIR "/../packaging/60-orvane-keyboard.rules"));
         QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(file.fileName()));
         const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 
+        const auto hex2 = [](int n) { return QStringLiteral("%1").arg(n, 2, 16, QLatin1Char('0')); };
         QSet<QString> expected;
         const ModelCatalogue& c = ModelCatalogue::instance();
         for (const ModelInfo& m : c.models()) {
-            expected << (m.vendorIdText() + QLatin1Char(':') + m.productIdText()).toLower();
+            expected << (m.vendorIdText() + QLatin1Char(':') + m.productIdText() + QLatin1Char(':')
+                         + hex2(m.interfaceNumber))
+                            .toLower();
             if (m.hasReceiver())
-                expected << (m.vendorIdText() + QLatin1Char(':') + m.receiverProductIdText()).toLower();
+                expected << (m.vendorIdText() + QLatin1Char(':') + m.receiverProductIdText() + QLatin1Char(':')
+                             + hex2(m.interfaceNumber))
+                                .toLower();
         }
         for (const auto& b : c.bootloaderIds())
-            expected << (b.vendorIdText + QLatin1Char(':') + b.productIdText).toLower();
+            expected << (b.vendorIdText + QLatin1Char(':') + b.productIdText + QStringLiteral(":any")).toLower();
 
-        const QRegularExpression rule(
-            QStringLiteral("^KERNEL==\"hidraw\\*\", SUBSYSTEM==\"hidraw\", ATTRS\\{idVendor\\}==\"([0-9a-f]{4})\", "
-                           "ATTRS\\{idProduct\\}==\"([0-9a-f]{4})\", TAG\\+=\"uaccess\"$"));
+        const QString device = QStringLiteral("^KERNEL==\"hidraw\\*\", SUBSYSTEM==\"hidraw\", "
+                                              "ATTRS\\{idVendor\\}==\"([0-9a-f]{4})\", "
+                                              "ATTRS\\{idProduct\\}==\"([0-9a-f]{4})\", ");
+        const QRegularExpression import(device + QStringLiteral("IMPORT\\{builtin\\}=\"usb_id\"$"));
+        const QRegularExpression grant(
+            device + QStringLiteral("(?:ENV\\{ID_USB_INTERFACE_NUM\\}==\"([0-9a-f]{2})\", )?TAG\\+=\"uaccess\"$"));
+        QSet<QString> imported;
         QSet<QString> found;
         for (const QString& line : lines) {
             if (line.startsWith(QLatin1Char('#')))
                 continue;
-            const auto match = rule.match(line);
+            QVERIFY2(!line.contains(QLatin1String("GOTO")) && !line.contains(QLatin1String("MODE")), qPrintable(line));
+            const auto importMatch = import.match(line);
+            if (importMatch.hasMatch()) {
+                imported << importMatch.captured(1) + QLatin1Char(':') + importMatch.captured(2);
+                continue;
+            }
+            const auto match = grant.match(line);
             QVERIFY2(match.hasMatch(), qPrintable(line));
-            const QString id = match.captured(1) + QLatin1Char(':') + match.captured(2);
+            const QString usbId = match.captured(1) + QLatin1Char(':') + match.captured(2);
+            const QString interface = match.captured(3);
+            // The number matched must have been imported by an earlier line.
+            QVERIFY2(interface.isEmpty() || imported.contains(usbId), qPrintable(line));
+            const QString id = usbId + QLatin1Char(':') + (interface.isEmpty() ? QStringLiteral("any") : interface);
             QVERIFY2(!found.contains(id), qPrintable(id));
             found << id;
         }

@@ -7,12 +7,15 @@
 #include "profiles/DProfileLightDefaults.h"
 #include "profiles/DProfileOperations.h"
 #include "profiles/DStoredKeyFunctions.h"
+#include "sdk/include/StoreFileChecks.h"
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace StoreTestSupport;
 using Result = DProfileOperations::Result;
@@ -288,6 +291,10 @@ private slots:
         QTest::newRow("after 1, 2, 5") << QList<int>{1, 2, 5} << Result::Created
                                        << QStringList{"1:Profile1", "2:Profile2", "5:Profile5", "6:Profile6"};
         QTest::newRow("after 3 alone") << QList<int>{3} << Result::Created << QStringList{"3:Profile3", "4:Profile4"};
+        // The next index would pass the store's limit: refused, no overflow.
+        QTest::newRow("after the highest index")
+            << QList<int>{1, kStoreMaxProfileIndex} << Result::MaximumReached
+            << QStringList{"1:Profile1", QStringLiteral("%1:Profile%1").arg(kStoreMaxProfileIndex)};
         QList<int> ten;
         QStringList tenNames;
         for (int i = 1; i <= 10; ++i) {
@@ -598,17 +605,62 @@ private slots:
         QVERIFY(file.exists());
         QVERIFY(DStoreRecoveryNotice::takeMessages().isEmpty());
         QCOMPARE(profileNames(into), QStringList{"1:Profile1"});
+
+        // A FIFO is not opened (it would hold the window until a writer
+        // came), and a file of many megabytes is refused unread.
+        const QString fifo = m_dir.filePath(QStringLiteral("picked.fifo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QCOMPARE(DProfileOperations(into, m_defaults).importFrom(fifo), Result::ImportFailed);
+        const QString large = m_dir.filePath(QStringLiteral("large.xml"));
+        QByteArray bytes = readFile(QFile::decodeName(source));
+        bytes.insert(bytes.indexOf("<orvaneStore"),
+                     "<!--" + QByteArray(kStoreMaxFileMegabytes * 1024 * 1024, ' ') + "-->");
+        QFile largeFile(large);
+        QVERIFY(largeFile.open(QIODevice::WriteOnly));
+        largeFile.write(bytes);
+        largeFile.close();
+        QCOMPARE(DProfileOperations(into, m_defaults).importFrom(large), Result::ImportTooLarge);
+        QVERIFY(DProfileOperations::message(Result::ImportTooLarge).contains(QString::number(kStoreMaxFileMegabytes)));
+        QCOMPARE(profileNames(into), QStringList{"1:Profile1"});
+    }
+
+    // Keys that open programs come to light after an import, and can be
+    // taken out without touching the profile's other keys.
+    void importedProgramKeysAreListedAndCanBeRemoved()
+    {
+        const QByteArray source = layerWith({1, 2});
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(source, "2", "4", "A", "8", "1", "1", "/usr/bin/xterm"));
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(source, "2", "5", "B", "0", "1", "1", "6"));
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(source, "2", "6", "C", "8", "1", "1",
+                                                          "/opt/Some Tool/t\xC3\xB6\xC3\xB6l"));
+        const QByteArray into = layerWith({1, 3});
+        DProfileOperations importer(into, m_defaults);
+        int imported = -1;
+        QCOMPARE(importer.importFrom(QFile::decodeName(source), &imported), Result::Imported);
+        QCOMPARE(imported, 4);
+        QStringList programs = importer.programsOpenedBy(imported);
+        programs.sort();
+        QCOMPARE(programs, (QStringList{QStringLiteral("/opt/Some Tool/t\u00f6\u00f6l"), "/usr/bin/xterm"}));
+        QVERIFY(importer.programsOpenedBy(1).isEmpty());
+
+        QVERIFY(importer.removeProgramKeys(imported));
+        QVERIFY(importer.programsOpenedBy(imported).isEmpty());
+        keyOperateInfo kept{};
+        QVERIFY(COrvaneXML_SelectProFileKeyOperateInfo(into, "4", "5", &kept));
+        QCOMPARE(QByteArray(kept.value), QByteArray("6"));
+        // The source file keeps its keys.
+        QCOMPARE(DProfileOperations(source, m_defaults).programsOpenedBy(2).size(), 2);
     }
 
     void messagesOfEveryResult()
     {
         for (Result result :
-             {Result::Created,      Result::Deleted,      Result::Renamed,        Result::ResetDone,
-              Result::Exported,     Result::Imported,     Result::MaximumReached, Result::IndexExists,
-              Result::KeepOne,      Result::NodeMissing,  Result::EmptyName,      Result::UnknownProfile,
-              Result::TargetExists, Result::NoDirectory,  Result::NoImportFile,   Result::CreateFailed,
-              Result::DeleteFailed, Result::RenameFailed, Result::ResetFailed,    Result::ExportFailed,
-              Result::ImportFailed})
+             {Result::Created,      Result::Deleted,       Result::Renamed,        Result::ResetDone,
+              Result::Exported,     Result::Imported,      Result::MaximumReached, Result::IndexExists,
+              Result::KeepOne,      Result::NodeMissing,   Result::EmptyName,      Result::UnknownProfile,
+              Result::TargetExists, Result::NoDirectory,   Result::NoImportFile,   Result::CreateFailed,
+              Result::DeleteFailed, Result::RenameFailed,  Result::ResetFailed,    Result::ExportFailed,
+              Result::ImportFailed, Result::ImportTooLarge})
             QVERIFY(!DProfileOperations::message(result).isEmpty());
         QCOMPARE(DProfileOperations::message(Result::Created), QStringLiteral("Create profile successful"));
         QCOMPARE(DProfileOperations::message(Result::MaximumReached),

@@ -3,6 +3,8 @@
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
+#include "sdk/include/StoreFileChecks.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -341,6 +343,49 @@ private slots:
         QVERIFY(COrvaneXML_ModifyProfileNodeInfo(source, "1", "Renamed"));
         QVERIFY(COrvaneXML_ProFileExport(source, target, "1", 0));
         QCOMPARE(profileNames(target), (QStringList{"1:Renamed", "2:Second"}));
+    }
+
+    // An index the program never writes makes the file damaged; the next
+    // index after the highest one allowed is never computed.
+    void profileIndexOutsideTheRange_isRefused_data()
+    {
+        QTest::addColumn<QByteArray>("index");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("zero") << QByteArray("0") << false;
+        QTest::newRow("negative") << QByteArray("-5") << false;
+        QTest::newRow("above the limit") << QByteArray::number(kStoreMaxProfileIndex + 1) << false;
+        QTest::newRow("int max") << QByteArray("2147483647") << false;
+        QTest::newRow("the limit") << QByteArray::number(kStoreMaxProfileIndex) << true;
+    }
+    void profileIndexOutsideTheRange_isRefused()
+    {
+        QFETCH(QByteArray, index);
+        QFETCH(bool, accepted);
+        const QByteArray path = pathIn(m_dir, QStringLiteral("range%1.xml").arg(++m_files));
+        {
+            QFile file(QFile::decodeName(path));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("<?xml version=\"1.0\"?><orvaneStore version=\"1\"><profiles current=\"1\">"
+                       "<profile index=\"1\" name=\"Profile1\"/><profile index=\""
+                       + index + "\" name=\"Odd\"/></profiles></orvaneStore>");
+        }
+        std::list<storeRecoveryInfo> notes;
+        COrvaneXML_TakeRecoveryNotes(&notes);
+        notes.clear();
+        const QStringList listed = profileNames(path);
+        COrvaneXML_TakeRecoveryNotes(&notes);
+        if (accepted) {
+            QCOMPARE(listed, (QStringList{QStringLiteral("1:Profile1"), QString::fromLatin1(index + ":Odd")}));
+            QVERIFY(notes.empty());
+            // Nothing can follow the highest index: an import is refused.
+            const QByteArray source = newLayerFile();
+            QVERIFY(!COrvaneXML_ProFileImport(path, source, "1"));
+            QCOMPARE(profileNames(path).size(), 2);
+        } else {
+            QVERIFY(listed.isEmpty());
+            QCOMPARE(int(notes.size()), 1);
+        }
+        QVERIFY(!COrvaneXML_CreateProFileXmlParentNode(path, QByteArray::number(kStoreMaxProfileIndex + 1), "P", 0));
     }
 
     void exportAndImport_failures_data()

@@ -4,7 +4,6 @@
 #include "hid/MainHidInterFace.h"
 
 #include <QDebug>
-#include <QThread>
 
 namespace {
 
@@ -142,7 +141,7 @@ DOnboardDownload::Attempt DOnboardDownload::runAttempt(const QString& profileFol
             break;
         case DOnboardDownloadPlan::Step::Pause:
             // The keyboard stores what it got before the slots are cleared.
-            QThread::msleep(ulong(step.pauseMs));
+            DEventWait::until(step.pauseMs, [] { return false; });
             break;
         }
     }

@@ -154,6 +154,7 @@ void DDevicePage::createHostedPages()
             &DDevicePage::onDefaultLayerAndFnLayerSwitch);
     connect(m_customKeysPage, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage, this,
             &DDevicePage::onEveryPageBackTip);
+    connect(m_customKeysPage, &DCustomKeysPage::sigStoreNotes_CustomKeysPage, this, &DDevicePage::showStoreMessage);
     connect(m_customKeysPage, &DCustomKeysPage::sigTheKeyboardIntoDownloading, this,
             &DDevicePage::onTheKeyboardIntoDownloading);
     connect(m_customKeysPage, &DCustomKeysPage::sigAutoIntoCustomKeysPage, this,

@@ -9,6 +9,7 @@
 
 #include <QMap>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -24,6 +25,7 @@ class DPerformancePage;
 class DTriggerSettingPage;
 class MainHidInterFace;
 class QButtonGroup;
+class QMessageBox;
 class hidDeviceJoinFrame;
 class keyboardButCustom;
 class QTimer;
@@ -217,6 +219,8 @@ private:
     void showProfileResult(DProfileOperations::Result result);
     // Tells the user about profile files the store had to set aside.
     void showRecoveryNotes();
+    // A message about the keyboard's files, shown whole until closed.
+    void showStoreMessage(const QString& text);
     // Opens the profile set once the selected keyboard's link has its
     // serial number, after a load that had to go on without it.
     void retryPendingProfileLoad();
@@ -229,6 +233,7 @@ private:
     Ui::DDevicePage* m_ui = nullptr;
     QString m_desktopPath;
     CbNotice* m_toast = nullptr;
+    QPointer<QMessageBox> m_storeMessage;
     int m_currentPageIndex = NoMainPage;
     int m_currentKeyboardEffect = -1;
     bool m_colorTestMode = false;

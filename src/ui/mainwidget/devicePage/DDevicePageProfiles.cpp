@@ -30,7 +30,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -70,21 +69,39 @@ void DDevicePage::saveCurrentCustomLight()
 
 void DDevicePage::showProfileResult(DProfileOperations::Result result)
 {
-    // A file set aside on the way matters more than the outcome; one toast
-    // carries both.
-    QStringList lines = DStoreRecoveryNotice::takeMessages();
+    // The outcome is a toast; a file set aside on the way is told whole.
     const QString text = DProfileOperations::message(result);
     if (!text.isEmpty())
-        lines.prepend(text);
-    if (!lines.isEmpty())
-        showTip(lines.join(QLatin1Char('\n')));
+        showTip(text);
+    showRecoveryNotes();
 }
 
 void DDevicePage::showRecoveryNotes()
 {
     const QStringList notes = DStoreRecoveryNotice::takeMessages();
     if (!notes.isEmpty())
-        showTip(notes.join(QLatin1Char('\n')));
+        showStoreMessage(notes.join(QStringLiteral("\n\n")));
+}
+
+void DDevicePage::showStoreMessage(const QString& text)
+{
+    // Whole, wrapped and until the user closes it: the file's name and the
+    // place of its damaged copy are what the user needs to find them again,
+    // and a toast would cut them off and fade. Not modal, so a keyboard
+    // that keeps loading is not held up.
+    QString shown = text;
+    if (m_storeMessage)
+        shown = m_storeMessage->text() + QStringLiteral("\n\n") + text;
+    else {
+        m_storeMessage = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok, this);
+        m_storeMessage->setObjectName(QStringLiteral("storeMessage"));
+        m_storeMessage->setAttribute(Qt::WA_DeleteOnClose);
+        m_storeMessage->setWindowModality(Qt::NonModal);
+        m_storeMessage->setTextFormat(Qt::PlainText);
+        m_storeMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    m_storeMessage->setText(shown);
+    m_storeMessage->show();
 }
 
 void DDevicePage::openProfileFileSet(hidStructInfoAll record)
@@ -126,6 +143,10 @@ void DDevicePage::openProfileFileSet(hidStructInfoAll record)
     showRecoveryNotes();
     if (opened != DProfileFileSet::OpenResult::Opened) {
         qDebug() << "The profiles of" << record.modelName << "could not be opened:" << int(opened);
+        const QString why
+            = DStoreRecoveryNotice::openFailure(QString::fromLocal8Bit(record.modelName), opened, set.failedPath());
+        if (!why.isEmpty())
+            showStoreMessage(why);
         return;
     }
     m_profileFolder = set.folder();
@@ -269,13 +290,28 @@ void DDevicePage::onProfileImport()
 {
     const QString chosen = QFileDialog::getOpenFileName(this, QObject::tr("Open profile file"), m_desktopPath,
                                                         QObject::tr("Profile files(*.xml)"));
-    const DProfileOperations::Result result = profileOperations().importFrom(chosen);
+    DProfileOperations operations = profileOperations();
+    int imported = -1;
+    const DProfileOperations::Result result = operations.importFrom(chosen, &imported);
     if (result == DProfileOperations::Result::NoImportFile) {
         m_toast->showNoticeTextAt(DProfileOperations::message(result), rect().center());
         return;
     }
-    if (result == DProfileOperations::Result::Imported)
+    if (result == DProfileOperations::Result::Imported) {
+        // A key of the file could start any program when the keyboard
+        // presses it: the user sees which before they are kept.
+        const QStringList programs = operations.programsOpenedBy(imported);
+        if (!programs.isEmpty()) {
+            const int answer = QMessageBox::question(
+                this, QObject::tr("Tip"),
+                QObject::tr("Keys of the imported profile open these programs:\n\n%1\n\nKeep these keys?")
+                    .arg(programs.join(QLatin1Char('\n'))),
+                QObject::tr("Yes"), QObject::tr("No"), QString(), 1, 1);
+            if (answer != 0 && !operations.removeProgramKeys(imported))
+                qWarning() << "The program keys of imported profile" << imported << "could not be taken out";
+        }
         refreshProfileList();
+    }
     showProfileResult(result);
 }
 
@@ -338,7 +374,9 @@ void DDevicePage::on_pushButton_Reset_clicked()
         return;
     if (DDataManager::getInstance()->hidDeviceType() == kMagneticDeviceType) {
         onMagnetsKeyboardDefaultSensitivity();
-        QThread::msleep(kMagneticResetPauseMs);
+        // The keyboard takes the default travel before the reset; the
+        // window keeps answering meanwhile.
+        DEventWait::until(kMagneticResetPauseMs, [] { return false; });
     }
     onResetoreCurrentProfile();
 }

@@ -1,5 +1,6 @@
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 
+#include "sdk/include/StoreFileChecks.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QFile>
@@ -33,4 +34,28 @@ QStringList DStoreRecoveryNotice::takeMessages()
         }
     }
     return messages;
+}
+
+QString DStoreRecoveryNotice::openFailure(const QString& model, DProfileFileSet::OpenResult result, const QString& path)
+{
+    QString reason;
+    switch (result) {
+    case DProfileFileSet::OpenResult::Opened:
+    case DProfileFileSet::OpenResult::NotAKeyboard:
+    case DProfileFileSet::OpenResult::NoSerialNumber:
+        return QString();
+    case DProfileFileSet::OpenResult::FolderFailed:
+        reason = QObject::tr("the folder %1 cannot be created").arg(path);
+        break;
+    case DProfileFileSet::OpenResult::PathTooLong:
+        reason = QObject::tr("the path of its folder %1 is too long").arg(path);
+        break;
+    case DProfileFileSet::OpenResult::FileFailed:
+        if (COrvaneXML_FileState(QFile::encodeName(path).constData()) == StoreFileTooLarge)
+            reason = QObject::tr("%1 is larger than %2 MB").arg(path).arg(kStoreMaxFileMegabytes);
+        else
+            reason = QObject::tr("%1 cannot be read or written").arg(path);
+        break;
+    }
+    return QObject::tr("The profiles of %1 cannot be opened: %2").arg(model, reason);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "profiles/DProfileFileSet.h"
+
 #include <QStringList>
 
 // Tells the user about profile files the store found damaged and set aside,
@@ -11,4 +13,10 @@ public:
     // One message per file the store recovered since the last call, oldest
     // first; empty when there was none.
     static QStringList takeMessages();
+
+    // Why the profiles of the keyboard `model` could not be opened, for a
+    // result other than Opened; `path` is the set's failedPath(). Empty for
+    // a result that is no failure to tell (not a keyboard, no serial number
+    // yet).
+    static QString openFailure(const QString& model, DProfileFileSet::OpenResult result, const QString& path);
 };

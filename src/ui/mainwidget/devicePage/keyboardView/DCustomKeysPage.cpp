@@ -533,12 +533,12 @@ int DCustomKeysPage::functionIdOf(QObject* button) const
 
 void DCustomKeysPage::tell(const QString& message)
 {
-    QStringList lines = m_pendingNotes + DStoreRecoveryNotice::takeMessages();
+    const QStringList notes = m_pendingNotes + DStoreRecoveryNotice::takeMessages();
     m_pendingNotes.clear();
     if (!message.isEmpty())
-        lines.prepend(message);
-    if (!lines.isEmpty())
-        emit sigSomeMessageTip_CustomKeysPage(lines.join(QLatin1Char('\n')));
+        emit sigSomeMessageTip_CustomKeysPage(message);
+    if (!notes.isEmpty())
+        emit sigStoreNotes_CustomKeysPage(notes.join(QStringLiteral("\n\n")));
 }
 
 void DCustomKeysPage::noteRecoveredFiles()

@@ -76,6 +76,9 @@ signals:
     void sigDefaultLayerAndFnLayerSwitch(int pageIndex);
     void sigInteractLightsPointXY(int indexX, int indexY);
     void sigSomeMessageTip_CustomKeysPage(QString strTip);
+    // Files the store set aside, told whole (names and where the damaged
+    // copies went), apart from the short tips.
+    void sigStoreNotes_CustomKeysPage(QString notes);
     void sigTheKeyboardIntoDownloading();
 
 public slots:

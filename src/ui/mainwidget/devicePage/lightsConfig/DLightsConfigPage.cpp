@@ -1,6 +1,7 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
 #include "app/DDataManager.h"
+#include "app/DEventWait.h"
 #include "hid/DLightEffects.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DCustomLightReport.h"
@@ -9,7 +10,6 @@
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 
 #include <QDebug>
-#include <QThread>
 
 #include <list>
 
@@ -173,7 +173,7 @@ void DLightsConfigPage::uploadCustomLightColors(int slot)
     const QVector<QByteArray> packets = DCustomLightReport::packetPayloads(colours);
     for (int packet = 0; packet < packets.size(); ++packet)
         sendCustomLightPacket(slot, packet, packets[packet]);
-    QThread::msleep(kPauseBeforeClosingEffectMs);
+    DEventWait::until(kPauseBeforeClosingEffectMs, [] { return false; });
     queueReport(DLightReportBuilder::uploadClosingEffect(m_colorInfo), kLedFailure);
 }
 
