@@ -8,8 +8,9 @@
 //    measured first in the same run.
 // 2. The whole program left alone on an X display: its CPU time over a
 //    window with two simulated keyboards (ORVANE_SIMULATE=OV68M,OV84W@24g)
-//    against the program with none, both started at once the same way with
-//    fresh settings folders.
+//    against the program with none, and its resident memory 30 s after
+//    start against an empty Qt window; all three started at once the same
+//    way with fresh settings folders.
 //
 // Needs an X server; without DISPLAY it runs itself again under xvfb-run.
 // Usage: bench_idle [seconds of the CPU window (default 60) [program]]
@@ -21,6 +22,7 @@
 #include "sdk/hid/HidTransportRegistry.h"
 #include "sim/SimulatedBus.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -39,6 +41,7 @@ using namespace programRun;
 
 constexpr int kRounds = 300;
 constexpr int kSettleSeconds = 15;
+constexpr int kMemorySeconds = 30;
 const QString kTwoKeyboards = QStringLiteral("OV68M,OV84W@24g");
 
 int64_t monotonicNs()
@@ -113,6 +116,26 @@ double cpuSeconds(qint64 pid)
     return double(fields[11].toLongLong() + fields[12].toLongLong()) / double(sysconf(_SC_CLK_TCK));
 }
 
+// VmRSS in MB; -1 when the process is gone.
+double residentMb(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return double(line.mid(6).trimmed().split(' ').front().toLongLong()) / 1024.0;
+    }
+    return -1;
+}
+
+void sleepUntil(const QElapsedTimer& clock, int seconds)
+{
+    const qint64 left = qint64(seconds) * 1000 - clock.elapsed();
+    if (left > 0)
+        QThread::msleep(unsigned(left));
+}
+
 struct Child
 {
     const char* name;
@@ -120,6 +143,7 @@ struct Child
     std::unique_ptr<QProcess> process;
     double cpuStart = -1;
     double cpuEnd = -1;
+    double rssMb = -1;
 };
 
 void start(Child& child, const QString& program, const QStringList& arguments, const QString& simulate)
@@ -159,7 +183,7 @@ int main(int argc, char** argv)
     }
 
     QCoreApplication app(argc, argv);
-    const int seconds = argc > 1 ? qMax(5, atoi(argv[1])) : 60;
+    const int seconds = argc > 1 ? qMax(kMemorySeconds - kSettleSeconds, atoi(argv[1])) : 60;
 
     const double intervalMs = measuredIntervalMs();
     Latencies latencies;
@@ -183,17 +207,26 @@ int main(int argc, char** argv)
         = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(ORVANE_BIN_DIR "/orvane-keyboard");
     Child two{"program, two keyboards", {}, {}};
     Child none{"program, no keyboard", {}, {}};
+    Child window{"empty Qt window", {}, {}};
+    QElapsedTimer clock;
+    clock.start();
     start(two, program, {}, kTwoKeyboards);
     start(none, program, {}, QString());
-    QThread::sleep(kSettleSeconds);
-    for (Child* c : {&two, &none})
+    start(window, QCoreApplication::applicationFilePath(), {QLatin1String(kBaselineArg)}, QString());
+    const std::vector<Child*> children = {&two, &none, &window};
+    // The memory look falls inside the CPU window.
+    sleepUntil(clock, kSettleSeconds);
+    for (Child* c : children)
         c->cpuStart = cpuSeconds(c->process->processId());
-    QThread::sleep(unsigned(seconds));
-    for (Child* c : {&two, &none})
+    sleepUntil(clock, kMemorySeconds);
+    for (Child* c : children)
+        c->rssMb = residentMb(c->process->processId());
+    sleepUntil(clock, kSettleSeconds + seconds);
+    for (Child* c : children)
         c->cpuEnd = cpuSeconds(c->process->processId());
     bool ok = true;
-    for (Child* c : {&two, &none}) {
-        if (c->cpuStart < 0 || c->cpuEnd < 0) {
+    for (Child* c : children) {
+        if (c->cpuStart < 0 || c->cpuEnd < 0 || c->rssMb < 0) {
             std::fprintf(stderr, "bench_idle: %s ended early\n", c->name);
             ok = false;
         }
@@ -207,5 +240,11 @@ int main(int argc, char** argv)
     std::printf("  program with %s: %.2f %%\n", qPrintable(kTwoKeyboards), twoPercent);
     std::printf("  program with no keyboard (baseline): %.2f %%\n", nonePercent);
     std::printf("  added per keyboard: %.2f %% (goal: at most 0.2 %%)\n", (twoPercent - nonePercent) / 2);
+    std::printf("  empty Qt window: %.2f %%\n", 100.0 * (window.cpuEnd - window.cpuStart) / seconds);
+    std::printf("resident memory %d s after start:\n", kMemorySeconds);
+    std::printf("  program with %s: %.1f MB (goal: at most 80 MB)\n", qPrintable(kTwoKeyboards), two.rssMb);
+    std::printf("  program with no keyboard: %.1f MB\n", none.rssMb);
+    std::printf("  empty Qt window (baseline): %.1f MB; ratio program with keyboards / window: %.2f\n", window.rssMb,
+                two.rssMb / window.rssMb);
     return 0;
 }
