@@ -7,69 +7,21 @@
 // Needs an X server; without DISPLAY it runs itself again under xvfb-run.
 // Usage: bench_startup [runs]   (default 9)
 
+#include "bench/ProgramRun.h"
 #include "support/X11Windows.h"
 #include "ui/mainwidget/DMainWidget.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QVector>
 
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
-const char* const kBaselineArg = "--baseline-child";
-
-class BaselineWindow : public QWidget
-{
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter(this).fillRect(rect(), QColor(26, 27, 49));
-        if (!m_reported) {
-            m_reported = true;
-            std::printf("%s\n", DMainWidget::kExposedMarker);
-            std::fflush(stdout);
-        }
-    }
-
-private:
-    bool m_reported = false;
-};
-
-int runBaselineChild(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    BaselineWindow window;
-    window.setWindowFlags(Qt::FramelessWindowHint);
-    window.resize(1280, 715);
-    window.show();
-    return app.exec();
-}
-
-QProcessEnvironment freshEnvironment(const QString& root)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const char* const folders[][2]
-        = {{"HOME", "home"},  {"XDG_CONFIG_HOME", "config"}, {"XDG_DATA_HOME", "data"}, {"XDG_CACHE_HOME", "cache"},
-           {"TMPDIR", "tmp"}, {"XDG_RUNTIME_DIR", "runtime"}};
-    for (const auto& folder : folders) {
-        const QString path = root + QLatin1Char('/') + QLatin1String(folder[1]);
-        QDir().mkpath(path);
-        env.insert(QLatin1String(folder[0]), path);
-    }
-    QFile::setPermissions(root + QStringLiteral("/runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    env.insert(QStringLiteral("ORVANE_REPORT_EXPOSED"), QStringLiteral("1"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    return env;
-}
+using namespace programRun;
 
 // Milliseconds from start() to the exposure line, or -1.
 double timeOneStart(const X11Windows& x11, const QString& program, const QStringList& arguments)
@@ -117,14 +69,7 @@ int main(int argc, char** argv)
     if (argc > 1 && qstrcmp(argv[1], kBaselineArg) == 0)
         return runBaselineChild(argc, argv);
 
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsSet("ORVANE_BENCH_XVFB")) {
-        setenv("ORVANE_BENCH_XVFB", "1", 1);
-        const char* xvfbArgs[]
-            = {"xvfb-run", "-a", "-s", "-screen 0 1600x1000x24", argv[0], argc > 1 ? argv[1] : nullptr, nullptr};
-        execvp("xvfb-run", const_cast<char* const*>(xvfbArgs));
-        std::perror("bench_startup: xvfb-run");
-        return 2;
-    }
+    ensureDisplay(argc, argv, "bench_startup");
 
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 9;

@@ -6,18 +6,41 @@
 
 #include <QDebug>
 #include <QStringList>
+#include <ctime>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr uint16_t kBootKeyboardPage = 0x01;
 constexpr uint16_t kConsumerPage = 0x0C;
 
+int64_t monotonicNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+// Sleeps like a hidraw node: on an eventfd the keyboard signals when it
+// queues input, until its next report is due.
 class SimulatedConnection : public HidConnection
 {
 public:
     explicit SimulatedConnection(std::shared_ptr<SimulatedKeyboard> keyboard)
         : m_keyboard(std::move(keyboard))
+        , m_inputFd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
     {
+        if (m_inputFd >= 0)
+            m_keyboard->addInputListener(m_inputFd);
+    }
+    ~SimulatedConnection() override
+    {
+        if (m_inputFd >= 0) {
+            m_keyboard->removeInputListener(m_inputFd);
+            ::close(m_inputFd);
+        }
     }
 
     int read(uint8_t* buffer, size_t size, int /*timeoutMs*/) override
@@ -32,9 +55,37 @@ public:
             return -1;
         return m_keyboard->receive(data) ? 64 : -1;
     }
+    int waitForInput(int wakeFd, int timeoutMs) override
+    {
+        if (m_inputFd < 0)
+            return 1;
+        const int64_t end = timeoutMs < 0 ? -1 : monotonicNs() + int64_t(timeoutMs) * 1000000;
+        for (;;) {
+            // Taken before the look at the input: a report queued after the
+            // look signals again and ends the sleep below.
+            eventfd_t count = 0;
+            eventfd_read(m_inputFd, &count);
+            const int64_t due = m_keyboard->nextInputDueNs();
+            const int64_t now = monotonicNs();
+            if (due >= 0 && due <= now)
+                return 1;
+            if (end >= 0 && now >= end)
+                return 0;
+            int64_t until = end;
+            if (due >= 0 && (until < 0 || due < until))
+                until = due;
+            timespec left{};
+            if (until >= 0)
+                left = {time_t((until - now) / 1000000000), long((until - now) % 1000000000)};
+            pollfd fds[2] = {{m_inputFd, POLLIN, 0}, {wakeFd, POLLIN, 0}};
+            if (ppoll(fds, 2, until < 0 ? nullptr : &left, nullptr) > 0 && fds[1].revents != 0)
+                return 0;
+        }
+    }
 
 private:
     std::shared_ptr<SimulatedKeyboard> m_keyboard;
+    const int m_inputFd;
 };
 
 std::string firmwareVersionOf(const ModelInfo& model)

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <sys/eventfd.h>
 
 namespace {
 
@@ -138,6 +139,7 @@ bool SimulatedKeyboard::receive(const uint8_t* report)
             answer(entry.bytes);
         if (m_writesUntilUnplug > 0 && --m_writesUntilUnplug == 0) {
             m_plugged = false;
+            signalListenersLocked();
             unplug = m_unplugRequest;
         }
     }
@@ -172,6 +174,42 @@ int SimulatedKeyboard::takeInput(uint8_t* report)
 void SimulatedKeyboard::queueInput(const Report& report, int length, int64_t dueNs)
 {
     m_input.push_back({dueNs, report, length});
+    signalListenersLocked();
+}
+
+void SimulatedKeyboard::signalListenersLocked() const
+{
+    for (int fd : m_inputListeners)
+        eventfd_write(fd, 1);
+}
+
+void SimulatedKeyboard::setPlugged(bool plugged)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_plugged = plugged;
+    signalListenersLocked();
+}
+
+void SimulatedKeyboard::addInputListener(int eventFd)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_inputListeners.push_back(eventFd);
+}
+
+void SimulatedKeyboard::removeInputListener(int eventFd)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_inputListeners.erase(std::remove(m_inputListeners.begin(), m_inputListeners.end(), eventFd),
+                           m_inputListeners.end());
+}
+
+int64_t SimulatedKeyboard::nextInputDueNs() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    // An unplugged keyboard or a failing read is found by reading at once.
+    if (!m_plugged || m_failReads != 0)
+        return nowNs();
+    return m_input.empty() ? -1 : m_input.front().dueNs;
 }
 
 void SimulatedKeyboard::queueAnswer(Report answer, int length)
@@ -627,6 +665,7 @@ void SimulatedKeyboard::failReads(int count)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_failReads = count;
+    signalListenersLocked();
 }
 
 void SimulatedKeyboard::flood(uint8_t type, int count)

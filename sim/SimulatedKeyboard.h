@@ -54,7 +54,14 @@ public:
     bool receive(const uint8_t* report);
     int takeInput(uint8_t* report);
     bool isPlugged() const { return m_plugged; }
-    void setPlugged(bool plugged) { m_plugged = plugged; }
+    void setPlugged(bool plugged);
+    // A host that sleeps until there is input: each listed eventfd is
+    // signalled whenever an input report is queued or the keyboard is
+    // unplugged, and nextInputDueNs() says when the next read would not come
+    // back empty (CLOCK_MONOTONIC; -1: not before more input is queued).
+    void addInputListener(int eventFd);
+    void removeInputListener(int eventFd);
+    int64_t nextInputDueNs() const;
     // Called (on the writing thread) when unplugAfterWrites() runs out.
     void setUnplugRequest(std::function<void()> request);
 
@@ -137,6 +144,7 @@ private:
     void answer(const Report& request);
     void queueAnswer(Report answer, int length = 64);
     void queueInput(const Report& report, int length, int64_t dueNs);
+    void signalListenersLocked() const;
     Report stateReportLocked() const;
     Report serialReportLocked() const;
     void resetToDefaultsLocked();
@@ -157,6 +165,7 @@ private:
     std::deque<Pending> m_input;
     std::deque<LoggedReport> m_log;
     std::deque<int64_t> m_readPolls;
+    std::vector<int> m_inputListeners;
     std::function<void()> m_unplugRequest;
 
     std::string m_serial;

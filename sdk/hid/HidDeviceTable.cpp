@@ -3,7 +3,21 @@
 #include "sdk/hid/HidTransportRegistry.h"
 #include "sdk/hid/ReportTrace.h"
 
+#include <cerrno>
 #include <cstring>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+HidDeviceTable::Device::Device()
+    : wakeFd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+{
+}
+
+HidDeviceTable::Device::~Device()
+{
+    if (wakeFd >= 0)
+        ::close(wakeFd);
+}
 
 HidDeviceTable& HidDeviceTable::instance()
 {
@@ -87,6 +101,28 @@ int HidDeviceTable::write(int handle, const uint8_t* report)
     });
 }
 
+int HidDeviceTable::waitForInput(int handle, int timeoutMs)
+{
+    return withConnection(handle, [timeoutMs](Device& device) {
+        // Without an eventfd nothing could wake the wait: do not sleep.
+        if (device.wakeFd < 0)
+            return 1;
+        const int ready = device.connection->waitForInput(device.wakeFd, timeoutMs);
+        // Taken after the wait: a wake that comes later ends the next one.
+        uint64_t wakes = 0;
+        while (::read(device.wakeFd, &wakes, sizeof wakes) < 0 && errno == EINTR) {
+        }
+        return ready;
+    });
+}
+
+void HidDeviceTable::wake(int handle)
+{
+    const auto device = find(handle);
+    if (device && device->wakeFd >= 0)
+        eventfd_write(device->wakeFd, 1);
+}
+
 void HidDeviceTable::close(int handle)
 {
     std::shared_ptr<Device> device;
@@ -98,6 +134,8 @@ void HidDeviceTable::close(int handle)
         device = std::move(it->second);
         m_devices.erase(it);
     }
+    if (device->wakeFd >= 0)
+        eventfd_write(device->wakeFd, 1);
     std::lock_guard<std::mutex> lock(device->mutex);
     device->connection.reset();
 }

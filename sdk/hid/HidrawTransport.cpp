@@ -4,7 +4,11 @@
 #include "sdk/models/ModelCatalogue.h"
 
 #include <QString>
+#include <cerrno>
+#include <fcntl.h>
 #include <hidapi.h>
+#include <poll.h>
+#include <unistd.h>
 
 namespace {
 
@@ -13,23 +17,44 @@ std::string utf8(const wchar_t* text)
     return text ? QString::fromWCharArray(text).toStdString() : std::string();
 }
 
+// hidapi finds the nodes; the node itself is read and written here, as
+// hidapi's hidraw backend does, because hidapi gives no descriptor to sleep
+// on until a report arrives.
 class HidrawConnection : public HidConnection
 {
 public:
-    explicit HidrawConnection(hid_device* device)
-        : m_device(device)
+    explicit HidrawConnection(int fd)
+        : m_fd(fd)
     {
     }
-    ~HidrawConnection() override { hid_close(m_device); }
+    ~HidrawConnection() override { ::close(m_fd); }
 
     int read(uint8_t* buffer, size_t size, int timeoutMs) override
     {
-        return hid_read_timeout(m_device, buffer, size, timeoutMs);
+        if (timeoutMs != 0 && waitForInput(-1, timeoutMs) == 0)
+            return 0;
+        const ssize_t n = ::read(m_fd, buffer, size);
+        if (n < 0)
+            return errno == EAGAIN || errno == EINTR ? 0 : -1;
+        return int(n);
     }
-    int write(const uint8_t* data, size_t size) override { return hid_write(m_device, data, size); }
+    int write(const uint8_t* data, size_t size) override
+    {
+        const ssize_t n = ::write(m_fd, data, size);
+        return n < 0 ? -1 : int(n);
+    }
+    int waitForInput(int wakeFd, int timeoutMs) override
+    {
+        pollfd fds[2] = {{m_fd, POLLIN, 0}, {wakeFd, POLLIN, 0}};
+        const int ready = ::poll(fds, wakeFd < 0 ? 1 : 2, timeoutMs);
+        if (ready < 0)
+            return errno == EINTR ? 0 : 1; // a failed poll: let the read tell
+        // POLLERR or POLLHUP: the keyboard is gone, which the read reports.
+        return fds[0].revents != 0 ? 1 : 0;
+    }
 
 private:
-    hid_device* m_device;
+    int m_fd;
 };
 
 bool hidapiReady()
@@ -76,8 +101,10 @@ std::unique_ptr<HidConnection> HidrawTransport::open(const std::string& path)
     const std::string node = HidPath::node(path);
     if (!hidapiReady() || node.rfind("/dev/hidraw", 0) != 0 || node.find("..") != std::string::npos)
         return nullptr;
-    hid_device* device = hid_open_path(node.c_str());
-    if (!device)
+    // Non-blocking: a read that finds nothing returns at once; waiting is
+    // the poll's.
+    const int fd = ::open(node.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
         return nullptr;
-    return std::make_unique<HidrawConnection>(device);
+    return std::make_unique<HidrawConnection>(fd);
 }

@@ -79,6 +79,16 @@ int COrvaneHid_HidWriteBuff(int handle, const unsigned char* report, const char*
     return HidDeviceTable::instance().write(handle, report);
 }
 
+int COrvaneHid_WaitForInput(int handle, int timeoutMs)
+{
+    return HidDeviceTable::instance().waitForInput(handle, timeoutMs);
+}
+
+void COrvaneHid_Wake(int handle)
+{
+    HidDeviceTable::instance().wake(handle);
+}
+
 void COrvaneHid_Close(int handle)
 {
     HidDeviceTable::instance().close(handle);

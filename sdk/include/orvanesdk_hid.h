@@ -2,10 +2,11 @@
 
 // Start-up, discovery, HID input/output and the pacing timer.
 //
-// Threads: read, write and COrvaneHid_highPrecisionTimerRuning of one
-// keyboard run on its I/O thread; everything else on the GUI thread.
-// COrvaneHid_Close may be called while that keyboard's I/O thread is inside
-// a read, a write or a pacing call.
+// Threads: read, write, COrvaneHid_WaitForInput and the pacing timer's
+// Runing and Start of one keyboard run on its I/O thread; COrvaneHid_Wake
+// on any thread; everything else on the GUI thread. COrvaneHid_Close may be
+// called while that keyboard's I/O thread is inside a read, a write, a wait
+// or a pacing call; it ends the wait.
 #include "sdk/include/orvanesdk_records.h"
 
 #include <cstdint>
@@ -41,6 +42,13 @@ int COrvaneHid_SetNonblocking(int handle, int nonblock);
 int COrvaneHid_HidReadBuff(int handle, unsigned char* buf);
 // Writes one 64-byte report unchanged; returns the bytes written, -1 on failure.
 int COrvaneHid_HidWriteBuff(int handle, const unsigned char* report, const char* path);
+// Sleeps until an input report waits to be read, COrvaneHid_Wake is called
+// for the handle, or timeoutMs pass (-1: no limit). Returns 1 when a read
+// would not come back empty (a report, or the device's failure), 0 when
+// woken or timed out, -1 for a closed handle. A wake that comes while
+// nobody waits ends the next wait at once, so none is lost.
+int COrvaneHid_WaitForInput(int handle, int timeoutMs);
+void COrvaneHid_Wake(int handle);
 void COrvaneHid_Close(int handle);
 
 // The pacing timer: its state is two 32-bit words, filled by Init and then

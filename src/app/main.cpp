@@ -1,6 +1,7 @@
 #include "app/DAppllication.h"
 #include "app/DSingleInstanceSegment.h"
 #include "app/crashNotice.h"
+#include "app/graphicsIntegration.h"
 #include "app/resourceInit.h"
 #include "platform/include/CrashDumpHandler.h"
 #include "platform/include/DeviceChangeSource.h"
@@ -26,6 +27,7 @@ QString dumpFolder(const QString& appDataDir)
 
 int main(int argc, char* argv[])
 {
+    skipUnusedOpenGl();
     if (isCrashNoticeRun(argc, argv))
         return showCrashNotice(argc, argv);
 

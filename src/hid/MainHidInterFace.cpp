@@ -97,6 +97,7 @@ int MainHidInterFace::queueCmdReport(const DReportFrame& report, DCommandQueue::
     const int before = m_cmdQueue.size();
     m_cmdQueue.append(report, kind);
     m_cmdPending += m_cmdQueue.size() - before;
+    COrvaneHid_Wake(m_hidHandle);
     return 0;
 }
 
@@ -112,12 +113,16 @@ int MainHidInterFace::queueStreamReport(const DReportFrame& report)
     if (m_streamQueue.size() == m_batchLimit)
         m_batchOpen = false;
     m_streamQueue.append(report);
+    if (!m_batchOpen)
+        COrvaneHid_Wake(m_hidHandle);
     return 0;
 }
 
 void MainHidInterFace::setStreamEnabled(bool enabled)
 {
     m_streamEnabled = enabled;
+    if (enabled && m_isOpen)
+        COrvaneHid_Wake(m_hidHandle);
 }
 
 int MainHidInterFace::closeDevice()
@@ -141,12 +146,38 @@ int MainHidInterFace::closeDevice()
 void MainHidInterFace::run()
 {
     while (m_isOpen) {
+        if (!m_readTurn && !hasReportToWrite())
+            sleepUntilWork();
         if (!m_readTurn)
             writeStep();
         else
             readStep();
         COrvaneHid_highPrecisionTimerRuning(kTimerInterval, m_timerState[0], m_timerState[1]);
     }
+}
+
+bool MainHidInterFace::hasReportToWrite()
+{
+    {
+        QMutexLocker lock(&m_cmdMutex);
+        if (!m_cmdQueue.isEmpty())
+            return true;
+    }
+    QMutexLocker lock(&m_streamMutex);
+    return !m_streamQueue.isEmpty() && m_streamEnabled && !m_batchOpen;
+}
+
+void MainHidInterFace::sleepUntilWork()
+{
+    // Nothing to write: rather than wake every pacing interval for an empty
+    // write and an empty read, sleep until the keyboard sends a report or a
+    // report is queued (both pushes and the close wake the wait).
+    const int ready = COrvaneHid_WaitForInput(m_hidHandle, -1);
+    // The last write lies at least two intervals back; pacing starts again
+    // from now instead of from a deadline long past.
+    COrvaneHid_highPrecisionTimerStart(m_timerState[0], m_timerState[1]);
+    if (ready > 0 && !hasReportToWrite())
+        m_readTurn = true;
 }
 
 void MainHidInterFace::writeStep()

@@ -16,7 +16,8 @@ class QTimer;
 // The I/O thread of one opened keyboard: two queues of outgoing reports
 // (commands, and the light stream released in whole frames), the 1000 ms
 // handshake, and a loop that alternates one write step and one read step
-// with one pacing interval after each.
+// with one pacing interval after each. With nothing to write the loop
+// sleeps until the keyboard sends a report or a report is queued.
 class MainHidInterFace : public QThread
 {
     Q_OBJECT
@@ -58,6 +59,8 @@ protected:
     void run() override;
 
 private:
+    bool hasReportToWrite();
+    void sleepUntilWork();
     void writeStep();
     void readStep();
 

@@ -7,7 +7,10 @@
 #include "sdk/models/ModelCatalogue.h"
 #include "support/SimulatorHarness.h"
 
+#include <QThread>
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 class tst_HidDiscovery : public QObject
 {
@@ -193,6 +196,75 @@ private slots:
         QCOMPARE(COrvaneHid_HidReadBuff(second, in), -1);
         COrvaneHid_Close(second);
         QCOMPARE(HidDeviceTable::instance().openCount(), before);
+    }
+
+    // The wait an idle I/O thread sleeps in: it ends for a report, a late
+    // answer once due, a wake (also one that came before it), the close
+    // and the keyboard's unplug, and never for nothing.
+    void waitSleepsUntilInputOrWake()
+    {
+        SimulatorHarness sim;
+        const auto keyboard = sim.plug("OV82");
+        const std::string path = sim.pathOf(keyboard);
+        const int handle = COrvaneHid_OpenPath(path.c_str());
+        QVERIFY(handle != 0);
+        QCOMPARE(COrvaneHid_SetNonblocking(handle, 1), 0);
+        unsigned char in[64];
+
+        QCOMPARE(COrvaneHid_WaitForInput(handle, 30), 0);
+        keyboard->injectInput(SimulatedKeyboard::Report{});
+        QCOMPARE(COrvaneHid_WaitForInput(handle, -1), 1);
+        QCOMPARE(COrvaneHid_HidReadBuff(handle, in), 64);
+
+        COrvaneHid_Wake(handle);
+        QCOMPARE(COrvaneHid_WaitForInput(handle, -1), 0);
+        QCOMPARE(COrvaneHid_WaitForInput(handle, 30), 0); // that wake is used up
+
+        // An answer that is late wakes the wait when it is due.
+        keyboard->setAnswerDelayMs(40);
+        unsigned char inquiry[64] = {0x00, 0x14};
+        QCOMPARE(COrvaneHid_HidWriteBuff(handle, inquiry, path.c_str()), 64);
+        QCOMPARE(COrvaneHid_HidReadBuff(handle, in), 0);
+        QCOMPARE(COrvaneHid_WaitForInput(handle, -1), 1);
+        QCOMPARE(COrvaneHid_HidReadBuff(handle, in), 64);
+        QCOMPARE(int(in[1]), 0x15);
+
+        // Input and wakes from other threads reach a wait in progress.
+        std::atomic<int> result{-2};
+        auto waitOnce = [&] {
+            result = -2;
+            return std::thread([&] { result = COrvaneHid_WaitForInput(handle, -1); });
+        };
+        std::thread waiter = waitOnce();
+        QThread::msleep(20);
+        QCOMPARE(result.load(), -2);
+        keyboard->sendStateReport();
+        waiter.join();
+        QCOMPARE(result.load(), 1);
+        QCOMPARE(COrvaneHid_HidReadBuff(handle, in), 64);
+        waiter = waitOnce();
+        QThread::msleep(20);
+        COrvaneHid_Wake(handle);
+        waiter.join();
+        QCOMPARE(result.load(), 0);
+        waiter = waitOnce();
+        QThread::msleep(20);
+        COrvaneHid_Close(handle);
+        waiter.join();
+        QVERIFY(result.load() <= 0);
+        QCOMPARE(COrvaneHid_WaitForInput(handle, -1), -1);
+
+        // An unplug under a sleeping wait: the read that follows fails.
+        const int second = COrvaneHid_OpenPath(path.c_str());
+        QVERIFY(second != 0);
+        result = -2;
+        waiter = std::thread([&] { result = COrvaneHid_WaitForInput(second, -1); });
+        QThread::msleep(20);
+        sim.bus().unplug(keyboard);
+        waiter.join();
+        QCOMPARE(result.load(), 1);
+        QCOMPARE(COrvaneHid_HidReadBuff(second, in), -1);
+        COrvaneHid_Close(second);
     }
 
     void changeNoticesCarryTheReportPath()

@@ -8,6 +8,7 @@
 #include "ui/mainwidget/DMainWidget.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
@@ -87,6 +88,32 @@ private slots:
             QCOMPARE(settings.value(key).toString(), QStringLiteral("true"));
         const QString program = QFileInfo(ProgramRunner::programPath()).canonicalFilePath();
         QVERIFY(entry().isInstalledFor(program));
+    }
+
+    // Qt's X11 integration would load an OpenGL driver (Mesa's software
+    // one here, some 40 MB) that the program never draws with: started
+    // as a user starts it, the program maps none.
+    void noOpenGlDriverIsLoaded()
+    {
+        X11Windows x11;
+        QVERIFY(x11.isOpen());
+        const QByteArray testSetting = qgetenv("QT_XCB_GL_INTEGRATION");
+        qunsetenv("QT_XCB_GL_INTEGRATION");
+        ProgramRunner runner(*m_env);
+        QProcess& process = runner.start();
+        if (!testSetting.isNull())
+            qputenv("QT_XCB_GL_INTEGRATION", testSetting);
+        QVERIFY(!waitForWindow(x11, process.processId()).isEmpty());
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(process.processId()));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(mapped.contains("libQt5XcbQpa")); // the X11 integration itself is there
+        // Qt's own libraries link the GL dispatch (libGL, libGLX); what
+        // costs is a vendor's GLX library and the driver it loads.
+        for (const char* library : {"libGLX_", "_dri.so", "libEGL_"})
+            QVERIFY2(!mapped.contains(library), library);
+        x11.requestClose(process.processId());
+        QCOMPARE(runner.waitForExit(15000), 0);
     }
 
     void laterStartsFollowTheSetting()

@@ -111,8 +111,7 @@ DDevicePage::DDevicePage(QWidget* parent)
     m_mainButtonGroup->addButton(m_ui->toolButton_Performance, PerformancePage);
     m_mainButtonGroup->addButton(m_ui->toolButton_TriggerSetting, TriggerPage);
     m_ui->toolButton_CustomKey->setChecked(true);
-    connect(m_mainButtonGroup, QOverload<int>::of(&QButtonGroup::buttonClicked), this,
-            &DDevicePage::onCurIndexChangedMainPage);
+    connect(m_mainButtonGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedMainPage);
 
     m_ui->label_Charging->hide();
     m_batteryStep = 0;

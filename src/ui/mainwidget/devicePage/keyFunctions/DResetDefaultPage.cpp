@@ -18,8 +18,7 @@ DResetDefaultPage::DResetDefaultPage(QWidget* parent)
     m_pressModeGroup->addButton(m_ui->radioButton_LightPress, 0);
     m_pressModeGroup->addButton(m_ui->radioButton_HeavyPress, 1);
     m_ui->radioButton_LightPress->setChecked(true);
-    connect(m_pressModeGroup, QOverload<int>::of(&QButtonGroup::buttonClicked), this,
-            &DResetDefaultPage::onCurIndexChanged_ModeSel);
+    connect(m_pressModeGroup, &QButtonGroup::idClicked, this, &DResetDefaultPage::onCurIndexChanged_ModeSel);
 }
 
 DResetDefaultPage::~DResetDefaultPage()

@@ -173,8 +173,7 @@ DCustomKeysPage::DCustomKeysPage(QWidget* parent)
     for (const FunctionRow& row : kFunctions)
         m_functionGroup->addButton(findChild<QToolButton*>(QLatin1String(row.button)), row.id);
     m_ui->toolButton_Default->setChecked(true);
-    connect(m_functionGroup, QOverload<int>::of(&QButtonGroup::buttonClicked), this,
-            &DCustomKeysPage::onCurIndexChanged_Key);
+    connect(m_functionGroup, &QButtonGroup::idClicked, this, &DCustomKeysPage::onCurIndexChanged_Key);
     // Profile switches are only shown for keys that already hold one.
     m_ui->toolButton_SwitchProfile->hide();
 
@@ -182,8 +181,7 @@ DCustomKeysPage::DCustomKeysPage(QWidget* parent)
     m_layerGroup->addButton(m_ui->pushButton_DefaultLayer, 0);
     m_layerGroup->addButton(m_ui->pushButton_FnLayer, 1);
     m_ui->pushButton_DefaultLayer->setChecked(true);
-    connect(m_layerGroup, QOverload<int>::of(&QButtonGroup::buttonClicked), this,
-            &DCustomKeysPage::onCurIndexChanged_Mode);
+    connect(m_layerGroup, &QButtonGroup::idClicked, this, &DCustomKeysPage::onCurIndexChanged_Mode);
 
     QTimer::singleShot(kEventFilterDelayMs, this, &DCustomKeysPage::onInstallEventFilterOpen);
 

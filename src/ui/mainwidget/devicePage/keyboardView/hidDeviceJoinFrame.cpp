@@ -29,10 +29,12 @@ int truncated(float value)
     return static_cast<int>(value);
 }
 
+// Cut to the field, the rest NUL-filled as the record is copied whole.
 void copyText(char* dst, size_t size, const char* src)
 {
-    std::strncpy(dst, src, size - 1);
-    dst[size - 1] = '\0';
+    const size_t n = strnlen(src, size - 1);
+    std::memcpy(dst, src, n);
+    std::memset(dst + n, 0, size - n);
 }
 
 } // namespace
