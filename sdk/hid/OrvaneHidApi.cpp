@@ -30,11 +30,6 @@ int COrvaneHid_Init()
     return HidTransportRegistry::current()->initialise() ? 0 : 2;
 }
 
-int COrvaneLight_Init()
-{
-    return 0;
-}
-
 void COrvaneHid_GetSupportInfoList(std::list<hidSupportInfo>* list)
 {
     HidDiscovery::instance().supportList(list);

@@ -1,9 +1,12 @@
 #pragma once
 
 // The lighting-effect generator: the application hands it the chosen
-// keyboard and side settings; the following frames follow them.
+// keyboard and side settings; the following frames follow them. Each frame
+// call is one step of the effect; the caller sets the pace. sdk/light/EFFECTS.md
+// describes what each effect puts into the cells.
 //
-// Threads: GUI thread only.
+// Threads: GUI thread only. COrvaneLight_Init (orvanesdk_hid.h) prepares the
+// generator.
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <list>
@@ -31,7 +34,25 @@ struct lightRgbValue
     int blue;
 };
 
+// Where the side effect Collision stands in the last side frame, counted
+// along the segments in use (validStatus 1): light A from the first, light B
+// from the last, the segment where they meet, 1 only in the step they meet,
+// and how many segments are in use. All 0 under any other side effect.
+struct sideCollisionInfo
+{
+    unsigned char positionA;
+    unsigned char positionB;
+    unsigned char meetingPoint;
+    unsigned char meeting;
+    unsigned char segmentCount;
+};
+
 static_assert(sizeof(lightFrameCell) == 44, "lightFrameCell layout");
+static_assert(sizeof(sideCollisionInfo) == 5, "sideCollisionInfo layout");
+
+// Receives a frame: 132 cells (row x 22 + column) from the keyboard call, 60
+// from the side call. Called on the calling thread, before the call returns.
+using lightFrameCallback = void (*)(const lightFrameCell* frame);
 static_assert(sizeof(lightRgbValue) == 12, "lightRgbValue layout");
 
 // (Re)start the keyboard effect for this setting and model.
@@ -43,5 +64,13 @@ void COrvaneHid_SetKeyboardColorInfoDataStuHaveChanged(colorInfoData info);
 // side segment, count of them.
 void COrvaneHid_SetSideColorInfoDataStu(colorInfoData info, int count, std::list<int> validFlags);
 void COrvaneHid_SetSideColorInfoDataStuHaveChanged(colorInfoData info);
+// The next frame of the keyboard effect and of the side effect. Before the
+// first Set, and for effects that draw nothing, every cell is 0.
+void COrvaneHid_keyboardLightColorRuning(lightFrameCallback callback);
+void COrvaneHid_sideLightColorRuning(lightFrameCallback callback);
+// The full-colour colour of a key in the last keyboard frame; black for a
+// position outside the grid.
+lightRgbValue COrvaneHid_lightColorMix(int row, int column);
+sideCollisionInfo COrvaneHid_GetSideCollisionLightRuningConfig();
 // The colour a key press starts a ripple with.
 lightRgbValue COrvaneHid_GetCurrentRippleLightColor();

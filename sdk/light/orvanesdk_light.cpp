@@ -1,31 +1,58 @@
 // The flat lighting functions of the device library; each forwards to the
 // class that does the work.
 #include "sdk/include/orvanesdk_light.h"
+#include "sdk/include/orvanesdk_hid.h"
 
-#include "sdk/light/LightEffectSettings.h"
+#include "sdk/light/LightEffectGenerator.h"
+
+int COrvaneLight_Init()
+{
+    LightEffectGenerator::prepare();
+    return 0;
+}
 
 void COrvaneHid_SetKeyboardColorInfoDataStu(colorInfoData info, int supportValue4, const char* modelCode,
                                             bool hasSideLight)
 {
-    LightEffectSettings::instance().setKeyboard(info, supportValue4, modelCode, hasSideLight);
+    LightEffectGenerator::instance().setKeyboard(info, supportValue4, modelCode, hasSideLight);
 }
 
 void COrvaneHid_SetKeyboardColorInfoDataStuHaveChanged(colorInfoData info)
 {
-    LightEffectSettings::instance().changeKeyboard(info);
+    LightEffectGenerator::instance().changeKeyboard(info);
 }
 
 void COrvaneHid_SetSideColorInfoDataStu(colorInfoData info, int count, std::list<int> validFlags)
 {
-    LightEffectSettings::instance().setSide(info, count, validFlags);
+    LightEffectGenerator::instance().setSide(info, count, validFlags);
 }
 
 void COrvaneHid_SetSideColorInfoDataStuHaveChanged(colorInfoData info)
 {
-    LightEffectSettings::instance().changeSide(info);
+    LightEffectGenerator::instance().changeSide(info);
+}
+
+void COrvaneHid_keyboardLightColorRuning(lightFrameCallback callback)
+{
+    LightEffectGenerator::instance().runKeyboard(callback);
+}
+
+void COrvaneHid_sideLightColorRuning(lightFrameCallback callback)
+{
+    LightEffectGenerator::instance().runSide(callback);
+}
+
+lightRgbValue COrvaneHid_lightColorMix(int row, int column)
+{
+    return LightEffectGenerator::instance().colorMix(row, column);
+}
+
+sideCollisionInfo COrvaneHid_GetSideCollisionLightRuningConfig()
+{
+    return LightEffectGenerator::instance().sideCollision();
 }
 
 lightRgbValue COrvaneHid_GetCurrentRippleLightColor()
 {
-    return LightEffectSettings::instance().rippleColor();
+    return LightEffectGenerator::instance().rippleColor();
 }

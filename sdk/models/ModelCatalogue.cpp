@@ -136,6 +136,24 @@ bool readModel(Reader& r, const QJsonObject& o, int index, ModelInfo* m)
         || !r.flag(o, "musicSingleColumn", where, &m->musicSingleColumn)
         || !r.integer(o, "musicColumns68", where, 0, 22, &m->musicColumns68, false))
         return false;
+    // Rows 0..5 and columns 0..21 of the key grid, first not after last.
+    const QJsonObject area = o.value(QLatin1String("keyArea")).toObject();
+    const QJsonArray rows = area.value(QLatin1String("rows")).toArray();
+    const QJsonArray columns = area.value(QLatin1String("columns")).toArray();
+    auto span = [](const QJsonArray& a, int last, int* first, int* final) {
+        if (a.size() != 2 || !a.at(0).isDouble() || !a.at(1).isDouble())
+            return false;
+        const double lo = a.at(0).toDouble();
+        const double hi = a.at(1).toDouble();
+        if (lo != double(int(lo)) || hi != double(int(hi)) || lo < 0 || hi > last || lo > hi)
+            return false;
+        *first = int(lo);
+        *final = int(hi);
+        return true;
+    };
+    if (!span(rows, 5, &m->keyAreaTop, &m->keyAreaBottom) || !span(columns, 21, &m->keyAreaLeft, &m->keyAreaRight))
+        return r.fail(where, QStringLiteral("\"keyArea\" must give \"rows\" [first, last] within 0..5 and "
+                                            "\"columns\" [first, last] within 0..21"));
     const QJsonValue box = o.value(QLatin1String("pictureBox"));
     if (!box.isUndefined()) {
         const QJsonArray a = box.toArray();

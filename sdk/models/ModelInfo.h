@@ -35,6 +35,11 @@ struct ModelInfo
     int musicColumns68 = 0; // 0: the default
     int pictureBoxWidth = 0; // 0 x 0: the default row picture box
     int pictureBoxHeight = 0;
+    // First and last row and column of the key grid that hold a key.
+    int keyAreaTop = 0;
+    int keyAreaBottom = 5;
+    int keyAreaLeft = 0;
+    int keyAreaRight = 21;
 
     bool isMagnetic() const { return layoutDeviceType == kMagneticDeviceType; }
     bool hasSideLight() const { return sideLightCount > 0; }

@@ -6,7 +6,8 @@
 #include "support/TestMain.h"
 
 #include "hid/MainHidInterFace.h"
-#include "sdk/light/LightEffectSettings.h"
+#include "sdk/light/LightEffectGenerator.h"
+#include "sdk/models/ModelCatalogue.h"
 #include "support/OpenedKeyboard.h"
 #include "support/ReportBytes.h"
 #include "support/ReportSink.h"
@@ -22,6 +23,18 @@
 using namespace ReportBytes;
 
 namespace {
+
+void runKeyboardFrames(int frames)
+{
+    for (int i = 0; i < frames; ++i)
+        COrvaneHid_keyboardLightColorRuning([](const lightFrameCell*) {});
+}
+
+void runSideFrames(int frames)
+{
+    for (int i = 0; i < frames; ++i)
+        COrvaneHid_sideLightColorRuning([](const lightFrameCell*) {});
+}
 
 constexpr int kRows = DKeyGrid::kRows;
 constexpr int kColumns = DKeyGrid::kColumns;
@@ -315,7 +328,7 @@ private slots:
     void settingsReachTheGenerator()
     {
         QFETCH(bool, sideLight);
-        LightEffectSettings& generator = LightEffectSettings::instance();
+        LightEffectGenerator& generator = LightEffectGenerator::instance();
         lightDealMain engine;
         hidStructInfoAll info;
         std::strcpy(info.modelName, "OV82");
@@ -323,16 +336,20 @@ private slots:
         engine.setLightCapability(capability(9), capability(4, sideLight));
         QCOMPARE(engine.hasSideLight(), sideLight);
 
-        const int starts = generator.keyboardStarts();
-        const int changes = generator.keyboardChanges();
+        // A choice restarts the effect; a change keeps its phase.
+        runKeyboardFrames(3);
         const colorInfoData chosen = record(0, 7, 4);
         engine.setKeyboardColorInfo(chosen);
         QVERIFY(sameRecord(engine.keyboardColorInfo(), chosen));
-        QVERIFY(sameRecord(generator.keyboard(), chosen));
-        QCOMPARE(generator.keyboardStarts(), starts + 1);
-        QCOMPARE(generator.keyboardChanges(), changes);
-        QCOMPARE(generator.modelCode(), std::string("OV82"));
+        QVERIFY(sameRecord(generator.keyboardRecord(), chosen));
+        QCOMPARE(generator.keyboardStep(), 0LL);
+        const ModelInfo* model = ModelCatalogue::instance().find(QStringLiteral("OV82"));
+        QVERIFY(model);
+        QCOMPARE((QVector<int>{generator.keyArea().top, generator.keyArea().bottom, generator.keyArea().left,
+                               generator.keyArea().right}),
+                 (QVector<int>{model->keyAreaTop, model->keyAreaBottom, model->keyAreaLeft, model->keyAreaRight}));
         QCOMPARE(generator.hasSideLight(), sideLight);
+        runKeyboardFrames(3);
         const lightEffectState state = engine.keyboardEffectState();
         QCOMPARE(state.effect, 7);
         QCOMPARE(state.brightness, 3);
@@ -345,29 +362,28 @@ private slots:
         changed.fullColor = 0;
         changed.ledBrightness = 5;
         engine.keyboardColorInfoChanged(changed);
-        QVERIFY(sameRecord(generator.keyboard(), changed));
-        QCOMPARE(generator.keyboardStarts(), starts + 1);
-        QCOMPARE(generator.keyboardChanges(), changes + 1);
+        QVERIFY(sameRecord(generator.keyboardRecord(), changed));
+        QCOMPARE(generator.keyboardStep(), 3LL);
         QVERIFY(!engine.keyboardEffectState().isFullColor);
         QCOMPARE(engine.keyboardEffectState().brightness, 5);
         for (int key = 0; key < kRows * kColumns; ++key)
             QCOMPARE(engine.keyColor(key), QColor(0, 0, 0));
 
-        const int sideStarts = generator.sideStarts();
-        const int sideChanges = generator.sideChanges();
+        runSideFrames(2);
         const colorInfoData side = record(1, 3, 2);
         engine.setSideColorInfo(side);
         QVERIFY(sameRecord(engine.sideColorInfo(), side));
-        QVERIFY(sameRecord(generator.side(), side));
-        QCOMPARE(generator.sideStarts(), sideStarts + 1);
+        QVERIFY(sameRecord(generator.sideRecord(), side));
+        QCOMPARE(generator.sideStep(), 0LL);
+        runSideFrames(2);
         QCOMPARE(engine.sideEffectState().effect, sideLight ? 3 : 0);
         QCOMPARE(engine.sideTickInterval(), sideLight ? 24 : 15);
 
         colorInfoData sideChange = side;
         sideChange.topRed = 200;
         engine.sideColorInfoChanged(sideChange);
-        QVERIFY(sameRecord(generator.side(), sideChange));
-        QCOMPARE(generator.sideChanges(), sideChanges + 1);
+        QVERIFY(sameRecord(generator.sideRecord(), sideChange));
+        QCOMPARE(generator.sideStep(), 2LL);
         QCOMPARE(engine.sideEffectState().topRed, sideLight ? 200 : 0);
         QCOMPARE(engine.sideColor(0), QColor(0, 0, 0));
     }

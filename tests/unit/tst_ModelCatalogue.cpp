@@ -29,7 +29,8 @@ private:
                           {"productId", "0001"},
                           {"receiverProductId", ""},
                           {"interfaceNumber", 1},
-                          {"usagePage", "ff60"}};
+                          {"usagePage", "ff60"},
+                          {"keyArea", QJsonObject{{"rows", QJsonArray{1, 5}}, {"columns", QJsonArray{0, 13}}}}};
         for (auto it = overrides.begin(); it != overrides.end(); ++it)
             model.insert(it.key(), it.value());
         const QJsonObject top{{"firmwareId", QJsonArray{"NUC", "01", "KB", "X"}},
@@ -167,6 +168,8 @@ private slots:
         QVERIFY(!m.prohibitSleep);
         QCOMPARE(m.musicColumns68, 17);
         QCOMPARE(m.pictureBoxWidth, 51);
+        QCOMPARE((QVector<int>{m.keyAreaTop, m.keyAreaBottom, m.keyAreaLeft, m.keyAreaRight}),
+                 (QVector<int>{1, 5, 0, 13}));
     }
 
     void rejectsBrokenCatalogues_data()
@@ -185,6 +188,13 @@ private slots:
         QTest::newRow("three values") << minimalCatalogue({{"values", QJsonArray{0, 0, 0}}}) << "\"values\"";
         QTest::newRow("code with a slash") << minimalCatalogue({{"code", "../A"}}) << "\"code\"";
         QTest::newRow("empty code") << minimalCatalogue({{"code", ""}}) << "\"code\"";
+        QTest::newRow("no key area") << minimalCatalogue({{"keyArea", QJsonValue()}}) << "\"keyArea\"";
+        QTest::newRow("key area beyond the grid")
+            << minimalCatalogue({{"keyArea", QJsonObject{{"rows", QJsonArray{0, 6}}, {"columns", QJsonArray{0, 13}}}}})
+            << "\"keyArea\"";
+        QTest::newRow("key area first after last")
+            << minimalCatalogue({{"keyArea", QJsonObject{{"rows", QJsonArray{0, 5}}, {"columns", QJsonArray{9, 3}}}}})
+            << "\"keyArea\"";
         QTest::newRow("bad picture box") << minimalCatalogue({{"pictureBox", QJsonArray{0, 9}}}) << "\"pictureBox\"";
         QTest::newRow("receiver id of the cable") << minimalCatalogue({{"receiverProductId", "0001"}}) << "used twice";
         QJsonObject twice = QJsonDocument::fromJson(minimalCatalogue()).object();

@@ -8,6 +8,8 @@
 #include <QRegion>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 QByteArray keyEntryJson(int x, int dec, const char* label = "K")
@@ -126,6 +128,32 @@ private slots:
         } else {
             QVERIFY(!layout.hasRow(0));
         }
+    }
+
+    // The lighting effects centre on the catalogue's key area, so it must
+    // be exactly the rows and columns where the description has keys.
+    void keyAreaIsWhereTheKeysAre_data() { everyCatalogueModelHasAConsistentDescription_data(); }
+    void keyAreaIsWhereTheKeysAre()
+    {
+        QFETCH(QString, code);
+        const ModelInfo* model = ModelCatalogue::instance().find(code);
+        QVERIFY(model);
+        DKeyLayoutDescription layout;
+        QVERIFY(layout.parse(layoutFor(*model), 1, 6));
+        const DKeyLayoutDescription::Grid grid = layout.keyGrid();
+        int top = DKeyGrid::kRows, bottom = -1, left = DKeyGrid::kColumns, right = -1;
+        for (int r = 0; r < DKeyGrid::kRows; ++r) {
+            for (int c = 0; c < DKeyGrid::kColumns; ++c) {
+                if (DKeyLayoutDescription::isEmptySlot(grid[r][c]))
+                    continue;
+                top = std::min(top, r);
+                bottom = std::max(bottom, r);
+                left = std::min(left, c);
+                right = std::max(right, c);
+            }
+        }
+        QCOMPARE((QVector<int>{model->keyAreaTop, model->keyAreaBottom, model->keyAreaLeft, model->keyAreaRight}),
+                 (QVector<int>{top, bottom, left, right}));
     }
 
     // Lighting, the magnetic-switch masks and the key map address keys by grid
