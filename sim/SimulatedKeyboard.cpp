@@ -39,9 +39,6 @@ enum InputType : uint8_t {
 constexpr int kMaxPayload = 58;
 constexpr int kSerialLength = 32;
 constexpr uint8_t kListMarker = 0xA5;
-constexpr uint8_t kMagneticLevels = 0x04;
-constexpr uint8_t kMagneticRateOfReturn = 0x09;
-constexpr uint8_t kMagneticAntiShake = 0x0A;
 
 std::vector<uint8_t> payloadOf(const uint8_t* report, int length)
 {
@@ -103,7 +100,7 @@ void SimulatedKeyboard::resetToDefaultsLocked()
     m_lightSleep = 600;
     m_keyboardSleep = 1800;
     m_prohibitSleep = 0;
-    m_magnetic = {{kMagneticLevels, 40}, {kMagneticAntiShake, 2}, {kMagneticRateOfReturn, 1}};
+    m_magnetic.reset();
 }
 
 void SimulatedKeyboard::setUnplugRequest(std::function<void()> request)
@@ -161,6 +158,7 @@ int SimulatedKeyboard::takeInput(uint8_t* report)
             --m_failReads;
         return -1;
     }
+    releaseDueLocked();
     // In order: a late answer holds back the ones behind it.
     if (m_input.empty() || m_input.front().dueNs > nowNs())
         return 0;
@@ -209,7 +207,38 @@ int64_t SimulatedKeyboard::nextInputDueNs() const
     // An unplugged keyboard or a failing read is found by reading at once.
     if (!m_plugged || m_failReads != 0)
         return nowNs();
-    return m_input.empty() ? -1 : m_input.front().dueNs;
+    if (!m_input.empty())
+        return m_input.front().dueNs;
+    // Answers held for later join the input when a read finds them due.
+    int64_t next = -1;
+    for (const Pending& later : m_later) {
+        if (next < 0 || later.dueNs < next)
+            next = later.dueNs;
+    }
+    return next;
+}
+
+void SimulatedKeyboard::queueLater(const Report& report, int delayMs)
+{
+    if (!m_answering || m_silent.count(m_log.back().bytes[1]))
+        return;
+    const int64_t due = nowNs() + int64_t(m_answerDelayMs + delayMs) * 1000000;
+    m_later.push_back({due, report, 64});
+    if (m_duplicate)
+        m_later.push_back({due, report, 64});
+}
+
+void SimulatedKeyboard::releaseDueLocked()
+{
+    const int64_t now = nowNs();
+    std::stable_sort(m_later.begin(), m_later.end(),
+                     [](const Pending& a, const Pending& b) { return a.dueNs < b.dueNs; });
+    auto due = m_later.begin();
+    while (due != m_later.end() && due->dueNs <= now)
+        ++due;
+    for (auto it = m_later.begin(); it != due; ++it)
+        queueInput(it->bytes, it->length, it->dueNs);
+    m_later.erase(m_later.begin(), due);
 }
 
 void SimulatedKeyboard::queueAnswer(Report answer, int length)
@@ -224,6 +253,8 @@ void SimulatedKeyboard::queueAnswer(Report answer, int length)
 
 void SimulatedKeyboard::answer(const Report& r)
 {
+    // What fell due before this request is answered first.
+    releaseDueLocked();
     const uint8_t command = r[1];
     const uint8_t sub = r[2];
     std::optional<Report> lightAnswer;
@@ -309,15 +340,22 @@ void SimulatedKeyboard::answer(const Report& r)
         break;
     }
     case Magnetic: {
-        const uint8_t subCommand = r[6];
-        Report a = blank(MagneticAnswer);
-        a[6] = subCommand;
-        const auto known = m_magnetic.find(subCommand);
-        if (known != m_magnetic.end() && r[7] == 0)
-            a[7] = known->second;
-        else
-            std::copy(r.begin() + 7, r.begin() + 30, a.begin() + 7);
-        queueAnswer(a);
+        bool endsCalibration = false;
+        const std::vector<SimulatedMagnetic::Answer> answers = m_magnetic.receive(r, &endsCalibration);
+        if (endsCalibration) {
+            m_later.erase(std::remove_if(m_later.begin(), m_later.end(),
+                                         [](const Pending& p) {
+                                             return p.bytes[1] == MagneticAnswer
+                                                    && p.bytes[6] == SimulatedMagnetic::AllKeysCalibration;
+                                         }),
+                          m_later.end());
+        }
+        for (const SimulatedMagnetic::Answer& a : answers) {
+            if (a.delayMs > 0)
+                queueLater(a.bytes, a.delayMs);
+            else
+                queueAnswer(a.bytes);
+        }
         break;
     }
     case AdvancedKey:
@@ -464,8 +502,13 @@ int SimulatedKeyboard::factoryResets() const
 uint8_t SimulatedKeyboard::magneticValue(uint8_t subCommand) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const auto it = m_magnetic.find(subCommand);
-    return it == m_magnetic.end() ? 0 : it->second;
+    return m_magnetic.value(subCommand);
+}
+
+SimulatedMagnetic SimulatedKeyboard::magnetic() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_magnetic;
 }
 
 std::vector<uint8_t> SimulatedKeyboard::customColours(int packet) const
@@ -507,7 +550,21 @@ void SimulatedKeyboard::setCustomisableKeys(const std::array<uint8_t, kCustomisa
 void SimulatedKeyboard::setMagneticValue(uint8_t subCommand, uint8_t value)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_magnetic[subCommand] = value;
+    m_magnetic.setValue(subCommand, value);
+}
+
+void SimulatedKeyboard::editMagnetic(const std::function<void(SimulatedMagnetic&)>& edit)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    edit(m_magnetic);
+}
+
+void SimulatedKeyboard::pressKey(int row, int column, int depth)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const int64_t now = nowNs();
+    for (const SimulatedMagnetic::Answer& a : m_magnetic.pressAndRelease(row, column, depth))
+        m_later.push_back({now + int64_t(a.delayMs) * 1000000, a.bytes, 64});
 }
 
 void SimulatedKeyboard::setState(const StateReport& state)
@@ -601,6 +658,7 @@ void SimulatedKeyboard::showCustomSlot(int slot)
 void SimulatedKeyboard::injectInput(const Report& report, int length)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    releaseDueLocked();
     queueInput(report, length, nowNs());
 }
 
@@ -689,5 +747,5 @@ void SimulatedKeyboard::unplugAfterWrites(int count)
 int SimulatedKeyboard::pendingInput() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return int(m_input.size());
+    return int(m_input.size() + m_later.size());
 }

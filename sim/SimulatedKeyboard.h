@@ -2,6 +2,7 @@
 
 #include "sdk/models/ModelInfo.h"
 #include "sim/SimulatedLighting.h"
+#include "sim/SimulatedMagnetic.h"
 
 #include <array>
 #include <atomic>
@@ -88,6 +89,9 @@ public:
     int prohibitSleep() const;
     int factoryResets() const;
     uint8_t magneticValue(uint8_t subCommand) const; // byte 7 of its 0x21 answer
+    // The magnetic-switch side as it is now: per-key settings, selection,
+    // calibration.
+    SimulatedMagnetic magnetic() const;
     // Colour bytes of one packet of the last whole custom colour upload:
     // into any slot, or into one slot (byte 2). A broken upload leaves them.
     std::vector<uint8_t> customColours(int packet) const;
@@ -102,6 +106,10 @@ public:
     void setSideEffectListRaw(const std::vector<uint8_t>& payload);
     void setCustomisableKeys(const std::array<uint8_t, kCustomisableColumns>& columns);
     void setMagneticValue(uint8_t subCommand, uint8_t value);
+    // Scripts the magnetic side (outcomes, faults, key settings) under the lock.
+    void editMagnetic(const std::function<void(SimulatedMagnetic&)>& edit);
+    // A press and release of the key: its live travel answers, one step apart.
+    void pressKey(int row, int column, int depth);
     void setState(const StateReport& state);
     StateReport state() const;
     // Behind a receiver: whether the keyboard is in reach. A change sends a
@@ -145,6 +153,10 @@ private:
     void queueAnswer(Report answer, int length = 64);
     void queueInput(const Report& report, int length, int64_t dueNs);
     void signalListenersLocked() const;
+    // Answers due later than the ones queued now; they join the input in
+    // the order they fall due and hold nothing back until then.
+    void queueLater(const Report& report, int delayMs);
+    void releaseDueLocked();
     Report stateReportLocked() const;
     Report serialReportLocked() const;
     void resetToDefaultsLocked();
@@ -163,6 +175,7 @@ private:
         int length;
     };
     std::deque<Pending> m_input;
+    std::vector<Pending> m_later;
     std::deque<LoggedReport> m_log;
     std::deque<int64_t> m_readPolls;
     std::vector<int> m_inputListeners;
@@ -176,7 +189,7 @@ private:
     std::map<int, std::map<int, std::vector<uint8_t>>> m_keyMaps; // layer -> packet -> payload
     std::map<int, std::map<int, std::vector<uint8_t>>> m_macros; // slot -> packet -> payload
     std::map<int, std::vector<uint8_t>> m_advancedKeys;
-    std::map<uint8_t, uint8_t> m_magnetic;
+    SimulatedMagnetic m_magnetic;
     std::array<uint8_t, 4> m_lockFlags{};
     int m_lightSleep = 600;
     int m_keyboardSleep = 1800;

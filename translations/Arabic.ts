@@ -650,6 +650,22 @@
         <translation>معايرة المفاتيح قيد التنفيذ، يرجى الانتظار قليلًا</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>يرجى تشغيل وضع معايرة المفاتيح أولًا</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>تمت معايرة المفاتيح بنجاح</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>معايرة المفاتيح قيد التنفيذ</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>فشلت معايرة المفاتيح</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>مدة السكون خارج النطاق المسموح</translation>
     </message>

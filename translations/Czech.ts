@@ -644,6 +644,22 @@
         <translation>Probíhá kalibrace kláves, chvíli počkejte</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Nejprve zapněte režim kalibrace kláves</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Kalibrace kláves proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Probíhá kalibrace kláves</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Kalibrace kláves selhala</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>Doba spánku je mimo povolený rozsah</translation>
     </message>

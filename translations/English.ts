@@ -642,6 +642,22 @@
         <translation>Key calibration in progress, please wait a moment</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Switch on key calibration mode first</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Key calibration successful</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Key calibration running</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Key calibration failed</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>Sleep time is out of range</translation>
     </message>

@@ -642,6 +642,22 @@
         <translation>Calibrage des touches en cours, veuillez patienter</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Activez d&apos;abord le mode de calibrage des touches</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibrage des touches réussi</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrage des touches en cours</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Échec du calibrage des touches</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>Le délai de veille est hors limites</translation>
     </message>

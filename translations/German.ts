@@ -642,6 +642,22 @@
         <translation>Tastenkalibrierung läuft, bitte einen Moment warten</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Bitte zuerst den Tastenkalibrierungsmodus einschalten</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Tastenkalibrierung erfolgreich</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Tastenkalibrierung läuft</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Tastenkalibrierung fehlgeschlagen</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>Die Zeit bis zum Ruhezustand liegt außerhalb des zulässigen Bereichs</translation>
     </message>

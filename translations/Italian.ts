@@ -642,6 +642,22 @@
         <translation>Calibrazione dei tasti in corso, attendere un momento</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Attivare prima la modalità di calibrazione dei tasti</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibrazione dei tasti riuscita</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrazione dei tasti in corso</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Calibrazione dei tasti non riuscita</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>Il tempo di sospensione è fuori intervallo</translation>
     </message>

@@ -640,6 +640,22 @@
         <translation>キーのキャリブレーション中です。しばらくお待ちください</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>先にキーキャリブレーションモードをオンにしてください</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>キーのキャリブレーションに成功しました</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>キーのキャリブレーション中です</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>キーのキャリブレーションに失敗しました</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>スリープ時間が範囲外です</translation>
     </message>

@@ -640,6 +640,22 @@
         <translation>키 보정 중입니다. 잠시 기다리십시오</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>먼저 키 보정 모드를 켜십시오</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>키 보정에 성공했습니다</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>키 보정 중입니다</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>키 보정에 실패했습니다</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>절전 시간이 허용 범위를 벗어났습니다</translation>
     </message>

@@ -644,6 +644,22 @@
         <translation>Trwa kalibracja klawiszy, proszę chwilę poczekać</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Najpierw włącz tryb kalibracji klawiszy</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Kalibracja klawiszy zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Trwa kalibracja klawiszy</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Kalibracja klawiszy nie powiodła się</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>Czas uśpienia jest poza zakresem</translation>
     </message>

@@ -642,6 +642,22 @@
         <translation>Calibração das teclas em curso, aguarde um momento</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Ative primeiro o modo de calibração das teclas</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibração das teclas concluída</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibração das teclas em curso</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>A calibração das teclas falhou</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>O tempo de suspensão está fora do intervalo</translation>
     </message>

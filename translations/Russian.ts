@@ -644,6 +644,22 @@
         <translation>Идёт калибровка клавиш, подождите немного</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Сначала включите режим калибровки клавиш</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Калибровка клавиш выполнена</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Идёт калибровка клавиш</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Калибровка клавиш не выполнена</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>Время сна вне допустимого диапазона</translation>
     </message>

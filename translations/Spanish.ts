@@ -642,6 +642,22 @@
         <translation>Calibración de teclas en curso, espere un momento</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Active primero el modo de calibración de teclas</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibración de teclas completada</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibración de teclas en curso</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Error en la calibración de teclas</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>El tiempo de reposo está fuera de rango</translation>
     </message>

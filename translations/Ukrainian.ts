@@ -644,6 +644,22 @@
         <translation>Триває калібрування клавіш, зачекайте трохи</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Спочатку увімкніть режим калібрування клавіш</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Калібрування клавіш виконано</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Триває калібрування клавіш</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Калібрування клавіш не виконано</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>Час сну поза допустимим діапазоном</translation>
     </message>

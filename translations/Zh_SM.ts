@@ -640,6 +640,22 @@
         <translation>按键校准中，请稍候</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>请先开启按键校准模式</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>按键校准成功</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>按键校准中</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>按键校准失败</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>休眠时间超出范围</translation>
     </message>

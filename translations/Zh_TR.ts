@@ -640,6 +640,22 @@
         <translation>按鍵校準中，請稍候</translation>
     </message>
     <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>請先開啟按鍵校準模式</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>按鍵校準成功</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>按鍵校準中</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>按鍵校準失敗</translation>
+    </message>
+    <message>
         <source>Sleep time is out of range</source>
         <translation>休眠時間超出範圍</translation>
     </message>

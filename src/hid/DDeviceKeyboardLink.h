@@ -59,7 +59,10 @@ public:
     lightModeListInfo keyboardModes() const { return m_keyboardModes; }
     lightModeListInfo sideModes() const { return m_sideModes; }
     QList<QPair<int, int>> customizableKeys() const { return m_customizableKeys; }
+    // Column to row bits of the keys the last all-keys calibration answer
+    // named; the device page knows it by its second name.
     QMap<int, int> calibrationResult() const { return m_calibrationMap; }
+    QMap<int, int> allKeysCalibrationMap() const { return calibrationResult(); }
     bool isLockArmed() const { return m_lockArmed; }
     DKeyReportEcho::KeyReport echoReport() const { return m_keyEcho.echoReport(); }
 

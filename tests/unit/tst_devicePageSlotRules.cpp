@@ -1,11 +1,12 @@
-// The plain rules behind the device page's state, zoom, light and macro
-// slots: battery view, zoom limits, key-press effects, and the refresh of a
-// profile's bound-macro copy.
+// The plain rules behind the device page's state, zoom, light, drag and
+// macro slots: battery view, zoom limits, key-press effects, the band of
+// the selection overlay, and the refresh of a profile's bound-macro copy.
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "profiles/DBoundMacroRefresh.h"
 #include "ui/mainwidget/devicePage/DChargingDisplay.h"
+#include "ui/mainwidget/devicePage/DDragRectangle.h"
 #include "ui/mainwidget/devicePage/DKeyPressEffects.h"
 #include "ui/mainwidget/devicePage/DPictureZoom.h"
 
@@ -18,6 +19,31 @@ class tst_devicePageSlotRules : public QObject
     Q_OBJECT
 
 private slots:
+    // The overlay's band as the rectangle the picture selects in.
+    void dragRectangle_data()
+    {
+        QTest::addColumn<QList<int>>("drag");
+        QTest::addColumn<QString>("band");
+        QTest::newRow("top left to bottom right") << QList<int>{10, 20, 110, 90} << "10 20 110 90";
+        QTest::newRow("bottom right to top left") << QList<int>{110, 90, 10, 20} << "10 20 110 90";
+        QTest::newRow("bottom left to top right") << QList<int>{10, 90, 110, 20} << "10 20 110 90";
+        QTest::newRow("top right to bottom left") << QList<int>{110, 20, 10, 90} << "10 20 110 90";
+        QTest::newRow("no width") << QList<int>{50, 20, 50, 90} << "0 0 0 0";
+        QTest::newRow("no height") << QList<int>{10, 40, 110, 40} << "0 0 0 0";
+        QTest::newRow("click without a drag") << QList<int>{50, 40, 50, 40} << "none";
+        QTest::newRow("click on the left edge") << QList<int>{0, 40, 0, 40} << "0 0 0 0";
+        QTest::newRow("right button") << QList<int>{0, 0, 0, 0} << "0 0 0 0";
+    }
+    void dragRectangle()
+    {
+        QFETCH(QList<int>, drag);
+        QFETCH(QString, band);
+        const DDragRectangle::Band b = DDragRectangle::fromDrag(drag[0], drag[1], drag[2], drag[3]);
+        QCOMPARE(b.select ? QStringLiteral("%1 %2 %3 %4").arg(b.left).arg(b.top).arg(b.right).arg(b.bottom)
+                          : QStringLiteral("none"),
+                 band);
+    }
+
     void reportConcernsSelected_data()
     {
         QTest::addColumn<int>("mode");

@@ -68,6 +68,7 @@ enum SleepAnswerSub : uint8_t {
 
 enum MagneticSub : uint8_t {
     kLiveTravel = 0x01,
+    kKeySelection = 0x02,
     kTravelDisplayEnd = 0x03,
     kTravelLevels = 0x04,
     kKeyTravelInfo = 0x05,

@@ -408,6 +408,7 @@ void DDevicePage::showNoDevicePage()
 
 void DDevicePage::dropSelection()
 {
+    resetCalibration();
     if (m_keyboardPicture)
         m_keyboardPicture->setColorShowMode(false);
     stopLightThreadsIfRunning();
@@ -891,30 +892,26 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
         onEveryPageBackTip(QObject::tr("Key calibration in progress, please wait a moment"));
         return;
     }
-    if (m_currentPageIndex == TriggerPage && selIndex != TriggerPage && m_currentHidInterface) {
-        // Tells the keyboard that the travel display of the trigger page ends.
-        if (m_currentHidInterface->queueCmdReport(DMagneticReports::request(DReportNumbers::kTravelDisplayEnd)) < 0)
-            qDebug() << "USB serial port [Write Sensitivity-data] Failed ...";
-    }
+    // Tells the keyboard that the travel display of the trigger page ends.
+    if (m_currentPageIndex == TriggerPage && selIndex != TriggerPage)
+        queueMagneticReport(DMagneticReports::request(DReportNumbers::kTravelDisplayEnd));
     m_currentKeyboardEffect = -1;
     m_currentPageIndex = selIndex;
 
     keySelectFrame* frame = data->keySelectFrame();
     if (frame)
         frame->setKeysCalibrationShowMode(false);
-    setColorDisplay(selIndex == LightsPage || selIndex == TriggerPage);
-    if (frame) {
-        frame->setSideLightVisible(selIndex == LightsPage);
-        if (selIndex != LightsPage)
-            frame->setKeysSelectEnabled(true);
-    }
+    m_calibrationKeyRow = -1;
+    m_calibrationKeyColumn = -1;
     if (selIndex == TriggerPage) {
         // Keys are picked by dragging over the picture to set their travel.
-        if (m_dragShowArea)
-            m_dragShowArea->setDragEnabled(true);
-        for (keyboardButCustom* cap : data->keyButtonList()) {
-            cap->setLightColorEnabled(false);
-            cap->setLightColor(QColor(0, 0, 0, 0));
+        enterTriggerSelectionState();
+    } else {
+        setColorDisplay(selIndex == LightsPage);
+        if (frame) {
+            frame->setSideLightVisible(selIndex == LightsPage);
+            if (selIndex != LightsPage)
+                frame->setKeysSelectEnabled(true);
         }
     }
     m_triggerSettingPage->exitCalibrationMode();
@@ -1130,17 +1127,7 @@ void DDevicePage::onTheKeyboardIntoDownloading()
 
 // The slots below are wired now so that every page and link signal reaches
 // the page; what each one does comes with the work on profiles, page
-// switching, the device state, the download and the magnetic switches.
+// switching, the device state and the download.
 void DDevicePage::onRuningOnboard0x18Cmd() { }
 void DDevicePage::onQN9080Recv0x0bCmd(int) { }
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) { }
-void DDevicePage::onMagnetsKeysApplyConfig(int, int, int, int, int) { }
-void DDevicePage::onKeyAntiShakeCurrentNum(int) { }
-void DDevicePage::onKeyRateOfReturnCurrentNum(int) { }
-void DDevicePage::onCalibrationMode(int) { }
-void DDevicePage::onKeyCalibrationStartRuning() { }
-void DDevicePage::onAllKeysCalibrationMode(int) { }
-void DDevicePage::onQueryDynamicDisplaySensitivityNum(int, int) { }
-void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int, int) { }
-void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int) { }
-void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int) { }

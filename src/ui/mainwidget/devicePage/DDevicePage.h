@@ -19,9 +19,11 @@ class CbNotice;
 class DCustomKeysPage;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
+class DKeyBitmap;
 class DLightsConfigPage;
 class DOnboardDownload;
 class DPerformancePage;
+class DReportFrame;
 class DTriggerSettingPage;
 class MainHidInterFace;
 class QButtonGroup;
@@ -225,6 +227,29 @@ private:
     // serial number, after a load that had to go on without it.
     void retryPendingProfileLoad();
     void zoomPicture(bool zoomIn);
+
+    // Magnetic-switch requests go to the selected keyboard only.
+    enum class MagneticSend { NoKeyboard, Refused, Queued };
+    MagneticSend queueMagneticReport(const DReportFrame& report);
+    // "Operate successful" for a queued request, "Operate failed" for a
+    // refused one, nothing without a keyboard.
+    void showOperateResult(MagneticSend sent);
+    DKeyBitmap selectedKeyBitmap() const;
+    // The overlay's band and hover reach the picture on the trigger page and
+    // while the lighting page paints custom colours.
+    bool isDragSelectionOn() const;
+    // The trigger page's picture: the overlay above the caps, keys selected
+    // by band or click, no light colours.
+    void enterTriggerSelectionState();
+    // The caps take the clicks; during all-keys calibration they cannot be
+    // selected.
+    void enterCalibrationState(bool allKeys);
+    void setCalibrationDisplay(bool on);
+    void setAllKeysCalibratedCapsMarked(bool marked);
+    // Calibration belongs to the selected keyboard: when it goes, nothing
+    // of it may stay behind (the page would refuse to be left), and a run
+    // that was on is reported as failed.
+    void resetCalibration();
     // Clears the picture's selection and lets keys be selected and dragged
     // over for custom painting, or not; the trigger page keeps its own.
     void restartCustomPainting(bool enabled);
@@ -267,6 +292,14 @@ private:
     // The keyboard slot of the custom scheme the lighting page last showed.
     int m_customLightIndex = -1;
     DKeyGrid::Of<keyboardButCustom*> m_keyCapGrid{};
+    // The key chosen for single-key calibration; -1 while none is.
+    int m_calibrationKeyRow = -1;
+    int m_calibrationKeyColumn = -1;
+    // Calibrations this page started and whose outcome it waits for.
+    bool m_keyCalibrationRunning = false;
+    bool m_allKeysCalibrationRunning = false;
+    // The caps the last all-keys answer reported calibrated.
+    QList<keyboardButCustom*> m_allKeysCalibratedCaps;
 
     QMap<QString, hidStructInfoAll> m_deviceInfoMap;
     QMap<QString, int> m_receiverStateMap;

@@ -7,6 +7,7 @@
 #include "app/DDataManager.h"
 #include "app/DThemeColor.h"
 #include "hid/DDeviceKeyboardLink.h"
+#include "ui/mainwidget/devicePage/DDragRectangle.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
 #include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
@@ -43,6 +44,7 @@ void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
 {
     m_selectingDevice = true;
     m_firstLoad = false;
+    resetCalibration();
     m_profileLoadPending = false;
     m_currentDeviceInfo = info;
     m_currentLink = m_deviceLinkMap.value(QString::fromLatin1(info.hidPath));
@@ -152,19 +154,22 @@ void DDevicePage::stopLightThreadsIfRunning()
 
 void DDevicePage::onDragArea_SelectKeys(int startX, int startY, int endX, int endY)
 {
-    if (m_keyboardPicture)
-        m_keyboardPicture->selectKeysInRect(startX, startY, endX, endY);
+    if (!m_keyboardPicture || !isDragSelectionOn())
+        return;
+    const DDragRectangle::Band band = DDragRectangle::fromDrag(startX, startY, endX, endY);
+    if (band.select)
+        m_keyboardPicture->selectKeysInRect(band.left, band.top, band.right, band.bottom);
 }
 
 void DDevicePage::onDragShowAreaMouseMovePoint(int moveX, int moveY)
 {
-    if (m_keyboardPicture)
+    if (m_keyboardPicture && isDragSelectionOn())
         m_keyboardPicture->onMouseMovePoint(moveX, moveY, m_currentPageIndex);
 }
 
 void DDevicePage::onDragAreaMousePressOrRelease(bool isMousePress)
 {
-    if (m_keyboardPicture)
+    if (m_keyboardPicture && isDragSelectionOn())
         m_keyboardPicture->setMousePressed(isMousePress);
 }
 
@@ -173,7 +178,3 @@ void DDevicePage::onDragAreaMoveOneKey(bool isSelectedOneKey)
     if (m_dragShowArea)
         m_dragShowArea->setOneKeyMode(isSelectedOneKey);
 }
-
-// The trigger page shows the sensitivity of the keys the selection reaches;
-// it has nothing to show yet.
-void DDevicePage::onTheDragAreaHaveChanged(int, int, int, int) { }

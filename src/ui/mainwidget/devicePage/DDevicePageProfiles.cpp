@@ -10,7 +10,6 @@
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/DInputReportReader.h"
 #include "hid/MainHidInterFace.h"
-#include "hid/reports/DMagneticReports.h"
 #include "profiles/DProfileFileSet.h"
 #include "profiles/DProfileLightDefaults.h"
 #include "profiles/DStoredKeyFunctions.h"
@@ -390,15 +389,6 @@ void DDevicePage::onResetoreCurrentProfile()
     showProfileResult(result);
     if (m_currentLink)
         m_currentLink->checkSleepTime();
-}
-
-void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
-{
-    if (!m_currentHidInterface)
-        return;
-    if (m_currentHidInterface->queueCmdReport(DMagneticReports::request(DReportNumbers::kRestoreDefaultSensitivity))
-        == -1)
-        qDebug() << "USB serial port [Default Sensitivity] Failed ...";
 }
 
 void DDevicePage::on_pushButton_ProfileOperate_clicked()
