@@ -1,7 +1,6 @@
 // The macro file as the macro editor changes it, and the keys of every
 // keyboard's profiles that a deleted macro takes with it, through the real
 // profile store in a temporary user configuration folder.
-#include "profiles/DBoundMacroRefresh.h"
 #include "profiles/DMacroBindings.h"
 #include "profiles/DMacroFile.h"
 #include "support/LockedFolder.h"
@@ -94,15 +93,6 @@ private:
         return path;
     }
     // Key `keyCode` of the profile plays the macro; the profile keeps its copy.
-    static void bind(const QByteArray& layer, const char* profile, const char* keyCode, const DMacroFile& macros,
-                     const QByteArray& macroIndex)
-    {
-        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(layer, profile, keyCode, "K", "1", "1", "1", macroIndex));
-        std::list<macroEventItem> events;
-        QVERIFY(COrvaneXML_SelectAllKeyOrMouseEvent(macros.path(), macroIndex, &events));
-        QVERIFY(COrvaneXML_AddProFileBindMacroItem(layer, profile, events, macroIndex,
-                                                   DBoundMacroRefresh::tagOf(macroIndex)));
-    }
 
 private slots:
     void cleanup()
@@ -190,9 +180,11 @@ private slots:
         QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
         damaged.write("<orvaneStore version=\"1\"><macros><macro index=\"1\" name=\"\xff\"><event mark=");
         damaged.close();
-        // The store falls back to the backup (the file before macro 1 got its
-        // events) and says so; the damaged copy stays beside it.
-        QStringList after = listed(file);
+        // The read that finds the damage fails; the store falls back to the
+        // backup (the file before macro 1 got its events) and says so, and the
+        // damaged copy stays beside it.
+        QCOMPARE(listed(file), QStringList{QStringLiteral("unreadable")});
+        const QStringList after = listed(file);
         std::list<storeRecoveryInfo> notes;
         COrvaneXML_TakeRecoveryNotes(&notes);
         QCOMPARE(int(notes.size()), 1);
@@ -208,10 +200,10 @@ private slots:
         const QByteArray defaultLayer = layerFile(config, "OV68M/SERIAL1", "appProfile_Default.xml", 1);
         const QByteArray fnLayer = layerFile(config, "OV68M/SERIAL1", "appProfile_FN.xml", 4);
         const QByteArray otherKeyboard = layerFile(config, "OV84W/SERIAL2", "appProfile_Magnetic.xml", 1);
-        bind(defaultLayer, "1", "4", macros, "3");
-        bind(fnLayer, "4", "5", macros, "3");
-        bind(otherKeyboard, "1", "6", macros, "3");
-        bind(defaultLayer, "1", "7", macros, "1");
+        QVERIFY(bindKeyToMacro(defaultLayer, "1", "4", macros.path(), "3"));
+        QVERIFY(bindKeyToMacro(fnLayer, "4", "5", macros.path(), "3"));
+        QVERIFY(bindKeyToMacro(otherKeyboard, "1", "6", macros.path(), "3"));
+        QVERIFY(bindKeyToMacro(defaultLayer, "1", "7", macros.path(), "1"));
         // A copy that no key refers to any more goes too.
         QVERIFY(COrvaneXML_AddProFileBindMacroItem(fnLayer, "2", keyPress("1", "4", "A"), "3", "Macro3"));
 
@@ -247,7 +239,7 @@ private slots:
         const QString config = newConfig();
         DMacroFile macros = withMacros(config, {2});
         const QByteArray layer = layerFile(config, "OV68M/SERIAL1", "appProfile_Default.xml", 1);
-        bind(layer, "1", "4", macros, "2");
+        QVERIFY(bindKeyToMacro(layer, "1", "4", macros.path(), "2"));
         XmlStore::instance().cache.clear();
         LockedFolder locked(config + QStringLiteral("/OV68M/SERIAL1"));
         if (!locked.locked())
@@ -264,7 +256,7 @@ private slots:
         const QString config = newConfig();
         DMacroFile macros = withMacros(config, {1, 2});
         const QByteArray layer = layerFile(config, "OV68M/SERIAL1", "appProfile_Default.xml", 2);
-        bind(layer, "2", "4", macros, "1");
+        QVERIFY(bindKeyToMacro(layer, "2", "4", macros.path(), "1"));
         QFile file(QString::fromLocal8Bit(layer));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
