@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTimer>
@@ -91,6 +92,10 @@ DMacroPage::DMacroPage(QWidget* parent)
     m_lastDir = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     m_notice = new CbNotice(this);
     m_notice->setFontPixelSize(14);
+    // The lists show the boxes' colours through their nearly clear fill; a
+    // viewport filling itself would cut a hole into the translucent window.
+    for (QScrollArea* area : {ui->scrollArea_2, ui->scrollArea_3})
+        area->viewport()->setAutoFillBackground(false);
     m_macroListLayout = ui->verticalLayout_17;
     m_eventListLayout = ui->verticalLayout_20;
 
