@@ -1203,15 +1203,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Zaznamenaná prodleva</translation>
+        <translation>Jako v záznamu</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Bez prodlevy</translation>
+        <translation>Žádná</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Výchozí prodleva</translation>
+        <translation>Výchozí</translation>
     </message>
     <message>
         <source>MS</source>
@@ -1378,15 +1378,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Zaznamenaná prodleva</translation>
+        <translation>Jako v záznamu</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Bez prodlevy</translation>
+        <translation>Žádná</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Výchozí prodleva</translation>
+        <translation>Výchozí</translation>
     </message>
     <message>
         <source>MS</source>

@@ -1201,15 +1201,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Délai enregistré</translation>
+        <translation>Comme enregistré</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Sans délai</translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Délai par défaut</translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>MS</source>
@@ -1375,15 +1375,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Délai enregistré</translation>
+        <translation>Comme enregistré</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Sans délai</translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Délai par défaut</translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>MS</source>

@@ -1201,15 +1201,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Aufgenommene Verzögerung</translation>
+        <translation>Wie aufgenommen</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Ohne Verzögerung</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Standardverzögerung</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>MS</source>
@@ -1375,15 +1375,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Aufgenommene Verzögerung</translation>
+        <translation>Wie aufgenommen</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Ohne Verzögerung</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Standardverzögerung</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>MS</source>

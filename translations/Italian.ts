@@ -1201,15 +1201,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Ritardo registrato</translation>
+        <translation>Come registrato</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Nessun ritardo</translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Ritardo predefinito</translation>
+        <translation>Predefinito</translation>
     </message>
     <message>
         <source>MS</source>
@@ -1375,15 +1375,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Ritardo registrato</translation>
+        <translation>Come registrato</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Nessun ritardo</translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Ritardo predefinito</translation>
+        <translation>Predefinito</translation>
     </message>
     <message>
         <source>MS</source>

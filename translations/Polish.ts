@@ -1203,15 +1203,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Opóźnienie z nagrania</translation>
+        <translation>Z nagrania</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Bez opóźnienia</translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Domyślne opóźnienie</translation>
+        <translation>Domyślne</translation>
     </message>
     <message>
         <source>MS</source>
@@ -1378,15 +1378,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Opóźnienie z nagrania</translation>
+        <translation>Z nagrania</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Bez opóźnienia</translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Domyślne opóźnienie</translation>
+        <translation>Domyślne</translation>
     </message>
     <message>
         <source>MS</source>

@@ -1201,15 +1201,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Atraso gravado</translation>
+        <translation>Como gravado</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Sem atraso</translation>
+        <translation>Nenhum</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Atraso predefinido</translation>
+        <translation>Predefinido</translation>
     </message>
     <message>
         <source>MS</source>
@@ -1375,15 +1375,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Atraso gravado</translation>
+        <translation>Como gravado</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Sem atraso</translation>
+        <translation>Nenhum</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Atraso predefinido</translation>
+        <translation>Predefinido</translation>
     </message>
     <message>
         <source>MS</source>

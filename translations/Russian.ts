@@ -1203,7 +1203,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Записанная задержка</translation>
+        <translation>Как записана</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -1211,7 +1211,7 @@
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Задержка по умолчанию</translation>
+        <translation>По умолчанию</translation>
     </message>
     <message>
         <source>MS</source>
@@ -1378,7 +1378,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Записанная задержка</translation>
+        <translation>Как записана</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -1386,7 +1386,7 @@
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Задержка по умолчанию</translation>
+        <translation>По умолчанию</translation>
     </message>
     <message>
         <source>MS</source>

@@ -1201,15 +1201,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Retardo grabado</translation>
+        <translation>Como se grabó</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Sin retardo</translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Retardo predeterminado</translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>MS</source>
@@ -1375,15 +1375,15 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Retardo grabado</translation>
+        <translation>Como se grabó</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Sin retardo</translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Retardo predeterminado</translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>MS</source>

@@ -1203,7 +1203,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Записана затримка</translation>
+        <translation>Як записано</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -1211,7 +1211,7 @@
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Типова затримка</translation>
+        <translation>Типова</translation>
     </message>
     <message>
         <source>MS</source>
@@ -1378,7 +1378,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Записана затримка</translation>
+        <translation>Як записано</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -1386,7 +1386,7 @@
     </message>
     <message>
         <source>Default delay</source>
-        <translation>Типова затримка</translation>
+        <translation>Типова</translation>
     </message>
     <message>
         <source>MS</source>

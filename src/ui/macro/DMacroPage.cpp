@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QMessageBox>
+#include <QPalette>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -92,10 +93,19 @@ DMacroPage::DMacroPage(QWidget* parent)
     m_lastDir = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     m_notice = new CbNotice(this);
     m_notice->setFontPixelSize(14);
-    // The lists show the boxes' colours through their nearly clear fill; a
-    // viewport filling itself would cut a hole into the translucent window.
-    for (QScrollArea* area : {ui->scrollArea_2, ui->scrollArea_3})
-        area->viewport()->setAutoFillBackground(false);
+    // The lists show the boxes' colours through their nearly clear fill. The
+    // scroll area fills its viewport and its content from the palette, which
+    // would paint them over in the window's colour (black where the window is
+    // translucent), so neither fills itself.
+    for (QScrollArea* area : {ui->scrollArea_2, ui->scrollArea_3}) {
+        for (QWidget* layer : {area->viewport(), area->widget()}) {
+            layer->setAutoFillBackground(false);
+            QPalette clear = layer->palette();
+            clear.setColor(QPalette::Window, Qt::transparent);
+            clear.setColor(QPalette::Base, Qt::transparent);
+            layer->setPalette(clear);
+        }
+    }
     m_macroListLayout = ui->verticalLayout_17;
     m_eventListLayout = ui->verticalLayout_20;
 
