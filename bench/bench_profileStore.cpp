@@ -11,9 +11,17 @@
 // each file once at the end of their batch; the baseline is the same
 // operation with every change written through.
 //
+// And deleting a macro that keys of every profile of every layer file play:
+// the keys go back to their default function and the profiles' copies go
+// with the macro, each file written once; the baseline writes every change
+// through.
+//
 // Usage: bench_profileStore [runs]   (default 15)
 
 #include "app/resourceInit.h"
+#include "profiles/DBoundMacroRefresh.h"
+#include "profiles/DMacroBindings.h"
+#include "profiles/DMacroFile.h"
 #include "profiles/DProfileLightDefaults.h"
 #include "profiles/DProfileOperations.h"
 #include "sdk/include/StoreWriteBatch.h"
@@ -24,10 +32,13 @@
 #include "sdk/store/XmlStore.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -133,6 +144,66 @@ double onCopies(int runs, const QTemporaryDir& dir, const QByteArray& source, co
     return medianMicroseconds(samples);
 }
 
+constexpr int kBoundProfiles = 10;
+
+// A user configuration folder whose one keyboard plays macro 3 from key A
+// in all ten profiles of its three layer files, each profile keeping its
+// copy; outside the timing.
+QString boundConfig(const QTemporaryDir& dir, const QString& name, std::vector<QString>* files)
+{
+    const QString config = dir.filePath(name);
+    const QString keyboard = config + QStringLiteral("/OV68M/SERIAL");
+    QDir().mkpath(keyboard);
+    files->clear();
+    const QByteArray macros = QFile::encodeName(config + QStringLiteral("/appMacro.xml"));
+    COrvaneXML_CreateXMLFile(macros);
+    std::list<macroEventItem> events;
+    for (int m = 1; m <= 3; ++m) {
+        const QByteArray index = QByteArray::number(m);
+        COrvaneXML_CreateMacroXmlParentNode(macros, index, "Macro" + index);
+    }
+    files->push_back(QFile::decodeName(macros));
+    for (const char* layer : {"/appProfile_Default.xml", "/appProfile_FN.xml", "/appProfile_Magnetic.xml"}) {
+        const QByteArray path = QFile::encodeName(keyboard + QLatin1String(layer));
+        COrvaneXML_CreateXMLFile(path);
+        for (int p = 1; p <= kBoundProfiles; ++p) {
+            const QByteArray index = QByteArray::number(p);
+            COrvaneXML_CreateProFileXmlParentNode(path, index, "Profile" + index, 0);
+            COrvaneXML_AddProFileMacroWithKeyInfoItem(path, index, "4", "A", "1", "1", "1", "3");
+            COrvaneXML_AddProFileBindMacroItem(path, index, events, "3", DBoundMacroRefresh::tagOf("3"));
+        }
+        files->push_back(QFile::decodeName(path));
+    }
+    return config;
+}
+
+// Median time to delete macro 3 with its bindings, and how many files were
+// replaced by the last run; -1 when a delete failed.
+double deleteBoundMacro(int runs, const QTemporaryDir& dir, const QString& name, int* filesWritten)
+{
+    std::vector<qint64> samples;
+    QElapsedTimer timer;
+    for (int run = 0; run < runs; ++run) {
+        std::vector<QString> files;
+        const QString config = boundConfig(dir, QStringLiteral("%1-%2").arg(name).arg(run), &files);
+        DMacroFile macros(QFile::encodeName(config + QStringLiteral("/appMacro.xml")));
+        QList<DMacroFile::Macro> listed;
+        macros.macros(&listed);
+        std::vector<QDateTime> before;
+        for (const QString& file : files)
+            before.push_back(QFileInfo(file).lastModified());
+        QThread::msleep(20);
+        timer.start();
+        if (!DMacroBindings::removeMacro(macros, config, 3))
+            return -1;
+        samples.push_back(timer.nsecsElapsed());
+        *filesWritten = 0;
+        for (std::size_t f = 0; f < files.size(); ++f)
+            *filesWritten += QFileInfo(files[f]).lastModified() != before[f] ? 1 : 0;
+    }
+    return medianMicroseconds(samples);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -195,7 +266,15 @@ int main(int argc, char** argv)
     XmlStore::instance().cache.setWriteThrough(true);
     const double createThrough = onCopies(bulkRuns, dir, layers[0], QStringLiteral("createThrough"), create);
     const double resetThrough = onCopies(bulkRuns, dir, layers[0], QStringLiteral("resetThrough"), reset);
+    int filesThrough = 0;
+    const double unbindThrough = deleteBoundMacro(bulkRuns, dir, QStringLiteral("unbindThrough"), &filesThrough);
     XmlStore::instance().cache.setWriteThrough(false);
+    int filesBatched = 0;
+    const double unbindBatched = deleteBoundMacro(bulkRuns, dir, QStringLiteral("unbind"), &filesBatched);
+    if (unbindBatched < 0 || unbindThrough < 0) {
+        std::fprintf(stderr, "deleting a bound macro failed\n");
+        return 1;
+    }
     if (createBatched < 0 || resetBatched < 0 || createThrough < 0 || resetThrough < 0) {
         std::fprintf(stderr, "a profile operation failed\n");
         return 1;
@@ -213,5 +292,8 @@ int main(int argc, char** argv)
                 bulkRuns, createBatched, createThrough, createThrough / createBatched);
     std::printf("reset to defaults, median of %d: batched %.0f us, written through %.0f us, ratio %.0fx\n", bulkRuns,
                 resetBatched, resetThrough, resetThrough / resetBatched);
+    std::printf("delete a macro bound in %d profiles of 3 layer files, median of %d: batched %.0f us (%d files "
+                "written), written through %.0f us, ratio %.1fx\n",
+                kBoundProfiles, bulkRuns, unbindBatched, filesBatched, unbindThrough, unbindThrough / unbindBatched);
     return 0;
 }

@@ -1233,4 +1233,328 @@ Keep these keys?</source>
         <translation>ضغطة قوية</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>لأعلى</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>لأسفل</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>مسح</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>قائمة الماكرو</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>إعداد التأخير</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>التأخير المسجل</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>بلا تأخير</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>التأخير الافتراضي</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>قائمة الأحداث</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>التسجيل فارغ</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>إدراج حدث</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>إدراج بعد الحدث</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>إدراج قبل الحدث</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>الحدث</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>التأخير</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>الإجراء</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>اضغط مفتاحًا</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>النقر الأيسر</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>النقر الأوسط</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>النقر الأيمن</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>أدخل مدة التأخير</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>إدراج</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>تمت إضافة الماكرو</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>تم حذف الماكرو</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>لا يمكن أن يكون اسم الماكرو فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>تمت إعادة تسمية الماكرو</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>اختر ماكرو أولًا</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>تم مسح الماكرو</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>تعذر حفظ ملف الماكرو</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>تعذرت قراءة ملف الماكرو</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>إنشاء</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>تغيير الاسم</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>عدد المفاتيح المرتبطة بهذا الماكرو: %n. عند حذف الماكرو تعود إلى وظيفتها الافتراضية. هل تريد حذفه؟</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بهذا الماكرو: %n. عند حذف الماكرو تعود إلى وظيفتها الافتراضية. هل تريد حذفه؟</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بهذا الماكرو: %n. عند حذف الماكرو تعود إلى وظيفتها الافتراضية. هل تريد حذفه؟</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بهذا الماكرو: %n. عند حذف الماكرو تعود إلى وظيفتها الافتراضية. هل تريد حذفه؟</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بهذا الماكرو: %n. عند حذف الماكرو تعود إلى وظيفتها الافتراضية. هل تريد حذفه؟</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بهذا الماكرو: %n. عند حذف الماكرو تعود إلى وظيفتها الافتراضية. هل تريد حذفه؟</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>قائمة الماكرو</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>إعداد التأخير</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>التأخير المسجل</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>بلا تأخير</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>التأخير الافتراضي</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>تسجيل</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>قائمة الأحداث</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>التسجيل فارغ</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>إدراج حدث</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>إدراج بعد الحدث</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>إدراج قبل الحدث</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>الحدث</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>التأخير</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>الإجراء</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>اضغط مفتاحًا</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>النقر الأيسر</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>النقر الأوسط</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>النقر الأيمن</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>أدخل مدة التأخير</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>إدراج</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>تعديل</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>تغيير الاسم</translation>
+    </message>
+</context>
 </TS>

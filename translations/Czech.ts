@@ -1227,4 +1227,325 @@ Ponechat tyto klávesy?</translation>
         <translation>Silný stisk</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>Nahoru</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Dolů</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazat</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Záznam makra</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Prodleva</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Jako v záznamu</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Žádná</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Spustit záznam</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Seznam událostí</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Záznam je prázdný</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Vložit událost</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozice</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Vložit za událost</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Vložit před událost</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Událost</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Klávesnice</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Myš</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Prodleva</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akce</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Stiskněte klávesu</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Levé tlačítko</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Prostřední tlačítko</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Pravé tlačítko</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Zadejte prodlevu</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Vložit</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Vlastnosti</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Změnit</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Makro přidáno</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Makro odstraněno</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Název makra nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Makro přejmenováno</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Nejprve vyberte makro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Makro vymazáno</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>Soubor maker nelze uložit</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>Soubor maker nelze přečíst</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importovat</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Vytvořit</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportovat</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Odstranit</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Přejmenovat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>K tomuto makru je přiřazena %n klávesa. Po odstranění makra se vrátí ke své výchozí funkci. Odstranit makro?</numerusform>
+            <numerusform>K tomuto makru jsou přiřazeny %n klávesy. Po odstranění makra se vrátí ke své výchozí funkci. Odstranit makro?</numerusform>
+            <numerusform>K tomuto makru je přiřazeno %n kláves. Po odstranění makra se vrátí ke své výchozí funkci. Odstranit makro?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Záznam makra</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Prodleva</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Jako v záznamu</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Žádná</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Nahrát</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Seznam událostí</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Záznam je prázdný</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Vložit událost</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozice</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Vložit za událost</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Vložit před událost</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Událost</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Klávesnice</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Myš</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Prodleva</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akce</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Stiskněte klávesu</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Levé tlačítko</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Prostřední tlačítko</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Pravé tlačítko</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Zadejte prodlevu</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Vložit</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Vlastnosti</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Klávesa</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Myš</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Změnit</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportovat</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Odstranit</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Přejmenovat</translation>
+    </message>
+</context>
 </TS>

@@ -1225,4 +1225,324 @@ Keep these keys?</translation>
         <translation>Heavy Press</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Macro Record</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macro Group</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Delay Setting</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Recording delay</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>No delay</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Default delay</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Start record</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Event List</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Record is empty</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insert Event</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insert event after</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insert event before</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Keyboard Event</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mouse Event</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Operate</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Please enter a key</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Left Click</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Center Click</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Right Click</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Please enter delay number</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Press Key</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Add macro successful</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Delete macro successful</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Macro name can&apos;t be empty</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Modify macro name successful</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Please select a macro first</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Clear record macro successful</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>The macro file could not be saved</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>The macro file could not be read</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Modify Name</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n key is bound to this macro. Deleting the macro gives it back its default function. Delete it?</numerusform>
+            <numerusform>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Macro Record</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macro Group</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Delay Setting</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Recording delay</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>No delay</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Default delay</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Event List</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Record is empty</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insert Event</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insert event after</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insert event before</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Keyboard Event</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mouse Event</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Operate</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Please enter a key</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Left Click</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Center Click</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Right Click</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Please enter delay number</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Press Key</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modify</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Modify Name</translation>
+    </message>
+</context>
 </TS>

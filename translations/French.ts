@@ -1225,4 +1225,324 @@ Conserver ces touches ?</translation>
         <translation>Appui fort</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Enregistrement de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Comme enregistré</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Démarrer l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Liste des événements</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>L’enregistrement est vide</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insérer un événement</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insérer après l’événement</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insérer avant l’événement</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Appuyez sur une touche</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic milieu</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Saisissez le délai</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro ajoutée</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro supprimée</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Le nom de la macro ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Macro renommée</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Sélectionnez d’abord une macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Macro vidée</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>Impossible d’enregistrer le fichier de macros</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>Impossible de lire le fichier de macros</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Renommer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n touche est associée à cette macro. En supprimant la macro, elle retrouve sa fonction par défaut. Supprimer la macro ?</numerusform>
+            <numerusform>%n touches sont associées à cette macro. En supprimant la macro, elles retrouvent leur fonction par défaut. Supprimer la macro ?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Enregistrement de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Comme enregistré</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Liste des événements</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>L’enregistrement est vide</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insérer un événement</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insérer après l’événement</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insérer avant l’événement</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Appuyez sur une touche</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic milieu</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Saisissez le délai</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Renommer</translation>
+    </message>
+</context>
 </TS>

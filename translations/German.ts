@@ -1225,4 +1225,324 @@ Diese Tasten behalten?</translation>
         <translation>Starker Druck</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Makroaufnahme</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Wie aufgenommen</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Ereignisliste</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Keine Aufnahme vorhanden</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Ereignis einfügen</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Nach dem Ereignis einfügen</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Vor dem Ereignis einfügen</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Drücken Sie eine Taste</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Verzögerung eingeben</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Makro hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Makro gelöscht</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Der Makroname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Makro umbenannt</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Wählen Sie zuerst ein Makro aus</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Makro geleert</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>Die Makrodatei konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>Die Makrodatei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n Taste ist diesem Makro zugewiesen. Beim Löschen des Makros erhält sie ihre Standardfunktion zurück. Makro löschen?</numerusform>
+            <numerusform>%n Tasten sind diesem Makro zugewiesen. Beim Löschen des Makros erhalten sie ihre Standardfunktion zurück. Makro löschen?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Makroaufnahme</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Wie aufgenommen</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Ereignisliste</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Keine Aufnahme vorhanden</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Ereignis einfügen</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Nach dem Ereignis einfügen</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Vor dem Ereignis einfügen</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Drücken Sie eine Taste</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Verzögerung eingeben</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Umbenennen</translation>
+    </message>
+</context>
 </TS>

@@ -1225,4 +1225,324 @@ Mantenere questi tasti?</translation>
         <translation>Pressione forte</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Registrazione macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Come registrato</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Elenco eventi</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>La registrazione è vuota</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Inserisci evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Inserisci dopo l’evento</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Inserisci prima dell’evento</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Premi un tasto</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Inserisci il ritardo</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserisci</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Proprietà</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro aggiunta</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminata</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Il nome della macro non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Macro rinominata</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Seleziona prima una macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Macro svuotata</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>Impossibile salvare il file delle macro</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>Impossibile leggere il file delle macro</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n tasto è assegnato a questa macro. Eliminando la macro, torna alla sua funzione predefinita. Eliminare la macro?</numerusform>
+            <numerusform>%n tasti sono assegnati a questa macro. Eliminando la macro, tornano alla loro funzione predefinita. Eliminare la macro?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Registrazione macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Come registrato</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registra</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Elenco eventi</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>La registrazione è vuota</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Inserisci evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Inserisci dopo l’evento</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Inserisci prima dell’evento</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Premi un tasto</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Inserisci il ritardo</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserisci</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Proprietà</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifica</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Rinomina</translation>
+    </message>
+</context>
 </TS>

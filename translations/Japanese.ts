@@ -1223,4 +1223,323 @@ Keep these keys?</source>
         <translation>強押し</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>マクロ記録</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>マクロ一覧</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>遅延設定</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>記録した遅延</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>遅延なし</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>既定の遅延</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>記録開始</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>イベント一覧</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>記録がありません</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>イベント挿入</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>イベントの後に挿入</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>イベントの前に挿入</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>イベント</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>遅延</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>キーを押してください</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左クリック</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中クリック</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右クリック</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>遅延を入力してください</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>挿入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>プロパティ</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>マクロを追加しました</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>マクロを削除しました</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>マクロ名を入力してください</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>マクロ名を変更しました</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>先にマクロを選択してください</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>マクロをクリアしました</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>マクロファイルを保存できませんでした</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>マクロファイルを読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>名前の変更</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n 個のキーにこのマクロが割り当てられています。マクロを削除すると、キーは既定の機能に戻ります。削除しますか？</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>マクロ記録</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>マクロ一覧</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>遅延設定</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>記録した遅延</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>遅延なし</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>既定の遅延</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>記録</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>イベント一覧</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>記録がありません</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>イベント挿入</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>イベントの後に挿入</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>イベントの前に挿入</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>イベント</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>遅延</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>キーを押してください</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左クリック</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中クリック</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右クリック</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>遅延を入力してください</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>挿入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>プロパティ</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>変更</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>名前の変更</translation>
+    </message>
+</context>
 </TS>

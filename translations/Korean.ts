@@ -1223,4 +1223,323 @@ Keep these keys?</source>
         <translation>세게 누르기</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>위로</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>아래로</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>매크로 녹화</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>매크로 목록</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>지연 설정</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>녹화된 지연</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>지연 없음</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>기본 지연</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>이벤트 목록</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>녹화된 내용이 없습니다</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>이벤트 삽입</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>이벤트 뒤에 삽입</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>이벤트 앞에 삽입</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>키보드</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>마우스</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>지연</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>동작</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>키를 누르세요</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>왼쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>가운데 클릭</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>오른쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>지연 시간을 입력하세요</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>삽입</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>속성</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>수정</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>매크로를 추가했습니다</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>매크로를 삭제했습니다</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>매크로 이름을 입력하세요</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>매크로 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>먼저 매크로를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>매크로를 비웠습니다</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>매크로 파일을 저장하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>매크로 파일을 읽지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>이 매크로가 %n개의 키에 지정되어 있습니다. 매크로를 삭제하면 키가 기본 기능으로 돌아갑니다. 삭제하시겠습니까?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>매크로 녹화</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>매크로 목록</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>지연 설정</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>녹화된 지연</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>지연 없음</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>기본 지연</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>녹화</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>이벤트 목록</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>녹화된 내용이 없습니다</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>이벤트 삽입</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>이벤트 뒤에 삽입</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>이벤트 앞에 삽입</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>키보드</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>마우스</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>지연</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>동작</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>키를 누르세요</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>왼쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>가운데 클릭</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>오른쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>지연 시간을 입력하세요</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>삽입</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>속성</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>마우스</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>수정</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+</context>
 </TS>

@@ -1227,4 +1227,325 @@ Zachować te klawisze?</translation>
         <translation>Mocne naciśnięcie</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Z nagrania</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Rozpocznij nagrywanie</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Lista zdarzeń</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Nagranie jest puste</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Wstaw zdarzenie</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Wstaw po zdarzeniu</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Wstaw przed zdarzeniem</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Klawiatura</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akcja</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Naciśnij klawisz</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy przycisk</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy przycisk</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy przycisk</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Wpisz opóźnienie</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Wstaw</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Właściwości</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Zmień</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Dodano makro</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Usunięto makro</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Nazwa makra nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Zmieniono nazwę makra</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Najpierw wybierz makro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Wyczyszczono makro</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>Nie udało się zapisać pliku makr</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>Nie udało się odczytać pliku makr</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>Do tego makra przypisano %n klawisz. Po usunięciu makra wróci do funkcji domyślnej. Usunąć makro?</numerusform>
+            <numerusform>Do tego makra przypisano %n klawisze. Po usunięciu makra wrócą do funkcji domyślnej. Usunąć makro?</numerusform>
+            <numerusform>Do tego makra przypisano %n klawiszy. Po usunięciu makra wrócą do funkcji domyślnej. Usunąć makro?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Z nagrania</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Nagraj</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Lista zdarzeń</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Nagranie jest puste</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Wstaw zdarzenie</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Wstaw po zdarzeniu</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Wstaw przed zdarzeniem</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Klawiatura</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Akcja</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Naciśnij klawisz</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy przycisk</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy przycisk</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy przycisk</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Wpisz opóźnienie</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Wstaw</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Właściwości</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Zmień</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+</context>
 </TS>

@@ -1225,4 +1225,324 @@ Manter estas teclas?</translation>
         <translation>Toque forte</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>Para cima</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Para baixo</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Gravação de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Atraso</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Como gravado</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Predefinido</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Iniciar gravação</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Lista de eventos</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>A gravação está vazia</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Inserir evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Inserir depois do evento</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Inserir antes do evento</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Rato</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Atraso</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Prima uma tecla</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clique central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clique direito</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Introduza o atraso</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserir</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriedades</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro adicionada</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminada</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>O nome da macro não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nome da macro alterado</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Selecione primeiro uma macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Macro limpa</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>Não foi possível guardar o ficheiro de macros</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>Não foi possível ler o ficheiro de macros</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Mudar o nome</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n tecla está atribuída a esta macro. Ao eliminar a macro, volta à sua função predefinida. Eliminar a macro?</numerusform>
+            <numerusform>%n teclas estão atribuídas a esta macro. Ao eliminar a macro, voltam à sua função predefinida. Eliminar a macro?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Gravação de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Atraso</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Como gravado</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Predefinido</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Lista de eventos</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>A gravação está vazia</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Inserir evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Inserir depois do evento</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Inserir antes do evento</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Rato</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Atraso</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Prima uma tecla</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clique central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clique direito</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Introduza o atraso</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserir</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriedades</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Rato</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Alterar</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Mudar o nome</translation>
+    </message>
+</context>
 </TS>

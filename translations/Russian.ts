@@ -1227,4 +1227,325 @@ Keep these keys?</source>
         <translation>Сильное нажатие</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Запись макроса</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Макросы</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Как записана</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Без задержки</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Начать запись</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Список событий</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Запись пуста</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Вставить событие</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Вставить после события</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Вставить перед событием</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Клавиатура</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Нажмите клавишу</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Левая кнопка</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Средняя кнопка</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правая кнопка</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Введите задержку</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Клавиша</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Макрос добавлен</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Макрос удалён</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Имя макроса не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Макрос переименован</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Сначала выберите макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Макрос очищен</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>Не удалось сохранить файл макросов</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>Не удалось прочитать файл макросов</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импортировать</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспортировать</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>Этот макрос назначен на %n клавишу. После удаления макроса она вернёт свою функцию по умолчанию. Удалить макрос?</numerusform>
+            <numerusform>Этот макрос назначен на %n клавиши. После удаления макроса они вернут свою функцию по умолчанию. Удалить макрос?</numerusform>
+            <numerusform>Этот макрос назначен на %n клавиш. После удаления макроса они вернут свою функцию по умолчанию. Удалить макрос?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Запись макроса</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Макросы</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Как записана</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Без задержки</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Список событий</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Запись пуста</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Вставить событие</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Вставить после события</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Вставить перед событием</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Клавиатура</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Нажмите клавишу</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Левая кнопка</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Средняя кнопка</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правая кнопка</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Введите задержку</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Клавиша</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Изменить</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Экспортировать</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Переименовать</translation>
+    </message>
+</context>
 </TS>

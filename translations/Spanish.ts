@@ -1225,4 +1225,324 @@ Keep these keys?</source>
         <translation>Pulsación fuerte</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Grabación de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Como se grabó</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Lista de eventos</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>La grabación está vacía</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insertar evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insertar después del evento</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insertar antes del evento</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Pulse una tecla</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic derecho</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Introduzca el retardo</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertar</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro añadida</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminada</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>El nombre de la macro no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nombre de la macro cambiado</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Seleccione primero una macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Macro vaciada</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>No se pudo guardar el archivo de macros</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>No se pudo leer el archivo de macros</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n tecla está asignada a esta macro. Al eliminar la macro, recupera su función predeterminada. ¿Eliminar la macro?</numerusform>
+            <numerusform>%n teclas están asignadas a esta macro. Al eliminar la macro, recuperan su función predeterminada. ¿Eliminar la macro?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Grabación de macro</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Como se grabó</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Lista de eventos</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>La grabación está vacía</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Insertar evento</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insertar después del evento</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insertar antes del evento</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Pulse una tecla</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic derecho</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Introduzca el retardo</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertar</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+</context>
 </TS>

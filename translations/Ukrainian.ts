@@ -1227,4 +1227,325 @@ Keep these keys?</source>
         <translation>Сильне натискання</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>Вгору</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>Запис макросу</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Макроси</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Затримка</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Як записано</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Без затримки</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Типова</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>Почати запис</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Список подій</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Запис порожній</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Вставити подію</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиція</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Вставити після події</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Вставити перед подією</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Подія</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Клавіатура</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Миша</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Затримка</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Дія</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Натисніть клавішу</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Ліва кнопка</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Середня кнопка</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Права кнопка</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Введіть затримку</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Властивості</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Клавіша</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Змінити</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Макрос додано</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Макрос видалено</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Назва макросу не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Макрос перейменовано</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Спочатку виберіть макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Макрос очищено</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>Не вдалося зберегти файл макросів</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>Не вдалося прочитати файл макросів</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Імпортувати</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Експортувати</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Перейменувати</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>Цей макрос призначено на %n клавішу. Після видалення макросу вона поверне свою типову функцію. Видалити макрос?</numerusform>
+            <numerusform>Цей макрос призначено на %n клавіші. Після видалення макросу вони повернуть свою типову функцію. Видалити макрос?</numerusform>
+            <numerusform>Цей макрос призначено на %n клавіш. Після видалення макросу вони повернуть свою типову функцію. Видалити макрос?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>Запис макросу</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>Макроси</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>Затримка</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Як записано</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Без затримки</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Типова</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Запис</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>Список подій</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Запис порожній</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>Вставити подію</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиція</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Вставити після події</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Вставити перед подією</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Подія</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Клавіатура</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Миша</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Затримка</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Дія</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Натисніть клавішу</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Ліва кнопка</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Середня кнопка</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Права кнопка</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Введіть затримку</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Властивості</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Клавіша</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Миша</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Змінити</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>Експортувати</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Перейменувати</translation>
+    </message>
+</context>
 </TS>

@@ -1223,4 +1223,323 @@ Keep these keys?</source>
         <translation>重按</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>宏录制</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>宏列表</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>延时设置</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>录制延时</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>无延时</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>默认延时</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>事件列表</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>录制内容为空</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>插入事件</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在事件后插入</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在事件前插入</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>键盘事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>鼠标事件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延时</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>请按下按键</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>请输入延时</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>已添加宏</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>已删除宏</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>宏名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>宏名称已修改</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>请先选择宏</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>已清空宏</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>无法保存宏文件</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>无法读取宏文件</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名称</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>有 %n 个按键绑定了此宏。删除宏后，这些按键将恢复默认功能。是否删除？</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>宏录制</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>宏列表</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>延时设置</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>录制延时</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>无延时</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>默认延时</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>录制</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>事件列表</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>录制内容为空</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>插入事件</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在事件后插入</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在事件前插入</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>键盘事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>鼠标事件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延时</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>请按下按键</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>请输入延时</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名称</translation>
+    </message>
+</context>
 </TS>

@@ -1223,4 +1223,323 @@ Keep these keys?</source>
         <translation>重按</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation>巨集錄製</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>巨集列表</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>延遲設定</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>錄製延遲</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>無延遲</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>預設延遲</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>事件列表</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>錄製內容為空</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>插入事件</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在事件後插入</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在事件前插入</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>鍵盤事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>滑鼠事件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延遲</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>請按下按鍵</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>請輸入延遲</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>屬性</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>已新增巨集</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>已刪除巨集</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>巨集名稱不可為空</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>巨集名稱已修改</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>請先選擇巨集</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>已清除巨集</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved</source>
+        <translation>無法儲存巨集檔案</translation>
+    </message>
+    <message>
+        <source>The macro file could not be read</source>
+        <translation>無法讀取巨集檔案</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名稱</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>有 %n 個按鍵綁定了此巨集。刪除巨集後，這些按鍵將恢復預設功能。是否刪除？</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Macro Record</source>
+        <translation>巨集錄製</translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation>巨集列表</translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation>延遲設定</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>錄製延遲</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>無延遲</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>預設延遲</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>錄製</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation>事件列表</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>錄製內容為空</translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation>插入事件</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在事件後插入</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在事件前插入</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>鍵盤事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>滑鼠事件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延遲</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>請按下按鍵</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>請輸入延遲</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>屬性</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>滑鼠</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名稱</translation>
+    </message>
+</context>
 </TS>

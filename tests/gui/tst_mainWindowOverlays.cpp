@@ -2,12 +2,14 @@
 // settings dialog reports back: theme, background image, language and the
 // manual and automatic firmware checks.
 #include "support/ApplicationSetUp.h"
+#include "support/DevicePageProbe.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "ui/macro/DMacroPage.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
 #include "ui/widgets/CbNotice.h"
@@ -20,7 +22,10 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QTranslator>
+
+#include <memory>
 
 namespace {
 
@@ -179,14 +184,84 @@ private slots:
         closeByButton(page);
     }
 
-    void macroPathIsBounded()
+    void macroPathIsRefusedNotCut()
     {
         DMacroPage page;
-        const QByteArray longPath(400, 'p');
-        page.setMacroFilePath(longPath.constData());
-        QCOMPARE(QByteArray(page.macroFilePath()), longPath.left(DMacroPage::kPathBufferSize - 1));
+        const QByteArray fits(DMacroPage::kPathBufferSize - 1, 'p');
+        page.setMacroFilePath(fits.constData());
+        QCOMPARE(QByteArray(page.macroFilePath()), fits);
+        // Cut, it would name another file.
+        page.setMacroFilePath(QByteArray(400, 'p').constData());
+        QCOMPARE(QByteArray(page.macroFilePath()), QByteArray());
         page.setMacroFilePath(nullptr);
         QCOMPARE(QByteArray(page.macroFilePath()), QByteArray());
+    }
+
+    void macroEditorClosedByTheSystemOrTheWindowsEnd_data()
+    {
+        QTest::addColumn<bool>("teardown");
+        QTest::newRow("window-system close") << false;
+        QTest::newRow("main window torn down") << true;
+    }
+    void macroEditorClosedByTheSystemOrTheWindowsEnd()
+    {
+        QFETCH(bool, teardown);
+        auto shown = std::make_unique<ShownWindow>();
+        DMainWidget& window = shown->window;
+        DMacroPage* page = openDialog<DMacroPage>(window, "sigShowMacroPage");
+        QPointer<DMacroPage> guard(page);
+        QPointer<QWidget> overlay(window.overlay());
+        QSignalSpy closed(page, &DMacroPage::sigMacroPageClose);
+        QSignalSpy hooks(DDataManager::getInstance(), &DDataManager::sigHookRuningStrtusCtrl_MacroRecord);
+        if (teardown) {
+            shown.reset();
+        } else {
+            page->close();
+            QTRY_VERIFY(guard.isNull());
+            QVERIFY(overlay->isHidden());
+        }
+        QVERIFY(guard.isNull());
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(hooks.last(), QVariantList{false});
+    }
+
+    // The macro button takes the key page's hook off for the editor; however
+    // the editor goes, the hook comes back as the light effect had it.
+    void keyHookFollowsTheEffectAfterTheMacroEditor_data()
+    {
+        QTest::addColumn<bool>("keyPressEffect");
+        QTest::addColumn<int>("how");
+        for (bool effect : {true, false}) {
+            const char* name = effect ? "key-press effect" : "other effect";
+            QTest::newRow(qPrintable(QStringLiteral("%1, close button").arg(QLatin1String(name)))) << effect << 0;
+            QTest::newRow(qPrintable(QStringLiteral("%1, escape").arg(QLatin1String(name)))) << effect << 1;
+            QTest::newRow(qPrintable(QStringLiteral("%1, window system").arg(QLatin1String(name)))) << effect << 2;
+        }
+    }
+    void keyHookFollowsTheEffectAfterTheMacroEditor()
+    {
+        QFETCH(bool, keyPressEffect);
+        QFETCH(int, how);
+        ShownWindow shown;
+        DMainWidget& window = shown.window;
+        DCustomKeysPage* keys = DevicePageProbe(*window.devicePage()).customKeysPage();
+        keys->setKeyboardHookEnabled(keyPressEffect);
+        QCOMPARE(keys->isKeyboardHookEnabled(), keyPressEffect);
+        window.devicePage()->findChild<QToolButton*>(QStringLiteral("toolButton_MacroDialog"))->click();
+        QVERIFY(!keys->isKeyboardHookEnabled());
+        const QList<DMacroPage*> open = window.findChildren<DMacroPage*>();
+        QVERIFY(!open.isEmpty());
+        QPointer<DMacroPage> page(open.last());
+        if (how == 0)
+            page->findChild<QPushButton*>(QStringLiteral("pushButton_Close"))->click();
+        else if (how == 1)
+            QTest::keyClick(page.data(), Qt::Key_Escape);
+        else
+            page->close();
+        QTRY_VERIFY(page.isNull());
+        QCOMPARE(keys->isKeyboardHookEnabled(), keyPressEffect);
+        QVERIFY(window.overlay()->isHidden());
+        keys->setKeyboardHookEnabled(false);
     }
 
     void advancedKeyEditorReportsListChange()

@@ -128,6 +128,25 @@ QStringList profileNames(const char* path)
     return out;
 }
 
+QStringList macroNames(const char* path)
+{
+    std::list<macroNodeInfo> nodes;
+    COrvaneXML_SelectMacroAllNodes(path, &nodes);
+    QStringList out;
+    for (const macroNodeInfo& node : nodes)
+        out << QString::fromStdString(node.index + ":" + node.name);
+    return out;
+}
+
+bool bindKeyToMacro(const char* layerPath, const char* profile, const char* keyCode, const char* macroFile,
+                    const QByteArray& macroIndex)
+{
+    std::list<macroEventItem> events;
+    return COrvaneXML_AddProFileMacroWithKeyInfoItem(layerPath, profile, keyCode, "K", "1", "1", "1", macroIndex)
+           && COrvaneXML_SelectAllKeyOrMouseEvent(macroFile, macroIndex, &events)
+           && COrvaneXML_AddProFileBindMacroItem(layerPath, profile, events, macroIndex, "Macro" + macroIndex);
+}
+
 QStringList profileContent(const char* path, const char* index)
 {
     QStringList out;

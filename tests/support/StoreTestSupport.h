@@ -47,6 +47,13 @@ QString describe(const customLightDataItem& item);
 QString describe(const customLightNodeInfo& node);
 
 QStringList profileNames(const char* path);
+// The macros of a macro file as "index:name", in file order.
+QStringList macroNames(const char* path);
+// Key `keyCode` of the profile plays the macro, and the profile keeps its
+// copy of the macro's events, as the macro binding page leaves them. False
+// at the first call the store refuses.
+bool bindKeyToMacro(const char* layerPath, const char* profile, const char* keyCode, const char* macroFile,
+                    const QByteArray& macroIndex);
 // Everything a profile holds, read back through the same calls the program
 // uses, as one comparable list of lines.
 QStringList profileContent(const char* path, const char* index);

@@ -9,16 +9,6 @@ using namespace StoreTestSupport;
 
 namespace {
 
-QStringList macroList(const char* path)
-{
-    std::list<macroNodeInfo> nodes;
-    COrvaneXML_SelectMacroAllNodes(path, &nodes);
-    QStringList out;
-    for (const macroNodeInfo& node : nodes)
-        out << QString::fromStdString(node.index + ":" + node.name);
-    return out;
-}
-
 // Events as "mark+explain" in stored order, the editor's row order.
 QString eventOrder(const char* path, const char* macro)
 {
@@ -98,14 +88,14 @@ private slots:
     void macroNodes()
     {
         const QByteArray path = newFile("appMacro");
-        QVERIFY(macroList(path).isEmpty());
+        QVERIFY(macroNames(path).isEmpty());
         QVERIFY(COrvaneXML_CreateMacroXmlParentNode(path, "2", "Macro2"));
         QVERIFY(COrvaneXML_CreateMacroXmlParentNode(path, "1", "Macro1"));
         QVERIFY(COrvaneXML_CreateMacroXmlParentNode(path, "5", "Imported \xE2\x9C\x93"));
         QVERIFY(!COrvaneXML_CreateMacroXmlParentNode(path, "1", "Again"));
         QVERIFY(!COrvaneXML_CreateMacroXmlParentNode(path, "0", "Zero"));
         QVERIFY(!COrvaneXML_CreateMacroXmlParentNode(path, "x", "Bad"));
-        QCOMPARE(macroList(path), (QStringList{"1:Macro1", "2:Macro2", QString::fromUtf8("5:Imported \xE2\x9C\x93")}));
+        QCOMPARE(macroNames(path), (QStringList{"1:Macro1", "2:Macro2", QString::fromUtf8("5:Imported \xE2\x9C\x93")}));
 
         QVERIFY(COrvaneXML_ModifyMacroNodeName(path, "2", "Renamed"));
         QVERIFY(!COrvaneXML_ModifyMacroNodeName(path, "9", "Nobody"));
@@ -113,7 +103,7 @@ private slots:
         QVERIFY(COrvaneXML_DeleteMacroNode(path, "1"));
         QVERIFY(COrvaneXML_CreateMacroXmlParentNode(path, "1", "Macro1"));
         QVERIFY(COrvaneXML_DeleteMacroNode(path, "5"));
-        QCOMPARE(macroList(path), (QStringList{"1:Macro1", "2:Renamed"}));
+        QCOMPARE(macroNames(path), (QStringList{"1:Macro1", "2:Renamed"}));
     }
 
     void events_appendAndReadInOrder()

@@ -1,13 +1,30 @@
 #pragma once
 
-#include "ui/widgets/DToolDialog.h"
+#include "profiles/DMacroFile.h"
+#include "sdk/include/orvanesdk_xml.h"
 
+#include <QDialog>
+#include <QFont>
+#include <QMap>
 #include <QString>
 
-// The macro editor as the main window opens it: a tool window over the
-// window's overlay, told which macro file to work on, reporting changes of
-// the macro list and its closing. The editing itself is not in this build.
-class DMacroPage : public DToolDialog
+#include <list>
+
+class CbNotice;
+class DCatchKeyAndMouseItem;
+class DMacroListItem;
+class QVBoxLayout;
+
+namespace Ui {
+class DMacroPage;
+}
+
+// The macro editor: the macros of the macro file on the left, the events of
+// the one on show in the centre, inserting and changing events on the
+// right. Every change is written to the macro file when it is made, and
+// every result of the store is read: a failed write is reported and the
+// list shown again from the file.
+class DMacroPage : public QDialog
 {
     Q_OBJECT
 
@@ -15,19 +32,98 @@ public:
     static constexpr int kPathBufferSize = 256;
 
     explicit DMacroPage(QWidget* parent = nullptr);
+    ~DMacroPage() override;
 
-    // Copies the NUL-terminated path into the editor's own buffer; a path
-    // that does not fit is cut at 255 bytes, never overrun.
+    // A path of more than 255 bytes is refused, never cut: the editor then
+    // works on no file.
     void setMacroFilePath(const char* path);
     const char* macroFilePath() const { return m_macroFilePath; }
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
-    void sigMacroListHaveChanged(QString strMacroIndex, QString strMacroName);
     void sigMacroPageClose();
+    void sigMacroListHaveChanged(QString strMacroIndex, QString strMacroName);
+
+public slots:
+    void reject() override;
+
+    void onLoadMacroList();
+    void onMacroItemMouseClicked(QString strMacroIndex, QString strMacroName);
+    void onModifyMacroItemNameIsEmpty();
+    void onModifyMacroItemNameSuccess();
+    void onModifyMacroItemNameFailed();
+    void onDeleteMacro(QString strMacroIndex, QString strMacroName);
+    void onKeyOrMouseEventClick(QString delay, QString type, QString keyCode, QString codeName, QString operateExplain);
+    void onMouseEnter(QString selectMark, QString selectOperateExplain);
+    void onMouseLeave(QString selectMark, QString selectOperateExplain);
+    void onScrollSheetSet();
+    void onScrollAreaValueChanged(int value);
 
 protected:
-    void aboutToClose() override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void on_pushButton_Close_clicked();
+    void on_pushButton_Add_clicked();
+    void on_pushButton_ClearMacroLst_clicked();
+    void on_radioButton_Key_clicked();
+    void on_radioButton_Mouse_clicked();
+    void on_radioButton_KeyboardEvent_clicked();
+    void on_radioButton_MouseEvent_clicked();
 
 private:
+    void setTexts();
+    void setTheme();
+    void loadMacroList();
+    void clearMacroRows();
+    void clearEventRows();
+    void showNoMacro();
+    // Shows the macro's events; `from` is the row that asked, if any.
+    void showMacro(DMacroListItem* from, const QString& strMacroIndex, const QString& strMacroName);
+    DCatchKeyAndMouseItem* addEventRow(const QString& mark);
+    void notifyMacroChanged();
+    void showNotice(const QString& text);
+    // Tells of store files set aside as damaged; true when there was one.
+    bool showRecoveryNotes();
+    // A write the file did not take: said so, and the list and the macro on
+    // show read again from the file, so nothing on screen claims otherwise.
+    void reportSaveFailure();
+    DMacroListItem* rowOf(const QString& index) const;
+    // Stops the hooks and reports the closing, once, whichever way the
+    // editor goes.
+    void finish();
+
+    Ui::DMacroPage* ui;
     char m_macroFilePath[kPathBufferSize] = {};
+    DMacroFile m_macroFile;
+    QString m_lastDir;
+    QVBoxLayout* m_macroListLayout = nullptr;
+    QVBoxLayout* m_eventListLayout = nullptr;
+    CbNotice* m_notice = nullptr;
+    QMap<int, QString> m_keyNameMap;
+    QMap<int, int> m_virtualKeyToHidMap;
+    QFont m_recordFont;
+    DMacroListItem* m_currentMacroRow = nullptr;
+    QList<DMacroListItem*> m_macroRows;
+    bool m_recording = false;
+    int m_lastDelay = 0;
+    int m_lastEventTick = 0;
+    bool m_ignoreMouse = false;
+    int m_downCount = 0;
+    QList<DCatchKeyAndMouseItem*> m_eventRows;
+    qint64 m_totalDelay = 0;
+    std::list<macroEventItem> m_pendingEvents;
+    bool m_selectFirstRow = false;
+    bool m_eventSelected = false;
+    DCatchKeyAndMouseItem* m_selectedRow = nullptr;
+    QString m_selectedMark;
+    QString m_selectedOperate;
+    int m_selectedIsUp = -1;
+    int m_selectedIndex = 0;
+    QString m_currentMacroIndex;
+    QString m_currentMacroName;
+    QString m_scrollBarStyleSheet;
+    bool m_finished = false;
 };

@@ -142,6 +142,10 @@ DMainWidget::~DMainWidget()
 {
     if (g_mainWidget == this)
         g_mainWidget = nullptr;
+    // Closed while this window is whole, so its report of the closing still
+    // finds the overlay.
+    m_tearingDown = true;
+    delete m_macroPage;
     // The menu hangs off the desktop widget, which outlives us.
     delete m_trayMenu;
     delete m_ui;
@@ -499,6 +503,8 @@ void DMainWidget::onMacroPageClose()
 {
     if (m_overlay)
         m_overlay->hide();
+    if (!m_tearingDown)
+        m_devicePage->onMacroPageClose();
 }
 
 void DMainWidget::onShowSeniorKeysPage()

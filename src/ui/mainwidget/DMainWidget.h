@@ -4,6 +4,7 @@
 
 #include <QFunctionPointer>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -155,7 +156,8 @@ private:
     QString m_likeName = QStringLiteral("RGB");
     bool m_firstPaintDone = false;
     QWidget* m_overlay = nullptr;
-    DMacroPage* m_macroPage = nullptr;
+    QPointer<DMacroPage> m_macroPage;
+    bool m_tearingDown = false;
     QTimer* m_firmwareCheckTimer = nullptr;
     QTimer* m_deviceChangeTimer = nullptr;
     int m_settledChangeType = 0;

@@ -1045,8 +1045,16 @@ void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QStr
 
 void DDevicePage::on_toolButton_MacroDialog_clicked()
 {
+    m_keyHookBeforeMacroPage = m_customKeysPage->isKeyboardHookEnabled();
     m_customKeysPage->setKeyboardHookEnabled(false);
     emit sigShowMacroPage();
+}
+
+void DDevicePage::onMacroPageClose()
+{
+    m_customKeysPage->setKeyboardHookEnabled(m_keyHookBeforeMacroPage);
+    if (m_profilePath[0])
+        refreshProfileList();
 }
 
 void DDevicePage::on_toolButton_SeniorKey_clicked()

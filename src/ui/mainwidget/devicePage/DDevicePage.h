@@ -93,6 +93,10 @@ public slots:
     void onHidDeviceChanged(int changeType, QString hidPath);
     void onHidItemMouseClicked(hidStructInfoAll hidStuInfo);
     void onUpdateDeviceListShow();
+    // The macro editor closed: the key page's hook goes back to what the
+    // keyboard's light effect needs, and the key marks follow bindings the
+    // editor removed with a macro.
+    void onMacroPageClose();
 
     // Page and link signals. Those that count towards a running wait only
     // count when they come from the selected keyboard.
@@ -261,6 +265,7 @@ private:
     QPointer<QMessageBox> m_storeMessage;
     int m_currentPageIndex = NoMainPage;
     int m_currentKeyboardEffect = -1;
+    bool m_keyHookBeforeMacroPage = false;
     bool m_colorTestMode = false;
     QString m_companyLink = QStringLiteral("https://orvane.example/");
     QVBoxLayout* m_deviceListLayout = nullptr;
