@@ -1173,4 +1173,45 @@
         <translation>Starker Druck</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normale Tasten</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Sondertasten</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Auslösepunkte für DKS-Aktionen</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Die Datei der erweiterten Tasten konnte nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normale Tasten</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Sondertasten</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Auslösepunkte für DKS-Aktionen</translation>
+    </message>
+</context>
 </TS>

@@ -1171,4 +1171,45 @@
         <translation>세게 누르기</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Normal Keys</source>
+        <translation>일반 키</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>특수 키</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 동작의 작동 지점</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>고급 키 파일을 저장할 수 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>일반 키</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>특수 키</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 동작의 작동 지점</translation>
+    </message>
+</context>
 </TS>

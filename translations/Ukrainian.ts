@@ -1175,4 +1175,45 @@
         <translation>Сильне натискання</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Звичайні клавіші</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Спеціальні клавіші</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Точки спрацювання дій DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Не вдалося зберегти файл розширених клавіш</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>Комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Звичайні клавіші</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Спеціальні клавіші</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Точки спрацювання дій DKS</translation>
+    </message>
+</context>
 </TS>
