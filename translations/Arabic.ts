@@ -1555,6 +1555,42 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>تغيير الاسم</translation>
+        <source>Normal Keys</source>
+        <translation>المفاتيح العادية</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>المفاتيح الخاصة</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>نقاط التفعيل لإجراءات DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>تعذّر حفظ ملف المفاتيح المتقدمة</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>مجموعة مفاتيح</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>المفاتيح العادية</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>المفاتيح الخاصة</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>نقاط التفعيل لإجراءات DKS</translation>
     </message>
 </context>
 </TS>

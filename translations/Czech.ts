@@ -1546,6 +1546,42 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Přejmenovat</translation>
+        <source>Normal Keys</source>
+        <translation>Běžné klávesy</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Speciální klávesy</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Body sepnutí akcí DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Soubor pokročilých kláves se nepodařilo uložit</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinace kláves</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Běžné klávesy</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Speciální klávesy</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Body sepnutí akcí DKS</translation>
     </message>
 </context>
 </TS>

@@ -1543,6 +1543,42 @@ Keep these keys?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Modify Name</translation>
+        <source>Normal Keys</source>
+        <translation>Normal Keys</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Special Keys</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Trigger points for DKS actions</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>The advanced-key file could not be saved</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>Key Combination</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normal Keys</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Special Keys</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Trigger points for DKS actions</translation>
     </message>
 </context>
 </TS>

@@ -1543,6 +1543,42 @@ Conserver ces touches ?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Renommer</translation>
+        <source>Normal Keys</source>
+        <translation>Touches normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Touches spéciales</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Points de déclenchement des actions DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Impossible d'enregistrer le fichier des touches avancées</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Touches normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Touches spéciales</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Points de déclenchement des actions DKS</translation>
     </message>
 </context>
 </TS>

@@ -1543,6 +1543,42 @@ Diese Tasten behalten?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Umbenennen</translation>
+        <source>Normal Keys</source>
+        <translation>Normale Tasten</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Sondertasten</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Auslösepunkte für DKS-Aktionen</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Die Datei der erweiterten Tasten konnte nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normale Tasten</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Sondertasten</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Auslösepunkte für DKS-Aktionen</translation>
     </message>
 </context>
 </TS>

@@ -1543,6 +1543,42 @@ Mantenere questi tasti?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Rinomina</translation>
+        <source>Normal Keys</source>
+        <translation>Tasti normali</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Tasti speciali</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Punti di attivazione delle azioni DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Impossibile salvare il file dei tasti avanzati</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Tasti normali</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Tasti speciali</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Punti di attivazione delle azioni DKS</translation>
     </message>
 </context>
 </TS>

@@ -1540,6 +1540,42 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>名前の変更</translation>
+        <source>Normal Keys</source>
+        <translation>通常キー</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊キー</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKSアクションのアクチュエーションポイント</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>アドバンストキーのファイルを保存できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>通常キー</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊キー</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKSアクションのアクチュエーションポイント</translation>
     </message>
 </context>
 </TS>

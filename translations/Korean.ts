@@ -1540,6 +1540,42 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>이름 바꾸기</translation>
+        <source>Normal Keys</source>
+        <translation>일반 키</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>특수 키</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 동작의 작동 지점</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>고급 키 파일을 저장할 수 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>일반 키</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>특수 키</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 동작의 작동 지점</translation>
     </message>
 </context>
 </TS>

@@ -1546,6 +1546,42 @@ Zachować te klawisze?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Zmień nazwę</translation>
+        <source>Normal Keys</source>
+        <translation>Zwykłe klawisze</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Klawisze specjalne</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Punkty aktywacji akcji DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Nie udało się zapisać pliku klawiszy zaawansowanych</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Zwykłe klawisze</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Klawisze specjalne</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Punkty aktywacji akcji DKS</translation>
     </message>
 </context>
 </TS>

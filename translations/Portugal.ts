@@ -1543,6 +1543,42 @@ Manter estas teclas?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Mudar o nome</translation>
+        <source>Normal Keys</source>
+        <translation>Teclas normais</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiais</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Pontos de acionamento das ações DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Não foi possível guardar o ficheiro das teclas avançadas</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinação de teclas</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Teclas normais</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiais</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Pontos de acionamento das ações DKS</translation>
     </message>
 </context>
 </TS>

@@ -1546,6 +1546,42 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>Переименовать</translation>
+        <source>Normal Keys</source>
+        <translation>Обычные клавиши</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Специальные клавиши</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Точки срабатывания действий DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Не удалось сохранить файл расширенных клавиш</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Обычные клавиши</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Специальные клавиши</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Точки срабатывания действий DKS</translation>
     </message>
 </context>
 </TS>

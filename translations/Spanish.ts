@@ -1543,6 +1543,42 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>Cambiar nombre</translation>
+        <source>Normal Keys</source>
+        <translation>Teclas normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiales</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Puntos de activación de las acciones DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>No se pudo guardar el archivo de teclas avanzadas</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinación de teclas</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Teclas normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiales</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Puntos de activación de las acciones DKS</translation>
     </message>
 </context>
 </TS>

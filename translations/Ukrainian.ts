@@ -1546,6 +1546,42 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>Перейменувати</translation>
+        <source>Normal Keys</source>
+        <translation>Звичайні клавіші</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Спеціальні клавіші</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Точки спрацювання дій DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Не вдалося зберегти файл розширених клавіш</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>Комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Звичайні клавіші</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Спеціальні клавіші</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Точки спрацювання дій DKS</translation>
     </message>
 </context>
 </TS>

@@ -1540,6 +1540,42 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>修改名称</translation>
+        <source>Normal Keys</source>
+        <translation>普通按键</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊按键</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 动作的触发键程</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>无法保存高级按键文件</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>普通按键</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊按键</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 动作的触发键程</translation>
     </message>
 </context>
 </TS>

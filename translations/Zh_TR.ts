@@ -1540,6 +1540,42 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>修改名稱</translation>
+        <source>Normal Keys</source>
+        <translation>一般按鍵</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊按鍵</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 動作的觸發鍵程</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>無法儲存進階按鍵檔案</translation>
+    </message>
+</context>
+<context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>Key Combination</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>一般按鍵</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊按鍵</translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 動作的觸發鍵程</translation>
     </message>
 </context>
 </TS>

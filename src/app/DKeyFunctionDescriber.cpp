@@ -1,6 +1,7 @@
 #include "app/DKeyFunctionDescriber.h"
 
 #include "app/DFixedText.h"
+#include "app/DKeyCombinationText.h"
 #include "profiles/DKeyFunctionType.h"
 #include "sdk/include/orvanesdk_xml.h"
 
@@ -180,8 +181,6 @@ constexpr PairValued kPairValued[] = {
 
 // The bits of the HID keyboard modifier byte, lowest first; these names are
 // the same in every language.
-constexpr const char* kModifierNames[] = {"L_CTRL", "L_SHIFT", "L_ALT", "L_WIN", "R_CTRL", "R_SHIFT", "R_ALT", "R_WIN"};
-
 bool matches(int cell, int stored)
 {
     return cell == kAny || cell == stored;
@@ -292,19 +291,9 @@ QString DKeyFunctionDescriber::keyLabel(int usage) const
 QString DKeyFunctionDescriber::combinationText(const QByteArray& value) const
 {
     const QList<QByteArray> parts = value.split(',');
-    const int mask = leadingNumber(parts.at(0));
-    QStringList names;
-    for (int bit = 0; bit < int(std::size(kModifierNames)); ++bit) {
-        if (mask & (1 << bit))
-            names << QLatin1String(kModifierNames[bit]);
-    }
     // A combination saved without its key still names its modifiers.
-    if (parts.size() > 1) {
-        const int usage = leadingNumber(parts.at(1));
-        if (m_keyNames.contains(usage))
-            names << m_keyNames.value(usage);
-    }
-    return names.join(QLatin1Char('+'));
+    const int usage = parts.size() > 1 ? leadingNumber(parts.at(1)) : 0;
+    return DKeyCombinationText::text(leadingNumber(parts.at(0)), parts.size() > 1 ? &usage : nullptr, m_keyNames);
 }
 
 QString DKeyFunctionDescriber::macroName(int macroIndex) const

@@ -66,6 +66,8 @@ DKeyLayoutEntry keyEntry(const cJSON* element)
     entry.dec = intField(element, "Dec", INT_MIN / 2, INT_MAX / 2);
     entry.qtDec = intField(element, "qtDec", INT_MIN / 2, INT_MAX / 2);
     entry.label = labelField(element, entry.dec);
+    entry.hasDec = cJSON_IsNumber(cJSON_GetObjectItemCaseSensitive(element, "Dec"));
+    entry.hasCharacter = cJSON_IsString(cJSON_GetObjectItemCaseSensitive(element, "Character"));
     return entry;
 }
 

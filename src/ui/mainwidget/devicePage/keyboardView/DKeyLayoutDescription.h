@@ -23,6 +23,10 @@ struct DKeyLayoutEntry
     int index = 0;
     int validStatus = 0;
     int sidePosition = 0;
+    // Whether the element carried a numeric "Dec" and a text "Character";
+    // the all-keys picker skips a key without either.
+    bool hasDec = false;
+    bool hasCharacter = false;
 };
 
 // Reads the key-layout descriptions shared by the keyboard picture, the

@@ -1,0 +1,140 @@
+#include "ui/seniorKeys/DStrokeConfigView.h"
+#include "ui_DStrokeConfigView.h"
+
+#include "app/DDataManager.h"
+#include "app/DThemeColor.h"
+#include "profiles/DSeniorKeyRecords.h"
+#include "ui/widgets/CbNotice.h"
+
+#include <QCloseEvent>
+#include <QDebug>
+
+#include <cstring>
+
+DStrokeConfigView::DStrokeConfigView(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(new Ui::DStrokeConfigView)
+{
+    std::memset(&m_seniorKeyInfo, 0, sizeof m_seniorKeyInfo);
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(460, 150);
+
+    m_notice = new CbNotice(this);
+    m_notice->setFontPixelSize(14);
+
+    m_ui->label->setText(QObject::tr("Trigger points for DKS actions"));
+    m_ui->horizontalSlider_StrokeView->setMaximum(DSeniorKeyRecords::kMaxPoint);
+    m_ui->horizontalSlider_StrokeView->setMinimum(DSeniorKeyRecords::kMinPoint);
+    m_ui->horizontalSlider_StrokeView->setValue(DSeniorKeyRecords::kMinPoint);
+    m_ui->horizontalSlider_StrokeView->setPressTolerance(10, 4);
+    connect(m_ui->horizontalSlider_StrokeView, &QSlider::valueChanged, this,
+            &DStrokeConfigView::onSliderStrokeViewValue);
+    connect(m_ui->horizontalSlider_StrokeView, &QSlider::sliderReleased, this,
+            &DStrokeConfigView::onSliderStrokeViewReleased);
+    connect(m_ui->horizontalSlider_StrokeView, &QSlider::sliderPressed, this,
+            &DStrokeConfigView::onSliderStrokeViewPressed);
+    m_ui->label_StrokeView->setText(QStringLiteral("1.0mm"));
+    setTheme();
+}
+
+DStrokeConfigView::~DStrokeConfigView()
+{
+    delete m_ui;
+}
+
+void DStrokeConfigView::setTheme()
+{
+    const themeColorData theme = DDataManager::getInstance()->themeColors();
+    setStyleSheet(DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"), {theme.textDefaultColor}));
+    m_ui->frame_Title->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1); border: none; border-bottom: 3px solid rgb(%2); "
+                       "border-top-left-radius: 12px; border-top-right-radius: 12px; }\n"
+                       "QLabel#label_Title{ color: rgb(%3); }"),
+        {theme.settingsTitleColorStart, theme.macroBorderColor, theme.textCheckedColor}));
+    m_ui->frame_Bg666->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral(
+            "QFrame#frame_Bg666{ border: 1px solid rgb(%1); background-color: rgb(%2); border-radius: 12px; }"),
+        {theme.textCheckedColor, theme.settingsTitleColorStart}));
+    m_ui->horizontalSlider_StrokeView->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QSlider::groove:horizontal{ height: 6px; left: 0px; right: 0px; border: none; "
+                       "border-radius: 3px; background: rgba(%1); }\n"
+                       "QSlider::handle:horizontal{ width: 16px; height: 16px; margin-top: -5px; margin-bottom: -5px; "
+                       "margin-left: 0px; margin-right: 0px; border-image: url(:/images/DKS/slider.png); }\n"
+                       "QSlider::sub-page:horizontal{ border-radius: 3px; background: rgba(%2); }"),
+        {theme.deviceBorderColor, theme.textCheckedColor}));
+
+    QFont font = DDataManager::getInstance()->getFont(1);
+    font.setPointSize(12);
+    m_ui->label->setFont(font);
+    m_ui->label_StrokeView->setFont(font);
+}
+
+void DStrokeConfigView::showPoint(int point)
+{
+    // The slider cannot show a point outside its range; the read-out still
+    // names the record's own value until the handle moves.
+    m_ui->horizontalSlider_StrokeView->setValue(point);
+    m_ui->label_StrokeView->setText(DSeniorKeyRecords::pointText(point));
+}
+
+void DStrokeConfigView::setSeniorKeyInfo(seniorKeyInfoStu info)
+{
+    m_seniorKeyInfo = info;
+    showPoint(m_seniorKeyInfo.point[0]);
+}
+
+void DStrokeConfigView::onSliderStrokeViewValue(int Value)
+{
+    m_ui->label_StrokeView->setText(DSeniorKeyRecords::pointText(Value));
+}
+
+void DStrokeConfigView::onSliderStrokeViewPressed()
+{
+    qDebug() << "------------------------- *** [DStrokeConfigView::onSliderStrokeViewPressed] Pressed *** "
+                "-------------------------";
+}
+
+void DStrokeConfigView::onSliderStrokeViewReleased()
+{
+    qDebug() << "------------------------- *** [DStrokeConfigView::onSliderStrokeViewReleased] Released *** "
+                "-------------------------";
+    const int point = m_ui->horizontalSlider_StrokeView->value();
+    char path[256] = {};
+    DDataManager::getInstance()->copySeniorKeyFilePath(path);
+
+    seniorKeyInfoStu changed = m_seniorKeyInfo;
+    changed.point[0] = point;
+    changed.point[3] = point;
+    DSeniorKeyRecords records{QByteArray(path)};
+    if (records.modify(changed) == DSeniorKeyRecords::Result::Done) {
+        m_seniorKeyInfo = changed;
+        // The read-out names what is now stored, also after an unmoved
+        // release that brought a point from beyond the slider into its range.
+        m_ui->label_StrokeView->setText(DSeniorKeyRecords::pointText(point));
+        emit sigTheDKSStrokeStuChanged();
+        return;
+    }
+    // Showing points the file lacks would let the user believe they are on
+    // the keyboard after the next download.
+    m_notice->showNoticeTextAt(QObject::tr("The advanced-key file could not be saved"), rect().center());
+    showPoint(m_seniorKeyInfo.point[0]);
+}
+
+void DStrokeConfigView::on_pushButton_Close_clicked()
+{
+    close();
+}
+
+void DStrokeConfigView::closeEvent(QCloseEvent* event)
+{
+    qDebug() << "------------------------- *** [DStrokeConfigView] closeEvent *** -------------------------";
+    // Every way of closing takes the host's overlay away, not only the button.
+    if (!m_closeSignalled) {
+        m_closeSignalled = true;
+        emit sigTheStrokeConfigViewClose();
+    }
+    event->accept();
+}

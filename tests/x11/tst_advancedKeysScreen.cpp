@@ -1,0 +1,163 @@
+#include "support/ApplicationSetUp.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
+
+#include "app/DDataManager.h"
+#include "ui/seniorKeys/DAllKeysShowPage.h"
+#include "ui/seniorKeys/DDksShowWidget.h"
+#include "ui/seniorKeys/DSeniorKeyEventListItem.h"
+#include "ui/seniorKeys/DStrokeConfigView.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+// No GL integration: nothing here draws with OpenGL, and the GLX plug-in is
+// unloaded before exit with an allocation LeakSanitizer cannot attribute.
+static const bool kNoGlIntegration = qputenv("QT_XCB_GL_INTEGRATION", "none");
+
+namespace {
+
+seniorKeyInfoStu record(int index, int type, const QByteArray& name, const QList<QByteArray>& keys)
+{
+    seniorKeyInfoStu info;
+    std::memset(&info, 0, sizeof info);
+    info.index = index;
+    info.type = type;
+    StoreTestSupport::setText(info.name, name);
+    for (int slot = 0; slot < keys.size(); ++slot)
+        StoreTestSupport::setText(info.key[slot], keys.at(slot));
+    const int actions[16] = {1, 2, 2, 0, 0, 1, 0, 1, 2, 3, 2, 1, 0, 0, 2, 0};
+    if (type == 1)
+        std::memcpy(info.action, actions, sizeof actions);
+    info.point[0] = info.point[3] = 15;
+    info.point[1] = info.point[2] = 36;
+    info.holdDuration = 10;
+    info.tglKeySet = 1;
+    return info;
+}
+
+} // namespace
+
+// The advanced-key editor's pieces on a real X server, in a dark and a light
+// theme and in three languages: list rows, the all-keys picker, the DKS grid
+// and the trigger-point pop-up. Every text must fit; the screenshots are
+// kept in the build tree for a person to look at.
+class tst_advancedKeysScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplicationTest(); }
+
+    void piecesOnScreen_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<QString>("language");
+        for (int theme : {0, 1}) {
+            for (const char* language : {"English", "German", "Russian"})
+                QTest::addRow("theme %d %s", theme, language) << theme << QString::fromLatin1(language);
+        }
+    }
+
+    void piecesOnScreen()
+    {
+        QFETCH(int, theme);
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(
+            translator.load(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation/") + language + QStringLiteral(".qm")));
+        QCoreApplication::installTranslator(&translator);
+        DDataManager* data = DDataManager::getInstance();
+        data->loadTheme(theme);
+        const themeColorData colors = data->themeColors();
+
+        QWidget window;
+        window.setObjectName(QStringLiteral("window"));
+        window.setStyleSheet(QStringLiteral("QWidget#window{background: rgb(%1);} QLabel{color: rgb(%2);} "
+                                            "QPushButton{color: rgb(%2); border: 1px solid rgb(%3); "
+                                            "border-radius: 4px; padding: 2px 4px;}")
+                                 .arg(colors.macroCenterBgColor, colors.textDefaultColor, colors.macroBorderColor));
+        auto* columns = new QHBoxLayout(&window);
+        auto* left = new QVBoxLayout;
+        columns->addLayout(left);
+
+        // The picker first, so the rows get its captions as the editor does.
+        auto* area = new QScrollArea;
+        area->setWidgetResizable(true);
+        area->setFixedWidth(300);
+        auto* contents = new QWidget;
+        auto* contentsLayout = new QVBoxLayout(contents);
+        auto* picker = new DAllKeysShowPage(contents);
+        contentsLayout->addWidget(picker);
+        area->setWidget(contents);
+        columns->addWidget(area);
+
+        const QList<seniorKeyInfoStu> records = {record(1, 1, "DKS1", {"4", "3,4", "128,41", "44"}),
+                                                 record(2, 2, "MT2", {"225", "41"}), record(3, 3, "TGL3", {"255,29"})};
+        for (int i = 0; i < records.size(); ++i) {
+            auto* row = new DSeniorKeyEventListItem;
+            row->setKeyNameMap(picker->allKeysMap());
+            row->setData(records.at(i));
+            row->setSelected(i == 0);
+            row->setFixedWidth(413);
+            left->addWidget(row);
+        }
+        auto* gridHost = new QWidget;
+        gridHost->setFixedSize(380, 170);
+        auto* grid = new DDksShowWidget(gridHost);
+        grid->resize(380, 170);
+        grid->setGridSize(360, 160);
+        grid->setSeniorKeyInfo(records.first());
+        left->addWidget(gridHost);
+        left->addStretch();
+        window.resize(760, 520);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        auto* popup = new DStrokeConfigView(&window);
+        popup->setSeniorKeyInfo(records.first());
+        popup->move(window.mapToGlobal(QPoint(150, 330)));
+        popup->show();
+        QVERIFY(QTest::qWaitForWindowExposed(popup));
+        QTest::qWait(200);
+
+        const QImage shot = window.screen()->grabWindow(window.winId()).toImage();
+        const QRect popupArea(popup->mapToGlobal(QPoint(0, 0)), popup->size());
+        const QImage popupShot
+            = window.screen()
+                  ->grabWindow(0, popupArea.x(), popupArea.y(), popupArea.width(), popupArea.height())
+                  .toImage();
+        const QString dir = QStringLiteral(ORVANE_TEST_BIN_DIR "/../screenshots");
+        QDir().mkpath(dir);
+        QVERIFY(shot.save(dir + QStringLiteral("/advanced-keys-%1-%2.png").arg(theme).arg(language)));
+        QVERIFY(popupShot.save(dir + QStringLiteral("/trigger-points-%1-%2.png").arg(theme).arg(language)));
+
+        // Every translated text shows in full: one-line labels within their
+        // width, wrapped ones within their height. (The rows' key labels are
+        // 60 px by design and show key names, not translations.)
+        for (QWidget* top : {static_cast<QWidget*>(&window), static_cast<QWidget*>(popup)}) {
+            for (QLabel* label : top->findChildren<QLabel*>()) {
+                if (!label->isVisibleTo(top) || label->text().isEmpty()
+                    || label->objectName().startsWith(QLatin1String("label_SeniorKey")))
+                    continue;
+                if (label->wordWrap())
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+                else
+                    QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                             qPrintable(label->objectName() + QLatin1Char(' ') + label->text()));
+            }
+        }
+        popup->close();
+        QCoreApplication::removeTranslator(&translator);
+        data->loadTheme(0);
+    }
+};
+
+ORVANE_TEST_MAIN(tst_advancedKeysScreen)
+#include "tst_advancedKeysScreen.moc"
