@@ -1591,6 +1591,8 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>نقاط التفعيل لإجراءات DKS</translation>
+        <source>Mouse Key</source>
+        <translation>وظائف الماوس</translation>
     </message>
 </context>
 </TS>

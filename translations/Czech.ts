@@ -1582,6 +1582,8 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Body sepnutí akcí DKS</translation>
+        <source>Mouse Key</source>
+        <translation>Funkce myši</translation>
     </message>
 </context>
 </TS>

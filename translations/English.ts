@@ -1579,6 +1579,8 @@ Keep these keys?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Trigger points for DKS actions</translation>
+        <source>Mouse Key</source>
+        <translation>Mouse Key</translation>
     </message>
 </context>
 </TS>

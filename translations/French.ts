@@ -1579,6 +1579,8 @@ Conserver ces touches ?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Points de déclenchement des actions DKS</translation>
+        <source>Mouse Key</source>
+        <translation>Actions de la souris</translation>
     </message>
 </context>
 </TS>

@@ -1579,6 +1579,8 @@ Diese Tasten behalten?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Auslösepunkte für DKS-Aktionen</translation>
+        <source>Mouse Key</source>
+        <translation>Mausfunktionen</translation>
     </message>
 </context>
 </TS>

@@ -1579,6 +1579,8 @@ Mantenere questi tasti?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Punti di attivazione delle azioni DKS</translation>
+        <source>Mouse Key</source>
+        <translation>Azioni del mouse</translation>
     </message>
 </context>
 </TS>

@@ -1576,6 +1576,8 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKSアクションのアクチュエーションポイント</translation>
+        <source>Mouse Key</source>
+        <translation>マウス操作</translation>
     </message>
 </context>
 </TS>

@@ -1576,6 +1576,8 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 동작의 작동 지점</translation>
+        <source>Mouse Key</source>
+        <translation>마우스 동작</translation>
     </message>
 </context>
 </TS>

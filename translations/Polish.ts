@@ -1582,6 +1582,8 @@ Zachować te klawisze?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Punkty aktywacji akcji DKS</translation>
+        <source>Mouse Key</source>
+        <translation>Funkcje myszy</translation>
     </message>
 </context>
 </TS>

@@ -1579,6 +1579,8 @@ Manter estas teclas?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Pontos de acionamento das ações DKS</translation>
+        <source>Mouse Key</source>
+        <translation>Ações do rato</translation>
     </message>
 </context>
 </TS>

@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Interaction light</source>
-        <translation>Интерактивная подсветка</translation>
+        <translation>Интерактивная</translation>
     </message>
     <message>
         <source>All light</source>
@@ -1582,6 +1582,8 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Точки срабатывания действий DKS</translation>
+        <source>Mouse Key</source>
+        <translation>Действия мыши</translation>
     </message>
 </context>
 </TS>

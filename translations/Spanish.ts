@@ -1579,6 +1579,8 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Puntos de activación de las acciones DKS</translation>
+        <source>Mouse Key</source>
+        <translation>Acciones del ratón</translation>
     </message>
 </context>
 </TS>

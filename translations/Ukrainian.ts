@@ -1582,6 +1582,8 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Точки спрацювання дій DKS</translation>
+        <source>Mouse Key</source>
+        <translation>Дії миші</translation>
     </message>
 </context>
 </TS>

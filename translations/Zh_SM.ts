@@ -1576,6 +1576,8 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 动作的触发键程</translation>
+        <source>Mouse Key</source>
+        <translation>鼠标按键</translation>
     </message>
 </context>
 </TS>

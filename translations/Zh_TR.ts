@@ -1576,6 +1576,8 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 動作的觸發鍵程</translation>
+        <source>Mouse Key</source>
+        <translation>滑鼠按鍵</translation>
     </message>
 </context>
 </TS>
