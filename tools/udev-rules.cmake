@@ -1,6 +1,7 @@
 # Writes the udev rule that lets the logged-in user open the supported
-# keyboards (cable, receiver and bootloader ids of the model catalogue) and
-# nothing else.
+# keyboards (cable, receiver and upgrade-mode ids of the model catalogue) and
+# nothing else: other makers' bootloaders, which the catalogue lists only for
+# recognising device changes, stay closed to the user.
 # Usage: cmake -DINPUT=models.json -DOUTPUT=60-orvane-keyboard.rules -P udev-rules.cmake
 file(READ "${INPUT}" json)
 
@@ -24,13 +25,10 @@ foreach(i RANGE ${last})
     if(NOT rpid STREQUAL "")
         add_id(${vid} ${rpid})
     endif()
-endforeach()
-string(JSON count LENGTH "${json}" bootloaders)
-math(EXPR last "${count} - 1")
-foreach(i RANGE ${last})
-    string(JSON vid GET "${json}" bootloaders ${i} vendorId)
-    string(JSON pid GET "${json}" bootloaders ${i} productId)
-    add_id(${vid} ${pid})
+    string(JSON upid ERROR_VARIABLE no_firmware GET "${json}" models ${i} firmware upgradeProductId)
+    if(NOT no_firmware)
+        add_id(${vid} ${upid})
+    endif()
 endforeach()
 list(REMOVE_DUPLICATES ids)
 
