@@ -62,11 +62,11 @@ void DUpdateFirmwareDia::applyTheme()
                        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{ background: rgb(%1);"
                        " border-radius: 3px; }"),
         {theme.allScrollBarColorDef}));
-    const QString clear = QStringLiteral("background-color: rgb(0,0,0,1);");
+    // The body's own colour shows through the list; a near-transparent fill
+    // of its own turns black on a display without a compositor.
     ui->scrollArea_2->setStyleSheet(
-        DThemeColor::fitColorFunctions(QStringLiteral("QScrollArea#scrollArea_2{ ") + clear + QStringLiteral(" }")));
-    ui->scrollAreaWidgetContents_2->setStyleSheet(DThemeColor::fitColorFunctions(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_2{ ") + clear + QStringLiteral(" }")));
+        QStringLiteral("QScrollArea#scrollArea_2, QWidget#qt_scrollarea_viewport, QWidget#scrollAreaWidgetContents_2"
+                       "{ background: transparent; border: none; }"));
 
     const QColor fill = DThemeColor::fromText(theme.allBgColor);
     m_notice->setBackgroundColor(QColor(fill.red(), fill.green(), fill.blue(), 200));
