@@ -90,6 +90,8 @@ private:
 
 std::string firmwareVersionOf(const ModelInfo& model)
 {
+    if (model.isUpgradeable())
+        return model.firmwareVersion.toStdString();
     return "V1.0." + std::to_string(model.productId % 10);
 }
 
@@ -104,7 +106,8 @@ SimulatedBus::~SimulatedBus()
     }
 }
 
-std::shared_ptr<SimulatedKeyboard> SimulatedBus::plug(const QString& modelCode, bool viaReceiver)
+std::shared_ptr<SimulatedKeyboard> SimulatedBus::plug(const QString& modelCode, bool viaReceiver,
+                                                      const std::optional<std::string>& firmwareVersion)
 {
     const ModelInfo* model = ModelCatalogue::instance().find(modelCode);
     if (!model || (viaReceiver && !model->hasReceiver()))
@@ -134,7 +137,7 @@ std::shared_ptr<SimulatedKeyboard> SimulatedBus::plug(const QString& modelCode, 
             e.manufacturer = "Orvane";
             e.product
                 = (viaReceiver ? model->productName + QStringLiteral(" Receiver") : model->productName).toStdString();
-            e.firmwareVersion = firmwareVersionOf(*model);
+            e.firmwareVersion = firmwareVersion ? *firmwareVersion : firmwareVersionOf(*model);
             e.buildDate = "2026-01-15";
             if (number_ == model->interfaceNumber)
                 device.reportPath = e.path;
@@ -268,11 +271,19 @@ int SimulatedBus::plugModelList(const QString& modelList)
 {
     int plugged = 0;
     for (QString item : modelList.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        item = item.trimmed();
-        const bool receiver = item.endsWith(QLatin1String("@24g"), Qt::CaseInsensitive);
-        if (receiver)
-            item.chop(4);
-        const auto keyboard = plug(item, receiver);
+        QStringList parts = item.trimmed().split(QLatin1Char('@'));
+        item = parts.takeFirst();
+        bool receiver = false;
+        std::optional<std::string> firmwareVersion;
+        for (const QString& option : parts) {
+            if (option.compare(QLatin1String("24g"), Qt::CaseInsensitive) == 0)
+                receiver = true;
+            else if (option.compare(QLatin1String("oldfw"), Qt::CaseInsensitive) == 0)
+                firmwareVersion = kOlderFirmwareVersion;
+            else
+                qWarning() << "ORVANE_SIMULATE: unknown option" << option << "of" << item;
+        }
+        const auto keyboard = plug(item, receiver, firmwareVersion);
         if (!keyboard) {
             qWarning() << "ORVANE_SIMULATE: no such model" << item << (receiver ? "behind a receiver" : "");
             continue;

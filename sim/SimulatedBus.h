@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <vector>
 
 // The simulated USB bus: plugs and unplugs keyboards (on the cable or behind
@@ -25,9 +27,16 @@ public:
     SimulatedBus(const SimulatedBus&) = delete;
     SimulatedBus& operator=(const SimulatedBus&) = delete;
 
+    // The version an upgradeable keyboard reports when told to run older
+    // firmware than the program carries.
+    static constexpr const char* kOlderFirmwareVersion = "V1.0";
+
     // Null for a model code the catalogue does not know, or a receiver
-    // plug of a model without a receiver.
-    std::shared_ptr<SimulatedKeyboard> plug(const QString& modelCode, bool viaReceiver = false);
+    // plug of a model without a receiver. An upgradeable keyboard reports
+    // its built-in image's version unless `firmwareVersion` says otherwise;
+    // the others report "V1.0.<product id mod 10>".
+    std::shared_ptr<SimulatedKeyboard> plug(const QString& modelCode, bool viaReceiver = false,
+                                            const std::optional<std::string>& firmwareVersion = std::nullopt);
     // A HID device that is no catalogue model; returns its path.
     std::string plugForeign(uint16_t vendorId, uint16_t productId, int interfaceNumber);
     void unplug(const std::shared_ptr<SimulatedKeyboard>& keyboard);
@@ -42,11 +51,12 @@ public:
     // Connections the host opened to keyboards over the bus's life.
     int openCount() const;
 
-    // Reads ORVANE_SIMULATE ("<code>,<code>@24g"): plugs those keyboards
+    // Reads ORVANE_SIMULATE ("<code>,<code>@24g", "@oldfw" for a keyboard
+    // running older firmware than the program carries): plugs those keyboards
     // and installs the bus as the library's transport. Null when the
     // variable is unset or names no known model.
     static std::shared_ptr<SimulatedBus> installFromEnvironment();
-    // Plugs the keyboards a model list names ("OV68M,OV84W@24g"); returns how many.
+    // Plugs the keyboards a model list names ("OV68M,OV84W@24g@oldfw"); returns how many.
     int plugModelList(const QString& modelList);
 
 private:

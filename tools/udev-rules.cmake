@@ -1,13 +1,15 @@
 # Writes the udev rule that lets the logged-in user open the supported
 # keyboards' configuration interface (cable and receiver ids of the model
-# catalogue with the model's interface number) and their bootloaders, and
-# nothing else: the typing interface stays closed, so no program of the user
-# can read raw keystrokes through it.
+# catalogue with the model's interface number) and their upgrade mode (the
+# catalogue's upgrade-mode ids), and nothing else: the typing interface stays
+# closed, so no program of the user can read raw keystrokes through it, and
+# other makers' bootloaders, which the catalogue lists only for recognising
+# device changes, stay closed to the user.
 # Usage: cmake -DINPUT=models.json -DOUTPUT=60-orvane-keyboard.rules -P udev-rules.cmake
 file(READ "${INPUT}" json)
 
 # Each entry is vid:pid:interface, the interface as udev writes it (two hex
-# digits), or "any" for a bootloader, which has no typing interface.
+# digits), or "any" for a keyboard in upgrade mode, which has no typing interface.
 set(ids)
 macro(add_id vid pid interface)
     string(TOLOWER "${vid}" _vid)
@@ -42,18 +44,15 @@ foreach(i RANGE ${last})
     if(NOT rpid STREQUAL "")
         add_id(${vid} ${rpid} ${interface})
     endif()
-endforeach()
-string(JSON count LENGTH "${json}" bootloaders)
-math(EXPR last "${count} - 1")
-foreach(i RANGE ${last})
-    string(JSON vid GET "${json}" bootloaders ${i} vendorId)
-    string(JSON pid GET "${json}" bootloaders ${i} productId)
-    add_id(${vid} ${pid} any)
+    string(JSON upid ERROR_VARIABLE no_firmware GET "${json}" models ${i} firmware upgradeProductId)
+    if(NOT no_firmware)
+        add_id(${vid} ${upid} any)
+    endif()
 endforeach()
 list(REMOVE_DUPLICATES ids)
 
 set(out "# Orvane keyboards: access for the user at the seat to the keyboards' configuration\n")
-string(APPEND out "# interface and to their bootloaders, nothing else; the interface that types stays\n")
+string(APPEND out "# interface and to their upgrade mode, nothing else; the interface that types stays\n")
 string(APPEND out "# closed. Generated from the model catalogue; do not edit.\n")
 string(APPEND out "#\n")
 string(APPEND out "# The interface number is imported on a line of its own, before the line that\n")

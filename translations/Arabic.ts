@@ -906,6 +906,49 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>المنتج:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>التقدم:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>الإصدار الحالي:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>الإصدار الجديد:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>اكتمل</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>تحديث البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>لا تفصل لوحة المفاتيح أثناء تحديث البرنامج الثابت!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>نجح التحديث</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>فشل التحديث</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>لوحة المفاتيح</translation>
     </message>

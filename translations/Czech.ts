@@ -900,6 +900,49 @@ Ponechat tyto klávesy?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>Produkt:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Průběh:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuální verze:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nová verze:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizovat</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Hotovo</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Aktualizace firmwaru</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Během aktualizace firmwaru klávesnici neodpojujte!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Aktualizace proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Aktualizace se nezdařila</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>Klávesnice</translation>
     </message>

@@ -898,6 +898,49 @@ Keep these keys?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>Product:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Progress:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Current version:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>New version:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Complete</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Firmware Update</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Do not unplug the keyboard while its firmware is being updated!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Firmware updated</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Firmware update failed</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>Keyboard</translation>
     </message>

@@ -898,6 +898,49 @@ Conserver ces touches ?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>Produit :</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Progression :</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Version actuelle :</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nouvelle version :</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Ne débranchez pas le clavier pendant la mise à jour du micrologiciel !</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Mise à jour réussie</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Échec de la mise à jour</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>Clavier</translation>
     </message>

@@ -898,6 +898,49 @@ Diese Tasten behalten?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>Produkt:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Fortschritt:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Neue Version:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Trennen Sie die Tastatur nicht, während die Firmware aktualisiert wird!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Firmware-Update erfolgreich</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Firmware-Update fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>Tastatur</translation>
     </message>

@@ -898,6 +898,49 @@ Mantenere questi tasti?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>Prodotto:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Avanzamento:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Versione attuale:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nuova versione:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Non scollegare la tastiera durante l&apos;aggiornamento del firmware!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Aggiornamento riuscito</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Aggiornamento non riuscito</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>Tastiera</translation>
     </message>

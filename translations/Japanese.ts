@@ -896,6 +896,49 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>製品名：</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>進行状況：</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>現在のバージョン：</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>新しいバージョン：</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>ファームウェアのアップデート</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>ファームウェアのアップデート中はキーボードを取り外さないでください！</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>アップデートが完了しました</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>アップデートに失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>キーボード</translation>
     </message>

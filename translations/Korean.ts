@@ -896,6 +896,49 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>제품명:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>진행률:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>현재 버전:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>새 버전:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>펌웨어 업데이트</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>펌웨어를 업데이트하는 동안 키보드를 분리하지 마십시오!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>업데이트 완료</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>업데이트 실패</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>키보드</translation>
     </message>

@@ -900,6 +900,49 @@ Zachować te klawisze?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>Produkt:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Postęp:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Bieżąca wersja:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nowa wersja:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizuj</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Aktualizacja firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Nie odłączaj klawiatury podczas aktualizacji firmware!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Aktualizacja zakończona</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Aktualizacja nie powiodła się</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>Klawiatura</translation>
     </message>

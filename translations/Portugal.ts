@@ -898,6 +898,49 @@ Manter estas teclas?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>Produto:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Progresso:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Versão atual:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nova versão:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Atualização do firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Não desligue o teclado durante a atualização do firmware!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Atualização concluída</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>A atualização falhou</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>Teclado</translation>
     </message>

@@ -900,6 +900,49 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>Устройство:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Прогресс:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Текущая версия:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Новая версия:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Обновление прошивки</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Не отключайте клавиатуру во время обновления прошивки!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Обновление выполнено</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Сбой обновления</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>Клавиатура</translation>
     </message>

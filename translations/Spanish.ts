@@ -898,6 +898,49 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>Producto:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Progreso:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Versión actual:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Versión nueva:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Actualización del firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>No desconecte el teclado mientras se actualiza el firmware.</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Actualización completada</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Error en la actualización</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>Teclado</translation>
     </message>

@@ -900,6 +900,49 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>Пристрій:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Прогрес:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Поточна версія:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Нова версія:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Оновити</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Не від&apos;єднуйте клавіатуру під час оновлення прошивки!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Оновлення виконано</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Помилка оновлення</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>Клавіатура</translation>
     </message>

@@ -896,6 +896,49 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>产品名称：</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>升级进度：</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>当前版本：</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>新版本：</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>固件升级过程中请勿拔出设备！</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>升级成功</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>升级失败</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>键盘</translation>
     </message>

@@ -896,6 +896,49 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Product name:</source>
+        <translation>產品名稱：</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>更新進度：</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>目前版本：</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>新版本：</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>韌體更新</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>韌體更新期間請勿拔除裝置！</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>更新成功</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>更新失敗</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
         <source>Keyboard</source>
         <translation>鍵盤</translation>
     </message>

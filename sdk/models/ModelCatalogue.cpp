@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QSet>
 #include <algorithm>
 
@@ -87,6 +88,34 @@ private:
     QString* m_error;
 };
 
+bool readFirmware(Reader& r, const QJsonObject& model, const QString& where, ModelInfo* m)
+{
+    const QJsonValue value = model.value(QLatin1String("firmware"));
+    if (value.isUndefined())
+        return true;
+    if (!value.isObject())
+        return r.fail(where, QStringLiteral("\"firmware\" must be an object"));
+    const QJsonObject o = value.toObject();
+    static const QMap<QString, ModelInfo::FirmwareFamily> kFamilies{
+        {QStringLiteral("vendor"), ModelInfo::FirmwareFamily::Vendor},
+        {QStringLiteral("bin512"), ModelInfo::FirmwareFamily::Bin512},
+        {QStringLiteral("bin256"), ModelInfo::FirmwareFamily::Bin256}};
+    QString family;
+    if (!r.text(o, "family", where, &family) || !r.text(o, "version", where, &m->firmwareVersion)
+        || !r.usbId(o, "upgradeProductId", where, &m->upgradeProductId, false))
+        return false;
+    if (!kFamilies.contains(family))
+        return r.fail(where, QStringLiteral("firmware \"family\" must be vendor, bin512 or bin256"));
+    m->firmwareFamily = kFamilies.value(family);
+    // The .ufw header holds four characters of version and sixteen of model.
+    if (m->firmwareFamily == ModelInfo::FirmwareFamily::Vendor
+        && (m->firmwareVersion.size() > 4 || m->code.size() > 16))
+        return r.fail(where, QStringLiteral("a vendor image holds at most 16 characters of model, 4 of version"));
+    if (m->firmwareVersion.isEmpty() || m->firmwareVersion.contains(QLatin1Char(',')))
+        return r.fail(where, QStringLiteral("firmware \"version\" must be a text without commas"));
+    return true;
+}
+
 bool readModel(Reader& r, const QJsonObject& o, int index, ModelInfo* m)
 {
     QString where = QStringLiteral("model %1").arg(index);
@@ -162,7 +191,7 @@ bool readModel(Reader& r, const QJsonObject& o, int index, ModelInfo* m)
         m->pictureBoxWidth = a.at(0).toInt();
         m->pictureBoxHeight = a.at(1).toInt();
     }
-    return true;
+    return readFirmware(r, o, where, m);
 }
 
 } // namespace
@@ -241,7 +270,7 @@ bool ModelCatalogue::parse(const QByteArray& json, ModelCatalogue* out, QString*
         if (codes.contains(m.code))
             return r.fail(QStringLiteral("model %1").arg(m.code), QStringLiteral("code used twice"));
         codes.insert(m.code);
-        for (uint16_t pid : {m.productId, m.receiverProductId}) {
+        for (uint16_t pid : {m.productId, m.receiverProductId, m.upgradeProductId}) {
             if (pid == 0)
                 continue;
             const quint32 key = (quint32(m.vendorId) << 16) | pid;
@@ -260,6 +289,15 @@ const ModelInfo* ModelCatalogue::find(const QString& code) const
 {
     for (const ModelInfo& m : m_models) {
         if (m.code == code)
+            return &m;
+    }
+    return nullptr;
+}
+
+const ModelInfo* ModelCatalogue::findByUpgradeId(uint16_t vendorId, uint16_t productId) const
+{
+    for (const ModelInfo& m : m_models) {
+        if (m.isUpgradeable() && m.vendorId == vendorId && m.upgradeProductId == productId)
             return &m;
     }
     return nullptr;

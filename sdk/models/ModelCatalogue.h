@@ -35,9 +35,13 @@ public:
     const std::vector<ModelInfo>& models() const { return m_models; }
     const ModelInfo* find(const QString& code) const;
     UsbMatch findByUsbId(uint16_t vendorId, uint16_t productId) const;
+    // The upgradeable model whose keyboard has this id in upgrade mode.
+    const ModelInfo* findByUpgradeId(uint16_t vendorId, uint16_t productId) const;
     bool hasVendorId(uint16_t vendorId) const;
     std::vector<uint16_t> vendorIds() const;
 
+    // Other makers' bootloader identities: recognised in device-change
+    // notices only, never opened and never given to the user by udev.
     const std::vector<UsbId>& bootloaderIds() const { return m_bootloaderIds; }
     // Identity sections 0..3 that the firmware of every model reports.
     const QStringList& firmwareId() const { return m_firmwareId; }

@@ -40,10 +40,16 @@ struct ModelInfo
     int keyAreaBottom = 5;
     int keyAreaLeft = 0;
     int keyAreaRight = 21;
+    // The built-in firmware image; family None: the model is not upgradeable.
+    enum class FirmwareFamily { None, Vendor, Bin512, Bin256 };
+    FirmwareFamily firmwareFamily = FirmwareFamily::None;
+    QString firmwareVersion; // the image's version text
+    uint16_t upgradeProductId = 0; // the keyboard's id in upgrade mode
 
     bool isMagnetic() const { return layoutDeviceType == kMagneticDeviceType; }
     bool hasSideLight() const { return sideLightCount > 0; }
     bool hasReceiver() const { return receiverProductId != 0; }
+    bool isUpgradeable() const { return firmwareFamily != FirmwareFamily::None; }
     bool hasOwnPictureBox() const { return pictureBoxWidth > 0 && pictureBoxHeight > 0; }
 
     // The light stream sends the side part even without a side light.

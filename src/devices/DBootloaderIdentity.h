@@ -4,9 +4,11 @@
 
 #include <string>
 
-// The keyboards' bootloaders, recognised by the pair of USB id texts their
-// device path carries. The model catalogue lists the same pairs for the
-// udev rule; a test keeps the two together.
+// A keyboard in upgrade mode, recognised by the USB ids its device path
+// carries. Our keyboards come back with the catalogue's upgrade-mode ids;
+// the three pairs below are other makers' bootloaders, which a device-change
+// notice still recognises but which are never opened. The model catalogue
+// lists the same pairs; a test keeps the two together.
 class DBootloaderIdentity
 {
 public:
@@ -22,10 +24,13 @@ public:
         {"0416", "3f01"},
     };
 
-    // True when the path holds both texts of one pair, in any case.
+    // True when the path holds both texts of one pair, in any case, or the
+    // ids of a catalogue keyboard in upgrade mode.
     static bool matches(const QString& devicePath);
+    // True only for the ids of a catalogue keyboard in upgrade mode.
+    static bool isCatalogueUpgradeMode(const QString& devicePath);
 
-    // The first present HID interface whose path carries a bootloader
-    // identity, as the device library lists them; empty when there is none.
+    // The first present HID interface of a catalogue keyboard in upgrade
+    // mode, as the device library lists them; empty when there is none.
     static std::string findPresentPath();
 };

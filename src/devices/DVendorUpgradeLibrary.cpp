@@ -1,21 +1,16 @@
 #include "devices/DVendorUpgradeLibrary.h"
 
-#include <QDebug>
-#include <QLibrary>
+#include "sdk/include/orvanesdk_firmware.h"
 
-DVendorUpgradeLibrary::EntryPoints DVendorUpgradeLibrary::load(const QString& library)
+#include <QDebug>
+
+DVendorUpgradeLibrary::EntryPoints DVendorUpgradeLibrary::load()
 {
     EntryPoints entries;
-    // Nothing ever calls unload(), so the library and its entry points stay
-    // for the life of the process after this object is gone.
-    QLibrary handle(library);
-    if (handle.load()) {
-        entries.loadUfwData = handle.resolve("JL_loadUfwData");
-        entries.getUfwCrc = handle.resolve("JL_getUfwCrc");
-        entries.getUfwPidVid = handle.resolve("JL_getUfwPidVid");
-        entries.upgradeDevice = handle.resolve("JL_upgradeDevice");
-        entries.queryDevicePidVid = handle.resolve("JL_queryDevicePidVid");
-    }
+    entries.loadUfwData = reinterpret_cast<QFunctionPointer>(&JL_loadUfwData);
+    entries.getUfwCrc = reinterpret_cast<QFunctionPointer>(&JL_getUfwCrc);
+    entries.getUfwPidVid = reinterpret_cast<QFunctionPointer>(&JL_getUfwPidVid);
+    // Writing an image into a keyboard is not offered yet.
     if (!entries.complete())
         qDebug() << kFailureLine;
     return entries;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QFunctionPointer>
-#include <QString>
 
-// The chip vendor's upgrade library: loaded once at start-up, never
-// unloaded, its five entry points looked up by name. An entry point that is
-// missing stays null, and the upgrade route that needs it is not offered.
+// The five upgrade entry points the program calls by the vendor library's
+// names. Our firmware layer is linked in and serves them for our own image
+// format; no other library is loaded. An entry point that is missing stays
+// null, and nothing that needs it is offered or called.
 class DVendorUpgradeLibrary
 {
 public:
@@ -18,14 +18,14 @@ public:
         QFunctionPointer queryDevicePidVid = nullptr;
 
         bool complete() const { return loadUfwData && getUfwCrc && getUfwPidVid && upgradeDevice && queryDevicePidVid; }
+        // The three the firmware check reads a ".ufw" image with.
+        bool canReadImages() const { return loadUfwData && getUfwCrc && getUfwPidVid; }
     };
 
-    // The library's name, looked for in the normal search order.
-    static constexpr const char* kLibraryName = "jl_firmware_upgrade";
     static constexpr const char* kFailureLine
         = "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
 
-    // Loads the named library (its file name or path) and looks up the entry
-    // points; logs the failure line when it does not load or one is missing.
-    static EntryPoints load(const QString& library = QLatin1String(kLibraryName));
+    // The firmware layer's entry points; logs the failure line while one of
+    // the five is missing.
+    static EntryPoints load();
 };

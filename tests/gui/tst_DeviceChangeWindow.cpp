@@ -3,6 +3,7 @@
 
 #include "app/DDataManager.h"
 #include "sdk/hid/HidTransportRegistry.h"
+#include "sdk/models/ModelCatalogue.h"
 #include "support/DevicePageProbe.h"
 #include "support/FakeDeviceChangeSource.h"
 #include "support/SimulatorHarness.h"
@@ -72,6 +73,16 @@ public:
 };
 
 const QString kBootloaderFound = QStringLiteral("HID bootloader found");
+
+// The id of a catalogue keyboard in upgrade mode.
+uint16_t upgradeModeId()
+{
+    for (const ModelInfo& m : ModelCatalogue::instance().models()) {
+        if (m.isUpgradeable())
+            return m.upgradeProductId;
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -193,8 +204,14 @@ private slots:
         QSignalSpy removed(&window, &DMainWidget::sigHidDeviceConnectChanging_Remove);
 
         const std::string mouse = sim.bus().plugForeign(0x046d, 0xc077, 0);
+        // Another maker's bootloader is recognised but never opened.
+        const std::string foreignBoot = sim.bus().plugForeign(0x1FC9, 0xF7DF, 0);
+        QTest::qWait(900);
+        QCOMPARE(log.firstTime(kBootloaderFound), qint64(-1));
+        sim.bus().unplugPath(foreignBoot);
+
         const qint64 bootPlugged = log.clock.elapsed();
-        const std::string boot = sim.bus().plugForeign(0x1FC9, 0xF7DF, 0);
+        const std::string boot = sim.bus().plugForeign(0x1209, upgradeModeId(), 0);
         QTRY_VERIFY(log.firstTime(kBootloaderFound) >= 0);
         QVERIFY2(log.firstTime(kBootloaderFound) - bootPlugged >= 600,
                  qPrintable(QString::number(log.firstTime(kBootloaderFound) - bootPlugged)));
@@ -236,7 +253,7 @@ private slots:
             QSignalSpy into(&window, &DMainWidget::sigHidDeviceConnectChanging_Into);
             QSignalSpy removed(&window, &DMainWidget::sigHidDeviceConnectChanging_Remove);
             const auto keyboard = bus->plug(QStringLiteral("OV68M"));
-            bus->plugForeign(0x0416, 0x3f00, 0);
+            bus->plugForeign(0x1209, upgradeModeId(), 0);
             QTRY_VERIFY(log.firstTime(kBootloaderFound) >= 0);
             bus->unplug(keyboard);
             QTest::qWait(100);

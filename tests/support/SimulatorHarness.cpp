@@ -13,9 +13,10 @@ SimulatorHarness::~SimulatorHarness()
     HidTransportRegistry::install(nullptr);
 }
 
-std::shared_ptr<SimulatedKeyboard> SimulatorHarness::plug(const char* modelCode, bool viaReceiver)
+std::shared_ptr<SimulatedKeyboard> SimulatorHarness::plug(const char* modelCode, bool viaReceiver,
+                                                          const std::optional<std::string>& firmwareVersion)
 {
-    return m_bus->plug(QString::fromLatin1(modelCode), viaReceiver);
+    return m_bus->plug(QString::fromLatin1(modelCode), viaReceiver, firmwareVersion);
 }
 
 std::string SimulatorHarness::pathOf(const std::shared_ptr<SimulatedKeyboard>& keyboard) const

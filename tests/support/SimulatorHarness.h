@@ -19,7 +19,8 @@ public:
     SimulatedBus& bus() { return *m_bus; }
     // Plugs a keyboard and fails loudly (null) for a model code the
     // catalogue does not know.
-    std::shared_ptr<SimulatedKeyboard> plug(const char* modelCode, bool viaReceiver = false);
+    std::shared_ptr<SimulatedKeyboard> plug(const char* modelCode, bool viaReceiver = false,
+                                            const std::optional<std::string>& firmwareVersion = std::nullopt);
     std::string pathOf(const std::shared_ptr<SimulatedKeyboard>& keyboard) const;
     // The device-list record of a plugged keyboard as far as opening its
     // link takes: its path and its model.

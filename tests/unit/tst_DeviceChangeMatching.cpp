@@ -62,6 +62,8 @@ private slots:
                                               << "" << true;
         QTest::newRow("bootloader 0416:3f01") << 11 << "X#vid_0416&pid_3f01"
                                               << "" << true;
+        QTest::newRow("catalogue keyboard in upgrade mode") << 11 << "X#vid_1209&pid_0013&mi_00"
+                                                            << "" << true;
         QTest::newRow("bootloader ids from two pairs") << 11 << "X#vid_0416&pid_F7DF"
                                                        << "" << false;
         QTest::newRow("bootloader removal schedules nothing") << 12 << "X#vid_1FC9&pid_F7DF"
@@ -145,6 +147,31 @@ private slots:
                 QVERIFY(!DBootloaderIdentity::matches(path));
             }
         }
+    }
+
+    // Only our own keyboards in upgrade mode are ever opened.
+    void onlyCatalogueUpgradeModeIsOpened_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("recognised");
+        QTest::addColumn<bool>("opened");
+        for (const auto& b : ModelCatalogue::instance().bootloaderIds())
+            QTest::newRow(qPrintable(b.vendorIdText + ':' + b.productIdText))
+                << "X#vid_" + b.vendorIdText + "&pid_" + b.productIdText << true << false;
+        for (const ModelInfo& m : ModelCatalogue::instance().models()) {
+            if (m.isUpgradeable())
+                QTest::newRow(qPrintable(m.code))
+                    << "X#VID_1209&PID_" + ModelCatalogue::idText(m.upgradeProductId) << true << true;
+        }
+        QTest::newRow("a keyboard in normal mode") << "X#vid_1209&pid_0009" << false << false;
+    }
+    void onlyCatalogueUpgradeModeIsOpened()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, recognised);
+        QFETCH(bool, opened);
+        QCOMPARE(DBootloaderIdentity::matches(path), recognised);
+        QCOMPARE(DBootloaderIdentity::isCatalogueUpgradeMode(path), opened);
     }
 
     void bootloaderPairsAreTheCatalogues()

@@ -93,6 +93,36 @@ private slots:
         QCOMPARE(ids[2].productIdText, QStringLiteral("3f01"));
     }
 
+    // Three image families, each with a model that also comes behind its
+    // receiver, and every upgrade-mode id one of ours.
+    void firmwareFamilies()
+    {
+        const ModelCatalogue& c = ModelCatalogue::instance();
+        QMap<ModelInfo::FirmwareFamily, int> count;
+        QSet<int> withReceiver;
+        for (const ModelInfo& m : c.models()) {
+            if (!m.isUpgradeable()) {
+                QCOMPARE(m.upgradeProductId, uint16_t(0));
+                continue;
+            }
+            ++count[m.firmwareFamily];
+            if (m.hasReceiver())
+                withReceiver << int(m.firmwareFamily);
+            QVERIFY(!m.firmwareVersion.isEmpty());
+            if (m.firmwareFamily == ModelInfo::FirmwareFamily::Vendor)
+                QVERIFY2(m.firmwareVersion.size() <= 4, qPrintable(m.code));
+            QCOMPARE(c.findByUpgradeId(m.vendorId, m.upgradeProductId), &m);
+            QVERIFY(!c.findByUsbId(m.vendorId, m.upgradeProductId).model);
+            for (const auto& b : c.bootloaderIds())
+                QVERIFY(ModelCatalogue::idText(m.upgradeProductId).compare(b.productIdText, Qt::CaseInsensitive) != 0);
+        }
+        QCOMPARE(count.value(ModelInfo::FirmwareFamily::Vendor), 3);
+        QCOMPARE(count.value(ModelInfo::FirmwareFamily::Bin512), 1);
+        QCOMPARE(count.value(ModelInfo::FirmwareFamily::Bin256), 1);
+        QCOMPARE(withReceiver.size(), 3);
+        QVERIFY(!c.findByUpgradeId(0x1209, c.models().front().productId));
+    }
+
     void streamBatchFollowsSideLight_data()
     {
         QTest::addColumn<int>("sideLights");
@@ -197,6 +227,17 @@ private slots:
             << "\"keyArea\"";
         QTest::newRow("bad picture box") << minimalCatalogue({{"pictureBox", QJsonArray{0, 9}}}) << "\"pictureBox\"";
         QTest::newRow("receiver id of the cable") << minimalCatalogue({{"receiverProductId", "0001"}}) << "used twice";
+        const auto firmware = [](const char* family, const char* version, const char* upgradeId) {
+            return QJsonObject{{"family", family}, {"version", version}, {"upgradeProductId", upgradeId}};
+        };
+        QTest::newRow("unknown firmware family")
+            << minimalCatalogue({{"firmware", firmware("hex", "V1.0", "0002")}}) << "family";
+        QTest::newRow("vendor version over 4")
+            << minimalCatalogue({{"firmware", firmware("vendor", "V1.0.1", "0002")}}) << "4 of version";
+        QTest::newRow("version with a comma")
+            << minimalCatalogue({{"firmware", firmware("bin256", "V1,0", "0002")}}) << "\"version\"";
+        QTest::newRow("upgrade id of the cable")
+            << minimalCatalogue({{"firmware", firmware("bin512", "V1.0", "0001")}}) << "used twice";
         QJsonObject twice = QJsonDocument::fromJson(minimalCatalogue()).object();
         QJsonArray models = twice.value("models").toArray();
         QJsonObject second = models.at(0).toObject();
@@ -218,8 +259,8 @@ private slots:
     }
 
     // A keyboard's typing interface is never opened to the user: only the
-    // model's configuration interface is, and a bootloader (which does not
-    // type) as a whole.
+    // model's configuration interface is, and the keyboard in upgrade mode
+    // (which does not type) as a whole.
     void udevRuleGrantsTheConfigurationInterfaceOnly()
     {
         QFile file(QStringLiteral(ORVANE_TEST_BIN_DIR "/../packaging/60-orvane-keyboard.rules"));
@@ -237,9 +278,11 @@ private slots:
                 expected << (m.vendorIdText() + QLatin1Char(':') + m.receiverProductIdText() + QLatin1Char(':')
                              + hex2(m.interfaceNumber))
                                 .toLower();
+            if (m.isUpgradeable())
+                expected << (m.vendorIdText() + QLatin1Char(':') + ModelCatalogue::idText(m.upgradeProductId)
+                             + QStringLiteral(":any"))
+                                .toLower();
         }
-        for (const auto& b : c.bootloaderIds())
-            expected << (b.vendorIdText + QLatin1Char(':') + b.productIdText + QStringLiteral(":any")).toLower();
 
         const QString device = QStringLiteral("^KERNEL==\"hidraw\\*\", SUBSYSTEM==\"hidraw\", "
                                               "ATTRS\\{idVendor\\}==\"([0-9a-f]{4})\", "
@@ -269,6 +312,9 @@ private slots:
             found << id;
         }
         QCOMPARE(found, expected);
+        // Other makers' bootloaders are recognised, never opened.
+        for (const auto& b : c.bootloaderIds())
+            QVERIFY(!found.contains((b.vendorIdText + QLatin1Char(':') + b.productIdText).toLower()));
     }
 };
 

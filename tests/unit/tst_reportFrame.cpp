@@ -75,6 +75,8 @@ private slots:
         QTest::newRow("handshake") << Build([] { return DLinkReports::handshake(); }) << report({{5, 1}});
         QTest::newRow("serial number inquiry")
             << Build([] { return DLinkReports::serialNumberInquiry(); }) << report({{1, 0x14}});
+        QTest::newRow("enter bootloader: 01 0A and 62 zeros")
+            << Build([] { return DLinkReports::enterBootloader(); }) << report({{0, 0x01}, {1, 0x0A}});
         QTest::newRow("travel display end")
             << Build([] { return DMagneticReports::request(DReportNumbers::kTravelDisplayEnd); })
             << report({{0, 0x01}, {1, 0x29}, {5, 0x18}, {6, 0x03}});

@@ -61,6 +61,11 @@ DReportFrame DLinkReports::fullKeyEcho(const uint8_t* inputReport)
     return frame;
 }
 
+DReportFrame DLinkReports::enterBootloader()
+{
+    return DReportFrame(kEnterBootloader);
+}
+
 DReportFrame DLinkReports::sideEffectListInquiry()
 {
     return DReportFrame(kSideEffectListInquiry);

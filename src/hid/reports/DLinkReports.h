@@ -7,7 +7,7 @@
 // The keyboard link's fixed reports: the I/O thread's handshake and
 // serial-number inquiry, the serial number written back, the key echoes,
 // the light and layout inquiries, and the device settings (reset, key
-// locks, sleep times).
+// locks, sleep times), and the request to enter the upgrade mode.
 class DLinkReports
 {
 public:
@@ -29,6 +29,7 @@ public:
     static DReportFrame keyboardEffectListInquiry();
     static DReportFrame customizableKeysInquiry();
 
+    static DReportFrame enterBootloader();
     static DReportFrame reset();
     // The flags as the settings page names them; the keyboard holds the
     // third and fourth the other way round.

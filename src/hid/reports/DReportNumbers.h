@@ -22,6 +22,8 @@ enum Command : uint8_t {
     kSideEffect = 0x07,
     kCustomColours = 0x08,
     kKeyboardEffectListInquiry = 0x09,
+    // The keyboard leaves its normal mode and comes back in upgrade mode.
+    kEnterBootloader = 0x0A,
     kCustomizableKeysInquiry = 0x0D,
     kDeviceSettings = 0x13,
     kSerialNumberInquiry = 0x14,

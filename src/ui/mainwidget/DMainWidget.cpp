@@ -11,6 +11,7 @@
 #include "platform/include/AutoStartEntry.h"
 #include "platform/include/DeviceChangeSource.h"
 #include "sdk/include/orvanesdk_hid.h"
+#include "ui/firmware/DUpgradeReportRelay.h"
 #include "ui/macro/DMacroPage.h"
 #include "ui/mainwidget/DFrameGeometry.h"
 #include "ui/mainwidget/DTrayPolicy.h"
@@ -129,6 +130,7 @@ DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent
     m_firmwareCheckTimer->setSingleShot(true);
     m_firmwareCheckTimer->setInterval(kFirmwareCheckDelayMs);
     connect(m_firmwareCheckTimer, &QTimer::timeout, this, &DMainWidget::ontheHidIntoFirmwareUpgradeWait);
+    m_upgradeRelay = new DUpgradeReportRelay(this);
 
     if (DDataManager::getInstance()->simpleDeviceListMode()) {
         m_deviceListShown = true;
@@ -194,11 +196,7 @@ void DMainWidget::startDeviceLibrary()
     std::memcpy(m_macroFilePath, started.macroFilePath.data(), sizeof m_macroFilePath);
     std::memcpy(m_seniorKeyFilePath, started.seniorKeyFilePath.data(), sizeof m_seniorKeyFilePath);
     m_supportList = std::move(started.supportList);
-    m_jlLoadUfwData = started.upgradeEntryPoints.loadUfwData;
-    m_jlGetUfwCrc = started.upgradeEntryPoints.getUfwCrc;
-    m_jlGetUfwPidVid = started.upgradeEntryPoints.getUfwPidVid;
-    m_jlUpgradeDevice = started.upgradeEntryPoints.upgradeDevice;
-    m_jlQueryDevicePidVid = started.upgradeEntryPoints.queryDevicePidVid;
+    m_upgradeEntryPoints = started.upgradeEntryPoints;
 }
 
 void DMainWidget::onDeviceChangeNotice(int changeType, const QString& devicePath)
@@ -563,16 +561,6 @@ void DMainWidget::ontheHidIntoFirmwareUpgradeWait()
 bool DMainWidget::isFirmwareCheckPending() const
 {
     return m_firmwareCheckTimer->isActive();
-}
-
-bool DMainWidget::collectUpgradeableDevices(int openNow)
-{
-    // The program carries no firmware images yet, so no keyboard can be
-    // offered one; the records are read as the upgrade will read them.
-    const QMap<QString, hidStructInfoAll> records = m_devicePage->deviceInfoMap();
-    Q_UNUSED(records)
-    Q_UNUSED(openNow)
-    return false;
 }
 
 QRect DMainWidget::globalWindowRect() const

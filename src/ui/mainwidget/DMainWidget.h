@@ -1,8 +1,10 @@
 #pragma once
 
+#include "devices/DVendorUpgradeLibrary.h"
+#include "hid/hidStructInfoAll.h"
 #include "sdk/include/orvanesdk_records.h"
 
-#include <QFunctionPointer>
+#include <QList>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
@@ -14,6 +16,8 @@
 
 class DeviceChangeSource;
 class DDevicePage;
+class DUpdateFirmwareDia;
+class DUpgradeReportRelay;
 class DMacroPage;
 class QAction;
 class QMenu;
@@ -75,7 +79,16 @@ public:
     // Rebuilds the list of keyboards whose firmware the program can upgrade;
     // false when there is none. Otherwise the upgrade window opens at once
     // (openNow 1) or a second later over its own overlay (openNow 0).
+    // Kept with the rest of the firmware upgrade in ui/firmware/.
     bool collectUpgradeableDevices(int openNow);
+    bool checkDeviceFirmware(const hidStructInfoAll& record);
+
+    // The open upgrade window and its overlay, or null.
+    DUpdateFirmwareDia* upgradeWindow() const;
+    QWidget* upgradeOverlay() const { return m_upgradeOverlay; }
+    QList<hidStructInfoAll> upgradeList() const { return m_upgradeList; }
+    // Where an upgrade route sends its reports, from any thread.
+    DUpgradeReportRelay* upgradeReportRelay() const { return m_upgradeRelay; }
 
 signals:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
@@ -107,6 +120,9 @@ private slots:
     void onHidDeviceConnectChanging_Into(QString hidPath);
     void onHidDeviceConnectChanging_Remove(QString hidPath);
     void ontheHidIntoFirmwareUpgrade();
+    void onUpdateFirmwareWindowOpen();
+    void onUpdateFirmwareWindowClose();
+    void onStartHidUpgrade(QString strHidPath, QString strSn, QString strHidName, int hidUsbOrDongle);
     // Every device-change notice of the source comes here first.
     void onDeviceChangeNotice(int changeType, const QString& devicePath);
     void onDeviceChangesSettled();
@@ -166,9 +182,14 @@ private:
     std::unique_ptr<std::list<hidSupportInfo>> m_supportList;
     char m_macroFilePath[256] = {};
     char m_seniorKeyFilePath[256] = {};
-    QFunctionPointer m_jlLoadUfwData = nullptr;
-    QFunctionPointer m_jlGetUfwCrc = nullptr;
-    QFunctionPointer m_jlGetUfwPidVid = nullptr;
-    QFunctionPointer m_jlUpgradeDevice = nullptr;
-    QFunctionPointer m_jlQueryDevicePidVid = nullptr;
+    // The upgrade entry points; all null when the device library did not start.
+    DVendorUpgradeLibrary::EntryPoints m_upgradeEntryPoints;
+
+    QList<hidStructInfoAll> m_upgradeList;
+    QString m_newFirmwareVersion;
+    int m_openUpgradeWindowNow = 0;
+    QPointer<DUpdateFirmwareDia> m_upgradeWindow;
+    QPointer<QWidget> m_upgradeOverlay;
+    bool m_upgradeRequested = false;
+    DUpgradeReportRelay* m_upgradeRelay = nullptr;
 };
