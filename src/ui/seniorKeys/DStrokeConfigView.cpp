@@ -48,7 +48,11 @@ DStrokeConfigView::~DStrokeConfigView()
 void DStrokeConfigView::setTheme()
 {
     const themeColorData theme = DDataManager::getInstance()->themeColors();
-    setStyleSheet(DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"), {theme.textDefaultColor}));
+    // The inner frames only lay out; drawn, they would box the text and
+    // the slider inside the rounded panel.
+    setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QLabel{ color: rgb(%1); }\nQFrame#frame, QFrame#frame_2, QFrame#frame_3{ border: none; }"),
+        {theme.textDefaultColor}));
     m_ui->frame_Title->setStyleSheet(DThemeColor::fillStyleSheet(
         QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1); border: none; border-bottom: 3px solid rgb(%2); "
                        "border-top-left-radius: 12px; border-top-right-radius: 12px; }\n"
