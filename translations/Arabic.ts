@@ -1181,4 +1181,11 @@
         <translation>ضغطة قوية</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>وظائف الماوس</translation>
+    </message>
+</context>
 </TS>

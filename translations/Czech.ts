@@ -1175,4 +1175,11 @@
         <translation>Silný stisk</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Funkce myši</translation>
+    </message>
+</context>
 </TS>

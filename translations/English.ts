@@ -1173,4 +1173,11 @@
         <translation>Heavy Press</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Mouse Key</translation>
+    </message>
+</context>
 </TS>

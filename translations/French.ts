@@ -1173,4 +1173,11 @@
         <translation>Appui fort</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Actions de la souris</translation>
+    </message>
+</context>
 </TS>

@@ -1173,4 +1173,11 @@
         <translation>Starker Druck</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Mausfunktionen</translation>
+    </message>
+</context>
 </TS>

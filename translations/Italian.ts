@@ -1173,4 +1173,11 @@
         <translation>Pressione forte</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Azioni del mouse</translation>
+    </message>
+</context>
 </TS>

@@ -1171,4 +1171,11 @@
         <translation>強押し</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>マウス操作</translation>
+    </message>
+</context>
 </TS>

@@ -1171,4 +1171,11 @@
         <translation>세게 누르기</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>마우스 동작</translation>
+    </message>
+</context>
 </TS>

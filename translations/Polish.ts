@@ -1175,4 +1175,11 @@
         <translation>Mocne naciśnięcie</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Funkcje myszy</translation>
+    </message>
+</context>
 </TS>

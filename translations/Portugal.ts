@@ -1173,4 +1173,11 @@
         <translation>Toque forte</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Ações do rato</translation>
+    </message>
+</context>
 </TS>

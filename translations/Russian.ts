@@ -1175,4 +1175,11 @@
         <translation>Сильное нажатие</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Действия мыши</translation>
+    </message>
+</context>
 </TS>

@@ -1173,4 +1173,11 @@
         <translation>Pulsación fuerte</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Acciones del ratón</translation>
+    </message>
+</context>
 </TS>

@@ -1175,4 +1175,11 @@
         <translation>Сильне натискання</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Дії миші</translation>
+    </message>
+</context>
 </TS>

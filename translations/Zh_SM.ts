@@ -1171,4 +1171,11 @@
         <translation>重按</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Mouse Key</source>
+        <translation>鼠标按键</translation>
+    </message>
+</context>
 </TS>

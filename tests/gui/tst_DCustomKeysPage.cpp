@@ -101,6 +101,11 @@ private:
     {
         return child<QWidget>("frame_6")->findChild<QLabel*>(QStringLiteral("label_KeyChar"))->text();
     }
+    // The Default page's OK (the disable page has one too).
+    QPushButton* resetPageOk() const
+    {
+        return child<QWidget>("page_Default")->findChild<QPushButton*>(QStringLiteral("pushButton_OK"));
+    }
     // The key label of the Default page.
     QString resetPageKey() const
     {
@@ -303,7 +308,7 @@ private slots:
         DDataManager::getInstance()->setCurrentKey(kKeyB, QStringLiteral("B"));
         QCOMPARE(shownPage(), QStringLiteral("page_Default"));
         QCOMPARE(resetPageKey(), QStringLiteral("B"));
-        child<QPushButton>("pushButton_OK")->click();
+        resetPageOk()->click();
         QVERIFY(!hasEntry(m_default, "1", kKeyB));
     }
 
@@ -393,7 +398,7 @@ private slots:
         QSignalSpy updated(reset, &DResetDefaultPage::sigShoudUpdateKeyboard);
         QSignalSpy saved(reset, &DResetDefaultPage::sigCustomKeyInfoSaveSuccessful);
         QSignalSpy failed(reset, &DResetDefaultPage::sigCustomKeyInfoSaveFailed);
-        auto* ok = child<QPushButton>("pushButton_OK");
+        auto* ok = resetPageOk();
         QCOMPARE(resetPageKey(), QStringLiteral("NULL"));
 
         // Without a key.
@@ -436,7 +441,7 @@ private slots:
         DDataManager::getInstance()->setCurrentKey(kKeyA, QStringLiteral("A"));
         QCOMPARE(shownPage(), QStringLiteral("page_Macro"));
         m_page->onCurIndexChanged_Key(0);
-        child<QPushButton>("pushButton_OK")->click();
+        resetPageOk()->click();
 
         QVERIFY(!hasEntry(m_default, "1", kKeyA));
         QVERIFY(hasEntry(m_default, "1", 30));
@@ -461,7 +466,7 @@ private slots:
             LockedFolder lock(m_dir->path());
             if (!lock.locked())
                 QSKIP("This file system cannot lock a folder");
-            child<QPushButton>("pushButton_OK")->click();
+            resetPageOk()->click();
         }
         QCOMPARE(saved.size(), 0);
         QCOMPARE(messages.size(), 1);
@@ -479,7 +484,7 @@ private slots:
         DDataManager::getInstance()->setCurrentProfilePath("");
         DDataManager::getInstance()->setCurrentKey(kKeyA, QStringLiteral("A"));
         QSignalSpy messages(m_page.get(), &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
-        child<QPushButton>("pushButton_OK")->click();
+        resetPageOk()->click();
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages.at(0).at(0).toString(),
                  QStringLiteral("Setting failed because the profile could not be saved"));

@@ -1,7 +1,8 @@
-// The key customisation page in the device page, against a simulated
-// magnetic-switch keyboard: a key reset on the FN layer changes that layer's
-// file only, and the Download button then writes the stored key maps into
-// the keyboard, once per click until the download has ended.
+// The key customisation page in the device page, against simulated
+// keyboards: a key reset on the FN layer changes that layer's file only, and
+// the Download button then writes the stored key maps into the keyboard,
+// once per click until the download has ended; keys given functions on the
+// choice pages reach the keyboard's key map as the entries it understands.
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
@@ -13,8 +14,10 @@
 #include "sdk/include/orvanesdk_xml.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/widgets/CbNotice.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -42,6 +45,17 @@ QByteArray keyMapBytes(const SimulatedKeyboard& keyboard, int layer)
     return QByteArray(reinterpret_cast<const char*>(map.data()), int(map.size()));
 }
 
+// The keyboard selected, its link ready and its profile files open.
+bool keyboardReady(const DDevicePage& page)
+{
+    return QTest::qWaitFor(
+        [&page] {
+            DevicePageProbe probe(page);
+            return probe.selectedLink() && probe.selectedLink()->isReady() && !probe.profileFolder().isEmpty();
+        },
+        5000);
+}
+
 } // namespace
 
 class tst_customKeysOnKeyboard : public QObject
@@ -56,10 +70,7 @@ private slots:
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV68M");
         std::unique_ptr<DDevicePage> page = loadedDevicePage();
-        QVERIFY(page);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            DevicePageProbe(*page).selectedLink() && DevicePageProbe(*page).selectedLink()->isReady(), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(!DevicePageProbe(*page).profileFolder().isEmpty(), 5000);
+        QVERIFY(page && keyboardReady(*page));
         page->show();
         DCustomKeysPage* keys = DevicePageProbe(*page).customKeysPage();
 
@@ -83,7 +94,9 @@ private slots:
         auto* stack = keys->findChild<QStackedWidget*>(QStringLiteral("stackedWidget_Customize"));
         QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_Multimedia"));
         keys->findChild<QToolButton*>(QStringLiteral("toolButton_Default"))->click();
-        keys->findChild<QPushButton*>(QStringLiteral("pushButton_OK"))->click();
+        keys->findChild<QWidget*>(QStringLiteral("page_Default"))
+            ->findChild<QPushButton*>(QStringLiteral("pushButton_OK"))
+            ->click();
         QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Operate successful"));
         QVERIFY(fileBytes(files[1]) != fnBefore);
         QCOMPARE(fileBytes(files[0]), defaultBefore);
@@ -110,6 +123,74 @@ private slots:
         QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Download config successful"));
         QVERIFY(keyMapBytes(*keyboard, 0).contains(kMuteEntry));
         QVERIFY(!keyMapBytes(*keyboard, 2).contains(kMuteEntry));
+    }
+
+    // One key of every type the choice pages store, set by clicks on the
+    // pages, then Download: each key's place in the default layer's key map
+    // holds the entry the keyboard reads for that function.
+    void choicePagesThenDownload()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV84W");
+        std::unique_ptr<DDevicePage> page = loadedDevicePage();
+        QVERIFY(page && keyboardReady(*page));
+        page->show();
+        DCustomKeysPage* keys = DevicePageProbe(*page).customKeysPage();
+
+        const struct
+        {
+            int usage;
+            const char* function;
+            const char* stackPage;
+            const char* button;
+            const char* entry;
+        } choices[] = {
+            {4, "toolButton_Multimedia", "page_Multimedia", "radioButton_mute", "07120000"},
+            {5, "toolButton_Mouse", "page_Mouse", "radioButton_mouseScrollDown", "1201ff00"},
+            {6, "toolButton_Disable", "page_Disable", "pushButton_OK", "00000000"},
+            {7, "toolButton_Shortcuts", "page_Shortcuts", "radioButton_Copy", "13e00600"},
+            {8, "toolButton_KeyConfigFunction", "page_KeyConfigFunctionAbout", "radioButton_Pattern3", "110b0002"},
+            {9, "toolButton_KBLightAbout", "page_KeyboardLightAbout", "radioButton_StaticMode", "02030000"},
+            {10, "toolButton_KBLightAbout", "page_KeyboardLightAbout", "radioButton_BrightnessDown", "03010000"},
+            {11, "toolButton_KBLightAbout", "page_KeyboardLightAbout", "radioButton_SpeedAdd", "04000000"},
+            {12, "toolButton_KBLightAbout", "page_KeyboardLightAbout", "radioButton_DirectionLoop", "05020000"},
+            {13, "toolButton_KBLightAbout", "page_KeyboardLightAbout", "radioButton_BottomColor", "06020000"},
+            {14, "toolButton_KBLightAbout", "page_KeyboardLightAbout", "radioButton_IntoCustomLight02", "08010000"},
+            {15, "toolButton_KBLightAbout", "page_KeyboardLightAbout", "radioButton_CloseBackLight", "11040100"},
+            {16, "toolButton_KBLightAbout", "page_KeyboardLightAbout", "radioButton_LightRecording", "09000000"},
+            {17, "toolButton_SideLightAbout", "page_SideLightAbout", "radioButton_AllLightList", "0a020000"},
+            {18, "toolButton_SideLightAbout", "page_SideLightAbout", "radioButton_BrightnessUp", "0b000000"},
+            {19, "toolButton_SideLightAbout", "page_SideLightAbout", "radioButton_SpeedLessen", "0c010000"},
+            {20, "toolButton_SideLightAbout", "page_SideLightAbout", "radioButton_TopColor", "0d010000"},
+            {21, "toolButton_SideLightAbout", "page_SideLightAbout", "radioButton_StopSideLight", "11060000"},
+            {22, "toolButton_KBLightAbout", "page_KeyboardLightAbout", "radioButton_StopBackLight", "11050000"},
+            {23, "toolButton_SideLightAbout", "page_SideLightAbout", "radioButton_CloseSideLight", "11040200"},
+        };
+        QSignalSpy messages(keys, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
+        for (const auto& choice : choices) {
+            DDataManager::getInstance()->setCurrentKey(choice.usage, QStringLiteral("K"));
+            keys->findChild<QToolButton*>(QLatin1String(choice.function))->click();
+            QWidget* holder = keys->findChild<QWidget*>(QLatin1String(choice.stackPage));
+            QAbstractButton* button = holder->findChild<QAbstractButton*>(QLatin1String(choice.button));
+            QVERIFY2(button && !button->isHidden(), choice.button);
+            button->click();
+            QCOMPARE(messages.last().at(0).toString(), QStringLiteral("Operate successful"));
+        }
+
+        keyboard->clearLog();
+        keys->findChild<QPushButton*>(QStringLiteral("pushButton_Download"))->click();
+        QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Download config successful"));
+        const QByteArray map = keyMapBytes(*keyboard, 0);
+        const QList<keyboardButCustom*> caps = DDataManager::getInstance()->keyButtonList();
+        for (const auto& choice : choices) {
+            int place = -1;
+            for (int at = 0; at < caps.size(); ++at) {
+                if (caps.at(at)->keyCode() == choice.usage)
+                    place = at;
+            }
+            QVERIFY2(place >= 0, qPrintable(QString::number(choice.usage)));
+            QCOMPARE(map.mid(place * 4, 4).toHex(), QByteArray(choice.entry));
+        }
     }
 };
 

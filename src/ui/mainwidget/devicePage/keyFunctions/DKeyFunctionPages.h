@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+class QLabel;
+class QPushButton;
 
 // What the key customisation page and its key-function pages agree on
 // beyond their signals: the function codes a page reports failures under,
-// the reasons it gives, and the look of the light/heavy press choice that
-// three pages carry.
+// the reasons it gives, and the look their radio buttons and captions share.
 namespace DKeyFunctionPages {
 
 // The host's function codes (not the stored type codes: macro and remap are
@@ -37,7 +40,13 @@ enum FailureReason : int {
     kProfileNotSaved = 1,
 };
 
-// The press-mode radio buttons in the active theme.
-QString pressModeStyleSheet();
+// The radio buttons of a page (choices and the light/heavy press choice) in
+// the active theme.
+QString radioButtonStyleSheet();
+// The panel of a page that stores on OK, in the active theme and the normal
+// font: its caption, the selected key's label and its buttons.
+void setKeyPanelTheme(QLabel* caption, QLabel* keyLabel, const QList<QPushButton*>& buttons);
+// A page's caption in the active theme: its colour and the normal font.
+void setCaptionTheme(QLabel* caption);
 
 } // namespace DKeyFunctionPages

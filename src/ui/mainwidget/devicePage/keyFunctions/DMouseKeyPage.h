@@ -1,18 +1,23 @@
 #pragma once
 
-#include "profiles/DKeyFunctionStore.h"
-
 #include <QWidget>
 
-// The key-function page that gives the key a mouse action. So far it takes the
-// selected key and profile when shown and offers the page protocol and
-// signals; its controls are still to come.
+class DKeyActionChoice;
+
+namespace Ui {
+class DMouseKeyPage;
+}
+
+// The key-function page "Mouse Key": the key acts as a mouse button or the
+// wheel. A click on a radio button stores the action for the selected key at
+// once. The sniper action stays hidden: a key holding it shows no check.
 class DMouseKeyPage : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit DMouseKeyPage(QWidget* parent = nullptr);
+    ~DMouseKeyPage() override;
 
     void retranslate();
     void setTheme();
@@ -23,6 +28,18 @@ signals:
     void sigCustomKeyInfoSaveSuccessful();
     void sigCustomKeyInfoSaveFailed(int operateType, int errorIndex);
 
+private slots:
+    void on_radioButton_mouseLeft_clicked();
+    void on_radioButton_mouseCenter_clicked();
+    void on_radioButton_mouseRight_clicked();
+    void on_radioButton_mouseScrollDown_clicked();
+    void on_radioButton_mouseScrollUp_clicked();
+    void on_radioButton_Backward_clicked();
+    void on_radioButton_Forward_clicked();
+
 private:
-    DKeyFunctionStore m_store;
+    void storeCheckedMouseAction();
+
+    Ui::DMouseKeyPage* m_ui = nullptr;
+    DKeyActionChoice* m_choice = nullptr;
 };

@@ -2,7 +2,6 @@
 #include "ui_DResetDefaultPage.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPages.h"
 
 #include <QButtonGroup>
@@ -41,24 +40,8 @@ void DResetDefaultPage::retranslate()
 
 void DResetDefaultPage::setTheme()
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    QFont font = DDataManager::getInstance()->getFont(1);
-    font.setPointSize(12);
-    m_ui->label_3->setFont(font);
-    m_ui->label_3->setStyleSheet(
-        DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"), {theme.textDefaultColor}));
-    m_ui->label_KeyChar->setFont(font);
-    m_ui->label_KeyChar->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QLabel#label_KeyChar{ color: rgb(%1); border: 3px solid rgb(%2); border-radius: 8px; }"),
-        {theme.textCheckedColor, theme.deviceBorderColor}));
-    m_ui->pushButton_OK->setFont(font);
-    m_ui->pushButton_OK->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QPushButton{ border-radius: 8px; border: 3px solid rgb(%1); background-color: rgb(%2); "
-                       "color: rgb(%3); }"
-                       "QPushButton:hover{ background-color: rgb(%2); border: 3px solid rgb(%4); }"
-                       "QPushButton:pressed{ color: rgb(%4); background-color: rgb(%2); border: 3px solid rgb(%4); }"),
-        {theme.deviceBorderColor, theme.deviceRightBgColor, theme.textDefaultColor, theme.textCheckedColor}));
-    m_ui->frame_Top2->setStyleSheet(DKeyFunctionPages::pressModeStyleSheet());
+    DKeyFunctionPages::setKeyPanelTheme(m_ui->label_3, m_ui->label_KeyChar, {m_ui->pushButton_OK});
+    m_ui->frame_Top2->setStyleSheet(DKeyFunctionPages::radioButtonStyleSheet());
 }
 
 void DResetDefaultPage::loadCurrentKeyInfo()
