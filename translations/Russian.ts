@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Interaction light</source>
-        <translation>Интерактивная подсветка</translation>
+        <translation>Интерактивная</translation>
     </message>
     <message>
         <source>All light</source>
