@@ -650,22 +650,6 @@
         <translation>معايرة المفاتيح قيد التنفيذ، يرجى الانتظار قليلًا</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>يرجى تشغيل وضع معايرة المفاتيح أولًا</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>تمت معايرة المفاتيح بنجاح</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>معايرة المفاتيح قيد التنفيذ</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>فشلت معايرة المفاتيح</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>مدة السكون خارج النطاق المسموح</translation>
     </message>
@@ -753,10 +737,6 @@
         <translation>فشل استيراد ملف التعريف</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>حجم الملف أكبر من %1 ميغابايت ولا يمكن استيراده</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>كان الملف %1 تالفًا وتمت استعادته من النسخة الاحتياطية؛ نُقل الملف التالف إلى %2</translation>
     </message>
@@ -767,26 +747,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>الملف %1 تالف وتعذر نقله جانبًا؛ لا يمكن استخدام إعداداته</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>تعذّر إنشاء المجلد %1</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>مسار المجلد %1 طويل جدًا</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>حجم %1 أكبر من %2 ميغابايت</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>تعذّرت قراءة %1 أو الكتابة فيه</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>تعذّر فتح ملفات التعريف الخاصة بـ %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -815,18 +775,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>ملفات التعريف (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>تفتح مفاتيح ملف التعريف المستورد هذه البرامج:
-
-%1
-
-هل تريد الاحتفاظ بهذه المفاتيح؟</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -901,49 +849,6 @@ Keep these keys?</source>
     <message>
         <source>No upgradeable devices found</source>
         <translation>لم يتم العثور على أجهزة قابلة للترقية</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>المنتج:</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>التقدم:</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>الإصدار الحالي:</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>الإصدار الجديد:</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>تحديث</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>اكتمل</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>تحديث البرنامج الثابت</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>لا تفصل لوحة المفاتيح أثناء تحديث البرنامج الثابت!</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>نجح التحديث</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>فشل التحديث</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1184,58 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>حجم الملف أكبر من %1 ميغابايت ولا يمكن استيراده</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>تعذّر إنشاء المجلد %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>مسار المجلد %1 طويل جدًا</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>حجم %1 أكبر من %2 ميغابايت</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>تعذّرت قراءة %1 أو الكتابة فيه</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>تعذّر فتح ملفات التعريف الخاصة بـ %1: %2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>تفتح مفاتيح ملف التعريف المستورد هذه البرامج:
+
+%1
+
+هل تريد الاحتفاظ بهذه المفاتيح؟</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>يرجى تشغيل وضع معايرة المفاتيح أولًا</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>تمت معايرة المفاتيح بنجاح</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>معايرة المفاتيح قيد التنفيذ</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>فشلت معايرة المفاتيح</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>لأعلى</translation>
     </message>
@@ -1465,6 +1422,66 @@ Keep these keys?</source>
             <numerusform>عدد المفاتيح المرتبطة بهذا الماكرو: %n. عند حذف الماكرو تعود إلى وظيفتها الافتراضية. هل تريد حذفه؟</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>المفاتيح العادية</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>المفاتيح الخاصة</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>نقاط التفعيل لإجراءات DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>تعذّر حفظ ملف المفاتيح المتقدمة</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>المنتج:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>التقدم:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>الإصدار الحالي:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>الإصدار الجديد:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>اكتمل</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>تحديث البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>لا تفصل لوحة المفاتيح أثناء تحديث البرنامج الثابت!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>نجح التحديث</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>فشل التحديث</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>وظائف الماوس</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1598,20 +1615,6 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>تغيير الاسم</translation>
-        <source>Normal Keys</source>
-        <translation>المفاتيح العادية</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>المفاتيح الخاصة</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>نقاط التفعيل لإجراءات DKS</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>تعذّر حفظ ملف المفاتيح المتقدمة</translation>
     </message>
 </context>
 <context>
@@ -1634,8 +1637,6 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>نقاط التفعيل لإجراءات DKS</translation>
-        <source>Mouse Key</source>
-        <translation>وظائف الماوس</translation>
     </message>
 </context>
 </TS>

@@ -644,22 +644,6 @@
         <translation>Probíhá kalibrace kláves, chvíli počkejte</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>Nejprve zapněte režim kalibrace kláves</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>Kalibrace kláves proběhla úspěšně</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>Probíhá kalibrace kláves</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>Kalibrace kláves selhala</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>Doba spánku je mimo povolený rozsah</translation>
     </message>
@@ -747,10 +731,6 @@
         <translation>Import profilu selhal</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>Soubor je větší než %1 MB a nelze jej importovat</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>Soubor %1 byl poškozen a byl obnoven ze zálohy; poškozený soubor byl přesunut do %2</translation>
     </message>
@@ -761,26 +741,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>Soubor %1 je poškozen a nelze jej odsunout; jeho nastavení nelze použít</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>složku %1 nelze vytvořit</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>cesta ke složce %1 je příliš dlouhá</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 je větší než %2 MB</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>%1 nelze číst ani zapisovat</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>Profily %1 nelze otevřít: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -809,18 +769,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Soubory profilů (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>Klávesy importovaného profilu otevírají tyto programy:
-
-%1
-
-Ponechat tyto klávesy?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -895,49 +843,6 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>No upgradeable devices found</source>
         <translation>Nenalezena žádná zařízení k aktualizaci</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>Produkt:</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>Průběh:</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>Aktuální verze:</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>Nová verze:</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Aktualizovat</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>Hotovo</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>Aktualizace firmwaru</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Během aktualizace firmwaru klávesnici neodpojujte!</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>Aktualizace proběhla úspěšně</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>Aktualizace se nezdařila</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1178,58 @@ Ponechat tyto klávesy?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Soubor je větší než %1 MB a nelze jej importovat</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>složku %1 nelze vytvořit</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>cesta ke složce %1 je příliš dlouhá</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 je větší než %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 nelze číst ani zapisovat</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Profily %1 nelze otevřít: %2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Klávesy importovaného profilu otevírají tyto programy:
+
+%1
+
+Ponechat tyto klávesy?</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Nejprve zapněte režim kalibrace kláves</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Kalibrace kláves proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Probíhá kalibrace kláves</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Kalibrace kláves selhala</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>Nahoru</translation>
     </message>
@@ -1456,6 +1413,66 @@ Ponechat tyto klávesy?</translation>
             <numerusform>K tomuto makru je přiřazeno %n kláves. Po odstranění makra se vrátí ke své výchozí funkci. Odstranit makro?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Běžné klávesy</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Speciální klávesy</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Body sepnutí akcí DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Soubor pokročilých kláves se nepodařilo uložit</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Produkt:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Průběh:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuální verze:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nová verze:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizovat</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Hotovo</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Aktualizace firmwaru</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Během aktualizace firmwaru klávesnici neodpojujte!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Aktualizace proběhla úspěšně</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Aktualizace se nezdařila</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Funkce myši</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1589,20 +1606,6 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Přejmenovat</translation>
-        <source>Normal Keys</source>
-        <translation>Běžné klávesy</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>Speciální klávesy</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>Body sepnutí akcí DKS</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>Soubor pokročilých kláves se nepodařilo uložit</translation>
     </message>
 </context>
 <context>
@@ -1625,8 +1628,6 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Body sepnutí akcí DKS</translation>
-        <source>Mouse Key</source>
-        <translation>Funkce myši</translation>
     </message>
 </context>
 </TS>

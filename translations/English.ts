@@ -642,22 +642,6 @@
         <translation>Key calibration in progress, please wait a moment</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>Switch on key calibration mode first</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>Key calibration successful</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>Key calibration running</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>Key calibration failed</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>Sleep time is out of range</translation>
     </message>
@@ -745,10 +729,6 @@
         <translation>Could not import the profile</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>The file is larger than %1 MB and cannot be imported</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</translation>
     </message>
@@ -759,26 +739,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 is damaged and could not be moved aside; its settings cannot be used</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>the folder %1 cannot be created</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>the path of its folder %1 is too long</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 is larger than %2 MB</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>%1 cannot be read or written</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>The profiles of %1 cannot be opened: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -807,18 +767,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Profile files (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -893,49 +841,6 @@ Keep these keys?</translation>
     <message>
         <source>No upgradeable devices found</source>
         <translation>No keyboard needs a firmware update</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>Product:</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>Progress:</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>Current version:</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>New version:</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Update</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>Complete</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>Firmware Update</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Do not unplug the keyboard while its firmware is being updated!</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>Firmware updated</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>Firmware update failed</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1176,58 @@ Keep these keys?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>The file is larger than %1 MB and cannot be imported</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>the folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>the path of its folder %1 is too long</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 is larger than %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 cannot be read or written</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>The profiles of %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Switch on key calibration mode first</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Key calibration successful</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Key calibration running</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Key calibration failed</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>Up</translation>
     </message>
@@ -1453,6 +1410,66 @@ Keep these keys?</translation>
             <numerusform>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normal Keys</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Special Keys</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Trigger points for DKS actions</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>The advanced-key file could not be saved</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Product:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Progress:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Current version:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>New version:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Complete</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Firmware Update</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Do not unplug the keyboard while its firmware is being updated!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Firmware updated</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Firmware update failed</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Mouse Key</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1586,20 +1603,6 @@ Keep these keys?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Modify Name</translation>
-        <source>Normal Keys</source>
-        <translation>Normal Keys</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>Special Keys</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>Trigger points for DKS actions</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>The advanced-key file could not be saved</translation>
     </message>
 </context>
 <context>
@@ -1622,8 +1625,6 @@ Keep these keys?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Trigger points for DKS actions</translation>
-        <source>Mouse Key</source>
-        <translation>Mouse Key</translation>
     </message>
 </context>
 </TS>

@@ -642,22 +642,6 @@
         <translation>Calibrage des touches en cours, veuillez patienter</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>Activez d&apos;abord le mode de calibrage des touches</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>Calibrage des touches réussi</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>Calibrage des touches en cours</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>Échec du calibrage des touches</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>Le délai de veille est hors limites</translation>
     </message>
@@ -745,10 +729,6 @@
         <translation>Échec de l&apos;importation du profil</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>Le fichier dépasse %1 Mo et ne peut pas être importé</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 était endommagé et a été restauré depuis sa sauvegarde ; le fichier endommagé a été déplacé vers %2</translation>
     </message>
@@ -759,26 +739,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 est endommagé et n&apos;a pas pu être mis de côté ; ses réglages ne peuvent pas être utilisés</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>le dossier %1 ne peut pas être créé</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>le chemin de son dossier %1 est trop long</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 dépasse %2 Mo</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>%1 ne peut être ni lu ni écrit</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>Les profils de %1 ne peuvent pas être ouverts : %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -807,18 +767,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Fichiers de profil (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>Des touches du profil importé ouvrent ces programmes :
-
-%1
-
-Conserver ces touches ?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -893,49 +841,6 @@ Conserver ces touches ?</translation>
     <message>
         <source>No upgradeable devices found</source>
         <translation>Aucun appareil à mettre à jour</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>Produit :</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>Progression :</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>Version actuelle :</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>Nouvelle version :</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Mettre à jour</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>Terminé</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>Mise à jour du micrologiciel</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Ne débranchez pas le clavier pendant la mise à jour du micrologiciel !</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>Mise à jour réussie</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>Échec de la mise à jour</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1176,58 @@ Conserver ces touches ?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Le fichier dépasse %1 Mo et ne peut pas être importé</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>le chemin de son dossier %1 est trop long</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 dépasse %2 Mo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 ne peut être ni lu ni écrit</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Les profils de %1 ne peuvent pas être ouverts : %2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Des touches du profil importé ouvrent ces programmes :
+
+%1
+
+Conserver ces touches ?</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Activez d&apos;abord le mode de calibrage des touches</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibrage des touches réussi</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrage des touches en cours</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Échec du calibrage des touches</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>Monter</translation>
     </message>
@@ -1453,6 +1410,66 @@ Conserver ces touches ?</translation>
             <numerusform>%n touches sont associées à cette macro. En supprimant la macro, elles retrouvent leur fonction par défaut. Supprimer la macro ?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Touches normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Touches spéciales</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Points de déclenchement des actions DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Impossible d'enregistrer le fichier des touches avancées</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Produit :</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Progression :</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Version actuelle :</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nouvelle version :</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Ne débranchez pas le clavier pendant la mise à jour du micrologiciel !</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Mise à jour réussie</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Échec de la mise à jour</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Actions de la souris</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1586,20 +1603,6 @@ Conserver ces touches ?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Renommer</translation>
-        <source>Normal Keys</source>
-        <translation>Touches normales</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>Touches spéciales</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>Points de déclenchement des actions DKS</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>Impossible d'enregistrer le fichier des touches avancées</translation>
     </message>
 </context>
 <context>
@@ -1622,8 +1625,6 @@ Conserver ces touches ?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Points de déclenchement des actions DKS</translation>
-        <source>Mouse Key</source>
-        <translation>Actions de la souris</translation>
     </message>
 </context>
 </TS>

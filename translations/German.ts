@@ -642,22 +642,6 @@
         <translation>Tastenkalibrierung läuft, bitte einen Moment warten</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>Bitte zuerst den Tastenkalibrierungsmodus einschalten</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>Tastenkalibrierung erfolgreich</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>Tastenkalibrierung läuft</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>Tastenkalibrierung fehlgeschlagen</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>Die Zeit bis zum Ruhezustand liegt außerhalb des zulässigen Bereichs</translation>
     </message>
@@ -745,10 +729,6 @@
         <translation>Profil konnte nicht importiert werden</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>Die Datei ist größer als %1 MB und kann nicht importiert werden</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 war beschädigt und wurde aus der Sicherung wiederhergestellt; die beschädigte Datei wurde nach %2 verschoben</translation>
     </message>
@@ -759,26 +739,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 ist beschädigt und konnte nicht beiseitegelegt werden; seine Einstellungen können nicht verwendet werden</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>der Ordner %1 kann nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>der Pfad seines Ordners %1 ist zu lang</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 ist größer als %2 MB</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>%1 kann nicht gelesen oder geschrieben werden</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>Die Profile von %1 können nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -807,18 +767,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Profildateien (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>Tasten des importierten Profils öffnen diese Programme:
-
-%1
-
-Diese Tasten behalten?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -893,49 +841,6 @@ Diese Tasten behalten?</translation>
     <message>
         <source>No upgradeable devices found</source>
         <translation>Keine aktualisierbaren Geräte gefunden</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>Produkt:</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>Fortschritt:</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>Aktuelle Version:</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>Neue Version:</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Update</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>Firmware-Update</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Trennen Sie die Tastatur nicht, während die Firmware aktualisiert wird!</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>Firmware-Update erfolgreich</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>Firmware-Update fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1176,58 @@ Diese Tasten behalten?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Die Datei ist größer als %1 MB und kann nicht importiert werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>der Pfad seines Ordners %1 ist zu lang</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 kann nicht gelesen oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Die Profile von %1 können nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Tasten des importierten Profils öffnen diese Programme:
+
+%1
+
+Diese Tasten behalten?</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Bitte zuerst den Tastenkalibrierungsmodus einschalten</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Tastenkalibrierung erfolgreich</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Tastenkalibrierung läuft</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Tastenkalibrierung fehlgeschlagen</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>Nach oben</translation>
     </message>
@@ -1453,6 +1410,66 @@ Diese Tasten behalten?</translation>
             <numerusform>%n Tasten sind diesem Makro zugewiesen. Beim Löschen des Makros erhalten sie ihre Standardfunktion zurück. Makro löschen?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Normale Tasten</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Sondertasten</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Auslösepunkte für DKS-Aktionen</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Die Datei der erweiterten Tasten konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Produkt:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Fortschritt:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Neue Version:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Trennen Sie die Tastatur nicht, während die Firmware aktualisiert wird!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Firmware-Update erfolgreich</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Firmware-Update fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Mausfunktionen</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1586,20 +1603,6 @@ Diese Tasten behalten?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Umbenennen</translation>
-        <source>Normal Keys</source>
-        <translation>Normale Tasten</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>Sondertasten</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>Auslösepunkte für DKS-Aktionen</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>Die Datei der erweiterten Tasten konnte nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
@@ -1622,8 +1625,6 @@ Diese Tasten behalten?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Auslösepunkte für DKS-Aktionen</translation>
-        <source>Mouse Key</source>
-        <translation>Mausfunktionen</translation>
     </message>
 </context>
 </TS>

@@ -642,22 +642,6 @@
         <translation>Calibrazione dei tasti in corso, attendere un momento</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>Attivare prima la modalità di calibrazione dei tasti</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>Calibrazione dei tasti riuscita</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>Calibrazione dei tasti in corso</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>Calibrazione dei tasti non riuscita</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>Il tempo di sospensione è fuori intervallo</translation>
     </message>
@@ -745,10 +729,6 @@
         <translation>Importazione del profilo non riuscita</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>Il file supera %1 MB e non può essere importato</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 era danneggiato ed è stato ripristinato dal backup; il file danneggiato è stato spostato in %2</translation>
     </message>
@@ -759,26 +739,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 è danneggiato e non è stato possibile spostarlo; le sue impostazioni non possono essere usate</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>impossibile creare la cartella %1</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>il percorso della sua cartella %1 è troppo lungo</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 supera %2 MB</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>%1 non può essere letto né scritto</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>Impossibile aprire i profili di %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -807,18 +767,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>File di profilo (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>Alcuni tasti del profilo importato aprono questi programmi:
-
-%1
-
-Mantenere questi tasti?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -893,49 +841,6 @@ Mantenere questi tasti?</translation>
     <message>
         <source>No upgradeable devices found</source>
         <translation>Nessun dispositivo aggiornabile trovato</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>Prodotto:</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>Avanzamento:</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>Versione attuale:</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>Nuova versione:</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Aggiorna</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>Completato</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>Aggiornamento firmware</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Non scollegare la tastiera durante l&apos;aggiornamento del firmware!</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>Aggiornamento riuscito</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>Aggiornamento non riuscito</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1176,58 @@ Mantenere questi tasti?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Il file supera %1 MB e non può essere importato</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>il percorso della sua cartella %1 è troppo lungo</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 supera %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 non può essere letto né scritto</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Impossibile aprire i profili di %1: %2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Alcuni tasti del profilo importato aprono questi programmi:
+
+%1
+
+Mantenere questi tasti?</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Attivare prima la modalità di calibrazione dei tasti</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibrazione dei tasti riuscita</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibrazione dei tasti in corso</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Calibrazione dei tasti non riuscita</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>Su</translation>
     </message>
@@ -1453,6 +1410,66 @@ Mantenere questi tasti?</translation>
             <numerusform>%n tasti sono assegnati a questa macro. Eliminando la macro, tornano alla loro funzione predefinita. Eliminare la macro?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Tasti normali</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Tasti speciali</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Punti di attivazione delle azioni DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Impossibile salvare il file dei tasti avanzati</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Prodotto:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Avanzamento:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Versione attuale:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nuova versione:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Non scollegare la tastiera durante l&apos;aggiornamento del firmware!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Aggiornamento riuscito</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Aggiornamento non riuscito</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Azioni del mouse</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1586,20 +1603,6 @@ Mantenere questi tasti?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Rinomina</translation>
-        <source>Normal Keys</source>
-        <translation>Tasti normali</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>Tasti speciali</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>Punti di attivazione delle azioni DKS</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>Impossibile salvare il file dei tasti avanzati</translation>
     </message>
 </context>
 <context>
@@ -1622,8 +1625,6 @@ Mantenere questi tasti?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Punti di attivazione delle azioni DKS</translation>
-        <source>Mouse Key</source>
-        <translation>Azioni del mouse</translation>
     </message>
 </context>
 </TS>

@@ -640,22 +640,6 @@
         <translation>キーのキャリブレーション中です。しばらくお待ちください</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>先にキーキャリブレーションモードをオンにしてください</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>キーのキャリブレーションに成功しました</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>キーのキャリブレーション中です</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>キーのキャリブレーションに失敗しました</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>スリープ時間が範囲外です</translation>
     </message>
@@ -743,10 +727,6 @@
         <translation>プロファイルをインポートできませんでした</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>ファイルが %1 MB を超えているため、インポートできません</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 が破損していたためバックアップから復元しました。破損したファイルは %2 に移動しました</translation>
     </message>
@@ -757,26 +737,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 は破損しており、退避できませんでした。その設定は使用できません</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>フォルダー %1 を作成できません</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>フォルダー %1 のパスが長すぎます</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 は %2 MB を超えています</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>%1 を読み書きできません</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>%1 のプロファイルを開けません：%2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -805,18 +765,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>プロファイルファイル (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>インポートしたプロファイルのキーが次のプログラムを開きます：
-
-%1
-
-これらのキーを残しますか？</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -891,49 +839,6 @@ Keep these keys?</source>
     <message>
         <source>No upgradeable devices found</source>
         <translation>アップデートできるデバイスが見つかりません</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>製品名：</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>進行状況：</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>現在のバージョン：</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>新しいバージョン：</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>アップデート</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>完了</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>ファームウェアのアップデート</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>ファームウェアのアップデート中はキーボードを取り外さないでください！</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>アップデートが完了しました</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>アップデートに失敗しました</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1174,58 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>ファイルが %1 MB を超えているため、インポートできません</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>フォルダー %1 のパスが長すぎます</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 は %2 MB を超えています</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 を読み書きできません</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>%1 のプロファイルを開けません：%2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>インポートしたプロファイルのキーが次のプログラムを開きます：
+
+%1
+
+これらのキーを残しますか？</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>先にキーキャリブレーションモードをオンにしてください</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>キーのキャリブレーションに成功しました</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>キーのキャリブレーション中です</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>キーのキャリブレーションに失敗しました</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>上へ</translation>
     </message>
@@ -1450,6 +1407,66 @@ Keep these keys?</source>
             <numerusform>%n 個のキーにこのマクロが割り当てられています。マクロを削除すると、キーは既定の機能に戻ります。削除しますか？</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>通常キー</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊キー</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKSアクションのアクチュエーションポイント</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>アドバンストキーのファイルを保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>製品名：</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>進行状況：</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>現在のバージョン：</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>新しいバージョン：</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>ファームウェアのアップデート</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>ファームウェアのアップデート中はキーボードを取り外さないでください！</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>アップデートが完了しました</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>アップデートに失敗しました</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>マウス操作</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1583,20 +1600,6 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>名前の変更</translation>
-        <source>Normal Keys</source>
-        <translation>通常キー</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>特殊キー</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>DKSアクションのアクチュエーションポイント</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>アドバンストキーのファイルを保存できませんでした</translation>
     </message>
 </context>
 <context>
@@ -1619,8 +1622,6 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKSアクションのアクチュエーションポイント</translation>
-        <source>Mouse Key</source>
-        <translation>マウス操作</translation>
     </message>
 </context>
 </TS>

@@ -640,22 +640,6 @@
         <translation>키 보정 중입니다. 잠시 기다리십시오</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>먼저 키 보정 모드를 켜십시오</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>키 보정에 성공했습니다</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>키 보정 중입니다</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>키 보정에 실패했습니다</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>절전 시간이 허용 범위를 벗어났습니다</translation>
     </message>
@@ -743,10 +727,6 @@
         <translation>프로필을 가져오지 못했습니다</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>파일이 %1MB보다 커서 가져올 수 없습니다</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 파일이 손상되어 백업에서 복원했습니다. 손상된 파일은 %2(으)로 옮겼습니다</translation>
     </message>
@@ -757,26 +737,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 파일이 손상되었고 옮길 수 없습니다. 해당 설정을 사용할 수 없습니다</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>%1 폴더를 만들 수 없습니다</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>%1 폴더의 경로가 너무 깁니다</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 파일이 %2MB보다 큽니다</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>%1 파일을 읽거나 쓸 수 없습니다</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>%1의 프로필을 열 수 없습니다: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -805,18 +765,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>프로필 파일 (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>가져온 프로필의 키가 다음 프로그램을 엽니다:
-
-%1
-
-이 키를 유지하시겠습니까?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -891,49 +839,6 @@ Keep these keys?</source>
     <message>
         <source>No upgradeable devices found</source>
         <translation>업데이트할 수 있는 장치가 없습니다</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>제품명:</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>진행률:</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>현재 버전:</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>새 버전:</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>업데이트</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>완료</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>펌웨어 업데이트</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>펌웨어를 업데이트하는 동안 키보드를 분리하지 마십시오!</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>업데이트 완료</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>업데이트 실패</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1174,58 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>파일이 %1MB보다 커서 가져올 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>%1 폴더를 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>%1 폴더의 경로가 너무 깁니다</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 파일이 %2MB보다 큽니다</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 파일을 읽거나 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>%1의 프로필을 열 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>가져온 프로필의 키가 다음 프로그램을 엽니다:
+
+%1
+
+이 키를 유지하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>먼저 키 보정 모드를 켜십시오</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>키 보정에 성공했습니다</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>키 보정 중입니다</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>키 보정에 실패했습니다</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>위로</translation>
     </message>
@@ -1450,6 +1407,66 @@ Keep these keys?</source>
             <numerusform>이 매크로가 %n개의 키에 지정되어 있습니다. 매크로를 삭제하면 키가 기본 기능으로 돌아갑니다. 삭제하시겠습니까?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>일반 키</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>특수 키</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 동작의 작동 지점</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>고급 키 파일을 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>제품명:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>진행률:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>현재 버전:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>새 버전:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>펌웨어 업데이트</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>펌웨어를 업데이트하는 동안 키보드를 분리하지 마십시오!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>업데이트 완료</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>업데이트 실패</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>마우스 동작</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1583,20 +1600,6 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>이름 바꾸기</translation>
-        <source>Normal Keys</source>
-        <translation>일반 키</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>특수 키</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>DKS 동작의 작동 지점</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>고급 키 파일을 저장할 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -1619,8 +1622,6 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 동작의 작동 지점</translation>
-        <source>Mouse Key</source>
-        <translation>마우스 동작</translation>
     </message>
 </context>
 </TS>

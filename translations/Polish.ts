@@ -644,22 +644,6 @@
         <translation>Trwa kalibracja klawiszy, proszę chwilę poczekać</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>Najpierw włącz tryb kalibracji klawiszy</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>Kalibracja klawiszy zakończona powodzeniem</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>Trwa kalibracja klawiszy</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>Kalibracja klawiszy nie powiodła się</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>Czas uśpienia jest poza zakresem</translation>
     </message>
@@ -747,10 +731,6 @@
         <translation>Nie udało się zaimportować profilu</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>Plik jest większy niż %1 MB i nie można go zaimportować</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>Plik %1 był uszkodzony i został przywrócony z kopii zapasowej; uszkodzony plik przeniesiono do %2</translation>
     </message>
@@ -761,26 +741,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>Plik %1 jest uszkodzony i nie można go przenieść; jego ustawień nie można użyć</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>nie można utworzyć folderu %1</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>ścieżka folderu %1 jest za długa</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 jest większy niż %2 MB</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>nie można odczytać ani zapisać %1</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>Nie można otworzyć profili %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -809,18 +769,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Pliki profili (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>Klawisze zaimportowanego profilu otwierają te programy:
-
-%1
-
-Zachować te klawisze?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -895,49 +843,6 @@ Zachować te klawisze?</translation>
     <message>
         <source>No upgradeable devices found</source>
         <translation>Nie znaleziono urządzeń do aktualizacji</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>Produkt:</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>Postęp:</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>Bieżąca wersja:</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>Nowa wersja:</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Aktualizuj</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>Gotowe</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>Aktualizacja firmware</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Nie odłączaj klawiatury podczas aktualizacji firmware!</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>Aktualizacja zakończona</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>Aktualizacja nie powiodła się</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1178,58 @@ Zachować te klawisze?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Plik jest większy niż %1 MB i nie można go zaimportować</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>nie można utworzyć folderu %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>ścieżka folderu %1 jest za długa</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 jest większy niż %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>nie można odczytać ani zapisać %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Nie można otworzyć profili %1: %2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Klawisze zaimportowanego profilu otwierają te programy:
+
+%1
+
+Zachować te klawisze?</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Najpierw włącz tryb kalibracji klawiszy</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Kalibracja klawiszy zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Trwa kalibracja klawiszy</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Kalibracja klawiszy nie powiodła się</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>W górę</translation>
     </message>
@@ -1456,6 +1413,66 @@ Zachować te klawisze?</translation>
             <numerusform>Do tego makra przypisano %n klawiszy. Po usunięciu makra wrócą do funkcji domyślnej. Usunąć makro?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Zwykłe klawisze</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Klawisze specjalne</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Punkty aktywacji akcji DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Nie udało się zapisać pliku klawiszy zaawansowanych</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Produkt:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Postęp:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Bieżąca wersja:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nowa wersja:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizuj</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Aktualizacja firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Nie odłączaj klawiatury podczas aktualizacji firmware!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Aktualizacja zakończona</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Aktualizacja nie powiodła się</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Funkcje myszy</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1589,20 +1606,6 @@ Zachować te klawisze?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Zmień nazwę</translation>
-        <source>Normal Keys</source>
-        <translation>Zwykłe klawisze</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>Klawisze specjalne</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>Punkty aktywacji akcji DKS</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>Nie udało się zapisać pliku klawiszy zaawansowanych</translation>
     </message>
 </context>
 <context>
@@ -1625,8 +1628,6 @@ Zachować te klawisze?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Punkty aktywacji akcji DKS</translation>
-        <source>Mouse Key</source>
-        <translation>Funkcje myszy</translation>
     </message>
 </context>
 </TS>

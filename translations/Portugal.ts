@@ -642,22 +642,6 @@
         <translation>Calibração das teclas em curso, aguarde um momento</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>Ative primeiro o modo de calibração das teclas</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>Calibração das teclas concluída</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>Calibração das teclas em curso</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>A calibração das teclas falhou</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>O tempo de suspensão está fora do intervalo</translation>
     </message>
@@ -745,10 +729,6 @@
         <translation>Falha ao importar o perfil</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>O ficheiro tem mais de %1 MB e não pode ser importado</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 estava danificado e foi restaurado a partir da cópia de segurança; o ficheiro danificado foi movido para %2</translation>
     </message>
@@ -759,26 +739,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 está danificado e não foi possível movê-lo; as suas definições não podem ser usadas</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>não é possível criar a pasta %1</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>o caminho da pasta %1 é demasiado longo</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 tem mais de %2 MB</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>%1 não pode ser lido nem escrito</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>Não é possível abrir os perfis de %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -807,18 +767,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Ficheiros de perfil (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>Teclas do perfil importado abrem estes programas:
-
-%1
-
-Manter estas teclas?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -893,49 +841,6 @@ Manter estas teclas?</translation>
     <message>
         <source>No upgradeable devices found</source>
         <translation>Nenhum dispositivo atualizável encontrado</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>Produto:</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>Progresso:</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>Versão atual:</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>Nova versão:</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Atualizar</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>Concluído</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>Atualização do firmware</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Não desligue o teclado durante a atualização do firmware!</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>Atualização concluída</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>A atualização falhou</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1176,58 @@ Manter estas teclas?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>O ficheiro tem mais de %1 MB e não pode ser importado</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>o caminho da pasta %1 é demasiado longo</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 tem mais de %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 não pode ser lido nem escrito</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Não é possível abrir os perfis de %1: %2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Teclas do perfil importado abrem estes programas:
+
+%1
+
+Manter estas teclas?</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Ative primeiro o modo de calibração das teclas</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibração das teclas concluída</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibração das teclas em curso</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>A calibração das teclas falhou</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>Para cima</translation>
     </message>
@@ -1453,6 +1410,66 @@ Manter estas teclas?</translation>
             <numerusform>%n teclas estão atribuídas a esta macro. Ao eliminar a macro, voltam à sua função predefinida. Eliminar a macro?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Teclas normais</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiais</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Pontos de acionamento das ações DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Não foi possível guardar o ficheiro das teclas avançadas</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Produto:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Progresso:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Versão atual:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nova versão:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Atualização do firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Não desligue o teclado durante a atualização do firmware!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Atualização concluída</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>A atualização falhou</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Ações do rato</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1586,20 +1603,6 @@ Manter estas teclas?</translation>
     <message>
         <source>Modify Name</source>
         <translation>Mudar o nome</translation>
-        <source>Normal Keys</source>
-        <translation>Teclas normais</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>Teclas especiais</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>Pontos de acionamento das ações DKS</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>Não foi possível guardar o ficheiro das teclas avançadas</translation>
     </message>
 </context>
 <context>
@@ -1622,8 +1625,6 @@ Manter estas teclas?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Pontos de acionamento das ações DKS</translation>
-        <source>Mouse Key</source>
-        <translation>Ações do rato</translation>
     </message>
 </context>
 </TS>

@@ -644,22 +644,6 @@
         <translation>Идёт калибровка клавиш, подождите немного</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>Сначала включите режим калибровки клавиш</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>Калибровка клавиш выполнена</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>Идёт калибровка клавиш</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>Калибровка клавиш не выполнена</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>Время сна вне допустимого диапазона</translation>
     </message>
@@ -747,10 +731,6 @@
         <translation>Не удалось импортировать профиль</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>Файл больше %1 МБ, его нельзя импортировать</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>Файл %1 был повреждён и восстановлен из резервной копии; повреждённый файл перемещён в %2</translation>
     </message>
@@ -761,26 +741,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>Файл %1 повреждён и не может быть перемещён; его настройки нельзя использовать</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>не удаётся создать папку %1</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>путь к папке %1 слишком длинный</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 больше %2 МБ</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>не удаётся прочитать или записать %1</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>Не удаётся открыть профили %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -809,18 +769,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Файлы профилей (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>Клавиши импортированного профиля открывают эти программы:
-
-%1
-
-Оставить эти клавиши?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -895,49 +843,6 @@ Keep these keys?</source>
     <message>
         <source>No upgradeable devices found</source>
         <translation>Нет устройств для обновления</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>Устройство:</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>Прогресс:</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>Текущая версия:</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>Новая версия:</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Обновить</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>Обновление прошивки</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Не отключайте клавиатуру во время обновления прошивки!</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>Обновление выполнено</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>Сбой обновления</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1178,58 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Файл больше %1 МБ, его нельзя импортировать</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>не удаётся создать папку %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>путь к папке %1 слишком длинный</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 больше %2 МБ</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>не удаётся прочитать или записать %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Не удаётся открыть профили %1: %2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Клавиши импортированного профиля открывают эти программы:
+
+%1
+
+Оставить эти клавиши?</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Сначала включите режим калибровки клавиш</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Калибровка клавиш выполнена</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Идёт калибровка клавиш</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Калибровка клавиш не выполнена</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>Вверх</translation>
     </message>
@@ -1456,6 +1413,66 @@ Keep these keys?</source>
             <numerusform>Этот макрос назначен на %n клавиш. После удаления макроса они вернут свою функцию по умолчанию. Удалить макрос?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Обычные клавиши</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Специальные клавиши</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Точки срабатывания действий DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Не удалось сохранить файл расширенных клавиш</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Устройство:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Прогресс:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Текущая версия:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Новая версия:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Обновление прошивки</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Не отключайте клавиатуру во время обновления прошивки!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Обновление выполнено</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Сбой обновления</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Действия мыши</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1589,20 +1606,6 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>Переименовать</translation>
-        <source>Normal Keys</source>
-        <translation>Обычные клавиши</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>Специальные клавиши</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>Точки срабатывания действий DKS</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>Не удалось сохранить файл расширенных клавиш</translation>
     </message>
 </context>
 <context>
@@ -1625,8 +1628,6 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Точки срабатывания действий DKS</translation>
-        <source>Mouse Key</source>
-        <translation>Действия мыши</translation>
     </message>
 </context>
 </TS>

@@ -642,22 +642,6 @@
         <translation>Calibración de teclas en curso, espere un momento</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>Active primero el modo de calibración de teclas</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>Calibración de teclas completada</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>Calibración de teclas en curso</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>Error en la calibración de teclas</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>El tiempo de reposo está fuera de rango</translation>
     </message>
@@ -745,10 +729,6 @@
         <translation>Error al importar el perfil</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>El archivo ocupa más de %1 MB y no se puede importar</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 estaba dañado y se ha restaurado desde su copia de seguridad; el archivo dañado se movió a %2</translation>
     </message>
@@ -759,26 +739,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 está dañado y no se pudo apartar; no se pueden usar sus ajustes</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>no se puede crear la carpeta %1</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>la ruta de su carpeta %1 es demasiado larga</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 ocupa más de %2 MB</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>%1 no se puede leer ni escribir</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>No se pueden abrir los perfiles de %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -807,18 +767,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Archivos de perfil (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>Algunas teclas del perfil importado abren estos programas:
-
-%1
-
-¿Conservar estas teclas?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -893,49 +841,6 @@ Keep these keys?</source>
     <message>
         <source>No upgradeable devices found</source>
         <translation>No se encontraron dispositivos actualizables</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>Producto:</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>Progreso:</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>Versión actual:</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>Versión nueva:</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Actualizar</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>Completado</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>Actualización del firmware</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>No desconecte el teclado mientras se actualiza el firmware.</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>Actualización completada</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>Error en la actualización</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1176,58 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>El archivo ocupa más de %1 MB y no se puede importar</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>la ruta de su carpeta %1 es demasiado larga</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 ocupa más de %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>%1 no se puede leer ni escribir</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>No se pueden abrir los perfiles de %1: %2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Algunas teclas del perfil importado abren estos programas:
+
+%1
+
+¿Conservar estas teclas?</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Active primero el modo de calibración de teclas</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Calibración de teclas completada</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Calibración de teclas en curso</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Error en la calibración de teclas</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>Subir</translation>
     </message>
@@ -1453,6 +1410,66 @@ Keep these keys?</source>
             <numerusform>%n teclas están asignadas a esta macro. Al eliminar la macro, recuperan su función predeterminada. ¿Eliminar la macro?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Teclas normales</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Teclas especiales</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Puntos de activación de las acciones DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>No se pudo guardar el archivo de teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Producto:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Progreso:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Versión actual:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Versión nueva:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Actualización del firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>No desconecte el teclado mientras se actualiza el firmware.</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Actualización completada</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Error en la actualización</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Acciones del ratón</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1586,20 +1603,6 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>Cambiar nombre</translation>
-        <source>Normal Keys</source>
-        <translation>Teclas normales</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>Teclas especiales</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>Puntos de activación de las acciones DKS</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>No se pudo guardar el archivo de teclas avanzadas</translation>
     </message>
 </context>
 <context>
@@ -1622,8 +1625,6 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Puntos de activación de las acciones DKS</translation>
-        <source>Mouse Key</source>
-        <translation>Acciones del ratón</translation>
     </message>
 </context>
 </TS>

@@ -644,22 +644,6 @@
         <translation>Триває калібрування клавіш, зачекайте трохи</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>Спочатку увімкніть режим калібрування клавіш</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>Калібрування клавіш виконано</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>Триває калібрування клавіш</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>Калібрування клавіш не виконано</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>Час сну поза допустимим діапазоном</translation>
     </message>
@@ -747,10 +731,6 @@
         <translation>Не вдалося імпортувати профіль</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>Файл більший за %1 МБ, його не можна імпортувати</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>Файл %1 був пошкоджений і його відновлено з резервної копії; пошкоджений файл переміщено до %2</translation>
     </message>
@@ -761,26 +741,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>Файл %1 пошкоджений і його не вдалося перемістити; його налаштування не можна використати</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>не вдається створити теку %1</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>шлях до теки %1 задовгий</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 більший за %2 МБ</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>не вдається прочитати або записати %1</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>Не вдається відкрити профілі %1: %2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -809,18 +769,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>Файли профілів (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>Клавіші імпортованого профілю відкривають ці програми:
-
-%1
-
-Залишити ці клавіші?</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -895,49 +843,6 @@ Keep these keys?</source>
     <message>
         <source>No upgradeable devices found</source>
         <translation>Немає пристроїв для оновлення</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>Пристрій:</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>Прогрес:</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>Поточна версія:</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>Нова версія:</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Оновити</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>Оновлення прошивки</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>Не від&apos;єднуйте клавіатуру під час оновлення прошивки!</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>Оновлення виконано</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>Помилка оновлення</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1178,58 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>Файл більший за %1 МБ, його не можна імпортувати</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>не вдається створити теку %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>шлях до теки %1 задовгий</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 більший за %2 МБ</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>не вдається прочитати або записати %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>Не вдається відкрити профілі %1: %2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>Клавіші імпортованого профілю відкривають ці програми:
+
+%1
+
+Залишити ці клавіші?</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>Спочатку увімкніть режим калібрування клавіш</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>Калібрування клавіш виконано</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>Триває калібрування клавіш</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>Калібрування клавіш не виконано</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>Вгору</translation>
     </message>
@@ -1456,6 +1413,66 @@ Keep these keys?</source>
             <numerusform>Цей макрос призначено на %n клавіш. Після видалення макросу вони повернуть свою типову функцію. Видалити макрос?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>Звичайні клавіші</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>Спеціальні клавіші</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>Точки спрацювання дій DKS</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>Не вдалося зберегти файл розширених клавіш</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>Пристрій:</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>Прогрес:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Поточна версія:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Нова версія:</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Оновити</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>Не від&apos;єднуйте клавіатуру під час оновлення прошивки!</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>Оновлення виконано</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Помилка оновлення</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Дії миші</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1589,20 +1606,6 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>Перейменувати</translation>
-        <source>Normal Keys</source>
-        <translation>Звичайні клавіші</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>Спеціальні клавіші</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>Точки спрацювання дій DKS</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>Не вдалося зберегти файл розширених клавіш</translation>
     </message>
 </context>
 <context>
@@ -1625,8 +1628,6 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Точки спрацювання дій DKS</translation>
-        <source>Mouse Key</source>
-        <translation>Дії миші</translation>
     </message>
 </context>
 </TS>

@@ -640,22 +640,6 @@
         <translation>按键校准中，请稍候</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>请先开启按键校准模式</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>按键校准成功</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>按键校准中</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>按键校准失败</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>休眠时间超出范围</translation>
     </message>
@@ -743,10 +727,6 @@
         <translation>导入配置文件失败</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>文件超过 %1 MB，无法导入</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 已损坏，已从备份恢复；损坏的文件已移至 %2</translation>
     </message>
@@ -757,26 +737,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 已损坏且无法移开；其设置无法使用</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>无法创建目录 %1</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>目录 %1 的路径过长</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 超过 %2 MB</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>无法读写 %1</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>无法打开 %1 的配置文件：%2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -805,18 +765,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>配置文件 (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>导入的配置文件中有按键会打开以下程序：
-
-%1
-
-保留这些按键吗？</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -891,49 +839,6 @@ Keep these keys?</source>
     <message>
         <source>No upgradeable devices found</source>
         <translation>未找到可升级的设备</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>产品名称：</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>升级进度：</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>当前版本：</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>新版本：</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>升级</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>完成</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>固件升级</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>固件升级过程中请勿拔出设备！</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>升级成功</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>升级失败</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1174,58 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>文件超过 %1 MB，无法导入</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>无法创建目录 %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>目录 %1 的路径过长</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 超过 %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>无法读写 %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>无法打开 %1 的配置文件：%2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>导入的配置文件中有按键会打开以下程序：
+
+%1
+
+保留这些按键吗？</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>请先开启按键校准模式</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>按键校准成功</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>按键校准中</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>按键校准失败</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>上移</translation>
     </message>
@@ -1450,6 +1407,66 @@ Keep these keys?</source>
             <numerusform>有 %n 个按键绑定了此宏。删除宏后，这些按键将恢复默认功能。是否删除？</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>普通按键</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊按键</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 动作的触发键程</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>无法保存高级按键文件</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>产品名称：</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>升级进度：</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>当前版本：</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>新版本：</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>固件升级过程中请勿拔出设备！</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>升级成功</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>升级失败</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>鼠标按键</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1583,20 +1600,6 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>修改名称</translation>
-        <source>Normal Keys</source>
-        <translation>普通按键</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>特殊按键</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>DKS 动作的触发键程</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>无法保存高级按键文件</translation>
     </message>
 </context>
 <context>
@@ -1619,8 +1622,6 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 动作的触发键程</translation>
-        <source>Mouse Key</source>
-        <translation>鼠标按键</translation>
     </message>
 </context>
 </TS>

@@ -640,22 +640,6 @@
         <translation>按鍵校準中，請稍候</translation>
     </message>
     <message>
-        <source>Please switch to key calibration mode first</source>
-        <translation>請先開啟按鍵校準模式</translation>
-    </message>
-    <message>
-        <source>The key calibration successful</source>
-        <translation>按鍵校準成功</translation>
-    </message>
-    <message>
-        <source>The key calibration runing</source>
-        <translation>按鍵校準中</translation>
-    </message>
-    <message>
-        <source>The key calibration failed</source>
-        <translation>按鍵校準失敗</translation>
-    </message>
-    <message>
         <source>Sleep time is out of range</source>
         <translation>休眠時間超出範圍</translation>
     </message>
@@ -743,10 +727,6 @@
         <translation>匯入設定檔失敗</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB and cannot be imported</source>
-        <translation>檔案超過 %1 MB，無法匯入</translation>
-    </message>
-    <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
         <translation>%1 已損壞，已從備份還原；損壞的檔案已移至 %2</translation>
     </message>
@@ -757,26 +737,6 @@
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
         <translation>%1 已損壞且無法移開；其設定無法使用</translation>
-    </message>
-    <message>
-        <source>the folder %1 cannot be created</source>
-        <translation>無法建立目錄 %1</translation>
-    </message>
-    <message>
-        <source>the path of its folder %1 is too long</source>
-        <translation>目錄 %1 的路徑過長</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 超過 %2 MB</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or written</source>
-        <translation>無法讀寫 %1</translation>
-    </message>
-    <message>
-        <source>The profiles of %1 cannot be opened: %2</source>
-        <translation>無法開啟 %1 的設定檔：%2</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -805,18 +765,6 @@
     <message>
         <source>Profile files(*.xml)</source>
         <translation>設定檔 (*.xml)</translation>
-    </message>
-    <message>
-        <source>Keys of the imported profile open these programs:
-
-%1
-
-Keep these keys?</source>
-        <translation>匯入的設定檔中有按鍵會開啟以下程式：
-
-%1
-
-保留這些按鍵嗎？</translation>
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
@@ -891,49 +839,6 @@ Keep these keys?</source>
     <message>
         <source>No upgradeable devices found</source>
         <translation>未找到可更新的裝置</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Product name:</source>
-        <translation>產品名稱：</translation>
-    </message>
-    <message>
-        <source>Update progress:</source>
-        <translation>更新進度：</translation>
-    </message>
-    <message>
-        <source>Current version:</source>
-        <translation>目前版本：</translation>
-    </message>
-    <message>
-        <source>New version:</source>
-        <translation>新版本：</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>更新</translation>
-    </message>
-    <message>
-        <source>Complete</source>
-        <translation>完成</translation>
-    </message>
-    <message>
-        <source>Update Firmware</source>
-        <translation>韌體更新</translation>
-    </message>
-    <message>
-        <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation>韌體更新期間請勿拔除裝置！</translation>
-    </message>
-    <message>
-        <source>Update successful</source>
-        <translation>更新成功</translation>
-    </message>
-    <message>
-        <source>Update failed</source>
-        <translation>更新失敗</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1174,58 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>The file is larger than %1 MB and cannot be imported</source>
+        <translation>檔案超過 %1 MB，無法匯入</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>無法建立目錄 %1</translation>
+    </message>
+    <message>
+        <source>the path of its folder %1 is too long</source>
+        <translation>目錄 %1 的路徑過長</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 超過 %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or written</source>
+        <translation>無法讀寫 %1</translation>
+    </message>
+    <message>
+        <source>The profiles of %1 cannot be opened: %2</source>
+        <translation>無法開啟 %1 的設定檔：%2</translation>
+    </message>
+    <message>
+        <source>Keys of the imported profile open these programs:
+
+%1
+
+Keep these keys?</source>
+        <translation>匯入的設定檔中有按鍵會開啟以下程式：
+
+%1
+
+保留這些按鍵嗎？</translation>
+    </message>
+    <message>
+        <source>Please switch to key calibration mode first</source>
+        <translation>請先開啟按鍵校準模式</translation>
+    </message>
+    <message>
+        <source>The key calibration successful</source>
+        <translation>按鍵校準成功</translation>
+    </message>
+    <message>
+        <source>The key calibration runing</source>
+        <translation>按鍵校準中</translation>
+    </message>
+    <message>
+        <source>The key calibration failed</source>
+        <translation>按鍵校準失敗</translation>
+    </message>
+    <message>
         <source>Up</source>
         <translation>上移</translation>
     </message>
@@ -1450,6 +1407,66 @@ Keep these keys?</source>
             <numerusform>有 %n 個按鍵綁定了此巨集。刪除巨集後，這些按鍵將恢復預設功能。是否刪除？</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation>一般按鍵</translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation>特殊按鍵</translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation>DKS 動作的觸發鍵程</translation>
+    </message>
+    <message>
+        <source>The advanced-key file could not be saved</source>
+        <translation>無法儲存進階按鍵檔案</translation>
+    </message>
+    <message>
+        <source>Product name:</source>
+        <translation>產品名稱：</translation>
+    </message>
+    <message>
+        <source>Update progress:</source>
+        <translation>更新進度：</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>目前版本：</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>新版本：</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>韌體更新</translation>
+    </message>
+    <message>
+        <source>If the firmware is being updated, do not unplug the device!</source>
+        <translation>韌體更新期間請勿拔除裝置！</translation>
+    </message>
+    <message>
+        <source>Update successful</source>
+        <translation>更新成功</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>更新失敗</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>滑鼠按鍵</translation>
+    </message>
 </context>
 <context>
     <name>DMacroPage</name>
@@ -1583,20 +1600,6 @@ Keep these keys?</source>
     <message>
         <source>Modify Name</source>
         <translation>修改名稱</translation>
-        <source>Normal Keys</source>
-        <translation>一般按鍵</translation>
-    </message>
-    <message>
-        <source>Special Keys</source>
-        <translation>特殊按鍵</translation>
-    </message>
-    <message>
-        <source>Trigger points for DKS actions</source>
-        <translation>DKS 動作的觸發鍵程</translation>
-    </message>
-    <message>
-        <source>The advanced-key file could not be saved</source>
-        <translation>無法儲存進階按鍵檔案</translation>
     </message>
 </context>
 <context>
@@ -1619,8 +1622,6 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 動作的觸發鍵程</translation>
-        <source>Mouse Key</source>
-        <translation>滑鼠按鍵</translation>
     </message>
 </context>
 </TS>
