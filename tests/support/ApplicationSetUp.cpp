@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaType>
+#include <QTest>
+#include <QTranslator>
 
 void prepareApplicationTest()
 {
@@ -19,4 +21,22 @@ bool linkProgramPictures()
     const QString images = QCoreApplication::applicationDirPath() + QStringLiteral("/images");
     return QFileInfo::exists(images) || QFile::link(QStringLiteral(ORVANE_TEST_BIN_DIR "/images"), images)
            || QFileInfo::exists(images);
+}
+
+void addThemeAndLanguageRows()
+{
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<QString>("language");
+    for (int theme : {0, 1}) {
+        for (const char* language : {"English", "German", "Russian"})
+            QTest::addRow("theme %d %s", theme, language) << theme << QString::fromLatin1(language);
+    }
+}
+
+bool installTranslation(QTranslator& translator, const QString& language)
+{
+    if (!translator.load(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation/") + language + QStringLiteral(".qm")))
+        return false;
+    QCoreApplication::installTranslator(&translator);
+    return true;
 }

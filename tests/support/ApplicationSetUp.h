@@ -10,3 +10,14 @@ void prepareApplicationTest();
 // folder, so it borrows the program's through a link. True when the
 // pictures are there afterwards (tests running side by side share the link).
 bool linkProgramPictures();
+
+class QTranslator;
+class QString;
+
+// The rows of a screen test: the dark and the light theme (columns "theme"
+// and "language"), each in English and in the two longest-worded languages.
+void addThemeAndLanguageRows();
+
+// Loads the build's translation of language ("German", ...) and installs it;
+// false when the translation is not there.
+bool installTranslation(QTranslator& translator, const QString& language);

@@ -55,24 +55,14 @@ class tst_advancedKeysScreen : public QObject
 private slots:
     void initTestCase() { prepareApplicationTest(); }
 
-    void piecesOnScreen_data()
-    {
-        QTest::addColumn<int>("theme");
-        QTest::addColumn<QString>("language");
-        for (int theme : {0, 1}) {
-            for (const char* language : {"English", "German", "Russian"})
-                QTest::addRow("theme %d %s", theme, language) << theme << QString::fromLatin1(language);
-        }
-    }
+    void piecesOnScreen_data() { addThemeAndLanguageRows(); }
 
     void piecesOnScreen()
     {
         QFETCH(int, theme);
         QFETCH(QString, language);
         QTranslator translator;
-        QVERIFY(
-            translator.load(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation/") + language + QStringLiteral(".qm")));
-        QCoreApplication::installTranslator(&translator);
+        QVERIFY(installTranslation(translator, language));
         DDataManager* data = DDataManager::getInstance();
         data->loadTheme(theme);
         const themeColorData colors = data->themeColors();

@@ -31,15 +31,7 @@ class tst_calibrationScreen : public QObject
 private slots:
     void initTestCase() { prepareApplicationTest(); }
 
-    void allKeysCalibrationOnScreen_data()
-    {
-        QTest::addColumn<int>("theme");
-        QTest::addColumn<QString>("language");
-        for (int theme : {0, 1}) {
-            for (const char* language : {"English", "German", "Russian"})
-                QTest::addRow("theme %d %s", theme, language) << theme << QString::fromLatin1(language);
-        }
-    }
+    void allKeysCalibrationOnScreen_data() { addThemeAndLanguageRows(); }
 
     void allKeysCalibrationOnScreen()
     {
@@ -47,9 +39,7 @@ private slots:
         QFETCH(QString, language);
         QVERIFY(linkProgramPictures());
         QTranslator translator;
-        QVERIFY(
-            translator.load(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation/") + language + QStringLiteral(".qm")));
-        QCoreApplication::installTranslator(&translator);
+        QVERIFY(installTranslation(translator, language));
         DDataManager::getInstance()->loadTheme(theme);
 
         auto session = std::make_unique<TriggerPageSession>();

@@ -51,9 +51,7 @@ private slots:
         QFETCH(int, theme);
         QFETCH(QString, language);
         QTranslator translator;
-        QVERIFY(
-            translator.load(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation/") + language + QStringLiteral(".qm")));
-        QCoreApplication::installTranslator(&translator);
+        QVERIFY(installTranslation(translator, language));
         QTemporaryDir dir;
         const QByteArray path = StoreTestSupport::pathIn(dir, QStringLiteral("appProfile_Default.xml"));
         QVERIFY(StoreTestSupport::createLayerFile(path, 1, 1));

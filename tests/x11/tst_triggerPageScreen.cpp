@@ -29,24 +29,14 @@ class tst_triggerPageScreen : public QObject
 private slots:
     void initTestCase() { prepareApplicationTest(); }
 
-    void pageOnScreen_data()
-    {
-        QTest::addColumn<int>("theme");
-        QTest::addColumn<QString>("language");
-        for (int theme : {0, 1}) {
-            for (const char* language : {"English", "German", "Russian"})
-                QTest::addRow("theme %d %s", theme, language) << theme << QString::fromLatin1(language);
-        }
-    }
+    void pageOnScreen_data() { addThemeAndLanguageRows(); }
 
     void pageOnScreen()
     {
         QFETCH(int, theme);
         QFETCH(QString, language);
         QTranslator translator;
-        QVERIFY(
-            translator.load(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation/") + language + QStringLiteral(".qm")));
-        QCoreApplication::installTranslator(&translator);
+        QVERIFY(installTranslation(translator, language));
         DDataManager* data = DDataManager::getInstance();
         data->loadTheme(theme);
         data->setKeyTravelMaxLevel(40);
