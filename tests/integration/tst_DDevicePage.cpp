@@ -399,9 +399,11 @@ private slots:
         silent->setAnswering(false);
         LoadedPage loaded = loadPage();
         DDevicePage& page = *loaded.page;
+        // The page gives a silent keyboard its one readiness wait and then
+        // goes on with the link it opened; it neither skips the wait nor
+        // opens a second link to try again.
         QVERIFY(loaded.msToLoadEnd >= DDevicePage::kLoadListDelayMs + DDevicePage::kLinkReadyWaitMs);
-        QVERIFY2(loaded.msToLoadEnd < DDevicePage::kLoadListDelayMs + DDevicePage::kLinkReadyWaitMs + 2500,
-                 qPrintable(QString::number(loaded.msToLoadEnd)));
+        QCOMPARE(page.deviceLinkMap().size(), 1);
         DDeviceKeyboardLink* link = page.deviceLinkMap().value(pathOf(sim, silent));
         QVERIFY(link);
         QVERIFY(!link->isReady());
