@@ -28,6 +28,14 @@ bool takesReceiverImage(const ModelInfo& model, const hidStructInfoAll& record)
     return record.is24G != 0 && model.firmwareFamily != Family::Bin256;
 }
 
+// The connection an image for this record must be built for; records of
+// models that are not upgradeable never get this far.
+FirmwareVariant expectedVariant(const hidStructInfoAll& record)
+{
+    const ModelInfo* model = upgradeableModel(record);
+    return model && takesReceiverImage(*model, record) ? FirmwareVariant::Receiver : FirmwareVariant::Cable;
+}
+
 // Reads at most `limit` bytes; one more than the format allows is enough
 // for its check to call the file oversize.
 bool readImage(const QString& path, qint64 limit, QByteArray* bytes)
@@ -107,6 +115,15 @@ bool DFirmwareCheck::checkUfw(const hidStructInfoAll& record, const QString& pat
         return false;
     }
     modelBuffer[16] = '\0';
+    // The library names model and version only; the connection the image is
+    // built for is in its header, and a cable image must never be offered to
+    // a keyboard behind its receiver (or the other way round).
+    UfwImage header;
+    QString error;
+    if (!UfwImage::read(image, &header, &error) || header.variant != expectedVariant(record)) {
+        logRejected(path, error.isEmpty() ? QStringLiteral("built for the other connection") : error);
+        return false;
+    }
     const QString imageModel = QString::fromLatin1(modelBuffer);
     const QString imageVersion = QString::fromLatin1(versionBuffer);
     if (imageModel != DFixedText::latin1(record.modelName)
@@ -132,9 +149,7 @@ bool DFirmwareCheck::checkBin(const hidStructInfoAll& record, const QString& pat
         logRejected(path, error);
         return false;
     }
-    const FirmwareVariant expected
-        = takesReceiverImage(*model, record) ? FirmwareVariant::Receiver : FirmwareVariant::Cable;
-    if (image.variant != expected) {
+    if (image.variant != expectedVariant(record)) {
         logRejected(path, QStringLiteral("built for the other connection"));
         return false;
     }
