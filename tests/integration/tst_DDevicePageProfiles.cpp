@@ -10,9 +10,12 @@
 
 #include "app/DDataManager.h"
 #include "hid/DDeviceKeyboardLink.h"
+#include "profiles/DMacroBindings.h"
+#include "profiles/DMacroFile.h"
 #include "sdk/include/StoreFileChecks.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "support/SimulatorHarness.h"
+#include "support/StoreTestSupport.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
@@ -35,6 +38,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -271,6 +275,38 @@ private slots:
         QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Delete profile successful"));
         QCOMPARE(comboNames(*page), (QStringList{"1:Profile1", "3:Profile3", "current Profile1"}));
         QCOMPARE(page->profileIndex(), 1);
+    }
+
+    // A macro deleted in the editor takes its keys' functions with it; when
+    // the editor closes, the picture stops marking those keys as changed.
+    void keyMarksFollowTheMacroEditor()
+    {
+        using namespace StoreTestSupport;
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV84");
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
+        QVERIFY(page);
+        const QString folder = DevicePageProbe(*page).profileFolder();
+        QDir config(folder);
+        QVERIFY(config.cdUp() && config.cdUp()); // <config>/<model>/<serial>
+
+        const QTemporaryDir macroFolder;
+        DMacroFile macros(pathIn(macroFolder, QStringLiteral("appMacro.xml")));
+        QVERIFY(COrvaneXML_CreateXMLFile(macros.path()));
+        QVERIFY(COrvaneXML_CreateMacroXmlParentNode(macros.path(), "1", "Macro1"));
+        QVERIFY(COrvaneXML_AddKeyOrMouseEventItem(macros.path(), keyPress("1", "4", "A"), "1"));
+        const QByteArray profile = QByteArray::number(page->profileIndex());
+        QVERIFY(bindKeyToMacro(page->profilePath(), profile.constData(), "5", macros.path(), "1"));
+
+        const QMap<int, keyboardButCustom*> caps = DDataManager::getInstance()->keyButtonMap();
+        QVERIFY(caps.value(5));
+        page->onMacroPageClose();
+        QVERIFY(caps.value(5)->isCustomized());
+
+        QVERIFY(DMacroBindings::removeMacro(macros, config.absolutePath(), 1));
+        QVERIFY(caps.value(5)->isCustomized()); // the editor is still open
+        page->onMacroPageClose();
+        QVERIFY(!caps.value(5)->isCustomized());
     }
 
     // The keyboard restores its trigger settings first, then, after the

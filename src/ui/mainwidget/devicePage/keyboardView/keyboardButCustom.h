@@ -41,6 +41,7 @@ public:
     bool isHovered() const { return m_hover; }
     bool isSelected() const { return m_selected; }
     bool isClicked() const { return m_clicked; }
+    bool isCustomized() const { return m_customized; }
 
     void setCustomizedBackColor(QColor color);
     void setCustomizedBorderColor(QColor color);
