@@ -9,6 +9,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/lightsConfig/SVColorArea.h"
+#include "ui/widgets/ArrowWidget.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -78,6 +79,27 @@ private slots:
         checkTextsFit(lights);
         const QImage keys = page->screen()->grabWindow(page->winId()).toImage();
 
+        // An effect's name in its bubble above the button, in full.
+        QTest::qWait(600); // the page watches its buttons half a second after it is made
+        auto* speedRespond = lights->findChild<QToolButton*>(QStringLiteral("toolButton_SpeedRespond"));
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(speedRespond, &enter);
+        QTest::qWait(200);
+        const QRect around(speedRespond->mapToGlobal(QPoint(-80, -110)), QSize(320, 140));
+        const QImage bubbleShot
+            = page->screen()->grabWindow(0, around.x(), around.y(), around.width(), around.height()).toImage();
+        bool bubbleShown = false;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* bubble = qobject_cast<ArrowWidget*>(top);
+            if (!bubble || !bubble->isVisible())
+                continue;
+            bubbleShown = true;
+            checkTextsFit(bubble);
+        }
+        QVERIFY(bubbleShown);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(speedRespond, &leave);
+
         lights->findChild<QToolButton*>(QStringLiteral("toolButton_LightSelectTypeChanged"))->click();
         lights->findChild<QToolButton*>(QStringLiteral("toolButton_SideBreath"))->click();
         QTest::qWait(300);
@@ -90,6 +112,7 @@ private slots:
         const QString dir = QStringLiteral(ORVANE_TEST_BIN_DIR "/../screenshots");
         QDir().mkpath(dir);
         QVERIFY(keys.save(dir + QStringLiteral("/lighting-keys-%1-%2.png").arg(theme).arg(language)));
+        QVERIFY(bubbleShot.save(dir + QStringLiteral("/lighting-tip-%1-%2.png").arg(theme).arg(language)));
         QVERIFY(side.save(dir + QStringLiteral("/lighting-side-%1-%2.png").arg(theme).arg(language)));
     }
 
