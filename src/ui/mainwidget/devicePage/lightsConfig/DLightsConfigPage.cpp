@@ -10,6 +10,7 @@
 #include "hid/reports/DCustomLightReport.h"
 #include "hid/reports/DLightReportBuilder.h"
 #include "profiles/DDefaultLightRecord.h"
+#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightsConfig/SVColorArea.h"
@@ -286,17 +287,8 @@ void DLightsConfigPage::setTheme()
         field->setStyleSheet(fieldSheet);
     m_ui->scrollAreaWidgetContents_3->setStyleSheet(DThemeColor::fillStyleSheet(
         QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color: rgb(%1);}"), {theme.deviceRightBgColor}));
-    m_scrollSheet = DThemeColor::fillStyleSheet(
-        QStringLiteral("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
-                       "QScrollBar::handle:vertical{background: rgba(%1); min-height: 20px; border-radius: 2px;}"
-                       "QScrollBar::handle:vertical:hover{background: rgba(%2);}"
-                       "QScrollBar::add-line:vertical{height: 0px; subcontrol-position: bottom;"
-                       " subcontrol-origin: margin;}"
-                       "QScrollBar::sub-line:vertical{height: 0px; subcontrol-position: top;"
-                       " subcontrol-origin: margin;}"
-                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: rgba(%3);"
-                       " border-radius: 3px;}"),
-        {theme.allScrollBarColorDef, theme.allScrollBarColorHover, theme.allScrollBgColor});
+    // The same thin bar as the device list's.
+    m_scrollSheet = DDevicePageTheme::scrollBarStyle(theme);
     applyStepperColours();
     refreshPresetSwatches();
     styleColourButton(m_ui->pushButton_TopColor, QColor(m_pendingColors[0], m_pendingColors[1], m_pendingColors[2]));
