@@ -506,6 +506,34 @@ private slots:
                  QStringLiteral("The light setting could not be saved or sent to the keyboard."));
     }
 
+    // A change the keyboard's queue refuses is still kept, and said; a
+    // profile file found damaged on the way is explained.
+    void refusedReportAndDamagedFile()
+    {
+        Rig rig;
+        QVERIFY(rig.page);
+        QVERIFY(rig.open(2));
+        QSignalSpy told(rig.lights, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage);
+        QSignalSpy notes(rig.lights, &DLightsConfigPage::sigStoreNotes_LightsConfigPage);
+        MainHidInterFace* hid = rig.lights->hidInterface();
+        rig.lights->setHidInterface(nullptr);
+        rig.child<QPushButton>("pushButton_Up")->click();
+        rig.lights->setHidInterface(hid);
+        QCOMPARE(told.count(), 1);
+        QCOMPARE(told.first().at(0).toString(),
+                 QStringLiteral("The light setting could not be saved or sent to the keyboard."));
+        QCOMPARE(rig.stored(0, 2).ledDirection, 2);
+        QCOMPARE(notes.count(), 0);
+
+        QFile file(QString::fromLocal8Bit(rig.page->profilePath()));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("not a profile");
+        file.close();
+        rig.child<QPushButton>("pushButton_Down")->click();
+        QCOMPARE(notes.count(), 1);
+        QVERIFY(!notes.first().at(0).toString().isEmpty());
+    }
+
     // The texts follow the language; the fields keep the edited colour.
     void retranslateKeepsTheColour()
     {
@@ -521,6 +549,14 @@ private slots:
         rig.child<QToolButton>("toolButton_MouseDPI")->click();
         QCOMPARE(rig.child<QLabel>("label_LightMode")->text(), QStringLiteral("DPI"));
         QCOMPARE(rig.lights->keyboardEffect(), 2);
+        // A stored DPI is named as such; a page that never loaded says Wave.
+        COrvaneXML_ModifyProFileMouseLightUsingIndex(rig.page->profilePath(), rig.index(), 0, 13);
+        rig.lights->loadProfileLightType();
+        rig.lights->retranslate();
+        QCOMPARE(rig.child<QLabel>("label_LightMode")->text(), QStringLiteral("DPI"));
+        DLightsConfigPage fresh;
+        fresh.retranslate();
+        QCOMPARE(fresh.findChild<QLabel*>(QStringLiteral("label_LightMode"))->text(), QStringLiteral("Wave"));
     }
 
     // Every theme restyles the page, the list's scroll bar a little later.
