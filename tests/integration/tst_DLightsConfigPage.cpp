@@ -10,6 +10,7 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "app/DThemeColor.h"
 #include "profiles/DDefaultLightRecord.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
@@ -29,6 +30,8 @@
 #include <QStackedWidget>
 #include <QToolButton>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 Q_DECLARE_METATYPE(colorInfoData)
@@ -581,6 +584,22 @@ private slots:
             QVERIFY(has(rig.child<QFrame>("frame_3"), colours.deviceBorderColor));
             QVERIFY(has(rig.child<QPushButton>("pushButton_TopColor"), colours.deviceBorderColor));
             QTRY_VERIFY(has(rig.child<QWidget>("widget_4"), colours.allScrollBarColorDef));
+            // The steppers paint their handle in the theme's colour: its
+            // centre, somewhere down the handle's column, is that colour.
+            const QColor handle = DThemeColor::fromText(colours.deviceSliderEllipseColor);
+            for (const char* holder : {"frame_SliderBrightness", "frame_SliderSpeed"}) {
+                auto* stepper = rig.child<QFrame>(holder)->findChild<sliderCustomWidget*>();
+                const QImage painted = stepper->grab().toImage();
+                int nearest = 3 * 255;
+                for (int y = 0; y < painted.height(); ++y) {
+                    const QColor c = painted.pixelColor(stepper->handleX(), y);
+                    nearest = std::min(nearest, std::abs(c.red() - handle.red()) + std::abs(c.green() - handle.green())
+                                                    + std::abs(c.blue() - handle.blue()));
+                }
+                // The centre is blended a little with what lies below.
+                const bool found = nearest <= 80;
+                QVERIFY2(found, qPrintable(QStringLiteral("%1 in theme %2").arg(QLatin1String(holder)).arg(theme)));
+            }
         }
         data->loadTheme(0);
     }
