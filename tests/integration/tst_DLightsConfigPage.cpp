@@ -367,6 +367,28 @@ private slots:
         QCOMPARE(int(rig.keyboardReports().last()[14]), 255);
     }
 
+    // Under Custom a committed colour is announced, sent, and then handed on
+    // to paint the selected keys.
+    void colourUnderCustom()
+    {
+        Rig rig;
+        QVERIFY(rig.page);
+        QVERIFY(rig.open(10));
+        QTest::qWait(600);
+        QStringList order;
+        connect(rig.lights, &DLightsConfigPage::sigLightConfigHaveChanged, this,
+                [&](int code, colorInfoData) { order << QStringLiteral("changed %1").arg(code); });
+        connect(rig.lights, &DLightsConfigPage::sigLightConfigHaveChanged_Custom, this,
+                [&](int code, colorInfoData info) {
+                    order << QStringLiteral("custom %1 %2").arg(code).arg(info.topGreen);
+                });
+        QTest::mouseClick(rig.child<QLabel>("label_Color07"), Qt::LeftButton);
+        QCOMPARE(order, (QStringList{"changed 0", "custom 0 255"}));
+        QVERIFY(rig.waitForReports(0x06, 1));
+        QCOMPARE(int(rig.keyboardReports().last()[6]), 10);
+        QCOMPARE(int(rig.keyboardReports().last()[10]), 255);
+    }
+
     void typedChannels_data()
     {
         QTest::addColumn<QString>("typed");
