@@ -24,6 +24,46 @@
         <translation>النوع:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>السطوع:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>السرعة:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>الاتجاه:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>ألوان كاملة</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>اللون العلوي</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>اللون السفلي</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>إضاءة مخصصة</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>لوحة المفاتيح/الإضاءة الجانبية</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>لا يحتوي الجهاز على إضاءة جانبية</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>تعذر حفظ إعداد الإضاءة أو إرساله إلى لوحة المفاتيح.</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>الوظيفة:</translation>
     </message>
@@ -1637,6 +1677,45 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>نقاط التفعيل لإجراءات DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>السطوع:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>السرعة:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>الاتجاه:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>وضع الإضاءة</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>ألوان كاملة</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>اللون العلوي</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>اللون السفلي</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>إضاءة مخصصة</translation>
     </message>
 </context>
 </TS>

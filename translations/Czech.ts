@@ -24,6 +24,46 @@
         <translation>Typ:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>Jas:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Rychlost:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Směr:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Plná barva</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Horní barva</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Dolní barva</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Vlastní schémata</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Klávesnice/Boční podsvícení</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Zařízení nemá boční podsvícení</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Nastavení podsvícení se nepodařilo uložit ani odeslat do klávesnice.</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>Funkce:</translation>
     </message>
@@ -1628,6 +1668,45 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Body sepnutí akcí DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Jas:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Rychlost:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Směr:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Režim podsvícení</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Plná barva</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Horní barva</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Dolní barva</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Vlastní schémata</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,46 @@
         <translation>Type:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Top color</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Bottom color</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Custom light</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Keyboard/Ambient</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>The device has no atmosphere lamp</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>The light setting could not be saved or sent to the keyboard.</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>Function:</translation>
     </message>
@@ -1625,6 +1665,45 @@ Keep these keys?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Trigger points for DKS actions</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Light mode</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Top color</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Bottom color</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Custom light</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,46 @@
         <translation>Type :</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>Luminosité :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction :</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Multicolore</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Couleur haute</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Couleur basse</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Schémas perso.</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Clavier/Éclairage latéral</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>L&apos;appareil n&apos;a pas d&apos;éclairage latéral</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Le réglage d&apos;éclairage n&apos;a pas pu être enregistré ou envoyé au clavier.</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>Fonction :</translation>
     </message>
@@ -1625,6 +1665,45 @@ Conserver ces touches ?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Points de déclenchement des actions DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosité :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction :</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Mode d&apos;éclairage</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Multicolore</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Couleur haute</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Couleur basse</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Schémas perso.</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,46 @@
         <translation>Typ:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Richtung:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Obere Farbe</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Untere Farbe</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Eigene Schemata</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Tastatur/Seitenbeleuchtung</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Das Gerät hat keine Seitenbeleuchtung</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Die Lichteinstellung konnte nicht gespeichert oder an die Tastatur gesendet werden.</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>Funktion:</translation>
     </message>
@@ -1625,6 +1665,45 @@ Diese Tasten behalten?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Auslösepunkte für DKS-Aktionen</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Richtung:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Lichtmodus</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Obere Farbe</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Untere Farbe</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Eigene Schemata</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,46 @@
         <translation>Tipo:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>Luminosità:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direzione:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Multicolore</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Colore superiore</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Colore inferiore</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Schemi propri</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Tastiera/Illuminazione laterale</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Il dispositivo non ha illuminazione laterale</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Impossibile salvare l&apos;impostazione di illuminazione o inviarla alla tastiera.</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>Funzione:</translation>
     </message>
@@ -1625,6 +1665,45 @@ Mantenere questi tasti?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Punti di attivazione delle azioni DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosità:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direzione:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Modalità luce</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Multicolore</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Colore superiore</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Colore inferiore</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Schemi propri</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,46 @@
         <translation>種類:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>明るさ:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>フルカラー</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上の色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下の色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>キーボード/サイドライト</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>このデバイスにはサイドライトがありません</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>ライティング設定を保存できないか、キーボードに送信できませんでした。</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>機能:</translation>
     </message>
@@ -1622,6 +1662,45 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKSアクションのアクチュエーションポイント</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>種類:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>明るさ:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>ライティングモード</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>フルカラー</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上の色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下の色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>カスタム</translation>
     </message>
 </context>
 </TS>

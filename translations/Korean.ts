@@ -24,6 +24,46 @@
         <translation>유형:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>밝기:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>속도:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>방향:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>풀 컬러</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>위쪽 색상</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>아래쪽 색상</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>키보드/측면 조명</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>이 장치에는 측면 조명이 없습니다</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>조명 설정을 저장하거나 키보드로 보내지 못했습니다.</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>기능:</translation>
     </message>
@@ -1622,6 +1662,45 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 동작의 작동 지점</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>밝기:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>속도:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>방향:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>조명 모드</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>풀 컬러</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>위쪽 색상</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>아래쪽 색상</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>사용자 지정</translation>
     </message>
 </context>
 </TS>

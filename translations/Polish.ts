@@ -24,6 +24,46 @@
         <translation>Typ:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>Jasność:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Prędkość:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Kierunek:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Pełny kolor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Kolor górny</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Kolor dolny</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Własne schematy</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Klawiatura/Podświetlenie boczne</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Urządzenie nie ma podświetlenia bocznego</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Nie udało się zapisać ustawienia podświetlenia ani wysłać go do klawiatury.</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>Funkcja:</translation>
     </message>
@@ -1628,6 +1668,45 @@ Zachować te klawisze?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Punkty aktywacji akcji DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Jasność:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Prędkość:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Kierunek:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Tryb podświetlenia</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Pełny kolor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Kolor górny</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Kolor dolny</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Własne schematy</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,46 @@
         <translation>Tipo:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>Brilho:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidade:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direção:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Multicor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Cor superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Cor inferior</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Esquemas próprios</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Teclado/Iluminação lateral</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>O dispositivo não tem iluminação lateral</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Não foi possível guardar a definição de iluminação nem enviá-la para o teclado.</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>Função:</translation>
     </message>
@@ -1625,6 +1665,45 @@ Manter estas teclas?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Pontos de acionamento das ações DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brilho:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidade:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direção:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Modo de iluminação</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Multicor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Cor superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Cor inferior</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Esquemas próprios</translation>
     </message>
 </context>
 </TS>

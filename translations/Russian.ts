@@ -24,6 +24,46 @@
         <translation>Тип:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>Яркость:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Направление:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Все цвета</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхний цвет</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижний цвет</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Свои схемы</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Клавиатура/Боковая подсветка</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>У устройства нет боковой подсветки</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Не удалось сохранить настройку подсветки или отправить её на клавиатуру.</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>Функция:</translation>
     </message>
@@ -1628,6 +1668,45 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Точки срабатывания действий DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Яркость:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Направление:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Режим подсветки</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Все цвета</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхний цвет</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижний цвет</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Свои схемы</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,46 @@
         <translation>Tipo:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>Brillo:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Multicolor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Color superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Color inferior</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Esquemas propios</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Teclado/Iluminación lateral</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>El dispositivo no tiene iluminación lateral</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>No se pudo guardar el ajuste de iluminación ni enviarlo al teclado.</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>Función:</translation>
     </message>
@@ -1625,6 +1665,45 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Puntos de activación de las acciones DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brillo:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Modo de iluminación</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Multicolor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Color superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Color inferior</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Esquemas propios</translation>
     </message>
 </context>
 </TS>

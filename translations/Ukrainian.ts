@@ -24,6 +24,46 @@
         <translation>Тип:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>Яскравість:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Швидкість:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Напрямок:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Усі кольори</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхній колір</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижній колір</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Власні схеми</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Клавіатура/Бічне підсвічування</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>У пристрою немає бічного підсвічування</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Не вдалося зберегти налаштування підсвічування або надіслати його на клавіатуру.</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>Функція:</translation>
     </message>
@@ -1628,6 +1668,45 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Точки спрацювання дій DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Яскравість:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Швидкість:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Напрямок:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>Режим підсвічування</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Усі кольори</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхній колір</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижній колір</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Власні схеми</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,46 @@
         <translation>类型:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>亮度:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>全彩</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上层颜色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下层颜色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>自定义灯光</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>键盘/侧灯</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>该设备没有侧灯</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>灯光设置无法保存或发送到键盘。</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>功能:</translation>
     </message>
@@ -1622,6 +1662,45 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 动作的触发键程</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>类型:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>亮度:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>灯光模式</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>全彩</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上层颜色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下层颜色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>自定义灯光</translation>
     </message>
 </context>
 </TS>

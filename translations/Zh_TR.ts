@@ -24,6 +24,46 @@
         <translation>類型:</translation>
     </message>
     <message>
+        <source>Brightness:</source>
+        <translation>亮度:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>全彩</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上層顏色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下層顏色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>自訂燈光</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>鍵盤/側燈</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>該裝置沒有側燈</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>燈光設定無法儲存或傳送到鍵盤。</translation>
+    </message>
+    <message>
         <source>Function:</source>
         <translation>功能:</translation>
     </message>
@@ -1622,6 +1662,45 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 動作的觸發鍵程</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>Type:</source>
+        <translation>類型:</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>亮度:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>燈光模式</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>全彩</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上層顏色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下層顏色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>自訂燈光</translation>
     </message>
 </context>
 </TS>

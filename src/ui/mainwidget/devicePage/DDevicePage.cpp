@@ -164,6 +164,8 @@ void DDevicePage::createHostedPages()
     m_ui->page_LightsConfig->layout()->addWidget(m_lightsConfigPage);
     connect(m_lightsConfigPage, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage, this,
             &DDevicePage::onEveryPageBackTip);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigStoreNotes_LightsConfigPage, this,
+            &DDevicePage::showStoreMessage);
     connect(m_lightsConfigPage, &DLightsConfigPage::sigSelectCurrentLightTypeIndex_KB, this,
             &DDevicePage::onSelectCurrentLightTypeIndex_KB);
     connect(m_lightsConfigPage, &DLightsConfigPage::sigSelectCurrentLightTypeIndex_Side, this,

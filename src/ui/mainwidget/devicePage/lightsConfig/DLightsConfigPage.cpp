@@ -1,17 +1,33 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
+#include "app/DColorChannelText.h"
 #include "app/DDataManager.h"
 #include "app/DEventWait.h"
+#include "app/DThemeColor.h"
+#include "hid/DLightEffectControls.h"
 #include "hid/DLightEffects.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DCustomLightReport.h"
 #include "hid/reports/DLightReportBuilder.h"
 #include "profiles/DDefaultLightRecord.h"
+#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
+#include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/lightsConfig/SVColorArea.h"
+#include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/DToolTipExplain.h"
+#include "ui/widgets/sliderCustomWidget.h"
+#include "ui_DLightsConfigPage.h"
 
+#include <QButtonGroup>
 #include <QDebug>
+#include <QEvent>
+#include <QSignalBlocker>
+#include <QTimer>
 
+#include <cstring>
 #include <list>
+#include <optional>
 
 namespace {
 
@@ -23,16 +39,381 @@ constexpr char kCustomLedFailure[] = "USB serial port [Write custom-Led] Failed 
 // The name a scheme is announced with when it takes over a keyboard slot.
 constexpr char kTakenSlotName[] = "CustomLight";
 
+constexpr int kStepperWidth = 140;
+constexpr int kStepperHeight = 40;
+constexpr int kStepperMargin = 6;
+constexpr int kStepperSteps = 5;
+constexpr int kBrightnessStart = 2;
+constexpr int kSpeedStart = 3;
+constexpr int kEventFilterDelayMs = 500;
+constexpr int kScrollSheetDelayMs = 200;
+constexpr int kPartSwitchTip = 900;
+constexpr int kLabelPointSize = 12;
+constexpr int kSmallPointSize = 8;
+constexpr int kSmallestPointSize = 7;
+// Room for the texts of the fixed columns: the title column, the custom-light
+// column after its margin, a third of the colour row, the effect name's frame.
+constexpr int kLabelColumnWidth = 110;
+constexpr int kCustomTitleWidth = 170;
+constexpr int kColourTitleWidth = 100;
+constexpr int kEffectNameWidth = 300;
+constexpr int kTipWidth = 250;
+constexpr int kTipHeight = 70;
+constexpr int kTipArrowX = 30;
+constexpr int kTipLeftOfCentre = 38;
+constexpr int kTipAboveButton = 74;
+
+constexpr std::array<const char*, DLightEffectControls::kKeyboardButtons> kKeyboardButtonNames{
+    "toolButton_Static",        "toolButton_Neon",     "toolButton_Breath",    "toolButton_Wave",
+    "toolButton_Twinkle",       "toolButton_Snack",    "toolButton_Radar",     "toolButton_AutoRipple",
+    "toolButton_Striation",     "toolButton_Aurora",   "toolButton_Ripple",    "toolButton_Reactive",
+    "toolButton_Cross",         "toolButton_MouseDPI", "toolButton_Fireworks", "toolButton_SpeedRespond",
+    "toolButton_MusicalRhythm", "toolButton_CustomLed"};
+constexpr std::array<const char*, DLightEffectControls::kSideButtons> kSideButtonNames{
+    "toolButton_SideStatic", "toolButton_SideNeon",      "toolButton_SideBreath",
+    "toolButton_SideWave",   "toolButton_SideCollision", "toolButton_SideClose"};
+
+constexpr std::array<const char*, DLightEffectControls::kKeyboardButtons> kKeyboardTips{
+    QT_TRANSLATE_NOOP("QObject", "Static"),         QT_TRANSLATE_NOOP("QObject", "Neon"),
+    QT_TRANSLATE_NOOP("QObject", "Breath"),         QT_TRANSLATE_NOOP("QObject", "Wave"),
+    QT_TRANSLATE_NOOP("QObject", "Twinkle"),        QT_TRANSLATE_NOOP("QObject", "Snake"),
+    QT_TRANSLATE_NOOP("QObject", "Radar"),          QT_TRANSLATE_NOOP("QObject", "Auto Ripple"),
+    QT_TRANSLATE_NOOP("QObject", "Striation"),      QT_TRANSLATE_NOOP("QObject", "Aurora"),
+    QT_TRANSLATE_NOOP("QObject", "Ripple"),         QT_TRANSLATE_NOOP("QObject", "Reactive"),
+    QT_TRANSLATE_NOOP("QObject", "Cross"),          QT_TRANSLATE_NOOP("QObject", "DPI"),
+    QT_TRANSLATE_NOOP("QObject", "Fireworks"),      QT_TRANSLATE_NOOP("QObject", "Speed Respond"),
+    QT_TRANSLATE_NOOP("QObject", "Musical Rhythm"), QT_TRANSLATE_NOOP("QObject", "Custom")};
+constexpr std::array<const char*, DLightEffectControls::kSideButtons> kSideTips{
+    QT_TRANSLATE_NOOP("QObject", "Static"),    QT_TRANSLATE_NOOP("QObject", "Neon"),
+    QT_TRANSLATE_NOOP("QObject", "Breath"),    QT_TRANSLATE_NOOP("QObject", "Wave"),
+    QT_TRANSLATE_NOOP("QObject", "Collision"), QT_TRANSLATE_NOOP("QObject", "Close")};
+
+constexpr std::array<const char*, 20> kPresetColors{
+    "255,0,0",   "255,85,0",  "255,170,0",  "255,255,0",   "170,255,170", "85,255,85",  "0,255,0",
+    "0,255,85",  "0,255,170", "0,255,255",  "0,170,255",   "0,85,255",    "0,0,255",    "85,0,255",
+    "170,0,255", "255,0,255", "255,85,255", "255,170,255", "0,0,0",       "255,255,255"};
+
+QString rgbText(const QColor& colour)
+{
+    return QStringLiteral("%1, %2, %3").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+}
+
+QColor topColour(const colorInfoData& info)
+{
+    return QColor(info.topRed, info.topGreen, info.topBlue);
+}
+
+QColor bottomColour(const colorInfoData& info)
+{
+    return QColor(info.bottomRed, info.bottomGreen, info.bottomBlue);
+}
+
+QString sampleSheet(const QColor& colour)
+{
+    return QStringLiteral("QLabel#label_ColorShow{background-color: rgb(%1); border-radius: 4px;}")
+        .arg(rgbText(colour));
+}
+
 } // namespace
 
 DLightsConfigPage::DLightsConfigPage(QWidget* parent)
     : QWidget(parent)
+    , m_ui(new Ui::DLightsConfigPage)
 {
+    m_ui->setupUi(this);
+    refreshPresetSwatches();
+    setTexts();
+
+    for (QPushButton* shown : {m_ui->pushButton_Left, m_ui->pushButton_Right, m_ui->pushButton_Up,
+                               m_ui->pushButton_Down, m_ui->pushButton_Gather, m_ui->pushButton_Dispersion})
+        shown->show();
+    m_ui->pushButton_CW->hide();
+    m_ui->pushButton_UnCW->hide();
+    m_ui->horizontalLayout_12->setSpacing(8);
+    // The switch is its picture; the form's placeholder text would be drawn over it.
+    m_ui->toolButton_LightSelectTypeChanged->setText(QString());
+
+    m_colorArea = new SVColorArea(m_ui->frame_Color);
+    m_ui->frame_Color->layout()->addWidget(m_colorArea);
+    connect(m_colorArea, &SVColorArea::sigGetRGB, this, &DLightsConfigPage::onGetRGB);
+    connect(m_colorArea, &SVColorArea::sigMoveingStatus, this, &DLightsConfigPage::onMoveingStatus);
+    connect(m_colorArea, &SVColorArea::sigMouseIsPress, this, &DLightsConfigPage::onSVColorAreaMouseIsPress);
+
+    const auto makeStepper = [](QFrame* holder, int start) {
+        auto* stepper = new sliderCustomWidget(holder);
+        holder->layout()->addWidget(stepper);
+        stepper->setSliderSize(kStepperWidth, kStepperHeight);
+        stepper->setMargin(kStepperMargin);
+        stepper->setStepCount(kStepperSteps);
+        stepper->setCurrentIndex(start);
+        return stepper;
+    };
+    m_brightnessSlider = makeStepper(m_ui->frame_SliderBrightness, kBrightnessStart);
+    m_speedSlider = makeStepper(m_ui->frame_SliderSpeed, kSpeedStart);
+    applyStepperColours();
+    connect(m_brightnessSlider, &sliderCustomWidget::sigBackCurrentPositionNum, this,
+            &DLightsConfigPage::onBackCurrentPositionNum_Brightness);
+    connect(m_speedSlider, &sliderCustomWidget::sigBackCurrentPositionNum, this,
+            &DLightsConfigPage::onBackCurrentPositionNum_Speed);
+
+    m_keyboardGroup = new QButtonGroup(this);
+    for (int button = 0; button < DLightEffectControls::kKeyboardButtons; ++button)
+        m_keyboardGroup->addButton(findChild<QAbstractButton*>(QLatin1String(kKeyboardButtonNames[button])), button);
+    m_sideGroup = new QButtonGroup(this);
+    for (int position = 0; position < DLightEffectControls::kSideButtons; ++position)
+        m_sideGroup->addButton(findChild<QAbstractButton*>(QLatin1String(kSideButtonNames[position])),
+                               DLightEffectControls::kSideButtonBase + position);
+    m_colourChoiceGroup = new QButtonGroup(this);
+    m_colourChoiceGroup->addButton(m_ui->pushButton_TopColor, 0);
+    m_colourChoiceGroup->addButton(m_ui->pushButton_BottomColor, 1);
+    m_directionGroup = new QButtonGroup(this);
+    for (const DLightEffects::Direction& direction : DLightEffects::directions())
+        m_directionGroup->addButton(findChild<QAbstractButton*>(QLatin1String(direction.button)), direction.id);
+    connect(m_keyboardGroup, &QButtonGroup::idClicked, this, &DLightsConfigPage::onCurIndexChanged_KB_LightMode);
+    connect(m_sideGroup, &QButtonGroup::idClicked, this, &DLightsConfigPage::onCurIndexChanged_Side_LightMode);
+    connect(m_colourChoiceGroup, &QButtonGroup::idClicked, this,
+            &DLightsConfigPage::onCurIndexChanged_LightTopOrBottomColor);
+    connect(m_directionGroup, &QButtonGroup::idClicked, this, &DLightsConfigPage::onCurIndexChanged_LedDirection);
+    m_ui->toolButton_Static->setChecked(true);
+    m_ui->toolButton_SideStatic->setChecked(true);
+    m_ui->pushButton_TopColor->setChecked(true);
+    m_ui->pushButton_Left->setChecked(true);
+
+    // The fields only ever hold a channel value; what the form starts them
+    // with is the colour of no setting.
+    for (QLineEdit* field : {m_ui->lineEdit_R, m_ui->lineEdit_G, m_ui->lineEdit_B})
+        field->setMaxLength(3);
+    m_fieldValues
+        = {m_ui->lineEdit_R->text().toInt(), m_ui->lineEdit_G->text().toInt(), m_ui->lineEdit_B->text().toInt()};
+
+    QTimer::singleShot(kEventFilterDelayMs, this, &DLightsConfigPage::onInstallEventFilterOpen);
 }
 
-void DLightsConfigPage::retranslate() { }
+DLightsConfigPage::~DLightsConfigPage()
+{
+    // The bubble is a window of its own, not a child of the page.
+    delete m_tipBubble;
+    delete m_ui;
+}
 
-void DLightsConfigPage::setTheme() { }
+void DLightsConfigPage::setTexts()
+{
+    m_ui->label->setText(QObject::tr("Type:"));
+    m_ui->label_24->setText(QObject::tr("Brightness:"));
+    m_ui->label_25->setText(QObject::tr("Speed:"));
+    m_ui->label_26->setText(QObject::tr("Direction:"));
+    m_ui->label_2->setText(QObject::tr("Full color"));
+    m_ui->label_3->setText(QObject::tr("Top color"));
+    m_ui->label_4->setText(QObject::tr("Bottom color"));
+    m_ui->label_23->setText(QObject::tr("Custom light"));
+}
+
+void DLightsConfigPage::retranslate()
+{
+    m_ui->retranslateUi(this);
+    setTexts();
+    const int part = m_keyboardShown ? kKeyboardPart : kSidePart;
+    const int effect = m_keyboardShown ? m_keyboardEffect : m_sideEffect;
+    const QString name = DLightEffects::name(part, effect);
+    m_ui->label_LightMode->setText(name.isEmpty() ? QObject::tr("Wave") : name);
+    styleLabels();
+    // The fields show the colour being edited, whatever the form put there.
+    showColourFields(m_currentColour);
+}
+
+// The labels carry their font in their own sheet, as the form's sheet above
+// them names one too; a text too long for its column gets a smaller size
+// instead of being cut off.
+void DLightsConfigPage::styleLabels()
+{
+    DDataManager* data = DDataManager::getInstance();
+    const themeColorData theme = data->themeColors();
+    const QFont normal = data->getFont(1);
+    const auto style = [&normal](QLabel* label, const QString& sheet, int pointSize, int room) {
+        QFont font = normal;
+        font.setWeight(QFont::Bold);
+        font.setPointSize(pointSize);
+        while (font.pointSize() > kSmallestPointSize && QFontMetrics(font).horizontalAdvance(label->text()) > room)
+            font.setPointSize(font.pointSize() - 1);
+        label->setFont(font);
+        label->setStyleSheet(DThemeColor::fitColorFunctions(QString(sheet).replace(
+            QLatin1String("%FONT"),
+            QStringLiteral("font: 75 %1pt \"%2\";").arg(font.pointSize()).arg(normal.family()))));
+    };
+    const QString plain = QStringLiteral("QLabel{color: rgb(%1); %FONT}").arg(theme.textDefaultColor);
+    for (QLabel* label : {m_ui->label, m_ui->label_24, m_ui->label_25, m_ui->label_26})
+        style(label, plain, kLabelPointSize, kLabelColumnWidth);
+    style(m_ui->label_23, plain, kLabelPointSize, kCustomTitleWidth);
+    for (QLabel* label : {m_ui->label_2, m_ui->label_3, m_ui->label_4})
+        style(label, plain, kSmallPointSize, kColourTitleWidth);
+    for (QLabel* label : {m_ui->label_R, m_ui->label_G, m_ui->label_B})
+        style(label, plain, kSmallPointSize, kColourTitleWidth);
+    style(m_ui->label_LightMode,
+          QStringLiteral("QLabel#label_LightMode{color: rgb(%1); border: 3px solid rgb(%2); border-radius: 8px; %FONT}")
+              .arg(theme.textCheckedColor, theme.deviceBorderColor),
+          kLabelPointSize, kEffectNameWidth);
+}
+
+void DLightsConfigPage::applyStepperColours()
+{
+    const themeColorData theme = DDataManager::getInstance()->themeColors();
+    const QColor handle = DThemeColor::fromText(theme.deviceSliderEllipseColor);
+    const QColor track = DThemeColor::fromText(theme.deviceSliderHorizontalVerticalColor);
+    for (sliderCustomWidget* stepper : {m_brightnessSlider, m_speedSlider}) {
+        stepper->setHandleColor(handle);
+        stepper->setTrackColor(track);
+        stepper->setTickColor(track);
+    }
+}
+
+void DLightsConfigPage::setTheme()
+{
+    DDataManager* data = DDataManager::getInstance();
+    const themeColorData theme = data->themeColors();
+    m_borderColor = theme.deviceBorderColor;
+    m_checkedColor = theme.textCheckedColor;
+
+    m_ui->frame_3->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QFrame#frame_3{border: 3px solid rgb(%1); border-radius: 8px;}"), {theme.deviceBorderColor}));
+    styleLabels();
+    const QString fieldSheet = DThemeColor::fillStyleSheet(
+        QStringLiteral("QLineEdit{color: rgb(%1); font: 75 8pt \"%2\"; background-color: rgb(%3);"
+                       " border: 1px solid rgb(%4); border-radius: 4px;}"
+                       "QLineEdit:hover{border: 1px solid rgb(%5);}"
+                       "QLineEdit:pressed{border: 1px solid rgb(%5);}"),
+        {theme.textDefaultColor, theme.textFont, theme.deviceRightBgColor, theme.deviceBorderColor,
+         theme.textCheckedColor});
+    for (QLineEdit* field : {m_ui->lineEdit_R, m_ui->lineEdit_G, m_ui->lineEdit_B})
+        field->setStyleSheet(fieldSheet);
+    m_ui->scrollAreaWidgetContents_3->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color: rgb(%1);}"), {theme.deviceRightBgColor}));
+    // The same thin bar as the device list's.
+    m_scrollSheet = DDevicePageTheme::scrollBarStyle(theme);
+    applyStepperColours();
+    refreshPresetSwatches();
+    styleColourButton(m_ui->pushButton_TopColor, QColor(m_pendingColors[0], m_pendingColors[1], m_pendingColors[2]));
+    styleColourButton(m_ui->pushButton_BottomColor, QColor(m_pendingColors[3], m_pendingColors[4], m_pendingColors[5]));
+    QTimer::singleShot(kScrollSheetDelayMs, this, &DLightsConfigPage::onScrollSheetSet);
+}
+
+void DLightsConfigPage::onScrollSheetSet()
+{
+    m_ui->widget_4->setStyleSheet(m_scrollSheet);
+}
+
+void DLightsConfigPage::refreshPresetSwatches()
+{
+    m_presetColors.clear();
+    for (const char* preset : kPresetColors)
+        m_presetColors << QString::fromLatin1(preset);
+    for (int n = 0; n < m_presetColors.size(); ++n) {
+        auto* swatch = findChild<QLabel*>(QStringLiteral("label_Color%1").arg(n + 1, 2, 10, QLatin1Char('0')));
+        if (!swatch)
+            continue;
+        swatch->setStyleSheet(
+            DThemeColor::fillStyleSheet(QStringLiteral("QLabel{background-color: rgb(%1); border-radius: 7px;}"
+                                                       "QLabel:hover{border: 2px solid rgb(%2); border-radius: 7px;}"),
+                                        {m_presetColors[n], m_checkedColor}));
+    }
+}
+
+void DLightsConfigPage::onInstallEventFilterOpen()
+{
+    for (QAbstractButton* button : m_keyboardGroup->buttons())
+        button->installEventFilter(this);
+    for (QAbstractButton* button : m_sideGroup->buttons())
+        button->installEventFilter(this);
+    for (int n = 1; n <= int(kPresetColors.size()); ++n) {
+        if (auto* swatch = findChild<QLabel*>(QStringLiteral("label_Color%1").arg(n, 2, 10, QLatin1Char('0'))))
+            swatch->installEventFilter(this);
+    }
+    m_ui->toolButton_LightSelectTypeChanged->installEventFilter(this);
+}
+
+bool DLightsConfigPage::eventFilter(QObject* watched, QEvent* event)
+{
+    const QString name = watched->objectName();
+    if (event->type() == QEvent::MouseButtonPress && name.startsWith(QLatin1String("label_Color"))) {
+        const int n = name.mid(int(std::strlen("label_Color"))).toInt();
+        if (n >= 1 && n <= m_presetColors.size()) {
+            m_colorArea->resetKnob();
+            const QStringList parts = m_presetColors[n - 1].split(QLatin1Char(','));
+            onColorItemSelcSignal(QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt()));
+        }
+    } else if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+        int tipId = -1;
+        if (watched == m_ui->toolButton_LightSelectTypeChanged)
+            tipId = kPartSwitchTip;
+        else if (auto* button = qobject_cast<QAbstractButton*>(watched))
+            tipId = button->group() == m_keyboardGroup || button->group() == m_sideGroup ? button->group()->id(button)
+                                                                                         : -1;
+        if (tipId >= 0) {
+            if (event->type() == QEvent::Enter)
+                showEffectTip(tipId);
+            else if (m_tipBubble)
+                m_tipBubble->hide();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DLightsConfigPage::showEffectTip(int tipId)
+{
+    QAbstractButton* button = nullptr;
+    const char* text = nullptr;
+    if (tipId == kPartSwitchTip) {
+        button = m_ui->toolButton_LightSelectTypeChanged;
+        text = QT_TRANSLATE_NOOP("QObject", "Keyboard/Ambient");
+    } else if (tipId >= 0 && tipId < DLightEffectControls::kKeyboardButtons) {
+        button = m_keyboardGroup->button(tipId);
+        text = kKeyboardTips[std::size_t(tipId)];
+    } else if (tipId >= DLightEffectControls::kSideButtonBase
+               && tipId < DLightEffectControls::kSideButtonBase + DLightEffectControls::kSideButtons) {
+        button = m_sideGroup->button(tipId);
+        text = kSideTips[std::size_t(tipId - DLightEffectControls::kSideButtonBase)];
+    }
+    if (!button)
+        return;
+    if (!m_tipBubble) {
+        m_tipText = new DToolTipExplain(nullptr);
+        m_tipBubble = new ArrowWidget(ArrowWidget::ArrowBottom, nullptr);
+        m_tipBubble->setPopupSize(kTipWidth, kTipHeight);
+        m_tipBubble->setArrowX(kTipArrowX);
+        m_tipBubble->setContentWidget(m_tipText);
+    }
+    const QPoint bottomCentre = button->mapToGlobal(QPoint(button->width() / 2, button->height()));
+    m_tipBubble->move(bottomCentre - QPoint(kTipLeftOfCentre, button->height() + kTipAboveButton));
+    m_tipText->setExplainText(QObject::tr(text));
+    m_tipBubble->show();
+}
+
+void DLightsConfigPage::setLightCapability(lightCapabilityInfo keyboard, lightCapabilityInfo side)
+{
+    m_keyboardModes = std::move(keyboard);
+    m_sideModes = std::move(side);
+    // DPI is never offered, whatever the keyboard lists.
+    for (int button = 0; button < DLightEffectControls::kKeyboardButtons; ++button)
+        m_keyboardGroup->button(button)->hide();
+    m_ui->toolButton_MusicalRhythm->show();
+    m_ui->toolButton_CustomLed->show();
+    for (const int effect : m_keyboardModes.lightTypeList) {
+        const int button = DLightEffectControls::keyboardButtonOfEffect(effect);
+        if (button >= 0)
+            m_keyboardGroup->button(button)->show();
+    }
+    for (QAbstractButton* button : m_sideGroup->buttons())
+        button->hide();
+    if (m_sideModes.lightTypeList.isEmpty()) {
+        m_ui->frame_B->hide();
+        return;
+    }
+    for (const int effect : m_sideModes.lightTypeList) {
+        const int button = DLightEffectControls::sideButtonOfEffect(effect);
+        if (button >= 0)
+            m_sideGroup->button(button)->show();
+    }
+    m_ui->frame_B->show();
+}
 
 void DLightsConfigPage::loadProfileLightType()
 {
@@ -42,9 +423,22 @@ void DLightsConfigPage::loadProfileLightType()
         if (cap)
             cap->setLightColorEnabled(true);
     }
+    m_keyboardShown = true;
+    m_ui->stackedWidget->setCurrentWidget(m_ui->page_KeyboardLightMode);
+    m_speedSlider->setStepCount(m_keyboardModes.speedMax);
+    m_brightnessSlider->setStepCount(m_keyboardModes.brightnessMax);
+    m_ui->frame_D->hide();
+    m_keyboardGroup->setExclusive(false);
+    for (QAbstractButton* button : m_keyboardGroup->buttons())
+        button->setChecked(false);
+    m_keyboardGroup->setExclusive(true);
+
     m_keyboardEffect = effectInUse(kKeyboardPart);
-    if (DLightEffects::hasButton(m_keyboardEffect))
-        chooseKeyboardEffect(m_keyboardEffect);
+    const int button = DLightEffectControls::keyboardButtonOfEffect(m_keyboardEffect);
+    if (button < 0)
+        return;
+    onCurIndexChanged_KB_LightMode(button);
+    m_keyboardGroup->button(button)->setChecked(true);
 }
 
 void DLightsConfigPage::applyDeviceLightChange(int part, int effect)
@@ -52,12 +446,10 @@ void DLightsConfigPage::applyDeviceLightChange(int part, int effect)
     Q_UNUSED(effect)
     // The link has already stored what the keyboard reported; the page only
     // reads it back and passes it on, without echoing it to the keyboard.
-    const int shownPart = part == kKeyboardPart ? kKeyboardPart : kSidePart;
-    const int inUse = effectInUse(shownPart);
-    if (shownPart == kKeyboardPart)
-        m_keyboardEffect = inUse;
-    loadLightSettings(shownPart, inUse);
-    emit sigLightConfigHaveChanged(-1, m_colorInfo);
+    m_keyboardShown = part != kKeyboardPart;
+    m_ui->frame_D->hide();
+    switchPart(!m_keyboardShown);
+    emit sigLightConfigHaveChanged(FromKeyboard, m_colorInfo);
 }
 
 void DLightsConfigPage::applyDeviceCustomLightChange(int part, int effect, int customIndex)
@@ -65,21 +457,66 @@ void DLightsConfigPage::applyDeviceCustomLightChange(int part, int effect, int c
     Q_UNUSED(part)
     Q_UNUSED(effect)
     m_usingCustomIndex = customIndex;
+    m_ui->frame_D->show();
     m_resetSlotOnCustom = false;
-    chooseKeyboardEffect(kCustomEffect);
+    onCurIndexChanged_KB_LightMode(DLightEffectControls::kCustomButton);
     m_resetSlotOnCustom = true;
-    emit sigLightConfigHaveChanged(-1, m_colorInfo);
+    emit sigLightConfigHaveChanged(FromKeyboard, m_colorInfo);
 }
 
-void DLightsConfigPage::chooseKeyboardEffect(int effect)
+void DLightsConfigPage::on_toolButton_LightSelectTypeChanged_clicked()
 {
-    m_keyboardEffect = effect;
-    if (effect == kCustomEffect) {
+    switchPart(!m_keyboardShown);
+}
+
+bool DLightsConfigPage::switchPart(bool toKeyboard)
+{
+    if (!toKeyboard) {
+        if (m_sideModes.lightTypeList.isEmpty()) {
+            emit sigSomeMessageTip_LightsConfigPage(QObject::tr("The device has no atmosphere lamp"));
+            // Nothing else changes: the keyboard part stays on screen.
+            m_keyboardShown = true;
+            return false;
+        }
+        m_ui->frame_D->hide();
+        m_speedSlider->setStepCount(m_sideModes.speedMax);
+        m_brightnessSlider->setStepCount(m_sideModes.brightnessMax);
+        m_keyboardShown = false;
+        m_ui->stackedWidget->setCurrentWidget(m_ui->page_SideLightMode);
+        m_sideEffect = effectInUse(kSidePart);
+        loadLightSettings(kSidePart);
+        showControls(kSidePart, m_sideEffect);
+        return true;
+    }
+    m_speedSlider->setStepCount(m_keyboardModes.speedMax);
+    m_brightnessSlider->setStepCount(m_keyboardModes.brightnessMax);
+    m_keyboardShown = true;
+    m_ui->stackedWidget->setCurrentWidget(m_ui->page_KeyboardLightMode);
+    m_keyboardEffect = effectInUse(kKeyboardPart);
+    loadLightSettings(kKeyboardPart);
+    showControls(kKeyboardPart, m_keyboardEffect);
+    if (m_keyboardEffect == kCustomEffect)
+        m_ui->frame_D->show();
+    return true;
+}
+
+void DLightsConfigPage::onCurIndexChanged_KB_LightMode(int indexSel)
+{
+    m_ui->frame_D->hide();
+    const int effect = DLightEffectControls::keyboardEffectOfButton(indexSel);
+    // The DPI button names no effect: the one in use stays.
+    if (indexSel != DLightEffectControls::kDpiButton)
+        m_keyboardEffect = effect;
+    if (indexSel == DLightEffectControls::kCustomButton) {
+        m_ui->frame_D->show();
         if (m_resetSlotOnCustom)
             m_usingCustomIndex = 0;
         loadCustomLightList();
     }
-    loadLightSettings(kKeyboardPart, m_keyboardEffect);
+    loadLightSettings(kKeyboardPart);
+    if (indexSel == DLightEffectControls::kDpiButton)
+        m_ui->label_LightMode->setText(QObject::tr("DPI"));
+    showControls(kKeyboardPart, m_keyboardEffect);
     if (m_keyboardEffect == kCustomEffect) {
         if (const DCustomLightSchemeList::Scheme* scheme = m_customSchemes.selectedScheme())
             announceScheme({scheme->slot, scheme->index, scheme->name});
@@ -87,6 +524,45 @@ void DLightsConfigPage::chooseKeyboardEffect(int effect)
     emit sigSelectCurrentLightTypeIndex_KB(m_keyboardEffect, m_colorInfo);
     if (m_colorInfo.lightPart == kKeyboardPart)
         sendKeyboardLightReport(m_colorInfo);
+}
+
+void DLightsConfigPage::onCurIndexChanged_Side_LightMode(int indexSel)
+{
+    m_sideEffect = DLightEffectControls::sideEffectOfButton(indexSel);
+    loadLightSettings(kSidePart);
+    showControls(kSidePart, m_sideEffect);
+    emit sigSelectCurrentLightTypeIndex_Side(m_sideEffect, m_colorInfo);
+    if (m_colorInfo.lightPart == kSidePart)
+        sendSideLightReport(m_colorInfo);
+}
+
+void DLightsConfigPage::showControls(int part, int effect)
+{
+    const DLightEffectControls::Controls controls = DLightEffectControls::forEffect(part, effect);
+    m_ui->frame_Brightness->setVisible(controls.brightness);
+    m_ui->frame_Speed->setVisible(controls.speed);
+    m_ui->frame_DirectionMain->setVisible(controls.directions != 0);
+    for (const DLightEffects::Direction& direction : DLightEffects::directions())
+        m_directionGroup->button(direction.id)->setVisible(DLightEffectControls::hasDirection(controls, direction.id));
+    m_ui->frame_23->setVisible(controls.colours);
+    m_ui->frame_25->setVisible(controls.colours);
+}
+
+void DLightsConfigPage::showEffectName()
+{
+    const int part = m_keyboardShown ? kKeyboardPart : kSidePart;
+    const int effect = part == kKeyboardPart ? m_keyboardEffect : m_sideEffect;
+    QButtonGroup* group = part == kKeyboardPart ? m_keyboardGroup : m_sideGroup;
+    const int button = part == kKeyboardPart ? DLightEffectControls::keyboardButtonOfEffect(effect)
+                                             : DLightEffectControls::sideButtonOfEffect(effect);
+    if (QAbstractButton* shown = group->button(button))
+        shown->setChecked(true);
+    m_ui->label_LightMode->setText(DLightEffects::name(part, effect));
+}
+
+void DLightsConfigPage::loadLightSettings(int part)
+{
+    loadLightSettings(part, part == kKeyboardPart ? m_keyboardEffect : m_sideEffect);
 }
 
 void DLightsConfigPage::loadLightSettings(int part, int effect)
@@ -102,7 +578,200 @@ void DLightsConfigPage::loadLightSettings(int part, int effect)
         COrvaneXML_AddProFileLightInfoItem(path, index.constData(), record);
     }
     m_colorInfo = record;
+    m_pendingColors
+        = {record.topRed, record.topGreen, record.topBlue, record.bottomRed, record.bottomGreen, record.bottomBlue};
+    m_ui->checkBox_FullColorMode->setChecked(record.fullColor == 1);
+    m_colorArea->resetKnob();
+    m_currentColour = topColour(record);
+    showColourFields(m_currentColour);
+    m_ui->label_ColorShow->setStyleSheet(sampleSheet(m_currentColour));
+    styleColourButton(m_ui->pushButton_TopColor, topColour(record));
+    styleColourButton(m_ui->pushButton_BottomColor, bottomColour(record));
+    m_ui->pushButton_TopColor->setChecked(true);
+    m_directionGroup->setExclusive(false);
+    for (QAbstractButton* button : m_directionGroup->buttons())
+        button->setChecked(m_directionGroup->id(button) == record.ledDirection);
+    m_directionGroup->setExclusive(true);
+    m_speedSlider->setCurrentIndex(record.ledSpeed - 1);
+    m_brightnessSlider->setCurrentIndex(record.ledBrightness - 1);
     COrvaneXML_ModifyProFileMouseLightUsingIndex(path, index.constData(), part, effect);
+    showEffectName();
+}
+
+void DLightsConfigPage::commitLightChange(int changeCode)
+{
+    if (m_colorAreaPressed)
+        return;
+    if (changeCode == ColourChange) {
+        m_colorInfo.topRed = m_pendingColors[0];
+        m_colorInfo.topGreen = m_pendingColors[1];
+        m_colorInfo.topBlue = m_pendingColors[2];
+        m_colorInfo.bottomRed = m_pendingColors[3];
+        m_colorInfo.bottomGreen = m_pendingColors[4];
+        m_colorInfo.bottomBlue = m_pendingColors[5];
+    }
+    const char* path = m_profile.path();
+    const QByteArray index = profileIndexText();
+    // A setting the profile lost is written again, so the change survives
+    // the next load instead of only reaching the keyboard.
+    const bool stored
+        = COrvaneXML_IsProFileAlreadyHaveLightInfo(path, index.constData(), m_colorInfo.lightPart, m_colorInfo.ledType)
+              ? COrvaneXML_ModifyProFileLightInfoItem(path, index.constData(), m_colorInfo.lightPart,
+                                                      m_colorInfo.ledType, m_colorInfo)
+              : COrvaneXML_AddProFileLightInfoItem(path, index.constData(), m_colorInfo);
+    emit sigLightConfigHaveChanged(changeCode, m_colorInfo);
+    const bool sent
+        = m_colorInfo.lightPart == kKeyboardPart
+              ? queueReport(DLightReportBuilder::keyboardEffect(m_colorInfo, DLightReportBuilder::currentStamp()),
+                            kLedFailure)
+              : queueReport(DLightReportBuilder::sideEffect(m_colorInfo, DLightReportBuilder::currentStamp()),
+                            kSideLedFailure);
+    if (m_colorInfo.ledType == kCustomEffect && changeCode == ColourChange)
+        emit sigLightConfigHaveChanged_Custom(ColourChange, m_colorInfo);
+    if (!stored || !sent)
+        tellFailure();
+    const QStringList notes = DStoreRecoveryNotice::takeMessages();
+    if (!notes.isEmpty())
+        emit sigStoreNotes_LightsConfigPage(notes.join(QStringLiteral("\n\n")));
+}
+
+void DLightsConfigPage::tellFailure()
+{
+    emit sigSomeMessageTip_LightsConfigPage(
+        QObject::tr("The light setting could not be saved or sent to the keyboard."));
+}
+
+void DLightsConfigPage::onBackCurrentPositionNum_Brightness(int currPositionIndex)
+{
+    m_colorInfo.ledBrightness = currPositionIndex + 1;
+    commitLightChange(BrightnessChange);
+}
+
+void DLightsConfigPage::onBackCurrentPositionNum_Speed(int currPositionIndex)
+{
+    m_colorInfo.ledSpeed = currPositionIndex + 1;
+    commitLightChange(SpeedChange);
+}
+
+void DLightsConfigPage::onCurIndexChanged_LedDirection(int selIndex)
+{
+    if (QAbstractButton* button = m_directionGroup->button(selIndex))
+        button->setChecked(true);
+    m_colorInfo.ledDirection = selIndex;
+    commitLightChange(DirectionChange);
+}
+
+void DLightsConfigPage::on_checkBox_FullColorMode_clicked()
+{
+    m_colorInfo.fullColor = m_ui->checkBox_FullColorMode->isChecked() ? 1 : 0;
+    commitLightChange(FullColourChange);
+}
+
+bool DLightsConfigPage::isTopColourChecked() const
+{
+    return m_ui->pushButton_TopColor->isChecked();
+}
+
+void DLightsConfigPage::styleColourButton(QPushButton* button, const QColor& colour)
+{
+    button->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QPushButton{background-color: rgb(%1); border: 2px solid rgb(%2); border-radius: 7px;}"
+                       "QPushButton:hover, QPushButton:pressed, QPushButton:checked"
+                       "{border: 2px solid rgb(%3); border-radius: 7px;}"),
+        {rgbText(colour), m_borderColor, m_checkedColor}));
+}
+
+void DLightsConfigPage::showColourFields(const QColor& colour)
+{
+    m_fieldValues = {colour.red(), colour.green(), colour.blue()};
+    const std::array<QLineEdit*, 3> fields{m_ui->lineEdit_R, m_ui->lineEdit_G, m_ui->lineEdit_B};
+    for (std::size_t channel = 0; channel < fields.size(); ++channel) {
+        const QSignalBlocker quiet(fields[channel]);
+        fields[channel]->setText(QString::number(m_fieldValues[channel]));
+    }
+}
+
+void DLightsConfigPage::showEditedColour(const QColor& colour)
+{
+    showColourFields(colour);
+    m_ui->label_ColorShow->setStyleSheet(sampleSheet(colour));
+    const bool top = isTopColourChecked();
+    styleColourButton(top ? m_ui->pushButton_TopColor : m_ui->pushButton_BottomColor, colour);
+    const std::size_t first = top ? 0 : 3;
+    m_pendingColors[first] = colour.red();
+    m_pendingColors[first + 1] = colour.green();
+    m_pendingColors[first + 2] = colour.blue();
+}
+
+void DLightsConfigPage::onCurIndexChanged_LightTopOrBottomColor(int selIndex)
+{
+    m_currentColour = selIndex == 0 ? topColour(m_colorInfo) : bottomColour(m_colorInfo);
+    showColourFields(m_currentColour);
+    m_ui->label_ColorShow->setStyleSheet(sampleSheet(m_currentColour));
+    m_colorArea->resetKnob();
+}
+
+void DLightsConfigPage::onGetRGB(int r, int g, int b)
+{
+    m_currentColour = QColor(r, g, b);
+    showEditedColour(m_currentColour);
+}
+
+void DLightsConfigPage::onMoveingStatus(int valueRotate, int degRotate)
+{
+    Q_UNUSED(degRotate)
+    if (valueRotate == 0)
+        return;
+    const int value = int((100 - valueRotate) * 2.55);
+    showEditedColour(QColor::fromHsv(m_currentColour.hsvHue(), m_currentColour.hsvSaturation(), value));
+}
+
+void DLightsConfigPage::onSVColorAreaMouseIsPress(bool isMousePress)
+{
+    m_colorAreaPressed = isMousePress;
+    commitLightChange(ColourChange);
+}
+
+void DLightsConfigPage::onColorItemSelcSignal(QColor color)
+{
+    if (m_colorAreaPressed)
+        return;
+    m_currentColour = color;
+    showEditedColour(color);
+    commitLightChange(ColourChange);
+}
+
+void DLightsConfigPage::on_lineEdit_R_textChanged(QString text)
+{
+    typedChannel(m_ui->lineEdit_R, 0, text);
+}
+
+void DLightsConfigPage::on_lineEdit_G_textChanged(QString text)
+{
+    typedChannel(m_ui->lineEdit_G, 1, text);
+}
+
+void DLightsConfigPage::on_lineEdit_B_textChanged(QString text)
+{
+    typedChannel(m_ui->lineEdit_B, 2, text);
+}
+
+void DLightsConfigPage::typedChannel(QLineEdit* field, int channel, const QString& text)
+{
+    // Only what the user types counts; the page's own updates are quiet.
+    if (!field->hasFocus())
+        return;
+    // A field being cleared to type anew is left alone until a number stands there.
+    if (text.isEmpty())
+        return;
+    const std::optional<int> value = DColorChannelText::parse(text);
+    if (!value) {
+        const QSignalBlocker quiet(field);
+        field->setText(QString::number(m_fieldValues[std::size_t(channel)]));
+        return;
+    }
+    m_fieldValues[std::size_t(channel)] = *value;
+    onColorItemSelcSignal(QColor(m_fieldValues[0], m_fieldValues[1], m_fieldValues[2]));
 }
 
 int DLightsConfigPage::currentCustomLightIndex() const
