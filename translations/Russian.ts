@@ -96,6 +96,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>Выход(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Настраивает клавиши, подсветку и профили клавиатуры</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

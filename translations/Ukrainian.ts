@@ -96,6 +96,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>Вихід(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Налаштовує клавіші, підсвічування та профілі клавіатури</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

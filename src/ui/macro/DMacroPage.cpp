@@ -8,6 +8,7 @@
 #include "ui/mainwidget/devicePage/DSleepTimeValidator.h"
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DPopupShape.h"
 #include "ui_DMacroPage.h"
 
 #include <QButtonGroup>
@@ -87,7 +88,7 @@ DMacroPage::DMacroPage(QWidget* parent)
     setTexts();
     setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
     setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_TranslucentBackground);
+    DPopupShape::apply(this);
     setFixedSize(kWidth, kHeight);
     ui->radioButton_Delay->hide();
     m_lastDir = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
