@@ -2,9 +2,9 @@
 
 #include "platform/include/CompositingManager.h"
 
-#include <QBitmap>
 #include <QEvent>
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 DPopupShape::DPopupShape(QWidget* popup)
@@ -39,13 +39,28 @@ void DPopupShape::cutToShape(QWidget* popup)
 {
     if (popup->size().isEmpty())
         return;
-    // What the pop-up paints on a transparent ground is its shape; the
-    // window keeps the pixels more than half covered.
+    // What the pop-up paints on a transparent ground is its shape.
     QImage drawn(popup->size(), QImage::Format_ARGB32_Premultiplied);
     drawn.fill(Qt::transparent);
     // The mask of an earlier size is ignored: it would also move the
     // drawing to its own corner.
     popup->render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::IgnoreMask);
-    const QBitmap shape = QBitmap::fromImage(drawn.createAlphaMask(Qt::ThresholdAlphaDither));
+    // Row by row from the first to the last covered pixel: the outline
+    // counts, so a list that leaves its ground to the window is no hole.
+    QRegion shape;
+    for (int y = 0; y < drawn.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+        int first = -1;
+        int last = -1;
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (qAlpha(row[x]) >= 128) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+        }
+        if (first >= 0)
+            shape += QRect(first, y, last - first + 1, 1);
+    }
     popup->setMask(shape);
 }
