@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Download</source>
-        <translation>Записать в клавиатуру</translation>
+        <translation>Записать</translation>
     </message>
     <message>
         <source>Type:</source>
@@ -536,7 +536,7 @@
     <name>DCustomKeysPage</name>
     <message>
         <source>Download</source>
-        <translation>Записать в клавиатуру</translation>
+        <translation>Записать</translation>
     </message>
     <message>
         <source>Type:</source>
