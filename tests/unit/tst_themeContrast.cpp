@@ -79,6 +79,8 @@ const Pair kPairs[] = {
     {"upgrade rows", &T::textDefaultColor, &T::upgradeBgColor, kText},
     {"upgrade headings", &T::textCheckedColor, &T::upgradeBgColor, kText},
     {"toasts", &T::textCheckedColor, &T::allBgColor, kText},
+    {"hover tips", &T::textDefaultColor, &T::allBgColor, kText},
+    {"hover tips of keys that cannot change", &T::textCheckedColor, &T::allBgColor, kText},
 };
 
 } // namespace
