@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>خروج(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>يضبط مفاتيح لوحة المفاتيح والإضاءة وملفات التعريف</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

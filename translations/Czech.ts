@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>Ukončit(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Nastavuje klávesy, podsvícení a profily klávesnice</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

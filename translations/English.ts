@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Quit</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Sets up the keys, lighting and profiles of the keyboard</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

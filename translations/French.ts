@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>Quitter(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Configure les touches, l&apos;éclairage et les profils du clavier</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>Beenden(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Richtet Tasten, Beleuchtung und Profile der Tastatur ein</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>Esci(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Configura i tasti, l&apos;illuminazione e i profili della tastiera</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>終了(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>キーボードのキー、ライティング、プロファイルを設定します</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>종료(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>키보드의 키, 조명, 프로필을 설정합니다</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>Zakończ(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Konfiguruje klawisze, podświetlenie i profile klawiatury</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>Sair(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Configura as teclas, a iluminação e os perfis do teclado</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

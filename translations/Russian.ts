@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Download</source>
-        <translation>Записать в клавиатуру</translation>
+        <translation>Записать</translation>
     </message>
     <message>
         <source>Type:</source>
@@ -135,6 +135,10 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Выход(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Настраивает клавиши, подсветку и профили клавиатуры</translation>
     </message>
 </context>
 <context>
@@ -572,7 +576,7 @@
     <name>DCustomKeysPage</name>
     <message>
         <source>Download</source>
-        <translation>Записать в клавиатуру</translation>
+        <translation>Записать</translation>
     </message>
     <message>
         <source>Type:</source>

@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>Salir(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Configura las teclas, la iluminación y los perfiles del teclado</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>退出(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>设置键盘的按键、灯光和配置文件</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

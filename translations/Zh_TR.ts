@@ -136,6 +136,10 @@
         <source>Quit(&amp;Q)</source>
         <translation>結束(&amp;Q)</translation>
     </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>設定鍵盤的按鍵、燈光和設定檔</translation>
+    </message>
 </context>
 <context>
     <name>WindowsHookInterface</name>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The program's run-at-log-on entry: an XDG autostart desktop entry
 // "<config home>/autostart/<name>.desktop" that starts the program with
@@ -15,6 +16,12 @@ public:
     explicit AutoStartEntry(const QString& name, const QString& configHome = QString());
 
     QString filePath() const;
+
+    // What a desktop's list of start-up programs shows: the program's
+    // display name (the file name when empty), a line about it and the path
+    // of its icon. Written by install() and checked by isInstalledFor(), so
+    // an entry of an older version is repaired.
+    void setDescription(const QString& displayName, const QString& comment, const QString& iconPath);
 
     // The Exec value: the program path quoted as the desktop-entry rules
     // require, then --AutoUp. Empty for a path an entry cannot name exactly
@@ -34,4 +41,11 @@ public:
 private:
     QString m_name;
     QString m_filePath;
+    QString m_displayName;
+    QString m_comment;
+    QString m_iconPath;
+    bool m_described = false;
+
+    // The keys after Exec that describe the entry, as install() writes them.
+    QStringList descriptionLines() const;
 };

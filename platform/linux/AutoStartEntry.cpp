@@ -53,6 +53,26 @@ const char* nameableProblem(const QString& programPath)
     return nullptr;
 }
 
+// A desktop-entry string value: a line break, tab or backslash is written
+// as its escape, so one value stays one line.
+QString escapeValue(const QString& value)
+{
+    QString out;
+    for (const QChar c : value) {
+        if (c == QLatin1Char('\\'))
+            out += QLatin1String("\\\\");
+        else if (c == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else if (c == QLatin1Char('\t'))
+            out += QLatin1String("\\t");
+        else if (c == QLatin1Char('\r'))
+            out += QLatin1String("\\r");
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 AutoStartEntry::AutoStartEntry(const QString& name, const QString& configHome)
@@ -66,6 +86,24 @@ AutoStartEntry::AutoStartEntry(const QString& name, const QString& configHome)
 QString AutoStartEntry::filePath() const
 {
     return m_filePath;
+}
+
+void AutoStartEntry::setDescription(const QString& displayName, const QString& comment, const QString& iconPath)
+{
+    m_described = true;
+    m_displayName = displayName;
+    m_comment = comment;
+    m_iconPath = iconPath;
+}
+
+QStringList AutoStartEntry::descriptionLines() const
+{
+    QStringList lines{QStringLiteral("Name=") + escapeValue(m_displayName.isEmpty() ? m_name : m_displayName)};
+    if (!m_comment.isEmpty())
+        lines << QStringLiteral("Comment=") + escapeValue(m_comment);
+    if (!m_iconPath.isEmpty())
+        lines << QStringLiteral("Icon=") + escapeValue(m_iconPath);
+    return lines;
 }
 
 QString AutoStartEntry::execValue(const QString& programPath)
@@ -90,6 +128,7 @@ bool AutoStartEntry::isInstalledFor(const QString& programPath) const
         return false;
     bool inGroup = false;
     bool execMatches = false;
+    QStringList described;
     QTextStream in(&file);
     in.setCodec("UTF-8");
     while (!in.atEnd()) {
@@ -102,12 +141,16 @@ bool AutoStartEntry::isInstalledFor(const QString& programPath) const
             continue;
         if (line.startsWith(kExecKey))
             execMatches = line.mid(kExecKey.size()) == wanted;
+        else if (line.startsWith(QLatin1String("Name=")) || line.startsWith(QLatin1String("Comment="))
+                 || line.startsWith(QLatin1String("Icon=")))
+            described << line;
         // A desktop environment's "disable" switch writes these; the entry
         // then no longer starts us, so it does not count as installed.
         else if (line == QLatin1String("Hidden=true") || line == QLatin1String("X-GNOME-Autostart-enabled=false"))
             return false;
     }
-    return execMatches;
+    // Without a description only the command is ours to check.
+    return execMatches && (!m_described || described == descriptionLines());
 }
 
 bool AutoStartEntry::install(const QString& programPath)
@@ -124,10 +167,10 @@ bool AutoStartEntry::install(const QString& programPath)
         return false;
     QTextStream out(&file);
     out.setCodec("UTF-8");
-    out << kGroup << '\n'
-        << "Type=Application\n"
-        << "Name=" << m_name << '\n'
-        << kExecKey << exec << '\n'
+    out << kGroup << '\n' << "Type=Application\n";
+    for (const QString& line : descriptionLines())
+        out << line << '\n';
+    out << kExecKey << exec << '\n'
         << "Terminal=false\n"
         << "X-GNOME-Autostart-enabled=true\n";
     out.flush();

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <cstring>
 
@@ -137,8 +138,8 @@ private slots:
         QCOMPARE(page.profileIndex(), 1);
         QCOMPARE(child<QLineEdit>(page, "lineEdit_LightSleep")->placeholderText(), QStringLiteral("0~60000"));
         QCOMPARE(child<QLineEdit>(page, "lineEdit_KeyboardSleep")->placeholderText(), QStringLiteral("5~1000"));
-        QCOMPARE(child<QFrame>(page, "frame_Left")->width(), 282);
-        QCOMPARE(child<QFrame>(page, "frame_Center")->width(), 240);
+        QCOMPARE(child<QFrame>(page, "frame_Left")->width(), 300);
+        QCOMPARE(child<QFrame>(page, "frame_Center")->width(), 310);
         QCOMPARE(child<QFrame>(page, "frame_Right")->width(), 285);
         QVERIFY(!child<QPushButton>(page, "pushButton_Restore")->icon().isNull());
     }
@@ -327,6 +328,43 @@ private slots:
         edit->clear();
         QTest::keyClicks(edit, typed);
         QCOMPARE(edit->text(), shown);
+    }
+
+    // Every label, box and button of the page shows its whole text in each
+    // of the fifteen languages, at the page's design width.
+    void everyTextFits_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"Arabic", "Czech", "English", "French", "German", "Italian", "Japanese", "Korean",
+                                     "Polish", "Portugal", "Russian", "Spanish", "Ukrainian", "Zh_SM", "Zh_TR"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void everyTextFits()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(installTranslation(translator, language));
+        DPerformancePage page;
+        page.retranslate();
+        page.setTheme();
+        page.resize(1096, 250);
+        openPage(page);
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QStringList cut;
+        const QList<QWidget*> widgets = page.findChildren<QWidget*>();
+        for (QWidget* widget : widgets) {
+            const bool textual = qobject_cast<QLabel*>(widget) || qobject_cast<QCheckBox*>(widget)
+                                 || qobject_cast<QPushButton*>(widget);
+            if (!textual || !widget->isVisible() || widget->property("text").toString().isEmpty())
+                continue;
+            if (widget->width() < widget->sizeHint().width())
+                cut << QStringLiteral("%1 \"%2\": %3 of %4 px")
+                           .arg(widget->objectName(), widget->property("text").toString())
+                           .arg(widget->width())
+                           .arg(widget->sizeHint().width());
+        }
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     }
 
     void sleepGroupVisibility_data()

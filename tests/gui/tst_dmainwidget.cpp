@@ -2,18 +2,22 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "app/DThemeColor.h"
 #include "app/DUserSettingsKeys.h"
 #include "platform/include/AutoStartEntry.h"
 #include "ui/mainwidget/DFrameGeometry.h"
 #include "ui/mainwidget/DMainWidget.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QStackedWidget>
@@ -167,6 +171,17 @@ private slots:
         QCOMPARE(first.value(DUserSettingsKeys::kMinimizeToTray).toBool(), true);
         QCOMPARE(first.value(DUserSettingsKeys::kCloseToTray).toBool(), true);
         QVERIFY(programEntry().isInstalledFor(program));
+        // The entry names the program as its window does, with its icon.
+        const QString entryText = [] {
+            QFile file(programEntry().filePath());
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        }();
+        QVERIFY2(entryText.contains(QLatin1String("\nName=Orvane Keyboard\n")), qPrintable(entryText));
+        QVERIFY2(entryText.contains(QLatin1String("\nComment=")), qPrintable(entryText));
+        const QRegularExpression iconLine(QStringLiteral("\nIcon=([^\n]+)\n"));
+        const QRegularExpressionMatch icon = iconLine.match(entryText);
+        QVERIFY2(icon.hasMatch(), qPrintable(entryText));
+        QCOMPARE(QImage(icon.captured(1)).size(), QSize(64, 64));
 
         // The user turns autostart off: the next start keeps the setting and
         // takes the entry away.
@@ -403,18 +418,24 @@ private slots:
         QTest::addColumn<bool>("backgroundImage");
         QTest::addColumn<QString>("titleStyle");
         QTest::addColumn<QString>("logo");
+        QTest::addColumn<QString>("borderColour");
         QTest::newRow("black") << 0 << false << "QFrame#frame_Title{ background-color: rgb(34,34,58);}"
-                               << "leftTopLogo_Black.png";
+                               << "leftTopLogo_Black.png"
+                               << "52,52,86";
         QTest::newRow("light") << 1 << false << "QFrame#frame_Title{ background-color: rgb(240,240,240);}"
-                               << "leftTopLogo_Light.png";
-        QTest::newRow("pink") << 3 << false << "QFrame#frame_Title{ background-color: rgb(255,100,255);}"
-                              << "leftTopLogo_Pink.png";
+                               << "leftTopLogo_Light.png"
+                               << "200,200,200";
+        QTest::newRow("pink") << 3 << false << "QFrame#frame_Title{ background-color: rgb(255,235,247);}"
+                              << "leftTopLogo_Pink.png"
+                              << "240,190,222";
         QTest::newRow("blue with image") << 2 << true
                                          << "QFrame#frame_Title{border-image:url(" + DDataManager::applicationDirPath()
                                                 + "/images/bgImageTitle_Blue.png);}"
-                                         << "leftTopLogo_Blue.png";
+                                         << "leftTopLogo_Blue.png"
+                                         << "52,86,170";
         QTest::newRow("no such theme") << 7 << false << "QFrame#frame_Title{ background-color: rgb(34,34,58);}"
-                                       << "leftTopLogo_.png";
+                                       << "leftTopLogo_.png"
+                                       << "52,52,86";
     }
     void themeRestylesTheFrame()
     {
@@ -422,8 +443,8 @@ private slots:
         QFETCH(bool, backgroundImage);
         QFETCH(QString, titleStyle);
         QFETCH(QString, logo);
+        QFETCH(QString, borderColour);
         DMainWidget window;
-        const QString borderBefore = window.findChild<QFrame*>(QStringLiteral("frame_Bg"))->styleSheet();
         DDataManager* data = DDataManager::getInstance();
         data->setBgImageIsUsing(backgroundImage);
         data->loadTheme(theme);
@@ -435,8 +456,66 @@ private slots:
         data->loadTheme(0);
         QCOMPARE(titleAfter, titleStyle);
         QVERIFY2(logoAfter.contains(QLatin1String(":/images/mainpage/") + logo), qPrintable(logoAfter));
-        if (backgroundImage)
-            QCOMPARE(borderAfter, borderBefore);
+        // The window's border takes the new theme's colour, background image or not.
+        QCOMPARE(borderAfter,
+                 QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}")
+                     .arg(borderColour));
+    }
+
+    // The toolbar and title-bar icons are drawn in the theme's text colour at
+    // rest and in its accent when selected, on every theme.
+    void iconsTakeTheThemeColours_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::newRow("dark") << 0;
+        QTest::newRow("light") << 1;
+        QTest::newRow("blue") << 2;
+        QTest::newRow("pink") << 3;
+    }
+    void iconsTakeTheThemeColours()
+    {
+        QFETCH(int, theme);
+        DMainWidget window;
+        DDataManager* data = DDataManager::getInstance();
+        data->loadTheme(theme);
+        const themeColorData colours = data->themeColors();
+        QVERIFY(QMetaObject::invokeMethod(&window, "onChangAppTheme", Q_ARG(int, theme)));
+        data->loadTheme(0);
+
+        // True when the icon the sheet names is drawn, and every pixel of it
+        // that is more than half covered has the colour (to rounding).
+        auto drawnIn = [](const QString& sheet, const QString& icon, const QColor& colour) {
+            const QRegularExpression url(QStringLiteral("url\\(([^()]*/") + icon + QStringLiteral(")\\)"));
+            const QRegularExpressionMatch m = url.match(sheet);
+            if (!m.hasMatch() || m.captured(1).startsWith(QLatin1Char(':')))
+                return false;
+            const QImage image = QImage(m.captured(1)).convertToFormat(QImage::Format_ARGB32);
+            int covered = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor pixel = image.pixelColor(x, y);
+                    if (pixel.alpha() < 128)
+                        continue;
+                    ++covered;
+                    if (qAbs(pixel.red() - colour.red()) > 2 || qAbs(pixel.green() - colour.green()) > 2
+                        || qAbs(pixel.blue() - colour.blue()) > 2)
+                        return false;
+                }
+            }
+            return covered > 0;
+        };
+        // Dialogs, menus and pop-ups without sheets of their own take the
+        // theme's palette.
+        QCOMPARE(QApplication::palette().color(QPalette::Window), DThemeColor::fromText(colours.settingsBgColor));
+        QCOMPARE(QApplication::palette().color(QPalette::Text), DThemeColor::fromText(colours.textDefaultColor));
+        const QColor rest = DThemeColor::fromText(colours.textDefaultColor);
+        const QColor accent = DThemeColor::fromText(colours.textCheckedColor);
+        const QString toolbar = window.findChild<QWidget*>(QStringLiteral("toolButton_CustomKey"))->styleSheet();
+        QVERIFY2(drawnIn(toolbar, QStringLiteral("customMadeDef.png"), rest), qPrintable(toolbar));
+        QVERIFY2(drawnIn(toolbar, QStringLiteral("customMadeSel.png"), accent), qPrintable(toolbar));
+        const QString close = window.findChild<QWidget*>(QStringLiteral("pushButton_Close"))->styleSheet();
+        QVERIFY2(drawnIn(close, QStringLiteral("mainpage/closeWindowDef.png"), rest), qPrintable(close));
+        QVERIFY2(drawnIn(close, QStringLiteral("mainpage/closeWindowSel.png"), accent), qPrintable(close));
     }
 
     void maximisedWindowNeitherDragsNorResizes()

@@ -30,7 +30,7 @@ private slots:
         QCOMPARE(text->text(), QStringLiteral("ABC66666666666"));
         QCOMPARE(text->minimumHeight(), 40);
         QCOMPARE(text->alignment(), Qt::AlignCenter);
-        QVERIFY(text->styleSheet().contains(QStringLiteral("color: rgb(245, 245, 245)")));
+        QVERIFY(text->styleSheet().contains(QStringLiteral("color: rgb(205,205,205)")));
         QCOMPARE(tip.layout()->contentsMargins(), QMargins());
         tip.setExplainText(QStringLiteral("Light effect speed"));
         QCOMPARE(text->text(), QStringLiteral("Light effect speed"));
@@ -84,8 +84,9 @@ private slots:
         DCustomEventTipExplain tip;
         const QString categoryStyle = label(tip, "label_category")->styleSheet();
         tip.setTipInfo(keyName, QStringLiteral("Keyboard"), QStringLiteral("Media"), remappable);
+        // The dark theme's text colour and accent.
         const QString expected = QStringLiteral("color: rgb(%1); font: 75 12pt \"Microsoft YaHei\";")
-                                     .arg(highlighted ? QStringLiteral("255,143,31") : QStringLiteral("245,245,245"));
+                                     .arg(highlighted ? QStringLiteral("255,143,31") : QStringLiteral("205,205,205"));
         QCOMPARE(label(tip, "label_keyName")->styleSheet(), expected);
         QCOMPARE(label(tip, "label_detail")->styleSheet(), expected);
         QCOMPARE(label(tip, "label_category")->styleSheet(), categoryStyle);

@@ -27,6 +27,7 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/widgets/CbNotice.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -41,6 +42,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <memory>
 
@@ -307,6 +309,47 @@ private slots:
         QVERIFY(caps.value(5)->isCustomized()); // the editor is still open
         page->onMacroPageClose();
         QVERIFY(!caps.value(5)->isCustomized());
+    }
+
+    // Modify Name in the menu bubble: the field has the keyboard at once;
+    // typing replaces the name, Enter stores it, Escape leaves it as it was.
+    void renameFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("finishKey");
+        QTest::addColumn<QString>("expectedName");
+        QTest::newRow("enter stores") << int(Qt::Key_Return) << "Work";
+        QTest::newRow("escape cancels") << int(Qt::Key_Escape) << "Profile1";
+    }
+    void renameFromTheKeyboard()
+    {
+        QFETCH(int, finishKey);
+        QFETCH(QString, expectedName);
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV84");
+        const std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
+        QVERIFY(page);
+        page->show();
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+
+        QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("pushButton_ProfileOperate")), Qt::LeftButton);
+        auto* modify = page->findChild<QLabel*>(QStringLiteral("label_ModifyNanme"));
+        QVERIFY(modify);
+        QTRY_VERIFY(modify->isVisible());
+        QTest::mouseClick(modify, Qt::LeftButton);
+
+        auto* edit = page->findChild<QLineEdit*>(QStringLiteral("lineEdit_profileName"));
+        auto* stack = page->findChild<QStackedWidget*>(QStringLiteral("stackedWidget_2"));
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_ModifyName"));
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        // Typed into the window, as a keyboard does: the focus decides.
+        QWindow* window = page->windowHandle();
+        for (const QChar c : QStringLiteral("Work"))
+            QTest::keyClick(window, c.toLatin1());
+        QCOMPARE(edit->text(), QStringLiteral("Work"));
+        QTest::keyClick(window, Qt::Key(finishKey));
+
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_ProfileList"));
+        QCOMPARE(comboNames(*page).last(), QStringLiteral("current ") + expectedName);
     }
 
     // The keyboard restores its trigger settings first, then, after the

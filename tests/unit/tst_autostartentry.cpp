@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -187,6 +189,42 @@ private slots:
         QCOMPARE(execLine(text), QStringLiteral("\"/opt/Orvane Keyboard/orvane-keyboard\" --AutoUp"));
         QVERIFY(entry.isInstalledFor(program));
         QVERIFY(!entry.isInstalledFor(QStringLiteral("/usr/bin/orvane-keyboard")));
+    }
+
+    // The entry a desktop lists: the program's display name, a line about
+    // it and its icon; the desktop's own validator finds nothing to report.
+    void describedEntryIsValid()
+    {
+        QTemporaryDir config;
+        const QString icon = config.path() + QStringLiteral("/orvane-keyboard.png");
+        writeFile(icon, QStringLiteral("not looked at"));
+        AutoStartEntry entry(QStringLiteral("orvane-keyboard"), config.path());
+        entry.setDescription(QStringLiteral("Orvane Keyboard"), QStringLiteral("Keys\tand\nlights \\ more"), icon);
+        const QString program = QStringLiteral("/opt/Orvane Keyboard/orvane-keyboard");
+        QVERIFY(entry.install(program));
+        const QString text = readAll(entry.filePath());
+        QVERIFY(text.contains(QLatin1String("\nName=Orvane Keyboard\n")));
+        QVERIFY(text.contains(QLatin1String("\nComment=Keys\\tand\\nlights \\\\ more\n")));
+        QVERIFY(text.contains(QStringLiteral("\nIcon=") + icon + QLatin1Char('\n')));
+        QVERIFY(entry.isInstalledFor(program));
+
+        const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        QVERIFY2(!validator.isEmpty(), "desktop-file-validate is not installed (scripts/install-deps)");
+        QProcess validate;
+        validate.setProcessChannelMode(QProcess::MergedChannels);
+        validate.start(validator, {entry.filePath()});
+        QVERIFY(validate.waitForFinished(30000));
+        const QString report = QString::fromUtf8(validate.readAll());
+        QVERIFY2(report.isEmpty(), qPrintable(report));
+        QCOMPARE(validate.exitCode(), 0);
+
+        // An entry of an earlier version, without the description, is out of
+        // date and gets rewritten.
+        AutoStartEntry older(QStringLiteral("orvane-keyboard"), config.path());
+        QVERIFY(older.install(program));
+        QVERIFY(!entry.isInstalledFor(program));
+        QVERIFY(entry.sync(true, program));
+        QVERIFY(entry.isInstalledFor(program));
     }
 
     void defaultFolderIsTheXdgConfigHome()

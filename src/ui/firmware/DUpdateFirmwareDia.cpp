@@ -6,6 +6,7 @@
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui/widgets/CbNotice.h"
 
+#include "ui/widgets/DPopupShape.h"
 #include "ui_DUpdateFirmwareDia.h"
 
 #include <QColor>
@@ -17,7 +18,7 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_TranslucentBackground);
+    DPopupShape::apply(this);
     setFixedSize(740, 520);
     m_rowLayout = ui->verticalLayout_17;
     ui->label_Title->setText(QObject::tr("Update Firmware"));

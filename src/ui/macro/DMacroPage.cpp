@@ -8,6 +8,7 @@
 #include "ui/mainwidget/devicePage/DSleepTimeValidator.h"
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DPopupShape.h"
 #include "ui_DMacroPage.h"
 
 #include <QButtonGroup>
@@ -26,9 +27,6 @@ constexpr int kWidth = 1050;
 constexpr int kHeight = 690;
 constexpr int kStartDelayMs = 200;
 constexpr int kMaxDelay = 65535;
-// Almost transparent: the list boxes' colours show through the lists.
-constexpr char kClearFill[] = "0,0,0,1";
-
 constexpr char kScrollBarSheet[]
     = "QScrollBar:vertical{background:transparent;width:4px;margin:3px 0px 3px 0px;}"
       "QScrollBar::handle:vertical{background:rgba(%1);min-height:20px;border-radius:2px;}"
@@ -87,13 +85,13 @@ DMacroPage::DMacroPage(QWidget* parent)
     setTexts();
     setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
     setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_TranslucentBackground);
+    DPopupShape::apply(this);
     setFixedSize(kWidth, kHeight);
     ui->radioButton_Delay->hide();
     m_lastDir = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     m_notice = new CbNotice(this);
     m_notice->setFontPixelSize(14);
-    // The lists show the boxes' colours through their nearly clear fill. The
+    // The lists take the boxes' colours from their style sheets. The
     // scroll area fills its viewport and its content from the palette, which
     // would paint them over in the window's colour (black where the window is
     // translucent), so neither fills itself.
@@ -221,7 +219,6 @@ void DMacroPage::setTheme()
     const auto sheet = [](QWidget* widget, const QString& styleTemplate, const QStringList& values) {
         widget->setStyleSheet(DThemeColor::fillStyleSheet(styleTemplate, values));
     };
-    const QString clear = QLatin1String(kClearFill);
     const auto box = [&](QFrame* frame, const QString& background) {
         sheet(frame, QLatin1String(kBoxRules), {frame->objectName(), background, theme.macroBorderColor});
     };
@@ -251,9 +248,12 @@ void DMacroPage::setTheme()
                          "QLabel#label_Title{color:rgb(%3);}"),
           {theme.settingsTitleColorStart, theme.macroBorderColor, theme.textCheckedColor});
     sheet(ui->frame_29, QStringLiteral("QFrame#frame_29{background-color:rgb(%1);}"), {theme.macroLeftBgColor});
-    sheet(ui->scrollArea_2, QStringLiteral("QScrollArea#scrollArea_2{background-color:rgb(%1);}"), {clear});
+    // The lists are filled in their boxes' colours: a nearly clear fill
+    // showed black where nothing below it painted.
+    sheet(ui->scrollArea_2, QStringLiteral("QScrollArea#scrollArea_2{background-color:rgb(%1);}"),
+          {theme.macroLeftBgColor});
     sheet(ui->scrollAreaWidgetContents_2,
-          QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color:rgb(%1);}"), {clear});
+          QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color:rgb(%1);}"), {theme.macroLeftBgColor});
     sheet(ui->frame_3, QStringLiteral("QFrame#frame_3{border:2px solid rgb(%1);border-radius:12px;}"),
           {theme.macroBorderColor});
     sheet(ui->label_MacroGroup, QStringLiteral("QLabel#label_MacroGroup{color:rgb(%1);}"), {theme.textCheckedColor});
@@ -272,9 +272,10 @@ void DMacroPage::setTheme()
           {theme.macroBorderColor, theme.textCheckedColor});
     sheet(ui->frame_Center, QStringLiteral("QFrame#frame_Center{background-color:rgb(%1);}"),
           {theme.macroCenterBgColor});
-    sheet(ui->scrollArea_3, QStringLiteral("QScrollArea#scrollArea_3{background-color:rgb(%1);}"), {clear});
+    sheet(ui->scrollArea_3, QStringLiteral("QScrollArea#scrollArea_3{background-color:rgb(%1);}"),
+          {theme.macroCenterBgColor});
     sheet(ui->scrollAreaWidgetContents_3,
-          QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color:rgb(%1);}"), {clear});
+          QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color:rgb(%1);}"), {theme.macroCenterBgColor});
     ui->widget_5->setStyleSheet(m_scrollBarStyleSheet);
     sheet(ui->label_12, QStringLiteral("QLabel#label_12{color:rgb(%1);}"), {theme.textCheckedColor});
     sheet(ui->label_14, QStringLiteral("QLabel#label_14{color:rgb(%1);}"), {theme.textCheckedColor});

@@ -4,6 +4,7 @@
 #include "app/DDataManager.h"
 #include "app/DStartupSettings.h"
 #include "app/DThemeColor.h"
+#include "app/DThemePalette.h"
 #include "app/DUserSettingsKeys.h"
 #include "devices/DBootloaderIdentity.h"
 #include "devices/DDeviceChangeMatcher.h"
@@ -18,19 +19,25 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
+#include "ui/widgets/DThemeIcons.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDesktopWidget>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -45,12 +52,16 @@ const QString kLogoImage = QStringLiteral(":/images/orvaneLogo.png");
 constexpr int kFirmwareCheckDelayMs = 2000;
 constexpr int kDeviceChangeSettleMs = 300;
 
+// In the active theme's icon colours.
 QString buttonLook(const QString& defaultImage, const QString& activeImage)
 {
-    return QStringLiteral("QPushButton{border-image: url(%1);}"
-                          "QPushButton:hover{border-image: url(%2);}"
-                          "QPushButton:pressed{border-image: url(%2);}")
-        .arg(defaultImage, activeImage);
+    const themeColorData theme = DDataManager::getInstance()->themeColors();
+    return DThemeIcons::restyle(QStringLiteral("QPushButton{border-image: url(%1);}"
+                                               "QPushButton:hover{border-image: url(%2);}"
+                                               "QPushButton:pressed{border-image: url(%2);}")
+                                    .arg(defaultImage, activeImage),
+                                DThemeColor::fromText(theme.textDefaultColor),
+                                DThemeColor::fromText(theme.textCheckedColor));
 }
 
 QString themeName(int themeIndex)
@@ -167,10 +178,28 @@ void DMainWidget::readDefaultsFile()
     setWindowTitle(m_titleText);
 }
 
+// The program's icon in the user's icon folder, for entries that name it;
+// empty when it cannot be written.
+static QString installedIconPath()
+{
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                         + QStringLiteral("/icons/hicolor/64x64/apps/") + QCoreApplication::applicationName()
+                         + QStringLiteral(".png");
+    const QPixmap icon = QIcon(QStringLiteral(":/images/trayLogo.ico")).pixmap(64, 64);
+    if (icon.isNull() || !QDir().mkpath(QFileInfo(path).absolutePath()))
+        return QString();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !icon.save(&file, "PNG") || !file.commit())
+        return QString();
+    return path;
+}
+
 void DMainWidget::applyStartupSettings()
 {
     DStartupSettings::writeFirstRunKeys(*m_userSettings);
     AutoStartEntry entry(QCoreApplication::applicationName());
+    entry.setDescription(m_titleText, QObject::tr("Sets up the keys, lighting and profiles of the keyboard"),
+                         installedIconPath());
     if (!DStartupSettings::syncAutoStart(*m_userSettings, entry, QCoreApplication::applicationFilePath()))
         qWarning() << "Could not update the autostart entry" << entry.filePath();
 }
@@ -442,13 +471,15 @@ void DMainWidget::onChangAppTheme(int themeIndex)
     } else {
         m_ui->frame_Title->setStyleSheet(DThemeColor::fillStyleSheet(
             QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}"), {theme.mainWidgetTitleColorStart}));
-        m_ui->frame_Bg->setStyleSheet(DThemeColor::fillStyleSheet(
-            QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}"),
-            {theme.mainWidgetBorderColor}));
         m_ui->frame_Main->setStyleSheet(DThemeColor::fillStyleSheet(
             QStringLiteral("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }"),
             {theme.mainWidgetBorderColor}));
     }
+    // The border follows the theme with a background image too, or the
+    // previous theme's colour would stay around the window.
+    m_ui->frame_Bg->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}"),
+        {theme.mainWidgetBorderColor}));
     // The names follow the theme with a background image too: the form's
     // light text would vanish on the Light theme's pale title image.
     m_ui->label_ProductName->setStyleSheet(DThemeColor::fillStyleSheet(
@@ -459,7 +490,11 @@ void DMainWidget::onChangAppTheme(int themeIndex)
     nameFont.setPointSize(14);
     m_ui->label_ProductName->setFont(nameFont);
     m_ui->label_DeviceName->setFont(nameFont);
+    QApplication::setPalette(DThemePalette::fromTheme(theme));
     m_devicePage->setTheme();
+    setListToggleLook(m_deviceListShown);
+    DThemeIcons::applyTo(this, DThemeColor::fromText(theme.textDefaultColor),
+                         DThemeColor::fromText(theme.textCheckedColor));
     update();
 }
 

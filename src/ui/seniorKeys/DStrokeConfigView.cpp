@@ -5,6 +5,7 @@
 #include "app/DThemeColor.h"
 #include "profiles/DSeniorKeyRecords.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DPopupShape.h"
 
 #include <QCloseEvent>
 #include <QDebug>
@@ -19,7 +20,7 @@ DStrokeConfigView::DStrokeConfigView(QWidget* parent)
     m_ui->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_TranslucentBackground);
+    DPopupShape::apply(this);
     setFixedSize(460, 150);
 
     m_notice = new CbNotice(this);

@@ -3,6 +3,7 @@
 #include "app/DThemeColor.h"
 
 #include "app/DDataManager.h"
+#include "ui/widgets/DPopupShape.h"
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
@@ -20,7 +21,7 @@ ArrowWidget::ArrowWidget(int arrowSide, QWidget* parent)
     : QDialog(parent)
     , m_arrowSide(arrowSide)
 {
-    setAttribute(Qt::WA_TranslucentBackground);
+    DPopupShape::apply(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::ToolTip);
     setWindowOpacity(0.9);
 

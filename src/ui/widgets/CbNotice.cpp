@@ -1,4 +1,5 @@
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DPopupShape.h"
 
 #include <QEasingCurve>
 #include <QGraphicsOpacityEffect>
@@ -34,7 +35,7 @@ void CbNotice::initNotice()
         const QSize screenSize = screen ? screen->size() : QSize();
         m_anchor = desktop.topLeft() + QPoint(screenSize.width() / 2, screenSize.height() * 2 / 3);
         setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
-        setAttribute(Qt::WA_TranslucentBackground);
+        DPopupShape::apply(this);
     }
 
     QFont noticeFont;

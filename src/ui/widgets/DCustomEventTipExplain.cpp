@@ -1,5 +1,7 @@
 #include "ui/widgets/DCustomEventTipExplain.h"
 
+#include "app/DDataManager.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -18,8 +20,9 @@ QLabel* makeTipLabel(const QString& name, const QString& text, int points, QWidg
     label->setObjectName(name);
     label->setFixedSize(DCustomEventTipExplain::kLabelWidth, 30);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(
-        QStringLiteral("color: rgb(245, 245, 245); font: 75 %1pt \"%2\";").arg(points).arg(kTipFamily));
+    label->setStyleSheet(QStringLiteral("color: rgb(%3); font: 75 %1pt \"%2\";")
+                             .arg(points)
+                             .arg(kTipFamily, DDataManager::getInstance()->themeColors().textDefaultColor));
     return label;
 }
 } // namespace
@@ -41,9 +44,10 @@ void DCustomEventTipExplain::setTipInfo(QString keyName, QString category, QStri
 {
     const bool highlighted = keyName == QLatin1String("fn") || keyName == QLatin1String("Fn")
                              || keyName == QLatin1String("FN") || !remappable;
-    const QString style
-        = QStringLiteral("color: rgb(%2); font: 75 12pt \"%1\";")
-              .arg(kTipFamily, highlighted ? QStringLiteral("255,143,31") : QStringLiteral("245,245,245"));
+    // In the theme's text colour and accent: the bubble takes the theme's.
+    const themeColorData theme = DDataManager::getInstance()->themeColors();
+    const QString style = QStringLiteral("color: rgb(%2); font: 75 12pt \"%1\";")
+                              .arg(kTipFamily, highlighted ? theme.textCheckedColor : theme.textDefaultColor);
     m_keyNameLabel->setStyleSheet(style);
     m_detailLabel->setStyleSheet(style);
 

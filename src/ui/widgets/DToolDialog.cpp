@@ -2,6 +2,7 @@
 
 #include "app/DDataManager.h"
 #include "app/DThemeColor.h"
+#include "ui/widgets/DPopupShape.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +14,7 @@
 DToolDialog::DToolDialog(QWidget* parent, const QSize& size)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool)
 {
-    setAttribute(Qt::WA_TranslucentBackground);
+    DPopupShape::apply(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size);
 

@@ -38,6 +38,7 @@
 #include <QEvent>
 #include <QPair>
 #include <QSettings>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
@@ -84,6 +85,11 @@ DDevicePage::DDevicePage(QWidget* parent)
     setCompanyLinkText(kLinkColourAtStart);
     m_ui->frame_Url->setVisible(defaults.value(DUserSettingsKeys::kCompanyLinkShown, false).toBool());
     connect(m_ui->label_Url, &QLabel::linkActivated, this, &DDevicePage::onLickActivited, Qt::DirectConnection);
+    // The rename field works from the keyboard: Enter stores, Escape cancels.
+    connect(m_ui->lineEdit_profileName, &QLineEdit::returnPressed, this, &DDevicePage::on_pushButton_Save_clicked);
+    auto* cancelRename
+        = new QShortcut(QKeySequence(Qt::Key_Escape), m_ui->lineEdit_profileName, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(cancelRename, &QShortcut::activated, this, &DDevicePage::on_pushButton_Cancel_clicked);
 
     m_ui->label_ElectricityNum->setLevel(60);
     m_ui->label_ElectricityNum->setAccentColor(QColor(255, 128, 0, 255));

@@ -322,6 +322,11 @@ void DDevicePage::onProfileModifyName()
         return;
     m_ui->lineEdit_profileName->setText(name);
     m_ui->stackedWidget_2->setCurrentWidget(m_ui->page_ModifyName);
+    // The menu bubble that asked for this was the active window: the main
+    // window takes the keyboard back so the name can be typed at once.
+    window()->activateWindow();
+    m_ui->lineEdit_profileName->setFocus(Qt::OtherFocusReason);
+    m_ui->lineEdit_profileName->selectAll();
 }
 
 void DDevicePage::on_pushButton_Save_clicked()

@@ -180,8 +180,10 @@ void DPerformancePage::setTheme()
     m_ui->frame_4->setStyleSheet(checkBoxSheet);
     m_ui->frame_ProhibitSleep->setStyleSheet(checkBoxSheet);
 
-    const QString labelSheet
-        = DThemeColor::fillStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}"), {theme.textDefaultColor});
+    // The form names a Windows font for the titles; the theme's family goes
+    // through the program's font substitution like every other text.
+    const QString labelSheet = DThemeColor::fillStyleSheet(
+        QStringLiteral("QLabel{color: rgb(%1); font-family: \"%2\";}"), {theme.textDefaultColor, theme.textFont});
     QFont labelFont = normal;
     labelFont.setPointSize(11);
     for (QLabel* label : {m_ui->label, m_ui->label_2, m_ui->label_5}) {
@@ -196,7 +198,7 @@ void DPerformancePage::setTheme()
     }
 
     const QString editSheet = DThemeColor::fillStyleSheet(
-        QStringLiteral("QLineEdit{color: rgb(%1); font-weight: 75; font-size: 8pt; font-family: \"%2\";"
+        QStringLiteral("QLineEdit{color: rgb(%1); font-weight: 75; font-size: 10pt; font-family: \"%2\";"
                        " background-color: rgb(%3); border: 1px solid rgb(%4); border-radius: 4px;}"
                        "QLineEdit:hover, QLineEdit:pressed{border: 1px solid rgb(%5);}"),
         {theme.textDefaultColor, theme.textFont, theme.deviceRightBgColor, theme.deviceBorderColor,

@@ -1,0 +1,66 @@
+#include "ui/widgets/DPopupShape.h"
+
+#include "platform/include/CompositingManager.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+
+DPopupShape::DPopupShape(QWidget* popup)
+    : QObject(popup)
+{
+}
+
+void DPopupShape::apply(QWidget* popup)
+{
+    if (compositingManagerRunning()) {
+        popup->setAttribute(Qt::WA_TranslucentBackground);
+        return;
+    }
+    popup->setAttribute(Qt::WA_TranslucentBackground, false);
+    popup->installEventFilter(new DPopupShape(popup));
+}
+
+bool DPopupShape::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* popup = static_cast<QWidget*>(watched);
+    // A shadow needs what lies behind the window; on an opaque window it
+    // would only draw a dark band inside the shape, so it goes before the
+    // first show.
+    if (event->type() == QEvent::Polish && popup->graphicsEffect())
+        popup->setGraphicsEffect(nullptr);
+    if (event->type() == QEvent::Show || event->type() == QEvent::Resize)
+        cutToShape(popup);
+    return QObject::eventFilter(watched, event);
+}
+
+void DPopupShape::cutToShape(QWidget* popup)
+{
+    if (popup->size().isEmpty())
+        return;
+    // What the pop-up paints on a transparent ground is its shape.
+    QImage drawn(popup->size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    // The mask of an earlier size is ignored: it would also move the
+    // drawing to its own corner.
+    popup->render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::IgnoreMask);
+    // Row by row from the first to the last covered pixel: the outline
+    // counts, so a list that leaves its ground to the window is no hole.
+    QRegion shape;
+    for (int y = 0; y < drawn.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+        int first = -1;
+        int last = -1;
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (qAlpha(row[x]) >= 128) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+        }
+        if (first >= 0)
+            shape += QRect(first, y, last - first + 1, 1);
+    }
+    popup->setMask(shape);
+}

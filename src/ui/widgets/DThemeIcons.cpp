@@ -1,0 +1,95 @@
+#include "ui/widgets/DThemeIcons.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
+#include <QStandardPaths>
+#include <QVariant>
+#include <QWidget>
+
+namespace {
+
+const char kOwnSheet[] = "orvaneOwnStyleSheet";
+const char kThemedSheet[] = "orvaneThemedStyleSheet";
+
+QString cacheFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+           + QStringLiteral("/orvane-keyboard/themeIcons");
+}
+
+} // namespace
+
+namespace DThemeIcons {
+
+QString tinted(const QString& resource, const QColor& colour)
+{
+    // One folder per colour, the icon under its own name and folder.
+    const QString relative = QString(resource).remove(QStringLiteral(":/images/"));
+    const QString path = cacheFolder() + QLatin1Char('/') + colour.name().mid(1) + QLatin1Char('/') + relative;
+    // Drawn again once per run, so an icon of a newer build replaces its
+    // cached copy.
+    static QSet<QString> drawnThisRun;
+    if (drawnThisRun.contains(path) && QFileInfo::exists(path))
+        return path;
+    QImage image(resource);
+    if (image.isNull() || !QDir().mkpath(QFileInfo(path).absolutePath()))
+        return resource;
+    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(image.rect(), colour);
+    }
+    // Written whole under its final name, so a second program start never
+    // reads half an icon.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+        return resource;
+    drawnThisRun.insert(path);
+    return path;
+}
+
+QString restyle(const QString& styleSheet, const QColor& rest, const QColor& accent)
+{
+    // The advanced-key icons carry a second colour inside; they keep theirs.
+    static const QRegularExpression kIcon(QStringLiteral("url\\((:/images/(?!DKS/)[^()]*(Def|Sel)\\.png)\\)"));
+    QString out;
+    int last = 0;
+    QRegularExpressionMatchIterator it = kIcon.globalMatch(styleSheet);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        out += styleSheet.midRef(last, m.capturedStart() - last);
+        const QColor& colour = m.captured(2) == QLatin1String("Sel") ? accent : rest;
+        out += QStringLiteral("url(%1)").arg(tinted(m.captured(1), colour));
+        last = m.capturedEnd();
+    }
+    out += styleSheet.midRef(last);
+    return out;
+}
+
+void applyTo(QWidget* root, const QColor& rest, const QColor& accent)
+{
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* widget : widgets) {
+        const QString current = widget->styleSheet();
+        if (current.isEmpty())
+            continue;
+        QString own = widget->property(kOwnSheet).toString();
+        if (own.isEmpty() || current != widget->property(kThemedSheet).toString())
+            own = current;
+        const QString themed = restyle(own, rest, accent);
+        if (themed == own)
+            continue;
+        widget->setProperty(kOwnSheet, own);
+        widget->setProperty(kThemedSheet, themed);
+        widget->setStyleSheet(themed);
+    }
+}
+
+} // namespace DThemeIcons
