@@ -41,3 +41,22 @@ bool DStartupSettings::syncAutoStart(const QSettings& settings, AutoStartEntry& 
 {
     return entry.sync(isAutoStart(settings), programPath);
 }
+
+bool DStartupSettings::store(QSettings& settings, const QString& key, const QVariant& value)
+{
+    settings.setValue(key, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool DStartupSettings::setAutoStart(QSettings& settings, AutoStartEntry& entry, const QString& programPath, bool on)
+{
+    const bool before = isAutoStart(settings);
+    if (!store(settings, DUserSettingsKeys::kAutoStart, on))
+        return false;
+    if (entry.sync(on, programPath))
+        return true;
+    store(settings, DUserSettingsKeys::kAutoStart, before);
+    entry.sync(before, programPath);
+    return false;
+}

@@ -4,6 +4,7 @@
 
 class AutoStartEntry;
 class QSettings;
+class QVariant;
 
 // The main window's own keys in the user settings file: the three written on
 // the first run, and the run-at-log-on entry that follows "AutoStart".
@@ -27,4 +28,13 @@ public:
 
     // Makes the run-at-log-on entry agree with "AutoStart/isAutoStart".
     static bool syncAutoStart(const QSettings& settings, AutoStartEntry& entry, const QString& programPath);
+
+    // Writes one key and syncs the file; false when the file did not take it.
+    static bool store(QSettings& settings, const QString& key, const QVariant& value);
+
+    // The user's choice in the settings dialog: stores "AutoStart/isAutoStart"
+    // and makes the entry follow it. False when the key or the entry could
+    // not be written; the key then holds its earlier value again, so the file
+    // and the entry do not disagree.
+    static bool setAutoStart(QSettings& settings, AutoStartEntry& entry, const QString& programPath, bool on);
 };

@@ -1,0 +1,121 @@
+// Choosing a language in the settings dialog with the program's own
+// application object: the choice is stored and loaded, and the dialog, the
+// main window, its tray menu and the device page speak it at once.
+#include "support/ApplicationSetUp.h"
+#include "support/TestEnvironment.h"
+
+#include "app/DAppllication.h"
+#include "app/DDataManager.h"
+#include "app/DUserSettingsKeys.h"
+#include "app/QtLinguist.h"
+#include "app/resourceInit.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/settings/DSettingsDia.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// Read from the translations, so a reworded text does not break the test.
+QString translated(const char* context, const char* text)
+{
+    return QCoreApplication::translate(context, text);
+}
+
+} // namespace
+
+class tst_settingsLanguage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        prepareApplicationTest();
+        QVERIFY(DAppllication::instance()->mainWidget());
+        QCOMPARE(DAppllication::instance()->linguist()->currentLanguage(), int(QtLinguist::German));
+    }
+
+    void choiceSpeaksEverywhere_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        QTest::newRow("English") << "English" << 3;
+        QTest::newRow("Russian") << "Русский" << 6;
+        QTest::newRow("German") << "Deutsch" << 10;
+    }
+    void choiceSpeaksEverywhere()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        DMainWidget* window = DAppllication::instance()->mainWidget();
+        window->findChild<QPushButton*>(QStringLiteral("pushButton_Setting"))->click();
+        QPointer<DSettingsDia> dialog = window->findChildren<DSettingsDia*>().last();
+        auto* themes = dialog->findChild<QComboBox*>(QStringLiteral("comboBox_Theme"));
+        themes->setCurrentIndex(2);
+        QSignalSpy updated(dialog.data(), &DSettingsDia::sigUpdataAllUI);
+        QSignalSpy themed(dialog.data(), &DSettingsDia::sigChangAppTheme);
+
+        dialog->findChild<QComboBox*>(QStringLiteral("comboBox_Language"))->setCurrentText(name);
+
+        QCOMPARE(QSettings(DDataManager::userSettingsPath(), QSettings::IniFormat)
+                     .value(DUserSettingsKeys::kLanguageIndex)
+                     .toInt(),
+                 index);
+        QCOMPARE(DAppllication::instance()->linguist()->currentLanguage(), index);
+        QCOMPARE(updated.count(), 1);
+        QCOMPARE(themed.count(), 0);
+
+        const QString settings = translated("QObject", "Settings");
+        if (index != 3)
+            QVERIFY(settings != QLatin1String("Settings"));
+        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("label_Title"))->text(), settings);
+        QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("pushButton_UpgradeCheck"))->text(),
+                 translated("QObject", "Firmware upgrade check"));
+        QCOMPARE(themes->count(), 4);
+        QCOMPARE(themes->currentIndex(), 2);
+        QCOMPARE(themes->currentText(), translated("DSettingsDia", "Blue"));
+        QCOMPARE(themes->itemText(0), translated("DSettingsDia", "Dark"));
+
+        QCOMPARE(window->devicePage()->findChild<QLabel*>(QStringLiteral("label"))->text(),
+                 translated("QObject", "Device List"));
+        QStringList trayTexts;
+        for (QAction* action : window->findChildren<QAction*>())
+            trayTexts << action->text();
+        QVERIFY2(trayTexts.contains(translated("QObject", "Quit(&Q)")), qPrintable(trayTexts.join(',')));
+
+        dialog->findChild<QPushButton*>(QStringLiteral("pushButton_Close"))->click();
+        QTRY_VERIFY(dialog.isNull());
+    }
+};
+
+// The program's application object, started in German, with the build's
+// translations borrowed beside the test as the program has them beside itself.
+int main(int argc, char* argv[])
+{
+    TestEnvironment environment;
+    initOrvaneResources();
+    const QString translations = QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath() + "/translation";
+    if (!QFileInfo::exists(translations))
+        QFile::link(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation"), translations);
+    {
+        QDir().mkpath(environment.appDataDir() + QStringLiteral("/UserConfig"));
+        QSettings user(environment.appDataDir() + QStringLiteral("/UserConfig/OrvaneConfig.ini"), QSettings::IniFormat);
+        user.setValue(DUserSettingsKeys::kLanguageIndex, int(QtLinguist::German));
+    }
+    DAppllication app(QStringLiteral("tst_settingsLanguage"), argc, argv, false);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    tst_settingsLanguage tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_settingsLanguage.moc"
