@@ -29,7 +29,9 @@ public:
     // Makes the run-at-log-on entry agree with "AutoStart/isAutoStart".
     static bool syncAutoStart(const QSettings& settings, AutoStartEntry& entry, const QString& programPath);
 
-    // Writes one key and syncs the file; false when the file did not take it.
+    // Writes one key and syncs the file; false, with the stored value back in
+    // place, when the file did not take it. The object keeps its error status
+    // then: open a fresh one for later writes.
     static bool store(QSettings& settings, const QString& key, const QVariant& value);
 
     // The user's choice in the settings dialog: stores "AutoStart/isAutoStart"

@@ -9,6 +9,7 @@
 #include "ui/firmware/DFirwareInfoShow.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QScrollArea>
 
 namespace {

@@ -41,21 +41,23 @@ private slots:
     {
         prepareApplicationTest();
         QVERIFY(DAppllication::instance()->mainWidget());
-        QCOMPARE(DAppllication::instance()->linguist()->currentLanguage(), int(QtLinguist::German));
+        QCOMPARE(translated("QObject", "Settings"), QStringLiteral("Einstellungen"));
     }
 
     void choiceSpeaksEverywhere_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("index");
-        QTest::newRow("English") << "English" << 3;
-        QTest::newRow("Russian") << "Русский" << 6;
-        QTest::newRow("German") << "Deutsch" << 10;
+        QTest::addColumn<QString>("title");
+        QTest::newRow("English") << "English" << 3 << "Settings";
+        QTest::newRow("Russian") << "Русский" << 6 << "Настройки";
+        QTest::newRow("German") << "Deutsch" << 10 << "Einstellungen";
     }
     void choiceSpeaksEverywhere()
     {
         QFETCH(QString, name);
         QFETCH(int, index);
+        QFETCH(QString, title);
         DMainWidget* window = DAppllication::instance()->mainWidget();
         window->findChild<QPushButton*>(QStringLiteral("pushButton_Setting"))->click();
         QPointer<DSettingsDia> dialog = window->findChildren<DSettingsDia*>().last();
@@ -70,14 +72,11 @@ private slots:
                      .value(DUserSettingsKeys::kLanguageIndex)
                      .toInt(),
                  index);
-        QCOMPARE(DAppllication::instance()->linguist()->currentLanguage(), index);
         QCOMPARE(updated.count(), 1);
         QCOMPARE(themed.count(), 0);
 
-        const QString settings = translated("QObject", "Settings");
-        if (index != 3)
-            QVERIFY(settings != QLatin1String("Settings"));
-        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("label_Title"))->text(), settings);
+        QCOMPARE(translated("QObject", "Settings"), title);
+        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("label_Title"))->text(), title);
         QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("pushButton_UpgradeCheck"))->text(),
                  translated("QObject", "Firmware upgrade check"));
         QCOMPARE(themes->count(), 4);
@@ -107,8 +106,11 @@ int main(int argc, char* argv[])
     if (!QFileInfo::exists(translations))
         QFile::link(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation"), translations);
     {
-        QDir().mkpath(environment.appDataDir() + QStringLiteral("/UserConfig"));
-        QSettings user(environment.appDataDir() + QStringLiteral("/UserConfig/OrvaneConfig.ini"), QSettings::IniFormat);
+        // The program's data folder is named after the running program.
+        const QString folder = environment.dataHome() + QLatin1Char('/')
+                               + QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() + QStringLiteral("/UserConfig");
+        QDir().mkpath(folder);
+        QSettings user(folder + QStringLiteral("/OrvaneConfig.ini"), QSettings::IniFormat);
         user.setValue(DUserSettingsKeys::kLanguageIndex, int(QtLinguist::German));
     }
     DAppllication app(QStringLiteral("tst_settingsLanguage"), argc, argv, false);

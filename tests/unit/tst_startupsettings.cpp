@@ -166,6 +166,10 @@ private slots:
             QSKIP("The file system cannot refuse new entries here");
         QSettings again(settings.fileName(), QSettings::IniFormat);
         QVERIFY(!DStartupSettings::store(again, DUserSettingsKeys::kCloseToTray, false));
+        // What is not written is not seen either, by no settings object.
+        QCOMPARE(QSettings(settings.fileName(), QSettings::IniFormat).value(DUserSettingsKeys::kCloseToTray),
+                 QVariant(true));
+        QCOMPARE(again.value(DUserSettingsKeys::kCloseToTray), QVariant(true));
     }
 };
 

@@ -43,7 +43,8 @@ private slots:
         // The main window's overlay dims what lies below; a plain backdrop
         // of that colour stands in for it.
         QWidget backdrop;
-        backdrop.setStyleSheet(QStringLiteral("background: rgb(60, 60, 70);"));
+        backdrop.setObjectName(QStringLiteral("backdrop"));
+        backdrop.setStyleSheet(QStringLiteral("QWidget#backdrop{background: rgb(60, 60, 70);}"));
         backdrop.resize(760, 560);
         backdrop.show();
         QVERIFY(QTest::qWaitForWindowExposed(&backdrop));

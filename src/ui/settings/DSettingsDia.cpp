@@ -416,8 +416,11 @@ void DSettingsDia::setTheme()
               "QLabel#label_Title{color: rgb(%3);}",
               {theme.settingsTitleColorStart, theme.settingsBorderColor, theme.textCheckedColor}));
     ui->frame_LogoSet->setStyleSheet(QStringLiteral("QFrame{border-image: url(%1);}").arg(kLogoImage));
+    // The frames inside are for layout only; the style's panel outline would
+    // box every group.
     ui->frame_Bg->setStyleSheet(fill_("QFrame#frame_Bg{background-color: rgb(%1); border-bottom-left-radius: 12px;"
-                                      " border-bottom-right-radius: 12px;}",
+                                      " border-bottom-right-radius: 12px;}"
+                                      ".QFrame{border: none;}",
                                       {theme.settingsBgColor}));
     ui->frame_3->setStyleSheet(
         fill_("QFrame#frame_3{border: none; border-right: 3px solid rgb(%1);}", {theme.settingsBorderColor}));
@@ -431,7 +434,7 @@ void DSettingsDia::setTheme()
               {theme.settingsControlDefaultColor, theme.textDefaultColor, theme.textFont,
                theme.settingsControlHoverBgColor, theme.textCheckedColor, theme.settingsControlSelectedBgColor}));
     ui->page_Settings->setStyleSheet(
-        fill_("QLabel{color: rgb(%1); font: 75 10pt \"%2\";}"
+        fill_(".QFrame{border: none;}QLabel{color: rgb(%1); font: 75 10pt \"%2\";}"
               "QComboBox{background-color: rgb(%3); padding-left:5px ; border: 1px solid rgb(%4); font: 75 10pt \"%2\";"
               " color: rgb(%5); border-radius: 4px;}"
               "QComboBox:hover{border: 1px solid rgb(%1);}"
@@ -445,12 +448,13 @@ void DSettingsDia::setTheme()
               "QComboBox QAbstractItemView{outline:0px;}",
               {theme.textCheckedColor, theme.textFont, theme.settingsControlDefaultColor, theme.settingsBorderColor,
                theme.textDefaultColor}));
-    const QString checkBoxes = fill_("QCheckBox, QCheckBox:unchecked{color: rgb(%1); font: 75 10pt \"%2\";}"
-                                     "QCheckBox:checked{color: rgb(%3); font: 75 10pt \"%2\";}"
-                                     "QCheckBox::indicator{width: 13px; height: 13px;}"
-                                     "QCheckBox::indicator:unchecked{image: url(:/images/publicIco/checkBoxDef.png);}"
-                                     "QCheckBox::indicator:checked{image: url(:/images/publicIco/checkBoxSel.png);}",
-                                     {theme.textDefaultColor, theme.textFont, theme.textCheckedColor});
+    const QString checkBoxes
+        = fill_(".QFrame{border: none;}QCheckBox, QCheckBox:unchecked{color: rgb(%1); font: 75 10pt \"%2\";}"
+                "QCheckBox:checked{color: rgb(%3); font: 75 10pt \"%2\";}"
+                "QCheckBox::indicator{width: 13px; height: 13px;}"
+                "QCheckBox::indicator:unchecked{image: url(:/images/publicIco/checkBoxDef.png);}"
+                "QCheckBox::indicator:checked{image: url(:/images/publicIco/checkBoxSel.png);}",
+                {theme.textDefaultColor, theme.textFont, theme.textCheckedColor});
     ui->frame_7->setStyleSheet(checkBoxes);
     ui->checkBox_UsingBgImage->setStyleSheet(checkBoxes);
     const auto labelSheet = [&](const char* name, int points) {
@@ -467,7 +471,7 @@ void DSettingsDia::setTheme()
 
     const QString buttons
         = fill_("QPushButton{border-radius:8px; border: 2px solid rgb(%1); background-color: rgb(%2); color: rgb(%3);"
-                " font: 75 10pt \"%4\";}"
+                " font: 75 10pt \"%4\"; padding: 0px 12px;}"
                 "QPushButton:hover{background-color: rgba(%5); border: 2px solid rgb(%6);}"
                 "QPushButton:pressed{color: rgb(%6); background-color: rgba(%5); border: 2px solid rgb(%6);}",
                 {theme.settingsControlBorderColor, theme.settingsControlDefaultColor, theme.textDefaultColor,
