@@ -6,8 +6,9 @@ class AutoStartEntry;
 class QSettings;
 class QVariant;
 
-// The main window's own keys in the user settings file: the three written on
-// the first run, and the run-at-log-on entry that follows "AutoStart".
+// The start-up keys of the user settings file: the three the main window
+// writes on the first run, the run-at-log-on entry that follows "AutoStart",
+// and the settings dialog's checked writes of them.
 class DStartupSettings
 {
 public:
