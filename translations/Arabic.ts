@@ -859,8 +859,127 @@
         <translation>السمة</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>أسود</translation>
+        <source>Background image</source>
+        <translation>صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>لم يتم العثور على أجهزة قابلة للترقية</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>التشغيل التلقائي</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>التشغيل عند بدء النظام (مصغّر)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>الإغلاق إلى علبة النظام</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>التحديث</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>التحقق من تحديث البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>تم حفظ الإعداد</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>تعذّر حفظ الإعداد</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>معلومات البرنامج الثابت</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>السمة</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>التشغيل التلقائي</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>التشغيل عند بدء النظام (مصغّر)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>الإغلاق إلى علبة النظام</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>التحديث</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>التحقق من تحديث البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>الدعم</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>إرسال ملاحظات</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>برنامج التطبيق</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>التحقق من التحديث</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>داكن</translation>
     </message>
     <message>
         <source>Light</source>
@@ -879,20 +998,15 @@
         <translation>أخرى</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>صورة الخلفية</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>اللغة</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>التحقق من البرنامج الثابت</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>لم يتم العثور على أجهزة قابلة للترقية</translation>
+        <source>Firmware Info</source>
+        <translation>معلومات البرنامج الثابت</translation>
     </message>
 </context>
 <context>

@@ -853,8 +853,127 @@
         <translation>Motiv</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Černý</translation>
+        <source>Background image</source>
+        <translation>Obrázek pozadí</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nenalezena žádná zařízení k aktualizaci</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O aplikaci</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Automatické spuštění</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Spustit při startu systému (minimalizovaně)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Zavřením minimalizovat do oznamovací oblasti</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizace</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Zkontrolovat aktualizaci firmwaru</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Nastavení uloženo</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Nastavení se nepodařilo uložit</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informace o firmwaru</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O aplikaci</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Motiv</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Obrázek pozadí</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Automatické spuštění</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Spustit při startu systému (minimalizovaně)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Zavřením minimalizovat do oznamovací oblasti</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizace</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Zkontrolovat aktualizaci firmwaru</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Zpětná vazba</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Podpora</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Odeslat zpětnou vazbu</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Aplikační software</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Zkontrolovat aktualizace</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tmavý</translation>
     </message>
     <message>
         <source>Light</source>
@@ -873,20 +992,15 @@
         <translation>Jiný</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>Obrázek pozadí</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>Jazyk</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>Zkontrolovat firmware</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>Nenalezena žádná zařízení k aktualizaci</translation>
+        <source>Firmware Info</source>
+        <translation>Informace o firmwaru</translation>
     </message>
 </context>
 <context>

@@ -851,8 +851,127 @@
         <translation>Theme</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Black</translation>
+        <source>Background image</source>
+        <translation>Background image</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>No keyboard needs a firmware update</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Start with the system (minimised)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Close to the tray</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Check for firmware updates</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Setting saved</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>The setting could not be saved</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware information</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Background image</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Start with the system (minimised)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Close to the tray</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Check for firmware updates</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Send feedback</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Application software</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Check for updates</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
     </message>
     <message>
         <source>Light</source>
@@ -871,20 +990,15 @@
         <translation>Other</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>Background image</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>Check firmware</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>No keyboard needs a firmware update</translation>
+        <source>Firmware Info</source>
+        <translation>Firmware information</translation>
     </message>
 </context>
 <context>

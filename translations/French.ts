@@ -851,8 +851,127 @@
         <translation>Thème</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Noir</translation>
+        <source>Background image</source>
+        <translation>Image de fond</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Aucun appareil à mettre à jour</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Démarrage automatique</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Lancer au démarrage du système (réduit)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Fermer dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Rechercher une mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Paramètre enregistré</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Impossible d’enregistrer le paramètre</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informations sur le micrologiciel</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Image de fond</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Démarrage automatique</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Lancer au démarrage du système (réduit)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Fermer dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Rechercher une mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Envoyer des commentaires</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Logiciel d’application</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Light</source>
@@ -871,20 +990,15 @@
         <translation>Autre</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>Image de fond</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>Vérifier le micrologiciel</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>Aucun appareil à mettre à jour</translation>
+        <source>Firmware Info</source>
+        <translation>Informations sur le micrologiciel</translation>
     </message>
 </context>
 <context>

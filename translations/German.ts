@@ -851,8 +851,127 @@
         <translation>Design</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Schwarz</translation>
+        <source>Background image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Keine aktualisierbaren Geräte gefunden</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Beim Systemstart starten (minimiert)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Beim Schließen in den Infobereich</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Nach Firmware-Update suchen</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Einstellung gespeichert</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Einstellung konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware-Informationen</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Beim Systemstart starten (minimiert)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Beim Schließen in den Infobereich</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Nach Firmware-Update suchen</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Feedback senden</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Anwendungssoftware</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Light</source>
@@ -871,20 +990,15 @@
         <translation>Andere</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>Hintergrundbild</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>Firmware prüfen</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>Keine aktualisierbaren Geräte gefunden</translation>
+        <source>Firmware Info</source>
+        <translation>Firmware-Informationen</translation>
     </message>
 </context>
 <context>

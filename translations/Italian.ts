@@ -851,8 +851,127 @@
         <translation>Tema</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Nero</translation>
+        <source>Background image</source>
+        <translation>Immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nessun dispositivo aggiornabile trovato</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Avvio automatico</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Avvia all’avvio del sistema (ridotto a icona)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Chiudi nell’area di notifica</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aggiornamento</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Verifica aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Impostazione salvata</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Impossibile salvare l’impostazione</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informazioni firmware</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Avvio automatico</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Avvia all’avvio del sistema (ridotto a icona)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Chiudi nell’area di notifica</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aggiornamento</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Verifica aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistenza</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Invia feedback</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Software applicativo</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
     </message>
     <message>
         <source>Light</source>
@@ -871,20 +990,15 @@
         <translation>Altro</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>Immagine di sfondo</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>Lingua</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>Verifica firmware</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>Nessun dispositivo aggiornabile trovato</translation>
+        <source>Firmware Info</source>
+        <translation>Informazioni firmware</translation>
     </message>
 </context>
 <context>

@@ -849,8 +849,127 @@
         <translation>テーマ</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>ブラック</translation>
+        <source>Background image</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>アップデートできるデバイスが見つかりません</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>自動起動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>システム起動時に起動（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>閉じるときにトレイに格納</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>ファームウェアのアップデートを確認</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>設定を保存しました</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>設定を保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>ファームウェア情報</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>自動起動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>システム起動時に起動（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>閉じるときにトレイに格納</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>ファームウェアのアップデートを確認</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>フィードバック</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>サポート</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>フィードバックを送信</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>アプリケーションソフトウェア</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
     </message>
     <message>
         <source>Light</source>
@@ -869,20 +988,15 @@
         <translation>その他</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>背景画像</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>言語</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>ファームウェアを確認</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>アップデートできるデバイスが見つかりません</translation>
+        <source>Firmware Info</source>
+        <translation>ファームウェア情報</translation>
     </message>
 </context>
 <context>

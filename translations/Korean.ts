@@ -849,8 +849,127 @@
         <translation>테마</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>블랙</translation>
+        <source>Background image</source>
+        <translation>배경 이미지</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>업데이트할 수 있는 장치가 없습니다</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>자동 시작</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>시스템 시작 시 실행(최소화)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>닫을 때 트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>펌웨어 업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>설정이 저장되었습니다</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>설정을 저장하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>펌웨어 정보</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>테마</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>배경 이미지</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>자동 시작</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>시스템 시작 시 실행(최소화)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>닫을 때 트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>펌웨어 업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>피드백</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>지원</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>피드백 보내기</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>응용 소프트웨어</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>다크</translation>
     </message>
     <message>
         <source>Light</source>
@@ -869,20 +988,15 @@
         <translation>기타</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>배경 이미지</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>언어</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>펌웨어 확인</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>업데이트할 수 있는 장치가 없습니다</translation>
+        <source>Firmware Info</source>
+        <translation>펌웨어 정보</translation>
     </message>
 </context>
 <context>

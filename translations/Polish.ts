@@ -853,8 +853,127 @@
         <translation>Motyw</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Czarny</translation>
+        <source>Background image</source>
+        <translation>Obraz tła</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nie znaleziono urządzeń do aktualizacji</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Uruchamiaj przy starcie systemu (zminimalizowany)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Zamykaj do zasobnika systemowego</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizacja</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Sprawdź aktualizację firmware</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Zapisano ustawienie</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Nie udało się zapisać ustawienia</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informacje o firmware</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Motyw</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Obraz tła</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Uruchamiaj przy starcie systemu (zminimalizowany)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Zamykaj do zasobnika systemowego</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizacja</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Sprawdź aktualizację firmware</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Opinia</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Pomoc techniczna</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Wyślij opinię</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Oprogramowanie aplikacji</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Sprawdź aktualizacje</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Ciemny</translation>
     </message>
     <message>
         <source>Light</source>
@@ -873,20 +992,15 @@
         <translation>Inny</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>Obraz tła</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>Język</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>Sprawdź firmware</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>Nie znaleziono urządzeń do aktualizacji</translation>
+        <source>Firmware Info</source>
+        <translation>Informacje o firmware</translation>
     </message>
 </context>
 <context>

@@ -851,8 +851,127 @@
         <translation>Tema</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Preto</translation>
+        <source>Background image</source>
+        <translation>Imagem de fundo</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nenhum dispositivo atualizável encontrado</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Arranque automático</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Iniciar com o sistema (minimizado)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Fechar para a área de notificação</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Atualização</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Procurar atualização de firmware</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Definição guardada</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Não foi possível guardar a definição</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informações do firmware</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Definições</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Imagem de fundo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Arranque automático</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Iniciar com o sistema (minimizado)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Fechar para a área de notificação</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Atualização</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Procurar atualização de firmware</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentários</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Suporte</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Enviar comentários</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Software de aplicação</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Procurar atualizações</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
     </message>
     <message>
         <source>Light</source>
@@ -871,20 +990,15 @@
         <translation>Outro</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>Imagem de fundo</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>Verificar firmware</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>Nenhum dispositivo atualizável encontrado</translation>
+        <source>Firmware Info</source>
+        <translation>Informações do firmware</translation>
     </message>
 </context>
 <context>

@@ -853,8 +853,127 @@
         <translation>Тема</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Чёрная</translation>
+        <source>Background image</source>
+        <translation>Фоновое изображение</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Нет устройств для обновления</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускать вместе с системой (свёрнуто)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Сворачивать в трей при закрытии</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Проверить обновление прошивки</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Настройка сохранена</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Не удалось сохранить настройку</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Сведения о прошивке</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фоновое изображение</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускать вместе с системой (свёрнуто)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Сворачивать в трей при закрытии</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Проверить обновление прошивки</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Отзыв</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Поддержка</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Отправить отзыв</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Прикладная программа</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмная</translation>
     </message>
     <message>
         <source>Light</source>
@@ -873,20 +992,15 @@
         <translation>Другая</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>Фоновое изображение</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>Язык</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>Проверить прошивку</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>Нет устройств для обновления</translation>
+        <source>Firmware Info</source>
+        <translation>Сведения о прошивке</translation>
     </message>
 </context>
 <context>

@@ -851,8 +851,127 @@
         <translation>Tema</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Negro</translation>
+        <source>Background image</source>
+        <translation>Imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>No se encontraron dispositivos actualizables</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Inicio automático</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Iniciar con el sistema (minimizado)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Cerrar a la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Actualización</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Buscar actualización de firmware</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Ajuste guardado</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>No se pudo guardar el ajuste</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Información del firmware</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Inicio automático</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Iniciar con el sistema (minimizado)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Cerrar a la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Actualización</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Buscar actualización de firmware</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Enviar comentarios</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Software de aplicación</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Light</source>
@@ -871,20 +990,15 @@
         <translation>Otro</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>Imagen de fondo</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>Comprobar firmware</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>No se encontraron dispositivos actualizables</translation>
+        <source>Firmware Info</source>
+        <translation>Información del firmware</translation>
     </message>
 </context>
 <context>

@@ -853,8 +853,127 @@
         <translation>Тема</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Чорна</translation>
+        <source>Background image</source>
+        <translation>Фонове зображення</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Немає пристроїв для оновлення</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Загальні</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускати разом із системою (згорнуто)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Згортати в трей під час закриття</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Перевірити оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Налаштування збережено</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Не вдалося зберегти налаштування</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Відомості про прошивку</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Загальні</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фонове зображення</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускати разом із системою (згорнуто)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Згортати в трей під час закриття</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Перевірити оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Відгук</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Підтримка</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Надіслати відгук</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Прикладна програма</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Перевірити оновлення</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Темна</translation>
     </message>
     <message>
         <source>Light</source>
@@ -873,20 +992,15 @@
         <translation>Інша</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>Фонове зображення</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>Мова</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>Перевірити прошивку</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>Немає пристроїв для оновлення</translation>
+        <source>Firmware Info</source>
+        <translation>Відомості про прошивку</translation>
     </message>
 </context>
 <context>

@@ -849,8 +849,127 @@
         <translation>主题</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>黑色</translation>
+        <source>Background image</source>
+        <translation>背景图片</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>未找到可升级的设备</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>开机启动</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>开机时自动启动（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>关闭时最小化到托盘</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>检查固件升级</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>设置成功</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>设置失败</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>固件信息</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景图片</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>开机启动</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>开机时自动启动（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>关闭时最小化到托盘</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>检查固件升级</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>反馈</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>支持</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>发送反馈</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>应用软件</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
     </message>
     <message>
         <source>Light</source>
@@ -869,20 +988,15 @@
         <translation>其他</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>背景图片</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>语言</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>检查固件</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>未找到可升级的设备</translation>
+        <source>Firmware Info</source>
+        <translation>固件信息</translation>
     </message>
 </context>
 <context>

@@ -849,8 +849,127 @@
         <translation>主題</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>黑色</translation>
+        <source>Background image</source>
+        <translation>背景圖片</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>未找到可更新的裝置</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>開機啟動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>開機時自動啟動（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>關閉時最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>檢查韌體更新</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>設定成功</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>設定失敗</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>韌體資訊</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主題</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景圖片</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>開機啟動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>開機時自動啟動（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>關閉時最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>檢查韌體更新</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>意見回饋</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>支援</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>傳送意見回饋</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>應用軟體</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
     </message>
     <message>
         <source>Light</source>
@@ -869,20 +988,15 @@
         <translation>其他</translation>
     </message>
     <message>
-        <source>Background image</source>
-        <translation>背景圖片</translation>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
     </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
     <message>
-        <source>Language</source>
-        <translation>語言</translation>
-    </message>
-    <message>
-        <source>Check firmware</source>
-        <translation>檢查韌體</translation>
-    </message>
-    <message>
-        <source>No upgradeable devices found</source>
-        <translation>未找到可更新的裝置</translation>
+        <source>Firmware Info</source>
+        <translation>韌體資訊</translation>
     </message>
 </context>
 <context>

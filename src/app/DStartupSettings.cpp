@@ -41,3 +41,32 @@ bool DStartupSettings::syncAutoStart(const QSettings& settings, AutoStartEntry& 
 {
     return entry.sync(isAutoStart(settings), programPath);
 }
+
+bool DStartupSettings::store(QSettings& settings, const QString& key, const QVariant& value)
+{
+    const QVariant before = settings.value(key);
+    settings.setValue(key, value);
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    // Every QSettings of this file in the process sees a value that was set
+    // but not written; the stored one goes back, so none shows what the
+    // file does not hold.
+    if (before.isValid())
+        settings.setValue(key, before);
+    else
+        settings.remove(key);
+    return false;
+}
+
+bool DStartupSettings::setAutoStart(QSettings& settings, AutoStartEntry& entry, const QString& programPath, bool on)
+{
+    const bool before = isAutoStart(settings);
+    if (!store(settings, DUserSettingsKeys::kAutoStart, on))
+        return false;
+    if (entry.sync(on, programPath))
+        return true;
+    store(settings, DUserSettingsKeys::kAutoStart, before);
+    entry.sync(before, programPath);
+    return false;
+}

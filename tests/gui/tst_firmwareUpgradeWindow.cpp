@@ -12,6 +12,7 @@
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/settings/DSettingsDia.h"
 #include "ui/widgets/CbNotice.h"
 
 #include <QElapsedTimer>
@@ -122,6 +123,27 @@ private slots:
         // Once closed, the next check opens a fresh window.
         QVERIFY(main.collectUpgradeableDevices(1));
         QVERIFY(main.upgradeWindow());
+    }
+
+    // The settings dialog's button: the window at once over the dialog's
+    // overlay, no second dimming and no toast.
+    void settingsDialogButtonOpensAtOnce()
+    {
+        LoadedWindow loaded;
+        QVERIFY(loaded.load({{"OV68M", kOlder}}));
+        DMainWidget& main = *loaded.window;
+        main.findChild<QPushButton*>(QStringLiteral("pushButton_Setting"))->click();
+        DSettingsDia* dialog = main.findChildren<DSettingsDia*>().last();
+        QWidget* overlay = main.overlay();
+        QVERIFY(overlay && overlay->isVisible());
+
+        dialog->findChild<QPushButton*>(QStringLiteral("pushButton_UpgradeCheck"))->click();
+        QVERIFY(main.upgradeWindow());
+        QVERIFY(main.upgradeWindow()->isVisible());
+        QCOMPARE(main.upgradeWindow()->rows().size(), 1);
+        QVERIFY(main.upgradeOverlay() && !main.upgradeOverlay()->isVisible());
+        QCOMPARE(main.overlay(), overlay);
+        QVERIFY(!dialog->findChild<CbNotice*>()->isVisible());
     }
 
     // The automatic check: the window a second later, over its overlay.

@@ -1,9 +1,12 @@
+#include "support/LockedFolder.h"
 #include "support/TestMain.h"
 
 #include "app/DStartupSettings.h"
 #include "app/DUserSettingsKeys.h"
 #include "platform/include/AutoStartEntry.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -108,6 +111,65 @@ private slots:
         QVERIFY(DStartupSettings::syncAutoStart(settings, entry, program));
         QCOMPARE(entry.exists(), entryAfter);
         QCOMPARE(entry.isInstalledFor(program), entryAfter);
+    }
+
+    // The settings dialog's box: the key and the entry change together; a
+    // path with a space is quoted in the entry.
+    void autoStartChoiceStoresAndFollows()
+    {
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath(QStringLiteral("OrvaneConfig.ini")), QSettings::IniFormat);
+        AutoStartEntry entry(QStringLiteral("orvane-keyboard"), dir.filePath(QStringLiteral("config")));
+        const QString program = QStringLiteral("/opt/Orvane Keyboard/orvane-keyboard");
+
+        QVERIFY(DStartupSettings::setAutoStart(settings, entry, program, true));
+        QVERIFY(QSettings(settings.fileName(), QSettings::IniFormat).value(DUserSettingsKeys::kAutoStart).toBool());
+        QVERIFY(entry.isInstalledFor(program));
+        QFile file(entry.filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("Exec=\"/opt/Orvane Keyboard/orvane-keyboard\" --AutoUp\n"));
+
+        QVERIFY(DStartupSettings::setAutoStart(settings, entry, program, false));
+        QVERIFY(!QSettings(settings.fileName(), QSettings::IniFormat).value(DUserSettingsKeys::kAutoStart).toBool());
+        QVERIFY(!entry.exists());
+    }
+
+    // An entry that cannot be written leaves the key as it was, so the next
+    // start does not believe in an entry that is not there.
+    void autoStartChoiceThatCannotBeWrittenChangesNothing()
+    {
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath(QStringLiteral("OrvaneConfig.ini")), QSettings::IniFormat);
+        QVERIFY(DStartupSettings::store(settings, DUserSettingsKeys::kAutoStart, false));
+        const QString configHome = dir.filePath(QStringLiteral("config"));
+        QVERIFY(QDir().mkpath(configHome + QStringLiteral("/autostart")));
+        AutoStartEntry entry(QStringLiteral("orvane-keyboard"), configHome);
+        LockedFolder locked(configHome + QStringLiteral("/autostart"));
+        if (!locked.locked())
+            QSKIP("The file system cannot refuse new entries here");
+
+        QVERIFY(!DStartupSettings::setAutoStart(settings, entry, QStringLiteral("/usr/bin/orvane-keyboard"), true));
+        QCOMPARE(QSettings(settings.fileName(), QSettings::IniFormat).value(DUserSettingsKeys::kAutoStart),
+                 QVariant(false));
+        QVERIFY(!entry.exists());
+    }
+
+    void storeReportsAFileThatCannotBeWritten()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("UserConfig"));
+        QVERIFY(QDir().mkpath(folder));
+        QSettings settings(folder + QStringLiteral("/OrvaneConfig.ini"), QSettings::IniFormat);
+        QVERIFY(DStartupSettings::store(settings, DUserSettingsKeys::kCloseToTray, true));
+        LockedFolder locked(folder);
+        if (!locked.locked())
+            QSKIP("The file system cannot refuse new entries here");
+        QSettings again(settings.fileName(), QSettings::IniFormat);
+        QVERIFY(!DStartupSettings::store(again, DUserSettingsKeys::kCloseToTray, false));
+        // What is not written is not seen either, by no settings object.
+        QCOMPARE(QSettings(settings.fileName(), QSettings::IniFormat).value(DUserSettingsKeys::kCloseToTray),
+                 QVariant(true));
+        QCOMPARE(again.value(DUserSettingsKeys::kCloseToTray), QVariant(true));
     }
 };
 

@@ -1,52 +1,77 @@
 #pragma once
 
-#include "ui/widgets/DToolDialog.h"
+#include <QDialog>
+#include <QString>
+#include <QVariant>
 
 class CbNotice;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QPushButton;
+class QSettings;
 
-// The settings dialog as the main window opens it: theme, background image,
-// language and the firmware check, each stored in the user settings file
-// and reported to the window. The dialog's other settings are not in this
-// build.
-class DSettingsDia : public DToolDialog
+namespace Ui {
+class DSettingsDia;
+}
+
+// The settings dialog: language, start with the system, close to tray, the
+// firmware check and the About page. Every choice is stored in the user
+// settings file when it is made. The theme and background-image controls
+// exist but stay hidden; the theme is read from the settings file.
+class DSettingsDia : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit DSettingsDia(QWidget* parent = nullptr);
+    ~DSettingsDia() override;
 
     void showNoUpgradeableDeviceTip();
-    CbNotice* toast() const { return m_toast; }
 
-    // What the dialog's controls do, callable without a click.
-    void selectTheme(int themeIndex);
-    void setBgImageUsing(bool inUse);
-    // False, and nothing reported, when the translation did not load.
-    bool selectLanguage(int languageIndex);
+    bool eventFilter(QObject* obj, QEvent* event) override;
 
 signals:
-    void sigChangAppTheme(int themeIndex);
-    void sigFirmwareUpgradeCheck();
     void sigSettingsWindowClose();
     void sigUpdataAllUI();
+    void sigChangAppTheme(int themeIndex);
+    void sigFirmwareUpgradeCheck();
     void sigUpdateApp();
 
+private slots:
+    void onCurIndexChanged(int selIndex);
+    void onLickActivited(QString str);
+    void on_pushButton_Close_clicked();
+    void on_checkBox_AutoStart_clicked();
+    void on_checkBox_Close_clicked();
+    void on_comboBox_Language_currentIndexChanged(QString text);
+    void on_comboBox_Theme_currentIndexChanged(QString text);
+    void on_pushButton_UpgradeCheck_clicked();
+    void on_checkBox_UsingBgImage_clicked();
+    void on_pushButton_CheckAppUpdate_clicked();
+
 protected:
-    void aboutToClose() override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
 
 private:
-    void retranslate();
-    int storedThemeIndex() const;
+    void setOwnTexts();
+    void fillThemeBox();
+    void showStoredLanguage();
+    void showStoredStartupChoices();
+    void loadAboutInfo();
+    void setTheme();
+    void showFirmwareInfo();
+    QString linkText() const;
+    // Writes and syncs one key; false when the file did not take it. The
+    // settings object is opened afresh then, so it shows what is stored.
+    bool storeSetting(const QString& key, const QVariant& value);
+    void reopenSettings();
+    void showSetConfigResult(bool written);
+    void reportClose();
 
-    QLabel* m_themeLabel = nullptr;
-    QComboBox* m_themeBox = nullptr;
-    QCheckBox* m_bgImageBox = nullptr;
-    QLabel* m_languageLabel = nullptr;
-    QComboBox* m_languageBox = nullptr;
-    QPushButton* m_firmwareButton = nullptr;
-    CbNotice* m_toast = nullptr;
+    Ui::DSettingsDia* ui = nullptr;
+    CbNotice* m_notice = nullptr;
+    QString m_companyLink;
+    QString m_companyName;
+    QString m_userIniPath;
+    QSettings* m_userSettings = nullptr;
+    int m_themeIndex = 0;
+    bool m_closeReported = false;
 };

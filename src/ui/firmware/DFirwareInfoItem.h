@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace Ui {
+class DFirwareInfoItem;
+}
+
+// One row of "Firmware Info": the identification, then version and date.
+class DFirwareInfoItem : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DFirwareInfoItem(QWidget* parent = nullptr);
+    ~DFirwareInfoItem() override;
+
+    // The first line shows what follows the id's first "-" (all of it when
+    // there is none).
+    void setInfo(QString idText, QString versionText);
+
+private:
+    Ui::DFirwareInfoItem* ui = nullptr;
+};
