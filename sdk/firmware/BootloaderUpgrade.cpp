@@ -90,7 +90,7 @@ bool BootloaderUpgrade::checkImage(const QByteArray& image, ImageKind kind, cons
 
 BootloaderUpgrade::Result BootloaderUpgrade::fail(Result result, const QString& error)
 {
-    m_error = error;
+    m_error = result == Result::Lost ? error + QStringLiteral(": the device is gone") : error;
     return result;
 }
 
@@ -166,7 +166,8 @@ BootloaderUpgrade::Result BootloaderUpgrade::run(const Progress& progress)
     for (int block = 0; done < int(size); ++block) {
         const int count = std::min(identity.blockSize, int(size) - done);
         if (!exchange(BootloaderProtocol::data(uint16_t(block), m_image.constData() + done, count), &answer))
-            return fail(m_lost ? Result::Lost : Result::NoAnswer, QStringLiteral("no answer to block %1").arg(block));
+            return fail(m_lost ? Result::Lost : Result::NoAnswer,
+                        QStringLiteral("block %1 not acknowledged").arg(block));
         if (answer.status != BootloaderProtocol::Status::Accepted)
             return fail(
                 Result::Refused,
