@@ -7,8 +7,6 @@
 #include "support/ApplicationSetUp.h"
 #include "support/TestMain.h"
 
-#include "app/DDataManager.h"
-#include "app/DUserSettingsKeys.h"
 #include "sdk/firmware/BinImage.h"
 #include "sdk/firmware/FirmwareBytes.h"
 #include "support/SimulatorHarness.h"
@@ -24,7 +22,6 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
 
@@ -147,10 +144,7 @@ private slots:
     // No automatic check opens a window of its own.
     void initTestCase()
     {
-        const QSettings defaults(DDataManager::defaultConfigFile(), QSettings::IniFormat);
-        QSettings user(DDataManager::userSettingsPath(), QSettings::IniFormat);
-        user.setValue(DUserSettingsKeys::kRememberedVersion, defaults.value(DUserSettingsKeys::kAppVersion));
-        user.sync();
+        rememberProgramVersion();
         prepareApplicationTest();
     }
 

@@ -5,7 +5,6 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
-#include "app/DUserSettingsKeys.h"
 #include "support/SimulatorHarness.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/firmware/DUpgradeReportRelay.h"
@@ -18,7 +17,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 
 #include <thread>
@@ -58,10 +56,7 @@ private slots:
     // itself after a list load; each test starts its own.
     void initTestCase()
     {
-        const QSettings defaults(DDataManager::defaultConfigFile(), QSettings::IniFormat);
-        QSettings user(DDataManager::userSettingsPath(), QSettings::IniFormat);
-        user.setValue(DUserSettingsKeys::kRememberedVersion, defaults.value(DUserSettingsKeys::kAppVersion));
-        user.sync();
+        rememberProgramVersion();
         prepareApplicationTest();
         QVERIFY(!DDataManager::getInstance()->appVersionChanged());
     }
