@@ -23,22 +23,23 @@ int64_t monotonicNs()
     return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
 }
 
-// Sleeps like a hidraw node: on an eventfd the keyboard signals when it
-// queues input, until its next report is due.
+// Sleeps like a hidraw node: on an eventfd the device (a keyboard or a
+// bootloader) signals when it queues input, until its next report is due.
+template<typename Device>
 class SimulatedConnection : public HidConnection
 {
 public:
-    explicit SimulatedConnection(std::shared_ptr<SimulatedKeyboard> keyboard)
-        : m_keyboard(std::move(keyboard))
+    explicit SimulatedConnection(std::shared_ptr<Device> device)
+        : m_device(std::move(device))
         , m_inputFd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
     {
         if (m_inputFd >= 0)
-            m_keyboard->addInputListener(m_inputFd);
+            m_device->addInputListener(m_inputFd);
     }
     ~SimulatedConnection() override
     {
         if (m_inputFd >= 0) {
-            m_keyboard->removeInputListener(m_inputFd);
+            m_device->removeInputListener(m_inputFd);
             ::close(m_inputFd);
         }
     }
@@ -47,13 +48,13 @@ public:
     {
         if (size < 64)
             return -1;
-        return m_keyboard->takeInput(buffer);
+        return m_device->takeInput(buffer);
     }
     int write(const uint8_t* data, size_t size) override
     {
         if (size != 64)
             return -1;
-        return m_keyboard->receive(data) ? 64 : -1;
+        return m_device->receive(data) ? 64 : -1;
     }
     int waitForInput(int wakeFd, int timeoutMs) override
     {
@@ -65,7 +66,7 @@ public:
             // look signals again and ends the sleep below.
             eventfd_t count = 0;
             eventfd_read(m_inputFd, &count);
-            const int64_t due = m_keyboard->nextInputDueNs();
+            const int64_t due = m_device->nextInputDueNs();
             const int64_t now = monotonicNs();
             if (due >= 0 && due <= now)
                 return 1;
@@ -84,7 +85,7 @@ public:
     }
 
 private:
-    std::shared_ptr<SimulatedKeyboard> m_keyboard;
+    std::shared_ptr<Device> m_device;
     const int m_inputFd;
 };
 
@@ -101,9 +102,13 @@ SimulatedBus::~SimulatedBus()
 {
     // An open connection may outlive the bus; its keyboard must not call back.
     for (const Device& d : m_devices) {
-        if (d.keyboard)
+        if (d.keyboard) {
             d.keyboard->setUnplugRequest(nullptr);
+            d.keyboard->setBootloaderRequest(nullptr);
+        }
     }
+    for (const auto& bootloader : m_allBootloaders)
+        bootloader->setEventRequest(nullptr);
 }
 
 std::shared_ptr<SimulatedKeyboard> SimulatedBus::plug(const QString& modelCode, bool viaReceiver,
@@ -148,8 +153,137 @@ std::shared_ptr<SimulatedKeyboard> SimulatedBus::plug(const QString& modelCode, 
     }
     SimulatedKeyboard* raw = keyboard.get();
     keyboard->setUnplugRequest([this, raw, reportPath] { removeDevice(raw, reportPath); });
+    keyboard->setBootloaderRequest([this, raw] { enterBootloader(raw); });
     notify(true, reportPath);
     return keyboard;
+}
+
+std::shared_ptr<SimulatedBootloader> SimulatedBus::plugBootloader(const QString& modelCode, bool viaReceiver,
+                                                                  const std::string& runningVersion)
+{
+    const ModelInfo* model = ModelCatalogue::instance().find(modelCode);
+    if (!model || !model->isUpgradeable() || (viaReceiver && !model->hasReceiver()))
+        return nullptr;
+    std::shared_ptr<SimulatedBootloader> bootloader;
+    std::string path;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        bootloader = std::make_shared<SimulatedBootloader>(*model, viaReceiver, m_bootloaderFaults, runningVersion);
+        HidDeviceEntry e;
+        e.path = HidPath::compose("sim:" + std::to_string(++m_plugCounter) + "/0", model->vendorId,
+                                  model->upgradeProductId, 0);
+        e.vendorId = model->vendorId;
+        e.productId = model->upgradeProductId;
+        e.interfaceNumber = 0;
+        e.usagePage = 0xFF00;
+        e.manufacturer = "Orvane";
+        e.product = (model->productName + QStringLiteral(" Upgrade")).toStdString();
+        Device device;
+        device.bootloader = bootloader;
+        device.reportPath = e.path;
+        device.interfaces.push_back(e);
+        path = e.path;
+        m_devices.push_back(std::move(device));
+        m_allBootloaders.push_back(bootloader);
+    }
+    SimulatedBootloader* raw = bootloader.get();
+    bootloader->setEventRequest([this, raw](SimulatedBootloader::Event event) { leaveBootloader(raw, event); });
+    notify(true, path);
+    return bootloader;
+}
+
+void SimulatedBus::setBootloaderFaults(const SimulatedBootloader::Faults& faults)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_bootloaderFaults = faults;
+}
+
+std::vector<std::shared_ptr<SimulatedBootloader>> SimulatedBus::bootloaders() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<std::shared_ptr<SimulatedBootloader>> result;
+    for (const Device& d : m_devices) {
+        if (d.bootloader)
+            result.push_back(d.bootloader);
+    }
+    return result;
+}
+
+std::vector<std::shared_ptr<SimulatedBootloader>> SimulatedBus::allBootloaders() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_allBootloaders;
+}
+
+std::string SimulatedBus::pathOf(const std::shared_ptr<SimulatedBootloader>& bootloader) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (const Device& d : m_devices) {
+        if (bootloader && d.bootloader == bootloader)
+            return d.reportPath;
+    }
+    return {};
+}
+
+void SimulatedBus::enterBootloader(const SimulatedKeyboard* keyboard)
+{
+    QString model;
+    bool viaReceiver = false;
+    bool handshake = false;
+    std::string version;
+    std::string path;
+    bool arrives = true;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (const Device& d : m_devices) {
+            if (d.keyboard.get() == keyboard) {
+                model = d.keyboard->model().code;
+                viaReceiver = d.keyboard->viaReceiver();
+                version = d.interfaces.front().firmwareVersion;
+                path = d.reportPath;
+                break;
+            }
+        }
+        arrives = !m_bootloaderFaults.noArrival;
+    }
+    if (path.empty())
+        return;
+    handshake = keyboard->stateOnHandshake();
+    removeDevice(keyboard, path);
+    if (!arrives)
+        return;
+    const auto bootloader = plugBootloader(model, viaReceiver, version);
+    if (bootloader) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_handshakeState.emplace_back(bootloader.get(), handshake);
+    }
+}
+
+void SimulatedBus::leaveBootloader(const SimulatedBootloader* bootloader, SimulatedBootloader::Event event)
+{
+    std::string path;
+    bool handshake = false;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (const Device& d : m_devices) {
+            if (d.bootloader.get() == bootloader)
+                path = d.reportPath;
+        }
+        for (const auto& [which, on] : m_handshakeState) {
+            if (which == bootloader)
+                handshake = on;
+        }
+    }
+    if (path.empty())
+        return;
+    removeDevice(nullptr, path);
+    // Power lost: the flash is half-written and the keyboard stays in its
+    // bootloader until it has power again (plugBootloader).
+    if (event == SimulatedBootloader::Event::PowerLost)
+        return;
+    const auto keyboard = plug(bootloader->model().code, bootloader->viaReceiver(), bootloader->firmwareVersion());
+    if (keyboard)
+        keyboard->setStateOnHandshake(handshake);
 }
 
 std::string SimulatedBus::plugForeign(uint16_t vendorId, uint16_t productId, int interfaceNumber)
@@ -181,6 +315,8 @@ void SimulatedBus::removeDevice(const SimulatedKeyboard* keyboard, const std::st
             if ((keyboard && it->keyboard.get() == keyboard) || (!keyboard && it->reportPath == path)) {
                 if (it->keyboard)
                     it->keyboard->setPlugged(false);
+                if (it->bootloader)
+                    it->bootloader->setPlugged(false);
                 m_devices.erase(it);
                 removed = true;
                 break;
@@ -255,7 +391,11 @@ std::unique_ptr<HidConnection> SimulatedBus::open(const std::string& path)
     for (const Device& d : m_devices) {
         if (d.keyboard && d.reportPath == path && d.keyboard->isPlugged()) {
             ++m_openCount;
-            return std::make_unique<SimulatedConnection>(d.keyboard);
+            return std::make_unique<SimulatedConnection<SimulatedKeyboard>>(d.keyboard);
+        }
+        if (d.bootloader && d.reportPath == path && d.bootloader->isPlugged() && !d.bootloader->faults().refusesOpen) {
+            ++m_openCount;
+            return std::make_unique<SimulatedConnection<SimulatedBootloader>>(d.bootloader);
         }
     }
     return nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sdk/hid/HidTransport.h"
+#include "sim/SimulatedBootloader.h"
 #include "sim/SimulatedKeyboard.h"
 
 #include <QString>
@@ -39,6 +40,19 @@ public:
                                             const std::optional<std::string>& firmwareVersion = std::nullopt);
     // A HID device that is no catalogue model; returns its path.
     std::string plugForeign(uint16_t vendorId, uint16_t productId, int interfaceNumber);
+    // A keyboard in its upgrade mode, with the catalogue's upgrade-mode id
+    // on one interface; null for a model that is not upgradeable. A keyboard
+    // told 0x0A becomes one by itself; a test plugs one to bring a keyboard
+    // back whose power failed mid-write. After a reset it leaves and the
+    // keyboard comes back running what it was given.
+    std::shared_ptr<SimulatedBootloader> plugBootloader(const QString& modelCode, bool viaReceiver = false,
+                                                        const std::string& runningVersion = kOlderFirmwareVersion);
+    // The faults of the bootloaders plugged from now on.
+    void setBootloaderFaults(const SimulatedBootloader::Faults& faults);
+    std::vector<std::shared_ptr<SimulatedBootloader>> bootloaders() const;
+    // Every bootloader the bus has had, gone ones included.
+    std::vector<std::shared_ptr<SimulatedBootloader>> allBootloaders() const;
+    std::string pathOf(const std::shared_ptr<SimulatedBootloader>& bootloader) const;
     void unplug(const std::shared_ptr<SimulatedKeyboard>& keyboard);
     void unplugPath(const std::string& path);
     std::vector<std::shared_ptr<SimulatedKeyboard>> keyboards() const;
@@ -62,17 +76,24 @@ public:
 private:
     struct Device
     {
-        std::shared_ptr<SimulatedKeyboard> keyboard; // null for a foreign device
+        std::shared_ptr<SimulatedKeyboard> keyboard; // null for a foreign device or a bootloader
+        std::shared_ptr<SimulatedBootloader> bootloader;
         std::vector<HidDeviceEntry> interfaces;
         std::string reportPath;
     };
 
     void notify(bool arrived, const std::string& path);
     void removeDevice(const SimulatedKeyboard* keyboard, const std::string& path);
+    void enterBootloader(const SimulatedKeyboard* keyboard);
+    void leaveBootloader(const SimulatedBootloader* bootloader, SimulatedBootloader::Event event);
 
     mutable std::mutex m_mutex;
     std::vector<Device> m_devices;
     ChangeListener m_listener;
     int m_plugCounter = 0;
     int m_openCount = 0;
+    SimulatedBootloader::Faults m_bootloaderFaults;
+    std::vector<std::shared_ptr<SimulatedBootloader>> m_allBootloaders;
+    // The keyboards' stateOnHandshake, carried over their bootloader.
+    std::vector<std::pair<const SimulatedBootloader*, bool>> m_handshakeState;
 };

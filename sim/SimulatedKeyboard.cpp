@@ -16,6 +16,7 @@ enum Command : uint8_t {
     DeviceFunctions = 0x13,
     SerialInquiry = 0x14,
     SerialWrite = 0x15,
+    EnterBootloader = 0x0A,
     KeyMap = 0x17,
     Macro = 0x18,
     Magnetic = 0x29,
@@ -109,9 +110,16 @@ void SimulatedKeyboard::setUnplugRequest(std::function<void()> request)
     m_unplugRequest = std::move(request);
 }
 
+void SimulatedKeyboard::setBootloaderRequest(std::function<void()> request)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_bootloaderRequest = std::move(request);
+}
+
 bool SimulatedKeyboard::receive(const uint8_t* report)
 {
     std::function<void()> unplug;
+    std::function<void()> enterBootloader;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_plugged)
@@ -134,6 +142,8 @@ bool SimulatedKeyboard::receive(const uint8_t* report)
             m_log.pop_front();
         if (!m_viaReceiver || m_online)
             answer(entry.bytes);
+        if (report[1] == EnterBootloader && (!m_viaReceiver || m_online))
+            enterBootloader = m_bootloaderRequest;
         if (m_writesUntilUnplug > 0 && --m_writesUntilUnplug == 0) {
             m_plugged = false;
             signalListenersLocked();
@@ -142,6 +152,8 @@ bool SimulatedKeyboard::receive(const uint8_t* report)
     }
     if (unplug)
         unplug();
+    else if (enterBootloader)
+        enterBootloader();
     return true;
 }
 
@@ -599,6 +611,12 @@ void SimulatedKeyboard::setStateOnHandshake(bool on)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_stateOnHandshake = on;
+}
+
+bool SimulatedKeyboard::stateOnHandshake() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_stateOnHandshake;
 }
 
 void SimulatedKeyboard::sendStateReport()

@@ -65,6 +65,9 @@ public:
     int64_t nextInputDueNs() const;
     // Called (on the writing thread) when unplugAfterWrites() runs out.
     void setUnplugRequest(std::function<void()> request);
+    // Called (on the writing thread) when the keyboard is told to enter its
+    // bootloader (0x0A): the bus replaces it with its upgrade-mode self.
+    void setBootloaderRequest(std::function<void()> request);
 
     // What the keyboard received.
     // The logs keep the newest `logLimit` entries, so a long-running
@@ -118,6 +121,7 @@ public:
     bool isOnline() const;
     // Also send a state report after every handshake.
     void setStateOnHandshake(bool on);
+    bool stateOnHandshake() const;
 
     void sendStateReport();
     // The serial-number answer, unasked, as after a reconnect of the firmware.
@@ -180,6 +184,7 @@ private:
     std::deque<int64_t> m_readPolls;
     std::vector<int> m_inputListeners;
     std::function<void()> m_unplugRequest;
+    std::function<void()> m_bootloaderRequest;
 
     std::string m_serial;
     SimulatedLighting m_lighting;

@@ -78,6 +78,8 @@ std::vector<HidDeviceEntry> HidrawTransport::enumerate()
     for (uint16_t vendorId : ModelCatalogue::instance().vendorIds()) {
         hid_device_info* list = hid_enumerate(vendorId, 0);
         for (const hid_device_info* d = list; d; d = d->next) {
+            if (!lists(d->vendor_id, d->product_id))
+                continue;
             HidDeviceEntry e;
             e.path = HidPath::compose(d->path, d->vendor_id, d->product_id, d->interface_number);
             e.vendorId = d->vendor_id;
@@ -93,6 +95,12 @@ std::vector<HidDeviceEntry> HidrawTransport::enumerate()
         hid_free_enumeration(list);
     }
     return entries;
+}
+
+bool HidrawTransport::lists(uint16_t vendorId, uint16_t productId)
+{
+    const ModelCatalogue& catalogue = ModelCatalogue::instance();
+    return catalogue.findByUsbId(vendorId, productId).model || catalogue.findByUpgradeId(vendorId, productId);
 }
 
 std::unique_ptr<HidConnection> HidrawTransport::open(const std::string& path)

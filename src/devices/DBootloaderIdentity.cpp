@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <list>
 
 bool DBootloaderIdentity::matches(const QString& devicePath)
@@ -19,23 +20,31 @@ bool DBootloaderIdentity::matches(const QString& devicePath)
 
 bool DBootloaderIdentity::isCatalogueUpgradeMode(const QString& devicePath)
 {
+    return !upgradeModelOf(devicePath).isEmpty();
+}
+
+QString DBootloaderIdentity::upgradeModelOf(const QString& devicePath)
+{
     static const QRegularExpression kIds(QStringLiteral("vid_([0-9a-f]{4})&pid_([0-9a-f]{4})"),
                                          QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch ids = kIds.match(devicePath);
     if (!ids.hasMatch())
-        return false;
-    return ModelCatalogue::instance().findByUpgradeId(uint16_t(ids.captured(1).toUInt(nullptr, 16)),
-                                                      uint16_t(ids.captured(2).toUInt(nullptr, 16)))
-           != nullptr;
+        return {};
+    const ModelInfo* model = ModelCatalogue::instance().findByUpgradeId(uint16_t(ids.captured(1).toUInt(nullptr, 16)),
+                                                                        uint16_t(ids.captured(2).toUInt(nullptr, 16)));
+    return model ? model->code : QString();
 }
 
-std::string DBootloaderIdentity::findPresentPath()
+std::vector<std::string> DBootloaderIdentity::presentPaths(const QString& model)
 {
-    std::list<std::string> paths;
-    COrvaneHid_GetHidInfoList(&paths);
-    for (const std::string& path : paths) {
-        if (isCatalogueUpgradeMode(QString::fromStdString(path)))
-            return path;
+    std::list<std::string> listed;
+    COrvaneHid_GetHidInfoList(&listed);
+    std::vector<std::string> paths;
+    for (const std::string& path : listed) {
+        const QString found = upgradeModelOf(QString::fromStdString(path));
+        if (!found.isEmpty() && (model.isEmpty() || found == model))
+            paths.push_back(path);
     }
-    return {};
+    std::sort(paths.begin(), paths.end());
+    return paths;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 // A keyboard in upgrade mode, recognised by the USB ids its device path
 // carries. Our keyboards come back with the catalogue's upgrade-mode ids;
@@ -30,7 +31,12 @@ public:
     // True only for the ids of a catalogue keyboard in upgrade mode.
     static bool isCatalogueUpgradeMode(const QString& devicePath);
 
-    // The first present HID interface of a catalogue keyboard in upgrade
-    // mode, as the device library lists them; empty when there is none.
-    static std::string findPresentPath();
+    // The model code whose upgrade-mode ids the path carries; empty for any
+    // other path.
+    static QString upgradeModelOf(const QString& devicePath);
+
+    // The present HID interfaces, as the device library lists them, in path
+    // order, of keyboards of `model` in upgrade mode; of every model when
+    // `model` is empty.
+    static std::vector<std::string> presentPaths(const QString& model);
 };

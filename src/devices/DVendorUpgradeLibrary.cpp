@@ -10,7 +10,8 @@ DVendorUpgradeLibrary::EntryPoints DVendorUpgradeLibrary::load()
     entries.loadUfwData = reinterpret_cast<QFunctionPointer>(&JL_loadUfwData);
     entries.getUfwCrc = reinterpret_cast<QFunctionPointer>(&JL_getUfwCrc);
     entries.getUfwPidVid = reinterpret_cast<QFunctionPointer>(&JL_getUfwPidVid);
-    // Writing an image into a keyboard is not offered yet.
+    entries.upgradeDevice = reinterpret_cast<QFunctionPointer>(&JL_upgradeDevice);
+    entries.queryDevicePidVid = reinterpret_cast<QFunctionPointer>(&JL_queryDevicePidVid);
     if (!entries.complete())
         qDebug() << kFailureLine;
     return entries;

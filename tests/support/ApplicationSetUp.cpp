@@ -1,12 +1,14 @@
 #include "support/ApplicationSetUp.h"
 
 #include "app/DDataManager.h"
+#include "app/DUserSettingsKeys.h"
 #include "hid/hidStructInfoAll.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaType>
+#include <QSettings>
 #include <QTest>
 #include <QTranslator>
 
@@ -14,6 +16,14 @@ void prepareApplicationTest()
 {
     qRegisterMetaType<hidStructInfoAll>();
     DDataManager::getInstance()->loadTheme(0);
+}
+
+void rememberProgramVersion()
+{
+    const QSettings defaults(DDataManager::defaultConfigFile(), QSettings::IniFormat);
+    QSettings user(DDataManager::userSettingsPath(), QSettings::IniFormat);
+    user.setValue(DUserSettingsKeys::kRememberedVersion, defaults.value(DUserSettingsKeys::kAppVersion));
+    user.sync();
 }
 
 bool linkProgramPictures()

@@ -11,6 +11,11 @@ void prepareApplicationTest();
 // pictures are there afterwards (tests running side by side share the link).
 bool linkProgramPictures();
 
+// Stores the program's version as the one the user last ran, so no firmware
+// check starts by itself after a device list loads. Before the data manager
+// is first used.
+void rememberProgramVersion();
+
 class QTranslator;
 class QString;
 

@@ -1,19 +1,54 @@
-// DMainWidget: the firmware check and the upgrade window it opens.
+// DMainWidget: the firmware check, the upgrade window it opens, and the two
+// upgrade routes that write an image into a keyboard.
 #include "ui/mainwidget/DMainWidget.h"
 
+#include "devices/DBootloaderIdentity.h"
 #include "devices/DFirmwareCheck.h"
+#include "devices/DUpgradeDriveSearch.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "hid/MainHidInterFace.h"
+#include "sdk/include/orvanesdk_firmware.h"
+#include "sdk/include/orvanesdk_hid.h"
+#include "sdk/models/ModelCatalogue.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/firmware/DUpgradeReportRelay.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 
 #include <QDebug>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
 
 constexpr int kAutomaticWindowDelayMs = 1000;
+// The keyboard has this long after Update to come back as its bootloader.
+constexpr int kBootloaderWaitMs = 15000;
+// The vendor route's pause before the slot search, for the keyboard to
+// switch into its upgrade mode; a timer, so the window keeps painting.
+constexpr int kVendorSearchDelayMs = 2000;
+constexpr int kMaxRetries = 3;
+// What the call is given as length and flags; the image decides the length.
+constexpr int kBootloaderLength = 0x40000;
+
+// The main window whose worker runs: the libraries' progress callbacks
+// carry no context. Set before a worker starts, cleared once it is joined
+// at quit.
+std::atomic<DMainWidget*> g_upgradingWidget{nullptr};
 
 } // namespace
+
+void vendorProgressCallback(int percent)
+{
+    if (DMainWidget* widget = g_upgradingWidget.load())
+        widget->relayVendorProgress(percent);
+}
+
+void bootloaderProgressCallback(int total, int done)
+{
+    if (DMainWidget* widget = g_upgradingWidget.load())
+        widget->relayBootloaderProgress(total, done);
+}
 
 DUpdateFirmwareDia* DMainWidget::upgradeWindow() const
 {
@@ -77,19 +112,246 @@ void DMainWidget::onUpdateFirmwareWindowClose()
         m_upgradeOverlay->deleteLater();
     }
     // The window deletes itself once its close has returned; from here on
-    // the relay drops what an upgrade still reports.
+    // the relay drops what an upgrade still reports, and a bootloader that
+    // arrives is left alone.
     m_upgradeWindow = nullptr;
     m_upgradeRelay->setWindow(nullptr);
+    m_upgradeRequested = false;
+    m_bootloaderWaitTimer->stop();
 }
 
 void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSn, QString strHidName, int hidUsbOrDongle)
 {
-    m_upgradeRequested = true;
     qDebug() << "Firmware upgrade requested:" << strHidName << strHidPath << strSn << "receiver:" << hidUsbOrDongle;
-    // No upgrade route is in this build: the request fails at once, so the
-    // window gives the row back instead of waiting for progress that never
-    // comes.
-    qDebug() << "Firmware upgrade not available in this build";
+    // One upgrade at a time; the row that asked gets its answer at once.
+    if (m_upgradeRequested || m_upgradeWorker.joinable()) {
+        qDebug() << "Firmware upgrade still running; request refused";
+        m_upgradeRelay->reportFailure();
+        return;
+    }
+    m_upgradeRequested = true;
+    m_upgradeRetryCount = 0;
+
+    // The image the check chose for this keyboard.
+    m_upgradeImageName.clear();
+    for (const hidStructInfoAll& record : qAsConst(m_upgradeList)) {
+        if (QString::fromLatin1(record.hidPath) == strHidPath)
+            m_upgradeImageName = DFirmwareCheck::imageName(record);
+    }
+    const ModelInfo* model = ModelCatalogue::instance().find(strHidName);
+    if (!model || !model->isUpgradeable() || m_upgradeImageName.isEmpty()) {
+        qDebug() << "No firmware image for" << strHidName;
+        finishUpgrade(false);
+        return;
+    }
+    m_upgradeModelName = strHidName;
+    m_upgradeUsbOrDongle = hidUsbOrDongle;
+
+    if (model->firmwareFamily == ModelInfo::FirmwareFamily::Vendor) {
+        QTimer::singleShot(kVendorSearchDelayMs, this, &DMainWidget::queryUpgradeDrive);
+        return;
+    }
+
+    // A bootloader already there (a keyboard left in it by a failed upgrade)
+    // is written at once.
+    if (!DBootloaderIdentity::presentPaths(m_upgradeModelName).empty() && openBootloaderDevice())
+        return;
+    const DDeviceKeyboardLink* link = m_devicePage->deviceLinkMap().value(strHidPath);
+    if (!link || !link->hidInterface() || !link->hidInterface()->isOpen()) {
+        qDebug() << "Keyboard not reachable; it cannot enter its bootloader";
+        finishUpgrade(false);
+        return;
+    }
+    m_bootloaderWaitTimer->start(kBootloaderWaitMs);
+}
+
+void DMainWidget::onBootloaderWaitExpired()
+{
+    if (!m_upgradeRequested || m_upgradeWorker.joinable())
+        return;
+    qDebug() << "No bootloader of" << m_upgradeModelName << "arrived in time";
+    finishUpgrade(false);
+}
+
+void DMainWidget::ontheHidIntoFirmwareUpgrade()
+{
+    // Only a bootloader asked for is written: one that arrives by itself,
+    // or after the window closed, is left alone.
+    if (!m_upgradeRequested || m_upgradeWorker.joinable() || m_upgradeModelName.isEmpty()) {
+        QStringList present;
+        for (const std::string& path : DBootloaderIdentity::presentPaths(QString()))
+            present << QString::fromStdString(path);
+        qDebug().noquote() << "HID bootloader arrived with no upgrade pending; left alone:" << present.join(' ');
+        return;
+    }
+    const ModelInfo* model = ModelCatalogue::instance().find(m_upgradeModelName);
+    if (!model || model->firmwareFamily == ModelInfo::FirmwareFamily::Vendor)
+        return;
+    // Nothing that opens yet: the bootloader may still be on its way, and
+    // the wait's timer ends the request if it never comes.
+    openBootloaderDevice();
+}
+
+bool DMainWidget::openBootloaderDevice()
+{
+    int handle = 0;
+    for (const std::string& path : DBootloaderIdentity::presentPaths(m_upgradeModelName)) {
+        handle = COrvaneHid_OpenPath(path.c_str());
+        if (handle) {
+            qDebug() << "HID bootloader found:" << path.c_str();
+            break;
+        }
+        qDebug() << "HID bootloader could not be opened:" << path.c_str();
+    }
+    if (!handle)
+        return false;
+    m_bootloaderWaitTimer->stop();
+    m_bootloaderHandle = handle;
+    const QString imageName = m_upgradeImageName;
+    const int usbOrDongle = m_upgradeUsbOrDongle;
+    startUpgradeWorker(
+        [this, handle, imageName, usbOrDongle] { runBootloaderUpgrade(handle, imageName, usbOrDongle); });
+    return true;
+}
+
+void DMainWidget::runBootloaderUpgrade(int handle, const QString& imageName, int usbOrDongle)
+{
+    // Worker thread: it touches no widget; its outcome goes to the GUI thread.
+    int result = -1;
+    bool retry = false;
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(imageName);
+    if (!folder.isValid() || !QFile::copy(QLatin1String(DFirmwareCheck::kImageFolder) + imageName, copy)) {
+        qDebug() << "Firmware image not available:" << imageName;
+    } else {
+        result = COrvaneHid_FirmwareUpgrade(handle, QFile::encodeName(copy).constData(), kBootloaderLength, 0,
+                                            usbOrDongle, bootloaderProgressCallback);
+        retry = result != 0;
+    }
+    // Closed before any retry opens the next one.
+    COrvaneHid_Close(handle);
+    m_bootloaderHandle = 0;
+    QMetaObject::invokeMethod(
+        this,
+        [this, result, retry] {
+            joinUpgradeWorker();
+            if (result == 0)
+                finishUpgrade(true);
+            else if (retry)
+                retryBootloaderUpgrade();
+            else
+                finishUpgrade(false);
+        },
+        Qt::QueuedConnection);
+}
+
+void DMainWidget::retryBootloaderUpgrade()
+{
+    if (!m_upgradeRequested)
+        return;
+    if (m_upgradeRetryCount >= kMaxRetries) {
+        finishUpgrade(false);
+        return;
+    }
+    ++m_upgradeRetryCount;
+    qDebug() << "Firmware upgrade retry" << m_upgradeRetryCount;
+    if (!openBootloaderDevice())
+        finishUpgrade(false);
+}
+
+void DMainWidget::queryUpgradeDrive()
+{
+    if (!m_upgradeRequested)
+        return;
+    const auto query = reinterpret_cast<JL_queryDevicePidVidFn>(m_upgradeEntryPoints.queryDevicePidVid);
+    if (!query || !m_upgradeEntryPoints.upgradeDevice || !m_upgradeEntryPoints.loadUfwData) {
+        finishUpgrade(false);
+        return;
+    }
+    const DUpgradeDriveSearch::Outcome outcome = DUpgradeDriveSearch::run([query](int letter) {
+        char pid[16] = {};
+        char vid[8] = {};
+        return query(letter, pid, int(sizeof pid), vid, int(sizeof vid));
+    });
+    m_upgradeDrive = outcome.drive;
+    if (!outcome.found) {
+        qDebug().noquote() << "JL m_queryDevicePidVid()  csErrorText:"
+                           << DUpgradeDriveSearch::errorText(outcome.lastCode, false);
+        finishUpgrade(false);
+        return;
+    }
+    QFile file(QLatin1String(DFirmwareCheck::kImageFolder) + m_upgradeImageName);
+    const QByteArray image = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QString drive = m_upgradeDrive;
+    startUpgradeWorker([this, drive, image] { runVendorUpgrade(drive, image); });
+}
+
+void DMainWidget::runVendorUpgrade(const QString& drive, const QByteArray& image)
+{
+    // Worker thread. The library writes the image it holds: this keyboard's,
+    // loaded right here, whatever the check loaded last.
+    const auto load = reinterpret_cast<JL_loadUfwDataFn>(m_upgradeEntryPoints.loadUfwData);
+    const auto upgrade = reinterpret_cast<JL_upgradeDeviceFn>(m_upgradeEntryPoints.upgradeDevice);
+    int result = -9;
+    if (!image.isEmpty() && load(reinterpret_cast<const unsigned char*>(image.constData()), image.size()) == 0)
+        result = upgrade(drive.at(0).toLatin1(), 1, 1, vendorProgressCallback);
+    if (result != 0)
+        qDebug().noquote() << "JL m_upgradeDevice()  csErrorText:" << DUpgradeDriveSearch::errorText(result, true);
+    QMetaObject::invokeMethod(
+        this,
+        [this, result] {
+            joinUpgradeWorker();
+            finishUpgrade(result == 0);
+        },
+        Qt::QueuedConnection);
+}
+
+// Worker thread: the relay takes reports from any thread.
+void DMainWidget::relayVendorProgress(int percent)
+{
+    m_upgradeRelay->reportProgress(100, percent);
+}
+
+void DMainWidget::relayBootloaderProgress(int total, int done)
+{
+    m_upgradeRelay->reportProgress(total, done);
+}
+
+void DMainWidget::startUpgradeWorker(std::function<void()> body)
+{
+    joinUpgradeWorker();
+    g_upgradingWidget = this;
+    m_upgradeWorker = std::thread(std::move(body));
+}
+
+void DMainWidget::joinUpgradeWorker()
+{
+    if (m_upgradeWorker.joinable())
+        m_upgradeWorker.join();
+}
+
+void DMainWidget::stopUpgrade()
+{
+    // At quit: a worker inside a write ends on the closed device within one
+    // answer's wait, and is joined.
     m_upgradeRequested = false;
-    m_upgradeRelay->reportFailure();
+    if (const int handle = m_bootloaderHandle.load())
+        COrvaneHid_Close(handle);
+    joinUpgradeWorker();
+    g_upgradingWidget = nullptr;
+}
+
+void DMainWidget::finishUpgrade(bool success)
+{
+    m_bootloaderWaitTimer->stop();
+    const bool pending = m_upgradeRequested;
+    m_upgradeRequested = false;
+    m_upgradeModelName.clear();
+    if (!pending)
+        return;
+    qDebug() << (success ? "Firmware upgrade succeeded" : "Firmware upgrade failed");
+    if (success)
+        m_upgradeRelay->reportSuccess();
+    else
+        m_upgradeRelay->reportFailure();
 }

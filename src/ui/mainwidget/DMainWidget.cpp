@@ -6,7 +6,6 @@
 #include "app/DThemeColor.h"
 #include "app/DThemePalette.h"
 #include "app/DUserSettingsKeys.h"
-#include "devices/DBootloaderIdentity.h"
 #include "devices/DDeviceChangeMatcher.h"
 #include "devices/DDeviceLibraryStartup.h"
 #include "platform/include/AutoStartEntry.h"
@@ -142,6 +141,9 @@ DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent
     m_firmwareCheckTimer->setInterval(kFirmwareCheckDelayMs);
     connect(m_firmwareCheckTimer, &QTimer::timeout, this, &DMainWidget::ontheHidIntoFirmwareUpgradeWait);
     m_upgradeRelay = new DUpgradeReportRelay(this);
+    m_bootloaderWaitTimer = new QTimer(this);
+    m_bootloaderWaitTimer->setSingleShot(true);
+    connect(m_bootloaderWaitTimer, &QTimer::timeout, this, &DMainWidget::onBootloaderWaitExpired);
 
     if (DDataManager::getInstance()->simpleDeviceListMode()) {
         m_deviceListShown = true;
@@ -153,6 +155,8 @@ DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent
 
 DMainWidget::~DMainWidget()
 {
+    // Its worker may still report through members of this window.
+    stopUpgrade();
     if (g_mainWidget == this)
         g_mainWidget = nullptr;
     // Closed while this window is whole, so its report of the closing still
@@ -268,23 +272,6 @@ void DMainWidget::handOffDeviceChange(int changeType)
     // own path is not passed on.
     if (m_devicePage)
         m_devicePage->onHidDeviceChanged(changeType, QStringLiteral("hidPath"));
-}
-
-void DMainWidget::ontheHidIntoFirmwareUpgrade()
-{
-    const std::string path = DBootloaderIdentity::findPresentPath();
-    if (path.empty())
-        return;
-    qDebug() << "HID bootloader found:" << path.c_str();
-    const int handle = COrvaneHid_OpenPath(path.c_str());
-    if (!handle) {
-        qDebug() << "HID bootloader could not be opened:" << path.c_str();
-        return;
-    }
-    // The upgrade worker that takes the handle over is not in this build
-    // yet; give the bootloader back untouched.
-    qDebug() << "HID bootloader upgrade not available; bootloader left as it is";
-    COrvaneHid_Close(handle);
 }
 
 void DMainWidget::createTray()

@@ -11,8 +11,11 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include <atomic>
+#include <functional>
 #include <list>
 #include <memory>
+#include <thread>
 
 class DeviceChangeSource;
 class DDevicePage;
@@ -89,6 +92,10 @@ public:
     QList<hidStructInfoAll> upgradeList() const { return m_upgradeList; }
     // Where an upgrade route sends its reports, from any thread.
     DUpgradeReportRelay* upgradeReportRelay() const { return m_upgradeRelay; }
+    // Whether an upgrade request waits for its route's outcome.
+    bool isUpgradePending() const { return m_upgradeRequested; }
+    // Whether an upgrade worker is writing an image now.
+    bool isUpgradeWorkerRunning() const { return m_upgradeWorker.joinable(); }
 
 signals:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
@@ -126,6 +133,7 @@ private slots:
     // Every device-change notice of the source comes here first.
     void onDeviceChangeNotice(int changeType, const QString& devicePath);
     void onDeviceChangesSettled();
+    void onBootloaderWaitExpired();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -150,6 +158,23 @@ private:
     void handOffDeviceChange(int changeType);
     void showOverlay();
     void showOverDialog(QWidget* dialog);
+    // The upgrade routes, kept with the firmware check in ui/firmware/.
+    void queryUpgradeDrive();
+    // False when no matching bootloader opened.
+    bool openBootloaderDevice();
+    void runVendorUpgrade(const QString& drive, const QByteArray& image);
+    void runBootloaderUpgrade(int handle, const QString& imageName, int usbOrDongle);
+    void retryBootloaderUpgrade();
+    void relayVendorProgress(int percent);
+    void relayBootloaderProgress(int total, int done);
+    void startUpgradeWorker(std::function<void()> body);
+    void joinUpgradeWorker();
+    // Ends the pending request with one report.
+    void finishUpgrade(bool success);
+    // At quit: ends a running worker and waits for it.
+    void stopUpgrade();
+    friend void vendorProgressCallback(int percent);
+    friend void bootloaderProgressCallback(int total, int done);
 
     Ui::DMainWidget* m_ui = nullptr;
     QPushButton* m_listToggleButton = nullptr;
@@ -190,6 +215,19 @@ private:
     int m_openUpgradeWindowNow = 0;
     QPointer<DUpdateFirmwareDia> m_upgradeWindow;
     QPointer<QWidget> m_upgradeOverlay;
+    // Set by Update, cleared when the route has reported or the window
+    // opens or closes: only then does a bootloader get written.
     bool m_upgradeRequested = false;
     DUpgradeReportRelay* m_upgradeRelay = nullptr;
+    int m_upgradeRetryCount = 0;
+    QString m_upgradeModelName;
+    int m_upgradeUsbOrDongle = 0;
+    // The image the check chose for the keyboard being upgraded.
+    QString m_upgradeImageName;
+    QString m_upgradeDrive;
+    // The bootloader a worker writes; 0 when none is open. Closed from the
+    // GUI thread only to stop a worker at quit.
+    std::atomic<int> m_bootloaderHandle{0};
+    QTimer* m_bootloaderWaitTimer = nullptr;
+    std::thread m_upgradeWorker;
 };
