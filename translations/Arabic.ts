@@ -1639,4 +1639,115 @@ Keep these keys?</source>
         <translation>نقاط التفعيل لإجراءات DKS</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>تغيير الوظيفة إلى أي مفتاح؟</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>أدخل المفاتيح؟</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>الصينية</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>كوري/إنجليزي</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>ضغطة خفيفة</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>ضغطة قوية</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>تغيير وظيفة المفتاح</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>تغيير الوظيفة إلى أي مفتاح؟</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>ضغطة خفيفة</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>ضغطة قوية</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>مجموعة مفاتيح</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>أدخل المفاتيح؟</translation>
+    </message>
+</context>
 </TS>

@@ -1630,4 +1630,115 @@ Ponechat tyto klávesy?</translation>
         <translation>Body sepnutí akcí DKS</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtuální klávesnice</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Přemapovat na klávesu?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Zadat klávesy?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Čínština</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Kor./Angl.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtuální klávesnice</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Přemapování klávesy</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Přemapovat na klávesu?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinace kláves</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Zadat klávesy?</translation>
+    </message>
+</context>
 </TS>

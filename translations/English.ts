@@ -1627,4 +1627,115 @@ Keep these keys?</translation>
         <translation>Trigger points for DKS actions</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtual Keyboard</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Remap with key?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Enter key?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Korean/English</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtual Keyboard</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Remap Key</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Remap with key?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Key Combination</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Enter key?</translation>
+    </message>
+</context>
 </TS>

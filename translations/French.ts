@@ -1627,4 +1627,115 @@ Conserver ces touches ?</translation>
         <translation>Points de déclenchement des actions DKS</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Clavier virtuel</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Réassigner à ?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Saisir les touches ?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinois</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Cor./Angl.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Clavier virtuel</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Réassigner la touche</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Réassigner à ?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Saisir les touches ?</translation>
+    </message>
+</context>
 </TS>

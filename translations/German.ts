@@ -1627,4 +1627,115 @@ Diese Tasten behalten?</translation>
         <translation>Auslösepunkte für DKS-Aktionen</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtuelle Tastatur</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Neu belegen mit?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Tasten eingeben?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Kor./Engl.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtuelle Tastatur</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Leichter Druck</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Starker Druck</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Taste neu belegen</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Neu belegen mit?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Leichter Druck</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Starker Druck</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Tasten eingeben?</translation>
+    </message>
+</context>
 </TS>

@@ -1627,4 +1627,115 @@ Mantenere questi tasti?</translation>
         <translation>Punti di attivazione delle azioni DKS</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Tastiera virtuale</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Rimappare con?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Inserire i tasti?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Cinese</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Cor./Ingl.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Tastiera virtuale</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressione leggera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressione forte</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Rimappa tasto</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Rimappare con?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressione leggera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressione forte</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Inserire i tasti?</translation>
+    </message>
+</context>
 </TS>

@@ -1624,4 +1624,115 @@ Keep these keys?</source>
         <translation>DKSアクションのアクチュエーションポイント</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>仮想キーボード</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>割り当てるキーは？</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>キーを入力？</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中国語</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>韓/英</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>仮想キーボード</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>軽押し</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>強押し</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>キー割り当て</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>割り当てるキーは？</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>軽押し</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>強押し</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>キーを入力？</translation>
+    </message>
+</context>
 </TS>

@@ -1624,4 +1624,115 @@ Keep these keys?</source>
         <translation>DKS 동작의 작동 지점</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>가상 키보드</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>재지정할 키는?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>키 입력?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>한자</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>한/영</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>가상 키보드</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누르기</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누르기</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>키 재지정</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>재지정할 키는?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누르기</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누르기</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>키 입력?</translation>
+    </message>
+</context>
 </TS>

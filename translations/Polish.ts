@@ -1630,4 +1630,115 @@ Zachować te klawisze?</translation>
         <translation>Punkty aktywacji akcji DKS</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Klawiatura wirtualna</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Przypisać klawisz?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Wprowadzić klawisze?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chiński</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Kor./Ang.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Klawiatura wirtualna</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lekkie naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Mocne naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Zmiana przypisania klawisza</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Przypisać klawisz?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lekkie naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Mocne naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Wprowadzić klawisze?</translation>
+    </message>
+</context>
 </TS>

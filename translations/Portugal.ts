@@ -1627,4 +1627,115 @@ Manter estas teclas?</translation>
         <translation>Pontos de acionamento das ações DKS</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Teclado virtual</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Remapear com?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Introduzir teclas?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinês</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Cor./Ingl.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Teclado virtual</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Toque leve</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Toque forte</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Remapear tecla</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Remapear com?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Toque leve</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Toque forte</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinação de teclas</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Introduzir teclas?</translation>
+    </message>
+</context>
 </TS>

@@ -1630,4 +1630,115 @@ Keep these keys?</source>
         <translation>Точки срабатывания действий DKS</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Виртуальная клавиатура</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Переназначить на?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Ввести клавиши?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Китайский</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Кор./Англ.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Виртуальная клавиатура</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Лёгкое нажатие</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильное нажатие</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Переназначение клавиши</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Переназначить на?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Лёгкое нажатие</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильное нажатие</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Ввести клавиши?</translation>
+    </message>
+</context>
 </TS>

@@ -1624,4 +1624,115 @@ Keep these keys?</source>
         <translation>DKS 動作的觸發鍵程</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>虛擬鍵盤</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>重新對應為哪個鍵？</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>輸入按鍵？</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>韓/英</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>虛擬鍵盤</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>輕按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>按鍵重新對應</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>重新對應為哪個鍵？</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>輕按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>輸入按鍵？</translation>
+    </message>
+</context>
 </TS>
