@@ -3,6 +3,7 @@
 // incomplete end. Other lists are put in place of the program's bundle for
 // one picker at a time.
 #include "support/ApplicationSetUp.h"
+#include "support/ConfigFileInPlace.h"
 #include "support/EmittedSignals.h"
 #include "support/TestMain.h"
 
@@ -10,23 +11,9 @@
 #include "ui/seniorKeys/DAllKeysShowPage.h"
 
 #include <QLabel>
-#include <QProcess>
-#include <QResource>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <memory>
-
-// Q_INIT_RESOURCE and its pair name the bundle from the global namespace.
-static void takeProgramBundleAway()
-{
-    Q_CLEANUP_RESOURCE(images);
-}
-
-static void putProgramBundleBack()
-{
-    Q_INIT_RESOURCE(images);
-}
 
 namespace {
 
@@ -69,45 +56,6 @@ QList<DAllKeysItemKey*> buttonsOf(const DAllKeysShowPage& page, int group)
 {
     return page.findChild<QWidget*>(QLatin1String(kGroups[group]))->findChildren<DAllKeysItemKey*>();
 }
-
-// While it lives, ":/images/configDir/AllKeysInfo.config" holds the given
-// text, or nothing at all for a null text: the program's bundle is taken
-// away and a bundle of that one file, made by rcc, stands in.
-class ListInPlace
-{
-public:
-    explicit ListInPlace(const QByteArray& text)
-    {
-        takeProgramBundleAway();
-        if (text.isNull())
-            return;
-        QFile list(m_dir.filePath("list.config"));
-        QFile qrc(m_dir.filePath("list.qrc"));
-        m_rcc = m_dir.filePath("list.rcc");
-        if (!list.open(QIODevice::WriteOnly) || list.write(text) != text.size() || !qrc.open(QIODevice::WriteOnly))
-            return;
-        list.close();
-        qrc.write("<RCC><qresource prefix=\"/\"><file alias=\"images/configDir/AllKeysInfo.config\">list.config"
-                  "</file></qresource></RCC>");
-        qrc.close();
-        QProcess rcc;
-        rcc.setWorkingDirectory(m_dir.path());
-        rcc.start(qEnvironmentVariable("ORVANE_RCC"), {"-binary", "list.qrc", "-o", m_rcc});
-        m_ready = rcc.waitForFinished(60000) && rcc.exitCode() == 0 && QResource::registerResource(m_rcc);
-    }
-    ~ListInPlace()
-    {
-        if (m_ready)
-            QResource::unregisterResource(m_rcc);
-        putProgramBundleBack();
-    }
-    bool ready() const { return m_ready; }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_rcc;
-    bool m_ready = false;
-};
 
 } // namespace
 
@@ -211,7 +159,7 @@ private slots:
         std::unique_ptr<DAllKeysShowPage> page;
         EmittedSignals emitted;
         {
-            ListInPlace list(text);
+            ConfigFileInPlace list(QStringLiteral("AllKeysInfo.config"), text);
             QVERIFY(text.isNull() || list.ready());
             if (text.isNull())
                 QTest::ignoreMessage(

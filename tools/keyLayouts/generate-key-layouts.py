@@ -279,7 +279,8 @@ SOFT_UNIT = (44, 39)
 SOFT_ORIGIN = (5, 0)
 SOFT_GAP = 3
 SOFT_KEYS = dict(KEYS)
-SOFT_KEYS.update({"Yen": ("¥", 137, 981), "Ro": ("ろ", 135, 984), "Muhenkan": ("無変換", 139, 986),
+# Backspace is one unit wide here, beside the yen key.
+SOFT_KEYS.update({"Bksp": ("Back", 42, 8), "Yen": ("¥", 137, 981), "Ro": ("ろ", 135, 984), "Muhenkan": ("無変換", 139, 986),
                   "Hanja": ("한자", 145, 2350), "HanYeong": ("한/영", 144, 2360), "Henkan": ("変換", 138, 987),
                   "Kana": ("かな", 136, 988)})
 
@@ -292,8 +293,8 @@ def soft_keyboard_layout():
             seq(3.25, ALPHA3 + " Enter:2.25 >18.5 Kp4 Kp5 Kp6"),
             seq(4.25, "LShift:1.25 NonUsBackslash " + ALPHA4 + " Ro RShift:1.75 >16.25 Up"
                       " >18.5 Kp1 Kp2 Kp3 KpEnter:1x2"),
-            seq(5.25, "LCtrl:1.25 LWin LAlt Muhenkan Hanja:1.25 Space:2.5 HanYeong:1.75 Henkan Kana RAlt RWin Menu"
-                      " RCtrl:1.25 >15.25 Left Down Right >18.5 Kp0:2 KpDot")]
+            seq(5.25, "LCtrl LWin LAlt Muhenkan Hanja:1.5 Space:1.75 HanYeong:1.75 Henkan Kana RAlt RWin Menu RCtrl"
+                      " >15.25 Left Down Right >18.5 Kp0:2 KpDot")]
 
 
 def soft_key_entry(key):
@@ -314,6 +315,10 @@ def describe_soft_keyboard():
         codes = [dict(e)[field] for e in entries]
         if len(set(codes)) != len(codes):
             raise SystemExit("%s: a %s code is given twice" % (SOFT_KEYBOARD_FILE, field))
+    for row in rows:
+        for left, right in zip(row, row[1:]):
+            if dict(left)["PosY"] == dict(right)["PosY"] and dict(left)["PosX"] + dict(left)["Width"] > dict(right)["PosX"]:
+                raise SystemExit("%s: key %d runs into key %d" % (SOFT_KEYBOARD_FILE, dict(left)["Dec"], dict(right)["Dec"]))
     for e in entries:
         f = dict(e)
         if f["PosX"] < 0 or f["PosY"] < 0 or f["PosX"] + f["Width"] > 1000 or f["PosY"] + f["Height"] > 245:
