@@ -94,6 +94,8 @@ private slots:
             field->setFocus(Qt::MouseFocusReason);
             QTRY_COMPARE(hook.size(), 1);
             QTRY_VERIFY(popup->isVisible());
+            // The field hands the focus on: nothing can be typed into it.
+            QVERIFY(!field->hasFocus());
             QVERIFY(QTest::qWaitForWindowExposed(popup));
             for (int usage : shown.clicks) {
                 if (usage)
