@@ -24,46 +24,6 @@
         <translation>النوع:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>السطوع:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>السرعة:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>الاتجاه:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>ألوان كاملة</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>اللون العلوي</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>اللون السفلي</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>إضاءة مخصصة</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>لوحة المفاتيح/الإضاءة الجانبية</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>لا يحتوي الجهاز على إضاءة جانبية</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>تعذر حفظ إعداد الإضاءة أو إرساله إلى لوحة المفاتيح.</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>الوظيفة:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>خروج(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>يضبط مفاتيح لوحة المفاتيح والإضاءة وملفات التعريف</translation>
     </message>
 </context>
 <context>
@@ -869,144 +825,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>لم يتم العثور على أجهزة قابلة للترقية</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>عام</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>حول</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>التشغيل التلقائي</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>التشغيل عند بدء النظام (مصغّر)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>الإغلاق إلى علبة النظام</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>التحديث</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>التحقق من تحديث البرنامج الثابت</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>تم حفظ الإعداد</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>تعذّر حفظ الإعداد</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>معلومات البرنامج الثابت</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>الإعدادات</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>عام</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>حول</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>اللغة</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>السمة</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>صورة الخلفية</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>التشغيل التلقائي</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>التشغيل عند بدء النظام (مصغّر)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>الإغلاق إلى علبة النظام</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>التحديث</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>التحقق من تحديث البرنامج الثابت</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>ملاحظات</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>الدعم</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>إرسال ملاحظات</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>برنامج التطبيق</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>التحقق من التحديث</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>داكن</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>فاتح</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>أزرق</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>وردي</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>أخرى</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>معلومات البرنامج الثابت</translation>
     </message>
 </context>
 <context>
@@ -1798,6 +1616,235 @@ Keep these keys?</source>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>السطوع:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>السرعة:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>الاتجاه:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>ألوان كاملة</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>اللون العلوي</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>اللون السفلي</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>إضاءة مخصصة</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>لوحة المفاتيح/الإضاءة الجانبية</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>لا يحتوي الجهاز على إضاءة جانبية</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>تعذر حفظ إعداد الإضاءة أو إرساله إلى لوحة المفاتيح.</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>يضبط مفاتيح لوحة المفاتيح والإضاءة وملفات التعريف</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>التشغيل التلقائي</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>التشغيل عند بدء النظام (مصغّر)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>الإغلاق إلى علبة النظام</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>التحديث</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>التحقق من تحديث البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>تم حفظ الإعداد</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>تعذّر حفظ الإعداد</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>معلومات البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>تغيير الوظيفة إلى أي مفتاح؟</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>أدخل المفاتيح؟</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>الصينية</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>كوري/إنجليزي</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>السمة</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>التشغيل التلقائي</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>التشغيل عند بدء النظام (مصغّر)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>الإغلاق إلى علبة النظام</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>التحديث</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>التحقق من تحديث البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>الدعم</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>إرسال ملاحظات</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>برنامج التطبيق</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>التحقق من التحديث</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>داكن</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>فاتح</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>وردي</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>أخرى</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>معلومات البرنامج الثابت</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1834,6 +1881,70 @@ Keep these keys?</source>
     <message>
         <source>Custom light</source>
         <translation>إضاءة مخصصة</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>ضغطة خفيفة</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>ضغطة قوية</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>تغيير وظيفة المفتاح</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>تغيير الوظيفة إلى أي مفتاح؟</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>ضغطة خفيفة</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>ضغطة قوية</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>مجموعة مفاتيح</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>أدخل المفاتيح؟</translation>
     </message>
 </context>
 </TS>

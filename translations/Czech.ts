@@ -24,46 +24,6 @@
         <translation>Typ:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>Jas:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Rychlost:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>Směr:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Plná barva</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>Horní barva</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>Dolní barva</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>Vlastní schémata</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>Klávesnice/Boční podsvícení</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>Zařízení nemá boční podsvícení</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>Nastavení podsvícení se nepodařilo uložit ani odeslat do klávesnice.</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>Funkce:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Ukončit(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>Nastavuje klávesy, podsvícení a profily klávesnice</translation>
     </message>
 </context>
 <context>
@@ -863,144 +819,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>Nenalezena žádná zařízení k aktualizaci</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Obecné</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>O aplikaci</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Automatické spuštění</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Spustit při startu systému (minimalizovaně)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Zavřením minimalizovat do oznamovací oblasti</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Aktualizace</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Zkontrolovat aktualizaci firmwaru</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>Nastavení uloženo</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>Nastavení se nepodařilo uložit</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Informace o firmwaru</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>Nastavení</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Obecné</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>O aplikaci</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Jazyk</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Motiv</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>Obrázek pozadí</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Automatické spuštění</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Spustit při startu systému (minimalizovaně)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Zavřením minimalizovat do oznamovací oblasti</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Aktualizace</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Zkontrolovat aktualizaci firmwaru</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Zpětná vazba</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Podpora</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>Odeslat zpětnou vazbu</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>Aplikační software</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>Zkontrolovat aktualizace</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Tmavý</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Světlý</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Modrý</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>Růžový</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Jiný</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Informace o firmwaru</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +1607,235 @@ Ponechat tyto klávesy?</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>Jas:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Rychlost:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Směr:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Plná barva</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Horní barva</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Dolní barva</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Vlastní schémata</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Klávesnice/Boční podsvícení</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Zařízení nemá boční podsvícení</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Nastavení podsvícení se nepodařilo uložit ani odeslat do klávesnice.</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Nastavuje klávesy, podsvícení a profily klávesnice</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O aplikaci</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Automatické spuštění</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Spustit při startu systému (minimalizovaně)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Zavřením minimalizovat do oznamovací oblasti</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizace</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Zkontrolovat aktualizaci firmwaru</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Nastavení uloženo</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Nastavení se nepodařilo uložit</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informace o firmwaru</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtuální klávesnice</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Přemapovat na klávesu?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Zadat klávesy?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Čínština</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Kor./Angl.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O aplikaci</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Motiv</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Obrázek pozadí</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Automatické spuštění</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Spustit při startu systému (minimalizovaně)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Zavřením minimalizovat do oznamovací oblasti</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizace</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Zkontrolovat aktualizaci firmwaru</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Zpětná vazba</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Podpora</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Odeslat zpětnou vazbu</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Aplikační software</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Zkontrolovat aktualizace</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tmavý</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Světlý</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Modrý</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Růžový</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Jiný</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informace o firmwaru</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1825,6 +1872,70 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>Custom light</source>
         <translation>Vlastní schémata</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtuální klávesnice</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Přemapování klávesy</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Přemapovat na klávesu?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lehký stisk</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Silný stisk</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinace kláves</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Zadat klávesy?</translation>
     </message>
 </context>
 </TS>

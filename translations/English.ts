@@ -24,46 +24,6 @@
         <translation>Type:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>Brightness:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Speed:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>Direction:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Full color</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>Top color</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>Bottom color</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>Custom light</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>Keyboard/Ambient</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>The device has no atmosphere lamp</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>The light setting could not be saved or sent to the keyboard.</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>Function:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Quit</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>Sets up the keys, lighting and profiles of the keyboard</translation>
     </message>
 </context>
 <context>
@@ -861,144 +817,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>No keyboard needs a firmware update</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Start-up</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Start with the system (minimised)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Close to the tray</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Update</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Check for firmware updates</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>Setting saved</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>The setting could not be saved</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Firmware information</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Theme</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>Background image</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Start-up</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Start with the system (minimised)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Close to the tray</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Update</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Check for firmware updates</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Feedback</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Support</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>Send feedback</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>Application software</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>Check for updates</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Dark</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Light</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Blue</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>Pink</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Other</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Firmware information</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1604,235 @@ Keep these keys?</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Top color</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Bottom color</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Custom light</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Keyboard/Ambient</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>The device has no atmosphere lamp</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>The light setting could not be saved or sent to the keyboard.</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Sets up the keys, lighting and profiles of the keyboard</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Start with the system (minimised)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Close to the tray</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Check for firmware updates</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Setting saved</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>The setting could not be saved</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware information</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtual Keyboard</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Remap with key?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Enter key?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Korean/English</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Background image</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Start with the system (minimised)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Close to the tray</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Check for firmware updates</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Send feedback</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Application software</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Check for updates</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Pink</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware information</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1822,6 +1869,70 @@ Keep these keys?</translation>
     <message>
         <source>Custom light</source>
         <translation>Custom light</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtual Keyboard</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Remap Key</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Remap with key?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Light Press</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Heavy Press</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Key Combination</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Enter key?</translation>
     </message>
 </context>
 </TS>

@@ -24,46 +24,6 @@
         <translation>Type :</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>Luminosité :</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Vitesse :</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>Direction :</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Multicolore</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>Couleur haute</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>Couleur basse</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>Schémas perso.</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>Clavier/Éclairage latéral</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>L&apos;appareil n&apos;a pas d&apos;éclairage latéral</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>Le réglage d&apos;éclairage n&apos;a pas pu être enregistré ou envoyé au clavier.</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>Fonction :</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Quitter(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>Configure les touches, l&apos;éclairage et les profils du clavier</translation>
     </message>
 </context>
 <context>
@@ -861,144 +817,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>Aucun appareil à mettre à jour</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Général</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Démarrage automatique</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer au démarrage du système (réduit)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Fermer dans la zone de notification</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Mise à jour</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Rechercher une mise à jour du micrologiciel</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>Paramètre enregistré</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>Impossible d’enregistrer le paramètre</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Informations sur le micrologiciel</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Général</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Thème</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>Image de fond</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Démarrage automatique</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Lancer au démarrage du système (réduit)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Fermer dans la zone de notification</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Mise à jour</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Rechercher une mise à jour du micrologiciel</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Commentaires</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Assistance</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>Envoyer des commentaires</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>Logiciel d’application</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>Rechercher des mises à jour</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Sombre</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Clair</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Bleu</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>Rose</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Autre</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Informations sur le micrologiciel</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1604,235 @@ Conserver ces touches ?</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosité :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direction :</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Multicolore</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Couleur haute</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Couleur basse</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Schémas perso.</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Clavier/Éclairage latéral</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>L&apos;appareil n&apos;a pas d&apos;éclairage latéral</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Le réglage d&apos;éclairage n&apos;a pas pu être enregistré ou envoyé au clavier.</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Configure les touches, l&apos;éclairage et les profils du clavier</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Démarrage automatique</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Lancer au démarrage du système (réduit)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Fermer dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Rechercher une mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Paramètre enregistré</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Impossible d’enregistrer le paramètre</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informations sur le micrologiciel</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Clavier virtuel</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Réassigner à ?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Saisir les touches ?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinois</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Cor./Angl.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Image de fond</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Démarrage automatique</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Lancer au démarrage du système (réduit)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Fermer dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Rechercher une mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Envoyer des commentaires</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Logiciel d’application</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informations sur le micrologiciel</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1822,6 +1869,70 @@ Conserver ces touches ?</translation>
     <message>
         <source>Custom light</source>
         <translation>Schémas perso.</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Clavier virtuel</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Réassigner la touche</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Réassigner à ?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Appui léger</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Appui fort</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Saisir les touches ?</translation>
     </message>
 </context>
 </TS>

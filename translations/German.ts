@@ -24,46 +24,6 @@
         <translation>Typ:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>Helligkeit:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Geschwindigkeit:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>Richtung:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Vollfarbe</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>Obere Farbe</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>Untere Farbe</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>Eigene Schemata</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>Tastatur/Seitenbeleuchtung</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>Das Gerät hat keine Seitenbeleuchtung</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>Die Lichteinstellung konnte nicht gespeichert oder an die Tastatur gesendet werden.</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>Funktion:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Beenden(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>Richtet Tasten, Beleuchtung und Profile der Tastatur ein</translation>
     </message>
 </context>
 <context>
@@ -861,144 +817,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>Keine aktualisierbaren Geräte gefunden</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Info</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Autostart</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Beim Systemstart starten (minimiert)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Beim Schließen in den Infobereich</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Update</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Nach Firmware-Update suchen</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>Einstellung gespeichert</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>Einstellung konnte nicht gespeichert werden</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Firmware-Informationen</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Info</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Design</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>Hintergrundbild</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Autostart</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Beim Systemstart starten (minimiert)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Beim Schließen in den Infobereich</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Update</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Nach Firmware-Update suchen</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Feedback</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Support</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>Feedback senden</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>Anwendungssoftware</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>Nach Updates suchen</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Dunkel</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Hell</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Blau</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>Rosa</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Andere</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Firmware-Informationen</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1604,235 @@ Diese Tasten behalten?</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Richtung:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Obere Farbe</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Untere Farbe</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Eigene Schemata</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Tastatur/Seitenbeleuchtung</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Das Gerät hat keine Seitenbeleuchtung</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Die Lichteinstellung konnte nicht gespeichert oder an die Tastatur gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Richtet Tasten, Beleuchtung und Profile der Tastatur ein</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Beim Systemstart starten (minimiert)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Beim Schließen in den Infobereich</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Nach Firmware-Update suchen</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Einstellung gespeichert</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Einstellung konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware-Informationen</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtuelle Tastatur</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Neu belegen mit?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Tasten eingeben?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Kor./Engl.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Beim Systemstart starten (minimiert)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Beim Schließen in den Infobereich</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Nach Firmware-Update suchen</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Feedback senden</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Anwendungssoftware</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware-Informationen</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1822,6 +1869,70 @@ Diese Tasten behalten?</translation>
     <message>
         <source>Custom light</source>
         <translation>Eigene Schemata</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Virtuelle Tastatur</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Leichter Druck</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Starker Druck</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Taste neu belegen</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Neu belegen mit?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Leichter Druck</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Starker Druck</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Tasten eingeben?</translation>
     </message>
 </context>
 </TS>

@@ -24,46 +24,6 @@
         <translation>Tipo:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>Luminosità:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Velocità:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>Direzione:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Multicolore</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>Colore superiore</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>Colore inferiore</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>Schemi propri</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>Tastiera/Illuminazione laterale</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>Il dispositivo non ha illuminazione laterale</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>Impossibile salvare l&apos;impostazione di illuminazione o inviarla alla tastiera.</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>Funzione:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Esci(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>Configura i tasti, l&apos;illuminazione e i profili della tastiera</translation>
     </message>
 </context>
 <context>
@@ -861,144 +817,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>Nessun dispositivo aggiornabile trovato</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Generale</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Informazioni</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Avvio automatico</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia all’avvio del sistema (ridotto a icona)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Chiudi nell’area di notifica</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Aggiornamento</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Verifica aggiornamento firmware</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>Impostazione salvata</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>Impossibile salvare l’impostazione</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Informazioni firmware</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>Impostazioni</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Generale</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Informazioni</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Lingua</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Tema</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>Immagine di sfondo</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Avvio automatico</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Avvia all’avvio del sistema (ridotto a icona)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Chiudi nell’area di notifica</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Aggiornamento</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Verifica aggiornamento firmware</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Feedback</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Assistenza</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>Invia feedback</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>Software applicativo</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>Verifica aggiornamenti</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Scuro</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Chiaro</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Blu</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>Rosa</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Altro</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Informazioni firmware</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1604,235 @@ Mantenere questi tasti?</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosità:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direzione:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Multicolore</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Colore superiore</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Colore inferiore</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Schemi propri</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Tastiera/Illuminazione laterale</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Il dispositivo non ha illuminazione laterale</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Impossibile salvare l&apos;impostazione di illuminazione o inviarla alla tastiera.</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Configura i tasti, l&apos;illuminazione e i profili della tastiera</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Avvio automatico</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Avvia all’avvio del sistema (ridotto a icona)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Chiudi nell’area di notifica</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aggiornamento</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Verifica aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Impostazione salvata</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Impossibile salvare l’impostazione</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informazioni firmware</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Tastiera virtuale</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Rimappare con?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Inserire i tasti?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Cinese</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Cor./Ingl.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Avvio automatico</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Avvia all’avvio del sistema (ridotto a icona)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Chiudi nell’area di notifica</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aggiornamento</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Verifica aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistenza</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Invia feedback</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Software applicativo</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informazioni firmware</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1822,6 +1869,70 @@ Mantenere questi tasti?</translation>
     <message>
         <source>Custom light</source>
         <translation>Schemi propri</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Tastiera virtuale</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressione leggera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressione forte</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Rimappa tasto</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Rimappare con?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pressione leggera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pressione forte</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Inserire i tasti?</translation>
     </message>
 </context>
 </TS>

@@ -24,46 +24,6 @@
         <translation>種類:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>明るさ:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>速度:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>方向:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>フルカラー</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>上の色</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>下の色</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>カスタム</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>キーボード/サイドライト</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>このデバイスにはサイドライトがありません</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>ライティング設定を保存できないか、キーボードに送信できませんでした。</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>機能:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>終了(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>キーボードのキー、ライティング、プロファイルを設定します</translation>
     </message>
 </context>
 <context>
@@ -859,144 +815,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>アップデートできるデバイスが見つかりません</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>一般</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>バージョン情報</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>自動起動</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>システム起動時に起動（最小化）</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>閉じるときにトレイに格納</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>アップデート</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>ファームウェアのアップデートを確認</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>設定を保存しました</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>設定を保存できませんでした</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>ファームウェア情報</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>一般</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>バージョン情報</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>言語</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>テーマ</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>背景画像</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>自動起動</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>システム起動時に起動（最小化）</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>閉じるときにトレイに格納</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>アップデート</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>ファームウェアのアップデートを確認</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>フィードバック</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>サポート</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>フィードバックを送信</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>アプリケーションソフトウェア</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>アップデートを確認</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>ダーク</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>ライト</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>ブルー</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>ピンク</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>その他</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>ファームウェア情報</translation>
     </message>
 </context>
 <context>
@@ -1783,6 +1601,235 @@ Keep these keys?</source>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>明るさ:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>フルカラー</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上の色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下の色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>キーボード/サイドライト</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>このデバイスにはサイドライトがありません</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>ライティング設定を保存できないか、キーボードに送信できませんでした。</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>キーボードのキー、ライティング、プロファイルを設定します</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>自動起動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>システム起動時に起動（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>閉じるときにトレイに格納</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>ファームウェアのアップデートを確認</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>設定を保存しました</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>設定を保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>ファームウェア情報</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>仮想キーボード</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>割り当てるキーは？</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>キーを入力？</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中国語</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>韓/英</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>自動起動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>システム起動時に起動（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>閉じるときにトレイに格納</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>ファームウェアのアップデートを確認</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>フィードバック</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>サポート</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>フィードバックを送信</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>アプリケーションソフトウェア</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>ブルー</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>ピンク</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>ファームウェア情報</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1819,6 +1866,70 @@ Keep these keys?</source>
     <message>
         <source>Custom light</source>
         <translation>カスタム</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>仮想キーボード</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>軽押し</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>強押し</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>キー割り当て</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>割り当てるキーは？</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>軽押し</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>強押し</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>キーを入力？</translation>
     </message>
 </context>
 </TS>

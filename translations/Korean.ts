@@ -24,46 +24,6 @@
         <translation>유형:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>밝기:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>속도:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>방향:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>풀 컬러</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>위쪽 색상</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>아래쪽 색상</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>사용자 지정</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>키보드/측면 조명</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>이 장치에는 측면 조명이 없습니다</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>조명 설정을 저장하거나 키보드로 보내지 못했습니다.</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>기능:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>종료(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>키보드의 키, 조명, 프로필을 설정합니다</translation>
     </message>
 </context>
 <context>
@@ -859,144 +815,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>업데이트할 수 있는 장치가 없습니다</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>일반</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>정보</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>자동 시작</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>시스템 시작 시 실행(최소화)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>닫을 때 트레이로 최소화</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>업데이트</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>펌웨어 업데이트 확인</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>설정이 저장되었습니다</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>설정을 저장하지 못했습니다</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>펌웨어 정보</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>설정</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>일반</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>정보</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>언어</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>테마</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>배경 이미지</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>자동 시작</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>시스템 시작 시 실행(최소화)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>닫을 때 트레이로 최소화</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>업데이트</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>펌웨어 업데이트 확인</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>피드백</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>지원</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>피드백 보내기</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>응용 소프트웨어</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>업데이트 확인</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>다크</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>라이트</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>블루</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>핑크</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>기타</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>펌웨어 정보</translation>
     </message>
 </context>
 <context>
@@ -1783,6 +1601,235 @@ Keep these keys?</source>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>밝기:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>속도:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>방향:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>풀 컬러</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>위쪽 색상</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>아래쪽 색상</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>키보드/측면 조명</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>이 장치에는 측면 조명이 없습니다</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>조명 설정을 저장하거나 키보드로 보내지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>키보드의 키, 조명, 프로필을 설정합니다</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>자동 시작</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>시스템 시작 시 실행(최소화)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>닫을 때 트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>펌웨어 업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>설정이 저장되었습니다</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>설정을 저장하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>펌웨어 정보</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>가상 키보드</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>재지정할 키는?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>키 입력?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>한자</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>한/영</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>테마</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>배경 이미지</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>자동 시작</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>시스템 시작 시 실행(최소화)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>닫을 때 트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>펌웨어 업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>피드백</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>지원</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>피드백 보내기</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>응용 소프트웨어</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>다크</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>라이트</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>블루</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>핑크</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>기타</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>펌웨어 정보</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1819,6 +1866,70 @@ Keep these keys?</source>
     <message>
         <source>Custom light</source>
         <translation>사용자 지정</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>가상 키보드</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누르기</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누르기</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>키 재지정</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>재지정할 키는?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>가볍게 누르기</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>세게 누르기</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>키 입력?</translation>
     </message>
 </context>
 </TS>

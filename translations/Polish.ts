@@ -24,46 +24,6 @@
         <translation>Typ:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>Jasność:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Prędkość:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>Kierunek:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Pełny kolor</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>Kolor górny</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>Kolor dolny</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>Własne schematy</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>Klawiatura/Podświetlenie boczne</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>Urządzenie nie ma podświetlenia bocznego</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>Nie udało się zapisać ustawienia podświetlenia ani wysłać go do klawiatury.</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>Funkcja:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Zakończ(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>Konfiguruje klawisze, podświetlenie i profile klawiatury</translation>
     </message>
 </context>
 <context>
@@ -863,144 +819,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>Nie znaleziono urządzeń do aktualizacji</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Ogólne</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>O programie</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Autostart</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Uruchamiaj przy starcie systemu (zminimalizowany)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Zamykaj do zasobnika systemowego</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Aktualizacja</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Sprawdź aktualizację firmware</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>Zapisano ustawienie</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>Nie udało się zapisać ustawienia</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Informacje o firmware</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>Ustawienia</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Ogólne</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>O programie</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Język</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Motyw</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>Obraz tła</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Autostart</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Uruchamiaj przy starcie systemu (zminimalizowany)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Zamykaj do zasobnika systemowego</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Aktualizacja</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Sprawdź aktualizację firmware</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Opinia</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Pomoc techniczna</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>Wyślij opinię</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>Oprogramowanie aplikacji</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>Sprawdź aktualizacje</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Ciemny</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Jasny</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Niebieski</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>Różowy</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Inny</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Informacje o firmware</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +1607,235 @@ Zachować te klawisze?</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>Jasność:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Prędkość:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Kierunek:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Pełny kolor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Kolor górny</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Kolor dolny</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Własne schematy</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Klawiatura/Podświetlenie boczne</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>Urządzenie nie ma podświetlenia bocznego</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Nie udało się zapisać ustawienia podświetlenia ani wysłać go do klawiatury.</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Konfiguruje klawisze, podświetlenie i profile klawiatury</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Uruchamiaj przy starcie systemu (zminimalizowany)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Zamykaj do zasobnika systemowego</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizacja</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Sprawdź aktualizację firmware</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Zapisano ustawienie</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Nie udało się zapisać ustawienia</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informacje o firmware</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Klawiatura wirtualna</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Przypisać klawisz?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Wprowadzić klawisze?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chiński</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Kor./Ang.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Motyw</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Obraz tła</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Uruchamiaj przy starcie systemu (zminimalizowany)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Zamykaj do zasobnika systemowego</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizacja</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Sprawdź aktualizację firmware</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Opinia</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Pomoc techniczna</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Wyślij opinię</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Oprogramowanie aplikacji</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Sprawdź aktualizacje</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Ciemny</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Jasny</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Różowy</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Inny</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informacje o firmware</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1825,6 +1872,70 @@ Zachować te klawisze?</translation>
     <message>
         <source>Custom light</source>
         <translation>Własne schematy</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Klawiatura wirtualna</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lekkie naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Mocne naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Zmiana przypisania klawisza</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Przypisać klawisz?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Lekkie naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Mocne naciśnięcie</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Wprowadzić klawisze?</translation>
     </message>
 </context>
 </TS>

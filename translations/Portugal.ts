@@ -24,46 +24,6 @@
         <translation>Tipo:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>Brilho:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Velocidade:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>Direção:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Multicor</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>Cor superior</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>Cor inferior</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>Esquemas próprios</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>Teclado/Iluminação lateral</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>O dispositivo não tem iluminação lateral</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>Não foi possível guardar a definição de iluminação nem enviá-la para o teclado.</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>Função:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Sair(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>Configura as teclas, a iluminação e os perfis do teclado</translation>
     </message>
 </context>
 <context>
@@ -861,144 +817,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>Nenhum dispositivo atualizável encontrado</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Geral</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Sobre</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Arranque automático</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Iniciar com o sistema (minimizado)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Fechar para a área de notificação</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Atualização</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Procurar atualização de firmware</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>Definição guardada</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>Não foi possível guardar a definição</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Informações do firmware</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>Definições</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Geral</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Sobre</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Tema</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>Imagem de fundo</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Arranque automático</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Iniciar com o sistema (minimizado)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Fechar para a área de notificação</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Atualização</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Procurar atualização de firmware</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Comentários</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Suporte</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>Enviar comentários</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>Software de aplicação</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>Procurar atualizações</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Escuro</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Claro</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Azul</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>Rosa</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Outro</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Informações do firmware</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1604,235 @@ Manter estas teclas?</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brilho:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidade:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Direção:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Multicor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Cor superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Cor inferior</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Esquemas próprios</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Teclado/Iluminação lateral</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>O dispositivo não tem iluminação lateral</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Não foi possível guardar a definição de iluminação nem enviá-la para o teclado.</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Configura as teclas, a iluminação e os perfis do teclado</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Arranque automático</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Iniciar com o sistema (minimizado)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Fechar para a área de notificação</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Atualização</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Procurar atualização de firmware</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Definição guardada</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Não foi possível guardar a definição</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informações do firmware</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Teclado virtual</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Remapear com?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Introduzir teclas?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinês</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Cor./Ingl.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Definições</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Imagem de fundo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Arranque automático</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Iniciar com o sistema (minimizado)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Fechar para a área de notificação</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Atualização</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Procurar atualização de firmware</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentários</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Suporte</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Enviar comentários</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Software de aplicação</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Procurar atualizações</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outro</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informações do firmware</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1822,6 +1869,70 @@ Manter estas teclas?</translation>
     <message>
         <source>Custom light</source>
         <translation>Esquemas próprios</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Teclado virtual</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Toque leve</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Toque forte</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Remapear tecla</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Remapear com?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Toque leve</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Toque forte</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinação de teclas</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Introduzir teclas?</translation>
     </message>
 </context>
 </TS>

@@ -24,46 +24,6 @@
         <translation>Тип:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>Яркость:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Скорость:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>Направление:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Все цвета</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>Верхний цвет</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>Нижний цвет</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>Свои схемы</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>Клавиатура/Боковая подсветка</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>У устройства нет боковой подсветки</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>Не удалось сохранить настройку подсветки или отправить её на клавиатуру.</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>Функция:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Выход(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>Настраивает клавиши, подсветку и профили клавиатуры</translation>
     </message>
 </context>
 <context>
@@ -863,144 +819,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>Нет устройств для обновления</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Общие</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>О программе</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Автозапуск</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Запускать вместе с системой (свёрнуто)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Сворачивать в трей при закрытии</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Обновление</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Проверить обновление прошивки</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>Настройка сохранена</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>Не удалось сохранить настройку</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Сведения о прошивке</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Общие</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>О программе</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Язык</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Тема</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>Фоновое изображение</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Автозапуск</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Запускать вместе с системой (свёрнуто)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Сворачивать в трей при закрытии</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Обновление</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Проверить обновление прошивки</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Отзыв</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Поддержка</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>Отправить отзыв</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>Прикладная программа</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>Проверить обновления</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Тёмная</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Светлая</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Синяя</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>Розовая</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Другая</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Сведения о прошивке</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +1607,235 @@ Keep these keys?</source>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>Яркость:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Направление:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Все цвета</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхний цвет</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижний цвет</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Свои схемы</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Клавиатура/Боковая подсветка</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>У устройства нет боковой подсветки</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Не удалось сохранить настройку подсветки или отправить её на клавиатуру.</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Настраивает клавиши, подсветку и профили клавиатуры</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускать вместе с системой (свёрнуто)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Сворачивать в трей при закрытии</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Проверить обновление прошивки</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Настройка сохранена</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Не удалось сохранить настройку</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Сведения о прошивке</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Виртуальная клавиатура</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Переназначить на?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Ввести клавиши?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Китайский</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Кор./Англ.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фоновое изображение</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускать вместе с системой (свёрнуто)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Сворачивать в трей при закрытии</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Проверить обновление прошивки</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Отзыв</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Поддержка</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Отправить отзыв</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Прикладная программа</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмная</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлая</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синяя</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Розовая</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Другая</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Сведения о прошивке</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1825,6 +1872,70 @@ Keep these keys?</source>
     <message>
         <source>Custom light</source>
         <translation>Свои схемы</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Виртуальная клавиатура</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Лёгкое нажатие</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильное нажатие</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Переназначение клавиши</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Переназначить на?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Лёгкое нажатие</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильное нажатие</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Ввести клавиши?</translation>
     </message>
 </context>
 </TS>

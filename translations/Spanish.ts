@@ -24,46 +24,6 @@
         <translation>Tipo:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>Brillo:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Velocidad:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>Dirección:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Multicolor</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>Color superior</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>Color inferior</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>Esquemas propios</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>Teclado/Iluminación lateral</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>El dispositivo no tiene iluminación lateral</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>No se pudo guardar el ajuste de iluminación ni enviarlo al teclado.</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>Función:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Salir(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>Configura las teclas, la iluminación y los perfiles del teclado</translation>
     </message>
 </context>
 <context>
@@ -861,144 +817,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>No se encontraron dispositivos actualizables</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Inicio automático</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Iniciar con el sistema (minimizado)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Cerrar a la bandeja del sistema</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Actualización</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Buscar actualización de firmware</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>Ajuste guardado</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>No se pudo guardar el ajuste</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Información del firmware</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>Ajustes</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Tema</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>Imagen de fondo</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Inicio automático</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Iniciar con el sistema (minimizado)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Cerrar a la bandeja del sistema</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Actualización</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Buscar actualización de firmware</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Comentarios</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Soporte</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>Enviar comentarios</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>Software de aplicación</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>Buscar actualizaciones</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Oscuro</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Claro</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Azul</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>Rosa</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Otro</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Información del firmware</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1604,235 @@ Keep these keys?</source>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brillo:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Multicolor</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Color superior</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Color inferior</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Esquemas propios</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Teclado/Iluminación lateral</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>El dispositivo no tiene iluminación lateral</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>No se pudo guardar el ajuste de iluminación ni enviarlo al teclado.</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Configura las teclas, la iluminación y los perfiles del teclado</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Inicio automático</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Iniciar con el sistema (minimizado)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Cerrar a la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Actualización</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Buscar actualización de firmware</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Ajuste guardado</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>No se pudo guardar el ajuste</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Información del firmware</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Teclado virtual</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>¿Reasignar a?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>¿Introducir teclas?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chino</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Cor./Ingl.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Inicio automático</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Iniciar con el sistema (minimizado)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Cerrar a la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Actualización</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Buscar actualización de firmware</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Enviar comentarios</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Software de aplicación</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Información del firmware</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1822,6 +1869,70 @@ Keep these keys?</source>
     <message>
         <source>Custom light</source>
         <translation>Esquemas propios</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Teclado virtual</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pulsación ligera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pulsación fuerte</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Reasignar tecla</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>¿Reasignar a?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Pulsación ligera</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Pulsación fuerte</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinación de teclas</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>¿Introducir teclas?</translation>
     </message>
 </context>
 </TS>

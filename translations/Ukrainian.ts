@@ -24,46 +24,6 @@
         <translation>Тип:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>Яскравість:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Швидкість:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>Напрямок:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Усі кольори</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>Верхній колір</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>Нижній колір</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>Власні схеми</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>Клавіатура/Бічне підсвічування</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>У пристрою немає бічного підсвічування</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>Не вдалося зберегти налаштування підсвічування або надіслати його на клавіатуру.</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>Функція:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Вихід(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>Налаштовує клавіші, підсвічування та профілі клавіатури</translation>
     </message>
 </context>
 <context>
@@ -863,144 +819,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>Немає пристроїв для оновлення</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Загальні</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Про програму</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Автозапуск</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Запускати разом із системою (згорнуто)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Згортати в трей під час закриття</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Оновлення</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Перевірити оновлення прошивки</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>Налаштування збережено</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>Не вдалося зберегти налаштування</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Відомості про прошивку</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>Налаштування</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Загальні</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Про програму</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Мова</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Тема</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>Фонове зображення</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>Автозапуск</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>Запускати разом із системою (згорнуто)</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>Згортати в трей під час закриття</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>Оновлення</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>Перевірити оновлення прошивки</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Відгук</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Підтримка</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>Надіслати відгук</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>Прикладна програма</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>Перевірити оновлення</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Темна</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Світла</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Синя</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>Рожева</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Інша</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>Відомості про прошивку</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +1607,235 @@ Keep these keys?</source>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>Яскравість:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Швидкість:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Напрямок:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Усі кольори</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>Верхній колір</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>Нижній колір</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>Власні схеми</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>Клавіатура/Бічне підсвічування</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>У пристрою немає бічного підсвічування</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>Не вдалося зберегти налаштування підсвічування або надіслати його на клавіатуру.</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>Налаштовує клавіші, підсвічування та профілі клавіатури</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Загальні</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускати разом із системою (згорнуто)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Згортати в трей під час закриття</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Перевірити оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Налаштування збережено</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Не вдалося зберегти налаштування</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Відомості про прошивку</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Віртуальна клавіатура</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Перепризначити на?</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Ввести клавіші?</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Китайська</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Кор./Англ.</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Загальні</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фонове зображення</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускати разом із системою (згорнуто)</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Згортати в трей під час закриття</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Перевірити оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Відгук</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Підтримка</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Надіслати відгук</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Прикладна програма</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Перевірити оновлення</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Темна</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Світла</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синя</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Рожева</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Інша</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Відомості про прошивку</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1825,6 +1872,70 @@ Keep these keys?</source>
     <message>
         <source>Custom light</source>
         <translation>Власні схеми</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Віртуальна клавіатура</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Легке натискання</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильне натискання</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Перепризначення клавіші</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>Перепризначити на?</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>Легке натискання</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>Сильне натискання</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>Ввести клавіші?</translation>
     </message>
 </context>
 </TS>

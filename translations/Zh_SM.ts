@@ -24,46 +24,6 @@
         <translation>类型:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>亮度:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>速度:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>方向:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>全彩</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>上层颜色</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>下层颜色</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>自定义灯光</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>键盘/侧灯</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>该设备没有侧灯</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>灯光设置无法保存或发送到键盘。</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>功能:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>退出(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>设置键盘的按键、灯光和配置文件</translation>
     </message>
 </context>
 <context>
@@ -859,144 +815,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>未找到可升级的设备</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>常规</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>开机启动</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>开机时自动启动（最小化）</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>关闭时最小化到托盘</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>升级</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>检查固件升级</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>设置成功</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>设置失败</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>固件信息</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>常规</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>语言</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>主题</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>背景图片</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>开机启动</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>开机时自动启动（最小化）</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>关闭时最小化到托盘</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>升级</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>检查固件升级</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>反馈</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>支持</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>发送反馈</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>应用软件</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>检查更新</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>深色</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>浅色</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>蓝色</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>粉色</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>其他</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>固件信息</translation>
     </message>
 </context>
 <context>
@@ -1783,6 +1601,235 @@ Keep these keys?</source>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>亮度:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>全彩</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上层颜色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下层颜色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>自定义灯光</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>键盘/侧灯</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>该设备没有侧灯</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>灯光设置无法保存或发送到键盘。</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>设置键盘的按键、灯光和配置文件</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>开机启动</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>开机时自动启动（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>关闭时最小化到托盘</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>检查固件升级</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>设置成功</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>设置失败</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>固件信息</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>虚拟键盘</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>重映射为哪个键？</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>输入按键？</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>韩/英</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景图片</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>开机启动</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>开机时自动启动（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>关闭时最小化到托盘</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>检查固件升级</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>反馈</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>支持</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>发送反馈</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>应用软件</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉色</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>固件信息</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1819,6 +1866,70 @@ Keep these keys?</source>
     <message>
         <source>Custom light</source>
         <translation>自定义灯光</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>虚拟键盘</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>轻按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>按键重映射</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>重映射为哪个键？</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>轻按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>输入按键？</translation>
     </message>
 </context>
 </TS>

@@ -24,46 +24,6 @@
         <translation>類型:</translation>
     </message>
     <message>
-        <source>Brightness:</source>
-        <translation>亮度:</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>速度:</translation>
-    </message>
-    <message>
-        <source>Direction:</source>
-        <translation>方向:</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>全彩</translation>
-    </message>
-    <message>
-        <source>Top color</source>
-        <translation>上層顏色</translation>
-    </message>
-    <message>
-        <source>Bottom color</source>
-        <translation>下層顏色</translation>
-    </message>
-    <message>
-        <source>Custom light</source>
-        <translation>自訂燈光</translation>
-    </message>
-    <message>
-        <source>Keyboard/Ambient</source>
-        <translation>鍵盤/側燈</translation>
-    </message>
-    <message>
-        <source>The device has no atmosphere lamp</source>
-        <translation>該裝置沒有側燈</translation>
-    </message>
-    <message>
-        <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>燈光設定無法儲存或傳送到鍵盤。</translation>
-    </message>
-    <message>
         <source>Function:</source>
         <translation>功能:</translation>
     </message>
@@ -135,10 +95,6 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>結束(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>設定鍵盤的按鍵、燈光和設定檔</translation>
     </message>
 </context>
 <context>
@@ -859,144 +815,6 @@
     <message>
         <source>No upgradeable devices found</source>
         <translation>未找到可更新的裝置</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>一般</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>關於</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>開機啟動</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>開機時自動啟動（最小化）</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>關閉時最小化到系統匣</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>更新</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>檢查韌體更新</translation>
-    </message>
-    <message>
-        <source>Set config success</source>
-        <translation>設定成功</translation>
-    </message>
-    <message>
-        <source>Set config failed</source>
-        <translation>設定失敗</translation>
-    </message>
-    <message>
-        <source>Firmware Info</source>
-        <translation>韌體資訊</translation>
-    </message>
-</context>
-<context>
-    <name>DSettingsDia</name>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>一般</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>關於</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>語言</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>主題</translation>
-    </message>
-    <message>
-        <source>Background image</source>
-        <translation>背景圖片</translation>
-    </message>
-    <message>
-        <source>Auto start</source>
-        <translation>開機啟動</translation>
-    </message>
-    <message>
-        <source>Launch applications when the system starts (Minimized)</source>
-        <translation>開機時自動啟動（最小化）</translation>
-    </message>
-    <message>
-        <source>Close startup to tray</source>
-        <translation>關閉時最小化到系統匣</translation>
-    </message>
-    <message>
-        <source>Upgrade</source>
-        <translation>更新</translation>
-    </message>
-    <message>
-        <source>Firmware upgrade check</source>
-        <translation>檢查韌體更新</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>意見回饋</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>支援</translation>
-    </message>
-    <message>
-        <source>SendFeedback</source>
-        <translation>傳送意見回饋</translation>
-    </message>
-    <message>
-        <source>Application software</source>
-        <translation>應用軟體</translation>
-    </message>
-    <message>
-        <source>Check Update</source>
-        <translation>檢查更新</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>深色</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>淺色</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>藍色</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>粉色</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>其他</translation>
-    </message>
-    <message>
-        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
-        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>DFirwareInfoShow</name>
-    <message>
-        <source>Firmware Info</source>
-        <translation>韌體資訊</translation>
     </message>
 </context>
 <context>
@@ -1783,6 +1601,235 @@ Keep these keys?</source>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Brightness:</source>
+        <translation>亮度:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向:</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>全彩</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上層顏色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下層顏色</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>自訂燈光</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>鍵盤/側燈</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>該裝置沒有側燈</translation>
+    </message>
+    <message>
+        <source>The light setting could not be saved or sent to the keyboard.</source>
+        <translation>燈光設定無法儲存或傳送到鍵盤。</translation>
+    </message>
+    <message>
+        <source>Sets up the keys, lighting and profiles of the keyboard</source>
+        <translation>設定鍵盤的按鍵、燈光和設定檔</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>開機啟動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>開機時自動啟動（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>關閉時最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>檢查韌體更新</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>設定成功</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>設定失敗</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>韌體資訊</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>虛擬鍵盤</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>重新對應為哪個鍵？</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>輸入按鍵？</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>韓/英</translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation>K14</translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation>K45</translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation>K56</translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation>K131</translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation>K132</translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation>K133</translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主題</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景圖片</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>開機啟動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>開機時自動啟動（最小化）</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>關閉時最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>檢查韌體更新</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>意見回饋</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>支援</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>傳送意見回饋</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>應用軟體</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>淺色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>藍色</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉色</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style="font-family:"%3";font-size:12pt; color:#ff6666;"&gt;&lt;/span&gt;&lt;a href="Company|%1|"&gt;&lt;span style="font-size:12pt; text-decoration:underline; color:rgb(%2);"&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>韌體資訊</translation>
+    </message>
+</context>
+<context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
@@ -1819,6 +1866,70 @@ Keep these keys?</source>
     <message>
         <source>Custom light</source>
         <translation>自訂燈光</translation>
+    </message>
+</context>
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+</context>
+<context>
+    <name>DVirtualKeyboardTool</name>
+    <message>
+        <source>DVirtualKeyboardTool</source>
+        <translation>DVirtualKeyboardTool</translation>
+    </message>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>虛擬鍵盤</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>輕按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>按鍵重新對應</translation>
+    </message>
+    <message>
+        <source>Remap with key?</source>
+        <translation>重新對應為哪個鍵？</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Light Press</source>
+        <translation>輕按</translation>
+    </message>
+    <message>
+        <source>Heavy Press</source>
+        <translation>重按</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>Enter key?</source>
+        <translation>輸入按鍵？</translation>
     </message>
 </context>
 </TS>

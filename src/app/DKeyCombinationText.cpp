@@ -1,5 +1,7 @@
 #include "app/DKeyCombinationText.h"
 
+#include "app/DKeyFunctionDescriber.h"
+
 #include <iterator>
 
 namespace {
@@ -24,4 +26,11 @@ QString DKeyCombinationText::text(int mask, const int* usage, const QMap<int, QS
     if (usage && captions.contains(*usage))
         parts << captions.value(*usage);
     return parts.join(QLatin1Char('+'));
+}
+
+QString DKeyCombinationText::storedText(const QByteArray& value, const QMap<int, QString>& captions)
+{
+    const QList<QByteArray> parts = value.split(',');
+    const int usage = parts.size() > 1 ? DKeyFunctionDescriber::leadingNumber(parts.at(1)) : 0;
+    return text(DKeyFunctionDescriber::leadingNumber(parts.at(0)), parts.size() > 1 ? &usage : nullptr, captions);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -18,4 +19,8 @@ public:
     // The modifier names, then the caption of `usage` when `captions` holds
     // it; a null `usage` pointer leaves the key out.
     static QString text(int mask, const int* usage, const QMap<int, QString>& captions);
+
+    // The text of a stored value, read as far as it goes: each part is its
+    // leading number, and a value without a comma names no key.
+    static QString storedText(const QByteArray& value, const QMap<int, QString>& captions);
 };

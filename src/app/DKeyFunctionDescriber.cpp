@@ -290,10 +290,8 @@ QString DKeyFunctionDescriber::keyLabel(int usage) const
 
 QString DKeyFunctionDescriber::combinationText(const QByteArray& value) const
 {
-    const QList<QByteArray> parts = value.split(',');
     // A combination saved without its key still names its modifiers.
-    const int usage = parts.size() > 1 ? leadingNumber(parts.at(1)) : 0;
-    return DKeyCombinationText::text(leadingNumber(parts.at(0)), parts.size() > 1 ? &usage : nullptr, m_keyNames);
+    return DKeyCombinationText::storedText(value, m_keyNames);
 }
 
 QString DKeyFunctionDescriber::macroName(int macroIndex) const

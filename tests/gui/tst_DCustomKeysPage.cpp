@@ -99,7 +99,12 @@ private:
     // The key label of the page's side column (the Default page has its own).
     QString keyLabel() const
     {
-        return child<QWidget>("frame_6")->findChild<QLabel*>(QStringLiteral("label_KeyChar"))->text();
+        // Its frame's name is used again inside the remap page.
+        for (auto* label : m_page->findChildren<QLabel*>(QStringLiteral("label_KeyChar"))) {
+            if (label->parentWidget()->objectName() == QLatin1String("frame_6"))
+                return label->text();
+        }
+        return QStringLiteral("no key label");
     }
     // The Default page's OK (the disable page has one too).
     QPushButton* resetPageOk() const

@@ -2,7 +2,8 @@
 // keyboards: a key reset on the FN layer changes that layer's file only, and
 // the Download button then writes the stored key maps into the keyboard,
 // once per click until the download has ended; keys given functions on the
-// choice pages reach the keyboard's key map as the entries it understands.
+// choice pages reach the keyboard's key map as the entries it understands,
+// and so do a remap and a key combination picked on the virtual keyboard.
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
@@ -14,11 +15,14 @@
 #include "sdk/include/orvanesdk_xml.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/SoftKeyboardButCustom.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/widgets/CbNotice.h"
 
 #include <QAbstractButton>
+#include <QFocusEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -54,6 +58,25 @@ bool keyboardReady(const DDevicePage& page)
             return probe.selectedLink() && probe.selectedLink()->isReady() && !probe.profileFolder().isEmpty();
         },
         5000);
+}
+
+// Selects the key and opens a function's page; its holder in the stack.
+QWidget* openFunctionPage(DCustomKeysPage* keys, int usage, const char* function, const char* stackPage)
+{
+    DDataManager::getInstance()->setCurrentKey(usage, QStringLiteral("K"));
+    keys->findChild<QToolButton*>(QLatin1String(function))->click();
+    return keys->findChild<QWidget*>(QLatin1String(stackPage));
+}
+
+// The place of a key in the key map, as the keyboard picture orders it.
+int placeOf(int usage)
+{
+    const QList<keyboardButCustom*> caps = DDataManager::getInstance()->keyButtonList();
+    for (int at = 0; at < caps.size(); ++at) {
+        if (caps.at(at)->keyCode() == usage)
+            return at;
+    }
+    return -1;
 }
 
 } // namespace
@@ -168,9 +191,7 @@ private slots:
         };
         QSignalSpy messages(keys, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
         for (const auto& choice : choices) {
-            DDataManager::getInstance()->setCurrentKey(choice.usage, QStringLiteral("K"));
-            keys->findChild<QToolButton*>(QLatin1String(choice.function))->click();
-            QWidget* holder = keys->findChild<QWidget*>(QLatin1String(choice.stackPage));
+            QWidget* holder = openFunctionPage(keys, choice.usage, choice.function, choice.stackPage);
             QAbstractButton* button = holder->findChild<QAbstractButton*>(QLatin1String(choice.button));
             QVERIFY2(button && !button->isHidden(), choice.button);
             button->click();
@@ -181,15 +202,71 @@ private slots:
         keys->findChild<QPushButton*>(QStringLiteral("pushButton_Download"))->click();
         QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Download config successful"));
         const QByteArray map = keyMapBytes(*keyboard, 0);
-        const QList<keyboardButCustom*> caps = DDataManager::getInstance()->keyButtonList();
         for (const auto& choice : choices) {
-            int place = -1;
-            for (int at = 0; at < caps.size(); ++at) {
-                if (caps.at(at)->keyCode() == choice.usage)
-                    place = at;
-            }
+            const int place = placeOf(choice.usage);
             QVERIFY2(place >= 0, qPrintable(QString::number(choice.usage)));
             QCOMPARE(map.mid(place * 4, 4).toHex(), QByteArray(choice.entry));
+        }
+    }
+
+    // A remap and a key combination picked on the virtual keyboard, then
+    // Download: the keys' places in the key map hold a plain key and a
+    // combination entry.
+    void pickedOnScreenThenDownload()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV68M");
+        DDataManager::getInstance()->setKeyNameMap({});
+        DDataManager::getInstance()->setVirtualKeyToHidMap({});
+        std::unique_ptr<DDevicePage> page = loadedDevicePage();
+        // The on-screen keyboard's tables are there with the device page.
+        QCOMPARE(DDataManager::getInstance()->keyNameMap().size(), 113);
+        QCOMPARE(DDataManager::getInstance()->virtualKeyToHidMap().size(), 112);
+        QVERIFY(page && keyboardReady(*page));
+        page->show();
+        DCustomKeysPage* keys = DevicePageProbe(*page).customKeysPage();
+
+        const struct
+        {
+            int usage;
+            const char* function;
+            const char* stackPage;
+            const char* field;
+            QList<int> clicks;
+            const char* entry;
+        } picks[] = {
+            {4, "toolButton_RemapKey", "page_RemapKey", "lineEdit_changForKey", {5}, "00050000"},
+            {6,
+             "toolButton_CombinationKey",
+             "page_CombinationKey",
+             "lineEdit_keyCombination",
+             {224, 225, 4},
+             "13e0e104"},
+            {7, "toolButton_CombinationKey", "page_CombinationKey", "lineEdit_keyCombination", {230, 58}, "13e63a00"},
+        };
+        for (const auto& picked : picks) {
+            QWidget* holder = openFunctionPage(keys, picked.usage, picked.function, picked.stackPage);
+            QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+            QCoreApplication::sendEvent(holder->findChild<QLineEdit*>(QLatin1String(picked.field)), &focus);
+            for (int usage : picked.clicks) {
+                SoftKeyboardButCustom* key = nullptr;
+                for (SoftKeyboardButCustom* onScreen : holder->findChildren<SoftKeyboardButCustom*>()) {
+                    if (onScreen->keyDec() == usage)
+                        key = onScreen;
+                }
+                QVERIFY(key);
+                QTest::mouseClick(key, Qt::LeftButton);
+            }
+        }
+
+        keyboard->clearLog();
+        keys->findChild<QPushButton*>(QStringLiteral("pushButton_Download"))->click();
+        QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Download config successful"));
+        const QByteArray map = keyMapBytes(*keyboard, 0);
+        for (const auto& picked : picks) {
+            const int place = placeOf(picked.usage);
+            QVERIFY(place >= 0);
+            QCOMPARE(map.mid(place * 4, 4).toHex(), QByteArray(picked.entry));
         }
     }
 };

@@ -7,6 +7,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/DVirtualKeyboardTool.h"
 #include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
 #include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
@@ -72,7 +73,8 @@ ArrowWidget* DevicePageProbe::toolTipBubble() const
     ArrowWidget* found = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* bubble = qobject_cast<ArrowWidget*>(window);
-        if (!bubble)
+        // The remap and key-combination pages keep their keyboard pop-ups.
+        if (!bubble || bubble->findChild<DVirtualKeyboardTool*>())
             continue;
         if (found)
             return nullptr;

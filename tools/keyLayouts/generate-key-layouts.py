@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the key-layout description "KeyInfo_<model>.config" of every model
-of the catalogue (sdk/models/models.json) into resources/images/configDir/.
+of the catalogue (sdk/models/models.json) into resources/images/configDir/,
+and the on-screen keyboard's description "softKeyInfoNormalUS.config".
 
 Layouts are authored here per layout number in key units (1 u = one
 alphanumeric key pitch); each model's unit size in pixels follows from its
@@ -48,7 +49,7 @@ KEYS = {
     "NonUsBackslash": ("\"|", 100, 226),
     "LShift": ("Shift", 225, 160), "Comma": (",", 54, 188), "Period": (".", 55, 190),
     "Slash": ("/", 56, 191), "RShift": ("Shift", 229, 161),
-    "LCtrl": ("Ctrl", 224, 162), "LWin": ("Win", 227, 91), "LAlt": ("Alt", 226, 164),
+    "LCtrl": ("Ctrl", 224, 162), "LWin": ("Win", 227, 91), "LAlt": ("Alt", 226, 164), "RWin": ("Win", 231, 92),
     "Space": ("Space", 44, 32), "RAlt": ("Alt", 230, 165), "Fn": ("Fn", -10, -1),
     "Menu": ("Menu", 101, 93), "RCtrl": ("Ctrl", 228, 163),
     "PrtSc": ("PrtSc", 70, 44), "ScrLk": ("ScrLk", 71, 145), "Pause": ("Pause", 72, 19),
@@ -269,6 +270,68 @@ def describe(model):
     return text, count
 
 
+# The on-screen keyboard: a full US keyboard with the international keys
+# placed where their keyboards have them, on a 1000 x 245 page without
+# margin. Its "qtDec" codes are those the key hook reports for the same
+# positions, so a key clicked and the same key pressed name one usage.
+SOFT_KEYBOARD_FILE = "softKeyInfoNormalUS.config"
+SOFT_UNIT = (44, 39)
+SOFT_ORIGIN = (5, 0)
+SOFT_GAP = 3
+SOFT_KEYS = dict(KEYS)
+# Backspace is one unit wide here, beside the yen key.
+SOFT_KEYS.update({"Bksp": ("Back", 42, 8), "Yen": ("¥", 137, 981), "Ro": ("ろ", 135, 984), "Muhenkan": ("無変換", 139, 986),
+                  "Hanja": ("한자", 145, 2350), "HanYeong": ("한/영", 144, 2360), "Henkan": ("変換", 138, 987),
+                  "Kana": ("かな", 136, 988)})
+
+
+def soft_keyboard_layout():
+    return [seq(0, "Esc >2 F1 F2 F3 F4 >6.5 F5 F6 F7 F8 >11 F9 F10 F11 F12 >15.25 PrtSc ScrLk Pause"),
+            seq(1.25, "Grave 1 2 3 4 5 6 7 8 9 0 Minus Equal Yen Bksp"
+                      " >15.25 Ins Home PgUp >18.5 NumLk KpSlash KpStar KpMinus"),
+            seq(2.25, ALPHA2 + " Backslash:1.5 >15.25 Del End PgDn >18.5 Kp7 Kp8 Kp9 KpPlus:1x2"),
+            seq(3.25, ALPHA3 + " Enter:2.25 >18.5 Kp4 Kp5 Kp6"),
+            seq(4.25, "LShift:1.25 NonUsBackslash " + ALPHA4 + " Ro RShift:1.75 >16.25 Up"
+                      " >18.5 Kp1 Kp2 Kp3 KpEnter:1x2"),
+            seq(5.25, "LCtrl LWin LAlt Muhenkan Hanja:1.5 Space:1.75 HanYeong:1.75 Henkan Kana RAlt RWin Menu RCtrl"
+                      " >15.25 Left Down Right >18.5 Kp0:2 KpDot")]
+
+
+def soft_key_entry(key):
+    name, x, y, w, h = key
+    label, dec, qt = SOFT_KEYS[name]
+    left = round(SOFT_ORIGIN[0] + x * SOFT_UNIT[0] + SOFT_GAP / 2)
+    top = round(SOFT_ORIGIN[1] + y * SOFT_UNIT[1] + SOFT_GAP / 2)
+    right = round(SOFT_ORIGIN[0] + (x + w) * SOFT_UNIT[0] - SOFT_GAP / 2)
+    bottom = round(SOFT_ORIGIN[1] + (y + h) * SOFT_UNIT[1] - SOFT_GAP / 2)
+    return [("PosX", left), ("PosY", top), ("Width", right - left), ("Height", bottom - top),
+            ("Dec", dec), ("qtDec", qt), ("Character", label)]
+
+
+def describe_soft_keyboard():
+    rows = [[soft_key_entry(k) for k in keys] for keys in soft_keyboard_layout()]
+    entries = [e for row in rows for e in row]
+    for field in ("Dec", "qtDec"):
+        codes = [dict(e)[field] for e in entries]
+        if len(set(codes)) != len(codes):
+            raise SystemExit("%s: a %s code is given twice" % (SOFT_KEYBOARD_FILE, field))
+    for row in rows:
+        for left, right in zip(row, row[1:]):
+            if dict(left)["PosY"] == dict(right)["PosY"] and dict(left)["PosX"] + dict(left)["Width"] > dict(right)["PosX"]:
+                raise SystemExit("%s: key %d runs into key %d" % (SOFT_KEYBOARD_FILE, dict(left)["Dec"], dict(right)["Dec"]))
+    for e in entries:
+        f = dict(e)
+        if f["PosX"] < 0 or f["PosY"] < 0 or f["PosX"] + f["Width"] > 1000 or f["PosY"] + f["Height"] > 245:
+            raise SystemExit("%s: key %d lies outside the page" % (SOFT_KEYBOARD_FILE, f["Dec"]))
+    parts = []
+    for r, row in enumerate(rows):
+        if not 16 <= len(row) <= GRID_COLUMNS:
+            raise SystemExit("%s: row %d has %d keys" % (SOFT_KEYBOARD_FILE, r + 1, len(row)))
+        body = ",\r\n".join(dump_object(o, 2) for o in row)
+        parts.append("\t\"EveryKeyInfo_Row%02d\":\t[\r\n%s\r\n\t]" % (r + 1, body))
+    return "{\r\n" + ",\r\n".join(parts) + "\r\n}\r\n", len(entries)
+
+
 def main():
     catalogue = sys.argv[1] if len(sys.argv) > 1 else CATALOGUE
     with open(catalogue, encoding="utf-8") as f:
@@ -280,6 +343,10 @@ def main():
         with open(path, "w", encoding="utf-8", newline="") as f:
             f.write(text)
         print("%s: layout %d, %d keys" % (os.path.basename(path), model["layoutNumber"], count))
+    text, count = describe_soft_keyboard()
+    with open(os.path.join(OUT_DIR, SOFT_KEYBOARD_FILE), "w", encoding="utf-8", newline="") as f:
+        f.write(text)
+    print("%s: %d keys" % (SOFT_KEYBOARD_FILE, count))
 
 
 if __name__ == "__main__":

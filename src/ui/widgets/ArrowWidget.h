@@ -25,6 +25,11 @@ public:
 
     QColor backgroundColor() const { return m_backgroundColor; }
 
+    // Kept for the page that owns the bubble: whether it has opened it and
+    // not yet seen it close.
+    bool isPopupOpen() const { return m_popupOpen; }
+    void setPopupOpen(bool open) { m_popupOpen = open; }
+
     // Body and arrow of a bubble of that size as one outline; the 15-pixel
     // band around the body leaves room for the shadow.
     static QPainterPath bubblePath(int arrowSide, int width, int height, int arrowX);
@@ -44,4 +49,5 @@ private:
     int m_arrowX = 50;
     int m_arrowSide;
     QColor m_backgroundColor;
+    bool m_popupOpen = false;
 };

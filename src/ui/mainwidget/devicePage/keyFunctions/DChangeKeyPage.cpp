@@ -1,19 +1,147 @@
 #include "ui/mainwidget/devicePage/keyFunctions/DChangeKeyPage.h"
+#include "ui_DChangeKeyPage.h"
+
+#include "app/DDataManager.h"
+#include "app/DFixedText.h"
+#include "app/DKeyFunctionDescriber.h"
+#include "profiles/DKeyFunctionType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPages.h"
+#include "ui/mainwidget/devicePage/keyboardView/DVirtualKeyboardTool.h"
+#include "ui/widgets/ArrowWidget.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+
+namespace {
+
+// Clicks on the remap page's keyboard only name a key; nothing is marked.
+constexpr int kReportOnly = 0;
+
+} // namespace
 
 DChangeKeyPage::DChangeKeyPage(QWidget* parent)
     : QWidget(parent)
+    , m_ui(new Ui::DChangeKeyPage)
 {
+    m_ui->setupUi(this);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    m_ui->lineEdit_changForKey->installEventFilter(this);
+
+    m_virtualKeyboard = new DVirtualKeyboardTool(kReportOnly, this);
+    connect(m_virtualKeyboard, &DVirtualKeyboardTool::sigSoftKeyboardClicked_VirtualKB, this,
+            &DChangeKeyPage::onSoftKeyboardClicked_VirtualKB);
+    m_popup = DKeyFunctionPages::createKeyboardPopup(this, m_virtualKeyboard);
+    connect(m_popup, &ArrowWidget::sigArrowWidgetHide, this, &DChangeKeyPage::onArrowWidgetHide);
+
+    retranslate();
+    m_pressModeGroup
+        = DKeyFunctionPages::pressModeGroup(this, m_ui->radioButton_LightPress, m_ui->radioButton_HeavyPress);
+    connect(m_pressModeGroup, &QButtonGroup::idClicked, this, &DChangeKeyPage::onCurIndexChanged_ModeSel);
 }
 
-void DChangeKeyPage::retranslate() { }
+DChangeKeyPage::~DChangeKeyPage()
+{
+    delete m_ui;
+}
 
-void DChangeKeyPage::setTheme() { }
+void DChangeKeyPage::retranslate()
+{
+    const QString shown = m_ui->lineEdit_changForKey->text();
+    m_ui->retranslateUi(this);
+    m_ui->lineEdit_changForKey->setText(shown);
+    m_virtualKeyboard->retranslate();
+    m_ui->label_44->setText(QObject::tr("Remap Key"));
+    m_ui->lineEdit_changForKey->setPlaceholderText(QObject::tr("Remap with key?"));
+    m_ui->radioButton_LightPress->setText(QObject::tr("Light Press"));
+    m_ui->radioButton_HeavyPress->setText(QObject::tr("Heavy Press"));
+}
+
+void DChangeKeyPage::setTheme()
+{
+    DKeyFunctionPages::setCaptionTheme(m_ui->label_44);
+    DKeyFunctionPages::setKeyFieldTheme(m_ui->lineEdit_changForKey, m_popup);
+    m_virtualKeyboard->setTheme();
+    m_ui->frame_Top2->setStyleSheet(DKeyFunctionPages::radioButtonStyleSheet());
+}
 
 void DChangeKeyPage::loadCurrentKeyInfo()
 {
     m_store.takeSelection();
+    m_keyNames = DDataManager::getInstance()->keyNameMap();
+    m_entryFound = false;
+    m_ui->radioButton_LightPress->setChecked(true);
+    onCurIndexChanged_ModeSel(0);
+    m_ui->frame_Top2->setVisible(DDataManager::getInstance()->isMagneticKeyboard() && m_pressModeSelectable);
 }
 
-void DChangeKeyPage::setPressModeVisible(bool) { }
+void DChangeKeyPage::setPressModeVisible(bool)
+{
+    m_ui->frame_Top2->hide();
+    m_pressModeSelectable = false;
+}
 
-void DChangeKeyPage::setCapturedKey(int) { }
+void DChangeKeyPage::onCurIndexChanged_ModeSel(int)
+{
+    // Only the layer shown is offered, so both choices read the same file.
+    m_target = -1;
+    m_ui->lineEdit_changForKey->clear();
+    keyOperateInfo info;
+    if (!m_store.load(&info) || DKeyFunctionStore::typeOf(info) != DKeyFunctionType::kRemap)
+        return;
+    DKeyFunctionPages::showInKeyField(m_ui->lineEdit_changForKey, m_keyNames.value(DKeyFunctionDescriber::leadingNumber(
+                                                                      DFixedText::bytes(info.value))));
+    m_entryFound = true;
+}
+
+bool DChangeKeyPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui->lineEdit_changForKey && event->type() == QEvent::FocusIn && !m_popup->isPopupOpen()) {
+        m_popup->setPopupOpen(true);
+        // The field only shows the pick; typing into it would store nothing.
+        focusNextPrevChild(true);
+        DKeyFunctionPages::openKeyboardPopup(m_popup, m_ui->lineEdit_changForKey);
+        emit sigMesgStartOrStopHook(true);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DChangeKeyPage::onArrowWidgetHide()
+{
+    emit sigMesgStartOrStopHook(false);
+    m_popup->setPopupOpen(false);
+    m_popup->hide();
+}
+
+void DChangeKeyPage::onSoftKeyboardClicked_VirtualKB(int keyDec)
+{
+    DKeyFunctionPages::showInKeyField(m_ui->lineEdit_changForKey,
+                                      DDataManager::getInstance()->keyNameMap().value(keyDec));
+    setCapturedKey(keyDec);
+}
+
+void DChangeKeyPage::setCapturedKey(int keyDec)
+{
+    if (!m_keyNames.contains(keyDec))
+        return;
+    DKeyFunctionPages::showInKeyField(m_ui->lineEdit_changForKey, m_keyNames.value(keyDec));
+    m_target = keyDec;
+    store();
+}
+
+void DChangeKeyPage::onKeyboardRecviveStream(int, int, int, int) { }
+
+void DChangeKeyPage::store()
+{
+    if (m_target == -1)
+        return;
+    const bool saved = m_store.save(DKeyFunctionType::kRemap, QByteArrayLiteral("1"), QByteArrayLiteral("1"),
+                                    QByteArray::number(m_target));
+    m_target = -1;
+    if (!saved) {
+        emit sigCustomKeyInfoSaveFailed(DKeyFunctionPages::kRemapFunctionCode, DKeyFunctionPages::kProfileNotSaved);
+        return;
+    }
+    emit sigShoudUpdateKeyboard(m_store.keyCode());
+    emit sigCustomKeyInfoSaveSuccessful();
+}

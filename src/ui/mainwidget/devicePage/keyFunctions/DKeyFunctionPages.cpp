@@ -3,8 +3,25 @@
 #include "app/DDataManager.h"
 #include "app/DThemeColor.h"
 
+#include "ui/mainwidget/devicePage/keyboardView/DVirtualKeyboardTool.h"
+#include "ui/widgets/ArrowWidget.h"
+
+#include <QButtonGroup>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kPopupWidth = 1050;
+constexpr int kPopupHeight = 345;
+constexpr int kPopupArrowX = 350;
+// From the field's bottom centre to the bubble's top left corner: the bubble
+// stands above the field with its arrow over it.
+constexpr QPoint kPopupOffset(357, 375);
+
+} // namespace
 
 QString DKeyFunctionPages::radioButtonStyleSheet()
 {
@@ -25,6 +42,15 @@ void DKeyFunctionPages::setCaptionTheme(QLabel* caption)
     QFont font = DDataManager::getInstance()->getFont(1);
     font.setPointSize(12);
     caption->setFont(font);
+}
+
+QButtonGroup* DKeyFunctionPages::pressModeGroup(QWidget* page, QRadioButton* lightPress, QRadioButton* heavyPress)
+{
+    auto* group = new QButtonGroup(page);
+    group->addButton(lightPress, 0);
+    group->addButton(heavyPress, 1);
+    lightPress->setChecked(true);
+    return group;
 }
 
 void DKeyFunctionPages::setKeyPanelTheme(QLabel* caption, QLabel* keyLabel, const QList<QPushButton*>& buttons)
@@ -49,4 +75,46 @@ void DKeyFunctionPages::setKeyPanelTheme(QLabel* caption, QLabel* keyLabel, cons
         button->setFont(font);
         button->setStyleSheet(buttonSheet);
     }
+}
+
+ArrowWidget* DKeyFunctionPages::createKeyboardPopup(QWidget* page, DVirtualKeyboardTool* keyboard)
+{
+    keyboard->setWindowOpacity(1.0);
+    auto* popup = new ArrowWidget(ArrowWidget::ArrowBottom, page);
+    popup->setWindowOpacity(1.0);
+    popup->setPopupSize(kPopupWidth, kPopupHeight);
+    popup->setArrowX(kPopupArrowX);
+    popup->setContentWidget(keyboard);
+    return popup;
+}
+
+void DKeyFunctionPages::openKeyboardPopup(ArrowWidget* popup, QLineEdit* field)
+{
+    popup->move(field->mapToGlobal(QPoint(field->width() / 2, field->height())) - kPopupOffset);
+    popup->show();
+    popup->activateWindow();
+}
+
+void DKeyFunctionPages::showInKeyField(QLineEdit* field, const QString& text)
+{
+    field->clear();
+    field->setMaxLength(text.size());
+    field->setText(text);
+}
+
+void DKeyFunctionPages::setKeyFieldTheme(QLineEdit* field, ArrowWidget* popup)
+{
+    DDataManager* data = DDataManager::getInstance();
+    const themeColorData theme = data->themeColors();
+    field->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QLineEdit#%1{ color: rgb(%2); background-color: rgb(%3); border: 1px solid rgb(%4); "
+                       "border-radius: 4px; }"
+                       "QLineEdit#%1:hover, QLineEdit#%1:pressed{ border: 1px solid rgb(%5); }"),
+        {field->objectName(), theme.textDefaultColor, theme.deviceRightBgColor, theme.deviceBorderColor,
+         theme.textCheckedColor}));
+    QFont font = data->getFont(1);
+    font.setPointSize(11);
+    field->setFont(font);
+    const QColor fill = DThemeColor::fromText(theme.allBgColor);
+    popup->setBackgroundColor(fill.red(), fill.green(), fill.blue());
 }

@@ -3,8 +3,14 @@
 #include <QList>
 #include <QString>
 
+class ArrowWidget;
+class DVirtualKeyboardTool;
+class QButtonGroup;
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QRadioButton;
+class QWidget;
 
 // What the key customisation page and its key-function pages agree on
 // beyond their signals: the function codes a page reports failures under,
@@ -48,5 +54,20 @@ QString radioButtonStyleSheet();
 void setKeyPanelTheme(QLabel* caption, QLabel* keyLabel, const QList<QPushButton*>& buttons);
 // A page's caption in the active theme: its colour and the normal font.
 void setCaptionTheme(QLabel* caption);
+// The light/heavy press choice of a page as one group (ids 0 and 1), light
+// press checked.
+QButtonGroup* pressModeGroup(QWidget* page, QRadioButton* lightPress, QRadioButton* heavyPress);
+
+// The remap and key-combination pages pick keys on a virtual keyboard that
+// pops up over their key field.
+// The bubble around the keyboard, child of the page; hidden until opened.
+ArrowWidget* createKeyboardPopup(QWidget* page, DVirtualKeyboardTool* keyboard);
+// Shows the bubble over the field, its arrow pointing at it, and makes it
+// the active window.
+void openKeyboardPopup(ArrowWidget* popup, QLineEdit* field);
+// Puts a text into a key field, which is never shorter than the text.
+void showInKeyField(QLineEdit* field, const QString& text);
+// The key field and the bubble in the active theme.
+void setKeyFieldTheme(QLineEdit* field, ArrowWidget* popup);
 
 } // namespace DKeyFunctionPages

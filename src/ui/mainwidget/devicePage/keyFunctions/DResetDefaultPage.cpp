@@ -13,10 +13,8 @@ DResetDefaultPage::DResetDefaultPage(QWidget* parent)
     m_ui->setupUi(this);
     retranslate();
     m_ui->pushButton_Cancel->hide();
-    m_pressModeGroup = new QButtonGroup(this);
-    m_pressModeGroup->addButton(m_ui->radioButton_LightPress, 0);
-    m_pressModeGroup->addButton(m_ui->radioButton_HeavyPress, 1);
-    m_ui->radioButton_LightPress->setChecked(true);
+    m_pressModeGroup
+        = DKeyFunctionPages::pressModeGroup(this, m_ui->radioButton_LightPress, m_ui->radioButton_HeavyPress);
     connect(m_pressModeGroup, &QButtonGroup::idClicked, this, &DResetDefaultPage::onCurIndexChanged_ModeSel);
 }
 

@@ -1,0 +1,75 @@
+#include "ui/mainwidget/devicePage/keyboardView/DVirtualKeyboardTool.h"
+#include "ui_DVirtualKeyboardTool.h"
+
+#include "app/DDataManager.h"
+#include "app/DThemeColor.h"
+#include "ui/mainwidget/devicePage/keyboardView/DSoftKeyboardPage.h"
+
+namespace {
+
+// Every layout name gives the same US keyboard.
+const QString kLayoutName = QStringLiteral("US");
+
+} // namespace
+
+DVirtualKeyboardTool::DVirtualKeyboardTool(int markMode, QWidget* parent)
+    : QWidget(parent)
+    , m_ui(new Ui::DVirtualKeyboardTool)
+{
+    m_ui->setupUi(this);
+    m_ui->label->setText(QObject::tr("Virtual Keyboard"));
+    m_softKeyboard = new DSoftKeyboardPage(m_ui->frame_SoftKeyboard);
+    m_softKeyboard->setMarkMode(markMode);
+    connect(m_softKeyboard, &DSoftKeyboardPage::sigSoftKeyboardClicked, this,
+            &DVirtualKeyboardTool::onSoftKeyboardClicked);
+    m_softKeyboard->loadKeyboardInfo(kLayoutName);
+    m_ui->horizontalLayout_2->addWidget(m_softKeyboard);
+}
+
+DVirtualKeyboardTool::~DVirtualKeyboardTool()
+{
+    delete m_ui;
+}
+
+void DVirtualKeyboardTool::retranslate()
+{
+    m_ui->retranslateUi(this);
+    m_ui->label->setText(QObject::tr("Virtual Keyboard"));
+}
+
+void DVirtualKeyboardTool::setTheme()
+{
+    DDataManager* data = DDataManager::getInstance();
+    const themeColorData theme = data->themeColors();
+    QFont font = data->getFont(1);
+    font.setPointSize(12);
+    m_ui->label->setFont(font);
+    m_ui->frame_255->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("\t\t\t\tQFrame#frame_255\t\t\t\t{\t\t\t\t\tborder: none; \t\t\t\t\tborder-bottom: 2px solid "
+                       "rgb(%1);\t\t\t\t}\t\t"),
+        {theme.deviceBorderColor}));
+    m_ui->label->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("\t\t\t\tQLabel#label\t\t\t\t{\t\t\t\t\tcolor: rgb(%1);\t\t\t\t}\t\t"),
+        {theme.textCheckedColor}));
+    m_softKeyboard->setTheme();
+}
+
+void DVirtualKeyboardTool::setMarkEnabled(bool enabled)
+{
+    m_softKeyboard->setMarkEnabled(enabled);
+}
+
+void DVirtualKeyboardTool::markKey(int keyDec)
+{
+    m_softKeyboard->markKey(keyDec);
+}
+
+void DVirtualKeyboardTool::clearMarkedKeys()
+{
+    m_softKeyboard->clearMarkedKeys();
+}
+
+void DVirtualKeyboardTool::onSoftKeyboardClicked(int keyDec, const QString&)
+{
+    emit sigSoftKeyboardClicked_VirtualKB(keyDec);
+}

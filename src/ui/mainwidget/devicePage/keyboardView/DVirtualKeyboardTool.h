@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+class DSoftKeyboardPage;
+
+namespace Ui {
+class DVirtualKeyboardTool;
+}
+
+// The titled panel "Virtual Keyboard" around one on-screen keyboard, the
+// content of the remap and key-combination pages' pop-ups. It passes a
+// click on as the key's usage alone.
+class DVirtualKeyboardTool : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // markMode 1 marks clicked keys once marking is enabled; 0 only reports.
+    explicit DVirtualKeyboardTool(int markMode, QWidget* parent = nullptr);
+    ~DVirtualKeyboardTool() override;
+
+    void retranslate();
+    void setTheme();
+    void setMarkEnabled(bool enabled);
+    void markKey(int keyDec);
+    void clearMarkedKeys();
+
+signals:
+    void sigSoftKeyboardClicked_VirtualKB(int keyDec);
+
+public slots:
+    void onSoftKeyboardClicked(int keyDec, const QString& keyCharacter);
+
+private:
+    Ui::DVirtualKeyboardTool* m_ui = nullptr;
+    DSoftKeyboardPage* m_softKeyboard = nullptr;
+};
