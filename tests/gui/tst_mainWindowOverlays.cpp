@@ -414,6 +414,37 @@ private slots:
         closeByButton(dialog);
     }
 
+    // The main window's close button follows the dialog's close-to-tray box
+    // at once: put away while it is ticked (minimised, with no tray here),
+    // the program ends once it is not.
+    void closeButtonFollowsCloseToTray()
+    {
+        ShownWindow shown;
+        DMainWidget& window = shown.window;
+        auto setCloseToTray = [&window](bool on) {
+            DSettingsDia* dialog = openDialog<DSettingsDia>(window, "pushButton_Setting");
+            auto* box = dialog->findChild<QCheckBox*>(QStringLiteral("checkBox_Close"));
+            if (box->isChecked() != on)
+                box->click();
+            QCOMPARE(box->isChecked(), on);
+            closeByButton(dialog);
+        };
+        setCloseToTray(true);
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("pushButton_Close")), Qt::LeftButton);
+        QTRY_VERIFY(window.isMinimized());
+        QVERIFY(window.isVisible());
+
+        window.showNormal();
+        setCloseToTray(false);
+        QTimer::singleShot(0, &window, [&window] {
+            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("pushButton_Close")), Qt::LeftButton);
+        });
+        // A watchdog so a failure cannot hang the test.
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!window.isVisible());
+    }
+
     // A fresh settings file counts as a new version: the list's first load
     // starts the check, which opens nothing while no keyboard can be upgraded.
     void automaticFirmwareCheckAfterFirstLoad()
