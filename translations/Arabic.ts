@@ -167,6 +167,46 @@
         <translation>المفاتيح المتقدمة</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>نوع التشغيل</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>تشغيل مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>تشغيل عدة مرات</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>التشغيل المستمر تشغيل/إيقاف</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>التشغيل طالما المفتاح مضغوط</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>عدد مرات التشغيل</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>عدد مرات التشغيل 1، 2، 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>تعيين الماكرو</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>تعيين ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>يرجى تسجيل ماكرو أولاً</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>رفع الصوت</translation>
     </message>
@@ -1637,6 +1677,17 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>نقاط التفعيل لإجراءات DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>تعيين ملف التعريف</translation>
     </message>
 </context>
 </TS>

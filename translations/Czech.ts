@@ -167,6 +167,46 @@
         <translation>Pokročilé klávesy</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>Typ přehrávání</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Přehrát jednou</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Přehrát vícekrát</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Nepřetržité přehrávání zap./vyp.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Přehrávat, dokud je klávesa stisknuta</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Počet přehrání</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Počet přehrání 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Přiřadit makro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Přiřadit profil</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Nejprve nahrajte makro</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Hlasitost +</translation>
     </message>
@@ -1628,6 +1668,17 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Body sepnutí akcí DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Přiřadit profil</translation>
     </message>
 </context>
 </TS>

@@ -167,6 +167,46 @@
         <translation>Advanced Keys</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>Play type</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Play once</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Play multiple times</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Continuous playback on/off</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Play while the key is held</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Play count</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Play count 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assign macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assign profile</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Please record a macro first</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volume +</translation>
     </message>
@@ -1625,6 +1665,17 @@ Keep these keys?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Trigger points for DKS actions</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assign profile</translation>
     </message>
 </context>
 </TS>

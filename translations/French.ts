@@ -167,6 +167,46 @@
         <translation>Touches avancées</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>Type de lecture</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Lire une fois</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Lire plusieurs fois</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Lecture continue activée/désactivée</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Lire tant que la touche est enfoncée</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Nombre de lectures</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Nombre de lectures 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Attribuer une macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Attribuer un profil</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Veuillez d’abord enregistrer une macro</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volume +</translation>
     </message>
@@ -1625,6 +1665,17 @@ Conserver ces touches ?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Points de déclenchement des actions DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Attribuer un profil</translation>
     </message>
 </context>
 </TS>

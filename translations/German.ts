@@ -167,6 +167,46 @@
         <translation>Erweiterte Tasten</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>Wiedergabeart</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Einmal abspielen</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Mehrmals abspielen</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Dauerwiedergabe ein/aus</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Abspielen, solange die Taste gedrückt ist</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Anzahl der Wiedergaben</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Anzahl 1, 2, 3 …</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Makro zuweisen</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Profil zuweisen</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Bitte zuerst ein Makro aufnehmen</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Lautstärke +</translation>
     </message>
@@ -1625,6 +1665,17 @@ Diese Tasten behalten?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Auslösepunkte für DKS-Aktionen</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Profil zuweisen</translation>
     </message>
 </context>
 </TS>

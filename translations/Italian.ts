@@ -167,6 +167,46 @@
         <translation>Tasti avanzati</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>Tipo di riproduzione</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Riproduci una volta</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Riproduci più volte</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Riproduzione continua on/off</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Riproduci finché il tasto è premuto</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Numero di riproduzioni</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Numero di riproduzioni 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assegna macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assegna profilo</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Registra prima una macro</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volume +</translation>
     </message>
@@ -1625,6 +1665,17 @@ Mantenere questi tasti?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Punti di attivazione delle azioni DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assegna profilo</translation>
     </message>
 </context>
 </TS>

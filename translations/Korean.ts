@@ -167,6 +167,46 @@
         <translation>고급 키</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>재생 방식</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>한 번 재생</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>여러 번 재생</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>연속 재생 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>키를 누르는 동안 재생</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>재생 횟수</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>재생 횟수 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>매크로 지정</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>프로필 지정</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>먼저 매크로를 녹화하세요</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>볼륨 +</translation>
     </message>
@@ -1622,6 +1662,17 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 동작의 작동 지점</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>프로필 지정</translation>
     </message>
 </context>
 </TS>

@@ -167,6 +167,46 @@
         <translation>Klawisze zaawansowane</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>Typ odtwarzania</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Odtwórz raz</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Odtwórz wiele razy</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Ciągłe odtwarzanie wł./wył.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Odtwarzaj, dopóki klawisz jest wciśnięty</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Liczba odtworzeń</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Liczba odtworzeń 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Przypisz makro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Przypisz profil</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Najpierw nagraj makro</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Głośność +</translation>
     </message>
@@ -1628,6 +1668,17 @@ Zachować te klawisze?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Punkty aktywacji akcji DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Przypisz profil</translation>
     </message>
 </context>
 </TS>

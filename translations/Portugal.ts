@@ -167,6 +167,46 @@
         <translation>Teclas avançadas</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>Tipo de reprodução</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproduzir uma vez</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproduzir várias vezes</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reprodução contínua ligada/desligada</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproduzir enquanto a tecla estiver premida</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Número de reproduções</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Número de reproduções 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Atribuir macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Atribuir perfil</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Grave primeiro uma macro</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volume +</translation>
     </message>
@@ -1625,6 +1665,17 @@ Manter estas teclas?</translation>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Pontos de acionamento das ações DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Atribuir perfil</translation>
     </message>
 </context>
 </TS>

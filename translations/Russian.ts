@@ -167,6 +167,46 @@
         <translation>Расширенные клавиши</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>Тип воспроизведения</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Воспроизвести один раз</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Воспроизвести несколько раз</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Непрерывное воспроизведение вкл./выкл.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Воспроизводить, пока клавиша нажата</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Число повторов</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Число повторов 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Назначить макрос</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Назначить профиль</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Сначала запишите макрос</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Громкость +</translation>
     </message>
@@ -1628,6 +1668,17 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Точки срабатывания действий DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Назначить профиль</translation>
     </message>
 </context>
 </TS>

@@ -167,6 +167,46 @@
         <translation>Teclas avanzadas</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>Tipo de reproducción</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproducir una vez</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproducir varias veces</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reproducción continua activada/desactivada</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproducir mientras la tecla esté pulsada</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Número de reproducciones</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Número de reproducciones 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Asignar macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Asignar perfil</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Primero grabe una macro</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volumen +</translation>
     </message>
@@ -1625,6 +1665,17 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Puntos de activación de las acciones DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Asignar perfil</translation>
     </message>
 </context>
 </TS>

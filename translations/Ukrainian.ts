@@ -167,6 +167,46 @@
         <translation>Розширені клавіші</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>Тип відтворення</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Відтворити один раз</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Відтворити кілька разів</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Безперервне відтворення увімк./вимк.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Відтворювати, поки клавішу натиснуто</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Кількість повторів</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Кількість повторів 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Призначити макрос</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Призначити профіль</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Спочатку запишіть макрос</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Гучність +</translation>
     </message>
@@ -1628,6 +1668,17 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>Точки спрацювання дій DKS</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Призначити профіль</translation>
     </message>
 </context>
 </TS>

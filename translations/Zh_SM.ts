@@ -167,6 +167,46 @@
         <translation>高级按键</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>播放类型</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>连续播放开/关</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住按键时播放</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次数 1、2、3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定宏</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定配置文件</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>请先录制宏</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>音量 +</translation>
     </message>
@@ -1622,6 +1662,17 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 动作的触发键程</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定配置文件</translation>
     </message>
 </context>
 </TS>

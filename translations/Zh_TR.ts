@@ -167,6 +167,46 @@
         <translation>進階按鍵</translation>
     </message>
     <message>
+        <source>Play Type</source>
+        <translation>播放類型</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連續播放開/關</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住按鍵時播放</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次數</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次數 1、2、3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定巨集</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定設定檔</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>請先錄製巨集</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>音量 +</translation>
     </message>
@@ -1622,6 +1662,17 @@ Keep these keys?</source>
     <message>
         <source>Trigger points for DKS actions</source>
         <translation>DKS 動作的觸發鍵程</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定設定檔</translation>
     </message>
 </context>
 </TS>

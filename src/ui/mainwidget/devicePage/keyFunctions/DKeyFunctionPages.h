@@ -38,6 +38,8 @@ enum FailureReason : int {
     kRefusedByPage = 0,
     // The profile file could not be written; it holds what it held before.
     kProfileNotSaved = 1,
+    // The macro page has no macro to bind: the macro file holds none.
+    kNoMacro = 2,
 };
 
 // The radio buttons of a page (choices and the light/heavy press choice) in
@@ -48,5 +50,7 @@ QString radioButtonStyleSheet();
 void setKeyPanelTheme(QLabel* caption, QLabel* keyLabel, const QList<QPushButton*>& buttons);
 // A page's caption in the active theme: its colour and the normal font.
 void setCaptionTheme(QLabel* caption);
+// A page's list of choices (macros, advanced keys) in the active theme.
+QString comboBoxStyleSheet();
 
 } // namespace DKeyFunctionPages
