@@ -36,12 +36,6 @@ namespace {
 constexpr int kKeyA = 4;
 constexpr int kKeyB = 5;
 
-QByteArray fileBytes(const QByteArray& path)
-{
-    QFile file(QFile::decodeName(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool addEntry(const QByteArray& path, const char* profile, int key, const QByteArray& type,
               const QByteArray& value = "7")
 {

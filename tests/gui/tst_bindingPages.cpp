@@ -31,25 +31,6 @@ namespace {
 constexpr int kKeyA = 4;
 constexpr int kKeyB = 5;
 
-QByteArray fileBytes(const QByteArray& path)
-{
-    QFile file(QFile::decodeName(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The key's entry as "type/paramA/paramB/value", or "none".
-QString entryOf(const QByteArray& path, int key, const char* profile = "1")
-{
-    keyOperateInfo info;
-    setText(info.keyCode, "-1");
-    COrvaneXML_SelectProFileKeyOperateInfo(path, profile, QByteArray::number(key), &info);
-    if (QByteArray(info.keyCode) == "-1")
-        return QStringLiteral("none");
-    return QStringLiteral("%1/%2/%3/%4")
-        .arg(QString::fromLatin1(info.type), QString::fromLatin1(info.paramA), QString::fromLatin1(info.paramB),
-             QString::fromLatin1(info.value));
-}
-
 bool putEntry(const QByteArray& path, int key, const QString& entry, const char* profile = "1")
 {
     const QStringList f = entry.split(QLatin1Char('/'));

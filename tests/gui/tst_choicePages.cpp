@@ -71,29 +71,10 @@ Page makePage(const QString& name)
     return make<DKeyConfigFunctionPage>();
 }
 
-QByteArray fileBytes(const QByteArray& path)
-{
-    QFile file(QFile::decodeName(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool addEntry(const QByteArray& path, int key, const QByteArray& type, const QByteArray& paramB,
               const QByteArray& value)
 {
     return COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", QByteArray::number(key), "K", type, "1", paramB, value);
-}
-
-// The key's entry as "type/paramA/paramB/value", or "none".
-QString entryOf(const QByteArray& path, int key)
-{
-    keyOperateInfo info;
-    setText(info.keyCode, "-1");
-    COrvaneXML_SelectProFileKeyOperateInfo(path, "1", QByteArray::number(key), &info);
-    if (QByteArray(info.keyCode) == "-1")
-        return QStringLiteral("none");
-    return QStringLiteral("%1/%2/%3/%4")
-        .arg(QString::fromLatin1(info.type), QString::fromLatin1(info.paramA), QString::fromLatin1(info.paramB),
-             QString::fromLatin1(info.value));
 }
 
 // The checked radio button's name, hidden ones included; empty when none.
