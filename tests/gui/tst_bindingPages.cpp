@@ -195,7 +195,7 @@ private slots:
         if (!stored.isEmpty())
             QVERIFY(putEntry(m_default, kKeyA, stored));
         QSignalSpy saved(&page, &DMacroCmdPage::sigCustomKeyInfoSaveSuccessful);
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         selectKey(kKeyA);
         page.loadCurrentKeyInfo();
         QCOMPARE(checkedMode(&page), mode);
@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(macroBox(&page)->currentText(), macro);
         QCOMPARE(itemsOf(macroBox(&page)), QStringList({"First=1", "Third=3"}));
         QCOMPARE(saved.size(), 0);
-        QCOMPARE(fileBytes(m_default), before);
+        QCOMPARE(readFileBytes(m_default), before);
     }
 
     // User actions, one after another, and the key's entry after each
@@ -265,7 +265,7 @@ private slots:
         for (int step = 0; step < actions.size(); ++step) {
             const QString action = actions.at(step);
             const QString argument = action.section(QLatin1Char(' '), 1);
-            const QString before = entryOf(m_default, kKeyA);
+            const QString before = keyEntryOf(m_default, kKeyA);
             if (action.startsWith(QLatin1String("mode"))) {
                 page.findChild<QRadioButton*>(argument)->click();
             } else if (action.startsWith(QLatin1String("pick"))) {
@@ -277,16 +277,16 @@ private slots:
                 QTest::keyClicks(countField(&page), argument);
             }
             if (entries.at(step) == QLatin1String("-")) {
-                QCOMPARE(entryOf(m_default, kKeyA), before);
+                QCOMPARE(keyEntryOf(m_default, kKeyA), before);
             } else {
                 ++stores;
-                QCOMPARE(entryOf(m_default, kKeyA), entries.at(step));
+                QCOMPARE(keyEntryOf(m_default, kKeyA), entries.at(step));
             }
             QCOMPARE(saved.size(), stores);
             QCOMPARE(updated.size(), stores);
         }
         QCOMPARE(failed.size(), 0);
-        QCOMPARE(entryOf(m_default, kKeyB), QStringLiteral("6/1/1/text"));
+        QCOMPARE(keyEntryOf(m_default, kKeyB), QStringLiteral("6/1/1/text"));
         if (stores > 0)
             QCOMPARE(updated.last().at(0).toInt(), kKeyA);
     }
@@ -298,7 +298,7 @@ private slots:
         DMacroCmdPage page;
         page.loadCurrentKeyInfo();
         pick(macroBox(&page), 1);
-        QCOMPARE(entryOf(m_default, kKeyA), QStringLiteral("1/1/1/3"));
+        QCOMPARE(keyEntryOf(m_default, kKeyA), QStringLiteral("1/1/1/3"));
         const QStringList third = macroEvents(m_macros, "3");
         QCOMPARE(third.size(), 4);
         QCOMPARE(copyOf(m_default, "3"), third);
@@ -309,7 +309,7 @@ private slots:
         selectKey(kKeyB);
         page.loadCurrentKeyInfo();
         pick(macroBox(&page), 1);
-        QCOMPARE(entryOf(m_default, kKeyB), QStringLiteral("1/1/1/3"));
+        QCOMPARE(keyEntryOf(m_default, kKeyB), QStringLiteral("1/1/1/3"));
         QCOMPARE(copyOf(m_default, "3"), third);
         page.findChild<QRadioButton*>(QStringLiteral("radioButton_playMany"))->click();
         QCOMPARE(copyOf(m_default, "3"), third);
@@ -320,7 +320,7 @@ private slots:
         selectKey(kKeyA);
         page.loadCurrentKeyInfo();
         pick(macroBox(&page), 1);
-        QCOMPARE(entryOf(m_default, kKeyA, "2"), QStringLiteral("1/1/1/3"));
+        QCOMPARE(keyEntryOf(m_default, kKeyA, "2"), QStringLiteral("1/1/1/3"));
         QCOMPARE(copyOf(m_default, "3", "2"), macroEvents(m_macros, "3"));
         QCOMPARE(copyOf(m_default, "3", "2").size(), 6);
         QCOMPARE(copyOf(m_default, "3"), third);
@@ -344,14 +344,14 @@ private slots:
         QCOMPARE(macroBox(page)->count(), 0);
         QSignalSpy failed(page, &DMacroCmdPage::sigCustomKeyInfoSaveFailed);
         QSignalSpy messages(&host, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         page->findChild<QRadioButton*>(QStringLiteral("radioButton_playKeyPressRelStop"))->click();
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.at(0).at(0).toInt(), 0);
         QCOMPARE(failed.at(0).at(1).toInt(), 2);
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages.at(0).at(0).toString(), QStringLiteral("Please record a macro first"));
-        QCOMPARE(fileBytes(m_default), before);
+        QCOMPARE(readFileBytes(m_default), before);
         QCOMPARE(copyOf(m_default, "1"), QStringList());
     }
 
@@ -388,14 +388,14 @@ private slots:
         const QString formSheet = box->styleSheet();
         QSignalSpy updated(&page, &DChangProfilePage::sigShoudUpdateKeyboard);
         QSignalSpy saved(&page, &DChangProfilePage::sigCustomKeyInfoSaveSuccessful);
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         page.loadCurrentKeyInfo();
         QCOMPARE(itemsOf(box), QStringList({"Profile1=1", "Renamed=2", "Profile3=3"}));
         QCOMPARE(box->currentText(), shown);
-        QCOMPARE(fileBytes(m_default), before);
+        QCOMPARE(readFileBytes(m_default), before);
         QCOMPARE(saved.size(), 0);
         pick(box, picked);
-        QCOMPARE(entryOf(m_default, kKeyA), entry);
+        QCOMPARE(keyEntryOf(m_default, kKeyA), entry);
         QCOMPARE(updated.size(), 1);
         QCOMPARE(saved.size(), 1);
         // Its colours are fixed: a theme change in the host leaves them.
@@ -435,13 +435,13 @@ private slots:
         auto* box = page.findChild<QComboBox*>(QStringLiteral("comboBox_SeniorKeys"));
         QSignalSpy updated(&page, &DSeniorKeysBindingPage::sigShoudUpdateKeyboard);
         QSignalSpy saved(&page, &DSeniorKeysBindingPage::sigCustomKeyInfoSaveSuccessful);
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         page.loadCurrentKeyInfo();
         QCOMPARE(itemsOf(box), QStringList({"Same=2", "Five=5", "Seven=7", "Same=9"}));
         QCOMPARE(box->currentIndex(), shownItem);
-        QCOMPARE(fileBytes(m_default), before);
+        QCOMPARE(readFileBytes(m_default), before);
         pick(box, picked);
-        QCOMPARE(entryOf(m_default, kKeyA), entry);
+        QCOMPARE(keyEntryOf(m_default, kKeyA), entry);
         QCOMPARE(saved.size(), 1);
         QCOMPARE(updated.size(), 1);
         QCOMPARE(updated.at(0).at(0).toInt(), kKeyA);
@@ -466,13 +466,13 @@ private slots:
         DSeniorKeysBindingPage page;
         auto* box = page.findChild<QComboBox*>(QStringLiteral("comboBox_SeniorKeys"));
         QSignalSpy saved(&page, &DSeniorKeysBindingPage::sigCustomKeyInfoSaveSuccessful);
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         page.loadCurrentKeyInfo();
         QCOMPARE(box->count(), 0);
         emit box->activated(0);
         emit box->activated(-1);
         QCOMPARE(saved.size(), 0);
-        QCOMPARE(fileBytes(m_default), before);
+        QCOMPARE(readFileBytes(m_default), before);
     }
 
     // A changed advanced-key list refills the page while it is on show.
@@ -527,7 +527,7 @@ private slots:
         host.onCurIndexChanged_Key(function);
         QWidget* shown = host.findChild<QStackedWidget*>(QStringLiteral("stackedWidget_Customize"))->currentWidget();
         QSignalSpy messages(&host, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         const QStringList copiesBefore = copyOf(m_default, "1") + copyOf(m_default, "3");
         const QStringList words = action.split(QLatin1Char(' '));
         {
@@ -542,8 +542,8 @@ private slots:
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages.at(0).at(0).toString(),
                  QStringLiteral("Setting failed because the profile could not be saved"));
-        QCOMPARE(fileBytes(m_default), before);
-        QCOMPARE(entryOf(m_default, kKeyA), stored);
+        QCOMPARE(readFileBytes(m_default), before);
+        QCOMPARE(keyEntryOf(m_default, kKeyA), stored);
         QCOMPARE(copyOf(m_default, "1") + copyOf(m_default, "3"), copiesBefore);
     }
 

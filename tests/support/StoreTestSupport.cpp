@@ -118,13 +118,13 @@ customLightDataItem keyColour(const QByteArray& keyCode, const QByteArray& label
     return item;
 }
 
-QByteArray fileBytes(const QByteArray& path)
+QByteArray readFileBytes(const QByteArray& path)
 {
     QFile file(QFile::decodeName(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString entryOf(const QByteArray& path, int key, const char* profile)
+QString keyEntryOf(const QByteArray& path, int key, const char* profile)
 {
     keyOperateInfo info;
     setText(info.keyCode, "-1");

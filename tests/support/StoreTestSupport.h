@@ -47,9 +47,9 @@ QString describe(const customLightDataItem& item);
 QString describe(const customLightNodeInfo& node);
 
 // A file's bytes as they are on disk; empty when it cannot be read.
-QByteArray fileBytes(const QByteArray& path);
+QByteArray readFileBytes(const QByteArray& path);
 // The key's entry in a profile as "type/paramA/paramB/value", or "none".
-QString entryOf(const QByteArray& path, int key, const char* profile = "1");
+QString keyEntryOf(const QByteArray& path, int key, const char* profile = "1");
 
 QStringList profileNames(const char* path);
 // The macros of a macro file as "index:name", in file order.

@@ -49,8 +49,8 @@ void verifyTextsFit(QWidget* page)
 
 } // namespace
 
-// The macro binding page with its macro list open and the advanced-key
-// binding page, in the key customisation page on a real X server, in a dark
+// The macro binding page with its macro list open, the advanced-key
+// binding page and the profile-switch page, in the key customisation page on a real X server, in a dark
 // and a light theme and three languages: texts fit, the open list shows its
 // entries below the box. The screenshots are kept in the build tree for a
 // person to look at.
@@ -154,17 +154,18 @@ private slots:
         QTest::qWait(300);
         const QRect popup(macroBox->view()->window()->geometry());
         QVERIFY(popup.width() >= macroBox->width());
-        // The whole screen, so the open list shows beside the page.
-        const QImage screen = window.screen()->grabWindow(0).toImage();
-        const QRect both = window.frameGeometry().united(popup);
-        QVERIFY2(!screen.copy(both).isNull(), qPrintable(QStringLiteral("screen %1x%2, window and list %3,%4 %5x%6")
-                                                             .arg(screen.width())
-                                                             .arg(screen.height())
-                                                             .arg(both.x())
-                                                             .arg(both.y())
-                                                             .arg(both.width())
-                                                             .arg(both.height())));
-        QVERIFY(screen.copy(both).save(shotName("macro-page")));
+        // The page and its open list, each where it stands on the screen.
+        QWidget* list = macroBox->view()->window();
+        const QRect both = window.geometry().united(popup);
+        QImage shot(both.size(), QImage::Format_RGB32);
+        shot.fill(Qt::black);
+        {
+            QPainter painter(&shot);
+            painter.drawPixmap(window.geometry().topLeft() - both.topLeft(),
+                               window.screen()->grabWindow(window.winId()));
+            painter.drawPixmap(popup.topLeft() - both.topLeft(), list->screen()->grabWindow(list->winId()));
+        }
+        QVERIFY(shot.save(shotName("macro-page")));
         macroBox->hidePopup();
         QTRY_VERIFY(!macroBox->view()->isVisible());
 
@@ -175,6 +176,16 @@ private slots:
         auto* advancedBox = stack->currentWidget()->findChild<QComboBox*>(QStringLiteral("comboBox_SeniorKeys"));
         QCOMPARE(advancedBox->currentText(), QStringLiteral("DKS1"));
         QVERIFY(window.screen()->grabWindow(window.winId()).toImage().save(shotName("advanced-key-page")));
+
+        // A key holding a profile switch opens its page, in its fixed colours.
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", "5", "B", "7", "1", "1", "1"));
+        data->setCurrentKey(5, QStringLiteral("B"));
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_SwitchProfile"));
+        QTest::qWait(100);
+        verifyTextsFit(stack->currentWidget());
+        QCOMPARE(stack->currentWidget()->findChild<QComboBox*>(QStringLiteral("comboBox_Profile"))->currentText(),
+                 QStringLiteral("Profile1"));
+        QVERIFY(window.screen()->grabWindow(window.winId()).toImage().save(shotName("profile-switch-page")));
         QCoreApplication::removeTranslator(&translator);
     }
 };
