@@ -207,6 +207,22 @@
         <translation>يرجى تسجيل ماكرو أولاً</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>اختيار التطبيق</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>يرجى اختيار ملف التطبيق</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>اختيار التطبيق</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>كل الملفات (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>رفع الصوت</translation>
     </message>
@@ -1688,6 +1704,25 @@ Keep these keys?</source>
     <message>
         <source>Assign Profile</source>
         <translation>تعيين ملف التعريف</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>اختيار التطبيق</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>يرجى اختيار ملف التطبيق</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>اختيار التطبيق</translation>
     </message>
 </context>
 </TS>

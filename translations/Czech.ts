@@ -207,6 +207,22 @@
         <translation>Nejprve nahrajte makro</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>Vybrat aplikaci</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Vyberte soubor své aplikace</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Vybrat aplikaci</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Všechny soubory (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Hlasitost +</translation>
     </message>
@@ -1679,6 +1695,25 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>Assign Profile</source>
         <translation>Přiřadit profil</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Vybrat aplikaci</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Vyberte soubor své aplikace</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Vybrat aplikaci</translation>
     </message>
 </context>
 </TS>

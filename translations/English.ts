@@ -207,6 +207,22 @@
         <translation>Please record a macro first</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>Select app</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Please select the file of your application</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Select application</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volume +</translation>
     </message>
@@ -1676,6 +1692,25 @@ Keep these keys?</translation>
     <message>
         <source>Assign Profile</source>
         <translation>Assign profile</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Select app</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Please select the file of your application</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Select application</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,22 @@
         <translation>Veuillez d’abord enregistrer une macro</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>Choisir une application</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Veuillez choisir le fichier de votre application</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Choisir une application</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volume +</translation>
     </message>
@@ -1676,6 +1692,25 @@ Conserver ces touches ?</translation>
     <message>
         <source>Assign Profile</source>
         <translation>Attribuer un profil</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Choisir une application</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Veuillez choisir le fichier de votre application</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Choisir une application</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,22 @@
         <translation>Bitte zuerst ein Makro aufnehmen</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>Anwendung wählen</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Bitte die Datei Ihrer Anwendung auswählen</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Anwendung auswählen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Lautstärke +</translation>
     </message>
@@ -1676,6 +1692,25 @@ Diese Tasten behalten?</translation>
     <message>
         <source>Assign Profile</source>
         <translation>Profil zuweisen</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Anwendung wählen</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Bitte die Datei Ihrer Anwendung auswählen</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Anwendung auswählen</translation>
     </message>
 </context>
 </TS>

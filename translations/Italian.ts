@@ -207,6 +207,22 @@
         <translation>Registra prima una macro</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>Seleziona app</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Seleziona il file della tua applicazione</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleziona applicazione</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volume +</translation>
     </message>
@@ -1676,6 +1692,25 @@ Mantenere questi tasti?</translation>
     <message>
         <source>Assign Profile</source>
         <translation>Assegna profilo</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Seleziona app</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Seleziona il file della tua applicazione</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleziona applicazione</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,22 @@
         <translation>先にマクロを記録してください</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>アプリを選択</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>アプリケーションのファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>アプリケーションを選択</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>音量 +</translation>
     </message>
@@ -1673,6 +1689,25 @@ Keep these keys?</source>
     <message>
         <source>Assign Profile</source>
         <translation>プロファイルを割り当て</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>アプリを選択</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>アプリケーションのファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>アプリケーションを選択</translation>
     </message>
 </context>
 </TS>

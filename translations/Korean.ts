@@ -207,6 +207,22 @@
         <translation>먼저 매크로를 녹화하세요</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>앱 선택</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>애플리케이션 파일을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>애플리케이션 선택</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>모든 파일 (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>볼륨 +</translation>
     </message>
@@ -1673,6 +1689,25 @@ Keep these keys?</source>
     <message>
         <source>Assign Profile</source>
         <translation>프로필 지정</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>앱 선택</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>애플리케이션 파일을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>애플리케이션 선택</translation>
     </message>
 </context>
 </TS>

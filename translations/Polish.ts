@@ -207,6 +207,22 @@
         <translation>Najpierw nagraj makro</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>Wybierz aplikację</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Wybierz plik swojej aplikacji</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Wybierz aplikację</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Głośność +</translation>
     </message>
@@ -1679,6 +1695,25 @@ Zachować te klawisze?</translation>
     <message>
         <source>Assign Profile</source>
         <translation>Przypisz profil</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Wybierz aplikację</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Wybierz plik swojej aplikacji</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Wybierz aplikację</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,22 @@
         <translation>Grave primeiro uma macro</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>Selecionar aplicação</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Selecione o ficheiro da sua aplicação</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Selecionar aplicação</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os ficheiros (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volume +</translation>
     </message>
@@ -1676,6 +1692,25 @@ Manter estas teclas?</translation>
     <message>
         <source>Assign Profile</source>
         <translation>Atribuir perfil</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Selecionar aplicação</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Selecione o ficheiro da sua aplicação</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Selecionar aplicação</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,22 @@
         <translation>Сначала запишите макрос</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>Выбор приложения</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Выберите файл вашего приложения</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Выбрать приложение</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Громкость +</translation>
     </message>
@@ -1679,6 +1695,25 @@ Keep these keys?</source>
     <message>
         <source>Assign Profile</source>
         <translation>Назначить профиль</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Выбор приложения</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Выберите файл вашего приложения</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Выбрать приложение</translation>
     </message>
 </context>
 </TS>

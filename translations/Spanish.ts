@@ -207,6 +207,22 @@
         <translation>Primero grabe una macro</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>Seleccionar aplicación</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Seleccione el archivo de su aplicación</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleccionar aplicación</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volumen +</translation>
     </message>
@@ -1676,6 +1692,25 @@ Keep these keys?</source>
     <message>
         <source>Assign Profile</source>
         <translation>Asignar perfil</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Seleccionar aplicación</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Seleccione el archivo de su aplicación</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleccionar aplicación</translation>
     </message>
 </context>
 </TS>

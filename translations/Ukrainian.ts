@@ -207,6 +207,22 @@
         <translation>Спочатку запишіть макрос</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>Вибір застосунку</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Виберіть файл вашого застосунку</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Вибрати застосунок</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Усі файли (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Гучність +</translation>
     </message>
@@ -1679,6 +1695,25 @@ Keep these keys?</source>
     <message>
         <source>Assign Profile</source>
         <translation>Призначити профіль</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Вибір застосунку</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Виберіть файл вашого застосунку</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Вибрати застосунок</translation>
     </message>
 </context>
 </TS>

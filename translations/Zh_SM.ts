@@ -207,6 +207,22 @@
         <translation>请先录制宏</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>选择应用</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>请选择应用程序所在的文件</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>选择应用程序</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>音量 +</translation>
     </message>
@@ -1673,6 +1689,25 @@ Keep these keys?</source>
     <message>
         <source>Assign Profile</source>
         <translation>指定配置文件</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>选择应用</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>请选择应用程序所在的文件</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>选择应用程序</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,22 @@
         <translation>請先錄製巨集</translation>
     </message>
     <message>
+        <source>Select App</source>
+        <translation>選擇應用</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>請選擇應用程式所在的檔案</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>選擇應用程式</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有檔案 (*)</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>音量 +</translation>
     </message>
@@ -1673,6 +1689,25 @@ Keep these keys?</source>
     <message>
         <source>Assign Profile</source>
         <translation>指定設定檔</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>選擇應用</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>請選擇應用程式所在的檔案</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>選擇應用程式</translation>
     </message>
 </context>
 </TS>

@@ -133,7 +133,7 @@ QString keyEntryOf(const QByteArray& path, int key, const char* profile)
         return QStringLiteral("none");
     return QStringLiteral("%1/%2/%3/%4")
         .arg(QString::fromLatin1(info.type), QString::fromLatin1(info.paramA), QString::fromLatin1(info.paramB),
-             QString::fromLatin1(info.value));
+             QString::fromUtf8(info.value));
 }
 
 QStringList profileNames(const char* path)

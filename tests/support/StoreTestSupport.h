@@ -48,7 +48,8 @@ QString describe(const customLightNodeInfo& node);
 
 // A file's bytes as they are on disk; empty when it cannot be read.
 QByteArray readFileBytes(const QByteArray& path);
-// The key's entry in a profile as "type/paramA/paramB/value", or "none".
+// The key's entry in a profile as "type/paramA/paramB/value" (the value
+// read as UTF-8), or "none".
 QString keyEntryOf(const QByteArray& path, int key, const char* profile = "1");
 
 QStringList profileNames(const char* path);

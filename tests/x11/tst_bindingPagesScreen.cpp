@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -50,10 +51,10 @@ void verifyTextsFit(QWidget* page)
 } // namespace
 
 // The macro binding page with its macro list open, the advanced-key
-// binding page and the profile-switch page, in the key customisation page on a real X server, in a dark
-// and a light theme and three languages: texts fit, the open list shows its
-// entries below the box. The screenshots are kept in the build tree for a
-// person to look at.
+// binding page, the profile-switch page and the application-launch page, in
+// the key customisation page on a real X server, in a dark and a light theme
+// and three languages: texts fit, the open list shows its entries below the
+// box. The screenshots are kept in the build tree for a person to look at.
 class tst_bindingPagesScreen : public QObject
 {
     Q_OBJECT
@@ -186,6 +187,17 @@ private slots:
         QCOMPARE(stack->currentWidget()->findChild<QComboBox*>(QStringLiteral("comboBox_Profile"))->currentText(),
                  QStringLiteral("Profile1"));
         QVERIFY(window.screen()->grabWindow(window.winId()).toImage().save(shotName("profile-switch-page")));
+
+        // A key that launches a program shows its path.
+        const QByteArray program = "/home/пользователь/Programme/Übersicht/long-named-tool.sh";
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", "6", "C", "8", "1", "1", program));
+        data->setCurrentKey(6, QStringLiteral("C"));
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_OpenApp"));
+        QTest::qWait(100);
+        verifyTextsFit(stack->currentWidget());
+        auto* button = stack->currentWidget()->findChild<QPushButton*>(QStringLiteral("pushButton_selectAppPath"));
+        QVERIFY(button->sizeHint().width() <= button->width());
+        QVERIFY(window.screen()->grabWindow(window.winId()).toImage().save(shotName("launch-page")));
         QCoreApplication::removeTranslator(&translator);
     }
 };
