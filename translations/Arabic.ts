@@ -1745,6 +1745,62 @@ Keep these keys?</source>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>نوع التشغيل</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>تشغيل مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>تشغيل عدة مرات</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>التشغيل المستمر تشغيل/إيقاف</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>التشغيل طالما المفتاح مضغوط</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>عدد مرات التشغيل</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>عدد مرات التشغيل 1، 2، 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>تعيين الماكرو</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>تعيين ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>يرجى تسجيل ماكرو أولاً</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>اختيار التطبيق</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>يرجى اختيار ملف التطبيق</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>اختيار التطبيق</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>كل الملفات (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1945,6 +2001,36 @@ Keep these keys?</source>
     <message>
         <source>Enter key?</source>
         <translation>أدخل المفاتيح؟</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>تعيين ملف التعريف</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>اختيار التطبيق</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>يرجى اختيار ملف التطبيق</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>اختيار التطبيق</translation>
     </message>
 </context>
 </TS>

@@ -1736,6 +1736,62 @@ Ponechat tyto klávesy?</translation>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Typ přehrávání</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Přehrát jednou</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Přehrát vícekrát</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Nepřetržité přehrávání zap./vyp.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Přehrávat, dokud je klávesa stisknuta</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Počet přehrání</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Počet přehrání 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Přiřadit makro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Přiřadit profil</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Nejprve nahrajte makro</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Vybrat aplikaci</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Vyberte soubor své aplikace</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Vybrat aplikaci</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Všechny soubory (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1936,6 +1992,36 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>Enter key?</source>
         <translation>Zadat klávesy?</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Přiřadit profil</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Vybrat aplikaci</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Vyberte soubor své aplikace</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Vybrat aplikaci</translation>
     </message>
 </context>
 </TS>

@@ -1733,6 +1733,62 @@ Keep these keys?</translation>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Play type</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Play once</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Play multiple times</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Continuous playback on/off</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Play while the key is held</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Play count</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Play count 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assign macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assign profile</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Please record a macro first</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Select app</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Please select the file of your application</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Select application</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1933,6 +1989,36 @@ Keep these keys?</translation>
     <message>
         <source>Enter key?</source>
         <translation>Enter key?</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assign profile</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Select app</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Please select the file of your application</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Select application</translation>
     </message>
 </context>
 </TS>

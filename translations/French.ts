@@ -1733,6 +1733,62 @@ Conserver ces touches ?</translation>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Type de lecture</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Lire une fois</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Lire plusieurs fois</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Lecture continue activée/désactivée</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Lire tant que la touche est enfoncée</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Nombre de lectures</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Nombre de lectures 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Attribuer une macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Attribuer un profil</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Veuillez d’abord enregistrer une macro</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Choisir une application</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Veuillez choisir le fichier de votre application</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Choisir une application</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1933,6 +1989,36 @@ Conserver ces touches ?</translation>
     <message>
         <source>Enter key?</source>
         <translation>Saisir les touches ?</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Attribuer un profil</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Choisir une application</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Veuillez choisir le fichier de votre application</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Choisir une application</translation>
     </message>
 </context>
 </TS>

@@ -1733,6 +1733,62 @@ Diese Tasten behalten?</translation>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Wiedergabeart</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Einmal abspielen</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Mehrmals abspielen</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Dauerwiedergabe ein/aus</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Abspielen, solange die Taste gedrückt ist</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Anzahl der Wiedergaben</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Anzahl 1, 2, 3 …</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Makro zuweisen</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Profil zuweisen</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Bitte zuerst ein Makro aufnehmen</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Anwendung wählen</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Bitte die Datei Ihrer Anwendung auswählen</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Anwendung auswählen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1933,6 +1989,36 @@ Diese Tasten behalten?</translation>
     <message>
         <source>Enter key?</source>
         <translation>Tasten eingeben?</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Profil zuweisen</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Anwendung wählen</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Bitte die Datei Ihrer Anwendung auswählen</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Anwendung auswählen</translation>
     </message>
 </context>
 </TS>

@@ -1733,6 +1733,62 @@ Mantenere questi tasti?</translation>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Tipo di riproduzione</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Riproduci una volta</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Riproduci più volte</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Riproduzione continua on/off</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Riproduci finché il tasto è premuto</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Numero di riproduzioni</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Numero di riproduzioni 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assegna macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assegna profilo</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Registra prima una macro</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Seleziona app</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Seleziona il file della tua applicazione</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleziona applicazione</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1933,6 +1989,36 @@ Mantenere questi tasti?</translation>
     <message>
         <source>Enter key?</source>
         <translation>Inserire i tasti?</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Assegna profilo</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Seleziona app</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Seleziona il file della tua applicazione</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleziona applicazione</translation>
     </message>
 </context>
 </TS>

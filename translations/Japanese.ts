@@ -1730,6 +1730,62 @@ Keep these keys?</source>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>再生タイプ</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>1回再生</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>複数回再生</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連続再生オン/オフ</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>キーを押している間再生</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>再生回数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>再生回数 1、2、3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>マクロを割り当て</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>プロファイルを割り当て</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>先にマクロを記録してください</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>アプリを選択</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>アプリケーションのファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>アプリケーションを選択</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1930,6 +1986,36 @@ Keep these keys?</source>
     <message>
         <source>Enter key?</source>
         <translation>キーを入力？</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>プロファイルを割り当て</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>アプリを選択</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>アプリケーションのファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>アプリケーションを選択</translation>
     </message>
 </context>
 </TS>

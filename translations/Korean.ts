@@ -1730,6 +1730,62 @@ Keep these keys?</source>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>재생 방식</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>한 번 재생</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>여러 번 재생</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>연속 재생 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>키를 누르는 동안 재생</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>재생 횟수</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>재생 횟수 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>매크로 지정</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>프로필 지정</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>먼저 매크로를 녹화하세요</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>앱 선택</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>애플리케이션 파일을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>애플리케이션 선택</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>모든 파일 (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1930,6 +1986,36 @@ Keep these keys?</source>
     <message>
         <source>Enter key?</source>
         <translation>키 입력?</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>프로필 지정</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>앱 선택</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>애플리케이션 파일을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>애플리케이션 선택</translation>
     </message>
 </context>
 </TS>

@@ -1736,6 +1736,62 @@ Zachować te klawisze?</translation>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Typ odtwarzania</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Odtwórz raz</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Odtwórz wiele razy</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Ciągłe odtwarzanie wł./wył.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Odtwarzaj, dopóki klawisz jest wciśnięty</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Liczba odtworzeń</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Liczba odtworzeń 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Przypisz makro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Przypisz profil</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Najpierw nagraj makro</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Wybierz aplikację</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Wybierz plik swojej aplikacji</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Wybierz aplikację</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1936,6 +1992,36 @@ Zachować te klawisze?</translation>
     <message>
         <source>Enter key?</source>
         <translation>Wprowadzić klawisze?</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Przypisz profil</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Wybierz aplikację</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Wybierz plik swojej aplikacji</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Wybierz aplikację</translation>
     </message>
 </context>
 </TS>

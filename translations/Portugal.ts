@@ -1733,6 +1733,62 @@ Manter estas teclas?</translation>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Tipo de reprodução</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproduzir uma vez</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproduzir várias vezes</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reprodução contínua ligada/desligada</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproduzir enquanto a tecla estiver premida</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Número de reproduções</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Número de reproduções 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Atribuir macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Atribuir perfil</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Grave primeiro uma macro</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Selecionar aplicação</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Selecione o ficheiro da sua aplicação</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Selecionar aplicação</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os ficheiros (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1933,6 +1989,36 @@ Manter estas teclas?</translation>
     <message>
         <source>Enter key?</source>
         <translation>Introduzir teclas?</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Atribuir perfil</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Selecionar aplicação</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Selecione o ficheiro da sua aplicação</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Selecionar aplicação</translation>
     </message>
 </context>
 </TS>

@@ -1736,6 +1736,62 @@ Keep these keys?</source>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Тип воспроизведения</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Воспроизвести один раз</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Воспроизвести несколько раз</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Непрерывное воспроизведение вкл./выкл.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Воспроизводить, пока клавиша нажата</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Число повторов</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Число повторов 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Назначить макрос</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Назначить профиль</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Сначала запишите макрос</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Выбор приложения</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Выберите файл вашего приложения</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Выбрать приложение</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1936,6 +1992,36 @@ Keep these keys?</source>
     <message>
         <source>Enter key?</source>
         <translation>Ввести клавиши?</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Назначить профиль</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Выбор приложения</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Выберите файл вашего приложения</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Выбрать приложение</translation>
     </message>
 </context>
 </TS>

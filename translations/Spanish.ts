@@ -1733,6 +1733,62 @@ Keep these keys?</source>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Tipo de reproducción</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproducir una vez</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproducir varias veces</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reproducción continua activada/desactivada</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproducir mientras la tecla esté pulsada</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Número de reproducciones</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Número de reproducciones 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Asignar macro</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Asignar perfil</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Primero grabe una macro</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Seleccionar aplicación</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Seleccione el archivo de su aplicación</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleccionar aplicación</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1933,6 +1989,36 @@ Keep these keys?</source>
     <message>
         <source>Enter key?</source>
         <translation>¿Introducir teclas?</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Asignar perfil</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Seleccionar aplicación</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Seleccione el archivo de su aplicación</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleccionar aplicación</translation>
     </message>
 </context>
 </TS>

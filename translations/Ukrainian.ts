@@ -1736,6 +1736,62 @@ Keep these keys?</source>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Тип відтворення</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Відтворити один раз</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Відтворити кілька разів</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Безперервне відтворення увімк./вимк.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Відтворювати, поки клавішу натиснуто</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Кількість повторів</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Кількість повторів 1, 2, 3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Призначити макрос</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Призначити профіль</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>Спочатку запишіть макрос</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Вибір застосунку</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Виберіть файл вашого застосунку</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Вибрати застосунок</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Усі файли (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1936,6 +1992,36 @@ Keep these keys?</source>
     <message>
         <source>Enter key?</source>
         <translation>Ввести клавіші?</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>Призначити профіль</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>Вибір застосунку</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>Виберіть файл вашого застосунку</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Вибрати застосунок</translation>
     </message>
 </context>
 </TS>

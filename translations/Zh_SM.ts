@@ -1730,6 +1730,62 @@ Keep these keys?</source>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放类型</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>连续播放开/关</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住按键时播放</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次数 1、2、3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定宏</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定配置文件</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>请先录制宏</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>选择应用</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>请选择应用程序所在的文件</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>选择应用程序</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1930,6 +1986,36 @@ Keep these keys?</source>
     <message>
         <source>Enter key?</source>
         <translation>输入按键？</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定配置文件</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>选择应用</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>请选择应用程序所在的文件</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>选择应用程序</translation>
     </message>
 </context>
 </TS>

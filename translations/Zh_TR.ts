@@ -1730,6 +1730,62 @@ Keep these keys?</source>
         <source>K133</source>
         <translation>K133</translation>
     </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放類型</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連續播放開/關</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住按鍵時播放</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次數</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次數 1、2、3…</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定巨集</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定設定檔</translation>
+    </message>
+    <message>
+        <source>Please record a macro first</source>
+        <translation>請先錄製巨集</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>選擇應用</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>請選擇應用程式所在的檔案</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>選擇應用程式</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有檔案 (*)</translation>
+    </message>
 </context>
 <context>
     <name>DSettingsDia</name>
@@ -1930,6 +1986,36 @@ Keep these keys?</source>
     <message>
         <source>Enter key?</source>
         <translation>輸入按鍵？</translation>
+    </message>
+</context>
+<context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation>指定設定檔</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation>選擇應用</translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation>請選擇應用程式所在的檔案</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>選擇應用程式</translation>
     </message>
 </context>
 </TS>

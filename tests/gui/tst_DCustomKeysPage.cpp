@@ -36,12 +36,6 @@ namespace {
 constexpr int kKeyA = 4;
 constexpr int kKeyB = 5;
 
-QByteArray fileBytes(const QByteArray& path)
-{
-    QFile file(QFile::decodeName(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool addEntry(const QByteArray& path, const char* profile, int key, const QByteArray& type,
               const QByteArray& value = "7")
 {
@@ -255,7 +249,7 @@ private slots:
         QFETCH(QString, page);
         if (type >= 0)
             QVERIFY(addEntry(m_default, "1", kKeyA, QByteArray::number(type)));
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         QSignalSpy intoPage(m_page.get(), &DCustomKeysPage::sigAutoIntoCustomKeysPage);
         QSignalSpy messages(m_page.get(), &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
 
@@ -264,7 +258,7 @@ private slots:
         QCOMPARE(keyLabel(), QStringLiteral("Ä"));
         QCOMPARE(shownPage(), page);
         QCOMPARE(messages.size(), 0);
-        QCOMPARE(fileBytes(m_default), before);
+        QCOMPARE(readFileBytes(m_default), before);
     }
 
     // On magnetic-switch keyboards a key without an entry in the layer shown
@@ -297,10 +291,10 @@ private slots:
         if (layerType >= 0)
             QVERIFY(addEntry(layer, "2", kKeyA, QByteArray::number(layerType)));
         QVERIFY(addEntry(m_magnetic, "1", kKeyA, QByteArray::number(magneticType)));
-        const QByteArray before = fileBytes(m_magnetic);
+        const QByteArray before = readFileBytes(m_magnetic);
         DDataManager::getInstance()->setCurrentKey(kKeyA, QStringLiteral("A"));
         QCOMPARE(shownPage(), page);
-        QCOMPARE(fileBytes(m_magnetic), before);
+        QCOMPARE(readFileBytes(m_magnetic), before);
     }
 
     // An entry of an unknown kind leaves the page on show, loaded for the new
@@ -416,13 +410,13 @@ private slots:
         // A key without an entry still gets both signals, in order.
         QObject::connect(reset, &DResetDefaultPage::sigShoudUpdateKeyboard, reset, [&] { QCOMPARE(saved.size(), 0); });
         DDataManager::getInstance()->setCurrentKey(kKeyB, QStringLiteral("B"));
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         ok->click();
         QCOMPARE(updated.size(), 1);
         QCOMPARE(updated.at(0).at(0).toInt(), kKeyB);
         QCOMPARE(saved.size(), 1);
         QCOMPARE(messages.last().at(0).toString(), QStringLiteral("Operate successful"));
-        QCOMPARE(fileBytes(m_default), before);
+        QCOMPARE(readFileBytes(m_default), before);
     }
 
     // A macro binding takes the profile's copy of its macro along only when
@@ -464,7 +458,7 @@ private slots:
         QVERIFY(addEntry(m_default, "1", kKeyA, "3"));
         DDataManager::getInstance()->setCurrentKey(kKeyA, QStringLiteral("A"));
         m_page->onCurIndexChanged_Key(0);
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         QSignalSpy messages(m_page.get(), &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
         QSignalSpy saved(m_page->findChild<DResetDefaultPage*>(), &DResetDefaultPage::sigCustomKeyInfoSaveSuccessful);
         {
@@ -477,7 +471,7 @@ private slots:
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages.at(0).at(0).toString(),
                  QStringLiteral("Setting failed because the profile could not be saved"));
-        QCOMPARE(fileBytes(m_default), before);
+        QCOMPARE(readFileBytes(m_default), before);
         QVERIFY(hasEntry(m_default, "1", kKeyA));
         QCOMPARE(capBorder(*m_capA), QColor(Qt::black));
         QCOMPARE(resetPageKey(), QStringLiteral("A"));

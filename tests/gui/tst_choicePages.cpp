@@ -71,29 +71,10 @@ Page makePage(const QString& name)
     return make<DKeyConfigFunctionPage>();
 }
 
-QByteArray fileBytes(const QByteArray& path)
-{
-    QFile file(QFile::decodeName(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool addEntry(const QByteArray& path, int key, const QByteArray& type, const QByteArray& paramB,
               const QByteArray& value)
 {
     return COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", QByteArray::number(key), "K", type, "1", paramB, value);
-}
-
-// The key's entry as "type/paramA/paramB/value", or "none".
-QString entryOf(const QByteArray& path, int key)
-{
-    keyOperateInfo info;
-    setText(info.keyCode, "-1");
-    COrvaneXML_SelectProFileKeyOperateInfo(path, "1", QByteArray::number(key), &info);
-    if (QByteArray(info.keyCode) == "-1")
-        return QStringLiteral("none");
-    return QStringLiteral("%1/%2/%3/%4")
-        .arg(QString::fromLatin1(info.type), QString::fromLatin1(info.paramA), QString::fromLatin1(info.paramB),
-             QString::fromLatin1(info.value));
 }
 
 // The checked radio button's name, hidden ones included; empty when none.
@@ -265,13 +246,13 @@ private slots:
         QVERIFY(!clicked->isHidden());
         clicked->click();
         QCOMPARE(emitted, QStringList({QStringLiteral("update 4"), QStringLiteral("success")}));
-        QCOMPARE(entryOf(m_default, kKeyA), entry);
-        QCOMPARE(entryOf(m_default, kKeyB), QStringLiteral("1/1/1/2"));
+        QCOMPARE(keyEntryOf(m_default, kKeyA), entry);
+        QCOMPARE(keyEntryOf(m_default, kKeyB), QStringLiteral("1/1/1/2"));
 
         // Clicking the checked button stores the same entry again, once.
         clicked->click();
         QCOMPARE(emitted.size(), 4);
-        QCOMPARE(entryOf(m_default, kKeyA), entry);
+        QCOMPARE(keyEntryOf(m_default, kKeyA), entry);
         const QStringList fields = entry.split(QLatin1Char('/'));
         QCOMPARE(COrvaneXML_GetProFileValueNum(m_default, "1", fields.at(0).toLatin1(), fields.at(3).toLatin1()), 1);
         m_emitted = nullptr;
@@ -380,13 +361,13 @@ private slots:
 
         if (!type.isEmpty())
             QVERIFY(addEntry(m_default, kKeyA, type.toLatin1(), paramB.toLatin1(), value.toLatin1()));
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         selectKey(kKeyA);
         tested.load();
         QCOMPARE(checkedButton(tested.widget.get()), checked);
         if (!checked.isEmpty())
             QCOMPARE(tested.widget->findChild<QRadioButton*>(checked)->isVisible(), visible);
-        QCOMPARE(fileBytes(m_default), before);
+        QCOMPARE(readFileBytes(m_default), before);
     }
 
     // Buttons the pages keep hidden, and the keyboard functions that follow
@@ -444,11 +425,11 @@ private slots:
         QCOMPARE(label->text(), QStringLiteral("B"));
         page.retranslate();
         QCOMPARE(label->text(), QStringLiteral("B"));
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         page.findChild<QPushButton*>(QStringLiteral("pushButton_Cancel"))->click();
         QCOMPARE(cancelled.size(), 1);
         QCOMPARE(saved.size(), 0);
-        QCOMPARE(fileBytes(m_default), before);
+        QCOMPARE(readFileBytes(m_default), before);
     }
 
     // The keyboard-lighting page's scroll bar takes the theme a moment
@@ -517,7 +498,7 @@ private slots:
         auto* shown = host.findChild<QStackedWidget*>(QStringLiteral("stackedWidget_Customize"))->currentWidget();
         QCOMPARE(checkedButton(shown), checked);
         QSignalSpy messages(&host, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         {
             LockedFolder lock(m_dir->path());
             if (!lock.locked())
@@ -527,8 +508,8 @@ private slots:
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages.at(0).at(0).toString(),
                  QStringLiteral("Setting failed because the profile could not be saved"));
-        QCOMPARE(fileBytes(m_default), before);
-        QCOMPARE(entryOf(m_default, kKeyA), stored);
+        QCOMPARE(readFileBytes(m_default), before);
+        QCOMPARE(keyEntryOf(m_default, kKeyA), stored);
         QCOMPARE(checkedButton(shown), checked);
         DDataManager::getInstance()->setHasSideLight(false);
     }
@@ -546,10 +527,10 @@ private slots:
         auto* stack = host.findChild<QStackedWidget*>(QStringLiteral("stackedWidget_Customize"));
         QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_Disable"));
         DDataManager::getInstance()->clearCurrentKey();
-        const QByteArray before = fileBytes(m_default);
+        const QByteArray before = readFileBytes(m_default);
         stack->currentWidget()->findChild<QPushButton*>(QStringLiteral("pushButton_Cancel"))->click();
         QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_Default"));
-        QCOMPARE(fileBytes(m_default), before);
+        QCOMPARE(readFileBytes(m_default), before);
     }
 
 public slots:

@@ -3,11 +3,14 @@
 // the Download button then writes the stored key maps into the keyboard,
 // once per click until the download has ended; keys given functions on the
 // choice pages reach the keyboard's key map as the entries it understands,
-// and so do a remap and a key combination picked on the virtual keyboard.
+// and so do a remap and a key combination picked on the virtual keyboard; a
+// macro and an advanced key bound on their pages reach the keyboard's slots
+// with the key entries that point at them.
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
 #include "support/SimulatorHarness.h"
+#include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -20,15 +23,19 @@
 #include "ui/widgets/CbNotice.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -43,10 +50,30 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The key's four bytes in a layer's key map, found by its place among the
+// key caps.
+QByteArray keyEntry(const SimulatedKeyboard& keyboard, int layer, int usage);
+
 QByteArray keyMapBytes(const SimulatedKeyboard& keyboard, int layer)
 {
     const std::vector<uint8_t> map = keyboard.keyMap(layer);
     return QByteArray(reinterpret_cast<const char*>(map.data()), int(map.size()));
+}
+
+QByteArray keyEntry(const SimulatedKeyboard& keyboard, int layer, int usage)
+{
+    const QByteArray map = keyMapBytes(keyboard, layer);
+    const QList<keyboardButCustom*> caps = DDataManager::getInstance()->keyButtonList();
+    for (int at = 0; at < caps.size(); ++at) {
+        if (caps.at(at) && caps.at(at)->keyCode() == usage)
+            return map.mid(at * 4, 4);
+    }
+    return QByteArray();
+}
+
+QByteArray bytesOf(const std::vector<uint8_t>& bytes)
+{
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
 }
 
 // The keyboard selected, its link ready and its profile files open.
@@ -268,6 +295,85 @@ private slots:
             QVERIFY(place >= 0);
             QCOMPARE(map.mid(place * 4, 4).toHex(), QByteArray(picked.entry));
         }
+    }
+
+    // A macro bound with mode 2 and count 3 and an advanced key, chosen on
+    // their pages, then Download: the keyboard holds the macro (from the
+    // profile's copy) and the advanced-key record in their first slots, and
+    // the two keys point at them.
+    void macroAndAdvancedKeyThenDownload()
+    {
+        using namespace StoreTestSupport;
+        QTemporaryDir dir;
+        const QByteArray macros = pathIn(dir, QStringLiteral("macro.xml"));
+        QVERIFY(COrvaneXML_CreateXMLFile(macros));
+        QVERIFY(COrvaneXML_CreateMacroXmlParentNode(macros, "1", "One"));
+        QVERIFY(COrvaneXML_CreateMacroXmlParentNode(macros, "2", "Two"));
+        QVERIFY(COrvaneXML_AddKeyOrMouseEventItem(macros, keyPress("1", "5", "B"), "2"));
+        const QByteArray advanced = pathIn(dir, QStringLiteral("seniorKeys.xml"));
+        QVERIFY(COrvaneXML_SeniorKey_CreateXMLFile(advanced));
+        for (int index : {3, 6}) {
+            seniorKeyInfoStu record;
+            std::memset(&record, 0, sizeof record);
+            record.index = index;
+            record.type = 1;
+            setText(record.name, "DKS" + QByteArray::number(index));
+            setText(record.key[0], index == 6 ? "4" : "7");
+            const int points[4] = {15, 36, 36, 15};
+            std::memcpy(record.point, points, sizeof points);
+            record.action[0] = 1;
+            record.action[3] = 2;
+            record.holdDuration = 10;
+            QVERIFY(COrvaneXML_SeniorKey_AddInfoItem(advanced, 1, record));
+        }
+        DDataManager* data = DDataManager::getInstance();
+        QVERIFY(data->setMacroFilePath(macros));
+        QVERIFY(data->setSeniorKeyFilePath(advanced));
+
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV68M");
+        std::unique_ptr<DDevicePage> page = loadedDevicePage();
+        QVERIFY(page && keyboardReady(*page));
+        page->show();
+        DCustomKeysPage* keys = DevicePageProbe(*page).customKeysPage();
+        QSignalSpy messages(keys, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
+
+        data->setCurrentKey(kKeyA, QStringLiteral("A"));
+        keys->findChild<QToolButton*>(QStringLiteral("toolButton_Macro"))->click();
+        QWidget* macroPage = keys->findChild<QWidget*>(QStringLiteral("page_Macro"));
+        auto* macroBox = macroPage->findChild<QComboBox*>(QStringLiteral("comboBox_Macro"));
+        macroBox->setCurrentIndex(1);
+        emit macroBox->activated(1);
+        macroPage->findChild<QRadioButton*>(QStringLiteral("radioButton_playMany"))->click();
+        auto* count = macroPage->findChild<QLineEdit*>(QStringLiteral("lineEdit_playMany"));
+        count->selectAll();
+        QTest::keyClicks(count, QStringLiteral("3"));
+        QCOMPARE(messages.last().at(0).toString(), QStringLiteral("Operate successful"));
+
+        data->setCurrentKey(kKeyA + 1, QStringLiteral("B"));
+        auto* advancedButton = keys->findChild<QToolButton*>(QStringLiteral("toolButton_SeniorKeys"));
+        QVERIFY(!advancedButton->isHidden());
+        advancedButton->click();
+        auto* advancedBox = keys->findChild<QWidget*>(QStringLiteral("page_SeniorKeysBind"))
+                                ->findChild<QComboBox*>(QStringLiteral("comboBox_SeniorKeys"));
+        QCOMPARE(advancedBox->count(), 2);
+        advancedBox->setCurrentIndex(1);
+        emit advancedBox->activated(1);
+        QCOMPARE(messages.last().at(0).toString(), QStringLiteral("Operate successful"));
+
+        keyboard->clearLog();
+        keys->findChild<QPushButton*>(QStringLiteral("pushButton_Download"))->click();
+        QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Download config successful"));
+        // Key A: macro kind, its usage, slot 0; key B: advanced-key kind, slot 0.
+        QCOMPARE(keyEntry(*keyboard, 0, kKeyA).toHex(' '), QByteArray("10 04 00 00"));
+        QCOMPARE(keyEntry(*keyboard, 0, kKeyA + 1).toHex(' '), QByteArray("17 00 00 00"));
+        // Play mode 2 with count 3; one press and release of B.
+        QCOMPARE(bytesOf(keyboard->macroSlot(0)).left(16).toHex(' '),
+                 QByteArray("00 01 00 08 00 03 00 00 05 10 00 19 05 00 00 00"));
+        // DKS, its four points, the key, the actions.
+        QCOMPARE(bytesOf(keyboard->advancedKeySlot(0)).left(13).toHex(' '),
+                 QByteArray("01 0f 24 24 0f 00 04 00 00 01 00 00 02"));
+        QCOMPARE(bytesOf(keyboard->macroSlot(1)), QByteArray(256, '\0'));
     }
 };
 

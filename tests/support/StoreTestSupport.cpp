@@ -118,6 +118,24 @@ customLightDataItem keyColour(const QByteArray& keyCode, const QByteArray& label
     return item;
 }
 
+QByteArray readFileBytes(const QByteArray& path)
+{
+    QFile file(QFile::decodeName(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString keyEntryOf(const QByteArray& path, int key, const char* profile)
+{
+    keyOperateInfo info;
+    setText(info.keyCode, "-1");
+    COrvaneXML_SelectProFileKeyOperateInfo(path, profile, QByteArray::number(key), &info);
+    if (QByteArray(info.keyCode) == "-1")
+        return QStringLiteral("none");
+    return QStringLiteral("%1/%2/%3/%4")
+        .arg(QString::fromLatin1(info.type), QString::fromLatin1(info.paramA), QString::fromLatin1(info.paramB),
+             QString::fromUtf8(info.value));
+}
+
 QStringList profileNames(const char* path)
 {
     std::vector<profileNodeInfo> nodes;

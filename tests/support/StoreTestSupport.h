@@ -46,6 +46,12 @@ QString describe(const colorInfoData& info);
 QString describe(const customLightDataItem& item);
 QString describe(const customLightNodeInfo& node);
 
+// A file's bytes as they are on disk; empty when it cannot be read.
+QByteArray readFileBytes(const QByteArray& path);
+// The key's entry in a profile as "type/paramA/paramB/value" (the value
+// read as UTF-8), or "none".
+QString keyEntryOf(const QByteArray& path, int key, const char* profile = "1");
+
 QStringList profileNames(const char* path);
 // The macros of a macro file as "index:name", in file order.
 QStringList macroNames(const char* path);

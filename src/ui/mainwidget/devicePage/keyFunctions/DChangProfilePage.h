@@ -2,19 +2,27 @@
 
 #include "profiles/DKeyFunctionStore.h"
 
+#include <QMap>
+#include <QString>
 #include <QWidget>
 
-// The key-function page that makes the key switch to another profile. So far it takes the
-// selected key and profile when shown and offers the page protocol and
-// signals; its controls are still to come.
+namespace Ui {
+class DChangProfilePage;
+}
+
+// The key-function page "Switch Profile": the profiles of the active file;
+// a pick stores a switch to that profile's index for the selected key. Its
+// colours are fixed; it takes no part in theming.
 class DChangProfilePage : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit DChangProfilePage(QWidget* parent = nullptr);
+    ~DChangProfilePage() override;
 
     void retranslate();
+    // Shows the selected key's target profile; stores nothing.
     void loadCurrentKeyInfo();
 
 signals:
@@ -22,6 +30,14 @@ signals:
     void sigCustomKeyInfoSaveSuccessful();
     void sigCustomKeyInfoSaveFailed(int operateType, int errorIndex);
 
+private slots:
+    void on_comboBox_Profile_currentIndexChanged(const QString& text);
+    void onComboxActivated(int index);
+
 private:
+    void saveProfileSwitch();
+
+    Ui::DChangProfilePage* m_ui = nullptr;
     DKeyFunctionStore m_store;
+    QMap<int, QString> m_profileNames;
 };

@@ -118,3 +118,31 @@ void DKeyFunctionPages::setKeyFieldTheme(QLineEdit* field, ArrowWidget* popup)
     const QColor fill = DThemeColor::fromText(theme.allBgColor);
     popup->setBackgroundColor(fill.red(), fill.green(), fill.blue());
 }
+
+QString DKeyFunctionPages::comboBoxStyleSheet()
+{
+    const themeColorData theme = DDataManager::getInstance()->themeColors();
+    return DThemeColor::fillStyleSheet(
+        QStringLiteral(
+            "QComboBox{ background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
+            "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px; }"
+            "QComboBox:hover{ border: 1px solid rgb(%4); }"
+            "QComboBox QAbstractItemView::item{ height: 40px; padding-left: 10px; }"
+            "QComboBox::down-arrow{ width: 14px; height: 14px; image: url(:/images/publicIco/comboxDef.png); }"
+            "QComboBox::down-arrow:hover{ image: url(:/images/publicIco/comboxDef.png); }"
+            "QComboBox::down-arrow:on{ image: url(:/images/publicIco/comboxSel.png); "
+            "selection-background-color: rgb(255, 35, 76); }"
+            "QComboBox::drop-down{ width: 20px; padding-right: 3px; background: transparent; "
+            "subcontrol-origin: padding; subcontrol-position: top right; }"
+            "QComboBox QAbstractItemView{ outline: 0px; background-color: rgb(%1); color: rgb(%3); "
+            "border: 1px solid rgb(%2); selection-background-color: rgb(%2); selection-color: rgb(%4); }"
+            "QComboBox QAbstractItemView QScrollBar:vertical{ background: rgb(%6); width: 4px; }"
+            "QComboBox QAbstractItemView QScrollBar::handle:vertical{ background: rgba(%7); "
+            "min-height: 20px; border-radius: 2px; }"
+            "QComboBox QAbstractItemView QScrollBar::add-line:vertical, "
+            "QComboBox QAbstractItemView QScrollBar::sub-line:vertical{ height: 0px; }"
+            "QComboBox QAbstractItemView QScrollBar::add-page:vertical, "
+            "QComboBox QAbstractItemView QScrollBar::sub-page:vertical{ background: transparent; }"),
+        {theme.deviceRightBgColor, theme.deviceBorderColor, theme.textDefaultColor, theme.textCheckedColor,
+         theme.textFont, theme.allScrollBgColor, theme.allScrollBarColorDef});
+}

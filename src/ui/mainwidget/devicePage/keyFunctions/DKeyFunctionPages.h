@@ -44,6 +44,8 @@ enum FailureReason : int {
     kRefusedByPage = 0,
     // The profile file could not be written; it holds what it held before.
     kProfileNotSaved = 1,
+    // The macro page has no macro to bind: the macro file holds none.
+    kNoMacro = 2,
 };
 
 // The radio buttons of a page (choices and the light/heavy press choice) in
@@ -69,5 +71,7 @@ void openKeyboardPopup(ArrowWidget* popup, QLineEdit* field);
 void showInKeyField(QLineEdit* field, const QString& text);
 // The key field and the bubble in the active theme.
 void setKeyFieldTheme(QLineEdit* field, ArrowWidget* popup);
+// A page's list of choices (macros, advanced keys) in the active theme.
+QString comboBoxStyleSheet();
 
 } // namespace DKeyFunctionPages

@@ -2,20 +2,28 @@
 
 #include "profiles/DKeyFunctionStore.h"
 
+#include <QFileInfo>
+#include <QString>
 #include <QWidget>
 
-// The key-function page that makes the key open a program. So far it takes the
-// selected key and profile when shown and offers the page protocol and
-// signals; its controls are still to come.
+namespace Ui {
+class DKeyWithAppPage;
+}
+
+// The key-function page "Launch Application": the key opens a file chosen
+// in a file dialog, stored at once as its absolute path. The path field
+// shows the stored path and cannot be typed into.
 class DKeyWithAppPage : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit DKeyWithAppPage(QWidget* parent = nullptr);
+    ~DKeyWithAppPage() override;
 
     void retranslate();
     void setTheme();
+    // Shows the selected key's stored path; stores nothing.
     void loadCurrentKeyInfo();
 
 signals:
@@ -23,6 +31,14 @@ signals:
     void sigCustomKeyInfoSaveSuccessful();
     void sigCustomKeyInfoSaveFailed(int operateType, int errorIndex);
 
+private slots:
+    void on_pushButton_selectAppPath_clicked();
+
 private:
+    void setTexts();
+
+    Ui::DKeyWithAppPage* m_ui = nullptr;
     DKeyFunctionStore m_store;
+    QString m_appPath;
+    QFileInfo m_appFileInfo;
 };

@@ -481,6 +481,8 @@ void DCustomKeysPage::onCustomKeyInfoSaveFailed(int operateType, int errorIndex)
         message = QObject::tr("Setting failed because the text is empty");
     else if (operateType == kResetFunctionCode && errorIndex == kRefusedByPage)
         message = QObject::tr("Please select one Key first");
+    else if (operateType == kMacroFunctionCode && errorIndex == kNoMacro)
+        message = QObject::tr("Please record a macro first");
     tell(message);
     // The page on show goes back to what the file holds.
     const int row = rowOfCode(operateType);
