@@ -39,12 +39,11 @@ int main(int argc, char* argv[])
 
     // Offer a whole frame every millisecond: the queue takes one whenever it
     // has drained, so the loop never waits for reports.
-    const DReportFrame frame(0x0E);
     QTimer feeder;
     feeder.setTimerType(Qt::PreciseTimer);
     QObject::connect(&feeder, &QTimer::timeout, [&] {
         for (int i = 0; i < hid.streamBatchLimit() + 1; ++i)
-            hid.queueStreamReport(frame);
+            hid.queueStreamReport(DReportFrame(0x0E, i < 8 ? 0 : 1).setPacket(i < 8 ? i : i - 8));
     });
     feeder.start(1);
 

@@ -47,6 +47,13 @@ struct sideCollisionInfo
     unsigned char segmentCount;
 };
 
+// What the Auto Ripple effect tells a keyboard behind the receiver about
+// its current ripple, five values.
+struct autoRippleLightConfig
+{
+    int values[5];
+};
+
 static_assert(sizeof(lightFrameCell) == 44, "lightFrameCell layout");
 static_assert(sizeof(sideCollisionInfo) == 5, "sideCollisionInfo layout");
 
@@ -74,3 +81,5 @@ lightRgbValue COrvaneHid_lightColorMix(int row, int column);
 sideCollisionInfo COrvaneHid_GetSideCollisionLightRuningConfig();
 // The colour a key press starts a ripple with.
 lightRgbValue COrvaneHid_GetCurrentRippleLightColor();
+// Auto Ripple's configuration in the last keyboard frame.
+autoRippleLightConfig COrvaneHid_GetCurrentAutoRippleLightConfig();

@@ -45,6 +45,8 @@ public:
     lightRgbValue colorMix(int row, int column) const;
     lightRgbValue rippleColor() const;
     sideCollisionInfo sideCollision() const;
+    // Auto Ripple makes no ripple yet, so there is none to describe.
+    autoRippleLightConfig autoRippleConfig() const { return {}; }
 
     // What the generator was told last.
     const colorInfoData& keyboardRecord() const { return m_keyboardRecord; }

@@ -56,3 +56,8 @@ lightRgbValue COrvaneHid_GetCurrentRippleLightColor()
 {
     return LightEffectGenerator::instance().rippleColor();
 }
+
+autoRippleLightConfig COrvaneHid_GetCurrentAutoRippleLightConfig()
+{
+    return LightEffectGenerator::instance().autoRippleConfig();
+}

@@ -1,5 +1,6 @@
 #include "hid/MainHidInterFace.h"
 
+#include "hid/reports/DLightStreamReport.h"
 #include "hid/reports/DLinkReports.h"
 
 #include "sdk/include/orvanesdk_hid.h"
@@ -106,21 +107,39 @@ int MainHidInterFace::queueStreamReport(const DReportFrame& report)
     if (!m_isOpen)
         return -1;
     QMutexLocker lock(&m_streamMutex);
-    if (m_streamQueue.isEmpty())
-        m_batchOpen = true;
-    if (!m_streamEnabled || !m_batchOpen)
+    if (!m_streamEnabled)
         return 0;
-    if (m_streamQueue.size() == m_batchLimit)
-        m_batchOpen = false;
-    m_streamQueue.append(report);
+    // The keyboard takes a light frame only whole: a batch opens with a
+    // frame's first key packet and holds that one frame. A frame that begins
+    // while the last batch still drains is dropped whole, and a frame that
+    // begins over an unfinished one replaces it.
+    if (DLightStreamReport::isFrameStart(report)) {
+        if (m_batchOpen)
+            m_streamQueue.clear();
+        m_batchOpen = m_streamQueue.isEmpty();
+    }
     if (!m_batchOpen)
+        return 0;
+    m_streamQueue.append(report);
+    if (m_streamQueue.size() > m_batchLimit) {
+        m_batchOpen = false;
         COrvaneHid_Wake(m_hidHandle);
+    }
     return 0;
 }
 
 void MainHidInterFace::setStreamEnabled(bool enabled)
 {
-    m_streamEnabled = enabled;
+    {
+        // A frame still being gathered is dropped; one already released
+        // drains, so the keyboard never sees a cut frame.
+        QMutexLocker lock(&m_streamMutex);
+        m_streamEnabled = enabled;
+        if (m_batchOpen) {
+            m_streamQueue.clear();
+            m_batchOpen = false;
+        }
+    }
     if (enabled && m_isOpen)
         COrvaneHid_Wake(m_hidHandle);
 }
@@ -164,7 +183,7 @@ bool MainHidInterFace::hasReportToWrite()
             return true;
     }
     QMutexLocker lock(&m_streamMutex);
-    return !m_streamQueue.isEmpty() && m_streamEnabled && !m_batchOpen;
+    return !m_streamQueue.isEmpty() && !m_batchOpen;
 }
 
 void MainHidInterFace::sleepUntilWork()
@@ -196,7 +215,7 @@ void MainHidInterFace::writeStep()
         }
         if (!taken) {
             QMutexLocker lock(&m_streamMutex);
-            if (!m_streamQueue.isEmpty() && m_streamEnabled && !m_batchOpen) {
+            if (!m_streamQueue.isEmpty() && !m_batchOpen) {
                 report = m_streamQueue.takeFirst();
                 taken = true;
             }

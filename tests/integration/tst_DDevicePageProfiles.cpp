@@ -44,6 +44,7 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -172,7 +173,12 @@ private slots:
         QVERIFY(light->isKeyboardLightRunning());
         QVERIFY(light->isUiUpdateEnabled());
         QVERIFY(light->isLightSynchronizing());
-        QCOMPARE(light->profileLightLoads(), 1);
+        // It took the stored keyboard setting of the current profile.
+        const int storedEffect = COrvaneXML_SelectProFileMouseLightTypeUsingIndex(defaultFile, "1", 0);
+        colorInfoData stored{};
+        QVERIFY(COrvaneXML_SelectProfileColorDataInfo(defaultFile, "1", 0, storedEffect, &stored));
+        const colorInfoData taken = light->keyboardColorInfo();
+        QVERIFY(std::memcmp(&taken, &stored, sizeof stored) == 0);
         QCOMPARE(light->keyCapGrid()[2][3], caps[2 * 22 + 3]);
         QVERIFY(DevicePageProbe(*page).selectedRow());
         QCOMPARE(light->musicLayoutNumber(), DevicePageProbe(*page).selectedRow()->deviceInfo().layoutNumber);

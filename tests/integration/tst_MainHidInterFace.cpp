@@ -41,9 +41,13 @@ int countCommand(const SimulatedKeyboard& keyboard, uint8_t command)
     return keyboard.receivedCount(command);
 }
 
-DReportFrame streamReport(uchar marker)
+// The report at `index` of a light frame (8 key packets, then the side
+// packets), carrying a marker in its first colour byte.
+DReportFrame streamReport(int index, uchar marker)
 {
-    DReportFrame r(0x0E);
+    constexpr int kKeyPackets = 8;
+    DReportFrame r(0x0E, index < kKeyPackets ? 0 : 1);
+    r.setPacket(index < kKeyPackets ? index : index - kKeyPackets);
     r.setPayloadByte(0, marker);
     return r;
 }
@@ -264,16 +268,16 @@ private slots:
         settle(o);
 
         // Streaming off: pushes are accepted and nothing is queued.
-        QCOMPARE(o.hid()->queueStreamReport(streamReport(200)), 0);
+        QCOMPARE(o.hid()->queueStreamReport(streamReport(0, 200)), 0);
         o.hid()->setStreamEnabled(true);
         for (int i = 0; i < batch - 1; ++i)
-            QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(i))), 0);
+            QCOMPARE(o.hid()->queueStreamReport(streamReport(i, uchar(i))), 0);
         QTest::qWait(60);
         QCOMPARE(countCommand(*o.keyboard(), 0x0E), 0); // held until complete
 
-        QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(batch - 1))), 0);
-        for (int i = 0; i < 3; ++i) // while the batch drains: dropped
-            QCOMPARE(o.hid()->queueStreamReport(streamReport(uchar(100 + i))), 0);
+        QCOMPARE(o.hid()->queueStreamReport(streamReport(batch - 1, uchar(batch - 1))), 0);
+        for (int i = 0; i < 3; ++i) // a frame that begins while the batch drains: dropped whole
+            QCOMPARE(o.hid()->queueStreamReport(streamReport(i, uchar(100 + i))), 0);
         QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), batch);
         QTest::qWait(30);
         QCOMPARE(countCommand(*o.keyboard(), 0x0E), batch);
@@ -283,21 +287,37 @@ private slots:
                 QCOMPARE(int(w.marker), expected++);
         }
 
-        // The queue is empty again: the next push opens a new batch.
-        QCOMPARE(o.hid()->queueStreamReport(streamReport(50)), 0);
+        // The rest of the dropped frame opens nothing either.
+        for (int i = 3; i < batch; ++i)
+            o.hid()->queueStreamReport(streamReport(i, uchar(100 + i)));
         QTest::qWait(40);
         QCOMPARE(countCommand(*o.keyboard(), 0x0E), batch);
 
-        // Streaming off keeps a queued batch unwritten.
-        for (int i = 1; i < batch - 1; ++i)
-            o.hid()->queueStreamReport(streamReport(uchar(50 + i)));
+        // Streaming off drops a frame being gathered; its last packet, after
+        // streaming is back, completes nothing.
+        for (int i = 0; i < batch - 1; ++i)
+            o.hid()->queueStreamReport(streamReport(i, uchar(50 + i)));
         o.hid()->setStreamEnabled(false);
-        o.hid()->queueStreamReport(streamReport(99));
+        o.hid()->queueStreamReport(streamReport(0, 99));
+        o.hid()->setStreamEnabled(true);
+        o.hid()->queueStreamReport(streamReport(batch - 1, uchar(50 + batch - 1)));
         QTest::qWait(40);
         QCOMPARE(countCommand(*o.keyboard(), 0x0E), batch);
-        o.hid()->setStreamEnabled(true);
-        o.hid()->queueStreamReport(streamReport(uchar(50 + batch - 1)));
+
+        // A frame that begins over an unfinished one replaces it: the next
+        // batch is the new frame alone.
+        for (int i = 0; i < 4; ++i)
+            o.hid()->queueStreamReport(streamReport(i, uchar(150 + i)));
+        for (int i = 0; i < batch; ++i)
+            o.hid()->queueStreamReport(streamReport(i, uchar(i)));
         QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), 2 * batch);
+        QTest::qWait(30);
+        QCOMPARE(countCommand(*o.keyboard(), 0x0E), 2 * batch);
+        expected = 0;
+        for (const auto& w : written(*o.keyboard())) {
+            if (w.command == 0x0E)
+                QCOMPARE(int(w.marker), expected++ % batch);
+        }
         close(o);
     }
 
@@ -311,7 +331,7 @@ private slots:
         for (int attempt = 0; attempt < 10; ++attempt) {
             o.keyboard()->clearLog();
             for (int i = 0; i < 11; ++i)
-                o.hid()->queueStreamReport(streamReport(uchar(i)));
+                o.hid()->queueStreamReport(streamReport(i, uchar(i)));
             // Catch the batch while it drains (it takes some 22 ms).
             QElapsedTimer clock;
             clock.start();
@@ -410,7 +430,7 @@ private slots:
             o.hid()->setStreamEnabled(true);
             for (int i = 0; i < 30; ++i) {
                 o.hid()->queueCmdReport(command(0x16));
-                o.hid()->queueStreamReport(streamReport(uchar(i)));
+                o.hid()->queueStreamReport(streamReport(i % 11, uchar(i)));
             }
             QThread::usleep(random.bounded(3000));
             QCOMPARE(o.hid()->closeDevice(), 0);

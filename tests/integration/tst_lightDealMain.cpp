@@ -15,10 +15,13 @@
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
+#include <QDateTime>
 #include <QWidget>
 
 #include <cstring>
+#include <functional>
 #include <memory>
+#include <vector>
 
 using namespace ReportBytes;
 
@@ -39,6 +42,11 @@ void runSideFrames(int frames)
 constexpr int kRows = DKeyGrid::kRows;
 constexpr int kColumns = DKeyGrid::kColumns;
 constexpr uint8_t kCustomColourCommand = 0x08;
+constexpr uint8_t kSyncCommand = 0x16;
+
+using ReceiverFrame = SimulatedLighting::ReceiverFrame;
+using FrameAction = std::function<void(lightDealMain&)>;
+using FrameCheck = std::function<bool(const ReceiverFrame&, const lightDealMain&)>;
 // A key cap the picture does not have; its colour is sent black.
 constexpr int kMissingRow = 2;
 constexpr int kMissingColumn = 5;
@@ -156,6 +164,9 @@ struct Rig
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(FrameAction)
+Q_DECLARE_METATYPE(FrameCheck)
 
 class tst_lightDealMain : public QObject
 {
@@ -315,6 +326,203 @@ private slots:
         engine.sideColorInfoChanged(record(1, 2, 1));
         QCOMPARE(engine.keyboardTickInterval(), 28);
         QCOMPARE(engine.sideTickInterval(), 28);
+    }
+
+    // Synchronisation on: one 0x16 saying so at once, then a keep-alive
+    // every 3000 ms; off: one saying off, and nothing after. Switching twice
+    // sends once.
+    void synchronisation()
+    {
+        Rig rig;
+        QVERIFY(rig.open(false));
+        QVERIFY(rig.flush());
+        SimulatedKeyboard& keyboard = *rig.opened->keyboard();
+        keyboard.clearLog();
+        const auto syncReports = [&] {
+            return receivedWhere(keyboard, [](const auto& r) { return r[0] == 0x01 && r[1] == kSyncCommand; });
+        };
+
+        QElapsedTimer switchedOn;
+        switchedOn.start();
+        rig.engine.setLightSynchronize(true);
+        rig.engine.setLightSynchronize(true);
+        QVERIFY(rig.engine.isLightSynchronizing());
+        QVERIFY(rig.flush());
+        QCOMPARE(int(syncReports().size()), 1);
+        QCOMPARE(int(syncReports()[0][5]), 1);
+        QCOMPARE(int(syncReports()[0][6]), 1);
+        QVERIFY(keyboard.lighting().isSynchronising());
+
+        QTRY_COMPARE_WITH_TIMEOUT(int(syncReports().size()), 2, 8000);
+        QCOMPARE(int(keyboard.lighting().keepAliveTimes().size()), 2);
+        // A coarse timer: within 5 % of its interval.
+        QVERIFY2(switchedOn.elapsed() >= 2850, qPrintable(QString::number(switchedOn.elapsed())));
+
+        rig.engine.setLightSynchronize(false);
+        rig.engine.setLightSynchronize(false);
+        QVERIFY(!rig.engine.isLightSynchronizing());
+        QVERIFY(rig.flush());
+        QCOMPARE(int(syncReports().size()), 3);
+        QCOMPARE(int(syncReports()[2][6]), 0);
+        QVERIFY(!keyboard.lighting().isSynchronising());
+        QTest::qWait(3300);
+        QCOMPARE(int(syncReports().size()), 3);
+        // The slot keeps its old name; the keyboard hears no key map.
+        QCOMPARE(keyboard.receivedCount(0x17), 0);
+
+        // Without a keyboard there is nothing to switch on.
+        rig.engine.setHidInterface(nullptr);
+        QTest::ignoreMessage(QtDebugMsg, "USB serial port [ Into Light Synchronous ] Failed ... no keyboard interface");
+        rig.engine.setLightSynchronize(true);
+        QVERIFY(!rig.engine.isLightSynchronizing());
+    }
+
+    // Behind the receiver: one compact frame per stream tick on the command
+    // queue, with what the effect needs.
+    void receiverFrames_data()
+    {
+        QTest::addColumn<bool>("sideLight");
+        QTest::addColumn<int>("keyboardEffect");
+        QTest::addColumn<int>("sideEffect");
+        QTest::addColumn<FrameAction>("action");
+        QTest::addColumn<FrameCheck>("check");
+        const FrameAction none = [](lightDealMain&) {};
+        QTest::newRow("Static: the first key's colour") << true << 0 << 2 << FrameAction([](lightDealMain& engine) {
+            std::vector<lightFrameCell> frame(size_t(kRows * kColumns),
+                                              lightFrameCell{90, 80, 70, 0, 0, 0, 255, 0, 0, 0, 0});
+            engine.onKeyboardFrame(frame.data());
+        }) << FrameCheck([](const ReceiverFrame& f, const lightDealMain& engine) {
+            const QColor first = engine.keyColor(0);
+            return f.keyColour
+                       == std::array<uint8_t, 3>{uint8_t(first.red()), uint8_t(first.green()), uint8_t(first.blue())}
+                   && first.red() > 0;
+        });
+        QTest::newRow("Speed Respond: the highest level") << true << 12 << 2 << FrameAction([](lightDealMain& engine) {
+            std::vector<lightFrameCell> frame(size_t(kRows * kColumns), lightFrameCell{});
+            frame[0] = lightFrameCell{1, 1, 1, 0, 0, 0, 40, 0, 0, 2, 0};
+            frame[2 * kColumns] = lightFrameCell{1, 1, 1, 0, 0, 0, 90, 0, 0, 5, 0};
+            frame[4 * kColumns] = lightFrameCell{1, 1, 1, 0, 0, 0, 120, 0, 0, 5, 0};
+            engine.onKeyboardFrame(frame.data());
+        }) << FrameCheck([](const ReceiverFrame& f, const lightDealMain&) {
+            return f.speedLevel == 5 && f.speedIntensity == 120;
+        });
+        QTest::newRow("Musical Rhythm before its first frame: no bars")
+            << true << 100 << 2 << none << FrameCheck([](const ReceiverFrame& f, const lightDealMain&) {
+                   return f.keyboardEffect == 100 && f.musicLevels == decltype(f.musicLevels){}
+                          && f.musicIntensities == decltype(f.musicIntensities){};
+               });
+        QTest::newRow("side Wave with side light")
+            << true << 2 << 2 << none << FrameCheck([](const ReceiverFrame& f, const lightDealMain&) {
+                   return f.sideEffect == 2 && f.bytes[34] == 2 && f.collision == decltype(f.collision){};
+               });
+        QTest::newRow("no side light: no side effect")
+            << false << 2 << 3 << none
+            << FrameCheck([](const ReceiverFrame& f, const lightDealMain&) { return f.bytes[34] == 0; });
+    }
+    void receiverFrames()
+    {
+        QFETCH(bool, sideLight);
+        QFETCH(int, keyboardEffect);
+        QFETCH(int, sideEffect);
+        QFETCH(FrameAction, action);
+        QFETCH(FrameCheck, check);
+        Rig rig;
+        QVERIFY(rig.open(true));
+        rig.engine.setLightCapability(capability(4), capability(4, sideLight));
+        rig.engine.setKeyboardColorInfo(record(0, keyboardEffect, 3));
+        rig.engine.setSideColorInfo(record(1, sideEffect, 3));
+        action(rig.engine);
+        rig.engine.setLightSynchronize(true);
+        SimulatedKeyboard& keyboard = *rig.opened->keyboard();
+        QTRY_VERIFY_WITH_TIMEOUT(keyboard.lighting().receiverFrames().size() >= 3, 5000);
+        rig.engine.setLightSynchronize(false);
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        for (const ReceiverFrame& frame : keyboard.lighting().receiverFrames()) {
+            QCOMPARE(int(frame.keyboardEffect), keyboardEffect);
+            QCOMPARE(frame.strayBytes, 0);
+            QVERIFY(check(frame, rig.engine));
+            // The stamp is the time of sending, modulo 65536.
+            const int age = int((now - frame.stamp) % 65536);
+            QVERIFY2(age >= 0 && age < 5000, qPrintable(QString::number(age)));
+        }
+        QCOMPARE(keyboard.receivedCount(0x0E), 0);
+    }
+
+    // A key press of a key-press effect goes in the next compact frame, once.
+    void receiverKeyPressSentOnce()
+    {
+        Rig rig;
+        QVERIFY(rig.open(true));
+        rig.engine.setLightCapability(capability(4), capability(4));
+        rig.engine.setKeyboardColorInfo(record(0, 6, 3));
+        rig.engine.setLightSynchronize(true);
+        SimulatedKeyboard& keyboard = *rig.opened->keyboard();
+        QTRY_VERIFY_WITH_TIMEOUT(keyboard.lighting().receiverFrames().size() >= 2, 5000);
+        rig.engine.setInteractLightsPoint(3, 7);
+        const lightRgbValue ripple = rig.engine.rippleColor();
+        const size_t before = keyboard.lighting().receiverFrames().size();
+        QTRY_VERIFY_WITH_TIMEOUT(keyboard.lighting().receiverFrames().size() >= before + 3, 5000);
+        rig.engine.setLightSynchronize(false);
+        int presses = 0;
+        const std::vector<ReceiverFrame> frames = keyboard.lighting().receiverFrames();
+        for (size_t i = 0; i < frames.size(); ++i) {
+            if (!frames[i].keyPress)
+                continue;
+            ++presses;
+            QCOMPARE(int(frames[i].pressX), 3);
+            QCOMPARE(int(frames[i].pressY), 7);
+            QCOMPARE(frames[i].pressColour,
+                     (std::array<uint8_t, 3>{uint8_t(ripple.red), uint8_t(ripple.green), uint8_t(ripple.blue)}));
+            QVERIFY(i + 1 < frames.size());
+            QVERIFY(!frames[i + 1].keyPress);
+        }
+        QCOMPARE(presses, 1);
+        QCOMPARE(rig.engine.interactX(), -1);
+    }
+
+    // Musical Rhythm (100) switches the sound capture on and blanks the
+    // preview for the bars; any other effect, chosen or changed, switches
+    // it off and blanks the preview once more.
+    void musicSwitch_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("effect");
+        QTest::addColumn<bool>("captureOn");
+        QTest::addColumn<bool>("blanked");
+        QTest::newRow("Musical Rhythm chosen") << 0 << false << 100 << true << true;
+        QTest::newRow("another effect chosen after it") << 100 << false << 2 << false << true;
+        QTest::newRow("another effect's setting changed after it") << 100 << true << 3 << false << true;
+        QTest::newRow("another effect without the capture") << 0 << false << 2 << false << false;
+    }
+    void musicSwitch()
+    {
+        QFETCH(int, before);
+        QFETCH(bool, changed);
+        QFETCH(int, effect);
+        QFETCH(bool, captureOn);
+        QFETCH(bool, blanked);
+        lightDealMain engine;
+        engine.setLightCapability(capability(4), capability(4));
+        engine.setKeyboardColorInfo(record(0, before, 3));
+        QCOMPARE(engine.isMusicCaptureRunning(), before == 100);
+        // A lit preview to see whether it is blanked.
+        std::vector<lightFrameCell> frame(size_t(kRows * kColumns), lightFrameCell{9, 8, 7, 0, 0, 0, 255, 0, 0, 0, 0});
+        if (before != 100) {
+            engine.onKeyboardFrame(frame.data());
+            QCOMPARE(engine.keyColor(0).alpha(), 180);
+        }
+
+        if (changed)
+            engine.keyboardColorInfoChanged(record(0, effect, 3));
+        else
+            engine.setKeyboardColorInfo(record(0, effect, 3));
+        QCOMPARE(engine.isMusicCaptureRunning(), captureOn);
+        QCOMPARE(engine.isMusicRunning(), effect == 100);
+        for (int key = 0; key < kRows * kColumns; ++key) {
+            const QColor colour = engine.keyColor(key);
+            QCOMPARE(colour == QColor(0, 0, 0, 128), blanked);
+        }
     }
 
     // What the engine keeps of a chosen or changed setting and what reaches

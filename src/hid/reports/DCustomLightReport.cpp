@@ -1,29 +1,19 @@
 #include "hid/reports/DCustomLightReport.h"
 
-#include <algorithm>
+#include "hid/reports/DLightStreamReport.h"
 
+// The custom colours travel in the light stream's packets: 18 keys to a
+// packet, under their own command.
 QVector<QByteArray> DCustomLightReport::packetPayloads(const QVector<QColor>& gridColours)
 {
-    QVector<QByteArray> payloads;
-    QByteArray bytes;
-    for (int key = 0; key < DKeyGrid::kKeyCount; ++key) {
-        const QColor colour = key < gridColours.size() && gridColours[key].isValid() ? gridColours[key] : Qt::black;
-        bytes.append(char(colour.red()));
-        bytes.append(char(colour.green()));
-        bytes.append(char(colour.blue()));
-        if ((key + 1) % kKeysPerPacket == 0 || key + 1 == DKeyGrid::kKeyCount) {
-            payloads.append(bytes);
-            bytes.clear();
-        }
-    }
-    return payloads;
+    QVector<QColor> grid = gridColours.mid(0, DKeyGrid::kKeyCount);
+    grid.resize(DKeyGrid::kKeyCount);
+    return DLightStreamReport::packetPayloads(grid);
 }
 
 DReportFrame DCustomLightReport::build(int slot, int packet, const QByteArray& payload)
 {
-    const int length = std::min(int(payload.size()), DReportFrame::kPayloadCapacity);
-    DReportFrame report(DReportNumbers::kCustomColours, slot, length);
-    report.setPacket(packet);
-    report.setPayload(reinterpret_cast<const uint8_t*>(payload.constData()), length);
+    DReportFrame report = DLightStreamReport::streamPacket(slot, packet, payload);
+    report.setCommand(DReportNumbers::kCustomColours);
     return report;
 }

@@ -25,11 +25,17 @@ enum Command : uint8_t {
     // The keyboard leaves its normal mode and comes back in upgrade mode.
     kEnterBootloader = 0x0A,
     kCustomizableKeysInquiry = 0x0D,
+    // The colours of a light frame, packet by packet, over a cable.
+    kLightStream = 0x0E,
     kDeviceSettings = 0x13,
     kSerialNumberInquiry = 0x14,
     kSerialNumberWrite = 0x15,
+    // Light synchronisation on or off, and its keep-alive.
+    kLightSynchronize = 0x16,
     kKeyMap = 0x17,
     kMacro = 0x18,
+    // The compact light frame a keyboard behind the receiver takes.
+    kReceiverLightFrame = 0x28,
     kMagnetic = 0x29,
     kAdvancedKey = 0x2A,
 };

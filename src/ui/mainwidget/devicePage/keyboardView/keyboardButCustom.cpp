@@ -174,8 +174,12 @@ void keyboardButCustom::setLightColorEnabled(bool enabled)
 void keyboardButCustom::setLightColor(QColor color)
 {
     if (m_lightColorEnabled) {
-        m_lightColor = color;
-        repaint();
+        // The lighting engine sets every cap on each repaint tick: the caps
+        // paint together in one pass, and not at all while hidden.
+        if (color != m_lightColor) {
+            m_lightColor = color;
+            update();
+        }
     } else {
         m_lightColor = kNoColor;
     }

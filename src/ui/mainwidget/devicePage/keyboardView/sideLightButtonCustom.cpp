@@ -39,8 +39,10 @@ void sideLightButtonCustom::setRounded(bool rounded)
 
 void sideLightButtonCustom::setLightColor(QColor color)
 {
+    if (color == m_lightColor)
+        return;
     m_lightColor = color;
-    repaint();
+    update();
 }
 
 void sideLightButtonCustom::paintEvent(QPaintEvent*)

@@ -9,6 +9,8 @@ public:
     static constexpr int kMaximumMs = 28;
     static constexpr int kKeyboardDefaultMs = 12;
     static constexpr int kSideDefaultMs = 15;
+    static constexpr int kRepaintMs = 30;
+    static constexpr int kStreamMs = 30;
 
     static int keyboard(int speedMax, int speed);
     static int side(int speedMax, int speed);

@@ -1,24 +1,113 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
+#include "app/DDataManager.h"
+#include "hid/DLightEffects.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DCustomLightReport.h"
+#include "hid/reports/DLightStreamReport.h"
+#include "sdk/models/ModelCatalogue.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
+#include "ui/mainwidget/devicePage/lightDeal/DLightFrameColouring.h"
 #include "ui/mainwidget/devicePage/lightDeal/DLightTickInterval.h"
+#include "ui/mainwidget/devicePage/lightDeal/sendLightUpdataThread.h"
+#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThread.h"
+#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThreadSide.h"
+#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThreadUI.h"
 
+#include <QDateTime>
 #include <QDebug>
+#include <QTimer>
 #include <QVector>
+
+#include <algorithm>
 
 namespace {
 // The device record carries four support values; the generator's fifth one
 // has no source in it, so it gets a fixed 0.
 constexpr int kSupportValue4 = 0;
+constexpr int kOutputWatchMs = 1000;
+constexpr int kSyncKeepAliveMs = 3000;
+constexpr int kMusicBands = 11;
+constexpr int kAutoRipple = 14;
+constexpr int kSideCollision = 3;
+constexpr int kMusicBlankAlpha = 128;
+
+constexpr int kSpeedRespond = 12;
+
+using Colouring = DLightFrameColouring;
+
+// The colouring operation of each effect id; ids not here leave the colours
+// as they were.
+struct ColouringOperation
+{
+    int id;
+    void (lightDealMain::*operation)();
+};
+
 } // namespace
+
+lightDealMain* lightEngine = nullptr;
+
+void keyboardFrameCallback(const lightFrameCell* frame)
+{
+    if (lightEngine)
+        lightEngine->onKeyboardFrame(frame);
+}
+
+void sideFrameCallback(const lightFrameCell* frame)
+{
+    if (lightEngine)
+        lightEngine->onSideFrame(frame);
+}
 
 lightDealMain::lightDealMain(QObject* parent)
     : QObject(parent)
+    , m_syncTimer(new QTimer(this))
+    , m_keyTicker(new updateLightMainThread(this))
+    , m_sideTicker(new updateLightMainThreadSide(this))
+    , m_uiTicker(std::make_unique<updateLightMainThreadUI>())
+    , m_streamTicker(std::make_unique<sendLightUpdataThread>())
     , m_keyboardTickInterval(DLightTickInterval::kKeyboardDefaultMs)
     , m_sideTickInterval(DLightTickInterval::kSideDefaultMs)
+    , m_capture(new DSoundCardAudioCapture(this))
+    , m_analyser(new SpectrumAnalyser(this))
+    , m_outputWatchTimer(new QTimer(this))
 {
+    lightEngine = this;
+    m_syncTimer->setInterval(kSyncKeepAliveMs);
+    connect(m_syncTimer, &QTimer::timeout, this, &lightDealMain::onSendLightSynchronize0x17Cmd);
+    // The tickers emit from their own threads: every tick is queued to the
+    // GUI thread, where all the work runs.
+    connect(m_keyTicker, &updateLightMainThread::sigDviceUpdateAllKeyColor, this,
+            &lightDealMain::onDviceUpdateAllKeyColor);
+    connect(m_sideTicker, &updateLightMainThreadSide::sigDviceUpdateAllKeyColorSide, this,
+            &lightDealMain::onDviceUpdateAllSideLightColor);
+    connect(m_uiTicker.get(), &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this,
+            &lightDealMain::onDviceUpdateAllKeyColorUI);
+    connect(m_uiTicker.get(), &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this,
+            &lightDealMain::onDviceUpdateAllSideLightColorUI);
+    connect(m_streamTicker.get(), &sendLightUpdataThread::sigDviceUpdateAllKeyColorSendKeyboardHid, this,
+            &lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid);
+
+    connect(m_capture, &DSoundCardAudioCapture::sigSendCaptureAudioData, this, &lightDealMain::onSendCaptureAudioData);
+    m_outputWatchTimer->setInterval(kOutputWatchMs);
+    connect(m_outputWatchTimer, &QTimer::timeout, this, &lightDealMain::onAudioOutputDevListChanging);
+}
+
+lightDealMain::~lightDealMain()
+{
+    // The program keeps its engine; one that goes (tests) ends its threads
+    // and is no longer the callbacks' target.
+    m_syncTimer->stop();
+    m_keyTicker->stopAndWait();
+    m_sideTicker->stopAndWait();
+    m_uiTicker->stopAndWait();
+    m_streamTicker->stopAndWait();
+    if (lightEngine == this)
+        lightEngine = nullptr;
 }
 
 void lightDealMain::setHidDeviceInfo(hidStructInfoAll info)
@@ -36,6 +125,10 @@ void lightDealMain::setLightCapability(lightCapabilityInfo keyboard, lightCapabi
     m_hasSideLight = !side.lightTypeList.isEmpty();
     m_keyboardSpeedMax = keyboard.speedMax;
     m_sideSpeedMax = side.speedMax;
+    m_keyboardBrightnessLevels = Colouring::brightnessLevels(keyboard.brightnessMax);
+    m_keyboardBrightnessStep = Colouring::brightnessStep(keyboard.brightnessMax);
+    m_sideBrightnessLevels = Colouring::brightnessLevels(side.brightnessMax);
+    m_sideBrightnessStep = Colouring::brightnessStep(side.brightnessMax);
     m_keyboardModes = std::move(keyboard);
     m_sideModes = std::move(side);
 }
@@ -48,10 +141,55 @@ void lightDealMain::initMusicRhythm(int layoutNumber, int bandCount, double minH
     m_musicMaxHz = maxHz;
 }
 
+void lightDealMain::loadProfileLight()
+{
+    clearAllColors();
+    DDataManager* data = DDataManager::getInstance();
+    m_profileIndex = data->currentProfileIndex();
+    data->copyCurrentProfilePath(m_profilePath.data());
+    const QByteArray index = QByteArray::number(m_profileIndex);
+    for (int part : {DLightEffects::kKeyboardPart, DLightEffects::kSidePart}) {
+        const int effect
+            = COrvaneXML_SelectProFileMouseLightTypeUsingIndex(m_profilePath.data(), index.constData(), part);
+        colorInfoData record{};
+        if (!COrvaneXML_SelectProfileColorDataInfo(m_profilePath.data(), index.constData(), part, effect, &record))
+            continue;
+        (part == DLightEffects::kKeyboardPart ? m_keyboardColorInfo : m_sideColorInfo) = record;
+        refreshEffectState(part);
+    }
+    pushKeyboardColorInfo();
+    if (!m_hasSideLight)
+        return;
+    m_sideValidFlags.clear();
+    for (const sideLightButtonCustom* segment : qAsConst(m_sideLightButtons))
+        m_sideValidFlags.push_back(segment->validStatus());
+    pushSideColorInfo();
+}
+
 void lightDealMain::setLightThreadsRunning(bool running)
 {
-    m_keyboardLightRunning = running;
-    m_sideLightRunning = running;
+    if (running)
+        startLightThreads();
+    else
+        stopLightThreads();
+}
+
+void lightDealMain::startLightThreads()
+{
+    m_keyTickerRunning = true;
+    m_keyTicker->startTicking();
+    m_sideTickerRunning = true;
+    m_sideTicker->startTicking();
+    m_uiTicker->startTicking();
+}
+
+void lightDealMain::stopLightThreads()
+{
+    m_uiTicker->setRunning(false);
+    m_keyTickerRunning = false;
+    m_keyTicker->setRunning(false);
+    m_sideTickerRunning = false;
+    m_sideTicker->setRunning(false);
 }
 
 void lightDealMain::setKeyboardColorInfo(colorInfoData info)
@@ -89,11 +227,19 @@ void lightDealMain::refreshEffectState(int part)
     if (part == 0) {
         m_keyboardEffectState = lightEffectState::fromColorInfo(m_keyboardColorInfo);
         m_keyboardTickInterval = DLightTickInterval::keyboard(m_keyboardSpeedMax, m_keyboardColorInfo.ledSpeed);
+        m_keyTicker->setInterval(m_keyboardTickInterval);
+        if (m_keyboardEffectState.effect == DLightEffects::kMusicalRhythm) {
+            prepareMusicColors();
+            setMusicRhythmRunning(true);
+        } else {
+            setMusicRhythmRunning(false);
+        }
         return;
     }
     if (part == 1 && m_hasSideLight) {
         m_sideEffectState = lightEffectState::fromColorInfo(m_sideColorInfo);
         m_sideTickInterval = DLightTickInterval::side(m_sideSpeedMax, m_sideColorInfo.ledSpeed);
+        m_sideTicker->setInterval(m_sideTickInterval);
     }
 }
 
@@ -105,6 +251,12 @@ void lightDealMain::pushKeyboardColorInfo()
 void lightDealMain::pushSideColorInfo()
 {
     COrvaneHid_SetSideColorInfoDataStu(m_sideColorInfo, int(m_sideValidFlags.size()), m_sideValidFlags);
+}
+
+void lightDealMain::clearAllColors()
+{
+    clearKeyColors();
+    clearSideColors();
 }
 
 void lightDealMain::clearKeyColors()
@@ -164,4 +316,489 @@ void lightDealMain::setInteractLightsPoint(int indexX, int indexY)
     m_interactX = indexX;
     m_interactY = indexY;
     m_rippleColor = COrvaneHid_GetCurrentRippleLightColor();
+}
+
+bool lightDealMain::isMusicCaptureRunning() const
+{
+    return m_capture->isRunning();
+}
+
+void lightDealMain::setMusicRhythmRunning(bool on)
+{
+    m_musicRunning = on;
+    if (on && !m_capture->isRunning()) {
+        m_outputDeviceName.clear();
+        m_outputWatchTimer->start();
+        blankKeyPreview();
+        m_analyser->cancelPending();
+        m_capture->startCapture();
+    } else if (!on && m_capture->isRunning()) {
+        m_outputWatchTimer->stop();
+        m_capture->stopCapture();
+        m_analyser->cancelPending();
+        blankKeyPreview();
+    }
+}
+
+void lightDealMain::blankKeyPreview()
+{
+    m_keyColors.fill(QColor(0, 0, 0, kMusicBlankAlpha));
+}
+
+// The music bars follow the spectrum of the sound output; until the capture
+// and the analysis deliver one, the blanked preview stays as it is.
+void lightDealMain::prepareMusicColors() { }
+
+void lightDealMain::renderMusicFrame() { }
+
+void lightDealMain::onSendCaptureAudioData(unsigned char* pData, int)
+{
+    delete[] pData;
+}
+
+void lightDealMain::onAudioOutputDevListChanging() { }
+
+void lightDealMain::onDviceUpdateAllKeyColor()
+{
+    m_keyTicker->tickTaken();
+    if (m_keyboardColorInfo.ledType == DLightEffects::kMusicalRhythm)
+        renderMusicFrame();
+    else
+        COrvaneHid_keyboardLightColorRuning(keyboardFrameCallback);
+}
+
+void lightDealMain::onDviceUpdateAllSideLightColor()
+{
+    m_sideTicker->tickTaken();
+    COrvaneHid_sideLightColorRuning(sideFrameCallback);
+}
+
+void lightDealMain::onDviceUpdateAllKeyColorUI()
+{
+    if (!m_keyTickerRunning || !m_uiUpdateEnabled)
+        return;
+    for (int row = 0; row < DKeyGrid::kRows; ++row) {
+        for (int column = 0; column < DKeyGrid::kColumns; ++column) {
+            if (keyboardButCustom* cap = m_keyCapGrid[size_t(row)][size_t(column)])
+                cap->setLightColor(m_keyColors[size_t(row * DKeyGrid::kColumns + column)]);
+        }
+    }
+}
+
+void lightDealMain::onDviceUpdateAllSideLightColorUI()
+{
+    // The second of the repaint tick's two slots: the tick is taken.
+    m_uiTicker->tickTaken();
+    if (!m_sideTickerRunning || !m_hasSideLight || !m_uiUpdateEnabled)
+        return;
+    const int count = std::min(int(m_sideLightButtons.size()), kMaxSideLights);
+    for (int k = 0; k < count; ++k)
+        m_sideLightButtons[k]->setLightColor(m_sideColors[size_t(k)]);
+}
+
+void lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid()
+{
+    m_streamTicker->tickTaken();
+    if (m_hidInfo.is24G == 0)
+        sendUsbLightStream();
+    else if (m_hidInfo.is24G == 1)
+        send24GLightFrame();
+}
+
+void lightDealMain::setLightSynchronize(bool on)
+{
+    // Kept by the engine's own flag rather than by whether the stream
+    // ticker's thread still runs: a stop followed at once by a start (another
+    // keyboard selected) must switch the new keyboard on.
+    if (on == m_lightSyncOn)
+        return;
+    if (on) {
+        if (!m_hidInterface) {
+            qDebug() << "USB serial port [ Into Light Synchronous ] Failed ... no keyboard interface";
+            return;
+        }
+        m_hidInterface->setStreamEnabled(true);
+        m_lightSyncOn = true;
+        onSendLightSynchronize0x17Cmd();
+        m_syncTimer->start();
+        m_streamTicker->startTicking();
+        return;
+    }
+    if (m_hidInterface)
+        m_hidInterface->setStreamEnabled(false);
+    m_streamTicker->setRunning(false);
+    m_syncTimer->stop();
+    m_lightSyncOn = false;
+    onSendLightSynchronize0x17Cmd();
+}
+
+void lightDealMain::onSendLightSynchronize0x17Cmd()
+{
+    if (!m_hidInterface)
+        return;
+    if (m_hidInterface->queueCmdReport(DLightStreamReport::synchronize(m_lightSyncOn)) < 0)
+        qDebug() << "USB serial port [ Into Light Synchronous ] Failed ...";
+}
+
+int lightDealMain::sideLedCount() const
+{
+    const ModelInfo* model = ModelCatalogue::instance().find(QString::fromLatin1(m_hidInfo.modelName));
+    return model ? model->streamSideLedCount() : ModelInfo().streamSideLedCount();
+}
+
+void lightDealMain::sendUsbLightStream()
+{
+    if (m_usbStreamBusy)
+        return;
+    m_usbStreamBusy = true;
+    const QVector<QColor> keys(m_keyColors.begin(), m_keyColors.end());
+    const QVector<QByteArray> keyPackets = DLightStreamReport::packetPayloads(keys);
+    for (int packet = 0; packet < keyPackets.size(); ++packet)
+        sendUsbStreamReport(DLightStreamReport::kKeyPart, packet, keyPackets[packet]);
+    // The side part always goes, as long as the model's side bar, so the
+    // keyboard takes the frame whole; LEDs past the picture's go black.
+    const int count = sideLedCount();
+    QVector<QColor> side(count, QColor(Qt::black));
+    std::copy_n(m_sideColors.begin(), std::min(count, kMaxSideLights), side.begin());
+    const QVector<QByteArray> sidePackets = DLightStreamReport::packetPayloads(side);
+    for (int packet = 0; packet < sidePackets.size(); ++packet)
+        sendUsbStreamReport(DLightStreamReport::kSidePart, packet, sidePackets[packet]);
+    m_usbStreamBusy = false;
+}
+
+void lightDealMain::sendUsbStreamReport(int part, int packet, const QByteArray& bytes)
+{
+    if (m_usbReportBusy || !m_lightSyncOn)
+        return;
+    m_usbReportBusy = true;
+    if (m_hidInterface && m_hidInterface->queueStreamReport(DLightStreamReport::streamPacket(part, packet, bytes)) < 0)
+        qDebug() << "USB serial port [Write keyboard Color] Failed ... USB";
+    m_usbReportBusy = false;
+}
+
+void lightDealMain::send24GLightFrame()
+{
+    const uint16_t stamp = DLightStreamReport::stamp(QDateTime::currentMSecsSinceEpoch());
+    const QVector<int> keyData = keyboardFrameData();
+    const int sideEffect = m_hasSideLight ? m_sideColorInfo.ledType : -1;
+    const DReportFrame report
+        = DLightStreamReport::receiverFrame(stamp, m_keyboardColorInfo.ledType, keyData, sideEffect, sideFrameData());
+    if (m_hidInterface && m_hidInterface->queueCmdReport(report) < 0)
+        qDebug() << "USB serial port [Write keyboard Color] Failed ... 2.4G";
+}
+
+QVector<int> lightDealMain::keyboardFrameData()
+{
+    switch (m_keyboardColorInfo.ledType) {
+    case DLightEffects::kMusicalRhythm:
+        return musicFrameData();
+    case 0: // Static
+    case 1: // Breath
+    case 3: // Neon
+    {
+        const QColor first = m_keyColors[0];
+        return {first.red(), first.green(), first.blue()};
+    }
+    case 6: // Reactive
+    case 7: // Aurora
+    case 8: // Ripple
+    case 11: // Cross
+    case 16: // Fireworks
+    {
+        if (m_interactX == -1 || m_interactY == -1)
+            return {};
+        // One key press is sent once.
+        const QVector<int> press{m_interactX, m_interactY, m_rippleColor.red, m_rippleColor.green, m_rippleColor.blue};
+        m_interactX = -1;
+        m_interactY = -1;
+        return press;
+    }
+    case kSpeedRespond:
+        if (m_speedRespondLevels.isEmpty())
+            return {};
+        return {m_speedRespondLevels.lastKey(), m_speedRespondLevels.last()};
+    case kAutoRipple: {
+        if (m_keyFrame[0][0].autoRippleFlag != 1)
+            return {};
+        const autoRippleLightConfig config = COrvaneHid_GetCurrentAutoRippleLightConfig();
+        return QVector<int>(std::begin(config.values), std::end(config.values));
+    }
+    default:
+        return {};
+    }
+}
+
+// Per band the level and the intensity of its last column: levels from
+// byte 5, intensities from byte 16.
+QVector<int> lightDealMain::musicFrameData() const
+{
+    QVector<int> data(2 * kMusicBands, 0);
+    int lastColumn = -1;
+    for (int band = 0; band < kMusicBands && band < m_columnsPerBand.size(); ++band) {
+        if (m_columnsPerBand[band] <= 0)
+            break;
+        lastColumn += m_columnsPerBand[band];
+        if (lastColumn >= m_columnLevels.size() || lastColumn >= m_columnIntensities.size())
+            break;
+        data[band] = m_columnLevels[lastColumn];
+        data[kMusicBands + band] = m_columnIntensities[lastColumn];
+    }
+    return data;
+}
+
+QVector<int> lightDealMain::sideFrameData() const
+{
+    switch (m_sideColorInfo.ledType) {
+    case 0: // Static
+    case 1: // Breath
+    case 4: // Neon
+    case DLightEffects::kSideClose: {
+        const QColor first = m_sideColors[0];
+        return {first.red(), first.green(), first.blue()};
+    }
+    case kSideCollision: {
+        const sideCollisionInfo collision = COrvaneHid_GetSideCollisionLightRuningConfig();
+        return {collision.positionA, collision.positionB, collision.meetingPoint, collision.meeting,
+                collision.segmentCount};
+    }
+    default:
+        return {};
+    }
+}
+
+int lightDealMain::keyboardFactor() const
+{
+    return Colouring::darkeningFactor(m_keyboardBrightnessLevels, m_keyboardBrightnessStep,
+                                      m_keyboardEffectState.brightness);
+}
+
+int lightDealMain::sideFactor() const
+{
+    return Colouring::darkeningFactor(m_sideBrightnessLevels, m_sideBrightnessStep, m_sideEffectState.brightness);
+}
+
+namespace {
+
+QColor darkened(const QColor& colour, int factor)
+{
+    return factor == 100 ? colour : colour.darker(factor);
+}
+
+} // namespace
+
+void lightDealMain::onKeyboardFrame(const lightFrameCell* frame)
+{
+    if (m_keyboardEffectState.effect == DLightEffects::kCustom) {
+        colourCustomFrame();
+        return;
+    }
+    std::copy(frame, frame + DKeyGrid::kKeyCount, m_keyFrame[0].data());
+    static constexpr std::array<ColouringOperation, 15> kOperations{{
+        {0, &lightDealMain::colorStatic},
+        {1, &lightDealMain::colorBreath},
+        {2, &lightDealMain::colorWave},
+        {3, &lightDealMain::colorNeon},
+        {4, &lightDealMain::colorRadar},
+        {5, &lightDealMain::colorSnake},
+        {6, &lightDealMain::colorReactive},
+        {7, &lightDealMain::colorAurora},
+        {8, &lightDealMain::colorRipple},
+        {9, &lightDealMain::colorTwinkle},
+        {11, &lightDealMain::colorCross},
+        {kSpeedRespond, &lightDealMain::colorSpeedRespond},
+        {14, &lightDealMain::colorAutoRipple},
+        {15, &lightDealMain::colorStriation},
+        {16, &lightDealMain::colorFireworks},
+    }};
+    const int effect = m_keyboardColorInfo.ledType;
+    for (const ColouringOperation& row : kOperations) {
+        if (row.id == effect) {
+            (this->*row.operation)();
+            return;
+        }
+    }
+}
+
+void lightDealMain::onSideFrame(const lightFrameCell* frame)
+{
+    std::copy(frame, frame + kMaxSideLights, m_sideFrame.data());
+    static constexpr std::array<ColouringOperation, 6> kOperations{{
+        {0, &lightDealMain::colorSideStatic},
+        {1, &lightDealMain::colorSideBreath},
+        {2, &lightDealMain::colorSideWave},
+        {3, &lightDealMain::colorSideCollision},
+        {4, &lightDealMain::colorSideNeon},
+        {DLightEffects::kSideClose, &lightDealMain::colorSideClose},
+    }};
+    const int effect = m_sideColorInfo.ledType;
+    for (const ColouringOperation& row : kOperations) {
+        if (row.id == effect) {
+            (this->*row.operation)();
+            return;
+        }
+    }
+}
+
+// The custom colours the user painted stand in the frame grid
+// (writeCustomLightColors); the library's frame plays no part.
+void lightDealMain::colourCustomFrame()
+{
+    const int factor = keyboardFactor();
+    for (int row = 0; row < DKeyGrid::kRows; ++row) {
+        for (int column = 0; column < DKeyGrid::kColumns; ++column) {
+            const lightFrameCell& cell = m_keyFrame[size_t(row)][size_t(column)];
+            if (keyboardButCustom* cap = m_keyCapGrid[size_t(row)][size_t(column)])
+                cap->setLightColorBackup(QColor(cell.red, cell.green, cell.blue, 255));
+            m_keyColors[size_t(row * DKeyGrid::kColumns + column)]
+                = darkened(Colouring::customColour(cell.red, cell.green, cell.blue), factor);
+        }
+    }
+}
+
+void lightDealMain::colourKeys(int effect)
+{
+    const Colouring::Effect* row = Colouring::keyboardEffect(effect);
+    if (!row)
+        return;
+    const lightEffectState& state = m_keyboardEffectState;
+    const Colouring::Rule& rule = state.isFullColor ? row->fullColourOn : row->fullColourOff;
+    const bool mix = Colouring::needsMix(*row, state.isFullColor);
+    const int factor = row->darkened ? keyboardFactor() : 100;
+    for (int r = 0; r < DKeyGrid::kRows; ++r) {
+        for (int c = 0; c < DKeyGrid::kColumns; ++c) {
+            const lightRgbValue mixed = mix ? COrvaneHid_lightColorMix(r, c) : lightRgbValue{0, 0, 0};
+            const QColor colour
+                = Colouring::colour(rule, state, m_keyFrame[size_t(r)][size_t(c)], mixed, Colouring::kKeyOpaque);
+            m_keyColors[size_t(r * DKeyGrid::kColumns + c)] = darkened(colour, factor);
+        }
+    }
+}
+
+void lightDealMain::colourSide(int effect)
+{
+    const Colouring::Effect* row = Colouring::sideEffect(effect);
+    if (!row)
+        return;
+    const lightEffectState& state = m_sideEffectState;
+    const Colouring::Rule& rule = state.isFullColor ? row->fullColourOn : row->fullColourOff;
+    const int factor = row->darkened ? sideFactor() : 100;
+    // One colour per segment of the picture, never past the frame.
+    const int count = std::min(int(m_sideValidFlags.size()), kMaxSideLights);
+    for (int k = 0; k < count; ++k) {
+        const QColor colour = Colouring::colour(rule, state, m_sideFrame[size_t(k)], {0, 0, 0}, Colouring::kSideOpaque);
+        m_sideColors[size_t(k)] = darkened(colour, factor);
+    }
+}
+
+void lightDealMain::colorStatic()
+{
+    colourKeys(0);
+}
+
+void lightDealMain::colorBreath()
+{
+    colourKeys(1);
+}
+
+void lightDealMain::colorWave()
+{
+    colourKeys(2);
+}
+
+void lightDealMain::colorNeon()
+{
+    colourKeys(3);
+}
+
+void lightDealMain::colorRadar()
+{
+    colourKeys(4);
+}
+
+void lightDealMain::colorSnake()
+{
+    colourKeys(5);
+}
+
+void lightDealMain::colorReactive()
+{
+    colourKeys(6);
+}
+
+void lightDealMain::colorAurora()
+{
+    colourKeys(7);
+}
+
+void lightDealMain::colorRipple()
+{
+    colourKeys(8);
+}
+
+void lightDealMain::colorTwinkle()
+{
+    colourKeys(9);
+}
+
+void lightDealMain::colorCross()
+{
+    colourKeys(11);
+}
+
+// The receiver frame carries the levels of the first column.
+void lightDealMain::colorSpeedRespond()
+{
+    m_speedRespondLevels.clear();
+    colourKeys(kSpeedRespond);
+    for (int row = 0; row < DKeyGrid::kRows; ++row) {
+        const lightFrameCell& cell = m_keyFrame[size_t(row)][0];
+        const int intensity = Colouring::speedRespondIntensity(m_keyboardEffectState, cell);
+        if (intensity > 0)
+            m_speedRespondLevels.insert(cell.level, intensity);
+    }
+}
+
+void lightDealMain::colorAutoRipple()
+{
+    colourKeys(14);
+}
+
+void lightDealMain::colorStriation()
+{
+    colourKeys(15);
+}
+
+void lightDealMain::colorFireworks()
+{
+    colourKeys(16);
+}
+
+void lightDealMain::colorSideStatic()
+{
+    colourSide(0);
+}
+
+void lightDealMain::colorSideBreath()
+{
+    colourSide(1);
+}
+
+void lightDealMain::colorSideWave()
+{
+    colourSide(2);
+}
+
+void lightDealMain::colorSideCollision()
+{
+    colourSide(3);
+}
+
+void lightDealMain::colorSideNeon()
+{
+    colourSide(4);
+}
+
+void lightDealMain::colorSideClose()
+{
+    colourSide(DLightEffects::kSideClose);
 }

@@ -9,25 +9,39 @@
 #include <QByteArray>
 #include <QColor>
 #include <QList>
+#include <QMap>
 #include <QObject>
+#include <QVector>
 
 #include <array>
 #include <list>
+#include <memory>
 
 class MainHidInterFace;
 class keyboardButCustom;
 class sideLightButtonCustom;
+class updateLightMainThread;
+class updateLightMainThreadSide;
+class updateLightMainThreadUI;
+class sendLightUpdataThread;
+class DSoundCardAudioCapture;
+class SpectrumAnalyser;
+class QTimer;
 
-// The lighting engine of the selected keyboard: it keeps the chosen keyboard
-// and side settings, hands them to the library's effect generator, keeps the
-// custom key colours in its frame grid (uploading them to a keyboard behind
-// the receiver) and the key presses the receiver frame carries.
+// The lighting engine of the selected keyboard. It keeps the chosen keyboard
+// and side settings and hands them to the library's effect generator; four
+// ticker threads give the beat, and on the GUI thread it asks the library
+// for each frame, colours it for the preview (and the light stream) and
+// paints the keyboard picture with it. It also keeps the custom key colours
+// in its frame grid (uploading them to a keyboard behind the receiver) and
+// the key presses the receiver frame carries.
 class lightDealMain : public QObject
 {
     Q_OBJECT
 
 public:
     explicit lightDealMain(QObject* parent = nullptr);
+    ~lightDealMain() override;
 
     void setHidDeviceInfo(hidStructInfoAll info);
     void setHidInterface(MainHidInterFace* hidInterface);
@@ -38,12 +52,14 @@ public:
     void setKeyCapGrid(const KeyCapGrid& grid) { m_keyCapGrid = grid; }
     void setSideLightButtons(const QList<sideLightButtonCustom*>& buttons) { m_sideLightButtons = buttons; }
     void initMusicRhythm(int layoutNumber, int bandCount, double minHz, double maxHz);
-    // So far the effects are not computed: these keep the engine's state
-    // for the device page, which starts and stops it.
-    void loadProfileLight() { ++m_profileLightLoads; }
+    // Reads the current profile's keyboard and side settings and hands them
+    // to the generator.
+    void loadProfileLight();
     void setUiUpdateEnabled(bool enabled) { m_uiUpdateEnabled = enabled; }
     void setLightThreadsRunning(bool running);
-    void setLightSynchronize(bool on) { m_lightSynchronize = on; }
+    // Switches the light stream to the keyboard, its keep-alive and the
+    // stream ticker on or off.
+    void setLightSynchronize(bool on);
     void setKeyboardColorInfo(colorInfoData info);
     void keyboardColorInfoChanged(colorInfoData info);
     void setSideColorInfo(colorInfoData info);
@@ -53,14 +69,20 @@ public:
     void writeCustomLightColors(int mode, int index);
     void setInteractLightsPoint(int indexX, int indexY);
 
-    bool isKeyboardLightRunning() const { return m_keyboardLightRunning; }
-    bool isSideLightRunning() const { return m_sideLightRunning; }
+    // A frame of the generator, as its callbacks hand it over: 132 cells of
+    // the key grid, 60 of the side bar.
+    void onKeyboardFrame(const lightFrameCell* frame);
+    void onSideFrame(const lightFrameCell* frame);
+
+    bool isKeyboardLightRunning() const { return m_keyTickerRunning; }
+    bool isSideLightRunning() const { return m_sideTickerRunning; }
     bool isUiUpdateEnabled() const { return m_uiUpdateEnabled; }
-    bool isLightSynchronizing() const { return m_lightSynchronize; }
-    int profileLightLoads() const { return m_profileLightLoads; }
+    bool isLightSynchronizing() const { return m_lightSyncOn; }
     const KeyCapGrid& keyCapGrid() const { return m_keyCapGrid; }
     QList<sideLightButtonCustom*> sideLightButtons() const { return m_sideLightButtons; }
     int musicLayoutNumber() const { return m_musicLayoutNumber; }
+    bool isMusicRunning() const { return m_musicRunning; }
+    bool isMusicCaptureRunning() const;
 
     hidStructInfoAll hidDeviceInfo() const { return m_hidInfo; }
     MainHidInterFace* hidInterface() const { return m_hidInterface; }
@@ -78,6 +100,8 @@ public:
     lightFrameCell keyFrameCell(int row, int column) const { return m_keyFrame[row][column]; }
     QColor keyColor(int index) const { return m_keyColors[index]; }
     QColor sideColor(int index) const { return m_sideColors[index]; }
+    // Speed Respond's column-0 levels of the last frame: level -> intensity.
+    QMap<int, int> speedRespondLevels() const { return m_speedRespondLevels; }
     int interactX() const { return m_interactX; }
     int interactY() const { return m_interactY; }
     lightRgbValue rippleColor() const { return m_rippleColor; }
@@ -86,13 +110,66 @@ public:
     // Custom colours uploaded by the engine always go to this slot.
     static constexpr int kEngineCustomSlot = 2;
 
+private slots:
+    void onSendLightSynchronize0x17Cmd();
+    void onDviceUpdateAllKeyColor();
+    void onDviceUpdateAllSideLightColor();
+    void onDviceUpdateAllKeyColorUI();
+    void onDviceUpdateAllSideLightColorUI();
+    void onDviceUpdateAllKeyColorSendKeyboardHid();
+    void onSendCaptureAudioData(unsigned char* pData, int dataSize);
+    void onAudioOutputDevListChanging();
+
 private:
     void refreshEffectState(int part);
     void pushKeyboardColorInfo();
     void pushSideColorInfo();
+    void clearAllColors();
     void clearKeyColors();
     void clearSideColors();
     void sendCustomLedReport(int slot, int packet, const QByteArray& bytes);
+    void sendUsbLightStream();
+    void sendUsbStreamReport(int part, int packet, const QByteArray& bytes);
+    void send24GLightFrame();
+    QVector<int> keyboardFrameData();
+    QVector<int> sideFrameData() const;
+    QVector<int> musicFrameData() const;
+    int sideLedCount() const;
+    void startLightThreads();
+    void stopLightThreads();
+    void setMusicRhythmRunning(bool on);
+    void blankKeyPreview();
+    void prepareMusicColors();
+    void renderMusicFrame();
+    void colourCustomFrame();
+    int keyboardFactor() const;
+    int sideFactor() const;
+
+    // One colouring operation per effect; each applies its row of the
+    // colouring table to every cell of the frame.
+    void colorStatic();
+    void colorBreath();
+    void colorWave();
+    void colorNeon();
+    void colorRadar();
+    void colorSnake();
+    void colorReactive();
+    void colorAurora();
+    void colorRipple();
+    void colorTwinkle();
+    void colorCross();
+    void colorSpeedRespond();
+    void colorAutoRipple();
+    void colorStriation();
+    void colorFireworks();
+    void colorSideStatic();
+    void colorSideBreath();
+    void colorSideWave();
+    void colorSideCollision();
+    void colorSideNeon();
+    void colorSideClose();
+    void colourKeys(int effect);
+    void colourSide(int effect);
 
     hidStructInfoAll m_hidInfo;
     MainHidInterFace* m_hidInterface = nullptr;
@@ -100,21 +177,35 @@ private:
     lightCapabilityInfo m_sideModes;
     KeyCapGrid m_keyCapGrid{};
     QList<sideLightButtonCustom*> m_sideLightButtons;
+    int m_profileIndex = 1;
+    std::array<char, 256> m_profilePath{};
     int m_musicLayoutNumber = 0;
     int m_musicBandCount = 0;
     double m_musicMinHz = 0.0;
     double m_musicMaxHz = 0.0;
-    int m_profileLightLoads = 0;
     bool m_uiUpdateEnabled = false;
-    bool m_keyboardLightRunning = false;
-    bool m_sideLightRunning = false;
-    bool m_lightSynchronize = false;
+    bool m_keyTickerRunning = false;
+    bool m_sideTickerRunning = false;
+    QTimer* m_syncTimer;
+    bool m_lightSyncOn = false;
+    bool m_usbStreamBusy = false;
+    bool m_usbReportBusy = false;
+    updateLightMainThread* m_keyTicker;
+    updateLightMainThreadSide* m_sideTicker;
+    // Not children: the program keeps them for its whole life beside the
+    // engine; the engine ends them when it goes.
+    std::unique_ptr<updateLightMainThreadUI> m_uiTicker;
+    std::unique_ptr<sendLightUpdataThread> m_streamTicker;
 
     bool m_hasSideLight = false;
     int m_keyboardSpeedMax = 0;
     int m_sideSpeedMax = 0;
     int m_keyboardTickInterval;
     int m_sideTickInterval;
+    QMap<int, int> m_keyboardBrightnessLevels;
+    QMap<int, int> m_sideBrightnessLevels;
+    int m_keyboardBrightnessStep = 22;
+    int m_sideBrightnessStep = 22;
     colorInfoData m_keyboardColorInfo{};
     lightEffectState m_keyboardEffectState;
     colorInfoData m_sideColorInfo{};
@@ -123,7 +214,25 @@ private:
     std::array<QColor, DKeyGrid::kKeyCount> m_keyColors;
     std::array<QColor, kMaxSideLights> m_sideColors;
     DKeyGrid::Of<lightFrameCell> m_keyFrame{};
+    std::array<lightFrameCell, kMaxSideLights> m_sideFrame{};
+    QMap<int, int> m_speedRespondLevels;
     int m_interactX = -1;
     int m_interactY = -1;
     lightRgbValue m_rippleColor{-1, -1, -1};
+
+    DSoundCardAudioCapture* m_capture;
+    SpectrumAnalyser* m_analyser;
+    QTimer* m_outputWatchTimer;
+    QString m_outputDeviceName;
+    bool m_musicRunning = false;
+    // The music bars by column, as the music effect computes them: empty
+    // until it has.
+    QList<int> m_columnsPerBand;
+    QList<int> m_columnLevels;
+    QList<int> m_columnIntensities;
 };
+
+// The engine the library's frame callbacks reach.
+extern lightDealMain* lightEngine;
+void keyboardFrameCallback(const lightFrameCell* frame);
+void sideFrameCallback(const lightFrameCell* frame);

@@ -1,0 +1,18 @@
+#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThreadUI.h"
+
+#include "ui/mainwidget/devicePage/lightDeal/DLightTickInterval.h"
+
+updateLightMainThreadUI::updateLightMainThreadUI(QObject* parent)
+    : DLightTickerThread(DLightTickInterval::kRepaintMs, false, parent)
+{
+}
+
+updateLightMainThreadUI::~updateLightMainThreadUI()
+{
+    stopAndWait();
+}
+
+void updateLightMainThreadUI::run()
+{
+    runTicks([this] { emit sigDviceUpdateAllKeyColorUI(); });
+}
