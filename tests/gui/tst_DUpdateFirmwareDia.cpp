@@ -12,6 +12,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/widgets/CbNotice.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -100,8 +101,15 @@ private slots:
             const hidStructInfoAll& record = keyboards.records.at(i);
             QCOMPARE(layout->itemAt(i)->widget(), row);
             QCOMPARE(row->hidPath(), QString::fromLatin1(record.hidPath));
-            QCOMPARE(text(row, "label_HidLikeName"),
-                     QString::fromUtf8(record.productName) + ' ' + QString::fromUtf8(record.likeName));
+            // The whole name, or as much of it as its column shows, with the
+            // whole name as the tooltip.
+            const QString name = QString::fromUtf8(record.productName) + ' ' + QString::fromUtf8(record.likeName);
+            auto* nameLabel = row->findChild<QLabel*>(QStringLiteral("label_HidLikeName"));
+            QCOMPARE(nameLabel->toolTip(), name);
+            const QString shown = nameLabel->text();
+            QVERIFY2(shown == name || (shown.endsWith(QChar(0x2026)) && name.startsWith(shown.chopped(1))),
+                     qPrintable(shown));
+            QVERIFY(QFontMetrics(nameLabel->font()).horizontalAdvance(shown) <= nameLabel->minimumWidth());
             QCOMPARE(text(row, "label_OldVer"), QStringLiteral("V1.0"));
             QCOMPARE(text(row, "label_NewVer"), QString::fromLatin1(record.newFirmwareVersion));
             QCOMPARE(text(row, "label_ProgressNum"), QStringLiteral("0%"));

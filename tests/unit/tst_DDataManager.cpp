@@ -209,11 +209,11 @@ private slots:
         QTest::newRow("light main with image") << 1 << true << "MainWidgetBgColor"
                                                << "240,240,240,128";
         QTest::newRow("blue checked") << 2 << false << "TextCheckedColor"
-                                      << "0,50,255";
+                                      << "90,200,255";
         QTest::newRow("blue control border") << 2 << false << "SettingsControlBorderColor"
-                                             << "65,105,255";
+                                             << "52,86,170";
         QTest::newRow("pink right bg with image") << 3 << true << "DeviceRightBgColor"
-                                                  << "255,90,255,100";
+                                                  << "255,242,250,100";
         QTest::newRow("fifth is black") << 4 << false << "AllBgColor"
                                         << "42,42,70";
         QTest::newRow("index 7 is black") << 7 << false << "MainWidgetBgColor"

@@ -6,10 +6,12 @@
 
 #include "platform/include/CompositingManager.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/CbNotice.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QScreen>
+#include <QSignalSpy>
 
 static const bool kNoGlIntegration = qputenv("QT_XCB_GL_INTEGRATION", "none");
 
@@ -63,6 +65,34 @@ private slots:
                                     QPoint(tip.width() - 15 - 3, tip.height() / 2), QPoint(tip.width() / 2, 15 + 2)})
             QCOMPARE(QColor(shot.pixel(origin + inside)), body);
         QVERIFY(body != ground);
+    }
+
+    // A toast of its own window fades out through its opacity effect, which
+    // stays: the toast shows, fades and ends without a black box.
+    void toastWithoutCompositing()
+    {
+        QWidget behind;
+        behind.setAutoFillBackground(true);
+        QPalette white = behind.palette();
+        white.setColor(QPalette::Window, Qt::white);
+        behind.setPalette(white);
+        behind.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        behind.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&behind));
+
+        CbNotice toast;
+        toast.setBackgroundColor(QColor(42, 42, 70));
+        toast.setTextColor(QColor(255, 143, 31));
+        QSignalSpy finished(&toast, &CbNotice::sigFinished);
+        toast.showNoticeText(QStringLiteral("Download config successful"));
+        QVERIFY(QTest::qWaitForWindowExposed(&toast));
+        QTest::qWait(200);
+        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        const QPoint origin = toast.geometry().topLeft();
+        QCOMPARE(QColor(shot.pixel(origin)), QColor(Qt::white));
+        QCOMPARE(QColor(shot.pixel(origin + QPoint(toast.width() - 1, toast.height() - 1))), QColor(Qt::white));
+        QCOMPARE(QColor(shot.pixel(origin + QPoint(toast.width() / 2, 3))), QColor(42, 42, 70));
+        QVERIFY(finished.wait(10000));
     }
 };
 

@@ -9,6 +9,8 @@
 #include "ui_UpdateFirmwareInfoItem.h"
 
 #include <QDebug>
+#include <QFontMetrics>
+#include <QLabel>
 
 UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget* parent)
     : QWidget(parent)
@@ -66,8 +68,13 @@ void UpdateFirmwareInfoItem::setInfo(const hidStructInfoAll& record, MainHidInte
     m_modelName = DFixedText::latin1(record.modelName);
     m_usbOrDongle = record.is24G;
     m_newVersion = DFixedText::latin1(record.newFirmwareVersion);
-    ui->label_HidLikeName->setText(DFixedText::utf8(record.productName) + QLatin1Char(' ')
-                                   + DFixedText::utf8(record.likeName));
+    // A long name is cut with an ellipsis to the room its column has; the
+    // whole name is the label's tooltip.
+    const QString name = DFixedText::utf8(record.productName) + QLatin1Char(' ') + DFixedText::utf8(record.likeName);
+    QLabel* nameLabel = ui->label_HidLikeName;
+    nameLabel->ensurePolished();
+    nameLabel->setText(QFontMetrics(nameLabel->font()).elidedText(name, Qt::ElideRight, nameLabel->minimumWidth()));
+    nameLabel->setToolTip(name);
     ui->label_OldVer->setText(DFixedText::latin1(record.firmwareVersion));
     ui->label_NewVer->setText(m_newVersion);
     ui->pushButton_Update->setEnabled(m_available);

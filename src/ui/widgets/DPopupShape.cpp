@@ -3,6 +3,7 @@
 #include "platform/include/CompositingManager.h"
 
 #include <QEvent>
+#include <QGraphicsDropShadowEffect>
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
@@ -28,7 +29,9 @@ bool DPopupShape::eventFilter(QObject* watched, QEvent* event)
     // A shadow needs what lies behind the window; on an opaque window it
     // would only draw a dark band inside the shape, so it goes before the
     // first show.
-    if (event->type() == QEvent::Polish && popup->graphicsEffect())
+    // (Only a shadow: a fading pop-up keeps its opacity effect, which its
+    // animation holds.)
+    if (event->type() == QEvent::Polish && qobject_cast<QGraphicsDropShadowEffect*>(popup->graphicsEffect()))
         popup->setGraphicsEffect(nullptr);
     if (event->type() == QEvent::Show || event->type() == QEvent::Resize)
         cutToShape(popup);
@@ -44,7 +47,14 @@ void DPopupShape::cutToShape(QWidget* popup)
     drawn.fill(Qt::transparent);
     // The mask of an earlier size is ignored: it would also move the
     // drawing to its own corner.
+    // An effect left on (a fade) would draw over the whole window ground.
+    QGraphicsEffect* effect = popup->graphicsEffect();
+    const bool effectOn = effect && effect->isEnabled();
+    if (effectOn)
+        effect->setEnabled(false);
     popup->render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::IgnoreMask);
+    if (effectOn)
+        effect->setEnabled(true);
     // Row by row from the first to the last covered pixel: the outline
     // counts, so a list that leaves its ground to the window is no hole.
     QRegion shape;
