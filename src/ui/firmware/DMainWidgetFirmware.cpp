@@ -177,7 +177,11 @@ void DMainWidget::ontheHidIntoFirmwareUpgrade()
 {
     // Only a bootloader asked for is written: one that arrives by itself,
     // or after the window closed, is left alone.
-    if (!m_upgradeRequested || m_upgradeWorker.joinable() || m_upgradeModelName.isEmpty()) {
+    if (m_upgradeWorker.joinable()) {
+        qDebug() << "HID bootloader arrived while an upgrade writes; left alone";
+        return;
+    }
+    if (!m_upgradeRequested || m_upgradeModelName.isEmpty()) {
         QStringList present;
         for (const std::string& path : DBootloaderIdentity::presentPaths(QString()))
             present << QString::fromStdString(path);
