@@ -118,6 +118,7 @@ void DMainWidget::onUpdateFirmwareWindowClose()
     m_upgradeRelay->setWindow(nullptr);
     m_upgradeRequested = false;
     m_bootloaderWaitTimer->stop();
+    m_vendorSearchTimer->stop();
 }
 
 void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSn, QString strHidName, int hidUsbOrDongle)
@@ -148,7 +149,7 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSn, QString s
     m_upgradeUsbOrDongle = hidUsbOrDongle;
 
     if (model->firmwareFamily == ModelInfo::FirmwareFamily::Vendor) {
-        QTimer::singleShot(kVendorSearchDelayMs, this, &DMainWidget::queryUpgradeDrive);
+        m_vendorSearchTimer->start(kVendorSearchDelayMs);
         return;
     }
 
@@ -177,7 +178,11 @@ void DMainWidget::ontheHidIntoFirmwareUpgrade()
 {
     // Only a bootloader asked for is written: one that arrives by itself,
     // or after the window closed, is left alone.
-    if (!m_upgradeRequested || m_upgradeWorker.joinable() || m_upgradeModelName.isEmpty()) {
+    if (m_upgradeWorker.joinable()) {
+        qDebug() << "HID bootloader arrived while an upgrade writes; left alone";
+        return;
+    }
+    if (!m_upgradeRequested || m_upgradeModelName.isEmpty()) {
         QStringList present;
         for (const std::string& path : DBootloaderIdentity::presentPaths(QString()))
             present << QString::fromStdString(path);
@@ -344,6 +349,7 @@ void DMainWidget::stopUpgrade()
 void DMainWidget::finishUpgrade(bool success)
 {
     m_bootloaderWaitTimer->stop();
+    m_vendorSearchTimer->stop();
     const bool pending = m_upgradeRequested;
     m_upgradeRequested = false;
     m_upgradeModelName.clear();

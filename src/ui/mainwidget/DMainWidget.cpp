@@ -144,6 +144,9 @@ DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent
     m_bootloaderWaitTimer = new QTimer(this);
     m_bootloaderWaitTimer->setSingleShot(true);
     connect(m_bootloaderWaitTimer, &QTimer::timeout, this, &DMainWidget::onBootloaderWaitExpired);
+    m_vendorSearchTimer = new QTimer(this);
+    m_vendorSearchTimer->setSingleShot(true);
+    connect(m_vendorSearchTimer, &QTimer::timeout, this, &DMainWidget::queryUpgradeDrive);
 
     if (DDataManager::getInstance()->simpleDeviceListMode()) {
         m_deviceListShown = true;

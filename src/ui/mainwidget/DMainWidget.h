@@ -229,5 +229,8 @@ private:
     // GUI thread only to stop a worker at quit.
     std::atomic<int> m_bootloaderHandle{0};
     QTimer* m_bootloaderWaitTimer = nullptr;
+    // The vendor route's pause before its slot search; stopped with the
+    // request, so it never starts the search of a later one.
+    QTimer* m_vendorSearchTimer = nullptr;
     std::thread m_upgradeWorker;
 };
