@@ -73,14 +73,20 @@ bool keepsMoving(const lightDealMain& engine, bool side, int samples = 4)
     return true;
 }
 
-// True when the generator is still asked for keyboard and side frames.
+// True when the generator is asked for keyboard and side frames: both
+// steps move on between two looks (a selection still finishing may restart
+// the effect at step 0 once in between).
 bool framesAsked()
 {
     const LightEffectGenerator& generator = LightEffectGenerator::instance();
-    const long long keys = generator.keyboardStep();
-    const long long side = generator.sideStep();
-    QTest::qWait(kSampleGapMs);
-    return generator.keyboardStep() > keys && generator.sideStep() > side;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const long long keys = generator.keyboardStep();
+        const long long side = generator.sideStep();
+        QTest::qWait(kSampleGapMs);
+        if (generator.keyboardStep() > keys && generator.sideStep() > side)
+            return true;
+    }
+    return false;
 }
 
 // True when no frame is asked for any more, once the ticks already queued

@@ -277,6 +277,25 @@ private slots:
         }
     }
 
+    // A picture with more side segments than a side frame has cells: the
+    // colours stop at the frame's end, the extra segments keep theirs.
+    void moreSegmentsThanTheFrame()
+    {
+        Rig rig;
+        QList<sideLightButtonCustom*> segments;
+        for (int k = 0; k < kSideCells + 10; ++k) {
+            auto* segment = new sideLightButtonCustom(&rig.picture);
+            segment->setLedIndex(k, 1);
+            segments.append(segment);
+        }
+        rig.engine.setSideLightButtons(segments);
+        rig.engine.loadProfileLight();
+        rig.engine.setSideColorInfo(setting(1, 0, kTop, kBlack, false));
+        const Frame side = uniform(kSideCells, cellOf({6, 5, 4}, 255));
+        rig.engine.onSideFrame(side.data());
+        QCOMPARE(rig.engine.sideColor(kSideCells - 1), QColor(6, 5, 4, 250));
+    }
+
     // Both frame callbacks reach the engine the library calls back into.
     void callbacksReachTheEngine()
     {
