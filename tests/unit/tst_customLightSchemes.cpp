@@ -135,24 +135,30 @@ private slots:
         QTest::addColumn<int>("slot");
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("isUsing");
-        QTest::addColumn<int>("released");
+        QTest::addColumn<QList<int>>("released");
         QTest::addColumn<int>("slotAfter");
         QTest::addColumn<QStringList>("statesAfter");
 
         const QStringList unchanged{"1:Using:0", "2:Using:1", "3:UnUsing:-1"};
-        QTest::newRow("slot 0 current: 3 takes it from 1")
-            << threeSchemes() << 0 << 2 << true << 0 << 0 << QStringList{"1:UnUsing:-1", "2:Using:1", "3:Using:0"};
-        QTest::newRow("slot 1 current: 3 takes it from 2")
-            << threeSchemes() << 1 << 2 << true << 1 << 1 << QStringList{"1:Using:0", "2:UnUsing:-1", "3:Using:1"};
-        QTest::newRow("no slot yet: slot 0")
-            << threeSchemes() << -1 << 2 << true << 0 << 0 << QStringList{"1:UnUsing:-1", "2:Using:1", "3:Using:0"};
-        QTest::newRow("box cleared: only selected") << threeSchemes() << 0 << 2 << false << -1 << 0 << unchanged;
-        QTest::newRow("one scheme in use: only selected")
-            << Nodes{node("1", "Using", 0), node("2", "UnUsing", -1)} << 0 << 1 << true << -1 << 0
+        QTest::newRow("slot 0 current: 3 takes it from 1") << threeSchemes() << 0 << 2 << true << QList<int>{0} << 0
+                                                           << QStringList{"1:UnUsing:-1", "2:Using:1", "3:Using:0"};
+        QTest::newRow("slot 1 current: 3 takes it from 2") << threeSchemes() << 1 << 2 << true << QList<int>{1} << 1
+                                                           << QStringList{"1:Using:0", "2:UnUsing:-1", "3:Using:1"};
+        QTest::newRow("no slot yet: slot 0") << threeSchemes() << -1 << 2 << true << QList<int>{0} << 0
+                                             << QStringList{"1:UnUsing:-1", "2:Using:1", "3:Using:0"};
+        QTest::newRow("box cleared: only selected")
+            << threeSchemes() << 0 << 2 << false << QList<int>{} << 0 << unchanged;
+        QTest::newRow("one scheme in use: 2 takes slot 0 from 1")
+            << Nodes{node("1", "Using", 0), node("2", "UnUsing", -1)} << 0 << 1 << true << QList<int>{0} << 0
+            << QStringList{"1:UnUsing:-1", "2:Using:0"};
+        QTest::newRow("two in use, both slot 0: 3 takes it from both")
+            << Nodes{node("1", "Using", 0), node("2", "Using", 0), node("3", "UnUsing", -1)} << 0 << 2 << true
+            << QList<int>{0, 1} << 0 << QStringList{"1:UnUsing:-1", "2:UnUsing:-1", "3:Using:0"};
+        QTest::newRow("none in use: slot 0, nothing released")
+            << Nodes{node("1", "UnUsing", -1), node("2", "UnUsing", -1)} << -1 << 0 << true << QList<int>{} << 0
             << QStringList{"1:Using:0", "2:UnUsing:-1"};
-        QTest::newRow("two in use, both slot 0: only selected")
-            << Nodes{node("1", "Using", 0), node("2", "Using", 0), node("3", "UnUsing", -1)} << 0 << 2 << true << -1
-            << 0 << QStringList{"1:Using:0", "2:Using:0", "3:UnUsing:-1"};
+        QTest::newRow("the holder checked again: it keeps the slot")
+            << threeSchemes() << 0 << 0 << true << QList<int>{} << 0 << unchanged;
     }
 
     void markingASchemeUsing()
@@ -161,7 +167,7 @@ private slots:
         QFETCH(int, slot);
         QFETCH(int, row);
         QFETCH(bool, isUsing);
-        QFETCH(int, released);
+        QFETCH(QList<int>, released);
         QFETCH(int, slotAfter);
         QFETCH(QStringList, statesAfter);
 
@@ -172,9 +178,9 @@ private slots:
         QCOMPARE(list.selectedRow(), row);
         QCOMPARE(usingSlot, slotAfter);
         QCOMPARE(states(list), statesAfter);
-        QCOMPARE(bool(handOver), released >= 0);
+        QCOMPARE(bool(handOver), isUsing);
         if (handOver) {
-            QCOMPARE(handOver->releasedRow, released);
+            QCOMPARE(handOver->releasedRows, released);
             QCOMPARE(handOver->takenRow, row);
             QCOMPARE(handOver->slot, slotAfter);
         }
