@@ -6,9 +6,11 @@
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
+#include "support/LockedFolder.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "app/DThemeColor.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "support/SimulatorHarness.h"
@@ -22,6 +24,7 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -812,6 +815,99 @@ private slots:
         QVERIFY(usingBox(row)->isChecked());
         QCOMPARE(using_.count(), 0);
         QCOMPARE(clicked.count(), 0);
+    }
+
+    void failuresAreTold_data()
+    {
+        QTest::addColumn<bool>("paint");
+        QTest::addColumn<bool>("lockStore");
+        QTest::newRow("Using: store refused") << false << true;
+        QTest::newRow("Using: upload refused") << false << false;
+        QTest::newRow("painting: store refused") << true << true;
+        QTest::newRow("painting: upload refused") << true << false;
+    }
+
+    // A "Using" change or painted keys the store could not keep, or whose
+    // upload the keyboard's queue refused, are told; what was not stored
+    // stays as it was, in the file and on the rows.
+    void failuresAreTold()
+    {
+        QFETCH(bool, paint);
+        QFETCH(bool, lockStore);
+        Rig rig;
+        QVERIFY(rig.page);
+        DDevicePage* page = rig.page.get();
+        setSchemeStates(*page, {"0:UnUsing:-1", "1:Using:0", "2:Using:1"});
+        DLightsConfigPage* lights = chooseCustom(*page);
+        const QStringList statesBefore = schemeStates(*page);
+        const QStringList rowsBefore = rowStates(*lights);
+        const Colours schemeBefore = storedScheme(*page, "1");
+        QSignalSpy told(lights, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage);
+        MainHidInterFace* hid = lights->hidInterface();
+        {
+            std::unique_ptr<LockedFolder> lock;
+            if (lockStore) {
+                lock = std::make_unique<LockedFolder>(
+                    QFileInfo(QString::fromLocal8Bit(page->profilePath())).absolutePath());
+                if (!lock->locked())
+                    QSKIP("This file system cannot lock a folder");
+            } else {
+                lights->setHidInterface(nullptr);
+            }
+            if (paint) {
+                DevicePageProbe(*page).picture()->selectKeysInRect(-10000, -10000, 10000, 10000);
+                colorInfoData picked{};
+                picked.topRed = 255;
+                emit lights->sigLightConfigHaveChanged_Custom(0, picked);
+            } else {
+                QTest::mouseClick(usingBox(rowOf(*lights, "3")), Qt::LeftButton);
+            }
+        }
+        lights->setHidInterface(hid);
+        QCOMPARE(told.count(), 1);
+        QCOMPARE(told.first().at(0).toString(),
+                 QStringLiteral("The light setting could not be saved or sent to the keyboard."));
+        if (!lockStore)
+            return;
+        QCOMPARE(schemeStates(*page), statesBefore);
+        QCOMPARE(storedScheme(*page, "1"), schemeBefore);
+        if (!paint)
+            QCOMPARE(rowStates(*lights), rowsBefore);
+    }
+
+    void rowsFollowTheTheme_data()
+    {
+        QTest::addColumn<int>("theme");
+        for (int theme = 0; theme < 5; ++theme)
+            QTest::addRow("theme %d", theme) << theme;
+    }
+
+    // Every theme change restyles the rows: the selected row's background
+    // and text in the theme's selection colours, the others in the page's.
+    void rowsFollowTheTheme()
+    {
+        QFETCH(int, theme);
+        Rig rig;
+        QVERIFY(rig.page);
+        DLightsConfigPage* lights = chooseCustom(*rig.page);
+        DDataManager* data = DDataManager::getInstance();
+        data->loadTheme(theme);
+        rig.page->setTheme();
+        const themeColorData colours = data->themeColors();
+        data->loadTheme(0);
+        QVERIFY(lights->customLightRows().size() > 1);
+        for (DCustomLightListItem* row : lights->customLightRows()) {
+            const bool selected = row->selectedLook();
+            QCOMPARE(selected, row == rowOf(*lights, "0"));
+            auto* name = row->findChild<QLabel*>(QStringLiteral("label_CustomItemName"));
+            name->ensurePolished();
+            QCOMPARE(name->palette().color(QPalette::WindowText),
+                     DThemeColor::fromText(selected ? colours.textCheckedColor : colours.textDefaultColor));
+            QCOMPARE(name->font().family(), colours.textFont);
+            const QImage shot = row->grab().toImage();
+            QCOMPARE(QColor(shot.pixel(shot.width() - 2, shot.height() / 2)),
+                     DThemeColor::fromText(selected ? colours.macroListItemSelectedColor : colours.deviceRightBgColor));
+        }
     }
 
     // Rebuilding the list over and over leaves no rows behind.

@@ -1,7 +1,8 @@
 // The lighting page's custom scheme list without widgets: which scheme a
-// rebuild selects for the slot in use, what a click changes, and how marking
-// a scheme "Using" moves a keyboard slot between schemes. Also the light
-// setting the page invents for an effect the profile holds nothing for.
+// rebuild selects for the slot in use, what a click changes, how marking a
+// scheme "Using" moves a keyboard slot between schemes, and how long a name
+// may be. Also the light setting the page invents for an effect the profile
+// holds nothing for.
 #include "support/TestMain.h"
 
 #include "profiles/DCustomLightSchemeList.h"
@@ -184,6 +185,40 @@ private slots:
             QCOMPARE(handOver->takenRow, row);
             QCOMPARE(handOver->slot, slotAfter);
         }
+    }
+
+    void namesFitTheirField_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("fitted");
+        const QString sixtyThree(63, QLatin1Char('a'));
+        QTest::newRow("short: kept") << QStringLiteral("WASD") << QStringLiteral("WASD");
+        QTest::newRow("one space: kept") << QStringLiteral(" ") << QStringLiteral(" ");
+        QTest::newRow("63 bytes: kept") << sixtyThree << sixtyThree;
+        QTest::newRow("64 bytes: the last cut") << sixtyThree + QLatin1Char('b') << sixtyThree;
+        // 62 bytes, then a two-byte letter that does not fit whole.
+        QTest::newRow("a letter across the end: left out")
+            << QString(62, QLatin1Char('a')) + QChar(0xE4) << QString(62, QLatin1Char('a'));
+        // Three-byte characters: 21 of them are 63 bytes.
+        QTest::newRow("three-byte characters") << QString(30, QChar(0x706F)) << QString(21, QChar(0x706F));
+        // A character outside the BMP is four bytes and two UTF-16 units:
+        // never split between them.
+        const QString emoji = QString::fromUcs4(U"\U0001F308");
+        QTest::newRow("four-byte characters") << emoji.repeated(20) << emoji.repeated(15);
+        QTest::newRow("61 bytes, then four: left out")
+            << QString(61, QLatin1Char('a')) + emoji << QString(61, QLatin1Char('a'));
+    }
+
+    // What the edit field keeps is what the 64-byte field stores: at most
+    // 63 bytes of UTF-8, never half a character.
+    void namesFitTheirField()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, fitted);
+        const QString result = DCustomLightSchemeList::fitName(name);
+        QCOMPARE(result, fitted);
+        QVERIFY(result.toUtf8().size() <= 63);
+        QCOMPARE(QString::fromUtf8(result.toUtf8()), result);
     }
 
     void defaultRecords_data()

@@ -912,10 +912,9 @@ void DLightsConfigPage::announceScheme(const DCustomLightSchemeList::Selection& 
     emit sigCustomLightItemHaveChanged(selection.slot, selection.index, selection.name);
 }
 
-void DLightsConfigPage::resendCustomLight()
+bool DLightsConfigPage::resendCustomLight()
 {
-    if (m_usingCustomIndex != DCustomLightSchemeList::kNoSlot)
-        uploadCustomLightColors(m_usingCustomIndex);
+    return m_usingCustomIndex == DCustomLightSchemeList::kNoSlot || uploadCustomLightColors(m_usingCustomIndex);
 }
 
 bool DLightsConfigPage::uploadCustomLightForItem(QString index, int slot)

@@ -81,8 +81,11 @@ public:
     // What a scheme row does when it is clicked, and when its "Using" box is checked.
     void selectCustomLight(int row);
     void setCustomLightUsing(int row, bool isUsing);
-    // Uploads the picture's key colours again into the slot in use, if any.
-    void resendCustomLight();
+    // Uploads the picture's key colours again into the slot in use, if any;
+    // false when the keyboard's queue refused it.
+    bool resendCustomLight();
+    // The toast for a light setting not stored or not sent.
+    void tellFailure();
     // False when the keyboard's queue refused a report of the upload.
     bool uploadCustomLightForItem(QString index, int slot);
     bool uploadCustomLightColors(int slot);
@@ -163,7 +166,6 @@ private:
     void typedChannel(QLineEdit* field, int channel, const QString& text);
     void applyStepperColours();
     void styleLabels();
-    void tellFailure();
     void announceScheme(const DCustomLightSchemeList::Selection& selection);
     void rebuildCustomRows();
     // The rows show the list's statuses, slots and selection.
