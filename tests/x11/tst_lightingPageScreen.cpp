@@ -46,6 +46,19 @@ private:
         }
     }
 
+    // The device page in the current language and theme, on screen.
+    static std::unique_ptr<DDevicePage> shownDevicePage()
+    {
+        std::unique_ptr<DDevicePage> page = loadedDevicePage();
+        if (!page)
+            return nullptr;
+        page->retranslate();
+        page->setTheme();
+        page->resize(1280, 960);
+        page->show();
+        return QTest::qWaitForWindowExposed(page.get()) ? std::move(page) : nullptr;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -66,13 +79,8 @@ private slots:
 
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage();
+        std::unique_ptr<DDevicePage> page = shownDevicePage();
         QVERIFY(page);
-        page->retranslate();
-        page->setTheme();
-        page->resize(1280, 960);
-        page->show();
-        QVERIFY(QTest::qWaitForWindowExposed(page.get()));
         COrvaneXML_ModifyProFileMouseLightUsingIndex(page->profilePath(), QByteArray::number(page->profileIndex()), 0,
                                                      2);
         page->findChild<QToolButton*>(QStringLiteral("toolButton_LightConfig"))->click();
@@ -134,13 +142,8 @@ private slots:
 
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage();
+        std::unique_ptr<DDevicePage> page = shownDevicePage();
         QVERIFY(page);
-        page->retranslate();
-        page->setTheme();
-        page->resize(1280, 960);
-        page->show();
-        QVERIFY(QTest::qWaitForWindowExposed(page.get()));
         page->findChild<QToolButton*>(QStringLiteral("toolButton_LightConfig"))->click();
         DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
         lights->findChild<QToolButton*>(QStringLiteral("toolButton_CustomLed"))->click();
