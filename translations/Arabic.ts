@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>ضغطة قوية</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>لا يمكن أن يكون اسم النمط المخصص فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>تمت إعادة تسمية النمط المخصص</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>تعذّرت إعادة تسمية النمط المخصص</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>نمط مخصص</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>Silný stisk</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Název vlastního schématu nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Vlastní schéma přejmenováno</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Vlastní schéma se nepodařilo přejmenovat</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Vlastní schéma</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>Heavy Press</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Custom light name can't be empty</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Modify custom light name successful</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Modify custom light name failed</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Custom Light Item</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

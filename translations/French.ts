@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>Appui fort</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Le nom du schéma personnalisé ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Schéma personnalisé renommé</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Impossible de renommer le schéma personnalisé</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Schéma personnalisé</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>Starker Druck</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Der Name des Schemas darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Schema umbenannt</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Schema konnte nicht umbenannt werden</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Benutzerdefiniertes Schema</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>Pressione forte</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Il nome dello schema personalizzato non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Schema personalizzato rinominato</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Impossibile rinominare lo schema personalizzato</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Schema personalizzato</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>強押し</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>カスタムスキーム名を空にすることはできません</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>カスタムスキーム名を変更しました</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>カスタムスキーム名を変更できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>カスタムスキーム</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

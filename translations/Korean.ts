@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>세게 누르기</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>사용자 지정 구성 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>사용자 지정 구성 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>사용자 지정 구성 이름을 변경하지 못했습니다</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>사용자 지정 구성</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

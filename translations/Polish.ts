@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>Mocne naciśnięcie</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Nazwa własnego schematu nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Zmieniono nazwę własnego schematu</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Nie udało się zmienić nazwy własnego schematu</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Własny schemat</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>Toque forte</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>O nome do esquema personalizado não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nome do esquema personalizado alterado</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Não foi possível alterar o nome do esquema personalizado</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Esquema personalizado</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

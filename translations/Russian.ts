@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>Сильное нажатие</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Имя схемы не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Схема переименована</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Не удалось переименовать схему</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Пользовательская схема</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>Pulsación fuerte</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>El nombre del esquema personalizado no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nombre del esquema personalizado cambiado</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>No se pudo cambiar el nombre del esquema personalizado</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Esquema personalizado</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

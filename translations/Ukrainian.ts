@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>Сильне натискання</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Назва схеми не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Схему перейменовано</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Не вдалося перейменувати схему</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Власна схема</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

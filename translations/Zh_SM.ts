@@ -59,6 +59,29 @@
         <source>Heavy Press</source>
         <translation>重按</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>自定义方案名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>自定义方案名称已修改</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>自定义方案名称修改失败</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>自定义方案</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -2,6 +2,7 @@
 
 #include "sdk/include/orvanesdk_xml.h"
 
+#include <QList>
 #include <QString>
 #include <QVector>
 
@@ -37,13 +38,21 @@ public:
         QString name;
     };
 
-    // Marking a scheme "Using" moved a slot from one scheme to another.
+    // Marking a scheme "Using" gave it a slot; the schemes that held that
+    // slot before were released.
     struct SlotHandOver
     {
-        int releasedRow;
+        QList<int> releasedRows;
         int takenRow;
         int slot;
     };
+
+    // The longest name the store's 64-byte field holds: at most 63 bytes of
+    // UTF-8, cut between characters.
+    static QString fitName(const QString& name);
+    // Renames a scheme in the profile file and reads it back: true only when
+    // the file holds exactly that name now.
+    static bool rename(const char* profilePath, int profileIndex, const QString& schemeIndex, const QString& name);
 
     // Lists the store's schemes anew and selects the first "Using" one in
     // the slot the page works on.
@@ -51,10 +60,18 @@ public:
     // A row was picked: the page now works on its slot. Nothing is announced
     // when it was selected already.
     std::optional<Selection> select(int row, int& usingSlot);
-    // A row's "Using" box was checked: it is selected, and when both slots
-    // are taken it takes over the slot the page works on from the scheme
-    // holding it. With fewer schemes in use nothing moves.
+    // A row's "Using" box was checked: it is selected and takes the slot the
+    // page works on (0 when there is none yet); every other scheme holding
+    // that slot lets go of it, so each slot keeps exactly one holder even in
+    // a profile that had none or two.
     std::optional<SlotHandOver> markUsing(int row, bool isUsing, int& usingSlot);
+
+    // Writes a hand-over's statuses and slots to the profile file in one
+    // write: all of them, or, on false, none.
+    bool store(const char* profilePath, int profileIndex, const SlotHandOver& handOver) const;
+    // Puts back what schemes() and selectedRow() were, when a change could
+    // not be stored.
+    void restore(const QVector<Scheme>& schemes, int selectedRow);
 
     const QVector<Scheme>& schemes() const { return m_schemes; }
     int selectedRow() const { return m_selectedRow; }

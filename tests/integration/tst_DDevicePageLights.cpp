@@ -6,9 +6,11 @@
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
+#include "support/LockedFolder.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "app/DThemeColor.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "support/SimulatorHarness.h"
@@ -18,8 +20,14 @@
 #include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DCustomLightListItem.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
 
@@ -91,6 +99,60 @@ Colours paintedCaps(const DDevicePage& page)
         }
     }
     return colours;
+}
+
+// Each stored scheme as "index:status:slot", in list order.
+QStringList schemeStates(const DDevicePage& page)
+{
+    std::list<customLightNodeInfo> nodes;
+    COrvaneXML_SelectProFileCustomLightAllNodes(page.profilePath(), indexText(page), &nodes);
+    QStringList states;
+    for (const customLightNodeInfo& node : nodes) {
+        states << QStringLiteral("%1:%2:%3")
+                      .arg(QString::fromUtf8(node.index), QString::fromUtf8(node.status))
+                      .arg(node.slot);
+    }
+    return states;
+}
+
+// Sets the stored schemes' statuses from "index:status:slot" texts.
+void setSchemeStates(const DDevicePage& page, const QStringList& states)
+{
+    for (const QString& state : states) {
+        const QStringList parts = state.split(QLatin1Char(':'));
+        QVERIFY(COrvaneXML_ModifyProFileCustomLightNodeUsingStatus(page.profilePath(), indexText(page),
+                                                                   parts[0].toUtf8().constData(),
+                                                                   parts[1].toUtf8().constData(), parts[2].toInt()));
+    }
+}
+
+QCheckBox* usingBox(DCustomLightListItem* row)
+{
+    return row->findChild<QCheckBox*>(QStringLiteral("checkBox"));
+}
+
+// What the rows show, in the same form, with the "Using" box ("[x]") and
+// the selected row ("*").
+QStringList rowStates(const DLightsConfigPage& lights)
+{
+    QStringList states;
+    for (DCustomLightListItem* row : lights.customLightRows()) {
+        states << QStringLiteral("%1:%2:%3 %4%5")
+                      .arg(row->customLightIndex(), row->usingStatus())
+                      .arg(row->flagIndex())
+                      .arg(QLatin1String(usingBox(row)->isChecked() ? "[x]" : "[ ]"),
+                           QLatin1String(row->selectedLook() ? " *" : ""));
+    }
+    return states;
+}
+
+DCustomLightListItem* rowOf(const DLightsConfigPage& lights, const QString& index)
+{
+    for (DCustomLightListItem* row : lights.customLightRows()) {
+        if (row->customLightIndex() == index)
+            return row;
+    }
+    return nullptr;
 }
 
 // The caps' custom colours as an upload carries them: red, green, blue per cell.
@@ -201,6 +263,22 @@ private:
         const QPoint corner = cap->mapTo(picture, QPoint(0, 0));
         picture->selectKeysInRect(corner.x() - 2, corner.y() - 2, corner.x() + 2, corner.y() + 2);
         return picture->selectedKeys() == QList<keyboardButCustom*>{cap};
+    }
+
+    // The page shown on the lighting tab with the Custom effect chosen by hand.
+    static DLightsConfigPage* chooseCustom(DDevicePage& page)
+    {
+        page.show();
+        page.findChild<QToolButton*>(QStringLiteral("toolButton_LightConfig"))->click();
+        DLightsConfigPage* lights = DevicePageProbe(page).lightsConfigPage();
+        lights->findChild<QToolButton*>(QStringLiteral("toolButton_CustomLed"))->click();
+        QCoreApplication::processEvents();
+        return lights;
+    }
+
+    static void clickRow(DCustomLightListItem* row)
+    {
+        QTest::mouseClick(row, Qt::LeftButton, {}, QPoint(row->width() / 2, row->height() / 2));
     }
 
 private slots:
@@ -521,18 +599,330 @@ private slots:
 
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(chosen.first(), (QList<QVariant>{0, QStringLiteral("2"), QStringLiteral("CustomLight")}));
-        std::list<customLightNodeInfo> nodes;
-        COrvaneXML_SelectProFileCustomLightAllNodes(page->profilePath(), indexText(*page), &nodes);
-        QStringList states;
-        for (const customLightNodeInfo& node : nodes) {
-            states << QStringLiteral("%1:%2:%3")
-                          .arg(QString::fromUtf8(node.index), QString::fromUtf8(node.status))
-                          .arg(node.slot);
-        }
-        QCOMPARE(states, (QStringList{"0:UnUsing:-1", "1:Using:1", "2:Using:0", "3:UnUsing:-1", "4:UnUsing:-1"}));
+        QCOMPARE(schemeStates(*page),
+                 (QStringList{"0:UnUsing:-1", "1:Using:1", "2:Using:0", "3:UnUsing:-1", "4:UnUsing:-1"}));
         QCOMPARE(lights->currentCustomLightIndex(), 2);
         QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 9, kLoadTimeoutMs);
         compareUpload(*keyboard, 0, *page);
+    }
+
+    // The rows list the store's schemes and follow the keyboard, a click and
+    // a checked "Using" box; the store and the keyboard's slot follow them.
+    void schemeRowsFollowTheStoreAndTheKeyboard()
+    {
+        Rig rig;
+        QVERIFY(rig.page);
+        DDevicePage* page = rig.page.get();
+        SimulatedKeyboard* keyboard = rig.keyboard.get();
+        setSchemeStates(*page, {"0:UnUsing:-1", "1:Using:0", "2:Using:1"});
+        DLightsConfigPage* lights = chooseCustom(*page);
+
+        QCOMPARE(rowStates(*lights), (QStringList{"0:UnUsing:-1 [ ]", "1:Using:0 [x] *", "2:Using:1 [x]",
+                                                  "3:UnUsing:-1 [ ]", "4:UnUsing:-1 [ ]"}));
+        std::list<customLightNodeInfo> nodes;
+        COrvaneXML_SelectProFileCustomLightAllNodes(page->profilePath(), indexText(*page), &nodes);
+        QStringList storedNames;
+        for (const customLightNodeInfo& node : nodes)
+            storedNames << QString::fromUtf8(node.name);
+        QStringList rowNames;
+        for (const DCustomLightListItem* row : lights->customLightRows())
+            rowNames << row->customLightName();
+        QCOMPARE(rowNames, storedNames);
+
+        keyboard->showCustomSlot(1);
+        QTRY_COMPARE_WITH_TIMEOUT(lights->currentCustomLightIndex(), 2, kLoadTimeoutMs);
+        QCOMPARE(rowStates(*lights).at(2), QStringLiteral("2:Using:1 [x] *"));
+        QCOMPARE(rowStates(*lights).filter(QStringLiteral("*")).size(), 1);
+        keyboard->showCustomSlot(0);
+        QTRY_COMPARE_WITH_TIMEOUT(lights->currentCustomLightIndex(), 1, kLoadTimeoutMs);
+
+        QTest::qWait(100);
+        keyboard->clearLog();
+        QSignalSpy chosen(lights, &DLightsConfigPage::sigCustomLightItemHaveChanged);
+        QTest::mouseClick(usingBox(rowOf(*lights, "3")), Qt::LeftButton);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.first(), (QList<QVariant>{0, QStringLiteral("3"), QStringLiteral("CustomLight")}));
+        QCOMPARE(schemeStates(*page),
+                 (QStringList{"0:UnUsing:-1", "1:UnUsing:-1", "2:Using:1", "3:Using:0", "4:UnUsing:-1"}));
+        QCOMPARE(rowStates(*lights), (QStringList{"0:UnUsing:-1 [ ]", "1:UnUsing:-1 [ ]", "2:Using:1 [x]",
+                                                  "3:Using:0 [x] *", "4:UnUsing:-1 [ ]"}));
+        compareCaps(*page, storedScheme(*page, "3"));
+        QTRY_COMPARE_WITH_TIMEOUT(lightReports(*keyboard).size(), 9, kLoadTimeoutMs);
+        compareUpload(*keyboard, 0, *page);
+
+        // Clicking the selected row only takes its slot; another row is
+        // selected and shown, an UnUsing one with no slot.
+        chosen.clear();
+        clickRow(rowOf(*lights, "3"));
+        QCOMPARE(chosen.count(), 0);
+        QCOMPARE(lights->usingCustomIndex(), 0);
+        clickRow(rowOf(*lights, "2"));
+        QCOMPARE(lights->usingCustomIndex(), 1);
+        clickRow(rowOf(*lights, "2"));
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.first().at(1).toString(), QStringLiteral("2"));
+        QCOMPARE(rowStates(*lights).at(2), QStringLiteral("2:Using:1 [x] *"));
+        clickRow(rowOf(*lights, "4"));
+        QCOMPARE(lights->usingCustomIndex(), -1);
+        QCOMPARE(chosen.count(), 2);
+        QCOMPARE(rowStates(*lights).filter(QStringLiteral("*")), QStringList{"4:UnUsing:-1 [ ]"
+                                                                             " *"});
+        // Only the scheme clicked was stored anew.
+        QCOMPARE(schemeStates(*page),
+                 (QStringList{"0:UnUsing:-1", "1:UnUsing:-1", "2:Using:1", "3:Using:0", "4:UnUsing:-1"}));
+    }
+
+    void usingBoxWithoutOneHolderPerSlot_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        const QStringList none{"0:UnUsing:-1", "1:UnUsing:-1", "2:UnUsing:-1", "3:UnUsing:-1", "4:UnUsing:-1"};
+        QStringList oneInUse = none;
+        oneInUse[1] = QStringLiteral("1:Using:0");
+        QStringList twoOnSlot0 = oneInUse;
+        twoOnSlot0[0] = QStringLiteral("0:Using:0");
+        QStringList after = none;
+        after[3] = QStringLiteral("3:Using:0");
+        QTest::newRow("one in use") << oneInUse << after;
+        QTest::newRow("none in use") << none << after;
+        QTest::newRow("two on slot 0") << twoOnSlot0 << after;
+        QStringList keepsSlot1 = twoOnSlot0;
+        keepsSlot1[2] = QStringLiteral("2:Using:1");
+        QStringList afterSlot1 = after;
+        afterSlot1[2] = QStringLiteral("2:Using:1");
+        QTest::newRow("two on slot 0, one on slot 1") << keepsSlot1 << afterSlot1;
+    }
+
+    // Checking scheme 3 on slot 0 leaves it the only holder of slot 0,
+    // whatever the profile held, and uploads it there.
+    void usingBoxWithoutOneHolderPerSlot()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        Rig rig;
+        QVERIFY(rig.page);
+        DDevicePage* page = rig.page.get();
+        setSchemeStates(*page, before);
+        DLightsConfigPage* lights = chooseCustom(*page);
+        QCOMPARE(lights->usingCustomIndex(), 0);
+
+        QTest::qWait(100);
+        rig.keyboard->clearLog();
+        QTest::mouseClick(usingBox(rowOf(*lights, "3")), Qt::LeftButton);
+        QCOMPARE(schemeStates(*page), after);
+        QStringList shown = after;
+        for (QString& state : shown)
+            state += state.contains(QLatin1String(":Using:")) ? " [x]" : " [ ]";
+        shown[3] += QStringLiteral(" *");
+        QCOMPARE(rowStates(*lights), shown);
+        QTRY_COMPARE_WITH_TIMEOUT(lightReports(*rig.keyboard).size(), 9, kLoadTimeoutMs);
+        compareUpload(*rig.keyboard, 0, *page);
+    }
+
+    void renamingARow_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("one space") << " "
+                                   << " "
+                                   << "Modify custom light name successful";
+        QTest::newRow("empty: refused") << ""
+                                        << "WASD+Arrows"
+                                        << "Custom light name can't be empty";
+        // 40 two-byte letters: 31 fit the 63 bytes of the field.
+        QTest::newRow("too long: cut between letters")
+            << QString(40, QChar(0xE4)) << QString(31, QChar(0xE4)) << "Modify custom light name successful";
+    }
+
+    // A double click opens the edit; Save stores the name and the row shows
+    // what the file holds.
+    void renamingARow()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(QString, tip);
+        Rig rig;
+        QVERIFY(rig.page);
+        DLightsConfigPage* lights = chooseCustom(*rig.page);
+        DCustomLightListItem* row = rowOf(*lights, "1");
+        QVERIFY(row);
+        auto* edit = row->findChild<QLineEdit*>(QStringLiteral("lineEdit_CustomItemName"));
+        QTest::mouseDClick(row, Qt::LeftButton, {}, QPoint(row->width() / 2, row->height() / 2));
+        QTRY_VERIFY(edit->isVisible());
+        QCOMPARE(edit->text(), QStringLiteral("WASD+Arrows"));
+        edit->clear();
+        // Typed one key at a time, as keyClicks takes only ASCII.
+        for (const QChar letter : typed)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+        QSignalSpy tips(lights, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage);
+        QSignalSpy clicked(row, &DCustomLightListItem::sigCustomLightItemMouseClicked);
+        QTest::mouseClick(row->findChild<QPushButton*>(QStringLiteral("pushButton_Save")), Qt::LeftButton);
+
+        QCOMPARE(clicked.count(), 0);
+        QCOMPARE(tips.count(), 1);
+        QCOMPARE(tips.first().first().toString(), tip);
+        const bool saved = typed != QLatin1String("");
+        QCOMPARE(edit->isVisible(), !saved);
+        QCOMPARE(row->customLightName(), stored);
+        QCOMPARE(row->findChild<QLabel*>(QStringLiteral("label_CustomItemName"))->text(), stored);
+        std::list<customLightNodeInfo> nodes;
+        COrvaneXML_SelectProFileCustomLightAllNodes(rig.page->profilePath(), indexText(*rig.page), &nodes);
+        QCOMPARE(QString::fromUtf8(std::next(nodes.begin())->name), stored);
+        // The rebuilt list reads the same name.
+        lights->loadCustomLightList();
+        QCOMPARE(rowOf(*lights, "1")->customLightName(), stored);
+    }
+
+    // Cancel keeps the name; a name the file did not take keeps the old one,
+    // the edit open and says so; the box only turns on; a press on the box
+    // is not a click on the row.
+    void aRowKeepsWhatWasNotStored()
+    {
+        Rig rig;
+        QVERIFY(rig.page);
+        DLightsConfigPage* lights = chooseCustom(*rig.page);
+        DCustomLightListItem* row = rowOf(*lights, "1");
+        QVERIFY(row);
+        auto* edit = row->findChild<QLineEdit*>(QStringLiteral("lineEdit_CustomItemName"));
+        auto* label = row->findChild<QLabel*>(QStringLiteral("label_CustomItemName"));
+        QSignalSpy tips(lights, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage);
+        QSignalSpy clicked(row, &DCustomLightListItem::sigCustomLightItemMouseClicked);
+        QSignalSpy using_(row, &DCustomLightListItem::sigCustomLightUsingStatus);
+
+        QTest::mouseDClick(row, Qt::LeftButton, {}, QPoint(row->width() / 2, row->height() / 2));
+        clicked.clear();
+        QTest::keyClicks(edit, QStringLiteral("zzz"));
+        QTest::mouseClick(row->findChild<QPushButton*>(QStringLiteral("pushButton_Cancel")), Qt::LeftButton);
+        QVERIFY(!edit->isVisible());
+        QCOMPARE(label->text(), QStringLiteral("WASD+Arrows"));
+        QCOMPARE(tips.count(), 0);
+
+        // A scheme the file does not hold (gone meanwhile) cannot be renamed.
+        row->setItemInfo(QStringLiteral("99"), QStringLiteral("WASD+Arrows"), QStringLiteral("Using"), 0);
+        QTest::mouseDClick(row, Qt::LeftButton, {}, QPoint(row->width() / 2, row->height() / 2));
+        clicked.clear();
+        edit->setText(QStringLiteral("Other"));
+        QTest::mouseClick(row->findChild<QPushButton*>(QStringLiteral("pushButton_Save")), Qt::LeftButton);
+        QCOMPARE(tips.count(), 1);
+        QCOMPARE(tips.first().first().toString(), QStringLiteral("Modify custom light name failed"));
+        QVERIFY(edit->isVisible());
+        QCOMPARE(row->customLightName(), QStringLiteral("WASD+Arrows"));
+        QCOMPARE(label->text(), QStringLiteral("WASD+Arrows"));
+        QTest::mouseClick(row->findChild<QPushButton*>(QStringLiteral("pushButton_Cancel")), Qt::LeftButton);
+
+        QTest::mouseClick(usingBox(row), Qt::LeftButton);
+        QVERIFY(usingBox(row)->isChecked());
+        QCOMPARE(using_.count(), 0);
+        QCOMPARE(clicked.count(), 0);
+    }
+
+    void failuresAreTold_data()
+    {
+        QTest::addColumn<bool>("paint");
+        QTest::addColumn<bool>("lockStore");
+        QTest::newRow("Using: store refused") << false << true;
+        QTest::newRow("Using: upload refused") << false << false;
+        QTest::newRow("painting: store refused") << true << true;
+        QTest::newRow("painting: upload refused") << true << false;
+    }
+
+    // A "Using" change or painted keys the store could not keep, or whose
+    // upload the keyboard's queue refused, are told; what was not stored
+    // stays as it was, in the file and on the rows.
+    void failuresAreTold()
+    {
+        QFETCH(bool, paint);
+        QFETCH(bool, lockStore);
+        Rig rig;
+        QVERIFY(rig.page);
+        DDevicePage* page = rig.page.get();
+        setSchemeStates(*page, {"0:UnUsing:-1", "1:Using:0", "2:Using:1"});
+        DLightsConfigPage* lights = chooseCustom(*page);
+        const QStringList statesBefore = schemeStates(*page);
+        const QStringList rowsBefore = rowStates(*lights);
+        const Colours schemeBefore = storedScheme(*page, "1");
+        QSignalSpy told(lights, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage);
+        MainHidInterFace* hid = lights->hidInterface();
+        {
+            std::unique_ptr<LockedFolder> lock;
+            if (lockStore) {
+                lock = std::make_unique<LockedFolder>(
+                    QFileInfo(QString::fromLocal8Bit(page->profilePath())).absolutePath());
+                if (!lock->locked())
+                    QSKIP("This file system cannot lock a folder");
+            } else {
+                lights->setHidInterface(nullptr);
+            }
+            if (paint) {
+                DevicePageProbe(*page).picture()->selectKeysInRect(-10000, -10000, 10000, 10000);
+                colorInfoData picked{};
+                picked.topRed = 255;
+                emit lights->sigLightConfigHaveChanged_Custom(0, picked);
+            } else {
+                QTest::mouseClick(usingBox(rowOf(*lights, "3")), Qt::LeftButton);
+            }
+        }
+        lights->setHidInterface(hid);
+        QCOMPARE(told.count(), 1);
+        QCOMPARE(told.first().at(0).toString(),
+                 QStringLiteral("The light setting could not be saved or sent to the keyboard."));
+        if (!lockStore)
+            return;
+        QCOMPARE(schemeStates(*page), statesBefore);
+        QCOMPARE(storedScheme(*page, "1"), schemeBefore);
+        if (!paint)
+            QCOMPARE(rowStates(*lights), rowsBefore);
+    }
+
+    void rowsFollowTheTheme_data()
+    {
+        QTest::addColumn<int>("theme");
+        for (int theme = 0; theme < 5; ++theme)
+            QTest::addRow("theme %d", theme) << theme;
+    }
+
+    // Every theme change restyles the rows: the selected row's background
+    // and text in the theme's selection colours, the others in the page's.
+    void rowsFollowTheTheme()
+    {
+        QFETCH(int, theme);
+        Rig rig;
+        QVERIFY(rig.page);
+        DLightsConfigPage* lights = chooseCustom(*rig.page);
+        DDataManager* data = DDataManager::getInstance();
+        data->loadTheme(theme);
+        rig.page->setTheme();
+        const themeColorData colours = data->themeColors();
+        data->loadTheme(0);
+        QVERIFY(lights->customLightRows().size() > 1);
+        for (DCustomLightListItem* row : lights->customLightRows()) {
+            const bool selected = row->selectedLook();
+            QCOMPARE(selected, row == rowOf(*lights, "0"));
+            auto* name = row->findChild<QLabel*>(QStringLiteral("label_CustomItemName"));
+            name->ensurePolished();
+            QCOMPARE(name->palette().color(QPalette::WindowText),
+                     DThemeColor::fromText(selected ? colours.textCheckedColor : colours.textDefaultColor));
+            QCOMPARE(name->font().family(), colours.textFont);
+            const QImage shot = row->grab().toImage();
+            QCOMPARE(QColor(shot.pixel(shot.width() - 2, shot.height() / 2)),
+                     DThemeColor::fromText(selected ? colours.macroListItemSelectedColor : colours.deviceRightBgColor));
+        }
+    }
+
+    // Rebuilding the list over and over leaves no rows behind.
+    void rebuildsLeaveNoRowsBehind()
+    {
+        Rig rig;
+        QVERIFY(rig.page);
+        DLightsConfigPage* lights = chooseCustom(*rig.page);
+        const auto rowCount = [lights] { return lights->findChildren<DCustomLightListItem*>().size(); };
+        const int rows = lights->customLightRows().size();
+        QVERIFY(rows > 0);
+        for (int round = 0; round < 200; ++round)
+            lights->loadCustomLightList();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(rowCount(), rows);
     }
 };
 

@@ -1,7 +1,8 @@
 // The lighting page's custom scheme list without widgets: which scheme a
-// rebuild selects for the slot in use, what a click changes, and how marking
-// a scheme "Using" moves a keyboard slot between schemes. Also the light
-// setting the page invents for an effect the profile holds nothing for.
+// rebuild selects for the slot in use, what a click changes, how marking a
+// scheme "Using" moves a keyboard slot between schemes, and how long a name
+// may be. Also the light setting the page invents for an effect the profile
+// holds nothing for.
 #include "support/TestMain.h"
 
 #include "profiles/DCustomLightSchemeList.h"
@@ -135,24 +136,30 @@ private slots:
         QTest::addColumn<int>("slot");
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("isUsing");
-        QTest::addColumn<int>("released");
+        QTest::addColumn<QList<int>>("released");
         QTest::addColumn<int>("slotAfter");
         QTest::addColumn<QStringList>("statesAfter");
 
         const QStringList unchanged{"1:Using:0", "2:Using:1", "3:UnUsing:-1"};
-        QTest::newRow("slot 0 current: 3 takes it from 1")
-            << threeSchemes() << 0 << 2 << true << 0 << 0 << QStringList{"1:UnUsing:-1", "2:Using:1", "3:Using:0"};
-        QTest::newRow("slot 1 current: 3 takes it from 2")
-            << threeSchemes() << 1 << 2 << true << 1 << 1 << QStringList{"1:Using:0", "2:UnUsing:-1", "3:Using:1"};
-        QTest::newRow("no slot yet: slot 0")
-            << threeSchemes() << -1 << 2 << true << 0 << 0 << QStringList{"1:UnUsing:-1", "2:Using:1", "3:Using:0"};
-        QTest::newRow("box cleared: only selected") << threeSchemes() << 0 << 2 << false << -1 << 0 << unchanged;
-        QTest::newRow("one scheme in use: only selected")
-            << Nodes{node("1", "Using", 0), node("2", "UnUsing", -1)} << 0 << 1 << true << -1 << 0
+        QTest::newRow("slot 0 current: 3 takes it from 1") << threeSchemes() << 0 << 2 << true << QList<int>{0} << 0
+                                                           << QStringList{"1:UnUsing:-1", "2:Using:1", "3:Using:0"};
+        QTest::newRow("slot 1 current: 3 takes it from 2") << threeSchemes() << 1 << 2 << true << QList<int>{1} << 1
+                                                           << QStringList{"1:Using:0", "2:UnUsing:-1", "3:Using:1"};
+        QTest::newRow("no slot yet: slot 0") << threeSchemes() << -1 << 2 << true << QList<int>{0} << 0
+                                             << QStringList{"1:UnUsing:-1", "2:Using:1", "3:Using:0"};
+        QTest::newRow("box cleared: only selected")
+            << threeSchemes() << 0 << 2 << false << QList<int>{} << 0 << unchanged;
+        QTest::newRow("one scheme in use: 2 takes slot 0 from 1")
+            << Nodes{node("1", "Using", 0), node("2", "UnUsing", -1)} << 0 << 1 << true << QList<int>{0} << 0
+            << QStringList{"1:UnUsing:-1", "2:Using:0"};
+        QTest::newRow("two in use, both slot 0: 3 takes it from both")
+            << Nodes{node("1", "Using", 0), node("2", "Using", 0), node("3", "UnUsing", -1)} << 0 << 2 << true
+            << QList<int>{0, 1} << 0 << QStringList{"1:UnUsing:-1", "2:UnUsing:-1", "3:Using:0"};
+        QTest::newRow("none in use: slot 0, nothing released")
+            << Nodes{node("1", "UnUsing", -1), node("2", "UnUsing", -1)} << -1 << 0 << true << QList<int>{} << 0
             << QStringList{"1:Using:0", "2:UnUsing:-1"};
-        QTest::newRow("two in use, both slot 0: only selected")
-            << Nodes{node("1", "Using", 0), node("2", "Using", 0), node("3", "UnUsing", -1)} << 0 << 2 << true << -1
-            << 0 << QStringList{"1:Using:0", "2:Using:0", "3:UnUsing:-1"};
+        QTest::newRow("the holder checked again: it keeps the slot")
+            << threeSchemes() << 0 << 0 << true << QList<int>{} << 0 << unchanged;
     }
 
     void markingASchemeUsing()
@@ -161,7 +168,7 @@ private slots:
         QFETCH(int, slot);
         QFETCH(int, row);
         QFETCH(bool, isUsing);
-        QFETCH(int, released);
+        QFETCH(QList<int>, released);
         QFETCH(int, slotAfter);
         QFETCH(QStringList, statesAfter);
 
@@ -172,12 +179,46 @@ private slots:
         QCOMPARE(list.selectedRow(), row);
         QCOMPARE(usingSlot, slotAfter);
         QCOMPARE(states(list), statesAfter);
-        QCOMPARE(bool(handOver), released >= 0);
+        QCOMPARE(bool(handOver), isUsing);
         if (handOver) {
-            QCOMPARE(handOver->releasedRow, released);
+            QCOMPARE(handOver->releasedRows, released);
             QCOMPARE(handOver->takenRow, row);
             QCOMPARE(handOver->slot, slotAfter);
         }
+    }
+
+    void namesFitTheirField_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("fitted");
+        const QString sixtyThree(63, QLatin1Char('a'));
+        QTest::newRow("short: kept") << QStringLiteral("WASD") << QStringLiteral("WASD");
+        QTest::newRow("one space: kept") << QStringLiteral(" ") << QStringLiteral(" ");
+        QTest::newRow("63 bytes: kept") << sixtyThree << sixtyThree;
+        QTest::newRow("64 bytes: the last cut") << sixtyThree + QLatin1Char('b') << sixtyThree;
+        // 62 bytes, then a two-byte letter that does not fit whole.
+        QTest::newRow("a letter across the end: left out")
+            << QString(62, QLatin1Char('a')) + QChar(0xE4) << QString(62, QLatin1Char('a'));
+        // Three-byte characters: 21 of them are 63 bytes.
+        QTest::newRow("three-byte characters") << QString(30, QChar(0x706F)) << QString(21, QChar(0x706F));
+        // A character outside the BMP is four bytes and two UTF-16 units:
+        // never split between them.
+        const QString emoji = QString::fromUcs4(U"\U0001F308");
+        QTest::newRow("four-byte characters") << emoji.repeated(20) << emoji.repeated(15);
+        QTest::newRow("61 bytes, then four: left out")
+            << QString(61, QLatin1Char('a')) + emoji << QString(61, QLatin1Char('a'));
+    }
+
+    // What the edit field keeps is what the 64-byte field stores: at most
+    // 63 bytes of UTF-8, never half a character.
+    void namesFitTheirField()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, fitted);
+        const QString result = DCustomLightSchemeList::fitName(name);
+        QCOMPARE(result, fitted);
+        QVERIFY(result.toUtf8().size() <= 63);
+        QCOMPARE(QString::fromUtf8(result.toUtf8()), result);
     }
 
     void defaultRecords_data()

@@ -7,12 +7,15 @@
 #include "app/DDataManager.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DCustomLightListItem.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/lightsConfig/SVColorArea.h"
 #include "ui/widgets/ArrowWidget.h"
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -43,6 +46,19 @@ private:
         }
     }
 
+    // The device page in the current language and theme, on screen.
+    static std::unique_ptr<DDevicePage> shownDevicePage()
+    {
+        std::unique_ptr<DDevicePage> page = loadedDevicePage();
+        if (!page)
+            return nullptr;
+        page->retranslate();
+        page->setTheme();
+        page->resize(1280, 960);
+        page->show();
+        return QTest::qWaitForWindowExposed(page.get()) ? std::move(page) : nullptr;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -63,13 +79,8 @@ private slots:
 
         SimulatorHarness sim;
         auto keyboard = sim.plug("OV68M");
-        std::unique_ptr<DDevicePage> page = loadedDevicePage();
+        std::unique_ptr<DDevicePage> page = shownDevicePage();
         QVERIFY(page);
-        page->retranslate();
-        page->setTheme();
-        page->resize(1280, 960);
-        page->show();
-        QVERIFY(QTest::qWaitForWindowExposed(page.get()));
         COrvaneXML_ModifyProFileMouseLightUsingIndex(page->profilePath(), QByteArray::number(page->profileIndex()), 0,
                                                      2);
         page->findChild<QToolButton*>(QStringLiteral("toolButton_LightConfig"))->click();
@@ -114,6 +125,50 @@ private slots:
         QVERIFY(keys.save(dir + QStringLiteral("/lighting-keys-%1-%2.png").arg(theme).arg(language)));
         QVERIFY(bubbleShot.save(dir + QStringLiteral("/lighting-tip-%1-%2.png").arg(theme).arg(language)));
         QVERIFY(side.save(dir + QStringLiteral("/lighting-side-%1-%2.png").arg(theme).arg(language)));
+    }
+
+    void customSchemesOnScreen_data() { addThemeAndLanguageRows(); }
+
+    // The Custom effect with its list of schemes, one of them renamed in its
+    // row, and keys painted with a colour.
+    void customSchemesOnScreen()
+    {
+        QFETCH(int, theme);
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(installTranslation(translator, language));
+        DDataManager* data = DDataManager::getInstance();
+        data->loadTheme(theme);
+
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV68M");
+        std::unique_ptr<DDevicePage> page = shownDevicePage();
+        QVERIFY(page);
+        page->findChild<QToolButton*>(QStringLiteral("toolButton_LightConfig"))->click();
+        DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
+        lights->findChild<QToolButton*>(QStringLiteral("toolButton_CustomLed"))->click();
+        QTest::qWait(300);
+        QVERIFY(lights->customLightRows().size() > 1);
+        DCustomLightListItem* row = lights->customLightRows().at(1);
+        QTest::mouseDClick(row, Qt::LeftButton, {}, QPoint(row->width() / 2, row->height() / 2));
+        QTest::qWait(100);
+        const QImage renaming = page->screen()->grabWindow(page->winId()).toImage();
+        row->findChild<QPushButton*>(QStringLiteral("pushButton_Cancel"))->click();
+        DevicePageProbe(*page).picture()->selectKeysInRect(0, 0, 400, 120);
+        colorInfoData picked{};
+        picked.topGreen = 200;
+        picked.topBlue = 255;
+        emit lights->sigLightConfigHaveChanged_Custom(0, picked);
+        QTest::qWait(400);
+        checkTextsFit(lights);
+        const QImage custom = page->screen()->grabWindow(page->winId()).toImage();
+
+        QCoreApplication::removeTranslator(&translator);
+        data->loadTheme(0);
+        const QString dir = QStringLiteral(ORVANE_TEST_BIN_DIR "/../screenshots");
+        QDir().mkpath(dir);
+        QVERIFY(custom.save(dir + QStringLiteral("/lighting-custom-%1-%2.png").arg(theme).arg(language)));
+        QVERIFY(renaming.save(dir + QStringLiteral("/lighting-rename-%1-%2.png").arg(theme).arg(language)));
     }
 
     // A press in the disc reports the screen's pixel under the pointer,

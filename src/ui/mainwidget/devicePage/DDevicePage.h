@@ -210,7 +210,8 @@ private:
     void openProfileFileSet(hidStructInfoAll record);
     void loadCurrentProfile();
     void refreshProfileList();
-    void saveCurrentCustomLight();
+    // False when the selected scheme could not be stored.
+    bool saveCurrentCustomLight();
     // The lighting engine's life with the loaded keyboard.
     void startLighting();
     void stopLighting();

@@ -57,8 +57,10 @@ void DDevicePage::onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, co
             paint(cap, colour);
     }
     m_lightDeal->writeCustomLightColors(1, m_customLightIndex);
-    saveCurrentCustomLight();
-    m_lightsConfigPage->resendCustomLight();
+    const bool stored = saveCurrentCustomLight();
+    const bool sent = m_lightsConfigPage->resendCustomLight();
+    if (!stored || !sent)
+        m_lightsConfigPage->tellFailure();
 }
 
 void DDevicePage::onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex, QString strCustomLightName)

@@ -51,8 +51,12 @@ DProfileOperations DDevicePage::profileOperations() const
     return DProfileOperations(m_profilePath, lightDefaults());
 }
 
-void DDevicePage::saveCurrentCustomLight()
+bool DDevicePage::saveCurrentCustomLight()
 {
+    const int scheme = m_lightsConfigPage->currentCustomLightIndex();
+    // With no scheme selected the keys belong to none: nothing to store.
+    if (scheme < 0)
+        return true;
     QVector<DProfileLightDefaults::PaintedKey> keys;
     for (const auto& row : m_lightDeal->keyCapGrid()) {
         for (const keyboardButCustom* cap : row) {
@@ -61,9 +65,9 @@ void DDevicePage::saveCurrentCustomLight()
                              cap->getLightColorBackup()});
         }
     }
-    DProfileLightDefaults::saveCustomLight(m_profilePath, m_profileIndex, m_lightsConfigPage->currentCustomLightIndex(),
-                                           keys);
+    const bool stored = DProfileLightDefaults::saveCustomLight(m_profilePath, m_profileIndex, scheme, keys);
     showRecoveryNotes();
+    return stored;
 }
 
 void DDevicePage::showProfileResult(DProfileOperations::Result result)

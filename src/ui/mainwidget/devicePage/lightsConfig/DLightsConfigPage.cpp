@@ -13,6 +13,7 @@
 #include "ui/mainwidget/devicePage/DDevicePageTheme.h"
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DCustomLightListItem.h"
 #include "ui/mainwidget/devicePage/lightsConfig/SVColorArea.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/DToolTipExplain.h"
@@ -289,6 +290,8 @@ void DLightsConfigPage::setTheme()
         QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color: rgb(%1);}"), {theme.deviceRightBgColor}));
     // The same thin bar as the device list's.
     m_scrollSheet = DDevicePageTheme::scrollBarStyle(theme);
+    for (DCustomLightListItem* row : m_customRows)
+        row->refreshTheme();
     applyStepperColours();
     refreshPresetSwatches();
     styleColourButton(m_ui->pushButton_TopColor, QColor(m_pendingColors[0], m_pendingColors[1], m_pendingColors[2]));
@@ -786,33 +789,122 @@ void DLightsConfigPage::loadCustomLightList()
 {
     std::list<customLightNodeInfo> nodes;
     COrvaneXML_SelectProFileCustomLightAllNodes(m_profile.path(), profileIndexText().constData(), &nodes);
-    if (const auto selection = m_customSchemes.rebuild(nodes, m_usingCustomIndex))
+    const auto selection = m_customSchemes.rebuild(nodes, m_usingCustomIndex);
+    rebuildCustomRows();
+    if (selection)
         announceScheme(*selection);
+}
+
+void DLightsConfigPage::rebuildCustomRows()
+{
+    m_rowsLayout = m_ui->verticalLayout_39;
+    // Everything but the trailing spacer goes; a row may be the sender of
+    // the signal that got here, so it is deleted once that is over.
+    while (m_rowsLayout->count() > 1) {
+        QLayoutItem* item = m_rowsLayout->takeAt(0);
+        if (QWidget* widget = item->widget()) {
+            widget->hide();
+            widget->deleteLater();
+        }
+        delete item;
+    }
+    m_customRows.clear();
+    for (const DCustomLightSchemeList::Scheme& scheme : m_customSchemes.schemes()) {
+        auto* row = new DCustomLightListItem(m_ui->scrollAreaWidgetContents_3);
+        connect(row, &DCustomLightListItem::sigCustomLightItemMouseClicked, this,
+                &DLightsConfigPage::onCustomLightItemMouseClicked);
+        connect(row, &DCustomLightListItem::sigModifyCustomLightItemNameIsEmpty, this,
+                &DLightsConfigPage::onModifyCustomLightItemNameIsEmpty);
+        connect(row, &DCustomLightListItem::sigModifyCustomLightItemNameSuccess, this,
+                &DLightsConfigPage::onModifyCustomLightItemNameSuccess);
+        connect(row, &DCustomLightListItem::sigModifyCustomLightItemNameFailed, this,
+                &DLightsConfigPage::onModifyCustomLightItemNameFailed);
+        connect(row, &DCustomLightListItem::sigCustomLightUsingStatus, this,
+                &DLightsConfigPage::onCustomLightUsingStatus);
+        row->setItemInfo(scheme.index, scheme.name, scheme.status, scheme.slot);
+        m_rowsLayout->insertWidget(m_rowsLayout->count() - 1, row);
+        row->refreshTheme();
+        m_customRows << row;
+    }
+    showCustomRowStates();
+}
+
+void DLightsConfigPage::showCustomRowStates()
+{
+    const QVector<DCustomLightSchemeList::Scheme>& schemes = m_customSchemes.schemes();
+    for (int row = 0; row < m_customRows.size() && row < schemes.size(); ++row) {
+        DCustomLightListItem* item = m_customRows[row];
+        item->setUsingStatus(schemes[row].status);
+        item->setFlagIndex(schemes[row].slot);
+        item->setUsingChecked(schemes[row].isUsing());
+        item->setSelectedLook(row == m_customSchemes.selectedRow());
+    }
+}
+
+int DLightsConfigPage::senderRow() const
+{
+    return int(m_customRows.indexOf(qobject_cast<DCustomLightListItem*>(sender())));
+}
+
+void DLightsConfigPage::onCustomLightItemMouseClicked(QString strCustomLightIndex, QString strCustomLightName)
+{
+    Q_UNUSED(strCustomLightIndex)
+    Q_UNUSED(strCustomLightName)
+    selectCustomLight(senderRow());
+}
+
+void DLightsConfigPage::onModifyCustomLightItemNameIsEmpty()
+{
+    emit sigSomeMessageTip_LightsConfigPage(QObject::tr("Custom light name can't be empty"));
+}
+
+void DLightsConfigPage::onModifyCustomLightItemNameSuccess()
+{
+    emit sigSomeMessageTip_LightsConfigPage(QObject::tr("Modify custom light name successful"));
+}
+
+void DLightsConfigPage::onModifyCustomLightItemNameFailed()
+{
+    emit sigSomeMessageTip_LightsConfigPage(QObject::tr("Modify custom light name failed"));
+}
+
+void DLightsConfigPage::onCustomLightUsingStatus(bool isUsing)
+{
+    setCustomLightUsing(senderRow(), isUsing);
 }
 
 void DLightsConfigPage::selectCustomLight(int row)
 {
-    if (const auto selection = m_customSchemes.select(row, m_usingCustomIndex))
+    const auto selection = m_customSchemes.select(row, m_usingCustomIndex);
+    showCustomRowStates();
+    if (selection)
         announceScheme(*selection);
 }
 
 void DLightsConfigPage::setCustomLightUsing(int row, bool isUsing)
 {
+    const QVector<DCustomLightSchemeList::Scheme> before = m_customSchemes.schemes();
+    const int selectedBefore = m_customSchemes.selectedRow();
+    const int slotBefore = m_usingCustomIndex;
     const auto handOver = m_customSchemes.markUsing(row, isUsing, m_usingCustomIndex);
-    if (!handOver)
+    if (!handOver) {
+        showCustomRowStates();
         return;
-    const DCustomLightSchemeList::Scheme& released = m_customSchemes.schemes().at(handOver->releasedRow);
-    const DCustomLightSchemeList::Scheme& taken = m_customSchemes.schemes().at(handOver->takenRow);
-    const char* path = m_profile.path();
-    const QByteArray index = profileIndexText();
-    COrvaneXML_ModifyProFileCustomLightNodeUsingStatus(path, index.constData(), released.index.toUtf8().constData(),
-                                                       DCustomLightSchemeList::kUnusingStatus,
-                                                       DCustomLightSchemeList::kNoSlot);
-    COrvaneXML_ModifyProFileCustomLightNodeUsingStatus(path, index.constData(), taken.index.toUtf8().constData(),
-                                                       DCustomLightSchemeList::kUsingStatus, handOver->slot);
-    const QString takenIndex = taken.index;
+    }
+    const bool stored = m_customSchemes.store(m_profile.path(), m_profile.index(), *handOver);
+    if (!stored) {
+        // What the file holds stays what the rows show.
+        m_customSchemes.restore(before, selectedBefore);
+        m_usingCustomIndex = slotBefore;
+        showCustomRowStates();
+        tellFailure();
+        return;
+    }
+    showCustomRowStates();
+    const QString takenIndex = m_customSchemes.schemes().at(handOver->takenRow).index;
     announceScheme({handOver->slot, takenIndex, QString::fromLatin1(kTakenSlotName)});
-    uploadCustomLightForItem(takenIndex, handOver->slot);
+    if (!uploadCustomLightForItem(takenIndex, handOver->slot))
+        tellFailure();
 }
 
 void DLightsConfigPage::announceScheme(const DCustomLightSchemeList::Selection& selection)
@@ -820,19 +912,18 @@ void DLightsConfigPage::announceScheme(const DCustomLightSchemeList::Selection& 
     emit sigCustomLightItemHaveChanged(selection.slot, selection.index, selection.name);
 }
 
-void DLightsConfigPage::resendCustomLight()
+bool DLightsConfigPage::resendCustomLight()
 {
-    if (m_usingCustomIndex != DCustomLightSchemeList::kNoSlot)
-        uploadCustomLightColors(m_usingCustomIndex);
+    return m_usingCustomIndex == DCustomLightSchemeList::kNoSlot || uploadCustomLightColors(m_usingCustomIndex);
 }
 
-void DLightsConfigPage::uploadCustomLightForItem(QString index, int slot)
+bool DLightsConfigPage::uploadCustomLightForItem(QString index, int slot)
 {
     Q_UNUSED(index)
-    uploadCustomLightColors(slot);
+    return uploadCustomLightColors(slot);
 }
 
-void DLightsConfigPage::uploadCustomLightColors(int slot)
+bool DLightsConfigPage::uploadCustomLightColors(int slot)
 {
     // The custom colours, not the LED colours: those are the preview, which
     // the engine darkens by the brightness and the keyboard darkens again.
@@ -840,15 +931,16 @@ void DLightsConfigPage::uploadCustomLightColors(int slot)
     for (const keyboardButCustom* cap : DDataManager::getInstance()->keyButtonList())
         colours << (cap ? cap->lightColorBackup() : QColor(Qt::black));
     const QVector<QByteArray> packets = DCustomLightReport::packetPayloads(colours);
+    bool queued = true;
     for (int packet = 0; packet < packets.size(); ++packet)
-        sendCustomLightPacket(slot, packet, packets[packet]);
+        queued = sendCustomLightPacket(slot, packet, packets[packet]) && queued;
     DEventWait::until(kPauseBeforeClosingEffectMs, [] { return false; });
-    queueReport(DLightReportBuilder::uploadClosingEffect(m_colorInfo), kLedFailure);
+    return queueReport(DLightReportBuilder::uploadClosingEffect(m_colorInfo), kLedFailure) && queued;
 }
 
-void DLightsConfigPage::sendCustomLightPacket(int slot, int packetNumber, const QByteArray& colourBytes)
+bool DLightsConfigPage::sendCustomLightPacket(int slot, int packetNumber, const QByteArray& colourBytes)
 {
-    queueReport(DCustomLightReport::build(slot, packetNumber, colourBytes), kCustomLedFailure);
+    return queueReport(DCustomLightReport::build(slot, packetNumber, colourBytes), kCustomLedFailure);
 }
 
 void DLightsConfigPage::sendKeyboardLightReport(colorInfoData info)

@@ -24,6 +24,8 @@ class QLineEdit;
 class QPushButton;
 class SVColorArea;
 class sliderCustomWidget;
+class DCustomLightListItem;
+class QVBoxLayout;
 
 namespace Ui {
 class DLightsConfigPage;
@@ -79,10 +81,16 @@ public:
     // What a scheme row does when it is clicked, and when its "Using" box is checked.
     void selectCustomLight(int row);
     void setCustomLightUsing(int row, bool isUsing);
-    // Uploads the picture's key colours again into the slot in use, if any.
-    void resendCustomLight();
-    void uploadCustomLightForItem(QString index, int slot);
-    void uploadCustomLightColors(int slot);
+    // Uploads the picture's key colours again into the slot in use, if any;
+    // false when the keyboard's queue refused it.
+    bool resendCustomLight();
+    // The toast for a light setting not stored or not sent.
+    void tellFailure();
+    // False when the keyboard's queue refused a report of the upload.
+    bool uploadCustomLightForItem(QString index, int slot);
+    bool uploadCustomLightColors(int slot);
+    // The scheme rows in list order.
+    const QList<DCustomLightListItem*>& customLightRows() const { return m_customRows; }
 
     void sendKeyboardLightReport(colorInfoData info);
     void sendSideLightReport(colorInfoData info);
@@ -99,6 +107,13 @@ signals:
     void sigSomeMessageTip_LightsConfigPage(QString strTip);
     // Profile files the store found damaged and set aside, to be explained.
     void sigStoreNotes_LightsConfigPage(QString notes);
+
+public slots:
+    void onCustomLightItemMouseClicked(QString strCustomLightIndex, QString strCustomLightName);
+    void onModifyCustomLightItemNameIsEmpty();
+    void onModifyCustomLightItemNameSuccess();
+    void onModifyCustomLightItemNameFailed();
+    void onCustomLightUsingStatus(bool isUsing);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -151,9 +166,12 @@ private:
     void typedChannel(QLineEdit* field, int channel, const QString& text);
     void applyStepperColours();
     void styleLabels();
-    void tellFailure();
     void announceScheme(const DCustomLightSchemeList::Selection& selection);
-    void sendCustomLightPacket(int slot, int packetNumber, const QByteArray& colourBytes);
+    void rebuildCustomRows();
+    // The rows show the list's statuses, slots and selection.
+    void showCustomRowStates();
+    int senderRow() const;
+    bool sendCustomLightPacket(int slot, int packetNumber, const QByteArray& colourBytes);
     // False, with the failure line written, when the report was not queued.
     bool queueReport(const DReportFrame& report, const char* failureLine);
     QByteArray profileIndexText() const;
@@ -189,6 +207,8 @@ private:
     ArrowWidget* m_tipBubble = nullptr;
     DToolTipExplain* m_tipText = nullptr;
     DCustomLightSchemeList m_customSchemes;
+    QVBoxLayout* m_rowsLayout = nullptr;
+    QList<DCustomLightListItem*> m_customRows;
     int m_usingCustomIndex = DCustomLightSchemeList::kNoSlot;
     // Choosing Custom by hand starts on slot 0; a keyboard report keeps its own.
     bool m_resetSlotOnCustom = true;

@@ -1,0 +1,140 @@
+#include "ui/mainwidget/devicePage/lightsConfig/DCustomLightListItem.h"
+
+#include "app/DDataManager.h"
+#include "app/DThemeColor.h"
+#include "profiles/DCustomLightSchemeList.h"
+#include "ui_DCustomLightListItem.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+constexpr char kLineEditStyle[] = "QLineEdit{color: rgb(%1); background-color: rgb(%2); border: 1px solid rgb(%3);}"
+                                  "QLineEdit:hover{border: 1px solid rgb(%4);}"
+                                  "QLineEdit:pressed{border: 1px solid rgb(%4);}";
+constexpr char kSelectedFrameStyle[]
+    = "QFrame#frame_5{border: none; border-bottom: 0px solid rgb(50,50,50); background-color: rgb(%1);}";
+constexpr char kFrameStyle[] = "QFrame#frame_5{border: none; border-bottom: 0px solid rgb(50,50,50);"
+                               " background-color: rgb(%1);}"
+                               "QFrame#frame_5:hover{background-color: rgb(%2);}";
+constexpr char kNameStyle[] = "QLabel#label_CustomItemName{color: rgb(%1); font: 75 9pt \"%2\";}";
+
+} // namespace
+
+DCustomLightListItem::DCustomLightListItem(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(new Ui::DCustomLightListItem)
+{
+    m_ui->setupUi(this);
+    m_ui->pushButton_CustomOperate->hide();
+    m_ui->stackedWidget->setCurrentWidget(m_ui->page_Default);
+    connect(m_ui->lineEdit_CustomItemName, &QLineEdit::textEdited, this, &DCustomLightListItem::onNameEdited);
+}
+
+DCustomLightListItem::~DCustomLightListItem()
+{
+    delete m_ui;
+}
+
+void DCustomLightListItem::setItemInfo(QString index, QString name, QString status, int slot)
+{
+    m_customLightIndex = index;
+    m_customLightName = name;
+    m_usingStatus = status;
+    m_flagIndex = slot;
+    m_ui->checkBox->setChecked(status == QLatin1String(DCustomLightSchemeList::kUsingStatus));
+    m_ui->label_CustomItemName->setText(name);
+}
+
+void DCustomLightListItem::setSelectedLook(bool selected)
+{
+    m_selectedLook = selected;
+    m_ui->frame_5->setStyleSheet(
+        DThemeColor::fillStyleSheet(QString::fromLatin1(selected ? kSelectedFrameStyle : kFrameStyle),
+                                    {selected ? m_selectedBgColor : m_rowBgColor, m_hoverBgColor}));
+    m_ui->label_CustomItemName->setStyleSheet(DThemeColor::fillStyleSheet(
+        QString::fromLatin1(kNameStyle), {selected ? m_checkedTextColor : m_textColor, m_fontFamily}));
+}
+
+void DCustomLightListItem::setUsingChecked(bool checked)
+{
+    m_ui->checkBox->setChecked(checked);
+}
+
+void DCustomLightListItem::refreshTheme()
+{
+    const themeColorData theme = DDataManager::getInstance()->themeColors();
+    m_borderColor = theme.deviceBorderColor;
+    m_selectedBgColor = theme.macroListItemSelectedColor;
+    m_hoverBgColor = theme.macroListItemHoverColor;
+    m_rowBgColor = theme.deviceRightBgColor;
+    m_textColor = theme.textDefaultColor;
+    m_checkedTextColor = theme.textCheckedColor;
+    m_fontFamily = theme.textFont;
+    m_ui->lineEdit_CustomItemName->setStyleSheet(DThemeColor::fillStyleSheet(
+        QString::fromLatin1(kLineEditStyle), {m_textColor, m_rowBgColor, m_borderColor, m_checkedTextColor}));
+    setSelectedLook(m_selectedLook);
+}
+
+void DCustomLightListItem::mousePressEvent(QMouseEvent* event)
+{
+    emit sigCustomLightItemMouseClicked(m_customLightIndex, m_customLightName);
+    event->accept();
+}
+
+void DCustomLightListItem::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The press of the double click already reported a click.
+    m_ui->lineEdit_CustomItemName->setText(DCustomLightSchemeList::fitName(m_customLightName));
+    m_ui->stackedWidget->setCurrentWidget(m_ui->page_ModifyName);
+    m_ui->lineEdit_CustomItemName->setFocus();
+    event->accept();
+}
+
+void DCustomLightListItem::on_checkBox_clicked()
+{
+    // A scheme is only ever turned on here; the page turns the others off.
+    if (!m_ui->checkBox->isChecked()) {
+        m_ui->checkBox->setChecked(true);
+        return;
+    }
+    emit sigCustomLightUsingStatus(true);
+    m_ui->checkBox->clearFocus();
+}
+
+void DCustomLightListItem::on_pushButton_Save_clicked()
+{
+    const QString name = m_ui->lineEdit_CustomItemName->text();
+    if (name.isEmpty()) {
+        emit sigModifyCustomLightItemNameIsEmpty();
+        return;
+    }
+    char path[DDataManager::kPathBufferSize] = {};
+    DDataManager* data = DDataManager::getInstance();
+    data->copyCurrentProfilePath(path);
+    if (!DCustomLightSchemeList::rename(path, data->currentProfileIndex(), m_customLightIndex, name)) {
+        emit sigModifyCustomLightItemNameFailed();
+        return;
+    }
+    m_ui->label_CustomItemName->setText(name);
+    m_customLightName = name;
+    m_ui->stackedWidget->setCurrentWidget(m_ui->page_Default);
+    emit sigModifyCustomLightItemNameSuccess();
+}
+
+void DCustomLightListItem::on_pushButton_Cancel_clicked()
+{
+    m_ui->stackedWidget->setCurrentWidget(m_ui->page_Default);
+}
+
+void DCustomLightListItem::onNameEdited(const QString& text)
+{
+    // What is shown is what the store's name field can hold.
+    const QString fitting = DCustomLightSchemeList::fitName(text);
+    if (fitting != text) {
+        QLineEdit* edit = m_ui->lineEdit_CustomItemName;
+        const int cursor = edit->cursorPosition();
+        edit->setText(fitting);
+        edit->setCursorPosition(qMin(cursor, fitting.size()));
+    }
+}
