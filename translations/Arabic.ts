@@ -223,6 +223,14 @@
         <translation>كل الملفات (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>أدخل النص…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>النص طويل جدًا، لم تتم إضافة الجزء الذي لا يتسع</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>رفع الصوت</translation>
     </message>
@@ -1723,6 +1731,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>اختيار التطبيق</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>أدخل النص…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 </TS>

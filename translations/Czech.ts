@@ -223,6 +223,14 @@
         <translation>Všechny soubory (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>Zadejte text…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Text je příliš dlouhý, část, která se nevejde, nebyla přidána</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Hlasitost +</translation>
     </message>
@@ -1714,6 +1722,29 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>Select application</source>
         <translation>Vybrat aplikaci</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Zadejte text…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 </TS>

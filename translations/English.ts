@@ -223,6 +223,14 @@
         <translation>All files (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>Enter text ...</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>The text is too long, the part that does not fit was not added</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volume +</translation>
     </message>
@@ -1711,6 +1719,29 @@ Keep these keys?</translation>
     <message>
         <source>Select application</source>
         <translation>Select application</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Enter text ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

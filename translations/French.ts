@@ -223,6 +223,14 @@
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>Saisissez le texte…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Le texte est trop long, la partie en trop n’a pas été ajoutée</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volume +</translation>
     </message>
@@ -1711,6 +1719,29 @@ Conserver ces touches ?</translation>
     <message>
         <source>Select application</source>
         <translation>Choisir une application</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Saisissez le texte…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

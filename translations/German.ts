@@ -223,6 +223,14 @@
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>Text eingeben …</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Der Text ist zu lang, der überzählige Teil wurde nicht übernommen</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Lautstärke +</translation>
     </message>
@@ -1711,6 +1719,29 @@ Diese Tasten behalten?</translation>
     <message>
         <source>Select application</source>
         <translation>Anwendung auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Text eingeben …</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -223,6 +223,14 @@
         <translation>Tutti i file (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>Inserisci il testo…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Il testo è troppo lungo, la parte in eccesso non è stata aggiunta</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volume +</translation>
     </message>
@@ -1711,6 +1719,29 @@ Mantenere questi tasti?</translation>
     <message>
         <source>Select application</source>
         <translation>Seleziona applicazione</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Inserisci il testo…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

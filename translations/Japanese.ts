@@ -223,6 +223,14 @@
         <translation>すべてのファイル (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>テキストを入力…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>テキストが長すぎるため、収まらない部分は追加されませんでした</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>音量 +</translation>
     </message>
@@ -1708,6 +1716,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>アプリケーションを選択</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>テキストを入力…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 </TS>

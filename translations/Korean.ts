@@ -223,6 +223,14 @@
         <translation>모든 파일 (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>텍스트 입력…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>텍스트가 너무 길어 들어가지 않는 부분은 추가되지 않았습니다</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>볼륨 +</translation>
     </message>
@@ -1708,6 +1716,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>애플리케이션 선택</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>텍스트 입력…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 </TS>

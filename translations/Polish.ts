@@ -223,6 +223,14 @@
         <translation>Wszystkie pliki (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>Wpisz tekst…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Tekst jest za długi, część, która się nie mieści, nie została dodana</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Głośność +</translation>
     </message>
@@ -1714,6 +1722,29 @@ Zachować te klawisze?</translation>
     <message>
         <source>Select application</source>
         <translation>Wybierz aplikację</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Wpisz tekst…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 </TS>

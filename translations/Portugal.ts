@@ -223,6 +223,14 @@
         <translation>Todos os ficheiros (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>Introduza o texto…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>O texto é demasiado longo, a parte que não cabe não foi adicionada</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volume +</translation>
     </message>
@@ -1711,6 +1719,29 @@ Manter estas teclas?</translation>
     <message>
         <source>Select application</source>
         <translation>Selecionar aplicação</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Introduza o texto…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

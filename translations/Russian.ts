@@ -223,6 +223,14 @@
         <translation>Все файлы (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>Введите текст…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Текст слишком длинный, не поместившаяся часть не добавлена</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Громкость +</translation>
     </message>
@@ -1714,6 +1722,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>Выбрать приложение</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Введите текст…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 </TS>

@@ -223,6 +223,14 @@
         <translation>Todos los archivos (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>Introduzca el texto…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>El texto es demasiado largo, la parte que no cabe no se ha añadido</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Volumen +</translation>
     </message>
@@ -1711,6 +1719,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>Seleccionar aplicación</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Introduzca el texto…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

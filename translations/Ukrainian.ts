@@ -223,6 +223,14 @@
         <translation>Усі файли (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>Введіть текст…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Текст задовгий, частину, що не вміщується, не додано</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>Гучність +</translation>
     </message>
@@ -1714,6 +1722,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>Вибрати застосунок</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Введіть текст…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 </TS>

@@ -223,6 +223,14 @@
         <translation>所有文件 (*)</translation>
     </message>
     <message>
+        <source>Enter text ...</source>
+        <translation>输入文本…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>文本过长，放不下的部分未添加</translation>
+    </message>
+    <message>
         <source>Volume +</source>
         <translation>音量 +</translation>
     </message>
@@ -1708,6 +1716,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>选择应用程序</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>输入文本…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>
