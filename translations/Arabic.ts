@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>ضغطة قوية</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>لا يمكن أن يكون اسم النمط المخصص فارغًا</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>تمت إعادة تسمية النمط المخصص</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>تعذّرت إعادة تسمية النمط المخصص</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>نموذج</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>نمط مخصص</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1641,6 +1618,18 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>لا يمكن أن يكون اسم النمط المخصص فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>تمت إعادة تسمية النمط المخصص</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>تعذّرت إعادة تسمية النمط المخصص</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>السطوع:</translation>
     </message>
@@ -1823,6 +1812,25 @@ Keep these keys?</source>
     <message>
         <source>All files (*)</source>
         <translation>كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>أدخل النص…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>النص طويل جدًا، لم تتم إضافة الجزء الذي لا يتسع</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>نمط مخصص</translation>
     </message>
 </context>
 <context>
@@ -2054,6 +2062,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>اختيار التطبيق</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>أدخل النص…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 </TS>

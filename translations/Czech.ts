@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>Silný stisk</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Název vlastního schématu nesmí být prázdný</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>Vlastní schéma přejmenováno</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>Vlastní schéma se nepodařilo přejmenovat</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulář</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>Vlastní schéma</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1632,6 +1609,18 @@ Ponechat tyto klávesy?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Název vlastního schématu nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Vlastní schéma přejmenováno</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Vlastní schéma se nepodařilo přejmenovat</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>Jas:</translation>
     </message>
@@ -1814,6 +1803,25 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>All files (*)</source>
         <translation>Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Zadejte text…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Text je příliš dlouhý, část, která se nevejde, nebyla přidána</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Vlastní schéma</translation>
     </message>
 </context>
 <context>
@@ -2045,6 +2053,29 @@ Ponechat tyto klávesy?</translation>
     <message>
         <source>Select application</source>
         <translation>Vybrat aplikaci</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Zadejte text…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 </TS>

@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>Heavy Press</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Custom light name can't be empty</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>Modify custom light name successful</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>Modify custom light name failed</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>Custom Light Item</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1629,6 +1606,18 @@ Keep these keys?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Custom light name can't be empty</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Modify custom light name successful</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Modify custom light name failed</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>Brightness:</translation>
     </message>
@@ -1811,6 +1800,25 @@ Keep these keys?</translation>
     <message>
         <source>All files (*)</source>
         <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Enter text ...</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>The text is too long, the part that does not fit was not added</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Custom Light Item</translation>
     </message>
 </context>
 <context>
@@ -2042,6 +2050,29 @@ Keep these keys?</translation>
     <message>
         <source>Select application</source>
         <translation>Select application</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Enter text ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

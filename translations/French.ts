@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>Appui fort</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Le nom du schéma personnalisé ne peut pas être vide</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>Schéma personnalisé renommé</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>Impossible de renommer le schéma personnalisé</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulaire</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>Schéma personnalisé</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1629,6 +1606,18 @@ Conserver ces touches ?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Le nom du schéma personnalisé ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Schéma personnalisé renommé</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Impossible de renommer le schéma personnalisé</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>Luminosité :</translation>
     </message>
@@ -1811,6 +1800,25 @@ Conserver ces touches ?</translation>
     <message>
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Saisissez le texte…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Le texte est trop long, la partie en trop n’a pas été ajoutée</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Schéma personnalisé</translation>
     </message>
 </context>
 <context>
@@ -2042,6 +2050,29 @@ Conserver ces touches ?</translation>
     <message>
         <source>Select application</source>
         <translation>Choisir une application</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Saisissez le texte…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

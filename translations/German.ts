@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>Starker Druck</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Der Name des Schemas darf nicht leer sein</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>Schema umbenannt</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>Schema konnte nicht umbenannt werden</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>Formular</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>Benutzerdefiniertes Schema</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1629,6 +1606,18 @@ Diese Tasten behalten?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Der Name des Schemas darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Schema umbenannt</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Schema konnte nicht umbenannt werden</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>Helligkeit:</translation>
     </message>
@@ -1811,6 +1800,25 @@ Diese Tasten behalten?</translation>
     <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Text eingeben …</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Der Text ist zu lang, der überzählige Teil wurde nicht übernommen</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Benutzerdefiniertes Schema</translation>
     </message>
 </context>
 <context>
@@ -2042,6 +2050,29 @@ Diese Tasten behalten?</translation>
     <message>
         <source>Select application</source>
         <translation>Anwendung auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Text eingeben …</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

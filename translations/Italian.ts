@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>Pressione forte</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Il nome dello schema personalizzato non può essere vuoto</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>Schema personalizzato rinominato</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>Impossibile rinominare lo schema personalizzato</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>Modulo</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>Schema personalizzato</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1629,6 +1606,18 @@ Mantenere questi tasti?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Il nome dello schema personalizzato non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Schema personalizzato rinominato</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Impossibile rinominare lo schema personalizzato</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>Luminosità:</translation>
     </message>
@@ -1811,6 +1800,25 @@ Mantenere questi tasti?</translation>
     <message>
         <source>All files (*)</source>
         <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Inserisci il testo…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Il testo è troppo lungo, la parte in eccesso non è stata aggiunta</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Schema personalizzato</translation>
     </message>
 </context>
 <context>
@@ -2042,6 +2050,29 @@ Mantenere questi tasti?</translation>
     <message>
         <source>Select application</source>
         <translation>Seleziona applicazione</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Inserisci il testo…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

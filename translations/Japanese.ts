@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>強押し</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>カスタムスキーム名を空にすることはできません</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>カスタムスキーム名を変更しました</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>カスタムスキーム名を変更できませんでした</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>フォーム</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>カスタムスキーム</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1626,6 +1603,18 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>カスタムスキーム名を空にすることはできません</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>カスタムスキーム名を変更しました</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>カスタムスキーム名を変更できませんでした</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>明るさ:</translation>
     </message>
@@ -1808,6 +1797,25 @@ Keep these keys?</source>
     <message>
         <source>All files (*)</source>
         <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>テキストを入力…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>テキストが長すぎるため、収まらない部分は追加されませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>カスタムスキーム</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2047,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>アプリケーションを選択</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>テキストを入力…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 </TS>

@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>세게 누르기</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>사용자 지정 구성 이름은 비워 둘 수 없습니다</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>사용자 지정 구성 이름을 변경했습니다</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>사용자 지정 구성 이름을 변경하지 못했습니다</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>폼</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>사용자 지정 구성</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1626,6 +1603,18 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>사용자 지정 구성 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>사용자 지정 구성 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>사용자 지정 구성 이름을 변경하지 못했습니다</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>밝기:</translation>
     </message>
@@ -1808,6 +1797,25 @@ Keep these keys?</source>
     <message>
         <source>All files (*)</source>
         <translation>모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>텍스트 입력…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>텍스트가 너무 길어 들어가지 않는 부분은 추가되지 않았습니다</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>사용자 지정 구성</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2047,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>애플리케이션 선택</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>텍스트 입력…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 </TS>

@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>Mocne naciśnięcie</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Nazwa własnego schematu nie może być pusta</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>Zmieniono nazwę własnego schematu</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>Nie udało się zmienić nazwy własnego schematu</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>Formularz</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>Własny schemat</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1632,6 +1609,18 @@ Zachować te klawisze?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Nazwa własnego schematu nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Zmieniono nazwę własnego schematu</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Nie udało się zmienić nazwy własnego schematu</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>Jasność:</translation>
     </message>
@@ -1814,6 +1803,25 @@ Zachować te klawisze?</translation>
     <message>
         <source>All files (*)</source>
         <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Wpisz tekst…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Tekst jest za długi, część, która się nie mieści, nie została dodana</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Własny schemat</translation>
     </message>
 </context>
 <context>
@@ -2045,6 +2053,29 @@ Zachować te klawisze?</translation>
     <message>
         <source>Select application</source>
         <translation>Wybierz aplikację</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Wpisz tekst…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 </TS>

@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>Toque forte</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>O nome do esquema personalizado não pode estar vazio</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>Nome do esquema personalizado alterado</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>Não foi possível alterar o nome do esquema personalizado</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>Esquema personalizado</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1629,6 +1606,18 @@ Manter estas teclas?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>O nome do esquema personalizado não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nome do esquema personalizado alterado</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Não foi possível alterar o nome do esquema personalizado</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>Brilho:</translation>
     </message>
@@ -1811,6 +1800,25 @@ Manter estas teclas?</translation>
     <message>
         <source>All files (*)</source>
         <translation>Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Introduza o texto…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>O texto é demasiado longo, a parte que não cabe não foi adicionada</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Esquema personalizado</translation>
     </message>
 </context>
 <context>
@@ -2042,6 +2050,29 @@ Manter estas teclas?</translation>
     <message>
         <source>Select application</source>
         <translation>Selecionar aplicação</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Introduza o texto…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

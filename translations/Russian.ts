@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>Сильное нажатие</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Имя схемы не может быть пустым</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>Схема переименована</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>Не удалось переименовать схему</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>Форма</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>Пользовательская схема</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1632,6 +1609,18 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Имя схемы не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Схема переименована</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Не удалось переименовать схему</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>Яркость:</translation>
     </message>
@@ -1814,6 +1803,25 @@ Keep these keys?</source>
     <message>
         <source>All files (*)</source>
         <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Введите текст…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Текст слишком длинный, не поместившаяся часть не добавлена</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Пользовательская схема</translation>
     </message>
 </context>
 <context>
@@ -2045,6 +2053,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>Выбрать приложение</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Введите текст…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 </TS>

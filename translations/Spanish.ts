@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>Pulsación fuerte</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>El nombre del esquema personalizado no puede estar vacío</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>Nombre del esquema personalizado cambiado</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>No se pudo cambiar el nombre del esquema personalizado</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>Esquema personalizado</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1629,6 +1606,18 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>El nombre del esquema personalizado no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nombre del esquema personalizado cambiado</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>No se pudo cambiar el nombre del esquema personalizado</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>Brillo:</translation>
     </message>
@@ -1811,6 +1800,25 @@ Keep these keys?</source>
     <message>
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Introduzca el texto…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>El texto es demasiado largo, la parte que no cabe no se ha añadido</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Esquema personalizado</translation>
     </message>
 </context>
 <context>
@@ -2042,6 +2050,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>Seleccionar aplicación</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Introduzca el texto…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>Сильне натискання</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>Назва схеми не може бути порожньою</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>Схему перейменовано</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>Не вдалося перейменувати схему</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>Форма</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>Власна схема</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1632,6 +1609,18 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Назва схеми не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Схему перейменовано</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Не вдалося перейменувати схему</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>Яскравість:</translation>
     </message>
@@ -1814,6 +1803,25 @@ Keep these keys?</source>
     <message>
         <source>All files (*)</source>
         <translation>Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Введіть текст…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>Текст задовгий, частину, що не вміщується, не додано</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Власна схема</translation>
     </message>
 </context>
 <context>
@@ -2045,6 +2053,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>Вибрати застосунок</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Введіть текст…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 </TS>

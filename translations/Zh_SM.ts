@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>重按</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>自定义方案名称不能为空</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>自定义方案名称已修改</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>自定义方案名称修改失败</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>窗体</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>自定义方案</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1626,6 +1603,18 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>自定义方案名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>自定义方案名称已修改</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>自定义方案名称修改失败</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>亮度:</translation>
     </message>
@@ -1808,6 +1797,25 @@ Keep these keys?</source>
     <message>
         <source>All files (*)</source>
         <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>输入文本…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>文本过长，放不下的部分未添加</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>自定义方案</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2047,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>选择应用程序</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>输入文本…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

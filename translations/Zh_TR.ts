@@ -59,29 +59,6 @@
         <source>Heavy Press</source>
         <translation>重按</translation>
     </message>
-    <message>
-        <source>Custom light name can&apos;t be empty</source>
-        <translation>自訂方案名稱不能為空</translation>
-    </message>
-    <message>
-        <source>Modify custom light name successful</source>
-        <translation>自訂方案名稱已修改</translation>
-    </message>
-    <message>
-        <source>Modify custom light name failed</source>
-        <translation>自訂方案名稱修改失敗</translation>
-    </message>
-</context>
-<context>
-    <name>DCustomLightListItem</name>
-    <message>
-        <source>Form</source>
-        <translation>視窗</translation>
-    </message>
-    <message>
-        <source>Custom Light Item</source>
-        <translation>自訂方案</translation>
-    </message>
 </context>
 <context>
     <name>DLoginWidget</name>
@@ -1626,6 +1603,18 @@ Keep these keys?</source>
 <context>
     <name>QObject</name>
     <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>自訂方案名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>自訂方案名稱已修改</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>自訂方案名稱修改失敗</translation>
+    </message>
+    <message>
         <source>Brightness:</source>
         <translation>亮度:</translation>
     </message>
@@ -1808,6 +1797,25 @@ Keep these keys?</source>
     <message>
         <source>All files (*)</source>
         <translation>所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>輸入文字…</translation>
+    </message>
+    <message>
+        <source>The text is too long, the part that does not fit was not added</source>
+        <translation>文字過長，放不下的部分未加入</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>自訂方案</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2047,29 @@ Keep these keys?</source>
     <message>
         <source>Select application</source>
         <translation>選擇應用程式</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>輸入文字…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

@@ -20,6 +20,14 @@ bool DesktopProgramOpener::open(const QString& path)
         qDebug() << "Open program refused, no such absolute path:" << path;
         return false;
     }
+    // A launcher entry names a program to start: the desktop's launcher
+    // starts it (without a shell), where a file handler would show its text.
+    if (info.isFile() && info.suffix() == QLatin1String("desktop")) {
+        if (QProcess::startDetached(QStringLiteral("gio"), {QStringLiteral("launch"), info.absoluteFilePath()}))
+            return true;
+        qDebug() << "Open program: could not start the launcher entry" << path;
+        return false;
+    }
     if (info.isFile() && info.isExecutable()) {
         if (QProcess::startDetached(info.absoluteFilePath(), QStringList()))
             return true;

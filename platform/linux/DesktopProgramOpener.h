@@ -3,7 +3,8 @@
 #include "platform/include/ProgramOpener.h"
 
 // Executables through QProcess::startDetached with an empty argument list,
-// everything else through QDesktopServices.
+// launcher entries (".desktop") through "gio launch", everything else
+// through QDesktopServices.
 class DesktopProgramOpener : public ProgramOpener
 {
 public:

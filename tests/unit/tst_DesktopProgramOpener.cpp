@@ -1,6 +1,7 @@
 // Opening a stored program or document path: programs are started directly
-// (never through a shell), documents and folders go to the desktop's
-// handler, and paths that are not absolute or do not exist are refused.
+// (never through a shell), launcher entries start their program, documents
+// and folders go to the desktop's handler, and paths that are not absolute
+// or do not exist are refused.
 #include "support/TestMain.h"
 
 #include "platform/linux/DesktopProgramOpener.h"
@@ -69,6 +70,7 @@ private slots:
 
         QTest::newRow("program") << "program" << true << true << false;
         QTest::newRow("program with shell characters in its name") << "shellName" << true << true << false;
+        QTest::newRow("launcher entry") << "launcher" << true << true << false;
         QTest::newRow("document") << "document" << true << false << true;
         QTest::newRow("folder") << "folder" << true << false << true;
         QTest::newRow("executable bit on a document") << "notProgram" << true << false << true;
@@ -91,6 +93,11 @@ private slots:
             path = writeFile("program.sh", script, true);
         else if (kind == "shellName")
             path = writeFile("a b;touch pwned", script, true);
+        else if (kind == "launcher")
+            path = writeFile("tool.desktop",
+                             "[Desktop Entry]\nType=Application\nName=Tool\nExec=\""
+                                 + QFile::encodeName(writeFile("launched.sh", script, true)) + "\"\n",
+                             false);
         else if (kind == "document")
             path = writeFile("notes.txt", "text", false);
         else if (kind == "folder")

@@ -51,7 +51,7 @@ void verifyTextsFit(QWidget* page)
 } // namespace
 
 // The macro binding page with its macro list open, the advanced-key
-// binding page, the profile-switch page and the application-launch page, in
+// binding page, the profile-switch, application-launch and text pages, in
 // the key customisation page on a real X server, in a dark and a light theme
 // and three languages: texts fit, the open list shows its entries below the
 // box. The screenshots are kept in the build tree for a person to look at.
@@ -198,6 +198,23 @@ private slots:
         auto* button = stack->currentWidget()->findChild<QPushButton*>(QStringLiteral("pushButton_selectAppPath"));
         QVERIFY(button->sizeHint().width() <= button->width());
         QVERIFY(window.screen()->grabWindow(window.winId()).toImage().save(shotName("launch-page")));
+
+        // A key that types a text shows it; a long one scrolls in the editor.
+        QString text;
+        for (int line = 1; line <= 8; ++line)
+            text += QStringLiteral("Zeile %1: Grüße, привет, 世界\n").arg(line);
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(path, "1", "7", "D", "6", "1", "1", text.toUtf8()));
+        data->setCurrentKey(7, QStringLiteral("D"));
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_Text"));
+        QTest::qWait(100);
+        verifyTextsFit(stack->currentWidget());
+        QVERIFY(window.screen()->grabWindow(window.winId()).toImage().save(shotName("text-page")));
+        for (QPushButton* okOrCancel : stack->currentWidget()->findChildren<QPushButton*>())
+            QVERIFY2(okOrCancel->sizeHint().width() <= okOrCancel->width(),
+                     qPrintable(QStringLiteral("%1: %2 wide, needs %3")
+                                    .arg(okOrCancel->text())
+                                    .arg(okOrCancel->width())
+                                    .arg(okOrCancel->sizeHint().width())));
         QCoreApplication::removeTranslator(&translator);
     }
 };

@@ -61,10 +61,12 @@ void DKeyFunctionPages::setKeyPanelTheme(QLabel* caption, QLabel* keyLabel, cons
     caption->setFont(font);
     caption->setStyleSheet(
         DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"), {theme.textDefaultColor}));
-    keyLabel->setFont(font);
-    keyLabel->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QLabel#label_KeyChar{ color: rgb(%1); border: 3px solid rgb(%2); border-radius: 8px; }"),
-        {theme.textCheckedColor, theme.deviceBorderColor}));
+    if (keyLabel) {
+        keyLabel->setFont(font);
+        keyLabel->setStyleSheet(DThemeColor::fillStyleSheet(
+            QStringLiteral("QLabel#label_KeyChar{ color: rgb(%1); border: 3px solid rgb(%2); border-radius: 8px; }"),
+            {theme.textCheckedColor, theme.deviceBorderColor}));
+    }
     const QString buttonSheet = DThemeColor::fillStyleSheet(
         QStringLiteral("QPushButton{ border-radius: 8px; border: 3px solid rgb(%1); background-color: rgb(%2); "
                        "color: rgb(%3); }"

@@ -46,13 +46,17 @@ enum FailureReason : int {
     kProfileNotSaved = 1,
     // The macro page has no macro to bind: the macro file holds none.
     kNoMacro = 2,
+    // The text page took in only the part of a typed or pasted text that
+    // fits the key's record; nothing was stored.
+    kTextCut = 3,
 };
 
 // The radio buttons of a page (choices and the light/heavy press choice) in
 // the active theme.
 QString radioButtonStyleSheet();
 // The panel of a page that stores on OK, in the active theme and the normal
-// font: its caption, the selected key's label and its buttons.
+// font: its caption, the selected key's label (if it shows one) and its
+// buttons.
 void setKeyPanelTheme(QLabel* caption, QLabel* keyLabel, const QList<QPushButton*>& buttons);
 // A page's caption in the active theme: its colour and the normal font.
 void setCaptionTheme(QLabel* caption);
