@@ -106,12 +106,17 @@ private slots:
         DDataManager::getInstance()->setCurrentKey(5, QStringLiteral("B"));
         DKeyWithAppPage page;
         page.loadCurrentKeyInfo();
-        QTimer::singleShot(200, &page, [script] {
+        // Answered once it is up, however long that takes.
+        QTimer answer;
+        answer.setInterval(20);
+        connect(&answer, &QTimer::timeout, &page, [&answer, script] {
             if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                answer.stop();
                 dialog->selectFile(script);
                 static_cast<QDialog*>(dialog)->accept();
             }
         });
+        answer.start();
         page.findChild<QPushButton*>(QStringLiteral("pushButton_selectAppPath"))->click();
         QCOMPARE(StoreTestSupport::keyEntryOf(m_profile, 5), QStringLiteral("8/1/1/") + script);
 
