@@ -44,36 +44,14 @@ constexpr int kKeyA = 4;
 // Key A playing mute, as the key map holds it.
 const QByteArray kMuteEntry = QByteArray::fromHex("07120000");
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The key's four bytes in a layer's key map, found by its place among the
-// key caps.
-QByteArray keyEntry(const SimulatedKeyboard& keyboard, int layer, int usage);
-
-QByteArray keyMapBytes(const SimulatedKeyboard& keyboard, int layer)
-{
-    const std::vector<uint8_t> map = keyboard.keyMap(layer);
-    return QByteArray(reinterpret_cast<const char*>(map.data()), int(map.size()));
-}
-
-QByteArray keyEntry(const SimulatedKeyboard& keyboard, int layer, int usage)
-{
-    const QByteArray map = keyMapBytes(keyboard, layer);
-    const QList<keyboardButCustom*> caps = DDataManager::getInstance()->keyButtonList();
-    for (int at = 0; at < caps.size(); ++at) {
-        if (caps.at(at) && caps.at(at)->keyCode() == usage)
-            return map.mid(at * 4, 4);
-    }
-    return QByteArray();
-}
-
 QByteArray bytesOf(const std::vector<uint8_t>& bytes)
 {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
+}
+
+QByteArray keyMapBytes(const SimulatedKeyboard& keyboard, int layer)
+{
+    return bytesOf(keyboard.keyMap(layer));
 }
 
 // The keyboard selected, its link ready and its profile files open.
@@ -100,10 +78,18 @@ int placeOf(int usage)
 {
     const QList<keyboardButCustom*> caps = DDataManager::getInstance()->keyButtonList();
     for (int at = 0; at < caps.size(); ++at) {
-        if (caps.at(at)->keyCode() == usage)
+        if (caps.at(at) && caps.at(at)->keyCode() == usage)
             return at;
     }
     return -1;
+}
+
+// The key's four bytes in a layer's key map; empty for a key not on the
+// picture.
+QByteArray keyEntry(const SimulatedKeyboard& keyboard, int layer, int usage)
+{
+    const int place = placeOf(usage);
+    return place < 0 ? QByteArray() : keyMapBytes(keyboard, layer).mid(place * 4, 4);
 }
 
 } // namespace
@@ -136,9 +122,9 @@ private slots:
 
         keys->findChild<QPushButton*>(QStringLiteral("pushButton_FnLayer"))->click();
         QCOMPARE(page->currentLayer(), 1);
-        const QByteArray defaultBefore = fileBytes(files[0]);
-        const QByteArray magneticBefore = fileBytes(files[2]);
-        const QByteArray fnBefore = fileBytes(files[1]);
+        const QByteArray defaultBefore = StoreTestSupport::readFileBytes(QFile::encodeName(files[0]));
+        const QByteArray magneticBefore = StoreTestSupport::readFileBytes(QFile::encodeName(files[2]));
+        const QByteArray fnBefore = StoreTestSupport::readFileBytes(QFile::encodeName(files[1]));
 
         DDataManager::getInstance()->setCurrentKey(kKeyA, QStringLiteral("A"));
         auto* stack = keys->findChild<QStackedWidget*>(QStringLiteral("stackedWidget_Customize"));
@@ -148,9 +134,9 @@ private slots:
             ->findChild<QPushButton*>(QStringLiteral("pushButton_OK"))
             ->click();
         QCOMPARE(DevicePageProbe(*page).toast()->text(), QStringLiteral("Operate successful"));
-        QVERIFY(fileBytes(files[1]) != fnBefore);
-        QCOMPARE(fileBytes(files[0]), defaultBefore);
-        QCOMPARE(fileBytes(files[2]), magneticBefore);
+        QVERIFY(StoreTestSupport::readFileBytes(QFile::encodeName(files[1])) != fnBefore);
+        QCOMPARE(StoreTestSupport::readFileBytes(QFile::encodeName(files[0])), defaultBefore);
+        QCOMPARE(StoreTestSupport::readFileBytes(QFile::encodeName(files[2])), magneticBefore);
 
         keyboard->clearLog();
         QSignalSpy asked(keys, &DCustomKeysPage::sigTheKeyboardIntoDownloading);
