@@ -1,12 +1,14 @@
 #include "ui/widgets/DThemeIcons.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QResource>
 #include <QSaveFile>
-#include <QSet>
 #include <QStandardPaths>
 #include <QVariant>
 #include <QWidget>
@@ -28,15 +30,28 @@ namespace DThemeIcons {
 
 QString tinted(const QString& resource, const QColor& colour)
 {
-    // One folder per colour, the icon under its own name and folder.
+    // One folder per colour and digest of the drawing it was made from, the
+    // icon under its own name and folder: a later start finds its copy
+    // without drawing it again, and a newer build's icon gets a copy of its
+    // own.
+    static QHash<QString, QString> madeThisRun; // resource and colour -> copy
+    const QString key = colour.name() + resource;
+    const QString made = madeThisRun.value(key);
+    if (!made.isEmpty() && QFileInfo::exists(made))
+        return made;
+    const QByteArray source = QResource(resource).uncompressedData();
+    if (source.isEmpty())
+        return resource;
+    const QString digest
+        = QString::fromLatin1(QCryptographicHash::hash(source, QCryptographicHash::Sha1).toHex().left(12));
     const QString relative = QString(resource).remove(QStringLiteral(":/images/"));
-    const QString path = cacheFolder() + QLatin1Char('/') + colour.name().mid(1) + QLatin1Char('/') + relative;
-    // Drawn again once per run, so an icon of a newer build replaces its
-    // cached copy.
-    static QSet<QString> drawnThisRun;
-    if (drawnThisRun.contains(path) && QFileInfo::exists(path))
+    const QString path = cacheFolder() + QLatin1Char('/') + colour.name().mid(1) + QLatin1Char('/') + digest
+                         + QLatin1Char('/') + relative;
+    if (QFileInfo::exists(path)) {
+        madeThisRun.insert(key, path);
         return path;
-    QImage image(resource);
+    }
+    QImage image = QImage::fromData(source);
     if (image.isNull() || !QDir().mkpath(QFileInfo(path).absolutePath()))
         return resource;
     image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -50,7 +65,7 @@ QString tinted(const QString& resource, const QColor& colour)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
         return resource;
-    drawnThisRun.insert(path);
+    madeThisRun.insert(key, path);
     return path;
 }
 
