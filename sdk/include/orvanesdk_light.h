@@ -79,6 +79,9 @@ void COrvaneHid_sideLightColorRuning(lightFrameCallback callback);
 // position outside the grid.
 lightRgbValue COrvaneHid_lightColorMix(int row, int column);
 sideCollisionInfo COrvaneHid_GetSideCollisionLightRuningConfig();
+// A key press at a grid position (row 0..5, column 0..21) for the key-press
+// effects; a position outside the grid is ignored.
+void COrvaneHid_keyClickedSendXY(int row, int column);
 // The colour a key press starts a ripple with.
 lightRgbValue COrvaneHid_GetCurrentRippleLightColor();
 // Auto Ripple's configuration in the last keyboard frame.

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <algorithm>
+
 namespace {
 
 std::unique_ptr<LightEffectGenerator>& slot()
@@ -83,8 +85,30 @@ void LightEffectGenerator::changeKeyboard(const colorInfoData& record)
     m_keySetting = EffectSetting::keyboard(record);
 }
 
+void LightEffectGenerator::keyPressed(int row, int column)
+{
+    checkGuiThread();
+    if (row < 0 || row >= LightGrid::kRows || column < 0 || column >= LightGrid::kColumns)
+        return;
+    if (m_pressCount == KeyPress::kMaxPending) {
+        std::move(m_presses.begin() + 1, m_presses.end(), m_presses.begin());
+        --m_pressCount;
+    }
+    m_presses[size_t(m_pressCount++)] = KeyPress{row, column};
+}
+
+KeyPress LightEffectGenerator::pendingPress(int i) const
+{
+    checkGuiThread();
+    if (i < 0 || i >= m_pressCount)
+        return {};
+    return m_presses[size_t(i)];
+}
+
 void LightEffectGenerator::restartKeyboard()
 {
+    // Presses meant for the effect that ran before are not replayed.
+    m_pressCount = 0;
     m_keySetting = EffectSetting::keyboard(m_keyboardRecord);
     m_keyStep = 0;
     m_keyTurn = 0;

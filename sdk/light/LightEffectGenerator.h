@@ -35,6 +35,14 @@ public:
     void setSide(const colorInfoData& record, int count, const std::list<int>& validFlags);
     void changeSide(const colorInfoData& record);
 
+    // A key press for the key-press effects, kept until the next keyboard
+    // frame; a position outside the grid is ignored. When more presses wait
+    // than an effect can animate, the oldest is dropped.
+    void keyPressed(int row, int column);
+    int pendingPressCount() const { return m_pressCount; }
+    // The i-th waiting press, oldest first.
+    KeyPress pendingPress(int i) const;
+
     // Makes the next frame and hands it to frameReady before returning.
     void runKeyboard(void (*frameReady)(const lightFrameCell*));
     void runSide(void (*frameReady)(const lightFrameCell*));
@@ -60,6 +68,8 @@ public:
 private:
     void restartKeyboard();
 
+    std::array<KeyPress, KeyPress::kMaxPending> m_presses{};
+    int m_pressCount = 0;
     std::mt19937 m_random;
     colorInfoData m_keyboardRecord{};
     colorInfoData m_sideRecord{};

@@ -27,3 +27,13 @@ struct KeyArea
         return row >= top && row <= bottom && column >= left && column <= right;
     }
 };
+
+// A key press at a grid position.
+struct KeyPress
+{
+    // No effect animates more presses at once than this.
+    static constexpr int kMaxPending = 16;
+
+    int row = 0;
+    int column = 0;
+};

@@ -52,6 +52,11 @@ sideCollisionInfo COrvaneHid_GetSideCollisionLightRuningConfig()
     return LightEffectGenerator::instance().sideCollision();
 }
 
+void COrvaneHid_keyClickedSendXY(int row, int column)
+{
+    LightEffectGenerator::instance().keyPressed(row, column);
+}
+
 lightRgbValue COrvaneHid_GetCurrentRippleLightColor()
 {
     return LightEffectGenerator::instance().rippleColor();

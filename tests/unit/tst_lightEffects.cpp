@@ -9,6 +9,8 @@
 #include "sdk/models/ModelCatalogue.h"
 
 #include <QColor>
+#include <QList>
+#include <QPoint>
 #include <QSet>
 
 #include <array>
@@ -998,6 +1000,41 @@ private slots:
                 QVERIFY(inByte(mix.red) && inByte(mix.green) && inByte(mix.blue));
             }
         }
+    }
+
+    // A press inside the grid is kept for the next keyboard frame, one
+    // outside it is not; beyond 16 the oldest goes, and a Set forgets them.
+    void keyPressesAreKept_data()
+    {
+        QTest::addColumn<QList<QPoint>>("presses"); // (row, column)
+        QTest::addColumn<QList<QPoint>>("kept");
+        QTest::newRow("one") << QList<QPoint>{{2, 5}} << QList<QPoint>{{2, 5}};
+        QTest::newRow("corners") << QList<QPoint>{{0, 0}, {5, 21}} << QList<QPoint>{{0, 0}, {5, 21}};
+        QTest::newRow("outside the grid")
+            << QList<QPoint>{{-1, 0}, {6, 3}, {0, 22}, {3, -1}, {1 << 30, 1}, {2, std::numeric_limits<int>::min()}}
+            << QList<QPoint>{};
+        QTest::newRow("inside between outside") << QList<QPoint>{{6, 0}, {4, 4}, {0, 99}} << QList<QPoint>{{4, 4}};
+        QList<QPoint> burst, last16;
+        for (int i = 0; i < 20; ++i) {
+            burst << QPoint(i % 6, i);
+            if (i >= 4)
+                last16 << QPoint(i % 6, i);
+        }
+        QTest::newRow("20 in a burst") << burst << last16;
+    }
+    void keyPressesAreKept()
+    {
+        QFETCH(QList<QPoint>, presses);
+        QFETCH(QList<QPoint>, kept);
+        start(0, record(0, 6, false));
+        for (const QPoint& p : presses)
+            COrvaneHid_keyClickedSendXY(p.x(), p.y());
+        const LightEffectGenerator& g = LightEffectGenerator::instance();
+        QCOMPARE(g.pendingPressCount(), kept.size());
+        for (int i = 0; i < kept.size(); ++i)
+            QCOMPARE(QPoint(g.pendingPress(i).row, g.pendingPress(i).column), kept[i]);
+        start(0, record(0, 6, false));
+        QCOMPARE(g.pendingPressCount(), 0);
     }
 
     void coloursAreClamped()
