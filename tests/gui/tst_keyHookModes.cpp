@@ -1,24 +1,89 @@
 // The key page's one keyboard hook and who takes it: macro recording asked
 // through the data manager (with the start's outcome going back to the
-// asker), the pass-through for the key-press light effects, and the rule
-// that every start stops what ran before. Keys come from a fake input source.
+// asker), key capture for the remap and key-combination pop-ups, the
+// pass-through for the key-press light effects, and the rule that every
+// start stops what ran before; and what the page makes of each key report.
+// Keys come from a fake input source; stored functions are read back from
+// a temporary layer file.
 #include "support/ApplicationSetUp.h"
 #include "support/FakeInputHookSource.h"
+#include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "app/WindowsHookInterface.h"
+#include "platform/linux/KeyPositionTable.h"
+#include "sdk/include/orvanesdk_light.h"
+#include "sdk/light/LightEffectGenerator.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/widgets/ArrowWidget.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
+#include <cstring>
 #include <memory>
+#include <vector>
 
 using Delivery = FakeInputHookSource::Delivery;
+using namespace StoreTestSupport;
 
 namespace {
 
 constexpr quint32 kVkB = 0x42;
+constexpr int kKeyA = 4;
+constexpr int kColumns = 22;
+
+// The HID usage of each physical key position, as the keyboard itself
+// sends it; 0 where the on-screen keyboard has no key of that code (media
+// keys, and international keys it lists under codes of their own).
+struct PositionUsage
+{
+    const char* xkbName;
+    int usage;
+};
+
+// clang-format off
+constexpr PositionUsage kPositionUsages[] = {
+    {"ESC", 41}, {"FK01", 58}, {"FK02", 59}, {"FK03", 60}, {"FK04", 61}, {"FK05", 62}, {"FK06", 63},
+    {"FK07", 64}, {"FK08", 65}, {"FK09", 66}, {"FK10", 67}, {"FK11", 68}, {"FK12", 69}, {"PRSC", 70},
+    {"SCLK", 71}, {"PAUS", 72},
+    {"TLDE", 53}, {"AE01", 30}, {"AE02", 31}, {"AE03", 32}, {"AE04", 33}, {"AE05", 34}, {"AE06", 35},
+    {"AE07", 36}, {"AE08", 37}, {"AE09", 38}, {"AE10", 39}, {"AE11", 45}, {"AE12", 46}, {"BKSP", 42},
+    {"TAB", 43}, {"AD01", 20}, {"AD02", 26}, {"AD03", 8}, {"AD04", 21}, {"AD05", 23}, {"AD06", 28},
+    {"AD07", 24}, {"AD08", 12}, {"AD09", 18}, {"AD10", 19}, {"AD11", 47}, {"AD12", 48}, {"BKSL", 49},
+    {"CAPS", 57}, {"AC01", 4}, {"AC02", 22}, {"AC03", 7}, {"AC04", 9}, {"AC05", 10}, {"AC06", 11},
+    {"AC07", 13}, {"AC08", 14}, {"AC09", 15}, {"AC10", 51}, {"AC11", 52}, {"RTRN", 40},
+    {"LFSH", 225}, {"LSGT", 100}, {"AB01", 29}, {"AB02", 27}, {"AB03", 6}, {"AB04", 25}, {"AB05", 5},
+    {"AB06", 17}, {"AB07", 16}, {"AB08", 54}, {"AB09", 55}, {"AB10", 56}, {"RTSH", 229},
+    {"LCTL", 224}, {"LWIN", 227}, {"LALT", 226}, {"SPCE", 44}, {"RALT", 230}, {"RWIN", 231},
+    {"COMP", 101}, {"RCTL", 228},
+    {"INS", 73}, {"HOME", 74}, {"PGUP", 75}, {"DELE", 76}, {"END", 77}, {"PGDN", 78},
+    {"UP", 82}, {"LEFT", 80}, {"DOWN", 81}, {"RGHT", 79},
+    {"NMLK", 83}, {"KPDV", 84}, {"KPMU", 85}, {"KPSU", 86}, {"KP7", 95}, {"KP8", 96}, {"KP9", 97},
+    {"KPAD", 87}, {"KP4", 92}, {"KP5", 93}, {"KP6", 94}, {"KP1", 89}, {"KP2", 90}, {"KP3", 91},
+    {"KPEN", 88}, {"KP0", 98}, {"KPDL", 99},
+    {"AB11", 0}, {"JPCM", 0}, {"AE13", 0}, {"HKTG", 0}, {"HENK", 0}, {"MUHE", 0}, {"HNGL", 0}, {"HJCV", 0},
+    {"MUTE", 0}, {"VOL-", 0}, {"VOL+", 0}, {"I171", 0}, {"I172", 0}, {"I173", 0}, {"I174", 0},
+};
+// clang-format on
+
+const PositionUsage* usageOfPosition(const char* xkbName)
+{
+    for (const PositionUsage& row : kPositionUsages) {
+        if (std::strcmp(row.xkbName, xkbName) == 0)
+            return &row;
+    }
+    return nullptr;
+}
+
+void focusIn(QWidget* field)
+{
+    QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(field, &event);
+}
 
 } // namespace
 
@@ -29,8 +94,52 @@ class tst_keyHookModes : public QObject
 private:
     std::unique_ptr<FakeInputHookSource> m_source;
     std::unique_ptr<DCustomKeysPage> m_page;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QByteArray m_layer;
+    // A cap for every usage the on-screen keyboard knows, each at a grid
+    // place of its own, so the place handed to the lighting names the usage.
+    std::vector<std::unique_ptr<keyboardButCustom>> m_caps;
+    QMap<int, int> m_usageAtPlace;
 
     WindowsHookInterface* hook() const { return m_page->findChild<WindowsHookInterface*>(); }
+
+    void placeCaps(const QList<int>& usages)
+    {
+        QMap<int, keyboardButCustom*> map;
+        for (int usage : usages) {
+            const int place = int(m_caps.size());
+            auto cap = std::make_unique<keyboardButCustom>();
+            cap->setKeyInfo(usage, QString::number(usage));
+            cap->setGridIndex(place / kColumns, place % kColumns);
+            map.insert(usage, cap.get());
+            m_usageAtPlace.insert(place, usage);
+            m_caps.push_back(std::move(cap));
+        }
+        DDataManager::getInstance()->setKeyButtonMap(map);
+    }
+
+    // The usages the page handed the lighting, read back from the places.
+    static QList<int> usagesAt(const QSignalSpy& points, const QMap<int, int>& usageAtPlace)
+    {
+        QList<int> usages;
+        for (const QList<QVariant>& point : points)
+            usages << usageAtPlace.value(point.at(0).toInt() * kColumns + point.at(1).toInt(), -1);
+        return usages;
+    }
+
+    // A press and its release with the given flags, as the hook's source
+    // sees them.
+    void tap(quint32 vkCode, quint32 flags)
+    {
+        m_source->injectKey(vkCode, 0, flags);
+        m_source->injectKey(vkCode, 0, flags | LowLevelHook::kFlagReleased);
+    }
+
+    // Opens a key-function page for key A, as a click on the picture does.
+    void showFunction(int functionId)
+    {
+        m_page->onCurIndexChanged_Key(functionId);
+    }
 
     // What a key typed now does: swallowed, passed on or not seen at all.
     Delivery typeB()
@@ -47,11 +156,28 @@ private slots:
     {
         m_source = std::make_unique<FakeInputHookSource>();
         WindowsHookInterface::setHookSource(m_source.get());
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_layer = pathIn(*m_dir, QStringLiteral("appProfile_Default.xml"));
+        QVERIFY(createLayerFile(m_layer, 2, 1));
+        DDataManager* data = DDataManager::getInstance();
+        data->setCurrentProfileIndex(1);
+        data->setCurrentProfilePath(m_layer);
+        data->setMagneticKeyboard(false);
         m_page = std::make_unique<DCustomKeysPage>();
+        m_page->setProfileIndex(1);
+        m_page->setProfilePath(m_layer);
+        m_page->initPageState(0);
+        // The remap page's on-screen keyboard has filled the map.
+        QVERIFY(data->virtualKeyToHidMap().size() > 100);
+        data->setCurrentKey(kKeyA, QStringLiteral("A"));
     }
     void cleanup()
     {
         m_page.reset();
+        DDataManager::getInstance()->setKeyButtonMap({});
+        DDataManager::getInstance()->clearCurrentKey();
+        m_caps.clear();
+        m_usageAtPlace.clear();
         WindowsHookInterface::setHookSource(nullptr);
         m_source.reset();
         QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
@@ -141,6 +267,189 @@ private slots:
         QVERIFY(!WindowsHookInterface::mouseHookInstalled());
         QVERIFY(!m_page->isKeyboardHookEnabled());
         QCOMPARE(typeB(), Delivery::NoHook);
+    }
+
+    // What the page makes of a report, read from the place it hands the
+    // lighting in pass-through.
+    void reportHandling_data()
+    {
+        QTest::addColumn<int>("keyCode");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("usage");
+        QTest::newRow("B") << 66 << 0 << 5;
+        QTest::newRow("main Enter") << 13 << 0 << 40;
+        QTest::newRow("keypad Enter") << 13 << 1 << 88;
+        QTest::newRow("Enter with Alt") << 13 << 32 << -1;
+        QTest::newRow("extended Enter with Alt") << 13 << 33 << -1;
+        QTest::newRow("keypad 7 without Num Lock") << 36 << 0 << 95;
+        QTest::newRow("keypad 7 without Num Lock, Alt") << 36 << 32 << 95;
+        QTest::newRow("keypad 5 without Num Lock") << 12 << 0 << 93;
+        QTest::newRow("keypad 0 without Num Lock") << 45 << 0 << 98;
+        QTest::newRow("Home") << 36 << 1 << 74;
+        QTest::newRow("Insert") << 45 << 1 << 73;
+        QTest::newRow("injected Home") << 36 << 17 << 74;
+        QTest::newRow("released") << 66 << 128 << -1;
+        QTest::newRow("extended released") << 36 << 129 << -1;
+        QTest::newRow("no map entry") << 255 << 0 << -1;
+        QTest::newRow("media key") << 173 << 1 << -1;
+    }
+    void reportHandling()
+    {
+        QFETCH(int, keyCode);
+        QFETCH(int, flags);
+        QFETCH(int, usage);
+        placeCaps(DDataManager::getInstance()->virtualKeyToHidMap().values());
+        m_page->setKeyboardHookEnabled(true);
+        QSignalSpy points(m_page.get(), &DCustomKeysPage::sigInteractLightsPointXY);
+        tap(quint32(keyCode), quint32(flags));
+        QCOMPARE(usagesAt(points, m_usageAtPlace), usage < 0 ? QList<int>() : QList<int>{usage});
+    }
+
+    void aHeldKeyReportsOnce()
+    {
+        placeCaps(DDataManager::getInstance()->virtualKeyToHidMap().values());
+        m_page->setKeyboardHookEnabled(true);
+        QSignalSpy points(m_page.get(), &DCustomKeysPage::sigInteractLightsPointXY);
+        for (int repeat = 0; repeat < 4; ++repeat)
+            QCOMPARE(m_source->injectKey(kVkB, 0x30, 0), Delivery::Passed);
+        m_source->injectKey(kVkB, 0x30, LowLevelHook::kFlagReleased);
+        QCOMPARE(usagesAt(points, m_usageAtPlace), QList<int>{5});
+        tap(kVkB, 0);
+        QCOMPARE(usagesAt(points, m_usageAtPlace), (QList<int>{5, 5}));
+    }
+
+    // A key pressed and the same key clicked on the on-screen keyboard name
+    // the same usage, for every key position the X11 layer knows.
+    void everyKeyPositionAgreesWithTheScreen()
+    {
+        const QMap<int, int> screen = DDataManager::getInstance()->virtualKeyToHidMap();
+        const QList<int> screenUsages = screen.values();
+        placeCaps(screenUsages);
+        m_page->setKeyboardHookEnabled(true);
+        QSignalSpy points(m_page.get(), &DCustomKeysPage::sigInteractLightsPointXY);
+        QCOMPARE(KeyPositionTable::rowCount(), std::size(kPositionUsages));
+        for (std::size_t index = 0; index < KeyPositionTable::rowCount(); ++index) {
+            const KeyPosition& position = KeyPositionTable::rows()[index];
+            const PositionUsage* expected = usageOfPosition(position.xkbName);
+            QVERIFY2(expected, position.xkbName);
+            points.clear();
+            tap(position.vkCode, position.extended ? LowLevelHook::kFlagExtended : 0);
+            const QList<int> got = usagesAt(points, m_usageAtPlace);
+            if (expected->usage == 0) {
+                QVERIFY2(got.isEmpty(), position.xkbName);
+            } else {
+                QVERIFY2(screenUsages.contains(expected->usage), position.xkbName);
+                QVERIFY2(got == QList<int>{expected->usage},
+                         qPrintable(QStringLiteral("%1 gave %2").arg(QLatin1String(position.xkbName))
+                                        .arg(got.value(0, -1))));
+            }
+        }
+    }
+
+    // Pass-through tells the library's lighting and then the program's the
+    // key's place on the picture, once a press; nothing for a key the
+    // picture does not have.
+    void passThroughNeedsAKeyCap()
+    {
+        colorInfoData reactive{};
+        reactive.ledType = 7;
+        COrvaneHid_SetKeyboardColorInfoDataStu(reactive, 0, "OV82", false);
+        const LightEffectGenerator& library = LightEffectGenerator::instance();
+        QCOMPARE(library.pendingPressCount(), 0);
+        placeCaps({29, 5}); // Z at (0, 0), B at (0, 1)
+        m_page->setKeyboardHookEnabled(true);
+        QSignalSpy points(m_page.get(), &DCustomKeysPage::sigInteractLightsPointXY);
+        int pendingAtSignal = -1;
+        connect(m_page.get(), &DCustomKeysPage::sigInteractLightsPointXY, this,
+                [&] { pendingAtSignal = library.pendingPressCount(); });
+        tap(0x41, 0); // A: on the on-screen keyboard, not on this picture
+        QCOMPARE(points.size(), 0);
+        QCOMPARE(library.pendingPressCount(), 0);
+        tap(kVkB, 0);
+        QCOMPARE(points.size(), 1);
+        QCOMPARE(points.at(0), (QList<QVariant>{0, 1}));
+        QCOMPARE(pendingAtSignal, 1);
+        QCOMPARE(library.pendingPressCount(), 1);
+        QCOMPARE(library.pendingPress(0).row, 0);
+        QCOMPARE(library.pendingPress(0).column, 1);
+        COrvaneHid_SetKeyboardColorInfoDataStu(reactive, 0, "OV82", false);
+    }
+
+    // The pop-ups of the remap and key-combination pages take the hook for
+    // their page; any other page asking starts nothing.
+    void capturePopUpsTakeTheHook_data()
+    {
+        QTest::addColumn<int>("functionId");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("remap") << 2 << QStringLiteral("lineEdit_changForKey") << 2;
+        QTest::newRow("key combination") << 7 << QStringLiteral("lineEdit_keyCombination") << 3;
+    }
+    void capturePopUpsTakeTheHook()
+    {
+        QFETCH(int, functionId);
+        QFETCH(QString, field);
+        QFETCH(int, mode);
+        QSignalSpy closed(m_page.get(), &DCustomKeysPage::sigKeyCaptureClosed);
+        m_page->setKeyboardHookEnabled(true);
+        showFunction(functionId);
+        auto* edit = m_page->findChild<QLineEdit*>(field);
+        QVERIFY(edit);
+        focusIn(edit);
+        QCOMPARE(hook()->mode(), mode);
+        QVERIFY(!m_page->isKeyboardHookEnabled());
+        QVERIFY(!WindowsHookInterface::mouseHookInstalled());
+        QCOMPARE(m_source->injectKey(0x41, 0, 0), Delivery::Swallowed);
+        // Caps Lock keeps toggling.
+        QCOMPARE(m_source->injectKey(20, 0, 0), Delivery::Passed);
+
+        ArrowWidget* popup = nullptr;
+        for (auto* candidate : m_page->findChildren<ArrowWidget*>()) {
+            if (candidate->isPopupOpen())
+                popup = candidate;
+        }
+        QVERIFY(popup);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(popup, &deactivate);
+        QCOMPARE(closed.size(), 1);
+        QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
+        QCOMPARE(m_source->injectKey(0x41, 0, 0x80), Delivery::NoHook);
+
+        // A request from a page that is not on show: the running hook goes,
+        // and none comes instead.
+        focusIn(edit);
+        QCOMPARE(hook()->mode(), mode);
+        m_page->setKeyboardHookEnabled(true);
+        showFunction(3);
+        for (auto* page : m_page->findChildren<QWidget*>()) {
+            if (page->metaObject()->indexOfSignal("sigMesgStartOrStopHook(bool)") >= 0)
+                QMetaObject::invokeMethod(page, "sigMesgStartOrStopHook", Q_ARG(bool, true));
+        }
+        QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
+        QCOMPARE(hook()->mode(), 5);
+    }
+
+    // The key goes to the page on show at the press, which stores it.
+    void aCapturedKeyGoesToThePageOnShow()
+    {
+        showFunction(2);
+        focusIn(m_page->findChild<QLineEdit*>(QStringLiteral("lineEdit_changForKey")));
+        QCOMPARE(hook()->mode(), 2);
+        tap(kVkB, 0);
+        QCOMPARE(keyEntryOf(m_layer, kKeyA), QStringLiteral("0/1/1/5"));
+
+        showFunction(7);
+        focusIn(m_page->findChild<QLineEdit*>(QStringLiteral("lineEdit_keyCombination")));
+        QCOMPARE(hook()->mode(), 3);
+        tap(162, 0); // left Ctrl
+        tap(0x43, 0); // C
+        QCOMPARE(keyEntryOf(m_layer, kKeyA), QStringLiteral("2/1/1/1,6"));
+
+        // Still capturing, but now another page is on show: it gets nothing.
+        showFunction(3);
+        QVERIFY(WindowsHookInterface::keyboardHookInstalled());
+        tap(kVkB, 0);
+        QCOMPARE(keyEntryOf(m_layer, kKeyA), QStringLiteral("2/1/1/1,6"));
     }
 };
 

@@ -1,7 +1,8 @@
 // The key-press light effects against the simulated keyboard: the device
-// page's pass-through hook comes back after whoever took the hook over is
-// done, for the effect the lighting engine runs and only while a keyboard
-// is selected. Keys come from a fake input source.
+// page's pass-through hook comes back after whoever took the hook over (a
+// key capture, the macro editor) is done, for the effect the lighting
+// engine runs and only while a keyboard is selected, and then hands the
+// keys to the lighting again. Keys come from a fake input source.
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/FakeInputHookSource.h"
@@ -13,8 +14,12 @@
 #include "app/WindowsHookInterface.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "ui/widgets/ArrowWidget.h"
 
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QToolButton>
 
 #include <memory>
@@ -25,6 +30,8 @@ namespace {
 
 constexpr int kLoadTimeoutMs = 20000;
 constexpr quint32 kVkB = 0x42;
+constexpr int kKeyA = 4;
+constexpr int kRemapFunctionId = 2;
 
 colorInfoData effect(int id)
 {
@@ -34,7 +41,7 @@ colorInfoData effect(int id)
 }
 
 enum class Situation { Effect7, Effect1, NoKeyboard };
-enum class TakeOver { RecordingEditorOpen, EditorClosed };
+enum class TakeOver { Capture, RecordingEditorOpen, EditorClosed };
 
 } // namespace
 
@@ -85,6 +92,8 @@ private slots:
             {"no keyboard", Situation::NoKeyboard, false},
         };
         for (const auto& row : situations) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, capture").arg(QLatin1String(row.name))))
+                << row.situation << TakeOver::Capture << row.reactive;
             QTest::newRow(qPrintable(QStringLiteral("%1, recording, editor open").arg(QLatin1String(row.name))))
                 << row.situation << TakeOver::RecordingEditorOpen << false;
             QTest::newRow(qPrintable(QStringLiteral("%1, editor closed").arg(QLatin1String(row.name))))
@@ -111,17 +120,43 @@ private slots:
             QVERIFY(!keys->isKeyboardHookEnabled());
         }
 
-        page->findChild<QToolButton*>(QStringLiteral("toolButton_MacroDialog"))->click();
-        QCOMPARE(typeB(), Delivery::NoHook);
-        DDataManager* data = DDataManager::getInstance();
-        QVERIFY(data->switchMacroRecordHook(true));
-        QCOMPARE(typeB(), Delivery::Swallowed);
-        QVERIFY(data->switchMacroRecordHook(false));
-        if (takeOver == TakeOver::EditorClosed)
-            page->onMacroPageClose();
+        if (takeOver == TakeOver::Capture) {
+            DDataManager::getInstance()->setCurrentKey(kKeyA, QStringLiteral("A"));
+            keys->onCurIndexChanged_Key(kRemapFunctionId);
+            auto* field = keys->findChild<QLineEdit*>(QStringLiteral("lineEdit_changForKey"));
+            QVERIFY(field);
+            QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+            QCoreApplication::sendEvent(field, &focus);
+            QCOMPARE(typeB(), Delivery::Swallowed);
+            ArrowWidget* popup = nullptr;
+            for (auto* candidate : keys->findChildren<ArrowWidget*>()) {
+                if (candidate->isPopupOpen())
+                    popup = candidate;
+            }
+            QVERIFY(popup && popup->isPopupOpen());
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QCoreApplication::sendEvent(popup, &deactivate);
+        } else {
+            page->findChild<QToolButton*>(QStringLiteral("toolButton_MacroDialog"))->click();
+            QCOMPARE(typeB(), Delivery::NoHook);
+            DDataManager* data = DDataManager::getInstance();
+            QVERIFY(data->switchMacroRecordHook(true));
+            QCOMPARE(typeB(), Delivery::Swallowed);
+            QVERIFY(data->switchMacroRecordHook(false));
+            if (takeOver == TakeOver::EditorClosed)
+                page->onMacroPageClose();
+        }
 
+        QSignalSpy lighting(keys, &DCustomKeysPage::sigInteractLightsPointXY);
         QCOMPARE(keys->isKeyboardHookEnabled(), passThrough);
         QCOMPARE(typeB(), passThrough ? Delivery::Passed : Delivery::NoHook);
+        QCOMPARE(lighting.size(), passThrough ? 1 : 0);
+        if (passThrough) {
+            keyboardButCustom* b = DevicePageProbe(*page).keyCapAt(lighting.at(0).at(0).toInt(),
+                                                                   lighting.at(0).at(1).toInt());
+            QVERIFY(b);
+            QCOMPARE(b->keyCode(), 5);
+        }
     }
 };
 

@@ -165,6 +165,7 @@ void DDevicePage::createHostedPages()
     connect(m_customKeysPage, &DCustomKeysPage::sigAutoIntoCustomKeysPage, this,
             &DDevicePage::onAutoIntoCustomKeysPage);
     connect(m_customKeysPage, &DCustomKeysPage::sigInteractLightsPointXY, this, &DDevicePage::onInteractLightsPointXY);
+    connect(m_customKeysPage, &DCustomKeysPage::sigKeyCaptureClosed, this, &DDevicePage::restoreKeyPressHook);
 
     m_lightsConfigPage = new DLightsConfigPage(m_ui->page_LightsConfig);
     m_ui->page_LightsConfig->layout()->addWidget(m_lightsConfigPage);

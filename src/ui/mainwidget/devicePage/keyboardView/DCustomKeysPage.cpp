@@ -2,10 +2,12 @@
 #include "ui_DCustomKeysPage.h"
 
 #include "app/DDataManager.h"
+#include "app/DHookKeyUsage.h"
 #include "app/DThemeColor.h"
 #include "app/WindowsHookInterface.h"
 #include "profiles/DKeyFunctionStore.h"
 #include "profiles/DKeyFunctionType.h"
+#include "sdk/include/orvanesdk_light.h"
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DChangProfilePage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DChangeKeyPage.h"
@@ -148,6 +150,8 @@ DCustomKeysPage::DCustomKeysPage(QWidget* parent)
             &DCustomKeysPage::onKeyButtonClickedReturnKeyCodeAndKeyChar);
     connect(data, &DDataManager::sigSeniorKeysListItemHaveChanged, this,
             &DCustomKeysPage::onSeniorKeysListItemHaveChanged);
+    connect(&m_hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key, this,
+            &DCustomKeysPage::onKeyboardRecviveStream);
     // Direct, so that the data manager can hand the start's outcome back to
     // the macro editor within its request.
     connect(data, &DDataManager::sigHookRuningStrtusCtrl_MacroRecord, this,
@@ -158,6 +162,7 @@ DCustomKeysPage::DCustomKeysPage(QWidget* parent)
             &DCustomKeysPage::onKeyboardAlreadyLoad);
     m_macroCmdPage = addPage<DMacroCmdPage>(rowOfId(1));
     m_changeKeyPage = addPage<DChangeKeyPage>(rowOfId(2));
+    connect(m_changeKeyPage, &DChangeKeyPage::sigMesgStartOrStopHook, this, &DCustomKeysPage::onMesgStartOrStopHook);
     m_mouseKeyPage = addPage<DMouseKeyPage>(rowOfId(3));
     m_keyWithTextPage = addPage<DKeyWithTextPage>(rowOfId(4));
     connect(m_keyWithTextPage, &DKeyWithTextPage::sigClickedCancel, this, &DCustomKeysPage::onClickedCancel);
@@ -165,6 +170,8 @@ DCustomKeysPage::DCustomKeysPage(QWidget* parent)
     connect(m_keyDisablePage, &DKeyDisablePage::sigClickedCancel, this, &DCustomKeysPage::onClickedCancel);
     m_multimediaPage = addPage<DMultimediaPage>(rowOfId(6));
     m_keyCombinationPage = addPage<DKeyCombinationPage>(rowOfId(7));
+    connect(m_keyCombinationPage, &DKeyCombinationPage::sigMesgStartOrStopHook, this,
+            &DCustomKeysPage::onMesgStartOrStopHook);
     m_hotKeyPage = addPage<DHotKeyPage>(rowOfId(9));
     m_changProfilePage = addPage<DChangProfilePage>(rowOfId(10));
     m_keyWithAppPage = addPage<DKeyWithAppPage>(rowOfId(8));
@@ -360,6 +367,49 @@ void DCustomKeysPage::setMacroRecordHookEnabled(bool start)
 void DCustomKeysPage::onHookRuningStrtusCtrl_MacroRecord(bool isStartHook)
 {
     setMacroRecordHookEnabled(isStartHook);
+}
+
+void DCustomKeysPage::onMesgStartOrStopHook(bool isStartHook)
+{
+    stopHook();
+    if (!isStartHook) {
+        emit sigKeyCaptureClosed();
+        return;
+    }
+    if (m_functionCode == kRemapFunctionCode)
+        startHook(kRemapCaptureMode);
+    else if (m_functionCode == kCombinationFunctionCode)
+        startHook(kCombinationCaptureMode);
+}
+
+void DCustomKeysPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag)
+{
+    Q_UNUSED(scCode)
+    if (m_hookMode == kMacroRecordMode)
+        return;
+    const int usage = DHookKeyUsage::usageOf(keyCode, flag, hookFlag, DDataManager::getInstance()->virtualKeyToHidMap());
+    if (usage == DHookKeyUsage::kNoUsage)
+        return;
+    if (m_hookMode == kPassThroughMode) {
+        passKeyToLighting(usage);
+        return;
+    }
+    // The page on show takes the key, whichever of the two opened the capture.
+    if (m_functionCode == kRemapFunctionCode)
+        m_changeKeyPage->setCapturedKey(usage);
+    else if (m_functionCode == kCombinationFunctionCode)
+        m_keyCombinationPage->setCapturedKey(usage);
+}
+
+void DCustomKeysPage::passKeyToLighting(int usage)
+{
+    const keyboardButCustom* cap = DDataManager::getInstance()->keyButtonMap().value(usage);
+    if (!cap)
+        return;
+    const int row = cap->getRowIndex();
+    const int column = cap->getColumnIndex();
+    COrvaneHid_keyClickedSendXY(row, column);
+    emit sigInteractLightsPointXY(row, column);
 }
 
 bool DCustomKeysPage::startHook(int mode)

@@ -83,6 +83,9 @@ signals:
     // copies went), apart from the short tips.
     void sigStoreNotes_CustomKeysPage(QString notes);
     void sigTheKeyboardIntoDownloading();
+    // A capture pop-up closed and took the hook down with it; whoever runs
+    // the light effects decides whether pass-through comes back.
+    void sigKeyCaptureClosed();
 
 public slots:
     void onInstallEventFilterOpen();
@@ -97,12 +100,16 @@ public slots:
     void onSeniorKeysListItemHaveChanged();
     void on_pushButton_Download_clicked();
     void onHookRuningStrtusCtrl_MacroRecord(bool isStartHook);
+    void onMesgStartOrStopHook(bool isStartHook);
+    void onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static constexpr int kMacroRecordMode = 1;
+    static constexpr int kRemapCaptureMode = 2;
+    static constexpr int kCombinationCaptureMode = 3;
     static constexpr int kPassThroughMode = 5;
 
     struct HostedPage
@@ -130,6 +137,8 @@ private:
     // Every start stops first, so the last request for the hook wins.
     bool startHook(int mode);
     void stopHook();
+    // A key pressed anywhere lights up where it sits on the picture.
+    void passKeyToLighting(int usage);
 
     Ui::DCustomKeysPage* m_ui = nullptr;
     // The program's one hook object: the hooks follow the latest one made.

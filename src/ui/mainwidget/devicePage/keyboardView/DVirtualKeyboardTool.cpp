@@ -3,7 +3,10 @@
 
 #include "app/DDataManager.h"
 #include "app/DThemeColor.h"
+#include "app/WindowsHookInterface.h"
 #include "ui/mainwidget/devicePage/keyboardView/DSoftKeyboardPage.h"
+
+#include <QLabel>
 
 namespace {
 
@@ -18,6 +21,11 @@ DVirtualKeyboardTool::DVirtualKeyboardTool(int markMode, QWidget* parent)
 {
     m_ui->setupUi(this);
     m_ui->label->setText(QObject::tr("Virtual Keyboard"));
+    m_captureScope = new QLabel(m_ui->frame_255);
+    m_captureScope->setObjectName(QStringLiteral("label_CaptureScope"));
+    m_captureScope->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_ui->horizontalLayout->addWidget(m_captureScope, 1);
+    showCaptureScope();
     m_softKeyboard = new DSoftKeyboardPage(m_ui->frame_SoftKeyboard);
     m_softKeyboard->setMarkMode(markMode);
     connect(m_softKeyboard, &DSoftKeyboardPage::sigSoftKeyboardClicked, this,
@@ -35,6 +43,21 @@ void DVirtualKeyboardTool::retranslate()
 {
     m_ui->retranslateUi(this);
     m_ui->label->setText(QObject::tr("Virtual Keyboard"));
+    showCaptureScope();
+}
+
+void DVirtualKeyboardTool::showEvent(QShowEvent* event)
+{
+    // The hook's reach is known for sure only once its source exists.
+    showCaptureScope();
+    QWidget::showEvent(event);
+}
+
+void DVirtualKeyboardTool::showCaptureScope()
+{
+    const QString notice = WindowsHookInterface::captureScopeNotice();
+    m_captureScope->setText(notice);
+    m_captureScope->setVisible(!notice.isEmpty());
 }
 
 void DVirtualKeyboardTool::setTheme()
@@ -51,6 +74,11 @@ void DVirtualKeyboardTool::setTheme()
     m_ui->label->setStyleSheet(DThemeColor::fillStyleSheet(
         QStringLiteral("\t\t\t\tQLabel#label\t\t\t\t{\t\t\t\t\tcolor: rgb(%1);\t\t\t\t}\t\t"),
         {theme.textCheckedColor}));
+    QFont noticeFont = font;
+    noticeFont.setPointSize(10);
+    m_captureScope->setFont(noticeFont);
+    m_captureScope->setStyleSheet(DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"),
+                                                              {theme.textDefaultColor}));
     m_softKeyboard->setTheme();
 }
 

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class DSoftKeyboardPage;
+class QLabel;
 
 namespace Ui {
 class DVirtualKeyboardTool;
@@ -10,7 +11,8 @@ class DVirtualKeyboardTool;
 
 // The titled panel "Virtual Keyboard" around one on-screen keyboard, the
 // content of the remap and key-combination pages' pop-ups. It passes a
-// click on as the key's usage alone.
+// click on as the key's usage alone. Keys pressed on the keyboard while it
+// is open are caught by the key page's hook.
 class DVirtualKeyboardTool : public QWidget
 {
     Q_OBJECT
@@ -32,7 +34,15 @@ signals:
 public slots:
     void onSoftKeyboardClicked(int keyDec, const QString& keyCharacter);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Where keys pressed on the keyboard can only be caught inside the
+    // program's windows, the title row says so.
+    void showCaptureScope();
+
     Ui::DVirtualKeyboardTool* m_ui = nullptr;
     DSoftKeyboardPage* m_softKeyboard = nullptr;
+    QLabel* m_captureScope = nullptr;
 };
