@@ -1,0 +1,163 @@
+// Key capture on a real X server, with keys made by XTest as a keyboard
+// makes them: while the remap pop-up is open a pressed key is stored as the
+// remap and reaches no other window, the program's own included, while
+// Caps Lock still toggles; once it closes, with a key-press effect in use,
+// keys reach the other window again and go to the lighting.
+#include "support/ApplicationSetUp.h"
+#include "support/DevicePageProbe.h"
+#include "support/LoadedDevicePage.h"
+#include "support/SimulatorHarness.h"
+#include "support/StoreTestSupport.h"
+#include "support/TestMain.h"
+#include "support/X11KeyClients.h"
+
+#include "app/DDataManager.h"
+#include "app/WindowsHookInterface.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "ui/widgets/ArrowWidget.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+
+#include <memory>
+
+namespace {
+
+constexpr int kLoadTimeoutMs = 20000;
+// Keycodes of the evdev set the test server uses.
+constexpr int kKeycodeB = 56;
+constexpr int kKeycodeCaps = 66;
+constexpr int kKeycodeTab = 23;
+constexpr unsigned kLockMask = 1u << 1;
+constexpr int kKeyA = 4;
+constexpr int kUsageB = 5;
+constexpr int kRemapFunctionId = 2;
+// X11's event types, which Xlib's header would name.
+constexpr int kXKeyPress = 2;
+constexpr int kXKeyRelease = 3;
+
+colorInfoData effect(int id)
+{
+    colorInfoData info{};
+    info.ledType = id;
+    return info;
+}
+
+QByteArray currentLayerFile()
+{
+    char path[DDataManager::kPathBufferSize] = {};
+    DDataManager::getInstance()->copyCurrentProfilePath(path);
+    return QByteArray(path);
+}
+
+} // namespace
+
+class tst_keyCaptureOnX11 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        prepareApplicationTest();
+        QVERIFY2(WindowsHookInterface::capturesWholeDesktop(), "the X11 tap should serve an X11 session");
+    }
+
+    void remapCaptureOnTheServer()
+    {
+        SimulatorHarness sim;
+        sim.plug("OV82");
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
+        QVERIFY(page);
+        DCustomKeysPage* keys = DevicePageProbe(*page).customKeysPage();
+        emit DevicePageProbe(*page).lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(7, effect(7));
+        QVERIFY(keys->isKeyboardHookEnabled());
+        const QByteArray layer = currentLayerFile();
+        QVERIFY(!layer.isEmpty());
+
+        // A field of the program's own that has the focus.
+        QLineEdit ownField;
+        ownField.setObjectName(QStringLiteral("ownField"));
+        ownField.show();
+        ownField.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ownField));
+        ownField.setFocus();
+
+        Injector injector;
+        OtherClient other;
+        QSignalSpy lighting(keys, &DCustomKeysPage::sigInteractLightsPointXY);
+
+        DDataManager::getInstance()->setCurrentKey(kKeyA, QStringLiteral("A"));
+        keys->onCurIndexChanged_Key(kRemapFunctionId);
+        auto* remapField = keys->findChild<QLineEdit*>(QStringLiteral("lineEdit_changForKey"));
+        QVERIFY(remapField);
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(remapField, &focus);
+        ArrowWidget* popup = nullptr;
+        for (auto* candidate : keys->findChildren<ArrowWidget*>()) {
+            if (candidate->isPopupOpen())
+                popup = candidate;
+        }
+        QVERIFY(popup);
+        QVERIFY(!keys->isKeyboardHookEnabled());
+        // The other window takes the focus; the capture's grab keeps the
+        // pop-up from losing it.
+        other.refocus();
+        QTest::qWait(300);
+        QVERIFY(popup->isPopupOpen());
+
+        const unsigned locksBefore = injector.lockedModifiers();
+        injector.tap(kKeycodeB);
+        QTRY_COMPARE_WITH_TIMEOUT(StoreTestSupport::keyEntryOf(layer, kKeyA), QStringLiteral("0/1/1/%1").arg(kUsageB), 10000);
+        // Caps Lock toggles for the whole desktop, and is captured too.
+        injector.tap(kKeycodeCaps);
+        QTRY_COMPARE_WITH_TIMEOUT(injector.lockedModifiers() & kLockMask, (locksBefore ^ kLockMask) & kLockMask, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(StoreTestSupport::keyEntryOf(layer, kKeyA), QStringLiteral("0/1/1/57"), 10000);
+        injector.tap(kKeycodeCaps);
+        QTRY_COMPARE_WITH_TIMEOUT(injector.lockedModifiers() & kLockMask, locksBefore & kLockMask, 10000);
+        const QList<OtherClient::Event> duringCapture = other.take();
+        QCOMPARE(countOf(duringCapture, kXKeyPress, kKeycodeB), 0);
+        QCOMPARE(countOf(duringCapture, kXKeyRelease, kKeycodeB), 0);
+
+        // The same with the program's own field focused: the key is stored
+        // (again B) and typed nowhere.
+        ownField.activateWindow();
+        ownField.setFocus();
+        QTRY_VERIFY(ownField.hasFocus());
+        QTest::qWait(300);
+        QVERIFY(popup->isPopupOpen());
+        injector.tap(kKeycodeB);
+        QTRY_COMPARE_WITH_TIMEOUT(StoreTestSupport::keyEntryOf(layer, kKeyA), QStringLiteral("0/1/1/%1").arg(kUsageB),
+                                  10000);
+        QTest::qWait(200);
+        QVERIFY(ownField.text().isEmpty());
+        QCOMPARE(StoreTestSupport::keyEntryOf(layer, kKeyA), QStringLiteral("0/1/1/%1").arg(kUsageB));
+        QCOMPARE(lighting.size(), 0);
+
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(popup, &deactivate);
+        QVERIFY(!popup->isPopupOpen());
+        QVERIFY(keys->isKeyboardHookEnabled());
+
+        other.refocus();
+        injector.tap(kKeycodeB);
+        QList<OtherClient::Event> afterCapture;
+        QVERIFY(other.waitForKey(kXKeyRelease, kKeycodeB, &afterCapture));
+        QCOMPARE(countOf(afterCapture, kXKeyPress, kKeycodeB), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(lighting.size(), 1, 10000);
+        keyboardButCustom* cap
+            = DevicePageProbe(*page).keyCapAt(lighting.at(0).at(0).toInt(), lighting.at(0).at(1).toInt());
+        QVERIFY(cap);
+        QCOMPARE(cap->keyCode(), kUsageB);
+        // Tab ends where a press goes in pass-through, so nothing is held.
+        injector.tap(kKeycodeTab);
+        QVERIFY(other.waitForKey(kXKeyRelease, kKeycodeTab));
+        keys->setKeyboardHookEnabled(false);
+    }
+};
+
+ORVANE_TEST_MAIN(tst_keyCaptureOnX11)
+#include "tst_keyCaptureOnX11.moc"
