@@ -19,6 +19,7 @@
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/widgets/ArrowWidget.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -450,6 +451,53 @@ private slots:
         QVERIFY(WindowsHookInterface::keyboardHookInstalled());
         tap(kVkB, 0);
         QCOMPARE(keyEntryOf(m_layer, kKeyA), QStringLiteral("2/1/1/1,6"));
+    }
+
+    // Both capture pop-ups say, on one line of their title row, when keys
+    // are caught only inside the program's windows, and nothing otherwise.
+    void popUpsTellTheCaptureScope_data()
+    {
+        QTest::addColumn<int>("functionId");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("wholeDesktop");
+        for (bool whole : {true, false}) {
+            const char* reach = whole ? "whole desktop" : "own windows";
+            QTest::newRow(qPrintable(QStringLiteral("remap, %1").arg(QLatin1String(reach))))
+                << 2 << QStringLiteral("lineEdit_changForKey") << whole;
+            QTest::newRow(qPrintable(QStringLiteral("key combination, %1").arg(QLatin1String(reach))))
+                << 7 << QStringLiteral("lineEdit_keyCombination") << whole;
+        }
+    }
+    void popUpsTellTheCaptureScope()
+    {
+        QFETCH(int, functionId);
+        QFETCH(QString, field);
+        QFETCH(bool, wholeDesktop);
+        FakeInputHookSource source(wholeDesktop ? InputHookSource::Reach::WholeDesktop
+                                                : InputHookSource::Reach::OwnWindowsOnly);
+        WindowsHookInterface::setHookSource(&source);
+        showFunction(functionId);
+        auto* edit = m_page->findChild<QLineEdit*>(field);
+        focusIn(edit);
+        QWidget* pageOnShow = edit->parentWidget();
+        while (pageOnShow && !pageOnShow->findChild<ArrowWidget*>())
+            pageOnShow = pageOnShow->parentWidget();
+        QVERIFY(pageOnShow);
+        auto* popup = pageOnShow->findChild<ArrowWidget*>();
+        QVERIFY(popup->isVisible());
+        auto* notice = popup->findChild<QLabel*>(QStringLiteral("label_CaptureScope"));
+        QVERIFY(notice);
+        QCOMPARE(notice->isVisible(), !wholeDesktop);
+        QCOMPARE(notice->text(), WindowsHookInterface::captureScopeNotice());
+        if (!wholeDesktop) {
+            QVERIFY(!notice->text().isEmpty());
+            QVERIFY(!notice->wordWrap());
+            QVERIFY(notice->width() >= notice->sizeHint().width());
+            QVERIFY(notice->geometry().bottom() <= notice->parentWidget()->height());
+        }
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(popup, &deactivate);
+        WindowsHookInterface::setHookSource(m_source.get());
     }
 };
 
