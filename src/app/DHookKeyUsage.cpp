@@ -20,10 +20,10 @@ struct KeypadKey
 };
 
 constexpr KeypadKey kKeypadKeys[] = {
-    {45, 96},  // Insert: keypad 0
-    {35, 97},  // End: keypad 1
-    {40, 98},  // Down: keypad 2
-    {34, 99},  // Page Down: keypad 3
+    {45, 96}, // Insert: keypad 0
+    {35, 97}, // End: keypad 1
+    {40, 98}, // Down: keypad 2
+    {34, 99}, // Page Down: keypad 3
     {37, 100}, // Left: keypad 4
     {12, 101}, // Clear: keypad 5
     {39, 102}, // Right: keypad 6

@@ -7,6 +7,7 @@
 // a temporary layer file.
 #include "support/ApplicationSetUp.h"
 #include "support/FakeInputHookSource.h"
+#include "support/KeyCapturePopUp.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -20,7 +21,6 @@
 #include "ui/widgets/ArrowWidget.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -80,12 +80,6 @@ const PositionUsage* usageOfPosition(const char* xkbName)
     return nullptr;
 }
 
-void focusIn(QWidget* field)
-{
-    QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(field, &event);
-}
-
 } // namespace
 
 class tst_keyHookModes : public QObject
@@ -128,27 +122,13 @@ private:
         return usages;
     }
 
-    // A press and its release with the given flags, as the hook's source
-    // sees them.
-    void tap(quint32 vkCode, quint32 flags)
-    {
-        m_source->injectKey(vkCode, 0, flags);
-        m_source->injectKey(vkCode, 0, flags | LowLevelHook::kFlagReleased);
-    }
+    void tap(quint32 vkCode, quint32 flags) { m_source->tapKey(vkCode, 0, flags); }
 
     // Opens a key-function page for key A, as a click on the picture does.
-    void showFunction(int functionId)
-    {
-        m_page->onCurIndexChanged_Key(functionId);
-    }
+    void showFunction(int functionId) { m_page->onCurIndexChanged_Key(functionId); }
 
     // What a key typed now does: swallowed, passed on or not seen at all.
-    Delivery typeB()
-    {
-        const Delivery press = m_source->injectKey(kVkB, 0x30, 0);
-        m_source->injectKey(kVkB, 0x30, 0x80);
-        return press;
-    }
+    Delivery typeB() { return m_source->tapKey(kVkB, 0x30, 0); }
 
 private slots:
     void initTestCase() { prepareApplicationTest(); }
@@ -341,8 +321,8 @@ private slots:
             } else {
                 QVERIFY2(screenUsages.contains(expected->usage), position.xkbName);
                 QVERIFY2(got == QList<int>{expected->usage},
-                         qPrintable(QStringLiteral("%1 gave %2").arg(QLatin1String(position.xkbName))
-                                        .arg(got.value(0, -1))));
+                         qPrintable(
+                             QStringLiteral("%1 gave %2").arg(QLatin1String(position.xkbName)).arg(got.value(0, -1))));
             }
         }
     }
@@ -381,22 +361,18 @@ private slots:
     void capturePopUpsTakeTheHook_data()
     {
         QTest::addColumn<int>("functionId");
-        QTest::addColumn<QString>("field");
         QTest::addColumn<int>("mode");
-        QTest::newRow("remap") << 2 << QStringLiteral("lineEdit_changForKey") << 2;
-        QTest::newRow("key combination") << 7 << QStringLiteral("lineEdit_keyCombination") << 3;
+        QTest::newRow("remap") << 2 << 2;
+        QTest::newRow("key combination") << 7 << 3;
     }
     void capturePopUpsTakeTheHook()
     {
         QFETCH(int, functionId);
-        QFETCH(QString, field);
         QFETCH(int, mode);
         QSignalSpy closed(m_page.get(), &DCustomKeysPage::sigKeyCaptureClosed);
         m_page->setKeyboardHookEnabled(true);
-        showFunction(functionId);
-        auto* edit = m_page->findChild<QLineEdit*>(field);
-        QVERIFY(edit);
-        focusIn(edit);
+        ArrowWidget* popup = openCapturePopUp(*m_page, functionId);
+        QVERIFY(popup);
         QCOMPARE(hook()->mode(), mode);
         QVERIFY(!m_page->isKeyboardHookEnabled());
         QVERIFY(!WindowsHookInterface::mouseHookInstalled());
@@ -404,21 +380,14 @@ private slots:
         // Caps Lock keeps toggling.
         QCOMPARE(m_source->injectKey(20, 0, 0), Delivery::Passed);
 
-        ArrowWidget* popup = nullptr;
-        for (auto* candidate : m_page->findChildren<ArrowWidget*>()) {
-            if (candidate->isPopupOpen())
-                popup = candidate;
-        }
-        QVERIFY(popup);
-        QEvent deactivate(QEvent::WindowDeactivate);
-        QCoreApplication::sendEvent(popup, &deactivate);
+        closeCapturePopUp(*popup);
         QCOMPARE(closed.size(), 1);
         QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
         QCOMPARE(m_source->injectKey(0x41, 0, 0x80), Delivery::NoHook);
 
         // A request from a page that is not on show: the running hook goes,
         // and none comes instead.
-        focusIn(edit);
+        QVERIFY(openCapturePopUp(*m_page, functionId));
         QCOMPARE(hook()->mode(), mode);
         m_page->setKeyboardHookEnabled(true);
         showFunction(3);
@@ -433,14 +402,12 @@ private slots:
     // The key goes to the page on show at the press, which stores it.
     void aCapturedKeyGoesToThePageOnShow()
     {
-        showFunction(2);
-        focusIn(m_page->findChild<QLineEdit*>(QStringLiteral("lineEdit_changForKey")));
+        QVERIFY(openCapturePopUp(*m_page, 2));
         QCOMPARE(hook()->mode(), 2);
         tap(kVkB, 0);
         QCOMPARE(keyEntryOf(m_layer, kKeyA), QStringLiteral("0/1/1/5"));
 
-        showFunction(7);
-        focusIn(m_page->findChild<QLineEdit*>(QStringLiteral("lineEdit_keyCombination")));
+        QVERIFY(openCapturePopUp(*m_page, 7));
         QCOMPARE(hook()->mode(), 3);
         tap(162, 0); // left Ctrl
         tap(0x43, 0); // C
@@ -458,33 +425,22 @@ private slots:
     void popUpsTellTheCaptureScope_data()
     {
         QTest::addColumn<int>("functionId");
-        QTest::addColumn<QString>("field");
         QTest::addColumn<bool>("wholeDesktop");
         for (bool whole : {true, false}) {
             const char* reach = whole ? "whole desktop" : "own windows";
-            QTest::newRow(qPrintable(QStringLiteral("remap, %1").arg(QLatin1String(reach))))
-                << 2 << QStringLiteral("lineEdit_changForKey") << whole;
-            QTest::newRow(qPrintable(QStringLiteral("key combination, %1").arg(QLatin1String(reach))))
-                << 7 << QStringLiteral("lineEdit_keyCombination") << whole;
+            QTest::newRow(qPrintable(QStringLiteral("remap, %1").arg(QLatin1String(reach)))) << 2 << whole;
+            QTest::newRow(qPrintable(QStringLiteral("key combination, %1").arg(QLatin1String(reach)))) << 7 << whole;
         }
     }
     void popUpsTellTheCaptureScope()
     {
         QFETCH(int, functionId);
-        QFETCH(QString, field);
         QFETCH(bool, wholeDesktop);
         FakeInputHookSource source(wholeDesktop ? InputHookSource::Reach::WholeDesktop
                                                 : InputHookSource::Reach::OwnWindowsOnly);
         WindowsHookInterface::setHookSource(&source);
-        showFunction(functionId);
-        auto* edit = m_page->findChild<QLineEdit*>(field);
-        focusIn(edit);
-        QWidget* pageOnShow = edit->parentWidget();
-        while (pageOnShow && !pageOnShow->findChild<ArrowWidget*>())
-            pageOnShow = pageOnShow->parentWidget();
-        QVERIFY(pageOnShow);
-        auto* popup = pageOnShow->findChild<ArrowWidget*>();
-        QVERIFY(popup->isVisible());
+        ArrowWidget* popup = openCapturePopUp(*m_page, functionId);
+        QVERIFY(popup && popup->isVisible());
         auto* notice = popup->findChild<QLabel*>(QStringLiteral("label_CaptureScope"));
         QVERIFY(notice);
         QCOMPARE(notice->isVisible(), !wholeDesktop);
@@ -495,8 +451,7 @@ private slots:
             QVERIFY(notice->width() >= notice->sizeHint().width());
             QVERIFY(notice->geometry().bottom() <= notice->parentWidget()->height());
         }
-        QEvent deactivate(QEvent::WindowDeactivate);
-        QCoreApplication::sendEvent(popup, &deactivate);
+        closeCapturePopUp(*popup);
         WindowsHookInterface::setHookSource(m_source.get());
     }
 };

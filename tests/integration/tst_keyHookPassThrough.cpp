@@ -6,8 +6,10 @@
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/FakeInputHookSource.h"
+#include "support/KeyCapturePopUp.h"
 #include "support/LoadedDevicePage.h"
 #include "support/SimulatorHarness.h"
+#include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -18,7 +20,6 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/widgets/ArrowWidget.h"
 
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QToolButton>
 
@@ -32,13 +33,6 @@ constexpr int kLoadTimeoutMs = 20000;
 constexpr quint32 kVkB = 0x42;
 constexpr int kKeyA = 4;
 constexpr int kRemapFunctionId = 2;
-
-colorInfoData effect(int id)
-{
-    colorInfoData info{};
-    info.ledType = id;
-    return info;
-}
 
 enum class Situation { Effect7, Effect1, NoKeyboard };
 enum class TakeOver { Capture, RecordingEditorOpen, EditorClosed };
@@ -55,12 +49,7 @@ class tst_keyHookPassThrough : public QObject
 private:
     std::unique_ptr<FakeInputHookSource> m_source;
 
-    Delivery typeB()
-    {
-        const Delivery press = m_source->injectKey(kVkB, 0x30, 0);
-        m_source->injectKey(kVkB, 0x30, 0x80);
-        return press;
-    }
+    Delivery typeB() { return m_source->tapKey(kVkB, 0x30, 0); }
 
 private slots:
     void initTestCase() { prepareApplicationTest(); }
@@ -111,7 +100,8 @@ private slots:
         QVERIFY(page);
         DCustomKeysPage* keys = DevicePageProbe(*page).customKeysPage();
         const int effectId = situation == Situation::Effect1 ? 1 : 7;
-        emit DevicePageProbe(*page).lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(effectId, effect(effectId));
+        emit DevicePageProbe(*page).lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(
+            effectId, StoreTestSupport::light(0, effectId));
         QCOMPARE(keys->isKeyboardHookEnabled(), effectId == 7);
         if (situation == Situation::NoKeyboard) {
             sim.bus().unplug(keyboard);
@@ -122,20 +112,10 @@ private slots:
 
         if (takeOver == TakeOver::Capture) {
             DDataManager::getInstance()->setCurrentKey(kKeyA, QStringLiteral("A"));
-            keys->onCurIndexChanged_Key(kRemapFunctionId);
-            auto* field = keys->findChild<QLineEdit*>(QStringLiteral("lineEdit_changForKey"));
-            QVERIFY(field);
-            QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
-            QCoreApplication::sendEvent(field, &focus);
+            ArrowWidget* popup = openCapturePopUp(*keys, kRemapFunctionId);
+            QVERIFY(popup);
             QCOMPARE(typeB(), Delivery::Swallowed);
-            ArrowWidget* popup = nullptr;
-            for (auto* candidate : keys->findChildren<ArrowWidget*>()) {
-                if (candidate->isPopupOpen())
-                    popup = candidate;
-            }
-            QVERIFY(popup && popup->isPopupOpen());
-            QEvent deactivate(QEvent::WindowDeactivate);
-            QCoreApplication::sendEvent(popup, &deactivate);
+            closeCapturePopUp(*popup);
         } else {
             page->findChild<QToolButton*>(QStringLiteral("toolButton_MacroDialog"))->click();
             QCOMPARE(typeB(), Delivery::NoHook);
@@ -152,8 +132,8 @@ private slots:
         QCOMPARE(typeB(), passThrough ? Delivery::Passed : Delivery::NoHook);
         QCOMPARE(lighting.size(), passThrough ? 1 : 0);
         if (passThrough) {
-            keyboardButCustom* b = DevicePageProbe(*page).keyCapAt(lighting.at(0).at(0).toInt(),
-                                                                   lighting.at(0).at(1).toInt());
+            keyboardButCustom* b
+                = DevicePageProbe(*page).keyCapAt(lighting.at(0).at(0).toInt(), lighting.at(0).at(1).toInt());
             QVERIFY(b);
             QCOMPARE(b->keyCode(), 5);
         }

@@ -30,6 +30,13 @@ FakeInputHookSource::Delivery FakeInputHookSource::injectKey(quint32 vkCode, qui
     return deliverKey(record) ? Delivery::Swallowed : Delivery::Passed;
 }
 
+FakeInputHookSource::Delivery FakeInputHookSource::tapKey(quint32 vkCode, quint32 scanCode, quint32 flags)
+{
+    const Delivery press = injectKey(vkCode, scanCode, flags);
+    injectKey(vkCode, scanCode, flags | LowLevelHook::kFlagReleased);
+    return press;
+}
+
 bool FakeInputHookSource::injectMouse(WPARAM message, qint32 x, qint32 y, quint32 mouseData)
 {
     if (!hasMouseHook())

@@ -21,6 +21,8 @@ public:
     void failNextMouseInstall(long errorCode) { m_mouseFailure = errorCode; }
 
     Delivery injectKey(quint32 vkCode, quint32 scanCode, quint32 flags);
+    // A press with the flags and its release; what became of the press.
+    Delivery tapKey(quint32 vkCode, quint32 scanCode, quint32 flags);
     // False when no mouse hook is installed.
     bool injectMouse(WPARAM message, qint32 x = 0, qint32 y = 0, quint32 mouseData = 0);
 

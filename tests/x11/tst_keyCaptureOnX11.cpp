@@ -5,6 +5,7 @@
 // keys reach the other window again and go to the lighting.
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
+#include "support/KeyCapturePopUp.h"
 #include "support/LoadedDevicePage.h"
 #include "support/SimulatorHarness.h"
 #include "support/StoreTestSupport.h"
@@ -39,13 +40,6 @@ constexpr int kRemapFunctionId = 2;
 constexpr int kXKeyPress = 2;
 constexpr int kXKeyRelease = 3;
 
-colorInfoData effect(int id)
-{
-    colorInfoData info{};
-    info.ledType = id;
-    return info;
-}
-
 QByteArray currentLayerFile()
 {
     char path[DDataManager::kPathBufferSize] = {};
@@ -73,7 +67,8 @@ private slots:
         std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         DCustomKeysPage* keys = DevicePageProbe(*page).customKeysPage();
-        emit DevicePageProbe(*page).lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(7, effect(7));
+        emit DevicePageProbe(*page).lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(
+            7, StoreTestSupport::light(0, 7));
         QVERIFY(keys->isKeyboardHookEnabled());
         const QByteArray layer = currentLayerFile();
         QVERIFY(!layer.isEmpty());
@@ -91,16 +86,7 @@ private slots:
         QSignalSpy lighting(keys, &DCustomKeysPage::sigInteractLightsPointXY);
 
         DDataManager::getInstance()->setCurrentKey(kKeyA, QStringLiteral("A"));
-        keys->onCurIndexChanged_Key(kRemapFunctionId);
-        auto* remapField = keys->findChild<QLineEdit*>(QStringLiteral("lineEdit_changForKey"));
-        QVERIFY(remapField);
-        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(remapField, &focus);
-        ArrowWidget* popup = nullptr;
-        for (auto* candidate : keys->findChildren<ArrowWidget*>()) {
-            if (candidate->isPopupOpen())
-                popup = candidate;
-        }
+        ArrowWidget* popup = openCapturePopUp(*keys, kRemapFunctionId);
         QVERIFY(popup);
         QVERIFY(!keys->isKeyboardHookEnabled());
         // The other window takes the focus; the capture's grab keeps the
@@ -111,7 +97,8 @@ private slots:
 
         const unsigned locksBefore = injector.lockedModifiers();
         injector.tap(kKeycodeB);
-        QTRY_COMPARE_WITH_TIMEOUT(StoreTestSupport::keyEntryOf(layer, kKeyA), QStringLiteral("0/1/1/%1").arg(kUsageB), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(StoreTestSupport::keyEntryOf(layer, kKeyA), QStringLiteral("0/1/1/%1").arg(kUsageB),
+                                  10000);
         // Caps Lock toggles for the whole desktop, and is captured too.
         injector.tap(kKeycodeCaps);
         QTRY_COMPARE_WITH_TIMEOUT(injector.lockedModifiers() & kLockMask, (locksBefore ^ kLockMask) & kLockMask, 10000);
@@ -137,8 +124,7 @@ private slots:
         QCOMPARE(StoreTestSupport::keyEntryOf(layer, kKeyA), QStringLiteral("0/1/1/%1").arg(kUsageB));
         QCOMPARE(lighting.size(), 0);
 
-        QEvent deactivate(QEvent::WindowDeactivate);
-        QCoreApplication::sendEvent(popup, &deactivate);
+        closeCapturePopUp(*popup);
         QVERIFY(!popup->isPopupOpen());
         QVERIFY(keys->isKeyboardHookEnabled());
 

@@ -387,7 +387,8 @@ void DCustomKeysPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag,
     Q_UNUSED(scCode)
     if (m_hookMode == kMacroRecordMode)
         return;
-    const int usage = DHookKeyUsage::usageOf(keyCode, flag, hookFlag, DDataManager::getInstance()->virtualKeyToHidMap());
+    const int usage
+        = DHookKeyUsage::usageOf(keyCode, flag, hookFlag, DDataManager::getInstance()->virtualKeyToHidMap());
     if (usage == DHookKeyUsage::kNoUsage)
         return;
     if (m_hookMode == kPassThroughMode) {

@@ -77,8 +77,8 @@ void DVirtualKeyboardTool::setTheme()
     QFont noticeFont = font;
     noticeFont.setPointSize(10);
     m_captureScope->setFont(noticeFont);
-    m_captureScope->setStyleSheet(DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"),
-                                                              {theme.textDefaultColor}));
+    m_captureScope->setStyleSheet(
+        DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"), {theme.textDefaultColor}));
     m_softKeyboard->setTheme();
 }
 

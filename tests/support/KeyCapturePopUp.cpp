@@ -1,0 +1,30 @@
+#include "support/KeyCapturePopUp.h"
+
+#include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/widgets/ArrowWidget.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+
+ArrowWidget* openCapturePopUp(DCustomKeysPage& keys, int functionId)
+{
+    keys.onCurIndexChanged_Key(functionId);
+    auto* field = keys.findChild<QLineEdit*>(functionId == 2 ? QStringLiteral("lineEdit_changForKey")
+                                                             : QStringLiteral("lineEdit_keyCombination"));
+    if (!field)
+        return nullptr;
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(field, &focus);
+    for (auto* popup : keys.findChildren<ArrowWidget*>()) {
+        if (popup->isPopupOpen())
+            return popup;
+    }
+    return nullptr;
+}
+
+void closeCapturePopUp(ArrowWidget& popup)
+{
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&popup, &deactivate);
+}
