@@ -1,7 +1,5 @@
 #include "app/DHookKeyUsage.h"
 
-#include <iterator>
-
 namespace {
 
 constexpr int kVkEnter = 13;
