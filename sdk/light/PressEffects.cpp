@@ -7,7 +7,15 @@
 
 namespace {
 
-enum PressEffect { kReactive = 6, kAurora = 7, kRipple = 8, kCross = 11, kSpeedRespond = 12, kAutoRipple = 14, kFireworks = 16 };
+enum PressEffect {
+    kReactive = 6,
+    kAurora = 7,
+    kRipple = 8,
+    kCross = 11,
+    kSpeedRespond = 12,
+    kAutoRipple = 14,
+    kFireworks = 16
+};
 
 // Direction ids of the light records.
 constexpr int kDown = 3;
@@ -252,7 +260,8 @@ void PressEffects::speedBar(const EffectSetting& setting, lightFrameCell* frame)
         --m_barHeight;
         m_sinceChange = 0;
     }
-    const int phase = 1 + 8 * (kSpeedSinkSteps - 1 - std::min(m_sinceChange, kSpeedSinkSteps - 1)) / (kSpeedSinkSteps - 1);
+    const int phase
+        = 1 + 8 * (kSpeedSinkSteps - 1 - std::min(m_sinceChange, kSpeedSinkSteps - 1)) / (kSpeedSinkSteps - 1);
     for (int level = 1; level <= m_barHeight; ++level) {
         const int row = setting.direction == kDown ? m_area.top + level - 1 : m_area.bottom - level + 1;
         // Green at the bar's foot to red at six rows in full colour.

@@ -46,20 +46,13 @@ struct SheetEffect
 const std::vector<SheetEffect>& sheetEffects()
 {
     static const std::vector<SheetEffect> effects = {
-        {0, "Static", 0, false, {0, 1, 2, 3}},
-        {1, "Breath", 0, false, {18, 36, 72, 108}},
-        {2, "Wave", 0, false, {0, 8, 16, 24}},
-        {3, "Neon", 0, false, {0, 54, 108, 162}},
-        {4, "Radar", 6, false, {0, 36, 72, 108}},
-        {5, "Snake", 6, false, {0, 16, 32, 48}},
-        {6, "Reactive", 0, true, {0, 8, 16, 30}},
-        {7, "Aurora", 4, true, {0, 10, 20, 30}},
-        {8, "Ripple", 0, true, {0, 6, 12, 21}},
-        {9, "Twinkle", 0, false, {30, 60, 90, 120}},
-        {11, "Cross", 0, true, {0, 6, 12, 20}},
-        {12, "Speed Respond", 2, false, {0, 6, 40, 70}},
-        {14, "Auto Ripple", 0, false, {1, 9, 18, 27}},
-        {15, "Striation", 6, false, {0, 27, 54, 81}},
+        {0, "Static", 0, false, {0, 1, 2, 3}},         {1, "Breath", 0, false, {18, 36, 72, 108}},
+        {2, "Wave", 0, false, {0, 8, 16, 24}},         {3, "Neon", 0, false, {0, 54, 108, 162}},
+        {4, "Radar", 6, false, {0, 36, 72, 108}},      {5, "Snake", 6, false, {0, 16, 32, 48}},
+        {6, "Reactive", 0, true, {0, 8, 16, 30}},      {7, "Aurora", 4, true, {0, 10, 20, 30}},
+        {8, "Ripple", 0, true, {0, 6, 12, 21}},        {9, "Twinkle", 0, false, {30, 60, 90, 120}},
+        {11, "Cross", 0, true, {0, 6, 12, 20}},        {12, "Speed Respond", 2, false, {0, 6, 40, 70}},
+        {14, "Auto Ripple", 0, false, {1, 9, 18, 27}}, {15, "Striation", 6, false, {0, 27, 54, 81}},
         {16, "Fireworks", 0, true, {0, 4, 10, 16}},
     };
     return effects;
@@ -208,10 +201,9 @@ private slots:
                                                      .arg(e.steps[size_t(shown)])));
                     if (e.pressed && shown == 0)
                         QVERIFY2(pressedCap->lightColor().alpha() > 0, e.name);
-                    pictures[e.id] << labelled(picture->grab().toImage(),
-                                               QStringLiteral("%1  %2  step %3")
-                                                   .arg(e.name, model)
-                                                   .arg(e.steps[size_t(shown)]));
+                    pictures[e.id] << labelled(
+                        picture->grab().toImage(),
+                        QStringLiteral("%1  %2  step %3").arg(e.name, model).arg(e.steps[size_t(shown)]));
                 }
             }
             g_engine = nullptr;

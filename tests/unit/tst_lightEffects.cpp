@@ -1102,7 +1102,8 @@ private slots:
                     COrvaneHid_keyClickedSendXY(any(-2, 7), any(-2, 23));
                 const KeyFrame f = nextKeyFrame();
                 for (int i = 0; i < kKeys; ++i) {
-                    if (const char* fault = cellFault(f[size_t(i)], false, LightEffectGenerator::instance().keyboardRecord().ledType, i))
+                    if (const char* fault
+                        = cellFault(f[size_t(i)], false, LightEffectGenerator::instance().keyboardRecord().ledType, i))
                         QFAIL(fault);
                 }
                 const SideFrame side = nextSideFrame();
