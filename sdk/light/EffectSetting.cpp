@@ -6,6 +6,8 @@ namespace {
 
 // Direction ids of the light records.
 constexpr int kRight = 0;
+constexpr int kUp = 2;
+constexpr int kDispersion = 4;
 constexpr int kClockwise = 6;
 
 struct OfferedDirections
@@ -22,6 +24,8 @@ constexpr OfferedDirections kKeyboardDirections[] = {
     {4, kClockwise, 2, {6, 7}}, // Radar
     {5, kClockwise, 2, {6, 7}}, // Snake
     {15, kClockwise, 2, {6, 7}}, // Striation
+    {7, kDispersion, 2, {4, 5}}, // Aurora
+    {12, kUp, 2, {2, 3}}, // Speed Respond
 };
 
 lightRgbValue clampedColour(int red, int green, int blue)

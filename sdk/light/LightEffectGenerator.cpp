@@ -5,8 +5,6 @@
 #include <QCoreApplication>
 #include <QThread>
 
-#include <algorithm>
-
 namespace {
 
 std::unique_ptr<LightEffectGenerator>& slot()
@@ -42,6 +40,7 @@ KeyArea areaOf(const char* modelCode)
 LightEffectGenerator::LightEffectGenerator(std::uint32_t seed)
     : m_random(seed)
     , m_keyEffects(m_random)
+    , m_pressEffects(m_random)
 {
 }
 
@@ -90,29 +89,25 @@ void LightEffectGenerator::keyPressed(int row, int column)
     checkGuiThread();
     if (row < 0 || row >= LightGrid::kRows || column < 0 || column >= LightGrid::kColumns)
         return;
-    if (m_pressCount == KeyPress::kMaxPending) {
-        std::move(m_presses.begin() + 1, m_presses.end(), m_presses.begin());
-        --m_pressCount;
-    }
-    m_presses[size_t(m_pressCount++)] = KeyPress{row, column};
+    if (!PressEffects::takesPresses(m_keySetting.effect))
+        return;
+    m_pressEffects.press(m_keySetting, row, column);
 }
 
 KeyPress LightEffectGenerator::pendingPress(int i) const
 {
     checkGuiThread();
-    if (i < 0 || i >= m_pressCount)
-        return {};
-    return m_presses[size_t(i)];
+    return m_pressEffects.pending(i);
 }
 
 void LightEffectGenerator::restartKeyboard()
 {
-    // Presses meant for the effect that ran before are not replayed.
-    m_pressCount = 0;
     m_keySetting = EffectSetting::keyboard(m_keyboardRecord);
     m_keyStep = 0;
     m_keyTurn = 0;
     m_keyEffects.start(m_keySetting, m_area);
+    // Presses meant for the effect that ran before are not replayed.
+    m_pressEffects.start(m_keySetting, m_area);
 }
 
 void LightEffectGenerator::setSide(const colorInfoData& record, int count, const std::list<int>& validFlags)
@@ -137,7 +132,10 @@ void LightEffectGenerator::changeSide(const colorInfoData& record)
 void LightEffectGenerator::runKeyboard(void (*frameReady)(const lightFrameCell*))
 {
     checkGuiThread();
-    m_keyEffects.render(m_keySetting, m_keyStep, m_keyTurn, m_keyFrame.data());
+    if (PressEffects::draws(m_keySetting.effect))
+        m_pressEffects.render(m_keySetting, m_keyStep, m_keyFrame.data());
+    else
+        m_keyEffects.render(m_keySetting, m_keyStep, m_keyTurn, m_keyFrame.data());
     ++m_keyStep;
     m_keyTurn += KeyboardEffects::turnSign(m_keySetting);
     if (frameReady)
@@ -168,7 +166,13 @@ lightRgbValue LightEffectGenerator::colorMix(int row, int column) const
 lightRgbValue LightEffectGenerator::rippleColor() const
 {
     checkGuiThread();
-    return m_keySetting.top;
+    return m_pressEffects.rippleColour(m_keySetting);
+}
+
+autoRippleLightConfig LightEffectGenerator::autoRippleConfig() const
+{
+    checkGuiThread();
+    return m_pressEffects.autoRippleConfig();
 }
 
 sideCollisionInfo LightEffectGenerator::sideCollision() const

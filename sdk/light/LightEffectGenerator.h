@@ -4,6 +4,7 @@
 #include "sdk/light/EffectSetting.h"
 #include "sdk/light/KeyboardEffects.h"
 #include "sdk/light/LightGrid.h"
+#include "sdk/light/PressEffects.h"
 #include "sdk/light/SideEffects.h"
 
 #include <array>
@@ -36,12 +37,15 @@ public:
     void changeSide(const colorInfoData& record);
 
     // A key press for the key-press effects, kept until the next keyboard
-    // frame; a position outside the grid is ignored. When more presses wait
-    // than an effect can animate, the oldest is dropped.
+    // frame; a position outside the grid, or a press while no key-press
+    // effect runs, is dropped. When more presses wait than an effect can
+    // animate, the oldest is dropped.
     void keyPressed(int row, int column);
-    int pendingPressCount() const { return m_pressCount; }
+    int pendingPressCount() const { return m_pressEffects.pendingCount(); }
     // The i-th waiting press, oldest first.
     KeyPress pendingPress(int i) const;
+    // Key-press animations (and Auto Ripple's ripples) running.
+    int liveAnimations() const { return m_pressEffects.liveAnimations(); }
 
     // Makes the next frame and hands it to frameReady before returning.
     void runKeyboard(void (*frameReady)(const lightFrameCell*));
@@ -53,8 +57,9 @@ public:
     lightRgbValue colorMix(int row, int column) const;
     lightRgbValue rippleColor() const;
     sideCollisionInfo sideCollision() const;
-    // Auto Ripple makes no ripple yet, so there is none to describe.
-    autoRippleLightConfig autoRippleConfig() const { return {}; }
+    // Row, column, red, green, blue of the ripple Auto Ripple started last;
+    // all 0 before its first.
+    autoRippleLightConfig autoRippleConfig() const;
 
     // What the generator was told last.
     const colorInfoData& keyboardRecord() const { return m_keyboardRecord; }
@@ -68,8 +73,6 @@ public:
 private:
     void restartKeyboard();
 
-    std::array<KeyPress, KeyPress::kMaxPending> m_presses{};
-    int m_pressCount = 0;
     std::mt19937 m_random;
     colorInfoData m_keyboardRecord{};
     colorInfoData m_sideRecord{};
@@ -81,6 +84,7 @@ private:
     long long m_keyTurn = 0;
     long long m_sideStep = 0;
     KeyboardEffects m_keyEffects;
+    PressEffects m_pressEffects;
     SideEffects m_sideEffects;
     std::array<lightFrameCell, LightGrid::kKeyCells> m_keyFrame{};
     std::array<lightFrameCell, LightGrid::kSideCells> m_sideFrame{};

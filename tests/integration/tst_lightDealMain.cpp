@@ -458,8 +458,15 @@ private slots:
         rig.engine.setLightSynchronize(true);
         SimulatedKeyboard& keyboard = *rig.opened->keyboard();
         QTRY_VERIFY_WITH_TIMEOUT(keyboard.lighting().receiverFrames().size() >= 2, 5000);
+        // As the key capture hands a press on: the generator first, then
+        // the engine, which takes the generator's colour for that press. In
+        // full colour it is the press's own hue, not the top colour.
+        COrvaneHid_keyClickedSendXY(3, 7);
+        const lightRgbValue generated = COrvaneHid_GetCurrentRippleLightColor();
+        QVERIFY(QColor(generated.red, generated.green, generated.blue) != QColor(12, 34, 56));
         rig.engine.setInteractLightsPoint(3, 7);
         const lightRgbValue ripple = rig.engine.rippleColor();
+        QCOMPARE(QColor(ripple.red, ripple.green, ripple.blue), QColor(generated.red, generated.green, generated.blue));
         const size_t before = keyboard.lighting().receiverFrames().size();
         QTRY_VERIFY_WITH_TIMEOUT(keyboard.lighting().receiverFrames().size() >= before + 3, 5000);
         rig.engine.setLightSynchronize(false);
@@ -478,6 +485,49 @@ private slots:
         }
         QCOMPARE(presses, 1);
         QCOMPARE(rig.engine.interactX(), -1);
+    }
+
+    // Auto Ripple behind the receiver: a frame whose keyboard frame started
+    // a ripple carries the ripple's key and colour as the generator reports
+    // them; the others carry nothing.
+    void receiverAutoRippleCarriesItsConfig()
+    {
+        Rig rig;
+        QVERIFY(rig.open(true));
+        rig.engine.setLightCapability(capability(4), capability(4));
+        colorInfoData info = record(0, 14, 1); // the slowest tick: a ripple per 54 x 28 ms
+        info.fullColor = 0;
+        rig.engine.setKeyboardColorInfo(info);
+        rig.engine.setLightThreadsRunning(true);
+        rig.engine.setLightSynchronize(true);
+        SimulatedKeyboard& keyboard = *rig.opened->keyboard();
+        auto carrying = [&] {
+            std::vector<ReceiverFrame> frames;
+            for (const ReceiverFrame& f : keyboard.lighting().receiverFrames()) {
+                if (f.autoRipple != std::array<uint8_t, 5>{})
+                    frames.push_back(f);
+            }
+            return frames;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!carrying().empty() && keyboard.lighting().receiverFrames().size() >= 10, 20000);
+        // Stopped well inside the 1.5 s before the next ripple.
+        rig.engine.setLightSynchronize(false);
+        rig.engine.setLightThreadsRunning(false);
+        const ModelInfo* model = ModelCatalogue::instance().find(QStringLiteral("OV84W"));
+        QVERIFY(model);
+        const std::vector<ReceiverFrame> frames = carrying();
+        for (const ReceiverFrame& f : frames) {
+            QCOMPARE(int(f.keyboardEffect), 14);
+            QCOMPARE(f.strayBytes, 0);
+            QVERIFY(f.autoRipple[0] >= model->keyAreaTop && f.autoRipple[0] <= model->keyAreaBottom);
+            QVERIFY(f.autoRipple[1] >= model->keyAreaLeft && f.autoRipple[1] <= model->keyAreaRight);
+            QCOMPARE(QColor(f.autoRipple[2], f.autoRipple[3], f.autoRipple[4]), QColor(12, 34, 56));
+        }
+        const size_t all = keyboard.lighting().receiverFrames().size();
+        QVERIFY2(frames.size() * 4 < all, qPrintable(QStringLiteral("%1 of %2").arg(frames.size()).arg(all)));
+        const autoRippleLightConfig config = COrvaneHid_GetCurrentAutoRippleLightConfig();
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(int(frames.back().autoRipple[size_t(i)]), config.values[i]);
     }
 
     // Musical Rhythm (100) switches the sound capture on and blanks the

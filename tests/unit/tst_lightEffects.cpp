@@ -124,8 +124,9 @@ bool isDark(const lightFrameCell& c)
 }
 
 // Every word a cell may carry, and nothing in the words these effects leave
-// unused. Only side Collision carries a second colour.
-const char* cellFault(const lightFrameCell& c, bool secondColour)
+// unused. Only side Collision carries a second colour, only Speed Respond a
+// level (1..6 on lit cells) and only Auto Ripple a flag (on cell [0][0]).
+const char* cellFault(const lightFrameCell& c, bool secondColour, int effect = -1, int cell = -1)
 {
     if (!inByte(c.red) || !inByte(c.green) || !inByte(c.blue))
         return "colour out of range";
@@ -133,8 +134,12 @@ const char* cellFault(const lightFrameCell& c, bool secondColour)
         return "intensity out of range";
     if (c.pressPhase < 0 || c.pressPhase > 9)
         return "pressPhase out of range";
-    if (c.fadeMode != 0 || c.level != 0 || c.autoRippleFlag != 0)
-        return "an unused word is set";
+    if (c.fadeMode != 0)
+        return "fadeMode is set";
+    if (effect == 12 ? (c.intensity > 0 ? c.level < 1 || c.level > 6 : c.level != 0) : c.level != 0)
+        return "level wrong";
+    if (effect == 14 && cell == 0 ? (c.autoRippleFlag != 0 && c.autoRippleFlag != 1) : c.autoRippleFlag != 0)
+        return "autoRippleFlag wrong";
     if (secondColour ? !(inByte(c.mixRed) && inByte(c.mixGreen) && inByte(c.mixBlue))
                      : (c.mixRed != 0 || c.mixGreen != 0 || c.mixBlue != 0))
         return "second colour wrong";
@@ -285,6 +290,89 @@ std::vector<int> segmentCells()
     return cells;
 }
 
+// The presses a run of a key-press effect gets before frame `step`: one,
+// then several, then 20 in a burst, with positions outside the grid among
+// them, and again one after the burst has faded.
+void scriptedPresses(int step)
+{
+    switch (step) {
+    case 0:
+        COrvaneHid_keyClickedSendXY(2, 10);
+        break;
+    case 9:
+        for (const QPoint& p : {QPoint(0, 0), QPoint(5, 20), QPoint(3, 3), QPoint(6, 4), QPoint(-1, 2)})
+            COrvaneHid_keyClickedSendXY(p.x(), p.y());
+        break;
+    case 30:
+        for (int i = 0; i < 20; ++i)
+            COrvaneHid_keyClickedSendXY(i % 6, (i * 7) % 22);
+        COrvaneHid_keyClickedSendXY(2, 22);
+        break;
+    case 120:
+        COrvaneHid_keyClickedSendXY(4, 17);
+        break;
+    default:
+        break;
+    }
+}
+
+// The lit cells of a frame.
+std::vector<QPoint> litCells(const KeyFrame& f)
+{
+    std::vector<QPoint> lit;
+    for (int i = 0; i < kKeys; ++i) {
+        if (f[size_t(i)].intensity > 0)
+            lit.emplace_back(i / 22, i % 22); // (row, column)
+    }
+    return lit;
+}
+
+// Cells as row x 22 + column, for comparing sets of them.
+QSet<int> cellSet(const std::vector<QPoint>& cells)
+{
+    QSet<int> set;
+    for (const QPoint& p : cells)
+        set.insert(p.x() * 22 + p.y());
+    return set;
+}
+
+double distance(const QPoint& a, int row, int column)
+{
+    return std::hypot(a.x() - row, a.y() - column);
+}
+
+// How far the lit cells reach from a key, and how near they come.
+double farthestLit(const KeyFrame& f, int row, int column)
+{
+    double d = -1;
+    for (const QPoint& p : litCells(f))
+        d = std::max(d, distance(p, row, column));
+    return d;
+}
+
+double nearestLit(const KeyFrame& f, int row, int column)
+{
+    double d = 1e9;
+    for (const QPoint& p : litCells(f))
+        d = std::min(d, distance(p, row, column));
+    return d;
+}
+
+// Frames of a keyboard effect with one press at (row, column) before the
+// first, until the frame is dark again (at most `limit` frames).
+std::vector<KeyFrame> onePress(int effect, bool fullColour, int direction, int row, int column, int limit = 200)
+{
+    COrvaneHid_SetKeyboardColorInfoDataStu(record(0, effect, fullColour, direction), 0, "OV104", false);
+    COrvaneHid_keyClickedSendXY(row, column);
+    std::vector<KeyFrame> frames;
+    for (int s = 0; s < limit; ++s) {
+        frames.push_back(nextKeyFrame());
+        if (litCells(frames.back()).empty())
+            break;
+    }
+    return frames;
+}
+
 struct EffectCase
 {
     int part;
@@ -307,6 +395,13 @@ const std::vector<EffectCase>& effectCases()
         {0, 5, "Snake", {6, 7}, 2 * 52},
         {0, 9, "Twinkle", {0}, 3 * kTwinkleLife},
         {0, 15, "Striation", {6, 7}, kStriationPeriod},
+        {0, 6, "Reactive", {0}, 100},
+        {0, 7, "Aurora", {4, 5}, 100},
+        {0, 8, "Ripple", {0}, 100},
+        {0, 11, "Cross", {0}, 100},
+        {0, 12, "Speed Respond", {2, 3}, 100},
+        {0, 14, "Auto Ripple", {0}, 3 * 54},
+        {0, 16, "Fireworks", {0}, 100},
         {1, 0, "side Static", {0}, 8},
         {1, 1, "side Breath", {0}, kBreathPeriod},
         {1, 2, "side Wave", {0}, 2 * 60},
@@ -326,6 +421,13 @@ class tst_lightEffects : public QObject
 private slots:
     // Each test starts from a freshly prepared generator.
     void init() { QCOMPARE(COrvaneLight_Init(), 0); }
+
+    void fullColourOnOff_data()
+    {
+        QTest::addColumn<bool>("fullColour");
+        QTest::newRow("full colour off") << false;
+        QTest::newRow("full colour on") << true;
+    }
 
     void everyWordStaysInRange_data()
     {
@@ -354,9 +456,10 @@ private slots:
         const bool collision = part == 1 && effect == 3;
         for (int s = 0; s < steps; ++s) {
             if (part == 0) {
+                scriptedPresses(s);
                 const KeyFrame f = nextKeyFrame();
                 for (int i = 0; i < kKeys; ++i) {
-                    if (const char* fault = cellFault(f[size_t(i)], false))
+                    if (const char* fault = cellFault(f[size_t(i)], false, effect, i))
                         QFAIL(qPrintable(QStringLiteral("step %1 key %2: %3").arg(s).arg(i).arg(fault)));
                     const lightRgbValue mix = COrvaneHid_lightColorMix(i / 22, i % 22);
                     QVERIFY(inByte(mix.red) && inByte(mix.green) && inByte(mix.blue));
@@ -463,7 +566,8 @@ private slots:
         QTest::addColumn<int>("part");
         QTest::addColumn<int>("effect"); // -1: no setting at all
         QTest::newRow("keys before any setting") << 0 << -1;
-        for (int id : {6, 7, 8, 10, 11, 12, 13, 14, 16, 100, 17, 255, -3})
+        // The key-press effects before any press.
+        for (int id : {6, 7, 8, 10, 11, 12, 13, 16, 100, 17, 255, -3})
             QTest::addRow("keys %d", id) << 0 << id;
         QTest::newRow("side before any setting") << 1 << -1;
         for (int id : {5, 6, 100, -1000})
@@ -793,13 +897,22 @@ private slots:
 
     // One seed, one sequence of calls: the same frames, whatever else the
     // program did before; another seed twinkles differently.
+    void oneSeedGivesTheSameFrames_data()
+    {
+        QTest::addColumn<int>("effect");
+        QTest::newRow("Twinkle") << 9;
+        QTest::newRow("Fireworks with presses") << 16;
+        QTest::newRow("Ripple with presses") << 8;
+        QTest::newRow("Auto Ripple") << 14;
+    }
     void oneSeedGivesTheSameFrames()
     {
+        QFETCH(int, effect);
         LightEffectGenerator first(7);
         LightEffectGenerator second(7);
         LightEffectGenerator other(8);
         for (LightEffectGenerator* g : {&first, &second, &other}) {
-            g->setKeyboard(record(0, 9, true), 0, "OV104", false);
+            g->setKeyboard(record(0, effect, true), 0, "OV104", false);
             g->setSide(record(1, 3, true), 45, sideSegments());
         }
         static std::vector<lightFrameCell> frames[3];
@@ -811,6 +924,8 @@ private slots:
         LightEffectGenerator* all[] = {&first, &second, &other};
         for (current = 0; current < 3; ++current) {
             for (int s = 0; s < 4 * kTwinkleLife; ++s) {
+                if (s % 7 == 0)
+                    all[current]->keyPressed(s % 6, s % 22);
                 all[current]->runKeyboard(keep);
                 all[current]->runSide(keepSide);
             }
@@ -983,8 +1098,12 @@ private slots:
                 break;
             }
             for (int s = any(1, 30); s > 0; --s) {
-                for (const lightFrameCell& c : nextKeyFrame()) {
-                    if (const char* fault = cellFault(c, false))
+                if (any(0, 2) == 0)
+                    COrvaneHid_keyClickedSendXY(any(-2, 7), any(-2, 23));
+                const KeyFrame f = nextKeyFrame();
+                for (int i = 0; i < kKeys; ++i) {
+                    if (const char* fault
+                        = cellFault(f[size_t(i)], false, LightEffectGenerator::instance().keyboardRecord().ledType, i))
                         QFAIL(fault);
                 }
                 const SideFrame side = nextSideFrame();
@@ -1000,6 +1119,337 @@ private slots:
                 QVERIFY(inByte(mix.red) && inByte(mix.green) && inByte(mix.blue));
             }
         }
+    }
+
+    // Reactive: the pressed key alone lights at once and fades over 36
+    // steps, its phase from 9 down to 1; several presses light their keys.
+    void reactiveLightsThePressedKey_data() { fullColourOnOff_data(); }
+    void reactiveLightsThePressedKey()
+    {
+        QFETCH(bool, fullColour);
+        const std::vector<KeyFrame> frames = onePress(6, fullColour, 0, 3, 8);
+        QCOMPARE(int(frames.size()), 36 + 1);
+        for (size_t t = 0; t + 1 < frames.size(); ++t) {
+            const std::vector<QPoint> lit = litCells(frames[t]);
+            QCOMPARE(int(lit.size()), 1);
+            QCOMPARE(lit.front(), QPoint(3, 8));
+            if (t > 0)
+                QVERIFY(at(frames[t], 3, 8).intensity < at(frames[t - 1], 3, 8).intensity);
+        }
+        QCOMPARE(at(frames.front(), 3, 8).intensity, 255);
+        QCOMPARE(at(frames.front(), 3, 8).pressPhase, 9);
+        QCOMPARE(at(frames[frames.size() - 2], 3, 8).pressPhase, 1);
+        const lightRgbValue ripple = COrvaneHid_GetCurrentRippleLightColor();
+        QCOMPARE(colourOf(at(frames.front(), 3, 8)), QColor(ripple.red, ripple.green, ripple.blue));
+
+        // Several at once: exactly their keys.
+        COrvaneHid_keyClickedSendXY(0, 0);
+        COrvaneHid_keyClickedSendXY(5, 21);
+        COrvaneHid_keyClickedSendXY(2, 2);
+        const std::vector<QPoint> lit = litCells(nextKeyFrame());
+        QCOMPARE(cellSet(lit), cellSet({{0, 0}, {5, 21}, {2, 2}}));
+    }
+
+    // At most 16 animations: of 20 presses in a burst the first four end.
+    void sixteenAnimationsAtMost()
+    {
+        COrvaneHid_SetKeyboardColorInfoDataStu(record(0, 6, false), 0, "OV104", false);
+        std::vector<QPoint> last16;
+        for (int i = 0; i < 20; ++i) {
+            COrvaneHid_keyClickedSendXY(i % 6, i);
+            if (i >= 4)
+                last16.emplace_back(i % 6, i);
+        }
+        const std::vector<QPoint> lit = litCells(nextKeyFrame());
+        QCOMPARE(cellSet(lit), cellSet(last16));
+        QCOMPARE(LightEffectGenerator::instance().liveAnimations(), 16);
+        // A new press ends the oldest running one.
+        COrvaneHid_keyClickedSendXY(5, 0);
+        const KeyFrame f = nextKeyFrame();
+        QCOMPARE(LightEffectGenerator::instance().liveAnimations(), 16);
+        QCOMPARE(at(f, 4, 4).intensity, 0);
+        QVERIFY(at(f, 5, 5).intensity > 0);
+        QCOMPARE(at(f, 5, 0).intensity, 255);
+    }
+
+    // Aurora: the glow is symmetric about the key; its reach grows
+    // (Dispersion) or shrinks from six keys (Gather).
+    void auroraSpreadsOrGathers_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<bool>("fullColour");
+        for (int d : {4, 5}) {
+            for (bool full : {false, true})
+                QTest::addRow("%s, full colour %s", d == 4 ? "Dispersion" : "Gather", full ? "on" : "off") << d << full;
+        }
+    }
+    void auroraSpreadsOrGathers()
+    {
+        QFETCH(int, direction);
+        QFETCH(bool, fullColour);
+        const int row = 2, column = 10;
+        const std::vector<KeyFrame> frames = onePress(7, fullColour, direction, row, column);
+        QVERIFY(frames.size() > 20);
+        std::vector<double> reach;
+        for (const KeyFrame& f : frames) {
+            if (litCells(f).empty())
+                continue;
+            for (int r = 0; r < 6; ++r) {
+                for (int c = 0; c < 22; ++c) {
+                    const int mr = 2 * row - r, mc = 2 * column - c;
+                    if (mr >= 0 && mr < 6 && mc >= 0 && mc < 22)
+                        QVERIFY(sameCell(at(f, r, c), at(f, mr, mc)));
+                }
+            }
+            reach.push_back(farthestLit(f, row, column));
+        }
+        for (size_t t = 1; t < reach.size(); ++t)
+            QVERIFY2(direction == 4 ? reach[t] >= reach[t - 1] : reach[t] <= reach[t - 1],
+                     qPrintable(QStringLiteral("step %1: %2 after %3").arg(t).arg(reach[t]).arg(reach[t - 1])));
+        if (direction == 4) {
+            QVERIFY(reach.front() < 1.5);
+            QVERIFY(reach.back() >= 5.0);
+        } else {
+            QVERIFY(reach.front() >= 5.5 && reach.front() < 7.5);
+            QVERIFY(reach.back() < 2.0);
+        }
+    }
+
+    // Ripple: a ring one key wide growing one key per 3 steps until it has
+    // left the keys, in the colour the query reports for the last press.
+    void rippleGrowsInItsColour_data() { fullColourOnOff_data(); }
+    void rippleGrowsInItsColour()
+    {
+        QFETCH(bool, fullColour);
+        COrvaneHid_SetKeyboardColorInfoDataStu(record(0, 8, fullColour, 0, QColor(0, 200, 100)), 0, "OV104", false);
+        lightRgbValue before = COrvaneHid_GetCurrentRippleLightColor();
+        QCOMPARE(QColor(before.red, before.green, before.blue), QColor(0, 200, 100));
+        const std::vector<KeyFrame> frames = onePress(8, fullColour, 0, 1, 4);
+        const lightRgbValue ripple = COrvaneHid_GetCurrentRippleLightColor();
+        if (!fullColour)
+            QCOMPARE(QColor(ripple.red, ripple.green, ripple.blue), QColor(255, 0, 0));
+        else
+            QCOMPARE(QColor(ripple.red, ripple.green, ripple.blue).hsvSaturation(), 255);
+        // Out to the farthest corner of the keys (5, 20): 17 keys away.
+        QVERIFY(frames.size() >= size_t(3 * 17));
+        double lastReach = -1;
+        for (size_t t = 0; t + 1 < frames.size(); ++t) {
+            const KeyFrame& f = frames[t];
+            const double reach = farthestLit(f, 1, 4);
+            QVERIFY(reach >= lastReach);
+            QVERIFY(std::abs(reach - t / 3.0) < 0.5);
+            QVERIFY(reach - nearestLit(f, 1, 4) < 1.0);
+            lastReach = reach;
+            for (const QPoint& p : litCells(f))
+                QCOMPARE(colourOf(at(f, p.x(), p.y())), QColor(ripple.red, ripple.green, ripple.blue));
+        }
+        // Each press starts a ripple of its own colour.
+        COrvaneHid_keyClickedSendXY(4, 4);
+        const lightRgbValue second = COrvaneHid_GetCurrentRippleLightColor();
+        const KeyFrame f = nextKeyFrame();
+        QCOMPARE(colourOf(at(f, 4, 4)), QColor(second.red, second.green, second.blue));
+    }
+
+    // Cross: only the pressed key's row and column, the light running out
+    // one key per two steps.
+    void crossRunsAlongRowAndColumn_data() { fullColourOnOff_data(); }
+    void crossRunsAlongRowAndColumn()
+    {
+        QFETCH(bool, fullColour);
+        const std::vector<KeyFrame> frames = onePress(11, fullColour, 0, 2, 6);
+        QVERIFY(frames.size() > 30);
+        for (size_t t = 0; t + 1 < frames.size(); ++t) {
+            for (const QPoint& p : litCells(frames[t]))
+                QVERIFY(p.x() == 2 || p.y() == 6);
+            if (t <= 2 * 14)
+                QVERIFY2(std::abs(farthestLit(frames[t], 2, 6) - double(t / 2)) < 0.01, qPrintable(QString::number(t)));
+        }
+    }
+
+    // Fireworks: only the eight rays from the key, five keys at most; a new
+    // hue per burst in full colour.
+    void fireworksOnTheEightRays_data() { fullColourOnOff_data(); }
+    void fireworksOnTheEightRays()
+    {
+        QFETCH(bool, fullColour);
+        const std::vector<KeyFrame> frames = onePress(16, fullColour, 0, 2, 10);
+        QVERIFY(frames.size() > 15);
+        double reach = 0;
+        for (const KeyFrame& f : frames) {
+            for (const QPoint& p : litCells(f)) {
+                const int dr = p.x() - 2, dc = p.y() - 10;
+                QVERIFY(dr == 0 || dc == 0 || std::abs(dr) == std::abs(dc));
+                QVERIFY(std::max(std::abs(dr), std::abs(dc)) <= 5);
+                reach = std::max(reach, double(std::max(std::abs(dr), std::abs(dc))));
+            }
+        }
+        QCOMPARE(reach, 5.0);
+        QSet<QRgb> hues;
+        for (int burst = 0; burst < 4; ++burst) {
+            COrvaneHid_keyClickedSendXY(3, 3 + 5 * burst);
+            hues.insert(colourOf(at(nextKeyFrame(), 3, 3 + 5 * burst)).rgb());
+        }
+        QCOMPARE(hues.size() > 1, fullColour);
+    }
+
+    // Speed Respond: a bar one row per recent press, up to six, sinking a
+    // row per 24 steps without presses; Up from the bottom, Down from the
+    // top; every lit cell carries its row's place in the bar.
+    void speedRespondFollowsThePresses_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<bool>("fullColour");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("bottom");
+        for (int d : {2, 3}) {
+            for (bool full : {false, true})
+                QTest::addRow("%s, full colour %s", d == 2 ? "Up" : "Down", full ? "on" : "off")
+                    << d << full << "OV104" << 0 << 5;
+            QTest::addRow("%s on a 61-key model", d == 2 ? "Up" : "Down") << d << false << "OV61" << 1 << 5;
+        }
+    }
+    void speedRespondFollowsThePresses()
+    {
+        QFETCH(int, direction);
+        QFETCH(bool, fullColour);
+        QFETCH(QString, model);
+        QFETCH(int, top);
+        QFETCH(int, bottom);
+        COrvaneHid_SetKeyboardColorInfoDataStu(record(0, 12, fullColour, direction), 0, qPrintable(model), false);
+        const int highest = std::min(6, bottom - top + 1);
+        // The bar's height in a frame, checking its shape.
+        auto height = [&](const KeyFrame& f) {
+            int h = 0;
+            for (int level = 1; level <= 6; ++level) {
+                const int row = direction == 2 ? bottom - level + 1 : top + level - 1;
+                if (row < 0 || row > 5 || at(f, row, 0).intensity == 0)
+                    break;
+                for (int c = 0; c < 22; ++c) {
+                    if (at(f, row, c).level != level || !sameCell(at(f, row, c), at(f, row, 0)))
+                        return -1;
+                }
+                h = level;
+            }
+            int lit = 0;
+            for (const lightFrameCell& c : f)
+                lit += c.intensity > 0;
+            return lit == 22 * h ? h : -1;
+        };
+        QCOMPARE(height(nextKeyFrame()), 0);
+        for (int presses = 1; presses <= 3; ++presses) {
+            COrvaneHid_keyClickedSendXY(2, presses);
+            QCOMPARE(height(nextKeyFrame()), presses);
+        }
+        // Without presses it sinks one row per 24 steps.
+        for (int h = 3; h > 0; --h) {
+            for (int s = 1; s < 24; ++s)
+                QCOMPARE(height(nextKeyFrame()), h);
+            QCOMPARE(height(nextKeyFrame()), h - 1);
+        }
+        // A burst fills it to the top and no further.
+        for (int i = 0; i < 20; ++i)
+            COrvaneHid_keyClickedSendXY(1, i);
+        QCOMPARE(height(nextKeyFrame()), highest);
+        COrvaneHid_keyClickedSendXY(1, 1);
+        QCOMPARE(height(nextKeyFrame()), highest);
+        if (fullColour) {
+            const KeyFrame f = nextKeyFrame();
+            const int foot = direction == 2 ? bottom : top;
+            const int head = direction == 2 ? bottom - 5 : top + 5;
+            QVERIFY(colourOf(at(f, foot, 0)) != colourOf(at(f, head, 0)));
+        }
+    }
+
+    // Auto Ripple: a ripple starts by itself every 54 steps at a key of the
+    // model; [0][0] carries the flag only in its first frame, and the query
+    // then names its key and colour.
+    void autoRippleStartsByItself_data()
+    {
+        QTest::addColumn<bool>("fullColour");
+        QTest::addColumn<QString>("model");
+        for (const char* model : {"OV104", "OV61"}) {
+            for (bool full : {false, true})
+                QTest::addRow("%s, full colour %s", model, full ? "on" : "off") << full << model;
+        }
+    }
+    void autoRippleStartsByItself()
+    {
+        QFETCH(bool, fullColour);
+        QFETCH(QString, model);
+        const ModelInfo* m = ModelCatalogue::instance().find(model);
+        QVERIFY(m);
+        autoRippleLightConfig config = COrvaneHid_GetCurrentAutoRippleLightConfig();
+        for (int v : config.values)
+            QCOMPARE(v, 0);
+        COrvaneHid_SetKeyboardColorInfoDataStu(record(0, 14, fullColour, 0, QColor(30, 60, 90)), 0, qPrintable(model),
+                                               false);
+        // Presses are not for Auto Ripple.
+        COrvaneHid_keyClickedSendXY(2, 2);
+        QCOMPARE(LightEffectGenerator::instance().pendingPressCount(), 0);
+        QSet<QRgb> colours;
+        for (int s = 0; s < 5 * 54; ++s) {
+            const KeyFrame f = nextKeyFrame();
+            const bool starts = s % 54 == 0;
+            QCOMPARE(f[0].autoRippleFlag, starts ? 1 : 0);
+            const autoRippleLightConfig now = COrvaneHid_GetCurrentAutoRippleLightConfig();
+            if (!starts) {
+                QVERIFY(std::memcmp(&now, &config, sizeof now) == 0);
+                continue;
+            }
+            config = now;
+            const int row = config.values[0], column = config.values[1];
+            QVERIFY(row >= m->keyAreaTop && row <= m->keyAreaBottom);
+            QVERIFY(column >= m->keyAreaLeft && column <= m->keyAreaRight);
+            const QColor colour(config.values[2], config.values[3], config.values[4]);
+            QCOMPARE(colourOf(at(f, row, column)), colour);
+            QCOMPARE(at(f, row, column).intensity, 255);
+            QCOMPARE(at(f, row, column).pressPhase, 9);
+            if (!fullColour)
+                QCOMPARE(colour, QColor(30, 60, 90));
+            colours.insert(colour.rgb());
+            const lightRgbValue ripple = COrvaneHid_GetCurrentRippleLightColor();
+            QCOMPARE(QColor(ripple.red, ripple.green, ripple.blue), colour);
+        }
+        QCOMPARE(colours.size() > 1, fullColour);
+        // Another effect has no ripple to describe.
+        COrvaneHid_SetKeyboardColorInfoDataStu(record(0, 8, fullColour), 0, qPrintable(model), false);
+        config = COrvaneHid_GetCurrentAutoRippleLightConfig();
+        for (int v : config.values)
+            QCOMPARE(v, 0);
+    }
+
+    // Presses under an effect that takes none are dropped, and lit cells of
+    // every key-press effect carry a phase as they fade.
+    void pressesOnlyForKeyPressEffects_data()
+    {
+        QTest::addColumn<int>("effect");
+        QTest::addColumn<bool>("kept");
+        for (int id : {0, 2, 9, 10, 14, 100})
+            QTest::addRow("effect %d", id) << id << false;
+        for (int id : {6, 7, 8, 11, 12, 16})
+            QTest::addRow("effect %d", id) << id << true;
+    }
+    void pressesOnlyForKeyPressEffects()
+    {
+        QFETCH(int, effect);
+        QFETCH(bool, kept);
+        start(0, record(0, effect, true));
+        COrvaneHid_keyClickedSendXY(3, 3);
+        QCOMPARE(LightEffectGenerator::instance().pendingPressCount(), kept ? 1 : 0);
+        if (!kept)
+            return;
+        const KeyFrame f = nextKeyFrame();
+        QCOMPARE(LightEffectGenerator::instance().pendingPressCount(), 0);
+        QVERIFY(!litCells(f).empty());
+        for (const lightFrameCell& c : f)
+            QCOMPARE(c.intensity > 0, c.pressPhase >= 1 && c.pressPhase <= 9);
+        // A change of colours keeps what runs; a Set forgets it.
+        COrvaneHid_SetKeyboardColorInfoDataStuHaveChanged(record(0, effect, false));
+        QVERIFY(!litCells(nextKeyFrame()).empty());
+        COrvaneHid_keyClickedSendXY(1, 1);
+        start(0, record(0, effect, true));
+        QVERIFY(litCells(nextKeyFrame()).empty());
     }
 
     // A press inside the grid is kept for the next keyboard frame, one
