@@ -2,6 +2,7 @@
 // synthetic sound output: which band a tone reaches and how high, when the
 // analysis runs, the capture switch, and following the default output.
 #include "platform/fake/SyntheticLoopbackSource.h"
+#include "support/MusicEngine.h"
 #include "support/OpenedKeyboard.h"
 #include "support/SimulatorHarness.h"
 #include "support/TestMain.h"
@@ -10,71 +11,20 @@
 #include <cstring>
 #include <memory>
 
+using namespace MusicEngine;
+
 namespace {
-QList<int> filled(int count, int value)
-{
-    QList<int> list;
-    for (int i = 0; i < count; ++i)
-        list.append(value);
-    return list;
-}
 
 constexpr int kRows = DKeyGrid::kRows;
 constexpr int kColumns = DKeyGrid::kColumns;
-constexpr int kBands = 11;
-constexpr int kMusicEffect = 100;
-// The centre of bin 44, in band 5.
-const double kBand5Tone = 44 * 44100 / 4096.0;
-// Layout 104: two columns a band.
-constexpr int kColumnsPerBand = 2;
-
-lightModeListInfo capability()
-{
-    lightModeListInfo info;
-    info.lightTypeList = {0, 1, 2};
-    info.speedMax = 4;
-    info.brightnessMax = 4;
-    return info;
-}
-
-colorInfoData record(int effect)
-{
-    colorInfoData info{};
-    info.ledType = effect;
-    info.ledBrightness = 5; // full: no darkening
-    info.ledSpeed = 3;
-    info.topRed = 200;
-    info.topGreen = 100;
-    info.bottomBlue = 40;
-    return info;
-}
-
-// The level each band shows: the level word of its first column's bottom
-// cell.
-QList<int> bandLevels(const lightDealMain& engine)
-{
-    QList<int> levels;
-    for (int band = 0; band < kBands; ++band)
-        levels.append(engine.keyFrameCell(kRows - 1, band * kColumnsPerBand).level);
-    return levels;
-}
-
-QList<int> onlyBand(int band, int level)
-{
-    QList<int> levels = filled(kBands, 0);
-    levels[band] = level;
-    return levels;
-}
+constexpr int kMusicEffect = kEffect;
+const double kBand5Tone = binFrequency(44);
 
 // The engine on a synthetic sound output of the test's own; the output is
 // installed before the engine makes its capture.
 struct MusicRig
 {
-    MusicRig()
-    {
-        engine.setLightCapability(capability(), capability());
-        engine.initMusicRhythm(104, kBands, 30.0, 930.0);
-    }
+    MusicRig() { setUp(engine); }
     ~MusicRig() { SoundLoopback::install(std::make_shared<SyntheticSoundLoopback>()); }
 
     SyntheticLoopbackSource* source() const { return loopback->lastSource(); }
@@ -112,7 +62,7 @@ private slots:
         QFETCH(QList<int>, levels);
         MusicRig rig;
         rig.sound().setTone(kBand5Tone, amplitude);
-        rig.engine.setKeyboardColorInfo(record(kMusicEffect));
+        rig.engine.setKeyboardColorInfo(setting(kMusicEffect));
         QVERIFY(rig.engine.isMusicCaptureRunning());
         QVERIFY(rig.source()->isRunning());
         // Bars of another sound, to see the analysis replace them.
@@ -138,7 +88,7 @@ private slots:
     {
         MusicRig rig;
         rig.sound().setTone(kBand5Tone, 0.25);
-        rig.engine.setKeyboardColorInfo(record(kMusicEffect));
+        rig.engine.setKeyboardColorInfo(setting(kMusicEffect));
         rig.source()->deliverPackets(10);
         QCOMPARE(bandLevels(rig.engine), onlyBand(5, 5));
         rig.sound().setSilence();
@@ -161,14 +111,14 @@ private slots:
     {
         MusicRig rig;
         rig.sound().setTone(kBand5Tone, 0.25);
-        rig.engine.setKeyboardColorInfo(record(kMusicEffect));
+        rig.engine.setKeyboardColorInfo(setting(kMusicEffect));
         rig.source()->deliverPackets(5);
-        rig.engine.setKeyboardColorInfo(record(2));
+        rig.engine.setKeyboardColorInfo(setting(2));
         QVERIFY(!rig.engine.isMusicCaptureRunning());
         QVERIFY(!rig.source()->isRunning());
         for (int key = 0; key < kRows * kColumns; ++key)
             QCOMPARE(rig.engine.keyColor(key), QColor(0, 0, 0, 128));
-        rig.engine.setKeyboardColorInfo(record(kMusicEffect));
+        rig.engine.setKeyboardColorInfo(setting(kMusicEffect));
         QVERIFY(rig.engine.isMusicCaptureRunning());
         QCOMPARE(rig.source()->startCount(), 2);
         // The five packets from before wait in the buffer: five more
@@ -183,7 +133,7 @@ private slots:
     {
         MusicRig rig;
         rig.sound().setStartFails(true);
-        rig.engine.setKeyboardColorInfo(record(kMusicEffect));
+        rig.engine.setKeyboardColorInfo(setting(kMusicEffect));
         QVERIFY(rig.engine.isMusicRunning());
         QVERIFY(!rig.engine.isMusicCaptureRunning());
         QVERIFY(!rig.source()->isRunning());
@@ -197,7 +147,7 @@ private slots:
     {
         MusicRig rig;
         rig.sound().setTone(kBand5Tone, 0.25);
-        rig.engine.setKeyboardColorInfo(record(kMusicEffect));
+        rig.engine.setKeyboardColorInfo(setting(kMusicEffect));
         rig.source()->deliverPackets(10);
         rig.engine.setLightThreadsRunning(true);
         const int lit = (kRows - 1) * kColumns + 5 * kColumnsPerBand;
@@ -224,7 +174,7 @@ private slots:
         rig.engine.setHidDeviceInfo(info);
         rig.engine.setHidInterface(opened.hid());
         rig.sound().setTone(kBand5Tone, 0.25);
-        rig.engine.setKeyboardColorInfo(record(kMusicEffect));
+        rig.engine.setKeyboardColorInfo(setting(kMusicEffect));
         rig.source()->deliverPackets(10);
         rig.engine.setLightThreadsRunning(true);
         rig.engine.setLightSynchronize(true);
@@ -266,7 +216,7 @@ private slots:
     {
         MusicRig rig;
         rig.sound().setOutputName(QStringLiteral("Speakers"));
-        rig.engine.setKeyboardColorInfo(record(kMusicEffect));
+        rig.engine.setKeyboardColorInfo(setting(kMusicEffect));
         // The first tick only remembers the name.
         QTest::qWait(2500);
         QCOMPARE(rig.source()->startCount(), 1);

@@ -3,6 +3,7 @@
 // default output is followed, and a stop returns within its bound while the
 // server is stalled. Skipped where the server's programs are missing.
 #include "platform/include/SoundLoopback.h"
+#include "support/MusicEngine.h"
 #include "support/PrivateSoundServer.h"
 #include "support/TestMain.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
@@ -11,45 +12,16 @@
 
 #include <memory>
 
+using namespace MusicEngine;
+
 namespace {
-constexpr int kRows = DKeyGrid::kRows;
-constexpr int kBands = 11;
-constexpr int kColumnsPerBand = 2; // layout 104
 constexpr int kWaitMs = 15000;
 
-double binFrequency(int bin)
-{
-    return bin * 44100 / 4096.0;
-}
-
-lightModeListInfo capability()
-{
-    lightModeListInfo info;
-    info.lightTypeList = {0, 1, 2};
-    info.speedMax = 4;
-    info.brightnessMax = 4;
-    return info;
-}
-
-colorInfoData record(int effect)
-{
-    colorInfoData info{};
-    info.ledType = effect;
-    info.ledBrightness = 5;
-    info.ledSpeed = 3;
-    info.topRed = 255;
-    return info;
-}
-
-int bandLevel(const lightDealMain& engine, int band)
-{
-    return engine.keyFrameCell(kRows - 1, band * kColumnsPerBand).level;
-}
-
+// Bands at level 4 or more: only `band`.
 bool onlyBandLit(const lightDealMain& engine, int band)
 {
     for (int b = 0; b < kBands; ++b) {
-        if ((bandLevel(engine, b) >= 4) != (b == band))
+        if ((bandLevels(engine)[b] >= 4) != (b == band))
             return false;
     }
     return true;
@@ -81,13 +53,12 @@ private slots:
     void followsTheDefaultOutput()
     {
         lightDealMain engine;
-        engine.setLightCapability(capability(), capability());
-        engine.initMusicRhythm(104, kBands, 30.0, 930.0);
+        setUp(engine);
         QVERIFY(m_server->playTones(QStringLiteral("first"), {{binFrequency(44), 0.25}}));
-        engine.setKeyboardColorInfo(record(100));
+        engine.setKeyboardColorInfo(setting());
         QVERIFY(engine.isMusicCaptureRunning());
         QTRY_VERIFY_WITH_TIMEOUT(onlyBandLit(engine, 5), kWaitMs);
-        QCOMPARE(bandLevel(engine, 5), 5);
+        QCOMPARE(bandLevels(engine)[5], 5);
 
         // The other sink becomes the default and plays another band.
         m_server->stopTones();
@@ -96,7 +67,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(onlyBandLit(engine, 1), kWaitMs);
         QVERIFY(engine.isMusicCaptureRunning());
         m_server->stopTones();
-        engine.setKeyboardColorInfo(record(2));
+        engine.setKeyboardColorInfo(setting(2));
         QVERIFY(!engine.isMusicCaptureRunning());
     }
 

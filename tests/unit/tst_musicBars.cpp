@@ -2,18 +2,13 @@
 // and model, the bar cells, their fall, the colours over the bottom colour,
 // and the frequency range the bands cover.
 #include "sdk/models/ModelCatalogue.h"
+#include "support/MusicEngine.h"
 #include "support/TestMain.h"
 #include "ui/mainwidget/devicePage/lightDeal/DMusicBars.h"
 
-namespace {
-QList<int> filled(int count, int value)
-{
-    QList<int> list;
-    for (int i = 0; i < count; ++i)
-        list.append(value);
-    return list;
-}
+using MusicEngine::filled;
 
+namespace {
 constexpr int kRows = DKeyGrid::kRows;
 constexpr int kColumns = DKeyGrid::kColumns;
 constexpr int kBands = 11;
