@@ -11,11 +11,17 @@
 // it writes to, and the tickers); whole and cut frames the keyboard took;
 // the keyboard ticker's interval error as median and 99th percentile.
 //
-// Usage: bench_lighting [seconds (default 10)]
+// With --music the keys run the music effect instead, fed by the synthetic
+// sound output playing a chord (the side bar keeps Wave); the capture's
+// packets and the analysis they bring count with the rest of the GUI thread.
+//
+// Usage: bench_lighting [--music] [seconds (default 10)]
 
 #include "app/DDataManager.h"
 #include "app/resourceInit.h"
+#include "hid/DLightEffects.h"
 #include "hid/hidStructInfoAll.h"
+#include "platform/fake/SyntheticLoopbackSource.h"
 #include "sdk/hid/HidTransportRegistry.h"
 #include "sim/SimulatedBus.h"
 #include "support/LightSettings.h"
@@ -160,7 +166,17 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     initOrvaneResources();
     MeasuringApplication app(argc, argv);
-    const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
+    const bool music = argc > 1 && qstrcmp(argv[1], "--music") == 0;
+    const int secondsArgument = music ? 2 : 1;
+    const int seconds = argc > secondsArgument ? std::max(1, atoi(argv[secondsArgument])) : 10;
+    if (music) {
+        auto loopback = std::make_shared<SyntheticSoundLoopback>(true);
+        loopback->sound()->setTones({{110.0, 0.2}, {277.2, 0.15}, {329.6, 0.15}, {659.3, 0.1}});
+        SoundLoopback::install(loopback);
+    }
+    const int keyEffect = music ? DLightEffects::kMusicalRhythm : kWave;
+    colorInfoData keySetting = fastestWaveSetting(0);
+    keySetting.ledType = keyEffect;
     // The keyboard pictures live beside the program.
     const QString images = QCoreApplication::applicationDirPath() + QStringLiteral("/images");
     if (!QFileInfo::exists(images))
@@ -185,7 +201,7 @@ int main(int argc, char** argv)
     QThread::msleep(500);
     app.processEvents();
     DLightsConfigPage* lights = page->findChild<DLightsConfigPage*>();
-    emit lights->sigSelectCurrentLightTypeIndex_KB(kWave, fastestWaveSetting(0));
+    emit lights->sigSelectCurrentLightTypeIndex_KB(keyEffect, keySetting);
     emit lights->sigSelectCurrentLightTypeIndex_Side(kWave, fastestWaveSetting(1));
 
     auto* ticker = engine->findChild<updateLightMainThread*>();
@@ -207,7 +223,7 @@ int main(int argc, char** argv)
     page->resize(1104, 600);
     page->show();
     page->onCurIndexChangedMainPage(kLightsPage);
-    emit lights->sigSelectCurrentLightTypeIndex_KB(kWave, fastestWaveSetting(0));
+    emit lights->sigSelectCurrentLightTypeIndex_KB(keyEffect, keySetting);
     emit lights->sigSelectCurrentLightTypeIndex_Side(kWave, fastestWaveSetting(1));
     Figures shown;
     current = &shown;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/resourceInit.h"
+#include "platform/fake/SyntheticLoopbackSource.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -9,12 +10,14 @@
 
 // Like QTEST_MAIN, but every test process gets its own HOME, XDG folders and
 // TMPDIR before the application object exists, and the resource bundle is
-// registered as the program's entry point registers it.
+// registered as the program's entry point registers it. No test records the
+// machine's sound output unless it installs the platform's loopback itself.
 #define ORVANE_TEST_MAIN(TestObject)                                                                                   \
     int main(int argc, char* argv[])                                                                                   \
     {                                                                                                                  \
         TestEnvironment environment;                                                                                   \
         initOrvaneResources();                                                                                         \
+        SoundLoopback::install(std::make_shared<SyntheticSoundLoopback>());                                            \
         QApplication app(argc, argv);                                                                                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
         TestObject tc;                                                                                                 \

@@ -1,27 +1,36 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
+#include <QString>
 
-// The loopback capture of the sound output that feeds the music effect. So
-// far it records nothing: it only keeps whether the engine has it running,
-// as a capture of a silent output would.
+class SoundLoopbackSource;
+
+// The loopback capture of the sound output that feeds the music effect: what
+// the default output plays, as 44.1 kHz 16-bit stereo PCM packets handed to
+// the GUI thread.
 class DSoundCardAudioCapture : public QObject
 {
     Q_OBJECT
 
 public:
     explicit DSoundCardAudioCapture(QObject* parent = nullptr);
+    ~DSoundCardAudioCapture() override;
 
     // 0 when the capture runs, -1 when it could not start.
     int startCapture();
-    // Always 0; the capture has ended when it returns.
+    // Always 0; returns within a fixed bound even when the sound server
+    // stalls, and no packet arrives after it.
     int stopCapture();
     bool isRunning() const { return m_running; }
+    // The default output's name as last reported, for following it.
+    QString currentOutputName() const;
 
 signals:
-    // One packet of 16-bit PCM bytes, a copy the receiver owns.
-    void sigSendCaptureAudioData(unsigned char* pData, int dataSize);
+    // One packet of PCM bytes, the receiver's own copy.
+    void sigSendCaptureAudioData(QByteArray data);
 
 private:
+    SoundLoopbackSource* m_source;
     bool m_running = false;
 };

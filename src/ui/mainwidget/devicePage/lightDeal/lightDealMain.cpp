@@ -8,6 +8,7 @@
 #include "sdk/models/ModelCatalogue.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/audioFormatUtils.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/keyboardView/sideLightButtonCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/DLightFrameColouring.h"
@@ -33,7 +34,6 @@ constexpr int kSyncKeepAliveMs = 3000;
 constexpr int kMusicBands = 11;
 constexpr int kAutoRipple = 14;
 constexpr int kSideCollision = 3;
-constexpr int kMusicBlankAlpha = 128;
 
 constexpr int kSpeedRespond = 12;
 
@@ -92,7 +92,9 @@ lightDealMain::lightDealMain(QObject* parent)
     connect(m_streamTicker.get(), &sendLightUpdataThread::sigDviceUpdateAllKeyColorSendKeyboardHid, this,
             &lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid);
 
+    m_analysisFormat = analysisAudioFormat();
     connect(m_capture, &DSoundCardAudioCapture::sigSendCaptureAudioData, this, &lightDealMain::onSendCaptureAudioData);
+    connect(m_analyser, SIGNAL(spectrumChanged(FrequencySpectrum)), this, SLOT(onSpectrumChanged(FrequencySpectrum)));
     m_outputWatchTimer->setInterval(kOutputWatchMs);
     connect(m_outputWatchTimer, &QTimer::timeout, this, &lightDealMain::onAudioOutputDevListChanging);
 }
@@ -131,14 +133,6 @@ void lightDealMain::setLightCapability(lightCapabilityInfo keyboard, lightCapabi
     m_sideBrightnessStep = Colouring::brightnessStep(side.brightnessMax);
     m_keyboardModes = std::move(keyboard);
     m_sideModes = std::move(side);
-}
-
-void lightDealMain::initMusicRhythm(int layoutNumber, int bandCount, double minHz, double maxHz)
-{
-    m_musicLayoutNumber = layoutNumber;
-    m_musicBandCount = bandCount;
-    m_musicMinHz = minHz;
-    m_musicMaxHz = maxHz;
 }
 
 void lightDealMain::loadProfileLight()
@@ -317,46 +311,6 @@ void lightDealMain::setInteractLightsPoint(int indexX, int indexY)
     m_interactY = indexY;
     m_rippleColor = COrvaneHid_GetCurrentRippleLightColor();
 }
-
-bool lightDealMain::isMusicCaptureRunning() const
-{
-    return m_capture->isRunning();
-}
-
-void lightDealMain::setMusicRhythmRunning(bool on)
-{
-    m_musicRunning = on;
-    if (on && !m_capture->isRunning()) {
-        m_outputDeviceName.clear();
-        m_outputWatchTimer->start();
-        blankKeyPreview();
-        m_analyser->cancelPending();
-        m_capture->startCapture();
-    } else if (!on && m_capture->isRunning()) {
-        m_outputWatchTimer->stop();
-        m_capture->stopCapture();
-        m_analyser->cancelPending();
-        blankKeyPreview();
-    }
-}
-
-void lightDealMain::blankKeyPreview()
-{
-    m_keyColors.fill(QColor(0, 0, 0, kMusicBlankAlpha));
-}
-
-// The music bars follow the spectrum of the sound output; until the capture
-// and the analysis deliver one, the blanked preview stays as it is.
-void lightDealMain::prepareMusicColors() { }
-
-void lightDealMain::renderMusicFrame() { }
-
-void lightDealMain::onSendCaptureAudioData(unsigned char* pData, int)
-{
-    delete[] pData;
-}
-
-void lightDealMain::onAudioOutputDevListChanging() { }
 
 void lightDealMain::onDviceUpdateAllKeyColor()
 {

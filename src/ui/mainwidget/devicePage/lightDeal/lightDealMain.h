@@ -4,8 +4,11 @@
 #include "hid/hidStructInfoAll.h"
 #include "hid/lightModeListInfo.h"
 #include "sdk/include/orvanesdk_light.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/FrequencySpectrum.h"
+#include "ui/mainwidget/devicePage/lightDeal/DMusicBars.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightEffectState.h"
 
+#include <QAudioFormat>
 #include <QByteArray>
 #include <QColor>
 #include <QList>
@@ -117,8 +120,9 @@ private slots:
     void onDviceUpdateAllKeyColorUI();
     void onDviceUpdateAllSideLightColorUI();
     void onDviceUpdateAllKeyColorSendKeyboardHid();
-    void onSendCaptureAudioData(unsigned char* pData, int dataSize);
+    void onSendCaptureAudioData(QByteArray data);
     void onAudioOutputDevListChanging();
+    void onSpectrumChanged(FrequencySpectrum spectrum);
 
 private:
     void refreshEffectState(int part);
@@ -180,9 +184,6 @@ private:
     int m_profileIndex = 1;
     std::array<char, 256> m_profilePath{};
     int m_musicLayoutNumber = 0;
-    int m_musicBandCount = 0;
-    double m_musicMinHz = 0.0;
-    double m_musicMaxHz = 0.0;
     bool m_uiUpdateEnabled = false;
     bool m_keyTickerRunning = false;
     bool m_sideTickerRunning = false;
@@ -225,6 +226,13 @@ private:
     QTimer* m_outputWatchTimer;
     QString m_outputDeviceName;
     bool m_musicRunning = false;
+    QByteArray m_captureBuffer;
+    QAudioFormat m_analysisFormat;
+    // Counts the arrivals that find a full block waiting; one in ten is
+    // analysed. The program has one engine, so this is its only count.
+    int m_analysisGate = 0;
+    DMusicBars m_musicBars;
+    FrequencySpectrum m_lastSpectrum;
     // The music bars by column, as the music effect computes them: empty
     // until it has.
     QList<int> m_columnsPerBand;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/include/FFTRealWrapper.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/FrequencySpectrum.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QVector>
+
+#include <memory>
+
+enum WindowFunction {
+    WindowRectangular = 0,
+    WindowHann = 1,
+};
+Q_DECLARE_METATYPE(WindowFunction)
+
+// The calculation behind the analyser: a Hann-windowed 4096-point transform
+// of one block's first channel, turned into levels per bin. It runs on the
+// thread of its caller (the GUI thread); the name is the one the analyser
+// knows it by.
+class SpectrumAnalyserThread : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kBlockLength = FFTRealWrapper::kPoints;
+
+    explicit SpectrumAnalyserThread(QObject* parent = nullptr);
+    ~SpectrumAnalyserThread() override;
+
+    const QVector<float>& windowWeights() const { return m_windowWeights; }
+
+public slots:
+    void setWindowFunction(WindowFunction type);
+    void calculateSpectrum(QByteArray buffer, int inputFrequency, int bytesPerSample);
+
+signals:
+    void calculationComplete(FrequencySpectrum spectrum);
+
+private:
+    void calculateWindow();
+
+    std::unique_ptr<FFTRealWrapper> m_transform;
+    WindowFunction m_windowKind = WindowHann;
+    QVector<float> m_windowWeights;
+    QVector<float> m_windowedBlock;
+    QVector<float> m_transformOut;
+    FrequencySpectrum m_result;
+};
