@@ -246,28 +246,25 @@ private slots:
         QCOMPARE(hooks.last(), QVariantList{false});
     }
 
-    // The macro button takes the key page's hook off for the editor; however
-    // the editor goes, the hook comes back as the light effect had it.
+    // The macro button takes the key page's hook off for the editor. However
+    // the editor goes, the hook follows the light effect in use, and without
+    // a keyboard none is in use: the hook stays off even when it ran before
+    // (tst_keyHookPassThrough has the effects of a keyboard).
     void keyHookFollowsTheEffectAfterTheMacroEditor_data()
     {
-        QTest::addColumn<bool>("keyPressEffect");
         QTest::addColumn<int>("how");
-        for (bool effect : {true, false}) {
-            const char* name = effect ? "key-press effect" : "other effect";
-            QTest::newRow(qPrintable(QStringLiteral("%1, close button").arg(QLatin1String(name)))) << effect << 0;
-            QTest::newRow(qPrintable(QStringLiteral("%1, escape").arg(QLatin1String(name)))) << effect << 1;
-            QTest::newRow(qPrintable(QStringLiteral("%1, window system").arg(QLatin1String(name)))) << effect << 2;
-        }
+        QTest::newRow("close button") << 0;
+        QTest::newRow("escape") << 1;
+        QTest::newRow("window system") << 2;
     }
     void keyHookFollowsTheEffectAfterTheMacroEditor()
     {
-        QFETCH(bool, keyPressEffect);
         QFETCH(int, how);
         ShownWindow shown;
         DMainWidget& window = shown.window;
         DCustomKeysPage* keys = DevicePageProbe(*window.devicePage()).customKeysPage();
-        keys->setKeyboardHookEnabled(keyPressEffect);
-        QCOMPARE(keys->isKeyboardHookEnabled(), keyPressEffect);
+        keys->setKeyboardHookEnabled(true);
+        QVERIFY(keys->isKeyboardHookEnabled());
         window.devicePage()->findChild<QToolButton*>(QStringLiteral("toolButton_MacroDialog"))->click();
         QVERIFY(!keys->isKeyboardHookEnabled());
         const QList<DMacroPage*> open = window.findChildren<DMacroPage*>();
@@ -280,9 +277,8 @@ private slots:
         else
             page->close();
         QTRY_VERIFY(page.isNull());
-        QCOMPARE(keys->isKeyboardHookEnabled(), keyPressEffect);
+        QVERIFY(!keys->isKeyboardHookEnabled());
         QVERIFY(window.overlay()->isHidden());
-        keys->setKeyboardHookEnabled(false);
     }
 
     void advancedKeyEditorReportsListChange()

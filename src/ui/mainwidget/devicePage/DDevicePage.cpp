@@ -1053,16 +1053,23 @@ void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QStr
 
 void DDevicePage::on_toolButton_MacroDialog_clicked()
 {
-    m_keyHookBeforeMacroPage = m_customKeysPage->isKeyboardHookEnabled();
     m_customKeysPage->setKeyboardHookEnabled(false);
     emit sigShowMacroPage();
 }
 
 void DDevicePage::onMacroPageClose()
 {
-    m_customKeysPage->setKeyboardHookEnabled(m_keyHookBeforeMacroPage);
+    restoreKeyPressHook();
     if (m_profilePath[0])
         refreshProfileList();
+}
+
+void DDevicePage::restoreKeyPressHook()
+{
+    // The effect the lighting engine runs, not the state before the hook
+    // was taken: the effect may have changed meanwhile.
+    m_customKeysPage->setKeyboardHookEnabled(
+        m_currentLink && DKeyPressEffects::isKeyPressDriven(m_lightDeal->keyboardColorInfo().ledType));
 }
 
 void DDevicePage::on_toolButton_SeniorKey_clicked()

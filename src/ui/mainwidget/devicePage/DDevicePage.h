@@ -258,6 +258,9 @@ private:
     // Clears the picture's selection and lets keys be selected and dragged
     // over for custom painting, or not; the trigger page keeps its own.
     void restartCustomPainting(bool enabled);
+    // Whoever took the key hook over (capture, macro recording) is done:
+    // the key-press effect in use gets its key presses again.
+    void restoreKeyPressHook();
     void setColorDisplay(bool on);
 
     Ui::DDevicePage* m_ui = nullptr;
@@ -266,7 +269,6 @@ private:
     QPointer<QMessageBox> m_storeMessage;
     int m_currentPageIndex = NoMainPage;
     int m_currentKeyboardEffect = -1;
-    bool m_keyHookBeforeMacroPage = false;
     bool m_colorTestMode = false;
     QString m_companyLink = QStringLiteral("https://orvane.example/");
     QVBoxLayout* m_deviceListLayout = nullptr;

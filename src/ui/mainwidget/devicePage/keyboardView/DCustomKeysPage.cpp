@@ -38,7 +38,6 @@ using namespace DKeyFunctionPages;
 
 constexpr int kEventFilterDelayMs = 500;
 constexpr int kNoStoredType = -2;
-constexpr int kPassThroughHookMode = 5;
 
 // One function of the function list. The id is the button's id in the
 // function group, the function code what the host tracks as shown, and the
@@ -139,6 +138,7 @@ constexpr int kMagneticProfileIndex = 1;
 DCustomKeysPage::DCustomKeysPage(QWidget* parent)
     : QWidget(parent)
     , m_ui(new Ui::DCustomKeysPage)
+    , m_hook(this)
 {
     m_ui->setupUi(this);
     retranslate();
@@ -148,6 +148,10 @@ DCustomKeysPage::DCustomKeysPage(QWidget* parent)
             &DCustomKeysPage::onKeyButtonClickedReturnKeyCodeAndKeyChar);
     connect(data, &DDataManager::sigSeniorKeysListItemHaveChanged, this,
             &DCustomKeysPage::onSeniorKeysListItemHaveChanged);
+    // Direct, so that the data manager can hand the start's outcome back to
+    // the macro editor within its request.
+    connect(data, &DDataManager::sigHookRuningStrtusCtrl_MacroRecord, this,
+            &DCustomKeysPage::onHookRuningStrtusCtrl_MacroRecord, Qt::DirectConnection);
 
     m_resetDefaultPage = addPage<DResetDefaultPage>(rowOfId(0));
     connect(m_resetDefaultPage, &DResetDefaultPage::sigShoudUpdateKeyboard, this,
@@ -337,10 +341,42 @@ void DCustomKeysPage::stopDownloadAnimation()
 
 void DCustomKeysPage::setKeyboardHookEnabled(bool on, int)
 {
-    if (!m_hook)
-        m_hook = new WindowsHookInterface(this);
-    m_hook->stopHook();
-    m_keyboardHookOn = on && m_hook->startHook(kPassThroughHookMode);
+    if (on)
+        startHook(kPassThroughMode);
+    else
+        stopHook();
+}
+
+void DCustomKeysPage::setMacroRecordHookEnabled(bool start)
+{
+    bool ok = true;
+    if (start)
+        ok = startHook(kMacroRecordMode);
+    else
+        stopHook();
+    DDataManager::getInstance()->setMacroRecordHookRunning(ok);
+}
+
+void DCustomKeysPage::onHookRuningStrtusCtrl_MacroRecord(bool isStartHook)
+{
+    setMacroRecordHookEnabled(isStartHook);
+}
+
+bool DCustomKeysPage::startHook(int mode)
+{
+    stopHook();
+    m_hookMode = mode;
+    m_hookRunning = m_hook.startHook(mode);
+    // A half-installed hook (keyboard without mouse) must not keep keys.
+    if (!m_hookRunning)
+        m_hook.stopHook();
+    return m_hookRunning;
+}
+
+void DCustomKeysPage::stopHook()
+{
+    m_hook.stopHook();
+    m_hookRunning = false;
 }
 
 void DCustomKeysPage::onInstallEventFilterOpen()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/WindowsHookInterface.h"
 #include "profiles/DProfileSelection.h"
 
 #include <QStringList>
@@ -10,7 +11,6 @@
 class ArrowWidget;
 class QButtonGroup;
 class QMovie;
-class WindowsHookInterface;
 class DChangProfilePage;
 class DChangeKeyPage;
 class DHotKeyPage;
@@ -65,7 +65,10 @@ public:
     // The key-press lighting effects need the keys typed anywhere: true
     // (re)starts the page's keyboard hook in pass-through mode, false stops it.
     void setKeyboardHookEnabled(bool on, int unused = 0);
-    bool isKeyboardHookEnabled() const { return m_keyboardHookOn; }
+    bool isKeyboardHookEnabled() const { return m_hookRunning && m_hookMode == kPassThroughMode; }
+    // Macro recording takes the hook over; the outcome goes to the data
+    // manager, which answers the macro editor's request with it.
+    void setMacroRecordHookEnabled(bool start);
 
     void showFunctionTip(int functionId);
     bool hasLightPressFunction(int keyDec) const;
@@ -93,11 +96,15 @@ public slots:
     void onCustomKeyInfoSaveFailed(int operateType, int errorIndex);
     void onSeniorKeysListItemHaveChanged();
     void on_pushButton_Download_clicked();
+    void onHookRuningStrtusCtrl_MacroRecord(bool isStartHook);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static constexpr int kMacroRecordMode = 1;
+    static constexpr int kPassThroughMode = 5;
+
     struct HostedPage
     {
         QWidget* page = nullptr;
@@ -120,10 +127,15 @@ private:
     // Files set aside during a store are told with the store's outcome,
     // which follows at once; on their own when no outcome follows.
     void noteRecoveredFiles();
+    // Every start stops first, so the last request for the hook wins.
+    bool startHook(int mode);
+    void stopHook();
 
     Ui::DCustomKeysPage* m_ui = nullptr;
-    WindowsHookInterface* m_hook = nullptr;
-    bool m_keyboardHookOn = false;
+    // The program's one hook object: the hooks follow the latest one made.
+    WindowsHookInterface m_hook;
+    int m_hookMode = WindowsHookInterface::kNoMode;
+    bool m_hookRunning = false;
     DProfileSelection m_profile;
     ArrowWidget* m_tipBubble = nullptr;
     QMovie* m_loadingMovie = nullptr;
