@@ -63,7 +63,10 @@ bool DMacroPage::filterRecordingEvent(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (watched != ui->lineEdit_EnterKey && watched != ui->lineEdit_PressKey)
+    // Once the editor is finished the key page has the hook back (in
+    // pass-through for a key-press effect); the focus leaving a field as the
+    // window goes must not take it away again.
+    if ((watched != ui->lineEdit_EnterKey && watched != ui->lineEdit_PressKey) || m_finished)
         return false;
     // While recording the hooks belong to the recording: a field losing the
     // focus when the panels are disabled must not stop them.
