@@ -4,6 +4,7 @@
 // the focus, and what each step leaves in the macro file and on screen.
 #include "support/ApplicationSetUp.h"
 #include "support/FakeInputHookSource.h"
+#include "support/MacroEditorSupport.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -27,6 +28,7 @@
 
 #include <memory>
 
+using namespace MacroEditorSupport;
 using namespace StoreTestSupport;
 using Delivery = FakeInputHookSource::Delivery;
 
@@ -41,41 +43,6 @@ T* child(QWidget* widget, const char* name)
     if (!found)
         qFatal("no child %s", name);
     return found;
-}
-
-QList<DCatchKeyAndMouseItem*> eventRows(DMacroPage* page)
-{
-    QList<DCatchKeyAndMouseItem*> rows;
-    const QLayout* layout = child<QWidget>(page, "scrollAreaWidgetContents_3")->layout();
-    for (int i = 0; i < layout->count(); ++i) {
-        if (auto* row = qobject_cast<DCatchKeyAndMouseItem*>(layout->itemAt(i)->widget()))
-            rows << row;
-    }
-    return rows;
-}
-
-// "mark/delay/code/name/direction" of each row on show.
-QStringList shownRows(DMacroPage* page)
-{
-    QStringList out;
-    for (DCatchKeyAndMouseItem* row : eventRows(page))
-        out << QStringList{row->getMark(), row->getDelay(), row->getKeyCode(), row->getCodeName(),
-                           row->getOperateExplain()}
-                   .join(QLatin1Char('/'));
-    return out;
-}
-
-// The same of the events in the file.
-QStringList storedRows(const QByteArray& path, const char* index)
-{
-    std::list<macroEventItem> events;
-    if (!COrvaneXML_SelectAllKeyOrMouseEvent(path, index, &events))
-        return {"unreadable"};
-    QStringList out;
-    for (const macroEventItem& e : events)
-        out << QStringList{e.mark, e.delay, e.keyCode, QString::fromUtf8(e.codeName), e.operateExplain}.join(
-            QLatin1Char('/'));
-    return out;
 }
 
 QString toast(DMacroPage* page)
@@ -111,11 +78,11 @@ private:
         m_page->setMacroFilePath(m_path.constData());
         m_page->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_page));
-        QTRY_COMPARE(eventRows(m_page).size(), 2);
+        QTRY_COMPARE(eventRowsOf(m_page).size(), 2);
     }
 
     void clickRecord() { QTest::mouseClick(child<QWidget>(m_page, "frame_Record"), Qt::LeftButton); }
-    void clickRow(int row) { QTest::mouseClick(eventRows(m_page).at(row), Qt::LeftButton); }
+    void clickRow(int row) { QTest::mouseClick(eventRowsOf(m_page).at(row), Qt::LeftButton); }
     void tap(quint32 vk)
     {
         m_source->injectKey(vk, 0, 0);
@@ -164,7 +131,7 @@ private slots:
         tap(66);
         QVERIFY(m_source->injectMouse(LowLevelHook::kMiddleButtonDown));
         QVERIFY(m_source->injectMouse(LowLevelHook::kMiddleButtonUp));
-        QCOMPARE(eventRows(m_page).size(), 8);
+        QCOMPARE(eventRowsOf(m_page).size(), 8);
         // The pointer over the record button: the stopping click is not
         // recorded.
         QEvent enter(QEvent::Enter);
@@ -176,16 +143,16 @@ private slots:
         QCOMPARE(toast(m_page), QStringLiteral("Stop record macro"));
         QCOMPARE(child<QLabel>(m_page, "label")->text(), QStringLiteral("Start record"));
         // Marked upwards from the macro's next mark (2) plus 1.
-        const QStringList expected{"1/10/4/A/down",
-                                   "1/20/4/A/up",
-                                   "3/0/4/A/down",
-                                   "3/0/4/A/up",
-                                   "4/0/5/B/down",
-                                   "4/0/5/B/up",
-                                   "5/0/519/Center Click/down",
-                                   "5/0/520/Center Click/up"};
-        QCOMPARE(storedRows(m_path, "1"), expected);
-        QCOMPARE(shownRows(m_page), expected);
+        const QStringList expected{"1/10/key/4/A/down",
+                                   "1/20/key/4/A/up",
+                                   "3/0/key/4/A/down",
+                                   "3/0/key/4/A/up",
+                                   "4/0/key/5/B/down",
+                                   "4/0/key/5/B/up",
+                                   "5/0/mouse/519/Center Click/down",
+                                   "5/0/mouse/520/Center Click/up"};
+        QCOMPARE(storedEvents(m_path, "1"), expected);
+        QCOMPARE(shownEvents(m_page), expected);
         QCOMPARE(child<QLabel>(m_page, "label_TotalTime")->text(), QStringLiteral("30 MS"));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.at(0).at(0).toString(), QStringLiteral("1"));
@@ -202,12 +169,12 @@ private slots:
         clickRecord();
         QVERIFY(WindowsHookInterface::keyboardHookInstalled());
         tap(66);
-        QCOMPARE(eventRows(m_page).size(), 4);
+        QCOMPARE(eventRowsOf(m_page).size(), 4);
         child<QPushButton>(m_page, "pushButton_Close")->click();
         QTRY_VERIFY(m_page.isNull());
         QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
         QVERIFY(!WindowsHookInterface::mouseHookInstalled());
-        QCOMPARE(storedRows(m_path, "1"), (QStringList{"1/10/4/A/down", "1/20/4/A/up"}));
+        QCOMPARE(storedEvents(m_path, "1"), (QStringList{"1/10/key/4/A/down", "1/20/key/4/A/up"}));
         QCOMPARE(changed.size(), 0);
     }
 
@@ -233,9 +200,9 @@ private slots:
         child<QRadioButton>(m_page, "radioButton_InsertBefore")->click();
         child<QPushButton>(m_page, "pushButton_InsertMacro")->click();
         QCOMPARE(toast(m_page), QStringLiteral("Insert successful"));
-        const QStringList inserted{"1/10/4/A/down", "2/0/6/C/down", "2/0/6/C/up", "1/20/4/A/up"};
-        QCOMPARE(storedRows(m_path, "1"), inserted);
-        QCOMPARE(shownRows(m_page), inserted);
+        const QStringList inserted{"1/10/key/4/A/down", "2/0/key/6/C/down", "2/0/key/6/C/up", "1/20/key/4/A/up"};
+        QCOMPARE(storedEvents(m_path, "1"), inserted);
+        QCOMPARE(shownEvents(m_page), inserted);
         QCOMPARE(changed.size(), 1);
 
         // The selected release becomes the left button with a delay of 7; its
@@ -245,17 +212,17 @@ private slots:
         child<QLineEdit>(m_page, "lineEdit_DelayNum")->setText(QStringLiteral("7"));
         child<QPushButton>(m_page, "pushButton_ModifyMacro")->click();
         QCOMPARE(toast(m_page), QStringLiteral("Modify successful"));
-        const QStringList changedRows{"1/10/513/Left Click/down", "2/0/6/C/down", "2/0/6/C/up",
-                                      "1/7/514/Left Click/up"};
-        QCOMPARE(storedRows(m_path, "1"), changedRows);
-        QCOMPARE(shownRows(m_page), changedRows);
+        const QStringList changedRows{"1/10/mouse/513/Left Click/down", "2/0/key/6/C/down", "2/0/key/6/C/up",
+                                      "1/7/mouse/514/Left Click/up"};
+        QCOMPARE(storedEvents(m_path, "1"), changedRows);
+        QCOMPARE(shownEvents(m_page), changedRows);
         QCOMPARE(child<QLabel>(m_page, "label_TotalTime")->text(), QStringLiteral("17 MS"));
 
         // Deleting the inserted release takes its press with it.
-        child<QPushButton>(eventRows(m_page).at(2), "pushButton_Delete")->click();
-        const QStringList left{"1/10/513/Left Click/down", "1/7/514/Left Click/up"};
-        QCOMPARE(storedRows(m_path, "1"), left);
-        QCOMPARE(shownRows(m_page), left);
+        child<QPushButton>(eventRowsOf(m_page).at(2), "pushButton_Delete")->click();
+        const QStringList left{"1/10/mouse/513/Left Click/down", "1/7/mouse/514/Left Click/up"};
+        QCOMPARE(storedEvents(m_path, "1"), left);
+        QCOMPARE(shownEvents(m_page), left);
         QCOMPARE(changed.size(), 3);
     }
 };

@@ -4,6 +4,7 @@
 // hold exactly what the editor shows.
 #include "profiles/DMacroEventEditor.h"
 #include "support/LockedFolder.h"
+#include "support/MacroEditorSupport.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -11,6 +12,8 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+
+using MacroEditorSupport::describeEvents;
 
 namespace {
 
@@ -21,19 +24,6 @@ const QStringList kResultNames{"Done", "NoSelection", "NoKey", "LimitReached", "
 QString nameOf(Result result)
 {
     return kResultNames.value(int(result));
-}
-
-QStringList described(const QList<DMacroEvent>& events)
-{
-    QStringList out;
-    for (const DMacroEvent& e : events)
-        out << QStringLiteral("%1/%2/%3/%4/%5/%6")
-                   .arg(e.mark)
-                   .arg(e.delay)
-                   .arg(e.type)
-                   .arg(e.keyCode)
-                   .arg(e.codeName, e.operateExplain);
-    return out;
 }
 
 DMacroEvent::MouseButton buttonNamed(const QString& name)
@@ -108,7 +98,7 @@ QStringList tst_DMacroEventEditor::stored() const
     QList<DMacroEvent> read;
     if (!m_file.events("1", &read))
         return {"unreadable"};
-    return described(read);
+    return describeEvents(read);
 }
 
 QString tst_DMacroEventEditor::act(const QString& action)
@@ -230,7 +220,7 @@ void tst_DMacroEventEditor::editing()
     for (const QString& action : actions)
         got << act(action);
     QCOMPARE(got, results);
-    QCOMPARE(described(m_editor.events()), rows);
+    QCOMPARE(describeEvents(m_editor.events()), rows);
     QCOMPARE(stored(), rows);
     QCOMPARE(m_editor.selectedRow(), selected);
     QCOMPARE(m_editor.totalDelay(), total);
@@ -272,8 +262,8 @@ void tst_DMacroEventEditor::appendKeepsStoredEvents()
                                       DMacroEvent::mouse(3, 70, DMacroEvent::CenterButton, false)};
     QCOMPARE(nameOf(m_editor.append(recorded)), QStringLiteral("Done"));
     QCOMPARE(nameOf(m_editor.append({})), QStringLiteral("Unchanged"));
-    const QStringList expected = described(kTwoPairs + recorded);
-    QCOMPARE(described(m_editor.events()), expected);
+    const QStringList expected = describeEvents(kTwoPairs + recorded);
+    QCOMPARE(describeEvents(m_editor.events()), expected);
     QCOMPARE(stored(), expected);
     QCOMPARE(m_editor.totalDelay(), qint64(111));
     QCOMPARE(m_editor.presses(), 3);
@@ -293,7 +283,7 @@ void tst_DMacroEventEditor::failedWriteChangesNothing()
         QCOMPARE(
             (QStringList{act("key before 6 C"), act("changeKey C 6 9"), act("select 1"), act("down"), act("remove 0")}),
             (QStringList{"WriteFailed", "WriteFailed", "Done", "WriteFailed", "WriteFailed"}));
-        QCOMPARE(described(m_editor.events()), before);
+        QCOMPARE(describeEvents(m_editor.events()), before);
         QCOMPARE(m_editor.selectedRow(), 1);
         QCOMPARE(m_editor.totalDelay(), qint64(41));
         // What the store holds for the file after the failures is the file.

@@ -3,12 +3,15 @@
 // the data manager's relays, as they reach the macro editor, and the clock is
 // the test's.
 #include "support/ApplicationSetUp.h"
+#include "support/MacroEditorSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "app/WindowsHookInterface.h"
 #include "profiles/DMacroRecorder.h"
 #include "support/FakeInputHookSource.h"
+
+using MacroEditorSupport::describeEvents;
 
 namespace {
 
@@ -42,20 +45,6 @@ Step wait(int ms)
 QList<Step> tap(int vk)
 {
     return {key(vk, 0), key(vk, kUp)};
-}
-
-// "mark/delay/type/code/name/direction" per event.
-QStringList described(const QList<DMacroEvent>& events)
-{
-    QStringList out;
-    for (const DMacroEvent& e : events)
-        out << QStringLiteral("%1/%2/%3/%4/%5/%6")
-                   .arg(e.mark)
-                   .arg(e.delay)
-                   .arg(e.type)
-                   .arg(e.keyCode)
-                   .arg(e.codeName, e.operateExplain);
-    return out;
 }
 
 } // namespace
@@ -243,7 +232,7 @@ void tst_DMacroRecorder::recording()
     QVERIFY(m_recorder->isRecording());
     run(steps);
     const QList<DMacroEvent> stopped = m_recorder->stop();
-    QCOMPARE(described(stopped), expected);
+    QCOMPARE(describeEvents(stopped), expected);
     QVERIFY(!m_recorder->isRecording());
     QVERIFY(m_recorder->recorded().isEmpty());
     QVERIFY(shownRows + stopped.size() <= DMacroRecorder::kMaxRows);
@@ -292,7 +281,7 @@ void tst_DMacroRecorder::newRecordingForgetsOldPresses()
     m_recorder->start(10);
     run({wait(100), key(65, kUp), wait(20), key(66, 0), wait(40), key(66, kUp)});
     QCOMPARE(m_recorder->recordedDelay(), 40);
-    QCOMPARE(described(m_recorder->stop()), (QStringList{"11/0/key/5/B/down", "11/40/key/5/B/up"}));
+    QCOMPARE(describeEvents(m_recorder->stop()), (QStringList{"11/0/key/5/B/down", "11/40/key/5/B/up"}));
 }
 
 ORVANE_TEST_MAIN(tst_DMacroRecorder)

@@ -4,6 +4,7 @@
 // to a simulated keyboard. Input comes from XTest, another X client watches
 // what it is given.
 #include "support/ApplicationSetUp.h"
+#include "support/MacroEditorSupport.h"
 #include "support/ReportBytes.h"
 #include "support/SimulatorHarness.h"
 #include "support/StoreTestSupport.h"
@@ -33,6 +34,7 @@
 #include "support/X11Injector.h"
 #include "support/X11OtherClient.h"
 
+using namespace MacroEditorSupport;
 using namespace ReportBytes;
 using namespace StoreTestSupport;
 
@@ -41,23 +43,6 @@ namespace {
 // Keycodes of the evdev set the test server uses.
 constexpr int kKeyA = 38;
 constexpr int kKeyB = 56;
-
-QStringList storedRows(const QByteArray& path, const char* index)
-{
-    std::list<macroEventItem> events;
-    if (!COrvaneXML_SelectAllKeyOrMouseEvent(path, index, &events))
-        return {"unreadable"};
-    QStringList out;
-    for (const macroEventItem& e : events)
-        out << QStringList{e.mark, e.delay, e.keyCode, QString::fromUtf8(e.codeName), e.operateExplain}.join(
-            QLatin1Char('/'));
-    return out;
-}
-
-int shownRowCount(QWidget* page)
-{
-    return page->findChildren<DCatchKeyAndMouseItem*>().size();
-}
 
 } // namespace
 
@@ -108,7 +93,7 @@ private slots:
         page->move(500, 150);
         page->show();
         QVERIFY(QTest::qWaitForWindowExposed(page));
-        QTRY_COMPARE(shownRowCount(page), 2);
+        QTRY_COMPARE(eventRowsOf(page).size(), 2);
         QSignalSpy changed(page.data(), &DMacroPage::sigMacroListHaveChanged);
         page->findChild<QRadioButton*>(QStringLiteral("radioButton_DefaultDelay"))->click();
         page->findChild<QLineEdit*>(QStringLiteral("lineEdit_DefaultDelayNum"))->setText(QStringLiteral("100"));
@@ -122,20 +107,20 @@ private slots:
         m_injector->tap(kKeyB);
         m_injector->button(2, true);
         m_injector->button(2, false);
-        QTRY_COMPARE(shownRowCount(page), 8);
+        QTRY_COMPARE(eventRowsOf(page).size(), 8);
         clickRecord(page);
         QTRY_COMPARE(page->findChild<QLabel*>(QStringLiteral("label"))->text(), QStringLiteral("Start record"));
 
-        const QStringList expected{"1/10/4/A/down",
-                                   "1/20/4/A/up",
-                                   "3/100/4/A/down",
-                                   "3/100/4/A/up",
-                                   "4/100/5/B/down",
-                                   "4/100/5/B/up",
-                                   "5/100/519/Center Click/down",
-                                   "5/100/520/Center Click/up"};
-        QCOMPARE(storedRows(macros, "1"), expected);
-        QTRY_COMPARE(shownRowCount(page), 8);
+        const QStringList expected{"1/10/key/4/A/down",
+                                   "1/20/key/4/A/up",
+                                   "3/100/key/4/A/down",
+                                   "3/100/key/4/A/up",
+                                   "4/100/key/5/B/down",
+                                   "4/100/key/5/B/up",
+                                   "5/100/mouse/519/Center Click/down",
+                                   "5/100/mouse/520/Center Click/up"};
+        QCOMPARE(storedEvents(macros, "1"), expected);
+        QTRY_COMPARE(eventRowsOf(page).size(), 8);
         QCOMPARE(page->findChild<QLabel*>(QStringLiteral("label_TotalTime"))->text(), QStringLiteral("630 MS"));
         QCOMPARE(changed.size(), 1);
 
