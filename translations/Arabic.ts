@@ -1256,6 +1256,34 @@ Keep these keys?</source>
         <translation>بدء التسجيل</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>بدأ تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>توقف تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>تم بلوغ الحد الأقصى لعدد الأحداث</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>يرجى اختيار موضع في القائمة أولاً</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>تم إدراج الحدث</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>تم تعديل الحدث</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>قائمة الأحداث</translation>
     </message>

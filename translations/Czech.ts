@@ -1250,6 +1250,34 @@ Ponechat tyto klávesy?</translation>
         <translation>Spustit záznam</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>Zastavit záznam</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Záznam makra spuštěn</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Záznam makra zastaven</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Bylo dosaženo maximálního počtu událostí</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Nejprve vyberte pozici v seznamu</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Událost vložena</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Událost změněna</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>Seznam událostí</translation>
     </message>

@@ -1248,6 +1248,34 @@ Keep these keys?</translation>
         <translation>Start record</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>Stop record</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Start record macro</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Stop record macro</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>The record of events has reached the limit</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Please select a specific location first</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Insert successful</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modify successful</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>Event List</translation>
     </message>

@@ -1248,6 +1248,34 @@ Conserver ces touches ?</translation>
         <translation>Démarrer l’enregistrement</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>Arrêter l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Enregistrement de la macro démarré</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Enregistrement de la macro arrêté</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Le nombre maximal d’événements est atteint</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Veuillez d’abord choisir une position dans la liste</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Événement inséré</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Événement modifié</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>Liste des événements</translation>
     </message>

@@ -1248,6 +1248,34 @@ Diese Tasten behalten?</translation>
         <translation>Aufnahme starten</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Makroaufnahme gestartet</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Makroaufnahme beendet</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Die Höchstzahl an Ereignissen ist erreicht</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Bitte zuerst eine Position in der Liste wählen</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Ereignis eingefügt</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Ereignis geändert</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>Ereignisliste</translation>
     </message>

@@ -1248,6 +1248,34 @@ Mantenere questi tasti?</translation>
         <translation>Avvia registrazione</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>Interrompi registrazione</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Registrazione della macro avviata</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Registrazione della macro interrotta</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>È stato raggiunto il numero massimo di eventi</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Seleziona prima una posizione nell’elenco</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Evento inserito</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Evento modificato</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>Elenco eventi</translation>
     </message>

@@ -1246,6 +1246,34 @@ Keep these keys?</source>
         <translation>記録開始</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>記録停止</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>マクロの記録を開始しました</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>マクロの記録を停止しました</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>イベント数が上限に達しました</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>先にリストの位置を選択してください</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>挿入しました</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>変更しました</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>イベント一覧</translation>
     </message>

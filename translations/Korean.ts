@@ -1246,6 +1246,34 @@ Keep these keys?</source>
         <translation>녹화 시작</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>녹화 중지</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>매크로 녹화를 시작했습니다</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>매크로 녹화를 중지했습니다</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>이벤트 수가 한도에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>먼저 목록에서 위치를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>삽입했습니다</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>변경했습니다</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>이벤트 목록</translation>
     </message>

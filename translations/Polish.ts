@@ -1250,6 +1250,34 @@ Zachować te klawisze?</translation>
         <translation>Rozpocznij nagrywanie</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>Zatrzymaj nagrywanie</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Rozpoczęto nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Zatrzymano nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Osiągnięto maksymalną liczbę zdarzeń</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Najpierw wybierz pozycję na liście</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Wstawiono zdarzenie</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Zmieniono zdarzenie</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>Lista zdarzeń</translation>
     </message>

@@ -1248,6 +1248,34 @@ Manter estas teclas?</translation>
         <translation>Iniciar gravação</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>Parar gravação</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Gravação da macro iniciada</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Gravação da macro parada</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Foi atingido o número máximo de eventos</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Selecione primeiro uma posição na lista</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Evento inserido</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Evento alterado</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>Lista de eventos</translation>
     </message>

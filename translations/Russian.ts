@@ -1250,6 +1250,34 @@ Keep these keys?</source>
         <translation>Начать запись</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Запись макроса начата</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Запись макроса остановлена</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Достигнуто максимальное число событий</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Сначала выберите позицию в списке</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Событие вставлено</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Событие изменено</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>Список событий</translation>
     </message>

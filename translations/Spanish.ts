@@ -1248,6 +1248,34 @@ Keep these keys?</source>
         <translation>Iniciar grabación</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Grabación de la macro iniciada</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Grabación de la macro detenida</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Se ha alcanzado el número máximo de eventos</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Primero seleccione una posición de la lista</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Evento insertado</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Evento modificado</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>Lista de eventos</translation>
     </message>

@@ -1250,6 +1250,34 @@ Keep these keys?</source>
         <translation>Почати запис</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>Зупинити запис</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Запис макросу розпочато</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Запис макросу зупинено</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Досягнуто максимальної кількості подій</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Спочатку виберіть позицію в списку</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Подію вставлено</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Подію змінено</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>Список подій</translation>
     </message>

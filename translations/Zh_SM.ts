@@ -1246,6 +1246,34 @@ Keep these keys?</source>
         <translation>开始录制</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>开始录制宏</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>停止录制宏</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>事件数量已达上限</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>请先选择具体位置</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>插入成功</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>事件列表</translation>
     </message>

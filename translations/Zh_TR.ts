@@ -1246,6 +1246,34 @@ Keep these keys?</source>
         <translation>開始錄製</translation>
     </message>
     <message>
+        <source>Stop record</source>
+        <translation>停止錄製</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>開始錄製巨集</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>停止錄製巨集</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>事件數量已達上限</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>請先選擇具體位置</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>插入成功</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
         <source>Event List</source>
         <translation>事件列表</translation>
     </message>

@@ -2,6 +2,7 @@
 // theme, the list of macros and what adding, renaming, clearing and
 // deleting do to the file, to the keys bound to a macro and to the screen.
 #include "support/ApplicationSetUp.h"
+#include "support/MacroEditorSupport.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -27,6 +28,7 @@
 #include <QTimer>
 
 using namespace StoreTestSupport;
+using MacroEditorSupport::eventRowsOf;
 
 namespace {
 
@@ -61,21 +63,10 @@ QStringList macroRows(DMacroPage* page)
     return out;
 }
 
-QList<DCatchKeyAndMouseItem*> eventRows(DMacroPage* page)
-{
-    QList<DCatchKeyAndMouseItem*> rows;
-    const QLayout* layout = child<QWidget>(page, "scrollAreaWidgetContents_3")->layout();
-    for (int i = 0; i < layout->count(); ++i) {
-        if (auto* row = qobject_cast<DCatchKeyAndMouseItem*>(layout->itemAt(i)->widget()))
-            rows << row;
-    }
-    return rows;
-}
-
 QStringList eventTexts(DMacroPage* page)
 {
     QStringList out;
-    for (DCatchKeyAndMouseItem* row : eventRows(page))
+    for (DCatchKeyAndMouseItem* row : eventRowsOf(page))
         out << row->findChild<QLabel*>(QStringLiteral("label_DelayTime"))->text() + QLatin1Char(' ')
                    + row->findChild<QLabel*>(QStringLiteral("label_CatchEventExplain"))->text();
     return out;
@@ -296,7 +287,7 @@ private slots:
 
         QTest::mouseClick(macroRow(page, "2")->findChild<QLabel*>(QStringLiteral("label_MacroName")), Qt::LeftButton);
         QCOMPARE(macroRows(page).at(1), QStringLiteral("*2:Macro2"));
-        QCOMPARE(eventRows(page).size(), 4);
+        QCOMPARE(eventRowsOf(page).size(), 4);
         QCOMPARE(child<QLabel>(page, "label_TotalTime")->text(), QStringLiteral("60 MS"));
     }
 
@@ -340,7 +331,7 @@ private slots:
         QSignalSpy changed(page, &DMacroPage::sigMacroListHaveChanged);
         // Show macro 3 and select its second event.
         QTest::mouseClick(macroRow(page, "3")->findChild<QLabel*>(QStringLiteral("label_MacroName")), Qt::LeftButton);
-        DCatchKeyAndMouseItem* selected = eventRows(page).at(1);
+        DCatchKeyAndMouseItem* selected = eventRowsOf(page).at(1);
         QTest::mouseClick(selected->findChild<QLabel*>(QStringLiteral("label_CatchEventExplain")), Qt::LeftButton);
         const QString selectedLook = selected->findChild<QFrame*>(QStringLiteral("frame"))->styleSheet();
 
@@ -348,15 +339,15 @@ private slots:
         macroRow(page, "1")->onMacroDelete();
         QCOMPARE(toast(page), QStringLiteral("Delete macro successful"));
         QCOMPARE(macroRows(page), (QStringList{"2:Macro2", "*3:Macro3"}));
-        QCOMPARE(eventRows(page).size(), 6);
-        QCOMPARE(eventRows(page).at(1), selected);
+        QCOMPARE(eventRowsOf(page).size(), 6);
+        QCOMPARE(eventRowsOf(page).at(1), selected);
         QCOMPARE(selected->findChild<QFrame*>(QStringLiteral("frame"))->styleSheet(), selectedLook);
         QCOMPARE(macroNames(path), (QStringList{"2:Macro2", "3:Macro3"}));
 
         // The one on show: the first remaining one is shown.
         macroRow(page, "3")->onMacroDelete();
         QTRY_COMPARE(macroRows(page), QStringList{"*2:Macro2"});
-        QCOMPARE(eventRows(page).size(), 4);
+        QCOMPARE(eventRowsOf(page).size(), 4);
         QCOMPARE(changed.count(), 0);
 
         // The last one: nothing on show, and the change is told.
@@ -423,7 +414,7 @@ private slots:
         XmlStore::instance().cache.setFailCommits(true);
         child<QPushButton>(page, "pushButton_ClearMacroLst")->click();
         QCOMPARE(toast(page), QStringLiteral("The macro file could not be saved"));
-        QCOMPARE(eventRows(page).size(), 2);
+        QCOMPARE(eventRowsOf(page).size(), 2);
         child<QPushButton>(page, "pushButton_Add")->click();
         QCOMPARE(toast(page), QStringLiteral("The macro file could not be saved"));
         macroRow(page, "2")->onMacroDelete();

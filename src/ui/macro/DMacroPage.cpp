@@ -136,6 +136,7 @@ DMacroPage::DMacroPage(QWidget* parent)
 
     m_keyNameMap = data->keyNameMap();
     m_virtualKeyToHidMap = data->virtualKeyToHidMap();
+    setUpRecording();
     connect(ui->scrollArea_3->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &DMacroPage::onScrollAreaValueChanged);
 
@@ -156,6 +157,7 @@ void DMacroPage::setMacroFilePath(const char* path)
     m_macroFile = DMacroFile(text);
     const QByteArray kept = m_macroFile.path();
     qstrncpy(m_macroFilePath, kept.constData(), sizeof m_macroFilePath);
+    m_editor.setFile(m_macroFile);
 }
 
 void DMacroPage::setTexts()
@@ -265,11 +267,7 @@ void DMacroPage::setTheme()
           DThemeColor::fillTemplate(QStringLiteral("QLabel#label_10{color:rgb(%1);}"
                                                    "QLabel#label_11{color:rgb(%2);font:75 11pt \"%3\";}"),
                                     {theme.textCheckedColor, theme.textDefaultColor, theme.textFont}));
-    sheet(ui->label, QStringLiteral("QLabel#label{color:rgb(%1);}"), {theme.textDefaultColor});
-    sheet(ui->frame_Record,
-          QStringLiteral("QFrame#frame_Record{border-radius:8px;border:2px solid rgb(%1);}"
-                         "QFrame#frame_Record:hover{border:2px solid rgb(%2);}"),
-          {theme.macroBorderColor, theme.textCheckedColor});
+    setRecordLook(m_recording);
     sheet(ui->frame_Center, QStringLiteral("QFrame#frame_Center{background-color:rgb(%1);}"),
           {theme.macroCenterBgColor});
     sheet(ui->scrollArea_3, QStringLiteral("QScrollArea#scrollArea_3{background-color:rgb(%1);}"),
@@ -327,12 +325,8 @@ void DMacroPage::onScrollAreaValueChanged(int value)
 
 bool DMacroPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ui->frame_Record) {
-        if (event->type() == QEvent::Enter)
-            m_ignoreMouse = true;
-        else if (event->type() == QEvent::Leave)
-            m_ignoreMouse = false;
-    }
+    if (filterRecordingEvent(watched, event))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 
@@ -350,6 +344,9 @@ void DMacroPage::finish()
     if (m_finished)
         return;
     m_finished = true;
+    // Nothing of a recording cut short by the closing is stored.
+    m_recorder.cancel();
+    m_recording = false;
     DDataManager::getInstance()->switchMacroRecordHook(false);
     emit sigMacroPageClose();
 }
@@ -431,6 +428,7 @@ void DMacroPage::showNoMacro()
     m_eventSelected = false;
     m_totalDelay = 0;
     m_downCount = 0;
+    m_editor.clear();
     ui->label_TotalTime->setText(totalText(0));
     ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
 }
@@ -477,6 +475,7 @@ DCatchKeyAndMouseItem* DMacroPage::addEventRow(const QString& mark)
     connect(row, &DCatchKeyAndMouseItem::sigKeyOrMouseEventClick, this, &DMacroPage::onKeyOrMouseEventClick);
     connect(row, &DCatchKeyAndMouseItem::sigMouseEnter, this, &DMacroPage::onMouseEnter);
     connect(row, &DCatchKeyAndMouseItem::sigMouseLeave, this, &DMacroPage::onMouseLeave);
+    connect(row, &DCatchKeyAndMouseItem::sigDeleteKeyAndMouseEvent, this, &DMacroPage::onDeleteKeyAndMouseEvent);
     m_eventListLayout->insertWidget(m_eventListLayout->count() - 1, row);
     m_eventRows.append(row);
     return row;
@@ -522,6 +521,7 @@ void DMacroPage::showMacro(DMacroListItem* from, const QString& strMacroIndex, c
     QList<DMacroEvent> events;
     const bool read = m_macroFile.events(strMacroIndex, &events);
     showRecoveryNotes();
+    m_editor.show(strMacroIndex, m_currentMacroName, read ? events : QList<DMacroEvent>());
     if (!read || events.isEmpty()) {
         ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
         return;
@@ -639,6 +639,7 @@ void DMacroPage::on_pushButton_ClearMacroLst_clicked()
     m_pendingEvents.clear();
     m_eventSelected = false;
     m_totalDelay = 0;
+    m_editor.show(m_currentMacroIndex, m_currentMacroName, {});
     ui->label_TotalTime->setText(totalText(0));
     ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
     showNotice(QObject::tr("Clear record macro successful"));
@@ -659,6 +660,7 @@ void DMacroPage::onKeyOrMouseEventClick(QString delay, QString type, QString key
     m_selectedIsUp = down ? 0 : 1;
     m_selectedMark = row->getMark();
     m_selectedIndex = m_eventListLayout->indexOf(row);
+    m_editor.select(m_selectedIndex);
     ui->lineEdit_DelayNum->setText(delay);
     if (type == QLatin1String("key")) {
         ui->stackedWidget_Property->setCurrentWidget(ui->page_1);
@@ -678,11 +680,18 @@ void DMacroPage::onKeyOrMouseEventClick(QString delay, QString type, QString key
         ui->radioButton_3right->setChecked(true);
     }
     m_eventSelected = true;
+    applySelectionLooks(row);
+}
+
+void DMacroPage::applySelectionLooks(DCatchKeyAndMouseItem* clicked)
+{
     for (DCatchKeyAndMouseItem* each : qAsConst(m_eventRows))
         each->setHighlighted(each->getMark() == m_selectedMark && each->getOperateExplain() != m_selectedOperate);
-    row->setHighlighted(true);
+    if (!clicked)
+        return;
+    clicked->setHighlighted(true);
     for (DCatchKeyAndMouseItem* each : qAsConst(m_eventRows)) {
-        if (each->getMark() == m_selectedMark && each->getOperateExplain() == row->getOperateExplain())
+        if (each->getMark() == m_selectedMark && each->getOperateExplain() == clicked->getOperateExplain())
             each->setSelected(true);
     }
 }

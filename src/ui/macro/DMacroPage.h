@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/include/lowLevelHookRecords.h"
+#include "profiles/DMacroEventEditor.h"
 #include "profiles/DMacroFile.h"
+#include "profiles/DMacroRecorder.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QDialog>
@@ -13,6 +16,7 @@
 class CbNotice;
 class DCatchKeyAndMouseItem;
 class DMacroListItem;
+class QLabel;
 class QVBoxLayout;
 
 namespace Ui {
@@ -40,6 +44,8 @@ public:
     const char* macroFilePath() const { return m_macroFilePath; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Starts or stops recording into the macro on show.
+    void toggleRecording();
 
 signals:
     void sigMacroPageClose();
@@ -59,6 +65,9 @@ public slots:
     void onMouseLeave(QString selectMark, QString selectOperateExplain);
     void onScrollSheetSet();
     void onScrollAreaValueChanged(int value);
+    void onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag);
+    void onMouseRecviveStream(int nCode, WPARAM wParam, LPARAM lParam);
+    void onDeleteKeyAndMouseEvent();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -72,6 +81,10 @@ private slots:
     void on_radioButton_Mouse_clicked();
     void on_radioButton_KeyboardEvent_clicked();
     void on_radioButton_MouseEvent_clicked();
+    void on_pushButton_InsertMacro_clicked();
+    void on_pushButton_ModifyMacro_clicked();
+    void on_pushButton_MoveUp_clicked();
+    void on_pushButton_MoveDown_clicked();
 
 private:
     void setTexts();
@@ -94,6 +107,20 @@ private:
     // Stops the hooks and reports the closing, once, whichever way the
     // editor goes.
     void finish();
+
+    // Recording and event editing (DMacroPageRecording.cpp).
+    void setUpRecording();
+    // The key fields capture while they have the focus; true when handled.
+    bool filterRecordingEvent(QObject* watched, QEvent* event);
+    void setRecordLook(bool recording);
+    void setRecordingFramesEnabled(bool enabled);
+    void readDelayMode();
+    void addRecordedRow(const DMacroEvent& event);
+    // The rows anew from the edited list, the selection kept.
+    void showEditedRows();
+    void applySelectionLooks(DCatchKeyAndMouseItem* clicked);
+    // Toasts the outcome; true when the change was made.
+    bool reportEdit(DMacroEventEditor::Result result, const QString& doneText);
 
     Ui::DMacroPage* ui;
     char m_macroFilePath[kPathBufferSize] = {};
@@ -126,4 +153,9 @@ private:
     QString m_currentMacroName;
     QString m_scrollBarStyleSheet;
     bool m_finished = false;
+    DMacroRecorder m_recorder;
+    DMacroEventEditor m_editor;
+    QString m_capturedKeyName;
+    int m_capturedKeyCode = -1;
+    QLabel* m_captureScopeLabel = nullptr;
 };
