@@ -33,6 +33,8 @@
 // Xlib defines names such as None and Status: after everything else.
 #include "support/X11KeyClients.h"
 
+#include <X11/Xlib.h>
+
 using namespace MacroEditorSupport;
 using namespace ReportBytes;
 using namespace StoreTestSupport;
