@@ -87,8 +87,8 @@ bool DMacroBindings::unbind(const QList<Binding>& bindings)
 {
     for (const Binding& binding : bindings) {
         if (!COrvaneXML_DeleteProFileMacroWithKeyInfoItem(binding.layerPath.constData(),
-                                                          binding.profileIndex.constData(),
-                                                          binding.keyCode.constData(), binding.keyName.constData()))
+                                                          binding.profileIndex.constData(), binding.keyCode.constData(),
+                                                          binding.keyName.constData()))
             return false;
     }
     return true;

@@ -10,8 +10,7 @@ bool DSeniorKeyBindings::find(const QString& userConfigDir, int index, QList<Bin
     return DMacroBindings::findKeys(userConfigDir, DKeyFunctionType::kAdvancedKey, index, out);
 }
 
-bool DSeniorKeyBindings::removeRecord(DSeniorKeyRecords& records, const QString& userConfigDir, int type,
-                                      int index)
+bool DSeniorKeyBindings::removeRecord(DSeniorKeyRecords& records, const QString& userConfigDir, int type, int index)
 {
     QList<Binding> bindings;
     if (!find(userConfigDir, index, &bindings))

@@ -277,8 +277,7 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("MT into an empty store")
-            << QList<int>{} << "radioButton_MT" << QStringList{"*MT1"} << "page_MT";
+        QTest::newRow("MT into an empty store") << QList<int>{} << "radioButton_MT" << QStringList{"*MT1"} << "page_MT";
         QTest::newRow("MT behind a DKS record")
             << QList<int>{1} << "radioButton_MT" << QStringList{"*DKS1", "MT2"} << "page_DKS";
         QTest::newRow("TGL behind an MT record")
@@ -394,8 +393,8 @@ private slots:
         QTest::addColumn<QByteArray>("keyText"); // stored; empty: nothing stored
         QTest::addColumn<QString>("rowText");
 
-        QTest::newRow("DKS slot 3, A") << 1 << "toolButton_SeniorKey03" << false << QList<int>{4}
-                                       << QStringList{"A"} << 2 << QByteArray("4") << "A";
+        QTest::newRow("DKS slot 3, A") << 1 << "toolButton_SeniorKey03" << false << QList<int>{4} << QStringList{"A"}
+                                       << 2 << QByteArray("4") << "A";
         QTest::newRow("MT hold") << 2 << "toolButton_HoldKey" << false << QList<int>{5} << QStringList{"B"} << 0
                                  << QByteArray("5") << "B";
         QTest::newRow("MT click") << 2 << "toolButton_ClickKey" << false << QList<int>{5} << QStringList{"B"} << 1
@@ -407,14 +406,15 @@ private slots:
                                         << QByteArray("3,4") << "L_CTRL+L_SHIFT+A";
         QTest::newRow("Shift, Ctrl, A: stored in bit order")
             << 2 << "toolButton_ClickKey" << true << QList<int>{225, 224, 4}
-            << QStringList{"L_SHIFT", "L_SHIFT+L_CTRL", "L_SHIFT+L_CTRL+A"} << 1 << QByteArray("3,4") << "L_CTRL+L_SHIFT+A";
+            << QStringList{"L_SHIFT", "L_SHIFT+L_CTRL", "L_SHIFT+L_CTRL+A"} << 1 << QByteArray("3,4")
+            << "L_CTRL+L_SHIFT+A";
         QTest::newRow("A first does nothing, then Alt, A")
             << 1 << "toolButton_SeniorKey02" << true << QList<int>{4, 226, 4} << QStringList{"", "L_ALT", "L_ALT+A"}
             << 1 << QByteArray("4,4") << "L_ALT+A";
         QTest::newRow("third modifier ignored")
             << 3 << "toolButton_TglKey" << true << QList<int>{224, 225, 226, 4}
-            << QStringList{"L_CTRL", "L_CTRL+L_SHIFT", "L_CTRL+L_SHIFT", "L_CTRL+L_SHIFT+A"} << 0
-            << QByteArray("3,4") << "L_CTRL+L_SHIFT+A";
+            << QStringList{"L_CTRL", "L_CTRL+L_SHIFT", "L_CTRL+L_SHIFT", "L_CTRL+L_SHIFT+A"} << 0 << QByteArray("3,4")
+            << "L_CTRL+L_SHIFT+A";
         QTest::newRow("Ctrl twice, A") << 1 << "toolButton_SeniorKey04" << true << QList<int>{224, 224, 4}
                                        << QStringList{"L_CTRL", "L_CTRL", "L_CTRL+A"} << 3 << QByteArray("1,4")
                                        << "L_CTRL+A";
@@ -458,8 +458,8 @@ private slots:
                 QCOMPARE(DSeniorKeyRecords::keyText(record, other), QByteArray());
         }
         QCOMPARE(record.tglKeySet, type == 3 ? 1 : 0);
-        const char* const labels[] = {"label_SeniorKey01", "label_SeniorKey02", "label_SeniorKey03",
-                                      "label_SeniorKey04"};
+        const char* const labels[]
+            = {"label_SeniorKey01", "label_SeniorKey02", "label_SeniorKey03", "label_SeniorKey04"};
         QCOMPARE(child<QLabel>(row(page, QString::fromLatin1(record.name)), labels[slot])->text(), rowText);
         if (type == 1)
             QCOMPARE(DSeniorKeyRecords::keyText(page->findChild<DDksShowWidget*>()->seniorKeyInfo(), slot), keyText);

@@ -101,7 +101,8 @@ private slots:
         const QWidget* host = page->findChild<QWidget*>(QStringLiteral("widget_DksDrawPage"));
         const int cellWidth = host->width() / 4;
         const int cellHeight = host->height() / 4;
-        const auto at = [&](double column, int row) { return QPoint(20 + int(column * cellWidth), 15 + row * cellHeight); };
+        const auto at
+            = [&](double column, int row) { return QPoint(20 + int(column * cellWidth), 15 + row * cellHeight); };
         for (QEvent::Type type : {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
             mouse(grid, type, at(0, 0));
         // The drag starts on the tap's right edge.
@@ -154,7 +155,8 @@ private slots:
         QVERIFY(dir.isValid());
         const QString folder = dir.path();
         for (int layer = 0; layer < 2; ++layer) {
-            const QByteArray path = QFile::encodeName(folder + QLatin1String(DOnboardDownloadPlan::kLayers[layer].fileName));
+            const QByteArray path
+                = QFile::encodeName(folder + QLatin1String(DOnboardDownloadPlan::kLayers[layer].fileName));
             QVERIFY(createLayerFile(path, 1, 1));
             if (layer == 0) {
                 for (int index = 1; index <= 3; ++index)

@@ -3,19 +3,19 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "profiles/DSeniorKeyRecords.h"
 #include "ui/seniorKeys/DAllKeysShowPage.h"
 #include "ui/seniorKeys/DDksShowWidget.h"
-#include "profiles/DSeniorKeyRecords.h"
 #include "ui/seniorKeys/DSeniorKeyEventListItem.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/seniorKeys/DStrokeConfigView.h"
 
 #include <QEnterEvent>
 #include <QHBoxLayout>
-#include <QStackedWidget>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QTranslator>
 #include <QVBoxLayout>
 

@@ -23,9 +23,15 @@
 #include <QTimer>
 
 #include <cstring>
-#include <iterator>
 
 namespace {
+
+// A combination can be wider than its button: the whole of it is the tip.
+void showKey(QAbstractButton* button, const QString& text)
+{
+    button->setText(text);
+    button->setToolTip(text);
+}
 
 constexpr int kWidth = 930;
 constexpr int kHeight = 590;
@@ -113,14 +119,8 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget* parent)
     DDataManager::getInstance()->copySeniorKeyFilePath(m_seniorKeyFilePath);
     m_records = DSeniorKeyRecords(QByteArray(m_seniorKeyFilePath));
 
-    for (QAbstractButton* button : {static_cast<QAbstractButton*>(ui->toolButton_SeniorKey01),
-                                    static_cast<QAbstractButton*>(ui->toolButton_SeniorKey02),
-                                    static_cast<QAbstractButton*>(ui->toolButton_SeniorKey03),
-                                    static_cast<QAbstractButton*>(ui->toolButton_SeniorKey04),
-                                    static_cast<QAbstractButton*>(ui->toolButton_HoldKey),
-                                    static_cast<QAbstractButton*>(ui->toolButton_ClickKey),
-                                    static_cast<QAbstractButton*>(ui->toolButton_TglKey)}) {
-        button->setText(QString());
+    for (QAbstractButton* button : keyButtons()) {
+        showKey(button, QString());
         button->installEventFilter(this);
     }
     ui->toolButton_ExplainInfo->installEventFilter(this);
@@ -244,6 +244,10 @@ void DSeniorKeysPage::setTheme()
           {theme.macroRightBgColor, theme.textDefaultColor, theme.textCheckedColor, theme.textFont,
            theme.macroBorderColor});
     sheet(ui->widget_DksSetting, QStringLiteral("QLabel{color:rgb(%1);}"), {theme.textDefaultColor});
+    // The form's frames only lay out; under a style sheet an unstyled panel
+    // frame would draw the platform's border around each of them.
+    ui->stackedWidget_2->setStyleSheet(QStringLiteral("QFrame{border:none;}"));
+    ui->frame_16->setStyleSheet(QStringLiteral("QFrame#frame_16{border:none;}"));
     // The lists are filled in the panel's colour: a nearly clear fill shows
     // black where nothing below it paints.
     sheet(ui->scrollArea_2, QStringLiteral("QScrollArea#scrollArea_2{background-color:rgb(%1);}"),
@@ -290,10 +294,13 @@ void DSeniorKeysPage::onScrollSheetSet()
 
 QString DSeniorKeysPage::linkText(const QString& readout) const
 {
-    const QString text = QStringLiteral("<span style=\"font-family:\"%3\";font-size:12pt; color:#ff6666;\"></span>"
-                          "<a href=\"Company|%1|\"><span style=\"font-size:8pt; text-decoration:underline; "
-                          "color:rgb(%2);\">%1</span>")
-        .arg(readout, m_linkColor, m_linkFontFamily);
+    // The family is quoted with single quotes: double ones would end the
+    // style attribute and leave the link in the document's default font.
+    const QString text
+        = QStringLiteral("<span style=\"font-family:'%3';font-size:12pt; color:#ff6666;\"></span>"
+                         "<a href=\"Company|%1|\"><span style=\"font-size:8pt; text-decoration:underline; "
+                         "color:rgb(%2);\">%1</span>")
+              .arg(readout, m_linkColor, m_linkFontFamily);
     // A theme colour with an alpha needs rgba() to be read at all.
     return DThemeColor::fitColorFunctions(text);
 }
@@ -379,14 +386,8 @@ void DSeniorKeysPage::selectRecord(DSeniorKeyEventListItem* row, int index)
     m_selectedRow = row;
     for (DSeniorKeyEventListItem* each : qAsConst(m_rowMap))
         each->setSelected(each == m_selectedRow);
-    for (QAbstractButton* button : {static_cast<QAbstractButton*>(ui->toolButton_SeniorKey01),
-                                    static_cast<QAbstractButton*>(ui->toolButton_SeniorKey02),
-                                    static_cast<QAbstractButton*>(ui->toolButton_SeniorKey03),
-                                    static_cast<QAbstractButton*>(ui->toolButton_SeniorKey04),
-                                    static_cast<QAbstractButton*>(ui->toolButton_HoldKey),
-                                    static_cast<QAbstractButton*>(ui->toolButton_ClickKey),
-                                    static_cast<QAbstractButton*>(ui->toolButton_TglKey)})
-        button->setText(QString());
+    for (QAbstractButton* button : keyButtons())
+        showKey(button, QString());
     m_currentInfo = m_records.records().value(index);
     showSeniorKeyInfo();
 
@@ -410,6 +411,13 @@ void DSeniorKeysPage::selectRecord(DSeniorKeyEventListItem* row, int index)
     }
 }
 
+QList<QAbstractButton*> DSeniorKeysPage::keyButtons() const
+{
+    return {ui->toolButton_SeniorKey01, ui->toolButton_SeniorKey02, ui->toolButton_SeniorKey03,
+            ui->toolButton_SeniorKey04, ui->toolButton_HoldKey,     ui->toolButton_ClickKey,
+            ui->toolButton_TglKey};
+}
+
 QString DSeniorKeysPage::keyDisplay(int slot) const
 {
     return DSeniorKeyRecords::displayText(DSeniorKeyRecords::keyText(m_currentInfo, slot), m_keyNameMap);
@@ -419,22 +427,22 @@ void DSeniorKeysPage::showSeniorKeyInfo()
 {
     switch (m_currentInfo.type) {
     case DSeniorKeyRecords::kDks:
-        ui->toolButton_SeniorKey01->setText(keyDisplay(0));
-        ui->toolButton_SeniorKey02->setText(keyDisplay(1));
-        ui->toolButton_SeniorKey03->setText(keyDisplay(2));
-        ui->toolButton_SeniorKey04->setText(keyDisplay(3));
+        showKey(ui->toolButton_SeniorKey01, keyDisplay(0));
+        showKey(ui->toolButton_SeniorKey02, keyDisplay(1));
+        showKey(ui->toolButton_SeniorKey03, keyDisplay(2));
+        showKey(ui->toolButton_SeniorKey04, keyDisplay(3));
         showPoints();
         if (m_dksShowWidget)
             m_dksShowWidget->setSeniorKeyInfo(m_currentInfo);
         break;
     case DSeniorKeyRecords::kMt:
-        ui->toolButton_HoldKey->setText(keyDisplay(0));
-        ui->toolButton_ClickKey->setText(keyDisplay(1));
+        showKey(ui->toolButton_HoldKey, keyDisplay(0));
+        showKey(ui->toolButton_ClickKey, keyDisplay(1));
         ui->horizontalSlider_HoldDuration->setValue(m_currentInfo.holdDuration / kHoldStepMs);
         ui->label_HoldDuration->setText(QString::number(m_currentInfo.holdDuration) + QStringLiteral("ms"));
         break;
     case DSeniorKeyRecords::kTgl:
-        ui->toolButton_TglKey->setText(m_currentInfo.tglKeySet == 1 ? keyDisplay(0) : QString());
+        showKey(ui->toolButton_TglKey, m_currentInfo.tglKeySet == 1 ? keyDisplay(0) : QString());
         break;
     default:
         break;
@@ -548,12 +556,10 @@ void DSeniorKeysPage::showNotice(const QString& text)
 
 void DSeniorKeysPage::onSksSelKeyChanged(int index)
 {
-    QAbstractButton* const buttons[] = {ui->toolButton_SeniorKey01, ui->toolButton_SeniorKey02,
-                                        ui->toolButton_SeniorKey03, ui->toolButton_SeniorKey04};
-    if (index < 1 || index > 4)
+    if (index < 1 || index > DSeniorKeyRecords::kKeySlots)
         return;
     m_selectedKeySlot = index;
-    m_currentKeyButton = buttons[index - 1];
+    m_currentKeyButton = keyButtons().at(index - 1);
 }
 
 void DSeniorKeysPage::onMtSelKeyChanged(int index)
@@ -568,7 +574,7 @@ void DSeniorKeysPage::onKeyListClicked(int keyDec, QString keyCharacter)
     if (!m_selectedRow)
         return;
     if (ui->radioButton_SingleKey->isChecked()) {
-        m_currentKeyButton->setText(keyCharacter);
+        showKey(m_currentKeyButton, keyCharacter);
         enterKey(QByteArray::number(keyDec), "DKS [SingleKey] K1K2K3K4");
         return;
     }
@@ -576,10 +582,10 @@ void DSeniorKeysPage::onKeyListClicked(int keyDec, QString keyCharacter)
         return;
     switch (m_combination.pick(keyDec, m_keyNameMap)) {
     case DSeniorKeyCombination::Step::Collecting:
-        m_currentKeyButton->setText(m_combination.shownText());
+        showKey(m_currentKeyButton, m_combination.shownText());
         break;
     case DSeniorKeyCombination::Step::Committed:
-        m_currentKeyButton->setText(m_combination.shownText());
+        showKey(m_currentKeyButton, m_combination.shownText());
         enterKey(m_combination.keyText(), "DKS [CombinationKeys] K1K2K3K4");
         break;
     default:
@@ -617,23 +623,21 @@ void DSeniorKeysPage::mousePressEvent(QMouseEvent* event)
     if (slot >= 1 && slot <= 4) {
         if (m_currentInfo.type != DSeniorKeyRecords::kDks)
             return;
-        QAbstractButton* const buttons[] = {ui->toolButton_SeniorKey01, ui->toolButton_SeniorKey02,
-                                            ui->toolButton_SeniorKey03, ui->toolButton_SeniorKey04};
         setKeyText(m_currentInfo, slot - 1, QByteArray());
-        buttons[slot - 1]->setText(QString());
+        showKey(keyButtons().at(slot - 1), QString());
         if (m_dksShowWidget)
             m_dksShowWidget->setSeniorKeyInfo(m_currentInfo);
     } else if (slot == kMtHoldSlot || slot == kMtClickSlot) {
         if (m_currentInfo.type != DSeniorKeyRecords::kMt)
             return;
         setKeyText(m_currentInfo, slot == kMtHoldSlot ? 0 : 1, QByteArray());
-        (slot == kMtHoldSlot ? ui->toolButton_HoldKey : ui->toolButton_ClickKey)->setText(QString());
+        showKey(slot == kMtHoldSlot ? ui->toolButton_HoldKey : ui->toolButton_ClickKey, QString());
     } else if (slot == kTglSlot) {
         if (m_currentInfo.type != DSeniorKeyRecords::kTgl)
             return;
         setKeyText(m_currentInfo, 0, QByteArray());
         m_currentInfo.tglKeySet = 0;
-        ui->toolButton_TglKey->setText(QString());
+        showKey(ui->toolButton_TglKey, QString());
     } else {
         return;
     }
@@ -661,22 +665,17 @@ bool DSeniorKeysPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
         const bool enter = event->type() == QEvent::Enter;
-        const QObject* const keySlots[] = {ui->toolButton_SeniorKey01, ui->toolButton_SeniorKey02,
-                                        ui->toolButton_SeniorKey03, ui->toolButton_SeniorKey04,
-                                        ui->toolButton_HoldKey,     ui->toolButton_ClickKey,
-                                        ui->toolButton_TglKey};
-        for (int i = 0; i < int(std::size(keySlots)); ++i) {
-            if (watched == keySlots[i])
-                m_hoveredKeySlot = enter ? i + 1 : -1;
-        }
+        const int slot = keyButtons().indexOf(qobject_cast<QAbstractButton*>(watched));
+        if (slot != -1)
+            m_hoveredKeySlot = enter ? slot + 1 : -1;
         if (watched == ui->toolButton_ExplainInfo || watched == ui->toolButton_ExplainInfo02) {
             if (!enter) {
                 if (m_explainPopup)
                     m_explainPopup->hide();
             } else {
-                showExplanation(static_cast<QWidget*>(watched),
-                                watched == ui->toolButton_ExplainInfo ? DSeniorKeysRecordExplainDia::kKeyEntry
-                                                                      : DSeniorKeysRecordExplainDia::kKinds);
+                showExplanation(static_cast<QWidget*>(watched), watched == ui->toolButton_ExplainInfo
+                                                                    ? DSeniorKeysRecordExplainDia::kKeyEntry
+                                                                    : DSeniorKeysRecordExplainDia::kKinds);
             }
         }
     }
@@ -730,8 +729,7 @@ void DSeniorKeysPage::openStrokeConfig()
 
     auto* view = new DStrokeConfigView(this);
     view->setSeniorKeyInfo(m_currentInfo);
-    connect(view, &DStrokeConfigView::sigTheStrokeConfigViewClose, this,
-            &DSeniorKeysPage::onTheStrokeConfigViewClose);
+    connect(view, &DStrokeConfigView::sigTheStrokeConfigViewClose, this, &DSeniorKeysPage::onTheStrokeConfigViewClose);
     connect(view, &DStrokeConfigView::sigTheDKSStrokeStuChanged, this, &DSeniorKeysPage::onTheDKSStrokeStuChanged);
     view->move(x() + (width() - view->width()) / 2, y() + (height() - view->height()) / 2);
     view->setWindowModality(Qt::WindowModal);

@@ -5,6 +5,7 @@
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QDialog>
+#include <QList>
 #include <QMap>
 #include <QString>
 
@@ -78,6 +79,9 @@ private:
     void showSeniorKeyInfo();
     void showPoints();
     QString linkText(const QString& readout) const;
+    // The key-slot buttons in the order of their hover ids, 1 to 7: the
+    // four DKS slots, MT hold, MT click, TGL.
+    QList<QAbstractButton*> keyButtons() const;
     QString keyDisplay(int slot) const;
     // Puts a key text into the slot that m_selectedKeySlot names for the
     // record's kind, then stores.
