@@ -2115,4 +2115,113 @@ Keep these keys?</source>
         <translation>إلغاء</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>المفاتيح المتقدمة</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>إنشاء</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>الضغط المطوّل</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>النقر</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>مدة الضغط المطوّل</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>لا توجد مفاتيح متقدمة بعد</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>مفتاح واحد</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>مجموعة مفاتيح</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>للمفتاح وظيفتان: واحدة عند الضغط المطوّل عليه وأخرى عند النقر عليه.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>انقر هذا المفتاح لتشغيل التفعيل المتواصل أو إيقافه.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>مفتاح واحد</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>الضغط المطوّل</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>النقر</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>مدة الضغط المطوّل</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>لا توجد مفاتيح متقدمة بعد</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>للمفتاح وظيفتان: واحدة عند الضغط المطوّل عليه وأخرى عند النقر عليه.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>انقر هذا المفتاح لتشغيل التفعيل المتواصل أو إيقافه.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>عند اختيار «مفتاح واحد» يكفي النقر على مفتاح لإكمال الإعداد؛</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>عند اختيار «مجموعة مفاتيح» اختر مفتاح تعديل واحدًا على الأقل ثم مفتاحًا آخر لإكمال المجموعة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>يمكن للمفتاح تنفيذ أربع وظائف: يمكن ربط وظيفة إلى أربع وظائف بأربعة أعماق ضغط مختلفة.</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>تم إنشاء المفتاح المتقدم</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>تم حذف المفتاح المتقدم</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>تم بلوغ الحد الأقصى لعدد المفاتيح المتقدمة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>لا توجد مفاتيح مرتبطة بهذا المفتاح المتقدم (%n). حذفه؟</numerusform>
+            <numerusform>مفتاح واحد (%n) مرتبط بهذا المفتاح المتقدم. عند حذفه يعود إلى وظيفته الافتراضية. حذفه؟</numerusform>
+            <numerusform>مفتاحان (%n) مرتبطان بهذا المفتاح المتقدم. عند حذفه يعودان إلى وظيفتهما الافتراضية. حذفه؟</numerusform>
+            <numerusform>%n مفاتيح مرتبطة بهذا المفتاح المتقدم. عند حذفه تعود إلى وظيفتها الافتراضية. حذفه؟</numerusform>
+            <numerusform>%n مفتاحًا مرتبطًا بهذا المفتاح المتقدم. عند حذفه تعود إلى وظيفتها الافتراضية. حذفه؟</numerusform>
+            <numerusform>%n مفتاح مرتبط بهذا المفتاح المتقدم. عند حذفه تعود إلى وظيفتها الافتراضية. حذفه؟</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -2106,4 +2106,110 @@ Ponechat tyto klávesy?</translation>
         <translation>Zrušit</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Vytvořit</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Podržení</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Stisk</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Doba podržení</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Zatím žádné pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Jedna klávesa</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinace kláves</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>Klávesa má dvě funkce: jednu při podržení a druhou při stisku.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Stiskem této klávesy zapnete nebo vypnete nepřetržité spouštění.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Jedna klávesa</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Podržení</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Stisk</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Doba podržení</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Zatím žádné pokročilé klávesy</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>Klávesa má dvě funkce: jednu při podržení a druhou při stisku.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Stiskem této klávesy zapnete nebo vypnete nepřetržité spouštění.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Je-li zvolena „Jedna klávesa“, stačí kliknout na klávesu a nastavení je hotové;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Je-li zvolena „Kombinace kláves“, vyberte alespoň jednu modifikační klávesu a potom další klávesu, například L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>Klávesa může plnit čtyři funkce: čtyřem různým hloubkám stisku lze přiřadit 1 až 4 funkce.</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Pokročilá klávesa vytvořena</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Pokročilá klávesa smazána</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Bylo dosaženo maximálního počtu pokročilých kláves</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>K této pokročilé klávese je přiřazena %n klávesa. Po smazání získá zpět výchozí funkci. Smazat?</numerusform>
+            <numerusform>K této pokročilé klávese jsou přiřazeny %n klávesy. Po smazání získají zpět výchozí funkci. Smazat?</numerusform>
+            <numerusform>K této pokročilé klávese je přiřazeno %n kláves. Po smazání získají zpět výchozí funkci. Smazat?</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -2103,4 +2103,109 @@ Keep these keys?</translation>
         <translation>Cancel</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Advanced Keys</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Hold Duration</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>No advanced keys yet</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Single Key</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Key Combination</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>The key has two functions: one when it is held down, another when it is clicked.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Click this key to switch continuous triggering on or off.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Single Key</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Hold Duration</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>No advanced keys yet</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>The key has two functions: one when it is held down, another when it is clicked.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Click this key to switch continuous triggering on or off.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>With &quot;Single Key&quot; selected, a click on a key completes the entry;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>With &quot;Key Combination&quot; selected, pick at least one modifier key and then one other key to complete the combination, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>The key can perform four functions: 1 to 4 functions can be bound to four different press depths.</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Advanced key created</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Advanced key deleted</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>The maximum number of advanced keys has been reached</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n key is bound to this advanced key. Deleting it gives the key back its default function. Delete it?</numerusform>
+            <numerusform>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -2103,4 +2103,109 @@ Conserver ces touches ?</translation>
         <translation>Annuler</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Touches avancées</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Maintien</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Clic</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Durée de maintien</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Aucune touche avancée</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Touche unique</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>La touche a deux fonctions : l&apos;une quand elle est maintenue, l&apos;autre quand elle est cliquée.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Cliquez sur cette touche pour activer ou désactiver le déclenchement continu.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Touche unique</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Maintien</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Clic</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Durée de maintien</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Aucune touche avancée</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>La touche a deux fonctions : l&apos;une quand elle est maintenue, l&apos;autre quand elle est cliquée.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Cliquez sur cette touche pour activer ou désactiver le déclenchement continu.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Avec « Touche unique » sélectionnée, un clic sur une touche suffit pour la définir ;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Avec « Combinaison de touches » sélectionnée, choisissez au moins une touche de modification puis une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>La touche peut remplir quatre fonctions : 1 à 4 fonctions peuvent être associées à quatre profondeurs d&apos;appui différentes.</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Touche avancée créée</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Touche avancée supprimée</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Le nombre maximal de touches avancées est atteint</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n touche est associée à cette touche avancée. Sa suppression lui rend sa fonction par défaut. La supprimer ?</numerusform>
+            <numerusform>%n touches sont associées à cette touche avancée. Sa suppression leur rend leur fonction par défaut. La supprimer ?</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

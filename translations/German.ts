@@ -2103,4 +2103,109 @@ Diese Tasten behalten?</translation>
         <translation>Abbrechen</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Erweiterte Tasten</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Halten</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Tippen</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Haltedauer</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Noch keine erweiterten Tasten</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>Die Taste hat zwei Funktionen: eine beim Halten und eine beim Tippen.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Ein Tippen auf diese Taste schaltet das Dauerauslösen ein oder aus.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Halten</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Tippen</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Haltedauer</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Noch keine erweiterten Tasten</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>Die Taste hat zwei Funktionen: eine beim Halten und eine beim Tippen.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Ein Tippen auf diese Taste schaltet das Dauerauslösen ein oder aus.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Ist „Einzeltaste“ gewählt, genügt ein Klick auf eine Taste, um sie einzutragen;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Ist „Tastenkombination“ gewählt, wählen Sie mindestens eine Umschalttaste und dann eine weitere Taste, um die Kombination abzuschließen, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>Die Taste kann vier Funktionen ausführen: Vier verschiedenen Drucktiefen lassen sich 1 bis 4 Funktionen zuweisen.</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Erweiterte Taste erstellt</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Erweiterte Taste gelöscht</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Die maximale Anzahl erweiterter Tasten ist erreicht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n Taste ist dieser erweiterten Taste zugewiesen. Beim Löschen erhält sie ihre Standardfunktion zurück. Löschen?</numerusform>
+            <numerusform>%n Tasten sind dieser erweiterten Taste zugewiesen. Beim Löschen erhalten sie ihre Standardfunktion zurück. Löschen?</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

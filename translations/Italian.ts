@@ -2103,4 +2103,109 @@ Mantenere questi tasti?</translation>
         <translation>Annulla</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Tasti avanzati</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Tenere</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Clic</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Durata della pressione</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Nessun tasto avanzato</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tasto singolo</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>Il tasto ha due funzioni: una quando viene tenuto premuto, l&apos;altra quando viene cliccato.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Clicca questo tasto per attivare o disattivare l&apos;attivazione continua.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Tasto singolo</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Tenere</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Clic</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Durata della pressione</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Nessun tasto avanzato</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>Il tasto ha due funzioni: una quando viene tenuto premuto, l&apos;altra quando viene cliccato.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Clicca questo tasto per attivare o disattivare l&apos;attivazione continua.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con «Tasto singolo» selezionato, basta cliccare un tasto per completare l&apos;impostazione;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con «Combinazione di tasti» selezionata, scegli almeno un tasto modificatore e poi un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>Il tasto può svolgere quattro funzioni: a quattro diverse profondità di pressione si possono assegnare da 1 a 4 funzioni.</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Tasto avanzato creato</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Tasto avanzato eliminato</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>È stato raggiunto il numero massimo di tasti avanzati</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n tasto è assegnato a questo tasto avanzato. Eliminandolo, torna alla sua funzione predefinita. Eliminarlo?</numerusform>
+            <numerusform>%n tasti sono assegnati a questo tasto avanzato. Eliminandolo, tornano alla loro funzione predefinita. Eliminarlo?</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -2100,4 +2100,108 @@ Keep these keys?</source>
         <translation>キャンセル</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>アドバンストキー</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>長押し</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>クリック</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>長押し時間</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>アドバンストキーはまだありません</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>単一キー</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>このキーには 2 つの機能があります。長押しで 1 つ、クリックでもう 1 つです。</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>このキーをクリックすると連続入力のオン／オフが切り替わります。</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>単一キー</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>長押し</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>クリック</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>長押し時間</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>アドバンストキーはまだありません</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>このキーには 2 つの機能があります。長押しで 1 つ、クリックでもう 1 つです。</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>このキーをクリックすると連続入力のオン／オフが切り替わります。</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>「単一キー」を選んだ場合は、キーを 1 つクリックするだけで設定が完了します。</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>「キーの組み合わせ」を選んだ場合は、修飾キーを 1 つ以上選んでから別のキーを 1 つ選ぶと組み合わせが完成します（例: L_Shift+A、L_Shift+L_Ctrl+A）。</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>このキーは 4 つの機能を実行できます。4 段階の押し込みの深さに 1～4 個の機能を割り当てられます。</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>アドバンストキーを作成しました</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>アドバンストキーを削除しました</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>アドバンストキーの数が上限に達しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>このアドバンストキーには %n 個のキーが割り当てられています。削除するとそれらのキーは既定の機能に戻ります。削除しますか？</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -2100,4 +2100,108 @@ Keep these keys?</source>
         <translation>취소</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>고급 키</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>누르고 있기</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>클릭</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>누름 유지 시간</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>고급 키가 없습니다</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>단일 키</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>이 키에는 두 가지 기능이 있습니다. 누르고 있을 때 하나, 클릭할 때 다른 하나입니다.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>이 키를 클릭하면 연속 입력이 켜지거나 꺼집니다.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>단일 키</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>누르고 있기</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>클릭</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>누름 유지 시간</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>고급 키가 없습니다</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>이 키에는 두 가지 기능이 있습니다. 누르고 있을 때 하나, 클릭할 때 다른 하나입니다.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>이 키를 클릭하면 연속 입력이 켜지거나 꺼집니다.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>&apos;단일 키&apos;를 선택한 경우 키 하나를 클릭하면 설정이 완료됩니다.</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>&apos;키 조합&apos;을 선택한 경우 보조 키를 하나 이상 고른 뒤 다른 키 하나를 골라야 조합이 완성됩니다(예: L_Shift+A, L_Shift+L_Ctrl+A).</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>이 키는 네 가지 기능을 수행할 수 있습니다. 네 가지 누름 깊이에 1~4개의 기능을 지정할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>고급 키를 만들었습니다</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>고급 키를 삭제했습니다</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>고급 키 수가 최대에 도달했습니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>이 고급 키에 %n개의 키가 지정되어 있습니다. 삭제하면 해당 키는 기본 기능으로 돌아갑니다. 삭제하시겠습니까?</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -2106,4 +2106,110 @@ Zachować te klawisze?</translation>
         <translation>Anuluj</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Klawisze zaawansowane</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Przytrzymanie</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Kliknięcie</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Czas przytrzymania</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Brak klawiszy zaawansowanych</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Pojedynczy klawisz</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>Klawisz ma dwie funkcje: jedną przy przytrzymaniu, drugą przy kliknięciu.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Kliknięcie tego klawisza włącza lub wyłącza ciągłe wyzwalanie.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Pojedynczy klawisz</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Przytrzymanie</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Kliknięcie</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Czas przytrzymania</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Brak klawiszy zaawansowanych</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>Klawisz ma dwie funkcje: jedną przy przytrzymaniu, drugą przy kliknięciu.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Kliknięcie tego klawisza włącza lub wyłącza ciągłe wyzwalanie.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Gdy wybrano „Pojedynczy klawisz”, wystarczy kliknąć klawisz, aby zakończyć ustawianie;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Gdy wybrano „Kombinacja klawiszy”, wybierz co najmniej jeden klawisz modyfikujący, a potem jeszcze jeden klawisz, np. L_Shift+A lub L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>Klawisz może wykonywać cztery funkcje: czterem różnym głębokościom wciśnięcia można przypisać od 1 do 4 funkcji.</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Utworzono klawisz zaawansowany</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Usunięto klawisz zaawansowany</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Osiągnięto maksymalną liczbę klawiszy zaawansowanych</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n klawisz jest przypisany do tego klawisza zaawansowanego. Po jego usunięciu odzyska domyślną funkcję. Usunąć?</numerusform>
+            <numerusform>%n klawisze są przypisane do tego klawisza zaawansowanego. Po jego usunięciu odzyskają domyślną funkcję. Usunąć?</numerusform>
+            <numerusform>%n klawiszy jest przypisanych do tego klawisza zaawansowanego. Po jego usunięciu odzyskają domyślną funkcję. Usunąć?</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

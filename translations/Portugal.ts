@@ -2103,4 +2103,109 @@ Manter estas teclas?</translation>
         <translation>Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avançadas</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Premir</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Duração da pressão</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Ainda não há teclas avançadas</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tecla única</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinação de teclas</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>A tecla tem duas funções: uma ao mantê-la premida e outra ao premi-la.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Prima esta tecla para ligar ou desligar o acionamento contínuo.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Tecla única</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Premir</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Duração da pressão</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Ainda não há teclas avançadas</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>A tecla tem duas funções: uma ao mantê-la premida e outra ao premi-la.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Prima esta tecla para ligar ou desligar o acionamento contínuo.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Com «Tecla única» selecionada, basta premir uma tecla para concluir a configuração;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Com «Combinação de teclas» selecionada, escolha pelo menos uma tecla modificadora e depois outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>A tecla pode executar quatro funções: é possível associar de 1 a 4 funções a quatro profundidades de pressão diferentes.</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Tecla avançada criada</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Tecla avançada eliminada</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Foi atingido o número máximo de teclas avançadas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n tecla está atribuída a esta tecla avançada. Ao eliminá-la, recupera a sua função predefinida. Eliminar?</numerusform>
+            <numerusform>%n teclas estão atribuídas a esta tecla avançada. Ao eliminá-la, recuperam a sua função predefinida. Eliminar?</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -2106,4 +2106,110 @@ Keep these keys?</source>
         <translation>Отмена</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Расширенные клавиши</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Удержание</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Нажатие</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Длительность удержания</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Расширенных клавиш пока нет</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Одна клавиша</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>У клавиши две функции: одна при удержании, другая при нажатии.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Нажатие на эту клавишу включает или выключает непрерывное срабатывание.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Одна клавиша</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Удержание</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Нажатие</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Длительность удержания</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Расширенных клавиш пока нет</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>У клавиши две функции: одна при удержании, другая при нажатии.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Нажатие на эту клавишу включает или выключает непрерывное срабатывание.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Если выбрано «Одна клавиша», достаточно нажать нужную клавишу, чтобы завершить настройку;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Если выбрано «Сочетание клавиш», выберите хотя бы одну клавишу-модификатор и затем ещё одну клавишу, например L_Shift+A или L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>Клавиша может выполнять четыре функции: на четыре разные глубины нажатия можно назначить от 1 до 4 функций.</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Расширенная клавиша создана</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Расширенная клавиша удалена</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Достигнуто максимальное число расширенных клавиш</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>Эта расширенная клавиша назначена на %n клавишу. После удаления она вернёт свою функцию по умолчанию. Удалить?</numerusform>
+            <numerusform>Эта расширенная клавиша назначена на %n клавиши. После удаления они вернут свою функцию по умолчанию. Удалить?</numerusform>
+            <numerusform>Эта расширенная клавиша назначена на %n клавиш. После удаления они вернут свою функцию по умолчанию. Удалить?</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

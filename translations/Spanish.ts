@@ -2103,4 +2103,109 @@ Keep these keys?</source>
         <translation>Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Mantener</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Duración de pulsación</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Aún no hay teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Tecla única</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Combinación de teclas</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>La tecla tiene dos funciones: una al mantenerla pulsada y otra al pulsarla.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Pulse esta tecla para activar o desactivar la activación continua.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Tecla única</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Mantener</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Duración de pulsación</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Aún no hay teclas avanzadas</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>La tecla tiene dos funciones: una al mantenerla pulsada y otra al pulsarla.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Pulse esta tecla para activar o desactivar la activación continua.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Con «Tecla única» seleccionada, basta con pulsar una tecla para completar la configuración;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Con «Combinación de teclas» seleccionada, elija al menos una tecla modificadora y después otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>La tecla puede realizar cuatro funciones: se pueden asignar de 1 a 4 funciones a cuatro profundidades de pulsación distintas.</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Tecla avanzada creada</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Tecla avanzada eliminada</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Se ha alcanzado el número máximo de teclas avanzadas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>%n tecla está asignada a esta tecla avanzada. Al eliminarla, recupera su función predeterminada. ¿Eliminarla?</numerusform>
+            <numerusform>%n teclas están asignadas a esta tecla avanzada. Al eliminarla, recuperan su función predeterminada. ¿Eliminarla?</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

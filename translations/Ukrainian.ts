@@ -2106,4 +2106,110 @@ Keep these keys?</source>
         <translation>Скасувати</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>Розширені клавіші</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Утримання</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Тривалість утримання</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Розширених клавіш ще немає</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Одна клавіша</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>Комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>Клавіша має дві функції: одну під час утримання, іншу під час натискання.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Натискання цієї клавіші вмикає або вимикає безперервне спрацювання.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Одна клавіша</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Утримання</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>Тривалість утримання</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>Розширених клавіш ще немає</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>Клавіша має дві функції: одну під час утримання, іншу під час натискання.</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>Натискання цієї клавіші вмикає або вимикає безперервне спрацювання.</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>Якщо вибрано «Одна клавіша», достатньо натиснути потрібну клавішу, щоб завершити налаштування;</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>Якщо вибрано «Комбінація клавіш», виберіть щонайменше одну клавішу-модифікатор, а потім ще одну клавішу, наприклад L_Shift+A або L_Shift+L_Ctrl+A;</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>Клавіша може виконувати чотири функції: чотирьом різним глибинам натискання можна призначити від 1 до 4 функцій.</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>Розширену клавішу створено</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>Розширену клавішу видалено</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>Досягнуто максимальної кількості розширених клавіш</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>Цю розширену клавішу призначено на %n клавішу. Після видалення вона поверне свою типову функцію. Видалити?</numerusform>
+            <numerusform>Цю розширену клавішу призначено на %n клавіші. Після видалення вони повернуть свою типову функцію. Видалити?</numerusform>
+            <numerusform>Цю розширену клавішу призначено на %n клавіш. Після видалення вони повернуть свою типову функцію. Видалити?</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

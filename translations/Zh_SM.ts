@@ -2100,4 +2100,108 @@ Keep these keys?</source>
         <translation>取消</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>高级按键</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>按住</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>单击</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>按住时长</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>暂无高级按键</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>单键</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>该按键有两种功能：按住按键为一种，单击按键为另一种。</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>单击此按键可开启或关闭连续触发。</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>单键</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>按住</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>单击</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>按住时长</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>暂无高级按键</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>该按键有两种功能：按住按键为一种，单击按键为另一种。</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>单击此按键可开启或关闭连续触发。</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>选择“单键”时，只需单击某个按键即可完成按键设置；</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>选择“组合键”时，需要至少选择一个组合修饰键和一个其他按键才能完成组合键的输入，例如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>该按键可实现四种功能：可根据四种不同的按压深度绑定 1 到 4 个功能。</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>高级按键创建成功</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>高级按键删除成功</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>高级按键数量已达上限</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>有 %n 个按键绑定了此高级按键。删除后，这些按键将恢复默认功能。是否删除？</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

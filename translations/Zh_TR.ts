@@ -2100,4 +2100,108 @@ Keep these keys?</source>
         <translation>取消</translation>
     </message>
 </context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>Senior Keys</source>
+        <translation>進階按鍵</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>按住</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>單擊</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>按住時長</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>尚無進階按鍵</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>單鍵</translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>該按鍵有兩種功能：按住按鍵為一種，單擊按鍵為另一種。</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>單擊此按鍵可開啟或關閉連續觸發。</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Single Key</source>
+        <translation>單鍵</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>按住</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>單擊</translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation>按住時長</translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation>尚無進階按鍵</translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation>該按鍵有兩種功能：按住按鍵為一種，單擊按鍵為另一種。</translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation>單擊此按鍵可開啟或關閉連續觸發。</translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation>選擇「單鍵」時，只需單擊某個按鍵即可完成按鍵設定；</translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>選擇「組合鍵」時，需要至少選擇一個組合修飾鍵和一個其他按鍵才能完成組合鍵的輸入，例如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation>該按鍵可實現四種功能：可依四種不同的按壓深度綁定 1 到 4 個功能。</translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation>進階按鍵建立成功</translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation>進階按鍵刪除成功</translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation>進階按鍵數量已達上限</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
+        <translation>
+            <numerusform>有 %n 個按鍵綁定了此進階按鍵。刪除後，這些按鍵將恢復預設功能。是否刪除？</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

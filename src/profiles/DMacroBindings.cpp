@@ -16,12 +16,12 @@
 
 namespace {
 
-bool playsMacro(const keyOperateInfo& key, int macroIndex)
+bool hasFunction(const keyOperateInfo& key, int functionType, int value)
 {
     bool typeOk = false;
     bool valueOk = false;
-    return DFixedText::number(key.type, &typeOk) == DKeyFunctionType::kMacro && typeOk
-           && DFixedText::number(key.value, &valueOk) == macroIndex && valueOk;
+    return DFixedText::number(key.type, &typeOk) == functionType && typeOk
+           && DFixedText::number(key.value, &valueOk) == value && valueOk;
 }
 
 // The profiles a layer file lists; false when it cannot be read.
@@ -60,6 +60,11 @@ QList<QByteArray> DMacroBindings::layerFiles(const QString& userConfigDir)
 
 bool DMacroBindings::find(const QString& userConfigDir, int macroIndex, QList<Binding>* out)
 {
+    return findKeys(userConfigDir, DKeyFunctionType::kMacro, macroIndex, out);
+}
+
+bool DMacroBindings::findKeys(const QString& userConfigDir, int functionType, int value, QList<Binding>* out)
+{
     out->clear();
     for (const QByteArray& layerPath : layerFiles(userConfigDir)) {
         QList<QByteArray> profiles;
@@ -70,10 +75,21 @@ bool DMacroBindings::find(const QString& userConfigDir, int macroIndex, QList<Bi
             if (!COrvaneXML_ProFileKeyInfoSelectAll(layerPath.constData(), profile.constData(), &keys))
                 return false;
             for (const keyOperateInfo& key : keys) {
-                if (playsMacro(key, macroIndex))
+                if (hasFunction(key, functionType, value))
                     out->append({layerPath, profile, DFixedText::bytes(key.keyCode), DFixedText::bytes(key.keyName)});
             }
         }
+    }
+    return true;
+}
+
+bool DMacroBindings::unbind(const QList<Binding>& bindings)
+{
+    for (const Binding& binding : bindings) {
+        if (!COrvaneXML_DeleteProFileMacroWithKeyInfoItem(binding.layerPath.constData(),
+                                                          binding.profileIndex.constData(), binding.keyCode.constData(),
+                                                          binding.keyName.constData()))
+            return false;
     }
     return true;
 }
@@ -90,12 +106,7 @@ bool DMacroBindings::removeMacro(DMacroFile& macroFile, const QString& userConfi
     bool unbound = true;
     {
         StoreWriteBatch batch;
-        for (const Binding& binding : bindings) {
-            unbound = unbound
-                      && COrvaneXML_DeleteProFileMacroWithKeyInfoItem(
-                          binding.layerPath.constData(), binding.profileIndex.constData(), binding.keyCode.constData(),
-                          binding.keyName.constData());
-        }
+        unbound = unbind(bindings);
         // A profile may keep a copy with no key left bound to it; every
         // copy goes, a delete of none writes nothing.
         for (const QByteArray& layerPath : layerFiles(userConfigDir)) {

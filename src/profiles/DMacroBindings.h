@@ -28,6 +28,12 @@ public:
     // Every key whose stored function plays the macro. False when a layer
     // file cannot be read: its keys are then unknown.
     static bool find(const QString& userConfigDir, int macroIndex, QList<Binding>* out);
+    // Every key whose stored function has the type code and the value (the
+    // macro or advanced-key index); false as for find().
+    static bool findKeys(const QString& userConfigDir, int functionType, int value, QList<Binding>* out);
+    // Gives each key back its default function, within the caller's batch.
+    // False at the first key the store refuses.
+    static bool unbind(const QList<Binding>& bindings);
 
     // Deletes the macro with its bindings: each bound key loses its stored
     // function (as the reset page leaves a key) and no profile keeps a copy

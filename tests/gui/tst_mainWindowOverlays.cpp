@@ -285,10 +285,21 @@ private slots:
     {
         ShownWindow shown;
         QSignalSpy changed(DDataManager::getInstance(), &DDataManager::sigSeniorKeysListItemHaveChanged);
+        // Opened and closed without a create or a delete: the key pages are
+        // not told.
         DSeniorKeysPage* page = openDialog<DSeniorKeysPage>(shown.window, "sigShowSeniorKeysPage");
+        closeByButton(page);
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(shown.window.overlay()->isHidden());
+
+        page = openDialog<DSeniorKeysPage>(shown.window, "sigShowSeniorKeysPage");
+        auto* create = page->findChild<QPushButton*>(QStringLiteral("pushButton_NewCreate"));
+        QTRY_VERIFY(page->findChild<QLabel*>(QStringLiteral("label_EventTotalNum"))->text() != QLatin1String("10/40"));
+        create->click();
         QCOMPARE(changed.count(), 0);
         closeByButton(page);
         QCOMPARE(changed.count(), 1);
+        QVERIFY(shown.window.overlay()->isHidden());
     }
 
     void themeFromSettingsRestylesFrameAndDevicePage_data()

@@ -3,6 +3,7 @@
 #include "app/DDataManager.h"
 #include "app/DUserSettingsKeys.h"
 #include "hid/hidStructInfoAll.h"
+#include "sdk/include/orvanesdk_xml.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <QSettings>
 #include <QTest>
 #include <QTranslator>
+
+#include <list>
 
 void prepareApplicationTest()
 {
@@ -49,4 +52,20 @@ bool installTranslation(QTranslator& translator, const QString& language)
         return false;
     QCoreApplication::installTranslator(&translator);
     return true;
+}
+
+QByteArray emptySeniorKeyFile()
+{
+    DDataManager* data = DDataManager::getInstance();
+    const QByteArray path = QFile::encodeName(data->userConfigDir() + QStringLiteral("/SeniorKeyConfig.xml"));
+    std::list<seniorKeyInfoStu> records;
+    if (!COrvaneXML_SeniorKey_SelectAllInfoItem(path.constData(), &records)
+        && !(COrvaneXML_SeniorKey_CreateXMLFile(path.constData())
+             && COrvaneXML_SeniorKey_CreateProFileXmlParentNode(path.constData())))
+        return QByteArray();
+    for (const seniorKeyInfoStu& record : records) {
+        if (!COrvaneXML_SeniorKey_DeleteInfoItem(path.constData(), record.type, record.index))
+            return QByteArray();
+    }
+    return data->setSeniorKeyFilePath(path.constData()) ? path : QByteArray();
 }

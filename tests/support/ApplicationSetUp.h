@@ -26,3 +26,10 @@ void addThemeAndLanguageRows();
 // Loads the build's translation of language ("German", ...) and installs it;
 // false when the translation is not there.
 bool installTranslation(QTranslator& translator, const QString& language);
+
+class QByteArray;
+
+// An advanced-key file without records, "SeniorKeyConfig.xml" in the user
+// configuration folder, as the program makes it at start, and the data
+// manager's path set to it; its path, empty when it cannot be made.
+QByteArray emptySeniorKeyFile();

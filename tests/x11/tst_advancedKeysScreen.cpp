@@ -3,15 +3,19 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "profiles/DSeniorKeyRecords.h"
 #include "ui/seniorKeys/DAllKeysShowPage.h"
 #include "ui/seniorKeys/DDksShowWidget.h"
 #include "ui/seniorKeys/DSeniorKeyEventListItem.h"
+#include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/seniorKeys/DStrokeConfigView.h"
 
+#include <QEnterEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -144,6 +148,76 @@ private slots:
             }
         }
         popup->close();
+        QCoreApplication::removeTranslator(&translator);
+        data->loadTheme(0);
+    }
+
+    // The editor itself with a DKS record of taps and holds, an MT and a
+    // TGL record on show in turn, and its kind bubble.
+    void editorOnScreen_data() { addThemeAndLanguageRows(); }
+
+    void editorOnScreen()
+    {
+        QFETCH(int, theme);
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(installTranslation(translator, language));
+        DDataManager* data = DDataManager::getInstance();
+        data->loadTheme(theme);
+
+        DSeniorKeyRecords records{emptySeniorKeyFile()};
+        QVERIFY(records.load());
+        const QList<seniorKeyInfoStu> made = {record(1, 1, "DKS1", {"4", "3,4", "41", "44"}),
+                                              record(2, 2, "MT2", {"225", "41"}), record(3, 3, "TGL3", {"5,29"})};
+        for (seniorKeyInfoStu info : made) {
+            QCOMPARE(int(records.create(info.type)), int(DSeniorKeyRecords::Result::Done));
+            info.tglKeySet = info.type == 3 ? 1 : 0;
+            if (info.type == 2)
+                info.holdDuration = 350;
+            QCOMPARE(int(records.modify(info)), int(DSeniorKeyRecords::Result::Done));
+        }
+
+        auto* page = new DSeniorKeysPage;
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page));
+        QTRY_COMPARE(page->findChildren<DSeniorKeyEventListItem*>().size(), 3);
+        QTest::qWait(300); // the scroll bars' look comes 200 ms after opening
+        const QString dir = QStringLiteral(ORVANE_TEST_BIN_DIR "/../screenshots");
+        QDir().mkpath(dir);
+        const char* const kinds[] = {"dks", "mt", "tgl"};
+        const QList<DSeniorKeyEventListItem*> rows = page->findChildren<DSeniorKeyEventListItem*>();
+        for (int i = 0; i < 3; ++i) {
+            for (DSeniorKeyEventListItem* row : rows) {
+                if (row->findChild<QLabel*>(QStringLiteral("label_Type"))->text() == QLatin1String(made.at(i).name))
+                    QTest::mouseClick(row, Qt::LeftButton);
+            }
+            QTest::qWait(100);
+            const QImage shot = page->screen()->grabWindow(page->winId()).toImage();
+            QVERIFY(shot.save(
+                dir + QStringLiteral("/advanced-key-editor-%1-%2-%3.png").arg(kinds[i]).arg(theme).arg(language)));
+            // The texts of the page on show fit.
+            QWidget* shown = page->findChild<QStackedWidget*>(QStringLiteral("stackedWidget_2"))->currentWidget();
+            for (QLabel* label : shown->findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty())
+                    continue;
+                if (label->wordWrap())
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+                else
+                    QVERIFY2(label->sizeHint().width() <= label->width() + 1,
+                             qPrintable(label->objectName() + QLatin1Char(' ') + label->text()));
+            }
+        }
+        auto* help = page->findChild<QWidget*>(QStringLiteral("toolButton_ExplainInfo02"));
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), help->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(help, &enter);
+        QTest::qWait(200);
+        const QRect around(page->mapToGlobal(QPoint(0, 0)), page->size());
+        const QImage bubble
+            = page->screen()->grabWindow(0, around.x(), around.y(), around.width(), around.height()).toImage();
+        QVERIFY(bubble.save(dir + QStringLiteral("/advanced-key-bubble-%1-%2.png").arg(theme).arg(language)));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(help, &leave);
+        delete page;
         QCoreApplication::removeTranslator(&translator);
         data->loadTheme(0);
     }
