@@ -2075,4 +2075,87 @@ Keep these keys?</translation>
         <translation>Cancel</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open macro file</source>
+        <translation>Open macro file</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Macro files (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exported</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro imported</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Could not export the macro: the macro could not be read</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Could not export the macro: %1 could not be written</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Could not import the macro: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>the file could not be opened</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>the file is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>the file is not a complete XML document</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>the file holds no event</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>the file holds too many events (at most %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>a value of event %1 is too long for its field</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>the mark of event %1 is not a decimal number</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>the delay of event %1 is not a number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>event %1 is neither a key nor a mouse event</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>the key code of event %1 is not a number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>the mouse code of event %1 names no mouse button</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>event %1 is neither a press nor a release</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>mark %1 does not have one press followed by one release</translation>
+    </message>
+</context>
 </TS>

@@ -2075,4 +2075,87 @@ Conserver ces touches ?</translation>
         <translation>Annuler</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open macro file</source>
+        <translation>Ouvrir un fichier de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Fichiers de macro (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportée avec succès</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importée avec succès</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Échec de l’exportation de la macro : la macro n’a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Échec de l’exportation de la macro : impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Échec de l’importation de la macro : %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>le fichier n’a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>le fichier dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>le fichier n’est pas un document XML complet</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>le fichier ne contient aucun événement</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>le fichier contient trop d’événements (%1 au maximum)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>une valeur de l’événement %1 est trop longue pour son champ</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>le repère de l’événement %1 n’est pas un nombre décimal</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>le délai de l’événement %1 n’est pas un nombre de 0 à %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>l’événement %1 n’est ni un événement clavier ni un événement souris</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>le code de touche de l’événement %1 n’est pas un nombre de %2 à %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>le code souris de l’événement %1 ne désigne aucun bouton de souris</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>l’événement %1 n’est ni un appui ni un relâchement</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>le repère %1 n’a pas exactement un appui suivi d’un relâchement</translation>
+    </message>
+</context>
 </TS>

@@ -2075,4 +2075,87 @@ Diese Tasten behalten?</translation>
         <translation>Abbrechen</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open macro file</source>
+        <translation>Makrodatei öffnen</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Makrodateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro erfolgreich exportiert</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro erfolgreich importiert</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Makro konnte nicht exportiert werden: das Makro konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Makro konnte nicht exportiert werden: %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Makro konnte nicht importiert werden: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>die Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>die Datei ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>die Datei ist kein vollständiges XML-Dokument</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>die Datei enthält kein Ereignis</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>die Datei enthält zu viele Ereignisse (höchstens %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>ein Wert von Ereignis %1 ist zu lang für sein Feld</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>die Markierung von Ereignis %1 ist keine Dezimalzahl</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>die Verzögerung von Ereignis %1 ist keine Zahl von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>Ereignis %1 ist weder ein Tastatur- noch ein Mausereignis</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>der Tastencode von Ereignis %1 ist keine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>der Mauscode von Ereignis %1 bezeichnet keine Maustaste</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>Ereignis %1 ist weder ein Drücken noch ein Loslassen</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>Markierung %1 hat nicht genau ein Drücken mit nachfolgendem Loslassen</translation>
+    </message>
+</context>
 </TS>

@@ -2075,4 +2075,87 @@ Mantenere questi tasti?</translation>
         <translation>Annulla</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open macro file</source>
+        <translation>Apri file di macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>File di macro (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro esportata correttamente</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importata correttamente</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Esportazione della macro non riuscita: impossibile leggere la macro</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Esportazione della macro non riuscita: impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Importazione della macro non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>impossibile aprire il file</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>il file supera %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>il file non è un documento XML completo</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>il file non contiene alcun evento</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>il file contiene troppi eventi (al massimo %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>un valore dell&apos;evento %1 è troppo lungo per il suo campo</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>il marcatore dell&apos;evento %1 non è un numero decimale</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>il ritardo dell&apos;evento %1 non è un numero da 0 a %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>l&apos;evento %1 non è né un evento della tastiera né del mouse</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>il codice tasto dell&apos;evento %1 non è un numero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>il codice mouse dell&apos;evento %1 non indica alcun pulsante del mouse</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>l&apos;evento %1 non è né una pressione né un rilascio</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>il marcatore %1 non ha esattamente una pressione seguita da un rilascio</translation>
+    </message>
+</context>
 </TS>

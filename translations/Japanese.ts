@@ -2072,4 +2072,87 @@ Keep these keys?</source>
         <translation>キャンセル</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open macro file</source>
+        <translation>マクロファイルを開く</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>マクロファイル (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>マクロをエクスポートしました</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>マクロをインポートしました</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>マクロをエクスポートできませんでした：マクロを読み込めません</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>マクロをエクスポートできませんでした：%1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>マクロをインポートできませんでした：%1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>ファイルが %1 MB を超えています</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>ファイルが完全な XML 文書ではありません</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>ファイルにイベントがありません</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>ファイルのイベントが多すぎます（最大 %1）</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>イベント %1 の値がフィールドに対して長すぎます</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>イベント %1 のマークが 10 進数ではありません</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>イベント %1 の遅延が 0～%2 の数値ではありません</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>イベント %1 はキーボードイベントでもマウスイベントでもありません</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>イベント %1 のキーコードが %2～%3 の数値ではありません</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>イベント %1 のマウスコードはどのマウスボタンも表していません</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>イベント %1 は押下でも解放でもありません</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>マーク %1 には押下とそれに続く解放が 1 つずつありません</translation>
+    </message>
+</context>
 </TS>

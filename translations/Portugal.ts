@@ -2075,4 +2075,87 @@ Manter estas teclas?</translation>
         <translation>Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open macro file</source>
+        <translation>Abrir ficheiro de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Ficheiros de macro (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportada com sucesso</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importada com sucesso</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Falha ao exportar a macro: não foi possível ler a macro</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Falha ao exportar a macro: não foi possível escrever %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Falha ao importar a macro: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>não foi possível abrir o ficheiro</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>o ficheiro tem mais de %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>o ficheiro não é um documento XML completo</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>o ficheiro não contém nenhum evento</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>o ficheiro contém demasiados eventos (no máximo %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>um valor do evento %1 é demasiado longo para o seu campo</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>a marca do evento %1 não é um número decimal</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>o atraso do evento %1 não é um número de 0 a %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>o evento %1 não é um evento de teclado nem de rato</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>o código de tecla do evento %1 não é um número de %2 a %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>o código de rato do evento %1 não corresponde a nenhum botão do rato</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>o evento %1 não é um premir nem um soltar</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>a marca %1 não tem exatamente um premir seguido de um soltar</translation>
+    </message>
+</context>
 </TS>

@@ -2078,4 +2078,87 @@ Keep these keys?</source>
         <translation>Скасувати</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open macro file</source>
+        <translation>Відкрити файл макросу</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Файли макросів (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Макрос експортовано</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Макрос імпортовано</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Не вдалося експортувати макрос: макрос не вдалося прочитати</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Не вдалося експортувати макрос: не вдалося записати %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Не вдалося імпортувати макрос: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>не вдалося відкрити файл</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>файл більший за %1 МБ</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>файл не є повним документом XML</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>у файлі немає жодної події</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>у файлі забагато подій (не більше %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>значення події %1 задовге для свого поля</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>мітка події %1 не є десятковим числом</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>затримка події %1 не є числом від 0 до %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>подія %1 не є ні подією клавіатури, ні подією миші</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>код клавіші події %1 не є числом від %2 до %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>код миші події %1 не позначає жодної кнопки миші</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>подія %1 не є ні натисканням, ні відпусканням</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>мітка %1 не має рівно одного натискання з наступним відпусканням</translation>
+    </message>
+</context>
 </TS>

@@ -2,6 +2,7 @@
 // theme, the list of macros and what adding, renaming, clearing and
 // deleting do to the file, to the keys bound to a macro and to the screen.
 #include "support/ApplicationSetUp.h"
+#include "support/MacroEditorProbe.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -26,6 +27,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 
+using namespace MacroEditorProbe;
 using namespace StoreTestSupport;
 
 namespace {
@@ -42,62 +44,6 @@ T* child(QWidget* widget, const char* name)
     if (!found)
         qFatal("no child %s", name);
     return found;
-}
-
-// The macro rows as "index:name", in list order, the selected one starred.
-QStringList macroRows(DMacroPage* page)
-{
-    QStringList out;
-    const QLayout* layout = child<QWidget>(page, "scrollAreaWidgetContents_2")->layout();
-    for (int i = 0; i < layout->count(); ++i) {
-        if (auto* row = qobject_cast<DMacroListItem*>(layout->itemAt(i)->widget())) {
-            const bool selected = row->findChild<QFrame*>(QStringLiteral("frame_5"))
-                                      ->styleSheet()
-                                      .contains(QLatin1String("QFrame#frame_5{background-color"));
-            out << (selected ? QStringLiteral("*") : QString()) + row->macroIndex() + QLatin1Char(':')
-                       + row->macroName();
-        }
-    }
-    return out;
-}
-
-QList<DCatchKeyAndMouseItem*> eventRows(DMacroPage* page)
-{
-    QList<DCatchKeyAndMouseItem*> rows;
-    const QLayout* layout = child<QWidget>(page, "scrollAreaWidgetContents_3")->layout();
-    for (int i = 0; i < layout->count(); ++i) {
-        if (auto* row = qobject_cast<DCatchKeyAndMouseItem*>(layout->itemAt(i)->widget()))
-            rows << row;
-    }
-    return rows;
-}
-
-QStringList eventTexts(DMacroPage* page)
-{
-    QStringList out;
-    for (DCatchKeyAndMouseItem* row : eventRows(page))
-        out << row->findChild<QLabel*>(QStringLiteral("label_DelayTime"))->text() + QLatin1Char(' ')
-                   + row->findChild<QLabel*>(QStringLiteral("label_CatchEventExplain"))->text();
-    return out;
-}
-
-QString centre(DMacroPage* page)
-{
-    return child<QStackedWidget>(page, "stackedWidget_2")->currentWidget()->objectName();
-}
-
-QString toast(DMacroPage* page)
-{
-    return page->findChild<CbNotice*>()->text();
-}
-
-DMacroListItem* macroRow(DMacroPage* page, const QString& index)
-{
-    for (DMacroListItem* row : page->findChildren<DMacroListItem*>()) {
-        if (row->macroIndex() == index)
-            return row;
-    }
-    return nullptr;
 }
 
 int fileEvents(const QByteArray& path, const char* index)
