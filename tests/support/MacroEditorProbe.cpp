@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QStackedWidget>
+#include <QTest>
 
 namespace MacroEditorProbe {
 
@@ -21,6 +22,16 @@ QLayout* listLayout(DMacroPage* page, const char* contents)
 }
 
 } // namespace
+
+DMacroPage* openMacroEditor(const QByteArray& path)
+{
+    auto* page = new DMacroPage;
+    page->setMacroFilePath(path.constData());
+    page->show();
+    QTest::qWaitFor(
+        [page] { return !macroRows(page).isEmpty() || centre(page) == QLatin1String("page_isEmpty"); }, 10000);
+    return page;
+}
 
 QStringList macroRows(DMacroPage* page)
 {

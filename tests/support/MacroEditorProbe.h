@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class QByteArray;
 class DCatchKeyAndMouseItem;
 class DMacroListItem;
 class DMacroPage;
@@ -11,6 +12,10 @@ class DMacroPage;
 // What the macro editor shows, found among its children the way a user sees
 // it.
 namespace MacroEditorProbe {
+
+// A new editor on the macro file, shown, once it has read the list (200 ms
+// after opening): its rows, or the empty page. The caller owns it.
+DMacroPage* openMacroEditor(const QByteArray& path);
 
 // The macro rows as "index:name", in list order, the selected one starred.
 QStringList macroRows(DMacroPage* page);
