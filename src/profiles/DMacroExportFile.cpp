@@ -79,8 +79,8 @@ bool isDigits(const QString& text)
 }
 
 // A decimal integer of plain digits with an optional minus sign, within
-// [low, high]. Leading zeros can make a small number long, so the value is
-// held within bounds as it grows.
+// [low, high]. The reading stops once the value is past int, so a long run
+// of digits cannot overflow it.
 bool decimalIn(const QString& text, int low, int high, int* value)
 {
     const bool negative = text.startsWith(QLatin1Char('-'));
