@@ -2189,11 +2189,11 @@ Keep these keys?</source>
         <translation>انقر هذا المفتاح لتشغيل التفعيل المتواصل أو إيقافه.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>عند اختيار «مفتاح واحد» يكفي النقر على مفتاح لإكمال الإعداد؛</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>عند اختيار «مجموعة مفاتيح» اختر مفتاح تعديل واحدًا على الأقل ثم مفتاحًا آخر لإكمال المجموعة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
     </message>
     <message>
@@ -2222,6 +2222,86 @@ Keep these keys?</source>
             <numerusform>%n مفتاحًا مرتبطًا بهذا المفتاح المتقدم. عند حذفه تعود إلى وظيفتها الافتراضية. حذفه؟</numerusform>
             <numerusform>%n مفتاح مرتبط بهذا المفتاح المتقدم. عند حذفه تعود إلى وظيفتها الافتراضية. حذفه؟</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>فتح ملف ماكرو</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>ملفات الماكرو (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>تم تصدير الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>تم استيراد الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>فشل تصدير الماكرو: تعذرت قراءة الماكرو</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>فشل تصدير الماكرو: تعذرت الكتابة إلى %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>فشل استيراد الماكرو: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>تعذر فتح الملف</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>حجم الملف أكبر من %1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>الملف ليس مستند XML كاملًا</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>لا يحتوي الملف على أي حدث</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>يحتوي الملف على أحداث كثيرة جدًا (%1 على الأكثر)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>إحدى قيم الحدث %1 أطول من حقلها</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>علامة الحدث %1 ليست رقمًا عشريًا</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>تأخير الحدث %1 ليس رقمًا من 0 إلى %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>الحدث %1 ليس حدث لوحة مفاتيح ولا حدث فأرة</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>رمز المفتاح للحدث %1 ليس رقمًا من %2 إلى %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>رمز الفأرة للحدث %1 لا يشير إلى أي زر من أزرار الفأرة</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>الحدث %1 ليس ضغطًا ولا تحريرًا</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>العلامة %1 ليس لها ضغطة واحدة تتبعها عملية تحرير واحدة</translation>
     </message>
 </context>
 </TS>

@@ -2180,11 +2180,11 @@ Ponechat tyto klávesy?</translation>
         <translation>Stiskem této klávesy zapnete nebo vypnete nepřetržité spouštění.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Je-li zvolena „Jedna klávesa“, stačí kliknout na klávesu a nastavení je hotové;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Je-li zvolena „Kombinace kláves“, vyberte alespoň jednu modifikační klávesu a potom další klávesu, například L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2210,6 +2210,86 @@ Ponechat tyto klávesy?</translation>
             <numerusform>K této pokročilé klávese jsou přiřazeny %n klávesy. Po smazání získají zpět výchozí funkci. Smazat?</numerusform>
             <numerusform>K této pokročilé klávese je přiřazeno %n kláves. Po smazání získají zpět výchozí funkci. Smazat?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Otevřít soubor makra</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Soubory maker (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro bylo exportováno</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro bylo importováno</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Export makra selhal: makro nelze přečíst</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Export makra selhal: %1 nelze zapsat</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Import makra selhal: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>soubor nelze otevřít</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>soubor je větší než %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>soubor není úplný dokument XML</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>soubor neobsahuje žádnou událost</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>soubor obsahuje příliš mnoho událostí (nejvýše %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>hodnota události %1 je pro své pole příliš dlouhá</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>značka události %1 není desítkové číslo</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>prodleva události %1 není číslo od 0 do %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>událost %1 není událost klávesnice ani myši</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>kód klávesy události %1 není číslo od %2 do %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>kód myši události %1 neoznačuje žádné tlačítko myši</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>událost %1 není stisk ani uvolnění</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>značka %1 nemá právě jeden stisk následovaný uvolněním</translation>
     </message>
 </context>
 </TS>

@@ -624,7 +624,7 @@
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
-        <translation>The keyboard's sleep time is too short</translation>
+        <translation>The keyboard&apos;s sleep time is too short</translation>
     </message>
     <message>
         <source>Sleep time has been set</source>
@@ -1635,7 +1635,7 @@ Keep these keys?</translation>
     <name>QObject</name>
     <message>
         <source>Custom light name can&apos;t be empty</source>
-        <translation>Custom light name can't be empty</translation>
+        <translation>Custom light name can&apos;t be empty</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
@@ -2177,12 +2177,12 @@ Keep these keys?</translation>
         <translation>Click this key to switch continuous triggering on or off.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation>With &quot;Single Key&quot; selected, a click on a key completes the entry;</translation>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
+        <translation>With "Single Key" selected, a click on a key completes the entry;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>With &quot;Key Combination&quot; selected, pick at least one modifier key and then one other key to complete the combination, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation>With "Key Combination" selected, pick at least one modifier key and then one other key to complete the combination, such as L_Shift+A or L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
@@ -2206,6 +2206,86 @@ Keep these keys?</translation>
             <numerusform>%n key is bound to this advanced key. Deleting it gives the key back its default function. Delete it?</numerusform>
             <numerusform>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Open macro file</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Macro files (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exported</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro imported</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Could not export the macro: the macro could not be read</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Could not export the macro: %1 could not be written</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Could not import the macro: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>the file could not be opened</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>the file is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>the file is not a complete XML document</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>the file holds no event</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>the file holds too many events (at most %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>a value of event %1 is too long for its field</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>the mark of event %1 is not a decimal number</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>the delay of event %1 is not a number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>event %1 is neither a key nor a mouse event</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>the key code of event %1 is not a number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>the mouse code of event %1 names no mouse button</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>event %1 is neither a press nor a release</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>mark %1 does not have one press followed by one release</translation>
     </message>
 </context>
 </TS>

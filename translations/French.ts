@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Éclairage d'ambiance</translation>
+        <translation>Éclairage d&apos;ambiance</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -216,11 +216,11 @@
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation>Luminosité de l'écran +</translation>
+        <translation>Luminosité de l&apos;écran +</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation>Luminosité de l'écran -</translation>
+        <translation>Luminosité de l&apos;écran -</translation>
     </message>
     <message>
         <source>Search</source>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Verrouiller l'ordinateur</translation>
+        <translation>Verrouiller l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -436,15 +436,15 @@
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Enregistrer l'éclairage</translation>
+        <translation>Enregistrer l&apos;éclairage</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Éteindre l'éclairage latéral</translation>
+        <translation>Éteindre l&apos;éclairage latéral</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Figer l'éclairage latéral</translation>
+        <translation>Figer l&apos;éclairage latéral</translation>
     </message>
 </context>
 <context>
@@ -462,25 +462,25 @@
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Échec de l'écriture dans le clavier, veuillez réessayer</translation>
+        <translation>Échec de l&apos;écriture dans le clavier, veuillez réessayer</translation>
     </message>
     <message numerus="yes">
         <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
         <translation>
-            <numerusform>%n touche est associée à une macro, mais le clavier n'en contient que %1. Rien n'a été envoyé.</numerusform>
-            <numerusform>%n touches sont associées à des macros, mais le clavier n'en contient que %1. Rien n'a été envoyé.</numerusform>
+            <numerusform>%n touche est associée à une macro, mais le clavier n&apos;en contient que %1. Rien n&apos;a été envoyé.</numerusform>
+            <numerusform>%n touches sont associées à des macros, mais le clavier n&apos;en contient que %1. Rien n&apos;a été envoyé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
         <translation>
-            <numerusform>%n touche est associée à une touche avancée, mais le clavier n'en contient que %1. Rien n'a été envoyé.</numerusform>
-            <numerusform>%n touches sont associées à des touches avancées, mais le clavier n'en contient que %1. Rien n'a été envoyé.</numerusform>
+            <numerusform>%n touche est associée à une touche avancée, mais le clavier n&apos;en contient que %1. Rien n&apos;a été envoyé.</numerusform>
+            <numerusform>%n touches sont associées à des touches avancées, mais le clavier n&apos;en contient que %1. Rien n&apos;a été envoyé.</numerusform>
         </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
-        <translation>La combinaison de touches de la touche %1 contient plus de deux touches de modification, ce que le clavier ne peut pas enregistrer. Rien n'a été envoyé.</translation>
+        <translation>La combinaison de touches de la touche %1 contient plus de deux touches de modification, ce que le clavier ne peut pas enregistrer. Rien n&apos;a été envoyé.</translation>
     </message>
 </context>
 <context>
@@ -503,11 +503,11 @@
     </message>
     <message>
         <source>The device is offline</source>
-        <translation>L'appareil est hors ligne</translation>
+        <translation>L&apos;appareil est hors ligne</translation>
     </message>
     <message>
         <source>The device has been turned on</source>
-        <translation>L'appareil est déjà sélectionné</translation>
+        <translation>L&apos;appareil est déjà sélectionné</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -585,7 +585,7 @@
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Mise en veille de l'éclairage :</translation>
+        <translation>Mise en veille de l&apos;éclairage :</translation>
     </message>
     <message>
         <source>Second</source>
@@ -620,7 +620,7 @@
     <name>QObject</name>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>Le délai de mise en veille de l'éclairage ne peut pas dépasser celui du clavier</translation>
+        <translation>Le délai de mise en veille de l&apos;éclairage ne peut pas dépasser celui du clavier</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -871,7 +871,7 @@
     </message>
     <message>
         <source>Rate return</source>
-        <translation>Taux d'interrogation</translation>
+        <translation>Taux d&apos;interrogation</translation>
     </message>
     <message>
         <source>Key calibration mode</source>
@@ -883,11 +883,11 @@
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Ajustez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
+        <translation>Ajustez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -895,7 +895,7 @@
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
-        <translation>1. Passez d'abord en mode de calibrage des touches ;</translation>
+        <translation>1. Passez d&apos;abord en mode de calibrage des touches ;</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
@@ -911,7 +911,7 @@
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation>5. Le résultat du calibrage s'affiche ;</translation>
+        <translation>5. Le résultat du calibrage s&apos;affiche ;</translation>
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
@@ -923,7 +923,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Définissez la durée d'appui nécessaire au déclenchement.</translation>
+        <translation>Définissez la durée d&apos;appui nécessaire au déclenchement.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
@@ -938,7 +938,7 @@
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Ajustez la course de déclenchement et la course de réinitialisation selon votre intention d'appuyer sur la touche ou de la relâcher.</translation>
+        <translation>Ajustez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -946,7 +946,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l'appui (déclenchement) et au relâchement (réinitialisation).</translation>
+        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -970,7 +970,7 @@
     </message>
     <message>
         <source>Rate return</source>
-        <translation>Taux d'interrogation</translation>
+        <translation>Taux d&apos;interrogation</translation>
     </message>
     <message>
         <source>Into calibration mode</source>
@@ -986,7 +986,7 @@
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation>Suivi de l'intensité</translation>
+        <translation>Suivi de l&apos;intensité</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -1107,7 +1107,7 @@
     </message>
     <message>
         <source>Fireworks</source>
-        <translation>Feux d'artifice</translation>
+        <translation>Feux d&apos;artifice</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
@@ -1428,7 +1428,7 @@ Conserver ces touches ?</translation>
     </message>
     <message>
         <source>The advanced-key file could not be saved</source>
-        <translation>Impossible d'enregistrer le fichier des touches avancées</translation>
+        <translation>Impossible d&apos;enregistrer le fichier des touches avancées</translation>
     </message>
     <message>
         <source>Product name:</source>
@@ -2177,11 +2177,11 @@ Conserver ces touches ?</translation>
         <translation>Cliquez sur cette touche pour activer ou désactiver le déclenchement continu.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Avec « Touche unique » sélectionnée, un clic sur une touche suffit pour la définir ;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Avec « Combinaison de touches » sélectionnée, choisissez au moins une touche de modification puis une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
     </message>
     <message>
@@ -2206,6 +2206,86 @@ Conserver ces touches ?</translation>
             <numerusform>%n touche est associée à cette touche avancée. Sa suppression lui rend sa fonction par défaut. La supprimer ?</numerusform>
             <numerusform>%n touches sont associées à cette touche avancée. Sa suppression leur rend leur fonction par défaut. La supprimer ?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Ouvrir un fichier de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Fichiers de macro (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportée avec succès</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importée avec succès</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Échec de l’exportation de la macro : la macro n’a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Échec de l’exportation de la macro : impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Échec de l’importation de la macro : %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>le fichier n’a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>le fichier dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>le fichier n’est pas un document XML complet</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>le fichier ne contient aucun événement</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>le fichier contient trop d’événements (%1 au maximum)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>une valeur de l’événement %1 est trop longue pour son champ</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>le repère de l’événement %1 n’est pas un nombre décimal</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>le délai de l’événement %1 n’est pas un nombre de 0 à %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>l’événement %1 n’est ni un événement clavier ni un événement souris</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>le code de touche de l’événement %1 n’est pas un nombre de %2 à %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>le code souris de l’événement %1 ne désigne aucun bouton de souris</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>l’événement %1 n’est ni un appui ni un relâchement</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>le repère %1 n’a pas exactement un appui suivi d’un relâchement</translation>
     </message>
 </context>
 </TS>

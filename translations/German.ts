@@ -2177,11 +2177,11 @@ Diese Tasten behalten?</translation>
         <translation>Ein Tippen auf diese Taste schaltet das Dauerauslösen ein oder aus.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Ist „Einzeltaste“ gewählt, genügt ein Klick auf eine Taste, um sie einzutragen;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Ist „Tastenkombination“ gewählt, wählen Sie mindestens eine Umschalttaste und dann eine weitere Taste, um die Kombination abzuschließen, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2206,6 +2206,86 @@ Diese Tasten behalten?</translation>
             <numerusform>%n Taste ist dieser erweiterten Taste zugewiesen. Beim Löschen erhält sie ihre Standardfunktion zurück. Löschen?</numerusform>
             <numerusform>%n Tasten sind dieser erweiterten Taste zugewiesen. Beim Löschen erhalten sie ihre Standardfunktion zurück. Löschen?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Makrodatei öffnen</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Makrodateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro erfolgreich exportiert</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro erfolgreich importiert</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Makro konnte nicht exportiert werden: das Makro konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Makro konnte nicht exportiert werden: %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Makro konnte nicht importiert werden: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>die Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>die Datei ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>die Datei ist kein vollständiges XML-Dokument</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>die Datei enthält kein Ereignis</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>die Datei enthält zu viele Ereignisse (höchstens %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>ein Wert von Ereignis %1 ist zu lang für sein Feld</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>die Markierung von Ereignis %1 ist keine Dezimalzahl</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>die Verzögerung von Ereignis %1 ist keine Zahl von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>Ereignis %1 ist weder ein Tastatur- noch ein Mausereignis</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>der Tastencode von Ereignis %1 ist keine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>der Mauscode von Ereignis %1 bezeichnet keine Maustaste</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>Ereignis %1 ist weder ein Drücken noch ein Loslassen</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>Markierung %1 hat nicht genau ein Drücken mit nachfolgendem Loslassen</translation>
     </message>
 </context>
 </TS>

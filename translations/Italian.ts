@@ -368,7 +368,7 @@
     </message>
     <message>
         <source>All light</source>
-        <translation>Tutta l'illuminazione</translation>
+        <translation>Tutta l&apos;illuminazione</translation>
     </message>
     <message>
         <source>Static</source>
@@ -620,7 +620,7 @@
     <name>QObject</name>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>Il tempo di sospensione dell'illuminazione non può superare quello della tastiera</translation>
+        <translation>Il tempo di sospensione dell&apos;illuminazione non può superare quello della tastiera</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -883,11 +883,11 @@
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Regola la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
+        <translation>Regola la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida in pressione (attivazione) e in rilascio (ripristino).</translation>
+        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida in pressione (attivazione) e in rilascio (ripristino).</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -915,11 +915,11 @@
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation>Attiva: l'attivazione rapida termina solo quando rilasci completamente il tasto.</translation>
+        <translation>Attiva: l&apos;attivazione rapida termina solo quando rilasci completamente il tasto.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>Disattiva: l'attivazione rapida termina non appena il tasto, rilasciato, ripassa il punto di attivazione.</translation>
+        <translation>Disattiva: l&apos;attivazione rapida termina non appena il tasto, rilasciato, ripassa il punto di attivazione.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
@@ -938,7 +938,7 @@
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Regola la corsa di attivazione e quella di ripristino in base all'intenzione di premere o rilasciare il tasto.</translation>
+        <translation>Regola la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -946,7 +946,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puoi impostare separatamente la corsa dell'attivazione rapida in pressione (attivazione) e in rilascio (ripristino).</translation>
+        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida in pressione (attivazione) e in rilascio (ripristino).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -986,7 +986,7 @@
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation>Tracciamento dell'intensità</translation>
+        <translation>Tracciamento dell&apos;intensità</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -1107,7 +1107,7 @@
     </message>
     <message>
         <source>Fireworks</source>
-        <translation>Fuochi d'artificio</translation>
+        <translation>Fuochi d&apos;artificio</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
@@ -2177,11 +2177,11 @@ Mantenere questi tasti?</translation>
         <translation>Clicca questo tasto per attivare o disattivare l&apos;attivazione continua.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Con «Tasto singolo» selezionato, basta cliccare un tasto per completare l&apos;impostazione;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Con «Combinazione di tasti» selezionata, scegli almeno un tasto modificatore e poi un altro tasto per completare la combinazione, ad esempio L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2206,6 +2206,86 @@ Mantenere questi tasti?</translation>
             <numerusform>%n tasto è assegnato a questo tasto avanzato. Eliminandolo, torna alla sua funzione predefinita. Eliminarlo?</numerusform>
             <numerusform>%n tasti sono assegnati a questo tasto avanzato. Eliminandolo, tornano alla loro funzione predefinita. Eliminarlo?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Apri file di macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>File di macro (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro esportata correttamente</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importata correttamente</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Esportazione della macro non riuscita: impossibile leggere la macro</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Esportazione della macro non riuscita: impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Importazione della macro non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>impossibile aprire il file</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>il file supera %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>il file non è un documento XML completo</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>il file non contiene alcun evento</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>il file contiene troppi eventi (al massimo %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>un valore dell&apos;evento %1 è troppo lungo per il suo campo</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>il marcatore dell&apos;evento %1 non è un numero decimale</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>il ritardo dell&apos;evento %1 non è un numero da 0 a %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>l&apos;evento %1 non è né un evento della tastiera né del mouse</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>il codice tasto dell&apos;evento %1 non è un numero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>il codice mouse dell&apos;evento %1 non indica alcun pulsante del mouse</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>l&apos;evento %1 non è né una pressione né un rilascio</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>il marcatore %1 non ha esattamente una pressione seguita da un rilascio</translation>
     </message>
 </context>
 </TS>

@@ -2174,11 +2174,11 @@ Keep these keys?</source>
         <translation>このキーをクリックすると連続入力のオン／オフが切り替わります。</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>「単一キー」を選んだ場合は、キーを 1 つクリックするだけで設定が完了します。</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>「キーの組み合わせ」を選んだ場合は、修飾キーを 1 つ以上選んでから別のキーを 1 つ選ぶと組み合わせが完成します（例: L_Shift+A、L_Shift+L_Ctrl+A）。</translation>
     </message>
     <message>
@@ -2202,6 +2202,86 @@ Keep these keys?</source>
         <translation>
             <numerusform>このアドバンストキーには %n 個のキーが割り当てられています。削除するとそれらのキーは既定の機能に戻ります。削除しますか？</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>マクロファイルを開く</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>マクロファイル (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>マクロをエクスポートしました</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>マクロをインポートしました</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>マクロをエクスポートできませんでした：マクロを読み込めません</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>マクロをエクスポートできませんでした：%1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>マクロをインポートできませんでした：%1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>ファイルが %1 MB を超えています</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>ファイルが完全な XML 文書ではありません</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>ファイルにイベントがありません</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>ファイルのイベントが多すぎます（最大 %1）</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>イベント %1 の値がフィールドに対して長すぎます</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>イベント %1 のマークが 10 進数ではありません</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>イベント %1 の遅延が 0～%2 の数値ではありません</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>イベント %1 はキーボードイベントでもマウスイベントでもありません</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>イベント %1 のキーコードが %2～%3 の数値ではありません</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>イベント %1 のマウスコードはどのマウスボタンも表していません</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>イベント %1 は押下でも解放でもありません</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>マーク %1 には押下とそれに続く解放が 1 つずつありません</translation>
     </message>
 </context>
 </TS>

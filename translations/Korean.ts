@@ -2174,11 +2174,11 @@ Keep these keys?</source>
         <translation>이 키를 클릭하면 연속 입력이 켜지거나 꺼집니다.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>&apos;단일 키&apos;를 선택한 경우 키 하나를 클릭하면 설정이 완료됩니다.</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>&apos;키 조합&apos;을 선택한 경우 보조 키를 하나 이상 고른 뒤 다른 키 하나를 골라야 조합이 완성됩니다(예: L_Shift+A, L_Shift+L_Ctrl+A).</translation>
     </message>
     <message>
@@ -2202,6 +2202,86 @@ Keep these keys?</source>
         <translation>
             <numerusform>이 고급 키에 %n개의 키가 지정되어 있습니다. 삭제하면 해당 키는 기본 기능으로 돌아갑니다. 삭제하시겠습니까?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>매크로 파일 열기</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>매크로 파일 (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>매크로를 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>매크로를 가져왔습니다</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>매크로를 내보내지 못했습니다: 매크로를 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>매크로를 내보내지 못했습니다: %1에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>매크로를 가져오지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>파일을 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>파일이 %1MB보다 큽니다</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>파일이 완전한 XML 문서가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>파일에 이벤트가 없습니다</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>파일의 이벤트가 너무 많습니다(최대 %1개)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>이벤트 %1의 값이 필드보다 깁니다</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>이벤트 %1의 마크가 10진수가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>이벤트 %1의 지연이 0~%2 사이의 숫자가 아닙니다</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>이벤트 %1은(는) 키보드 이벤트도 마우스 이벤트도 아닙니다</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>이벤트 %1의 키 코드가 %2~%3 사이의 숫자가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>이벤트 %1의 마우스 코드가 어떤 마우스 버튼도 가리키지 않습니다</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>이벤트 %1은(는) 누름도 놓음도 아닙니다</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>마크 %1에 누름과 그 뒤의 놓음이 정확히 하나씩 있지 않습니다</translation>
     </message>
 </context>
 </TS>

@@ -2180,11 +2180,11 @@ Zachować te klawisze?</translation>
         <translation>Kliknięcie tego klawisza włącza lub wyłącza ciągłe wyzwalanie.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Gdy wybrano „Pojedynczy klawisz”, wystarczy kliknąć klawisz, aby zakończyć ustawianie;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Gdy wybrano „Kombinacja klawiszy”, wybierz co najmniej jeden klawisz modyfikujący, a potem jeszcze jeden klawisz, np. L_Shift+A lub L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2210,6 +2210,86 @@ Zachować te klawisze?</translation>
             <numerusform>%n klawisze są przypisane do tego klawisza zaawansowanego. Po jego usunięciu odzyskają domyślną funkcję. Usunąć?</numerusform>
             <numerusform>%n klawiszy jest przypisanych do tego klawisza zaawansowanego. Po jego usunięciu odzyskają domyślną funkcję. Usunąć?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Otwórz plik makra</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Pliki makr (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro zostało wyeksportowane</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro zostało zaimportowane</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Nie udało się wyeksportować makra: nie można odczytać makra</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Nie udało się wyeksportować makra: nie można zapisać %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Nie udało się zaimportować makra: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>nie można otworzyć pliku</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>plik jest większy niż %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>plik nie jest kompletnym dokumentem XML</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>plik nie zawiera żadnego zdarzenia</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>plik zawiera zbyt wiele zdarzeń (maksymalnie %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>wartość zdarzenia %1 jest za długa dla swojego pola</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>znacznik zdarzenia %1 nie jest liczbą dziesiętną</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>opóźnienie zdarzenia %1 nie jest liczbą od 0 do %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>zdarzenie %1 nie jest ani zdarzeniem klawiatury, ani myszy</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>kod klawisza zdarzenia %1 nie jest liczbą od %2 do %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>kod myszy zdarzenia %1 nie oznacza żadnego przycisku myszy</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>zdarzenie %1 nie jest ani naciśnięciem, ani zwolnieniem</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>znacznik %1 nie ma dokładnie jednego naciśnięcia, po którym następuje zwolnienie</translation>
     </message>
 </context>
 </TS>

@@ -2177,11 +2177,11 @@ Manter estas teclas?</translation>
         <translation>Prima esta tecla para ligar ou desligar o acionamento contínuo.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Com «Tecla única» selecionada, basta premir uma tecla para concluir a configuração;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Com «Combinação de teclas» selecionada, escolha pelo menos uma tecla modificadora e depois outra tecla para concluir a combinação, por exemplo L_Shift+A ou L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2206,6 +2206,86 @@ Manter estas teclas?</translation>
             <numerusform>%n tecla está atribuída a esta tecla avançada. Ao eliminá-la, recupera a sua função predefinida. Eliminar?</numerusform>
             <numerusform>%n teclas estão atribuídas a esta tecla avançada. Ao eliminá-la, recuperam a sua função predefinida. Eliminar?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Abrir ficheiro de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Ficheiros de macro (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportada com sucesso</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importada com sucesso</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Falha ao exportar a macro: não foi possível ler a macro</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Falha ao exportar a macro: não foi possível escrever %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Falha ao importar a macro: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>não foi possível abrir o ficheiro</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>o ficheiro tem mais de %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>o ficheiro não é um documento XML completo</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>o ficheiro não contém nenhum evento</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>o ficheiro contém demasiados eventos (no máximo %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>um valor do evento %1 é demasiado longo para o seu campo</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>a marca do evento %1 não é um número decimal</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>o atraso do evento %1 não é um número de 0 a %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>o evento %1 não é um evento de teclado nem de rato</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>o código de tecla do evento %1 não é um número de %2 a %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>o código de rato do evento %1 não corresponde a nenhum botão do rato</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>o evento %1 não é um premir nem um soltar</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>a marca %1 não tem exatamente um premir seguido de um soltar</translation>
     </message>
 </context>
 </TS>

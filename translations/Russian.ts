@@ -2180,11 +2180,11 @@ Keep these keys?</source>
         <translation>Нажатие на эту клавишу включает или выключает непрерывное срабатывание.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Если выбрано «Одна клавиша», достаточно нажать нужную клавишу, чтобы завершить настройку;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Если выбрано «Сочетание клавиш», выберите хотя бы одну клавишу-модификатор и затем ещё одну клавишу, например L_Shift+A или L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2210,6 +2210,86 @@ Keep these keys?</source>
             <numerusform>Эта расширенная клавиша назначена на %n клавиши. После удаления они вернут свою функцию по умолчанию. Удалить?</numerusform>
             <numerusform>Эта расширенная клавиша назначена на %n клавиш. После удаления они вернут свою функцию по умолчанию. Удалить?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Открыть файл макроса</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Файлы макросов (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Макрос экспортирован</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Макрос импортирован</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Не удалось экспортировать макрос: макрос не удалось прочитать</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Не удалось экспортировать макрос: не удалось записать %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Не удалось импортировать макрос: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>не удалось открыть файл</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>файл больше %1 МБ</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>файл не является полным документом XML</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>в файле нет ни одного события</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>в файле слишком много событий (не более %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>значение события %1 слишком длинное для своего поля</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>метка события %1 не является десятичным числом</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>задержка события %1 не является числом от 0 до %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>событие %1 не является ни событием клавиатуры, ни событием мыши</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>код клавиши события %1 не является числом от %2 до %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>код мыши события %1 не обозначает ни одной кнопки мыши</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>событие %1 не является ни нажатием, ни отпусканием</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>у метки %1 нет ровно одного нажатия с последующим отпусканием</translation>
     </message>
 </context>
 </TS>

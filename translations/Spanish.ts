@@ -2177,11 +2177,11 @@ Keep these keys?</source>
         <translation>Pulse esta tecla para activar o desactivar la activación continua.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Con «Tecla única» seleccionada, basta con pulsar una tecla para completar la configuración;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Con «Combinación de teclas» seleccionada, elija al menos una tecla modificadora y después otra tecla para completar la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2206,6 +2206,86 @@ Keep these keys?</source>
             <numerusform>%n tecla está asignada a esta tecla avanzada. Al eliminarla, recupera su función predeterminada. ¿Eliminarla?</numerusform>
             <numerusform>%n teclas están asignadas a esta tecla avanzada. Al eliminarla, recuperan su función predeterminada. ¿Eliminarla?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Abrir archivo de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Archivos de macro (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportada correctamente</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importada correctamente</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Error al exportar la macro: no se pudo leer la macro</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Error al exportar la macro: no se pudo escribir %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Error al importar la macro: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>no se pudo abrir el archivo</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>el archivo ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>el archivo no es un documento XML completo</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>el archivo no contiene ningún evento</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>el archivo contiene demasiados eventos (como máximo %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>un valor del evento %1 es demasiado largo para su campo</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>la marca del evento %1 no es un número decimal</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>el retardo del evento %1 no es un número de 0 a %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>el evento %1 no es un evento de teclado ni de ratón</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>el código de tecla del evento %1 no es un número de %2 a %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>el código de ratón del evento %1 no corresponde a ningún botón del ratón</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>el evento %1 no es una pulsación ni una liberación</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>la marca %1 no tiene exactamente una pulsación seguida de una liberación</translation>
     </message>
 </context>
 </TS>

@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Computer</source>
-        <translation>Комп'ютер</translation>
+        <translation>Комп&apos;ютер</translation>
     </message>
     <message>
         <source>Browser</source>
@@ -272,11 +272,11 @@
     </message>
     <message>
         <source>My computer</source>
-        <translation>Мій комп'ютер</translation>
+        <translation>Мій комп&apos;ютер</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Заблокувати комп'ютер</translation>
+        <translation>Заблокувати комп&apos;ютер</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -2180,11 +2180,11 @@ Keep these keys?</source>
         <translation>Натискання цієї клавіші вмикає або вимикає безперервне спрацювання.</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>Якщо вибрано «Одна клавіша», достатньо натиснути потрібну клавішу, щоб завершити налаштування;</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>Якщо вибрано «Комбінація клавіш», виберіть щонайменше одну клавішу-модифікатор, а потім ще одну клавішу, наприклад L_Shift+A або L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
@@ -2210,6 +2210,86 @@ Keep these keys?</source>
             <numerusform>Цю розширену клавішу призначено на %n клавіші. Після видалення вони повернуть свою типову функцію. Видалити?</numerusform>
             <numerusform>Цю розширену клавішу призначено на %n клавіш. Після видалення вони повернуть свою типову функцію. Видалити?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Відкрити файл макросу</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Файли макросів (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Макрос експортовано</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Макрос імпортовано</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>Не вдалося експортувати макрос: макрос не вдалося прочитати</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>Не вдалося експортувати макрос: не вдалося записати %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>Не вдалося імпортувати макрос: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>не вдалося відкрити файл</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>файл більший за %1 МБ</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>файл не є повним документом XML</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>у файлі немає жодної події</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>у файлі забагато подій (не більше %1)</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>значення події %1 задовге для свого поля</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>мітка події %1 не є десятковим числом</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>затримка події %1 не є числом від 0 до %2</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>подія %1 не є ні подією клавіатури, ні подією миші</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>код клавіші події %1 не є числом від %2 до %3</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>код миші події %1 не позначає жодної кнопки миші</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>подія %1 не є ні натисканням, ні відпусканням</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>мітка %1 не має рівно одного натискання з наступним відпусканням</translation>
     </message>
 </context>
 </TS>

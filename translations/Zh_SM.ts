@@ -2174,11 +2174,11 @@ Keep these keys?</source>
         <translation>单击此按键可开启或关闭连续触发。</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>选择“单键”时，只需单击某个按键即可完成按键设置；</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>选择“组合键”时，需要至少选择一个组合修饰键和一个其他按键才能完成组合键的输入，例如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
     </message>
     <message>
@@ -2202,6 +2202,86 @@ Keep these keys?</source>
         <translation>
             <numerusform>有 %n 个按键绑定了此高级按键。删除后，这些按键将恢复默认功能。是否删除？</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>打开宏文件</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>宏文件 (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>导出宏成功</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>导入宏成功</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>导出宏失败：无法读取该宏</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>导出宏失败：无法写入 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>导入宏失败：%1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>无法打开文件</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>文件大于 %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>文件不是完整的 XML 文档</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>文件中没有事件</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>文件中的事件过多（最多 %1 个）</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>事件 %1 的某个值超出其字段长度</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>事件 %1 的标记不是十进制数</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>事件 %1 的延时不是 0 到 %2 之间的数字</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>事件 %1 既不是键盘事件也不是鼠标事件</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>事件 %1 的键码不是 %2 到 %3 之间的数字</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>事件 %1 的鼠标代码不对应任何鼠标按键</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>事件 %1 既不是按下也不是松开</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>标记 %1 没有恰好一次按下及其后的一次松开</translation>
     </message>
 </context>
 </TS>

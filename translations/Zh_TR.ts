@@ -2174,11 +2174,11 @@ Keep these keys?</source>
         <translation>單擊此按鍵可開啟或關閉連續觸發。</translation>
     </message>
     <message>
-        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
         <translation>選擇「單鍵」時，只需單擊某個按鍵即可完成按鍵設定；</translation>
     </message>
     <message>
-        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
         <translation>選擇「組合鍵」時，需要至少選擇一個組合修飾鍵和一個其他按鍵才能完成組合鍵的輸入，例如 L_Shift+A 或 L_Shift+L_Ctrl+A；</translation>
     </message>
     <message>
@@ -2202,6 +2202,86 @@ Keep these keys?</source>
         <translation>
             <numerusform>有 %n 個按鍵綁定了此進階按鍵。刪除後，這些按鍵將恢復預設功能。是否刪除？</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>開啟巨集檔案</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>巨集檔案 (*.xml)</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>匯出巨集成功</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>匯入巨集成功</translation>
+    </message>
+    <message>
+        <source>Export macro failed: the macro could not be read</source>
+        <translation>匯出巨集失敗：無法讀取該巨集</translation>
+    </message>
+    <message>
+        <source>Export macro failed: %1 could not be written</source>
+        <translation>匯出巨集失敗：無法寫入 %1</translation>
+    </message>
+    <message>
+        <source>Import macro failed: %1</source>
+        <translation>匯入巨集失敗：%1</translation>
+    </message>
+    <message>
+        <source>the file could not be opened</source>
+        <translation>無法開啟檔案</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>檔案大於 %1 MB</translation>
+    </message>
+    <message>
+        <source>the file is not a complete XML document</source>
+        <translation>檔案不是完整的 XML 文件</translation>
+    </message>
+    <message>
+        <source>the file holds no event</source>
+        <translation>檔案中沒有事件</translation>
+    </message>
+    <message>
+        <source>the file holds too many events (at most %1)</source>
+        <translation>檔案中的事件過多（最多 %1 個）</translation>
+    </message>
+    <message>
+        <source>a value of event %1 is longer than its field</source>
+        <translation>事件 %1 的某個值超出其欄位長度</translation>
+    </message>
+    <message>
+        <source>the mark of event %1 is not a decimal number</source>
+        <translation>事件 %1 的標記不是十進位數字</translation>
+    </message>
+    <message>
+        <source>the delay of event %1 is not a number from 0 to %2</source>
+        <translation>事件 %1 的延遲不是 0 到 %2 之間的數字</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a key nor a mouse event</source>
+        <translation>事件 %1 既不是鍵盤事件也不是滑鼠事件</translation>
+    </message>
+    <message>
+        <source>the key code of event %1 is not a number from %2 to %3</source>
+        <translation>事件 %1 的鍵碼不是 %2 到 %3 之間的數字</translation>
+    </message>
+    <message>
+        <source>the mouse code of event %1 names no mouse button</source>
+        <translation>事件 %1 的滑鼠代碼不對應任何滑鼠按鍵</translation>
+    </message>
+    <message>
+        <source>event %1 is neither a press nor a release</source>
+        <translation>事件 %1 既不是按下也不是放開</translation>
+    </message>
+    <message>
+        <source>mark %1 does not have one press followed by one release</source>
+        <translation>標記 %1 沒有恰好一次按下及其後的一次放開</translation>
     </message>
 </context>
 </TS>

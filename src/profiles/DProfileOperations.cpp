@@ -1,6 +1,7 @@
 #include "profiles/DProfileOperations.h"
 
 #include "app/DFixedText.h"
+#include "profiles/DExportFileName.h"
 #include "profiles/DKeyFunctionType.h"
 #include "sdk/include/StoreFileChecks.h"
 #include "sdk/include/StoreWriteBatch.h"
@@ -17,9 +18,6 @@
 #include <list>
 
 namespace {
-
-// Leaves room in a 255-byte file name for the extension.
-constexpr int kMaxExportBaseBytes = 200;
 
 QByteArray indexText(int index)
 {
@@ -249,23 +247,7 @@ DProfileOperations::Result DProfileOperations::reset(int profileIndex)
 
 QString DProfileOperations::exportFileName(const QString& profileName, int profileIndex)
 {
-    QString base;
-    for (const QChar c : profileName) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
-            continue;
-        base += c;
-    }
-    while (base.contains(QLatin1String("..")))
-        base.replace(QLatin1String(".."), QLatin1String("."));
-    while (base.startsWith(QLatin1Char('.')) || base.startsWith(QLatin1Char(' ')))
-        base.remove(0, 1);
-    while (base.endsWith(QLatin1Char(' ')))
-        base.chop(1);
-    while (QFile::encodeName(base).size() > kMaxExportBaseBytes)
-        base.chop(1);
-    if (base.isEmpty())
-        base = QStringLiteral("Profile%1").arg(profileIndex);
-    return base + QStringLiteral(".xml");
+    return DExportFileName::of(profileName, QStringLiteral("Profile%1").arg(profileIndex));
 }
 
 DProfileOperations::Result DProfileOperations::exportTo(int profileIndex, const QString& directory,

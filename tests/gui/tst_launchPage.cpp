@@ -3,6 +3,7 @@
 // nothing; the path field shows the stored path and cannot be typed into;
 // a profile that cannot be written keeps its entry and says so.
 #include "support/ApplicationSetUp.h"
+#include "support/DialogAnswers.h"
 #include "support/LockedFolder.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
@@ -27,27 +28,6 @@ using namespace StoreTestSupport;
 namespace {
 
 constexpr int kKeyA = 4;
-
-// Answers the next file dialog: picks `path`, or cancels when it is empty.
-void answerDialog(const QString& path)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, path] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    timer->start();
-}
 
 QTextEdit* pathField(QWidget* page)
 {
@@ -118,7 +98,7 @@ private slots:
         QSignalSpy updated(&page, &DKeyWithAppPage::sigShoudUpdateKeyboard);
         QSignalSpy saved(&page, &DKeyWithAppPage::sigCustomKeyInfoSaveSuccessful);
         for (int round = 1; round <= 2; ++round) {
-            answerDialog(chosen);
+            DialogAnswers::answerFileDialog(chosen);
             selectButton(&page)->click();
             QCOMPARE(keyEntryOf(m_default, kKeyA), QStringLiteral("8/1/1/") + chosen);
             QCOMPARE(pathField(&page)->toPlainText(), chosen);
@@ -144,7 +124,7 @@ private slots:
         QSignalSpy saved(&page, &DKeyWithAppPage::sigCustomKeyInfoSaveSuccessful);
         QSignalSpy failed(&page, &DKeyWithAppPage::sigCustomKeyInfoSaveFailed);
         const QByteArray before = readFileBytes(m_default);
-        answerDialog(QString());
+        DialogAnswers::answerFileDialog(QString());
         selectButton(&page)->click();
         QCOMPARE(saved.size(), 0);
         QCOMPARE(failed.size(), 0);
@@ -217,7 +197,7 @@ private slots:
             LockedFolder lock(m_dir->path());
             if (!lock.locked())
                 QSKIP("This file system cannot lock a folder");
-            answerDialog(chosen);
+            DialogAnswers::answerFileDialog(chosen);
             selectButton(shown)->click();
         }
         QCOMPARE(messages.size(), 1);

@@ -14,6 +14,8 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPalette>
 #include <QScrollArea>
@@ -89,6 +91,9 @@ DMacroPage::DMacroPage(QWidget* parent)
     setFixedSize(kWidth, kHeight);
     ui->radioButton_Delay->hide();
     m_lastDir = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    // Many Linux desktops have no desktop folder.
+    if (!QFileInfo(m_lastDir).isDir())
+        m_lastDir = QDir::homePath();
     m_notice = new CbNotice(this);
     m_notice->setFontPixelSize(14);
     // The lists take the boxes' colours from their style sheets. The
@@ -456,6 +461,7 @@ void DMacroPage::loadMacroList()
         connect(row, &DMacroListItem::sigModifyMacroItemNameSuccess, this, &DMacroPage::onModifyMacroItemNameSuccess);
         connect(row, &DMacroListItem::sigModifyMacroItemNameFailed, this, &DMacroPage::onModifyMacroItemNameFailed);
         connect(row, &DMacroListItem::sigDeleteMacro, this, &DMacroPage::onDeleteMacro);
+        connect(row, &DMacroListItem::sigExportMacroChildList, this, &DMacroPage::onExportMacroChildList);
         row->setMacroFilePath(m_macroFilePath);
         row->setData(macro.index, macro.name);
         m_macroListLayout->insertWidget(m_macroListLayout->count() - 1, row);

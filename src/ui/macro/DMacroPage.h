@@ -60,6 +60,7 @@ public slots:
     void onModifyMacroItemNameSuccess();
     void onModifyMacroItemNameFailed();
     void onDeleteMacro(QString strMacroIndex, QString strMacroName);
+    void onExportMacroChildList(QString strMacroIndex, QString strMacroName);
     void onKeyOrMouseEventClick(QString delay, QString type, QString keyCode, QString codeName, QString operateExplain);
     void onMouseEnter(QString selectMark, QString selectOperateExplain);
     void onMouseLeave(QString selectMark, QString selectOperateExplain);
@@ -77,6 +78,7 @@ private slots:
     void on_pushButton_Close_clicked();
     void on_pushButton_Add_clicked();
     void on_pushButton_ClearMacroLst_clicked();
+    void on_pushButton_Import_clicked();
     void on_radioButton_Key_clicked();
     void on_radioButton_Mouse_clicked();
     void on_radioButton_KeyboardEvent_clicked();
