@@ -49,6 +49,8 @@ MainHidInterFace::MainHidInterFace(int threadIndex, QString strHidName, QObject*
     , m_batchLimit(batchLimitFor(m_strHidName))
 {
     static const MetaTypes kMetaTypes;
+    // The thread's name in the system's process lists and profiles.
+    setObjectName(QStringLiteral("hid-io"));
     m_shakeHandsTimer->setInterval(kHandshakeIntervalMs);
     connect(m_shakeHandsTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRuning);
     COrvaneHid_highPrecisionTimerInit(m_timerState);
