@@ -124,11 +124,15 @@ private:
 };
 
 // CPU time of each thread of the process now, by thread id, with the name
-// the thread gave itself.
+// the thread gave itself, how often it was put on a CPU, and its user and
+// kernel time in clock ticks.
 struct ThreadTime
 {
     std::string name;
     int64_t ns = 0;
+    int64_t runs = 0;
+    int64_t userTicks = 0;
+    int64_t kernelTicks = 0;
 };
 
 std::map<int, ThreadTime> threadTimes()
@@ -138,11 +142,18 @@ std::map<int, ThreadTime> threadTimes()
     for (const QString& tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
         QFile schedstat(tasks.filePath(tid + QStringLiteral("/schedstat")));
-        if (!comm.open(QIODevice::ReadOnly) || !schedstat.open(QIODevice::ReadOnly))
+        QFile stat(tasks.filePath(tid + QStringLiteral("/stat")));
+        if (!comm.open(QIODevice::ReadOnly) || !schedstat.open(QIODevice::ReadOnly) || !stat.open(QIODevice::ReadOnly))
             continue; // the thread has just ended
-        // The first field of schedstat is the time on a CPU in ns.
-        const QList<QByteArray> fields = schedstat.readAll().split(' ');
-        times[tid.toInt()] = {comm.readAll().trimmed().toStdString(), fields.value(0).toLongLong()};
+        // schedstat: time on a CPU in ns, time waiting for one, times run.
+        const QList<QByteArray> sched = schedstat.readAll().split(' ');
+        // stat: after the name in brackets, state first; utime and stime are
+        // the 12th and 13th fields from there.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        times[tid.toInt()]
+            = {comm.readAll().trimmed().toStdString(), sched.value(0).toLongLong(),
+               sched.value(2).trimmed().toLongLong(), fields.value(11).toLongLong(), fields.value(12).toLongLong()};
     }
     return times;
 }
@@ -196,6 +207,12 @@ struct Figures
 {
     double seconds = 0;
     std::array<int64_t, kShares> ns{};
+    // The I/O thread's and the tickers' times on a CPU, and the I/O
+    // thread's user and kernel time in clock ticks.
+    int64_t ioRuns = 0;
+    int64_t tickerRuns = 0;
+    int64_t ioUserTicks = 0;
+    int64_t ioKernelTicks = 0;
     int frames = 0;
     int cutFrames = 0;
     std::vector<int64_t> tickGapsNs;
@@ -265,11 +282,16 @@ void Bench::measure(Figures& f)
     int64_t tickerNs = 0;
     for (const auto& [tid, now] : after) {
         const auto was = before.find(tid);
-        const int64_t used = now.ns - (was == before.end() ? 0 : was->second.ns);
-        if (now.name == "hid-io")
-            ioNs += used;
-        else if (startsWith(now.name, "light-"))
-            tickerNs += used;
+        const ThreadTime start = was == before.end() ? ThreadTime() : was->second;
+        if (now.name == "hid-io") {
+            ioNs += now.ns - start.ns;
+            f.ioRuns += now.runs - start.runs;
+            f.ioUserTicks += now.userTicks - start.userTicks;
+            f.ioKernelTicks += now.kernelTicks - start.kernelTicks;
+        } else if (startsWith(now.name, "light-")) {
+            tickerNs += now.ns - start.ns;
+            f.tickerRuns += now.runs - start.runs;
+        }
     }
     f.ns[Keyboard] = m_transport.deviceNs() - device;
     f.ns[Engine] = m_app.m_engineNs;
@@ -292,6 +314,15 @@ void report(const char* name, const Figures& f, const Figures& base)
                         "program in all", f.share(f.programNs()), base.share(base.programNs()),
                         ratio(f.programNs(), base.programNs()), f.share(f.programNs()) - base.share(base.programNs()));
         std::printf("  %-34s %6.2f %% (baseline %5.2f %%)\n", kShareNames[s], f.share(Share(s)), base.share(Share(s)));
+        if (s == Io && f.ioRuns > 0) {
+            const int64_t ticks = f.ioUserTicks + f.ioKernelTicks;
+            std::printf("  %-34s %.0f a second, %.1f us each; %.0f %% of it in the kernel\n", "  times on a CPU",
+                        double(f.ioRuns) / f.seconds, double(f.ns[Io] + f.ns[Keyboard]) / 1e3 / double(f.ioRuns),
+                        ticks > 0 ? 100.0 * double(f.ioKernelTicks) / double(ticks) : 0.0);
+        }
+        if (s == Tickers && f.tickerRuns > 0)
+            std::printf("  %-34s %.0f a second, %.1f us each\n", "  times on a CPU", double(f.tickerRuns) / f.seconds,
+                        double(f.ns[Tickers]) / 1e3 / double(f.tickerRuns));
     }
     std::printf("  whole frames: %.1f a second, cut frames: %d\n", double(f.frames) / f.seconds, f.cutFrames);
     std::printf("  keyboard tick interval error: median %.3f ms, 99th percentile %.3f ms\n",
