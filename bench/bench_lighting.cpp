@@ -1,21 +1,23 @@
 // What the lighting costs: the device page offscreen with a simulated cable
-// keyboard with a side light, Wave at the fastest speed on the keys and the
-// side bar, light synchronisation on, for a window of seconds. The baseline
-// of the same run is the same page with the keyboard selected and the
-// lighting stopped. Two runs: the window hidden, and the preview shown.
+// keyboard with a side light, an effect on the keys and the side bar (Wave at
+// the fastest speed), light synchronisation on, for a window of seconds. The
+// baseline is the same page with the keyboard selected and the lighting
+// stopped, in the same window state. Each case is a row of kCases: Wave with
+// the window hidden and with the preview shown, then the music effect on the
+// keys (the side bar keeps Wave) fed by the synthetic sound output playing a
+// chord, hidden and shown; the capture's packets and the analysis they bring
+// count with the rest of the GUI thread.
 //
-// Per run: CPU time as a share of one core and as a ratio to the baseline,
-// split into the engine and the stream (the engine's slots on the GUI
-// thread), the preview's painting (paint events), the rest of the GUI
-// thread, and the other threads (the I/O thread with the simulated keyboard
-// it writes to, and the tickers); whole and cut frames the keyboard took;
-// the keyboard ticker's interval error as median and 99th percentile.
+// Per case, CPU time as a share of one core and as a ratio to the baseline,
+// split by thread: on the GUI thread the engine and the stream (the engine's
+// slots), the preview's painting (paint events) and the rest; the I/O
+// thread; the lighting tickers; other threads. The simulated keyboard
+// answers inside the I/O thread's reads and writes; its time is taken out
+// and shown apart, since it is the test device, not the program. Then the
+// whole and cut frames the keyboard took, and the keyboard ticker's interval
+// error as median and 99th percentile.
 //
-// With --music the keys run the music effect instead, fed by the synthetic
-// sound output playing a chord (the side bar keeps Wave); the capture's
-// packets and the analysis they bring count with the rest of the GUI thread.
-//
-// Usage: bench_lighting [--music] [seconds (default 10)]
+// Usage: bench_lighting [seconds (default 10)]
 
 #include "app/DDataManager.h"
 #include "app/resourceInit.h"
@@ -31,6 +33,7 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -38,10 +41,15 @@
 #include <QThread>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <map>
 #include <memory>
+#include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -49,19 +57,128 @@ namespace {
 constexpr int kWave = 2;
 constexpr int kLightsPage = 1;
 
-int64_t threadCpuNs()
+int64_t clockNs(clockid_t clock)
 {
     timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    clock_gettime(clock, &ts);
     return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
 }
 
-// utime + stime of the whole process, threads that have ended included, in ns.
-int64_t processCpuNs()
+int64_t threadCpuNs()
 {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+    return clockNs(CLOCK_THREAD_CPUTIME_ID);
+}
+
+// The simulated keyboard does its work inside the I/O thread's reads and
+// writes. This transport around the bus counts the CPU time spent in them,
+// so that the test device's share can be taken out of the I/O thread's.
+class MeteredConnection : public HidConnection
+{
+public:
+    MeteredConnection(std::unique_ptr<HidConnection> inner, std::atomic<int64_t>& deviceNs)
+        : m_inner(std::move(inner))
+        , m_deviceNs(deviceNs)
+    {
+    }
+
+    int read(uint8_t* buffer, size_t size, int timeoutMs) override
+    {
+        const int64_t before = threadCpuNs();
+        const int n = m_inner->read(buffer, size, timeoutMs);
+        m_deviceNs += threadCpuNs() - before;
+        return n;
+    }
+    int write(const uint8_t* data, size_t size) override
+    {
+        const int64_t before = threadCpuNs();
+        const int n = m_inner->write(data, size);
+        m_deviceNs += threadCpuNs() - before;
+        return n;
+    }
+    // The wait stands for the poll on a hidraw node: the program's time.
+    int waitForInput(int wakeFd, int timeoutMs) override { return m_inner->waitForInput(wakeFd, timeoutMs); }
+
+private:
+    std::unique_ptr<HidConnection> m_inner;
+    std::atomic<int64_t>& m_deviceNs;
+};
+
+class MeteredTransport : public HidTransport
+{
+public:
+    explicit MeteredTransport(std::shared_ptr<HidTransport> inner)
+        : m_inner(std::move(inner))
+    {
+    }
+
+    bool initialise() override { return m_inner->initialise(); }
+    std::vector<HidDeviceEntry> enumerate() override { return m_inner->enumerate(); }
+    std::unique_ptr<HidConnection> open(const std::string& path) override
+    {
+        std::unique_ptr<HidConnection> connection = m_inner->open(path);
+        if (!connection)
+            return nullptr;
+        return std::make_unique<MeteredConnection>(std::move(connection), m_deviceNs);
+    }
+
+    int64_t deviceNs() const { return m_deviceNs.load(); }
+
+private:
+    std::shared_ptr<HidTransport> m_inner;
+    std::atomic<int64_t> m_deviceNs{0};
+};
+
+// CPU time of each thread of the process now, by thread id, with the name
+// the thread gave itself, how often it was put on a CPU, and its user and
+// kernel time in clock ticks.
+struct ThreadTime
+{
+    std::string name;
+    int64_t ns = 0;
+    int64_t runs = 0;
+    int64_t userTicks = 0;
+    int64_t kernelTicks = 0;
+};
+
+std::map<int, ThreadTime> threadTimes()
+{
+    std::map<int, ThreadTime> times;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
+        QFile schedstat(tasks.filePath(tid + QStringLiteral("/schedstat")));
+        QFile stat(tasks.filePath(tid + QStringLiteral("/stat")));
+        if (!comm.open(QIODevice::ReadOnly) || !schedstat.open(QIODevice::ReadOnly) || !stat.open(QIODevice::ReadOnly))
+            continue; // the thread has just ended
+        // schedstat: time on a CPU in ns, time waiting for one, times run.
+        const QList<QByteArray> sched = schedstat.readAll().split(' ');
+        // stat: after the name in brackets, state first; utime and stime are
+        // the 12th and 13th fields from there.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        times[tid.toInt()]
+            = {comm.readAll().trimmed().toStdString(), sched.value(0).toLongLong(),
+               sched.value(2).trimmed().toLongLong(), fields.value(11).toLongLong(), fields.value(12).toLongLong()};
+    }
+    return times;
+}
+
+// What the program's threads are, by the names it gives them.
+enum Share { Engine, Painting, GuiRest, Io, Tickers, OtherThreads, kProgramShares, Keyboard = kProgramShares, kShares };
+
+constexpr const char* kShareNames[kShares] = {
+    "engine and stream (GUI thread)",
+    "preview painting (GUI thread)",
+    "rest of the GUI thread",
+    "I/O thread",
+    "lighting tickers",
+    "other threads",
+    "simulated keyboard (test device)",
+};
+
+bool startsWith(const std::string& text, const char* prefix)
+{
+    return text.rfind(prefix, 0) == 0;
 }
 
 // Splits the GUI thread's time by what it delivers: the engine's queued
@@ -94,15 +211,26 @@ private:
 struct Figures
 {
     double seconds = 0;
-    int64_t guiNs = 0;
-    int64_t engineNs = 0;
-    int64_t paintNs = 0;
-    int64_t otherNs = 0;
+    std::array<int64_t, kShares> ns{};
+    // The I/O thread's and the tickers' times on a CPU, and the I/O
+    // thread's user and kernel time in clock ticks.
+    int64_t ioRuns = 0;
+    int64_t tickerRuns = 0;
+    int64_t ioUserTicks = 0;
+    int64_t ioKernelTicks = 0;
     int frames = 0;
     int cutFrames = 0;
     std::vector<int64_t> tickGapsNs;
 
-    double share(int64_t ns) const { return double(ns) / 1e9 / seconds * 100.0; }
+    double share(int64_t n) const { return seconds > 0 ? double(n) / 1e9 / seconds * 100.0 : 0.0; }
+    double share(Share s) const { return share(ns[s]); }
+    int64_t programNs() const
+    {
+        int64_t all = 0;
+        for (int s = 0; s < kProgramShares; ++s)
+            all += ns[size_t(s)];
+        return all;
+    }
 };
 
 double percentileMs(std::vector<int64_t> ns, double fraction)
@@ -113,47 +241,140 @@ double percentileMs(std::vector<int64_t> ns, double fraction)
     return double(ns[std::min(ns.size() - 1, size_t(fraction * double(ns.size())))]) / 1e6;
 }
 
-// Fills f; the tick gaps come in meanwhile.
-void measure(MeasuringApplication& app, const SimulatedKeyboard& keyboard, int seconds, Figures& f)
+class Bench
 {
-    app.processEvents();
-    const int framesBefore = keyboard.lighting().wholeFrames();
-    const int cutBefore = keyboard.lighting().cutFrames();
-    app.m_engineNs = 0;
-    app.m_paintNs = 0;
+public:
+    Bench(MeasuringApplication& app, const SimulatedKeyboard& keyboard, const MeteredTransport& transport, int seconds)
+        : m_app(app)
+        , m_keyboard(keyboard)
+        , m_transport(transport)
+        , m_seconds(seconds)
+    {
+    }
+
+    void measure(Figures& f);
+
+private:
+    MeasuringApplication& m_app;
+    const SimulatedKeyboard& m_keyboard;
+    const MeteredTransport& m_transport;
+    int m_seconds;
+};
+
+void Bench::measure(Figures& f)
+{
+    m_app.processEvents();
+    const int framesBefore = m_keyboard.lighting().wholeFrames();
+    const int cutBefore = m_keyboard.lighting().cutFrames();
+    m_app.m_engineNs = 0;
+    m_app.m_paintNs = 0;
+    const std::map<int, ThreadTime> before = threadTimes();
     const int64_t gui = threadCpuNs();
-    const int64_t process = processCpuNs();
+    const int64_t process = clockNs(CLOCK_PROCESS_CPUTIME_ID);
+    const int64_t device = m_transport.deviceNs();
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < seconds * 1000)
-        app.processEvents(QEventLoop::WaitForMoreEvents);
+    while (clock.elapsed() < m_seconds * 1000)
+        m_app.processEvents(QEventLoop::WaitForMoreEvents);
     f.seconds = double(clock.nsecsElapsed()) / 1e9;
-    f.guiNs = threadCpuNs() - gui;
-    f.otherNs = processCpuNs() - process - f.guiNs;
-    f.engineNs = app.m_engineNs;
-    f.paintNs = app.m_paintNs;
-    f.frames = keyboard.lighting().wholeFrames() - framesBefore;
-    f.cutFrames = keyboard.lighting().cutFrames() - cutBefore;
+    const int64_t guiNs = threadCpuNs() - gui;
+    const int64_t processNs = clockNs(CLOCK_PROCESS_CPUTIME_ID) - process;
+    const std::map<int, ThreadTime> after = threadTimes();
+
+    // A thread started meanwhile counts from zero; what threads that ended
+    // meanwhile used stays with the other threads.
+    int64_t ioNs = 0;
+    int64_t tickerNs = 0;
+    for (const auto& [tid, now] : after) {
+        const auto was = before.find(tid);
+        const ThreadTime start = was == before.end() ? ThreadTime() : was->second;
+        if (now.name == "hid-io") {
+            ioNs += now.ns - start.ns;
+            f.ioRuns += now.runs - start.runs;
+            f.ioUserTicks += now.userTicks - start.userTicks;
+            f.ioKernelTicks += now.kernelTicks - start.kernelTicks;
+        } else if (startsWith(now.name, "light-")) {
+            tickerNs += now.ns - start.ns;
+            f.tickerRuns += now.runs - start.runs;
+        }
+    }
+    f.ns[Keyboard] = m_transport.deviceNs() - device;
+    f.ns[Engine] = m_app.m_engineNs;
+    f.ns[Painting] = m_app.m_paintNs;
+    f.ns[GuiRest] = guiNs - f.ns[Engine] - f.ns[Painting];
+    f.ns[Io] = ioNs - f.ns[Keyboard];
+    f.ns[Tickers] = tickerNs;
+    f.ns[OtherThreads] = std::max<int64_t>(0, processNs - guiNs - ioNs - tickerNs);
+    f.frames = m_keyboard.lighting().wholeFrames() - framesBefore;
+    f.cutFrames = m_keyboard.lighting().cutFrames() - cutBefore;
 }
 
 void report(const char* name, const Figures& f, const Figures& base)
 {
     const auto ratio = [](int64_t a, int64_t b) { return b > 0 ? double(a) / double(b) : 0.0; };
-    const int64_t restNs = f.guiNs - f.engineNs - f.paintNs;
-    std::printf("%s (%.1f s):\n", name, f.seconds);
-    std::printf("  engine and stream (GUI thread): %.2f %% of a core\n", f.share(f.engineNs));
-    std::printf("  preview painting:               %.2f %% of a core\n", f.share(f.paintNs));
-    std::printf("  rest of the GUI thread:         %.2f %% of a core (baseline %.2f %%)\n", f.share(restNs),
-                base.share(base.guiNs));
-    std::printf("  other threads (I/O, tickers):   %.2f %% of a core (baseline %.2f %%)\n", f.share(f.otherNs),
-                base.share(base.otherNs));
-    const int64_t all = f.guiNs + f.otherNs;
-    const int64_t baseAll = base.guiNs + base.otherNs;
-    std::printf("  all: %.2f %% of a core, %.2f x the baseline (%.2f %%); lighting adds %.2f %%\n", f.share(all),
-                ratio(all, baseAll), base.share(baseAll), f.share(all) - base.share(baseAll));
+    std::printf("%s (%.1f s), %% of one core (baseline: lighting stopped):\n", name, f.seconds);
+    for (int s = 0; s < kShares; ++s) {
+        if (s == kProgramShares)
+            std::printf("  %-34s %6.2f %% (baseline %5.2f %%), %.2f x the baseline; lighting adds %.2f %%\n",
+                        "program in all", f.share(f.programNs()), base.share(base.programNs()),
+                        ratio(f.programNs(), base.programNs()), f.share(f.programNs()) - base.share(base.programNs()));
+        std::printf("  %-34s %6.2f %% (baseline %5.2f %%)\n", kShareNames[s], f.share(Share(s)), base.share(Share(s)));
+        if (s == Io && f.ioRuns > 0) {
+            const int64_t ticks = f.ioUserTicks + f.ioKernelTicks;
+            std::printf("  %-34s %.0f a second, %.1f us each; %.0f %% of it in the kernel\n", "  times on a CPU",
+                        double(f.ioRuns) / f.seconds, double(f.ns[Io] + f.ns[Keyboard]) / 1e3 / double(f.ioRuns),
+                        ticks > 0 ? 100.0 * double(f.ioKernelTicks) / double(ticks) : 0.0);
+        }
+        if (s == Tickers && f.tickerRuns > 0)
+            std::printf("  %-34s %.0f a second, %.1f us each\n", "  times on a CPU", double(f.tickerRuns) / f.seconds,
+                        double(f.ns[Tickers]) / 1e3 / double(f.tickerRuns));
+    }
     std::printf("  whole frames: %.1f a second, cut frames: %d\n", double(f.frames) / f.seconds, f.cutFrames);
     std::printf("  keyboard tick interval error: median %.3f ms, 99th percentile %.3f ms\n",
                 percentileMs(f.tickGapsNs, 0.5), percentileMs(f.tickGapsNs, 0.99));
+}
+
+enum class Window { Hidden, Shown };
+
+void chooseFastestWave(DLightsConfigPage& lights)
+{
+    emit lights.sigSelectCurrentLightTypeIndex_KB(kWave, fastestWaveSetting(0));
+    emit lights.sigSelectCurrentLightTypeIndex_Side(kWave, fastestWaveSetting(1));
+}
+
+void chooseMusic(DLightsConfigPage& lights)
+{
+    colorInfoData setting = fastestWaveSetting(0);
+    setting.ledType = DLightEffects::kMusicalRhythm;
+    emit lights.sigSelectCurrentLightTypeIndex_KB(DLightEffects::kMusicalRhythm, setting);
+    emit lights.sigSelectCurrentLightTypeIndex_Side(kWave, fastestWaveSetting(1));
+}
+
+// A lighting case: what the engine runs, seen in which window state. Each is
+// measured against the baseline of its window state.
+struct LightingCase
+{
+    const char* name;
+    Window window;
+    void (*choose)(DLightsConfigPage& lights);
+};
+
+const LightingCase kCases[] = {
+    {"Wave, window hidden", Window::Hidden, chooseFastestWave},
+    {"Wave, preview shown", Window::Shown, chooseFastestWave},
+    {"Music, window hidden", Window::Hidden, chooseMusic},
+    {"Music, preview shown", Window::Shown, chooseMusic},
+};
+
+void setWindow(DDevicePage& page, Window window)
+{
+    if (window == Window::Hidden) {
+        page.hide();
+        return;
+    }
+    page.resize(1104, 600);
+    page.show();
+    page.onCurIndexChangedMainPage(kLightsPage);
 }
 
 } // namespace
@@ -166,17 +387,10 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     initOrvaneResources();
     MeasuringApplication app(argc, argv);
-    const bool music = argc > 1 && qstrcmp(argv[1], "--music") == 0;
-    const int secondsArgument = music ? 2 : 1;
-    const int seconds = argc > secondsArgument ? std::max(1, atoi(argv[secondsArgument])) : 10;
-    if (music) {
-        auto loopback = std::make_shared<SyntheticSoundLoopback>(true);
-        loopback->sound()->setTones({{110.0, 0.2}, {277.2, 0.15}, {329.6, 0.15}, {659.3, 0.1}});
-        SoundLoopback::install(loopback);
-    }
-    const int keyEffect = music ? DLightEffects::kMusicalRhythm : kWave;
-    colorInfoData keySetting = fastestWaveSetting(0);
-    keySetting.ledType = keyEffect;
+    const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
+    auto loopback = std::make_shared<SyntheticSoundLoopback>(true);
+    loopback->sound()->setTones({{110.0, 0.2}, {277.2, 0.15}, {329.6, 0.15}, {659.3, 0.1}});
+    SoundLoopback::install(loopback);
     // The keyboard pictures live beside the program.
     const QString images = QCoreApplication::applicationDirPath() + QStringLiteral("/images");
     if (!QFileInfo::exists(images))
@@ -185,7 +399,8 @@ int main(int argc, char** argv)
     DDataManager::getInstance()->loadTheme(0);
 
     auto bus = std::make_shared<SimulatedBus>();
-    HidTransportRegistry::install(bus);
+    auto transport = std::make_shared<MeteredTransport>(bus);
+    HidTransportRegistry::install(transport);
     const auto keyboard = bus->plug(QStringLiteral("OV68M"));
     auto page = std::make_unique<DDevicePage>();
     QElapsedTimer loading;
@@ -201,8 +416,6 @@ int main(int argc, char** argv)
     QThread::msleep(500);
     app.processEvents();
     DLightsConfigPage* lights = page->findChild<DLightsConfigPage*>();
-    emit lights->sigSelectCurrentLightTypeIndex_KB(keyEffect, keySetting);
-    emit lights->sigSelectCurrentLightTypeIndex_Side(kWave, fastestWaveSetting(1));
 
     auto* ticker = engine->findChild<updateLightMainThread*>();
     Figures* current = nullptr;
@@ -216,32 +429,28 @@ int main(int argc, char** argv)
         lastTick = now;
     });
 
-    Figures hidden;
-    current = &hidden;
-    measure(app, *keyboard, seconds, hidden);
-
-    page->resize(1104, 600);
-    page->show();
-    page->onCurIndexChangedMainPage(kLightsPage);
-    emit lights->sigSelectCurrentLightTypeIndex_KB(keyEffect, keySetting);
-    emit lights->sigSelectCurrentLightTypeIndex_Side(kWave, fastestWaveSetting(1));
-    Figures shown;
-    current = &shown;
-    lastTick = -1;
-    measure(app, *keyboard, seconds, shown);
+    Bench bench(app, *keyboard, *transport, seconds);
+    constexpr size_t kCaseCount = sizeof kCases / sizeof kCases[0];
+    std::array<Figures, kCaseCount> figures;
+    for (size_t i = 0; i < kCaseCount; ++i) {
+        setWindow(*page, kCases[i].window);
+        kCases[i].choose(*lights);
+        current = &figures[i];
+        lastTick = -1;
+        bench.measure(figures[i]);
+    }
 
     current = nullptr;
     page->stopLightThreadsIfRunning();
     QThread::msleep(200);
-    page->hide();
-    Figures baseHidden;
-    measure(app, *keyboard, seconds, baseHidden);
-    page->show();
-    Figures baseShown;
-    measure(app, *keyboard, seconds, baseShown);
+    std::map<Window, Figures> baselines;
+    for (const Window window : {Window::Hidden, Window::Shown}) {
+        setWindow(*page, window);
+        bench.measure(baselines[window]);
+    }
 
-    report("window hidden", hidden, baseHidden);
-    report("preview shown", shown, baseShown);
+    for (size_t i = 0; i < kCaseCount; ++i)
+        report(kCases[i].name, figures[i], baselines[kCases[i].window]);
     page.reset();
     HidTransportRegistry::install(nullptr);
     return 0;

@@ -104,6 +104,11 @@ void COrvaneHid_highPrecisionTimerRuning(int /*interval*/, uint32_t word0, uint3
     PacingTimers::instance().wait(word0, word1);
 }
 
+void COrvaneHid_highPrecisionTimerRuningSteps(int steps, uint32_t word0, uint32_t word1)
+{
+    PacingTimers::instance().wait(word0, word1, steps);
+}
+
 void COrvaneHid_highPrecisionTimerStop(uint32_t word0, uint32_t word1)
 {
     PacingTimers::instance().stop(word0, word1);

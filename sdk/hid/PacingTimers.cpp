@@ -1,5 +1,6 @@
 #include "sdk/hid/PacingTimers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 
@@ -37,9 +38,9 @@ void PacingTimers::start(uint32_t word0, uint32_t word1)
     it->second.deadlineNs = nowNs();
 }
 
-void PacingTimers::wait(uint32_t word0, uint32_t word1)
+void PacingTimers::wait(uint32_t word0, uint32_t word1, int steps)
 {
-    constexpr int64_t kStep = std::chrono::nanoseconds(kInterval).count();
+    const int64_t kStep = std::chrono::nanoseconds(kInterval).count() * std::max(1, steps);
     int64_t deadline = 0;
     {
         std::lock_guard<std::mutex> lock(m_mutex);

@@ -18,9 +18,9 @@ public:
 
     void init(uint32_t* state); // two words
     void start(uint32_t word0, uint32_t word1);
-    // Returns after one interval; a timer that is unknown, stopped or not
-    // yet started still waits one interval from now.
-    void wait(uint32_t word0, uint32_t word1);
+    // Returns after `steps` intervals (at least one); a timer that is
+    // unknown, stopped or not yet started still waits them from now.
+    void wait(uint32_t word0, uint32_t word1, int steps = 1);
     void stop(uint32_t word0, uint32_t word1);
     size_t count() const;
 

@@ -57,4 +57,6 @@ void COrvaneHid_Close(int handle);
 void COrvaneHid_highPrecisionTimerInit(uint32_t* state);
 void COrvaneHid_highPrecisionTimerStart(uint32_t word0, uint32_t word1);
 void COrvaneHid_highPrecisionTimerRuning(int interval, uint32_t word0, uint32_t word1);
+// As Runing, for `steps` intervals in one wait.
+void COrvaneHid_highPrecisionTimerRuningSteps(int steps, uint32_t word0, uint32_t word1);
 void COrvaneHid_highPrecisionTimerStop(uint32_t word0, uint32_t word1);

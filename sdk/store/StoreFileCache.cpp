@@ -37,14 +37,23 @@ bool readAll(const QString& path, QByteArray* bytes, bool* tooLarge = nullptr)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    *bytes = file.read(StoreFileCache::kMaxFileBytes + 1);
-    if (bytes->size() > StoreFileCache::kMaxFileBytes) {
-        bytes->clear();
-        if (tooLarge)
-            *tooLarge = true;
-        return false;
+    // In pieces as long as the file has them: one read of the whole limit
+    // would take the limit's memory for every small file.
+    QByteArray all;
+    all.reserve(int(std::min(file.size(), StoreFileCache::kMaxFileBytes) + 1));
+    char piece[16384];
+    qint64 n = 0;
+    while ((n = file.read(piece, sizeof piece)) > 0) {
+        all.append(piece, int(n));
+        if (all.size() > StoreFileCache::kMaxFileBytes) {
+            bytes->clear();
+            if (tooLarge)
+                *tooLarge = true;
+            return false;
+        }
     }
-    return file.error() == QFileDevice::NoError;
+    *bytes = all;
+    return n == 0 && file.error() == QFileDevice::NoError;
 }
 
 QString asidePath(const QString& path)

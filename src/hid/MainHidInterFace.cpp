@@ -49,6 +49,8 @@ MainHidInterFace::MainHidInterFace(int threadIndex, QString strHidName, QObject*
     , m_batchLimit(batchLimitFor(m_strHidName))
 {
     static const MetaTypes kMetaTypes;
+    // The thread's name in the system's process lists and profiles.
+    setObjectName(QStringLiteral("hid-io"));
     m_shakeHandsTimer->setInterval(kHandshakeIntervalMs);
     connect(m_shakeHandsTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRuning);
     COrvaneHid_highPrecisionTimerInit(m_timerState);
@@ -167,12 +169,29 @@ void MainHidInterFace::run()
     while (m_isOpen) {
         if (!m_readTurn && !hasReportToWrite())
             sleepUntilWork();
-        if (!m_readTurn)
-            writeStep();
-        else
+        if (m_readTurn) {
             readStep();
-        COrvaneHid_highPrecisionTimerRuning(kTimerInterval, m_timerState[0], m_timerState[1]);
+            COrvaneHid_highPrecisionTimerRuning(kTimerInterval, m_timerState[0], m_timerState[1]);
+            continue;
+        }
+        writeStep();
+        if (inputWaiting()) {
+            COrvaneHid_highPrecisionTimerRuning(kTimerInterval, m_timerState[0], m_timerState[1]);
+        } else {
+            // A read turn with no report waiting would wake the thread only
+            // for an empty read, twice per report of a light stream: its
+            // interval and the write's pass as one wait. The keyboard still
+            // gets at most one write per two intervals; a report that
+            // arrives meanwhile is read at the next read turn.
+            m_readTurn = false;
+            COrvaneHid_highPrecisionTimerRuningSteps(2, m_timerState[0], m_timerState[1]);
+        }
     }
+}
+
+bool MainHidInterFace::inputWaiting()
+{
+    return m_isOpen && COrvaneHid_WaitForInput(m_hidHandle, 0) > 0;
 }
 
 bool MainHidInterFace::hasReportToWrite()

@@ -16,8 +16,9 @@ class QTimer;
 // The I/O thread of one opened keyboard: two queues of outgoing reports
 // (commands, and the light stream released in whole frames), the 1000 ms
 // handshake, and a loop that alternates one write step and one read step
-// with one pacing interval after each. With nothing to write the loop
-// sleeps until the keyboard sends a report or a report is queued.
+// with one pacing interval after each; a read step with no report waiting
+// is left out, its interval kept. With nothing to write the loop sleeps
+// until the keyboard sends a report or a report is queued.
 class MainHidInterFace : public QThread
 {
     Q_OBJECT
@@ -60,6 +61,7 @@ protected:
 
 private:
     bool hasReportToWrite();
+    bool inputWaiting();
     void sleepUntilWork();
     void writeStep();
     void readStep();

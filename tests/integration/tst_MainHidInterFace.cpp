@@ -175,10 +175,11 @@ private slots:
             }
         }
         for (size_t i = 1; i < writes.size(); ++i) {
-            // Exactly one read step between two writes.
+            // At most one read step between two writes: none while no
+            // report waits (these commands get no answer).
             const auto between = std::count_if(polls.begin(), polls.end(),
                                                [&](int64_t t) { return t > writes[i - 1] && t < writes[i]; });
-            QCOMPARE(int(between), 1);
+            QVERIFY2(between <= 1, qPrintable(QString::number(between)));
             // Two pacing intervals per write. The deadlines are absolute, so
             // a late step makes the next wait shorter: the bound holds for
             // the sum, less the lateness of the first write.

@@ -377,6 +377,39 @@ private slots:
         QVERIFY(!rig.engine.isLightSynchronizing());
     }
 
+    // A stop followed at once by a start (another keyboard selected, the
+    // profile loaded again) leaves synchronisation on: the keyboard hears off
+    // and on in that order, and the frames go on.
+    void stopThenStartStaysOn()
+    {
+        Rig rig;
+        QVERIFY(rig.open(false));
+        rig.engine.setLightCapability(capability(4), capability(4));
+        rig.engine.setKeyboardColorInfo(record(0, 2, 3));
+        rig.engine.setSideColorInfo(record(1, 2, 3));
+        SimulatedKeyboard& keyboard = *rig.opened->keyboard();
+        rig.engine.setLightSynchronize(true);
+        QTRY_VERIFY_WITH_TIMEOUT(keyboard.lighting().wholeFrames() > 2, 5000);
+        keyboard.clearLog();
+        constexpr int kRounds = 5;
+        for (int round = 0; round < kRounds; ++round) {
+            rig.engine.setLightSynchronize(false);
+            rig.engine.setLightSynchronize(true);
+        }
+        QVERIFY(rig.engine.isLightSynchronizing());
+        QVERIFY(rig.flush());
+        const QList<SimulatedKeyboard::Report> switches
+            = receivedWhere(keyboard, [](const auto& r) { return r[0] == 0x01 && r[1] == kSyncCommand; });
+        QCOMPARE(int(switches.size()), 2 * kRounds);
+        for (int i = 0; i < switches.size(); ++i)
+            QCOMPARE(int(switches[i][6]), i % 2);
+        QVERIFY(keyboard.lighting().isSynchronising());
+        const int frames = keyboard.lighting().wholeFrames();
+        QTRY_VERIFY_WITH_TIMEOUT(keyboard.lighting().wholeFrames() > frames + 3, 5000);
+        QCOMPARE(keyboard.lighting().cutFrames(), 0);
+        rig.engine.setLightSynchronize(false);
+    }
+
     // Behind the receiver: one compact frame per stream tick on the command
     // queue, with what the effect needs.
     void receiverFrames_data()
@@ -406,6 +439,34 @@ private slots:
         }) << FrameCheck([](const ReceiverFrame& f, const lightDealMain&) {
             return f.speedLevel == 5 && f.speedIntensity == 120;
         });
+        // The ripple's settings go once the frame flags a new ripple; the
+        // library is asked when the frame is sent.
+        QTest::newRow("Auto Ripple: the ripple's settings")
+            << true << 14 << 2 << FrameAction([](lightDealMain& engine) {
+                   std::vector<lightFrameCell> frame(size_t(kRows * kColumns), lightFrameCell{});
+                   frame[0].autoRippleFlag = 1;
+                   engine.onKeyboardFrame(frame.data());
+               })
+            << FrameCheck([](const ReceiverFrame& f, const lightDealMain&) {
+                   const autoRippleLightConfig config = COrvaneHid_GetCurrentAutoRippleLightConfig();
+                   for (size_t i = 0; i < f.autoRipple.size(); ++i)
+                       if (f.autoRipple[i] != uint8_t(config.values[i]))
+                           return false;
+                   return true;
+               });
+        QTest::newRow("Auto Ripple without a new ripple: no data")
+            << true << 14 << 2 << FrameAction([](lightDealMain& engine) {
+                   std::vector<lightFrameCell> frame(size_t(kRows * kColumns),
+                                                     lightFrameCell{1, 1, 1, 0, 0, 0, 200, 0, 0, 3, 0});
+                   engine.onKeyboardFrame(frame.data());
+               })
+            << FrameCheck([](const ReceiverFrame& f, const lightDealMain&) {
+                   return f.autoRipple == decltype(f.autoRipple){} && f.bytes[5] == 0;
+               });
+        QTest::newRow("Speed Respond before its first frame: no level")
+            << true << 12 << 2 << none << FrameCheck([](const ReceiverFrame& f, const lightDealMain&) {
+                   return f.speedLevel == 0 && f.speedIntensity == 0;
+               });
         QTest::newRow("Musical Rhythm before its first frame: no bars")
             << true << 100 << 2 << none << FrameCheck([](const ReceiverFrame& f, const lightDealMain&) {
                    return f.keyboardEffect == 100 && f.musicLevels == decltype(f.musicLevels){}

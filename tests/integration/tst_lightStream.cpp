@@ -2,7 +2,7 @@
 // keyboard, through the real I/O thread: whole frames over the cable for
 // every side-bar length, frames dropped but never cut when commands crowd
 // the queue and the GUI thread stalls, compact frames behind the receiver,
-// and synchronisation following the selection.
+// and synchronisation following the selection and the window's close.
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
 #include "support/LightSettings.h"
@@ -14,6 +14,7 @@
 #include "sdk/models/ModelCatalogue.h"
 #include "sim/SimulatedKeyboard.h"
 #include "support/SimulatorHarness.h"
+#include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
@@ -137,6 +138,31 @@ private slots:
         QCOMPARE(frames.back().strayBytes, 0);
         QCOMPARE(keyboard->receivedCount(0x0E), 0);
         QVERIFY(keyboard->lighting().isSynchronising());
+    }
+
+    // The window closes: the keyboard hears synchronisation off once, and no
+    // frame follows.
+    void windowCloseSwitchesOff()
+    {
+        SimulatorHarness sim;
+        const auto keyboard = sim.plug("OV68M");
+        DMainWidget window(sim.newDeviceChangeSource());
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(keyboard->lighting().wholeFrames() > 2, kLoadTimeoutMs);
+        QVERIFY(!syncSwitches(*keyboard).contains(0));
+
+        QVERIFY(window.close());
+        QTRY_VERIFY_WITH_TIMEOUT(syncSwitches(*keyboard).endsWith(0), 5000);
+        QCOMPARE(syncSwitches(*keyboard).count(0), 1);
+        QVERIFY(!keyboard->lighting().isSynchronising());
+        // A frame already on its way drains; nothing starts after it.
+        QTest::qWait(100);
+        const int frames = keyboard->lighting().wholeFrames();
+        QTest::qWait(400);
+        QCOMPARE(keyboard->lighting().wholeFrames(), frames);
+        QCOMPARE(keyboard->lighting().cutFrames(), 0);
+        QCOMPARE(syncSwitches(*keyboard).count(0), 1);
+        QVERIFY(!keyboard->lighting().isSynchronising());
     }
 
     // Another keyboard selected: the old one is switched off, the new one on

@@ -36,6 +36,26 @@ private slots:
         COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
     }
 
+    // Several intervals in one wait: the deadline moves on by all of them,
+    // so a run of two-step waits paces like twice as many single ones.
+    void severalIntervalsInOneWait()
+    {
+        uint32_t state[2] = {};
+        COrvaneHid_highPrecisionTimerInit(state);
+        COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
+        QElapsedTimer t;
+        t.start();
+        for (int i = 0; i < 100; ++i)
+            COrvaneHid_highPrecisionTimerRuningSteps(2, state[0], state[1]);
+        QVERIFY2(t.elapsed() >= 199, qPrintable(QString::number(t.elapsed())));
+        // Fewer than one step still waits one.
+        t.restart();
+        for (int i = 0; i < 50; ++i)
+            COrvaneHid_highPrecisionTimerRuningSteps(0, state[0], state[1]);
+        QVERIFY2(t.elapsed() >= 49, qPrintable(QString::number(t.elapsed())));
+        COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
+    }
+
     // The time a step takes is inside the interval, not added to it. The same
     // steps with a plain 1 ms sleep after the work run beside it, so a loaded
     // machine slows both; a run the scheduler spoiled is tried again.

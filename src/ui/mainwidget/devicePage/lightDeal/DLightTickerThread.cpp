@@ -8,11 +8,12 @@ namespace {
 constexpr unsigned long kEndWaitMs = 2000;
 } // namespace
 
-DLightTickerThread::DLightTickerThread(int intervalMs, bool firstTickAtOnce, QObject* parent)
+DLightTickerThread::DLightTickerThread(const char* name, int intervalMs, bool firstTickAtOnce, QObject* parent)
     : QThread(parent)
     , m_interval(intervalMs)
     , m_firstTickAtOnce(firstTickAtOnce)
 {
+    setObjectName(QLatin1String(name));
 }
 
 void DLightTickerThread::setRunning(bool running)

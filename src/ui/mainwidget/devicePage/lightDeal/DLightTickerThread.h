@@ -18,7 +18,9 @@ class DLightTickerThread : public QThread
     Q_OBJECT
 
 public:
-    DLightTickerThread(int intervalMs, bool firstTickAtOnce, QObject* parent = nullptr);
+    // The name is the thread's in the system's process lists (at most 15
+    // characters there), so a profile tells the tickers apart.
+    DLightTickerThread(const char* name, int intervalMs, bool firstTickAtOnce, QObject* parent = nullptr);
 
     // Stores the flag; a loop waiting for its deadline ends at once.
     void setRunning(bool running);

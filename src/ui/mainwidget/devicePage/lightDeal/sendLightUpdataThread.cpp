@@ -3,7 +3,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/DLightTickInterval.h"
 
 sendLightUpdataThread::sendLightUpdataThread(QObject* parent)
-    : DLightTickerThread(DLightTickInterval::kStreamMs, false, parent)
+    : DLightTickerThread("light-stream", DLightTickInterval::kStreamMs, false, parent)
 {
 }
 

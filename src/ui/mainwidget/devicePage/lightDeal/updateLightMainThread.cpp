@@ -3,7 +3,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/DLightTickInterval.h"
 
 updateLightMainThread::updateLightMainThread(QObject* parent)
-    : DLightTickerThread(DLightTickInterval::kKeyboardDefaultMs, true, parent)
+    : DLightTickerThread("light-keys", DLightTickInterval::kKeyboardDefaultMs, true, parent)
 {
 }
 

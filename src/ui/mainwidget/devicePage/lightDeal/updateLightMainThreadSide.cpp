@@ -3,7 +3,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/DLightTickInterval.h"
 
 updateLightMainThreadSide::updateLightMainThreadSide(QObject* parent)
-    : DLightTickerThread(DLightTickInterval::kSideDefaultMs, true, parent)
+    : DLightTickerThread("light-side", DLightTickInterval::kSideDefaultMs, true, parent)
 {
 }
 

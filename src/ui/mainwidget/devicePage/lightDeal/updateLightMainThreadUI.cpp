@@ -3,7 +3,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/DLightTickInterval.h"
 
 updateLightMainThreadUI::updateLightMainThreadUI(QObject* parent)
-    : DLightTickerThread(DLightTickInterval::kRepaintMs, false, parent)
+    : DLightTickerThread("light-paint", DLightTickInterval::kRepaintMs, false, parent)
 {
 }
 
