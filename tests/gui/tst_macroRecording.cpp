@@ -63,22 +63,26 @@ private:
     QByteArray m_path;
     int m_files = 0;
 
-    // A macro file with macro 1 holding one press of A (mark 1, delays 10
-    // and 20), and the editor open on it.
-    void openEditor()
+    // A macro file with macro 1 holding `presses` presses of A (marks 1
+    // up, delays 10 and 20), and the editor open on it.
+    void openEditor(int presses = 1)
     {
         m_path = QFile::encodeName(DDataManager::getInstance()->userConfigDir()
                                    + QStringLiteral("/recording%1.xml").arg(++m_files));
         QVERIFY(COrvaneXML_CreateXMLFile(m_path));
         QVERIFY(COrvaneXML_CreateMacroXmlParentNode(m_path, "1", "Macro1"));
-        std::list<macroEventItem> events{macroEvent("1", "10", "key", "4", "A", "down"),
-                                         macroEvent("1", "20", "key", "4", "A", "up")};
+        std::list<macroEventItem> events;
+        for (int press = 1; press <= presses; ++press) {
+            const QByteArray mark = QByteArray::number(press);
+            events.push_back(macroEvent(mark, "10", "key", "4", "A", "down"));
+            events.push_back(macroEvent(mark, "20", "key", "4", "A", "up"));
+        }
         QVERIFY(COrvaneXML_AddKeyOrMouseEventItem(m_path, events, "1"));
         m_page = new DMacroPage;
         m_page->setMacroFilePath(m_path.constData());
         m_page->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_page));
-        QTRY_COMPARE(eventRowsOf(m_page).size(), 2);
+        QTRY_COMPARE(eventRowsOf(m_page).size(), 2 * presses);
     }
 
     void clickRecord() { QTest::mouseClick(child<QWidget>(m_page, "frame_Record"), Qt::LeftButton); }
@@ -176,6 +180,57 @@ private slots:
         QVERIFY(!WindowsHookInterface::mouseHookInstalled());
         QCOMPARE(storedEvents(m_path, "1"), (QStringList{"1/10/key/4/A/down", "1/20/key/4/A/up"}));
         QCOMPARE(changed.size(), 0);
+    }
+
+    // 20 stored presses and 40 rows: the key fields take no further press,
+    // a recording no further button, and the user is told.
+    void limitsAreTold()
+    {
+        openEditor(20);
+        m_page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_page));
+        auto* enterKey = child<QLineEdit>(m_page, "lineEdit_EnterKey");
+        enterKey->setFocus();
+        QTRY_VERIFY(WindowsHookInterface::keyboardHookInstalled());
+        m_source->injectKey(66, 0, 0);
+        QCOMPARE(toast(m_page), QStringLiteral("The record of events has reached the limit"));
+        QCOMPARE(enterKey->text(), QString());
+        // Only presses are limited; the release is captured as any.
+        m_source->injectKey(66, 0, kUp);
+        QCOMPARE(enterKey->text(), QStringLiteral("B"));
+        child<QLineEdit>(m_page, "lineEdit_DelayNum")->setFocus();
+
+        clickRecord();
+        QCOMPARE(toast(m_page), QStringLiteral("Start record macro"));
+        // The pointer leaves the record button for the click.
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(child<QWidget>(m_page, "frame_Record"), &leave);
+        QVERIFY(m_source->injectMouse(LowLevelHook::kRightButtonDown));
+        QCOMPARE(toast(m_page), QStringLiteral("The record of events has reached the limit"));
+        m_source->injectMouse(LowLevelHook::kRightButtonUp);
+        clickRecord();
+        QCOMPARE(eventRowsOf(m_page).size(), 40);
+        QCOMPARE(storedEvents(m_path, "1").size(), 40);
+    }
+
+    // Where only the program's own windows can be listened to, the editor
+    // says so beside the record button and in the key fields.
+    void captureScopeIsTold()
+    {
+        openEditor();
+        QVERIFY(!m_page->findChild<QLabel*>(QStringLiteral("label_CaptureScope")));
+        delete m_page.data();
+        FakeInputHookSource ownWindows(InputHookSource::Reach::OwnWindowsOnly);
+        WindowsHookInterface::setHookSource(&ownWindows);
+        openEditor();
+        const QString notice = WindowsHookInterface::captureScopeNotice();
+        QVERIFY(!notice.isEmpty());
+        QCOMPARE(child<QLabel>(m_page, "label_CaptureScope")->text(), notice);
+        QVERIFY(child<QLabel>(m_page, "label_CaptureScope")->isVisible());
+        QCOMPARE(child<QLineEdit>(m_page, "lineEdit_EnterKey")->placeholderText(), notice);
+        QCOMPARE(child<QLineEdit>(m_page, "lineEdit_PressKey")->placeholderText(), notice);
+        delete m_page.data();
+        WindowsHookInterface::setHookSource(m_source.get());
     }
 
     void keyFieldsCaptureWhileFocused()

@@ -167,6 +167,10 @@ void DMacroPage::addRecordedRow(const DMacroEvent& event)
 void DMacroPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag)
 {
     readDelayMode();
+    // The key fields' captures count against the presses of the macro on
+    // show, as it is now.
+    if (!m_recording)
+        m_recorder.setShownMacro(m_editor.events().size(), m_editor.presses());
     const DMacroRecorder::Outcome outcome = m_recorder.keyEvent(keyCode, scCode, flag, hookFlag);
     switch (outcome.result) {
     case DMacroRecorder::Result::LimitReached:
@@ -210,7 +214,6 @@ void DMacroPage::showEditedRows()
         addEventRow(event.mark)->setData(event.delay, event.type, event.keyCode, event.codeName, event.operateExplain);
     m_totalDelay = m_editor.totalDelay();
     m_downCount = m_editor.presses();
-    m_recorder.setShownMacro(m_editor.events().size(), m_editor.presses());
     ui->label_TotalTime->setText(totalText(m_totalDelay));
     m_eventSelected = m_editor.hasSelection();
     if (!m_eventSelected)
