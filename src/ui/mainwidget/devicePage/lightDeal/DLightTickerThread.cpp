@@ -58,7 +58,10 @@ void DLightTickerThread::tickTaken()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_tickPending = false;
-    m_wake.notify_all();
+    // Only a loop held by its pending tick needs waking; one waiting for its
+    // deadline would only wake to sleep again, once per tick.
+    if (m_waitingForTake)
+        m_wake.notify_all();
 }
 
 void DLightTickerThread::runTicks(const std::function<void()>& emitTick)
@@ -72,7 +75,9 @@ void DLightTickerThread::runTicks(const std::function<void()>& emitTick)
         if (m_wake.wait_until(lock, next, stopped))
             break;
         if (m_tickPending) {
+            m_waitingForTake = true;
             m_wake.wait(lock, [&] { return stopped() || !m_tickPending; });
+            m_waitingForTake = false;
             if (stopped())
                 break;
             // The GUI thread was held up past a whole interval: the tick it

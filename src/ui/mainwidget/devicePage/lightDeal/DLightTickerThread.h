@@ -51,4 +51,5 @@ private:
     bool m_firstTickAtOnce;
     bool m_looping = false; // guarded by m_mutex
     bool m_tickPending = false; // guarded by m_mutex
+    bool m_waitingForTake = false; // guarded by m_mutex
 };
