@@ -69,12 +69,7 @@ void DUpdateFirmwareDia::applyTheme()
         QStringLiteral("QScrollArea#scrollArea_2, QWidget#qt_scrollarea_viewport, QWidget#scrollAreaWidgetContents_2"
                        "{ background: transparent; border: none; }"));
 
-    const QColor fill = DThemeColor::fromText(theme.allBgColor);
-    m_notice->setBackgroundColor(QColor(fill.red(), fill.green(), fill.blue(), 200));
-    m_notice->setTextColor(DThemeColor::fromText(theme.textCheckedColor));
-    QFont font(theme.textFont);
-    font.setPixelSize(14);
-    m_notice->setNoticeFont(font);
+    m_notice->setTheme(theme);
 }
 
 void DUpdateFirmwareDia::clearRows()

@@ -70,13 +70,6 @@ void takeRows(QVBoxLayout* layout)
     }
 }
 
-QColor noticeColor(const QString& themeColour, int alpha)
-{
-    QColor colour = DThemeColor::fromText(themeColour);
-    colour.setAlpha(alpha);
-    return colour;
-}
-
 } // namespace
 
 DMacroPage::DMacroPage(QWidget* parent)
@@ -216,12 +209,7 @@ void DMacroPage::setTexts()
 void DMacroPage::setTheme()
 {
     const themeColorData theme = DDataManager::getInstance()->themeColors();
-    m_notice->setBackgroundColor(noticeColor(theme.allBgColor, 200));
-    m_notice->setTextColor(noticeColor(theme.textCheckedColor, 255));
-    QFont noticeFont;
-    noticeFont.setFamily(theme.textFont);
-    noticeFont.setPixelSize(14);
-    m_notice->setNoticeFont(noticeFont);
+    m_notice->setTheme(theme);
 
     const auto sheet = [](QWidget* widget, const QString& styleTemplate, const QStringList& values) {
         widget->setStyleSheet(DThemeColor::fillStyleSheet(styleTemplate, values));

@@ -84,13 +84,6 @@ constexpr char kSettingRules[]
       "QPushButton{border-radius:8px;border:2px solid rgb(%5);background-color:rgb(%1);color:rgb(%2);}"
       "QPushButton:hover{background-color:rgb(%1);border:2px solid rgb(%3);border-radius:8px;}";
 
-QColor noticeColor(const QString& themeColour, int alpha)
-{
-    QColor colour = DThemeColor::fromText(themeColour);
-    colour.setAlpha(alpha);
-    return colour;
-}
-
 void setKeyText(seniorKeyInfoStu& record, int slot, const QByteArray& text)
 {
     char* field = record.key[slot];
@@ -211,12 +204,7 @@ void DSeniorKeysPage::setTexts()
 void DSeniorKeysPage::setTheme()
 {
     const themeColorData theme = DDataManager::getInstance()->themeColors();
-    m_notice->setBackgroundColor(noticeColor(theme.allBgColor, 200));
-    m_notice->setTextColor(noticeColor(theme.textCheckedColor, 255));
-    QFont noticeFont;
-    noticeFont.setFamily(theme.textFont);
-    noticeFont.setPixelSize(14);
-    m_notice->setNoticeFont(noticeFont);
+    m_notice->setTheme(theme);
     m_linkColor = theme.textCheckedColor;
     m_linkFontFamily = theme.textFont;
 

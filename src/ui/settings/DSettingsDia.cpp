@@ -397,12 +397,7 @@ void DSettingsDia::setTheme()
     const themeColorData theme = DDataManager::getInstance()->themeColors();
     QFont bold = DDataManager::getInstance()->getFont(0);
 
-    const QColor fill = DThemeColor::fromText(theme.allBgColor);
-    m_notice->setBackgroundColor(QColor(fill.red(), fill.green(), fill.blue(), 200));
-    m_notice->setTextColor(DThemeColor::fromText(theme.textCheckedColor));
-    QFont noticeFont(theme.textFont);
-    noticeFont.setPixelSize(14);
-    m_notice->setNoticeFont(noticeFont);
+    m_notice->setTheme(theme);
 
     auto fill_ = [](const char* styleTemplate, const QStringList& values) {
         return DThemeColor::fillStyleSheet(QString::fromLatin1(styleTemplate), values);

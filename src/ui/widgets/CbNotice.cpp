@@ -1,6 +1,9 @@
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DPopupShape.h"
 
+#include "app/DThemeColor.h"
+#include "app/themeColorData.h"
+
 #include <QEasingCurve>
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
@@ -166,4 +169,15 @@ void CbNotice::paintEvent(QPaintEvent*)
 void CbNotice::mousePressEvent(QMouseEvent*)
 {
     hide();
+}
+
+void CbNotice::setTheme(const themeColorData& theme)
+{
+    QColor fill = DThemeColor::fromText(theme.allBgColor);
+    fill.setAlpha(200);
+    setBackgroundColor(fill);
+    setTextColor(DThemeColor::fromText(theme.textCheckedColor));
+    QFont font(theme.textFont);
+    font.setPixelSize(14);
+    setNoticeFont(font);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+struct themeColorData;
 class QGraphicsOpacityEffect;
 class QPropertyAnimation;
 
@@ -24,6 +25,9 @@ public:
     void setTextColor(QColor color);
     void setNoticeFont(QFont font);
     void setFontPixelSize(int px);
+    // The look every dialog gives its toast: the theme's page colour, mostly
+    // opaque, with its highlight text in its font.
+    void setTheme(const themeColorData& theme);
     QString text() const { return m_text; }
 
 signals:
