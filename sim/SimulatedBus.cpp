@@ -5,6 +5,7 @@
 #include "sdk/models/ModelCatalogue.h"
 
 #include <QDebug>
+#include <algorithm>
 #include <QStringList>
 #include <ctime>
 #include <poll.h>
@@ -112,12 +113,15 @@ SimulatedBus::~SimulatedBus()
 }
 
 std::shared_ptr<SimulatedKeyboard> SimulatedBus::plug(const QString& modelCode, bool viaReceiver,
-                                                      const std::optional<std::string>& firmwareVersion)
+                                                      const std::optional<std::string>& firmwareVersion,
+                                                      const std::string& serialNumber)
 {
     const ModelInfo* model = ModelCatalogue::instance().find(modelCode);
     if (!model || (viaReceiver && !model->hasReceiver()))
         return nullptr;
     auto keyboard = std::make_shared<SimulatedKeyboard>(*model, viaReceiver);
+    if (!serialNumber.empty())
+        keyboard->setSerialNumberRaw(serialNumber);
     Device device;
     device.keyboard = keyboard;
     std::string reportPath;
@@ -159,7 +163,8 @@ std::shared_ptr<SimulatedKeyboard> SimulatedBus::plug(const QString& modelCode, 
 }
 
 std::shared_ptr<SimulatedBootloader> SimulatedBus::plugBootloader(const QString& modelCode, bool viaReceiver,
-                                                                  const std::string& runningVersion)
+                                                                  const std::string& runningVersion,
+                                                                  const std::string& serialNumber)
 {
     const ModelInfo* model = ModelCatalogue::instance().find(modelCode);
     if (!model || !model->isUpgradeable() || (viaReceiver && !model->hasReceiver()))
@@ -169,6 +174,17 @@ std::shared_ptr<SimulatedBootloader> SimulatedBus::plugBootloader(const QString&
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         bootloader = std::make_shared<SimulatedBootloader>(*model, viaReceiver, m_bootloaderFaults, runningVersion);
+        Kept kept{bootloader.get(), model->code, viaReceiver, false, serialNumber};
+        const auto unpowered = std::find_if(m_unpowered.begin(), m_unpowered.end(), [&](const Kept& k) {
+            return k.model == model->code && k.viaReceiver == viaReceiver;
+        });
+        if (unpowered != m_unpowered.end()) {
+            kept.handshake = unpowered->handshake;
+            if (kept.serialNumber.empty())
+                kept.serialNumber = unpowered->serialNumber;
+            m_unpowered.erase(unpowered);
+        }
+        m_kept.push_back(kept);
         HidDeviceEntry e;
         e.path = HidPath::compose("sim:" + std::to_string(++m_plugCounter) + "/0", model->vendorId,
                                   model->upgradeProductId, 0);
@@ -232,6 +248,7 @@ void SimulatedBus::enterBootloader(const SimulatedKeyboard* keyboard)
     bool handshake = false;
     std::string version;
     std::string path;
+    std::string serial;
     bool arrives = true;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -249,41 +266,48 @@ void SimulatedBus::enterBootloader(const SimulatedKeyboard* keyboard)
     if (path.empty())
         return;
     handshake = keyboard->stateOnHandshake();
+    serial = keyboard->serialNumber();
     removeDevice(keyboard, path);
     if (!arrives)
         return;
-    const auto bootloader = plugBootloader(model, viaReceiver, version);
+    const auto bootloader = plugBootloader(model, viaReceiver, version, serial);
     if (bootloader) {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_handshakeState.emplace_back(bootloader.get(), handshake);
+        for (Kept& kept : m_kept) {
+            if (kept.bootloader == bootloader.get())
+                kept.handshake = handshake;
+        }
     }
 }
 
 void SimulatedBus::leaveBootloader(const SimulatedBootloader* bootloader, SimulatedBootloader::Event event)
 {
     std::string path;
-    bool handshake = false;
+    Kept kept;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         for (const Device& d : m_devices) {
             if (d.bootloader.get() == bootloader)
                 path = d.reportPath;
         }
-        for (const auto& [which, on] : m_handshakeState) {
-            if (which == bootloader)
-                handshake = on;
+        for (const Kept& k : m_kept) {
+            if (k.bootloader == bootloader)
+                kept = k;
         }
+        // Power lost: the flash is half-written and the keyboard stays in
+        // its bootloader until it has power again (plugBootloader).
+        if (!path.empty() && event == SimulatedBootloader::Event::PowerLost)
+            m_unpowered.push_back(kept);
     }
     if (path.empty())
         return;
     removeDevice(nullptr, path);
-    // Power lost: the flash is half-written and the keyboard stays in its
-    // bootloader until it has power again (plugBootloader).
     if (event == SimulatedBootloader::Event::PowerLost)
         return;
-    const auto keyboard = plug(bootloader->model().code, bootloader->viaReceiver(), bootloader->firmwareVersion());
+    const auto keyboard = plug(bootloader->model().code, bootloader->viaReceiver(), bootloader->firmwareVersion(),
+                               kept.serialNumber);
     if (keyboard)
-        keyboard->setStateOnHandshake(handshake);
+        keyboard->setStateOnHandshake(kept.handshake);
 }
 
 std::string SimulatedBus::plugForeign(uint16_t vendorId, uint16_t productId, int interfaceNumber)

@@ -35,18 +35,23 @@ public:
     // Null for a model code the catalogue does not know, or a receiver
     // plug of a model without a receiver. An upgradeable keyboard reports
     // its built-in image's version unless `firmwareVersion` says otherwise;
-    // the others report "V1.0.<product id mod 10>".
+    // the others report "V1.0.<product id mod 10>". A keyboard gets a serial
+    // number of its own unless `serialNumber` names the one it keeps.
     std::shared_ptr<SimulatedKeyboard> plug(const QString& modelCode, bool viaReceiver = false,
-                                            const std::optional<std::string>& firmwareVersion = std::nullopt);
+                                            const std::optional<std::string>& firmwareVersion = std::nullopt,
+                                            const std::string& serialNumber = {});
     // A HID device that is no catalogue model; returns its path.
     std::string plugForeign(uint16_t vendorId, uint16_t productId, int interfaceNumber);
     // A keyboard in its upgrade mode, with the catalogue's upgrade-mode id
     // on one interface; null for a model that is not upgradeable. A keyboard
     // told 0x0A becomes one by itself; a test plugs one to bring a keyboard
     // back whose power failed mid-write. After a reset it leaves and the
-    // keyboard comes back running what it was given.
+    // keyboard comes back running what it was given, with the serial number
+    // it had: `serialNumber`, else that of the keyboard of this model and
+    // connection whose bootloader lost its power, else a new one.
     std::shared_ptr<SimulatedBootloader> plugBootloader(const QString& modelCode, bool viaReceiver = false,
-                                                        const std::string& runningVersion = kOlderFirmwareVersion);
+                                                        const std::string& runningVersion = kOlderFirmwareVersion,
+                                                        const std::string& serialNumber = {});
     // The faults of the bootloaders plugged from now on.
     void setBootloaderFaults(const SimulatedBootloader::Faults& faults);
     std::vector<std::shared_ptr<SimulatedBootloader>> bootloaders() const;
@@ -94,6 +99,17 @@ private:
     int m_openCount = 0;
     SimulatedBootloader::Faults m_bootloaderFaults;
     std::vector<std::shared_ptr<SimulatedBootloader>> m_allBootloaders;
-    // The keyboards' stateOnHandshake, carried over their bootloader.
-    std::vector<std::pair<const SimulatedBootloader*, bool>> m_handshakeState;
+    // What a keyboard keeps over its bootloader: its serial number (in its
+    // flash, which an upgrade does not touch) and its stateOnHandshake.
+    struct Kept
+    {
+        const SimulatedBootloader* bootloader = nullptr;
+        QString model;
+        bool viaReceiver = false;
+        bool handshake = false;
+        std::string serialNumber;
+    };
+    std::vector<Kept> m_kept;
+    // Of bootloaders that lost their power, until they are plugged again.
+    std::vector<Kept> m_unpowered;
 };
