@@ -2,6 +2,7 @@
 
 #include "hid/reports/DLightStreamReport.h"
 #include "hid/reports/DLinkReports.h"
+#include "hid/reports/DReportNumbers.h"
 
 #include "sdk/include/orvanesdk_hid.h"
 #include "sdk/models/ModelCatalogue.h"
@@ -75,6 +76,7 @@ int MainHidInterFace::openDevice(QString path)
         return -1;
     }
     qDebug("Open device success");
+    m_leavingNormalMode = false;
     m_isOpen = true;
     queueCmdReport(DLinkReports::serialNumberInquiry(), DCommandQueue::Kind::Inquiry);
     m_shakeHandsTimer->start();
@@ -94,6 +96,14 @@ int MainHidInterFace::queueCmdReport(const DReportFrame& report, DCommandQueue::
 {
     if (!m_isOpen)
         return -1;
+    if (m_leavingNormalMode)
+        return 0;
+    if (report.command() == DReportNumbers::kEnterBootloader) {
+        m_leavingNormalMode = true;
+        QMutexLocker streamLock(&m_streamMutex);
+        m_streamQueue.clear();
+        m_batchOpen = false;
+    }
     QMutexLocker lock(&m_cmdMutex);
     // A repeated inquiry is not queued, and a dropped one never reaches
     // the write step that would count it off.
@@ -109,7 +119,7 @@ int MainHidInterFace::queueStreamReport(const DReportFrame& report)
     if (!m_isOpen)
         return -1;
     QMutexLocker lock(&m_streamMutex);
-    if (!m_streamEnabled)
+    if (!m_streamEnabled || m_leavingNormalMode)
         return 0;
     // The keyboard takes a light frame only whole: a batch opens with a
     // frame's first key packet and holds that one frame. A frame that begins
@@ -244,6 +254,9 @@ void MainHidInterFace::writeStep()
                 ++m_writeFailures;
                 if (command) {
                     ++m_commandWriteFailures;
+                    // The keyboard did not get it: it stays in its normal mode.
+                    if (report.command() == DReportNumbers::kEnterBootloader)
+                        m_leavingNormalMode = false;
                     qDebug() << "-----------------------------------------****************** Send error, Cmd:"
                              << int(report.command());
                 }

@@ -47,6 +47,10 @@ public:
     // Command reports queued and not yet through their write: the download
     // waits for none before it trusts writeFailureCount().
     int pendingCmdReports() const { return m_cmdPending; }
+    // After the enter-bootloader report the keyboard is in its bootloader
+    // (or on its way there): reports queued from then on are dropped, not
+    // sent, until the keyboard is opened again or that report failed.
+    bool isLeavingNormalMode() const { return m_leavingNormalMode; }
 
 signals:
     void sigOpenHidSuccessful();
@@ -87,4 +91,7 @@ private:
     std::atomic<int> m_writeFailures{0};
     std::atomic<int> m_commandWriteFailures{0};
     std::atomic<int> m_cmdPending{0};
+    // Set when the enter-bootloader report is queued: the keyboard leaves
+    // its normal mode with it, so nothing queued later is for it.
+    std::atomic<bool> m_leavingNormalMode{false};
 };

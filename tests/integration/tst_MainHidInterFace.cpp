@@ -407,6 +407,38 @@ private slots:
         close(o);
     }
 
+    // After the enter-bootloader report the keyboard is in its bootloader:
+    // what is queued later (light frames behind the receiver, handshakes,
+    // stream packets) is not sent to it, so nothing fails; a new opening
+    // speaks to the keyboard again.
+    void nothingFollowsTheEnterBootloaderReport_data()
+    {
+        QTest::addColumn<bool>("viaReceiver");
+        QTest::newRow("cable") << false;
+        QTest::newRow("receiver") << true;
+    }
+    void nothingFollowsTheEnterBootloaderReport()
+    {
+        QFETCH(bool, viaReceiver);
+        OpenedKeyboard o = open("OV84W", true, viaReceiver);
+        settle(o);
+        o.hid()->setStreamEnabled(true);
+        o.hid()->queueCmdReport(command(0x0A));
+        QVERIFY(o.hid()->isLeavingNormalMode());
+        for (int i = 0; i < 11; ++i) {
+            QCOMPARE(o.hid()->queueCmdReport(command(0x28, uchar(i))), 0);
+            o.hid()->onShakeHandsRuning();
+            for (int packet = 0; packet < 9; ++packet)
+                QCOMPARE(o.hid()->queueStreamReport(streamReport(packet, uchar(i))), 0);
+        }
+        QTRY_VERIFY(!m_sim->bus().bootloaders().empty());
+        QTRY_COMPARE(o.hid()->pendingCmdReports(), 0);
+        QCOMPARE(o.hid()->commandWriteFailureCount(), 0);
+        QCOMPARE(o.hid()->writeFailureCount(), 0);
+        QVERIFY(m_sim->bus().bootloaders().front()->receivedReports().empty());
+        close(o);
+    }
+
     void closingTwiceIsHarmless()
     {
         OpenedKeyboard o = open("OV61M");
