@@ -219,7 +219,7 @@ private slots:
         QTest::newRow("index 7 is black") << 7 << false << "MainWidgetBgColor"
                                           << "34,34,58";
         QTest::newRow("index -1 is black") << -1 << false << "UpgradeProgressBarTopColor"
-                                           << "75,75,95";
+                                           << "52,52,86";
         QTest::newRow("font untouched") << 2 << true << "TextFont"
                                         << "Microsoft YaHei";
     }
