@@ -1,6 +1,7 @@
 #include "devices/DFirmwareCheck.h"
 
 #include "app/DFixedText.h"
+#include "devices/DBootloaderIdentity.h"
 #include "sdk/firmware/BinImage.h"
 #include "sdk/firmware/FirmwareVersion.h"
 #include "sdk/firmware/UfwImage.h"
@@ -10,6 +11,7 @@
 #include <QDebug>
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -47,6 +49,13 @@ bool readImage(const QString& path, qint64 limit, QByteArray* bytes)
     return file.error() == QFileDevice::NoError;
 }
 
+template<std::size_t N>
+void putText(char (&field)[N], const QByteArray& text)
+{
+    std::memset(field, 0, N);
+    std::memcpy(field, text.constData(), std::min(size_t(text.size()), N - 1));
+}
+
 void logRejected(const QString& path, const QString& why)
 {
     qDebug().noquote() << "Firmware image" << path << "rejected:" << why;
@@ -69,6 +78,57 @@ QString DFirmwareCheck::imageName(const hidStructInfoAll& record)
         return {};
     const QString suffix = model->firmwareFamily == Family::Vendor ? QStringLiteral(".ufw") : QStringLiteral(".bin");
     return model->code + (takesReceiverImage(*model, record) ? QStringLiteral("_Dongle") : QString()) + suffix;
+}
+
+QStringList DFirmwareCheck::imageCandidates(const QString& model, bool viaReceiver, bool inBootloader)
+{
+    hidStructInfoAll record;
+    putText(record.modelName, model.toLatin1());
+    QStringList names;
+    for (const bool receiver : {viaReceiver, !viaReceiver}) {
+        record.is24G = receiver ? 1 : 0;
+        const QString name = imageName(record);
+        if (!name.isEmpty() && !names.contains(name) && QFile::exists(QLatin1String(kImageFolder) + name))
+            names << name;
+        if (!inBootloader)
+            break;
+    }
+    return names;
+}
+
+bool DFirmwareCheck::bootloaderRecord(const QString& path, hidStructInfoAll* record) const
+{
+    const ModelInfo* model = ModelCatalogue::instance().find(DBootloaderIdentity::upgradeModelOf(path));
+    if (!model || !model->isUpgradeable())
+        return false;
+    hidStructInfoAll found;
+    putText(found.hidPath, path.toLatin1());
+    putText(found.modelName, model->code.toLatin1());
+    putText(found.productName, model->productName.toUtf8());
+    putText(found.likeName, model->likeName.toUtf8());
+    const QStringList id = ModelCatalogue::instance().firmwareId();
+    putText(found.firmwareIdPart0, id.value(0).toLatin1());
+    putText(found.firmwareIdPart1, id.value(1).toLatin1());
+    putText(found.firmwareIdPart3, id.value(3).toLatin1());
+    // Present and able to take an image, whatever it ran before.
+    found.isOnline = 1;
+    QString version;
+    if (!checkDeviceFirmware(found, &version))
+        return false;
+    putText(found.newFirmwareVersion, version.toLatin1());
+    *record = found;
+    return true;
+}
+
+QList<hidStructInfoAll> DFirmwareCheck::presentBootloaders() const
+{
+    QList<hidStructInfoAll> records;
+    for (const std::string& path : DBootloaderIdentity::presentPaths(QString())) {
+        hidStructInfoAll record;
+        if (bootloaderRecord(QString::fromStdString(path), &record))
+            records << record;
+    }
+    return records;
 }
 
 bool DFirmwareCheck::checkDeviceFirmware(const hidStructInfoAll& record, QString* newVersion) const
@@ -173,9 +233,7 @@ QList<hidStructInfoAll> DFirmwareCheck::collect(const QMap<QString, hidStructInf
         if (!checkDeviceFirmware(record, &version))
             continue;
         hidStructInfoAll copy = record;
-        const QByteArray text = version.toLatin1().left(int(sizeof copy.newFirmwareVersion) - 1);
-        std::memset(copy.newFirmwareVersion, 0, sizeof copy.newFirmwareVersion);
-        std::memcpy(copy.newFirmwareVersion, text.constData(), size_t(text.size()));
+        putText(copy.newFirmwareVersion, version.toLatin1());
         upgradeable << copy;
     }
     return upgradeable;

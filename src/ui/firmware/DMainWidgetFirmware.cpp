@@ -30,6 +30,9 @@ constexpr int kVendorSearchDelayMs = 2000;
 constexpr int kMaxRetries = 3;
 // What the call is given as length and flags; the image decides the length.
 constexpr int kBootloaderLength = 0x40000;
+// The upgrade calls' answer for an image the bootloader is not for (another
+// model or connection); it comes before anything is written.
+constexpr int kImageNotForDevice = -9;
 
 // The main window whose worker runs: the libraries' progress callbacks
 // carry no context. Set before a worker starts, cleared once it is joined
@@ -66,7 +69,11 @@ bool DMainWidget::checkDeviceFirmware(const hidStructInfoAll& record)
 
 bool DMainWidget::collectUpgradeableDevices(int openNow)
 {
-    m_upgradeList = DFirmwareCheck(m_upgradeEntryPoints).collect(m_devicePage->deviceInfoMap());
+    // A keyboard left in its bootloader (an upgrade broken off, the window
+    // closed, the program started again) is offered too: it cannot type
+    // until it is written.
+    const DFirmwareCheck check(m_upgradeEntryPoints);
+    m_upgradeList = check.collect(m_devicePage->deviceInfoMap()) + check.presentBootloaders();
     if (m_upgradeList.isEmpty())
         return false;
     m_newFirmwareVersion = QString::fromLatin1(m_upgradeList.last().newFirmwareVersion);
@@ -121,6 +128,19 @@ void DMainWidget::onUpdateFirmwareWindowClose()
     m_vendorSearchTimer->stop();
 }
 
+void DMainWidget::followUpgradeRows()
+{
+    const QList<hidStructInfoAll> bootloaders = DFirmwareCheck(m_upgradeEntryPoints).presentBootloaders();
+    if (m_upgradeWindow) {
+        m_upgradeWindow->followDevices(m_devicePage->deviceInfoMap(), m_devicePage->deviceLinkMap(), bootloaders);
+        return;
+    }
+    // Opened by itself, as for a keyboard found upgradeable, unless it is
+    // about to open anyway.
+    if (!bootloaders.isEmpty() && !m_firmwareCheckTimer->isActive())
+        collectUpgradeableDevices(0);
+}
+
 void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSn, QString strHidName, int hidUsbOrDongle)
 {
     qDebug() << "Firmware upgrade requested:" << strHidName << strHidPath << strSn << "receiver:" << hidUsbOrDongle;
@@ -133,14 +153,12 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSn, QString s
     m_upgradeRequested = true;
     m_upgradeRetryCount = 0;
 
-    // The image the check chose for this keyboard.
-    m_upgradeImageName.clear();
-    for (const hidStructInfoAll& record : qAsConst(m_upgradeList)) {
-        if (QString::fromLatin1(record.hidPath) == strHidPath)
-            m_upgradeImageName = DFirmwareCheck::imageName(record);
-    }
+    // The image for this keyboard and its connection; a keyboard already in
+    // its bootloader may take either connection's.
+    const bool inBootloader = DBootloaderIdentity::isCatalogueUpgradeMode(strHidPath);
+    m_upgradeImageNames = DFirmwareCheck::imageCandidates(strHidName, hidUsbOrDongle != 0, inBootloader);
     const ModelInfo* model = ModelCatalogue::instance().find(strHidName);
-    if (!model || !model->isUpgradeable() || m_upgradeImageName.isEmpty()) {
+    if (!model || !model->isUpgradeable() || m_upgradeImageNames.isEmpty()) {
         qDebug() << "No firmware image for" << strHidName;
         finishUpgrade(false);
         return;
@@ -149,7 +167,8 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSn, QString s
     m_upgradeUsbOrDongle = hidUsbOrDongle;
 
     if (model->firmwareFamily == ModelInfo::FirmwareFamily::Vendor) {
-        m_vendorSearchTimer->start(kVendorSearchDelayMs);
+        // A bootloader already there needs no time to switch.
+        m_vendorSearchTimer->start(inBootloader ? 0 : kVendorSearchDelayMs);
         return;
     }
 
@@ -183,12 +202,15 @@ void DMainWidget::ontheHidIntoFirmwareUpgrade()
         return;
     }
     if (!m_upgradeRequested || m_upgradeModelName.isEmpty()) {
+        // Not written unasked: it gets a row, and Update writes it.
         QStringList present;
         for (const std::string& path : DBootloaderIdentity::presentPaths(QString()))
             present << QString::fromStdString(path);
-        qDebug().noquote() << "HID bootloader arrived with no upgrade pending; left alone:" << present.join(' ');
+        qDebug().noquote() << "HID bootloader arrived with no upgrade pending; offered:" << present.join(' ');
+        followUpgradeRows();
         return;
     }
+    followUpgradeRows();
     const ModelInfo* model = ModelCatalogue::instance().find(m_upgradeModelName);
     if (!model || model->firmwareFamily == ModelInfo::FirmwareFamily::Vendor)
         return;
@@ -212,26 +234,31 @@ bool DMainWidget::openBootloaderDevice()
         return false;
     m_bootloaderWaitTimer->stop();
     m_bootloaderHandle = handle;
-    const QString imageName = m_upgradeImageName;
+    const QStringList imageNames = m_upgradeImageNames;
     const int usbOrDongle = m_upgradeUsbOrDongle;
     startUpgradeWorker(
-        [this, handle, imageName, usbOrDongle] { runBootloaderUpgrade(handle, imageName, usbOrDongle); });
+        [this, handle, imageNames, usbOrDongle] { runBootloaderUpgrade(handle, imageNames, usbOrDongle); });
     return true;
 }
 
-void DMainWidget::runBootloaderUpgrade(int handle, const QString& imageName, int usbOrDongle)
+void DMainWidget::runBootloaderUpgrade(int handle, const QStringList& imageNames, int usbOrDongle)
 {
     // Worker thread: it touches no widget; its outcome goes to the GUI thread.
     int result = -1;
     bool retry = false;
-    QTemporaryDir folder;
-    const QString copy = folder.filePath(imageName);
-    if (!folder.isValid() || !QFile::copy(QLatin1String(DFirmwareCheck::kImageFolder) + imageName, copy)) {
-        qDebug() << "Firmware image not available:" << imageName;
-    } else {
+    for (const QString& imageName : imageNames) {
+        QTemporaryDir folder;
+        const QString copy = folder.filePath(imageName);
+        if (!folder.isValid() || !QFile::copy(QLatin1String(DFirmwareCheck::kImageFolder) + imageName, copy)) {
+            qDebug() << "Firmware image not available:" << imageName;
+            retry = false;
+            break;
+        }
         result = COrvaneHid_FirmwareUpgrade(handle, QFile::encodeName(copy).constData(), kBootloaderLength, 0,
                                             usbOrDongle, bootloaderProgressCallback);
         retry = result != 0;
+        if (result != kImageNotForDevice)
+            break;
     }
     // Closed before any retry opens the next one.
     COrvaneHid_Close(handle);
@@ -285,21 +312,29 @@ void DMainWidget::queryUpgradeDrive()
         finishUpgrade(false);
         return;
     }
-    QFile file(QLatin1String(DFirmwareCheck::kImageFolder) + m_upgradeImageName);
-    const QByteArray image = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QList<QByteArray> images;
+    for (const QString& name : qAsConst(m_upgradeImageNames)) {
+        QFile file(QLatin1String(DFirmwareCheck::kImageFolder) + name);
+        images << (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    }
     const QString drive = m_upgradeDrive;
-    startUpgradeWorker([this, drive, image] { runVendorUpgrade(drive, image); });
+    startUpgradeWorker([this, drive, images] { runVendorUpgrade(drive, images); });
 }
 
-void DMainWidget::runVendorUpgrade(const QString& drive, const QByteArray& image)
+void DMainWidget::runVendorUpgrade(const QString& drive, const QList<QByteArray>& images)
 {
     // Worker thread. The library writes the image it holds: this keyboard's,
     // loaded right here, whatever the check loaded last.
     const auto load = reinterpret_cast<JL_loadUfwDataFn>(m_upgradeEntryPoints.loadUfwData);
     const auto upgrade = reinterpret_cast<JL_upgradeDeviceFn>(m_upgradeEntryPoints.upgradeDevice);
-    int result = -9;
-    if (!image.isEmpty() && load(reinterpret_cast<const unsigned char*>(image.constData()), image.size()) == 0)
+    int result = kImageNotForDevice;
+    for (const QByteArray& image : images) {
+        if (image.isEmpty() || load(reinterpret_cast<const unsigned char*>(image.constData()), image.size()) != 0)
+            break;
         result = upgrade(drive.at(0).toLatin1(), 1, 1, vendorProgressCallback);
+        if (result != kImageNotForDevice)
+            break;
+    }
     if (result != 0)
         qDebug().noquote() << "JL m_upgradeDevice()  csErrorText:" << DUpgradeDriveSearch::errorText(result, true);
     QMetaObject::invokeMethod(

@@ -1,7 +1,9 @@
 #include "ui/firmware/DUpdateFirmwareDia.h"
 
 #include "app/DDataManager.h"
+#include "app/DFixedText.h"
 #include "app/DThemeColor.h"
+#include "devices/DUpgradeRowTargets.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui/widgets/CbNotice.h"
@@ -92,14 +94,66 @@ void DUpdateFirmwareDia::setDeviceList(const QList<hidStructInfoAll>& records,
                                        const QMap<QString, DDeviceKeyboardLink*>& links)
 {
     clearRows();
-    for (const hidStructInfoAll& record : records) {
-        auto* row = new UpdateFirmwareInfoItem(ui->scrollAreaWidgetContents_2);
-        DDeviceKeyboardLink* link = links.value(QString::fromLatin1(record.hidPath));
-        row->setInfo(record, link ? link->hidInterface() : nullptr, link ? link->currentSN() : QString());
-        connect(row, &UpdateFirmwareInfoItem::sigStartUpgradeing, this, &DUpdateFirmwareDia::onStartUpgradeing);
-        m_rowLayout->insertWidget(m_rowLayout->count() - 1, row);
-        m_rows.append(row);
+    for (const hidStructInfoAll& record : records)
+        addRow(record, links.value(QString::fromLatin1(record.hidPath)));
+}
+
+void DUpdateFirmwareDia::addRow(const hidStructInfoAll& record, DDeviceKeyboardLink* link)
+{
+    auto* row = new UpdateFirmwareInfoItem(ui->scrollAreaWidgetContents_2);
+    row->setInfo(record, link ? link->hidInterface() : nullptr, link ? link->currentSN() : QString());
+    row->setUpdateEnabled(!m_othersDisabled);
+    connect(row, &UpdateFirmwareInfoItem::sigStartUpgradeing, this, &DUpdateFirmwareDia::onStartUpgradeing);
+    m_rowLayout->insertWidget(m_rowLayout->count() - 1, row);
+    m_rows.append(row);
+}
+
+void DUpdateFirmwareDia::followDevices(const QMap<QString, hidStructInfoAll>& keyboards,
+                                       const QMap<QString, DDeviceKeyboardLink*>& links,
+                                       const QList<hidStructInfoAll>& bootloaders)
+{
+    const auto serialOf = [&links](const QString& path) {
+        const DDeviceKeyboardLink* link = links.value(path);
+        return link ? link->currentSN() : QString();
+    };
+    QList<DUpgradeRowTargets::Row> rows;
+    for (const UpdateFirmwareInfoItem* row : qAsConst(m_rows))
+        rows.append({{row->hidPath(), row->modelName(), row->usbOrDongle() != 0, row->serialNumber()},
+                     row->madeForBootloader()});
+    QList<DUpgradeRowTargets::Device> present;
+    for (const hidStructInfoAll& record : keyboards) {
+        const QString path = DFixedText::latin1(record.hidPath);
+        present.append({path, DFixedText::latin1(record.modelName), record.is24G != 0, serialOf(path)});
     }
+    QMap<QString, hidStructInfoAll> bootloaderRecords;
+    QList<DUpgradeRowTargets::Device> waiting;
+    for (const hidStructInfoAll& record : bootloaders) {
+        const QString path = DFixedText::latin1(record.hidPath);
+        bootloaderRecords.insert(path, record);
+        waiting.append({path, DFixedText::latin1(record.modelName), false, QString()});
+    }
+
+    const DUpgradeRowTargets::Plan plan = DUpgradeRowTargets::plan(rows, present, waiting);
+    for (int i = 0; i < m_rows.size(); ++i) {
+        UpdateFirmwareInfoItem* row = m_rows.at(i);
+        const DUpgradeRowTargets::Target& target = plan.rows.at(i);
+        switch (target.kind) {
+        case DUpgradeRowTargets::Kind::Keyboard: {
+            DDeviceKeyboardLink* link = links.value(target.path);
+            row->followDevice(keyboards.value(target.path), link ? link->hidInterface() : nullptr,
+                              serialOf(target.path));
+            break;
+        }
+        case DUpgradeRowTargets::Kind::Bootloader:
+            row->followDevice(bootloaderRecords.value(target.path), nullptr, QString());
+            break;
+        case DUpgradeRowTargets::Kind::None:
+            row->detachDevice();
+            break;
+        }
+    }
+    for (const QString& path : plan.newBootloaders)
+        addRow(bootloaderRecords.value(path), nullptr);
 }
 
 void DUpdateFirmwareDia::onStartUpgradeing()
@@ -109,6 +163,7 @@ void DUpdateFirmwareDia::onStartUpgradeing()
     if (!row)
         return;
     m_activeRow = row;
+    m_othersDisabled = true;
     for (UpdateFirmwareInfoItem* each : qAsConst(m_rows))
         each->setUpdateEnabled(each == row);
     emit sigStartHidUpgrade(row->hidPath(), row->serialNumber(), row->modelName(), row->usbOrDongle());
@@ -141,6 +196,7 @@ void DUpdateFirmwareDia::onUpgradeFirmwareSuc()
 {
     if (m_activeRow)
         m_activeRow->showCompletePage();
+    m_othersDisabled = false;
     for (UpdateFirmwareInfoItem* row : qAsConst(m_rows))
         row->setUpdateEnabled(true);
     showToast(QObject::tr("Update successful"));

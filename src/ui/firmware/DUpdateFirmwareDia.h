@@ -33,6 +33,11 @@ public:
     // the link map gets a row that cannot start an upgrade.
     void setDeviceList(const QList<hidStructInfoAll>& records, const QMap<QString, DDeviceKeyboardLink*>& links);
     void clearRows();
+    // Brings every row to where its keyboard is now (the keyboards the
+    // device page has, with their links, and our bootloaders present), and
+    // gives each bootloader no row stands for a row of its own.
+    void followDevices(const QMap<QString, hidStructInfoAll>& keyboards,
+                       const QMap<QString, DDeviceKeyboardLink*>& links, const QList<hidStructInfoAll>& bootloaders);
 
     // GUI thread only: the routes' workers report through the main window's
     // relay, which drops their reports once the window is gone.
@@ -61,11 +66,14 @@ private slots:
 private:
     void applyTheme();
     void showToast(const QString& text);
+    void addRow(const hidStructInfoAll& record, DDeviceKeyboardLink* link);
 
     Ui::DUpdateFirmwareDia* ui = nullptr;
     QVBoxLayout* m_rowLayout = nullptr;
     UpdateFirmwareInfoItem* m_activeRow = nullptr;
     QList<UpdateFirmwareInfoItem*> m_rows;
     CbNotice* m_notice = nullptr;
+    // Between a start and a success only the active row may start.
+    bool m_othersDisabled = false;
     DUpgradeProgressMark m_progressMax;
 };

@@ -3,6 +3,8 @@
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
 #include "app/DThemeColor.h"
+#include "devices/DBootloaderIdentity.h"
+#include "devices/DUpgradeDeviceName.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DLinkReports.h"
 
@@ -11,6 +13,15 @@
 #include <QDebug>
 #include <QFontMetrics>
 #include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+// The widest the name may grow before it is cut.
+constexpr int kNameRoomPx = 240;
+
+} // namespace
 
 UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget* parent)
     : QWidget(parent)
@@ -61,29 +72,71 @@ void UpdateFirmwareInfoItem::applyTheme()
 void UpdateFirmwareInfoItem::setInfo(const hidStructInfoAll& record, MainHidInterFace* hidInterface,
                                      const QString& serialNumber)
 {
-    m_hidInterface = hidInterface;
-    m_available = hidInterface && record.isOnline == 1;
-    m_hidPath = DFixedText::latin1(record.hidPath);
-    m_serialNumber = serialNumber;
-    m_modelName = DFixedText::latin1(record.modelName);
-    m_usbOrDongle = record.is24G;
+    m_serialNumber.clear();
     m_newVersion = DFixedText::latin1(record.newFirmwareVersion);
-    // A long name is cut with an ellipsis to the room its column has; the
-    // whole name is the label's tooltip.
-    const QString name = DFixedText::utf8(record.productName) + QLatin1Char(' ') + DFixedText::utf8(record.likeName);
+    ui->label_NewVer->setText(m_newVersion);
+    ui->label_OldVer->clear();
+    showDevice(record, hidInterface, serialNumber);
+    m_madeForBootloader = m_bootloader;
+}
+
+void UpdateFirmwareInfoItem::followDevice(const hidStructInfoAll& record, MainHidInterFace* hidInterface,
+                                          const QString& serialNumber)
+{
+    showDevice(record, hidInterface, serialNumber);
+}
+
+void UpdateFirmwareInfoItem::showDevice(const hidStructInfoAll& record, MainHidInterFace* hidInterface,
+                                        const QString& serialNumber)
+{
+    m_hidPath = DFixedText::latin1(record.hidPath);
+    m_bootloader = DBootloaderIdentity::isCatalogueUpgradeMode(m_hidPath);
+    m_hidInterface = m_bootloader ? nullptr : hidInterface;
+    m_available = m_bootloader || (hidInterface && record.isOnline == 1);
+    if (!serialNumber.isEmpty())
+        m_serialNumber = serialNumber;
+    m_modelName = DFixedText::latin1(record.modelName);
+    // A bootloader does not say which connection it serves; the row keeps
+    // what its keyboard said.
+    if (!m_bootloader)
+        m_usbOrDongle = record.is24G;
+    const QString name = DUpgradeDeviceName::of(DFixedText::utf8(record.productName), DFixedText::utf8(record.likeName));
     QLabel* nameLabel = ui->label_HidLikeName;
     nameLabel->ensurePolished();
-    nameLabel->setText(QFontMetrics(nameLabel->font()).elidedText(name, Qt::ElideRight, nameLabel->minimumWidth()));
-    nameLabel->setToolTip(name);
-    ui->label_OldVer->setText(DFixedText::latin1(record.firmwareVersion));
-    ui->label_NewVer->setText(m_newVersion);
-    ui->pushButton_Update->setEnabled(m_available);
+    const QFontMetrics metrics(nameLabel->font());
+    // The name takes the room it needs, up to what the row can spare; only
+    // a name longer than that is cut, and only a cut name has a tooltip.
+    const int room = std::max(nameLabel->minimumWidth(), kNameRoomPx);
+    const QString shown = metrics.elidedText(name, Qt::ElideRight, room);
+    nameLabel->setMinimumWidth(std::min(room, std::max(nameLabel->minimumWidth(), metrics.horizontalAdvance(shown) + 4)));
+    nameLabel->setText(shown);
+    nameLabel->setToolTip(shown == name ? QString() : name);
+    // What the keyboard runs now; a bootloader does not tell, so the last
+    // version its keyboard reported stays.
+    const QString version = DFixedText::latin1(record.firmwareVersion);
+    if (!version.isEmpty() || !m_bootloader)
+        ui->label_OldVer->setText(version);
+    updateButton();
+}
+
+void UpdateFirmwareInfoItem::detachDevice()
+{
+    m_hidInterface = nullptr;
+    m_available = false;
+    m_bootloader = false;
+    updateButton();
 }
 
 void UpdateFirmwareInfoItem::setUpdateEnabled(bool enabled)
 {
+    m_enabledByWindow = enabled;
+    updateButton();
+}
+
+void UpdateFirmwareInfoItem::updateButton()
+{
     // A keyboard without an open link cannot be told to upgrade.
-    ui->pushButton_Update->setEnabled(enabled && m_available);
+    ui->pushButton_Update->setEnabled(m_enabledByWindow && m_available);
 }
 
 void UpdateFirmwareInfoItem::setProgress(int n)
@@ -110,8 +163,11 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     if (m_busy || !m_available)
         return;
     m_busy = true;
-    const DReportFrame report = DLinkReports::enterBootloader();
-    if (m_hidInterface->queueCmdReport(report) < 0)
-        qDebug() << "USB serial port [Into firmware] Failed ...";
+    // A keyboard already in its bootloader is written as it is.
+    if (!m_bootloader) {
+        const DReportFrame report = DLinkReports::enterBootloader();
+        if (!m_hidInterface || m_hidInterface->queueCmdReport(report) < 0)
+            qDebug() << "USB serial port [Into firmware] Failed ...";
+    }
     emit sigStartUpgradeing();
 }

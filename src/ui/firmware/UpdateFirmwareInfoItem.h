@@ -23,8 +23,15 @@ public:
 
     // `hidInterface` may be null (a keyboard without an open link): the row
     // then shows the keyboard but never offers its button, nor while the
-    // record says the keyboard is offline.
+    // record says the keyboard is offline. A keyboard in its bootloader
+    // needs no link: Update writes it straight away.
     void setInfo(const hidStructInfoAll& record, MainHidInterFace* hidInterface, const QString& serialNumber);
+    // The row's keyboard at its present place (a new link, its bootloader,
+    // back with what it runs now): the new version, the progress and the
+    // page shown stay. A serial number not known yet keeps the one known.
+    void followDevice(const hidStructInfoAll& record, MainHidInterFace* hidInterface, const QString& serialNumber);
+    // Its keyboard is nowhere: nothing to send an upgrade to.
+    void detachDevice();
     void setUpdateEnabled(bool enabled);
     void setProgress(int n);
     void showCompletePage();
@@ -37,6 +44,9 @@ public:
     QString modelName() const { return m_modelName; }
     int usbOrDongle() const { return m_usbOrDongle; }
     QString newVersion() const { return m_newVersion; }
+    bool isBootloader() const { return m_bootloader; }
+    bool madeForBootloader() const { return m_madeForBootloader; }
+    bool isAvailable() const { return m_available; }
 
 signals:
     void sigStartUpgradeing();
@@ -46,6 +56,8 @@ private slots:
 
 private:
     void applyTheme();
+    void showDevice(const hidStructInfoAll& record, MainHidInterFace* hidInterface, const QString& serialNumber);
+    void updateButton();
 
     Ui::UpdateFirmwareInfoItem* ui = nullptr;
     MainHidInterFace* m_hidInterface = nullptr;
@@ -56,4 +68,8 @@ private:
     QString m_newVersion;
     bool m_busy = false;
     bool m_available = false;
+    // The window lets only the upgrading row start while one runs.
+    bool m_enabledByWindow = true;
+    bool m_bootloader = false;
+    bool m_madeForBootloader = false;
 };

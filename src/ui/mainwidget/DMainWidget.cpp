@@ -6,8 +6,10 @@
 #include "app/DThemeColor.h"
 #include "app/DThemePalette.h"
 #include "app/DUserSettingsKeys.h"
+#include "devices/DBootloaderIdentity.h"
 #include "devices/DDeviceChangeMatcher.h"
 #include "devices/DDeviceLibraryStartup.h"
+#include "devices/DFirmwareCheck.h"
 #include "platform/include/AutoStartEntry.h"
 #include "platform/include/DeviceChangeSource.h"
 #include "sdk/include/orvanesdk_hid.h"
@@ -136,6 +138,7 @@ DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent
     connect(m_devicePage, &DDevicePage::sigShowSeniorKeysPage, this, &DMainWidget::onShowSeniorKeysPage);
     connect(m_devicePage, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC, this,
             &DMainWidget::onHaveCheckUpgradeFirmwareNUC);
+    connect(m_devicePage, &DDevicePage::sigDeviceListChanged, this, &DMainWidget::followUpgradeRows);
     m_firmwareCheckTimer = new QTimer(this);
     m_firmwareCheckTimer->setSingleShot(true);
     m_firmwareCheckTimer->setInterval(kFirmwareCheckDelayMs);
@@ -249,6 +252,10 @@ void DMainWidget::onDeviceChangeNotice(int changeType, const QString& devicePath
     }
     if (decision.scheduleBootloaderUpgrade)
         QTimer::singleShot(600, this, &DMainWidget::ontheHidIntoFirmwareUpgrade);
+    // A bootloader that went (written and left, or unplugged) takes its row
+    // with it to wherever its keyboard is.
+    else if (changeType == DeviceChangeSource::Removal && DBootloaderIdentity::isCatalogueUpgradeMode(devicePath))
+        QTimer::singleShot(600, this, &DMainWidget::followUpgradeRows);
 }
 
 void DMainWidget::onDeviceChangesSettled()
@@ -574,7 +581,9 @@ void DMainWidget::onFirmwareUpgradeCheck()
 
 void DMainWidget::onHaveCheckUpgradeFirmwareNUC()
 {
-    if (DDataManager::getInstance()->appVersionChanged())
+    // A keyboard waiting in its bootloader is offered whatever the version.
+    if (DDataManager::getInstance()->appVersionChanged()
+        || !DFirmwareCheck(m_upgradeEntryPoints).presentBootloaders().isEmpty())
         m_firmwareCheckTimer->start();
 }
 

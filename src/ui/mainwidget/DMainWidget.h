@@ -162,8 +162,14 @@ private:
     void queryUpgradeDrive();
     // False when no matching bootloader opened.
     bool openBootloaderDevice();
-    void runVendorUpgrade(const QString& drive, const QByteArray& image);
-    void runBootloaderUpgrade(int handle, const QString& imageName, int usbOrDongle);
+    // Each tries its images in turn while the bootloader refuses them as
+    // not its own, so nothing is written before the right one.
+    void runVendorUpgrade(const QString& drive, const QList<QByteArray>& images);
+    void runBootloaderUpgrade(int handle, const QStringList& imageNames, int usbOrDongle);
+    // Brings the open upgrade window's rows to where their keyboards are,
+    // and our bootloaders present into it; opens it for a bootloader when
+    // it is closed.
+    void followUpgradeRows();
     void retryBootloaderUpgrade();
     void relayVendorProgress(int percent);
     void relayBootloaderProgress(int total, int done);
@@ -222,8 +228,8 @@ private:
     int m_upgradeRetryCount = 0;
     QString m_upgradeModelName;
     int m_upgradeUsbOrDongle = 0;
-    // The image the check chose for the keyboard being upgraded.
-    QString m_upgradeImageName;
+    // The images the keyboard being upgraded may take, in the order to try.
+    QStringList m_upgradeImageNames;
     QString m_upgradeDrive;
     // The bootloader a worker writes; 0 when none is open. Closed from the
     // GUI thread only to stop a worker at quit.

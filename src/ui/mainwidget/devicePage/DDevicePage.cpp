@@ -554,6 +554,8 @@ void DDevicePage::onHidDeviceChanged(int changeType, QString /*hidPath*/)
     if (changed || !plugChange)
         reorderDeviceRows(removed);
     m_refreshingDevices = false;
+    if (changed)
+        emit sigDeviceListChanged();
 }
 
 void DDevicePage::addArrivedDevice(hidStructInfoAll info, int presentCount)
@@ -576,8 +578,11 @@ void DDevicePage::addArrivedDevice(hidStructInfoAll info, int presentCount)
 
     openDeviceLink(info);
 
+    const bool returning = info.is24G == 0 && isReturningKeyboard(info);
+    if (returning)
+        m_returningModel.clear();
     if (m_deviceInfoMap.contains(path)
-        && DHotPlugPlanner::selectsArrival(presentCount, info.is24G == 1, hasSelectedKeyboard()))
+        && (returning || DHotPlugPlanner::selectsArrival(presentCount, info.is24G == 1, hasSelectedKeyboard())))
         onHidItemMouseClicked(info);
     if (!hasSelectedKeyboard())
         showNoDevicePage();
@@ -611,6 +616,10 @@ void DDevicePage::removeGoneDevice(const QString& path)
         m_removedLinks.append(link);
     MainHidInterFace* goneInterface = link ? link->hidInterface() : nullptr;
     const bool wasSelected = row && row == m_selectedRow;
+    if (wasSelected && goneInterface && goneInterface->isLeavingNormalMode()) {
+        m_returningModel = modelCode;
+        m_returningIs24G = info.is24G;
+    }
     if (wasSelected) {
         MainHidInterFace* selectedInterface = m_currentHidInterface;
         releaseSelectedKeyboard();
@@ -679,6 +688,9 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
     m_selectingDevice = true;
 
     auto* row = qobject_cast<DDeviceListItem*>(sender());
+    // The user's own choice wins over the wait for an upgraded keyboard.
+    if (row)
+        m_returningModel.clear();
     if (row && row == m_selectedRow) {
         showTip(QObject::tr("The device has been turned on"));
         m_selectingDevice = false;
@@ -754,8 +766,10 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
     Q_UNUSED(strCurrentHidName)
     m_receiverStateMap.insert(strCurrentHidPath, is24GValid);
     DDeviceListItem* row = m_deviceRowMap.value(strCurrentHidPath);
+    bool onlineChanged = false;
     if (row) {
         hidStructInfoAll record = m_deviceInfoMap.value(strCurrentHidPath, row->deviceInfo());
+        onlineChanged = row->deviceInfo().isOnline != (is24GValid == 1 ? 0 : 1);
         if (is24GValid == 1) {
             record.isOnline = 0;
             row->setDeviceInfo(record);
@@ -764,7 +778,10 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
         } else {
             record.isOnline = 1;
             row->setDeviceInfo(record);
-            if (!hasSelectedKeyboard() && is24GValid == 0) {
+            const bool returning = isReturningKeyboard(record);
+            if (returning)
+                m_returningModel.clear();
+            if ((returning || !hasSelectedKeyboard()) && is24GValid == 0) {
                 onHidItemMouseClicked(record);
                 if (m_currentLink)
                     m_currentLink->inquireLightConfig();
@@ -773,6 +790,14 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
         }
     }
     onUpdateDeviceListShow();
+    if (onlineChanged)
+        emit sigDeviceListChanged();
+}
+
+bool DDevicePage::isReturningKeyboard(const hidStructInfoAll& info) const
+{
+    return !m_returningModel.isEmpty() && QString::fromLatin1(info.modelName) == m_returningModel
+           && info.is24G == m_returningIs24G;
 }
 
 void DDevicePage::selectAnotherKeyboard()

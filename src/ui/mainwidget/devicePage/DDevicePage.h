@@ -84,6 +84,8 @@ signals:
     void sigMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
     void sigHaveCheckUpgradeFirmwareNUC();
     void sigIntoOrRemoveHidOver();
+    // A keyboard came, went, or went on or off line behind its receiver.
+    void sigDeviceListChanged();
 
 public slots:
     void onLoadDeviceList();
@@ -204,6 +206,7 @@ private:
     // After the selected keyboard left: the first other one that can be
     // used, or the no-device page.
     void selectAnotherKeyboard();
+    bool isReturningKeyboard(const hidStructInfoAll& info) const;
     void loadSelectedDevice(hidStructInfoAll info);
     // Profiles of the selected keyboard: its file set, the current layer
     // file and profile.
@@ -292,6 +295,10 @@ private:
     QString m_profileFolder;
     int m_currentLayer = 0;
     QString m_currentSN;
+    // The selected keyboard left for its bootloader: when a keyboard of its
+    // model and connection comes back, it is selected again.
+    QString m_returningModel;
+    int m_returningIs24G = -1;
     bool m_profileLoadPending = false;
     QTimer* m_profileRetryTimer = nullptr;
     bool m_firstLoad = true;
