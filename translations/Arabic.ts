@@ -1479,6 +1479,14 @@ Keep these keys?</source>
         <translation>نجح التحديث</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>كابل</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>جهاز الاستقبال 2.4 GHz</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>فشل التحديث</translation>
     </message>

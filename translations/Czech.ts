@@ -1470,6 +1470,14 @@ Ponechat tyto klávesy?</translation>
         <translation>Aktualizace proběhla úspěšně</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>Přijímač 2,4 GHz</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Aktualizace se nezdařila</translation>
     </message>

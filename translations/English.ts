@@ -1467,6 +1467,14 @@ Keep these keys?</translation>
         <translation>Firmware updated</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>Cable</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>2.4 GHz receiver</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Firmware update failed</translation>
     </message>

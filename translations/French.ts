@@ -1467,6 +1467,14 @@ Conserver ces touches ?</translation>
         <translation>Mise à jour réussie</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>Câble</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>Récepteur 2,4 GHz</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Échec de la mise à jour</translation>
     </message>

@@ -1467,6 +1467,14 @@ Diese Tasten behalten?</translation>
         <translation>Firmware-Update erfolgreich</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>2,4-GHz-Empfänger</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Firmware-Update fehlgeschlagen</translation>
     </message>

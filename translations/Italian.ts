@@ -1467,6 +1467,14 @@ Mantenere questi tasti?</translation>
         <translation>Aggiornamento riuscito</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>Cavo</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>Ricevitore 2,4 GHz</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Aggiornamento non riuscito</translation>
     </message>

@@ -1464,6 +1464,14 @@ Keep these keys?</source>
         <translation>アップデートが完了しました</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>ケーブル</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>2.4 GHz レシーバー</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>アップデートに失敗しました</translation>
     </message>

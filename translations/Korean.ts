@@ -1464,6 +1464,14 @@ Keep these keys?</source>
         <translation>업데이트 완료</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>케이블</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>2.4GHz 수신기</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>업데이트 실패</translation>
     </message>

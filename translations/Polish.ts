@@ -1470,6 +1470,14 @@ Zachować te klawisze?</translation>
         <translation>Aktualizacja zakończona</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>Odbiornik 2,4 GHz</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Aktualizacja nie powiodła się</translation>
     </message>

@@ -1467,6 +1467,14 @@ Manter estas teclas?</translation>
         <translation>Atualização concluída</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>Cabo</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>Recetor de 2,4 GHz</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>A atualização falhou</translation>
     </message>

@@ -1470,6 +1470,14 @@ Keep these keys?</source>
         <translation>Обновление выполнено</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>Кабель</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>Приёмник 2,4 ГГц</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Сбой обновления</translation>
     </message>

@@ -1467,6 +1467,14 @@ Keep these keys?</source>
         <translation>Actualización completada</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>Cable</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>Receptor de 2,4 GHz</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Error en la actualización</translation>
     </message>

@@ -1470,6 +1470,14 @@ Keep these keys?</source>
         <translation>Оновлення виконано</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>Кабель</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>Приймач 2,4 ГГц</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Помилка оновлення</translation>
     </message>

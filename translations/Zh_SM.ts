@@ -1464,6 +1464,14 @@ Keep these keys?</source>
         <translation>升级成功</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>2.4 GHz 接收器</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>升级失败</translation>
     </message>

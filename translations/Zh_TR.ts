@@ -1464,6 +1464,14 @@ Keep these keys?</source>
         <translation>更新成功</translation>
     </message>
     <message>
+        <source>Cable</source>
+        <translation>有線</translation>
+    </message>
+    <message>
+        <source>2.4 GHz receiver</source>
+        <translation>2.4 GHz 接收器</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>更新失敗</translation>
     </message>

@@ -9,6 +9,7 @@
 #include "ui/firmware/DFirwareInfoShow.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QLayout>
 #include <QScrollArea>
 
@@ -34,8 +35,8 @@ QList<Row> rowsOf(const DFirwareInfoShow& dialog)
     return rows;
 }
 
-// The version line of the last keyboard of that model in the library's list.
-QString versionOfLastListed(const QByteArray& model)
+// The details line of the last keyboard of that model in the library's list.
+QString detailsOfLastListed(const QByteArray& model)
 {
     std::list<std::string> paths;
     COrvaneHid_GetHidInfoList(&paths);
@@ -44,7 +45,9 @@ QString versionOfLastListed(const QByteArray& model)
         hidInfoStu hid;
         hidFirmwareInfoStu firmware;
         if (COrvaneHid_GetHidAndFirmwareInfoStu(path.c_str(), &hid, &firmware) && model == firmware.model)
-            version = QString::fromLatin1(firmware.version) + QStringLiteral("---") + firmware.buildDate;
+            version = (hid.is24G == 1 ? QStringLiteral("2.4 GHz receiver") : QStringLiteral("Cable"))
+                      + QStringLiteral(" · ") + QString::fromLatin1(firmware.version) + QStringLiteral(" · ")
+                      + firmware.buildDate;
     }
     return version;
 }
@@ -72,7 +75,14 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Firmware Info"));
         QCOMPARE(dialog.size(), QSize(350, 370));
         QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-        QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("frame_26"))->isHidden());
+        // The program's frame: its own title strip and close button.
+        QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(!dialog.findChild<QWidget*>(QStringLiteral("frame_26"))->isHidden());
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("label_10"))->text(), QStringLiteral("Firmware Info"));
+        dialog.show();
+        QVERIFY(dialog.isVisible());
+        dialog.findChild<QPushButton*>(QStringLiteral("pushButton_Close"))->click();
+        QVERIFY(!dialog.isVisible());
         auto* area = dialog.findChild<QScrollArea*>(QStringLiteral("scrollArea_2"));
         QCOMPARE(area->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         // Nothing listed: the list stays empty, and says nothing.
@@ -80,31 +90,35 @@ private slots:
         QVERIFY(rowsOf(dialog).isEmpty());
     }
 
-    // One row per distinct id, sorted, loaded 200 ms after construction;
-    // every interface of a keyboard gives the same id, so it is one row.
+    // One row per model and connection, sorted by name, loaded 200 ms after
+    // construction; every interface of a keyboard gives the same row. A row
+    // reads as a person would: name, connection, version and build date.
     void rowsOfTheListedKeyboards()
     {
         SimulatorHarness sim;
         QVERIFY(sim.plug("OV84W"));
         QVERIFY(sim.plug("OV68M", false, std::string("V1.2")));
+        QVERIFY(sim.plug("OV68M", true, std::string("V1.1")));
         DFirwareInfoShow dialog;
         dialog.show();
         QVERIFY(rowsOf(dialog).isEmpty());
-        QTRY_COMPARE(rowsOf(dialog).size(), 2);
-        const QList<Row> expected{{QStringLiteral("NUC01KBORVANE,OV68M"), QStringLiteral("V1.2---2026-01-15")},
-                                  {QStringLiteral("NUC01KBORVANE,OV84W"), versionOfLastListed("OV84W")}};
+        QTRY_COMPARE(rowsOf(dialog).size(), 3);
+        const QList<Row> expected{
+            {QStringLiteral("Orvane Pulse 84 Wireless"), detailsOfLastListed("OV84W")},
+            {QStringLiteral("Orvane Swift 68 HE"), QStringLiteral("2.4 GHz receiver · V1.1 · 2026-01-15")},
+            {QStringLiteral("Orvane Swift 68 HE"), QStringLiteral("Cable · V1.2 · 2026-01-15")}};
         QCOMPARE(rowsOf(dialog), expected);
         // The closing spacer stays last, so the rows pack at the top.
         auto* layout = dialog.findChild<QWidget*>(QStringLiteral("scrollAreaWidgetContents_2"))->layout();
         QVERIFY(layout->itemAt(layout->count() - 1)->spacerItem());
     }
 
-    void twoKeyboardsOfOneIdGiveOneRow()
+    void twoKeyboardsOfOneModelAndConnectionGiveOneRow()
     {
         SimulatorHarness sim;
         QVERIFY(sim.plug("OV68M", false, std::string("V1.0")));
         QVERIFY(sim.plug("OV68M", false, std::string("V2.0")));
-        const QString later = versionOfLastListed("OV68M");
+        const QString later = detailsOfLastListed("OV68M");
         QVERIFY(!later.isEmpty());
         DFirwareInfoShow dialog;
         QTRY_COMPARE(rowsOf(dialog).size(), 1);

@@ -1,5 +1,8 @@
 #include "ui/firmware/DFirwareInfoItem.h"
 
+#include "app/DDataManager.h"
+#include "app/DThemeColor.h"
+
 #include "ui_DFirwareInfoItem.h"
 
 DFirwareInfoItem::DFirwareInfoItem(QWidget* parent)
@@ -7,10 +10,14 @@ DFirwareInfoItem::DFirwareInfoItem(QWidget* parent)
     , ui(new Ui::DFirwareInfoItem)
 {
     ui->setupUi(this);
-    const QString labelSheet = QStringLiteral("QLabel{color: rgb(180, 180, 180); font: 75 12pt \"Microsoft YaHei\";}");
-    ui->label_HidInfo->setStyleSheet(labelSheet);
-    ui->label_DataTimeInfo->setStyleSheet(labelSheet);
-    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border: none; border-bottom: 1px solid rgb(50, 50, 50);}"));
+    // The dialog's theme: the name stands out, the details read quieter.
+    const themeColorData theme = DDataManager::getInstance()->themeColors();
+    ui->label_HidInfo->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QLabel{color: rgb(%1); font: 75 11pt \"%2\";}"), {theme.textCheckedColor, theme.textFont}));
+    ui->label_DataTimeInfo->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QLabel{color: rgb(%1); font: 50 10pt \"%2\";}"), {theme.textDefaultColor, theme.textFont}));
+    ui->frame->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QFrame#frame{border: none; border-bottom: 1px solid rgb(%1);}"), {theme.settingsBorderColor}));
 }
 
 DFirwareInfoItem::~DFirwareInfoItem()
@@ -23,4 +30,10 @@ void DFirwareInfoItem::setInfo(QString idText, QString versionText)
     const int hyphen = idText.indexOf(QLatin1Char('-'));
     ui->label_HidInfo->setText(hyphen < 0 ? idText : idText.mid(hyphen + 1));
     ui->label_DataTimeInfo->setText(versionText);
+}
+
+void DFirwareInfoItem::setLines(const QString& first, const QString& second)
+{
+    ui->label_HidInfo->setText(first);
+    ui->label_DataTimeInfo->setText(second);
 }

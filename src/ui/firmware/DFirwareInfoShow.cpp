@@ -1,13 +1,15 @@
 #include "ui/firmware/DFirwareInfoShow.h"
 
 #include "app/DDataManager.h"
-#include "app/DFixedText.h"
 #include "app/DThemeColor.h"
+#include "devices/DFirmwareInfoLine.h"
 #include "sdk/include/orvanesdk_hid.h"
 #include "ui/firmware/DFirwareInfoItem.h"
+#include "ui/widgets/DPopupShape.h"
 
 #include "ui_DFirwareInfoShow.h"
 
+#include <QPushButton>
 #include <QTimer>
 
 #include <cstring>
@@ -23,20 +25,37 @@ DFirwareInfoShow::DFirwareInfoShow(QWidget* parent)
     , ui(new Ui::DFirwareInfoShow)
 {
     ui->setupUi(this);
-    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    // The program's own frame, as its other dialogs have: no system title
+    // bar, the in-dialog title strip with a close button instead.
+    setWindowFlags((windowFlags() & ~Qt::WindowContextHelpButtonHint) | Qt::FramelessWindowHint);
+    DPopupShape::apply(this);
     setWindowTitle(QObject::tr("Firmware Info"));
     setFixedSize(350, 370);
-    ui->frame_26->hide();
+    ui->label_10->setText(QObject::tr("Firmware Info"));
+    auto* close = new QPushButton(ui->frame_26);
+    close->setObjectName(QStringLiteral("pushButton_Close"));
+    close->setFixedSize(20, 20);
+    close->setCursor(Qt::PointingHandCursor);
+    close->setStyleSheet(QStringLiteral(
+        "QPushButton{border-image: url(:/images/mainpage/closeWindowDef.png);}"
+        "QPushButton:hover, QPushButton:pressed{border-image: url(:/images/mainpage/closeWindowSel.png);}"));
+    ui->horizontalLayout_15->addWidget(close);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     const themeColorData theme = DDataManager::getInstance()->themeColors();
     ui->frame_2->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_2{border: none; border-top: 2px solid rgb(%1);}"), {theme.settingsBorderColor}));
+        QStringLiteral("QFrame#frame_2{background-color: rgb(%1); border: 1px solid rgb(%2); border-top: none;"
+                       " border-bottom-left-radius: 12px; border-bottom-right-radius: 12px;}"),
+        {theme.settingsBgColor, theme.textCheckedColor}));
     ui->scrollAreaWidgetContents_2->setStyleSheet(DThemeColor::fillStyleSheet(
         QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgb(%1);}"), {theme.settingsBgColor}));
+    ui->scrollArea_2->setStyleSheet(
+        QStringLiteral("QScrollArea#scrollArea_2, QWidget#qt_scrollarea_viewport{background: transparent; border: none;}"));
     ui->frame_26->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_26{background-color: rgb(%1); border-bottom: 2px solid rgb(%2);}"
-                       "QLabel#label_10{color: rgb(%3);}"),
-        {theme.settingsBgColor, theme.settingsBorderColor, theme.textDefaultColor}));
+        QStringLiteral("QFrame#frame_26{background-color: rgb(%1); border: 1px solid rgb(%2);"
+                       " border-bottom: 2px solid rgb(%3); border-top-left-radius: 12px; border-top-right-radius: 12px;}"
+                       "QLabel#label_10{color: rgb(%2); font: 75 12pt \"%4\";}"),
+        {theme.settingsBgColor, theme.textCheckedColor, theme.settingsBorderColor, theme.textFont}));
 
     QTimer::singleShot(kLoadDelayMs, this, &DFirwareInfoShow::onLoadingFirmwareInfo);
 }
@@ -48,6 +67,7 @@ DFirwareInfoShow::~DFirwareInfoShow()
 
 void DFirwareInfoShow::onLoadingFirmwareInfo()
 {
+    // One row per model and connection, in the order of their names.
     QMap<QString, QString> infoMap;
     std::list<std::string> paths;
     COrvaneHid_GetHidInfoList(&paths);
@@ -60,11 +80,9 @@ void DFirwareInfoShow::onLoadingFirmwareInfo()
         // change a byte and name another device, or none.
         if (COrvaneHid_GetHidAndFirmwareInfoStu(path.c_str(), &hid, &firmware) == 0)
             continue;
-        const QString idText = DFixedText::utf8(firmware.idSection0) + DFixedText::utf8(firmware.idSection1)
-                               + DFixedText::utf8(firmware.idSection2) + DFixedText::utf8(firmware.idSection3)
-                               + QLatin1Char(',') + DFixedText::utf8(firmware.model);
-        infoMap.insert(idText, DFixedText::utf8(firmware.version) + QStringLiteral("---")
-                                   + DFixedText::utf8(firmware.buildDate));
+        const DFirmwareInfoLine line = DFirmwareInfoLine::of(hid, firmware);
+        // Of two keyboards alike, the one listed later gives the details.
+        infoMap.insert(line.name + QLatin1Char('\n') + line.connection, line.details);
     }
     addFirmwareRows(infoMap);
 }
@@ -76,7 +94,7 @@ void DFirwareInfoShow::addFirmwareRows(QMap<QString, QString> infoMap)
         return;
     for (auto it = infoMap.constBegin(); it != infoMap.constEnd(); ++it) {
         auto* row = new DFirwareInfoItem(ui->scrollAreaWidgetContents_2);
-        row->setInfo(it.key(), it.value());
+        row->setLines(it.key().section(QLatin1Char('\n'), 0, 0), it.value());
         m_rowLayout->insertWidget(m_rowLayout->count() - 1, row);
     }
 }

@@ -10,9 +10,10 @@ namespace Ui {
 class DFirwareInfoShow;
 }
 
-// "Firmware Info": one row per distinct firmware identification among the
-// keyboards the device library lists when the dialog opens, sorted by it.
-// It only shows; the list is read once, shortly after construction.
+// "Firmware Info": one row per model and connection among the keyboards the
+// device library lists when the dialog opens, sorted by name: the model's
+// name, then connection, firmware version and build date. It only shows;
+// the list is read once, shortly after construction.
 class DFirwareInfoShow : public QDialog
 {
     Q_OBJECT
