@@ -23,6 +23,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScreen>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTranslator>
@@ -49,12 +51,19 @@ int distance(const QColor& a, const QColor& b)
     return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
 }
 
-// Saves a picture of the window when ORVANE_SCREENSHOT_DIR names a folder.
+// Saves a picture of the window when ORVANE_SCREENSHOT_DIR names a folder:
+// on a display, what the display shows of it.
 void screenshot(QWidget* window, const QString& name)
 {
     const QString folder = qEnvironmentVariable("ORVANE_SCREENSHOT_DIR");
-    if (!folder.isEmpty() && window)
-        window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    if (folder.isEmpty() || !window)
+        return;
+    QCoreApplication::processEvents();
+    const QPixmap picture = QGuiApplication::platformName() == QLatin1String("xcb")
+                                ? window->screen()->grabWindow(0, window->x(), window->y(), window->width(),
+                                                               window->height())
+                                : window->grab();
+    picture.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 // A keyboard of the longest name, waiting in its bootloader (so its row can
@@ -180,7 +189,11 @@ private slots:
         DDataManager::getInstance()->loadTheme(theme);
         const QColor background = DThemeColor::fromText(DDataManager::getInstance()->themeColors().upgradeBgColor);
         {
-            DUpdateFirmwareDia window;
+            // Over a main window, as the program opens it.
+            QWidget host;
+            host.resize(900, 700);
+            host.show();
+            auto& window = *new DUpdateFirmwareDia(&host);
             window.setDeviceList({bootloaderRecord("sim:1/0#vid_1209&pid_0013&mi_00", "OV84W",
                                                    "Orvane Pulse 84 Wireless", "Pulse 84 Wireless"),
                                   bootloaderRecord("sim:2/0#vid_1209&pid_0011&mi_00", "OV68M", "Orvane Swift 68 HE",
@@ -196,6 +209,13 @@ private slots:
             QCOMPARE(window.rows().at(1)->findChild<QLabel*>(QStringLiteral("label_HidLikeName"))->text(),
                      QStringLiteral("Orvane Swift 68 HE"));
             QVERIFY(row->findChild<QPushButton*>(QStringLiteral("pushButton_Update"))->isEnabled());
+            // Every row whole inside the window, its button not cut off.
+            auto* list = window.findChild<QWidget*>(QStringLiteral("scrollArea_2"));
+            for (UpdateFirmwareInfoItem* each : window.rows()) {
+                auto* button = each->findChild<QPushButton*>(QStringLiteral("pushButton_Update"));
+                const QRect inList(button->mapTo(list, QPoint(0, 0)), button->size());
+                QVERIFY2(list->rect().contains(inList), qPrintable(QStringLiteral("%1 %2").arg(inList.right()).arg(list->width())));
+            }
 
             auto* bar = row->findChild<QProgressBar*>(QStringLiteral("progressBar"));
             const QString tag = QStringLiteral("upgrade-theme%1-%2-").arg(theme).arg(language);

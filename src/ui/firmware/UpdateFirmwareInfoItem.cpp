@@ -18,8 +18,11 @@
 
 namespace {
 
-// The widest the name may grow before it is cut.
-constexpr int kNameRoomPx = 240;
+// The widest the name may grow before it is cut: the longest catalogue name
+// fits. The progress column gives up the room, down to what its caption,
+// a bar and the percentage need.
+constexpr int kNameRoomPx = 230;
+constexpr int kProgressColumnMinPx = 220;
 
 } // namespace
 
@@ -28,6 +31,7 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget* parent)
     , ui(new Ui::UpdateFirmwareInfoItem)
 {
     ui->setupUi(this);
+    ui->frame_Center->setMinimumWidth(kProgressColumnMinPx);
     ui->stackedWidget->setCurrentWidget(ui->page_1);
     setProgress(0);
     retranslate();
