@@ -388,6 +388,33 @@ private slots:
         QVERIFY(program.rowComplete(0));
     }
 
+    // The window closed while the write goes on, and the write fails: the
+    // keyboard left in its bootloader brings the window back with its row.
+    void windowClosedMidWriteComesBackForTheBootloader()
+    {
+        Program program;
+        program.sim.bus().plug(kModel, false, kOlder);
+        QVERIFY(program.start(1));
+        QVERIFY(program.main->collectUpgradeableDevices(1));
+        SimulatedBootloader::Faults faults;
+        faults.answerDelayMs = 3;
+        faults.refuseAtBlock = kImageBlocks / 2;
+        program.sim.bus().setBootloaderFaults(faults);
+        QSignalSpy progress(program.window(), &DUpdateFirmwareDia::sigUpgradeProgress);
+        program.button(0)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(progress.count() >= 3, kWriteTimeoutMs);
+        program.window()->findChild<QPushButton*>(QStringLiteral("pushButton_Close"))->click();
+        QTRY_VERIFY(!program.window());
+        QTRY_VERIFY_WITH_TIMEOUT(program.window(), kWriteTimeoutMs);
+        const auto bootloaders = program.sim.bus().bootloaders();
+        QCOMPARE(int(bootloaders.size()), 1);
+        QVERIFY(!bootloaders.front()->accepted());
+        QCOMPARE(program.window()->rows().size(), 1);
+        QCOMPARE(program.window()->rows().first()->hidPath(),
+                 QString::fromStdString(program.sim.bus().pathOf(bootloaders.front())));
+        QVERIFY(program.button(0)->isEnabled());
+    }
+
     // Pulled out and plugged in again while the window stays open: the row
     // follows the keyboard's new link, and Update reaches it.
     void replugWithTheWindowOpen()

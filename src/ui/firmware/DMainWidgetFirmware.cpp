@@ -141,6 +141,14 @@ void DMainWidget::followUpgradeRows()
         collectUpgradeableDevices(0);
 }
 
+void DMainWidget::offerLeftBootloaders()
+{
+    // The window was closed while the worker wrote: a keyboard the write
+    // left in its bootloader brings it back.
+    if (!m_upgradeWindow && !m_upgradeWorker.joinable())
+        followUpgradeRows();
+}
+
 void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSn, QString strHidName, int hidUsbOrDongle)
 {
     qDebug() << "Firmware upgrade requested:" << strHidName << strHidPath << strSn << "receiver:" << hidUsbOrDongle;
@@ -273,6 +281,7 @@ void DMainWidget::runBootloaderUpgrade(int handle, const QStringList& imageNames
                 retryBootloaderUpgrade();
             else
                 finishUpgrade(false);
+            offerLeftBootloaders();
         },
         Qt::QueuedConnection);
 }
@@ -342,6 +351,7 @@ void DMainWidget::runVendorUpgrade(const QString& drive, const QList<QByteArray>
         [this, result] {
             joinUpgradeWorker();
             finishUpgrade(result == 0);
+            offerLeftBootloaders();
         },
         Qt::QueuedConnection);
 }

@@ -170,6 +170,7 @@ private:
     // and our bootloaders present into it; opens it for a bootloader when
     // it is closed.
     void followUpgradeRows();
+    void offerLeftBootloaders();
     void retryBootloaderUpgrade();
     void relayVendorProgress(int percent);
     void relayBootloaderProgress(int total, int done);
