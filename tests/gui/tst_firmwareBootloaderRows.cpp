@@ -442,20 +442,29 @@ private slots:
     }
 
     // The keyboard shown before its upgrade is shown again when it comes
-    // back, though another was shown while it was away.
+    // back, though another was shown while it was away, with the profiles
+    // it had.
     void shownKeyboardStaysShown()
     {
         Program program;
-        program.sim.bus().plug(kModel, false, kOlder);
+        const std::string serial = program.sim.bus().plug(kModel, false, kOlder)->serialNumber();
         program.sim.bus().plug(QStringLiteral("OV84W"));
         QVERIFY(program.start(2));
         QTRY_COMPARE_WITH_TIMEOUT(program.shownKeyboard(), QStringLiteral("Swift 68 HE"), kLoadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(QString::fromLocal8Bit(program.main->devicePage()->profilePath())
+                                     .contains(QString::fromStdString(serial)),
+                                 kLoadTimeoutMs);
+        const QString profilePath = QString::fromLocal8Bit(program.main->devicePage()->profilePath());
+        const QStringList profiles = program.shownProfiles();
         QVERIFY(program.main->collectUpgradeableDevices(1));
         QCOMPARE(program.window()->rows().size(), 1);
         bool reported = false;
         QVERIFY(program.update(0, &reported));
         QVERIFY(program.keyboardBack(kNewVersion));
         QTRY_COMPARE_WITH_TIMEOUT(program.shownKeyboard(), QStringLiteral("Swift 68 HE"), kLoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(QString::fromLocal8Bit(program.main->devicePage()->profilePath()), profilePath,
+                                  kLoadTimeoutMs);
+        QCOMPARE(program.shownProfiles(), profiles);
         QTRY_COMPARE(program.rowText(0, "label_OldVer"), kNewVersion);
     }
 };
