@@ -5,8 +5,8 @@
 #include "sdk/models/ModelCatalogue.h"
 
 #include <QDebug>
-#include <algorithm>
 #include <QStringList>
+#include <algorithm>
 #include <ctime>
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -304,8 +304,8 @@ void SimulatedBus::leaveBootloader(const SimulatedBootloader* bootloader, Simula
     removeDevice(nullptr, path);
     if (event == SimulatedBootloader::Event::PowerLost)
         return;
-    const auto keyboard = plug(bootloader->model().code, bootloader->viaReceiver(), bootloader->firmwareVersion(),
-                               kept.serialNumber);
+    const auto keyboard
+        = plug(bootloader->model().code, bootloader->viaReceiver(), bootloader->firmwareVersion(), kept.serialNumber);
     if (keyboard)
         keyboard->setStateOnHandshake(kept.handshake);
 }

@@ -9,8 +9,8 @@
 #include "ui/firmware/DFirwareInfoShow.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QLayout>
+#include <QPushButton>
 #include <QScrollArea>
 
 namespace {

@@ -104,8 +104,8 @@ private slots:
             QCOMPARE(row->hidPath(), QString::fromLatin1(record.hidPath));
             // The whole name, said once, or as much of it as its column shows
             // with the whole name as the tooltip.
-            const QString name = DUpgradeDeviceName::of(QString::fromUtf8(record.productName),
-                                                        QString::fromUtf8(record.likeName));
+            const QString name
+                = DUpgradeDeviceName::of(QString::fromUtf8(record.productName), QString::fromUtf8(record.likeName));
             auto* nameLabel = row->findChild<QLabel*>(QStringLiteral("label_HidLikeName"));
             const QString shown = nameLabel->text();
             QCOMPARE(nameLabel->toolTip(), shown == name ? QString() : name);

@@ -18,13 +18,13 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
-#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTranslator>
@@ -59,10 +59,10 @@ void screenshot(QWidget* window, const QString& name)
     if (folder.isEmpty() || !window)
         return;
     QCoreApplication::processEvents();
-    const QPixmap picture = QGuiApplication::platformName() == QLatin1String("xcb")
-                                ? window->screen()->grabWindow(0, window->x(), window->y(), window->width(),
-                                                               window->height())
-                                : window->grab();
+    const QPixmap picture
+        = QGuiApplication::platformName() == QLatin1String("xcb")
+              ? window->screen()->grabWindow(0, window->x(), window->y(), window->width(), window->height())
+              : window->grab();
     picture.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
@@ -194,11 +194,11 @@ private slots:
             host.resize(900, 700);
             host.show();
             auto& window = *new DUpdateFirmwareDia(&host);
-            window.setDeviceList({bootloaderRecord("sim:1/0#vid_1209&pid_0013&mi_00", "OV84W",
-                                                   "Orvane Pulse 84 Wireless", "Pulse 84 Wireless"),
-                                  bootloaderRecord("sim:2/0#vid_1209&pid_0011&mi_00", "OV68M", "Orvane Swift 68 HE",
-                                                   "Swift 68 HE")},
-                                 {});
+            window.setDeviceList(
+                {bootloaderRecord("sim:1/0#vid_1209&pid_0013&mi_00", "OV84W", "Orvane Pulse 84 Wireless",
+                                  "Pulse 84 Wireless"),
+                 bootloaderRecord("sim:2/0#vid_1209&pid_0011&mi_00", "OV68M", "Orvane Swift 68 HE", "Swift 68 HE")},
+                {});
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             UpdateFirmwareInfoItem* row = window.rows().first();
@@ -214,7 +214,8 @@ private slots:
             for (UpdateFirmwareInfoItem* each : window.rows()) {
                 auto* button = each->findChild<QPushButton*>(QStringLiteral("pushButton_Update"));
                 const QRect inList(button->mapTo(list, QPoint(0, 0)), button->size());
-                QVERIFY2(list->rect().contains(inList), qPrintable(QStringLiteral("%1 %2").arg(inList.right()).arg(list->width())));
+                QVERIFY2(list->rect().contains(inList),
+                         qPrintable(QStringLiteral("%1 %2").arg(inList.right()).arg(list->width())));
             }
 
             auto* bar = row->findChild<QProgressBar*>(QStringLiteral("progressBar"));
@@ -451,9 +452,9 @@ private slots:
         program.sim.bus().plug(QStringLiteral("OV84W"));
         QVERIFY(program.start(2));
         QTRY_COMPARE_WITH_TIMEOUT(program.shownKeyboard(), QStringLiteral("Swift 68 HE"), kLoadTimeoutMs);
-        QTRY_VERIFY_WITH_TIMEOUT(QString::fromLocal8Bit(program.main->devicePage()->profilePath())
-                                     .contains(QString::fromStdString(serial)),
-                                 kLoadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QString::fromLocal8Bit(program.main->devicePage()->profilePath()).contains(QString::fromStdString(serial)),
+            kLoadTimeoutMs);
         const QString profilePath = QString::fromLocal8Bit(program.main->devicePage()->profilePath());
         const QStringList profiles = program.shownProfiles();
         QVERIFY(program.main->collectUpgradeableDevices(1));

@@ -52,22 +52,19 @@ private slots:
             << Rows{{cable("a", "OV68M", "S1"), false}} << Devices{cable("b", "OV68M", "S1")} << Devices{}
             << Targets{"k:b"} << QStringList{};
         QTest::newRow("the one with its serial number first")
-            << Rows{{cable("a", "OV68M", "S2"), false}}
-            << Devices{cable("b", "OV68M", "S1"), cable("c", "OV68M", "S2")} << Devices{} << Targets{"k:c"}
-            << QStringList{};
+            << Rows{{cable("a", "OV68M", "S2"), false}} << Devices{cable("b", "OV68M", "S1"), cable("c", "OV68M", "S2")}
+            << Devices{} << Targets{"k:c"} << QStringList{};
         QTest::newRow("not one another row holds")
             << Rows{{cable("a"), false}, {cable("b"), false}} << Devices{cable("b"), cable("c")} << Devices{}
             << Targets{"k:c", "k:b"} << QStringList{};
         QTest::newRow("not the other connection")
             << Rows{{cable("a"), false}} << Devices{receiver("b")} << Devices{} << Targets{"-"} << QStringList{};
         QTest::newRow("not another model")
-            << Rows{{cable("a"), false}} << Devices{cable("b", "OV61M")} << Devices{} << Targets{"-"}
-            << QStringList{};
+            << Rows{{cable("a"), false}} << Devices{cable("b", "OV61M")} << Devices{} << Targets{"-"} << QStringList{};
         QTest::newRow("gone into its bootloader")
             << Rows{{cable("a"), false}} << Devices{} << Devices{bootloader("x")} << Targets{"b:x"} << QStringList{};
         QTest::newRow("back from its bootloader, either connection")
-            << Rows{{bootloader("x"), true}} << Devices{receiver("b")} << Devices{} << Targets{"k:b"}
-            << QStringList{};
+            << Rows{{bootloader("x"), true}} << Devices{receiver("b")} << Devices{} << Targets{"k:b"} << QStringList{};
         QTest::newRow("a bootloader of another model gets a row of its own")
             << Rows{{cable("a"), false}} << Devices{} << Devices{bootloader("x", "OV61M")} << Targets{"-"}
             << QStringList{"x"};
@@ -102,19 +99,24 @@ private slots:
         QTest::addColumn<QString>("product");
         QTest::addColumn<QString>("like");
         QTest::addColumn<QString>("name");
-        QTest::newRow("product name holds the display name")
-            << "Orvane Swift 68 HE"
-            << "Swift 68 HE"
-            << "Orvane Swift 68 HE";
+        QTest::newRow("product name holds the display name") << "Orvane Swift 68 HE"
+                                                             << "Swift 68 HE"
+                                                             << "Orvane Swift 68 HE";
         QTest::newRow("maker and display name") << "Orvane"
                                                 << "Swift 68 HE"
                                                 << "Orvane Swift 68 HE";
         QTest::newRow("display name holds the product name") << "Swift"
                                                              << "Orvane Swift 68 HE"
                                                              << "Orvane Swift 68 HE";
-        QTest::newRow("no display name") << "Orvane Swift 68 HE" << "" << "Orvane Swift 68 HE";
-        QTest::newRow("no product name") << "" << "Swift 68 HE" << "Swift 68 HE";
-        QTest::newRow("neither") << "" << "" << "";
+        QTest::newRow("no display name") << "Orvane Swift 68 HE"
+                                         << ""
+                                         << "Orvane Swift 68 HE";
+        QTest::newRow("no product name") << ""
+                                         << "Swift 68 HE"
+                                         << "Swift 68 HE";
+        QTest::newRow("neither") << ""
+                                 << ""
+                                 << "";
     }
     void deviceName()
     {

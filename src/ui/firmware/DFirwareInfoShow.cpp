@@ -49,12 +49,13 @@ DFirwareInfoShow::DFirwareInfoShow(QWidget* parent)
         {theme.settingsBgColor, theme.textCheckedColor}));
     ui->scrollAreaWidgetContents_2->setStyleSheet(DThemeColor::fillStyleSheet(
         QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgb(%1);}"), {theme.settingsBgColor}));
-    ui->scrollArea_2->setStyleSheet(
-        QStringLiteral("QScrollArea#scrollArea_2, QWidget#qt_scrollarea_viewport{background: transparent; border: none;}"));
+    ui->scrollArea_2->setStyleSheet(QStringLiteral(
+        "QScrollArea#scrollArea_2, QWidget#qt_scrollarea_viewport{background: transparent; border: none;}"));
     ui->frame_26->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_26{background-color: rgb(%1); border: 1px solid rgb(%2);"
-                       " border-bottom: 2px solid rgb(%3); border-top-left-radius: 12px; border-top-right-radius: 12px;}"
-                       "QLabel#label_10{color: rgb(%2); font: 75 12pt \"%4\";}"),
+        QStringLiteral(
+            "QFrame#frame_26{background-color: rgb(%1); border: 1px solid rgb(%2);"
+            " border-bottom: 2px solid rgb(%3); border-top-left-radius: 12px; border-top-right-radius: 12px;}"
+            "QLabel#label_10{color: rgb(%2); font: 75 12pt \"%4\";}"),
         {theme.settingsBgColor, theme.textCheckedColor, theme.settingsBorderColor, theme.textFont}));
 
     QTimer::singleShot(kLoadDelayMs, this, &DFirwareInfoShow::onLoadingFirmwareInfo);

@@ -104,7 +104,8 @@ void UpdateFirmwareInfoItem::showDevice(const hidStructInfoAll& record, MainHidI
     // what its keyboard said.
     if (!m_bootloader)
         m_usbOrDongle = record.is24G;
-    const QString name = DUpgradeDeviceName::of(DFixedText::utf8(record.productName), DFixedText::utf8(record.likeName));
+    const QString name
+        = DUpgradeDeviceName::of(DFixedText::utf8(record.productName), DFixedText::utf8(record.likeName));
     QLabel* nameLabel = ui->label_HidLikeName;
     nameLabel->ensurePolished();
     const QFontMetrics metrics(nameLabel->font());
@@ -112,7 +113,8 @@ void UpdateFirmwareInfoItem::showDevice(const hidStructInfoAll& record, MainHidI
     // a name longer than that is cut, and only a cut name has a tooltip.
     const int room = std::max(nameLabel->minimumWidth(), kNameRoomPx);
     const QString shown = metrics.elidedText(name, Qt::ElideRight, room);
-    nameLabel->setMinimumWidth(std::min(room, std::max(nameLabel->minimumWidth(), metrics.horizontalAdvance(shown) + 4)));
+    nameLabel->setMinimumWidth(
+        std::min(room, std::max(nameLabel->minimumWidth(), metrics.horizontalAdvance(shown) + 4)));
     nameLabel->setText(shown);
     nameLabel->setToolTip(shown == name ? QString() : name);
     // What the keyboard runs now; a bootloader does not tell, so the last
