@@ -314,6 +314,27 @@ private slots:
         QVERIFY(second->receivedReports().empty());
     }
 
+    // A bootloader does not say which connection it serves until it is
+    // asked: behind the receiver it refuses the cable image, before anything
+    // is written, and takes the receiver's.
+    void receiverBootloaderTakesTheReceiverImage()
+    {
+        Program program;
+        QVERIFY(program.start(0));
+        const auto bootloader = program.sim.bus().plugBootloader(kModel, true);
+        QTRY_VERIFY_WITH_TIMEOUT(program.window(), kLoadTimeoutMs);
+        QTRY_VERIFY(program.button(0)->isEnabled());
+        bool reported = false;
+        QVERIFY(program.update(0, &reported));
+        QVERIFY(bootloader->accepted());
+        // Identified twice, started once.
+        QCOMPARE(bootloader->receivedCount(0x01), 2);
+        QCOMPARE(bootloader->receivedCount(0x02), 1);
+        hidStructInfoAll back;
+        QVERIFY(program.keyboardBack(kNewVersion, &back));
+        QCOMPARE(back.is24G, 1);
+    }
+
     // Every fault of the bootloader ends in the new firmware, or in a row
     // that finishes the upgrade once the keyboard has power again; the
     // keyboard keeps its serial number either way.
