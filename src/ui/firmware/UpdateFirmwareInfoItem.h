@@ -44,9 +44,9 @@ public:
     QString modelName() const { return m_modelName; }
     int usbOrDongle() const { return m_usbOrDongle; }
     QString newVersion() const { return m_newVersion; }
-    bool isBootloader() const { return m_bootloader; }
+    // Made for a keyboard found in its bootloader: its connection is not
+    // known, so the keyboard that comes back may be on either.
     bool madeForBootloader() const { return m_madeForBootloader; }
-    bool isAvailable() const { return m_available; }
 
 signals:
     void sigStartUpgradeing();
