@@ -1164,6 +1164,10 @@
         <translation>حجم الملف أكبر من %1 ميغابايت ولا يمكن استيراده</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>لم يُحفظ: سيصبح حجم الملف أكبر من %1 ميغابايت. لم يتغير شيء.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>تعذّر إنشاء المجلد %1</translation>
     </message>

@@ -1158,6 +1158,10 @@
         <translation>Soubor je větší než %1 MB a nelze jej importovat</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Neuloženo: soubor by byl větší než %1 MB. Nic se nezměnilo.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>složku %1 nelze vytvořit</translation>
     </message>

@@ -1156,6 +1156,10 @@
         <translation>The file is larger than %1 MB and cannot be imported</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Not saved: the file would become larger than %1 MB. Nothing was changed.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>the folder %1 cannot be created</translation>
     </message>

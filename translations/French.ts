@@ -1156,6 +1156,10 @@
         <translation>Le fichier dépasse %1 Mo et ne peut pas être importé</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Non enregistré : le fichier dépasserait %1 Mo. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>le dossier %1 ne peut pas être créé</translation>
     </message>

@@ -1156,6 +1156,10 @@
         <translation>Die Datei ist größer als %1 MB und kann nicht importiert werden</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Nicht gespeichert: Die Datei würde größer als %1 MB. Nichts wurde geändert.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>

@@ -1156,6 +1156,10 @@
         <translation>Il file supera %1 MB e non può essere importato</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Non salvato: il file supererebbe %1 MB. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>impossibile creare la cartella %1</translation>
     </message>

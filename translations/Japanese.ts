@@ -1154,6 +1154,10 @@
         <translation>ファイルが %1 MB を超えているため、インポートできません</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>保存されませんでした：ファイルが %1 MB を超えてしまいます。何も変更されていません。</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>フォルダー %1 を作成できません</translation>
     </message>

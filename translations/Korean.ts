@@ -1154,6 +1154,10 @@
         <translation>파일이 %1MB보다 커서 가져올 수 없습니다</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>저장되지 않음: 파일이 %1MB보다 커집니다. 아무것도 변경되지 않았습니다.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>%1 폴더를 만들 수 없습니다</translation>
     </message>

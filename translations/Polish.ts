@@ -1158,6 +1158,10 @@
         <translation>Plik jest większy niż %1 MB i nie można go zaimportować</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Nie zapisano: plik byłby większy niż %1 MB. Nic nie zostało zmienione.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>nie można utworzyć folderu %1</translation>
     </message>

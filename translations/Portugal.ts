@@ -1156,6 +1156,10 @@
         <translation>O ficheiro tem mais de %1 MB e não pode ser importado</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Não guardado: o ficheiro ficaria com mais de %1 MB. Nada foi alterado.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>não é possível criar a pasta %1</translation>
     </message>

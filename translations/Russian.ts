@@ -1158,6 +1158,10 @@
         <translation>Файл больше %1 МБ, его нельзя импортировать</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Не сохранено: файл стал бы больше %1 МБ. Ничего не изменено.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>не удаётся создать папку %1</translation>
     </message>

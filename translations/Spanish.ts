@@ -1156,6 +1156,10 @@
         <translation>El archivo ocupa más de %1 MB y no se puede importar</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>No guardado: el archivo ocuparía más de %1 MB. No se ha cambiado nada.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>no se puede crear la carpeta %1</translation>
     </message>

@@ -1158,6 +1158,10 @@
         <translation>Файл більший за %1 МБ, його не можна імпортувати</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Не збережено: файл став би більшим за %1 МБ. Нічого не змінено.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>не вдається створити теку %1</translation>
     </message>

@@ -1154,6 +1154,10 @@
         <translation>文件超过 %1 MB，无法导入</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>未保存：文件将超过 %1 MB。未做任何更改。</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>无法创建目录 %1</translation>
     </message>

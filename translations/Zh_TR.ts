@@ -1154,6 +1154,10 @@
         <translation>檔案超過 %1 MB，無法匯入</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>未儲存：檔案將超過 %1 MB。未做任何變更。</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>無法建立目錄 %1</translation>
     </message>

@@ -340,6 +340,11 @@ void COrvaneXML_SetOwnFolder(const char* folder)
     store().cache.setOwnFolder(folder ? QFile::decodeName(folder) : QString());
 }
 
+bool COrvaneXML_LastWriteTooLarge()
+{
+    return store().cache.lastWriteTooLarge();
+}
+
 int COrvaneXML_FileState(const char* path)
 {
     if (!path || !*path)

@@ -550,7 +550,7 @@ void DMacroPage::reportSaveFailure()
     if (DMacroListItem* row = rowOf(shown); row && row != m_currentMacroRow)
         showMacro(row, row->macroIndex(), row->macroName());
     if (!showRecoveryNotes())
-        showNotice(QObject::tr("The macro file could not be saved"));
+        showNotice(DStoreRecoveryNotice::saveFailure(QObject::tr("The macro file could not be saved")));
 }
 
 void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
@@ -614,7 +614,7 @@ void DMacroPage::onModifyMacroItemNameSuccess()
 void DMacroPage::onModifyMacroItemNameFailed()
 {
     if (!showRecoveryNotes())
-        showNotice(QObject::tr("The macro file could not be saved"));
+        showNotice(DStoreRecoveryNotice::saveFailure(QObject::tr("The macro file could not be saved")));
 }
 
 void DMacroPage::on_pushButton_ClearMacroLst_clicked()

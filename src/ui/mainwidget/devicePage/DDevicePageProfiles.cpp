@@ -73,7 +73,18 @@ bool DDevicePage::saveCurrentCustomLight()
 void DDevicePage::showProfileResult(DProfileOperations::Result result)
 {
     // The outcome is a toast; a file set aside on the way is told whole.
-    const QString text = DProfileOperations::message(result);
+    QString text = DProfileOperations::message(result);
+    switch (result) {
+    case DProfileOperations::Result::CreateFailed:
+    case DProfileOperations::Result::DeleteFailed:
+    case DProfileOperations::Result::RenameFailed:
+    case DProfileOperations::Result::ResetFailed:
+    case DProfileOperations::Result::ImportFailed:
+        text = DStoreRecoveryNotice::saveFailure(text);
+        break;
+    default:
+        break;
+    }
     if (!text.isEmpty())
         showTip(text);
     showRecoveryNotes();
