@@ -9,6 +9,7 @@
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DPopupShape.h"
+#include "ui/widgets/DStoreMessage.h"
 #include "ui_DMacroPage.h"
 
 #include <QButtonGroup>
@@ -375,7 +376,9 @@ bool DMacroPage::showRecoveryNotes()
     const QStringList notes = DStoreRecoveryNotice::takeMessages();
     if (notes.isEmpty())
         return false;
-    showNotice(notes.join(QLatin1Char(' ')));
+    // Whole and until closed, as the device page tells it: the file, what
+    // took its place and where the damaged copy went.
+    DStoreMessage::show(this, notes.join(QStringLiteral("\n\n")));
     return true;
 }
 

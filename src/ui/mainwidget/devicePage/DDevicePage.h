@@ -9,7 +9,6 @@
 
 #include <QMap>
 #include <QPoint>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -27,7 +26,6 @@ class DReportFrame;
 class DTriggerSettingPage;
 class MainHidInterFace;
 class QButtonGroup;
-class QMessageBox;
 class hidDeviceJoinFrame;
 class keyboardButCustom;
 class QTimer;
@@ -266,7 +264,6 @@ private:
     Ui::DDevicePage* m_ui = nullptr;
     QString m_desktopPath;
     CbNotice* m_toast = nullptr;
-    QPointer<QMessageBox> m_storeMessage;
     int m_currentPageIndex = NoMainPage;
     int m_currentKeyboardEffect = -1;
     bool m_colorTestMode = false;

@@ -23,6 +23,7 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DStoreMessage.h"
 
 #include <QDebug>
 #include <QDir>
@@ -99,23 +100,7 @@ void DDevicePage::showRecoveryNotes()
 
 void DDevicePage::showStoreMessage(const QString& text)
 {
-    // Whole, wrapped and until the user closes it: the file's name and the
-    // place of its damaged copy are what the user needs to find them again,
-    // and a toast would cut them off and fade. Not modal, so a keyboard
-    // that keeps loading is not held up.
-    QString shown = text;
-    if (m_storeMessage)
-        shown = m_storeMessage->text() + QStringLiteral("\n\n") + text;
-    else {
-        m_storeMessage = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok, this);
-        m_storeMessage->setObjectName(QStringLiteral("storeMessage"));
-        m_storeMessage->setAttribute(Qt::WA_DeleteOnClose);
-        m_storeMessage->setWindowModality(Qt::NonModal);
-        m_storeMessage->setTextFormat(Qt::PlainText);
-        m_storeMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    }
-    m_storeMessage->setText(shown);
-    m_storeMessage->show();
+    DStoreMessage::show(this, text);
 }
 
 void DDevicePage::openProfileFileSet(hidStructInfoAll record)
