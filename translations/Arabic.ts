@@ -1188,16 +1188,16 @@
         <translation>تعذّر فتح ملفات التعريف الخاصة بـ %1: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>تفتح مفاتيح ملف التعريف المستورد هذه البرامج:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>تشغّل مفاتيح ملف التعريف المراد استيراده هذه البرامج:
 
 %1
 
-هل تريد الاحتفاظ بهذه المفاتيح؟</translation>
+هل تريد استيراد ملف التعريف مع هذه المفاتيح؟ إن لم تفعل، فلن يُستورد شيء.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

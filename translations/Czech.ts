@@ -1182,16 +1182,16 @@
         <translation>Profily %1 nelze otevřít: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Klávesy importovaného profilu otevírají tyto programy:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Klávesy importovaného profilu spouštějí tyto programy:
 
 %1
 
-Ponechat tyto klávesy?</translation>
+Importovat profil s těmito klávesami? Jinak se nic neimportuje.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

@@ -1180,16 +1180,16 @@
         <translation>Les profils de %1 ne peuvent pas être ouverts : %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Des touches du profil importé ouvrent ces programmes :
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Des touches du profil à importer lancent ces programmes :
 
 %1
 
-Conserver ces touches ?</translation>
+Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

@@ -1180,16 +1180,16 @@
         <translation>Die Profile von %1 können nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Tasten des importierten Profils öffnen diese Programme:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Tasten des zu importierenden Profils starten diese Programme:
 
 %1
 
-Diese Tasten behalten?</translation>
+Das Profil mit diesen Tasten importieren? Andernfalls wird nichts importiert.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

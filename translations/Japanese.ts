@@ -1178,16 +1178,16 @@
         <translation>%1 のプロファイルを開けません：%2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>インポートしたプロファイルのキーが次のプログラムを開きます：
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>インポートするプロファイルのキーが次のプログラムを起動します：
 
 %1
 
-これらのキーを残しますか？</translation>
+これらのキーを含めてプロファイルをインポートしますか？しない場合は何もインポートされません。</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

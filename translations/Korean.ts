@@ -1178,16 +1178,16 @@
         <translation>%1의 프로필을 열 수 없습니다: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>가져온 프로필의 키가 다음 프로그램을 엽니다:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>가져올 프로필의 키가 다음 프로그램을 실행합니다:
 
 %1
 
-이 키를 유지하시겠습니까?</translation>
+이 키를 포함하여 프로필을 가져오시겠습니까? 가져오지 않으면 아무것도 가져오지 않습니다.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

@@ -1182,16 +1182,16 @@
         <translation>Nie można otworzyć profili %1: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Klawisze zaimportowanego profilu otwierają te programy:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Klawisze importowanego profilu uruchamiają te programy:
 
 %1
 
-Zachować te klawisze?</translation>
+Zaimportować profil z tymi klawiszami? W przeciwnym razie nic nie zostanie zaimportowane.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

@@ -1180,16 +1180,16 @@
         <translation>Não é possível abrir os perfis de %1: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Teclas do perfil importado abrem estes programas:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Teclas do perfil a importar iniciam estes programas:
 
 %1
 
-Manter estas teclas?</translation>
+Importar o perfil com estas teclas? Caso contrário, nada é importado.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

@@ -1182,16 +1182,16 @@
         <translation>Не удаётся открыть профили %1: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Клавиши импортированного профиля открывают эти программы:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Клавиши импортируемого профиля запускают эти программы:
 
 %1
 
-Оставить эти клавиши?</translation>
+Импортировать профиль с этими клавишами? Иначе ничего не будет импортировано.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

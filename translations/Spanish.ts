@@ -1180,16 +1180,16 @@
         <translation>No se pueden abrir los perfiles de %1: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Algunas teclas del perfil importado abren estos programas:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Algunas teclas del perfil que se va a importar inician estos programas:
 
 %1
 
-¿Conservar estas teclas?</translation>
+¿Importar el perfil con estas teclas? Si no, no se importa nada.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

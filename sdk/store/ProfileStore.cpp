@@ -1,6 +1,7 @@
 #include "sdk/store/ProfileStore.h"
 
 #include "sdk/include/StoreFileChecks.h"
+#include "sdk/store/StoreRecords.h"
 #include "sdk/store/StoreText.h"
 
 #include <algorithm>
@@ -140,6 +141,22 @@ bool ProfileStore::importProfile(const char* layerPath, const char* chosenPath, 
         insertProfile(doc, std::move(imported));
         return Edit::Changed;
     });
+}
+
+bool ProfileStore::importedKeys(const char* chosenPath, const char* sourceIndex, std::list<keyOperateInfo>* infos) const
+{
+    const std::optional<int> index = StoreText::decimal(sourceIndex);
+    if (!infos || !index || !StoreText::isValidPath(chosenPath))
+        return false;
+    const std::optional<StoreDocument> chosen = StoreFileCache::readOnly(filePath(chosenPath));
+    const StoreProfile* source = chosen ? chosen->profile(*index) : nullptr;
+    if (!source)
+        return false;
+    for (const StoreKeyFunction& key : source->keys) {
+        infos->emplace_back();
+        StoreRecords::fill(&infos->back(), key);
+    }
+    return true;
 }
 
 bool ProfileStore::setSleep(const char* path, const char* profileIndex, int lightSeconds, int keyboardMinutes)

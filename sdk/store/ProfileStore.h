@@ -2,6 +2,7 @@
 
 #include "sdk/store/StoreAccess.h"
 
+#include <list>
 #include <vector>
 
 // Layer files and their profiles: create, list, rename, delete, the current
@@ -24,6 +25,9 @@ public:
     bool renameProfile(const char* path, const char* profileIndex, const char* name);
     bool exportProfile(const char* layerPath, const char* targetPath, const char* profileIndex);
     bool importProfile(const char* layerPath, const char* chosenPath, const char* sourceIndex);
+    // The key functions the import of that profile would bring, read as
+    // the import reads the file: never cached, never moved.
+    bool importedKeys(const char* chosenPath, const char* sourceIndex, std::list<keyOperateInfo>* infos) const;
 
     bool setSleep(const char* path, const char* profileIndex, int lightSeconds, int keyboardMinutes);
     bool sleep(const char* path, const char* profileIndex, sleepTimeInfo* info) const;

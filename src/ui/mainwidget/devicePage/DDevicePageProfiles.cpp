@@ -291,26 +291,24 @@ void DDevicePage::onProfileImport()
                                                         QObject::tr("Profile files(*.xml)"));
     DProfileOperations operations = profileOperations();
     int imported = -1;
-    const DProfileOperations::Result result = operations.importFrom(chosen, &imported);
+    // A key of the file could start any program when the keyboard presses
+    // it: the user sees what each would run before anything is stored.
+    const DProfileOperations::Result result
+        = operations.importFrom(chosen, &imported, [this](const QStringList& programs) {
+              return QMessageBox::question(this, QObject::tr("Tip"),
+                                           QObject::tr("Keys of the profile to import start these programs:\n\n%1\n\n"
+                                                       "Import the profile with these keys? If not, nothing is "
+                                                       "imported.")
+                                               .arg(programs.join(QStringLiteral("\n"))),
+                                           QObject::tr("Yes"), QObject::tr("No"), QString(), 1, 1)
+                     == 0;
+          });
     if (result == DProfileOperations::Result::NoImportFile) {
         m_toast->showNoticeTextAt(DProfileOperations::message(result), rect().center());
         return;
     }
-    if (result == DProfileOperations::Result::Imported) {
-        // A key of the file could start any program when the keyboard
-        // presses it: the user sees which before they are kept.
-        const QStringList programs = operations.programsOpenedBy(imported);
-        if (!programs.isEmpty()) {
-            const int answer = QMessageBox::question(
-                this, QObject::tr("Tip"),
-                QObject::tr("Keys of the imported profile open these programs:\n\n%1\n\nKeep these keys?")
-                    .arg(programs.join(QLatin1Char('\n'))),
-                QObject::tr("Yes"), QObject::tr("No"), QString(), 1, 1);
-            if (answer != 0 && !operations.removeProgramKeys(imported))
-                qWarning() << "The program keys of imported profile" << imported << "could not be taken out";
-        }
+    if (result == DProfileOperations::Result::Imported)
         refreshProfileList();
-    }
     showProfileResult(result);
 }
 
