@@ -119,13 +119,21 @@ bool ProfileStore::exportProfile(const char* layerPath, const char* targetPath, 
         StoreFileCache::OnCorrupt::Fail);
 }
 
-bool ProfileStore::importProfile(const char* layerPath, const char* chosenPath, const char* sourceIndex)
+std::optional<StoreProfile> ProfileStore::importSource(const char* chosenPath, const char* sourceIndex)
 {
     const std::optional<int> index = StoreText::decimal(sourceIndex);
     if (!index || !StoreText::isValidPath(chosenPath))
-        return false;
+        return std::nullopt;
     const std::optional<StoreDocument> chosen = StoreFileCache::readOnly(filePath(chosenPath));
     const StoreProfile* source = chosen ? chosen->profile(*index) : nullptr;
+    if (!source)
+        return std::nullopt;
+    return *source;
+}
+
+bool ProfileStore::importProfile(const char* layerPath, const char* chosenPath, const char* sourceIndex)
+{
+    const std::optional<StoreProfile> source = importSource(chosenPath, sourceIndex);
     if (!source)
         return false;
     return edit(layerPath, [&](StoreDocument& doc) {
@@ -145,11 +153,7 @@ bool ProfileStore::importProfile(const char* layerPath, const char* chosenPath, 
 
 bool ProfileStore::importedKeys(const char* chosenPath, const char* sourceIndex, std::list<keyOperateInfo>* infos) const
 {
-    const std::optional<int> index = StoreText::decimal(sourceIndex);
-    if (!infos || !index || !StoreText::isValidPath(chosenPath))
-        return false;
-    const std::optional<StoreDocument> chosen = StoreFileCache::readOnly(filePath(chosenPath));
-    const StoreProfile* source = chosen ? chosen->profile(*index) : nullptr;
+    const std::optional<StoreProfile> source = infos ? importSource(chosenPath, sourceIndex) : std::nullopt;
     if (!source)
         return false;
     for (const StoreKeyFunction& key : source->keys) {

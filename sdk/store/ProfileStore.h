@@ -3,6 +3,7 @@
 #include "sdk/store/StoreAccess.h"
 
 #include <list>
+#include <optional>
 #include <vector>
 
 // Layer files and their profiles: create, list, rename, delete, the current
@@ -38,4 +39,9 @@ public:
     // Puts profile into the document's list, keeping profiles in ascending
     // index order so "last index + 1" is always free.
     static void insertProfile(StoreDocument& doc, StoreProfile profile);
+
+private:
+    // The profile sourceIndex of a file picked for import, read as the
+    // store reads what it does not keep; nullopt when there is none.
+    static std::optional<StoreProfile> importSource(const char* chosenPath, const char* sourceIndex);
 };
