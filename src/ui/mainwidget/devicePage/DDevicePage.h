@@ -9,6 +9,7 @@
 
 #include <QMap>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -26,6 +27,7 @@ class DReportFrame;
 class DTriggerSettingPage;
 class MainHidInterFace;
 class QButtonGroup;
+class QMessageBox;
 class hidDeviceJoinFrame;
 class keyboardButCustom;
 class QTimer;
