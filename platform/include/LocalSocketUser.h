@@ -16,6 +16,8 @@ public:
     // own: "<name>-<user id>" in the temporary folder, or in the user's cache
     // folder when another user holds that name.
     static QString serverPath(const QString& name);
+    // The folder of that channel; empty when the user has none of their own.
+    static QString channelFolder(const QString& name);
 
     // path as a folder that only this user can enter: made with mode 0700
     // when absent; an existing one must be a folder (not a link) owned by

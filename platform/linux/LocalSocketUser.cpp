@@ -29,7 +29,7 @@ QString LocalSocketUser::privateFolder(const QString& path)
     return path;
 }
 
-QString LocalSocketUser::serverPath(const QString& name)
+QString LocalSocketUser::channelFolder(const QString& name)
 {
     // Qt hands out the runtime folder only when it belongs to the user and
     // is closed to everyone else. Without XDG_RUNTIME_DIR it would make one
@@ -38,19 +38,25 @@ QString LocalSocketUser::serverPath(const QString& name)
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
         if (!runtime.isEmpty())
-            return runtime + QLatin1Char('/') + name;
+            return runtime;
     }
-    const QString suffix = QLatin1Char('-') + QString::number(currentUserId());
-    QString folder = privateFolder(QDir::tempPath() + QLatin1Char('/') + name + suffix);
+    const QString own = name + QLatin1Char('-') + QString::number(currentUserId());
+    QString folder = privateFolder(QDir::tempPath() + QLatin1Char('/') + own);
     // Another user may have taken that name in a shared temporary folder:
     // then a folder in the user's own cache stands in.
     if (folder.isEmpty()) {
         const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
         if (!cache.isEmpty() && QDir().mkpath(cache))
-            folder = privateFolder(cache + QLatin1Char('/') + name + suffix);
+            folder = privateFolder(cache + QLatin1Char('/') + own);
     }
+    return folder;
+}
+
+QString LocalSocketUser::serverPath(const QString& name)
+{
+    const QString folder = channelFolder(name);
     if (folder.isEmpty())
-        return QDir::tempPath() + QLatin1Char('/') + name + suffix;
+        return QDir::tempPath() + QLatin1Char('/') + name + QLatin1Char('-') + QString::number(currentUserId());
     return folder + QLatin1Char('/') + name;
 }
 

@@ -1,10 +1,13 @@
 #include "support/ProgramRunner.h"
 #include "support/TestMain.h"
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLocalSocket>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSharedMemory>
 #include <QStandardPaths>
@@ -13,6 +16,8 @@
 
 #include <csignal>
 #include <memory>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -95,7 +100,8 @@ private slots:
         QCOMPARE(runner.waitForExit(30000), 0);
         QVERIFY2(!QDir(env().appDataDir() + QStringLiteral("/dump")).exists(), "the program crashed on its way out");
         QVERIFY(!QFile::exists(socketPath()));
-        QSharedMemory segment(ProgramRunner::segmentKey());
+        QSharedMemory segment;
+        segment.setNativeKey(ProgramRunner::segmentKeyFile());
         QVERIFY2(!segment.attach(), "the segment outlived the program");
     }
 
@@ -206,7 +212,10 @@ private slots:
     void silentHolderOfTheSegmentDoesNotStrandTheStart()
     {
         QFETCH(bool, ours);
-        QSharedMemory holder(ours ? ProgramRunner::segmentKey() : ProgramRunner::segmentKey(::getuid() + 1));
+        // Another user's segment has its key file in that user's folder.
+        QSharedMemory holder;
+        holder.setNativeKey(ours ? ProgramRunner::segmentKeyFile()
+                                 : env().tempDir() + QStringLiteral("/another-user.segment"));
         QVERIFY(holder.create(1) || holder.attach());
 
         ProgramRunner next(env());
@@ -319,12 +328,17 @@ private slots:
     void usersWithoutRuntimeFolderEachHaveTheirOwnInstance_data()
     {
         QTest::addColumn<bool>("squatted");
-        QTest::newRow("free temporary folder") << false;
-        QTest::newRow("folder name taken by the other user") << true;
+        QTest::addColumn<bool>("foreignSegment");
+        QTest::newRow("free temporary folder") << false << false;
+        QTest::newRow("folder name taken by the other user") << true << false;
+        // Where a segment key would come from a file in the shared folder,
+        // the other user could make it lead to a segment of theirs.
+        QTest::newRow("the other user's segment behind a key file in the shared folder") << false << true;
     }
     void usersWithoutRuntimeFolderEachHaveTheirOwnInstance()
     {
         QFETCH(bool, squatted);
+        QFETCH(bool, foreignSegment);
         if (::geteuid() != 0)
             QSKIP("acting as two other users needs root; LocalSocketUser's folder checks are tested apart");
         const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
@@ -370,6 +384,37 @@ private slots:
                           + QLatin1Char('/') + name;
         }
         const QString secondSocket = folderName(kSecond) + QLatin1Char('/') + name;
+        int foreignId = -1;
+        if (foreignSegment) {
+            // Qt's key file of a segment keyed by name, as the second user
+            // can make it for the first user's key.
+            const QString key = QStringLiteral("VELKOV2.0_1.2.0.1-uid%1").arg(kFirst);
+            const QString keyFile
+                = shared + QStringLiteral("/qipc_sharedmemory_") + QString(key).remove(QRegularExpression("[^A-Za-z]"))
+                  + QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex());
+            QFile file(keyFile);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.close();
+            QVERIFY(::chown(QFile::encodeName(keyFile).constData(), kSecond, kSecond) == 0);
+            const key_t ipcKey = ::ftok(QFile::encodeName(keyFile).constData(), 'Q');
+            QVERIFY(ipcKey != -1);
+            const pid_t maker = fork();
+            QVERIFY(maker >= 0);
+            if (maker == 0) {
+                if (::setresgid(kSecond, kSecond, kSecond) != 0 || ::setresuid(kSecond, kSecond, kSecond) != 0)
+                    _exit(2);
+                _exit(::shmget(ipcKey, 1, IPC_CREAT | IPC_EXCL | 0600) == -1 ? 3 : 0);
+            }
+            int status = 0;
+            QCOMPARE(::waitpid(maker, &status, 0), maker);
+            QCOMPARE(WEXITSTATUS(status), 0);
+            foreignId = ::shmget(ipcKey, 0, 0);
+            QVERIFY(foreignId != -1);
+        }
+        const auto removeForeignSegment = qScopeGuard([foreignId] {
+            if (foreignId != -1)
+                ::shmctl(foreignId, IPC_RMID, nullptr);
+        });
 
         std::vector<std::unique_ptr<QProcess>> started;
         const auto start = [&](uint user, const QStringList& arguments = {}) {
