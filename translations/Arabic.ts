@@ -1164,6 +1164,10 @@
         <translation>حجم الملف أكبر من %1 ميغابايت ولا يمكن استيراده</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>لم يُحفظ: سيصبح حجم الملف أكبر من %1 ميغابايت. لم يتغير شيء.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>تعذّر إنشاء المجلد %1</translation>
     </message>
@@ -1184,16 +1188,16 @@
         <translation>تعذّر فتح ملفات التعريف الخاصة بـ %1: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>تفتح مفاتيح ملف التعريف المستورد هذه البرامج:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>تشغّل مفاتيح ملف التعريف المراد استيراده هذه البرامج:
 
 %1
 
-هل تريد الاحتفاظ بهذه المفاتيح؟</translation>
+هل تريد استيراد ملف التعريف مع هذه المفاتيح؟ إن لم تفعل، فلن يُستورد شيء.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

@@ -1158,6 +1158,10 @@
         <translation>Soubor je větší než %1 MB a nelze jej importovat</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Neuloženo: soubor by byl větší než %1 MB. Nic se nezměnilo.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>složku %1 nelze vytvořit</translation>
     </message>
@@ -1178,16 +1182,16 @@
         <translation>Profily %1 nelze otevřít: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Klávesy importovaného profilu otevírají tyto programy:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Klávesy importovaného profilu spouštějí tyto programy:
 
 %1
 
-Ponechat tyto klávesy?</translation>
+Importovat profil s těmito klávesami? Jinak se nic neimportuje.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

@@ -1156,6 +1156,10 @@
         <translation>The file is larger than %1 MB and cannot be imported</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Not saved: the file would become larger than %1 MB. Nothing was changed.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>the folder %1 cannot be created</translation>
     </message>
@@ -1176,16 +1180,16 @@
         <translation>The profiles of %1 cannot be opened: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Keys of the imported profile open these programs:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</translation>
+Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

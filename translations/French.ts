@@ -1156,6 +1156,10 @@
         <translation>Le fichier dépasse %1 Mo et ne peut pas être importé</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Non enregistré : le fichier dépasserait %1 Mo. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>le dossier %1 ne peut pas être créé</translation>
     </message>
@@ -1176,16 +1180,16 @@
         <translation>Les profils de %1 ne peuvent pas être ouverts : %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Des touches du profil importé ouvrent ces programmes :
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Des touches du profil à importer lancent ces programmes :
 
 %1
 
-Conserver ces touches ?</translation>
+Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

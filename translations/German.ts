@@ -1156,6 +1156,10 @@
         <translation>Die Datei ist größer als %1 MB und kann nicht importiert werden</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Nicht gespeichert: Die Datei würde größer als %1 MB. Nichts wurde geändert.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
@@ -1176,16 +1180,16 @@
         <translation>Die Profile von %1 können nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Tasten des importierten Profils öffnen diese Programme:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Tasten des zu importierenden Profils starten diese Programme:
 
 %1
 
-Diese Tasten behalten?</translation>
+Das Profil mit diesen Tasten importieren? Andernfalls wird nichts importiert.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

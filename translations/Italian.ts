@@ -1156,6 +1156,10 @@
         <translation>Il file supera %1 MB e non può essere importato</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Non salvato: il file supererebbe %1 MB. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>impossibile creare la cartella %1</translation>
     </message>
@@ -1176,16 +1180,16 @@
         <translation>Impossibile aprire i profili di %1: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Alcuni tasti del profilo importato aprono questi programmi:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Alcuni tasti del profilo da importare avviano questi programmi:
 
 %1
 
-Mantenere questi tasti?</translation>
+Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

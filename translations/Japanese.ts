@@ -1154,6 +1154,10 @@
         <translation>ファイルが %1 MB を超えているため、インポートできません</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>保存されませんでした：ファイルが %1 MB を超えてしまいます。何も変更されていません。</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>フォルダー %1 を作成できません</translation>
     </message>
@@ -1174,16 +1178,16 @@
         <translation>%1 のプロファイルを開けません：%2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>インポートしたプロファイルのキーが次のプログラムを開きます：
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>インポートするプロファイルのキーが次のプログラムを起動します：
 
 %1
 
-これらのキーを残しますか？</translation>
+これらのキーを含めてプロファイルをインポートしますか？しない場合は何もインポートされません。</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

@@ -1154,6 +1154,10 @@
         <translation>파일이 %1MB보다 커서 가져올 수 없습니다</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>저장되지 않음: 파일이 %1MB보다 커집니다. 아무것도 변경되지 않았습니다.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>%1 폴더를 만들 수 없습니다</translation>
     </message>
@@ -1174,16 +1178,16 @@
         <translation>%1의 프로필을 열 수 없습니다: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>가져온 프로필의 키가 다음 프로그램을 엽니다:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>가져올 프로필의 키가 다음 프로그램을 실행합니다:
 
 %1
 
-이 키를 유지하시겠습니까?</translation>
+이 키를 포함하여 프로필을 가져오시겠습니까? 가져오지 않으면 아무것도 가져오지 않습니다.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

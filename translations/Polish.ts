@@ -1158,6 +1158,10 @@
         <translation>Plik jest większy niż %1 MB i nie można go zaimportować</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Nie zapisano: plik byłby większy niż %1 MB. Nic nie zostało zmienione.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>nie można utworzyć folderu %1</translation>
     </message>
@@ -1178,16 +1182,16 @@
         <translation>Nie można otworzyć profili %1: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Klawisze zaimportowanego profilu otwierają te programy:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Klawisze importowanego profilu uruchamiają te programy:
 
 %1
 
-Zachować te klawisze?</translation>
+Zaimportować profil z tymi klawiszami? W przeciwnym razie nic nie zostanie zaimportowane.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

@@ -1156,6 +1156,10 @@
         <translation>O ficheiro tem mais de %1 MB e não pode ser importado</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Não guardado: o ficheiro ficaria com mais de %1 MB. Nada foi alterado.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>não é possível criar a pasta %1</translation>
     </message>
@@ -1176,16 +1180,16 @@
         <translation>Não é possível abrir os perfis de %1: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Teclas do perfil importado abrem estes programas:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Teclas do perfil a importar iniciam estes programas:
 
 %1
 
-Manter estas teclas?</translation>
+Importar o perfil com estas teclas? Caso contrário, nada é importado.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

@@ -1158,6 +1158,10 @@
         <translation>Файл больше %1 МБ, его нельзя импортировать</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Не сохранено: файл стал бы больше %1 МБ. Ничего не изменено.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
@@ -1178,16 +1182,16 @@
         <translation>Не удаётся открыть профили %1: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Клавиши импортированного профиля открывают эти программы:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Клавиши импортируемого профиля запускают эти программы:
 
 %1
 
-Оставить эти клавиши?</translation>
+Импортировать профиль с этими клавишами? Иначе ничего не будет импортировано.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

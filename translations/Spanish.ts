@@ -1156,6 +1156,10 @@
         <translation>El archivo ocupa más de %1 MB y no se puede importar</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>No guardado: el archivo ocuparía más de %1 MB. No se ha cambiado nada.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>no se puede crear la carpeta %1</translation>
     </message>
@@ -1176,16 +1180,16 @@
         <translation>No se pueden abrir los perfiles de %1: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Algunas teclas del perfil importado abren estos programas:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Algunas teclas del perfil que se va a importar inician estos programas:
 
 %1
 
-¿Conservar estas teclas?</translation>
+¿Importar el perfil con estas teclas? Si no, no se importa nada.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

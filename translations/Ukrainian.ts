@@ -1158,6 +1158,10 @@
         <translation>Файл більший за %1 МБ, його не можна імпортувати</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>Не збережено: файл став би більшим за %1 МБ. Нічого не змінено.</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>не вдається створити теку %1</translation>
     </message>
@@ -1178,16 +1182,16 @@
         <translation>Не вдається відкрити профілі %1: %2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>Клавіші імпортованого профілю відкривають ці програми:
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>Клавіші профілю, що імпортується, запускають ці програми:
 
 %1
 
-Залишити ці клавіші?</translation>
+Імпортувати профіль із цими клавішами? Інакше нічого не буде імпортовано.</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

@@ -1154,6 +1154,10 @@
         <translation>文件超过 %1 MB，无法导入</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>未保存：文件将超过 %1 MB。未做任何更改。</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>无法创建目录 %1</translation>
     </message>
@@ -1174,16 +1178,16 @@
         <translation>无法打开 %1 的配置文件：%2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>导入的配置文件中有按键会打开以下程序：
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>要导入的配置文件中的按键会启动以下程序：
 
 %1
 
-保留这些按键吗？</translation>
+是否连同这些按键导入配置文件？否则不会导入任何内容。</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

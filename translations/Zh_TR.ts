@@ -1154,6 +1154,10 @@
         <translation>檔案超過 %1 MB，無法匯入</translation>
     </message>
     <message>
+        <source>Not saved: the file would become larger than %1 MB. Nothing was changed.</source>
+        <translation>未儲存：檔案將超過 %1 MB。未做任何變更。</translation>
+    </message>
+    <message>
         <source>the folder %1 cannot be created</source>
         <translation>無法建立目錄 %1</translation>
     </message>
@@ -1174,16 +1178,16 @@
         <translation>無法開啟 %1 的設定檔：%2</translation>
     </message>
     <message>
-        <source>Keys of the imported profile open these programs:
+        <source>Keys of the profile to import start these programs:
 
 %1
 
-Keep these keys?</source>
-        <translation>匯入的設定檔中有按鍵會開啟以下程式：
+Import the profile with these keys? If not, nothing is imported.</source>
+        <translation>要匯入的設定檔中的按鍵會啟動以下程式：
 
 %1
 
-保留這些按鍵嗎？</translation>
+是否連同這些按鍵匯入設定檔？否則不會匯入任何內容。</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>

@@ -8,8 +8,13 @@
 // no profile is created or imported beyond it.
 constexpr int kStoreMaxProfileIndex = 99999;
 
-// Store files and import sources larger than this are refused unread.
+// Store files and import sources larger than this are refused unread, and
+// a change that would make a store file larger is refused unwritten.
 constexpr int kStoreMaxFileMegabytes = 4;
+
+// Whether the store's latest write was refused because the file would have
+// become larger than kStoreMaxFileMegabytes; the file was left as it was.
+bool COrvaneXML_LastWriteTooLarge();
 
 // The program's own data folder: a file at one of the store's own names in it
 // (appProfile_Default.xml, appProfile_FN.xml, appProfile_Magnetic.xml,

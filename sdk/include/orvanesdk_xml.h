@@ -190,6 +190,9 @@ bool COrvaneXML_DeleteProFileSelectedNode(const char* path, const char* profileI
 bool COrvaneXML_ModifyProfileNodeInfo(const char* path, const char* profileIndex, const char* name);
 bool COrvaneXML_ProFileExport(const char* layerPath, const char* targetPath, const char* profileIndex, int reserved);
 bool COrvaneXML_ProFileImport(const char* layerPath, const char* chosenPath, const char* sourceIndex);
+// The key functions COrvaneXML_ProFileImport would bring from that file, so
+// the caller can ask before anything is stored; the file is only read.
+bool COrvaneXML_ProFileImportKeyInfo(const char* chosenPath, const char* sourceIndex, std::list<keyOperateInfo>* infos);
 
 // Key functions.
 bool COrvaneXML_SelectProFileKeyOperateInfo(const char* path, const char* profileIndex, const char* keyCode,

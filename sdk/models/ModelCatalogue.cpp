@@ -159,7 +159,8 @@ bool readModel(Reader& r, const QJsonObject& o, int index, ModelInfo* m)
     if (!ok || usagePage > 0xFFFF)
         return r.fail(where, QStringLiteral("\"usagePage\" must be hexadecimal"));
     m->usagePage = static_cast<uint16_t>(usagePage);
-    if (!r.flag(o, "keyboardModes", where, &m->keyboardModes) || !r.flag(o, "prohibitSleep", where, &m->prohibitSleep)
+    if (!r.flag(o, "realUsbIds", where, &m->realUsbIds) || !r.flag(o, "keyboardModes", where, &m->keyboardModes)
+        || !r.flag(o, "prohibitSleep", where, &m->prohibitSleep)
         || !r.flag(o, "paletteRgbFirst", where, &m->paletteRgbFirst)
         || !r.flag(o, "deepEnterNotch", where, &m->deepEnterNotch)
         || !r.flag(o, "musicSingleColumn", where, &m->musicSingleColumn)

@@ -27,6 +27,9 @@ struct ModelInfo
     uint16_t receiverProductId = 0; // 0: no 2.4 GHz receiver
     int interfaceNumber = 0;
     uint16_t usagePage = 0;
+    // The maker's own USB ids (cable, receiver, upgrade mode), not
+    // placeholders: only these get a udev rule.
+    bool realUsbIds = false;
     bool keyboardModes = false;
     bool prohibitSleep = false;
     bool paletteRgbFirst = false;

@@ -1,6 +1,7 @@
 #include "sdk/store/ProfileStore.h"
 
 #include "sdk/include/StoreFileChecks.h"
+#include "sdk/store/StoreRecords.h"
 #include "sdk/store/StoreText.h"
 
 #include <algorithm>
@@ -118,13 +119,21 @@ bool ProfileStore::exportProfile(const char* layerPath, const char* targetPath, 
         StoreFileCache::OnCorrupt::Fail);
 }
 
-bool ProfileStore::importProfile(const char* layerPath, const char* chosenPath, const char* sourceIndex)
+std::optional<StoreProfile> ProfileStore::importSource(const char* chosenPath, const char* sourceIndex)
 {
     const std::optional<int> index = StoreText::decimal(sourceIndex);
     if (!index || !StoreText::isValidPath(chosenPath))
-        return false;
+        return std::nullopt;
     const std::optional<StoreDocument> chosen = StoreFileCache::readOnly(filePath(chosenPath));
     const StoreProfile* source = chosen ? chosen->profile(*index) : nullptr;
+    if (!source)
+        return std::nullopt;
+    return *source;
+}
+
+bool ProfileStore::importProfile(const char* layerPath, const char* chosenPath, const char* sourceIndex)
+{
+    const std::optional<StoreProfile> source = importSource(chosenPath, sourceIndex);
     if (!source)
         return false;
     return edit(layerPath, [&](StoreDocument& doc) {
@@ -140,6 +149,18 @@ bool ProfileStore::importProfile(const char* layerPath, const char* chosenPath, 
         insertProfile(doc, std::move(imported));
         return Edit::Changed;
     });
+}
+
+bool ProfileStore::importedKeys(const char* chosenPath, const char* sourceIndex, std::list<keyOperateInfo>* infos) const
+{
+    const std::optional<StoreProfile> source = infos ? importSource(chosenPath, sourceIndex) : std::nullopt;
+    if (!source)
+        return false;
+    for (const StoreKeyFunction& key : source->keys) {
+        infos->emplace_back();
+        StoreRecords::fill(&infos->back(), key);
+    }
+    return true;
 }
 
 bool ProfileStore::setSleep(const char* path, const char* profileIndex, int lightSeconds, int keyboardMinutes)

@@ -2,6 +2,8 @@
 
 #include "sdk/store/StoreAccess.h"
 
+#include <list>
+#include <optional>
 #include <vector>
 
 // Layer files and their profiles: create, list, rename, delete, the current
@@ -24,6 +26,9 @@ public:
     bool renameProfile(const char* path, const char* profileIndex, const char* name);
     bool exportProfile(const char* layerPath, const char* targetPath, const char* profileIndex);
     bool importProfile(const char* layerPath, const char* chosenPath, const char* sourceIndex);
+    // The key functions the import of that profile would bring, read as
+    // the import reads the file: never cached, never moved.
+    bool importedKeys(const char* chosenPath, const char* sourceIndex, std::list<keyOperateInfo>* infos) const;
 
     bool setSleep(const char* path, const char* profileIndex, int lightSeconds, int keyboardMinutes);
     bool sleep(const char* path, const char* profileIndex, sleepTimeInfo* info) const;
@@ -34,4 +39,9 @@ public:
     // Puts profile into the document's list, keeping profiles in ascending
     // index order so "last index + 1" is always free.
     static void insertProfile(StoreDocument& doc, StoreProfile profile);
+
+private:
+    // The profile sourceIndex of a file picked for import, read as the
+    // store reads what it does not keep; nullopt when there is none.
+    static std::optional<StoreProfile> importSource(const char* chosenPath, const char* sourceIndex);
 };

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringList>
 
 #include <algorithm>
 #include <iterator>
@@ -74,6 +75,28 @@ bool moveTo(const QString& from, const QString& to)
     return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+// A temporary file a write leaves when the program is killed in the middle
+// of it: QSaveFile's named temporary "<file>.XXXXXX" (six letters, where
+// the file system offers no unnamed one) and the backup's staging link
+// "<file>.bak.new" or its copy's temporary "<file>.bak.XXXXXX".
+bool isStrayTemporaryName(const QByteArray& name)
+{
+    for (const char* own : kOwnFileNames) {
+        const QByteArray stem(own);
+        if (!name.startsWith(stem + '.'))
+            continue;
+        QByteArray rest = name.mid(stem.size() + 1);
+        if (rest == "bak.new")
+            return true;
+        if (rest.startsWith("bak."))
+            rest = rest.mid(4);
+        return rest.size() == 6 && std::all_of(rest.begin(), rest.end(), [](char c) {
+                   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+               });
+    }
+    return false;
+}
+
 } // namespace
 
 bool StoreFileCache::Stamp::operator==(const Stamp& other) const
@@ -113,6 +136,30 @@ bool StoreFileCache::isOwnFile(const QString& path) const
     return inside(folder, m_ownFolder) || inside(canonical, ownCanonical);
 }
 
+void StoreFileCache::sweepFolderOf(const QString& path)
+{
+    if (!isOwnFile(path))
+        return;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!m_sweptFolders.insert(keyOf(folder)).second)
+        return;
+    // Once a run, before the folder's files are first used: no write of
+    // this run is under way then, so what matches is left by an earlier one.
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QByteArray encoded = QFile::encodeName(name);
+        if (!isStrayTemporaryName(encoded))
+            continue;
+        const QByteArray stray = QFile::encodeName(folder + QLatin1Char('/') + name);
+        struct stat info;
+        // Only a regular file of ours; a link is removed as the link.
+        if (::lstat(stray.constData(), &info) != 0 || !(S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)))
+            continue;
+        if (::unlink(stray.constData()) == 0)
+            qWarning() << "profile store: removed a temporary file an interrupted write left:" << stray;
+    }
+}
+
 std::optional<StoreFileCache::Stamp> StoreFileCache::stampOf(const QString& path)
 {
     struct stat info;
@@ -136,6 +183,7 @@ const StoreDocument* StoreFileCache::document(const QString& path, Status* statu
         result = Status::Ok;
         return &it->second.document;
     }
+    sweepFolderOf(path);
     // A link, folder or FIFO at one of our own names is not our file: it is
     // set aside like a damaged one, never read or written through.
     if (isOwnFile(path) && irregularAt(path)) {
@@ -306,6 +354,7 @@ void StoreFileCache::dropPending()
 
 bool StoreFileCache::create(const QString& path, const std::function<void(StoreDocument&)>& init)
 {
+    sweepFolderOf(path);
     if (isOwnFile(path) && irregularAt(path)) {
         // The first read sets it aside; the backup or a fresh file stands
         // in its place for the second.
@@ -350,6 +399,14 @@ std::optional<StoreDocument> StoreFileCache::readOnly(const QString& path, QStri
 
 bool StoreFileCache::write(const QString& path, const QByteArray& bytes, bool keepBackup)
 {
+    m_lastWriteTooLarge = false;
+    // The store reads no file above the limit, so it writes none: a file it
+    // could not read back would take every profile of it out of reach.
+    if (bytes.size() > kMaxFileBytes) {
+        qWarning() << "profile store: not written, would be larger than" << kMaxFileBytes << "bytes:" << path;
+        m_lastWriteTooLarge = true;
+        return false;
+    }
     // A link would carry the write out of the folder, and anything else
     // that is not a regular file is not ours to replace.
     if (irregularAt(path)) {

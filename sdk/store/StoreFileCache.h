@@ -10,6 +10,7 @@
 #include <list>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // Keeps every store file parsed in memory and writes changes through.
@@ -40,7 +41,7 @@
 // program's file: when it cannot be read (empty, garbage, a folder, FIFO or
 // link in its place) it is recovered like any damaged store file. Nothing is
 // ever written through a link or into anything but a regular file, and no
-// file larger than kMaxFileBytes is read.
+// file larger than kMaxFileBytes is read or written.
 class StoreFileCache
 {
 public:
@@ -90,6 +91,10 @@ public:
 
     void takeRecoveryNotes(std::list<storeRecoveryInfo>* notes);
 
+    // Whether the latest write was refused because the file would have
+    // grown above kMaxFileBytes (and so could not have been read back).
+    bool lastWriteTooLarge() const { return m_lastWriteTooLarge; }
+
     // Parse the file on every call, as a library without a cache would: the
     // baseline the benchmarks compare against.
     void setReparseEveryCall(bool reparse);
@@ -118,6 +123,9 @@ private:
     };
 
     static std::optional<Stamp> stampOf(const QString& path);
+    // Removes, once a run per folder, the temporary files that writes cut
+    // short by a kill left beside the store's own files in path's folder.
+    void sweepFolderOf(const QString& path);
     void dropPending();
     // Something other than a regular file stands at path itself (a link,
     // folder, FIFO or device).
@@ -130,6 +138,7 @@ private:
     void recover(const QString& path, const QString& reason, bool noteLeftInPlace = true);
 
     std::unordered_map<std::string, Entry> m_entries;
+    std::unordered_set<std::string> m_sweptFolders;
     std::list<storeRecoveryInfo> m_notes;
     std::vector<QString> m_pending; // in the order of their first change
     Entry m_scratch;
@@ -139,4 +148,5 @@ private:
     bool m_reparse = false;
     bool m_failCommits = false;
     bool m_writeThrough = false;
+    bool m_lastWriteTooLarge = false;
 };

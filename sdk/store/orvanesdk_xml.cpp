@@ -84,6 +84,11 @@ bool COrvaneXML_ProFileImport(const char* layerPath, const char* chosenPath, con
     return store().profiles.importProfile(layerPath, chosenPath, sourceIndex);
 }
 
+bool COrvaneXML_ProFileImportKeyInfo(const char* chosenPath, const char* sourceIndex, std::list<keyOperateInfo>* infos)
+{
+    return store().profiles.importedKeys(chosenPath, sourceIndex, infos);
+}
+
 bool COrvaneXML_SelectProFileKeyOperateInfo(const char* path, const char* profileIndex, const char* keyCode,
                                             keyOperateInfo* info)
 {
@@ -338,6 +343,11 @@ void COrvaneXML_TakeRecoveryNotes(std::list<storeRecoveryInfo>* notes)
 void COrvaneXML_SetOwnFolder(const char* folder)
 {
     store().cache.setOwnFolder(folder ? QFile::decodeName(folder) : QString());
+}
+
+bool COrvaneXML_LastWriteTooLarge()
+{
+    return store().cache.lastWriteTooLarge();
 }
 
 int COrvaneXML_FileState(const char* path)

@@ -48,7 +48,8 @@ int main(int argc, char* argv[])
         = simulatedBus ? new SimulatedDeviceChangeSource(simulatedBus) : DeviceChangeSource::createSystemSource();
 
     TerminationSignals::catchEarly();
-    DSingleInstanceSegment segment(kAppId);
+    // The single-instance channel bears the program's file name.
+    DSingleInstanceSegment segment(kAppId, QFileInfo(program).fileName());
     const bool alreadyRunning = !segment.create();
 
     if (systemVersionCode() != kWindowsXpCode)

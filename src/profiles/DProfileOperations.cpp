@@ -3,6 +3,7 @@
 #include "app/DFixedText.h"
 #include "profiles/DExportFileName.h"
 #include "profiles/DKeyFunctionType.h"
+#include "profiles/DLaunchTargetText.h"
 #include "sdk/include/StoreFileChecks.h"
 #include "sdk/include/StoreWriteBatch.h"
 
@@ -49,6 +50,17 @@ QByteArray lastProfileIndex(const QString& file)
         }
     }
     return last;
+}
+
+// What each key that starts a program runs.
+QStringList launchTargets(const std::list<keyOperateInfo>& keys)
+{
+    QStringList programs;
+    for (const keyOperateInfo& key : keys) {
+        if (DFixedText::number(key.type) == DKeyFunctionType::kLaunchApplication)
+            programs << DLaunchTargetText::describe(DFixedText::utf8(key.value));
+    }
+    return programs;
 }
 
 int indexOf(const profileNodeInfo& node)
@@ -114,6 +126,8 @@ QString DProfileOperations::message(Result result)
         return QObject::tr("Import profile failed");
     case Result::ImportTooLarge:
         return QObject::tr("The file is larger than %1 MB and cannot be imported").arg(kStoreMaxFileMegabytes);
+    case Result::ImportDeclined:
+        return QString(); // the user said no; nothing to tell
     }
     return QString();
 }
@@ -287,7 +301,8 @@ DProfileOperations::Result DProfileOperations::exportTo(int profileIndex, const 
     return Result::Exported;
 }
 
-DProfileOperations::Result DProfileOperations::importFrom(const QString& chosenFile, int* newIndex)
+DProfileOperations::Result DProfileOperations::importFrom(const QString& chosenFile, int* newIndex,
+                                                          const ProgramsQuestion& askPrograms)
 {
     if (chosenFile.isEmpty())
         return Result::NoImportFile;
@@ -300,9 +315,23 @@ DProfileOperations::Result DProfileOperations::importFrom(const QString& chosenF
         return Result::ImportFailed;
     if (chosenInfo.size() > qint64(kStoreMaxFileMegabytes) * 1024 * 1024)
         return Result::ImportTooLarge;
-    const QByteArray chosen = QFile::encodeName(chosenFile);
-    const QByteArray source = lastProfileIndex(chosenFile);
-    if (!COrvaneXML_ProFileImport(path(), chosen.constData(), source.constData()))
+    // One private copy is both what the user is asked about and what is
+    // imported.
+    QTemporaryDir snapshotDir;
+    const QString snapshot = snapshotDir.filePath(QStringLiteral("import.xml"));
+    if (!snapshotDir.isValid() || !QFile::copy(chosenFile, snapshot))
+        return Result::ImportFailed;
+    const QByteArray copied = QFile::encodeName(snapshot);
+    const QByteArray source = lastProfileIndex(snapshot);
+    if (askPrograms) {
+        std::list<keyOperateInfo> keys;
+        if (!COrvaneXML_ProFileImportKeyInfo(copied.constData(), source.constData(), &keys))
+            return Result::ImportFailed;
+        const QStringList programs = launchTargets(keys);
+        if (!programs.isEmpty() && !askPrograms(programs))
+            return Result::ImportDeclined;
+    }
+    if (!COrvaneXML_ProFileImport(path(), copied.constData(), source.constData()))
         return Result::ImportFailed;
     // The import follows the highest index listed.
     const std::vector<profileNodeInfo> nodes = profiles();
@@ -318,25 +347,5 @@ QStringList DProfileOperations::programsOpenedBy(int profileIndex) const
 {
     std::list<keyOperateInfo> keys;
     COrvaneXML_ProFileKeyInfoSelectAll(path(), indexText(profileIndex).constData(), &keys);
-    QStringList programs;
-    for (const keyOperateInfo& key : keys) {
-        if (DFixedText::number(key.type) == DKeyFunctionType::kLaunchApplication)
-            programs << DFixedText::utf8(key.value);
-    }
-    return programs;
-}
-
-bool DProfileOperations::removeProgramKeys(int profileIndex)
-{
-    const QByteArray index = indexText(profileIndex);
-    std::list<keyOperateInfo> keys;
-    if (!COrvaneXML_ProFileKeyInfoSelectAll(path(), index.constData(), &keys))
-        return false;
-    StoreWriteBatch batch;
-    for (const keyOperateInfo& key : keys) {
-        if (DFixedText::number(key.type) == DKeyFunctionType::kLaunchApplication
-            && !COrvaneXML_DeleteProFileMacroWithKeyInfoItem(path(), index.constData(), key.keyCode, key.keyName))
-            return false;
-    }
-    return batch.commit();
+    return launchTargets(keys);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // The profile operations of the device page on one layer file: create,
@@ -41,7 +42,12 @@ public:
         ExportFailed,
         ImportFailed,
         ImportTooLarge,
+        ImportDeclined,
     };
+
+    // Asked before a profile whose keys start programs is imported, with what
+    // each such key runs; false imports nothing.
+    using ProgramsQuestion = std::function<bool(const QStringList& programs)>;
 
     DProfileOperations(const char* layerPath, const DProfileLightDefaults& defaults);
 
@@ -69,14 +75,16 @@ public:
     // left as it is (TargetExists, with *target set) unless replaceExisting.
     Result exportTo(int profileIndex, const QString& directory, bool replaceExisting, QString* target = nullptr);
     // Adds the last profile of the chosen file as a new profile of this one;
-    // *newIndex is its index once Imported.
-    Result importFrom(const QString& chosenFile, int* newIndex = nullptr);
+    // *newIndex is its index once Imported. When its keys start programs,
+    // askPrograms is asked first, before anything is stored (ImportDeclined
+    // on No). What is asked about and what is imported are one copy of the
+    // file, so a file changed in between cannot slip anything past.
+    Result importFrom(const QString& chosenFile, int* newIndex = nullptr, const ProgramsQuestion& askPrograms = {});
 
-    // The programs the keys of a profile open, one entry per key: an imported
-    // profile could otherwise start programs the user never chose.
+    // What the keys of a profile of this file run, one entry per key that
+    // starts a program (see DLaunchTargetText): an imported profile could
+    // otherwise start programs the user never chose.
     QStringList programsOpenedBy(int profileIndex) const;
-    // Takes the functions of those keys out of the profile.
-    bool removeProgramKeys(int profileIndex);
 
 private:
     const char* path() const { return m_path.constData(); }

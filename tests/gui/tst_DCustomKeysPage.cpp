@@ -633,7 +633,8 @@ private slots:
             QVERIFY2(sheet.contains(QLatin1String("QToolButton:hover{ border-image:url(:/images/device/"))
                          && sheet.contains(QLatin1String("Sel.png")) && sheet.contains(QLatin1String("Def.png")),
                      qPrintable(sheet));
-            const QString def = sheet.section(QLatin1String("url("), 1, 1).section(QLatin1Char(')'), 0, 0);
+            const QString def
+                = sheet.section(QLatin1String("url("), 1, 1).section(QLatin1Char(')'), 0, 0).remove(QLatin1Char('"'));
             QVERIFY2(!QPixmap(def).isNull(), qPrintable(def));
             QVERIFY2(!QPixmap(QString(def).replace(QLatin1String("Def.png"), QLatin1String("Sel.png"))).isNull(),
                      qPrintable(def));

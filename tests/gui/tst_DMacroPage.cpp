@@ -4,6 +4,7 @@
 #include "support/ApplicationSetUp.h"
 #include "support/MacroEditorProbe.h"
 #include "support/MacroEditorSupport.h"
+#include "support/StoreMessageProbe.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -132,6 +133,41 @@ private slots:
         XmlStore::instance().cache.clear();
         for (const QString& keyboard : QDir(configDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
             QDir(configDir() + QLatin1Char('/') + keyboard).removeRecursively();
+    }
+
+    // A macro file found damaged when the editor opens is told as the device
+    // page tells it: the file, whether its backup or an empty file took its
+    // place, and where the damaged copy went, in a box that stays.
+    void damagedFileIsToldInTheEditor_data()
+    {
+        QTest::addColumn<bool>("backup");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("restored from its backup")
+            << true << "restored from its backup" << QStringList{"*1:Macro1", "2:Macro2"};
+        QTest::newRow("started again empty") << false << "started again empty" << QStringList();
+    }
+    void damagedFileIsToldInTheEditor()
+    {
+        QFETCH(bool, backup);
+        QFETCH(QString, outcome);
+        QFETCH(QStringList, rows);
+        const QByteArray path = macroFile({1, 2});
+        // The backup holds the version before the last change.
+        QVERIFY(COrvaneXML_CreateMacroXmlParentNode(path, "3", "Macro3"));
+        if (!backup)
+            QVERIFY(QFile::remove(QFile::decodeName(path) + QStringLiteral(".bak")));
+        XmlStore::instance().cache.clear();
+        QFile damaged(QFile::decodeName(path));
+        QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write("<orvaneStore version=\"1\"><macros><macro index=\"1\"");
+        damaged.close();
+
+        DMacroPage* page = openEditor(path);
+
+        const QString problem = StoreMessageProbe::problemWith(page, QFile::decodeName(path), outcome);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QCOMPARE(macroRows(page), rows);
     }
 
     void windowAndColumns()

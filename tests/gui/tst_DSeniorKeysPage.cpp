@@ -3,6 +3,7 @@
 // keys bound to a record), key entry, the MT hold duration, the trigger
 // pop-up, the question-mark bubbles, failed writes and closing.
 #include "support/ApplicationSetUp.h"
+#include "support/StoreMessageProbe.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -21,6 +22,7 @@
 
 #include <QDir>
 #include <QEnterEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -219,6 +221,47 @@ private slots:
         XmlStore::instance().cache.clear();
         for (const QString& keyboard : QDir(configDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
             QDir(configDir() + QLatin1Char('/') + keyboard).removeRecursively();
+    }
+
+    // An advanced-key file found damaged when the editor opens is told as
+    // the device page tells it: the file, whether its backup or an empty
+    // file took its place, and where the damaged copy went; the list then
+    // shows what took its place.
+    void damagedFileIsToldInTheEditor_data()
+    {
+        QTest::addColumn<bool>("backup");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("restored from its backup") << true << "restored from its backup"
+                                                  << "2/40";
+        QTest::newRow("started again empty") << false << "started again empty"
+                                             << "0/40";
+    }
+    void damagedFileIsToldInTheEditor()
+    {
+        QFETCH(bool, backup);
+        QFETCH(QString, outcome);
+        QFETCH(QString, count);
+        // The backup holds the version before the last change: two records.
+        makeRecords({DSeniorKeyRecords::kDks, DSeniorKeyRecords::kMt, DSeniorKeyRecords::kTgl});
+        const QString path = QFile::decodeName(seniorKeyFile());
+        // Damaged copies of earlier cases lie in the same folder.
+        const QFileInfo file(path);
+        for (const QString& old : file.dir().entryList({file.fileName() + QStringLiteral(".corrupt-*")}))
+            QVERIFY(file.dir().remove(old));
+        if (!backup)
+            QVERIFY(QFile::remove(path + QStringLiteral(".bak")));
+        XmlStore::instance().cache.clear();
+        QFile damaged(path);
+        QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write("<orvaneStore version=\"1\"><seniorKeys><seniorKey index=\"1\"");
+        damaged.close();
+
+        DSeniorKeysPage* page = openEditor();
+
+        const QString problem = StoreMessageProbe::problemWith(page, path, outcome);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QCOMPARE(child<QLabel>(page, "label_EventTotalNum")->text(), count);
     }
 
     void windowAndEmptyStore()

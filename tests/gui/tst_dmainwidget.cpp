@@ -429,8 +429,9 @@ private slots:
                               << "leftTopLogo_Pink.png"
                               << "240,190,222";
         QTest::newRow("blue with image") << 2 << true
-                                         << "QFrame#frame_Title{border-image:url(" + DDataManager::applicationDirPath()
-                                                + "/images/bgImageTitle_Blue.png);}"
+                                         << "QFrame#frame_Title{border-image:url(\""
+                                                + DDataManager::applicationDirPath()
+                                                + "/images/bgImageTitle_Blue.png\");}"
                                          << "leftTopLogo_Blue.png"
                                          << "52,86,170";
         QTest::newRow("no such theme") << 7 << false << "QFrame#frame_Title{ background-color: rgb(34,34,58);}"
@@ -485,7 +486,7 @@ private slots:
         // True when the icon the sheet names is drawn, and every pixel of it
         // that is more than half covered has the colour (to rounding).
         auto drawnIn = [](const QString& sheet, const QString& icon, const QColor& colour) {
-            const QRegularExpression url(QStringLiteral("url\\(([^()]*/") + icon + QStringLiteral(")\\)"));
+            const QRegularExpression url(QStringLiteral("url\\(\"([^\"]*/") + icon + QStringLiteral(")\"\\)"));
             const QRegularExpressionMatch m = url.match(sheet);
             if (!m.hasMatch() || m.captured(1).startsWith(QLatin1Char(':')))
                 return false;

@@ -351,9 +351,9 @@ private slots:
         const QString title = DDataManager::applicationDirPath() + "/images/bgImageTitle_" + themeName(theme) + ".png";
         const QString main = DDataManager::applicationDirPath() + "/images/bgImageMain_" + themeName(theme) + ".png";
         QCOMPARE(window.findChild<QFrame*>("frame_Title")->styleSheet(),
-                 QStringLiteral("QFrame#frame_Title{border-image:url(%1);}").arg(title));
+                 QStringLiteral("QFrame#frame_Title{border-image:url(\"%1\");}").arg(title));
         QCOMPARE(window.findChild<QFrame*>("frame_Main")->styleSheet(),
-                 QStringLiteral("QFrame#frame_Main{border-image:url(%1);}").arg(main));
+                 QStringLiteral("QFrame#frame_Main{border-image:url(\"%1\");}").arg(main));
         QCOMPARE(window.findChild<QLabel*>("label_ProductName")->styleSheet(), labelStyle);
 
         // The pictures themselves are ours, drawn at build time beside the program.

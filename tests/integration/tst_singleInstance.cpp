@@ -1,17 +1,29 @@
 #include "support/ProgramRunner.h"
 #include "support/TestMain.h"
 
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLocalSocket>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSharedMemory>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
 
 #include <csignal>
+#include <memory>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 // The program as a user starts it: one instance, later starts wake it and end
 // with exit code 1, leftovers of a crashed instance are recovered, and the
@@ -88,7 +100,8 @@ private slots:
         QCOMPARE(runner.waitForExit(30000), 0);
         QVERIFY2(!QDir(env().appDataDir() + QStringLiteral("/dump")).exists(), "the program crashed on its way out");
         QVERIFY(!QFile::exists(socketPath()));
-        QSharedMemory segment(ProgramRunner::segmentKey());
+        QSharedMemory segment;
+        segment.setNativeKey(ProgramRunner::segmentKeyFile());
         QVERIFY2(!segment.attach(), "the segment outlived the program");
     }
 
@@ -170,6 +183,20 @@ private slots:
         ProgramRunner later(env());
         later.start();
         QCOMPARE(later.waitForExit(30000), 1);
+
+        // Taken over once: after the instance that took over quits, the
+        // next start finds nothing left to take over or to report.
+        ::kill(pid_t(next.process().processId()), SIGTERM);
+        QCOMPARE(next.waitForExit(30000), 0);
+        ProgramRunner clean(env());
+        capture(clean);
+        clean.start();
+        const bool cleanListening = ProgramRunner::waitForListeningInstance(30000);
+        const QByteArray cleanLog = output(clean);
+        QVERIFY2(cleanListening, cleanLog.constData());
+        QVERIFY2(!cleanLog.contains("EXE already runing") && !cleanLog.contains("reclaimed the segment")
+                     && !cleanLog.contains("starting all the same"),
+                 cleanLog.constData());
     }
 
     // A live process holds a segment but serves no channel: a hung instance
@@ -185,7 +212,10 @@ private slots:
     void silentHolderOfTheSegmentDoesNotStrandTheStart()
     {
         QFETCH(bool, ours);
-        QSharedMemory holder(ours ? ProgramRunner::segmentKey() : ProgramRunner::segmentKey(::getuid() + 1));
+        // Another user's segment has its key file in that user's folder.
+        QSharedMemory holder;
+        holder.setNativeKey(ours ? ProgramRunner::segmentKeyFile()
+                                 : env().tempDir() + QStringLiteral("/another-user.segment"));
         QVERIFY(holder.create(1) || holder.attach());
 
         ProgramRunner next(env());
@@ -288,6 +318,169 @@ private slots:
         ProgramRunner later(env());
         later.start({QStringLiteral("again")});
         QCOMPARE(later.waitForExit(30000), 1);
+    }
+
+    // Two local users on a machine without runtime folders (XDG_RUNTIME_DIR
+    // unset), sharing one temporary folder: each gets one instance of their
+    // own, at once, and a second start of each finds their own instance.
+    // Where the other user has taken the name of the first one's folder, that
+    // user's cache folder serves instead.
+    void usersWithoutRuntimeFolderEachHaveTheirOwnInstance_data()
+    {
+        QTest::addColumn<bool>("squatted");
+        QTest::addColumn<bool>("foreignSegment");
+        QTest::newRow("free temporary folder") << false << false;
+        QTest::newRow("folder name taken by the other user") << true << false;
+        // Where a segment key would come from a file in the shared folder,
+        // the other user could make it lead to a segment of theirs.
+        QTest::newRow("the other user's segment behind a key file in the shared folder") << false << true;
+    }
+    void usersWithoutRuntimeFolderEachHaveTheirOwnInstance()
+    {
+        QFETCH(bool, squatted);
+        QFETCH(bool, foreignSegment);
+        if (::geteuid() != 0)
+            QSKIP("acting as two other users needs root; LocalSocketUser's folder checks are tested apart");
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty())
+            QSKIP("setpriv (util-linux) is needed to start the program as another user");
+        constexpr uint kFirst = 65534;
+        constexpr uint kSecond = 65533;
+        // Open to both users, as /tmp is; their homes are their own.
+        QTemporaryDir machine(QStringLiteral("/tmp/orvane-users-XXXXXX"));
+        QVERIFY(machine.isValid());
+        QVERIFY(::chmod(QFile::encodeName(machine.path()).constData(), 0755) == 0);
+        const QString shared = machine.filePath(QStringLiteral("tmp"));
+        QVERIFY(QDir().mkpath(shared));
+        QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+        const QString name = QFileInfo(ProgramRunner::programPath()).fileName();
+        const auto home = [&](uint user) { return machine.filePath(QStringLiteral("home%1").arg(user)); };
+        const auto environmentOf = [&](uint user) {
+            QProcessEnvironment environment = env().processEnvironment();
+            environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+            environment.insert(QStringLiteral("HOME"), home(user));
+            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home(user) + QStringLiteral("/.config"));
+            environment.insert(QStringLiteral("XDG_DATA_HOME"), home(user) + QStringLiteral("/.local/share"));
+            environment.insert(QStringLiteral("XDG_CACHE_HOME"), home(user) + QStringLiteral("/.cache"));
+            environment.insert(QStringLiteral("TMPDIR"), shared);
+            // LeakSanitizer cannot stop the world as an ordinary user here,
+            // and would make every exit code 1.
+            environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+            return environment;
+        };
+        for (uint user : {kFirst, kSecond}) {
+            QVERIFY(QDir().mkpath(home(user)));
+            QVERIFY(::chown(QFile::encodeName(home(user)).constData(), user, user) == 0);
+            QVERIFY(::chmod(QFile::encodeName(home(user)).constData(), 0700) == 0);
+        }
+        const auto folderName
+            = [&](uint user) { return shared + QLatin1Char('/') + name + QLatin1Char('-') + QString::number(user); };
+        QString firstSocket = folderName(kFirst) + QLatin1Char('/') + name;
+        if (squatted) {
+            QVERIFY(QDir().mkpath(folderName(kFirst)));
+            QVERIFY(::chown(QFile::encodeName(folderName(kFirst)).constData(), kSecond, kSecond) == 0);
+            QVERIFY(::chmod(QFile::encodeName(folderName(kFirst)).constData(), 0777) == 0);
+            firstSocket = home(kFirst) + QStringLiteral("/.cache/") + name + QLatin1Char('-') + QString::number(kFirst)
+                          + QLatin1Char('/') + name;
+        }
+        const QString secondSocket = folderName(kSecond) + QLatin1Char('/') + name;
+        int foreignId = -1;
+        if (foreignSegment) {
+            // Qt's key file of a segment keyed by name, as the second user
+            // can make it for the first user's key.
+            const QString key = QStringLiteral("VELKOV2.0_1.2.0.1-uid%1").arg(kFirst);
+            const QString keyFile
+                = shared + QStringLiteral("/qipc_sharedmemory_") + QString(key).remove(QRegularExpression("[^A-Za-z]"))
+                  + QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex());
+            QFile file(keyFile);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.close();
+            QVERIFY(::chown(QFile::encodeName(keyFile).constData(), kSecond, kSecond) == 0);
+            const key_t ipcKey = ::ftok(QFile::encodeName(keyFile).constData(), 'Q');
+            QVERIFY(ipcKey != -1);
+            const pid_t maker = fork();
+            QVERIFY(maker >= 0);
+            if (maker == 0) {
+                if (::setresgid(kSecond, kSecond, kSecond) != 0 || ::setresuid(kSecond, kSecond, kSecond) != 0)
+                    _exit(2);
+                _exit(::shmget(ipcKey, 1, IPC_CREAT | IPC_EXCL | 0600) == -1 ? 3 : 0);
+            }
+            int status = 0;
+            QCOMPARE(::waitpid(maker, &status, 0), maker);
+            QCOMPARE(WEXITSTATUS(status), 0);
+            foreignId = ::shmget(ipcKey, 0, 0);
+            QVERIFY(foreignId != -1);
+        }
+        const auto removeForeignSegment = qScopeGuard([foreignId] {
+            if (foreignId != -1)
+                ::shmctl(foreignId, IPC_RMID, nullptr);
+        });
+
+        std::vector<std::unique_ptr<QProcess>> started;
+        const auto start = [&](uint user, const QStringList& arguments = {}) {
+            auto process = std::make_unique<QProcess>();
+            process->setProcessEnvironment(environmentOf(user));
+            process->setProcessChannelMode(QProcess::MergedChannels);
+            process->start(setpriv,
+                           QStringList{QStringLiteral("--reuid=%1").arg(user), QStringLiteral("--regid=%1").arg(user),
+                                       QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                                       ProgramRunner::programPath()}
+                               + arguments);
+            process->waitForStarted(10000);
+            started.push_back(std::move(process));
+            return started.back().get();
+        };
+        const auto listening = [](const QString& path) {
+            const QDeadlineTimer deadline(30000);
+            while (!deadline.hasExpired()) {
+                QLocalSocket socket;
+                socket.connectToServer(path);
+                if (socket.waitForConnected(200))
+                    return true;
+                QThread::msleep(50);
+            }
+            return false;
+        };
+        const auto endAll = [&] {
+            for (const auto& process : started) {
+                if (process->state() != QProcess::NotRunning) {
+                    process->terminate();
+                    if (!process->waitForFinished(10000))
+                        process->kill();
+                    process->waitForFinished(3000);
+                }
+            }
+        };
+
+        QProcess* first = start(kFirst);
+        QVERIFY2(listening(firstSocket), first->readAll().constData());
+        QProcess* second = start(kSecond);
+        QVERIFY2(listening(secondSocket), second->readAll().constData());
+        QCOMPARE(first->state(), QProcess::Running);
+        QCOMPARE(second->state(), QProcess::Running);
+        const QFileInfo folder(QFileInfo(secondSocket).path());
+        QCOMPARE(folder.ownerId(), kSecond);
+        QCOMPARE(folder.permissions()
+                     & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                        | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther),
+                 QFileDevice::Permissions());
+        QCOMPARE(QFileInfo(QFileInfo(firstSocket).path()).ownerId(), kFirst);
+
+        // Each user's next start finds that user's own instance.
+        for (uint user : {kFirst, kSecond}) {
+            QProcess* again = start(user, {QStringLiteral("again")});
+            const bool ended = again->waitForFinished(30000);
+            const QByteArray log = again->readAll();
+            QVERIFY2(ended, log.constData());
+            QCOMPARE(again->exitCode(), 1);
+            QVERIFY2(!log.contains("starting all the same"), log.constData());
+        }
+        QByteArray logs = first->readAll() + second->readAll();
+        endAll();
+        logs += first->readAll() + second->readAll();
+        QVERIFY2(!logs.contains("starting all the same") && !logs.contains("is served by another user"),
+                 logs.constData());
+        QVERIFY2(!logs.contains("EXE already runing"), logs.constData());
     }
 
     void storedLanguageIsResolvedAndWrittenBack_data()

@@ -35,18 +35,14 @@ ProgramRunner::~ProgramRunner()
 void ProgramRunner::releaseLeftSegment()
 {
     // A killed or crashed program leaves its single-instance segment behind.
-    // Its key comes from a file in this environment's temporary folder, and
+    // Its key comes from a file in this environment's runtime folder, and
     // once the folder is gone another test's file may get the same key, so
     // release it here: attaching and detaching removes it when nobody else
     // holds it.
-    const QByteArray savedTmp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(m_environment.tempDir()));
-    {
-        QSharedMemory segment(segmentKey());
-        if (segment.attach())
-            segment.detach();
-    }
-    qputenv("TMPDIR", savedTmp);
+    QSharedMemory segment;
+    segment.setNativeKey(segmentKeyFile());
+    if (segment.attach())
+        segment.detach();
 }
 
 QString ProgramRunner::programPath()
@@ -83,14 +79,9 @@ QString ProgramRunner::serverName()
     return QFile::decodeName(qgetenv("XDG_RUNTIME_DIR")) + QLatin1Char('/') + QFileInfo(programPath()).fileName();
 }
 
-QString ProgramRunner::segmentKey(uint userId)
+QString ProgramRunner::segmentKeyFile()
 {
-    return QStringLiteral("VELKOV2.0_1.2.0.1-uid%1").arg(userId);
-}
-
-QString ProgramRunner::segmentKey()
-{
-    return segmentKey(uint(::getuid()));
+    return serverName() + QStringLiteral(".segment");
 }
 
 bool ProgramRunner::waitForListeningInstance(int timeoutMs)

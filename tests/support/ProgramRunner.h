@@ -16,9 +16,9 @@ public:
     // The local socket a running instance listens on: in the user's
     // runtime folder.
     static QString serverName();
-    // The single-instance segment's key of the user `userId`, and of ours.
-    static QString segmentKey(uint userId);
-    static QString segmentKey();
+    // The file the single-instance segment's key comes from (its native
+    // key): beside the socket, in the user's runtime folder.
+    static QString segmentKeyFile();
     // True once an instance of the program in this test environment accepts
     // connections (each accepted connection also raises its window).
     static bool waitForListeningInstance(int timeoutMs);

@@ -6,8 +6,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 class tst_ModelCatalogue : public QObject
 {
@@ -258,32 +261,11 @@ private slots:
         QCOMPARE(int(c.models().size()), 1); // the target is left as it was
     }
 
-    // A keyboard's typing interface is never opened to the user: only the
-    // model's configuration interface is, and the keyboard in upgrade mode
-    // (which does not type) as a whole.
-    void udevRuleGrantsTheConfigurationInterfaceOnly()
+    // The ids a rule file grants as "vid:pid:interface" (two hex digits, or
+    // "any" for a keyboard in upgrade mode), each line checked for its form.
+    static void readGrants(const QByteArray& rules, QSet<QString>* found)
     {
-        QFile file(QStringLiteral(ORVANE_TEST_BIN_DIR "/../packaging/60-orvane-keyboard.rules"));
-        QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(file.fileName()));
-        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-
-        const auto hex2 = [](int n) { return QStringLiteral("%1").arg(n, 2, 16, QLatin1Char('0')); };
-        QSet<QString> expected;
-        const ModelCatalogue& c = ModelCatalogue::instance();
-        for (const ModelInfo& m : c.models()) {
-            expected << (m.vendorIdText() + QLatin1Char(':') + m.productIdText() + QLatin1Char(':')
-                         + hex2(m.interfaceNumber))
-                            .toLower();
-            if (m.hasReceiver())
-                expected << (m.vendorIdText() + QLatin1Char(':') + m.receiverProductIdText() + QLatin1Char(':')
-                             + hex2(m.interfaceNumber))
-                                .toLower();
-            if (m.isUpgradeable())
-                expected << (m.vendorIdText() + QLatin1Char(':') + ModelCatalogue::idText(m.upgradeProductId)
-                             + QStringLiteral(":any"))
-                                .toLower();
-        }
-
+        const QStringList lines = QString::fromUtf8(rules).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         const QString device = QStringLiteral("^KERNEL==\"hidraw\\*\", SUBSYSTEM==\"hidraw\", "
                                               "ATTRS\\{idVendor\\}==\"([0-9a-f]{4})\", "
                                               "ATTRS\\{idProduct\\}==\"([0-9a-f]{4})\", ");
@@ -291,7 +273,6 @@ private slots:
         const QRegularExpression grant(
             device + QStringLiteral("(?:ENV\\{ID_USB_INTERFACE_NUM\\}==\"([0-9a-f]{2})\", )?TAG\\+=\"uaccess\"$"));
         QSet<QString> imported;
-        QSet<QString> found;
         for (const QString& line : lines) {
             if (line.startsWith(QLatin1Char('#')))
                 continue;
@@ -308,13 +289,116 @@ private slots:
             // The number matched must have been imported by an earlier line.
             QVERIFY2(interface.isEmpty() || imported.contains(usbId), qPrintable(line));
             const QString id = usbId + QLatin1Char(':') + (interface.isEmpty() ? QStringLiteral("any") : interface);
-            QVERIFY2(!found.contains(id), qPrintable(id));
-            found << id;
+            QVERIFY2(!found->contains(id), qPrintable(id));
+            *found << id;
         }
-        QCOMPARE(found, expected);
+    }
+
+    // What a rule generated from the catalogue must grant: the configuration
+    // interface on the cable and the receiver, and upgrade mode as a whole,
+    // of the models whose ids are the maker's own, and nothing else.
+    static QSet<QString> expectedGrants(const ModelCatalogue& c)
+    {
+        const auto hex2 = [](int n) { return QStringLiteral("%1").arg(n, 2, 16, QLatin1Char('0')); };
+        QSet<QString> expected;
+        for (const ModelInfo& m : c.models()) {
+            if (!m.realUsbIds)
+                continue;
+            expected << (m.vendorIdText() + QLatin1Char(':') + m.productIdText() + QLatin1Char(':')
+                         + hex2(m.interfaceNumber))
+                            .toLower();
+            if (m.hasReceiver())
+                expected << (m.vendorIdText() + QLatin1Char(':') + m.receiverProductIdText() + QLatin1Char(':')
+                             + hex2(m.interfaceNumber))
+                                .toLower();
+            if (m.isUpgradeable())
+                expected << (m.vendorIdText() + QLatin1Char(':') + ModelCatalogue::idText(m.upgradeProductId)
+                             + QStringLiteral(":any"))
+                                .toLower();
+        }
+        return expected;
+    }
+
+    // A keyboard's typing interface is never opened to the user: only the
+    // model's configuration interface is, and the keyboard in upgrade mode
+    // (which does not type) as a whole. The built-in catalogue holds
+    // placeholder ids only, so the rule built with the program grants none.
+    void udevRuleGrantsTheConfigurationInterfaceOnly()
+    {
+        QFile file(QStringLiteral(ORVANE_TEST_BIN_DIR "/../packaging/60-orvane-keyboard.rules"));
+        QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(file.fileName()));
+        QSet<QString> found;
+        readGrants(file.readAll(), &found);
+        if (QTest::currentTestFailed())
+            return;
+        const ModelCatalogue& c = ModelCatalogue::instance();
+        QCOMPARE(found, expectedGrants(c));
+        if (c.usbIdsArePlaceholders())
+            QVERIFY(found.isEmpty());
         // Other makers' bootloaders are recognised, never opened.
         for (const auto& b : c.bootloaderIds())
             QVERIFY(!found.contains((b.vendorIdText + QLatin1Char(':') + b.productIdText).toLower()));
+    }
+
+    // The generator run on catalogues whose models are marked in each way:
+    // only ids marked as the maker's own get a line.
+    void udevRuleListsOnlyRealIds_data()
+    {
+        QTest::addColumn<QJsonObject>("first");
+        QTest::addColumn<QJsonObject>("second");
+        QTest::addColumn<int>("grants");
+        const QJsonObject firmware{{"family", "bin512"}, {"version", "V1.0"}, {"upgradeProductId", "00f3"}};
+        const QJsonObject plain{{"code", "B2"}, {"productId", "0011"}};
+        QJsonObject withReceiver = plain;
+        withReceiver.insert("receiverProductId", "0012");
+        withReceiver.insert("firmware", firmware);
+        QJsonObject marked = withReceiver;
+        marked.insert("realUsbIds", true);
+        QJsonObject markedFalse = withReceiver;
+        markedFalse.insert("realUsbIds", false);
+        QTest::newRow("none marked") << QJsonObject() << withReceiver << 0;
+        QTest::newRow("marked false") << QJsonObject{{"realUsbIds", false}} << markedFalse << 0;
+        QTest::newRow("one of two marked") << QJsonObject() << marked << 3;
+        QTest::newRow("both marked") << QJsonObject{{"realUsbIds", true}} << marked << 4;
+    }
+    void udevRuleListsOnlyRealIds()
+    {
+        QFETCH(QJsonObject, first);
+        QFETCH(QJsonObject, second);
+        QFETCH(int, grants);
+        QJsonObject top = QJsonDocument::fromJson(minimalCatalogue(first)).object();
+        QJsonArray models = top.value("models").toArray();
+        QJsonObject other = models.at(0).toObject();
+        for (auto it = second.begin(); it != second.end(); ++it)
+            other.insert(it.key(), it.value());
+        models.append(other);
+        top.insert("models", models);
+        const QByteArray json = QJsonDocument(top).toJson();
+        ModelCatalogue catalogue;
+        QString error;
+        QVERIFY2(ModelCatalogue::parse(json, &catalogue, &error), qPrintable(error));
+
+        QTemporaryDir dir;
+        QFile input(dir.filePath(QStringLiteral("models.json")));
+        QVERIFY(input.open(QIODevice::WriteOnly) && input.write(json) == json.size());
+        input.close();
+        const QString cmake = QStandardPaths::findExecutable(QStringLiteral("cmake"));
+        QVERIFY2(!cmake.isEmpty(), "the build needs cmake, so the test does too");
+        const QString output = dir.filePath(QStringLiteral("60-orvane-keyboard.rules"));
+        QProcess generator;
+        generator.setProcessChannelMode(QProcess::ForwardedChannels);
+        generator.start(cmake, {QStringLiteral("-DINPUT=") + input.fileName(), QStringLiteral("-DOUTPUT=") + output,
+                                QStringLiteral("-P"), QStringLiteral(ORVANE_SOURCE_DIR "/tools/udev-rules.cmake")});
+        QVERIFY(generator.waitForFinished(60000));
+        QCOMPARE(generator.exitCode(), 0);
+        QFile rules(output);
+        QVERIFY(rules.open(QIODevice::ReadOnly));
+        QSet<QString> found;
+        readGrants(rules.readAll(), &found);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(found, expectedGrants(catalogue));
+        QCOMPARE(found.size(), grants);
     }
 };
 

@@ -624,32 +624,86 @@ private slots:
         QCOMPARE(profileNames(into), QStringList{"1:Profile1"});
     }
 
-    // Keys that open programs come to light after an import, and can be
-    // taken out without touching the profile's other keys.
-    void importedProgramKeysAreListedAndCanBeRemoved()
+    // Keys that open programs are shown before anything of the profile is
+    // stored, with what each runs (a desktop entry's Exec line too); No
+    // stores nothing, Yes imports the profile as it was shown.
+    void importWithProgramKeysAsksFirst_data()
     {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("no") << false;
+        QTest::newRow("yes") << true;
+    }
+    void importWithProgramKeysAsksFirst()
+    {
+        QFETCH(bool, answer);
+        QTemporaryDir programs;
+        const QString entry = programs.filePath(QStringLiteral("tool.desktop"));
+        QFile desktop(entry);
+        QVERIFY(desktop.open(QIODevice::WriteOnly));
+        desktop.write("[Desktop Action Other]\nExec=/usr/bin/other\n"
+                      "[Desktop Entry]\nType=Application\nName=Tool\nExec=sh -c 'echo hidden'\n");
+        desktop.close();
         const QByteArray source = layerWith({1, 2});
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(source, "2", "4", "A", "8", "1", "1", "/usr/bin/xterm"));
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(source, "2", "5", "B", "0", "1", "1", "6"));
         QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(source, "2", "6", "C", "8", "1", "1",
                                                           "/opt/Some Tool/t\xC3\xB6\xC3\xB6l"));
+        QVERIFY(
+            COrvaneXML_AddProFileMacroWithKeyInfoItem(source, "2", "7", "D", "8", "1", "1", QFile::encodeName(entry)));
         const QByteArray into = layerWith({1, 3});
+        const QByteArray before = readFileBytes(into);
         DProfileOperations importer(into, m_defaults);
-        int imported = -1;
-        QCOMPARE(importer.importFrom(QFile::decodeName(source), &imported), Result::Imported);
-        QCOMPARE(imported, 4);
-        QStringList programs = importer.programsOpenedBy(imported);
-        programs.sort();
-        QCOMPARE(programs, (QStringList{QStringLiteral("/opt/Some Tool/t\u00f6\u00f6l"), "/usr/bin/xterm"}));
-        QVERIFY(importer.programsOpenedBy(1).isEmpty());
 
-        QVERIFY(importer.removeProgramKeys(imported));
-        QVERIFY(importer.programsOpenedBy(imported).isEmpty());
-        keyOperateInfo kept{};
-        QVERIFY(COrvaneXML_SelectProFileKeyOperateInfo(into, "4", "5", &kept));
-        QCOMPARE(QByteArray(kept.value), QByteArray("6"));
-        // The source file keeps its keys.
-        QCOMPARE(DProfileOperations(source, m_defaults).programsOpenedBy(2).size(), 2);
+        QStringList asked;
+        QStringList storedWhenAsked;
+        int imported = -1;
+        const Result result = importer.importFrom(QFile::decodeName(source), &imported, [&](const QStringList& shown) {
+            asked = shown;
+            storedWhenAsked = profileNames(into);
+            return answer;
+        });
+
+        asked.sort();
+        QStringList expected{QStringLiteral("/opt/Some Tool/t\u00f6\u00f6l"), "/usr/bin/xterm",
+                             entry + QStringLiteral("\n    Exec=sh -c 'echo hidden'")};
+        expected.sort();
+        QCOMPARE(asked, expected);
+        // Nothing is stored before the answer.
+        QCOMPARE(storedWhenAsked, (QStringList{"1:Profile1", "3:Profile3"}));
+        if (!answer) {
+            QCOMPARE(result, Result::ImportDeclined);
+            QCOMPARE(readFileBytes(into), before);
+            QCOMPARE(profileNames(into), (QStringList{"1:Profile1", "3:Profile3"}));
+            return;
+        }
+        QCOMPARE(result, Result::Imported);
+        QCOMPARE(imported, 4);
+        QStringList kept = importer.programsOpenedBy(imported);
+        kept.sort();
+        QCOMPARE(kept, asked);
+        QVERIFY(importer.programsOpenedBy(1).isEmpty());
+        keyOperateInfo other{};
+        QVERIFY(COrvaneXML_SelectProFileKeyOperateInfo(into, "4", "5", &other));
+        QCOMPARE(QByteArray(other.value), QByteArray("6"));
+    }
+
+    // A profile without program keys is imported without a question.
+    void importWithoutProgramKeysAsksNothing()
+    {
+        const QByteArray source = layerWith({1, 2});
+        QVERIFY(COrvaneXML_AddProFileMacroWithKeyInfoItem(source, "2", "5", "B", "0", "1", "1", "6"));
+        const QByteArray into = layerWith({1});
+        bool asked = false;
+        int imported = -1;
+        QCOMPARE(DProfileOperations(into, m_defaults)
+                     .importFrom(QFile::decodeName(source), &imported,
+                                 [&asked](const QStringList&) {
+                                     asked = true;
+                                     return false;
+                                 }),
+                 Result::Imported);
+        QVERIFY(!asked);
+        QCOMPARE(imported, 2);
     }
 
     void messagesOfEveryResult()

@@ -9,6 +9,7 @@
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DPopupShape.h"
+#include "ui/widgets/DStoreMessage.h"
 #include "ui_DMacroPage.h"
 
 #include <QButtonGroup>
@@ -375,7 +376,9 @@ bool DMacroPage::showRecoveryNotes()
     const QStringList notes = DStoreRecoveryNotice::takeMessages();
     if (notes.isEmpty())
         return false;
-    showNotice(notes.join(QLatin1Char(' ')));
+    // Whole and until closed, as the device page tells it: the file, what
+    // took its place and where the damaged copy went.
+    DStoreMessage::show(this, notes.join(QStringLiteral("\n\n")));
     return true;
 }
 
@@ -550,7 +553,7 @@ void DMacroPage::reportSaveFailure()
     if (DMacroListItem* row = rowOf(shown); row && row != m_currentMacroRow)
         showMacro(row, row->macroIndex(), row->macroName());
     if (!showRecoveryNotes())
-        showNotice(QObject::tr("The macro file could not be saved"));
+        showNotice(DStoreRecoveryNotice::saveFailure(QObject::tr("The macro file could not be saved")));
 }
 
 void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
@@ -614,7 +617,7 @@ void DMacroPage::onModifyMacroItemNameSuccess()
 void DMacroPage::onModifyMacroItemNameFailed()
 {
     if (!showRecoveryNotes())
-        showNotice(QObject::tr("The macro file could not be saved"));
+        showNotice(DStoreRecoveryNotice::saveFailure(QObject::tr("The macro file could not be saved")));
 }
 
 void DMacroPage::on_pushButton_ClearMacroLst_clicked()

@@ -3,6 +3,7 @@
 
 #include "app/DDataManager.h"
 #include "app/DStartupSettings.h"
+#include "app/DStyleSheetUrl.h"
 #include "app/DThemeColor.h"
 #include "app/DThemePalette.h"
 #include "app/DUserSettingsKeys.h"
@@ -461,10 +462,12 @@ void DMainWidget::onChangAppTheme(int themeIndex)
 
     if (data->bgImageIsUsing()) {
         const QString folder = DDataManager::applicationDirPath();
-        m_ui->frame_Title->setStyleSheet(QStringLiteral("QFrame#frame_Title{border-image:url(%1);}")
-                                             .arg(folder + QStringLiteral("/images/bgImageTitle_%1.png").arg(name)));
-        m_ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border-image:url(%1);}")
-                                            .arg(folder + QStringLiteral("/images/bgImageMain_%1.png").arg(name)));
+        m_ui->frame_Title->setStyleSheet(
+            QStringLiteral("QFrame#frame_Title{border-image:%1;}")
+                .arg(DStyleSheetUrl::of(folder + QStringLiteral("/images/bgImageTitle_%1.png").arg(name))));
+        m_ui->frame_Main->setStyleSheet(
+            QStringLiteral("QFrame#frame_Main{border-image:%1;}")
+                .arg(DStyleSheetUrl::of(folder + QStringLiteral("/images/bgImageMain_%1.png").arg(name))));
     } else {
         m_ui->frame_Title->setStyleSheet(DThemeColor::fillStyleSheet(
             QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}"), {theme.mainWidgetTitleColorStart}));

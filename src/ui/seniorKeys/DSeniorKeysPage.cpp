@@ -4,6 +4,7 @@
 #include "app/DFixedText.h"
 #include "app/DThemeColor.h"
 #include "profiles/DSeniorKeyBindings.h"
+#include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "ui/seniorKeys/DAllKeysShowPage.h"
 #include "ui/seniorKeys/DDksShowWidget.h"
 #include "ui/seniorKeys/DSeniorKeyEventListItem.h"
@@ -12,6 +13,7 @@
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DPopupShape.h"
+#include "ui/widgets/DStoreMessage.h"
 #include "ui_DSeniorKeysPage.h"
 
 #include <QButtonGroup>
@@ -337,7 +339,17 @@ void DSeniorKeysPage::loadSeniorKeyList()
     m_selectedRow = nullptr;
     m_rowMap.clear();
 
-    if (!m_records.load()) {
+    bool loaded = m_records.load();
+    // The read that finds a damaged file fails; the store has put the backup
+    // or an empty file in its place by then, and the user learns which and
+    // where the damaged copy went.
+    const QStringList notes = DStoreRecoveryNotice::takeMessages();
+    if (!notes.isEmpty()) {
+        DStoreMessage::show(this, notes.join(QStringLiteral("\n\n")));
+        if (!loaded)
+            loaded = m_records.load();
+    }
+    if (!loaded) {
         qDebug() << "SelectAllInfo faliled" << m_records.lastError();
         ui->label_EventTotalNum->setText(QStringLiteral("0/40"));
         return;

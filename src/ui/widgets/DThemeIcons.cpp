@@ -1,5 +1,7 @@
 #include "ui/widgets/DThemeIcons.h"
 
+#include "app/DStyleSheetUrl.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -80,7 +82,8 @@ QString restyle(const QString& styleSheet, const QColor& rest, const QColor& acc
         const QRegularExpressionMatch m = it.next();
         out += styleSheet.midRef(last, m.capturedStart() - last);
         const QColor& colour = m.captured(2) == QLatin1String("Sel") ? accent : rest;
-        out += QStringLiteral("url(%1)").arg(tinted(m.captured(1), colour));
+        // The copy lies under the user's home, whose name may hold anything.
+        out += DStyleSheetUrl::of(tinted(m.captured(1), colour));
         last = m.capturedEnd();
     }
     out += styleSheet.midRef(last);

@@ -269,7 +269,6 @@ private:
     Ui::DDevicePage* m_ui = nullptr;
     QString m_desktopPath;
     CbNotice* m_toast = nullptr;
-    QPointer<QMessageBox> m_storeMessage;
     int m_currentPageIndex = NoMainPage;
     int m_currentKeyboardEffect = -1;
     bool m_colorTestMode = false;

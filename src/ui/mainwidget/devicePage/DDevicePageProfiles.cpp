@@ -23,6 +23,7 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DStoreMessage.h"
 
 #include <QDebug>
 #include <QDir>
@@ -73,7 +74,18 @@ bool DDevicePage::saveCurrentCustomLight()
 void DDevicePage::showProfileResult(DProfileOperations::Result result)
 {
     // The outcome is a toast; a file set aside on the way is told whole.
-    const QString text = DProfileOperations::message(result);
+    QString text = DProfileOperations::message(result);
+    switch (result) {
+    case DProfileOperations::Result::CreateFailed:
+    case DProfileOperations::Result::DeleteFailed:
+    case DProfileOperations::Result::RenameFailed:
+    case DProfileOperations::Result::ResetFailed:
+    case DProfileOperations::Result::ImportFailed:
+        text = DStoreRecoveryNotice::saveFailure(text);
+        break;
+    default:
+        break;
+    }
     if (!text.isEmpty())
         showTip(text);
     showRecoveryNotes();
@@ -88,23 +100,7 @@ void DDevicePage::showRecoveryNotes()
 
 void DDevicePage::showStoreMessage(const QString& text)
 {
-    // Whole, wrapped and until the user closes it: the file's name and the
-    // place of its damaged copy are what the user needs to find them again,
-    // and a toast would cut them off and fade. Not modal, so a keyboard
-    // that keeps loading is not held up.
-    QString shown = text;
-    if (m_storeMessage)
-        shown = m_storeMessage->text() + QStringLiteral("\n\n") + text;
-    else {
-        m_storeMessage = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok, this);
-        m_storeMessage->setObjectName(QStringLiteral("storeMessage"));
-        m_storeMessage->setAttribute(Qt::WA_DeleteOnClose);
-        m_storeMessage->setWindowModality(Qt::NonModal);
-        m_storeMessage->setTextFormat(Qt::PlainText);
-        m_storeMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    }
-    m_storeMessage->setText(shown);
-    m_storeMessage->show();
+    DStoreMessage::show(this, text);
 }
 
 void DDevicePage::openProfileFileSet(hidStructInfoAll record)
@@ -295,26 +291,24 @@ void DDevicePage::onProfileImport()
                                                         QObject::tr("Profile files(*.xml)"));
     DProfileOperations operations = profileOperations();
     int imported = -1;
-    const DProfileOperations::Result result = operations.importFrom(chosen, &imported);
+    // A key of the file could start any program when the keyboard presses
+    // it: the user sees what each would run before anything is stored.
+    const DProfileOperations::Result result
+        = operations.importFrom(chosen, &imported, [this](const QStringList& programs) {
+              return QMessageBox::question(this, QObject::tr("Tip"),
+                                           QObject::tr("Keys of the profile to import start these programs:\n\n%1\n\n"
+                                                       "Import the profile with these keys? If not, nothing is "
+                                                       "imported.")
+                                               .arg(programs.join(QStringLiteral("\n"))),
+                                           QObject::tr("Yes"), QObject::tr("No"), QString(), 1, 1)
+                     == 0;
+          });
     if (result == DProfileOperations::Result::NoImportFile) {
         m_toast->showNoticeTextAt(DProfileOperations::message(result), rect().center());
         return;
     }
-    if (result == DProfileOperations::Result::Imported) {
-        // A key of the file could start any program when the keyboard
-        // presses it: the user sees which before they are kept.
-        const QStringList programs = operations.programsOpenedBy(imported);
-        if (!programs.isEmpty()) {
-            const int answer = QMessageBox::question(
-                this, QObject::tr("Tip"),
-                QObject::tr("Keys of the imported profile open these programs:\n\n%1\n\nKeep these keys?")
-                    .arg(programs.join(QLatin1Char('\n'))),
-                QObject::tr("Yes"), QObject::tr("No"), QString(), 1, 1);
-            if (answer != 0 && !operations.removeProgramKeys(imported))
-                qWarning() << "The program keys of imported profile" << imported << "could not be taken out";
-        }
+    if (result == DProfileOperations::Result::Imported)
         refreshProfileList();
-    }
     showProfileResult(result);
 }
 

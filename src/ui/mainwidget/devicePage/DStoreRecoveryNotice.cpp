@@ -59,3 +59,11 @@ QString DStoreRecoveryNotice::openFailure(const QString& model, DProfileFileSet:
     }
     return QObject::tr("The profiles of %1 cannot be opened: %2").arg(model, reason);
 }
+
+QString DStoreRecoveryNotice::saveFailure(const QString& usual)
+{
+    if (!COrvaneXML_LastWriteTooLarge())
+        return usual;
+    return QObject::tr("Not saved: the file would become larger than %1 MB. Nothing was changed.")
+        .arg(kStoreMaxFileMegabytes);
+}

@@ -19,4 +19,9 @@ public:
     // a result that is no failure to tell (not a keyboard, no serial number
     // yet).
     static QString openFailure(const QString& model, DProfileFileSet::OpenResult result, const QString& path);
+
+    // Why a change was not saved, right after the store refused it: that the
+    // file would have grown beyond what the store reads, when so, else
+    // `usual`.
+    static QString saveFailure(const QString& usual);
 };

@@ -563,7 +563,8 @@ void DCustomKeysPage::onCustomKeyInfoSaveFailed(int operateType, int errorIndex)
 {
     QString message = QObject::tr("Unknow");
     if (errorIndex == kProfileNotSaved)
-        message = QObject::tr("Setting failed because the profile could not be saved");
+        message
+            = DStoreRecoveryNotice::saveFailure(QObject::tr("Setting failed because the profile could not be saved"));
     else if (operateType == kTextFunctionCode && errorIndex == kRefusedByPage)
         message = QObject::tr("Setting failed because the text is empty");
     else if (operateType == kResetFunctionCode && errorIndex == kRefusedByPage)

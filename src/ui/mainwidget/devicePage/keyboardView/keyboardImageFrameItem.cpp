@@ -3,6 +3,7 @@
 
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
+#include "app/DStyleSheetUrl.h"
 #include "sdk/include/orvanesdk_records.h"
 
 keyboardImageFrameItem::keyboardImageFrameItem(QWidget* parent)
@@ -26,7 +27,8 @@ QString keyboardImageFrameItem::picturePathFor(const QString& pictureName)
 void keyboardImageFrameItem::showPicture(const QString& pictureName)
 {
     m_picturePath = picturePathFor(pictureName);
-    m_ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-image: url(%1);}").arg(m_picturePath));
+    m_ui->frame->setStyleSheet(
+        QStringLiteral("QFrame#frame{border-image: %1;}").arg(DStyleSheetUrl::of(m_picturePath)));
 }
 
 void keyboardImageFrameItem::setDeviceInfo(hidInfoStu info)
