@@ -19,7 +19,7 @@ namespace {
 
 QString totalText(qint64 total)
 {
-    return QString::number(total) + QStringLiteral(" MS");
+    return QObject::tr("%1 MS").arg(total);
 }
 
 } // namespace
@@ -38,8 +38,10 @@ void DMacroPage::setUpRecording()
     const QString scope = WindowsHookInterface::captureScopeNotice();
     if (scope.isEmpty())
         return;
+    // The fields keep their short prompt: the notice is wider than them in
+    // most languages, and a placeholder is elided. They tell it on hovering.
     for (QLineEdit* field : {ui->lineEdit_EnterKey, ui->lineEdit_PressKey})
-        field->setPlaceholderText(scope);
+        field->setToolTip(scope);
     m_captureScopeLabel = new QLabel(scope, ui->frame_Record->parentWidget());
     m_captureScopeLabel->setObjectName(QStringLiteral("label_CaptureScope"));
     m_captureScopeLabel->setWordWrap(true);
