@@ -1337,15 +1337,15 @@ Keep these keys?</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>النقر الأيسر</translation>
+        <translation>الأيسر</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>النقر الأوسط</translation>
+        <translation>الأوسط</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>النقر الأيمن</translation>
+        <translation>الأيمن</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1575,15 +1575,15 @@ Keep these keys?</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>النقر الأيسر</translation>
+        <translation>الأيسر</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>النقر الأوسط</translation>
+        <translation>الأوسط</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>النقر الأيمن</translation>
+        <translation>الأيمن</translation>
     </message>
     <message>
         <source>Please enter delay number</source>

@@ -1331,15 +1331,15 @@ Ponechat tyto klávesy?</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Levé tlačítko</translation>
+        <translation>Levé</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Prostřední tlačítko</translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Pravé tlačítko</translation>
+        <translation>Pravé</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1566,15 +1566,15 @@ Ponechat tyto klávesy?</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Levé tlačítko</translation>
+        <translation>Levé</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Prostřední tlačítko</translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Pravé tlačítko</translation>
+        <translation>Pravé</translation>
     </message>
     <message>
         <source>Please enter delay number</source>

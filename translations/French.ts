@@ -1249,11 +1249,11 @@ Conserver ces touches ?</translation>
     </message>
     <message>
         <source>Start record</source>
-        <translation>Démarrer l’enregistrement</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Stop record</source>
-        <translation>Arrêter l’enregistrement</translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Start record macro</source>

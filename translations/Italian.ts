@@ -1329,15 +1329,15 @@ Mantenere questi tasti?</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clic sinistro</translation>
+        <translation>Sinistro</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clic centrale</translation>
+        <translation>Centrale</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clic destro</translation>
+        <translation>Destro</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1563,15 +1563,15 @@ Mantenere questi tasti?</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clic sinistro</translation>
+        <translation>Sinistro</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clic centrale</translation>
+        <translation>Centrale</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clic destro</translation>
+        <translation>Destro</translation>
     </message>
     <message>
         <source>Please enter delay number</source>

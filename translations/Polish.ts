@@ -1251,11 +1251,11 @@ Zachować te klawisze?</translation>
     </message>
     <message>
         <source>Start record</source>
-        <translation>Rozpocznij nagrywanie</translation>
+        <translation>Nagraj</translation>
     </message>
     <message>
         <source>Stop record</source>
-        <translation>Zatrzymaj nagrywanie</translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>Start record macro</source>
@@ -1331,15 +1331,15 @@ Zachować te klawisze?</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Lewy przycisk</translation>
+        <translation>Lewy</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Środkowy przycisk</translation>
+        <translation>Środkowy</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Prawy przycisk</translation>
+        <translation>Prawy</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1566,15 +1566,15 @@ Zachować te klawisze?</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Lewy przycisk</translation>
+        <translation>Lewy</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Środkowy przycisk</translation>
+        <translation>Środkowy</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Prawy przycisk</translation>
+        <translation>Prawy</translation>
     </message>
     <message>
         <source>Please enter delay number</source>

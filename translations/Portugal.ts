@@ -101,7 +101,7 @@
     <name>WindowsHookInterface</name>
     <message>
         <source>Keys are only captured while this window has focus.</source>
-        <translation>As teclas só são capturadas enquanto esta janela estiver em foco.</translation>
+        <translation>As teclas só são capturadas com esta janela em foco.</translation>
     </message>
 </context>
 <context>
@@ -1329,15 +1329,15 @@ Manter estas teclas?</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clique esquerdo</translation>
+        <translation>Esquerdo</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clique central</translation>
+        <translation>Central</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clique direito</translation>
+        <translation>Direito</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1563,15 +1563,15 @@ Manter estas teclas?</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clique esquerdo</translation>
+        <translation>Esquerdo</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clique central</translation>
+        <translation>Central</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clique direito</translation>
+        <translation>Direito</translation>
     </message>
     <message>
         <source>Please enter delay number</source>

@@ -1331,15 +1331,15 @@ Keep these keys?</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Левая кнопка</translation>
+        <translation>ЛКМ</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Средняя кнопка</translation>
+        <translation>СКМ</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Правая кнопка</translation>
+        <translation>ПКМ</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1566,15 +1566,15 @@ Keep these keys?</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Левая кнопка</translation>
+        <translation>ЛКМ</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Средняя кнопка</translation>
+        <translation>СКМ</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Правая кнопка</translation>
+        <translation>ПКМ</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1678,7 +1678,7 @@ Keep these keys?</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Пользовательские схемы</translation>
+        <translation>Свои схемы</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
@@ -1990,7 +1990,7 @@ Keep these keys?</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Пользовательские схемы</translation>
+        <translation>Свои схемы</translation>
     </message>
 </context>
 <context>

@@ -1329,15 +1329,15 @@ Keep these keys?</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clic izquierdo</translation>
+        <translation>Izquierdo</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clic central</translation>
+        <translation>Central</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clic derecho</translation>
+        <translation>Derecho</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1563,15 +1563,15 @@ Keep these keys?</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clic izquierdo</translation>
+        <translation>Izquierdo</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clic central</translation>
+        <translation>Central</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clic derecho</translation>
+        <translation>Derecho</translation>
     </message>
     <message>
         <source>Please enter delay number</source>

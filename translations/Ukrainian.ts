@@ -1331,15 +1331,15 @@ Keep these keys?</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Ліва кнопка</translation>
+        <translation>ЛКМ</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Середня кнопка</translation>
+        <translation>СКМ</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Права кнопка</translation>
+        <translation>ПКМ</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1566,15 +1566,15 @@ Keep these keys?</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Ліва кнопка</translation>
+        <translation>ЛКМ</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Середня кнопка</translation>
+        <translation>СКМ</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Права кнопка</translation>
+        <translation>ПКМ</translation>
     </message>
     <message>
         <source>Please enter delay number</source>

@@ -97,6 +97,10 @@ const char* const kExceptions[][3] = {
     {"Ukrainian", "battery", "QObject|Power query|"},
     {"Zh_SM", "battery", "QObject|Power query|"},
     {"Zh_TR", "battery", "QObject|Power query|"},
+    // The heading over the custom schemes has a fixed 170-px room, which
+    // «Пользовательские схемы» overruns even at the smallest font size.
+    {"Russian", "custom scheme", "QObject|Custom light|"},
+    {"Russian", "custom scheme", "DLightsConfigPage|Custom light|"},
     // These functions step through lists of effects; Chinese names them
     // with the glossary's effect word (灯效/燈效), which holds the light.
     {"Zh_SM", "lighting", "QObject|Overall light|"},

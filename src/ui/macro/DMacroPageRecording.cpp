@@ -45,6 +45,8 @@ void DMacroPage::setUpRecording()
     m_captureScopeLabel = new QLabel(scope, ui->frame_Record->parentWidget());
     m_captureScopeLabel->setObjectName(QStringLiteral("label_CaptureScope"));
     m_captureScopeLabel->setWordWrap(true);
+    // As high as its lines at the width it is given (below).
+    m_captureScopeLabel->installEventFilter(this);
     m_captureScopeLabel->setAlignment(Qt::AlignCenter);
     if (auto* box = qobject_cast<QBoxLayout*>(ui->frame_Record->parentWidget()->layout()))
         box->insertWidget(box->indexOf(ui->frame_Record) + 1, m_captureScopeLabel);
@@ -52,6 +54,10 @@ void DMacroPage::setUpRecording()
 
 bool DMacroPage::filterRecordingEvent(QObject* watched, QEvent* event)
 {
+    if (watched == m_captureScopeLabel && event->type() == QEvent::Resize) {
+        m_captureScopeLabel->setMinimumHeight(m_captureScopeLabel->heightForWidth(m_captureScopeLabel->width()));
+        return false;
+    }
     DDataManager* data = DDataManager::getInstance();
     if (watched == ui->frame_Record) {
         if (event->type() == QEvent::Enter) {
