@@ -17,6 +17,7 @@
 #include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/firmware/DFirwareInfoShow.h"
+#include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/settings/DSettingsDia.h"
 #include "ui/widgets/ArrowWidget.h"
 
@@ -225,6 +226,25 @@ private slots:
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             findings.checkEveryPage(QStringLiteral("firmware information"), &dialog);
+        }
+        {
+            // The update window with two keyboards, one behind a receiver.
+            QList<hidStructInfoAll> records;
+            for (const char* name : {"OV68M", "OV84"}) {
+                hidStructInfoAll record;
+                qstrncpy(record.hidPath, name, sizeof record.hidPath);
+                qstrncpy(record.productName, name, sizeof record.productName);
+                qstrncpy(record.likeName, "Keyboard", sizeof record.likeName);
+                qstrncpy(record.firmwareVersion, "V1.0", sizeof record.firmwareVersion);
+                qstrncpy(record.newFirmwareVersion, "V1.2", sizeof record.newFirmwareVersion);
+                records << record;
+            }
+            QPointer<DUpdateFirmwareDia> window = new DUpdateFirmwareDia;
+            window->setDeviceList(records, {});
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+            findings.checkEveryPage(QStringLiteral("firmware update"), window.data());
+            delete window.data();
         }
         {
             DMagneticCustomEventTipView view;
