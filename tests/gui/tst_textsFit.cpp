@@ -2,7 +2,9 @@
 // program's own fonts: no text is cut, elided or runs out of its widget.
 // A failure lists the language, the page, the widget and the pixels missing.
 #include "support/ApplicationSetUp.h"
+#include "support/LoadedDevicePage.h"
 #include "support/MacroEditorProbe.h"
+#include "support/SimulatorHarness.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 #include "support/TextFit.h"
@@ -10,6 +12,7 @@
 #include "app/DDataManager.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "ui/macro/DMacroPage.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
@@ -180,6 +183,32 @@ private slots:
                          qPrintable(shown->objectName()));
                 findings.check(QStringLiteral("key page, function %1").arg(function), &window);
             }
+            // The function buttons' tips, once the page listens to hovering.
+            QList<QWidget*> functions;
+            for (QWidget* button : visibleButtons(&window)) {
+                if (button->objectName().startsWith(QLatin1String("toolButton_")))
+                    functions << button;
+            }
+            QVERIFY(functions.size() >= 13);
+            QTRY_COMPARE(findings.checkBubbles(QStringLiteral("key page"), {functions.first()}), 1);
+            QCOMPARE(findings.checkBubbles(QStringLiteral("key page"), functions), int(functions.size()));
+        }
+        {
+            // The device page on a simulated keyboard, and the caption
+            // bubbles of the buttons that open its pages.
+            SimulatorHarness sim;
+            std::shared_ptr<SimulatedKeyboard> keyboard = sim.plug("OV68M");
+            std::unique_ptr<DDevicePage> page = loadedDevicePage();
+            QVERIFY(page);
+            page->show();
+            QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+            findings.check(QStringLiteral("device page"), page.get());
+            QList<QWidget*> captions;
+            for (const char* name : {"toolButton_CustomKey", "toolButton_LightConfig", "toolButton_MacroDialog",
+                                     "toolButton_Performance", "toolButton_TriggerSetting", "toolButton_SeniorKey"})
+                captions << page->findChild<QWidget*>(QLatin1String(name));
+            QVERIFY(!captions.contains(nullptr));
+            QCOMPARE(findings.checkBubbles(QStringLiteral("device page"), captions), int(captions.size()));
         }
         {
             DTriggerSettingPage page;
