@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -80,16 +81,24 @@ public:
         for (QWidget* widget : hovered) {
             QEvent enter(QEvent::Enter);
             QCoreApplication::sendEvent(widget, &enter);
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (qobject_cast<ArrowWidget*>(top) && top->isVisible()) {
-                    check(page + QStringLiteral(" bubble"), top);
-                    ++opened;
-                }
-            }
+            opened += checkOpenBubbles(page + QStringLiteral(" bubble"));
             QEvent leave(QEvent::Leave);
             QCoreApplication::sendEvent(widget, &leave);
         }
         return opened;
+    }
+
+    // The bubbles (windows of their own) open now; how many.
+    int checkOpenBubbles(const QString& page)
+    {
+        int open = 0;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (qobject_cast<ArrowWidget*>(top) && top->isVisible()) {
+                check(page, top);
+                ++open;
+            }
+        }
+        return open;
     }
 
     QStringList lines() const { return m_lines; }
@@ -209,6 +218,10 @@ private slots:
                 captions << page->findChild<QWidget*>(QLatin1String(name));
             QVERIFY(!captions.contains(nullptr));
             QCOMPARE(findings.checkBubbles(QStringLiteral("device page"), captions), int(captions.size()));
+            auto* profileMenu = page->findChild<QPushButton*>(QStringLiteral("pushButton_ProfileOperate"));
+            QVERIFY(profileMenu);
+            profileMenu->click();
+            QCOMPARE(findings.checkOpenBubbles(QStringLiteral("profile menu")), 1);
         }
         {
             DTriggerSettingPage page;
@@ -285,6 +298,10 @@ private slots:
             QPointer<DMacroPage> editor = MacroEditorProbe::openMacroEditor(m_macroFile);
             QVERIFY(QTest::qWaitForWindowExposed(editor.data()));
             findings.checkEveryPage(QStringLiteral("macro editor"), editor.data());
+            auto* rowMenu = editor->findChild<QPushButton*>(QStringLiteral("pushButton_MacroOperate"));
+            QVERIFY(rowMenu);
+            rowMenu->click();
+            QCOMPARE(findings.checkOpenBubbles(QStringLiteral("macro row menu")), 1);
             delete editor.data();
         }
         {
