@@ -19,6 +19,7 @@
 #include "ui/mainwidget/devicePage/triggerSetting/DMagneticCustomEventTipView.h"
 #include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
+#include "ui/seniorKeys/DStrokeConfigView.h"
 #include "ui/firmware/DFirwareInfoShow.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/settings/DSettingsDia.h"
@@ -27,6 +28,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -309,6 +311,14 @@ private slots:
             editor->show();
             QVERIFY(QTest::qWaitForWindowExposed(editor.data()));
             findings.checkEveryPage(QStringLiteral("advanced-key editor"), editor.data());
+            // The trigger-point pop-up, opened from a DKS point's link.
+            auto* link = editor->findChild<QLabel*>(QStringLiteral("label_Stroke01"));
+            QVERIFY(link);
+            QVERIFY(QMetaObject::invokeMethod(link, "linkActivated", Q_ARG(QString, QStringLiteral("Company|1.0mm|"))));
+            auto* strokes = editor->findChild<DStrokeConfigView*>();
+            QVERIFY(strokes);
+            QVERIFY(QTest::qWaitForWindowExposed(strokes));
+            findings.checkEveryPage(QStringLiteral("DKS trigger points"), strokes);
             delete editor.data();
         }
 
