@@ -2,6 +2,7 @@
 // program's own fonts: no text is cut, elided or runs out of its widget.
 // A failure lists the language, the page, the widget and the pixels missing.
 #include "support/ApplicationSetUp.h"
+#include "support/KeyCapturePopUp.h"
 #include "support/LoadedDevicePage.h"
 #include "support/MacroEditorProbe.h"
 #include "support/SimulatorHarness.h"
@@ -193,6 +194,13 @@ private slots:
                 QVERIFY2((function == 0) == (shown->objectName() == QLatin1String("page_Default")),
                          qPrintable(shown->objectName()));
                 findings.check(QStringLiteral("key page, function %1").arg(function), &window);
+            }
+            // The capture pop-ups of the remap and key-combination pages.
+            for (int function : {2, 7}) {
+                ArrowWidget* popup = openCapturePopUp(*page, function);
+                QVERIFY(popup);
+                findings.check(QStringLiteral("key capture pop-up %1").arg(function), popup);
+                closeCapturePopUp(*popup);
             }
             // The function buttons' tips, once the page listens to hovering.
             QList<QWidget*> functions;
