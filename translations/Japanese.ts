@@ -2281,11 +2281,11 @@ Keep these keys?</source>
     </message>
     <message>
         <source>event %1 is neither a press nor a release</source>
-        <translation>イベント %1 は押下でも解放でもありません</translation>
+        <translation>イベント %1 は押下でもリリースでもありません</translation>
     </message>
     <message>
         <source>mark %1 does not have one press followed by one release</source>
-        <translation>マーク %1 には押下とそれに続く解放が 1 つずつありません</translation>
+        <translation>マーク %1 には押下とそれに続くリリースが 1 つずつありません</translation>
     </message>
 </context>
 </TS>
