@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>الإضاءة المحيطة</translation>
+        <translation>الإضاءة الجانبية</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -451,7 +451,7 @@
     <name>QObject</name>
     <message>
         <source>Cannot remapped</source>
-        <translation>لا يمكن تغيير وظيفته</translation>
+        <translation>لا يمكن تغيير وظيفة المفتاح</translation>
     </message>
 </context>
 <context>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
-        <translation>تركيبة المفاتيح على المفتاح %1 تحتوي على أكثر من مفتاحي تعديل، ولا تستطيع لوحة المفاتيح تخزينها. لم يُرسل شيء.</translation>
+        <translation>مجموعة المفاتيح على المفتاح %1 تحتوي على أكثر من مفتاحي تعديل، ولا تستطيع لوحة المفاتيح تخزينها. لم يُرسل شيء.</translation>
     </message>
 </context>
 <context>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>لم يتم العثور على أجهزة قابلة للترقية</translation>
+        <translation>لا توجد لوحة مفاتيح تحتاج إلى تحديث البرنامج الثابت</translation>
     </message>
 </context>
 <context>
@@ -846,12 +846,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>الضغط</translation>
+        <source>Press(Trigger)</source>
+        <translation>الضغط (التفعيل)</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>التحرير</translation>
+        <source>Release(Reset)</source>
+        <translation>الإفلات (الرجوع)</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -867,7 +867,7 @@
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation>التفعيل السريع</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -895,7 +895,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>يمكنك ضبط مسافة التفعيل السريع للضغط (التفعيل) وللتحرير (إعادة التعيين) كلٌّ على حدة.</translation>
+        <translation>يمكنك ضبط مسافة Rapid Trigger للضغط (التفعيل) وللإفلات (الرجوع) كلٌّ على حدة.</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -923,11 +923,11 @@
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation>عند التمكين، لا ينتهي التفعيل السريع إلا عندما تحرر المفتاح تمامًا.</translation>
+        <translation>عند التمكين، لا ينتهي Rapid Trigger إلا عندما تحرر المفتاح تمامًا.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>عند التعطيل، ينتهي التفعيل السريع بمجرد أن يعود المفتاح أثناء تحريره فوق نقطة التفعيل.</translation>
+        <translation>عند التعطيل، ينتهي Rapid Trigger بمجرد أن يعود المفتاح أثناء تحريره فوق نقطة التفعيل.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
@@ -942,7 +942,7 @@
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation>التفعيل السريع</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
@@ -954,7 +954,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>يمكنك ضبط مسافة التفعيل السريع للضغط (التفعيل) وللتحرير (إعادة التعيين) كلٌّ على حدة.</translation>
+        <translation>يمكنك ضبط مسافة Rapid Trigger للضغط (التفعيل) وللإفلات (الرجوع) كلٌّ على حدة.</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -1036,7 +1036,7 @@
     </message>
     <message>
         <source>(Light Press)Remap key</source>
-        <translation>(ضغط خفيف) إعادة تعيين المفتاح</translation>
+        <translation>(ضغط خفيف) تغيير وظيفة المفتاح</translation>
     </message>
     <message>
         <source>S</source>
@@ -1044,7 +1044,7 @@
     </message>
     <message>
         <source>(Heavy Press)key combination</source>
-        <translation>(ضغط قوي) تركيبة مفاتيح</translation>
+        <translation>(ضغط قوي) مجموعة مفاتيح</translation>
     </message>
     <message>
         <source>L_SHIFT+R_SHIFT+Space</source>
@@ -1256,6 +1256,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>ms</translation>
     </message>
     <message>
+        <source>%1 MS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
         <source>Start record</source>
         <translation>بدء التسجيل</translation>
     </message>
@@ -1321,7 +1325,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>الفأرة</translation>
+        <translation>الماوس</translation>
     </message>
     <message>
         <source>Delay</source>
@@ -1337,15 +1341,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>النقر الأيسر</translation>
+        <translation>الأيسر</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>النقر الأوسط</translation>
+        <translation>الأوسط</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>النقر الأيمن</translation>
+        <translation>الأيمن</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1480,7 +1484,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update successful</source>
-        <translation>نجح التحديث</translation>
+        <translation>تم تحديث البرنامج الثابت</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1492,7 +1496,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update failed</source>
-        <translation>فشل التحديث</translation>
+        <translation>فشل تحديث البرنامج الثابت</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1567,7 +1571,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>الفأرة</translation>
+        <translation>الماوس</translation>
     </message>
     <message>
         <source>Delay</source>
@@ -1583,15 +1587,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>النقر الأيسر</translation>
+        <translation>الأيسر</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>النقر الأوسط</translation>
+        <translation>الأوسط</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>النقر الأيمن</translation>
+        <translation>الأيمن</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1611,7 +1615,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Mouse</source>
-        <translation>الفأرة</translation>
+        <translation>الماوس</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1695,7 +1699,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>إضاءة مخصصة</translation>
+        <translation>الأنماط المخصصة</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
@@ -2007,7 +2011,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>إضاءة مخصصة</translation>
+        <translation>الأنماط المخصصة</translation>
     </message>
 </context>
 <context>
@@ -2305,7 +2309,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>the mouse code of event %1 names no mouse button</source>
-        <translation>رمز الفأرة للحدث %1 لا يشير إلى أي زر من أزرار الفأرة</translation>
+        <translation>رمز الماوس للحدث %1 لا يشير إلى أي زر من أزرار الماوس</translation>
     </message>
     <message>
         <source>event %1 is neither a press nor a release</source>

@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Ambientní podsvícení</translation>
+        <translation>Boční podsvícení</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>Nenalezena žádná zařízení k aktualizaci</translation>
+        <translation>Žádná klávesnice nepotřebuje aktualizaci firmwaru</translation>
     </message>
 </context>
 <context>
@@ -840,12 +840,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>Stisk</translation>
+        <source>Press(Trigger)</source>
+        <translation>Stisk (sepnutí)</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>Uvolnění</translation>
+        <source>Release(Reset)</source>
+        <translation>Uvolnění (rozepnutí)</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -861,7 +861,7 @@
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation>Rychlé spouštění</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Dráhu rychlého spouštění můžete nastavit zvlášť pro stisk (sepnutí) a pro uvolnění (rozepnutí).</translation>
+        <translation>Dráhu Rapid Trigger můžete nastavit zvlášť pro stisk (sepnutí) a pro uvolnění (rozepnutí).</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -917,11 +917,11 @@
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation>Zapnuto: rychlé spouštění skončí, až klávesu úplně uvolníte.</translation>
+        <translation>Zapnuto: Rapid Trigger skončí, až klávesu úplně uvolníte.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>Vypnuto: rychlé spouštění skončí, jakmile uvolňovaná klávesa projde zpět bodem sepnutí.</translation>
+        <translation>Vypnuto: Rapid Trigger skončí, jakmile uvolňovaná klávesa projde zpět bodem sepnutí.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
@@ -936,7 +936,7 @@
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation>Rychlé spouštění</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
@@ -948,7 +948,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Dráhu rychlého spouštění můžete nastavit zvlášť pro stisk (sepnutí) a pro uvolnění (rozepnutí).</translation>
+        <translation>Dráhu Rapid Trigger můžete nastavit zvlášť pro stisk (sepnutí) a pro uvolnění (rozepnutí).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -1250,6 +1250,10 @@ Importovat profil s těmito klávesami? Jinak se nic neimportuje.</translation>
         <translation>ms</translation>
     </message>
     <message>
+        <source>%1 MS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
         <source>Start record</source>
         <translation>Spustit záznam</translation>
     </message>
@@ -1331,15 +1335,15 @@ Importovat profil s těmito klávesami? Jinak se nic neimportuje.</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Levé tlačítko</translation>
+        <translation>Levé</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Prostřední tlačítko</translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Pravé tlačítko</translation>
+        <translation>Pravé</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1471,7 +1475,7 @@ Importovat profil s těmito klávesami? Jinak se nic neimportuje.</translation>
     </message>
     <message>
         <source>Update successful</source>
-        <translation>Aktualizace proběhla úspěšně</translation>
+        <translation>Firmware aktualizován</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1483,7 +1487,7 @@ Importovat profil s těmito klávesami? Jinak se nic neimportuje.</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation>Aktualizace se nezdařila</translation>
+        <translation>Aktualizace firmwaru se nezdařila</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1574,15 +1578,15 @@ Importovat profil s těmito klávesami? Jinak se nic neimportuje.</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Levé tlačítko</translation>
+        <translation>Levé</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Prostřední tlačítko</translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Pravé tlačítko</translation>
+        <translation>Pravé</translation>
     </message>
     <message>
         <source>Please enter delay number</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Download</source>
-        <translation>Download</translation>
+        <translation>Write to Keyboard</translation>
     </message>
     <message>
         <source>Type:</source>
@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
-        <translation>Setting failed because the text is empty</translation>
+        <translation>Could not save the key: the text is empty</translation>
     </message>
     <message>
         <source>Setting failed because the profile could not be saved</source>
-        <translation>Setting failed because the profile could not be saved</translation>
+        <translation>Could not save the key: the profile could not be saved</translation>
     </message>
     <message>
         <source>OK</source>
@@ -152,11 +152,11 @@
     </message>
     <message>
         <source>Key Config</source>
-        <translation>Key Config</translation>
+        <translation>Key Settings</translation>
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation>Keyboard Light</translation>
+        <translation>Lighting</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
@@ -216,11 +216,11 @@
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation>Screen brightness+</translation>
+        <translation>Screen brightness +</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation>Screen brightness-</translation>
+        <translation>Screen brightness -</translation>
     </message>
     <message>
         <source>Search</source>
@@ -228,15 +228,15 @@
     </message>
     <message>
         <source>Mouse Left</source>
-        <translation>Mouse Left</translation>
+        <translation>Left Button</translation>
     </message>
     <message>
         <source>Mouse Center</source>
-        <translation>Mouse Center</translation>
+        <translation>Middle Button</translation>
     </message>
     <message>
         <source>Mouse Right</source>
-        <translation>Mouse Right</translation>
+        <translation>Right Button</translation>
     </message>
     <message>
         <source>Scroll Up</source>
@@ -360,15 +360,15 @@
     </message>
     <message>
         <source>Overall light</source>
-        <translation>Overall light</translation>
+        <translation>Overall lighting</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation>Interaction light</translation>
+        <translation>Interactive lighting</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation>All light</translation>
+        <translation>All lighting</translation>
     </message>
     <message>
         <source>Static</source>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Direction Loop</source>
-        <translation>Direction Loop</translation>
+        <translation>Cycle direction</translation>
     </message>
     <message>
         <source>Into full color</source>
@@ -503,7 +503,7 @@
     </message>
     <message>
         <source>The device is offline</source>
-        <translation>The device is offline</translation>
+        <translation>The keyboard is offline</translation>
     </message>
     <message>
         <source>The device has been turned on</source>
@@ -573,15 +573,15 @@
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation>Disable SHIFT+TAB</translation>
+        <translation>Disable Shift+Tab</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
-        <translation>Disable ALT+TAB</translation>
+        <translation>Disable Alt+Tab</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
-        <translation>Disable ALT+F4</translation>
+        <translation>Disable Alt+F4</translation>
     </message>
     <message>
         <source>Light into sleep:</source>
@@ -639,7 +639,7 @@
     <name>QObject</name>
     <message>
         <source>Key calibration in progress, please wait a moment</source>
-        <translation>Key calibration in progress, please wait a moment</translation>
+        <translation>Calibrating keys, please wait</translation>
     </message>
     <message>
         <source>Sleep time is out of range</source>
@@ -838,12 +838,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>Press</translation>
+        <source>Press(Trigger)</source>
+        <translation>Press (actuation)</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>Release</translation>
+        <source>Release(Reset)</source>
+        <translation>Release (reset)</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -851,15 +851,15 @@
     </message>
     <message>
         <source>Journey tracking</source>
-        <translation>Journey tracking</translation>
+        <translation>Travel tracking</translation>
     </message>
     <message>
         <source>Sensitivity of pressing and releasing</source>
-        <translation>Sensitivity of pressing and releasing</translation>
+        <translation>Separate press and release</translation>
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation>Quick trigger</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -867,11 +867,11 @@
     </message>
     <message>
         <source>Key anti shake</source>
-        <translation>Key anti shake</translation>
+        <translation>Debounce</translation>
     </message>
     <message>
         <source>Rate return</source>
-        <translation>Rate return</translation>
+        <translation>Polling rate</translation>
     </message>
     <message>
         <source>Key calibration mode</source>
@@ -883,70 +883,70 @@
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</translation>
+        <translation>The key acts as soon as it moves: it presses when it moves down and releases when it moves back up by the distances set here.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
+        <translation>Set the Rapid Trigger distances for pressing (actuation) and releasing (reset) separately.</translation>
     </message>
     <message>
         <source>All keys calibration</source>
-        <translation>All keys calibration</translation>
+        <translation>Calibrate all keys</translation>
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
-        <translation>1.Into key calibration mode first;</translation>
+        <translation>1. Switch on key calibration mode;</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
-        <translation>2.Select one key;</translation>
+        <translation>2. Select a key;</translation>
     </message>
     <message>
         <source>3.Clicked "Start calibration";</source>
-        <translation>3.Clicked "Start calibration";</translation>
+        <translation>3. Click &quot;Start calibration&quot;;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
-        <translation>4.Press the selected key;</translation>
+        <translation>4. Press the selected key all the way down;</translation>
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation>5.Return key calibration results;</translation>
+        <translation>5. The program shows the result of the calibration.</translation>
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation>When enabled, the quick trigger will only terminate when you completely release the button.</translation>
+        <translation>On: Rapid Trigger ends only when the key is released completely.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</translation>
+        <translation>Off: Rapid Trigger ends as soon as the key rises above its actuation point.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Set the required press key duration for triggering.</translation>
+        <translation>Set how long a key must be held down to actuate.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
-        <translation>When all keys calibration is enabled, please press all keys to complete the calibration.</translation>
+        <translation>To calibrate all keys, press every key all the way down once.</translation>
     </message>
 </context>
 <context>
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation>Quick trigger</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</translation>
+        <translation>The key acts as soon as it moves: it presses when it moves down and releases when it moves back up by the distances set here.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
-        <translation>Secondary sensitivity</translation>
+        <translation>Separate press and release</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</translation>
+        <translation>Set the Rapid Trigger distances for pressing (actuation) and releasing (reset) separately.</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -962,7 +962,7 @@
     </message>
     <message>
         <source>Key anti shake</source>
-        <translation>Key anti shake</translation>
+        <translation>Debounce</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -970,11 +970,11 @@
     </message>
     <message>
         <source>Rate return</source>
-        <translation>Rate return</translation>
+        <translation>Polling rate</translation>
     </message>
     <message>
         <source>Into calibration mode</source>
-        <translation>Into calibration mode</translation>
+        <translation>Key calibration mode</translation>
     </message>
     <message>
         <source>Start calibration</source>
@@ -982,11 +982,11 @@
     </message>
     <message>
         <source>All keys calibration</source>
-        <translation>All keys calibration</translation>
+        <translation>Calibrate all keys</translation>
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation>Intensity tracking</translation>
+        <translation>Travel tracking</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -1028,7 +1028,7 @@
     </message>
     <message>
         <source>(Light Press)Remap key</source>
-        <translation>(Light Press)Remap key</translation>
+        <translation>(Light press) Remap key</translation>
     </message>
     <message>
         <source>S</source>
@@ -1036,7 +1036,7 @@
     </message>
     <message>
         <source>(Heavy Press)key combination</source>
-        <translation>(Heavy Press)key combination</translation>
+        <translation>(Heavy press) Key combination</translation>
     </message>
     <message>
         <source>L_SHIFT+R_SHIFT+Space</source>
@@ -1047,7 +1047,7 @@
     <name>QObject</name>
     <message>
         <source>Breath</source>
-        <translation>Breath</translation>
+        <translation>Breathing</translation>
     </message>
     <message>
         <source>Wave</source>
@@ -1091,7 +1091,7 @@
     </message>
     <message>
         <source>Speed Respond</source>
-        <translation>Speed Respond</translation>
+        <translation>Speed Response</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -1103,7 +1103,7 @@
     </message>
     <message>
         <source>Striation</source>
-        <translation>Striation</translation>
+        <translation>Stripes</translation>
     </message>
     <message>
         <source>Fireworks</source>
@@ -1119,7 +1119,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>Close</translation>
+        <translation>Off</translation>
     </message>
 </context>
 <context>
@@ -1221,19 +1221,19 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Macro Record</source>
-        <translation>Macro Record</translation>
+        <translation>Macro Recording</translation>
     </message>
     <message>
         <source>Macro Group</source>
-        <translation>Macro Group</translation>
+        <translation>Macros</translation>
     </message>
     <message>
         <source>Delay Setting</source>
-        <translation>Delay Setting</translation>
+        <translation>Delays</translation>
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Recording delay</translation>
+        <translation>Recorded delays</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -1245,39 +1245,43 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>MS</source>
-        <translation>MS</translation>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>%1 MS</source>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Start record</source>
-        <translation>Start record</translation>
+        <translation>Start recording</translation>
     </message>
     <message>
         <source>Stop record</source>
-        <translation>Stop record</translation>
+        <translation>Stop recording</translation>
     </message>
     <message>
         <source>Start record macro</source>
-        <translation>Start record macro</translation>
+        <translation>Recording started</translation>
     </message>
     <message>
         <source>Stop record macro</source>
-        <translation>Stop record macro</translation>
+        <translation>Recording stopped</translation>
     </message>
     <message>
         <source>The record of events has reached the limit</source>
-        <translation>The record of events has reached the limit</translation>
+        <translation>The maximum number of events has been reached</translation>
     </message>
     <message>
         <source>Please select a specific location first</source>
-        <translation>Please select a specific location first</translation>
+        <translation>Please select a position in the list first</translation>
     </message>
     <message>
         <source>Insert successful</source>
-        <translation>Insert successful</translation>
+        <translation>Event inserted</translation>
     </message>
     <message>
         <source>Modify successful</source>
-        <translation>Modify successful</translation>
+        <translation>Event changed</translation>
     </message>
     <message>
         <source>Event List</source>
@@ -1285,7 +1289,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Record is empty</source>
-        <translation>Record is empty</translation>
+        <translation>No events recorded</translation>
     </message>
     <message>
         <source>Insert Event</source>
@@ -1321,7 +1325,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Operate</source>
-        <translation>Operate</translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Please enter a key</source>
@@ -1333,7 +1337,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Center Click</translation>
+        <translation>Middle Click</translation>
     </message>
     <message>
         <source>Right Click</source>
@@ -1341,7 +1345,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
-        <translation>Please enter delay number</translation>
+        <translation>Please enter a delay</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -1349,31 +1353,31 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation>Property</translation>
+        <translation>Properties</translation>
     </message>
     <message>
         <source>Press Key</source>
-        <translation>Press Key</translation>
+        <translation>Key</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation>Modify</translation>
+        <translation>Change</translation>
     </message>
     <message>
         <source>Add macro successful</source>
-        <translation>Add macro successful</translation>
+        <translation>Macro created</translation>
     </message>
     <message>
         <source>Delete macro successful</source>
-        <translation>Delete macro successful</translation>
+        <translation>Macro deleted</translation>
     </message>
     <message>
         <source>Macro name can&apos;t be empty</source>
-        <translation>Macro name can&apos;t be empty</translation>
+        <translation>The macro name cannot be empty</translation>
     </message>
     <message>
         <source>Modify macro name successful</source>
-        <translation>Modify macro name successful</translation>
+        <translation>Macro renamed</translation>
     </message>
     <message>
         <source>Please select a macro first</source>
@@ -1381,7 +1385,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Clear record macro successful</source>
-        <translation>Clear record macro successful</translation>
+        <translation>Macro cleared</translation>
     </message>
     <message>
         <source>The macro file could not be saved</source>
@@ -1409,7 +1413,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation>Modify Name</translation>
+        <translation>Rename</translation>
     </message>
     <message numerus="yes">
         <source>%n keys are bound to this macro. Deleting the macro gives them back their default function. Delete it?</source>
@@ -1456,7 +1460,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation>Complete</translation>
+        <translation>Done</translation>
     </message>
     <message>
         <source>Update Firmware</source>
@@ -1484,26 +1488,26 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Mouse Key</source>
-        <translation>Mouse Key</translation>
+        <translation>Mouse Functions</translation>
     </message>
 </context>
 <context>
     <name>DMacroPage</name>
     <message>
         <source>Macro Record</source>
-        <translation>Macro Record</translation>
+        <translation>Macro Recording</translation>
     </message>
     <message>
         <source>Macro Group</source>
-        <translation>Macro Group</translation>
+        <translation>Macros</translation>
     </message>
     <message>
         <source>Delay Setting</source>
-        <translation>Delay Setting</translation>
+        <translation>Delays</translation>
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Recording delay</translation>
+        <translation>Recorded delays</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -1515,7 +1519,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>MS</source>
-        <translation>MS</translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Record</source>
@@ -1527,7 +1531,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Record is empty</source>
-        <translation>Record is empty</translation>
+        <translation>No events recorded</translation>
     </message>
     <message>
         <source>Insert Event</source>
@@ -1563,7 +1567,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Operate</source>
-        <translation>Operate</translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Please enter a key</source>
@@ -1575,7 +1579,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Center Click</translation>
+        <translation>Middle Click</translation>
     </message>
     <message>
         <source>Right Click</source>
@@ -1583,7 +1587,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
-        <translation>Please enter delay number</translation>
+        <translation>Please enter a delay</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -1591,11 +1595,11 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation>Property</translation>
+        <translation>Properties</translation>
     </message>
     <message>
         <source>Press Key</source>
-        <translation>Press Key</translation>
+        <translation>Key</translation>
     </message>
     <message>
         <source>Mouse</source>
@@ -1603,7 +1607,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation>Modify</translation>
+        <translation>Change</translation>
     </message>
 </context>
 <context>
@@ -1618,7 +1622,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation>Modify Name</translation>
+        <translation>Rename</translation>
     </message>
 </context>
 <context>
@@ -1647,15 +1651,15 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     <name>QObject</name>
     <message>
         <source>Custom light name can&apos;t be empty</source>
-        <translation>Custom light name can&apos;t be empty</translation>
+        <translation>The custom scheme name cannot be empty</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation>Modify custom light name successful</translation>
+        <translation>Custom scheme renamed</translation>
     </message>
     <message>
         <source>Modify custom light name failed</source>
-        <translation>Modify custom light name failed</translation>
+        <translation>Could not rename the custom scheme</translation>
     </message>
     <message>
         <source>Brightness:</source>
@@ -1683,19 +1687,19 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Custom light</translation>
+        <translation>Custom Schemes</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
-        <translation>Keyboard/Ambient</translation>
+        <translation>Keyboard/Side Light</translation>
     </message>
     <message>
         <source>The device has no atmosphere lamp</source>
-        <translation>The device has no atmosphere lamp</translation>
+        <translation>This keyboard has no side light</translation>
     </message>
     <message>
         <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>The light setting could not be saved or sent to the keyboard.</translation>
+        <translation>The lighting setting could not be saved or sent to the keyboard.</translation>
     </message>
     <message>
         <source>Sets up the keys, lighting and profiles of the keyboard</source>
@@ -1743,23 +1747,23 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Virtual Keyboard</source>
-        <translation>Virtual Keyboard</translation>
+        <translation>On-Screen Keyboard</translation>
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>Remap with key?</translation>
+        <translation>Remap to:</translation>
     </message>
     <message>
         <source>Enter key?</source>
-        <translation>Enter key?</translation>
+        <translation>Enter keys:</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation>Chinese</translation>
+        <translation>Hanja</translation>
     </message>
     <message>
         <source>Korean/English</source>
-        <translation>Korean/English</translation>
+        <translation>Han/Yeong</translation>
     </message>
     <message>
         <source>K14</source>
@@ -1843,11 +1847,11 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Enter text ...</source>
-        <translation>Enter text ...</translation>
+        <translation>Enter text…</translation>
     </message>
     <message>
         <source>The text is too long, the part that does not fit was not added</source>
-        <translation>The text is too long, the part that does not fit was not added</translation>
+        <translation>The text is too long; the part that does not fit was left out</translation>
     </message>
 </context>
 <context>
@@ -1921,7 +1925,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Application software</source>
-        <translation>Application software</translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Check Update</source>
@@ -1995,7 +1999,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Custom light</translation>
+        <translation>Custom Schemes</translation>
     </message>
 </context>
 <context>
@@ -2013,7 +2017,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Virtual Keyboard</source>
-        <translation>Virtual Keyboard</translation>
+        <translation>On-Screen Keyboard</translation>
     </message>
 </context>
 <context>
@@ -2036,7 +2040,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>Remap with key?</translation>
+        <translation>Remap to:</translation>
     </message>
 </context>
 <context>
@@ -2059,7 +2063,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Enter key?</source>
-        <translation>Enter key?</translation>
+        <translation>Enter keys:</translation>
     </message>
 </context>
 <context>
@@ -2104,7 +2108,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Enter text ...</source>
-        <translation>Enter text ...</translation>
+        <translation>Enter text…</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2135,7 +2139,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Hold Duration</source>
-        <translation>Hold Duration</translation>
+        <translation>Hold duration</translation>
     </message>
     <message>
         <source>Senior keys is empty</source>
@@ -2174,7 +2178,7 @@ Import the profile with these keys? If not, nothing is imported.</translation>
     </message>
     <message>
         <source>Hold Duration</source>
-        <translation>Hold Duration</translation>
+        <translation>Hold duration</translation>
     </message>
     <message>
         <source>Senior keys is empty</source>

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation>Fonction :</translation>
+        <translation>Fonction :</translation>
     </message>
     <message>
         <source>Key</source>
@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
-        <translation>Échec du réglage : le texte est vide</translation>
+        <translation>Échec du réglage : le texte est vide</translation>
     </message>
     <message>
         <source>Setting failed because the profile could not be saved</source>
-        <translation>Échec du réglage : le profil n’a pas pu être enregistré</translation>
+        <translation>Échec du réglage : le profil n’a pas pu être enregistré</translation>
     </message>
     <message>
         <source>OK</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Éclairage d&apos;ambiance</translation>
+        <translation>Éclairage latéral</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -216,11 +216,11 @@
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation>Luminosité de l&apos;écran +</translation>
+        <translation>Luminosité de l’écran +</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation>Luminosité de l&apos;écran -</translation>
+        <translation>Luminosité de l’écran -</translation>
     </message>
     <message>
         <source>Search</source>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Verrouiller l&apos;ordinateur</translation>
+        <translation>Verrouiller l’ordinateur</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -436,15 +436,15 @@
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Enregistrer l&apos;éclairage</translation>
+        <translation>Enregistrer l’éclairage</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation>Éteindre l&apos;éclairage latéral</translation>
+        <translation>Éteindre l’éclairage latéral</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation>Figer l&apos;éclairage latéral</translation>
+        <translation>Figer l’éclairage latéral</translation>
     </message>
 </context>
 <context>
@@ -462,25 +462,25 @@
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Échec de l&apos;écriture dans le clavier, veuillez réessayer</translation>
+        <translation>Échec de l’écriture dans le clavier, veuillez réessayer</translation>
     </message>
     <message numerus="yes">
         <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
         <translation>
-            <numerusform>%n touche est associée à une macro, mais le clavier n&apos;en contient que %1. Rien n&apos;a été envoyé.</numerusform>
-            <numerusform>%n touches sont associées à des macros, mais le clavier n&apos;en contient que %1. Rien n&apos;a été envoyé.</numerusform>
+            <numerusform>%n touche est associée à une macro, mais le clavier n’en contient que %1. Rien n’a été envoyé.</numerusform>
+            <numerusform>%n touches sont associées à des macros, mais le clavier n’en contient que %1. Rien n’a été envoyé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n keys are bound to advanced keys, but the keyboard holds %1. Nothing was sent.</source>
         <translation>
-            <numerusform>%n touche est associée à une touche avancée, mais le clavier n&apos;en contient que %1. Rien n&apos;a été envoyé.</numerusform>
-            <numerusform>%n touches sont associées à des touches avancées, mais le clavier n&apos;en contient que %1. Rien n&apos;a été envoyé.</numerusform>
+            <numerusform>%n touche est associée à une touche avancée, mais le clavier n’en contient que %1. Rien n’a été envoyé.</numerusform>
+            <numerusform>%n touches sont associées à des touches avancées, mais le clavier n’en contient que %1. Rien n’a été envoyé.</numerusform>
         </translation>
     </message>
     <message>
         <source>The key combination on key %1 holds more than two modifier keys, which the keyboard cannot store. Nothing was sent.</source>
-        <translation>La combinaison de touches de la touche %1 contient plus de deux touches de modification, ce que le clavier ne peut pas enregistrer. Rien n&apos;a été envoyé.</translation>
+        <translation>La combinaison de touches de la touche %1 contient plus de deux touches de modification, ce que le clavier ne peut pas enregistrer. Rien n’a été envoyé.</translation>
     </message>
 </context>
 <context>
@@ -503,11 +503,11 @@
     </message>
     <message>
         <source>The device is offline</source>
-        <translation>L&apos;appareil est hors ligne</translation>
+        <translation>L’appareil est hors ligne</translation>
     </message>
     <message>
         <source>The device has been turned on</source>
-        <translation>L&apos;appareil est déjà sélectionné</translation>
+        <translation>L’appareil est déjà sélectionné</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -534,11 +534,11 @@
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation>Fonction :</translation>
+        <translation>Fonction :</translation>
     </message>
     <message>
         <source>Key</source>
@@ -585,7 +585,7 @@
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>Mise en veille de l&apos;éclairage :</translation>
+        <translation>Mise en veille de l’éclairage :</translation>
     </message>
     <message>
         <source>Second</source>
@@ -620,7 +620,7 @@
     <name>QObject</name>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>Le délai de mise en veille de l&apos;éclairage ne peut pas dépasser celui du clavier</translation>
+        <translation>Le délai de mise en veille de l’éclairage ne peut pas dépasser celui du clavier</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation>Ce profil n&apos;existe pas</translation>
+        <translation>Ce profil n’existe pas</translation>
     </message>
     <message>
         <source>Profile name can&apos;t empty</source>
@@ -698,11 +698,11 @@
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Veuillez d&apos;abord choisir le dossier d&apos;enregistrement</translation>
+        <translation>Veuillez d’abord choisir le dossier d’enregistrement</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Veuillez d&apos;abord choisir le fichier à importer</translation>
+        <translation>Veuillez d’abord choisir le fichier à importer</translation>
     </message>
     <message>
         <source>Create profile failed</source>
@@ -718,15 +718,15 @@
     </message>
     <message>
         <source>Operate failed</source>
-        <translation>Échec de l&apos;opération</translation>
+        <translation>Échec de l’opération</translation>
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>Échec de l&apos;exportation du profil</translation>
+        <translation>Échec de l’exportation du profil</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>Échec de l&apos;importation du profil</translation>
+        <translation>Échec de l’importation du profil</translation>
     </message>
     <message>
         <source>%1 was damaged and has been restored from its backup; the damaged file was moved to %2</source>
@@ -738,7 +738,7 @@
     </message>
     <message>
         <source>%1 is damaged and could not be moved aside; its settings cannot be used</source>
-        <translation>%1 est endommagé et n&apos;a pas pu être mis de côté ; ses réglages ne peuvent pas être utilisés</translation>
+        <translation>%1 est endommagé et n’a pas pu être mis de côté ; ses réglages ne peuvent pas être utilisés</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -758,7 +758,7 @@
     </message>
     <message>
         <source>Save directory</source>
-        <translation>Dossier d&apos;enregistrement</translation>
+        <translation>Dossier d’enregistrement</translation>
     </message>
     <message>
         <source>Open profile file</source>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>The keyboard is not ready yet; it will be loaded as soon as it answers</source>
-        <translation>Le clavier n&apos;est pas encore prêt ; il sera chargé dès qu&apos;il répondra</translation>
+        <translation>Le clavier n’est pas encore prêt ; il sera chargé dès qu’il répondra</translation>
     </message>
 </context>
 <context>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>Aucun appareil à mettre à jour</translation>
+        <translation>Aucun clavier n’a besoin d’une mise à jour du micrologiciel</translation>
     </message>
 </context>
 <context>
@@ -838,12 +838,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>Appui</translation>
+        <source>Press(Trigger)</source>
+        <translation>Appui (déclenchement)</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>Relâchement</translation>
+        <source>Release(Reset)</source>
+        <translation>Relâchement (réarmement)</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -859,7 +859,7 @@
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation>Déclenchement rapide</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -871,7 +871,7 @@
     </message>
     <message>
         <source>Rate return</source>
-        <translation>Taux d&apos;interrogation</translation>
+        <translation>Taux d’interrogation</translation>
     </message>
     <message>
         <source>Key calibration mode</source>
@@ -883,11 +883,11 @@
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Ajustez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
+        <translation>Ajustez la course de déclenchement et la course de réinitialisation selon votre intention d’appuyer sur la touche ou de la relâcher.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
+        <translation>Vous pouvez régler séparément la course du Rapid Trigger à l’appui (déclenchement) et au relâchement (réarmement).</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -895,35 +895,35 @@
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
-        <translation>1. Passez d&apos;abord en mode de calibrage des touches ;</translation>
+        <translation>1. Passez d’abord en mode de calibrage des touches ;</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
-        <translation>2. Sélectionnez une touche ;</translation>
+        <translation>2. Sélectionnez une touche ;</translation>
     </message>
     <message>
         <source>3.Clicked "Start calibration";</source>
-        <translation>3. Cliquez sur « Démarrer le calibrage » ;</translation>
+        <translation>3. Cliquez sur « Démarrer le calibrage » ;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
-        <translation>4. Appuyez sur la touche sélectionnée ;</translation>
+        <translation>4. Appuyez sur la touche sélectionnée ;</translation>
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation>5. Le résultat du calibrage s&apos;affiche ;</translation>
+        <translation>5. Le résultat du calibrage s’affiche ;</translation>
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation>Activé : le déclenchement rapide ne prend fin que lorsque vous relâchez complètement la touche.</translation>
+        <translation>Activé : le Rapid Trigger ne prend fin que lorsque vous relâchez complètement la touche.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>Désactivé : le déclenchement rapide prend fin dès que la touche relâchée repasse le point de déclenchement.</translation>
+        <translation>Désactivé : le Rapid Trigger prend fin dès que la touche relâchée repasse le point de déclenchement.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Définissez la durée d&apos;appui nécessaire au déclenchement.</translation>
+        <translation>Définissez la durée d’appui nécessaire au déclenchement.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
@@ -934,11 +934,11 @@
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation>Déclenchement rapide</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Ajustez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
+        <translation>Ajustez la course de déclenchement et la course de réinitialisation selon votre intention d’appuyer sur la touche ou de la relâcher.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -946,7 +946,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Vous pouvez régler séparément la course du déclenchement rapide à l&apos;appui (déclenchement) et au relâchement (réinitialisation).</translation>
+        <translation>Vous pouvez régler séparément la course du Rapid Trigger à l’appui (déclenchement) et au relâchement (réarmement).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -970,7 +970,7 @@
     </message>
     <message>
         <source>Rate return</source>
-        <translation>Taux d&apos;interrogation</translation>
+        <translation>Taux d’interrogation</translation>
     </message>
     <message>
         <source>Into calibration mode</source>
@@ -986,7 +986,7 @@
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation>Suivi de l&apos;intensité</translation>
+        <translation>Suivi de l’intensité</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -1107,7 +1107,7 @@
     </message>
     <message>
         <source>Fireworks</source>
-        <translation>Feux d&apos;artifice</translation>
+        <translation>Feux d’artifice</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
@@ -1193,7 +1193,7 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation>Activez d&apos;abord le mode de calibrage des touches</translation>
+        <translation>Activez d’abord le mode de calibrage des touches</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
@@ -1248,12 +1248,16 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
         <translation>ms</translation>
     </message>
     <message>
+        <source>%1 MS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
         <source>Start record</source>
-        <translation>Démarrer l’enregistrement</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Stop record</source>
-        <translation>Arrêter l’enregistrement</translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Start record macro</source>
@@ -1432,7 +1436,7 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>The advanced-key file could not be saved</source>
-        <translation>Impossible d&apos;enregistrer le fichier des touches avancées</translation>
+        <translation>Impossible d’enregistrer le fichier des touches avancées</translation>
     </message>
     <message>
         <source>Product name:</source>
@@ -1468,7 +1472,7 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>Update successful</source>
-        <translation>Mise à jour réussie</translation>
+        <translation>Micrologiciel mis à jour</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1480,7 +1484,7 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>Update failed</source>
-        <translation>Échec de la mise à jour</translation>
+        <translation>Échec de la mise à jour du micrologiciel</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1659,15 +1663,15 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>Brightness:</source>
-        <translation>Luminosité :</translation>
+        <translation>Luminosité :</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Vitesse :</translation>
+        <translation>Vitesse :</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation>Direction :</translation>
+        <translation>Direction :</translation>
     </message>
     <message>
         <source>Full color</source>
@@ -1683,7 +1687,7 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Schémas perso.</translation>
+        <translation>Schémas personnalisés</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
@@ -1691,15 +1695,15 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>The device has no atmosphere lamp</source>
-        <translation>L&apos;appareil n&apos;a pas d&apos;éclairage latéral</translation>
+        <translation>L’appareil n’a pas d’éclairage latéral</translation>
     </message>
     <message>
         <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>Le réglage d&apos;éclairage n&apos;a pas pu être enregistré ou envoyé au clavier.</translation>
+        <translation>Le réglage d’éclairage n’a pas pu être enregistré ou envoyé au clavier.</translation>
     </message>
     <message>
         <source>Sets up the keys, lighting and profiles of the keyboard</source>
-        <translation>Configure les touches, l&apos;éclairage et les profils du clavier</translation>
+        <translation>Configure les touches, l’éclairage et les profils du clavier</translation>
     </message>
     <message>
         <source>General</source>
@@ -1747,11 +1751,11 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>Réassigner à ?</translation>
+        <translation>Réassigner à ?</translation>
     </message>
     <message>
         <source>Enter key?</source>
-        <translation>Saisir les touches ?</translation>
+        <translation>Saisir les touches ?</translation>
     </message>
     <message>
         <source>Chinese</source>
@@ -1963,23 +1967,23 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation>Luminosité :</translation>
+        <translation>Luminosité :</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Vitesse :</translation>
+        <translation>Vitesse :</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation>Direction :</translation>
+        <translation>Direction :</translation>
     </message>
     <message>
         <source>Light mode</source>
-        <translation>Mode d&apos;éclairage</translation>
+        <translation>Mode d’éclairage</translation>
     </message>
     <message>
         <source>Full color</source>
@@ -1995,7 +1999,7 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Schémas perso.</translation>
+        <translation>Schémas personnalisés</translation>
     </message>
 </context>
 <context>
@@ -2036,7 +2040,7 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>Réassigner à ?</translation>
+        <translation>Réassigner à ?</translation>
     </message>
 </context>
 <context>
@@ -2059,7 +2063,7 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>Enter key?</source>
-        <translation>Saisir les touches ?</translation>
+        <translation>Saisir les touches ?</translation>
     </message>
 </context>
 <context>
@@ -2151,7 +2155,7 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation>La touche a deux fonctions : l&apos;une quand elle est maintenue, l&apos;autre quand elle est cliquée.</translation>
+        <translation>La touche a deux fonctions : l’une quand elle est maintenue, l’autre quand elle est cliquée.</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
@@ -2182,7 +2186,7 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation>La touche a deux fonctions : l&apos;une quand elle est maintenue, l&apos;autre quand elle est cliquée.</translation>
+        <translation>La touche a deux fonctions : l’une quand elle est maintenue, l’autre quand elle est cliquée.</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
@@ -2190,15 +2194,15 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
-        <translation>Avec « Touche unique » sélectionnée, un clic sur une touche suffit pour la définir ;</translation>
+        <translation>Avec « Touche unique » sélectionnée, un clic sur une touche suffit pour la définir ;</translation>
     </message>
     <message>
         <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Avec « Combinaison de touches » sélectionnée, choisissez au moins une touche de modification puis une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
+        <translation>Avec « Combinaison de touches » sélectionnée, choisissez au moins une touche de modification puis une autre touche pour terminer la combinaison, par exemple L_Shift+A ou L_Shift+L_Ctrl+A ;</translation>
     </message>
     <message>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
-        <translation>La touche peut remplir quatre fonctions : 1 à 4 fonctions peuvent être associées à quatre profondeurs d&apos;appui différentes.</translation>
+        <translation>La touche peut remplir quatre fonctions : 1 à 4 fonctions peuvent être associées à quatre profondeurs d’appui différentes.</translation>
     </message>
     <message>
         <source>Create senior keys successful</source>
@@ -2215,8 +2219,8 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     <message numerus="yes">
         <source>%n keys are bound to this advanced key. Deleting it gives them back their default function. Delete it?</source>
         <translation>
-            <numerusform>%n touche est associée à cette touche avancée. Sa suppression lui rend sa fonction par défaut. La supprimer ?</numerusform>
-            <numerusform>%n touches sont associées à cette touche avancée. Sa suppression leur rend leur fonction par défaut. La supprimer ?</numerusform>
+            <numerusform>%n touche est associée à cette touche avancée. Sa suppression lui rend sa fonction par défaut. La supprimer ?</numerusform>
+            <numerusform>%n touches sont associées à cette touche avancée. Sa suppression leur rend leur fonction par défaut. La supprimer ?</numerusform>
         </translation>
     </message>
     <message>

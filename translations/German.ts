@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Ambientebeleuchtung</translation>
+        <translation>Seitenbeleuchtung</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>Light recording</source>
-        <translation>Lichtaufnahme</translation>
+        <translation>Beleuchtung aufnehmen</translation>
     </message>
     <message>
         <source>Close side light</source>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>Keine aktualisierbaren Geräte gefunden</translation>
+        <translation>Keine Tastatur benötigt ein Firmware-Update</translation>
     </message>
 </context>
 <context>
@@ -838,12 +838,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>Drücken</translation>
+        <source>Press(Trigger)</source>
+        <translation>Drücken (Auslösepunkt)</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>Loslassen</translation>
+        <source>Release(Reset)</source>
+        <translation>Loslassen (Rücksetzpunkt)</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -859,7 +859,7 @@
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation>Schnellauslösung</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -887,7 +887,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Sie können die Wege der Schnellauslösung für das Drücken (Auslösen) und das Loslassen (Zurücksetzen) getrennt einstellen.</translation>
+        <translation>Sie können die Wege von Rapid Trigger für das Drücken (Auslösen) und das Loslassen (Zurücksetzen) getrennt einstellen.</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -915,11 +915,11 @@
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation>Ein: Die Schnellauslösung endet erst, wenn Sie die Taste vollständig loslassen.</translation>
+        <translation>Ein: Rapid Trigger endet erst, wenn Sie die Taste vollständig loslassen.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>Aus: Die Schnellauslösung endet, sobald die Taste beim Loslassen über den Auslösepunkt zurückkehrt.</translation>
+        <translation>Aus: Rapid Trigger endet, sobald die Taste beim Loslassen über den Auslösepunkt zurückkehrt.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
@@ -934,7 +934,7 @@
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation>Schnellauslösung</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
@@ -946,7 +946,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Sie können die Wege der Schnellauslösung für das Drücken (Auslösen) und das Loslassen (Zurücksetzen) getrennt einstellen.</translation>
+        <translation>Sie können die Wege von Rapid Trigger für das Drücken (Auslösen) und das Loslassen (Zurücksetzen) getrennt einstellen.</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -1248,6 +1248,10 @@ Das Profil mit diesen Tasten importieren? Andernfalls wird nichts importiert.</t
         <translation>ms</translation>
     </message>
     <message>
+        <source>%1 MS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
         <source>Start record</source>
         <translation>Aufnahme starten</translation>
     </message>
@@ -1468,7 +1472,7 @@ Das Profil mit diesen Tasten importieren? Andernfalls wird nichts importiert.</t
     </message>
     <message>
         <source>Update successful</source>
-        <translation>Firmware-Update erfolgreich</translation>
+        <translation>Firmware aktualisiert</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1647,15 +1651,15 @@ Das Profil mit diesen Tasten importieren? Andernfalls wird nichts importiert.</t
     <name>QObject</name>
     <message>
         <source>Custom light name can&apos;t be empty</source>
-        <translation>Der Name des Schemas darf nicht leer sein</translation>
+        <translation>Der Name des benutzerdefinierten Schemas darf nicht leer sein</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation>Schema umbenannt</translation>
+        <translation>Benutzerdefiniertes Schema umbenannt</translation>
     </message>
     <message>
         <source>Modify custom light name failed</source>
-        <translation>Schema konnte nicht umbenannt werden</translation>
+        <translation>Das benutzerdefinierte Schema konnte nicht umbenannt werden</translation>
     </message>
     <message>
         <source>Brightness:</source>
@@ -1683,7 +1687,7 @@ Das Profil mit diesen Tasten importieren? Andernfalls wird nichts importiert.</t
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Eigene Schemata</translation>
+        <translation>Benutzerdefinierte Schemata</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
@@ -1695,7 +1699,7 @@ Das Profil mit diesen Tasten importieren? Andernfalls wird nichts importiert.</t
     </message>
     <message>
         <source>The light setting could not be saved or sent to the keyboard.</source>
-        <translation>Die Lichteinstellung konnte nicht gespeichert oder an die Tastatur gesendet werden.</translation>
+        <translation>Die Beleuchtungseinstellung konnte nicht gespeichert oder an die Tastatur gesendet werden.</translation>
     </message>
     <message>
         <source>Sets up the keys, lighting and profiles of the keyboard</source>
@@ -1995,7 +1999,7 @@ Das Profil mit diesen Tasten importieren? Andernfalls wird nichts importiert.</t
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Eigene Schemata</translation>
+        <translation>Benutzerdefinierte Schemata</translation>
     </message>
 </context>
 <context>
@@ -2194,7 +2198,7 @@ Das Profil mit diesen Tasten importieren? Andernfalls wird nichts importiert.</t
     </message>
     <message>
         <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>Ist „Tastenkombination“ gewählt, wählen Sie mindestens eine Umschalttaste und dann eine weitere Taste, um die Kombination abzuschließen, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
+        <translation>Ist „Tastenkombination“ gewählt, wählen Sie mindestens eine Modifikatortaste und dann eine weitere Taste, um die Kombination abzuschließen, etwa L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>

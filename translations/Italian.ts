@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Illuminazione ambiente</translation>
+        <translation>Illuminazione laterale</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -462,7 +462,7 @@
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation>Scrittura sulla tastiera non riuscita, riprovare</translation>
+        <translation>Scrittura sulla tastiera non riuscita, riprova</translation>
     </message>
     <message numerus="yes">
         <source>%n keys are bound to macros, but the keyboard holds %1. Nothing was sent.</source>
@@ -698,11 +698,11 @@
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Selezionare prima la cartella di salvataggio</translation>
+        <translation>Seleziona prima la cartella di salvataggio</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Selezionare prima il file da importare</translation>
+        <translation>Seleziona prima il file da importare</translation>
     </message>
     <message>
         <source>Create profile failed</source>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>Nessun dispositivo aggiornabile trovato</translation>
+        <translation>Nessuna tastiera richiede un aggiornamento del firmware</translation>
     </message>
 </context>
 <context>
@@ -838,12 +838,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>Pressione</translation>
+        <source>Press(Trigger)</source>
+        <translation>Pressione (attivazione)</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>Rilascio</translation>
+        <source>Release(Reset)</source>
+        <translation>Rilascio (ripristino)</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -859,7 +859,7 @@
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation>Attivazione rapida</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -887,7 +887,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida in pressione (attivazione) e in rilascio (ripristino).</translation>
+        <translation>Puoi impostare separatamente la corsa del Rapid Trigger in pressione (attivazione) e in rilascio (ripristino).</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -915,11 +915,11 @@
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation>Attiva: l&apos;attivazione rapida termina solo quando rilasci completamente il tasto.</translation>
+        <translation>Attivo: il Rapid Trigger termina solo quando rilasci completamente il tasto.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>Disattiva: l&apos;attivazione rapida termina non appena il tasto, rilasciato, ripassa il punto di attivazione.</translation>
+        <translation>Disattivo: il Rapid Trigger termina non appena il tasto, rilasciato, ripassa il punto di attivazione.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
@@ -934,7 +934,7 @@
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation>Attivazione rapida</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
@@ -946,7 +946,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puoi impostare separatamente la corsa dell&apos;attivazione rapida in pressione (attivazione) e in rilascio (ripristino).</translation>
+        <translation>Puoi impostare separatamente la corsa del Rapid Trigger in pressione (attivazione) e in rilascio (ripristino).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -1193,7 +1193,7 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation>Attivare prima la modalità di calibrazione dei tasti</translation>
+        <translation>Attiva prima la modalità di calibrazione dei tasti</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
@@ -1246,6 +1246,10 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
     <message>
         <source>MS</source>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>%1 MS</source>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Start record</source>
@@ -1329,15 +1333,15 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clic sinistro</translation>
+        <translation>Sinistro</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clic centrale</translation>
+        <translation>Centrale</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clic destro</translation>
+        <translation>Destro</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1468,7 +1472,7 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
     </message>
     <message>
         <source>Update successful</source>
-        <translation>Aggiornamento riuscito</translation>
+        <translation>Firmware aggiornato</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1480,7 +1484,7 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
     </message>
     <message>
         <source>Update failed</source>
-        <translation>Aggiornamento non riuscito</translation>
+        <translation>Aggiornamento del firmware non riuscito</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1571,15 +1575,15 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clic sinistro</translation>
+        <translation>Sinistro</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clic centrale</translation>
+        <translation>Centrale</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clic destro</translation>
+        <translation>Destro</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1683,7 +1687,7 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Schemi propri</translation>
+        <translation>Schemi personalizzati</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
@@ -1747,11 +1751,11 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>Rimappare con?</translation>
+        <translation>Rimappa su:</translation>
     </message>
     <message>
         <source>Enter key?</source>
-        <translation>Inserire i tasti?</translation>
+        <translation>Inserisci i tasti:</translation>
     </message>
     <message>
         <source>Chinese</source>
@@ -1995,7 +1999,7 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Schemi propri</translation>
+        <translation>Schemi personalizzati</translation>
     </message>
 </context>
 <context>
@@ -2036,7 +2040,7 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>Rimappare con?</translation>
+        <translation>Rimappa su:</translation>
     </message>
 </context>
 <context>
@@ -2059,7 +2063,7 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
     </message>
     <message>
         <source>Enter key?</source>
-        <translation>Inserire i tasti?</translation>
+        <translation>Inserisci i tasti:</translation>
     </message>
 </context>
 <context>

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Type:</source>
-        <translation>種類:</translation>
+        <translation>種類：</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation>機能:</translation>
+        <translation>機能：</translation>
     </message>
     <message>
         <source>Key</source>
@@ -156,11 +156,11 @@
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation>キーボードライト</translation>
+        <translation>ライティング</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>アンビエントライト</translation>
+        <translation>サイドライト</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -360,15 +360,15 @@
     </message>
     <message>
         <source>Overall light</source>
-        <translation>全体ライト</translation>
+        <translation>全体ライティング</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation>インタラクティブライト</translation>
+        <translation>インタラクティブライティング</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation>すべてのライト</translation>
+        <translation>すべてのライティング</translation>
     </message>
     <message>
         <source>Static</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>Light recording</source>
-        <translation>ライトの記録</translation>
+        <translation>ライティングの記録</translation>
     </message>
     <message>
         <source>Close side light</source>
@@ -532,11 +532,11 @@
     </message>
     <message>
         <source>Type:</source>
-        <translation>種類:</translation>
+        <translation>種類：</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation>機能:</translation>
+        <translation>機能：</translation>
     </message>
     <message>
         <source>Key</source>
@@ -563,7 +563,7 @@
     <name>DPerformancePage</name>
     <message>
         <source>If Win Lock is on:</source>
-        <translation>Win ロックがオンのとき:</translation>
+        <translation>Win ロックがオンのとき：</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
@@ -583,7 +583,7 @@
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation>ライトのスリープまで:</translation>
+        <translation>ライティングのスリープまで：</translation>
     </message>
     <message>
         <source>Second</source>
@@ -591,7 +591,7 @@
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation>キーボードのスリープまで:</translation>
+        <translation>キーボードのスリープまで：</translation>
     </message>
     <message>
         <source>Minute</source>
@@ -618,7 +618,7 @@
     <name>QObject</name>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation>ライトのスリープ時間はキーボードのスリープ時間より長くできません</translation>
+        <translation>ライティングのスリープ時間はキーボードのスリープ時間より長くできません</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>アップデートできるデバイスが見つかりません</translation>
+        <translation>ファームウェアのアップデートが必要なキーボードはありません</translation>
     </message>
 </context>
 <context>
@@ -836,12 +836,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>押下</translation>
+        <source>Press(Trigger)</source>
+        <translation>押下（作動）</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>リリース</translation>
+        <source>Release(Reset)</source>
+        <translation>リリース（リセット）</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -885,7 +885,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>ラピッドトリガーの押下（トリガー）とリリース（リセット）のストロークを個別に設定できます。</translation>
+        <translation>ラピッドトリガーの押下（作動）とリリース（リセット）の距離を個別に設定できます。</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -944,7 +944,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>ラピッドトリガーの押下（トリガー）とリリース（リセット）のストロークを個別に設定できます。</translation>
+        <translation>ラピッドトリガーの押下（作動）とリリース（リセット）の距離を個別に設定できます。</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -1246,6 +1246,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>ms</translation>
     </message>
     <message>
+        <source>%1 MS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
         <source>Start record</source>
         <translation>記録開始</translation>
     </message>
@@ -1465,7 +1469,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update successful</source>
-        <translation>アップデートが完了しました</translation>
+        <translation>ファームウェアのアップデートが完了しました</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1477,7 +1481,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update failed</source>
-        <translation>アップデートに失敗しました</translation>
+        <translation>ファームウェアのアップデートに失敗しました</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1656,15 +1660,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation>明るさ:</translation>
+        <translation>明るさ：</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>速度:</translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation>方向:</translation>
+        <translation>方向：</translation>
     </message>
     <message>
         <source>Full color</source>
@@ -1680,7 +1684,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>カスタム</translation>
+        <translation>カスタムスキーム</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
@@ -1752,7 +1756,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Chinese</source>
-        <translation>中国語</translation>
+        <translation>漢字</translation>
     </message>
     <message>
         <source>Korean/English</source>
@@ -1960,19 +1964,19 @@ Import the profile with these keys? If not, nothing is imported.</source>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
-        <translation>種類:</translation>
+        <translation>種類：</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation>明るさ:</translation>
+        <translation>明るさ：</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>速度:</translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation>方向:</translation>
+        <translation>方向：</translation>
     </message>
     <message>
         <source>Light mode</source>
@@ -1992,7 +1996,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>カスタム</translation>
+        <translation>カスタムスキーム</translation>
     </message>
 </context>
 <context>
@@ -2191,7 +2195,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation>「キーの組み合わせ」を選んだ場合は、修飾キーを 1 つ以上選んでから別のキーを 1 つ選ぶと組み合わせが完成します（例: L_Shift+A、L_Shift+L_Ctrl+A）。</translation>
+        <translation>「キーの組み合わせ」を選んだ場合は、修飾キーを 1 つ以上選んでから別のキーを 1 つ選ぶと組み合わせが完成します（例：L_Shift+A、L_Shift+L_Ctrl+A）。</translation>
     </message>
     <message>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
@@ -2289,11 +2293,11 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>event %1 is neither a press nor a release</source>
-        <translation>イベント %1 は押下でも解放でもありません</translation>
+        <translation>イベント %1 は押下でもリリースでもありません</translation>
     </message>
     <message>
         <source>mark %1 does not have one press followed by one release</source>
-        <translation>マーク %1 には押下とそれに続く解放が 1 つずつありません</translation>
+        <translation>マーク %1 には押下とそれに続くリリースが 1 つずつありません</translation>
     </message>
 </context>
 </TS>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>먼저 키를 선택하세요</translation>
+        <translation>먼저 키를 선택하십시오</translation>
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>앰비언트 조명</translation>
+        <translation>측면 조명</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>업데이트할 수 있는 장치가 없습니다</translation>
+        <translation>펌웨어 업데이트가 필요한 키보드가 없습니다</translation>
     </message>
 </context>
 <context>
@@ -836,12 +836,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>누름</translation>
+        <source>Press(Trigger)</source>
+        <translation>누름(작동)</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>뗌</translation>
+        <source>Release(Reset)</source>
+        <translation>뗌(복귀)</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -881,7 +881,7 @@
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>키를 누르거나 떼려는 의도에 맞게 트리거 거리와 리셋 거리를 조정하세요.</translation>
+        <translation>키를 누르거나 떼려는 의도에 맞게 트리거 거리와 리셋 거리를 조정하십시오.</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
@@ -925,7 +925,7 @@
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
-        <translation>모든 키 보정 중에는 모든 키를 눌러 보정을 완료하세요.</translation>
+        <translation>모든 키 보정 중에는 모든 키를 눌러 보정을 완료하십시오.</translation>
     </message>
 </context>
 <context>
@@ -936,7 +936,7 @@
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>키를 누르거나 떼려는 의도에 맞게 트리거 거리와 리셋 거리를 조정하세요.</translation>
+        <translation>키를 누르거나 떼려는 의도에 맞게 트리거 거리와 리셋 거리를 조정하십시오.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -1246,6 +1246,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>ms</translation>
     </message>
     <message>
+        <source>%1 MS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
         <source>Start record</source>
         <translation>녹화 시작</translation>
     </message>
@@ -1267,7 +1271,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Please select a specific location first</source>
-        <translation>먼저 목록에서 위치를 선택하세요</translation>
+        <translation>먼저 목록에서 위치를 선택하십시오</translation>
     </message>
     <message>
         <source>Insert successful</source>
@@ -1323,7 +1327,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Please enter a key</source>
-        <translation>키를 누르세요</translation>
+        <translation>키를 누르십시오</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1339,7 +1343,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Please enter delay number</source>
-        <translation>지연 시간을 입력하세요</translation>
+        <translation>지연 시간을 입력하십시오</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -1367,7 +1371,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Macro name can&apos;t be empty</source>
-        <translation>매크로 이름을 입력하세요</translation>
+        <translation>매크로 이름을 입력하십시오</translation>
     </message>
     <message>
         <source>Modify macro name successful</source>
@@ -1375,7 +1379,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Please select a macro first</source>
-        <translation>먼저 매크로를 선택하세요</translation>
+        <translation>먼저 매크로를 선택하십시오</translation>
     </message>
     <message>
         <source>Clear record macro successful</source>
@@ -1465,7 +1469,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update successful</source>
-        <translation>업데이트 완료</translation>
+        <translation>펌웨어 업데이트 완료</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1477,7 +1481,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update failed</source>
-        <translation>업데이트 실패</translation>
+        <translation>펌웨어 업데이트 실패</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1564,7 +1568,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Please enter a key</source>
-        <translation>키를 누르세요</translation>
+        <translation>키를 누르십시오</translation>
     </message>
     <message>
         <source>Left Click</source>
@@ -1580,7 +1584,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Please enter delay number</source>
-        <translation>지연 시간을 입력하세요</translation>
+        <translation>지연 시간을 입력하십시오</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -1680,7 +1684,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>사용자 지정</translation>
+        <translation>사용자 지정 구성</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
@@ -1820,7 +1824,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Please record a macro first</source>
-        <translation>먼저 매크로를 녹화하세요</translation>
+        <translation>먼저 매크로를 녹화하십시오</translation>
     </message>
     <message>
         <source>Select App</source>
@@ -1828,7 +1832,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation>애플리케이션 파일을 선택하세요</translation>
+        <translation>애플리케이션 파일을 선택하십시오</translation>
     </message>
     <message>
         <source>Select application</source>
@@ -1992,7 +1996,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>사용자 지정</translation>
+        <translation>사용자 지정 구성</translation>
     </message>
 </context>
 <context>
@@ -2082,7 +2086,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation>애플리케이션 파일을 선택하세요</translation>
+        <translation>애플리케이션 파일을 선택하십시오</translation>
     </message>
     <message>
         <source>Select application</source>

@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Podświetlenie nastrojowe</translation>
+        <translation>Podświetlenie boczne</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -451,7 +451,7 @@
     <name>QObject</name>
     <message>
         <source>Cannot remapped</source>
-        <translation>Nie można przypisać</translation>
+        <translation>Nie można zmienić przypisania</translation>
     </message>
 </context>
 <context>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>Nie znaleziono urządzeń do aktualizacji</translation>
+        <translation>Żadna klawiatura nie wymaga aktualizacji firmware</translation>
     </message>
 </context>
 <context>
@@ -840,12 +840,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>Naciśnięcie</translation>
+        <source>Press(Trigger)</source>
+        <translation>Naciśnięcie (aktywacja)</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>Zwolnienie</translation>
+        <source>Release(Reset)</source>
+        <translation>Zwolnienie (powrót)</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -861,7 +861,7 @@
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation>Szybkie wyzwalanie</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Możesz osobno ustawić skok szybkiego wyzwalania przy naciśnięciu (wyzwalanie) i zwolnieniu (reset).</translation>
+        <translation>Możesz osobno ustawić skok Rapid Trigger przy naciśnięciu (aktywacja) i zwolnieniu (powrót).</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -917,11 +917,11 @@
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation>Włączone: szybkie wyzwalanie kończy się dopiero po całkowitym zwolnieniu klawisza.</translation>
+        <translation>Włączone: Rapid Trigger kończy się dopiero po całkowitym zwolnieniu klawisza.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>Wyłączone: szybkie wyzwalanie kończy się, gdy zwalniany klawisz minie punkt aktywacji.</translation>
+        <translation>Wyłączone: Rapid Trigger kończy się, gdy zwalniany klawisz minie punkt aktywacji.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
@@ -936,7 +936,7 @@
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation>Szybkie wyzwalanie</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
@@ -948,7 +948,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Możesz osobno ustawić skok szybkiego wyzwalania przy naciśnięciu (wyzwalanie) i zwolnieniu (reset).</translation>
+        <translation>Możesz osobno ustawić skok Rapid Trigger przy naciśnięciu (aktywacja) i zwolnieniu (powrót).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -1250,12 +1250,16 @@ Zaimportować profil z tymi klawiszami? W przeciwnym razie nic nie zostanie zaim
         <translation>ms</translation>
     </message>
     <message>
+        <source>%1 MS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
         <source>Start record</source>
-        <translation>Rozpocznij nagrywanie</translation>
+        <translation>Nagraj</translation>
     </message>
     <message>
         <source>Stop record</source>
-        <translation>Zatrzymaj nagrywanie</translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>Start record macro</source>
@@ -1331,15 +1335,15 @@ Zaimportować profil z tymi klawiszami? W przeciwnym razie nic nie zostanie zaim
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Lewy przycisk</translation>
+        <translation>Lewy</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Środkowy przycisk</translation>
+        <translation>Środkowy</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Prawy przycisk</translation>
+        <translation>Prawy</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1471,7 +1475,7 @@ Zaimportować profil z tymi klawiszami? W przeciwnym razie nic nie zostanie zaim
     </message>
     <message>
         <source>Update successful</source>
-        <translation>Aktualizacja zakończona</translation>
+        <translation>Firmware zaktualizowany</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1483,7 +1487,7 @@ Zaimportować profil z tymi klawiszami? W przeciwnym razie nic nie zostanie zaim
     </message>
     <message>
         <source>Update failed</source>
-        <translation>Aktualizacja nie powiodła się</translation>
+        <translation>Aktualizacja firmware nie powiodła się</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1574,15 +1578,15 @@ Zaimportować profil z tymi klawiszami? W przeciwnym razie nic nie zostanie zaim
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Lewy przycisk</translation>
+        <translation>Lewy</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Środkowy przycisk</translation>
+        <translation>Środkowy</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Prawy przycisk</translation>
+        <translation>Prawy</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1750,7 +1754,7 @@ Zaimportować profil z tymi klawiszami? W przeciwnym razie nic nie zostanie zaim
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>Przypisać klawisz?</translation>
+        <translation>Zmień przypisanie na:</translation>
     </message>
     <message>
         <source>Enter key?</source>
@@ -2039,7 +2043,7 @@ Zaimportować profil z tymi klawiszami? W przeciwnym razie nic nie zostanie zaim
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation>Przypisać klawisz?</translation>
+        <translation>Zmień przypisanie na:</translation>
     </message>
 </context>
 <context>

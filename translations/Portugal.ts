@@ -101,7 +101,7 @@
     <name>WindowsHookInterface</name>
     <message>
         <source>Keys are only captured while this window has focus.</source>
-        <translation>As teclas só são capturadas enquanto esta janela estiver em foco.</translation>
+        <translation>As teclas só são capturadas com esta janela em foco.</translation>
     </message>
 </context>
 <context>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Iluminação ambiente</translation>
+        <translation>Iluminação lateral</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -451,7 +451,7 @@
     <name>QObject</name>
     <message>
         <source>Cannot remapped</source>
-        <translation>Não pode ser reatribuída</translation>
+        <translation>Não pode ser remapeada</translation>
     </message>
 </context>
 <context>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>Nenhum dispositivo atualizável encontrado</translation>
+        <translation>Nenhum teclado precisa de uma atualização de firmware</translation>
     </message>
 </context>
 <context>
@@ -838,12 +838,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>Premir</translation>
+        <source>Press(Trigger)</source>
+        <translation>Premir (acionamento)</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>Soltar</translation>
+        <source>Release(Reset)</source>
+        <translation>Soltar (reposição)</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -859,7 +859,7 @@
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation>Acionamento rápido</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -887,7 +887,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Pode definir separadamente o curso do acionamento rápido ao premir (acionar) e ao soltar (repor).</translation>
+        <translation>Pode definir separadamente o curso do Rapid Trigger ao premir (acionamento) e ao soltar (reposição).</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -915,11 +915,11 @@
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation>Ativado: o acionamento rápido só termina quando soltar completamente a tecla.</translation>
+        <translation>Ativado: o Rapid Trigger só termina quando soltar completamente a tecla.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>Desativado: o acionamento rápido termina assim que a tecla, ao ser solta, volta a passar o ponto de acionamento.</translation>
+        <translation>Desativado: o Rapid Trigger termina assim que a tecla, ao ser solta, volta a passar o ponto de acionamento.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
@@ -934,7 +934,7 @@
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation>Acionamento rápido</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
@@ -946,7 +946,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Pode definir separadamente o curso do acionamento rápido ao premir (acionar) e ao soltar (repor).</translation>
+        <translation>Pode definir separadamente o curso do Rapid Trigger ao premir (acionamento) e ao soltar (reposição).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -1028,7 +1028,7 @@
     </message>
     <message>
         <source>(Light Press)Remap key</source>
-        <translation>(Pressão leve) Remapear tecla</translation>
+        <translation>(Toque leve) Remapear tecla</translation>
     </message>
     <message>
         <source>S</source>
@@ -1036,7 +1036,7 @@
     </message>
     <message>
         <source>(Heavy Press)key combination</source>
-        <translation>(Pressão forte) Combinação de teclas</translation>
+        <translation>(Toque forte) Combinação de teclas</translation>
     </message>
     <message>
         <source>L_SHIFT+R_SHIFT+Space</source>
@@ -1248,6 +1248,10 @@ Importar o perfil com estas teclas? Caso contrário, nada é importado.</transla
         <translation>ms</translation>
     </message>
     <message>
+        <source>%1 MS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
         <source>Start record</source>
         <translation>Iniciar gravação</translation>
     </message>
@@ -1329,15 +1333,15 @@ Importar o perfil com estas teclas? Caso contrário, nada é importado.</transla
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clique esquerdo</translation>
+        <translation>Esquerdo</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clique central</translation>
+        <translation>Central</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clique direito</translation>
+        <translation>Direito</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1468,7 +1472,7 @@ Importar o perfil com estas teclas? Caso contrário, nada é importado.</transla
     </message>
     <message>
         <source>Update successful</source>
-        <translation>Atualização concluída</translation>
+        <translation>Firmware atualizado</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1480,7 +1484,7 @@ Importar o perfil com estas teclas? Caso contrário, nada é importado.</transla
     </message>
     <message>
         <source>Update failed</source>
-        <translation>A atualização falhou</translation>
+        <translation>A atualização do firmware falhou</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1571,15 +1575,15 @@ Importar o perfil com estas teclas? Caso contrário, nada é importado.</transla
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clique esquerdo</translation>
+        <translation>Esquerdo</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clique central</translation>
+        <translation>Central</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clique direito</translation>
+        <translation>Direito</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1683,7 +1687,7 @@ Importar o perfil com estas teclas? Caso contrário, nada é importado.</transla
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Esquemas próprios</translation>
+        <translation>Esquemas personalizados</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
@@ -1995,7 +1999,7 @@ Importar o perfil com estas teclas? Caso contrário, nada é importado.</transla
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Esquemas próprios</translation>
+        <translation>Esquemas personalizados</translation>
     </message>
 </context>
 <context>

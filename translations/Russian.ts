@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Interaction light</source>
-        <translation>Интерактивная</translation>
+        <translation>Интерактивная подсветка</translation>
     </message>
     <message>
         <source>All light</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>Нет устройств для обновления</translation>
+        <translation>Ни одной клавиатуре не требуется обновление прошивки</translation>
     </message>
 </context>
 <context>
@@ -840,12 +840,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>Нажатие</translation>
+        <source>Press(Trigger)</source>
+        <translation>Нажатие (срабатывание)</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>Отпускание</translation>
+        <source>Release(Reset)</source>
+        <translation>Отпускание (сброс)</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -861,7 +861,7 @@
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation>Быстрое срабатывание</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Ход быстрого срабатывания можно задать отдельно для нажатия (срабатывание) и отпускания (сброс).</translation>
+        <translation>Ход Rapid Trigger можно задать отдельно для нажатия (срабатывание) и отпускания (сброс).</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -917,11 +917,11 @@
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation>Включено: быстрое срабатывание завершается только при полном отпускании клавиши.</translation>
+        <translation>Включено: Rapid Trigger завершается только при полном отпускании клавиши.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>Выключено: быстрое срабатывание завершается, как только отпускаемая клавиша вернётся за точку срабатывания.</translation>
+        <translation>Выключено: Rapid Trigger завершается, как только отпускаемая клавиша вернётся за точку срабатывания.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
@@ -936,7 +936,7 @@
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation>Быстрое срабатывание</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
@@ -948,7 +948,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Ход быстрого срабатывания можно задать отдельно для нажатия (срабатывание) и отпускания (сброс).</translation>
+        <translation>Ход Rapid Trigger можно задать отдельно для нажатия (срабатывание) и отпускания (сброс).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -1250,6 +1250,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>мс</translation>
     </message>
     <message>
+        <source>%1 MS</source>
+        <translation>%1 мс</translation>
+    </message>
+    <message>
         <source>Start record</source>
         <translation>Начать запись</translation>
     </message>
@@ -1331,15 +1335,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Левая кнопка</translation>
+        <translation>ЛКМ</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Средняя кнопка</translation>
+        <translation>СКМ</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Правая кнопка</translation>
+        <translation>ПКМ</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1471,7 +1475,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update successful</source>
-        <translation>Обновление выполнено</translation>
+        <translation>Прошивка обновлена</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1483,7 +1487,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update failed</source>
-        <translation>Сбой обновления</translation>
+        <translation>Сбой обновления прошивки</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1574,15 +1578,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Левая кнопка</translation>
+        <translation>ЛКМ</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Средняя кнопка</translation>
+        <translation>СКМ</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Правая кнопка</translation>
+        <translation>ПКМ</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1650,15 +1654,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     <name>QObject</name>
     <message>
         <source>Custom light name can&apos;t be empty</source>
-        <translation>Имя схемы не может быть пустым</translation>
+        <translation>Имя пользовательской схемы не может быть пустым</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation>Схема переименована</translation>
+        <translation>Пользовательская схема переименована</translation>
     </message>
     <message>
         <source>Modify custom light name failed</source>
-        <translation>Не удалось переименовать схему</translation>
+        <translation>Не удалось переименовать пользовательскую схему</translation>
     </message>
     <message>
         <source>Brightness:</source>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Selecciona primero una tecla</translation>
+        <translation>Seleccione primero una tecla</translation>
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Iluminación ambiental</translation>
+        <translation>Iluminación lateral</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>No se encontraron dispositivos actualizables</translation>
+        <translation>Ningún teclado necesita una actualización de firmware</translation>
     </message>
 </context>
 <context>
@@ -838,12 +838,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>Pulsar</translation>
+        <source>Press(Trigger)</source>
+        <translation>Pulsar (activación)</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>Soltar</translation>
+        <source>Release(Reset)</source>
+        <translation>Soltar (rearme)</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -859,7 +859,7 @@
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation>Activación rápida</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -887,7 +887,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puede ajustar por separado el recorrido de la activación rápida al pulsar (activar) y al soltar (restablecer).</translation>
+        <translation>Puede ajustar por separado el recorrido de Rapid Trigger al pulsar (activación) y al soltar (rearme).</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -915,11 +915,11 @@
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation>Activada: la activación rápida solo termina cuando suelta la tecla por completo.</translation>
+        <translation>Activado: Rapid Trigger solo termina cuando suelta la tecla por completo.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>Desactivada: la activación rápida termina en cuanto la tecla, al soltarla, vuelve a pasar el punto de activación.</translation>
+        <translation>Desactivado: Rapid Trigger termina en cuanto la tecla, al soltarla, vuelve a pasar el punto de activación.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
@@ -934,7 +934,7 @@
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation>Activación rápida</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
@@ -946,7 +946,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Puede ajustar por separado el recorrido de la activación rápida al pulsar (activar) y al soltar (restablecer).</translation>
+        <translation>Puede ajustar por separado el recorrido de Rapid Trigger al pulsar (activación) y al soltar (rearme).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -1028,7 +1028,7 @@
     </message>
     <message>
         <source>(Light Press)Remap key</source>
-        <translation>(Pulsación suave) Reasignar tecla</translation>
+        <translation>(Pulsación ligera) Reasignar tecla</translation>
     </message>
     <message>
         <source>S</source>
@@ -1248,6 +1248,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>ms</translation>
     </message>
     <message>
+        <source>%1 MS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
         <source>Start record</source>
         <translation>Iniciar grabación</translation>
     </message>
@@ -1329,15 +1333,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clic izquierdo</translation>
+        <translation>Izquierdo</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clic central</translation>
+        <translation>Central</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clic derecho</translation>
+        <translation>Derecho</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1468,7 +1472,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update successful</source>
-        <translation>Actualización completada</translation>
+        <translation>Firmware actualizado</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1480,7 +1484,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update failed</source>
-        <translation>Error en la actualización</translation>
+        <translation>Error en la actualización del firmware</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1571,15 +1575,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clic izquierdo</translation>
+        <translation>Izquierdo</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clic central</translation>
+        <translation>Central</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clic derecho</translation>
+        <translation>Derecho</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1683,7 +1687,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Esquemas propios</translation>
+        <translation>Esquemas personalizados</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
@@ -1995,7 +1999,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>Esquemas propios</translation>
+        <translation>Esquemas personalizados</translation>
     </message>
 </context>
 <context>

@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>Немає пристроїв для оновлення</translation>
+        <translation>Жодна клавіатура не потребує оновлення прошивки</translation>
     </message>
 </context>
 <context>
@@ -840,12 +840,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>Натискання</translation>
+        <source>Press(Trigger)</source>
+        <translation>Натискання (спрацювання)</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>Відпускання</translation>
+        <source>Release(Reset)</source>
+        <translation>Відпускання (скидання)</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -861,7 +861,7 @@
     </message>
     <message>
         <source>Quick trigger</source>
-        <translation>Швидке спрацювання</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Хід швидкого спрацювання можна задати окремо для натискання (спрацювання) і відпускання (скидання).</translation>
+        <translation>Хід Rapid Trigger можна задати окремо для натискання (спрацювання) і відпускання (скидання).</translation>
     </message>
     <message>
         <source>All keys calibration</source>
@@ -917,11 +917,11 @@
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation>Увімкнено: швидке спрацювання завершується лише тоді, коли ви повністю відпустите клавішу.</translation>
+        <translation>Увімкнено: Rapid Trigger завершується лише тоді, коли ви повністю відпустите клавішу.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>Вимкнено: швидке спрацювання завершується, щойно клавіша під час відпускання повернеться за точку спрацювання.</translation>
+        <translation>Вимкнено: Rapid Trigger завершується, щойно клавіша під час відпускання повернеться за точку спрацювання.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
@@ -936,7 +936,7 @@
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation>Швидке спрацювання</translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
@@ -948,7 +948,7 @@
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation>Хід швидкого спрацювання можна задати окремо для натискання (спрацювання) і відпускання (скидання).</translation>
+        <translation>Хід Rapid Trigger можна задати окремо для натискання (спрацювання) і відпускання (скидання).</translation>
     </message>
     <message>
         <source>Press/Release</source>
@@ -1250,6 +1250,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>мс</translation>
     </message>
     <message>
+        <source>%1 MS</source>
+        <translation>%1 мс</translation>
+    </message>
+    <message>
         <source>Start record</source>
         <translation>Почати запис</translation>
     </message>
@@ -1331,15 +1335,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Ліва кнопка</translation>
+        <translation>ЛКМ</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Середня кнопка</translation>
+        <translation>СКМ</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Права кнопка</translation>
+        <translation>ПКМ</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1471,7 +1475,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update successful</source>
-        <translation>Оновлення виконано</translation>
+        <translation>Прошивку оновлено</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1483,7 +1487,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update failed</source>
-        <translation>Помилка оновлення</translation>
+        <translation>Помилка оновлення прошивки</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1574,15 +1578,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Ліва кнопка</translation>
+        <translation>ЛКМ</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Середня кнопка</translation>
+        <translation>СКМ</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Права кнопка</translation>
+        <translation>ПКМ</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1650,15 +1654,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     <name>QObject</name>
     <message>
         <source>Custom light name can&apos;t be empty</source>
-        <translation>Назва схеми не може бути порожньою</translation>
+        <translation>Назва власної схеми не може бути порожньою</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation>Схему перейменовано</translation>
+        <translation>Власну схему перейменовано</translation>
     </message>
     <message>
         <source>Modify custom light name failed</source>
-        <translation>Не вдалося перейменувати схему</translation>
+        <translation>Не вдалося перейменувати власну схему</translation>
     </message>
     <message>
         <source>Brightness:</source>

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Type:</source>
-        <translation>类型:</translation>
+        <translation>类型：</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation>功能:</translation>
+        <translation>功能：</translation>
     </message>
     <message>
         <source>Key</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>氛围灯</translation>
+        <translation>侧灯</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -532,11 +532,11 @@
     </message>
     <message>
         <source>Type:</source>
-        <translation>类型:</translation>
+        <translation>类型：</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation>功能:</translation>
+        <translation>功能：</translation>
     </message>
     <message>
         <source>Key</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>未找到可升级的设备</translation>
+        <translation>没有需要升级固件的键盘</translation>
     </message>
 </context>
 <context>
@@ -836,12 +836,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>按下</translation>
+        <source>Press(Trigger)</source>
+        <translation>按下（触发）</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>释放</translation>
+        <source>Release(Reset)</source>
+        <translation>释放（复位）</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -917,7 +917,7 @@
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>关闭时，按键松开回到触发行程之上即结束快速触发。</translation>
+        <translation>关闭时，按键松开回到触发键程之上即结束快速触发。</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
@@ -1246,6 +1246,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>毫秒</translation>
     </message>
     <message>
+        <source>%1 MS</source>
+        <translation>%1 毫秒</translation>
+    </message>
+    <message>
         <source>Start record</source>
         <translation>开始录制</translation>
     </message>
@@ -1465,7 +1469,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update successful</source>
-        <translation>升级成功</translation>
+        <translation>固件升级成功</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1477,7 +1481,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update failed</source>
-        <translation>升级失败</translation>
+        <translation>固件升级失败</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1656,15 +1660,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation>亮度:</translation>
+        <translation>亮度：</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>速度:</translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation>方向:</translation>
+        <translation>方向：</translation>
     </message>
     <message>
         <source>Full color</source>
@@ -1680,7 +1684,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>自定义灯光</translation>
+        <translation>自定义方案</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
@@ -1960,19 +1964,19 @@ Import the profile with these keys? If not, nothing is imported.</source>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
-        <translation>类型:</translation>
+        <translation>类型：</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation>亮度:</translation>
+        <translation>亮度：</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>速度:</translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation>方向:</translation>
+        <translation>方向：</translation>
     </message>
     <message>
         <source>Light mode</source>
@@ -1992,7 +1996,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>自定义灯光</translation>
+        <translation>自定义方案</translation>
     </message>
 </context>
 <context>

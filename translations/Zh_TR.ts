@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Type:</source>
-        <translation>類型:</translation>
+        <translation>類型：</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation>功能:</translation>
+        <translation>功能：</translation>
     </message>
     <message>
         <source>Key</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>氛圍燈</translation>
+        <translation>側燈</translation>
     </message>
     <message>
         <source>Senior Keys</source>
@@ -485,7 +485,7 @@
     <name>QObject</name>
     <message>
         <source>Device List</source>
-        <translation>裝置列表</translation>
+        <translation>裝置清單</translation>
     </message>
     <message>
         <source>Device not connected</source>
@@ -532,11 +532,11 @@
     </message>
     <message>
         <source>Type:</source>
-        <translation>類型:</translation>
+        <translation>類型：</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation>功能:</translation>
+        <translation>功能：</translation>
     </message>
     <message>
         <source>Key</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation>未找到可更新的裝置</translation>
+        <translation>沒有需要更新韌體的鍵盤</translation>
     </message>
 </context>
 <context>
@@ -836,12 +836,12 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Press</source>
-        <translation>按下</translation>
+        <source>Press(Trigger)</source>
+        <translation>按下（觸發）</translation>
     </message>
     <message>
-        <source>Release</source>
-        <translation>釋放</translation>
+        <source>Release(Reset)</source>
+        <translation>釋放（復位）</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -901,7 +901,7 @@
     </message>
     <message>
         <source>3.Clicked "Start calibration";</source>
-        <translation>3.點擊「開始校準」；</translation>
+        <translation>3.按一下「開始校準」；</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
@@ -917,7 +917,7 @@
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation>關閉時，按鍵放開回到觸發行程之上即結束快速觸發。</translation>
+        <translation>關閉時，按鍵放開回到觸發鍵程之上即結束快速觸發。</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
@@ -1223,7 +1223,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Macro Group</source>
-        <translation>巨集列表</translation>
+        <translation>巨集清單</translation>
     </message>
     <message>
         <source>Delay Setting</source>
@@ -1244,6 +1244,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
     <message>
         <source>MS</source>
         <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>%1 MS</source>
+        <translation>%1 毫秒</translation>
     </message>
     <message>
         <source>Start record</source>
@@ -1279,7 +1283,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Event List</source>
-        <translation>事件列表</translation>
+        <translation>事件清單</translation>
     </message>
     <message>
         <source>Record is empty</source>
@@ -1465,7 +1469,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update successful</source>
-        <translation>更新成功</translation>
+        <translation>韌體更新成功</translation>
     </message>
     <message>
         <source>Cable</source>
@@ -1477,7 +1481,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Update failed</source>
-        <translation>更新失敗</translation>
+        <translation>韌體更新失敗</translation>
     </message>
     <message>
         <source>Mouse Key</source>
@@ -1492,7 +1496,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Macro Group</source>
-        <translation>巨集列表</translation>
+        <translation>巨集清單</translation>
     </message>
     <message>
         <source>Delay Setting</source>
@@ -1520,7 +1524,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Event List</source>
-        <translation>事件列表</translation>
+        <translation>事件清單</translation>
     </message>
     <message>
         <source>Record is empty</source>
@@ -1656,15 +1660,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation>亮度:</translation>
+        <translation>亮度：</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>速度:</translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation>方向:</translation>
+        <translation>方向：</translation>
     </message>
     <message>
         <source>Full color</source>
@@ -1680,7 +1684,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>自訂燈光</translation>
+        <translation>自訂方案</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
@@ -1960,19 +1964,19 @@ Import the profile with these keys? If not, nothing is imported.</source>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
-        <translation>類型:</translation>
+        <translation>類型：</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation>亮度:</translation>
+        <translation>亮度：</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>速度:</translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation>方向:</translation>
+        <translation>方向：</translation>
     </message>
     <message>
         <source>Light mode</source>
@@ -1992,7 +1996,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Custom light</source>
-        <translation>自訂燈光</translation>
+        <translation>自訂方案</translation>
     </message>
 </context>
 <context>
@@ -2128,7 +2132,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Click</source>
-        <translation>單擊</translation>
+        <translation>按一下</translation>
     </message>
     <message>
         <source>Hold Duration</source>
@@ -2148,11 +2152,11 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation>該按鍵有兩種功能：按住按鍵為一種，單擊按鍵為另一種。</translation>
+        <translation>該按鍵有兩種功能：按住按鍵為一種，按一下按鍵為另一種。</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation>單擊此按鍵可開啟或關閉連續觸發。</translation>
+        <translation>按一下此按鍵可開啟或關閉連續觸發。</translation>
     </message>
 </context>
 <context>
@@ -2167,7 +2171,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Click</source>
-        <translation>單擊</translation>
+        <translation>按一下</translation>
     </message>
     <message>
         <source>Hold Duration</source>
@@ -2179,15 +2183,15 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation>該按鍵有兩種功能：按住按鍵為一種，單擊按鍵為另一種。</translation>
+        <translation>該按鍵有兩種功能：按住按鍵為一種，按一下按鍵為另一種。</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation>單擊此按鍵可開啟或關閉連續觸發。</translation>
+        <translation>按一下此按鍵可開啟或關閉連續觸發。</translation>
     </message>
     <message>
         <source>When "Single Key" is selected, simply click a certain key to complete key configuration;</source>
-        <translation>選擇「單鍵」時，只需單擊某個按鍵即可完成按鍵設定；</translation>
+        <translation>選擇「單鍵」時，只需按一下某個按鍵即可完成按鍵設定；</translation>
     </message>
     <message>
         <source>When "Key Combination" is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>

@@ -31,6 +31,21 @@ constexpr std::pair<QtLinguist::Language, const char*> kLocaleNames[] = {
     {QtLinguist::French, "fr"},   {QtLinguist::Ukrainian, "uk"}, {QtLinguist::Czech, "cs"},
 };
 
+// Qt's European Portuguese catalogue predates Qt 5 and lacks the texts
+// of its message-box buttons and file dialogs; the Brazilian one has them.
+constexpr std::pair<QtLinguist::Language, const char*> kQtFallbackLocales[] = {
+    {QtLinguist::Portugal, "pt_BR"},
+};
+
+QLocale qtFallbackLocaleOf(int language)
+{
+    for (const auto& entry : kQtFallbackLocales) {
+        if (entry.first == language)
+            return QLocale(QLatin1String(entry.second));
+    }
+    return QLocale::c();
+}
+
 QLocale localeOf(int language)
 {
     for (const auto& entry : kLocaleNames) {
@@ -81,6 +96,7 @@ bool QtLinguist::loadLanguage(int language)
     if (!m_translator.load(m_translationDir + m_languageFiles.value(language))) {
         // Our texts now come out in their source form; Qt's follow them.
         QCoreApplication::removeTranslator(&m_qtTranslator);
+        QCoreApplication::removeTranslator(&m_qtFallbackTranslator);
         return false;
     }
     // The translator installed last is asked first: ours, so that a text of
@@ -89,8 +105,13 @@ bool QtLinguist::loadLanguage(int language)
     // previous language.
     QCoreApplication::removeTranslator(&m_translator);
     QCoreApplication::removeTranslator(&m_qtTranslator);
-    if (m_qtTranslator.load(localeOf(language), QStringLiteral("qt"), QStringLiteral("_"),
-                            QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::removeTranslator(&m_qtFallbackTranslator);
+    const QString qtTranslations = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    const QLocale fallback = qtFallbackLocaleOf(language);
+    if (fallback != QLocale::c()
+        && m_qtFallbackTranslator.load(fallback, QStringLiteral("qt"), QStringLiteral("_"), qtTranslations))
+        QCoreApplication::installTranslator(&m_qtFallbackTranslator);
+    if (m_qtTranslator.load(localeOf(language), QStringLiteral("qt"), QStringLiteral("_"), qtTranslations))
         QCoreApplication::installTranslator(&m_qtTranslator);
     QCoreApplication::installTranslator(&m_translator);
     // Installing a translator makes Qt take the layout direction from Qt's

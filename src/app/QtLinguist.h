@@ -50,6 +50,8 @@ public:
 private:
     QTranslator m_translator;
     QTranslator m_qtTranslator;
+    // Asked after m_qtTranslator, for the texts its catalogue lacks.
+    QTranslator m_qtFallbackTranslator;
     int m_currentLanguage = English;
     QMap<int, QString> m_languageFiles;
     QString m_translationDir;

@@ -214,7 +214,8 @@ private slots:
     }
 
     // Where only the program's own windows can be listened to, the editor
-    // says so beside the record button and in the key fields.
+    // says so beside the record button and on the key fields (whose
+    // placeholder keeps the short prompt, which fits them).
     void captureScopeIsTold()
     {
         openEditor();
@@ -227,8 +228,10 @@ private slots:
         QVERIFY(!notice.isEmpty());
         QCOMPARE(child<QLabel>(m_page, "label_CaptureScope")->text(), notice);
         QVERIFY(child<QLabel>(m_page, "label_CaptureScope")->isVisible());
-        QCOMPARE(child<QLineEdit>(m_page, "lineEdit_EnterKey")->placeholderText(), notice);
-        QCOMPARE(child<QLineEdit>(m_page, "lineEdit_PressKey")->placeholderText(), notice);
+        for (const char* field : {"lineEdit_EnterKey", "lineEdit_PressKey"}) {
+            QCOMPARE(child<QLineEdit>(m_page, field)->toolTip(), notice);
+            QCOMPARE(child<QLineEdit>(m_page, field)->placeholderText(), QObject::tr("Please enter a key"));
+        }
         delete m_page.data();
         WindowsHookInterface::setHookSource(m_source.get());
     }

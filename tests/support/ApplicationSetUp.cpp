@@ -36,6 +36,14 @@ bool linkProgramPictures()
            || QFileInfo::exists(images);
 }
 
+void addEveryLanguageRow()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"Arabic", "Czech", "English", "French", "German", "Italian", "Japanese", "Korean",
+                                 "Polish", "Portugal", "Russian", "Spanish", "Ukrainian", "Zh_SM", "Zh_TR"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
 void addThemeAndLanguageRows()
 {
     QTest::addColumn<int>("theme");

@@ -22,6 +22,8 @@ class QString;
 // The rows of a screen test: the dark and the light theme (columns "theme"
 // and "language"), each in English and in the two longest-worded languages.
 void addThemeAndLanguageRows();
+// A "language" column with a row for each of the fifteen translation files.
+void addEveryLanguageRow();
 
 // Loads the build's translation of language ("German", ...) and installs it;
 // false when the translation is not there.

@@ -1,12 +1,12 @@
 #include "app/QtLinguist.h"
 #include "support/TestMain.h"
+#include "support/TranslationFile.h"
 
 #include <QDir>
 #include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 // Language table, locale mapping and loading of the compiled translations.
 class tst_QtLinguist : public QObject
@@ -19,70 +19,6 @@ private:
     static QString softwareExit() { return QObject::tr("Software exit"); }
 
     static QString sourceTranslations() { return QStringLiteral(ORVANE_SOURCE_DIR "/translations"); }
-
-    // Every message of a .ts file as "context|source|comment" -> its
-    // translation, one entry per plural form (none when unfinished). A key
-    // met twice is reported in duplicates: lrelease keeps only one of them,
-    // and which one is easy to get wrong.
-    static QHash<QString, QStringList> readMessages(const QString& path, QStringList* duplicates, QString* error)
-    {
-        QHash<QString, QStringList> messages;
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            *error = file.errorString();
-            return messages;
-        }
-        QXmlStreamReader xml(&file);
-        QString context;
-        QString source;
-        QString comment;
-        QStringList forms;
-        QString plain;
-        bool inTranslation = false;
-        bool finished = true;
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (xml.isStartElement()) {
-                const QStringRef name = xml.name();
-                if (name == QLatin1String("name"))
-                    context = xml.readElementText();
-                else if (name == QLatin1String("message")) {
-                    source.clear();
-                    comment.clear();
-                    forms.clear();
-                    finished = true;
-                } else if (name == QLatin1String("source"))
-                    source = xml.readElementText();
-                else if (name == QLatin1String("comment"))
-                    comment = xml.readElementText();
-                else if (name == QLatin1String("translation")) {
-                    finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-                    inTranslation = true;
-                    plain.clear();
-                } else if (name == QLatin1String("numerusform"))
-                    forms << xml.readElementText();
-            } else if (xml.isCharacters() && inTranslation) {
-                plain += xml.text();
-            } else if (xml.isEndElement() && xml.name() == QLatin1String("translation")) {
-                // Plain text sits directly in the element, plural forms in
-                // <numerusform> children (with only layout between them).
-                if (forms.isEmpty())
-                    forms << plain;
-                inTranslation = false;
-            } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
-                const QString key = context + QLatin1Char('|') + source + QLatin1Char('|') + comment;
-                if (messages.contains(key))
-                    *duplicates << key;
-                // One empty plural form leaves the message unfinished.
-                if (!finished || forms.contains(QString()))
-                    forms.clear();
-                messages.insert(key, forms);
-            }
-        }
-        if (xml.hasError())
-            *error = QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
-        return messages;
-    }
 
     // What a translation must keep of the English text: its placeholders,
     // its accelerator letter and its file filter, each as a sorted list.
@@ -208,13 +144,13 @@ private slots:
         QStringList duplicates;
         QString error;
         const QHash<QString, QStringList> messages
-            = readMessages(sourceTranslations() + QLatin1Char('/') + file, &duplicates, &error);
+            = readTranslationMessages(sourceTranslations() + QLatin1Char('/') + file, &duplicates, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QVERIFY2(duplicates.isEmpty(), qPrintable(duplicates.join(QLatin1Char('\n'))));
 
         QStringList englishDuplicates;
         const QHash<QString, QStringList> english
-            = readMessages(sourceTranslations() + QStringLiteral("/English.ts"), &englishDuplicates, &error);
+            = readTranslationMessages(sourceTranslations() + QStringLiteral("/English.ts"), &englishDuplicates, &error);
         QStringList missing;
         QStringList altered;
         for (auto it = english.cbegin(); it != english.cend(); ++it) {
@@ -253,10 +189,10 @@ private slots:
 
         QStringList duplicates;
         QString error;
-        const QHash<QString, QStringList> code = readMessages(scanned, &duplicates, &error);
+        const QHash<QString, QStringList> code = readTranslationMessages(scanned, &duplicates, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         const QHash<QString, QStringList> english
-            = readMessages(sourceTranslations() + QStringLiteral("/English.ts"), &duplicates, &error);
+            = readTranslationMessages(sourceTranslations() + QStringLiteral("/English.ts"), &duplicates, &error);
         QStringList untranslated;
         for (auto it = code.cbegin(); it != code.cend(); ++it) {
             if (!english.contains(it.key()))
@@ -303,6 +239,24 @@ private slots:
         QCOMPARE(linguist.loadLanguage(language), language != QtLinguist::Polish);
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), open);
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    }
+
+    // Message-box buttons come from Qt's platform-theme texts, which Qt's
+    // European Portuguese catalogue lacks; they come from the Brazilian one,
+    // while the European wording of the texts it has stays first. Another
+    // language afterwards takes none of the Portuguese texts along.
+    void portugueseHasQtButtonTexts()
+    {
+        QtLinguist linguist(builtTranslations());
+        QVERIFY(linguist.loadLanguage(QtLinguist::Portugal));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sim"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QString::fromUtf8("&Não"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), QStringLiteral("Abrir"));
+        QVERIFY(linguist.loadLanguage(QtLinguist::English));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+        QVERIFY(linguist.loadLanguage(QtLinguist::German));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
     }
 
     void outOfRangeLeavesTranslatorUntouched()

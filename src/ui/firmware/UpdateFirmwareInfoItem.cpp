@@ -51,6 +51,17 @@ void UpdateFirmwareInfoItem::retranslate()
     ui->label_5->setText(QObject::tr("New version:"));
     ui->pushButton_Update->setText(QObject::tr("Update"));
     ui->label_SuccessfulTip->setText(QObject::tr("Complete"));
+    fitCaptionColumn();
+}
+
+void UpdateFirmwareInfoItem::fitCaptionColumn()
+{
+    ensurePolished();
+    int widest = 0;
+    for (const QLabel* caption : {ui->label_3, ui->label_5})
+        widest = std::max(widest, caption->sizeHint().width());
+    const QMargins margins = ui->frame_3->layout()->contentsMargins();
+    ui->frame_3->setMinimumWidth(widest + margins.left() + margins.right());
 }
 
 void UpdateFirmwareInfoItem::applyTheme()
@@ -71,6 +82,7 @@ void UpdateFirmwareInfoItem::applyTheme()
                        "QPushButton:pressed{ color: rgb(%5); background-color: rgb(%2); border: 2px solid rgb(%5); }"),
         {theme.deviceBorderColor, theme.upgradeBgColor, theme.textDefaultColor, theme.textFont,
          theme.textCheckedColor}));
+    fitCaptionColumn();
 }
 
 void UpdateFirmwareInfoItem::setInfo(const hidStructInfoAll& record, MainHidInterFace* hidInterface,

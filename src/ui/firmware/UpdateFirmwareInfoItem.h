@@ -55,6 +55,8 @@ private slots:
     void on_pushButton_Update_clicked();
 
 private:
+    // The captions' column as wide as its longest caption in the theme's font.
+    void fitCaptionColumn();
     void applyTheme();
     void showDevice(const hidStructInfoAll& record, MainHidInterFace* hidInterface, const QString& serialNumber);
     void updateButton();

@@ -24,7 +24,7 @@ constexpr char kUpIcon[] = "QPushButton{ border-image:url(:/images/macro/keyUpDe
 
 QString delayText(const QString& delay)
 {
-    return delay + QStringLiteral(" MS");
+    return QObject::tr("%1 MS").arg(delay);
 }
 
 // The mouse button a stored name speaks of, translated for display; the

@@ -56,7 +56,7 @@ constexpr char kTextButtonRules[]
 
 QString totalText(qint64 total)
 {
-    return QString::number(total) + QStringLiteral(" MS");
+    return QObject::tr("%1 MS").arg(total);
 }
 
 // Every row goes; the trailing stretch stays. Rows are deleted once control

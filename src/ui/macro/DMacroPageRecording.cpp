@@ -19,7 +19,7 @@ namespace {
 
 QString totalText(qint64 total)
 {
-    return QString::number(total) + QStringLiteral(" MS");
+    return QObject::tr("%1 MS").arg(total);
 }
 
 } // namespace
@@ -38,11 +38,15 @@ void DMacroPage::setUpRecording()
     const QString scope = WindowsHookInterface::captureScopeNotice();
     if (scope.isEmpty())
         return;
+    // The fields keep their short prompt: the notice is wider than them in
+    // most languages, and a placeholder is elided. They tell it on hovering.
     for (QLineEdit* field : {ui->lineEdit_EnterKey, ui->lineEdit_PressKey})
-        field->setPlaceholderText(scope);
+        field->setToolTip(scope);
     m_captureScopeLabel = new QLabel(scope, ui->frame_Record->parentWidget());
     m_captureScopeLabel->setObjectName(QStringLiteral("label_CaptureScope"));
     m_captureScopeLabel->setWordWrap(true);
+    // As high as its lines at the width it is given (below).
+    m_captureScopeLabel->installEventFilter(this);
     m_captureScopeLabel->setAlignment(Qt::AlignCenter);
     if (auto* box = qobject_cast<QBoxLayout*>(ui->frame_Record->parentWidget()->layout()))
         box->insertWidget(box->indexOf(ui->frame_Record) + 1, m_captureScopeLabel);
@@ -50,6 +54,10 @@ void DMacroPage::setUpRecording()
 
 bool DMacroPage::filterRecordingEvent(QObject* watched, QEvent* event)
 {
+    if (watched == m_captureScopeLabel && event->type() == QEvent::Resize) {
+        m_captureScopeLabel->setMinimumHeight(m_captureScopeLabel->heightForWidth(m_captureScopeLabel->width()));
+        return false;
+    }
     DDataManager* data = DDataManager::getInstance();
     if (watched == ui->frame_Record) {
         if (event->type() == QEvent::Enter) {

@@ -40,6 +40,19 @@ void ArrowWidget::setPopupSize(int width, int height)
     setFixedSize(width, height);
 }
 
+void ArrowWidget::widenForContent(int minimumWidth)
+{
+    QLayout* box = layout();
+    QWidget* content = box && box->count() ? box->itemAt(0)->widget() : nullptr;
+    if (!content)
+        return;
+    // Style-sheet fonts are applied on polishing; the size must use them.
+    // The layout's own hint may still be the previous text's.
+    ensurePolished();
+    const QMargins margins = box->contentsMargins();
+    setFixedSize(qMax(minimumWidth, content->sizeHint().width() + margins.left() + margins.right()), height());
+}
+
 void ArrowWidget::setArrowX(int x)
 {
     m_arrowX = x;

@@ -19,6 +19,9 @@ public:
     explicit ArrowWidget(int arrowSide, QWidget* parent = nullptr);
 
     void setPopupSize(int width, int height);
+    // Keeps the height and makes the bubble at least minimumWidth wide, or as
+    // wide as its content asks for (a long translation), so nothing is cut.
+    void widenForContent(int minimumWidth);
     void setArrowX(int x);
     void setContentWidget(QWidget* content);
     void setBackgroundColor(int r, int g, int b);

@@ -384,6 +384,7 @@ void DDevicePage::showToolButtonTip(unsigned index)
         caption = QObject::tr(captions[index]);
     }
     tip->setExplainText(caption);
+    m_toolTipBubble->widenForContent(250);
     m_toolTipBubble->show();
 }
 

@@ -7,6 +7,7 @@
 #include "ui/mainwidget/devicePage/DDevicePageTheme.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyActionChoice.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPages.h"
+#include "ui/widgets/GridColumnFit.h"
 
 #include <QTimer>
 
@@ -51,6 +52,7 @@ DKeyboardLightCustomEventPage::DKeyboardLightCustomEventPage(QWidget* parent)
     m_ui->setupUi(this);
     m_choice = new DKeyActionChoice(this, kActions, DKeyFunctionPages::kKeyboardLightFunctionCode);
     m_choice->relayTo(this);
+    m_columnFit = new GridColumnFit(m_ui->gridLayout_2);
     retranslate();
 }
 
@@ -83,6 +85,7 @@ void DKeyboardLightCustomEventPage::retranslate()
     m_ui->radioButton_LightRecording->setText(QObject::tr("Light recording"));
     m_ui->radioButton_IntoCustomLight01->setText(QObject::tr("Custom 1"));
     m_ui->radioButton_IntoCustomLight02->setText(QObject::tr("Custom 2"));
+    m_columnFit->refit();
 }
 
 void DKeyboardLightCustomEventPage::setTheme()
@@ -106,6 +109,7 @@ void DKeyboardLightCustomEventPage::setTheme()
               {theme.allScrollBarColorDef, theme.allScrollBarColorHover, theme.allScrollBgColor});
     // The scroll bar takes its sheet once the page's new sheets have settled.
     QTimer::singleShot(kScrollSheetDelayMs, this, &DKeyboardLightCustomEventPage::onScrollSheetSet);
+    m_columnFit->refit();
 }
 
 void DKeyboardLightCustomEventPage::loadCurrentKeyInfo()

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class DKeyActionChoice;
+class GridColumnFit;
 
 namespace Ui {
 class DKeyboardLightCustomEventPage;
@@ -56,4 +57,5 @@ private:
     QString m_scrollBarStyleSheet;
     Ui::DKeyboardLightCustomEventPage* m_ui = nullptr;
     DKeyActionChoice* m_choice = nullptr;
+    GridColumnFit* m_columnFit = nullptr;
 };

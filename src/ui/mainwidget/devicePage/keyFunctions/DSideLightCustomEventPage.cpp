@@ -4,6 +4,7 @@
 #include "profiles/DKeyFunctionType.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyActionChoice.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPages.h"
+#include "ui/widgets/GridColumnFit.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ DSideLightCustomEventPage::DSideLightCustomEventPage(QWidget* parent)
     m_ui->radioButton_InteractionLightList->hide();
     m_choice = new DKeyActionChoice(this, kActions, DKeyFunctionPages::kSideLightFunctionCode);
     m_choice->relayTo(this);
+    m_columnFit = new GridColumnFit(m_ui->gridLayout);
     retranslate();
 }
 
@@ -61,12 +63,14 @@ void DSideLightCustomEventPage::retranslate()
     m_ui->radioButton_BottomColor->setText(QObject::tr("Bottom color changed"));
     m_ui->radioButton_CloseSideLight->setText(QObject::tr("Close side light"));
     m_ui->radioButton_StopSideLight->setText(QObject::tr("Stop side light"));
+    m_columnFit->refit();
 }
 
 void DSideLightCustomEventPage::setTheme()
 {
     setStyleSheet(DKeyFunctionPages::radioButtonStyleSheet());
     DKeyFunctionPages::setCaptionTheme(m_ui->label_12);
+    m_columnFit->refit();
 }
 
 void DSideLightCustomEventPage::loadCurrentKeyInfo()

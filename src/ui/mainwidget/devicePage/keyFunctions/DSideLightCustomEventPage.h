@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class DKeyActionChoice;
+class GridColumnFit;
 
 namespace Ui {
 class DSideLightCustomEventPage;
@@ -46,4 +47,5 @@ private slots:
 private:
     Ui::DSideLightCustomEventPage* m_ui = nullptr;
     DKeyActionChoice* m_choice = nullptr;
+    GridColumnFit* m_columnFit = nullptr;
 };

@@ -462,6 +462,7 @@ void DCustomKeysPage::showFunctionTip(int functionId)
     const QWidget* button = m_functionGroup->button(functionId);
     m_tipBubble->move(button->mapToGlobal(QPoint(button->width() / 2 - 38, -74)));
     tip->setExplainText(QObject::tr(kFunctions[row].title));
+    m_tipBubble->widenForContent(250);
     m_tipBubble->show();
 }
 

@@ -387,6 +387,7 @@ void DLightsConfigPage::showEffectTip(int tipId)
     const QPoint bottomCentre = button->mapToGlobal(QPoint(button->width() / 2, button->height()));
     m_tipBubble->move(bottomCentre - QPoint(kTipLeftOfCentre, button->height() + kTipAboveButton));
     m_tipText->setExplainText(QObject::tr(text));
+    m_tipBubble->widenForContent(kTipWidth);
     m_tipBubble->show();
 }
 

@@ -145,8 +145,10 @@ DTriggerSettingPage::~DTriggerSettingPage()
 
 void DTriggerSettingPage::setTexts()
 {
-    const QString press = QObject::tr("Press") + QLatin1Char('(') + QObject::tr("Trigger") + QLatin1Char(')');
-    const QString release = QObject::tr("Release") + QLatin1Char('(') + QObject::tr("Reset") + QLatin1Char(')');
+    // Whole texts: "Reset" alone is the profile-reset command in most
+    // languages, not the point where a key lets go.
+    const QString press = QObject::tr("Press(Trigger)");
+    const QString release = QObject::tr("Release(Reset)");
     m_ui->pushButton_TriggerApply->setText(QObject::tr("Apply"));
     m_ui->checkBox_IntensityTracking->setText(QObject::tr("Journey tracking"));
     m_ui->checkBox_SecondarySensitivity->setText(QObject::tr("Sensitivity of pressing and releasing"));
