@@ -1,5 +1,6 @@
 #include "hid/MainHidInterFace.h"
 
+#include "app/logCategories.h"
 #include "hid/reports/DLightStreamReport.h"
 #include "hid/reports/DLinkReports.h"
 
@@ -70,11 +71,11 @@ int MainHidInterFace::openDevice(QString path)
     m_hidPathLatin1 = path.toLatin1();
     m_hidHandle = COrvaneHid_OpenPath(m_hidPathLatin1.constData());
     if (m_hidHandle == 0) {
-        qDebug("Unable to open device\n");
+        qCDebug(lcLink, "Unable to open device\n");
         m_isOpen = false;
         return -1;
     }
-    qDebug("Open device success");
+    qCDebug(lcLink, "Open device success");
     m_isOpen = true;
     queueCmdReport(DLinkReports::serialNumberInquiry(), DCommandQueue::Kind::Inquiry);
     m_shakeHandsTimer->start();
@@ -244,8 +245,8 @@ void MainHidInterFace::writeStep()
                 ++m_writeFailures;
                 if (command) {
                     ++m_commandWriteFailures;
-                    qDebug() << "-----------------------------------------****************** Send error, Cmd:"
-                             << int(report.command());
+                    qCDebug(lcLink) << "-----------------------------------------****************** Send error, Cmd:"
+                                    << int(report.command());
                 }
             }
             if (command)

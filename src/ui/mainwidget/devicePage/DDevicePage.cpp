@@ -1,4 +1,5 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "app/logCategories.h"
 #include "ui_DDevicePage.h"
 
 #include "app/DDataManager.h"
@@ -540,7 +541,7 @@ void DDevicePage::onHidDeviceChanged(int changeType, QString /*hidPath*/)
         if (step.change == DHotPlugPlanner::Change::None)
             break;
         if (++rounds > maxRounds) {
-            qWarning() << "Device list still changing after" << maxRounds << "rounds; the next notice goes on";
+            qCWarning(lcLink) << "Device list still changing after" << maxRounds << "rounds; the next notice goes on";
             break;
         }
         if (step.change == DHotPlugPlanner::Change::Arrival) {
@@ -558,7 +559,7 @@ void DDevicePage::onHidDeviceChanged(int changeType, QString /*hidPath*/)
 
 void DDevicePage::addArrivedDevice(hidStructInfoAll info, int presentCount)
 {
-    qDebug() << "--------------- 插入设备 ---------------";
+    qCDebug(lcLink) << "--------------- 插入设备 ---------------";
     const QString path = QString::fromLatin1(info.hidPath);
     // Behind a receiver a keyboard counts as offline until the receiver
     // reports it connected.
@@ -581,12 +582,12 @@ void DDevicePage::addArrivedDevice(hidStructInfoAll info, int presentCount)
         onHidItemMouseClicked(info);
     if (!hasSelectedKeyboard())
         showNoDevicePage();
-    qDebug() << "-------------------- *** [Insert end] *** --------------------";
+    qCDebug(lcLink) << "-------------------- *** [Insert end] *** --------------------";
 }
 
 void DDevicePage::removeGoneDevice(const QString& path)
 {
-    qDebug() << "--------------- 拔出设备 ---------------";
+    qCDebug(lcLink) << "--------------- 拔出设备 ---------------";
     hidStructInfoAll info = m_deviceInfoMap.value(path);
     const QString modelCode = QString::fromLatin1(info.modelName);
     qstrncpy(info.hidPath, info.modelName, sizeof info.hidPath);
@@ -638,7 +639,7 @@ void DDevicePage::removeGoneDevice(const QString& path)
         if (!hasSelectedKeyboard())
             showNoDevicePage();
     }
-    qDebug() << "-------------------- *** [OutPut end] *** --------------------";
+    qCDebug(lcLink) << "-------------------- *** [OutPut end] *** --------------------";
 }
 
 void DDevicePage::reorderDeviceRows(bool afterRemoval)
@@ -663,7 +664,7 @@ void DDevicePage::reorderDeviceRows(bool afterRemoval)
         if (!order.contains(it.key()))
             it.value()->hide();
     }
-    qDebug() << "-------------------- *** [Update hid list] End *** -------------------";
+    qCDebug(lcLink) << "-------------------- *** [Update hid list] End *** -------------------";
     if (afterRemoval)
         emit sigIntoOrRemoveHidOver();
 }
@@ -823,7 +824,7 @@ void DDevicePage::onUpdateDeviceListShow()
     }
     for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
         row->setSelected(row == m_selectedRow);
-    qDebug() << "-------------------- *** [ 2.4G loading hid list over ] *** -------------------";
+    qCDebug(lcLink) << "-------------------- *** [ 2.4G loading hid list over ] *** -------------------";
 }
 
 void DDevicePage::onSendChargingStatusAndElectricity(int chargingStatus, int electricity, int keyboardMode,
@@ -968,7 +969,7 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
               .toLatin1();
     const QByteArray path = (slash >= 0 ? current.left(slash) : current) + layerFile;
     if (current.isEmpty() || path.size() >= int(sizeof m_profilePath)) {
-        qDebug() << "Layer switch: no usable profile path";
+        qCDebug(lcStore) << "Layer switch: no usable profile path";
         return;
     }
     m_currentLayer = pageIndex;
