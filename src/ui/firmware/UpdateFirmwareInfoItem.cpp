@@ -3,6 +3,7 @@
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
 #include "app/DThemeColor.h"
+#include "app/logCategories.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DLinkReports.h"
 
@@ -112,6 +113,6 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     m_busy = true;
     const DReportFrame report = DLinkReports::enterBootloader();
     if (m_hidInterface->queueCmdReport(report) < 0)
-        qDebug() << "USB serial port [Into firmware] Failed ...";
+        qCDebug(lcFirmware) << "USB serial port [Into firmware] Failed ...";
     emit sigStartUpgradeing();
 }
