@@ -1,4 +1,5 @@
 #include "ui/mainwidget/DMainWidget.h"
+#include "app/logCategories.h"
 #include "ui_DMainWidget.h"
 
 #include "app/DDataManager.h"
@@ -208,7 +209,7 @@ void DMainWidget::applyStartupSettings()
     entry.setDescription(m_titleText, QObject::tr("Sets up the keys, lighting and profiles of the keyboard"),
                          installedIconPath());
     if (!DStartupSettings::syncAutoStart(*m_userSettings, entry, QCoreApplication::applicationFilePath()))
-        qWarning() << "Could not update the autostart entry" << entry.filePath();
+        qCWarning(lcUi) << "Could not update the autostart entry" << entry.filePath();
 }
 
 void DMainWidget::registerDeviceNotifications(DeviceChangeSource* source)
@@ -219,7 +220,7 @@ void DMainWidget::registerDeviceNotifications(DeviceChangeSource* source)
         source->setParent(this);
     connect(source, &DeviceChangeSource::deviceChanged, this, &DMainWidget::onDeviceChangeNotice);
     if (!source->start())
-        qDebug() << "Register device-change notification failed:" << source->errorText();
+        qCWarning(lcLink) << "Keyboards plugged in or pulled out are not noticed:" << source->errorText();
 }
 
 void DMainWidget::startDeviceLibrary()
@@ -356,7 +357,7 @@ void DMainWidget::on_pushButton_Close_clicked()
         showMinimized();
         break;
     case DTrayPolicy::Action::Quit:
-        qDebug() << "------------------------- *** App Exit (Normal) *** ------------------------------ \n";
+        qCDebug(lcUi) << "------------------------- *** App Exit (Normal) *** ------------------------------ \n";
         quitApplication();
         break;
     }
