@@ -220,7 +220,8 @@ void DMainWidget::registerDeviceNotifications(DeviceChangeSource* source)
         source->setParent(this);
     connect(source, &DeviceChangeSource::deviceChanged, this, &DMainWidget::onDeviceChangeNotice);
     if (!source->start())
-        qCWarning(lcLink) << "Keyboards plugged in or pulled out are not noticed:" << source->errorText();
+        qCWarning(lcLink) << "Register device-change notification failed, plugging in goes unseen:"
+                          << source->errorText();
 }
 
 void DMainWidget::startDeviceLibrary()
