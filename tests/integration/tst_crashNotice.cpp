@@ -2,6 +2,7 @@
 #include "support/TestMain.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <csignal>
 
@@ -70,6 +71,12 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("process: %1\n").arg(pid).toLatin1()));
         QVERIFY(text.contains("program: " + QFile::encodeName(ProgramRunner::programPath()) + '\n'));
         QVERIFY(text.contains("\nbacktrace:\n"));
+        // The program's own frames carry their function's name, so a dump
+        // can be read without the build it came from.
+        const QString backtrace = QString::fromLocal8Bit(text.mid(text.indexOf("\nbacktrace:\n")));
+        const QRegularExpression ownFrame(QRegularExpression::escape(ProgramRunner::programPath())
+                                          + QStringLiteral("\\(main\\+0x[0-9a-f]+\\)"));
+        QVERIFY2(backtrace.contains(ownFrame), text.constData());
         QVERIFY(text.contains("\nmemory map:\n"));
 
         QList<qint64> notices;
