@@ -82,6 +82,16 @@ private slots:
         QList<qint64> notices;
         QTRY_VERIFY_WITH_TIMEOUT(!(notices = ProgramRunner::crashNotices(*m_env)).isEmpty(), 15000);
         QCOMPARE(notices.size(), 1);
+        // The notice run gives the C++ frames their readable names: none
+        // keeps its linker name, and the frames under main have C++ ones.
+        const auto namedBacktrace = [&dump] {
+            dump.close();
+            const QByteArray now = dump.open(QIODevice::ReadOnly) ? dump.readAll() : QByteArray();
+            const int start = now.indexOf("\nbacktrace:\n");
+            const QByteArray frames = now.mid(start, now.indexOf("\nmemory map:\n") - start);
+            return start >= 0 && !frames.contains("(_Z") && frames.contains("::");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(namedBacktrace(), 15000);
         // It waits for the user: still there a moment later, without taking
         // the single-instance channel or touching the settings.
         QTest::qWait(1000);
