@@ -18,7 +18,9 @@ Q_LOGGING_CATEGORY(lcUi, "orvane.ui", QtWarningMsg)
 
 namespace {
 
-QMutex g_outputLock;
+// A basic mutex needs no construction or destruction, so messages written
+// while static objects are made or destroyed still find it usable.
+QBasicMutex g_outputLock;
 
 void writeWhole(const QByteArray& line)
 {
