@@ -19,4 +19,10 @@ public:
     // application object exists) and refreshes the local-time offset.
     static void setDumpDirectory(const QString& dumpDir);
     static QString dumpDirectory();
+    // The notice program gets the dump's path as its last argument. The
+    // handler can only write the frames' symbol names as the linker keeps
+    // them; this gives the dump's C++ frames their readable names, outside
+    // the crashed process. False when the file is no dump of ours or could
+    // not be written again.
+    static bool nameFrames(const QString& dumpPath);
 };

@@ -1,5 +1,7 @@
 #include "platform/include/AutoStartEntry.h"
 
+#include "platform/linux/PlatformLogCategories.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -156,7 +158,7 @@ bool AutoStartEntry::isInstalledFor(const QString& programPath) const
 bool AutoStartEntry::install(const QString& programPath)
 {
     if (const char* problem = nameableProblem(programPath)) {
-        qWarning("The autostart entry is not written: %s (%s)", problem, qUtf8Printable(programPath));
+        qCWarning(platformLcUi, "The autostart entry is not written: %s (%s)", problem, qUtf8Printable(programPath));
         return false;
     }
     const QString exec = execValue(programPath);

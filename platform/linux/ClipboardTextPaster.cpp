@@ -1,5 +1,7 @@
 #include "platform/linux/ClipboardTextPaster.h"
 
+#include "platform/linux/PlatformLogCategories.h"
+
 #include <QClipboard>
 #include <QDebug>
 #include <QGuiApplication>
@@ -47,6 +49,6 @@ bool ClipboardTextPaster::paste(const QString& text)
     QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
     if (sendControlV())
         return true;
-    qDebug() << "Paste: no X11 display with XTest, the text was only put on the clipboard";
+    qCDebug(platformLcHooks) << "Paste: no X11 display with XTest, the text was only put on the clipboard";
     return false;
 }

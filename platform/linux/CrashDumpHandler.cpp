@@ -3,13 +3,17 @@
 #include "platform/include/InputHookSource.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
 
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <cxxabi.h>
 #include <execinfo.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,7 +34,10 @@ char g_dumpDirs[2][kPathCapacity];
 std::atomic<int> g_activeDumpDir{0};
 std::atomic<long> g_utcOffsetSeconds{0};
 char g_program[kPathCapacity];
-char* g_noticeArgv[kMaxNoticeArguments + 2];
+// The program, its arguments, the dump's path and the closing null.
+char* g_noticeArgv[kMaxNoticeArguments + 3];
+int g_noticeArgc = 0;
+char g_dumpPath[kPathCapacity];
 volatile sig_atomic_t g_handling = 0;
 // Large enough for the unwinder and the sanitizers' own use of the stack.
 alignas(16) char g_alternateStack[256 * 1024];
@@ -200,6 +207,8 @@ int createDumpFile(const char* dir)
         path.add(".dmp");
         path.text[path.length] = '\0';
         const int fd = ::open(path.text, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0)
+            std::memcpy(g_dumpPath, path.text, path.length + 1);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -285,6 +294,11 @@ void startNotice()
         sigset_t none;
         sigemptyset(&none);
         sigprocmask(SIG_SETMASK, &none, nullptr);
+        // The notice run gives the dump's frames their readable names.
+        if (g_dumpPath[0]) {
+            g_noticeArgv[g_noticeArgc] = g_dumpPath;
+            g_noticeArgv[g_noticeArgc + 1] = nullptr;
+        }
         ::execve(g_program, g_noticeArgv, environ);
         _exit(127);
     }
@@ -340,6 +354,7 @@ bool CrashDumpHandler::install(const QString& dumpDir, const QString& noticeProg
         g_noticeArgv[argc++] = ::strdup(argument.toLocal8Bit().constData());
     }
     g_noticeArgv[argc] = nullptr;
+    g_noticeArgc = argc;
 
     // The first backtrace() loads the unwinder, which must not happen inside
     // the handler.
@@ -370,4 +385,47 @@ void CrashDumpHandler::setDumpDirectory(const QString& dumpDir)
 QString CrashDumpHandler::dumpDirectory()
 {
     return QFile::decodeName(g_dumpDirs[g_activeDumpDir.load()]);
+}
+
+bool CrashDumpHandler::nameFrames(const QString& dumpPath)
+{
+    constexpr qint64 kMaxDumpBytes = 16 * 1024 * 1024;
+    if (!dumpPath.endsWith(QLatin1String(".dmp")))
+        return false;
+    QFile in(dumpPath);
+    if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxDumpBytes)
+        return false;
+    const QByteArray text = in.readAll();
+    in.close();
+    const int start = text.indexOf("\nbacktrace:\n");
+    const int end = text.indexOf("\nmemory map:\n", start);
+    if (!text.startsWith("Crash dump\n") || start < 0 || end < 0)
+        return false;
+
+    // "<object>(<symbol>+<offset>)[<address>]", as backtrace_symbols_fd writes a frame.
+    static const QRegularExpression frame(QStringLiteral("^(.*\\()(_Z[^()+]+)(\\+0x[0-9a-f]+\\)\\[0x[0-9a-f]+\\])$"));
+    QList<QByteArray> lines = text.mid(start, end - start).split('\n');
+    bool changed = false;
+    for (QByteArray& line : lines) {
+        const QRegularExpressionMatch match = frame.match(QString::fromLocal8Bit(line));
+        if (!match.hasMatch())
+            continue;
+        int status = -1;
+        char* name = abi::__cxa_demangle(match.captured(2).toLatin1().constData(), nullptr, nullptr, &status);
+        if (status == 0 && name) {
+            line = match.captured(1).toLocal8Bit() + name + match.captured(3).toLocal8Bit();
+            changed = true;
+        }
+        std::free(name);
+    }
+    if (!changed)
+        return true;
+
+    QSaveFile out(dumpPath);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    out.write(text.left(start));
+    out.write(lines.join('\n'));
+    out.write(text.mid(end));
+    return out.commit();
 }

@@ -1,5 +1,7 @@
 #include "platform/include/KeyboardSettingsLauncher.h"
 
+#include "platform/linux/PlatformLogCategories.h"
+
 #include <QDebug>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -66,11 +68,11 @@ bool KeyboardSettingsLauncher::launch() const
 {
     const Command command = find();
     if (!command.isValid()) {
-        qDebug() << "Keyboard settings: no settings program of a known desktop is installed";
+        qCDebug(platformLcUi) << "Keyboard settings: no settings program of a known desktop is installed";
         return false;
     }
     if (!QProcess::startDetached(command.program, command.arguments)) {
-        qDebug() << "Keyboard settings: could not start" << command.program;
+        qCDebug(platformLcUi) << "Keyboard settings: could not start" << command.program;
         return false;
     }
     return true;

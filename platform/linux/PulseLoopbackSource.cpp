@@ -1,6 +1,7 @@
 #include "platform/linux/PulseLoopbackSource.h"
 
 #include "platform/include/SoundLoopback.h"
+#include "platform/linux/PlatformLogCategories.h"
 
 #include <pulse/pulseaudio.h>
 
@@ -179,7 +180,7 @@ int PulseLoopbackSource::start()
         return 0;
     auto session = std::make_shared<Session>();
     const auto fail = [&session](const char* step) {
-        qInfo() << "Sound output capture not started:" << step;
+        qCWarning(platformLcMusic) << "Sound output capture not started, the music effect shows no bars:" << step;
         session->release();
         return -1;
     };

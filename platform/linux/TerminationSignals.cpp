@@ -1,5 +1,7 @@
 #include "platform/include/TerminationSignals.h"
 
+#include "platform/linux/PlatformLogCategories.h"
+
 #include <QSocketNotifier>
 #include <QtGlobal>
 
@@ -30,7 +32,7 @@ bool TerminationSignals::catchEarly()
     if (g_pipe[0] >= 0)
         return true;
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_pipe) != 0) {
-        qWarning("TerminationSignals: no socket pair, termination signals keep their default action");
+        qCWarning(platformLcUi, "TerminationSignals: no socket pair, termination signals keep their default action");
         g_pipe[0] = g_pipe[1] = -1;
         return false;
     }

@@ -1,5 +1,6 @@
 #include "sdk/include/orvanesdk_firmware.h"
 
+#include "sdk/SdkLogCategories.h"
 #include "sdk/firmware/BinImage.h"
 #include "sdk/firmware/BootloaderUpgrade.h"
 #include "sdk/firmware/UfwImage.h"
@@ -82,7 +83,7 @@ int runUpgrade(int handle, const QByteArray& image, BootloaderUpgrade::ImageKind
     BootloaderUpgrade upgrade(handle, image, kind);
     const BootloaderUpgrade::Result result = upgrade.run(progress);
     if (result != BootloaderUpgrade::Result::Success)
-        qDebug().noquote() << "Firmware upgrade failed:" << upgrade.error();
+        qCDebug(sdkLcFirmware).noquote() << "Firmware upgrade failed:" << upgrade.error();
     return upgradeCode(result);
 }
 
@@ -95,13 +96,13 @@ int JL_loadUfwData(const unsigned char* data, int length)
     h.held = false;
     h.image = UfwImage();
     if (!data || length < 0) {
-        qDebug() << "Firmware image rejected: no data";
+        qCDebug(sdkLcFirmware) << "Firmware image rejected: no data";
         return kBadArgument;
     }
     QString error;
     UfwImage image;
     if (!UfwImage::read(QByteArray(reinterpret_cast<const char*>(data), length), &image, &error)) {
-        qDebug().noquote() << "Firmware image rejected:" << error;
+        qCDebug(sdkLcFirmware).noquote() << "Firmware image rejected:" << error;
         return kRejected;
     }
     h.image = image;
@@ -187,7 +188,7 @@ int COrvaneHid_FirmwareUpgrade(int handle, const char* imagePath, int /*length*/
         return kNoImageFile;
     QFile file(QString::fromLocal8Bit(imagePath));
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "Firmware image cannot be read:" << file.fileName();
+        qCDebug(sdkLcFirmware) << "Firmware image cannot be read:" << file.fileName();
         return kNoImageFile;
     }
     // Never more than the largest flash: a damaged file is not read whole.

@@ -1,5 +1,7 @@
 #include "sdk/models/ModelCatalogue.h"
 
+#include "sdk/SdkLogCategories.h"
+
 #include <QDebug>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -221,7 +223,7 @@ const ModelCatalogue& ModelCatalogue::instance()
         ModelCatalogue c;
         QString error;
         if (!parse(QByteArray(orvaneModelCatalogueJson), &c, &error)) {
-            qWarning() << "Model catalogue unreadable:" << error;
+            qCWarning(sdkLcLink) << "Model catalogue unreadable:" << error;
             c = ModelCatalogue();
         }
         return c;

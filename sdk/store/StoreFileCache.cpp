@@ -1,5 +1,6 @@
 #include "sdk/store/StoreFileCache.h"
 
+#include "sdk/SdkLogCategories.h"
 #include "sdk/store/StoreXmlNames.h"
 #include "sdk/store/StoreXmlReader.h"
 #include "sdk/store/StoreXmlWriter.h"
@@ -191,7 +192,7 @@ const StoreDocument* StoreFileCache::document(const QString& path, Status* statu
         result = Status::Corrupt;
         if (onCorrupt == OnCorrupt::Fail)
             return nullptr;
-        qWarning() << "profile store: not a regular file" << path;
+        qCWarning(sdkLcStore) << "profile store: not a regular file" << path;
         recover(path, QStringLiteral("not a regular file"));
         result = Status::Recovered;
         return nullptr;
@@ -204,7 +205,7 @@ const StoreDocument* StoreFileCache::document(const QString& path, Status* statu
     }
     if (stamp->size > kMaxFileBytes) {
         m_entries.erase(key);
-        qWarning() << "profile store: refused, larger than" << kMaxFileBytes << "bytes:" << path;
+        qCWarning(sdkLcStore) << "profile store: refused, larger than" << kMaxFileBytes << "bytes:" << path;
         result = Status::TooLarge;
         return nullptr;
     }
@@ -241,7 +242,7 @@ const StoreDocument* StoreFileCache::document(const QString& path, Status* statu
                           || isOwnFile(path);
         if (onCorrupt == OnCorrupt::Fail || !ours)
             return nullptr;
-        qWarning() << "profile store: cannot read" << path << reason;
+        qCWarning(sdkLcStore) << "profile store: cannot read" << path << reason;
         recover(path, reason);
         result = Status::Recovered;
         return nullptr;
@@ -322,7 +323,7 @@ bool StoreFileCache::endBatch()
         // Erased first, so a failed write leaves memory as the file is.
         m_entries.erase(it);
         if (!stampOf(path) || !commit(path, std::move(document))) {
-            qWarning() << "profile store: the changes held back for" << path << "could not be written";
+            qCWarning(sdkLcStore) << "profile store: the changes held back for" << path << "could not be written";
             written = false;
         }
     }
@@ -410,7 +411,7 @@ bool StoreFileCache::write(const QString& path, const QByteArray& bytes, bool ke
     // A link would carry the write out of the folder, and anything else
     // that is not a regular file is not ours to replace.
     if (irregularAt(path)) {
-        qWarning() << "profile store: not written, not a regular file:" << path;
+        qCWarning(sdkLcStore) << "profile store: not written, not a regular file:" << path;
         return false;
     }
     if (keepBackup && stampOf(path)) {
@@ -431,23 +432,23 @@ bool StoreFileCache::write(const QString& path, const QByteArray& bytes, bool ke
                    && copy.write(previous) == previous.size() && copy.commit();
         }
         if (!kept) {
-            qWarning() << "profile store: cannot keep a backup of" << path;
+            qCWarning(sdkLcStore) << "profile store: cannot keep a backup of" << path;
             return false;
         }
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "profile store: cannot write" << path << file.errorString();
+        qCWarning(sdkLcStore) << "profile store: cannot write" << path << file.errorString();
         return false;
     }
     if (file.write(bytes) != bytes.size()) {
-        qWarning() << "profile store: cannot write" << path << file.errorString();
+        qCWarning(sdkLcStore) << "profile store: cannot write" << path << file.errorString();
         file.cancelWriting();
     }
     if (m_failCommits)
         file.cancelWriting();
     if (!file.commit()) {
-        qWarning() << "profile store: cannot write" << path << file.errorString();
+        qCWarning(sdkLcStore) << "profile store: cannot write" << path << file.errorString();
         return false;
     }
     return true;
@@ -470,7 +471,7 @@ void StoreFileCache::recover(const QString& path, const QString& reason, bool no
             entry.reason = reason;
         }
         if (noteLeftInPlace) {
-            qWarning() << "profile store: cannot move aside" << path;
+            qCWarning(sdkLcStore) << "profile store: cannot move aside" << path;
             m_notes.push_back(note);
         }
         return;
@@ -492,7 +493,7 @@ void StoreFileCache::recover(const QString& path, const QString& reason, bool no
         note.movedAsidePath.clear();
         note.outcome = storeRecoveryInfo::LeftInPlace;
     }
-    qWarning() << "profile store: recovered" << path << "outcome" << note.outcome;
+    qCWarning(sdkLcStore) << "profile store: recovered" << path << "outcome" << note.outcome;
     m_notes.push_back(note);
 }
 

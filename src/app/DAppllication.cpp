@@ -7,6 +7,7 @@
 #include "app/DStartupSettings.h"
 #include "app/DUserSettingsKeys.h"
 #include "app/QtLinguist.h"
+#include "app/logCategories.h"
 #include "platform/include/DeviceChangeSource.h"
 #include "platform/include/LocalSocketUser.h"
 #include "ui/mainwidget/DMainWidget.h"
@@ -65,7 +66,7 @@ DAppllication::DAppllication(const QString& appId, int& argc, char** argv, bool 
                 connectToRunningInstance();
             }
             if (!m_otherInstanceAnswered)
-                qDebug() << "Single instance: the segment is held but nobody answers; starting all the same";
+                qCDebug(lcUi) << "Single instance: the segment is held but nobody answers; starting all the same";
         }
         if (!m_otherInstanceAnswered) {
             alreadyRunning = false;
@@ -164,7 +165,7 @@ bool DAppllication::connectToRunningInstance()
         return false;
     // Only our own user's instance hears our argument and stops this start.
     if (!LocalSocketUser::peerIsCurrentUser(socket.socketDescriptor())) {
-        qWarning() << "Single instance:" << m_serverName << "is served by another user; not counted as running";
+        qCWarning(lcUi) << "Single instance:" << m_serverName << "is served by another user; not counted as running";
         socket.abort();
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "app/DKeyFunctionDescriber.h"
 #include "app/DUserSettingsKeys.h"
+#include "app/logCategories.h"
 #include "platform/include/FontSubstitutes.h"
 #include "sdk/include/StoreFileChecks.h"
 #include "sdk/include/orvanesdk_xml.h"
@@ -135,7 +136,7 @@ DDataManager::~DDataManager()
 
 void DDataManager::logStartBanner() const
 {
-    qDebug() << "------------------------- *** App Runing *** ------------------------------";
+    qCDebug(lcUi) << "------------------------- *** App Runing *** ------------------------------";
 }
 
 QString DDataManager::applicationDirPath()
@@ -225,7 +226,8 @@ bool DDataManager::storePath(char* buffer, const char* path)
         path = "";
     const size_t length = std::strlen(path);
     if (length >= static_cast<size_t>(kPathBufferSize)) {
-        qDebug() << "DDataManager: a path of" << length << "bytes does not fit its buffer, kept the previous one";
+        qCDebug(lcStore) << "DDataManager: a path of" << length
+                         << "bytes does not fit its buffer, kept the previous one";
         return false;
     }
     std::memcpy(buffer, path, length + 1);

@@ -1,5 +1,6 @@
 #include "app/DSingleInstanceSegment.h"
 
+#include "app/logCategories.h"
 #include "platform/include/LocalSocketUser.h"
 
 #include <QDebug>
@@ -38,7 +39,7 @@ bool DSingleInstanceSegment::create()
 {
     m_held = m_memory->create(1, QSharedMemory::ReadWrite);
     if (!m_held)
-        qDebug() << "--------------- EXE already runing -----------------";
+        qCDebug(lcUi) << "--------------- EXE already runing -----------------";
     return m_held;
 }
 
@@ -56,7 +57,7 @@ bool DSingleInstanceSegment::reclaimStale()
     }
     m_memory = fresh();
     m_held = m_memory->create(1, QSharedMemory::ReadWrite);
-    qDebug() << (m_held ? "Single instance: reclaimed the segment a crashed instance left behind"
+    qCDebug(lcUi) << (m_held ? "Single instance: reclaimed the segment a crashed instance left behind"
                         : "Single instance: the segment is held by a process that does not answer");
     return m_held;
 }

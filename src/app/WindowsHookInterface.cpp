@@ -1,6 +1,7 @@
 #include "app/WindowsHookInterface.h"
 
 #include "app/DDataManager.h"
+#include "app/logCategories.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -172,14 +173,14 @@ bool WindowsHookInterface::installHooks()
         return true;
     InputHookSource* source = hookSource();
     if (!source->installKeyboardHook(&keyboardProc, currentSwallowPolicy())) {
-        qWarning("Set keyboard Hook error, error code=%ld", source->lastErrorCode());
+        qCWarning(lcHooks, "Set keyboard Hook error, error code=%ld", source->lastErrorCode());
         return false;
     }
     s_keyboardHook = source;
     if (m_mode != 1)
         return true;
     if (!source->installMouseHook(&mouseProc)) {
-        qWarning("Set mouse Hook error, error code=%ld", source->lastErrorCode());
+        qCWarning(lcHooks, "Set mouse Hook error, error code=%ld", source->lastErrorCode());
         return false;
     }
     s_mouseHook = source;
@@ -220,10 +221,10 @@ void WindowsHookInterface::dispatchGuarded(const char* hookName, const std::func
     try {
         dispatch();
     } catch (const std::exception& error) {
-        qCritical("%s hook receiver failed (%s); hooks removed", hookName, error.what());
+        qCCritical(lcHooks, "%s hook receiver failed (%s); hooks removed", hookName, error.what());
         removeHooks();
     } catch (...) {
-        qCritical("%s hook receiver failed; hooks removed", hookName);
+        qCCritical(lcHooks, "%s hook receiver failed; hooks removed", hookName);
         removeHooks();
     }
 }

@@ -3,9 +3,11 @@
 #include "app/DAppllication.h"
 #include "app/DDataManager.h"
 #include "app/QtLinguist.h"
+#include "platform/include/CrashDumpHandler.h"
 #include "platform/include/FontSubstitutes.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <cstring>
 
@@ -22,6 +24,11 @@ bool isCrashNoticeRun(int argc, char** argv)
 
 int showCrashNotice(int& argc, char** argv)
 {
+    // The dump the crashed instance wrote follows the option.
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], kCrashNoticeOption) == 0)
+            CrashDumpHandler::nameFrames(QFile::decodeName(argv[i + 1]));
+    }
     QApplication app(argc, argv);
     installWindowsFontSubstitutes();
 

@@ -2,6 +2,7 @@
 #include "app/DSingleInstanceSegment.h"
 #include "app/crashNotice.h"
 #include "app/graphicsIntegration.h"
+#include "app/logCategories.h"
 #include "app/resourceInit.h"
 #include "platform/include/CrashDumpHandler.h"
 #include "platform/include/DeviceChangeSource.h"
@@ -27,6 +28,7 @@ QString dumpFolder(const QString& appDataDir)
 
 int main(int argc, char* argv[])
 {
+    installLogOutput();
     skipUnusedOpenGl();
     if (isCrashNoticeRun(argc, argv))
         return showCrashNotice(argc, argv);
@@ -61,7 +63,7 @@ int main(int argc, char* argv[])
         return 1;
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &app, [](int signalNumber) {
-        qDebug() << "--------------- ending on signal" << signalNumber << "-----------------";
+        qCDebug(lcUi) << "--------------- ending on signal" << signalNumber << "-----------------";
         QCoreApplication::exit(0);
     });
     return app.exec();

@@ -1,5 +1,6 @@
 #include "devices/DDeviceLibraryStartup.h"
 
+#include "app/logCategories.h"
 #include "sdk/include/orvanesdk_hid.h"
 #include "sdk/include/orvanesdk_xml.h"
 
@@ -44,7 +45,7 @@ DDeviceLibraryStartup::Result DDeviceLibraryStartup::run(const QString& userConf
     const int hid = calls.hidInit();
     const int light = calls.lightInit();
     if (xml != 0 || hid != 0 || light != 0) {
-        qDebug() << "Device library did not start: xml" << xml << "hid" << hid << "light" << light;
+        qCWarning(lcLink) << "Device library did not start: xml" << xml << "hid" << hid << "light" << light;
         return result;
     }
     result.started = true;
@@ -53,7 +54,7 @@ DDeviceLibraryStartup::Result DDeviceLibraryStartup::run(const QString& userConf
         if (!QFile::exists(QFile::decodeName(result.macroFilePath.data())))
             calls.createMacroFile(result.macroFilePath.data());
     } else {
-        qWarning() << "Macro file path does not fit the library's path field:" << userConfigDir;
+        qCWarning(lcLink) << "Macro file path does not fit the library's path field:" << userConfigDir;
     }
     if (fillPathField(userConfigDir + QLatin1String(kSeniorKeyFileName), &result.seniorKeyFilePath)) {
         if (!QFile::exists(QFile::decodeName(result.seniorKeyFilePath.data()))) {
@@ -61,7 +62,7 @@ DDeviceLibraryStartup::Result DDeviceLibraryStartup::run(const QString& userConf
             calls.createSeniorKeyParentNode(result.seniorKeyFilePath.data());
         }
     } else {
-        qWarning() << "Advanced-key file path does not fit the library's path field:" << userConfigDir;
+        qCWarning(lcLink) << "Advanced-key file path does not fit the library's path field:" << userConfigDir;
     }
 
     result.supportList = std::make_unique<std::list<hidSupportInfo>>();

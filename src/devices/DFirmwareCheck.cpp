@@ -1,6 +1,7 @@
 #include "devices/DFirmwareCheck.h"
 
 #include "app/DFixedText.h"
+#include "app/logCategories.h"
 #include "devices/DBootloaderIdentity.h"
 #include "sdk/firmware/BinImage.h"
 #include "sdk/firmware/FirmwareVersion.h"
@@ -58,7 +59,7 @@ void putText(char (&field)[N], const QByteArray& text)
 
 void logRejected(const QString& path, const QString& why)
 {
-    qDebug().noquote() << "Firmware image" << path << "rejected:" << why;
+    qCDebug(lcFirmware).noquote() << "Firmware image" << path << "rejected:" << why;
 }
 
 } // namespace
@@ -152,26 +153,26 @@ bool DFirmwareCheck::checkUfw(const hidStructInfoAll& record, const QString& pat
         return false;
     QByteArray image;
     if (!readImage(path, qint64(UfwImage::kHeaderSize) + UfwImage::kMaxPayloadSize + 1, &image)) {
-        qDebug() << "Open hex file error 01";
+        qCDebug(lcFirmware) << "Open hex file error 01";
         return false;
     }
     const auto loadUfwData = reinterpret_cast<JL_loadUfwDataFn>(m_entryPoints.loadUfwData);
     const auto getUfwCrc = reinterpret_cast<JL_getUfwCrcFn>(m_entryPoints.getUfwCrc);
     const auto getUfwPidVid = reinterpret_cast<JL_getUfwPidVidFn>(m_entryPoints.getUfwPidVid);
     if (loadUfwData(reinterpret_cast<const unsigned char*>(image.constData()), image.size()) != 0) {
-        qDebug() << "---------------- *** File error 02 JL *** ---------------" << path;
+        qCDebug(lcFirmware) << "---------------- *** File error 02 JL *** ---------------" << path;
         return false;
     }
     uint16_t headerCrc = 0;
     uint32_t payloadCrc = 0;
     if (getUfwCrc(&headerCrc, &payloadCrc) != 0) {
-        qDebug() << "---------------- *** File error 03 JL *** ---------------" << path;
+        qCDebug(lcFirmware) << "---------------- *** File error 03 JL *** ---------------" << path;
         return false;
     }
     char modelBuffer[17] = {};
     char versionBuffer[5] = {};
     if (getUfwPidVid(modelBuffer, 17, versionBuffer, 4) != 0) {
-        qDebug() << "---------------- *** File error 04 JL *** ---------------" << path;
+        qCDebug(lcFirmware) << "---------------- *** File error 04 JL *** ---------------" << path;
         return false;
     }
     modelBuffer[16] = '\0';
@@ -200,7 +201,7 @@ bool DFirmwareCheck::checkBin(const hidStructInfoAll& record, const QString& pat
         = model->firmwareFamily == Family::Bin512 ? BinImage::kFamily512 : BinImage::kFamily256;
     QByteArray bytes;
     if (!readImage(path, qint64(family.length) + 1, &bytes)) {
-        qDebug() << "Open hex file error 02";
+        qCDebug(lcFirmware) << "Open hex file error 02";
         return false;
     }
     BinImage image;

@@ -1,5 +1,6 @@
 #include "devices/DVendorUpgradeLibrary.h"
 
+#include "app/logCategories.h"
 #include "sdk/include/orvanesdk_firmware.h"
 
 #include <QDebug>
@@ -13,6 +14,6 @@ DVendorUpgradeLibrary::EntryPoints DVendorUpgradeLibrary::load()
     entries.upgradeDevice = reinterpret_cast<QFunctionPointer>(&JL_upgradeDevice);
     entries.queryDevicePidVid = reinterpret_cast<QFunctionPointer>(&JL_queryDevicePidVid);
     if (!entries.complete())
-        qDebug() << kFailureLine;
+        qCDebug(lcFirmware) << kFailureLine;
     return entries;
 }

@@ -1,5 +1,7 @@
 #include "hid/DCommandQueue.h"
 
+#include "app/logCategories.h"
+
 #include <QDebug>
 
 #include <algorithm>
@@ -17,8 +19,9 @@ void DCommandQueue::append(const DReportFrame& report, Kind kind)
     if (m_unasked >= kUnaskedLimit) {
         const auto oldest
             = std::find_if(m_entries.begin(), m_entries.end(), [](const Entry& e) { return e.kind != Kind::Command; });
-        qWarning() << "The keyboard provokes reports faster than it takes them; an unsent one is dropped, command"
-                   << int(oldest->report.command());
+        qCWarning(lcLink)
+            << "The keyboard provokes reports faster than it takes them; an unsent one is dropped, command"
+            << int(oldest->report.command());
         m_entries.erase(oldest);
         --m_unasked;
     }

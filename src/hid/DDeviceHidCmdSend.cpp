@@ -1,5 +1,6 @@
 #include "hid/DDeviceHidCmdSend.h"
 
+#include "app/logCategories.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DLinkReports.h"
 #include "hid/reports/DMagneticReports.h"
@@ -28,7 +29,7 @@ int DDeviceHidCmdSend::send(const DReportFrame& report, const char* failureLine,
 {
     const int result = m_hidInterface ? m_hidInterface->queueCmdReport(report, kind) : -1;
     if (result < 0)
-        qDebug("%s", failureLine);
+        qCDebug(lcLink, "%s", failureLine);
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
+#include "app/logCategories.h"
 #include "hid/DDeviceHidCmdSend.h"
 #include "hid/DInputReportReader.h"
 #include "hid/DLightEffects.h"
@@ -90,7 +91,7 @@ void DDeviceKeyboardLink::openDevice(int threadIndex, hidStructInfoAll info)
     connect(m_hidInterface, &MainHidInterFace::sigHidDataArrived, this, &DDeviceKeyboardLink::onHidDataArrived);
     connect(m_hidInterface, &MainHidInterFace::sigHidSnGetOver, this, &DDeviceKeyboardLink::onHidSNDataArrived);
     if (m_hidInterface->openDevice(QString::fromLatin1(DFixedText::bytes(m_hidInfo.hidPath))) != 0) {
-        qDebug("Open the device-failed");
+        qCDebug(lcLink, "Open the device-failed");
         return;
     }
     m_hidInterface->start();
@@ -154,7 +155,7 @@ void DDeviceKeyboardLink::storeLight(int part, const colorInfoData& info, const 
 {
     const bool saved = m_store->saveLight(path.constData(), profileIndex, info);
     if (!saved)
-        qDebug() << "The keyboard's light setting could not be stored in" << path;
+        qCWarning(lcLink) << "The keyboard's light setting could not be stored in" << path;
     // Announcing a change that is not in the profile would make the pages
     // reload the old setting as if it were the keyboard's.
     if (m_notifyLightChanges && saved && !m_closing)
@@ -281,10 +282,12 @@ void DDeviceKeyboardLink::handleEffectList(const uchar* report)
 {
     const lightModeListInfo list = DInputReportReader::readEffectList(report);
     const bool keyboard = report[1] == kKeyboardEffectList;
-    qDebug().nospace().noquote() << (keyboard ? "-------------[Keyboard] hidName:" : "-------------[Side] hidName:")
-                                 << m_strCurrentHidName << (keyboard ? " lightTypeList Num:" : "lightTypeList Num:")
-                                 << list.lightTypeList.size() << "  SpeedMax:" << list.speedMax
-                                 << "  BrightnessMax:" << list.brightnessMax;
+    qCDebug(lcLink).nospace().noquote() << (keyboard ? "-------------[Keyboard] hidName:"
+                                                     : "-------------[Side] hidName:")
+                                        << m_strCurrentHidName
+                                        << (keyboard ? " lightTypeList Num:" : "lightTypeList Num:")
+                                        << list.lightTypeList.size() << "  SpeedMax:" << list.speedMax
+                                        << "  BrightnessMax:" << list.brightnessMax;
     if (keyboard) {
         m_keyboardModes = list;
         if (m_cmdSend)
@@ -305,8 +308,9 @@ void DDeviceKeyboardLink::handleLightConfig(const uchar* report)
     if (part == 0) {
         m_keyboardConfig = info;
         m_keyboardConfigValid = true;
-        qDebug().nospace() << "-------------------------->>>>>>>>>>>>>>>>>>>>>> *** [Hid 0x07 return] ledBrightness:"
-                           << info.ledBrightness << " ledSpeed:" << info.ledSpeed << " ledType:" << info.ledType;
+        qCDebug(lcLink).nospace()
+            << "-------------------------->>>>>>>>>>>>>>>>>>>>>> *** [Hid 0x07 return] ledBrightness:"
+            << info.ledBrightness << " ledSpeed:" << info.ledSpeed << " ledType:" << info.ledType;
     } else {
         m_sideConfig = info;
         m_sideConfigValid = true;
@@ -436,7 +440,7 @@ void DDeviceKeyboardLink::runPcKeyFunction(const uchar* report)
         if (isNumber && profile >= 1)
             emit sigCustomEventChangProfile(profile);
         else
-            qDebug() << "Profile switch key: no such profile" << value;
+            qCDebug(lcLink) << "Profile switch key: no such profile" << value;
         break;
     }
     case DKeyFunctionType::kLaunchApplication:

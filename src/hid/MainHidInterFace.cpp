@@ -1,5 +1,6 @@
 #include "hid/MainHidInterFace.h"
 
+#include "app/logCategories.h"
 #include "hid/reports/DLightStreamReport.h"
 #include "hid/reports/DLinkReports.h"
 #include "hid/reports/DReportNumbers.h"
@@ -71,11 +72,11 @@ int MainHidInterFace::openDevice(QString path)
     m_hidPathLatin1 = path.toLatin1();
     m_hidHandle = COrvaneHid_OpenPath(m_hidPathLatin1.constData());
     if (m_hidHandle == 0) {
-        qDebug("Unable to open device\n");
+        qCDebug(lcLink, "Unable to open device\n");
         m_isOpen = false;
         return -1;
     }
-    qDebug("Open device success");
+    qCDebug(lcLink, "Open device success");
     m_leavingNormalMode = false;
     m_isOpen = true;
     queueCmdReport(DLinkReports::serialNumberInquiry(), DCommandQueue::Kind::Inquiry);
@@ -257,7 +258,7 @@ void MainHidInterFace::writeStep()
                     // The keyboard did not get it: it stays in its normal mode.
                     if (report.command() == DReportNumbers::kEnterBootloader)
                         m_leavingNormalMode = false;
-                    qDebug() << "-----------------------------------------****************** Send error, Cmd:"
+                    qCDebug(lcLink) << "-----------------------------------------****************** Send error, Cmd:"
                              << int(report.command());
                 }
             }

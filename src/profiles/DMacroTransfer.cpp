@@ -1,5 +1,6 @@
 #include "profiles/DMacroTransfer.h"
 
+#include "app/logCategories.h"
 #include "profiles/DExportFileName.h"
 #include "sdk/include/StoreWriteBatch.h"
 
@@ -40,7 +41,7 @@ DMacroTransfer::Result DMacroTransfer::exportTo(const QString& index, const QStr
     // Written whole or not at all: a failed export leaves whatever was there.
     QSaveFile out(m_target);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        qDebug() << "The exported macro could not be written to" << m_target << out.errorString();
+        qCDebug(lcStore) << "The exported macro could not be written to" << m_target << out.errorString();
         return Result::ExportWriteFailed;
     }
     return Result::Exported;

@@ -1,5 +1,6 @@
 #include "profiles/DProfileFileSet.h"
 
+#include "app/logCategories.h"
 #include "hid/DInputReportReader.h"
 #include "profiles/DProfileLightDefaults.h"
 #include "sdk/include/StoreWriteBatch.h"
@@ -61,8 +62,8 @@ int DProfileFileSet::ensureListedCurrent(const char* layerPath)
             return current;
     }
     const int first = QByteArray::fromStdString(nodes.front().index).toInt();
-    qDebug() << "The current profile" << current << "of" << layerPath << "is not listed; profile" << first
-             << "becomes current";
+    qCDebug(lcStore) << "The current profile" << current << "of" << layerPath << "is not listed; profile" << first
+                     << "becomes current";
     COrvaneXML_ModifyXMLFileProfileIndex(layerPath, first);
     return first;
 }
@@ -120,7 +121,7 @@ DProfileFileSet::OpenResult DProfileFileSet::open(const QString& userConfigDir, 
     m_layerCount = count;
     for (int layer = 0; layer < count; ++layer) {
         if (!prepareLayerFile(layerPath(layer), layer, defaults)) {
-            qDebug() << "The profile file" << layerPath(layer) << "could not be prepared";
+            qCDebug(lcStore) << "The profile file" << layerPath(layer) << "could not be prepared";
             m_failedPath = QFile::decodeName(layerPath(layer));
             m_folder.clear();
             m_layerCount = 0;

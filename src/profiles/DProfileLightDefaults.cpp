@@ -1,5 +1,6 @@
 #include "profiles/DProfileLightDefaults.h"
 
+#include "app/logCategories.h"
 #include "sdk/include/StoreWriteBatch.h"
 
 #include <QDebug>
@@ -141,7 +142,7 @@ bool DProfileLightDefaults::fillDefaultCustomLight(const char* profilePath, int 
         if (QFile::copy(QStringLiteral(":/images/configDir/") + fileName, target))
             copyPath = QFile::encodeName(target);
         else
-            qDebug() << "The default custom light file could not be copied:" << fileName;
+            qCDebug(lcStore) << "The default custom light file could not be copied:" << fileName;
     }
     std::list<customLightDataItem> colours;
     if (!COrvaneXML_XmlCustomLightInfoSelectAll(copyPath.constData(), indexText(schemeIndex).constData(), &colours))

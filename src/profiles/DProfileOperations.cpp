@@ -1,6 +1,7 @@
 #include "profiles/DProfileOperations.h"
 
 #include "app/DFixedText.h"
+#include "app/logCategories.h"
 #include "profiles/DExportFileName.h"
 #include "profiles/DKeyFunctionType.h"
 #include "profiles/DLaunchTargetText.h"
@@ -224,7 +225,7 @@ DProfileOperations::Result DProfileOperations::switchTo(int profileIndex)
     // The keyboard asks for profiles by number; one this layer file does not
     // have must not become current.
     if (!isListed(profileIndex)) {
-        qDebug() << "Profile switch to" << profileIndex << "ignored:" << m_path << "does not list it";
+        qCDebug(lcStore) << "Profile switch to" << profileIndex << "ignored:" << m_path << "does not list it";
         return Result::UnknownProfile;
     }
     return COrvaneXML_ModifyXMLFileProfileIndex(path(), profileIndex) ? Result::Switched : Result::UnknownProfile;
@@ -249,7 +250,7 @@ DProfileOperations::Result DProfileOperations::reset(int profileIndex)
         return Result::ResetFailed;
     }
     if (!COrvaneXML_CreateProFileXmlParentNode(path(), index.constData(), name.constData(), 0)) {
-        qDebug() << "The reset profile" << profileIndex << "could not be created again in" << m_path;
+        qCDebug(lcStore) << "The reset profile" << profileIndex << "could not be created again in" << m_path;
         // Written, the delete alone would lose the profile.
         batch.abandon();
         return Result::ResetFailed;
@@ -295,7 +296,7 @@ DProfileOperations::Result DProfileOperations::exportTo(int profileIndex, const 
     const QByteArray bytes = built.readAll();
     QSaveFile out(targetFile);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        qDebug() << "The exported profile could not be written to" << targetFile << out.errorString();
+        qCDebug(lcStore) << "The exported profile could not be written to" << targetFile << out.errorString();
         return Result::ExportFailed;
     }
     return Result::Exported;

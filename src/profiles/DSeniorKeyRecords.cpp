@@ -2,6 +2,7 @@
 
 #include "app/DFixedText.h"
 #include "app/DKeyCombinationText.h"
+#include "app/logCategories.h"
 
 #include <QDebug>
 
@@ -61,7 +62,7 @@ bool DSeniorKeyRecords::load()
         m_records.insert(record.index, record);
         for (const QString& problem : problems(record)) {
             m_loadProblems << QStringLiteral("record %1: %2").arg(record.index).arg(problem);
-            qWarning().noquote() << "Advanced-key file: record" << record.index << "kept as read," << problem;
+            qCWarning(lcStore).noquote() << "Advanced-key file: record" << record.index << "kept as read," << problem;
         }
     }
     return true;
@@ -212,6 +213,6 @@ QString DSeniorKeyRecords::pointText(int point)
 DSeniorKeyRecords::Result DSeniorKeyRecords::fail(Result result, const QString& error)
 {
     m_lastError = error;
-    qDebug().noquote() << "Advanced-key file:" << error;
+    qCDebug(lcStore).noquote() << "Advanced-key file:" << error;
     return result;
 }

@@ -2,6 +2,7 @@
 #include "support/TestMain.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <csignal>
 
@@ -70,11 +71,27 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("process: %1\n").arg(pid).toLatin1()));
         QVERIFY(text.contains("program: " + QFile::encodeName(ProgramRunner::programPath()) + '\n'));
         QVERIFY(text.contains("\nbacktrace:\n"));
+        // The program's own frames carry their function's name, so a dump
+        // can be read without the build it came from.
+        const QString backtrace = QString::fromLocal8Bit(text.mid(text.indexOf("\nbacktrace:\n")));
+        const QRegularExpression ownFrame(QRegularExpression::escape(ProgramRunner::programPath())
+                                          + QStringLiteral("\\(main\\+0x[0-9a-f]+\\)"));
+        QVERIFY2(backtrace.contains(ownFrame), text.constData());
         QVERIFY(text.contains("\nmemory map:\n"));
 
         QList<qint64> notices;
         QTRY_VERIFY_WITH_TIMEOUT(!(notices = ProgramRunner::crashNotices(*m_env)).isEmpty(), 15000);
         QCOMPARE(notices.size(), 1);
+        // The notice run gives the C++ frames their readable names: none
+        // keeps its linker name, and the frames under main have C++ ones.
+        const auto namedBacktrace = [&dump] {
+            dump.close();
+            const QByteArray now = dump.open(QIODevice::ReadOnly) ? dump.readAll() : QByteArray();
+            const int start = now.indexOf("\nbacktrace:\n");
+            const QByteArray frames = now.mid(start, now.indexOf("\nmemory map:\n") - start);
+            return start >= 0 && !frames.contains("(_Z") && frames.contains("::");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(namedBacktrace(), 15000);
         // It waits for the user: still there a moment later, without taking
         // the single-instance channel or touching the settings.
         QTest::qWait(1000);

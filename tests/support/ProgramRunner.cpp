@@ -111,7 +111,8 @@ QList<qint64> ProgramRunner::crashNotices(const TestEnvironment& environment)
         if (!isPid)
             continue;
         QFile command(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (!command.open(QIODevice::ReadOnly) || command.readAll() != expectedCommand)
+        // The dump's path follows the option.
+        if (!command.open(QIODevice::ReadOnly) || !command.readAll().startsWith(expectedCommand))
             continue;
         QFile processEnvironment(QStringLiteral("/proc/%1/environ").arg(pid));
         if (processEnvironment.open(QIODevice::ReadOnly) && processEnvironment.readAll().contains(expectedHome))

@@ -12,6 +12,7 @@
 // TMPDIR before the application object exists, and the resource bundle is
 // registered as the program's entry point registers it. No test records the
 // machine's sound output unless it installs the platform's loopback itself.
+// The program's categories say everything, so tests can expect their lines.
 #define ORVANE_TEST_MAIN(TestObject)                                                                                   \
     int main(int argc, char* argv[])                                                                                   \
     {                                                                                                                  \
@@ -20,6 +21,7 @@
         SoundLoopback::install(std::make_shared<SyntheticSoundLoopback>());                                            \
         QApplication app(argc, argv);                                                                                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        QLoggingCategory::setFilterRules(QStringLiteral("orvane.*.debug=true"));                                       \
         TestObject tc;                                                                                                 \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
         return QTest::qExec(&tc, argc, argv);                                                                          \

@@ -156,6 +156,65 @@ private slots:
         QVERIFY(dump.readAll().contains(QStringLiteral("process: %1\n").arg(child).toLatin1()));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(markerPath()), 10000);
     }
+
+    // The notice run names the C++ frames of a dump; every other line, and
+    // a file that is no dump, stays as it was.
+    void framesGetReadableNames_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("backtrace");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray frames
+            = "/opt/orvane/orvane-keyboard(_ZN11DDevicePage13refreshDeviceEi+0x1a)[0x55d0c0001234]\n"
+              "/lib/libQt5Core.so.5(_ZN16QCoreApplication4execEv+0x9c)[0x7f0000001000]\n"
+              "/opt/orvane/orvane-keyboard(main+0x2f)[0x55d0c0000100]\n"
+              "/opt/orvane/orvane-keyboard(+0x4242)[0x55d0c0004242]\n"
+              "/opt/orvane/orvane-keyboard(_Znot a symbol+0x1)[0x55d0c0000001]\n";
+        const QByteArray named = "/opt/orvane/orvane-keyboard(DDevicePage::refreshDevice(int)+0x1a)[0x55d0c0001234]\n"
+                                 "/lib/libQt5Core.so.5(QCoreApplication::exec()+0x9c)[0x7f0000001000]\n"
+                                 "/opt/orvane/orvane-keyboard(main+0x2f)[0x55d0c0000100]\n"
+                                 "/opt/orvane/orvane-keyboard(+0x4242)[0x55d0c0004242]\n"
+                                 "/opt/orvane/orvane-keyboard(_Znot a symbol+0x1)[0x55d0c0000001]\n";
+        QTest::newRow("dump") << "2026_01_02_03_04_05.dmp" << frames << true << named;
+        QTest::newRow("nothing to name") << "2026_01_02_03_04_06.dmp" << named << true << named;
+        QTest::newRow("not a dump's name") << "notes.txt" << frames << false << frames;
+    }
+    void framesGetReadableNames()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, backtrace);
+        QFETCH(bool, accepted);
+        QFETCH(QByteArray, expected);
+        const QByteArray head
+            = "Crash dump\nsignal: 11 (SIGSEGV)\nprogram: /opt/orvane/orvane-keyboard\n\nbacktrace:\n";
+        // The memory map keeps what looks like a symbol.
+        const QByteArray tail
+            = "\nmemory map:\n55d0c0000000-55d0c0010000 r-xp 00000000 08:01 42 (_ZN3Foo3barEv+0x1)[0x1]\n";
+        const QString path = m_dir.filePath(fileName);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(head + backtrace + tail);
+        file.close();
+
+        QCOMPARE(CrashDumpHandler::nameFrames(path), accepted);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), head + expected + tail);
+    }
+
+    void noDumpIsLeftAlone()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("2026_01_02_03_04_07.dmp"));
+        const QByteArray text = "backtrace:\n/x(_ZN3Foo3barEv+0x1)[0x1]\n\nmemory map:\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        QVERIFY(!CrashDumpHandler::nameFrames(path));
+        QVERIFY(!CrashDumpHandler::nameFrames(m_dir.filePath(QStringLiteral("missing.dmp"))));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), text);
+    }
 };
 
 ORVANE_TEST_MAIN(tst_CrashDumpHandler)

@@ -1,6 +1,7 @@
 #include "hid/download/DOnboardDownload.h"
 
 #include "app/DEventWait.h"
+#include "app/logCategories.h"
 #include "hid/MainHidInterFace.h"
 
 #include <QDebug>
@@ -66,10 +67,11 @@ DOnboardDownload::Outcome DOnboardDownload::run(const QString& profileFolder, co
         if (result != Attempt::Failed)
             break;
         if (m_attempts < kMaxAttempts)
-            qDebug("-------------------------- *** Onboard Download [Try again] *** --------------------------");
+            qCDebug(lcDownload,
+                    "-------------------------- *** Onboard Download [Try again] *** --------------------------");
     }
-    qDebug("-------------------------- *** Onboard Download at laster [ Hid back download status ] *** "
-           "--------------------------");
+    qCDebug(lcDownload, "-------------------------- *** Onboard Download at laster [ Hid back download status ] *** "
+                        "--------------------------");
     m_running = false;
 
     switch (result) {
@@ -113,14 +115,14 @@ DOnboardDownload::Attempt DOnboardDownload::runAttempt(const QString& profileFol
     resetAttempt();
     const DOnboardDownloadPlan plan(profileFolder, usages, magnetic, m_seniorKeyMap);
     if (plan.status() == DOnboardDownloadPlan::Status::Refused) {
-        qDebug() << "Onboard download refused:" << plan.refusal();
+        qCDebug(lcDownload) << "Onboard download refused:" << plan.refusal();
         m_message = plan.refusal();
         return Attempt::Refused;
     }
     if (plan.status() == DOnboardDownloadPlan::Status::Unreadable)
         return Attempt::Failed;
     if (!interfaceOpen()) {
-        qDebug("Onboard download: no keyboard to write to");
+        qCDebug(lcDownload, "Onboard download: no keyboard to write to");
         return Attempt::Failed;
     }
     const int failuresBefore = m_hid->writeFailureCount();
@@ -129,7 +131,7 @@ DOnboardDownload::Attempt DOnboardDownload::runAttempt(const QString& profileFol
         switch (step.kind) {
         case DOnboardDownloadPlan::Step::KeyMap:
             if (m_macroDownloadOk && !queue(step.report))
-                qDebug("%s", failureLine(step.kind));
+                qCDebug(lcDownload, "%s", failureLine(step.kind));
             break;
         case DOnboardDownloadPlan::Step::Macro:
             if (m_macroDownloadOk)
@@ -137,7 +139,7 @@ DOnboardDownload::Attempt DOnboardDownload::runAttempt(const QString& profileFol
             break;
         case DOnboardDownloadPlan::Step::SeniorKey:
             if (!queue(step.report))
-                qDebug("%s", failureLine(step.kind));
+                qCDebug(lcDownload, "%s", failureLine(step.kind));
             break;
         case DOnboardDownloadPlan::Step::Pause:
             // The keyboard stores what it got before the slots are cleared.
@@ -150,8 +152,8 @@ DOnboardDownload::Attempt DOnboardDownload::runAttempt(const QString& profileFol
         awaitAcknowledgement();
     const bool written = waitForWrites();
     const int writeFailures = interfaceOpen() ? m_hid->writeFailureCount() - failuresBefore : 0;
-    qDebug() << "Onboard download attempt" << m_attempts << "macros acknowledged:" << m_macroDownloadOk
-             << "all written:" << written << "write failures:" << writeFailures;
+    qCDebug(lcDownload) << "Onboard download attempt" << m_attempts << "macros acknowledged:" << m_macroDownloadOk
+                        << "all written:" << written << "write failures:" << writeFailures;
     const bool ok = m_macroDownloadOk && !m_reportRefused && written && writeFailures == 0;
     return ok ? Attempt::Succeeded : Attempt::Failed;
 }
@@ -164,14 +166,14 @@ bool DOnboardDownload::awaitAcknowledgement()
         if (m_macroAcked || !m_macroDownloadOk)
             break;
         if (sends == kMaxSends) {
-            qDebug() << "Onboard download: macro report of slot" << m_lastMacroReport[2] << "packet"
-                     << m_lastMacroReport[4] << "unacknowledged after" << kMaxSends << "sends";
+            qCDebug(lcDownload) << "Onboard download: macro report of slot" << m_lastMacroReport[2] << "packet"
+                                << m_lastMacroReport[4] << "unacknowledged after" << kMaxSends << "sends";
             m_macroDownloadOk = false;
             break;
         }
         ++sends;
         if (!queue(m_lastMacroReport))
-            qDebug("%s", failureLine(DOnboardDownloadPlan::Step::Macro));
+            qCDebug(lcDownload, "%s", failureLine(DOnboardDownloadPlan::Step::Macro));
     }
     return m_macroDownloadOk;
 }
@@ -184,7 +186,7 @@ void DOnboardDownload::sendMacroReportAcked(const DReportFrame& report)
     m_macroAcked = false;
     m_macroSent = true;
     if (!queue(report))
-        qDebug("%s", failureLine(DOnboardDownloadPlan::Step::Macro));
+        qCDebug(lcDownload, "%s", failureLine(DOnboardDownloadPlan::Step::Macro));
 }
 
 bool DOnboardDownload::queue(const DReportFrame& report)

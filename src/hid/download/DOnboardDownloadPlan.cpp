@@ -1,6 +1,7 @@
 #include "hid/download/DOnboardDownloadPlan.h"
 
 #include "app/DFixedText.h"
+#include "app/logCategories.h"
 #include "hid/reports/DKeyEntryEncoder.h"
 #include "hid/reports/DKeyMapReport.h"
 #include "hid/reports/DMacroReportEncoder.h"
@@ -81,13 +82,13 @@ bool DOnboardDownloadPlan::planLayer(const Layer& layer)
 {
     const QByteArray path = QFile::encodeName(m_profileFolder + QLatin1String(layer.fileName));
     if (path.size() > kMaxPathBytes) {
-        qDebug() << "Onboard download: layer file path too long:" << path;
+        qCDebug(lcDownload) << "Onboard download: layer file path too long:" << path;
         m_status = Status::Unreadable;
         return false;
     }
     const int profile = COrvaneXML_GetCreateXMLFileProfileIndex(path.constData());
     if (profile == -1) {
-        qDebug() << "Onboard download: no current profile in" << path;
+        qCDebug(lcDownload) << "Onboard download: no current profile in" << path;
         m_status = Status::Unreadable;
         return false;
     }
@@ -152,8 +153,8 @@ void DOnboardDownloadPlan::addMacro(const QByteArray& path, const QByteArray& pr
         reports = DMacroReportEncoder::slotReports(slot, events, DFixedText::number(record.paramB),
                                                    DFixedText::number(record.paramA));
     } else {
-        qDebug() << "Onboard download: key" << DFixedText::bytes(record.keyCode) << "is bound to macro" << macroIndex
-                 << "which the profile no longer holds; slot" << slot << "sent empty";
+        qCDebug(lcDownload) << "Onboard download: key" << DFixedText::bytes(record.keyCode) << "is bound to macro"
+                            << macroIndex << "which the profile no longer holds; slot" << slot << "sent empty";
         reports = DMacroReportEncoder::emptySlotReports(slot);
     }
     for (const DReportFrame& r : reports)
@@ -167,8 +168,9 @@ void DOnboardDownloadPlan::addSeniorKey(const keyOperateInfo& record, int storeI
     const int recordIndex = DFixedText::number(record.value);
     const auto found = m_seniorKeyRecords.constFind(recordIndex);
     if (found == m_seniorKeyRecords.constEnd()) {
-        qDebug() << "Onboard download: key" << DFixedText::bytes(record.keyCode) << "is bound to advanced key"
-                 << recordIndex << "which no longer exists; store slot" << storeIndex << "sent empty";
+        qCDebug(lcDownload) << "Onboard download: key" << DFixedText::bytes(record.keyCode)
+                            << "is bound to advanced key" << recordIndex << "which no longer exists; store slot"
+                            << storeIndex << "sent empty";
         add(Step::SeniorKey, DSeniorKeyReportEncoder::emptyReport(storeIndex));
         return;
     }

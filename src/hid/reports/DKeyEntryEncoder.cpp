@@ -1,6 +1,7 @@
 #include "hid/reports/DKeyEntryEncoder.h"
 
 #include "app/DFixedText.h"
+#include "app/logCategories.h"
 #include "profiles/DKeyFunctionType.h"
 
 #include <QDebug>
@@ -133,7 +134,7 @@ Entry keyboardFunction(int sub, int v, const QByteArray& valueText, Entry plain)
         int mode = 0;
         int channel = 0;
         if (!splitPair(valueText, &mode, &channel)) {
-            qDebug() << "Onboard download: connection function without mode and channel:" << valueText;
+            qCDebug(lcDownload) << "Onboard download: connection function without mode and channel:" << valueText;
             return plain;
         }
         return entry(KindKeyboardFunction, sub, mode, channel);
@@ -189,7 +190,8 @@ DKeyEntryEncoder::Result DKeyEntryEncoder::encode(const keyOperateInfo& record, 
     case Type::kKeyCombination: {
         const Combination c = parseKeyCombination(record);
         if (!c.valid) {
-            qDebug() << "Onboard download: key combination without a mask:" << DFixedText::bytes(record.value);
+            qCDebug(lcDownload) << "Onboard download: key combination without a mask:"
+                                << DFixedText::bytes(record.value);
             return {plain};
         }
         if (c.modifierCount > kMaxModifiers)

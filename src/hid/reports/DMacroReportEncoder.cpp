@@ -1,6 +1,7 @@
 #include "hid/reports/DMacroReportEncoder.h"
 
 #include "app/DFixedText.h"
+#include "app/logCategories.h"
 #include "hid/reports/DKeyEntryEncoder.h"
 
 #include <QDebug>
@@ -41,7 +42,7 @@ uint8_t eventCode(const macroEventItem& event, bool* isMouse)
     }
     // Nothing the editor records; code 0 presses nothing but keeps the
     // event's pause, so the rest of the macro keeps its timing.
-    qDebug() << "Onboard download: macro event without a keyboard code:" << type << code;
+    qCDebug(lcDownload) << "Onboard download: macro event without a keyboard code:" << type << code;
     return 0;
 }
 
@@ -89,7 +90,8 @@ QVector<DReportFrame> DMacroReportEncoder::slotReports(int slot, const std::list
 {
     const int sent = std::min(int(events.size()), kMaxEvents);
     if (int(events.size()) > kMaxEvents)
-        qDebug() << "Onboard download: macro of" << events.size() << "events, the first" << kMaxEvents << "sent";
+        qCDebug(lcDownload) << "Onboard download: macro of" << events.size() << "events, the first" << kMaxEvents
+                            << "sent";
     std::vector<uint8_t> header(kHeaderSize, 0);
     header[1] = uint8_t(playMode - 1);
     header[3] = uint8_t(sent * kEventSize);

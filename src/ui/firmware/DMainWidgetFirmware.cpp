@@ -2,6 +2,7 @@
 // upgrade routes that write an image into a keyboard.
 #include "ui/mainwidget/DMainWidget.h"
 
+#include "app/logCategories.h"
 #include "devices/DBootloaderIdentity.h"
 #include "devices/DFirmwareCheck.h"
 #include "devices/DUpgradeDriveSearch.h"
@@ -151,10 +152,11 @@ void DMainWidget::offerLeftBootloaders()
 
 void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSn, QString strHidName, int hidUsbOrDongle)
 {
-    qDebug() << "Firmware upgrade requested:" << strHidName << strHidPath << strSn << "receiver:" << hidUsbOrDongle;
+    qCDebug(lcFirmware) << "Firmware upgrade requested:" << strHidName << strHidPath << strSn
+                        << "receiver:" << hidUsbOrDongle;
     // One upgrade at a time; the row that asked gets its answer at once.
     if (m_upgradeRequested || m_upgradeWorker.joinable()) {
-        qDebug() << "Firmware upgrade still running; request refused";
+        qCDebug(lcFirmware) << "Firmware upgrade still running; request refused";
         m_upgradeRelay->reportFailure();
         return;
     }
@@ -167,7 +169,7 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSn, QString s
     m_upgradeImageNames = DFirmwareCheck::imageCandidates(strHidName, hidUsbOrDongle != 0, inBootloader);
     const ModelInfo* model = ModelCatalogue::instance().find(strHidName);
     if (!model || !model->isUpgradeable() || m_upgradeImageNames.isEmpty()) {
-        qDebug() << "No firmware image for" << strHidName;
+        qCDebug(lcFirmware) << "No firmware image for" << strHidName;
         finishUpgrade(false);
         return;
     }
@@ -186,7 +188,7 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSn, QString s
         return;
     const DDeviceKeyboardLink* link = m_devicePage->deviceLinkMap().value(strHidPath);
     if (!link || !link->hidInterface() || !link->hidInterface()->isOpen()) {
-        qDebug() << "Keyboard not reachable; it cannot enter its bootloader";
+        qCDebug(lcFirmware) << "Keyboard not reachable; it cannot enter its bootloader";
         finishUpgrade(false);
         return;
     }
@@ -197,7 +199,7 @@ void DMainWidget::onBootloaderWaitExpired()
 {
     if (!m_upgradeRequested || m_upgradeWorker.joinable())
         return;
-    qDebug() << "No bootloader of" << m_upgradeModelName << "arrived in time";
+    qCDebug(lcFirmware) << "No bootloader of" << m_upgradeModelName << "arrived in time";
     finishUpgrade(false);
 }
 
@@ -206,7 +208,7 @@ void DMainWidget::ontheHidIntoFirmwareUpgrade()
     // Only a bootloader asked for is written: one that arrives by itself,
     // or after the window closed, is left alone.
     if (m_upgradeWorker.joinable()) {
-        qDebug() << "HID bootloader arrived while an upgrade writes; left alone";
+        qCDebug(lcFirmware) << "HID bootloader arrived while an upgrade writes; left alone";
         return;
     }
     if (!m_upgradeRequested || m_upgradeModelName.isEmpty()) {
@@ -214,7 +216,7 @@ void DMainWidget::ontheHidIntoFirmwareUpgrade()
         QStringList present;
         for (const std::string& path : DBootloaderIdentity::presentPaths(QString()))
             present << QString::fromStdString(path);
-        qDebug().noquote() << "HID bootloader arrived with no upgrade pending; offered:" << present.join(' ');
+        qCDebug(lcFirmware).noquote() << "HID bootloader arrived with no upgrade pending; offered:" << present.join(' ');
         followUpgradeRows();
         return;
     }
@@ -233,10 +235,10 @@ bool DMainWidget::openBootloaderDevice()
     for (const std::string& path : DBootloaderIdentity::presentPaths(m_upgradeModelName)) {
         handle = COrvaneHid_OpenPath(path.c_str());
         if (handle) {
-            qDebug() << "HID bootloader found:" << path.c_str();
+            qCDebug(lcFirmware) << "HID bootloader found:" << path.c_str();
             break;
         }
-        qDebug() << "HID bootloader could not be opened:" << path.c_str();
+        qCDebug(lcFirmware) << "HID bootloader could not be opened:" << path.c_str();
     }
     if (!handle)
         return false;
@@ -258,7 +260,7 @@ void DMainWidget::runBootloaderUpgrade(int handle, const QStringList& imageNames
         QTemporaryDir folder;
         const QString copy = folder.filePath(imageName);
         if (!folder.isValid() || !QFile::copy(QLatin1String(DFirmwareCheck::kImageFolder) + imageName, copy)) {
-            qDebug() << "Firmware image not available:" << imageName;
+            qCDebug(lcFirmware) << "Firmware image not available:" << imageName;
             retry = false;
             break;
         }
@@ -295,7 +297,7 @@ void DMainWidget::retryBootloaderUpgrade()
         return;
     }
     ++m_upgradeRetryCount;
-    qDebug() << "Firmware upgrade retry" << m_upgradeRetryCount;
+    qCDebug(lcFirmware) << "Firmware upgrade retry" << m_upgradeRetryCount;
     if (!openBootloaderDevice())
         finishUpgrade(false);
 }
@@ -316,8 +318,8 @@ void DMainWidget::queryUpgradeDrive()
     });
     m_upgradeDrive = outcome.drive;
     if (!outcome.found) {
-        qDebug().noquote() << "JL m_queryDevicePidVid()  csErrorText:"
-                           << DUpgradeDriveSearch::errorText(outcome.lastCode, false);
+        qCDebug(lcFirmware).noquote() << "JL m_queryDevicePidVid()  csErrorText:"
+                                      << DUpgradeDriveSearch::errorText(outcome.lastCode, false);
         finishUpgrade(false);
         return;
     }
@@ -345,7 +347,8 @@ void DMainWidget::runVendorUpgrade(const QString& drive, const QList<QByteArray>
             break;
     }
     if (result != 0)
-        qDebug().noquote() << "JL m_upgradeDevice()  csErrorText:" << DUpgradeDriveSearch::errorText(result, true);
+        qCDebug(lcFirmware).noquote() << "JL m_upgradeDevice()  csErrorText:"
+                                      << DUpgradeDriveSearch::errorText(result, true);
     QMetaObject::invokeMethod(
         this,
         [this, result] {
@@ -400,7 +403,7 @@ void DMainWidget::finishUpgrade(bool success)
     m_upgradeModelName.clear();
     if (!pending)
         return;
-    qDebug() << (success ? "Firmware upgrade succeeded" : "Firmware upgrade failed");
+    qCDebug(lcFirmware) << (success ? "Firmware upgrade succeeded" : "Firmware upgrade failed");
     if (success)
         m_upgradeRelay->reportSuccess();
     else

@@ -3,6 +3,7 @@
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
 #include "app/DThemeColor.h"
+#include "app/logCategories.h"
 #include "devices/DBootloaderIdentity.h"
 #include "devices/DUpgradeDeviceName.h"
 #include "hid/MainHidInterFace.h"
@@ -185,7 +186,7 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     if (!m_bootloader) {
         const DReportFrame report = DLinkReports::enterBootloader();
         if (!m_hidInterface || m_hidInterface->queueCmdReport(report) < 0)
-            qDebug() << "USB serial port [Into firmware] Failed ...";
+            qCDebug(lcFirmware) << "USB serial port [Into firmware] Failed ...";
     }
     emit sigStartUpgradeing();
 }

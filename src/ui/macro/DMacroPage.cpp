@@ -2,6 +2,7 @@
 
 #include "app/DDataManager.h"
 #include "app/DThemeColor.h"
+#include "app/logCategories.h"
 #include "profiles/DMacroBindings.h"
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
@@ -359,7 +360,7 @@ void DMacroPage::reject()
 
 void DMacroPage::closeEvent(QCloseEvent* event)
 {
-    qDebug() << "------------------------- *** [DMacroPage] closeEvent *** -------------------------";
+    qCDebug(lcUi) << "------------------------- *** [DMacroPage] closeEvent *** -------------------------";
     // A close asked for by the window system ends the editor as the close
     // button does, or the hooks would go on swallowing keys under the overlay.
     finish();

@@ -1,4 +1,5 @@
 #include "ui/mainwidget/DMainWidget.h"
+#include "app/logCategories.h"
 #include "ui_DMainWidget.h"
 
 #include "app/DDataManager.h"
@@ -212,7 +213,7 @@ void DMainWidget::applyStartupSettings()
     entry.setDescription(m_titleText, QObject::tr("Sets up the keys, lighting and profiles of the keyboard"),
                          installedIconPath());
     if (!DStartupSettings::syncAutoStart(*m_userSettings, entry, QCoreApplication::applicationFilePath()))
-        qWarning() << "Could not update the autostart entry" << entry.filePath();
+        qCWarning(lcUi) << "Could not update the autostart entry" << entry.filePath();
 }
 
 void DMainWidget::registerDeviceNotifications(DeviceChangeSource* source)
@@ -223,7 +224,8 @@ void DMainWidget::registerDeviceNotifications(DeviceChangeSource* source)
         source->setParent(this);
     connect(source, &DeviceChangeSource::deviceChanged, this, &DMainWidget::onDeviceChangeNotice);
     if (!source->start())
-        qDebug() << "Register device-change notification failed:" << source->errorText();
+        qCWarning(lcLink) << "Register device-change notification failed, plugging in goes unseen:"
+                          << source->errorText();
 }
 
 void DMainWidget::startDeviceLibrary()
@@ -364,7 +366,7 @@ void DMainWidget::on_pushButton_Close_clicked()
         showMinimized();
         break;
     case DTrayPolicy::Action::Quit:
-        qDebug() << "------------------------- *** App Exit (Normal) *** ------------------------------ \n";
+        qCDebug(lcUi) << "------------------------- *** App Exit (Normal) *** ------------------------------ \n";
         quitApplication();
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "app/DDataManager.h"
 #include "app/DThemeColor.h"
+#include "app/logCategories.h"
 
 #include <QDebug>
 #include <QMouseEvent>
@@ -68,12 +69,12 @@ DDksActionRules::Row DDksShowWidget::row(int keyRow) const
 
 void DDksShowWidget::logRow(const char* prefix, const DDksActionRules::Row& values) const
 {
-    qDebug().noquote() << QStringLiteral("%1%2 [1]:%3 [2]:%4 [3]:%5")
-                              .arg(QLatin1String(prefix))
-                              .arg(values[0])
-                              .arg(values[1])
-                              .arg(values[2])
-                              .arg(values[3]);
+    qCDebug(lcUi).noquote() << QStringLiteral("%1%2 [1]:%3 [2]:%4 [3]:%5")
+                                   .arg(QLatin1String(prefix))
+                                   .arg(values[0])
+                                   .arg(values[1])
+                                   .arg(values[2])
+                                   .arg(values[3]);
 }
 
 void DDksShowWidget::trackHover(int x, int y)
@@ -109,7 +110,8 @@ void DDksShowWidget::evaluateDrag()
     m_barWidth = 0;
     m_previewWidth = 0;
     if (m_dragX < m_mousePressPosX) {
-        qDebug() << "--------------------------------------------------------- m_mousePressPosX:" << m_mousePressPosX;
+        qCDebug(lcUi) << "--------------------------------------------------------- m_mousePressPosX:"
+                      << m_mousePressPosX;
         return;
     }
     if (m_spanMax < 1)
@@ -129,7 +131,7 @@ void DDksShowWidget::evaluateDrag()
 
     if (length != m_lastBarLength) {
         if (length > 10)
-            qDebug().noquote()
+            qCDebug(lcUi).noquote()
                 << (length > m_lastBarLength
                         ? "--------------------------- [Move] Left->Right -------------------------------"
                         : "--------------------------- [Move] Right->Left -------------------------------");

@@ -3,6 +3,7 @@
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
 #include "app/DThemeColor.h"
+#include "app/logCategories.h"
 #include "profiles/DSeniorKeyBindings.h"
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "ui/seniorKeys/DAllKeysShowPage.h"
@@ -350,7 +351,7 @@ void DSeniorKeysPage::loadSeniorKeyList()
             loaded = m_records.load();
     }
     if (!loaded) {
-        qDebug() << "SelectAllInfo faliled" << m_records.lastError();
+        qCDebug(lcStore) << "SelectAllInfo faliled" << m_records.lastError();
         ui->label_EventTotalNum->setText(QStringLiteral("0/40"));
         return;
     }
@@ -369,7 +370,7 @@ void DSeniorKeysPage::loadSeniorKeyList()
     }
     if (!m_rowMap.isEmpty())
         selectRecord(m_rowMap.first(), m_rowMap.firstKey());
-    qDebug() << "SelectAllInfo successful";
+    qCDebug(lcStore) << "SelectAllInfo successful";
     ui->label_EventTotalNum->setText(QString::number(records.size()) + QStringLiteral("/40"));
 }
 
@@ -471,14 +472,14 @@ void DSeniorKeysPage::on_pushButton_NewCreate_clicked()
     case DSeniorKeyRecords::Result::Done:
         m_listChanged = true;
         showNotice(QObject::tr("Create senior keys successful"));
-        qDebug() << "Add successful";
+        qCDebug(lcStore) << "Add successful";
         loadSeniorKeyList();
         return;
     case DSeniorKeyRecords::Result::LimitReached:
         showNotice(QObject::tr("The number of senior keys has reached the maximum"));
         return;
     default:
-        qDebug() << "Add faliled" << m_records.lastError();
+        qCDebug(lcStore) << "Add faliled" << m_records.lastError();
         reportSaveFailure();
         return;
     }
@@ -492,7 +493,7 @@ void DSeniorKeysPage::onDeleteSeniorKeyEventItem(int keyType, int bindingIndex)
     const QString configDir = DDataManager::getInstance()->userConfigDir();
     QList<DSeniorKeyBindings::Binding> bindings;
     if (!DSeniorKeyBindings::find(configDir, bindingIndex, &bindings)) {
-        qDebug() << "Delete faliled: the keys bound to advanced key" << bindingIndex << "cannot be read";
+        qCDebug(lcStore) << "Delete faliled: the keys bound to advanced key" << bindingIndex << "cannot be read";
         reportSaveFailure();
         return;
     }
@@ -507,13 +508,13 @@ void DSeniorKeysPage::onDeleteSeniorKeyEventItem(int keyType, int bindingIndex)
             return;
     }
     if (!DSeniorKeyBindings::removeRecord(m_records, configDir, keyType, bindingIndex)) {
-        qDebug() << "Delete faliled" << m_records.lastError();
+        qCDebug(lcStore) << "Delete faliled" << m_records.lastError();
         reportSaveFailure();
         return;
     }
     m_listChanged = true;
     showNotice(QObject::tr("Delete senior keys successful"));
-    qDebug() << "Delete successful";
+    qCDebug(lcStore) << "Delete successful";
     loadSeniorKeyList();
 }
 
@@ -530,10 +531,10 @@ bool DSeniorKeysPage::storeCurrent(const char* what)
     if (m_selectedRow)
         m_selectedRow->setData(m_currentInfo);
     if (m_records.modify(m_currentInfo) == DSeniorKeyRecords::Result::Done) {
-        qDebug() << what << "Modify successful";
+        qCDebug(lcStore) << what << "Modify successful";
         return true;
     }
-    qDebug() << what << "Modify faliled" << m_records.lastError();
+    qCDebug(lcStore) << what << "Modify faliled" << m_records.lastError();
     reportSaveFailure();
     return false;
 }
@@ -652,7 +653,7 @@ void DSeniorKeysPage::onSliderHoldDurationValue(int HoldDurationValue)
 void DSeniorKeysPage::onSliderHoldDurationReleased()
 {
     const int value = ui->horizontalSlider_HoldDuration->value();
-    qDebug() << "-------------------------------- [Mouse Released] sliderCurVal:" << value;
+    qCDebug(lcUi) << "-------------------------------- [Mouse Released] sliderCurVal:" << value;
     if (!m_selectedRow || m_currentInfo.type != DSeniorKeyRecords::kMt)
         return;
     m_currentInfo.holdDuration = value * kHoldStepMs;
@@ -783,7 +784,7 @@ void DSeniorKeysPage::reject()
 
 void DSeniorKeysPage::closeEvent(QCloseEvent* event)
 {
-    qDebug() << "------------------------- *** [DSeniorKeysPage] closeEvent *** -------------------------";
+    qCDebug(lcUi) << "------------------------- *** [DSeniorKeysPage] closeEvent *** -------------------------";
     // A close asked for by the window system must take the overlay away and
     // tell the key pages too, as the close button does.
     finish();

@@ -1,4 +1,5 @@
 #include "ui/seniorKeys/DStrokeConfigView.h"
+#include "app/logCategories.h"
 #include "ui_DStrokeConfigView.h"
 
 #include "app/DDataManager.h"
@@ -98,14 +99,14 @@ void DStrokeConfigView::onSliderStrokeViewValue(int Value)
 
 void DStrokeConfigView::onSliderStrokeViewPressed()
 {
-    qDebug() << "------------------------- *** [DStrokeConfigView::onSliderStrokeViewPressed] Pressed *** "
-                "-------------------------";
+    qCDebug(lcUi) << "------------------------- *** [DStrokeConfigView::onSliderStrokeViewPressed] Pressed *** "
+                     "-------------------------";
 }
 
 void DStrokeConfigView::onSliderStrokeViewReleased()
 {
-    qDebug() << "------------------------- *** [DStrokeConfigView::onSliderStrokeViewReleased] Released *** "
-                "-------------------------";
+    qCDebug(lcUi) << "------------------------- *** [DStrokeConfigView::onSliderStrokeViewReleased] Released *** "
+                     "-------------------------";
     const int point = m_ui->horizontalSlider_StrokeView->value();
     char path[256] = {};
     DDataManager::getInstance()->copySeniorKeyFilePath(path);
@@ -135,7 +136,7 @@ void DStrokeConfigView::on_pushButton_Close_clicked()
 
 void DStrokeConfigView::closeEvent(QCloseEvent* event)
 {
-    qDebug() << "------------------------- *** [DStrokeConfigView] closeEvent *** -------------------------";
+    qCDebug(lcUi) << "------------------------- *** [DStrokeConfigView] closeEvent *** -------------------------";
     // Every way of closing takes the host's overlay away, not only the button.
     if (!m_closeSignalled) {
         m_closeSignalled = true;

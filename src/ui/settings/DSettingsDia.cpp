@@ -6,6 +6,7 @@
 #include "app/DThemeColor.h"
 #include "app/DUserSettingsKeys.h"
 #include "app/QtLinguist.h"
+#include "app/logCategories.h"
 #include "platform/include/AutoStartEntry.h"
 #include "ui/firmware/DFirwareInfoShow.h"
 #include "ui/widgets/CbNotice.h"
@@ -202,7 +203,7 @@ bool DSettingsDia::storeSetting(const QString& key, const QVariant& value)
 {
     if (DStartupSettings::store(*m_userSettings, key, value))
         return true;
-    qWarning() << "Could not write" << key << "to" << m_userIniPath;
+    qCWarning(lcUi) << "Could not write" << key << "to" << m_userIniPath;
     reopenSettings();
     return false;
 }
@@ -273,7 +274,7 @@ void DSettingsDia::on_checkBox_AutoStart_clicked()
     const bool done = DStartupSettings::setAutoStart(*m_userSettings, entry, QCoreApplication::applicationFilePath(),
                                                      ui->checkBox_AutoStart->isChecked());
     if (!done) {
-        qWarning() << "Could not change the start with the system:" << m_userIniPath << entry.filePath();
+        qCWarning(lcUi) << "Could not change the start with the system:" << m_userIniPath << entry.filePath();
         reopenSettings();
     }
     showSetConfigResult(done);
@@ -387,7 +388,7 @@ void DSettingsDia::reject()
 // the main window.
 void DSettingsDia::closeEvent(QCloseEvent* event)
 {
-    qDebug() << "------------------------- *** [DSettingsDia] closeEvent *** -------------------------";
+    qCDebug(lcUi) << "------------------------- *** [DSettingsDia] closeEvent *** -------------------------";
     reportClose();
     event->accept();
 }

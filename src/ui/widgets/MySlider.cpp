@@ -1,5 +1,7 @@
 #include "ui/widgets/MySlider.h"
 
+#include "app/logCategories.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QMouseEvent>
@@ -23,13 +25,13 @@ void MySlider::mousePressEvent(QMouseEvent* event)
     // A range of 0 has nowhere to put a handle but the start; don't divide by it.
     const int handle = maximum() > 0 ? (width() / maximum()) * value() : 0;
     const int x = event->pos().x();
-    qDebug() << "--------------- currentPosX:" << handle << " currentX:" << x << " width():" << width()
-             << " maximum():" << maximum();
+    qCDebug(lcUi) << "--------------- currentPosX:" << handle << " currentX:" << x << " width():" << width()
+                  << " maximum():" << maximum();
     if (x < handle - m_pressToleranceLeft || x > handle + m_pressToleranceRight) {
-        qDebug() << "--------------- return ---------------";
+        qCDebug(lcUi) << "--------------- return ---------------";
         return;
     }
-    qDebug() << "--------------- goon ---------------";
+    qCDebug(lcUi) << "--------------- goon ---------------";
     const int before = value();
     QSlider::mousePressEvent(event);
     setValue(before);

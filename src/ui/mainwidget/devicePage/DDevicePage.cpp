@@ -1,4 +1,5 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "app/logCategories.h"
 #include "ui_DDevicePage.h"
 
 #include "app/DDataManager.h"
@@ -541,7 +542,7 @@ void DDevicePage::onHidDeviceChanged(int changeType, QString /*hidPath*/)
         if (step.change == DHotPlugPlanner::Change::None)
             break;
         if (++rounds > maxRounds) {
-            qWarning() << "Device list still changing after" << maxRounds << "rounds; the next notice goes on";
+            qCWarning(lcLink) << "Device list still changing after" << maxRounds << "rounds; the next notice goes on";
             break;
         }
         if (step.change == DHotPlugPlanner::Change::Arrival) {
@@ -561,7 +562,7 @@ void DDevicePage::onHidDeviceChanged(int changeType, QString /*hidPath*/)
 
 void DDevicePage::addArrivedDevice(hidStructInfoAll info, int presentCount)
 {
-    qDebug() << "--------------- 插入设备 ---------------";
+    qCDebug(lcLink) << "--------------- 插入设备 ---------------";
     const QString path = QString::fromLatin1(info.hidPath);
     // Behind a receiver a keyboard counts as offline until the receiver
     // reports it connected.
@@ -587,12 +588,12 @@ void DDevicePage::addArrivedDevice(hidStructInfoAll info, int presentCount)
         onHidItemMouseClicked(info);
     if (!hasSelectedKeyboard())
         showNoDevicePage();
-    qDebug() << "-------------------- *** [Insert end] *** --------------------";
+    qCDebug(lcLink) << "-------------------- *** [Insert end] *** --------------------";
 }
 
 void DDevicePage::removeGoneDevice(const QString& path)
 {
-    qDebug() << "--------------- 拔出设备 ---------------";
+    qCDebug(lcLink) << "--------------- 拔出设备 ---------------";
     hidStructInfoAll info = m_deviceInfoMap.value(path);
     const QString modelCode = QString::fromLatin1(info.modelName);
     qstrncpy(info.hidPath, info.modelName, sizeof info.hidPath);
@@ -648,7 +649,7 @@ void DDevicePage::removeGoneDevice(const QString& path)
         if (!hasSelectedKeyboard())
             showNoDevicePage();
     }
-    qDebug() << "-------------------- *** [OutPut end] *** --------------------";
+    qCDebug(lcLink) << "-------------------- *** [OutPut end] *** --------------------";
 }
 
 void DDevicePage::reorderDeviceRows(bool afterRemoval)
@@ -673,7 +674,7 @@ void DDevicePage::reorderDeviceRows(bool afterRemoval)
         if (!order.contains(it.key()))
             it.value()->hide();
     }
-    qDebug() << "-------------------- *** [Update hid list] End *** -------------------";
+    qCDebug(lcLink) << "-------------------- *** [Update hid list] End *** -------------------";
     if (afterRemoval)
         emit sigIntoOrRemoveHidOver();
 }
@@ -849,7 +850,7 @@ void DDevicePage::onUpdateDeviceListShow()
     }
     for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
         row->setSelected(row == m_selectedRow);
-    qDebug() << "-------------------- *** [ 2.4G loading hid list over ] *** -------------------";
+    qCDebug(lcLink) << "-------------------- *** [ 2.4G loading hid list over ] *** -------------------";
 }
 
 void DDevicePage::onSendChargingStatusAndElectricity(int chargingStatus, int electricity, int keyboardMode,
@@ -994,7 +995,7 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
               .toLatin1();
     const QByteArray path = (slash >= 0 ? current.left(slash) : current) + layerFile;
     if (current.isEmpty() || path.size() >= int(sizeof m_profilePath)) {
-        qDebug() << "Layer switch: no usable profile path";
+        qCDebug(lcStore) << "Layer switch: no usable profile path";
         return;
     }
     m_currentLayer = pageIndex;

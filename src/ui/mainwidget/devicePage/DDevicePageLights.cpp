@@ -5,6 +5,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 
 #include "app/DDataManager.h"
+#include "app/logCategories.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
 #include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
@@ -95,7 +96,8 @@ void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int l
     // The keyboard has two custom slots; anything else would send the
     // scheme's colours to a slot that does not exist.
     if (usingCustomIndex != 0 && usingCustomIndex != 1) {
-        qDebug() << "The keyboard reported custom light slot" << usingCustomIndex << "which it does not have; ignored";
+        qCDebug(lcLighting) << "The keyboard reported custom light slot" << usingCustomIndex
+                            << "which it does not have; ignored";
         return;
     }
     restartCustomPainting(true);

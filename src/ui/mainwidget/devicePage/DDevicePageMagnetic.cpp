@@ -1,6 +1,7 @@
 // The trigger page's requests as magnetic-switch reports for the keys
 // selected on the picture, key calibration, and the picture's display
 // states that go with them.
+#include "app/logCategories.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui_DDevicePage.h"
 
@@ -27,9 +28,9 @@ constexpr int kCalibrationFailed = 2;
 
 void logAllKeysOver(const char* outcome)
 {
-    qDebug().noquote() << QStringLiteral("%1 Calibration all keys over [%2] %3")
-                              .arg(QString(31, QLatin1Char('-')), QLatin1String(outcome),
-                                   QString(36, QLatin1Char('-')));
+    qCDebug(lcLink).noquote() << QStringLiteral("%1 Calibration all keys over [%2] %3")
+                                     .arg(QString(31, QLatin1Char('-')), QLatin1String(outcome),
+                                          QString(36, QLatin1Char('-')));
 }
 
 bool inKeyGrid(int row, int column)
@@ -44,7 +45,7 @@ DDevicePage::MagneticSend DDevicePage::queueMagneticReport(const DReportFrame& r
     if (!m_currentHidInterface)
         return MagneticSend::NoKeyboard;
     if (m_currentHidInterface->queueCmdReport(report) < 0) {
-        qDebug() << "USB serial port [Write Sensitivity-data] Failed ...";
+        qCDebug(lcLink) << "USB serial port [Write Sensitivity-data] Failed ...";
         return MagneticSend::Refused;
     }
     return MagneticSend::Queued;

@@ -1,6 +1,7 @@
 // The profiles of the selected keyboard on the device page: opening its file
 // set, handing the current profile to the pages, the profile list and menu,
 // and the profile operations.
+#include "app/logCategories.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui_DDevicePage.h"
 
@@ -119,7 +120,7 @@ void DDevicePage::openProfileFileSet(hidStructInfoAll record)
     // Without its serial number the keyboard's folder is unknown: another
     // keyboard of the model would otherwise get or overwrite its profiles.
     if (!m_currentLink || !m_currentLink->isReady() || !DInputReportReader::isUsableSerialNumber(m_currentSN)) {
-        qDebug() << "The keyboard" << record.modelName << "has no serial number yet; its profiles wait for it";
+        qCDebug(lcStore) << "The keyboard" << record.modelName << "has no serial number yet; its profiles wait for it";
         m_profileLoadPending = true;
         if (!m_profileRetryTimer) {
             m_profileRetryTimer = new QTimer(this);
@@ -141,7 +142,7 @@ void DDevicePage::openProfileFileSet(hidStructInfoAll record)
         = set.open(data->userConfigDir(), record, m_currentSN, data->isMagneticKeyboard(), defaults);
     showRecoveryNotes();
     if (opened != DProfileFileSet::OpenResult::Opened) {
-        qDebug() << "The profiles of" << record.modelName << "could not be opened:" << int(opened);
+        qCDebug(lcStore) << "The profiles of" << record.modelName << "could not be opened:" << int(opened);
         const QString why
             = DStoreRecoveryNotice::openFailure(QString::fromLocal8Bit(record.modelName), opened, set.failedPath());
         if (!why.isEmpty())

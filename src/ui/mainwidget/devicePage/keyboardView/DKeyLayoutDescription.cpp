@@ -1,5 +1,7 @@
 #include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 
+#include "app/logCategories.h"
+
 #include <QDebug>
 #include <QFile>
 
@@ -88,7 +90,7 @@ QByteArray DKeyLayoutDescription::readResource(const QString& name, const char* 
 {
     QFile file(QStringLiteral(":/images/configDir/") + name);
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << failureText;
+        qCDebug(lcUi) << failureText;
         return QByteArray();
     }
     QByteArray text = file.readAll();

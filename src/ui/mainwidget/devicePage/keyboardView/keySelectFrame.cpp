@@ -1,6 +1,7 @@
 #include "ui/mainwidget/devicePage/keyboardView/keySelectFrame.h"
 
 #include "app/DThemeColor.h"
+#include "app/logCategories.h"
 #include "ui_keySelectFrame.h"
 
 #include "app/DDataManager.h"
@@ -347,8 +348,8 @@ void keySelectFrame::onCustomButMouseLeave()
 
 void keySelectFrame::onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int pressNum, int releaseNum)
 {
-    qDebug() << "----------------------------------- BackInfo type:" << type << "  pressNum:" << pressNum
-             << " releaseNum:" << releaseNum;
+    qCDebug(lcUi) << "----------------------------------- BackInfo type:" << type << "  pressNum:" << pressNum
+                  << " releaseNum:" << releaseNum;
 }
 
 void keySelectFrame::onArrowWidgetMouseEnter()

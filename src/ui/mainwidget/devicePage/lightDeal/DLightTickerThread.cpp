@@ -1,5 +1,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/DLightTickerThread.h"
 
+#include "app/logCategories.h"
+
 #include <QDebug>
 
 namespace {
@@ -39,7 +41,7 @@ void DLightTickerThread::startTicking()
         }
     }
     if (isRunning() && !wait(kEndWaitMs))
-        qWarning() << "lighting ticker" << metaObject()->className() << "did not end; it is not restarted";
+        qCWarning(lcLighting) << "lighting ticker" << metaObject()->className() << "did not end; it is not restarted";
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_tickPending = false;

@@ -1,6 +1,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
 #include "app/DDataManager.h"
+#include "app/logCategories.h"
 #include "hid/DLightEffects.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/reports/DCustomLightReport.h"
@@ -289,7 +290,7 @@ void lightDealMain::writeCustomLightColors(int mode, int index)
     if (!upload)
         return;
     if (!m_hidInterface) {
-        qDebug() << "USB serial port [Write custom-Led] Failed ... no keyboard interface";
+        qCDebug(lcLighting) << "USB serial port [Write custom-Led] Failed ... no keyboard interface";
         return;
     }
     const QVector<QByteArray> packets = DCustomLightReport::packetPayloads(colours);
@@ -300,7 +301,7 @@ void lightDealMain::writeCustomLightColors(int mode, int index)
 void lightDealMain::sendCustomLedReport(int slot, int packet, const QByteArray& bytes)
 {
     if (!m_hidInterface || m_hidInterface->queueCmdReport(DCustomLightReport::build(slot, packet, bytes)) < 0)
-        qDebug() << "USB serial port [Write custom-Led] Failed ...";
+        qCDebug(lcLighting) << "USB serial port [Write custom-Led] Failed ...";
 }
 
 void lightDealMain::setInteractLightsPoint(int indexX, int indexY)
@@ -368,7 +369,7 @@ void lightDealMain::setLightSynchronize(bool on)
         return;
     if (on) {
         if (!m_hidInterface) {
-            qDebug() << "USB serial port [ Into Light Synchronous ] Failed ... no keyboard interface";
+            qCDebug(lcLighting) << "USB serial port [ Into Light Synchronous ] Failed ... no keyboard interface";
             return;
         }
         m_hidInterface->setStreamEnabled(true);
@@ -391,7 +392,7 @@ void lightDealMain::onSendLightSynchronize0x17Cmd()
     if (!m_hidInterface)
         return;
     if (m_hidInterface->queueCmdReport(DLightStreamReport::synchronize(m_lightSyncOn)) < 0)
-        qDebug() << "USB serial port [ Into Light Synchronous ] Failed ...";
+        qCDebug(lcLighting) << "USB serial port [ Into Light Synchronous ] Failed ...";
 }
 
 int lightDealMain::sideLedCount() const
@@ -426,7 +427,7 @@ void lightDealMain::sendUsbStreamReport(int part, int packet, const QByteArray& 
         return;
     m_usbReportBusy = true;
     if (m_hidInterface && m_hidInterface->queueStreamReport(DLightStreamReport::streamPacket(part, packet, bytes)) < 0)
-        qDebug() << "USB serial port [Write keyboard Color] Failed ... USB";
+        qCDebug(lcLighting) << "USB serial port [Write keyboard Color] Failed ... USB";
     m_usbReportBusy = false;
 }
 
@@ -438,7 +439,7 @@ void lightDealMain::send24GLightFrame()
     const DReportFrame report
         = DLightStreamReport::receiverFrame(stamp, m_keyboardColorInfo.ledType, keyData, sideEffect, sideFrameData());
     if (m_hidInterface && m_hidInterface->queueCmdReport(report) < 0)
-        qDebug() << "USB serial port [Write keyboard Color] Failed ... 2.4G";
+        qCDebug(lcLighting) << "USB serial port [Write keyboard Color] Failed ... 2.4G";
 }
 
 QVector<int> lightDealMain::keyboardFrameData()

@@ -4,6 +4,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
 #include "app/DDataManager.h"
+#include "app/logCategories.h"
 #include "sdk/models/ModelCatalogue.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
@@ -29,7 +30,7 @@ void lightDealMain::initMusicRhythm(int layoutNumber, int bandCount, double minH
     const QString modelName = DDataManager::getInstance()->currentDeviceName();
     m_musicBars.init(layoutNumber, bandCount, minHz, maxHz, ModelCatalogue::instance().find(modelName));
     m_columnsPerBand = m_musicBars.columnsPerBand();
-    qDebug() << "------------- Init [Musical Rhythm] Over ---------------";
+    qCDebug(lcMusic) << "------------- Init [Musical Rhythm] Over ---------------";
 }
 
 bool lightDealMain::isMusicCaptureRunning() const
@@ -84,8 +85,8 @@ void lightDealMain::onSendCaptureAudioData(QByteArray data)
     if (m_analysisGate == 0) {
         m_analyser->calculate(m_captureBuffer.left(kAnalysisBlockBytes), m_analysisFormat);
         m_captureBuffer.clear();
-        std::fputs("-------------------------*** onSendCaptureAudioData [Runing Deal] ***-------------------------\n",
-                   stdout);
+        qCDebug(lcMusic)
+            << "-------------------------*** onSendCaptureAudioData [Runing Deal] ***-------------------------";
     }
     m_analysisGate = (m_analysisGate + 1) % kAnalysisEvery;
 }

@@ -4,6 +4,7 @@
 #include "app/DDataManager.h"
 #include "app/DEventWait.h"
 #include "app/DThemeColor.h"
+#include "app/logCategories.h"
 #include "hid/DLightEffectControls.h"
 #include "hid/DLightEffects.h"
 #include "hid/MainHidInterFace.h"
@@ -970,6 +971,6 @@ bool DLightsConfigPage::queueReport(const DReportFrame& report, const char* fail
     // one for a closed keyboard.
     if (m_hidInterface && m_hidInterface->queueCmdReport(report) >= 0)
         return true;
-    qDebug("%s", failureLine);
+    qCDebug(lcLighting, "%s", failureLine);
     return false;
 }

@@ -1,4 +1,5 @@
 #include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
+#include "app/logCategories.h"
 #include "ui_DTriggerSettingPage.h"
 
 #include "app/DDataManager.h"
@@ -417,7 +418,7 @@ void DTriggerSettingPage::onCurrentStrengthNumBack(int whereData, int StrengthNu
         m_StrengthNum_R = StrengthNum;
         break;
     default:
-        qDebug() << "------------------------ [ ERROR ] ----------------------------";
+        qCDebug(lcUi) << "------------------------ [ ERROR ] ----------------------------";
         break;
     }
 }
@@ -442,20 +443,20 @@ void DTriggerSettingPage::onSliderReleaseJourneyValue(int Value)
 
 void DTriggerSettingPage::onSliderPressReleaseJourneyReleased()
 {
-    qDebug() << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_C:"
-             << m_QuickTrigger_StrengthNum_C;
+    qCDebug(lcUi) << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_C:"
+                  << m_QuickTrigger_StrengthNum_C;
 }
 
 void DTriggerSettingPage::onSliderPressJourneyReleased()
 {
-    qDebug() << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_L:"
-             << m_QuickTrigger_StrengthNum_L;
+    qCDebug(lcUi) << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_L:"
+                  << m_QuickTrigger_StrengthNum_L;
 }
 
 void DTriggerSettingPage::onSliderReleaseJourneyReleased()
 {
-    qDebug() << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_R:"
-             << m_QuickTrigger_StrengthNum_R;
+    qCDebug(lcUi) << "------------------------------------------------- ABC m_QuickTrigger_StrengthNum_R:"
+                  << m_QuickTrigger_StrengthNum_R;
 }
 
 void DTriggerSettingPage::on_pushButton_TriggerApply_clicked()
