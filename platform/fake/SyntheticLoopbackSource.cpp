@@ -71,6 +71,14 @@ void SyntheticLoopbackSource::stop()
     m_running = false;
 }
 
+void SyntheticLoopbackSource::interrupt()
+{
+    if (!m_running)
+        return;
+    stop();
+    emit failed();
+}
+
 void SyntheticLoopbackSource::deliverPackets(int count)
 {
     for (int i = 0; i < count && m_running; ++i)

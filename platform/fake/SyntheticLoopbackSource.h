@@ -62,6 +62,8 @@ public:
     QString defaultOutputName() const override { return m_sound->outputName(); }
 
     void deliverPackets(int count);
+    // The sound server goes away: the recording stops and says so.
+    void interrupt();
     int startCount() const { return m_startCount; }
 
 private:

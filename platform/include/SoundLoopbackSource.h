@@ -26,7 +26,9 @@ public:
     {
     }
 
-    // 0 when the recording runs, -1 when it could not start.
+    // 0 when the recording runs or is being set up, -1 when it cannot start
+    // at all. Never waits on the sound server: a server that refuses or goes
+    // away later is told by `failed`.
     virtual int start() = 0;
     virtual void stop() = 0;
     virtual bool isRunning() const = 0;
@@ -36,4 +38,8 @@ public:
 
 signals:
     void packetCaptured(QByteArray bytes);
+    // The recording could not be set up or ended on its own (the server went
+    // away, the stream was refused). Emitted on the owner's thread, once per
+    // start, after the source has stopped: isRunning() is false by then.
+    void failed();
 };

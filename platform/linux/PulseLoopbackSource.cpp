@@ -8,15 +8,11 @@
 #include <QDebug>
 
 #include <chrono>
-#include <condition_variable>
-#include <functional>
 #include <future>
 #include <mutex>
 #include <thread>
 
 namespace {
-// How long a start waits for each answer of the server before giving up.
-constexpr std::chrono::milliseconds kAnswerTimeout(2000);
 constexpr uint32_t kPacketBytes
     = SoundLoopbackSource::kSampleRate / 100 * SoundLoopbackSource::kBytesPerFrame; // about 10 ms
 
@@ -34,74 +30,74 @@ std::shared_ptr<SoundLoopback> SoundLoopback::createForPlatform()
 
 // Everything of one recording. The main loop's callbacks, the owner and a
 // stop's clean-up all reach it, so it lives as long as the last of them.
+// Setting up runs on the main loop's thread, one server answer after the
+// other, so the owner's thread never waits on the server.
 struct PulseLoopbackSource::Session
 {
     pa_threaded_mainloop* loop = nullptr;
     pa_context* context = nullptr;
     pa_stream* stream = nullptr;
+    quint64 id = 0;
 
     std::mutex mutex;
-    std::condition_variable changed;
-    pa_context_state_t contextState = PA_CONTEXT_UNCONNECTED;
-    pa_stream_state_t streamState = PA_STREAM_UNCONNECTED;
-    bool infoArrived = false;
     QString defaultSink;
 
-    // Cleared by a stop, after which no packet goes out.
+    // Cleared by a stop, after which no packet and no failure goes out.
     std::mutex ownerMutex;
-    SoundLoopbackSource* owner = nullptr;
-
-    template<typename Ready>
-    bool waitFor(Ready ready)
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        return changed.wait_for(lock, kAnswerTimeout, ready);
-    }
-
-    void update(const std::function<void()>& change)
-    {
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            change();
-        }
-        changed.notify_all();
-    }
+    PulseLoopbackSource* owner = nullptr;
+    bool failureTold = false;
 
     void requestServerInfo();
+    void connectStream(const QString& sink);
+    void fail(const char* step);
     void release();
 };
 
 namespace {
 using Session = PulseLoopbackSource::Session;
 
-void onContextState(pa_context* context, void* data)
-{
-    auto* session = static_cast<Session*>(data);
-    const pa_context_state_t state = pa_context_get_state(context);
-    session->update([&] { session->contextState = state; });
-}
-
-void onStreamState(pa_stream* stream, void* data)
-{
-    auto* session = static_cast<Session*>(data);
-    const pa_stream_state_t state = pa_stream_get_state(stream);
-    session->update([&] { session->streamState = state; });
-}
-
-void onServerInfo(pa_context*, const pa_server_info* info, void* data)
-{
-    auto* session = static_cast<Session*>(data);
-    const QString sink = info && info->default_sink_name ? QString::fromUtf8(info->default_sink_name) : QString();
-    session->update([&] {
-        session->defaultSink = sink;
-        session->infoArrived = true;
-    });
-}
-
 void onServerEvent(pa_context*, pa_subscription_event_type_t type, uint32_t, void* data)
 {
     if ((type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK) == PA_SUBSCRIPTION_EVENT_SERVER)
         static_cast<Session*>(data)->requestServerInfo();
+}
+
+void onContextState(pa_context* context, void* data)
+{
+    auto* session = static_cast<Session*>(data);
+    const pa_context_state_t state = pa_context_get_state(context);
+    if (state == PA_CONTEXT_READY) {
+        pa_context_set_subscribe_callback(context, onServerEvent, session);
+        if (pa_operation* operation = pa_context_subscribe(context, PA_SUBSCRIPTION_MASK_SERVER, nullptr, nullptr))
+            pa_operation_unref(operation);
+        session->requestServerInfo();
+    } else if (!PA_CONTEXT_IS_GOOD(state)) {
+        session->fail("no sound server");
+    }
+}
+
+void onStreamState(pa_stream* stream, void* data)
+{
+    if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream)))
+        static_cast<Session*>(data)->fail("the recording stopped");
+}
+
+// The first answer starts the recording of the default output; later ones
+// (after a change notice) only keep its name current.
+void onServerInfo(pa_context*, const pa_server_info* info, void* data)
+{
+    auto* session = static_cast<Session*>(data);
+    const QString sink = info && info->default_sink_name ? QString::fromUtf8(info->default_sink_name) : QString();
+    {
+        std::lock_guard<std::mutex> lock(session->mutex);
+        session->defaultSink = sink;
+    }
+    if (session->stream)
+        return;
+    if (sink.isEmpty())
+        session->fail("no default output");
+    else
+        session->connectStream(sink);
 }
 
 void onRead(pa_stream* stream, size_t, void* data)
@@ -128,6 +124,41 @@ void PulseLoopbackSource::Session::requestServerInfo()
 {
     if (pa_operation* operation = pa_context_get_server_info(context, onServerInfo, this))
         pa_operation_unref(operation);
+}
+
+// On the main loop's thread, its lock held.
+void PulseLoopbackSource::Session::connectStream(const QString& sink)
+{
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(kSampleRate), uint8_t(kChannels)};
+    stream = pa_stream_new(context, "Music effect", &spec, nullptr);
+    if (!stream) {
+        fail("the recording was refused");
+        return;
+    }
+    pa_stream_set_state_callback(stream, onStreamState, this);
+    pa_stream_set_read_callback(stream, onRead, this);
+    pa_buffer_attr attr{};
+    attr.maxlength = uint32_t(-1);
+    attr.fragsize = kPacketBytes;
+    const QByteArray monitor = (sink + QStringLiteral(".monitor")).toUtf8();
+    if (pa_stream_connect_record(stream, monitor.constData(), &attr, PA_STREAM_ADJUST_LATENCY) < 0)
+        fail("the recording was refused");
+}
+
+// Hands the failure to the owner's thread, where the source stops and tells
+// its receivers. A failure of a session the owner has stopped or replaced
+// meanwhile is dropped there.
+void PulseLoopbackSource::Session::fail(const char* step)
+{
+    std::lock_guard<std::mutex> lock(ownerMutex);
+    if (!owner || failureTold)
+        return;
+    failureTold = true;
+    PulseLoopbackSource* target = owner;
+    const quint64 session = id;
+    const QString reason = QString::fromLatin1(step);
+    QMetaObject::invokeMethod(
+        target, [target, session, reason] { target->onSessionFailed(session, reason); }, Qt::QueuedConnection);
 }
 
 // Not on the main loop's thread: stopping the loop joins it.
@@ -179,6 +210,7 @@ int PulseLoopbackSource::start()
     if (m_session)
         return 0;
     auto session = std::make_shared<Session>();
+    session->id = ++m_sessionCount;
     const auto fail = [&session](const char* step) {
         qCWarning(platformLcMusic) << "Sound output capture not started, the music effect shows no bars:" << step;
         session->release();
@@ -190,58 +222,25 @@ int PulseLoopbackSource::start()
     session->context = pa_context_new(pa_threaded_mainloop_get_api(session->loop), "Orvane keyboard music effect");
     if (!session->context)
         return fail("no client context");
-    pa_context_set_state_callback(session->context, onContextState, session.get());
-    if (pa_context_connect(session->context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0
-        || pa_threaded_mainloop_start(session->loop) < 0)
-        return fail("no sound server");
-    const bool settled = session->waitFor(
-        [&] { return session->contextState == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(session->contextState); });
-    if (!settled || session->contextState != PA_CONTEXT_READY)
-        return fail("no sound server");
-
-    pa_threaded_mainloop_lock(session->loop);
-    pa_context_set_subscribe_callback(session->context, onServerEvent, session.get());
-    if (pa_operation* operation = pa_context_subscribe(session->context, PA_SUBSCRIPTION_MASK_SERVER, nullptr, nullptr))
-        pa_operation_unref(operation);
-    session->requestServerInfo();
-    pa_threaded_mainloop_unlock(session->loop);
-    if (!session->waitFor([&] { return session->infoArrived; }))
-        return fail("the sound server does not answer");
-    QString sink;
-    {
-        std::lock_guard<std::mutex> lock(session->mutex);
-        sink = session->defaultSink;
-    }
-    if (sink.isEmpty())
-        return fail("no default output");
-
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(kSampleRate), uint8_t(kChannels)};
-    pa_threaded_mainloop_lock(session->loop);
-    session->stream = pa_stream_new(session->context, "Music effect", &spec, nullptr);
-    int connected = -1;
-    if (session->stream) {
-        pa_stream_set_state_callback(session->stream, onStreamState, session.get());
-        pa_stream_set_read_callback(session->stream, onRead, session.get());
-        pa_buffer_attr attr{};
-        attr.maxlength = uint32_t(-1);
-        attr.fragsize = kPacketBytes;
-        const QByteArray monitor = (sink + QStringLiteral(".monitor")).toUtf8();
-        connected = pa_stream_connect_record(session->stream, monitor.constData(), &attr, PA_STREAM_ADJUST_LATENCY);
-    }
-    pa_threaded_mainloop_unlock(session->loop);
-    if (connected < 0)
-        return fail("the recording was refused");
-    const bool streamSettled = session->waitFor(
-        [&] { return session->streamState == PA_STREAM_READY || !PA_STREAM_IS_GOOD(session->streamState); });
-    if (!streamSettled || session->streamState != PA_STREAM_READY)
-        return fail("the recording did not start");
-
     {
         std::lock_guard<std::mutex> lock(session->ownerMutex);
         session->owner = this;
     }
+    pa_context_set_state_callback(session->context, onContextState, session.get());
+    if (pa_context_connect(session->context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0
+        || pa_threaded_mainloop_start(session->loop) < 0)
+        return fail("no sound server");
     m_session = std::move(session);
     return 0;
+}
+
+void PulseLoopbackSource::onSessionFailed(quint64 session, const QString& reason)
+{
+    if (!m_session || m_session->id != session)
+        return;
+    qInfo() << "Sound output capture stopped:" << reason;
+    stop();
+    emit failed();
 }
 
 void PulseLoopbackSource::stop()

@@ -3,6 +3,7 @@
 #include "ui/widgets/TextMoveWidget.h"
 
 #include <QLabel>
+#include <QTimer>
 
 class tst_TextMoveWidget : public QObject
 {
@@ -44,6 +45,29 @@ private:
     static QString longText() { return QStringLiteral("A keyboard name far too long for its little box"); }
 
 private slots:
+    // A marquee nobody can see must not wake the program: its timer runs only
+    // while it is shown, also when it is hidden with the window around it.
+    void movesOnlyWhileShown()
+    {
+        QWidget window;
+        auto* marquee = new TextMoveWidget(&window);
+        marquee->setText(longText());
+        auto* timer = marquee->findChild<QTimer*>();
+        QVERIFY(timer);
+        QVERIFY(!timer->isActive());
+
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(timer->isActive());
+
+        window.hide();
+        QVERIFY(!timer->isActive());
+        window.show();
+        QVERIFY(timer->isActive());
+        marquee->hide();
+        QVERIFY(!timer->isActive());
+    }
+
     void bounce_data()
     {
         QTest::addColumn<QString>("text");

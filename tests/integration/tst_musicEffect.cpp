@@ -8,6 +8,8 @@
 #include "support/TestMain.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
+#include <QTimer>
+
 #include <cstring>
 #include <memory>
 
@@ -139,6 +141,60 @@ private slots:
         QVERIFY(!rig.source()->isRunning());
         rig.source()->deliverPackets(20);
         QCOMPARE(bandLevels(rig.engine), filled(kBands, 0));
+    }
+
+    // The sound server goes away while the effect is chosen: the bars drop
+    // instead of freezing, the capture is tried again until the server is
+    // back, and then the bars follow the sound again. Choosing another
+    // effect ends the tries and the output watch with it.
+    void followsTheServerAway()
+    {
+        MusicRig rig;
+        auto* retry = rig.engine.findChild<QTimer*>(QStringLiteral("musicCaptureRetry"));
+        auto* watch = rig.engine.findChild<QTimer*>(QStringLiteral("musicOutputWatch"));
+        QVERIFY(retry && watch);
+        rig.sound().setTone(kBand5Tone, 0.25);
+        rig.engine.setKeyboardColorInfo(setting(kMusicEffect));
+        rig.source()->deliverPackets(10);
+        QCOMPARE(bandLevels(rig.engine), onlyBand(5, 5));
+
+        rig.sound().setStartFails(true);
+        rig.source()->interrupt();
+        QCOMPARE(bandLevels(rig.engine), filled(kBands, 0));
+        QVERIFY(rig.engine.isMusicRunning());
+        QVERIFY(!rig.engine.isMusicCaptureRunning());
+        QVERIFY(retry->isActive());
+        const int starts = rig.source()->startCount();
+
+        rig.sound().setStartFails(false);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.engine.isMusicCaptureRunning(), 10000);
+        QCOMPARE(rig.source()->startCount(), starts + 1);
+        rig.sound().setTone(binFrequency(14), 0.25);
+        rig.source()->deliverPackets(10);
+        QCOMPARE(bandLevels(rig.engine), onlyBand(1, 5));
+
+        // Away again, and the effect is left while the tries go on.
+        rig.sound().setStartFails(true);
+        rig.source()->interrupt();
+        QVERIFY(retry->isActive());
+        rig.engine.setKeyboardColorInfo(setting(2));
+        QVERIFY(!retry->isActive());
+        QVERIFY(!watch->isActive());
+    }
+
+    // A capture that never started leaves no timer behind once the effect
+    // is left.
+    void noTimerOutlivesTheEffect()
+    {
+        MusicRig rig;
+        rig.sound().setStartFails(true);
+        rig.engine.setKeyboardColorInfo(setting(kMusicEffect));
+        rig.engine.setKeyboardColorInfo(setting(2));
+        for (const char* name : {"musicCaptureRetry", "musicOutputWatch"}) {
+            auto* timer = rig.engine.findChild<QTimer*>(QString::fromLatin1(name));
+            QVERIFY(timer);
+            QVERIFY2(!timer->isActive(), name);
+        }
     }
 
     // The bars reach the preview on the engine's own ticks: the lit cells

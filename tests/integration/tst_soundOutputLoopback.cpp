@@ -9,6 +9,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
 #include <QElapsedTimer>
+#include <QSignalSpy>
 
 #include <memory>
 
@@ -71,19 +72,65 @@ private slots:
         QVERIFY(!engine.isMusicCaptureRunning());
     }
 
+    // Without a server the start fails at once or tells its failure soon
+    // after; either way the source ends stopped.
     void startWithoutServer()
     {
         const QByteArray address = qgetenv("PULSE_SERVER");
         qputenv("PULSE_SERVER", "unix:/nonexistent/native");
         std::unique_ptr<SoundLoopbackSource> source(SoundLoopback::current()->createSource(nullptr));
-        QCOMPARE(source->start(), -1);
+        QSignalSpy failed(source.get(), &SoundLoopbackSource::failed);
+        if (source->start() == 0)
+            QVERIFY(failed.wait(kWaitMs));
         QVERIFY(!source->isRunning());
         qputenv("PULSE_SERVER", address);
+    }
+
+    // Choosing the effect while the server is stalled does not wait for it:
+    // the capture is being set up when the call returns, and it runs once
+    // the server goes on.
+    void startWhileTheServerIsStalled()
+    {
+        lightDealMain engine;
+        setUp(engine);
+        QVERIFY(m_server->playTones(QStringLiteral("first"), {{binFrequency(44), 0.25}}));
+        QVERIFY(m_server->setDefaultSink(QStringLiteral("first")));
+        m_server->pause();
+        engine.setKeyboardColorInfo(setting());
+        QVERIFY(engine.isMusicCaptureRunning());
+        m_server->resume();
+        QTRY_VERIFY_WITH_TIMEOUT(onlyBandLit(engine, 5), kWaitMs);
+        m_server->stopTones();
+        engine.setKeyboardColorInfo(setting(2));
+    }
+
+    // The server dies and a new one comes up at the same address while the
+    // effect stays chosen: the bars drop, and follow the new server's sound.
+    void followsARestartedServer()
+    {
+        lightDealMain engine;
+        setUp(engine);
+        QVERIFY(m_server->playTones(QStringLiteral("first"), {{binFrequency(44), 0.25}}));
+        engine.setKeyboardColorInfo(setting());
+        QTRY_VERIFY_WITH_TIMEOUT(onlyBandLit(engine, 5), kWaitMs);
+
+        m_server->kill();
+        QTRY_VERIFY_WITH_TIMEOUT(bandLevels(engine)[5] == 0, kWaitMs);
+        QVERIFY(engine.isMusicRunning());
+
+        QVERIFY2(m_server->start(), qPrintable(m_server->log()));
+        QVERIFY(m_server->playTones(QStringLiteral("first"), {{binFrequency(14), 0.25}}));
+        QTRY_VERIFY_WITH_TIMEOUT(onlyBandLit(engine, 1), kWaitMs);
+        QVERIFY(engine.isMusicCaptureRunning());
+        m_server->stopTones();
+        engine.setKeyboardColorInfo(setting(2));
+        QVERIFY(!engine.isMusicCaptureRunning());
     }
 
     // A stalled server does not hold up a stop; nothing arrives after it.
     void stopWhileTheServerIsStalled()
     {
+        QVERIFY(m_server->setDefaultSink(QStringLiteral("second")));
         std::unique_ptr<SoundLoopbackSource> source(SoundLoopback::current()->createSource(nullptr));
         int packets = 0;
         connect(source.get(), &SoundLoopbackSource::packetCaptured, this, [&packets](const QByteArray& bytes) {
@@ -92,7 +139,7 @@ private slots:
             ++packets;
         });
         QCOMPARE(source->start(), 0);
-        QCOMPARE(source->defaultOutputName(), QStringLiteral("second"));
+        QTRY_COMPARE_WITH_TIMEOUT(source->defaultOutputName(), QStringLiteral("second"), kWaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(packets > 10, kWaitMs);
         m_server->pause();
         QElapsedTimer clock;

@@ -111,6 +111,16 @@ bool PrivateSoundServer::setDefaultSink(const QString& sink)
     return pactl({QStringLiteral("set-default-sink"), sink});
 }
 
+void PrivateSoundServer::kill()
+{
+    stopTones();
+    if (m_server.state() == QProcess::NotRunning)
+        return;
+    resume();
+    m_server.kill();
+    m_server.waitForFinished(kWaitMs);
+}
+
 void PrivateSoundServer::pause()
 {
     ::kill(pid_t(m_server.processId()), SIGSTOP);

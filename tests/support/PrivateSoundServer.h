@@ -33,6 +33,9 @@ public:
     bool playTones(const QString& sink, const QVector<Tone>& tones, int seconds = 30);
     void stopTones();
     bool setDefaultSink(const QString& sink);
+    // The server dies (SIGKILL); start() brings up a new one at the same
+    // address.
+    void kill();
     // SIGSTOP and SIGCONT: a server that stalls.
     void pause();
     void resume();

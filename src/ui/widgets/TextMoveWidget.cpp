@@ -1,5 +1,6 @@
 #include "ui/widgets/TextMoveWidget.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -23,7 +24,14 @@ TextMoveWidget::TextMoveWidget(QWidget* parent)
     m_timer = new QTimer(this);
     m_timer->setInterval(m_interval);
     connect(m_timer, &QTimer::timeout, this, &TextMoveWidget::updatePos);
-    m_timer->start();
+    // The timer runs only while the marquee can be seen (see showEvent): a
+    // hidden one would wake the program fifty times a second for nothing.
+    measureText();
+}
+
+void TextMoveWidget::measureText()
+{
+    m_textWidth = fontMetrics().horizontalAdvance(m_text);
 }
 
 void TextMoveWidget::updatePos()
@@ -32,7 +40,7 @@ void TextMoveWidget::updatePos()
         return;
 
     const int w = width();
-    const int t = fontMetrics().horizontalAdvance(m_text);
+    const int t = m_textWidth;
     switch (m_moveStyle) {
     case MoveStyle_Bounce:
         // Turning on reaching a bound rather than on hitting it exactly keeps
@@ -69,6 +77,7 @@ void TextMoveWidget::updatePos()
 void TextMoveWidget::setText(QString text)
 {
     m_text = text;
+    measureText();
     m_label->setText(text);
     // Without a layout the label keeps its first size; fit it to the text
     // so a long name is not cut off while it moves.
@@ -92,6 +101,7 @@ void TextMoveWidget::setTextFont(QString textFont, int textFontSize)
     QFont f(textFont);
     f.setPointSize(textFontSize);
     setFont(f);
+    measureText();
     m_label->setStyleSheet(QStringLiteral("font: 75 %2pt \"%1\"").arg(textFont).arg(textFontSize));
     m_label->adjustSize();
 }
@@ -161,4 +171,23 @@ void TextMoveWidget::leaveEvent(QEvent* event)
     if (m_mouseHoverStop)
         setHoverLook(false);
     QWidget::leaveEvent(event);
+}
+
+void TextMoveWidget::showEvent(QShowEvent* event)
+{
+    m_timer->start();
+    QWidget::showEvent(event);
+}
+
+void TextMoveWidget::hideEvent(QHideEvent* event)
+{
+    m_timer->stop();
+    QWidget::hideEvent(event);
+}
+
+void TextMoveWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        measureText();
+    QWidget::changeEvent(event);
 }

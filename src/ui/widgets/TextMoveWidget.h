@@ -37,12 +37,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void updatePos();
 
 private:
     void setHoverLook(bool hovering);
+    void measureText();
 
     QString m_text = QStringLiteral("0123456789");
     int m_step = 2;
@@ -55,6 +59,7 @@ private:
     bool m_movingRight = true;
     int m_textX = 0;
     int m_textY = 0;
+    int m_textWidth = 0;
     QLabel* m_label = nullptr;
     QTimer* m_timer = nullptr;
 };

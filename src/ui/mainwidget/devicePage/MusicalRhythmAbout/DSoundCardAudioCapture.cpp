@@ -9,6 +9,10 @@ DSoundCardAudioCapture::DSoundCardAudioCapture(QObject* parent)
     // The source emits from its own thread; the hand-over to this object's
     // thread queues the packet.
     connect(m_source, &SoundLoopbackSource::packetCaptured, this, &DSoundCardAudioCapture::sigSendCaptureAudioData);
+    connect(m_source, &SoundLoopbackSource::failed, this, [this] {
+        m_running = false;
+        emit captureFailed();
+    });
 }
 
 DSoundCardAudioCapture::~DSoundCardAudioCapture()

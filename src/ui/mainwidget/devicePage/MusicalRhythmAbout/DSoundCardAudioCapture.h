@@ -17,7 +17,8 @@ public:
     explicit DSoundCardAudioCapture(QObject* parent = nullptr);
     ~DSoundCardAudioCapture() override;
 
-    // 0 when the capture runs, -1 when it could not start.
+    // 0 when the capture runs or is being set up, -1 when it could not
+    // start; never waits on the sound server.
     int startCapture();
     // Always 0; returns within a fixed bound even when the sound server
     // stalls, and no packet arrives after it.
@@ -29,6 +30,8 @@ public:
 signals:
     // One packet of PCM bytes, the receiver's own copy.
     void sigSendCaptureAudioData(QByteArray data);
+    // The capture ended on its own or could not be set up; it is stopped.
+    void captureFailed();
 
 private:
     SoundLoopbackSource* m_source;

@@ -76,6 +76,7 @@ lightDealMain::lightDealMain(QObject* parent)
     , m_capture(new DSoundCardAudioCapture(this))
     , m_analyser(new SpectrumAnalyser(this))
     , m_outputWatchTimer(new QTimer(this))
+    , m_captureRetryTimer(new QTimer(this))
 {
     lightEngine = this;
     m_syncTimer->setInterval(kSyncKeepAliveMs);
@@ -98,6 +99,11 @@ lightDealMain::lightDealMain(QObject* parent)
     connect(m_analyser, SIGNAL(spectrumChanged(FrequencySpectrum)), this, SLOT(onSpectrumChanged(FrequencySpectrum)));
     m_outputWatchTimer->setInterval(kOutputWatchMs);
     connect(m_outputWatchTimer, &QTimer::timeout, this, &lightDealMain::onAudioOutputDevListChanging);
+    connect(m_capture, &DSoundCardAudioCapture::captureFailed, this, &lightDealMain::onMusicCaptureFailed);
+    m_outputWatchTimer->setObjectName(QStringLiteral("musicOutputWatch"));
+    m_captureRetryTimer->setObjectName(QStringLiteral("musicCaptureRetry"));
+    m_captureRetryTimer->setSingleShot(true);
+    connect(m_captureRetryTimer, &QTimer::timeout, this, &lightDealMain::onMusicCaptureRetry);
 }
 
 lightDealMain::~lightDealMain()

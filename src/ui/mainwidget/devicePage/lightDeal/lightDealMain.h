@@ -122,6 +122,8 @@ private slots:
     void onDviceUpdateAllKeyColorSendKeyboardHid();
     void onSendCaptureAudioData(QByteArray data);
     void onAudioOutputDevListChanging();
+    void onMusicCaptureFailed();
+    void onMusicCaptureRetry();
     void onSpectrumChanged(FrequencySpectrum spectrum);
 
 private:
@@ -142,6 +144,7 @@ private:
     void startLightThreads();
     void stopLightThreads();
     void setMusicRhythmRunning(bool on);
+    void startMusicCapture();
     void blankKeyPreview();
     void prepareMusicColors();
     void renderMusicFrame();
@@ -224,6 +227,10 @@ private:
     DSoundCardAudioCapture* m_capture;
     SpectrumAnalyser* m_analyser;
     QTimer* m_outputWatchTimer;
+    // A capture that failed (no sound server, or it went away) is tried
+    // again while the music effect stays chosen, less often each time.
+    QTimer* m_captureRetryTimer;
+    int m_captureRetryMs = 0;
     QString m_outputDeviceName;
     bool m_musicRunning = false;
     QByteArray m_captureBuffer;

@@ -22,6 +22,11 @@ constexpr int kKeyCapAlpha = 180;
 constexpr int kAnalysisBlockBytes = 16384;
 constexpr int kAnalysisEvery = 10;
 constexpr QChar kReplacementCharacter(0xFFFD);
+// The waits between tries of a failed capture: doubling from the first to
+// the last, so a sound server that comes back is followed within seconds
+// and one that stays away costs next to nothing.
+constexpr int kFirstCaptureRetryMs = 250;
+constexpr int kLastCaptureRetryMs = 2000;
 } // namespace
 
 void lightDealMain::initMusicRhythm(int layoutNumber, int bandCount, double minHz, double maxHz)
@@ -41,17 +46,54 @@ bool lightDealMain::isMusicCaptureRunning() const
 void lightDealMain::setMusicRhythmRunning(bool on)
 {
     m_musicRunning = on;
-    if (on && !m_capture->isRunning()) {
+    if (on) {
+        if (m_capture->isRunning() || m_captureRetryTimer->isActive())
+            return;
         m_outputDeviceName.clear();
         m_outputWatchTimer->start();
         blankKeyPreview();
         m_analyser->cancelPending();
-        m_capture->startCapture();
-    } else if (!on && m_capture->isRunning()) {
-        m_outputWatchTimer->stop();
+        m_captureRetryMs = kFirstCaptureRetryMs;
+        startMusicCapture();
+        return;
+    }
+    // Both timers go with the effect, whether or not the capture ever ran.
+    m_outputWatchTimer->stop();
+    m_captureRetryTimer->stop();
+    if (m_capture->isRunning()) {
         m_capture->stopCapture();
         m_analyser->cancelPending();
         blankKeyPreview();
+    }
+}
+
+void lightDealMain::startMusicCapture()
+{
+    if (m_capture->startCapture() < 0)
+        onMusicCaptureFailed();
+}
+
+// The bars drop rather than freeze on the last spectrum, and the capture is
+// tried again for as long as the effect is chosen.
+void lightDealMain::onMusicCaptureFailed()
+{
+    if (!m_musicRunning)
+        return;
+    m_analyser->cancelPending();
+    // The next capture is analysed from its first full block on.
+    m_captureBuffer.clear();
+    m_analysisGate = 0;
+    m_lastSpectrum = FrequencySpectrum();
+    m_musicBars.setSpectrum(m_lastSpectrum, m_keyFrame);
+    m_captureRetryTimer->start(m_captureRetryMs);
+    m_captureRetryMs = qMin(2 * m_captureRetryMs, kLastCaptureRetryMs);
+}
+
+void lightDealMain::onMusicCaptureRetry()
+{
+    if (m_musicRunning && !m_capture->isRunning()) {
+        m_outputDeviceName.clear();
+        startMusicCapture();
     }
 }
 
@@ -64,6 +106,8 @@ void lightDealMain::blankKeyPreview()
 // replacement character is one it could not decode and is not compared.
 void lightDealMain::onAudioOutputDevListChanging()
 {
+    if (!m_capture->isRunning())
+        return;
     const QString name = m_capture->currentOutputName();
     if (name.isEmpty() || name.startsWith(kReplacementCharacter))
         return;
@@ -79,6 +123,8 @@ void lightDealMain::onSendCaptureAudioData(QByteArray data)
 {
     if (!m_musicRunning)
         return;
+    // Sound arrives: the next failure starts its tries from the shortest wait.
+    m_captureRetryMs = kFirstCaptureRetryMs;
     m_captureBuffer.append(data);
     if (m_captureBuffer.size() <= kAnalysisBlockBytes)
         return;
