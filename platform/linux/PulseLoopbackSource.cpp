@@ -211,8 +211,14 @@ int PulseLoopbackSource::start()
         return 0;
     auto session = std::make_shared<Session>();
     session->id = ++m_sessionCount;
-    const auto fail = [&session](const char* step) {
-        qCWarning(platformLcMusic) << "Sound output capture not started, the music effect shows no bars:" << step;
+    const auto fail = [this, &session](const char* step) {
+        // The music effect tries again while it stays chosen: the first
+        // failure is told, the tries after it only in the debug output.
+        if (!m_failureWarned)
+            qCWarning(platformLcMusic) << "Sound output capture not started, the music effect shows no bars:" << step;
+        else
+            qCDebug(platformLcMusic) << "Sound output capture not started:" << step;
+        m_failureWarned = true;
         session->release();
         return -1;
     };
@@ -238,7 +244,9 @@ void PulseLoopbackSource::onSessionFailed(quint64 session, const QString& reason
 {
     if (!m_session || m_session->id != session)
         return;
-    qInfo() << "Sound output capture stopped:" << reason;
+    if (!m_failureWarned)
+        qCWarning(platformLcMusic) << "Sound output capture stopped, the music effect shows no bars:" << reason;
+    m_failureWarned = true;
     stop();
     emit failed();
 }

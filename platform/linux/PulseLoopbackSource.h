@@ -30,5 +30,6 @@ private:
 
     std::shared_ptr<Session> m_session;
     quint64 m_sessionCount = 0;
+    bool m_failureWarned = false;
     QString m_lastOutputName;
 };

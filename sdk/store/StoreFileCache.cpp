@@ -157,7 +157,7 @@ void StoreFileCache::sweepFolderOf(const QString& path)
         if (::lstat(stray.constData(), &info) != 0 || !(S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)))
             continue;
         if (::unlink(stray.constData()) == 0)
-            qWarning() << "profile store: removed a temporary file an interrupted write left:" << stray;
+            qCInfo(sdkLcStore) << "profile store: removed a temporary file an interrupted write left:" << stray;
     }
 }
 
@@ -404,7 +404,7 @@ bool StoreFileCache::write(const QString& path, const QByteArray& bytes, bool ke
     // The store reads no file above the limit, so it writes none: a file it
     // could not read back would take every profile of it out of reach.
     if (bytes.size() > kMaxFileBytes) {
-        qWarning() << "profile store: not written, would be larger than" << kMaxFileBytes << "bytes:" << path;
+        qCWarning(sdkLcStore) << "profile store: not written, would be larger than" << kMaxFileBytes << "bytes:" << path;
         m_lastWriteTooLarge = true;
         return false;
     }
