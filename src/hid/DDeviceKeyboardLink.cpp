@@ -325,10 +325,19 @@ void DDeviceKeyboardLink::handleLightConfig(const uchar* report)
     }
 }
 
+// A keyboard may report its slot many times a second; the page rebuilds its
+// scheme rows for each announcement, so they are held like the light
+// answers: the latest wins, a few a second at most.
 void DDeviceKeyboardLink::handleCustomLightSlot(const uchar* report)
 {
-    m_store->setLightInUse(m_linkProfilePath, m_linkProfileIndex, 0, kCustomLightEffect);
-    emit sigCustomLight_ConfigHaveChanged_HidSend0x09(0, kCustomLightEffect, report[2]);
+    const int slot = report[2];
+    const QByteArray path(m_linkProfilePath);
+    const int profileIndex = m_linkProfileIndex;
+    m_saveThrottles[kCustomSlotSave]->submit([this, slot, path, profileIndex] {
+        m_store->setLightInUse(path.constData(), profileIndex, 0, kCustomLightEffect);
+        if (!m_closing)
+            emit sigCustomLight_ConfigHaveChanged_HidSend0x09(0, kCustomLightEffect, slot);
+    });
 }
 
 void DDeviceKeyboardLink::handleCustomizableKeys(const uchar* report)

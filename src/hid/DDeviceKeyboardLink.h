@@ -130,7 +130,8 @@ private:
     QMap<int, int> m_calibrationMap;
     DLinkProfileStore* m_store;
     bool m_closing = false;
-    // Keyboard light (0), side light (1), sleep times.
+    // Keyboard light (0), side light (1), sleep times, custom slot shown.
     static constexpr int kSleepSave = 2;
-    DStoreWriteThrottle* m_saveThrottles[3] = {};
+    static constexpr int kCustomSlotSave = 3;
+    DStoreWriteThrottle* m_saveThrottles[4] = {};
 };

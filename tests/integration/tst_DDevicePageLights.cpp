@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QToolButton>
 
@@ -294,6 +295,33 @@ private slots:
         QTest::addColumn<bool>("viaReceiver");
         QTest::newRow("cable") << false;
         QTest::newRow("receiver") << true;
+    }
+
+    // A keyboard that reports its custom slot without pause gets the page
+    // rebuilt a few times a second, not once a report, and the page ends on
+    // the slot reported last.
+    void aFloodOfSlotReportsIsHeld()
+    {
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV68M");
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
+        QVERIFY(page);
+        DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
+        QSignalSpy announced(DevicePageProbe(*page).selectedLink(),
+                             &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
+        QElapsedTimer clock;
+        clock.start();
+        constexpr int kReports = 100;
+        for (int i = 0; i < kReports; ++i)
+            keyboard->showCustomSlot((i + 1) % 2);
+        // Every report read, the held announcement of the last one comes out.
+        QTRY_VERIFY_WITH_TIMEOUT(keyboard->pendingInput() == 0, kLoadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!announced.isEmpty() && announced.last().at(2).toInt() == 1
+                                     && lights->currentCustomLightIndex() == 1,
+                                 kLoadTimeoutMs);
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY2(announced.count() <= 2 + elapsed / 300 && announced.count() < kReports,
+                 qPrintable(QStringLiteral("%1 announcements in %2 ms").arg(announced.count()).arg(elapsed)));
     }
 
     // The page follows the selected keyboard into its slot: the scheme in
