@@ -1746,6 +1746,10 @@ Keep these keys?</source>
         <translation>لوحة المفاتيح الافتراضية</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>في انتظار مفتاح: اضغط مفتاحًا أو اختر واحدًا أدناه</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>تغيير الوظيفة إلى أي مفتاح؟</translation>
     </message>

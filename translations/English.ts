@@ -1734,6 +1734,10 @@ Keep these keys?</translation>
         <translation>Virtual Keyboard</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Listening: press a key, or pick one below</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Remap with key?</translation>
     </message>

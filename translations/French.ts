@@ -1734,6 +1734,10 @@ Conserver ces touches ?</translation>
         <translation>Clavier virtuel</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>En écoute : appuyez sur une touche ou choisissez-en une ci-dessous</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Réassigner à ?</translation>
     </message>

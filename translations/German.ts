@@ -1734,6 +1734,10 @@ Diese Tasten behalten?</translation>
         <translation>Virtuelle Tastatur</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Wartet auf eine Taste: drücken oder unten auswählen</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Neu belegen mit?</translation>
     </message>

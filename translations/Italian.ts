@@ -1734,6 +1734,10 @@ Mantenere questi tasti?</translation>
         <translation>Tastiera virtuale</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>In ascolto: premi un tasto o scegline uno qui sotto</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Rimappare con?</translation>
     </message>

@@ -1731,6 +1731,10 @@ Keep these keys?</source>
         <translation>仮想キーボード</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>入力待ち：キーを押すか、下から選択してください</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>割り当てるキーは？</translation>
     </message>

@@ -1737,6 +1737,10 @@ Zachować te klawisze?</translation>
         <translation>Klawiatura wirtualna</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Nasłuchiwanie: naciśnij klawisz lub wybierz go poniżej</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Przypisać klawisz?</translation>
     </message>

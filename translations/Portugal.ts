@@ -1734,6 +1734,10 @@ Manter estas teclas?</translation>
         <translation>Teclado virtual</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>À escuta: prima uma tecla ou escolha uma abaixo</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Remapear com?</translation>
     </message>

@@ -1737,6 +1737,10 @@ Keep these keys?</source>
         <translation>Виртуальная клавиатура</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Ожидание клавиши: нажмите её или выберите ниже</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Переназначить на?</translation>
     </message>

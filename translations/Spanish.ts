@@ -1734,6 +1734,10 @@ Keep these keys?</source>
         <translation>Teclado virtual</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Escuchando: pulse una tecla o elija una abajo</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>¿Reasignar a?</translation>
     </message>

@@ -1737,6 +1737,10 @@ Keep these keys?</source>
         <translation>Віртуальна клавіатура</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Очікування клавіші: натисніть її або виберіть нижче</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Перепризначити на?</translation>
     </message>

@@ -1731,6 +1731,10 @@ Keep these keys?</source>
         <translation>虚拟键盘</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>正在监听：请按下按键，或在下方选择</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>重映射为哪个键？</translation>
     </message>

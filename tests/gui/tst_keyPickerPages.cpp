@@ -80,8 +80,10 @@ QList<int> markedLooks(const QWidget& page)
     return usages;
 }
 
+// The user tabs onto the field of a page on show.
 void focusIn(QWidget* field)
 {
+    field->window()->show();
     QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);
     QCoreApplication::sendEvent(field, &event);
 }

@@ -10,11 +10,13 @@
 ArrowWidget* openCapturePopUp(DCustomKeysPage& keys, int functionId)
 {
     keys.onCurIndexChanged_Key(functionId);
+    // Only a page on show takes the request.
+    keys.window()->show();
     auto* field = keys.findChild<QLineEdit*>(functionId == 2 ? QStringLiteral("lineEdit_changForKey")
                                                              : QStringLiteral("lineEdit_keyCombination"));
     if (!field)
         return nullptr;
-    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
     QCoreApplication::sendEvent(field, &focus);
     for (auto* popup : keys.findChildren<ArrowWidget*>()) {
         if (popup->isPopupOpen())

@@ -96,13 +96,28 @@ void ArrowWidget::paintEvent(QPaintEvent*)
     painter.drawPath(bubblePath(m_arrowSide, width(), height(), m_arrowX));
 }
 
+void ArrowWidget::dismiss()
+{
+    hide();
+    emit sigArrowWidgetHide();
+}
+
 bool ArrowWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == this && event->type() == QEvent::WindowDeactivate) {
-        hide();
-        emit sigArrowWidgetHide();
-    }
+    if (watched == this && event->type() == QEvent::WindowDeactivate)
+        dismiss();
     return QDialog::eventFilter(watched, event);
+}
+
+void ArrowWidget::hideEvent(QHideEvent* event)
+{
+    // The bubble took the keyboard when it was shown. Once it goes, nothing
+    // would have it (a window manager does not hand it back from a window it
+    // never managed), so the window the bubble belongs to takes it back, and
+    // typing goes on where it was meant to, the field an entry opened included.
+    if (isActiveWindow() && parentWidget())
+        parentWidget()->window()->activateWindow();
+    QDialog::hideEvent(event);
 }
 
 void ArrowWidget::enterEvent(QEvent* event)

@@ -30,6 +30,9 @@ public:
     bool isPopupOpen() const { return m_popupOpen; }
     void setPopupOpen(bool open) { m_popupOpen = open; }
 
+    // Hides the bubble as losing activation does, with the hide signal.
+    void dismiss();
+
     // Body and arrow of a bubble of that size as one outline; the 15-pixel
     // band around the body leaves room for the shadow.
     static QPainterPath bubblePath(int arrowSide, int width, int height, int arrowX);
@@ -41,6 +44,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
