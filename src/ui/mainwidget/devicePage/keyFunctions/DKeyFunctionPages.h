@@ -49,6 +49,8 @@ enum FailureReason : int {
     // The text page took in only the part of a typed or pasted text that
     // fits the key's record; nothing was stored.
     kTextCut = 3,
+    // The macro page offers macros, but the user has not picked one yet.
+    kNoMacroChosen = 4,
 };
 
 // The radio buttons of a page (choices and the light/heavy press choice) in

@@ -590,6 +590,8 @@ void DCustomKeysPage::onCustomKeyInfoSaveFailed(int operateType, int errorIndex)
         message = QObject::tr("Please select one Key first");
     else if (operateType == kMacroFunctionCode && errorIndex == kNoMacro)
         message = QObject::tr("Please record a macro first");
+    else if (operateType == kMacroFunctionCode && errorIndex == kNoMacroChosen)
+        message = QObject::tr("Please select a macro first");
     else if (operateType == kTextFunctionCode && errorIndex == kTextCut)
         message = QObject::tr("The text is too long, the part that does not fit was not added");
     tell(message);
