@@ -8,7 +8,9 @@
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QWindow>
 
 namespace {
 constexpr int kShadowBand = 15;
@@ -98,7 +100,12 @@ void ArrowWidget::paintEvent(QPaintEvent*)
 
 void ArrowWidget::dismiss()
 {
+    // Hiding can take the activation away at once, which dismisses again.
+    if (m_dismissing || !isVisible())
+        return;
+    m_dismissing = true;
     hide();
+    m_dismissing = false;
     emit sigArrowWidgetHide();
 }
 
@@ -115,8 +122,12 @@ void ArrowWidget::hideEvent(QHideEvent* event)
     // would have it (a window manager does not hand it back from a window it
     // never managed), so the window the bubble belongs to takes it back, and
     // typing goes on where it was meant to, the field an entry opened included.
-    if (isActiveWindow() && parentWidget())
-        parentWidget()->window()->activateWindow();
+    // Asked of the window directly: QWidget::activateWindow() would see the
+    // window as active still, through the bubble it is the parent of.
+    if (windowHandle() && QGuiApplication::focusWindow() == windowHandle() && parentWidget()) {
+        if (QWindow* window = parentWidget()->window()->windowHandle())
+            window->requestActivate();
+    }
     QDialog::hideEvent(event);
 }
 

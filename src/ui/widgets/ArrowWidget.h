@@ -30,7 +30,8 @@ public:
     bool isPopupOpen() const { return m_popupOpen; }
     void setPopupOpen(bool open) { m_popupOpen = open; }
 
-    // Hides the bubble as losing activation does, with the hide signal.
+    // Hides the bubble as losing activation does, with the hide signal; a
+    // hidden bubble says nothing more.
     void dismiss();
 
     // Body and arrow of a bubble of that size as one outline; the 15-pixel
@@ -54,4 +55,5 @@ private:
     int m_arrowSide;
     QColor m_backgroundColor;
     bool m_popupOpen = false;
+    bool m_dismissing = false;
 };
