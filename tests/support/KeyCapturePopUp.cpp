@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
 
 ArrowWidget* openCapturePopUp(DCustomKeysPage& keys, int functionId)
 {
@@ -27,6 +29,6 @@ ArrowWidget* openCapturePopUp(DCustomKeysPage& keys, int functionId)
 
 void closeCapturePopUp(ArrowWidget& popup)
 {
-    QEvent deactivate(QEvent::WindowDeactivate);
-    QCoreApplication::sendEvent(&popup, &deactivate);
+    if (auto* close = popup.findChild<QToolButton*>(QStringLiteral("toolButton_StopListening")))
+        QTest::mouseClick(close, Qt::LeftButton);
 }

@@ -5,12 +5,11 @@
 #include "app/DDataManager.h"
 #include "ui/widgets/DPopupShape.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QWindow>
 
 namespace {
 constexpr int kShadowBand = 15;
@@ -111,22 +110,33 @@ void ArrowWidget::dismiss()
 
 bool ArrowWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == this && event->type() == QEvent::WindowDeactivate)
+    if (watched == this && event->type() == QEvent::WindowDeactivate && m_closesOnDeactivation)
         dismiss();
+    // Each click reaches the window first and then the widget under it; the
+    // widget tells where it went.
+    if (m_watchingClicks
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::NonClientAreaMouseButtonPress)) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() != this && widget != m_companion)
+            dismiss();
+    }
     return QDialog::eventFilter(watched, event);
+}
+
+void ArrowWidget::showEvent(QShowEvent* event)
+{
+    if (m_closesOnClickOutside && !m_watchingClicks) {
+        qApp->installEventFilter(this);
+        m_watchingClicks = true;
+    }
+    QDialog::showEvent(event);
 }
 
 void ArrowWidget::hideEvent(QHideEvent* event)
 {
-    // The bubble took the keyboard when it was shown. Once it goes, nothing
-    // would have it (a window manager does not hand it back from a window it
-    // never managed), so the window the bubble belongs to takes it back, and
-    // typing goes on where it was meant to, the field an entry opened included.
-    // Asked of the window directly: QWidget::activateWindow() would see the
-    // window as active still, through the bubble it is the parent of.
-    if (windowHandle() && QGuiApplication::focusWindow() == windowHandle() && parentWidget()) {
-        if (QWindow* window = parentWidget()->window()->windowHandle())
-            window->requestActivate();
+    if (m_watchingClicks) {
+        qApp->removeEventFilter(this);
+        m_watchingClicks = false;
     }
     QDialog::hideEvent(event);
 }

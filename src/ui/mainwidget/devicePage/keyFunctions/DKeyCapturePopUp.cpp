@@ -4,7 +4,6 @@
 #include "ui/mainwidget/devicePage/keyboardView/DVirtualKeyboardTool.h"
 #include "ui/widgets/ArrowWidget.h"
 
-#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,6 +15,11 @@ DKeyCapturePopUp::DKeyCapturePopUp(QWidget* page, QLineEdit* field, DVirtualKeyb
     , m_field(field)
 {
     m_popup = DKeyFunctionPages::createKeyboardPopup(page, keyboard);
+    // The capture's keyboard grab takes the activation from the bubble at
+    // the first key; that is no reason to stop listening.
+    m_popup->setClosesOnDeactivation(false);
+    m_popup->setClosesOnClickOutside(true);
+    m_popup->setCompanion(field);
     // The field shows the pick; text typed into it would store nothing.
     m_field->setReadOnly(true);
     m_field->installEventFilter(this);
@@ -39,10 +43,6 @@ void DKeyCapturePopUp::open()
 {
     m_popup->setPopupOpen(true);
     DKeyFunctionPages::openKeyboardPopup(m_popup, m_field);
-    if (!m_watchingClicks) {
-        qApp->installEventFilter(this);
-        m_watchingClicks = true;
-    }
     emit sigCaptureAsked();
 }
 
@@ -67,16 +67,6 @@ bool DKeyCapturePopUp::userAsksOnField(QEvent* event) const
     }
 }
 
-bool DKeyCapturePopUp::isOutsideClick(QObject* watched, QEvent* event) const
-{
-    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::NonClientAreaMouseButtonPress)
-        return false;
-    // Each click reaches the window first and then the widget under it;
-    // the widget tells where it went.
-    auto* widget = qobject_cast<QWidget*>(watched);
-    return widget && widget != m_field && widget->window() != m_popup;
-}
-
 bool DKeyCapturePopUp::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_field) {
@@ -86,16 +76,10 @@ bool DKeyCapturePopUp::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::Hide)
             close();
     } else if (watched == m_popup) {
-        if (event->type() == QEvent::Hide && m_watchingClicks) {
-            qApp->removeEventFilter(this);
-            m_watchingClicks = false;
-        }
         // Escape may be the key wanted; the bubble is left by its close
         // control or a click elsewhere.
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
             return true;
-    } else if (isOpen() && isOutsideClick(watched, event)) {
-        close();
     }
     return QObject::eventFilter(watched, event);
 }

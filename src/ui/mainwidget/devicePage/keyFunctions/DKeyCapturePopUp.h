@@ -37,11 +37,9 @@ protected:
 
 private:
     bool userAsksOnField(QEvent* event) const;
-    bool isOutsideClick(QObject* watched, QEvent* event) const;
     void open();
 
     QWidget* m_page;
     QLineEdit* m_field;
     ArrowWidget* m_popup;
-    bool m_watchingClicks = false;
 };

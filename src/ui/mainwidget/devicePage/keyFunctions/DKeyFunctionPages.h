@@ -70,8 +70,7 @@ QButtonGroup* pressModeGroup(QWidget* page, QRadioButton* lightPress, QRadioButt
 // pops up over their key field.
 // The bubble around the keyboard, child of the page; hidden until opened.
 ArrowWidget* createKeyboardPopup(QWidget* page, DVirtualKeyboardTool* keyboard);
-// Shows the bubble over the field, its arrow pointing at it, and makes it
-// the active window.
+// Shows the bubble over the field, its arrow pointing at it.
 void openKeyboardPopup(ArrowWidget* popup, QLineEdit* field);
 // Puts a text into a key field, which is never shorter than the text.
 void showInKeyField(QLineEdit* field, const QString& text);
