@@ -1762,6 +1762,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>لوحة المفاتيح الافتراضية</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>في انتظار مفتاح: اضغط مفتاحًا أو اختر واحدًا أدناه</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>تغيير الوظيفة إلى أي مفتاح؟</translation>
     </message>

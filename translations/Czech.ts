@@ -1753,6 +1753,10 @@ Importovat profil s těmito klávesami? Jinak se nic neimportuje.</translation>
         <translation>Virtuální klávesnice</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Naslouchání: stiskněte klávesu nebo ji vyberte níže</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Přemapovat na klávesu?</translation>
     </message>

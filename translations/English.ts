@@ -1750,6 +1750,10 @@ Import the profile with these keys? If not, nothing is imported.</translation>
         <translation>On-Screen Keyboard</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Listening: press a key, or pick one below</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Remap to:</translation>
     </message>

@@ -1750,6 +1750,10 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
         <translation>Clavier virtuel</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>En écoute : appuyez sur une touche ou choisissez-en une ci-dessous</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Réassigner à ?</translation>
     </message>

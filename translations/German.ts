@@ -1750,6 +1750,10 @@ Das Profil mit diesen Tasten importieren? Andernfalls wird nichts importiert.</t
         <translation>Virtuelle Tastatur</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Wartet auf eine Taste: drücken oder unten auswählen</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Neu belegen mit?</translation>
     </message>

@@ -1750,6 +1750,10 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
         <translation>Tastiera virtuale</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>In ascolto: premi un tasto o scegline uno qui sotto</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Rimappa su:</translation>
     </message>

@@ -1747,6 +1747,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>仮想キーボード</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>入力待ち：キーを押すか、下から選択してください</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>割り当てるキーは？</translation>
     </message>

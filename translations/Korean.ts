@@ -1747,6 +1747,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>가상 키보드</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>입력 대기 중: 키를 누르거나 아래에서 선택하세요</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>재지정할 키는?</translation>
     </message>

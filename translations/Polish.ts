@@ -1753,6 +1753,10 @@ Zaimportować profil z tymi klawiszami? W przeciwnym razie nic nie zostanie zaim
         <translation>Klawiatura wirtualna</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Nasłuchiwanie: naciśnij klawisz lub wybierz go poniżej</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Zmień przypisanie na:</translation>
     </message>

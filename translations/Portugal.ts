@@ -1750,6 +1750,10 @@ Importar o perfil com estas teclas? Caso contrário, nada é importado.</transla
         <translation>Teclado virtual</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>À escuta: prima uma tecla ou escolha uma abaixo</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Remapear com?</translation>
     </message>

@@ -1753,6 +1753,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>Виртуальная клавиатура</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Ожидание клавиши: нажмите её или выберите ниже</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Переназначить на?</translation>
     </message>

@@ -1750,6 +1750,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>Teclado virtual</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Escuchando: pulse una tecla o elija una abajo</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>¿Reasignar a?</translation>
     </message>

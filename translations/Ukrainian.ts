@@ -1753,6 +1753,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>Віртуальна клавіатура</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>Очікування клавіші: натисніть її або виберіть нижче</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>Перепризначити на?</translation>
     </message>

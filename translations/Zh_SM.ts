@@ -1747,6 +1747,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>虚拟键盘</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>正在监听：请按下按键，或在下方选择</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>重映射为哪个键？</translation>
     </message>

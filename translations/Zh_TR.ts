@@ -1747,6 +1747,10 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>虛擬鍵盤</translation>
     </message>
     <message>
+        <source>Listening: press a key, or pick one below</source>
+        <translation>正在監聽：請按下按鍵，或在下方選擇</translation>
+    </message>
+    <message>
         <source>Remap with key?</source>
         <translation>重新對應為哪個鍵？</translation>
     </message>

@@ -151,12 +151,13 @@ private slots:
         QTest::addColumn<QString>("count");
         QTest::addColumn<bool>("countEnabled");
         QTest::addColumn<QString>("macro");
+        // Nothing is bound yet: no macro is offered as if chosen.
         QTest::newRow("no entry") << ""
                                   << "radioButton_playOne"
-                                  << "1" << false << "First";
+                                  << "1" << false << "";
         QTest::newRow("another function") << "9/1/1/3"
                                           << "radioButton_playOne"
-                                          << "1" << false << "First";
+                                          << "1" << false << "";
         QTest::newRow("once") << "1/1/1/3"
                               << "radioButton_playOne"
                               << "1" << false << "Third";
@@ -177,7 +178,7 @@ private slots:
                                 << "1" << false << "Third";
         QTest::newRow("macro not in the file") << "1/4/2/8"
                                                << "radioButton_playMany"
-                                               << "4" << true << "First";
+                                               << "4" << true << "";
     }
     void macroLoad()
     {
@@ -208,25 +209,35 @@ private slots:
     }
 
     // User actions, one after another, and the key's entry after each
-    // ("-" for an action that must store nothing).
+    // ("-" for an action that must store nothing, "refused" for one that
+    // stores nothing and asks for a macro first).
     void macroStore_data()
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<QStringList>("entries");
-        QTest::newRow("once") << "" << QStringList{"mode radioButton_playOne"} << QStringList{"1/1/1/1"};
-        QTest::newRow("many") << "" << QStringList{"mode radioButton_playMany"} << QStringList{"1/1/2/1"};
-        QTest::newRow("toggle") << "" << QStringList{"mode radioButton_playKeyPressRelStop"} << QStringList{"1/1/3/1"};
-        QTest::newRow("while held") << "" << QStringList{"mode radioButton_playWhellKeyPress"}
-                                    << QStringList{"1/1/4/1"};
-        QTest::newRow("macro shown, chosen again") << "" << QStringList{"pick 0"} << QStringList{"1/1/1/1"};
+        // A mode clicked before any macro was picked waits for the pick.
+        QTest::newRow("once") << "" << QStringList{"mode radioButton_playOne", "pick 0"}
+                              << QStringList{"refused", "1/1/1/1"};
+        QTest::newRow("many") << "" << QStringList{"mode radioButton_playMany", "pick 0"}
+                              << QStringList{"refused", "1/1/2/1"};
+        QTest::newRow("toggle") << "" << QStringList{"mode radioButton_playKeyPressRelStop", "pick 0"}
+                                << QStringList{"refused", "1/1/3/1"};
+        QTest::newRow("while held") << "" << QStringList{"mode radioButton_playWhellKeyPress", "pick 0"}
+                                    << QStringList{"refused", "1/1/4/1"};
+        QTest::newRow("count typed before the pick")
+            << "" << QStringList{"mode radioButton_playMany", "clear", "type 4", "pick 1"}
+            << QStringList{"refused", "-", "refused", "1/4/2/3"};
+        QTest::newRow("first macro picked") << "" << QStringList{"pick 0"} << QStringList{"1/1/1/1"};
         QTest::newRow("another macro") << "" << QStringList{"pick 1"} << QStringList{"1/1/1/3"};
         QTest::newRow("stored macro chosen again")
             << "1/1/3/3" << QStringList{"pick 1", "pick 1"} << QStringList{"1/1/3/3", "1/1/3/3"};
         QTest::newRow("mode keeps the chosen macro")
             << "" << QStringList{"pick 1", "mode radioButton_playWhellKeyPress"} << QStringList{"1/1/1/3", "1/1/4/3"};
-        QTest::newRow("typing 1 then 2") << "" << QStringList{"mode radioButton_playMany", "clear", "type 1", "type 2"}
-                                         << QStringList{"1/1/2/1", "-", "1/1/2/1", "1/12/2/1"};
+        QTest::newRow("typing 1 then 2") << ""
+                                         << QStringList{"pick 0", "mode radioButton_playMany", "clear", "type 1",
+                                                        "type 2"}
+                                         << QStringList{"1/1/1/1", "1/1/2/1", "-", "1/1/2/1", "1/12/2/1"};
         QTest::newRow("counts out of range")
             << "1/25/2/3" << QStringList{"clear", "type 0", "clear", "type 2", "type 5", "type 6"}
             << QStringList{"-", "-", "-", "1/2/2/3", "1/25/2/3", "-"};
@@ -241,7 +252,8 @@ private slots:
         QTest::newRow("bound macro not in the file")
             << "1/4/2/8" << QStringList{"mode radioButton_playOne"} << QStringList{"1/1/1/8"};
         QTest::newRow("other function replaced")
-            << "9/1/1/3" << QStringList{"mode radioButton_playKeyPressRelStop"} << QStringList{"1/1/3/1"};
+            << "9/1/1/3" << QStringList{"mode radioButton_playKeyPressRelStop", "pick 0"}
+            << QStringList{"refused", "1/1/3/1"};
     }
     void macroStore()
     {
@@ -262,6 +274,7 @@ private slots:
         QSignalSpy saved(&page, &DMacroCmdPage::sigCustomKeyInfoSaveSuccessful);
         QSignalSpy failed(&page, &DMacroCmdPage::sigCustomKeyInfoSaveFailed);
         int stores = 0;
+        int refusals = 0;
         for (int step = 0; step < actions.size(); ++step) {
             const QString action = actions.at(step);
             const QString argument = action.section(QLatin1Char(' '), 1);
@@ -278,6 +291,12 @@ private slots:
             }
             if (entries.at(step) == QLatin1String("-")) {
                 QCOMPARE(keyEntryOf(m_default, kKeyA), before);
+            } else if (entries.at(step) == QLatin1String("refused")) {
+                QCOMPARE(keyEntryOf(m_default, kKeyA), before);
+                ++refusals;
+                QCOMPARE(failed.size(), refusals);
+                QCOMPARE(failed.last().at(0).toInt(), 0);
+                QCOMPARE(failed.last().at(1).toInt(), 4);
             } else {
                 ++stores;
                 QCOMPARE(keyEntryOf(m_default, kKeyA), entries.at(step));
@@ -285,7 +304,7 @@ private slots:
             QCOMPARE(saved.size(), stores);
             QCOMPARE(updated.size(), stores);
         }
-        QCOMPARE(failed.size(), 0);
+        QCOMPARE(failed.size(), refusals);
         QCOMPARE(keyEntryOf(m_default, kKeyB), QStringLiteral("6/1/1/text"));
         if (stores > 0)
             QCOMPARE(updated.last().at(0).toInt(), kKeyA);
@@ -327,13 +346,30 @@ private slots:
         DDataManager::getInstance()->setCurrentProfileIndex(1);
     }
 
-    // Without any macro there is nothing to bind: nothing is stored and the
-    // key customisation page asks for a macro.
-    void noMacroToBind()
+    // A play mode clicked while there is nothing to bind stores nothing and
+    // the key customisation page asks for what is missing: a macro recorded
+    // at all, or one picked from those there are (the first of the list is
+    // no pick of the user's).
+    void aModeWithoutAMacroAsksForOne_data()
     {
-        const QByteArray empty = pathIn(*m_dir, QStringLiteral("noMacros.xml"));
-        QVERIFY(COrvaneXML_CreateXMLFile(empty));
-        QVERIFY(DDataManager::getInstance()->setMacroFilePath(empty));
+        QTest::addColumn<bool>("macrosRecorded");
+        QTest::addColumn<int>("offered");
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no macro recorded") << false << 0 << 2 << "Please record a macro first";
+        QTest::newRow("none picked yet") << true << 2 << 4 << "Please select a macro first";
+    }
+    void aModeWithoutAMacroAsksForOne()
+    {
+        QFETCH(bool, macrosRecorded);
+        QFETCH(int, offered);
+        QFETCH(int, reason);
+        QFETCH(QString, message);
+        if (!macrosRecorded) {
+            const QByteArray empty = pathIn(*m_dir, QStringLiteral("noMacros.xml"));
+            QVERIFY(COrvaneXML_CreateXMLFile(empty));
+            QVERIFY(DDataManager::getInstance()->setMacroFilePath(empty));
+        }
         DCustomKeysPage host;
         host.setProfileIndex(1);
         host.setProfilePath(m_default);
@@ -341,16 +377,17 @@ private slots:
         selectKey(kKeyA);
         host.onCurIndexChanged_Key(1);
         auto* page = host.findChild<DMacroCmdPage*>();
-        QCOMPARE(macroBox(page)->count(), 0);
+        QCOMPARE(macroBox(page)->count(), offered);
+        QCOMPARE(macroBox(page)->currentIndex(), -1);
         QSignalSpy failed(page, &DMacroCmdPage::sigCustomKeyInfoSaveFailed);
         QSignalSpy messages(&host, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
         const QByteArray before = readFileBytes(m_default);
         page->findChild<QRadioButton*>(QStringLiteral("radioButton_playKeyPressRelStop"))->click();
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.at(0).at(0).toInt(), 0);
-        QCOMPARE(failed.at(0).at(1).toInt(), 2);
+        QCOMPARE(failed.at(0).at(1).toInt(), reason);
         QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages.at(0).at(0).toString(), QStringLiteral("Please record a macro first"));
+        QCOMPARE(messages.at(0).at(0).toString(), message);
         QCOMPARE(readFileBytes(m_default), before);
         QCOMPARE(copyOf(m_default, "1"), QStringList());
     }

@@ -21,6 +21,10 @@
 #include "ui/widgets/ArrowWidget.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTextEdit>
+#include <QToolButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -124,6 +128,12 @@ private:
 
     void tap(quint32 vkCode, quint32 flags) { m_source->tapKey(vkCode, 0, flags); }
 
+    bool addEntry(int key, const QByteArray& type, const QByteArray& value)
+    {
+        return COrvaneXML_AddProFileMacroWithKeyInfoItem(m_layer, "1", QByteArray::number(key), "K", type, "1", "1",
+                                                         value);
+    }
+
     // Opens a key-function page for key A, as a click on the picture does.
     void showFunction(int functionId) { m_page->onCurIndexChanged_Key(functionId); }
 
@@ -198,9 +208,9 @@ private slots:
             m_source->failNextMouseInstall(5);
 
         QCOMPARE(data->switchMacroRecordHook(true), outcome);
-        QCOMPARE(hook()->mode(), 1);
-        QVERIFY(!m_page->isKeyboardHookEnabled());
         if (outcome) {
+            QCOMPARE(hook()->mode(), 1);
+            QVERIFY(!m_page->isKeyboardHookEnabled());
             QVERIFY(WindowsHookInterface::mouseHookInstalled());
             QVERIFY(m_source->injectMouse(LowLevelHook::kLeftButtonDown));
             QCOMPARE(typeB(), Delivery::Swallowed);
@@ -208,45 +218,58 @@ private slots:
             QCOMPARE(relayed.at(0).at(0).toInt(), int(kVkB));
         } else {
             // A half-made start must not keep the keyboard captured for a
-            // recording the editor was told did not start.
-            QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
+            // recording the editor was told did not start: what ran before
+            // runs again.
+            QCOMPARE(hook()->mode(), 5);
+            QVERIFY(m_page->isKeyboardHookEnabled());
             QVERIFY(!WindowsHookInterface::mouseHookInstalled());
-            QCOMPARE(typeB(), Delivery::NoHook);
+            QCOMPARE(typeB(), Delivery::Passed);
             QCOMPARE(relayed.size(), 0);
         }
-        QCOMPARE(captured.size(), 0);
+        QCOMPARE(captured.size(), outcome ? 0 : 2);
 
+        // The typing-driven light has the hook back.
         QCOMPARE(data->switchMacroRecordHook(false), true);
-        QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
         QVERIFY(!WindowsHookInterface::mouseHookInstalled());
-        QCOMPARE(typeB(), Delivery::NoHook);
-        // Stopping leaves the mode last asked for.
-        QCOMPARE(hook()->mode(), 1);
+        QCOMPARE(hook()->mode(), 5);
+        QCOMPARE(typeB(), Delivery::Passed);
         // A second stop is just as fine.
         QCOMPARE(data->switchMacroRecordHook(false), true);
+        QCOMPARE(hook()->mode(), 5);
+
+        m_page->setKeyboardHookEnabled(false);
+        QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
+        QCOMPARE(typeB(), Delivery::NoHook);
     }
 
-    // Whoever asks last owns the hook, in the way it asked.
-    void theLastRequestWins()
+    // A light change the keyboard reports only sets the wish for the
+    // pass-through: the recording that holds the hook goes on and gets
+    // every key, and the pass-through comes when the recording ends.
+    void aLightReportLeavesTheRecordingAlone()
     {
         DDataManager* data = DDataManager::getInstance();
+        QSignalSpy relayed(data, &DDataManager::sigRecviveStreamEX_MacroKeyboard);
         QVERIFY(data->switchMacroRecordHook(true));
-        m_page->setKeyboardHookEnabled(true);
+        for (bool light : {true, false, true}) {
+            m_page->setKeyboardHookEnabled(light);
+            QCOMPARE(hook()->mode(), 1);
+            QVERIFY(!m_page->isKeyboardHookEnabled());
+            QVERIFY(WindowsHookInterface::mouseHookInstalled());
+            QCOMPARE(typeB(), Delivery::Swallowed);
+        }
+        QCOMPARE(relayed.size(), 6);
+        // Only one start: nothing was torn down under the recording.
+        QCOMPARE(m_source->keyboardInstallCount(), 1);
+
+        QVERIFY(data->switchMacroRecordHook(false));
         QCOMPARE(hook()->mode(), 5);
         QVERIFY(m_page->isKeyboardHookEnabled());
         QVERIFY(!WindowsHookInterface::mouseHookInstalled());
         QCOMPARE(typeB(), Delivery::Passed);
-
-        // Recording on top of running pass-through must get its mouse hook.
-        QVERIFY(data->switchMacroRecordHook(true));
-        QVERIFY(WindowsHookInterface::mouseHookInstalled());
-        QCOMPARE(typeB(), Delivery::Swallowed);
-        QCOMPARE(m_source->keyboardInstallCount(), 3);
+        QCOMPARE(relayed.size(), 6);
 
         m_page->setKeyboardHookEnabled(false);
         QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
-        QVERIFY(!WindowsHookInterface::mouseHookInstalled());
-        QVERIFY(!m_page->isKeyboardHookEnabled());
         QCOMPARE(typeB(), Delivery::NoHook);
     }
 
@@ -380,23 +403,27 @@ private slots:
         // Caps Lock keeps toggling.
         QCOMPARE(m_source->injectKey(20, 0, 0), Delivery::Passed);
 
+        // The pass-through asked for before has the hook back.
         closeCapturePopUp(*popup);
         QCOMPARE(closed.size(), 1);
-        QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
-        QCOMPARE(m_source->injectKey(0x41, 0, 0x80), Delivery::NoHook);
+        QCOMPARE(hook()->mode(), 5);
+        QCOMPARE(m_source->injectKey(0x41, 0, 0x80), Delivery::Passed);
 
-        // A request from a page that is not on show: the running hook goes,
-        // and none comes instead.
+        // Another page shown closes the pop-up; a request from a page that
+        // is not on show takes nothing.
         QVERIFY(openCapturePopUp(*m_page, functionId));
         QCOMPARE(hook()->mode(), mode);
-        m_page->setKeyboardHookEnabled(true);
         showFunction(3);
+        QVERIFY(!popup->isVisible());
+        QCOMPARE(closed.size(), 2);
+        QCOMPARE(hook()->mode(), 5);
         for (auto* page : m_page->findChildren<QWidget*>()) {
             if (page->metaObject()->indexOfSignal("sigMesgStartOrStopHook(bool)") >= 0)
                 QMetaObject::invokeMethod(page, "sigMesgStartOrStopHook", Q_ARG(bool, true));
         }
-        QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
+        QVERIFY(WindowsHookInterface::keyboardHookInstalled());
         QCOMPARE(hook()->mode(), 5);
+        m_page->setKeyboardHookEnabled(false);
     }
 
     // The key goes to the page on show at the press, which stores it.
@@ -413,11 +440,118 @@ private slots:
         tap(0x43, 0); // C
         QCOMPARE(keyEntryOf(m_layer, kKeyA), QStringLiteral("2/1/1/1,6"));
 
-        // Still capturing, but now another page is on show: it gets nothing.
+        // Another page on show: the capture ended with its pop-up and the
+        // key goes nowhere.
         showFunction(3);
-        QVERIFY(WindowsHookInterface::keyboardHookInstalled());
-        tap(kVkB, 0);
+        QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
+        QCOMPARE(typeB(), Delivery::NoHook);
         QCOMPARE(keyEntryOf(m_layer, kKeyA), QStringLiteral("2/1/1/1,6"));
+    }
+
+    // What the user did, on which page, and what it left: the key
+    // functions stored (A = 4 has none to begin with, S = 22 is remapped to
+    // B, C = 6 holds Ctrl+A, K = 14 a text) and the hook's mode afterwards
+    // (999 when none runs). Steps: "select <usage>" clicks a key on the
+    // picture, "show <id>" a function kind, "click field" the key or text
+    // field of the page on show, "click elsewhere" the key label of the
+    // page, "click close" the pop-up's close control, "hide" the page
+    // leaving the screen, "type <vk>" a key typed, "light on/off" a light
+    // change reported by the keyboard.
+    void whatAUserActionLeaves_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<bool>("popUpOpen");
+        QTest::addColumn<int>("mode");
+        const QStringList untouched{"none", "0/1/1/5", "2/1/1/1,4", "6/1/1/hello"};
+        QTest::newRow("text field focused, then a remapped key clicked")
+            << QStringList{"select 14", "click field", "select 22", "type 81"} << untouched << false << 999;
+        QTest::newRow("text field focused, then a key with a combination clicked")
+            << QStringList{"select 14", "click field", "select 6", "type 81"} << untouched << false << 999;
+        QTest::newRow("remapped key, its field clicked, Escape typed")
+            << QStringList{"select 22", "click field", "type 27"}
+            << QStringList{"none", "0/1/1/41", "2/1/1/1,4", "6/1/1/hello"} << true << 2;
+        QTest::newRow("Escape typed with the remap page shown, the pop-up closed")
+            << QStringList{"select 4", "show 2", "type 27"} << untouched << false << 999;
+        QTest::newRow("remap listening, a click elsewhere, then a key typed")
+            << QStringList{"light on", "select 4", "show 2", "click field", "click elsewhere", "type 66"} << untouched
+            << false << 5;
+        QTest::newRow("combination listening, closed by its control, then keys typed")
+            << QStringList{"select 4", "show 7", "click field", "click close", "type 162", "type 66"} << untouched
+            << false << 999;
+        QTest::newRow("remap listening, another kind shown")
+            << QStringList{"select 4", "show 2", "click field", "show 3", "type 66"} << untouched << false << 999;
+        QTest::newRow("remap listening, the page leaves the screen")
+            << QStringList{"light on", "select 4", "show 2", "click field", "hide", "type 66"} << untouched << false
+            << 5;
+        QTest::newRow("light reported while the remap page listens")
+            << QStringList{"select 4", "show 2", "click field", "light on", "type 66", "light off", "type 67"}
+            << QStringList{"0/1/1/6", "0/1/1/5", "2/1/1/1,4", "6/1/1/hello"} << true << 2;
+        QTest::newRow("combination listening, Ctrl then B typed")
+            << QStringList{"select 6", "click field", "type 162", "type 66"}
+            << QStringList{"none", "0/1/1/5", "2/1/1/1,5", "6/1/1/hello"} << true << 3;
+    }
+    void whatAUserActionLeaves()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, entries);
+        QFETCH(bool, popUpOpen);
+        QFETCH(int, mode);
+        const QList<int> keys{kKeyA, 22, 6, 14};
+        QVERIFY(addEntry(22, "0", "5"));
+        QVERIFY(addEntry(6, "2", "1,4"));
+        QVERIFY(addEntry(14, "6", "hello"));
+        m_page->show();
+        m_page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_page.get()));
+        const auto shownPage = [&] {
+            return m_page->findChild<QStackedWidget*>(QStringLiteral("stackedWidget_Customize"))->currentWidget();
+        };
+        for (const QString& step : steps) {
+            const QString argument = step.section(QLatin1Char(' '), 1);
+            if (step.startsWith(QLatin1String("select"))) {
+                DDataManager::getInstance()->setCurrentKey(argument.toInt(), argument);
+            } else if (step.startsWith(QLatin1String("show"))) {
+                const QMap<QString, QString> kinds{{QStringLiteral("2"), QStringLiteral("toolButton_RemapKey")},
+                                                   {QStringLiteral("3"), QStringLiteral("toolButton_Mouse")},
+                                                   {QStringLiteral("7"), QStringLiteral("toolButton_CombinationKey")}};
+                auto* button = m_page->findChild<QToolButton*>(kinds.value(argument));
+                QVERIFY(button);
+                QTest::mouseClick(button, Qt::LeftButton);
+            } else if (step == QLatin1String("click field")) {
+                QWidget* field = shownPage()->findChild<QLineEdit*>();
+                if (auto* text = shownPage()->findChild<QTextEdit*>())
+                    field = text->viewport();
+                QVERIFY(field && field->isVisible());
+                QTest::mouseClick(field, Qt::LeftButton);
+            } else if (step == QLatin1String("click elsewhere")) {
+                QTest::mouseClick(m_page->findChild<QLabel*>(QStringLiteral("label_KeyChar")), Qt::LeftButton);
+            } else if (step == QLatin1String("click close")) {
+                QToolButton* close = nullptr;
+                for (auto* popup : m_page->findChildren<ArrowWidget*>()) {
+                    if (popup->isVisible())
+                        close = popup->findChild<QToolButton*>(QStringLiteral("toolButton_StopListening"));
+                }
+                QVERIFY(close);
+                QTest::mouseClick(close, Qt::LeftButton);
+            } else if (step == QLatin1String("hide")) {
+                m_page->hide();
+            } else if (step.startsWith(QLatin1String("light"))) {
+                m_page->setKeyboardHookEnabled(step == QLatin1String("light on"));
+            } else {
+                tap(argument.toUInt(), 0);
+            }
+        }
+        QStringList stored;
+        for (int key : keys)
+            stored << keyEntryOf(m_layer, key);
+        QCOMPARE(stored, entries);
+        bool open = false;
+        for (auto* popup : m_page->findChildren<ArrowWidget*>())
+            open = open || (popup->isVisible() && popup->isPopupOpen());
+        QCOMPARE(open, popUpOpen);
+        QCOMPARE(WindowsHookInterface::keyboardHookInstalled() ? hook()->mode() : 999, mode);
+        m_page->setKeyboardHookEnabled(false);
     }
 
     // Both capture pop-ups say, on one line of their title row, when keys

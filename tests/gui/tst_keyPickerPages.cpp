@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <algorithm>
 #include <memory>
@@ -80,8 +81,10 @@ QList<int> markedLooks(const QWidget& page)
     return usages;
 }
 
+// The user tabs onto the field of a page on show.
 void focusIn(QWidget* field)
 {
+    field->window()->show();
     QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);
     QCoreApplication::sendEvent(field, &event);
 }
@@ -146,8 +149,14 @@ private:
         QCOMPARE(popup->pos(), placed + QPoint(5, 5));
         QCOMPARE(hook.size(), 1);
 
+        // Losing the activation (the capture's grab, another program used)
+        // does not end the listening; its close control does.
         QEvent deactivate(QEvent::WindowDeactivate);
         QCoreApplication::sendEvent(popup, &deactivate);
+        QVERIFY(popup->isVisible() && popup->isPopupOpen());
+        QCOMPARE(hook.size(), 1);
+        QTest::mouseClick(popup->template findChild<QToolButton*>(QStringLiteral("toolButton_StopListening")),
+                          Qt::LeftButton);
         QVERIFY(!popup->isVisible() && !popup->isPopupOpen());
         QCOMPARE(hook.size(), 2);
         QCOMPARE(hook.at(1).at(0).toBool(), false);
@@ -329,8 +338,7 @@ private slots:
         auto* popup = page.findChild<ArrowWidget*>();
         focusIn(field);
         pick(page, kLeftCtrl, false);
-        QEvent deactivate(QEvent::WindowDeactivate);
-        QCoreApplication::sendEvent(popup, &deactivate);
+        QTest::mouseClick(popup->findChild<QToolButton*>(QStringLiteral("toolButton_StopListening")), Qt::LeftButton);
         QVERIFY(!popup->isVisible());
         pick(page, kLeftShift, false);
         QCOMPARE(markedLooks(page), QList<int>({kLeftCtrl}));

@@ -113,9 +113,13 @@ private slots:
         if (takeOver == TakeOver::Capture) {
             DDataManager::getInstance()->setCurrentKey(kKeyA, QStringLiteral("A"));
             ArrowWidget* popup = openCapturePopUp(*keys, kRemapFunctionId);
-            QVERIFY(popup);
-            QCOMPARE(typeB(), Delivery::Swallowed);
-            closeCapturePopUp(*popup);
+            // Without a keyboard the key page is not on show: there is no
+            // capture to ask for.
+            QCOMPARE(popup != nullptr, situation != Situation::NoKeyboard);
+            if (popup) {
+                QCOMPARE(typeB(), Delivery::Swallowed);
+                closeCapturePopUp(*popup);
+            }
         } else {
             page->findChild<QToolButton*>(QStringLiteral("toolButton_MacroDialog"))->click();
             QCOMPARE(typeB(), Delivery::NoHook);

@@ -6,15 +6,19 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
 
 ArrowWidget* openCapturePopUp(DCustomKeysPage& keys, int functionId)
 {
     keys.onCurIndexChanged_Key(functionId);
+    // Only a page on show takes the request.
+    keys.window()->show();
     auto* field = keys.findChild<QLineEdit*>(functionId == 2 ? QStringLiteral("lineEdit_changForKey")
                                                              : QStringLiteral("lineEdit_keyCombination"));
     if (!field)
         return nullptr;
-    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
     QCoreApplication::sendEvent(field, &focus);
     for (auto* popup : keys.findChildren<ArrowWidget*>()) {
         if (popup->isPopupOpen())
@@ -25,6 +29,6 @@ ArrowWidget* openCapturePopUp(DCustomKeysPage& keys, int functionId)
 
 void closeCapturePopUp(ArrowWidget& popup)
 {
-    QEvent deactivate(QEvent::WindowDeactivate);
-    QCoreApplication::sendEvent(&popup, &deactivate);
+    if (auto* close = popup.findChild<QToolButton*>(QStringLiteral("toolButton_StopListening")))
+        QTest::mouseClick(close, Qt::LeftButton);
 }

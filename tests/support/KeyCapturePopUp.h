@@ -7,5 +7,5 @@ class DCustomKeysPage;
 // key-combination (function 7) page as a click into its field does, with
 // that page on show; the open pop-up, or null.
 ArrowWidget* openCapturePopUp(DCustomKeysPage& keys, int functionId);
-// Closes it as a click elsewhere does.
+// Closes it with its close control.
 void closeCapturePopUp(ArrowWidget& popup);

@@ -11,6 +11,7 @@
 #include "ui/widgets/ArrowWidget.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSignalSpy>
@@ -91,11 +92,11 @@ private slots:
             QSignalSpy hook(host, SIGNAL(sigMesgStartOrStopHook(bool)));
             window.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&window));
-            field->setFocus(Qt::MouseFocusReason);
+            QTest::mouseClick(field, Qt::LeftButton);
             QTRY_COMPARE(hook.size(), 1);
             QTRY_VERIFY(popup->isVisible());
-            // The field hands the focus on: nothing can be typed into it.
-            QVERIFY(!field->hasFocus());
+            // The field only shows picks: nothing can be typed into it.
+            QVERIFY(field->isReadOnly());
             QVERIFY(QTest::qWaitForWindowExposed(popup));
             for (int usage : shown.clicks) {
                 if (usage)
@@ -122,9 +123,27 @@ private slots:
                     qPrintable(
                         QStringLiteral("\"%1\": %2 wide, needs %3").arg(cap->text()).arg(cap->width()).arg(needed)));
             }
-            popup->hide();
-            QEvent deactivate(QEvent::WindowDeactivate);
-            QCoreApplication::sendEvent(popup, &deactivate);
+            // It says that it listens, in the language shown, in one or two
+            // lines of its title row, beside its close control.
+            auto* listening = popup->findChild<QLabel*>(QStringLiteral("label_Listening"));
+            QVERIFY(listening && listening->isVisible());
+            QCOMPARE(listening->text(), QObject::tr("Listening: press a key, or pick one below"));
+            if (language != QLatin1String("English"))
+                QVERIFY(listening->text() != QLatin1String("Listening: press a key, or pick one below"));
+            QVERIFY2(listening->heightForWidth(listening->width()) <= listening->height(),
+                     qPrintable(listening->text()));
+            auto* stop = popup->findChild<QToolButton*>(QStringLiteral("toolButton_StopListening"));
+            QVERIFY(stop && stop->isVisible());
+            const QRect stopArea(stop->mapTo(popup, QPoint(0, 0)), stop->size());
+            QVERIFY(ArrowWidget::bubblePath(ArrowWidget::ArrowBottom, popup->width(), popup->height(), 350)
+                        .contains(QRectF(stopArea)));
+
+            // Its close control ends the listening.
+            QTest::mouseClick(stop, Qt::LeftButton);
+            QTRY_VERIFY(!popup->isVisible());
+            QVERIFY(!popup->isPopupOpen());
+            QCOMPARE(hook.size(), 2);
+            QCOMPARE(hook.at(1).at(0).toBool(), false);
         }
         QCoreApplication::removeTranslator(&translator);
     }

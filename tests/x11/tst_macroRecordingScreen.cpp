@@ -17,13 +17,16 @@
 #include "hid/download/DOnboardDownload.h"
 #include "sdk/store/XmlStore.h"
 #include "ui/macro/DCatchKeyAndMouseItem.h"
+#include "ui/macro/DMacroListItem.h"
 #include "ui/macro/DMacroPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/widgets/ArrowWidget.h"
 
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -44,6 +47,9 @@ namespace {
 // Keycodes of the evdev set the test server uses.
 constexpr int kKeyA = 38;
 constexpr int kKeyB = 56;
+constexpr int kKeyX = 53;
+constexpr int kKeyY = 29;
+constexpr int kKey7 = 16;
 
 } // namespace
 
@@ -174,6 +180,51 @@ private slots:
                                                     .toHex(' '));
         QCOMPARE(slot.mid(8 + 8 * 4), QByteArray(256 - 8 - 8 * 4, '\0'));
         QCoreApplication::sendPostedEvents();
+    }
+
+    // The row's menu takes the keyboard while it is shown; "Modify Name"
+    // closes it, and what is typed then goes into the name field, and after
+    // that into any other field of the editor.
+    void typingAfterTheRowMenu()
+    {
+        QTemporaryDir dir;
+        const QByteArray macros = QFile::encodeName(dir.filePath(QStringLiteral("appMacro.xml")));
+        QVERIFY(COrvaneXML_CreateXMLFile(macros));
+        QVERIFY(COrvaneXML_CreateMacroXmlParentNode(macros, "1", "Macro1"));
+        DCustomKeysPage keyPage;
+        QPointer<DMacroPage> page = new DMacroPage;
+        page->setMacroFilePath(macros.constData());
+        page->move(500, 150);
+        page->show();
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page));
+        QWidget* row = nullptr;
+        QTRY_VERIFY((row = page->findChild<DMacroListItem*>()));
+        auto* menuButton = row->findChild<QPushButton*>(QStringLiteral("pushButton_MacroOperate"));
+        menuButton->click();
+        auto* menu = row->findChild<ArrowWidget*>();
+        QVERIFY(menu);
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        // The editor keeps the keyboard while the menu is shown.
+        QCOMPARE(QGuiApplication::focusWindow(), page->windowHandle());
+        QTest::mouseClick(menu->findChild<QLabel*>(QStringLiteral("label_ModifyNanme")), Qt::LeftButton);
+        QTRY_VERIFY(!menu->isVisible());
+
+        auto* name = row->findChild<QLineEdit*>(QStringLiteral("lineEdit_MacroName"));
+        QVERIFY(name->isVisible());
+        QTRY_VERIFY(name->hasFocus());
+        m_injector->tap(kKeyX);
+        m_injector->tap(kKeyY);
+        QTRY_COMPARE(name->text(), QStringLiteral("Macro1xy"));
+
+        auto* delay = page->findChild<QLineEdit*>(QStringLiteral("lineEdit_DefaultDelayNum"));
+        QTest::mouseClick(delay, Qt::LeftButton);
+        QTRY_VERIFY(delay->hasFocus());
+        delay->selectAll();
+        m_injector->tap(kKey7);
+        QTRY_COMPARE(delay->text(), QStringLiteral("7"));
+        page->close();
+        QTRY_VERIFY(page.isNull());
     }
 };
 

@@ -128,12 +128,15 @@ void DMacroListItem::on_pushButton_MacroOperate_clicked()
         m_menuPopup->setPopupSize(kPopupWidth, kPopupHeight);
         m_menuPopup->setArrowX(kPopupArrowX);
         m_menuPopup->setContentWidget(menu);
+        // The menu never takes the keyboard from the editor, so the name
+        // field its "Modify Name" opens, and every other field, takes typing
+        // at once; a click elsewhere closes it.
+        m_menuPopup->setClosesOnClickOutside(true);
     }
     const QPushButton* button = m_ui->pushButton_MacroOperate;
     const QPoint tip = button->mapToGlobal(QPoint(button->width() / 2, button->height() - 6));
     m_menuPopup->move(tip - kPopupTipOffset);
     m_menuPopup->show();
-    m_menuPopup->activateWindow();
 }
 
 void DMacroListItem::on_pushButton_Save_clicked()

@@ -5,6 +5,7 @@
 #include "app/DDataManager.h"
 #include "ui/widgets/DPopupShape.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
@@ -109,13 +110,48 @@ void ArrowWidget::paintEvent(QPaintEvent*)
     painter.drawPath(bubblePath(m_arrowSide, width(), height(), m_arrowX));
 }
 
+void ArrowWidget::dismiss()
+{
+    // Hiding can take the activation away at once, which dismisses again.
+    if (m_dismissing || !isVisible())
+        return;
+    m_dismissing = true;
+    hide();
+    m_dismissing = false;
+    emit sigArrowWidgetHide();
+}
+
 bool ArrowWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == this && event->type() == QEvent::WindowDeactivate) {
-        hide();
-        emit sigArrowWidgetHide();
+    if (watched == this && event->type() == QEvent::WindowDeactivate && m_closesOnDeactivation)
+        dismiss();
+    // Each click reaches the window first and then the widget under it; the
+    // widget tells where it went.
+    if (m_watchingClicks
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::NonClientAreaMouseButtonPress)) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() != this && widget != m_companion)
+            dismiss();
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void ArrowWidget::showEvent(QShowEvent* event)
+{
+    if (m_closesOnClickOutside && !m_watchingClicks) {
+        qApp->installEventFilter(this);
+        m_watchingClicks = true;
+    }
+    QDialog::showEvent(event);
+}
+
+void ArrowWidget::hideEvent(QHideEvent* event)
+{
+    if (m_watchingClicks) {
+        qApp->removeEventFilter(this);
+        m_watchingClicks = false;
+    }
+    QDialog::hideEvent(event);
 }
 
 void ArrowWidget::enterEvent(QEvent* event)

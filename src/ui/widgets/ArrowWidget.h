@@ -33,6 +33,21 @@ public:
     bool isPopupOpen() const { return m_popupOpen; }
     void setPopupOpen(bool open) { m_popupOpen = open; }
 
+    // A bubble that listens for keys stays while the keyboard is grabbed
+    // away from it or another program is used; its owner closes it.
+    void setClosesOnDeactivation(bool closes) { m_closesOnDeactivation = closes; }
+    // A bubble that is never made the active window (so the keyboard stays
+    // with the window it belongs to) closes on a click anywhere else in the
+    // program instead.
+    void setClosesOnClickOutside(bool closes) { m_closesOnClickOutside = closes; }
+    // A click on this control (the one the bubble belongs to) counts as one
+    // inside the bubble.
+    void setCompanion(QWidget* companion) { m_companion = companion; }
+
+    // Hides the bubble as losing activation does, with the hide signal; a
+    // hidden bubble says nothing more.
+    void dismiss();
+
     // Body and arrow of a bubble of that size as one outline; the 15-pixel
     // band around the body leaves room for the shadow.
     static QPainterPath bubblePath(int arrowSide, int width, int height, int arrowX);
@@ -44,6 +59,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -53,4 +70,9 @@ private:
     int m_arrowSide;
     QColor m_backgroundColor;
     bool m_popupOpen = false;
+    bool m_dismissing = false;
+    bool m_closesOnDeactivation = true;
+    bool m_closesOnClickOutside = false;
+    bool m_watchingClicks = false;
+    QWidget* m_companion = nullptr;
 };

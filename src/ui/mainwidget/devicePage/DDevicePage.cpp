@@ -143,6 +143,8 @@ DDevicePage::DDevicePage(QWidget* parent)
 
 DDevicePage::~DDevicePage()
 {
+    // A capture pop-up closing as the pages go must not reach back here.
+    disconnect(m_customKeysPage, nullptr, this, nullptr);
     // The program keeps these for its whole life; a page that goes away
     // (tests) must not leave threads talking to keyboards behind.
     qDeleteAll(m_deviceLinkMap);

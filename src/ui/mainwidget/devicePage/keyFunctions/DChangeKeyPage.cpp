@@ -5,12 +5,12 @@
 #include "app/DFixedText.h"
 #include "app/DKeyFunctionDescriber.h"
 #include "profiles/DKeyFunctionType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyCapturePopUp.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPages.h"
 #include "ui/mainwidget/devicePage/keyboardView/DVirtualKeyboardTool.h"
 #include "ui/widgets/ArrowWidget.h"
 
 #include <QButtonGroup>
-#include <QEvent>
 
 namespace {
 
@@ -26,12 +26,15 @@ DChangeKeyPage::DChangeKeyPage(QWidget* parent)
     m_ui->setupUi(this);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    m_ui->lineEdit_changForKey->installEventFilter(this);
 
     m_virtualKeyboard = new DVirtualKeyboardTool(kReportOnly, this);
     connect(m_virtualKeyboard, &DVirtualKeyboardTool::sigSoftKeyboardClicked_VirtualKB, this,
             &DChangeKeyPage::onSoftKeyboardClicked_VirtualKB);
-    m_popup = DKeyFunctionPages::createKeyboardPopup(this, m_virtualKeyboard);
+    m_capture = new DKeyCapturePopUp(this, m_ui->lineEdit_changForKey, m_virtualKeyboard);
+    m_popup = m_capture->popup();
+    connect(m_capture, &DKeyCapturePopUp::sigCaptureAsked, this, [this] {
+        emit sigMesgStartOrStopHook(true);
+    });
     connect(m_popup, &ArrowWidget::sigArrowWidgetHide, this, &DChangeKeyPage::onArrowWidgetHide);
 
     retranslate();
@@ -42,6 +45,10 @@ DChangeKeyPage::DChangeKeyPage(QWidget* parent)
 
 DChangeKeyPage::~DChangeKeyPage()
 {
+    // The page going away hides it: that is no end of a capture to report
+    // to a page half destroyed.
+    delete m_capture;
+    disconnect(m_popup, nullptr, this, nullptr);
     delete m_ui;
 }
 
@@ -92,18 +99,6 @@ void DChangeKeyPage::onCurIndexChanged_ModeSel(int)
     DKeyFunctionPages::showInKeyField(m_ui->lineEdit_changForKey, m_keyNames.value(DKeyFunctionDescriber::leadingNumber(
                                                                       DFixedText::bytes(info.value))));
     m_entryFound = true;
-}
-
-bool DChangeKeyPage::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_ui->lineEdit_changForKey && event->type() == QEvent::FocusIn && !m_popup->isPopupOpen()) {
-        m_popup->setPopupOpen(true);
-        // The field only shows the pick; typing into it would store nothing.
-        focusNextPrevChild(true);
-        DKeyFunctionPages::openKeyboardPopup(m_popup, m_ui->lineEdit_changForKey);
-        emit sigMesgStartOrStopHook(true);
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void DChangeKeyPage::onArrowWidgetHide()

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class ArrowWidget;
+class DKeyCapturePopUp;
 class DVirtualKeyboardTool;
 class QButtonGroup;
 
@@ -15,9 +16,9 @@ class DChangeKeyPage;
 }
 
 // The key-function page "Remap Key": the selected key sends another key.
-// Focus on the key field opens the virtual keyboard over it; each key picked
-// there, or pressed while it is open, is stored at once and the keyboard
-// stays open for the next pick.
+// Asking through the key field opens the virtual keyboard over it; each key
+// picked there, or pressed while it is open, is stored at once and the
+// keyboard stays open for the next pick.
 class DChangeKeyPage : public QWidget
 {
     Q_OBJECT
@@ -33,8 +34,6 @@ public:
     // shown only, whatever the argument.
     void setPressModeVisible(bool visible);
     void setCapturedKey(int keyDec);
-
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void sigShoudUpdateKeyboard(int keyDec);
@@ -52,6 +51,7 @@ private:
     void store();
 
     Ui::DChangeKeyPage* m_ui = nullptr;
+    DKeyCapturePopUp* m_capture = nullptr;
     ArrowWidget* m_popup = nullptr;
     DVirtualKeyboardTool* m_virtualKeyboard = nullptr;
     DKeyFunctionStore m_store;

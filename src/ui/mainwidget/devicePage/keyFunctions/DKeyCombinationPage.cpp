@@ -5,12 +5,12 @@
 #include "app/DFixedText.h"
 #include "app/DKeyCombinationText.h"
 #include "profiles/DKeyFunctionType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DKeyCapturePopUp.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPages.h"
 #include "ui/mainwidget/devicePage/keyboardView/DVirtualKeyboardTool.h"
 #include "ui/widgets/ArrowWidget.h"
 
 #include <QButtonGroup>
-#include <QEvent>
 
 namespace {
 
@@ -35,12 +35,16 @@ DKeyCombinationPage::DKeyCombinationPage(QWidget* parent)
     m_ui->setupUi(this);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    m_ui->lineEdit_keyCombination->installEventFilter(this);
 
     m_virtualKeyboard = new DVirtualKeyboardTool(kMarkChosen, this);
     connect(m_virtualKeyboard, &DVirtualKeyboardTool::sigSoftKeyboardClicked_VirtualKB, this,
             &DKeyCombinationPage::onSoftKeyboardClicked_VirtualKB);
-    m_popup = DKeyFunctionPages::createKeyboardPopup(this, m_virtualKeyboard);
+    m_capture = new DKeyCapturePopUp(this, m_ui->lineEdit_keyCombination, m_virtualKeyboard);
+    m_popup = m_capture->popup();
+    connect(m_capture, &DKeyCapturePopUp::sigCaptureAsked, this, [this] {
+        m_virtualKeyboard->setMarkEnabled(true);
+        emit sigMesgStartOrStopHook(true);
+    });
     connect(m_popup, &ArrowWidget::sigArrowWidgetHide, this, &DKeyCombinationPage::onArrowWidgetHide);
 
     retranslate();
@@ -51,6 +55,10 @@ DKeyCombinationPage::DKeyCombinationPage(QWidget* parent)
 
 DKeyCombinationPage::~DKeyCombinationPage()
 {
+    // The page going away hides it: that is no end of a capture to report
+    // to a page half destroyed.
+    delete m_capture;
+    disconnect(m_popup, nullptr, this, nullptr);
     delete m_ui;
 }
 
@@ -104,20 +112,6 @@ void DKeyCombinationPage::onCurIndexChanged_ModeSel(int)
     DKeyFunctionPages::showInKeyField(m_ui->lineEdit_keyCombination,
                                       DKeyCombinationText::storedText(DFixedText::bytes(info.value), m_keyNames));
     m_entryFound = true;
-}
-
-bool DKeyCombinationPage::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_ui->lineEdit_keyCombination && event->type() == QEvent::FocusIn && !m_popup->isPopupOpen()) {
-        m_popup->setPopupOpen(true);
-        m_virtualKeyboard->setMarkEnabled(true);
-        // The field only shows the combination; typing into it would store
-        // nothing.
-        focusNextPrevChild(true);
-        DKeyFunctionPages::openKeyboardPopup(m_popup, m_ui->lineEdit_keyCombination);
-        emit sigMesgStartOrStopHook(true);
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void DKeyCombinationPage::onArrowWidgetHide()

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class ArrowWidget;
+class DKeyCapturePopUp;
 class DVirtualKeyboardTool;
 class QButtonGroup;
 
@@ -36,8 +37,6 @@ public:
     void setPressModeVisible(bool visible);
     void setCapturedKey(int keyDec);
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 signals:
     void sigShoudUpdateKeyboard(int keyDec);
     void sigCustomKeyInfoSaveSuccessful();
@@ -56,6 +55,7 @@ private:
     void store();
 
     Ui::DKeyCombinationPage* m_ui = nullptr;
+    DKeyCapturePopUp* m_capture = nullptr;
     ArrowWidget* m_popup = nullptr;
     DVirtualKeyboardTool* m_virtualKeyboard = nullptr;
     DKeyFunctionStore m_store;

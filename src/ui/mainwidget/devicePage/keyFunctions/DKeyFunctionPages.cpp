@@ -93,8 +93,10 @@ ArrowWidget* DKeyFunctionPages::createKeyboardPopup(QWidget* page, DVirtualKeybo
 void DKeyFunctionPages::openKeyboardPopup(ArrowWidget* popup, QLineEdit* field)
 {
     popup->move(field->mapToGlobal(QPoint(field->width() / 2, field->height())) - kPopupOffset);
+    // Not made the active window: the keys go to the capture's hook either
+    // way, and a window manager would not hand the keyboard back from a
+    // window it does not manage.
     popup->show();
-    popup->activateWindow();
 }
 
 void DKeyFunctionPages::showInKeyField(QLineEdit* field, const QString& text)

@@ -49,6 +49,8 @@ enum FailureReason : int {
     // The text page took in only the part of a typed or pasted text that
     // fits the key's record; nothing was stored.
     kTextCut = 3,
+    // The macro page offers macros, but the user has not picked one yet.
+    kNoMacroChosen = 4,
 };
 
 // The radio buttons of a page (choices and the light/heavy press choice) in
@@ -68,8 +70,7 @@ QButtonGroup* pressModeGroup(QWidget* page, QRadioButton* lightPress, QRadioButt
 // pops up over their key field.
 // The bubble around the keyboard, child of the page; hidden until opened.
 ArrowWidget* createKeyboardPopup(QWidget* page, DVirtualKeyboardTool* keyboard);
-// Shows the bubble over the field, its arrow pointing at it, and makes it
-// the active window.
+// Shows the bubble over the field, its arrow pointing at it.
 void openKeyboardPopup(ArrowWidget* popup, QLineEdit* field);
 // Puts a text into a key field, which is never shorter than the text.
 void showInKeyField(QLineEdit* field, const QString& text);

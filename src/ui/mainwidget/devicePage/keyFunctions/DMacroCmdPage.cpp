@@ -124,7 +124,8 @@ void DMacroCmdPage::loadCurrentKeyInfo()
             m_macroNames.insert(index.toInt(), name);
         }
     }
-    m_ui->comboBox_Macro->setCurrentIndex(0);
+    // Nothing is bound until the user picks a macro: the list starts empty.
+    m_ui->comboBox_Macro->setCurrentIndex(-1);
 
     keyOperateInfo info;
     if (!m_store.load(&info) || DKeyFunctionStore::typeOf(info) != DKeyFunctionType::kMacro)
@@ -220,11 +221,12 @@ void DMacroCmdPage::applyPlayMode()
 
 void DMacroCmdPage::saveMacroBinding(int count, int mode, int macroIndex)
 {
-    // Before the user chose one, the macro the list shows is the one bound.
-    if (macroIndex == 0)
-        macroIndex = m_ui->comboBox_Macro->currentData().toInt();
+    // A play mode chosen before the macro waits for the macro: the first
+    // macro of the list is no choice of the user's.
     if (macroIndex < 1) {
-        emit sigCustomKeyInfoSaveFailed(DKeyFunctionPages::kMacroFunctionCode, DKeyFunctionPages::kNoMacro);
+        emit sigCustomKeyInfoSaveFailed(DKeyFunctionPages::kMacroFunctionCode,
+                                        m_ui->comboBox_Macro->count() > 0 ? DKeyFunctionPages::kNoMacroChosen
+                                                                          : DKeyFunctionPages::kNoMacro);
         return;
     }
     if (!DMacroKeyBinding::bind(m_store, m_macroFilePath, mode, count, macroIndex)) {

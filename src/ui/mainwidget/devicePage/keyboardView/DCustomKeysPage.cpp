@@ -203,6 +203,9 @@ DCustomKeysPage::DCustomKeysPage(QWidget* parent)
 
 DCustomKeysPage::~DCustomKeysPage()
 {
+    // Pages hidden as this page goes must not report to it half destroyed.
+    for (HostedPage& hosted : m_pages)
+        delete hosted.page;
     delete m_tipBubble;
     delete m_ui;
 }
@@ -348,19 +351,26 @@ void DCustomKeysPage::stopDownloadAnimation()
 
 void DCustomKeysPage::setKeyboardHookEnabled(bool on, int)
 {
-    if (on)
-        startHook(kPassThroughMode);
-    else
-        stopHook();
+    m_hookOwnership.setPassThroughWanted(on);
+    runOwnedHook();
 }
 
 void DCustomKeysPage::setMacroRecordHookEnabled(bool start)
 {
     bool ok = true;
-    if (start)
-        ok = startHook(kMacroRecordMode);
-    else
-        stopHook();
+    if (start) {
+        m_hookOwnership.take(kMacroRecordMode);
+        ok = runOwnedHook();
+        // A recording that did not start holds nothing: what ran before
+        // runs again.
+        if (!ok) {
+            m_hookOwnership.release(kMacroRecordMode);
+            runOwnedHook();
+        }
+    } else {
+        m_hookOwnership.release(kMacroRecordMode);
+        runOwnedHook();
+    }
     DDataManager::getInstance()->setMacroRecordHookRunning(ok);
 }
 
@@ -371,15 +381,22 @@ void DCustomKeysPage::onHookRuningStrtusCtrl_MacroRecord(bool isStartHook)
 
 void DCustomKeysPage::onMesgStartOrStopHook(bool isStartHook)
 {
-    stopHook();
     if (!isStartHook) {
+        m_hookOwnership.release(kRemapCaptureMode);
+        m_hookOwnership.release(kCombinationCaptureMode);
+        runOwnedHook();
         emit sigKeyCaptureClosed();
         return;
     }
+    // Only the page on show may capture; a request from any other is not
+    // the user's.
     if (m_functionCode == kRemapFunctionCode)
-        startHook(kRemapCaptureMode);
+        m_hookOwnership.take(kRemapCaptureMode);
     else if (m_functionCode == kCombinationFunctionCode)
-        startHook(kCombinationCaptureMode);
+        m_hookOwnership.take(kCombinationCaptureMode);
+    else
+        return;
+    runOwnedHook();
 }
 
 void DCustomKeysPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag)
@@ -413,21 +430,24 @@ void DCustomKeysPage::passKeyToLighting(int usage)
     emit sigInteractLightsPointXY(row, column);
 }
 
-bool DCustomKeysPage::startHook(int mode)
+bool DCustomKeysPage::runOwnedHook()
 {
-    stopHook();
+    const int mode = m_hookOwnership.modeToRun();
+    if (mode == DHookOwnership::kNoMode) {
+        m_hook.stopHook();
+        m_hookRunning = false;
+        return true;
+    }
+    // A restart in the same mode would forget the keys held down.
+    if (m_hookRunning && m_hookMode == mode)
+        return true;
+    m_hook.stopHook();
     m_hookMode = mode;
     m_hookRunning = m_hook.startHook(mode);
     // A half-installed hook (keyboard without mouse) must not keep keys.
     if (!m_hookRunning)
         m_hook.stopHook();
     return m_hookRunning;
-}
-
-void DCustomKeysPage::stopHook()
-{
-    m_hook.stopHook();
-    m_hookRunning = false;
 }
 
 void DCustomKeysPage::onInstallEventFilterOpen()
@@ -572,6 +592,8 @@ void DCustomKeysPage::onCustomKeyInfoSaveFailed(int operateType, int errorIndex)
         message = QObject::tr("Please select one Key first");
     else if (operateType == kMacroFunctionCode && errorIndex == kNoMacro)
         message = QObject::tr("Please record a macro first");
+    else if (operateType == kMacroFunctionCode && errorIndex == kNoMacroChosen)
+        message = QObject::tr("Please select a macro first");
     else if (operateType == kTextFunctionCode && errorIndex == kTextCut)
         message = QObject::tr("The text is too long, the part that does not fit was not added");
     tell(message);

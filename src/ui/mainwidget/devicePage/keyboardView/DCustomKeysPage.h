@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DHookOwnership.h"
 #include "app/WindowsHookInterface.h"
 #include "profiles/DProfileSelection.h"
 
@@ -62,12 +63,13 @@ public:
     int currentLayer() const { return m_currentLayer; }
     void stopDownloadAnimation();
 
-    // The key-press lighting effects need the keys typed anywhere: true
-    // (re)starts the page's keyboard hook in pass-through mode, false stops it.
+    // The key-press lighting effects need the keys typed anywhere: true asks
+    // for the hook in pass-through mode, which runs while no key capture or
+    // macro recording holds it; false gives that wish up.
     void setKeyboardHookEnabled(bool on, int unused = 0);
     bool isKeyboardHookEnabled() const { return m_hookRunning && m_hookMode == kPassThroughMode; }
-    // Macro recording takes the hook over; the outcome goes to the data
-    // manager, which answers the macro editor's request with it.
+    // Macro recording takes the hook over until it lets go; the outcome goes
+    // to the data manager, which answers the macro editor's request with it.
     void setMacroRecordHookEnabled(bool start);
 
     void showFunctionTip(int functionId);
@@ -134,9 +136,9 @@ private:
     // Files set aside during a store are told with the store's outcome,
     // which follows at once; on their own when no outcome follows.
     void noteRecoveredFiles();
-    // Every start stops first, so the last request for the hook wins.
-    bool startHook(int mode);
-    void stopHook();
+    // Runs the hook in the mode its ownership asks for now; false when
+    // that mode could not be started.
+    bool runOwnedHook();
     // A key pressed anywhere lights up where it sits on the picture.
     void passKeyToLighting(int usage);
 
@@ -145,6 +147,7 @@ private:
     WindowsHookInterface m_hook;
     int m_hookMode = WindowsHookInterface::kNoMode;
     bool m_hookRunning = false;
+    DHookOwnership m_hookOwnership{kPassThroughMode};
     DProfileSelection m_profile;
     ArrowWidget* m_tipBubble = nullptr;
     QMovie* m_loadingMovie = nullptr;

@@ -7,6 +7,7 @@
 #include "ui/mainwidget/devicePage/keyboardView/DSoftKeyboardPage.h"
 
 #include <QLabel>
+#include <QToolButton>
 
 namespace {
 
@@ -21,11 +22,27 @@ DVirtualKeyboardTool::DVirtualKeyboardTool(int markMode, QWidget* parent)
 {
     m_ui->setupUi(this);
     m_ui->label->setText(QObject::tr("Virtual Keyboard"));
+    m_listening = new QLabel(m_ui->frame_255);
+    m_listening->setObjectName(QStringLiteral("label_Listening"));
+    m_listening->setText(QObject::tr("Listening: press a key, or pick one below"));
+    // Long in some languages: it takes two lines rather than the room of
+    // the notice beside it.
+    m_listening->setWordWrap(true);
+    m_ui->horizontalLayout->addSpacing(16);
+    m_ui->horizontalLayout->addWidget(m_listening, 1);
     m_captureScope = new QLabel(m_ui->frame_255);
     m_captureScope->setObjectName(QStringLiteral("label_CaptureScope"));
     m_captureScope->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_ui->horizontalLayout->addWidget(m_captureScope, 1);
+    m_ui->horizontalLayout->addWidget(m_captureScope);
     showCaptureScope();
+    m_stopListening = new QToolButton(m_ui->frame_255);
+    m_stopListening->setObjectName(QStringLiteral("toolButton_StopListening"));
+    m_stopListening->setText(QStringLiteral("\u2715"));
+    m_stopListening->setAutoRaise(true);
+    m_stopListening->setCursor(Qt::PointingHandCursor);
+    m_stopListening->setFocusPolicy(Qt::NoFocus);
+    m_ui->horizontalLayout->addWidget(m_stopListening);
+    connect(m_stopListening, &QToolButton::clicked, this, &DVirtualKeyboardTool::sigStopListeningClicked);
     m_softKeyboard = new DSoftKeyboardPage(m_ui->frame_SoftKeyboard);
     m_softKeyboard->setMarkMode(markMode);
     connect(m_softKeyboard, &DSoftKeyboardPage::sigSoftKeyboardClicked, this,
@@ -43,6 +60,7 @@ void DVirtualKeyboardTool::retranslate()
 {
     m_ui->retranslateUi(this);
     m_ui->label->setText(QObject::tr("Virtual Keyboard"));
+    m_listening->setText(QObject::tr("Listening: press a key, or pick one below"));
     showCaptureScope();
 }
 
@@ -79,6 +97,16 @@ void DVirtualKeyboardTool::setTheme()
     m_captureScope->setFont(noticeFont);
     m_captureScope->setStyleSheet(
         DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"), {theme.textDefaultColor}));
+    m_listening->setFont(noticeFont);
+    m_listening->setStyleSheet(
+        DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"), {theme.textDefaultColor}));
+    QFont closeFont = font;
+    closeFont.setPointSize(14);
+    m_stopListening->setFont(closeFont);
+    m_stopListening->setStyleSheet(DThemeColor::fillStyleSheet(
+        QStringLiteral("QToolButton{ color: rgb(%1); border: none; background: transparent; }"
+                       "QToolButton:hover, QToolButton:pressed{ color: rgb(%2); }"),
+        {theme.textDefaultColor, theme.textCheckedColor}));
     m_softKeyboard->setTheme();
 }
 

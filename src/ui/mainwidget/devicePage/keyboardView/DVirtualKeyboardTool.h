@@ -4,6 +4,7 @@
 
 class DSoftKeyboardPage;
 class QLabel;
+class QToolButton;
 
 namespace Ui {
 class DVirtualKeyboardTool;
@@ -12,7 +13,8 @@ class DVirtualKeyboardTool;
 // The titled panel "Virtual Keyboard" around one on-screen keyboard, the
 // content of the remap and key-combination pages' pop-ups. It passes a
 // click on as the key's usage alone. Keys pressed on the keyboard while it
-// is open are caught by the key page's hook.
+// is open are caught by the key page's hook; its title row says that it
+// listens and holds the control that stops the listening.
 class DVirtualKeyboardTool : public QWidget
 {
     Q_OBJECT
@@ -30,6 +32,7 @@ public:
 
 signals:
     void sigSoftKeyboardClicked_VirtualKB(int keyDec);
+    void sigStopListeningClicked();
 
 public slots:
     void onSoftKeyboardClicked(int keyDec, const QString& keyCharacter);
@@ -45,4 +48,6 @@ private:
     Ui::DVirtualKeyboardTool* m_ui = nullptr;
     DSoftKeyboardPage* m_softKeyboard = nullptr;
     QLabel* m_captureScope = nullptr;
+    QLabel* m_listening = nullptr;
+    QToolButton* m_stopListening = nullptr;
 };
