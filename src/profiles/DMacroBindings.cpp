@@ -18,10 +18,8 @@ namespace {
 
 bool hasFunction(const keyOperateInfo& key, int functionType, int value)
 {
-    bool typeOk = false;
     bool valueOk = false;
-    return DFixedText::number(key.type, &typeOk) == functionType && typeOk
-           && DFixedText::number(key.value, &valueOk) == value && valueOk;
+    return DKeyFunctionType::of(key) == functionType && DFixedText::number(key.value, &valueOk) == value && valueOk;
 }
 
 // The profiles a layer file lists; false when it cannot be read.

@@ -320,7 +320,7 @@ QStringList DProfileOperations::programsOpenedBy(int profileIndex) const
     COrvaneXML_ProFileKeyInfoSelectAll(path(), indexText(profileIndex).constData(), &keys);
     QStringList programs;
     for (const keyOperateInfo& key : keys) {
-        if (DFixedText::number(key.type) == DKeyFunctionType::kLaunchApplication)
+        if (DKeyFunctionType::of(key) == DKeyFunctionType::kLaunchApplication)
             programs << DFixedText::utf8(key.value);
     }
     return programs;
@@ -334,7 +334,7 @@ bool DProfileOperations::removeProgramKeys(int profileIndex)
         return false;
     StoreWriteBatch batch;
     for (const keyOperateInfo& key : keys) {
-        if (DFixedText::number(key.type) == DKeyFunctionType::kLaunchApplication
+        if (DKeyFunctionType::of(key) == DKeyFunctionType::kLaunchApplication
             && !COrvaneXML_DeleteProFileMacroWithKeyInfoItem(path(), index.constData(), key.keyCode, key.keyName))
             return false;
     }
