@@ -1059,7 +1059,11 @@ void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QStr
     Q_UNUSED(strMacroName)
     char macroFile[DDataManager::kPathBufferSize] = {};
     DDataManager::getInstance()->copyMacroFilePath(macroFile);
-    DBoundMacroRefresh::refresh(m_profilePath, m_profileIndex, macroFile, strMacroIndex.toLatin1());
+    if (strMacroIndex.isEmpty())
+        return;
+    if (!DBoundMacroRefresh::refreshEverywhere(DDataManager::getInstance()->userConfigDir(), macroFile,
+                                               strMacroIndex.toLatin1()))
+        qDebug() << "The copies of macro" << strMacroIndex << "bound to keys could not all be refreshed";
 }
 
 void DDevicePage::on_toolButton_MacroDialog_clicked()
