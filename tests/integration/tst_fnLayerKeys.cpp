@@ -21,6 +21,7 @@
 #include "ui/widgets/ArrowWidget.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 
@@ -47,6 +48,31 @@ QStringList hoverTexts(keyboardButCustom* cap)
     QApplication::sendEvent(cap, &leave);
     return texts;
 }
+
+// What each watched cap showed when it was last painted: whether it takes a
+// function, as the picture draws a key that takes none differently.
+class PaintedRemapState : public QObject
+{
+public:
+    void watch(keyboardButCustom* cap)
+    {
+        cap->installEventFilter(this);
+        m_painted.remove(cap);
+    }
+    // -1 before the cap was painted, else its state then (0 or 1).
+    int painted(keyboardButCustom* cap) const { return m_painted.value(cap, -1); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted.insert(watched, static_cast<keyboardButCustom*>(watched)->isRemapEnabled() ? 1 : 0);
+        return false;
+    }
+
+private:
+    QHash<QObject*, int> m_painted;
+};
 
 } // namespace
 
@@ -91,8 +117,16 @@ private slots:
         // The keyboard names the keys it keeps when the link asks, after
         // its light lists.
         QTRY_COMPARE_WITH_TIMEOUT(probe.selectedLink()->customizableKeys().size(), int(kept.size()), 5000);
+        PaintedRemapState paints;
+        for (const auto& [row, column] : kept) {
+            QVERIFY(probe.keyCapAt(row, column));
+            paints.watch(probe.keyCapAt(row, column));
+        }
         keys->findChild<QPushButton*>(QStringLiteral("pushButton_FnLayer"))->click();
         QCOMPARE(page->currentLayer(), 1);
+        // The picture shows at once which keys take no function here.
+        for (const auto& [row, column] : kept)
+            QTRY_COMPARE(paints.painted(probe.keyCapAt(row, column)), 0);
         int keptOnPicture = 0;
         for (int row = 0; row < 6; ++row) {
             for (int column = 0; column < 22; ++column) {
@@ -134,6 +168,7 @@ private slots:
             keyboardButCustom* cap = probe.keyCapAt(row, column);
             QVERIFY(cap);
             QVERIFY(cap->isRemapEnabled());
+            QTRY_COMPARE(paints.painted(cap), 1);
         }
     }
 };
