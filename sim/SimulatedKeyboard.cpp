@@ -93,7 +93,10 @@ void SimulatedKeyboard::resetToDefaultsLocked()
     } else {
         m_sideEffects = {kListMarker, 0, 0};
     }
-    m_customisable.fill(0x3F);
+    // Bit r of column c: the firmware keeps that key's FN layer for itself.
+    m_customisable.fill(0);
+    for (const auto& [row, column] : m_model.fnLayerKeys)
+        m_customisable[size_t(column)] |= uint8_t(1u << row);
     m_keyMaps.clear();
     m_macros.clear();
     m_advancedKeys.clear();

@@ -186,6 +186,16 @@ bool readModel(Reader& r, const QJsonObject& o, int index, ModelInfo* m)
     if (!span(rows, 5, &m->keyAreaTop, &m->keyAreaBottom) || !span(columns, 21, &m->keyAreaLeft, &m->keyAreaRight))
         return r.fail(where, QStringLiteral("\"keyArea\" must give \"rows\" [first, last] within 0..5 and "
                                             "\"columns\" [first, last] within 0..21"));
+    const QJsonArray fnKeys = o.value(QLatin1String("fnLayerKeys")).toArray();
+    for (const QJsonValue& key : fnKeys) {
+        const QJsonArray place = key.toArray();
+        const int row = place.at(0).toInt(-1);
+        const int column = place.at(1).toInt(-1);
+        if (place.size() != 2 || row < 0 || row > 5 || column < 0 || column > 21)
+            return r.fail(where,
+                          QStringLiteral("\"fnLayerKeys\" must list [row, column] places within 0..5 and 0..21"));
+        m->fnLayerKeys.emplace_back(row, column);
+    }
     const QJsonValue box = o.value(QLatin1String("pictureBox"));
     if (!box.isUndefined()) {
         const QJsonArray a = box.toArray();

@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 // One keyboard model of the catalogue (models.json).
 struct ModelInfo
@@ -43,6 +45,9 @@ struct ModelInfo
     int keyAreaBottom = 5;
     int keyAreaLeft = 0;
     int keyAreaRight = 21;
+    // The keys (row, column of the key grid) whose FN layer the firmware
+    // keeps for its own Fn functions; its customisable-key report names them.
+    std::vector<std::pair<int, int>> fnLayerKeys;
     // The built-in firmware image; family None: the model is not upgradeable.
     enum class FirmwareFamily { None, Vendor, Bin512, Bin256 };
     FirmwareFamily firmwareFamily = FirmwareFamily::None;

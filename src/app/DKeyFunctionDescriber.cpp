@@ -240,7 +240,7 @@ int DKeyFunctionDescriber::leadingNumber(const QByteArray& text)
 DKeyFunctionDescriber::Description DKeyFunctionDescriber::describe(const keyOperateInfo& info) const
 {
     Description description{QObject::tr("Default"), unknownText()};
-    const int code = leadingNumber(DFixedText::bytes(info.type));
+    const int code = DKeyFunctionType::of(info);
     const CategoryRow* category = categoryOf(code);
     if (!category)
         return description;

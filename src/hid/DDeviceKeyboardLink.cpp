@@ -434,9 +434,7 @@ void DDeviceKeyboardLink::runPcKeyFunction(const uchar* report)
     presetUnknown(info.value);
     m_store->keyFunction(m_linkProfilePath, m_linkProfileIndex, report[9], &info);
     bool isNumber = false;
-    const int type = DFixedText::number(info.type, &isNumber);
-    if (!isNumber)
-        return;
+    const int type = DKeyFunctionType::of(info);
     const QByteArray value = DFixedText::bytes(info.value);
     switch (type) {
     case DKeyFunctionType::kText:

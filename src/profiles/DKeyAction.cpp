@@ -2,6 +2,7 @@
 
 #include "app/DFixedText.h"
 #include "app/DKeyFunctionDescriber.h"
+#include "profiles/DKeyFunctionType.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,7 +30,7 @@ QByteArray DKeyAction::storedValue() const
 
 bool DKeyAction::matches(const keyOperateInfo& entry) const
 {
-    if (numberIn(DFixedText::bytes(entry.type)) != type)
+    if (DKeyFunctionType::of(entry) != type)
         return false;
     const int storedParamB = numberIn(DFixedText::bytes(entry.paramB));
     switch (read) {

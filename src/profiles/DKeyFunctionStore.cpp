@@ -41,7 +41,7 @@ bool DKeyFunctionStore::lookUp(const char* path, int profileIndex, int keyCode, 
 
 int DKeyFunctionStore::typeOf(const keyOperateInfo& info)
 {
-    return DKeyFunctionDescriber::leadingNumber(DFixedText::bytes(info.type));
+    return DKeyFunctionType::of(info);
 }
 
 bool DKeyFunctionStore::load(keyOperateInfo* info) const

@@ -47,8 +47,7 @@ public:
     // The entry of a key in a layer file's profile, for readers that hold no
     // selection; false, with the key code left at "-1", as load() says.
     static bool lookUp(const char* path, int profileIndex, int keyCode, keyOperateInfo* info);
-    // An entry's type as the profile files hold it (leading decimal digits,
-    // as C's atoi reads them).
+    // An entry's type, read as the download reads it (DKeyFunctionType::of).
     static int typeOf(const keyOperateInfo& info);
 
 private:

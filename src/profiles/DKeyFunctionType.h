@@ -1,5 +1,7 @@
 #pragma once
 
+struct keyOperateInfo;
+
 // The key-function type codes, as the key-function pages store them in the
 // type field of a key's record (decimal text). The numbers are those of the
 // profile files users already have, so they never change.
@@ -35,5 +37,12 @@ enum Code : int {
     kSideLightOff = 34,
     kAdvancedKey = 40,
 };
+
+// The type of a stored entry, read one way for everything that shows it and
+// everything that sends it: a decimal number, blanks around it allowed.
+// Anything else ("6x", empty) is no function: the page shows the key's own
+// function and the keyboard gets the key's own entry, never two different
+// guesses at what was meant.
+int of(const keyOperateInfo& record);
 
 } // namespace DKeyFunctionType

@@ -18,14 +18,13 @@ namespace {
 
 bool hasFunction(const keyOperateInfo& key, int functionType, int value)
 {
-    bool typeOk = false;
     bool valueOk = false;
-    return DFixedText::number(key.type, &typeOk) == functionType && typeOk
-           && DFixedText::number(key.value, &valueOk) == value && valueOk;
+    return DKeyFunctionType::of(key) == functionType && DFixedText::number(key.value, &valueOk) == value && valueOk;
 }
 
-// The profiles a layer file lists; false when it cannot be read.
-bool profilesOf(const QByteArray& layerPath, QList<QByteArray>* out)
+} // namespace
+
+bool DMacroBindings::profilesOf(const QByteArray& layerPath, QList<QByteArray>* out)
 {
     std::list<profileNodeInfo> nodes;
     if (!COrvaneXML_SelectProFileAllNodes(layerPath.constData(), &nodes))
@@ -34,8 +33,6 @@ bool profilesOf(const QByteArray& layerPath, QList<QByteArray>* out)
         out->append(QByteArray::fromStdString(node.index));
     return true;
 }
-
-} // namespace
 
 QList<QByteArray> DMacroBindings::layerFiles(const QString& userConfigDir)
 {

@@ -24,6 +24,8 @@ public:
 
     // The layer files of every keyboard: <model>/<serial>/<layer file>.
     static QList<QByteArray> layerFiles(const QString& userConfigDir);
+    // The profile indexes a layer file lists; false when it cannot be read.
+    static bool profilesOf(const QByteArray& layerPath, QList<QByteArray>* out);
 
     // Every key whose stored function plays the macro. False when a layer
     // file cannot be read: its keys are then unknown.

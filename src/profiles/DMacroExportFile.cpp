@@ -272,9 +272,12 @@ DMacroExportFile::Check DMacroExportFile::read(const QByteArray& bytes, QList<DM
         return refuse(Refusal::TooLarge);
     QList<RawEvent> raws;
     bool tooMany = false;
+    bool hasMacro = false;
     QXmlStreamReader xml(bytes);
     while (!xml.atEnd()) {
         xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String(kMacro))
+            hasMacro = true;
         if (!xml.isStartElement() || !isEventElement(xml))
             continue;
         // Counted to the end of the document, so that a broken file is
@@ -294,7 +297,9 @@ DMacroExportFile::Check DMacroExportFile::read(const QByteArray& bytes, QList<DM
         return refuse(Refusal::NotXml);
     if (tooMany)
         return refuse(Refusal::TooManyEvents);
-    if (raws.isEmpty())
+    // An empty macro is one the editor can hold and export; a document
+    // without a macro and without events is no macro file.
+    if (raws.isEmpty() && !hasMacro)
         return refuse(Refusal::NoEvent);
 
     QList<DMacroEvent> read;

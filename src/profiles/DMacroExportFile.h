@@ -58,6 +58,8 @@ public:
     // Reads and checks the whole document; *events is set only when every
     // event is valid and they pair up. An event is an `item` element or any
     // element carrying `mark` and `type`, wherever it stands; the index and
-    // name in the file are not used. An absent `delay` reads as 0.
+    // name in the file are not used. An absent `delay` reads as 0. A `macro`
+    // element without events is an empty macro; a document with neither is
+    // refused.
     static Check read(const QByteArray& bytes, QList<DMacroEvent>* events);
 };

@@ -22,28 +22,31 @@ bool DMacroKeyBinding::bind(const DKeyFunctionStore& key, const QByteArray& macr
     const QByteArray type = QByteArray::number(int(DKeyFunctionType::kMacro));
 
     StoreWriteBatch batch;
-    // The key's own entry counts: storing a key again keeps the copy the
-    // profile has, even when the macro file changed since.
     const int users
         = COrvaneXML_GetProFileValueNum(key.path(), profile.constData(), type.constData(), macro.constData());
     if (users < 0) {
         batch.abandon();
         return false;
     }
-    if (users == 0) {
-        std::list<macroEventItem> events;
-        const QByteArray tag = DBoundMacroRefresh::tagOf(macro);
-        // A copy left by a key that was bound to the macro before is
-        // replaced, not added to.
-        if (macroFilePath.isEmpty()
-            || !COrvaneXML_SelectAllKeyOrMouseEvent(macroFilePath.constData(), macro.constData(), &events)
-            || !COrvaneXML_DeleteProFileBindMacroNode(key.path(), profile.constData(), macro.constData(),
-                                                      tag.constData())
+    // Every binding takes the macro as the macro file holds it now, so a key
+    // bound again also renews a copy made before the macro changed; the
+    // profile's other keys bound to it play the same copy. A copy left by a
+    // key bound before is replaced, not added to. A macro gone from the file
+    // stays playable from the copy the profile's keys already use.
+    std::list<macroEventItem> events;
+    const QByteArray tag = DBoundMacroRefresh::tagOf(macro);
+    const bool inFile = !macroFilePath.isEmpty()
+                        && COrvaneXML_SelectAllKeyOrMouseEvent(macroFilePath.constData(), macro.constData(), &events);
+    if (!inFile && users == 0) {
+        batch.abandon();
+        return false;
+    }
+    if (inFile
+        && (!COrvaneXML_DeleteProFileBindMacroNode(key.path(), profile.constData(), macro.constData(), tag.constData())
             || !COrvaneXML_AddProFileBindMacroItem(key.path(), profile.constData(), events, macro.constData(),
-                                                   tag.constData())) {
-            batch.abandon();
-            return false;
-        }
+                                                   tag.constData()))) {
+        batch.abandon();
+        return false;
     }
     if (!key.save(DKeyFunctionType::kMacro, QByteArray::number(count), QByteArray::number(mode), macro)) {
         batch.abandon();

@@ -5,11 +5,11 @@
 class DKeyFunctionStore;
 
 // Binds the selected key to a macro of the macro file. The profile plays
-// its own copy of the macro's events ("Macro<n>"), made when the first key
-// of the profile is bound to the macro; later bindings keep the copy the
-// profile has. The key's entry and a new copy are written together or not
-// at all, so the profile never holds a binding without its copy or a copy
-// made for a binding that failed.
+// its own copy of the macro's events ("Macro<n>"), renewed from the macro
+// file at every binding (a macro the file no longer holds plays from the
+// copy the profile has). The key's entry and the copy are written together
+// or not at all, so the profile never holds a binding without its copy or a
+// copy made for a binding that failed.
 class DMacroKeyBinding
 {
 public:

@@ -58,7 +58,7 @@ QStringList launchTargets(const std::list<keyOperateInfo>& keys)
 {
     QStringList programs;
     for (const keyOperateInfo& key : keys) {
-        if (DFixedText::number(key.type) == DKeyFunctionType::kLaunchApplication)
+        if (DKeyFunctionType::of(key) == DKeyFunctionType::kLaunchApplication)
             programs << DLaunchTargetText::describe(DFixedText::utf8(key.value));
     }
     return programs;

@@ -1,6 +1,7 @@
 #include "profiles/DStoredKeyFunctions.h"
 
 #include "app/DFixedText.h"
+#include "profiles/DKeyFunctionType.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QByteArray>
@@ -13,6 +14,9 @@ QList<int> DStoredKeyFunctions::customisedUsages(const char* profilePath, int pr
     COrvaneXML_ProFileKeyInfoSelectAll(profilePath, QByteArray::number(profileIndex).constData(), &entries);
     QList<int> usages;
     for (const keyOperateInfo& entry : entries) {
+        // An entry the keyboard gets as the key's own function shows no mark.
+        if (DKeyFunctionType::of(entry) == DKeyFunctionType::kNoFunction)
+            continue;
         bool ok = false;
         const int usage = DFixedText::number(entry.keyCode, &ok);
         if (ok)

@@ -8,6 +8,7 @@ class DStoredKeyFunctions
 {
 public:
     // HID usages of the keys with a stored function, in stored order; -10 is
-    // the Fn key. Entries whose key code is not a number are left out.
+    // the Fn key. Entries whose key code is not a number, or whose type reads
+    // as no function, are left out.
     static QList<int> customisedUsages(const char* profilePath, int profileIndex);
 };

@@ -310,8 +310,9 @@ private slots:
             QCOMPARE(updated.last().at(0).toInt(), kKeyA);
     }
 
-    // The profile's copy of a macro: made with the first binding, kept by
-    // later ones, replaced when no key of the profile used it.
+    // The profile's copy of a macro: made with the first binding, renewed
+    // from the macro file by every later one, replaced when no key of the
+    // profile used it.
     void macroCopies()
     {
         DMacroCmdPage page;
@@ -322,16 +323,18 @@ private slots:
         QCOMPARE(third.size(), 4);
         QCOMPARE(copyOf(m_default, "3"), third);
 
-        // The macro changes in the file; a second key bound to it keeps the
-        // profile's copy as it was.
+        // The macro changes in the file; a second key bound to it renews the
+        // profile's copy, which the first key plays as well.
         QVERIFY(COrvaneXML_AddKeyOrMouseEventItem(m_macros, keyPress("3", "7", "D"), "3"));
+        const QStringList changed = macroEvents(m_macros, "3");
+        QCOMPARE(changed.size(), 6);
         selectKey(kKeyB);
         page.loadCurrentKeyInfo();
         pick(macroBox(&page), 1);
         QCOMPARE(keyEntryOf(m_default, kKeyB), QStringLiteral("1/1/1/3"));
-        QCOMPARE(copyOf(m_default, "3"), third);
+        QCOMPARE(copyOf(m_default, "3"), changed);
         page.findChild<QRadioButton*>(QStringLiteral("radioButton_playMany"))->click();
-        QCOMPARE(copyOf(m_default, "3"), third);
+        QCOMPARE(copyOf(m_default, "3"), changed);
 
         // Profile 2 holds a copy no key uses: the first binding replaces it.
         QVERIFY(COrvaneXML_AddProFileBindMacroItem(m_default, "2", keyPress("1", "9", "F"), "3", "Macro3"));
@@ -342,7 +345,7 @@ private slots:
         QCOMPARE(keyEntryOf(m_default, kKeyA, "2"), QStringLiteral("1/1/1/3"));
         QCOMPARE(copyOf(m_default, "3", "2"), macroEvents(m_macros, "3"));
         QCOMPARE(copyOf(m_default, "3", "2").size(), 6);
-        QCOMPARE(copyOf(m_default, "3"), third);
+        QCOMPARE(copyOf(m_default, "3"), changed);
         DDataManager::getInstance()->setCurrentProfileIndex(1);
     }
 

@@ -256,6 +256,48 @@ private slots:
         QCOMPARE(eventTexts(page).size(), 2);
     }
 
+    // Every macro the editor can hold, from none to its 40 events, comes
+    // back from its own export as it went.
+    void everyMacroComesBack_data()
+    {
+        QTest::addColumn<int>("pairs");
+        QTest::addColumn<bool>("mouse");
+        QTest::newRow("an empty macro") << 0 << false;
+        QTest::newRow("one key") << 1 << false;
+        QTest::newRow("one mouse button") << 1 << true;
+        QTest::newRow("the editor's 40 events") << 20 << false;
+    }
+
+    void everyMacroComesBack()
+    {
+        QFETCH(int, pairs);
+        QFETCH(bool, mouse);
+        const QByteArray path = pathIn(m_dir, QStringLiteral("macros%1.xml").arg(++m_files));
+        QVERIFY(COrvaneXML_CreateXMLFile(path));
+        QVERIFY(COrvaneXML_CreateMacroXmlParentNode(path, "1", "Held"));
+        std::list<macroEventItem> events;
+        for (int pair = 1; pair <= pairs; ++pair) {
+            const QByteArray mark = QByteArray::number(pair);
+            if (mouse) {
+                events.push_back(macroEvent(mark, "5", "mouse", "513", "Left Click", "down"));
+                events.push_back(macroEvent(mark, "6", "mouse", "514", "Left Click", "up"));
+            } else {
+                for (const macroEventItem& event : keyPress(mark, QByteArray::number(3 + pair), "K"))
+                    events.push_back(event);
+            }
+        }
+        QVERIFY(COrvaneXML_AddKeyOrMouseEventItem(path, events, "1"));
+        DMacroPage* page = openEditor(path);
+        const QString folder = newFolder();
+        exportMacro(page, QStringLiteral("1"), folder);
+        QCOMPARE(entries(folder), QStringList{"Held.xml"});
+
+        importFile(page, folder + QStringLiteral("/Held.xml"));
+        QCOMPARE(toast(page), QStringLiteral("Import macro successful"));
+        QCOMPARE(macroNames(path), (QStringList{"1:Held", "2:Held"}));
+        QCOMPARE(eventsOf(path, "2"), describe(events));
+    }
+
     void importAccepts_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -324,7 +366,9 @@ private slots:
         QTest::newRow("not XML") << QByteArray("mark=1 type=key") << notXml;
         QTest::newRow("empty") << QByteArray() << notXml;
         QTest::newRow("cut short") << whole.left(whole.indexOf("</macro>")) << notXml;
-        QTest::newRow("no event") << document(QByteArray()) << QStringLiteral("the file holds no event");
+        QTest::newRow("neither a macro nor an event")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Parameters profileIndex=\"1\"/>\n")
+            << QStringLiteral("the file holds no event");
         QTest::newRow("type") << document(item("1", "0", "pen", "4", "A", "down") + item("1", "0", "key", "4", "A", "up"))
                               << QStringLiteral("event 1 is neither a key nor a mouse event");
         QTest::newRow("no type in an item")

@@ -8,6 +8,7 @@
 // with the key entries that point at them.
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
+#include "support/KeyMapOnKeyboard.h"
 #include "support/LoadedDevicePage.h"
 #include "support/SimulatorHarness.h"
 #include "support/StoreTestSupport.h"
@@ -49,50 +50,9 @@ QByteArray bytesOf(const std::vector<uint8_t>& bytes)
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
 }
 
-QByteArray keyMapBytes(const SimulatedKeyboard& keyboard, int layer)
-{
-    return bytesOf(keyboard.keyMap(layer));
-}
-
-// The keyboard selected, its link ready and its profile files open.
-bool keyboardReady(const DDevicePage& page)
-{
-    return QTest::qWaitFor(
-        [&page] {
-            DevicePageProbe probe(page);
-            return probe.selectedLink() && probe.selectedLink()->isReady() && !probe.profileFolder().isEmpty();
-        },
-        5000);
-}
-
-// Selects the key and opens a function's page; its holder in the stack.
-QWidget* openFunctionPage(DCustomKeysPage* keys, int usage, const char* function, const char* stackPage)
-{
-    DDataManager::getInstance()->setCurrentKey(usage, QStringLiteral("K"));
-    keys->findChild<QToolButton*>(QLatin1String(function))->click();
-    return keys->findChild<QWidget*>(QLatin1String(stackPage));
-}
-
-// The place of a key in the key map, as the keyboard picture orders it.
-int placeOf(int usage)
-{
-    const QList<keyboardButCustom*> caps = DDataManager::getInstance()->keyButtonList();
-    for (int at = 0; at < caps.size(); ++at) {
-        if (caps.at(at) && caps.at(at)->keyCode() == usage)
-            return at;
-    }
-    return -1;
-}
-
-// The key's four bytes in a layer's key map; empty for a key not on the
-// picture.
-QByteArray keyEntry(const SimulatedKeyboard& keyboard, int layer, int usage)
-{
-    const int place = placeOf(usage);
-    return place < 0 ? QByteArray() : keyMapBytes(keyboard, layer).mid(place * 4, 4);
-}
-
 } // namespace
+
+using namespace KeyMapOnKeyboard;
 
 class tst_customKeysOnKeyboard : public QObject
 {
@@ -259,17 +219,7 @@ private slots:
         };
         for (const auto& picked : picks) {
             QWidget* holder = openFunctionPage(keys, picked.usage, picked.function, picked.stackPage);
-            QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
-            QCoreApplication::sendEvent(holder->findChild<QLineEdit*>(QLatin1String(picked.field)), &focus);
-            for (int usage : picked.clicks) {
-                SoftKeyboardButCustom* key = nullptr;
-                for (SoftKeyboardButCustom* onScreen : holder->findChildren<SoftKeyboardButCustom*>()) {
-                    if (onScreen->keyDec() == usage)
-                        key = onScreen;
-                }
-                QVERIFY(key);
-                QTest::mouseClick(key, Qt::LeftButton);
-            }
+            QVERIFY(pickOnScreen(holder, picked.field, picked.clicks));
         }
 
         keyboard->clearLog();

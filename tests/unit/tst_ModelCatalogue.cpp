@@ -185,12 +185,14 @@ private slots:
     {
         ModelCatalogue c;
         QString error;
-        QVERIFY2(ModelCatalogue::parse(minimalCatalogue({{"keyboardModes", true},
-                                                         {"pictureBox", QJsonArray{51, 91}},
-                                                         {"musicColumns68", 17},
-                                                         {"receiverProductId", "00AB"}}),
-                                       &c, &error),
-                 qPrintable(error));
+        QVERIFY2(
+            ModelCatalogue::parse(minimalCatalogue({{"keyboardModes", true},
+                                                    {"pictureBox", QJsonArray{51, 91}},
+                                                    {"musicColumns68", 17},
+                                                    {"receiverProductId", "00AB"},
+                                                    {"fnLayerKeys", QJsonArray{QJsonArray{5, 1}, QJsonArray{4, 21}}}}),
+                                  &c, &error),
+            qPrintable(error));
         QCOMPARE(int(c.models().size()), 1);
         const ModelInfo& m = c.models().front();
         QCOMPARE(m.code, QStringLiteral("A1"));
@@ -203,6 +205,7 @@ private slots:
         QCOMPARE(m.pictureBoxWidth, 51);
         QCOMPARE((QVector<int>{m.keyAreaTop, m.keyAreaBottom, m.keyAreaLeft, m.keyAreaRight}),
                  (QVector<int>{1, 5, 0, 13}));
+        QCOMPARE(m.fnLayerKeys, (std::vector<std::pair<int, int>>{{5, 1}, {4, 21}}));
     }
 
     void rejectsBrokenCatalogues_data()
@@ -228,6 +231,10 @@ private slots:
         QTest::newRow("key area first after last")
             << minimalCatalogue({{"keyArea", QJsonObject{{"rows", QJsonArray{0, 5}}, {"columns", QJsonArray{9, 3}}}}})
             << "\"keyArea\"";
+        QTest::newRow("FN-layer key beyond the grid")
+            << minimalCatalogue({{"fnLayerKeys", QJsonArray{QJsonArray{6, 0}}}}) << "\"fnLayerKeys\"";
+        QTest::newRow("FN-layer key without its column")
+            << minimalCatalogue({{"fnLayerKeys", QJsonArray{QJsonArray{5}}}}) << "\"fnLayerKeys\"";
         QTest::newRow("bad picture box") << minimalCatalogue({{"pictureBox", QJsonArray{0, 9}}}) << "\"pictureBox\"";
         QTest::newRow("receiver id of the cable") << minimalCatalogue({{"receiverProductId", "0001"}}) << "used twice";
         const auto firmware = [](const char* family, const char* version, const char* upgradeId) {

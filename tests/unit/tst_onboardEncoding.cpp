@@ -110,7 +110,8 @@ void tst_onboardEncoding::keyEntry_data()
     row("remap to Fn", "0", "-10", "0", 4, "01 00 00 00");
     row("remap special", "0", "-20", "0", 4, "14 00 00 00");
     row("remap target unclamped", "0", "300", "0", 4, "00 2C 00 00");
-    row("type text not a number is remap", "x", "6", "0", 4, "00 06 00 00");
+    // Not a remap: what is no number is no function, as the pages show it.
+    row("type text not a number is the key's own", "x", "6", "0", 4, "00 04 00 00");
 
     // Macro: the key's usage and the slot the download gave it.
     row("macro", "1", "3", "1", 30, "10 1E 03 00", 3);

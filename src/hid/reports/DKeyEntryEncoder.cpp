@@ -147,7 +147,7 @@ Entry keyboardFunction(int sub, int v, const QByteArray& valueText, Entry plain)
 
 DKeyEntryEncoder::SlotKind DKeyEntryEncoder::slotKindOf(const keyOperateInfo& record)
 {
-    switch (DFixedText::number(record.type)) {
+    switch (Type::of(record)) {
     case Type::kMacro:
         return SlotKind::Macro;
     case Type::kAdvancedKey:
@@ -160,7 +160,7 @@ DKeyEntryEncoder::SlotKind DKeyEntryEncoder::slotKindOf(const keyOperateInfo& re
 DKeyEntryEncoder::Result DKeyEntryEncoder::encode(const keyOperateInfo& record, int usage, int slot)
 {
     const int u = std::min(usage, kMaxUsage);
-    const int t = DFixedText::number(record.type);
+    const int t = Type::of(record);
     const int v = DFixedText::number(record.value);
     const int paramB = DFixedText::number(record.paramB);
     const Entry plain = entry(KindPlainKey, u);

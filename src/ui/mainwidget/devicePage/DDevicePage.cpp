@@ -137,6 +137,11 @@ DDevicePage::DDevicePage(QWidget* parent)
             &DDevicePage::onTheMagneticKeyboardCalibrationStatusBack);
     connect(data, &DDataManager::sigMagneticKeyboardAllKeysCalibrationStatusBack, this,
             &DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack);
+    // A deleted advanced key took its bindings with it.
+    connect(data, &DDataManager::sigSeniorKeysListItemHaveChanged, this, [this] {
+        if (m_profilePath[0])
+            refreshKeyMarks();
+    });
 
     QTimer::singleShot(kLoadListDelayMs, this, &DDevicePage::onLoadDeviceList);
 }
@@ -1003,8 +1008,13 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
     m_currentLayer = pageIndex;
     const int index = DProfileFileSet::ensureListedCurrent(path.constData());
     setCurrentProfile(index > 0 ? index : 1, path.constData());
-    // A key chosen on the other layer must not be stored into this one.
+    // A key chosen on the other layer must not be stored into this one; the
+    // picture lets it go too, or a click on it would not choose it again.
     m_customKeysPage->initPageState(pageIndex);
+    if (keySelectFrame* frame = DDataManager::getInstance()->keySelectFrame())
+        frame->releaseClickedKey();
+    // The list and the marks of the layer now shown.
+    refreshProfileList();
 
     if (m_currentLink) {
         const QList<keyboardButCustom*> caps = DDataManager::getInstance()->keyButtonList();
@@ -1078,7 +1088,11 @@ void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QStr
     Q_UNUSED(strMacroName)
     char macroFile[DDataManager::kPathBufferSize] = {};
     DDataManager::getInstance()->copyMacroFilePath(macroFile);
-    DBoundMacroRefresh::refresh(m_profilePath, m_profileIndex, macroFile, strMacroIndex.toLatin1());
+    if (strMacroIndex.isEmpty())
+        return;
+    if (!DBoundMacroRefresh::refreshEverywhere(DDataManager::getInstance()->userConfigDir(), macroFile,
+                                               strMacroIndex.toLatin1()))
+        qDebug() << "The copies of macro" << strMacroIndex << "bound to keys could not all be refreshed";
 }
 
 void DDevicePage::on_toolButton_MacroDialog_clicked()

@@ -213,6 +213,7 @@ private:
     void openProfileFileSet(hidStructInfoAll record);
     void loadCurrentProfile();
     void refreshProfileList();
+    void refreshKeyMarks();
     // False when the selected scheme could not be stored.
     bool saveCurrentCustomLight();
     // The lighting engine's life with the loaded keyboard.

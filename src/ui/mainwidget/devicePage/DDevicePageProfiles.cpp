@@ -198,20 +198,6 @@ void DDevicePage::loadCurrentProfile()
         m_lightsConfigPage->setLightCapability(m_currentLink->keyboardModes(), m_currentLink->sideModes());
     m_lightDeal->setHidInterface(m_currentHidInterface);
     refreshProfileList();
-
-    if (data->isMagneticKeyboard() && m_currentLayer == 0) {
-        char magneticPath[DDataManager::kPathBufferSize] = {};
-        data->copyMagneticProfilePath(magneticPath);
-        const QMap<int, keyboardButCustom*> caps = data->keyButtonMap();
-        const QColor mark = data->customKeyMarkColor();
-        for (int usage : DStoredKeyFunctions::customisedUsages(magneticPath, 1)) {
-            if (keyboardButCustom* cap = caps.value(usage)) {
-                cap->setCustomizedBackColor(mark);
-                cap->setCustomizedBorderColor(mark);
-                cap->setCustomizedStatus(true);
-            }
-        }
-    }
 }
 
 void DDevicePage::refreshProfileList()
@@ -231,7 +217,13 @@ void DDevicePage::refreshProfileList()
     m_ui->comboBox_profileList->setCurrentIndex(row);
     if (row < 0)
         m_ui->comboBox_profileList->setCurrentText(currentName);
+    refreshKeyMarks();
+}
 
+void DDevicePage::refreshKeyMarks()
+{
+    // The marks follow the files of the layer shown: a key marked on one
+    // layer may have no function on the other.
     DDataManager* data = DDataManager::getInstance();
     const QColor checked = DThemeColor::fromText(data->themeColors().textCheckedColor);
     const QMap<int, keyboardButCustom*> caps = data->keyButtonMap();
@@ -245,6 +237,18 @@ void DDevicePage::refreshProfileList()
     for (int usage : DStoredKeyFunctions::customisedUsages(m_profilePath, m_profileIndex)) {
         if (keyboardButCustom* cap = caps.value(usage))
             cap->setCustomizedStatus(true);
+    }
+    if (!data->isMagneticKeyboard() || m_currentLayer != 0)
+        return;
+    char magneticPath[DDataManager::kPathBufferSize] = {};
+    data->copyMagneticProfilePath(magneticPath);
+    const QColor mark = data->customKeyMarkColor();
+    for (int usage : DStoredKeyFunctions::customisedUsages(magneticPath, 1)) {
+        if (keyboardButCustom* cap = caps.value(usage)) {
+            cap->setCustomizedBackColor(mark);
+            cap->setCustomizedBorderColor(mark);
+            cap->setCustomizedStatus(true);
+        }
     }
 }
 

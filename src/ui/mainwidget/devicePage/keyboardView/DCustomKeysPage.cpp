@@ -535,7 +535,8 @@ void DCustomKeysPage::onKeyButtonClickedReturnKeyCodeAndKeyChar(int keyCode, QSt
     bool found = DKeyFunctionStore::lookUp(m_profile.path(), m_profile.index(), keyCode, &info);
     if (!found && DDataManager::getInstance()->isMagneticKeyboard())
         found = DKeyFunctionStore::lookUp(magneticProfilePath().constData(), kMagneticProfileIndex, keyCode, &info);
-    if (!found) {
+    // An entry whose type reads as no function is sent as the key's own.
+    if (!found || DKeyFunctionStore::typeOf(info) == DKeyFunctionType::kNoFunction) {
         onCurIndexChanged_Key(kFunctions[kDefaultRow].id);
         return;
     }

@@ -19,7 +19,6 @@
 #include <QDebug>
 #include <QTimer>
 
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -314,7 +313,7 @@ void keySelectFrame::onCustomButMouseEnter()
         const QByteArray usage = QByteArray::number(cap->keyCode());
         COrvaneXML_SelectProFileKeyOperateInfo(path, index.constData(), usage.constData(), record.get());
     }
-    const bool nothingStored = std::atoi(record->type) == DKeyFunctionType::kNoFunction;
+    const bool nothingStored = DKeyFunctionType::of(*record) == DKeyFunctionType::kNoFunction;
     const QString category = data->keyFunctionTypeName(*record);
     if (nothingStored && (cap->keyCode() == -10 || !cap->isRemapEnabled()))
         m_tipWidget->setTipInfo(label, category, QObject::tr("Cannot remapped"), false);

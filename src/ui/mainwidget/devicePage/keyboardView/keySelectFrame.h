@@ -61,6 +61,9 @@ public:
     DCustomEventTipExplain* hoverTip() const { return m_tipWidget; }
 
     void clearHoverKey();
+    // No key is the current one any more; the next click on any key makes
+    // it current.
+    void releaseClickedKey();
 
     // The inner corner of the notched Enter cap at zoom 1.0: models with the
     // deeper notch in the catalogue get (10, 35), all others (10, 30).
@@ -78,7 +81,6 @@ public slots:
     void ontheArrowWillHide();
 
 private:
-    void releaseClickedKey();
     void discardBuiltCaps();
     void forgetHandedOverCaps();
     static QColor accentColorFromTheme();

@@ -147,7 +147,11 @@ void keyboardButCustom::setStateColors(QColor clickedColor, QColor accentColor)
 
 void keyboardButCustom::setRemapEnabled(bool enabled)
 {
+    if (m_remapEnabled == enabled)
+        return;
     m_remapEnabled = enabled;
+    // A key that takes no function is drawn so: the cap must show the change.
+    update();
 }
 
 void keyboardButCustom::setSelectEnabled(bool enabled)
