@@ -1,5 +1,6 @@
 #include "profiles/DBoundMacroRefresh.h"
 
+#include "app/logCategories.h"
 #include "profiles/DMacroBindings.h"
 #include "sdk/include/StoreWriteBatch.h"
 #include "sdk/include/orvanesdk_xml.h"
@@ -71,7 +72,7 @@ bool DBoundMacroRefresh::refreshEverywhere(const QString& userConfigDir, const c
     for (const QByteArray& layerPath : DMacroBindings::layerFiles(userConfigDir)) {
         QList<QByteArray> profiles;
         if (!DMacroBindings::profilesOf(layerPath, &profiles)) {
-            qDebug() << "Macro" << macroIndex << "could not be refreshed in" << layerPath;
+            qCWarning(lcStore) << "Macro" << macroIndex << "could not be refreshed in" << layerPath;
             complete = false;
             continue;
         }

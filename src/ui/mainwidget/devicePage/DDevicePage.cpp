@@ -1092,7 +1092,7 @@ void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QStr
         return;
     if (!DBoundMacroRefresh::refreshEverywhere(DDataManager::getInstance()->userConfigDir(), macroFile,
                                                strMacroIndex.toLatin1()))
-        qDebug() << "The copies of macro" << strMacroIndex << "bound to keys could not all be refreshed";
+        qCWarning(lcStore) << "The copies of macro" << strMacroIndex << "bound to keys could not all be refreshed";
 }
 
 void DDevicePage::on_toolButton_MacroDialog_clicked()
