@@ -48,7 +48,8 @@ struct Listened
             if (self->waiting && self->arrivals.size() >= self->target)
                 self->waiting->quit();
         });
-        QObject::connect(ticker, signal, ticker, [self] { ++self->emitted; }, Qt::DirectConnection);
+        QObject::connect(
+            ticker, signal, ticker, [self] { ++self->emitted; }, Qt::DirectConnection);
         return listened;
     }
 
