@@ -194,11 +194,11 @@ private slots:
         loaded.sim.bus().unplug(loaded.sim.bus().keyboards().front());
         QTRY_VERIFY(main.devicePage()->deviceLinkMap().isEmpty());
         auto* button = window->rows().first()->findChild<QPushButton*>(QStringLiteral("pushButton_Update"));
-        QElapsedTimer clock;
-        clock.start();
+        // At once: the keyboard's link is found gone, instead of a wait for
+        // a bootloader that cannot come.
+        QTest::ignoreMessage(QtDebugMsg, "Keyboard not reachable; it cannot enter its bootloader");
         button->click();
         QTRY_COMPARE(window->toast()->text(), QStringLiteral("Update failed"));
-        QVERIFY(clock.elapsed() < 2000);
         QCOMPARE(failed.count(), 1);
         QVERIFY(!main.isUpgradePending());
         QVERIFY(button->isEnabled());
