@@ -409,8 +409,8 @@ private slots:
     }
 
     // Closing the window mid-write drops the worker's later reports; the
-    // bootloader arriving afterwards is not written again; quitting waits
-    // for the worker, within the bound of one answer.
+    // bootloader arriving afterwards is not written again; quitting stops
+    // the worker instead of waiting for the whole image.
     void closeMidWriteThenQuit()
     {
         UpgradeRun run;
@@ -426,10 +426,9 @@ private slots:
         QVERIFY(!run.main->isUpgradePending());
         QTest::qWait(300);
 
-        QElapsedTimer clock;
-        clock.start();
+        // The worker is stopped, not waited for until the image is written:
+        // no bootloader took a whole image.
         run.main.reset();
-        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
         for (const auto& bootloader : run.sim.bus().allBootloaders())
             QVERIFY(!bootloader->accepted());
     }
