@@ -30,32 +30,36 @@ void PacingTimers::init(uint32_t* state)
 
 void PacingTimers::start(uint32_t word0, uint32_t word1)
 {
+    startAt(word0, word1, nowNs());
+}
+
+void PacingTimers::startAt(uint32_t word0, uint32_t word1, int64_t nowNs)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     const auto it = m_timers.find(word0);
     if (!valid(word0, word1) || it == m_timers.end())
         return;
     it->second.running = true;
-    it->second.deadlineNs = nowNs();
+    it->second.deadlineNs = nowNs;
+}
+
+int64_t PacingTimers::nextDeadline(uint32_t word0, uint32_t word1, int steps, int64_t nowNs)
+{
+    const int64_t step = std::chrono::nanoseconds(kInterval).count() * std::max(1, steps);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto it = m_timers.find(word0);
+    if (!valid(word0, word1) || it == m_timers.end() || !it->second.running)
+        return nowNs + step;
+    Timer& t = it->second;
+    t.deadlineNs += step;
+    if (t.deadlineNs < nowNs)
+        t.deadlineNs = nowNs;
+    return t.deadlineNs;
 }
 
 void PacingTimers::wait(uint32_t word0, uint32_t word1, int steps)
 {
-    const int64_t kStep = std::chrono::nanoseconds(kInterval).count() * std::max(1, steps);
-    int64_t deadline = 0;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        const int64_t now = nowNs();
-        const auto it = m_timers.find(word0);
-        if (!valid(word0, word1) || it == m_timers.end() || !it->second.running) {
-            deadline = now + kStep;
-        } else {
-            Timer& t = it->second;
-            t.deadlineNs += kStep;
-            if (t.deadlineNs < now)
-                t.deadlineNs = now;
-            deadline = t.deadlineNs;
-        }
-    }
+    const int64_t deadline = nextDeadline(word0, word1, steps, nowNs());
     const timespec until{static_cast<time_t>(deadline / 1000000000), static_cast<long>(deadline % 1000000000)};
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
     }

@@ -24,13 +24,19 @@ public:
     void stop(uint32_t word0, uint32_t word1);
     size_t count() const;
 
+    // What start and wait do at a given time on the monotonic clock, in ns:
+    // the timer's first deadline is `nowNs`; a wait asked at `nowNs` moves the
+    // deadline on and returns the one it sleeps to.
+    void startAt(uint32_t word0, uint32_t word1, int64_t nowNs);
+    int64_t nextDeadline(uint32_t word0, uint32_t word1, int steps, int64_t nowNs);
+    static int64_t nowNs();
+
 private:
     struct Timer
     {
         bool running = false;
         int64_t deadlineNs = 0; // CLOCK_MONOTONIC
     };
-    static int64_t nowNs();
     static bool valid(uint32_t word0, uint32_t word1) { return word1 == ~word0; }
 
     mutable std::mutex m_mutex;

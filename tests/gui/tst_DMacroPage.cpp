@@ -2,6 +2,7 @@
 // theme, the list of macros and what adding, renaming, clearing and
 // deleting do to the file, to the keys bound to a macro and to the screen.
 #include "support/ApplicationSetUp.h"
+#include "support/DialogAnswers.h"
 #include "support/MacroEditorProbe.h"
 #include "support/MacroEditorSupport.h"
 #include "support/StoreMessageProbe.h"
@@ -53,25 +54,6 @@ int fileEvents(const QByteArray& path, const char* index)
 {
     std::list<macroEventItem> events;
     return COrvaneXML_SelectAllKeyOrMouseEvent(path, index, &events) ? int(events.size()) : -1;
-}
-
-// Answers the next question box with the button; its text lands in *text.
-// The poll lives with `owner`.
-void answerNextQuestion(QObject* owner, QMessageBox::StandardButton button, QString* text)
-{
-    auto* poll = new QTimer(owner);
-    QObject::connect(poll, &QTimer::timeout, [poll, button, text] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
-            if (box && box->isVisible()) {
-                *text = box->text();
-                box->button(button)->click();
-                poll->deleteLater();
-                return;
-            }
-        }
-    });
-    poll->start(20);
 }
 
 } // namespace
@@ -432,7 +414,7 @@ private slots:
         QVERIFY(bindKeyToMacro(fnLayer, "4", "5", path, "3"));
         DMacroPage* page = openEditor(path);
         QString question;
-        answerNextQuestion(page, yes ? QMessageBox::Yes : QMessageBox::No, &question);
+        DialogAnswers::answerQuestion(page, yes ? QMessageBox::Yes : QMessageBox::No, &question);
         macroRow(page, "3")->onMacroDelete();
         QVERIFY2(question.contains(QLatin1String("2 key")), qPrintable(question));
         keyOperateInfo key;

@@ -3,6 +3,7 @@
 // keys bound to a record), key entry, the MT hold duration, the trigger
 // pop-up, the question-mark bubbles, failed writes and closing.
 #include "support/ApplicationSetUp.h"
+#include "support/DialogAnswers.h"
 #include "support/StoreMessageProbe.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
@@ -134,24 +135,6 @@ void pick(DSeniorKeysPage* page, int usage)
 {
     auto* picker = page->findChild<DAllKeysShowPage*>();
     emit picker->sigKeyListClicked(usage, picker->allKeysMap().value(usage));
-}
-
-// Answers the next question box with the button; its text lands in *text.
-void answerNextQuestion(QObject* owner, QMessageBox::StandardButton button, QString* text)
-{
-    auto* poll = new QTimer(owner);
-    QObject::connect(poll, &QTimer::timeout, [poll, button, text] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
-            if (box && box->isVisible()) {
-                *text = box->text();
-                box->button(button)->click();
-                poll->deleteLater();
-                return;
-            }
-        }
-    });
-    poll->start(20);
 }
 
 QList<ArrowWidget*> shownBubbles()
@@ -385,7 +368,7 @@ private slots:
         const QByteArray before = fileBytes();
 
         QString question;
-        answerNextQuestion(page, yes ? QMessageBox::Yes : QMessageBox::No, &question);
+        DialogAnswers::answerQuestion(page, yes ? QMessageBox::Yes : QMessageBox::No, &question);
         child<QPushButton>(row(page, "DKS3"), "pushButton_DeleteEvent")->click();
         QVERIFY2(question.contains(QLatin1String("2 keys")), qPrintable(question));
         if (!yes) {
@@ -415,7 +398,7 @@ private slots:
         QCOMPARE(toast(page), QStringLiteral("Delete senior keys successful"));
         QVERIFY(question.isEmpty());
         child<QPushButton>(row(page, "DKS3"), "pushButton_DeleteEvent")->click();
-        answerNextQuestion(page, QMessageBox::Yes, &question);
+        DialogAnswers::answerQuestion(page, QMessageBox::Yes, &question);
         child<QPushButton>(row(page, "DKS1"), "pushButton_DeleteEvent")->click();
         QVERIFY2(question.contains(QLatin1String("1 key")), qPrintable(question));
         QCOMPARE(keyEntryOf(fnLayer, 6, "1"), QStringLiteral("none"));

@@ -4,6 +4,7 @@
 // what a load shows, what each user action stores, and, in the key
 // customisation page, the messages of a store that fails or cannot be made.
 #include "support/ApplicationSetUp.h"
+#include "support/CurrentProfileLayer.h"
 #include "support/LockedFolder.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
@@ -19,7 +20,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
-#include <QTemporaryDir>
 
 #include <cstring>
 #include <memory>
@@ -91,7 +91,7 @@ class tst_bindingPages : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CurrentProfileLayer> m_profile;
     QByteArray m_default;
     QByteArray m_macros;
     QByteArray m_advanced;
@@ -120,10 +120,10 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_default = pathIn(*m_dir, QStringLiteral("appProfile_Default.xml"));
-        QVERIFY(createLayerFile(m_default, 3, 1));
-        m_macros = pathIn(*m_dir, QStringLiteral("macro.xml"));
+        m_profile = std::make_unique<CurrentProfileLayer>(3);
+        QVERIFY(m_profile->ready());
+        m_default = m_profile->path();
+        m_macros = m_profile->pathOf(QStringLiteral("macro.xml"));
         QVERIFY(COrvaneXML_CreateXMLFile(m_macros));
         QVERIFY(COrvaneXML_CreateMacroXmlParentNode(m_macros, "1", "First"));
         QVERIFY(COrvaneXML_AddKeyOrMouseEventItem(m_macros, keyPress("1", "4", "A"), "1"));
@@ -131,17 +131,15 @@ private slots:
         std::list<macroEventItem> third = keyPress("1", "5", "B");
         third.splice(third.end(), keyPress("2", "6", "C"));
         QVERIFY(COrvaneXML_AddKeyOrMouseEventItem(m_macros, third, "3"));
-        m_advanced = pathIn(*m_dir, QStringLiteral("seniorKeys.xml"));
+        m_advanced = m_profile->pathOf(QStringLiteral("seniorKeys.xml"));
         QVERIFY(COrvaneXML_SeniorKey_CreateXMLFile(m_advanced));
         DDataManager* data = DDataManager::getInstance();
-        data->setCurrentProfileIndex(1);
-        QVERIFY(data->setCurrentProfilePath(m_default));
         QVERIFY(data->setMacroFilePath(m_macros));
         QVERIFY(data->setSeniorKeyFilePath(m_advanced));
         data->setMagneticKeyboard(false);
         selectKey(kKeyA);
     }
-    void cleanup() { DDataManager::getInstance()->clearCurrentKey(); }
+    void cleanup() { m_profile.reset(); }
 
     // What a load shows for the key's entry; a load never writes.
     void macroLoad_data()
@@ -369,7 +367,7 @@ private slots:
         QFETCH(int, reason);
         QFETCH(QString, message);
         if (!macrosRecorded) {
-            const QByteArray empty = pathIn(*m_dir, QStringLiteral("noMacros.xml"));
+            const QByteArray empty = m_profile->pathOf(QStringLiteral("noMacros.xml"));
             QVERIFY(COrvaneXML_CreateXMLFile(empty));
             QVERIFY(DDataManager::getInstance()->setMacroFilePath(empty));
         }
@@ -498,11 +496,11 @@ private slots:
     void advancedKeysUnreadable()
     {
         QFETCH(QString, file);
-        QFile garbage(m_dir->filePath(QStringLiteral("garbage.xml")));
+        QFile garbage(QFile::decodeName(m_profile->pathOf(QStringLiteral("garbage.xml"))));
         QVERIFY(garbage.open(QIODevice::WriteOnly));
         garbage.write("\x01\x02 not xml");
         garbage.close();
-        QVERIFY(DDataManager::getInstance()->setSeniorKeyFilePath(pathIn(*m_dir, file)));
+        QVERIFY(DDataManager::getInstance()->setSeniorKeyFilePath(m_profile->pathOf(file)));
         DSeniorKeysBindingPage page;
         auto* box = page.findChild<QComboBox*>(QStringLiteral("comboBox_SeniorKeys"));
         QSignalSpy saved(&page, &DSeniorKeysBindingPage::sigCustomKeyInfoSaveSuccessful);
@@ -571,7 +569,7 @@ private slots:
         const QStringList copiesBefore = copyOf(m_default, "1") + copyOf(m_default, "3");
         const QStringList words = action.split(QLatin1Char(' '));
         {
-            LockedFolder lock(m_dir->path());
+            LockedFolder lock(m_profile->folder());
             if (!lock.locked())
                 QSKIP("This file system cannot lock a folder");
             if (words.at(0) == QLatin1String("pick"))

@@ -5,6 +5,7 @@
 // key customisation page, the failure message of a profile that cannot be
 // written and the disable page's Cancel.
 #include "support/ApplicationSetUp.h"
+#include "support/CurrentProfileLayer.h"
 #include "support/LockedFolder.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
@@ -25,7 +26,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -106,7 +106,7 @@ class tst_choicePages : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CurrentProfileLayer> m_profile;
     QByteArray m_default;
 
     void selectKey(int key)
@@ -119,17 +119,15 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_default = pathIn(*m_dir, QStringLiteral("appProfile_Default.xml"));
-        QVERIFY(createLayerFile(m_default, 2, 1));
+        m_profile = std::make_unique<CurrentProfileLayer>();
+        QVERIFY(m_profile->ready());
+        m_default = m_profile->path();
         DDataManager* data = DDataManager::getInstance();
-        data->setCurrentProfileIndex(1);
-        data->setCurrentProfilePath(m_default);
         data->setMagneticKeyboard(false);
         data->setHidDeviceType(2);
         selectKey(kKeyA);
     }
-    void cleanup() { DDataManager::getInstance()->clearCurrentKey(); }
+    void cleanup() { m_profile.reset(); }
 
     // Every visible button stores exactly its row, replacing an entry of
     // another type; the key's update comes before the success, and a click
@@ -500,7 +498,7 @@ private slots:
         QSignalSpy messages(&host, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
         const QByteArray before = readFileBytes(m_default);
         {
-            LockedFolder lock(m_dir->path());
+            LockedFolder lock(m_profile->folder());
             if (!lock.locked())
                 QSKIP("This file system cannot lock a folder");
             shown->findChild<QAbstractButton*>(clicked)->click();

@@ -5,10 +5,12 @@
 // the keyboard coming back with the new firmware. Faults end in one failure
 // report within a bound, and leave the keyboard upgradeable.
 #include "support/ApplicationSetUp.h"
+#include "support/BundleFileInPlace.h"
 #include "support/TestMain.h"
 
 #include "sdk/firmware/BinImage.h"
 #include "sdk/firmware/FirmwareBytes.h"
+#include "sdk/models/ModelCatalogue.h"
 #include "support/SimulatorHarness.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
@@ -28,8 +30,8 @@
 namespace {
 
 constexpr int kLoadTimeoutMs = 20000;
-// A whole 512 KiB image at one block per pacing interval, with the
-// sanitizers on and other tests beside it.
+// An image at one block per pacing interval, with the sanitizers on and
+// other tests beside it.
 constexpr int kWriteTimeoutMs = 120000;
 const std::string kOlder = "V1.0";
 
@@ -140,12 +142,49 @@ class tst_firmwareUpgradeRoutes : public QObject
 {
     Q_OBJECT
 
+    std::vector<std::unique_ptr<BundleFileInPlace>> m_shortImages;
+
+    // In place of the built-in images of the bootloader route's keyboards,
+    // which fill the whole flash: the same id text, and only as long as it
+    // needs, so an upgrade writes a few hundred blocks, not thousands.
+    void layShortImagesOverTheBuiltInOnes()
+    {
+        const ModelCatalogue& catalogue = ModelCatalogue::instance();
+        for (const char* code : {"OV84W", "OV98"}) {
+            const ModelInfo* model = catalogue.find(QLatin1String(code));
+            QVERIFY(model);
+            const bool bin512 = model->firmwareFamily == ModelInfo::FirmwareFamily::Bin512;
+            const BinImage::Family family = bin512 ? BinImage::kFamily512 : BinImage::kFamily256;
+            const int length = family.idOffset + BinImage::kIdFieldSize + BinImage::kTrailerSize;
+            const QByteArray id = (catalogue.firmwareId() + QStringList{model->code, model->firmwareVersion})
+                                      .join(QLatin1Char(','))
+                                      .toLatin1();
+            QList<FirmwareVariant> variants{FirmwareVariant::Cable};
+            if (bin512 && model->hasReceiver())
+                variants << FirmwareVariant::Receiver;
+            for (const FirmwareVariant variant : variants) {
+                const QString name = model->code
+                                     + (variant == FirmwareVariant::Receiver ? QStringLiteral("_Dongle") : QString())
+                                     + QStringLiteral(".bin");
+                const QByteArray image = BinImage::write(family, length, id, variant, name.toLatin1());
+                QVERIFY(!image.isEmpty());
+                m_shortImages.push_back(std::make_unique<BundleFileInPlace>(
+                    QStringLiteral("images/UpdateFirmwareFile/") + name, image, BundleFileInPlace::Layer::OverProgram));
+                QVERIFY(m_shortImages.back()->ready());
+                QFile laid(QStringLiteral(":/images/UpdateFirmwareFile/") + name);
+                QVERIFY(laid.open(QIODevice::ReadOnly));
+                QCOMPARE(laid.readAll(), image);
+            }
+        }
+    }
+
 private slots:
     // No automatic check opens a window of its own.
     void initTestCase()
     {
         rememberProgramVersion();
         prepareApplicationTest();
+        layShortImagesOverTheBuiltInOnes();
     }
 
     // The HID-bootloader route as a new user meets it, on the cable and
@@ -413,8 +452,8 @@ private slots:
     }
 
     // Closing the window mid-write drops the worker's later reports; the
-    // bootloader arriving afterwards is not written again; quitting waits
-    // for the worker, within the bound of one answer.
+    // bootloader arriving afterwards is not written again; quitting stops
+    // the worker instead of waiting for the whole image.
     void closeMidWriteThenQuit()
     {
         UpgradeRun run;
@@ -430,10 +469,9 @@ private slots:
         QVERIFY(!run.main->isUpgradePending());
         QTest::qWait(300);
 
-        QElapsedTimer clock;
-        clock.start();
+        // The worker is stopped, not waited for until the image is written:
+        // no bootloader took a whole image.
         run.main.reset();
-        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
         for (const auto& bootloader : run.sim.bus().allBootloaders())
             QVERIFY(!bootloader->accepted());
     }

@@ -198,11 +198,8 @@ private slots:
         auto* button = row->findChild<QPushButton*>(QStringLiteral("pushButton_Update"));
         QTRY_VERIFY(!button->isEnabled());
         QVERIFY(!row->hidInterface());
-        QElapsedTimer clock;
-        clock.start();
         emit window->sigStartHidUpgrade(row->hidPath(), row->serialNumber(), row->modelName(), row->usbOrDongle());
         QTRY_COMPARE(failed.count(), 1);
-        QVERIFY(clock.elapsed() < 2000);
         QVERIFY(!main.isUpgradePending());
     }
 };

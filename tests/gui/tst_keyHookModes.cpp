@@ -6,7 +6,7 @@
 // Keys come from a fake input source; stored functions are read back from
 // a temporary layer file.
 #include "support/ApplicationSetUp.h"
-#include "support/FakeInputHookSource.h"
+#include "support/InstalledHookSource.h"
 #include "support/KeyCapturePopUp.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
@@ -145,8 +145,7 @@ private slots:
 
     void init()
     {
-        m_source = std::make_unique<FakeInputHookSource>();
-        WindowsHookInterface::setHookSource(m_source.get());
+        m_source = std::make_unique<InstalledHookSource>();
         m_dir = std::make_unique<QTemporaryDir>();
         m_layer = pathIn(*m_dir, QStringLiteral("appProfile_Default.xml"));
         QVERIFY(createLayerFile(m_layer, 2, 1));
@@ -169,7 +168,6 @@ private slots:
         DDataManager::getInstance()->clearCurrentKey();
         m_caps.clear();
         m_usageAtPlace.clear();
-        WindowsHookInterface::setHookSource(nullptr);
         m_source.reset();
         QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
     }

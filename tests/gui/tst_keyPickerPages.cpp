@@ -4,6 +4,7 @@
 // a stored entry shows when the page loads (values of imported profiles
 // included), and the failure message of a profile that cannot be written.
 #include "support/ApplicationSetUp.h"
+#include "support/CurrentProfileLayer.h"
 #include "support/LockedFolder.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
@@ -115,7 +116,7 @@ class tst_keyPickerPages : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CurrentProfileLayer> m_profile;
     QByteArray m_default;
 
     bool addEntry(int key, const QByteArray& type, const QByteArray& value)
@@ -171,16 +172,14 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_default = pathIn(*m_dir, QStringLiteral("appProfile_Default.xml"));
-        QVERIFY(createLayerFile(m_default, 2, 1));
+        m_profile = std::make_unique<CurrentProfileLayer>();
+        QVERIFY(m_profile->ready());
+        m_default = m_profile->path();
         DDataManager* data = DDataManager::getInstance();
-        data->setCurrentProfileIndex(1);
-        data->setCurrentProfilePath(m_default);
         data->setMagneticKeyboard(false);
         data->setCurrentKey(kKeyA, QStringLiteral("A"));
     }
-    void cleanup() { DDataManager::getInstance()->clearCurrentKey(); }
+    void cleanup() { m_profile.reset(); }
 
     void remapPopup() { popupOpensAndCloses<DChangeKeyPage>("lineEdit_changForKey"); }
     void combinationPopup() { popupOpensAndCloses<DKeyCombinationPage>("lineEdit_keyCombination"); }
@@ -411,7 +410,7 @@ private slots:
         QSignalSpy messages(&host, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
         const QByteArray before = fileBytes(m_default);
         {
-            LockedFolder lock(m_dir->path());
+            LockedFolder lock(m_profile->folder());
             if (!lock.locked())
                 QSKIP("This file system cannot lock a folder");
             for (int usage : keys)

@@ -3,6 +3,7 @@
 // nothing; the path field shows the stored path and cannot be typed into;
 // a profile that cannot be written keeps its entry and says so.
 #include "support/ApplicationSetUp.h"
+#include "support/CurrentProfileLayer.h"
 #include "support/DialogAnswers.h"
 #include "support/LockedFolder.h"
 #include "support/StoreTestSupport.h"
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -46,12 +46,12 @@ class tst_launchPage : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CurrentProfileLayer> m_profile;
     QByteArray m_default;
 
     QString makeFile(const QString& name)
     {
-        QFile file(m_dir->filePath(name));
+        QFile file(QFile::decodeName(m_profile->pathOf(name)));
         if (!file.open(QIODevice::WriteOnly))
             return QString();
         file.write("#!/bin/sh\n");
@@ -67,15 +67,12 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_default = pathIn(*m_dir, QStringLiteral("appProfile_Default.xml"));
-        QVERIFY(createLayerFile(m_default, 2, 1));
-        DDataManager* data = DDataManager::getInstance();
-        data->setCurrentProfileIndex(1);
-        QVERIFY(data->setCurrentProfilePath(m_default));
-        data->setCurrentKey(kKeyA, QStringLiteral("A"));
+        m_profile = std::make_unique<CurrentProfileLayer>();
+        QVERIFY(m_profile->ready());
+        m_default = m_profile->path();
+        DDataManager::getInstance()->setCurrentKey(kKeyA, QStringLiteral("A"));
     }
-    void cleanup() { DDataManager::getInstance()->clearCurrentKey(); }
+    void cleanup() { m_profile.reset(); }
 
     // What a choice stores and shows; a path is stored exactly as chosen,
     // in UTF-8; the same file chosen again stores again.
@@ -194,7 +191,7 @@ private slots:
         QSignalSpy messages(&host, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
         const QByteArray before = readFileBytes(m_default);
         {
-            LockedFolder lock(m_dir->path());
+            LockedFolder lock(m_profile->folder());
             if (!lock.locked())
                 QSKIP("This file system cannot lock a folder");
             DialogAnswers::answerFileDialog(chosen);

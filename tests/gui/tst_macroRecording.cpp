@@ -3,7 +3,7 @@
 // hooks from a fake input source, the key fields capturing while they have
 // the focus, and what each step leaves in the macro file and on screen.
 #include "support/ApplicationSetUp.h"
-#include "support/FakeInputHookSource.h"
+#include "support/InstalledHookSource.h"
 #include "support/MacroEditorSupport.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
@@ -104,8 +104,7 @@ private slots:
 
     void init()
     {
-        m_source = std::make_unique<FakeInputHookSource>();
-        WindowsHookInterface::setHookSource(m_source.get());
+        m_source = std::make_unique<InstalledHookSource>();
         m_keyPage = std::make_unique<DCustomKeysPage>();
     }
 
@@ -113,7 +112,6 @@ private slots:
     {
         delete m_page.data();
         m_keyPage.reset();
-        WindowsHookInterface::setHookSource(nullptr);
         m_source.reset();
         XmlStore::instance().cache.clear();
     }

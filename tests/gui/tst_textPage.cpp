@@ -3,6 +3,7 @@
 // shows, Cancel, the scroll bar's theme, and a profile that cannot be
 // written.
 #include "support/ApplicationSetUp.h"
+#include "support/CurrentProfileLayer.h"
 #include "support/LockedFolder.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
-#include <QTemporaryDir>
 #include <QTextEdit>
 
 #include <memory>
@@ -47,7 +47,7 @@ class tst_textPage : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CurrentProfileLayer> m_profile;
     QByteArray m_default;
 
     std::unique_ptr<DCustomKeysPage> openHost()
@@ -71,14 +71,11 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_default = pathIn(*m_dir, QStringLiteral("appProfile_Default.xml"));
-        QVERIFY(createLayerFile(m_default, 2, 1));
-        DDataManager* data = DDataManager::getInstance();
-        data->setCurrentProfileIndex(1);
-        QVERIFY(data->setCurrentProfilePath(m_default));
+        m_profile = std::make_unique<CurrentProfileLayer>();
+        QVERIFY(m_profile->ready());
+        m_default = m_profile->path();
     }
-    void cleanup() { DDataManager::getInstance()->clearCurrentKey(); }
+    void cleanup() { m_profile.reset(); }
 
     // Edits, then OK: the message of the host and what the file holds.
     void edits_data()
@@ -237,7 +234,7 @@ private slots:
         QTest::keyClicks(editor(shown(host.get())), QStringLiteral(" and new"));
         const QByteArray file = readFileBytes(m_default);
         {
-            LockedFolder lock(m_dir->path());
+            LockedFolder lock(m_profile->folder());
             if (!lock.locked())
                 QSKIP("This file system cannot lock a folder");
             shown(host.get())->findChild<QPushButton*>(QStringLiteral("pushButton_OK"))->click();

@@ -4,7 +4,8 @@
 #include <QSettings>
 
 // What the program writes into a fresh user settings file, and that a later
-// start keeps the user's own values.
+// start keeps the user's own values. Both are looked at once the window has
+// painted itself: the settings are written before it is shown.
 class tst_firstRun : public QObject
 {
     Q_OBJECT
@@ -39,10 +40,11 @@ private slots:
         english.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
         {
             ProgramRunner first(m_env);
+            first.captureOutput();
             first.start({}, &english);
-            QVERIFY(ProgramRunner::waitForListeningInstance(30000));
+            QVERIFY2(first.waitForMainWindow(), first.output().constData());
             for (auto it = firstRun.begin(); it != firstRun.end(); ++it)
-                QTRY_COMPARE_WITH_TIMEOUT(stored(it.key()).toString(), it.value(), 10000);
+                QCOMPARE(stored(it.key()).toString(), it.value());
             QVERIFY(!stored(QStringLiteral("oldVersion/VersionInfo")).toString().isEmpty());
             stop(first);
         }
@@ -61,9 +63,9 @@ private slots:
                 settings.setValue(it.key(), it.value());
         }
         ProgramRunner second(m_env);
+        second.captureOutput();
         second.start({}, &english);
-        QVERIFY(ProgramRunner::waitForListeningInstance(30000));
-        QTest::qWait(1500);
+        QVERIFY2(second.waitForMainWindow(), second.output().constData());
         for (auto it = userChoice.begin(); it != userChoice.end(); ++it)
             QCOMPARE(stored(it.key()).toString(), it.value());
         stop(second);

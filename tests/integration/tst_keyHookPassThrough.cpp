@@ -5,7 +5,7 @@
 // keys to the lighting again. Keys come from a fake input source.
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
-#include "support/FakeInputHookSource.h"
+#include "support/InstalledHookSource.h"
 #include "support/KeyCapturePopUp.h"
 #include "support/LoadedDevicePage.h"
 #include "support/SimulatorHarness.h"
@@ -13,7 +13,6 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
-#include "app/WindowsHookInterface.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
@@ -56,12 +55,10 @@ private slots:
 
     void init()
     {
-        m_source = std::make_unique<FakeInputHookSource>();
-        WindowsHookInterface::setHookSource(m_source.get());
+        m_source = std::make_unique<InstalledHookSource>();
     }
     void cleanup()
     {
-        WindowsHookInterface::setHookSource(nullptr);
         m_source.reset();
     }
 

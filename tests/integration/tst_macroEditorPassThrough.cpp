@@ -5,7 +5,7 @@
 // light effect and off for any other. Keys come from a fake input source.
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
-#include "support/FakeInputHookSource.h"
+#include "support/InstalledHookSource.h"
 #include "support/LoadedDevicePage.h"
 #include "support/SimulatorHarness.h"
 #include "support/StoreTestSupport.h"
@@ -64,12 +64,10 @@ private slots:
 
     void init()
     {
-        m_source = std::make_unique<FakeInputHookSource>();
-        WindowsHookInterface::setHookSource(m_source.get());
+        m_source = std::make_unique<InstalledHookSource>();
     }
     void cleanup()
     {
-        WindowsHookInterface::setHookSource(nullptr);
         m_source.reset();
     }
 

@@ -39,15 +39,13 @@ private:
     QString userFile() const { return m_env->appDataDir() + QStringLiteral("/UserConfig/OrvaneConfig.ini"); }
     QString socketPath() const { return ProgramRunner::serverName(); }
 
-    static void capture(ProgramRunner& runner) { runner.process().setProcessChannelMode(QProcess::MergedChannels); }
-
-    // Everything the program printed so far (QProcess reads only when asked).
-    static QByteArray output(ProgramRunner& runner)
+    // What a start printed up to the data manager's start, which comes after
+    // the handling of a segment that was already there (or all it printed,
+    // if it never got there).
+    static QByteArray startLog(ProgramRunner& runner)
     {
-        QByteArray all;
-        while (runner.process().waitForReadyRead(200))
-            all += runner.process().readAll();
-        return all + runner.process().readAll();
+        runner.waitForOutput("App Runing");
+        return runner.output();
     }
 
     // A socket file nobody listens on, as a killed instance leaves it.
@@ -91,13 +89,15 @@ private slots:
         QProcessEnvironment keyboards;
         keyboards.insert(QStringLiteral("ORVANE_SIMULATE"), QStringLiteral("OV68M,OV84W@24g"));
         ProgramRunner runner(env());
+        runner.captureOutput();
         runner.start({}, &keyboards);
-        QVERIFY(ProgramRunner::waitForListeningInstance(30000));
+        QVERIFY(ProgramRunner::waitForListeningInstance(ProgramRunner::kPatienceMs));
         QVERIFY(QFile::exists(socketPath()));
-        QTest::qWait(2500); // the device list loads and the links open
+        // The device list has loaded and the links are open.
+        QVERIFY2(runner.waitForOutput("loading hid list over"), runner.output().constData());
 
         ::kill(static_cast<pid_t>(runner.process().processId()), signalNumber);
-        QCOMPARE(runner.waitForExit(30000), 0);
+        QCOMPARE(runner.waitForExit(ProgramRunner::kPatienceMs), 0);
         QVERIFY2(!QDir(env().appDataDir() + QStringLiteral("/dump")).exists(), "the program crashed on its way out");
         QVERIFY(!QFile::exists(socketPath()));
         QSharedMemory segment;
@@ -116,23 +116,21 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         ProgramRunner first(env());
-        capture(first);
         first.start();
-        QVERIFY(ProgramRunner::waitForListeningInstance(30000));
+        QVERIFY(ProgramRunner::waitForListeningInstance(ProgramRunner::kPatienceMs));
 
         ProgramRunner second(env());
-        capture(second);
-        QElapsedTimer timer;
-        timer.start();
+        second.captureOutput();
         second.start(arguments);
-        QCOMPARE(second.waitForExit(30000), 1);
-        QVERIFY2(timer.elapsed() < 10000, "the second start must not linger");
-        const QByteArray secondLog = second.process().readAll();
+        QCOMPARE(second.waitForExit(ProgramRunner::kPatienceMs), 1);
+        const QByteArray secondLog = second.output();
         QVERIFY(secondLog.contains("EXE already runing"));
+        // It was answered, not left to wait for an answer.
+        QVERIFY2(!secondLog.contains("nobody answers"), secondLog.constData());
         QVERIFY2(!secondLog.contains("App Runing"), "a second start creates no data manager");
 
         QCOMPARE(first.process().state(), QProcess::Running);
-        QVERIFY(ProgramRunner::waitForListeningInstance(1000));
+        QVERIFY(ProgramRunner::waitForListeningInstance(ProgramRunner::kPatienceMs));
     }
 
     void leftoversOfACrashedInstanceAreRecovered_data()
@@ -153,7 +151,7 @@ private slots:
             ProgramRunner crashed(env());
             crashed.keepLeftSegment();
             crashed.start();
-            QVERIFY(ProgramRunner::waitForListeningInstance(30000));
+            QVERIFY(ProgramRunner::waitForListeningInstance(ProgramRunner::kPatienceMs));
             ::kill(pid_t(crashed.process().processId()), SIGKILL);
             QCOMPARE(crashed.waitForExit(10000), -1);
             QVERIFY(QFile::exists(socketPath()));
@@ -165,10 +163,10 @@ private slots:
         QVERIFY(!ProgramRunner::waitForListeningInstance(300));
 
         ProgramRunner next(env());
-        capture(next);
+        next.captureOutput();
         next.start();
-        const bool listening = ProgramRunner::waitForListeningInstance(30000);
-        const QByteArray log = output(next);
+        const bool listening = ProgramRunner::waitForListeningInstance(ProgramRunner::kPatienceMs);
+        const QByteArray log = startLog(next);
         QVERIFY2(listening, "the next start must become the first instance: " + log);
         QVERIFY2(log.contains("App Runing"), log.constData());
         // SysV keys come from only part of the key file's inode number, so on
@@ -182,17 +180,17 @@ private slots:
 
         ProgramRunner later(env());
         later.start();
-        QCOMPARE(later.waitForExit(30000), 1);
+        QCOMPARE(later.waitForExit(ProgramRunner::kPatienceMs), 1);
 
         // Taken over once: after the instance that took over quits, the
         // next start finds nothing left to take over or to report.
         ::kill(pid_t(next.process().processId()), SIGTERM);
-        QCOMPARE(next.waitForExit(30000), 0);
+        QCOMPARE(next.waitForExit(ProgramRunner::kPatienceMs), 0);
         ProgramRunner clean(env());
-        capture(clean);
+        clean.captureOutput();
         clean.start();
-        const bool cleanListening = ProgramRunner::waitForListeningInstance(30000);
-        const QByteArray cleanLog = output(clean);
+        const bool cleanListening = ProgramRunner::waitForListeningInstance(ProgramRunner::kPatienceMs);
+        const QByteArray cleanLog = clean.output();
         QVERIFY2(cleanListening, cleanLog.constData());
         QVERIFY2(!cleanLog.contains("EXE already runing") && !cleanLog.contains("reclaimed the segment")
                      && !cleanLog.contains("starting all the same"),
@@ -219,10 +217,10 @@ private slots:
         QVERIFY(holder.create(1) || holder.attach());
 
         ProgramRunner next(env());
-        capture(next);
+        next.captureOutput();
         next.start();
-        const bool listening = ProgramRunner::waitForListeningInstance(30000);
-        const QByteArray log = output(next);
+        const bool listening = ProgramRunner::waitForListeningInstance(ProgramRunner::kPatienceMs);
+        const QByteArray log = startLog(next);
         QVERIFY2(listening, "the start must come up with its window: " + log);
         QCOMPARE(log.contains("nobody answers; starting all the same"), ours);
         QCOMPARE(log.contains("EXE already runing"), ours);
@@ -230,7 +228,7 @@ private slots:
 
         ProgramRunner later(env());
         later.start();
-        QCOMPARE(later.waitForExit(30000), 1);
+        QCOMPARE(later.waitForExit(ProgramRunner::kPatienceMs), 1);
     }
 
     // The channel is the user's alone: in the user's runtime folder, and
@@ -239,7 +237,7 @@ private slots:
     {
         ProgramRunner runner(env());
         runner.start();
-        QVERIFY(ProgramRunner::waitForListeningInstance(30000));
+        QVERIFY(ProgramRunner::waitForListeningInstance(ProgramRunner::kPatienceMs));
         const QFileInfo socket(socketPath());
         QVERIFY(socket.exists());
         QCOMPARE(socket.absolutePath(), QFileInfo(env().root() + QStringLiteral("/runtime")).absoluteFilePath());
@@ -293,13 +291,15 @@ private slots:
         QCOMPARE(ready, 'L');
 
         ProgramRunner runner(env());
-        capture(runner);
+        runner.captureOutput();
         runner.start({QStringLiteral("--private-argument")});
         // Until the start has put its own socket in place, the listener
         // would answer a probe.
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(socketPath()).ownerId() == ::getuid(), 30000);
-        const bool listening = ProgramRunner::waitForListeningInstance(30000);
-        const QByteArray log = output(runner);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(socketPath()).ownerId() == ::getuid(), ProgramRunner::kPatienceMs);
+        const bool listening = ProgramRunner::waitForListeningInstance(ProgramRunner::kPatienceMs);
+        // Said after the data manager's start, before the channel is ours.
+        runner.waitForOutput("is served by another user");
+        const QByteArray log = runner.output();
         ::kill(squatter, SIGKILL);
         ::waitpid(squatter, nullptr, 0);
         QByteArray heard;
@@ -317,7 +317,7 @@ private slots:
         // Our next start finds our instance, not that listener.
         ProgramRunner later(env());
         later.start({QStringLiteral("again")});
-        QCOMPARE(later.waitForExit(30000), 1);
+        QCOMPARE(later.waitForExit(ProgramRunner::kPatienceMs), 1);
     }
 
     // Two local users on a machine without runtime folders (XDG_RUNTIME_DIR
@@ -511,8 +511,9 @@ private slots:
         extra.insert(QStringLiteral("LANG"), locale);
         extra.insert(QStringLiteral("LANGUAGE"), QString());
         ProgramRunner runner(env());
+        runner.captureOutput();
         runner.start({}, &extra);
-        QVERIFY(ProgramRunner::waitForListeningInstance(30000));
+        QVERIFY2(runner.waitForMainWindow(), runner.output().constData());
         QCOMPARE(
             QSettings(userFile(), QSettings::IniFormat).value(QStringLiteral("Language/selectLanguageIndex")).toInt(),
             expected);

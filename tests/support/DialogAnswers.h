@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 class QObject;
@@ -9,10 +10,12 @@ class QObject;
 namespace DialogAnswers {
 
 // Answers the next file dialog: picks `path` (a file or a folder), or
-// cancels when it is empty.
+// cancels when it is empty. It keeps answering until the dialog has closed.
 void answerFileDialog(const QString& path);
-// Answers the next question box with the button of that text; the
-// question's text lands in *text. The poll lives with `owner`.
+// Answers the next question box with the button of that text, or with that
+// standard button; the question's text lands in *text. The poll lives with
+// `owner`.
 void answerQuestion(QObject* owner, const QString& button, QString* text);
+void answerQuestion(QObject* owner, QMessageBox::StandardButton button, QString* text);
 
 } // namespace DialogAnswers

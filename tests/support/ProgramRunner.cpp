@@ -2,6 +2,8 @@
 
 #include "support/TestEnvironment.h"
 
+#include "ui/mainwidget/DMainWidget.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 #include <QSharedMemory>
 #include <QThread>
 
+#include <algorithm>
 #include <csignal>
 #include <unistd.h>
 
@@ -53,14 +56,47 @@ QString ProgramRunner::programPath()
 QProcess& ProgramRunner::start(const QStringList& arguments, const QProcessEnvironment* extra)
 {
     QProcessEnvironment env = m_environment.processEnvironment();
+    // The tests follow a start by the lines the program logs; a run with
+    // the default rules prints nothing.
+    if (!env.contains(QStringLiteral("QT_LOGGING_RULES")))
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("orvane.*.debug=true"));
     if (extra) {
         for (const QString& key : extra->keys())
             env.insert(key, extra->value(key));
     }
+    // The window says when it has painted itself, for waitForMainWindow().
+    env.insert(QStringLiteral("ORVANE_REPORT_EXPOSED"), QStringLiteral("1"));
     m_process.setProcessEnvironment(env);
     m_process.start(programPath(), arguments);
     m_process.waitForStarted(10000);
     return m_process;
+}
+
+void ProgramRunner::captureOutput()
+{
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+}
+
+QByteArray ProgramRunner::output()
+{
+    m_output += m_process.readAll();
+    return m_output;
+}
+
+bool ProgramRunner::waitForOutput(const QByteArray& text, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!output().contains(text)) {
+        if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
+            return output().contains(text);
+        m_process.waitForReadyRead(int(std::min<qint64>(deadline.remainingTime(), 200)));
+    }
+    return true;
+}
+
+bool ProgramRunner::waitForMainWindow(int timeoutMs)
+{
+    return waitForOutput(DMainWidget::kExposedMarker, timeoutMs);
 }
 
 int ProgramRunner::waitForExit(int timeoutMs)

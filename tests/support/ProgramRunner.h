@@ -9,6 +9,10 @@ class TestEnvironment;
 class ProgramRunner
 {
 public:
+    // How long a wait for what a working program does at once may take on a
+    // busy machine: it only ends a wait for a program that never does it.
+    static constexpr int kPatienceMs = 60000;
+
     explicit ProgramRunner(const TestEnvironment& environment);
     ~ProgramRunner();
 
@@ -31,6 +35,18 @@ public:
     static void endCrashNotices(const TestEnvironment& environment);
 
     QProcess& start(const QStringList& arguments = {}, const QProcessEnvironment* extra = nullptr);
+    // Before start(): the program's output (standard and error) is kept for
+    // output() instead of passed on.
+    void captureOutput();
+    // All the program wrote so far.
+    QByteArray output();
+    // Waits until the output holds `text`; false if the program ended or
+    // the patience ran out first.
+    bool waitForOutput(const QByteArray& text, int timeoutMs = kPatienceMs);
+    // Waits until the main window has painted itself (its start-up work,
+    // the settings it writes among it, is done by then); needs
+    // captureOutput().
+    bool waitForMainWindow(int timeoutMs = kPatienceMs);
     // Waits for the process to end; returns its exit code, or -1 when it
     // did not end in time (it is killed then).
     int waitForExit(int timeoutMs);
@@ -43,5 +59,6 @@ private:
 
     const TestEnvironment& m_environment;
     QProcess m_process;
+    QByteArray m_output;
     bool m_releaseSegment = true;
 };

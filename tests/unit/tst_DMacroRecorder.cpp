@@ -3,13 +3,15 @@
 // the data manager's relays, as they reach the macro editor, and the clock is
 // the test's.
 #include "support/ApplicationSetUp.h"
+#include "support/InstalledHookSource.h"
 #include "support/MacroEditorSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "app/WindowsHookInterface.h"
 #include "profiles/DMacroRecorder.h"
-#include "support/FakeInputHookSource.h"
+
+#include <memory>
 
 using MacroEditorSupport::describeEvents;
 
@@ -70,7 +72,7 @@ private:
     // Runs the steps through the hooks; returns each event's result.
     QList<Result> run(const QList<Step>& steps);
 
-    FakeInputHookSource* m_source = nullptr;
+    std::unique_ptr<InstalledHookSource> m_source;
     WindowsHookInterface* m_hook = nullptr;
     DMacroRecorder* m_recorder = nullptr;
     qint64 m_now = 1000;
@@ -84,8 +86,7 @@ void tst_DMacroRecorder::initTestCase()
 
 void tst_DMacroRecorder::init()
 {
-    m_source = new FakeInputHookSource(InputHookSource::Reach::WholeDesktop, this);
-    WindowsHookInterface::setHookSource(m_source);
+    m_source = std::make_unique<InstalledHookSource>();
     m_hook = new WindowsHookInterface(this);
     QVERIFY(m_hook->startHook(1));
     m_now = 1000;
@@ -113,9 +114,7 @@ void tst_DMacroRecorder::cleanup()
     m_recorder = nullptr;
     delete m_hook;
     m_hook = nullptr;
-    WindowsHookInterface::setHookSource(nullptr);
-    delete m_source;
-    m_source = nullptr;
+    m_source.reset();
 }
 
 QList<Result> tst_DMacroRecorder::run(const QList<Step>& steps)

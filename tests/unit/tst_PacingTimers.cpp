@@ -1,145 +1,130 @@
+// The pacing timers: which deadline each wait sleeps to, worked out at given
+// times so no check depends on how busy the machine is; then that the real
+// waits sleep at least to their deadlines. How close to the interval they
+// come on a given machine is a figure of bench_pacing.
 #include "support/TestMain.h"
 
+#include "sdk/hid/PacingTimers.h"
 #include "sdk/include/orvanesdk_hid.h"
 
 #include <QElapsedTimer>
-#include <atomic>
-#include <thread>
+
+namespace {
+
+constexpr int64_t kMs = 1000000;
+constexpr int64_t kStart = 5000 * kMs; // any time on the monotonic clock
+
+// A timer of its own set of timers, started at kStart.
+struct StartedTimer
+{
+    PacingTimers timers;
+    uint32_t state[2] = {};
+
+    StartedTimer()
+    {
+        timers.init(state);
+        timers.startAt(state[0], state[1], kStart);
+    }
+    int64_t waitAt(int64_t now, int steps = 1) { return timers.nextDeadline(state[0], state[1], steps, now); }
+};
+
+} // namespace
 
 class tst_PacingTimers : public QObject
 {
     Q_OBJECT
 
-private:
-    static void busyFor(qint64 ns)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.nsecsElapsed() < ns) {
-        }
-    }
-
 private slots:
-    void oneIntervalPerCall()
-    {
-        uint32_t state[2] = {};
-        COrvaneHid_highPrecisionTimerInit(state);
-        COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
-        QElapsedTimer t;
-        t.start();
-        for (int i = 0; i < 200; ++i)
-            COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
-        const qint64 ms = t.elapsed();
-        // The upper bound leaves room for a loaded machine; an interval of
-        // 3 ms or more would still show.
-        QVERIFY2(ms >= 199 && ms < 600, qPrintable(QString::number(ms)));
-        COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
-    }
+    void intervalIsOneMillisecond() { QCOMPARE(int64_t(PacingTimers::kInterval.count()), int64_t(1000)); }
 
-    // Several intervals in one wait: the deadline moves on by all of them,
-    // so a run of two-step waits paces like twice as many single ones.
-    void severalIntervalsInOneWait()
+    // Each wait sleeps to one interval after the deadline before it, asked
+    // at once after waking or after a step that took most of the interval:
+    // the step's time is inside the interval, not added to it.
+    void deadlinesAreAbsolute_data()
     {
-        uint32_t state[2] = {};
-        COrvaneHid_highPrecisionTimerInit(state);
-        COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
-        QElapsedTimer t;
-        t.start();
-        for (int i = 0; i < 100; ++i)
-            COrvaneHid_highPrecisionTimerRuningSteps(2, state[0], state[1]);
-        QVERIFY2(t.elapsed() >= 199, qPrintable(QString::number(t.elapsed())));
-        // Fewer than one step still waits one.
-        t.restart();
-        for (int i = 0; i < 50; ++i)
-            COrvaneHid_highPrecisionTimerRuningSteps(0, state[0], state[1]);
-        QVERIFY2(t.elapsed() >= 49, qPrintable(QString::number(t.elapsed())));
-        COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
+        QTest::addColumn<int64_t>("stepNs");
+        QTest::newRow("asked at once") << int64_t(0);
+        QTest::newRow("after a step of 0.8 ms") << int64_t(800000);
+        QTest::newRow("after a step of a whole interval") << kMs;
     }
-
-    // The time a step takes is inside the interval, not added to it. The same
-    // steps with a plain 1 ms sleep after the work run beside it, so a loaded
-    // machine slows both; a run the scheduler spoiled is tried again.
     void deadlinesAreAbsolute()
     {
-        constexpr int kSteps = 200;
-        constexpr qint64 kWorkNs = 800000;
-        QString figures;
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            QElapsedTimer relative;
-            relative.start();
-            for (int i = 0; i < kSteps; ++i) {
-                busyFor(kWorkNs);
-                QThread::usleep(1000);
-            }
-            const qint64 relativeMs = relative.elapsed();
-
-            uint32_t state[2] = {};
-            COrvaneHid_highPrecisionTimerInit(state);
-            COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
-            QElapsedTimer t;
-            t.start();
-            for (int i = 0; i < kSteps; ++i) {
-                busyFor(kWorkNs);
-                COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
-            }
-            const qint64 ms = t.elapsed();
-            COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
-
-            figures += QStringLiteral("[deadlines %1 ms, relative waits %2 ms] ").arg(ms).arg(relativeMs);
-            QVERIFY2(ms >= kSteps - 1, qPrintable(figures));
-            if (ms * 100 < relativeMs * 80)
-                return;
+        QFETCH(int64_t, stepNs);
+        StartedTimer timer;
+        int64_t woke = kStart;
+        for (int i = 1; i <= 200; ++i) {
+            const int64_t deadline = timer.waitAt(woke + stepNs);
+            QCOMPARE(deadline, kStart + i * kMs);
+            woke = deadline;
         }
-        QFAIL(qPrintable(figures));
     }
 
-    // A stall is not made up for with a burst of short waits.
+    // Several intervals in one wait move the deadline on by all of them;
+    // fewer than one still waits one.
+    void stepsInOneWait_data()
+    {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<int64_t>("moved");
+        QTest::newRow("two") << 2 << 2 * kMs;
+        QTest::newRow("five") << 5 << 5 * kMs;
+        QTest::newRow("one") << 1 << kMs;
+        QTest::newRow("none") << 0 << kMs;
+        QTest::newRow("negative") << -3 << kMs;
+    }
+    void stepsInOneWait()
+    {
+        QFETCH(int, steps);
+        QFETCH(int64_t, moved);
+        StartedTimer timer;
+        QCOMPARE(timer.waitAt(kStart, steps), kStart + moved);
+        QCOMPARE(timer.waitAt(kStart + moved, steps), kStart + 2 * moved);
+    }
+
+    // A stall is not made up for with a burst of short waits: the timer
+    // starts again from the end of the stall.
     void aStallIsNotCaughtUp()
     {
-        uint32_t state[2] = {};
-        COrvaneHid_highPrecisionTimerInit(state);
-        COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
-        QThread::msleep(30);
-        COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
-        QElapsedTimer t;
-        t.start();
-        for (int i = 0; i < 20; ++i)
-            COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
-        QVERIFY2(t.elapsed() >= 19, qPrintable(QString::number(t.elapsed())));
-        COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
+        StartedTimer timer;
+        QCOMPARE(timer.waitAt(kStart), kStart + kMs);
+        const int64_t stalled = kStart + 30 * kMs + 123;
+        QCOMPARE(timer.waitAt(stalled), stalled);
+        int64_t woke = stalled;
+        for (int i = 1; i <= 20; ++i) {
+            const int64_t deadline = timer.waitAt(woke);
+            QCOMPARE(deadline, stalled + i * kMs);
+            woke = deadline;
+        }
     }
 
+    // A timer that is stopped, unknown, not started or given a wrong second
+    // word still paces: one interval from the time asked.
+    void stoppedOrUnknownTimersStillPace_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::newRow("stopped") << "stopped";
+        QTest::newRow("unknown") << "unknown";
+        QTest::newRow("not started") << "not started";
+        QTest::newRow("wrong second word") << "wrong second word";
+    }
     void stoppedOrUnknownTimersStillPace()
     {
+        QFETCH(QString, which);
+        PacingTimers timers;
         uint32_t state[2] = {};
-        COrvaneHid_highPrecisionTimerInit(state);
-        COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
-        std::atomic<bool> stop{false};
-        std::atomic<int> waits{0};
-        std::thread worker([&] {
-            while (!stop) {
-                COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
-                ++waits;
-            }
-        });
-        QThread::msleep(20);
-        COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
-        const int atStop = waits;
-        QElapsedTimer afterStop;
-        afterStop.start();
-        QThread::msleep(20);
-        stop = true;
-        const qint64 ms = afterStop.elapsed();
-        worker.join();
-        // Still about one wait per millisecond, not a spin.
-        QVERIFY2(waits - atStop <= ms + 3, qPrintable(QStringLiteral("%1 in %2 ms").arg(waits - atStop).arg(ms)));
-        QVERIFY(waits - atStop >= 5);
-
-        QElapsedTimer t;
-        t.start();
-        for (int i = 0; i < 10; ++i)
-            COrvaneHid_highPrecisionTimerRuning(100, 12345, 0);
-        QVERIFY(t.elapsed() >= 9);
+        timers.init(state);
+        if (which != QLatin1String("not started"))
+            timers.startAt(state[0], state[1], kStart);
+        if (which == QLatin1String("stopped"))
+            timers.stop(state[0], state[1]);
+        uint32_t word0 = state[0], word1 = state[1];
+        if (which == QLatin1String("unknown"))
+            word0 = 12345, word1 = ~word0;
+        if (which == QLatin1String("wrong second word"))
+            word1 = 0;
+        const int64_t now = kStart + 7 * kMs;
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(timers.nextDeadline(word0, word1, 1, now + i), now + i + kMs);
+        QCOMPARE(timers.nextDeadline(word0, word1, 3, now), now + 3 * kMs);
     }
 
     void eachInitGivesItsOwnTimer()
@@ -148,9 +133,52 @@ private slots:
         COrvaneHid_highPrecisionTimerInit(a);
         COrvaneHid_highPrecisionTimerInit(b);
         QVERIFY(a[0] != b[0]);
-        QVERIFY(a[1] != a[0]);
+        QCOMPARE(a[1], ~a[0]);
         COrvaneHid_highPrecisionTimerStop(a[0], a[1]);
         COrvaneHid_highPrecisionTimerStop(b[0], b[1]);
+
+        // Two timers keep their own deadlines.
+        PacingTimers timers;
+        uint32_t first[2] = {}, second[2] = {};
+        timers.init(first);
+        timers.init(second);
+        QCOMPARE(timers.count(), size_t(2));
+        timers.startAt(first[0], first[1], kStart);
+        timers.startAt(second[0], second[1], kStart + kMs / 2);
+        QCOMPARE(timers.nextDeadline(first[0], first[1], 1, kStart), kStart + kMs);
+        QCOMPARE(timers.nextDeadline(second[0], second[1], 1, kStart), kStart + kMs / 2 + kMs);
+        QCOMPARE(timers.nextDeadline(first[0], first[1], 1, kStart), kStart + 2 * kMs);
+        timers.stop(first[0], first[1]);
+        QCOMPARE(timers.count(), size_t(1));
+        timers.stop(second[0], second[1] + 1); // not its word: kept
+        QCOMPARE(timers.count(), size_t(1));
+    }
+
+    // The library's calls sleep at least to their deadlines; a busy machine
+    // can only make them later.
+    void waitsSleepToTheirDeadlines()
+    {
+        uint32_t state[2] = {};
+        COrvaneHid_highPrecisionTimerInit(state);
+        QElapsedTimer t;
+        t.start();
+        COrvaneHid_highPrecisionTimerStart(state[0], state[1]);
+        for (int i = 0; i < 50; ++i)
+            COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
+        QVERIFY2(t.nsecsElapsed() >= 50 * kMs, qPrintable(QString::number(t.nsecsElapsed())));
+        // The first of these may be due at once when the loop above ran
+        // late; the nine after it are three intervals apart.
+        t.restart();
+        for (int i = 0; i < 10; ++i)
+            COrvaneHid_highPrecisionTimerRuningSteps(3, state[0], state[1]);
+        QVERIFY2(t.nsecsElapsed() >= 27 * kMs, qPrintable(QString::number(t.nsecsElapsed())));
+        COrvaneHid_highPrecisionTimerStop(state[0], state[1]);
+
+        // A stopped timer is no spin either.
+        t.restart();
+        for (int i = 0; i < 10; ++i)
+            COrvaneHid_highPrecisionTimerRuning(100, state[0], state[1]);
+        QVERIFY2(t.nsecsElapsed() >= 10 * kMs, qPrintable(QString::number(t.nsecsElapsed())));
     }
 };
 

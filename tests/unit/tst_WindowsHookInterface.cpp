@@ -1,14 +1,15 @@
 #include "support/ApplicationSetUp.h"
+#include "support/InstalledHookSource.h"
 #include "support/TestMain.h"
 
 #include "support/HookReports.h"
 
 #include "app/DDataManager.h"
 #include "app/WindowsHookInterface.h"
-#include "support/FakeInputHookSource.h"
 
 #include <QSignalSpy>
 
+#include <memory>
 #include <stdexcept>
 
 using Delivery = FakeInputHookSource::Delivery;
@@ -41,7 +42,7 @@ private slots:
     void sourceGoneLeavesNoHook();
 
 private:
-    FakeInputHookSource* m_source = nullptr;
+    std::unique_ptr<InstalledHookSource> m_source;
 };
 
 namespace {
@@ -62,15 +63,12 @@ void tst_WindowsHookInterface::initTestCase()
 
 void tst_WindowsHookInterface::init()
 {
-    m_source = new FakeInputHookSource(InputHookSource::Reach::WholeDesktop, this);
-    WindowsHookInterface::setHookSource(m_source);
+    m_source = std::make_unique<InstalledHookSource>();
 }
 
 void tst_WindowsHookInterface::cleanup()
 {
-    WindowsHookInterface::setHookSource(nullptr);
-    delete m_source;
-    m_source = nullptr;
+    m_source.reset();
 }
 
 void tst_WindowsHookInterface::keyEvents_data()
@@ -380,7 +378,7 @@ void tst_WindowsHookInterface::scopeNoticeFollowsReach()
     QVERIFY(!WindowsHookInterface::capturesWholeDesktop());
     QCOMPARE(WindowsHookInterface::captureScopeNotice(),
              QStringLiteral("Keys are only captured while this window has focus."));
-    WindowsHookInterface::setHookSource(m_source);
+    WindowsHookInterface::setHookSource(m_source.get());
 }
 
 void tst_WindowsHookInterface::sourceGoneLeavesNoHook()
@@ -393,7 +391,7 @@ void tst_WindowsHookInterface::sourceGoneLeavesNoHook()
     QVERIFY(!WindowsHookInterface::keyboardHookInstalled());
     QVERIFY(!WindowsHookInterface::mouseHookInstalled());
     QVERIFY(hook.stopHook());
-    WindowsHookInterface::setHookSource(m_source);
+    WindowsHookInterface::setHookSource(m_source.get());
     QVERIFY(hook.startHook(1));
     QVERIFY(m_source->hasKeyboardHook());
     QVERIFY(m_source->hasMouseHook());
