@@ -16,6 +16,7 @@
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/sliderCustomWidget.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryFile>
@@ -119,7 +120,7 @@ int sessionMain(int argc, char* argv[])
     sim.plug("OV84W", true);
 
     const QString appId = QStringLiteral("VELKOV2.0_1.2.0.1");
-    DSingleInstanceSegment segment(appId);
+    DSingleInstanceSegment segment(appId, QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());
     const bool alreadyRunning = !segment.create();
     DAppllication app(appId, argc, argv, alreadyRunning, &segment, sim.newDeviceChangeSource());
     if (!linkProgramPictures())
