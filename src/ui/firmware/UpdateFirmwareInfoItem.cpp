@@ -110,8 +110,10 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     if (m_busy || !m_available)
         return;
     m_busy = true;
+    // A keyboard already in its bootloader has no link left to tell; the
+    // upgrade starts all the same and finds the bootloader.
     const DReportFrame report = DLinkReports::enterBootloader();
-    if (m_hidInterface->queueCmdReport(report) < 0)
+    if (!m_hidInterface || m_hidInterface->queueCmdReport(report) < 0)
         qDebug() << "USB serial port [Into firmware] Failed ...";
     emit sigStartUpgradeing();
 }
