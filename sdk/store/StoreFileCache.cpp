@@ -31,13 +31,40 @@ std::string keyOf(const QString& path)
 constexpr const char* kOwnFileNames[]
     = {"appProfile_Default.xml", "appProfile_FN.xml", "appProfile_Magnetic.xml", "appMacro.xml", "SeniorKeyConfig.xml"};
 
-// Reads at most kMaxFileBytes; a larger file is refused as a whole.
+// Opens path for reading only where a regular file stands: a FIFO, socket
+// or device would hold a read (or the open itself) up or never end it. The
+// open cannot wait, and what it opened is looked at again, so nothing put
+// in the file's place in between is read either.
+bool openRegular(const QString& path, QFile* file)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info;
+    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    // Reads of a regular file wait only for the disk, as any read does.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+// Reads at most kMaxFileBytes of a regular file; a larger file is refused
+// as a whole.
 bool readAll(const QString& path, QByteArray* bytes, bool* tooLarge = nullptr)
 {
     if (tooLarge)
         *tooLarge = false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegular(path, &file))
         return false;
     // In pieces as long as the file has them: one read of the whole limit
     // would take the limit's memory for every small file.

@@ -40,8 +40,10 @@
 // What stands at one of the store's own names in the program's folder is the
 // program's file: when it cannot be read (empty, garbage, a folder, FIFO or
 // link in its place) it is recovered like any damaged store file. Nothing is
-// ever written through a link or into anything but a regular file, and no
-// file larger than kMaxFileBytes is read or written.
+// ever written through a link or into anything but a regular file, nothing
+// but a regular file is opened for reading (a FIFO, socket or device at a
+// store file's or a backup's name is never opened), and no file larger than
+// kMaxFileBytes is read or written.
 class StoreFileCache
 {
 public:

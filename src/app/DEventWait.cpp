@@ -14,6 +14,11 @@ thread_local int t_waitDepth = 0;
 
 } // namespace
 
+bool DEventWait::isWaiting()
+{
+    return t_waitDepth > 0;
+}
+
 bool DEventWait::until(int timeoutMs, const Condition& done, int pollMs)
 {
     if (done())

@@ -18,4 +18,7 @@ public:
     // changes elsewhere without any event to say so (another thread's
     // counter) needs pollMs > 0: the wait then also wakes that often.
     static bool until(int timeoutMs, const Condition& done, int pollMs = 0);
+    // Whether a wait is running on the calling thread: what called it is
+    // still on the stack and may hold on to objects it used before.
+    static bool isWaiting();
 };

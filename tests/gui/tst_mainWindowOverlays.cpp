@@ -86,6 +86,15 @@ void closeByButton(QWidget* dialog)
     QTRY_VERIFY(guard.isNull());
 }
 
+// Once its dialog has gone, the dialog's overlay shows no more, and it
+// goes as well.
+void overlayGoneWithItsDialog(DMainWidget& window)
+{
+    QVERIFY(!window.overlay() || window.overlay()->isHidden());
+    QTRY_VERIFY(!window.overlay());
+    QVERIFY(overlays(window).isEmpty());
+}
+
 struct ShownWindow
 {
     DMainWidget window;
@@ -137,7 +146,7 @@ private slots:
             dialog = openDialog<DSettingsDia>(window, opener);
         QVERIFY(dialog);
 
-        QWidget* overlay = window.overlay();
+        QPointer<QWidget> overlay = window.overlay();
         QVERIFY(overlay);
         QCOMPARE(overlay->parentWidget(), &window);
         QCOMPARE(overlay->objectName(), QStringLiteral("widget"));
@@ -168,28 +177,36 @@ private slots:
                                        window.y() + (window.height() - dialog->height()) / 2));
 
         closeByButton(dialog);
-        QVERIFY(overlay->isHidden());
-        QCOMPARE(overlay->parentWidget(), &window);
+        // The overlay goes with its dialog.
+        QVERIFY(!overlay || overlay->isHidden());
+        QTRY_VERIFY(overlay.isNull());
+        QVERIFY(overlays(window).isEmpty());
     }
 
-    void twoSettingsDialogsTwoOverlays()
+    // Each dialog has an overlay of its own for as long as it is open: a
+    // second dialog gets a fresh one, and the older dialog's late close
+    // hides only its own.
+    void everyDialogHasAnOverlayOfItsOwn()
     {
         ShownWindow shown;
         DMainWidget& window = shown.window;
         DSettingsDia* first = openDialog<DSettingsDia>(window, "pushButton_Setting");
-        QWidget* firstOverlay = window.overlay();
-        closeByButton(first);
-        QVERIFY(firstOverlay->isHidden());
-
+        QPointer<QWidget> firstOverlay = window.overlay();
+        QVERIFY(firstOverlay);
         DSettingsDia* second = openDialog<DSettingsDia>(window, "pushButton_Setting");
-        QWidget* secondOverlay = window.overlay();
-        QVERIFY(secondOverlay != firstOverlay);
+        QVERIFY(second != first);
+        QPointer<QWidget> secondOverlay = window.overlay();
+        QVERIFY(secondOverlay && secondOverlay != firstOverlay);
         QCOMPARE(overlays(window).size(), 2);
-        QVERIFY(secondOverlay->isVisible());
-        QVERIFY(firstOverlay->isHidden());
+
+        closeByButton(first);
+        QTRY_VERIFY(firstOverlay.isNull());
+        QVERIFY(secondOverlay && secondOverlay->isVisible());
+        QCOMPARE(overlays(window).size(), 1);
         closeByButton(second);
-        QVERIFY(secondOverlay->isHidden());
-        QCOMPARE(overlays(window).size(), 2);
+        QTRY_VERIFY(secondOverlay.isNull());
+        QVERIFY(overlays(window).isEmpty());
+        QVERIFY(!window.overlay());
     }
 
     void macroEditorGetsPathAndForwardsChanges()
@@ -231,7 +248,6 @@ private slots:
         DMainWidget& window = shown->window;
         DMacroPage* page = openDialog<DMacroPage>(window, "sigShowMacroPage");
         QPointer<DMacroPage> guard(page);
-        QPointer<QWidget> overlay(window.overlay());
         QSignalSpy closed(page, &DMacroPage::sigMacroPageClose);
         QSignalSpy hooks(DDataManager::getInstance(), &DDataManager::sigHookRuningStrtusCtrl_MacroRecord);
         if (teardown) {
@@ -239,7 +255,7 @@ private slots:
         } else {
             page->close();
             QTRY_VERIFY(guard.isNull());
-            QVERIFY(overlay->isHidden());
+            overlayGoneWithItsDialog(window);
         }
         QVERIFY(guard.isNull());
         QCOMPARE(closed.count(), 1);
@@ -278,7 +294,7 @@ private slots:
             page->close();
         QTRY_VERIFY(page.isNull());
         QVERIFY(!keys->isKeyboardHookEnabled());
-        QVERIFY(window.overlay()->isHidden());
+        overlayGoneWithItsDialog(window);
     }
 
     void advancedKeyEditorReportsListChange()
@@ -290,7 +306,7 @@ private slots:
         DSeniorKeysPage* page = openDialog<DSeniorKeysPage>(shown.window, "sigShowSeniorKeysPage");
         closeByButton(page);
         QCOMPARE(changed.count(), 0);
-        QVERIFY(shown.window.overlay()->isHidden());
+        overlayGoneWithItsDialog(shown.window);
 
         page = openDialog<DSeniorKeysPage>(shown.window, "sigShowSeniorKeysPage");
         auto* create = page->findChild<QPushButton*>(QStringLiteral("pushButton_NewCreate"));
@@ -299,7 +315,7 @@ private slots:
         QCOMPARE(changed.count(), 0);
         closeByButton(page);
         QCOMPARE(changed.count(), 1);
-        QVERIFY(shown.window.overlay()->isHidden());
+        overlayGoneWithItsDialog(shown.window);
     }
 
     void themeFromSettingsRestylesFrameAndDevicePage_data()

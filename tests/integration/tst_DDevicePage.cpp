@@ -288,7 +288,8 @@ private slots:
         QCOMPARE(DevicePageProbe(page).selectedRow(), cableRow);
         QVERIFY(cableRow->isSelected());
         QVERIFY(!receiverRow->isSelected());
-        QCOMPARE(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(cablePath));
+        QTRY_COMPARE_WITH_TIMEOUT(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(cablePath),
+                                  kLoadTimeoutMs);
         QCOMPARE(DevicePageProbe(page).selectedInterface(), page.deviceLinkMap().value(cablePath)->hidInterface());
         QCOMPARE(DevicePageProbe(page).lightingEngine()->hidInterface(), DevicePageProbe(page).selectedInterface());
         QCOMPARE(QByteArray(DevicePageProbe(page).lightingEngine()->hidDeviceInfo().hidPath), cablePath.toLatin1());
@@ -354,7 +355,8 @@ private slots:
             for (DDeviceListItem* row : {firstRow, secondRow})
                 QCOMPARE(row->onlineState(), 1);
             QCOMPARE(DevicePageProbe(page).selectedRow(), firstRow);
-            QCOMPARE(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(firstPath));
+            QTRY_COMPARE_WITH_TIMEOUT(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(firstPath),
+                                      kLoadTimeoutMs);
         }
     }
 
@@ -371,11 +373,14 @@ private slots:
         QCOMPARE(sim.bus().openCount(), 3);
 
         QMap<QString, int> indexes;
+        // Reports come from the I/O threads as queued calls; one that comes
+        // late must find no receiver, not the map of a test that ended.
+        QObject indexesAlive;
         const auto links = page.deviceLinkMap();
         for (auto it = links.cbegin(); it != links.cend(); ++it) {
             const QString path = it.key();
             // The link frees the report; only the index is read here.
-            connect(it.value()->hidInterface(), &MainHidInterFace::sigHidDataArrived, this,
+            connect(it.value()->hidInterface(), &MainHidInterFace::sigHidDataArrived, &indexesAlive,
                     [&indexes, path](unsigned char*, int, int threadIndex) { indexes.insert(path, threadIndex); });
         }
         SimulatedKeyboard::Report answer{};
@@ -449,7 +454,8 @@ private slots:
         QCOMPARE(DevicePageProbe(page).selectedRow(), secondRow);
         QVERIFY(secondRow->isSelected());
         QVERIFY(!firstRow->isSelected());
-        QCOMPARE(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(pathOf(sim, second)));
+        QTRY_COMPARE_WITH_TIMEOUT(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(pathOf(sim, second)),
+                                  kLoadTimeoutMs);
         QCOMPARE(DevicePageProbe(page).lightingEngine()->hidInterface(), DevicePageProbe(page).selectedInterface());
         QCOMPARE(DevicePageProbe(page).picture()->modelName(), QStringLiteral("OV98M"));
         QCOMPARE(loaded.names->count(), 1);
@@ -479,7 +485,8 @@ private slots:
         LoadedPage loaded = loadPage();
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
-        QCOMPARE(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(pathOf(sim, selected)));
+        QTRY_COMPARE_WITH_TIMEOUT(DevicePageProbe(page).selectedLink(),
+                                  page.deviceLinkMap().value(pathOf(sim, selected)), kLoadTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(DevicePageProbe(page).selectedLink()->isReady(), kLoadTimeoutMs);
         SimulatedKeyboard& source = fromSelected ? *selected : *other;
         DDeviceKeyboardLink* sourceLink = page.deviceLinkMap().value(pathOf(sim, fromSelected ? selected : other));
@@ -583,6 +590,8 @@ private slots:
         LoadedPage loaded = loadPage();
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
+        // Selected once the keyboard has answered, which may take a while on a busy machine.
+        QTRY_VERIFY_WITH_TIMEOUT(DevicePageProbe(page).selectedLink(), kLoadTimeoutMs);
         DDeviceKeyboardLink* link = DevicePageProbe(page).selectedLink();
         QVERIFY(link);
         QTRY_VERIFY(!DevicePageProbe(page).profileFolder().isEmpty());
@@ -652,7 +661,8 @@ private slots:
             QTest::mousePress(receiverRow, Qt::LeftButton, {}, QPoint(10, 10));
         }
         QCOMPARE(DevicePageProbe(page).selectedRow(), receiverRow);
-        QCOMPARE(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(receiverPath));
+        QTRY_COMPARE_WITH_TIMEOUT(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(receiverPath),
+                                  kLoadTimeoutMs);
         QCOMPARE(shownPage(page)->objectName(), QStringLiteral("page_HaveDevice"));
         QCOMPARE(loaded.names->last().at(1).toString(), QStringLiteral("Pulse 84 Wireless"));
 
@@ -661,7 +671,8 @@ private slots:
         QCOMPARE(receiverRow->deviceInfo().isOnline, 0);
         if (withCable) {
             QCOMPARE(DevicePageProbe(page).selectedRow(), cableRow);
-            QCOMPARE(DevicePageProbe(page).selectedLink(), page.deviceLinkMap().value(pathOf(sim, cable)));
+            QTRY_COMPARE_WITH_TIMEOUT(DevicePageProbe(page).selectedLink(),
+                                      page.deviceLinkMap().value(pathOf(sim, cable)), kLoadTimeoutMs);
             QCOMPARE(DevicePageProbe(page).lightingEngine()->hidInterface(), DevicePageProbe(page).selectedInterface());
             QCOMPARE(loaded.names->last().at(1).toString(), QStringLiteral("Swift 68 HE"));
             QCOMPARE(rowModels(page).mid(0, 2), QStringList({"OV68M", "OV84W"}));
@@ -689,6 +700,8 @@ private slots:
         QList<QPointer<DDeviceListItem>> oldRows;
         for (DDeviceListItem* row : DevicePageProbe(page).rows())
             oldRows << row;
+        // Selected once the keyboard has answered, which may take a while on a busy machine.
+        QTRY_VERIFY_WITH_TIMEOUT(DevicePageProbe(page).selectedLink(), kLoadTimeoutMs);
         DDeviceKeyboardLink* link = DevicePageProbe(page).selectedLink();
         QVERIFY(link);
 

@@ -209,6 +209,7 @@ private slots:
         QCOMPARE(selectedKey(*page), selectedPath);
         QPointer<MainHidInterFace> io = DevicePageProbe(*page).selectedInterface();
         QVERIFY(io && io->isRunning());
+        const MainHidInterFace* const gone = io.data();
         QSignalSpy names(page.get(), &DDevicePage::sigReturnHidLikeName);
         QSignalSpy removalOver(page.get(), &DDevicePage::sigIntoOrRemoveHidOver);
         DevicePageProbe(*page).customKeysPage()->setKeyboardHookEnabled(true);
@@ -219,14 +220,16 @@ private slots:
 
         verifyMatchesBus(*page, sim);
         QVERIFY(!io->isOpen());
-        QTRY_VERIFY(io->isFinished());
+        // The gone keyboard's link ends, and its I/O thread with it.
+        QTRY_VERIFY(io.isNull());
+        QCOMPARE(page->linkCount(), page->deviceLinkMap().size());
         QVERIFY(DevicePageProbe(*page).rowOf(QStringLiteral("OV82M")));
         QCOMPARE(QString::fromLatin1(DevicePageProbe(*page).rowOf("OV82M")->deviceInfo().hidPath),
                  QStringLiteral("OV82M"));
         QCOMPARE(DevicePageProbe(*page).rowOf("OV82M")->onlineState(), 0);
         QCOMPARE(removalOver.count(), 1);
         QVERIFY(!DevicePageProbe(*page).customKeysPage()->isKeyboardHookEnabled());
-        QVERIFY(DevicePageProbe(*page).lightingEngine()->hidInterface() != io.data());
+        QVERIFY(DevicePageProbe(*page).lightingEngine()->hidInterface() != gone);
         if (!otherViaReceiver) {
             QCOMPARE(selectedKey(*page), otherPath);
             QCOMPARE(DevicePageProbe(*page).selectedLink(), page->deviceLinkMap().value(otherPath));
@@ -263,7 +266,9 @@ private slots:
         verifyMatchesBus(*page, sim);
         QCOMPARE(selectedKey(*page), selectedPath);
         QVERIFY(!io->isOpen());
-        QTRY_VERIFY(io->isFinished());
+        // The gone keyboard's link ends, and its I/O thread with it.
+        QTRY_VERIFY(io.isNull());
+        QCOMPARE(page->linkCount(), page->deviceLinkMap().size());
         QVERIFY(DevicePageProbe(*page).selectedRow()->onlineState() == 1);
         const QStringList rows = layoutRows(*page);
         // The gone keyboard's row joins the offline rows, in model order.

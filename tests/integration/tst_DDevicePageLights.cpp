@@ -12,6 +12,7 @@
 #include "app/DDataManager.h"
 #include "app/DThemeColor.h"
 #include "hid/DDeviceKeyboardLink.h"
+#include "hid/DLightEffects.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
@@ -32,6 +33,7 @@
 #include <QSignalSpy>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstring>
 #include <list>
 #include <memory>
@@ -954,6 +956,44 @@ private slots:
             lights->loadCustomLightList();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(rowCount(), rows);
+    }
+
+    // A lighting tick queued before another keyboard is selected runs while
+    // the page waits for that keyboard to answer, when the old picture is
+    // gone already: it reaches none of the old caps, and the new ones light
+    // up once the keyboard has answered.
+    void switchWithATickQueued()
+    {
+        Rig rig;
+        QVERIFY(rig.page);
+        DDevicePage& page = *rig.page;
+        DLightsConfigPage* lights = chooseCustom(page);
+        QCOMPARE(lights->keyboardEffect(), DLightsConfigPage::kCustomEffect);
+        lightDealMain* engine = DevicePageProbe(page).lightingEngine();
+        QTRY_COMPARE_WITH_TIMEOUT(engine->keyboardEffectState().effect, DLightEffects::kCustom, kLoadTimeoutMs);
+
+        // Its answers come after the page stopped waiting for them at arrival.
+        auto late = rig.sim.plug("OV84W");
+        late->setAnswerDelayMs(2 * DDevicePage::kLinkReadyWaitMs);
+        const QString path = QString::fromStdString(rig.sim.pathOf(late));
+        page.onHidDeviceChanged(11, path);
+        QVERIFY(page.deviceLinkMap().contains(path));
+        DDeviceKeyboardLink* link = page.deviceLinkMap().value(path);
+        QVERIFY(!link->isReady());
+        DDeviceListItem* row = DevicePageProbe(page).rowOf(path);
+        QVERIFY(row);
+
+        QVERIFY(QMetaObject::invokeMethod(engine, "onDviceUpdateAllKeyColor", Qt::QueuedConnection));
+        QTest::mousePress(row, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(DevicePageProbe(page).selectedRow(), row);
+        QTRY_COMPARE_WITH_TIMEOUT(DevicePageProbe(page).selectedLink(), link, kLoadTimeoutMs);
+        const auto lit = [] {
+            const QList<keyboardButCustom*> caps = DDataManager::getInstance()->keyButtonList();
+            return !caps.isEmpty() && std::any_of(caps.cbegin(), caps.cend(), [](const keyboardButCustom* cap) {
+                return cap && cap->lightColor().alpha() > 0 && cap->lightColor() != QColor(Qt::black);
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(lit(), kLoadTimeoutMs);
     }
 };
 

@@ -11,7 +11,19 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace StoreTestSupport;
 
@@ -36,6 +48,123 @@ std::list<storeRecoveryInfo> takeNotes()
     COrvaneXML_TakeRecoveryNotes(&notes);
     return notes;
 }
+
+// Something other than a file, made at path: a FIFO, a listening Unix
+// socket or a character device node. False (with the reason in error) where
+// the system does not let the test make it.
+bool makeSpecialNode(const QString& kind, const QString& path, QString* error)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == QLatin1String("fifo"))
+        return ::mkfifo(name.constData(), 0600) == 0;
+    if (kind == QLatin1String("device")) {
+        // The null device's numbers: harmless to anything that opens it.
+        if (::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0)
+            return true;
+        *error = QStringLiteral("no device node can be made here: %1").arg(QString::fromLocal8Bit(strerror(errno)));
+        return false;
+    }
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(name.size()) >= sizeof address.sun_path) {
+        *error = QStringLiteral("the socket's path is too long");
+        return false;
+    }
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    // Left bound and unclosed would keep a descriptor; the node stays after close.
+    const bool bound = socket >= 0 && ::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0
+                       && ::listen(socket, 1) == 0;
+    if (socket >= 0)
+        ::close(socket);
+    return bound;
+}
+
+// Sees every open of what stands at a path from its making on: a FIFO or
+// a device is opened through its node in the folder, which inotify watches.
+class OpenWatch
+{
+public:
+    explicit OpenWatch(const QString& path)
+        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        if (m_fd >= 0)
+            m_watch = ::inotify_add_watch(m_fd, QFile::encodeName(path).constData(), IN_OPEN | IN_DONT_FOLLOW);
+    }
+    ~OpenWatch()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    OpenWatch(const OpenWatch&) = delete;
+    OpenWatch& operator=(const OpenWatch&) = delete;
+
+    bool isWatching() const { return m_watch >= 0; }
+    int opens()
+    {
+        alignas(inotify_event) char buffer[4096];
+        ssize_t n = 0;
+        while ((n = ::read(m_fd, buffer, sizeof buffer)) > 0) {
+            for (ssize_t at = 0; at < n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                if (event->mask & IN_OPEN)
+                    ++m_opens;
+                at += ssize_t(sizeof(inotify_event) + event->len);
+            }
+        }
+        return m_opens;
+    }
+
+private:
+    int m_fd = -1;
+    int m_watch = -1;
+    int m_opens = 0;
+};
+
+// Watches one call of the store (which runs on the GUI thread only) from
+// a thread of its own: a call held up in opening or reading the FIFO is
+// let go after a while (a writer opens it and leaves), so the test goes on
+// to fail instead of hanging.
+class HoldUpGuard
+{
+public:
+    explicit HoldUpGuard(const QString& fifo)
+        : m_fifo(QFile::encodeName(fifo))
+        , m_thread([this] {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            // A hang guard, not a measurement: the call takes milliseconds.
+            if (m_ended.wait_for(lock, std::chrono::seconds(30), [this] { return m_callEnded; }))
+                return;
+            m_heldUp = true;
+            const int writer = ::open(m_fifo.constData(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                ::close(writer);
+        })
+    {
+    }
+    ~HoldUpGuard() { callEnded(); }
+
+    // True when the call came back by itself.
+    bool callEnded()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_callEnded = true;
+        }
+        m_ended.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+        return !m_heldUp;
+    }
+
+private:
+    QByteArray m_fifo;
+    std::mutex m_mutex;
+    std::condition_variable m_ended;
+    bool m_callEnded = false;
+    bool m_heldUp = false;
+    std::thread m_thread;
+};
 
 } // namespace
 
@@ -193,6 +322,72 @@ private slots:
         if (damage == QLatin1String("dangling"))
             QVERIFY(!QFile::exists(outside));
         QVERIFY(takeNotes().empty());
+        XmlStore::instance().cache.setOwnFolder(QString());
+    }
+
+    // A FIFO, socket or device node at any of the store's names in the
+    // program's folder, or at the name of its backup: never opened, so
+    // nothing holds the start up. One at the store name is set aside like
+    // a damaged file; one at the backup's name is no backup, and a damaged
+    // file beside it starts afresh.
+    void specialNodeAtAStoreName_isNeverOpened_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("atBackup");
+        for (const char* name : {"appProfile_Default.xml", "appProfile_FN.xml", "appProfile_Magnetic.xml",
+                                 "appMacro.xml", "SeniorKeyConfig.xml"}) {
+            for (const char* kind : {"fifo", "socket", "device"}) {
+                for (const bool atBackup : {false, true}) {
+                    QTest::addRow("%s %s at %s", kind, name, atBackup ? "its .bak" : "the name")
+                        << QString::fromLatin1(name) << QString::fromLatin1(kind) << atBackup;
+                }
+            }
+        }
+    }
+    void specialNodeAtAStoreName_isNeverOpened()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(bool, atBackup);
+        const QString own = m_dir.filePath(QStringLiteral("n%1").arg(++m_folders));
+        // Layer files live in a keyboard's folder under the program's.
+        const QString folder = name.startsWith(QLatin1String("appProfile")) ? own + QStringLiteral("/OV68M/sn") : own;
+        QVERIFY(QDir().mkpath(folder));
+        XmlStore::instance().cache.setOwnFolder(own);
+        const QString file = folder + QLatin1Char('/') + name;
+        const QString node = atBackup ? file + QStringLiteral(".bak") : file;
+        QString error;
+        if (!makeSpecialNode(kind, node, &error)) {
+            XmlStore::instance().cache.setOwnFolder(QString());
+            QSKIP(qPrintable(error));
+        }
+        if (atBackup)
+            writeFile(file, "<orvaneStore version=\"1\"><profiles><profile"); // cut off
+        OpenWatch watch(node);
+        QVERIFY(watch.isWatching());
+        struct stat before;
+        QCOMPARE(::lstat(QFile::encodeName(node).constData(), &before), 0);
+
+        const QByteArray path = QFile::encodeName(file);
+        HoldUpGuard guard(node);
+        const int state = COrvaneXML_FileState(path);
+        QVERIFY2(guard.callEnded(), "the store call was held up");
+        QCOMPARE(state, int(StoreFileDamaged));
+        QCOMPARE(watch.opens(), 0);
+
+        const std::list<storeRecoveryInfo> notes = takeNotes();
+        QCOMPARE(int(notes.size()), 1);
+        QCOMPARE(notes.front().outcome, int(storeRecoveryInfo::FreshFile));
+        const QString aside = QFile::decodeName(QByteArray::fromStdString(notes.front().movedAsidePath));
+        struct stat moved;
+        QCOMPARE(::lstat(QFile::encodeName(atBackup ? node : aside).constData(), &moved), 0);
+        // The node is kept as it was: at its name beside a fresh file, or aside.
+        QCOMPARE(moved.st_ino, before.st_ino);
+        QCOMPARE(moved.st_mode & S_IFMT, before.st_mode & S_IFMT);
+        QVERIFY(QFileInfo(file).isFile());
+        QCOMPARE(COrvaneXML_FileState(path), int(StoreFileReadable));
+        QCOMPARE(watch.opens(), 0);
         XmlStore::instance().cache.setOwnFolder(QString());
     }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "hid/MainHidInterFace.h"
 #include "hid/hidStructInfoAll.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
-
-class MainHidInterFace;
 
 namespace Ui {
 class UpdateFirmwareInfoItem;
@@ -62,7 +62,9 @@ private:
     void updateButton();
 
     Ui::UpdateFirmwareInfoItem* ui = nullptr;
-    MainHidInterFace* m_hidInterface = nullptr;
+    // The link of a keyboard pulled out while the window is open ends, and
+    // its I/O thread with it.
+    QPointer<MainHidInterFace> m_hidInterface;
     QString m_hidPath;
     QString m_serialNumber;
     QString m_modelName;

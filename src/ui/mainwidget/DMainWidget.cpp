@@ -500,18 +500,20 @@ void DMainWidget::onChangAppTheme(int themeIndex)
     update();
 }
 
-void DMainWidget::showOverlay()
+QWidget* DMainWidget::showOverlay(QWidget* dialog)
 {
-    // Every dialog gets a fresh overlay; the earlier ones stay behind as
-    // hidden children, so a late close of an older dialog cannot take the
-    // newest overlay's place.
+    // Every dialog dims the window with an overlay of its own, which goes
+    // with the dialog: a late close of an older dialog cannot hide the
+    // newest overlay, and no overlay stays behind.
     auto* overlay = new QWidget(this, Qt::FramelessWindowHint);
     overlay->resize(size());
     overlay->setObjectName(QStringLiteral("widget"));
     overlay->setStyleSheet(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
     overlay->setAttribute(Qt::WA_StyledBackground, true);
+    connect(dialog, &QObject::destroyed, overlay, &QObject::deleteLater);
     m_overlay = overlay;
     overlay->show();
+    return overlay;
 }
 
 void DMainWidget::showOverDialog(QWidget* dialog)
@@ -524,8 +526,9 @@ void DMainWidget::showOverDialog(QWidget* dialog)
 
 void DMainWidget::onShowMacroPage()
 {
-    showOverlay();
     auto* page = new DMacroPage(this);
+    QWidget* overlay = showOverlay(page);
+    connect(page, &DMacroPage::sigMacroPageClose, overlay, &QWidget::hide);
     connect(page, &DMacroPage::sigMacroPageClose, this, &DMainWidget::onMacroPageClose);
     m_macroPage = page;
     connect(page, &DMacroPage::sigMacroListHaveChanged, m_devicePage,
@@ -536,42 +539,28 @@ void DMainWidget::onShowMacroPage()
 
 void DMainWidget::onMacroPageClose()
 {
-    if (m_overlay)
-        m_overlay->hide();
     if (!m_tearingDown)
         m_devicePage->onMacroPageClose();
 }
 
 void DMainWidget::onShowSeniorKeysPage()
 {
-    showOverlay();
     auto* page = new DSeniorKeysPage(this);
-    connect(page, &DSeniorKeysPage::sigSeniorKeysPageClose, this, &DMainWidget::onSeniorKeysPageClose);
+    QWidget* overlay = showOverlay(page);
+    connect(page, &DSeniorKeysPage::sigSeniorKeysPageClose, overlay, &QWidget::hide);
     showOverDialog(page);
-}
-
-void DMainWidget::onSeniorKeysPageClose()
-{
-    if (m_overlay)
-        m_overlay->hide();
 }
 
 void DMainWidget::on_pushButton_Setting_clicked()
 {
-    showOverlay();
     auto* dialog = new DSettingsDia(this);
-    connect(dialog, &DSettingsDia::sigSettingsWindowClose, this, &DMainWidget::onSettingsWindowClose);
+    QWidget* overlay = showOverlay(dialog);
+    connect(dialog, &DSettingsDia::sigSettingsWindowClose, overlay, &QWidget::hide);
     connect(dialog, &DSettingsDia::sigUpdataAllUI, this, &DMainWidget::omUpdataAllUI);
     connect(dialog, &DSettingsDia::sigUpdateApp, this, &DMainWidget::onUpdateApp);
     connect(dialog, &DSettingsDia::sigChangAppTheme, this, &DMainWidget::onChangAppTheme);
     connect(dialog, &DSettingsDia::sigFirmwareUpgradeCheck, this, &DMainWidget::onFirmwareUpgradeCheck);
     showOverDialog(dialog);
-}
-
-void DMainWidget::onSettingsWindowClose()
-{
-    if (m_overlay)
-        m_overlay->hide();
 }
 
 void DMainWidget::onUpdateApp() { }

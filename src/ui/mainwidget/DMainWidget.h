@@ -74,7 +74,8 @@ public:
     const char* macroFilePath() const { return m_macroFilePath; }
     const char* seniorKeyFilePath() const { return m_seniorKeyFilePath; }
 
-    // The dimming overlay of the dialog opened last; null before the first.
+    // The dimming overlay of the dialog opened last; null before the first
+    // and once that dialog is gone.
     QWidget* overlay() const { return m_overlay; }
     // Whether the automatic firmware check is waiting for its turn.
     bool isFirmwareCheckPending() const;
@@ -113,9 +114,7 @@ private slots:
     void onShowMacroPage();
     void onMacroPageClose();
     void onShowSeniorKeysPage();
-    void onSeniorKeysPageClose();
     void on_pushButton_Setting_clicked();
-    void onSettingsWindowClose();
     void onFirmwareUpgradeCheck();
     void onUpdateApp();
     void onHaveCheckUpgradeFirmwareNUC();
@@ -156,7 +155,7 @@ private:
     void registerDeviceNotifications(DeviceChangeSource* source);
     void startDeviceLibrary();
     void handOffDeviceChange(int changeType);
-    void showOverlay();
+    QWidget* showOverlay(QWidget* dialog);
     void showOverDialog(QWidget* dialog);
     // The upgrade routes, kept with the firmware check in ui/firmware/.
     void queryUpgradeDrive();
@@ -203,7 +202,7 @@ private:
     QString m_productName = QStringLiteral("HID");
     QString m_likeName = QStringLiteral("RGB");
     bool m_firstPaintDone = false;
-    QWidget* m_overlay = nullptr;
+    QPointer<QWidget> m_overlay;
     QPointer<DMacroPage> m_macroPage;
     bool m_tearingDown = false;
     QTimer* m_firmwareCheckTimer = nullptr;

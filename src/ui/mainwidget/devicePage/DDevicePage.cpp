@@ -45,6 +45,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 const QString kLinkColourAtStart = QStringLiteral("255,143,31");
@@ -525,6 +527,20 @@ void DDevicePage::openDeviceLink(hidStructInfoAll info)
     link->setDongleStatusEnabled(true);
 }
 
+void DDevicePage::endRemovedLinks()
+{
+    // A wait running below may have been entered from one of the link's own
+    // handlers, or hold its I/O thread (a download, an acknowledgement):
+    // the links end once no wait is on the stack.
+    if (DEventWait::isWaiting()) {
+        if (!m_removedLinks.isEmpty())
+            QTimer::singleShot(kRemovedLinkRetryMs, this, &DDevicePage::endRemovedLinks);
+        return;
+    }
+    const QList<DDeviceKeyboardLink*> ending = std::exchange(m_removedLinks, {});
+    qDeleteAll(ending);
+}
+
 void DDevicePage::onHidDeviceChanged(int changeType, QString /*hidPath*/)
 {
     // A notice that comes while a refresh waits for a link is not lost: the
@@ -621,8 +637,10 @@ void DDevicePage::removeGoneDevice(const QString& path)
     m_receiverStateMap.remove(path);
 
     DDeviceKeyboardLink* link = m_deviceLinkMap.take(path);
-    if (link)
+    if (link) {
         m_removedLinks.append(link);
+        QTimer::singleShot(0, this, &DDevicePage::endRemovedLinks);
+    }
     MainHidInterFace* goneInterface = link ? link->hidInterface() : nullptr;
     const bool wasSelected = row && row == m_selectedRow;
     if (wasSelected && goneInterface && goneInterface->isLeavingNormalMode()) {

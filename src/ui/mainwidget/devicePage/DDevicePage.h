@@ -64,6 +64,9 @@ public:
     // Copies, for the firmware upgrade, which works on every keyboard present.
     QMap<QString, DDeviceKeyboardLink*> deviceLinkMap() const { return m_deviceLinkMap; }
     QMap<QString, hidStructInfoAll> deviceInfoMap() const { return m_deviceInfoMap; }
+    // The links the page keeps: those of the keyboards present and those of
+    // pulled-out ones not yet ended.
+    int linkCount() const { return m_deviceLinkMap.size() + m_removedLinks.size(); }
     void showToolButtonTip(unsigned index);
     // Hands the current profile to the hosted pages and the selected
     // keyboard's link.
@@ -176,6 +179,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // How often ending the removed links is tried again while a wait runs.
+    static constexpr int kRemovedLinkRetryMs = 200;
+    void endRemovedLinks();
     // The pages of the configuration stack, by the id of the tool button
     // that shows each (also what the picture is told the current page is).
     enum MainPage {
@@ -320,8 +326,8 @@ private:
     QMap<QString, int> m_receiverStateMap;
     QMap<QString, DDeviceListItem*> m_deviceRowMap;
     QMap<QString, DDeviceKeyboardLink*> m_deviceLinkMap;
-    // Links of keyboards that were pulled out: never used again, but their
-    // I/O threads may still deliver queued reports to them.
+    // Links of keyboards that were pulled out: never used again, kept only
+    // until no caller that may still hold one is on the stack.
     QList<DDeviceKeyboardLink*> m_removedLinks;
     DDeviceListItem* m_selectedRow = nullptr;
     DDeviceKeyboardLink* m_currentLink = nullptr;

@@ -61,6 +61,11 @@ void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
     data->setKeyButtonList({});
     data->setKeySelectFrame(nullptr);
     m_keyCapGrid = {};
+    // So does the lighting engine: a tick queued before the switch runs
+    // while the new keyboard is awaited (the wait processes events), and
+    // would paint the old caps. It gets the new ones once they are built.
+    m_lightDeal->setKeyCapGrid({});
+    m_lightDeal->setSideLightButtons({});
     delete m_keyboardPicture;
     m_keyboardPicture = nullptr;
     delete m_dragShowArea;
