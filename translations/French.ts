@@ -1751,7 +1751,7 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
     </message>
     <message>
         <source>Listening: press a key, or pick one below</source>
-        <translation>En écoute : appuyez sur une touche ou choisissez-en une ci-dessous</translation>
+        <translation>En écoute : appuyez sur une touche ou choisissez-la</translation>
     </message>
     <message>
         <source>Remap with key?</source>

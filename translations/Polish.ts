@@ -1754,7 +1754,7 @@ Zaimportować profil z tymi klawiszami? W przeciwnym razie nic nie zostanie zaim
     </message>
     <message>
         <source>Listening: press a key, or pick one below</source>
-        <translation>Nasłuchiwanie: naciśnij klawisz lub wybierz go poniżej</translation>
+        <translation>Nasłuchiwanie: naciśnij lub wybierz klawisz</translation>
     </message>
     <message>
         <source>Remap with key?</source>

@@ -1754,7 +1754,7 @@ Import the profile with these keys? If not, nothing is imported.</source>
     </message>
     <message>
         <source>Listening: press a key, or pick one below</source>
-        <translation>Ожидание клавиши: нажмите её или выберите ниже</translation>
+        <translation>Ждём клавишу: нажмите или выберите ниже</translation>
     </message>
     <message>
         <source>Remap with key?</source>
