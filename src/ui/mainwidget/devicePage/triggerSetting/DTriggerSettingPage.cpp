@@ -375,9 +375,11 @@ void DTriggerSettingPage::resetQuickTriggerTravel()
         slider->setValue(kQuickTriggerDefault);
 }
 
+// Quick trigger changes how a key releases, not where it triggers: the
+// trigger travel the user had stays (with separate travel, its press travel).
 void DTriggerSettingPage::on_checkBox_QuickTrigger_clicked()
 {
-    const int half = (DDataManager::getInstance()->keyTravelMaxLevel() + 1) / 2;
+    const int travel = m_ui->checkBox_SecondarySensitivity->isChecked() ? m_StrengthNum_L : m_StrengthNum_C;
     resetQuickTriggerTravel();
     const bool on = m_ui->checkBox_QuickTrigger->isChecked();
     setQuickTriggerAreaVisible(on);
@@ -386,9 +388,9 @@ void DTriggerSettingPage::on_checkBox_QuickTrigger_clicked()
     m_sensitivityShow->setQuickTriggerMode(on);
     m_sensitivityShow->setSeparateMode(0);
     if (on)
-        setLevels(half, half, half - 1);
+        setLevels(travel, travel, travel - 1);
     else
-        setLevels(half, half - 1, half);
+        setLevels(travel, travel - 1, travel);
     m_sensitivityShow->update();
 }
 
