@@ -931,7 +931,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>حدد مدة الضغط المطلوبة على المفتاح لتفعيله.</translation>
+        <translation>حدد نقطة التفعيل: مدى عمق الضغط على المفتاح حتى يعمل.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -925,7 +925,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Nastavte, jak dlouho musí být klávesa stisknuta, aby sepnula.</translation>
+        <translation>Nastavte bod sepnutí: jak hluboko musí být klávesa stisknuta, aby sepnula.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

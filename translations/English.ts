@@ -923,7 +923,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Set the required press key duration for triggering.</translation>
+        <translation>Set how far a key must be pressed before it triggers.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

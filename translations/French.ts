@@ -923,7 +923,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Définissez la durée d&apos;appui nécessaire au déclenchement.</translation>
+        <translation>Définissez le point de déclenchement : jusqu&apos;où la touche doit être enfoncée pour se déclencher.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -923,7 +923,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Legen Sie fest, wie lange eine Taste zum Auslösen gedrückt werden muss.</translation>
+        <translation>Legen Sie den Auslösepunkt fest: wie weit eine Taste zum Auslösen gedrückt werden muss.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -923,7 +923,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Imposta per quanto tempo il tasto deve essere premuto per attivarsi.</translation>
+        <translation>Imposta il punto di attivazione: quanto deve essere premuto il tasto per attivarsi.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -921,7 +921,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>トリガーに必要なキーの押下時間を設定します。</translation>
+        <translation>アクチュエーションポイント（キーが反応するまでの押し込み距離）を設定します。</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -921,7 +921,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>트리거에 필요한 키 누름 시간을 설정합니다.</translation>
+        <translation>작동 지점(키가 입력되기까지 눌러야 하는 깊이)을 설정합니다.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -925,7 +925,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Ustaw, jak długo klawisz musi być wciśnięty, aby zadziałał.</translation>
+        <translation>Ustaw punkt aktywacji: jak głęboko trzeba wcisnąć klawisz, aby zadziałał.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

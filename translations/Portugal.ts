@@ -923,7 +923,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Defina durante quanto tempo a tecla tem de ser premida para acionar.</translation>
+        <translation>Defina o ponto de acionamento: quanto a tecla tem de ser premida para acionar.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

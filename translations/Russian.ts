@@ -925,7 +925,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Задайте, сколько времени клавиша должна быть нажата для срабатывания.</translation>
+        <translation>Задайте точку срабатывания: насколько глубоко нужно нажать клавишу для срабатывания.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

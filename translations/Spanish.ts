@@ -923,7 +923,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Defina cuánto tiempo debe pulsarse la tecla para activarla.</translation>
+        <translation>Defina el punto de activación: cuánto debe hundirse la tecla para activarse.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

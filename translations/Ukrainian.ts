@@ -925,7 +925,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Задайте, скільки часу клавішу треба тримати натиснутою для спрацювання.</translation>
+        <translation>Задайте точку спрацювання: наскільки глибоко треба натиснути клавішу для спрацювання.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -921,7 +921,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>设置触发所需的按键按压时长。</translation>
+        <translation>设置触发键程：按键按下多深才触发。</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

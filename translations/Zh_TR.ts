@@ -921,7 +921,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>設定觸發所需的按鍵按壓時長。</translation>
+        <translation>設定觸發鍵程：按鍵按下多深才觸發。</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
