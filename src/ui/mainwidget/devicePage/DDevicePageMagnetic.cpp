@@ -116,16 +116,20 @@ void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
 void DDevicePage::onKeyAntiShakeCurrentNum(int value)
 {
     const MagneticSend sent = queueMagneticReport(DMagneticReports::setAntiShake(value));
-    if (sent == MagneticSend::Queued)
-        DDataManager::getInstance()->setKeyAntiShake(value);
+    if (sent == MagneticSend::Queued && m_currentLink) {
+        m_currentLink->keepAntiShake(value);
+        publishMagneticSettings();
+    }
     showOperateResult(sent);
 }
 
 void DDevicePage::onKeyRateOfReturnCurrentNum(int value)
 {
     const MagneticSend sent = queueMagneticReport(DMagneticReports::setRateOfReturn(value));
-    if (sent == MagneticSend::Queued)
-        DDataManager::getInstance()->setRateOfReturn(value);
+    if (sent == MagneticSend::Queued && m_currentLink) {
+        m_currentLink->keepRateOfReturn(value);
+        publishMagneticSettings();
+    }
     showOperateResult(sent);
 }
 
