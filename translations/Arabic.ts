@@ -890,6 +890,10 @@
         <translation>بدء المعايرة</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>إيقاف المعايرة</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>اضبط مسافة التفعيل ومسافة إعادة التعيين وفق رغبتك في الضغط على المفتاح أو تحريره.</translation>
     </message>

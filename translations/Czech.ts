@@ -884,6 +884,10 @@
         <translation>Spustit kalibraci</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Zastavit kalibraci</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Upravte dráhu sepnutí a dráhu uvolnění podle toho, zda chcete klávesu stisknout, nebo uvolnit.</translation>
     </message>

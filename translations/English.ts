@@ -882,6 +882,10 @@
         <translation>Start calibration</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Stop calibration</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</translation>
     </message>

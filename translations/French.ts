@@ -882,6 +882,10 @@
         <translation>Démarrer le calibrage</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Arrêter le calibrage</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Ajustez la course de déclenchement et la course de réinitialisation selon votre intention d&apos;appuyer sur la touche ou de la relâcher.</translation>
     </message>

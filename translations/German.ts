@@ -882,6 +882,10 @@
         <translation>Kalibrierung starten</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Kalibrierung beenden</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Passen Sie Auslöse- und Rücksetzweg daran an, wie Sie die Taste drücken oder loslassen möchten.</translation>
     </message>

@@ -882,6 +882,10 @@
         <translation>Avvia calibrazione</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Interrompi la calibrazione</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Regola la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
     </message>

@@ -880,6 +880,10 @@
         <translation>キャリブレーション開始</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>キャリブレーションを停止</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>キーを押すか離すかの意図に合わせて、トリガーストロークとリセットストロークを調整します。</translation>
     </message>

@@ -880,6 +880,10 @@
         <translation>보정 시작</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>보정 중지</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>키를 누르거나 떼려는 의도에 맞게 트리거 거리와 리셋 거리를 조정하세요.</translation>
     </message>

@@ -884,6 +884,10 @@
         <translation>Rozpocznij kalibrację</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Zatrzymaj kalibrację</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Dostosuj skok wyzwalania i skok resetu do tego, czy chcesz nacisnąć, czy zwolnić klawisz.</translation>
     </message>

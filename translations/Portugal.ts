@@ -882,6 +882,10 @@
         <translation>Iniciar calibração</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Parar a calibração</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Ajuste o curso de acionamento e o curso de reposição conforme a intenção de premir ou soltar a tecla.</translation>
     </message>

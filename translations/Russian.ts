@@ -884,6 +884,10 @@
         <translation>Начать калибровку</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Остановить калибровку</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Настройте ход срабатывания и ход сброса в зависимости от того, хотите вы нажать клавишу или отпустить её.</translation>
     </message>

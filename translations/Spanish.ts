@@ -882,6 +882,10 @@
         <translation>Iniciar calibración</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Detener la calibración</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Ajuste el recorrido de activación y el de restablecimiento según su intención de pulsar o soltar la tecla.</translation>
     </message>

@@ -884,6 +884,10 @@
         <translation>Почати калібрування</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Зупинити калібрування</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Налаштуйте хід спрацювання та хід скидання залежно від того, чи хочете ви натиснути клавішу, чи відпустити її.</translation>
     </message>

@@ -880,6 +880,10 @@
         <translation>开始校准</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>停止校准</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>根据您按下或松开按键的意图，自定义调整触发行程和重置行程。</translation>
     </message>

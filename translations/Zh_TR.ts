@@ -880,6 +880,10 @@
         <translation>開始校準</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>停止校準</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>依據您按下或放開按鍵的意圖，自訂調整觸發行程與重置行程。</translation>
     </message>

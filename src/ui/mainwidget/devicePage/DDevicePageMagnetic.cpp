@@ -208,6 +208,16 @@ void DDevicePage::resetCalibration()
 void DDevicePage::onCalibrationMode(int selMode)
 {
     const bool on = selMode != 0;
+    // Leaving calibration mode ends an all-keys run as well: the page never
+    // says "not calibrating" while the keyboard still is.
+    if (!on && m_allKeysCalibrationRunning) {
+        queueMagneticReport(DMagneticReports::allKeysCalibration(false));
+        m_allKeysCalibrationRunning = false;
+        setAllKeysCalibratedCapsMarked(false);
+        m_allKeysCalibratedCaps.clear();
+        m_ui->widget_MoveTip->hide();
+        m_triggerSettingPage->clearAllKeysCalibrationFlag();
+    }
     DDataManager::getInstance()->setCalibrating(on);
     m_keyCalibrationRunning = false;
     setCalibrationDisplay(on);

@@ -156,7 +156,7 @@ void DTriggerSettingPage::setTexts()
     m_ui->label_2->setText(QObject::tr("Rate return"));
     m_ui->checkBox_CalibrationMode->setText(QObject::tr("Key calibration mode"));
     m_ui->pushButton_KeyCalibration->setText(QObject::tr("Start calibration"));
-    m_ui->pushButton_KeyCalibration_AllKeys->setText(QObject::tr("Start calibration"));
+    showAllKeysCalibrationState();
     m_ui->label_4->setText(press);
     m_ui->label_5->setText(release);
     m_ui->label_3->setText(press + QLatin1Char('/') + release);
@@ -347,6 +347,7 @@ void DTriggerSettingPage::loadSensitivityData()
     applyIndicatorAndStepperColors();
     m_ui->checkBox_QuickTrigger->setChecked(false);
     m_allKeysCalibrationOn = false;
+    showAllKeysCalibrationState();
     m_ui->pushButton_TriggerApply->setEnabled(m_levels >= 2);
 }
 
@@ -364,6 +365,14 @@ void DTriggerSettingPage::clearLiveTravel()
 void DTriggerSettingPage::clearAllKeysCalibrationFlag()
 {
     m_allKeysCalibrationOn = false;
+    showAllKeysCalibrationState();
+}
+
+// The all-keys button says what its next click does.
+void DTriggerSettingPage::showAllKeysCalibrationState()
+{
+    m_ui->pushButton_KeyCalibration_AllKeys->setText(m_allKeysCalibrationOn ? QObject::tr("Stop calibration")
+                                                                            : QObject::tr("Start calibration"));
 }
 
 // Every change of mode starts the quick-trigger travel again from 1.0 mm on
@@ -541,6 +550,7 @@ void DTriggerSettingPage::on_pushButton_KeyCalibration_clicked()
 void DTriggerSettingPage::on_pushButton_KeyCalibration_AllKeys_clicked()
 {
     m_allKeysCalibrationOn = !m_allKeysCalibrationOn;
+    showAllKeysCalibrationState();
     emit sigAllKeysCalibrationMode(m_allKeysCalibrationOn ? 1 : 0);
 }
 
