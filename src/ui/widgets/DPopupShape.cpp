@@ -6,6 +6,7 @@
 #include <QGraphicsDropShadowEffect>
 #include <QImage>
 #include <QRegion>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 DPopupShape::DPopupShape(QWidget* popup)
@@ -33,15 +34,20 @@ bool DPopupShape::eventFilter(QObject* watched, QEvent* event)
     // animation holds.)
     if (event->type() == QEvent::Polish && qobject_cast<QGraphicsDropShadowEffect*>(popup->graphicsEffect()))
         popup->setGraphicsEffect(nullptr);
-    if (event->type() == QEvent::Show || event->type() == QEvent::Resize)
+    // Only a pop-up on show is cut: rendering a hidden one (its size is
+    // still pending) sends it the pending resize again, which would come
+    // back here without end. Showing it cuts it to the size it shows at.
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Resize) && popup->isVisible())
         cutToShape(popup);
     return QObject::eventFilter(watched, event);
 }
 
 void DPopupShape::cutToShape(QWidget* popup)
 {
-    if (popup->size().isEmpty())
+    // Rendering can deliver the pop-up's own pending events: never twice at once.
+    if (m_cutting || popup->size().isEmpty())
         return;
+    const QScopedValueRollback<bool> cutting(m_cutting, true);
     // What the pop-up paints on a transparent ground is its shape.
     QImage drawn(popup->size(), QImage::Format_ARGB32_Premultiplied);
     drawn.fill(Qt::transparent);

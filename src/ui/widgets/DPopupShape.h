@@ -25,4 +25,6 @@ protected:
 private:
     explicit DPopupShape(QWidget* popup);
     void cutToShape(QWidget* popup);
+
+    bool m_cutting = false;
 };
