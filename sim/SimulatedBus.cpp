@@ -3,6 +3,7 @@
 #include "sdk/hid/HidPath.h"
 #include "sdk/hid/HidTransportRegistry.h"
 #include "sdk/models/ModelCatalogue.h"
+#include "sim/SimulatedKeyboardMemory.h"
 
 #include <QDebug>
 #include <QStringList>
@@ -122,6 +123,14 @@ std::shared_ptr<SimulatedKeyboard> SimulatedBus::plug(const QString& modelCode, 
     auto keyboard = std::make_shared<SimulatedKeyboard>(*model, viaReceiver);
     if (!serialNumber.empty())
         keyboard->setSerialNumberRaw(serialNumber);
+    QString memoryFolder;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        memoryFolder = m_memoryFolder;
+    }
+    // Like a real keyboard it comes with what it kept, before the host sees it.
+    if (!memoryFolder.isEmpty())
+        SimulatedKeyboardMemory(memoryFolder).keep(keyboard);
     Device device;
     device.keyboard = keyboard;
     std::string reportPath;
@@ -438,12 +447,15 @@ int SimulatedBus::plugModelList(const QString& modelList)
         QStringList parts = item.trimmed().split(QLatin1Char('@'));
         item = parts.takeFirst();
         bool receiver = false;
+        bool fresh = false;
         std::optional<std::string> firmwareVersion;
         for (const QString& option : parts) {
             if (option.compare(QLatin1String("24g"), Qt::CaseInsensitive) == 0)
                 receiver = true;
             else if (option.compare(QLatin1String("oldfw"), Qt::CaseInsensitive) == 0)
                 firmwareVersion = kOlderFirmwareVersion;
+            else if (option.compare(QLatin1String("fresh"), Qt::CaseInsensitive) == 0)
+                fresh = true;
             else
                 qWarning() << "ORVANE_SIMULATE: unknown option" << option << "of" << item;
         }
@@ -455,17 +467,26 @@ int SimulatedBus::plugModelList(const QString& modelList)
         // Like the real firmware, report the state regularly, so a keyboard
         // behind the receiver shows up as connected.
         keyboard->setStateOnHandshake(true);
+        if (fresh)
+            keyboard->restoreFactoryState();
         ++plugged;
     }
     return plugged;
 }
 
-std::shared_ptr<SimulatedBus> SimulatedBus::installFromEnvironment()
+void SimulatedBus::setMemoryFolder(const QString& folder)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_memoryFolder = folder;
+}
+
+std::shared_ptr<SimulatedBus> SimulatedBus::installFromEnvironment(const QString& memoryFolder)
 {
     const QString modelList = qEnvironmentVariable("ORVANE_SIMULATE");
     if (modelList.trimmed().isEmpty())
         return nullptr;
     auto bus = std::make_shared<SimulatedBus>();
+    bus->setMemoryFolder(memoryFolder);
     if (bus->plugModelList(modelList) == 0)
         return nullptr;
     HidTransportRegistry::install(bus);

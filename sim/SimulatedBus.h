@@ -70,11 +70,16 @@ public:
     // Connections the host opened to keyboards over the bus's life.
     int openCount() const;
 
+    // The keyboards plugged from now on keep their on-board memory in this
+    // folder across program starts, per model and serial number.
+    void setMemoryFolder(const QString& folder);
+
     // Reads ORVANE_SIMULATE ("<code>,<code>@24g", "@oldfw" for a keyboard
-    // running older firmware than the program carries): plugs those keyboards
-    // and installs the bus as the library's transport. Null when the
-    // variable is unset or names no known model.
-    static std::shared_ptr<SimulatedBus> installFromEnvironment();
+    // running older firmware than the program carries, "@fresh" for one
+    // back in its factory state): plugs those keyboards, keeping their
+    // memory in `memoryFolder`, and installs the bus as the library's
+    // transport. Null when the variable is unset or names no known model.
+    static std::shared_ptr<SimulatedBus> installFromEnvironment(const QString& memoryFolder);
     // Plugs the keyboards a model list names ("OV68M,OV84W@24g@oldfw"); returns how many.
     int plugModelList(const QString& modelList);
 
@@ -98,6 +103,7 @@ private:
     int m_plugCounter = 0;
     int m_openCount = 0;
     SimulatedBootloader::Faults m_bootloaderFaults;
+    QString m_memoryFolder; // empty: the keyboards forget at the end of the bus
     std::vector<std::shared_ptr<SimulatedBootloader>> m_allBootloaders;
     // What a keyboard keeps over its bootloader: its serial number (in its
     // flash, which an upgrade does not touch) and its stateOnHandshake.

@@ -119,6 +119,27 @@ void SimulatedKeyboard::setBootloaderRequest(std::function<void()> request)
     m_bootloaderRequest = std::move(request);
 }
 
+namespace {
+// The commands that change what the keyboard keeps on board (an inquiry
+// among them changes nothing, but costs only a look).
+bool changesMemory(uint8_t command)
+{
+    switch (command) {
+    case 0x06: // keyboard light effect
+    case 0x07: // side light effect
+    case 0x08: // custom colours
+    case DeviceFunctions:
+    case KeyMap:
+    case Macro:
+    case Magnetic:
+    case AdvancedKey:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 bool SimulatedKeyboard::receive(const uint8_t* report)
 {
     std::function<void()> unplug;
@@ -153,11 +174,78 @@ bool SimulatedKeyboard::receive(const uint8_t* report)
             unplug = m_unplugRequest;
         }
     }
+    if (changesMemory(report[1]))
+        memoryChanged();
     if (unplug)
         unplug();
     else if (enterBootloader)
         enterBootloader();
     return true;
+}
+
+void SimulatedKeyboard::memoryChanged() const
+{
+    std::function<void()> listener;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        listener = m_memoryChangeListener;
+    }
+    if (listener)
+        listener();
+}
+
+SimulatedKeyboard::Memory SimulatedKeyboard::memory() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    Memory kept;
+    kept.lighting = m_lighting.kept();
+    kept.keyMaps = m_keyMaps;
+    kept.macros = m_macros;
+    kept.advancedKeys = m_advancedKeys;
+    kept.magnetic = m_magnetic;
+    kept.lockFlags = m_lockFlags;
+    kept.lightSleep = m_lightSleep;
+    kept.keyboardSleep = m_keyboardSleep;
+    kept.prohibitSleep = m_prohibitSleep;
+    return kept;
+}
+
+void SimulatedKeyboard::restoreMemory(const Memory& kept)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_lighting.restore(kept.lighting);
+        m_keyMaps = kept.keyMaps;
+        m_macros = kept.macros;
+        m_advancedKeys = kept.advancedKeys;
+        // The scripted outcomes and faults stay: they are the test's, not the memory's.
+        for (int row = 0; row < SimulatedMagnetic::kRows; ++row) {
+            for (int column = 0; column < SimulatedMagnetic::kColumns; ++column)
+                m_magnetic.setKey(row, column, kept.magnetic.key(row, column));
+        }
+        for (uint8_t sub : {SimulatedMagnetic::Levels, SimulatedMagnetic::RateOfReturn, SimulatedMagnetic::AntiShake})
+            m_magnetic.setValue(sub, kept.magnetic.value(sub));
+        m_lockFlags = kept.lockFlags;
+        m_lightSleep = kept.lightSleep;
+        m_keyboardSleep = kept.keyboardSleep;
+        m_prohibitSleep = kept.prohibitSleep;
+    }
+    memoryChanged();
+}
+
+void SimulatedKeyboard::restoreFactoryState()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        resetToDefaultsLocked();
+    }
+    memoryChanged();
+}
+
+void SimulatedKeyboard::setMemoryChangeListener(std::function<void()> listener)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_memoryChangeListener = std::move(listener);
 }
 
 int SimulatedKeyboard::takeInput(uint8_t* report)
@@ -658,22 +746,31 @@ void SimulatedKeyboard::sendActionReport(uint8_t usage, bool pressed)
 
 void SimulatedKeyboard::changeKeyboardLight(const SimulatedLighting::Setting& setting)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_lighting.setKeyboardSetting(setting);
-    queueInput(m_lighting.keyboardSettingReport(), 64, nowNs());
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_lighting.setKeyboardSetting(setting);
+        queueInput(m_lighting.keyboardSettingReport(), 64, nowNs());
+    }
+    memoryChanged();
 }
 
 void SimulatedKeyboard::changeSideLight(const SimulatedLighting::Setting& setting)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_lighting.setSideSetting(setting);
-    queueInput(m_lighting.sideSettingReport(), 64, nowNs());
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_lighting.setSideSetting(setting);
+        queueInput(m_lighting.sideSettingReport(), 64, nowNs());
+    }
+    memoryChanged();
 }
 
 void SimulatedKeyboard::showCustomSlot(int slot)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    queueInput(m_lighting.showCustomSlot(slot), 64, nowNs());
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        queueInput(m_lighting.showCustomSlot(slot), 64, nowNs());
+    }
+    memoryChanged();
 }
 
 void SimulatedKeyboard::injectInput(const Report& report, int length)

@@ -44,6 +44,20 @@ public:
         uint8_t keyboardMode = 0; // byte 14
     };
 
+    // What the keyboard keeps in its on-board memory through a power cycle.
+    struct Memory
+    {
+        SimulatedLighting::Kept lighting;
+        std::map<int, std::map<int, std::vector<uint8_t>>> keyMaps; // layer -> packet -> payload
+        std::map<int, std::map<int, std::vector<uint8_t>>> macros; // slot -> packet -> payload
+        std::map<int, std::vector<uint8_t>> advancedKeys;
+        SimulatedMagnetic magnetic; // its key settings, level count, rate of return and anti-shake
+        std::array<uint8_t, 4> lockFlags{};
+        int lightSleep = 0;
+        int keyboardSleep = 0;
+        int prohibitSleep = 0;
+    };
+
     SimulatedKeyboard(const ModelInfo& model, bool viaReceiver);
 
     const ModelInfo& model() const { return m_model; }
@@ -102,6 +116,13 @@ public:
     // The lighting side as it is now: settings, custom slots, the light
     // stream, the synchronisation and the compact frames.
     SimulatedLighting lighting() const;
+
+    // On-board memory. The listener is called (on the thread that made the
+    // change, outside the lock) after every change of what memory() holds.
+    Memory memory() const;
+    void restoreMemory(const Memory& memory);
+    void restoreFactoryState();
+    void setMemoryChangeListener(std::function<void()> listener);
 
     // Control side.
     void setSerialNumberRaw(const std::string& bytes); // up to 32 bytes, any content
@@ -164,6 +185,7 @@ private:
     Report stateReportLocked() const;
     Report serialReportLocked() const;
     void resetToDefaultsLocked();
+    void memoryChanged() const;
     static Report blank(uint8_t type, uint8_t sub = 0);
     static int64_t nowNs();
 
@@ -185,6 +207,7 @@ private:
     std::vector<int> m_inputListeners;
     std::function<void()> m_unplugRequest;
     std::function<void()> m_bootloaderRequest;
+    std::function<void()> m_memoryChangeListener;
 
     std::string m_serial;
     SimulatedLighting m_lighting;

@@ -101,6 +101,21 @@ void SimulatedLighting::reset()
     m_awaitingEffectSlot = -1;
 }
 
+SimulatedLighting::Kept SimulatedLighting::kept() const
+{
+    return {m_keyboard, m_side, m_keyboardSet, m_sideSet, m_slots, m_shownSlot};
+}
+
+void SimulatedLighting::restore(const Kept& kept)
+{
+    m_keyboard = kept.keyboard;
+    m_side = kept.side;
+    m_keyboardSet = kept.keyboardSet;
+    m_sideSet = kept.sideSet;
+    m_slots = kept.customSlots;
+    m_shownSlot = kept.shownSlot;
+}
+
 bool SimulatedLighting::receive(const Report& r, int64_t timeNs, std::optional<Report>* answer)
 {
     switch (r[1]) {

@@ -73,6 +73,17 @@ public:
         Report bytes{};
     };
 
+    // What the keyboard keeps of its lighting through a power cycle.
+    struct Kept
+    {
+        Setting keyboard;
+        Setting side;
+        Report keyboardSet{};
+        Report sideSet{};
+        std::map<int, CustomSlot> customSlots;
+        int shownSlot = -1;
+    };
+
     explicit SimulatedLighting(int streamSideLeds);
 
     // Takes one written report of the lighting family: false when it is not
@@ -80,6 +91,8 @@ public:
     bool receive(const Report& report, int64_t timeNs, std::optional<Report>* answer);
     // The factory reset.
     void reset();
+    Kept kept() const;
+    void restore(const Kept& kept);
 
     // Effect settings.
     Report keyboardEffectReport() const { return m_keyboardSet; } // the last 0x06 set report

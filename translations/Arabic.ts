@@ -890,6 +890,10 @@
         <translation>بدء المعايرة</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>إيقاف المعايرة</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>اضبط مسافة التفعيل ومسافة إعادة التعيين وفق رغبتك في الضغط على المفتاح أو تحريره.</translation>
     </message>
@@ -931,7 +935,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>حدد مدة الضغط المطلوبة على المفتاح لتفعيله.</translation>
+        <translation>حدد نقطة التفعيل: مدى عمق الضغط على المفتاح حتى يعمل.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -884,6 +884,10 @@
         <translation>Spustit kalibraci</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Zastavit kalibraci</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Upravte dráhu sepnutí a dráhu uvolnění podle toho, zda chcete klávesu stisknout, nebo uvolnit.</translation>
     </message>
@@ -925,7 +929,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Nastavte, jak dlouho musí být klávesa stisknuta, aby sepnula.</translation>
+        <translation>Nastavte bod sepnutí: jak hluboko musí být klávesa stisknuta, aby sepnula.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

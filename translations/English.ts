@@ -882,6 +882,10 @@
         <translation>Start calibration</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Stop calibration</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>The key acts as soon as it moves: it presses when it moves down and releases when it moves back up by the distances set here.</translation>
     </message>
@@ -923,7 +927,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Set how long a key must be held down to actuate.</translation>
+        <translation>Set how far a key must be pressed before it triggers.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

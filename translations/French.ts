@@ -882,6 +882,10 @@
         <translation>Démarrer le calibrage</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Arrêter le calibrage</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Ajustez la course de déclenchement et la course de réinitialisation selon votre intention d’appuyer sur la touche ou de la relâcher.</translation>
     </message>
@@ -923,7 +927,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Définissez la durée d’appui nécessaire au déclenchement.</translation>
+        <translation>Définissez le point de déclenchement : jusqu’où la touche doit être enfoncée pour se déclencher.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

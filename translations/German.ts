@@ -882,6 +882,10 @@
         <translation>Kalibrierung starten</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Kalibrierung beenden</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Passen Sie Auslöse- und Rücksetzweg daran an, wie Sie die Taste drücken oder loslassen möchten.</translation>
     </message>
@@ -923,7 +927,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Legen Sie fest, wie lange eine Taste zum Auslösen gedrückt werden muss.</translation>
+        <translation>Legen Sie den Auslösepunkt fest: wie weit eine Taste zum Auslösen gedrückt werden muss.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -882,6 +882,10 @@
         <translation>Avvia calibrazione</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Interrompi la calibrazione</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Regola la corsa di attivazione e quella di ripristino in base all&apos;intenzione di premere o rilasciare il tasto.</translation>
     </message>
@@ -923,7 +927,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Imposta per quanto tempo il tasto deve essere premuto per attivarsi.</translation>
+        <translation>Imposta il punto di attivazione: quanto deve essere premuto il tasto per attivarsi.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -880,6 +880,10 @@
         <translation>キャリブレーション開始</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>キャリブレーションを停止</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>キーを押すか離すかの意図に合わせて、トリガーストロークとリセットストロークを調整します。</translation>
     </message>
@@ -921,7 +925,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>トリガーに必要なキーの押下時間を設定します。</translation>
+        <translation>アクチュエーションポイント（キーが反応するまでの押し込み距離）を設定します。</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -880,6 +880,10 @@
         <translation>보정 시작</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>보정 중지</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>키를 누르거나 떼려는 의도에 맞게 트리거 거리와 리셋 거리를 조정하십시오.</translation>
     </message>
@@ -921,7 +925,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>트리거에 필요한 키 누름 시간을 설정합니다.</translation>
+        <translation>작동 지점(키가 입력되기까지 눌러야 하는 깊이)을 설정합니다.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -884,6 +884,10 @@
         <translation>Rozpocznij kalibrację</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Zatrzymaj kalibrację</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Dostosuj skok wyzwalania i skok resetu do tego, czy chcesz nacisnąć, czy zwolnić klawisz.</translation>
     </message>
@@ -925,7 +929,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Ustaw, jak długo klawisz musi być wciśnięty, aby zadziałał.</translation>
+        <translation>Ustaw punkt aktywacji: jak głęboko trzeba wcisnąć klawisz, aby zadziałał.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -882,6 +882,10 @@
         <translation>Iniciar calibração</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Parar a calibração</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Ajuste o curso de acionamento e o curso de reposição conforme a intenção de premir ou soltar a tecla.</translation>
     </message>
@@ -923,7 +927,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Defina durante quanto tempo a tecla tem de ser premida para acionar.</translation>
+        <translation>Defina o ponto de acionamento: quanto a tecla tem de ser premida para acionar.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

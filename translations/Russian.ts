@@ -884,6 +884,10 @@
         <translation>Начать калибровку</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Остановить калибровку</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Настройте ход срабатывания и ход сброса в зависимости от того, хотите вы нажать клавишу или отпустить её.</translation>
     </message>
@@ -925,7 +929,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Задайте, сколько времени клавиша должна быть нажата для срабатывания.</translation>
+        <translation>Задайте точку срабатывания: насколько глубоко нужно нажать клавишу для срабатывания.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

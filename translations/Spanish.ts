@@ -882,6 +882,10 @@
         <translation>Iniciar calibración</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Detener la calibración</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Ajuste el recorrido de activación y el de restablecimiento según su intención de pulsar o soltar la tecla.</translation>
     </message>
@@ -923,7 +927,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Defina cuánto tiempo debe pulsarse la tecla para activarla.</translation>
+        <translation>Defina el punto de activación: cuánto debe hundirse la tecla para activarse.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

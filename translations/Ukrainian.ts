@@ -884,6 +884,10 @@
         <translation>Почати калібрування</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>Зупинити калібрування</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>Налаштуйте хід спрацювання та хід скидання залежно від того, чи хочете ви натиснути клавішу, чи відпустити її.</translation>
     </message>
@@ -925,7 +929,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>Задайте, скільки часу клавішу треба тримати натиснутою для спрацювання.</translation>
+        <translation>Задайте точку спрацювання: наскільки глибоко треба натиснути клавішу для спрацювання.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

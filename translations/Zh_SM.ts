@@ -880,6 +880,10 @@
         <translation>开始校准</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>停止校准</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>根据您按下或松开按键的意图，自定义调整触发行程和重置行程。</translation>
     </message>
@@ -921,7 +925,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>设置触发所需的按键按压时长。</translation>
+        <translation>设置触发键程：按键按下多深才触发。</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

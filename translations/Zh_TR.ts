@@ -880,6 +880,10 @@
         <translation>開始校準</translation>
     </message>
     <message>
+        <source>Stop calibration</source>
+        <translation>停止校準</translation>
+    </message>
+    <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
         <translation>依據您按下或放開按鍵的意圖，自訂調整觸發行程與重置行程。</translation>
     </message>
@@ -921,7 +925,7 @@
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation>設定觸發所需的按鍵按壓時長。</translation>
+        <translation>設定觸發鍵程：按鍵按下多深才觸發。</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>

@@ -10,4 +10,7 @@ class DColorChannelText
 {
 public:
     static std::optional<int> parse(const QString& text);
+    // What a field takes as the user types: a whole decimal number, kept to
+    // 255 when it is larger ("999" is 255, never "99"); nothing for other text.
+    static std::optional<int> typed(const QString& text);
 };

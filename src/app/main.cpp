@@ -24,6 +24,12 @@ QString dumpFolder(const QString& appDataDir)
 {
     return appDataDir + QStringLiteral("/dump");
 }
+
+// Where simulated keyboards keep their on-board memory between starts.
+QString simulatedKeyboardFolder(const QString& appDataDir)
+{
+    return appDataDir + QStringLiteral("/simulated-keyboards");
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -36,16 +42,17 @@ int main(int argc, char* argv[])
     // Before the application object exists the data folder is not known by
     // name yet; it bears the program's file name.
     const QString program = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
-    CrashDumpHandler::install(dumpFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                                         + QLatin1Char('/') + QFileInfo(program).fileName()),
-                              program, {QString::fromLatin1(kCrashNoticeOption)});
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/')
+                               + QFileInfo(program).fileName();
+    CrashDumpHandler::install(dumpFolder(dataFolder), program, {QString::fromLatin1(kCrashNoticeOption)});
 
     initOrvaneResources();
     // Before the device library starts: simulated keyboards take the real
     // ones' place when ORVANE_SIMULATE names models, and then they announce
     // themselves through their bus; udev would only describe devices the
     // library does not list.
-    const std::shared_ptr<SimulatedBus> simulatedBus = SimulatedBus::installFromEnvironment();
+    const std::shared_ptr<SimulatedBus> simulatedBus
+        = SimulatedBus::installFromEnvironment(simulatedKeyboardFolder(dataFolder));
     DeviceChangeSource* deviceChanges
         = simulatedBus ? new SimulatedDeviceChangeSource(simulatedBus) : DeviceChangeSource::createSystemSource();
 

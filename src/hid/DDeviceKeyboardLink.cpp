@@ -371,7 +371,8 @@ void DDeviceKeyboardLink::handleMagneticAnswer(const uchar* report)
     DDataManager* data = DDataManager::getInstance();
     switch (report[6]) {
     case kTravelLevels:
-        data->setKeyTravelMaxLevel(report[7]);
+        m_magneticSettings.travelLevels = report[7];
+        emit sigMagneticSettingsChanged();
         break;
     case kLiveTravel:
         data->relaySensitivityValue(report[7], report[8], report[9]);
@@ -380,10 +381,12 @@ void DDeviceKeyboardLink::handleMagneticAnswer(const uchar* report)
         data->relaySensitivityInfo(report[7], report[8], report[9], report[10], report[11]);
         break;
     case kRateOfReturn:
-        data->setRateOfReturn(report[7]);
+        m_magneticSettings.rateOfReturn = report[7];
+        emit sigMagneticSettingsChanged();
         break;
     case kAntiShake:
-        data->setKeyAntiShake(report[7]);
+        m_magneticSettings.antiShake = report[7];
+        emit sigMagneticSettingsChanged();
         break;
     case kKeyCalibration:
         data->relayCalibrationStatus(report[7]);

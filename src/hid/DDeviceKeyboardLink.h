@@ -64,6 +64,17 @@ public:
     QMap<int, int> calibrationResult() const { return m_calibrationMap; }
     QMap<int, int> allKeysCalibrationMap() const { return calibrationResult(); }
     bool isLockArmed() const { return m_lockArmed; }
+    // This keyboard's magnetic-switch settings as it answered the start-up
+    // queries (0 until it has), and as the user set them since.
+    struct MagneticSettings
+    {
+        int travelLevels = 0; // the travel level value of magnetic answer 4
+        int antiShake = 0;
+        int rateOfReturn = 0;
+    };
+    MagneticSettings magneticSettings() const { return m_magneticSettings; }
+    void keepAntiShake(int value) { m_magneticSettings.antiShake = value; }
+    void keepRateOfReturn(int value) { m_magneticSettings.rateOfReturn = value; }
     DKeyReportEcho::KeyReport echoReport() const { return m_keyEcho.echoReport(); }
 
     // The press/release hook of the key-report echo.
@@ -83,6 +94,7 @@ signals:
     void sigLightConfigHaveChanged_HidSend(int hidType, int ledType);
     void sigCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
     void sigCustomEventChangProfile(int changeProfileIndex);
+    void sigMagneticSettingsChanged();
 
 public slots:
     void onHidSNDataArrived(unsigned char* data, QString strHidName);
@@ -128,6 +140,7 @@ private:
     int m_lastKeyboardMode = -1;
     bool m_lightInfoSaved = false;
     QMap<int, int> m_calibrationMap;
+    MagneticSettings m_magneticSettings;
     DLinkProfileStore* m_store;
     bool m_closing = false;
     // Keyboard light (0), side light (1), sleep times, custom slot shown.

@@ -55,7 +55,7 @@ constexpr std::array<Row, 6> kSideRows{{
     {2, {true, true, 0, true}},
     {3, {true, true, 0, true}},
     {4, {true, true, 0, true}},
-    {5, {false, false, 0, false}},
+    {5, {false, false, 0, false, false}}, // Close: the side light is off
 }};
 
 // Effect of each keyboard button, left to right; -1 for the DPI button.

@@ -17,6 +17,7 @@ public:
         bool speed;
         uint8_t directions; // 0: no direction row at all
         bool colours; // full colour and bottom colour; the top colour is always there
+        bool picker = true; // the colour picker: not for an effect that shows no colour at all
     };
 
     static Controls forEffect(int part, int effect);

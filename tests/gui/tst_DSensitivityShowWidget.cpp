@@ -91,10 +91,7 @@ private slots:
             expected << boundary10(k);
         QCOMPARE(scale.boundaries(), expected);
 
-        DTravelScale fine;
-        fine.setLevelCount(41, kHeight);
         QCOMPARE(DTravelScale::millimetres(15), QStringLiteral("1.5mm"));
-        QCOMPARE(fine.releaseText(2), QStringLiteral("3.9mm"));
 
         // No level count yet: nothing to stand on, and no division by zero.
         for (int count : {0, 1}) {
@@ -191,6 +188,8 @@ private slots:
 
         const QMap<int, int> levels = drawnLevels(widget);
         QCOMPARE(levels.value(handle, -1), level);
+        // The label says the level the page sends for the handle.
+        QCOMPARE(widget.handleLabel(DSensitivityShowWidget::Handle(handle)), DTravelScale::millimetres(level));
         if (mode == 1 && keepApart)
             QVERIFY(levels.value(0) > levels.value(2));
     }
@@ -211,6 +210,9 @@ private slots:
         QCOMPARE(reports, 2);
         QCOMPARE(drawnLevels(widget, &reports), (QMap<int, int>{{0, 5}, {2, 4}}));
         QCOMPARE(reports, 2);
+        // Both labels measure from the top, as the levels the keyboard is sent.
+        QCOMPARE(widget.handleLabel(DSensitivityShowWidget::PressHandle), QStringLiteral("0.5mm"));
+        QCOMPARE(widget.handleLabel(DSensitivityShowWidget::ReleaseHandle), QStringLiteral("0.4mm"));
     }
 
     void liveTravelIsDrawnInTheGradient()

@@ -234,6 +234,62 @@ private slots:
             QCOMPARE(shown.drawnLevels(), (QMap<int, int>{{1, expected[1]}}));
     }
 
+    void pictureShowsWhatApplySends_data()
+    {
+        QTest::addColumn<Apply>("answer"); // a key's answer first: type, press, release, quick press, quick release
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<Apply>("expected");
+        QTest::addColumn<QStringList>("picture"); // the handles' labels: common, or press and release
+        QTest::newRow("3.2 mm stays when quick trigger is ticked")
+            << Apply{0, 32, 32, 0, 0} << QStringList{"checkBox_QuickTrigger"} << Apply{12, 32, 32, 10, 10}
+            << QStringList{"3.2mm"};
+        QTest::newRow("and with separate travel")
+            << Apply{0, 32, 32, 0, 0} << QStringList{"checkBox_QuickTrigger", "checkBox_SecondarySensitivity"}
+            << Apply{13, 32, 31, 10, 10} << QStringList{"3.2mm", "3.1mm"};
+        QTest::newRow("release level as sent, not from the bottom")
+            << Apply{13, 20, 19, 18, 10} << QStringList{} << Apply{13, 20, 19, 18, 10} << QStringList{"2.0mm", "1.9mm"};
+        QTest::newRow("quick trigger off keeps the press travel")
+            << Apply{13, 25, 12, 18, 10} << QStringList{"checkBox_QuickTrigger"} << Apply{0, 25, 25, 10, 10}
+            << QStringList{"2.5mm"};
+        QTest::newRow("separate travel without quick trigger, then quick trigger")
+            << Apply{1, 7, 30, 0, 0} << QStringList{"checkBox_QuickTrigger"} << Apply{12, 7, 7, 10, 10}
+            << QStringList{"0.7mm"};
+    }
+
+    // The travel picture's labels, the sliders' labels and what Apply sends
+    // agree after every change of mode: the keyboard gets what the page shows.
+    void pictureShowsWhatApplySends()
+    {
+        QFETCH(Apply, answer);
+        QFETCH(QStringList, clicks);
+        QFETCH(Apply, expected);
+        QFETCH(QStringList, picture);
+        ShownPage shown(40);
+        answerForKey(answer[0], answer[1], answer[2], answer[3], answer[4]);
+        for (const QString& name : clicks)
+            shown.click(name.toLatin1().constData());
+        const Apply sent = shown.apply();
+        QCOMPARE(sent, expected);
+        QVERIFY(shown.slidersAgreeWithLabels());
+        const bool separate = shown.checked("checkBox_SecondarySensitivity");
+        const QString quickShown
+            = separate ? shown.text("label_PressJourneySecond4") + "/" + shown.text("label_ReleaseJourneySecond5")
+                       : shown.text("label_Journey3") + "/" + shown.text("label_Journey3");
+        if (sent[0] >= 12)
+            QCOMPARE(quickShown,
+                     QString::number(sent[3] / 10.0, 'f', 1) + "mm/" + QString::number(sent[4] / 10.0, 'f', 1) + "mm");
+        DSensitivityShowWidget* indicator = shown.indicator();
+        indicator->grab();
+        const QStringList drawn = separate ? QStringList{indicator->handleLabel(DSensitivityShowWidget::PressHandle),
+                                                         indicator->handleLabel(DSensitivityShowWidget::ReleaseHandle)}
+                                           : QStringList{indicator->handleLabel(DSensitivityShowWidget::CommonHandle)};
+        QCOMPARE(drawn, picture);
+        QStringList sentTravel{QString::number(sent[1] / 10.0, 'f', 1) + "mm"};
+        if (separate)
+            sentTravel << QString::number(sent[2] / 10.0, 'f', 1) + "mm";
+        QCOMPARE(drawn, sentTravel);
+    }
+
     void answerOfType13ShowsItsTravel()
     {
         ShownPage shown(40);

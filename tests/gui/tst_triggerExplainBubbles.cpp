@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <QTranslator>
 
 namespace {
 
@@ -130,6 +131,32 @@ private slots:
             hover(source, QEvent::Leave);
         }
         QCOMPARE(QApplication::allWidgets().size(), before);
+    }
+
+    void triggerTravelIsADistance_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("English") << "English"
+                                 << "Set how far a key must be pressed before it triggers.";
+        QTest::newRow("German") << "German"
+                                << "Legen Sie den Auslösepunkt fest: wie weit eine Taste zum Auslösen gedrückt "
+                                   "werden muss.";
+        QTest::newRow("Russian") << "Russian"
+                                 << "Задайте точку срабатывания: насколько глубоко нужно нажать клавишу для "
+                                    "срабатывания.";
+    }
+
+    // The trigger travel is how far a key goes down, not how long it is held.
+    void triggerTravelIsADistance()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        QTranslator translator;
+        QVERIFY(installTranslation(translator, language));
+        DKeyCalibrationExplainDia content(DKeyCalibrationExplainDia::PressDuration);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(content.findChild<QLabel*>(QStringLiteral("label_7"))->text(), shown);
     }
 
     void unknownTypeShowsThePlaceholders()

@@ -228,7 +228,8 @@ private slots:
         QCOMPARE(m_link->keyboardModes().brightnessMax, 5);
         QCOMPARE(m_link->sideModes().lightTypeList.size(), sideLight ? 10 : 0);
         QCOMPARE(DDataManager::getInstance()->hasSideLight(), sideLight);
-        QCOMPARE(DDataManager::getInstance()->keyTravelMaxLevel(), chain.contains("29:04") ? 40 : 0);
+        // The link keeps its keyboard's answer; the device page hands the selected one's on.
+        QCOMPARE(m_link->magneticSettings().travelLevels, chain.contains("29:04") ? 40 : 0);
         // The reported light settings are kept, not yet stored or announced.
         QVERIFY(m_log.isEmpty());
         QVERIFY(!m_link->lightInfoSaved());
@@ -612,13 +613,16 @@ private slots:
                 entries << QStringLiteral("%1:%2").arg(it.key()).arg(it.value());
             seen << QStringLiteral("all %1 {%2}").arg(s).arg(entries.join(','));
         });
+        // The start-up answers stay with the link of their keyboard.
+        const DDeviceKeyboardLink::MagneticSettings before = m_link->magneticSettings();
         deliver({report});
-        if (data->keyTravelMaxLevel())
-            seen << QStringLiteral("levels %1").arg(data->keyTravelMaxLevel());
-        if (data->rateOfReturn())
-            seen << QStringLiteral("return %1").arg(data->rateOfReturn());
-        if (data->keyAntiShake())
-            seen << QStringLiteral("shake %1").arg(data->keyAntiShake());
+        const DDeviceKeyboardLink::MagneticSettings kept = m_link->magneticSettings();
+        if (kept.travelLevels != before.travelLevels)
+            seen << QStringLiteral("levels %1").arg(kept.travelLevels);
+        if (kept.rateOfReturn != before.rateOfReturn)
+            seen << QStringLiteral("return %1").arg(kept.rateOfReturn);
+        if (kept.antiShake != before.antiShake)
+            seen << QStringLiteral("shake %1").arg(kept.antiShake);
         QCOMPARE(seen.join('|'), relayed);
     }
 

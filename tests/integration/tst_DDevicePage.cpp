@@ -360,6 +360,60 @@ private slots:
         }
     }
 
+    void magneticSettingsStayPerKeyboard_data()
+    {
+        QTest::addColumn<int>("selected"); // 0: the first keyboard, 1: the second
+        QTest::newRow("the first keyboard") << 0;
+        QTest::newRow("the second keyboard") << 1;
+        QTest::newRow("the second, then the first again") << 2;
+    }
+
+    // Two magnetic-switch keyboards answer their start-up travel level,
+    // rate-of-return and anti-shake queries: each link keeps its own, and the
+    // trigger page reads those of the keyboard selected, whichever answered last.
+    void magneticSettingsStayPerKeyboard()
+    {
+        QFETCH(int, selected);
+        SimulatorHarness sim;
+        const std::shared_ptr<SimulatedKeyboard> keyboards[] = {sim.plug("OV68M"), sim.plug("OV82M")};
+        const QList<int> answers[] = {{30, 2, 3}, {40, 8, 5}}; // levels, rate of return, anti-shake
+        for (int i = 0; i < 2; ++i) {
+            keyboards[i]->setMagneticValue(0x04, uint8_t(answers[i][0]));
+            keyboards[i]->setMagneticValue(0x09, uint8_t(answers[i][1]));
+            keyboards[i]->setMagneticValue(0x0A, uint8_t(answers[i][2]));
+        }
+        LoadedPage loaded = loadPage();
+        QVERIFY(loaded.msToLoadEnd >= 0);
+        DDevicePage& page = *loaded.page;
+        const auto held = [&page, &sim, &keyboards](int i) {
+            const DDeviceKeyboardLink* link = page.deviceLinkMap().value(pathOf(sim, keyboards[i]));
+            if (!link)
+                return QList<int>();
+            const DDeviceKeyboardLink::MagneticSettings settings = link->magneticSettings();
+            return QList<int>{settings.travelLevels, settings.rateOfReturn, settings.antiShake};
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(held(0), answers[0], kLoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(held(1), answers[1], kLoadTimeoutMs);
+
+        const QList<int> order = selected == 2 ? QList<int>{1, 0} : QList<int>{selected};
+        for (int i : order) {
+            DDeviceListItem* row = DevicePageProbe(page).rowOf(pathOf(sim, keyboards[i]));
+            QVERIFY(row);
+            QTest::mouseClick(row, Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(DevicePageProbe(page).selectedLink(),
+                                      page.deviceLinkMap().value(pathOf(sim, keyboards[i])), kLoadTimeoutMs);
+        }
+        const int shown = order.last();
+        DDataManager* data = DDataManager::getInstance();
+        QCOMPARE((QList<int>{data->keyTravelMaxLevel(), data->rateOfReturn(), data->keyAntiShake()}), answers[shown]);
+        DTriggerSettingPage* trigger = DevicePageProbe(page).triggerSettingPage();
+        trigger->loadSensitivityData();
+        QCOMPARE(trigger->findChild<QLabel*>(QStringLiteral("label_Rate"))->text(),
+                 QString::number(answers[shown][1]) + QLatin1Char('K'));
+        QCOMPARE(trigger->findChild<QLabel*>(QStringLiteral("label_AntiShake"))->text(),
+                 QString::number(answers[shown][2]));
+    }
+
     // Links are numbered 1, 2, 3 ... in ascending path order.
     void linkThreadIndexes()
     {

@@ -237,6 +237,30 @@ private slots:
         QCOMPARE(session().probe().checkedMainPage(), 1);
     }
 
+    // Turning calibration mode off during an all-keys run stops the run:
+    // the flag never says "not calibrating" while the keyboard still is, and
+    // the next click on the all-keys button starts a new run.
+    void modeOffStopsAnAllKeysRun()
+    {
+        QVERIFY(session().start());
+        session().keyboard().editMagnetic([](SimulatedMagnetic& m) { m.setCalibrationOutcome(Outcome::StuckRunning); });
+        modeBox()->click();
+        QCOMPARE(settle(), QStringList{"select none"});
+        allKeysButton()->click();
+        QCOMPARE(settle(), QStringList{"all keys start"});
+        QCOMPARE(allKeysButton()->text(), QStringLiteral("Stop calibration"));
+        QVERIFY(calibrating());
+
+        modeBox()->click();
+        QCOMPARE(settle(), (QStringList{"all keys stop", "select none"}));
+        QVERIFY(!calibrating());
+        QVERIFY(!stripShown());
+        QVERIFY(!session().keyboard().magnetic().allKeysRunning());
+        QCOMPARE(allKeysButton()->text(), QStringLiteral("Start calibration"));
+        allKeysButton()->click();
+        QCOMPARE(settle(), QStringList{"all keys start"});
+    }
+
     void allKeysOutcomes_data()
     {
         QTest::addColumn<Outcome>("outcome");

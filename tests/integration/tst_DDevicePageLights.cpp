@@ -434,6 +434,57 @@ private slots:
         }
     }
 
+    void theKeyboardsOwnEffectIsShownByNameAndButton_data()
+    {
+        QTest::addColumn<int>("part");
+        QTest::addColumn<int>("effect");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("keys: Musical Rhythm") << 0 << 100 << "toolButton_MusicalRhythm";
+        QTest::newRow("keys: Wave") << 0 << 2 << "toolButton_Wave";
+        QTest::newRow("keys: Neon") << 0 << 3 << "toolButton_Neon";
+        QTest::newRow("keys: Speed Respond") << 0 << 12 << "toolButton_SpeedRespond";
+        QTest::newRow("side: Collision") << 1 << 3 << "toolButton_SideCollision";
+        QTest::newRow("side: Close") << 1 << 5 << "toolButton_SideClose";
+    }
+
+    // The keyboard changes its effect itself: the page names the effect and
+    // marks its button, as after a click, on the part it changed.
+    void theKeyboardsOwnEffectIsShownByNameAndButton()
+    {
+        QFETCH(int, part);
+        QFETCH(int, effect);
+        QFETCH(QString, button);
+        SimulatorHarness sim;
+        auto keyboard = sim.plug("OV98M");
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
+        QVERIFY(page);
+        page->show();
+        page->findChild<QToolButton*>(QStringLiteral("toolButton_LightConfig"))->click();
+        DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
+        // Shown first: the other part, on an effect of its own.
+        lights->findChild<QToolButton*>(QLatin1String(part == 0 ? "toolButton_Breath" : "toolButton_Static"))->click();
+        if (part == 0)
+            lights->findChild<QToolButton*>(QStringLiteral("toolButton_LightSelectTypeChanged"))->click();
+        QTest::qWait(200);
+
+        SimulatedLighting::Setting setting;
+        setting.effect = uint8_t(effect);
+        setting.brightness = 3;
+        setting.speed = 2;
+        if (part == 0)
+            keyboard->changeKeyboardLight(setting);
+        else
+            keyboard->changeSideLight(setting);
+
+        auto* name = lights->findChild<QLabel*>(QStringLiteral("label_LightMode"));
+        QTRY_COMPARE_WITH_TIMEOUT(name->text(), DLightEffects::name(part, effect), kLoadTimeoutMs);
+        auto* shown = lights->findChild<QToolButton*>(button);
+        QVERIFY(shown);
+        QVERIFY(shown->isChecked());
+        QVERIFY(shown->isVisibleTo(lights));
+        QCOMPARE(part == 0 ? lights->keyboardEffect() : lights->sideEffect(), effect);
+    }
+
     void enteringTheLightingPage_data()
     {
         QTest::addColumn<int>("storedEffect");

@@ -287,7 +287,10 @@ private slots:
         QCOMPARE(shownDirections(rig), directions);
         QCOMPARE(rig.shown("frame_23"), colours);
         QCOMPARE(rig.shown("frame_25"), colours);
-        QVERIFY(rig.shown("frame_24"));
+        // Every effect but the side light's Close takes a colour.
+        const bool picker = !(part == 1 && effect == 5);
+        QCOMPARE(rig.shown("frame_24"), picker);
+        QCOMPARE(rig.shown("frame_8"), picker);
         QCOMPARE(rig.stored(part, effect).ledType, effect);
         const uint8_t command = part == 0 ? 0x06 : 0x07;
         QVERIFY(rig.waitForReports(command, 1));
@@ -396,8 +399,8 @@ private slots:
         QTest::addColumn<bool>("committed");
         QTest::newRow("accepted") << "17"
                                   << "17" << true;
-        QTest::newRow("too big") << "300"
-                                 << "0" << false;
+        QTest::newRow("too big stands as the top") << "300"
+                                                   << "255" << true;
         QTest::newRow("negative") << "-5"
                                   << "0" << false;
         QTest::newRow("not a number") << "x"
@@ -425,7 +428,54 @@ private slots:
         QCOMPARE(changed.count(), committed ? 1 : 0);
         const colorInfoData stored = rig.stored(0, 2);
         QCOMPARE(stored.topRed, 17);
-        QCOMPARE(stored.topGreen, committed ? 17 : 0);
+        QCOMPARE(stored.topGreen, committed ? shown.toInt() : 0);
+    }
+
+    void typedKeyByKey_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("in range") << "17"
+                                  << "17";
+        QTest::newRow("999 is the top, never 99") << "999"
+                                                  << "255";
+        QTest::newRow("256") << "256"
+                             << "255";
+        QTest::newRow("a letter is refused") << "2x"
+                                             << "2";
+    }
+
+    // Typed key by key, as a user does: the field and the keyboard end on
+    // the same value, never on the first digits of a number too big.
+    void typedKeyByKey()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        Rig rig;
+        QVERIFY(rig.page);
+        QVERIFY(rig.open(2));
+        auto* red = rig.child<QLineEdit>("lineEdit_R");
+        typeInto(red, QString());
+        red->clear();
+        QTest::keyClicks(red, keys);
+        QCOMPARE(red->text(), shown);
+        QCOMPARE(rig.stored(0, 2).topRed, shown.toInt());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.keyboardReports().isEmpty() ? -1 : int(rig.keyboardReports().last()[9]),
+                                  shown.toInt(), kTimeoutMs);
+    }
+
+    // Tab goes from red to green to blue.
+    void tabOrderOfTheColourFields()
+    {
+        Rig rig;
+        QVERIFY(rig.page);
+        QVERIFY(rig.open(2));
+        auto* red = rig.child<QLineEdit>("lineEdit_R");
+        typeInto(red, QString());
+        QTest::keyClick(red, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), rig.child<QWidget>("lineEdit_G"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), rig.child<QWidget>("lineEdit_B"));
     }
 
     // The part switch on a keyboard without side light only says so.

@@ -16,16 +16,7 @@ namespace {
 
 using Report = SimulatedKeyboard::Report;
 
-Report request(uint8_t command, uint8_t sub = 0, std::initializer_list<std::pair<int, int>> bytes = {})
-{
-    Report r{};
-    r[0] = 0x01;
-    r[1] = command;
-    r[2] = sub;
-    for (const auto& [at, value] : bytes)
-        r[size_t(at)] = uint8_t(value);
-    return r;
-}
+using ReportBytes::request;
 
 std::vector<Report> drain(SimulatedKeyboard& k)
 {
@@ -660,7 +651,7 @@ private slots:
         qputenv("ORVANE_SIMULATE", "OV68M, OV84W@24g,NOPE,OV61M@24G");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ORVANE_SIMULATE: no such model \"NOPE\""));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ORVANE_SIMULATE: no such model \"OV61M\""));
-        const auto bus = SimulatedBus::installFromEnvironment();
+        const auto bus = SimulatedBus::installFromEnvironment(QString());
         qunsetenv("ORVANE_SIMULATE");
         QVERIFY(bus);
         const auto keyboards = bus->keyboards();
@@ -673,7 +664,7 @@ private slots:
         COrvaneHid_GetHidInfoList(&paths);
         QCOMPARE(int(paths.size()), 2);
         HidTransportRegistry::install(nullptr);
-        QVERIFY(!SimulatedBus::installFromEnvironment());
+        QVERIFY(!SimulatedBus::installFromEnvironment(QString()));
     }
 };
 

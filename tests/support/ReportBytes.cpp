@@ -37,4 +37,15 @@ QList<QByteArray> receivedBytesWhere(const SimulatedKeyboard& keyboard, const Re
     return list;
 }
 
+SimulatedKeyboard::Report request(uint8_t command, uint8_t sub, std::initializer_list<std::pair<int, int>> bytes)
+{
+    SimulatedKeyboard::Report r{};
+    r[0] = 0x01;
+    r[1] = command;
+    r[2] = sub;
+    for (const auto& [at, value] : bytes)
+        r[size_t(at)] = uint8_t(value);
+    return r;
+}
+
 } // namespace ReportBytes

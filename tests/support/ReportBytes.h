@@ -33,6 +33,11 @@ QByteArray padded(const QByteArray& bytes, int size);
 // `base` (a zeroed report unless given) with the bytes at the positions given.
 QByteArray reportWith(std::initializer_list<std::pair<int, int>> bytes, QByteArray base = QByteArray(64, '\0'));
 
+// A report as the host writes it: 0x01, the command, the sub-command, then
+// the bytes at the positions given.
+SimulatedKeyboard::Report request(uint8_t command, uint8_t sub = 0,
+                                  std::initializer_list<std::pair<int, int>> bytes = {});
+
 using ReportMatch = std::function<bool(const SimulatedKeyboard::Report&)>;
 
 // The reports the keyboard received that match, oldest first.

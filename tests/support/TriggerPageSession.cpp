@@ -36,7 +36,7 @@ QString bitmapKeys(const SimulatedKeyboard::Report& r)
 
 } // namespace
 
-bool TriggerPageSession::start(const char* modelCode, bool viaReceiver)
+bool TriggerPageSession::start(const char* modelCode, bool viaReceiver, const KeyboardSetUp& beforeLoad)
 {
     DDataManager* data = DDataManager::getInstance();
     data->setKeyTravelMaxLevel(0);
@@ -49,6 +49,8 @@ bool TriggerPageSession::start(const char* modelCode, bool viaReceiver)
         return false;
     // Every calibration answer is due at once.
     m_keyboard->editMagnetic([](SimulatedMagnetic& m) { m.setCalibrationStepMs(0); });
+    if (beforeLoad)
+        beforeLoad(m_keyboard);
     m_page = loadedDevicePage(kLoadTimeoutMs);
     if (!m_page)
         return false;

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class DDevicePage;
@@ -29,7 +30,9 @@ public:
 
     // False when the page did not load or the keyboard's start-up queries
     // were not answered; the session is unusable then.
-    bool start(const char* modelCode = "OV82M", bool viaReceiver = false);
+    // `beforeLoad` sees the keyboard plugged before the program opens it.
+    using KeyboardSetUp = std::function<void(const std::shared_ptr<SimulatedKeyboard>&)>;
+    bool start(const char* modelCode = "OV82M", bool viaReceiver = false, const KeyboardSetUp& beforeLoad = {});
     TriggerPageSession();
     ~TriggerPageSession();
     TriggerPageSession(const TriggerPageSession&) = delete;

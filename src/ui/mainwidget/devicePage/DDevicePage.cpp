@@ -435,6 +435,7 @@ void DDevicePage::dropSelection()
     m_selectedRow = nullptr;
     m_currentLink = nullptr;
     m_currentHidInterface = nullptr;
+    publishMagneticSettings();
 }
 
 void DDevicePage::releaseSelectedKeyboard()
@@ -518,6 +519,7 @@ void DDevicePage::openDeviceLink(hidStructInfoAll info)
     connect(link, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09, this,
             &DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09);
     connect(link, &DDeviceKeyboardLink::sigTheKeyboardModeChanged, this, &DDevicePage::onTheKeyboardModeChanged);
+    connect(link, &DDeviceKeyboardLink::sigMagneticSettingsChanged, this, &DDevicePage::onMagneticSettingsChanged);
 
     m_deviceLinkMap.insert(QString::fromLatin1(info.hidPath), link);
     ++m_linkCounter;
@@ -761,6 +763,22 @@ void DDevicePage::setCurrentProfile(int index, const char* path)
 bool DDevicePage::senderIsCurrentLink() const
 {
     return m_currentLink && sender() == m_currentLink;
+}
+
+void DDevicePage::onMagneticSettingsChanged()
+{
+    if (senderIsCurrentLink())
+        publishMagneticSettings();
+}
+
+void DDevicePage::publishMagneticSettings()
+{
+    const DDeviceKeyboardLink::MagneticSettings settings
+        = m_currentLink ? m_currentLink->magneticSettings() : DDeviceKeyboardLink::MagneticSettings{};
+    DDataManager* data = DDataManager::getInstance();
+    data->setKeyTravelMaxLevel(settings.travelLevels);
+    data->setKeyAntiShake(settings.antiShake);
+    data->setRateOfReturn(settings.rateOfReturn);
 }
 
 void DDevicePage::onEveryPageBackTip(QString strTip)

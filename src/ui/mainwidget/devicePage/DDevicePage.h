@@ -119,6 +119,7 @@ public slots:
     void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
     void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
     void onTheKeyboardModeChanged(int mode);
+    void onMagneticSettingsChanged();
 
     void onDefaultLayerAndFnLayerSwitch(int pageIndex);
     void onTheKeyboardIntoDownloading();
@@ -230,6 +231,9 @@ private:
     void showTip(const QString& text);
     // The link that sent the signal being handled, when it is the selected one.
     bool senderIsCurrentLink() const;
+    // The trigger page reads the selected keyboard's magnetic-switch
+    // settings from the data manager.
+    void publishMagneticSettings();
     int toolButtonIndex(QObject* watched) const;
     DProfileLightDefaults lightDefaults() const;
     DProfileOperations profileOperations() const;

@@ -49,6 +49,7 @@ void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
     m_currentDeviceInfo = info;
     m_currentLink = m_deviceLinkMap.value(QString::fromLatin1(info.hidPath));
     m_currentHidInterface = m_currentLink ? m_currentLink->hidInterface() : nullptr;
+    publishMagneticSettings();
     m_ui->stackedWidget_3->setCurrentWidget(m_ui->page_HaveDevice);
 
     m_pictureScale = 1.0f;

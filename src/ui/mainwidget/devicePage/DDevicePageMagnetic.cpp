@@ -117,16 +117,20 @@ void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
 void DDevicePage::onKeyAntiShakeCurrentNum(int value)
 {
     const MagneticSend sent = queueMagneticReport(DMagneticReports::setAntiShake(value));
-    if (sent == MagneticSend::Queued)
-        DDataManager::getInstance()->setKeyAntiShake(value);
+    if (sent == MagneticSend::Queued && m_currentLink) {
+        m_currentLink->keepAntiShake(value);
+        publishMagneticSettings();
+    }
     showOperateResult(sent);
 }
 
 void DDevicePage::onKeyRateOfReturnCurrentNum(int value)
 {
     const MagneticSend sent = queueMagneticReport(DMagneticReports::setRateOfReturn(value));
-    if (sent == MagneticSend::Queued)
-        DDataManager::getInstance()->setRateOfReturn(value);
+    if (sent == MagneticSend::Queued && m_currentLink) {
+        m_currentLink->keepRateOfReturn(value);
+        publishMagneticSettings();
+    }
     showOperateResult(sent);
 }
 
@@ -205,6 +209,16 @@ void DDevicePage::resetCalibration()
 void DDevicePage::onCalibrationMode(int selMode)
 {
     const bool on = selMode != 0;
+    // Leaving calibration mode ends an all-keys run as well: the page never
+    // says "not calibrating" while the keyboard still is.
+    if (!on && m_allKeysCalibrationRunning) {
+        queueMagneticReport(DMagneticReports::allKeysCalibration(false));
+        m_allKeysCalibrationRunning = false;
+        setAllKeysCalibratedCapsMarked(false);
+        m_allKeysCalibratedCaps.clear();
+        m_ui->widget_MoveTip->hide();
+        m_triggerSettingPage->clearAllKeysCalibrationFlag();
+    }
     DDataManager::getInstance()->setCalibrating(on);
     m_keyCalibrationRunning = false;
     setCalibrationDisplay(on);

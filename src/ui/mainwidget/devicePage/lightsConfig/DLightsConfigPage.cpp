@@ -187,6 +187,9 @@ DLightsConfigPage::DLightsConfigPage(QWidget* parent)
         field->setMaxLength(3);
     m_fieldValues
         = {m_ui->lineEdit_R->text().toInt(), m_ui->lineEdit_G->text().toInt(), m_ui->lineEdit_B->text().toInt()};
+    // Tab goes through the fields as they stand: red, green, blue.
+    setTabOrder(m_ui->lineEdit_R, m_ui->lineEdit_G);
+    setTabOrder(m_ui->lineEdit_G, m_ui->lineEdit_B);
 
     QTimer::singleShot(kEventFilterDelayMs, this, &DLightsConfigPage::onInstallEventFilterOpen);
 }
@@ -551,6 +554,8 @@ void DLightsConfigPage::showControls(int part, int effect)
         m_directionGroup->button(direction.id)->setVisible(DLightEffectControls::hasDirection(controls, direction.id));
     m_ui->frame_23->setVisible(controls.colours);
     m_ui->frame_25->setVisible(controls.colours);
+    m_ui->frame_24->setVisible(controls.picker);
+    m_ui->frame_8->setVisible(controls.picker);
 }
 
 void DLightsConfigPage::showEffectName()
@@ -769,11 +774,14 @@ void DLightsConfigPage::typedChannel(QLineEdit* field, int channel, const QStrin
     // A field being cleared to type anew is left alone until a number stands there.
     if (text.isEmpty())
         return;
-    const std::optional<int> value = DColorChannelText::parse(text);
-    if (!value) {
+    const std::optional<int> value = DColorChannelText::typed(text);
+    if (!value || !DColorChannelText::parse(text)) {
+        // Not a number puts back what the field held; a number past the top
+        // stands as the top, so the field shows what the keyboard gets.
         const QSignalBlocker quiet(field);
-        field->setText(QString::number(m_fieldValues[std::size_t(channel)]));
-        return;
+        field->setText(QString::number(value ? *value : m_fieldValues[std::size_t(channel)]));
+        if (!value)
+            return;
     }
     m_fieldValues[std::size_t(channel)] = *value;
     onColorItemSelcSignal(QColor(m_fieldValues[0], m_fieldValues[1], m_fieldValues[2]));

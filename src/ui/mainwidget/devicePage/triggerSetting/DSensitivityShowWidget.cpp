@@ -103,6 +103,18 @@ void DSensitivityShowWidget::setQuickTriggerMode(bool on)
     m_keepApart = on;
 }
 
+QString DSensitivityShowWidget::handleLabel(Handle handle) const
+{
+    switch (handle) {
+    case PressHandle:
+        return DTravelScale::millimetres(m_pressLevel);
+    case ReleaseHandle:
+        return DTravelScale::millimetres(m_releaseLevel);
+    default:
+        return DTravelScale::millimetres(m_commonLevel);
+    }
+}
+
 void DSensitivityShowWidget::mousePressEvent(QMouseEvent* event)
 {
     const int x = event->pos().x();
@@ -210,7 +222,7 @@ void DSensitivityShowWidget::drawHandle(QPainter& painter, Handle handle)
         drawnY = snap.y;
         painter.drawPixmap(QRect(m_showWidth / 2 - 5, drawnY - 6, 11, 11), m_commonPixmap);
         painter.setPen(QPen(m_labelColor, 1, Qt::SolidLine));
-        painter.drawText(m_showWidth / 2 + 23, drawnY + 4, DTravelScale::millimetres(level));
+        painter.drawText(m_showWidth / 2 + 23, drawnY + 4, handleLabel(handle));
     } else if (handle == PressHandle) {
         DTravelScale::Snap snap = m_scale.snap(m_pressY);
         if (m_mode == 1 && m_keepApart && m_lastReleaseY >= 0 && snap.y <= m_lastReleaseY && m_lastPressY >= 0) {
@@ -221,7 +233,7 @@ void DSensitivityShowWidget::drawHandle(QPainter& painter, Handle handle)
         drawnY = snap.y;
         painter.drawPixmap(QRect(x0 - 19, drawnY - 7, 10, 12), m_pressPixmap);
         painter.setPen(QPen(m_labelColor, 1, Qt::SolidLine));
-        painter.drawText(x0 - 64, drawnY + 4, DTravelScale::millimetres(level));
+        painter.drawText(x0 - 64, drawnY + 4, handleLabel(handle));
         m_lastPressY = drawnY;
         m_savedPressLevel = level;
     } else {
@@ -234,7 +246,7 @@ void DSensitivityShowWidget::drawHandle(QPainter& painter, Handle handle)
         drawnY = snap.y;
         painter.drawPixmap(QRect(x1 + 9, drawnY - 7, 10, 12), m_releasePixmap);
         painter.setPen(QPen(kReleaseLabelColor, 1, Qt::SolidLine));
-        painter.drawText(x1 + 24, drawnY + 4, m_scale.releaseText(level));
+        painter.drawText(x1 + 24, drawnY + 4, handleLabel(handle));
         m_lastReleaseY = drawnY;
         m_savedReleaseLevel = level;
     }

@@ -36,6 +36,9 @@ public:
     void setSeparateMode(int mode);
     void setIndicatorFlag(bool shown);
     void setQuickTriggerMode(bool on);
+    // The label beside a handle as last drawn: the level it stands on, in
+    // millimetres, which is the travel the keyboard is sent for it.
+    QString handleLabel(Handle handle) const;
 
 signals:
     // Once for every handle drawn, on every repaint: the level it stands on.

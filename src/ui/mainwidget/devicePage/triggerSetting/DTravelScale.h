@@ -62,9 +62,6 @@ public:
     // A travel in tenths of a millimetre as shown beside handles and sliders,
     // such as "1.5mm".
     static QString millimetres(int tenths);
-    // The release handle's label counts from the bottom of the bar, as the
-    // key travels back up.
-    QString releaseText(int level) const { return millimetres(m_levelCount - level); }
 
 private:
     int m_levelCount = 0;

@@ -159,7 +159,7 @@ void DTriggerSettingPage::setTexts()
     m_ui->label_2->setText(QObject::tr("Rate return"));
     m_ui->checkBox_CalibrationMode->setText(QObject::tr("Key calibration mode"));
     m_ui->pushButton_KeyCalibration->setText(QObject::tr("Start calibration"));
-    m_ui->pushButton_KeyCalibration_AllKeys->setText(QObject::tr("Start calibration"));
+    showAllKeysCalibrationState();
     m_ui->label_4->setText(press);
     m_ui->label_5->setText(release);
     m_ui->label_3->setText(press + QLatin1Char('/') + release);
@@ -350,6 +350,7 @@ void DTriggerSettingPage::loadSensitivityData()
     applyIndicatorAndStepperColors();
     m_ui->checkBox_QuickTrigger->setChecked(false);
     m_allKeysCalibrationOn = false;
+    showAllKeysCalibrationState();
     m_ui->pushButton_TriggerApply->setEnabled(m_levels >= 2);
 }
 
@@ -367,6 +368,14 @@ void DTriggerSettingPage::clearLiveTravel()
 void DTriggerSettingPage::clearAllKeysCalibrationFlag()
 {
     m_allKeysCalibrationOn = false;
+    showAllKeysCalibrationState();
+}
+
+// The all-keys button says what its next click does.
+void DTriggerSettingPage::showAllKeysCalibrationState()
+{
+    m_ui->pushButton_KeyCalibration_AllKeys->setText(m_allKeysCalibrationOn ? QObject::tr("Stop calibration")
+                                                                            : QObject::tr("Start calibration"));
 }
 
 // Every change of mode starts the quick-trigger travel again from 1.0 mm on
@@ -378,9 +387,11 @@ void DTriggerSettingPage::resetQuickTriggerTravel()
         slider->setValue(kQuickTriggerDefault);
 }
 
+// Quick trigger changes how a key releases, not where it triggers: the
+// trigger travel the user had stays (with separate travel, its press travel).
 void DTriggerSettingPage::on_checkBox_QuickTrigger_clicked()
 {
-    const int half = (DDataManager::getInstance()->keyTravelMaxLevel() + 1) / 2;
+    const int travel = m_ui->checkBox_SecondarySensitivity->isChecked() ? m_StrengthNum_L : m_StrengthNum_C;
     resetQuickTriggerTravel();
     const bool on = m_ui->checkBox_QuickTrigger->isChecked();
     setQuickTriggerAreaVisible(on);
@@ -389,9 +400,9 @@ void DTriggerSettingPage::on_checkBox_QuickTrigger_clicked()
     m_sensitivityShow->setQuickTriggerMode(on);
     m_sensitivityShow->setSeparateMode(0);
     if (on)
-        setLevels(half, half, half - 1);
+        setLevels(travel, travel, travel - 1);
     else
-        setLevels(half, half - 1, half);
+        setLevels(travel, travel - 1, travel);
     m_sensitivityShow->update();
 }
 
@@ -542,6 +553,7 @@ void DTriggerSettingPage::on_pushButton_KeyCalibration_clicked()
 void DTriggerSettingPage::on_pushButton_KeyCalibration_AllKeys_clicked()
 {
     m_allKeysCalibrationOn = !m_allKeysCalibrationOn;
+    showAllKeysCalibrationState();
     emit sigAllKeysCalibrationMode(m_allKeysCalibrationOn ? 1 : 0);
 }
 

@@ -85,6 +85,7 @@ private slots:
     void onScrollSheetSet();
 
 private:
+    void showAllKeysCalibrationState();
     void setTexts();
     void applyIndicatorAndStepperColors();
     // The indicator's levels (common, press, release), kept where a handle
