@@ -80,8 +80,9 @@ int runSession(DAppllication& app, SyntheticSoundLoopback& loopback)
 
     if (!click(page, "pushButton_Download"))
         return failed("download button");
-    if (!QTest::qWaitFor([&] { return probe.toast()->text() == QStringLiteral("Download config successful"); },
-                         kTimeoutMs))
+    // The program shows its English, not the source text.
+    const QString written = QCoreApplication::translate("QObject", "Download config successful");
+    if (!QTest::qWaitFor([&] { return probe.toast()->text() == written; }, kTimeoutMs))
         return failed("download");
 
     if (!click(page, "toolButton_LightConfig") || !click(page, "toolButton_Breath"))
