@@ -91,6 +91,18 @@ private:
         return marked;
     }
 
+    // The caps calibration draws as the chosen key: the clicked one, and the
+    // one under the pointer.
+    QStringList capsShownChosen() const
+    {
+        QStringList shown;
+        for (keyboardButCustom* key : DDataManager::getInstance()->keyButtonList()) {
+            if (key->isClicked() || key->isHovered())
+                shown << TriggerPageSession::keyName(key->getRowIndex(), key->getColumnIndex());
+        }
+        return shown;
+    }
+
     // A cell of the grid without a key on this model.
     QPair<int, int> cellWithoutKey() const
     {
@@ -151,6 +163,26 @@ private slots:
         m_session->expectSent({"select none"});
         QVERIFY(!calibrating());
         QVERIFY(overlayOnTop());
+    }
+
+    void aKeyShownChosenIsTheKeyCalibrated()
+    {
+        QVERIFY(session().start());
+        // A key selected on the trigger page is left under the overlay's pointer.
+        session().clickKey(2, 5);
+        m_session->expectSent({"select 2/5", "query 2/5"});
+        QVERIFY(cap(2, 5)->isHovered());
+
+        modeBox()->click();
+        m_session->expectSent({"select none"});
+        QCOMPARE(capsShownChosen(), QStringList());
+        startButton()->click();
+        QCOMPARE(session().toast(), QStringLiteral("Please select one Key first"));
+
+        pickKeyForCalibration(1, 3);
+        QCOMPARE(capsShownChosen(), QStringList{"1/3"});
+        startButton()->click();
+        QCOMPARE(settle(), QStringList{"calibrate 1/3"});
     }
 
     void singleKeyOutcomes_data()

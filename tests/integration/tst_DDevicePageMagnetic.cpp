@@ -4,21 +4,31 @@
 // back onto the page.
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
+#include "support/LightSettings.h"
 #include "support/TestMain.h"
 #include "support/TriggerPageSession.h"
 
 #include "app/DDataManager.h"
 #include "hid/MainHidInterFace.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
 #include "ui/widgets/sliderCustomWidget.h"
 
 #include <QCheckBox>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 
 #include <memory>
+
+// The wave effect, which moves on every tick.
+constexpr int kWave = 2;
 
 class tst_DDevicePageMagnetic : public QObject
 {
@@ -28,6 +38,35 @@ private:
     std::unique_ptr<TriggerPageSession> m_session;
 
     TriggerPageSession& session() { return *m_session; }
+
+    // The picture's keys in the page's coordinates.
+    QRect keysInPage()
+    {
+        const QRect keys = session().keysArea();
+        return QRect(session().probe().dragOverlay()->mapTo(&session().page(), keys.topLeft()), keys.size());
+    }
+
+    // The keys as they were last put on screen, and as the page draws them now.
+    QImage keysOnScreen()
+    {
+        QWidget& page = session().page();
+        const QRect keys = keysInPage();
+        return page.screen()
+            ->grabWindow(page.winId(), keys.x(), keys.y(), keys.width(), keys.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    QImage keysDrawnNow() { return session().page().grab(keysInPage()).toImage().convertToFormat(QImage::Format_RGB32); }
+
+    static QStringList litCaps()
+    {
+        QStringList lit;
+        for (keyboardButCustom* cap : DDataManager::getInstance()->keyButtonList()) {
+            if (cap->lightColor().alpha() > 0)
+                lit << TriggerPageSession::keyName(cap->getRowIndex(), cap->getColumnIndex());
+        }
+        return lit;
+    }
 
 private slots:
     void initTestCase() { prepareApplicationTest(); }
@@ -132,6 +171,24 @@ private slots:
         QCOMPARE(session().selectedOnPicture(), expected);
         // The lighting page's selection is no business of the keyboard's switches.
         QCOMPARE(session().requestsSent(), QStringList{"leave"});
+    }
+
+    void triggerPageDrawsItsOwnKeysAfterTheLightingPage()
+    {
+        QTRY_COMPARE(keysOnScreen(), keysDrawnNow());
+        const QImage unlit = keysOnScreen();
+        session().showPage("toolButton_LightConfig");
+        emit session().probe().lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(kWave, fastestWaveSetting(0));
+        QTRY_VERIFY_WITH_TIMEOUT(!litCaps().isEmpty(), TriggerPageSession::kAnswerTimeoutMs);
+        QTRY_VERIFY(keysOnScreen() != unlit);
+
+        session().showPage("toolButton_TriggerSetting");
+        session().clickKey(3, 10);
+        QCOMPARE(session().selectedOnPicture(), QStringList{"3/10"});
+        QCOMPARE(litCaps(), QStringList());
+        // What the screen shows is the trigger page's drawing, not the last
+        // frame of the light.
+        QTRY_COMPARE(keysOnScreen(), keysDrawnNow());
     }
 
     void applyReachesExactlyTheSelectedKeys()

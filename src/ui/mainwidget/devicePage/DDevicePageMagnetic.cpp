@@ -164,6 +164,9 @@ void DDevicePage::enterCalibrationState(bool allKeys)
         m_keyboardPicture->raise();
         m_keyboardPicture->show();
         m_keyboardPicture->setColorShowMode(!allKeys);
+        // Calibration draws a hovered key as it draws the chosen one: a key
+        // the overlay left hovered would look chosen while none is.
+        m_keyboardPicture->dropHoveredKey();
     }
     if (keySelectFrame* frame = DDataManager::getInstance()->keySelectFrame()) {
         frame->setSideLightVisible(false);

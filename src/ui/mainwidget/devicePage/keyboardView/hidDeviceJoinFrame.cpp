@@ -335,6 +335,14 @@ void hidDeviceJoinFrame::setMousePressed(bool pressed)
     emit sigTheDragAreaHaveChanged(1, status, m_currentKey->getRowIndex(), m_currentKey->getColumnIndex());
 }
 
+void hidDeviceJoinFrame::dropHoveredKey()
+{
+    if (!m_currentKey)
+        return;
+    m_currentKey->setHoverStatus(false);
+    m_currentKey = nullptr;
+}
+
 void hidDeviceJoinFrame::setColorShowMode(bool on)
 {
     if (on) {

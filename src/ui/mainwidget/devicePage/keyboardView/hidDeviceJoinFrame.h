@@ -36,6 +36,9 @@ public:
     void selectKeysInRect(int x1, int y1, int x2, int y2);
     void onMouseMovePoint(int x, int y, int pageMode);
     void setMousePressed(bool pressed);
+    // Forgets the key the overlay's pointer last lay on, once the overlay no
+    // longer follows the pointer.
+    void dropHoveredKey();
     void setColorShowMode(bool on);
     void exitColorShowMode();
     void setKeyboardImageMode(int mode);

@@ -184,8 +184,10 @@ void keyboardButCustom::setLightColor(QColor color)
             m_lightColor = color;
             update();
         }
-    } else {
+    } else if (m_lightColor != kNoColor) {
+        // A page that shows no light must not keep the last frame on screen.
         m_lightColor = kNoColor;
+        update();
     }
 }
 
