@@ -162,15 +162,6 @@ void SVColorArea::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.drawPixmap(0, 0, m_discImage);
-    if (m_markedColor.isValid()) {
-        // A light ring in a dark one stays visible on every part of the disc.
-        const QPointF mark = markerPoint(m_markedColor);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor(40, 40, 40), 3));
-        painter.drawEllipse(mark, kMarkerRadius, kMarkerRadius);
-        painter.setPen(QPen(Qt::white, 1.5));
-        painter.drawEllipse(mark, kMarkerRadius, kMarkerRadius);
-    }
 
     QConicalGradient ring(QPointF(50, 50), 83);
     ring.setColorAt(0.0, QColor(255, 255, 255));
@@ -188,6 +179,17 @@ void SVColorArea::paintEvent(QPaintEvent* event)
     knob.setColorAt(1.0, m_knobColorTo);
     painter.setBrush(knob);
     painter.drawEllipse(QRectF(-10, -58, 16, 16));
+    if (m_markedColor.isValid()) {
+        // Over the knob, which rests where the disc's reds are.
+        painter.resetTransform();
+        // A light ring in a dark one stays visible on every part of the disc.
+        const QPointF mark = markerPoint(m_markedColor);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(40, 40, 40), 3));
+        painter.drawEllipse(mark, kMarkerRadius, kMarkerRadius);
+        painter.setPen(QPen(Qt::white, 1.5));
+        painter.drawEllipse(mark, kMarkerRadius, kMarkerRadius);
+    }
     painter.end();
 
     emit sigMoveingStatus(int(m_knobValue), int(angle));
