@@ -1710,6 +1710,50 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>لوحة المفاتيح/الإضاءة الجانبية</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>إلى اليمين</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>إلى اليسار</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>إلى الأعلى</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>إلى الأسفل</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>من المركز إلى الخارج</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>نحو المركز</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>في اتجاه عقارب الساعة</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>عكس اتجاه عقارب الساعة</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>الإضاءة الجانبية: %1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>حدد المفاتيح في الصورة، ثم اختر لونًا.</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>استخدام هذا النمط على لوحة المفاتيح</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>لا يحتوي الجهاز على إضاءة جانبية</translation>
     </message>

@@ -1701,6 +1701,50 @@ Importovat profil s těmito klávesami? Jinak se nic neimportuje.</translation>
         <translation>Klávesnice/Boční podsvícení</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>Doprava</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>Doleva</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>Nahoru</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>Dolů</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>Ze středu ven</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>Do středu</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Po směru hodinových ručiček</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>Proti směru hodinových ručiček</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>Boční podsvícení: %1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>Vyberte klávesy na obrázku a pak zvolte barvu.</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>Použít toto schéma na klávesnici</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>Zařízení nemá boční podsvícení</translation>
     </message>

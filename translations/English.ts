@@ -1698,6 +1698,50 @@ Import the profile with these keys? If not, nothing is imported.</translation>
         <translation>Keyboard/Side Light</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>To the right</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>To the left</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>Upwards</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>Downwards</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>Outwards from the center</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>Inwards to the center</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Clockwise</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>Counterclockwise</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>Side light: %1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>Select keys on the picture, then pick a color.</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>Use this scheme on the keyboard</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>This keyboard has no side light</translation>
     </message>

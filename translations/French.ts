@@ -1698,6 +1698,50 @@ Importer le profil avec ces touches ? Sinon, rien n&apos;est importé.</translat
         <translation>Clavier/Éclairage latéral</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>Vers la droite</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>Vers la gauche</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>Vers le haut</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>Vers le bas</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>Du centre vers l’extérieur</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>De l’extérieur vers le centre</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sens horaire</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>Sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>Éclairage latéral : %1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>Sélectionnez des touches sur l’image, puis choisissez une couleur.</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>Utiliser ce schéma sur le clavier</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>L’appareil n’a pas d’éclairage latéral</translation>
     </message>

@@ -1698,6 +1698,50 @@ Das Profil mit diesen Tasten importieren? Andernfalls wird nichts importiert.</t
         <translation>Tastatur/Seitenbeleuchtung</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>Nach rechts</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>Nach links</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>Von der Mitte nach außen</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>Von außen zur Mitte</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Im Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>Gegen den Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>Seitenbeleuchtung: %1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>Tasten im Bild auswählen, dann eine Farbe wählen.</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>Dieses Schema auf der Tastatur verwenden</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>Das Gerät hat keine Seitenbeleuchtung</translation>
     </message>

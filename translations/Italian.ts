@@ -1698,6 +1698,50 @@ Importare il profilo con questi tasti? Altrimenti non viene importato nulla.</tr
         <translation>Tastiera/Illuminazione laterale</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>Verso destra</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>Verso sinistra</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>Verso l&apos;alto</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>Verso il basso</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>Dal centro verso l&apos;esterno</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>Verso il centro</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>In senso orario</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>In senso antiorario</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>Illuminazione laterale: %1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>Selezionare i tasti nell&apos;immagine, poi scegliere un colore.</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>Usa questo schema sulla tastiera</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>Il dispositivo non ha illuminazione laterale</translation>
     </message>

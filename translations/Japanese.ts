@@ -1695,6 +1695,50 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>キーボード/サイドライト</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>右へ</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>左へ</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>中心から外へ</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>外から中心へ</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>時計回り</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>反時計回り</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>サイドライト：%1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>画像でキーを選択し、色を選んでください。</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>このスキームをキーボードで使用</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>このデバイスにはサイドライトがありません</translation>
     </message>

@@ -1695,6 +1695,50 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>키보드/측면 조명</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>오른쪽으로</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>왼쪽으로</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>위로</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>아래로</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>중앙에서 바깥으로</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>바깥에서 중앙으로</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>시계 방향</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>시계 반대 방향</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>측면 조명: %1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>그림에서 키를 선택한 다음 색을 고르십시오.</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>이 구성을 키보드에서 사용</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>이 장치에는 측면 조명이 없습니다</translation>
     </message>

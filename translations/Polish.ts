@@ -1701,6 +1701,50 @@ Zaimportować profil z tymi klawiszami? W przeciwnym razie nic nie zostanie zaim
         <translation>Klawiatura/Podświetlenie boczne</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>W prawo</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>W lewo</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>Od środka na zewnątrz</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>Do środka</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Zgodnie z ruchem wskazówek zegara</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>Przeciwnie do ruchu wskazówek zegara</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>Podświetlenie boczne: %1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>Zaznacz klawisze na obrazie, potem wybierz kolor.</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>Użyj tego schematu na klawiaturze</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>Urządzenie nie ma podświetlenia bocznego</translation>
     </message>

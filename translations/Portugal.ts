@@ -1698,6 +1698,50 @@ Importar o perfil com estas teclas? Caso contrário, nada é importado.</transla
         <translation>Teclado/Iluminação lateral</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>Para a direita</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>Para a esquerda</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>Para cima</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>Para baixo</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>Do centro para fora</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>Para o centro</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>No sentido horário</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>No sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>Iluminação lateral: %1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>Selecione teclas na imagem e depois escolha uma cor.</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>Usar este esquema no teclado</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>O dispositivo não tem iluminação lateral</translation>
     </message>

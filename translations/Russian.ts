@@ -1701,6 +1701,50 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>Клавиатура/Боковая подсветка</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>Вправо</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>Влево</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>От центра наружу</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>К центру</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>По часовой стрелке</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>Против часовой стрелки</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>Боковая подсветка: %1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>Выберите клавиши на изображении, затем цвет.</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>Использовать эту схему на клавиатуре</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>У устройства нет боковой подсветки</translation>
     </message>

@@ -1698,6 +1698,50 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>Teclado/Iluminación lateral</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>Hacia la derecha</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>Hacia la izquierda</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>Hacia arriba</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>Hacia abajo</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>Del centro hacia fuera</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>Hacia el centro</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>En sentido horario</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>En sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>Iluminación lateral: %1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>Seleccione teclas en la imagen y luego elija un color.</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>Usar este esquema en el teclado</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>El dispositivo no tiene iluminación lateral</translation>
     </message>

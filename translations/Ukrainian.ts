@@ -1701,6 +1701,50 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>Клавіатура/Бічне підсвічування</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>Праворуч</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>Ліворуч</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>Угору</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>Донизу</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>Від центру назовні</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>До центру</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>За годинниковою стрілкою</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>Проти годинникової стрілки</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>Бічне підсвічування: %1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>Виберіть клавіші на зображенні, потім колір.</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>Використовувати цю схему на клавіатурі</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>У пристрою немає бічного підсвічування</translation>
     </message>

@@ -1695,6 +1695,50 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>键盘/侧灯</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>向右</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>向左</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>向上</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>向下</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>由中心向外</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>由外向中心</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>顺时针</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>逆时针</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>侧灯：%1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>先在图中选择按键，再选取颜色。</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>在键盘上使用此方案</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>该设备没有侧灯</translation>
     </message>

@@ -1695,6 +1695,50 @@ Import the profile with these keys? If not, nothing is imported.</source>
         <translation>鍵盤/側燈</translation>
     </message>
     <message>
+        <source>To the right</source>
+        <translation>向右</translation>
+    </message>
+    <message>
+        <source>To the left</source>
+        <translation>向左</translation>
+    </message>
+    <message>
+        <source>Upwards</source>
+        <translation>向上</translation>
+    </message>
+    <message>
+        <source>Downwards</source>
+        <translation>向下</translation>
+    </message>
+    <message>
+        <source>Outwards from the center</source>
+        <translation>由中心向外</translation>
+    </message>
+    <message>
+        <source>Inwards to the center</source>
+        <translation>由外向中心</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>順時針</translation>
+    </message>
+    <message>
+        <source>Counterclockwise</source>
+        <translation>逆時針</translation>
+    </message>
+    <message>
+        <source>Side light: %1</source>
+        <translation>側燈：%1</translation>
+    </message>
+    <message>
+        <source>Select keys on the picture, then pick a color.</source>
+        <translation>先在圖中選擇按鍵，再選取顏色。</translation>
+    </message>
+    <message>
+        <source>Use this scheme on the keyboard</source>
+        <translation>在鍵盤上使用此方案</translation>
+    </message>
+    <message>
         <source>The device has no atmosphere lamp</source>
         <translation>該裝置沒有側燈</translation>
     </message>

@@ -42,14 +42,14 @@ constexpr std::array<SideEffect, 6> kSideEffects{{
 }};
 
 constexpr std::array<Direction, 8> kDirections{{
-    {0, "pushButton_Right"},
-    {1, "pushButton_Left"},
-    {2, "pushButton_Up"},
-    {3, "pushButton_Down"},
-    {4, "pushButton_Dispersion"},
-    {5, "pushButton_Gather"},
-    {6, "pushButton_CW"},
-    {7, "pushButton_UnCW"},
+    {0, "pushButton_Right", QT_TRANSLATE_NOOP("QObject", "To the right")},
+    {1, "pushButton_Left", QT_TRANSLATE_NOOP("QObject", "To the left")},
+    {2, "pushButton_Up", QT_TRANSLATE_NOOP("QObject", "Upwards")},
+    {3, "pushButton_Down", QT_TRANSLATE_NOOP("QObject", "Downwards")},
+    {4, "pushButton_Dispersion", QT_TRANSLATE_NOOP("QObject", "Outwards from the center")},
+    {5, "pushButton_Gather", QT_TRANSLATE_NOOP("QObject", "Inwards to the center")},
+    {6, "pushButton_CW", QT_TRANSLATE_NOOP("QObject", "Clockwise")},
+    {7, "pushButton_UnCW", QT_TRANSLATE_NOOP("QObject", "Counterclockwise")},
 }};
 
 template<typename Row, size_t N>

@@ -39,6 +39,7 @@ public:
     {
         int id;
         const char* button; // object name of the lighting page's button
+        const char* tip;    // untranslated; where the light runs, "QObject"
     };
 
     static const std::array<KeyboardEffect, 18>& keyboardEffects();

@@ -4,6 +4,10 @@
 
 #include <QSignalSpy>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 // The colour picker offscreen: where a press picks and where it turns the
 // knob, the knob's positions around the ring, and the picked colour, which
 // here can only come from the picker's own drawing.
@@ -130,6 +134,61 @@ private slots:
     {
         QCOMPARE(SVColorArea::hexText(5, 10, 255), QStringLiteral("#050AFF"));
         QCOMPARE(SVColorArea::hexText(0, 0, 0), QStringLiteral("#000000"));
+    }
+
+    void markerPoint_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        for (const QColor& colour : {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 255, 0),
+                                     QColor(0, 255, 255), QColor(255, 0, 255), QColor(255, 128, 0),
+                                     QColor(90, 0, 200), QColor(255, 128, 128), QColor(20, 60, 40)})
+            QTest::addRow("%s", qPrintable(colour.name())) << colour;
+    }
+
+    // The marker stands where the disc shows the colour's hue and
+    // saturation (its brightness is the knob's).
+    void markerPoint()
+    {
+        QFETCH(QColor, colour);
+        SVColorArea picker;
+        const QImage disc = picker.grab().toImage();
+        const QPointF point = SVColorArea::markerPoint(colour);
+        QVERIFY(QLineF(point, QPointF(60, 60)).length() < SVColorArea::kDiscRadius);
+        const QColor shown = disc.pixelColor(point.toPoint()).toHsv();
+        const int hueApart = std::abs(shown.hsvHue() - colour.hsvHue());
+        QVERIFY2(std::min(hueApart, 360 - hueApart) <= 8,
+                 qPrintable(QStringLiteral("%1 shown at (%2, %3) as %4")
+                                .arg(colour.name())
+                                .arg(point.x())
+                                .arg(point.y())
+                                .arg(shown.name())));
+        QVERIFY2(std::abs(shown.hsvSaturation() - colour.hsvSaturation()) <= 40,
+                 qPrintable(QStringLiteral("%1 saturation %2, shown %3")
+                                .arg(colour.name())
+                                .arg(colour.hsvSaturation())
+                                .arg(shown.hsvSaturation())));
+    }
+
+    // Colours without a hue sit in the white centre; nothing is marked
+    // until the page gives a colour, and the mark is drawn on the disc.
+    void markerDrawn()
+    {
+        for (const QColor& grey : {QColor(0, 0, 0), QColor(255, 255, 255), QColor(128, 128, 128)})
+            QCOMPARE(SVColorArea::markerPoint(grey), QPointF(60, 60));
+        SVColorArea picker;
+        QVERIFY(!picker.markedColor().isValid());
+        const QImage plain = picker.grab().toImage();
+        const QColor blue(0, 0, 255);
+        picker.setMarkedColor(blue);
+        const QImage marked = picker.grab().toImage();
+        const QPoint point = SVColorArea::markerPoint(blue).toPoint();
+        int changed = 0;
+        for (int dx = -6; dx <= 6; ++dx)
+            for (int dy = -6; dy <= 6; ++dy)
+                changed += plain.pixel(point + QPoint(dx, dy)) != marked.pixel(point + QPoint(dx, dy)) ? 1 : 0;
+        QVERIFY(changed > 10);
+        picker.setMarkedColor(QColor());
+        QCOMPARE(picker.grab().toImage(), plain);
     }
 };
 

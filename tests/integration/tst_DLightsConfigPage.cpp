@@ -14,6 +14,7 @@
 #include "profiles/DDefaultLightRecord.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DCustomLightListItem.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/lightsConfig/SVColorArea.h"
 #include "ui/widgets/ArrowWidget.h"
@@ -32,6 +33,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <list>
 #include <memory>
 
 Q_DECLARE_METATYPE(colorInfoData)
@@ -551,7 +553,7 @@ private slots:
         QCOMPARE(rig.child<QStackedWidget>("stackedWidget")->currentWidget()->objectName(),
                  QStringLiteral("page_SideLightMode"));
         QVERIFY(rig.child<QToolButton>("toolButton_SideNeon")->isChecked());
-        QCOMPARE(rig.child<QLabel>("label_LightMode")->text(), QStringLiteral("Neon"));
+        QCOMPARE(rig.child<QLabel>("label_LightMode")->text(), QStringLiteral("Side light: Neon"));
         QTest::qWait(200);
         QVERIFY(effectReports(*rig.keyboard, 0x07).isEmpty());
     }
@@ -678,6 +680,63 @@ private slots:
 
     // Hovering an effect button shows its name above it in one bubble,
     // reused for every hover.
+    // The page says what its less obvious controls do: where each direction
+    // runs, how a custom scheme is painted, what a row's box does; Enter
+    // keeps a scheme's new name.
+    void pageTellsWhatItDoes()
+    {
+        Rig rig;
+        QVERIFY(rig.page);
+        QVERIFY(rig.open(2));
+        QStringList tips;
+        for (const QString& name : kDirectionButtons)
+            tips << rig.child<QPushButton>(qPrintable(name))->toolTip();
+        QCOMPARE(tips, (QStringList{"To the right", "To the left", "Upwards", "Downwards", "Outwards from the center",
+                                    "Inwards to the center", "Clockwise", "Counterclockwise"}));
+
+        rig.child<QToolButton>("toolButton_CustomLed")->click();
+        auto* hint = rig.child<QLabel>("label_CustomHint");
+        QVERIFY(hint->isVisibleTo(rig.lights));
+        QCOMPARE(hint->text(), QStringLiteral("Select keys on the picture, then pick a color."));
+        QTRY_VERIFY(!rig.lights->customLightRows().isEmpty());
+        DCustomLightListItem* row = rig.lights->customLightRows().first();
+        QCOMPARE(row->findChild<QCheckBox*>(QStringLiteral("checkBox"))->toolTip(),
+                 QStringLiteral("Use this scheme on the keyboard"));
+
+        QSignalSpy renamed(row, &DCustomLightListItem::sigModifyCustomLightItemNameSuccess);
+        QTest::mouseDClick(row, Qt::LeftButton);
+        auto* edit = row->findChild<QLineEdit*>(QStringLiteral("lineEdit_CustomItemName"));
+        QVERIFY(edit->isVisibleTo(row));
+        edit->setText(QStringLiteral("Evening"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(renamed.count(), 1);
+        QCOMPARE(row->customLightName(), QStringLiteral("Evening"));
+        QVERIFY(!edit->isVisibleTo(row));
+        std::list<customLightNodeInfo> nodes;
+        COrvaneXML_SelectProFileCustomLightAllNodes(rig.page->profilePath(), rig.index(), &nodes);
+        bool stored = false;
+        for (const customLightNodeInfo& node : nodes)
+            stored = stored || (QString::fromUtf8(node.index) == row->customLightIndex()
+                                && QString::fromUtf8(node.name) == QStringLiteral("Evening"));
+        QVERIFY(stored);
+    }
+
+    // The disc marks the colour being edited: the loaded top colour, a typed
+    // one, the bottom colour when that is chosen.
+    void discMarksTheEditedColour()
+    {
+        Rig rig;
+        QVERIFY(rig.page);
+        QVERIFY(rig.open(2));
+        auto* disc = rig.child<QFrame>("frame_Color")->findChild<SVColorArea*>();
+        const colorInfoData stored = rig.stored(0, 2);
+        QCOMPARE(disc->markedColor(), QColor(stored.topRed, stored.topGreen, stored.topBlue));
+        typeInto(rig.child<QLineEdit>("lineEdit_B"), QStringLiteral("200"));
+        QCOMPARE(disc->markedColor(), QColor(stored.topRed, stored.topGreen, 200));
+        rig.child<QPushButton>("pushButton_BottomColor")->click();
+        QCOMPARE(disc->markedColor(), QColor(stored.bottomRed, stored.bottomGreen, stored.bottomBlue));
+    }
+
     void hoverTips()
     {
         Rig rig;

@@ -187,9 +187,9 @@ private slots:
             rig.engine.keyCapGrid()[5][21]->setLightColorBackup(QColor(10, 0, 0));
             rig.engine.writeCustomLightColors(1, 3);
         };
-        QTest::newRow("Custom: black painted is no fill, (10, 0, 0) is 180, the frame plays no part")
+        QTest::newRow("Custom: black painted is a dark key, (10, 0, 0) is 180, the frame plays no part")
             << 0 << setting(0, 10, kTop, kBottom, false) << painted << lit
-            << Probes{{0, QColor(0, 0, 0, 0)}, {1, QColor(10, 0, 0, 180)}, {131, QColor(10, 0, 0, 180)}} << Levels{};
+            << Probes{{0, QColor(0, 0, 0, 180)}, {1, QColor(10, 0, 0, 180)}, {131, QColor(10, 0, 0, 180)}} << Levels{};
         QTest::newRow("Custom is darkened by the brightness")
             << 0 << setting(0, 10, kTop, kBottom, false, 1) << painted << lit
             << Probes{{1, darker(QColor(10, 0, 0, 180), 260)}} << Levels{};
@@ -275,6 +275,59 @@ private slots:
             QCOMPARE(rig.engine.keyCapGrid()[0][1]->lightColorBackup(), QColor(10, 0, 0, 255));
             QCOMPARE(rig.engine.keyCapGrid()[2][2]->lightColorBackup(), QColor(0, 0, 0, 255));
         }
+    }
+
+    // Under Custom the preview (and so the stream) has the painted colours
+    // as soon as they are known, before the next keyboard frame: a key just
+    // painted, a scheme just chosen or a brightness just changed never shows
+    // unlit for a tick.
+    void customColoursWithoutAFrame_data()
+    {
+        QTest::addColumn<Setup>("change");
+        QTest::addColumn<QColor>("painted");
+        QTest::addColumn<QColor>("unpainted");
+        const auto paint = [](Rig& rig, const QColor& colour) {
+            rig.engine.keyCapGrid()[1][3]->setLightColorBackup(colour);
+        };
+        QTest::newRow("a key painted")
+            << Setup([paint](Rig& rig) {
+                   paint(rig, QColor(0, 200, 0));
+                   rig.engine.writeCustomLightColors(1, 0);
+               })
+            << QColor(0, 200, 0, 180) << QColor(0, 0, 0, 180);
+        QTest::newRow("the brightness changed")
+            << Setup([paint](Rig& rig) {
+                   paint(rig, QColor(0, 200, 0));
+                   rig.engine.writeCustomLightColors(1, 0);
+                   rig.engine.keyboardColorInfoChanged(setting(0, 10, kTop, kBottom, false, 1));
+               })
+            << darker(QColor(0, 200, 0, 180), 260) << darker(QColor(0, 0, 0, 180), 260);
+        QTest::newRow("Custom chosen after its scheme was shown")
+            << Setup([paint](Rig& rig) {
+                   rig.engine.setKeyboardColorInfo(setting(0, 0, kTop, kBottom, false));
+                   paint(rig, QColor(5, 6, 7));
+                   rig.engine.writeCustomLightColors(0, 0);
+                   rig.engine.setKeyboardColorInfo(setting(0, 10, kTop, kBottom, false));
+               })
+            << QColor(5, 6, 7, 180) << QColor(0, 0, 0, 180);
+    }
+    void customColoursWithoutAFrame()
+    {
+        QFETCH(Setup, change);
+        QFETCH(QColor, painted);
+        QFETCH(QColor, unpainted);
+        Rig rig;
+        for (auto& row : rig.engine.keyCapGrid())
+            for (keyboardButCustom* cap : row)
+                cap->setLightColorBackup(QColor(0, 0, 0));
+        rig.engine.setKeyboardColorInfo(setting(0, 10, kTop, kBottom, false));
+        change(rig);
+        const QColor seen = rig.engine.keyColor(1 * 22 + 3);
+        QVERIFY2(seen == painted && seen.alpha() == painted.alpha(),
+                 qPrintable(QStringLiteral("%1 alpha %2").arg(seen.name()).arg(seen.alpha())));
+        const QColor other = rig.engine.keyColor(4 * 22 + 10);
+        QVERIFY2(other == unpainted && other.alpha() == unpainted.alpha(),
+                 qPrintable(QStringLiteral("%1 alpha %2").arg(other.name()).arg(other.alpha())));
     }
 
     // A picture with more side segments than a side frame has cells: the

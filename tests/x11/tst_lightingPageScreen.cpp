@@ -40,7 +40,16 @@ private:
     static void checkTextsFit(QWidget* page)
     {
         for (QLabel* label : page->findChildren<QLabel*>()) {
-            if (label->isVisibleTo(page) && !label->text().isEmpty())
+            if (!label->isVisibleTo(page) || label->text().isEmpty())
+                continue;
+            // A wrapping label fits when its lines fit its height.
+            if (label->wordWrap())
+                QVERIFY2(label->fontMetrics()
+                                 .boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text())
+                                 .height()
+                             <= label->contentsRect().height(),
+                         qPrintable(label->objectName() + QLatin1Char(' ') + label->text()));
+            else
                 QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
                          qPrintable(label->objectName() + QLatin1Char(' ') + label->text()));
         }

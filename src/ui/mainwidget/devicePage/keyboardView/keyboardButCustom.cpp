@@ -242,7 +242,9 @@ void keyboardButCustom::paintEvent(QPaintEvent*)
     }
     if (m_colorShowMode) {
         const bool marked = m_hover || m_selected;
-        if (m_lightColor.red() == 0 && m_lightColor.green() == 0 && m_lightColor.blue() == 0)
+        // No fill is no light shown at all (the trigger page's caps); an
+        // unlit key of a custom scheme comes as a dark fill and is drawn so.
+        if (m_lightColor.alpha() == 0)
             drawState(painter, kNoColor, marked ? m_accentColor : kNoColor);
         else
             drawState(painter, m_lightColor, marked ? m_accentColor : m_lightColor);

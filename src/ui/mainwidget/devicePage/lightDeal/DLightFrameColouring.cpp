@@ -190,8 +190,9 @@ int DLightFrameColouring::darkeningFactor(const QMap<int, int>& levels, int step
 
 QColor DLightFrameColouring::customColour(int red, int green, int blue)
 {
-    const bool black = red == 0 && green == 0 && blue == 0;
-    return QColor(channel(red), channel(green), channel(blue), black ? 0 : kCustomOpaque);
+    // A key left black is unlit on the keyboard: the picture shows it dark
+    // too, not as a bare labelled cap.
+    return QColor(channel(red), channel(green), channel(blue), kCustomOpaque);
 }
 
 bool DLightFrameColouring::topSet(const lightEffectState& state)

@@ -75,7 +75,7 @@ public:
     // in a keyboard's report never lightens the colour.
     static int darkeningFactor(const QMap<int, int>& levels, int step, int brightness);
 
-    // A custom key colour as the preview shows it: no fill for black.
+    // A custom key colour as the preview shows it; black is a dark key.
     static QColor customColour(int red, int green, int blue);
 
     static bool topSet(const lightEffectState& state);

@@ -198,6 +198,7 @@ void lightDealMain::setKeyboardColorInfo(colorInfoData info)
     m_keyboardColorInfo = info;
     refreshEffectState(0);
     pushKeyboardColorInfo();
+    showCustomColoursNow();
 }
 
 void lightDealMain::keyboardColorInfoChanged(colorInfoData info)
@@ -206,6 +207,7 @@ void lightDealMain::keyboardColorInfoChanged(colorInfoData info)
     clearKeyColors();
     refreshEffectState(0);
     COrvaneHid_SetKeyboardColorInfoDataStuHaveChanged(info);
+    showCustomColoursNow();
 }
 
 void lightDealMain::setSideColorInfo(colorInfoData info)
@@ -290,6 +292,7 @@ void lightDealMain::writeCustomLightColors(int mode, int index)
             colours.append(colour);
         }
     }
+    showCustomColoursNow();
     // Over USB the light stream carries these colours; the receiver link has
     // no stream, so the keyboard keeps them itself.
     const bool upload = m_hidInfo.is24G == 1 && (mode == 0 || (mode == 1 && index == -1));
@@ -614,6 +617,17 @@ void lightDealMain::colourCustomFrame()
                 = darkened(Colouring::customColour(cell.red, cell.green, cell.blue), factor);
         }
     }
+}
+
+// The painted colours are known without a frame of the generator: waiting
+// for the next keyboard tick would show (and stream) the keys unlit in
+// between, as the repaint and stream ticks run on their own.
+void lightDealMain::showCustomColoursNow()
+{
+    if (m_keyboardEffectState.effect != DLightEffects::kCustom)
+        return;
+    colourCustomFrame();
+    onDviceUpdateAllKeyColorUI();
 }
 
 void lightDealMain::colourKeys(int effect)

@@ -149,6 +149,7 @@ private:
     void prepareMusicColors();
     void renderMusicFrame();
     void colourCustomFrame();
+    void showCustomColoursNow();
     int keyboardFactor() const;
     int sideFactor() const;
 

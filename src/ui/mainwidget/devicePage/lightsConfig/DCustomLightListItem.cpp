@@ -29,6 +29,16 @@ DCustomLightListItem::DCustomLightListItem(QWidget* parent)
     m_ui->pushButton_CustomOperate->hide();
     m_ui->stackedWidget->setCurrentWidget(m_ui->page_Default);
     connect(m_ui->lineEdit_CustomItemName, &QLineEdit::textEdited, this, &DCustomLightListItem::onNameEdited);
+    // Enter keeps the name, as the tick beside the field does.
+    connect(m_ui->lineEdit_CustomItemName, &QLineEdit::returnPressed, this,
+            &DCustomLightListItem::on_pushButton_Save_clicked);
+    retranslate();
+}
+
+void DCustomLightListItem::retranslate()
+{
+    // The form's own texts are the name, which the row keeps.
+    m_ui->checkBox->setToolTip(QObject::tr("Use this scheme on the keyboard"));
 }
 
 DCustomLightListItem::~DCustomLightListItem()

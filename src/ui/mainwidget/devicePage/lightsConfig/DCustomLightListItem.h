@@ -23,6 +23,8 @@ public:
     void setSelectedLook(bool selected);
     void setUsingChecked(bool checked);
     void refreshTheme();
+    // The hover text of the "Using" box in the language now chosen.
+    void retranslate();
 
     QString customLightIndex() const { return m_customLightIndex; }
     QString customLightName() const { return m_customLightName; }

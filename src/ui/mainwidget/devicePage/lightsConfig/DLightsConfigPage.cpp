@@ -176,6 +176,12 @@ DLightsConfigPage::DLightsConfigPage(QWidget* parent)
     connect(m_colourChoiceGroup, &QButtonGroup::idClicked, this,
             &DLightsConfigPage::onCurIndexChanged_LightTopOrBottomColor);
     connect(m_directionGroup, &QButtonGroup::idClicked, this, &DLightsConfigPage::onCurIndexChanged_LedDirection);
+    // How a scheme is painted, under the list's title.
+    m_customHint = new QLabel(m_ui->frame_D);
+    m_customHint->setObjectName(QStringLiteral("label_CustomHint"));
+    m_customHint->setWordWrap(true);
+    m_ui->verticalLayout_7->insertWidget(m_ui->verticalLayout_7->indexOf(m_ui->frame_14) + 1, m_customHint);
+    setTexts();
     m_ui->toolButton_Static->setChecked(true);
     m_ui->toolButton_SideStatic->setChecked(true);
     m_ui->pushButton_TopColor->setChecked(true);
@@ -211,6 +217,13 @@ void DLightsConfigPage::setTexts()
     m_ui->label_3->setText(QObject::tr("Top color"));
     m_ui->label_4->setText(QObject::tr("Bottom color"));
     m_ui->label_23->setText(QObject::tr("Custom light"));
+    // The arrows alone do not say which way the light runs.
+    for (const DLightEffects::Direction& direction : DLightEffects::directions()) {
+        if (QAbstractButton* button = m_directionGroup ? m_directionGroup->button(direction.id) : nullptr)
+            button->setToolTip(QObject::tr(direction.tip));
+    }
+    if (m_customHint)
+        m_customHint->setText(QObject::tr("Select keys on the picture, then pick a color."));
 }
 
 void DLightsConfigPage::retranslate()
@@ -220,7 +233,9 @@ void DLightsConfigPage::retranslate()
     const int part = m_keyboardShown ? kKeyboardPart : kSidePart;
     const int effect = m_keyboardShown ? m_keyboardEffect : m_sideEffect;
     const QString name = DLightEffects::name(part, effect);
-    m_ui->label_LightMode->setText(name.isEmpty() ? QObject::tr("Wave") : name);
+    m_ui->label_LightMode->setText(shownEffectName(part, name.isEmpty() ? QObject::tr("Wave") : name));
+    for (DCustomLightListItem* row : m_customRows)
+        row->retranslate();
     styleLabels();
     // The fields show the colour being edited, whatever the form put there.
     showColourFields(m_currentColour);
@@ -253,6 +268,14 @@ void DLightsConfigPage::styleLabels()
         style(label, plain, kSmallPointSize, kColourTitleWidth);
     for (QLabel* label : {m_ui->label_R, m_ui->label_G, m_ui->label_B})
         style(label, plain, kSmallPointSize, kColourTitleWidth);
+    QFont hintFont = normal;
+    hintFont.setPointSize(kSmallPointSize);
+    m_customHint->setFont(hintFont);
+    m_customHint->setStyleSheet(
+        QStringLiteral("QLabel{color: rgb(%1); font: %2pt \"%3\";}")
+            .arg(theme.textDefaultColor)
+            .arg(kSmallPointSize)
+            .arg(normal.family()));
     style(m_ui->label_LightMode,
           QStringLiteral("QLabel#label_LightMode{color: rgb(%1); border: 3px solid rgb(%2); border-radius: 8px; %FONT}")
               .arg(theme.textCheckedColor, theme.deviceBorderColor),
@@ -567,7 +590,16 @@ void DLightsConfigPage::showEffectName()
                                              : DLightEffectControls::sideButtonOfEffect(effect);
     if (QAbstractButton* shown = group->button(button))
         shown->setChecked(true);
-    m_ui->label_LightMode->setText(DLightEffects::name(part, effect));
+    m_ui->label_LightMode->setText(shownEffectName(part, DLightEffects::name(part, effect)));
+}
+
+// The side light's effects are told apart from the keys' by name, so the
+// part the ⇄ button switched to is plain to see.
+QString DLightsConfigPage::shownEffectName(int part, const QString& name) const
+{
+    if (part != kSidePart || name.isEmpty())
+        return name;
+    return QObject::tr("Side light: %1").arg(name);
 }
 
 void DLightsConfigPage::loadLightSettings(int part)
@@ -699,6 +731,7 @@ void DLightsConfigPage::showColourFields(const QColor& colour)
         const QSignalBlocker quiet(fields[channel]);
         fields[channel]->setText(QString::number(m_fieldValues[channel]));
     }
+    m_colorArea->setMarkedColor(colour);
 }
 
 void DLightsConfigPage::showEditedColour(const QColor& colour)

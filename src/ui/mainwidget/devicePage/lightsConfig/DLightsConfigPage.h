@@ -20,6 +20,7 @@ class DToolTipExplain;
 class MainHidInterFace;
 class QAbstractButton;
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class SVColorArea;
@@ -154,6 +155,7 @@ private:
     bool switchPart(bool toKeyboard);
     void showControls(int part, int effect);
     void showEffectName();
+    QString shownEffectName(int part, const QString& name) const;
     void loadLightSettings(int part);
     void loadLightSettings(int part, int effect);
     void commitLightChange(int changeCode);
@@ -206,6 +208,7 @@ private:
     // One bubble, made at the first hover and reused.
     ArrowWidget* m_tipBubble = nullptr;
     DToolTipExplain* m_tipText = nullptr;
+    QLabel* m_customHint = nullptr;
     DCustomLightSchemeList m_customSchemes;
     QVBoxLayout* m_rowsLayout = nullptr;
     QList<DCustomLightListItem*> m_customRows;

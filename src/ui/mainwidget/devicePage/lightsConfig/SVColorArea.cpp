@@ -16,6 +16,8 @@ namespace {
 
 constexpr QPointF kCentre(60, 60);
 constexpr double kDiscStartAngle = -140.0;
+constexpr double kWhiteRadius = 43.0;
+constexpr double kMarkerRadius = 4.0;
 
 QConicalGradient discGradient()
 {
@@ -39,7 +41,7 @@ SVColorArea::SVColorArea(QWidget* parent)
     const int side = m_ringDiameter + 20;
     m_discImage = QPixmap(side, side);
     m_discImage.fill(Qt::transparent);
-    drawDisc(m_discImage, 43, QRectF(23, 22, 77, 77));
+    drawDisc(m_discImage, int(kWhiteRadius), QRectF(23, 22, 77, 77));
 }
 
 void SVColorArea::drawDisc(QPixmap& target, int whiteRadius, const QRectF& whiteDisc) const
@@ -71,6 +73,32 @@ void SVColorArea::hueChangedSlot(int hue)
     redrawWheel();
     emit svChangedSignal(m_hue, m_saturation, m_hsvValue);
     update();
+}
+
+void SVColorArea::setMarkedColor(const QColor& color)
+{
+    if (color == m_markedColor)
+        return;
+    m_markedColor = color;
+    update();
+}
+
+QPointF SVColorArea::markerPoint(const QColor& color)
+{
+    const QColor hsv = color.toHsv();
+    // No hue (black, white, greys): the white centre is the nearest the disc has.
+    if (hsv.hsvHue() < 0 || hsv.hsvSaturation() == 0)
+        return kCentre;
+    // The disc's hues run counter-clockwise from its start angle: green,
+    // cyan, blue, magenta, red, yellow a sixth of 0.96 apart, the last sixth
+    // back to green 0.2 of the turn. Between two stops the hue grows evenly.
+    const double fromGreen = std::fmod(hsv.hsvHueF() * 360.0 - 120.0 + 360.0, 360.0);
+    const double turn = fromGreen <= 300.0 ? fromGreen / 60.0 * 0.16 : 0.8 + (fromGreen - 300.0) / 60.0 * 0.2;
+    const double angle = (kDiscStartAngle + turn * 360.0) * M_PI / 180.0;
+    // The white in the middle fades out over kWhiteRadius: the colour is as
+    // saturated as it is far out, up to the disc's edge.
+    const double radius = std::min(hsv.hsvSaturationF() * kWhiteRadius, kDiscRadius - 1.5);
+    return kCentre + QPointF(radius * std::cos(angle), -radius * std::sin(angle));
 }
 
 void SVColorArea::resetKnob()
@@ -151,6 +179,17 @@ void SVColorArea::paintEvent(QPaintEvent* event)
     knob.setColorAt(1.0, m_knobColorTo);
     painter.setBrush(knob);
     painter.drawEllipse(QRectF(-10, -58, 16, 16));
+    if (m_markedColor.isValid()) {
+        // Over the knob, which rests where the disc's reds are.
+        painter.resetTransform();
+        // A light ring in a dark one stays visible on every part of the disc.
+        const QPointF mark = markerPoint(m_markedColor);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(40, 40, 40), 3));
+        painter.drawEllipse(mark, kMarkerRadius, kMarkerRadius);
+        painter.setPen(QPen(Qt::white, 1.5));
+        painter.drawEllipse(mark, kMarkerRadius, kMarkerRadius);
+    }
     painter.end();
 
     emit sigMoveingStatus(int(m_knobValue), int(angle));

@@ -19,6 +19,12 @@ public:
     explicit SVColorArea(QWidget* parent = nullptr);
 
     void resetKnob();
+    // The colour the page edits, marked on the disc where the disc shows it;
+    // an invalid colour marks nothing.
+    void setMarkedColor(const QColor& color);
+    QColor markedColor() const { return m_markedColor; }
+    // Where the disc shows the hue and saturation of a colour.
+    static QPointF markerPoint(const QColor& color);
     void setHue(int hue);
     void setSaturation(int saturation);
     void setHsvValue(int value);
@@ -73,4 +79,5 @@ private:
     int m_knobStartMargin = 0;
     int m_knobEndMargin = 0;
     bool m_pressedInside = false;
+    QColor m_markedColor;
 };
