@@ -12,6 +12,10 @@
         <translation>حدث تعارض، توقف البرنامج عن العمل!</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>تم حفظ تقرير العطل في:</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>غير معروف</translation>
     </message>

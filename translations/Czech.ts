@@ -12,6 +12,10 @@
         <translation>Konflikt, program přestal fungovat!</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>Zpráva o pádu byla uložena do:</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>Neznámé</translation>
     </message>

@@ -12,6 +12,10 @@
         <translation>The program stopped unexpectedly.</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>A report of the crash was saved to:</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>Unknown</translation>
     </message>

@@ -12,6 +12,10 @@
         <translation>Conflit, le logiciel a cessé de fonctionner !</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>Un rapport du plantage a été enregistré dans :</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>Inconnu</translation>
     </message>

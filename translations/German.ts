@@ -12,6 +12,10 @@
         <translation>Konflikt, das Programm funktioniert nicht mehr!</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>Ein Bericht über den Absturz wurde gespeichert unter:</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>Unbekannt</translation>
     </message>

@@ -12,6 +12,10 @@
         <translation>Conflitto, il software ha smesso di funzionare!</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>Un rapporto dell'arresto anomalo è stato salvato in:</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>Sconosciuto</translation>
     </message>

@@ -12,6 +12,10 @@
         <translation>競合が発生し、ソフトウェアが停止しました！</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>クラッシュレポートの保存先:</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>不明</translation>
     </message>

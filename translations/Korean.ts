@@ -12,6 +12,10 @@
         <translation>충돌이 발생하여 소프트웨어가 중지되었습니다!</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>충돌 보고서가 저장된 위치:</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>알 수 없음</translation>
     </message>

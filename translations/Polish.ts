@@ -12,6 +12,10 @@
         <translation>Konflikt, program przestał działać!</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>Raport o awarii zapisano w:</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>Nieznany</translation>
     </message>

@@ -12,6 +12,10 @@
         <translation>Conflito, o software deixou de funcionar!</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>Foi guardado um relatório da falha em:</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>Desconhecido</translation>
     </message>

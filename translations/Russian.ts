@@ -12,6 +12,10 @@
         <translation>Произошёл сбой, программа прекратила работу!</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>Отчёт о сбое сохранён в:</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>Неизвестно</translation>
     </message>

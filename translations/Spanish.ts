@@ -12,6 +12,10 @@
         <translation>¡Conflicto, el software ha dejado de funcionar!</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>Se ha guardado un informe del fallo en:</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>Desconocido</translation>
     </message>

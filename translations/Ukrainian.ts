@@ -12,6 +12,10 @@
         <translation>Стався збій, програма припинила роботу!</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>Звіт про збій збережено в:</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>Невідомо</translation>
     </message>

@@ -12,6 +12,10 @@
         <translation>发生冲突，软件已停止运行！</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>崩溃报告已保存到：</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>未知</translation>
     </message>

@@ -12,6 +12,10 @@
         <translation>發生衝突，軟體已停止運作！</translation>
     </message>
     <message>
+        <source>A report of the crash was saved to:</source>
+        <translation>當機報告已儲存至：</translation>
+    </message>
+    <message>
         <source>Unknow</source>
         <translation>未知</translation>
     </message>

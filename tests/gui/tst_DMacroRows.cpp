@@ -1,10 +1,12 @@
 // The two rows of the macro editor: a macro of the list with its menu and
 // its rename in place, and one event of the macro on show.
 #include "support/ApplicationSetUp.h"
+#include "support/ContrastRatio.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "app/DThemeColor.h"
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
 #include "ui/macro/macroMenuToolWidget.h"
@@ -228,8 +230,61 @@ private slots:
                      QStringLiteral("QLabel{ color: rgb(%1); font: 75 10pt \"%2\"; }").arg(text, theme.textFont));
         QCOMPARE(sheet(row, "frame_2"),
                  QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: "
-                                "rgba(0,0,0,1);}")
+                                "transparent;}")
                      .arg(theme.macroBorderColor));
+    }
+
+    // The delay's cell shows the row's own colour behind it, in every theme
+    // and selected or not, and the delay reads on it.
+    void delayReadsOnItsRow_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<bool>("selected");
+        const char* themes[] = {"dark", "light", "blue", "pink"};
+        for (int theme = 0; theme < 4; ++theme) {
+            QTest::addRow("%s", themes[theme]) << theme << false;
+            QTest::addRow("%s, selected", themes[theme]) << theme << true;
+        }
+    }
+    void delayReadsOnItsRow()
+    {
+        QFETCH(int, theme);
+        QFETCH(bool, selected);
+        DDataManager* data = DDataManager::getInstance();
+        data->setBgImageIsUsing(false);
+        data->loadTheme(theme);
+        const themeColorData colours = data->themeColors();
+        DCatchKeyAndMouseItem row(QStringLiteral("1"));
+        data->loadTheme(0);
+        row.setData(1500, QStringLiteral("key"), 4, QStringLiteral("A"), QStringLiteral("down"));
+        row.setSelected(selected);
+        row.resize(420, 46);
+        row.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&row));
+        const QImage image = row.grab().toImage();
+        auto* delay = child<QLabel>(row, "label_DelayTime");
+        const QRect area = QRect(delay->mapTo(&row, QPoint(0, 0)), delay->size()).intersected(image.rect());
+        QVERIFY(!area.isEmpty());
+        // The text covers a small part of its label: the commonest colour
+        // there is what it is drawn on.
+        QHash<QRgb, int> counts;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                ++counts[image.pixel(x, y) | 0xff000000u];
+        QRgb commonest = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            if (it.value() > counts.value(commonest))
+                commonest = it.key();
+        const QColor background(commonest);
+        QCOMPARE(background.name(),
+                 DThemeColor::fromText(selected ? colours.macroListItemSelectedColor : colours.macroCenterBgColor)
+                     .name());
+        const QColor text = delay->palette().color(delay->foregroundRole());
+        QCOMPARE(text.name(),
+                 DThemeColor::fromText(selected ? colours.textCheckedColor : colours.macroListItemTextColor).name());
+        const double ratio = ContrastRatio::contrast(text, background);
+        QVERIFY2(ratio >= ContrastRatio::kText,
+                 qPrintable(QStringLiteral("%1 on %2: %3:1").arg(text.name(), background.name()).arg(ratio, 0, 'f', 2)));
     }
 
     void eventPointerAndButtons()

@@ -3,12 +3,14 @@
 // keys bound to a record), key entry, the MT hold duration, the trigger
 // pop-up, the question-mark bubbles, failed writes and closing.
 #include "support/ApplicationSetUp.h"
+#include "support/ContrastRatio.h"
 #include "support/DialogAnswers.h"
 #include "support/StoreMessageProbe.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "app/DThemeColor.h"
 #include "profiles/DSeniorKeyRecords.h"
 #include "sdk/store/XmlStore.h"
 #include "ui/seniorKeys/DAllKeysShowPage.h"
@@ -204,6 +206,39 @@ private slots:
         XmlStore::instance().cache.clear();
         for (const QString& keyboard : QDir(configDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
             QDir(configDir() + QLatin1Char('/') + keyboard).removeRecursively();
+    }
+
+    // The MT and TGL pages' texts read on the editor's panel in every theme.
+    void holdAndToggleTextsAreReadable_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::newRow("dark") << 0;
+        QTest::newRow("light") << 1;
+        QTest::newRow("blue") << 2;
+        QTest::newRow("pink") << 3;
+    }
+    void holdAndToggleTextsAreReadable()
+    {
+        QFETCH(int, theme);
+        DDataManager* data = DDataManager::getInstance();
+        data->setBgImageIsUsing(false);
+        data->loadTheme(theme);
+        const QColor panel = DThemeColor::fromText(data->themeColors().macroRightBgColor);
+        DSeniorKeysPage* page = openEditor();
+        data->loadTheme(0);
+        QStringList failures;
+        for (const char* name : {"page_MT", "page_TGL"}) {
+            for (QLabel* label : child<QWidget>(page, name)->findChildren<QLabel*>()) {
+                label->ensurePolished();
+                const QColor text = label->palette().color(label->foregroundRole());
+                const double ratio = ContrastRatio::contrast(text, panel);
+                if (ratio < ContrastRatio::kText)
+                    failures << QStringLiteral("%1: %2 on %3 is %4:1")
+                                    .arg(label->objectName(), text.name(), panel.name())
+                                    .arg(ratio, 0, 'f', 2);
+            }
+        }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
     }
 
     // An advanced-key file found damaged when the editor opens is told as

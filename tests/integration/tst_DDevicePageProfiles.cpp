@@ -99,11 +99,17 @@ private slots:
         QTest::addColumn<bool>("magnetic");
         QTest::addColumn<bool>("sideLight");
         QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("power");
         QTest::newRow("magnetic switches, side light")
             << QByteArray("OV68M") << true << true
-            << QStringList{"appProfile_Default.xml", "appProfile_FN.xml", "appProfile_Magnetic.xml"};
-        QTest::newRow("ordinary, no side light")
-            << QByteArray("OV84") << false << false << QStringList{"appProfile_Default.xml", "appProfile_FN.xml"};
+            << QStringList{"appProfile_Default.xml", "appProfile_FN.xml", "appProfile_Magnetic.xml"} << false;
+        // A cable-only keyboard has no battery level to show.
+        QTest::newRow("ordinary, cable only, no side light")
+            << QByteArray("OV84") << false << false << QStringList{"appProfile_Default.xml", "appProfile_FN.xml"}
+            << false;
+        QTest::newRow("ordinary with a receiver, side light")
+            << QByteArray("OV84W") << false << true << QStringList{"appProfile_Default.xml", "appProfile_FN.xml"}
+            << true;
     }
 
     void loading()
@@ -112,6 +118,7 @@ private slots:
         QFETCH(bool, magnetic);
         QFETCH(bool, sideLight);
         QFETCH(QStringList, files);
+        QFETCH(bool, power);
         SimulatorHarness sim;
         auto keyboard = sim.plug(model.constData());
         QVERIFY(keyboard);
@@ -138,7 +145,7 @@ private slots:
         QCOMPARE(isShown(*page, "toolButton_TriggerSetting"), magnetic);
         QCOMPARE(isShown(*page, "toolButton_SeniorKey"), magnetic);
         for (const char* indicator : {"frame_8", "frame_6", "frame_Battery"})
-            QCOMPARE(isShown(*page, indicator), !magnetic);
+            QCOMPARE(isShown(*page, indicator), power);
         QCOMPARE(page->findChild<QWidget*>(QStringLiteral("frame_7"))->minimumWidth(), magnetic ? 295 : 200);
         QCOMPARE(DevicePageProbe(*page).customKeysPage()->currentLayer(), magnetic ? 0 : 999);
         QCOMPARE(data->isMagneticKeyboard(), magnetic);

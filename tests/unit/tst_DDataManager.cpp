@@ -209,7 +209,7 @@ private slots:
         QTest::newRow("light main with image") << 1 << true << "MainWidgetBgColor"
                                                << "240,240,240,128";
         QTest::newRow("blue checked") << 2 << false << "TextCheckedColor"
-                                      << "90,200,255";
+                                      << "120,215,255";
         QTest::newRow("blue control border") << 2 << false << "SettingsControlBorderColor"
                                              << "52,86,170";
         QTest::newRow("pink right bg with image") << 3 << true << "DeviceRightBgColor"

@@ -2,6 +2,7 @@
 // background it is drawn on: the contrast ratio of each pair of theme colours
 // the style sheets put together, from the theme files the program loads.
 #include "support/ApplicationSetUp.h"
+#include "support/ContrastRatio.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -9,29 +10,10 @@
 #include "app/DThemePalette.h"
 
 #include <QPair>
-#include <QtMath>
 
 namespace {
 
 using Field = QString themeColorData::*;
-
-// Relative luminance and contrast ratio as the web accessibility guidelines
-// define them (sRGB, linearised per channel).
-double luminance(const QColor& colour)
-{
-    auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.03928 ? c / 12.92 : qPow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
-}
 
 struct Pair
 {
@@ -41,10 +23,11 @@ struct Pair
     double minimum;
 };
 
-constexpr double kText = 4.5;
+using ContrastRatio::contrast;
+using ContrastRatio::kText;
 // Icons (drawn in the text colours) and large text: the title bar's names
 // are 14 and 16 pt bold.
-constexpr double kLarge = 3.0;
+using ContrastRatio::kLarge;
 
 using T = themeColorData;
 const Pair kPairs[] = {
@@ -63,6 +46,8 @@ const Pair kPairs[] = {
     {"macro names and menus", &T::macroListItemTextColor, &T::macroLeftBgColor, kText},
     {"hovered macro and menu entry", &T::macroListItemTextColor, &T::macroListItemHoverColor, kText},
     {"selected macro and menu entry", &T::macroListItemTextColor, &T::macroListItemSelectedColor, kText},
+    {"selected macro event", &T::textCheckedColor, &T::macroListItemSelectedColor, kText},
+    {"macro events", &T::macroListItemTextColor, &T::macroCenterBgColor, kText},
     {"macro name being edited", &T::textDefaultColor, &T::macroListItemSelectedColor, kText},
     {"macro editor labels, left", &T::textDefaultColor, &T::macroLeftBgColor, kText},
     {"macro editor headings, left", &T::textCheckedColor, &T::macroLeftBgColor, kText},

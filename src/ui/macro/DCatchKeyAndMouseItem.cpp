@@ -11,10 +11,8 @@ namespace {
 constexpr char kFrameStyle[]
     = "QFrame#frame{border: none; border-bottom: 1px solid rgb(%1); background-color: rgb(%2);}";
 constexpr char kDelayFrameStyle[]
-    = "QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: rgb(%2);}";
+    = "QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: transparent;}";
 constexpr char kLabelStyle[] = "QLabel{ color: rgb(%1); font: 75 10pt \"%2\"; }";
-// Almost transparent: the row's own background shows through.
-constexpr char kClearFill[] = "0,0,0,1";
 
 constexpr char kKeyIcon[] = "QPushButton{ border-image:url(:/images/macro/keyboardSel.png);}";
 constexpr char kMouseIcon[] = "QPushButton{ border-image:url(:/images/macro/mouseSel.png);}";
@@ -62,7 +60,7 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(QString mark, QWidget* parent)
     m_selectedTextColor = theme.textCheckedColor;
     m_fontFamily = theme.textFont;
     m_ui->frame_2->setStyleSheet(
-        DThemeColor::fillStyleSheet(QString::fromLatin1(kDelayFrameStyle), {m_borderColor, QLatin1String(kClearFill)}));
+        DThemeColor::fillStyleSheet(QString::fromLatin1(kDelayFrameStyle), {m_borderColor}));
     applyLook(m_defaultBgColor, m_textColor);
 }
 

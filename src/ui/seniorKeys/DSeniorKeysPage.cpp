@@ -237,7 +237,9 @@ void DSeniorKeysPage::setTheme()
     sheet(ui->widget_DksSetting, QStringLiteral("QLabel{color:rgb(%1);}"), {theme.textDefaultColor});
     // The form's frames only lay out; under a style sheet an unstyled panel
     // frame would draw the platform's border around each of them.
-    ui->stackedWidget_2->setStyleSheet(QStringLiteral("QFrame{border:none;}"));
+    // The MT and TGL pages' texts say their colour here too: without it they
+    // kept the form's light grey, unreadable on the light themes.
+    sheet(ui->stackedWidget_2, QStringLiteral("QFrame{border:none;}QLabel{color:rgb(%1);}"), {theme.textDefaultColor});
     ui->frame_16->setStyleSheet(QStringLiteral("QFrame#frame_16{border:none;}"));
     // The lists are filled in the panel's colour: a nearly clear fill shows
     // black where nothing below it paints.

@@ -40,14 +40,14 @@ constexpr LanguageName kLanguageNames[] = {
     {QtLinguist::Japanese, u"日本語", 5},
     {QtLinguist::Korean, u"한국어", 3},
     {QtLinguist::Russian, u"Русский", 4},
-    {QtLinguist::Arabic, u"\u00A0\u0639\u0631\u0628\u064A\u0020\u060C", 12},
+    {QtLinguist::Arabic, u"العربية", 12},
     {QtLinguist::Spanish, u"Español", 6},
     {QtLinguist::Portugal, u"Português", 7},
     {QtLinguist::German, u"Deutsch", 8},
     {QtLinguist::Italian, u"Italiano", 9},
     {QtLinguist::Polish, u"Polski", 10},
     {QtLinguist::French, u"Français", 11},
-    {QtLinguist::Ukrainian, u"Україна", 13},
+    {QtLinguist::Ukrainian, u"Українська", 13},
     {QtLinguist::Czech, u"Čeština", 14},
 };
 constexpr int kLanguageCount = int(std::size(kLanguageNames));

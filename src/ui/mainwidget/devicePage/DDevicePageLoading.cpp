@@ -7,6 +7,7 @@
 #include "app/DDataManager.h"
 #include "app/DThemeColor.h"
 #include "hid/DDeviceKeyboardLink.h"
+#include "sdk/models/ModelCatalogue.h"
 #include "ui/mainwidget/devicePage/DDragRectangle.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/dragShowArea.h"
@@ -112,7 +113,11 @@ void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
 
     const int deviceType = data->hidDeviceType();
     const LayerControls& controls = deviceType == kMagneticDeviceType ? kMagneticControls : kOtherControls;
-    const bool powerShown = controls.powerIndicatorsShown && deviceType != kNoBatteryDeviceType;
+    // Only a keyboard that can run from its battery, away from the cable,
+    // has a level worth showing: a cable-only model has no receiver.
+    const ModelInfo* model = ModelCatalogue::instance().find(QString::fromLatin1(info.modelName));
+    const bool powerShown = controls.powerIndicatorsShown && deviceType != kNoBatteryDeviceType && model
+                            && model->hasReceiver();
     m_ui->frame_7->setMinimumWidth(controls.toolRowMinWidth);
     m_ui->toolButton_TriggerSetting->setVisible(controls.magneticButtonsShown);
     m_ui->toolButton_SeniorKey->setVisible(controls.magneticButtonsShown);
