@@ -19,6 +19,7 @@
 #include "ui/mainwidget/devicePage/keyboardView/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
+#include "ui/settings/DSettingsDia.h"
 #include "ui/seniorKeys/DStrokeConfigView.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
@@ -281,6 +282,14 @@ private slots:
         advanced->findChild<QPushButton*>(QStringLiteral("pushButton_NewCreate"))->click();
         toastShowsAndFades(advanced->findChild<CbNotice*>(QString(), Qt::FindDirectChildrenOnly));
         closeByButton(advanced);
+
+        // The settings dialog has rounded corners too.
+        m_window->findChild<QPushButton*>(QStringLiteral("pushButton_Setting"))->click();
+        DSettingsDia* settings = m_window->findChildren<DSettingsDia*>().value(0);
+        QVERIFY(settings);
+        QVERIFY(QTest::qWaitForWindowExposed(settings));
+        checkShape(settings);
+        settings->close();
         heapStaysWithinAFewMegabytes("the editors' toasts");
     }
 

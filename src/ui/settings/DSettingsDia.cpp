@@ -10,6 +10,7 @@
 #include "platform/include/AutoStartEntry.h"
 #include "ui/firmware/DFirwareInfoShow.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DPopupShape.h"
 
 #include "ui_DSettingsDia.h"
 
@@ -100,7 +101,8 @@ DSettingsDia::DSettingsDia(QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Rounded corners: cut to shape where no compositor blends them.
+    DPopupShape::apply(this);
     setFixedSize(700, 500);
     setOwnTexts();
 
