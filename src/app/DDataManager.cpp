@@ -182,7 +182,21 @@ void DDataManager::loadTheme(int themeIndex)
     const int fontField = themeColorData::kFieldCount - 1;
     theme.field(fontField) = file.value(QLatin1String(kThemeColorKeys[fontField].key)).toString();
 
+    file.endGroup();
+
+    // The shipped themes set the roles their base colours cannot give; a
+    // user's theme file may too.
+    QHash<QString, QString> roleOverrides;
+    file.beginGroup(QStringLiteral("ThemeRoles"));
+    for (const QString& key : file.childKeys()) {
+        QString value = file.value(key).toString();
+        value.replace(QLatin1Char('.'), QLatin1Char(','));
+        roleOverrides.insert(key, normalizeThemeColor(value));
+    }
+    file.endGroup();
+
     m_themeColors = theme;
+    m_themeRoles = DThemeRoles::fromTheme(theme, roleOverrides);
     buildBoldFont();
     buildNormalFont();
 }

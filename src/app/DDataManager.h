@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DThemeRoles.h"
 #include "app/themeColorData.h"
 #include "app/winMessageTypes.h"
 
@@ -47,6 +48,9 @@ public:
 
     // Themes and fonts.
     themeColorData themeColors() const { return m_themeColors; }
+    // Every colour role of the loaded theme (its base colours, its own
+    // "ThemeRoles" group, the rest derived).
+    const DThemeRoles& themeRoles() const { return m_themeRoles; }
     QFont getFont(int which) const;
     void loadTheme(int themeIndex);
     QString normalizeThemeColor(const QString& value) const;
@@ -160,6 +164,7 @@ private:
     QFont m_normalFont;
     QFont m_defaultFont;
     themeColorData m_themeColors;
+    DThemeRoles m_themeRoles;
     char* m_currentProfilePath = nullptr;
     int m_currentProfileIndex = 1;
     char* m_macroFilePath = nullptr;

@@ -3,6 +3,7 @@
 #include "app/DDataManager.h"
 #include "app/DUserSettingsKeys.h"
 #include "hid/hidStructInfoAll.h"
+#include "ui/widgets/DAppStyle.h"
 #include "sdk/include/orvanesdk_xml.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,8 @@ void prepareApplicationTest()
 {
     qRegisterMetaType<hidStructInfoAll>();
     DDataManager::getInstance()->loadTheme(0);
+    // Pages take their look from the application's sheet, as in the program.
+    DAppStyle::apply(0);
 }
 
 void rememberProgramVersion()

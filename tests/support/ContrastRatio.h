@@ -1,16 +1,13 @@
 #pragma once
 
-#include <QColor>
+#include "app/DContrastRatio.h"
 
-// Relative luminance and contrast ratio as the web accessibility guidelines
-// define them (sRGB, linearised per channel).
+// The tests measure with the program's own guideline formula.
 namespace ContrastRatio {
 
-double luminance(const QColor& colour);
-double contrast(const QColor& a, const QColor& b);
-
-// The least the guidelines ask of normal text, and of large text and icons.
-constexpr double kText = 4.5;
-constexpr double kLarge = 3.0;
+using DContrastRatio::contrast;
+using DContrastRatio::kLarge;
+using DContrastRatio::kText;
+using DContrastRatio::luminance;
 
 } // namespace ContrastRatio

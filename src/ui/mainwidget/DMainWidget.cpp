@@ -6,7 +6,6 @@
 #include "app/DStartupSettings.h"
 #include "app/DStyleSheetUrl.h"
 #include "app/DThemeColor.h"
-#include "app/DThemePalette.h"
 #include "app/DUserSettingsKeys.h"
 #include "devices/DBootloaderIdentity.h"
 #include "devices/DDeviceChangeMatcher.h"
@@ -22,6 +21,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
+#include "ui/widgets/DAppStyle.h"
 #include "ui/widgets/DThemeIcons.h"
 
 #include <QAction>
@@ -65,14 +65,6 @@ QString buttonLook(const QString& defaultImage, const QString& activeImage)
                                     .arg(defaultImage, activeImage),
                                 DThemeColor::fromText(theme.textDefaultColor),
                                 DThemeColor::fromText(theme.textCheckedColor));
-}
-
-QString themeName(int themeIndex)
-{
-    static const char* const kNames[] = {"Black", "Light", "Blue", "Pink", "Other"};
-    if (themeIndex < 0 || themeIndex >= int(std::size(kNames)))
-        return QString();
-    return QLatin1String(kNames[themeIndex]);
 }
 
 } // namespace
@@ -458,7 +450,7 @@ void DMainWidget::onChangAppTheme(int themeIndex)
     m_ui->label_AppName->setStyleSheet(
         DThemeColor::fillStyleSheet(QStringLiteral("QLabel#label_AppName{color: rgb(%1);}"), {theme.textCheckedColor}));
 
-    const QString name = themeName(themeIndex);
+    const QString name = DAppStyle::themeName(themeIndex);
     m_ui->pushButton->setStyleSheet(
         QStringLiteral("QPushButton{border-image: url(:/images/mainpage/leftTopLogo_%1.png);}").arg(name));
 
@@ -492,7 +484,7 @@ void DMainWidget::onChangAppTheme(int themeIndex)
     nameFont.setPointSize(14);
     m_ui->label_ProductName->setFont(nameFont);
     m_ui->label_DeviceName->setFont(nameFont);
-    QApplication::setPalette(DThemePalette::fromTheme(theme));
+    DAppStyle::apply(themeIndex);
     m_devicePage->setTheme();
     setListToggleLook(m_deviceListShown);
     DThemeIcons::applyTo(this, DThemeColor::fromText(theme.textDefaultColor),

@@ -1,0 +1,59 @@
+#include "ui/widgets/DAppStyle.h"
+
+#include "app/DDataManager.h"
+#include "app/DThemePalette.h"
+#include "app/DThemeStyleSheet.h"
+#include "app/logCategories.h"
+#include "ui/widgets/DThemeIcons.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QVariant>
+#include <QWidget>
+#include <iterator>
+
+namespace DAppStyle {
+
+QString themeName(int themeIndex)
+{
+    static const char* const kNames[] = {"Black", "Light", "Blue", "Pink", "Other"};
+    if (themeIndex < 0 || themeIndex >= int(std::size(kNames)))
+        return QString();
+    return QLatin1String(kNames[themeIndex]);
+}
+
+QString sheet(int themeIndex)
+{
+    const DDataManager* data = DDataManager::getInstance();
+    const DThemeRoles& roles = data->themeRoles();
+    QHash<QString, QString> extras;
+    extras.insert(QStringLiteral("theme"), themeName(themeIndex));
+    QString family = data->themeColors().textFont;
+    family.remove(QLatin1Char('"'));
+    extras.insert(QStringLiteral("font"), QLatin1Char('"') + family + QLatin1Char('"'));
+    QStringList unknown;
+    const QString filled = DThemeStyleSheet::fill(DThemeStyleSheet::templates(), roles, extras, &unknown);
+    if (!unknown.isEmpty())
+        qCWarning(lcUi) << "style sheet names unknown colours:" << unknown;
+    return DThemeIcons::restyle(filled, roles.color(DThemeRoles::Text), roles.color(DThemeRoles::AccentText));
+}
+
+void apply(int themeIndex)
+{
+    const QString filled = sheet(themeIndex);
+    QApplication::setPalette(DThemePalette::fromTheme(DDataManager::getInstance()->themeColors()));
+    if (qApp->styleSheet() != filled)
+        qApp->setStyleSheet(filled);
+}
+
+void setState(QWidget* widget, const char* property, const QVariant& value)
+{
+    if (!widget || widget->property(property) == value)
+        return;
+    widget->setProperty(property, value);
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+    widget->update();
+}
+
+} // namespace DAppStyle
