@@ -5,6 +5,7 @@
 // failure path of a profile that cannot be written, and the form.
 #include "support/ApplicationSetUp.h"
 #include "support/LockedFolder.h"
+#include "support/RenderedLook.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -17,6 +18,7 @@
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/DAppStyle.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -539,6 +541,8 @@ private slots:
         QCOMPARE(layers.at(1).at(0).toInt(), 0);
 
         // resetKeyPage adapts the list to the keyboard kind.
+        m_page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
         for (bool magnetic : {true, false}) {
             data->setMagneticKeyboard(magnetic);
             m_page->setCurrentLayer(magnetic ? 0 : 999);
@@ -546,10 +550,11 @@ private slots:
             m_page->resetKeyPage();
             QCOMPARE(shownPage(), QStringLiteral("page_Default"));
             QCOMPARE(child<QToolButton>("toolButton_SeniorKeys")->isHidden(), !magnetic);
-            const QString line
-                = data->themeColors()
-                  .*(magnetic ? &themeColorData::deviceBorderColor : &themeColorData::deviceRightBgColor);
-            QVERIFY(child<QFrame>("frame_Line")->styleSheet().contains(QStringLiteral("rgb(%1)").arg(line)));
+            // The dividing line shows beside the advanced keys' button only.
+            auto* line = child<QFrame>("frame_Line");
+            const QColor drawn = RenderedLook::pixel(line, QPoint(0, line->height() / 2));
+            const QColor border = data->themeRoles().color(DThemeRoles::DeviceBorder);
+            QCOMPARE(drawn.rgb() == border.rgb(), magnetic);
             // The press choice stays hidden whatever the layer.
             QVERIFY(child<QWidget>("page_Default")->findChild<QWidget*>(QStringLiteral("frame_Top2"))->isHidden());
         }
@@ -648,17 +653,22 @@ private slots:
         QVERIFY(!QPixmap(QStringLiteral(":/images/deviceLed/LightDownSel.png")).isNull());
     }
 
-    // Until the first theme the form's own sheets apply; the theme replaces them.
-    void formSheetsUntilTheme()
+    // The page keeps no colour of its own: a theme change repaints it from
+    // the application sheet.
+    void backgroundFollowsTheTheme()
     {
         auto* frame = child<QFrame>("frame_Bg01");
-        QVERIFY(frame->styleSheet().contains(QLatin1String("rgb(26,27,49)")));
-        DDataManager::getInstance()->loadTheme(1);
-        m_page->setTheme();
-        const QString light = DDataManager::getInstance()->themeColors().deviceRightBgColor;
-        DDataManager::getInstance()->loadTheme(0);
-        QVERIFY(!frame->styleSheet().contains(QLatin1String("rgb(26,27,49)")));
-        QVERIFY(frame->styleSheet().contains(QStringLiteral("rgb(%1)").arg(light)));
+        QCOMPARE(frame->styleSheet(), QString());
+        QStringList seen;
+        for (int theme : {1, 0}) {
+            DDataManager::getInstance()->loadTheme(theme);
+            DAppStyle::apply(theme);
+            m_page->setTheme();
+            const QColor panel = DDataManager::getInstance()->themeRoles().color(DThemeRoles::DevicePanel);
+            QCOMPARE(RenderedLook::background(frame).rgb(), panel.rgb());
+            seen << panel.name();
+        }
+        QVERIFY(seen.at(0) != seen.at(1));
         // The function buttons keep their pictures.
         QVERIFY(child<QToolButton>("toolButton_Macro")->styleSheet().contains(QLatin1String("macroDef.png")));
     }

@@ -1,4 +1,5 @@
 #include "support/ApplicationSetUp.h"
+#include "support/RenderedLook.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -6,6 +7,7 @@
 #include "sdk/include/orvanesdk_xml.h"
 #include "sdk/models/ModelCatalogue.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
+#include "ui/widgets/DAppStyle.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -141,6 +143,8 @@ private slots:
         QCOMPARE(child<QFrame>(page, "frame_Left")->width(), 300);
         QCOMPARE(child<QFrame>(page, "frame_Center")->width(), 310);
         QCOMPARE(child<QFrame>(page, "frame_Right")->width(), 285);
+        // The icon comes with the theme's sheet.
+        child<QPushButton>(page, "pushButton_Restore")->ensurePolished();
         QVERIFY(!child<QPushButton>(page, "pushButton_Restore")->icon().isNull());
     }
 
@@ -522,25 +526,28 @@ private slots:
     {
         DDataManager* data = DDataManager::getInstance();
         data->loadTheme(1);
-        const themeColorData colours = data->themeColors();
+        DAppStyle::apply(1);
+        const DThemeRoles roles = data->themeRoles();
         DPerformancePage page;
+        page.resize(900, 600);
         page.setTheme();
-        QVERIFY(!colours.deviceBorderColor.isEmpty());
-        QVERIFY(child<QFrame>(page, "frame_Left")
-                    ->styleSheet()
-                    .contains(QStringLiteral("rgb(%1)").arg(colours.deviceBorderColor)));
-        QVERIFY(child<QFrame>(page, "frame_4")
-                    ->styleSheet()
-                    .contains(QStringLiteral("rgb(%1)").arg(colours.textCheckedColor)));
-        const QString edit = child<QLineEdit>(page, "lineEdit_LightSleep")->styleSheet();
-        QVERIFY(edit.contains(QStringLiteral("background-color: rgb(%1)").arg(colours.deviceRightBgColor)));
-        QVERIFY(!edit.contains(QLatin1Char('%')));
-        const QString button = child<QPushButton>(page, "pushButton_SubmitSleepTime")->styleSheet();
-        QVERIFY(button.contains(QStringLiteral("border: 2px solid rgb(%1)").arg(colours.textCheckedColor)));
-        QVERIFY(!button.contains(QLatin1Char('%')));
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        // The Light theme's colours, drawn: texts and the boxes' frames.
+        QCOMPARE(RenderedLook::text(child<QLabel>(page, "label")).rgb(), roles.color(DThemeRoles::Text).rgb());
+        QCOMPARE(RenderedLook::text(child<QLineEdit>(page, "lineEdit_LightSleep")).rgb(),
+                 roles.color(DThemeRoles::Text).rgb());
+        QCheckBox* box = page.findChildren<QCheckBox*>().value(0);
+        QVERIFY(box);
+        box->setChecked(false);
+        QCOMPARE(RenderedLook::text(box).rgb(), roles.color(DThemeRoles::Text).rgb());
+        QFrame* left = child<QFrame>(page, "frame_Left");
+        QCOMPARE(RenderedLook::pixel(left, QPoint(left->width() / 2, 1)).rgb(),
+                 roles.color(DThemeRoles::DeviceBorder).rgb());
         QCOMPARE(child<QLabel>(page, "label")->font().pointSize(), 11);
         QCOMPARE(child<QLabel>(page, "label_3")->font().pointSize(), 10);
         data->loadTheme(0);
+        DAppStyle::apply(0);
     }
 };
 

@@ -13,6 +13,7 @@
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DAppStyle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -339,8 +340,9 @@ private slots:
             window.findChild<QFrame*>("frame_Title")->styleSheet(),
             QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}").arg(colours.mainWidgetTitleColorStart));
         QVERIFY(window.findChild<QPushButton*>("pushButton")->styleSheet().contains("leftTopLogo_" + themeName(theme)));
-        QCOMPARE(window.devicePage()->findChild<QFrame*>("frame_Right")->styleSheet(),
-                 QStringLiteral("QFrame#frame_Right{ background-color: rgb(%1); }").arg(colours.deviceRightBgColor));
+        // The device page draws from the application sheet of the theme chosen.
+        QCOMPARE(window.devicePage()->findChild<QFrame*>("frame_Right")->styleSheet(), QString());
+        QCOMPARE(qApp->styleSheet(), DAppStyle::sheet(theme));
         QCOMPARE(window.findChild<QLabel*>("label_ProductName")->text(), QStringLiteral("OV68M"));
         QCOMPARE(window.findChild<QLabel*>("label_DeviceName")->text(), QStringLiteral("Orvane"));
         closeByButton(dialog);

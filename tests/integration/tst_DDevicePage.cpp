@@ -3,6 +3,7 @@
 // of the links and the hosted pages, and the page protocol.
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
+#include "support/RenderedLook.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -23,6 +24,7 @@
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/BatteryItem.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DAppStyle.h"
 #include "ui/widgets/DToolTipExplain.h"
 
 #include <QButtonGroup>
@@ -139,7 +141,8 @@ private slots:
         QVERIFY(page.findChild<QToolButton*>(QStringLiteral("toolButton_CustomKey"))->isChecked());
         const QString link = page.findChild<QLabel*>(QStringLiteral("label_Url"))->text();
         QVERIFY(link.contains(QStringLiteral("href=\"Company|https://orvane.example/|\"")));
-        QVERIFY(link.contains(QStringLiteral("color:rgb(255,143,31);")));
+        QVERIFY(link.contains(QStringLiteral("color:%1;").arg(
+            DDataManager::getInstance()->themeRoles().color(DThemeRoles::AccentText).name())));
         QCOMPARE(page.tipShowPoint(), QPoint(page.rect().center().x(), 40));
 
         // The list follows 200 ms after the page is built, not at once. A
@@ -611,10 +614,10 @@ private slots:
         QCOMPARE(page.findChild<QPushButton*>(QStringLiteral("pushButton_Reset"))->text(),
                  QStringLiteral("Zurücksetzen"));
         // After a language change the link takes the theme's accent colour.
-        const QString accent = DDataManager::getInstance()->themeColors().textCheckedColor;
+        const QColor accent = DDataManager::getInstance()->themeRoles().color(DThemeRoles::AccentText);
         QVERIFY(page.findChild<QLabel*>(QStringLiteral("label_Url"))
                     ->text()
-                    .contains(QStringLiteral("color:rgb(%1);").arg(accent)));
+                    .contains(QStringLiteral("color:%1;").arg(accent.name())));
     }
 
     void themeReachesPagesAndRows()
@@ -625,12 +628,16 @@ private slots:
         QVERIFY(loaded.msToLoadEnd >= 0);
         DDevicePage& page = *loaded.page;
         DDataManager::getInstance()->loadTheme(1);
+        DAppStyle::apply(1);
         const QString accent = DDataManager::getInstance()->themeColors().textCheckedColor;
+        const QColor text = DDataManager::getInstance()->themeRoles().color(DThemeRoles::Text);
         page.setTheme();
-        DDataManager::getInstance()->loadTheme(0);
         auto* download
             = DevicePageProbe(page).customKeysPage()->findChild<QPushButton*>(QStringLiteral("pushButton_Download"));
-        QVERIFY(download->styleSheet().contains(accent));
+        const QColor drawn = RenderedLook::text(download);
+        DDataManager::getInstance()->loadTheme(0);
+        DAppStyle::apply(0);
+        QCOMPARE(drawn.rgb(), text.rgb());
         for (DDeviceListItem* row : DevicePageProbe(page).rows()) {
             auto* name = row->findChild<QLabel*>(QStringLiteral("label_ProductName"));
             QVERIFY(name->styleSheet().contains(accent));

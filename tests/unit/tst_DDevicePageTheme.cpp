@@ -1,9 +1,10 @@
-// The device page's theme templates: every marker takes the theme field it
-// stands for, values go in unchanged, and the painted colours use the first
-// three components only.
+// The device page's theme data: the template filling its older sheets relied
+// on, the fonts it sets by hand, and the key-function pages' scroll bar in
+// the theme's roles.
 #include "support/TestMain.h"
 
 #include "app/DThemeColor.h"
+#include "app/DThemeRoles.h"
 #include "ui/mainwidget/devicePage/DDevicePageTheme.h"
 
 namespace {
@@ -17,15 +18,6 @@ themeColorData distinctTheme()
         theme.field(i) = QStringLiteral("%1,%2,%3,%4").arg(i + 1).arg(100 + i).arg(200 - i).arg(128);
     theme.textFont = QStringLiteral("Sans %2 Font");
     return theme;
-}
-
-DDevicePageTheme::Style styleOf(const QVector<DDevicePageTheme::Style>& styles, const QString& name, int nth = 0)
-{
-    for (const DDevicePageTheme::Style& s : styles) {
-        if (s.objectName == name && nth-- == 0)
-            return s;
-    }
-    return {};
 }
 
 } // namespace
@@ -82,166 +74,35 @@ private slots:
         QCOMPARE(DThemeColor::fitColorFunctions(sheet), expected);
     }
 
-    // Each row: a widget, and fragments its style sheet must hold with the
-    // theme fields named.
-    void styles_data()
+    // The fonts the page gives by hand; its colours are the sheet's.
+    void fonts()
     {
-        const themeColorData t = distinctTheme();
-        QTest::addColumn<QString>("objectName");
-        QTest::addColumn<int>("nth");
-        QTest::addColumn<QStringList>("fragments");
-        QTest::addColumn<int>("font");
-        QTest::addColumn<int>("pointSize");
-        auto rgb = [](const QString& v) { return QStringLiteral("rgba(%1)").arg(v); };
-
-        QTest::newRow("frame") << "frame" << 0
-                               << QStringList{"QFrame#frame{ background-color: " + rgb(t.deviceLeftBgColor)}
-                               << int(DDevicePageTheme::NoFont) << 0;
-        QTest::newRow("label colour") << "label" << 0 << QStringList{"QLabel#label{color: " + rgb(t.textDefaultColor)}
-                                      << int(DDevicePageTheme::NoFont) << 0;
-        QTest::newRow("frame_Url") << "frame_Url" << 0
-                                   << QStringList{"QFrame#frame_Url{", "border: none;",
-                                                  "border-top: 3px solid " + rgb(t.deviceBorderColor),
-                                                  "background-color: " + rgb(t.deviceLeftBgColor)}
-                                   << int(DDevicePageTheme::NoFont) << 0;
-        QTest::newRow("label_Url") << "label_Url" << 0
-                                   << QStringList{"QLabel#label_Url{color: " + rgb(t.textCheckedColor)}
-                                   << int(DDevicePageTheme::NoFont) << 0;
-        QTest::newRow("list contents") << "scrollAreaWidgetContents_2" << 0
-                                       << QStringList{"QWidget#scrollAreaWidgetContents_2{",
-                                                      "background-color: " + rgb(t.deviceLeftBgColor)}
-                                       << int(DDevicePageTheme::NoFont) << 0;
-        QTest::newRow("frame_Right") << "frame_Right" << 0
-                                     << QStringList{"QFrame#frame_Right{ background-color: "
-                                                    + rgb(t.deviceRightBgColor)}
-                                     << int(DDevicePageTheme::NoFont) << 0;
-        QTest::newRow("profile list") << "comboBox_profileList" << 0
-                                      << QStringList{"QComboBox{ background-color: " + rgb(t.deviceRightBgColor),
-                                                     "padding-left: 5px;",
-                                                     "border: 1px solid " + rgb(t.deviceBorderColor),
-                                                     "font: 75 10pt \"Sans %2 Font\"",
-                                                     "color: " + rgb(t.textDefaultColor),
-                                                     "QComboBox:hover{ border: 1px solid " + rgb(t.textCheckedColor),
-                                                     "height: 40px; padding-left: 10px;",
-                                                     "url(:/images/publicIco/comboxDef.png)",
-                                                     "down-arrow:on{ image: url(:/images/publicIco/comboxSel.png)",
-                                                     "drop-down{ width: 20px; padding-right: 3px;",
-                                                     "outline: 0px;"}
-                                      << int(DDevicePageTheme::NoFont) << 0;
-        QTest::newRow("profile name") << "lineEdit_profileName" << 0
-                                      << QStringList{"QLineEdit{ color: " + rgb(t.textDefaultColor),
-                                                     "font: 75 10pt \"Sans %2 Font\"",
-                                                     "background-color: " + rgb(t.deviceRightBgColor),
-                                                     "border: 1px solid " + rgb(t.deviceBorderColor),
-                                                     "QLineEdit:hover{ border: 1px solid " + rgb(t.textCheckedColor),
-                                                     "QLineEdit:pressed{ border: 1px solid " + rgb(t.textCheckedColor)}
-                                      << int(DDevicePageTheme::NoFont) << 0;
-        QTest::newRow("label_Tip") << "label_Tip" << 0
-                                   << QStringList{"QLabel#label_Tip{ color: " + rgb(t.textCheckedColor)}
-                                   << int(DDevicePageTheme::BoldFont) << 20;
-        QTest::newRow("label_Mode") << "label_Mode" << 0
-                                    << QStringList{"QLabel#label_Mode{ color: " + rgb(t.textCheckedColor)}
-                                    << int(DDevicePageTheme::NormalFont) << 13;
-        QTest::newRow("bottom border") << "widget_RightBottom" << 0
-                                       << QStringList{"QWidget#widget_RightBottom{ border: none; border-top: 3px solid "
-                                                      + rgb(t.deviceBorderColor)}
-                                       << int(DDevicePageTheme::NoFont) << 0;
-        QTest::newRow("label font") << "label" << 1 << QStringList{} << int(DDevicePageTheme::NormalFont) << 12;
-        QTest::newRow("reset")
-            << "pushButton_Reset" << 0
-            << QStringList{"QPushButton{ border-radius: 8px; border: 2px solid " + rgb(t.deviceBorderColor),
-                           "background-color: " + rgb(t.deviceRightBgColor) + "; color: " + rgb(t.textDefaultColor),
-                           "QPushButton:hover{ background-color: " + rgb(t.deviceRightBgColor) + "; border: 2px solid "
-                               + rgb(t.textCheckedColor),
-                           "QPushButton:pressed{ color: " + rgb(t.textCheckedColor) + "; background-color: "
-                               + rgb(t.deviceRightBgColor) + "; border: 2px solid " + rgb(t.textCheckedColor)}
-            << int(DDevicePageTheme::NormalFont) << 11;
-    }
-    void styles()
-    {
-        QFETCH(QString, objectName);
-        QFETCH(int, nth);
-        QFETCH(QStringList, fragments);
-        QFETCH(int, font);
-        QFETCH(int, pointSize);
-        const QVector<DDevicePageTheme::Style> all = DDevicePageTheme::styles(distinctTheme());
-        const DDevicePageTheme::Style style = styleOf(all, objectName, nth);
-        QCOMPARE(style.objectName, objectName);
-        for (const QString& fragment : fragments) {
-            if (!style.styleSheet.contains(fragment))
-                QFAIL(qPrintable(QStringLiteral("missing \"%1\" in \"%2\"").arg(fragment, style.styleSheet)));
-        }
-        if (fragments.isEmpty())
-            QVERIFY(style.styleSheet.isEmpty());
-        QCOMPARE(style.font, font);
-        QCOMPARE(style.pointSize, pointSize);
+        QStringList rows;
+        for (const DDevicePageTheme::FontRow& row : DDevicePageTheme::fonts())
+            rows << QStringLiteral("%1 %2 %3").arg(row.objectName).arg(row.font).arg(row.pointSize);
+        QCOMPARE(rows, (QStringList{"label 1 12", "label_Tip 0 20", "label_Mode 1 13", "pushButton_Reset 1 11"}));
     }
 
-    // The order in which the page applies them, the list column first.
-    void styleOrder()
-    {
-        QStringList names;
-        for (const DDevicePageTheme::Style& s : DDevicePageTheme::styles(distinctTheme()))
-            names << s.objectName;
-        QCOMPARE(names, (QStringList{"frame", "label", "frame_Url", "label_Url", "scrollAreaWidgetContents_2",
-                                     "frame_Right", "comboBox_profileList", "lineEdit_profileName", "label_Tip",
-                                     "label_Mode", "widget_RightBottom", "label", "pushButton_Reset"}));
-        QCOMPARE(names.at(DDevicePageTheme::kListColumnStyleCount - 1), QStringLiteral("scrollAreaWidgetContents_2"));
-    }
-
-    void noMarkerLeft()
-    {
-        const QRegularExpression marker(QStringLiteral("%[1-9]"));
-        themeColorData theme = distinctTheme();
-        theme.textFont = QStringLiteral("Plain");
-        for (const DDevicePageTheme::Style& s : DDevicePageTheme::styles(theme))
-            QVERIFY2(!marker.match(s.styleSheet).hasMatch(), qPrintable(s.objectName));
-        QVERIFY(!marker.match(DDevicePageTheme::scrollBarStyle(theme)).hasMatch());
-    }
-
+    // The thin scroll bar of the key-function pages: each part in its role's
+    // colour, alpha included, and no marker left unfilled.
     void scrollBar()
     {
         const themeColorData t = distinctTheme();
+        const DThemeRoles roles = DThemeRoles::fromTheme(t);
         const QString style = DDevicePageTheme::scrollBarStyle(t);
         const QStringList fragments{
             "QScrollBar:vertical{ background: transparent; width: 4px; margin: 3px 0px 3px 0px; }",
-            "QScrollBar::handle:vertical{ background: rgba(" + t.allScrollBarColorDef
-                + "); min-height: 20px; border-radius: 2px; }",
-            "QScrollBar::handle:vertical:hover{ background: rgba(" + t.allScrollBarColorHover + "); }",
+            "QScrollBar::handle:vertical{ background: " + roles.css(DThemeRoles::ScrollHandle)
+                + "; min-height: 20px; border-radius: 2px; }",
+            "QScrollBar::handle:vertical:hover{ background: " + roles.css(DThemeRoles::ScrollHandleHover) + "; }",
             "add-line:vertical{ height: 0px;",
             "sub-line:vertical{ height: 0px;",
-            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{ background: rgba(" + t.allScrollBgColor
-                + "); border-radius: 3px; }"};
+            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{ background: "
+                + roles.css(DThemeRoles::ScrollTrack) + "; border-radius: 3px; }"};
         for (const QString& fragment : fragments)
-            QVERIFY2(style.contains(fragment), qPrintable(fragment));
-    }
-
-    void paintedColours_data()
-    {
-        QTest::addColumn<QString>("checked");
-        QTest::addColumn<QString>("background");
-        QTest::addColumn<QColor>("accent");
-        QTest::addColumn<QColor>("toastBackground");
-        QTest::newRow("three fields") << "255,143,31"
-                                      << "42,42,70" << QColor(255, 143, 31) << QColor(42, 42, 70, 200);
-        QTest::newRow("alpha dropped") << "255,49,53,128"
-                                       << "1,2,3,4" << QColor(255, 49, 53) << QColor(1, 2, 3, 200);
-        QTest::newRow("missing fields count 0") << "7"
-                                                << "" << QColor(7, 0, 0) << QColor(0, 0, 0, 200);
-    }
-    void paintedColours()
-    {
-        QFETCH(QString, checked);
-        QFETCH(QString, background);
-        QFETCH(QColor, accent);
-        QFETCH(QColor, toastBackground);
-        themeColorData theme;
-        theme.textCheckedColor = checked;
-        theme.allBgColor = background;
-        QCOMPARE(DDevicePageTheme::accent(theme), accent);
-        QCOMPARE(DDevicePageTheme::accent(theme).alpha(), 255);
-        QCOMPARE(DDevicePageTheme::toastText(theme), accent);
-        QCOMPARE(DDevicePageTheme::toastBackground(theme), toastBackground);
+            QVERIFY2(style.contains(fragment), qPrintable(fragment + QLatin1String(" in ") + style));
+        QVERIFY2(!style.contains(QLatin1Char('@')), qPrintable(style));
+        QVERIFY(roles.css(DThemeRoles::ScrollTrack).endsWith(QLatin1String(", 128)")));
     }
 };
 

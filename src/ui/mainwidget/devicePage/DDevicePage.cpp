@@ -4,7 +4,6 @@
 
 #include "app/DDataManager.h"
 #include "app/DEventWait.h"
-#include "app/DThemeColor.h"
 #include "app/DUserSettingsKeys.h"
 #include "devices/DDeviceListLoader.h"
 #include "devices/DHotPlugPlanner.h"
@@ -49,9 +48,6 @@
 
 namespace {
 
-const QString kLinkColourAtStart = QStringLiteral("255,143,31");
-const QString kLinkFont = QStringLiteral("Microsoft YaHei");
-
 // Top-left corner of a tool button's tip bubble, in the button's coordinates.
 QPoint tipBubbleCorner(const QWidget* button)
 {
@@ -85,7 +81,7 @@ DDevicePage::DDevicePage(QWidget* parent)
     defaults.setIniCodec("UTF_8");
     if (defaults.contains(DUserSettingsKeys::kCompanyLink))
         m_companyLink = defaults.value(DUserSettingsKeys::kCompanyLink).toString();
-    setCompanyLinkText(kLinkColourAtStart);
+    setCompanyLinkText();
     m_ui->frame_Url->setVisible(defaults.value(DUserSettingsKeys::kCompanyLinkShown, false).toBool());
     connect(m_ui->label_Url, &QLabel::linkActivated, this, &DDevicePage::onLickActivited, Qt::DirectConnection);
     // The rename field works from the keyboard: Enter stores, Escape cancels.
@@ -95,7 +91,6 @@ DDevicePage::DDevicePage(QWidget* parent)
     connect(cancelRename, &QShortcut::activated, this, &DDevicePage::on_pushButton_Cancel_clicked);
 
     m_ui->label_ElectricityNum->setLevel(60);
-    m_ui->label_ElectricityNum->setAccentColor(QColor(255, 128, 0, 255));
 
     m_toast = new CbNotice(this);
     m_toast->setFontPixelSize(14);
@@ -219,20 +214,21 @@ void DDevicePage::createHostedPages()
             &DDevicePage::onAllKeysCalibrationMode);
 }
 
-void DDevicePage::setCompanyLinkText(const QString& colour)
+void DDevicePage::setCompanyLinkText()
 {
+    // A link takes the palette's link colour, not the sheet's text colour:
+    // the accent is written into the text itself.
+    const QColor accent = DDataManager::getInstance()->themeRoles().color(DThemeRoles::AccentText);
     m_ui->label_Url->setAlignment(Qt::AlignCenter);
-    m_ui->label_Url->setText(DThemeColor::fillStyleSheet(
-        QStringLiteral("<span style=\"font-family:\"%3\";font-size:12pt; color:#ff6666;\"></span><a "
-                       "href=\"Company|%1|\"><span style=\"font-size:10pt; text-decoration:underline; "
-                       "color:rgb(%2);\">%1</span>"),
-        {m_companyLink, colour, kLinkFont}));
+    m_ui->label_Url->setText(QStringLiteral("<a href=\"Company|%1|\"><span style=\"font-size:10pt; "
+                                            "text-decoration:underline; color:%2;\">%1</span></a>")
+                                 .arg(m_companyLink.toHtmlEscaped(), accent.name()));
 }
 
 void DDevicePage::retranslate()
 {
     m_ui->retranslateUi(this);
-    setCompanyLinkText(DDataManager::getInstance()->themeColors().textCheckedColor);
+    setCompanyLinkText();
     m_ui->label->setText(QObject::tr("Device List"));
     m_ui->label_Tip->setText(QObject::tr("Device not connected"));
     m_ui->pushButton_Reset->setText(QObject::tr("Reset"));
@@ -248,88 +244,59 @@ void DDevicePage::retranslate()
 void DDevicePage::setTheme()
 {
     DDataManager* data = DDataManager::getInstance();
-    const QFont boldFont = data->getFont(0);
-    const QFont normalFont = data->getFont(1);
-    const themeColorData theme = data->themeColors();
+    const DThemeRoles& roles = data->themeRoles();
 
-    setCompanyLinkText(theme.textCheckedColor);
+    setCompanyLinkText();
+    m_ui->label_ElectricityNum->setAccentColor(roles.color(DThemeRoles::AccentText));
 
-    m_toast->setBackgroundColor(DDevicePageTheme::toastBackground(theme));
-    m_toast->setTextColor(DDevicePageTheme::toastText(theme));
-    QFont toastFont(theme.textFont);
+    m_toast->setBackgroundColor(roles.color(DThemeRoles::Toast));
+    m_toast->setTextColor(roles.color(DThemeRoles::ToastText));
+    QFont toastFont(data->themeColors().textFont);
     toastFont.setPixelSize(14);
     m_toast->setNoticeFont(toastFont);
 
-    const QColor accent = DDevicePageTheme::accent(theme);
+    const QColor accent = roles.color(DThemeRoles::AccentText);
     if (m_dragShowArea)
         m_dragShowArea->setRectColor(accent.red(), accent.green(), accent.blue());
 
     m_ui->widget_MoveTip->setTextFont(QStringLiteral("Microsoft Yahei"), 14);
-    m_ui->widget_MoveTip->setBackground(DDevicePageTheme::marqueeBackground());
+    m_ui->widget_MoveTip->setBackground(roles.color(DThemeRoles::Transparent));
     m_ui->widget_MoveTip->setForeground(accent);
     m_ui->widget_MoveTip->setText(QObject::tr("All keys calibration in progress ..."));
     m_ui->widget_MoveTip->hide();
 
-    const QVector<DDevicePageTheme::Style> styles = DDevicePageTheme::styles(theme);
-    for (int i = 0; i < styles.size(); ++i) {
-        const DDevicePageTheme::Style& style = styles.at(i);
-        QWidget* target = themeTarget(style.objectName);
-        if (!target)
-            continue;
-        if (!style.styleSheet.isEmpty())
-            target->setStyleSheet(style.styleSheet);
-        if (style.font != DDevicePageTheme::NoFont) {
-            QFont font = style.font == DDevicePageTheme::BoldFont ? boldFont : normalFont;
-            font.setPointSize(style.pointSize);
+    for (const DDevicePageTheme::FontRow& row : DDevicePageTheme::fonts()) {
+        if (QWidget* target = themeTarget(row.objectName)) {
+            QFont font = data->getFont(row.font);
+            font.setPointSize(row.pointSize);
             target->setFont(font);
         }
-        if (i + 1 == DDevicePageTheme::kListColumnStyleCount) {
-            m_scrollBarStyle = DDevicePageTheme::scrollBarStyle(theme);
-            for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
-                row->setTheme();
-        }
     }
-    QTimer::singleShot(kScrollSheetDelayMs, this, &DDevicePage::onScrollSheetSet);
+    for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
+        row->setTheme();
 
     m_performancePage->setTheme();
     m_lightsConfigPage->setTheme();
     m_customKeysPage->setTheme();
     m_triggerSettingPage->setTheme();
 
-    const QList<keyboardButCustom*> keyCaps = data->keyButtonList();
-    for (keyboardButCustom* key : keyCaps) {
-        key->setStateColors(DDevicePageTheme::keyCapClickedColor(), accent);
-        key->setLightColorEnabled(true);
-    }
+    // Only the state colours follow the theme: whether a cap shows its
+    // light is the shown page's business.
+    for (keyboardButCustom* key : data->keyButtonList())
+        key->setStateColors(roles.color(DThemeRoles::KeyPressed), roles.color(DThemeRoles::KeySelected));
 }
 
 QWidget* DDevicePage::themeTarget(const QString& objectName) const
 {
     // Looked up among the form's own widgets: the list rows carry object
-    // names of their own form ("frame", "label") that a search of the whole
-    // tree could hit first.
-    QWidget* const targets[] = {m_ui->frame,
-                                m_ui->label,
-                                m_ui->frame_Url,
-                                m_ui->label_Url,
-                                m_ui->scrollAreaWidgetContents_2,
-                                m_ui->frame_Right,
-                                m_ui->comboBox_profileList,
-                                m_ui->lineEdit_profileName,
-                                m_ui->label_Tip,
-                                m_ui->label_Mode,
-                                m_ui->widget_RightBottom,
-                                m_ui->pushButton_Reset};
+    // names of their own form ("label") that a search of the whole tree
+    // could hit first.
+    QWidget* const targets[] = {m_ui->label, m_ui->label_Tip, m_ui->label_Mode, m_ui->pushButton_Reset};
     for (QWidget* target : targets) {
         if (target->objectName() == objectName)
             return target;
     }
     return nullptr;
-}
-
-void DDevicePage::onScrollSheetSet()
-{
-    m_ui->widget_4->setStyleSheet(m_scrollBarStyle);
 }
 
 void DDevicePage::setDeviceListVisible(bool visible)

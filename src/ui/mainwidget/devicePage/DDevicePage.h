@@ -52,7 +52,6 @@ public:
     // How long a sleep-time report gets to be acknowledged.
     static constexpr int kSleepTimeAckWaitMs = 1400;
     // The list's scroll bar takes the theme this long after the rest.
-    static constexpr int kScrollSheetDelayMs = 200;
 
     explicit DDevicePage(QWidget* parent = nullptr);
     ~DDevicePage() override;
@@ -150,7 +149,6 @@ public slots:
     void onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY);
     void onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus);
     void onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus);
-    void onScrollSheetSet();
 
     void onProfileCreate();
     void onProfileDelete();
@@ -226,7 +224,7 @@ private:
     // The lighting engine's life with the loaded keyboard.
     void startLighting();
     void stopLighting();
-    void setCompanyLinkText(const QString& colour);
+    void setCompanyLinkText();
     QWidget* themeTarget(const QString& objectName) const;
     void showTip(const QString& text);
     // The link that sent the signal being handled, when it is the selected one.
@@ -298,7 +296,6 @@ private:
     QButtonGroup* m_mainButtonGroup = nullptr;
     hidDeviceJoinFrame* m_keyboardPicture = nullptr;
     dragShowArea* m_dragShowArea = nullptr;
-    QString m_scrollBarStyle;
     char m_profilePath[256] = {};
     int m_profileIndex = 1;
     hidStructInfoAll m_currentDeviceInfo;

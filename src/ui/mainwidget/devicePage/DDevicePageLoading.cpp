@@ -5,7 +5,6 @@
 #include "ui_DDevicePage.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "sdk/models/ModelCatalogue.h"
 #include "ui/mainwidget/devicePage/DDragRectangle.h"
@@ -86,7 +85,7 @@ void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
             &DDevicePage::onDragShowAreaMouseMovePoint);
     connect(m_dragShowArea, &dragShowArea::sigDragAreaMousePressOrRelease, this,
             &DDevicePage::onDragAreaMousePressOrRelease);
-    const QColor band = DThemeColor::fromText(data->themeColors().textCheckedColor);
+    const QColor band = data->themeRoles().color(DThemeRoles::AccentText);
     m_dragShowArea->setRectColor(band.red(), band.green(), band.blue());
 
     m_keyboardPicture->setWindowFlag(Qt::WindowStaysOnTopHint);

@@ -7,7 +7,6 @@
 
 #include "app/DDataManager.h"
 #include "app/DEventWait.h"
-#include "app/DThemeColor.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/DInputReportReader.h"
 #include "hid/MainHidInterFace.h"
@@ -225,7 +224,7 @@ void DDevicePage::refreshKeyMarks()
     // The marks follow the files of the layer shown: a key marked on one
     // layer may have no function on the other.
     DDataManager* data = DDataManager::getInstance();
-    const QColor checked = DThemeColor::fromText(data->themeColors().textCheckedColor);
+    const QColor checked = data->themeRoles().color(DThemeRoles::KeyMarked);
     const QMap<int, keyboardButCustom*> caps = data->keyButtonMap();
     for (keyboardButCustom* cap : caps) {
         if (!cap)

@@ -2,40 +2,27 @@
 
 #include "app/themeColorData.h"
 
-#include <QColor>
 #include <QString>
 #include <QVector>
 
-// The device page's look for one theme, as data: which widget gets which
-// style-sheet template filled with which theme fields, and the colours of the
-// painted parts (toast, marquee, rubber band, key caps). The page only
-// applies what this class computes.
+// The device page's fonts, as data: which widget takes which of the theme's
+// fonts at which size. Its colours are the application sheet's
+// (30-device.qss); the painted parts take theirs from the theme's roles.
 class DDevicePageTheme
 {
 public:
-    enum Font { NoFont = -1, BoldFont = 0, NormalFont = 1 };
+    enum Font { BoldFont = 0, NormalFont = 1 };
 
-    struct Style
+    struct FontRow
     {
         QString objectName;
-        // Empty when the widget only gets a font.
-        QString styleSheet;
-        int font = NoFont;
+        int font = NormalFont;
         int pointSize = 0;
     };
 
-    // Every restyled widget of the page, in the order the page applies them.
-    // The list rows restyle themselves after the first listColumnStyleCount.
-    static QVector<Style> styles(const themeColorData& theme);
-    static constexpr int kListColumnStyleCount = 5;
+    static QVector<FontRow> fonts();
 
-    // Kept by the page and given to the list's scroll area a moment later.
+    // A thin vertical scroll bar in the theme's scroll colours, for the
+    // key-function pages that still carry a sheet of their own.
     static QString scrollBarStyle(const themeColorData& theme);
-
-    static QColor toastBackground(const themeColorData& theme);
-    static QColor toastText(const themeColorData& theme);
-    // Accent of the marquee, the rubber band and the key caps: opaque.
-    static QColor accent(const themeColorData& theme);
-    static QColor keyCapClickedColor() { return QColor(220, 40, 45); }
-    static QColor marqueeBackground() { return QColor(0, 0, 0, 1); }
 };

@@ -2,7 +2,6 @@
 #include "ui_DPerformancePage.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "platform/include/KeyboardSettingsLauncher.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "sdk/models/ModelCatalogue.h"
@@ -160,63 +159,17 @@ void DPerformancePage::on_pushButton_Restore_clicked()
 
 void DPerformancePage::setTheme()
 {
-    DDataManager* data = DDataManager::getInstance();
-    const themeColorData theme = data->themeColors();
-    const QFont normal = data->getFont(1);
-
-    const QString frameSheet = QStringLiteral("QFrame#%1{border: 3px solid rgb(%2); border-radius: 8px;}");
-    for (QFrame* frame : {m_ui->frame_Left, m_ui->frame_Center})
-        frame->setStyleSheet(DThemeColor::fillStyleSheet(frameSheet, {frame->objectName(), theme.deviceBorderColor}));
-
-    // The prohibit-sleep box takes the lock boxes' look: the form's grey
-    // would be all but unreadable on the Pink and Blue themes.
-    const QString checkBoxSheet = DThemeColor::fillStyleSheet(
-        QStringLiteral("QCheckBox{color: rgb(%1); font-weight: 75; font-size: 10pt; font-family: \"%2\";}"
-                       "QCheckBox:checked{color: rgb(%3);}"
-                       "QCheckBox::indicator{width: 13px; height: 13px;}"
-                       "QCheckBox::indicator:unchecked{image: url(:/images/publicIco/checkBoxDef.png);}"
-                       "QCheckBox::indicator:checked{image: url(:/images/publicIco/checkBoxSel.png);}"),
-        {theme.textDefaultColor, theme.textFont, theme.textCheckedColor});
-    m_ui->frame_4->setStyleSheet(checkBoxSheet);
-    m_ui->frame_ProhibitSleep->setStyleSheet(checkBoxSheet);
-
-    // The form names a Windows font for the titles; the theme's family goes
-    // through the program's font substitution like every other text.
-    const QString labelSheet = DThemeColor::fillStyleSheet(
-        QStringLiteral("QLabel{color: rgb(%1); font-family: \"%2\";}"), {theme.textDefaultColor, theme.textFont});
+    // Colours are the application sheet's; the sizes are the theme's fonts.
+    const QFont normal = DDataManager::getInstance()->getFont(1);
     QFont labelFont = normal;
     labelFont.setPointSize(11);
-    for (QLabel* label : {m_ui->label, m_ui->label_2, m_ui->label_5}) {
-        label->setStyleSheet(labelSheet);
-        label->setFont(labelFont);
-    }
+    for (QWidget* widget : {static_cast<QWidget*>(m_ui->label), static_cast<QWidget*>(m_ui->label_2),
+                            static_cast<QWidget*>(m_ui->label_5), static_cast<QWidget*>(m_ui->pushButton_SubmitSleepTime),
+                            static_cast<QWidget*>(m_ui->pushButton_Restore),
+                            static_cast<QWidget*>(m_ui->pushButton_keyboardProperties)})
+        widget->setFont(labelFont);
     QFont unitFont = normal;
     unitFont.setPointSize(10);
-    for (QLabel* label : {m_ui->label_3, m_ui->label_4}) {
-        label->setStyleSheet(labelSheet);
+    for (QLabel* label : {m_ui->label_3, m_ui->label_4})
         label->setFont(unitFont);
-    }
-
-    const QString editSheet = DThemeColor::fillStyleSheet(
-        QStringLiteral("QLineEdit{color: rgb(%1); font-weight: 75; font-size: 10pt; font-family: \"%2\";"
-                       " background-color: rgb(%3); border: 1px solid rgb(%4); border-radius: 4px;}"
-                       "QLineEdit:hover, QLineEdit:pressed{border: 1px solid rgb(%5);}"),
-        {theme.textDefaultColor, theme.textFont, theme.deviceRightBgColor, theme.deviceBorderColor,
-         theme.textCheckedColor});
-    m_ui->lineEdit_LightSleep->setStyleSheet(editSheet);
-    m_ui->lineEdit_KeyboardSleep->setStyleSheet(editSheet);
-
-    const QString buttonSheet = DThemeColor::fillStyleSheet(
-        QStringLiteral("QPushButton{border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2);"
-                       " color: rgb(%3);}"
-                       "QPushButton:hover{background-color: rgb(%2); border: 2px solid rgb(%4);}"
-                       "QPushButton:pressed{color: rgb(%4); background-color: rgb(%2); border: 2px solid rgb(%4);}"),
-        {theme.deviceBorderColor, theme.deviceRightBgColor, theme.textDefaultColor, theme.textCheckedColor});
-    QFont buttonFont = normal;
-    buttonFont.setPointSize(11);
-    for (QPushButton* button :
-         {m_ui->pushButton_SubmitSleepTime, m_ui->pushButton_Restore, m_ui->pushButton_keyboardProperties}) {
-        button->setStyleSheet(buttonSheet);
-        button->setFont(buttonFont);
-    }
 }

@@ -3,7 +3,6 @@
 
 #include "app/DDataManager.h"
 #include "app/DHookKeyUsage.h"
-#include "app/DThemeColor.h"
 #include "app/WindowsHookInterface.h"
 #include "profiles/DKeyFunctionStore.h"
 #include "profiles/DKeyFunctionType.h"
@@ -27,6 +26,7 @@
 #include "ui/mainwidget/devicePage/keyFunctions/DSideLightCustomEventPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/DAppStyle.h"
 #include "ui/widgets/DToolTipExplain.h"
 
 #include <QButtonGroup>
@@ -253,48 +253,16 @@ void DCustomKeysPage::retranslate()
 
 void DCustomKeysPage::setTheme()
 {
-    DDataManager* data = DDataManager::getInstance();
-    const themeColorData theme = data->themeColors();
-    QFont font12 = data->getFont(1);
+    // Colours are the application sheet's; the sizes are the theme's fonts.
+    QFont font12 = DDataManager::getInstance()->getFont(1);
     font12.setPointSize(12);
     QFont font10 = font12;
     font10.setPointSize(10);
-
-    m_ui->frame_Bg01->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_Bg01{ background-color: rgb(%1); border-radius:0px; }"),
-        {theme.deviceRightBgColor}));
-    m_ui->frame_2->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_2{ border: 3px solid rgb(%1); border-radius:8px; }"), {theme.deviceBorderColor}));
-    m_ui->frame_4->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_4{ border: 3px solid rgb(%1); border-radius:8px; }"), {theme.deviceBorderColor}));
-    const QString captionSheet
-        = DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"), {theme.textDefaultColor});
-    for (QLabel* caption : {m_ui->label, m_ui->label_2, m_ui->label_3}) {
-        caption->setStyleSheet(captionSheet);
-        caption->setFont(font12);
-    }
-    const QString layerSheet = DThemeColor::fillStyleSheet(
-        QStringLiteral("QPushButton{ color: rgb(%1); border-radius: 8px; }"
-                       "QPushButton:hover, QPushButton:pressed, QPushButton::checked{ color: rgb(%2); }"
-                       "QPushButton::unchecked{ color: rgb(%1); }"),
-        {theme.textDefaultColor, theme.textCheckedColor});
-    for (QPushButton* layer : {m_ui->pushButton_DefaultLayer, m_ui->pushButton_FnLayer}) {
-        layer->setStyleSheet(layerSheet);
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_ui->label, m_ui->label_2, m_ui->label_3,
+                                                           m_ui->label_KeyChar, m_ui->pushButton_Download})
+        widget->setFont(font12);
+    for (QPushButton* layer : {m_ui->pushButton_DefaultLayer, m_ui->pushButton_FnLayer})
         layer->setFont(font10);
-    }
-    m_ui->label_KeyChar->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QLabel#label_KeyChar{ color: rgb(%1); border: 3px solid rgb(%2); border-radius:8px; }"),
-        {theme.textCheckedColor, theme.deviceBorderColor}));
-    m_ui->label_KeyChar->setFont(font12);
-    m_ui->pushButton_Download->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QPushButton{ border-radius:8px; border: 2px solid rgb(%1); background-color: rgb(%2); "
-                       "color: rgb(%3); }"
-                       "QPushButton:hover{ background-color: rgb(%4); border: 2px solid rgb(%6); border-radius:8px; }"
-                       "QPushButton:pressed{ color: rgb(%6); background-color: rgb(%5); border: 2px solid rgb(%6); "
-                       "border-radius:8px; }"),
-        {theme.deviceBorderColor, theme.deviceRightBgColor, theme.textDefaultColor, theme.deviceRightBgColor,
-         theme.deviceRightBgColor, theme.textCheckedColor}));
-    m_ui->pushButton_Download->setFont(font12);
     for (HostedPage& hosted : m_pages) {
         if (hosted.setTheme)
             hosted.setTheme();
@@ -327,10 +295,7 @@ void DCustomKeysPage::resetKeyPage()
 
     DDataManager* data = DDataManager::getInstance();
     const bool magnetic = data->isMagneticKeyboard();
-    const themeColorData theme = data->themeColors();
-    m_ui->frame_Line->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_Line{ border: none; border-left: 1px solid rgb(%1); }"),
-        {magnetic ? theme.deviceBorderColor : theme.deviceRightBgColor}));
+    DAppStyle::setState(m_ui->frame_Line, "magnetic", magnetic);
     m_ui->toolButton_SeniorKeys->setVisible(magnetic);
 }
 
@@ -565,7 +530,7 @@ void DCustomKeysPage::markKey(int keyDec, bool customized)
     if (!cap)
         return;
     const QColor colour
-        = heavy ? data->customKeyMarkColor() : DThemeColor::fromText(data->themeColors().textCheckedColor);
+        = heavy ? data->customKeyMarkColor() : data->themeRoles().color(DThemeRoles::KeyMarked);
     cap->setCustomizedBackColor(colour);
     cap->setCustomizedBorderColor(colour);
     cap->setCustomizedStatus(customized);

@@ -2,7 +2,6 @@
 #include "ui_DVirtualKeyboardTool.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "app/WindowsHookInterface.h"
 #include "ui/mainwidget/devicePage/keyboardView/DSoftKeyboardPage.h"
 
@@ -80,33 +79,16 @@ void DVirtualKeyboardTool::showCaptureScope()
 
 void DVirtualKeyboardTool::setTheme()
 {
-    DDataManager* data = DDataManager::getInstance();
-    const themeColorData theme = data->themeColors();
-    QFont font = data->getFont(1);
+    QFont font = DDataManager::getInstance()->getFont(1);
     font.setPointSize(12);
     m_ui->label->setFont(font);
-    m_ui->frame_255->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("\t\t\t\tQFrame#frame_255\t\t\t\t{\t\t\t\t\tborder: none; \t\t\t\t\tborder-bottom: 2px solid "
-                       "rgb(%1);\t\t\t\t}\t\t"),
-        {theme.deviceBorderColor}));
-    m_ui->label->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("\t\t\t\tQLabel#label\t\t\t\t{\t\t\t\t\tcolor: rgb(%1);\t\t\t\t}\t\t"),
-        {theme.textCheckedColor}));
     QFont noticeFont = font;
     noticeFont.setPointSize(10);
     m_captureScope->setFont(noticeFont);
-    m_captureScope->setStyleSheet(
-        DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"), {theme.textDefaultColor}));
     m_listening->setFont(noticeFont);
-    m_listening->setStyleSheet(
-        DThemeColor::fillStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }"), {theme.textDefaultColor}));
     QFont closeFont = font;
     closeFont.setPointSize(14);
     m_stopListening->setFont(closeFont);
-    m_stopListening->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QToolButton{ color: rgb(%1); border: none; background: transparent; }"
-                       "QToolButton:hover, QToolButton:pressed{ color: rgb(%2); }"),
-        {theme.textDefaultColor, theme.textCheckedColor}));
     m_softKeyboard->setTheme();
 }
 
