@@ -104,6 +104,7 @@ const Row kRows[] = {
     // Radio and check indicators, slider handles drawn as marks.
     {R::Indicator, "indicator", Kind::Copy, R::AccentText, R::RoleCount, 0, 0, R::DevicePanel, kLarge},
     {R::Transparent, "transparent", Kind::Fixed, R::RoleCount, R::RoleCount, 0, qRgba(0, 0, 0, 0)},
+    {R::BubbleAccent, "bubbleAccent", Kind::Copy, R::AccentText, R::RoleCount, 0, 0, R::Bubble, kText},
 };
 static_assert(sizeof(kRows) / sizeof(kRows[0]) == R::RoleCount, "one row per role");
 static_assert(int(R::ProgressChunk) + 1 == themeColorData::kColorFieldCount, "base roles follow the theme keys");

@@ -81,6 +81,8 @@ public:
         SuccessText,
         Indicator,
         Transparent,
+        // Accent text that reads on a help bubble.
+        BubbleAccent,
         RoleCount
     };
 

@@ -92,9 +92,8 @@ private slots:
         QCOMPARE(shadow->offset(), QPointF(0, 0));
         QCOMPARE(shadow->color(), QColor(Qt::gray));
 
-        // The first theme's "AllBgColor", opaque.
-        QCOMPARE(DDataManager::getInstance()->themeColors().allBgColor, QStringLiteral("42,42,70"));
-        QCOMPARE(bubble.backgroundColor(), QColor(42, 42, 70, 255));
+        // The theme's bubble colour, until the owner gives one.
+        QCOMPARE(bubble.backgroundColor(), DDataManager::getInstance()->themeRoles().color(DThemeRoles::Bubble));
         bubble.setBackgroundColor(1, 2, 3);
         QCOMPARE(bubble.backgroundColor(), QColor(1, 2, 3, 255));
     }

@@ -1,8 +1,14 @@
 #include "app/DKeyFunctionDescriber.h"
 #include "app/QtLinguist.h"
 #include "sdk/include/orvanesdk_xml.h"
+#include "support/ApplicationSetUp.h"
+#include "support/RenderedLook.h"
 #include "support/TestMain.h"
+#include "support/ThemeUnderTest.h"
 
+#include "app/DDataManager.h"
+#include "ui/seniorKeys/DSeniorKeysRecordExplainDia.h"
+#include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/DCustomEventTipExplain.h"
 #include "ui/widgets/DToolTipExplain.h"
 
@@ -21,7 +27,12 @@ class tst_HoverTips : public QObject
 private:
     static QLabel* label(QWidget& tip, const char* name) { return tip.findChild<QLabel*>(QLatin1String(name)); }
 
+    static QString colour(QWidget* widget) { return RenderedLook::text(widget).name(); }
+    static QString role(DThemeRoles::Role role) { return DDataManager::getInstance()->themeRoles().color(role).name(); }
+
 private slots:
+    void initTestCase() { prepareApplicationTest(); }
+
     void toolTipExplain()
     {
         DToolTipExplain tip;
@@ -30,7 +41,7 @@ private slots:
         QCOMPARE(text->text(), QStringLiteral("ABC66666666666"));
         QCOMPARE(text->minimumHeight(), 40);
         QCOMPARE(text->alignment(), Qt::AlignCenter);
-        QVERIFY(text->styleSheet().contains(QStringLiteral("color: rgb(205,205,205)")));
+        QCOMPARE(colour(text), role(DThemeRoles::BubbleText));
         QCOMPARE(tip.layout()->contentsMargins(), QMargins());
         tip.setExplainText(QStringLiteral("Light effect speed"));
         QCOMPARE(text->text(), QStringLiteral("Light effect speed"));
@@ -46,7 +57,8 @@ private slots:
             QCOMPARE(l->alignment(), Qt::AlignCenter);
         }
         QCOMPARE(label(tip, "label_keyName")->text(), QStringLiteral("A"));
-        QVERIFY(label(tip, "label_keyName")->styleSheet().contains(QStringLiteral("14pt")));
+        label(tip, "label_keyName")->ensurePolished();
+        QCOMPARE(label(tip, "label_keyName")->font().pointSize(), 14);
         QCOMPARE(label(tip, "label_category")->text(), QStringLiteral("Default"));
         QCOMPARE(label(tip, "label_detail")->text(), QStringLiteral("ABC666666CFK"));
         QCOMPARE(tip.layout()->contentsMargins(), QMargins(0, 0, 0, 12));
@@ -82,14 +94,13 @@ private slots:
         QFETCH(bool, remappable);
         QFETCH(bool, highlighted);
         DCustomEventTipExplain tip;
-        const QString categoryStyle = label(tip, "label_category")->styleSheet();
+        // A highlighted tip after a plain one, and the other way round.
+        tip.setTipInfo(keyName, QStringLiteral("Keyboard"), QStringLiteral("Media"), highlighted);
         tip.setTipInfo(keyName, QStringLiteral("Keyboard"), QStringLiteral("Media"), remappable);
-        // The dark theme's text colour and accent.
-        const QString expected = QStringLiteral("color: rgb(%1); font: 75 12pt \"Microsoft YaHei\";")
-                                     .arg(highlighted ? QStringLiteral("255,143,31") : QStringLiteral("205,205,205"));
-        QCOMPARE(label(tip, "label_keyName")->styleSheet(), expected);
-        QCOMPARE(label(tip, "label_detail")->styleSheet(), expected);
-        QCOMPARE(label(tip, "label_category")->styleSheet(), categoryStyle);
+        const QString expected = role(highlighted ? DThemeRoles::BubbleAccent : DThemeRoles::BubbleText);
+        QCOMPARE(colour(label(tip, "label_keyName")), expected);
+        QCOMPARE(colour(label(tip, "label_detail")), expected);
+        QCOMPARE(colour(label(tip, "label_category")), role(DThemeRoles::BubbleText));
         QCOMPARE(label(tip, "label_keyName")->text(), keyName);
         QCOMPARE(label(tip, "label_category")->text(), QStringLiteral("Keyboard"));
     }
@@ -177,6 +188,42 @@ private slots:
                 QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(l->text()) < l->width(), qPrintable(expected));
             }
         }
+    }
+
+    // Every bubble reads in every theme: each text against the bubble as
+    // drawn behind it, the highlighted key's too, and the bubble is the
+    // theme's bubble colour (no colour of another theme left over).
+    void bubblesReadInEveryTheme_data() { ThemeUnderTest::addEveryThemeRow(); }
+    void bubblesReadInEveryTheme()
+    {
+        QFETCH(int, theme);
+        const ThemeUnderTest::Scope themed(theme);
+        auto* hint = new DToolTipExplain;
+        hint->setExplainText(QStringLiteral("Light effect speed"));
+        auto* plain = new DCustomEventTipExplain;
+        plain->setTipInfo(QStringLiteral("A"), QStringLiteral("Default"), QStringLiteral("A"), true);
+        auto* fn = new DCustomEventTipExplain;
+        fn->setTipInfo(QStringLiteral("Fn"), QStringLiteral("Default"), QStringLiteral("Cannot remapped"), false);
+        auto* explanation = new DSeniorKeysRecordExplainDia(DSeniorKeysRecordExplainDia::kKinds, nullptr);
+        QStringList failures;
+        for (QWidget* content : {static_cast<QWidget*>(hint), static_cast<QWidget*>(plain), static_cast<QWidget*>(fn),
+                                 static_cast<QWidget*>(explanation)}) {
+            ArrowWidget bubble(ArrowWidget::ArrowBottom);
+            bubble.setContentWidget(content);
+            content->adjustSize();
+            bubble.setPopupSize(content->width() + 30,
+                                ArrowWidget::heightFor(ArrowWidget::ArrowBottom, content->height()));
+            bubble.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&bubble));
+            const QImage drawn = bubble.grab().toImage();
+            QCOMPARE(drawn.pixelColor(bubble.width() / 2, 16).name(), role(DThemeRoles::Bubble));
+            for (QLabel* text : content->findChildren<QLabel*>()) {
+                if (text->isVisible() && !text->text().isEmpty())
+                    QCOMPARE(RenderedLook::background(text).name(), role(DThemeRoles::Bubble));
+            }
+            failures += ThemeUnderTest::unreadableTexts(content);
+        }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
     }
 };
 

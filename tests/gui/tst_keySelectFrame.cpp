@@ -283,12 +283,22 @@ private slots:
         QWidget* popup = frame.hoverPopup();
         QVERIFY(popup);
         QVERIFY(popup->isVisible());
-        QCOMPARE(popup->size(), QSize(260, 120));
+        QCOMPARE(popup->width(), 260);
         const QPoint anchor = cap->mapToGlobal(QPoint(cap->width() / 2, cap->height()));
-        QCOMPARE(popup->pos(), anchor - QPoint(130, cap->height() + 120));
+        QCOMPARE(popup->pos(), anchor - QPoint(130, cap->height() + popup->height()));
         QStringList shown;
-        for (QLabel* label : popup->findChildren<QLabel*>())
+        for (QLabel* label : popup->findChildren<QLabel*>()) {
             shown << label->text();
+            // Every line lies whole in the bubble's body, above the band of
+            // its shadow and arrow.
+            const QRect at(label->mapTo(popup, QPoint(0, 0)), label->size());
+            QVERIFY2(at.top() >= 15 && at.bottom() < popup->height() - 15,
+                     qPrintable(QStringLiteral("%1 at %2..%3 of %4")
+                                    .arg(label->objectName())
+                                    .arg(at.top())
+                                    .arg(at.bottom())
+                                    .arg(popup->height())));
+        }
         QCOMPARE(shown, texts);
 
         // Entering another cap without leaving replaces the tip.

@@ -1,7 +1,5 @@
 #include "ui/widgets/ArrowWidget.h"
 
-#include "app/DThemeColor.h"
-
 #include "app/DDataManager.h"
 #include "ui/widgets/DPopupShape.h"
 
@@ -33,7 +31,18 @@ ArrowWidget::ArrowWidget(int arrowSide, QWidget* parent)
     setGraphicsEffect(shadow);
 
     installEventFilter(this);
-    m_backgroundColor = DThemeColor::fromText(DDataManager::getInstance()->themeColors().allBgColor);
+}
+
+QColor ArrowWidget::backgroundColor() const
+{
+    // Read when painted, so an open bubble follows a change of theme.
+    return m_backgroundColor.isValid() ? m_backgroundColor
+                                       : DDataManager::getInstance()->themeRoles().color(DThemeRoles::Bubble);
+}
+
+int ArrowWidget::heightFor(int arrowSide, int contentHeight)
+{
+    return contentHeight + 2 * kShadowBand + (arrowSide == ArrowTop ? kTopArrowHeight : 0);
 }
 
 void ArrowWidget::setPopupSize(int width, int height)
@@ -105,8 +114,10 @@ void ArrowWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(m_backgroundColor);
+    // The outline sets the bubble off a page of nearly its own colour.
+    const QColor outline = DDataManager::getInstance()->themeRoles().color(DThemeRoles::BubbleBorder);
+    painter.setPen(m_backgroundColor.isValid() ? QPen(Qt::NoPen) : QPen(outline, 1));
+    painter.setBrush(backgroundColor());
     painter.drawPath(bubblePath(m_arrowSide, width(), height(), m_arrowX));
 }
 

@@ -24,9 +24,13 @@ public:
     void widenForContent(int minimumWidth);
     void setArrowX(int x);
     void setContentWidget(QWidget* content);
+    // A bubble is painted in the theme's bubble colour, outlined, unless its
+    // owner gives it a colour of its own.
     void setBackgroundColor(int r, int g, int b);
+    QColor backgroundColor() const;
 
-    QColor backgroundColor() const { return m_backgroundColor; }
+    // The height of a bubble whose content is contentHeight high.
+    static int heightFor(int arrowSide, int contentHeight);
 
     // Kept for the page that owns the bubble: whether it has opened it and
     // not yet seen it close.

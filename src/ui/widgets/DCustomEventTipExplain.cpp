@@ -1,37 +1,34 @@
 #include "ui/widgets/DCustomEventTipExplain.h"
 
-#include "app/DDataManager.h"
+#include "ui/widgets/DAppStyle.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <QVariant>
 
 #include <algorithm>
 
 namespace {
-const QString kTipFamily = QStringLiteral("Microsoft YaHei");
 // Room beside a text that makes the tip grow, split on both sides; less
 // puts the text against the bubble's edge.
 constexpr int kTextRoom = 30;
 
-QLabel* makeTipLabel(const QString& name, const QString& text, int points, QWidget* parent)
+QLabel* makeTipLabel(const QString& name, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setFixedSize(DCustomEventTipExplain::kLabelWidth, 30);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: rgb(%3); font: 75 %1pt \"%2\";")
-                             .arg(points)
-                             .arg(kTipFamily, DDataManager::getInstance()->themeColors().textDefaultColor));
     return label;
 }
 } // namespace
 
 DCustomEventTipExplain::DCustomEventTipExplain(QWidget* parent)
     : QWidget(parent)
-    , m_keyNameLabel(makeTipLabel(QStringLiteral("label_keyName"), QStringLiteral("A"), 14, this))
-    , m_categoryLabel(makeTipLabel(QStringLiteral("label_category"), tr("Default"), 12, this))
-    , m_detailLabel(makeTipLabel(QStringLiteral("label_detail"), QStringLiteral("ABC666666CFK"), 12, this))
+    , m_keyNameLabel(makeTipLabel(QStringLiteral("label_keyName"), QStringLiteral("A"), this))
+    , m_categoryLabel(makeTipLabel(QStringLiteral("label_category"), tr("Default"), this))
+    , m_detailLabel(makeTipLabel(QStringLiteral("label_detail"), QStringLiteral("ABC666666CFK"), this))
 {
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 12);
@@ -44,12 +41,10 @@ void DCustomEventTipExplain::setTipInfo(QString keyName, QString category, QStri
 {
     const bool highlighted = keyName == QLatin1String("fn") || keyName == QLatin1String("Fn")
                              || keyName == QLatin1String("FN") || !remappable;
-    // In the theme's text colour and accent: the bubble takes the theme's.
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    const QString style = QStringLiteral("color: rgb(%2); font: 75 12pt \"%1\";")
-                              .arg(kTipFamily, highlighted ? theme.textCheckedColor : theme.textDefaultColor);
-    m_keyNameLabel->setStyleSheet(style);
-    m_detailLabel->setStyleSheet(style);
+    // The name and detail of such a key in the bubble's accent
+    // (85-bubbles.qss).
+    DAppStyle::setState(m_keyNameLabel, "highlighted", highlighted);
+    DAppStyle::setState(m_detailLabel, "highlighted", highlighted);
 
     m_keyNameLabel->setText(keyName);
     m_categoryLabel->setText(category);

@@ -324,13 +324,15 @@ void keySelectFrame::onCustomButMouseEnter()
 
     // The bubble is as wide as the tip grew for its texts, the arrow in its
     // middle over the key; the 15-pixel shadow band lies on both sides.
+    // Its height holds all three lines.
     const int width = m_tipWidget->width() + 30;
-    m_arrowPopup = new ArrowWidget(1, nullptr);
-    m_arrowPopup->setPopupSize(width, 120);
+    const int height = ArrowWidget::heightFor(ArrowWidget::ArrowBottom, m_tipWidget->sizeHint().height());
+    m_arrowPopup = new ArrowWidget(ArrowWidget::ArrowBottom, nullptr);
+    m_arrowPopup->setPopupSize(width, height);
     m_arrowPopup->setArrowX(width / 2 - 7);
     m_arrowPopup->setContentWidget(m_tipWidget);
     const QPoint anchor = cap->mapToGlobal(QPoint(cap->width() / 2, cap->height()));
-    m_arrowPopup->move(anchor - QPoint(width / 2, cap->height() + 120));
+    m_arrowPopup->move(anchor - QPoint(width / 2, cap->height() + height));
     m_arrowPopup->show();
 }
 
