@@ -5,9 +5,11 @@
 #include "support/DialogAnswers.h"
 #include "support/MacroEditorProbe.h"
 #include "support/MacroEditorSupport.h"
+#include "support/RenderedLook.h"
 #include "support/StoreMessageProbe.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
+#include "support/ThemeUnderTest.h"
 
 #include "app/DDataManager.h"
 #include "profiles/DBoundMacroRefresh.h"
@@ -25,6 +27,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -220,12 +223,15 @@ private slots:
         // the title colour inside it.
         QCOMPARE(qAlpha(shot.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(shot.pixel(1049, 689)), 0);
-        QCOMPARE(QColor(shot.pixel(0, 345)).rgb(), QColor(255, 143, 31).rgb());
-        QCOMPARE(QColor(shot.pixel(4, 345)).rgb(), QColor(34, 34, 58).rgb());
-        QCOMPARE(QColor(shot.pixel(525, 689)).rgb(), QColor(255, 143, 31).rgb());
+        const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+        const QRgb accent = roles.color(DThemeRoles::Accent).rgb();
+        const QRgb title = roles.color(DThemeRoles::DialogTitle).rgb();
+        QCOMPARE(QColor(shot.pixel(0, 345)).rgb(), accent);
+        QCOMPARE(QColor(shot.pixel(4, 345)).rgb(), title);
+        QCOMPARE(QColor(shot.pixel(525, 689)).rgb(), accent);
         // 12-pixel corners: the diagonal leaves the frame's curve near 3.5 px.
         QCOMPARE(qAlpha(shot.pixel(2, 2)), 0);
-        QCOMPARE(QColor(shot.pixel(6, 6)).rgb(), QColor(34, 34, 58).rgb());
+        QCOMPARE(QColor(shot.pixel(6, 6)).rgb(), title);
 
         CbNotice* notice = page->findChild<CbNotice*>();
         child<QPushButton>(page, "pushButton_Add")->click();
@@ -238,11 +244,34 @@ private slots:
                      && qAbs(fill.alpha() - 200) <= 1,
                  qPrintable(fill.name(QColor::HexArgb)));
 
-        // Both lists carry the themed scroll bar once the list is read.
-        const QString themed = child<QWidget>(page, "widget_5")->styleSheet();
-        const themeColorData theme = DDataManager::getInstance()->themeColors();
-        QVERIFY(themed.contains(QStringLiteral("handle:vertical{background:rgb(%1)").arg(theme.allScrollBarColorDef)));
-        QTRY_COMPARE(child<QWidget>(page, "widget_4")->styleSheet(), themed);
+        // Both lists carry the thin themed scroll bar.
+        for (const char* list : {"scrollArea_2", "scrollArea_3"}) {
+            QScrollBar* bar = child<QScrollArea>(page, list)->verticalScrollBar();
+            bar->ensurePolished();
+            QCOMPARE(bar->sizeHint().width(), 4);
+        }
+    }
+
+    // Every text of the editor reads on what is drawn behind it in every
+    // theme, with an event selected and the record button recording; the
+    // headings are in the accent.
+    void textsReadInEveryTheme_data() { ThemeUnderTest::addEveryThemeRow(); }
+    void textsReadInEveryTheme()
+    {
+        QFETCH(int, theme);
+        const ThemeUnderTest::Scope themed(theme);
+        DMacroPage* page = openEditor(macroFile({2}));
+        QTRY_COMPARE(eventRowsOf(page).size(), 4);
+        DCatchKeyAndMouseItem* event = eventRowsOf(page).at(1);
+        QTRY_VERIFY(event->isVisible());
+        QTest::mouseClick(event->findChild<QLabel*>(QStringLiteral("label_CatchEventExplain")), Qt::LeftButton);
+
+        const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+        for (const char* heading : {"label_MacroGroup", "label_10", "label_12", "label_InsertMacro", "label_Property"})
+            QCOMPARE(RenderedLook::text(child<QLabel>(page, heading)).name(),
+                     roles.color(DThemeRoles::AccentText).name());
+        const QStringList failures = ThemeUnderTest::unreadableTexts(page);
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
     }
 
     void macrosInFileOrderFirstShown()
@@ -304,7 +333,11 @@ private slots:
         QTest::mouseClick(macroRow(page, "3")->findChild<QLabel*>(QStringLiteral("label_MacroName")), Qt::LeftButton);
         DCatchKeyAndMouseItem* selected = eventRowsOf(page).at(1);
         QTest::mouseClick(selected->findChild<QLabel*>(QStringLiteral("label_CatchEventExplain")), Qt::LeftButton);
-        const QString selectedLook = selected->findChild<QFrame*>(QStringLiteral("frame"))->styleSheet();
+        QWidget* selectedFrame = selected->findChild<QFrame*>(QStringLiteral("frame"));
+        QTRY_VERIFY(selectedFrame->isVisible());
+        const QColor selectedLook = RenderedLook::background(selectedFrame);
+        QCOMPARE(selectedLook.name(),
+                 DDataManager::getInstance()->themeRoles().color(DThemeRoles::MacroRowSelected).name());
 
         // Another macro: the one on show and its selected event stay.
         macroRow(page, "1")->onMacroDelete();
@@ -312,7 +345,7 @@ private slots:
         QCOMPARE(macroRows(page), (QStringList{"2:Macro2", "*3:Macro3"}));
         QCOMPARE(eventRowsOf(page).size(), 6);
         QCOMPARE(eventRowsOf(page).at(1), selected);
-        QCOMPARE(selected->findChild<QFrame*>(QStringLiteral("frame"))->styleSheet(), selectedLook);
+        QCOMPARE(RenderedLook::background(selectedFrame), selectedLook);
         QCOMPARE(macroNames(path), (QStringList{"2:Macro2", "3:Macro3"}));
 
         // The one on show: the first remaining one is shown.

@@ -2,15 +2,17 @@
 // its rename in place, and one event of the macro on show.
 #include "support/ApplicationSetUp.h"
 #include "support/ContrastRatio.h"
+#include "support/RenderedLook.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
+#include "support/ThemeUnderTest.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
 #include "ui/macro/macroMenuToolWidget.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/DThemeIcons.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -37,9 +39,23 @@ QString shown(DCatchKeyAndMouseItem& row, const char* name)
     return child<QLabel>(row, name)->text();
 }
 
-QString sheet(QWidget& row, const char* name)
+// An icon button as it is drawn.
+QImage drawn(QWidget* button)
 {
-    return child<QWidget>(row, name)->styleSheet();
+    button->ensurePolished();
+    return button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// A button of that size drawn with the theme's copy of the icon `name`.
+QImage drawnIcon(const QString& name, const QSize& size)
+{
+    const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+    QPushButton reference;
+    reference.resize(size);
+    reference.setStyleSheet(
+        DThemeIcons::restyle(QStringLiteral("QPushButton{border-image:url(:/images/macro/%1.png);}").arg(name),
+                             roles.color(DThemeRoles::Text), roles.color(DThemeRoles::AccentText)));
+    return drawn(&reference);
 }
 
 void sendEnter(QWidget* widget)
@@ -111,15 +127,17 @@ private slots:
         QFETCH(QString, kindIcon);
         QFETCH(QString, directionIcon);
         DCatchKeyAndMouseItem row(QStringLiteral("4"));
-        const QString formDirection = sheet(row, "pushButton_EventStatus");
+        auto* kind = child<QPushButton>(row, "pushButton_EventSelect");
+        auto* direction = child<QPushButton>(row, "pushButton_EventStatus");
+        const QImage formDirection = drawn(direction);
         row.setData(10, type, 4, QStringLiteral("A"), explain);
-        QCOMPARE(sheet(row, "pushButton_EventSelect"),
-                 QStringLiteral("QPushButton{ border-image:url(:/images/macro/%1.png);}").arg(kindIcon));
-        if (directionIcon == QLatin1String("form"))
-            QCOMPARE(sheet(row, "pushButton_EventStatus"), formDirection);
-        else
-            QCOMPARE(sheet(row, "pushButton_EventStatus"),
-                     QStringLiteral("QPushButton{ border-image:url(:/images/macro/%1.png);}").arg(directionIcon));
+        QCOMPARE(drawn(kind), drawnIcon(kindIcon, kind->size()));
+        if (directionIcon == QLatin1String("form")) {
+            QCOMPARE(drawn(direction), formDirection);
+            QCOMPARE(drawn(direction), drawnIcon(QStringLiteral("keyUpDef"), direction->size()));
+        } else {
+            QCOMPARE(drawn(direction), drawnIcon(directionIcon, direction->size()));
+        }
     }
 
     void eventTexts_data()
@@ -205,9 +223,10 @@ private slots:
         QFETCH(int, look);
         QFETCH(bool, selectedBackground);
         QFETCH(bool, selectedText);
-        const themeColorData theme = DDataManager::getInstance()->themeColors();
+        const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
         DCatchKeyAndMouseItem row(QStringLiteral("1"));
         row.setData(1, QStringLiteral("key"), 4, QStringLiteral("A"), QStringLiteral("down"));
+        row.resize(420, 46);
         if (look == 0)
             row.setHighlighted(true);
         else if (look == 1)
@@ -219,19 +238,14 @@ private slots:
             row.setSelected(true);
             row.setSelected(false);
         }
-        const QString background = selectedBackground ? theme.macroListItemSelectedColor : theme.macroCenterBgColor;
-        QCOMPARE(sheet(row, "frame"),
-                 QStringLiteral("QFrame#frame{border: none; border-bottom: 1px solid rgb(%1); background-color: "
-                                "rgb(%2);}")
-                     .arg(theme.macroBorderColor, background));
-        const QString text = selectedText ? theme.textCheckedColor : theme.macroListItemTextColor;
+        const QColor background
+            = roles.color(selectedBackground ? DThemeRoles::MacroRowSelected : DThemeRoles::MacroCenter);
+        QCOMPARE(RenderedLook::background(child<QWidget>(row, "frame")).name(), background.name());
+        // The delay's cell lets the row show through.
+        QCOMPARE(RenderedLook::background(child<QWidget>(row, "frame_2")).name(), background.name());
+        const QColor text = roles.color(selectedText ? DThemeRoles::AccentText : DThemeRoles::MacroRowText);
         for (const char* label : {"label_DelayTime", "label_CatchEventExplain"})
-            QCOMPARE(sheet(row, label),
-                     QStringLiteral("QLabel{ color: rgb(%1); font: 75 10pt \"%2\"; }").arg(text, theme.textFont));
-        QCOMPARE(sheet(row, "frame_2"),
-                 QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: "
-                                "transparent;}")
-                     .arg(theme.macroBorderColor));
+            QCOMPARE(RenderedLook::text(child<QWidget>(row, label)).name(), text.name());
     }
 
     // The delay's cell shows the row's own colour behind it, in every theme
@@ -250,12 +264,9 @@ private slots:
     {
         QFETCH(int, theme);
         QFETCH(bool, selected);
-        DDataManager* data = DDataManager::getInstance();
-        data->setBgImageIsUsing(false);
-        data->loadTheme(theme);
-        const themeColorData colours = data->themeColors();
+        const ThemeUnderTest::Scope themed(theme);
+        const DThemeRoles roles = DDataManager::getInstance()->themeRoles();
         DCatchKeyAndMouseItem row(QStringLiteral("1"));
-        data->loadTheme(0);
         row.setData(1500, QStringLiteral("key"), 4, QStringLiteral("A"), QStringLiteral("down"));
         row.setSelected(selected);
         row.resize(420, 46);
@@ -277,14 +288,13 @@ private slots:
                 commonest = it.key();
         const QColor background(commonest);
         QCOMPARE(background.name(),
-                 DThemeColor::fromText(selected ? colours.macroListItemSelectedColor : colours.macroCenterBgColor)
-                     .name());
-        const QColor text = delay->palette().color(delay->foregroundRole());
-        QCOMPARE(text.name(),
-                 DThemeColor::fromText(selected ? colours.textCheckedColor : colours.macroListItemTextColor).name());
+                 roles.color(selected ? DThemeRoles::MacroRowSelected : DThemeRoles::MacroCenter).name());
+        const QColor text = RenderedLook::text(delay);
+        QCOMPARE(text.name(), roles.color(selected ? DThemeRoles::AccentText : DThemeRoles::MacroRowText).name());
         const double ratio = ContrastRatio::contrast(text, background);
-        QVERIFY2(ratio >= ContrastRatio::kText,
-                 qPrintable(QStringLiteral("%1 on %2: %3:1").arg(text.name(), background.name()).arg(ratio, 0, 'f', 2)));
+        QVERIFY2(
+            ratio >= ContrastRatio::kText,
+            qPrintable(QStringLiteral("%1 on %2: %3:1").arg(text.name(), background.name()).arg(ratio, 0, 'f', 2)));
     }
 
     void eventPointerAndButtons()
@@ -463,21 +473,20 @@ private slots:
 
     void macroRowLooks()
     {
-        const themeColorData theme = DDataManager::getInstance()->themeColors();
+        const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
         DMacroListItem row;
+        row.resize(300, 46);
         QVERIFY(child<QLabel>(row, "label_BindingStatus")->isHidden());
         QCOMPARE(row.height(), 46);
-        const QString unselected = QStringLiteral("QFrame#frame_5{ border: none; border-bottom: 1px solid rgb(%1);} "
-                                                  "QFrame#frame_5:hover{\tbackground-color: rgb(%2); }")
-                                       .arg(theme.macroBorderColor, theme.macroListItemHoverColor);
-        QCOMPARE(sheet(row, "frame_5"), unselected);
+        QWidget* frame = child<QWidget>(row, "frame_5");
+        const QColor selected = roles.color(DThemeRoles::MacroRowSelected);
+        QVERIFY(RenderedLook::background(frame).name() != selected.name());
         row.setSelected(true);
-        QCOMPARE(sheet(row, "frame_5"),
-                 QStringLiteral("QFrame#frame_5{ border: none; border-bottom: 1px solid rgb(%1);} "
-                                "QFrame#frame_5{background-color: rgb(%2); }")
-                     .arg(theme.macroBorderColor, theme.macroListItemSelectedColor));
+        QCOMPARE(RenderedLook::background(frame).name(), selected.name());
         row.setSelected(false);
-        QCOMPARE(sheet(row, "frame_5"), unselected);
+        QVERIFY(RenderedLook::background(frame).name() != selected.name());
+        QCOMPARE(RenderedLook::text(child<QWidget>(row, "label_MacroName")).name(),
+                 roles.color(DThemeRoles::MacroRowText).name());
     }
 };
 

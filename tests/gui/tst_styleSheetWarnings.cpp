@@ -12,6 +12,7 @@
 #include "ui/macro/DMacroPage.h"
 #include "ui/seniorKeys/DAllKeysShowPage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
+#include "ui/widgets/DAppStyle.h"
 
 #include <QDir>
 #include <QPointer>
@@ -86,6 +87,7 @@ private slots:
     {
         XmlStore::instance().cache.clear();
         DDataManager::getInstance()->loadTheme(0);
+        DAppStyle::apply(0);
     }
 
     void editorsOpenWithoutWarnings_data()
@@ -104,6 +106,7 @@ private slots:
         QFETCH(bool, advanced);
         DDataManager::getInstance()->setBgImageIsUsing(false);
         DDataManager::getInstance()->loadTheme(theme);
+        DAppStyle::apply(theme);
         std::unique_ptr<QWidget> editor;
         if (advanced) {
             QVERIFY(!emptySeniorKeyFile().isEmpty());

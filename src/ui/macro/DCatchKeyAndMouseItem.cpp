@@ -1,24 +1,12 @@
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 
-#include "app/DDataManager.h"
-#include "app/DThemeColor.h"
+#include "ui/widgets/DAppStyle.h"
 #include "ui_DCatchKeyAndMouseItem.h"
 
 #include <QMouseEvent>
+#include <QVariant>
 
 namespace {
-
-constexpr char kFrameStyle[]
-    = "QFrame#frame{border: none; border-bottom: 1px solid rgb(%1); background-color: rgb(%2);}";
-constexpr char kDelayFrameStyle[]
-    = "QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: transparent;}";
-constexpr char kLabelStyle[] = "QLabel{ color: rgb(%1); font: 75 10pt \"%2\"; }";
-
-constexpr char kKeyIcon[] = "QPushButton{ border-image:url(:/images/macro/keyboardSel.png);}";
-constexpr char kMouseIcon[] = "QPushButton{ border-image:url(:/images/macro/mouseSel.png);}";
-constexpr char kOtherIcon[] = "QPushButton{ border-image:url(:/images/macro/timeSel.png);}";
-constexpr char kDownIcon[] = "QPushButton{ border-image:url(:/images/macro/keyDownSel.png);}";
-constexpr char kUpIcon[] = "QPushButton{ border-image:url(:/images/macro/keyUpDef.png);}";
 
 QString delayText(const QString& delay)
 {
@@ -52,16 +40,7 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(QString mark, QWidget* parent)
     m_ui->label_2->hide();
     m_ui->label_MarkNum->hide();
 
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    m_borderColor = theme.macroBorderColor;
-    m_selectedBgColor = theme.macroListItemSelectedColor;
-    m_defaultBgColor = theme.macroCenterBgColor;
-    m_textColor = theme.macroListItemTextColor;
-    m_selectedTextColor = theme.textCheckedColor;
-    m_fontFamily = theme.textFont;
-    m_ui->frame_2->setStyleSheet(
-        DThemeColor::fillStyleSheet(QString::fromLatin1(kDelayFrameStyle), {m_borderColor}));
-    applyLook(m_defaultBgColor, m_textColor);
+    applyLook(QStringLiteral("rest"));
 }
 
 DCatchKeyAndMouseItem::~DCatchKeyAndMouseItem()
@@ -73,15 +52,12 @@ void DCatchKeyAndMouseItem::setData(int delay, QString type, int keyCode, QStrin
 {
     const bool isKey = type == QLatin1String("key");
     const bool isMouse = type == QLatin1String("mouse");
-    m_ui->pushButton_EventSelect->setStyleSheet(QString::fromLatin1(isKey     ? kKeyIcon
-                                                                    : isMouse ? kMouseIcon
-                                                                              : kOtherIcon));
-    if (isKey || isMouse) {
-        if (operateExplain == QLatin1String("down"))
-            m_ui->pushButton_EventStatus->setStyleSheet(QString::fromLatin1(kDownIcon));
-        else if (operateExplain == QLatin1String("up"))
-            m_ui->pushButton_EventStatus->setStyleSheet(QString::fromLatin1(kUpIcon));
-    }
+    DAppStyle::setState(m_ui->pushButton_EventSelect, "kind",
+                        isKey     ? QStringLiteral("key")
+                        : isMouse ? QStringLiteral("mouse")
+                                  : QStringLiteral("other"));
+    if (isKey || isMouse)
+        DAppStyle::setState(m_ui->pushButton_EventStatus, "operate", operateExplain);
     m_ui->label_DelayTime->setText(delayText(QString::number(delay)));
     // The kind icon compares exactly, the text looks for the word: a type
     // that merely contains "mouse" shows a button name with the time icon.
@@ -102,21 +78,21 @@ void DCatchKeyAndMouseItem::setDelay(int delay)
 
 void DCatchKeyAndMouseItem::setHighlighted(bool on)
 {
-    applyLook(on ? m_selectedBgColor : m_defaultBgColor, m_textColor);
+    applyLook(on ? QStringLiteral("highlighted") : QStringLiteral("rest"));
 }
 
 void DCatchKeyAndMouseItem::setSelected(bool on)
 {
-    applyLook(on ? m_selectedBgColor : m_defaultBgColor, on ? m_selectedTextColor : m_textColor);
+    applyLook(on ? QStringLiteral("selected") : QStringLiteral("rest"));
 }
 
-void DCatchKeyAndMouseItem::applyLook(const QString& background, const QString& textColor)
+void DCatchKeyAndMouseItem::applyLook(const QString& look)
 {
-    m_ui->frame->setStyleSheet(
-        DThemeColor::fillStyleSheet(QString::fromLatin1(kFrameStyle), {m_borderColor, background}));
-    const QString labelStyle = DThemeColor::fillStyleSheet(QString::fromLatin1(kLabelStyle), {textColor, m_fontFamily});
-    m_ui->label_DelayTime->setStyleSheet(labelStyle);
-    m_ui->label_CatchEventExplain->setStyleSheet(labelStyle);
+    // The rules select on each part: a property of the row alone would not
+    // have the style read its parts' rules again.
+    for (QWidget* part : {static_cast<QWidget*>(m_ui->frame), static_cast<QWidget*>(m_ui->label_DelayTime),
+                          static_cast<QWidget*>(m_ui->label_CatchEventExplain)})
+        DAppStyle::setState(part, "look", look);
 }
 
 void DCatchKeyAndMouseItem::mousePressEvent(QMouseEvent* event)

@@ -47,7 +47,8 @@ private slots:
     void on_pushButton_Delete_clicked();
 
 private:
-    void applyLook(const QString& background, const QString& textColor);
+    // "rest", "highlighted" (the event under the pointer) or "selected".
+    void applyLook(const QString& look);
 
     Ui::DCatchKeyAndMouseItem* m_ui;
     QString m_mark;
@@ -56,10 +57,4 @@ private:
     QString m_keyCode;
     QString m_codeName;
     QString m_operateExplain;
-    QString m_borderColor;
-    QString m_selectedBgColor;
-    QString m_defaultBgColor;
-    QString m_textColor;
-    QString m_selectedTextColor;
-    QString m_fontFamily;
 };

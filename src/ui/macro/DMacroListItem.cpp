@@ -1,36 +1,20 @@
 #include "ui/macro/DMacroListItem.h"
 
-#include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "ui/macro/macroMenuToolWidget.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/DAppStyle.h"
 #include "ui_DMacroListItem.h"
 
 #include <QMouseEvent>
+#include <QVariant>
 
 namespace {
-
-constexpr char kNameStyle[] = "QLabel#label_MacroName{ color: rgb(%1); font: 75 10pt \"%2\"; }";
-constexpr char kLineEditStyle[]
-    = "QLineEdit{ color: rgb(%1); font: 75 12pt \"%2\"; background-color: rgba(%3,0); border: 0px solid rgb(%4); }"
-      "QLineEdit:hover{ border: 0px solid rgb(%5); }"
-      "QLineEdit:pressed{ border: 0px solid rgb(%5); }";
-constexpr char kSelectedStyle[] = "QFrame#frame_5{ border: none; border-bottom: 1px solid rgb(%1);} "
-                                  "QFrame#frame_5{background-color: rgb(%2); }";
-constexpr char kUnselectedStyle[] = "QFrame#frame_5{ border: none; border-bottom: 1px solid rgb(%1);} "
-                                    "QFrame#frame_5:hover{\tbackground-color: rgb(%2); }";
 
 constexpr int kPopupWidth = 160;
 constexpr int kPopupHeight = 130;
 constexpr int kPopupArrowX = 73;
 // The arrow's tip lies this far right of and below the bubble's corner.
 constexpr QPoint kPopupTipOffset(80, 20);
-
-// The red, green and blue of a theme colour, for a fill of its own alpha.
-QString withoutAlpha(const QString& colour)
-{
-    return colour.section(QLatin1Char(','), 0, 2);
-}
 
 } // namespace
 
@@ -43,15 +27,6 @@ DMacroListItem::DMacroListItem(QWidget* parent)
     m_ui->label_BindingStatus->hide();
     m_ui->stackedWidget->setCurrentWidget(m_ui->page_Default);
 
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    m_borderColor = theme.macroBorderColor;
-    m_selectedBgColor = theme.macroListItemSelectedColor;
-    m_hoverBgColor = theme.macroListItemHoverColor;
-    m_ui->label_MacroName->setStyleSheet(
-        DThemeColor::fillStyleSheet(QString::fromLatin1(kNameStyle), {theme.macroListItemTextColor, theme.textFont}));
-    m_ui->lineEdit_MacroName->setStyleSheet(DThemeColor::fillStyleSheet(
-        QString::fromLatin1(kLineEditStyle), {theme.textDefaultColor, theme.textFont, withoutAlpha(m_selectedBgColor),
-                                              m_borderColor, theme.textCheckedColor}));
     setSelected(false);
 }
 
@@ -74,9 +49,7 @@ void DMacroListItem::setData(QString index, QString name)
 
 void DMacroListItem::setSelected(bool on)
 {
-    m_ui->frame_5->setStyleSheet(
-        DThemeColor::fillStyleSheet(QString::fromLatin1(on ? kSelectedStyle : kUnselectedStyle),
-                                    {m_borderColor, on ? m_selectedBgColor : m_hoverBgColor}));
+    DAppStyle::setState(m_ui->frame_5, "selected", on);
 }
 
 void DMacroListItem::mousePressEvent(QMouseEvent* event)

@@ -61,7 +61,4 @@ private:
     QString m_macroName;
     QString m_macroIndex = QStringLiteral("-1");
     ArrowWidget* m_menuPopup = nullptr;
-    QString m_borderColor;
-    QString m_selectedBgColor;
-    QString m_hoverBgColor;
 };

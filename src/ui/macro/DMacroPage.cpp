@@ -1,7 +1,6 @@
 #include "ui/macro/DMacroPage.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "app/logCategories.h"
 #include "profiles/DMacroBindings.h"
 #include "ui/macro/DCatchKeyAndMouseItem.h"
@@ -31,30 +30,6 @@ constexpr int kWidth = 1050;
 constexpr int kHeight = 690;
 constexpr int kStartDelayMs = 200;
 constexpr int kMaxDelay = 65535;
-constexpr char kScrollBarSheet[]
-    = "QScrollBar:vertical{background:transparent;width:4px;margin:3px 0px 3px 0px;}"
-      "QScrollBar::handle:vertical{background:rgba(%1);min-height:20px;border-radius:2px;}"
-      "QScrollBar::handle:vertical:hover{background:rgba(%2);}"
-      "QScrollBar::add-line:vertical{height:0px;subcontrol-position:bottom;subcontrol-origin:margin;}"
-      "QScrollBar::sub-line:vertical{height:0px;subcontrol-position:top;subcontrol-origin:margin;}"
-      "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:rgb(%3);border-radius:3px;}";
-
-// %1 object name, %2 background, %3 border.
-constexpr char kBoxRules[] = "QFrame#%1{background-color:rgb(%2);border:2px solid rgb(%3);border-radius:12px;}";
-// %1 background, %2 default text, %3 checked text, %4 font, %5 border.
-constexpr char kLineEditRules[] = "QLineEdit{color:rgb(%2);font:75 8pt \"%4\";background-color:rgb(%1);"
-                                  "border:1px solid rgb(%5);border-radius:4px;}"
-                                  "QLineEdit:hover,QLineEdit:pressed{border:1px solid rgb(%3);}";
-constexpr char kRadioRules[] = "QRadioButton,QRadioButton:unchecked{color:rgb(%2);font:75 10pt \"%4\";}"
-                               "QRadioButton:checked{color:rgb(%3);font:75 10pt \"%4\";}"
-                               "QRadioButton::indicator:checked{background-color:rgb(%3);border-radius:6px;"
-                               "border:2px solid white;}";
-// %1 border, %2 right background, %3 default text, %4 checked text.
-constexpr char kTextButtonRules[]
-    = "QPushButton{border-radius:8px;border:2px solid rgb(%1);background-color:rgb(%2);color:rgb(%3);}"
-      "QPushButton:hover{background-color:rgb(%2);border:2px solid rgb(%4);border-radius:8px;}"
-      "QPushButton:pressed{color:rgb(%4);background-color:rgb(%2);border:2px solid rgb(%4);border-radius:8px;}";
-
 QString totalText(qint64 total)
 {
     return QObject::tr("%1 MS").arg(total);
@@ -120,7 +95,6 @@ DMacroPage::DMacroPage(QWidget* parent)
     m_recordFont = data->getFont(0);
     m_recordFont.setPointSize(13);
     ui->label->setFont(m_recordFont);
-    ui->frame_RecordIco->setStyleSheet(QStringLiteral("border-image: url(:/images/macro/recordDef.png);"));
 
     // Refuses 65536 while it is typed, as the sleep times refuse theirs.
     auto* delayValidator = new DSleepTimeValidator(0, kMaxDelay, this);
@@ -210,85 +184,11 @@ void DMacroPage::setTexts()
 
 void DMacroPage::setTheme()
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    m_notice->setTheme(theme);
-
-    const auto sheet = [](QWidget* widget, const QString& styleTemplate, const QStringList& values) {
-        widget->setStyleSheet(DThemeColor::fillStyleSheet(styleTemplate, values));
-    };
-    const auto box = [&](QFrame* frame, const QString& background) {
-        sheet(frame, QLatin1String(kBoxRules), {frame->objectName(), background, theme.macroBorderColor});
-    };
-    const auto lineEditRules = [&](const QString& background) {
-        return DThemeColor::fillTemplate(
-            QLatin1String(kLineEditRules),
-            {background, theme.textDefaultColor, theme.textCheckedColor, theme.textFont, theme.macroBorderColor});
-    };
-    const QString radioRules = DThemeColor::fillTemplate(
-        QLatin1String(kRadioRules), {QString(), theme.textDefaultColor, theme.textCheckedColor, theme.textFont});
-    const auto group = [&](QFrame* frame, const QString& background, const QString& labelRules) {
-        frame->setStyleSheet(DThemeColor::fitColorFunctions(
-            DThemeColor::fillTemplate(QStringLiteral("QFrame#%1{background-color:rgb(%2);}"),
-                                      {frame->objectName(), background})
-            + labelRules + radioRules + lineEditRules(background)));
-    };
-    const QString plainLabel
-        = DThemeColor::fillTemplate(QStringLiteral("QLabel{color:rgb(%1);}"), {theme.textDefaultColor});
-
-    sheet(ui->frame_Bg,
-          QStringLiteral("QFrame#frame_Bg{border:1px solid rgb(%1);background-color:rgb(%2);"
-                         "border-radius:12px;}"),
-          {theme.textCheckedColor, theme.settingsTitleColorStart});
-    sheet(ui->frame_Title,
-          QStringLiteral("QFrame#frame_Title{background-color:rgb(%1);border:none;border-bottom:3px solid rgb(%2);"
-                         "border-top-left-radius:12px;border-top-right-radius:12px;}"
-                         "QLabel#label_Title{color:rgb(%3);}"),
-          {theme.settingsTitleColorStart, theme.macroBorderColor, theme.textCheckedColor});
-    sheet(ui->frame_29, QStringLiteral("QFrame#frame_29{background-color:rgb(%1);}"), {theme.macroLeftBgColor});
-    // The lists are filled in their boxes' colours: a nearly clear fill
-    // showed black where nothing below it painted.
-    sheet(ui->scrollArea_2, QStringLiteral("QScrollArea#scrollArea_2{background-color:rgb(%1);}"),
-          {theme.macroLeftBgColor});
-    sheet(ui->scrollAreaWidgetContents_2,
-          QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color:rgb(%1);}"), {theme.macroLeftBgColor});
-    sheet(ui->frame_3, QStringLiteral("QFrame#frame_3{border:2px solid rgb(%1);border-radius:12px;}"),
-          {theme.macroBorderColor});
-    sheet(ui->label_MacroGroup, QStringLiteral("QLabel#label_MacroGroup{color:rgb(%1);}"), {theme.textCheckedColor});
-    m_scrollBarStyleSheet = DThemeColor::fillStyleSheet(
-        QLatin1String(kScrollBarSheet),
-        {theme.allScrollBarColorDef, theme.allScrollBarColorHover, theme.allScrollBgColor});
-    box(ui->frame_34, theme.macroLeftBgColor);
-    group(ui->frame_24, theme.macroLeftBgColor,
-          DThemeColor::fillTemplate(QStringLiteral("QLabel#label_10{color:rgb(%1);}"
-                                                   "QLabel#label_11{color:rgb(%2);font:75 11pt \"%3\";}"),
-                                    {theme.textCheckedColor, theme.textDefaultColor, theme.textFont}));
-    setRecordLook(m_recording);
-    sheet(ui->frame_Center, QStringLiteral("QFrame#frame_Center{background-color:rgb(%1);}"),
-          {theme.macroCenterBgColor});
-    sheet(ui->scrollArea_3, QStringLiteral("QScrollArea#scrollArea_3{background-color:rgb(%1);}"),
-          {theme.macroCenterBgColor});
-    sheet(ui->scrollAreaWidgetContents_3,
-          QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color:rgb(%1);}"), {theme.macroCenterBgColor});
-    ui->widget_5->setStyleSheet(m_scrollBarStyleSheet);
-    sheet(ui->label_12, QStringLiteral("QLabel#label_12{color:rgb(%1);}"), {theme.textCheckedColor});
-    sheet(ui->label_14, QStringLiteral("QLabel#label_14{color:rgb(%1);}"), {theme.textCheckedColor});
-    sheet(ui->label_TotalTime, QStringLiteral("QLabel#label_TotalTime{color:rgb(%1);font:75 11pt \"%2\";}"),
-          {theme.textDefaultColor, theme.textFont});
-    box(ui->frame_5, theme.macroLeftBgColor);
-    sheet(ui->frame_Right, QStringLiteral("QFrame#frame_Right{background-color:rgb(%1);}"), {theme.macroCenterBgColor});
-    sheet(ui->label_InsertMacro, QStringLiteral("QLabel#label_InsertMacro{color:rgb(%1);}"), {theme.textCheckedColor});
-    box(ui->frame_8, theme.macroLeftBgColor);
-    group(ui->frame_6, theme.macroRightBgColor, plainLabel);
-    for (QPushButton* button : {ui->pushButton_InsertMacro, ui->pushButton_ModifyMacro})
-        sheet(button, QLatin1String(kTextButtonRules),
-              {theme.macroBorderColor, theme.macroRightBgColor, theme.textDefaultColor, theme.textCheckedColor});
-    sheet(ui->label_Property, QStringLiteral("QLabel#label_Property{color:rgb(%1);}"), {theme.textCheckedColor});
-    for (QLineEdit* edit : {ui->lineEdit_EnterKey, ui->lineEdit_PressKey})
-        edit->setStyleSheet(DThemeColor::fitColorFunctions(lineEditRules(theme.macroRightBgColor)));
-    box(ui->frame_13, theme.macroLeftBgColor);
-    group(ui->frame_9, theme.macroRightBgColor, plainLabel);
-
+    // The colours come from the application's sheet (60-macro.qss); the
+    // fonts are the data manager's, which the sheet cannot name.
     DDataManager* data = DDataManager::getInstance();
+    m_notice->setTheme(data->themeColors());
+    setRecordLook(m_recording);
     const auto font = [data](int which, int pointSize) {
         QFont f = data->getFont(which);
         f.setPointSize(pointSize);
@@ -304,13 +204,6 @@ void DMacroPage::setTheme()
     ui->label_14->setFont(font(0, 18));
     for (QLabel* label : {ui->label_5, ui->label_6, ui->label_7, ui->label_2, ui->label_4, ui->label_3, ui->label_13})
         label->setFont(font(1, 10));
-
-    QTimer::singleShot(kStartDelayMs, this, &DMacroPage::onScrollSheetSet);
-}
-
-void DMacroPage::onScrollSheetSet()
-{
-    ui->widget_4->setStyleSheet(m_scrollBarStyleSheet);
 }
 
 void DMacroPage::onScrollAreaValueChanged(int value)

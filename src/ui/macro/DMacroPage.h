@@ -64,7 +64,6 @@ public slots:
     void onKeyOrMouseEventClick(QString delay, QString type, QString keyCode, QString codeName, QString operateExplain);
     void onMouseEnter(QString selectMark, QString selectOperateExplain);
     void onMouseLeave(QString selectMark, QString selectOperateExplain);
-    void onScrollSheetSet();
     void onScrollAreaValueChanged(int value);
     void onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag);
     void onMouseRecviveStream(int nCode, WPARAM wParam, LPARAM lParam);
@@ -153,7 +152,6 @@ private:
     int m_selectedIndex = 0;
     QString m_currentMacroIndex;
     QString m_currentMacroName;
-    QString m_scrollBarStyleSheet;
     bool m_finished = false;
     DMacroRecorder m_recorder;
     DMacroEventEditor m_editor;

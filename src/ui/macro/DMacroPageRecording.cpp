@@ -5,15 +5,16 @@
 #include "ui/macro/DMacroPage.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "app/WindowsHookInterface.h"
 #include "ui/macro/DCatchKeyAndMouseItem.h"
+#include "ui/widgets/DAppStyle.h"
 #include "ui_DMacroPage.h"
 
 #include <QBoxLayout>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QVariant>
 
 namespace {
 
@@ -89,21 +90,11 @@ bool DMacroPage::filterRecordingEvent(QObject* watched, QEvent* event)
 
 void DMacroPage::setRecordLook(bool recording)
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
     ui->label->setText(recording ? QObject::tr("Stop record") : QObject::tr("Start record"));
-    ui->label->setStyleSheet(
-        DThemeColor::fillStyleSheet(QStringLiteral("QLabel#label{color: rgb(%1);}"),
-                                    {recording ? theme.textCheckedColor : theme.textDefaultColor}));
     ui->label->setFont(m_recordFont);
-    ui->frame_Record->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_Record{border-radius:8px;border:2px solid rgb(%1);}"
-                       "QFrame#frame_Record:hover{border:2px solid rgb(%2);}"),
-        {recording ? theme.textCheckedColor : theme.macroBorderColor, theme.textCheckedColor}));
-    ui->frame_RecordIco->setStyleSheet(recording ? QStringLiteral("border-image:url(:/images/macro/recordSel.png);")
-                                                 : QStringLiteral("border-image:url(:/images/macro/recordDef.png);"));
-    if (m_captureScopeLabel)
-        m_captureScopeLabel->setStyleSheet(
-            DThemeColor::fillStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}"), {theme.textDefaultColor}));
+    for (QWidget* part : {static_cast<QWidget*>(ui->label), static_cast<QWidget*>(ui->frame_Record),
+                          static_cast<QWidget*>(ui->frame_RecordIco)})
+        DAppStyle::setState(part, "recording", recording);
 }
 
 void DMacroPage::setRecordingFramesEnabled(bool enabled)

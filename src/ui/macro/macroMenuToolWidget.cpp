@@ -1,18 +1,8 @@
 #include "ui/macro/macroMenuToolWidget.h"
 
-#include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "ui_macroMenuToolWidget.h"
 
 #include <QEvent>
-
-namespace {
-
-constexpr char kLabelStyle[] = "QLabel{color:rgb(%1);font:75 10pt \"%2\";background-color:rgb(%3);}"
-                               "QLabel:hover{background-color:rgb(%4);}"
-                               "QLabel:pressed{background-color:rgb(%5);}";
-
-} // namespace
 
 macroMenuToolWidget::macroMenuToolWidget(QWidget* parent)
     : QWidget(parent)
@@ -24,11 +14,6 @@ macroMenuToolWidget::macroMenuToolWidget(QWidget* parent)
     m_ui->label_ModifyNanme->setText(QObject::tr("Modify Name"));
     for (QLabel* label : {m_ui->label_Export, m_ui->label_Delete, m_ui->label_ModifyNanme})
         label->installEventFilter(this);
-
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    setStyleSheet(DThemeColor::fillStyleSheet(QString::fromLatin1(kLabelStyle),
-                                              {theme.macroListItemTextColor, theme.textFont, theme.macroLeftBgColor,
-                                               theme.macroListItemHoverColor, theme.macroListItemSelectedColor}));
 }
 
 macroMenuToolWidget::~macroMenuToolWidget()
