@@ -5,7 +5,6 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "ui/seniorKeys/DSeniorKeyEventListItem.h"
 
 #include <QFrame>
@@ -43,6 +42,13 @@ QList<QLabel*> keyLabels(DSeniorKeyEventListItem& row)
     for (const char* name : {"label_SeniorKey01", "label_SeniorKey02", "label_SeniorKey03", "label_SeniorKey04"})
         labels << row.findChild<QLabel*>(QLatin1String(name));
     return labels;
+}
+
+// What a key label stands for: its text, or its tip when the text had to
+// leave some of the combination out.
+QString combination(QLabel* label)
+{
+    return label->toolTip().isEmpty() ? label->text() : label->toolTip();
 }
 
 } // namespace
@@ -94,7 +100,7 @@ private slots:
         for (int slot = 0; slot < 4; ++slot) {
             QCOMPARE(labels.at(slot)->isVisible(), slot < shown.size());
             if (slot < shown.size())
-                QCOMPARE(labels.at(slot)->text(), shown.at(slot));
+                QCOMPARE(combination(labels.at(slot)), shown.at(slot));
         }
     }
 
@@ -147,9 +153,11 @@ private slots:
         }
     }
 
+    // Selected, the row keeps its fill under the pointer; otherwise the
+    // pointer lights it.
     void selectionLooks()
     {
-        const themeColorData theme = DDataManager::getInstance()->themeColors();
+        const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
         DSeniorKeyEventListItem row;
         row.resize(413, 45);
         row.setData(record(1, 3, "TGL1", {}));
@@ -157,23 +165,42 @@ private slots:
         auto* left = row.findChild<QFrame*>("frame_Left");
         row.show();
         QVERIFY(QTest::qWaitForWindowExposed(&row));
-
-        row.setSelected(true);
-        const QColor selected = DThemeColor::fromText(theme.macroListItemSelectedColor);
         // A point of the panel's fill clear of its rounded corners and texts.
         const QPoint fill = left->geometry().topLeft() + QPoint(4, 2);
-        QCOMPARE(panel->grab().toImage().pixelColor(fill).name(), selected.name());
-        QVERIFY(!panel->styleSheet().contains(":hover"));
+        const auto filled = [panel, fill] { return panel->grab().toImage().pixelColor(fill).name(); };
+        const QString selected = roles.color(DThemeRoles::MacroRowSelected).name();
+        const QString hovered = roles.color(DThemeRoles::MacroRowHover).name();
+
+        row.setSelected(true);
+        QCOMPARE(filled(), selected);
+        panel->setAttribute(Qt::WA_UnderMouse, true);
+        QCOMPARE(filled(), selected);
 
         row.setSelected(false);
-        const QString sheet = panel->styleSheet();
-        QVERIFY2(sheet.contains(":hover{background-color: rgb(" + theme.macroListItemHoverColor + ")"),
-                 qPrintable(sheet));
-        const QColor area = DThemeColor::fromText(theme.deviceListAreaDefaultBgColor);
-        QVERIFY2(
-            sheet.contains(QStringLiteral("rgba(%1, %2, %3, 128)").arg(area.red()).arg(area.green()).arg(area.blue())),
-            qPrintable(sheet));
-        QVERIFY(panel->grab().toImage().pixelColor(fill).name() != selected.name());
+        QCOMPARE(filled(), hovered);
+        panel->setAttribute(Qt::WA_UnderMouse, false);
+        QVERIFY(filled() != selected);
+        QVERIFY(filled() != hovered);
+    }
+
+    // A combination wider than its slot shows its ends and tells the whole
+    // of it in the slot's tip; one that fits has no tip.
+    void longCombinationIsElided()
+    {
+        DSeniorKeyEventListItem row;
+        row.setKeyNameMap(kCaptions);
+        row.resize(413, 45);
+        row.setData(record(1, 2, "MT1", {"15,4", "4"}));
+        row.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&row));
+        auto* hold = row.findChild<QLabel*>("label_SeniorKey01");
+        auto* click = row.findChild<QLabel*>("label_SeniorKey02");
+        QCOMPARE(hold->toolTip(), QStringLiteral("L_CTRL+L_SHIFT+L_ALT+L_WIN+A"));
+        QVERIFY(hold->text().contains(QChar(0x2026)));
+        QVERIFY(hold->text().endsWith(QLatin1String("+A")));
+        QVERIFY(hold->fontMetrics().horizontalAdvance(hold->text()) <= hold->width());
+        QCOMPARE(click->text(), QStringLiteral("A"));
+        QCOMPARE(click->toolTip(), QString());
     }
 };
 

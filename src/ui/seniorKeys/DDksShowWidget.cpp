@@ -1,7 +1,6 @@
 #include "ui/seniorKeys/DDksShowWidget.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "app/logCategories.h"
 
 #include <QDebug>
@@ -25,7 +24,7 @@ DDksShowWidget::DDksShowWidget(QWidget* parent)
     m_pixmapDefault.load(QStringLiteral(":/images/DKS/addEventDef.png"));
     m_pixmapSelected.load(QStringLiteral(":/images/DKS/addEventSel.png"));
     std::memset(&m_seniorKeyInfo, 0, sizeof m_seniorKeyInfo);
-    const QColor accent = DThemeColor::fromText(DDataManager::getInstance()->themeColors().textCheckedColor);
+    const QColor accent = DDataManager::getInstance()->themeRoles().color(DThemeRoles::AccentText);
     m_accentRed = accent.red();
     m_accentGreen = accent.green();
     m_accentBlue = accent.blue();
@@ -237,7 +236,9 @@ void DDksShowWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 
-    QColor line(98, 98, 98);
+    // The grid stays behind the bars: the theme's secondary text colour, half
+    // covered.
+    QColor line = DDataManager::getInstance()->themeRoles().color(DThemeRoles::MutedText);
     line.setAlpha(128);
     painter.setPen(QPen(line, 2));
     for (int y : qAsConst(m_rowY))

@@ -1,14 +1,28 @@
 #include "ui/seniorKeys/DSeniorKeyEventListItem.h"
 #include "ui_DSeniorKeyEventListItem.h"
 
-#include "app/DDataManager.h"
 #include "app/DFixedText.h"
-#include "app/DThemeColor.h"
+#include "app/DKeySlotText.h"
 #include "profiles/DSeniorKeyRecords.h"
+#include "ui/widgets/DAppStyle.h"
 
 #include <QMouseEvent>
+#include <QVariant>
 
 #include <cstring>
+
+namespace {
+
+// The slot shows as much of its combination as fits inside its border, the
+// whole of it in the tip when some is left out.
+constexpr int kSlotPadding = 8;
+
+void showKey(QLabel* label, const QString& text)
+{
+    DKeySlotText::showOn(label, text, kSlotPadding);
+}
+
+} // namespace
 
 DSeniorKeyEventListItem::DSeniorKeyEventListItem(QWidget* parent)
     : QWidget(parent)
@@ -17,12 +31,6 @@ DSeniorKeyEventListItem::DSeniorKeyEventListItem(QWidget* parent)
     std::memset(&m_info, 0, sizeof m_info);
     m_ui->setupUi(this);
     setFixedHeight(45);
-
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    m_ui->frame_Center->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QLabel{ color: rgb(%1); font-weight: 75; font-size: 8pt; font-family: \"%2\"; "
-                       "border: 1px solid rgb(%1); border-radius: 6px; }"),
-        {theme.textDefaultColor, theme.textFont}));
 }
 
 DSeniorKeyEventListItem::~DSeniorKeyEventListItem()
@@ -69,32 +77,15 @@ void DSeniorKeyEventListItem::setData(seniorKeyInfoStu info)
             continue;
         }
         const bool keySet = m_info.type != DSeniorKeyRecords::kTgl || m_info.tglKeySet == 1;
-        labels[slot]->setText(keySet ? keyDisplayText(QString::fromUtf8(DSeniorKeyRecords::keyText(m_info, slot)))
-                                     : QString());
+        showKey(labels[slot],
+                keySet ? keyDisplayText(QString::fromUtf8(DSeniorKeyRecords::keyText(m_info, slot))) : QString());
     }
     m_ui->label_Type->setText(DFixedText::local8Bit(m_info.name));
 }
 
 void DSeniorKeyEventListItem::setSelected(bool on)
 {
-    // Both looks replace the form's whole sheet, its 12 pt label rule
-    // included, so the name then follows the editor's sheets.
-    static const QString kSelected = QStringLiteral(
-        "QFrame#frame_BgABC01{ background-color: rgb(30, 30, 55); border: none; border-bottom: 0px solid rgb(%1); "
-        "border-radius:6px; } QFrame#frame_BgABC01{background-color: rgb(%2); border-radius:6px; }\n");
-    static const QString kUnselected = QStringLiteral(
-        "QFrame#frame_BgABC01{ background-color: rgb(%3, 128); border: none; border-bottom: 0px solid rgb(%1); "
-        "border-radius:6px; } QFrame#frame_BgABC01:hover{background-color: rgb(%4); border-radius:6px; }\n");
-    static const QString kSides
-        = QStringLiteral("\tQFrame#frame_Left{ border: none; border-right: 1px solid rgb(%1); }\n"
-                         "\tQFrame#frame_Right{ border: none; border-left: 1px solid rgb(%1); }");
-
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    const QColor area = DThemeColor::fromText(theme.deviceListAreaDefaultBgColor);
-    const QStringList values{theme.macroBorderColor, theme.macroListItemSelectedColor,
-                             QStringLiteral("%1, %2, %3").arg(area.red()).arg(area.green()).arg(area.blue()),
-                             theme.macroListItemHoverColor};
-    m_ui->frame_BgABC01->setStyleSheet(DThemeColor::fillStyleSheet((on ? kSelected : kUnselected) + kSides, values));
+    DAppStyle::setState(m_ui->frame_BgABC01, "selected", on);
 }
 
 QString DSeniorKeyEventListItem::keyDisplayText(QString keyText) const

@@ -2,7 +2,7 @@
 
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
-#include "app/DThemeColor.h"
+#include "app/DKeySlotText.h"
 #include "app/logCategories.h"
 #include "profiles/DSeniorKeyBindings.h"
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
@@ -29,11 +29,13 @@
 
 namespace {
 
-// A combination can be wider than its button: the whole of it is the tip.
+// A slot shows as much of its combination as fits inside its border, the
+// whole of it in the tip when some is left out.
+constexpr int kSlotPadding = 8;
+
 void showKey(QAbstractButton* button, const QString& text)
 {
-    button->setText(text);
-    button->setToolTip(text);
+    DKeySlotText::showOn(button, text, kSlotPadding);
 }
 
 constexpr int kWidth = 930;
@@ -58,34 +60,6 @@ constexpr ExplainPlace kExplainPlaces[] = {{353, 360}, {193, 200}};
 constexpr int kExplainWidth = 395;
 constexpr int kExplainHeight = 320;
 constexpr int kExplainBelowTop = 11;
-
-constexpr char kScrollBarSheet[]
-    = "QScrollBar:vertical{background:transparent;width:4px;margin:3px 0px 3px 0px;}"
-      "QScrollBar::handle:vertical{background:rgba(%1);min-height:20px;border-radius:2px;}"
-      "QScrollBar::handle:vertical:hover{background:rgba(%2);}"
-      "QScrollBar::add-line:vertical{height:0px;subcontrol-position:bottom;subcontrol-origin:margin;}"
-      "QScrollBar::sub-line:vertical{height:0px;subcontrol-position:top;subcontrol-origin:margin;}"
-      "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:rgb(%3);border-radius:3px;}";
-
-// %1 default text, %2 checked text, %3 font.
-constexpr char kKeyButtonRules[]
-    = "QToolButton{color:rgb(%1);font:75 8pt \"%3\";border:1px solid rgb(%1);border-radius:6px;}"
-      "QToolButton:hover{border:1px solid rgb(%2);}"
-      "QToolButton:unchecked{border:1px solid rgb(%1);}"
-      "QToolButton:checked{border:1px solid rgb(%2);}";
-
-// %1 background, %2 default text, %3 checked text, %4 font, %5 border.
-constexpr char kSettingRules[]
-    = "QFrame#widget_SeniorKeySetting{background-color:rgb(%1);}"
-      "QLabel{color:rgb(%2);font:75 10pt \"%4\";}"
-      "QRadioButton,QRadioButton:unchecked{color:rgb(%2);font:75 10pt \"%4\";}"
-      "QRadioButton:checked{color:rgb(%3);font:75 10pt \"%4\";}"
-      "QRadioButton::indicator:checked{background-color:rgb(%3);border-radius:6px;border:2px solid white;}"
-      "QLineEdit{color:rgb(%2);font:75 8pt \"%4\";background-color:rgb(%1);border:1px solid rgb(%5);"
-      "border-radius:4px;}"
-      "QLineEdit:hover,QLineEdit:pressed{border:1px solid rgb(%3);}"
-      "QPushButton{border-radius:8px;border:2px solid rgb(%5);background-color:rgb(%1);color:rgb(%2);}"
-      "QPushButton:hover{background-color:rgb(%1);border:2px solid rgb(%3);border-radius:8px;}";
 
 void setKeyText(seniorKeyInfoStu& record, int slot, const QByteArray& text)
 {
@@ -206,67 +180,11 @@ void DSeniorKeysPage::setTexts()
 
 void DSeniorKeysPage::setTheme()
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    m_notice->setTheme(theme);
-    m_linkColor = theme.textCheckedColor;
-    m_linkFontFamily = theme.textFont;
-
-    const auto sheet = [](QWidget* widget, const QString& styleTemplate, const QStringList& values) {
-        widget->setStyleSheet(DThemeColor::fillStyleSheet(styleTemplate, values));
-    };
-    sheet(ui->horizontalSlider_HoldDuration,
-          QStringLiteral("QSlider::groove:horizontal{height:6px;left:0px;right:0px;border:0px;border-radius:3px;"
-                         "background:rgba(%1);}"
-                         "QSlider::handle:horizontal{width:16px;height:16px;margin-top:-5px;margin-left:0px;"
-                         "margin-bottom:-5px;margin-right:0px;border-image:url(:/images/DKS/slider.png);}"
-                         "QSlider::sub-page:horizontal{border-radius:3px;background:rgba(%2);}"),
-          {theme.deviceBorderColor, theme.textCheckedColor});
-    for (QFrame* keys : {ui->frame_8, ui->frame_13, ui->frame_20})
-        sheet(keys, QLatin1String(kKeyButtonRules), {theme.textDefaultColor, theme.textCheckedColor, theme.textFont});
-    sheet(ui->frame_Bg,
-          QStringLiteral("QFrame#frame_Bg{border:1px solid rgb(%1);background-color:rgb(%2);border-radius:12px;}"),
-          {theme.textCheckedColor, theme.settingsTitleColorStart});
-    sheet(ui->frame_Title,
-          QStringLiteral("QFrame#frame_Title{background-color:rgb(%1);border:none;border-bottom:3px solid rgb(%2);"
-                         "border-top-left-radius:12px;border-top-right-radius:12px;}"
-                         "QLabel#label_Title{color:rgb(%3);}"),
-          {theme.settingsTitleColorStart, theme.macroBorderColor, theme.textCheckedColor});
-    sheet(ui->widget_SeniorKeySetting, QLatin1String(kSettingRules),
-          {theme.macroRightBgColor, theme.textDefaultColor, theme.textCheckedColor, theme.textFont,
-           theme.macroBorderColor});
-    sheet(ui->widget_DksSetting, QStringLiteral("QLabel{color:rgb(%1);}"), {theme.textDefaultColor});
-    // The form's frames only lay out; under a style sheet an unstyled panel
-    // frame would draw the platform's border around each of them.
-    // The MT and TGL pages' texts say their colour here too: without it they
-    // kept the form's light grey, unreadable on the light themes.
-    sheet(ui->stackedWidget_2, QStringLiteral("QFrame{border:none;}QLabel{color:rgb(%1);}"), {theme.textDefaultColor});
-    ui->frame_16->setStyleSheet(QStringLiteral("QFrame#frame_16{border:none;}"));
-    // The lists are filled in the panel's colour: a nearly clear fill shows
-    // black where nothing below it paints.
-    sheet(ui->scrollArea_2, QStringLiteral("QScrollArea#scrollArea_2{background-color:rgb(%1);}"),
-          {theme.macroRightBgColor});
-    sheet(ui->scrollAreaWidgetContents_2,
-          QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color:rgb(%1);}"), {theme.macroRightBgColor});
-    sheet(ui->scrollArea_3, QStringLiteral("QScrollArea#scrollArea_3{background-color:rgb(%1);}"),
-          {theme.macroRightBgColor});
-    sheet(ui->scrollAreaWidgetContents_3,
-          QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color:rgb(%1);}"), {theme.macroRightBgColor});
-    m_scrollBarStyleSheet = DThemeColor::fillStyleSheet(
-        QLatin1String(kScrollBarSheet),
-        {theme.allScrollBarColorDef, theme.allScrollBarColorHover, theme.allScrollBgColor});
-    sheet(ui->frame_Left, QStringLiteral("QFrame#frame_Left{border:none;border-right:2px solid rgb(%1);}"),
-          {theme.macroBorderColor});
-    sheet(ui->frame_TypeSel, QStringLiteral("QFrame#frame_TypeSel{border:none;border-bottom:2px solid rgb(%1);}"),
-          {theme.macroBorderColor});
-    sheet(ui->frame_SeniorKeyEventList,
-          QStringLiteral("QFrame#frame_SeniorKeyEventList{border:none;border-top:2px solid rgb(%1);}"),
-          {theme.macroBorderColor});
-    sheet(ui->frame_11, QStringLiteral("QFrame#frame_11{border:none;border-bottom:2px solid rgb(%1);}"),
-          {theme.macroBorderColor});
-    sheet(ui->label_TipInfo, QStringLiteral("QLabel{color:rgb(%1);font:75 14pt \"%2\";}"),
-          {theme.textCheckedColor, theme.textFont});
-
+    // The colours come from the application's sheet (70-seniorkeys.qss);
+    // the fonts are the data manager's, which the sheet cannot name.
     DDataManager* data = DDataManager::getInstance();
+    m_notice->setTheme(data->themeColors());
+    m_linkFontFamily = data->themeColors().textFont;
     QFont bold = data->getFont(0);
     bold.setPointSize(12);
     ui->label_Title->setFont(bold);
@@ -275,27 +193,20 @@ void DSeniorKeysPage::setTheme()
     normal.setPointSize(8);
     ui->label_Stroke02->setFont(normal);
     ui->label_Stroke03->setFont(normal);
-
-    QTimer::singleShot(kStartDelayMs, this, &DSeniorKeysPage::onScrollSheetSet);
-}
-
-void DSeniorKeysPage::onScrollSheetSet()
-{
-    ui->widget_5->setStyleSheet(m_scrollBarStyleSheet);
-    ui->widget_6->setStyleSheet(m_scrollBarStyleSheet);
 }
 
 QString DSeniorKeysPage::linkText(const QString& readout) const
 {
     // The family is quoted with single quotes: double ones would end the
     // style attribute and leave the link in the document's default font.
-    const QString text
-        = QStringLiteral("<span style=\"font-family:'%3';font-size:12pt; color:#ff6666;\"></span>"
-                         "<a href=\"Company|%1|\"><span style=\"font-size:8pt; text-decoration:underline; "
-                         "color:rgb(%2);\">%1</span>")
-              .arg(readout, m_linkColor, m_linkFontFamily);
-    // A theme colour with an alpha needs rgba() to be read at all.
-    return DThemeColor::fitColorFunctions(text);
+    // Rich text cannot take the sheet's colours: the link names the theme's
+    // accent itself. The family is quoted with single quotes: double ones
+    // would end the style attribute and leave the link in the default font.
+    const QColor accent = DDataManager::getInstance()->themeRoles().color(DThemeRoles::AccentText);
+    return QStringLiteral("<span style=\"font-family:'%3';font-size:12pt;\"></span>"
+                          "<a href=\"Company|%1|\"><span style=\"font-size:8pt; text-decoration:underline; "
+                          "color:%2;\">%1</span>")
+        .arg(readout, accent.name(), m_linkFontFamily);
 }
 
 void DSeniorKeysPage::onLoadDksPage()
@@ -722,8 +633,6 @@ void DSeniorKeysPage::openStrokeConfig()
     if (!m_strokeOverlay) {
         m_strokeOverlay = new QWidget(this, Qt::FramelessWindowHint);
         m_strokeOverlay->setObjectName(QStringLiteral("widget"));
-        m_strokeOverlay->setStyleSheet(
-            QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
         m_strokeOverlay->setAttribute(Qt::WA_StyledBackground);
     }
     m_strokeOverlay->resize(size());

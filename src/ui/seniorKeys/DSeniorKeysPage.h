@@ -45,7 +45,6 @@ signals:
 public slots:
     void reject() override;
 
-    void onScrollSheetSet();
     void onLoadDksPage();
     void onDksPageMouseMovePointXY(int posX, int posY);
     void onTheSeniorKeyInfoStuNeedUpdate_DKS();
@@ -99,8 +98,6 @@ private:
 
     Ui::DSeniorKeysPage* ui;
     CbNotice* m_notice = nullptr;
-    QString m_scrollBarStyleSheet;
-    QString m_linkColor;
     QString m_linkFontFamily;
     bool m_listChanged = false;
     bool m_finished = false;

@@ -3,7 +3,6 @@
 #include "ui_DStrokeConfigView.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "profiles/DSeniorKeyRecords.h"
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DPopupShape.h"
@@ -49,29 +48,7 @@ DStrokeConfigView::~DStrokeConfigView()
 
 void DStrokeConfigView::setTheme()
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    // The inner frames only lay out; drawn, they would box the text and
-    // the slider inside the rounded panel.
-    setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QLabel{ color: rgb(%1); }\nQFrame#frame, QFrame#frame_2, QFrame#frame_3{ border: none; }"),
-        {theme.textDefaultColor}));
-    m_ui->frame_Title->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1); border: none; border-bottom: 3px solid rgb(%2); "
-                       "border-top-left-radius: 12px; border-top-right-radius: 12px; }\n"
-                       "QLabel#label_Title{ color: rgb(%3); }"),
-        {theme.settingsTitleColorStart, theme.macroBorderColor, theme.textCheckedColor}));
-    m_ui->frame_Bg666->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral(
-            "QFrame#frame_Bg666{ border: 1px solid rgb(%1); background-color: rgb(%2); border-radius: 12px; }"),
-        {theme.textCheckedColor, theme.settingsTitleColorStart}));
-    m_ui->horizontalSlider_StrokeView->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QSlider::groove:horizontal{ height: 6px; left: 0px; right: 0px; border: none; "
-                       "border-radius: 3px; background: rgba(%1); }\n"
-                       "QSlider::handle:horizontal{ width: 16px; height: 16px; margin-top: -5px; margin-bottom: -5px; "
-                       "margin-left: 0px; margin-right: 0px; border-image: url(:/images/DKS/slider.png); }\n"
-                       "QSlider::sub-page:horizontal{ border-radius: 3px; background: rgba(%2); }"),
-        {theme.deviceBorderColor, theme.textCheckedColor}));
-
+    // The colours come from the application's sheet (70-seniorkeys.qss).
     QFont font = DDataManager::getInstance()->getFont(1);
     font.setPointSize(12);
     m_ui->label->setFont(font);
