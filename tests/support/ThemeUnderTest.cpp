@@ -13,12 +13,25 @@
 
 namespace ThemeUnderTest {
 
+namespace {
+const char* const kNames[] = {"dark", "light", "blue", "pink"};
+} // namespace
+
 void addEveryThemeRow()
 {
     QTest::addColumn<int>("theme");
-    const char* const names[] = {"dark", "light", "blue", "pink"};
     for (int theme = 0; theme < 4; ++theme)
-        QTest::newRow(names[theme]) << theme;
+        QTest::newRow(kNames[theme]) << theme;
+}
+
+void addEveryThemeRow(const QStringList& languages)
+{
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<QString>("language");
+    for (int theme = 0; theme < 4; ++theme) {
+        for (const QString& language : languages)
+            QTest::addRow("%s %s", kNames[theme], qPrintable(language)) << theme << language;
+    }
 }
 
 Scope::Scope(int theme)

@@ -10,6 +10,8 @@ class QWidget;
 namespace ThemeUnderTest {
 
 void addEveryThemeRow();
+// Every theme in each language (columns "theme" and "language").
+void addEveryThemeRow(const QStringList& languages);
 
 // Loads the theme and sets its sheet on the application; the first theme
 // comes back when it goes.

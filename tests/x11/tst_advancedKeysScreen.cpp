@@ -1,6 +1,7 @@
 #include "support/ApplicationSetUp.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
+#include "support/ThemeUnderTest.h"
 
 #include "app/DDataManager.h"
 #include "profiles/DSeniorKeyRecords.h"
@@ -9,7 +10,6 @@
 #include "ui/seniorKeys/DSeniorKeyEventListItem.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/seniorKeys/DStrokeConfigView.h"
-#include "ui/widgets/DAppStyle.h"
 
 #include <QEnterEvent>
 #include <QHBoxLayout>
@@ -60,7 +60,11 @@ class tst_advancedKeysScreen : public QObject
 private slots:
     void initTestCase() { prepareApplicationTest(); }
 
-    void piecesOnScreen_data() { addThemeAndLanguageRows(); }
+    void piecesOnScreen_data()
+    {
+        ThemeUnderTest::addEveryThemeRow(
+            {QStringLiteral("English"), QStringLiteral("German"), QStringLiteral("Russian")});
+    }
 
     void piecesOnScreen()
     {
@@ -68,10 +72,8 @@ private slots:
         QFETCH(QString, language);
         QTranslator translator;
         QVERIFY(installTranslation(translator, language));
-        DDataManager* data = DDataManager::getInstance();
-        data->loadTheme(theme);
-        DAppStyle::apply(theme);
-        const themeColorData colors = data->themeColors();
+        const ThemeUnderTest::Scope themed(theme);
+        const themeColorData colors = DDataManager::getInstance()->themeColors();
 
         QWidget window;
         window.setObjectName(QStringLiteral("window"));
@@ -150,13 +152,15 @@ private slots:
         }
         popup->close();
         QCoreApplication::removeTranslator(&translator);
-        data->loadTheme(0);
-        DAppStyle::apply(0);
     }
 
     // The editor itself with a DKS record of taps and holds, an MT and a
     // TGL record on show in turn, and its kind bubble.
-    void editorOnScreen_data() { addThemeAndLanguageRows(); }
+    void editorOnScreen_data()
+    {
+        ThemeUnderTest::addEveryThemeRow(
+            {QStringLiteral("English"), QStringLiteral("German"), QStringLiteral("Russian")});
+    }
 
     void editorOnScreen()
     {
@@ -164,9 +168,7 @@ private slots:
         QFETCH(QString, language);
         QTranslator translator;
         QVERIFY(installTranslation(translator, language));
-        DDataManager* data = DDataManager::getInstance();
-        data->loadTheme(theme);
-        DAppStyle::apply(theme);
+        const ThemeUnderTest::Scope themed(theme);
 
         DSeniorKeyRecords records{emptySeniorKeyFile()};
         QVERIFY(records.load());
@@ -221,8 +223,6 @@ private slots:
         QApplication::sendEvent(help, &leave);
         delete page;
         QCoreApplication::removeTranslator(&translator);
-        data->loadTheme(0);
-        DAppStyle::apply(0);
     }
 };
 
