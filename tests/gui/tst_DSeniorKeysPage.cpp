@@ -238,6 +238,30 @@ private slots:
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
     }
 
+    // The question marks and the hold duration's handle are drawn in the
+    // theme's accent, no other theme's colour left over.
+    void marksTakeTheAccent_data() { ThemeUnderTest::addEveryThemeRow(); }
+    void marksTakeTheAccent()
+    {
+        QFETCH(int, theme);
+        const ThemeUnderTest::Scope themed(theme);
+        DSeniorKeysPage* page = openEditor();
+        const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+        const auto drawnIn = [](QWidget* widget, const QColor& colour) {
+            const QImage image = widget->grab().toImage();
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (image.pixelColor(x, y).rgb() == colour.rgb())
+                        return true;
+                }
+            }
+            return false;
+        };
+        for (const char* help : {"toolButton_ExplainInfo", "toolButton_ExplainInfo02"})
+            QVERIFY2(drawnIn(child<QWidget>(page, help), roles.color(DThemeRoles::AccentText)), help);
+        QVERIFY(drawnIn(child<QWidget>(page, "horizontalSlider_HoldDuration"), roles.color(DThemeRoles::Accent)));
+    }
+
     // An advanced-key file found damaged when the editor opens is told as
     // the device page tells it: the file, whether its backup or an empty
     // file took its place, and where the damaged copy went; the list then

@@ -15,14 +15,47 @@ namespace {
 constexpr int kIcon = 16;
 constexpr int kHalfIcon = kIcon / 2;
 
+// The mark of a point of the grid in the theme's colours: a plus in a faint
+// ring where nothing is bound, a disc of the accent with a dot that reads on
+// it where an action is.
+QPixmap pointMark(bool bound, const DThemeRoles& roles)
+{
+    constexpr qreal kScale = 2; // sharp on a screen of twice the density
+    QPixmap mark(int(kIcon * kScale), int(kIcon * kScale));
+    mark.setDevicePixelRatio(kScale);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(kHalfIcon, kHalfIcon);
+    if (bound) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(roles.color(DThemeRoles::AccentText));
+        painter.drawEllipse(centre, 7.2, 7.2);
+        painter.setBrush(roles.color(DThemeRoles::OnAccent));
+        painter.drawEllipse(centre, 2.4, 2.4);
+        return mark;
+    }
+    const QColor line = roles.color(DThemeRoles::MutedText);
+    QColor fill = line;
+    fill.setAlphaF(0.25);
+    painter.setPen(QPen(line, 1.4));
+    painter.setBrush(fill);
+    painter.drawEllipse(centre, 6.6, 6.6);
+    painter.setPen(QPen(line, 1.6, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(kHalfIcon, 5), QPointF(kHalfIcon, 11));
+    painter.drawLine(QPointF(5, kHalfIcon), QPointF(11, kHalfIcon));
+    return mark;
+}
+
 } // namespace
 
 DDksShowWidget::DDksShowWidget(QWidget* parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
-    m_pixmapDefault.load(QStringLiteral(":/images/DKS/addEventDef.png"));
-    m_pixmapSelected.load(QStringLiteral(":/images/DKS/addEventSel.png"));
+    const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+    m_pixmapDefault = pointMark(false, roles);
+    m_pixmapSelected = pointMark(true, roles);
     std::memset(&m_seniorKeyInfo, 0, sizeof m_seniorKeyInfo);
     const QColor accent = DDataManager::getInstance()->themeRoles().color(DThemeRoles::AccentText);
     m_accentRed = accent.red();

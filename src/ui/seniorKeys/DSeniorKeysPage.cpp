@@ -15,6 +15,7 @@
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DPopupShape.h"
 #include "ui/widgets/DStoreMessage.h"
+#include "ui/widgets/DThemeIcons.h"
 #include "ui_DSeniorKeysPage.h"
 
 #include <QButtonGroup>
@@ -193,6 +194,13 @@ void DSeniorKeysPage::setTheme()
     normal.setPointSize(8);
     ui->label_Stroke02->setFont(normal);
     ui->label_Stroke03->setFont(normal);
+    // The question mark is one drawing in every theme, tinted to its accent.
+    const QIcon help(DThemeIcons::tinted(QStringLiteral(":/images/publicIco/question.png"),
+                                         data->themeRoles().color(DThemeRoles::AccentText)));
+    for (QToolButton* button : {ui->toolButton_ExplainInfo, ui->toolButton_ExplainInfo02}) {
+        button->setIcon(help);
+        button->setIconSize(button->maximumSize());
+    }
 }
 
 QString DSeniorKeysPage::linkText(const QString& readout) const
