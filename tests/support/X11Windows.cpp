@@ -43,24 +43,41 @@ QVector<X11Windows::Window> X11Windows::mappedWindowsOf(qint64 pid) const
     QVector<Window> found;
     if (!m_display)
         return found;
+    collectMapped(DefaultRootWindow(m_display), pid, kFrameDepth, found);
+    return found;
+}
+
+void X11Windows::collectMapped(unsigned long parentWindow, qint64 pid, int depth, QVector<Window>& found) const
+{
     const Atom pidAtom = XInternAtom(m_display, "_NET_WM_PID", False);
     const Atom motifAtom = XInternAtom(m_display, "_MOTIF_WM_HINTS", False);
     const Atom nameAtom = XInternAtom(m_display, "_NET_WM_NAME", False);
     const Atom utf8Atom = XInternAtom(m_display, "UTF8_STRING", False);
-    ::Window root = DefaultRootWindow(m_display), parent = 0, *children = nullptr;
+    const ::Window root = DefaultRootWindow(m_display);
+    ::Window queried = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
-    if (!XQueryTree(m_display, root, &root, &parent, &children, &count))
-        return found;
+    if (!XQueryTree(m_display, parentWindow, &queried, &parent, &children, &count))
+        return;
     for (unsigned int i = 0; i < count; ++i) {
         XWindowAttributes attributes;
         if (!XGetWindowAttributes(m_display, children[i], &attributes) || attributes.map_state != IsViewable)
             continue;
         unsigned long windowPid = 0;
-        if (!cardinalProperty(m_display, children[i], pidAtom, &windowPid, 1) || qint64(windowPid) != pid)
+        if (!cardinalProperty(m_display, children[i], pidAtom, &windowPid, 1)) {
+            // A window manager's frame: the client it reparented lies inside.
+            if (depth > 0)
+                collectMapped(children[i], pid, depth - 1, found);
+            continue;
+        }
+        if (qint64(windowPid) != pid)
             continue;
         Window window;
         window.id = children[i];
-        window.geometry = QRect(attributes.x, attributes.y, attributes.width, attributes.height);
+        int x = attributes.x, y = attributes.y;
+        ::Window unused = 0;
+        if (parentWindow != root)
+            XTranslateCoordinates(m_display, children[i], root, 0, 0, &x, &y, &unused);
+        window.geometry = QRect(x, y, attributes.width, attributes.height);
         unsigned long motif[3] = {0, 0, 0};
         // flags bit 1: the decorations field is valid; decorations 0: none.
         window.undecorated
@@ -79,8 +96,8 @@ QVector<X11Windows::Window> X11Windows::mappedWindowsOf(qint64 pid) const
             XFree(data);
         found << window;
     }
-    XFree(children);
-    return found;
+    if (children)
+        XFree(children);
 }
 
 void X11Windows::requestClose(qint64 pid) const

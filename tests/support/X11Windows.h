@@ -8,7 +8,8 @@ typedef struct _XDisplay Display;
 
 // The mapped top-level X11 windows of another process, found through the
 // _NET_WM_PID property Qt sets. For tests and benchmarks that start the
-// program as a child on an X server with no window manager.
+// program as a child on an X server, with or without a window manager (one
+// that reparents finds each client inside its frame).
 class X11Windows
 {
 public:
@@ -33,5 +34,10 @@ public:
     void requestClose(qint64 pid) const;
 
 private:
+    // Frames nest clients this deep at most (a frame, and a frame inside it).
+    static constexpr int kFrameDepth = 2;
+
+    void collectMapped(unsigned long parentWindow, qint64 pid, int depth, QVector<Window>& found) const;
+
     Display* m_display = nullptr;
 };
