@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -95,7 +96,8 @@ private slots:
     void batteryOfTheSelectedKeyboardOnly()
     {
         SimulatorHarness sim;
-        auto selected = sim.plug("OV82");
+        // One that can run from its battery: a cable-only keyboard shows no level.
+        auto selected = sim.plug("OV84W");
         auto other = sim.plug("OV84");
         std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
@@ -116,16 +118,28 @@ private slots:
         QVERIFY(charging->isHidden());
         QCOMPARE(mode->text(), QStringLiteral("USB"));
 
-        // Charging: the mark shows and the icon fills step by step from empty.
+        // Charging: the mark shows and the icon fills step by step from
+        // empty, while the page can be seen.
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page.get()));
         sendState(*page, sim, selected, 1, 40);
         QVERIFY(!charging->isHidden());
         QVERIFY(!battery->showText());
+        QTRY_VERIFY_WITH_TIMEOUT(battery->level() < 23, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(battery->level() >= 3, 5000);
         const int reached = battery->level();
         // Another charging report does not restart it from empty.
         sendState(*page, sim, selected, 1, 40);
         QVERIFY(battery->level() >= reached);
         QTRY_VERIFY_WITH_TIMEOUT(battery->level() > reached, 5000);
+        // Nobody sees a hidden page: its animation wakes nothing, and goes
+        // on when it shows again.
+        auto* animation = battery->findChild<QTimer*>();
+        QVERIFY(animation && animation->isActive());
+        page->hide();
+        QVERIFY(!animation->isActive());
+        page->show();
+        QVERIFY(animation->isActive());
 
         sendState(*page, sim, selected, 2, 64);
         QCOMPARE(battery->level(), 100);

@@ -1,8 +1,9 @@
 #include "ui/widgets/TextMoveWidget.h"
 
+#include "ui/widgets/DShownTimer.h"
+
 #include <QEvent>
 #include <QLabel>
-#include <QTimer>
 
 namespace {
 // How far a text wider than the widget swings past either edge.
@@ -21,11 +22,11 @@ TextMoveWidget::TextMoveWidget(QWidget* parent)
     setForeground(m_foreground);
     setBackground(m_background);
 
-    m_timer = new QTimer(this);
-    m_timer->setInterval(m_interval);
+    // A hidden marquee would wake the program fifty times a second for
+    // nothing: its timer runs only while it can be seen.
+    m_timer = new DShownTimer(this, m_interval);
     connect(m_timer, &QTimer::timeout, this, &TextMoveWidget::updatePos);
-    // The timer runs only while the marquee can be seen (see showEvent): a
-    // hidden one would wake the program fifty times a second for nothing.
+    m_timer->setWanted(true);
     measureText();
 }
 
@@ -171,18 +172,6 @@ void TextMoveWidget::leaveEvent(QEvent* event)
     if (m_mouseHoverStop)
         setHoverLook(false);
     QWidget::leaveEvent(event);
-}
-
-void TextMoveWidget::showEvent(QShowEvent* event)
-{
-    m_timer->start();
-    QWidget::showEvent(event);
-}
-
-void TextMoveWidget::hideEvent(QHideEvent* event)
-{
-    m_timer->stop();
-    QWidget::hideEvent(event);
 }
 
 void TextMoveWidget::changeEvent(QEvent* event)

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+class DShownTimer;
 class QLabel;
-class QTimer;
 
 // A marquee: a label that a timer moves sideways, so a name too long for its
 // place can still be read.
@@ -37,8 +37,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private slots:
@@ -61,5 +59,5 @@ private:
     int m_textY = 0;
     int m_textWidth = 0;
     QLabel* m_label = nullptr;
-    QTimer* m_timer = nullptr;
+    DShownTimer* m_timer = nullptr;
 };

@@ -30,6 +30,7 @@
 #include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DShownTimer.h"
 #include "ui/widgets/DToolTipExplain.h"
 
 #include <QButtonGroup>
@@ -119,8 +120,7 @@ DDevicePage::DDevicePage(QWidget* parent)
 
     m_ui->label_Charging->hide();
     m_batteryStep = 0;
-    m_batteryTimer = new QTimer(this);
-    m_batteryTimer->setInterval(DChargingDisplay::kAnimationIntervalMs);
+    m_batteryTimer = new DShownTimer(m_ui->label_ElectricityNum, DChargingDisplay::kAnimationIntervalMs);
     connect(m_batteryTimer, &QTimer::timeout, this, &DDevicePage::onTimerChangingBatteryNum);
 
     connect(this, &DDevicePage::sigMacroListHaveChangedSendToDevice, this,
@@ -874,12 +874,12 @@ void DDevicePage::onSendChargingStatusAndElectricity(int chargingStatus, int ele
     m_ui->label_ElectricityNum->setShowText(view.levelTextShown);
     if (view.animating) {
         // Repeated charging reports must not send the animation back to empty.
-        if (!m_batteryTimer->isActive()) {
+        if (!m_batteryTimer->isWanted()) {
             m_batteryStep = 0;
-            m_batteryTimer->start();
+            m_batteryTimer->setWanted(true);
         }
     } else {
-        m_batteryTimer->stop();
+        m_batteryTimer->setWanted(false);
         m_ui->label_ElectricityNum->setLevel(view.level);
     }
     m_ui->label_Mode->setText(DChargingDisplay::modeText(keyboardMode));

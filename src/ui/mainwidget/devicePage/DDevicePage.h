@@ -23,6 +23,7 @@ class DKeyBitmap;
 class DLightsConfigPage;
 class DOnboardDownload;
 class DPerformancePage;
+class DShownTimer;
 class DReportFrame;
 class DTriggerSettingPage;
 class MainHidInterFace;
@@ -337,6 +338,6 @@ private:
 
     DOnboardDownload* m_onboardDownload = nullptr;
     bool m_sleepTimeAcked = false;
-    QTimer* m_batteryTimer = nullptr;
+    DShownTimer* m_batteryTimer = nullptr;
     int m_batteryStep = 0;
 };
