@@ -73,6 +73,13 @@ DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent
     : QWidget(parent)
     , m_ui(new Ui::DMainWidget)
 {
+    m_userIniPath = DDataManager::getInstance()->userConfigDir() + DDataManager::userConfigFileName();
+    m_userSettings = new QSettings(m_userIniPath, QSettings::IniFormat, this);
+    // The application's sheet and palette go on before the first widget of
+    // the window exists: set afterwards, they would style every widget made
+    // so far a second time.
+    const int themeIndex = m_userSettings->value(DUserSettingsKeys::kThemeIndex, 0).toInt();
+    DAppStyle::apply(themeIndex);
     m_ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
     g_mainWidget = this;
@@ -108,8 +115,6 @@ DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent
 
     m_ui->label_SdkVer->hide();
 
-    m_userIniPath = DDataManager::getInstance()->userConfigDir() + DDataManager::userConfigFileName();
-    m_userSettings = new QSettings(m_userIniPath, QSettings::IniFormat, this);
     applyStartupSettings();
 
     createTray();
@@ -150,7 +155,7 @@ DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent
         onClickCtrlHidListStatusBut();
     }
 
-    onChangAppTheme(m_userSettings->value(DUserSettingsKeys::kThemeIndex, 0).toInt());
+    themeWindow(themeIndex);
 }
 
 DMainWidget::~DMainWidget()
@@ -436,6 +441,12 @@ void DMainWidget::omUpdataAllUI()
 
 void DMainWidget::onChangAppTheme(int themeIndex)
 {
+    DAppStyle::apply(themeIndex);
+    themeWindow(themeIndex);
+}
+
+void DMainWidget::themeWindow(int themeIndex)
+{
     DDataManager* data = DDataManager::getInstance();
     const themeColorData theme = data->themeColors();
     {
@@ -484,7 +495,6 @@ void DMainWidget::onChangAppTheme(int themeIndex)
     nameFont.setPointSize(14);
     m_ui->label_ProductName->setFont(nameFont);
     m_ui->label_DeviceName->setFont(nameFont);
-    DAppStyle::apply(themeIndex);
     m_devicePage->setTheme();
     setListToggleLook(m_deviceListShown);
     DThemeIcons::applyTo(this, DThemeColor::fromText(theme.textDefaultColor),

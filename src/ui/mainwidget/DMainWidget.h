@@ -150,6 +150,9 @@ private:
     void retranslateTray();
     void placeListToggleButton();
     void setListToggleLook(bool listShown);
+    // The theme's look on this window's own widgets and pages; the
+    // application's sheet is DAppStyle::apply's.
+    void themeWindow(int themeIndex);
     QRect globalWindowRect() const;
     void quitApplication();
     void registerDeviceNotifications(DeviceChangeSource* source);
