@@ -1,3 +1,4 @@
+#include "support/PaintCounter.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -6,22 +7,6 @@
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QSignalSpy>
-
-namespace {
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-} // namespace
 
 class tst_ArrowWidget : public QObject
 {

@@ -1,3 +1,4 @@
+#include "support/PaintCounter.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -181,6 +182,50 @@ private slots:
         QCOMPARE(f.view.keyboardSpace()->size(), spaceAt(1.0f));
         QCOMPARE(f.cap(41)->geometry().topLeft(), QPoint(hidDeviceJoinFrame::scaled(esc.posX * 1.0f) + 10,
                                                          hidDeviceJoinFrame::scaled(esc.posY * 1.0f) + 10));
+    }
+
+    // A cap that changes colour repaints alone: it draws its own part of the
+    // picture, so neither the picture nor anything beneath it is drawn
+    // again. Unmarked, a cap shows exactly the picture it covers, at every
+    // zoom.
+    void capsRepaintAloneOverThePicture_data()
+    {
+        QTest::addColumn<float>("zoom");
+        QTest::newRow("zoom 1.0") << 1.0f;
+        QTest::newRow("zoom 1.5") << 1.5f;
+    }
+    void capsRepaintAloneOverThePicture()
+    {
+        QFETCH(float, zoom);
+        ViewFixture f("OV68M");
+        f.view.setScale(zoom, true);
+        auto* frame = f.view.pictureLayer()->findChild<QFrame*>(QStringLiteral("frame"));
+        QVERIFY(frame);
+        QTRY_COMPARE(frame->size(), f.view.keyboardSpace()->size() - QSize(20, 20));
+        const QImage picture = frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int usage : {4, 41, 44}) {
+            keyboardButCustom* cap = f.cap(usage);
+            QVERIFY(cap);
+            const QImage drawn = cap->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(drawn, picture.copy(cap->geometry().translated(-10, -10)));
+        }
+
+        // Whatever the zoom left to be drawn is drawn before counting.
+        f.view.repaint();
+        QCoreApplication::processEvents();
+        keyboardButCustom* lit = f.cap(4);
+        PaintCounter pictureFrame(frame);
+        PaintCounter view(&f.view);
+        PaintCounter capPaints(lit);
+        lit->setLightColorEnabled(true);
+        lit->setColorShowMode(true);
+        lit->setLightColor(QColor(40, 90, 250));
+        QTRY_VERIFY(capPaints.paints > 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(pictureFrame.paints, 0);
+        QCOMPARE(view.paints, 0);
+        const QColor centre = lit->grab().toImage().pixelColor(lit->width() / 2, lit->height() / 2);
+        QCOMPARE(centre.rgb(), QColor(40, 90, 250).rgb());
     }
 
     void zoomUsesTheRoundingRule()

@@ -186,6 +186,43 @@ private slots:
         }
     }
 
+    // Given the picture it covers, a cap draws it under its marks and hides
+    // what lies beneath; a picture that lets anything through, or does not
+    // fit the cap, leaves the cap see-through.
+    void backdropUnderTheMarks_data()
+    {
+        QTest::addColumn<QSize>("pictureSize");
+        QTest::addColumn<int>("alpha");
+        QTest::addColumn<bool>("drawn");
+        QTest::newRow("opaque picture of the cap's size") << QSize(60, 40) << 255 << true;
+        QTest::newRow("translucent picture") << QSize(60, 40) << 200 << false;
+        QTest::newRow("picture of another size") << QSize(50, 40) << 255 << false;
+    }
+    void backdropUnderTheMarks()
+    {
+        QFETCH(QSize, pictureSize);
+        QFETCH(int, alpha);
+        QFETCH(bool, drawn);
+        const QColor paper(10, 120, 30);
+        keyboardButCustom cap;
+        cap.setFixedKeySize(60, 40);
+        QPixmap picture(pictureSize);
+        picture.fill(QColor(paper.red(), paper.green(), paper.blue(), alpha));
+        cap.setBackdrop(picture);
+        QCOMPARE(cap.testAttribute(Qt::WA_OpaquePaintEvent), drawn);
+        const QColor under = drawn ? paper : kBackground;
+        QVERIFY(near(grabOnBlack(cap).pixelColor(30, 20), under));
+
+        cap.setHoverStatus(true);
+        const QImage hovered = grabOnBlack(cap);
+        const double a = 50 / 255.0;
+        const QColor blended(qRound(under.red() + (kAccent.red() - under.red()) * a),
+                             qRound(under.green() + (kAccent.green() - under.green()) * a),
+                             qRound(under.blue() + (kAccent.blue() - under.blue()) * a));
+        QVERIFY2(near(hovered.pixelColor(30, 20), blended), qPrintable(hovered.pixelColor(30, 20).name()));
+        QVERIFY(near(hovered.pixelColor(0, 20), kAccent));
+    }
+
     void lightColourNeedsTheDisplayOn()
     {
         keyboardButCustom cap;

@@ -6,6 +6,7 @@
 #include "support/ApplicationSetUp.h"
 #include "support/CurrentProfileLayer.h"
 #include "support/LockedFolder.h"
+#include "support/SoftKeyLooks.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
@@ -28,6 +29,7 @@
 #include <memory>
 
 using namespace StoreTestSupport;
+using SoftKeyLooks::markedLooks;
 
 namespace {
 
@@ -69,17 +71,6 @@ SoftKeyboardButCustom* keyOf(const QWidget& page, int usage)
             return key;
     }
     return nullptr;
-}
-
-QList<int> markedLooks(const QWidget& page)
-{
-    QList<int> usages;
-    for (SoftKeyboardButCustom* key : page.findChildren<SoftKeyboardButCustom*>()) {
-        if (key->styleSheet().contains(QLatin1String("border-bottom: 1px solid")))
-            usages << key->keyDec();
-    }
-    std::sort(usages.begin(), usages.end());
-    return usages;
 }
 
 // The user tabs onto the field of a page on show.

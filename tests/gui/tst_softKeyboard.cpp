@@ -4,9 +4,12 @@
 // the hover and theme looks, and what the pop-up reports.
 #include "support/ApplicationSetUp.h"
 #include "support/BundleFileInPlace.h"
+#include "support/RenderedLook.h"
+#include "support/SoftKeyLooks.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "app/DThemeRoles.h"
 #include "platform/linux/KeyPositionTable.h"
 #include "ui/mainwidget/devicePage/keyboardView/DKeyLayoutDescription.h"
 #include "ui/mainwidget/devicePage/keyboardView/DSoftKeyboardPage.h"
@@ -21,6 +24,9 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+
+using SoftKeyLooks::markedLooks;
+using SoftKeyLooks::showsMarkedLook;
 
 namespace {
 
@@ -47,11 +53,6 @@ SoftKeyboardButCustom* keyOf(const QWidget& page, int usage)
     return nullptr;
 }
 
-bool showsMarkedLook(const SoftKeyboardButCustom* key)
-{
-    return key->styleSheet().contains(QLatin1String("border-bottom: 1px solid"));
-}
-
 void hover(SoftKeyboardButCustom* key, bool in)
 {
     QEvent event(in ? QEvent::Enter : QEvent::Leave);
@@ -64,17 +65,6 @@ void clickWithPointer(SoftKeyboardButCustom* key)
     hover(key, true);
     QTest::mouseClick(key, Qt::LeftButton);
     hover(key, false);
-}
-
-QList<int> markedLooks(const QWidget& page)
-{
-    QList<int> usages;
-    for (SoftKeyboardButCustom* key : keysOf(page)) {
-        if (showsMarkedLook(key))
-            usages << key->keyDec();
-    }
-    std::sort(usages.begin(), usages.end());
-    return usages;
 }
 
 void resetTables()
@@ -405,18 +395,33 @@ private slots:
         page.setMarkEnabled(true);
         clickWithPointer(keyOf(page, kLeftCtrl));
         DDataManager* data = DDataManager::getInstance();
-        const QString before = data->themeColors().textCheckedColor;
+        const QColor before = data->themeRoles().color(DThemeRoles::KeySelected);
         data->loadTheme(2);
-        const QString accent = data->themeColors().textCheckedColor;
+        const QColor accent = data->themeRoles().color(DThemeRoles::KeySelected);
         QVERIFY(accent != before);
         page.setTheme();
         QCOMPARE(markedLooks(page), QList<int>({kLeftCtrl}));
-        QVERIFY(keyOf(page, kLeftCtrl)->styleSheet().startsWith(QStringLiteral("color:rgb(%1);").arg(accent)));
-        QVERIFY(
-            keyOf(page, kKeyA)
-                ->styleSheet()
-                .contains(
-                    QStringLiteral("background-color:rgb(%1);").arg(data->themeColors().deviceSoftkeyboardButColor)));
+        // The caption takes the accent too, not the bottom line alone: its
+        // inkiest pixel lies nearer the accent than the plain caption colour.
+        SoftKeyboardButCustom* ctrl = keyOf(page, kLeftCtrl);
+        const QImage drawn = ctrl->grab().toImage();
+        const QColor cap = data->themeRoles().color(DThemeRoles::KeyCap);
+        const QColor plain = data->themeRoles().color(DThemeRoles::KeyCapText);
+        const auto distance = [](const QColor& a, const QColor& b) {
+            return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+        };
+        QColor inkiest = cap;
+        // Inside the rounded corners and above the bottom line.
+        for (int y = 3; y + 3 < drawn.height(); ++y) {
+            for (int x = 3; x + 3 < drawn.width(); ++x) {
+                const QColor seen = drawn.pixelColor(x, y);
+                if (distance(seen, cap) > distance(inkiest, cap))
+                    inkiest = seen;
+            }
+        }
+        QVERIFY2(distance(inkiest, accent) < distance(inkiest, plain), qPrintable(inkiest.name()));
+        QCOMPARE(RenderedLook::background(keyOf(page, kKeyA)).rgb(),
+                 data->themeRoles().color(DThemeRoles::KeyCap).rgb());
     }
 
     // A reload drops the marks with the keys: two modifiers can be marked at

@@ -109,7 +109,6 @@ void DSoftKeyboardPage::parseKeyboardInfo(const QByteArray& text)
         }
     }
     m_keyNames.insert(kFnUsage, QStringLiteral("Fn"));
-    applyThemeColors();
     DDataManager* data = DDataManager::getInstance();
     data->setKeyNameMap(m_keyNames);
     data->setVirtualKeyToHidMap(m_virtualKeyToHid);
@@ -147,19 +146,11 @@ void DSoftKeyboardPage::markKey(int keyDec)
     key->setButtonState(0);
 }
 
+// The keys paint in the theme's colours as they are when drawn.
 void DSoftKeyboardPage::setTheme()
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    m_accentColor = theme.textCheckedColor;
-    m_textColor = theme.deviceSoftkeyboardButDefaultTextColor;
-    m_backgroundColor = theme.deviceSoftkeyboardButColor;
-    applyThemeColors();
-}
-
-void DSoftKeyboardPage::applyThemeColors()
-{
     for (SoftKeyboardButCustom* key : qAsConst(m_keyButtons))
-        key->setThemeColors(m_textColor, m_accentColor, m_backgroundColor);
+        key->update();
 }
 
 void DSoftKeyboardPage::onKeyButtonClicked()

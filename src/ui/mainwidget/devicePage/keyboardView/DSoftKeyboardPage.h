@@ -45,7 +45,6 @@ public slots:
 
 private:
     void parseKeyboardInfo(const QByteArray& text);
-    void applyThemeColors();
 
     Ui::DSoftKeyboardPage* m_ui = nullptr;
     int m_markMode = -1;
@@ -55,8 +54,5 @@ private:
     QList<SoftKeyboardButCustom*> m_markedKeys;
     int m_modifierCount = 0;
     QMap<int, SoftKeyboardButCustom*> m_keyButtons;
-    QString m_accentColor = QStringLiteral("255,49,53");
-    QString m_textColor = QStringLiteral("30,30,30");
-    QString m_backgroundColor = QStringLiteral("75,75,75");
     int m_layoutCode = 31;
 };

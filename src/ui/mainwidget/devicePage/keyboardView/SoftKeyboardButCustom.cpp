@@ -1,6 +1,11 @@
 #include "ui/mainwidget/devicePage/keyboardView/SoftKeyboardButCustom.h"
 
+#include "app/DDataManager.h"
+#include "app/DThemeRoles.h"
+
 #include <QCoreApplication>
+#include <QPainter>
+#include <QPainterPath>
 
 namespace {
 
@@ -18,32 +23,20 @@ constexpr ShownName kShownNames[] = {
     {138, QT_TRANSLATE_NOOP("QObject", "K132")},    {136, QT_TRANSLATE_NOOP("QObject", "K133")},
 };
 
-QString marked(const QString& accent)
-{
-    return QStringLiteral("color:rgb(%1); font: 75 7pt \"Microsoft YaHei\"; border-bottom: 1px solid rgb(%1); "
-                          "border-radius:3px;")
-        .arg(accent);
-}
-
-QString plain(const QString& text)
-{
-    return QStringLiteral(
-               "color:rgb(%1); font: 75 7pt \"Microsoft YaHei\"; border-bottom: 0px solid #7F8386; border-radius:3px;")
-        .arg(text);
-}
+constexpr int kCornerRadius = 3;
+constexpr int kCaptionPointSize = 7;
 
 } // namespace
 
 SoftKeyboardButCustom::SoftKeyboardButCustom(QWidget* parent)
     : QToolButton(parent)
-    , m_markedStyle(QStringLiteral("color:#FF3135; font: 75 7pt \"Microsoft YaHei\"; border-bottom: 1px solid #FF3135; "
-                                   "border-radius:3px;"))
-    , m_plainStyle(QStringLiteral("color:#c3c3c3; font: 75 7pt \"Microsoft YaHei\"; border-bottom: 0px solid "
-                                  "#7F8386; border-radius:3px;"))
-    , m_backgroundStyle(QStringLiteral("background-color:#4b4b4b;"))
+    , m_captionFont(QStringLiteral("Microsoft YaHei"))
 {
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    showPlainLook();
+    m_captionFont.setPointSize(kCaptionPointSize);
+    m_captionFont.setWeight(QFont::Normal);
+    // What the caption is drawn in is also what measuring the key reads.
+    setFont(m_captionFont);
 }
 
 void SoftKeyboardButCustom::setFixedButtonSize(int w, int h)
@@ -88,15 +81,6 @@ void SoftKeyboardButCustom::setRestoreOnLeave(bool restore)
     m_restoreOnLeave = restore;
 }
 
-void SoftKeyboardButCustom::setThemeColors(const QString& textColor, const QString& accentColor,
-                                           const QString& backgroundColor)
-{
-    m_markedStyle = marked(accentColor);
-    m_plainStyle = plain(textColor);
-    m_backgroundStyle = QStringLiteral("background-color:rgb(%1);").arg(backgroundColor);
-    setButtonState(m_marked ? 1 : 0);
-}
-
 void SoftKeyboardButCustom::enterEvent(QEvent* event)
 {
     showMarkedLook();
@@ -112,10 +96,35 @@ void SoftKeyboardButCustom::leaveEvent(QEvent* event)
 
 void SoftKeyboardButCustom::showMarkedLook()
 {
-    setStyleSheet(m_markedStyle + m_backgroundStyle);
+    if (m_markedLook)
+        return;
+    m_markedLook = true;
+    update();
 }
 
 void SoftKeyboardButCustom::showPlainLook()
 {
-    setStyleSheet(m_plainStyle + m_backgroundStyle);
+    if (!m_markedLook)
+        return;
+    m_markedLook = false;
+    update();
+}
+
+void SoftKeyboardButCustom::paintEvent(QPaintEvent*)
+{
+    const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QPainterPath cap;
+    cap.addRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
+    painter.fillPath(cap, roles.color(DThemeRoles::KeyCap));
+    const QColor caption = roles.color(m_markedLook ? DThemeRoles::KeySelected : DThemeRoles::KeyCapText);
+    if (m_markedLook) {
+        painter.setClipPath(cap);
+        painter.fillRect(QRect(0, height() - 1, width(), 1), caption);
+        painter.setClipping(false);
+    }
+    painter.setFont(m_captionFont);
+    painter.setPen(caption);
+    painter.drawText(rect().adjusted(0, 0, 0, -1), Qt::AlignCenter | Qt::TextHideMnemonic, text());
 }

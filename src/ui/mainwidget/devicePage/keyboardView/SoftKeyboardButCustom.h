@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QToolButton>
 
 // One key of the on-screen keyboard. Under the pointer every key shows the
 // marked look, so the user sees which key a click names; a key the page has
-// marked keeps that look when the pointer leaves.
+// marked keeps that look when the pointer leaves. The key draws itself in the
+// theme's key colours (a cap, its caption, and in the marked look the
+// caption and a bottom line in the selection colour): a hundred keys with a
+// style sheet each cost more to polish than to paint.
 class SoftKeyboardButCustom : public QToolButton
 {
     Q_OBJECT
@@ -21,8 +25,6 @@ public:
     // 0 plain, 1 marked.
     void setButtonState(int state);
     void setRestoreOnLeave(bool restore);
-    // Colours are "r,g,b" texts.
-    void setThemeColors(const QString& textColor, const QString& accentColor, const QString& backgroundColor);
 
     // The translated name of an international or input-method key, which
     // both caption and label use; null for any other key.
@@ -31,6 +33,7 @@ public:
 protected:
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void showMarkedLook();
@@ -40,7 +43,6 @@ private:
     QString m_keyCharacter;
     bool m_restoreOnLeave = true;
     bool m_marked = false;
-    QString m_markedStyle;
-    QString m_plainStyle;
-    QString m_backgroundStyle;
+    bool m_markedLook = false;
+    QFont m_captionFont;
 };

@@ -91,6 +91,7 @@ void hidDeviceJoinFrame::loadKeyboard(hidStructInfoAll record)
     m_colorLayer = new keyColorRgbFrameItem(m_layerHost);
     m_pictureLayer = new keyboardImageFrameItem(m_layerHost);
     connect(m_keyFrame, &keySelectFrame::sigKeyboardAlreadyLoad, this, &hidDeviceJoinFrame::onKeyboardAlreadyLoad);
+    connect(m_pictureLayer, &keyboardImageFrameItem::pictureChanged, this, &hidDeviceJoinFrame::giveCapsThePicture);
 
     auto* stack = new QStackedLayout(m_layerHost);
     stack->setStackingMode(QStackedLayout::StackAll);
@@ -115,6 +116,18 @@ void hidDeviceJoinFrame::loadKeyboard(hidStructInfoAll record)
     m_pictureLayer->setDeviceInfo(info);
     m_keyFrame->loadKeyboard(info);
     m_keyFrame->setKeysState(false, true);
+    giveCapsThePicture();
+}
+
+// The caps draw their part of the picture at the size it is shown, which the
+// zoom sets before the layout gets to resize the picture's frame.
+void hidDeviceJoinFrame::giveCapsThePicture()
+{
+    if (!m_keyFrame || !m_pictureLayer)
+        return;
+    const QPoint origin = m_pictureLayer->pictureOrigin();
+    const QSize shown = m_ui->frame_hidSpace->minimumSize() - QSize(2 * origin.x(), 2 * origin.y());
+    m_keyFrame->setBackdrop(m_pictureLayer->shownPicture(shown), origin);
 }
 
 void hidDeviceJoinFrame::onKeyboardAlreadyLoad()
@@ -179,6 +192,7 @@ void hidDeviceJoinFrame::setScale(float factor, bool)
             enter->setSpecialEnterNotch(scaled(10 * factor), scaled(depth * factor));
         }
     }
+    giveCapsThePicture();
 
     if (!m_keyFrame->hasSideLight())
         return;

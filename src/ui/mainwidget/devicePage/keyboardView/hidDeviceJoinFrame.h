@@ -67,6 +67,7 @@ signals:
 private:
     QRect cellRect(const keyPositionInfo& cell, const QPoint& origin) const;
     QPoint spaceOrigin() const;
+    void giveCapsThePicture();
 
     Ui::hidDeviceJoinFrame* m_ui;
     keySelectFrame* m_keyFrame = nullptr;

@@ -19,6 +19,7 @@
 #include <QDebug>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -196,6 +197,7 @@ void keySelectFrame::parseKeyboardInfo(const char* text)
         }
     }
 
+    giveCapsTheirBackdrop();
     data->setKeyButtonMap(m_keyButtonMap);
     data->setKeyButtonList(m_keyButtonList);
     data->setKeySelectFrame(this);
@@ -208,6 +210,31 @@ void keySelectFrame::parseKeyboardInfo(const char* text)
             cap->setStateColors(kClickedColor, accent);
             cap->setLightColorEnabled(true);
         }
+    }
+}
+
+void keySelectFrame::setBackdrop(const QPixmap& picture, const QPoint& origin)
+{
+    m_backdrop = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    m_backdropOrigin = origin;
+    giveCapsTheirBackdrop();
+}
+
+void keySelectFrame::giveCapsTheirBackdrop()
+{
+    for (keyboardButCustom* cap : qAsConst(m_keyButtonList)) {
+        const QRect area = cap->geometry().translated(-m_backdropOrigin);
+        if (m_backdrop.isNull() || !m_backdrop.rect().contains(area)) {
+            cap->setBackdrop(QPixmap());
+            continue;
+        }
+        const QImage part = m_backdrop.copy(area);
+        bool opaque = true;
+        for (int y = 0; y < part.height() && opaque; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(part.constScanLine(y));
+            opaque = std::all_of(line, line + part.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; });
+        }
+        cap->setBackdrop(opaque ? QPixmap::fromImage(part.convertToFormat(QImage::Format_RGB32)) : QPixmap());
     }
 }
 

@@ -4,8 +4,11 @@
 #include "ui/mainwidget/devicePage/keyboardView/keyPositionInfo.h"
 
 #include <QColor>
+#include <QImage>
 #include <QList>
 #include <QMap>
+#include <QPixmap>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
@@ -44,6 +47,10 @@ public:
     void setKeysColorShowMode(bool on);
     void setKeysCalibrationShowMode(bool on);
     void setSideLightVisible(bool visible);
+    // The keyboard picture under this layer, its top left corner at `origin`:
+    // each cap draws its own part of it (see keyboardButCustom::setBackdrop).
+    // Given again whenever the picture or the caps' places change.
+    void setBackdrop(const QPixmap& picture, const QPoint& origin);
 
     QList<keyPositionInfo> keyPositionList() const { return m_keyPositionList; }
     QList<keyPositionInfo> sideLightPositionList() const { return m_sideLightPositionList; }
@@ -82,6 +89,7 @@ public slots:
 
 private:
     void discardBuiltCaps();
+    void giveCapsTheirBackdrop();
     void forgetHandedOverCaps();
     static QColor accentColorFromTheme();
 
@@ -103,4 +111,6 @@ private:
     DKeyGrid::Of<keyboardButCustom*> m_capGrid{};
     QList<keyPositionInfo> m_keyPositionList;
     keyboardButCustom* m_clickedKey = nullptr;
+    QImage m_backdrop;
+    QPoint m_backdropOrigin;
 };

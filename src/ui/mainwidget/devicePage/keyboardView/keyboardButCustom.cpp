@@ -196,6 +196,17 @@ void keyboardButCustom::setLightColorBackup(QColor color)
     m_lightColorBackup = color;
 }
 
+void keyboardButCustom::setBackdrop(const QPixmap& picture)
+{
+    // Only a picture that covers the cap hides what lies beneath it; where it
+    // lets anything through, the cap stays see-through and the layers below
+    // are drawn as before.
+    const bool covers = !picture.isNull() && picture.size() == size() && !picture.hasAlphaChannel();
+    m_backdrop = covers ? picture : QPixmap();
+    setAttribute(Qt::WA_OpaquePaintEvent, covers);
+    update();
+}
+
 void keyboardButCustom::refresh(int)
 {
     repaint();
@@ -225,6 +236,8 @@ bool keyboardButCustom::hasNoLed() const
 void keyboardButCustom::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    if (!m_backdrop.isNull())
+        painter.drawPixmap(0, 0, m_backdrop);
     painter.setRenderHint(QPainter::Antialiasing, true);
 
     if (m_calibrationShowMode) {

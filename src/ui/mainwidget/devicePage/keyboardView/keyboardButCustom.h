@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QPoint>
 #include <QString>
 #include <QToolButton>
 
-// A key cap of the keyboard picture: transparent over the picture, it draws
-// only the markings of the key's state (hover, current key, stored function,
-// not remappable, LED colour, calibration).
+// A key cap of the keyboard picture: it draws only the markings of the key's
+// state (hover, current key, stored function, not remappable, LED colour,
+// calibration) over the picture. Given the part of the picture it covers
+// (setBackdrop), it draws that part itself and is opaque, so a cap that
+// changes colour repaints alone and the picture and page beneath stay as
+// they are; without one it is see-through.
 class keyboardButCustom : public QToolButton
 {
     Q_OBJECT
@@ -64,6 +68,10 @@ public:
     void setLightColorBackup(QColor color);
     QColor lightColorBackup() const { return m_lightColorBackup; }
     QColor getLightColorBackup() const { return m_lightColorBackup; }
+    // The picture under the cap, as large as the cap; a null one, or one that
+    // is not opaque all over, leaves the cap see-through.
+    void setBackdrop(const QPixmap& picture);
+    bool hasBackdrop() const { return !m_backdrop.isNull(); }
 
 public slots:
     void refresh(int);
@@ -118,4 +126,5 @@ private:
     QColor m_accentColor{255, 49, 53, 255};
     QColor m_lightColorBackup;
     bool m_calibrationShowMode = false;
+    QPixmap m_backdrop;
 };

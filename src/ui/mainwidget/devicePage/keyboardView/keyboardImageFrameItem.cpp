@@ -3,14 +3,18 @@
 
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
-#include "app/DStyleSheetUrl.h"
 #include "sdk/include/orvanesdk_records.h"
+
+#include <QEvent>
+#include <QPainter>
 
 keyboardImageFrameItem::keyboardImageFrameItem(QWidget* parent)
     : QWidget(parent)
     , m_ui(new Ui::keyboardImageFrameItem)
 {
     m_ui->setupUi(this);
+    // The frame shows the picture and nothing else: no panel of the style.
+    m_ui->frame->installEventFilter(this);
 }
 
 keyboardImageFrameItem::~keyboardImageFrameItem()
@@ -26,9 +30,43 @@ QString keyboardImageFrameItem::picturePathFor(const QString& pictureName)
 
 void keyboardImageFrameItem::showPicture(const QString& pictureName)
 {
-    m_picturePath = picturePathFor(pictureName);
-    m_ui->frame->setStyleSheet(
-        QStringLiteral("QFrame#frame{border-image: %1;}").arg(DStyleSheetUrl::of(m_picturePath)));
+    const QString path = picturePathFor(pictureName);
+    if (path == m_picturePath)
+        return;
+    m_picturePath = path;
+    m_picture = QPixmap(path);
+    m_scaled = QPixmap();
+    m_ui->frame->update();
+    emit pictureChanged();
+}
+
+QPixmap keyboardImageFrameItem::shownPicture(const QSize& size)
+{
+    if (m_picture.isNull() || size.isEmpty())
+        return QPixmap();
+    if (m_picture.size() == size)
+        return m_picture;
+    if (m_scaled.size() != size)
+        m_scaled = m_picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return m_scaled;
+}
+
+QPoint keyboardImageFrameItem::pictureOrigin() const
+{
+    const QMargins margins = layout()->contentsMargins();
+    return QPoint(margins.left(), margins.top());
+}
+
+bool keyboardImageFrameItem::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_ui->frame || event->type() != QEvent::Paint)
+        return QWidget::eventFilter(watched, event);
+    const QPixmap picture = shownPicture(m_ui->frame->size());
+    if (!picture.isNull()) {
+        QPainter painter(m_ui->frame);
+        painter.drawPixmap(0, 0, picture);
+    }
+    return true;
 }
 
 void keyboardImageFrameItem::setDeviceInfo(hidInfoStu info)
