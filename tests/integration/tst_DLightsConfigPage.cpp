@@ -6,6 +6,7 @@
 #include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
 #include "support/LockedFolder.h"
+#include "support/RenderedLook.h"
 #include "support/SimulatorHarness.h"
 #include "support/TestMain.h"
 
@@ -18,18 +19,21 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/lightsConfig/SVColorArea.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/DAppStyle.h"
 #include "ui/widgets/sliderCustomWidget.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cstdlib>
@@ -341,7 +345,7 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(red->text(), QString::number(int((100 - 50) * 2.55)));
         QCOMPARE(rig.child<QLineEdit>("lineEdit_G")->text(), QStringLiteral("0"));
-        QVERIFY(rig.child<QPushButton>("pushButton_TopColor")->styleSheet().contains(QStringLiteral("127, 0, 0")));
+        QCOMPARE(RenderedLook::background(rig.child<QPushButton>("pushButton_TopColor")), QColor(127, 0, 0));
         QCOMPARE(changed.count(), 0);
         QTest::qWait(200);
         QVERIFY(rig.keyboardReports().isEmpty());
@@ -636,7 +640,9 @@ private slots:
         QCOMPARE(fresh.findChild<QLabel*>(QStringLiteral("label_LightMode"))->text(), QStringLiteral("Wave"));
     }
 
-    // Every theme restyles the page, the list's scroll bar a little later.
+    // Every theme restyles the page from the application sheet: texts,
+    // fields and frames in its roles, the swatches in their light colours
+    // and nothing else of their own.
     void themes()
     {
         Rig rig;
@@ -645,19 +651,21 @@ private slots:
         DDataManager* data = DDataManager::getInstance();
         for (int theme = 0; theme < 5; ++theme) {
             data->loadTheme(theme);
+            DAppStyle::apply(theme);
             const themeColorData colours = data->themeColors();
+            const DThemeRoles& roles = data->themeRoles();
             rig.page->setTheme();
-            const auto has = [](QWidget* widget, const QString& colour) {
-                QString compact = widget->styleSheet();
-                compact.remove(QLatin1Char(' '));
-                return compact.contains(QString(colour).remove(QLatin1Char(' ')));
-            };
-            QVERIFY2(has(rig.child<QLabel>("label_Color01"), colours.textCheckedColor),
-                     qPrintable(colours.textCheckedColor));
-            QVERIFY(has(rig.child<QLineEdit>("lineEdit_R"), colours.deviceRightBgColor));
-            QVERIFY(has(rig.child<QFrame>("frame_3"), colours.deviceBorderColor));
-            QVERIFY(has(rig.child<QPushButton>("pushButton_TopColor"), colours.deviceBorderColor));
-            QTRY_VERIFY(has(rig.child<QWidget>("widget_4"), colours.allScrollBarColorDef));
+            QCOMPARE(RenderedLook::text(rig.child<QLineEdit>("lineEdit_R")).rgb(), roles.color(DThemeRoles::Text).rgb());
+            QCOMPARE(RenderedLook::text(rig.child<QLabel>("label_24")).rgb(), roles.color(DThemeRoles::Text).rgb());
+            QCOMPARE(RenderedLook::text(rig.child<QLabel>("label_LightMode")).rgb(),
+                     roles.color(DThemeRoles::AccentText).rgb());
+            for (const char* framed : {"frame_3", "label_LightMode"}) {
+                QWidget* w = rig.child<QWidget>(framed);
+                QCOMPARE(RenderedLook::pixel(w, QPoint(w->width() / 2, 1)).rgb(),
+                         roles.color(DThemeRoles::DeviceBorder).rgb());
+            }
+            QCOMPARE(rig.child<QLabel>("label_Color01")->styleSheet(), QStringLiteral("background-color: #ff0000;"));
+            QCOMPARE(rig.child<QLineEdit>("lineEdit_R")->styleSheet(), QString());
             // The steppers paint their handle in the theme's colour: its
             // centre, somewhere down the handle's column, is that colour.
             const QColor handle = DThemeColor::fromText(colours.deviceSliderEllipseColor);
@@ -676,6 +684,40 @@ private slots:
             }
         }
         data->loadTheme(0);
+        DAppStyle::apply(0);
+    }
+
+    // The setting names keep their size in the languages with long words:
+    // their column widens instead, and every name fits in it.
+    void longSettingNamesKeepTheirSize()
+    {
+        Rig rig;
+        QVERIFY(rig.page);
+        QVERIFY(rig.open(2));
+        for (const char* language : {"German", "Russian"}) {
+            QTranslator translator;
+            QVERIFY(translator.load(QStringLiteral(ORVANE_TEST_BIN_DIR "/translation/%1.qm").arg(language)));
+            QCoreApplication::installTranslator(&translator);
+            rig.lights->retranslate();
+            QCoreApplication::removeTranslator(&translator);
+            rig.lights->resize(1100, 300);
+            rig.lights->layout()->activate();
+            for (const char* name : {"label_24", "label_25", "label_26"}) {
+                auto* label = rig.child<QLabel>(name);
+                QVERIFY2(label->text().endsWith(QLatin1Char(':')), qPrintable(label->text()));
+                QCOMPARE(label->font().pointSize(), 12);
+                // The stepper beside the name starts after it.
+                QWidget* stepper = label->parentWidget()->findChild<sliderCustomWidget*>();
+                if (stepper)
+                    QVERIFY(stepper->mapTo(rig.lights, QPoint(0, 0)).x()
+                            >= label->mapTo(rig.lights, QPoint(label->width(), 0)).x());
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                         qPrintable(QStringLiteral("%1 %2 %3 %4").arg(language, label->text())
+                                        .arg(label->fontMetrics().horizontalAdvance(label->text()))
+                                        .arg(label->width())));
+            }
+        }
+        rig.lights->retranslate();
     }
 
     // Hovering an effect button shows its name above it in one bubble,

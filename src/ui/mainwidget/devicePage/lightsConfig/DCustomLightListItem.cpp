@@ -1,25 +1,11 @@
 #include "ui/mainwidget/devicePage/lightsConfig/DCustomLightListItem.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "profiles/DCustomLightSchemeList.h"
+#include "ui/widgets/DAppStyle.h"
 #include "ui_DCustomLightListItem.h"
 
 #include <QMouseEvent>
-
-namespace {
-
-constexpr char kLineEditStyle[] = "QLineEdit{color: rgb(%1); background-color: rgb(%2); border: 1px solid rgb(%3);}"
-                                  "QLineEdit:hover{border: 1px solid rgb(%4);}"
-                                  "QLineEdit:pressed{border: 1px solid rgb(%4);}";
-constexpr char kSelectedFrameStyle[]
-    = "QFrame#frame_5{border: none; border-bottom: 0px solid rgb(50,50,50); background-color: rgb(%1);}";
-constexpr char kFrameStyle[] = "QFrame#frame_5{border: none; border-bottom: 0px solid rgb(50,50,50);"
-                               " background-color: rgb(%1);}"
-                               "QFrame#frame_5:hover{background-color: rgb(%2);}";
-constexpr char kNameStyle[] = "QLabel#label_CustomItemName{color: rgb(%1); font: 75 9pt \"%2\";}";
-
-} // namespace
 
 DCustomLightListItem::DCustomLightListItem(QWidget* parent)
     : QWidget(parent)
@@ -59,31 +45,13 @@ void DCustomLightListItem::setItemInfo(QString index, QString name, QString stat
 void DCustomLightListItem::setSelectedLook(bool selected)
 {
     m_selectedLook = selected;
-    m_ui->frame_5->setStyleSheet(
-        DThemeColor::fillStyleSheet(QString::fromLatin1(selected ? kSelectedFrameStyle : kFrameStyle),
-                                    {selected ? m_selectedBgColor : m_rowBgColor, m_hoverBgColor}));
-    m_ui->label_CustomItemName->setStyleSheet(DThemeColor::fillStyleSheet(
-        QString::fromLatin1(kNameStyle), {selected ? m_checkedTextColor : m_textColor, m_fontFamily}));
+    DAppStyle::setState(m_ui->frame_5, "selected", selected);
+    DAppStyle::setState(m_ui->label_CustomItemName, "selected", selected);
 }
 
 void DCustomLightListItem::setUsingChecked(bool checked)
 {
     m_ui->checkBox->setChecked(checked);
-}
-
-void DCustomLightListItem::refreshTheme()
-{
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    m_borderColor = theme.deviceBorderColor;
-    m_selectedBgColor = theme.macroListItemSelectedColor;
-    m_hoverBgColor = theme.macroListItemHoverColor;
-    m_rowBgColor = theme.deviceRightBgColor;
-    m_textColor = theme.textDefaultColor;
-    m_checkedTextColor = theme.textCheckedColor;
-    m_fontFamily = theme.textFont;
-    m_ui->lineEdit_CustomItemName->setStyleSheet(DThemeColor::fillStyleSheet(
-        QString::fromLatin1(kLineEditStyle), {m_textColor, m_rowBgColor, m_borderColor, m_checkedTextColor}));
-    setSelectedLook(m_selectedLook);
 }
 
 void DCustomLightListItem::mousePressEvent(QMouseEvent* event)

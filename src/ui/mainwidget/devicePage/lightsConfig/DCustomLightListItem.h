@@ -22,7 +22,6 @@ public:
     void setItemInfo(QString index, QString name, QString status, int slot);
     void setSelectedLook(bool selected);
     void setUsingChecked(bool checked);
-    void refreshTheme();
     // The hover text of the "Using" box in the language now chosen.
     void retranslate();
 
@@ -59,11 +58,4 @@ private:
     QString m_customLightName;
     QString m_usingStatus;
     int m_flagIndex = -1;
-    QString m_borderColor = QStringLiteral("52,52,86");
-    QString m_selectedBgColor = QStringLiteral("42,42,65");
-    QString m_hoverBgColor = QStringLiteral("37,37,60");
-    QString m_rowBgColor;
-    QString m_textColor;
-    QString m_checkedTextColor;
-    QString m_fontFamily;
 };

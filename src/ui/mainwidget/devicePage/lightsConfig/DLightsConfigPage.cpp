@@ -3,7 +3,6 @@
 #include "app/DColorChannelText.h"
 #include "app/DDataManager.h"
 #include "app/DEventWait.h"
-#include "app/DThemeColor.h"
 #include "app/logCategories.h"
 #include "hid/DLightEffectControls.h"
 #include "hid/DLightEffects.h"
@@ -11,7 +10,6 @@
 #include "hid/reports/DCustomLightReport.h"
 #include "hid/reports/DLightReportBuilder.h"
 #include "profiles/DDefaultLightRecord.h"
-#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
 #include "ui/mainwidget/devicePage/DStoreRecoveryNotice.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DCustomLightListItem.h"
@@ -48,7 +46,6 @@ constexpr int kStepperSteps = 5;
 constexpr int kBrightnessStart = 2;
 constexpr int kSpeedStart = 3;
 constexpr int kEventFilterDelayMs = 500;
-constexpr int kScrollSheetDelayMs = 200;
 constexpr int kPartSwitchTip = 900;
 constexpr int kLabelPointSize = 12;
 constexpr int kSmallPointSize = 8;
@@ -56,6 +53,10 @@ constexpr int kSmallestPointSize = 7;
 // Room for the texts of the fixed columns: the title column, the custom-light
 // column after its margin, a third of the colour row, the effect name's frame.
 constexpr int kLabelColumnWidth = 110;
+constexpr int kLabelColumnMaxWidth = 180;
+// The form's width of the column holding the names and their steppers.
+constexpr int kSettingsColumnWidth = 270;
+constexpr int kLabelColumnPadding = 6;
 constexpr int kCustomTitleWidth = 170;
 constexpr int kColourTitleWidth = 100;
 constexpr int kEffectNameWidth = 300;
@@ -95,11 +96,6 @@ constexpr std::array<const char*, 20> kPresetColors{
     "0,255,85",  "0,255,170", "0,255,255",  "0,170,255",   "0,85,255",    "0,0,255",    "85,0,255",
     "170,0,255", "255,0,255", "255,85,255", "255,170,255", "0,0,0",       "255,255,255"};
 
-QString rgbText(const QColor& colour)
-{
-    return QStringLiteral("%1, %2, %3").arg(colour.red()).arg(colour.green()).arg(colour.blue());
-}
-
 QColor topColour(const colorInfoData& info)
 {
     return QColor(info.topRed, info.topGreen, info.topBlue);
@@ -110,10 +106,12 @@ QColor bottomColour(const colorInfoData& info)
     return QColor(info.bottomRed, info.bottomGreen, info.bottomBlue);
 }
 
-QString sampleSheet(const QColor& colour)
+// A swatch is filled with the light colour it stands for: that colour is the
+// user's data, not the theme's, so it is the one thing a swatch's own sheet
+// says; its frame and rounding are the application sheet's.
+void fillSwatch(QWidget* swatch, const QColor& colour)
 {
-    return QStringLiteral("QLabel#label_ColorShow{background-color: rgb(%1); border-radius: 4px;}")
-        .arg(rgbText(colour));
+    swatch->setStyleSheet(QStringLiteral("background-color: %1;").arg(colour.name()));
 }
 
 } // namespace
@@ -241,52 +239,52 @@ void DLightsConfigPage::retranslate()
     showColourFields(m_currentColour);
 }
 
-// The labels carry their font in their own sheet, as the form's sheet above
-// them names one too; a text too long for its column gets a smaller size
-// instead of being cut off.
+// A text too long for its place gets a smaller size instead of being cut
+// off; the setting names share one column as wide as the longest of them
+// needs, up to a limit, so a long word (German "Geschwindigkeit:") keeps
+// its size.
 void DLightsConfigPage::styleLabels()
 {
-    DDataManager* data = DDataManager::getInstance();
-    const themeColorData theme = data->themeColors();
-    const QFont normal = data->getFont(1);
-    const auto style = [&normal](QLabel* label, const QString& sheet, int pointSize, int room) {
+    const QFont normal = DDataManager::getInstance()->getFont(1);
+    const auto fit = [&normal](QLabel* label, int pointSize, int room) {
         QFont font = normal;
         font.setWeight(QFont::Bold);
         font.setPointSize(pointSize);
-        while (font.pointSize() > kSmallestPointSize && QFontMetrics(font).horizontalAdvance(label->text()) > room)
-            font.setPointSize(font.pointSize() - 1);
         label->setFont(font);
-        label->setStyleSheet(DThemeColor::fitColorFunctions(QString(sheet).replace(
-            QLatin1String("%FONT"),
-            QStringLiteral("font: 75 %1pt \"%2\";").arg(font.pointSize()).arg(normal.family()))));
+        while (font.pointSize() > kSmallestPointSize && label->fontMetrics().horizontalAdvance(label->text()) > room) {
+            font.setPointSize(font.pointSize() - 1);
+            label->setFont(font);
+        }
     };
-    const QString plain = QStringLiteral("QLabel{color: rgb(%1); %FONT}").arg(theme.textDefaultColor);
-    for (QLabel* label : {m_ui->label, m_ui->label_24, m_ui->label_25, m_ui->label_26})
-        style(label, plain, kLabelPointSize, kLabelColumnWidth);
-    style(m_ui->label_23, plain, kLabelPointSize, kCustomTitleWidth);
-    for (QLabel* label : {m_ui->label_2, m_ui->label_3, m_ui->label_4})
-        style(label, plain, kSmallPointSize, kColourTitleWidth);
-    for (QLabel* label : {m_ui->label_R, m_ui->label_G, m_ui->label_B})
-        style(label, plain, kSmallPointSize, kColourTitleWidth);
+    const std::array<QLabel*, 3> settingNames{m_ui->label_24, m_ui->label_25, m_ui->label_26};
+    int column = kLabelColumnWidth;
+    for (QLabel* label : settingNames) {
+        fit(label, kLabelPointSize, kLabelColumnMaxWidth);
+        column = qMax(column, label->fontMetrics().horizontalAdvance(label->text()) + kLabelColumnPadding);
+    }
+    column = qMin(column, kLabelColumnMaxWidth);
+    for (QLabel* label : settingNames) {
+        label->setFixedWidth(column);
+        fit(label, kLabelPointSize, column);
+    }
+    // The steppers beside the names keep their length: the settings column
+    // grows by what the names took.
+    m_ui->frame_A->setFixedWidth(kSettingsColumnWidth + column - kLabelColumnWidth);
+    fit(m_ui->label, kLabelPointSize, kLabelColumnWidth);
+    fit(m_ui->label_23, kLabelPointSize, kCustomTitleWidth);
+    for (QLabel* label : {m_ui->label_2, m_ui->label_3, m_ui->label_4, m_ui->label_R, m_ui->label_G, m_ui->label_B})
+        fit(label, kSmallPointSize, kColourTitleWidth);
     QFont hintFont = normal;
     hintFont.setPointSize(kSmallPointSize);
     m_customHint->setFont(hintFont);
-    m_customHint->setStyleSheet(
-        QStringLiteral("QLabel{color: rgb(%1); font: %2pt \"%3\";}")
-            .arg(theme.textDefaultColor)
-            .arg(kSmallPointSize)
-            .arg(normal.family()));
-    style(m_ui->label_LightMode,
-          QStringLiteral("QLabel#label_LightMode{color: rgb(%1); border: 3px solid rgb(%2); border-radius: 8px; %FONT}")
-              .arg(theme.textCheckedColor, theme.deviceBorderColor),
-          kLabelPointSize, kEffectNameWidth);
+    fit(m_ui->label_LightMode, kLabelPointSize, kEffectNameWidth);
 }
 
 void DLightsConfigPage::applyStepperColours()
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    const QColor handle = DThemeColor::fromText(theme.deviceSliderEllipseColor);
-    const QColor track = DThemeColor::fromText(theme.deviceSliderHorizontalVerticalColor);
+    const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+    const QColor handle = roles.color(DThemeRoles::SliderHandle);
+    const QColor track = roles.color(DThemeRoles::SliderGroove);
     for (sliderCustomWidget* stepper : {m_brightnessSlider, m_speedSlider}) {
         stepper->setHandleColor(handle);
         stepper->setTrackColor(track);
@@ -296,39 +294,8 @@ void DLightsConfigPage::applyStepperColours()
 
 void DLightsConfigPage::setTheme()
 {
-    DDataManager* data = DDataManager::getInstance();
-    const themeColorData theme = data->themeColors();
-    m_borderColor = theme.deviceBorderColor;
-    m_checkedColor = theme.textCheckedColor;
-
-    m_ui->frame_3->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_3{border: 3px solid rgb(%1); border-radius: 8px;}"), {theme.deviceBorderColor}));
     styleLabels();
-    const QString fieldSheet = DThemeColor::fillStyleSheet(
-        QStringLiteral("QLineEdit{color: rgb(%1); font: 75 8pt \"%2\"; background-color: rgb(%3);"
-                       " border: 1px solid rgb(%4); border-radius: 4px;}"
-                       "QLineEdit:hover{border: 1px solid rgb(%5);}"
-                       "QLineEdit:pressed{border: 1px solid rgb(%5);}"),
-        {theme.textDefaultColor, theme.textFont, theme.deviceRightBgColor, theme.deviceBorderColor,
-         theme.textCheckedColor});
-    for (QLineEdit* field : {m_ui->lineEdit_R, m_ui->lineEdit_G, m_ui->lineEdit_B})
-        field->setStyleSheet(fieldSheet);
-    m_ui->scrollAreaWidgetContents_3->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color: rgb(%1);}"), {theme.deviceRightBgColor}));
-    // The same thin bar as the device list's.
-    m_scrollSheet = DDevicePageTheme::scrollBarStyle(theme);
-    for (DCustomLightListItem* row : m_customRows)
-        row->refreshTheme();
     applyStepperColours();
-    refreshPresetSwatches();
-    styleColourButton(m_ui->pushButton_TopColor, QColor(m_pendingColors[0], m_pendingColors[1], m_pendingColors[2]));
-    styleColourButton(m_ui->pushButton_BottomColor, QColor(m_pendingColors[3], m_pendingColors[4], m_pendingColors[5]));
-    QTimer::singleShot(kScrollSheetDelayMs, this, &DLightsConfigPage::onScrollSheetSet);
-}
-
-void DLightsConfigPage::onScrollSheetSet()
-{
-    m_ui->widget_4->setStyleSheet(m_scrollSheet);
 }
 
 void DLightsConfigPage::refreshPresetSwatches()
@@ -338,13 +305,15 @@ void DLightsConfigPage::refreshPresetSwatches()
         m_presetColors << QString::fromLatin1(preset);
     for (int n = 0; n < m_presetColors.size(); ++n) {
         auto* swatch = findChild<QLabel*>(QStringLiteral("label_Color%1").arg(n + 1, 2, 10, QLatin1Char('0')));
-        if (!swatch)
-            continue;
-        swatch->setStyleSheet(
-            DThemeColor::fillStyleSheet(QStringLiteral("QLabel{background-color: rgb(%1); border-radius: 7px;}"
-                                                       "QLabel:hover{border: 2px solid rgb(%2); border-radius: 7px;}"),
-                                        {m_presetColors[n], m_checkedColor}));
+        if (swatch)
+            fillSwatch(swatch, presetColour(n));
     }
+}
+
+QColor DLightsConfigPage::presetColour(int n) const
+{
+    const QStringList parts = m_presetColors.value(n).split(QLatin1Char(','));
+    return QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt());
 }
 
 void DLightsConfigPage::onInstallEventFilterOpen()
@@ -367,8 +336,7 @@ bool DLightsConfigPage::eventFilter(QObject* watched, QEvent* event)
         const int n = name.mid(int(std::strlen("label_Color"))).toInt();
         if (n >= 1 && n <= m_presetColors.size()) {
             m_colorArea->resetKnob();
-            const QStringList parts = m_presetColors[n - 1].split(QLatin1Char(','));
-            onColorItemSelcSignal(QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt()));
+            onColorItemSelcSignal(presetColour(n - 1));
         }
     } else if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
         int tipId = -1;
@@ -626,9 +594,9 @@ void DLightsConfigPage::loadLightSettings(int part, int effect)
     m_colorArea->resetKnob();
     m_currentColour = topColour(record);
     showColourFields(m_currentColour);
-    m_ui->label_ColorShow->setStyleSheet(sampleSheet(m_currentColour));
-    styleColourButton(m_ui->pushButton_TopColor, topColour(record));
-    styleColourButton(m_ui->pushButton_BottomColor, bottomColour(record));
+    fillSwatch(m_ui->label_ColorShow, m_currentColour);
+    fillSwatch(m_ui->pushButton_TopColor, topColour(record));
+    fillSwatch(m_ui->pushButton_BottomColor, bottomColour(record));
     m_ui->pushButton_TopColor->setChecked(true);
     m_directionGroup->setExclusive(false);
     for (QAbstractButton* button : m_directionGroup->buttons())
@@ -714,15 +682,6 @@ bool DLightsConfigPage::isTopColourChecked() const
     return m_ui->pushButton_TopColor->isChecked();
 }
 
-void DLightsConfigPage::styleColourButton(QPushButton* button, const QColor& colour)
-{
-    button->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QPushButton{background-color: rgb(%1); border: 2px solid rgb(%2); border-radius: 7px;}"
-                       "QPushButton:hover, QPushButton:pressed, QPushButton:checked"
-                       "{border: 2px solid rgb(%3); border-radius: 7px;}"),
-        {rgbText(colour), m_borderColor, m_checkedColor}));
-}
-
 void DLightsConfigPage::showColourFields(const QColor& colour)
 {
     m_fieldValues = {colour.red(), colour.green(), colour.blue()};
@@ -737,9 +696,9 @@ void DLightsConfigPage::showColourFields(const QColor& colour)
 void DLightsConfigPage::showEditedColour(const QColor& colour)
 {
     showColourFields(colour);
-    m_ui->label_ColorShow->setStyleSheet(sampleSheet(colour));
+    fillSwatch(m_ui->label_ColorShow, colour);
     const bool top = isTopColourChecked();
-    styleColourButton(top ? m_ui->pushButton_TopColor : m_ui->pushButton_BottomColor, colour);
+    fillSwatch(top ? m_ui->pushButton_TopColor : m_ui->pushButton_BottomColor, colour);
     const std::size_t first = top ? 0 : 3;
     m_pendingColors[first] = colour.red();
     m_pendingColors[first + 1] = colour.green();
@@ -750,7 +709,7 @@ void DLightsConfigPage::onCurIndexChanged_LightTopOrBottomColor(int selIndex)
 {
     m_currentColour = selIndex == 0 ? topColour(m_colorInfo) : bottomColour(m_colorInfo);
     showColourFields(m_currentColour);
-    m_ui->label_ColorShow->setStyleSheet(sampleSheet(m_currentColour));
+    fillSwatch(m_ui->label_ColorShow, m_currentColour);
     m_colorArea->resetKnob();
 }
 
@@ -866,7 +825,6 @@ void DLightsConfigPage::rebuildCustomRows()
                 &DLightsConfigPage::onCustomLightUsingStatus);
         row->setItemInfo(scheme.index, scheme.name, scheme.status, scheme.slot);
         m_rowsLayout->insertWidget(m_rowsLayout->count() - 1, row);
-        row->refreshTheme();
         m_customRows << row;
     }
     showCustomRowStates();

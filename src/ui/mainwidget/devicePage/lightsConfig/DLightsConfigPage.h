@@ -97,6 +97,7 @@ public:
     void sendSideLightReport(colorInfoData info);
 
     void refreshPresetSwatches();
+    QColor presetColour(int n) const;
     void showEffectTip(int tipId);
 
 signals:
@@ -123,7 +124,6 @@ private slots:
     void onInstallEventFilterOpen();
     void onBackCurrentPositionNum_Brightness(int currPositionIndex);
     void onBackCurrentPositionNum_Speed(int currPositionIndex);
-    void onScrollSheetSet();
     void onGetRGB(int r, int g, int b);
     void onMoveingStatus(int valueRotate, int degRotate);
     void onSVColorAreaMouseIsPress(bool isMousePress);
@@ -163,7 +163,6 @@ private:
     // which becomes that button's pending colour.
     void showEditedColour(const QColor& colour);
     void showColourFields(const QColor& colour);
-    void styleColourButton(QPushButton* button, const QColor& colour);
     bool isTopColourChecked() const;
     void typedChannel(QLineEdit* field, int channel, const QString& text);
     void applyStepperColours();
@@ -195,9 +194,6 @@ private:
     // What each RGB field last showed or accepted; a refused entry goes back to it.
     std::array<int, 3> m_fieldValues{};
     QStringList m_presetColors;
-    QString m_borderColor = QStringLiteral("52, 52, 86");
-    QString m_checkedColor = QStringLiteral("255, 143, 31");
-    QString m_scrollSheet;
     SVColorArea* m_colorArea = nullptr;
     sliderCustomWidget* m_brightnessSlider = nullptr;
     sliderCustomWidget* m_speedSlider = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/mainwidget/devicePage/triggerSetting/DSensitivityShowWidget.h"
 
+#include "app/DDataManager.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -24,7 +26,7 @@ DSensitivityShowWidget::DSensitivityShowWidget(QWidget* parent)
     , m_pressDownPixmap(QStringLiteral(":/images/device/Sensitivity/press_Down.png"))
     , m_releaseUpPixmap(QStringLiteral(":/images/device/Sensitivity/release_Up.png"))
 {
-    setShowColors(m_segmentColor, m_liveColor, m_thirdColor, m_labelColor, m_backgroundColor);
+    setThemeColors();
 }
 
 void DSensitivityShowWidget::setShowSize(int width, int height)
@@ -41,6 +43,14 @@ void DSensitivityShowWidget::setLevelCount(int count)
 void DSensitivityShowWidget::setLevelInset(int width)
 {
     m_barWidth = width;
+}
+
+void DSensitivityShowWidget::setThemeColors()
+{
+    const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+    const QColor live = roles.color(DThemeRoles::Accent);
+    const QColor panel = roles.color(DThemeRoles::DevicePanel);
+    setShowColors(roles.color(DThemeRoles::ScrollTrack), live, panel, live, panel);
 }
 
 void DSensitivityShowWidget::setShowColors(QColor segment, QColor live, QColor third, QColor label, QColor background)

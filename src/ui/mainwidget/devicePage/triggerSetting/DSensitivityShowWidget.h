@@ -29,6 +29,9 @@ public:
     void setLevelCount(int count);
     void setLevelInset(int width);
     void setShowColors(QColor segment, QColor live, QColor third, QColor label, QColor background);
+    // The loaded theme's colours: segments in the scroll track's, live travel
+    // and labels in the accent, the rest on the panel's.
+    void setThemeColors();
     void setCommonLevel(int n);
     void setPressLevel(int n);
     void setReleaseLevel(int n);
@@ -58,11 +61,11 @@ private:
     int m_showWidth = 0;
     int m_showHeight = 0;
     DTravelScale m_scale{10};
-    QColor m_segmentColor{92, 92, 126};
-    QColor m_liveColor{255, 143, 31};
-    QColor m_thirdColor{70, 70, 70};
-    QColor m_labelColor{255, 143, 31};
-    QColor m_backgroundColor{26, 27, 49};
+    QColor m_segmentColor;
+    QColor m_liveColor;
+    QColor m_thirdColor;
+    QColor m_labelColor;
+    QColor m_backgroundColor;
     int m_barWidth = 100;
     int m_liveTravel = 0;
     int m_mode = 0;

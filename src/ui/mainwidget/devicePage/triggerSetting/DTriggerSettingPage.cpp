@@ -3,7 +3,6 @@
 #include "ui_DTriggerSettingPage.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "ui/mainwidget/devicePage/triggerSetting/DKeyCalibrationExplainDia.h"
 #include "ui/mainwidget/devicePage/triggerSetting/DSensitivityShowWidget.h"
 #include "ui/mainwidget/devicePage/triggerSetting/DTravelScale.h"
@@ -29,7 +28,6 @@ constexpr int kAntiShakeSteps = 7;
 constexpr int kQuickTriggerMinimum = 1;
 constexpr int kQuickTriggerMaximum = 20;
 constexpr int kQuickTriggerDefault = 10;
-constexpr int kScrollSheetDelayMs = 200;
 constexpr std::array<int, 4> kRatesOfReturn{1, 2, 4, 8};
 
 // Size of each explanation bubble, by explanation type; it stands 2 px above
@@ -177,6 +175,7 @@ void DTriggerSettingPage::retranslate()
     DDataManager* data = DDataManager::getInstance();
     m_ui->label_AntiShake->setText(QString::number(data->keyAntiShake()));
     m_ui->label_Rate->setText(rateText(data->rateOfReturn()));
+    applyIndicatorAndStepperColors();
     // The travel labels always show what their sliders hold.
     onSliderPressReleaseJourneyValue(m_ui->horizontalSlider_PressReleaseJourney->value());
     onSliderPressJourneyValue(m_ui->horizontalSlider_PressJourney->value());
@@ -185,14 +184,11 @@ void DTriggerSettingPage::retranslate()
 
 void DTriggerSettingPage::applyIndicatorAndStepperColors()
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    const QColor segment = DThemeColor::fromText(theme.allScrollBgColor);
-    const QColor live = DThemeColor::fromText(theme.allThemeColor);
-    const QColor background = DThemeColor::fromText(theme.deviceRightBgColor);
-    m_sensitivityShow->setShowColors(segment, live, background, live, background);
+    const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+    m_sensitivityShow->setThemeColors();
 
-    const QColor handle = DThemeColor::fromText(theme.deviceSliderEllipseColor);
-    const QColor track = DThemeColor::fromText(theme.deviceSliderHorizontalVerticalColor);
+    const QColor handle = roles.color(DThemeRoles::SliderHandle);
+    const QColor track = roles.color(DThemeRoles::SliderGroove);
     for (sliderCustomWidget* stepper : {m_antiShakeSlider, m_rateOfReturnSlider}) {
         stepper->setHandleColor(handle);
         stepper->setTrackColor(track);
@@ -202,100 +198,21 @@ void DTriggerSettingPage::applyIndicatorAndStepperColors()
 
 void DTriggerSettingPage::setTheme()
 {
-    DDataManager* data = DDataManager::getInstance();
-    const themeColorData theme = data->themeColors();
-
-    QFont labelFont = data->getFont(1);
+    // Colours are the application sheet's; the painted parts take the
+    // theme's roles and the texts its fonts.
+    QFont labelFont = DDataManager::getInstance()->getFont(1);
     labelFont.setPointSize(10);
     QFont buttonFont = labelFont;
     buttonFont.setPointSize(11);
-    const QList<QLabel*> labels{m_ui->label,
-                                m_ui->label_2,
-                                m_ui->label_3,
-                                m_ui->label_4,
-                                m_ui->label_5,
-                                m_ui->label_QuickExplain,
-                                m_ui->label_SecondExplain,
-                                m_ui->label_6,
-                                m_ui->label_AntiShake,
-                                m_ui->label_Rate,
-                                m_ui->label_Journey3,
-                                m_ui->label_PressJourneySecond4,
-                                m_ui->label_ReleaseJourneySecond5};
-    const QList<QPushButton*> buttons{m_ui->pushButton_TriggerApply, m_ui->pushButton_ResetSensitivity,
-                                      m_ui->pushButton_KeyCalibration, m_ui->pushButton_KeyCalibration_AllKeys};
-
-    applyIndicatorAndStepperColors();
-
-    m_ui->frame_004->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame{border: none;}QFrame#frame_AAA{border: 3px solid rgb(%1); border-radius: 8px;}"),
-        {theme.deviceBorderColor}));
-
-    const QString labelSheet
-        = DThemeColor::fillStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}"), {theme.textDefaultColor});
-    for (QLabel* label : labels) {
+    for (QLabel* label : {m_ui->label, m_ui->label_2, m_ui->label_3, m_ui->label_4, m_ui->label_5,
+                          m_ui->label_QuickExplain, m_ui->label_SecondExplain, m_ui->label_6, m_ui->label_AntiShake,
+                          m_ui->label_Rate, m_ui->label_Journey3, m_ui->label_PressJourneySecond4,
+                          m_ui->label_ReleaseJourneySecond5})
         label->setFont(labelFont);
-        label->setStyleSheet(labelSheet);
-    }
-
-    const QString checkBoxSheet = DThemeColor::fillStyleSheet(
-        QStringLiteral("QCheckBox, QCheckBox:unchecked{color: rgb(%1); font: 75 10pt \"%3\";}"
-                       "QCheckBox:checked{color: rgb(%2); font: 75 10pt \"%3\";}"
-                       "QCheckBox::indicator{width: 13px; height: 13px;}"
-                       "QCheckBox::indicator:unchecked{image: url(:/images/publicIco/checkBoxDef.png);}"
-                       "QCheckBox::indicator:checked{image: url(:/images/publicIco/checkBoxSel.png);}"),
-        {theme.textDefaultColor, theme.textCheckedColor, theme.textFont});
-    m_ui->frame_Bottom->setStyleSheet(checkBoxSheet);
-    m_ui->frame_4->setStyleSheet(checkBoxSheet);
-
-    const QString buttonSheet = DThemeColor::fillStyleSheet(
-        QStringLiteral("QPushButton{border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2);"
-                       " color: rgb(%3);}"
-                       "QPushButton:hover{background-color: rgb(%2); border: 2px solid rgb(%4); border-radius: 8px;}"
-                       "QPushButton:pressed{color: rgb(%4); background-color: rgb(%2); border: 2px solid rgb(%4);"
-                       " border-radius: 8px;}"),
-        {theme.deviceBorderColor, theme.deviceRightBgColor, theme.textDefaultColor, theme.textCheckedColor});
-    for (QPushButton* button : buttons) {
+    for (QPushButton* button : {m_ui->pushButton_TriggerApply, m_ui->pushButton_ResetSensitivity,
+                                m_ui->pushButton_KeyCalibration, m_ui->pushButton_KeyCalibration_AllKeys})
         button->setFont(buttonFont);
-        button->setStyleSheet(buttonSheet);
-    }
-
-    const QString sliderSheet = DThemeColor::fillStyleSheet(
-        QStringLiteral("QSlider::groove:horizontal{height: 6px; left: 0px; right: 0px; border: none;"
-                       " border-radius: 3px; background: rgba(%1);}"
-                       "QSlider::handle:horizontal{width: 16px; height: 16px; margin-top: -5px; margin-bottom: -5px;"
-                       " margin-left: 0px; margin-right: 0px; border-image: url(:/images/DKS/slider.png);}"
-                       "QSlider::sub-page:horizontal{border-radius: 3px; background: rgba(165,165,175);}"),
-        {theme.deviceBorderColor});
-    for (QSlider* slider : {m_ui->horizontalSlider_PressReleaseJourney, m_ui->horizontalSlider_PressJourney,
-                            m_ui->horizontalSlider_ReleaseJourney})
-        slider->setStyleSheet(sliderSheet);
-
-    // The options lie on the panel's own background in every theme; an
-    // almost transparent colour would leave the viewport to paint black.
-    m_ui->scrollArea->setStyleSheet(
-        QStringLiteral("QScrollArea#scrollArea{ background-color: transparent; }"
-                       "QScrollArea#scrollArea > QWidget{ background-color: transparent; }"));
-    m_ui->scrollAreaWidgetContents->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents{background-color: transparent;}"));
-
-    m_scrollBarStyleSheet = DThemeColor::fillStyleSheet(
-        QStringLiteral("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
-                       "QScrollBar::handle:vertical{background: rgba(%1); min-height: 20px; border-radius: 2px;}"
-                       "QScrollBar::handle:vertical:hover{background: rgba(%2);}"
-                       "QScrollBar::add-line:vertical{height: 0px; subcontrol-position: bottom;"
-                       " subcontrol-origin: margin;}"
-                       "QScrollBar::sub-line:vertical{height: 0px; subcontrol-position: top;"
-                       " subcontrol-origin: margin;}"
-                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: rgb(%3);"
-                       " border-radius: 3px;}"),
-        {theme.allScrollBarColorDef, theme.allScrollBarColorHover, theme.allScrollBgColor});
-    QTimer::singleShot(kScrollSheetDelayMs, this, &DTriggerSettingPage::onScrollSheetSet);
-}
-
-void DTriggerSettingPage::onScrollSheetSet()
-{
-    m_ui->frame_3->setStyleSheet(m_scrollBarStyleSheet);
+    applyIndicatorAndStepperColors();
 }
 
 int DTriggerSettingPage::clampedLevel(int level) const

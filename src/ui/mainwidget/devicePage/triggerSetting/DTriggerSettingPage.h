@@ -82,7 +82,6 @@ private slots:
     void theExplainQuickTriggerShow();
     void theExplainMagneticKeyShow();
     void onExplainShow_2();
-    void onScrollSheetSet();
 
 private:
     void showAllKeysCalibrationState();
@@ -99,7 +98,6 @@ private:
 
     Ui::DTriggerSettingPage* m_ui = nullptr;
     DSensitivityShowWidget* m_sensitivityShow = nullptr;
-    QString m_scrollBarStyleSheet;
     int m_StrengthNum_C = 0;
     int m_StrengthNum_L = 0;
     int m_StrengthNum_R = 0;
