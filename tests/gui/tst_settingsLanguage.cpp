@@ -2,6 +2,7 @@
 // application object: the choice is stored and loaded, and the dialog, the
 // main window, its tray menu and the device page speak it at once.
 #include "support/ApplicationSetUp.h"
+#include "support/StyleSheetWarnings.h"
 #include "support/TestEnvironment.h"
 
 #include "app/DAppllication.h"
@@ -117,7 +118,7 @@ int main(int argc, char* argv[])
     app.setAttribute(Qt::AA_Use96Dpi, true);
     tst_settingsLanguage tc;
     QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
+    return StyleSheetWarnings::exec(&tc, argc, argv);
 }
 
 #include "tst_settingsLanguage.moc"

@@ -266,7 +266,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     tst_logOutput test;
     QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    return StyleSheetWarnings::exec(&test, argc, argv);
 }
 
 #include "tst_logOutput.moc"

@@ -1,5 +1,7 @@
 #include "support/ApplicationSetUp.h"
 
+#include "support/StyleSheetWarnings.h"
+
 #include "app/DDataManager.h"
 #include "app/DUserSettingsKeys.h"
 #include "hid/hidStructInfoAll.h"
@@ -19,6 +21,8 @@
 void prepareApplicationTest()
 {
     qRegisterMetaType<hidStructInfoAll>();
+    // The sheet applied next is the first one read: its warnings count.
+    StyleSheetWarnings::watch();
     DDataManager::getInstance()->loadTheme(0);
     // Pages take their look from the application's sheet, as in the program.
     DAppStyle::apply(0);

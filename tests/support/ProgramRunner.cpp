@@ -1,5 +1,6 @@
 #include "support/ProgramRunner.h"
 
+#include "support/StyleSheetWarnings.h"
 #include "support/TestEnvironment.h"
 
 #include "ui/mainwidget/DMainWidget.h"
@@ -29,6 +30,10 @@ ProgramRunner::~ProgramRunner()
             m_process.kill();
             m_process.waitForFinished(3000);
         }
+    }
+    if (m_process.processChannelMode() == QProcess::MergedChannels) {
+        const QByteArray all = output() + '\n';
+        StyleSheetWarnings::reportInOutput(all, m_scannedOutput);
     }
     endCrashNotices(m_environment);
     if (m_releaseSegment)
@@ -80,6 +85,8 @@ void ProgramRunner::captureOutput()
 QByteArray ProgramRunner::output()
 {
     m_output += m_process.readAll();
+    // The program's own style-sheet warnings fail the test as the test's do.
+    m_scannedOutput = StyleSheetWarnings::reportInOutput(m_output, m_scannedOutput);
     return m_output;
 }
 

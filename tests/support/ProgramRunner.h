@@ -60,5 +60,7 @@ private:
     const TestEnvironment& m_environment;
     QProcess m_process;
     QByteArray m_output;
+    // How much of m_output was looked through for style-sheet warnings.
+    int m_scannedOutput = 0;
     bool m_releaseSegment = true;
 };

@@ -2,6 +2,7 @@
 
 #include "app/resourceInit.h"
 #include "platform/fake/SyntheticLoopbackSource.h"
+#include "support/StyleSheetWarnings.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 // registered as the program's entry point registers it. No test records the
 // machine's sound output unless it installs the platform's loopback itself.
 // The program's categories say everything, so tests can expect their lines.
+// A Qt style-sheet warning fails the test function it is printed in.
 #define ORVANE_TEST_MAIN(TestObject)                                                                                   \
     int main(int argc, char* argv[])                                                                                   \
     {                                                                                                                  \
@@ -24,5 +26,5 @@
         QLoggingCategory::setFilterRules(QStringLiteral("orvane.*.debug=true"));                                       \
         TestObject tc;                                                                                                 \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return QTest::qExec(&tc, argc, argv);                                                                          \
+        return StyleSheetWarnings::exec(&tc, argc, argv);                                                              \
     }
