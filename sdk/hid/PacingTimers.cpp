@@ -59,7 +59,12 @@ int64_t PacingTimers::nextDeadline(uint32_t word0, uint32_t word1, int steps, in
 
 void PacingTimers::wait(uint32_t word0, uint32_t word1, int steps)
 {
-    const int64_t deadline = nextDeadline(word0, word1, steps, nowNs());
+    const int64_t now = nowNs();
+    const int64_t deadline = nextDeadline(word0, word1, steps, now);
+    // A timer that fell behind goes on from now: no sleep, which would cost
+    // the caller a wake-up for nothing.
+    if (deadline <= now)
+        return;
     const timespec until{static_cast<time_t>(deadline / 1000000000), static_cast<long>(deadline % 1000000000)};
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
     }

@@ -19,7 +19,8 @@ public:
     void init(uint32_t* state); // two words
     void start(uint32_t word0, uint32_t word1);
     // Returns after `steps` intervals (at least one); a timer that is
-    // unknown, stopped or not yet started still waits them from now.
+    // unknown, stopped or not yet started still waits them from now. A timer
+    // whose deadline has passed returns at once, without sleeping.
     void wait(uint32_t word0, uint32_t word1, int steps = 1);
     void stop(uint32_t word0, uint32_t word1);
     size_t count() const;

@@ -103,7 +103,9 @@ int MainHidInterFace::queueCmdReport(const DReportFrame& report, DCommandQueue::
         m_leavingNormalMode = true;
         QMutexLocker streamLock(&m_streamMutex);
         m_streamQueue.clear();
-        m_batchOpen = false;
+        m_gathering = false;
+        m_gathered.clear();
+        m_heldFrame.clear();
     }
     QMutexLocker lock(&m_cmdMutex);
     // A repeated inquiry is not queued, and a dropped one never reaches
@@ -122,21 +124,27 @@ int MainHidInterFace::queueStreamReport(const DReportFrame& report)
     QMutexLocker lock(&m_streamMutex);
     if (!m_streamEnabled || m_leavingNormalMode)
         return 0;
-    // The keyboard takes a light frame only whole: a batch opens with a
-    // frame's first key packet and holds that one frame. A frame that begins
-    // while the last batch still drains is dropped whole, and a frame that
-    // begins over an unfinished one replaces it.
+    // The keyboard takes a light frame only whole: a frame is gathered from
+    // its first key packet on, and a frame that begins over an unfinished one
+    // replaces it. A whole frame goes at once when the stream is idle; one
+    // that is whole while the last still drains is held and goes at the next
+    // write slot after it, a newer whole frame taking its place.
     if (DLightStreamReport::isFrameStart(report)) {
-        if (m_batchOpen)
-            m_streamQueue.clear();
-        m_batchOpen = m_streamQueue.isEmpty();
+        m_gathered.clear();
+        m_gathering = true;
     }
-    if (!m_batchOpen)
+    if (!m_gathering)
         return 0;
-    m_streamQueue.append(report);
-    if (m_streamQueue.size() > m_batchLimit) {
-        m_batchOpen = false;
-        COrvaneHid_Wake(m_hidHandle);
+    m_gathered.append(report);
+    if (m_gathered.size() > m_batchLimit) {
+        m_gathering = false;
+        if (m_streamQueue.isEmpty()) {
+            m_streamQueue.swap(m_gathered);
+            COrvaneHid_Wake(m_hidHandle);
+        } else {
+            m_heldFrame.swap(m_gathered);
+        }
+        m_gathered.clear();
     }
     return 0;
 }
@@ -144,14 +152,13 @@ int MainHidInterFace::queueStreamReport(const DReportFrame& report)
 void MainHidInterFace::setStreamEnabled(bool enabled)
 {
     {
-        // A frame still being gathered is dropped; one already released
-        // drains, so the keyboard never sees a cut frame.
+        // Frames not yet begun are dropped; one already draining drains, so
+        // the keyboard never sees a cut frame.
         QMutexLocker lock(&m_streamMutex);
         m_streamEnabled = enabled;
-        if (m_batchOpen) {
-            m_streamQueue.clear();
-            m_batchOpen = false;
-        }
+        m_gathering = false;
+        m_gathered.clear();
+        m_heldFrame.clear();
     }
     if (enabled && m_isOpen)
         COrvaneHid_Wake(m_hidHandle);
@@ -185,6 +192,13 @@ void MainHidInterFace::run()
             COrvaneHid_highPrecisionTimerRuning(kTimerInterval, m_timerState[0], m_timerState[1]);
             continue;
         }
+        if (m_writeSlotOwed) {
+            // The last write went with nothing after it, so its two intervals
+            // were not slept: a report queued within them waits for the rest
+            // (a deadline already past returns at once).
+            m_writeSlotOwed = false;
+            COrvaneHid_highPrecisionTimerRuningSteps(2, m_timerState[0], m_timerState[1]);
+        }
         writeStep();
         if (inputWaiting()) {
             COrvaneHid_highPrecisionTimerRuning(kTimerInterval, m_timerState[0], m_timerState[1]);
@@ -193,9 +207,18 @@ void MainHidInterFace::run()
             // for an empty read, twice per report of a light stream: its
             // interval and the write's pass as one wait. The keyboard still
             // gets at most one write per two intervals; a report that
-            // arrives meanwhile is read at the next read turn.
+            // arrives meanwhile is read at the next read turn. After the last
+            // report queued the thread sleeps until there is work instead,
+            // so each report written costs one wake-up, not one more.
             m_readTurn = false;
-            COrvaneHid_highPrecisionTimerRuningSteps(2, m_timerState[0], m_timerState[1]);
+            if (hasReportToWrite()) {
+                COrvaneHid_highPrecisionTimerRuningSteps(2, m_timerState[0], m_timerState[1]);
+            } else {
+                // The owed intervals count from this write, not from a
+                // deadline long past.
+                COrvaneHid_highPrecisionTimerStart(m_timerState[0], m_timerState[1]);
+                m_writeSlotOwed = true;
+            }
         }
     }
 }
@@ -213,7 +236,7 @@ bool MainHidInterFace::hasReportToWrite()
             return true;
     }
     QMutexLocker lock(&m_streamMutex);
-    return !m_streamQueue.isEmpty() && !m_batchOpen;
+    return !m_streamQueue.isEmpty();
 }
 
 void MainHidInterFace::sleepUntilWork()
@@ -222,9 +245,10 @@ void MainHidInterFace::sleepUntilWork()
     // write and an empty read, sleep until the keyboard sends a report or a
     // report is queued (both pushes and the close wake the wait).
     const int ready = COrvaneHid_WaitForInput(m_hidHandle, -1);
-    // The last write lies at least two intervals back; pacing starts again
-    // from now instead of from a deadline long past.
-    COrvaneHid_highPrecisionTimerStart(m_timerState[0], m_timerState[1]);
+    // Pacing starts again from now instead of from a deadline long past,
+    // unless the last write's intervals are still owed: they count from it.
+    if (!m_writeSlotOwed)
+        COrvaneHid_highPrecisionTimerStart(m_timerState[0], m_timerState[1]);
     if (ready > 0 && !hasReportToWrite())
         m_readTurn = true;
 }
@@ -245,9 +269,11 @@ void MainHidInterFace::writeStep()
         }
         if (!taken) {
             QMutexLocker lock(&m_streamMutex);
-            if (!m_streamQueue.isEmpty() && !m_batchOpen) {
+            if (!m_streamQueue.isEmpty()) {
                 report = m_streamQueue.takeFirst();
                 taken = true;
+                if (m_streamQueue.isEmpty())
+                    m_streamQueue.swap(m_heldFrame);
             }
         }
         if (taken) {

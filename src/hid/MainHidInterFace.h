@@ -80,13 +80,18 @@ private:
     QTimer* m_shakeHandsTimer;
     std::atomic<bool> m_streamEnabled{false};
     bool m_readTurn = false;
-    std::atomic<bool> m_batchOpen{false};
+    bool m_writeSlotOwed = false;
     QMutex m_streamMutex;
     QMutex m_cmdMutex;
     QMutex m_readMutex;
     QMutex m_writeMutex;
     DCommandQueue m_cmdQueue;
+    // Guarded by m_streamMutex: the frame draining, the frame being
+    // gathered, and a whole frame waiting for the draining one.
     QList<DReportFrame> m_streamQueue;
+    QList<DReportFrame> m_gathered;
+    bool m_gathering = false;
+    QList<DReportFrame> m_heldFrame;
     int m_batchLimit;
     std::atomic<int> m_writeFailures{0};
     std::atomic<int> m_commandWriteFailures{0};

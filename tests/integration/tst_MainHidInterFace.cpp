@@ -5,6 +5,8 @@
 #include "support/ReportSink.h"
 #include "support/SimulatorHarness.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <ctime>
@@ -39,6 +41,31 @@ int64_t monotonicNs()
 int countCommand(const SimulatedKeyboard& keyboard, uint8_t command)
 {
     return keyboard.receivedCount(command);
+}
+
+// The id of this process's thread that gave itself `name`; 0 when none did.
+pid_t threadNamed(const char* name)
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == name)
+            return pid_t(tid.toInt());
+    }
+    return 0;
+}
+
+// How often a thread has gone to sleep of its own accord so far.
+long voluntarySwitches(pid_t tid)
+{
+    QFile status(QStringLiteral("/proc/self/task/%1/status").arg(tid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("voluntary_ctxt_switches:"))
+            return line.mid(line.indexOf(':') + 1).trimmed().toLong();
+    }
+    return -1;
 }
 
 // The report at `index` of a light frame (8 key packets, then the side
@@ -267,58 +294,136 @@ private slots:
         OpenedKeyboard o = open(model.toLatin1().constData());
         QCOMPARE(o.hid()->streamBatchLimit(), batch - 1);
         settle(o);
+        const auto markers = [&] {
+            std::vector<int> list;
+            for (const auto& w : written(*o.keyboard())) {
+                if (w.command == 0x0E)
+                    list.push_back(w.marker);
+            }
+            return list;
+        };
+        const auto frameOf = [&](int first) {
+            std::vector<int> list;
+            for (int i = 0; i < batch; ++i)
+                list.push_back(first + i);
+            return list;
+        };
+        const auto push = [&](int first, int from, int to) {
+            for (int i = from; i < to; ++i)
+                QCOMPARE(o.hid()->queueStreamReport(streamReport(i, uchar(first + i))), 0);
+        };
 
         // Streaming off: pushes are accepted and nothing is queued.
         QCOMPARE(o.hid()->queueStreamReport(streamReport(0, 200)), 0);
         o.hid()->setStreamEnabled(true);
-        for (int i = 0; i < batch - 1; ++i)
-            QCOMPARE(o.hid()->queueStreamReport(streamReport(i, uchar(i))), 0);
+        push(0, 0, batch - 1);
         QTest::qWait(60);
         QCOMPARE(countCommand(*o.keyboard(), 0x0E), 0); // held until complete
 
-        QCOMPARE(o.hid()->queueStreamReport(streamReport(batch - 1, uchar(batch - 1))), 0);
-        for (int i = 0; i < 3; ++i) // a frame that begins while the batch drains: dropped whole
-            QCOMPARE(o.hid()->queueStreamReport(streamReport(i, uchar(100 + i))), 0);
+        // A frame that begins while the batch drains waits until it is
+        // whole, and then goes after the batch.
+        push(0, batch - 1, batch);
+        push(100, 0, 3);
         QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), batch);
         QTest::qWait(30);
         QCOMPARE(countCommand(*o.keyboard(), 0x0E), batch);
-        int expected = 0;
-        for (const auto& w : written(*o.keyboard())) {
-            if (w.command == 0x0E)
-                QCOMPARE(int(w.marker), expected++);
-        }
-
-        // The rest of the dropped frame opens nothing either.
-        for (int i = 3; i < batch; ++i)
-            o.hid()->queueStreamReport(streamReport(i, uchar(100 + i)));
-        QTest::qWait(40);
-        QCOMPARE(countCommand(*o.keyboard(), 0x0E), batch);
+        push(100, 3, batch);
+        QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), 2 * batch);
+        std::vector<int> expected = frameOf(0);
+        const std::vector<int> second = frameOf(100);
+        expected.insert(expected.end(), second.begin(), second.end());
+        QCOMPARE(markers(), expected);
 
         // Streaming off drops a frame being gathered; its last packet, after
         // streaming is back, completes nothing.
-        for (int i = 0; i < batch - 1; ++i)
-            o.hid()->queueStreamReport(streamReport(i, uchar(50 + i)));
+        o.keyboard()->clearLog();
+        push(50, 0, batch - 1);
         o.hid()->setStreamEnabled(false);
         o.hid()->queueStreamReport(streamReport(0, 99));
         o.hid()->setStreamEnabled(true);
-        o.hid()->queueStreamReport(streamReport(batch - 1, uchar(50 + batch - 1)));
+        push(50, batch - 1, batch);
         QTest::qWait(40);
-        QCOMPARE(countCommand(*o.keyboard(), 0x0E), batch);
+        QCOMPARE(countCommand(*o.keyboard(), 0x0E), 0);
 
         // A frame that begins over an unfinished one replaces it: the next
         // batch is the new frame alone.
-        for (int i = 0; i < 4; ++i)
-            o.hid()->queueStreamReport(streamReport(i, uchar(150 + i)));
-        for (int i = 0; i < batch; ++i)
-            o.hid()->queueStreamReport(streamReport(i, uchar(i)));
-        QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), 2 * batch);
+        push(150, 0, 4);
+        push(0, 0, batch);
+        QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), batch);
         QTest::qWait(30);
-        QCOMPARE(countCommand(*o.keyboard(), 0x0E), 2 * batch);
-        expected = 0;
-        for (const auto& w : written(*o.keyboard())) {
-            if (w.command == 0x0E)
-                QCOMPARE(int(w.marker), expected++ % batch);
+        QCOMPARE(markers(), frameOf(0));
+
+        // Whole frames that come while one drains: the newest goes after it,
+        // the ones it replaced never, and none is cut. (A machine that lets
+        // the first drain before the second is whole sends that one too.)
+        o.keyboard()->clearLog();
+        const int cutBefore = o.keyboard()->lighting().cutFrames();
+        push(0, 0, batch);
+        push(100, 0, batch);
+        push(150, 0, batch);
+        QTRY_VERIFY(!markers().empty() && markers().back() == 150 + batch - 1);
+        QTest::qWait(30);
+        std::vector<int> latestWins = frameOf(0);
+        const std::vector<int> last = frameOf(150);
+        latestWins.insert(latestWins.end(), last.begin(), last.end());
+        if (markers().size() == size_t(3 * batch)) {
+            latestWins = frameOf(0);
+            for (int first : {100, 150}) {
+                const std::vector<int> frame = frameOf(first);
+                latestWins.insert(latestWins.end(), frame.begin(), frame.end());
+            }
         }
+        QCOMPARE(markers(), latestWins);
+        QCOMPARE(o.keyboard()->lighting().cutFrames(), cutBefore);
+        close(o);
+    }
+
+    // Each report of a light stream costs the I/O thread one wake-up: one
+    // pacing sleep to the next write slot, and after a frame's last report a
+    // single sleep until the next frame, whether the frames come apart or
+    // one is held while another drains. Counted as the thread's voluntary
+    // context switches, each of which is a sleep that ended.
+    void eachStreamReportCostsOneWakeUp_data()
+    {
+        QTest::addColumn<bool>("backToBack");
+        QTest::newRow("frames apart") << false;
+        QTest::newRow("frames back to back") << true;
+    }
+    void eachStreamReportCostsOneWakeUp()
+    {
+        QFETCH(bool, backToBack);
+        OpenedKeyboard o = open("OV68M");
+        settle(o);
+        const int batch = o.hid()->streamBatchLimit() + 1;
+        const pid_t io = threadNamed("hid-io");
+        QVERIFY(io > 0);
+        o.hid()->setStreamEnabled(true);
+        o.keyboard()->clearLog();
+        constexpr int kFrames = 40;
+        const long before = voluntarySwitches(io);
+        for (int frame = 0; frame < kFrames; ++frame) {
+            const int written = countCommand(*o.keyboard(), 0x0E);
+            for (int i = 0; i < batch; ++i)
+                o.hid()->queueStreamReport(streamReport(i, uchar(frame)));
+            if (backToBack) // the next frame comes while this one drains
+                QTRY_VERIFY(countCommand(*o.keyboard(), 0x0E) > written);
+            else // the thread has gone to sleep before the next one
+                QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E), written + batch);
+        }
+        QTRY_COMPARE(countCommand(*o.keyboard(), 0x0E) % batch, 0);
+        QTest::qWait(20);
+        const long wakeUps = voluntarySwitches(io) - before;
+        const int reports = countCommand(*o.keyboard(), 0x0E);
+        // Each other report (the handshake) takes a write, maybe a read, and
+        // their sleeps; a machine that stalls a push for an interval may make
+        // an early wake-up wait once more, which a frame in four may do.
+        const int others = int(o.keyboard()->receivedReports().size()) - reports;
+        const int allowed = reports + 3 * others + kFrames / 4;
+        QVERIFY2(reports >= 4 * batch && wakeUps <= allowed,
+                 qPrintable(QStringLiteral("%1 wake-ups for %2 stream reports and %3 others")
+                                .arg(wakeUps)
+                                .arg(reports)
+                                .arg(others)));
         close(o);
     }
 
