@@ -14,8 +14,8 @@
 // thread; the lighting tickers; other threads. The simulated keyboard
 // answers inside the I/O thread's reads and writes; its time is taken out
 // and shown apart, since it is the test device, not the program. Then the
-// whole and cut frames the keyboard took, and the keyboard ticker's interval
-// error as median and 99th percentile.
+// whole and cut frames the keyboard took, and the error of the engine's beat
+// against its interval as median and 99th percentile.
 //
 // Usage: bench_lighting [seconds (default 10)]
 
@@ -29,7 +29,8 @@
 #include "support/LightSettings.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
-#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThread.h"
+#include "ui/mainwidget/devicePage/lightDeal/DLightTickInterval.h"
+#include "ui/mainwidget/devicePage/lightDeal/sendLightUpdataThread.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
 #include <QApplication>
@@ -330,7 +331,7 @@ void report(const char* name, const Figures& f, const Figures& base)
                         double(f.ns[Tickers]) / 1e3 / double(f.tickerRuns));
     }
     std::printf("  whole frames: %.1f a second, cut frames: %d\n", double(f.frames) / f.seconds, f.cutFrames);
-    std::printf("  keyboard tick interval error: median %.3f ms, 99th percentile %.3f ms\n",
+    std::printf("  engine beat interval error: median %.3f ms, 99th percentile %.3f ms\n",
                 percentileMs(f.tickGapsNs, 0.5), percentileMs(f.tickGapsNs, 0.99));
 }
 
@@ -417,15 +418,15 @@ int main(int argc, char** argv)
     app.processEvents();
     DLightsConfigPage* lights = page->findChild<DLightsConfigPage*>();
 
-    auto* ticker = engine->findChild<updateLightMainThread*>();
+    auto* beat = engine->findChild<sendLightUpdataThread*>();
     Figures* current = nullptr;
     QElapsedTimer tickClock;
     tickClock.start();
     int64_t lastTick = -1;
-    QObject::connect(ticker, &updateLightMainThread::sigDviceUpdateAllKeyColor, &app, [&] {
+    QObject::connect(beat, &sendLightUpdataThread::sigDviceUpdateAllKeyColorSendKeyboardHid, &app, [&] {
         const int64_t now = tickClock.nsecsElapsed();
         if (current && lastTick >= 0)
-            current->tickGapsNs.push_back(std::abs(now - lastTick - engine->keyboardTickInterval() * 1000000LL));
+            current->tickGapsNs.push_back(std::abs(now - lastTick - DLightTickInterval::kStreamMs * 1000000LL));
         lastTick = now;
     });
 

@@ -1012,7 +1012,7 @@ private slots:
         QCOMPARE(rowCount(), rows);
     }
 
-    // A lighting tick queued before another keyboard is selected runs while
+    // A lighting beat queued before another keyboard is selected runs while
     // the page waits for that keyboard to answer, when the old picture is
     // gone already: it reaches none of the old caps, and the new ones light
     // up once the keyboard has answered.
@@ -1037,7 +1037,7 @@ private slots:
         DDeviceListItem* row = DevicePageProbe(page).rowOf(path);
         QVERIFY(row);
 
-        QVERIFY(QMetaObject::invokeMethod(engine, "onDviceUpdateAllKeyColor", Qt::QueuedConnection));
+        QVERIFY(QMetaObject::invokeMethod(engine, "onDviceUpdateAllKeyColorSendKeyboardHid", Qt::QueuedConnection));
         QTest::mousePress(row, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(DevicePageProbe(page).selectedRow(), row);
         QTRY_COMPARE_WITH_TIMEOUT(DevicePageProbe(page).selectedLink(), link, kLoadTimeoutMs);

@@ -5,6 +5,7 @@
 // library's effect generator.
 #include "support/TestMain.h"
 
+#include "hid/DLightEffects.h"
 #include "hid/MainHidInterFace.h"
 #include "sdk/light/LightEffectGenerator.h"
 #include "sdk/models/ModelCatalogue.h"
@@ -14,8 +15,11 @@
 #include "support/SimulatorHarness.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "ui/mainwidget/devicePage/lightDeal/sendLightUpdataThread.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QWidget>
 
 #include <cstring>
@@ -379,7 +383,7 @@ private slots:
 
     // A stop followed at once by a start (another keyboard selected, the
     // profile loaded again) leaves synchronisation on: the keyboard hears off
-    // and on in that order, and the frames go on.
+    // and on in that order, and the frames of the moving effect go on.
     void stopThenStartStaysOn()
     {
         Rig rig;
@@ -387,6 +391,7 @@ private slots:
         rig.engine.setLightCapability(capability(4), capability(4));
         rig.engine.setKeyboardColorInfo(record(0, 2, 3));
         rig.engine.setSideColorInfo(record(1, 2, 3));
+        rig.engine.setLightThreadsRunning(true);
         SimulatedKeyboard& keyboard = *rig.opened->keyboard();
         rig.engine.setLightSynchronize(true);
         QTRY_VERIFY_WITH_TIMEOUT(keyboard.lighting().wholeFrames() > 2, 5000);
@@ -407,6 +412,64 @@ private slots:
         const int frames = keyboard.lighting().wholeFrames();
         QTRY_VERIFY_WITH_TIMEOUT(keyboard.lighting().wholeFrames() > frames + 3, 5000);
         QCOMPARE(keyboard.lighting().cutFrames(), 0);
+        rig.engine.setLightSynchronize(false);
+    }
+
+    // A changed setting makes its frame at once and the I/O thread writes it
+    // at its next write slot: the keyboard gets it while the GUI thread runs
+    // no event, so no beat (queued to the GUI thread) can have sent it. With
+    // a frame still draining, the newest change goes right after it. Frames
+    // that cannot change without a setting (Static keys and side bar) stop
+    // the beat and are not sent again.
+    void changedFrameGoesAtTheNextWriteSlot_data()
+    {
+        QTest::addColumn<int>("changes");
+        QTest::newRow("stream idle") << 1;
+        QTest::newRow("a frame draining") << 3;
+    }
+    void changedFrameGoesAtTheNextWriteSlot()
+    {
+        QFETCH(int, changes);
+        Rig rig;
+        QVERIFY(rig.open(false));
+        rig.engine.setLightCapability(capability(4), capability(4));
+        colorInfoData keys = record(0, DLightEffects::kStatic, 3);
+        rig.engine.setKeyboardColorInfo(keys);
+        rig.engine.setSideColorInfo(record(1, DLightEffects::kStatic, 3));
+        rig.engine.setLightThreadsRunning(true);
+        rig.engine.setLightSynchronize(true);
+        SimulatedKeyboard& keyboard = *rig.opened->keyboard();
+        QTRY_VERIFY(keyboard.lighting().wholeFrames() >= 1);
+        auto* beat = rig.engine.findChild<sendLightUpdataThread*>();
+        QVERIFY(beat);
+        QVERIFY(!beat->running());
+        QTest::qWait(100);
+        const int frames = keyboard.lighting().wholeFrames();
+        QTest::qWait(100);
+        QCOMPARE(keyboard.lighting().wholeFrames(), frames);
+        const std::vector<uint8_t> shownBefore = keyboard.lighting().lastFrameKeys();
+
+        for (int change = 1; change <= changes; ++change) {
+            keys.topRed = 60 * change;
+            keys.topBlue = 200 - 50 * change;
+            rig.engine.keyboardColorInfoChanged(keys);
+        }
+        std::vector<uint8_t> expected;
+        for (int key = 0; key < DKeyGrid::kKeyCount; ++key) {
+            const QColor colour = rig.engine.keyColor(key);
+            expected.insert(expected.end(), {uint8_t(colour.red()), uint8_t(colour.green()), uint8_t(colour.blue())});
+        }
+        QVERIFY(expected != shownBefore);
+        // Waited for with the event loop still, a millisecond at a time.
+        QElapsedTimer patience;
+        patience.start();
+        while (keyboard.lighting().lastFrameKeys() != expected && patience.elapsed() < 20000)
+            QThread::msleep(1);
+        QCOMPARE(keyboard.lighting().lastFrameKeys(), expected);
+        QCOMPARE(keyboard.lighting().cutFrames(), 0);
+        QVERIFY2(keyboard.lighting().wholeFrames() <= frames + changes,
+                 qPrintable(QStringLiteral("%1 frames for %2 changes").arg(keyboard.lighting().wholeFrames() - frames).arg(changes)));
+        QVERIFY(!beat->running());
         rig.engine.setLightSynchronize(false);
     }
 

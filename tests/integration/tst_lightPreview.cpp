@@ -25,6 +25,7 @@
 namespace {
 
 constexpr int kLoadTimeoutMs = 20000;
+constexpr int kKeysPage = 0;
 constexpr int kLightsPage = 1;
 constexpr int kWave = 2;
 constexpr int kSampleGapMs = 90;
@@ -198,6 +199,38 @@ private slots:
         QVERIFY(keepsMoving(*engine, true));
     }
 
+    // Only the lighting page shows the frames: elsewhere the picture's side
+    // segments keep still while the keyboard still gets the moving frames;
+    // back on the lighting page they take the frames again.
+    void previewOnlyOnTheLightingPage()
+    {
+        SimulatorHarness sim;
+        const auto keyboard = sim.plug("OV68M");
+        QVERIFY(keyboard);
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
+        QVERIFY(page);
+        lightDealMain* engine = DevicePageProbe(*page).lightingEngine();
+        page->show();
+        showLightsPage(*page);
+        DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
+        emit lights->sigSelectCurrentLightTypeIndex_KB(kWave, fastestWaveSetting(0));
+        emit lights->sigSelectCurrentLightTypeIndex_Side(kWave, fastestWaveSetting(1));
+        QVERIFY(engine->isUiUpdateEnabled());
+        QVERIFY(keepsMoving(*engine, true));
+
+        page->onCurIndexChangedMainPage(kKeysPage);
+        QVERIFY(!engine->isUiUpdateEnabled());
+        const int frames = keyboard->lighting().wholeFrames();
+        QVERIFY(!keepsMoving(*engine, true, 1));
+        const QVector<QRgb> still = pictureOf(*engine, true);
+        QTRY_VERIFY(keyboard->lighting().wholeFrames() > frames + 3);
+        QCOMPARE(pictureOf(*engine, true), still);
+
+        showLightsPage(*page);
+        QVERIFY(engine->isUiUpdateEnabled());
+        QVERIFY(keepsMoving(*engine, true));
+    }
+
     void deselectionStops_data()
     {
         QTest::addColumn<QString>("event");
@@ -223,6 +256,8 @@ private slots:
         QVERIFY(framesAsked());
 
         if (event == QLatin1String("click")) {
+            showLightsPage(*page);
+            QVERIFY(engine->isUiUpdateEnabled());
             DDeviceListItem* other = DevicePageProbe(*page).rowOf(QString::fromStdString(sim.pathOf(second)));
             QVERIFY(other);
             QVERIFY(DevicePageProbe(*page).selectedRow() != other);
@@ -232,7 +267,9 @@ private slots:
             QCOMPARE(engine->hidInterface(), DevicePageProbe(*page).selectedInterface());
             QCOMPARE(QByteArray(engine->hidDeviceInfo().modelName), QByteArray("OV82M"));
             QVERIFY(engine->isKeyboardLightRunning());
-            QVERIFY(engine->isUiUpdateEnabled());
+            // A selection opens the new keyboard's key page, which shows no
+            // frames.
+            QVERIFY(!engine->isUiUpdateEnabled());
             QVERIFY(framesAsked());
             return;
         }

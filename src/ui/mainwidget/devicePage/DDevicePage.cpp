@@ -943,6 +943,8 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
         queueMagneticReport(DMagneticReports::request(DReportNumbers::kTravelDisplayEnd));
     m_currentKeyboardEffect = -1;
     m_currentPageIndex = selIndex;
+    if (m_lightDeal->isKeyboardLightRunning())
+        m_lightDeal->setUiUpdateEnabled(selIndex == LightsPage);
 
     keySelectFrame* frame = data->keySelectFrame();
     if (frame)

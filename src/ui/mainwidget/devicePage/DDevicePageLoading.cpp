@@ -144,7 +144,8 @@ void DDevicePage::startLighting()
         m_lightDeal->setSideLightButtons(frame->sideLightButtons());
     m_lightDeal->initMusicRhythm(m_currentDeviceInfo.layoutNumber, kMusicBands, kMusicMinHz, kMusicMaxHz);
     m_lightDeal->loadProfileLight();
-    m_lightDeal->setUiUpdateEnabled(true);
+    // Only the lighting page shows the frames on the picture.
+    m_lightDeal->setUiUpdateEnabled(m_currentPageIndex == LightsPage);
     m_lightDeal->setLightThreadsRunning(true);
     m_lightDeal->setLightSynchronize(true);
 }

@@ -15,9 +15,6 @@
 #include "ui/mainwidget/devicePage/lightDeal/DLightFrameColouring.h"
 #include "ui/mainwidget/devicePage/lightDeal/DLightTickInterval.h"
 #include "ui/mainwidget/devicePage/lightDeal/sendLightUpdataThread.h"
-#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThread.h"
-#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThreadSide.h"
-#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThreadUI.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -64,13 +61,15 @@ void sideFrameCallback(const lightFrameCell* frame)
         lightEngine->onSideFrame(frame);
 }
 
+namespace {
+// The frames of the steps a beat passes over: only its last is coloured.
+void passedFrame(const lightFrameCell*) {}
+} // namespace
+
 lightDealMain::lightDealMain(QObject* parent)
     : QObject(parent)
     , m_syncTimer(new QTimer(this))
-    , m_keyTicker(new updateLightMainThread(this))
-    , m_sideTicker(new updateLightMainThreadSide(this))
-    , m_uiTicker(std::make_unique<updateLightMainThreadUI>())
-    , m_streamTicker(std::make_unique<sendLightUpdataThread>())
+    , m_frameBeat(new sendLightUpdataThread(this))
     , m_keyboardTickInterval(DLightTickInterval::kKeyboardDefaultMs)
     , m_sideTickInterval(DLightTickInterval::kSideDefaultMs)
     , m_capture(new DSoundCardAudioCapture(this))
@@ -81,17 +80,11 @@ lightDealMain::lightDealMain(QObject* parent)
     lightEngine = this;
     m_syncTimer->setInterval(kSyncKeepAliveMs);
     connect(m_syncTimer, &QTimer::timeout, this, &lightDealMain::onSendLightSynchronize0x17Cmd);
-    // The tickers emit from their own threads: every tick is queued to the
-    // GUI thread, where all the work runs.
-    connect(m_keyTicker, &updateLightMainThread::sigDviceUpdateAllKeyColor, this,
-            &lightDealMain::onDviceUpdateAllKeyColor);
-    connect(m_sideTicker, &updateLightMainThreadSide::sigDviceUpdateAllKeyColorSide, this,
-            &lightDealMain::onDviceUpdateAllSideLightColor);
-    connect(m_uiTicker.get(), &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this,
-            &lightDealMain::onDviceUpdateAllKeyColorUI);
-    connect(m_uiTicker.get(), &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this,
-            &lightDealMain::onDviceUpdateAllSideLightColorUI);
-    connect(m_streamTicker.get(), &sendLightUpdataThread::sigDviceUpdateAllKeyColorSendKeyboardHid, this,
+    m_stepClock.setInterval(DLightStepClock::Keyboard, m_keyboardTickInterval);
+    m_stepClock.setInterval(DLightStepClock::Side, m_sideTickInterval);
+    // The beat is emitted from its own thread and queued to the GUI thread,
+    // where all the work runs.
+    connect(m_frameBeat, &sendLightUpdataThread::sigDviceUpdateAllKeyColorSendKeyboardHid, this,
             &lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid);
 
     m_analysisFormat = analysisAudioFormat();
@@ -111,10 +104,7 @@ lightDealMain::~lightDealMain()
     // The program keeps its engine; one that goes (tests) ends its threads
     // and is no longer the callbacks' target.
     m_syncTimer->stop();
-    m_keyTicker->stopAndWait();
-    m_sideTicker->stopAndWait();
-    m_uiTicker->stopAndWait();
-    m_streamTicker->stopAndWait();
+    m_frameBeat->stopAndWait();
     if (lightEngine == this)
         lightEngine = nullptr;
 }
@@ -177,20 +167,36 @@ void lightDealMain::setLightThreadsRunning(bool running)
 
 void lightDealMain::startLightThreads()
 {
+    const bool wasRunning = m_keyTickerRunning;
     m_keyTickerRunning = true;
-    m_keyTicker->startTicking();
     m_sideTickerRunning = true;
-    m_sideTicker->startTicking();
-    m_uiTicker->startTicking();
+    if (!wasRunning) {
+        const int64_t now = DLightStepClock::nowNs();
+        m_stepClock.restart(DLightStepClock::Keyboard, now);
+        m_stepClock.restart(DLightStepClock::Side, now);
+        m_framePublished = false;
+    }
+    frameNow();
 }
 
 void lightDealMain::stopLightThreads()
 {
-    m_uiTicker->setRunning(false);
     m_keyTickerRunning = false;
-    m_keyTicker->setRunning(false);
     m_sideTickerRunning = false;
-    m_sideTicker->setRunning(false);
+    updateBeat();
+}
+
+void lightDealMain::setUiUpdateEnabled(bool enabled)
+{
+    if (enabled == m_uiUpdateEnabled)
+        return;
+    m_uiUpdateEnabled = enabled;
+    // The caps kept what they showed last, or nothing: they take the frame
+    // now rather than at the next change.
+    if (enabled) {
+        onDviceUpdateAllKeyColorUI();
+        onDviceUpdateAllSideLightColorUI();
+    }
 }
 
 void lightDealMain::setKeyboardColorInfo(colorInfoData info)
@@ -198,16 +204,24 @@ void lightDealMain::setKeyboardColorInfo(colorInfoData info)
     m_keyboardColorInfo = info;
     refreshEffectState(0);
     pushKeyboardColorInfo();
+    // The generator starts the effect again at its first step.
+    m_stepClock.restart(DLightStepClock::Keyboard, DLightStepClock::nowNs());
     showCustomColoursNow();
+    frameNow();
 }
 
 void lightDealMain::keyboardColorInfoChanged(colorInfoData info)
 {
+    const int effectBefore = m_keyboardEffectState.effect;
     m_keyboardColorInfo = info;
     clearKeyColors();
     refreshEffectState(0);
     COrvaneHid_SetKeyboardColorInfoDataStuHaveChanged(info);
+    // Another effect starts at its first step, as a new setting does.
+    if (m_keyboardEffectState.effect != effectBefore)
+        m_stepClock.restart(DLightStepClock::Keyboard, DLightStepClock::nowNs());
     showCustomColoursNow();
+    frameNow();
 }
 
 void lightDealMain::setSideColorInfo(colorInfoData info)
@@ -215,14 +229,20 @@ void lightDealMain::setSideColorInfo(colorInfoData info)
     m_sideColorInfo = info;
     refreshEffectState(1);
     pushSideColorInfo();
+    m_stepClock.restart(DLightStepClock::Side, DLightStepClock::nowNs());
+    frameNow();
 }
 
 void lightDealMain::sideColorInfoChanged(colorInfoData info)
 {
+    const int effectBefore = m_sideEffectState.effect;
     m_sideColorInfo = info;
     clearSideColors();
     refreshEffectState(1);
     COrvaneHid_SetSideColorInfoDataStuHaveChanged(info);
+    if (m_sideEffectState.effect != effectBefore)
+        m_stepClock.restart(DLightStepClock::Side, DLightStepClock::nowNs());
+    frameNow();
 }
 
 void lightDealMain::refreshEffectState(int part)
@@ -230,7 +250,7 @@ void lightDealMain::refreshEffectState(int part)
     if (part == 0) {
         m_keyboardEffectState = lightEffectState::fromColorInfo(m_keyboardColorInfo);
         m_keyboardTickInterval = DLightTickInterval::keyboard(m_keyboardSpeedMax, m_keyboardColorInfo.ledSpeed);
-        m_keyTicker->setInterval(m_keyboardTickInterval);
+        m_stepClock.setInterval(DLightStepClock::Keyboard, m_keyboardTickInterval);
         if (m_keyboardEffectState.effect == DLightEffects::kMusicalRhythm) {
             prepareMusicColors();
             setMusicRhythmRunning(true);
@@ -242,7 +262,7 @@ void lightDealMain::refreshEffectState(int part)
     if (part == 1 && m_hasSideLight) {
         m_sideEffectState = lightEffectState::fromColorInfo(m_sideColorInfo);
         m_sideTickInterval = DLightTickInterval::side(m_sideSpeedMax, m_sideColorInfo.ledSpeed);
-        m_sideTicker->setInterval(m_sideTickInterval);
+        m_stepClock.setInterval(DLightStepClock::Side, m_sideTickInterval);
     }
 }
 
@@ -293,6 +313,9 @@ void lightDealMain::writeCustomLightColors(int mode, int index)
         }
     }
     showCustomColoursNow();
+    // Under another effect the colours wait in the frame grid for Custom.
+    if (m_keyboardEffectState.effect == DLightEffects::kCustom)
+        frameNow();
     // Over USB the light stream carries these colours; the receiver link has
     // no stream, so the keyboard keeps them itself.
     const bool upload = m_hidInfo.is24G == 1 && (mode == 0 || (mode == 1 && index == -1));
@@ -322,18 +345,26 @@ void lightDealMain::setInteractLightsPoint(int indexX, int indexY)
     m_rippleColor = COrvaneHid_GetCurrentRippleLightColor();
 }
 
-void lightDealMain::onDviceUpdateAllKeyColor()
+void lightDealMain::onDviceUpdateAllKeyColor(int steps)
 {
-    m_keyTicker->tickTaken();
-    if (m_keyboardColorInfo.ledType == DLightEffects::kMusicalRhythm)
-        renderMusicFrame();
-    else
-        COrvaneHid_keyboardLightColorRuning(keyboardFrameCallback);
+    if (m_keyboardColorInfo.ledType == DLightEffects::kMusicalRhythm) {
+        for (int step = 0; step < steps; ++step)
+            renderMusicFrame();
+        return;
+    }
+    if (steps <= 0)
+        return;
+    for (int step = 1; step < steps; ++step)
+        COrvaneHid_keyboardLightColorRuning(passedFrame);
+    COrvaneHid_keyboardLightColorRuning(keyboardFrameCallback);
 }
 
-void lightDealMain::onDviceUpdateAllSideLightColor()
+void lightDealMain::onDviceUpdateAllSideLightColor(int steps)
 {
-    m_sideTicker->tickTaken();
+    if (steps <= 0)
+        return;
+    for (int step = 1; step < steps; ++step)
+        COrvaneHid_sideLightColorRuning(passedFrame);
     COrvaneHid_sideLightColorRuning(sideFrameCallback);
 }
 
@@ -351,8 +382,6 @@ void lightDealMain::onDviceUpdateAllKeyColorUI()
 
 void lightDealMain::onDviceUpdateAllSideLightColorUI()
 {
-    // The second of the repaint tick's two slots: the tick is taken.
-    m_uiTicker->tickTaken();
     if (!m_sideTickerRunning || !m_hasSideLight || !m_uiUpdateEnabled)
         return;
     const int count = std::min(int(m_sideLightButtons.size()), kMaxSideLights);
@@ -362,11 +391,73 @@ void lightDealMain::onDviceUpdateAllSideLightColorUI()
 
 void lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid()
 {
-    m_streamTicker->tickTaken();
-    if (m_hidInfo.is24G == 0)
-        sendUsbLightStream();
-    else if (m_hidInfo.is24G == 1)
+    m_frameBeat->tickTaken();
+    renderFrame(false);
+    updateBeat();
+}
+
+void lightDealMain::renderFrame(bool changed)
+{
+    const int64_t now = DLightStepClock::nowNs();
+    // A frame made for a change is a step of its own, due or not: the
+    // generator takes a new setting with its next step.
+    const int least = changed ? 1 : 0;
+    if (m_keyTickerRunning)
+        onDviceUpdateAllKeyColor(std::max(least, m_stepClock.take(DLightStepClock::Keyboard, now)));
+    if (m_sideTickerRunning)
+        onDviceUpdateAllSideLightColor(std::max(least, m_stepClock.take(DLightStepClock::Side, now)));
+    publishFrame();
+}
+
+void lightDealMain::publishFrame()
+{
+    const bool changed
+        = !m_framePublished || m_keyColors != m_publishedKeyColors || m_sideColors != m_publishedSideColors;
+    if (changed) {
+        m_publishedKeyColors = m_keyColors;
+        m_publishedSideColors = m_sideColors;
+        m_framePublished = true;
+        onDviceUpdateAllKeyColorUI();
+        onDviceUpdateAllSideLightColorUI();
+    }
+    if (!m_lightSyncOn)
+        return;
+    if (m_hidInfo.is24G == 0) {
+        if (changed)
+            sendUsbLightStream();
+    } else if (m_hidInfo.is24G == 1) {
         send24GLightFrame();
+    }
+}
+
+void lightDealMain::frameNow()
+{
+    if (m_keyTickerRunning || m_sideTickerRunning || m_lightSyncOn)
+        renderFrame(true);
+    updateBeat();
+}
+
+// Static and Custom keys and a Static or dark side bar give the same frame
+// at every step.
+bool lightDealMain::framesMove() const
+{
+    const int keys = m_keyboardEffectState.effect;
+    const bool keysStill = keys == DLightEffects::kStatic || keys == DLightEffects::kCustom;
+    const int side = m_sideEffectState.effect;
+    const bool sideStill = !m_hasSideLight || side == DLightEffects::kStatic || side == DLightEffects::kSideClose;
+    return !keysStill || !sideStill;
+}
+
+// A frame behind the receiver carries a time and key presses, so it goes at
+// every beat, moving or not.
+void lightDealMain::updateBeat()
+{
+    const bool receiverFrames = m_lightSyncOn && m_hidInfo.is24G == 1;
+    const bool beat = receiverFrames || ((m_keyTickerRunning || m_sideTickerRunning) && framesMove());
+    if (beat && !m_frameBeat->running())
+        m_frameBeat->startTicking();
+    else if (!beat && m_frameBeat->running())
+        m_frameBeat->setRunning(false);
 }
 
 void lightDealMain::setLightSynchronize(bool on)
@@ -385,14 +476,17 @@ void lightDealMain::setLightSynchronize(bool on)
         m_lightSyncOn = true;
         onSendLightSynchronize0x17Cmd();
         m_syncTimer->start();
-        m_streamTicker->startTicking();
+        // The keyboard gets the frame it shows from now on at once, changed
+        // or not.
+        m_framePublished = false;
+        frameNow();
         return;
     }
     if (m_hidInterface)
         m_hidInterface->setStreamEnabled(false);
-    m_streamTicker->setRunning(false);
     m_syncTimer->stop();
     m_lightSyncOn = false;
+    updateBeat();
     onSendLightSynchronize0x17Cmd();
 }
 
@@ -619,15 +713,13 @@ void lightDealMain::colourCustomFrame()
     }
 }
 
-// The painted colours are known without a frame of the generator: waiting
-// for the next keyboard tick would show (and stream) the keys unlit in
-// between, as the repaint and stream ticks run on their own.
+// The painted colours are known without a frame of the generator: the
+// frame made at once after a change shows (and streams) them, never the
+// keys unlit.
 void lightDealMain::showCustomColoursNow()
 {
-    if (m_keyboardEffectState.effect != DLightEffects::kCustom)
-        return;
-    colourCustomFrame();
-    onDviceUpdateAllKeyColorUI();
+    if (m_keyboardEffectState.effect == DLightEffects::kCustom)
+        colourCustomFrame();
 }
 
 void lightDealMain::colourKeys(int effect)

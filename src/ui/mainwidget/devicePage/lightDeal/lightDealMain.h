@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hid/DKeyGrid.h"
+#include "hid/DLightStepClock.h"
 #include "hid/hidStructInfoAll.h"
 #include "hid/lightModeListInfo.h"
 #include "sdk/include/orvanesdk_light.h"
@@ -23,19 +24,19 @@
 class MainHidInterFace;
 class keyboardButCustom;
 class sideLightButtonCustom;
-class updateLightMainThread;
-class updateLightMainThreadSide;
-class updateLightMainThreadUI;
 class sendLightUpdataThread;
 class DSoundCardAudioCapture;
 class SpectrumAnalyser;
 class QTimer;
 
 // The lighting engine of the selected keyboard. It keeps the chosen keyboard
-// and side settings and hands them to the library's effect generator; four
-// ticker threads give the beat, and on the GUI thread it asks the library
-// for each frame, colours it for the preview (and the light stream) and
-// paints the keyboard picture with it. It also keeps the custom key colours
+// and side settings and hands them to the library's effect generator. One
+// ticker thread gives the beat of the frames shown and sent (30 ms); at each
+// beat, on the GUI thread, it moves both effects by the steps their speeds
+// made due (DLightStepClock), colours the last frame, and shows it on the
+// keyboard picture (while the preview is on) and streams it, only when it
+// changed. Frames that cannot change without a new setting (Static, Custom)
+// stop the beat; a new setting makes a frame at once. It also keeps the custom key colours
 // in its frame grid (uploading them to a keyboard behind the receiver) and
 // the key presses the receiver frame carries.
 class lightDealMain : public QObject
@@ -58,7 +59,9 @@ public:
     // Reads the current profile's keyboard and side settings and hands them
     // to the generator.
     void loadProfileLight();
-    void setUiUpdateEnabled(bool enabled) { m_uiUpdateEnabled = enabled; }
+    // The preview: the picture's caps and side segments take the frames
+    // while it is on (the lighting page); turned on, they take the last one.
+    void setUiUpdateEnabled(bool enabled);
     void setLightThreadsRunning(bool running);
     // Switches the light stream to the keyboard, its keep-alive and the
     // stream ticker on or off.
@@ -97,7 +100,7 @@ public:
     lightEffectState keyboardEffectState() const { return m_keyboardEffectState; }
     lightEffectState sideEffectState() const { return m_sideEffectState; }
     bool hasSideLight() const { return m_hasSideLight; }
-    // The intervals the effect tickers run at.
+    // The intervals the effects step at.
     int keyboardTickInterval() const { return m_keyboardTickInterval; }
     int sideTickInterval() const { return m_sideTickInterval; }
     lightFrameCell keyFrameCell(int row, int column) const { return m_keyFrame[row][column]; }
@@ -115,10 +118,7 @@ public:
 
 private slots:
     void onSendLightSynchronize0x17Cmd();
-    void onDviceUpdateAllKeyColor();
-    void onDviceUpdateAllSideLightColor();
-    void onDviceUpdateAllKeyColorUI();
-    void onDviceUpdateAllSideLightColorUI();
+    // The beat.
     void onDviceUpdateAllKeyColorSendKeyboardHid();
     void onSendCaptureAudioData(QByteArray data);
     void onAudioOutputDevListChanging();
@@ -127,6 +127,19 @@ private slots:
     void onSpectrumChanged(FrequencySpectrum spectrum);
 
 private:
+    void onDviceUpdateAllKeyColor(int steps);
+    void onDviceUpdateAllSideLightColor(int steps);
+    void onDviceUpdateAllKeyColorUI();
+    void onDviceUpdateAllSideLightColorUI();
+    // Steps the effects by what is due (at least once for a change), colours
+    // the last frame and publishes it.
+    void renderFrame(bool changed);
+    void publishFrame();
+    // A setting changed: the frame goes out now, not at the next beat, and
+    // the beat runs only while frames move.
+    void frameNow();
+    void updateBeat();
+    bool framesMove() const;
     void refreshEffectState(int part);
     void pushKeyboardColorInfo();
     void pushSideColorInfo();
@@ -195,12 +208,13 @@ private:
     bool m_lightSyncOn = false;
     bool m_usbStreamBusy = false;
     bool m_usbReportBusy = false;
-    updateLightMainThread* m_keyTicker;
-    updateLightMainThreadSide* m_sideTicker;
-    // Not children: the program keeps them for its whole life beside the
-    // engine; the engine ends them when it goes.
-    std::unique_ptr<updateLightMainThreadUI> m_uiTicker;
-    std::unique_ptr<sendLightUpdataThread> m_streamTicker;
+    sendLightUpdataThread* m_frameBeat;
+    DLightStepClock m_stepClock;
+    // The colours last shown and sent: a beat that made the same frame again
+    // has nothing to show or send.
+    std::array<QColor, DKeyGrid::kKeyCount> m_publishedKeyColors;
+    std::array<QColor, kMaxSideLights> m_publishedSideColors;
+    bool m_framePublished = false;
 
     bool m_hasSideLight = false;
     int m_keyboardSpeedMax = 0;
