@@ -10,10 +10,10 @@ namespace {
 using R = DThemeRoles;
 
 enum class Kind {
-    Base,     // the theme file's base colour of the same index
-    Copy,     // another role as it is
-    Mix,      // `from` moved `percent` of the way to `toward`
-    Fixed,    // the same colour in every theme
+    Base, // the theme file's base colour of the same index
+    Copy, // another role as it is
+    Mix, // `from` moved `percent` of the way to `toward`
+    Fixed, // the same colour in every theme
     Contrast, // black or white, whichever reads better on `against`
 };
 
@@ -99,12 +99,15 @@ const Row kRows[] = {
     {R::KeySelected, "keySelected", Kind::Copy, R::AccentText, R::RoleCount, 0, 0, R::KeyCap, kLarge},
     {R::ErrorText, "errorText", Kind::Fixed, R::RoleCount, R::RoleCount, 0, qRgba(230, 60, 60, 255), R::DevicePanel,
      kText},
-    {R::SuccessText, "successText", Kind::Fixed, R::RoleCount, R::RoleCount, 0, qRgba(60, 180, 90, 255),
-     R::DevicePanel, kText},
+    {R::SuccessText, "successText", Kind::Fixed, R::RoleCount, R::RoleCount, 0, qRgba(60, 180, 90, 255), R::DevicePanel,
+     kText},
     // Radio and check indicators, slider handles drawn as marks.
     {R::Indicator, "indicator", Kind::Copy, R::AccentText, R::RoleCount, 0, 0, R::DevicePanel, kLarge},
     {R::Transparent, "transparent", Kind::Fixed, R::RoleCount, R::RoleCount, 0, qRgba(0, 0, 0, 0)},
     {R::BubbleAccent, "bubbleAccent", Kind::Copy, R::AccentText, R::RoleCount, 0, 0, R::Bubble, kText},
+    // The warning not to unplug a keyboard while its firmware is written,
+    // on the upgrade window.
+    {R::UpgradeWarning, "upgradeWarning", Kind::Copy, R::ErrorText, R::RoleCount, 0, 0, R::UpgradeSurface, kText},
 };
 static_assert(sizeof(kRows) / sizeof(kRows[0]) == R::RoleCount, "one row per role");
 static_assert(int(R::ProgressChunk) + 1 == themeColorData::kColorFieldCount, "base roles follow the theme keys");

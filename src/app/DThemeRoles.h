@@ -83,6 +83,7 @@ public:
         Transparent,
         // Accent text that reads on a help bubble.
         BubbleAccent,
+        UpgradeWarning,
         RoleCount
     };
 

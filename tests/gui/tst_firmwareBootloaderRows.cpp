@@ -7,15 +7,18 @@
 //
 // The ".ufw" family is used throughout: its images are small.
 #include "support/ApplicationSetUp.h"
+#include "support/ContrastRatio.h"
+#include "support/RenderedLook.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
+#include "app/DThemeRoles.h"
 #include "support/SimulatorHarness.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/widgets/DAppStyle.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -29,6 +32,7 @@
 #include <QStackedWidget>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -169,8 +173,9 @@ private slots:
     }
 
     // What the window shows in each theme and language: a progress fill
-    // that stands out from its groove (and a groove that does not look like
-    // a full bar against the window), names neither cut nor said twice.
+    // in the theme's colours that stands out from its groove (and a groove
+    // that does not look like a full bar against the window), names neither
+    // cut nor said twice, a warning not to unplug that reads on the window.
     void lookInEveryThemeAndLanguage_data()
     {
         QTest::addColumn<int>("theme");
@@ -187,7 +192,9 @@ private slots:
         QTranslator translator;
         QVERIFY(installTranslation(translator, language));
         DDataManager::getInstance()->loadTheme(theme);
-        const QColor background = DThemeColor::fromText(DDataManager::getInstance()->themeColors().upgradeBgColor);
+        DAppStyle::apply(theme);
+        const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+        const QColor background = roles.color(DThemeRoles::UpgradeSurface);
         {
             // Over a main window, as the program opens it.
             QWidget host;
@@ -231,6 +238,8 @@ private slots:
             image = bar->grab().toImage();
             const QColor fill = image.pixelColor(image.width() / 4, image.height() / 2);
             QCOMPARE(image.pixelColor(image.width() * 3 / 4, image.height() / 2), groove);
+            QCOMPARE(fill, roles.color(DThemeRoles::ProgressChunk));
+            QCOMPARE(groove, roles.color(DThemeRoles::ProgressTrack));
             QVERIFY2(distance(fill, groove) >= 150, qPrintable(fill.name() + QLatin1Char('/') + groove.name()));
             QVERIFY2(distance(fill, groove) >= 2 * distance(groove, background),
                      qPrintable(groove.name() + QLatin1Char('/') + background.name()));
@@ -239,9 +248,21 @@ private slots:
             row->setProgress(100);
             row->showCompletePage();
             screenshot(&window, tag + QStringLiteral("complete"));
+
+            // The warning's letters, at their most solid, on the window.
+            QWidget* warning = window.findChild<QWidget*>(QStringLiteral("widget_Tip"));
+            const QImage tip = window.grab(QRect(warning->mapTo(&window, QPoint(0, 0)), warning->size())).toImage();
+            const QColor ground = RenderedLook::background(warning);
+            double best = 0;
+            for (int y = 0; y < tip.height(); ++y) {
+                for (int x = 0; x < tip.width(); ++x)
+                    best = std::max(best, ContrastRatio::contrast(tip.pixelColor(x, y), ground));
+            }
+            QVERIFY2(best >= ContrastRatio::kText, qPrintable(QString::number(best)));
         }
         QCoreApplication::removeTranslator(&translator);
         DDataManager::getInstance()->loadTheme(0);
+        DAppStyle::apply(0);
     }
 
     // A keyboard left in its bootloader when the program starts: one row,

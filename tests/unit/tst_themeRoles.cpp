@@ -64,6 +64,7 @@ private slots:
             {R::SuccessText, R::DevicePanel, ContrastRatio::kText},
             {R::Indicator, R::DevicePanel, ContrastRatio::kLarge},
             {R::KeySelected, R::KeyCap, ContrastRatio::kLarge},
+            {R::UpgradeWarning, R::UpgradeSurface, ContrastRatio::kText},
         };
         QStringList failures;
         for (const Pair& pair : pairs) {

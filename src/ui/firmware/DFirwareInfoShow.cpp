@@ -1,7 +1,5 @@
 #include "ui/firmware/DFirwareInfoShow.h"
 
-#include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "devices/DFirmwareInfoLine.h"
 #include "sdk/include/orvanesdk_hid.h"
 #include "ui/firmware/DFirwareInfoItem.h"
@@ -36,27 +34,8 @@ DFirwareInfoShow::DFirwareInfoShow(QWidget* parent)
     close->setObjectName(QStringLiteral("pushButton_Close"));
     close->setFixedSize(20, 20);
     close->setCursor(Qt::PointingHandCursor);
-    close->setStyleSheet(QStringLiteral(
-        "QPushButton{border-image: url(:/images/mainpage/closeWindowDef.png);}"
-        "QPushButton:hover, QPushButton:pressed{border-image: url(:/images/mainpage/closeWindowSel.png);}"));
     ui->horizontalLayout_15->addWidget(close);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    ui->frame_2->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_2{background-color: rgb(%1); border: 1px solid rgb(%2); border-top: none;"
-                       " border-bottom-left-radius: 12px; border-bottom-right-radius: 12px;}"),
-        {theme.settingsBgColor, theme.textCheckedColor}));
-    ui->scrollAreaWidgetContents_2->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgb(%1);}"), {theme.settingsBgColor}));
-    ui->scrollArea_2->setStyleSheet(QStringLiteral(
-        "QScrollArea#scrollArea_2, QWidget#qt_scrollarea_viewport{background: transparent; border: none;}"));
-    ui->frame_26->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral(
-            "QFrame#frame_26{background-color: rgb(%1); border: 1px solid rgb(%2);"
-            " border-bottom: 2px solid rgb(%3); border-top-left-radius: 12px; border-top-right-radius: 12px;}"
-            "QLabel#label_10{color: rgb(%2); font: 75 12pt \"%4\";}"),
-        {theme.settingsBgColor, theme.textCheckedColor, theme.settingsBorderColor, theme.textFont}));
 
     QTimer::singleShot(kLoadDelayMs, this, &DFirwareInfoShow::onLoadingFirmwareInfo);
 }

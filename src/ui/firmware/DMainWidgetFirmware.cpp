@@ -95,7 +95,6 @@ void DMainWidget::onUpdateFirmwareWindowOpen()
     auto* overlay = new QWidget(this, Qt::FramelessWindowHint);
     overlay->resize(size());
     overlay->setObjectName(QStringLiteral("widget"));
-    overlay->setStyleSheet(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100);}"));
     overlay->setAttribute(Qt::WA_StyledBackground, true);
     m_upgradeOverlay = overlay;
     // The settings dialog's check opens over the dialog's own overlay.
@@ -216,7 +215,8 @@ void DMainWidget::ontheHidIntoFirmwareUpgrade()
         QStringList present;
         for (const std::string& path : DBootloaderIdentity::presentPaths(QString()))
             present << QString::fromStdString(path);
-        qCDebug(lcFirmware).noquote() << "HID bootloader arrived with no upgrade pending; offered:" << present.join(' ');
+        qCDebug(lcFirmware).noquote() << "HID bootloader arrived with no upgrade pending; offered:"
+                                      << present.join(' ');
         followUpgradeRows();
         return;
     }

@@ -2,16 +2,13 @@
 
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
-#include "app/DThemeColor.h"
+#include "app/DThemeRoles.h"
 #include "devices/DUpgradeRowTargets.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui/widgets/CbNotice.h"
-
 #include "ui/widgets/DPopupShape.h"
 #include "ui_DUpdateFirmwareDia.h"
-
-#include <QColor>
 
 DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget* parent)
     : QDialog(parent)
@@ -25,9 +22,6 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget* parent)
     m_rowLayout = ui->verticalLayout_17;
     ui->label_Title->setText(QObject::tr("Update Firmware"));
 
-    ui->widget_Tip->setTextFont(QStringLiteral("Microsoft Yahei"), 14);
-    ui->widget_Tip->setBackground(QColor(0, 0, 0, 1));
-    ui->widget_Tip->setForeground(QColor(255, 50, 0, 255));
     ui->widget_Tip->setText(QObject::tr("If the firmware is being updated, do not unplug the device!"));
 
     m_notice = new CbNotice(this);
@@ -47,30 +41,13 @@ DUpdateFirmwareDia::~DUpdateFirmwareDia()
 
 void DUpdateFirmwareDia::applyTheme()
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    ui->frame_Bg->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_Bg{ background-color: rgb(%1); border: 1px solid rgb(%2); border-radius: 12px; }"),
-        {theme.upgradeBgColor, theme.textCheckedColor}));
-    ui->frame_Title->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1); border: none; border-bottom: 2px solid rgb(%2);"
-                       " border-top-left-radius: 12px; border-top-right-radius: 12px; }"
-                       "QLabel#label_Title{ color: rgb(%3); font: 75 13pt \"%4\"; }"),
-        {theme.upgradeBgColor, theme.upgradeBorderColor, theme.textCheckedColor, theme.textFont}));
-    ui->widget_4->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QScrollBar:vertical{ background: transparent; width: 3px; margin: 3px 0px 3px 0px; }"
-                       "QScrollBar::handle:vertical{ background: rgba(0, 0, 0, 20%); min-height: 20px;"
-                       " border-radius: 1px; }"
-                       "QScrollBar::handle:vertical:hover{ background: rgba(0, 0, 0, 30%); }"
-                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{ height: 0px; }"
-                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{ background: rgb(%1);"
-                       " border-radius: 3px; }"),
-        {theme.allScrollBarColorDef}));
-    // The body's own colour shows through the list; a near-transparent fill
-    // of its own turns black on a display without a compositor.
-    ui->scrollArea_2->setStyleSheet(
-        QStringLiteral("QScrollArea#scrollArea_2, QWidget#qt_scrollarea_viewport, QWidget#scrollAreaWidgetContents_2"
-                       "{ background: transparent; border: none; }"));
-
+    const DDataManager* data = DDataManager::getInstance();
+    const themeColorData theme = data->themeColors();
+    const DThemeRoles& roles = data->themeRoles();
+    // The warning runs across the window's foot, painted, not styled.
+    ui->widget_Tip->setTextFont(theme.textFont, 14);
+    ui->widget_Tip->setBackground(roles.color(DThemeRoles::Transparent));
+    ui->widget_Tip->setForeground(roles.color(DThemeRoles::UpgradeWarning));
     m_notice->setTheme(theme);
 }
 

@@ -2,7 +2,6 @@
 
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
-#include "app/DThemeColor.h"
 #include "app/logCategories.h"
 #include "devices/DBootloaderIdentity.h"
 #include "devices/DUpgradeDeviceName.h"
@@ -36,7 +35,6 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget* parent)
     ui->stackedWidget->setCurrentWidget(ui->page_1);
     setProgress(0);
     retranslate();
-    applyTheme();
 }
 
 UpdateFirmwareInfoItem::~UpdateFirmwareInfoItem()
@@ -63,27 +61,6 @@ void UpdateFirmwareInfoItem::fitCaptionColumn()
         widest = std::max(widest, caption->sizeHint().width());
     const QMargins margins = ui->frame_3->layout()->contentsMargins();
     ui->frame_3->setMinimumWidth(widest + margins.left() + margins.right());
-}
-
-void UpdateFirmwareInfoItem::applyTheme()
-{
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    ui->frame_Bg110->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_Bg110{ border: none; border-bottom: 2px solid rgb(%1); }"
-                       "QLabel{ color: rgb(%2); font: 75 12pt \"%3\"; }"),
-        {theme.upgradeItemBorderColor, theme.textCheckedColor, theme.textFont}));
-    ui->progressBar->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QProgressBar{ background-color: rgb(%1); border: none; border-radius: 6px; }"
-                       "QProgressBar::chunk{ background-color: rgb(%2); border-radius: 6px; }"),
-        {theme.upgradeProgressBarTopColor, theme.upgradeProgressBarBottomColor}));
-    ui->pushButton_Update->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QPushButton{ border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2);"
-                       " color: rgb(%3); font: 75 10pt \"%4\"; }"
-                       "QPushButton:hover{ background-color: rgb(%2); border: 2px solid rgb(%5); }"
-                       "QPushButton:pressed{ color: rgb(%5); background-color: rgb(%2); border: 2px solid rgb(%5); }"),
-        {theme.deviceBorderColor, theme.upgradeBgColor, theme.textDefaultColor, theme.textFont,
-         theme.textCheckedColor}));
-    fitCaptionColumn();
 }
 
 void UpdateFirmwareInfoItem::setInfo(const hidStructInfoAll& record, MainHidInterFace* hidInterface,

@@ -57,7 +57,6 @@ private slots:
 private:
     // The captions' column as wide as its longest caption in the theme's font.
     void fitCaptionColumn();
-    void applyTheme();
     void showDevice(const hidStructInfoAll& record, MainHidInterFace* hidInterface, const QString& serialNumber);
     void updateButton();
 
