@@ -6,14 +6,17 @@
 #include "support/ApplicationSetUp.h"
 #include "support/CurrentProfileLayer.h"
 #include "support/LockedFolder.h"
+#include "support/RenderedLook.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "app/DThemeRoles.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DChangProfilePage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DMacroCmdPage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DSeniorKeysBindingPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/widgets/DAppStyle.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -423,7 +426,6 @@ private slots:
             QVERIFY(putEntry(m_default, kKeyA, stored));
         DChangProfilePage page;
         auto* box = page.findChild<QComboBox*>(QStringLiteral("comboBox_Profile"));
-        const QString formSheet = box->styleSheet();
         QSignalSpy updated(&page, &DChangProfilePage::sigShoudUpdateKeyboard);
         QSignalSpy saved(&page, &DChangProfilePage::sigCustomKeyInfoSaveSuccessful);
         const QByteArray before = readFileBytes(m_default);
@@ -436,10 +438,13 @@ private slots:
         QCOMPARE(keyEntryOf(m_default, kKeyA), entry);
         QCOMPARE(updated.size(), 1);
         QCOMPARE(saved.size(), 1);
-        // Its colours are fixed: a theme change in the host leaves them.
-        DCustomKeysPage host;
-        host.setTheme();
-        QCOMPARE(host.findChild<DChangProfilePage*>()->findChild<QComboBox*>()->styleSheet(), formSheet);
+        // Its colours follow the theme as the other pages' do.
+        DDataManager::getInstance()->loadTheme(3);
+        DAppStyle::apply(3);
+        QCOMPARE(RenderedLook::text(box), DDataManager::getInstance()->themeRoles().color(DThemeRoles::Text));
+        DDataManager::getInstance()->loadTheme(0);
+        DAppStyle::apply(0);
+        QCOMPARE(RenderedLook::text(box), DDataManager::getInstance()->themeRoles().color(DThemeRoles::Text));
     }
 
     // Advanced keys listed by index; the bound one found by its index, also

@@ -1,17 +1,20 @@
 // The key-function pages whose buttons each store one fixed entry
 // (shortcuts, mouse, multimedia, disable, keyboard-lighting and side-lighting
 // actions, keyboard functions), over the real profile store: what a click
-// stores, which button a stored entry checks, what stays hidden, and, in the
-// key customisation page, the failure message of a profile that cannot be
-// written and the disable page's Cancel.
+// stores, which button a stored entry checks, what stays hidden, how the
+// choices look in every theme, and, in the key customisation page, the
+// failure message of a profile that cannot be written and the disable page's
+// Cancel.
 #include "support/ApplicationSetUp.h"
+#include "support/ContrastRatio.h"
 #include "support/CurrentProfileLayer.h"
 #include "support/LockedFolder.h"
+#include "support/RenderedLook.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
-#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
+#include "app/DThemeRoles.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DHotKeyPage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyConfigFunctionPage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyDisablePage.h"
@@ -20,12 +23,15 @@
 #include "ui/mainwidget/devicePage/keyFunctions/DMultimediaPage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DSideLightCustomEventPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/widgets/DAppStyle.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <functional>
 #include <memory>
@@ -43,15 +49,13 @@ struct Page
     std::unique_ptr<QWidget> widget;
     std::function<void()> load;
     std::function<void()> retranslate;
-    std::function<void()> setTheme;
 };
 
 template<typename T>
 Page make()
 {
     auto* page = new T;
-    return {std::unique_ptr<QWidget>(page), [page] { page->loadCurrentKeyInfo(); }, [page] { page->retranslate(); },
-            [page] { page->setTheme(); }};
+    return {std::unique_ptr<QWidget>(page), [page] { page->loadCurrentKeyInfo(); }, [page] { page->retranslate(); }};
 }
 
 Page makePage(const QString& name)
@@ -88,6 +92,23 @@ QString checkedButton(QWidget* page)
     return checked.join(QLatin1Char('+'));
 }
 
+// The most solid colour of `area` of the widget as drawn: the core of its
+// text's strokes.
+QColor inkIn(QWidget* widget, const QRect& area, const QColor& ground)
+{
+    QWidget* top = widget->window();
+    const QImage image = top->grab(QRect(widget->mapTo(top, area.topLeft()), area.size())).toImage();
+    QColor ink = ground;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor here = image.pixelColor(x, y);
+            if (ContrastRatio::contrast(here, ground) > ContrastRatio::contrast(ink, ground))
+                ink = here;
+        }
+    }
+    return ink;
+}
+
 QStringList hiddenOn(QWidget* page)
 {
     QStringList hidden;
@@ -108,6 +129,12 @@ class tst_choicePages : public QObject
 private:
     std::unique_ptr<CurrentProfileLayer> m_profile;
     QByteArray m_default;
+
+    static void useTheme(int theme)
+    {
+        DDataManager::getInstance()->loadTheme(theme);
+        DAppStyle::apply(theme);
+    }
 
     void selectKey(int key)
     {
@@ -404,8 +431,9 @@ private slots:
         }
         QCOMPARE(hiddenOn(tested.widget.get()), hidden);
         tested.retranslate();
-        tested.setTheme();
+        useTheme(1);
         QCOMPARE(hiddenOn(tested.widget.get()), hidden);
+        useTheme(0);
     }
 
     // The disable page's label shows the key loaded last, also after a
@@ -430,21 +458,63 @@ private slots:
         QCOMPARE(readFileBytes(m_default), before);
     }
 
-    // The keyboard-lighting page's scroll bar takes the theme a moment
-    // after the rest of the page.
-    void scrollBarThemeFollows()
+    // In every theme a page's choices show which one is taken: the taken
+    // one's text in the accent and its ring filled, the others' rings drawn;
+    // text and rings read on the page as drawn.
+    void choicesInEveryTheme_data()
     {
-        DDataManager::getInstance()->loadTheme(1);
-        DKeyboardLightCustomEventPage page;
-        auto* area = page.findChild<QWidget*>(QStringLiteral("widget_4"));
-        const QString formSheet = area->styleSheet();
-        page.setTheme();
-        QCOMPARE(area->styleSheet(), formSheet);
-        // The device page's list has the same vertical scroll bar.
-        const QString vertical = DDevicePageTheme::scrollBarStyle(DDataManager::getInstance()->themeColors());
-        QTRY_VERIFY(area->styleSheet().startsWith(vertical));
-        QVERIFY(area->styleSheet().contains(QLatin1String("QScrollBar:horizontal")));
-        DDataManager::getInstance()->loadTheme(0);
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("theme");
+        for (const char* page : {"DHotKeyPage", "DMouseKeyPage", "DMultimediaPage", "DKeyboardLightCustomEventPage",
+                                 "DSideLightCustomEventPage", "DKeyConfigFunctionPage"}) {
+            for (int theme = 0; theme < 4; ++theme)
+                QTest::addRow("%s theme %d", page, theme) << QString::fromLatin1(page) << theme;
+        }
+    }
+    void choicesInEveryTheme()
+    {
+        QFETCH(QString, page);
+        QFETCH(int, theme);
+        useTheme(theme);
+        Page tested = makePage(page);
+        tested.load();
+        tested.widget->resize(900, 300);
+        tested.widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tested.widget.get()));
+        QList<QRadioButton*> shown;
+        for (QRadioButton* button : tested.widget->findChildren<QRadioButton*>()) {
+            if (button->isVisible())
+                shown << button;
+        }
+        QVERIFY(shown.size() >= 2);
+        shown.first()->setChecked(true);
+        const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+        QStringList faults;
+        for (QRadioButton* button : qAsConst(shown)) {
+            const bool taken = button == shown.first();
+            const QColor ground = RenderedLook::background(button);
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QColor text = inkIn(
+                button, button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button), ground);
+            if (text != roles.color(taken ? DThemeRoles::AccentText : DThemeRoles::Text))
+                faults << button->objectName() + QStringLiteral(": text ") + text.name();
+            if (ContrastRatio::contrast(text, ground) < ContrastRatio::kText)
+                faults << button->objectName() + QStringLiteral(": text on ground ")
+                              + QString::number(ContrastRatio::contrast(text, ground));
+            const QRect ring = button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+            const QColor centre = RenderedLook::pixel(button, ring.center());
+            const QColor edge = RenderedLook::pixel(button, QPoint(ring.left() + 1, ring.center().y()));
+            if (ContrastRatio::contrast(edge, ground) < ContrastRatio::kLarge)
+                faults << button->objectName() + QStringLiteral(": ring ") + edge.name() + QStringLiteral(" on ")
+                              + ground.name();
+            const double fill = ContrastRatio::contrast(centre, ground);
+            if (taken ? fill < ContrastRatio::kLarge : centre != ground)
+                faults << button->objectName() + QStringLiteral(": centre ") + centre.name() + QStringLiteral(" on ")
+                              + ground.name();
+        }
+        useTheme(0);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     // In the key customisation page: a store the profile cannot take gives

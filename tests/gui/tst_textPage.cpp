@@ -1,21 +1,25 @@
 // The text-entry page over the real profile store: what OK stores, what
 // the editor takes in at its limits (and says when it refuses), what a load
-// shows, Cancel, the scroll bar's theme, and a profile that cannot be
-// written.
+// shows, Cancel, the hint and scroll bar in each theme, and a profile that
+// cannot be written.
 #include "support/ApplicationSetUp.h"
+#include "support/ContrastRatio.h"
 #include "support/CurrentProfileLayer.h"
 #include "support/LockedFolder.h"
+#include "support/RenderedLook.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
-#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
+#include "app/DThemeRoles.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyWithTextPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/widgets/DAppStyle.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTextEdit>
@@ -213,16 +217,46 @@ private slots:
         QCOMPARE(readFileBytes(m_default), file);
     }
 
-    // The editor's scroll bar takes the theme a moment after the rest.
-    void scrollBarThemeFollows()
+    // Whichever theme follows the page's first, the empty editor's hint
+    // reads on the editor as drawn, and the hint's palette leaves the scroll
+    // bar its sheet: the handle is drawn in the theme's handle colour on its
+    // track.
+    void themeReachesEditor_data()
     {
-        DDataManager::getInstance()->loadTheme(1);
+        QTest::addColumn<int>("theme");
+        for (int theme = 0; theme < 4; ++theme)
+            QTest::addRow("theme %d", theme) << theme;
+    }
+    void themeReachesEditor()
+    {
+        QFETCH(int, theme);
         DKeyWithTextPage page;
-        page.setTheme();
-        QCOMPARE(editor(&page)->styleSheet(), QString());
-        QTRY_COMPARE(editor(&page)->styleSheet(),
-                     DDevicePageTheme::scrollBarStyle(DDataManager::getInstance()->themeColors()));
-        DDataManager::getInstance()->loadTheme(0);
+        page.resize(500, 250);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        DDataManager* data = DDataManager::getInstance();
+        data->loadTheme(theme);
+        DAppStyle::apply(theme);
+        const DThemeRoles& roles = data->themeRoles();
+        QTextEdit* edit = editor(&page);
+        QCOMPARE(edit->palette().color(QPalette::PlaceholderText), roles.color(DThemeRoles::MutedText));
+        const QColor ground = RenderedLook::background(edit->viewport());
+        const double ratio = ContrastRatio::contrast(edit->palette().color(QPalette::PlaceholderText), ground);
+        QVERIFY2(ratio >= ContrastRatio::kText, qPrintable(QString::number(ratio)));
+
+        edit->setPlainText(QStringLiteral("line\n").repeated(40));
+        QScrollBar* bar = edit->verticalScrollBar();
+        QTRY_VERIFY(bar->isVisible());
+        bar->setValue(0);
+        QCOMPARE(bar->width(), 4);
+        const QColor handle = RenderedLook::pixel(bar, QPoint(bar->width() / 2, 6));
+        const QColor track = RenderedLook::pixel(bar, QPoint(bar->width() / 2, bar->height() - 6));
+        QVERIFY(handle != track);
+        const QColor expected = roles.color(DThemeRoles::ScrollHandle);
+        if (expected.alpha() == 255)
+            QCOMPARE(handle, expected);
+        data->loadTheme(0);
+        DAppStyle::apply(0);
     }
 
     // A profile that cannot be written: the failure message, the entry kept.

@@ -3,8 +3,11 @@
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
+#include "app/DThemeRoles.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/widgets/DAppStyle.h"
 
+#include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -17,12 +20,13 @@
 // before exit with an allocation LeakSanitizer can no longer attribute.
 static const bool kNoGlIntegration = qputenv("QT_XCB_GL_INTEGRATION", "none");
 
-// The keyboard-lighting and keyboard-function pages in the key
-// customisation page on a real X server, for a magnetic-switch keyboard
-// (device type 4) and a wireless-capable one (type 2), in a dark and a light
-// theme and three languages: every button's text fits it, within the page's
-// width and without overlapping another. The screenshots are kept in the build tree for a person to
-// look at.
+// Every key-function page in the key customisation page on a real X server,
+// for a magnetic-switch keyboard (device type 4) and a wireless-capable one
+// (type 2), in the four themes and three languages: every label shows its
+// whole height; on the keyboard-lighting and keyboard-function pages every
+// button's text fits it, within the page's width and without overlapping
+// another. The screenshots are kept in the build tree for a person to look
+// at.
 class tst_keyFunctionPagesScreen : public QObject
 {
     Q_OBJECT
@@ -37,7 +41,7 @@ private slots:
         QTest::addColumn<int>("theme");
         QTest::addColumn<QString>("language");
         for (const auto& [model, deviceType] : {std::pair<const char*, int>{"OV68M", 4}, {"OV84", 2}}) {
-            for (int theme : {0, 1}) {
+            for (int theme = 0; theme < 4; ++theme) {
                 for (const char* language : {"English", "German", "Russian"})
                     QTest::addRow("%s theme %d %s", model, theme, language)
                         << QString::fromLatin1(model) << deviceType << theme << QString::fromLatin1(language);
@@ -57,6 +61,7 @@ private slots:
         QVERIFY(StoreTestSupport::createLayerFile(path, 1, 1));
         DDataManager* data = DDataManager::getInstance();
         data->loadTheme(theme);
+        DAppStyle::apply(theme);
         data->setHidDeviceType(deviceType);
         data->setMagneticKeyboard(deviceType == 4);
         data->setHasSideLight(true);
@@ -66,8 +71,9 @@ private slots:
         QWidget window;
         window.setObjectName(QStringLiteral("window"));
         window.setWindowTitle(QStringLiteral("Key functions"));
+        // What lies behind the key customisation page in the main window.
         window.setStyleSheet(
-            QStringLiteral("QWidget#window{background: rgb(%1);}").arg(data->themeColors().deviceRightBgColor));
+            QStringLiteral("QWidget#window{background: %1;}").arg(data->themeRoles().css(DThemeRoles::MainSurface)));
         auto* layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         auto* page = new DCustomKeysPage(&window);
@@ -84,17 +90,30 @@ private slots:
 
         const QString shots = QStringLiteral(ORVANE_TEST_BIN_DIR "/../screenshots");
         QDir().mkpath(shots);
-        const std::pair<int, const char*> shown[] = {{20, "keyboard-light"}, {19, "key-config"}};
+        const std::pair<int, const char*> shown[]
+            = {{20, "keyboard-light"}, {19, "key-config"},   {30, "side-light"}, {1, "macro"},
+               {2, "remap"},           {3, "mouse"},         {4, "text"},        {5, "disable"},
+               {6, "multimedia"},      {7, "combination"},   {8, "launch"},      {9, "shortcut"},
+               {10, "profile-switch"}, {40, "advanced-key"}, {0, "reset"}};
         for (const auto& [function, name] : shown) {
             page->onCurIndexChanged_Key(function);
-            // The keyboard-lighting page's scroll bar follows 200 ms later.
-            QTest::qWait(300);
             QWidget* current
                 = page->findChild<QStackedWidget*>(QStringLiteral("stackedWidget_Customize"))->currentWidget();
+            QTest::qWait(50);
             const QImage shot = window.screen()->grabWindow(window.winId()).toImage();
             QVERIFY(shot.save(
                 shots
                 + QStringLiteral("/%1-%2-theme%3-%4.png").arg(QLatin1String(name), model).arg(theme).arg(language)));
+            for (QLabel* label : current->findChildren<QLabel*>()) {
+                if (label->isVisible() && !label->text().isEmpty())
+                    QVERIFY2(label->sizeHint().height() <= label->height(),
+                             qPrintable(QStringLiteral("%1 \"%2\": %3 high, needs %4")
+                                            .arg(label->objectName(), label->text())
+                                            .arg(label->height())
+                                            .arg(label->sizeHint().height())));
+            }
+            if (function != 20 && function != 19)
+                continue;
 
             QList<QRect> placed;
             for (QRadioButton* button : current->findChildren<QRadioButton*>()) {

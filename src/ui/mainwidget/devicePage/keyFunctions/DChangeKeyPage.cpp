@@ -32,9 +32,7 @@ DChangeKeyPage::DChangeKeyPage(QWidget* parent)
             &DChangeKeyPage::onSoftKeyboardClicked_VirtualKB);
     m_capture = new DKeyCapturePopUp(this, m_ui->lineEdit_changForKey, m_virtualKeyboard);
     m_popup = m_capture->popup();
-    connect(m_capture, &DKeyCapturePopUp::sigCaptureAsked, this, [this] {
-        emit sigMesgStartOrStopHook(true);
-    });
+    connect(m_capture, &DKeyCapturePopUp::sigCaptureAsked, this, [this] { emit sigMesgStartOrStopHook(true); });
     connect(m_popup, &ArrowWidget::sigArrowWidgetHide, this, &DChangeKeyPage::onArrowWidgetHide);
 
     retranslate();
@@ -66,10 +64,8 @@ void DChangeKeyPage::retranslate()
 
 void DChangeKeyPage::setTheme()
 {
-    DKeyFunctionPages::setCaptionTheme(m_ui->label_44);
-    DKeyFunctionPages::setKeyFieldTheme(m_ui->lineEdit_changForKey, m_popup);
+    DKeyFunctionPages::setKeyboardPopupTheme(m_popup);
     m_virtualKeyboard->setTheme();
-    m_ui->frame_Top2->setStyleSheet(DKeyFunctionPages::radioButtonStyleSheet());
 }
 
 void DChangeKeyPage::loadCurrentKeyInfo()

@@ -59,12 +59,6 @@ void DHotKeyPage::retranslate()
     m_ui->radioButton_Save->setText(QObject::tr("Save"));
 }
 
-void DHotKeyPage::setTheme()
-{
-    setStyleSheet(DKeyFunctionPages::radioButtonStyleSheet());
-    DKeyFunctionPages::setCaptionTheme(m_ui->label);
-}
-
 void DHotKeyPage::loadCurrentKeyInfo()
 {
     m_choice->load();

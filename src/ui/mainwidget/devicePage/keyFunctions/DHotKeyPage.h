@@ -20,7 +20,6 @@ public:
     ~DHotKeyPage() override;
 
     void retranslate();
-    void setTheme();
     void loadCurrentKeyInfo();
 
 signals:

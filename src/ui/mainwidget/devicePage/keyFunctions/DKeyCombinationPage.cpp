@@ -76,10 +76,8 @@ void DKeyCombinationPage::retranslate()
 
 void DKeyCombinationPage::setTheme()
 {
-    DKeyFunctionPages::setCaptionTheme(m_ui->label_5);
-    DKeyFunctionPages::setKeyFieldTheme(m_ui->lineEdit_keyCombination, m_popup);
+    DKeyFunctionPages::setKeyboardPopupTheme(m_popup);
     m_virtualKeyboard->setTheme();
-    m_ui->frame_Top2->setStyleSheet(DKeyFunctionPages::radioButtonStyleSheet());
 }
 
 void DKeyCombinationPage::loadCurrentKeyInfo()

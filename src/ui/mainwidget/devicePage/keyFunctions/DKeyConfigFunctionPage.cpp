@@ -74,12 +74,6 @@ void DKeyConfigFunctionPage::retranslate()
     m_ui->radioButton_PowerQuery->setText(QObject::tr("Power query"));
 }
 
-void DKeyConfigFunctionPage::setTheme()
-{
-    setStyleSheet(DKeyFunctionPages::radioButtonStyleSheet());
-    DKeyFunctionPages::setCaptionTheme(m_ui->label);
-}
-
 void DKeyConfigFunctionPage::loadCurrentKeyInfo()
 {
     const int deviceType = DDataManager::getInstance()->hidDeviceType();

@@ -22,7 +22,6 @@ public:
     ~DKeyConfigFunctionPage() override;
 
     void retranslate();
-    void setTheme();
     void loadCurrentKeyInfo();
 
 signals:

@@ -27,12 +27,6 @@ void DKeyDisablePage::retranslate()
     m_ui->pushButton_Cancel->setText(QObject::tr("Cancel"));
 }
 
-void DKeyDisablePage::setTheme()
-{
-    DKeyFunctionPages::setKeyPanelTheme(m_ui->label_3, m_ui->label_KeyChar,
-                                        {m_ui->pushButton_OK, m_ui->pushButton_Cancel});
-}
-
 void DKeyDisablePage::loadCurrentKeyInfo()
 {
     m_store.takeSelection();

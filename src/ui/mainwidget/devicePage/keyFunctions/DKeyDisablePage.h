@@ -20,7 +20,6 @@ public:
     ~DKeyDisablePage() override;
 
     void retranslate();
-    void setTheme();
     void loadCurrentKeyInfo();
 
 signals:

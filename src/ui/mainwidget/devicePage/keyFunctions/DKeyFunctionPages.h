@@ -1,20 +1,17 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
 class ArrowWidget;
 class DVirtualKeyboardTool;
 class QButtonGroup;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QWidget;
 
 // What the key customisation page and its key-function pages agree on
 // beyond their signals: the function codes a page reports failures under,
-// the reasons it gives, and the look their radio buttons and captions share.
+// the reasons it gives, and what of their look no style sheet gives.
 namespace DKeyFunctionPages {
 
 // The host's function codes (not the stored type codes: macro and remap are
@@ -53,15 +50,6 @@ enum FailureReason : int {
     kNoMacroChosen = 4,
 };
 
-// The radio buttons of a page (choices and the light/heavy press choice) in
-// the active theme.
-QString radioButtonStyleSheet();
-// The panel of a page that stores on OK, in the active theme and the normal
-// font: its caption, the selected key's label (if it shows one) and its
-// buttons.
-void setKeyPanelTheme(QLabel* caption, QLabel* keyLabel, const QList<QPushButton*>& buttons);
-// A page's caption in the active theme: its colour and the normal font.
-void setCaptionTheme(QLabel* caption);
 // The light/heavy press choice of a page as one group (ids 0 and 1), light
 // press checked.
 QButtonGroup* pressModeGroup(QWidget* page, QRadioButton* lightPress, QRadioButton* heavyPress);
@@ -74,9 +62,7 @@ ArrowWidget* createKeyboardPopup(QWidget* page, DVirtualKeyboardTool* keyboard);
 void openKeyboardPopup(ArrowWidget* popup, QLineEdit* field);
 // Puts a text into a key field, which is never shorter than the text.
 void showInKeyField(QLineEdit* field, const QString& text);
-// The key field and the bubble in the active theme.
-void setKeyFieldTheme(QLineEdit* field, ArrowWidget* popup);
-// A page's list of choices (macros, advanced keys) in the active theme.
-QString comboBoxStyleSheet();
+// The bubble around the virtual keyboard in the active theme.
+void setKeyboardPopupTheme(ArrowWidget* popup);
 
 } // namespace DKeyFunctionPages

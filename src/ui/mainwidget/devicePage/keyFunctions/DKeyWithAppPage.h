@@ -22,7 +22,6 @@ public:
     ~DKeyWithAppPage() override;
 
     void retranslate();
-    void setTheme();
     // Shows the selected key's stored path; stores nothing.
     void loadCurrentKeyInfo();
 

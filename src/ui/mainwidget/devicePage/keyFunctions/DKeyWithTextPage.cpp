@@ -1,29 +1,21 @@
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyWithTextPage.h"
 #include "ui_DKeyWithTextPage.h"
 
-#include "app/DDataManager.h"
 #include "app/DFixedText.h"
-#include "app/DThemeColor.h"
 #include "profiles/DKeyFunctionType.h"
 #include "profiles/DKeyTextLimit.h"
-#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DFieldHintColour.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPages.h"
 
 #include <QSignalBlocker>
 #include <QTextCursor>
-#include <QTimer>
-
-namespace {
-
-constexpr int kScrollSheetDelayMs = 200;
-
-} // namespace
 
 DKeyWithTextPage::DKeyWithTextPage(QWidget* parent)
     : QWidget(parent)
     , m_ui(new Ui::DKeyWithTextPage)
 {
     m_ui->setupUi(this);
+    DFieldHintColour::watchFields(this);
     setTexts();
 }
 
@@ -44,30 +36,6 @@ void DKeyWithTextPage::setTexts()
     m_ui->textEdit_keyText->setPlaceholderText(QObject::tr("Enter text ..."));
     m_ui->pushButton_OK->setText(QObject::tr("OK"));
     m_ui->pushButton_Cancel->setText(QObject::tr("Cancel"));
-}
-
-void DKeyWithTextPage::setTheme()
-{
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    // A page not shown yet is not polished, and a new sheet would then not
-    // reach the controls its layout has polished already.
-    ensurePolished();
-    setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_10, QFrame#frame{ border: none; }"
-                       "QTextEdit{ color: rgb(%1); font: 75 10pt \"%2\"; background-color: rgb(%3); "
-                       "border: 1px solid rgb(%4); border-radius: 4px; }"
-                       "QTextEdit:hover, QTextEdit:pressed{ border: 1px solid rgb(%5); }"),
-        {theme.textDefaultColor, theme.textFont, theme.deviceRightBgColor, theme.deviceBorderColor,
-         theme.textCheckedColor}));
-    m_scrollBarStyleSheet = DDevicePageTheme::scrollBarStyle(theme);
-    DKeyFunctionPages::setKeyPanelTheme(m_ui->label_8, nullptr, {m_ui->pushButton_OK, m_ui->pushButton_Cancel});
-    // The scroll bar takes its sheet once the page's new sheets have settled.
-    QTimer::singleShot(kScrollSheetDelayMs, this, &DKeyWithTextPage::onScrollSheetSet);
-}
-
-void DKeyWithTextPage::onScrollSheetSet()
-{
-    m_ui->textEdit_keyText->setStyleSheet(m_scrollBarStyleSheet);
 }
 
 void DKeyWithTextPage::loadCurrentKeyInfo()

@@ -21,7 +21,6 @@ public:
     ~DKeyWithTextPage() override;
 
     void retranslate();
-    void setTheme();
     // Shows the selected key's stored text and gives the editor the focus;
     // stores nothing.
     void loadCurrentKeyInfo();
@@ -36,7 +35,6 @@ private slots:
     void on_textEdit_keyText_textChanged();
     void on_pushButton_OK_clicked();
     void on_pushButton_Cancel_clicked();
-    void onScrollSheetSet();
 
 private:
     void setTexts();
@@ -44,6 +42,5 @@ private:
     Ui::DKeyWithTextPage* m_ui = nullptr;
     DKeyFunctionStore m_store;
     QString m_text;
-    QString m_scrollBarStyleSheet;
     bool m_loading = false;
 };

@@ -1,22 +1,15 @@
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyboardLightCustomEventPage.h"
 #include "ui_DKeyboardLightCustomEventPage.h"
 
-#include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "profiles/DKeyFunctionType.h"
-#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyActionChoice.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPages.h"
 #include "ui/widgets/GridColumnFit.h"
-
-#include <QTimer>
 
 namespace {
 
 using Action = DKeyAction;
 using Type = DKeyFunctionType::Code;
-
-constexpr int kScrollSheetDelayMs = 200;
 
 // The off actions are told apart by paramB: "Stop back light" is paramB 1
 // whatever its value; light recording whatever value and paramB.
@@ -90,36 +83,13 @@ void DKeyboardLightCustomEventPage::retranslate()
 
 void DKeyboardLightCustomEventPage::setTheme()
 {
-    setStyleSheet(DKeyFunctionPages::radioButtonStyleSheet());
-    DKeyFunctionPages::setCaptionTheme(m_ui->label_4);
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    m_ui->scrollAreaWidgetContents->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents{ background-color: rgb(%1); }"), {theme.deviceRightBgColor}));
-    m_scrollBarStyleSheet
-        = DDevicePageTheme::scrollBarStyle(theme)
-          + DThemeColor::fillStyleSheet(
-              QStringLiteral("QScrollBar:horizontal{ background: transparent; height: 4px; margin: 0px; }"
-                             "QScrollBar::handle:horizontal{ background: rgba(%1); min-width: 20px; "
-                             "border-radius: 2px; }"
-                             "QScrollBar::handle:horizontal:hover{ background: rgba(%2); }"
-                             "QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal{ border: none; "
-                             "background: transparent; width: 0px; }"
-                             "QScrollBar::add-page:horizontal, QScrollBar::sub-page:horizontal{ "
-                             "background: rgb(%3); border-radius: 3px; }"),
-              {theme.allScrollBarColorDef, theme.allScrollBarColorHover, theme.allScrollBgColor});
-    // The scroll bar takes its sheet once the page's new sheets have settled.
-    QTimer::singleShot(kScrollSheetDelayMs, this, &DKeyboardLightCustomEventPage::onScrollSheetSet);
+    // A theme may bring another font, and with it other widths.
     m_columnFit->refit();
 }
 
 void DKeyboardLightCustomEventPage::loadCurrentKeyInfo()
 {
     m_choice->load();
-}
-
-void DKeyboardLightCustomEventPage::onScrollSheetSet()
-{
-    m_ui->widget_4->setStyleSheet(m_scrollBarStyleSheet);
 }
 
 void DKeyboardLightCustomEventPage::on_radioButton_OverallLightList_clicked()

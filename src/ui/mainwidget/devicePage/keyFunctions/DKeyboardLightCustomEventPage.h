@@ -31,7 +31,6 @@ signals:
     void sigCustomKeyInfoSaveFailed(int operateType, int errorIndex);
 
 private slots:
-    void onScrollSheetSet();
     void on_radioButton_OverallLightList_clicked();
     void on_radioButton_InteractionLightList_clicked();
     void on_radioButton_AllLightList_clicked();
@@ -54,7 +53,6 @@ private slots:
     void on_radioButton_IntoCustomLight02_clicked();
 
 private:
-    QString m_scrollBarStyleSheet;
     Ui::DKeyboardLightCustomEventPage* m_ui = nullptr;
     DKeyActionChoice* m_choice = nullptr;
     GridColumnFit* m_columnFit = nullptr;

@@ -3,22 +3,18 @@
 
 #include "app/DDataManager.h"
 #include "app/DFixedText.h"
-#include "app/DThemeColor.h"
 #include "profiles/DKeyFunctionType.h"
 #include "profiles/DMacroKeyBinding.h"
-#include "ui/mainwidget/devicePage/DDevicePageTheme.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DFieldHintColour.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPages.h"
 
 #include <QIntValidator>
 #include <QListView>
 #include <QSignalBlocker>
-#include <QTimer>
 
 #include <list>
 
 namespace {
-
-constexpr int kScrollSheetDelayMs = 200;
 
 // A count text the keyboard can play: 1 to 255, nothing else; 0 otherwise.
 int countOf(const QString& text)
@@ -35,6 +31,7 @@ DMacroCmdPage::DMacroCmdPage(QWidget* parent)
     , m_ui(new Ui::DMacroCmdPage)
 {
     m_ui->setupUi(this);
+    DFieldHintColour::watchFields(this);
     m_ui->lineEdit_playMany->setValidator(
         new QIntValidator(DMacroKeyBinding::kMinCount, DMacroKeyBinding::kMaxCount, m_ui->lineEdit_playMany));
     // A list view, so the list's rows take the height the style sheet gives.
@@ -64,37 +61,6 @@ void DMacroCmdPage::retranslate()
     m_ui->label_3->setText(QObject::tr("Play Number"));
     m_ui->lineEdit_playMany->setPlaceholderText(QObject::tr("Play Number 1,2,3..."));
     m_ui->label_2->setText(QObject::tr("Assign Macro"));
-}
-
-void DMacroCmdPage::setTheme()
-{
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    m_ui->comboBox_Macro->setStyleSheet(DKeyFunctionPages::comboBoxStyleSheet());
-    m_ui->scrollAreaWidgetContents->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents{ background-color: rgb(%1); }"), {theme.deviceRightBgColor}));
-    // A page not shown yet is not polished, and a new sheet would then not
-    // reach the controls its layout has polished already.
-    ensurePolished();
-    setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QLabel{ color: rgb(%2); font: 75 12pt \"%4\"; }"
-                       "QRadioButton, QRadioButton:unchecked{ color: rgb(%2); font: 75 10pt \"%4\"; min-height: 20px; }"
-                       "QRadioButton:checked{ color: rgb(%3); }"
-                       "QRadioButton::indicator:checked{ background-color: rgb(%3); border-radius: 6px; "
-                       "border: 2px solid white; }"
-                       "QLineEdit{ color: rgb(%2); font: 75 10pt \"%4\"; background-color: rgb(%1); "
-                       "border: 1px solid rgb(%5); border-radius: 4px; }"
-                       "QLineEdit:hover, QLineEdit:focus{ border: 1px solid rgb(%3); }"
-                       "QFrame#frame_3, QFrame#frame_5, QFrame#frame_44{ border: none; }"),
-        {theme.deviceRightBgColor, theme.textDefaultColor, theme.textCheckedColor, theme.textFont,
-         theme.deviceBorderColor}));
-    m_scrollBarStyle = DDevicePageTheme::scrollBarStyle(theme);
-    // The scroll bar takes its sheet once the page's new sheets have settled.
-    QTimer::singleShot(kScrollSheetDelayMs, this, &DMacroCmdPage::onScrollSheetSet);
-}
-
-void DMacroCmdPage::onScrollSheetSet()
-{
-    m_ui->widget_4->setStyleSheet(m_scrollBarStyle);
 }
 
 void DMacroCmdPage::loadCurrentKeyInfo()
@@ -224,9 +190,9 @@ void DMacroCmdPage::saveMacroBinding(int count, int mode, int macroIndex)
     // A play mode chosen before the macro waits for the macro: the first
     // macro of the list is no choice of the user's.
     if (macroIndex < 1) {
-        emit sigCustomKeyInfoSaveFailed(DKeyFunctionPages::kMacroFunctionCode,
-                                        m_ui->comboBox_Macro->count() > 0 ? DKeyFunctionPages::kNoMacroChosen
-                                                                          : DKeyFunctionPages::kNoMacro);
+        emit sigCustomKeyInfoSaveFailed(DKeyFunctionPages::kMacroFunctionCode, m_ui->comboBox_Macro->count() > 0
+                                                                                   ? DKeyFunctionPages::kNoMacroChosen
+                                                                                   : DKeyFunctionPages::kNoMacro);
         return;
     }
     if (!DMacroKeyBinding::bind(m_store, m_macroFilePath, mode, count, macroIndex)) {

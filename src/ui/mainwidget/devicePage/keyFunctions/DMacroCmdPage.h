@@ -24,7 +24,6 @@ public:
     ~DMacroCmdPage() override;
 
     void retranslate();
-    void setTheme();
     // Shows the selected key's binding; stores nothing.
     void loadCurrentKeyInfo();
 
@@ -34,7 +33,6 @@ signals:
     void sigCustomKeyInfoSaveFailed(int operateType, int errorIndex);
 
 private slots:
-    void onScrollSheetSet();
     void on_radioButton_playOne_clicked();
     void on_radioButton_playMany_clicked();
     void on_radioButton_playKeyPressRelStop_clicked();
@@ -56,5 +54,4 @@ private:
     int m_playCount = 1;
     int m_playMode = 1;
     QMap<int, QString> m_macroNames;
-    QString m_scrollBarStyle;
 };

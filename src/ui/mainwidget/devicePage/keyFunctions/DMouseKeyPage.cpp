@@ -53,12 +53,6 @@ void DMouseKeyPage::retranslate()
     m_ui->radioButton_SniperKey->setText(QObject::tr("Sniper Key"));
 }
 
-void DMouseKeyPage::setTheme()
-{
-    setStyleSheet(DKeyFunctionPages::radioButtonStyleSheet());
-    DKeyFunctionPages::setCaptionTheme(m_ui->label_7);
-}
-
 void DMouseKeyPage::loadCurrentKeyInfo()
 {
     m_choice->load();

@@ -20,7 +20,6 @@ public:
     ~DMouseKeyPage() override;
 
     void retranslate();
-    void setTheme();
     void loadCurrentKeyInfo();
 
 signals:

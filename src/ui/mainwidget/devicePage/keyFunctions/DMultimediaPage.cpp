@@ -66,12 +66,6 @@ void DMultimediaPage::retranslate()
     m_ui->radioButton_wwwSearch->setText(QObject::tr("Search"));
 }
 
-void DMultimediaPage::setTheme()
-{
-    setStyleSheet(DKeyFunctionPages::radioButtonStyleSheet());
-    DKeyFunctionPages::setCaptionTheme(m_ui->label_6);
-}
-
 void DMultimediaPage::loadCurrentKeyInfo()
 {
     m_choice->load();

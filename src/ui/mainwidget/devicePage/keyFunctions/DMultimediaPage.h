@@ -20,7 +20,6 @@ public:
     ~DMultimediaPage() override;
 
     void retranslate();
-    void setTheme();
     void loadCurrentKeyInfo();
 
 signals:

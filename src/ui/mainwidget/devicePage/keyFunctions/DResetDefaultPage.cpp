@@ -35,12 +35,6 @@ void DResetDefaultPage::retranslate()
     m_ui->radioButton_HeavyPress->setText(QObject::tr("Heavy Press"));
 }
 
-void DResetDefaultPage::setTheme()
-{
-    DKeyFunctionPages::setKeyPanelTheme(m_ui->label_3, m_ui->label_KeyChar, {m_ui->pushButton_OK});
-    m_ui->frame_Top2->setStyleSheet(DKeyFunctionPages::radioButtonStyleSheet());
-}
-
 void DResetDefaultPage::loadCurrentKeyInfo()
 {
     m_store.takeSelection();

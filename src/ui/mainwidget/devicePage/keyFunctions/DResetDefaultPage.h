@@ -22,7 +22,6 @@ public:
     ~DResetDefaultPage() override;
 
     void retranslate();
-    void setTheme();
     void loadCurrentKeyInfo();
     void clearCurrentKey();
     // The light/heavy press choice stays hidden: the page works on the layer

@@ -32,12 +32,6 @@ void DSeniorKeysBindingPage::retranslate()
     m_ui->label_2->setText(QObject::tr("Senior Keys"));
 }
 
-void DSeniorKeysBindingPage::setTheme()
-{
-    DKeyFunctionPages::setCaptionTheme(m_ui->label_2);
-    m_ui->comboBox_SeniorKeys->setStyleSheet(DKeyFunctionPages::comboBoxStyleSheet());
-}
-
 void DSeniorKeysBindingPage::loadCurrentKeyInfo()
 {
     m_store.takeSelection();

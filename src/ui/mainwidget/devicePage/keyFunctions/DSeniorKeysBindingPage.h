@@ -21,7 +21,6 @@ public:
     ~DSeniorKeysBindingPage() override;
 
     void retranslate();
-    void setTheme();
     // Reads the advanced keys again and shows the one bound to the selected
     // key; stores nothing.
     void loadCurrentKeyInfo();

@@ -68,8 +68,7 @@ void DSideLightCustomEventPage::retranslate()
 
 void DSideLightCustomEventPage::setTheme()
 {
-    setStyleSheet(DKeyFunctionPages::radioButtonStyleSheet());
-    DKeyFunctionPages::setCaptionTheme(m_ui->label_12);
+    // A theme may bring another font, and with it other widths.
     m_columnFit->refit();
 }
 

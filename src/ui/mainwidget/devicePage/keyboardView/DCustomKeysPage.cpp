@@ -34,12 +34,24 @@
 #include <QMovie>
 #include <QTimer>
 
+#include <type_traits>
+#include <utility>
+
 namespace {
 
 using namespace DKeyFunctionPages;
 
 constexpr int kEventFilterDelayMs = 500;
 constexpr int kNoStoredType = -2;
+
+template<typename Page, typename = void>
+struct HasSetTheme : std::false_type
+{
+};
+template<typename Page>
+struct HasSetTheme<Page, std::void_t<decltype(std::declval<Page&>().setTheme())>> : std::true_type
+{
+};
 
 // One function of the function list. The id is the button's id in the
 // function group, the function code what the host tracks as shown, and the
@@ -220,7 +232,9 @@ Page* DCustomKeysPage::addPage(int row)
     hosted.page = page;
     hosted.load = [page] { page->loadCurrentKeyInfo(); };
     hosted.retranslate = [page] { page->retranslate(); };
-    if constexpr (!std::is_same_v<Page, DChangProfilePage>)
+    // Most pages look as the application's sheet has them; the rest pick
+    // what no sheet gives when the theme changes.
+    if constexpr (HasSetTheme<Page>::value)
         hosted.setTheme = [page] { page->setTheme(); };
     if constexpr (!std::is_same_v<Page, DResetDefaultPage>)
         connect(page, &Page::sigShoudUpdateKeyboard, this, &DCustomKeysPage::onShoudUpdateKeyboard);
