@@ -83,6 +83,7 @@ public:
         Transparent,
         // Accent text that reads on a help bubble.
         BubbleAccent,
+        // The warning of the upgrade window, readable on it.
         UpgradeWarning,
         RoleCount
     };
