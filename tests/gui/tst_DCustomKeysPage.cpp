@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QMovie>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -633,16 +634,19 @@ private slots:
         for (QAbstractButton* button : m_page->findChild<QButtonGroup*>()->buttons())
             buttons << qobject_cast<QToolButton*>(button);
         QCOMPARE(buttons.size(), 15);
+        // The pictures are the application sheet's: a resting one, and a
+        // selected one shared by hover, press and check.
+        const QString sheet = qApp->styleSheet();
         for (QToolButton* button : buttons) {
-            const QString sheet = button->styleSheet();
-            QVERIFY2(sheet.contains(QLatin1String("QToolButton:hover{ border-image:url(:/images/device/"))
-                         && sheet.contains(QLatin1String("Sel.png")) && sheet.contains(QLatin1String("Def.png")),
-                     qPrintable(sheet));
-            const QString def
-                = sheet.section(QLatin1String("url("), 1, 1).section(QLatin1Char(')'), 0, 0).remove(QLatin1Char('"'));
-            QVERIFY2(!QPixmap(def).isNull(), qPrintable(def));
-            QVERIFY2(!QPixmap(QString(def).replace(QLatin1String("Def.png"), QLatin1String("Sel.png"))).isNull(),
-                     qPrintable(def));
+            QVERIFY2(button->styleSheet().isEmpty(), qPrintable(button->objectName()));
+            const QString name = QRegularExpression::escape(button->objectName());
+            const QRegularExpression rest(QStringLiteral("QToolButton#%1,?[^{]*\\{\\s*border-image: url\\(\"?([^\")]*Def\\.png)").arg(name));
+            const QRegularExpression picked(QStringLiteral("QToolButton#%1:hover,[^{]*:checked \\{\\s*border-image: url\\(\"?([^\")]*Sel\\.png)").arg(name));
+            const QRegularExpressionMatch restMatch = rest.match(sheet);
+            const QRegularExpressionMatch pickedMatch = picked.match(sheet);
+            QVERIFY2(restMatch.hasMatch() && pickedMatch.hasMatch(), qPrintable(button->objectName()));
+            QVERIFY2(!QPixmap(restMatch.captured(1)).isNull(), qPrintable(restMatch.captured(1)));
+            QVERIFY2(!QPixmap(pickedMatch.captured(1)).isNull(), qPrintable(pickedMatch.captured(1)));
             button->click();
             int checked = 0;
             for (QToolButton* other : buttons)
@@ -669,8 +673,14 @@ private slots:
             seen << panel.name();
         }
         QVERIFY(seen.at(0) != seen.at(1));
-        // The function buttons keep their pictures.
-        QVERIFY(child<QToolButton>("toolButton_Macro")->styleSheet().contains(QLatin1String("macroDef.png")));
+        // The function buttons keep their pictures, drawn.
+        auto* macro = child<QToolButton>("toolButton_Macro");
+        macro->setChecked(false);
+        const QImage drawn = macro->grab().toImage();
+        bool inked = false;
+        for (int i = 0; i < drawn.width() * drawn.height() && !inked; ++i)
+            inked = drawn.pixelColor(i % drawn.width(), i / drawn.width()) != drawn.pixelColor(0, 0);
+        QVERIFY(inked);
     }
 };
 
