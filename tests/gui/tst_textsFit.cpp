@@ -9,6 +9,7 @@
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 #include "support/TextFit.h"
+#include "support/UpgradeableKeyboards.h"
 
 #include "app/DDataManager.h"
 #include "sdk/include/orvanesdk_xml.h"
@@ -281,18 +282,8 @@ private slots:
         }
         {
             // The update window with two keyboards, one behind a receiver.
-            QList<hidStructInfoAll> records;
-            for (const char* name : {"OV68M", "OV84"}) {
-                hidStructInfoAll record;
-                qstrncpy(record.hidPath, name, sizeof record.hidPath);
-                qstrncpy(record.productName, name, sizeof record.productName);
-                qstrncpy(record.likeName, "Keyboard", sizeof record.likeName);
-                qstrncpy(record.firmwareVersion, "V1.0", sizeof record.firmwareVersion);
-                qstrncpy(record.newFirmwareVersion, "V1.2", sizeof record.newFirmwareVersion);
-                records << record;
-            }
             QPointer<DUpdateFirmwareDia> window = new DUpdateFirmwareDia;
-            window->setDeviceList(records, {});
+            window->setDeviceList(upgradeableKeyboards(), {});
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window.data()));
             findings.checkEveryPage(QStringLiteral("firmware update"), window.data());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPoint>
 
 class QWidget;
@@ -20,5 +21,13 @@ QColor text(QWidget* widget);
 
 // The pixel at `point` of the widget drawn as background() draws it.
 QColor pixel(QWidget* widget, const QPoint& point);
+
+// The widget's rectangle of its window as drawn: the widget over every
+// ancestor's background, with whatever lies on top of it; `scale` times
+// as many pixels each way, so a thin stroke has pixels it covers whole.
+QImage image(QWidget* widget, int scale = 1);
+
+// The colour most pixels of `image` have within `area`.
+QColor mostCommon(const QImage& image, const QRect& area);
 
 } // namespace RenderedLook
