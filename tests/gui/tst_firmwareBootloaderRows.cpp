@@ -181,7 +181,7 @@ private slots:
         QTest::addColumn<int>("theme");
         QTest::addColumn<QString>("language");
         for (const int theme : {0, 1, 2, 3}) {
-            for (const char* language : {"English", "German"})
+            for (const char* language : {"English", "German", "Russian"})
                 QTest::addRow("theme %d %s", theme, language) << theme << QString::fromLatin1(language);
         }
     }
