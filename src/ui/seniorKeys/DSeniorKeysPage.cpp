@@ -201,6 +201,17 @@ void DSeniorKeysPage::setTheme()
         button->setIcon(help);
         button->setIconSize(button->maximumSize());
     }
+    // The pictures of the DKS points' travel are one colour, the text's: the
+    // form's grey fades on the light themes.
+    const std::pair<QToolButton*, const char*> travels[] = {
+        {ui->toolButton_StrokeTip01, ":/images/DKS/Down02Def.png"},
+        {ui->toolButton_StrokeTip02, ":/images/DKS/Down01Def.png"},
+        {ui->toolButton_StrokeTip03, ":/images/DKS/Up02Def.png"},
+        {ui->toolButton_StrokeTip04, ":/images/DKS/Up01Def.png"},
+    };
+    const QColor text = data->themeRoles().color(DThemeRoles::Text);
+    for (const auto& [button, picture] : travels)
+        button->setIcon(QIcon(DThemeIcons::tinted(QLatin1String(picture), text)));
 }
 
 QString DSeniorKeysPage::linkText(const QString& readout) const
