@@ -2,15 +2,17 @@
 
 #include "app/DStyleSheetUrl.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QResource>
-#include <QSaveFile>
+#include <QSet>
 #include <QStandardPaths>
 #include <QVariant>
 #include <QWidget>
@@ -26,6 +28,30 @@ QString cacheFolder()
            + QStringLiteral("/orvane-keyboard/themeIcons");
 }
 
+// The tinted copies are small and made once: the quickest compression
+// (zlib level 1) is worth more than the bytes the best one would save.
+constexpr int kQuickPngQuality = 80;
+
+// A copy is written whole or not at all; only a power cut can leave one
+// empty (see tinted).
+bool isWhole(const QString& path)
+{
+    return QFileInfo(path).size() > 0;
+}
+
+// Each folder of the cache is made once a run, not looked at for every icon.
+bool makeFolderOf(const QString& path)
+{
+    static QSet<QString> made;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (made.contains(folder))
+        return true;
+    if (!QDir().mkpath(folder))
+        return false;
+    made.insert(folder);
+    return true;
+}
+
 } // namespace
 
 namespace DThemeIcons {
@@ -39,7 +65,7 @@ QString tinted(const QString& resource, const QColor& colour)
     static QHash<QString, QString> madeThisRun; // resource and colour -> copy
     const QString key = colour.name() + resource;
     const QString made = madeThisRun.value(key);
-    if (!made.isEmpty() && QFileInfo::exists(made))
+    if (!made.isEmpty() && isWhole(made))
         return made;
     const QByteArray source = QResource(resource).uncompressedData();
     if (source.isEmpty())
@@ -49,12 +75,12 @@ QString tinted(const QString& resource, const QColor& colour)
     const QString relative = QString(resource).remove(QStringLiteral(":/images/"));
     const QString path = cacheFolder() + QLatin1Char('/') + colour.name().mid(1) + QLatin1Char('/') + digest
                          + QLatin1Char('/') + relative;
-    if (QFileInfo::exists(path)) {
+    if (isWhole(path)) {
         madeThisRun.insert(key, path);
         return path;
     }
     QImage image = QImage::fromData(source);
-    if (image.isNull() || !QDir().mkpath(QFileInfo(path).absolutePath()))
+    if (image.isNull() || !makeFolderOf(path))
         return resource;
     image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     {
@@ -62,11 +88,27 @@ QString tinted(const QString& resource, const QColor& colour)
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
         painter.fillRect(image.rect(), colour);
     }
-    // Written whole under its final name, so a second program start never
-    // reads half an icon.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+    // Written under a name of this process and renamed into place, so a
+    // second program start never reads half an icon. Not synced to the disk:
+    // a copy that a power cut takes or leaves empty is only drawn again,
+    // while syncing each of a hundred icons held the first start for as long
+    // as the disk took.
+    const QString part = path + QStringLiteral(".%1.part").arg(QCoreApplication::applicationPid());
+    QFile file(part);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !image.save(&file, "PNG", kQuickPngQuality)) {
+        file.remove();
         return resource;
+    }
+    file.close();
+    // An empty copy left by a power cut gives way; a whole one that another
+    // start made meanwhile is as good as ours.
+    if (QFileInfo::exists(path) && !isWhole(path))
+        QFile::remove(path);
+    if (!QFile::rename(part, path)) {
+        QFile::remove(part);
+        if (!isWhole(path))
+            return resource;
+    }
     madeThisRun.insert(key, path);
     return path;
 }
