@@ -330,6 +330,8 @@ private slots:
         hostLayout->addWidget(pageOwned);
         DDevicePage& page = *pageOwned;
         page.setTheme();
+        // Shown as a keyboard would have them: built.
+        DPerformancePage* performance = DevicePageProbe(page).performancePage();
         page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget_3"))
             ->setCurrentWidget(page.findChild<QWidget*>(QStringLiteral("page_HaveDevice")));
         page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))
@@ -360,7 +362,6 @@ private slots:
         QCOMPARE(shot.pixelColor(list->mapTo(&page, QPoint(20, list->height() - 20))),
                  at("frame", QPoint(5, 5), &page));
 
-        DPerformancePage* performance = DevicePageProbe(page).performancePage();
         QWidget* performanceRight = performance->findChild<QWidget*>(QStringLiteral("frame_Right"));
         QVERIFY(performanceRight->isVisible());
         QCOMPARE(shot.pixelColor(performanceRight->mapTo(&page, QPoint(40, 120))),

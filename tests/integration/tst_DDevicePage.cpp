@@ -120,6 +120,11 @@ private slots:
         QElapsedTimer sinceBuilt;
         sinceBuilt.start();
         QSignalSpy loadEnd(&page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+        // The hosted pages come with the first keyboard, not with the page.
+        QVERIFY(!page.findChild<DCustomKeysPage*>());
+        QVERIFY(!page.findChild<DLightsConfigPage*>());
+        QVERIFY(!page.findChild<DPerformancePage*>());
+        QVERIFY(!page.findChild<DTriggerSettingPage*>());
 
         QCOMPARE(DevicePageProbe(page).customKeysPage()->parentWidget()->objectName(),
                  QStringLiteral("page_CustomKeys"));

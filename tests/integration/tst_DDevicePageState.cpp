@@ -16,6 +16,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/widgets/BatteryItem.h"
 #include "ui/widgets/CbNotice.h"
@@ -101,6 +102,8 @@ private slots:
         auto other = sim.plug("OV84");
         std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
+        // Loading the keyboard built the hosted pages.
+        QVERIFY(page->findChild<DCustomKeysPage*>() && page->findChild<DLightsConfigPage*>());
         QCOMPARE(DevicePageProbe(*page).selectedLink(), page->deviceLinkMap().value(pathOf(sim, selected)));
         auto* battery = child<BatteryItem>(*page, "label_ElectricityNum");
         auto* charging = child<QLabel>(*page, "label_Charging");

@@ -27,23 +27,34 @@ DevicePageProbe::DevicePageProbe(const DDevicePage& page)
 {
 }
 
+// The page builds them with the first keyboard; a test looks at them
+// with or without one.
+void DevicePageProbe::buildHostedPages() const
+{
+    QMetaObject::invokeMethod(const_cast<DDevicePage*>(&m_page), "buildHostedPages");
+}
+
 DCustomKeysPage* DevicePageProbe::customKeysPage() const
 {
+    buildHostedPages();
     return m_page.findChild<DCustomKeysPage*>();
 }
 
 DLightsConfigPage* DevicePageProbe::lightsConfigPage() const
 {
+    buildHostedPages();
     return m_page.findChild<DLightsConfigPage*>();
 }
 
 DPerformancePage* DevicePageProbe::performancePage() const
 {
+    buildHostedPages();
     return m_page.findChild<DPerformancePage*>();
 }
 
 DTriggerSettingPage* DevicePageProbe::triggerSettingPage() const
 {
+    buildHostedPages();
     return m_page.findChild<DTriggerSettingPage*>();
 }
 

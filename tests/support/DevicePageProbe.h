@@ -68,5 +68,7 @@ public:
     bool nextEffectKeepsSelection() const;
 
 private:
+    void buildHostedPages() const;
+
     const DDevicePage& m_page;
 };

@@ -4,6 +4,7 @@
 
 #include "app/DDataManager.h"
 #include "app/DEventWait.h"
+#include "app/DThemeColor.h"
 #include "app/DUserSettingsKeys.h"
 #include "devices/DDeviceListLoader.h"
 #include "devices/DHotPlugPlanner.h"
@@ -31,6 +32,7 @@
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DShownTimer.h"
+#include "ui/widgets/DThemeIcons.h"
 #include "ui/widgets/DToolTipExplain.h"
 
 #include <QButtonGroup>
@@ -102,7 +104,10 @@ DDevicePage::DDevicePage(QWidget* parent)
     // Owned like the rest of the page; the destructor still deletes it
     // first, while the key caps it paints exist.
     m_lightDeal = new lightDealMain(this);
-    createHostedPages();
+    // The hosted pages (keys, lighting, performance, trigger) are built with
+    // the first keyboard, when one of them is first needed: with none there
+    // is nothing to show on them, and building them took a quarter of the
+    // program's start.
 
     for (QToolButton* button :
          {m_ui->toolButton_CustomKey, m_ui->toolButton_LightConfig, m_ui->toolButton_MacroDialog,
@@ -146,7 +151,8 @@ DDevicePage::DDevicePage(QWidget* parent)
 DDevicePage::~DDevicePage()
 {
     // A capture pop-up closing as the pages go must not reach back here.
-    disconnect(m_customKeysPage, nullptr, this, nullptr);
+    if (m_customKeysPage)
+        disconnect(m_customKeysPage, nullptr, this, nullptr);
     // The program keeps these for its whole life; a page that goes away
     // (tests) must not leave threads talking to keyboards behind.
     qDeleteAll(m_deviceLinkMap);
@@ -154,6 +160,52 @@ DDevicePage::~DDevicePage()
     delete m_toolTipBubble;
     delete m_lightDeal;
     delete m_ui;
+}
+
+DCustomKeysPage* DDevicePage::customKeysPage()
+{
+    buildHostedPages();
+    return m_customKeysPage;
+}
+
+DLightsConfigPage* DDevicePage::lightsConfigPage()
+{
+    buildHostedPages();
+    return m_lightsConfigPage;
+}
+
+DPerformancePage* DDevicePage::performancePage()
+{
+    buildHostedPages();
+    return m_performancePage;
+}
+
+DTriggerSettingPage* DDevicePage::triggerSettingPage()
+{
+    buildHostedPages();
+    return m_triggerSettingPage;
+}
+
+void DDevicePage::buildHostedPages()
+{
+    if (m_customKeysPage)
+        return;
+    createHostedPages();
+    themeHostedPages();
+    // The window tinted the icons of the widgets it had; these come after.
+    const themeColorData theme = DDataManager::getInstance()->themeColors();
+    for (QWidget* page : std::initializer_list<QWidget*>{m_customKeysPage, m_lightsConfigPage, m_performancePage,
+                                                         m_triggerSettingPage})
+        DThemeIcons::applyTo(page, DThemeColor::fromText(theme.textDefaultColor),
+                             DThemeColor::fromText(theme.textCheckedColor));
+}
+
+void DDevicePage::themeHostedPages()
+{
+    m_performancePage->setTheme();
+    m_lightsConfigPage->setTheme();
+    m_customKeysPage->setTheme();
+    m_triggerSettingPage->setTheme();
 }
 
 void DDevicePage::createHostedPages()
@@ -233,8 +285,9 @@ void DDevicePage::retranslate()
     m_ui->label_Tip->setText(QObject::tr("Device not connected"));
     m_ui->pushButton_Reset->setText(QObject::tr("Reset"));
     m_ui->widget_MoveTip->setText(QObject::tr("All keys calibration in progress ..."));
-    // The hosted pages also learn the language when nothing is selected:
-    // otherwise a keyboard plugged in later shows them in the old one.
+    // Hosted pages not built yet take the language they are built in.
+    if (!m_customKeysPage)
+        return;
     m_customKeysPage->retranslate();
     m_lightsConfigPage->retranslate();
     m_performancePage->retranslate();
@@ -275,10 +328,9 @@ void DDevicePage::setTheme()
     for (DDeviceListItem* row : qAsConst(m_deviceRowMap))
         row->setTheme();
 
-    m_performancePage->setTheme();
-    m_lightsConfigPage->setTheme();
-    m_customKeysPage->setTheme();
-    m_triggerSettingPage->setTheme();
+    // Hosted pages not built yet take the theme when they are.
+    if (m_customKeysPage)
+        themeHostedPages();
 
     // Only the state colours follow the theme: whether a cap shows its
     // light is the shown page's business.
@@ -410,9 +462,9 @@ void DDevicePage::releaseSelectedKeyboard()
     // Row, link and I/O thread go together: nothing may keep sending to the
     // keyboard that left.
     dropSelection();
-    m_customKeysPage->setKeyboardHookEnabled(false);
+    customKeysPage()->setKeyboardHookEnabled(false);
     m_lightDeal->setHidInterface(nullptr);
-    m_lightsConfigPage->setHidInterface(nullptr);
+    lightsConfigPage()->setHidInterface(nullptr);
 }
 
 void DDevicePage::onLoadDeviceList()
@@ -715,12 +767,12 @@ void DDevicePage::setCurrentProfile(int index, const char* path)
     // they are shown, so they store into the layer shown.
     DDataManager::getInstance()->setCurrentProfileIndex(m_profileIndex);
     DDataManager::getInstance()->setCurrentProfilePath(m_profilePath);
-    m_customKeysPage->setProfileIndex(m_profileIndex);
-    m_customKeysPage->setProfilePath(m_profilePath);
-    m_lightsConfigPage->setProfileIndex(m_profileIndex);
-    m_lightsConfigPage->setProfilePath(m_profilePath);
-    m_performancePage->setProfileIndex(m_profileIndex);
-    m_performancePage->setProfilePath(m_profilePath);
+    customKeysPage()->setProfileIndex(m_profileIndex);
+    customKeysPage()->setProfilePath(m_profilePath);
+    lightsConfigPage()->setProfileIndex(m_profileIndex);
+    lightsConfigPage()->setProfilePath(m_profilePath);
+    performancePage()->setProfileIndex(m_profileIndex);
+    performancePage()->setProfilePath(m_profilePath);
     if (m_currentLink) {
         m_currentLink->setProfileIndex(m_profileIndex);
         m_currentLink->setProfilePath(m_profilePath);
@@ -962,27 +1014,27 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
                 frame->setKeysSelectEnabled(true);
         }
     }
-    m_triggerSettingPage->exitCalibrationMode();
+    triggerSettingPage()->exitCalibrationMode();
 
     switch (selIndex) {
     case KeysPage:
         m_ui->stackedWidget->setCurrentWidget(m_ui->page_CustomKeys);
-        m_customKeysPage->initPageState(m_currentLayer);
+        customKeysPage()->initPageState(m_currentLayer);
         m_ui->label_ChangModeTest->setText(QObject::tr("Keyboard"));
         break;
     case LightsPage:
         m_ui->stackedWidget->setCurrentWidget(m_ui->page_LightsConfig);
-        m_lightsConfigPage->loadProfileLightType();
+        lightsConfigPage()->loadProfileLightType();
         m_ui->label_ChangModeTest->setText(QObject::tr("Light", "key lights shown"));
         break;
     case PerformancePage:
         m_ui->stackedWidget->setCurrentWidget(m_ui->page_Performance);
-        m_performancePage->loadPerformanceSettings();
+        performancePage()->loadPerformanceSettings();
         m_ui->label_ChangModeTest->setText(QObject::tr("Keyboard"));
         break;
     case TriggerPage:
         m_ui->stackedWidget->setCurrentWidget(m_ui->page_TriggerSetting);
-        m_triggerSettingPage->loadSensitivityData();
+        triggerSettingPage()->loadSensitivityData();
         m_ui->label_ChangModeTest->setText(QObject::tr("Trigger"));
         break;
     default:
@@ -1015,7 +1067,7 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
     setCurrentProfile(index > 0 ? index : 1, path.constData());
     // A key chosen on the other layer must not be stored into this one; the
     // picture lets it go too, or a click on it would not choose it again.
-    m_customKeysPage->initPageState(pageIndex);
+    customKeysPage()->initPageState(pageIndex);
     if (keySelectFrame* frame = DDataManager::getInstance()->keySelectFrame())
         frame->releaseClickedKey();
     // The list and the marks of the layer now shown.
@@ -1031,7 +1083,7 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
         }
     }
     if (DDataManager::getInstance()->isMagneticKeyboard()) {
-        m_customKeysPage->setCurrentLayer(pageIndex);
+        customKeysPage()->setCurrentLayer(pageIndex);
         DDataManager::getInstance()->setDefaultLayerSelected(pageIndex == 0);
     }
 }
@@ -1041,7 +1093,7 @@ void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData
     if (m_currentKeyboardEffect == DKeyPressEffects::kCustomEffect && lightIndex != DKeyPressEffects::kCustomEffect
         && m_keyboardPicture)
         m_keyboardPicture->selectKeysInRect(0, 0, 0, 0);
-    m_customKeysPage->setKeyboardHookEnabled(DKeyPressEffects::isKeyPressDriven(info.ledType));
+    customKeysPage()->setKeyboardHookEnabled(DKeyPressEffects::isKeyPressDriven(info.ledType));
     // Custom colours are painted by selecting and dragging over the keys.
     const bool painting = lightIndex == DKeyPressEffects::kCustomEffect;
     if (m_dragShowArea)
@@ -1078,10 +1130,10 @@ void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
     // page, the picture and the hook belong to the selected keyboard.
     if (!senderIsCurrentLink())
         return;
-    m_lightsConfigPage->applyDeviceLightChange(hidType, ledType);
+    lightsConfigPage()->applyDeviceLightChange(hidType, ledType);
     if (hidType == 0) {
         restartCustomPainting(false);
-        m_customKeysPage->setKeyboardHookEnabled(DKeyPressEffects::isKeyPressDriven(ledType));
+        customKeysPage()->setKeyboardHookEnabled(DKeyPressEffects::isKeyPressDriven(ledType));
     }
     keySelectFrame* frame = DDataManager::getInstance()->keySelectFrame();
     if (m_currentPageIndex == KeysPage && frame)
@@ -1102,7 +1154,7 @@ void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QStr
 
 void DDevicePage::on_toolButton_MacroDialog_clicked()
 {
-    m_customKeysPage->setKeyboardHookEnabled(false);
+    customKeysPage()->setKeyboardHookEnabled(false);
     emit sigShowMacroPage();
 }
 
@@ -1117,7 +1169,7 @@ void DDevicePage::restoreKeyPressHook()
 {
     // The effect the lighting engine runs, not the state before the hook
     // was taken: the effect may have changed meanwhile.
-    m_customKeysPage->setKeyboardHookEnabled(
+    customKeysPage()->setKeyboardHookEnabled(
         m_currentLink && DKeyPressEffects::isKeyPressDriven(m_lightDeal->keyboardColorInfo().ledType));
 }
 
@@ -1193,7 +1245,7 @@ void DDevicePage::onTheKeyboardIntoDownloading()
         = m_onboardDownload->run(m_profileFolder, usages, data->isMagneticKeyboard(), QByteArray(seniorKeyPath));
     if (outcome == DOnboardDownload::Outcome::Busy)
         return;
-    m_customKeysPage->stopDownloadAnimation();
+    customKeysPage()->stopDownloadAnimation();
     showTip(m_onboardDownload->message());
 }
 

@@ -175,6 +175,10 @@ public slots:
     void on_pushButton_MoreSmall_clicked();
     void on_pushButton_ChangModeTest_clicked();
 
+private slots:
+    // Builds the hosted pages unless they are there.
+    void buildHostedPages();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -192,7 +196,13 @@ private:
         TriggerPage = 4,
     };
 
+    // The hosted pages, built on first use (see the constructor).
+    DCustomKeysPage* customKeysPage();
+    DLightsConfigPage* lightsConfigPage();
+    DPerformancePage* performancePage();
+    DTriggerSettingPage* triggerSettingPage();
     void createHostedPages();
+    void themeHostedPages();
     void openDeviceLink(hidStructInfoAll info);
     void addArrivedDevice(hidStructInfoAll info, int presentCount);
     void removeGoneDevice(const QString& path);

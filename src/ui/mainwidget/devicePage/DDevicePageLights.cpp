@@ -59,9 +59,9 @@ void DDevicePage::onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, co
     }
     m_lightDeal->writeCustomLightColors(1, m_customLightIndex);
     const bool stored = saveCurrentCustomLight();
-    const bool sent = m_lightsConfigPage->resendCustomLight();
+    const bool sent = lightsConfigPage()->resendCustomLight();
     if (!stored || !sent)
-        m_lightsConfigPage->tellFailure();
+        lightsConfigPage()->tellFailure();
 }
 
 void DDevicePage::onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex, QString strCustomLightName)
@@ -101,5 +101,5 @@ void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int l
         return;
     }
     restartCustomPainting(true);
-    m_lightsConfigPage->applyDeviceCustomLightChange(hidType, ledType, usingCustomIndex);
+    lightsConfigPage()->applyDeviceCustomLightChange(hidType, ledType, usingCustomIndex);
 }

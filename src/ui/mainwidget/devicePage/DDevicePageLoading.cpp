@@ -125,9 +125,9 @@ void DDevicePage::loadSelectedDevice(hidStructInfoAll info)
     m_ui->frame_Battery->setVisible(powerShown);
     data->setMagneticKeyboard(deviceType == kMagneticDeviceType);
     data->setDefaultLayerSelected(true);
-    m_customKeysPage->setCurrentLayer(controls.keyPageLayer);
+    customKeysPage()->setCurrentLayer(controls.keyPageLayer);
     m_ui->frame_FillSpace->setMinimumWidth(controls.fillSpaceMinWidth);
-    m_customKeysPage->resetKeyPage();
+    customKeysPage()->resetKeyPage();
 
     data->setHasSideLight(m_currentLink && !m_currentLink->sideModes().lightTypeList.isEmpty());
     data->setCurrentDeviceName(QString::fromLocal8Bit(info.modelName));

@@ -82,7 +82,7 @@ void DDevicePage::onTheDragAreaHaveChanged(int operateType, int selectedStatus, 
     if (m_currentPageIndex != TriggerPage)
         return;
     queueMagneticReport(DMagneticReports::selection(selectedKeyBitmap()));
-    m_triggerSettingPage->clearLiveTravel();
+    triggerSettingPage()->clearLiveTravel();
     if (operateType == 1)
         DDataManager::getInstance()->querySensitivity(1, indexX, indexY);
 }
@@ -111,7 +111,7 @@ void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
     if (!m_currentHidInterface)
         return;
     queueMagneticReport(DMagneticReports::request(DReportNumbers::kRestoreDefaultSensitivity));
-    m_triggerSettingPage->loadSensitivityData();
+    triggerSettingPage()->loadSensitivityData();
 }
 
 void DDevicePage::onKeyAntiShakeCurrentNum(int value)
@@ -203,8 +203,8 @@ void DDevicePage::resetCalibration()
     m_allKeysCalibratedCaps.clear();
     setCalibrationDisplay(false);
     m_ui->widget_MoveTip->hide();
-    m_triggerSettingPage->clearAllKeysCalibrationFlag();
-    m_triggerSettingPage->exitCalibrationMode();
+    triggerSettingPage()->clearAllKeysCalibrationFlag();
+    triggerSettingPage()->exitCalibrationMode();
     if (runWasOn)
         onEveryPageBackTip(QObject::tr("The key calibration failed"));
 }
@@ -220,7 +220,7 @@ void DDevicePage::onCalibrationMode(int selMode)
         setAllKeysCalibratedCapsMarked(false);
         m_allKeysCalibratedCaps.clear();
         m_ui->widget_MoveTip->hide();
-        m_triggerSettingPage->clearAllKeysCalibrationFlag();
+        triggerSettingPage()->clearAllKeysCalibrationFlag();
     }
     DDataManager::getInstance()->setCalibrating(on);
     m_keyCalibrationRunning = false;
@@ -232,7 +232,7 @@ void DDevicePage::onCalibrationMode(int selMode)
     else
         enterTriggerSelectionState();
     queueMagneticReport(DMagneticReports::selection(DKeyBitmap()));
-    m_triggerSettingPage->clearLiveTravel();
+    triggerSettingPage()->clearLiveTravel();
 }
 
 void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY)
@@ -244,7 +244,7 @@ void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPo
     DKeyBitmap key;
     key.insert(keyPointX, keyPointY);
     queueMagneticReport(DMagneticReports::selection(key));
-    m_triggerSettingPage->clearLiveTravel();
+    triggerSettingPage()->clearLiveTravel();
 }
 
 void DDevicePage::onKeyCalibrationStartRuning()
@@ -294,7 +294,7 @@ void DDevicePage::onAllKeysCalibrationMode(int selMode)
     const MagneticSend sent = queueMagneticReport(DMagneticReports::allKeysCalibration(start));
     if (start && sent == MagneticSend::Refused) {
         // Nothing was asked of the keyboard, so nothing may look as if it ran.
-        m_triggerSettingPage->clearAllKeysCalibrationFlag();
+        triggerSettingPage()->clearAllKeysCalibrationFlag();
         onEveryPageBackTip(QObject::tr("Operate failed"));
         return;
     }
@@ -345,7 +345,7 @@ void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrat
     m_allKeysCalibrationRunning = false;
     DDataManager::getInstance()->setCalibrating(false);
     m_ui->widget_MoveTip->hide();
-    m_triggerSettingPage->clearAllKeysCalibrationFlag();
+    triggerSettingPage()->clearAllKeysCalibrationFlag();
     setCalibrationDisplay(false);
     m_calibrationKeyRow = -1;
     m_calibrationKeyColumn = -1;

@@ -54,7 +54,7 @@ DProfileOperations DDevicePage::profileOperations() const
 
 bool DDevicePage::saveCurrentCustomLight()
 {
-    const int scheme = m_lightsConfigPage->currentCustomLightIndex();
+    const int scheme = lightsConfigPage()->currentCustomLightIndex();
     // With no scheme selected the keys belong to none: nothing to store.
     if (scheme < 0)
         return true;
@@ -192,9 +192,9 @@ void DDevicePage::loadCurrentProfile()
     // The pages keep copies; the buffer is handed over as a copy of its own.
     const QByteArray path(m_profilePath);
     setCurrentProfile(DProfileFileSet::ensureListedCurrent(path.constData()), path.constData());
-    m_lightsConfigPage->setHidInterface(m_currentHidInterface);
+    lightsConfigPage()->setHidInterface(m_currentHidInterface);
     if (m_currentLink)
-        m_lightsConfigPage->setLightCapability(m_currentLink->keyboardModes(), m_currentLink->sideModes());
+        lightsConfigPage()->setLightCapability(m_currentLink->keyboardModes(), m_currentLink->sideModes());
     m_lightDeal->setHidInterface(m_currentHidInterface);
     refreshProfileList();
 }
