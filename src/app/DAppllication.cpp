@@ -23,11 +23,16 @@
 #include <QTextStream>
 
 namespace {
-constexpr int kConnectTimeoutMs = 500;
-constexpr int kWriteTimeoutMs = 30000;
+// A local connection is made by the kernel at once, or refused, whatever the
+// other instance is busy with; only a full backlog makes it wait. The text
+// sent is a few bytes that fit the socket's buffer. Neither may hold this
+// start's thread longer than a frame or two.
+constexpr int kConnectTimeoutMs = 100;
+constexpr int kWriteTimeoutMs = 100;
 // A first instance that holds the segment but does not listen yet is still
-// starting; it gets this many more connection attempts.
+// starting; it gets this many more connection attempts, this far apart.
 constexpr int kStartingInstanceRetries = 6;
+constexpr int kStartingInstanceRetryMs = 500;
 } // namespace
 
 DAppllication::DAppllication(const QString& appId, int& argc, char** argv, bool alreadyRunning,
@@ -62,7 +67,7 @@ DAppllication::DAppllication(const QString& appId, int& argc, char** argv, bool 
         // once a starting instance had its time this one takes over.
         if (!segment || !segment->reclaimStale()) {
             for (int i = 0; i < kStartingInstanceRetries && !m_otherInstanceAnswered; ++i) {
-                DEventWait::until(kConnectTimeoutMs, [] { return false; });
+                DEventWait::until(kStartingInstanceRetryMs, [] { return false; });
                 connectToRunningInstance();
             }
             if (!m_otherInstanceAnswered)
