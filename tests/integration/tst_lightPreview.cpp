@@ -19,6 +19,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -28,6 +29,7 @@ constexpr int kLoadTimeoutMs = 20000;
 constexpr int kKeysPage = 0;
 constexpr int kLightsPage = 1;
 constexpr int kWave = 2;
+constexpr int kStatic = 0;
 constexpr int kSampleGapMs = 90;
 
 bool sameRecord(const colorInfoData& a, const colorInfoData& b)
@@ -107,6 +109,17 @@ void showLightsPage(DDevicePage& page)
     page.onCurIndexChangedMainPage(kLightsPage);
 }
 
+// The page shown on the lighting page, Wave at the fastest speed on the keys
+// and the side bar.
+void showWave(DDevicePage& page)
+{
+    page.show();
+    showLightsPage(page);
+    DLightsConfigPage* lights = DevicePageProbe(page).lightsConfigPage();
+    emit lights->sigSelectCurrentLightTypeIndex_KB(kWave, fastestWaveSetting(0));
+    emit lights->sigSelectCurrentLightTypeIndex_Side(kWave, fastestWaveSetting(1));
+}
+
 bool stopped(const lightDealMain& engine)
 {
     return !engine.isKeyboardLightRunning() && !engine.isSideLightRunning() && !engine.isUiUpdateEnabled()
@@ -159,11 +172,7 @@ private slots:
         QVERIFY(framesAsked());
 
         // On the lighting page the caps follow every repaint.
-        page->show();
-        showLightsPage(*page);
-        DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
-        emit lights->sigSelectCurrentLightTypeIndex_KB(kWave, fastestWaveSetting(0));
-        emit lights->sigSelectCurrentLightTypeIndex_Side(kWave, fastestWaveSetting(1));
+        showWave(*page);
         QVERIFY(keepsMoving(*engine, false));
         if (sideLight) {
             QVERIFY(keepsMoving(*engine, true));
@@ -176,6 +185,53 @@ private slots:
         }
     }
 
+    // While the window is hidden or minimised the caps keep their colours,
+    // with the effect still running for the keyboard. A still effect chosen
+    // meanwhile shows as soon as the window is back, without waiting for a
+    // frame that changes; a moving one goes on moving.
+    void hiddenPreviewKeepsStill_data()
+    {
+        QTest::addColumn<bool>("minimised");
+        QTest::newRow("window hidden") << false;
+        QTest::newRow("window minimised") << true;
+    }
+    void hiddenPreviewKeepsStill()
+    {
+        QFETCH(bool, minimised);
+        SimulatorHarness sim;
+        QVERIFY(sim.plug("OV68M"));
+        std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
+        QVERIFY(page);
+        lightDealMain* engine = DevicePageProbe(*page).lightingEngine();
+        showWave(*page);
+        QVERIFY(keepsMoving(*engine, false, 1));
+
+        if (minimised)
+            page->showMinimized();
+        else
+            page->hide();
+        QCoreApplication::processEvents();
+        const QVector<QRgb> keys = pictureOf(*engine, false);
+        const QVector<QRgb> side = pictureOf(*engine, true);
+        QVERIFY(framesAsked());
+        QCOMPARE(pictureOf(*engine, false), keys);
+        QCOMPARE(pictureOf(*engine, true), side);
+
+        colorInfoData still = fastestWaveSetting(0);
+        still.ledType = kStatic;
+        still.topRed = 10;
+        still.topGreen = 200;
+        still.topBlue = 30;
+        emit DevicePageProbe(*page).lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(kStatic, still);
+        QCoreApplication::processEvents();
+        QCOMPARE(pictureOf(*engine, false), keys);
+        page->showNormal();
+        QTRY_VERIFY(pictureOf(*engine, false) != keys);
+        const QVector<QRgb> shown = pictureOf(*engine, false);
+        QVERIFY(std::all_of(shown.begin(), shown.end(), [&shown](QRgb c) { return c == shown.first(); }));
+        QVERIFY(keepsMoving(*engine, true));
+    }
+
     // Switching keyboards stops the engine and starts it at once.
     void stopThenStartKeepsRunning()
     {
@@ -184,9 +240,7 @@ private slots:
         std::unique_ptr<DDevicePage> page = loadedDevicePage(kLoadTimeoutMs);
         QVERIFY(page);
         lightDealMain* engine = DevicePageProbe(*page).lightingEngine();
-        page->show();
-        showLightsPage(*page);
-        emit DevicePageProbe(*page).lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(kWave, fastestWaveSetting(0));
+        showWave(*page);
         QVERIFY(keepsMoving(*engine, false, 1));
 
         page->stopLightThreadsIfRunning();

@@ -182,6 +182,38 @@ private slots:
         QVERIFY(!watch->isActive());
     }
 
+    // Stopping the lighting lets the sound server go, with the effect's
+    // timers; the effect chosen meanwhile does not start the capture, and
+    // starting the lighting again starts it anew.
+    void stoppingTheLightingStopsTheCapture()
+    {
+        MusicRig rig;
+        rig.sound().setTone(kBand5Tone, 0.25);
+        rig.engine.setKeyboardColorInfo(setting(kMusicEffect));
+        rig.engine.setLightThreadsRunning(true);
+        QVERIFY(rig.engine.isMusicCaptureRunning());
+        QCOMPARE(rig.source()->startCount(), 1);
+
+        rig.engine.setLightThreadsRunning(false);
+        QVERIFY(!rig.engine.isMusicCaptureRunning());
+        QVERIFY(!rig.source()->isRunning());
+        for (const char* name : {"musicCaptureRetry", "musicOutputWatch"}) {
+            auto* timer = rig.engine.findChild<QTimer*>(QString::fromLatin1(name));
+            QVERIFY(timer);
+            QVERIFY2(!timer->isActive(), name);
+        }
+        rig.engine.setKeyboardColorInfo(setting(kMusicEffect));
+        QVERIFY(!rig.source()->isRunning());
+        QCOMPARE(rig.source()->startCount(), 1);
+
+        rig.engine.setLightThreadsRunning(true);
+        QVERIFY(rig.engine.isMusicCaptureRunning());
+        QCOMPARE(rig.source()->startCount(), 2);
+        rig.source()->deliverPackets(10);
+        QCOMPARE(bandLevels(rig.engine), onlyBand(5, 5));
+        rig.engine.setLightThreadsRunning(false);
+    }
+
     // A capture that never started leaves no timer behind once the effect
     // is left.
     void noTimerOutlivesTheEffect()

@@ -18,8 +18,10 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QEvent>
 #include <QTimer>
 #include <QVector>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -168,6 +170,9 @@ void lightDealMain::setLightThreadsRunning(bool running)
 void lightDealMain::startLightThreads()
 {
     const bool wasRunning = m_keyTickerRunning;
+    m_lightingStopped = false;
+    if (isMusicChosen())
+        setMusicRhythmRunning(true);
     m_keyTickerRunning = true;
     m_sideTickerRunning = true;
     if (!wasRunning) {
@@ -184,6 +189,9 @@ void lightDealMain::stopLightThreads()
     m_keyTickerRunning = false;
     m_sideTickerRunning = false;
     updateBeat();
+    // Nothing shows or sends the bars any more: the sound server is let go.
+    m_lightingStopped = true;
+    setMusicRhythmRunning(false);
 }
 
 void lightDealMain::setUiUpdateEnabled(bool enabled)
@@ -251,9 +259,9 @@ void lightDealMain::refreshEffectState(int part)
         m_keyboardEffectState = lightEffectState::fromColorInfo(m_keyboardColorInfo);
         m_keyboardTickInterval = DLightTickInterval::keyboard(m_keyboardSpeedMax, m_keyboardColorInfo.ledSpeed);
         m_stepClock.setInterval(DLightStepClock::Keyboard, m_keyboardTickInterval);
-        if (m_keyboardEffectState.effect == DLightEffects::kMusicalRhythm) {
+        if (isMusicChosen()) {
             prepareMusicColors();
-            setMusicRhythmRunning(true);
+            setMusicRhythmRunning(!m_lightingStopped);
         } else {
             setMusicRhythmRunning(false);
         }
@@ -368,9 +376,57 @@ void lightDealMain::onDviceUpdateAllSideLightColor(int steps)
     COrvaneHid_sideLightColorRuning(sideFrameCallback);
 }
 
+void lightDealMain::setKeyCapGrid(const KeyCapGrid& grid)
+{
+    m_keyCapGrid = grid;
+    for (QWidget* watched : {m_previewWatched.data(), m_previewWindow.data()}) {
+        if (watched)
+            watched->removeEventFilter(this);
+    }
+    m_previewWatched = nullptr;
+    m_previewWindow = nullptr;
+    for (const auto& row : m_keyCapGrid) {
+        for (keyboardButCustom* cap : row) {
+            if (!cap)
+                continue;
+            // A cap is shown again with any of its ancestors; a window
+            // restored from minimised says so only to itself.
+            m_previewWatched = cap;
+            m_previewWindow = cap->window();
+            cap->installEventFilter(this);
+            m_previewWindow->installEventFilter(this);
+            return;
+        }
+    }
+}
+
+bool lightDealMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool previewWidget = watched == m_previewWatched.data() || watched == m_previewWindow.data();
+    if (previewWidget && (event->type() == QEvent::Show || event->type() == QEvent::WindowStateChange)
+        && isPreviewShown()) {
+        onDviceUpdateAllKeyColorUI();
+        onDviceUpdateAllSideLightColorUI();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool lightDealMain::isPreviewShown() const
+{
+    for (const auto& row : m_keyCapGrid) {
+        for (const keyboardButCustom* cap : row) {
+            if (cap)
+                return cap->isVisible() && !cap->window()->isMinimized();
+        }
+    }
+    return false;
+}
+
+// A hidden preview is not recoloured: it takes the frame when it is shown
+// again (eventFilter).
 void lightDealMain::onDviceUpdateAllKeyColorUI()
 {
-    if (!m_keyTickerRunning || !m_uiUpdateEnabled)
+    if (!m_keyTickerRunning || !m_uiUpdateEnabled || !isPreviewShown())
         return;
     for (int row = 0; row < DKeyGrid::kRows; ++row) {
         for (int column = 0; column < DKeyGrid::kColumns; ++column) {
@@ -382,7 +438,7 @@ void lightDealMain::onDviceUpdateAllKeyColorUI()
 
 void lightDealMain::onDviceUpdateAllSideLightColorUI()
 {
-    if (!m_sideTickerRunning || !m_hasSideLight || !m_uiUpdateEnabled)
+    if (!m_sideTickerRunning || !m_hasSideLight || !m_uiUpdateEnabled || !isPreviewShown())
         return;
     const int count = std::min(int(m_sideLightButtons.size()), kMaxSideLights);
     for (int k = 0; k < count; ++k)

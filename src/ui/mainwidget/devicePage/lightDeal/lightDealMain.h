@@ -15,6 +15,7 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QPointer>
 #include <QVector>
 
 #include <array>
@@ -53,7 +54,7 @@ public:
 
     // The key caps of the picture the effects are painted on.
     using KeyCapGrid = DKeyGrid::Of<keyboardButCustom*>;
-    void setKeyCapGrid(const KeyCapGrid& grid) { m_keyCapGrid = grid; }
+    void setKeyCapGrid(const KeyCapGrid& grid);
     void setSideLightButtons(const QList<sideLightButtonCustom*>& buttons) { m_sideLightButtons = buttons; }
     void initMusicRhythm(int layoutNumber, int bandCount, double minHz, double maxHz);
     // Reads the current profile's keyboard and side settings and hands them
@@ -126,6 +127,11 @@ private slots:
     void onMusicCaptureRetry();
     void onSpectrumChanged(FrequencySpectrum spectrum);
 
+protected:
+    // The caps' window and first cap: shown again, the preview takes the
+    // frame it missed while hidden.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void onDviceUpdateAllKeyColor(int steps);
     void onDviceUpdateAllSideLightColor(int steps);
@@ -157,6 +163,9 @@ private:
     void startLightThreads();
     void stopLightThreads();
     void setMusicRhythmRunning(bool on);
+    bool isMusicChosen() const;
+    // The caps are on screen: a window shown, not minimised.
+    bool isPreviewShown() const;
     void startMusicCapture();
     void blankKeyPreview();
     void prepareMusicColors();
@@ -203,6 +212,11 @@ private:
     int m_musicLayoutNumber = 0;
     bool m_uiUpdateEnabled = false;
     bool m_keyTickerRunning = false;
+    // The page stopped the lighting: no effect runs, the music capture
+    // included, until it starts the lighting again.
+    bool m_lightingStopped = false;
+    QPointer<QWidget> m_previewWatched;
+    QPointer<QWidget> m_previewWindow;
     bool m_sideTickerRunning = false;
     QTimer* m_syncTimer;
     bool m_lightSyncOn = false;

@@ -5,6 +5,7 @@
 
 #include "app/DDataManager.h"
 #include "app/logCategories.h"
+#include "hid/DLightEffects.h"
 #include "sdk/models/ModelCatalogue.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyser.h"
@@ -36,6 +37,11 @@ void lightDealMain::initMusicRhythm(int layoutNumber, int bandCount, double minH
     m_musicBars.init(layoutNumber, bandCount, minHz, maxHz, ModelCatalogue::instance().find(modelName));
     m_columnsPerBand = m_musicBars.columnsPerBand();
     qCDebug(lcMusic) << "------------- Init [Musical Rhythm] Over ---------------";
+}
+
+bool lightDealMain::isMusicChosen() const
+{
+    return m_keyboardEffectState.effect == DLightEffects::kMusicalRhythm;
 }
 
 bool lightDealMain::isMusicCaptureRunning() const
