@@ -311,6 +311,10 @@ private slots:
         DLightsConfigPage* lights = DevicePageProbe(*page).lightsConfigPage();
         QSignalSpy announced(DevicePageProbe(*page).selectedLink(),
                              &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
+        QSignalSpy applied(lights, &DLightsConfigPage::sigLightConfigHaveChanged);
+        // The light stream runs through the flood.
+        QVERIFY(DevicePageProbe(*page).lightingEngine()->isLightSynchronizing());
+        const int framesBefore = keyboard->lighting().wholeFrames();
         QElapsedTimer clock;
         clock.start();
         constexpr int kReports = 100;
@@ -324,6 +328,10 @@ private slots:
         const qint64 elapsed = clock.elapsed();
         QVERIFY2(announced.count() <= 2 + elapsed / 300 && announced.count() < kReports,
                  qPrintable(QStringLiteral("%1 announcements in %2 ms").arg(announced.count()).arg(elapsed)));
+        // The page rebuilt its scheme rows once per announcement, not per
+        // report, and the stream went on meanwhile.
+        QCOMPARE(applied.count(), announced.count());
+        QTRY_VERIFY(keyboard->lighting().wholeFrames() > framesBefore);
     }
 
     // The page follows the selected keyboard into its slot: the scheme in
