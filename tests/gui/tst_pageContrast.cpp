@@ -18,6 +18,7 @@
 #include "app/DDataManager.h"
 #include "app/crashNotice.h"
 #include "sdk/include/orvanesdk_xml.h"
+#include "ui/firmware/DFirwareInfoShow.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
@@ -26,11 +27,14 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/triggerSetting/DTriggerSettingPage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
+#include "ui/seniorKeys/DStrokeConfigView.h"
 #include "ui/settings/DSettingsDia.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/DStoreMessage.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -69,14 +73,18 @@ const char* const kPages[] = {
     "key capture pop-up, remap",
     "key capture pop-up, combination",
     "lighting",
+    "lighting, side light",
     "performance",
     "trigger",
+    "trigger, every option",
     "tool button tip",
     "profile menu",
     "toast",
     "macro editor",
     "advanced-key editor",
+    "DKS trigger points",
     "settings",
+    "firmware information",
     "upgrade window",
     "reset question",
     "store message",
@@ -258,6 +266,54 @@ private:
         if (tabs.contains(name)) {
             showMainTab(tabs.value(name));
             return {{m_window.get()}, [this] { showMainTab("toolButton_CustomKey"); }};
+        }
+        if (name == QLatin1String("lighting, side light")) {
+            showMainTab("toolButton_LightConfig");
+            auto* part = page()->findChild<QAbstractButton*>(QStringLiteral("toolButton_LightSelectTypeChanged"));
+            if (!part || !part->isVisible())
+                return {};
+            part->click();
+            QCoreApplication::processEvents();
+            return {{m_window.get()}, [this, part] {
+                        part->click();
+                        showMainTab("toolButton_CustomKey");
+                    }};
+        }
+        if (name == QLatin1String("trigger, every option")) {
+            showMainTab("toolButton_TriggerSetting");
+            auto* trigger = DevicePageProbe(*page()).triggerSettingPage();
+            // The tallest form: quick trigger with press and release apart.
+            for (const char* name : {"checkBox_QuickTrigger", "checkBox_SecondarySensitivity"}) {
+                auto* box = trigger->findChild<QCheckBox*>(QLatin1String(name));
+                if (!box)
+                    return {};
+                if (!box->isChecked())
+                    box->click();
+            }
+            QCoreApplication::processEvents();
+            return {{m_window.get()}, [this] { showMainTab("toolButton_CustomKey"); }};
+        }
+        if (name == QLatin1String("DKS trigger points")) {
+            Shown editor = openDialog<DSeniorKeysPage>([this] { showMainTab("toolButton_SeniorKey"); });
+            QWidget* window = editor.windows.value(0);
+            auto* link = window ? window->findChild<QLabel*>(QStringLiteral("label_Stroke01")) : nullptr;
+            if (!link)
+                return {};
+            QMetaObject::invokeMethod(link, "linkActivated", Q_ARG(QString, QStringLiteral("Company|1.0mm|")));
+            auto* strokes = window->findChild<DStrokeConfigView*>();
+            if (!strokes || !QTest::qWaitForWindowExposed(strokes))
+                return {};
+            return {{strokes}, [strokes, editor] {
+                        strokes->hide();
+                        editor.close();
+                    }};
+        }
+        if (name == QLatin1String("firmware information")) {
+            QPointer<DFirwareInfoShow> dialog = new DFirwareInfoShow;
+            dialog->show();
+            if (!QTest::qWaitForWindowExposed(dialog.data()))
+                return {};
+            return {{dialog.data()}, [dialog] { delete dialog.data(); }};
         }
         if (name == QLatin1String("tool button tip")) {
             page()->showToolButtonTip(0);
