@@ -2,14 +2,17 @@
 
 #include "app/DAppllication.h"
 #include "app/DDataManager.h"
+#include "app/DUserSettingsKeys.h"
 #include "app/QtLinguist.h"
+#include "app/resourceInit.h"
 #include "platform/include/CrashDumpHandler.h"
 #include "platform/include/FontSubstitutes.h"
+#include "ui/widgets/DAppStyle.h"
+#include "ui/widgets/DCrashNotice.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QMessageBox>
+#include <QSettings>
 #include <cstring>
 
 const char kCrashNoticeOption[] = "--CrashNotice";
@@ -21,17 +24,6 @@ bool isCrashNoticeRun(int argc, char** argv)
             return true;
     }
     return false;
-}
-
-QString crashNoticeText(const QString& dumpPath)
-{
-    QString text
-        = QStringLiteral("<FONT size=3><div><b>%1</b></div>").arg(QObject::tr("Conflict, software out of operation!"));
-    if (!dumpPath.isEmpty())
-        text += QStringLiteral("<div>%1<br>%2</div>")
-                    .arg(QObject::tr("A report of the crash was saved to:"),
-                         QDir::toNativeSeparators(dumpPath).toHtmlEscaped());
-    return text;
 }
 
 int showCrashNotice(int& argc, char** argv)
@@ -53,6 +45,15 @@ int showCrashNotice(int& argc, char** argv)
     QtLinguist linguist;
     linguist.loadLanguage(DAppllication::resolveLanguageIndex(userIniPath, linguist.systemLanguageIndex()));
 
-    QMessageBox::critical(nullptr, QObject::tr("Software exit"), crashNoticeText(dumpPath), QMessageBox::Ok);
+    // In the user's theme, which the data manager loads as it starts.
+    initOrvaneResources();
+    DDataManager::getInstance();
+    DAppStyle::apply(QSettings(userIniPath, QSettings::IniFormat).value(DUserSettingsKeys::kThemeIndex, 0).toInt());
+
+    DCrashNotice notice(dumpPath);
+    notice.show();
+    notice.raise();
+    notice.activateWindow();
+    notice.exec();
     return 0;
 }

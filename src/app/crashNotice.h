@@ -4,10 +4,6 @@
 // that run only tells the user, in their language, that the program ended.
 extern const char kCrashNoticeOption[];
 
-class QString;
-
 bool isCrashNoticeRun(int argc, char** argv);
-// The notice's text: that the program ended and, when the crashed instance
-// named its dump, where the dump lies, so the user can send it.
-QString crashNoticeText(const QString& dumpPath);
+// Shows DCrashNotice in the user's language and theme until it is closed.
 int showCrashNotice(int& argc, char** argv);

@@ -1,5 +1,8 @@
 #include "support/ApplicationSetUp.h"
+#include "support/ContrastRatio.h"
+#include "support/RenderedLook.h"
 #include "support/TestMain.h"
+#include "support/ThemeInUse.h"
 
 #include "app/DDataManager.h"
 #include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
@@ -71,18 +74,28 @@ private slots:
         QCOMPARE(order.size(), 2);
     }
 
+    // Every entry reads on the menu in every theme, in the theme's font.
+    void themedLabels_data()
+    {
+        addEveryThemeRow();
+    }
     void themedLabels()
     {
-        const themeColorData theme = DDataManager::getInstance()->themeColors();
+        QFETCH(int, theme);
+        ThemeInUse inUse(theme);
+        const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
         DProfileMenuToolWidget menu;
-        const QString sheet = menu.styleSheet();
-        QVERIFY(!theme.macroListItemTextColor.isEmpty());
-        QVERIFY(sheet.contains(QStringLiteral("color:rgb(%1)").arg(theme.macroListItemTextColor)));
-        QVERIFY(sheet.contains(QStringLiteral("background-color:rgb(%1)").arg(theme.macroLeftBgColor)));
-        QVERIFY(sheet.contains(QStringLiteral(":hover{background-color:rgb(%1)").arg(theme.macroListItemHoverColor)));
-        QVERIFY(
-            sheet.contains(QStringLiteral(":pressed{background-color:rgb(%1)").arg(theme.macroListItemSelectedColor)));
-        QVERIFY(sheet.contains(theme.textFont));
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        const QList<QLabel*> labels = menu.findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 5);
+        for (QLabel* label : labels) {
+            QCOMPARE(RenderedLook::text(label), roles.color(DThemeRoles::MacroRowText));
+            QCOMPARE(RenderedLook::background(label), roles.color(DThemeRoles::MacroLeft));
+            QVERIFY(ContrastRatio::contrast(RenderedLook::text(label), RenderedLook::background(label))
+                    >= ContrastRatio::kText);
+            QCOMPARE(label->font().family(), DDataManager::getInstance()->themeColors().textFont);
+        }
     }
 };
 

@@ -3,8 +3,11 @@
 // the hidden theme logic, the About page and the ways it closes.
 #include "support/ApplicationSetUp.h"
 #include "support/BundleFileInPlace.h"
+#include "support/ContrastRatio.h"
 #include "support/LockedFolder.h"
+#include "support/RenderedLook.h"
 #include "support/TestMain.h"
+#include "support/ThemeInUse.h"
 
 #include "app/DDataManager.h"
 #include "app/DUserSettingsKeys.h"
@@ -12,7 +15,9 @@
 #include "ui/firmware/DFirwareInfoShow.h"
 #include "ui/settings/DSettingsDia.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DAppStyle.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -59,15 +64,37 @@ QString toastText(const QWidget& dialog)
     return toast && !toast->isHidden() ? toast->text() : QString();
 }
 
-QStringList themedSheets(const QWidget& dialog)
+// The dialog's colours as drawn: panels, and the texts on them.
+QStringList drawnLook(const QWidget& dialog)
 {
-    QStringList sheets;
-    for (const char* name :
-         {"frame_16", "frame_Title", "frame_Bg", "frame_3", "frame_4", "page_Settings", "frame_7", "label_AppName",
-          "label_APP", "label_Copyright", "label_AppVersion", "pushButton_UpgradeCheck"})
-        sheets << child<QWidget>(dialog, name)->styleSheet();
-    sheets << child<QLabel>(dialog, "label_Link")->text();
-    return sheets;
+    QStringList look;
+    for (const char* name : {"frame_Title", "frame_Bg", "pushButton_UpgradeCheck", "comboBox_Language"})
+        look << RenderedLook::background(child<QWidget>(dialog, name)).name();
+    for (const char* name : {"label_Title", "label", "checkBox_AutoStart", "pushButton_General",
+                             "pushButton_UpgradeCheck", "comboBox_Language", "label_AppName"})
+        look << RenderedLook::text(child<QWidget>(dialog, name)).name();
+    look << child<QLabel>(dialog, "label_Link")->text();
+    return look;
+}
+
+// The colour of the toast's text as drawn: of its pixels, the one furthest
+// from its fill.
+QColor drawnToastText(CbNotice* toast, const QColor& fill)
+{
+    const QImage image = toast->grab().toImage();
+    QColor furthest = fill;
+    double best = 1.0;
+    for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y) {
+        for (int x = image.width() / 8; x < image.width() * 7 / 8; ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            const double ratio = ContrastRatio::contrast(pixel, fill);
+            if (ratio > best) {
+                best = ratio;
+                furthest = pixel;
+            }
+        }
+    }
+    return furthest;
 }
 
 } // namespace
@@ -312,6 +339,10 @@ private slots:
     void themeChoiceLoadsBeforeItReports()
     {
         DSettingsDia dialog;
+        // As the main window does.
+        connect(&dialog, &DSettingsDia::sigChangAppTheme, &dialog, &DAppStyle::apply);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* themes = child<QComboBox>(dialog, "comboBox_Theme");
         QString colourSeen;
         connect(&dialog, &DSettingsDia::sigChangAppTheme, this,
@@ -323,16 +354,61 @@ private slots:
         QCOMPARE(themed.at(0).at(0).toInt(), 1);
         QCOMPARE(QSettings(userIni(), QSettings::IniFormat).value(DUserSettingsKeys::kThemeIndex).toInt(), 1);
         const QString lightColour = colourSeen;
-        const QStringList lightSheets = themedSheets(dialog);
-        QVERIFY(lightSheets.first().contains(lightColour));
+        const QStringList lightLook = drawnLook(dialog);
+        QCOMPARE(RenderedLook::background(child<QWidget>(dialog, "frame_Bg")),
+                 DDataManager::getInstance()->themeRoles().color(DThemeRoles::DialogSurface));
 
         themes->setCurrentIndex(2);
         QVERIFY(colourSeen != lightColour);
-        QVERIFY(themedSheets(dialog) != lightSheets);
+        QVERIFY(drawnLook(dialog) != lightLook);
         themes->setCurrentIndex(1);
         QCOMPARE(themed.count(), 3);
         QCOMPARE(colourSeen, lightColour);
-        QCOMPARE(themedSheets(dialog), lightSheets);
+        QCOMPARE(drawnLook(dialog), lightLook);
+        themes->setCurrentIndex(0);
+    }
+
+    // Headings, choices and buttons read on the dialog in every theme, and
+    // each toast lies below the last row, readable on its own fill.
+    void toastLeavesThePageReadable_data()
+    {
+        addEveryThemeRow();
+    }
+    void toastLeavesThePageReadable()
+    {
+        QFETCH(int, theme);
+        QSettings(userIni(), QSettings::IniFormat).setValue(DUserSettingsKeys::kThemeIndex, theme);
+        ThemeInUse inUse(theme);
+        DSettingsDia dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* page = child<QWidget>(dialog, "page_Settings");
+        QList<QWidget*> texts;
+        for (QWidget* part : page->findChildren<QWidget*>()) {
+            if (part->isVisible() && (qobject_cast<QLabel*>(part) || qobject_cast<QAbstractButton*>(part)
+                                      || qobject_cast<QComboBox*>(part)))
+                texts << part;
+        }
+        QVERIFY(texts.size() >= 6);
+        for (QWidget* part : texts) {
+            const double ratio
+                = ContrastRatio::contrast(RenderedLook::text(part), RenderedLook::background(part));
+            QVERIFY2(ratio >= ContrastRatio::kText, qPrintable(QStringLiteral("%1: %2").arg(part->objectName()).arg(ratio)));
+        }
+
+        child<QCheckBox>(dialog, "checkBox_Close")->click();
+        auto* toast = dialog.findChild<CbNotice*>();
+        QTRY_VERIFY(toast->isVisible());
+        const QRect placed = toast->geometry();
+        QVERIFY(dialog.rect().contains(placed));
+        for (QWidget* part : texts) {
+            const QRect at(part->mapTo(&dialog, QPoint(0, 0)), part->size());
+            QVERIFY2(!at.intersects(placed), qPrintable(part->objectName()));
+        }
+        const QColor fill = RenderedLook::pixel(toast, QPoint(toast->width() / 2, 3));
+        const double ratio = ContrastRatio::contrast(drawnToastText(toast, fill), fill);
+        QVERIFY2(ratio >= ContrastRatio::kText, qPrintable(QString::number(ratio)));
+        QSettings(userIni(), QSettings::IniFormat).setValue(DUserSettingsKeys::kThemeIndex, 0);
     }
 
     void backgroundImageChoice()
@@ -345,13 +421,15 @@ private slots:
         QVERIFY(DDataManager::getInstance()->bgImageIsUsing());
         QCOMPARE(themed.count(), 1);
         QCOMPARE(themed.at(0).at(0).toInt(), 2);
-        // Colours may carry an alpha now; the sheets name them rightly.
-        const QString colour = DDataManager::getInstance()->themeColors().settingsBgColor;
-        const QString function
-            = colour.count(QLatin1Char(',')) == 3 ? QStringLiteral("rgba(%1)") : QStringLiteral("rgb(%1)");
-        const QString panel = child<QWidget>(dialog, "frame_16")->styleSheet();
-        QVERIFY2(panel.contains(function.arg(colour)), qPrintable(panel));
-        QVERIFY(!child<QWidget>(dialog, "pushButton_UpgradeCheck")->styleSheet().contains(QStringLiteral(",0,0)")));
+        // Colours may carry an alpha now; the sheet still reads them.
+        DAppStyle::apply(2);
+        const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+        QCOMPARE(RenderedLook::text(child<QWidget>(dialog, "label_Title")), roles.color(DThemeRoles::AccentText));
+        QCOMPARE(RenderedLook::text(child<QWidget>(dialog, "pushButton_UpgradeCheck")), roles.color(DThemeRoles::Text));
+        child<QCheckBox>(dialog, "checkBox_UsingBgImage")->click();
+        QVERIFY(!DDataManager::getInstance()->bgImageIsUsing());
+        DDataManager::getInstance()->loadTheme(0);
+        DAppStyle::apply(0);
     }
 
     void aboutPageShowsTheDefaultsFile()
@@ -394,8 +472,8 @@ private slots:
         auto* link = child<QLabel>(dialog, "label_Link");
         QVERIFY(!link->isHidden());
         QVERIFY(link->text().contains(QStringLiteral(">Ours</span>")));
-        QVERIFY(link->text().contains(
-            QStringLiteral("color:rgb(%1);").arg(DDataManager::getInstance()->themeColors().textCheckedColor)));
+        QVERIFY(link->text().contains(QStringLiteral("color:%1;").arg(
+            DDataManager::getInstance()->themeRoles().css(DThemeRoles::AccentText))));
 
         FakeUrlOpener opener;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &opener, "open");

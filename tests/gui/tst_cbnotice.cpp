@@ -1,4 +1,8 @@
+#include "support/ApplicationSetUp.h"
+#include "support/ContrastRatio.h"
 #include "support/TestMain.h"
+
+#include "app/DDataManager.h"
 
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/CbNoticeInterface.h"
@@ -56,6 +60,8 @@ private slots:
         QTest::newRow("long stays on one line")
             << QStringLiteral("Download config successful, and this line is much longer than the window")
             << QPoint(100, 50);
+        QTest::newRow("near the bottom edge") << QStringLiteral("Set config success") << QPoint(300, 295);
+        QTest::newRow("near the left edge") << QStringLiteral("Set config success") << QPoint(10, 150);
     }
     void sizeAndPlacement()
     {
@@ -70,7 +76,11 @@ private slots:
         const int w = notice.fontMetrics().horizontalAdvance(text) + 36;
         QCOMPARE(notice.size(), QSize(w, 40));
         QCOMPARE(notice.minimumSize(), notice.maximumSize());
-        QCOMPARE(notice.pos(), QPoint(centre.x() - w / 2, centre.y() - 20));
+        // Moved in whole where the centre would cut it off at an edge.
+        const QPoint wanted(centre.x() - w / 2, centre.y() - 20);
+        QCOMPARE(notice.pos(), QPoint(qBound(0, wanted.x(), qMax(0, 600 - w)), qBound(0, wanted.y(), 300 - 40)));
+        if (w <= 600)
+            QVERIFY(owner.rect().contains(notice.geometry()));
         QVERIFY(notice.isVisible());
         if (text.isEmpty())
             QCOMPARE(notice.size(), QSize(36, 40));
@@ -185,6 +195,26 @@ private slots:
         // Radius 22: the corner pixel stays empty, the middle is filled.
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
         QCOMPARE(QColor(image.pixel(notice.width() / 2, 5)).rgb(), QColor(10, 200, 30).rgb());
+    }
+
+    // Without colours of its own a toast takes the loaded theme's, whose
+    // text reads on the fill.
+    void themeColoursByDefault()
+    {
+        prepareApplicationTest();
+        QWidget owner;
+        owner.resize(600, 300);
+        CbNotice notice(&owner);
+        notice.setBackgroundColor(QColor(10, 200, 30));
+        notice.setTheme(DDataManager::getInstance()->themeColors());
+        notice.showNoticeTextAt(QStringLiteral("   "), QPoint(200, 100));
+        QImage image(notice.size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        notice.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+        QCOMPARE(QColor(image.pixel(notice.width() / 2, 5)).rgb(), roles.color(DThemeRoles::Toast).rgb());
+        QVERIFY(ContrastRatio::contrast(roles.color(DThemeRoles::ToastText), roles.color(DThemeRoles::Toast))
+                >= ContrastRatio::kText);
     }
 };
 

@@ -294,9 +294,19 @@ private slots:
             QCOMPARE(inkOf(button->icon(), button->iconSize()).rgb(), accent.rgb());
         }
 
-        QCOMPARE(row.findChild<QWidget*>(QStringLiteral("frame"))->styleSheet(),
-                 QStringLiteral("QFrame#frame{ background-color: %1;}")
-                     .arg(colourFunction(colours.deviceListAreaDefaultBgColor)));
+        // The list row's panel: its colour, translucent with a background
+        // image, over what lies behind the row.
+        const QColor rowColour = DDataManager::getInstance()->themeRoles().color(DThemeRoles::DeviceListRow);
+        const QColor under = row.palette().color(QPalette::Window);
+        const auto over = [&](int front, int back) {
+            return (front * rowColour.alpha() + back * (255 - rowColour.alpha())) / 255;
+        };
+        const QColor expectedRow(over(rowColour.red(), under.red()), over(rowColour.green(), under.green()),
+                                 over(rowColour.blue(), under.blue()));
+        const QColor drawnRow = RenderedLook::background(row.findChild<QWidget*>(QStringLiteral("frame")));
+        QVERIFY2(qAbs(drawnRow.red() - expectedRow.red()) <= 2 && qAbs(drawnRow.green() - expectedRow.green()) <= 2
+                     && qAbs(drawnRow.blue() - expectedRow.blue()) <= 2,
+                 qPrintable(drawnRow.name() + " " + expectedRow.name()));
         const QStringList offending = fourComponentRgb({&window, &row, &menu, &settings});
         QVERIFY2(offending.isEmpty(), qPrintable(offending.join(QLatin1Char('\n'))));
     }

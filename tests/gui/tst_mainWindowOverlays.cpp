@@ -3,6 +3,7 @@
 // manual and automatic firmware checks.
 #include "support/ApplicationSetUp.h"
 #include "support/DevicePageProbe.h"
+#include "support/RenderedLook.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
@@ -151,8 +152,6 @@ private slots:
         QVERIFY(overlay);
         QCOMPARE(overlay->parentWidget(), &window);
         QCOMPARE(overlay->objectName(), QStringLiteral("widget"));
-        QCOMPARE(overlay->styleSheet(),
-                 QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
         QCOMPARE(overlay->size(), window.size());
         QVERIFY(overlay->isVisible());
         // The overlay dims what lies below it.
@@ -164,8 +163,7 @@ private slots:
             return img;
         }();
         const QPoint probe(window.width() / 2, window.height() - 20);
-        QVERIFY(qGray(shot.pixel(probe)) < qGray(plain.pixel(probe))
-                || QColor(shot.pixel(probe)) != QColor(plain.pixel(probe)));
+        QVERIFY(qGray(shot.pixel(probe)) < qGray(plain.pixel(probe)));
 
         QCOMPARE(dialog->parentWidget(), &window);
         QVERIFY(dialog->windowFlags() & Qt::FramelessWindowHint);
@@ -335,17 +333,17 @@ private slots:
         chooseTheme(dialog, theme);
 
         QCOMPARE(QSettings(userIni(), QSettings::IniFormat).value("Theme/selectThemeIndex").toInt(), theme);
-        const themeColorData colours = DDataManager::getInstance()->themeColors();
-        QCOMPARE(
-            window.findChild<QFrame*>("frame_Title")->styleSheet(),
-            QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}").arg(colours.mainWidgetTitleColorStart));
-        QVERIFY(window.findChild<QPushButton*>("pushButton")->styleSheet().contains("leftTopLogo_" + themeName(theme)));
+        QVERIFY(qApp->styleSheet().contains("leftTopLogo_" + themeName(theme) + ".png"));
         // The device page draws from the application sheet of the theme chosen.
         QCOMPARE(window.devicePage()->findChild<QFrame*>("frame_Right")->styleSheet(), QString());
         QCOMPARE(qApp->styleSheet(), DAppStyle::sheet(theme));
         QCOMPARE(window.findChild<QLabel*>("label_ProductName")->text(), QStringLiteral("OV68M"));
         QCOMPARE(window.findChild<QLabel*>("label_DeviceName")->text(), QStringLiteral("Orvane"));
         closeByButton(dialog);
+        // Once the dialog's veil is gone, the title bar shows the theme's colour.
+        QTRY_VERIFY(!window.overlay());
+        QCOMPARE(RenderedLook::background(window.findChild<QFrame*>("frame_Title")),
+                 DDataManager::getInstance()->themeRoles().color(DThemeRoles::TitleBar));
     }
 
     void backgroundImageFromSettings_data()
@@ -361,18 +359,17 @@ private slots:
         DMainWidget& window = shown.window;
         DSettingsDia* dialog = openDialog<DSettingsDia>(window, "pushButton_Setting");
         chooseTheme(dialog, theme);
-        const QString labelStyle = window.findChild<QLabel*>("label_ProductName")->styleSheet();
+        auto* titleBar = window.findChild<QFrame*>("frame_Title");
+        const QImage plainTitle = titleBar->grab().toImage();
+        const QColor plainBar = RenderedLook::background(titleBar);
+        const QColor labelColour = RenderedLook::text(window.findChild<QLabel*>("label_ProductName"));
         useBackgroundImage(dialog, true);
 
         QVERIFY(QSettings(userIni(), QSettings::IniFormat).value("ThemeBgImage/BgImageIsUsing").toBool());
         QVERIFY(DDataManager::getInstance()->bgImageIsUsing());
-        const QString title = DDataManager::applicationDirPath() + "/images/bgImageTitle_" + themeName(theme) + ".png";
-        const QString main = DDataManager::applicationDirPath() + "/images/bgImageMain_" + themeName(theme) + ".png";
-        QCOMPARE(window.findChild<QFrame*>("frame_Title")->styleSheet(),
-                 QStringLiteral("QFrame#frame_Title{border-image:url(\"%1\");}").arg(title));
-        QCOMPARE(window.findChild<QFrame*>("frame_Main")->styleSheet(),
-                 QStringLiteral("QFrame#frame_Main{border-image:url(\"%1\");}").arg(main));
-        QCOMPARE(window.findChild<QLabel*>("label_ProductName")->styleSheet(), labelStyle);
+        // The picture lies behind the title; the names keep their colour.
+        QVERIFY(titleBar->grab().toImage() != plainTitle);
+        QCOMPARE(RenderedLook::text(window.findChild<QLabel*>("label_ProductName")), labelColour);
 
         // The pictures themselves are ours, drawn at build time beside the program.
         for (const char* part : {"Title", "Main"}) {
@@ -384,7 +381,7 @@ private slots:
         }
         useBackgroundImage(dialog, false);
         QVERIFY(!DDataManager::getInstance()->bgImageIsUsing());
-        QVERIFY(window.findChild<QFrame*>("frame_Title")->styleSheet().contains("background-color"));
+        QCOMPARE(RenderedLook::background(titleBar), plainBar);
         closeByButton(dialog);
     }
 

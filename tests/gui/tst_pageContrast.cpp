@@ -16,7 +16,6 @@
 #include "support/UpgradeableKeyboards.h"
 
 #include "app/DDataManager.h"
-#include "app/crashNotice.h"
 #include "sdk/include/orvanesdk_xml.h"
 #include "ui/firmware/DFirwareInfoShow.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
@@ -32,6 +31,7 @@
 #include "ui/seniorKeys/DStrokeConfigView.h"
 #include "ui/settings/DSettingsDia.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/DCrashNotice.h"
 #include "ui/widgets/DStoreMessage.h"
 
 #include <QCheckBox>
@@ -403,14 +403,13 @@ private:
             return {{box.data()}, [box] { delete box.data(); }};
         }
         if (name == QLatin1String("crash notice")) {
-            // What the notice run shows, with the same text and sign.
-            QPointer<QMessageBox> box = new QMessageBox(
-                QMessageBox::Critical, QObject::tr("Software exit"),
-                crashNoticeText(QStringLiteral("/home/user/.local/share/orvane/crash-20261211.txt")), QMessageBox::Ok);
-            box->show();
-            if (!QTest::qWaitForWindowExposed(box.data()))
+            // What the notice run shows.
+            QPointer<DCrashNotice> notice
+                = new DCrashNotice(QStringLiteral("/home/user/.local/share/orvane/crash-20261211.txt"));
+            notice->show();
+            if (!QTest::qWaitForWindowExposed(notice.data()))
                 return {};
-            return {{box.data()}, [box] { delete box.data(); }};
+            return {{notice.data()}, [notice] { delete notice.data(); }};
         }
         return {};
     }

@@ -9,6 +9,7 @@
 #include "app/DDataManager.h"
 #include "app/DThemeRoles.h"
 #include "app/DThemeStyleSheet.h"
+#include "ui/widgets/DAppStyle.h"
 
 using R = DThemeRoles;
 
@@ -119,8 +120,7 @@ private slots:
         const QString templates = DThemeStyleSheet::templates();
         QVERIFY(templates.contains(QLatin1String("QToolTip")));
         QStringList unknown;
-        DThemeStyleSheet::fill(templates, DDataManager::getInstance()->themeRoles(),
-                               {{QStringLiteral("theme"), QString()}, {QStringLiteral("font"), QString()}}, &unknown);
+        DThemeStyleSheet::fill(templates, DDataManager::getInstance()->themeRoles(), DAppStyle::extras(0), &unknown);
         unknown.removeDuplicates();
         QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QLatin1String(", "))));
     }

@@ -4,8 +4,6 @@
 
 #include "app/DDataManager.h"
 #include "app/DStartupSettings.h"
-#include "app/DStyleSheetUrl.h"
-#include "app/DThemeColor.h"
 #include "app/DUserSettingsKeys.h"
 #include "devices/DBootloaderIdentity.h"
 #include "devices/DDeviceChangeMatcher.h"
@@ -55,18 +53,6 @@ const QString kLogoImage = QStringLiteral(":/images/orvaneLogo.png");
 constexpr int kFirmwareCheckDelayMs = 2000;
 constexpr int kDeviceChangeSettleMs = 300;
 
-// In the active theme's icon colours.
-QString buttonLook(const QString& defaultImage, const QString& activeImage)
-{
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    return DThemeIcons::restyle(QStringLiteral("QPushButton{border-image: url(%1);}"
-                                               "QPushButton:hover{border-image: url(%2);}"
-                                               "QPushButton:pressed{border-image: url(%2);}")
-                                    .arg(defaultImage, activeImage),
-                                DThemeColor::fromText(theme.textDefaultColor),
-                                DThemeColor::fromText(theme.textCheckedColor));
-}
-
 } // namespace
 
 DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent)
@@ -110,7 +96,6 @@ DMainWidget::DMainWidget(DeviceChangeSource* deviceChangeSource, QWidget* parent
         return f;
     }());
     m_ui->label_AppName->setText(m_titleText);
-    m_ui->appLogo->setStyleSheet(QStringLiteral("QPushButton{border-image: url(%1);}").arg(kLogoImage));
     setWindowIcon(QIcon(kLogoImage));
 
     m_ui->label_SdkVer->hide();
@@ -372,15 +357,21 @@ void DMainWidget::on_pushButton_Close_clicked()
 void DMainWidget::on_pushButton_Max_clicked()
 {
     if (isMaximized() || isFullScreen()) {
-        m_ui->pushButton_Max->setStyleSheet(buttonLook(QStringLiteral(":/images/mainpage/maxWindowDef.png"),
-                                                       QStringLiteral(":/images/mainpage/maxWindowSel.png")));
         showNormal();
         setCursor(Qt::ArrowCursor);
     } else {
-        m_ui->pushButton_Max->setStyleSheet(buttonLook(QStringLiteral(":/images/mainpage/intoMaxWindowDef.png"),
-                                                       QStringLiteral(":/images/mainpage/intoMaxWindowSel.png")));
         showMaximized();
     }
+}
+
+void DMainWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // However the window got there (its button, the tray menu, the window
+    // manager), the button offers the way back. ("maximized" itself is a
+    // read-only property of every widget.)
+    if (event->type() == QEvent::WindowStateChange)
+        DAppStyle::setState(m_ui->pushButton_Max, "windowMaximized", isMaximized() || isFullScreen());
 }
 
 void DMainWidget::on_pushButton_Min_clicked()
@@ -390,12 +381,7 @@ void DMainWidget::on_pushButton_Min_clicked()
 
 void DMainWidget::setListToggleLook(bool listShown)
 {
-    if (listShown)
-        m_listToggleButton->setStyleSheet(
-            buttonLook(QStringLiteral(":/images/listCtrlHideDef.png"), QStringLiteral(":/images/listCtrlHideSel.png")));
-    else
-        m_listToggleButton->setStyleSheet(
-            buttonLook(QStringLiteral(":/images/listCtrlShowDef.png"), QStringLiteral(":/images/listCtrlShowSel.png")));
+    DAppStyle::setState(m_listToggleButton, "listShown", listShown);
 }
 
 void DMainWidget::onClickCtrlHidListStatusBut()
@@ -448,7 +434,6 @@ void DMainWidget::onChangAppTheme(int themeIndex)
 void DMainWidget::themeWindow(int themeIndex)
 {
     DDataManager* data = DDataManager::getInstance();
-    const themeColorData theme = data->themeColors();
     {
         QSettings defaults(DUserSettingsKeys::kDefaultsFile, QSettings::IniFormat);
         defaults.setIniCodec("UTF-8");
@@ -458,47 +443,17 @@ void DMainWidget::themeWindow(int themeIndex)
     QFont appNameFont = data->getFont(0);
     appNameFont.setPointSize(16);
     m_ui->label_AppName->setFont(appNameFont);
-    m_ui->label_AppName->setStyleSheet(
-        DThemeColor::fillStyleSheet(QStringLiteral("QLabel#label_AppName{color: rgb(%1);}"), {theme.textCheckedColor}));
-
-    const QString name = DAppStyle::themeName(themeIndex);
-    m_ui->pushButton->setStyleSheet(
-        QStringLiteral("QPushButton{border-image: url(:/images/mainpage/leftTopLogo_%1.png);}").arg(name));
-
-    if (data->bgImageIsUsing()) {
-        const QString folder = DDataManager::applicationDirPath();
-        m_ui->frame_Title->setStyleSheet(
-            QStringLiteral("QFrame#frame_Title{border-image:%1;}")
-                .arg(DStyleSheetUrl::of(folder + QStringLiteral("/images/bgImageTitle_%1.png").arg(name))));
-        m_ui->frame_Main->setStyleSheet(
-            QStringLiteral("QFrame#frame_Main{border-image:%1;}")
-                .arg(DStyleSheetUrl::of(folder + QStringLiteral("/images/bgImageMain_%1.png").arg(name))));
-    } else {
-        m_ui->frame_Title->setStyleSheet(DThemeColor::fillStyleSheet(
-            QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}"), {theme.mainWidgetTitleColorStart}));
-        m_ui->frame_Main->setStyleSheet(DThemeColor::fillStyleSheet(
-            QStringLiteral("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }"),
-            {theme.mainWidgetBorderColor}));
-    }
-    // The border follows the theme with a background image too, or the
-    // previous theme's colour would stay around the window.
-    m_ui->frame_Bg->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}"),
-        {theme.mainWidgetBorderColor}));
-    // The names follow the theme with a background image too: the form's
-    // light text would vanish on the Light theme's pale title image.
-    m_ui->label_ProductName->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QLabel#label_ProductName{color: rgb(%1);}"), {theme.textCheckedColor}));
-    m_ui->label_DeviceName->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QLabel#label_DeviceName{color: rgb(%1);}"), {theme.textDefaultColor}));
     QFont nameFont = data->getFont(0);
     nameFont.setPointSize(14);
     m_ui->label_ProductName->setFont(nameFont);
     m_ui->label_DeviceName->setFont(nameFont);
+
+    const bool pictures = data->bgImageIsUsing();
+    DAppStyle::setState(m_ui->frame_Title, "bgImage", pictures);
+    DAppStyle::setState(m_ui->frame_Main, "bgImage", pictures);
     m_devicePage->setTheme();
-    setListToggleLook(m_deviceListShown);
-    DThemeIcons::applyTo(this, DThemeColor::fromText(theme.textDefaultColor),
-                         DThemeColor::fromText(theme.textCheckedColor));
+    const DThemeRoles& roles = data->themeRoles();
+    DThemeIcons::applyTo(this, roles.color(DThemeRoles::Text), roles.color(DThemeRoles::AccentText));
     update();
 }
 
@@ -510,7 +465,6 @@ QWidget* DMainWidget::showOverlay(QWidget* dialog)
     auto* overlay = new QWidget(this, Qt::FramelessWindowHint);
     overlay->resize(size());
     overlay->setObjectName(QStringLiteral("widget"));
-    overlay->setStyleSheet(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
     overlay->setAttribute(Qt::WA_StyledBackground, true);
     connect(dialog, &QObject::destroyed, overlay, &QObject::deleteLater);
     m_overlay = overlay;
@@ -662,9 +616,9 @@ void DMainWidget::mouseReleaseEvent(QMouseEvent* event)
 
 void DMainWidget::paintEvent(QPaintEvent* event)
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    const QColor left = DThemeColor::fromText(m_deviceListShown ? theme.deviceLeftBgColor : theme.deviceRightBgColor);
-    const QColor right = DThemeColor::fromText(theme.deviceRightBgColor);
+    const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+    const QColor right = roles.color(DThemeRoles::DevicePanel);
+    const QColor left = m_deviceListShown ? roles.color(DThemeRoles::DeviceListPanel) : right;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QRect contents = contentsRect();

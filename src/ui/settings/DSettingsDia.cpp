@@ -3,7 +3,6 @@
 #include "app/DAppllication.h"
 #include "app/DDataManager.h"
 #include "app/DStartupSettings.h"
-#include "app/DThemeColor.h"
 #include "app/DUserSettingsKeys.h"
 #include "app/QtLinguist.h"
 #include "app/logCategories.h"
@@ -72,25 +71,14 @@ QString themeName(int themeIndex)
     return QCoreApplication::translate("DSettingsDia", kThemeNames[themeIndex]);
 }
 
-// The link's text; the anchor is left open as the label has always shown it.
-const char* const kLinkTemplate
-    = QT_TRANSLATE_NOOP("DSettingsDia", "<span style=\"font-family:\"%3\";font-size:12pt; color:#ff6666;\"></span><a "
-                                        "href=\"Company|%1|\"><span style=\"font-size:12pt; text-decoration:underline; "
-                                        "color:rgb(%2);\">%1</span>");
+// The link to the maker's site; markup only, the same in every language.
+const char kLinkTemplate[] = "<a href=\"Company|%1|\"><span style=\"font-family:'%3'; font-size:12pt;"
+                             " text-decoration:underline; color:%2;\">%1</span></a>";
 
-const QString kLogoImage = QStringLiteral(":/images/orvaneLogo.png");
 const QString kDefaultVersion = QStringLiteral("V_1.00.00");
 const QString kDefaultCompanyName = QStringLiteral("CompanyName");
 const QString kDefaultCopyright = QStringLiteral("Copyright");
 const QString kDefaultLink = QStringLiteral("https://orvane.example/");
-
-// A theme colour made fully transparent, for the buttons' hover fill, which
-// lets the panel show through whether or not the colour carries an alpha.
-QString transparentOf(const QString& colour)
-{
-    const QColor c = DThemeColor::fromText(colour);
-    return QStringLiteral("%1,%2,%3,0").arg(c.red()).arg(c.green()).arg(c.blue());
-}
 
 } // namespace
 
@@ -222,12 +210,27 @@ void DSettingsDia::showSetConfigResult(bool written)
     if (!written)
         showStoredStartupChoices();
     m_notice->showNoticeTextAt(written ? QObject::tr("Set config success") : QObject::tr("Set config failed"),
-                               rect().center());
+                               toastCentre());
+}
+
+// Below the page's last row, so a toast never covers a heading or a choice
+// the user has just made.
+QPoint DSettingsDia::toastCentre() const
+{
+    int bottom = ui->frame_Title->geometry().bottom();
+    const auto rows = ui->page_Settings->findChildren<QFrame*>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QFrame* row : rows) {
+        if (row->isVisibleTo(ui->page_Settings))
+            bottom = qMax(bottom, row->mapTo(this, QPoint(0, row->height())).y());
+    }
+    constexpr int kGap = 16;
+    constexpr int kHalfToast = 20;
+    return QPoint(ui->stackedWidget->mapTo(this, ui->stackedWidget->rect().center()).x(), bottom + kGap + kHalfToast);
 }
 
 void DSettingsDia::showNoUpgradeableDeviceTip()
 {
-    m_notice->showNoticeTextAt(QObject::tr("No upgradeable devices found"), rect().center());
+    m_notice->showNoticeTextAt(QObject::tr("No upgradeable devices found"), toastCentre());
 }
 
 void DSettingsDia::onCurIndexChanged(int selIndex)
@@ -259,9 +262,11 @@ void DSettingsDia::loadAboutInfo()
 
 QString DSettingsDia::linkText() const
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    return DThemeColor::fillStyleSheet(QCoreApplication::translate("DSettingsDia", kLinkTemplate),
-                                       {m_companyName.toHtmlEscaped(), theme.textCheckedColor, theme.textFont});
+    const DDataManager* data = DDataManager::getInstance();
+    QString family = data->themeColors().textFont;
+    family.remove(QLatin1Char('\''));
+    return QString::fromLatin1(kLinkTemplate)
+        .arg(m_companyName.toHtmlEscaped(), data->themeRoles().css(DThemeRoles::AccentText), family.toHtmlEscaped());
 }
 
 void DSettingsDia::onLickActivited(QString str)
@@ -298,7 +303,7 @@ void DSettingsDia::on_comboBox_Language_currentIndexChanged(QString text)
         ui->comboBox_Language->blockSignals(true);
         showStoredLanguage();
         ui->comboBox_Language->blockSignals(false);
-        m_notice->showNoticeTextAt(QObject::tr("Set config failed"), rect().center());
+        m_notice->showNoticeTextAt(QObject::tr("Set config failed"), toastCentre());
         return;
     }
     auto* app = qobject_cast<DAppllication*>(QCoreApplication::instance());
@@ -397,90 +402,11 @@ void DSettingsDia::closeEvent(QCloseEvent* event)
 
 void DSettingsDia::setTheme()
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    QFont bold = DDataManager::getInstance()->getFont(0);
-
-    m_notice->setTheme(theme);
-
-    auto fill_ = [](const char* styleTemplate, const QStringList& values) {
-        return DThemeColor::fillStyleSheet(QString::fromLatin1(styleTemplate), values);
-    };
-    ui->frame_16->setStyleSheet(
-        fill_("QFrame#frame_16{border: 1px solid rgb(%1); background-color: rgb(%2); border-radius:12px;}",
-              {theme.textCheckedColor, theme.settingsBgColor}));
-    ui->frame_Title->setStyleSheet(
-        fill_("QFrame#frame_Title{background-color: rgb(%1); border: none; border-bottom: 3px solid rgb(%2);"
-              " border-top-left-radius: 12px; border-top-right-radius: 12px;}"
-              "QLabel#label_Title{color: rgb(%3);}",
-              {theme.settingsTitleColorStart, theme.settingsBorderColor, theme.textCheckedColor}));
-    ui->frame_LogoSet->setStyleSheet(QStringLiteral("QFrame{border-image: url(%1);}").arg(kLogoImage));
-    // The frames inside are for layout only; the style's panel outline would
-    // box every group.
-    ui->frame_Bg->setStyleSheet(fill_("QFrame#frame_Bg{background-color: rgb(%1); border-bottom-left-radius: 12px;"
-                                      " border-bottom-right-radius: 12px;}"
-                                      ".QFrame{border: none;}",
-                                      {theme.settingsBgColor}));
-    ui->frame_3->setStyleSheet(
-        fill_("QFrame#frame_3{border: none; border-right: 3px solid rgb(%1);}", {theme.settingsBorderColor}));
-    ui->frame_4->setStyleSheet(
-        fill_("QPushButton{border: none; border: 0px solid rgb(20, 20, 20); background-color: rgb(%1); color: rgb(%2);"
-              " font: 75 11pt \"%3\";}"
-              "QPushButton:hover{background-color: rgb(%4);}"
-              "QPushButton:pressed{color: rgb(%5); background-color: rgb(%6);}"
-              "QPushButton:!checked{color: rgb(%2); font: 75 11pt \"%3\";}"
-              "QPushButton:checked{color: rgb(%5); background-color: rgb(%6);}",
-              {theme.settingsControlDefaultColor, theme.textDefaultColor, theme.textFont,
-               theme.settingsControlHoverBgColor, theme.textCheckedColor, theme.settingsControlSelectedBgColor}));
-    ui->page_Settings->setStyleSheet(
-        fill_(".QFrame{border: none;}QLabel{color: rgb(%1); font: 75 10pt \"%2\";}"
-              "QComboBox{background-color: rgb(%3); padding-left:5px ; border: 1px solid rgb(%4); font: 75 10pt \"%2\";"
-              " color: rgb(%5); border-radius: 4px;}"
-              "QComboBox:hover{border: 1px solid rgb(%1);}"
-              "QComboBox QAbstractItemView::item{height:40px; left:10px;}"
-              "QComboBox::down-arrow{border-image: url(:/images/publicIco/comboxDef.png); width: 10px; height: 10px;}"
-              "QComboBox::down-arrow:hover{border-image: url(:/images/publicIco/comboxDef.png);}"
-              "QComboBox::down-arrow:on{border-image: url(:/images/publicIco/comboxSel.png);"
-              " selection-background-color: rgb(255, 35, 76);}"
-              "QComboBox::drop-down{width:20px; padding-right:3px; background:transparent; position: relative;"
-              " top: 0px; right: 0px;}"
-              "QComboBox QAbstractItemView{outline:0px;}",
-              {theme.textCheckedColor, theme.textFont, theme.settingsControlDefaultColor, theme.settingsBorderColor,
-               theme.textDefaultColor}));
-    const QString checkBoxes
-        = fill_(".QFrame{border: none;}QCheckBox, QCheckBox:unchecked{color: rgb(%1); font: 75 10pt \"%2\";}"
-                "QCheckBox:checked{color: rgb(%3); font: 75 10pt \"%2\";}"
-                "QCheckBox::indicator{width: 13px; height: 13px;}"
-                "QCheckBox::indicator:unchecked{image: url(:/images/publicIco/checkBoxDef.png);}"
-                "QCheckBox::indicator:checked{image: url(:/images/publicIco/checkBoxSel.png);}",
-                {theme.textDefaultColor, theme.textFont, theme.textCheckedColor});
-    ui->frame_7->setStyleSheet(checkBoxes);
-    ui->checkBox_UsingBgImage->setStyleSheet(checkBoxes);
-    const auto labelSheet = [&](const char* name, int points) {
-        return fill_("QLabel#%1{color: rgb(%2); font: 75 %3pt \"%4\";}",
-                     {QLatin1String(name), theme.textCheckedColor, QString::number(points), theme.textFont});
-    };
-    ui->label_AppName->setStyleSheet(labelSheet("label_AppName", 16));
-    ui->label_APP->setStyleSheet(labelSheet("label_APP", 12));
-    ui->label_Copyright->setStyleSheet(labelSheet("label_Copyright", 10));
-    ui->label_AppVersion->setStyleSheet(fill_("QLabel#label_AppVersion{color: rgb(%1);}", {theme.textCheckedColor}));
-    QFont versionFont = bold;
-    versionFont.setPointSize(12);
-    ui->label_AppVersion->setFont(versionFont);
-
-    const QString buttons
-        = fill_("QPushButton{border-radius:8px; border: 2px solid rgb(%1); background-color: rgb(%2); color: rgb(%3);"
-                " font: 75 10pt \"%4\"; padding: 0px 12px;}"
-                "QPushButton:hover{background-color: rgba(%5); border: 2px solid rgb(%6);}"
-                "QPushButton:pressed{color: rgb(%6); background-color: rgba(%5); border: 2px solid rgb(%6);}",
-                {theme.settingsControlBorderColor, theme.settingsControlDefaultColor, theme.textDefaultColor,
-                 theme.textFont, transparentOf(theme.settingsControlHoverBgColor), theme.textCheckedColor});
-    for (QWidget* button : {ui->pushButton_CheckAppUpdate, ui->pushButton_UpgradeCheck, ui->pushButton_feedbock,
-                            ui->pushButton_support, ui->pushButton_feedbock02, ui->pushButton_support02})
-        button->setStyleSheet(buttons);
-
+    m_notice->setTheme(DDataManager::getInstance()->themeColors());
     ui->label_Link->setText(linkText());
     ui->label_Link->setAlignment(Qt::AlignCenter);
-    QFont titleFont = bold;
-    titleFont.setPointSize(12);
-    ui->label_Title->setFont(titleFont);
+    QFont bold = DDataManager::getInstance()->getFont(0);
+    bold.setPointSize(12);
+    ui->label_AppVersion->setFont(bold);
+    ui->label_Title->setFont(bold);
 }

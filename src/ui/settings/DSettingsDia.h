@@ -51,6 +51,7 @@ protected:
     void reject() override;
 
 private:
+    QPoint toastCentre() const;
     void setOwnTexts();
     void fillThemeBox();
     void showStoredLanguage();

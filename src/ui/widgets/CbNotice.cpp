@@ -1,7 +1,7 @@
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DPopupShape.h"
 
-#include "app/DThemeColor.h"
+#include "app/DDataManager.h"
 #include "app/themeColorData.h"
 
 #include <QEasingCurve>
@@ -111,7 +111,14 @@ void CbNotice::placeAndStart(QPoint centre)
     setFixedSize(w, h);
 
     const QPoint c = centre.isNull() ? m_anchor : centre;
-    move(c.x() - w / 2, c.y() - h / 2);
+    QRect placed(c.x() - w / 2, c.y() - h / 2, w, h);
+    // A toast near its parent's edge is moved in whole rather than cut off.
+    if (const QWidget* owner = parentWidget(); owner && !isWindow()) {
+        const QRect room = owner->rect();
+        placed.moveLeft(qMax(room.left(), qMin(placed.left(), room.right() + 1 - w)));
+        placed.moveTop(qMax(room.top(), qMin(placed.top(), room.bottom() + 1 - h)));
+    }
+    move(placed.topLeft());
     startNotice();
 }
 
@@ -156,12 +163,19 @@ void CbNotice::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
 
+    // Unless a page chose its own, the loaded theme's toast colours, whose
+    // text is readable on the fill.
+    const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
     const int r = cornerRadius();
     QPainterPath body;
-    body.addRoundedRect(rect(), r, r);
-    painter.fillPath(body, m_backgroundColor);
+    body.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), r, r);
+    painter.fillPath(body, m_backgroundColor.isValid() ? m_backgroundColor : roles.color(DThemeRoles::Toast));
 
-    painter.setPen(m_textColor);
+    const QColor text = m_textColor.isValid() ? m_textColor : roles.color(DThemeRoles::ToastText);
+    // The outline sets the toast apart from a page of the same colour.
+    painter.setPen(QPen(text, 1));
+    painter.drawPath(body);
+    painter.setPen(text);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_text);
 }
@@ -173,10 +187,8 @@ void CbNotice::mousePressEvent(QMouseEvent*)
 
 void CbNotice::setTheme(const themeColorData& theme)
 {
-    QColor fill = DThemeColor::fromText(theme.allBgColor);
-    fill.setAlpha(200);
-    setBackgroundColor(fill);
-    setTextColor(DThemeColor::fromText(theme.textCheckedColor));
+    m_backgroundColor = QColor();
+    m_textColor = QColor();
     QFont font(theme.textFont);
     font.setPixelSize(14);
     setNoticeFont(font);

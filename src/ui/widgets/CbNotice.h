@@ -25,8 +25,8 @@ public:
     void setTextColor(QColor color);
     void setNoticeFont(QFont font);
     void setFontPixelSize(int px);
-    // The look every dialog gives its toast: the theme's page colour, mostly
-    // opaque, with its highlight text in its font.
+    // The look every dialog gives its toast: the loaded theme's toast colours
+    // (undoing any set above) in the theme's font.
     void setTheme(const themeColorData& theme);
     QString text() const { return m_text; }
 
@@ -54,8 +54,9 @@ private:
     int m_noticeHeight = 40;
     int m_visibleMs = 1300;
     int m_fadeMs = 1000;
-    QColor m_textColor{255, 143, 31, 255};
-    QColor m_backgroundColor{52, 52, 85, 200};
+    // Invalid: the loaded theme's toast colours.
+    QColor m_textColor;
+    QColor m_backgroundColor;
     QPoint m_anchor;
     QString m_text;
     QPropertyAnimation* m_animation = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/widgets/DAppStyle.h"
 
 #include "app/DDataManager.h"
+#include "app/DStyleSheetUrl.h"
 #include "app/DThemePalette.h"
 #include "app/DThemeStyleSheet.h"
 #include "app/logCategories.h"
@@ -22,17 +23,29 @@ QString themeName(int themeIndex)
     return QLatin1String(kNames[themeIndex]);
 }
 
-QString sheet(int themeIndex)
+QHash<QString, QString> extras(int themeIndex)
 {
     const DDataManager* data = DDataManager::getInstance();
-    const DThemeRoles& roles = data->themeRoles();
     QHash<QString, QString> extras;
-    extras.insert(QStringLiteral("theme"), themeName(themeIndex));
+    const QString name = themeName(themeIndex);
+    extras.insert(QStringLiteral("theme"), name);
     QString family = data->themeColors().textFont;
     family.remove(QLatin1Char('"'));
     extras.insert(QStringLiteral("font"), QLatin1Char('"') + family + QLatin1Char('"'));
+    // The pictures of a background-image theme lie beside the program.
+    const QString pictures = DDataManager::applicationDirPath() + QStringLiteral("/images/");
+    extras.insert(QStringLiteral("titleImage"),
+                  DStyleSheetUrl::of(pictures + QStringLiteral("bgImageTitle_%1.png").arg(name)));
+    extras.insert(QStringLiteral("mainImage"),
+                  DStyleSheetUrl::of(pictures + QStringLiteral("bgImageMain_%1.png").arg(name)));
+    return extras;
+}
+
+QString sheet(int themeIndex)
+{
+    const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
     QStringList unknown;
-    const QString filled = DThemeStyleSheet::fill(DThemeStyleSheet::templates(), roles, extras, &unknown);
+    const QString filled = DThemeStyleSheet::fill(DThemeStyleSheet::templates(), roles, extras(themeIndex), &unknown);
     if (!unknown.isEmpty())
         qCWarning(lcUi) << "style sheet names unknown colours:" << unknown;
     return DThemeIcons::restyle(filled, roles.color(DThemeRoles::Text), roles.color(DThemeRoles::AccentText));

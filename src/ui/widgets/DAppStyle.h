@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 class QWidget;
@@ -14,6 +15,11 @@ namespace DAppStyle {
 // The theme's name in image file names ("Black", "Light", "Blue", "Pink",
 // "Other"); empty for an index out of range.
 QString themeName(int themeIndex);
+
+// What a template may name besides the roles: "@theme", "@font", and
+// "@titleImage" and "@mainImage", the pictures of the theme's
+// background-image look.
+QHash<QString, QString> extras(int themeIndex);
 
 // The filled sheet for the loaded theme; what apply() sets.
 QString sheet(int themeIndex);

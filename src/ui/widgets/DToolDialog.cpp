@@ -1,7 +1,6 @@
 #include "ui/widgets/DToolDialog.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "ui/widgets/DPopupShape.h"
 
 #include <QHBoxLayout>
@@ -18,7 +17,6 @@ DToolDialog::DToolDialog(QWidget* parent, const QSize& size)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size);
 
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(20, 12, 16, 20);
     outer->setSpacing(14);
@@ -28,15 +26,9 @@ DToolDialog::DToolDialog(QWidget* parent, const QSize& size)
     QFont captionFont = DDataManager::getInstance()->getFont(0);
     captionFont.setPointSize(14);
     m_caption->setFont(captionFont);
-    m_caption->setStyleSheet(DThemeColor::fillStyleSheet(QStringLiteral("QLabel#label_Caption{ color: rgb(%1); }"),
-                                                         {theme.textCheckedColor}));
     m_closeButton = new QPushButton(this);
     m_closeButton->setObjectName(QStringLiteral("pushButton_Close"));
     m_closeButton->setFixedSize(16, 16);
-    m_closeButton->setStyleSheet(
-        QStringLiteral("QPushButton{border-image: url(:/images/mainpage/closeWindowDef.png);}"
-                       "QPushButton:hover{border-image: url(:/images/mainpage/closeWindowSel.png);}"
-                       "QPushButton:pressed{border-image: url(:/images/mainpage/closeWindowSel.png);}"));
     title->addWidget(m_caption);
     title->addStretch();
     title->addWidget(m_closeButton);
@@ -59,12 +51,12 @@ void DToolDialog::setCaption(const QString& caption)
 
 void DToolDialog::paintEvent(QPaintEvent* /*event*/)
 {
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
+    const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
     QPainterPath panel;
     panel.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
-    painter.fillPath(panel, DThemeColor::fromText(theme.settingsBgColor));
-    painter.setPen(QPen(DThemeColor::fromText(theme.settingsBorderColor), 1));
+    painter.fillPath(panel, roles.color(DThemeRoles::DialogSurface));
+    painter.setPen(QPen(roles.color(DThemeRoles::DialogBorder), 1));
     painter.drawPath(panel);
 }

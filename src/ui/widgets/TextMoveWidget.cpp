@@ -103,7 +103,7 @@ void TextMoveWidget::setTextFont(QString textFont, int textFontSize)
     f.setPointSize(textFontSize);
     setFont(f);
     measureText();
-    m_label->setStyleSheet(QStringLiteral("font: 75 %2pt \"%1\"").arg(textFont).arg(textFontSize));
+    m_label->setFont(f);
     m_label->adjustSize();
 }
 

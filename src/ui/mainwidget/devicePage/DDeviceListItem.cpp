@@ -2,8 +2,8 @@
 #include "ui_DDeviceListItem.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "sdk/models/ModelCatalogue.h"
+#include "ui/widgets/DAppStyle.h"
 #include "ui/mainwidget/devicePage/keyboardView/keyboardImageFrameItem.h"
 
 #include <QMouseEvent>
@@ -16,6 +16,8 @@ DDeviceListItem::DDeviceListItem(QWidget* parent)
     m_ui->setupUi(this);
     setFixedSize(kRowWidth, kRowHeight);
     m_offlineOverlay = new QWidget(this, Qt::FramelessWindowHint);
+    m_offlineOverlay->setObjectName(QStringLiteral("widget"));
+    m_offlineOverlay->setAttribute(Qt::WA_StyledBackground, true);
     m_offlineOverlay->setGeometry(0, 0, kRowWidth, kRowHeight);
     m_offlineOverlay->hide();
     setTheme();
@@ -79,8 +81,6 @@ void DDeviceListItem::setOnline(int state)
             show();
         return;
     }
-    m_offlineOverlay->setObjectName(QStringLiteral("widget"));
-    m_offlineOverlay->setStyleSheet(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100);}"));
     m_offlineOverlay->show();
     m_offlineOverlay->raise();
     // Only the look of the border goes; the row stays the selected one.
@@ -94,40 +94,18 @@ void DDeviceListItem::setOnline(int state)
 void DDeviceListItem::setSelected(bool selected)
 {
     m_selected = selected;
-    // Qt's style sheets take an alpha only through rgba(), and a theme colour
-    // carries a fourth field while a background image is in use.
-    const QString rgb = m_accentColor.section(QLatin1Char(','), 0, 2);
-    const QString look = selected ? QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, 255); } "
-                                                   "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }")
-                                  : QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, 0); } "
-                                                   "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }");
-    m_ui->frame_DeviceImageBg->setStyleSheet(look.arg(rgb));
+    DAppStyle::setState(m_ui->frame_DeviceImageBg, "selected", selected);
 }
 
 void DDeviceListItem::setTheme()
 {
     DDataManager* data = DDataManager::getInstance();
-    const QFont bold = data->getFont(0);
-    const QFont normal = data->getFont(1);
-    const themeColorData theme = data->themeColors();
-
-    m_accentColor = theme.textCheckedColor;
-    m_ui->frame->setStyleSheet(DThemeColor::fillStyleSheet(QStringLiteral("QFrame#frame{ background-color: rgb(%1);}"),
-                                                           {theme.deviceListAreaDefaultBgColor}));
-
-    m_ui->label_ProductName->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QLabel#label_ProductName{ color: rgb(%1);}"), {theme.textCheckedColor}));
-    QFont productFont = bold;
+    QFont productFont = data->getFont(0);
     productFont.setPointSize(11);
     m_ui->label_ProductName->setFont(productFont);
-
-    m_ui->label_DeviceName->setStyleSheet(DThemeColor::fillStyleSheet(
-        QStringLiteral("QLabel#label_DeviceName{ color: rgb(%1);}"), {theme.textDefaultColor}));
-    QFont nameFont = normal;
+    QFont nameFont = data->getFont(1);
     nameFont.setPointSize(12);
     m_ui->label_DeviceName->setFont(nameFont);
-
-    setSelected(m_selected);
 }
 
 void DDeviceListItem::mousePressEvent(QMouseEvent* event)

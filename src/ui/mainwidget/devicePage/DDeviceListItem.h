@@ -52,6 +52,5 @@ private:
     QWidget* m_offlineOverlay = nullptr;
     int m_onlineState = 0;
     hidStructInfoAll m_info;
-    QString m_accentColor;
     bool m_selected = false;
 };

@@ -1,19 +1,8 @@
 #include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
 
-#include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "ui_DProfileMenuToolWidget.h"
 
 #include <QEvent>
-
-namespace {
-
-constexpr char kLabelStyle[] = "QLabel{color:rgb(%1);font-weight:75;font-size:10pt;font-family:\"%2\";"
-                               "background-color:rgb(%3);}"
-                               "QLabel:hover{background-color:rgb(%4);}"
-                               "QLabel:pressed{background-color:rgb(%5);}";
-
-}
 
 DProfileMenuToolWidget::DProfileMenuToolWidget(QWidget* parent)
     : QWidget(parent)
@@ -28,11 +17,6 @@ DProfileMenuToolWidget::DProfileMenuToolWidget(QWidget* parent)
     for (QLabel* label :
          {m_ui->label_CreateNew, m_ui->label_Delete, m_ui->label_Export, m_ui->label_Import, m_ui->label_ModifyNanme})
         label->installEventFilter(this);
-
-    const themeColorData theme = DDataManager::getInstance()->themeColors();
-    setStyleSheet(DThemeColor::fillStyleSheet(QString::fromLatin1(kLabelStyle),
-                                              {theme.macroListItemTextColor, theme.textFont, theme.macroLeftBgColor,
-                                               theme.macroListItemHoverColor, theme.macroListItemSelectedColor}));
 }
 
 DProfileMenuToolWidget::~DProfileMenuToolWidget()
