@@ -108,6 +108,8 @@ const Row kRows[] = {
     // The warning not to unplug a keyboard while its firmware is written,
     // on the upgrade window.
     {R::UpgradeWarning, "upgradeWarning", Kind::Copy, R::ErrorText, R::RoleCount, 0, 0, R::UpgradeSurface, kText},
+    {R::WarningText, "warningText", Kind::Fixed, R::RoleCount, R::RoleCount, 0, qRgba(200, 140, 0, 255),
+     R::DevicePanel, kText},
 };
 static_assert(sizeof(kRows) / sizeof(kRows[0]) == R::RoleCount, "one row per role");
 static_assert(int(R::ProgressChunk) + 1 == themeColorData::kColorFieldCount, "base roles follow the theme keys");

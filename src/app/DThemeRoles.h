@@ -85,6 +85,8 @@ public:
         BubbleAccent,
         // The warning of the upgrade window, readable on it.
         UpgradeWarning,
+        // A state between good and bad (a battery half empty).
+        WarningText,
         RoleCount
     };
 

@@ -1,18 +1,33 @@
+#include "support/ApplicationSetUp.h"
+#include "support/ContrastRatio.h"
 #include "support/TestMain.h"
+#include "support/ThemeInUse.h"
 
+#include "app/DDataManager.h"
 #include "ui/widgets/BatteryItem.h"
+
+namespace {
+
+QColor role(DThemeRoles::Role role)
+{
+    return DDataManager::getInstance()->themeRoles().color(role);
+}
+
+} // namespace
 
 class tst_BatteryItem : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { prepareApplicationTest(); }
+
     void levels_data()
     {
-        const QColor red(255, 60, 0), amber(200, 140, 0), green(100, 150, 100);
+        const int red = DThemeRoles::ErrorText, amber = DThemeRoles::WarningText, green = DThemeRoles::SuccessText;
         QTest::addColumn<bool>("showText");
         QTest::addColumn<int>("level");
-        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<int>("colour");
         QTest::addColumn<int>("fillWidth");
         QTest::newRow("empty") << true << 0 << red << 0;
         QTest::newRow("25 is still red") << true << 25 << red << 6;
@@ -30,13 +45,13 @@ private slots:
     {
         QFETCH(bool, showText);
         QFETCH(int, level);
-        QFETCH(QColor, colour);
+        QFETCH(int, colour);
         QFETCH(int, fillWidth);
         BatteryItem battery;
         battery.setShowText(showText);
         battery.setLevel(level);
         QCOMPARE(battery.level(), level);
-        QCOMPARE(battery.fillColor(), colour);
+        QCOMPARE(battery.fillColor(), role(DThemeRoles::Role(colour)));
         QCOMPARE(battery.fillWidth(), fillWidth);
     }
 
@@ -45,20 +60,25 @@ private slots:
         BatteryItem battery;
         battery.setLevel(10);
         battery.setShowText(false);
-        QCOMPARE(battery.fillColor(), QColor(255, 60, 0));
+        QCOMPARE(battery.fillColor(), role(DThemeRoles::ErrorText));
         battery.setLevel(10);
-        QCOMPARE(battery.fillColor(), QColor(100, 150, 100));
+        QCOMPARE(battery.fillColor(), role(DThemeRoles::SuccessText));
     }
 
+    // Outline and fill in the theme's colours, each standing out from the
+    // device page in every theme.
+    void paintsOutlineAndFill_data() { addEveryThemeRow(); }
     void paintsOutlineAndFill()
     {
+        QFETCH(int, theme);
+        ThemeInUse inUse(theme);
         BatteryItem battery;
         battery.resize(40, 20);
         battery.setShowText(false);
         battery.setLevel(60);
         const QImage image = battery.grab().toImage();
-        const QRgb outline = qRgb(136, 205, 12);
-        const QRgb fill = qRgb(100, 150, 100);
+        const QRgb outline = role(DThemeRoles::Text).rgb();
+        const QRgb fill = role(DThemeRoles::SuccessText).rgb();
         QCOMPARE(image.pixel(0, 7), outline);
         QCOMPARE(image.pixel(29, 7), outline);
         QCOMPARE(image.pixel(31, 7), outline);
@@ -66,6 +86,10 @@ private slots:
         QCOMPARE(image.pixel(2, 7), fill);
         QCOMPARE(image.pixel(16, 7), fill);
         QVERIFY(image.pixel(20, 7) != fill);
+        const QColor panel = role(DThemeRoles::DevicePanel);
+        for (DThemeRoles::Role part : {DThemeRoles::Text, DThemeRoles::ErrorText, DThemeRoles::WarningText,
+                                       DThemeRoles::SuccessText})
+            QVERIFY2(ContrastRatio::contrast(role(part), panel) >= ContrastRatio::kLarge, DThemeRoles::name(part));
     }
 };
 

@@ -63,6 +63,7 @@ private slots:
             {R::OnAccent, R::Accent, ContrastRatio::kText},
             {R::ErrorText, R::DevicePanel, ContrastRatio::kText},
             {R::SuccessText, R::DevicePanel, ContrastRatio::kText},
+            {R::WarningText, R::DevicePanel, ContrastRatio::kText},
             {R::Indicator, R::DevicePanel, ContrastRatio::kLarge},
             {R::KeySelected, R::KeyCap, ContrastRatio::kLarge},
             {R::UpgradeWarning, R::UpgradeSurface, ContrastRatio::kText},
