@@ -1,5 +1,6 @@
 #include "ui/widgets/TextMoveWidget.h"
 
+#include "app/DDataManager.h"
 #include "ui/widgets/DShownTimer.h"
 
 #include <QEvent>
@@ -19,8 +20,9 @@ TextMoveWidget::TextMoveWidget(QWidget* parent)
     m_label->setAlignment(Qt::AlignVCenter);
     m_label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
-    setForeground(m_foreground);
-    setBackground(m_background);
+    const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+    setForeground(roles.color(DThemeRoles::AccentText));
+    setBackground(roles.color(DThemeRoles::Transparent));
 
     // A hidden marquee would wake the program fifty times a second for
     // nothing: its timer runs only while it can be seen.

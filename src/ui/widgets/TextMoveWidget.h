@@ -50,8 +50,9 @@ private:
     int m_step = 2;
     int m_interval = 20;
     bool m_mouseHoverStop = false;
-    QColor m_foreground{200, 80, 0, 255};
-    QColor m_background{30, 30, 30, 0};
+    // Until a page sets its own: the theme's accent text on nothing.
+    QColor m_foreground;
+    QColor m_background;
     MoveStyle m_moveStyle = MoveStyle_Bounce;
     bool m_hovering = false;
     bool m_movingRight = true;

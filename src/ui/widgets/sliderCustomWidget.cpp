@@ -1,5 +1,7 @@
 #include "ui/widgets/sliderCustomWidget.h"
 
+#include "app/DDataManager.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadialGradient>
@@ -13,6 +15,10 @@ sliderCustomWidget::sliderCustomWidget(QWidget* parent)
     : QWidget(parent)
 {
     setFixedSize(130, 30);
+    const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
+    m_trackColor = roles.color(DThemeRoles::SliderGroove);
+    m_tickColor = m_trackColor;
+    m_handleColor = roles.color(DThemeRoles::SliderHandle);
 }
 
 void sliderCustomWidget::setSliderSize(int w, int h)

@@ -44,7 +44,8 @@ private:
     int m_handleX = 10;
     int m_handleY = 14;
     int m_margin = 10;
-    QColor m_trackColor{138, 128, 128};
-    QColor m_tickColor{138, 128, 128};
-    QColor m_handleColor{255, 143, 31};
+    // Until a page sets its own: the theme's slider colours.
+    QColor m_trackColor;
+    QColor m_tickColor;
+    QColor m_handleColor;
 };
