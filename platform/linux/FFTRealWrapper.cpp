@@ -41,13 +41,29 @@ FFTRealWrapper::~FFTRealWrapper()
     fftwf_free(m_plan->in);
 }
 
+float* FFTRealWrapper::input()
+{
+    return m_plan->in;
+}
+
+void FFTRealWrapper::transform()
+{
+    fftwf_execute(m_plan->plan);
+}
+
+const float* FFTRealWrapper::bins() const
+{
+    return &m_plan->out[0][0];
+}
+
 void FFTRealWrapper::calculateFFT(float out[], const float in[])
 {
-    std::copy(in, in + kPoints, m_plan->in);
-    fftwf_execute(m_plan->plan);
+    std::copy(in, in + kPoints, input());
+    transform();
+    const float* bin = bins();
     constexpr int half = kPoints / 2;
     for (int i = 0; i <= half; ++i)
-        out[i] = m_plan->out[i][0];
+        out[i] = bin[2 * i];
     for (int i = 1; i < half; ++i)
-        out[half + i] = m_plan->out[i][1];
+        out[half + i] = bin[2 * i + 1];
 }

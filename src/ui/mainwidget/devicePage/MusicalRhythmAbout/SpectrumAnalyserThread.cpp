@@ -1,9 +1,8 @@
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/SpectrumAnalyserThread.h"
 
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/audioFormatUtils.h"
-
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -15,9 +14,7 @@ SpectrumAnalyserThread::SpectrumAnalyserThread(QObject* parent)
     : QObject(parent)
     , m_transform(std::make_unique<FFTRealWrapper>())
     , m_windowWeights(kBlockLength, 0.0f)
-    , m_windowedBlock(kBlockLength, 0.0f)
-    , m_transformOut(kBlockLength, 0.0f)
-    , m_result(kBlockLength)
+    , m_results{FrequencySpectrum(kBlockLength), FrequencySpectrum(kBlockLength)}
 {
     calculateWindow();
 }
@@ -44,23 +41,36 @@ void SpectrumAnalyserThread::calculateSpectrum(QByteArray buffer, int inputFrequ
 {
     // A short block is read as far as it goes; the rest counts as silence.
     const auto* bytes = reinterpret_cast<const uchar*>(buffer.constData());
-    for (int i = 0; i < kBlockLength; ++i) {
-        const qint64 offset = qint64(i) * bytesPerSample;
-        const qint16 sample = offset + 2 <= buffer.size() ? qFromLittleEndian<qint16>(bytes + offset) : 0;
-        m_windowedBlock[i] = float(sampleToUnit(sample) * m_windowWeights[i]);
-    }
-    m_transform->calculateFFT(m_transformOut.data(), m_windowedBlock.constData());
+    const int available = bytesPerSample > 0 && buffer.size() >= 2
+                              ? int(std::min<qint64>(kBlockLength, (qint64(buffer.size()) - 2) / bytesPerSample + 1))
+                              : 0;
+    float* in = m_transform->input();
+    constexpr float kUnit = 1.0f / 32768.0f;
+    for (int i = 0; i < available; ++i)
+        in[i] = float(qFromLittleEndian<qint16>(bytes + qint64(i) * bytesPerSample)) * kUnit * m_windowWeights[i];
+    std::fill(in + available, in + kBlockLength, 0.0f);
+    m_transform->transform();
+    const float* bins = m_transform->bins();
 
+    FrequencySpectrum& result = m_results[size_t(m_nextResult)];
+    m_nextResult = 1 - m_nextResult;
+    if (inputFrequency != m_resultFrequency) {
+        for (FrequencySpectrum& spectrum : m_results) {
+            for (int i = 2; i <= kBlockLength / 2; ++i)
+                spectrum[i].frequency = double(qint64(i) * inputFrequency) / kBlockLength;
+        }
+        m_resultFrequency = inputFrequency;
+    }
     constexpr int half = kBlockLength / 2;
     for (int i = 2; i <= half; ++i) {
-        FrequencySpectrum::Element& element = m_result[i];
-        element.frequency = double(qint64(i) * inputFrequency) / kBlockLength;
-        const double re = m_transformOut[i];
-        const double im = i < half ? m_transformOut[half + i] : 0.0;
-        const double magnitude = std::sqrt(re * re + im * im);
-        const double level = magnitude > 0.0 ? kLevelScale * std::log(magnitude) : 0.0;
+        const float re = bins[2 * i];
+        const float im = i < half ? bins[2 * i + 1] : 0.0f;
+        const float power = re * re + im * im;
+        // The level of the magnitude, from its square: log(sqrt(p)) = log(p) / 2.
+        const double level = power > 0.0f ? kLevelScale * 0.5 * double(std::log(power)) : 0.0;
+        FrequencySpectrum::Element& element = result[i];
         element.clipped = level > 1.0;
         element.amplitude = qBound(0.0, level, 1.0);
     }
-    emit calculationComplete(m_result);
+    emit calculationComplete(result);
 }

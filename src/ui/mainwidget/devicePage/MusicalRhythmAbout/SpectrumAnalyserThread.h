@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QVector>
 
+#include <array>
 #include <memory>
 
 enum WindowFunction {
@@ -18,7 +19,9 @@ Q_DECLARE_METATYPE(WindowFunction)
 // The calculation behind the analyser: a Hann-windowed 4096-point transform
 // of one block's first channel, turned into levels per bin. It runs on the
 // thread of its caller (the GUI thread); the name is the one the analyser
-// knows it by.
+// knows it by. The samples are windowed straight into the transform's input
+// and the levels read straight from its output; two results take turns, so
+// a receiver that keeps the last spectrum costs no copy of it.
 class SpectrumAnalyserThread : public QObject
 {
     Q_OBJECT
@@ -44,7 +47,7 @@ private:
     std::unique_ptr<FFTRealWrapper> m_transform;
     WindowFunction m_windowKind = WindowHann;
     QVector<float> m_windowWeights;
-    QVector<float> m_windowedBlock;
-    QVector<float> m_transformOut;
-    FrequencySpectrum m_result;
+    std::array<FrequencySpectrum, 2> m_results;
+    int m_nextResult = 0;
+    int m_resultFrequency = 0;
 };

@@ -135,7 +135,8 @@ void lightDealMain::onSendCaptureAudioData(QByteArray data)
     if (m_captureBuffer.size() <= kAnalysisBlockBytes)
         return;
     if (m_analysisGate == 0) {
-        m_analyser->calculate(m_captureBuffer.left(kAnalysisBlockBytes), m_analysisFormat);
+        // The analysis reads the first block of what waits, in place.
+        m_analyser->calculate(m_captureBuffer, m_analysisFormat);
         m_captureBuffer.clear();
         qCDebug(lcMusic)
             << "-------------------------*** onSendCaptureAudioData [Runing Deal] ***-------------------------";
