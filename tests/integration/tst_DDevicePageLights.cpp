@@ -7,10 +7,10 @@
 #include "support/DevicePageProbe.h"
 #include "support/LoadedDevicePage.h"
 #include "support/LockedFolder.h"
+#include "support/RenderedLook.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
-#include "app/DThemeColor.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/DLightEffects.h"
 #include "sdk/include/orvanesdk_xml.h"
@@ -23,6 +23,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DCustomLightListItem.h"
 #include "ui/mainwidget/devicePage/lightsConfig/DLightsConfigPage.h"
+#include "ui/widgets/DAppStyle.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -977,8 +978,9 @@ private slots:
             QTest::addRow("theme %d", theme) << theme;
     }
 
-    // Every theme change restyles the rows: the selected row's background
-    // and text in the theme's selection colours, the others in the page's.
+    // Every theme change restyles the rows, as drawn: the selected row on the
+    // theme's selected-row colour with its name in the accent, the others in
+    // the page's colours.
     void rowsFollowTheTheme()
     {
         QFETCH(int, theme);
@@ -987,21 +989,29 @@ private slots:
         DLightsConfigPage* lights = chooseCustom(*rig.page);
         DDataManager* data = DDataManager::getInstance();
         data->loadTheme(theme);
+        DAppStyle::apply(theme);
         rig.page->setTheme();
         const themeColorData colours = data->themeColors();
-        data->loadTheme(0);
+        const DThemeRoles roles = data->themeRoles();
         QVERIFY(lights->customLightRows().size() > 1);
+        QList<QColor> names;
+        QList<QColor> backgrounds;
         for (DCustomLightListItem* row : lights->customLightRows()) {
             const bool selected = row->selectedLook();
             QCOMPARE(selected, row == rowOf(*lights, "0"));
             auto* name = row->findChild<QLabel*>(QStringLiteral("label_CustomItemName"));
-            name->ensurePolished();
-            QCOMPARE(name->palette().color(QPalette::WindowText),
-                     DThemeColor::fromText(selected ? colours.textCheckedColor : colours.textDefaultColor));
+            names << RenderedLook::text(name);
             QCOMPARE(name->font().family(), colours.textFont);
             const QImage shot = row->grab().toImage();
-            QCOMPARE(QColor(shot.pixel(shot.width() - 2, shot.height() / 2)),
-                     DThemeColor::fromText(selected ? colours.macroListItemSelectedColor : colours.deviceRightBgColor));
+            backgrounds << QColor(shot.pixel(shot.width() - 2, shot.height() / 2));
+        }
+        data->loadTheme(0);
+        DAppStyle::apply(0);
+        for (int i = 0; i < names.size(); ++i) {
+            const bool selected = lights->customLightRows().at(i)->selectedLook();
+            QCOMPARE(names.at(i).rgb(), roles.color(selected ? DThemeRoles::AccentText : DThemeRoles::Text).rgb());
+            QCOMPARE(backgrounds.at(i).rgb(),
+                     roles.color(selected ? DThemeRoles::MacroRowSelected : DThemeRoles::DevicePanel).rgb());
         }
     }
 
