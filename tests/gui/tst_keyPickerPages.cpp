@@ -2,21 +2,26 @@
 // virtual keyboard they pop up: opening and closing the pop-up with the
 // keyboard hook signals, what clicks and captured keys store and show, what
 // a stored entry shows when the page loads (values of imported profiles
-// included), and the failure message of a profile that cannot be written.
+// included), the failure message of a profile that cannot be written, and
+// the key field's hint readable in every theme.
 #include "support/ApplicationSetUp.h"
+#include "support/ContrastRatio.h"
 #include "support/CurrentProfileLayer.h"
 #include "support/LockedFolder.h"
+#include "support/RenderedLook.h"
 #include "support/SoftKeyLooks.h"
 #include "support/StoreTestSupport.h"
 #include "support/TestMain.h"
 
 #include "app/DDataManager.h"
 #include "app/DKeyFunctionDescriber.h"
+#include "app/DThemeRoles.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DChangeKeyPage.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyCombinationPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardView/SoftKeyboardButCustom.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/DAppStyle.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -171,6 +176,37 @@ private slots:
         data->setCurrentKey(kKeyA, QStringLiteral("A"));
     }
     void cleanup() { m_profile.reset(); }
+
+    // The empty key field's hint, in the theme's muted text whichever theme
+    // follows the page's first, reads on the field as drawn.
+    void keyFieldHint_data()
+    {
+        QTest::addColumn<int>("theme");
+        for (int theme = 0; theme < 4; ++theme)
+            QTest::addRow("theme %d", theme) << theme;
+    }
+    void keyFieldHint()
+    {
+        QFETCH(int, theme);
+        DChangeKeyPage remap;
+        DKeyCombinationPage combination;
+        DDataManager* data = DDataManager::getInstance();
+        data->loadTheme(theme);
+        DAppStyle::apply(theme);
+        const QColor muted = data->themeRoles().color(DThemeRoles::MutedText);
+        for (QLineEdit* field : {remap.findChild<QLineEdit*>(QStringLiteral("lineEdit_changForKey")),
+                                 combination.findChild<QLineEdit*>(QStringLiteral("lineEdit_keyCombination"))}) {
+            QVERIFY(!field->placeholderText().isEmpty());
+            field->clear();
+            field->window()->show();
+            QVERIFY(QTest::qWaitForWindowExposed(field->window()));
+            QCOMPARE(field->palette().color(QPalette::PlaceholderText), muted);
+            const double ratio = ContrastRatio::contrast(muted, RenderedLook::background(field));
+            QVERIFY2(ratio >= ContrastRatio::kText, qPrintable(QString::number(ratio)));
+        }
+        data->loadTheme(0);
+        DAppStyle::apply(0);
+    }
 
     void remapPopup() { popupOpensAndCloses<DChangeKeyPage>("lineEdit_changForKey"); }
     void combinationPopup() { popupOpensAndCloses<DKeyCombinationPage>("lineEdit_keyCombination"); }

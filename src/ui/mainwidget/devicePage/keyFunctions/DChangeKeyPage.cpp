@@ -5,6 +5,7 @@
 #include "app/DFixedText.h"
 #include "app/DKeyFunctionDescriber.h"
 #include "profiles/DKeyFunctionType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DFieldHintColour.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyCapturePopUp.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPages.h"
 #include "ui/mainwidget/devicePage/keyboardView/DVirtualKeyboardTool.h"
@@ -24,6 +25,7 @@ DChangeKeyPage::DChangeKeyPage(QWidget* parent)
     , m_ui(new Ui::DChangeKeyPage)
 {
     m_ui->setupUi(this);
+    DFieldHintColour::watchFields(m_ui->frame_6);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
 

@@ -12,7 +12,7 @@ class QWidget;
 class DFieldHintColour : public QObject
 {
 public:
-    // Watches every line and text field inside `page`.
+    // Watches every line and text field inside `page` (a page or a part of one).
     static void watchFields(QWidget* page);
 
 protected:

@@ -5,6 +5,7 @@
 #include "app/DFixedText.h"
 #include "app/DKeyCombinationText.h"
 #include "profiles/DKeyFunctionType.h"
+#include "ui/mainwidget/devicePage/keyFunctions/DFieldHintColour.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyCapturePopUp.h"
 #include "ui/mainwidget/devicePage/keyFunctions/DKeyFunctionPages.h"
 #include "ui/mainwidget/devicePage/keyboardView/DVirtualKeyboardTool.h"
@@ -33,6 +34,7 @@ DKeyCombinationPage::DKeyCombinationPage(QWidget* parent)
     , m_ui(new Ui::DKeyCombinationPage)
 {
     m_ui->setupUi(this);
+    DFieldHintColour::watchFields(m_ui->frame_7);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
 
