@@ -59,13 +59,6 @@ themeColorData loadTheme(int theme, bool backgroundImage)
     return data->themeColors();
 }
 
-// Qt reads three components only in rgb() and four only in rgba().
-QString colourFunction(const QString& value)
-{
-    return QStringLiteral("%1(%2)").arg(
-        value.count(QLatin1Char(',')) == 3 ? QLatin1String("rgba") : QLatin1String("rgb"), value);
-}
-
 // Sheets (or rich texts) that still hand rgb() four components.
 QStringList fourComponentRgb(const QList<QWidget*>& roots)
 {

@@ -1,26 +1,9 @@
-// The device page's theme data: the template filling its older sheets relied
-// on, the fonts it sets by hand, and the key-function pages' scroll bar in
-// the theme's roles.
+// The device page's theme data: the template filling the theme colours relies
+// on, and the fonts the page sets by hand.
 #include "support/TestMain.h"
 
 #include "app/DThemeColor.h"
-#include "app/DThemeRoles.h"
 #include "ui/mainwidget/devicePage/DDevicePageTheme.h"
-
-namespace {
-
-// Every colour field differs, so a marker filled with the wrong field shows.
-// The font family carries a marker of its own, which must survive as text.
-themeColorData distinctTheme()
-{
-    themeColorData theme;
-    for (int i = 0; i < themeColorData::kColorFieldCount; ++i)
-        theme.field(i) = QStringLiteral("%1,%2,%3,%4").arg(i + 1).arg(100 + i).arg(200 - i).arg(128);
-    theme.textFont = QStringLiteral("Sans %2 Font");
-    return theme;
-}
-
-} // namespace
 
 class tst_DDevicePageTheme : public QObject
 {
@@ -81,28 +64,6 @@ private slots:
         for (const DDevicePageTheme::FontRow& row : DDevicePageTheme::fonts())
             rows << QStringLiteral("%1 %2 %3").arg(row.objectName).arg(row.font).arg(row.pointSize);
         QCOMPARE(rows, (QStringList{"label 1 12", "label_Tip 0 20", "label_Mode 1 13", "pushButton_Reset 1 11"}));
-    }
-
-    // The thin scroll bar of the key-function pages: each part in its role's
-    // colour, alpha included, and no marker left unfilled.
-    void scrollBar()
-    {
-        const themeColorData t = distinctTheme();
-        const DThemeRoles roles = DThemeRoles::fromTheme(t);
-        const QString style = DDevicePageTheme::scrollBarStyle(t);
-        const QStringList fragments{
-            "QScrollBar:vertical{ background: transparent; width: 4px; margin: 3px 0px 3px 0px; }",
-            "QScrollBar::handle:vertical{ background: " + roles.css(DThemeRoles::ScrollHandle)
-                + "; min-height: 20px; border-radius: 2px; }",
-            "QScrollBar::handle:vertical:hover{ background: " + roles.css(DThemeRoles::ScrollHandleHover) + "; }",
-            "add-line:vertical{ height: 0px;",
-            "sub-line:vertical{ height: 0px;",
-            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{ background: "
-                + roles.css(DThemeRoles::ScrollTrack) + "; border-radius: 3px; }"};
-        for (const QString& fragment : fragments)
-            QVERIFY2(style.contains(fragment), qPrintable(fragment + QLatin1String(" in ") + style));
-        QVERIFY2(!style.contains(QLatin1Char('@')), qPrintable(style));
-        QVERIFY(roles.css(DThemeRoles::ScrollTrack).endsWith(QLatin1String(", 128)")));
     }
 };
 

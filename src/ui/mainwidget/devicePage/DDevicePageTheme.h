@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/themeColorData.h"
-
 #include <QString>
 #include <QVector>
 
@@ -21,8 +19,4 @@ public:
     };
 
     static QVector<FontRow> fonts();
-
-    // A thin vertical scroll bar in the theme's scroll colours, for the
-    // key-function pages that still carry a sheet of their own.
-    static QString scrollBarStyle(const themeColorData& theme);
 };
