@@ -11,6 +11,8 @@
 #include "platform/include/DeviceChangeSource.h"
 #include "platform/include/LocalSocketUser.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "ui/widgets/DAppStyle.h"
+#include "ui/widgets/DCrashNotice.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -253,4 +255,14 @@ bool DAppllication::notify(QObject* receiver, QEvent* event)
         m_mainWidget->updateEdgeCursor(global.x(), global.y());
     }
     return QApplication::notify(receiver, event);
+}
+
+void DAppllication::showCrashNoticeWindow(const QString& dumpPath, int themeIndex)
+{
+    DAppStyle::apply(themeIndex);
+    DCrashNotice notice(dumpPath);
+    notice.show();
+    notice.raise();
+    notice.activateWindow();
+    notice.exec();
 }

@@ -47,6 +47,9 @@ public:
 
     // Brings a window back from the tray or the task bar, in front and active.
     static void raiseWindow(QWidget* window);
+    // The notice after a crash (DCrashNotice) in theme `themeIndex`, until
+    // the user closes it; the one window of a crash-notice run.
+    static void showCrashNoticeWindow(const QString& dumpPath, int themeIndex);
 
     bool notify(QObject* receiver, QEvent* event) override;
 

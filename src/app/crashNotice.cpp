@@ -7,8 +7,6 @@
 #include "app/resourceInit.h"
 #include "platform/include/CrashDumpHandler.h"
 #include "platform/include/FontSubstitutes.h"
-#include "ui/widgets/DAppStyle.h"
-#include "ui/widgets/DCrashNotice.h"
 
 #include <QApplication>
 #include <QFile>
@@ -48,12 +46,7 @@ int showCrashNotice(int& argc, char** argv)
     // In the user's theme, which the data manager loads as it starts.
     initOrvaneResources();
     DDataManager::getInstance();
-    DAppStyle::apply(QSettings(userIniPath, QSettings::IniFormat).value(DUserSettingsKeys::kThemeIndex, 0).toInt());
-
-    DCrashNotice notice(dumpPath);
-    notice.show();
-    notice.raise();
-    notice.activateWindow();
-    notice.exec();
+    DAppllication::showCrashNoticeWindow(
+        dumpPath, QSettings(userIniPath, QSettings::IniFormat).value(DUserSettingsKeys::kThemeIndex, 0).toInt());
     return 0;
 }
