@@ -13,6 +13,9 @@
 #include <thread>
 
 namespace {
+// How long a stop waits for the server's clean-up on the owner's thread.
+constexpr int kStopWaitMs = 50;
+static_assert(kStopWaitMs < SoundLoopbackSource::kStopBoundMs, "a stop returns within its bound");
 constexpr uint32_t kPacketBytes
     = SoundLoopbackSource::kSampleRate / 100 * SoundLoopbackSource::kBytesPerFrame; // about 10 ms
 
@@ -265,13 +268,15 @@ void PulseLoopbackSource::stop()
         std::lock_guard<std::mutex> lock(session->ownerMutex);
         session->owner = nullptr;
     }
-    // A server that stalls must not hold the window: the clean-up gets the
-    // bound, and past it finishes on its own.
+    // A server that stalls must not hold the window: the clean-up of a
+    // healthy server ends in a few milliseconds, and past this wait (well
+    // inside a frame or two and the source's stop bound) it finishes on its
+    // own.
     auto finished = std::make_shared<std::promise<void>>();
     std::future<void> done = finished->get_future();
     std::thread([session, finished] {
         session->release();
         finished->set_value();
     }).detach();
-    done.wait_for(std::chrono::milliseconds(kStopBoundMs - 50));
+    done.wait_for(std::chrono::milliseconds(kStopWaitMs));
 }
