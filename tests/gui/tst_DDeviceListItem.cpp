@@ -2,7 +2,7 @@
 #include "support/ContrastRatio.h"
 #include "support/RenderedLook.h"
 #include "support/TestMain.h"
-#include "support/ThemeInUse.h"
+#include "support/ThemeUnderTest.h"
 
 #include "app/DDataManager.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
@@ -226,12 +226,12 @@ private slots:
     // Names readable on the row in every theme.
     void namesReadable_data()
     {
-        addEveryThemeRow();
+        ThemeUnderTest::addEveryThemeRow();
     }
     void namesReadable()
     {
         QFETCH(int, theme);
-        ThemeInUse inUse(theme);
+        const ThemeUnderTest::Scope inUse(theme);
         QWidget list;
         auto* row = new DDeviceListItem(&list);
         row->setDeviceInfo(record("NOPICTURE", "Orvane Product", "Keyboard name", 1, 0));

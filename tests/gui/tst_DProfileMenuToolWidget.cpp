@@ -2,7 +2,7 @@
 #include "support/ContrastRatio.h"
 #include "support/RenderedLook.h"
 #include "support/TestMain.h"
-#include "support/ThemeInUse.h"
+#include "support/ThemeUnderTest.h"
 
 #include "app/DDataManager.h"
 #include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
@@ -77,12 +77,12 @@ private slots:
     // Every entry reads on the menu in every theme, in the theme's font.
     void themedLabels_data()
     {
-        addEveryThemeRow();
+        ThemeUnderTest::addEveryThemeRow();
     }
     void themedLabels()
     {
         QFETCH(int, theme);
-        ThemeInUse inUse(theme);
+        const ThemeUnderTest::Scope inUse(theme);
         const DThemeRoles& roles = DDataManager::getInstance()->themeRoles();
         DProfileMenuToolWidget menu;
         menu.show();

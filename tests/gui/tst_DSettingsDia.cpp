@@ -7,7 +7,7 @@
 #include "support/LockedFolder.h"
 #include "support/RenderedLook.h"
 #include "support/TestMain.h"
-#include "support/ThemeInUse.h"
+#include "support/ThemeUnderTest.h"
 
 #include "app/DDataManager.h"
 #include "app/DUserSettingsKeys.h"
@@ -372,13 +372,13 @@ private slots:
     // each toast lies below the last row, readable on its own fill.
     void toastLeavesThePageReadable_data()
     {
-        addEveryThemeRow();
+        ThemeUnderTest::addEveryThemeRow();
     }
     void toastLeavesThePageReadable()
     {
         QFETCH(int, theme);
         QSettings(userIni(), QSettings::IniFormat).setValue(DUserSettingsKeys::kThemeIndex, theme);
-        ThemeInUse inUse(theme);
+        const ThemeUnderTest::Scope inUse(theme);
         DSettingsDia dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));

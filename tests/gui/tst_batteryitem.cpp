@@ -1,7 +1,7 @@
 #include "support/ApplicationSetUp.h"
 #include "support/ContrastRatio.h"
 #include "support/TestMain.h"
-#include "support/ThemeInUse.h"
+#include "support/ThemeUnderTest.h"
 
 #include "app/DDataManager.h"
 #include "ui/widgets/BatteryItem.h"
@@ -67,11 +67,11 @@ private slots:
 
     // Outline and fill in the theme's colours, each standing out from the
     // device page in every theme.
-    void paintsOutlineAndFill_data() { addEveryThemeRow(); }
+    void paintsOutlineAndFill_data() { ThemeUnderTest::addEveryThemeRow(); }
     void paintsOutlineAndFill()
     {
         QFETCH(int, theme);
-        ThemeInUse inUse(theme);
+        const ThemeUnderTest::Scope inUse(theme);
         BatteryItem battery;
         battery.resize(40, 20);
         battery.setShowText(false);

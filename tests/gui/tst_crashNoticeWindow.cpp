@@ -4,7 +4,7 @@
 #include "support/ContrastRatio.h"
 #include "support/RenderedLook.h"
 #include "support/TestMain.h"
-#include "support/ThemeInUse.h"
+#include "support/ThemeUnderTest.h"
 
 #include "app/DDataManager.h"
 #include "ui/widgets/DCrashNotice.h"
@@ -79,12 +79,12 @@ private slots:
 
     void readableInEveryTheme_data()
     {
-        addEveryThemeRow();
+        ThemeUnderTest::addEveryThemeRow();
     }
     void readableInEveryTheme()
     {
         QFETCH(int, theme);
-        ThemeInUse inUse(theme);
+        const ThemeUnderTest::Scope inUse(theme);
         DCrashNotice notice(QStringLiteral("/home/u/.local/share/Orvane/dump/2026-12-11.dmp"));
         notice.show();
         QVERIFY(QTest::qWaitForWindowExposed(&notice));

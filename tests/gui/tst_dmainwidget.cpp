@@ -2,7 +2,7 @@
 #include "support/ContrastRatio.h"
 #include "support/RenderedLook.h"
 #include "support/TestMain.h"
-#include "support/ThemeInUse.h"
+#include "support/ThemeUnderTest.h"
 
 #include "app/DDataManager.h"
 #include "app/DThemeColor.h"
@@ -443,7 +443,7 @@ private slots:
         QFETCH(QColor, border);
         DDataManager* data = DDataManager::getInstance();
         data->setBgImageIsUsing(backgroundImage);
-        ThemeInUse inUse(theme);
+        const ThemeUnderTest::Scope inUse(theme);
         ShownWindow shown;
         DMainWidget& window = shown.window;
         QVERIFY(QMetaObject::invokeMethod(&window, "onChangAppTheme", Q_ARG(int, theme)));
@@ -474,12 +474,12 @@ private slots:
     // The names in the title bar read on it in every theme.
     void titleTextsReadable_data()
     {
-        addEveryThemeRow();
+        ThemeUnderTest::addEveryThemeRow();
     }
     void titleTextsReadable()
     {
         QFETCH(int, theme);
-        ThemeInUse inUse(theme);
+        const ThemeUnderTest::Scope inUse(theme);
         ShownWindow shown;
         DMainWidget& window = shown.window;
         QVERIFY(QMetaObject::invokeMethod(&window, "onChangAppTheme", Q_ARG(int, theme)));
@@ -496,7 +496,7 @@ private slots:
     // rest and in its accent when selected, on every theme.
     void iconsTakeTheThemeColours_data()
     {
-        addEveryThemeRow();
+        ThemeUnderTest::addEveryThemeRow();
     }
     void iconsTakeTheThemeColours()
     {

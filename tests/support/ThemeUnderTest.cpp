@@ -36,9 +36,7 @@ void addEveryThemeRow(const QStringList& languages)
 
 Scope::Scope(int theme)
 {
-    DDataManager* data = DDataManager::getInstance();
-    data->setBgImageIsUsing(false);
-    data->loadTheme(theme);
+    DDataManager::getInstance()->loadTheme(theme);
     DAppStyle::apply(theme);
 }
 
